@@ -1,0 +1,104 @@
+package org.bukkit;
+
+import java.util.Set;
+import java.util.logging.Logger;
+
+import org.bukkit.command.CommandException;
+import org.bukkit.command.CommandSender;
+import org.bukkit.command.ConsoleCommandSender;
+import org.bukkit.command.PluginCommand;
+import org.bukkit.entity.Player;
+import org.bukkit.plugin.PluginManager;
+import org.bukkit.scheduler.BukkitScheduler;
+
+/** The running game server as plugins see it. */
+public interface Server {
+    String BROADCAST_CHANNEL_ADMINISTRATIVE = "bukkit.broadcast.admin";
+    String BROADCAST_CHANNEL_USERS = "bukkit.broadcast.user";
+
+    String getName();
+
+    String getVersion();
+
+    String getBukkitVersion();
+
+    Player[] getOnlinePlayers();
+
+    int getMaxPlayers();
+
+    int getPort();
+
+    int getViewDistance();
+
+    String getIp();
+
+    String getServerName();
+
+    String getServerId();
+
+    String getWorldType();
+
+    boolean getGenerateStructures();
+
+    boolean getAllowEnd();
+
+    boolean getAllowNether();
+
+    boolean hasWhitelist();
+
+    String getUpdateFolder();
+
+    int broadcastMessage(String message);
+
+    int broadcast(String message, String permission);
+
+    Player getPlayer(String name);
+
+    Player getPlayerExact(String name);
+
+    java.util.List<Player> matchPlayer(String name);
+
+    PluginManager getPluginManager();
+
+    BukkitScheduler getScheduler();
+
+    PluginCommand getPluginCommand(String name);
+
+    void savePlayers();
+
+    boolean dispatchCommand(CommandSender sender, String commandLine) throws CommandException;
+
+    void reload();
+
+    Logger getLogger();
+
+    OfflinePlayer getOfflinePlayer(String name);
+
+    Set<String> getIPBans();
+
+    void banIP(String address);
+
+    void unbanIP(String address);
+
+    Set<OfflinePlayer> getBannedPlayers();
+
+    Set<OfflinePlayer> getOperators();
+
+    GameMode getDefaultGameMode();
+
+    void setDefaultGameMode(GameMode mode);
+
+    ConsoleCommandSender getConsoleSender();
+
+    boolean getOnlineMode();
+
+    boolean getAllowFlight();
+
+    boolean isHardcore();
+
+    void shutdown();
+
+    String getMotd();
+
+    String getShutdownMessage();
+}

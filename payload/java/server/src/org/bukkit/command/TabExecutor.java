@@ -1,0 +1,5 @@
+package org.bukkit.command;
+
+/** A command executor that also completes arguments. */
+public interface TabExecutor extends TabCompleter, CommandExecutor {
+}

@@ -1,0 +1,37 @@
+package org.bukkit.plugin;
+
+import java.io.File;
+import java.io.InputStream;
+import java.util.logging.Logger;
+
+import org.bukkit.Server;
+import org.bukkit.command.TabExecutor;
+
+/** A plugin loaded by the server. */
+public interface Plugin extends TabExecutor {
+    File getDataFolder();
+
+    PluginDescriptionFile getDescription();
+
+    InputStream getResource(String filename);
+
+    void saveResource(String resourcePath, boolean replace);
+
+    Server getServer();
+
+    boolean isEnabled();
+
+    void onDisable();
+
+    void onLoad();
+
+    void onEnable();
+
+    boolean isNaggable();
+
+    void setNaggable(boolean canNag);
+
+    Logger getLogger();
+
+    String getName();
+}

@@ -1,0 +1,183 @@
+package org.bukkit.plugin;
+
+import java.io.ByteArrayOutputStream;
+import java.io.IOException;
+import java.io.InputStream;
+import java.io.Reader;
+import java.util.ArrayList;
+import java.util.Collections;
+import java.util.LinkedHashMap;
+import java.util.List;
+import java.util.Map;
+
+import net.cubeworks.world.util.MiniYaml;
+
+/**
+ * The contents of a plugin's plugin.yml: name, main class, version, authors and the
+ * commands it declares.
+ */
+public final class PluginDescriptionFile {
+    private String name;
+    private String main;
+    private String version;
+    private String description;
+    private String website;
+    private String prefix;
+    private List<String> authors = new ArrayList<String>();
+    private List<String> depend = new ArrayList<String>();
+    private List<String> softDepend = new ArrayList<String>();
+    private Map<String, Map<String, Object>> commands = new LinkedHashMap<String, Map<String, Object>>();
+
+    public PluginDescriptionFile(final InputStream stream) throws InvalidDescriptionException {
+        try {
+            ByteArrayOutputStream buf = new ByteArrayOutputStream();
+            byte[] chunk = new byte[4096];
+            int n;
+            while ((n = stream.read(chunk)) > 0) {
+                buf.write(chunk, 0, n);
+            }
+            loadMap(MiniYaml.parse(new String(buf.toByteArray(), "UTF-8")));
+        } catch (IOException ex) {
+            throw new InvalidDescriptionException(ex);
+        } catch (MiniYaml.YamlException ex) {
+            throw new InvalidDescriptionException(ex);
+        }
+    }
+
+    public PluginDescriptionFile(final Reader reader) throws InvalidDescriptionException {
+        try {
+            StringBuilder sb = new StringBuilder();
+            char[] chunk = new char[4096];
+            int n;
+            while ((n = reader.read(chunk)) > 0) {
+                sb.append(chunk, 0, n);
+            }
+            loadMap(MiniYaml.parse(sb.toString()));
+        } catch (IOException ex) {
+            throw new InvalidDescriptionException(ex);
+        } catch (MiniYaml.YamlException ex) {
+            throw new InvalidDescriptionException(ex);
+        }
+    }
+
+    public PluginDescriptionFile(final String pluginName, final String pluginVersion, final String mainClass) {
+        name = pluginName;
+        version = pluginVersion;
+        main = mainClass;
+    }
+
+    public String getName() {
+        return name;
+    }
+
+    public String getVersion() {
+        return version;
+    }
+
+    public String getMain() {
+        return main;
+    }
+
+    public String getDescription() {
+        return description;
+    }
+
+    public List<String> getAuthors() {
+        return authors;
+    }
+
+    public String getWebsite() {
+        return website;
+    }
+
+    public List<String> getDepend() {
+        return depend;
+    }
+
+    public List<String> getSoftDepend() {
+        return softDepend;
+    }
+
+    public String getPrefix() {
+        return prefix;
+    }
+
+    /** Command name to its properties (description, usage, permission, permission-message, aliases). */
+    public Map<String, Map<String, Object>> getCommands() {
+        return commands;
+    }
+
+    /** "name vversion", as the server prints it. */
+    public String getFullName() {
+        return name + " v" + version;
+    }
+
+    private static String required(Map<?, ?> map, String key) throws InvalidDescriptionException {
+        Object value = map.get(key);
+        if (value == null) {
+            throw new InvalidDescriptionException(key + " is not defined");
+        }
+        if (value instanceof Map || value instanceof List) {
+            throw new InvalidDescriptionException(key + " is of wrong type");
+        }
+        return value.toString();
+    }
+
+    private static List<String> stringList(Object value, String key) throws InvalidDescriptionException {
+        List<String> out = new ArrayList<String>();
+        if (value == null) {
+            return out;
+        }
+        if (value instanceof List) {
+            for (Object o : (List<?>) value) {
+                out.add(String.valueOf(o));
+            }
+        } else if (value instanceof Map) {
+            throw new InvalidDescriptionException(key + " is of wrong type");
+        } else {
+            out.add(value.toString());
+        }
+        return out;
+    }
+
+    private void loadMap(Object root) throws InvalidDescriptionException {
+        if (!(root instanceof Map)) {
+            throw new InvalidDescriptionException("plugin.yml is not a map of keys");
+        }
+        Map<?, ?> map = (Map<?, ?>) root;
+        name = required(map, "name");
+        if (!name.matches("^[A-Za-z0-9 _.-]+$")) {
+            throw new InvalidDescriptionException("name '" + name + "' contains invalid characters.");
+        }
+        main = required(map, "main");
+        if (main.startsWith("org.bukkit.")) {
+            throw new InvalidDescriptionException("main may not be within the org.bukkit namespace");
+        }
+        version = required(map, "version");
+        description = map.get("description") == null ? null : map.get("description").toString();
+        website = map.get("website") == null ? null : map.get("website").toString();
+        prefix = map.get("prefix") == null ? null : map.get("prefix").toString();
+        if (map.get("author") != null) {
+            authors.add(map.get("author").toString());
+        }
+        authors.addAll(stringList(map.get("authors"), "authors"));
+        depend = stringList(map.get("depend"), "depend");
+        softDepend = stringList(map.get("softdepend"), "softdepend");
+        Object cmds = map.get("commands");
+        if (cmds instanceof Map) {
+            for (Map.Entry<?, ?> e : ((Map<?, ?>) cmds).entrySet()) {
+                Map<String, Object> props = new LinkedHashMap<String, Object>();
+                if (e.getValue() instanceof Map) {
+                    for (Map.Entry<?, ?> p : ((Map<?, ?>) e.getValue()).entrySet()) {
+                        props.put(String.valueOf(p.getKey()), p.getValue());
+                    }
+                } else if (e.getValue() != null) {
+                    throw new InvalidDescriptionException("commands are of wrong type");
+                }
+                commands.put(String.valueOf(e.getKey()), Collections.unmodifiableMap(props));
+            }
+        } else if (cmds != null) {
+            throw new InvalidDescriptionException("commands are of wrong type");
+        }
+    }
+}
