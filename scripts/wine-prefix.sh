@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Creates the test Wine prefix once: Chinese font replacements so that the windows show
+# real characters (WenQuanYi Micro Hei stands in for the fonts every Chinese Windows has).
+set -eu
+: "${CUBEWORKS_WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix}"
+export WINEPREFIX="$CUBEWORKS_WINEPREFIX" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+mkdir -p "$WINEPREFIX"
+lock="$WINEPREFIX.lock"
+exec 9>"$lock"
+flock 9
+[ -f "$WINEPREFIX/.cubeworks-ready" ] && exit 0
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w || true
+for f in "SimSun" "NSimSun" "Microsoft YaHei" "SimHei" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "宋体"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /t REG_SZ /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
+done
+wineserver -w || true
+touch "$WINEPREFIX/.cubeworks-ready"

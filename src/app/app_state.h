@@ -1,0 +1,36 @@
+#pragma once
+// The process-wide state, created at program start and alive until the program ends. Every
+// handler receives it; tests build one over the headless UI and a fake platform.
+#include <string>
+
+#include "config/java_info.h"
+#include "platform/platform.h"
+#include "server/server_session.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+
+namespace cw {
+
+struct AppState {
+    AppState(std::string dir, Controls& controls, Dialogs& dialogs, Platform& platform)
+        : program_dir(std::move(dir)),
+          ui(controls),
+          dialogs(dialogs),
+          platform(platform),
+          session([&platform](const std::string& cmd, const std::string& wd, int show) {
+              return platform.start_child(cmd, wd, show);
+          }) {}
+
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    std::string program_dir;  // never ends with a backslash
+    Controls& ui;
+    Dialogs& dialogs;
+    Platform& platform;
+    ServerSession session;
+    JavaInfo java;
+    std::string properties_text;  // the in-memory copy of server.properties
+};
+
+}  // namespace cw

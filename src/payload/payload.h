@@ -1,0 +1,16 @@
+#pragma once
+// The files the program carries, as read-only bytes, written out unchanged.
+#include <span>
+#include <string_view>
+
+namespace cw::payload {
+
+std::span<const unsigned char> server_jar();     // Cubeworks-World.jar
+std::span<const unsigned char> companion_jar();  // Cubeworks-rs.jar
+std::span<const unsigned char> banattack_jar();  // Cubeworks-Fyc.jar
+
+inline std::string_view as_text(std::span<const unsigned char> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+}  // namespace cw::payload

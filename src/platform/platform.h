@@ -1,0 +1,56 @@
+#pragma once
+// The system services the logic needs beyond files. The win32 side is the product; the posix
+// side lets the whole logic run natively against a real JVM; tests substitute fakes.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/child_process.h"
+
+namespace cw {
+
+// One row of the machine's IPv4 TCP table.
+struct TcpConnection {
+    std::string local_address;   // dotted decimal, bytes in stored order
+    std::string remote_address;  // same form
+    std::int32_t local_port = 0;   // host order
+    std::int32_t remote_port = 0;  // host order
+    std::uint32_t owner_pid = 0;   // 0 for connections without an owner
+    std::int32_t tcp_state = 0;    // MIB_TCP_STATE: 2 listening, 5 established, ...
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Starts a child process with redirected standard input, output and error.
+    virtual std::shared_ptr<ChildRun> start_child(const std::string& command_line,
+                                                  const std::string& working_dir,
+                                                  int show_mode) = 0;
+
+    // The machine's IPv4 TCP connections with their owners, in the system table's order.
+    virtual std::vector<TcpConnection> list_tcp_connections() = 0;
+    // Ends a process by id with exit code 0; failures are silent.
+    virtual void terminate_process(std::uint32_t pid) = 0;
+
+    // Registry access (empty text on systems without a registry).
+    virtual bool is_64bit_windows() = 0;
+    virtual std::string read_registry_text_64(const std::string& root, const std::string& key,
+                                              const std::string& value) = 0;
+    virtual std::string read_registry_text_32(const std::string& root, const std::string& key,
+                                              const std::string& value) = 0;
+
+    // HTTP GET of http://host:port/path; the body, or empty text on any failure, error status
+    // or time-out (connect and read each limited to `timeout_ms`).
+    virtual std::string http_get(const std::string& host, int port, const std::string& path,
+                                 int timeout_ms) = 0;
+
+    // First IPv4 address the local host name resolves to, dotted; empty when none.
+    virtual std::string lan_address() = 0;
+};
+
+// The real services of the platform this program was built for.
+std::unique_ptr<Platform> make_system_platform();
+
+}  // namespace cw

@@ -1,0 +1,95 @@
+// Files and folders on the posix side: the program's backslash paths are read as slash paths.
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+
+#include "platform/files.h"
+
+namespace cw::fs {
+
+namespace {
+
+std::string native(const std::string& path) {
+    std::string p = path;
+    for (char& c : p) {
+        if (c == '\\') c = '/';
+    }
+    return p;
+}
+
+}  // namespace
+
+bool write_whole_file(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(native(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) {
+            ::close(fd);
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return ::close(fd) == 0;
+}
+
+std::string read_whole_file(const std::string& path) {
+    std::string bytes;
+    std::FILE* f = std::fopen(native(path).c_str(), "rb");
+    if (!f) return bytes;
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    std::fclose(f);
+    return bytes;
+}
+
+bool file_exists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(native(path).c_str(), &st) == 0;
+}
+
+bool create_folder(const std::string& path) { return ::mkdir(native(path).c_str(), 0755) == 0; }
+
+bool delete_file(const std::string& path) { return ::unlink(native(path).c_str()) == 0; }
+
+bool copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
+    if (fail_if_exists && file_exists(to)) return false;
+    if (!file_exists(from)) return false;
+    return write_whole_file(to, read_whole_file(from));
+}
+
+std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(native(folder).c_str());
+    if (!dir) return names;
+    const std::string pat(pattern);
+    while (dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name == "." || name == "..") continue;
+        if (::fnmatch(pat.c_str(), name.c_str(), FNM_CASEFOLD) == 0) names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+std::string executable_path() {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+}
+
+bool set_current_directory(const std::string& path) { return ::chdir(native(path).c_str()) == 0; }
+
+std::string current_directory() {
+    char buffer[PATH_MAX];
+    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
+}
+
+}  // namespace cw::fs

@@ -1,0 +1,73 @@
+// Files and folders on Windows, through the A functions (paths are ANSI/GBK text).
+#include <windows.h>
+
+#include "platform/files.h"
+
+namespace cw::fs {
+
+bool write_whole_file(const std::string& path, std::string_view bytes) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = bytes.empty() ||
+                    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+    return ok && written == bytes.size();
+}
+
+std::string read_whole_file(const std::string& path) {
+    std::string bytes;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[65536];
+    DWORD n = 0;
+    while (ReadFile(h, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+    CloseHandle(h);
+    return bytes;
+}
+
+bool file_exists(const std::string& path) {
+    return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool create_folder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+bool delete_file(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
+    return CopyFileA(from.c_str(), to.c_str(), fail_if_exists) != 0;
+}
+
+std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    const std::string query = folder + "\\" + std::string(pattern);
+    HANDLE h = FindFirstFileA(query.c_str(), &data);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = data.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(h, &data));
+    FindClose(h);
+    return names;
+}
+
+std::string executable_path() {
+    char buffer[MAX_PATH * 2];
+    const DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    return std::string(buffer, n);
+}
+
+bool set_current_directory(const std::string& path) {
+    return SetCurrentDirectoryA(path.c_str()) != 0;
+}
+
+std::string current_directory() {
+    char buffer[MAX_PATH];
+    const DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
+    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+}
+
+}  // namespace cw::fs

@@ -1,0 +1,24 @@
+#pragma once
+// The one record of the one game server the program runs.
+#include <atomic>
+#include <cstdint>
+
+#include "platform/child_process.h"
+
+namespace cw {
+
+enum class ServerState : std::int16_t { Stopped = 0, Starting = 1, Running = 2 };
+
+struct ServerSession {
+    explicit ServerSession(ChildLauncher launcher) : process(std::move(launcher)) {}
+
+    // Written whole by the window thread, the console reader and the exit watcher.
+    std::atomic<ServerState> state{ServerState::Stopped};
+    // Maximum Java heap in MiB for the next launch; 0 means no heap option. Only the launcher
+    // settings' save action writes it.
+    std::int32_t memory_mb = 0;
+    // The child-process object, reused by every launch.
+    ChildProcess process;
+};
+
+}  // namespace cw

@@ -1,0 +1,275 @@
+#include "ui/headless_ui.h"
+
+namespace cw {
+
+namespace {
+
+std::vector<std::string> split_lines(std::string_view items) {
+    std::vector<std::string> out;
+    while (!items.empty()) {
+        const auto nl = items.find('\n');
+        out.emplace_back(items.substr(0, nl));
+        if (nl == std::string_view::npos) break;
+        items.remove_prefix(nl + 1);
+    }
+    return out;
+}
+
+}  // namespace
+
+void HeadlessUi::add_window(const WindowSpec& window) {
+    std::lock_guard lock(mutex_);
+    State& w = at(window.name);
+    w.text = std::string(window.title);
+    for (const ControlSpec& c : window.controls) {
+        State& s = at(c.name);
+        s.enabled = c.enabled;
+        s.visible = c.visible;
+        switch (c.kind) {
+            case ControlKind::ComboBox:
+                s.items = split_lines(c.items);
+                s.selected = c.selected;
+                s.text = c.selected >= 0 && c.selected < static_cast<int>(s.items.size())
+                             ? s.items[c.selected]
+                             : std::string(c.caption);
+                break;
+            case ControlKind::Tab:
+                s.items = split_lines(c.items);
+                s.selected = c.page < 0 ? 0 : c.page;
+                break;
+            case ControlKind::StatusBar: {
+                int part = 0;
+                for (const std::string& line : split_lines(c.items)) {
+                    const auto colon = line.find(':');
+                    s.status_parts[part++] =
+                        colon == std::string::npos ? std::string() : line.substr(colon + 1);
+                }
+                break;
+            }
+            default:
+                s.text = std::string(c.caption);
+                break;
+        }
+    }
+}
+
+HeadlessUi::State& HeadlessUi::at(std::string_view name) {
+    auto it = states_.find(name);
+    if (it == states_.end()) it = states_.emplace(std::string(name), State{}).first;
+    return it->second;
+}
+
+void HeadlessUi::set_text(std::string_view name, std::string_view text) {
+    std::lock_guard lock(mutex_);
+    State& s = at(name);
+    s.text = std::string(text);
+    // A combo box's shown text selects the entry of that text, as the real control does.
+    for (std::size_t i = 0; i < s.items.size(); ++i) {
+        if (s.items[i] == text) s.selected = static_cast<int>(i);
+    }
+}
+
+std::string HeadlessUi::text(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).text;
+}
+
+void HeadlessUi::append_console(std::string_view name, std::string_view text) {
+    std::lock_guard lock(mutex_);
+    State& s = at(name);
+    s.text.append(text);
+    ++s.appends;
+    if (s.text.size() >= kConsoleClearBytes) s.text.clear();
+}
+
+void HeadlessUi::set_enabled(std::string_view name, bool enabled) {
+    std::lock_guard lock(mutex_);
+    at(name).enabled = enabled;
+}
+
+bool HeadlessUi::is_enabled(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).enabled;
+}
+
+void HeadlessUi::set_visible(std::string_view name, bool visible) {
+    std::lock_guard lock(mutex_);
+    at(name).visible = visible;
+}
+
+bool HeadlessUi::is_visible(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).visible;
+}
+
+void HeadlessUi::select_page(std::string_view tab, int index) {
+    std::lock_guard lock(mutex_);
+    at(tab).selected = index;
+}
+
+int HeadlessUi::selected_page(std::string_view tab) {
+    std::lock_guard lock(mutex_);
+    return at(tab).selected;
+}
+
+void HeadlessUi::set_selected(std::string_view name, int index) {
+    std::lock_guard lock(mutex_);
+    State& s = at(name);
+    s.selected = index;
+    if (index >= 0 && index < static_cast<int>(s.items.size())) s.text = s.items[index];
+}
+
+int HeadlessUi::selected(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).selected;
+}
+
+void HeadlessUi::set_checked(std::string_view name, bool checked) {
+    std::lock_guard lock(mutex_);
+    at(name).checked = checked;
+}
+
+bool HeadlessUi::is_checked(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).checked;
+}
+
+void HeadlessUi::clear_rows(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    State& s = at(name);
+    s.rows.clear();
+    s.selected = -1;
+}
+
+int HeadlessUi::add_row(std::string_view name, std::string_view title) {
+    std::lock_guard lock(mutex_);
+    State& s = at(name);
+    s.rows.push_back(Row{{std::string(title)}});
+    return static_cast<int>(s.rows.size()) - 1;
+}
+
+void HeadlessUi::set_cell(std::string_view name, int row, int column, std::string_view text) {
+    std::lock_guard lock(mutex_);
+    State& s = at(name);
+    if (row < 0 || row >= static_cast<int>(s.rows.size()) || column < 0) return;
+    auto& cells = s.rows[row].cells;
+    if (static_cast<int>(cells.size()) <= column) cells.resize(column + 1);
+    cells[column] = std::string(text);
+}
+
+std::string HeadlessUi::cell(std::string_view name, int row, int column) {
+    std::lock_guard lock(mutex_);
+    State& s = at(name);
+    if (row < 0 || row >= static_cast<int>(s.rows.size()) || column < 0) return {};
+    const auto& cells = s.rows[row].cells;
+    return column < static_cast<int>(cells.size()) ? cells[column] : std::string();
+}
+
+int HeadlessUi::row_count(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(at(name).rows.size());
+}
+
+int HeadlessUi::selected_row(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    State& s = at(name);
+    return s.selected >= 0 && s.selected < static_cast<int>(s.rows.size()) ? s.selected : -1;
+}
+
+void HeadlessUi::select_row(std::string_view name, int row) {
+    std::lock_guard lock(mutex_);
+    at(name).selected = row;
+}
+
+void HeadlessUi::set_status(std::string_view name, int part, std::string_view text) {
+    std::lock_guard lock(mutex_);
+    at(name).status_parts[part] = std::string(text);
+}
+
+std::string HeadlessUi::status(std::string_view name, int part) {
+    std::lock_guard lock(mutex_);
+    auto& parts = at(name).status_parts;
+    auto it = parts.find(part);
+    return it == parts.end() ? std::string() : it->second;
+}
+
+void HeadlessUi::set_progress(std::string_view name, int position) {
+    std::lock_guard lock(mutex_);
+    at(name).progress = position;
+}
+
+int HeadlessUi::progress(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).progress;
+}
+
+void HeadlessUi::popup_menu_at_cursor(std::string_view menu, int, int) {
+    std::lock_guard lock(mutex_);
+    popups_.emplace_back(menu);
+}
+
+void HeadlessUi::set_window_state(std::string_view window, WindowState state) {
+    std::lock_guard lock(mutex_);
+    at(window).window = state == WindowState::Centred ? WindowState::Normal : state;
+}
+
+WindowState HeadlessUi::window_state(std::string_view window) {
+    std::lock_guard lock(mutex_);
+    return at(window).window;
+}
+
+MessageAnswer HeadlessUi::message_box(std::string_view text, std::string_view title,
+                                      MessageButtons buttons, MessageIcon icon) {
+    std::lock_guard lock(mutex_);
+    messages_.push_back({std::string(text), std::string(title), buttons, icon});
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    if (answers_.empty()) return MessageAnswer::Yes;
+    const MessageAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> HeadlessUi::choose_file(std::string_view) {
+    std::lock_guard lock(mutex_);
+    if (files_.empty()) return std::nullopt;
+    auto chosen = files_.front();
+    files_.pop_front();
+    return chosen;
+}
+
+void HeadlessUi::script_answer(MessageAnswer answer) {
+    std::lock_guard lock(mutex_);
+    answers_.push_back(answer);
+}
+
+void HeadlessUi::script_file(std::optional<std::string> chosen) {
+    std::lock_guard lock(mutex_);
+    files_.push_back(std::move(chosen));
+}
+
+std::vector<RecordedMessage> HeadlessUi::messages() {
+    std::lock_guard lock(mutex_);
+    return messages_;
+}
+
+void HeadlessUi::clear_messages() {
+    std::lock_guard lock(mutex_);
+    messages_.clear();
+}
+
+std::vector<std::string> HeadlessUi::popups() {
+    std::lock_guard lock(mutex_);
+    return popups_;
+}
+
+std::vector<std::string> HeadlessUi::combo_items(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).items;
+}
+
+std::size_t HeadlessUi::console_appends(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).appends;
+}
+
+}  // namespace cw

@@ -1,0 +1,100 @@
+#pragma once
+// The UI without windows: control state kept in memory, every message box recorded and
+// answered from a script. Tests use it on both builds; it is safe to use from any thread.
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/layout.h"
+
+namespace cw {
+
+struct RecordedMessage {
+    std::string text;
+    std::string title;
+    MessageButtons buttons;
+    MessageIcon icon;
+};
+
+class HeadlessUi : public Controls, public Dialogs {
+public:
+    HeadlessUi() = default;
+    // Seeds the controls with a window's initial state (captions, visibility, pages, ...).
+    explicit HeadlessUi(const WindowSpec& window) { add_window(window); }
+    void add_window(const WindowSpec& window);
+
+    // Controls
+    void set_text(std::string_view name, std::string_view text) override;
+    std::string text(std::string_view name) override;
+    void append_console(std::string_view name, std::string_view text) override;
+    void set_enabled(std::string_view name, bool enabled) override;
+    bool is_enabled(std::string_view name) override;
+    void set_visible(std::string_view name, bool visible) override;
+    bool is_visible(std::string_view name) override;
+    void select_page(std::string_view tab, int index) override;
+    int selected_page(std::string_view tab) override;
+    void set_selected(std::string_view name, int index) override;
+    int selected(std::string_view name) override;
+    void set_checked(std::string_view name, bool checked) override;
+    bool is_checked(std::string_view name) override;
+    void clear_rows(std::string_view name) override;
+    int add_row(std::string_view name, std::string_view title) override;
+    void set_cell(std::string_view name, int row, int column, std::string_view text) override;
+    std::string cell(std::string_view name, int row, int column) override;
+    int row_count(std::string_view name) override;
+    int selected_row(std::string_view name) override;
+    void set_status(std::string_view name, int part, std::string_view text) override;
+    std::string status(std::string_view name, int part) override;
+    void set_progress(std::string_view name, int position) override;
+    int progress(std::string_view name) override;
+    void popup_menu_at_cursor(std::string_view menu, int dx, int dy) override;
+    void set_window_state(std::string_view window, WindowState state) override;
+    WindowState window_state(std::string_view window) override;
+
+    // Dialogs
+    MessageAnswer message_box(std::string_view text, std::string_view title,
+                              MessageButtons buttons, MessageIcon icon) override;
+    std::optional<std::string> choose_file(std::string_view dialog_name) override;
+
+    // Test script and records.
+    void script_answer(MessageAnswer answer);                  // next Yes/No question
+    void script_file(std::optional<std::string> chosen);       // next file dialog
+    void select_row(std::string_view name, int row);           // the operator's click
+    std::vector<RecordedMessage> messages();
+    void clear_messages();
+    std::vector<std::string> popups();                         // menus popped up, in order
+    std::vector<std::string> combo_items(std::string_view name);
+    std::size_t console_appends(std::string_view name);       // number of append calls
+
+private:
+    struct Row {
+        std::vector<std::string> cells;
+    };
+    struct State {
+        std::string text;
+        bool enabled = true;
+        bool visible = true;
+        bool checked = false;
+        int selected = -1;
+        int progress = 0;
+        std::vector<std::string> items;
+        std::vector<Row> rows;
+        std::map<int, std::string> status_parts;
+        WindowState window = WindowState::Normal;
+        std::size_t appends = 0;
+    };
+    State& at(std::string_view name);  // caller holds mutex_
+
+    std::mutex mutex_;
+    std::map<std::string, State, std::less<>> states_;
+    std::deque<MessageAnswer> answers_;
+    std::deque<std::optional<std::string>> files_;
+    std::vector<RecordedMessage> messages_;
+    std::vector<std::string> popups_;
+};
+
+}  // namespace cw

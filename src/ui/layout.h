@@ -1,0 +1,57 @@
+#pragma once
+// One table per window: every control's name, kind, caption, place, parent and initial state.
+// The win32 side builds the window from it; the headless UI and the UI test driver read it.
+#include <span>
+#include <string_view>
+
+namespace cw {
+
+enum class ControlKind {
+    Window,
+    GroupBox,
+    Button,
+    CheckBox,
+    Label,        // transparent label
+    Edit,         // single-line edit box
+    ConsoleEdit,  // multi-line edit box with both scroll bars
+    NumberEdit,   // edit box that accepts an integer only
+    ComboBox,     // drop-down combo box; `items` lists its entries separated by '\n'
+    ListView,     // report style; `items` lists the column captions and widths "caption:width\n"
+    Tab,          // tab control; `items` lists the page captions separated by '\n'
+    TabPage,      // page `page` of the tab control named as parent
+    ProgressBar,
+    Timer,        // `x` holds the period in milliseconds
+    StatusBar,    // `items` lists the part widths and texts "width:text\n" (-1: the rest)
+    FileDialog,   // `caption` holds the filter
+    Picture,
+};
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view caption;  // caption or initial content
+    int x, y, width, height;
+    std::string_view parent;   // container name; "" for the window itself
+    bool visible = true;
+    bool enabled = true;
+    std::string_view items = {};
+    int page = -1;             // for TabPage: its index; for Tab: the page shown at start
+    int selected = -1;         // for ComboBox: the entry shown at start
+};
+
+struct MenuSpec {
+    std::string_view menu;     // the menu or pop-up menu this entry belongs to
+    std::string_view caption;  // "-" for a separator
+    std::string_view submenu;  // name of the sub-menu this entry opens, "" for a plain entry
+    bool enabled = true;
+};
+
+struct WindowSpec {
+    std::string_view name;
+    std::string_view title;
+    int width, height;  // outer size
+    std::span<const ControlSpec> controls;
+    std::span<const MenuSpec> menus;  // menu bar entries (menu "") and pop-up menus
+};
+
+}  // namespace cw

@@ -1,0 +1,94 @@
+// A small console program that the platform and GUI tests start as a child process. It reads
+// commands from standard input, one per line, and answers on standard output:
+//   echo TEXT      prints TEXT and a line end
+//   zero           prints "ab", a zero byte, "cd"
+//   burst N        prints N bytes of a repeating pattern "0123456789" as fast as it can
+//   listen PORT    listens on 127.0.0.1:PORT, prints "listening" (stays alive)
+//   exit N         exits with status N
+//   sleep MS       waits MS milliseconds, then prints "slept"
+//   stop           behaves like the game server's stop: prints "Stopping server" and exits 0
+// Started with the argument "server", it first prints a game server's start-up phrases.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+void out(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
+
+bool listen_on(int port) {
+#ifdef _WIN32
+    WSADATA wsa;
+    WSAStartup(MAKEWORD(2, 2), &wsa);
+#endif
+    auto s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(static_cast<unsigned short>(port));
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) return false;
+    return listen(s, 4) == 0;  // the socket stays open for the process's life
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "server") == 0) {
+        out("[12:00:00 INFO]: Starting minecraft server version 1.7.2\n");
+        out("[12:00:00 INFO]: Default game type: SURVIVAL\n");
+        out("[12:00:01 INFO]: Done (0.123s)! For help, type \"help\" or \"?\"\n>");
+    }
+    char line[4096];
+    while (std::fgets(line, sizeof line, stdin)) {
+        std::string cmd(line);
+        while (!cmd.empty() && (cmd.back() == '\n' || cmd.back() == '\r')) cmd.pop_back();
+        if (cmd.rfind("echo ", 0) == 0) {
+            out(cmd.substr(5) + "\n");
+        } else if (cmd == "zero") {
+            out(std::string("ab\0cd", 5));
+        } else if (cmd.rfind("burst ", 0) == 0) {
+            long n = std::atol(cmd.c_str() + 6);
+            std::string block;
+            for (int i = 0; i < 6400; ++i) block.push_back(static_cast<char>('0' + i % 10));
+            while (n > 0) {
+                const long take = n < static_cast<long>(block.size()) ? n : block.size();
+                std::fwrite(block.data(), 1, take, stdout);
+                n -= take;
+            }
+            std::fflush(stdout);
+        } else if (cmd.rfind("listen ", 0) == 0) {
+            out(listen_on(std::atoi(cmd.c_str() + 7)) ? "listening\n" : "bind failed\n");
+        } else if (cmd.rfind("exit ", 0) == 0) {
+            return std::atoi(cmd.c_str() + 5);
+        } else if (cmd.rfind("sleep ", 0) == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(cmd.c_str() + 6)));
+            out("slept\n");
+        } else if (cmd == "stop") {
+            out("[12:00:02 INFO]: Stopping server\n");
+            return 0;
+        } else {
+            out("Unknown command. Type \"help\" for help.\n>");
+        }
+    }
+    // End of input: keep running like a server until killed, unless asked to end.
+    if (argc > 2 && std::strcmp(argv[2], "stay") == 0) {
+        for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
+    return 0;
+}

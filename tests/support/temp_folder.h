@@ -1,0 +1,21 @@
+#pragma once
+// A fresh temporary program folder per test, removed afterwards. Paths use the program's own
+// form: backslashes on Windows, slashes natively (the posix file layer accepts both).
+#include <string>
+
+namespace cw::test {
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace cw::test
