@@ -1,0 +1,7 @@
+#include "app/startup.h"
+
+namespace cw {
+
+void on_main_window_created(AppState&) {}
+
+}  // namespace cw
