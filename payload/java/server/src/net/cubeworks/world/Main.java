@@ -1,0 +1,68 @@
+package net.cubeworks.world;
+
+import java.io.BufferedReader;
+import java.io.FileDescriptor;
+import java.io.FileOutputStream;
+import java.io.IOException;
+import java.io.InputStreamReader;
+import java.util.logging.Level;
+
+import net.cubeworks.world.console.ConsoleOutput;
+
+/**
+ * Starts the game server in the working directory and reads console commands from
+ * standard input, one per line, until the server stops.
+ */
+public final class Main {
+    private Main() {
+    }
+
+    public static void main(String[] args) {
+        long start = System.nanoTime();
+        final ConsoleOutput console = new ConsoleOutput(new FileOutputStream(FileDescriptor.out),
+                ConsoleOutput.platformCharset());
+        final WorldServer server = new WorldServer(console, start);
+        server.captureStandardStreams();
+        boolean started;
+        try {
+            started = server.start();
+        } catch (Throwable ex) {
+            server.getLogger().log(Level.SEVERE, "Encountered an unexpected exception", ex);
+            started = false;
+        }
+        if (!started) {
+            server.getLogger().info("Stopping server");
+            System.exit(1);
+            return;
+        }
+        readConsole(server, console);
+        // End of standard input: nobody types any more, but players may still play until
+        // "stop" arrives from one of them or the process is ended. Park this thread.
+        Object forever = new Object();
+        synchronized (forever) {
+            while (true) {
+                try {
+                    forever.wait();
+                } catch (InterruptedException ignored) {
+                    // keep waiting
+                }
+            }
+        }
+    }
+
+    private static void readConsole(WorldServer server, ConsoleOutput console) {
+        BufferedReader in = new BufferedReader(new InputStreamReader(System.in, console.charset()));
+        while (true) {
+            String line;
+            try {
+                line = in.readLine();
+            } catch (IOException ex) {
+                return;
+            }
+            if (line == null) {
+                return;
+            }
+            server.consoleLine(line);
+        }
+    }
+}

@@ -1,0 +1,271 @@
+package net.cubeworks.world;
+
+import java.net.InetSocketAddress;
+import java.util.UUID;
+
+import org.bukkit.GameMode;
+import org.bukkit.Server;
+import org.bukkit.entity.Player;
+
+import net.cubeworks.world.net.Connection;
+import net.cubeworks.world.net.Json;
+import net.cubeworks.world.net.OfflineUuid;
+import net.cubeworks.world.net.PacketOut;
+
+/** A logged-in player. Game state changes go through the server under its lock. */
+final class OnlinePlayer implements Player {
+    static final int INVENTORY_SLOTS = 45;
+
+    private final WorldServer server;
+    private final Connection connection;
+    private final String name;
+    private final UUID uuid;
+    private final int entityId;
+    private volatile GameMode gameMode;
+    private volatile String displayName;
+    private volatile String listName;
+    private volatile boolean online = true;
+    private volatile boolean flying;
+    private volatile boolean allowFlight;
+
+    // the player's inventory as the client sees it, window 0 slot numbers
+    final int[] slotItem = new int[INVENTORY_SLOTS];
+    final int[] slotCount = new int[INVENTORY_SLOTS];
+    final int[] slotData = new int[INVENTORY_SLOTS];
+
+    OnlinePlayer(WorldServer server, Connection connection, String name, int entityId, GameMode mode) {
+        this.server = server;
+        this.connection = connection;
+        this.name = name;
+        this.uuid = OfflineUuid.of(name);
+        this.entityId = entityId;
+        this.gameMode = mode;
+        this.displayName = name;
+        this.listName = name;
+        this.allowFlight = mode == GameMode.CREATIVE;
+    }
+
+    Connection connection() {
+        return connection;
+    }
+
+    void markOffline() {
+        online = false;
+    }
+
+    /** Sends one chat line as-is (the text may carry "§" codes). */
+    void sendChatLine(String text) {
+        connection.send(new PacketOut(0x02).writeString(Json.chat(text)));
+    }
+
+    /** The abilities packet for the current mode. */
+    void sendAbilities() {
+        int flags = 0;
+        if (gameMode == GameMode.CREATIVE) {
+            flags |= 0x01 | 0x08;
+        }
+        if (flying) {
+            flags |= 0x02;
+        }
+        if (allowFlight || gameMode == GameMode.CREATIVE) {
+            flags |= 0x04;
+        }
+        connection.send(new PacketOut(0x39).writeByte(flags).writeFloat(0.05f).writeFloat(0.1f));
+    }
+
+    void setModeField(GameMode mode) {
+        gameMode = mode;
+        if (mode != GameMode.CREATIVE) {
+            flying = false;
+        }
+    }
+
+    // --- Player ---
+
+    public String getDisplayName() {
+        return displayName;
+    }
+
+    public void setDisplayName(String name) {
+        displayName = name == null ? this.name : name;
+    }
+
+    public String getPlayerListName() {
+        return listName;
+    }
+
+    public void setPlayerListName(String name) {
+        listName = name == null ? this.name : name;
+    }
+
+    public InetSocketAddress getAddress() {
+        return connection.remoteAddress();
+    }
+
+    public void sendRawMessage(String message) {
+        sendChatLine(message);
+    }
+
+    public void kickPlayer(String message) {
+        server.kick(this, message == null ? "" : message);
+    }
+
+    public void chat(String msg) {
+        server.chat(this, msg);
+    }
+
+    public boolean performCommand(String command) {
+        return server.dispatchCommand(this, command);
+    }
+
+    public boolean isSneaking() {
+        return false;
+    }
+
+    public boolean isSprinting() {
+        return false;
+    }
+
+    public boolean getAllowFlight() {
+        return allowFlight;
+    }
+
+    public void setAllowFlight(boolean flight) {
+        allowFlight = flight;
+        if (!flight) {
+            flying = false;
+        }
+        sendAbilities();
+    }
+
+    public boolean isFlying() {
+        return flying;
+    }
+
+    public void setFlying(boolean value) {
+        if (value && !allowFlight && gameMode != GameMode.CREATIVE) {
+            throw new IllegalArgumentException("Cannot make player fly if getAllowFlight() is false");
+        }
+        flying = value;
+        sendAbilities();
+    }
+
+    // --- HumanEntity / Entity ---
+
+    public String getName() {
+        return name;
+    }
+
+    public GameMode getGameMode() {
+        return gameMode;
+    }
+
+    public void setGameMode(GameMode mode) {
+        if (mode != null) {
+            server.setGameMode(this, mode);
+        }
+    }
+
+    public int getEntityId() {
+        return entityId;
+    }
+
+    public UUID getUniqueId() {
+        return uuid;
+    }
+
+    public Server getServer() {
+        return server;
+    }
+
+    public boolean isDead() {
+        return false;
+    }
+
+    public boolean isValid() {
+        return online;
+    }
+
+    public void remove() {
+        kickPlayer("");
+    }
+
+    // --- CommandSender ---
+
+    public void sendMessage(String message) {
+        if (message == null || !online) {
+            return;
+        }
+        for (String line : message.split("\n")) {
+            sendChatLine(line);
+        }
+    }
+
+    public void sendMessage(String[] messages) {
+        for (String m : messages) {
+            sendMessage(m);
+        }
+    }
+
+    // --- OfflinePlayer / permissions ---
+
+    public boolean isOnline() {
+        return online;
+    }
+
+    public boolean isBanned() {
+        return server.isBanned(name);
+    }
+
+    public void setBanned(boolean banned) {
+        server.setBanned(name, banned, null, "Plugin");
+    }
+
+    public boolean isWhitelisted() {
+        return false;
+    }
+
+    public void setWhitelisted(boolean value) {
+    }
+
+    public Player getPlayer() {
+        return online ? this : null;
+    }
+
+    public long getFirstPlayed() {
+        return 0;
+    }
+
+    public long getLastPlayed() {
+        return System.currentTimeMillis();
+    }
+
+    public boolean hasPlayedBefore() {
+        return false;
+    }
+
+    public boolean isOp() {
+        return server.isOpName(name);
+    }
+
+    public void setOp(boolean value) {
+        server.setOpName(name, value);
+    }
+
+    /** No permission plugins here: every permission belongs to operators. */
+    public boolean isPermissionSet(String perm) {
+        return false;
+    }
+
+    public boolean hasPermission(String perm) {
+        return isOp();
+    }
+
+    public void recalculatePermissions() {
+    }
+
+    @Override
+    public String toString() {
+        return "Player{name=" + name + "}";
+    }
+}
