@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds both programs and runs every test: C++ natively, C++ under Wine, Java, GUI under Xvfb.
+# Exits non-zero when anything fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/install-deps.sh || { echo "installing the build's packages failed"; exit 1; }
+
+status=0
+summary=()
+step() {  # step <name> <command...>
+    local name=$1; shift
+    echo "=== $name"
+    local log="$root/build/logs/$name.log"
+    mkdir -p "$root/build/logs"
+    if "$@" >"$log" 2>&1; then
+        summary+=("PASS  $name  ($(tail -n 3 "$log" | grep -E 'tests passed|OK \(|PASSED|Built target|ninja: no work' | tail -n 1))")
+    else
+        status=1
+        summary+=("FAIL  $name  (log: build/logs/$name.log)")
+        tail -n 60 "$log"
+    fi
+    tail -n 4 "$log"
+}
+
+step configure-native cmake --preset native
+step build-native cmake --build --preset native
+step configure-win32 cmake --preset win32
+step build-win32 cmake --build --preset win32
+step test-native ctest --preset native
+step test-win32 ctest --preset win32
+
+echo
+echo "=== Summary"
+printf '%s\n' "${summary[@]}"
+exit $status
