@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Builds the three Java payloads the manager carries:
+#   OUTDIR/Cubeworks-World.jar  the game server (ours, or a packager's own CraftBukkit jar)
+#   OUTDIR/Cubeworks-rs.jar     the companion plugin (player snapshot)
+#   OUTDIR/Cubeworks-Fyc.jar    the anti-attack plugin for a proxy
+#
+# usage: build.sh OUTDIR [SERVER_JAR_OVERRIDE]
+#
+# Everything is compiled to Java 7 bytecode, because that is the oldest runtime our users run the
+# server with. Intermediate classes are left in OUTDIR/java-build for test.sh.
+set -euo pipefail
+
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+    echo "usage: $0 OUTDIR [SERVER_JAR_OVERRIDE]" >&2
+    exit 2
+fi
+
+HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+mkdir -p "$1"
+OUT="$(cd "$1" && pwd)"
+OVERRIDE="${2:-}"
+
+JAVAC="${JAVAC:-javac}"
+JAR="${JAR:-jar}"
+JAVAC_FLAGS=(--release 7 -Xlint:-options -encoding UTF-8)
+# Fixed entry timestamps so that the same sources give the same bytes.
+JAR_DATE="2014-01-01T00:00:00Z"
+
+WORK="$OUT/java-build"
+rm -rf "$WORK"
+mkdir -p "$WORK"
+
+# Lists *.java under a folder, sorted, into a javac @argfile. Fails when there are none.
+collect_sources() {
+    local dir="$1" list="$2"
+    if [ ! -d "$dir" ]; then
+        echo "build.sh: source folder $dir is missing" >&2
+        exit 1
+    fi
+    find "$dir" -name '*.java' -type f | LC_ALL=C sort >"$list"
+    if [ ! -s "$list" ]; then
+        echo "build.sh: no Java sources under $dir" >&2
+        exit 1
+    fi
+}
+
+# --- game server and the plugin API subset it contains -----------------------------------------
+SERVER_CLASSES="$WORK/server-classes"
+mkdir -p "$SERVER_CLASSES"
+collect_sources "$HERE/server/src" "$WORK/server-sources.txt"
+"$JAVAC" "${JAVAC_FLAGS[@]}" -d "$SERVER_CLASSES" @"$WORK/server-sources.txt"
+
+if [ -n "$OVERRIDE" ]; then
+    if [ ! -f "$OVERRIDE" ]; then
+        echo "build.sh: server jar $OVERRIDE does not exist" >&2
+        exit 1
+    fi
+    cp "$OVERRIDE" "$OUT/Cubeworks-World.jar.tmp"
+else
+    MAIN_CLASS="net.cubeworks.world.Main"
+    if [ -f "$HERE/server/main-class.txt" ]; then
+        MAIN_CLASS="$(tr -d ' \t\r\n' <"$HERE/server/main-class.txt")"
+    fi
+    if [ -z "$MAIN_CLASS" ]; then
+        echo "build.sh: server/main-class.txt is empty" >&2
+        exit 1
+    fi
+    printf 'Main-Class: %s\n' "$MAIN_CLASS" >"$WORK/server-manifest.txt"
+    if [ -d "$HERE/server/resources" ]; then
+        cp -R "$HERE/server/resources/." "$SERVER_CLASSES/"
+    fi
+    rm -f "$OUT/Cubeworks-World.jar.tmp"
+    "$JAR" --create --file "$OUT/Cubeworks-World.jar.tmp" --manifest "$WORK/server-manifest.txt" \
+        --date "$JAR_DATE" -C "$SERVER_CLASSES" .
+fi
+mv -f "$OUT/Cubeworks-World.jar.tmp" "$OUT/Cubeworks-World.jar"
+
+# --- companion plugin ---------------------------------------------------------------------------
+# The server loads it next to its own API classes, so those are only on the compile class path.
+# Every entry is stored uncompressed, folders included, with our own manifest.
+COMP="$WORK/companion"
+mkdir -p "$COMP/META-INF"
+collect_sources "$HERE/companion/src" "$WORK/companion-sources.txt"
+"$JAVAC" "${JAVAC_FLAGS[@]}" -cp "$SERVER_CLASSES" -d "$COMP" @"$WORK/companion-sources.txt"
+cp "$HERE/companion/plugin.yml" "$COMP/plugin.yml"
+cp "$HERE/companion/MANIFEST.MF" "$COMP/META-INF/MANIFEST.MF"
+rm -f "$OUT/Cubeworks-rs.jar.tmp"
+(cd "$COMP" && "$JAR" --create --no-compress --no-manifest --date "$JAR_DATE" \
+    --file "$OUT/Cubeworks-rs.jar.tmp" META-INF META-INF/MANIFEST.MF plugin.yml com)
+mv -f "$OUT/Cubeworks-rs.jar.tmp" "$OUT/Cubeworks-rs.jar"
+
+# --- anti-attack plugin -------------------------------------------------------------------------
+# Compiled against our own compile-only stubs of the proxy API, which are not packed.
+STUBS="$WORK/banattack-stubs"
+mkdir -p "$STUBS"
+collect_sources "$HERE/banattack/stubs" "$WORK/banattack-stub-sources.txt"
+"$JAVAC" "${JAVAC_FLAGS[@]}" -d "$STUBS" @"$WORK/banattack-stub-sources.txt"
+
+BAN="$WORK/banattack"
+mkdir -p "$BAN/META-INF"
+collect_sources "$HERE/banattack/src" "$WORK/banattack-sources.txt"
+"$JAVAC" "${JAVAC_FLAGS[@]}" -cp "$STUBS" -d "$BAN" @"$WORK/banattack-sources.txt"
+cp "$HERE/banattack/plugin.yml" "$BAN/plugin.yml"
+cp "$HERE/banattack/MANIFEST.MF" "$BAN/META-INF/MANIFEST.MF"
+rm -f "$OUT/Cubeworks-Fyc.jar.tmp"
+# The manifest goes in as a plain file entry without a META-INF/ folder entry; the three package
+# folders are the jar's only folder entries.
+(cd "$BAN" && "$JAR" --create --no-manifest --date "$JAR_DATE" \
+    --file "$OUT/Cubeworks-Fyc.jar.tmp" META-INF/MANIFEST.MF plugin.yml org)
+mv -f "$OUT/Cubeworks-Fyc.jar.tmp" "$OUT/Cubeworks-Fyc.jar"
+
+echo "build.sh: built $OUT/Cubeworks-World.jar $OUT/Cubeworks-rs.jar $OUT/Cubeworks-Fyc.jar"
