@@ -1,0 +1,140 @@
+#include "platform/tcp_table.h"
+
+namespace cw {
+
+namespace {
+
+std::uint32_t le32(const unsigned char* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+// The low 16 bits of the field hold the port in network order: first byte high.
+std::int32_t port_of(const unsigned char* p) { return p[0] << 8 | p[1]; }
+
+bool parse_hex(std::string_view text, std::uint64_t& out) {
+    if (text.empty() || text.size() > 16) return false;
+    std::uint64_t value = 0;
+    for (char c : text) {
+        int digit;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else if (c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else {
+            return false;
+        }
+        value = value << 4 | static_cast<std::uint64_t>(digit);
+    }
+    out = value;
+    return true;
+}
+
+// "0100007F:0050" -> address text and port.
+bool parse_endpoint(std::string_view text, std::string& address, std::int32_t& port) {
+    const auto colon = text.find(':');
+    if (colon != 8) return false;
+    std::uint64_t addr = 0, p = 0;
+    if (!parse_hex(text.substr(0, 8), addr) || !parse_hex(text.substr(colon + 1), p)) return false;
+    if (p > 0xFFFF) return false;
+    const unsigned char bytes[4] = {
+        static_cast<unsigned char>(addr), static_cast<unsigned char>(addr >> 8),
+        static_cast<unsigned char>(addr >> 16), static_cast<unsigned char>(addr >> 24)};
+    address = dotted_address(bytes);
+    port = static_cast<std::int32_t>(p);
+    return true;
+}
+
+std::vector<std::string_view> fields_of(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+        if (i > start) fields.push_back(line.substr(start, i - start));
+    }
+    return fields;
+}
+
+}  // namespace
+
+std::string dotted_address(const unsigned char bytes[4]) {
+    return std::to_string(bytes[0]) + "." + std::to_string(bytes[1]) + "." +
+           std::to_string(bytes[2]) + "." + std::to_string(bytes[3]);
+}
+
+std::vector<TcpConnection> parse_tcp_table(const unsigned char* data, std::size_t size) {
+    std::vector<TcpConnection> rows;
+    constexpr std::size_t row_size = 24;
+    if (!data || size < 4) return rows;
+    std::size_t count = le32(data);
+    const std::size_t present = (size - 4) / row_size;
+    if (count > present) count = present;
+    rows.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const unsigned char* row = data + 4 + row_size * k;
+        TcpConnection c;
+        c.tcp_state = static_cast<std::int32_t>(le32(row));
+        c.local_address = dotted_address(row + 4);
+        c.local_port = port_of(row + 8);
+        c.remote_address = dotted_address(row + 12);
+        c.remote_port = port_of(row + 16);
+        c.owner_pid = le32(row + 20);
+        rows.push_back(std::move(c));
+    }
+    return rows;
+}
+
+std::int32_t mib_state_of_linux(int linux_state) {
+    switch (linux_state) {
+        case 0x01: return 5;   // ESTABLISHED
+        case 0x02: return 3;   // SYN_SENT
+        case 0x03: return 4;   // SYN_RECV
+        case 0x04: return 6;   // FIN_WAIT1
+        case 0x05: return 7;   // FIN_WAIT2
+        case 0x06: return 11;  // TIME_WAIT
+        case 0x07: return 1;   // CLOSE
+        case 0x08: return 8;   // CLOSE_WAIT
+        case 0x09: return 9;   // LAST_ACK
+        case 0x0A: return 2;   // LISTEN
+        case 0x0B: return 10;  // CLOSING
+        default: return 0;
+    }
+}
+
+std::vector<ProcTcpRow> parse_proc_net_tcp(std::string_view text) {
+    // sl local_address rem_address st tx_queue:rx_queue tr:tm->when retrnsmt uid timeout inode
+    std::vector<ProcTcpRow> rows;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        auto end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        const auto f = fields_of(line);
+        if (f.size() < 10 || f[0].empty() || f[0].back() != ':') continue;
+        ProcTcpRow row;
+        std::uint64_t state = 0, inode = 0;
+        if (!parse_endpoint(f[1], row.connection.local_address, row.connection.local_port) ||
+            !parse_endpoint(f[2], row.connection.remote_address, row.connection.remote_port) ||
+            !parse_hex(f[3], state)) {
+            continue;
+        }
+        for (char c : f[9]) {
+            if (c < '0' || c > '9') {
+                inode = 0;
+                break;
+            }
+            inode = inode * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        row.connection.tcp_state = mib_state_of_linux(static_cast<int>(state));
+        row.inode = inode;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace cw
