@@ -1,13 +1,210 @@
-// Placeholder bodies until the server control lands; replaced by the real operations.
 #include "server/server_control.h"
+
+#include <thread>
+#include <vector>
+
+#include "app/workspace.h"
+#include "platform/files.h"
+#include "server/console_parser.h"
+#include "server/public_ip.h"
+#include "server/server_port.h"
 
 namespace cw {
 
-void launch_server(AppState&) {}
-void send_console_command(AppState&, std::string_view) {}
-void send_console_input(AppState&) {}
-void stop_server(AppState&) {}
-void restart_server(AppState&) {}
-void force_close_server(AppState&) {}
+// The text of a fresh server.properties (settings code).
+std::string_view default_properties_text();
+
+namespace {
+
+constexpr std::string_view kConsoleBox = "编辑框_回显文本";
+constexpr std::string_view kInputBox = "编辑框2";
+constexpr std::string_view kJavaBox = "编辑框_java";
+constexpr std::string_view kStatusBar = "状态条1";
+constexpr std::string_view kStartButton = "按钮1";
+constexpr std::string_view kStopButton = "按钮2";
+constexpr int kAddressPart = 0;
+constexpr int kStatusPart = 1;
+constexpr int kHiddenWindow = 0;  // SW_HIDE
+
+void pause() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+}
+
+// Moves the state to `to` when `run` is still the session's current child and the state is
+// not `unless`; a thread of an earlier launch never touches the state of the next one.
+bool move_state(AppState& app, const std::shared_ptr<ChildRun>& run, ServerState unless,
+                ServerState to) {
+    std::lock_guard lock(app.session.transition);
+    if (app.session.process.current() != run || app.session.state == unless) return false;
+    app.session.state = to;
+    return true;
+}
+
+bool is_current_in(AppState& app, const std::shared_ptr<ChildRun>& run, ServerState state) {
+    std::lock_guard lock(app.session.transition);
+    return app.session.process.current() == run && app.session.state == state;
+}
+
+void report_port_taken(AppState& app, const std::shared_ptr<ChildRun>& run) {
+    {
+        std::lock_guard lock(app.session.transition);
+        if (app.session.process.current() != run || app.session.state == ServerState::Stopped) {
+            return;
+        }
+    }
+    // The window thread carries out control changes; none is made while holding the lock.
+    app.ui.set_status(kStatusBar, kStatusPart, "端口被占用，开服失败。请重启电脑重试");
+    move_state(app, run, ServerState::Stopped, ServerState::Stopped);
+}
+
+void report_started(AppState& app, const std::shared_ptr<ChildRun>& run) {
+    if (!is_current_in(app, run, ServerState::Starting)) return;
+    const std::string address = fetch_public_ip(app.platform);
+    const int port = read_server_port(app);
+    app.ui.set_status(kStatusBar, kAddressPart, "服务器IP:" + address + ":" + std::to_string(port));
+    app.ui.set_status(kStatusBar, kStatusPart, "服务器已开启");
+    {
+        std::lock_guard lock(app.session.transition);
+        if (app.session.process.current() == run && app.session.state == ServerState::Starting) {
+            app.session.state = ServerState::Running;
+        }
+    }
+}
+
+}  // namespace
+
+std::string server_command_line(std::string_view java_path, std::int32_t memory_mb) {
+    std::string line = "\"";
+    line.append(java_path);
+    line.append("\" ");
+    if (memory_mb != 0) {
+        line.append("-Xmx");
+        line.append(std::to_string(memory_mb));
+        line.append("M ");
+    }
+    line.append("-Djline.terminal=jline.UnsupportedTerminal ");
+    line.append("-jar ");
+    line.append(kServerJarName);
+    return line;
+}
+
+void launch_server(AppState& app) {
+    app.ui.set_text(kConsoleBox, "服务器正在开启....");
+
+    const std::string properties = owned_path(app.program_dir, kPropertiesPath);
+    if (!fs::file_exists(properties)) fs::write_whole_file(properties, default_properties_text());
+
+    const int port = read_server_port(app);
+    const std::vector<TcpConnection> connections = app.platform.list_tcp_connections();
+    if (port != -1) {
+        if (const auto owner = find_port_owner(connections, port)) {
+            const MessageAnswer answer = app.dialogs.message_box(
+                "发现服务器端口被占用，无法开服。是否结束占用端口的进程？", kDefaultMessageTitle,
+                MessageButtons::YesNo, MessageIcon::Question);
+            if (answer != MessageAnswer::Yes) {
+                app.dialogs.message_box("服务器端口被占用，开服失败！", kDefaultMessageTitle,
+                                        MessageButtons::Ok, MessageIcon::Error);
+                return;
+            }
+            // Carry on at once: the owner's end is neither awaited nor checked.
+            terminate_port_owner(app, *owner);
+        }
+    }
+
+    const std::string java = app.ui.text(kJavaBox);
+    if (java.empty() || !fs::file_exists(java)) {
+        app.dialogs.message_box("请先设置java路径再使用本软件！");
+        return;
+    }
+
+    const std::string command_line = server_command_line(java, app.session.memory_mb);
+    const std::string working_dir = owned_path(app.program_dir, kWorkspaceRoot);
+    std::shared_ptr<ChildRun> run;
+    {
+        std::lock_guard lock(app.session.transition);
+        // A failed creation is not reported here: the exit watcher finds no live child.
+        app.session.process.start(command_line, working_dir, kHiddenWindow);
+        run = app.session.process.current();
+        app.session.state = ServerState::Starting;
+    }
+    app.session.threads.spawn([&app, run] { console_reader(app, run); });
+    app.session.threads.spawn([&app, run] { exit_watcher(app, run); });
+}
+
+void console_reader(AppState& app, std::shared_ptr<ChildRun> run) {
+    if (!run) return;
+    ConsoleParser parser;
+    // Pause only when the pipe had drained; while output is waiting, read on at once.
+    bool drained = true;
+    for (;;) {
+        if (drained) pause();
+        const std::string chunk = run->read(kConsoleChunkBytes);
+        drained = chunk.size() < kConsoleChunkBytes;
+        if (chunk.empty()) {
+            // An empty read with the child gone means its output is all shown.
+            if (!run->is_alive()) return;
+            continue;
+        }
+        const ConsoleChunk parsed = parser.feed(chunk);
+        if (parsed.port_taken) report_port_taken(app, run);
+        app.ui.append_console(kConsoleBox, parsed.display);
+        if (parsed.started) report_started(app, run);
+    }
+}
+
+void exit_watcher(AppState& app, std::shared_ptr<ChildRun> run) {
+    while (run && run->is_alive()) pause();
+    {
+        std::lock_guard lock(app.session.transition);
+        // After a restart the next launch reports on its own child.
+        if (app.session.process.current() != run) return;
+        app.session.state = ServerState::Stopped;
+    }
+    app.ui.set_status(kStatusBar, kStatusPart, "服务器已关闭");
+}
+
+void send_console_command(AppState& app, std::string_view text) {
+    app.session.process.write_line(text);
+}
+
+void send_console_input(AppState& app) {
+    const std::string text = app.ui.text(kInputBox);
+    if (text.empty()) return;
+    send_console_command(app, text);
+    app.ui.set_text(kInputBox, "");
+}
+
+void stop_server(AppState& app) {
+    if (app.session.state == ServerState::Running) {
+        send_console_command(app, "stop");
+    } else {
+        app.dialogs.message_box("服务器未开启或正在开启，不能关服");
+    }
+}
+
+void restart_server(AppState& app) {
+    app.ui.set_status(kStatusBar, kStatusPart, "服务器重启中....");
+    stop_server(app);
+    launch_server(app);
+    app.ui.set_status(kStatusBar, kStatusPart, "重启完成..");
+}
+
+void force_close_server(AppState& app) {
+    switch (app.session.state.load()) {
+        case ServerState::Stopped:
+            app.dialogs.message_box("服务器不存在无需强制性关闭");
+            return;
+        case ServerState::Starting:
+            return;
+        case ServerState::Running:
+            break;
+    }
+    // Our own child only, never another program that happens to run Java too.
+    if (const auto run = app.session.process.current()) run->terminate();
+    app.dialogs.message_box("强制性关闭服务器成功");
+    app.ui.set_enabled(kStartButton, true);
+    app.ui.set_enabled(kStopButton, false);
+    app.ui.set_text(kConsoleBox, "");
+}
 
 }  // namespace cw

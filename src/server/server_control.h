@@ -1,5 +1,8 @@
 #pragma once
 // Launch, stop, restart, forced close and the command channel of the one game server.
+#include <cstdint>
+#include <memory>
+#include <string>
 #include <string_view>
 
 #include "app/app_state.h"
@@ -15,8 +18,23 @@ void send_console_command(AppState& app, std::string_view text);
 // Send button: sends the console input box's content, then empties the box.
 void send_console_input(AppState& app);
 
-void stop_server(AppState& app);        // "stop" when Running, else the refusal message
+void stop_server(AppState& app);  // "stop" when Running, else the refusal message
 void restart_server(AppState& app);
 void force_close_server(AppState& app);
+
+// The Java command line: the quoted Java path, the heap option when memory_mb is not 0, the
+// console option and the server jar.
+std::string server_command_line(std::string_view java_path, std::int32_t memory_mb);
+
+// Thread bodies of one launch; each follows that launch's child only.
+// Shows the child's output in the console box and reacts to start-up completion and to the
+// port-conflict warning; ends once the child has gone and its output is drained.
+void console_reader(AppState& app, std::shared_ptr<ChildRun> run);
+// Waits for the child's exit, then reports the server closed unless a newer launch took over.
+void exit_watcher(AppState& app, std::shared_ptr<ChildRun> run);
+
+// Chunk size and pause of the console reader.
+inline constexpr std::size_t kConsoleChunkBytes = 260;
+inline constexpr int kPollMs = 50;
 
 }  // namespace cw

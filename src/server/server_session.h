@@ -2,8 +2,10 @@
 // The one record of the one game server the program runs.
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 
 #include "platform/child_process.h"
+#include "server/background_threads.h"
 
 namespace cw {
 
@@ -19,6 +21,12 @@ struct ServerSession {
     std::int32_t memory_mb = 0;
     // The child-process object, reused by every launch.
     ChildProcess process;
+    // Taken by a launch while it switches to its new child and sets Starting, and by the
+    // background threads while they check that their child is still the current one and move
+    // the state: a thread of an earlier launch never moves the state of the next one.
+    std::mutex transition;
+    // The console readers and exit watchers of all launches.
+    BackgroundThreads threads;
 };
 
 }  // namespace cw

@@ -1,0 +1,37 @@
+#include "server/server_port.h"
+
+#include "app/gbk_text.h"
+#include "app/workspace.h"
+#include "platform/files.h"
+
+namespace cw {
+
+int parse_server_port(std::string_view properties_text) {
+    constexpr std::string_view kKey = "server-port=";
+    const std::string_view text = cut_at_zero(properties_text);
+    const std::size_t key = gbk_find(text, kKey);
+    if (key == npos) return -1;
+    const std::size_t value = key + kKey.size();
+    const std::size_t end = gbk_find(text, "\r\n", value);
+    if (end == npos) return -1;
+    if (end == value) return kDefaultServerPort;
+    return gbk_to_int(text.substr(value, end - value));
+}
+
+int read_server_port(const AppState& app) {
+    return parse_server_port(fs::read_whole_file(owned_path(app.program_dir, kPropertiesPath)));
+}
+
+std::optional<TcpConnection> find_port_owner(const std::vector<TcpConnection>& connections,
+                                             int port) {
+    for (const TcpConnection& c : connections) {
+        if (c.local_port == port) return c;
+    }
+    return std::nullopt;
+}
+
+void terminate_port_owner(AppState& app, const TcpConnection& connection) {
+    app.platform.terminate_process(connection.owner_pid);
+}
+
+}  // namespace cw
