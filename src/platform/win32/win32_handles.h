@@ -1,0 +1,61 @@
+#pragma once
+// Owned Windows handles, and the pieces the win32 side's files share.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/child_process.h"
+#include "platform/unique_handle.h"
+
+namespace cw::win32 {
+
+// Kernel object handles; both null and INVALID_HANDLE_VALUE mean "none" (kept as null).
+struct HandleTraits {
+    using Type = HANDLE;
+    static HANDLE invalid() { return nullptr; }
+    static void close(HANDLE h) {
+        if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+    }
+};
+using UniqueHandle = cw::UniqueHandle<HandleTraits>;
+
+struct KeyTraits {
+    using Type = HKEY;
+    static HKEY invalid() { return nullptr; }
+    static void close(HKEY k) { ::RegCloseKey(k); }
+};
+using UniqueKey = cw::UniqueHandle<KeyTraits>;
+
+struct SocketTraits {
+    using Type = SOCKET;
+    static SOCKET invalid() { return INVALID_SOCKET; }
+    static void close(SOCKET s) { ::closesocket(s); }
+};
+using UniqueSocket = cw::UniqueHandle<SocketTraits>;
+
+// A function looked up by name, cast to its real type (entry points that older systems lack).
+template <typename Function>
+Function find_function(HMODULE module, const char* name) {
+    if (!module) return nullptr;
+    FARPROC proc = ::GetProcAddress(module, name);
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(proc));
+}
+
+// Child processes (child_win32.cpp).
+std::shared_ptr<ChildRun> start_child(const std::string& command_line,
+                                      const std::string& working_dir, int show_mode);
+
+// Registry and the 64-bit view (registry_win32.cpp).
+bool is_64bit_windows();
+std::string read_registry_text_64(const std::string& root, const std::string& key,
+                                  const std::string& value);
+std::string read_registry_text_32(const std::string& root, const std::string& key,
+                                  const std::string& value);
+
+// Sockets (net_win32.cpp).
+std::string http_get(const std::string& host, int port, const std::string& path, int timeout_ms);
+std::string lan_address();
+
+}  // namespace cw::win32
