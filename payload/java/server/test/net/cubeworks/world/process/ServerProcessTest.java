@@ -332,9 +332,20 @@ public class ServerProcessTest {
         org.junit.Assume.assumeTrue("cubeworks.companion.jar not given", companion != null && new File(companion).isFile());
         ServerProcess s = prepare();
         Files.copy(new File(companion).toPath(), new File(s.plugins(), "Cubeworks-rs.jar").toPath());
+        // the anti-attack plugin is written for a proxy: reported, skipped, and the server goes on
+        String banattack = System.getProperty("cubeworks.banattack.jar");
+        boolean withBanattack = banattack != null && new File(banattack).isFile();
+        if (withBanattack) {
+            Files.copy(new File(banattack).toPath(), new File(s.plugins(), "Cubeworks-Fyc.jar").toPath());
+        }
         s.start("-Xmx64M");
         s.waitReady();
         assertTrue(s.output().contains("[srvpanel_manager] Enabling srvpanel_manager v2.0"));
+        if (withBanattack) {
+            assertTrue(s.output().contains(" ERROR]: Could not load 'plugins" + File.separator
+                    + "Cubeworks-Fyc.jar' in folder 'plugins'"));
+            assertTrue(s.output().contains("org.bukkit.plugin.InvalidPluginException: java.lang.NoClassDefFoundError"));
+        }
         File info = new File(s.plugins(), "srvpanel_manager/playerinfo.txt");
         s.command("showplayerinfo");
         assertEquals("1.7.2-R0.3,0,20|", ServerProcess.awaitFile(info, "1.7.2-R0.3,0,20|", 3000));
