@@ -272,13 +272,17 @@ public final class WorldServer implements Server {
         }
     }
 
+    /**
+     * A name the game can show: 1 to 16 characters, no blanks, control characters or "§".
+     * Other characters are allowed, as offline players often use names in their own script.
+     */
     static boolean validName(String name) {
         if (name.length() < 1 || name.length() > 16) {
             return false;
         }
         for (int i = 0; i < name.length(); i++) {
             char c = name.charAt(i);
-            if (c <= ' ' || c == '\u00a7' || c >= 0x7F) {
+            if (c <= ' ' || c == '\u00a7' || c == 0x7F || Character.isWhitespace(c) || Character.isISOControl(c)) {
                 return false;
             }
         }
