@@ -7,6 +7,9 @@
 //   exit N         exits with status N
 //   sleep MS       waits MS milliseconds, then prints "slept"
 //   stop           behaves like the game server's stop: prints "Stopping server" and exits 0
+//   pwd            prints its current directory and a line end
+//   args           prints each of its arguments after the program as "[ARG]" and a line end
+//   err TEXT       prints TEXT and a line end on standard error
 // Started with the argument "server", it first prints a game server's start-up phrases.
 #include <chrono>
 #include <cstdio>
@@ -18,6 +21,7 @@
 #ifdef _WIN32
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <windows.h>
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -79,6 +83,23 @@ int main(int argc, char** argv) {
         } else if (cmd.rfind("sleep ", 0) == 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(cmd.c_str() + 6)));
             out("slept\n");
+        } else if (cmd == "pwd") {
+#ifdef _WIN32
+            char dir[MAX_PATH] = {};
+            GetCurrentDirectoryA(sizeof dir, dir);
+#else
+            char dir[4096] = {};
+            if (!getcwd(dir, sizeof dir)) dir[0] = '\0';
+#endif
+            out(std::string(dir) + "\n");
+        } else if (cmd == "args") {
+            std::string text;
+            for (int i = 1; i < argc; ++i) text += std::string("[") + argv[i] + "]\n";
+            out(text);
+        } else if (cmd.rfind("err ", 0) == 0) {
+            const std::string text = cmd.substr(4) + "\n";
+            std::fwrite(text.data(), 1, text.size(), stderr);
+            std::fflush(stderr);
         } else if (cmd == "stop") {
             out("[12:00:02 INFO]: Stopping server\n");
             return 0;

@@ -1,0 +1,127 @@
+#pragma once
+// Helpers for the tests that drive the real system services: the test child's command line,
+// reads that can't hang a test, and a few plain sockets.
+#include <cstdint>
+#include <functional>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "platform/platform.h"
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace cw::test {
+
+// The test child's path in the program's form: under Wine the build's Unix path is reached
+// through drive Z:.
+inline std::string test_child_path() {
+    std::string path = CW_TEST_CHILD_PATH;
+#ifdef _WIN32
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+#endif
+    return path;
+}
+
+// "\"<child>\" <arguments>"
+inline std::string child_command(const std::string& arguments = "") {
+    std::string line = "\"" + test_child_path() + "\"";
+    if (!arguments.empty()) line += " " + arguments;
+    return line;
+}
+
+inline std::string without_cr(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+// Runs `work` and waits at most `seconds` for it. On time-out `unblock` runs (it must make
+// `work` return, e.g. by ending the child it reads from) before the wait goes on; false then.
+inline bool finishes_within(int seconds, const std::function<void()>& work,
+                            const std::function<void()>& unblock) {
+    auto done = std::async(std::launch::async, work);
+    if (done.wait_for(std::chrono::seconds(seconds)) == std::future_status::ready) return true;
+    unblock();
+    done.wait();
+    return false;
+}
+
+// Reads until the output (without carriage returns) holds `needle`, end of output, or a
+// deadline; past the deadline the child is ended so that no test hangs.
+inline std::string read_until(ChildRun& run, const std::string& needle, int seconds = 30) {
+    std::string text;
+    finishes_within(
+        seconds,
+        [&] {
+            while (text.find(needle) == std::string::npos) {
+                const std::string chunk = run.read(260);
+                if (chunk.empty()) break;
+                text += without_cr(chunk);
+            }
+        },
+        [&] { run.terminate(); });
+    return text;
+}
+
+// Plain sockets for the tests' own listeners and clients.
+#ifdef _WIN32
+using Socket = SOCKET;
+inline constexpr Socket no_socket = INVALID_SOCKET;
+inline void close_socket(Socket s) { closesocket(s); }
+inline std::uint32_t own_process_id() { return GetCurrentProcessId(); }
+#else
+using Socket = int;
+inline constexpr Socket no_socket = -1;
+inline void close_socket(Socket s) { ::close(s); }
+inline std::uint32_t own_process_id() { return static_cast<std::uint32_t>(::getpid()); }
+#endif
+
+inline void start_sockets() {
+#ifdef _WIN32
+    static const bool started = [] {
+        WSADATA data;
+        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    (void)started;
+#endif
+}
+
+// A socket listening on 127.0.0.1:port (0: any free port); `port` receives the port taken.
+inline Socket listen_on_loopback(int& port) {
+    start_sockets();
+    Socket s = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (s == no_socket) return s;
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(static_cast<unsigned short>(port));
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    if (::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(s, 8) != 0 ||
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+        close_socket(s);
+        return no_socket;
+    }
+    port = ntohs(addr.sin_port);
+    return s;
+}
+
+// A port that was free a moment ago.
+inline int free_port() {
+    int port = 0;
+    const Socket s = listen_on_loopback(port);
+    if (s != no_socket) close_socket(s);
+    return port;
+}
+
+}  // namespace cw::test
