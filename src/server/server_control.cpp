@@ -4,15 +4,13 @@
 #include <vector>
 
 #include "app/workspace.h"
+#include "config/properties.h"
 #include "platform/files.h"
 #include "server/console_parser.h"
 #include "server/public_ip.h"
 #include "server/server_port.h"
 
 namespace cw {
-
-// The text of a fresh server.properties (settings code).
-std::string_view default_properties_text();
 
 namespace {
 
