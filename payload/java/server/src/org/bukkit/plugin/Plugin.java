@@ -6,6 +6,7 @@ import java.util.logging.Logger;
 
 import org.bukkit.Server;
 import org.bukkit.command.TabExecutor;
+import org.bukkit.configuration.file.FileConfiguration;
 
 /** A plugin loaded by the server. */
 public interface Plugin extends TabExecutor {
@@ -13,7 +14,15 @@ public interface Plugin extends TabExecutor {
 
     PluginDescriptionFile getDescription();
 
+    FileConfiguration getConfig();
+
     InputStream getResource(String filename);
+
+    void saveConfig();
+
+    void saveDefaultConfig();
+
+    void reloadConfig();
 
     void saveResource(String resourcePath, boolean replace);
 

@@ -170,6 +170,9 @@ public final class MiniYaml {
             }
             return list;
         }
+        if (text.equals("{}")) {
+            return new LinkedHashMap<String, Object>();
+        }
         if (text.startsWith("{")) {
             throw new YamlException("flow maps are not supported (line " + number + ")");
         }
@@ -254,7 +257,11 @@ public final class MiniYaml {
         for (int i = 0; i < text.length(); i++) {
             char c = text.charAt(i);
             if (quote != 0) {
-                if (c == quote) {
+                if (quote == '"' && c == '\\') {
+                    i++;
+                } else if (quote == '\'' && c == '\'' && i + 1 < text.length() && text.charAt(i + 1) == '\'') {
+                    i++;
+                } else if (c == quote) {
                     quote = 0;
                 }
             } else if (c == '"' || c == '\'') {

@@ -15,6 +15,8 @@ import org.bukkit.Server;
 import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 import org.bukkit.command.PluginCommand;
+import org.bukkit.configuration.file.FileConfiguration;
+import org.bukkit.configuration.file.YamlConfiguration;
 import org.bukkit.plugin.PluginBase;
 import org.bukkit.plugin.PluginDescriptionFile;
 import org.bukkit.plugin.PluginLoader;
@@ -31,6 +33,8 @@ public abstract class JavaPlugin extends PluginBase {
     private ClassLoader classLoader = null;
     private boolean naggable = true;
     private PluginLogger logger = null;
+    private FileConfiguration newConfig = null;
+    private File configFile = null;
 
     public JavaPlugin() {
     }
@@ -58,6 +62,37 @@ public abstract class JavaPlugin extends PluginBase {
 
     public final PluginDescriptionFile getDescription() {
         return description;
+    }
+
+    /** config.yml of the data folder, with the jar's own config.yml as defaults. */
+    public FileConfiguration getConfig() {
+        if (newConfig == null) {
+            reloadConfig();
+        }
+        return newConfig;
+    }
+
+    public void reloadConfig() {
+        newConfig = YamlConfiguration.loadConfiguration(configFile);
+        InputStream defConfigStream = getResource("config.yml");
+        if (defConfigStream != null) {
+            newConfig.setDefaults(YamlConfiguration.loadConfiguration(defConfigStream));
+        }
+    }
+
+    public void saveConfig() {
+        try {
+            getConfig().save(configFile);
+        } catch (IOException ex) {
+            logger.log(Level.SEVERE, "Could not save config to " + configFile, ex);
+        }
+    }
+
+    /** Copies the jar's config.yml into the data folder unless one is there already. */
+    public void saveDefaultConfig() {
+        if (!configFile.exists()) {
+            saveResource("config.yml", false);
+        }
     }
 
     public InputStream getResource(String filename) {
@@ -140,6 +175,7 @@ public abstract class JavaPlugin extends PluginBase {
         this.description = description;
         this.dataFolder = dataFolder;
         this.classLoader = classLoader;
+        this.configFile = new File(dataFolder, "config.yml");
         this.logger = new PluginLogger(this);
     }
 

@@ -89,6 +89,9 @@ public class ServerProcessTest {
         int enabling = out.indexOf("INFO]: [fixture_snap] Enabling fixture_snap v1.5");
         assertTrue(out, loading > 0 && enabling > loading && enabling < done);
         assertTrue(out.contains("INFO]: [fixture_snap] snapshot plugin ready"));
+        assertTrue(out.contains("INFO]: [fixture_snap] hello from config"));
+        String config = new String(Files.readAllBytes(new File(s.plugins(), "fixture_snap/config.yml").toPath()), "UTF-8");
+        assertEquals("greeting: hello from config\n", config);
 
         String list = s.command("list");
         assertTrue(list, list.contains("INFO]: There are 0/20 players online:"));

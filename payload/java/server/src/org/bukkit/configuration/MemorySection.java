@@ -1,0 +1,374 @@
+package org.bukkit.configuration;
+
+import java.util.ArrayList;
+import java.util.LinkedHashMap;
+import java.util.LinkedHashSet;
+import java.util.List;
+import java.util.Map;
+import java.util.Set;
+
+/**
+ * A section kept in memory. Values read from a file may be text; the typed getters
+ * convert text such as "5" or "true" the way the value would have been read as YAML.
+ */
+public class MemorySection implements ConfigurationSection {
+    protected final Map<String, Object> map = new LinkedHashMap<String, Object>();
+    private final Configuration root;
+    private final ConfigurationSection parent;
+    private final String path;
+    private final String fullPath;
+
+    /** The root section: only a Configuration may call this. */
+    protected MemorySection() {
+        if (!(this instanceof Configuration)) {
+            throw new IllegalStateException("Cannot construct a root MemorySection when not a Configuration");
+        }
+        this.path = "";
+        this.fullPath = "";
+        this.parent = null;
+        this.root = (Configuration) this;
+    }
+
+    protected MemorySection(ConfigurationSection parent, String path) {
+        this.path = path;
+        this.parent = parent;
+        this.root = parent.getRoot();
+        this.fullPath = createPath(parent, path);
+    }
+
+    public static String createPath(ConfigurationSection section, String key) {
+        String parentPath = section.getCurrentPath();
+        if (parentPath == null || parentPath.length() == 0) {
+            return key;
+        }
+        return key == null || key.length() == 0 ? parentPath : parentPath + "." + key;
+    }
+
+    public Set<String> getKeys(boolean deep) {
+        Set<String> result = new LinkedHashSet<String>();
+        collectKeys(this, result, deep, "");
+        Configuration r = getRoot();
+        if (r != null && r.options().copyDefaults()) {
+            ConfigurationSection defaults = getDefaultSection();
+            if (defaults != null) {
+                result.addAll(defaults.getKeys(deep));
+            }
+        }
+        return result;
+    }
+
+    private static void collectKeys(MemorySection section, Set<String> out, boolean deep, String prefix) {
+        for (Map.Entry<String, Object> e : section.map.entrySet()) {
+            out.add(prefix + e.getKey());
+            if (deep && e.getValue() instanceof MemorySection) {
+                collectKeys((MemorySection) e.getValue(), out, true, prefix + e.getKey() + ".");
+            }
+        }
+    }
+
+    public Map<String, Object> getValues(boolean deep) {
+        Map<String, Object> result = new LinkedHashMap<String, Object>();
+        for (String key : getKeys(deep)) {
+            result.put(key, get(key));
+        }
+        return result;
+    }
+
+    public boolean contains(String path) {
+        return get(path) != null;
+    }
+
+    public boolean isSet(String path) {
+        return get(path, null) != null;
+    }
+
+    public String getCurrentPath() {
+        return fullPath;
+    }
+
+    public String getName() {
+        return path;
+    }
+
+    public Configuration getRoot() {
+        return root;
+    }
+
+    public ConfigurationSection getParent() {
+        return parent;
+    }
+
+    public ConfigurationSection getDefaultSection() {
+        Configuration r = getRoot();
+        Configuration defaults = r == null ? null : r.getDefaults();
+        if (defaults != null && defaults.isConfigurationSection(getCurrentPath())) {
+            return defaults.getConfigurationSection(getCurrentPath());
+        }
+        return null;
+    }
+
+    public void addDefault(String path, Object value) {
+        getRoot().addDefault(createPath(this, path), value);
+    }
+
+    public Object get(String path) {
+        Object def = null;
+        Configuration r = getRoot();
+        if (r != null && r.getDefaults() != null) {
+            def = r.getDefaults().get(createPath(this, path));
+        }
+        return get(path, def);
+    }
+
+    public Object get(String path, Object def) {
+        if (path == null) {
+            throw new IllegalArgumentException("Path cannot be null");
+        }
+        if (path.length() == 0) {
+            return this;
+        }
+        MemorySection section = this;
+        String[] parts = path.split("\\.", -1);
+        for (int i = 0; i < parts.length - 1; i++) {
+            Object child = section.map.get(parts[i]);
+            if (!(child instanceof MemorySection)) {
+                return def;
+            }
+            section = (MemorySection) child;
+        }
+        Object value = section.map.get(parts[parts.length - 1]);
+        return value == null ? def : value;
+    }
+
+    public void set(String path, Object value) {
+        if (path == null || path.length() == 0) {
+            throw new IllegalArgumentException("Cannot set to an empty path");
+        }
+        MemorySection section = this;
+        String[] parts = path.split("\\.", -1);
+        for (int i = 0; i < parts.length - 1; i++) {
+            Object child = section.map.get(parts[i]);
+            if (!(child instanceof MemorySection)) {
+                if (value == null) {
+                    return;
+                }
+                child = section.createSection(parts[i]);
+            }
+            section = (MemorySection) child;
+        }
+        String key = parts[parts.length - 1];
+        if (value == null) {
+            section.map.remove(key);
+        } else if (value instanceof Map) {
+            section.createSection(key, (Map<?, ?>) value);
+        } else {
+            section.map.put(key, value);
+        }
+    }
+
+    public ConfigurationSection createSection(String path) {
+        int dot = path.lastIndexOf('.');
+        if (dot >= 0) {
+            ConfigurationSection parentSection = getConfigurationSection(path.substring(0, dot));
+            if (parentSection == null) {
+                parentSection = createSection(path.substring(0, dot));
+            }
+            return parentSection.createSection(path.substring(dot + 1));
+        }
+        MemorySection child = new MemorySection(this, path);
+        map.put(path, child);
+        return child;
+    }
+
+    public ConfigurationSection createSection(String path, Map<?, ?> values) {
+        ConfigurationSection section = createSection(path);
+        for (Map.Entry<?, ?> e : values.entrySet()) {
+            if (e.getValue() instanceof Map) {
+                section.createSection(String.valueOf(e.getKey()), (Map<?, ?>) e.getValue());
+            } else {
+                section.set(String.valueOf(e.getKey()), e.getValue());
+            }
+        }
+        return section;
+    }
+
+    public String getString(String path) {
+        Object def = getDefault(path);
+        return getString(path, def != null ? def.toString() : null);
+    }
+
+    public String getString(String path, String def) {
+        Object val = get(path, def);
+        return val != null && !(val instanceof ConfigurationSection) && !(val instanceof List) ? val.toString() : def;
+    }
+
+    public boolean isString(String path) {
+        return get(path) instanceof String;
+    }
+
+    private static Long asLong(Object v) {
+        if (v instanceof Number) {
+            return ((Number) v).longValue();
+        }
+        if (v instanceof String) {
+            try {
+                return Long.parseLong(((String) v).trim());
+            } catch (NumberFormatException ex) {
+                return null;
+            }
+        }
+        return null;
+    }
+
+    private static Double asDouble(Object v) {
+        if (v instanceof Number) {
+            return ((Number) v).doubleValue();
+        }
+        if (v instanceof String) {
+            try {
+                return Double.parseDouble(((String) v).trim());
+            } catch (NumberFormatException ex) {
+                return null;
+            }
+        }
+        return null;
+    }
+
+    private static Boolean asBoolean(Object v) {
+        if (v instanceof Boolean) {
+            return (Boolean) v;
+        }
+        if (v instanceof String) {
+            String s = ((String) v).trim().toLowerCase();
+            if (s.equals("true") || s.equals("yes") || s.equals("on")) {
+                return Boolean.TRUE;
+            }
+            if (s.equals("false") || s.equals("no") || s.equals("off")) {
+                return Boolean.FALSE;
+            }
+        }
+        return null;
+    }
+
+    private Object getDefault(String path) {
+        Configuration r = getRoot();
+        Configuration defaults = r == null ? null : r.getDefaults();
+        return defaults == null ? null : defaults.get(createPath(this, path));
+    }
+
+    public int getInt(String path) {
+        Long def = asLong(getDefault(path));
+        return getInt(path, def == null ? 0 : def.intValue());
+    }
+
+    public int getInt(String path, int def) {
+        Long v = asLong(get(path, def));
+        return v == null ? def : v.intValue();
+    }
+
+    public boolean isInt(String path) {
+        Long v = asLong(get(path));
+        return v != null && v >= Integer.MIN_VALUE && v <= Integer.MAX_VALUE;
+    }
+
+    public boolean getBoolean(String path) {
+        Boolean def = asBoolean(getDefault(path));
+        return getBoolean(path, def != null && def);
+    }
+
+    public boolean getBoolean(String path, boolean def) {
+        Boolean v = asBoolean(get(path, def));
+        return v == null ? def : v;
+    }
+
+    public boolean isBoolean(String path) {
+        return asBoolean(get(path)) != null;
+    }
+
+    public double getDouble(String path) {
+        Double def = asDouble(getDefault(path));
+        return getDouble(path, def == null ? 0 : def);
+    }
+
+    public double getDouble(String path, double def) {
+        Double v = asDouble(get(path, def));
+        return v == null ? def : v;
+    }
+
+    public boolean isDouble(String path) {
+        return asDouble(get(path)) != null;
+    }
+
+    public long getLong(String path) {
+        Long def = asLong(getDefault(path));
+        return getLong(path, def == null ? 0 : def);
+    }
+
+    public long getLong(String path, long def) {
+        Long v = asLong(get(path, def));
+        return v == null ? def : v;
+    }
+
+    public boolean isLong(String path) {
+        return asLong(get(path)) != null;
+    }
+
+    public List<?> getList(String path) {
+        Object def = getDefault(path);
+        return getList(path, def instanceof List ? (List<?>) def : null);
+    }
+
+    public List<?> getList(String path, List<?> def) {
+        Object val = get(path, def);
+        return val instanceof List ? (List<?>) val : def;
+    }
+
+    public boolean isList(String path) {
+        return get(path) instanceof List;
+    }
+
+    public List<String> getStringList(String path) {
+        List<?> list = getList(path);
+        List<String> result = new ArrayList<String>();
+        if (list != null) {
+            for (Object o : list) {
+                if (o != null && !(o instanceof List) && !(o instanceof Map)) {
+                    result.add(o.toString());
+                }
+            }
+        }
+        return result;
+    }
+
+    public List<Integer> getIntegerList(String path) {
+        List<?> list = getList(path);
+        List<Integer> result = new ArrayList<Integer>();
+        if (list != null) {
+            for (Object o : list) {
+                Long v = asLong(o);
+                if (v != null) {
+                    result.add(v.intValue());
+                }
+            }
+        }
+        return result;
+    }
+
+    public ConfigurationSection getConfigurationSection(String path) {
+        Object val = get(path, null);
+        if (val != null) {
+            return val instanceof ConfigurationSection ? (ConfigurationSection) val : null;
+        }
+        Object def = get(path);
+        return def instanceof ConfigurationSection ? createSection(path) : null;
+    }
+
+    public boolean isConfigurationSection(String path) {
+        return get(path) instanceof ConfigurationSection;
+    }
+
+    @Override
+    public String toString() {
+        return getClass().getSimpleName() + "[path='" + getCurrentPath() + "']";
+    }
+}
