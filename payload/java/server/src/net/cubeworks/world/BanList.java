@@ -19,7 +19,8 @@ import java.util.Map;
  * permanent ban too.
  */
 public final class BanList {
-    private static final Charset UTF8 = Charset.forName("UTF-8");
+    // in the platform charset, like the other text files the server and its tools share
+    private static final Charset TEXT = net.cubeworks.world.console.ConsoleOutput.platformCharset();
     static final String DEFAULT_REASON = "Banned by an operator.";
 
     /** One ban. */
@@ -108,7 +109,7 @@ public final class BanList {
         if (!file.exists()) {
             return;
         }
-        for (String line : Files.readAllLines(file.toPath(), UTF8)) {
+        for (String line : new String(Files.readAllBytes(file.toPath()), TEXT).split("\r?\n|\r")) {
             Entry e = parseLine(line);
             if (e != null) {
                 entries.put(e.name.toLowerCase(), e);
@@ -128,7 +129,7 @@ public final class BanList {
                 sb.append(formatLine(e)).append(nl);
             }
         }
-        Files.write(file.toPath(), sb.toString().getBytes(UTF8));
+        Files.write(file.toPath(), sb.toString().getBytes(TEXT));
     }
 
     /** The ban in force for the name, or null. */

@@ -11,7 +11,8 @@ import java.util.Set;
 
 /** The operators, kept in ops.txt as one lower-case name per line. */
 public final class OpList {
-    private static final Charset UTF8 = Charset.forName("UTF-8");
+    // in the platform charset, like the other text files the server and its tools share
+    private static final Charset TEXT = net.cubeworks.world.console.ConsoleOutput.platformCharset();
     private final File file;
     private final Set<String> names = new LinkedHashSet<String>();
 
@@ -25,7 +26,7 @@ public final class OpList {
         if (!file.exists()) {
             return;
         }
-        for (String line : Files.readAllLines(file.toPath(), UTF8)) {
+        for (String line : new String(Files.readAllBytes(file.toPath()), TEXT).split("\r?\n|\r")) {
             String name = line.trim();
             if (name.length() > 0 && !name.startsWith("#")) {
                 names.add(name.toLowerCase());
@@ -38,7 +39,7 @@ public final class OpList {
         for (String name : names) {
             sb.append(name).append(System.getProperty("line.separator"));
         }
-        Files.write(file.toPath(), sb.toString().getBytes(UTF8));
+        Files.write(file.toPath(), sb.toString().getBytes(TEXT));
     }
 
     public boolean contains(String name) {

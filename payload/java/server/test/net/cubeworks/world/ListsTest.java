@@ -41,7 +41,7 @@ public class ListsTest {
         bans.add(new BanList.Entry("Alex", new Date(), "CONSOLE", null, "Banned by an operator."));
         bans.add(new BanList.Entry("Old", new Date(0), "CONSOLE", new Date(1000), "expired"));
         bans.save();
-        List<String> lines = Files.readAllLines(banFile.toPath(), Charset.forName("UTF-8"));
+        List<String> lines = Files.readAllLines(banFile.toPath(), net.cubeworks.world.console.ConsoleOutput.platformCharset());
         assertTrue(lines.get(0).startsWith("#"));
         assertTrue(lines.get(1).startsWith("#"));
 
