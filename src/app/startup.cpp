@@ -1,7 +1,39 @@
 #include "app/startup.h"
 
+#include "app/later_hooks.h"
+#include "app/workspace.h"
+#include "config/java_detection.h"
+#include "config/properties.h"
+#include "payload/payload.h"
+#include "platform/files.h"
+
 namespace cw {
 
-void on_main_window_created(AppState&) {}
+void on_main_window_created(AppState& app) {
+    const std::string& dir = app.program_dir;
+    apply_skin(app);
+
+    // A first start in an empty program folder gets its workspace and plugin folder here, so
+    // that the companion plugin and the default settings are deployed at once. Existing folders
+    // are kept.
+    fs::create_folder(owned_path(dir, kWorkspaceRoot));
+    fs::create_folder(owned_path(dir, kPluginsFolder));
+
+    fs::write_whole_file(owned_path(dir, kCompanionJarPath),
+                         payload::as_text(payload::companion_jar()));
+    load_server_settings(app);
+    app.ui.set_text("透明标签4", app.platform.lan_address());
+    fs::create_folder(owned_path(dir, kWorkspaceRoot));
+    // A server jar held open by a server of an earlier run stays as it was; the start goes on.
+    fs::write_whole_file(owned_path(dir, kServerJarPath), payload::as_text(payload::server_jar()));
+
+    app.java = detect_java(app.platform);
+    if (app.java.version.empty()) {
+        app.dialogs.message_box("没有找到java请安装");
+    } else {
+        app.ui.set_text("编辑框_java", app.java.bin_dir + "javaw.exe");
+    }
+    refresh_plugin_list(app);
+}
 
 }  // namespace cw
