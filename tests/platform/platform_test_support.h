@@ -87,6 +87,17 @@ inline void close_socket(Socket s) { ::close(s); }
 inline std::uint32_t own_process_id() { return static_cast<std::uint32_t>(::getpid()); }
 #endif
 
+// Wine before version 9 leaves the owner of TCP table rows at 0: a Windows process's sockets
+// live in its wineserver, where Wine's owner search doesn't look.
+inline bool running_under_wine() {
+#ifdef _WIN32
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
 inline void start_sockets() {
 #ifdef _WIN32
     static const bool started = [] {
