@@ -1,0 +1,45 @@
+// Program entry: the process-wide state, the main window and its message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/later_hooks.h"
+#include "app/workspace.h"
+#include "platform/files.h"
+#include "platform/platform.h"
+#include "ui/main_window_events.h"
+#include "ui/main_window_layout.h"
+#include "ui/win32/layout_window.h"
+#include "ui/win32/win32_ui.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
+                                             ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    // The folder of this executable (GetModuleFileNameA), also the current directory.
+    const std::string program_dir = cw::program_dir_of(cw::fs::executable_path());
+    cw::fs::set_current_directory(program_dir);
+
+    // Process-wide state; it lives until the program ends.
+    cw::win32::Win32Ui ui;
+    const std::unique_ptr<cw::Platform> platform = cw::make_system_platform();
+    cw::AppState app(program_dir, ui, ui, *platform);
+
+    cw::load_skin_library();
+
+    cw::win32::LayoutWindow window(app, ui, cw::main_window_spec(), cw::main_window_events(),
+                                   /*ends_program=*/true);
+    window.create(show_command == SW_HIDE ? SW_SHOWNORMAL : show_command);
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}

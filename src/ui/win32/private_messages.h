@@ -1,0 +1,12 @@
+#pragma once
+// Every private window message of the program, in one place.
+#include <windows.h>
+
+namespace cw::win32 {
+
+// To the dispatcher's message window: run the work queued for the window thread.
+inline constexpr UINT kMsgDispatch = WM_APP + 1;
+// To a window with a tray icon: the shell reports a mouse action on the icon (lParam).
+inline constexpr UINT kMsgTrayIcon = WM_APP + 2;
+
+}  // namespace cw::win32

@@ -1,0 +1,467 @@
+#include "ui/win32/win32_ui.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "ui/win32/layout_window.h"
+
+namespace cw::win32 {
+
+namespace {
+
+// The console box may hold far more than the clearing point, so an append is never cut short.
+constexpr WPARAM kConsoleLimitChars = kConsoleClearBytes * 4;
+
+std::wstring file_filter(std::string_view spec_filter) {
+    // "name|pattern|name|pattern" -> "name\0pattern\0...\0\0"; blanks and line breaks at the
+    // end of a piece are not part of it.
+    std::wstring out;
+    while (true) {
+        const auto bar = spec_filter.find('|');
+        std::string_view piece = spec_filter.substr(0, bar);
+        while (!piece.empty() && (piece.back() == '\r' || piece.back() == '\n' ||
+                                  piece.back() == ' ')) {
+            piece.remove_suffix(1);
+        }
+        out += to_wide(piece);
+        out.push_back(L'\0');
+        if (bar == std::string_view::npos) break;
+        spec_filter.remove_prefix(bar + 1);
+    }
+    out.push_back(L'\0');
+    return out;
+}
+
+void caret_to_end(WindowHandle box) {
+    const LPARAM end = GetWindowTextLengthW(box.get());
+    box.send(EM_SETSEL, static_cast<WPARAM>(end), end);
+    box.send(EM_SCROLLCARET);
+}
+
+}  // namespace
+
+Win32Ui::Win32Ui()
+    : font_(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_DONTCARE, to_wide("宋体").c_str())),
+      dispatcher_([this](const std::string& name, std::string_view text,
+                         std::span<const std::size_t> ends) { apply_console(name, text, ends); }) {}
+
+Win32Ui::~Win32Ui() {
+    dispatcher_.shut_down();
+    if (font_) DeleteObject(font_);
+}
+
+void Win32Ui::add_window(const WindowSpec& spec, HWND window, std::span<const HWND> controls,
+                         const std::map<std::string_view, HMENU>& menus) {
+    entries_[std::string(spec.name)] = Entry{window, ControlKind::Window, nullptr, window};
+    for (std::size_t i = 0; i < spec.controls.size() && i < controls.size(); ++i) {
+        const ControlSpec& c = spec.controls[i];
+        Entry e{controls[i], c.kind, &c, window};
+        e.timer_id = kTimerIdBase + i;
+        e.enabled = c.enabled;
+        if (c.kind == ControlKind::ConsoleEdit) {
+            e.hwnd.send(EM_SETLIMITTEXT, kConsoleLimitChars);
+            e.console_bytes = c.caption.size();
+        }
+        entries_[std::string(c.name)] = e;
+    }
+    for (const auto& [name, menu] : menus) menus_[std::string(name)] = Menu{menu, window};
+}
+
+void Win32Ui::remove_window(const WindowSpec& spec) {
+    if (auto it = entries_.find(spec.name); it != entries_.end()) entries_.erase(it);
+    for (const ControlSpec& c : spec.controls) {
+        if (auto it = entries_.find(c.name); it != entries_.end()) entries_.erase(it);
+    }
+    for (const MenuSpec& m : spec.menus) {
+        if (auto it = menus_.find(m.menu); it != menus_.end()) menus_.erase(it);
+    }
+}
+
+Win32Ui::Entry* Win32Ui::find(std::string_view name) {
+    auto it = entries_.find(name);
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+void Win32Ui::console_edited(HWND box) {
+    if (changing_console_) return;
+    for (auto& [name, e] : entries_) {
+        if (e.hwnd.get() == box && e.kind == ControlKind::ConsoleEdit) {
+            e.console_bytes = e.hwnd.text().size();
+        }
+    }
+}
+
+void Win32Ui::replace_console_text(Entry& e, std::string_view text) {
+    changing_console_ = true;
+    e.hwnd.set_text(text);
+    e.console_bytes = text.size();
+    caret_to_end(e.hwnd);
+    changing_console_ = false;
+}
+
+void Win32Ui::apply_console(const std::string& name, std::string_view text,
+                            std::span<const std::size_t> ends) {
+    Entry* e = find(name);
+    if (!e || e->kind != ControlKind::ConsoleEdit) return;
+    // The clearing rule, append by append: only what follows the last clearing point stays.
+    std::size_t bytes = e->console_bytes;
+    std::size_t start = 0;
+    std::size_t kept_from = std::string_view::npos;
+    for (const std::size_t end : ends) {
+        bytes += end - start;
+        if (bytes >= kConsoleClearBytes) {
+            bytes = 0;
+            kept_from = end;
+        }
+        start = end;
+    }
+    if (kept_from != std::string_view::npos) {
+        replace_console_text(*e, text.substr(kept_from));
+        return;
+    }
+    changing_console_ = true;
+    const LPARAM end = GetWindowTextLengthW(e->hwnd.get());
+    e->hwnd.send(EM_SETSEL, static_cast<WPARAM>(end), end);
+    e->hwnd.send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+    e->console_bytes = bytes;
+    caret_to_end(e->hwnd);
+    changing_console_ = false;
+}
+
+// ---- Controls ----
+
+void Win32Ui::set_text(std::string_view name, std::string_view text) {
+    change([this, n = std::string(name), t = std::string(text)] {
+        Entry* e = find(n);
+        if (!e || !e->hwnd) return;
+        switch (e->kind) {
+            case ControlKind::ConsoleEdit:
+                replace_console_text(*e, t);
+                return;
+            case ControlKind::ComboBox: {
+                // Showing an entry's exact text selects that entry.
+                const std::wstring wide = to_wide(t);
+                const int count = static_cast<int>(e->hwnd.send(CB_GETCOUNT));
+                for (int i = 0; i < count; ++i) {
+                    const auto len = e->hwnd.send(CB_GETLBTEXTLEN, i);
+                    std::wstring item(static_cast<std::size_t>(len < 0 ? 0 : len) + 1, L'\0');
+                    e->hwnd.send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+                    item.resize(static_cast<std::size_t>(len < 0 ? 0 : len));
+                    if (item == wide) {
+                        e->hwnd.send(CB_SETCURSEL, i);
+                        return;
+                    }
+                }
+                SetWindowTextW(e->hwnd.get(), wide.c_str());
+                return;
+            }
+            case ControlKind::StatusBar:
+                e->hwnd.send(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(to_wide(t).c_str()));
+                return;
+            case ControlKind::Window:
+            default:
+                e->hwnd.set_text(t);
+                return;
+        }
+    });
+}
+
+std::string Win32Ui::text(std::string_view name) {
+    return read([this, n = std::string(name)]() -> std::string {
+        Entry* e = find(n);
+        if (!e || !e->hwnd) return {};
+        if (e->kind == ControlKind::StatusBar) return status(n, 0);
+        return e->hwnd.text();
+    });
+}
+
+void Win32Ui::append_console(std::string_view name, std::string_view text) {
+    dispatcher_.post_console(name, text);
+}
+
+void Win32Ui::set_enabled(std::string_view name, bool enabled) {
+    change([this, n = std::string(name), enabled] {
+        Entry* e = find(n);
+        if (!e) return;
+        e->enabled = enabled;
+        if (e->kind == ControlKind::Timer) {
+            if (enabled) {
+                SetTimer(e->root, e->timer_id, static_cast<UINT>(e->spec->x), nullptr);
+            } else {
+                KillTimer(e->root, e->timer_id);
+            }
+        } else if (e->hwnd) {
+            e->hwnd.enable(enabled);
+        }
+    });
+}
+
+bool Win32Ui::is_enabled(std::string_view name) {
+    return read([this, n = std::string(name)] {
+        Entry* e = find(n);
+        if (!e) return false;
+        return e->hwnd ? e->hwnd.enabled() : e->enabled;
+    });
+}
+
+void Win32Ui::set_visible(std::string_view name, bool visible) {
+    change([this, n = std::string(name), visible] {
+        Entry* e = find(n);
+        if (!e || !e->hwnd) return;
+        if (visible && e->kind == ControlKind::GroupBox) {
+            // A group shown later lies over the controls beneath it.
+            SetWindowPos(e->hwnd.get(), HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+            return;
+        }
+        e->hwnd.show(visible);
+    });
+}
+
+bool Win32Ui::is_visible(std::string_view name) {
+    return read([this, n = std::string(name)] {
+        Entry* e = find(n);
+        return e && e->hwnd && e->hwnd.shown();
+    });
+}
+
+void Win32Ui::select_page(std::string_view tab, int index) {
+    change([this, n = std::string(tab), index] {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::Tab) return;
+        e->hwnd.send(TCM_SETCURSEL, static_cast<WPARAM>(index));
+        show_selected_page(e->hwnd.get());
+    });
+}
+
+int Win32Ui::selected_page(std::string_view tab) {
+    return read([this, n = std::string(tab)] {
+        Entry* e = find(n);
+        return e && e->kind == ControlKind::Tab ? static_cast<int>(e->hwnd.send(TCM_GETCURSEL))
+                                                : -1;
+    });
+}
+
+void Win32Ui::set_selected(std::string_view name, int index) {
+    change([this, n = std::string(name), index] {
+        Entry* e = find(n);
+        if (e && e->kind == ControlKind::ComboBox) {
+            e->hwnd.send(CB_SETCURSEL, static_cast<WPARAM>(index));
+        }
+    });
+}
+
+int Win32Ui::selected(std::string_view name) {
+    return read([this, n = std::string(name)] {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::ComboBox) return -1;
+        const auto sel = e->hwnd.send(CB_GETCURSEL);
+        return sel == CB_ERR ? -1 : static_cast<int>(sel);
+    });
+}
+
+void Win32Ui::set_checked(std::string_view name, bool checked) {
+    change([this, n = std::string(name), checked] {
+        if (Entry* e = find(n); e && e->hwnd) {
+            e->hwnd.send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+        }
+    });
+}
+
+bool Win32Ui::is_checked(std::string_view name) {
+    return read([this, n = std::string(name)] {
+        Entry* e = find(n);
+        return e && e->hwnd && e->hwnd.send(BM_GETCHECK) == BST_CHECKED;
+    });
+}
+
+void Win32Ui::clear_rows(std::string_view name) {
+    change([this, n = std::string(name)] {
+        if (Entry* e = find(n); e && e->kind == ControlKind::ListView) {
+            e->hwnd.send(LVM_DELETEALLITEMS);
+        }
+    });
+}
+
+int Win32Ui::add_row(std::string_view name, std::string_view title) {
+    return read([this, n = std::string(name), t = std::string(title)] {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::ListView) return -1;
+        std::wstring wide = to_wide(t);
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(e->hwnd.send(LVM_GETITEMCOUNT));
+        item.pszText = wide.data();
+        return static_cast<int>(e->hwnd.send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    });
+}
+
+void Win32Ui::set_cell(std::string_view name, int row, int column, std::string_view text) {
+    change([this, n = std::string(name), row, column, t = std::string(text)] {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::ListView) return;
+        std::wstring wide = to_wide(t);
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = wide.data();
+        e->hwnd.send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    });
+}
+
+std::string Win32Ui::cell(std::string_view name, int row, int column) {
+    return read([this, n = std::string(name), row, column]() -> std::string {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::ListView) return {};
+        std::wstring buf(4096, L'\0');
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = buf.data();
+        item.cchTextMax = static_cast<int>(buf.size());
+        const auto len = e->hwnd.send(LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                      reinterpret_cast<LPARAM>(&item));
+        return to_gbk(std::wstring_view(buf.data(), static_cast<std::size_t>(len < 0 ? 0 : len)));
+    });
+}
+
+int Win32Ui::row_count(std::string_view name) {
+    return read([this, n = std::string(name)] {
+        Entry* e = find(n);
+        return e && e->kind == ControlKind::ListView
+                   ? static_cast<int>(e->hwnd.send(LVM_GETITEMCOUNT))
+                   : 0;
+    });
+}
+
+int Win32Ui::selected_row(std::string_view name) {
+    return read([this, n = std::string(name)] {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::ListView) return -1;
+        return static_cast<int>(
+            e->hwnd.send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    });
+}
+
+void Win32Ui::set_status(std::string_view name, int part, std::string_view text) {
+    change([this, n = std::string(name), part, t = std::string(text)] {
+        if (Entry* e = find(n); e && e->kind == ControlKind::StatusBar) {
+            e->hwnd.send(SB_SETTEXTW, static_cast<WPARAM>(part),
+                         reinterpret_cast<LPARAM>(to_wide(t).c_str()));
+        }
+    });
+}
+
+std::string Win32Ui::status(std::string_view name, int part) {
+    return read([this, n = std::string(name), part]() -> std::string {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::StatusBar) return {};
+        const auto len = LOWORD(e->hwnd.send(SB_GETTEXTLENGTHW, static_cast<WPARAM>(part)));
+        std::wstring buf(static_cast<std::size_t>(len) + 1, L'\0');
+        e->hwnd.send(SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(buf.data()));
+        return to_gbk(std::wstring_view(buf.data(), len));
+    });
+}
+
+void Win32Ui::set_progress(std::string_view name, int position) {
+    change([this, n = std::string(name), position] {
+        if (Entry* e = find(n); e && e->kind == ControlKind::ProgressBar) {
+            e->hwnd.send(PBM_SETPOS, static_cast<WPARAM>(position));
+        }
+    });
+}
+
+int Win32Ui::progress(std::string_view name) {
+    return read([this, n = std::string(name)] {
+        Entry* e = find(n);
+        return e && e->kind == ControlKind::ProgressBar ? static_cast<int>(e->hwnd.send(PBM_GETPOS))
+                                                         : 0;
+    });
+}
+
+void Win32Ui::popup_menu_at_cursor(std::string_view menu, int dx, int dy) {
+    change([this, n = std::string(menu), dx, dy] {
+        auto it = menus_.find(n);
+        if (it == menus_.end()) return;
+        POINT at{};
+        GetCursorPos(&at);
+        TrackPopupMenu(it->second.menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                       at.x + dx, at.y + dy, 0, it->second.owner, nullptr);
+    });
+}
+
+void Win32Ui::set_window_state(std::string_view window, WindowState state) {
+    change([this, n = std::string(window), state] {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::Window || !IsWindowVisible(e->hwnd.get())) return;
+        const HWND w = e->hwnd.get();
+        switch (state) {
+            case WindowState::Normal:
+                ShowWindow(w, SW_RESTORE);
+                break;
+            case WindowState::Centred:
+                if (IsIconic(w) || IsZoomed(w)) ShowWindow(w, SW_RESTORE);
+                centre_window(w);
+                break;
+            case WindowState::Minimised:
+                ShowWindow(w, SW_MINIMIZE);
+                break;
+            case WindowState::Maximised:
+                ShowWindow(w, SW_MAXIMIZE);
+                break;
+        }
+    });
+}
+
+WindowState Win32Ui::window_state(std::string_view window) {
+    return read([this, n = std::string(window)] {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::Window) return WindowState::Normal;
+        if (IsIconic(e->hwnd.get())) return WindowState::Minimised;
+        if (IsZoomed(e->hwnd.get())) return WindowState::Maximised;
+        return WindowState::Normal;
+    });
+}
+
+// ---- Dialogs ----
+
+MessageAnswer Win32Ui::message_box(std::string_view text, std::string_view title,
+                                   MessageButtons buttons, MessageIcon icon) {
+    return read([t = std::string(text), ti = std::string(title), buttons, icon] {
+        UINT flags = MB_TASKMODAL | (buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK);
+        switch (icon) {
+            case MessageIcon::None: break;
+            case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
+            case MessageIcon::Error: flags |= MB_ICONERROR; break;
+            case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
+            case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
+        }
+        const int answer =
+            MessageBoxW(nullptr, to_wide(t).c_str(), to_wide(ti).c_str(), flags);
+        if (answer == IDYES) return MessageAnswer::Yes;
+        if (answer == IDNO) return MessageAnswer::No;
+        return MessageAnswer::Ok;
+    });
+}
+
+std::optional<std::string> Win32Ui::choose_file(std::string_view dialog_name) {
+    return read([this, n = std::string(dialog_name)]() -> std::optional<std::string> {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::FileDialog) return std::nullopt;
+        const std::wstring filter = file_filter(e->spec->caption);
+        std::wstring file(32768, L'\0');
+        OPENFILENAMEW ofn{};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = e->root;
+        ofn.lpstrFilter = filter.c_str();
+        ofn.nFilterIndex = 1;
+        ofn.lpstrFile = file.data();
+        ofn.nMaxFile = static_cast<DWORD>(file.size());
+        ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                    OFN_NOCHANGEDIR;
+        if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+        return to_gbk(file.c_str());
+    });
+}
+
+}  // namespace cw::win32

@@ -1,0 +1,121 @@
+#pragma once
+// Controls and Dialogs over real windows.
+//
+// Every operation may be called from any thread; it is carried out on the window thread through
+// the one UiDispatcher (see ui_dispatcher.h), in order. Controls are found by the names of the
+// window tables; the windows register themselves here when they are built (layout_window.h).
+// Names are unique across the registered windows; the window itself is registered under its
+// table name.
+//
+// The console box (ConsoleEdit) keeps a byte count of its GBK text instead of reading it back,
+// has its text limit raised far above kConsoleClearBytes, and receives each batch of queued
+// appends in one EM_REPLACESEL (or one WM_SETTEXT when the batch crosses a clearing point).
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/layout.h"
+#include "ui/win32/ui_dispatcher.h"
+#include "ui/win32/window_handle.h"
+
+namespace cw::win32 {
+
+class Win32Ui : public Controls, public Dialogs {
+public:
+    // Create on the window thread, before any window.
+    Win32Ui();
+    ~Win32Ui() override;
+    Win32Ui(const Win32Ui&) = delete;
+    Win32Ui& operator=(const Win32Ui&) = delete;
+
+    // ---- Window thread: the windows' side ----
+    // One font for every control, created once.
+    HFONT font() const { return font_; }
+    // A window built from `spec`: its top-level handle, one handle per table row (nullptr for
+    // timers and dialogs) and its menus by name.
+    void add_window(const WindowSpec& spec, HWND window, std::span<const HWND> controls,
+                    const std::map<std::string_view, HMENU>& menus);
+    void remove_window(const WindowSpec& spec);
+    // The user typed into a console box: its byte count is taken again.
+    void console_edited(HWND box);
+    // The program's window is gone: background threads stop waiting for it.
+    void shut_down() { dispatcher_.shut_down(); }
+    UiDispatcher& dispatcher() { return dispatcher_; }
+
+    // ---- Controls ----
+    void set_text(std::string_view name, std::string_view text) override;
+    std::string text(std::string_view name) override;
+    void append_console(std::string_view name, std::string_view text) override;
+    void set_enabled(std::string_view name, bool enabled) override;
+    bool is_enabled(std::string_view name) override;
+    void set_visible(std::string_view name, bool visible) override;
+    bool is_visible(std::string_view name) override;
+    void select_page(std::string_view tab, int index) override;
+    int selected_page(std::string_view tab) override;
+    void set_selected(std::string_view name, int index) override;
+    int selected(std::string_view name) override;
+    void set_checked(std::string_view name, bool checked) override;
+    bool is_checked(std::string_view name) override;
+    void clear_rows(std::string_view name) override;
+    int add_row(std::string_view name, std::string_view title) override;
+    void set_cell(std::string_view name, int row, int column, std::string_view text) override;
+    std::string cell(std::string_view name, int row, int column) override;
+    int row_count(std::string_view name) override;
+    int selected_row(std::string_view name) override;
+    void set_status(std::string_view name, int part, std::string_view text) override;
+    std::string status(std::string_view name, int part) override;
+    void set_progress(std::string_view name, int position) override;
+    int progress(std::string_view name) override;
+    void popup_menu_at_cursor(std::string_view menu, int dx, int dy) override;
+    void set_window_state(std::string_view window, WindowState state) override;
+    WindowState window_state(std::string_view window) override;
+
+    // ---- Dialogs ----
+    MessageAnswer message_box(std::string_view text, std::string_view title,
+                              MessageButtons buttons, MessageIcon icon) override;
+    std::optional<std::string> choose_file(std::string_view dialog_name) override;
+
+private:
+    struct Entry {
+        WindowHandle hwnd;  // none for timers and dialogs
+        ControlKind kind = ControlKind::Window;
+        const ControlSpec* spec = nullptr;  // none for a window
+        HWND root = nullptr;                // the top-level window it belongs to
+        UINT_PTR timer_id = 0;
+        bool enabled = true;                // timers and dialogs
+        std::size_t console_bytes = 0;      // console boxes: GBK bytes held
+    };
+    struct Menu {
+        HMENU menu;
+        HWND owner;
+    };
+
+    Entry* find(std::string_view name);  // window thread
+    void apply_console(const std::string& name, std::string_view text,
+                       std::span<const std::size_t> ends);
+    void replace_console_text(Entry& e, std::string_view text);
+
+    template <class F>
+    void change(F&& f) {
+        dispatcher_.post(std::forward<F>(f));
+    }
+    template <class F>
+    auto read(F&& f) {
+        return dispatcher_.ask(std::forward<F>(f));
+    }
+
+    HFONT font_ = nullptr;
+    std::map<std::string, Entry, std::less<>> entries_;
+    std::map<std::string, Menu, std::less<>> menus_;
+    bool changing_console_ = false;  // our own console edits, not the user's
+    UiDispatcher dispatcher_;        // last: it goes first, before what its work touches
+};
+
+}  // namespace cw::win32
