@@ -29,4 +29,15 @@ int BackgroundThreads::running() const {
     return count_->running;
 }
 
+void DoneFlag::set() {
+    std::lock_guard lock(mutex_);
+    done_ = true;
+    set_.notify_all();
+}
+
+bool DoneFlag::wait(int timeout_ms) {
+    std::unique_lock lock(mutex_);
+    return set_.wait_for(lock, std::chrono::milliseconds(timeout_ms), [this] { return done_; });
+}
+
 }  // namespace cw

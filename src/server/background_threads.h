@@ -29,4 +29,17 @@ class BackgroundThreads {
     std::shared_ptr<Count> count_ = std::make_shared<Count>();
 };
 
+// Set once by one thread, awaited by others.
+class DoneFlag {
+  public:
+    void set();
+    // True once set; false when `timeout_ms` passed first.
+    bool wait(int timeout_ms);
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable set_;
+    bool done_ = false;
+};
+
 }  // namespace cw

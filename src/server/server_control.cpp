@@ -59,6 +59,7 @@ void report_started(AppState& app, const std::shared_ptr<ChildRun>& run) {
     if (!is_current_in(app, run, ServerState::Starting)) return;
     const std::string address = fetch_public_ip(app.platform);
     const int port = read_server_port(app);
+    if (!is_current_in(app, run, ServerState::Starting)) return;  // changed while waiting
     app.ui.set_status(kStatusBar, kAddressPart, "服务器IP:" + address + ":" + std::to_string(port));
     app.ui.set_status(kStatusBar, kStatusPart, "服务器已开启");
     {
@@ -125,11 +126,17 @@ void launch_server(AppState& app) {
         run = app.session.process.current();
         app.session.state = ServerState::Starting;
     }
-    app.session.threads.spawn([&app, run] { console_reader(app, run); });
-    app.session.threads.spawn([&app, run] { exit_watcher(app, run); });
+    auto reader_done = std::make_shared<DoneFlag>();
+    app.session.threads.spawn([&app, run, reader_done] { console_reader(app, run, reader_done); });
+    app.session.threads.spawn([&app, run, reader_done] { exit_watcher(app, run, reader_done); });
 }
 
-void console_reader(AppState& app, std::shared_ptr<ChildRun> run) {
+void console_reader(AppState& app, std::shared_ptr<ChildRun> run,
+                    std::shared_ptr<DoneFlag> reader_done) {
+    struct SetWhenDone {
+        DoneFlag& flag;
+        ~SetWhenDone() { flag.set(); }
+    } set_when_done{*reader_done};
     if (!run) return;
     ConsoleParser parser;
     // Pause only when the pipe had drained; while output is waiting, read on at once.
@@ -150,8 +157,11 @@ void console_reader(AppState& app, std::shared_ptr<ChildRun> run) {
     }
 }
 
-void exit_watcher(AppState& app, std::shared_ptr<ChildRun> run) {
+void exit_watcher(AppState& app, std::shared_ptr<ChildRun> run,
+                  std::shared_ptr<DoneFlag> reader_done) {
     while (run && run->is_alive()) pause();
+    // The child's last words (a port conflict, say) are handled before its exit is reported.
+    reader_done->wait(kReaderDrainMs);
     {
         std::lock_guard lock(app.session.transition);
         // After a restart the next launch reports on its own child.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/app_state.h"
+#include "server/background_threads.h"
 
 namespace cw {
 
@@ -28,13 +29,19 @@ std::string server_command_line(std::string_view java_path, std::int32_t memory_
 
 // Thread bodies of one launch; each follows that launch's child only.
 // Shows the child's output in the console box and reacts to start-up completion and to the
-// port-conflict warning; ends once the child has gone and its output is drained.
-void console_reader(AppState& app, std::shared_ptr<ChildRun> run);
-// Waits for the child's exit, then reports the server closed unless a newer launch took over.
-void exit_watcher(AppState& app, std::shared_ptr<ChildRun> run);
+// port-conflict warning; ends once the child has gone and its output is drained, and then sets
+// `reader_done`.
+void console_reader(AppState& app, std::shared_ptr<ChildRun> run,
+                    std::shared_ptr<DoneFlag> reader_done);
+// Waits for the child's exit and for its reader to show what the child left in the pipe (at
+// most kReaderDrainMs), then reports the server closed unless a newer launch took over.
+void exit_watcher(AppState& app, std::shared_ptr<ChildRun> run,
+                  std::shared_ptr<DoneFlag> reader_done);
 
 // Chunk size and pause of the console reader.
 inline constexpr std::size_t kConsoleChunkBytes = 260;
 inline constexpr int kPollMs = 50;
+// Longer than the public address look-up the reader may be waiting for.
+inline constexpr int kReaderDrainMs = 5000;
 
 }  // namespace cw

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -52,11 +53,32 @@ void set_env(const char* name, const char* value) {
 #endif
 }
 
+// The headless UI, keeping every text ever set in a status bar's part 1.
+class StatusRecordingUi : public HeadlessUi {
+  public:
+    using HeadlessUi::HeadlessUi;
+    void set_status(std::string_view name, int part, std::string_view text) override {
+        if (part == 1) {
+            std::lock_guard lock(mutex_);
+            history_.emplace_back(text);
+        }
+        HeadlessUi::set_status(name, part, text);
+    }
+    std::vector<std::string> history() {
+        std::lock_guard lock(mutex_);
+        return history_;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::vector<std::string> history_;
+};
+
 // A program folder with its workspace, a Java executable stand-in, the main window's controls
 // and a fake platform. Its end stops every fake child and waits for the launches' threads.
 struct Rig {
     test::TempFolder folder;
-    HeadlessUi ui{main_window_spec()};
+    StatusRecordingUi ui{main_window_spec()};
     test::FakePlatform platform;
     AppState app{folder.path(), ui, ui, platform};
 
@@ -266,18 +288,21 @@ TEST(ConsoleReader, EmptyReadsAppendNothing) {
     EXPECT_EQ(rig.ui.text(kConsole), std::string(kStarting) + "a");
 }
 
-TEST(ConsoleReader, ShowsOutputStillInThePipeWhenTheChildExits) {
+TEST(ConsoleReader, HandlesOutputStillInThePipeBeforeTheExitIsReported) {
     Rig rig;
     launch_server(rig.app);
     auto child = rig.platform.last_child();
     child->push_output("one\n");
-    child->push_output("two\n");
+    child->push_output("Perhaps a server is already running on that port?\n");
     child->push_output("Stopping server\n");
     child->exit();                                         // before the reader's first read
     ASSERT_TRUE(rig.app.session.threads.wait_idle(5000));  // the reader has ended
-    EXPECT_EQ(rig.ui.text(kConsole), std::string(kStarting) + "one\ntwo\nStopping server\n");
+    EXPECT_EQ(rig.ui.text(kConsole),
+              std::string(kStarting) +
+                  "one\nPerhaps a server is already running on that port?\nStopping server\n");
     EXPECT_EQ(rig.state(), ServerState::Stopped);
-    EXPECT_EQ(rig.ui.status(kStatus, 1), "服务器已关闭");
+    EXPECT_EQ(rig.ui.history(),
+              (std::vector<std::string>{"端口被占用，开服失败。请重启电脑重试", "服务器已关闭"}));
 }
 
 TEST(ConsoleReader, KeepsUpWithFullChunksAndEmptiesTheBoxAt300000Bytes) {
