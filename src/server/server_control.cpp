@@ -28,46 +28,45 @@ void pause() {
     std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
 }
 
-// Moves the state to `to` when `run` is still the session's current child and the state is
-// not `unless`; a thread of an earlier launch never touches the state of the next one.
-bool move_state(AppState& app, const std::shared_ptr<ChildRun>& run, ServerState unless,
-                ServerState to) {
+// The background threads act only while their child is still the session's current one, so a
+// thread of an earlier launch never moves the state of the next one. The window thread carries
+// out control changes, so none is made while holding the lock.
+template <class Allowed>
+bool current_in(AppState& app, const std::shared_ptr<ChildRun>& run, Allowed allowed) {
     std::lock_guard lock(app.session.transition);
-    if (app.session.process.current() != run || app.session.state == unless) return false;
-    app.session.state = to;
-    return true;
+    return app.session.process.current() == run && allowed(app.session.state.load());
 }
 
-bool is_current_in(AppState& app, const std::shared_ptr<ChildRun>& run, ServerState state) {
+template <class Allowed>
+void move_state(AppState& app, const std::shared_ptr<ChildRun>& run, Allowed allowed,
+                ServerState to) {
     std::lock_guard lock(app.session.transition);
-    return app.session.process.current() == run && app.session.state == state;
+    if (app.session.process.current() == run && allowed(app.session.state.load())) {
+        app.session.state = to;
+    }
+}
+
+bool not_stopped(ServerState s) {
+    return s != ServerState::Stopped;
+}
+bool starting(ServerState s) {
+    return s == ServerState::Starting;
 }
 
 void report_port_taken(AppState& app, const std::shared_ptr<ChildRun>& run) {
-    {
-        std::lock_guard lock(app.session.transition);
-        if (app.session.process.current() != run || app.session.state == ServerState::Stopped) {
-            return;
-        }
-    }
-    // The window thread carries out control changes; none is made while holding the lock.
+    if (!current_in(app, run, not_stopped)) return;
     app.ui.set_status(kStatusBar, kStatusPart, "端口被占用，开服失败。请重启电脑重试");
-    move_state(app, run, ServerState::Stopped, ServerState::Stopped);
+    move_state(app, run, not_stopped, ServerState::Stopped);
 }
 
 void report_started(AppState& app, const std::shared_ptr<ChildRun>& run) {
-    if (!is_current_in(app, run, ServerState::Starting)) return;
+    if (!current_in(app, run, starting)) return;
     const std::string address = fetch_public_ip(app.platform);
     const int port = read_server_port(app);
-    if (!is_current_in(app, run, ServerState::Starting)) return;  // changed while waiting
+    if (!current_in(app, run, starting)) return;  // changed while the address was fetched
     app.ui.set_status(kStatusBar, kAddressPart, "服务器IP:" + address + ":" + std::to_string(port));
     app.ui.set_status(kStatusBar, kStatusPart, "服务器已开启");
-    {
-        std::lock_guard lock(app.session.transition);
-        if (app.session.process.current() == run && app.session.state == ServerState::Starting) {
-            app.session.state = ServerState::Running;
-        }
-    }
+    move_state(app, run, starting, ServerState::Running);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ void set_env(const char* name, const char* value) {
 #endif
 }
 
-// The headless UI, keeping every text ever set in a status bar's part 1.
+// The headless UI, keeping every status text ever shown at index 1 (the server status).
 class StatusRecordingUi : public HeadlessUi {
   public:
     using HeadlessUi::HeadlessUi;
