@@ -109,7 +109,9 @@ TEST(MainWindowLayout, MenusAndPopups) {
     EXPECT_EQ(entries("菜单>插件"), "安装,");
     EXPECT_EQ(entries(kPluginMenu), "安装,刷新,删除,");
     for (const MenuSpec& m : w.menus) {
-        if (!m.submenu.empty()) EXPECT_FALSE(entries(m.submenu).empty()) << m.submenu;
+        if (!m.submenu.empty()) {
+            EXPECT_FALSE(entries(m.submenu).empty()) << m.submenu;
+        }
     }
 }
 

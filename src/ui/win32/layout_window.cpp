@@ -244,8 +244,9 @@ void LayoutWindow::build_controls() {
             case ControlKind::FileDialog:
                 continue;
             case ControlKind::GroupBox:
+                // Containers paint beneath their children: labels are see-through.
                 cls = L"BUTTON";
-                style |= BS_GROUPBOX | WS_CLIPCHILDREN;
+                style |= BS_GROUPBOX;
                 ex = WS_EX_CONTROLPARENT;
                 break;
             case ControlKind::Button:
@@ -291,7 +292,6 @@ void LayoutWindow::build_controls() {
             case ControlKind::TabPage: {
                 // Below the tab strip, over the rest of the tab control.
                 cls = kPageClass;
-                style |= WS_CLIPCHILDREN;
                 ex = WS_EX_CONTROLPARENT;
                 RECT item{}, client{};
                 TabCtrl_GetItemRect(parent, 0, &item);
@@ -334,13 +334,18 @@ void LayoutWindow::build_controls() {
                                  reinterpret_cast<LPARAM>(to_wide(item).c_str()));
                 }
                 if (c.selected >= 0) SendMessageW(hwnd, CB_SETCURSEL, c.selected, 0);
-                // The closed box is exactly as high as its row says.
-                RECT rc;
-                GetWindowRect(hwnd, &rc);
-                const auto field = SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-                const int off = c.height - (rc.bottom - rc.top);
-                if (off != 0 && field + off > 0) {
-                    SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + off);
+                // The closed box is exactly as high as its row says. The selection field's
+                // height is asked for until the box has it (Wine reads back what it was set
+                // to plus two).
+                auto request = static_cast<int>(
+                    SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+                for (int attempt = 0; attempt < 3; ++attempt) {
+                    RECT rc;
+                    GetWindowRect(hwnd, &rc);
+                    const int off = c.height - (rc.bottom - rc.top);
+                    if (off == 0 || request + off <= 0) break;
+                    request += off;
+                    SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
                 }
                 break;
             }
@@ -398,6 +403,14 @@ void LayoutWindow::build_controls() {
             }
             default:
                 break;
+        }
+    }
+    // Labels lie beneath the other controls of their container, as if drawn on it: where a
+    // label's box runs into a control, the control shows whole.
+    for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
+        if (spec_.controls[i].kind == ControlKind::Label && controls_[i]) {
+            SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
     for (HWND tab : tabs) show_selected_page(tab);
@@ -465,8 +478,15 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_CTLCOLORSTATIC: {
-            // Labels, check boxes and group captions show the background beneath them.
+            // Labels are see-through, like text drawn on their container (a group caption
+            // beneath a label stays readable); check boxes and group captions sit on the
+            // window colour.
             SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
+            wchar_t cls[16] = {};
+            GetClassNameW(reinterpret_cast<HWND>(lp), cls, 16);
+            if (_wcsicmp(cls, L"Static") == 0) {
+                return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
+            }
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
         case WM_TIMER: {

@@ -160,6 +160,16 @@ void Win32Ui::set_text(std::string_view name, std::string_view text) {
             case ControlKind::StatusBar:
                 e->hwnd.send(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(to_wide(t).c_str()));
                 return;
+            case ControlKind::Label: {
+                // A see-through label: what lay beneath the old text is painted again.
+                e->hwnd.set_text(t);
+                const HWND parent = GetParent(e->hwnd.get());
+                RECT rc;
+                GetWindowRect(e->hwnd.get(), &rc);
+                MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rc), 2);
+                RedrawWindow(parent, &rc, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+                return;
+            }
             case ControlKind::Window:
             default:
                 e->hwnd.set_text(t);

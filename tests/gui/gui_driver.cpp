@@ -1,0 +1,415 @@
+// Drives Cubeworks.exe under Wine: starts it in an empty program folder, finds its windows and
+// controls through the window table, and checks what the operator would see and do.
+// Environment: CW_PROGRAM (the built program), CW_SCREENSHOTS (folder for window captures).
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "app/workspace.h"
+#include "config/properties.h"
+#include "payload/payload.h"
+#include "remote_program.h"
+#include "ui/main_window_layout.h"
+#include "ui/win32/layout_window.h"
+#include "ui/win32/wide_text.h"
+
+namespace cw::gui {
+namespace {
+
+using win32::to_wide;
+
+constexpr DWORD kStartTimeoutMs = 60000;  // writes the 19 MB server jar before it shows
+constexpr DWORD kTimeoutMs = 10000;
+constexpr char kJavaKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+
+std::wstring env(const wchar_t* name) {
+    const wchar_t* v = _wgetenv(name);
+    return v ? v : L"";
+}
+
+const WindowSpec& spec() { return main_window_spec(); }
+
+int menu_id(std::string_view menu, std::string_view caption) {
+    for (std::size_t i = 0; i < spec().menus.size(); ++i) {
+        if (spec().menus[i].menu == menu && spec().menus[i].caption == caption) {
+            return win32::kMenuIdBase + static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void delete_java_keys() {
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kJavaKey);  // default view first
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft", 0,
+                          KEY_ALL_ACCESS | view, &key) == ERROR_SUCCESS) {
+            RegDeleteTreeA(key, "Java Runtime Environment");
+            RegCloseKey(key);
+        }
+    }
+}
+
+void register_java(const char* version, const char* home) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kJavaKey, 0, nullptr, 0,
+                        KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        RegSetValueExA(key, "CurrentVersion", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                       static_cast<DWORD>(strlen(version) + 1));
+        HKEY sub;
+        if (RegCreateKeyExA(key, version, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
+                            nullptr, &sub, nullptr) == ERROR_SUCCESS) {
+            RegSetValueExA(sub, "JavaHome", 0, REG_SZ, reinterpret_cast<const BYTE*>(home),
+                           static_cast<DWORD>(strlen(home) + 1));
+            RegCloseKey(sub);
+        }
+        RegCloseKey(key);
+    }
+}
+
+void screenshot(HWND window, const wchar_t* name) {
+    const std::wstring dir = env(L"CW_SCREENSHOTS");
+    if (dir.empty()) return;
+    CreateDirectoryW(dir.c_str(), nullptr);
+    Sleep(300);  // let the window finish painting
+    capture_window(window, dir + L"\\" + name + L".bmp");
+}
+
+// The window class and style bits each kind of control is made of.
+struct KindShape {
+    const wchar_t* cls;
+    DWORD mask;
+    DWORD bits;
+};
+
+KindShape shape_of(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::GroupBox: return {L"Button", BS_TYPEMASK, BS_GROUPBOX};
+        case ControlKind::Button: return {L"Button", BS_TYPEMASK, BS_PUSHBUTTON};
+        case ControlKind::CheckBox: return {L"Button", BS_TYPEMASK, BS_AUTOCHECKBOX};
+        case ControlKind::Label: return {L"Static", 0, 0};
+        case ControlKind::Edit: return {L"Edit", ES_MULTILINE | ES_NUMBER, 0};
+        case ControlKind::NumberEdit: return {L"Edit", ES_MULTILINE | ES_NUMBER, ES_NUMBER};
+        case ControlKind::ConsoleEdit:
+            return {L"Edit", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL,
+                    ES_MULTILINE | WS_VSCROLL | WS_HSCROLL};
+        case ControlKind::ComboBox: return {L"ComboBox", 3, CBS_DROPDOWN};
+        case ControlKind::ListView: return {L"SysListView32", LVS_TYPEMASK, LVS_REPORT};
+        case ControlKind::Tab: return {L"SysTabControl32", 0, 0};
+        case ControlKind::TabPage: return {L"CubeworksPage", 0, 0};
+        case ControlKind::ProgressBar: return {L"msctls_progress32", 0, 0};
+        case ControlKind::StatusBar: return {L"msctls_statusbar32", 0, 0};
+        default: return {L"", 0, 0};
+    }
+}
+
+// Controls whose content the start-up replaces (LAN address, Java path, the server settings
+// read from server.properties); their design-time content is checked in-process instead.
+const std::set<std::string_view> kFilledAtStart = {
+    "透明标签4", "编辑框_java", "地狱_组合框", "PVP_组合框1", "怪物_组合框2",
+    "难度_组合框1", "renshu", "端口_编辑框", "保护范围_编辑框"};
+
+// ---- A first start in an empty program folder without any Java runtime ----
+
+class FirstStart : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        delete_java_keys();
+        folder_ = std::make_unique<ProgramFolder>();
+        program_ = std::make_unique<RemoteProgram>();
+        ASSERT_TRUE(program_->start(env(L"CW_PROGRAM"), folder_->path()));
+        program_->wait_main_window(spec(), kStartTimeoutMs, &notices_);
+    }
+    static void TearDownTestSuite() {
+        program_.reset();
+        folder_.reset();
+    }
+    void SetUp() override {
+        ASSERT_NE(program_->main_window(), nullptr) << "the main window never showed";
+    }
+    static HWND main() { return program_->main_window(); }
+    static HWND control(std::string_view name) { return program_->control(spec(), name); }
+    // The message box the next action brings up: its title and text; answered with OK.
+    static MessageBoxSeen answer_next_message() {
+        MessageBoxSeen box = program_->wait_message_box(kTimeoutMs);
+        if (box.hwnd) {
+            answer_ok(box.hwnd);
+            wait_for([&] { return !IsWindow(box.hwnd) || !IsWindowVisible(box.hwnd); }, kTimeoutMs);
+        }
+        return box;
+    }
+
+    static std::unique_ptr<ProgramFolder> folder_;
+    static std::unique_ptr<RemoteProgram> program_;
+    static std::vector<MessageBoxSeen> notices_;
+};
+
+std::unique_ptr<ProgramFolder> FirstStart::folder_;
+std::unique_ptr<RemoteProgram> FirstStart::program_;
+std::vector<MessageBoxSeen> FirstStart::notices_;
+
+TEST_F(FirstStart, TellsThatNoJavaWasFoundAndLeavesTheJavaPathEmpty) {
+    ASSERT_EQ(notices_.size(), 1u);
+    EXPECT_EQ(notices_[0].title, to_wide("信息："));
+    EXPECT_EQ(notices_[0].text, to_wide("没有找到java请安装"));
+    EXPECT_EQ(text_of(control("编辑框_java")), L"");
+    screenshot(main(), L"page1-home");
+}
+
+TEST_F(FirstStart, WindowTitleSizeFrameAndPlace) {
+    EXPECT_EQ(text_of(main()), to_wide(spec().title));
+    RECT rc{};
+    GetWindowRect(main(), &rc);
+    EXPECT_EQ(rc.right - rc.left, 493);
+    EXPECT_EQ(rc.bottom - rc.top, 399);
+    const LONG style = GetWindowLongW(main(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);  // fixed border
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR(rc.left - work.left, work.right - rc.right, 1);
+    EXPECT_NEAR(rc.top - work.top, work.bottom - rc.bottom, 1);
+    EXPECT_NE(GetMenu(main()), nullptr);
+}
+
+TEST_F(FirstStart, EveryControlHasItsKindCaptionPlaceAndInitialState) {
+    for (const ControlSpec& c : spec().controls) {
+        SCOPED_TRACE(std::string(c.name));
+        if (c.kind == ControlKind::Timer || c.kind == ControlKind::FileDialog) {
+            EXPECT_EQ(control(c.name), nullptr);  // no window of its own
+            continue;
+        }
+        const HWND h = control(c.name);
+        ASSERT_NE(h, nullptr);
+        const KindShape shape = shape_of(c.kind);
+        EXPECT_EQ(_wcsicmp(class_of(h).c_str(), shape.cls), 0) << "class";
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE)) & shape.mask, shape.bits)
+            << "style";
+        EXPECT_EQ(IsWindowEnabled(h) != FALSE, c.enabled) << "enabled";
+        const bool shown = (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+        EXPECT_EQ(shown, c.kind == ControlKind::TabPage ? c.page == 0 : c.visible) << "visible";
+
+        const std::string_view frame_name = placement_frame(spec(), c);
+        const HWND frame = frame_name.empty() ? main() : control(frame_name);
+        const RECT at = rect_in(h, frame);
+        if (c.kind == ControlKind::TabPage) {
+            // Below the tab strip, over the rest of the tab control.
+            RECT tab{};
+            GetClientRect(frame, &tab);
+            EXPECT_EQ(at.left, 0);
+            EXPECT_GT(at.top, 10);
+            EXPECT_LE(at.top, 24);  // the page's children begin at 24
+            EXPECT_EQ(at.right, tab.right);
+            EXPECT_EQ(at.bottom, tab.bottom);
+        } else {
+            EXPECT_NEAR(at.left, c.x, 1) << "left";
+            EXPECT_NEAR(at.top, c.y, 1) << "top";
+            EXPECT_NEAR(at.right - at.left, c.width, 1) << "width";
+            EXPECT_NEAR(at.bottom - at.top, c.height, 1) << "height";
+        }
+
+        switch (c.kind) {
+            case ControlKind::GroupBox:
+            case ControlKind::Button:
+            case ControlKind::CheckBox:
+            case ControlKind::Label:
+            case ControlKind::Edit:
+            case ControlKind::NumberEdit:
+            case ControlKind::ConsoleEdit:
+            case ControlKind::TabPage:
+                if (!kFilledAtStart.count(c.name)) {
+                    EXPECT_EQ(text_of(h), to_wide(c.caption)) << "caption";
+                }
+                break;
+            case ControlKind::ComboBox: {
+                std::vector<std::wstring> items;
+                std::string_view rest = c.items;
+                while (!rest.empty()) {
+                    const auto nl = rest.find('\n');
+                    items.push_back(to_wide(rest.substr(0, nl)));
+                    rest = nl == std::string_view::npos ? "" : rest.substr(nl + 1);
+                }
+                EXPECT_EQ(combo_items(h), items) << "items";
+                break;
+            }
+            default:
+                break;
+        }
+    }
+}
+
+TEST_F(FirstStart, TabsListStatusBarProgressAndConsole) {
+    const HWND tab = control(kMainTab);
+    EXPECT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(tab, TCM_GETCURSEL, 0, 0), 0);  // page 1 at start
+    EXPECT_EQ(program_->tab_caption(tab, 0), to_wide("首页-play "));
+    EXPECT_EQ(program_->tab_caption(tab, 1), to_wide("后台"));
+    EXPECT_EQ(program_->tab_caption(tab, 2), to_wide("插件列表"));
+
+    const HWND list = control("超级列表框_插件");
+    int width = 0;
+    EXPECT_EQ(program_->list_column(list, 0, &width), to_wide("插件名称"));
+    EXPECT_EQ(width, 300);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+
+    const HWND bar = control("状态条1");
+    EXPECT_EQ(program_->status_parts(bar), (std::vector<int>{130, -1}));
+    EXPECT_EQ(program_->status_text(bar, 0), to_wide("Cubeworks-开服器提示："));
+    EXPECT_EQ(program_->status_text(bar, 1), L"");
+
+    const HWND cpu = control("进度条1");
+    EXPECT_EQ(SendMessageW(cpu, PBM_GETRANGE, TRUE, 0), 0);
+    EXPECT_EQ(SendMessageW(cpu, PBM_GETRANGE, FALSE, 0), 100);
+
+    const HWND console = control("编辑框_回显文本");
+    EXPECT_GE(static_cast<std::size_t>(SendMessageW(console, EM_GETLIMITTEXT, 0, 0)),
+              std::size_t{300000});
+    EXPECT_EQ(SendMessageW(control("选择框1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(FirstStart, MenuBarEntriesAndTheEntryThatCanNeverBeChosen) {
+    const HMENU bar = GetMenu(main());
+    ASSERT_NE(bar, nullptr);
+    if (GetMenuItemCount(bar) < 0) GTEST_SKIP() << "menus of another process are not readable here";
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    const HMENU online = GetSubMenu(bar, 2);
+    ASSERT_NE(online, nullptr);
+    ASSERT_EQ(GetMenuItemCount(online), 3);
+    wchar_t caption[128] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING;
+    info.dwTypeData = caption;
+    info.cch = 128;
+    ASSERT_TRUE(GetMenuItemInfoW(online, 2, TRUE, &info));
+    EXPECT_EQ(std::wstring(caption), to_wide("服务器开启后本功能才有效"));
+    EXPECT_TRUE(info.fState & MFS_DISABLED);
+    EXPECT_EQ(static_cast<int>(info.wID), menu_id("[在线管理]", "服务器开启后本功能才有效"));
+}
+
+TEST_F(FirstStart, MenuEntriesThatOnlyInform) {
+    const std::pair<std::pair<const char*, const char*>, const char*> cases[] = {
+        {{"服务器管理>设置服务器图标", "帮助[设置前戳我]"}, "准备一张64X64或128X128的*.png图片"},
+        {{"服务器管理", "Cubeworks-指令管理者"}, "尽情期待"},
+        {{"[在线管理]", "管理列表"}, "开启服务器本功能可使用"},  // the server is not running
+    };
+    for (const auto& [entry, text] : cases) {
+        SCOPED_TRACE(entry.second);
+        const int id = menu_id(entry.first, entry.second);
+        ASSERT_GE(id, 0);
+        PostMessageW(main(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        const MessageBoxSeen box = answer_next_message();
+        ASSERT_NE(box.hwnd, nullptr);
+        EXPECT_EQ(box.title, to_wide("信息："));
+        EXPECT_EQ(box.text, to_wide(text));
+        // OK only, no icon.
+        EXPECT_EQ(GetDlgItem(box.hwnd, IDCANCEL), nullptr);
+        EXPECT_EQ(GetDlgItem(box.hwnd, IDNO), nullptr);
+    }
+}
+
+TEST_F(FirstStart, TabsSwitchPagesWhenClicked) {
+    const HWND tab = control(kMainTab);
+    const HWND pages[] = {control("高级选择夹1_页1"), control("高级选择夹1_页2"),
+                          control("高级选择夹1_页3")};
+    const wchar_t* names[] = {L"page1-home", L"page2-console", L"page3-plugins"};
+    for (int p : {1, 2, 0}) {
+        click_tab(*program_, tab, p);
+        EXPECT_TRUE(wait_for([&] { return IsWindowVisible(pages[p]) != FALSE; }, kTimeoutMs));
+        for (int q = 0; q < 3; ++q) EXPECT_EQ(IsWindowVisible(pages[q]) != FALSE, q == p) << q;
+        if (p != 0) screenshot(main(), names[p]);
+    }
+}
+
+TEST_F(FirstStart, RightClickOnTheEmptyPluginListPopsUpThePluginMenu) {
+    click_tab(*program_, control(kMainTab), 2);
+    const HWND list = control("超级列表框_插件");
+    ASSERT_TRUE(wait_for([&] { return IsWindowVisible(list) != FALSE; }, kTimeoutMs));
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+    RECT rc{};
+    GetWindowRect(list, &rc);
+    const POINT at{rc.left + 60, rc.top + 100};
+    SetCursorPos(at.x, at.y);
+    POINT client = at;
+    ScreenToClient(list, &client);
+    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
+    PostMessageW(list, WM_RBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    std::vector<HWND> menus;
+    ASSERT_TRUE(wait_for([&] { return !(menus = program_->popup_menus()).empty(); }, kTimeoutMs));
+    // Its top-left corner 3 pixels right of and below the cursor (once it has been placed).
+    RECT menu{};
+    POINT cursor{};
+    wait_for(
+        [&] {
+            GetWindowRect(menus.front(), &menu);
+            GetCursorPos(&cursor);
+            return menu.left == cursor.x + 3 && menu.top == cursor.y + 3;
+        },
+        2000);
+    EXPECT_EQ(menu.left, cursor.x + 3);
+    EXPECT_EQ(menu.top, cursor.y + 3);
+    screenshot(main(), L"page3-plugin-menu");
+    // Dismiss it without choosing.
+    PostMessageW(main(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(main(), WM_KEYUP, VK_ESCAPE, 0);
+    EXPECT_TRUE(wait_for([&] { return program_->popup_menus().empty(); }, kTimeoutMs));
+    click_tab(*program_, control(kMainTab), 0);
+}
+
+TEST_F(FirstStart, MoreSettingsShowsTheServerSettingsGroup) {
+    click_tab(*program_, control(kMainTab), 0);
+    const HWND group = control("分组框4");
+    ASSERT_FALSE(GetWindowLongW(group, GWL_STYLE) & WS_VISIBLE);
+    PostMessageW(control("按钮7"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(wait_for([&] { return IsWindowVisible(group) != FALSE; }, kTimeoutMs));
+    // It lies over the controls beneath it.
+    EXPECT_EQ(ChildWindowFromPointEx(GetParent(group), POINT{30, 110}, CWP_SKIPINVISIBLE), group);
+    screenshot(main(), L"page1-more-settings");
+}
+
+TEST_F(FirstStart, DeploysTheWorkspace) {
+    const auto server = payload::as_text(payload::server_jar());
+    const auto companion = payload::as_text(payload::companion_jar());
+    const std::string jar = folder_->file(kServerJarPath);
+    EXPECT_EQ(jar.size(), server.size());
+    EXPECT_TRUE(jar == server) << "server jar differs";
+    const std::string plugin = folder_->file(kCompanionJarPath);
+    EXPECT_EQ(plugin.size(), companion.size());
+    EXPECT_TRUE(plugin == companion) << "companion plugin differs";
+    EXPECT_EQ(folder_->file(kPropertiesPath), default_properties_text());
+}
+
+TEST_F(FirstStart, ClosingWhileStoppedEndsTheProgramAtOnce) {
+    PostMessageW(main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program_->wait_exit(kTimeoutMs), 0);
+    EXPECT_TRUE(program_->popup_menus().empty());
+}
+
+// ---- A start with a Java runtime registered ----
+
+TEST(StartWithJava, FillsTheJavaPathFromTheRegisteredRuntime) {
+    delete_java_keys();
+    register_java("1.7", "C:\\jre7");
+    ProgramFolder folder;
+    RemoteProgram program;
+    ASSERT_TRUE(program.start(env(L"CW_PROGRAM"), folder.path()));
+    std::vector<MessageBoxSeen> notices;
+    ASSERT_NE(program.wait_main_window(spec(), kStartTimeoutMs, &notices), nullptr);
+    delete_java_keys();
+    EXPECT_TRUE(notices.empty());
+    EXPECT_EQ(text_of(program.control(spec(), "编辑框_java")), L"C:\\jre7\\bin\\javaw.exe");
+    PostMessageW(program.main_window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.wait_exit(kTimeoutMs), 0);
+}
+
+}  // namespace
+}  // namespace cw::gui

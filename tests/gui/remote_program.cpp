@@ -1,0 +1,364 @@
+#include "remote_program.h"
+
+#include <commctrl.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "ui/win32/layout_window.h"
+#include "ui/win32/wide_text.h"
+
+namespace cw::gui {
+
+namespace {
+
+// A block of the other program's memory, for control messages that take a pointer the system
+// does not carry between processes.
+class RemoteBlock {
+public:
+    RemoteBlock(HANDLE process, std::size_t size)
+        : process_(process),
+          address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+    ~RemoteBlock() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+    char* at(std::size_t offset = 0) const { return static_cast<char*>(address_) + offset; }
+    LPARAM lparam(std::size_t offset = 0) const { return reinterpret_cast<LPARAM>(at(offset)); }
+    void write(std::size_t offset, const void* data, std::size_t n) const {
+        WriteProcessMemory(process_, at(offset), data, n, nullptr);
+    }
+    void read(std::size_t offset, void* data, std::size_t n) const {
+        ReadProcessMemory(process_, at(offset), data, n, nullptr);
+    }
+    std::wstring read_text(std::size_t offset, std::size_t max_chars) const {
+        std::wstring out(max_chars, L'\0');
+        read(offset, out.data(), max_chars * sizeof(wchar_t));
+        out.resize(wcsnlen(out.c_str(), max_chars));
+        return out;
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+LRESULT send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+struct WindowSearch {
+    DWORD pid;
+    const wchar_t* cls;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collect_top(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<WindowSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == s->pid && IsWindowVisible(hwnd) && _wcsicmp(class_of(hwnd).c_str(), s->cls) == 0) {
+        s->found.push_back(hwnd);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> top_windows(DWORD pid, const wchar_t* cls) {
+    WindowSearch s{pid, cls, {}};
+    EnumWindows(collect_top, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+struct RowSearch {
+    int row;
+    HWND found;
+};
+
+BOOL CALLBACK find_row(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<RowSearch*>(lp);
+    const auto tagged = reinterpret_cast<INT_PTR>(GetPropW(hwnd, win32::kRowProperty));
+    if (tagged == s->row + 1 && GetDlgCtrlID(hwnd) == win32::kControlIdBase + s->row) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void remove_tree(const std::wstring& path) {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring full = path + L"\\" + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                remove_tree(full);
+            } else {
+                SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(full.c_str());
+            }
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+}  // namespace
+
+ProgramFolder::ProgramFolder() {
+    static std::atomic<int> counter{0};
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    path_ = std::wstring(temp) + L"cwgui-" + std::to_wstring(GetTickCount()) + L"-" +
+            std::to_wstring(counter++);
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+ProgramFolder::~ProgramFolder() { remove_tree(path_); }
+
+std::string ProgramFolder::file(std::string_view relative) const {
+    const std::wstring full = path_ + win32::to_wide(relative);
+    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string out(GetFileSize(h, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(h, out.data(), static_cast<DWORD>(out.size()), &got, nullptr);
+    CloseHandle(h);
+    out.resize(got);
+    return out;
+}
+
+RemoteProgram::~RemoteProgram() {
+    if (process_) {
+        if (running()) {
+            TerminateProcess(process_, 1);
+            WaitForSingleObject(process_, 5000);
+        }
+        CloseHandle(process_);
+    }
+}
+
+bool RemoteProgram::start(const std::wstring& exe, const std::wstring& folder) {
+    const std::wstring copy = folder + L"\\Cubeworks.exe";
+    if (!CopyFileW(exe.c_str(), copy.c_str(), FALSE)) return false;
+    std::wstring cmd = L"\"" + copy + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(copy.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &si, &pi)) {
+        return false;
+    }
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    pid_ = pi.dwProcessId;
+    return true;
+}
+
+bool RemoteProgram::running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+long RemoteProgram::wait_exit(DWORD timeout_ms) {
+    if (!process_ || WaitForSingleObject(process_, timeout_ms) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return static_cast<long>(code);
+}
+
+HWND RemoteProgram::wait_main_window(const WindowSpec& spec, DWORD timeout_ms,
+                                     std::vector<MessageBoxSeen>* answered) {
+    const std::wstring title = win32::to_wide(spec.title);
+    wait_for(
+        [&] {
+            for (HWND box : top_windows(pid_, L"#32770")) {
+                MessageBoxSeen seen{box, text_of(box), {}};
+                for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+                    if (_wcsicmp(class_of(c).c_str(), L"Static") == 0 && !text_of(c).empty()) {
+                        seen.text = text_of(c);
+                    }
+                }
+                if (answered) answered->push_back(seen);
+                answer_ok(box);
+                Sleep(100);
+            }
+            for (HWND w : top_windows(pid_, L"CubeworksWindow")) {
+                if (text_of(w) == title) main_ = w;
+            }
+            return main_ != nullptr;
+        },
+        timeout_ms);
+    return main_;
+}
+
+HWND RemoteProgram::control(const WindowSpec& spec, std::string_view name) const {
+    int row = -1;
+    for (std::size_t i = 0; i < spec.controls.size(); ++i) {
+        if (spec.controls[i].name == name) row = static_cast<int>(i);
+    }
+    if (row < 0 || !main_) return nullptr;
+    RowSearch s{row, nullptr};
+    EnumChildWindows(main_, find_row, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+MessageBoxSeen RemoteProgram::wait_message_box(DWORD timeout_ms) const {
+    MessageBoxSeen seen;
+    wait_for(
+        [&] {
+            const auto boxes = top_windows(pid_, L"#32770");
+            if (boxes.empty()) return false;
+            seen.hwnd = boxes.front();
+            seen.title = text_of(seen.hwnd);
+            for (HWND c = GetWindow(seen.hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+                if (_wcsicmp(class_of(c).c_str(), L"Static") == 0 && !text_of(c).empty()) {
+                    seen.text = text_of(c);
+                }
+            }
+            return true;
+        },
+        timeout_ms);
+    return seen;
+}
+
+std::vector<HWND> RemoteProgram::popup_menus() const { return top_windows(pid_, L"#32768"); }
+
+std::wstring RemoteProgram::tab_caption(HWND tab, int index) const {
+    constexpr std::size_t kChars = 256;
+    RemoteBlock block(process_, sizeof(TCITEMW) + kChars * sizeof(wchar_t));
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(block.at(sizeof item));
+    item.cchTextMax = kChars;
+    block.write(0, &item, sizeof item);
+    send(tab, TCM_GETITEMW, static_cast<WPARAM>(index), block.lparam());
+    return block.read_text(sizeof item, kChars);
+}
+
+std::wstring RemoteProgram::list_column(HWND list, int index, int* width) const {
+    constexpr std::size_t kChars = 256;
+    RemoteBlock block(process_, sizeof(LVCOLUMNW) + kChars * sizeof(wchar_t));
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT | LVCF_WIDTH;
+    col.pszText = reinterpret_cast<wchar_t*>(block.at(sizeof col));
+    col.cchTextMax = kChars;
+    block.write(0, &col, sizeof col);
+    if (!send(list, LVM_GETCOLUMNW, static_cast<WPARAM>(index), block.lparam())) return L"?";
+    block.read(0, &col, sizeof col);
+    if (width) *width = col.cx;
+    return block.read_text(sizeof col, kChars);
+}
+
+std::vector<int> RemoteProgram::status_parts(HWND bar) const {
+    int parts[16] = {};
+    RemoteBlock block(process_, sizeof parts);
+    const auto n = send(bar, SB_GETPARTS, 16, block.lparam());
+    block.read(0, parts, sizeof parts);
+    return std::vector<int>(parts, parts + (n > 0 && n <= 16 ? n : 0));
+}
+
+std::wstring RemoteProgram::status_text(HWND bar, int part) const {
+    constexpr std::size_t kChars = 512;
+    RemoteBlock block(process_, kChars * sizeof(wchar_t));
+    send(bar, SB_GETTEXTW, static_cast<WPARAM>(part), block.lparam());
+    return block.read_text(0, kChars);
+}
+
+RECT RemoteProgram::tab_item_rect(HWND tab, int index) const {
+    RECT rc{};
+    RemoteBlock block(process_, sizeof rc);
+    send(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), block.lparam());
+    block.read(0, &rc, sizeof rc);
+    return rc;
+}
+
+std::wstring text_of(HWND hwnd) {
+    const auto len = send(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring buf(static_cast<std::size_t>(len > 0 ? len : 0) + 1, L'\0');
+    const auto n = send(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()));
+    buf.resize(static_cast<std::size_t>(n > 0 ? n : 0));
+    return buf;
+}
+
+std::wstring class_of(HWND hwnd) {
+    wchar_t name[128] = {};
+    GetClassNameW(hwnd, name, 128);
+    return name;
+}
+
+std::vector<std::wstring> combo_items(HWND combo) {
+    std::vector<std::wstring> out;
+    const auto count = send(combo, CB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        const auto len = send(combo, CB_GETLBTEXTLEN, i, 0);
+        std::wstring item(static_cast<std::size_t>(len > 0 ? len : 0) + 1, L'\0');
+        send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        item.resize(wcsnlen(item.c_str(), item.size()));
+        out.push_back(item);
+    }
+    return out;
+}
+
+RECT rect_in(HWND hwnd, HWND frame) {
+    RECT rc{};
+    GetWindowRect(hwnd, &rc);
+    MapWindowPoints(HWND_DESKTOP, frame, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+void answer_ok(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
+
+void click_tab(const RemoteProgram& program, HWND tab, int index) {
+    const RECT rc = program.tab_item_rect(tab, index);
+    const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    PostMessageW(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(tab, WM_LBUTTONUP, 0, at);
+}
+
+bool capture_window(HWND hwnd, const std::wstring& bmp_path) {
+    RECT rc{};
+    GetWindowRect(hwnd, &rc);
+    const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    if (w <= 0 || h <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+    SelectObject(mem, old);
+
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = w;
+    info.biHeight = h;  // bottom-up, as BMP files store it
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
+    std::vector<unsigned char> bits(stride * static_cast<DWORD>(h));
+    GetDIBits(mem, bmp, 0, static_cast<UINT>(h), bits.data(),
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
+    FILE* out = _wfopen(bmp_path.c_str(), L"wb");
+    if (!out) return false;
+    fwrite(&file, sizeof file, 1, out);
+    fwrite(&info, sizeof info, 1, out);
+    fwrite(bits.data(), 1, bits.size(), out);
+    fclose(out);
+    return true;
+}
+
+}  // namespace cw::gui

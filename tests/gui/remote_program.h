@@ -1,0 +1,100 @@
+#pragma once
+// Driving Cubeworks.exe from another process: start it in a program folder of its own, find its
+// windows and controls (by the row ids of the window table), read what they show, answer its
+// message boxes, and capture the screen.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/layout.h"
+
+namespace cw::gui {
+
+// A fresh folder under the temporary folder, removed with its content afterwards.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    const std::wstring& path() const { return path_; }
+    std::string file(std::string_view relative) const;  // whole file, "" when missing
+
+private:
+    std::wstring path_;
+};
+
+struct MessageBoxSeen {
+    HWND hwnd = nullptr;
+    std::wstring title;
+    std::wstring text;
+};
+
+class RemoteProgram {
+public:
+    RemoteProgram() = default;
+    ~RemoteProgram();  // ends the program when it still runs
+    RemoteProgram(const RemoteProgram&) = delete;
+    RemoteProgram& operator=(const RemoteProgram&) = delete;
+
+    // Copies `exe` into `folder` and starts the copy there.
+    bool start(const std::wstring& exe, const std::wstring& folder);
+    bool running() const;
+    // Waits for the program to end; its exit code, or -1 on time-out.
+    long wait_exit(DWORD timeout_ms);
+    HANDLE process() const { return process_; }
+
+    // The main window once it is visible; nullptr on time-out. Message boxes that appear while
+    // waiting are recorded and answered with OK.
+    HWND wait_main_window(const WindowSpec& spec, DWORD timeout_ms,
+                          std::vector<MessageBoxSeen>* answered = nullptr);
+    HWND main_window() const { return main_; }
+
+    // A control of the main window by its table row; nullptr when none has that row.
+    HWND control(const WindowSpec& spec, std::string_view name) const;
+
+    // The first visible message box of the program within the time-out.
+    MessageBoxSeen wait_message_box(DWORD timeout_ms) const;
+    // Visible pop-up menu windows of the program.
+    std::vector<HWND> popup_menus() const;
+
+    // Reads from the program's memory: a text message whose lParam is a structure with a
+    // text pointer, or plain buffers.
+    std::wstring tab_caption(HWND tab, int index) const;
+    std::wstring list_column(HWND list, int index, int* width) const;
+    std::vector<int> status_parts(HWND bar) const;
+    std::wstring status_text(HWND bar, int part) const;
+    RECT tab_item_rect(HWND tab, int index) const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+    HWND main_ = nullptr;
+};
+
+// Text of any window through WM_GETTEXT (works across processes, unlike GetWindowText).
+std::wstring text_of(HWND hwnd);
+std::wstring class_of(HWND hwnd);
+// Combo box entries through CB_GETLBTEXT.
+std::vector<std::wstring> combo_items(HWND combo);
+// A window's rectangle in the client coordinates of `frame`.
+RECT rect_in(HWND hwnd, HWND frame);
+void answer_ok(HWND box);
+// Clicks the tab of `tab` at `index` as the mouse would.
+void click_tab(const RemoteProgram& program, HWND tab, int index);
+
+// Captures a window's screen area into a 24-bit BMP file.
+bool capture_window(HWND hwnd, const std::wstring& bmp_path);
+
+// Waits until `done` holds or the time-out passes; the last answer of `done`.
+template <class F>
+bool wait_for(F done, DWORD timeout_ms) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeout_ms) return done();
+        Sleep(25);
+    }
+    return true;
+}
+
+}  // namespace cw::gui

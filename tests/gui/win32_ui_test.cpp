@@ -1,0 +1,426 @@
+// The main window built in this process over a fake platform: design-time contents read back
+// through Win32Ui, the window-thread dispatcher, the console batching and its clearing rule,
+// and the handlers wired through real window messages.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/app_state.h"
+#include "support/fake_platform.h"
+#include "support/temp_folder.h"
+#include "ui/headless_ui.h"
+#include "ui/main_window_events.h"
+#include "ui/main_window_layout.h"
+#include "ui/win32/layout_window.h"
+#include "ui/win32/ui_dispatcher.h"
+#include "ui/win32/wide_text.h"
+#include "ui/win32/win32_ui.h"
+
+namespace cw::win32 {
+namespace {
+
+void pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+template <class F>
+bool pump_until(F done, int timeout_ms = 10000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (static_cast<int>(GetTickCount() - start) > timeout_ms) return false;
+        pump();
+        Sleep(5);
+    }
+    return true;
+}
+
+// Answers every message box of this process with its first button, and records it.
+class BoxAnswerer {
+public:
+    struct Seen {
+        std::wstring title, text;
+    };
+    BoxAnswerer() : thread_([this] { loop(); }) {}
+    ~BoxAnswerer() {
+        stop_ = true;
+        thread_.join();
+    }
+    std::vector<Seen> seen() {
+        std::lock_guard lock(mutex_);
+        return seen_;
+    }
+
+private:
+    static std::wstring text_of(HWND h) {
+        wchar_t buf[512] = {};
+        SendMessageTimeoutW(h, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buf), SMTO_BLOCK, 2000,
+                            nullptr);
+        return buf;
+    }
+    void loop() {
+        while (!stop_) {
+            EnumWindows(answer_one, reinterpret_cast<LPARAM>(this));
+            Sleep(20);
+        }
+    }
+    static BOOL CALLBACK answer_one(HWND h, LPARAM lp) {
+                    auto* self = reinterpret_cast<BoxAnswerer*>(lp);
+                    DWORD pid = 0;
+                    GetWindowThreadProcessId(h, &pid);
+                    wchar_t cls[64] = {};
+                    GetClassNameW(h, cls, 64);
+                    if (pid != GetCurrentProcessId() || wcscmp(cls, L"#32770") != 0 ||
+                        !IsWindowVisible(h) || self->answered_.count(h)) {
+                        return TRUE;
+                    }
+                    Seen s{text_of(h), {}};
+                    for (HWND c = GetWindow(h, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+                        wchar_t ccls[64] = {};
+                        GetClassNameW(c, ccls, 64);
+                        if (_wcsicmp(ccls, L"Static") == 0 && !text_of(c).empty()) s.text = text_of(c);
+                    }
+                    {
+                        std::lock_guard lock(self->mutex_);
+                        self->seen_.push_back(s);
+                    }
+                    self->answered_.insert(h);
+                    PostMessageW(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                    PostMessageW(h, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+                    return TRUE;
+    }
+
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<Seen> seen_;
+    std::set<HWND> answered_;
+    std::thread thread_;
+};
+
+struct IdSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK find_id(HWND h, LPARAM lp) {
+    auto* s = reinterpret_cast<IdSearch*>(lp);
+    if (GetDlgCtrlID(h) == s->id) s->found = h;
+    return s->found == nullptr;
+}
+
+std::atomic<int> g_inserts{0}, g_replaces{0};
+
+LRESULT CALLBACK count_console_changes(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                       DWORD_PTR) {
+    if (msg == EM_REPLACESEL) ++g_inserts;
+    if (msg == WM_SETTEXT) ++g_replaces;
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+double now_ms() {
+    LARGE_INTEGER f, t;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+// Every event of the main window except its start-up, which deploys the workspace.
+std::vector<EventBinding> events_without_startup() {
+    std::vector<EventBinding> out;
+    for (const EventBinding& e : main_window_events()) {
+        if (e.event != UiEvent::Created) out.push_back(e);
+    }
+    return out;
+}
+
+class Win32MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<LayoutWindow>(app, ui, main_window_spec(), events, false);
+        window->create(SW_SHOWNOACTIVATE);
+        ASSERT_NE(window->hwnd(), nullptr);
+        pump();
+    }
+    void TearDown() override {
+        window.reset();
+        pump();
+    }
+    HWND hwnd_of(std::string_view name) {
+        const auto& controls = main_window_spec().controls;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            if (controls[i].name == name) {
+                IdSearch s{kControlIdBase + static_cast<int>(i), nullptr};
+                EnumChildWindows(window->hwnd(), find_id, reinterpret_cast<LPARAM>(&s));
+                return s.found;
+            }
+        }
+        return nullptr;
+    }
+
+    test::TempFolder dir;
+    Win32Ui ui;
+    test::FakePlatform platform;
+    AppState app{dir.path(), ui, ui, platform};
+    std::vector<EventBinding> events = events_without_startup();
+    std::unique_ptr<LayoutWindow> window;
+};
+
+TEST_F(Win32MainWindow, DesignTimeContentsReadBackByteForByte) {
+    const WindowSpec& spec = main_window_spec();
+    for (const ControlSpec& c : spec.controls) {
+        SCOPED_TRACE(std::string(c.name));
+        switch (c.kind) {
+            case ControlKind::ComboBox:
+                EXPECT_EQ(ui.selected(c.name), c.selected);
+                EXPECT_EQ(ui.text(c.name), std::string(c.items.substr(0, c.items.find('\n'))));
+                break;
+            case ControlKind::StatusBar:
+                EXPECT_EQ(ui.status(c.name, 0), "Cubeworks-开服器提示：");
+                EXPECT_EQ(ui.status(c.name, 1), "");
+                break;
+            case ControlKind::Timer:
+            case ControlKind::FileDialog:
+            case ControlKind::Tab:
+            case ControlKind::ListView:
+            case ControlKind::ProgressBar:
+                break;
+            default:
+                EXPECT_EQ(ui.text(c.name), c.caption);
+                EXPECT_EQ(ui.is_enabled(c.name), c.enabled);
+                break;
+        }
+    }
+    EXPECT_EQ(ui.text("透明标签2"), "Cpu[中央处理器]\r\n");
+    EXPECT_EQ(ui.text("端口_编辑框"), "22565");
+    EXPECT_EQ(ui.text(kMainWindowName), spec.title);
+    EXPECT_EQ(ui.selected_page(kMainTab), 0);
+    EXPECT_FALSE(ui.is_enabled("按钮2"));
+    EXPECT_FALSE(ui.is_visible("分组框4"));
+    EXPECT_TRUE(ui.is_enabled("时钟1"));
+    EXPECT_EQ(ui.row_count("超级列表框_插件"), 0);
+    EXPECT_EQ(ui.selected_row("超级列表框_插件"), -1);
+    EXPECT_EQ(ui.progress("进度条1"), 0);
+    EXPECT_TRUE(GetWindowLongW(hwnd_of("保护范围_编辑框"), GWL_STYLE) & ES_NUMBER);
+}
+
+TEST_F(Win32MainWindow, MenusAreBuiltFromTheTable) {
+    const HMENU bar = GetMenu(window->hwnd());
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    const HMENU manage = GetSubMenu(bar, 1);
+    ASSERT_EQ(GetMenuItemCount(manage), 6);
+    EXPECT_NE(GetSubMenu(manage, 4), nullptr);  // 设置服务器图标 ▸
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(manage, 4)), 3);
+    const HMENU online = GetSubMenu(bar, 2);
+    EXPECT_TRUE(GetMenuState(online, 2, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(online, 0, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_TRUE(GetMenuState(online, 1, MF_BYPOSITION) & MF_SEPARATOR);
+}
+
+TEST_F(Win32MainWindow, ControlOperationsRoundTripGbkText) {
+    const std::string text = "【服务器】\xA3\xB1\xA3\xB0 abc";  // full-width digits too
+    ui.set_text("编辑框2", text);
+    EXPECT_EQ(ui.text("编辑框2"), text);
+    ui.set_text("难度_组合框1", "困难");
+    EXPECT_EQ(ui.selected("难度_组合框1"), 2);
+    ui.set_selected("地狱_组合框", 1);
+    EXPECT_EQ(ui.text("地狱_组合框"), "false");
+    EXPECT_EQ(ui.add_row("超级列表框_插件", "插件甲.jar"), 0);
+    EXPECT_EQ(ui.add_row("超级列表框_插件", "b.jar"), 1);
+    EXPECT_EQ(ui.cell("超级列表框_插件", 0, 0), "插件甲.jar");
+    EXPECT_EQ(ui.row_count("超级列表框_插件"), 2);
+    ui.clear_rows("超级列表框_插件");
+    EXPECT_EQ(ui.row_count("超级列表框_插件"), 0);
+    ui.set_status("状态条1", 1, "服务器已开启");
+    EXPECT_EQ(ui.status("状态条1", 1), "服务器已开启");
+    ui.set_progress("进度条1", 42);
+    EXPECT_EQ(ui.progress("进度条1"), 42);
+    ui.set_checked("选择框1", true);
+    EXPECT_TRUE(ui.is_checked("选择框1"));
+    ui.select_page(kMainTab, 2);
+    EXPECT_EQ(ui.selected_page(kMainTab), 2);
+    EXPECT_TRUE(ui.is_visible("高级选择夹1_页3"));
+    EXPECT_FALSE(ui.is_visible("高级选择夹1_页1"));
+    ui.set_visible("分组框4", true);
+    EXPECT_TRUE(ui.is_visible("分组框4"));
+    EXPECT_EQ(ui.text("没有这个控件"), "");
+}
+
+TEST_F(Win32MainWindow, BackgroundThreadsWaitForTheWindowThreadAndReadTheirOwnChanges) {
+    std::string seen;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 50; ++i) ui.set_status("状态条1", 1, std::to_string(i));
+        seen = ui.status("状态条1", 1);  // answers after every change before it
+        ui.set_enabled("按钮1", false);
+        done = true;
+    });
+    // The worker cannot finish while this thread does not pump.
+    Sleep(200);
+    EXPECT_FALSE(done);
+    EXPECT_TRUE(pump_until([&] { return done.load(); }));
+    worker.join();
+    EXPECT_EQ(seen, "49");
+    EXPECT_FALSE(ui.is_enabled("按钮1"));
+}
+
+TEST_F(Win32MainWindow, QueuedConsoleTextArrivesInOneInsert) {
+    const HWND console = hwnd_of("编辑框_回显文本");
+    g_inserts = 0;
+    g_replaces = 0;
+    SetWindowSubclass(console, count_console_changes, 7, 0);
+    std::string expected;
+    for (int i = 0; i < 200; ++i) expected += "[12:00:00 INFO]: 第" + std::to_string(i) + "行\r\n";
+    std::thread reader([&] {
+        for (int i = 0; i < 200; ++i) {
+            ui.append_console("编辑框_回显文本", "[12:00:00 INFO]: 第" + std::to_string(i) + "行\r\n");
+        }
+    });
+    reader.join();  // every append queued while the window thread was away
+    pump();
+    EXPECT_EQ(g_inserts.load(), 1);
+    EXPECT_EQ(g_replaces.load(), 0);
+    EXPECT_EQ(ui.text("编辑框_回显文本"), expected);
+    // The caret sits at the end.
+    DWORD start = 0, end = 0;
+    SendMessageW(console, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(static_cast<int>(end), GetWindowTextLengthW(console));
+    RemoveWindowSubclass(console, count_console_changes, 7);
+}
+
+TEST_F(Win32MainWindow, ConsoleClearsAsIfAppendedChunkByChunk) {
+    HeadlessUi reference{main_window_spec()};
+    const std::string base(kConsoleClearBytes - 10, 'x');
+    const std::vector<std::string> chunks = {"aaaaa", "bbbbbbbbbb", "ccccccc", "服务器"};
+    for (Controls* c : {static_cast<Controls*>(&ui), static_cast<Controls*>(&reference)}) {
+        c->set_text("编辑框_回显文本", base);
+    }
+    std::thread reader([&] {
+        for (const std::string& chunk : chunks) ui.append_console("编辑框_回显文本", chunk);
+    });
+    reader.join();
+    for (const std::string& chunk : chunks) reference.append_console("编辑框_回显文本", chunk);
+    pump();
+    EXPECT_EQ(ui.text("编辑框_回显文本"), reference.text("编辑框_回显文本"));
+    EXPECT_EQ(ui.text("编辑框_回显文本"), "ccccccc服务器");
+    // The byte count goes on from there: one more append near the limit clears again.
+    const std::string big(kConsoleClearBytes - 13, 'y');
+    ui.append_console("编辑框_回显文本", big);
+    EXPECT_EQ(ui.text("编辑框_回显文本"), "");
+}
+
+TEST_F(Win32MainWindow, ConsoleHoldsThreeHundredThousandBytes) {
+    const std::string line(99, 'z');
+    std::string all;
+    for (int i = 0; i < 2990; ++i) all += line + "\n";  // 299,000 bytes in appends
+    for (int i = 0; i < 2990; ++i) ui.append_console("编辑框_回显文本", line + "\n");
+    EXPECT_EQ(ui.text("编辑框_回显文本").size(), all.size());
+}
+
+TEST_F(Win32MainWindow, CloseIsRefusedWhileTheServerRuns) {
+    BoxAnswerer answerer;
+    app.session.state = ServerState::Running;
+    SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window->hwnd()));
+    ASSERT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.seen()[0].title, to_wide("信息："));
+    EXPECT_EQ(answerer.seen()[0].text, to_wide("请关闭服务器！！"));
+    app.session.state = ServerState::Stopped;
+    const HWND hwnd = window->hwnd();
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(answerer.seen().size(), 1u);
+}
+
+TEST_F(Win32MainWindow, StartButtonShowsTheConsoleEvenWhenTheLaunchIsRefused) {
+    BoxAnswerer answerer;  // the launch refuses: the Java path box is empty
+    SendMessageW(hwnd_of("按钮1"), BM_CLICK, 0, 0);
+    pump();
+    EXPECT_EQ(ui.selected_page(kMainTab), 1);
+    EXPECT_TRUE(IsWindowVisible(hwnd_of("高级选择夹1_页2")));
+    EXPECT_TRUE(ui.is_enabled("按钮2"));
+    EXPECT_FALSE(ui.is_enabled("按钮1"));
+    EXPECT_TRUE(platform.started().empty());
+    // The stop button swaps them back whatever the stop did.
+    SendMessageW(hwnd_of("按钮2"), BM_CLICK, 0, 0);
+    pump();
+    EXPECT_TRUE(ui.is_enabled("按钮1"));
+    EXPECT_FALSE(ui.is_enabled("按钮2"));
+}
+
+TEST_F(Win32MainWindow, MoreSettingsButtonShowsTheGroupOverTheControlsBeneath) {
+    SendMessageW(hwnd_of("按钮7"), BM_CLICK, 0, 0);
+    pump();
+    const HWND group = hwnd_of("分组框4");
+    EXPECT_TRUE(IsWindowVisible(group));
+    EXPECT_EQ(ChildWindowFromPointEx(GetParent(group), POINT{30, 110}, CWP_SKIPINVISIBLE), group);
+}
+
+TEST_F(Win32MainWindow, MeasureAnAppendToAFullConsole) {
+    ui.set_text("编辑框_回显文本", std::string(250000, 'x'));
+    const std::string chunk = std::string(258, 'y') + "\r\n";
+    constexpr int kRounds = 20;
+    const double start = now_ms();
+    for (int i = 0; i < kRounds; ++i) ui.append_console("编辑框_回显文本", chunk);
+    const double ms = now_ms() - start;
+    std::printf("[ measure  ] one EM_REPLACESEL of 260 bytes at ~250 KB: %.2f ms\n",
+                ms / kRounds);
+    EXPECT_EQ(ui.text("编辑框_回显文本").size(), 250000u + kRounds * chunk.size());
+}
+
+// ---- The dispatcher on its own ----
+
+TEST(UiDispatcher, BackgroundThreadsWaitWhenTheQueueIsFullAndRunInOrder) {
+    std::vector<int> ran;
+    UiDispatcher d([](const std::string&, std::string_view, std::span<const std::size_t>) {}, 4);
+    std::atomic<int> queued{0};
+    std::thread producer([&] {
+        for (int i = 0; i < 10; ++i) {
+            d.post([&ran, i] { ran.push_back(i); });
+            ++queued;
+        }
+    });
+    Sleep(200);
+    EXPECT_EQ(queued.load(), 4);  // bounded: the fifth waits
+    EXPECT_EQ(d.pending(), 4u);
+    EXPECT_TRUE(pump_until([&] { return queued.load() == 10 && d.pending() == 0; }));
+    producer.join();
+    pump();
+    EXPECT_EQ(ran, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+TEST(UiDispatcher, OnTheWindowThreadWorkRunsAtOnceAfterWhatIsQueued) {
+    std::vector<int> ran;
+    UiDispatcher d([](const std::string&, std::string_view, std::span<const std::size_t>) {});
+    std::thread([&] { d.post([&] { ran.push_back(1); }); }).join();
+    d.post([&] { ran.push_back(2); });
+    EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+    EXPECT_EQ(d.ask([] { return 7; }), 7);
+}
+
+TEST(UiDispatcher, AfterShutDownWaitingThreadsGoOn) {
+    UiDispatcher d([](const std::string&, std::string_view, std::span<const std::size_t>) {});
+    std::atomic<int> answer{-1};
+    std::thread asker([&] { answer = d.ask([] { return 5; }); });
+    Sleep(100);
+    d.shut_down();
+    asker.join();
+    EXPECT_EQ(answer.load(), 0);  // the default value: the read never ran
+    std::thread([&] { d.post([] { FAIL() << "ran after shut-down"; }); }).join();
+    pump();
+}
+
+}  // namespace
+}  // namespace cw::win32
