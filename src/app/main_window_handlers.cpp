@@ -19,7 +19,9 @@ void stop_server_clicked(AppState& app) {
     app.ui.set_enabled("按钮1", true);
 }
 
-void stop_server_from_menu(AppState& app) { stop_server_clicked(app); }
+void stop_server_from_menu(AppState& app) {
+    stop_server_clicked(app);
+}
 
 bool main_window_may_close(AppState& app) {
     const ServerState state = app.session.state.load();
@@ -30,13 +32,17 @@ bool main_window_may_close(AppState& app) {
     return true;
 }
 
-void show_more_settings(AppState& app) { app.ui.set_visible("分组框4", true); }
+void show_more_settings(AppState& app) {
+    app.ui.set_visible("分组框4", true);
+}
 
 void show_icon_help(AppState& app) {
     app.dialogs.message_box("准备一张64X64或128X128的*.png图片");
 }
 
-void show_command_manager_notice(AppState& app) { app.dialogs.message_box("尽情期待"); }
+void show_command_manager_notice(AppState& app) {
+    app.dialogs.message_box("尽情期待");
+}
 
 void open_player_list(AppState& app) {
     if (app.session.state.load() == ServerState::Running) {
@@ -46,6 +52,8 @@ void open_player_list(AppState& app) {
     }
 }
 
-void popup_plugin_menu(AppState& app) { app.ui.popup_menu_at_cursor(kPluginMenu, 3, 3); }
+void popup_plugin_menu(AppState& app) {
+    app.ui.popup_menu_at_cursor(kPluginMenu, 3, 3);
+}
 
 }  // namespace cw

@@ -20,7 +20,7 @@ enum class UiEvent {
 };
 
 using EventHandler = void (*)(AppState&);
-using CloseGuard = bool (*)(AppState&);                 // true: the window may close
+using CloseGuard = bool (*)(AppState&);                  // true: the window may close
 using TrayHandler = void (*)(AppState&, int operation);  // 1 click, 2 double-click, 3 right
 
 struct EventBinding {
@@ -33,9 +33,8 @@ struct EventBinding {
 };
 
 // The binding of (source, entry, event); nullptr when the table has none.
-inline const EventBinding* find_event(std::span<const EventBinding> table,
-                                      std::string_view source, std::string_view entry,
-                                      UiEvent event) {
+inline const EventBinding* find_event(std::span<const EventBinding> table, std::string_view source,
+                                      std::string_view entry, UiEvent event) {
     for (const EventBinding& e : table) {
         if (e.event == event && e.source == source && e.entry == entry) return &e;
     }

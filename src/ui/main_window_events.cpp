@@ -62,6 +62,8 @@ constexpr std::array kEvents = {
 
 }  // namespace
 
-std::span<const EventBinding> main_window_events() { return kEvents; }
+std::span<const EventBinding> main_window_events() {
+    return kEvents;
+}
 
 }  // namespace cw

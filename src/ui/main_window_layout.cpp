@@ -9,6 +9,7 @@ namespace {
 using K = ControlKind;
 
 // Parents come before their children: the window is built in this order.
+// clang-format off
 constexpr std::array kControls = {
     // Left column.
     ControlSpec{"分组框1", K::GroupBox, "操作栏", 0, 8, 120, 328, ""},
@@ -91,9 +92,11 @@ constexpr std::array kControls = {
                 "130:Cubeworks-开服器提示：\n-1:"},
     ControlSpec{"通用对话框_插件", K::FileDialog, "*.jar|*.jar", 0, 0, 0, 0, "", false},
 };
+// clang-format on
 
 // Menu bar entries have menu ""; a sub-menu is named after its path ("parent>entry") so the
 // tray menu's "插件" sub-menu and the plugin pop-up "插件" stay apart.
+// clang-format off
 constexpr std::array kMenus = {
     MenuSpec{"", "关于", "关于"},
     MenuSpec{"", "服务器管理", "服务器管理"},
@@ -127,6 +130,7 @@ constexpr std::array kMenus = {
     MenuSpec{"插件", "刷新", ""},
     MenuSpec{"插件", "删除", ""},
 };
+// clang-format on
 
 constexpr WindowSpec kMainWindow{
     kMainWindowName, "Cubeworks一键开服器1.7.2[simple]", 493, 399, kControls, kMenus,
@@ -134,7 +138,9 @@ constexpr WindowSpec kMainWindow{
 
 }  // namespace
 
-const WindowSpec& main_window_spec() { return kMainWindow; }
+const WindowSpec& main_window_spec() {
+    return kMainWindow;
+}
 
 const ControlSpec* find_control(const WindowSpec& window, std::string_view name) {
     for (const ControlSpec& c : window.controls) {

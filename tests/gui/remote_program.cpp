@@ -15,7 +15,7 @@ namespace {
 // A block of the other program's memory, for control messages that take a pointer the system
 // does not carry between processes.
 class RemoteBlock {
-public:
+  public:
     RemoteBlock(HANDLE process, std::size_t size)
         : process_(process),
           address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
@@ -40,7 +40,7 @@ public:
         return out;
     }
 
-private:
+  private:
     HANDLE process_;
     void* address_;
 };
@@ -119,12 +119,14 @@ ProgramFolder::ProgramFolder() {
     CreateDirectoryW(path_.c_str(), nullptr);
 }
 
-ProgramFolder::~ProgramFolder() { remove_tree(path_); }
+ProgramFolder::~ProgramFolder() {
+    remove_tree(path_);
+}
 
 std::string ProgramFolder::file(std::string_view relative) const {
     const std::wstring full = path_ + win32::to_wide(relative);
-    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return {};
     std::string out(GetFileSize(h, nullptr), '\0');
     DWORD got = 0;
@@ -227,7 +229,9 @@ MessageBoxSeen RemoteProgram::wait_message_box(DWORD timeout_ms) const {
     return seen;
 }
 
-std::vector<HWND> RemoteProgram::popup_menus() const { return top_windows(pid_, L"#32768"); }
+std::vector<HWND> RemoteProgram::popup_menus() const {
+    return top_windows(pid_, L"#32768");
+}
 
 std::wstring RemoteProgram::tab_caption(HWND tab, int index) const {
     constexpr std::size_t kChars = 256;
@@ -312,7 +316,9 @@ RECT rect_in(HWND hwnd, HWND frame) {
     return rc;
 }
 
-void answer_ok(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
+void answer_ok(HWND box) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
 
 void click_tab(const RemoteProgram& program, HWND tab, int index) {
     const RECT rc = program.tab_item_rect(tab, index);
@@ -342,8 +348,8 @@ bool capture_window(HWND hwnd, const std::wstring& bmp_path) {
     info.biCompression = BI_RGB;
     const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
     std::vector<unsigned char> bits(stride * static_cast<DWORD>(h));
-    GetDIBits(mem, bmp, 0, static_cast<UINT>(h), bits.data(),
-              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    GetDIBits(mem, bmp, 0, static_cast<UINT>(h), bits.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
     DeleteObject(bmp);
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);

@@ -14,13 +14,13 @@ namespace cw::gui {
 
 // A fresh folder under the temporary folder, removed with its content afterwards.
 class ProgramFolder {
-public:
+  public:
     ProgramFolder();
     ~ProgramFolder();
     const std::wstring& path() const { return path_; }
     std::string file(std::string_view relative) const;  // whole file, "" when missing
 
-private:
+  private:
     std::wstring path_;
 };
 
@@ -31,7 +31,7 @@ struct MessageBoxSeen {
 };
 
 class RemoteProgram {
-public:
+  public:
     RemoteProgram() = default;
     ~RemoteProgram();  // ends the program when it still runs
     RemoteProgram(const RemoteProgram&) = delete;
@@ -66,7 +66,7 @@ public:
     std::wstring status_text(HWND bar, int part) const;
     RECT tab_item_rect(HWND tab, int index) const;
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
     HWND main_ = nullptr;

@@ -1,9 +1,12 @@
 // The main window built in this process over a fake platform: design-time contents read back
 // through Win32Ui, the window-thread dispatcher, the console batching and its clearing rule,
 // and the handlers wired through real window messages.
+// clang-format off
 #include <windows.h>
-
 #include <commctrl.h>
+// clang-format on
+#include "ui/win32/win32_ui.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -24,7 +27,6 @@
 #include "ui/win32/layout_window.h"
 #include "ui/win32/ui_dispatcher.h"
 #include "ui/win32/wide_text.h"
-#include "ui/win32/win32_ui.h"
 
 namespace cw::win32 {
 namespace {
@@ -50,7 +52,7 @@ bool pump_until(F done, int timeout_ms = 10000) {
 
 // Answers every message box of this process with its first button, and records it.
 class BoxAnswerer {
-public:
+  public:
     struct Seen {
         std::wstring title, text;
     };
@@ -64,7 +66,7 @@ public:
         return seen_;
     }
 
-private:
+  private:
     static std::wstring text_of(HWND h) {
         wchar_t buf[512] = {};
         SendMessageTimeoutW(h, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buf), SMTO_BLOCK, 2000,
@@ -78,29 +80,29 @@ private:
         }
     }
     static BOOL CALLBACK answer_one(HWND h, LPARAM lp) {
-                    auto* self = reinterpret_cast<BoxAnswerer*>(lp);
-                    DWORD pid = 0;
-                    GetWindowThreadProcessId(h, &pid);
-                    wchar_t cls[64] = {};
-                    GetClassNameW(h, cls, 64);
-                    if (pid != GetCurrentProcessId() || wcscmp(cls, L"#32770") != 0 ||
-                        !IsWindowVisible(h) || self->answered_.count(h)) {
-                        return TRUE;
-                    }
-                    Seen s{text_of(h), {}};
-                    for (HWND c = GetWindow(h, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-                        wchar_t ccls[64] = {};
-                        GetClassNameW(c, ccls, 64);
-                        if (_wcsicmp(ccls, L"Static") == 0 && !text_of(c).empty()) s.text = text_of(c);
-                    }
-                    {
-                        std::lock_guard lock(self->mutex_);
-                        self->seen_.push_back(s);
-                    }
-                    self->answered_.insert(h);
-                    PostMessageW(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                    PostMessageW(h, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
-                    return TRUE;
+        auto* self = reinterpret_cast<BoxAnswerer*>(lp);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        wchar_t cls[64] = {};
+        GetClassNameW(h, cls, 64);
+        if (pid != GetCurrentProcessId() || wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(h) ||
+            self->answered_.count(h)) {
+            return TRUE;
+        }
+        Seen s{text_of(h), {}};
+        for (HWND c = GetWindow(h, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            wchar_t ccls[64] = {};
+            GetClassNameW(c, ccls, 64);
+            if (_wcsicmp(ccls, L"Static") == 0 && !text_of(c).empty()) s.text = text_of(c);
+        }
+        {
+            std::lock_guard lock(self->mutex_);
+            self->seen_.push_back(s);
+        }
+        self->answered_.insert(h);
+        PostMessageW(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        PostMessageW(h, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+        return TRUE;
     }
 
     std::atomic<bool> stop_{false};
@@ -147,7 +149,7 @@ std::vector<EventBinding> events_without_startup() {
 }
 
 class Win32MainWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = std::make_unique<LayoutWindow>(app, ui, main_window_spec(), events, false);
         window->create(SW_SHOWNOACTIVATE);
@@ -285,7 +287,8 @@ TEST_F(Win32MainWindow, QueuedConsoleTextArrivesInOneInsert) {
     for (int i = 0; i < 200; ++i) expected += "[12:00:00 INFO]: 第" + std::to_string(i) + "行\r\n";
     std::thread reader([&] {
         for (int i = 0; i < 200; ++i) {
-            ui.append_console("编辑框_回显文本", "[12:00:00 INFO]: 第" + std::to_string(i) + "行\r\n");
+            ui.append_console("编辑框_回显文本",
+                              "[12:00:00 INFO]: 第" + std::to_string(i) + "行\r\n");
         }
     });
     reader.join();  // every append queued while the window thread was away
@@ -295,7 +298,8 @@ TEST_F(Win32MainWindow, QueuedConsoleTextArrivesInOneInsert) {
     EXPECT_EQ(ui.text("编辑框_回显文本"), expected);
     // The caret sits at the end.
     DWORD start = 0, end = 0;
-    SendMessageW(console, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(console, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(static_cast<int>(end), GetWindowTextLengthW(console));
     RemoveWindowSubclass(console, count_console_changes, 7);
 }
@@ -375,8 +379,7 @@ TEST_F(Win32MainWindow, MeasureAnAppendToAFullConsole) {
     const double start = now_ms();
     for (int i = 0; i < kRounds; ++i) ui.append_console("编辑框_回显文本", chunk);
     const double ms = now_ms() - start;
-    std::printf("[ measure  ] one EM_REPLACESEL of 260 bytes at ~250 KB: %.2f ms\n",
-                ms / kRounds);
+    std::printf("[ measure  ] one EM_REPLACESEL of 260 bytes at ~250 KB: %.2f ms\n", ms / kRounds);
     EXPECT_EQ(ui.text("编辑框_回显文本").size(), 250000u + kRounds * chunk.size());
 }
 

@@ -177,7 +177,7 @@ TEST(MainWindowEvents, BindsTheRightHandlers) {
 }
 
 class MainWindowHandlers : public ::testing::Test {
-protected:
+  protected:
     test::TempFolder dir;
     HeadlessUi ui{main_window_spec()};
     test::FakePlatform platform;

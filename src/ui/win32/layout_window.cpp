@@ -198,8 +198,7 @@ void LayoutWindow::build_menus() {
         if (m.caption == "-") {
             AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
         } else if (!m.submenu.empty()) {
-            AppendMenuW(into, MF_POPUP | state,
-                        reinterpret_cast<UINT_PTR>(menu_named(m.submenu)),
+            AppendMenuW(into, MF_POPUP | state, reinterpret_cast<UINT_PTR>(menu_named(m.submenu)),
                         to_wide(m.caption).c_str());
         } else {
             AppendMenuW(into, MF_STRING | state, kMenuIdBase + i, to_wide(m.caption).c_str());
@@ -311,9 +310,9 @@ void LayoutWindow::build_controls() {
                 break;
         }
         const std::wstring caption = c.kind == ControlKind::StatusBar ? L"" : to_wide(c.caption);
-        const HWND hwnd = CreateWindowExW(ex, cls, caption.c_str(), style, x, y, w, h, parent,
-                                          reinterpret_cast<HMENU>(kControlIdBase + i), inst,
-                                          nullptr);
+        const HWND hwnd =
+            CreateWindowExW(ex, cls, caption.c_str(), style, x, y, w, h, parent,
+                            reinterpret_cast<HMENU>(kControlIdBase + i), inst, nullptr);
         controls_[i] = hwnd;
         if (!hwnd) continue;
         SetPropW(hwnd, kRowProperty, reinterpret_cast<HANDLE>(i + 1));
@@ -395,7 +394,8 @@ void LayoutWindow::build_controls() {
                     edges.push_back(right);
                     texts.push_back(to_wide(text));
                 }
-                SendMessageW(hwnd, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+                SendMessageW(hwnd, SB_SETPARTS, edges.size(),
+                             reinterpret_cast<LPARAM>(edges.data()));
                 for (std::size_t p = 0; p < texts.size(); ++p) {
                     SendMessageW(hwnd, SB_SETTEXTW, p, reinterpret_cast<LPARAM>(texts[p].c_str()));
                 }
@@ -429,7 +429,8 @@ void LayoutWindow::fire(std::string_view source, std::string_view entry, UiEvent
 
 LRESULT CALLBACK LayoutWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<LayoutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        auto* self =
+            static_cast<LayoutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -501,11 +502,18 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case kMsgTrayIcon: {
             int operation = 0;
             switch (LOWORD(lp)) {
-                case WM_LBUTTONUP: operation = 1; break;
-                case WM_LBUTTONDBLCLK: operation = 2; break;
+                case WM_LBUTTONUP:
+                    operation = 1;
+                    break;
+                case WM_LBUTTONDBLCLK:
+                    operation = 2;
+                    break;
                 case WM_RBUTTONUP:
-                case WM_CONTEXTMENU: operation = 3; break;
-                default: break;
+                case WM_CONTEXTMENU:
+                    operation = 3;
+                    break;
+                default:
+                    break;
             }
             const EventBinding* b = find_event(events_, spec_.name, "", UiEvent::TrayIcon);
             if (operation && b && b->tray) b->tray(app_, operation);
@@ -518,7 +526,8 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_DESTROY:
             for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
-                if (spec_.controls[i].kind == ControlKind::Timer) KillTimer(hwnd_, kTimerIdBase + i);
+                if (spec_.controls[i].kind == ControlKind::Timer)
+                    KillTimer(hwnd_, kTimerIdBase + i);
             }
             ui_.remove_window(spec_);
             if (ends_program_) {

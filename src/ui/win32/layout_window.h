@@ -36,7 +36,7 @@ inline constexpr wchar_t kRowProperty[] = L"cw.row";
 inline constexpr wchar_t kPageProperty[] = L"cw.page";
 
 class LayoutWindow {
-public:
+  public:
     // `ends_program`: destroying this window ends the message loop and the dispatcher.
     LayoutWindow(AppState& app, Win32Ui& ui, const WindowSpec& spec,
                  std::span<const EventBinding> events, bool ends_program);
@@ -49,7 +49,7 @@ public:
     void create(int show_command = SW_SHOWNORMAL);
     HWND hwnd() const { return hwnd_; }
 
-private:
+  private:
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
     void build_menus();

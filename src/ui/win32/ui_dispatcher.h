@@ -32,7 +32,7 @@
 namespace cw::win32 {
 
 class UiDispatcher {
-public:
+  public:
     // Applies one console batch: the text of consecutive appends to the box `name`, with the
     // end offset of each append inside `text`.
     using ConsoleSink = std::function<void(const std::string& name, std::string_view text,
@@ -64,7 +64,7 @@ public:
     // Test view: items waiting now.
     std::size_t pending();
 
-private:
+  private:
     struct Item {
         std::function<void()> work;  // empty for a console batch
         std::string console;         // console batch: the box

@@ -6,8 +6,8 @@ namespace cw::win32 {
 
 std::wstring to_wide(std::string_view gbk) {
     if (gbk.empty()) return {};
-    const int n = MultiByteToWideChar(kGbkCodePage, 0, gbk.data(), static_cast<int>(gbk.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(kGbkCodePage, 0, gbk.data(), static_cast<int>(gbk.size()), nullptr, 0);
     std::wstring out(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(kGbkCodePage, 0, gbk.data(), static_cast<int>(gbk.size()), out.data(), n);
     return out;

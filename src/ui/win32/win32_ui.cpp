@@ -19,8 +19,8 @@ std::wstring file_filter(std::string_view spec_filter) {
     while (true) {
         const auto bar = spec_filter.find('|');
         std::string_view piece = spec_filter.substr(0, bar);
-        while (!piece.empty() && (piece.back() == '\r' || piece.back() == '\n' ||
-                                  piece.back() == ' ')) {
+        while (!piece.empty() &&
+               (piece.back() == '\r' || piece.back() == '\n' || piece.back() == ' ')) {
             piece.remove_suffix(1);
         }
         out += to_wide(piece);
@@ -385,7 +385,7 @@ int Win32Ui::progress(std::string_view name) {
     return read([this, n = std::string(name)] {
         Entry* e = find(n);
         return e && e->kind == ControlKind::ProgressBar ? static_cast<int>(e->hwnd.send(PBM_GETPOS))
-                                                         : 0;
+                                                        : 0;
     });
 }
 
@@ -395,8 +395,8 @@ void Win32Ui::popup_menu_at_cursor(std::string_view menu, int dx, int dy) {
         if (it == menus_.end()) return;
         POINT at{};
         GetCursorPos(&at);
-        TrackPopupMenu(it->second.menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                       at.x + dx, at.y + dy, 0, it->second.owner, nullptr);
+        TrackPopupMenu(it->second.menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x + dx,
+                       at.y + dy, 0, it->second.owner, nullptr);
     });
 }
 
@@ -440,14 +440,22 @@ MessageAnswer Win32Ui::message_box(std::string_view text, std::string_view title
     return read([t = std::string(text), ti = std::string(title), buttons, icon] {
         UINT flags = MB_TASKMODAL | (buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK);
         switch (icon) {
-            case MessageIcon::None: break;
-            case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
-            case MessageIcon::Error: flags |= MB_ICONERROR; break;
-            case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
-            case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
+            case MessageIcon::None:
+                break;
+            case MessageIcon::Question:
+                flags |= MB_ICONQUESTION;
+                break;
+            case MessageIcon::Error:
+                flags |= MB_ICONERROR;
+                break;
+            case MessageIcon::Warning:
+                flags |= MB_ICONWARNING;
+                break;
+            case MessageIcon::Information:
+                flags |= MB_ICONINFORMATION;
+                break;
         }
-        const int answer =
-            MessageBoxW(nullptr, to_wide(t).c_str(), to_wide(ti).c_str(), flags);
+        const int answer = MessageBoxW(nullptr, to_wide(t).c_str(), to_wide(ti).c_str(), flags);
         if (answer == IDYES) return MessageAnswer::Yes;
         if (answer == IDNO) return MessageAnswer::No;
         return MessageAnswer::Ok;

@@ -28,7 +28,7 @@
 namespace cw::win32 {
 
 class Win32Ui : public Controls, public Dialogs {
-public:
+  public:
     // Create on the window thread, before any window.
     Win32Ui();
     ~Win32Ui() override;
@@ -78,19 +78,19 @@ public:
     WindowState window_state(std::string_view window) override;
 
     // ---- Dialogs ----
-    MessageAnswer message_box(std::string_view text, std::string_view title,
-                              MessageButtons buttons, MessageIcon icon) override;
+    MessageAnswer message_box(std::string_view text, std::string_view title, MessageButtons buttons,
+                              MessageIcon icon) override;
     std::optional<std::string> choose_file(std::string_view dialog_name) override;
 
-private:
+  private:
     struct Entry {
         WindowHandle hwnd;  // none for timers and dialogs
         ControlKind kind = ControlKind::Window;
         const ControlSpec* spec = nullptr;  // none for a window
         HWND root = nullptr;                // the top-level window it belongs to
         UINT_PTR timer_id = 0;
-        bool enabled = true;                // timers and dialogs
-        std::size_t console_bytes = 0;      // console boxes: GBK bytes held
+        bool enabled = true;            // timers and dialogs
+        std::size_t console_bytes = 0;  // console boxes: GBK bytes held
     };
     struct Menu {
         HMENU menu;

@@ -11,7 +11,7 @@
 namespace cw::win32 {
 
 class WindowHandle {
-public:
+  public:
     WindowHandle() = default;
     WindowHandle(HWND hwnd) : hwnd_(hwnd) {}  // NOLINT: a handle converts freely
 
@@ -36,7 +36,7 @@ public:
     bool shown() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
     void set_font(HFONT font) const { send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); }
 
-private:
+  private:
     HWND hwnd_ = nullptr;
 };
 
