@@ -48,69 +48,71 @@ TEST_F(ChildTest, EchoesInputAndMergesErrorOutput) {
     ASSERT_NE(run->process_id(), 0u);
     EXPECT_TRUE(run->is_alive());
     EXPECT_TRUE(run->write_line("echo hello world"));
-    EXPECT_EQ(read_until(*run, "\n"), "hello world\n");
+    EXPECT_EQ(read_until(run, "\n"), "hello world\n");
     EXPECT_TRUE(run->write_line("err on standard error"));
-    EXPECT_EQ(read_until(*run, "\n"), "on standard error\n");
+    EXPECT_EQ(read_until(run, "\n"), "on standard error\n");
     EXPECT_TRUE(run->write_line(""));  // an empty line still reaches the child as a line
-    EXPECT_EQ(read_until(*run, ">"), "Unknown command. Type \"help\" for help.\n>");
+    EXPECT_EQ(read_until(run, ">"), "Unknown command. Type \"help\" for help.\n>");
 }
 
 TEST_F(ChildTest, AZeroByteEndsTheChunk) {
     auto run = start();
     ASSERT_TRUE(run->write_line("zero"));
-    EXPECT_EQ(run->read(260), "ab");
+    EXPECT_EQ(read_chunk(run), "ab");
     ASSERT_TRUE(run->write_line("echo next"));
-    EXPECT_EQ(read_until(*run, "next\n"), "next\n");
+    EXPECT_EQ(read_until(run, "next\n"), "next\n");
 }
 
 TEST_F(ChildTest, LargeOutputArrivesWholeAndInOrder) {
     constexpr long total = 5'000'000;
+    struct Tally {
+        std::atomic<long> received{0};
+        std::atomic<long> first_wrong{-1};
+        std::atomic<std::size_t> largest{0};
+    };
+    auto tally = std::make_shared<Tally>();
     auto run = start();
     ASSERT_TRUE(run->write_line("burst " + std::to_string(total)));
-    long received = 0;
-    long first_wrong = -1;
-    std::size_t largest = 0;
-    finishes_within(
-        120,
-        [&] {
-            while (received < total) {
-                const std::string chunk = run->read(260);
-                if (chunk.empty()) break;
-                largest = std::max(largest, chunk.size());
-                for (char c : chunk) {
-                    if (first_wrong < 0 && c != static_cast<char>('0' + received % 10)) {
-                        first_wrong = received;
-                    }
-                    ++received;
+    const bool ended = finishes_within(120, [run, tally] {
+        long received = 0;
+        while (received < total) {
+            const std::string chunk = run->read(260);
+            if (chunk.empty()) break;
+            if (chunk.size() > tally->largest) tally->largest = chunk.size();
+            for (char c : chunk) {
+                if (tally->first_wrong < 0 && c != static_cast<char>('0' + received % 10)) {
+                    tally->first_wrong = received;
                 }
+                ++received;
             }
-        },
-        [&] { run->terminate(); });
-    EXPECT_EQ(received, total);
-    EXPECT_EQ(first_wrong, -1);
-    EXPECT_LE(largest, 260u);
+            tally->received = received;
+        }
+    });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(tally->received, total);
+    EXPECT_EQ(tally->first_wrong, -1);
+    EXPECT_LE(tally->largest, 260u);
 }
 
 TEST_F(ChildTest, AWaitingReadEndsWhenTheChildExits) {
     auto run = start();
-    std::atomic<bool> reading{false};
-    std::string seen;
+    auto seen = std::make_shared<Collected>();
+    auto reading = std::make_shared<std::atomic<bool>>(false);
     auto reader = std::async(std::launch::async, [&] {
-        reading = true;
-        for (std::string chunk; !(chunk = run->read(260)).empty();) seen += without_cr(chunk);
+        return finishes_within(30, [run, seen, reading] {
+            *reading = true;
+            for (std::string chunk; !(chunk = run->read(260)).empty();) seen->add(chunk);
+        });
     });
-    while (!reading) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (!*reading) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the read is waiting now
     ASSERT_TRUE(run->write_line("echo bye"));
     ASSERT_TRUE(run->write_line("exit 3"));
-    const bool ended = reader.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
-    if (!ended) run->terminate();  // lets the reader go, so the test fails instead of hanging
-    reader.wait();
-    EXPECT_TRUE(ended) << "the read still waited after the child had exited";
-    EXPECT_EQ(seen, "bye\n");
+    EXPECT_TRUE(reader.get()) << "the read still waited after the child had exited";
+    EXPECT_EQ(seen->text(), "bye\n");
     EXPECT_TRUE(ends_within(*run, 10));
     EXPECT_FALSE(run->write_line("echo too late"));
-    EXPECT_EQ(run->read(260), "");
+    EXPECT_EQ(read_chunk(run, 10), "");
 }
 
 TEST_F(ChildTest, OutputLeftWhenTheChildExitsIsStillRead) {
@@ -118,8 +120,8 @@ TEST_F(ChildTest, OutputLeftWhenTheChildExitsIsStillRead) {
     ASSERT_TRUE(run->write_line("echo last words"));
     ASSERT_TRUE(run->write_line("exit 0"));
     ASSERT_TRUE(ends_within(*run, 10));
-    EXPECT_EQ(read_until(*run, "\n"), "last words\n");
-    EXPECT_EQ(run->read(260), "");
+    EXPECT_EQ(read_until(run, "\n"), "last words\n");
+    EXPECT_EQ(read_chunk(run, 10), "");
 }
 
 TEST_F(ChildTest, TerminateEndsTheChild) {
@@ -127,7 +129,7 @@ TEST_F(ChildTest, TerminateEndsTheChild) {
     ASSERT_TRUE(run->is_alive());
     EXPECT_TRUE(run->terminate());
     EXPECT_TRUE(ends_within(*run, 10));
-    EXPECT_EQ(read_until(*run, "\n", 10), "");
+    EXPECT_EQ(read_chunk(run, 10), "");
 }
 
 TEST_F(ChildTest, AFailedCreationGivesADeadRun) {
@@ -137,7 +139,7 @@ TEST_F(ChildTest, AFailedCreationGivesADeadRun) {
     EXPECT_FALSE(run->is_alive());
     EXPECT_FALSE(run->write_line("echo x"));
     EXPECT_FALSE(run->terminate());
-    EXPECT_EQ(read_until(*run, "\n", 10), "");
+    EXPECT_EQ(read_chunk(run, 10), "");
 }
 
 TEST_F(ChildTest, TheWorkingDirectoryBecomesTheChildsAndOurs) {
@@ -146,8 +148,7 @@ TEST_F(ChildTest, TheWorkingDirectoryBecomesTheChildsAndOurs) {
     runs_.push_back(run);
     const std::string ours = fs::current_directory();
     ASSERT_TRUE(run->write_line("pwd"));
-    const std::string theirs = read_until(*run, "\n");
-    EXPECT_EQ(theirs, ours + "\n");
+    EXPECT_EQ(read_until(run, "\n"), ours + "\n");
     const std::string leaf = other.path().substr(other.path().find_last_of("\\/"));
     EXPECT_EQ(ours.substr(ours.find_last_of("\\/")), leaf);
 }
@@ -155,7 +156,7 @@ TEST_F(ChildTest, TheWorkingDirectoryBecomesTheChildsAndOurs) {
 TEST_F(ChildTest, ArgumentsAreSplitByTheWindowsRules) {
     auto run = start("\"a b\" x\\\"y \"\" back\\\\slash \"tail\\\\\"");
     ASSERT_TRUE(run->write_line("args"));
-    EXPECT_EQ(read_until(*run, "[tail\\]\n"), "[a b]\n[x\"y]\n[]\n[back\\\\slash]\n[tail\\]\n");
+    EXPECT_EQ(read_until(run, "[tail\\]\n"), "[a b]\n[x\"y]\n[]\n[back\\\\slash]\n[tail\\]\n");
 }
 
 TEST(ChildProcessTest, NothingIsAliveBeforeTheFirstStart) {
@@ -178,26 +179,23 @@ TEST_F(ChildTest, ARestartKeepsTheFirstReaderOnTheFirstChild) {
     ASSERT_TRUE(process.start(child_command(), temp_.path(), 0));
     auto first = process.current();
     const std::uint32_t first_pid = process.process_id();
-    std::string first_output;
+    auto first_output = std::make_shared<Collected>();
     auto reader = std::async(std::launch::async, [&] {
-        for (std::string chunk; !(chunk = first->read(260)).empty();) {
-            first_output += without_cr(chunk);
-        }
+        return finishes_within(30, [first, first_output] {
+            for (std::string chunk; !(chunk = first->read(260)).empty();) first_output->add(chunk);
+        });
     });
 
     ASSERT_TRUE(process.start(child_command(), temp_.path(), 0));
     EXPECT_NE(process.process_id(), first_pid);
     EXPECT_TRUE(process.write_line("echo to the second"));
-    EXPECT_EQ(read_until(*process.current(), "\n"), "to the second\n");
+    EXPECT_EQ(read_until(process.current(), "\n"), "to the second\n");
 
     EXPECT_TRUE(first->is_alive());
     EXPECT_TRUE(first->write_line("echo to the first"));
     EXPECT_TRUE(first->write_line("exit 0"));
-    const bool ended = reader.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
-    if (!ended) first->terminate();
-    reader.wait();
-    EXPECT_TRUE(ended);
-    EXPECT_EQ(first_output, "to the first\n");
+    EXPECT_TRUE(reader.get()) << "the first run's reader still waited after its child had gone";
+    EXPECT_EQ(first_output->text(), "to the first\n");
     EXPECT_FALSE(first->is_alive());
     EXPECT_TRUE(process.is_alive());  // the second child doesn't care that the first has gone
 }

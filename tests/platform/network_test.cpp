@@ -52,7 +52,7 @@ TEST(TcpConnections, TerminatingThePortOwnerFreesThePort) {
     auto run = platform->start_child(child_command(), temp.path(), 0);
     fs::set_current_directory(dir);
     ASSERT_TRUE(run->write_line("listen " + std::to_string(port)));
-    ASSERT_EQ(read_until(*run, "\n"), "listening\n");
+    ASSERT_EQ(read_until(run, "\n"), "listening\n");
 
     const TcpConnection* row = nullptr;
     const auto rows = platform->list_tcp_connections();

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 #include <future>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -46,32 +48,59 @@ inline std::string without_cr(std::string text) {
     return text;
 }
 
-// Runs `work` and waits at most `seconds` for it. On time-out `unblock` runs (it must make
-// `work` return, e.g. by ending the child it reads from) before the wait goes on; false then.
-inline bool finishes_within(int seconds, const std::function<void()>& work,
-                            const std::function<void()>& unblock) {
-    auto done = std::async(std::launch::async, work);
-    if (done.wait_for(std::chrono::seconds(seconds)) == std::future_status::ready) return true;
-    unblock();
-    done.wait();
-    return false;
+// Runs `work` on a thread of its own and waits at most `seconds` for it; true when it ended.
+// A work that doesn't end (a read that never returns is exactly the fault some tests look for)
+// is left behind, so the test fails instead of hanging: it must hold by shared_ptr whatever it
+// touches.
+inline bool finishes_within(int seconds, std::function<void()> work) {
+    auto done = std::make_shared<std::promise<void>>();
+    auto ended = done->get_future();
+    std::thread([work = std::move(work), done] {
+        work();
+        done->set_value();
+    }).detach();
+    return ended.wait_for(std::chrono::seconds(seconds)) == std::future_status::ready;
 }
 
-// Reads until the output (without carriage returns) holds `needle`, end of output, or a
-// deadline; past the deadline the child is ended so that no test hangs.
-inline std::string read_until(ChildRun& run, const std::string& needle, int seconds = 30) {
-    std::string text;
-    finishes_within(
-        seconds,
-        [&] {
-            while (text.find(needle) == std::string::npos) {
-                const std::string chunk = run.read(260);
-                if (chunk.empty()) break;
-                text += without_cr(chunk);
-            }
-        },
-        [&] { run.terminate(); });
-    return text;
+// Text that a reader thread collects while the test looks at it.
+class Collected {
+public:
+    void add(const std::string& chunk) {
+        std::lock_guard lock(mutex_);
+        text_ += without_cr(chunk);
+    }
+    std::string text() {
+        std::lock_guard lock(mutex_);
+        return text_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::string text_;
+};
+
+// What a read returned, or this when it was still waiting after the deadline.
+inline const std::string no_answer = "<read still waiting>";
+
+// One read of at most 260 bytes, bounded in time.
+inline std::string read_chunk(const std::shared_ptr<ChildRun>& run, int seconds = 30) {
+    auto chunk = std::make_shared<std::string>();
+    if (!finishes_within(seconds, [run, chunk] { *chunk = run->read(260); })) return no_answer;
+    return *chunk;
+}
+
+// Reads until the output (without carriage returns) holds `needle` or ends, bounded in time.
+inline std::string read_until(const std::shared_ptr<ChildRun>& run, const std::string& needle,
+                              int seconds = 30) {
+    auto seen = std::make_shared<Collected>();
+    finishes_within(seconds, [run, seen, needle] {
+        while (seen->text().find(needle) == std::string::npos) {
+            const std::string chunk = run->read(260);
+            if (chunk.empty()) break;
+            seen->add(chunk);
+        }
+    });
+    return seen->text();
 }
 
 // Plain sockets for the tests' own listeners and clients.
