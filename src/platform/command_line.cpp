@@ -4,7 +4,9 @@ namespace cw {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool is_gbk_lead(char c) {
     const auto b = static_cast<unsigned char>(c);

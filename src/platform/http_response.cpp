@@ -6,8 +6,7 @@ std::string http_request_text(const std::string& host, int port, const std::stri
     std::string host_field = host;
     if (port != 80) host_field += ":" + std::to_string(port);
     const std::string target = path.empty() || path[0] != '/' ? "/" + path : path;
-    return "GET " + target + " HTTP/1.0\r\nHost: " + host_field +
-           "\r\nConnection: close\r\n\r\n";
+    return "GET " + target + " HTTP/1.0\r\nHost: " + host_field + "\r\nConnection: close\r\n\r\n";
 }
 
 std::string http_body_of(std::string_view response) {

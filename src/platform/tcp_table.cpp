@@ -10,7 +10,9 @@ std::uint32_t le32(const unsigned char* p) {
 }
 
 // The low 16 bits of the field hold the port in network order: first byte high.
-std::int32_t port_of(const unsigned char* p) { return p[0] << 8 | p[1]; }
+std::int32_t port_of(const unsigned char* p) {
+    return p[0] << 8 | p[1];
+}
 
 bool parse_hex(std::string_view text, std::uint64_t& out) {
     if (text.empty() || text.size() > 16) return false;
@@ -90,18 +92,30 @@ std::vector<TcpConnection> parse_tcp_table(const unsigned char* data, std::size_
 
 std::int32_t mib_state_of_linux(int linux_state) {
     switch (linux_state) {
-        case 0x01: return 5;   // ESTABLISHED
-        case 0x02: return 3;   // SYN_SENT
-        case 0x03: return 4;   // SYN_RECV
-        case 0x04: return 6;   // FIN_WAIT1
-        case 0x05: return 7;   // FIN_WAIT2
-        case 0x06: return 11;  // TIME_WAIT
-        case 0x07: return 1;   // CLOSE
-        case 0x08: return 8;   // CLOSE_WAIT
-        case 0x09: return 9;   // LAST_ACK
-        case 0x0A: return 2;   // LISTEN
-        case 0x0B: return 10;  // CLOSING
-        default: return 0;
+        case 0x01:
+            return 5;  // ESTABLISHED
+        case 0x02:
+            return 3;  // SYN_SENT
+        case 0x03:
+            return 4;  // SYN_RECV
+        case 0x04:
+            return 6;  // FIN_WAIT1
+        case 0x05:
+            return 7;  // FIN_WAIT2
+        case 0x06:
+            return 11;  // TIME_WAIT
+        case 0x07:
+            return 1;  // CLOSE
+        case 0x08:
+            return 8;  // CLOSE_WAIT
+        case 0x09:
+            return 9;  // LAST_ACK
+        case 0x0A:
+            return 2;  // LISTEN
+        case 0x0B:
+            return 10;  // CLOSING
+        default:
+            return 0;
     }
 }
 

@@ -12,7 +12,7 @@ namespace cw::test {
 namespace {
 
 class ChildTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { saved_dir_ = fs::current_directory(); }
     void TearDown() override {
         // Starting a child changes the manager's current directory; put it back.
@@ -133,8 +133,8 @@ TEST_F(ChildTest, TerminateEndsTheChild) {
 }
 
 TEST_F(ChildTest, AFailedCreationGivesADeadRun) {
-    auto run = platform_->start_child("\"" + temp_.path() + "/no such program.exe\" x",
-                                      temp_.path(), 0);
+    auto run =
+        platform_->start_child("\"" + temp_.path() + "/no such program.exe\" x", temp_.path(), 0);
     EXPECT_EQ(run->process_id(), 0u);
     EXPECT_FALSE(run->is_alive());
     EXPECT_FALSE(run->write_line("echo x"));

@@ -1,11 +1,12 @@
 // The file helpers with the program's own (backslash) paths; under Wine these are real
 // Windows paths such as C:\users\...\Temp\cwtest-...
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "app/workspace.h"
-#include "platform/files.h"
 #include "support/temp_folder.h"
 
 namespace cw::test {

@@ -88,7 +88,7 @@ TEST(TcpConnections, TerminatingProcessZeroEndsNothing) {
 // A one-connection HTTP server on 127.0.0.1 that answers with a canned response (or, without
 // one, holds the connection open and says nothing until it is stopped).
 class TinyServer {
-public:
+  public:
     explicit TinyServer(std::string response, bool answer = true)
         : response_(std::move(response)), answer_(answer) {
         listener_ = listen_on_loopback(port_);
@@ -105,7 +105,7 @@ public:
         return request_;
     }
 
-private:
+  private:
     void serve() {
         if (listener_ == no_socket) return;
         // Wait for the client with select so that stopping never depends on accept waking up.

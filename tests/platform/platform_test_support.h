@@ -64,7 +64,7 @@ inline bool finishes_within(int seconds, std::function<void()> work) {
 
 // Text that a reader thread collects while the test looks at it.
 class Collected {
-public:
+  public:
     void add(const std::string& chunk) {
         std::lock_guard lock(mutex_);
         text_ += without_cr(chunk);
@@ -74,7 +74,7 @@ public:
         return text_;
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::string text_;
 };
@@ -107,13 +107,21 @@ inline std::string read_until(const std::shared_ptr<ChildRun>& run, const std::s
 #ifdef _WIN32
 using Socket = SOCKET;
 inline constexpr Socket no_socket = INVALID_SOCKET;
-inline void close_socket(Socket s) { closesocket(s); }
-inline std::uint32_t own_process_id() { return GetCurrentProcessId(); }
+inline void close_socket(Socket s) {
+    closesocket(s);
+}
+inline std::uint32_t own_process_id() {
+    return GetCurrentProcessId();
+}
 #else
 using Socket = int;
 inline constexpr Socket no_socket = -1;
-inline void close_socket(Socket s) { ::close(s); }
-inline std::uint32_t own_process_id() { return static_cast<std::uint32_t>(::getpid()); }
+inline void close_socket(Socket s) {
+    ::close(s);
+}
+inline std::uint32_t own_process_id() {
+    return static_cast<std::uint32_t>(::getpid());
+}
 #endif
 
 // Wine before version 9 leaves the owner of TCP table rows at 0: a Windows process's sockets

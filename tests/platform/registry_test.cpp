@@ -1,8 +1,7 @@
 // Registry reads in both views, against keys the test writes (Windows and Wine only).
 #ifdef _WIN32
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "platform/platform.h"
 
@@ -32,7 +31,7 @@ void write_dword(REGSAM view, const char* name, DWORD value) {
 }
 
 class RegistryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         remove_keys();
         write_value(KEY_WOW64_64KEY, "CurrentVersion", REG_SZ, "1.7");
@@ -62,10 +61,12 @@ TEST_F(RegistryTest, SixtyFourBitWindowsIsRecognised) {
 
 TEST_F(RegistryTest, EachViewReadsItsOwnValues) {
     if (!system_has_wow64_folder()) GTEST_SKIP() << "one registry view only";
-    EXPECT_EQ(platform_->read_registry_text_64("HKEY_LOCAL_MACHINE", kKey, "CurrentVersion"), "1.7");
+    EXPECT_EQ(platform_->read_registry_text_64("HKEY_LOCAL_MACHINE", kKey, "CurrentVersion"),
+              "1.7");
     EXPECT_EQ(platform_->read_registry_text_64("HKEY_LOCAL_MACHINE", kKey, "OnlyIn64"),
               "sixty-four");
-    EXPECT_EQ(platform_->read_registry_text_32("HKEY_LOCAL_MACHINE", kKey, "CurrentVersion"), "1.6");
+    EXPECT_EQ(platform_->read_registry_text_32("HKEY_LOCAL_MACHINE", kKey, "CurrentVersion"),
+              "1.6");
     EXPECT_EQ(platform_->read_registry_text_32("HKEY_LOCAL_MACHINE", kKey, "OnlyIn64"), "");
     EXPECT_EQ(platform_->read_registry_text_64("HKEY_LOCAL_MACHINE", kKey, "JavaHome"), "");
 }
@@ -95,8 +96,10 @@ TEST_F(RegistryTest, RootNamesAreMatchedWithoutCaseOrBlanks) {
 
 TEST_F(RegistryTest, MissingKeysAndValuesGiveEmptyText) {
     const std::string missing = std::string(kKey) + "\\Missing";
-    EXPECT_EQ(platform_->read_registry_text_32("HKEY_LOCAL_MACHINE", missing, "CurrentVersion"), "");
-    EXPECT_EQ(platform_->read_registry_text_64("HKEY_LOCAL_MACHINE", missing, "CurrentVersion"), "");
+    EXPECT_EQ(platform_->read_registry_text_32("HKEY_LOCAL_MACHINE", missing, "CurrentVersion"),
+              "");
+    EXPECT_EQ(platform_->read_registry_text_64("HKEY_LOCAL_MACHINE", missing, "CurrentVersion"),
+              "");
     EXPECT_EQ(platform_->read_registry_text_32("HKEY_LOCAL_MACHINE", kKey, "Nothing"), "");
     EXPECT_EQ(platform_->read_registry_text_64("HKEY_LOCAL_MACHINE", kKey, "Nothing"), "");
 }

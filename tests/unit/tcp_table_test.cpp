@@ -10,11 +10,11 @@ namespace {
 
 // Builds the raw table GetExtendedTcpTable fills (AF_INET, owner pid), little-endian fields.
 class RawTable {
-public:
+  public:
     explicit RawTable(std::uint32_t count) { put32(count); }
-    RawTable& row(std::uint32_t state, std::vector<unsigned char> local, std::vector<unsigned char> lport,
-                  std::vector<unsigned char> remote, std::vector<unsigned char> rport,
-                  std::uint32_t pid) {
+    RawTable& row(std::uint32_t state, std::vector<unsigned char> local,
+                  std::vector<unsigned char> lport, std::vector<unsigned char> remote,
+                  std::vector<unsigned char> rport, std::uint32_t pid) {
         put32(state);
         bytes_.insert(bytes_.end(), local.begin(), local.end());
         put_port(lport);
@@ -27,7 +27,7 @@ public:
         return parse_tcp_table(bytes_.data(), bytes_.size() - cut);
     }
 
-private:
+  private:
     void put32(std::uint32_t v) {
         for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<unsigned char>(v >> (8 * i)));
     }
@@ -42,11 +42,11 @@ private:
 };
 
 TEST(TcpTable, ReadsRowsInOrderWithPortsInHostOrder) {
-    const auto rows = RawTable(2)
-                          .row(2, {0, 0, 0, 0}, {0x63, 0xDD}, {0, 0, 0, 0}, {0, 0}, 0)
-                          .row(5, {127, 0, 0, 1}, {0x1F, 0x90}, {192, 168, 1, 20}, {0xC3, 0x51},
-                               0x12345678)
-                          .parse();
+    const auto rows =
+        RawTable(2)
+            .row(2, {0, 0, 0, 0}, {0x63, 0xDD}, {0, 0, 0, 0}, {0, 0}, 0)
+            .row(5, {127, 0, 0, 1}, {0x1F, 0x90}, {192, 168, 1, 20}, {0xC3, 0x51}, 0x12345678)
+            .parse();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].tcp_state, 2);
     EXPECT_EQ(rows[0].local_address, "0.0.0.0");
@@ -65,8 +65,9 @@ TEST(TcpTable, ReadsRowsInOrderWithPortsInHostOrder) {
 
 TEST(TcpTable, AnyStateCodeIsPassedThrough) {
     RawTable table(3);
-    table.row(11, {10, 0, 0, 1}, {0x63, 0xDD}, {10, 0, 0, 2}, {0x04, 0xD2}, 0)  // time-wait
-        .row(12, {255, 255, 255, 255}, {0xFF, 0xFF}, {1, 2, 3, 4}, {0, 1}, 7)     // delete-tcb
+    table
+        .row(11, {10, 0, 0, 1}, {0x63, 0xDD}, {10, 0, 0, 2}, {0x04, 0xD2}, 0)  // time-wait
+        .row(12, {255, 255, 255, 255}, {0xFF, 0xFF}, {1, 2, 3, 4}, {0, 1}, 7)  // delete-tcb
         .row(1, {0, 0, 0, 0}, {0, 80}, {0, 0, 0, 0}, {0, 0}, 4);
     const auto rows = table.parse();
     ASSERT_EQ(rows.size(), 3u);

@@ -20,7 +20,7 @@ namespace cw::posix {
 namespace {
 
 class PosixChildRun : public ChildRun {
-public:
+  public:
     PosixChildRun() = default;  // a failed start: no process, no pipes
     PosixChildRun(pid_t pid, UniqueFd input, UniqueFd output)
         : pid_(pid), input_(std::move(input)), output_(std::move(output)) {}
@@ -75,7 +75,7 @@ public:
         reaped_locked();
     }
 
-private:
+  private:
     // True once the child has been reaped (or there never was one). Caller holds mutex_.
     bool reaped_locked() {
         if (reaped_ || pid_ <= 0) return true;

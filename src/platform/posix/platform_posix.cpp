@@ -58,8 +58,8 @@ posix::UniqueFd connect_to(const std::string& host, int port, int timeout_ms) {
     posix::UniqueFd result;
     const long long deadline = now_ms() + timeout_ms;
     for (addrinfo* a = found; a && !result; a = a->ai_next) {
-        posix::UniqueFd s(::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK,
-                                   a->ai_protocol));
+        posix::UniqueFd s(
+            ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, a->ai_protocol));
         if (!s) continue;
         if (::connect(s.get(), a->ai_addr, a->ai_addrlen) != 0) {
             if (errno != EINPROGRESS || !wait_for(s.get(), POLLOUT, deadline)) continue;
@@ -106,7 +106,7 @@ std::map<std::uint64_t, std::uint32_t> socket_owners(const std::map<std::uint64_
 }
 
 class PosixPlatform : public Platform {
-public:
+  public:
     PosixPlatform() {
         // A write to a pipe or socket whose reader has gone must fail, not end the manager.
         struct sigaction ignore {};
@@ -212,6 +212,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Platform> make_system_platform() { return std::make_unique<PosixPlatform>(); }
+std::unique_ptr<Platform> make_system_platform() {
+    return std::make_unique<PosixPlatform>();
+}
 
 }  // namespace cw

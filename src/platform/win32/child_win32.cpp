@@ -9,7 +9,7 @@ namespace cw::win32 {
 namespace {
 
 class Win32ChildRun : public ChildRun {
-public:
+  public:
     Win32ChildRun() = default;  // a failed creation: no process, no pipes
     Win32ChildRun(UniqueHandle process, DWORD pid, UniqueHandle input, UniqueHandle output)
         : process_(std::move(process)),
@@ -51,7 +51,7 @@ public:
         return process_ && ::TerminateProcess(process_.get(), 0) != 0;
     }
 
-private:
+  private:
     UniqueHandle process_;
     DWORD pid_ = 0;
     UniqueHandle input_;   // our end of the child's standard input

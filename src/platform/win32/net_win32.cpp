@@ -81,8 +81,8 @@ std::string http_get(const std::string& host, int port, const std::string& path,
     const std::string request = http_request_text(host, port, path);
     std::size_t sent = 0;
     while (sent < request.size()) {
-        const int n = ::send(s.get(), request.data() + sent,
-                             static_cast<int>(request.size() - sent), 0);
+        const int n =
+            ::send(s.get(), request.data() + sent, static_cast<int>(request.size() - sent), 0);
         if (n > 0) {
             sent += static_cast<std::size_t>(n);
         } else if (n < 0 && ::WSAGetLastError() == WSAEWOULDBLOCK) {

@@ -1,6 +1,8 @@
 // The system services on Windows.
-#include <winsock2.h>
+// clang-format off
+#include <winsock2.h>  // first: iphlpapi.h needs its types
 #include <iphlpapi.h>
+// clang-format on
 
 #include <vector>
 
@@ -13,10 +15,9 @@ namespace cw {
 namespace {
 
 class Win32Platform : public Platform {
-public:
+  public:
     std::shared_ptr<ChildRun> start_child(const std::string& command_line,
-                                          const std::string& working_dir,
-                                          int show_mode) override {
+                                          const std::string& working_dir, int show_mode) override {
         return win32::start_child(command_line, working_dir, show_mode);
     }
 
@@ -55,6 +56,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Platform> make_system_platform() { return std::make_unique<Win32Platform>(); }
+std::unique_ptr<Platform> make_system_platform() {
+    return std::make_unique<Win32Platform>();
+}
 
 }  // namespace cw

@@ -1,7 +1,6 @@
 #pragma once
 // Owned Windows handles, and the pieces the win32 side's files share.
-#include <winsock2.h>
-#include <windows.h>
+#include <winsock2.h>  // before anything that includes windows.h; it includes it itself
 
 #include <memory>
 #include <string>
