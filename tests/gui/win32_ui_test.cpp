@@ -373,6 +373,26 @@ TEST_F(Win32MainWindow, MoreSettingsButtonShowsTheGroupOverTheControlsBeneath) {
     EXPECT_EQ(ChildWindowFromPointEx(GetParent(group), POINT{30, 110}, CWP_SKIPINVISIBLE), group);
 }
 
+TEST_F(Win32MainWindow, ASecondWindowWithTheSameControlNamesKeepsTheMainOnesBare) {
+    static constexpr ControlSpec kControls[] = {
+        {"分组框1", ControlKind::GroupBox, "", 8, 8, 200, 100, ""},
+        {"按钮1", ControlKind::Button, "返回网页观看", 8, 16, 96, 24, "分组框1"},
+    };
+    static constexpr WindowSpec kSmall{"小窗口", "小窗口", 300, 200, kControls, {}};
+    {
+        LayoutWindow small(app, ui, kSmall, {}, false);
+        small.create(SW_SHOWNOACTIVATE);
+        EXPECT_EQ(ui.text("按钮1"), "开启服务器");
+        EXPECT_EQ(ui.text("主窗口/按钮1"), "开启服务器");
+        EXPECT_EQ(ui.text("小窗口/按钮1"), "返回网页观看");
+        ui.set_visible("小窗口/分组框1", false);
+        EXPECT_FALSE(ui.is_visible("小窗口/分组框1"));
+        EXPECT_TRUE(ui.is_visible("分组框1"));
+    }
+    EXPECT_EQ(ui.text("小窗口/按钮1"), "");  // gone with its window
+    EXPECT_EQ(ui.text("按钮1"), "开启服务器");
+}
+
 // Works an open-file dialog of this process from another thread: reads its file types, types
 // `path` into its name box and presses OK.
 class FileDialogOperator {

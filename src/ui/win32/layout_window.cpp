@@ -529,7 +529,7 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 if (spec_.controls[i].kind == ControlKind::Timer)
                     KillTimer(hwnd_, kTimerIdBase + i);
             }
-            ui_.remove_window(spec_);
+            ui_.remove_window(hwnd_);
             if (ends_program_) {
                 ui_.shut_down();
                 PostQuitMessage(0);

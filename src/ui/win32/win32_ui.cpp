@@ -54,41 +54,52 @@ Win32Ui::~Win32Ui() {
 
 void Win32Ui::add_window(const WindowSpec& spec, HWND window, std::span<const HWND> controls,
                          const std::map<std::string_view, HMENU>& menus) {
-    entries_[std::string(spec.name)] = Entry{window, ControlKind::Window, nullptr, window};
+    // Every control answers to "window/control"; its bare name is taken unless a window
+    // registered earlier already holds it.
+    auto enter = [&](std::string_view name, const std::shared_ptr<Entry>& e) {
+        entries_[qualified(spec.name, name)] = e;
+        if (!entries_.count(name)) entries_[std::string(name)] = e;
+    };
+    enter(spec.name, std::make_shared<Entry>(Entry{window, ControlKind::Window, nullptr, window}));
     for (std::size_t i = 0; i < spec.controls.size() && i < controls.size(); ++i) {
         const ControlSpec& c = spec.controls[i];
-        Entry e{controls[i], c.kind, &c, window};
-        e.timer_id = kTimerIdBase + i;
-        e.enabled = c.enabled;
+        auto e = std::make_shared<Entry>(Entry{controls[i], c.kind, &c, window});
+        e->timer_id = kTimerIdBase + i;
+        e->enabled = c.enabled;
         if (c.kind == ControlKind::ConsoleEdit) {
-            e.hwnd.send(EM_SETLIMITTEXT, kConsoleLimitChars);
-            e.console_bytes = c.caption.size();
+            e->hwnd.send(EM_SETLIMITTEXT, kConsoleLimitChars);
+            e->console_bytes = c.caption.size();
         }
-        entries_[std::string(c.name)] = e;
+        enter(c.name, e);
     }
-    for (const auto& [name, menu] : menus) menus_[std::string(name)] = Menu{menu, window};
+    for (const auto& [name, menu] : menus) {
+        menus_[qualified(spec.name, name)] = Menu{menu, window};
+        if (!menus_.count(name)) menus_[std::string(name)] = Menu{menu, window};
+    }
 }
 
-void Win32Ui::remove_window(const WindowSpec& spec) {
-    if (auto it = entries_.find(spec.name); it != entries_.end()) entries_.erase(it);
-    for (const ControlSpec& c : spec.controls) {
-        if (auto it = entries_.find(c.name); it != entries_.end()) entries_.erase(it);
-    }
-    for (const MenuSpec& m : spec.menus) {
-        if (auto it = menus_.find(m.menu); it != menus_.end()) menus_.erase(it);
-    }
+void Win32Ui::remove_window(HWND window) {
+    std::erase_if(entries_, [window](const auto& kv) { return kv.second->root == window; });
+    std::erase_if(menus_, [window](const auto& kv) { return kv.second.owner == window; });
+}
+
+std::string Win32Ui::qualified(std::string_view window, std::string_view name) {
+    std::string out(window);
+    out.push_back('/');
+    out.append(name);
+    return out;
 }
 
 Win32Ui::Entry* Win32Ui::find(std::string_view name) {
     auto it = entries_.find(name);
-    return it == entries_.end() ? nullptr : &it->second;
+    return it == entries_.end() ? nullptr : it->second.get();
 }
 
 void Win32Ui::console_edited(HWND box) {
     if (changing_console_) return;
     for (auto& [name, e] : entries_) {
-        if (e.hwnd.get() == box && e.kind == ControlKind::ConsoleEdit) {
-            e.console_bytes = e.hwnd.text().size();
+        if (e->hwnd.get() == box && e->kind == ControlKind::ConsoleEdit) {
+            e->console_bytes = e->hwnd.text().size();
         }
     }
 }

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,7 +43,7 @@ class Win32Ui : public Controls, public Dialogs {
     // timers and dialogs) and its menus by name.
     void add_window(const WindowSpec& spec, HWND window, std::span<const HWND> controls,
                     const std::map<std::string_view, HMENU>& menus);
-    void remove_window(const WindowSpec& spec);
+    void remove_window(HWND window);
     // The user typed into a console box: its byte count is taken again.
     void console_edited(HWND box);
     // The program's window is gone: background threads stop waiting for it.
@@ -98,6 +99,7 @@ class Win32Ui : public Controls, public Dialogs {
     };
 
     Entry* find(std::string_view name);  // window thread
+    static std::string qualified(std::string_view window, std::string_view name);
     void apply_console(const std::string& name, std::string_view text,
                        std::span<const std::size_t> ends);
     void replace_console_text(Entry& e, std::string_view text);
@@ -112,7 +114,7 @@ class Win32Ui : public Controls, public Dialogs {
     }
 
     HFONT font_ = nullptr;
-    std::map<std::string, Entry, std::less<>> entries_;
+    std::map<std::string, std::shared_ptr<Entry>, std::less<>> entries_;
     std::map<std::string, Menu, std::less<>> menus_;
     bool changing_console_ = false;  // our own console edits, not the user's
     UiDispatcher dispatcher_;        // last: it goes first, before what its work touches
