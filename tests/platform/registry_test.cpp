@@ -10,36 +10,31 @@ namespace {
 
 constexpr const char* kKey = "SOFTWARE\\CubeworksPlatformTest";
 
-void write_value(REGSAM view, const char* name, DWORD type, const std::string& data) {
+void write_value(REGSAM view, const char* name, DWORD type, const void* data, DWORD size) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE | view, nullptr,
                               &key, nullptr),
               ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
-                             static_cast<DWORD>(data.size() + 1)),
+    EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
               ERROR_SUCCESS);
     RegCloseKey(key);
 }
 
-void write_dword(REGSAM view, const char* name, DWORD value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE | view, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
+void write_text(REGSAM view, const char* name, DWORD type, const std::string& text) {
+    write_value(view, name, type, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
 
 class RegistryTest : public ::testing::Test {
   protected:
     void SetUp() override {
         remove_keys();
-        write_value(KEY_WOW64_64KEY, "CurrentVersion", REG_SZ, "1.7");
-        write_value(KEY_WOW64_64KEY, "OnlyIn64", REG_SZ, "sixty-four");
-        write_value(KEY_WOW64_32KEY, "CurrentVersion", REG_SZ, "1.6");
-        write_value(KEY_WOW64_32KEY, "JavaHome", REG_EXPAND_SZ, "%SystemRoot%\\jre6");
-        write_value(KEY_WOW64_32KEY, "Plain", REG_SZ, "%SystemRoot%\\as is");
-        write_dword(KEY_WOW64_32KEY, "Number", 7);
+        write_text(KEY_WOW64_64KEY, "CurrentVersion", REG_SZ, "1.7");
+        write_text(KEY_WOW64_64KEY, "OnlyIn64", REG_SZ, "sixty-four");
+        write_text(KEY_WOW64_32KEY, "CurrentVersion", REG_SZ, "1.6");
+        write_text(KEY_WOW64_32KEY, "JavaHome", REG_EXPAND_SZ, "%SystemRoot%\\jre6");
+        write_text(KEY_WOW64_32KEY, "Plain", REG_SZ, "%SystemRoot%\\as is");
+        const DWORD number = 7;
+        write_value(KEY_WOW64_32KEY, "Number", REG_DWORD, &number, sizeof number);
     }
     void TearDown() override { remove_keys(); }
     static void remove_keys() {

@@ -124,12 +124,5 @@ TEST(ProcNetTcp, ReadsLinuxRowsIntoTheSameForm) {
     EXPECT_EQ(rows[2].inode, 0u);
 }
 
-TEST(ProcNetTcp, LinuxStatesMapToMibStates) {
-    const int expected[] = {0, 5, 3, 4, 6, 7, 11, 1, 8, 9, 2, 10, 0};
-    for (int linux_state = 0; linux_state <= 12; ++linux_state) {
-        EXPECT_EQ(mib_state_of_linux(linux_state), expected[linux_state]) << linux_state;
-    }
-}
-
 }  // namespace
 }  // namespace cw
