@@ -35,13 +35,13 @@ std::wstring env(const wchar_t* name) {
     return v ? v : L"";
 }
 
-const WindowSpec& spec() {
+const WindowSpec& table() {
     return main_window_spec();
 }
 
 int menu_id(std::string_view menu, std::string_view caption) {
-    for (std::size_t i = 0; i < spec().menus.size(); ++i) {
-        if (spec().menus[i].menu == menu && spec().menus[i].caption == caption) {
+    for (std::size_t i = 0; i < table().menus.size(); ++i) {
+        if (table().menus[i].menu == menu && table().menus[i].caption == caption) {
             return win32::kMenuIdBase + static_cast<int>(i);
         }
     }
@@ -142,7 +142,7 @@ class FirstStart : public ::testing::Test {
         folder_ = std::make_unique<ProgramFolder>();
         program_ = std::make_unique<RemoteProgram>();
         ASSERT_TRUE(program_->start(env(L"CW_PROGRAM"), folder_->path()));
-        program_->wait_main_window(spec(), kStartTimeoutMs, &notices_);
+        program_->wait_main_window(table(), kStartTimeoutMs, &notices_);
     }
     static void TearDownTestSuite() {
         program_.reset();
@@ -152,7 +152,7 @@ class FirstStart : public ::testing::Test {
         ASSERT_NE(program_->main_window(), nullptr) << "the main window never showed";
     }
     static HWND main() { return program_->main_window(); }
-    static HWND control(std::string_view name) { return program_->control(spec(), name); }
+    static HWND control(std::string_view name) { return program_->control(table(), name); }
     // The message box the next action brings up: its title and text; answered with OK.
     static MessageBoxSeen answer_next_message() {
         MessageBoxSeen box = program_->wait_message_box(kTimeoutMs);
@@ -181,7 +181,7 @@ TEST_F(FirstStart, TellsThatNoJavaWasFoundAndLeavesTheJavaPathEmpty) {
 }
 
 TEST_F(FirstStart, WindowTitleSizeFrameAndPlace) {
-    EXPECT_EQ(text_of(main()), to_wide(spec().title));
+    EXPECT_EQ(text_of(main()), to_wide(table().title));
     RECT rc{};
     GetWindowRect(main(), &rc);
     EXPECT_EQ(rc.right - rc.left, 493);
@@ -199,7 +199,7 @@ TEST_F(FirstStart, WindowTitleSizeFrameAndPlace) {
 }
 
 TEST_F(FirstStart, EveryControlHasItsKindCaptionPlaceAndInitialState) {
-    for (const ControlSpec& c : spec().controls) {
+    for (const ControlSpec& c : table().controls) {
         SCOPED_TRACE(std::string(c.name));
         if (c.kind == ControlKind::Timer || c.kind == ControlKind::FileDialog) {
             EXPECT_EQ(control(c.name), nullptr);  // no window of its own
@@ -215,7 +215,7 @@ TEST_F(FirstStart, EveryControlHasItsKindCaptionPlaceAndInitialState) {
         const bool shown = (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
         EXPECT_EQ(shown, c.kind == ControlKind::TabPage ? c.page == 0 : c.visible) << "visible";
 
-        const std::string_view frame_name = placement_frame(spec(), c);
+        const std::string_view frame_name = placement_frame(table(), c);
         const HWND frame = frame_name.empty() ? main() : control(frame_name);
         const RECT at = rect_in(h, frame);
         if (c.kind == ControlKind::TabPage) {
@@ -446,10 +446,10 @@ TEST(StartWithJava, FillsTheJavaPathFromTheRegisteredRuntime) {
     RemoteProgram program;
     ASSERT_TRUE(program.start(env(L"CW_PROGRAM"), folder.path()));
     std::vector<MessageBoxSeen> notices;
-    ASSERT_NE(program.wait_main_window(spec(), kStartTimeoutMs, &notices), nullptr);
+    ASSERT_NE(program.wait_main_window(table(), kStartTimeoutMs, &notices), nullptr);
     delete_java_keys();
     EXPECT_TRUE(notices.empty());
-    EXPECT_EQ(text_of(program.control(spec(), "编辑框_java")), L"C:\\jre7\\bin\\javaw.exe");
+    EXPECT_EQ(text_of(program.control(table(), "编辑框_java")), L"C:\\jre7\\bin\\javaw.exe");
     PostMessageW(program.main_window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(program.wait_exit(kTimeoutMs), 0);
 }

@@ -174,9 +174,9 @@ long RemoteProgram::wait_exit(DWORD timeout_ms) {
     return static_cast<long>(code);
 }
 
-HWND RemoteProgram::wait_main_window(const WindowSpec& spec, DWORD timeout_ms,
+HWND RemoteProgram::wait_main_window(const WindowSpec& table, DWORD timeout_ms,
                                      std::vector<MessageBoxSeen>* answered) {
-    const std::wstring title = win32::to_wide(spec.title);
+    const std::wstring title = win32::to_wide(table.title);
     wait_for(
         [&] {
             for (HWND box : top_windows(pid_, L"#32770")) {
@@ -199,10 +199,10 @@ HWND RemoteProgram::wait_main_window(const WindowSpec& spec, DWORD timeout_ms,
     return main_;
 }
 
-HWND RemoteProgram::control(const WindowSpec& spec, std::string_view name) const {
+HWND RemoteProgram::control(const WindowSpec& table, std::string_view name) const {
     int row = -1;
-    for (std::size_t i = 0; i < spec.controls.size(); ++i) {
-        if (spec.controls[i].name == name) row = static_cast<int>(i);
+    for (std::size_t i = 0; i < table.controls.size(); ++i) {
+        if (table.controls[i].name == name) row = static_cast<int>(i);
     }
     if (row < 0 || !main_) return nullptr;
     RowSearch s{row, nullptr};

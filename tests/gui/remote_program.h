@@ -46,12 +46,12 @@ class RemoteProgram {
 
     // The main window once it is visible; nullptr on time-out. Message boxes that appear while
     // waiting are recorded and answered with OK.
-    HWND wait_main_window(const WindowSpec& spec, DWORD timeout_ms,
+    HWND wait_main_window(const WindowSpec& table, DWORD timeout_ms,
                           std::vector<MessageBoxSeen>* answered = nullptr);
     HWND main_window() const { return main_; }
 
     // A control of the main window by its table row; nullptr when none has that row.
-    HWND control(const WindowSpec& spec, std::string_view name) const;
+    HWND control(const WindowSpec& table, std::string_view name) const;
 
     // The first visible message box of the program within the time-out.
     MessageBoxSeen wait_message_box(DWORD timeout_ms) const;

@@ -182,8 +182,8 @@ class Win32MainWindow : public ::testing::Test {
 };
 
 TEST_F(Win32MainWindow, DesignTimeContentsReadBackByteForByte) {
-    const WindowSpec& spec = main_window_spec();
-    for (const ControlSpec& c : spec.controls) {
+    const WindowSpec& table = main_window_spec();
+    for (const ControlSpec& c : table.controls) {
         SCOPED_TRACE(std::string(c.name));
         switch (c.kind) {
             case ControlKind::ComboBox:
@@ -208,7 +208,7 @@ TEST_F(Win32MainWindow, DesignTimeContentsReadBackByteForByte) {
     }
     EXPECT_EQ(ui.text("透明标签2"), "Cpu[中央处理器]\r\n");
     EXPECT_EQ(ui.text("端口_编辑框"), "22565");
-    EXPECT_EQ(ui.text(kMainWindowName), spec.title);
+    EXPECT_EQ(ui.text(kMainWindowName), table.title);
     EXPECT_EQ(ui.selected_page(kMainTab), 0);
     EXPECT_FALSE(ui.is_enabled("按钮2"));
     EXPECT_FALSE(ui.is_visible("分组框4"));

@@ -144,16 +144,16 @@ void centre_window(HWND window) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LayoutWindow::LayoutWindow(AppState& app, Win32Ui& ui, const WindowSpec& spec,
+LayoutWindow::LayoutWindow(AppState& app, Win32Ui& ui, const WindowSpec& table,
                            std::span<const EventBinding> events, bool ends_program)
-    : app_(app), ui_(ui), spec_(spec), events_(events), ends_program_(ends_program) {}
+    : app_(app), ui_(ui), table_(table), events_(events), ends_program_(ends_program) {}
 
 LayoutWindow::~LayoutWindow() {
     const bool had_window = hwnd_ != nullptr;
     if (hwnd_) DestroyWindow(hwnd_);
     // Menus in the menu bar or inside another menu go with it; free-standing pop-ups do not.
     std::set<std::string_view> inside;
-    for (const MenuSpec& m : spec_.menus) {
+    for (const MenuSpec& m : table_.menus) {
         if (!m.submenu.empty()) inside.insert(m.submenu);
     }
     for (const auto& [name, menu] : menus_) {
@@ -167,15 +167,15 @@ void LayoutWindow::create(int show_command) {
     register_classes(inst, window_proc);
     build_menus();
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, to_wide(spec_.title).c_str(), style,
-                    CW_USEDEFAULT, CW_USEDEFAULT, spec_.width, spec_.height, nullptr, bar_, inst,
+    CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, to_wide(table_.title).c_str(), style,
+                    CW_USEDEFAULT, CW_USEDEFAULT, table_.width, table_.height, nullptr, bar_, inst,
                     this);
     if (!hwnd_) return;
     build_controls();
-    ui_.add_window(spec_, hwnd_, controls_, menus_);
+    ui_.add_window(table_, hwnd_, controls_, menus_);
     centre_window(hwnd_);
     ready_ = true;
-    fire(spec_.name, "", UiEvent::Created);
+    fire(table_.name, "", UiEvent::Created);
     if (hwnd_) {
         ShowWindow(hwnd_, show_command);
         UpdateWindow(hwnd_);
@@ -188,11 +188,11 @@ void LayoutWindow::build_menus() {
         if (!m) m = CreatePopupMenu();
         return m;
     };
-    for (const MenuSpec& m : spec_.menus) {
+    for (const MenuSpec& m : table_.menus) {
         if (m.menu.empty() && !bar_) bar_ = CreateMenu();
     }
-    for (std::size_t i = 0; i < spec_.menus.size(); ++i) {
-        const MenuSpec& m = spec_.menus[i];
+    for (std::size_t i = 0; i < table_.menus.size(); ++i) {
+        const MenuSpec& m = table_.menus[i];
         const HMENU into = m.menu.empty() ? bar_ : menu_named(m.menu);
         const UINT state = m.enabled ? 0 : MF_GRAYED;
         if (m.caption == "-") {
@@ -209,10 +209,10 @@ void LayoutWindow::build_menus() {
 HWND LayoutWindow::container_of(const ControlSpec& c, POINT& origin) const {
     origin = {0, 0};
     if (c.parent.empty()) return hwnd_;
-    for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
-        if (spec_.controls[i].name != c.parent) continue;
+    for (std::size_t i = 0; i < table_.controls.size(); ++i) {
+        if (table_.controls[i].name != c.parent) continue;
         const HWND parent = controls_[i];
-        if (spec_.controls[i].kind == ControlKind::TabPage) {
+        if (table_.controls[i].kind == ControlKind::TabPage) {
             // Page children are placed in the tab control's client area.
             MapWindowPoints(parent, GetParent(parent), &origin, 1);
         }
@@ -223,10 +223,10 @@ HWND LayoutWindow::container_of(const ControlSpec& c, POINT& origin) const {
 
 void LayoutWindow::build_controls() {
     const HINSTANCE inst = GetModuleHandleW(nullptr);
-    controls_.assign(spec_.controls.size(), nullptr);
+    controls_.assign(table_.controls.size(), nullptr);
     std::vector<HWND> tabs;
-    for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
-        const ControlSpec& c = spec_.controls[i];
+    for (std::size_t i = 0; i < table_.controls.size(); ++i) {
+        const ControlSpec& c = table_.controls[i];
         POINT origin;
         const HWND parent = container_of(c, origin);
         int x = c.x - origin.x, y = c.y - origin.y, w = c.width, h = c.height;
@@ -407,8 +407,8 @@ void LayoutWindow::build_controls() {
     }
     // Labels lie beneath the other controls of their container, as if drawn on it: where a
     // label's box runs into a control, the control shows whole.
-    for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
-        if (spec_.controls[i].kind == ControlKind::Label && controls_[i]) {
+    for (std::size_t i = 0; i < table_.controls.size(); ++i) {
+        if (table_.controls[i].kind == ControlKind::Label && controls_[i]) {
             SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
@@ -418,8 +418,8 @@ void LayoutWindow::build_controls() {
 
 const ControlSpec* LayoutWindow::row_of_id(WPARAM id, int base) const {
     const auto row = static_cast<long long>(id) - base;
-    if (row < 0 || row >= static_cast<long long>(spec_.controls.size())) return nullptr;
-    return &spec_.controls[static_cast<std::size_t>(row)];
+    if (row < 0 || row >= static_cast<long long>(table_.controls.size())) return nullptr;
+    return &table_.controls[static_cast<std::size_t>(row)];
 }
 
 void LayoutWindow::fire(std::string_view source, std::string_view entry, UiEvent event) {
@@ -450,8 +450,8 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (lp == 0) {
                 const auto row = static_cast<long long>(LOWORD(wp)) - kMenuIdBase;
                 if (HIWORD(wp) == 0 && row >= 0 &&
-                    row < static_cast<long long>(spec_.menus.size())) {
-                    const MenuSpec& m = spec_.menus[static_cast<std::size_t>(row)];
+                    row < static_cast<long long>(table_.menus.size())) {
+                    const MenuSpec& m = table_.menus[static_cast<std::size_t>(row)];
                     fire(m.menu, m.caption, UiEvent::MenuChosen);
                 }
                 return 0;
@@ -497,7 +497,7 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_MOVE:
         case WM_SIZE:
-            if (ready_) fire(spec_.name, "", UiEvent::Moved);
+            if (ready_) fire(table_.name, "", UiEvent::Moved);
             break;
         case kMsgTrayIcon: {
             int operation = 0;
@@ -515,18 +515,18 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 default:
                     break;
             }
-            const EventBinding* b = find_event(events_, spec_.name, "", UiEvent::TrayIcon);
+            const EventBinding* b = find_event(events_, table_.name, "", UiEvent::TrayIcon);
             if (operation && b && b->tray) b->tray(app_, operation);
             return 0;
         }
         case WM_CLOSE: {
-            const EventBinding* b = find_event(events_, spec_.name, "", UiEvent::CloseRequested);
+            const EventBinding* b = find_event(events_, table_.name, "", UiEvent::CloseRequested);
             if (!b || !b->guard || b->guard(app_)) DestroyWindow(hwnd_);
             return 0;
         }
         case WM_DESTROY:
-            for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
-                if (spec_.controls[i].kind == ControlKind::Timer)
+            for (std::size_t i = 0; i < table_.controls.size(); ++i) {
+                if (table_.controls[i].kind == ControlKind::Timer)
                     KillTimer(hwnd_, kTimerIdBase + i);
             }
             ui_.remove_window(hwnd_);

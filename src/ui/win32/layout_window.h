@@ -38,7 +38,7 @@ inline constexpr wchar_t kPageProperty[] = L"cw.page";
 class LayoutWindow {
   public:
     // `ends_program`: destroying this window ends the message loop and the dispatcher.
-    LayoutWindow(AppState& app, Win32Ui& ui, const WindowSpec& spec,
+    LayoutWindow(AppState& app, Win32Ui& ui, const WindowSpec& table,
                  std::span<const EventBinding> events, bool ends_program);
     ~LayoutWindow();
     LayoutWindow(const LayoutWindow&) = delete;
@@ -60,7 +60,7 @@ class LayoutWindow {
 
     AppState& app_;
     Win32Ui& ui_;
-    const WindowSpec& spec_;
+    const WindowSpec& table_;
     std::span<const EventBinding> events_;
     bool ends_program_;
     bool ready_ = false;  // the Created event has been fired

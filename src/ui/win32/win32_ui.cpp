@@ -12,13 +12,13 @@ namespace {
 // The console box may hold far more than the clearing point, so an append is never cut short.
 constexpr WPARAM kConsoleLimitChars = kConsoleClearBytes * 4;
 
-std::wstring file_filter(std::string_view spec_filter) {
+std::wstring file_filter(std::string_view table_filter) {
     // "name|pattern|name|pattern" -> "name\0pattern\0...\0\0"; blanks and line breaks at the
     // end of a piece are not part of it.
     std::wstring out;
     while (true) {
-        const auto bar = spec_filter.find('|');
-        std::string_view piece = spec_filter.substr(0, bar);
+        const auto bar = table_filter.find('|');
+        std::string_view piece = table_filter.substr(0, bar);
         while (!piece.empty() &&
                (piece.back() == '\r' || piece.back() == '\n' || piece.back() == ' ')) {
             piece.remove_suffix(1);
@@ -26,7 +26,7 @@ std::wstring file_filter(std::string_view spec_filter) {
         out += to_wide(piece);
         out.push_back(L'\0');
         if (bar == std::string_view::npos) break;
-        spec_filter.remove_prefix(bar + 1);
+        table_filter.remove_prefix(bar + 1);
     }
     out.push_back(L'\0');
     return out;
@@ -52,17 +52,17 @@ Win32Ui::~Win32Ui() {
     if (font_) DeleteObject(font_);
 }
 
-void Win32Ui::add_window(const WindowSpec& spec, HWND window, std::span<const HWND> controls,
+void Win32Ui::add_window(const WindowSpec& table, HWND window, std::span<const HWND> controls,
                          const std::map<std::string_view, HMENU>& menus) {
     // Every control answers to "window/control"; its bare name is taken unless a window
     // registered earlier already holds it.
     auto enter = [&](std::string_view name, const std::shared_ptr<Entry>& e) {
-        entries_[qualified(spec.name, name)] = e;
+        entries_[qualified(table.name, name)] = e;
         if (!entries_.count(name)) entries_[std::string(name)] = e;
     };
-    enter(spec.name, std::make_shared<Entry>(Entry{window, ControlKind::Window, nullptr, window}));
-    for (std::size_t i = 0; i < spec.controls.size() && i < controls.size(); ++i) {
-        const ControlSpec& c = spec.controls[i];
+    enter(table.name, std::make_shared<Entry>(Entry{window, ControlKind::Window, nullptr, window}));
+    for (std::size_t i = 0; i < table.controls.size() && i < controls.size(); ++i) {
+        const ControlSpec& c = table.controls[i];
         auto e = std::make_shared<Entry>(Entry{controls[i], c.kind, &c, window});
         e->timer_id = kTimerIdBase + i;
         e->enabled = c.enabled;
@@ -73,7 +73,7 @@ void Win32Ui::add_window(const WindowSpec& spec, HWND window, std::span<const HW
         enter(c.name, e);
     }
     for (const auto& [name, menu] : menus) {
-        menus_[qualified(spec.name, name)] = Menu{menu, window};
+        menus_[qualified(table.name, name)] = Menu{menu, window};
         if (!menus_.count(name)) menus_[std::string(name)] = Menu{menu, window};
     }
 }
@@ -209,7 +209,7 @@ void Win32Ui::set_enabled(std::string_view name, bool enabled) {
         e->enabled = enabled;
         if (e->kind == ControlKind::Timer) {
             if (enabled) {
-                SetTimer(e->root, e->timer_id, static_cast<UINT>(e->spec->x), nullptr);
+                SetTimer(e->root, e->timer_id, static_cast<UINT>(e->row->x), nullptr);
             } else {
                 KillTimer(e->root, e->timer_id);
             }
@@ -477,7 +477,7 @@ std::optional<std::string> Win32Ui::choose_file(std::string_view dialog_name) {
     return read([this, n = std::string(dialog_name)]() -> std::optional<std::string> {
         Entry* e = find(n);
         if (!e || e->kind != ControlKind::FileDialog) return std::nullopt;
-        const std::wstring filter = file_filter(e->spec->caption);
+        const std::wstring filter = file_filter(e->row->caption);
         std::wstring file(32768, L'\0');
         OPENFILENAMEW ofn{};
         ofn.lStructSize = sizeof ofn;

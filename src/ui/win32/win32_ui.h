@@ -39,9 +39,9 @@ class Win32Ui : public Controls, public Dialogs {
     // ---- Window thread: the windows' side ----
     // One font for every control, created once.
     HFONT font() const { return font_; }
-    // A window built from `spec`: its top-level handle, one handle per table row (nullptr for
+    // A window built from `table`: its top-level handle, one handle per table row (nullptr for
     // timers and dialogs) and its menus by name.
-    void add_window(const WindowSpec& spec, HWND window, std::span<const HWND> controls,
+    void add_window(const WindowSpec& table, HWND window, std::span<const HWND> controls,
                     const std::map<std::string_view, HMENU>& menus);
     void remove_window(HWND window);
     // The user typed into a console box: its byte count is taken again.
@@ -87,8 +87,8 @@ class Win32Ui : public Controls, public Dialogs {
     struct Entry {
         WindowHandle hwnd;  // none for timers and dialogs
         ControlKind kind = ControlKind::Window;
-        const ControlSpec* spec = nullptr;  // none for a window
-        HWND root = nullptr;                // the top-level window it belongs to
+        const ControlSpec* row = nullptr;  // none for a window
+        HWND root = nullptr;               // the top-level window it belongs to
         UINT_PTR timer_id = 0;
         bool enabled = true;            // timers and dialogs
         std::size_t console_bytes = 0;  // console boxes: GBK bytes held
