@@ -10,7 +10,8 @@
 //   pwd            prints its current directory and a line end
 //   args           prints each of its arguments after the program as "[ARG]" and a line end
 //   err TEXT       prints TEXT and a line end on standard error
-// Started with the argument "server", it first prints a game server's start-up phrases.
+// Started with the argument "server", or with a Java-style "-jar" argument (installed as the
+// runtime's javaw.exe in GUI tests), it first prints a game server's start-up phrases.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -53,7 +54,9 @@ bool listen_on(int port) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "server") == 0) {
+    bool as_server = argc > 1 && std::strcmp(argv[1], "server") == 0;
+    for (int i = 1; i < argc; ++i) as_server = as_server || std::strcmp(argv[i], "-jar") == 0;
+    if (as_server) {
         out("[12:00:00 INFO]: Starting minecraft server version 1.7.2\n");
         out("[12:00:00 INFO]: Default game type: SURVIVAL\n");
         out("[12:00:01 INFO]: Done (0.123s)! For help, type \"help\" or \"?\"\n>");
