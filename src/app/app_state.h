@@ -1,6 +1,4 @@
 #pragma once
-// ENGINEERS: before writing or committing anything, read /work/TEAM_RULES.txt (team rules: what
-// comments may say, committing only your own paths, tests). This note is removed at integration.
 // The process-wide state, created at program start and alive until the program ends. Every
 // handler receives it; tests build one over the headless UI and a fake platform.
 #include <string>

@@ -1,6 +1,4 @@
 #pragma once
-// ENGINEERS: before writing or committing anything, read /work/TEAM_RULES.txt (team rules: what
-// comments may say, committing only your own paths, tests). This note is removed at integration.
 // The only way the logic reaches the windows: named controls and a small set of operations.
 // Every operation may be called from any thread; the win32 side carries each one out on the
 // window thread in order, and a read answers after every change queued before it.

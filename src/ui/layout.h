@@ -1,6 +1,4 @@
 #pragma once
-// ENGINEERS: before writing or committing anything, read /work/TEAM_RULES.txt (team rules: what
-// comments may say, committing only your own paths, tests). This note is removed at integration.
 // One table per window: every control's name, kind, caption, place, parent and initial state.
 // The win32 side builds the window from it; the headless UI and the UI test driver read it.
 #include <span>

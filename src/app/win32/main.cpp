@@ -17,6 +17,12 @@
 #include "ui/win32/layout_window.h"
 #include "ui/win32/win32_ui.h"
 
+namespace {
+
+constexpr int kExitGraceMs = 1000;
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     INITCOMMONCONTROLSEX icc{
         sizeof icc, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
@@ -42,5 +48,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    // Closing does not stop a server. A reader or watcher may still follow a child that goes on
+    // running (after a port conflict, say): the state it uses must not be freed under it, so
+    // such a program ends at once and leaves the cleaning to the system.
+    if (!app.session.threads.wait_idle(kExitGraceMs)) ExitProcess(0);
     return 0;
 }
