@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
           g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick xdotool
-          fonts-wqy-microhei openjdk-17-jdk-headless junit4)
+          fonts-wqy-microhei fonts-wine openjdk-17-jdk-headless junit4)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
