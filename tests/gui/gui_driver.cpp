@@ -1,13 +1,13 @@
 // Drives Cubeworks.exe under Wine: starts it in an empty program folder, finds its windows and
 // controls through the window table, and checks what the operator would see and do.
-// Environment: CW_PROGRAM (the built program), CW_SCREENSHOTS (folder for window captures).
+// Environment: CW_PROGRAM (the built program), CW_SCREENSHOTS (folder for window captures),
+// CW_TEST_CHILD (the test child, installed as a Java runtime by server_gui_test.cpp).
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
 // clang-format on
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <set>
@@ -28,62 +28,13 @@ using win32::to_wide;
 
 constexpr DWORD kStartTimeoutMs = 60000;  // writes the 19 MB server jar before it shows
 constexpr DWORD kTimeoutMs = 10000;
-constexpr char kJavaKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
-
-std::wstring env(const wchar_t* name) {
-    const wchar_t* v = _wgetenv(name);
-    return v ? v : L"";
-}
 
 const WindowSpec& table() {
     return main_window_spec();
 }
 
 int menu_id(std::string_view menu, std::string_view caption) {
-    for (std::size_t i = 0; i < table().menus.size(); ++i) {
-        if (table().menus[i].menu == menu && table().menus[i].caption == caption) {
-            return win32::kMenuIdBase + static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-void delete_java_keys() {
-    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kJavaKey);  // default view first
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft", 0, KEY_ALL_ACCESS | view,
-                          &key) == ERROR_SUCCESS) {
-            RegDeleteTreeA(key, "Java Runtime Environment");
-            RegCloseKey(key);
-        }
-    }
-}
-
-void register_java(const char* version, const char* home) {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kJavaKey, 0, nullptr, 0,
-                        KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, "CurrentVersion", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(strlen(version) + 1));
-        HKEY sub;
-        if (RegCreateKeyExA(key, version, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr,
-                            &sub, nullptr) == ERROR_SUCCESS) {
-            RegSetValueExA(sub, "JavaHome", 0, REG_SZ, reinterpret_cast<const BYTE*>(home),
-                           static_cast<DWORD>(strlen(home) + 1));
-            RegCloseKey(sub);
-        }
-        RegCloseKey(key);
-    }
-}
-
-void screenshot(HWND window, const wchar_t* name) {
-    const std::wstring dir = env(L"CW_SCREENSHOTS");
-    if (dir.empty()) return;
-    CreateDirectoryW(dir.c_str(), nullptr);
-    Sleep(300);  // let the window finish painting
-    capture_window(window, dir + L"\\" + name + L".bmp");
+    return gui::menu_id(table(), menu, caption);
 }
 
 // The window class and style bits each kind of control is made of.

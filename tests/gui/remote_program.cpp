@@ -1,10 +1,15 @@
 #include "remote_program.h"
 
 #include <commctrl.h>
+#include <winsock2.h>
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
+#include "app/workspace.h"
+#include "config/properties.h"
 #include "ui/win32/layout_window.h"
 #include "ui/win32/wide_text.h"
 
@@ -106,6 +111,30 @@ void remove_tree(const std::wstring& path) {
         FindClose(h);
     }
     RemoveDirectoryW(path.c_str());
+}
+
+constexpr char kJavaKey[] = "SOFTWARE\\JavaSoft\\Java Runtime Environment";
+constexpr int kUsualServerPort = 25565;
+
+// A TCP port bound on every address: the one asked for (0 lets the system choose), or -1 when
+// something holds it.
+int bind_port(int port) {
+    WSADATA wsa;
+    WSAStartup(MAKEWORD(2, 2), &wsa);
+    const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(static_cast<u_short>(port));
+    addr.sin_addr.s_addr = htonl(INADDR_ANY);
+    int bound = -1;
+    if (bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0) {
+        int len = sizeof addr;
+        getsockname(s, reinterpret_cast<sockaddr*>(&addr), &len);
+        bound = ntohs(addr.sin_port);
+    }
+    closesocket(s);
+    WSACleanup();
+    return bound;
 }
 
 }  // namespace
@@ -365,6 +394,98 @@ bool capture_window(HWND hwnd, const std::wstring& bmp_path) {
     fwrite(bits.data(), 1, bits.size(), out);
     fclose(out);
     return true;
+}
+
+bool set_text_of(HWND hwnd, const std::wstring& text) {
+    return send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) != 0;
+}
+
+void click(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+int menu_id(const WindowSpec& table, std::string_view menu, std::string_view caption) {
+    for (std::size_t i = 0; i < table.menus.size(); ++i) {
+        if (table.menus[i].menu == menu && table.menus[i].caption == caption) {
+            return win32::kMenuIdBase + static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+std::wstring env(const wchar_t* name) {
+    const wchar_t* v = _wgetenv(name);
+    return v ? v : L"";
+}
+
+void delete_java_keys() {
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kJavaKey);  // default view first
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\JavaSoft", 0, KEY_ALL_ACCESS | view,
+                          &key) == ERROR_SUCCESS) {
+            RegDeleteTreeA(key, "Java Runtime Environment");
+            RegCloseKey(key);
+        }
+    }
+}
+
+void register_java(const char* version, const char* home) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kJavaKey, 0, nullptr, 0,
+                        KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS) {
+        RegSetValueExA(key, "CurrentVersion", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                       static_cast<DWORD>(strlen(version) + 1));
+        HKEY sub;
+        if (RegCreateKeyExA(key, version, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr,
+                            &sub, nullptr) == ERROR_SUCCESS) {
+            RegSetValueExA(sub, "JavaHome", 0, REG_SZ, reinterpret_cast<const BYTE*>(home),
+                           static_cast<DWORD>(strlen(home) + 1));
+            RegCloseKey(sub);
+        }
+        RegCloseKey(key);
+    }
+}
+
+void screenshot(HWND window, const wchar_t* name) {
+    const std::wstring dir = env(L"CW_SCREENSHOTS");
+    if (dir.empty()) return;
+    CreateDirectoryW(dir.c_str(), nullptr);
+    Sleep(300);  // let the window finish painting
+    capture_window(window, dir + L"\\" + name + L".bmp");
+}
+
+FakeJavaRuntime::FakeJavaRuntime() {
+    const std::wstring child = env(L"CW_TEST_CHILD");
+    CreateDirectoryW((home_.path() + L"\\bin").c_str(), nullptr);
+    if (child.empty() || !CopyFileW(child.c_str(), javaw().c_str(), FALSE)) return;
+    delete_java_keys();
+    register_java("1.7", win32::to_gbk(home_.path()).c_str());
+    ready_ = true;
+}
+
+FakeJavaRuntime::~FakeJavaRuntime() {
+    delete_java_keys();
+}
+
+int prepare_server_port(const ProgramFolder& folder) {
+    const int port = bind_port(kUsualServerPort) == kUsualServerPort ? kUsualServerPort
+                                                                      : bind_port(0);
+    std::string text(default_properties_text());
+    write_property(text, "server-port", std::to_string(port));
+    CreateDirectoryW((folder.path() + win32::to_wide(kWorkspaceRoot)).c_str(), nullptr);
+    const std::wstring path = folder.path() + win32::to_wide(kPropertiesPath);
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return -1;
+    DWORD written = 0;
+    WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(h);
+    return written == text.size() ? port : -1;
+}
+
+void use_dead_ip_echo() {
+    SetEnvironmentVariableW(L"CUBEWORKS_IP_ECHO", L"127.0.0.1:1");
 }
 
 }  // namespace cw::gui

@@ -86,6 +86,44 @@ void click_tab(const RemoteProgram& program, HWND tab, int index);
 // Captures a window's screen area into a 24-bit BMP file.
 bool capture_window(HWND hwnd, const std::wstring& bmp_path);
 
+// WM_SETTEXT across processes; true when the control took the text.
+bool set_text_of(HWND hwnd, const std::wstring& text);
+// A button click as BM_CLICK gives it, posted (the handler may open a message box).
+void click(HWND button);
+// The id a window table's menu entry carries; -1 when the table has none.
+int menu_id(const WindowSpec& table, std::string_view menu, std::string_view caption);
+
+// ---- The test machine ----
+
+// An environment variable of this process, "" when unset.
+std::wstring env(const wchar_t* name);
+// The Java runtime key, removed from both registry views.
+void delete_java_keys();
+// Registers a runtime as the machine's current Java: CurrentVersion and the version's JavaHome.
+void register_java(const char* version, const char* home);
+// Captures `window` into CW_SCREENSHOTS\<name>.bmp (nothing when that variable is unset).
+void screenshot(HWND window, const wchar_t* name);
+
+// A Java runtime whose javaw.exe is the test child (CW_TEST_CHILD): started with "-jar" it
+// talks like a game server. Registered as the machine's runtime while the object lives.
+class FakeJavaRuntime {
+  public:
+    FakeJavaRuntime();
+    ~FakeJavaRuntime();
+    bool ready() const { return ready_; }
+    std::wstring javaw() const { return home_.path() + L"\\bin\\javaw.exe"; }
+
+  private:
+    ProgramFolder home_;
+    bool ready_ = false;
+};
+
+// Gives the program folder a settings file whose server port nothing on this machine holds:
+// the usual 25565 when it is free, else a free one. Returns the port.
+int prepare_server_port(const ProgramFolder& folder);
+// The public address look-up fails at once (a closed local port) instead of waiting for the net.
+void use_dead_ip_echo();
+
 // Waits until `done` holds or the time-out passes; the last answer of `done`.
 template <class F>
 bool wait_for(F done, DWORD timeout_ms) {

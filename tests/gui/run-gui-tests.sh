@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs the window tests under Wine: on a private virtual X screen when DISPLAY is unset, in a
 # Wine prefix of their own (Chinese font replacements, a 1024x768 virtual desktop).
-# Arguments: win32_ui_tests.exe gui_driver.exe Cubeworks.exe screenshot-folder
+# Arguments: win32_ui_tests.exe gui_driver.exe Cubeworks.exe screenshot-folder test-child.exe
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-ui_tests=$1 driver=$2 program=$3 shots=$4
+ui_tests=$1 driver=$2 program=$3 shots=$4 child=$5
 
 : "${CUBEWORKS_GUI_WINEPREFIX:=$(cd "$(dirname "$program")" && pwd)/wineprefix-gui}"
 export CUBEWORKS_WINEPREFIX="$CUBEWORKS_GUI_WINEPREFIX"
@@ -47,7 +47,8 @@ rm -rf "$shots"
 mkdir -p "$shots"
 CW_PROGRAM=$(winepath -w "$program" 2>/dev/null)
 CW_SCREENSHOTS=$(winepath -w "$shots" 2>/dev/null)
-export CW_PROGRAM CW_SCREENSHOTS
+CW_TEST_CHILD=$(winepath -w "$child" 2>/dev/null)
+export CW_PROGRAM CW_SCREENSHOTS CW_TEST_CHILD
 
 status=0
 wine "$ui_tests" --gtest_brief=1 || status=1

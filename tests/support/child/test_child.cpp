@@ -3,6 +3,7 @@
 //   echo TEXT      prints TEXT and a line end
 //   zero           prints "ab", a zero byte, "cd"
 //   burst N        prints N bytes of a repeating pattern "0123456789" as fast as it can
+//   burst N TEXT   the same, then a line end, TEXT and a line end (a marker to wait for)
 //   listen PORT    listens on 127.0.0.1:PORT, prints "listening" (stays alive)
 //   exit N         exits with status N
 //   sleep MS       waits MS milliseconds, then prints "slept"
@@ -70,13 +71,18 @@ int main(int argc, char** argv) {
         } else if (cmd == "zero") {
             out(std::string("ab\0cd", 5));
         } else if (cmd.rfind("burst ", 0) == 0) {
-            long n = std::atol(cmd.c_str() + 6);
+            char* rest = nullptr;
+            long n = std::strtol(cmd.c_str() + 6, &rest, 10);
             std::string block;
             for (int i = 0; i < 6400; ++i) block.push_back(static_cast<char>('0' + i % 10));
             while (n > 0) {
                 const long take = n < static_cast<long>(block.size()) ? n : block.size();
                 std::fwrite(block.data(), 1, take, stdout);
                 n -= take;
+            }
+            if (*rest == ' ' && rest[1] != '\0') {
+                const std::string marker = "\n" + std::string(rest + 1) + "\n";
+                std::fwrite(marker.data(), 1, marker.size(), stdout);
             }
             std::fflush(stdout);
         } else if (cmd.rfind("listen ", 0) == 0) {

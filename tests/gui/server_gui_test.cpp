@@ -1,0 +1,208 @@
+// The game server worked through Cubeworks.exe's window under Wine: the "Java runtime" is the
+// test child installed as javaw.exe, which answers like a game server (start-up phrases, echo,
+// stop). Start, the live console, the close guard, typed commands, stop and forced close.
+// Environment: CW_PROGRAM, CW_TEST_CHILD, CW_SCREENSHOTS.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "remote_program.h"
+#include "ui/main_window_layout.h"
+#include "ui/win32/wide_text.h"
+
+namespace cw::gui {
+namespace {
+
+using win32::to_wide;
+
+constexpr DWORD kStartTimeoutMs = 60000;  // writes the 19 MB server jar before it shows
+constexpr DWORD kTimeoutMs = 10000;
+constexpr int kConsolePage = 1;
+constexpr int kAddressPart = 0;
+constexpr int kStatusPart = 1;
+
+const WindowSpec& table() {
+    return main_window_spec();
+}
+
+bool contains(const std::wstring& text, std::string_view gbk) {
+    return text.find(to_wide(gbk)) != std::wstring::npos;
+}
+
+class RunningServer : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        java_ = std::make_unique<FakeJavaRuntime>();
+        folder_ = std::make_unique<ProgramFolder>();
+        port_ = prepare_server_port(*folder_);
+        use_dead_ip_echo();
+        program_ = std::make_unique<RemoteProgram>();
+        if (!java_->ready() || port_ < 0 ||
+            !program_->start(env(L"CW_PROGRAM"), folder_->path())) {
+            return;
+        }
+        program_->wait_main_window(table(), kStartTimeoutMs, &notices_);
+    }
+    static void TearDownTestSuite() {
+        program_.reset();  // ends the program (and with it its child) when a test left it running
+        folder_.reset();
+        java_.reset();
+    }
+    void SetUp() override {
+        ASSERT_TRUE(java_->ready()) << "CW_TEST_CHILD missing or not copied";
+        ASSERT_GT(port_, 0) << "no settings file with a free server port";
+        ASSERT_NE(program_->main_window(), nullptr) << "the main window never showed";
+        ASSERT_TRUE(program_->running());
+    }
+
+    static HWND main() { return program_->main_window(); }
+    static HWND control(std::string_view name) { return program_->control(table(), name); }
+    static std::wstring console() { return text_of(control("编辑框_回显文本")); }
+    static std::wstring status(int part) {
+        return program_->status_text(control("状态条1"), part);
+    }
+    static bool enabled(std::string_view name) { return IsWindowEnabled(control(name)) != FALSE; }
+
+    static bool console_shows(std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {
+        return wait_for([&] { return contains(console(), gbk); }, timeout_ms);
+    }
+    static bool status_reads(int part, std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {
+        return wait_for([&] { return status(part) == to_wide(gbk); }, timeout_ms);
+    }
+    static bool buttons_read(bool start, bool stop) {
+        return wait_for([&] { return enabled("按钮1") == start && enabled("按钮2") == stop; },
+                        kTimeoutMs);
+    }
+    // The message box the last action brought up, answered with OK.
+    static MessageBoxSeen answer_next_message() {
+        MessageBoxSeen box = program_->wait_message_box(kTimeoutMs);
+        if (box.hwnd) {
+            answer_ok(box.hwnd);
+            wait_for([&] { return !IsWindow(box.hwnd) || !IsWindowVisible(box.hwnd); }, kTimeoutMs);
+        }
+        return box;
+    }
+    // Clicks the start button and waits until the server has reported itself started.
+    static void start_server() {
+        click(control("按钮1"));
+        ASSERT_TRUE(status_reads(kStatusPart, "服务器已开启"));
+    }
+    static void send_command(const std::wstring& text) {
+        ASSERT_TRUE(set_text_of(control("编辑框2"), text));
+        click(control("按钮3"));
+    }
+
+    static std::unique_ptr<FakeJavaRuntime> java_;
+    static std::unique_ptr<ProgramFolder> folder_;
+    static std::unique_ptr<RemoteProgram> program_;
+    static std::vector<MessageBoxSeen> notices_;
+    static int port_;
+};
+
+std::unique_ptr<FakeJavaRuntime> RunningServer::java_;
+std::unique_ptr<ProgramFolder> RunningServer::folder_;
+std::unique_ptr<RemoteProgram> RunningServer::program_;
+std::vector<MessageBoxSeen> RunningServer::notices_;
+int RunningServer::port_ = -1;
+
+// The tests below follow one server through its life, in this order.
+
+TEST_F(RunningServer, TheJavaPathIsTheRegisteredRuntimesJavaw) {
+    EXPECT_TRUE(notices_.empty());
+    EXPECT_EQ(text_of(control("编辑框_java")), java_->javaw());
+}
+
+TEST_F(RunningServer, StartShowsTheConsolePageAndTheServersOutputAsItComes) {
+    click(control("按钮1"));
+    const HWND tab = control(kMainTab);
+    EXPECT_TRUE(wait_for([&] { return SendMessageW(tab, TCM_GETCURSEL, 0, 0) == kConsolePage; },
+                         kTimeoutMs));
+    EXPECT_TRUE(IsWindowVisible(control("编辑框_回显文本")));
+    EXPECT_TRUE(buttons_read(false, true));
+
+    // The server's start-up phrases, rewritten, after the launch's own line.
+    ASSERT_TRUE(console_shows("已开服。用时：")) << console().size();
+    const std::wstring text = console();
+    EXPECT_EQ(text.rfind(to_wide("服务器正在开启...."), 0), 0u);
+    EXPECT_TRUE(contains(text, "默认的游戏类型：: SURVIVAL"));
+    EXPECT_TRUE(contains(text, "已开服。用时： (0.123s)!"));
+    EXPECT_FALSE(contains(text, "Done"));
+    EXPECT_TRUE(contains(text, ">\r\n"));  // a line break after the prompt
+
+    // No address from the (dead) echo service: "服务器IP:" + "" + ":" + port.
+    ASSERT_TRUE(status_reads(kStatusPart, "服务器已开启"));
+    const std::wstring address = status(kAddressPart);
+    EXPECT_EQ(address.rfind(to_wide("服务器IP:"), 0), 0u) << address.size();
+    const std::wstring port = L":" + std::to_wstring(port_);
+    EXPECT_TRUE(address.size() >= port.size() &&
+                address.compare(address.size() - port.size(), port.size(), port) == 0);
+}
+
+TEST_F(RunningServer, ClosingIsRefusedWhileTheServerRuns) {
+    PostMessageW(main(), WM_CLOSE, 0, 0);
+    const MessageBoxSeen box = answer_next_message();
+    ASSERT_NE(box.hwnd, nullptr);
+    EXPECT_EQ(box.title, to_wide("信息："));
+    EXPECT_EQ(box.text, to_wide("请关闭服务器！！"));
+    Sleep(300);
+    EXPECT_TRUE(program_->running());
+    EXPECT_TRUE(IsWindowVisible(main()));
+}
+
+TEST_F(RunningServer, TypedCommandsReachTheServerAsGbkAndTheInputEmpties) {
+    // An empty input sends nothing: an empty line would make the server answer "Unknown command".
+    ASSERT_TRUE(set_text_of(control("编辑框2"), L""));
+    click(control("按钮3"));
+    send_command(to_wide("echo 你好，服务器"));
+    ASSERT_TRUE(console_shows("你好，服务器\r\n"));
+    EXPECT_EQ(text_of(control("编辑框2")), L"");
+    EXPECT_FALSE(contains(console(), "Unknown command"));
+    screenshot(main(), L"page2-console-running");
+}
+
+TEST_F(RunningServer, StopButtonStopsTheServerAndResetsTheButtons) {
+    click(control("按钮2"));
+    EXPECT_TRUE(console_shows("Stopping server"));
+    EXPECT_TRUE(status_reads(kStatusPart, "服务器已关闭"));
+    EXPECT_TRUE(buttons_read(true, false));
+
+    // Nothing left to force closed.
+    const int force = menu_id(table(), "服务器管理", "强制性关闭服务器");
+    PostMessageW(main(), WM_COMMAND, MAKEWPARAM(force, 0), 0);
+    EXPECT_EQ(answer_next_message().text, to_wide("服务器不存在无需强制性关闭"));
+}
+
+TEST_F(RunningServer, ForcedCloseEndsASecondServerAndEmptiesTheConsole) {
+    ASSERT_TRUE(buttons_read(true, false));
+    start_server();
+    // The second launch starts from a fresh console.
+    EXPECT_EQ(console().rfind(to_wide("服务器正在开启...."), 0), 0u);
+    EXPECT_FALSE(contains(console(), "Stopping server"));
+
+    const int force = menu_id(table(), "服务器管理", "强制性关闭服务器");
+    PostMessageW(main(), WM_COMMAND, MAKEWPARAM(force, 0), 0);
+    const MessageBoxSeen box = answer_next_message();
+    EXPECT_EQ(box.title, to_wide("信息："));
+    EXPECT_EQ(box.text, to_wide("强制性关闭服务器成功"));
+    EXPECT_TRUE(buttons_read(true, false));
+    EXPECT_TRUE(wait_for([] { return console().empty(); }, kTimeoutMs)) << console().size();
+    EXPECT_TRUE(status_reads(kStatusPart, "服务器已关闭"));
+    // The child really is gone: nothing answers a command any more.
+    send_command(L"echo still there");
+    Sleep(500);
+    EXPECT_TRUE(console().empty());
+}
+
+TEST_F(RunningServer, ClosingAfterTheServerStoppedEndsTheProgramAtOnce) {
+    PostMessageW(main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program_->wait_exit(kTimeoutMs), 0);
+    EXPECT_TRUE(program_->wait_message_box(0).hwnd == nullptr);
+}
+
+}  // namespace
+}  // namespace cw::gui
