@@ -24,16 +24,22 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 sleep 1
-(cd build/run && "$root/scripts/wine-run.sh" Cubeworks.exe) &
+# Wine's own desktop window gives the program's windows their title bars.
+(cd build/run && "$root/scripts/wine-run.sh" explorer /desktop=cubeworks,1024x768 Cubeworks.exe) &
 app=$!
+# The start-up has run once the workspace's settings file exists.
 for _ in $(seq 1 120); do
-    if xdotool search --name "$title" >/dev/null 2>&1; then break; fi
+    [ -f build/run/Cubeworks-Admin/server.properties ] && break
     sleep 0.5
 done
-sleep 2
-# A Java-not-found message may be in front: the screenshot shows whatever the operator would see.
+sleep 3
 mkdir -p build/screenshots
+import -window root build/screenshots/run-start.png
+# Without a registered Java runtime a message says so first; answer it to see the window.
+xdotool key Return 2>/dev/null || true
+sleep 2
 import -window root build/screenshots/run-main-window.png
-echo "Screenshot: $root/build/screenshots/run-main-window.png"
-echo "Cubeworks.exe is running under Wine on the virtual display $DISPLAY (pid $app); press Ctrl+C to end it."
+echo "Screenshots: $root/build/screenshots/run-start.png (first thing shown)"
+echo "             $root/build/screenshots/run-main-window.png (the main window)"
+echo "Cubeworks.exe is running under Wine on the virtual display $DISPLAY; press Ctrl+C to end it."
 wait $app
