@@ -32,6 +32,17 @@ step test-native ctest --preset native
 step test-win32 ctest --preset win32
 
 echo
+echo "=== Test runners' closing lines"
+for preset in native win32; do
+    log="build/$preset/Testing/Temporary/LastTest.log"
+    [ -f "$log" ] || continue
+    awk -v preset="$preset" '
+        /^[0-9]+\/[0-9]+ Testing: / { name = $3 }
+        /\[  PASSED  \]|\[  FAILED  \]|\[  SKIPPED \]|^OK \(|^FAILURES!!!|^Tests run:/ {
+            printf "%-7s %-16s %s\n", preset, name, $0 }' "$log"
+done
+
+echo
 echo "=== Summary"
 printf '%s\n' "${summary[@]}"
 exit $status
