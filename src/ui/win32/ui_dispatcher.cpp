@@ -7,6 +7,8 @@ namespace cw::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"CubeworksDispatcher";
+// Brings the next turn when work was queued during a turn.
+constexpr UINT_PTR kNextTurnTimer = 1;
 
 }  // namespace
 
@@ -34,7 +36,8 @@ UiDispatcher::~UiDispatcher() {
 }
 
 LRESULT CALLBACK UiDispatcher::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == kMsgDispatch) {
+    if (msg == kMsgDispatch || (msg == WM_TIMER && wp == kNextTurnTimer)) {
+        if (msg == WM_TIMER) KillTimer(hwnd, kNextTurnTimer);
         auto* self = reinterpret_cast<UiDispatcher*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (self) self->drain();
         return 0;
@@ -109,14 +112,19 @@ void UiDispatcher::run(Item& item) {
 }
 
 void UiDispatcher::drain() {
-    for (;;) {
+    // One turn runs what was queued when it began. What other threads queue meanwhile waits for
+    // the next turn, which a timer brings: its message ranks below input and painting, so that
+    // output that never pauses cannot keep the window from answering and drawing.
+    std::size_t turn = 0;
+    {
+        std::lock_guard lock(mutex_);
+        turn = queue_.size();
+    }
+    for (; turn > 0; --turn) {
         Item item;
         {
             std::lock_guard lock(mutex_);
-            if (queue_.empty()) {
-                posted_ = false;
-                return;
-            }
+            if (queue_.empty()) break;  // shut down, or drained by a turn run from a modal loop
             item = std::move(queue_.front());
             queue_.pop_front();
             pending_bytes_ -= item.text.size();
@@ -129,6 +137,8 @@ void UiDispatcher::drain() {
             done_.notify_all();
         }
     }
+    std::lock_guard lock(mutex_);
+    posted_ = !queue_.empty() && SetTimer(window_, kNextTurnTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void UiDispatcher::shut_down() {

@@ -3,9 +3,10 @@
 //
 // Work queued here runs on the window thread, in the order it was queued, when that thread's
 // message loop (or any modal loop: message box, menu, file dialog) picks up kMsgDispatch at the
-// dispatcher's own message-only window. A message is posted only when none is pending; one
-// message drains the whole queue, one item at a time, so work that opens a modal loop lets the
-// items behind it run from that loop.
+// dispatcher's own message-only window. A message is posted only when none is pending; it starts
+// a turn that runs, one item at a time, what was queued when the turn began. Work queued during a
+// turn gets the next one by a timer, whose message comes after input and painting: the window
+// answers and draws between turns however fast the background threads queue.
 //
 // - Changes (post) return once queued. The queue is bounded: a background thread waits while
 //   it is full, so a slow window thread slows the producers down instead of piling work up.

@@ -4,6 +4,7 @@
 //   zero           prints "ab", a zero byte, "cd"
 //   burst N        prints N bytes of a repeating pattern "0123456789" as fast as it can
 //   burst N TEXT   the same, then a line end, TEXT and a line end (a marker to wait for)
+//   lines N [TEXT] the same as 100-byte lines: 98 pattern digits and "\r\n"
 //   listen PORT    listens on 127.0.0.1:PORT, prints "listening" (stays alive)
 //   exit N         exits with status N
 //   sleep MS       waits MS milliseconds, then prints "slept"
@@ -24,6 +25,8 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <windows.h>
+#include <fcntl.h>
+#include <io.h>
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -52,6 +55,33 @@ bool listen_on(int port) {
     return listen(s, 4) == 0;  // the socket stays open for the process's life
 }
 
+// "N [TEXT]": N bytes of the repeating pattern, either "0123456789" or, as lines, 100-byte lines
+// of 98 pattern digits and "\r\n" (written as they are); then the marker line when TEXT is given.
+void burst(const char* args, bool as_lines) {
+    char* rest = nullptr;
+    long n = std::strtol(args, &rest, 10);
+    std::string block;
+    while (block.size() < 6400) {
+        const std::size_t column = block.size() % 100;
+        block.push_back(!as_lines || column < 98 ? static_cast<char>('0' + column % 10)
+                                                 : column == 98 ? '\r' : '\n');
+    }
+    std::fflush(stdout);
+#ifdef _WIN32
+    if (as_lines) _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    while (n > 0) {
+        const long take = n < static_cast<long>(block.size()) ? n : block.size();
+        std::fwrite(block.data(), 1, take, stdout);
+        n -= take;
+    }
+    std::fflush(stdout);
+#ifdef _WIN32
+    if (as_lines) _setmode(_fileno(stdout), _O_TEXT);
+#endif
+    if (*rest == ' ' && rest[1] != '\0') out("\n" + std::string(rest + 1) + "\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,20 +101,9 @@ int main(int argc, char** argv) {
         } else if (cmd == "zero") {
             out(std::string("ab\0cd", 5));
         } else if (cmd.rfind("burst ", 0) == 0) {
-            char* rest = nullptr;
-            long n = std::strtol(cmd.c_str() + 6, &rest, 10);
-            std::string block;
-            for (int i = 0; i < 6400; ++i) block.push_back(static_cast<char>('0' + i % 10));
-            while (n > 0) {
-                const long take = n < static_cast<long>(block.size()) ? n : block.size();
-                std::fwrite(block.data(), 1, take, stdout);
-                n -= take;
-            }
-            if (*rest == ' ' && rest[1] != '\0') {
-                const std::string marker = "\n" + std::string(rest + 1) + "\n";
-                std::fwrite(marker.data(), 1, marker.size(), stdout);
-            }
-            std::fflush(stdout);
+            burst(cmd.c_str() + 6, false);
+        } else if (cmd.rfind("lines ", 0) == 0) {
+            burst(cmd.c_str() + 6, true);
         } else if (cmd.rfind("listen ", 0) == 0) {
             out(listen_on(std::atoi(cmd.c_str() + 7)) ? "listening\n" : "bind failed\n");
         } else if (cmd.rfind("exit ", 0) == 0) {
