@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -505,6 +506,67 @@ TEST(UiDispatcher, BackgroundThreadsWaitWhenTheQueueIsFullAndRunInOrder) {
     producer.join();
     pump();
     EXPECT_EQ(ran, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+// Counts the probe messages that reached the window procedure.
+constexpr UINT kProbeMessage = WM_APP + 7;
+std::atomic<int> g_probes_seen{0};
+
+LRESULT CALLBACK count_probes(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kProbeMessage) ++g_probes_seen;
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+TEST(UiDispatcher, TheMessageLoopGetsItsTurnWhileOutputNeverPauses) {
+    // A slow console and a reader that never pauses: each batch ends only once the next one is
+    // queued, so the queue is never empty while the reader runs. Messages posted to the window
+    // thread (as input and painting are) still get through between turns.
+    std::atomic<bool> stop{false};
+    UiDispatcher* dispatcher = nullptr;
+    UiDispatcher d([&](const std::string&, std::string_view, std::span<const std::size_t>) {
+        Sleep(2);
+        while (!stop && dispatcher->pending() == 0) Sleep(1);
+    });
+    dispatcher = &d;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = count_probes;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"CubeworksProbeTarget";
+    RegisterClassW(&wc);
+    const HWND target = CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      wc.hInstance, nullptr);
+    ASSERT_NE(target, nullptr);
+    g_probes_seen = 0;
+
+    std::atomic<bool> produced{false};
+    std::thread reader([&] {
+        const std::string chunk(260, 'x');
+        while (!stop) d.post_console("box", chunk);
+        produced = true;
+    });
+    std::atomic<DWORD> slowest{0};
+    std::atomic<int> lost{0};
+    std::thread prober([&] {
+        for (int i = 1; i <= 5; ++i) {
+            Sleep(50);
+            const DWORD start = GetTickCount();
+            PostMessageW(target, kProbeMessage, 0, 0);
+            while (g_probes_seen < i && GetTickCount() - start < 2000) Sleep(1);
+            if (g_probes_seen < i) {
+                ++lost;
+                break;
+            }
+            slowest = std::max<DWORD>(slowest, GetTickCount() - start);
+        }
+        stop = true;
+    });
+    EXPECT_TRUE(pump_until([&] { return produced.load(); }, 30000));
+    prober.join();
+    reader.join();
+    pump_until([&] { return d.pending() == 0; });
+    DestroyWindow(target);
+    EXPECT_EQ(lost.load(), 0);
+    EXPECT_LT(slowest.load(), 500u);
 }
 
 TEST(UiDispatcher, OnTheWindowThreadWorkRunsAtOnceAfterWhatIsQueued) {
