@@ -91,6 +91,11 @@ class BurstUi : public HeadlessUi {
     }
     std::size_t received() const { return received_; }
     std::size_t out_of_order() const { return out_of_order_; }
+    // Forget what came before the burst (the server's start-up lines).
+    void reset() {
+        received_ = 0;
+        out_of_order_ = 0;
+    }
 
   private:
     std::atomic<std::size_t> received_{0};
@@ -120,6 +125,13 @@ void BM_ConsoleThroughput(benchmark::State& state) {
         BurstUi ui{main_window_spec()};
         BenchRig rig(ui);
         launch_server(rig.app);
+        // The child answers like a game server: its start-up lines come first.
+        if (!test::wait_until([&] { return rig.app.session.state == ServerState::Running; },
+                              15000)) {
+            state.SkipWithError("the server never started");
+            break;
+        }
+        ui.reset();
         const auto start = Clock::now();
         send_console_command(rig.app, "burst " + std::to_string(kBytes));
         if (!test::wait_until([&] { return ui.received() >= kBytes; }, 120000)) {
