@@ -5,4 +5,19 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 cmake --preset native >/dev/null
 cmake --build build/native --target cubeworks_bench cw_test_child
-exec build/native/tests/cubeworks_bench "$@"
+status=0
+build/native/tests/cubeworks_bench "$@" || status=$?
+
+# ---- Console throughput through the real window under Wine ----
+# tests/gui/bench-console.sh builds the win32 tree and measures Cubeworks.exe's console box with
+# the test child as its server: 5 MB as 100-byte lines (server-like output). The same bytes as one
+# endless line take many minutes under Wine: CUBEWORKS_BENCH_BURST=1 adds that run.
+if [ -x tests/gui/bench-console.sh ] && command -v wine >/dev/null 2>&1; then
+    echo
+    echo "== Console throughput through the window (Wine) =="
+    tests/gui/bench-console.sh lines 5000000 3 || status=1
+    if [ "${CUBEWORKS_BENCH_BURST:-0}" = 1 ]; then
+        tests/gui/bench-console.sh burst 5000000 1 || status=1
+    fi
+fi
+exit $status
