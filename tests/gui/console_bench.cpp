@@ -11,8 +11,8 @@
 // clang-format on
 
 #include <algorithm>
-#include <cctype>
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -77,7 +77,8 @@ class CpuClock {
         if (h == INVALID_HANDLE_VALUE) return;
         do {
             const std::wstring name = fd.cFileName;
-            if (name.empty() || name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+            if (name.empty() || name.find_first_not_of(L"0123456789") != std::wstring::npos)
+                continue;
             std::string cmd = read_all(L"Z:\\proc\\" + name + L"\\cmdline");
             for (char& c : cmd) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             if (cmd.find(wanted) != std::string::npos) stat_ = L"Z:\\proc\\" + name + L"\\stat";
@@ -286,7 +287,8 @@ int bench(const std::string& mode, long bytes, int runs) {
         ResponsivenessProbe probe(window);
         const double start = now_s();
         click(program.control(table(), "按钮3"));
-        const double done = wait_for_marker(program, console, marker, start, kBurstTimeoutMs / 1000.0);
+        const double done =
+            wait_for_marker(program, console, marker, start, kBurstTimeoutMs / 1000.0);
         const bool seen = done >= 0;
         run.seconds = (seen ? done : now_s()) - start;
         const double cpu_after = cpu.seconds();
@@ -311,8 +313,9 @@ int bench(const std::string& mode, long bytes, int runs) {
                            std::to_string(static_cast<int>(100 * run.cpu / run.seconds)) + "%)")
                               .c_str(),
             run.max_answer_ms, run.samples, run.timeouts,
-            run.tail >= 0 ? ("holds a consistent " + std::to_string(run.tail) + "-byte tail").c_str()
-                          : run.why.c_str());
+            run.tail >= 0
+                ? ("holds a consistent " + std::to_string(run.tail) + "-byte tail").c_str()
+                : run.why.c_str());
         std::fflush(stdout);
         results.push_back(run);
         if (!seen) break;

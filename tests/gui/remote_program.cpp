@@ -470,8 +470,8 @@ FakeJavaRuntime::~FakeJavaRuntime() {
 }
 
 int prepare_server_port(const ProgramFolder& folder) {
-    const int port = bind_port(kUsualServerPort) == kUsualServerPort ? kUsualServerPort
-                                                                      : bind_port(0);
+    const int port =
+        bind_port(kUsualServerPort) == kUsualServerPort ? kUsualServerPort : bind_port(0);
     std::string text(default_properties_text());
     write_property(text, "server-port", std::to_string(port));
     CreateDirectoryW((folder.path() + win32::to_wide(kWorkspaceRoot)).c_str(), nullptr);

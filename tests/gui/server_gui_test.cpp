@@ -42,8 +42,7 @@ class RunningServer : public ::testing::Test {
         port_ = prepare_server_port(*folder_);
         use_dead_ip_echo();
         program_ = std::make_unique<RemoteProgram>();
-        if (!java_->ready() || port_ < 0 ||
-            !program_->start(env(L"CW_PROGRAM"), folder_->path())) {
+        if (!java_->ready() || port_ < 0 || !program_->start(env(L"CW_PROGRAM"), folder_->path())) {
             return;
         }
         program_->wait_main_window(table(), kStartTimeoutMs, &notices_);
@@ -63,9 +62,7 @@ class RunningServer : public ::testing::Test {
     static HWND main() { return program_->main_window(); }
     static HWND control(std::string_view name) { return program_->control(table(), name); }
     static std::wstring console() { return text_of(control("编辑框_回显文本")); }
-    static std::wstring status(int part) {
-        return program_->status_text(control("状态条1"), part);
-    }
+    static std::wstring status(int part) { return program_->status_text(control("状态条1"), part); }
     static bool enabled(std::string_view name) { return IsWindowEnabled(control(name)) != FALSE; }
 
     static bool console_shows(std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {

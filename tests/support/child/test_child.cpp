@@ -63,8 +63,9 @@ void burst(const char* args, bool as_lines) {
     std::string block;
     while (block.size() < 6400) {
         const std::size_t column = block.size() % 100;
-        block.push_back(!as_lines || column < 98 ? static_cast<char>('0' + column % 10)
-                                                 : column == 98 ? '\r' : '\n');
+        char c = static_cast<char>('0' + column % 10);
+        if (as_lines && column >= 98) c = column == 98 ? '\r' : '\n';
+        block.push_back(c);
     }
     std::fflush(stdout);
 #ifdef _WIN32
