@@ -2,7 +2,7 @@
 # Installs what the build and the tests need and the machine lacks. Safe to run again.
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
-          g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick xdotool
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick xdotool
           fonts-wqy-microhei fonts-wine openjdk-17-jdk-headless junit4)
 missing=()
 for p in "${packages[@]}"; do

@@ -24,16 +24,29 @@ step() {  # step <name> <command...>
     tail -n 4 "$log"
 }
 
+# The Windows tests run under Wine on the 32-bit program; a machine whose kernel runs no 32-bit
+# programs runs them on the same sources built 64-bit, and still builds the 32-bit program.
+. scripts/wine-env.sh
+if [ "$CW_WINE_PRESET" = win64 ]; then
+    echo "This machine runs no 32-bit programs: the Windows tests run on the 64-bit build."
+fi
+
 step configure-native cmake --preset native
 step build-native cmake --build --preset native
 step configure-win32 cmake --preset win32
-step build-win32 cmake --build --preset win32
+if [ "$CW_WINE_PRESET" = win32 ]; then
+    step build-win32 cmake --build --preset win32
+else
+    step build-win32 cmake --build --preset win32 --target Cubeworks
+    step configure-win64 cmake --preset win64
+    step build-win64 cmake --build --preset win64
+fi
 step test-native ctest --preset native
-step test-win32 ctest --preset win32
+step "test-$CW_WINE_PRESET" ctest --preset "$CW_WINE_PRESET"
 
 echo
 echo "=== Test runners' closing lines"
-for preset in native win32; do
+for preset in native "$CW_WINE_PRESET"; do
     log="build/$preset/Testing/Temporary/LastTest.log"
     [ -f "$log" ] || continue
     awk -v preset="$preset" '

@@ -2,7 +2,8 @@
 # Creates the test Wine prefix once: Chinese font replacements so that the windows show
 # real characters (WenQuanYi Micro Hei stands in for the fonts every Chinese Windows has).
 set -eu
-: "${CUBEWORKS_WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix}"
+. "$(dirname "$0")/wine-env.sh"
+: "${CUBEWORKS_WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix$([ "$CW_WINE_BITS" = 64 ] && echo 64)}"
 export WINEPREFIX="$CUBEWORKS_WINEPREFIX" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$WINEPREFIX"

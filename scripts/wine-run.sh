@@ -2,7 +2,8 @@
 # Runs a Windows program under Wine with the build's own prefix (ctest's emulator).
 # The prefix lives next to the build so tests never touch the user's Wine set-up.
 set -u
-: "${CUBEWORKS_WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix}"
+. "$(dirname "$0")/wine-env.sh"
+: "${CUBEWORKS_WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix$([ "$CW_WINE_BITS" = 64 ] && echo 64)}"
 export WINEPREFIX="$CUBEWORKS_WINEPREFIX"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -17,4 +18,4 @@ if [ -n "${CW_TEST_DRIVE:-}" ]; then
     rm -rf "$target" && mkdir -p "$target"
     ln -sfn "$target" "$WINEPREFIX/dosdevices/$letter:"
 fi
-exec wine "$@"
+wine "$@"

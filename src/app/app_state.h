@@ -1,10 +1,12 @@
 #pragma once
 // The process-wide state, created at program start and alive until the program ends. Every
-// handler receives it; tests build one over the headless UI and a fake platform.
+// handler of the event tables receives it and hands each operation only what that operation
+// works with; tests build one over the headless UI and a fake platform.
 #include <string>
 
 #include "config/java_info.h"
 #include "platform/platform.h"
+#include "server/server_context.h"
 #include "server/server_session.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -17,9 +19,8 @@ struct AppState {
           ui(controls),
           dialogs(dialogs),
           platform(platform),
-          session([&platform](const std::string& cmd, const std::string& wd, int show) {
-              return platform.start_child(cmd, wd, show);
-          }) {}
+          session(platform),
+          server{program_dir, session, ui, dialogs, platform} {}
 
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
@@ -29,6 +30,7 @@ struct AppState {
     Dialogs& dialogs;
     Platform& platform;
     ServerSession session;
+    ServerContext server;  // the server's operations work with this
     JavaInfo java;
     std::string properties_text;  // the in-memory copy of server.properties
 };

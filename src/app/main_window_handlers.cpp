@@ -2,25 +2,43 @@
 
 #include "app/later_hooks.h"
 #include "server/server_control.h"
-#include "ui/main_window_layout.h"
+#include "ui/main_window_controls.h"
 
 namespace cw {
 
+using namespace main_window;
+
 void start_server_clicked(AppState& app) {
-    launch_server(app);
-    app.ui.select_page(kMainTab, 1);
-    app.ui.set_enabled("按钮2", true);
-    app.ui.set_enabled("按钮1", false);
+    launch_server(app.server);
+    app.ui.select_page(kTab, kConsolePageIndex);
+    app.ui.set_enabled(kStopButton, true);
+    app.ui.set_enabled(kStartButton, false);
 }
 
 void stop_server_clicked(AppState& app) {
-    stop_server(app);
-    app.ui.set_enabled("按钮2", false);
-    app.ui.set_enabled("按钮1", true);
+    stop_server(app.server);
+    app.ui.set_enabled(kStopButton, false);
+    app.ui.set_enabled(kStartButton, true);
 }
 
 void stop_server_from_menu(AppState& app) {
     stop_server_clicked(app);
+}
+
+void stop_server_from_tray(AppState& app) {
+    stop_server(app.server);
+}
+
+void send_command_clicked(AppState& app) {
+    send_console_input(app.server);
+}
+
+void restart_server_from_menu(AppState& app) {
+    restart_server(app.server);
+}
+
+void force_close_from_menu(AppState& app) {
+    force_close_server(app.server);
 }
 
 bool main_window_may_close(AppState& app) {
@@ -33,7 +51,7 @@ bool main_window_may_close(AppState& app) {
 }
 
 void show_more_settings(AppState& app) {
-    app.ui.set_visible("分组框4", true);
+    app.ui.set_visible(kServerSettingsGroup, true);
 }
 
 void show_icon_help(AppState& app) {

@@ -12,6 +12,13 @@ void start_server_clicked(AppState& app);
 // whatever the stop did.
 void stop_server_clicked(AppState& app);
 void stop_server_from_menu(AppState& app);
+// The tray menu's "关闭服务器": the plain stop, which leaves the buttons as they are.
+void stop_server_from_tray(AppState& app);
+
+// "发送指令", "重启服务器", "强制性关闭服务器".
+void send_command_clicked(AppState& app);
+void restart_server_from_menu(AppState& app);
+void force_close_from_menu(AppState& app);
 
 // The window may close only while no server is starting or running.
 bool main_window_may_close(AppState& app);

@@ -1,11 +1,12 @@
 #include "app/startup.h"
 
 #include "app/later_hooks.h"
-#include "app/workspace.h"
 #include "config/java_detection.h"
 #include "config/properties.h"
+#include "config/workspace.h"
 #include "payload/payload.h"
 #include "platform/files.h"
+#include "ui/main_window_controls.h"
 
 namespace cw {
 
@@ -21,8 +22,8 @@ void on_main_window_created(AppState& app) {
 
     fs::write_whole_file(owned_path(dir, kCompanionJarPath),
                          payload::as_text(payload::companion_jar()));
-    load_server_settings(app);
-    app.ui.set_text("透明标签4", app.platform.lan_address());
+    app.properties_text = load_server_settings(dir, app.ui);
+    app.ui.set_text(main_window::kLanAddressLabel, app.platform.lan_address());
     fs::create_folder(owned_path(dir, kWorkspaceRoot));
     // A server jar held open by a server of an earlier run stays as it was; the start goes on.
     fs::write_whole_file(owned_path(dir, kServerJarPath), payload::as_text(payload::server_jar()));
@@ -31,7 +32,7 @@ void on_main_window_created(AppState& app) {
     if (app.java.version.empty()) {
         app.dialogs.message_box("没有找到java请安装");
     } else {
-        app.ui.set_text("编辑框_java", app.java.bin_dir + "javaw.exe");
+        app.ui.set_text(main_window::kJavaBox, app.java.bin_dir + "javaw.exe");
     }
     refresh_plugin_list(app);
 }

@@ -1,6 +1,6 @@
 #include "config/java_detection.h"
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace cw {
 

@@ -1,8 +1,9 @@
 #include "config/properties.h"
 
-#include "app/gbk_text.h"
-#include "app/workspace.h"
+#include "base/gbk_text.h"
+#include "config/workspace.h"
 #include "platform/files.h"
+#include "ui/main_window_controls.h"
 
 namespace cw {
 
@@ -109,16 +110,16 @@ std::string_view saved_flag(Controls& ui, std::string_view control) {
 // Difficulty entries in the box's order: 普通 1, 一般 2, 困难 3, 和平 0.
 constexpr std::string_view kDifficultyValues[] = {"1", "2", "3", "0"};
 
-constexpr std::string_view kNether = "地狱_组合框";
-constexpr std::string_view kPvp = "PVP_组合框1";
-constexpr std::string_view kPlayers = "renshu";
-constexpr std::string_view kDifficulty = "难度_组合框1";
-constexpr std::string_view kPort = "端口_编辑框";
-constexpr std::string_view kMonsters = "怪物_组合框2";
-constexpr std::string_view kProtection = "保护范围_编辑框";
+constexpr std::string_view kNether = main_window::kNetherCombo;
+constexpr std::string_view kPvp = main_window::kPvpCombo;
+constexpr std::string_view kPlayers = main_window::kMaxPlayersBox;
+constexpr std::string_view kDifficulty = main_window::kDifficultyCombo;
+constexpr std::string_view kPort = main_window::kPortBox;
+constexpr std::string_view kMonsters = main_window::kMonstersCombo;
+constexpr std::string_view kProtection = main_window::kSpawnProtectionBox;
 
-std::string read_settings_file(const AppState& app) {
-    return std::string(cut_at_zero(fs::read_whole_file(owned_path(app.program_dir, kPropertiesPath))));
+std::string read_settings_file(std::string_view program_dir) {
+    return std::string(cut_at_zero(fs::read_whole_file(owned_path(program_dir, kPropertiesPath))));
 }
 
 }  // namespace
@@ -152,12 +153,10 @@ void write_property(std::string& text, std::string_view key, std::string_view va
     text.replace(v.start, v.end - v.start, value);
 }
 
-void load_server_settings(AppState& app) {
-    const std::string path = owned_path(app.program_dir, kPropertiesPath);
+std::string load_server_settings(std::string_view program_dir, Controls& ui) {
+    const std::string path = owned_path(program_dir, kPropertiesPath);
     if (!fs::file_exists(path)) fs::write_whole_file(path, default_properties_text());
-    app.properties_text = read_settings_file(app);
-    const std::string& text = app.properties_text;
-    Controls& ui = app.ui;
+    const std::string text = read_settings_file(program_dir);
 
     load_flag(ui, kNether, read_property(text, "allow-nether"));
     load_flag(ui, kPvp, read_property(text, "pvp"));
@@ -169,13 +168,12 @@ void load_server_settings(AppState& app) {
     ui.set_text(kPort, read_property(text, "server-port"));
     load_flag(ui, kMonsters, read_property(text, "spawn-monsters"));
     ui.set_text(kProtection, read_property(text, "spawn-protection"));
+    return text;
 }
 
-void save_server_settings(AppState& app) {
+std::string save_server_settings(std::string_view program_dir, Controls& ui) {
     // The file on disk is the base, so changes the game server made to it survive.
-    app.properties_text = read_settings_file(app);
-    std::string& text = app.properties_text;
-    Controls& ui = app.ui;
+    std::string text = read_settings_file(program_dir);
 
     write_property(text, "server-port", ui.text(kPort));
     write_property(text, "max-players", ui.text(kPlayers));
@@ -188,7 +186,8 @@ void save_server_settings(AppState& app) {
     write_property(text, "allow-nether", saved_flag(ui, kNether));
     write_property(text, "spawn-monsters", saved_flag(ui, kMonsters));
 
-    fs::write_whole_file(owned_path(app.program_dir, kPropertiesPath), text);
+    fs::write_whole_file(owned_path(program_dir, kPropertiesPath), text);
+    return text;
 }
 
 }  // namespace cw

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
+#include "ui/controls.h"
 
 namespace cw {
 
@@ -20,11 +20,12 @@ std::string read_property(std::string_view text, std::string_view key);
 // a line end gets its value replaced up to the end and a CR LF after it, so that it reads back.
 void write_property(std::string& text, std::string_view key, std::string_view value);
 
-// Writes the default file when missing, reads the file into app.properties_text and fills the
-// settings controls.
-void load_server_settings(AppState& app);
+// Writes the default file of the workspace under `program_dir` when missing, reads it and fills
+// the main window's settings controls; the text read, the program's in-memory copy.
+std::string load_server_settings(std::string_view program_dir, Controls& ui);
 
-// Reads the file again, writes the controls' values into it key by key and saves it whole.
-void save_server_settings(AppState& app);
+// Reads the file again, writes the controls' values into it key by key and saves it whole; the
+// text saved.
+std::string save_server_settings(std::string_view program_dir, Controls& ui);
 
 }  // namespace cw

@@ -2,12 +2,9 @@
 
 namespace cw {
 
-ChildProcess::ChildProcess(ChildLauncher launcher) : launcher_(std::move(launcher)) {}
-
 bool ChildProcess::start(const std::string& command_line, const std::string& working_dir,
                          int show_mode) {
-    std::shared_ptr<ChildRun> run = launcher_ ? launcher_(command_line, working_dir, show_mode)
-                                              : nullptr;
+    std::shared_ptr<ChildRun> run = platform_.start_child(command_line, working_dir, show_mode);
     const bool created = run && run->process_id() != 0;
     std::lock_guard lock(mutex_);
     run_ = std::move(run);

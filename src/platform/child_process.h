@@ -1,42 +1,21 @@
 #pragma once
-// One console program run as a child process whose standard input, output and error are
-// pipes held by the manager. Every launch gets its own ChildRun (its own pipes, handles and
-// reader threads), so a restart never mixes one child's output or exit with the next one's.
+// The one child-process object of the program, reused by every launch: it starts each child
+// through the platform and keeps the current run.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
 
+#include "platform/child_run.h"
+#include "platform/platform.h"
+
 namespace cw {
 
-// One started child. Implemented by each platform side and by test fakes.
-class ChildRun {
-public:
-    virtual ~ChildRun() = default;
-    // Writes text + "\r\n" in one write; true when written.
-    virtual bool write_line(std::string_view text) = 0;
-    // True exactly while this child runs (answered from the process handle, never the id).
-    virtual bool is_alive() = 0;
-    virtual std::uint32_t process_id() = 0;
-    // Waits for output and returns at most `max_bytes` of it, cut at the first zero byte.
-    // Empty on a failed read and at end of output (the child has gone and the pipe is drained).
-    virtual std::string read(std::size_t max_bytes) = 0;
-    // Ends this child (exit code 0); never touches another process.
-    virtual bool terminate() = 0;
-};
-
-// Starts a child: command line (Windows rules: the executable first, quoted when it has
-// blanks), working directory, show mode (a ShowWindow code). Never null: a failed creation
-// gives a run that is not alive and reads nothing.
-using ChildLauncher = std::function<std::shared_ptr<ChildRun>(
-    const std::string& command_line, const std::string& working_dir, int show_mode)>;
-
-// The one child-process object of the program, reused by every launch.
 class ChildProcess {
-public:
-    explicit ChildProcess(ChildLauncher launcher);
+  public:
+    // Children are started by the platform's start_child.
+    explicit ChildProcess(Platform& platform) : platform_(platform) {}
 
     // Starts a new child; the previous run's handles are released by this object (threads
     // that still follow the previous run keep it until they end). True when created.
@@ -50,8 +29,8 @@ public:
     std::uint32_t process_id();
     std::string read(std::size_t max_bytes);
 
-private:
-    ChildLauncher launcher_;
+  private:
+    Platform& platform_;
     mutable std::mutex mutex_;
     std::shared_ptr<ChildRun> run_;
 };

@@ -1,16 +1,13 @@
 #include "platform/command_line.h"
 
+#include "base/gbk_text.h"
+
 namespace cw {
 
 namespace {
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
-}
-
-bool is_gbk_lead(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b >= 0x81 && b <= 0xFE;
 }
 
 }  // namespace
@@ -63,10 +60,9 @@ std::vector<std::string> split_command_line(std::string_view line) {
             }
             arg.append(slashes, '\\');
             if (i == n || (!quoted && is_blank(line[i]))) break;
-            if (is_gbk_lead(line[i]) && i + 1 < n) {
-                arg.push_back(line[i++]);
-            }
-            arg.push_back(line[i++]);
+            const std::size_t len = gbk_char_len(line, i);
+            arg.append(line.substr(i, len));
+            i += len;
         }
         args.push_back(std::move(arg));
     }

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/child_process.h"
+#include "platform/child_run.h"
 
 namespace cw {
 
 // One row of the machine's IPv4 TCP table.
 struct TcpConnection {
-    std::string local_address;   // dotted decimal, bytes in stored order
-    std::string remote_address;  // same form
+    std::string local_address;     // dotted decimal, bytes in stored order
+    std::string remote_address;    // same form
     std::int32_t local_port = 0;   // host order
     std::int32_t remote_port = 0;  // host order
     std::uint32_t owner_pid = 0;   // 0 for connections without an owner
@@ -21,10 +21,13 @@ struct TcpConnection {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
-    // Starts a child process with redirected standard input, output and error.
+    // Starts a child process with redirected standard input, output and error: command line
+    // (Windows rules: the executable first, quoted when it has blanks), working directory, show
+    // mode (a ShowWindow code). Never null: a failed creation gives a run that is not alive and
+    // reads nothing.
     virtual std::shared_ptr<ChildRun> start_child(const std::string& command_line,
                                                   const std::string& working_dir,
                                                   int show_mode) = 0;

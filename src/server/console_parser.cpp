@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace cw {
 
@@ -11,14 +11,10 @@ namespace {
 constexpr std::string_view kDefaultGameType = " Default game type";
 constexpr std::string_view kDefaultGameTypeShown = "默认的游戏类型：";
 
-std::size_t char_len(std::string_view text, std::size_t pos) {
-    return is_gbk_lead(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
-}
-
 // True when `phrase` occurs in `joint` beginning before `seam` and ending after it.
 bool crosses(std::string_view joint, std::size_t seam, std::string_view phrase) {
     for (std::size_t at = gbk_find(joint, phrase); at != npos && at < seam;
-         at = gbk_find(joint, phrase, at + char_len(joint, at))) {
+         at = gbk_find(joint, phrase, at + gbk_char_len(joint, at))) {
         if (at + phrase.size() > seam) return true;
     }
     return false;
@@ -54,7 +50,7 @@ ConsoleChunk ConsoleParser::feed(std::string_view chunk) {
     // Keep the end of the stream from the first character boundary within the last kKeepBytes.
     std::size_t from = 0;
     const std::size_t keep_from = joint.size() > kKeepBytes ? joint.size() - kKeepBytes : 0;
-    while (from < keep_from) from += char_len(joint, from);
+    while (from < keep_from) from += gbk_char_len(joint, from);
     tail_.assign(joint, from);
     return out;
 }

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace cw {
 

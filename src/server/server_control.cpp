@@ -3,25 +3,20 @@
 #include <thread>
 #include <vector>
 
-#include "app/workspace.h"
 #include "config/properties.h"
+#include "config/workspace.h"
 #include "platform/files.h"
 #include "server/console_parser.h"
 #include "server/public_ip.h"
 #include "server/server_port.h"
+#include "ui/main_window_controls.h"
 
 namespace cw {
 
 namespace {
 
-constexpr std::string_view kConsoleBox = "编辑框_回显文本";
-constexpr std::string_view kInputBox = "编辑框2";
-constexpr std::string_view kJavaBox = "编辑框_java";
-constexpr std::string_view kStatusBar = "状态条1";
-constexpr std::string_view kStartButton = "按钮1";
-constexpr std::string_view kStopButton = "按钮2";
-constexpr int kAddressPart = 0;
-constexpr int kStatusPart = 1;
+using namespace main_window;
+
 constexpr int kHiddenWindow = 0;  // SW_HIDE
 
 void pause() {
@@ -32,17 +27,17 @@ void pause() {
 // thread of an earlier launch never moves the state of the next one. The window thread carries
 // out control changes, so none is made while holding the lock.
 template <class Allowed>
-bool current_in(AppState& app, const std::shared_ptr<ChildRun>& run, Allowed allowed) {
-    std::lock_guard lock(app.session.transition);
-    return app.session.process.current() == run && allowed(app.session.state.load());
+bool current_in(ServerContext& server, const std::shared_ptr<ChildRun>& run, Allowed allowed) {
+    std::lock_guard lock(server.session.transition);
+    return server.session.process.current() == run && allowed(server.session.state.load());
 }
 
 template <class Allowed>
-void move_state(AppState& app, const std::shared_ptr<ChildRun>& run, Allowed allowed,
+void move_state(ServerContext& server, const std::shared_ptr<ChildRun>& run, Allowed allowed,
                 ServerState to) {
-    std::lock_guard lock(app.session.transition);
-    if (app.session.process.current() == run && allowed(app.session.state.load())) {
-        app.session.state = to;
+    std::lock_guard lock(server.session.transition);
+    if (server.session.process.current() == run && allowed(server.session.state.load())) {
+        server.session.state = to;
     }
 }
 
@@ -53,20 +48,21 @@ bool starting(ServerState s) {
     return s == ServerState::Starting;
 }
 
-void report_port_taken(AppState& app, const std::shared_ptr<ChildRun>& run) {
-    if (!current_in(app, run, not_stopped)) return;
-    app.ui.set_status(kStatusBar, kStatusPart, "端口被占用，开服失败。请重启电脑重试");
-    move_state(app, run, not_stopped, ServerState::Stopped);
+void report_port_taken(ServerContext& server, const std::shared_ptr<ChildRun>& run) {
+    if (!current_in(server, run, not_stopped)) return;
+    server.ui.set_status(kStatusBar, kStatusPart, "端口被占用，开服失败。请重启电脑重试");
+    move_state(server, run, not_stopped, ServerState::Stopped);
 }
 
-void report_started(AppState& app, const std::shared_ptr<ChildRun>& run) {
-    if (!current_in(app, run, starting)) return;
-    const std::string address = fetch_public_ip(app.platform);
-    const int port = read_server_port(app);
-    if (!current_in(app, run, starting)) return;  // changed while the address was fetched
-    app.ui.set_status(kStatusBar, kAddressPart, "服务器IP:" + address + ":" + std::to_string(port));
-    app.ui.set_status(kStatusBar, kStatusPart, "服务器已开启");
-    move_state(app, run, starting, ServerState::Running);
+void report_started(ServerContext& server, const std::shared_ptr<ChildRun>& run) {
+    if (!current_in(server, run, starting)) return;
+    const std::string address = fetch_public_ip(server.platform);
+    const int port = read_server_port(server.program_dir);
+    if (!current_in(server, run, starting)) return;  // changed while the address was fetched
+    server.ui.set_status(kStatusBar, kAddressPart,
+                         "服务器IP:" + address + ":" + std::to_string(port));
+    server.ui.set_status(kStatusBar, kStatusPart, "服务器已开启");
+    move_state(server, run, starting, ServerState::Running);
 }
 
 }  // namespace
@@ -86,51 +82,53 @@ std::string server_command_line(std::string_view java_path, std::int32_t memory_
     return line;
 }
 
-void launch_server(AppState& app) {
-    app.ui.set_text(kConsoleBox, "服务器正在开启....");
+void launch_server(ServerContext& server) {
+    server.ui.set_text(kConsoleBox, "服务器正在开启....");
 
-    const std::string properties = owned_path(app.program_dir, kPropertiesPath);
+    const std::string properties = owned_path(server.program_dir, kPropertiesPath);
     if (!fs::file_exists(properties)) fs::write_whole_file(properties, default_properties_text());
 
-    const int port = read_server_port(app);
-    const std::vector<TcpConnection> connections = app.platform.list_tcp_connections();
+    const int port = read_server_port(server.program_dir);
+    const std::vector<TcpConnection> connections = server.platform.list_tcp_connections();
     if (port != -1) {
         if (const auto owner = find_port_owner(connections, port)) {
-            const MessageAnswer answer = app.dialogs.message_box(
+            const MessageAnswer answer = server.dialogs.message_box(
                 "发现服务器端口被占用，无法开服。是否结束占用端口的进程？", kDefaultMessageTitle,
                 MessageButtons::YesNo, MessageIcon::Question);
             if (answer != MessageAnswer::Yes) {
-                app.dialogs.message_box("服务器端口被占用，开服失败！", kDefaultMessageTitle,
-                                        MessageButtons::Ok, MessageIcon::Error);
+                server.dialogs.message_box("服务器端口被占用，开服失败！", kDefaultMessageTitle,
+                                           MessageButtons::Ok, MessageIcon::Error);
                 return;
             }
             // Carry on at once: the owner's end is neither awaited nor checked.
-            terminate_port_owner(app, *owner);
+            terminate_port_owner(server.platform, *owner);
         }
     }
 
-    const std::string java = app.ui.text(kJavaBox);
+    const std::string java = server.ui.text(kJavaBox);
     if (java.empty() || !fs::file_exists(java)) {
-        app.dialogs.message_box("请先设置java路径再使用本软件！");
+        server.dialogs.message_box("请先设置java路径再使用本软件！");
         return;
     }
 
-    const std::string command_line = server_command_line(java, app.session.memory_mb);
-    const std::string working_dir = owned_path(app.program_dir, kWorkspaceRoot);
+    const std::string command_line = server_command_line(java, server.session.memory_mb);
+    const std::string working_dir = owned_path(server.program_dir, kWorkspaceRoot);
     std::shared_ptr<ChildRun> run;
     {
-        std::lock_guard lock(app.session.transition);
+        std::lock_guard lock(server.session.transition);
         // A failed creation is not reported here: the exit watcher finds no live child.
-        app.session.process.start(command_line, working_dir, kHiddenWindow);
-        run = app.session.process.current();
-        app.session.state = ServerState::Starting;
+        server.session.process.start(command_line, working_dir, kHiddenWindow);
+        run = server.session.process.current();
+        server.session.state = ServerState::Starting;
     }
     auto reader_done = std::make_shared<DoneFlag>();
-    app.session.threads.spawn([&app, run, reader_done] { console_reader(app, run, reader_done); });
-    app.session.threads.spawn([&app, run, reader_done] { exit_watcher(app, run, reader_done); });
+    server.session.threads.spawn(
+        [server, run, reader_done] { console_reader(server, run, reader_done); });
+    server.session.threads.spawn(
+        [server, run, reader_done] { exit_watcher(server, run, reader_done); });
 }
 
-void console_reader(AppState& app, std::shared_ptr<ChildRun> run,
+void console_reader(ServerContext server, std::shared_ptr<ChildRun> run,
                     std::shared_ptr<DoneFlag> reader_done) {
     struct SetWhenDone {
         DoneFlag& flag;
@@ -150,56 +148,56 @@ void console_reader(AppState& app, std::shared_ptr<ChildRun> run,
             continue;
         }
         const ConsoleChunk parsed = parser.feed(chunk);
-        if (parsed.port_taken) report_port_taken(app, run);
-        app.ui.append_console(kConsoleBox, parsed.display);
-        if (parsed.started) report_started(app, run);
+        if (parsed.port_taken) report_port_taken(server, run);
+        server.ui.append_console(kConsoleBox, parsed.display);
+        if (parsed.started) report_started(server, run);
     }
 }
 
-void exit_watcher(AppState& app, std::shared_ptr<ChildRun> run,
+void exit_watcher(ServerContext server, std::shared_ptr<ChildRun> run,
                   std::shared_ptr<DoneFlag> reader_done) {
     while (run && run->is_alive()) pause();
     // The child's last words (a port conflict, say) are handled before its exit is reported.
     reader_done->wait(kReaderDrainMs);
     {
-        std::lock_guard lock(app.session.transition);
+        std::lock_guard lock(server.session.transition);
         // After a restart the next launch reports on its own child.
-        if (app.session.process.current() != run) return;
-        app.session.state = ServerState::Stopped;
+        if (server.session.process.current() != run) return;
+        server.session.state = ServerState::Stopped;
     }
-    app.ui.set_status(kStatusBar, kStatusPart, "服务器已关闭");
+    server.ui.set_status(kStatusBar, kStatusPart, "服务器已关闭");
 }
 
-void send_console_command(AppState& app, std::string_view text) {
-    app.session.process.write_line(text);
+void send_console_command(ServerContext& server, std::string_view text) {
+    server.session.process.write_line(text);
 }
 
-void send_console_input(AppState& app) {
-    const std::string text = app.ui.text(kInputBox);
+void send_console_input(ServerContext& server) {
+    const std::string text = server.ui.text(kCommandBox);
     if (text.empty()) return;
-    send_console_command(app, text);
-    app.ui.set_text(kInputBox, "");
+    send_console_command(server, text);
+    server.ui.set_text(kCommandBox, "");
 }
 
-void stop_server(AppState& app) {
-    if (app.session.state == ServerState::Running) {
-        send_console_command(app, "stop");
+void stop_server(ServerContext& server) {
+    if (server.session.state == ServerState::Running) {
+        send_console_command(server, "stop");
     } else {
-        app.dialogs.message_box("服务器未开启或正在开启，不能关服");
+        server.dialogs.message_box("服务器未开启或正在开启，不能关服");
     }
 }
 
-void restart_server(AppState& app) {
-    app.ui.set_status(kStatusBar, kStatusPart, "服务器重启中....");
-    stop_server(app);
-    launch_server(app);
-    app.ui.set_status(kStatusBar, kStatusPart, "重启完成..");
+void restart_server(ServerContext& server) {
+    server.ui.set_status(kStatusBar, kStatusPart, "服务器重启中....");
+    stop_server(server);
+    launch_server(server);
+    server.ui.set_status(kStatusBar, kStatusPart, "重启完成..");
 }
 
-void force_close_server(AppState& app) {
-    switch (app.session.state.load()) {
+void force_close_server(ServerContext& server) {
+    switch (server.session.state.load()) {
         case ServerState::Stopped:
-            app.dialogs.message_box("服务器不存在无需强制性关闭");
+            server.dialogs.message_box("服务器不存在无需强制性关闭");
             return;
         case ServerState::Starting:
             return;
@@ -207,11 +205,11 @@ void force_close_server(AppState& app) {
             break;
     }
     // Our own child only, never another program that happens to run Java too.
-    if (const auto run = app.session.process.current()) run->terminate();
-    app.dialogs.message_box("强制性关闭服务器成功");
-    app.ui.set_enabled(kStartButton, true);
-    app.ui.set_enabled(kStopButton, false);
-    app.ui.set_text(kConsoleBox, "");
+    if (const auto run = server.session.process.current()) run->terminate();
+    server.dialogs.message_box("强制性关闭服务器成功");
+    server.ui.set_enabled(kStartButton, true);
+    server.ui.set_enabled(kStopButton, false);
+    server.ui.set_text(kConsoleBox, "");
 }
 
 }  // namespace cw

@@ -1,7 +1,7 @@
 #include "server/server_port.h"
 
-#include "app/gbk_text.h"
-#include "app/workspace.h"
+#include "base/gbk_text.h"
+#include "config/workspace.h"
 #include "platform/files.h"
 
 namespace cw {
@@ -18,8 +18,8 @@ int parse_server_port(std::string_view properties_text) {
     return gbk_to_int(text.substr(value, end - value));
 }
 
-int read_server_port(const AppState& app) {
-    return parse_server_port(fs::read_whole_file(owned_path(app.program_dir, kPropertiesPath)));
+int read_server_port(std::string_view program_dir) {
+    return parse_server_port(fs::read_whole_file(owned_path(program_dir, kPropertiesPath)));
 }
 
 std::optional<TcpConnection> find_port_owner(const std::vector<TcpConnection>& connections,
@@ -30,8 +30,8 @@ std::optional<TcpConnection> find_port_owner(const std::vector<TcpConnection>& c
     return std::nullopt;
 }
 
-void terminate_port_owner(AppState& app, const TcpConnection& connection) {
-    app.platform.terminate_process(connection.owner_pid);
+void terminate_port_owner(Platform& platform, const TcpConnection& connection) {
+    platform.terminate_process(connection.owner_pid);
 }
 
 }  // namespace cw

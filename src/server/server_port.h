@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_state.h"
 #include "platform/platform.h"
 
 namespace cw {
@@ -17,7 +16,7 @@ inline constexpr int kDefaultServerPort = 25565;
 int parse_server_port(std::string_view properties_text);
 
 // The same, read from "\Cubeworks-Admin\server.properties" under the program folder.
-int read_server_port(const AppState& app);
+int read_server_port(std::string_view program_dir);
 
 // The first connection whose local port is `port`, in list order, whatever its state, local
 // address and owner.
@@ -25,6 +24,6 @@ std::optional<TcpConnection> find_port_owner(const std::vector<TcpConnection>& c
                                              int port);
 
 // Ends the connection's owning process; failures (owner 0, a system process) are silent.
-void terminate_port_owner(AppState& app, const TcpConnection& connection);
+void terminate_port_owner(Platform& platform, const TcpConnection& connection);
 
 }  // namespace cw

@@ -12,7 +12,7 @@ namespace cw {
 enum class ServerState : std::int16_t { Stopped = 0, Starting = 1, Running = 2 };
 
 struct ServerSession {
-    explicit ServerSession(ChildLauncher launcher) : process(std::move(launcher)) {}
+    explicit ServerSession(Platform& platform) : process(platform) {}
 
     // Written whole by the window thread, the console reader and the exit watcher.
     std::atomic<ServerState> state{ServerState::Stopped};

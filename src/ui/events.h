@@ -1,12 +1,11 @@
 #pragma once
-// Event tables: each row binds one (source, event) of a window to the handler that serves it.
-// The windows look their events up here; nothing else decides which handler runs.
+// Events of the windows and the tables that bind them to handlers. A window only reports its
+// events to an EventSink; what runs is decided by the event table its owner binds to it, so the
+// windows know nothing of the logic behind them.
 #include <span>
 #include <string_view>
 
 namespace cw {
-
-struct AppState;
 
 enum class UiEvent {
     Created,         // the window and its controls exist; runs before the window takes input
@@ -19,26 +18,75 @@ enum class UiEvent {
     MenuChosen,      // menu bar and pop-up menu entries: source is the menu, entry the caption
 };
 
-using EventHandler = void (*)(AppState&);
-using CloseGuard = bool (*)(AppState&);                  // true: the window may close
-using TrayHandler = void (*)(AppState&, int operation);  // 1 click, 2 double-click, 3 right
+// Tray icon operations.
+inline constexpr int kTrayClick = 1;
+inline constexpr int kTrayDoubleClick = 2;
+inline constexpr int kTrayRightClick = 3;
 
+// Where a window reports what happened to it.
+class EventSink {
+  public:
+    virtual ~EventSink() = default;
+    // Runs what is bound to (source, entry, event); `operation` is the tray icon's operation.
+    virtual void fire(std::string_view source, std::string_view entry, UiEvent event,
+                      int operation = 0) = 0;
+    // Asked on CloseRequested: true when the window may close (also when nothing guards it).
+    virtual bool may_close(std::string_view window) = 0;
+};
+
+// One row of an event table: (source, entry, event) and the handler that serves it, over the
+// state `Context` that the handlers work on.
+template <class Context>
 struct EventBinding {
+    using Handler = void (*)(Context&);
+    using CloseGuard = bool (*)(Context&);                  // true: the window may close
+    using TrayHandler = void (*)(Context&, int operation);  // kTrayClick, ...
+
     std::string_view source;  // control, window or menu name
     std::string_view entry;   // menu entry caption for MenuChosen, "" otherwise
     UiEvent event;
-    EventHandler handler = nullptr;
+    Handler handler = nullptr;
     CloseGuard guard = nullptr;  // CloseRequested only
     TrayHandler tray = nullptr;  // TrayIcon only
 };
 
 // The binding of (source, entry, event); nullptr when the table has none.
-inline const EventBinding* find_event(std::span<const EventBinding> table, std::string_view source,
-                                      std::string_view entry, UiEvent event) {
-    for (const EventBinding& e : table) {
+template <class Context>
+const EventBinding<Context>* find_event(std::span<const EventBinding<Context>> table,
+                                        std::string_view source, std::string_view entry,
+                                        UiEvent event) {
+    for (const EventBinding<Context>& e : table) {
         if (e.event == event && e.source == source && e.entry == entry) return &e;
     }
     return nullptr;
 }
+
+// An event table bound to the state its handlers work on: what a window is given.
+template <class Context>
+class BoundEvents final : public EventSink {
+  public:
+    BoundEvents(Context& context, std::span<const EventBinding<Context>> table)
+        : context_(context), table_(table) {}
+
+    void fire(std::string_view source, std::string_view entry, UiEvent event,
+              int operation) override {
+        const EventBinding<Context>* b = find_event(table_, source, entry, event);
+        if (!b) return;
+        if (event == UiEvent::TrayIcon) {
+            if (b->tray && operation != 0) b->tray(context_, operation);
+        } else if (b->handler) {
+            b->handler(context_);
+        }
+    }
+
+    bool may_close(std::string_view window) override {
+        const EventBinding<Context>* b = find_event(table_, window, "", UiEvent::CloseRequested);
+        return !b || !b->guard || b->guard(context_);
+    }
+
+  private:
+    Context& context_;
+    std::span<const EventBinding<Context>> table_;
+};
 
 }  // namespace cw

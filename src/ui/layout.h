@@ -3,6 +3,7 @@
 // The win32 side builds the window from it; the headless UI and the UI test driver read it.
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace cw {
 
@@ -20,9 +21,9 @@ enum class ControlKind {
     Tab,          // tab control; `items` lists the page captions separated by '\n'
     TabPage,      // page `page` of the tab control named as parent
     ProgressBar,
-    Timer,        // `x` holds the period in milliseconds
-    StatusBar,    // `items` lists the part widths and texts "width:text\n" (-1: the rest)
-    FileDialog,   // `caption` holds the filter
+    Timer,       // `x` holds the period in milliseconds
+    StatusBar,   // `items` lists the part widths and texts "width:text\n" (-1: the rest)
+    FileDialog,  // `caption` holds the filter
     Picture,
 };
 
@@ -31,12 +32,12 @@ struct ControlSpec {
     ControlKind kind;
     std::string_view caption;  // caption or initial content
     int x, y, width, height;
-    std::string_view parent;   // container name; "" for the window itself
+    std::string_view parent;  // container name; "" for the window itself
     bool visible = true;
     bool enabled = true;
     std::string_view items = {};
-    int page = -1;             // for TabPage: its index; for Tab: the page shown at start
-    int selected = -1;         // for ComboBox: the entry shown at start
+    int page = -1;      // for TabPage: its index; for Tab: the page shown at start
+    int selected = -1;  // for ComboBox: the entry shown at start
 };
 
 struct MenuSpec {
@@ -53,5 +54,20 @@ struct WindowSpec {
     std::span<const ControlSpec> controls;
     std::span<const MenuSpec> menus;  // menu bar entries (menu "") and pop-up menus
 };
+
+// The row of a control (or tab page, timer, dialog) by name; nullptr when the window has none.
+const ControlSpec* find_control(const WindowSpec& window, std::string_view name);
+
+// True when the window's menus include one of this name (a menu bar menu, a sub-menu or a
+// pop-up menu).
+bool has_menu(const WindowSpec& window, std::string_view menu);
+
+// The control whose client area a control's place is measured in: its parent, except that the
+// children of a tab page are placed in the tab control's client area (the page itself begins
+// below the tab strip). "" for the window's client area.
+std::string_view placement_frame(const WindowSpec& window, const ControlSpec& control);
+
+// The lines of an `items` text ("a\nb\nc"); no line for an empty text.
+std::vector<std::string_view> item_lines(std::string_view items);
 
 }  // namespace cw

@@ -2,10 +2,13 @@
 
 #include <array>
 
+#include "ui/main_window_controls.h"
+
 namespace cw {
 
 namespace {
 
+using namespace main_window;
 using K = ControlKind;
 
 // Parents come before their children: the window is built in this order.
@@ -13,84 +16,84 @@ using K = ControlKind;
 constexpr std::array kControls = {
     // Left column.
     ControlSpec{"分组框1", K::GroupBox, "操作栏", 0, 8, 120, 328, ""},
-    ControlSpec{"按钮1", K::Button, "开启服务器", 8, 24, 96, 32, "分组框1"},
-    ControlSpec{"按钮2", K::Button, "关闭服务器", 8, 72, 96, 32, "分组框1", true, false},
-    ControlSpec{"按钮4", K::Button, "服务器测试模式", 8, 280, 96, 24, "分组框1"},
+    ControlSpec{kStartButton, K::Button, "开启服务器", 8, 24, 96, 32, "分组框1"},
+    ControlSpec{kStopButton, K::Button, "关闭服务器", 8, 72, 96, 32, "分组框1", true, false},
+    ControlSpec{kTestModeButton, K::Button, "服务器测试模式", 8, 280, 96, 24, "分组框1"},
     ControlSpec{"透明标签1", K::Label, "版本-1.7.2", 24, 304, 72, 16, "分组框1"},
 
     // Right side: the tab control and its three pages (page 1 shown at start).
-    ControlSpec{"高级选择夹1", K::Tab, "", 120, 0, 360, 328, "", true, true,
+    ControlSpec{kTab, K::Tab, "", 120, 0, 360, 328, "", true, true,
                 "首页-play \n后台\n插件列表", 0},
-    ControlSpec{"高级选择夹1_页1", K::TabPage, "首页-play ", 0, 0, 360, 328, "高级选择夹1", true,
+    ControlSpec{kHomePage, K::TabPage, "首页-play ", 0, 0, 360, 328, kTab, true,
                 true, {}, 0},
-    ControlSpec{"高级选择夹1_页2", K::TabPage, "后台", 0, 0, 360, 328, "高级选择夹1", false, true,
+    ControlSpec{kConsolePage, K::TabPage, "后台", 0, 0, 360, 328, kTab, false, true,
                 {}, 1},
-    ControlSpec{"高级选择夹1_页3", K::TabPage, "插件列表", 0, 0, 360, 328, "高级选择夹1", false,
+    ControlSpec{kPluginsPage, K::TabPage, "插件列表", 0, 0, 360, 328, kTab, false,
                 true, {}, 2},
 
     // Page 1.
-    ControlSpec{"透明标签2", K::Label, "Cpu[中央处理器]\r\n", 16, 40, 104, 16, "高级选择夹1_页1"},
-    ControlSpec{"进度条1", K::ProgressBar, "", 16, 56, 200, 16, "高级选择夹1_页1"},
-    ControlSpec{"时钟1", K::Timer, "", 1000, 0, 0, 0, "", false},
-    ControlSpec{"透明标签3", K::Label, "内网ip[用于映射]", 16, 80, 112, 16, "高级选择夹1_页1"},
-    ControlSpec{"透明标签4", K::Label, "出现异常=无法获取", 16, 104, 112, 16, "高级选择夹1_页1"},
-    ControlSpec{"按钮5", K::Button, "复制ip", 120, 104, 64, 16, "高级选择夹1_页1"},
-    ControlSpec{"选择框1", K::CheckBox, "服务器启动防御模式[防压测]", 16, 128, 192, 16,
-                "高级选择夹1_页1"},
+    ControlSpec{"透明标签2", K::Label, "Cpu[中央处理器]\r\n", 16, 40, 104, 16, kHomePage},
+    ControlSpec{kCpuBar, K::ProgressBar, "", 16, 56, 200, 16, kHomePage},
+    ControlSpec{kCpuTimer, K::Timer, "", 1000, 0, 0, 0, "", false},
+    ControlSpec{"透明标签3", K::Label, "内网ip[用于映射]", 16, 80, 112, 16, kHomePage},
+    ControlSpec{kLanAddressLabel, K::Label, "出现异常=无法获取", 16, 104, 112, 16, kHomePage},
+    ControlSpec{kCopyAddressButton, K::Button, "复制ip", 120, 104, 64, 16, kHomePage},
+    ControlSpec{kProtectionCheckBox, K::CheckBox, "服务器启动防御模式[防压测]", 16, 128, 192, 16,
+                kHomePage},
     ControlSpec{"分组框3", K::GroupBox, "Cubeworks Admin The command[设置]", 24, 224, 304, 96,
-                "高级选择夹1_页1"},
-    ControlSpec{"分组框4", K::GroupBox, "服务器更多设置", 8, 24, 328, 184, "高级选择夹1_页1",
+                kHomePage},
+    ControlSpec{kServerSettingsGroup, K::GroupBox, "服务器更多设置", 8, 24, 328, 184, kHomePage,
                 false},
 
     // Launcher settings.
     ControlSpec{"透明标签5", K::Label, "java位置：", 8, 8, 56, 32, "分组框3"},
-    ControlSpec{"编辑框_java", K::Edit, "", 72, 16, 168, 16, "分组框3"},
+    ControlSpec{kJavaBox, K::Edit, "", 72, 16, 168, 16, "分组框3"},
     ControlSpec{"透明标签6", K::Label, "最小内存", 8, 40, 56, 24, "分组框3"},
-    ControlSpec{"编辑框4", K::Edit, "504", 64, 40, 48, 24, "分组框3"},
+    ControlSpec{kMinMemoryBox, K::Edit, "504", 64, 40, 48, 24, "分组框3"},
     ControlSpec{"透明标签7", K::Label, "最大内存", 120, 40, 48, 24, "分组框3"},
-    ControlSpec{"编辑框_最大内存", K::Edit, "1024", 176, 40, 48, 24, "分组框3"},
+    ControlSpec{kMaxMemoryBox, K::Edit, "1024", 176, 40, 48, 24, "分组框3"},
     ControlSpec{"透明标签8", K::Label, "服务器人数：", 8, 72, 72, 16, "分组框3"},
-    ControlSpec{"renshu", K::Edit, "20", 80, 72, 40, 16, "分组框3"},
-    ControlSpec{"按钮7", K::Button, "更多设置", 128, 72, 56, 16, "分组框3"},
-    ControlSpec{"按钮8", K::Button, "保存", 248, 64, 48, 24, "分组框3"},
+    ControlSpec{kMaxPlayersBox, K::Edit, "20", 80, 72, 40, 16, "分组框3"},
+    ControlSpec{kMoreSettingsButton, K::Button, "更多设置", 128, 72, 56, 16, "分组框3"},
+    ControlSpec{kSaveButton, K::Button, "保存", 248, 64, 48, 24, "分组框3"},
 
     // Server settings editor, over the upper part of page 1 when shown.
-    ControlSpec{"透明标签9", K::Label, "是否地狱", 8, 16, 48, 16, "分组框4"},
-    ControlSpec{"地狱_组合框", K::ComboBox, "", 64, 16, 72, 20, "分组框4", true, true,
+    ControlSpec{"透明标签9", K::Label, "是否地狱", 8, 16, 48, 16, kServerSettingsGroup},
+    ControlSpec{kNetherCombo, K::ComboBox, "", 64, 16, 72, 20, kServerSettingsGroup, true, true,
                 "true\nfalse", -1, 0},
-    ControlSpec{"透明标签14", K::Label, "是否开启PVP", 144, 16, 72, 24, "分组框4"},
-    ControlSpec{"PVP_组合框1", K::ComboBox, "", 216, 16, 72, 20, "分组框4", true, true,
+    ControlSpec{"透明标签14", K::Label, "是否开启PVP", 144, 16, 72, 24, kServerSettingsGroup},
+    ControlSpec{kPvpCombo, K::ComboBox, "", 216, 16, 72, 20, kServerSettingsGroup, true, true,
                 "true\nfalse", -1, 0},
-    ControlSpec{"透明标签10", K::Label, "是否生成怪物", 8, 40, 80, 16, "分组框4"},
-    ControlSpec{"怪物_组合框2", K::ComboBox, "", 80, 40, 72, 20, "分组框4", true, true,
+    ControlSpec{"透明标签10", K::Label, "是否生成怪物", 8, 40, 80, 16, kServerSettingsGroup},
+    ControlSpec{kMonstersCombo, K::ComboBox, "", 80, 40, 72, 20, kServerSettingsGroup, true, true,
                 "true\nfalse", -1, 0},
-    ControlSpec{"透明标签11", K::Label, "服务器难度", 8, 72, 64, 16, "分组框4"},
-    ControlSpec{"难度_组合框1", K::ComboBox, "", 72, 72, 72, 20, "分组框4", true, true,
+    ControlSpec{"透明标签11", K::Label, "服务器难度", 8, 72, 64, 16, kServerSettingsGroup},
+    ControlSpec{kDifficultyCombo, K::ComboBox, "", 72, 72, 72, 20, kServerSettingsGroup, true, true,
                 "普通\n一般\n困难\n和平", -1, 0},
-    ControlSpec{"透明标签12", K::Label, "出生地保护范围", 8, 104, 88, 16, "分组框4"},
-    ControlSpec{"保护范围_编辑框", K::NumberEdit, "", 96, 104, 48, 16, "分组框4"},
-    ControlSpec{"透明标签13", K::Label, "服务器端口：", 8, 136, 72, 16, "分组框4"},
-    ControlSpec{"端口_编辑框", K::Edit, "22565", 80, 136, 40, 16, "分组框4"},
-    ControlSpec{"通用对话框1", K::FileDialog, "支持格式（*.png）|*.png\r\n", 0, 0, 0, 0, "",
+    ControlSpec{"透明标签12", K::Label, "出生地保护范围", 8, 104, 88, 16, kServerSettingsGroup},
+    ControlSpec{kSpawnProtectionBox, K::NumberEdit, "", 96, 104, 48, 16, kServerSettingsGroup},
+    ControlSpec{"透明标签13", K::Label, "服务器端口：", 8, 136, 72, 16, kServerSettingsGroup},
+    ControlSpec{kPortBox, K::Edit, "22565", 80, 136, 40, 16, kServerSettingsGroup},
+    ControlSpec{kIconDialog, K::FileDialog, "支持格式（*.png）|*.png\r\n", 0, 0, 0, 0, "",
                 false},
 
     // Page 2: the console.
     ControlSpec{"分组框2", K::GroupBox, "Cubeworks World[后台]", 8, 32, 336, 288,
-                "高级选择夹1_页2"},
-    ControlSpec{"编辑框_回显文本", K::ConsoleEdit, "", 8, 16, 320, 240, "分组框2"},
-    ControlSpec{"编辑框2", K::Edit, "", 16, 264, 224, 16, "分组框2"},
-    ControlSpec{"按钮3", K::Button, "发送指令", 248, 264, 64, 16, "分组框2"},
+                kConsolePage},
+    ControlSpec{kConsoleBox, K::ConsoleEdit, "", 8, 16, 320, 240, "分组框2"},
+    ControlSpec{kCommandBox, K::Edit, "", 16, 264, 224, 16, "分组框2"},
+    ControlSpec{kSendButton, K::Button, "发送指令", 248, 264, 64, 16, "分组框2"},
 
     // Page 3: the plugin list.
-    ControlSpec{"超级列表框_插件", K::ListView, "", 0, 24, 352, 264, "高级选择夹1_页3", true, true,
+    ControlSpec{kPluginList, K::ListView, "", 0, 24, 352, 264, kPluginsPage, true, true,
                 "插件名称:300"},
-    ControlSpec{"按钮9", K::Button, "安装插件", 8, 296, 80, 24, "高级选择夹1_页3"},
-    ControlSpec{"按钮10", K::Button, "删除插件", 208, 296, 80, 24, "高级选择夹1_页3"},
+    ControlSpec{kInstallPluginButton, K::Button, "安装插件", 8, 296, 80, 24, kPluginsPage},
+    ControlSpec{kDeletePluginButton, K::Button, "删除插件", 208, 296, 80, 24, kPluginsPage},
 
     // Directly on the window.
-    ControlSpec{"状态条1", K::StatusBar, "", 0, 337, 487, 20, "", true, true,
+    ControlSpec{kStatusBar, K::StatusBar, "", 0, 337, 487, 20, "", true, true,
                 "130:Cubeworks-开服器提示：\n-1:"},
-    ControlSpec{"通用对话框_插件", K::FileDialog, "*.jar|*.jar", 0, 0, 0, 0, "", false},
+    ControlSpec{kPluginDialog, K::FileDialog, "*.jar|*.jar", 0, 0, 0, 0, "", false},
 };
 // clang-format on
 
@@ -98,61 +101,46 @@ constexpr std::array kControls = {
 // tray menu's "插件" sub-menu and the plugin pop-up "插件" stay apart.
 // clang-format off
 constexpr std::array kMenus = {
-    MenuSpec{"", "关于", "关于"},
-    MenuSpec{"", "服务器管理", "服务器管理"},
-    MenuSpec{"", "[在线管理]", "[在线管理]"},
+    MenuSpec{"", "关于", kAboutMenu},
+    MenuSpec{"", "服务器管理", kServerMenu},
+    MenuSpec{"", "[在线管理]", kOnlineMenu},
 
-    MenuSpec{"关于", "作者", ""},
-    MenuSpec{"关于", "-", ""},
-    MenuSpec{"关于", "教程视频", ""},
+    MenuSpec{kAboutMenu, "作者", ""},
+    MenuSpec{kAboutMenu, "-", ""},
+    MenuSpec{kAboutMenu, "教程视频", ""},
 
-    MenuSpec{"服务器管理", "关闭服务器", ""},
-    MenuSpec{"服务器管理", "重启服务器", ""},
-    MenuSpec{"服务器管理", "强制性关闭服务器", ""},
-    MenuSpec{"服务器管理", "-", ""},
-    MenuSpec{"服务器管理", "设置服务器图标", "服务器管理>设置服务器图标"},
-    MenuSpec{"服务器管理", "Cubeworks-指令管理者", ""},
-    MenuSpec{"服务器管理>设置服务器图标", "设置图标", ""},
-    MenuSpec{"服务器管理>设置服务器图标", "-", ""},
-    MenuSpec{"服务器管理>设置服务器图标", "帮助[设置前戳我]", ""},
+    MenuSpec{kServerMenu, "关闭服务器", ""},
+    MenuSpec{kServerMenu, "重启服务器", ""},
+    MenuSpec{kServerMenu, "强制性关闭服务器", ""},
+    MenuSpec{kServerMenu, "-", ""},
+    MenuSpec{kServerMenu, "设置服务器图标", kIconMenu},
+    MenuSpec{kServerMenu, "Cubeworks-指令管理者", ""},
+    MenuSpec{kIconMenu, "设置图标", ""},
+    MenuSpec{kIconMenu, "-", ""},
+    MenuSpec{kIconMenu, "帮助[设置前戳我]", ""},
 
-    MenuSpec{"[在线管理]", "管理列表", ""},
-    MenuSpec{"[在线管理]", "-", ""},
-    MenuSpec{"[在线管理]", "服务器开启后本功能才有效", "", false},
+    MenuSpec{kOnlineMenu, "管理列表", ""},
+    MenuSpec{kOnlineMenu, "-", ""},
+    MenuSpec{kOnlineMenu, "服务器开启后本功能才有效", "", false},
 
     // Pop-up menus.
-    MenuSpec{"菜单", "关闭服务器", ""},
-    MenuSpec{"菜单", "打开界面", ""},
-    MenuSpec{"菜单", "插件", "菜单>插件"},
-    MenuSpec{"菜单>插件", "安装", ""},
+    MenuSpec{kTrayMenu, "关闭服务器", ""},
+    MenuSpec{kTrayMenu, "打开界面", ""},
+    MenuSpec{kTrayMenu, "插件", kTrayPluginMenu},
+    MenuSpec{kTrayPluginMenu, "安装", ""},
 
-    MenuSpec{"插件", "安装", ""},
-    MenuSpec{"插件", "刷新", ""},
-    MenuSpec{"插件", "删除", ""},
+    MenuSpec{kPluginMenu, "安装", ""},
+    MenuSpec{kPluginMenu, "刷新", ""},
+    MenuSpec{kPluginMenu, "删除", ""},
 };
 // clang-format on
 
-constexpr WindowSpec kMainWindow{
-    kMainWindowName, "Cubeworks一键开服器1.7.2[simple]", 493, 399, kControls, kMenus,
-};
+constexpr WindowSpec kMainWindow{kWindow, kTitle, 493, 399, kControls, kMenus};
 
 }  // namespace
 
 const WindowSpec& main_window_spec() {
     return kMainWindow;
-}
-
-const ControlSpec* find_control(const WindowSpec& window, std::string_view name) {
-    for (const ControlSpec& c : window.controls) {
-        if (c.name == name) return &c;
-    }
-    return nullptr;
-}
-
-std::string_view placement_frame(const WindowSpec& window, const ControlSpec& control) {
-    const ControlSpec* parent = find_control(window, control.parent);
-    if (parent && parent->kind == ControlKind::TabPage) return parent->parent;
-    return control.parent;
 }
 
 }  // namespace cw

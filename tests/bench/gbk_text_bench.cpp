@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/app_state.h"
 #include "e2e/e2e_support.h"
 #include "platform/files.h"
 #include "server/console_parser.h"
+#include "server/server_context.h"
 #include "server/server_control.h"
 #include "support/temp_folder.h"
 #include "ui/main_window_layout.h"
@@ -105,18 +105,19 @@ class BurstUi : public HeadlessUi {
 // A program folder whose "Java" is the test child, with a free server port and a local IP echo.
 struct BenchRig {
     explicit BenchRig(HeadlessUi& ui, std::string java = test_child_path())
-        : app(folder.path(), ui, ui, *platform) {
+        : session(*platform), server{folder.path(), session, ui, ui, *platform} {
         test::deploy_workspace(folder.path(), test::free_port());
         ui.set_text("编辑框_java", java);
     }
     ~BenchRig() {
-        if (auto run = app.session.process.current()) run->terminate();
-        app.session.threads.wait_idle(15000);
+        if (auto run = session.process.current()) run->terminate();
+        session.threads.wait_idle(15000);
     }
     test::TempFolder folder;
     std::unique_ptr<Platform> platform = make_system_platform();
     test::IpEchoServer echo{"您的IP是：[203.0.113.7] 来自：测试"};
-    AppState app;
+    ServerSession session;
+    ServerContext server;
 };
 
 void BM_ConsoleThroughput(benchmark::State& state) {
@@ -124,16 +125,15 @@ void BM_ConsoleThroughput(benchmark::State& state) {
     for (auto _ : state) {
         BurstUi ui{main_window_spec()};
         BenchRig rig(ui);
-        launch_server(rig.app);
+        launch_server(rig.server);
         // The child answers like a game server: its start-up lines come first.
-        if (!test::wait_until([&] { return rig.app.session.state == ServerState::Running; },
-                              15000)) {
+        if (!test::wait_until([&] { return rig.session.state == ServerState::Running; }, 15000)) {
             state.SkipWithError("the server never started");
             break;
         }
         ui.reset();
         const auto start = Clock::now();
-        send_console_command(rig.app, "burst " + std::to_string(kBytes));
+        send_console_command(rig.server, "burst " + std::to_string(kBytes));
         if (!test::wait_until([&] { return ui.received() >= kBytes; }, 120000)) {
             state.SkipWithError("the burst did not arrive in full");
             break;
@@ -153,9 +153,9 @@ void BM_LaunchToChildCreated(benchmark::State& state) {
         HeadlessUi ui{main_window_spec()};
         BenchRig rig(ui);
         const auto start = Clock::now();
-        launch_server(rig.app);  // returns once the child has been created
+        launch_server(rig.server);  // returns once the child has been created
         state.SetIterationTime(seconds_since(start));
-        if (!rig.app.session.process.is_alive()) state.SkipWithError("no child");
+        if (!rig.session.process.is_alive()) state.SkipWithError("no child");
     }
 }
 BENCHMARK(BM_LaunchToChildCreated)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
@@ -164,13 +164,12 @@ void BM_DoneToRunning(benchmark::State& state) {
     for (auto _ : state) {
         HeadlessUi ui{main_window_spec()};
         BenchRig rig(ui);
-        launch_server(rig.app);
+        launch_server(rig.server);
         // Let the reader settle into its wait, as it is when a real server finishes starting.
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         const auto start = Clock::now();
-        send_console_command(rig.app, "echo [12:00:01 INFO]: Done (0.1s)! For help");
-        if (!test::wait_until([&] { return rig.app.session.state == ServerState::Running; },
-                              10000)) {
+        send_console_command(rig.server, "echo [12:00:01 INFO]: Done (0.1s)! For help");
+        if (!test::wait_until([&] { return rig.session.state == ServerState::Running; }, 10000)) {
             state.SkipWithError("not Running");
             break;
         }
@@ -189,11 +188,10 @@ void BM_JavaServerStartToRunning(benchmark::State& state) {
     for (auto _ : state) {
         HeadlessUi ui{main_window_spec()};
         BenchRig rig(ui, java);
-        rig.app.session.memory_mb = 256;
+        rig.session.memory_mb = 256;
         const auto start = Clock::now();
-        launch_server(rig.app);
-        if (!test::wait_until([&] { return rig.app.session.state == ServerState::Running; },
-                              60000)) {
+        launch_server(rig.server);
+        if (!test::wait_until([&] { return rig.session.state == ServerState::Running; }, 60000)) {
             state.SkipWithError("not Running");
             break;
         }

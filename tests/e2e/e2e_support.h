@@ -15,12 +15,12 @@
 #include <thread>
 #include <vector>
 
-#include "app/workspace.h"
 #include "config/properties.h"
+#include "config/workspace.h"
 #include "payload/payload.h"
 #include "platform/files.h"
 #include "platform/platform.h"
-#include "ui/headless_ui.h"
+#include "support/headless_ui.h"
 
 namespace cw::test {
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "app/app_state.h"
 #include "e2e/e2e_support.h"
+#include "server/server_context.h"
 #include "server/server_control.h"
 #include "support/temp_folder.h"
 #include "ui/main_window_layout.h"
@@ -26,16 +26,16 @@ class ServerEndToEnd : public ::testing::Test {
         port_ = test::free_port();
         test::deploy_workspace(folder_.path(), port_);
         ui_.set_text("编辑框_java", java_);
-        app_.session.memory_mb = 256;
+        session_.memory_mb = 256;
     }
 
     void TearDown() override {
-        if (auto run = app_.session.process.current()) run->terminate();
+        if (auto run = session_.process.current()) run->terminate();
         if (holder_) holder_->terminate();
-        EXPECT_TRUE(app_.session.threads.wait_idle(15000));
+        EXPECT_TRUE(session_.threads.wait_idle(15000));
     }
 
-    ServerState state() const { return app_.session.state; }
+    ServerState state() const { return session_.state; }
     bool reaches(ServerState s, int timeout_ms = kStartMs) {
         return test::wait_until([&] { return state() == s; }, timeout_ms);
     }
@@ -63,14 +63,15 @@ class ServerEndToEnd : public ::testing::Test {
     std::unique_ptr<Platform> real_ = make_system_platform();
     test::SparingPlatform platform_{*real_};
     test::IpEchoServer echo_{"您的IP是：[203.0.113.7] 来自：测试"};
-    AppState app_{folder_.path(), ui_, ui_, platform_};
+    ServerSession session_{platform_};
+    ServerContext server_{folder_.path(), session_, ui_, ui_, platform_};
     std::string java_;
     int port_ = 0;
     std::shared_ptr<ChildRun> holder_;
 };
 
 TEST_F(ServerEndToEnd, StartsAnswersACommandAndStops) {
-    launch_server(app_);
+    launch_server(server_);
     EXPECT_EQ(state(), ServerState::Starting);
     ASSERT_TRUE(reaches(ServerState::Running));
     EXPECT_EQ(ui_.status(kStatus, 1), "服务器已开启");
@@ -85,32 +86,32 @@ TEST_F(ServerEndToEnd, StartsAnswersACommandAndStops) {
     EXPECT_NE(rewritten, cut);
     EXPECT_GE(echo_.requests(), 1);
 
-    send_console_command(app_, "list");
+    send_console_command(server_, "list");
     EXPECT_TRUE(console_shows("There are 0/20 players online"));
     // A short line arrives in one chunk: shown rewritten, and it moves nothing once Running.
-    send_console_command(app_, "say Done it is");
+    send_console_command(server_, "say Done it is");
     EXPECT_TRUE(console_shows("已开服。用时： it is"));
     EXPECT_EQ(state(), ServerState::Running);
     EXPECT_EQ(echo_.requests(), 1);
 
-    stop_server(app_);
+    stop_server(server_);
     ASSERT_TRUE(reaches(ServerState::Stopped, 30000));
     EXPECT_EQ(ui_.status(kStatus, 1), "服务器已关闭");
     EXPECT_TRUE(ui_.messages().empty());
     // The reader ends by itself once the server has gone.
-    EXPECT_TRUE(app_.session.threads.wait_idle(10000));
+    EXPECT_TRUE(session_.threads.wait_idle(10000));
 }
 
 TEST_F(ServerEndToEnd, RestartBringsUpANewServer) {
-    launch_server(app_);
+    launch_server(server_);
     ASSERT_TRUE(reaches(ServerState::Running));
-    const auto old_run = app_.session.process.current();
+    const auto old_run = session_.process.current();
     const std::size_t history_before = ui_.status_history().size();
 
     ui_.script_answer(MessageAnswer::Yes);  // should the old server still hold the port
-    restart_server(app_);
+    restart_server(server_);
     EXPECT_EQ(ui_.status(kStatus, 1), "重启完成..");
-    const auto new_run = app_.session.process.current();
+    const auto new_run = session_.process.current();
     ASSERT_NE(new_run, old_run);
     ASSERT_TRUE(reaches(ServerState::Running));
     EXPECT_TRUE(test::wait_until([&] { return !old_run->is_alive(); }, 30000));
@@ -123,17 +124,17 @@ TEST_F(ServerEndToEnd, RestartBringsUpANewServer) {
     EXPECT_EQ(state(), ServerState::Running);
     EXPECT_TRUE(new_run->is_alive());
 
-    stop_server(app_);
+    stop_server(server_);
     ASSERT_TRUE(reaches(ServerState::Stopped, 30000));
 }
 
 TEST_F(ServerEndToEnd, ForcedCloseEndsTheServer) {
-    launch_server(app_);
+    launch_server(server_);
     ASSERT_TRUE(reaches(ServerState::Running));
-    const auto run = app_.session.process.current();
+    const auto run = session_.process.current();
     ui_.set_enabled("按钮1", false);
     ui_.set_enabled("按钮2", true);
-    force_close_server(app_);
+    force_close_server(server_);
     EXPECT_FALSE(run->is_alive());
     ASSERT_EQ(ui_.messages().size(), 1u);
     EXPECT_EQ(ui_.messages()[0].text, "强制性关闭服务器成功");
@@ -147,12 +148,12 @@ TEST_F(ServerEndToEnd, ForcedCloseEndsTheServer) {
 TEST_F(ServerEndToEnd, PortHeldAndAnsweredNo) {
     hold_port_in_child();
     ui_.script_answer(MessageAnswer::No);
-    launch_server(app_);
+    launch_server(server_);
     const auto messages = ui_.messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "发现服务器端口被占用，无法开服。是否结束占用端口的进程？");
     EXPECT_EQ(messages[1].text, "服务器端口被占用，开服失败！");
-    EXPECT_EQ(app_.session.process.current(), nullptr);
+    EXPECT_EQ(session_.process.current(), nullptr);
     EXPECT_EQ(state(), ServerState::Stopped);
     EXPECT_TRUE(holder_->is_alive());
 }
@@ -160,7 +161,7 @@ TEST_F(ServerEndToEnd, PortHeldAndAnsweredNo) {
 TEST_F(ServerEndToEnd, PortHeldAndAnsweredYesEndsTheHolder) {
     hold_port_in_child();
     ui_.script_answer(MessageAnswer::Yes);
-    launch_server(app_);
+    launch_server(server_);
     ASSERT_EQ(ui_.messages().size(), 1u);
     EXPECT_TRUE(test::wait_until([&] { return !holder_->is_alive(); }, 5000));
     ASSERT_TRUE(reaches(ServerState::Running));
@@ -172,7 +173,7 @@ TEST_F(ServerEndToEnd, ServerThatCannotBindItsPortIsReported) {
     test::Listener held(port_);
     ASSERT_TRUE(held.ok());
     ui_.script_answer(MessageAnswer::Yes);
-    launch_server(app_);
+    launch_server(server_);
     EXPECT_EQ(ui_.messages().size(), 1u);
     ASSERT_TRUE(test::wait_until(
         [&] { return ui_.status_seen(1, "端口被占用，开服失败。请重启电脑重试"); }, kStartMs))

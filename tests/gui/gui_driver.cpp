@@ -13,8 +13,8 @@
 #include <set>
 #include <string>
 
-#include "app/workspace.h"
 #include "config/properties.h"
+#include "config/workspace.h"
 #include "payload/payload.h"
 #include "remote_program.h"
 #include "ui/main_window_layout.h"
@@ -216,7 +216,7 @@ TEST_F(FirstStart, EveryControlHasItsKindCaptionPlaceAndInitialState) {
 }
 
 TEST_F(FirstStart, TabsListStatusBarProgressAndConsole) {
-    const HWND tab = control(kMainTab);
+    const HWND tab = control(main_window::kTab);
     EXPECT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(SendMessageW(tab, TCM_GETCURSEL, 0, 0), 0);  // page 1 at start
     EXPECT_EQ(program_->tab_caption(tab, 0), to_wide("首页-play "));
@@ -304,7 +304,7 @@ TEST_F(FirstStart, MenuEntriesThatOnlyInform) {
 }
 
 TEST_F(FirstStart, TabsSwitchPagesWhenClicked) {
-    const HWND tab = control(kMainTab);
+    const HWND tab = control(main_window::kTab);
     const HWND pages[] = {control("高级选择夹1_页1"), control("高级选择夹1_页2"),
                           control("高级选择夹1_页3")};
     const wchar_t* names[] = {L"page1-home", L"page2-console", L"page3-plugins"};
@@ -317,7 +317,7 @@ TEST_F(FirstStart, TabsSwitchPagesWhenClicked) {
 }
 
 TEST_F(FirstStart, RightClickOnTheEmptyPluginListPopsUpThePluginMenu) {
-    click_tab(*program_, control(kMainTab), 2);
+    click_tab(*program_, control(main_window::kTab), 2);
     const HWND list = control("超级列表框_插件");
     ASSERT_TRUE(wait_for([&] { return IsWindowVisible(list) != FALSE; }, kTimeoutMs));
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
@@ -356,11 +356,11 @@ TEST_F(FirstStart, RightClickOnTheEmptyPluginListPopsUpThePluginMenu) {
     PostMessageW(main(), WM_KEYDOWN, VK_ESCAPE, 0);
     PostMessageW(main(), WM_KEYUP, VK_ESCAPE, 0);
     EXPECT_TRUE(wait_for([&] { return program_->popup_menus().empty(); }, kTimeoutMs));
-    click_tab(*program_, control(kMainTab), 0);
+    click_tab(*program_, control(main_window::kTab), 0);
 }
 
 TEST_F(FirstStart, MoreSettingsShowsTheServerSettingsGroup) {
-    click_tab(*program_, control(kMainTab), 0);
+    click_tab(*program_, control(main_window::kTab), 0);
     const HWND group = control("分组框4");
     ASSERT_FALSE(GetWindowLongW(group, GWL_STYLE) & WS_VISIBLE);
     PostMessageW(control("按钮7"), BM_CLICK, 0, 0);

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/workspace.h"
 #include "config/properties.h"
+#include "config/workspace.h"
 #include "ui/win32/layout_window.h"
 #include "ui/win32/wide_text.h"
 

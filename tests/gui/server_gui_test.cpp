@@ -116,7 +116,7 @@ TEST_F(RunningServer, TheJavaPathIsTheRegisteredRuntimesJavaw) {
 
 TEST_F(RunningServer, StartShowsTheConsolePageAndTheServersOutputAsItComes) {
     click(control("按钮1"));
-    const HWND tab = control(kMainTab);
+    const HWND tab = control(main_window::kTab);
     EXPECT_TRUE(wait_for([&] { return SendMessageW(tab, TCM_GETCURSEL, 0, 0) == kConsolePage; },
                          kTimeoutMs));
     EXPECT_TRUE(IsWindowVisible(control("编辑框_回显文本")));

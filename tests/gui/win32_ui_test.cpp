@@ -21,10 +21,10 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/main_window_events.h"
 #include "support/fake_platform.h"
+#include "support/headless_ui.h"
 #include "support/temp_folder.h"
-#include "ui/headless_ui.h"
-#include "ui/main_window_events.h"
 #include "ui/main_window_layout.h"
 #include "ui/win32/layout_window.h"
 #include "ui/win32/ui_dispatcher.h"
@@ -142,9 +142,9 @@ double now_ms() {
 }
 
 // Every event of the main window except its start-up, which deploys the workspace.
-std::vector<EventBinding> events_without_startup() {
-    std::vector<EventBinding> out;
-    for (const EventBinding& e : main_window_events()) {
+std::vector<AppEventBinding> events_without_startup() {
+    std::vector<AppEventBinding> out;
+    for (const AppEventBinding& e : main_window_events()) {
         if (e.event != UiEvent::Created) out.push_back(e);
     }
     return out;
@@ -153,7 +153,7 @@ std::vector<EventBinding> events_without_startup() {
 class Win32MainWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<LayoutWindow>(app, ui, main_window_spec(), events, false);
+        window = std::make_unique<LayoutWindow>(ui, main_window_spec(), sink, false);
         window->create(SW_SHOWNOACTIVATE);
         ASSERT_NE(window->hwnd(), nullptr);
         pump();
@@ -178,7 +178,8 @@ class Win32MainWindow : public ::testing::Test {
     Win32Ui ui;
     test::FakePlatform platform;
     AppState app{dir.path(), ui, ui, platform};
-    std::vector<EventBinding> events = events_without_startup();
+    std::vector<AppEventBinding> events = events_without_startup();
+    BoundEvents<AppState> sink{app, events};
     std::unique_ptr<LayoutWindow> window;
 };
 
@@ -209,8 +210,8 @@ TEST_F(Win32MainWindow, DesignTimeContentsReadBackByteForByte) {
     }
     EXPECT_EQ(ui.text("透明标签2"), "Cpu[中央处理器]\r\n");
     EXPECT_EQ(ui.text("端口_编辑框"), "22565");
-    EXPECT_EQ(ui.text(kMainWindowName), table.title);
-    EXPECT_EQ(ui.selected_page(kMainTab), 0);
+    EXPECT_EQ(ui.text(main_window::kWindow), table.title);
+    EXPECT_EQ(ui.selected_page(main_window::kTab), 0);
     EXPECT_FALSE(ui.is_enabled("按钮2"));
     EXPECT_FALSE(ui.is_visible("分组框4"));
     EXPECT_TRUE(ui.is_enabled("时钟1"));
@@ -253,8 +254,8 @@ TEST_F(Win32MainWindow, ControlOperationsRoundTripGbkText) {
     EXPECT_EQ(ui.progress("进度条1"), 42);
     ui.set_checked("选择框1", true);
     EXPECT_TRUE(ui.is_checked("选择框1"));
-    ui.select_page(kMainTab, 2);
-    EXPECT_EQ(ui.selected_page(kMainTab), 2);
+    ui.select_page(main_window::kTab, 2);
+    EXPECT_EQ(ui.selected_page(main_window::kTab), 2);
     EXPECT_TRUE(ui.is_visible("高级选择夹1_页3"));
     EXPECT_FALSE(ui.is_visible("高级选择夹1_页1"));
     ui.set_visible("分组框4", true);
@@ -354,7 +355,7 @@ TEST_F(Win32MainWindow, StartButtonShowsTheConsoleEvenWhenTheLaunchIsRefused) {
     BoxAnswerer answerer;  // the launch refuses: the Java path box is empty
     SendMessageW(hwnd_of("按钮1"), BM_CLICK, 0, 0);
     pump();
-    EXPECT_EQ(ui.selected_page(kMainTab), 1);
+    EXPECT_EQ(ui.selected_page(main_window::kTab), 1);
     EXPECT_TRUE(IsWindowVisible(hwnd_of("高级选择夹1_页2")));
     EXPECT_TRUE(ui.is_enabled("按钮2"));
     EXPECT_FALSE(ui.is_enabled("按钮1"));
@@ -381,7 +382,8 @@ TEST_F(Win32MainWindow, ASecondWindowWithTheSameControlNamesKeepsTheMainOnesBare
     };
     static constexpr WindowSpec kSmall{"小窗口", "小窗口", 300, 200, kControls, {}};
     {
-        LayoutWindow small(app, ui, kSmall, {}, false);
+        BoundEvents<AppState> no_events{app, {}};
+        LayoutWindow small(ui, kSmall, no_events, false);
         small.create(SW_SHOWNOACTIVATE);
         EXPECT_EQ(ui.text("按钮1"), "开启服务器");
         EXPECT_EQ(ui.text("主窗口/按钮1"), "开启服务器");
@@ -467,7 +469,7 @@ TEST_F(Win32MainWindow, FileDialogsShowTheirFiltersAndAnswerInGbk) {
 
 TEST_F(Win32MainWindow, MeasureAnAppendToAFullConsole) {
     // The console page in view, so that every insert is also painted and scrolled.
-    ui.select_page(kMainTab, 1);
+    ui.select_page(main_window::kTab, 1);
     std::string line = std::string(98, 'x') + "\r\n";
     std::string full;
     while (full.size() < 250000) full += line;

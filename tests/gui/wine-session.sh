@@ -3,6 +3,7 @@
 # the program (Chinese font replacements, a 1024x768 virtual desktop), everything ended on exit.
 wine_session_program=$1
 wine_session_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+. "$wine_session_root/scripts/wine-env.sh"
 
 : "${CUBEWORKS_GUI_WINEPREFIX:=$(cd "$(dirname "$wine_session_program")" && pwd)/wineprefix-gui}"
 export CUBEWORKS_WINEPREFIX="$CUBEWORKS_GUI_WINEPREFIX"

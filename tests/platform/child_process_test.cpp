@@ -1,4 +1,6 @@
 // The child process of each platform side, driven through the test child program.
+#include "platform/child_process.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -161,9 +163,7 @@ TEST_F(ChildTest, ArgumentsAreSplitByTheWindowsRules) {
 
 TEST(ChildProcessTest, NothingIsAliveBeforeTheFirstStart) {
     auto platform = make_system_platform();
-    ChildProcess process([&](const std::string& c, const std::string& d, int s) {
-        return platform->start_child(c, d, s);
-    });
+    ChildProcess process(*platform);
     EXPECT_FALSE(process.is_alive());
     EXPECT_EQ(process.process_id(), 0u);
     EXPECT_EQ(process.read(260), "");
@@ -171,13 +171,10 @@ TEST(ChildProcessTest, NothingIsAliveBeforeTheFirstStart) {
 }
 
 TEST_F(ChildTest, ARestartKeepsTheFirstReaderOnTheFirstChild) {
-    ChildProcess process([this](const std::string& c, const std::string& d, int s) {
-        auto run = platform_->start_child(c, d, s);
-        runs_.push_back(run);
-        return run;
-    });
+    ChildProcess process(*platform_);
     ASSERT_TRUE(process.start(child_command(), temp_.path(), 0));
     auto first = process.current();
+    runs_.push_back(first);
     const std::uint32_t first_pid = process.process_id();
     auto first_output = std::make_shared<Collected>();
     auto reader = std::async(std::launch::async, [&] {
@@ -187,6 +184,7 @@ TEST_F(ChildTest, ARestartKeepsTheFirstReaderOnTheFirstChild) {
     });
 
     ASSERT_TRUE(process.start(child_command(), temp_.path(), 0));
+    runs_.push_back(process.current());
     EXPECT_NE(process.process_id(), first_pid);
     EXPECT_TRUE(process.write_line("echo to the second"));
     EXPECT_EQ(read_until(process.current(), "\n"), "to the second\n");

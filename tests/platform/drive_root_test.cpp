@@ -1,17 +1,18 @@
 // A program kept in a drive's root: program_dir is the drive letter with its colon, and the
 // workspace is that drive's root folder "Cubeworks-Admin".
 #ifdef _WIN32
-#include <cstdlib>
-
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/startup.h"
-#include "app/workspace.h"
 #include "config/properties.h"
+#include "config/workspace.h"
 #include "payload/payload.h"
 #include "platform/files.h"
 #include "support/fake_platform.h"
-#include "ui/headless_ui.h"
+#include "support/headless_ui.h"
+#include "ui/main_window_layout.h"
 
 namespace cw {
 namespace {
@@ -25,7 +26,7 @@ TEST(DriveRoot, StartUpDeploysTheWorkspaceIntoTheDrivesRoot) {
     const std::string program_dir = program_dir_of(std::string(drive) + "\\Cubeworks.exe");
     ASSERT_EQ(program_dir, drive);
 
-    HeadlessUi ui;
+    HeadlessUi ui{main_window_spec()};
     test::FakePlatform platform;
     AppState app(program_dir, ui, ui, platform);
     on_main_window_created(app);

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/workspace.h"
+#include "config/workspace.h"
 #include "support/temp_folder.h"
 
 namespace cw::test {

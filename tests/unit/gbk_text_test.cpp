@@ -1,4 +1,4 @@
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,10 @@ TEST(GbkFind, NeverMatchesInsideADoubleByteCharacter) {
     const std::string text = "\x81>x>";
     EXPECT_EQ(gbk_find(text, ">"), 3u);
     EXPECT_EQ(gbk_find("\xD6\xD0\xD6\xD0", "\xD0\xD6"), npos);
-    EXPECT_EQ(gbk_find("ab\xD6\xD0" "Done", "Done"), 4u);
+    EXPECT_EQ(gbk_find("ab\xD6\xD0"
+                       "Done",
+                       "Done"),
+              4u);
     EXPECT_EQ(gbk_find("abc", ""), npos);
     EXPECT_EQ(gbk_find("ab", "abc"), npos);
     EXPECT_EQ(gbk_find("a>b>", ">", 2), 3u);

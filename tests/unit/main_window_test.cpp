@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,13 +9,12 @@
 
 #include "app/app_state.h"
 #include "app/later_hooks.h"
+#include "app/main_window_events.h"
 #include "app/main_window_handlers.h"
 #include "app/startup.h"
-#include "server/server_control.h"
 #include "support/fake_platform.h"
+#include "support/headless_ui.h"
 #include "support/temp_folder.h"
-#include "ui/headless_ui.h"
-#include "ui/main_window_events.h"
 #include "ui/main_window_layout.h"
 
 namespace cw {
@@ -105,9 +105,9 @@ TEST(MainWindowLayout, MenusAndPopups) {
               "关闭服务器,重启服务器,强制性关闭服务器,-,设置服务器图标,Cubeworks-指令管理者,");
     EXPECT_EQ(entries("服务器管理>设置服务器图标"), "设置图标,-,帮助[设置前戳我],");
     EXPECT_EQ(entries("[在线管理]"), "管理列表,-,服务器开启后本功能才有效(off),");
-    EXPECT_EQ(entries(kTrayMenu), "关闭服务器,打开界面,插件,");
+    EXPECT_EQ(entries(main_window::kTrayMenu), "关闭服务器,打开界面,插件,");
     EXPECT_EQ(entries("菜单>插件"), "安装,");
-    EXPECT_EQ(entries(kPluginMenu), "安装,刷新,删除,");
+    EXPECT_EQ(entries(main_window::kPluginMenu), "安装,刷新,删除,");
     for (const MenuSpec& m : w.menus) {
         if (!m.submenu.empty()) {
             EXPECT_FALSE(entries(m.submenu).empty()) << m.submenu;
@@ -120,7 +120,7 @@ TEST(MainWindowEvents, EveryRowOnceAndBoundToExistingSources) {
     const auto events = main_window_events();
     EXPECT_EQ(events.size(), 31u);
     std::set<std::string> keys;
-    for (const EventBinding& e : events) {
+    for (const AppEventBinding& e : events) {
         const std::string key = std::string(e.source) + "|" + std::string(e.entry) + "|" +
                                 std::to_string(static_cast<int>(e.event));
         EXPECT_TRUE(keys.insert(key).second) << "twice: " << key;
@@ -134,7 +134,7 @@ TEST(MainWindowEvents, EveryRowOnceAndBoundToExistingSources) {
                 found |= m.menu == e.source && m.caption == e.entry && m.submenu.empty();
             }
             EXPECT_TRUE(found) << key;
-        } else if (e.source != kMainWindowName) {
+        } else if (e.source != main_window::kWindow) {
             EXPECT_NE(find_control(w, e.source), nullptr) << key;
         }
     }
@@ -146,18 +146,18 @@ TEST(MainWindowEvents, EveryRowOnceAndBoundToExistingSources) {
 TEST(MainWindowEvents, BindsTheRightHandlers) {
     const auto ev = main_window_events();
     auto handler = [&](std::string_view source, std::string_view entry, UiEvent event) {
-        const EventBinding* e = find_event(ev, source, entry, event);
+        const AppEventBinding* e = find_event(ev, source, entry, event);
         return e ? e->handler : nullptr;
     };
     using E = UiEvent;
-    EXPECT_EQ(handler(kMainWindowName, "", E::Created), &on_main_window_created);
-    EXPECT_EQ(find_event(ev, kMainWindowName, "", E::CloseRequested)->guard,
+    EXPECT_EQ(handler(main_window::kWindow, "", E::Created), &on_main_window_created);
+    EXPECT_EQ(find_event(ev, main_window::kWindow, "", E::CloseRequested)->guard,
               &main_window_may_close);
-    EXPECT_EQ(find_event(ev, kMainWindowName, "", E::TrayIcon)->tray, &on_tray_icon_event);
-    EXPECT_EQ(handler(kMainWindowName, "", E::Moved), &go_to_tray_when_minimised);
+    EXPECT_EQ(find_event(ev, main_window::kWindow, "", E::TrayIcon)->tray, &on_tray_icon_event);
+    EXPECT_EQ(handler(main_window::kWindow, "", E::Moved), &go_to_tray_when_minimised);
     EXPECT_EQ(handler("按钮1", "", E::Clicked), &start_server_clicked);
     EXPECT_EQ(handler("按钮2", "", E::Clicked), &stop_server_clicked);
-    EXPECT_EQ(handler("按钮3", "", E::Clicked), &send_console_input);
+    EXPECT_EQ(handler("按钮3", "", E::Clicked), &send_command_clicked);
     EXPECT_EQ(handler("按钮7", "", E::Clicked), &show_more_settings);
     EXPECT_EQ(handler("按钮8", "", E::Clicked), &save_settings_clicked);
     EXPECT_EQ(handler("按钮9", "", E::Clicked), &install_plugin_button);
@@ -166,14 +166,26 @@ TEST(MainWindowEvents, BindsTheRightHandlers) {
     EXPECT_EQ(handler("时钟1", "", E::TimerTick), &update_cpu_load);
     EXPECT_EQ(handler("超级列表框_插件", "", E::RightClick), &popup_plugin_menu);
     EXPECT_EQ(handler("服务器管理", "关闭服务器", E::MenuChosen), &stop_server_from_menu);
-    EXPECT_EQ(handler("服务器管理", "重启服务器", E::MenuChosen), &restart_server);
-    EXPECT_EQ(handler("服务器管理", "强制性关闭服务器", E::MenuChosen), &force_close_server);
+    EXPECT_EQ(handler("服务器管理", "重启服务器", E::MenuChosen), &restart_server_from_menu);
+    EXPECT_EQ(handler("服务器管理", "强制性关闭服务器", E::MenuChosen), &force_close_from_menu);
     EXPECT_EQ(handler("[在线管理]", "管理列表", E::MenuChosen), &open_player_list);
     // The tray's stop is the plain stop: it leaves the buttons alone.
-    EXPECT_EQ(handler(kTrayMenu, "关闭服务器", E::MenuChosen), &stop_server);
+    EXPECT_EQ(handler(main_window::kTrayMenu, "关闭服务器", E::MenuChosen), &stop_server_from_tray);
     EXPECT_EQ(handler("菜单>插件", "安装", E::MenuChosen), &install_plugin_tray);
-    EXPECT_EQ(handler(kPluginMenu, "安装", E::MenuChosen), &install_plugin_menu);
-    EXPECT_EQ(handler(kPluginMenu, "删除", E::MenuChosen), &delete_plugin_menu);
+    EXPECT_EQ(handler(main_window::kPluginMenu, "安装", E::MenuChosen), &install_plugin_menu);
+    EXPECT_EQ(handler(main_window::kPluginMenu, "删除", E::MenuChosen), &delete_plugin_menu);
+}
+
+TEST(StrictHeadlessUi, ANameTheWindowDoesNotHaveFailsTheTest) {
+    HeadlessUi ui{main_window_spec()};
+    EXPECT_NONFATAL_FAILURE(ui.set_text("编辑框_Java", "x"), "编辑框_Java");
+    EXPECT_NONFATAL_FAILURE(ui.is_enabled("按钮11"), "按钮11");
+    EXPECT_NONFATAL_FAILURE(ui.popup_menu_at_cursor("插件菜单", 3, 3), "插件菜单");
+    EXPECT_NONFATAL_FAILURE(ui.choose_file("通用对话框2"), "通用对话框2");
+    // The real names pass.
+    ui.set_text("编辑框_java", "x");
+    ui.popup_menu_at_cursor(main_window::kPluginMenu, 3, 3);
+    EXPECT_EQ(ui.text("编辑框_java"), "x");
 }
 
 class MainWindowHandlers : public ::testing::Test {
@@ -184,7 +196,7 @@ class MainWindowHandlers : public ::testing::Test {
     AppState app{dir.path(), ui, ui, platform};
 
     void run(std::string_view source, std::string_view entry, UiEvent event) {
-        const EventBinding* e = find_event(main_window_events(), source, entry, event);
+        const AppEventBinding* e = find_event(main_window_events(), source, entry, event);
         ASSERT_NE(e, nullptr) << source << " " << entry;
         e->handler(app);
     }
@@ -229,7 +241,7 @@ TEST_F(MainWindowHandlers, StopButtonAndMenuSwapTheButtonsBackButTheTrayStopDoes
     }
     ui.set_enabled("按钮1", false);
     ui.set_enabled("按钮2", true);
-    run(kTrayMenu, "关闭服务器", UiEvent::MenuChosen);
+    run(main_window::kTrayMenu, "关闭服务器", UiEvent::MenuChosen);
     EXPECT_FALSE(ui.is_enabled("按钮1"));
     EXPECT_TRUE(ui.is_enabled("按钮2"));
 }

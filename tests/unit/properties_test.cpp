@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/workspace.h"
+#include "config/workspace.h"
 #include "platform/files.h"
-#include "support/fake_platform.h"
+#include "support/headless_ui.h"
 #include "support/temp_folder.h"
-#include "ui/headless_ui.h"
+#include "ui/main_window_layout.h"
 
 namespace cw {
 namespace {
@@ -29,9 +29,10 @@ TEST(ReadProperty, FollowsTheSubstringRules) {
     const std::string text = std::string(default_properties_text());
     EXPECT_EQ(read_property(text, "server-port"), "25565");
     EXPECT_EQ(read_property(text, "level-seed"), "");
-    EXPECT_EQ(read_property(text, "PVP"), "");            // case-sensitive
+    EXPECT_EQ(read_property(text, "PVP"), "");                     // case-sensitive
     EXPECT_EQ(read_property(text, "motd"), "A Cubeworks Server");  // the comment follows it
-    EXPECT_EQ(read_property("a=1\r\nmotd=x", "motd"), "");  // ...a last line without one reads empty
+    EXPECT_EQ(read_property("a=1\r\nmotd=x", "motd"),
+              "");  // ...a last line without one reads empty
     EXPECT_EQ(read_property(text, "missing-key"), "");
     // The first occurrence wins, even inside a comment line.
     EXPECT_EQ(read_property("#old pvp=false\r\npvp=true\r\n", "pvp"), "false");
@@ -71,24 +72,21 @@ TEST(WriteProperty, AKeyOnALastLineWithoutLineEndGetsItsNewValue) {
 }
 
 class ServerSettingsTest : public ::testing::Test {
-protected:
-    ServerSettingsTest() : app(dir.path(), ui, ui, platform) {
-        fs::create_folder(owned_path(dir.path(), kWorkspaceRoot));
-    }
+  protected:
+    ServerSettingsTest() { fs::create_folder(owned_path(dir.path(), kWorkspaceRoot)); }
     std::string file() { return fs::read_whole_file(owned_path(dir.path(), kPropertiesPath)); }
     void write_file(std::string_view text) {
         fs::write_whole_file(owned_path(dir.path(), kPropertiesPath), text);
     }
 
     test::TempFolder dir;
-    HeadlessUi ui;
-    test::FakePlatform platform;
-    AppState app;
+    HeadlessUi ui{main_window_spec()};
+    std::string loaded;  // the in-memory copy the program keeps
 };
 
 TEST_F(ServerSettingsTest, FreshFileIsWrittenAndLoadsTheDefaults) {
     ui.set_selected("难度_组合框1", 2);
-    load_server_settings(app);
+    loaded = load_server_settings(dir.path(), ui);
     EXPECT_EQ(file(), default_properties_text());
     EXPECT_EQ(ui.selected("地狱_组合框"), 0);
     EXPECT_EQ(ui.selected("PVP_组合框1"), 0);
@@ -103,26 +101,26 @@ TEST_F(ServerSettingsTest, AnExistingFileIsOnlyRead) {
     const std::string edited = "pvp= true\r\ndifficulty=5\r\nallow-nether=false\r\n";
     write_file(edited);
     ui.set_selected("难度_组合框1", 2);
-    load_server_settings(app);
+    loaded = load_server_settings(dir.path(), ui);
     EXPECT_EQ(file(), edited);
-    EXPECT_EQ(app.properties_text, edited);
-    EXPECT_EQ(ui.selected("PVP_组合框1"), 1);       // " true" is not "true"
-    EXPECT_EQ(ui.selected("难度_组合框1"), 2);      // 5 leaves the selection alone
+    EXPECT_EQ(loaded, edited);
+    EXPECT_EQ(ui.selected("PVP_组合框1"), 1);   // " true" is not "true"
+    EXPECT_EQ(ui.selected("难度_组合框1"), 2);  // 5 leaves the selection alone
     EXPECT_EQ(ui.selected("地狱_组合框"), 1);
-    EXPECT_EQ(ui.text("端口_编辑框"), "");          // absent key: empty box
+    EXPECT_EQ(ui.text("端口_编辑框"), "");  // absent key: empty box
 }
 
 TEST_F(ServerSettingsTest, DifficultyValuesMapToTheBoxOrder) {
     const std::pair<const char*, int> cases[] = {{"1", 0}, {"2", 1}, {"3", 2}, {"0", 3}};
     for (const auto& [value, entry] : cases) {
         write_file(std::string("difficulty=") + value + "\r\n");
-        load_server_settings(app);
+        loaded = load_server_settings(dir.path(), ui);
         EXPECT_EQ(ui.selected("难度_组合框1"), entry) << value;
     }
 }
 
 TEST_F(ServerSettingsTest, SaveWritesEveryKeyFromTheControlsOverTheFileOnDisk) {
-    load_server_settings(app);
+    loaded = load_server_settings(dir.path(), ui);
     // The server changed the file since the load: its change survives the save.
     write_file(std::string(default_properties_text()).replace(0, 19, "generator-settings=x"));
     ui.set_selected("地狱_组合框", 1);
@@ -132,7 +130,7 @@ TEST_F(ServerSettingsTest, SaveWritesEveryKeyFromTheControlsOverTheFileOnDisk) {
     ui.set_text("端口_编辑框", "25570");
     ui.set_selected("怪物_组合框2", 0);
     ui.set_text("保护范围_编辑框", "16");
-    save_server_settings(app);
+    loaded = save_server_settings(dir.path(), ui);
 
     const std::string saved = file();
     EXPECT_TRUE(saved.starts_with("generator-settings=x\r\n"));
@@ -160,7 +158,7 @@ TEST_F(ServerSettingsTest, SaveWritesEveryKeyFromTheControlsOverTheFileOnDisk) {
 TEST_F(ServerSettingsTest, NoDifficultySelectionWritesNothingForIt) {
     write_file("difficulty=5\r\n");
     ui.set_selected("难度_组合框1", -1);
-    save_server_settings(app);
+    loaded = save_server_settings(dir.path(), ui);
     EXPECT_EQ(read_property(file(), "difficulty"), "5");
 }
 
@@ -168,7 +166,8 @@ TEST_F(ServerSettingsTest, SaveWithTheFileMissingKeepsEverySetting) {
     fs::delete_file(owned_path(dir.path(), kPropertiesPath));
     ui.set_text("端口_编辑框", "25566");
     ui.set_selected("难度_组合框1", 0);
-    save_server_settings(app);
+    ui.set_selected("怪物_组合框2", 1);
+    loaded = save_server_settings(dir.path(), ui);
     const std::string saved = file();
     EXPECT_EQ(read_property(saved, "server-port"), "25566");
     EXPECT_EQ(read_property(saved, "difficulty"), "1");

@@ -8,14 +8,14 @@
 #include <thread>
 #include <vector>
 
-#include "app/workspace.h"
 #include "config/properties.h"
+#include "config/workspace.h"
 #include "platform/files.h"
 #include "server/public_ip.h"
 #include "server/server_port.h"
 #include "support/fake_platform.h"
+#include "support/headless_ui.h"
 #include "support/temp_folder.h"
-#include "ui/headless_ui.h"
 #include "ui/main_window_layout.h"
 
 namespace cw {
@@ -80,28 +80,29 @@ struct Rig {
     test::TempFolder folder;
     StatusRecordingUi ui{main_window_spec()};
     test::FakePlatform platform;
-    AppState app{folder.path(), ui, ui, platform};
+    ServerSession session{platform};
+    ServerContext server{folder.path(), session, ui, ui, platform};
 
     Rig() {
-        fs::create_folder(owned_path(app.program_dir, kWorkspaceRoot));
-        const std::string java = owned_path(app.program_dir, "\\javaw.exe");
+        fs::create_folder(owned_path(server.program_dir, kWorkspaceRoot));
+        const std::string java = owned_path(server.program_dir, "\\javaw.exe");
         fs::write_whole_file(java, "");
         ui.set_text("编辑框_java", java);
         platform.http_body = "您的IP是：[203.0.113.7] 来自：测试";
     }
     ~Rig() {
         for (const auto& child : platform.started()) child.run->exit();
-        EXPECT_TRUE(app.session.threads.wait_idle(5000));
+        EXPECT_TRUE(session.threads.wait_idle(5000));
     }
 
     void write_properties(std::string_view text) {
-        fs::write_whole_file(owned_path(app.program_dir, kPropertiesPath), text);
+        fs::write_whole_file(owned_path(server.program_dir, kPropertiesPath), text);
     }
-    ServerState state() const { return app.session.state; }
+    ServerState state() const { return session.state; }
 
     // Launches and brings the new child to `target`.
     std::shared_ptr<FakeChildRun> bring_to(ServerState target) {
-        launch_server(app);
+        launch_server(server);
         auto child = platform.last_child();
         EXPECT_EQ(state(), ServerState::Starting);
         if (target == ServerState::Running) {
@@ -142,8 +143,8 @@ TEST(ServerLaunch, CommandLinePieces) {
               "-Djline.terminal=jline.UnsupportedTerminal -jar Cubeworks-World.jar");
 
     Rig rig;
-    rig.app.session.memory_mb = 70000;
-    launch_server(rig.app);
+    rig.session.memory_mb = 70000;
+    launch_server(rig.server);
     const auto started = rig.platform.started();
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].command_line, server_command_line(rig.ui.text("编辑框_java"), 70000));
@@ -156,14 +157,14 @@ TEST(ServerLaunch, CommandLinePieces) {
 
 TEST(ServerLaunch, WritesTheDefaultSettingsOnlyWhenMissing) {
     Rig rig;
-    const std::string path = owned_path(rig.app.program_dir, kPropertiesPath);
-    launch_server(rig.app);
+    const std::string path = owned_path(rig.server.program_dir, kPropertiesPath);
+    launch_server(rig.server);
     EXPECT_EQ(fs::read_whole_file(path), default_properties_text());
 
     Rig other;
     other.write_properties("motd=mine\r\n");
-    launch_server(other.app);
-    EXPECT_EQ(fs::read_whole_file(owned_path(other.app.program_dir, kPropertiesPath)),
+    launch_server(other.server);
+    EXPECT_EQ(fs::read_whole_file(owned_path(other.server.program_dir, kPropertiesPath)),
               "motd=mine\r\n");
 }
 
@@ -172,13 +173,13 @@ TEST(ServerLaunch, RefusesWithoutAJavaPath) {
         Rig rig;
         rig.ui.set_text(kConsole, "old text");
         rig.ui.set_text("编辑框_java",
-                        empty ? "" : owned_path(rig.app.program_dir, "\\missing\\javaw.exe"));
-        launch_server(rig.app);
+                        empty ? "" : owned_path(rig.server.program_dir, "\\missing\\javaw.exe"));
+        launch_server(rig.server);
         expect_only_message(rig.ui, kNoJava);
         EXPECT_TRUE(rig.platform.started().empty());
         EXPECT_EQ(rig.ui.text(kConsole), kStarting);
         EXPECT_EQ(rig.state(), ServerState::Stopped);
-        EXPECT_EQ(rig.app.session.threads.running(), 0);
+        EXPECT_EQ(rig.session.threads.running(), 0);
     }
 }
 
@@ -186,7 +187,7 @@ TEST(ServerLaunch, PortTakenAndAnsweredNo) {
     Rig rig;
     rig.platform.connections = {{"0.0.0.0", "0.0.0.0", 25565, 0, 321, 2}};
     rig.ui.script_answer(MessageAnswer::No);
-    launch_server(rig.app);
+    launch_server(rig.server);
     const auto messages = rig.ui.messages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, kPortQuestion);
@@ -210,7 +211,7 @@ TEST(ServerLaunch, PortTakenAndAnsweredYesEndsTheFirstOwnerOnlyAndGoesOn) {
         {"0.0.0.0", "0.0.0.0", 25565, 0, 321, 2},
     };
     rig.ui.script_answer(MessageAnswer::Yes);
-    launch_server(rig.app);
+    launch_server(rig.server);
     expect_only_message(rig.ui, kPortQuestion, MessageButtons::YesNo, MessageIcon::Question);
     EXPECT_EQ(rig.platform.terminated, std::vector<std::uint32_t>{0});
     EXPECT_EQ(rig.platform.started().size(), 1u);
@@ -222,7 +223,7 @@ TEST(ServerLaunch, NoPortEntryMeansNoPreCheck) {
         Rig rig;
         rig.write_properties(text);
         rig.platform.connections = {{"0.0.0.0", "0.0.0.0", 25565, 0, 321, 2}};
-        launch_server(rig.app);
+        launch_server(rig.server);
         EXPECT_TRUE(rig.ui.messages().empty()) << text;
         EXPECT_EQ(rig.platform.started().size(), 1u);
     }
@@ -232,7 +233,7 @@ TEST(ConsoleReader, CompletionMakesTheServerRunningWithItsAddress) {
     set_env("CUBEWORKS_IP_ECHO", "");
     Rig rig;
     rig.write_properties("server-port=22565\r\n");
-    launch_server(rig.app);
+    launch_server(rig.server);
     rig.platform.last_child()->push_output(std::string(kDoneLine));
     ASSERT_TRUE(eventually([&] { return rig.state() == ServerState::Running; }));
     EXPECT_EQ(rig.ui.status(kStatus, 0), "服务器IP:203.0.113.7:22565");
@@ -254,7 +255,7 @@ TEST(ConsoleReader, CompletionWithoutAnAddressOrPort) {
     Rig rig;
     rig.platform.http_body = "no markers";
     rig.write_properties("motd=A\r\n");
-    launch_server(rig.app);
+    launch_server(rig.server);
     rig.platform.last_child()->push_output("Do");
     rig.platform.last_child()->push_output("ne (1s)");  // split by the pipe
     ASSERT_TRUE(eventually([&] { return rig.state() == ServerState::Running; }));
@@ -290,13 +291,13 @@ TEST(ConsoleReader, EmptyReadsAppendNothing) {
 
 TEST(ConsoleReader, HandlesOutputStillInThePipeBeforeTheExitIsReported) {
     Rig rig;
-    launch_server(rig.app);
+    launch_server(rig.server);
     auto child = rig.platform.last_child();
     child->push_output("one\n");
     child->push_output("Perhaps a server is already running on that port?\n");
     child->push_output("Stopping server\n");
-    child->exit();                                         // before the reader's first read
-    ASSERT_TRUE(rig.app.session.threads.wait_idle(5000));  // the reader has ended
+    child->exit();                                     // before the reader's first read
+    ASSERT_TRUE(rig.session.threads.wait_idle(5000));  // the reader has ended
     EXPECT_EQ(rig.ui.text(kConsole),
               std::string(kStarting) +
                   "one\nPerhaps a server is already running on that port?\nStopping server\n");
@@ -307,7 +308,7 @@ TEST(ConsoleReader, HandlesOutputStillInThePipeBeforeTheExitIsReported) {
 
 TEST(ConsoleReader, KeepsUpWithFullChunksAndEmptiesTheBoxAt300000Bytes) {
     Rig rig;
-    launch_server(rig.app);
+    launch_server(rig.server);
     // The box holds the 18-byte starting text; the 1154th chunk of 260 bytes brings it past
     // 300000 and empties it, three more follow. A pause after every full chunk would take
     // about a minute.
@@ -325,7 +326,7 @@ TEST(ServerControl, StopInEveryState) {
         Rig rig;
         auto child = rig.bring_to(s);
         rig.ui.set_enabled("按钮2", true);
-        stop_server(rig.app);
+        stop_server(rig.server);
         if (s == ServerState::Running) {
             EXPECT_TRUE(rig.ui.messages().empty());
             EXPECT_EQ(child->written(), std::string("stop\r\n", 6));
@@ -343,7 +344,7 @@ TEST(ServerControl, RestartInEveryState) {
         SCOPED_TRACE(static_cast<int>(s));
         Rig rig;
         auto old_child = rig.bring_to(s);
-        restart_server(rig.app);
+        restart_server(rig.server);
         if (s == ServerState::Running) {
             EXPECT_TRUE(rig.ui.messages().empty());
             EXPECT_EQ(old_child->written(), "stop\r\n");
@@ -365,7 +366,7 @@ TEST(ServerControl, ForcedCloseInEveryState) {
         rig.ui.set_enabled("按钮1", false);
         rig.ui.set_enabled("按钮2", true);
         rig.ui.set_text(kConsole, "log");
-        force_close_server(rig.app);
+        force_close_server(rig.server);
         EXPECT_TRUE(rig.platform.terminated.empty());  // never a process chosen by name
         const bool ran = s == ServerState::Running;
         EXPECT_EQ(child->terminated(), ran);
@@ -390,9 +391,9 @@ TEST(ServerControl, ConsoleInputInEveryState) {
         SCOPED_TRACE(static_cast<int>(s));
         Rig rig;
         auto child = rig.bring_to(s);
-        send_console_input(rig.app);  // empty box: nothing
+        send_console_input(rig.server);  // empty box: nothing
         rig.ui.set_text("编辑框2", "say 你好");
-        send_console_input(rig.app);
+        send_console_input(rig.server);
         EXPECT_EQ(rig.ui.text("编辑框2"), "");
         // A live child gets the GBK bytes and CR LF; an exited one loses the line silently.
         EXPECT_EQ(child->written(), s == ServerState::Stopped ? "" : "say \xC4\xE3\xBA\xC3\r\n");
@@ -400,14 +401,14 @@ TEST(ServerControl, ConsoleInputInEveryState) {
     }
     Rig never_started;
     never_started.ui.set_text("编辑框2", "list");
-    send_console_input(never_started.app);
+    send_console_input(never_started.server);
     EXPECT_EQ(never_started.ui.text("编辑框2"), "");
 }
 
 TEST(ExitWatcher, ReportsTheExitEvenOfAChildThatNeverStarted) {
     Rig rig;
     rig.platform.child_start_fails = true;
-    launch_server(rig.app);
+    launch_server(rig.server);
     ASSERT_TRUE(eventually([&] { return rig.ui.status(kStatus, 1) == "服务器已关闭"; }));
     EXPECT_EQ(rig.state(), ServerState::Stopped);
 }
@@ -415,15 +416,15 @@ TEST(ExitWatcher, ReportsTheExitEvenOfAChildThatNeverStarted) {
 TEST(ExitWatcher, EarlierLaunchNeverReportsOnTheNextChild) {
     Rig rig;
     auto old_child = rig.bring_to(ServerState::Running);
-    restart_server(rig.app);
+    restart_server(rig.server);
     auto new_child = rig.platform.last_child();
     ASSERT_NE(new_child, old_child);
-    EXPECT_EQ(rig.app.session.threads.running(), 4);
+    EXPECT_EQ(rig.session.threads.running(), 4);
 
     // The old server's last words and exit: shown, but they move nothing.
     old_child->push_output("Perhaps a server is already running on that port?\n");
     old_child->exit();
-    ASSERT_TRUE(eventually([&] { return rig.app.session.threads.running() == 2; }));
+    ASSERT_TRUE(eventually([&] { return rig.session.threads.running() == 2; }));
     EXPECT_EQ(rig.state(), ServerState::Starting);
     EXPECT_EQ(rig.ui.status(kStatus, 1), "重启完成..");
     EXPECT_TRUE(rig.ui.text(kConsole).ends_with("port?\n"));

@@ -2,19 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "app/workspace.h"
 #include "config/properties.h"
+#include "config/workspace.h"
 #include "payload/payload.h"
 #include "platform/files.h"
 #include "support/fake_platform.h"
+#include "support/headless_ui.h"
 #include "support/temp_folder.h"
-#include "ui/headless_ui.h"
+#include "ui/main_window_layout.h"
 
 namespace cw {
 namespace {
 
 class StartupTest : public ::testing::Test {
-protected:
+  protected:
     StartupTest() : app(dir.path(), ui, ui, platform) {}
     std::string file(std::string_view relative) {
         return fs::read_whole_file(owned_path(dir.path(), relative));
@@ -26,7 +27,7 @@ protected:
     }
 
     test::TempFolder dir;
-    HeadlessUi ui;
+    HeadlessUi ui{main_window_spec()};
     test::FakePlatform platform;
     AppState app;
 };

@@ -9,10 +9,10 @@
 
 #include "app/app_state.h"
 #include "app/later_hooks.h"
-#include "app/workspace.h"
+#include "app/main_window_events.h"
+#include "config/workspace.h"
 #include "platform/files.h"
 #include "platform/platform.h"
-#include "ui/main_window_events.h"
 #include "ui/main_window_layout.h"
 #include "ui/win32/layout_window.h"
 #include "ui/win32/win32_ui.h"
@@ -39,8 +39,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
 
     cw::load_skin_library();
 
-    cw::win32::LayoutWindow window(app, ui, cw::main_window_spec(), cw::main_window_events(),
-                                   /*ends_program=*/true);
+    cw::BoundEvents<cw::AppState> events(app, cw::main_window_events());
+    cw::win32::LayoutWindow window(ui, cw::main_window_spec(), events, /*ends_program=*/true);
     window.create(show_command == SW_HIDE ? SW_SHOWNORMAL : show_command);
 
     MSG msg;

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <mutex>
 #include <vector>
 
@@ -167,6 +168,12 @@ std::shared_ptr<ChildRun> start_child(const std::string& command_line,
     in_read.reset();
     out_write.reset();
     return std::make_shared<PosixChildRun>(pid, std::move(in_write), std::move(out_read));
+}
+
+void terminate_process(std::uint32_t pid) {
+    // Never 0 or a negative id: those would signal whole process groups.
+    if (pid == 0 || pid > static_cast<std::uint32_t>(INT_MAX)) return;
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
 }
 
 }  // namespace cw::posix

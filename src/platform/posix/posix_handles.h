@@ -1,12 +1,14 @@
 #pragma once
-// Owned file descriptors and the child start of the posix side.
+// Owned file descriptors, and the pieces the posix side's files share.
 #include <unistd.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "platform/child_process.h"
-#include "platform/unique_handle.h"
+#include "base/unique_handle.h"
+#include "platform/platform.h"
 
 namespace cw::posix {
 
@@ -17,9 +19,22 @@ struct FdTraits {
 };
 using UniqueFd = UniqueHandle<FdTraits>;
 
-// Starts `command_line` (split by the Windows rules) with `working_dir` made the current
-// directory. Never null; a failed start gives a run with process id 0.
+// Child processes (child_posix.cpp): `command_line` split by the Windows rules, started with
+// `working_dir` made the current directory. Never null; a failed start gives a run with
+// process id 0.
 std::shared_ptr<ChildRun> start_child(const std::string& command_line,
                                       const std::string& working_dir);
+void terminate_process(std::uint32_t pid);
+
+// Registry: the posix side has none (registry_posix.cpp).
+bool is_64bit_windows();
+std::string read_registry_text_64(const std::string& root, const std::string& key,
+                                  const std::string& value);
+std::string read_registry_text_32(const std::string& root, const std::string& key,
+                                  const std::string& value);
+
+// The TCP table from /proc and the LAN address (net_posix.cpp).
+std::vector<TcpConnection> list_tcp_connections();
+std::string lan_address();
 
 }  // namespace cw::posix

@@ -125,4 +125,11 @@ std::shared_ptr<ChildRun> start_child(const std::string& command_line,
                                            std::move(out_read));
 }
 
+void terminate_process(std::uint32_t pid) {
+    // The access every version of Windows grants to "all access" (the newer, wider mask
+    // fails on the oldest systems).
+    UniqueHandle process(::OpenProcess(0x1F0FFF, FALSE, pid));
+    if (process) ::TerminateProcess(process.get(), 0);
+}
+
 }  // namespace cw::win32

@@ -2,11 +2,13 @@
 // Owned Windows handles, and the pieces the win32 side's files share.
 #include <winsock2.h>  // before anything that includes windows.h; it includes it itself
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "platform/child_process.h"
-#include "platform/unique_handle.h"
+#include "base/unique_handle.h"
+#include "platform/platform.h"
 
 namespace cw::win32 {
 
@@ -45,6 +47,7 @@ Function find_function(HMODULE module, const char* name) {
 // Child processes (child_win32.cpp).
 std::shared_ptr<ChildRun> start_child(const std::string& command_line,
                                       const std::string& working_dir, int show_mode);
+void terminate_process(std::uint32_t pid);
 
 // Registry and the 64-bit view (registry_win32.cpp).
 bool is_64bit_windows();
@@ -53,8 +56,8 @@ std::string read_registry_text_64(const std::string& root, const std::string& ke
 std::string read_registry_text_32(const std::string& root, const std::string& key,
                                   const std::string& value);
 
-// Sockets (net_win32.cpp).
-std::string http_get(const std::string& host, int port, const std::string& path, int timeout_ms);
+// The TCP table with owners and the LAN address (net_win32.cpp).
+std::vector<TcpConnection> list_tcp_connections();
 std::string lan_address();
 
 }  // namespace cw::win32

@@ -105,17 +105,6 @@ void register_classes(HINSTANCE inst, WNDPROC window_proc) {
     RegisterClassW(&page);
 }
 
-std::vector<std::string_view> lines_of(std::string_view items) {
-    std::vector<std::string_view> out;
-    while (!items.empty()) {
-        const auto nl = items.find('\n');
-        out.push_back(items.substr(0, nl));
-        if (nl == std::string_view::npos) break;
-        items.remove_prefix(nl + 1);
-    }
-    return out;
-}
-
 // "caption:number" -> (caption, number)
 std::pair<std::string_view, int> split_item(std::string_view line, bool number_first) {
     const auto colon = number_first ? line.find(':') : line.rfind(':');
@@ -144,9 +133,9 @@ void centre_window(HWND window) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LayoutWindow::LayoutWindow(AppState& app, Win32Ui& ui, const WindowSpec& table,
-                           std::span<const EventBinding> events, bool ends_program)
-    : app_(app), ui_(ui), table_(table), events_(events), ends_program_(ends_program) {}
+LayoutWindow::LayoutWindow(Win32Ui& ui, const WindowSpec& table, EventSink& events,
+                           bool ends_program)
+    : ui_(ui), table_(table), events_(events), ends_program_(ends_program) {}
 
 LayoutWindow::~LayoutWindow() {
     const bool had_window = hwnd_ != nullptr;
@@ -175,7 +164,7 @@ void LayoutWindow::create(int show_command) {
     ui_.add_window(table_, hwnd_, controls_, menus_);
     centre_window(hwnd_);
     ready_ = true;
-    fire(table_.name, "", UiEvent::Created);
+    events_.fire(table_.name, "", UiEvent::Created);
     if (hwnd_) {
         ShowWindow(hwnd_, show_command);
         UpdateWindow(hwnd_);
@@ -328,7 +317,7 @@ void LayoutWindow::build_controls() {
                 }
                 break;
             case ControlKind::ComboBox: {
-                for (std::string_view item : lines_of(c.items)) {
+                for (std::string_view item : item_lines(c.items)) {
                     SendMessageW(hwnd, CB_ADDSTRING, 0,
                                  reinterpret_cast<LPARAM>(to_wide(item).c_str()));
                 }
@@ -352,7 +341,7 @@ void LayoutWindow::build_controls() {
                 SendMessageW(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                              LVS_EX_FULLROWSELECT);
                 int column = 0;
-                for (std::string_view line : lines_of(c.items)) {
+                for (std::string_view line : item_lines(c.items)) {
                     const auto [text, width] = split_item(line, false);
                     std::wstring wide = to_wide(text);
                     LVCOLUMNW col{};
@@ -366,7 +355,7 @@ void LayoutWindow::build_controls() {
             }
             case ControlKind::Tab: {
                 int page = 0;
-                for (std::string_view line : lines_of(c.items)) {
+                for (std::string_view line : item_lines(c.items)) {
                     std::wstring wide = to_wide(line);
                     TCITEMW item{};
                     item.mask = TCIF_TEXT;
@@ -388,7 +377,7 @@ void LayoutWindow::build_controls() {
                 std::vector<int> edges;
                 std::vector<std::wstring> texts;
                 int right = 0;
-                for (std::string_view line : lines_of(c.items)) {
+                for (std::string_view line : item_lines(c.items)) {
                     const auto [text, width] = split_item(line, true);
                     right = width < 0 ? -1 : right + width;
                     edges.push_back(right);
@@ -422,11 +411,6 @@ const ControlSpec* LayoutWindow::row_of_id(WPARAM id, int base) const {
     return &table_.controls[static_cast<std::size_t>(row)];
 }
 
-void LayoutWindow::fire(std::string_view source, std::string_view entry, UiEvent event) {
-    const EventBinding* b = find_event(events_, source, entry, event);
-    if (b && b->handler) b->handler(app_);
-}
-
 LRESULT CALLBACK LayoutWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
         auto* self =
@@ -452,7 +436,7 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 if (HIWORD(wp) == 0 && row >= 0 &&
                     row < static_cast<long long>(table_.menus.size())) {
                     const MenuSpec& m = table_.menus[static_cast<std::size_t>(row)];
-                    fire(m.menu, m.caption, UiEvent::MenuChosen);
+                    events_.fire(m.menu, m.caption, UiEvent::MenuChosen);
                 }
                 return 0;
             }
@@ -461,7 +445,7 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             const WORD code = HIWORD(wp);
             if (code == BN_CLICKED &&
                 (c->kind == ControlKind::Button || c->kind == ControlKind::CheckBox)) {
-                fire(c->name, "", UiEvent::Clicked);
+                events_.fire(c->name, "", UiEvent::Clicked);
             } else if (code == EN_CHANGE && c->kind == ControlKind::ConsoleEdit) {
                 ui_.console_edited(reinterpret_cast<HWND>(lp));
             }
@@ -474,7 +458,7 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (c->kind == ControlKind::Tab && hdr->code == TCN_SELCHANGE) {
                 show_selected_page(hdr->hwndFrom);
             } else if (c->kind == ControlKind::ListView && hdr->code == NM_RCLICK) {
-                fire(c->name, "", UiEvent::RightClick);
+                events_.fire(c->name, "", UiEvent::RightClick);
             }
             return 0;
         }
@@ -492,36 +476,34 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_TIMER: {
             const ControlSpec* c = row_of_id(wp, static_cast<int>(kTimerIdBase));
-            if (c && c->kind == ControlKind::Timer) fire(c->name, "", UiEvent::TimerTick);
+            if (c && c->kind == ControlKind::Timer) events_.fire(c->name, "", UiEvent::TimerTick);
             return 0;
         }
         case WM_MOVE:
         case WM_SIZE:
-            if (ready_) fire(table_.name, "", UiEvent::Moved);
+            if (ready_) events_.fire(table_.name, "", UiEvent::Moved);
             break;
         case kMsgTrayIcon: {
             int operation = 0;
             switch (LOWORD(lp)) {
                 case WM_LBUTTONUP:
-                    operation = 1;
+                    operation = kTrayClick;
                     break;
                 case WM_LBUTTONDBLCLK:
-                    operation = 2;
+                    operation = kTrayDoubleClick;
                     break;
                 case WM_RBUTTONUP:
                 case WM_CONTEXTMENU:
-                    operation = 3;
+                    operation = kTrayRightClick;
                     break;
                 default:
                     break;
             }
-            const EventBinding* b = find_event(events_, table_.name, "", UiEvent::TrayIcon);
-            if (operation && b && b->tray) b->tray(app_, operation);
+            if (operation) events_.fire(table_.name, "", UiEvent::TrayIcon, operation);
             return 0;
         }
         case WM_CLOSE: {
-            const EventBinding* b = find_event(events_, table_.name, "", UiEvent::CloseRequested);
-            if (!b || !b->guard || b->guard(app_)) DestroyWindow(hwnd_);
+            if (events_.may_close(table_.name)) DestroyWindow(hwnd_);
             return 0;
         }
         case WM_DESTROY:

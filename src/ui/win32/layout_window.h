@@ -1,10 +1,11 @@
 #pragma once
-// A top-level window built from its table (layout.h) and run by its event table (events.h).
+// A top-level window built from its table (layout.h) that reports its events to a sink
+// (events.h).
 //
 // Group boxes and tab pages are real container windows, so a child's place is relative to its
 // container; the children of a tab page are placed in the tab control's client area (the page
 // window itself begins below the tab strip). Notifications from inside containers are passed
-// on to the top-level window, which looks them up in the event table.
+// on to the top-level window, which reports them.
 //
 // Finding controls from outside (UI test driver, debugging): every control window has the
 // control id kControlIdBase + its row in the window's table, and the window property
@@ -14,16 +15,11 @@
 #include <windows.h>
 
 #include <map>
-#include <span>
 #include <string_view>
 #include <vector>
 
 #include "ui/events.h"
 #include "ui/layout.h"
-
-namespace cw {
-struct AppState;
-}
 
 namespace cw::win32 {
 
@@ -38,8 +34,7 @@ inline constexpr wchar_t kPageProperty[] = L"cw.page";
 class LayoutWindow {
   public:
     // `ends_program`: destroying this window ends the message loop and the dispatcher.
-    LayoutWindow(AppState& app, Win32Ui& ui, const WindowSpec& table,
-                 std::span<const EventBinding> events, bool ends_program);
+    LayoutWindow(Win32Ui& ui, const WindowSpec& table, EventSink& events, bool ends_program);
     ~LayoutWindow();
     LayoutWindow(const LayoutWindow&) = delete;
     LayoutWindow& operator=(const LayoutWindow&) = delete;
@@ -55,13 +50,11 @@ class LayoutWindow {
     void build_menus();
     void build_controls();
     HWND container_of(const ControlSpec& c, POINT& origin) const;
-    void fire(std::string_view source, std::string_view entry, UiEvent event);
     const ControlSpec* row_of_id(WPARAM id, int base) const;
 
-    AppState& app_;
     Win32Ui& ui_;
     const WindowSpec& table_;
-    std::span<const EventBinding> events_;
+    EventSink& events_;
     bool ends_program_;
     bool ready_ = false;  // the Created event has been fired
     HWND hwnd_ = nullptr;

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "ui/win32/layout_window.h"
 
 namespace cw::win32 {
@@ -92,7 +95,16 @@ std::string Win32Ui::qualified(std::string_view window, std::string_view name) {
 
 Win32Ui::Entry* Win32Ui::find(std::string_view name) {
     auto it = entries_.find(name);
-    return it == entries_.end() ? nullptr : it->second.get();
+    if (it != entries_.end()) return it->second.get();
+#ifndef NDEBUG
+    // A misspelt name would otherwise do nothing at all: say so and stop a debug build here.
+    const std::string report =
+        "Cubeworks: no open window has a control named \"" + std::string(name) + "\"\n";
+    OutputDebugStringA(report.c_str());
+    std::fputs(report.c_str(), stderr);
+    std::abort();
+#endif
+    return nullptr;
 }
 
 void Win32Ui::console_edited(HWND box) {

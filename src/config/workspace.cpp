@@ -1,4 +1,4 @@
-#include "app/workspace.h"
+#include "config/workspace.h"
 
 namespace cw {
 

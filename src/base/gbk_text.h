@@ -12,7 +12,15 @@ namespace cw {
 inline constexpr std::size_t npos = std::string_view::npos;
 
 // A GBK lead byte starts a double-byte character.
-constexpr bool is_gbk_lead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+constexpr bool is_gbk_lead(unsigned char c) {
+    return c >= 0x81 && c <= 0xFE;
+}
+
+// Length in bytes (1 or 2) of the character that starts at `pos`; a lead byte at the very end
+// counts as one.
+constexpr std::size_t gbk_char_len(std::string_view text, std::size_t pos) {
+    return is_gbk_lead(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+}
 
 // Byte position of the first occurrence of `needle` at or after `from` (which must lie on a
 // character boundary); npos when absent or when `needle` is empty.

@@ -12,7 +12,8 @@ inline constexpr std::string_view kServerJarName = "Cubeworks-World.jar";
 inline constexpr std::string_view kPropertiesPath = "\\Cubeworks-Admin\\server.properties";
 inline constexpr std::string_view kServerIconPath = "\\Cubeworks-Admin\\server-icon.png";
 inline constexpr std::string_view kPluginsFolder = "\\Cubeworks-Admin\\plugins";
-inline constexpr std::string_view kCompanionJarPath = "\\Cubeworks-Admin\\plugins\\Cubeworks-rs.jar";
+inline constexpr std::string_view kCompanionJarPath =
+    "\\Cubeworks-Admin\\plugins\\Cubeworks-rs.jar";
 inline constexpr std::string_view kBanAttackJarPath =
     "\\Cubeworks-Admin\\plugins\\Cubeworks-Fyc.jar";
 inline constexpr std::string_view kPlayerInfoPath =

@@ -1,15 +1,10 @@
-#include "app/gbk_text.h"
+#include "base/gbk_text.h"
 
 #include <climits>
 
 namespace cw {
 
 namespace {
-
-// Length in bytes of the character that starts at `pos`.
-std::size_t char_len(std::string_view text, std::size_t pos) {
-    return is_gbk_lead(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
-}
 
 constexpr std::string_view kFullWidthBlank = "\xA1\xA1";
 
@@ -25,7 +20,7 @@ std::size_t gbk_find(std::string_view text, std::string_view needle, std::size_t
     while (pos <= last) {
         std::size_t hit = text.find(needle, pos);
         if (hit == std::string_view::npos || hit > last) return npos;
-        while (boundary < hit) boundary += char_len(text, boundary);
+        while (boundary < hit) boundary += gbk_char_len(text, boundary);
         if (boundary == hit) return hit;
         // `hit` lies on the second byte of a character: look again from the next boundary.
         pos = boundary;
@@ -75,7 +70,7 @@ int gbk_to_int(std::string_view text) {
                 continue;
             }
         }
-        const std::size_t n = char_len(text, i);
+        const std::size_t n = gbk_char_len(text, i);
         folded.append(text.substr(i, n));
         i += n;
     }
@@ -86,7 +81,8 @@ int gbk_to_int(std::string_view text) {
     long long value = 0;
     for (; i < folded.size() && folded[i] >= '0' && folded[i] <= '9'; ++i) {
         value = value * 10 + (folded[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
     }
     if (negative) value = -value;
     if (value > INT_MAX) return INT_MAX;
@@ -112,7 +108,7 @@ std::string gbk_trim(std::string_view text) {
         } else if (end - begin >= 2 && text.substr(end - 2, 2) == kFullWidthBlank) {
             // Only a real full-width blank: the pair must start on a character boundary.
             std::size_t b = begin;
-            while (b < end - 2) b += char_len(text, b);
+            while (b < end - 2) b += gbk_char_len(text, b);
             if (b != end - 2) break;
             end -= 2;
         } else {

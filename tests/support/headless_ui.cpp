@@ -1,4 +1,6 @@
-#include "ui/headless_ui.h"
+#include "support/headless_ui.h"
+
+#include <gtest/gtest.h>
 
 namespace cw {
 
@@ -6,12 +8,7 @@ namespace {
 
 std::vector<std::string> split_lines(std::string_view items) {
     std::vector<std::string> out;
-    while (!items.empty()) {
-        const auto nl = items.find('\n');
-        out.emplace_back(items.substr(0, nl));
-        if (nl == std::string_view::npos) break;
-        items.remove_prefix(nl + 1);
-    }
+    for (std::string_view line : item_lines(items)) out.emplace_back(line);
     return out;
 }
 
@@ -19,10 +16,11 @@ std::vector<std::string> split_lines(std::string_view items) {
 
 void HeadlessUi::add_window(const WindowSpec& window) {
     std::lock_guard lock(mutex_);
-    State& w = at(window.name);
+    windows_.push_back(&window);
+    State& w = states_[std::string(window.name)];
     w.text = std::string(window.title);
     for (const ControlSpec& c : window.controls) {
-        State& s = at(c.name);
+        State& s = states_[std::string(c.name)];
         s.enabled = c.enabled;
         s.visible = c.visible;
         switch (c.kind) {
@@ -55,8 +53,18 @@ void HeadlessUi::add_window(const WindowSpec& window) {
 
 HeadlessUi::State& HeadlessUi::at(std::string_view name) {
     auto it = states_.find(name);
-    if (it == states_.end()) it = states_.emplace(std::string(name), State{}).first;
-    return it->second;
+    if (it != states_.end()) return it->second;
+    // A misspelt name does nothing in the program: fail the test that used it.
+    ADD_FAILURE() << "the windows have no control named \"" << name << "\"";
+    scratch_ = State{};
+    return scratch_;
+}
+
+bool HeadlessUi::knows_menu(std::string_view menu) const {
+    for (const WindowSpec* w : windows_) {
+        if (has_menu(*w, menu)) return true;
+    }
+    return false;
 }
 
 void HeadlessUi::set_text(std::string_view name, std::string_view text) {
@@ -205,6 +213,7 @@ int HeadlessUi::progress(std::string_view name) {
 
 void HeadlessUi::popup_menu_at_cursor(std::string_view menu, int, int) {
     std::lock_guard lock(mutex_);
+    if (!knows_menu(menu)) ADD_FAILURE() << "the windows have no menu named \"" << menu << "\"";
     popups_.emplace_back(menu);
 }
 
@@ -229,8 +238,9 @@ MessageAnswer HeadlessUi::message_box(std::string_view text, std::string_view ti
     return answer;
 }
 
-std::optional<std::string> HeadlessUi::choose_file(std::string_view) {
+std::optional<std::string> HeadlessUi::choose_file(std::string_view dialog_name) {
     std::lock_guard lock(mutex_);
+    at(dialog_name);
     if (files_.empty()) return std::nullopt;
     auto chosen = files_.front();
     files_.pop_front();

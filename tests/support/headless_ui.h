@@ -1,9 +1,12 @@
 #pragma once
 // The UI without windows: control state kept in memory, every message box recorded and
 // answered from a script. Tests use it on both builds; it is safe to use from any thread.
+// It knows the controls and menus of the windows it was given, and a name that none of them
+// has fails the running test.
 #include <deque>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +24,7 @@ struct RecordedMessage {
 };
 
 class HeadlessUi : public Controls, public Dialogs {
-public:
-    HeadlessUi() = default;
+  public:
     // Seeds the controls with a window's initial state (captions, visibility, pages, ...).
     explicit HeadlessUi(const WindowSpec& window) { add_window(window); }
     void add_window(const WindowSpec& window);
@@ -56,21 +58,21 @@ public:
     WindowState window_state(std::string_view window) override;
 
     // Dialogs
-    MessageAnswer message_box(std::string_view text, std::string_view title,
-                              MessageButtons buttons, MessageIcon icon) override;
+    MessageAnswer message_box(std::string_view text, std::string_view title, MessageButtons buttons,
+                              MessageIcon icon) override;
     std::optional<std::string> choose_file(std::string_view dialog_name) override;
 
     // Test script and records.
-    void script_answer(MessageAnswer answer);                  // next Yes/No question
-    void script_file(std::optional<std::string> chosen);       // next file dialog
-    void select_row(std::string_view name, int row);           // the operator's click
+    void script_answer(MessageAnswer answer);             // next Yes/No question
+    void script_file(std::optional<std::string> chosen);  // next file dialog
+    void select_row(std::string_view name, int row);      // the operator's click
     std::vector<RecordedMessage> messages();
     void clear_messages();
-    std::vector<std::string> popups();                         // menus popped up, in order
+    std::vector<std::string> popups();  // menus popped up, in order
     std::vector<std::string> combo_items(std::string_view name);
-    std::size_t console_appends(std::string_view name);       // number of append calls
+    std::size_t console_appends(std::string_view name);  // number of append calls
 
-private:
+  private:
     struct Row {
         std::vector<std::string> cells;
     };
@@ -88,9 +90,12 @@ private:
         std::size_t appends = 0;
     };
     State& at(std::string_view name);  // caller holds mutex_
+    bool knows_menu(std::string_view menu) const;
 
     std::mutex mutex_;
+    std::vector<const WindowSpec*> windows_;
     std::map<std::string, State, std::less<>> states_;
+    State scratch_;  // what an unknown name reads and writes
     std::deque<MessageAnswer> answers_;
     std::deque<std::optional<std::string>> files_;
     std::vector<RecordedMessage> messages_;
