@@ -44,6 +44,11 @@ std::string text_before_zero(const char* data, std::size_t size) {
 }  // namespace
 
 bool is_64bit_windows() {
+#ifdef _WIN64
+    // The 64-bit build (the tests' stand-in where no 32-bit program runs) runs on 64-bit
+    // Windows only.
+    return true;
+#endif
     using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
     char system_dir[256] = {};
     const UINT n = ::GetSystemDirectoryA(system_dir, sizeof system_dir);
@@ -74,34 +79,43 @@ std::string read_registry_text_64(const std::string& root, const std::string& ke
     // Looked up by name: systems without WOW64 lack some of these entry points.
     const HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
     const HMODULE advapi = ::GetModuleHandleA("advapi32.dll");
-    const auto disable_redirection =
+    [[maybe_unused]] const auto disable_redirection =
         find_function<RedirectionFn>(kernel, "Wow64DisableWow64FsRedirection");
-    const auto revert_redirection =
+    [[maybe_unused]] const auto revert_redirection =
         find_function<RevertFn>(kernel, "Wow64RevertWow64FsRedirection");
     const auto disable_reflection = find_function<ReflectionFn>(advapi, "RegDisableReflectionKey");
     const auto enable_reflection = find_function<ReflectionFn>(advapi, "RegEnableReflectionKey");
-    if (!disable_redirection || !revert_redirection) return {};
 
+    const auto read = [&] {
+        std::string text;
+        HKEY opened = nullptr;
+        if (::RegOpenKeyExA(base, key.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &opened) !=
+            ERROR_SUCCESS) {
+            return text;
+        }
+        UniqueKey k(opened);
+        if (disable_reflection) disable_reflection(k.get());
+        char buffer[1024] = {};
+        DWORD size = sizeof buffer;
+        if (::RegQueryValueExA(k.get(), value.c_str(), nullptr, nullptr,
+                               reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS) {
+            text = text_before_zero(buffer, sizeof buffer);
+        }
+        if (enable_reflection) enable_reflection(k.get());
+        return text;
+    };
+#ifdef _WIN64
+    // A 64-bit program sees the 64-bit view without switching redirection off.
+    return read();
+#else
+    if (!disable_redirection || !revert_redirection) return {};
     std::string text;
     PVOID old_state = nullptr;
-    if (disable_redirection(&old_state)) {
-        HKEY opened = nullptr;
-        if (::RegOpenKeyExA(base, key.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &opened) ==
-            ERROR_SUCCESS) {
-            UniqueKey k(opened);
-            if (disable_reflection) disable_reflection(k.get());
-            char buffer[1024] = {};
-            DWORD size = sizeof buffer;
-            if (::RegQueryValueExA(k.get(), value.c_str(), nullptr, nullptr,
-                                   reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS) {
-                text = text_before_zero(buffer, sizeof buffer);
-            }
-            if (enable_reflection) enable_reflection(k.get());
-        }
-    }
+    if (disable_redirection(&old_state)) text = read();
     // Also after a failed switch-off: the kept state is then null, the thread's default.
     revert_redirection(old_state);
     return text;
+#endif
 }
 
 std::string read_registry_text_32(const std::string& root, const std::string& key,
@@ -109,7 +123,13 @@ std::string read_registry_text_32(const std::string& root, const std::string& ke
     const HKEY base = root_key(root);
     if (!base) return {};
     HKEY opened = nullptr;
-    if (::RegOpenKeyExA(base, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return {};
+#ifdef _WIN64
+    // The program's own view is the 32-bit one: the 64-bit build reads what the product reads.
+    constexpr REGSAM kOwnView = KEY_READ | KEY_WOW64_32KEY;
+#else
+    constexpr REGSAM kOwnView = KEY_READ;
+#endif
+    if (::RegOpenKeyExA(base, key.c_str(), 0, kOwnView, &opened) != ERROR_SUCCESS) return {};
     UniqueKey k(opened);
     DWORD type = 0;
     DWORD size = 0;
