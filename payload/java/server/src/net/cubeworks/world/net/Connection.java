@@ -12,7 +12,6 @@ import java.util.concurrent.BlockingQueue;
 import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.TimeUnit;
 
-import net.cubeworks.world.WorldServer;
 import net.cubeworks.world.net.PacketIn.ProtocolException;
 
 /**
@@ -34,7 +33,7 @@ public final class Connection {
     public static final int STATE_PLAY = 3;
 
     private final Socket socket;
-    private final WorldServer server;
+    private final ConnectionHandler handler;
     private final NetworkListener listener;
     private final BlockingQueue<Object> queue = new LinkedBlockingQueue<Object>(QUEUE_LIMIT);
     private volatile int state = STATE_HANDSHAKE;
@@ -49,9 +48,9 @@ public final class Connection {
     private volatile long keepAliveSentAt;
     private volatile long lastKeepAliveSent = System.currentTimeMillis();
 
-    Connection(Socket socket, WorldServer server, NetworkListener listener) {
+    Connection(Socket socket, ConnectionHandler handler, NetworkListener listener) {
         this.socket = socket;
-        this.server = server;
+        this.handler = handler;
         this.listener = listener;
     }
 
@@ -176,7 +175,7 @@ public final class Connection {
             return;
         }
         if (pendingKeepAlive != 0 && now - keepAliveSentAt > READ_TIMEOUT_MS) {
-            server.kickForTimeout(this);
+            handler.kickForTimeout(this);
             return;
         }
         if (now - lastKeepAliveSent >= 15000) {
@@ -253,7 +252,7 @@ public final class Connection {
             }
             if (first == 0xFE) {
                 // the server-list ping of clients before 1.7
-                sendRaw(server.legacyPingResponse());
+                sendRaw(handler.legacyPingResponse());
                 finish();
                 drainUntilClosed(in);
                 return;
@@ -276,7 +275,7 @@ public final class Connection {
                     throw new ProtocolException("expected login start");
                 }
                 String name = login.readString(16);
-                server.login(this, name);
+                handler.login(this, name);
                 if (state == STATE_PLAY) {
                     playLoop(in);
                 } else {
@@ -298,7 +297,7 @@ public final class Connection {
         } finally {
             closeNow();
             if (player != null) {
-                server.connectionLost(this, reason);
+                handler.connectionLost(this, reason);
             }
             listener.connectionEnded(this);
         }
@@ -311,7 +310,7 @@ public final class Connection {
             int id = p.readVarInt();
             if (id == 0x00 && !answered) {
                 answered = true;
-                send(new PacketOut(0x00).writeString(server.statusJson(protocol)));
+                send(new PacketOut(0x00).writeString(handler.statusJson(protocol)));
             } else if (id == 0x01) {
                 send(new PacketOut(0x01).writeLong(p.readLong()));
                 finish();
@@ -337,7 +336,7 @@ public final class Connection {
                     }
                     break;
                 case 0x01:
-                    server.chat(this, p.readString(100));
+                    handler.chat(this, p.readString(100));
                     break;
                 default:
                     if (id < 0 || id > 0x17) {

@@ -8,20 +8,19 @@ import java.util.ArrayList;
 import java.util.List;
 import java.util.concurrent.CopyOnWriteArrayList;
 
-import net.cubeworks.world.WorldServer;
 
 /** The listening socket: accepts clients, caps how many are open, ticks their timers. */
 public final class NetworkListener {
     static final int MAX_CONNECTIONS = 64;
 
-    private final WorldServer server;
+    private final ConnectionHandler handler;
     private final ServerSocket serverSocket;
     private final List<Connection> connections = new CopyOnWriteArrayList<Connection>();
     private volatile boolean running = true;
 
     /** Binds the address; an empty host means every interface. */
-    public NetworkListener(WorldServer server, String host, int port) throws IOException {
-        this.server = server;
+    public NetworkListener(ConnectionHandler handler, String host, int port) throws IOException {
+        this.handler = handler;
         ServerSocket ss = new ServerSocket();
         try {
             ss.bind(host.length() == 0 ? new InetSocketAddress(port) : new InetSocketAddress(host, port), 50);
@@ -78,7 +77,7 @@ public final class NetworkListener {
                 }
                 continue;
             }
-            Connection c = new Connection(s, server, this);
+            Connection c = new Connection(s, handler, this);
             connections.add(c);
             try {
                 c.start();
