@@ -7,8 +7,13 @@ import org.bukkit.entity.Player;
 import org.bukkit.event.player.AsyncPlayerChatEvent;
 import org.bukkit.event.player.PlayerCommandPreprocessEvent;
 
-/** What players type: chat lines to everyone, and "/" commands. */
+/**
+ * What players type: chat lines to everyone, and "/" commands. Both count against the
+ * player's spam allowance, and a player who overdraws it is kicked.
+ */
 final class ChatHandler {
+    static final String SPAM_REASON = "disconnect.spam";
+
     private final WorldServer server;
 
     ChatHandler(WorldServer server) {
@@ -34,22 +39,30 @@ final class ChatHandler {
             }
             if (message.startsWith("/")) {
                 command(p, message);
-                return;
+            } else {
+                say(p, message);
             }
-            AsyncPlayerChatEvent event = new AsyncPlayerChatEvent(false, p, message,
-                    new LinkedHashSet<Player>(server.players().inJoinOrder()));
-            server.plugins().callEvent(event);
-            if (event.isCancelled()) {
-                return;
+            // operators are trusted with bursts, as on the real server
+            if (p.isOnline() && p.countMessage(System.currentTimeMillis()) && !p.isOp()) {
+                server.players().kickTranslated(p, SPAM_REASON);
             }
-            String text = String.format(event.getFormat(), p.getDisplayName(), event.getMessage());
-            server.logger().info(text);
-            for (Player r : event.getRecipients()) {
-                if (r instanceof OnlinePlayer) {
-                    ((OnlinePlayer) r).sendChatLine(text);
-                } else {
-                    r.sendMessage(text);
-                }
+        }
+    }
+
+    private void say(OnlinePlayer p, String message) {
+        AsyncPlayerChatEvent event = new AsyncPlayerChatEvent(false, p, message,
+                new LinkedHashSet<Player>(server.players().inJoinOrder()));
+        server.plugins().callEvent(event);
+        if (event.isCancelled()) {
+            return;
+        }
+        String text = String.format(event.getFormat(), p.getDisplayName(), event.getMessage());
+        server.logger().info(text);
+        for (Player r : event.getRecipients()) {
+            if (r instanceof OnlinePlayer) {
+                ((OnlinePlayer) r).sendChatLine(text);
+            } else {
+                r.sendMessage(text);
             }
         }
     }

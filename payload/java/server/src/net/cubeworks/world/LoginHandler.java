@@ -2,13 +2,13 @@ package net.cubeworks.world;
 
 import java.util.ArrayList;
 import java.util.List;
+import java.util.UUID;
 
 import org.bukkit.GameMode;
 import org.bukkit.event.player.PlayerJoinEvent;
 
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.ConnectionHandler;
-import net.cubeworks.world.net.OfflineUuid;
 import net.cubeworks.world.net.PacketOut;
 import net.cubeworks.world.net.StatusResponse;
 
@@ -20,6 +20,8 @@ final class LoginHandler implements ConnectionHandler {
     static final double SPAWN_X = 0.5;
     static final double SPAWN_Y = 64.0;
     static final double SPAWN_Z = 0.5;
+    static final String INVALID_NAME = "Invalid username! A name has 1 to 16 characters and no spaces, "
+            + "commas, \"|\" or colour codes.";
 
     private final WorldServer server;
 
@@ -53,8 +55,10 @@ final class LoginHandler implements ConnectionHandler {
     }
 
     /**
-     * A name the game can show: 1 to 16 characters, no blanks, control characters or "§".
-     * Other characters are allowed, as offline players often use names in their own script.
+     * A name the game can show and our files can hold: 1 to 16 characters, no blanks,
+     * control characters or "§", and neither "," nor "|", which separate the fields and
+     * records of the player snapshot. Other characters are allowed, as offline players
+     * often use names in their own script.
      */
     static boolean validName(String name) {
         if (name.length() < 1 || name.length() > 16) {
@@ -62,28 +66,36 @@ final class LoginHandler implements ConnectionHandler {
         }
         for (int i = 0; i < name.length(); i++) {
             char c = name.charAt(i);
-            if (c <= ' ' || c == '\u00a7' || c == 0x7F || Character.isWhitespace(c) || Character.isISOControl(c)) {
+            if (c <= ' ' || c == '\u00a7' || c == 0x7F || c == ',' || c == '|' || Character.isWhitespace(c)
+                    || Character.isISOControl(c) || Character.isSpaceChar(c)) {
                 return false;
             }
         }
         return true;
     }
 
-    /** Login Start received: refuse with a reason, or admit the player into the world. */
-    public void login(Connection conn, String name) {
-        int protocol = conn.protocol();
+    public String checkLogin(int protocol, String name) {
         if (protocol < 4) {
-            conn.disconnect("Outdated client! Please use " + WorldServer.MINECRAFT_VERSION);
-            return;
+            return "Outdated client! Please use " + WorldServer.MINECRAFT_VERSION;
         }
         if (protocol > 5) {
-            conn.disconnect("Outdated server! I'm still on " + WorldServer.MINECRAFT_VERSION);
-            return;
+            return "Outdated server! I'm still on " + WorldServer.MINECRAFT_VERSION;
         }
         if (!validName(name)) {
-            conn.disconnect("Invalid username!");
-            return;
+            return INVALID_NAME;
         }
+        if (server.isStopping()) {
+            return WorldServer.SHUTDOWN_MESSAGE;
+        }
+        return null;
+    }
+
+    public void loginFailed(Connection conn, String name, String why) {
+        server.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + why);
+    }
+
+    /** The login is through: refuse with a reason, or admit the player into the world. */
+    public void login(Connection conn, String name, UUID uuid) {
         synchronized (server.lock) {
             if (server.isStopping()) {
                 conn.disconnect(WorldServer.SHUTDOWN_MESSAGE);
@@ -111,12 +123,21 @@ final class LoginHandler implements ConnectionHandler {
                 return;
             }
             GameMode mode = players.modeFor(name);
-            OnlinePlayer p = new OnlinePlayer(server, conn, name, OfflineUuid.of(name), players.nextEntityId(), mode);
-            conn.send(new PacketOut(0x02).writeString(OfflineUuid.forProtocol(name, protocol)).writeString(name));
+            OnlinePlayer p = new OnlinePlayer(server, conn, name, uuid, players.nextEntityId(), mode);
+            conn.send(new PacketOut(0x02).writeString(uuidText(uuid, conn.protocol())).writeString(name));
             conn.attachPlayer(p);
             players.add(p);
             enterWorld(conn, p, props);
         }
+    }
+
+    /**
+     * The UUID as Login Success carries it: 32 hex digits for protocol 4 (1.7.2), the usual
+     * hyphenated form for protocol 5.
+     */
+    static String uuidText(UUID uuid, int protocol) {
+        String s = uuid.toString();
+        return protocol <= 4 ? s.replace("-", "") : s;
     }
 
     /** The packets that put a newly admitted player into the world, then the join event. */

@@ -26,6 +26,11 @@ final class OnlinePlayer implements Player {
     private volatile boolean allowFlight;
 
     private final PlayerInventory inventory = new PlayerInventory();
+    // the spam counter: up by SPAM_PER_MESSAGE a message, down by one a tick (50 ms)
+    static final int SPAM_PER_MESSAGE = 20;
+    static final int SPAM_THRESHOLD = 200;
+    private int spamCount;
+    private long spamTick;
 
     OnlinePlayer(WorldServer server, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
         this.server = server;
@@ -71,6 +76,20 @@ final class OnlinePlayer implements Player {
     boolean giveItem(int item, int amount, int data) {
         synchronized (server.lock) {
             return inventory.give(connection, item, amount, data);
+        }
+    }
+
+    /**
+     * Counts one chat line or command at the given time (milliseconds); true when the
+     * player has now sent more than the spam threshold allows.
+     */
+    boolean countMessage(long nowMillis) {
+        synchronized (server.lock) {
+            long tick = nowMillis / 50;
+            spamCount = (int) Math.max(0, spamCount - Math.max(0, tick - spamTick));
+            spamTick = tick;
+            spamCount += SPAM_PER_MESSAGE;
+            return spamCount > SPAM_THRESHOLD;
         }
     }
 

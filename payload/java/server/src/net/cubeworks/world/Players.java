@@ -8,6 +8,7 @@ import java.util.Map;
 import org.bukkit.GameMode;
 import org.bukkit.event.player.PlayerQuitEvent;
 
+import net.cubeworks.world.net.Json;
 import net.cubeworks.world.net.PacketOut;
 
 /**
@@ -78,6 +79,14 @@ final class Players {
         synchronized (server.lock) {
             p.connection().disconnect(reason);
             remove(p, reason);
+        }
+    }
+
+    /** Disconnects the player with a reason the client translates, such as "disconnect.spam". */
+    void kickTranslated(OnlinePlayer p, String key) {
+        synchronized (server.lock) {
+            p.connection().disconnectWith(Json.translate(key));
+            remove(p, key);
         }
     }
 

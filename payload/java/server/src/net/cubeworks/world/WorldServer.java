@@ -4,6 +4,7 @@ import java.io.File;
 import java.io.IOException;
 import java.io.PrintStream;
 import java.nio.file.Files;
+import java.security.GeneralSecurityException;
 import java.util.Locale;
 import java.util.logging.Level;
 import java.util.logging.Logger;
@@ -16,6 +17,7 @@ import net.cubeworks.world.console.ConsoleHandler;
 import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.console.LoggerOutputStream;
 import net.cubeworks.world.net.Connection;
+import net.cubeworks.world.net.LoginSecurity;
 import net.cubeworks.world.net.NetworkListener;
 import net.cubeworks.world.util.Base64;
 
@@ -96,11 +98,21 @@ public final class WorldServer {
         defaultMode = GameMode.getByValue(props.gamemode());
         logger.info("Default game type: " + defaultMode.name());
         logger.info("Generating keypair");
+        LoginSecurity security = null;
+        if (props.onlineMode()) {
+            try {
+                security = LoginSecurity.fromSystemProperties();
+            } catch (GeneralSecurityException ex) {
+                // without keys nobody could be verified: refuse to run open instead
+                logger.log(Level.SEVERE, "Could not generate the key pair for online mode", ex);
+                return false;
+            }
+        }
         String ip = props.serverIp();
         int port = props.serverPort();
         logger.info("Starting Minecraft server on " + (ip.length() == 0 ? "*" : ip) + ":" + port);
         try {
-            network = new NetworkListener(logins, ip, port);
+            network = new NetworkListener(logins, ip, port, security);
         } catch (IOException ex) {
             logger.warning("**** FAILED TO BIND TO PORT!");
             logger.warning("The exception was: " + ex.toString());
@@ -113,9 +125,6 @@ public final class WorldServer {
             logger.warning("While this makes the game possible to play without internet access, it also opens up "
                     + "the ability for hackers to connect with any username they choose.");
             logger.warning("To change this, set \"online-mode\" to \"true\" in the server.properties file.");
-        } else {
-            logger.warning("online-mode is set, but this server cannot verify accounts: "
-                    + "players are admitted by name only.");
         }
         Bukkit.setServer(api);
         access.load();

@@ -8,9 +8,15 @@ import java.io.OutputStream;
 import java.net.InetSocketAddress;
 import java.net.Socket;
 import java.net.SocketTimeoutException;
+import java.security.GeneralSecurityException;
+import java.security.SecureRandom;
+import java.util.Arrays;
+import java.util.UUID;
 import java.util.concurrent.BlockingQueue;
 import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.TimeUnit;
+
+import javax.crypto.Cipher;
 
 import net.cubeworks.world.net.PacketIn.ProtocolException;
 
@@ -18,7 +24,8 @@ import net.cubeworks.world.net.PacketIn.ProtocolException;
  * One client connection. A reader thread runs the handshake, status, login and play
  * states; packets go out through a queue drained by a writer thread, so sending never
  * blocks the caller, whatever the client does. A client that floods us so that the queue
- * fills up is dropped.
+ * fills up is dropped. Until a player is admitted the connection is pending: it has a
+ * deadline for the whole handshake and login, kept by the listener's ticker.
  */
 public final class Connection {
     /** Largest packet a client may send. */
@@ -26,6 +33,7 @@ public final class Connection {
     static final int READ_TIMEOUT_MS = 30000;
     private static final int QUEUE_LIMIT = 4096;
     private static final Object CLOSE = new Object();
+    private static final SecureRandom RANDOM = new SecureRandom();
 
     public static final int STATE_HANDSHAKE = 0;
     public static final int STATE_STATUS = 1;
@@ -35,6 +43,8 @@ public final class Connection {
     private final Socket socket;
     private final ConnectionHandler handler;
     private final NetworkListener listener;
+    /** The online-mode keys and session server; null in offline mode. */
+    private final LoginSecurity security;
     private final BlockingQueue<Object> queue = new LinkedBlockingQueue<Object>(QUEUE_LIMIT);
     private volatile int state = STATE_HANDSHAKE;
     private volatile int protocol;
@@ -42,16 +52,21 @@ public final class Connection {
     private volatile long closingSince;
     private volatile boolean closed;
     private volatile Object player;
+    private final long acceptedAt = System.currentTimeMillis();
+    /** Set while the session server is asked: the client has done its part then. */
+    private volatile boolean verifying;
+    private InputStream in;
 
     // keep-alive bookkeeping, touched by the keep-alive ticker and the reader
     private volatile int pendingKeepAlive;
     private volatile long keepAliveSentAt;
     private volatile long lastKeepAliveSent = System.currentTimeMillis();
 
-    Connection(Socket socket, ConnectionHandler handler, NetworkListener listener) {
+    Connection(Socket socket, ConnectionHandler handler, NetworkListener listener, LoginSecurity security) {
         this.socket = socket;
         this.handler = handler;
         this.listener = listener;
+        this.security = security;
     }
 
     public int protocol() {
@@ -74,6 +89,17 @@ public final class Connection {
     public void attachPlayer(Object p) {
         player = p;
         state = STATE_PLAY;
+        listener.loggedIn(this);
+    }
+
+    /** When the connection was accepted, in System.currentTimeMillis() time. */
+    long acceptedAt() {
+        return acceptedAt;
+    }
+
+    /** True while the session server is being asked about this login. */
+    boolean isVerifying() {
+        return verifying;
     }
 
     public boolean isClosing() {
@@ -116,13 +142,18 @@ public final class Connection {
      * connection once it has gone out.
      */
     public void disconnect(String reason) {
+        disconnectWith(Json.chat(reason));
+    }
+
+    /** Like {@link #disconnect(String)} with the reason as a chat component in JSON. */
+    public void disconnectWith(String reasonJson) {
         if (closing || closed) {
             return;
         }
         if (state == STATE_PLAY) {
-            send(new PacketOut(0x40).writeString(Json.chat(reason)));
+            send(new PacketOut(0x40).writeString(reasonJson));
         } else if (state == STATE_LOGIN) {
-            send(new PacketOut(0x00).writeString(Json.chat(reason)));
+            send(new PacketOut(0x00).writeString(reasonJson));
         }
         finish();
     }
@@ -160,18 +191,30 @@ public final class Connection {
         return closed || queue.isEmpty();
     }
 
-    /** Called about once a second: keep-alive and the time limits of this connection. */
-    void tick(long now) {
+    /**
+     * Called several times a second: keep-alive and the time limits of this connection.
+     * A pending connection past its login deadline is dropped.
+     */
+    void tick(long now, long loginDeadlineMs) {
         if (closed) {
             return;
         }
         if (closing) {
-            if (now - closingSince > 5000) {
+            // a client that does not close after its last packet: players get more grace
+            // than connections that never logged in, which must not hold a pending place
+            if (now - closingSince > (state == STATE_PLAY ? 5000 : 1000)) {
                 closeNow();
             }
             return;
         }
         if (state != STATE_PLAY) {
+            if (!verifying && now - acceptedAt > loginDeadlineMs) {
+                if (state == STATE_LOGIN) {
+                    disconnect("Took too long to log in");
+                } else {
+                    closeNow();
+                }
+            }
             return;
         }
         if (pendingKeepAlive != 0 && now - keepAliveSentAt > READ_TIMEOUT_MS) {
@@ -192,6 +235,7 @@ public final class Connection {
     }
 
     private void writeLoop() {
+        Cipher encrypt = null;
         try {
             OutputStream out = socket.getOutputStream();
             while (true) {
@@ -209,7 +253,13 @@ public final class Connection {
                     socket.shutdownOutput();
                     break;
                 }
-                out.write((byte[]) item);
+                if (item instanceof Cipher) {
+                    // everything queued after this point goes out encrypted
+                    encrypt = (Cipher) item;
+                    continue;
+                }
+                byte[] bytes = (byte[]) item;
+                out.write(encrypt == null ? bytes : encrypt.update(bytes));
                 if (queue.isEmpty()) {
                     out.flush();
                 }
@@ -232,7 +282,7 @@ public final class Connection {
         return data;
     }
 
-    private byte[] readFrame(InputStream in) throws IOException {
+    private byte[] readFrame() throws IOException {
         int first = in.read();
         if (first < 0) {
             throw new EOFException();
@@ -245,7 +295,7 @@ public final class Connection {
         try {
             socket.setSoTimeout(READ_TIMEOUT_MS);
             socket.setTcpNoDelay(true);
-            InputStream in = new BufferedInputStream(socket.getInputStream(), 4096);
+            in = new BufferedInputStream(socket.getInputStream(), 4096);
             int first = in.read();
             if (first < 0) {
                 return;
@@ -254,7 +304,7 @@ public final class Connection {
                 // the server-list ping of clients before 1.7
                 sendRaw(handler.legacyPingResponse());
                 finish();
-                drainUntilClosed(in);
+                drainUntilClosed();
                 return;
             }
             PacketIn hs = new PacketIn(readFrame(first, in, 1024));
@@ -267,19 +317,34 @@ public final class Connection {
             int next = hs.readVarInt();
             if (next == 1) {
                 state = STATE_STATUS;
-                statusLoop(in);
+                statusLoop();
             } else if (next == 2) {
                 state = STATE_LOGIN;
-                PacketIn login = new PacketIn(readFrame(in));
+                PacketIn login = new PacketIn(readFrame());
                 if (login.readVarInt() != 0x00) {
                     throw new ProtocolException("expected login start");
                 }
                 String name = login.readString(16);
-                handler.login(this, name);
-                if (state == STATE_PLAY) {
-                    playLoop(in);
+                String refusal = handler.checkLogin(protocol, name);
+                UUID uuid = null;
+                if (refusal != null) {
+                    disconnect(refusal);
+                } else if (security == null) {
+                    uuid = OfflineUuid.of(name);
                 } else {
-                    drainUntilClosed(in);
+                    LoginSecurity.Profile profile = authenticate(name);
+                    if (profile != null) {
+                        name = profile.name;
+                        uuid = profile.uuid;
+                    }
+                }
+                if (uuid != null) {
+                    handler.login(this, name, uuid);
+                }
+                if (state == STATE_PLAY) {
+                    playLoop();
+                } else {
+                    drainUntilClosed();
                 }
             } else {
                 throw new ProtocolException("bad next state " + next);
@@ -303,10 +368,10 @@ public final class Connection {
         }
     }
 
-    private void statusLoop(InputStream in) throws IOException {
+    private void statusLoop() throws IOException {
         boolean answered = false;
         while (true) {
-            PacketIn p = new PacketIn(readFrame(in));
+            PacketIn p = new PacketIn(readFrame());
             int id = p.readVarInt();
             if (id == 0x00 && !answered) {
                 answered = true;
@@ -314,7 +379,7 @@ public final class Connection {
             } else if (id == 0x01) {
                 send(new PacketOut(0x01).writeLong(p.readLong()));
                 finish();
-                drainUntilClosed(in);
+                drainUntilClosed();
                 return;
             } else {
                 throw new ProtocolException("unexpected status packet " + id);
@@ -322,9 +387,9 @@ public final class Connection {
         }
     }
 
-    private void playLoop(InputStream in) throws IOException {
+    private void playLoop() throws IOException {
         while (true) {
-            PacketIn p = new PacketIn(readFrame(in));
+            PacketIn p = new PacketIn(readFrame());
             int id = p.readVarInt();
             if (closing) {
                 continue;
@@ -347,8 +412,68 @@ public final class Connection {
         }
     }
 
+    /**
+     * The online-mode login: Encryption Request with our public key and a verify token,
+     * Encryption Response with both encrypted by the client, encryption switched on in both
+     * directions, then the session server asked whether the account joined with this
+     * server's hash. Returns the account, or null after refusing the login.
+     */
+    private LoginSecurity.Profile authenticate(String name) throws IOException {
+        byte[] token = new byte[4];
+        RANDOM.nextBytes(token);
+        byte[] publicKey = security.publicKey();
+        String serverId = "";
+        send(new PacketOut(0x01).writeString(serverId).writeShort(publicKey.length).writeBytes(publicKey)
+                .writeShort(token.length).writeBytes(token));
+        PacketIn response = new PacketIn(readFrame());
+        if (response.readVarInt() != 0x01) {
+            throw new ProtocolException("expected encryption response");
+        }
+        byte[] secret;
+        try {
+            secret = security.decrypt(response.readShortBytes(256));
+            byte[] echoed = security.decrypt(response.readShortBytes(256));
+            if (!Arrays.equals(token, echoed)) {
+                disconnect("Invalid verify token");
+                return null;
+            }
+            if (secret.length != 16) {
+                disconnect("Invalid shared secret");
+                return null;
+            }
+            Cipher decrypt = CipherStreams.aes(Cipher.DECRYPT_MODE, secret);
+            Cipher encrypt = CipherStreams.aes(Cipher.ENCRYPT_MODE, secret);
+            in = new CipherStreams.DecryptingInput(in, decrypt);
+            if (!queue.offer(encrypt)) {
+                closeNow();
+                return null;
+            }
+        } catch (GeneralSecurityException ex) {
+            disconnect("Invalid encryption response");
+            return null;
+        }
+        String hash = LoginSecurity.serverHash(serverId, secret, publicKey);
+        LoginSecurity.Profile profile;
+        verifying = true;
+        try {
+            profile = security.hasJoined(name, hash);
+        } catch (IOException ex) {
+            disconnect("Authentication servers are down. Please try again later, sorry!");
+            handler.loginFailed(this, name, "the session server could not be asked: " + ex);
+            return null;
+        } finally {
+            verifying = false;
+        }
+        if (profile == null || !profile.name.equalsIgnoreCase(name)) {
+            disconnect("Failed to verify username!");
+            handler.loginFailed(this, name, "the session server does not know this login");
+            return null;
+        }
+        return profile;
+    }
+
     /** Discards input until the client closes or the time-out ends the wait. */
-    private void drainUntilClosed(InputStream in) throws IOException {
+    private void drainUntilClosed() throws IOException {
         byte[] buf = new byte[512];
         while (!closed && in.read(buf) >= 0) {
             // nothing: we only wait for the end of the stream

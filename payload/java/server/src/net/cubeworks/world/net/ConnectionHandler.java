@@ -1,5 +1,7 @@
 package net.cubeworks.world.net;
 
+import java.util.UUID;
+
 /**
  * What a connection asks of the game: the status answers, the admission of a player and
  * the player's packets. The game implements it; the network layer knows nothing else of it.
@@ -13,10 +15,20 @@ public interface ConnectionHandler {
     String statusJson(int protocol);
 
     /**
-     * Login Start received: refuses with a Disconnect, or admits the player and attaches
-     * it to the connection, which then moves to the play state.
+     * Login Start received: null when the login may go on (to the account check in online
+     * mode), else the reason to refuse it with.
      */
-    void login(Connection conn, String name);
+    String checkLogin(int protocol, String name);
+
+    /**
+     * The login is through (the account verified in online mode): refuses with a
+     * Disconnect, or admits the player and attaches it to the connection, which then moves
+     * to the play state.
+     */
+    void login(Connection conn, String name, UUID uuid);
+
+    /** An online-mode login was refused because the account could not be verified. */
+    void loginFailed(Connection conn, String name, String why);
 
     /** A chat line (or a "/" command) from the player on the connection. */
     void chat(Connection conn, String message);
