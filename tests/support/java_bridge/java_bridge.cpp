@@ -6,8 +6,9 @@
 //  - splits its Windows command line as CommandLineToArgvW does and hands every argument after
 //    the program name, in GBK, to the host's java (JAVA_HOME/bin/java, else the first java on
 //    PATH, else /usr/bin/java);
-//  - runs java in the Windows current directory (turned into its Unix path) under the locale
-//    zh_CN.GBK, so that the JVM's native, default and console charsets are GBK;
+//  - runs java in the Windows current directory (turned into its Unix path), with the Windows
+//    environment the bridge was given, under the locale zh_CN.GBK, so that the JVM's native,
+//    default and console charsets are GBK;
 //  - relays the console both ways, one thread per direction: the Win32 standard input to the
 //    JVM's input (whose end closes the JVM's input), the JVM's output and error to the standard
 //    output and error handles; when both handles are the same object the JVM gets one pipe for
@@ -32,6 +33,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -46,27 +48,36 @@ constexpr DWORD kRelayBufferSize = 64 * 1024;
 // the output pipe open must not keep the bridge alive).
 constexpr DWORD kDrainMillis = 5000;
 
+// Buffers handed to ReadFile and WriteFile live on the stack of a thread Wine made: Wine
+// refuses buffers in memory the host's malloc mapped (ERROR_INVALID_USER_BUFFER).
+
 void write_error(const std::string& text) {
     const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
+    char line[1024];
+    const int n = snprintf(line, sizeof line, "javaw: %s\r\n", text.c_str());
     DWORD written = 0;
-    const std::string line = "javaw: " + text + "\r\n";
-    if (err && err != INVALID_HANDLE_VALUE) {
-        WriteFile(err, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    if (err && err != INVALID_HANDLE_VALUE && n > 0) {
+        WriteFile(err, line, static_cast<DWORD>(std::min<size_t>(n, sizeof line - 1)), &written,
+                  nullptr);
     }
 }
 
-std::string to_gbk(const wchar_t* text) {
-    const int size = WideCharToMultiByte(kGbkCodePage, 0, text, -1, nullptr, 0, nullptr, nullptr);
+// A zero-terminated wide string in a code page: GBK (936) for what the JVM reads as text, or
+// CP_UNIXCP for Unix names and values (the inverse of how Wine made them wide).
+std::string narrow(const WCHAR* text, UINT code_page) {
+    const int size = WideCharToMultiByte(code_page, 0, text, -1, nullptr, 0, nullptr, nullptr);
     if (size <= 1) return {};
     std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(kGbkCodePage, 0, text, -1, out.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(code_page, 0, text, -1, out.data(), size, nullptr, nullptr);
     out.resize(static_cast<size_t>(size) - 1);
     return out;
 }
 
-// A Windows path ("C:\x", "\\?\unix\...") as the Unix path Wine maps it to; empty if none.
-std::string unix_path_of(const std::wstring& windows_path) {
-    char* unix_path = wine_get_unix_file_name(windows_path.c_str());
+// A Windows path (zero-terminated) as the Unix path Wine maps it to; empty if none.
+// Wide text stays in WCHAR arrays: Winelib's WCHAR is a 2-byte wchar_t, which the host's
+// std::wstring code is not built for.
+std::string unix_path_of(const WCHAR* windows_path) {
+    char* unix_path = wine_get_unix_file_name(windows_path);
     if (!unix_path) return {};
     std::string out(unix_path);
     HeapFree(GetProcessHeap(), 0, unix_path);
@@ -78,17 +89,13 @@ bool is_executable_file(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-// JAVA_HOME may be a Unix path or a Windows one (as a Windows program would set it).
+// JAVA_HOME (from the Windows environment) may be a Unix path or a Windows one; PATH is the
+// Unix one.
 std::string find_java() {
-    if (const char* home = getenv("JAVA_HOME"); home && *home) {
-        std::string dir = home;
-        if (dir[0] != '/') {
-            const int n = MultiByteToWideChar(CP_UTF8, 0, home, -1, nullptr, 0);
-            std::wstring wide(static_cast<size_t>(n), L'\0');
-            MultiByteToWideChar(CP_UTF8, 0, home, -1, wide.data(), n);
-            wide.resize(static_cast<size_t>(n) - 1);
-            dir = unix_path_of(wide);
-        }
+    WCHAR home[MAX_PATH * 4] = {};
+    const DWORD n = GetEnvironmentVariableW(L"JAVA_HOME", home, ARRAYSIZE(home));
+    if (n > 0 && n < ARRAYSIZE(home)) {
+        std::string dir = home[0] == '/' ? narrow(home, CP_UNIXCP) : unix_path_of(home);
         const std::string java = dir + "/bin/java";
         if (!dir.empty() && is_executable_file(java)) return java;
     }
@@ -112,27 +119,52 @@ std::string find_java() {
 std::vector<std::string> java_arguments() {
     std::vector<std::string> args;
     int count = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    WCHAR** argv = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!argv) return args;
-    for (int i = 1; i < count; ++i) args.push_back(to_gbk(argv[i]));
+    for (int i = 1; i < count; ++i) args.push_back(narrow(argv[i], kGbkCodePage));
     LocalFree(argv);
     return args;
 }
 
 std::string current_unix_directory() {
-    const DWORD size = GetCurrentDirectoryW(0, nullptr);
-    if (size == 0) return {};
-    std::wstring dir(size, L'\0');
-    const DWORD n = GetCurrentDirectoryW(size, dir.data());
-    dir.resize(n);
+    WCHAR dir[MAX_PATH * 4];
+    const DWORD n = GetCurrentDirectoryW(ARRAYSIZE(dir), dir);
+    if (n == 0 || n >= ARRAYSIZE(dir)) return {};
     return unix_path_of(dir);
 }
 
-// The environment of the bridge with LC_ALL set to the Chinese GBK locale.
+std::string upper_ascii(std::string s) {
+    for (char& c : s) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return s;
+}
+
+// Variables Wine keeps in Windows form in the Windows environment; java gets their Unix values.
+bool is_translated_by_wine(const std::string& upper_name) {
+    return upper_name == "PATH" || upper_name == "TEMP" || upper_name == "TMP" ||
+           upper_name == "HOME";
+}
+
+// The JVM's environment: the Windows environment the bridge was started with (a parent's
+// CreateProcess environment reaches only that one, not the Unix one), with the Unix values of
+// the variables Wine translates, without Wine's own, and with LC_ALL the Chinese GBK locale.
 std::vector<std::string> java_environment() {
     std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        if (strncmp(*e, "LC_ALL=", 7) != 0) env.emplace_back(*e);
+    WCHAR* strings = GetEnvironmentStringsW();
+    for (const WCHAR* p = strings; p && *p; p += lstrlenW(p) + 1) {
+        const std::string entry = narrow(p, CP_UNIXCP);
+        const size_t eq = entry.find('=', 1);  // "=C:=C:\x" entries name no variable
+        if (entry.empty() || entry[0] == '=' || eq == std::string::npos) continue;
+        const std::string name = upper_ascii(entry.substr(0, eq));
+        if (is_translated_by_wine(name) || name.rfind("WINE", 0) == 0 || name == "LC_ALL") {
+            continue;
+        }
+        env.push_back(entry);
+    }
+    if (strings) FreeEnvironmentStringsW(strings);
+    for (const char* name : {"PATH", "TEMP", "TMP", "HOME"}) {
+        if (const char* value = getenv(name)) env.push_back(std::string(name) + "=" + value);
     }
     env.push_back(std::string("LC_ALL=") + kLocale);
     return env;
@@ -152,7 +184,7 @@ bool same_object(HANDLE a, HANDLE b) {
     if (a == b) return true;
     using CompareFn = BOOL(WINAPI*)(HANDLE, HANDLE);
     static const auto compare = reinterpret_cast<CompareFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernelbase.dll"), "CompareObjectHandles")));
+        GetProcAddress(GetModuleHandleA("kernelbase.dll"), "CompareObjectHandles")));
     return compare && compare(a, b);
 }
 
@@ -187,13 +219,11 @@ struct InputRelay {
 // Windows standard input to the JVM; the end of input (or a broken pipe) closes the JVM's input.
 DWORD WINAPI relay_input(void* arg) {
     const InputRelay relay = *static_cast<InputRelay*>(arg);
-    std::vector<char> buffer(kRelayBufferSize);
+    char buffer[kRelayBufferSize];
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(relay.from, buffer.data(), kRelayBufferSize, &got, nullptr) || got == 0) {
-            break;
-        }
-        if (!write_all_fd(relay.to, buffer.data(), got)) break;
+        if (!ReadFile(relay.from, buffer, sizeof buffer, &got, nullptr) || got == 0) break;
+        if (!write_all_fd(relay.to, buffer, got)) break;
     }
     close(relay.to);
     return 0;
@@ -208,12 +238,12 @@ struct OutputRelay {
 // closed so that the JVM's writes fail as they would on Windows instead of blocking.
 DWORD WINAPI relay_output(void* arg) {
     const OutputRelay relay = *static_cast<OutputRelay*>(arg);
-    std::vector<char> buffer(kRelayBufferSize);
+    char buffer[kRelayBufferSize];
     for (;;) {
-        const ssize_t n = read(relay.from, buffer.data(), buffer.size());
+        const ssize_t n = read(relay.from, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
-        if (!write_all_handle(relay.to, buffer.data(), static_cast<size_t>(n))) break;
+        if (!write_all_handle(relay.to, buffer, static_cast<size_t>(n))) break;
     }
     close(relay.from);
     return 0;
