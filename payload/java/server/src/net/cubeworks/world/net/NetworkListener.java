@@ -32,6 +32,8 @@ public final class NetworkListener {
     static final int DEFAULT_PENDING_PER_ADDRESS = 16;
     static final int MAX_PENDING = 128;
     private static final long TICK_MS = 250;
+    /** Room in the system's queue of connections not yet accepted, so bursts are not dropped. */
+    private static final int ACCEPT_BACKLOG = 256;
 
     private final ConnectionHandler handler;
     private final LoginSecurity security;
@@ -57,7 +59,7 @@ public final class NetworkListener {
         this.pendingPerAddress = intProperty(PENDING_PER_ADDRESS_PROPERTY, DEFAULT_PENDING_PER_ADDRESS);
         ServerSocket ss = new ServerSocket();
         try {
-            ss.bind(host.length() == 0 ? new InetSocketAddress(port) : new InetSocketAddress(host, port), 50);
+            ss.bind(host.length() == 0 ? new InetSocketAddress(port) : new InetSocketAddress(host, port), ACCEPT_BACKLOG);
         } catch (IOException ex) {
             ss.close();
             throw ex;
