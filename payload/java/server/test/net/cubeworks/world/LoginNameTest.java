@@ -23,4 +23,13 @@ public class LoginNameTest {
         assertFalse(LoginHandler.validName("Alex\u0000"));
         assertFalse(LoginHandler.validName("Alex\u3000"));
     }
+
+    @Test
+    public void namesThatWouldSplitPlayerSnapshotRecordsAreRefused() {
+        assertFalse(LoginHandler.validName("x|Admin,true,"));
+        assertFalse(LoginHandler.validName("a,b"));
+        assertFalse(LoginHandler.validName("|"));
+        assertFalse(LoginHandler.validName("\u5f20\u4e09\u00a0"));
+        assertTrue(LoginHandler.validName("\u5f20\u4e09_99"));
+    }
 }

@@ -8,10 +8,6 @@ import java.io.OutputStream;
 import java.net.InetSocketAddress;
 import java.net.Socket;
 import java.net.SocketTimeoutException;
-import java.security.GeneralSecurityException;
-import java.security.SecureRandom;
-import java.util.Arrays;
-import java.util.UUID;
 import java.util.concurrent.BlockingQueue;
 import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.TimeUnit;
@@ -33,7 +29,6 @@ public final class Connection {
     static final int READ_TIMEOUT_MS = 30000;
     private static final int QUEUE_LIMIT = 4096;
     private static final Object CLOSE = new Object();
-    private static final SecureRandom RANDOM = new SecureRandom();
 
     public static final int STATE_HANDSHAKE = 0;
     public static final int STATE_STATUS = 1;
@@ -90,11 +85,6 @@ public final class Connection {
         player = p;
         state = STATE_PLAY;
         listener.loggedIn(this);
-    }
-
-    /** When the connection was accepted, in System.currentTimeMillis() time. */
-    long acceptedAt() {
-        return acceptedAt;
     }
 
     /** True while the session server is being asked about this login. */
@@ -320,27 +310,7 @@ public final class Connection {
                 statusLoop();
             } else if (next == 2) {
                 state = STATE_LOGIN;
-                PacketIn login = new PacketIn(readFrame());
-                if (login.readVarInt() != 0x00) {
-                    throw new ProtocolException("expected login start");
-                }
-                String name = login.readString(16);
-                String refusal = handler.checkLogin(protocol, name);
-                UUID uuid = null;
-                if (refusal != null) {
-                    disconnect(refusal);
-                } else if (security == null) {
-                    uuid = OfflineUuid.of(name);
-                } else {
-                    LoginSecurity.Profile profile = authenticate(name);
-                    if (profile != null) {
-                        name = profile.name;
-                        uuid = profile.uuid;
-                    }
-                }
-                if (uuid != null) {
-                    handler.login(this, name, uuid);
-                }
+                new LoginSequence(this, security, handler).run();
                 if (state == STATE_PLAY) {
                     playLoop();
                 } else {
@@ -412,64 +382,27 @@ public final class Connection {
         }
     }
 
+    /** Reads the next packet of the current state. */
+    PacketIn readPacket() throws IOException {
+        return new PacketIn(readFrame());
+    }
+
     /**
-     * The online-mode login: Encryption Request with our public key and a verify token,
-     * Encryption Response with both encrypted by the client, encryption switched on in both
-     * directions, then the session server asked whether the account joined with this
-     * server's hash. Returns the account, or null after refusing the login.
+     * Switches encryption on: what is read from now on is decrypted, and packets queued
+     * from now on go out encrypted. False when the connection is already being dropped.
      */
-    private LoginSecurity.Profile authenticate(String name) throws IOException {
-        byte[] token = new byte[4];
-        RANDOM.nextBytes(token);
-        byte[] publicKey = security.publicKey();
-        String serverId = "";
-        send(new PacketOut(0x01).writeString(serverId).writeShort(publicKey.length).writeBytes(publicKey)
-                .writeShort(token.length).writeBytes(token));
-        PacketIn response = new PacketIn(readFrame());
-        if (response.readVarInt() != 0x01) {
-            throw new ProtocolException("expected encryption response");
+    boolean startEncryption(Cipher decrypt, Cipher encrypt) {
+        in = new CipherStreams.DecryptingInput(in, decrypt);
+        if (!queue.offer(encrypt)) {
+            closeNow();
+            return false;
         }
-        byte[] secret;
-        try {
-            secret = security.decrypt(response.readShortBytes(256));
-            byte[] echoed = security.decrypt(response.readShortBytes(256));
-            if (!Arrays.equals(token, echoed)) {
-                disconnect("Invalid verify token");
-                return null;
-            }
-            if (secret.length != 16) {
-                disconnect("Invalid shared secret");
-                return null;
-            }
-            Cipher decrypt = CipherStreams.aes(Cipher.DECRYPT_MODE, secret);
-            Cipher encrypt = CipherStreams.aes(Cipher.ENCRYPT_MODE, secret);
-            in = new CipherStreams.DecryptingInput(in, decrypt);
-            if (!queue.offer(encrypt)) {
-                closeNow();
-                return null;
-            }
-        } catch (GeneralSecurityException ex) {
-            disconnect("Invalid encryption response");
-            return null;
-        }
-        String hash = LoginSecurity.serverHash(serverId, secret, publicKey);
-        LoginSecurity.Profile profile;
-        verifying = true;
-        try {
-            profile = security.hasJoined(name, hash);
-        } catch (IOException ex) {
-            disconnect("Authentication servers are down. Please try again later, sorry!");
-            handler.loginFailed(this, name, "the session server could not be asked: " + ex);
-            return null;
-        } finally {
-            verifying = false;
-        }
-        if (profile == null || !profile.name.equalsIgnoreCase(name)) {
-            disconnect("Failed to verify username!");
-            handler.loginFailed(this, name, "the session server does not know this login");
-            return null;
-        }
-        return profile;
+        return true;
+    }
+
+    /** Marks the time the session server is asked, which the login deadline leaves out. */
+    void setVerifying(boolean value) {
+        verifying = value;
     }
 
     /** Discards input until the client closes or the time-out ends the wait. */
