@@ -67,6 +67,15 @@ size_t first_difference(const std::string& a, const std::string& b) {
     return n;
 }
 
+// What the fake java's "streams" mode writes to output (o), error (e) or both in turn (oe).
+std::string stream_lines(const std::string& which) {
+    std::string out;
+    for (int i = 1; i <= 300; ++i) {
+        for (char c : which) out += (c == 'o' ? "out" : "err") + std::to_string(i) + "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 // ---- What java is given ----
@@ -161,7 +170,7 @@ TEST(BridgeConsole, OutputAndErrorOnOneHandleKeepTheirOrder) {
     BridgeProcess bridge;
     ASSERT_TRUE(bridge.start(fake_java("streams")));
     ASSERT_TRUE(bridge.output().wait_for_end(kWait));
-    EXPECT_EQ(bridge.output().text(), "out1\nerr1\nout2\nerr2\n");
+    EXPECT_EQ(bridge.output().text(), stream_lines("oe"));
 }
 
 TEST(BridgeConsole, OutputAndErrorOnTwoHandlesStayApart) {
@@ -171,8 +180,8 @@ TEST(BridgeConsole, OutputAndErrorOnTwoHandlesStayApart) {
     ASSERT_TRUE(bridge.start(o));
     ASSERT_TRUE(bridge.output().wait_for_end(kWait));
     ASSERT_TRUE(bridge.error().wait_for_end(kWait));
-    EXPECT_EQ(bridge.output().text(), "out1\nout2\n");
-    EXPECT_EQ(bridge.error().text(), "err1\nerr2\n");
+    EXPECT_EQ(bridge.output().text(), stream_lines("o"));
+    EXPECT_EQ(bridge.error().text(), stream_lines("e"));
 }
 
 // ---- Ending ----
