@@ -48,6 +48,8 @@ public final class Connection {
     private volatile boolean closed;
     private volatile Object player;
     private final long acceptedAt = System.currentTimeMillis();
+    /** Extra time granted on top of the login deadline, while the client asks the session server. */
+    private volatile long extraTimeMs;
     /** Set while the session server is asked: the client has done its part then. */
     private volatile boolean verifying;
     private InputStream in;
@@ -198,7 +200,7 @@ public final class Connection {
             return;
         }
         if (state != STATE_PLAY) {
-            if (!verifying && now - acceptedAt > loginDeadlineMs) {
+            if (!verifying && now - acceptedAt > loginDeadlineMs + extraTimeMs) {
                 if (state == STATE_LOGIN) {
                     disconnect("Took too long to log in");
                 } else {
@@ -398,6 +400,11 @@ public final class Connection {
             return false;
         }
         return true;
+    }
+
+    /** Grants the client more time for its login, on top of the deadline. */
+    void grantExtraTime(long ms) {
+        extraTimeMs += ms;
     }
 
     /** Marks the time the session server is asked, which the login deadline leaves out. */

@@ -15,6 +15,7 @@ import net.cubeworks.world.net.PacketIn.ProtocolException;
  */
 final class LoginSequence {
     private static final SecureRandom RANDOM = new SecureRandom();
+    static final long CLIENT_JOIN_ALLOWANCE_MS = 15000;
 
     private final Connection conn;
     private final LoginSecurity security;
@@ -64,6 +65,9 @@ final class LoginSequence {
         String serverId = "";
         conn.send(new PacketOut(0x01).writeString(serverId).writeShort(publicKey.length).writeBytes(publicKey)
                 .writeShort(token.length).writeBytes(token));
+        // the game client tells the session server about the join before it answers, which
+        // can take a while over a slow link
+        conn.grantExtraTime(CLIENT_JOIN_ALLOWANCE_MS);
         PacketIn response = conn.readPacket();
         if (response.readVarInt() != 0x01) {
             throw new ProtocolException("expected encryption response");

@@ -179,7 +179,7 @@ public class ServerHardeningTest {
         FakeSessionServer session = new FakeSessionServer();
         try {
             ServerProcess s = started(new String[] {"online-mode=true"}, "-Dcubeworks.session-server=" + session.url(),
-                    "-Dcubeworks.session-timeout-ms=2000", "-Dcubeworks.login-deadline-ms=2000");
+                    "-Dcubeworks.session-timeout-ms=2000");
             assertFalse(s.output().contains("OFFLINE/INSECURE"));
 
             // a real join: admitted under the account's id, and the connection is encrypted from then on
@@ -206,14 +206,6 @@ public class ServerHardeningTest {
             assertTrue(refused, refused.contains("Failed to verify username!"));
             s.waitFor("Disconnecting Notch");
 
-            // an offline-mode client that does not answer the Encryption Request is refused at the deadline
-            TestClient offline = new TestClient(s.port, 4);
-            offline.handshake(2);
-            java.io.ByteArrayOutputStream b = new java.io.ByteArrayOutputStream();
-            TestClient.writeString(b, "Alex");
-            offline.send(0x00, b.toByteArray());
-            assertEquals(0x01, offline.read().id);
-
             // the session server unreachable: refused, never admitted unverified
             session.stop();
             String down = new TestClient(s.port, 4).login("Carl", session.joiner());
@@ -221,7 +213,6 @@ public class ServerHardeningTest {
             assertTrue(down, down.contains("Authentication servers are down"));
             String list = s.command("list");
             assertTrue(list, list.contains("There are 2/20 players online:"));
-            assertTrue(offline.closedByServer(5000));
             alex.close();
             steve.close();
         } finally {
