@@ -57,6 +57,11 @@ public final class LoginSecurity {
 
     /** A new 1024-bit key pair and the session server from the system properties. */
     public static LoginSecurity fromSystemProperties() throws GeneralSecurityException {
+        if ("1.7".equals(System.getProperty("java.specification.version"))
+                && System.getProperty("https.protocols") == null) {
+            // Java 7 offers only TLS 1.0 to servers unless told otherwise; the session server wants 1.2
+            System.setProperty("https.protocols", "TLSv1.2,TLSv1.1,TLSv1");
+        }
         KeyPairGenerator gen = KeyPairGenerator.getInstance("RSA");
         gen.initialize(1024);
         String url = System.getProperty(SESSION_SERVER_PROPERTY, DEFAULT_SESSION_SERVER).trim();
