@@ -18,8 +18,8 @@ import org.bukkit.plugin.java.JavaPlugin;
 /**
  * The manager's companion inside the game server. The manager learns who is online by sending the
  * console command "showplayerinfo" and reading back the file this plugin writes:
- * "version,online,max|name,op,MODE|...|", one line without a line break, in the default charset
- * (the host's ANSI code page, which is what the manager reads).
+ * "version,online,max|name,op,MODE|...|", one line without a line break, in the platform's native
+ * code page (the host's ANSI code page, which is what the manager reads).
  */
 public class manager extends JavaPlugin {
     static final String COMMAND = "showplayerinfo";
@@ -62,6 +62,23 @@ public class manager extends JavaPlugin {
     }
 
     /**
+     * The platform's native code page, which the console and the manager use. Since Java 18
+     * the default charset is UTF-8 whatever the platform, and the runtime names the native one
+     * in "native.encoding"; older runtimes lack that property and their default is the native one.
+     */
+    static Charset snapshotCharset() {
+        String nativeName = System.getProperty("native.encoding");
+        if (nativeName != null) {
+            try {
+                return Charset.forName(nativeName);
+            } catch (RuntimeException unknownOrUnsupported) {
+                // fall back to the default charset
+            }
+        }
+        return Charset.defaultCharset();
+    }
+
+    /**
      * Replaces the snapshot file in the data folder: the header record (API version, players
      * online, player slots) and then one record per online player in the server's order.
      */
@@ -74,7 +91,7 @@ public class manager extends JavaPlugin {
             file.delete();
         }
         Player[] players = server.getOnlinePlayers();
-        try (Writer out = new OutputStreamWriter(new FileOutputStream(file), Charset.defaultCharset())) {
+        try (Writer out = new OutputStreamWriter(new FileOutputStream(file), snapshotCharset())) {
             out.write(server.getBukkitVersion() + "," + players.length + "," + server.getMaxPlayers() + "|");
             for (Player player : players) {
                 out.write(player.getName() + "," + player.isOp() + "," + player.getGameMode().name() + "|");

@@ -153,4 +153,36 @@ public class ManagerTest {
         assertFalse(dataFolder.getParentFile().exists());
         assertEquals(2, logged.size());
     }
+
+    /** Runs the body with "native.encoding" set to the value (null: absent), then restores it. */
+    private static void withNativeEncoding(String value, Runnable body) {
+        String saved = System.getProperty("native.encoding");
+        try {
+            if (value == null) {
+                System.clearProperty("native.encoding");
+            } else {
+                System.setProperty("native.encoding", value);
+            }
+            body.run();
+        } finally {
+            if (saved == null) {
+                System.clearProperty("native.encoding");
+            } else {
+                System.setProperty("native.encoding", saved);
+            }
+        }
+    }
+
+    @Test
+    public void snapshotIsInTheNativeCodePageWhateverTheDefaultCharset() throws IOException {
+        Server server = server(player("张三", true, GameMode.SURVIVAL));
+        withNativeEncoding("GBK", () -> assertTrue(run(console(), "showplayerinfo", server)));
+        byte[] expected = "1.7.2-R0.3,1,20|张三,true,SURVIVAL|".getBytes("GBK");
+        assertTrue(java.util.Arrays.equals(expected, Files.readAllBytes(snapshot().toPath())));
+
+        // a runtime without the property (before Java 17), or one naming a charset it lacks
+        withNativeEncoding(null, () -> assertEquals(Charset.defaultCharset(), manager.snapshotCharset()));
+        withNativeEncoding("x-no-such-charset", () -> assertEquals(Charset.defaultCharset(), manager.snapshotCharset()));
+        withNativeEncoding("UTF-8", () -> assertEquals(Charset.forName("UTF-8"), manager.snapshotCharset()));
+    }
 }

@@ -89,14 +89,14 @@ final class BuiltinCommands {
                 usage(sender, cmd);
             } else {
                 String who = sender instanceof Player ? sender.getName() : "Server";
-                server.broadcastMessage("\u00a7d[" + who + "] " + CommandLine.join(args, 0));
+                server.players().broadcast("\u00a7d[" + who + "] " + CommandLine.join(args, 0));
             }
         } else if (name.equals("me")) {
             if (args.length == 0) {
                 usage(sender, cmd);
             } else {
                 String who = sender instanceof Player ? sender.getName() : "Server";
-                server.broadcastMessage("* " + who + " " + CommandLine.join(args, 0));
+                server.players().broadcast("* " + who + " " + CommandLine.join(args, 0));
             }
         } else if (name.equals("tell")) {
             tell(sender, cmd, args);
@@ -105,7 +105,7 @@ final class BuiltinCommands {
                 usage(sender, cmd);
             } else {
                 boolean op = name.equals("op");
-                server.setOpName(args[0], op);
+                server.access().setOp(args[0], op);
                 sender.sendMessage((op ? "Opped " : "De-opped ") + args[0]);
             }
         } else if (name.equals("kick")) {
@@ -115,18 +115,18 @@ final class BuiltinCommands {
                 usage(sender, cmd);
             } else {
                 String reason = args.length > 1 ? CommandLine.join(args, 1) : null;
-                server.setBanned(args[0], true, reason, sender.getName());
+                server.access().setBanned(args[0], true, reason, sender.getName());
                 sender.sendMessage("Banned player " + args[0]);
             }
         } else if (name.equals("pardon")) {
             if (args.length != 1 || args[0].length() == 0) {
                 usage(sender, cmd);
             } else {
-                server.setBanned(args[0], false, null, sender.getName());
+                server.access().setBanned(args[0], false, null, sender.getName());
                 sender.sendMessage("Unbanned player " + args[0]);
             }
         } else if (name.equals("banlist")) {
-            List<String> names = server.bannedNames();
+            List<String> names = server.access().bannedNames();
             sender.sendMessage("There are " + names.size() + " total banned players:");
             sender.sendMessage(joinNames(names));
         } else if (name.equals("gamemode")) {
@@ -147,8 +147,8 @@ final class BuiltinCommands {
         } else if (name.equals("plugins")) {
             plugins(sender);
         } else if (name.equals("version")) {
-            sender.sendMessage("This server is running " + server.getName() + " version " + server.getVersion()
-                    + " (Implementing API version " + server.getBukkitVersion() + ")");
+            sender.sendMessage("This server is running " + WorldServer.SERVER_NAME + " version " + WorldServer.SERVER_VERSION
+                    + " (Implementing API version " + WorldServer.API_VERSION + ")");
         }
         return true;
     }
@@ -160,7 +160,7 @@ final class BuiltinCommands {
                 sender.sendMessage(c[1] + ": " + c[2]);
             }
         }
-        for (Map.Entry<String, PluginCommand> e : server.pluginCommandMap().entrySet()) {
+        for (Map.Entry<String, PluginCommand> e : server.commands().pluginCommandMap().entrySet()) {
             PluginCommand pc = e.getValue();
             if (e.getKey().equals(pc.getName().toLowerCase()) && pc.testPermissionSilent(sender)) {
                 String desc = pc.getDescription() == null ? "" : pc.getDescription();
@@ -170,12 +170,12 @@ final class BuiltinCommands {
     }
 
     private void list(CommandSender sender) {
-        List<OnlinePlayer> players = server.playersInJoinOrder();
+        List<OnlinePlayer> players = server.players().inJoinOrder();
         List<String> names = new ArrayList<String>();
         for (OnlinePlayer p : players) {
             names.add(p.getDisplayName());
         }
-        sender.sendMessage("There are " + players.size() + "/" + server.getMaxPlayers() + " players online:");
+        sender.sendMessage("There are " + players.size() + "/" + server.properties().maxPlayers() + " players online:");
         sender.sendMessage(joinNames(names));
     }
 
@@ -195,7 +195,7 @@ final class BuiltinCommands {
             usage(sender, cmd);
             return;
         }
-        OnlinePlayer target = server.findExact(args[0]);
+        OnlinePlayer target = server.players().findExact(args[0]);
         if (target == null) {
             sender.sendMessage(PLAYER_NOT_FOUND);
             return;
@@ -211,13 +211,13 @@ final class BuiltinCommands {
             usage(sender, cmd);
             return;
         }
-        OnlinePlayer target = server.findExact(args[0]);
+        OnlinePlayer target = server.players().findExact(args[0]);
         if (target == null) {
             sender.sendMessage(PLAYER_NOT_FOUND);
             return;
         }
         String reason = args.length > 1 ? CommandLine.join(args, 1) : null;
-        server.kick(target, reason == null ? "Kicked by an operator." : reason);
+        server.players().kick(target, reason == null ? "Kicked by an operator." : reason);
         sender.sendMessage(reason == null ? "Kicked " + target.getName() + " from the game"
                 : "Kicked " + target.getName() + " from the game: '" + reason + "'");
     }
@@ -257,7 +257,7 @@ final class BuiltinCommands {
         }
         OnlinePlayer target;
         if (args.length == 2) {
-            target = server.findExact(args[1]);
+            target = server.players().findExact(args[1]);
             if (target == null) {
                 sender.sendMessage(PLAYER_NOT_FOUND);
                 return;
@@ -268,7 +268,7 @@ final class BuiltinCommands {
             sender.sendMessage("\u00a7cYou must specify which player you wish to perform this action on.");
             return;
         }
-        server.setGameMode(target, mode);
+        server.players().setGameMode(target, mode);
         target.sendMessage("Your game mode has been updated");
         if (target != sender) {
             sender.sendMessage("Set " + target.getName() + "'s game mode to " + modeName(mode));
@@ -285,7 +285,7 @@ final class BuiltinCommands {
             usage(sender, cmd);
             return;
         }
-        OnlinePlayer target = server.findExact(args[0]);
+        OnlinePlayer target = server.players().findExact(args[0]);
         if (target == null) {
             sender.sendMessage(PLAYER_NOT_FOUND);
             return;
@@ -323,13 +323,13 @@ final class BuiltinCommands {
             sender.sendMessage("\u00a7cThe number you have entered (" + amount + ") is too big, it must be at most 64");
             return;
         }
-        server.giveItem(target, item, amount, data);
+        target.giveItem(item, amount, data);
         String label = data == 0 ? String.valueOf(item) : item + ":" + data;
         sender.sendMessage("Given [" + label + "] * " + amount + " to " + target.getName());
     }
 
     private void plugins(CommandSender sender) {
-        Plugin[] plugins = server.getPluginManager().getPlugins();
+        Plugin[] plugins = server.plugins().getPlugins();
         StringBuilder sb = new StringBuilder();
         for (Plugin p : plugins) {
             if (sb.length() > 0) {

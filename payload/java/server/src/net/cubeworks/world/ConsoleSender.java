@@ -15,7 +15,7 @@ final class ConsoleSender implements ConsoleCommandSender {
 
     public void sendMessage(String message) {
         for (String line : message.split("\n", -1)) {
-            server.getLogger().info(ChatText.stripColor(line));
+            server.logger().info(ChatText.stripColor(line));
         }
     }
 
@@ -26,7 +26,7 @@ final class ConsoleSender implements ConsoleCommandSender {
     }
 
     public Server getServer() {
-        return server;
+        return server.api();
     }
 
     public String getName() {

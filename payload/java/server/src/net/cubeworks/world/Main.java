@@ -27,11 +27,11 @@ public final class Main {
         try {
             started = server.start();
         } catch (Throwable ex) {
-            server.getLogger().log(Level.SEVERE, "Encountered an unexpected exception", ex);
+            server.logger().log(Level.SEVERE, "Encountered an unexpected exception", ex);
             started = false;
         }
         if (!started) {
-            server.getLogger().info("Stopping server");
+            server.logger().info("Stopping server");
             System.exit(1);
             return;
         }

@@ -22,11 +22,11 @@ final class OfflinePlayerRef implements OfflinePlayer {
     }
 
     public boolean isBanned() {
-        return server.isBanned(name);
+        return server.access().isBanned(name);
     }
 
     public void setBanned(boolean banned) {
-        server.setBanned(name, banned, null, "Plugin");
+        server.access().setBanned(name, banned, null, "Plugin");
     }
 
     public boolean isWhitelisted() {
@@ -37,7 +37,7 @@ final class OfflinePlayerRef implements OfflinePlayer {
     }
 
     public Player getPlayer() {
-        return server.getPlayerExact(name);
+        return server.players().findExact(name);
     }
 
     public long getFirstPlayed() {
@@ -53,11 +53,11 @@ final class OfflinePlayerRef implements OfflinePlayer {
     }
 
     public boolean isOp() {
-        return server.isOpName(name);
+        return server.access().isOp(name);
     }
 
     public void setOp(boolean value) {
-        server.setOpName(name, value);
+        server.access().setOp(name, value);
     }
 
     @Override

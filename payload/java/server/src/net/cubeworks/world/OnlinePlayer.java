@@ -9,13 +9,10 @@ import org.bukkit.entity.Player;
 
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.Json;
-import net.cubeworks.world.net.OfflineUuid;
 import net.cubeworks.world.net.PacketOut;
 
 /** A logged-in player. Game state changes go through the server under its lock. */
 final class OnlinePlayer implements Player {
-    static final int INVENTORY_SLOTS = 45;
-
     private final WorldServer server;
     private final Connection connection;
     private final String name;
@@ -28,16 +25,18 @@ final class OnlinePlayer implements Player {
     private volatile boolean flying;
     private volatile boolean allowFlight;
 
-    // the player's inventory as the client sees it, window 0 slot numbers
-    final int[] slotItem = new int[INVENTORY_SLOTS];
-    final int[] slotCount = new int[INVENTORY_SLOTS];
-    final int[] slotData = new int[INVENTORY_SLOTS];
+    private final PlayerInventory inventory = new PlayerInventory();
+    // the spam counter: up by SPAM_PER_MESSAGE a message, down by one a tick (50 ms)
+    static final int SPAM_PER_MESSAGE = 20;
+    static final int SPAM_THRESHOLD = 200;
+    private int spamCount;
+    private long spamTick;
 
-    OnlinePlayer(WorldServer server, Connection connection, String name, int entityId, GameMode mode) {
+    OnlinePlayer(WorldServer server, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
         this.server = server;
         this.connection = connection;
         this.name = name;
-        this.uuid = OfflineUuid.of(name);
+        this.uuid = uuid;
         this.entityId = entityId;
         this.gameMode = mode;
         this.displayName = name;
@@ -71,6 +70,27 @@ final class OnlinePlayer implements Player {
             flags |= 0x04;
         }
         connection.send(new PacketOut(0x39).writeByte(flags).writeFloat(0.05f).writeFloat(0.1f));
+    }
+
+    /** Puts items into the inventory and updates the client's slots; false when full. */
+    boolean giveItem(int item, int amount, int data) {
+        synchronized (server.lock) {
+            return inventory.give(connection, item, amount, data);
+        }
+    }
+
+    /**
+     * Counts one chat line or command at the given time (milliseconds); true when the
+     * player has now sent more than the spam threshold allows.
+     */
+    boolean countMessage(long nowMillis) {
+        synchronized (server.lock) {
+            long tick = nowMillis / 50;
+            spamCount = (int) Math.max(0, spamCount - Math.max(0, tick - spamTick));
+            spamTick = tick;
+            spamCount += SPAM_PER_MESSAGE;
+            return spamCount > SPAM_THRESHOLD;
+        }
     }
 
     void setModeField(GameMode mode) {
@@ -107,15 +127,15 @@ final class OnlinePlayer implements Player {
     }
 
     public void kickPlayer(String message) {
-        server.kick(this, message == null ? "" : message);
+        server.players().kick(this, message == null ? "" : message);
     }
 
     public void chat(String msg) {
-        server.chat(this, msg);
+        server.chat().chat(this, msg);
     }
 
     public boolean performCommand(String command) {
-        return server.dispatchCommand(this, command);
+        return server.commands().dispatch(this, command);
     }
 
     public boolean isSneaking() {
@@ -162,7 +182,7 @@ final class OnlinePlayer implements Player {
 
     public void setGameMode(GameMode mode) {
         if (mode != null) {
-            server.setGameMode(this, mode);
+            server.players().setGameMode(this, mode);
         }
     }
 
@@ -175,7 +195,7 @@ final class OnlinePlayer implements Player {
     }
 
     public Server getServer() {
-        return server;
+        return server.api();
     }
 
     public boolean isDead() {
@@ -214,11 +234,11 @@ final class OnlinePlayer implements Player {
     }
 
     public boolean isBanned() {
-        return server.isBanned(name);
+        return server.access().isBanned(name);
     }
 
     public void setBanned(boolean banned) {
-        server.setBanned(name, banned, null, "Plugin");
+        server.access().setBanned(name, banned, null, "Plugin");
     }
 
     public boolean isWhitelisted() {
@@ -245,11 +265,11 @@ final class OnlinePlayer implements Player {
     }
 
     public boolean isOp() {
-        return server.isOpName(name);
+        return server.access().isOp(name);
     }
 
     public void setOp(boolean value) {
-        server.setOpName(name, value);
+        server.access().setOp(name, value);
     }
 
     /** No permission plugins here: every permission belongs to operators. */

@@ -55,11 +55,11 @@ final class PluginHost implements PluginManager {
 
     PluginHost(WorldServer server) {
         this.server = server;
-        this.loader = new JavaPluginLoader(server);
+        this.loader = new JavaPluginLoader(server.api());
     }
 
     private void reportFailure(File file, File directory, Throwable ex) {
-        server.getLogger().log(Level.SEVERE, "Could not load '" + file.getPath() + "' in folder '"
+        server.logger().log(Level.SEVERE, "Could not load '" + file.getPath() + "' in folder '"
                 + directory.getPath() + "'", ex);
     }
 
@@ -90,7 +90,7 @@ final class PluginHost implements PluginManager {
                 continue;
             }
             if (byName.containsKey(d.getName())) {
-                server.getLogger().severe("Ambiguous plugin name `" + d.getName() + "' for files `"
+                server.logger().severe("Ambiguous plugin name `" + d.getName() + "' for files `"
                         + file.getPath() + "' and `" + byName.get(d.getName()).getPath() + "' in `"
                         + directory.getPath() + "'");
                 continue;
@@ -161,7 +161,7 @@ final class PluginHost implements PluginManager {
             plugin.getLogger().info("Loading " + plugin.getDescription().getFullName());
             plugin.onLoad();
         } catch (Throwable ex) {
-            server.getLogger().log(Level.SEVERE, ex.getMessage() + " initializing "
+            server.logger().log(Level.SEVERE, ex.getMessage() + " initializing "
                     + plugin.getDescription().getFullName() + " (Is it up to date?)", ex);
         }
         return plugin;
@@ -208,9 +208,9 @@ final class PluginHost implements PluginManager {
             return;
         }
         try {
-            server.registerPluginCommands(plugin, PluginCommandYamlParser.parse(plugin));
+            server.commands().register(plugin, PluginCommandYamlParser.parse(plugin));
         } catch (RuntimeException ex) {
-            server.getLogger().log(Level.SEVERE, "Error occurred while registering commands of "
+            server.logger().log(Level.SEVERE, "Error occurred while registering commands of "
                     + plugin.getDescription().getFullName(), ex);
         }
         loader.enablePlugin(plugin);
@@ -221,8 +221,8 @@ final class PluginHost implements PluginManager {
             return;
         }
         loader.disablePlugin(plugin);
-        if (server.getScheduler() != null) {
-            server.getScheduler().cancelTasks(plugin);
+        if (server.scheduler() != null) {
+            server.scheduler().cancelTasks(plugin);
         }
         for (Handler h : handlers) {
             if (h.plugin == plugin) {
@@ -293,10 +293,10 @@ final class PluginHost implements PluginManager {
             try {
                 h.method.invoke(h.listener, event);
             } catch (InvocationTargetException ex) {
-                server.getLogger().log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
+                server.logger().log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
                         + h.plugin.getDescription().getFullName(), ex.getCause());
             } catch (Throwable ex) {
-                server.getLogger().log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
+                server.logger().log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
                         + h.plugin.getDescription().getFullName(), ex);
             }
         }

@@ -1,6 +1,5 @@
 package net.cubeworks.world;
 
-import java.io.ByteArrayInputStream;
 import java.io.File;
 import java.io.FileOutputStream;
 import java.io.IOException;
@@ -8,10 +7,14 @@ import java.io.OutputStream;
 import java.nio.file.Files;
 import java.util.Properties;
 
+import net.cubeworks.world.util.PropertiesReader;
+
 /**
  * server.properties, read the way java.util.Properties reads it: bytes as ISO-8859-1, so
- * comments in any code page never disturb the keys. The file is only written when it is
- * missing; the operator's own text and comments are never touched.
+ * comments in any code page never disturb the keys; unlike it, a malformed escape stays
+ * literal and the other keys keep their values, as the manager reads the file key by key.
+ * The file is only written when it is missing; the operator's own text and comments are
+ * never touched.
  */
 public final class ServerProperties {
     /** The keys and values written into a new file. */
@@ -51,11 +54,9 @@ public final class ServerProperties {
         this.props = props;
     }
 
-    /** Parses the bytes of a properties file. */
-    public static ServerProperties parse(byte[] bytes) throws IOException {
-        Properties p = new Properties();
-        p.load(new ByteArrayInputStream(bytes));
-        return new ServerProperties(p);
+    /** Parses the bytes of a properties file; a malformed escape never costs the other keys. */
+    public static ServerProperties parse(byte[] bytes) {
+        return new ServerProperties(PropertiesReader.parse(bytes));
     }
 
     /** The defaults a new file gets. */
@@ -98,9 +99,6 @@ public final class ServerProperties {
         try {
             return parse(Files.readAllBytes(file.toPath()));
         } catch (IOException ex) {
-            log.warning("Failed to load " + file.getName() + ": " + ex);
-            return defaults();
-        } catch (IllegalArgumentException ex) {
             log.warning("Failed to load " + file.getName() + ": " + ex);
             return defaults();
         }

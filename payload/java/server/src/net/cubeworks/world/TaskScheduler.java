@@ -57,7 +57,7 @@ final class TaskScheduler implements BukkitScheduler {
                     body.run();
                 }
             } catch (Throwable ex) {
-                server.getLogger().log(Level.WARNING, "Task #" + id + " for "
+                server.logger().log(Level.WARNING, "Task #" + id + " for "
                         + owner.getDescription().getFullName() + " generated an exception", ex);
             } finally {
                 running = false;

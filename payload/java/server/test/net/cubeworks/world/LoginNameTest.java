@@ -8,19 +8,28 @@ import org.junit.Test;
 public class LoginNameTest {
     @Test
     public void namesTheGameCanShowAreAdmitted() {
-        assertTrue(WorldServer.validName("Alex"));
-        assertTrue(WorldServer.validName("a"));
-        assertTrue(WorldServer.validName("Sixteen_chars_ok"));
-        assertTrue(WorldServer.validName("\u5f20\u4e09"));
+        assertTrue(LoginHandler.validName("Alex"));
+        assertTrue(LoginHandler.validName("a"));
+        assertTrue(LoginHandler.validName("Sixteen_chars_ok"));
+        assertTrue(LoginHandler.validName("\u5f20\u4e09"));
     }
 
     @Test
     public void emptyLongBlankOrColouredNamesAreRefused() {
-        assertFalse(WorldServer.validName(""));
-        assertFalse(WorldServer.validName("Seventeen_chars_x"));
-        assertFalse(WorldServer.validName("Al ex"));
-        assertFalse(WorldServer.validName("\u00a7cAlex"));
-        assertFalse(WorldServer.validName("Alex\u0000"));
-        assertFalse(WorldServer.validName("Alex\u3000"));
+        assertFalse(LoginHandler.validName(""));
+        assertFalse(LoginHandler.validName("Seventeen_chars_x"));
+        assertFalse(LoginHandler.validName("Al ex"));
+        assertFalse(LoginHandler.validName("\u00a7cAlex"));
+        assertFalse(LoginHandler.validName("Alex\u0000"));
+        assertFalse(LoginHandler.validName("Alex\u3000"));
+    }
+
+    @Test
+    public void namesThatWouldSplitPlayerSnapshotRecordsAreRefused() {
+        assertFalse(LoginHandler.validName("x|Admin,true,"));
+        assertFalse(LoginHandler.validName("a,b"));
+        assertFalse(LoginHandler.validName("|"));
+        assertFalse(LoginHandler.validName("\u5f20\u4e09\u00a0"));
+        assertTrue(LoginHandler.validName("\u5f20\u4e09_99"));
     }
 }

@@ -79,4 +79,25 @@ public class ServerPropertiesTest {
         f.delete();
         dir.delete();
     }
+
+    @Test
+    public void aMalformedEscapeStaysLiteralAndOtherKeysKeepTheirValues() throws Exception {
+        ServerProperties p = ServerProperties.parse(
+                "motd=C:\\users\\x \\uZZ12 and \\u12\r\nserver-port=25599\r\nlevel-name=\\u0041b\\\r\n   c\r\n"
+                        .getBytes("ISO-8859-1"));
+        assertEquals(25599, p.serverPort());
+        // an unknown escape loses its backslash as usual; the bad "\\u" ones keep theirs
+        assertEquals("C:\\usersx \\uZZ12 and \\u12", p.motd());
+        assertEquals("Abc", p.levelName());
+    }
+
+    @Test
+    public void readsTheSyntaxJavaPropertiesReads() throws Exception {
+        String text = "# comment \\\n! other\n  key\\ one : spaced value\\n\nk2 v2\nk3\\\n  #not a comment\nempty\n"
+                + "tab\\tkey=\\=x\\:y";
+        java.util.Properties expected = new java.util.Properties();
+        expected.load(new java.io.ByteArrayInputStream(text.getBytes("ISO-8859-1")));
+        assertEquals(expected, net.cubeworks.world.util.PropertiesReader.parse(text.getBytes("ISO-8859-1")));
+        assertEquals("spaced value\n", expected.getProperty("key one"));
+    }
 }

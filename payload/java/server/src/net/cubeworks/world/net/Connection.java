@@ -12,14 +12,16 @@ import java.util.concurrent.BlockingQueue;
 import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.TimeUnit;
 
-import net.cubeworks.world.WorldServer;
+import javax.crypto.Cipher;
+
 import net.cubeworks.world.net.PacketIn.ProtocolException;
 
 /**
  * One client connection. A reader thread runs the handshake, status, login and play
  * states; packets go out through a queue drained by a writer thread, so sending never
  * blocks the caller, whatever the client does. A client that floods us so that the queue
- * fills up is dropped.
+ * fills up is dropped. Until a player is admitted the connection is pending: it has a
+ * deadline for the whole handshake and login, kept by the listener's ticker.
  */
 public final class Connection {
     /** Largest packet a client may send. */
@@ -34,8 +36,10 @@ public final class Connection {
     public static final int STATE_PLAY = 3;
 
     private final Socket socket;
-    private final WorldServer server;
+    private final ConnectionHandler handler;
     private final NetworkListener listener;
+    /** The online-mode keys and session server; null in offline mode. */
+    private final LoginSecurity security;
     private final BlockingQueue<Object> queue = new LinkedBlockingQueue<Object>(QUEUE_LIMIT);
     private volatile int state = STATE_HANDSHAKE;
     private volatile int protocol;
@@ -43,16 +47,23 @@ public final class Connection {
     private volatile long closingSince;
     private volatile boolean closed;
     private volatile Object player;
+    private final long acceptedAt = System.currentTimeMillis();
+    /** Extra time granted on top of the login deadline, while the client asks the session server. */
+    private volatile long extraTimeMs;
+    /** Set while the session server is asked: the client has done its part then. */
+    private volatile boolean verifying;
+    private InputStream in;
 
     // keep-alive bookkeeping, touched by the keep-alive ticker and the reader
     private volatile int pendingKeepAlive;
     private volatile long keepAliveSentAt;
     private volatile long lastKeepAliveSent = System.currentTimeMillis();
 
-    Connection(Socket socket, WorldServer server, NetworkListener listener) {
+    Connection(Socket socket, ConnectionHandler handler, NetworkListener listener, LoginSecurity security) {
         this.socket = socket;
-        this.server = server;
+        this.handler = handler;
         this.listener = listener;
+        this.security = security;
     }
 
     public int protocol() {
@@ -75,6 +86,12 @@ public final class Connection {
     public void attachPlayer(Object p) {
         player = p;
         state = STATE_PLAY;
+        listener.loggedIn(this);
+    }
+
+    /** True while the session server is being asked about this login. */
+    boolean isVerifying() {
+        return verifying;
     }
 
     public boolean isClosing() {
@@ -117,13 +134,18 @@ public final class Connection {
      * connection once it has gone out.
      */
     public void disconnect(String reason) {
+        disconnectWith(Json.chat(reason));
+    }
+
+    /** Like {@link #disconnect(String)} with the reason as a chat component in JSON. */
+    public void disconnectWith(String reasonJson) {
         if (closing || closed) {
             return;
         }
         if (state == STATE_PLAY) {
-            send(new PacketOut(0x40).writeString(Json.chat(reason)));
+            send(new PacketOut(0x40).writeString(reasonJson));
         } else if (state == STATE_LOGIN) {
-            send(new PacketOut(0x00).writeString(Json.chat(reason)));
+            send(new PacketOut(0x00).writeString(reasonJson));
         }
         finish();
     }
@@ -161,22 +183,34 @@ public final class Connection {
         return closed || queue.isEmpty();
     }
 
-    /** Called about once a second: keep-alive and the time limits of this connection. */
-    void tick(long now) {
+    /**
+     * Called several times a second: keep-alive and the time limits of this connection.
+     * A pending connection past its login deadline is dropped.
+     */
+    void tick(long now, long loginDeadlineMs) {
         if (closed) {
             return;
         }
         if (closing) {
-            if (now - closingSince > 5000) {
+            // a client that does not close after its last packet: players get more grace
+            // than connections that never logged in, which must not hold a pending place
+            if (now - closingSince > (state == STATE_PLAY ? 5000 : 1000)) {
                 closeNow();
             }
             return;
         }
         if (state != STATE_PLAY) {
+            if (!verifying && now - acceptedAt > loginDeadlineMs + extraTimeMs) {
+                if (state == STATE_LOGIN) {
+                    disconnect("Took too long to log in");
+                } else {
+                    closeNow();
+                }
+            }
             return;
         }
         if (pendingKeepAlive != 0 && now - keepAliveSentAt > READ_TIMEOUT_MS) {
-            server.kickForTimeout(this);
+            handler.kickForTimeout(this);
             return;
         }
         if (now - lastKeepAliveSent >= 15000) {
@@ -193,6 +227,7 @@ public final class Connection {
     }
 
     private void writeLoop() {
+        Cipher encrypt = null;
         try {
             OutputStream out = socket.getOutputStream();
             while (true) {
@@ -210,7 +245,13 @@ public final class Connection {
                     socket.shutdownOutput();
                     break;
                 }
-                out.write((byte[]) item);
+                if (item instanceof Cipher) {
+                    // everything queued after this point goes out encrypted
+                    encrypt = (Cipher) item;
+                    continue;
+                }
+                byte[] bytes = (byte[]) item;
+                out.write(encrypt == null ? bytes : encrypt.update(bytes));
                 if (queue.isEmpty()) {
                     out.flush();
                 }
@@ -233,7 +274,7 @@ public final class Connection {
         return data;
     }
 
-    private byte[] readFrame(InputStream in) throws IOException {
+    private byte[] readFrame() throws IOException {
         int first = in.read();
         if (first < 0) {
             throw new EOFException();
@@ -246,16 +287,16 @@ public final class Connection {
         try {
             socket.setSoTimeout(READ_TIMEOUT_MS);
             socket.setTcpNoDelay(true);
-            InputStream in = new BufferedInputStream(socket.getInputStream(), 4096);
+            in = new BufferedInputStream(socket.getInputStream(), 4096);
             int first = in.read();
             if (first < 0) {
                 return;
             }
             if (first == 0xFE) {
                 // the server-list ping of clients before 1.7
-                sendRaw(server.legacyPingResponse());
+                sendRaw(handler.legacyPingResponse());
                 finish();
-                drainUntilClosed(in);
+                drainUntilClosed();
                 return;
             }
             PacketIn hs = new PacketIn(readFrame(first, in, 1024));
@@ -268,19 +309,14 @@ public final class Connection {
             int next = hs.readVarInt();
             if (next == 1) {
                 state = STATE_STATUS;
-                statusLoop(in);
+                statusLoop();
             } else if (next == 2) {
                 state = STATE_LOGIN;
-                PacketIn login = new PacketIn(readFrame(in));
-                if (login.readVarInt() != 0x00) {
-                    throw new ProtocolException("expected login start");
-                }
-                String name = login.readString(16);
-                server.login(this, name);
+                new LoginSequence(this, security, handler).run();
                 if (state == STATE_PLAY) {
-                    playLoop(in);
+                    playLoop();
                 } else {
-                    drainUntilClosed(in);
+                    drainUntilClosed();
                 }
             } else {
                 throw new ProtocolException("bad next state " + next);
@@ -298,24 +334,24 @@ public final class Connection {
         } finally {
             closeNow();
             if (player != null) {
-                server.connectionLost(this, reason);
+                handler.connectionLost(this, reason);
             }
             listener.connectionEnded(this);
         }
     }
 
-    private void statusLoop(InputStream in) throws IOException {
+    private void statusLoop() throws IOException {
         boolean answered = false;
         while (true) {
-            PacketIn p = new PacketIn(readFrame(in));
+            PacketIn p = new PacketIn(readFrame());
             int id = p.readVarInt();
             if (id == 0x00 && !answered) {
                 answered = true;
-                send(new PacketOut(0x00).writeString(server.statusJson(protocol)));
+                send(new PacketOut(0x00).writeString(handler.statusJson(protocol)));
             } else if (id == 0x01) {
                 send(new PacketOut(0x01).writeLong(p.readLong()));
                 finish();
-                drainUntilClosed(in);
+                drainUntilClosed();
                 return;
             } else {
                 throw new ProtocolException("unexpected status packet " + id);
@@ -323,9 +359,9 @@ public final class Connection {
         }
     }
 
-    private void playLoop(InputStream in) throws IOException {
+    private void playLoop() throws IOException {
         while (true) {
-            PacketIn p = new PacketIn(readFrame(in));
+            PacketIn p = new PacketIn(readFrame());
             int id = p.readVarInt();
             if (closing) {
                 continue;
@@ -337,7 +373,7 @@ public final class Connection {
                     }
                     break;
                 case 0x01:
-                    server.chat(this, p.readString(100));
+                    handler.chat(this, p.readString(100));
                     break;
                 default:
                     if (id < 0 || id > 0x17) {
@@ -348,8 +384,36 @@ public final class Connection {
         }
     }
 
+    /** Reads the next packet of the current state. */
+    PacketIn readPacket() throws IOException {
+        return new PacketIn(readFrame());
+    }
+
+    /**
+     * Switches encryption on: what is read from now on is decrypted, and packets queued
+     * from now on go out encrypted. False when the connection is already being dropped.
+     */
+    boolean startEncryption(Cipher decrypt, Cipher encrypt) {
+        in = new CipherStreams.DecryptingInput(in, decrypt);
+        if (!queue.offer(encrypt)) {
+            closeNow();
+            return false;
+        }
+        return true;
+    }
+
+    /** Grants the client more time for its login, on top of the deadline. */
+    void grantExtraTime(long ms) {
+        extraTimeMs += ms;
+    }
+
+    /** Marks the time the session server is asked, which the login deadline leaves out. */
+    void setVerifying(boolean value) {
+        verifying = value;
+    }
+
     /** Discards input until the client closes or the time-out ends the wait. */
-    private void drainUntilClosed(InputStream in) throws IOException {
+    private void drainUntilClosed() throws IOException {
         byte[] buf = new byte[512];
         while (!closed && in.read(buf) >= 0) {
             // nothing: we only wait for the end of the stream

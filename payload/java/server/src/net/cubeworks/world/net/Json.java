@@ -1,6 +1,13 @@
 package net.cubeworks.world.net;
 
-/** The little JSON this server writes: quoted strings and chat components. */
+import java.io.IOException;
+import java.util.LinkedHashMap;
+import java.util.Map;
+
+/**
+ * The little JSON this server writes (quoted strings and chat components) and reads (the
+ * string members of the session server's answer).
+ */
 public final class Json {
     private Json() {
     }
@@ -33,5 +40,143 @@ public final class Json {
     /** A chat component holding plain text ("§" codes included, which the client understands). */
     public static String chat(String text) {
         return "{\"text\":" + quote(text) + "}";
+    }
+
+    /** A chat component the client translates, such as "disconnect.spam". */
+    public static String translate(String key) {
+        return "{\"translate\":" + quote(key) + "}";
+    }
+
+    /**
+     * The members of a JSON object whose values are strings, by name; members of other
+     * kinds are checked and skipped. Malformed text is an IOException.
+     */
+    public static Map<String, String> topLevelStrings(String json) throws IOException {
+        Reader r = new Reader(json);
+        Map<String, String> out = new LinkedHashMap<String, String>();
+        r.expect('{');
+        if (!r.consume('}')) {
+            do {
+                String name = r.string();
+                r.expect(':');
+                if (r.peek() == '"') {
+                    out.put(name, r.string());
+                } else {
+                    r.skipValue(0);
+                }
+            } while (r.consume(','));
+            r.expect('}');
+        }
+        if (r.peek() != -1) {
+            throw new IOException("text after the JSON object");
+        }
+        return out;
+    }
+
+    /** A small recursive reader over JSON text. */
+    private static final class Reader {
+        private static final int MAX_DEPTH = 64;
+        private final String s;
+        private int pos;
+
+        Reader(String s) {
+            this.s = s;
+        }
+
+        int peek() {
+            while (pos < s.length() && Character.isWhitespace(s.charAt(pos))) {
+                pos++;
+            }
+            return pos < s.length() ? s.charAt(pos) : -1;
+        }
+
+        boolean consume(char c) {
+            if (peek() == c) {
+                pos++;
+                return true;
+            }
+            return false;
+        }
+
+        void expect(char c) throws IOException {
+            if (!consume(c)) {
+                throw new IOException("malformed JSON: expected '" + c + "' at " + pos);
+            }
+        }
+
+        String string() throws IOException {
+            expect('"');
+            StringBuilder sb = new StringBuilder();
+            while (pos < s.length()) {
+                char c = s.charAt(pos++);
+                if (c == '"') {
+                    return sb.toString();
+                }
+                if (c != '\\') {
+                    sb.append(c);
+                    continue;
+                }
+                if (pos >= s.length()) {
+                    break;
+                }
+                char e = s.charAt(pos++);
+                switch (e) {
+                    case 'b': sb.append('\b'); break;
+                    case 'f': sb.append('\f'); break;
+                    case 'n': sb.append('\n'); break;
+                    case 'r': sb.append('\r'); break;
+                    case 't': sb.append('\t'); break;
+                    case 'u':
+                        if (pos + 4 > s.length()) {
+                            throw new IOException("malformed JSON escape");
+                        }
+                        try {
+                            sb.append((char) Integer.parseInt(s.substring(pos, pos + 4), 16));
+                        } catch (NumberFormatException ex) {
+                            throw new IOException("malformed JSON escape");
+                        }
+                        pos += 4;
+                        break;
+                    default: sb.append(e);
+                }
+            }
+            throw new IOException("unterminated JSON string");
+        }
+
+        void skipValue(int depth) throws IOException {
+            if (depth > MAX_DEPTH) {
+                throw new IOException("JSON nested too deeply");
+            }
+            int c = peek();
+            if (c == '"') {
+                string();
+            } else if (c == '{') {
+                pos++;
+                if (!consume('}')) {
+                    do {
+                        string();
+                        expect(':');
+                        skipValue(depth + 1);
+                    } while (consume(','));
+                    expect('}');
+                }
+            } else if (c == '[') {
+                pos++;
+                if (!consume(']')) {
+                    do {
+                        skipValue(depth + 1);
+                    } while (consume(','));
+                    expect(']');
+                }
+            } else {
+                int start = pos;
+                while (pos < s.length() && "+-.0123456789eEtruefalsn".indexOf(s.charAt(pos)) >= 0) {
+                    pos++;
+                }
+                if (pos == start) {
+                    throw new IOException("malformed JSON value at " + pos);
+                }
+            }
+        }
     }
 }

@@ -75,6 +75,19 @@ public final class PacketIn {
         return v;
     }
 
+    /** A byte array prefixed with its length as an unsigned short, at most max bytes. */
+    public byte[] readShortBytes(int max) throws ProtocolException {
+        int len = readUnsignedShort();
+        if (len > max) {
+            throw new ProtocolException("byte array too long");
+        }
+        need(len);
+        byte[] b = new byte[len];
+        System.arraycopy(data, pos, b, 0, len);
+        pos += len;
+        return b;
+    }
+
     public int readInt() throws ProtocolException {
         return (readUnsignedShort() << 16) | readUnsignedShort();
     }

@@ -268,7 +268,8 @@ public class ServerProcessTest {
     @Test
     public void badClientsAreDroppedWhileOthersAreServed() throws Exception {
         ServerProcess s = prepare();
-        s.start();
+        // the idle client below must outlive the whole test, however slow the machine
+        s.start("-Dcubeworks.login-deadline-ms=60000");
         s.waitReady();
 
         TestClient idle = new TestClient(s.port, 4);

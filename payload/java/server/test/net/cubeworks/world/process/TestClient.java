@@ -9,8 +9,22 @@ import java.io.DataInputStream;
 import java.io.DataOutputStream;
 import java.io.EOFException;
 import java.io.IOException;
+import java.math.BigInteger;
+import java.net.InetSocketAddress;
 import java.net.Socket;
 import java.net.SocketTimeoutException;
+import java.security.GeneralSecurityException;
+import java.security.KeyFactory;
+import java.security.MessageDigest;
+import java.security.PublicKey;
+import java.security.SecureRandom;
+import java.security.spec.X509EncodedKeySpec;
+
+import javax.crypto.Cipher;
+import javax.crypto.CipherInputStream;
+import javax.crypto.CipherOutputStream;
+import javax.crypto.spec.IvParameterSpec;
+import javax.crypto.spec.SecretKeySpec;
 
 /**
  * A small game client written from the protocol description, independent of the
@@ -34,14 +48,28 @@ final class TestClient {
         }
     }
 
+    /** The session server's part of an online-mode login, as the game client plays it. */
+    interface SessionJoin {
+        void join(String name, String serverHash) throws IOException;
+    }
+
     final Socket socket;
-    final DataInputStream in;
-    final DataOutputStream out;
+    DataInputStream in;
+    DataOutputStream out;
     final int protocol;
     String uuid;
 
     TestClient(int port, int protocol) throws IOException {
-        socket = new Socket("127.0.0.1", port);
+        this(null, port, protocol);
+    }
+
+    /** A client whose connection comes from the given local address (any of 127.0.0.0/8). */
+    TestClient(String localAddress, int port, int protocol) throws IOException {
+        socket = new Socket();
+        if (localAddress != null) {
+            socket.bind(new InetSocketAddress(localAddress, 0));
+        }
+        socket.connect(new InetSocketAddress("127.0.0.1", port), 5000);
         socket.setSoTimeout(5000);
         in = new DataInputStream(socket.getInputStream());
         out = new DataOutputStream(socket.getOutputStream());
@@ -159,11 +187,27 @@ final class TestClient {
 
     /** Logs in; returns null when admitted (uuid set), else the login disconnect reason. */
     String login(String name) throws IOException {
+        return login(name, null);
+    }
+
+    /**
+     * Logs in, answering an Encryption Request as the game client does when a session join
+     * is given: a new shared secret and the verify token encrypted with the server's key,
+     * the join reported with the server hash, then AES/CFB8 both ways.
+     */
+    String login(String name, SessionJoin session) throws IOException {
         handshake(2);
         ByteArrayOutputStream b = new ByteArrayOutputStream();
         writeString(b, name);
         send(0x00, b.toByteArray());
         Packet p = read();
+        if (p.id == 0x01) {
+            if (session == null) {
+                fail("encryption requested in what should be an offline login");
+            }
+            encrypt(p, name, session);
+            p = read();
+        }
         if (p.id == 0x00) {
             return p.string();
         }
@@ -181,6 +225,51 @@ final class TestClient {
         }
         c.await(0x01);
         return c;
+    }
+
+    private static byte[] shortBytes(DataInputStream d) throws IOException {
+        byte[] b = new byte[d.readUnsignedShort()];
+        d.readFully(b);
+        return b;
+    }
+
+    private void encrypt(Packet request, String name, SessionJoin session) throws IOException {
+        try {
+            String serverId = request.string();
+            byte[] publicKey = shortBytes(request.data);
+            byte[] token = shortBytes(request.data);
+            byte[] secret = new byte[16];
+            new SecureRandom().nextBytes(secret);
+            PublicKey key = KeyFactory.getInstance("RSA").generatePublic(new X509EncodedKeySpec(publicKey));
+            Cipher rsa = Cipher.getInstance("RSA/ECB/PKCS1Padding");
+            rsa.init(Cipher.ENCRYPT_MODE, key);
+            byte[] secretOut = rsa.doFinal(secret);
+            rsa.init(Cipher.ENCRYPT_MODE, key);
+            byte[] tokenOut = rsa.doFinal(token);
+
+            MessageDigest sha1 = MessageDigest.getInstance("SHA-1");
+            sha1.update(serverId.getBytes("ISO-8859-1"));
+            sha1.update(secret);
+            sha1.update(publicKey);
+            session.join(name, new BigInteger(sha1.digest()).toString(16));
+
+            ByteArrayOutputStream body = new ByteArrayOutputStream();
+            DataOutputStream d = new DataOutputStream(body);
+            d.writeShort(secretOut.length);
+            d.write(secretOut);
+            d.writeShort(tokenOut.length);
+            d.write(tokenOut);
+            send(0x01, body.toByteArray());
+
+            Cipher dec = Cipher.getInstance("AES/CFB8/NoPadding");
+            dec.init(Cipher.DECRYPT_MODE, new SecretKeySpec(secret, "AES"), new IvParameterSpec(secret));
+            Cipher enc = Cipher.getInstance("AES/CFB8/NoPadding");
+            enc.init(Cipher.ENCRYPT_MODE, new SecretKeySpec(secret, "AES"), new IvParameterSpec(secret));
+            in = new DataInputStream(new CipherInputStream(socket.getInputStream(), dec));
+            out = new DataOutputStream(new CipherOutputStream(socket.getOutputStream(), enc));
+        } catch (GeneralSecurityException ex) {
+            throw new IOException(ex);
+        }
     }
 
     void chat(String text) throws IOException {
