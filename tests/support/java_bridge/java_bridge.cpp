@@ -19,9 +19,10 @@
 //    the bridge.
 // Wine does not give a Linux program started by CreateProcess the Windows pipes, which is why
 // the relaying is done here.
+// clang-format off
 #include <windows.h>
-
 #include <shellapi.h>  // after windows.h, which it needs
+// clang-format on
 
 #include <errno.h>
 #include <fcntl.h>
