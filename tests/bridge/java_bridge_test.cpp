@@ -142,6 +142,19 @@ TEST(BridgeStart, WithoutJavaInJavaHomeTheHostJavaRuns) {
         << bridge.output().text();
 }
 
+TEST(BridgeStart, JavaThatCannotRunIsReportedOnTheErrorHandle) {
+    BridgeProcess bridge;
+    BridgeProcess::Options o = fake_java("report", "x");
+    o.environment[0].second = CW_BROKEN_JAVA_HOME;  // bin/java is executable but no program
+    o.separate_error = true;
+    ASSERT_TRUE(bridge.start(o));
+    ASSERT_TRUE(bridge.error().wait_for_end(kWait));
+    EXPECT_EQ(bridge.wait_for_exit(kWait), 1u);
+    EXPECT_EQ(bridge.error().text(),
+              "javaw: cannot run " CW_BROKEN_JAVA_HOME "/bin/java: Exec format error\r\n");
+    EXPECT_EQ(bridge.output().text(), "");
+}
+
 // ---- The console ----
 
 TEST(BridgeConsole, MegabytesPassBothWaysInOrderByteForByte) {
