@@ -20,19 +20,18 @@ namespace {
 // Wide text for the W calls, zero-terminated. (A vector, not std::wstring: in a Winelib build
 // wchar_t is 2 bytes wide while the host's std::wstring code expects 4.)
 std::vector<WCHAR> wide(const std::string& utf8) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::vector<WCHAR> out(static_cast<size_t>(n) + 1, 0);
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
     return out;
 }
 
 std::string utf8(const WCHAR* text, size_t size) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), nullptr, 0,
-                                      nullptr, nullptr);
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), out.data(), n, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), out.data(), n, nullptr, nullptr);
     return out;
 }
 
@@ -114,9 +113,9 @@ std::string windows_path(const std::string& unix_path) {
 
 bool unix_process_running(unsigned long pid) {
     const std::string stat = windows_path("/proc/" + std::to_string(pid) + "/stat");
-    const HANDLE file = CreateFileW(wide(stat).data(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                    0, nullptr);
+    const HANDLE file =
+        CreateFileW(wide(stat).data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     char buffer[512] = {};
     DWORD got = 0;
@@ -265,9 +264,8 @@ bool BridgeProcess::start(const Options& options) {
     std::vector<WCHAR> dir = wide(options.directory);
     PROCESS_INFORMATION pi{};
     const BOOL created =
-        CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE,
-                       CREATE_UNICODE_ENVIRONMENT, env.data(),
-                       options.directory.empty() ? nullptr : dir.data(), &si, &pi);
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+                       env.data(), options.directory.empty() ? nullptr : dir.data(), &si, &pi);
     // The child's ends live on in the child only, so the output ends when the child ends.
     CloseHandle(in_read);
     CloseHandle(out_write);
@@ -280,7 +278,9 @@ bool BridgeProcess::start(const Options& options) {
     return true;
 }
 
-bool BridgeProcess::write(const std::string& bytes) { return write_whole(input_, bytes); }
+bool BridgeProcess::write(const std::string& bytes) {
+    return write_whole(input_, bytes);
+}
 
 void BridgeProcess::close_input() {
     if (input_) CloseHandle(input_);

@@ -27,7 +27,7 @@ bool write_file(const std::string& windows_path, const std::string& bytes);
 
 // One pipe's bytes as they arrive, collected by a thread of its own.
 class PipeReader {
-public:
+  public:
     explicit PipeReader(HANDLE pipe);
     ~PipeReader();
     PipeReader(const PipeReader&) = delete;
@@ -39,7 +39,7 @@ public:
     // True once the pipe ended (every writer closed it) within the time.
     bool wait_for_end(DWORD millis);
 
-private:
+  private:
     static DWORD WINAPI run(void* self);
 
     HANDLE pipe_;
@@ -51,7 +51,7 @@ private:
 };
 
 class BridgeProcess {
-public:
+  public:
     struct Options {
         std::string program;    // Windows path of javaw.exe
         std::string arguments;  // the command line after the quoted program path
@@ -76,7 +76,7 @@ public:
     PipeReader& output() { return *output_; }
     PipeReader& error() { return *error_; }
 
-private:
+  private:
     HANDLE process_ = nullptr;
     HANDLE input_ = nullptr;
     std::unique_ptr<PipeReader> output_;

@@ -29,7 +29,9 @@ namespace {
 
 constexpr DWORD kWait = 30000;  // generous: only a stuck bridge takes this long
 
-std::string bridge_exe() { return windows_path(CW_JAVA_BRIDGE_EXE); }
+std::string bridge_exe() {
+    return windows_path(CW_JAVA_BRIDGE_EXE);
+}
 
 std::string work_dir(const std::string& name) {
     const std::string dir = windows_path(CW_TEST_WORK_DIR "/" + name);
@@ -140,6 +142,19 @@ TEST(BridgeStart, WithoutJavaInJavaHomeTheHostJavaRuns) {
         << bridge.output().text();
 }
 
+TEST(BridgeStart, JavaThatCannotRunIsReportedOnTheErrorHandle) {
+    BridgeProcess bridge;
+    BridgeProcess::Options o = fake_java("report", "x");
+    o.environment[0].second = CW_BROKEN_JAVA_HOME;  // bin/java is executable but no program
+    o.separate_error = true;
+    ASSERT_TRUE(bridge.start(o));
+    ASSERT_TRUE(bridge.error().wait_for_end(kWait));
+    EXPECT_EQ(bridge.wait_for_exit(kWait), 1u);
+    EXPECT_EQ(bridge.error().text(),
+              "javaw: cannot run " CW_BROKEN_JAVA_HOME "/bin/java: Exec format error\r\n");
+    EXPECT_EQ(bridge.output().text(), "");
+}
+
 // ---- The console ----
 
 TEST(BridgeConsole, MegabytesPassBothWaysInOrderByteForByte) {
@@ -217,13 +232,14 @@ TEST(BridgeEnd, TerminatingTheBridgeEndsJava) {
     // The kill is asynchronous: wait (bounded) for the process to disappear.
     const ULONGLONG deadline = GetTickCount64() + kWait;
     while (bridge_test::unix_process_running(pid) && GetTickCount64() < deadline) Sleep(20);
-    EXPECT_FALSE(bridge_test::unix_process_running(pid)) << "java " << pid << " outlived the bridge";
+    EXPECT_FALSE(bridge_test::unix_process_running(pid))
+        << "java " << pid << " outlived the bridge";
 }
 
 // ---- The real JVM ----
 
 class BridgeRealJava : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (std::string(CW_JDK_HOME).empty()) GTEST_SKIP() << "no JDK found at configure time";
     }
@@ -262,8 +278,8 @@ TEST_F(BridgeRealJava, ServerJarStartsAnswersCommandsAndStops) {
         "server-ip=127.0.0.1\r\nserver-port=" + std::to_string(port) + "\r\n"));
 
     BridgeProcess bridge;
-    ASSERT_TRUE(bridge.start(java(
-        "-Xmx256M -Djline.terminal=jline.UnsupportedTerminal -jar Cubeworks-World.jar", dir)));
+    ASSERT_TRUE(bridge.start(
+        java("-Xmx256M -Djline.terminal=jline.UnsupportedTerminal -jar Cubeworks-World.jar", dir)));
     ASSERT_TRUE(bridge.output().wait_for("Done (", kWait)) << bridge.output().text();
     ASSERT_TRUE(bridge.write("list\r\n"));
     EXPECT_TRUE(bridge.output().wait_for("players online", kWait)) << bridge.output().text();

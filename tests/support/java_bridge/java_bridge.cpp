@@ -19,8 +19,10 @@
 //    the bridge.
 // Wine does not give a Linux program started by CreateProcess the Windows pipes, which is why
 // the relaying is done here.
+// clang-format off
 #include <windows.h>
-#include <shellapi.h>
+#include <shellapi.h>  // after windows.h, which it needs
+// clang-format on
 
 #include <errno.h>
 #include <fcntl.h>
@@ -85,7 +87,7 @@ std::string unix_path_of(const WCHAR* windows_path) {
 }
 
 bool is_executable_file(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
@@ -177,7 +179,9 @@ std::vector<char*> pointers_to(std::vector<std::string>& texts) {
     return out;
 }
 
-bool is_usable(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+bool is_usable(HANDLE h) {
+    return h != nullptr && h != INVALID_HANDLE_VALUE;
+}
 
 // Whether two handles stand for one object (the same pipe given as output and error).
 bool same_object(HANDLE a, HANDLE b) {
@@ -286,7 +290,7 @@ void close_other_descriptors(int keep) {
     if (getppid() != parent) _exit(127);
 
     // Wine's own signal set-up is no business of the JVM's.
-    struct sigaction dfl{};
+    struct sigaction dfl {};
     dfl.sa_handler = SIG_DFL;
     for (int sig = 1; sig < NSIG; ++sig) {
         if (sig != SIGKILL && sig != SIGSTOP) sigaction(sig, &dfl, nullptr);
@@ -367,7 +371,7 @@ int main() {
     // The bridge writes to pipes whose reader may be gone, and waits for its own child (an
     // ignored SIGCHLD would reap it unseen).
     signal(SIGPIPE, SIG_IGN);
-    struct sigaction chld{};
+    struct sigaction chld {};
     if (sigaction(SIGCHLD, nullptr, &chld) == 0 && chld.sa_handler == SIG_IGN) {
         signal(SIGCHLD, SIG_DFL);
     }
@@ -395,7 +399,7 @@ int main() {
     close(report[0]);
     if (got == sizeof failure) {
         waitpid(pid, nullptr, 0);
-        const char* what[] = {"cannot set up the console of ", "cannot enter " , "cannot run "};
+        const char* what[] = {"cannot set up the console of ", "cannot enter ", "cannot run "};
         const std::string subject = failure[0] == 1 ? dir : java;
         write_error(what[failure[0] % 3] + subject + ": " + strerror(failure[1]));
         return 1;
