@@ -1,13 +1,6 @@
 #include "bridge_process.h"
 
-#if defined(__WINE__)
-// A Winelib build has the host's sockets (Wine's winsock headers clash with the C library's).
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-#else
 #include <winsock2.h>
-#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -17,8 +10,7 @@ namespace bridge_test {
 
 namespace {
 
-// Wide text for the W calls, zero-terminated. (A vector, not std::wstring: in a Winelib build
-// wchar_t is 2 bytes wide while the host's std::wstring code expects 4.)
+// Wide text for the W calls, zero-terminated.
 std::vector<WCHAR> wide(const std::string& utf8) {
     const int n =
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
@@ -74,8 +66,7 @@ std::vector<WCHAR> environment_block(
     return block;
 }
 
-// Writes all bytes through a stack buffer: in a Winelib build Wine refuses I/O buffers in
-// memory the host's malloc mapped (ERROR_INVALID_USER_BUFFER).
+// Writes all bytes, in chunks.
 bool write_whole(HANDLE h, const std::string& bytes) {
     char chunk[16 * 1024];
     size_t done = 0;
@@ -132,19 +123,6 @@ bool unix_process_running(unsigned long pid) {
 
 int free_tcp_port() {
     int port = 0;
-#if defined(__WINE__)
-    const int s = socket(AF_INET, SOCK_STREAM, 0);
-    if (s < 0) return 0;
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    if (bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
-        getsockname(s, reinterpret_cast<sockaddr*>(&addr), &len) == 0) {
-        port = ntohs(addr.sin_port);
-    }
-    close(s);
-#else
     WSADATA wsa;
     if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) return 0;
     const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
@@ -160,7 +138,6 @@ int free_tcp_port() {
         closesocket(s);
     }
     WSACleanup();
-#endif
     return port;
 }
 

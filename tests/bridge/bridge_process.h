@@ -1,7 +1,7 @@
 // Starts the Java bridge the way the manager starts javaw.exe: CreateProcess with anonymous
 // pipes for standard input, output and error, and follows what comes out.
-// Plain Win32 only, so that it builds both as a mingw program and as a Winelib one. Text is
-// UTF-8 (or raw bytes) in std::string; wide text exists only at the API calls.
+// Plain Win32 only, independent of the program's own platform layer. Text is UTF-8 (or raw
+// bytes) in std::string; wide text exists only at the API calls.
 #pragma once
 
 #include <windows.h>

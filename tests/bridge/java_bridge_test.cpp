@@ -1,22 +1,7 @@
 // The Java bridge as the manager meets it: started as javaw.exe with anonymous pipes, it must
 // hand java the arguments as Windows splits them, relay the console both ways without loss, pass
 // the exit status back, take java with it when terminated, and make the JVM speak GBK.
-#if defined(__WINE__)
-// The Winelib build links the host's GoogleTest, built for Linux: its headers must not take
-// this for a Windows build.
-#pragma push_macro("_WIN32")
-#pragma push_macro("WIN32")
-#pragma push_macro("__WIN32__")
-#undef _WIN32
-#undef WIN32
-#undef __WIN32__
 #include <gtest/gtest.h>
-#pragma pop_macro("__WIN32__")
-#pragma pop_macro("WIN32")
-#pragma pop_macro("_WIN32")
-#else
-#include <gtest/gtest.h>
-#endif
 
 #include <string>
 

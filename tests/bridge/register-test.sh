@@ -10,7 +10,7 @@ build=$2
 fake_java_home=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
 loader=$(command -v wine64 || true)
-[ -n "$loader" ] || loader=/usr/lib/wine/wine64
+[ -n "$loader" ] || loader=/usr/lib/wine/wine64  # the bridge is a 64-bit program
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINELOADER="$loader"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
