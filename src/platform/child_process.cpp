@@ -1,6 +1,12 @@
 #include "platform/child_process.h"
 
+#include <thread>
+
 namespace cw {
+
+void ChildRun::sleep_ms(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 bool ChildProcess::start(const std::string& command_line, const std::string& working_dir,
                          int show_mode) {

@@ -23,6 +23,19 @@ class ChildRun {
     virtual std::string read(std::size_t max_bytes) = 0;
     // Ends this child (exit code 0); never touches another process.
     virtual bool terminate() = 0;
+    // Waits until this child has gone (a negative time-out waits for good); true once it has.
+    // The sides wait on the process itself; this default looks every 50 ms.
+    virtual bool wait_exit(int timeout_ms) {
+        for (int waited = 0; is_alive(); waited += kExitPollMs) {
+            if (timeout_ms >= 0 && waited >= timeout_ms) return false;
+            sleep_ms(kExitPollMs);
+        }
+        return true;
+    }
+
+  private:
+    static constexpr int kExitPollMs = 50;
+    static void sleep_ms(int ms);
 };
 
 }  // namespace cw

@@ -10,7 +10,7 @@
 
 namespace cw {
 
-// One row of the machine's IPv4 TCP table.
+// One row of the machine's TCP tables.
 struct TcpConnection {
     std::string local_address;     // dotted decimal, bytes in stored order
     std::string remote_address;    // same form
@@ -32,7 +32,8 @@ class Platform {
                                                   const std::string& working_dir,
                                                   int show_mode) = 0;
 
-    // The machine's IPv4 TCP connections with their owners, in the system table's order.
+    // The machine's TCP connections with their owners: the IPv4 table, then the IPv6 one, each
+    // in the system table's order.
     virtual std::vector<TcpConnection> list_tcp_connections() = 0;
     // Ends a process by id with exit code 0; failures are silent.
     virtual void terminate_process(std::uint32_t pid) = 0;
@@ -45,7 +46,7 @@ class Platform {
                                               const std::string& value) = 0;
 
     // HTTP GET of http://host:port/path; the body, or empty text on any failure, error status
-    // or time-out (connect and read each limited to `timeout_ms`).
+    // or time-out. The whole request, name resolution included, ends within `timeout_ms`.
     virtual std::string http_get(const std::string& host, int port, const std::string& path,
                                  int timeout_ms) = 0;
 

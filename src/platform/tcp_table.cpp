@@ -1,5 +1,7 @@
 #include "platform/tcp_table.h"
 
+#include <algorithm>
+
 namespace cw {
 
 namespace {
@@ -34,17 +36,21 @@ bool parse_hex(std::string_view text, std::uint64_t& out) {
     return true;
 }
 
-// "0100007F:0050" -> address text and port.
+// "0100007F:0050" (IPv4) or 32 hex digits and the port (IPv6) -> address text and port. The
+// kernel prints each 32-bit word of the address from its in-memory bytes as a number.
 bool parse_endpoint(std::string_view text, std::string& address, std::int32_t& port) {
     const auto colon = text.find(':');
-    if (colon != 8) return false;
-    std::uint64_t addr = 0, p = 0;
-    if (!parse_hex(text.substr(0, 8), addr) || !parse_hex(text.substr(colon + 1), p)) return false;
-    if (p > 0xFFFF) return false;
-    const unsigned char bytes[4] = {
-        static_cast<unsigned char>(addr), static_cast<unsigned char>(addr >> 8),
-        static_cast<unsigned char>(addr >> 16), static_cast<unsigned char>(addr >> 24)};
-    address = dotted_address(bytes);
+    if (colon != 8 && colon != 32) return false;
+    std::uint64_t p = 0;
+    if (!parse_hex(text.substr(colon + 1), p) || p > 0xFFFF) return false;
+    unsigned char bytes[16] = {};
+    for (std::size_t word = 0; word < colon / 8; ++word) {
+        std::uint64_t value = 0;
+        if (!parse_hex(text.substr(word * 8, 8), value)) return false;
+        for (int b = 0; b < 4; ++b)
+            bytes[word * 4 + b] = static_cast<unsigned char>(value >> (8 * b));
+    }
+    address = colon == 8 ? dotted_address(bytes) : ipv6_address(bytes);
     port = static_cast<std::int32_t>(p);
     return true;
 }
@@ -66,6 +72,51 @@ std::vector<std::string_view> fields_of(std::string_view line) {
 std::string dotted_address(const unsigned char bytes[4]) {
     return std::to_string(bytes[0]) + "." + std::to_string(bytes[1]) + "." +
            std::to_string(bytes[2]) + "." + std::to_string(bytes[3]);
+}
+
+std::string ipv6_address(const unsigned char bytes[16]) {
+    static constexpr unsigned char kMappedPrefix[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF};
+    if (std::equal(bytes, bytes + 12, kMappedPrefix)) return dotted_address(bytes + 12);
+    if (std::all_of(bytes, bytes + 16, [](unsigned char b) { return b == 0; })) return "::";
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string text;
+    for (int group = 0; group < 8; ++group) {
+        const unsigned value = bytes[2 * group] << 8 | bytes[2 * group + 1];
+        if (group > 0) text.push_back(':');
+        bool started = false;
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            const unsigned digit = value >> shift & 0xF;
+            if (digit != 0 || started || shift == 0) {
+                text.push_back(kHex[digit]);
+                started = true;
+            }
+        }
+    }
+    return text;
+}
+
+std::vector<TcpConnection> parse_tcp6_table(const unsigned char* data, std::size_t size) {
+    // Rows of 56 bytes: local address (16), scope (4), port (4), remote address (16), scope
+    // (4), port (4), state (4), owner (4).
+    std::vector<TcpConnection> rows;
+    constexpr std::size_t row_size = 56;
+    if (!data || size < 4) return rows;
+    std::size_t count = le32(data);
+    const std::size_t present = (size - 4) / row_size;
+    if (count > present) count = present;
+    rows.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const unsigned char* row = data + 4 + row_size * k;
+        TcpConnection c;
+        c.local_address = ipv6_address(row);
+        c.local_port = port_of(row + 20);
+        c.remote_address = ipv6_address(row + 24);
+        c.remote_port = port_of(row + 44);
+        c.tcp_state = static_cast<std::int32_t>(le32(row + 48));
+        c.owner_pid = le32(row + 52);
+        rows.push_back(std::move(c));
+    }
+    return rows;
 }
 
 std::vector<TcpConnection> parse_tcp_table(const unsigned char* data, std::size_t size) {

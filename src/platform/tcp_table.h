@@ -1,5 +1,6 @@
 #pragma once
-// Reading the machine's IPv4 TCP table from the system's raw forms into TcpConnection rows.
+// Reading the machine's TCP tables (IPv4, then IPv6) from the system's raw forms into
+// TcpConnection rows.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,6 +14,15 @@ namespace cw {
 // The four address bytes in the order given, as dotted decimal ("127.0.0.1").
 std::string dotted_address(const unsigned char bytes[4]);
 
+// Sixteen address bytes as text: an IPv4-mapped address (::ffff:a.b.c.d) as the IPv4 address
+// in dotted decimal, the unspecified address as "::", any other as eight hex groups.
+std::string ipv6_address(const unsigned char bytes[16]);
+
+// The buffer GetExtendedTcpTable fills for AF_INET6 and TCP_TABLE_OWNER_PID_ALL: a 32-bit row
+// count, then rows of 56 bytes (local address, scope, port, remote address, scope, port,
+// state, owner). Only whole rows are read, as for the IPv4 table.
+std::vector<TcpConnection> parse_tcp6_table(const unsigned char* data, std::size_t size);
+
 // The buffer GetExtendedTcpTable fills for AF_INET and TCP_TABLE_OWNER_PID_ALL: a 32-bit row
 // count, then rows of six 32-bit little-endian fields (state, local address, local port,
 // remote address, remote port, owner). Ports are the low 16 bits in network order. Only the
@@ -25,7 +35,8 @@ struct ProcTcpRow {
     std::uint64_t inode = 0;
 };
 
-// The text of /proc/net/tcp (IPv4). Addresses are the kernel's 32-bit value in hex, printed
+// The text of /proc/net/tcp (IPv4) or /proc/net/tcp6 (IPv6; addresses as ipv6_address gives
+// them). Addresses are the kernel's 32-bit value in hex, printed
 // from its in-memory (network order) bytes read as a little-endian number; ports are hex in
 // host order; states are mapped to the MIB_TCP_STATE numbering. Lines that don't parse are
 // skipped.

@@ -10,7 +10,7 @@ namespace cw {
 inline constexpr std::string_view kIpEchoHost = "ip.cubeworks.net";
 inline constexpr int kIpEchoPort = 80;
 inline constexpr std::string_view kIpEchoPath = "/ic.asp";
-// Short enough that the console reader, which waits for the answer, never falls far behind.
+// The whole look-up, name resolution included, ends within this time.
 inline constexpr int kIpEchoTimeoutMs = 3000;
 
 struct IpEchoService {

@@ -41,28 +41,38 @@ void move_state(ServerContext& server, const std::shared_ptr<ChildRun>& run, All
     }
 }
 
-bool not_stopped(ServerState s) {
-    return s != ServerState::Stopped;
-}
 bool starting(ServerState s) {
     return s == ServerState::Starting;
 }
-
-void report_port_taken(ServerContext& server, const std::shared_ptr<ChildRun>& run) {
-    if (!current_in(server, run, not_stopped)) return;
-    server.ui.set_status(kStatusBar, kStatusPart, "端口被占用，开服失败。请重启电脑重试");
-    move_state(server, run, not_stopped, ServerState::Stopped);
+bool running(ServerState s) {
+    return s == ServerState::Running;
 }
 
-void report_started(ServerContext& server, const std::shared_ptr<ChildRun>& run) {
+// The server cannot bind its port. That can only happen while it starts: later the same words
+// can only be someone's chat line or a plugin's output, which must not end the management of a
+// server that runs on.
+void report_port_taken(ServerContext& server, const std::shared_ptr<ChildRun>& run) {
     if (!current_in(server, run, starting)) return;
+    server.ui.set_status(kStatusBar, kStatusPart, "端口被占用，开服失败。请重启电脑重试");
+    move_state(server, run, starting, ServerState::Stopped);
+}
+
+// The status bar's address part, once the public address is known (or known to be missing).
+void show_public_address(ServerContext server, std::shared_ptr<ChildRun> run) {
     const std::string address = fetch_public_ip(server.platform);
     const int port = read_server_port(server.program_dir);
-    if (!current_in(server, run, starting)) return;  // changed while the address was fetched
+    if (!current_in(server, run, running)) return;  // stopped or replaced meanwhile
     server.ui.set_status(kStatusBar, kAddressPart,
                          "服务器IP:" + address + ":" + std::to_string(port));
+}
+
+// Start-up completed: the server runs at once; its public address is looked up beside the
+// reader, so the console never waits for the web request.
+void report_started(ServerContext& server, const std::shared_ptr<ChildRun>& run) {
+    if (!current_in(server, run, starting)) return;
     server.ui.set_status(kStatusBar, kStatusPart, "服务器已开启");
     move_state(server, run, starting, ServerState::Running);
+    server.session.threads.spawn([server, run] { show_public_address(server, run); });
 }
 
 }  // namespace
@@ -156,7 +166,7 @@ void console_reader(ServerContext server, std::shared_ptr<ChildRun> run,
 
 void exit_watcher(ServerContext server, std::shared_ptr<ChildRun> run,
                   std::shared_ptr<DoneFlag> reader_done) {
-    while (run && run->is_alive()) pause();
+    if (run) run->wait_exit(-1);
     // The child's last words (a port conflict, say) are handled before its exit is reported.
     reader_done->wait(kReaderDrainMs);
     {
@@ -199,8 +209,7 @@ void force_close_server(ServerContext& server) {
         case ServerState::Stopped:
             server.dialogs.message_box("服务器不存在无需强制性关闭");
             return;
-        case ServerState::Starting:
-            return;
+        case ServerState::Starting:  // a server stuck in its start-up can be ended too
         case ServerState::Running:
             break;
     }

@@ -41,7 +41,7 @@ void exit_watcher(ServerContext server, std::shared_ptr<ChildRun> run,
 // Chunk size and pause of the console reader.
 inline constexpr std::size_t kConsoleChunkBytes = 260;
 inline constexpr int kPollMs = 50;
-// Longer than the public address look-up the reader may be waiting for.
+// How long the exit watcher gives the reader to show a gone child's last output.
 inline constexpr int kReaderDrainMs = 5000;
 
 }  // namespace cw

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "e2e/e2e_support.h"
+#include "e2e/game_client.h"
 #include "server/server_context.h"
 #include "server/server_control.h"
 #include "support/temp_folder.h"
@@ -70,12 +71,29 @@ class ServerEndToEnd : public ::testing::Test {
     std::shared_ptr<ChildRun> holder_;
 };
 
+// A player who chats the server's bind-failure warning: shown, and the server stays managed.
+TEST_F(ServerEndToEnd, APlayersChatCannotEndTheManagementOfTheServer) {
+    launch_server(server_);
+    ASSERT_TRUE(reaches(ServerState::Running));
+    test::GameClient player;
+    ASSERT_TRUE(player.join(port_, "griefer"));
+    ASSERT_TRUE(player.chat("Perhaps a server is already running on that port?"));
+    // The chat line, with the console's break after the name's closing bracket.
+    ASSERT_TRUE(console_shows("<griefer>\r\n Perhaps a server is already running on that port?"));
+    EXPECT_EQ(state(), ServerState::Running);
+    EXPECT_EQ(ui_.status(kStatus, 1), "服务器已开启");
+    stop_server(server_);  // still accepted
+    ASSERT_TRUE(reaches(ServerState::Stopped, 30000));
+}
+
 TEST_F(ServerEndToEnd, StartsAnswersACommandAndStops) {
     launch_server(server_);
     EXPECT_EQ(state(), ServerState::Starting);
     ASSERT_TRUE(reaches(ServerState::Running));
     EXPECT_EQ(ui_.status(kStatus, 1), "服务器已开启");
-    EXPECT_EQ(ui_.status(kStatus, 0), "服务器IP:203.0.113.7:" + std::to_string(port_));
+    EXPECT_TRUE(test::wait_until(
+        [&] { return ui_.status(kStatus, 0) == "服务器IP:203.0.113.7:" + std::to_string(port_); },
+        10000));
     const std::string console = ui_.text(kConsole);
     EXPECT_TRUE(console.starts_with("服务器正在开启...."));
     EXPECT_NE(console.find("默认的游戏类型："), std::string::npos);

@@ -43,7 +43,7 @@ TEST(TcpConnections, OurOwnListeningSocketIsListedWithUsAsOwner) {
     EXPECT_EQ(row->remote_port, 0);
 }
 
-TEST(TcpConnections, TerminatingThePortOwnerFreesThePort) {
+void expect_owner_found_and_ended(const std::string& listen) {
     auto platform = make_system_platform();
     TempFolder temp;
     const std::string dir = fs::current_directory();
@@ -51,7 +51,7 @@ TEST(TcpConnections, TerminatingThePortOwnerFreesThePort) {
     ASSERT_GT(port, 0);
     auto run = platform->start_child(child_command(), temp.path(), 0);
     fs::set_current_directory(dir);
-    ASSERT_TRUE(run->write_line("listen " + std::to_string(port)));
+    ASSERT_TRUE(run->write_line(listen + std::to_string(port)));
     ASSERT_EQ(read_until(run, "\n"), "listening\n");
 
     const TcpConnection* row = nullptr;
@@ -77,6 +77,15 @@ TEST(TcpConnections, TerminatingThePortOwnerFreesThePort) {
         if (!free) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     EXPECT_TRUE(free);
+}
+
+// An IPv4 listener, and a dual-stack one on [::] as a Java server opens it (listed in the
+// IPv6 table only): each is found as the port's owner, and ending the owner frees the port.
+TEST(TcpConnections, TerminatingThePortOwnerFreesThePort) {
+    for (const std::string listen : {"listen ", "listen6 "}) {
+        SCOPED_TRACE(listen);
+        expect_owner_found_and_ended(listen);
+    }
 }
 
 TEST(TcpConnections, TerminatingProcessZeroEndsNothing) {

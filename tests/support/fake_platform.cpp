@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include <thread>
+
 namespace cw::test {
 
 void FakeChildRun::push_output(std::string chunk) {
@@ -100,9 +102,18 @@ std::string FakePlatform::read_registry_text_32(const std::string&, const std::s
 }
 
 std::string FakePlatform::http_get(const std::string& host, int port, const std::string& path,
-                                   int) {
+                                   int timeout_ms) {
+    {
+        std::lock_guard lock(mutex_);
+        http_requests.push_back(host + ":" + std::to_string(port) + path);
+    }
+    if (http_silent) {
+        http_waiting = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(timeout_ms));
+        http_waiting = false;
+        return {};
+    }
     std::lock_guard lock(mutex_);
-    http_requests.push_back(host + ":" + std::to_string(port) + path);
     return http_body;
 }
 

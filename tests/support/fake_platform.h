@@ -3,6 +3,7 @@
 // and life the test controls.
 #include <condition_variable>
 #include <deque>
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
@@ -56,6 +57,9 @@ public:
     std::map<std::string, std::string> registry64;  // "key|value" -> text
     std::map<std::string, std::string> registry32;
     std::string http_body;
+    // An IP echo that never answers: http_get waits out its whole time-out, then fails.
+    std::atomic<bool> http_silent{false};
+    std::atomic<bool> http_waiting{false};  // a silent request is being waited out now
     std::string lan;
     bool child_start_fails = false;
 

@@ -236,8 +236,9 @@ TEST(ConsoleReader, CompletionMakesTheServerRunningWithItsAddress) {
     launch_server(rig.server);
     rig.platform.last_child()->push_output(std::string(kDoneLine));
     ASSERT_TRUE(eventually([&] { return rig.state() == ServerState::Running; }));
-    EXPECT_EQ(rig.ui.status(kStatus, 0), "服务器IP:203.0.113.7:22565");
     EXPECT_EQ(rig.ui.status(kStatus, 1), "服务器已开启");
+    EXPECT_TRUE(
+        eventually([&] { return rig.ui.status(kStatus, 0) == "服务器IP:203.0.113.7:22565"; }));
     EXPECT_EQ(rig.ui.text(kConsole), std::string(kStarting) +
                                          "[12:00:01 INFO]: 已开服。用时： (0.5s)! For help, type "
                                          "\"help\"\n");
@@ -259,8 +260,32 @@ TEST(ConsoleReader, CompletionWithoutAnAddressOrPort) {
     rig.platform.last_child()->push_output("Do");
     rig.platform.last_child()->push_output("ne (1s)");  // split by the pipe
     ASSERT_TRUE(eventually([&] { return rig.state() == ServerState::Running; }));
-    EXPECT_EQ(rig.ui.status(kStatus, 0), "服务器IP::-1");
+    EXPECT_TRUE(eventually([&] { return rig.ui.status(kStatus, 0) == "服务器IP::-1"; }));
     EXPECT_EQ(rig.ui.text(kConsole), std::string(kStarting) + "Done (1s)");
+}
+
+TEST(ConsoleReader, TheConsoleGoesOnWhileTheIpEchoNeverAnswers) {
+    Rig rig;
+    rig.platform.http_silent = true;
+    auto child = rig.bring_to(ServerState::Running);
+    child->push_output("after the start\n");
+    ASSERT_TRUE(eventually([&] { return rig.ui.text(kConsole).ends_with("after the start\n"); }));
+    // Shown and running while the look-up still waits for its answer.
+    EXPECT_TRUE(rig.platform.http_waiting);
+    EXPECT_EQ(rig.ui.status(kStatus, 1), "服务器已开启");
+    EXPECT_EQ(rig.ui.status(kStatus, 0), "Cubeworks-开服器提示：");  // as the window starts
+    EXPECT_TRUE(eventually([&] { return rig.ui.status(kStatus, 0) == "服务器IP::-1"; }, 10000));
+}
+
+TEST(ConsoleReader, PortConflictStopsOnlyAStartingServer) {
+    // A running server prints the same words only when a player chats them or a plugin
+    // prints them: shown, but the server stays managed.
+    Rig running;
+    auto server = running.bring_to(ServerState::Running);
+    server->push_output("<griefer> Perhaps a server is already running on that port?\n");
+    ASSERT_TRUE(eventually([&] { return running.ui.text(kConsole).ends_with("port?\n"); }));
+    EXPECT_EQ(running.state(), ServerState::Running);
+    EXPECT_EQ(running.ui.status(kStatus, 1), "服务器已开启");
 }
 
 TEST(ConsoleReader, PortConflictStopsAStartingServerButIsStillShown) {
@@ -368,16 +393,14 @@ TEST(ServerControl, ForcedCloseInEveryState) {
         rig.ui.set_text(kConsole, "log");
         force_close_server(rig.server);
         EXPECT_TRUE(rig.platform.terminated.empty());  // never a process chosen by name
-        const bool ran = s == ServerState::Running;
+        // A server stuck in its start-up is ended like a running one.
+        const bool ran = s != ServerState::Stopped;
         EXPECT_EQ(child->terminated(), ran);
         EXPECT_EQ(rig.ui.is_enabled("按钮1"), ran);
         EXPECT_EQ(rig.ui.is_enabled("按钮2"), !ran);
         EXPECT_EQ(rig.ui.text(kConsole), ran ? "" : "log");
         if (s == ServerState::Stopped) {
             expect_only_message(rig.ui, "服务器不存在无需强制性关闭");
-        }
-        if (s == ServerState::Starting) {
-            EXPECT_TRUE(rig.ui.messages().empty());
         }
         if (ran) {
             expect_only_message(rig.ui, "强制性关闭服务器成功");
@@ -419,7 +442,7 @@ TEST(ExitWatcher, EarlierLaunchNeverReportsOnTheNextChild) {
     restart_server(rig.server);
     auto new_child = rig.platform.last_child();
     ASSERT_NE(new_child, old_child);
-    EXPECT_EQ(rig.session.threads.running(), 4);
+    EXPECT_TRUE(eventually([&] { return rig.session.threads.running() == 4; }));
 
     // The old server's last words and exit: shown, but they move nothing.
     old_child->push_output("Perhaps a server is already running on that port?\n");

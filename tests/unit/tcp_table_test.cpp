@@ -124,5 +124,62 @@ TEST(ProcNetTcp, ReadsLinuxRowsIntoTheSameForm) {
     EXPECT_EQ(rows[2].inode, 0u);
 }
 
+TEST(Tcp6Table, DualStackAndMappedListenersReadWithTheirPortsAndOwners) {
+    // Two rows of 56 bytes: [::]:25565 listening (owner 4321), and ::ffff:127.0.0.1:8080
+    // connected to [::1]:40000; then half a row, which is not read.
+    std::vector<unsigned char> raw = {3, 0, 0, 0};
+    auto put32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) raw.push_back(static_cast<unsigned char>(v >> (8 * i)));
+    };
+    auto put_addr = [&](std::vector<unsigned char> a) {
+        raw.insert(raw.end(), a.begin(), a.end());
+    };
+    const std::vector<unsigned char> any(16, 0);
+    std::vector<unsigned char> mapped(16, 0), loopback(16, 0);
+    mapped[10] = mapped[11] = 0xFF;
+    mapped[12] = 127;
+    mapped[15] = 1;
+    loopback[15] = 1;
+    put_addr(any), put32(0), put32(0xDD63), put_addr(any), put32(0), put32(0), put32(2),
+        put32(4321);
+    put_addr(mapped), put32(0), put32(0x901F), put_addr(loopback), put32(0), put32(0x409C),
+        put32(5), put32(0);
+    raw.resize(raw.size() + 28, 0);
+    const auto rows = parse_tcp6_table(raw.data(), raw.size());
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].local_address, "::");
+    EXPECT_EQ(rows[0].local_port, 25565);
+    EXPECT_EQ(rows[0].tcp_state, 2);
+    EXPECT_EQ(rows[0].owner_pid, 4321u);
+    EXPECT_EQ(rows[1].local_address, "127.0.0.1");
+    EXPECT_EQ(rows[1].local_port, 8080);
+    EXPECT_EQ(rows[1].remote_address, "0:0:0:0:0:0:0:1");
+    EXPECT_EQ(rows[1].remote_port, 40000);
+}
+
+TEST(ProcNetTcp, ReadsTheIpv6TableToo) {
+    const char* text =
+        "  sl  local_address                         remote_address                        st "
+        "tx_queue rx_queue tr tm->when retrnsmt   uid  timeout inode
+        "
+        "   0: 00000000000000000000000000000000:63DD 00000000000000000000000000000000:0000 0A "
+        "00000000:00000000 00:00000000 00000000  1000        0 777 1 0000000000000000 100 0 0 "
+        "10 0
+        "
+        "   1: 0000000000000000FFFF00000100007F:1F90 00000000000000000000000001000000:9C40 01 "
+        "00000000:00000000 00:00000000 00000000  1000        0 778 1 0000000000000000 20 4 30 "
+        "10 -1
+        ";
+        const auto rows = parse_proc_net_tcp(text);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].connection.local_address, "::");
+    EXPECT_EQ(rows[0].connection.local_port, 25565);
+    EXPECT_EQ(rows[0].connection.tcp_state, 2);
+    EXPECT_EQ(rows[0].inode, 777u);
+    EXPECT_EQ(rows[1].connection.local_address, "127.0.0.1");
+    EXPECT_EQ(rows[1].connection.remote_address, "0:0:0:0:0:0:0:1");
+    EXPECT_EQ(rows[1].connection.remote_port, 40000);
+}
+
 }  // namespace
 }  // namespace cw

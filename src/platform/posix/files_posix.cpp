@@ -55,9 +55,13 @@ bool file_exists(const std::string& path) {
     return !path.empty() && ::stat(native(path).c_str(), &st) == 0;
 }
 
-bool create_folder(const std::string& path) { return ::mkdir(native(path).c_str(), 0755) == 0; }
+bool create_folder(const std::string& path) {
+    return ::mkdir(native(path).c_str(), 0755) == 0;
+}
 
-bool delete_file(const std::string& path) { return ::unlink(native(path).c_str()) == 0; }
+bool delete_file(const std::string& path) {
+    return ::unlink(native(path).c_str()) == 0;
+}
 
 bool copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
     if (fail_if_exists && file_exists(to)) return false;
@@ -85,7 +89,9 @@ std::string executable_path() {
     return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
 }
 
-bool set_current_directory(const std::string& path) { return ::chdir(native(path).c_str()) == 0; }
+bool set_current_directory(const std::string& path) {
+    return ::chdir(native(path).c_str()) == 0;
+}
 
 std::string current_directory() {
     char buffer[PATH_MAX];

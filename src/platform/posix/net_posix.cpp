@@ -50,7 +50,11 @@ std::map<std::uint64_t, std::uint32_t> socket_owners(const std::set<std::uint64_
 }  // namespace
 
 std::vector<TcpConnection> list_tcp_connections() {
-    const auto rows = parse_proc_net_tcp(fs::read_whole_file("/proc/net/tcp"));
+    // IPv4 first, then IPv6, where a dual-stack listener (a Java server's usual socket) sits.
+    auto rows = parse_proc_net_tcp(fs::read_whole_file("/proc/net/tcp"));
+    for (auto& row : parse_proc_net_tcp(fs::read_whole_file("/proc/net/tcp6"))) {
+        rows.push_back(std::move(row));
+    }
     std::set<std::uint64_t> wanted;
     for (const auto& r : rows) {
         if (r.inode != 0) wanted.insert(r.inode);

@@ -3,6 +3,7 @@
 // a header of the same name and shape.
 #include <errno.h>
 #include <netdb.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <time.h>

@@ -51,6 +51,12 @@ class Win32ChildRun : public ChildRun {
         return process_ && ::TerminateProcess(process_.get(), 0) != 0;
     }
 
+    bool wait_exit(int timeout_ms) override {
+        if (!process_) return true;
+        const DWORD wait = timeout_ms < 0 ? INFINITE : static_cast<DWORD>(timeout_ms);
+        return ::WaitForSingleObject(process_.get(), wait) != WAIT_TIMEOUT;
+    }
+
   private:
     UniqueHandle process_;
     DWORD pid_ = 0;

@@ -10,15 +10,28 @@
 
 namespace cw::win32 {
 
-std::vector<TcpConnection> list_tcp_connections() {
-    // Size first, then one read into a zero-filled buffer of that size; if the table grew in
-    // between, the read fails, the buffer stays zero and the list is empty.
+namespace {
+
+// Size first, then one read into a zero-filled buffer of that size; if the table grew in
+// between, the read fails, the buffer stays zero and the table reads as empty.
+std::vector<unsigned char> tcp_table_bytes(ULONG family) {
     DWORD size = 0;
-    ::GetExtendedTcpTable(nullptr, &size, FALSE, AF_INET, TCP_TABLE_OWNER_PID_ALL, 0);
+    ::GetExtendedTcpTable(nullptr, &size, FALSE, family, TCP_TABLE_OWNER_PID_ALL, 0);
     if (size == 0) return {};
     std::vector<unsigned char> table(size, 0);
-    ::GetExtendedTcpTable(table.data(), &size, FALSE, AF_INET, TCP_TABLE_OWNER_PID_ALL, 0);
-    return parse_tcp_table(table.data(), table.size());
+    ::GetExtendedTcpTable(table.data(), &size, FALSE, family, TCP_TABLE_OWNER_PID_ALL, 0);
+    return table;
+}
+
+}  // namespace
+
+std::vector<TcpConnection> list_tcp_connections() {
+    // IPv4 first, then IPv6, where a dual-stack listener (a Java server's usual socket) sits.
+    const auto v4 = tcp_table_bytes(AF_INET);
+    std::vector<TcpConnection> rows = parse_tcp_table(v4.data(), v4.size());
+    const auto v6 = tcp_table_bytes(AF_INET6);
+    for (TcpConnection& c : parse_tcp6_table(v6.data(), v6.size())) rows.push_back(std::move(c));
+    return rows;
 }
 
 std::string lan_address() {

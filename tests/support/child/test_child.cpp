@@ -6,6 +6,7 @@
 //   burst N TEXT   the same, then a line end, TEXT and a line end (a marker to wait for)
 //   lines N [TEXT] the same as 100-byte lines: 98 pattern digits and "\r\n"
 //   listen PORT    listens on 127.0.0.1:PORT, prints "listening" (stays alive)
+//   listen6 PORT   listens dual-stack on [::]:PORT as a Java server does, prints "listening"
 //   exit N         exits with status N
 //   sleep MS       waits MS milliseconds, then prints "slept"
 //   stop           behaves like the game server's stop: prints "Stopping server" and exits 0
@@ -22,11 +23,11 @@
 #include <thread>
 #include <vector>
 #ifdef _WIN32
-#include <winsock2.h>
-#include <ws2tcpip.h>
-#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#include <winsock2.h>
+#include <ws2tcpip.h>
 #else
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -47,12 +48,31 @@ bool listen_on(int port) {
     WSAStartup(MAKEWORD(2, 2), &wsa);
 #endif
     auto s = socket(AF_INET, SOCK_STREAM, 0);
+    if (s == static_cast<decltype(s)>(-1)) return false;
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_port = htons(static_cast<unsigned short>(port));
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) return false;
     return listen(s, 4) == 0;  // the socket stays open for the process's life
+}
+
+bool listen_dual_stack(int port) {
+#ifdef _WIN32
+    WSADATA wsa;
+    WSAStartup(MAKEWORD(2, 2), &wsa);
+#endif
+    auto s = socket(AF_INET6, SOCK_STREAM, 0);
+    if (s == static_cast<decltype(s)>(-1)) return false;
+    int v6_only = 0;
+    setsockopt(s, IPPROTO_IPV6, IPV6_V6ONLY, reinterpret_cast<const char*>(&v6_only),
+               sizeof v6_only);
+    sockaddr_in6 addr{};
+    addr.sin6_family = AF_INET6;
+    addr.sin6_port = htons(static_cast<unsigned short>(port));
+    addr.sin6_addr = in6addr_any;
+    if (bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) return false;
+    return listen(s, 4) == 0;
 }
 
 // "N [TEXT]": N bytes of the repeating pattern, either "0123456789" or, as lines, 100-byte lines
@@ -105,6 +125,8 @@ int main(int argc, char** argv) {
             burst(cmd.c_str() + 6, false);
         } else if (cmd.rfind("lines ", 0) == 0) {
             burst(cmd.c_str() + 6, true);
+        } else if (cmd.rfind("listen6 ", 0) == 0) {
+            out(listen_dual_stack(std::atoi(cmd.c_str() + 8)) ? "listening\n" : "bind failed\n");
         } else if (cmd.rfind("listen ", 0) == 0) {
             out(listen_on(std::atoi(cmd.c_str() + 7)) ? "listening\n" : "bind failed\n");
         } else if (cmd.rfind("exit ", 0) == 0) {
