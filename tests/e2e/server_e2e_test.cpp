@@ -183,7 +183,9 @@ TEST_F(ServerEndToEnd, PortHeldAndAnsweredYesEndsTheHolder) {
     ASSERT_EQ(ui_.messages().size(), 1u);
     EXPECT_TRUE(test::wait_until([&] { return !holder_->is_alive(); }, 5000));
     ASSERT_TRUE(reaches(ServerState::Running));
-    EXPECT_EQ(ui_.status(kStatus, 0), "服务器IP:203.0.113.7:" + std::to_string(port_));
+    EXPECT_TRUE(test::wait_until(
+        [&] { return ui_.status(kStatus, 0) == "服务器IP:203.0.113.7:" + std::to_string(port_); },
+        10000));
 }
 
 TEST_F(ServerEndToEnd, ServerThatCannotBindItsPortIsReported) {

@@ -160,17 +160,14 @@ TEST(Tcp6Table, DualStackAndMappedListenersReadWithTheirPortsAndOwners) {
 TEST(ProcNetTcp, ReadsTheIpv6TableToo) {
     const char* text =
         "  sl  local_address                         remote_address                        st "
-        "tx_queue rx_queue tr tm->when retrnsmt   uid  timeout inode
-        "
+        "tx_queue rx_queue tr tm->when retrnsmt   uid  timeout inode\n"
         "   0: 00000000000000000000000000000000:63DD 00000000000000000000000000000000:0000 0A "
         "00000000:00000000 00:00000000 00000000  1000        0 777 1 0000000000000000 100 0 0 "
-        "10 0
-        "
+        "10 0\n"
         "   1: 0000000000000000FFFF00000100007F:1F90 00000000000000000000000001000000:9C40 01 "
         "00000000:00000000 00:00000000 00000000  1000        0 778 1 0000000000000000 20 4 30 "
-        "10 -1
-        ";
-        const auto rows = parse_proc_net_tcp(text);
+        "10 -1\n";
+    const auto rows = parse_proc_net_tcp(text);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].connection.local_address, "::");
     EXPECT_EQ(rows[0].connection.local_port, 25565);
