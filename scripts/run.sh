@@ -1,20 +1,39 @@
 #!/usr/bin/env bash
 # Builds Cubeworks.exe and starts it under Wine. The program folder is build/run: the workspace
-# "Cubeworks-Admin" appears next to the executable there. Without a display it starts Xvfb,
-# waits for the main window, saves a screenshot and says where.
+# "Cubeworks-Admin" appears next to the executable there. When the Wine prefix has no Windows
+# Java runtime, the Java bridge is registered as one, so "开启服务器" runs the bundled server on
+# this machine's own JVM (a Java 17 runtime from the install step).
+# With a display the program stays open for you; without one it starts Xvfb, starts the server,
+# saves screenshots (build/screenshots) and says where.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 bash scripts/install-deps.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target Cubeworks
+. scripts/wine-env.sh
+# The 32-bit program, or its 64-bit build where this machine runs no 32-bit programs.
+preset=$CW_WINE_PRESET
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target Cubeworks java_bridge
 mkdir -p build/run
-cp build/win32/Cubeworks.exe build/run/Cubeworks.exe
-export CUBEWORKS_WINEPREFIX="${CUBEWORKS_WINEPREFIX:-$root/build/wineprefix}"
+cp "build/$preset/Cubeworks.exe" build/run/Cubeworks.exe
+export CUBEWORKS_WINEPREFIX="${CUBEWORKS_WINEPREFIX:-$root/build/wineprefix$([ "$CW_WINE_BITS" = 64 ] && echo 64)}"
 bash scripts/wine-prefix.sh
 
-title="Cubeworks一键开服器1.7.2[simple]"
+key='HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
+has_java() {
+    for view in 64 32; do
+        WINEPREFIX=$CUBEWORKS_WINEPREFIX wine reg query "$key" /v CurrentVersion /reg:$view \
+            >/dev/null 2>&1 && return 0
+    done
+    return 1
+}
+if ! has_java; then
+    echo "No Windows Java runtime in the Wine prefix: registering the Java bridge (host JVM)."
+    bash scripts/register-java-bridge.sh "$CUBEWORKS_WINEPREFIX" "build/$preset" >/dev/null
+fi
+
 if [ -n "${DISPLAY:-}" ]; then
+    echo "Press 开启服务器, then join from a game client of version 1.7.2 at 127.0.0.1:25565."
     cd build/run && exec "$root/scripts/wine-run.sh" Cubeworks.exe
 fi
 
@@ -34,12 +53,23 @@ for _ in $(seq 1 120); do
 done
 sleep 3
 mkdir -p build/screenshots
-import -window root build/screenshots/run-start.png
-# Without a registered Java runtime a message says so first; answer it to see the window.
-xdotool key Return 2>/dev/null || true
-sleep 2
 import -window root build/screenshots/run-main-window.png
-echo "Screenshots: $root/build/screenshots/run-start.png (first thing shown)"
-echo "             $root/build/screenshots/run-main-window.png (the main window)"
+# "开启服务器": the main window (493 x 399) is centred on the 1024 x 768 desktop, and the start
+# button's middle lies 59 x 87 pixels from its top-left corner.
+started=""
+if xdotool mousemove $(((1024 - 493) / 2 + 59)) $(((768 - 399) / 2 + 87)) click 1 2>/dev/null; then
+    started=yes
+    # Running once the server listens on its port.
+    port=$(sed -n 's/^server-port=\([0-9]*\).*/\1/p' build/run/Cubeworks-Admin/server.properties | head -n 1)
+    hex=$(printf ':%04X ' "${port:-25565}")
+    for _ in $(seq 1 60); do
+        sleep 1
+        grep -q "$hex" /proc/net/tcp /proc/net/tcp6 2>/dev/null && break
+    done
+    sleep 2
+    import -window root build/screenshots/run-server-console.png
+fi
+echo "Screenshots: $root/build/screenshots/run-main-window.png (the main window)"
+[ -n "$started" ] && echo "             $root/build/screenshots/run-server-console.png (a running server)"
 echo "Cubeworks.exe is running under Wine on the virtual display $DISPLAY; press Ctrl+C to end it."
 wait $app

@@ -251,7 +251,7 @@ bool wait_status(RemoteProgram& program, std::string_view gbk, DWORD timeout_ms)
 
 int bench(const std::string& mode, long bytes, int runs) {
     const Output output = output_of(mode);
-    FakeJavaRuntime java;
+    TestJavaRuntime java(env(L"CW_TEST_CHILD"));
     ProgramFolder folder;
     const int port = prepare_server_port(folder);
     use_dead_ip_echo();

@@ -1,6 +1,7 @@
 #include "remote_program.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 #include <winsock2.h>
 
 #include <atomic>
@@ -456,17 +457,92 @@ void screenshot(HWND window, const wchar_t* name) {
     capture_window(window, dir + L"\\" + name + L".bmp");
 }
 
-FakeJavaRuntime::FakeJavaRuntime() {
-    const std::wstring child = env(L"CW_TEST_CHILD");
+TestJavaRuntime::TestJavaRuntime(const std::wstring& javaw_source) {
     CreateDirectoryW((home_.path() + L"\\bin").c_str(), nullptr);
-    if (child.empty() || !CopyFileW(child.c_str(), javaw().c_str(), FALSE)) return;
+    if (javaw_source.empty() || !CopyFileW(javaw_source.c_str(), javaw().c_str(), FALSE) ||
+        !CopyFileW(javaw_source.c_str(), (home_.path() + L"\\bin\\java.exe").c_str(), FALSE)) {
+        return;
+    }
     delete_java_keys();
     register_java("1.7", win32::to_gbk(home_.path()).c_str());
     ready_ = true;
 }
 
-FakeJavaRuntime::~FakeJavaRuntime() {
+TestJavaRuntime::~TestJavaRuntime() {
     delete_java_keys();
+}
+
+int processes_named(const wchar_t* exe) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, exe) == 0) ++count;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+namespace {
+
+// The ids of the host's processes whose command line holds `part`; nothing where the host's
+// /proc cannot be seen through drive Z:.
+std::vector<std::string> host_processes(std::string_view part, bool* visible) {
+    std::vector<std::string> ids;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
+    *visible = search != INVALID_HANDLE_VALUE;
+    if (!*visible) return ids;
+    do {
+        const std::string name = found.cFileName;
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+        HANDLE h =
+            CreateFileA(("Z:\\proc\\" + name + "\\cmdline").c_str(), GENERIC_READ,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE) continue;
+        char buffer[4096];
+        DWORD got = 0;
+        ReadFile(h, buffer, sizeof buffer, &got, nullptr);
+        CloseHandle(h);
+        std::string line(buffer, got);
+        for (char& c : line) {
+            if (c == '\0') c = ' ';
+        }
+        if (line.find(part) != std::string::npos) ids.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return ids;
+}
+
+int entries_in(const std::string& folder) {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    do {
+        if (found.cFileName[0] != '.') ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
+}  // namespace
+
+int host_processes_with(std::string_view part) {
+    bool visible = false;
+    const auto ids = host_processes(part, &visible);
+    return visible ? static_cast<int>(ids.size()) : -1;
+}
+
+HostCounts host_counts_of(std::string_view part) {
+    bool visible = false;
+    const auto ids = host_processes(part, &visible);
+    if (ids.size() != 1) return {};
+    const std::string proc = "Z:\\proc\\" + ids.front();
+    return {entries_in(proc + "\\task"), entries_in(proc + "\\fd")};
 }
 
 int prepare_server_port(const ProgramFolder& folder) {

@@ -104,12 +104,14 @@ void register_java(const char* version, const char* home);
 // Captures `window` into CW_SCREENSHOTS\<name>.bmp (nothing when that variable is unset).
 void screenshot(HWND window, const wchar_t* name);
 
-// A Java runtime whose javaw.exe is the test child (CW_TEST_CHILD): started with "-jar" it
-// talks like a game server. Registered as the machine's runtime while the object lives.
-class FakeJavaRuntime {
+// A Java runtime installed for the program to find: `javaw_source` copied as bin\javaw.exe and
+// bin\java.exe of a folder of its own, registered as the machine's runtime while the object
+// lives. The test child (CW_TEST_CHILD: started with "-jar" it talks like a game server) or the
+// Java bridge (CW_JAVA_BRIDGE: the host's real JVM behind it).
+class TestJavaRuntime {
   public:
-    FakeJavaRuntime();
-    ~FakeJavaRuntime();
+    explicit TestJavaRuntime(const std::wstring& javaw_source);
+    ~TestJavaRuntime();
     bool ready() const { return ready_; }
     std::wstring javaw() const { return home_.path() + L"\\bin\\javaw.exe"; }
 
@@ -117,6 +119,20 @@ class FakeJavaRuntime {
     ProgramFolder home_;
     bool ready_ = false;
 };
+
+// Windows processes of this executable name (e.g. L"javaw.exe") in the Wine session.
+int processes_named(const wchar_t* exe);
+// Host processes whose command line holds `part`, read from the host's /proc through drive Z:
+// (-1 where there is no such view).
+int host_processes_with(std::string_view part);
+// The threads and open files of the one host process whose command line holds `part` (under
+// Wine a Windows program is such a process; its pipes and files are open descriptors there);
+// -1 each when there is not exactly one.
+struct HostCounts {
+    int threads = -1;
+    int files = -1;
+};
+HostCounts host_counts_of(std::string_view part);
 
 // Gives the program folder a settings file whose server port nothing on this machine holds:
 // the usual 25565 when it is free, else a free one. Returns the port.

@@ -37,7 +37,7 @@ bool contains(const std::wstring& text, std::string_view gbk) {
 class RunningServer : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        java_ = std::make_unique<FakeJavaRuntime>();
+        java_ = std::make_unique<TestJavaRuntime>(env(L"CW_TEST_CHILD"));
         folder_ = std::make_unique<ProgramFolder>();
         port_ = prepare_server_port(*folder_);
         use_dead_ip_echo();
@@ -94,14 +94,14 @@ class RunningServer : public ::testing::Test {
         click(control("按钮3"));
     }
 
-    static std::unique_ptr<FakeJavaRuntime> java_;
+    static std::unique_ptr<TestJavaRuntime> java_;
     static std::unique_ptr<ProgramFolder> folder_;
     static std::unique_ptr<RemoteProgram> program_;
     static std::vector<MessageBoxSeen> notices_;
     static int port_;
 };
 
-std::unique_ptr<FakeJavaRuntime> RunningServer::java_;
+std::unique_ptr<TestJavaRuntime> RunningServer::java_;
 std::unique_ptr<ProgramFolder> RunningServer::folder_;
 std::unique_ptr<RemoteProgram> RunningServer::program_;
 std::vector<MessageBoxSeen> RunningServer::notices_;

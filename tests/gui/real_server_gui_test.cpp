@@ -1,0 +1,300 @@
+// The bundled game server run for real through Cubeworks.exe's window under Wine: the Java
+// runtime the program finds is the Java bridge (CW_JAVA_BRIDGE), which runs the host's JVM, so
+// the carried server jar starts, answers and stops as it would for an operator. Then a soak of
+// start, command and stop cycles (every tenth with a restart and a forced close) that must leave
+// no process behind and keep the program's own handles and threads where they were.
+// Environment: CW_PROGRAM, CW_JAVA_BRIDGE, CW_SCREENSHOTS, CW_SOAK_CYCLES (default 50).
+// clang-format off
+#include <winsock2.h>
+#include <windows.h>
+// clang-format on
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "remote_program.h"
+#include "ui/main_window_layout.h"
+#include "ui/win32/wide_text.h"
+
+namespace cw::gui {
+namespace {
+
+using namespace main_window;
+using win32::to_wide;
+
+constexpr DWORD kStartTimeoutMs = 60000;  // the program writes the server jar before it shows
+constexpr DWORD kServerStartMs = 60000;   // a JVM on a loaded machine
+constexpr DWORD kTimeoutMs = 15000;
+constexpr std::string_view kServerJar = "Cubeworks-World.jar";
+
+const WindowSpec& table() {
+    return main_window_spec();
+}
+
+bool contains(const std::wstring& text, std::string_view gbk) {
+    return text.find(to_wide(gbk)) != std::wstring::npos;
+}
+
+// A listening socket of the test on a port, held until destroyed.
+class HeldPort {
+  public:
+    explicit HeldPort(int port) {
+        WSADATA wsa;
+        WSAStartup(MAKEWORD(2, 2), &wsa);
+        socket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<u_short>(port));
+        address.sin_addr.s_addr = htonl(INADDR_ANY);
+        held_ = socket_ != INVALID_SOCKET &&
+                bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                listen(socket_, 4) == 0;
+    }
+    ~HeldPort() {
+        if (socket_ != INVALID_SOCKET) closesocket(socket_);
+    }
+    bool held() const { return held_; }
+
+  private:
+    SOCKET socket_ = INVALID_SOCKET;
+    bool held_ = false;
+};
+
+class RealServer : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (env(L"CW_JAVA_BRIDGE").empty()) return;
+        java_ = std::make_unique<TestJavaRuntime>(env(L"CW_JAVA_BRIDGE"));
+        folder_ = std::make_unique<ProgramFolder>();
+        port_ = prepare_server_port(*folder_);
+        use_dead_ip_echo();
+        program_ = std::make_unique<RemoteProgram>();
+        if (!java_->ready() || port_ < 0 || !program_->start(env(L"CW_PROGRAM"), folder_->path())) {
+            return;
+        }
+        program_->wait_main_window(table(), kStartTimeoutMs, &notices_);
+    }
+    static void TearDownTestSuite() {
+        program_.reset();
+        folder_.reset();
+        java_.reset();
+    }
+    void SetUp() override {
+        if (env(L"CW_JAVA_BRIDGE").empty()) GTEST_SKIP() << "no Java bridge was built";
+        ASSERT_TRUE(java_->ready()) << "the Java bridge could not be installed";
+        ASSERT_GT(port_, 0);
+        ASSERT_NE(program_->main_window(), nullptr) << "the main window never showed";
+        ASSERT_TRUE(program_->running());
+    }
+
+    static HWND main() { return program_->main_window(); }
+    static HWND control(std::string_view name) { return program_->control(table(), name); }
+    static std::wstring console() { return text_of(control(kConsoleBox)); }
+    static std::wstring status(int part) {
+        return program_->status_text(control(kStatusBar), part);
+    }
+    static bool enabled(std::string_view name) { return IsWindowEnabled(control(name)) != FALSE; }
+
+    static bool console_shows(std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {
+        return wait_for([&] { return contains(console(), gbk); }, timeout_ms);
+    }
+    static bool status_reads(std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {
+        return wait_for([&] { return status(kStatusPart) == to_wide(gbk); }, timeout_ms);
+    }
+    static bool buttons_read(bool start, bool stop) {
+        return wait_for(
+            [&] { return enabled(kStartButton) == start && enabled(kStopButton) == stop; },
+            kTimeoutMs);
+    }
+    static MessageBoxSeen answer_next(WPARAM button = IDOK) {
+        MessageBoxSeen box = program_->wait_message_box(kTimeoutMs);
+        if (box.hwnd) {
+            PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+            wait_for([&] { return !IsWindow(box.hwnd) || !IsWindowVisible(box.hwnd); }, kTimeoutMs);
+        }
+        return box;
+    }
+    static void choose(std::string_view menu, std::string_view entry) {
+        PostMessageW(main(), WM_COMMAND, MAKEWPARAM(menu_id(table(), menu, entry), 0), 0);
+    }
+    static void send_command(const std::wstring& text) {
+        ASSERT_TRUE(set_text_of(control(kCommandBox), text));
+        click(control(kSendButton));
+    }
+    // No bridge and no JVM of ours is left running.
+    static bool nothing_left_running() {
+        return wait_for(
+            [] {
+                return processes_named(L"javaw.exe") == 0 && host_processes_with(kServerJar) <= 0;
+            },
+            kTimeoutMs);
+    }
+
+    // One cycle: start, Running, a command answered, stop, Stopped.
+    static void start_command_stop() {
+        click(control(kStartButton));
+        ASSERT_TRUE(status_reads("服务器已开启", kServerStartMs)) << status_text();
+        send_command(L"list");
+        ASSERT_TRUE(console_shows("players online"));
+        click(control(kStopButton));
+        ASSERT_TRUE(status_reads("服务器已关闭")) << status_text();
+        ASSERT_TRUE(buttons_read(true, false));
+    }
+    // Every tenth cycle: a restart from the menu, then a forced close.
+    static void restart_then_force_close() {
+        click(control(kStartButton));
+        ASSERT_TRUE(status_reads("服务器已开启", kServerStartMs));
+        choose(kServerMenu, "重启服务器");
+        // The first server may still hold the port while the second one is launched: the launch
+        // then asks whether to end the holder, and the answer is yes.
+        ASSERT_TRUE(wait_for(
+            [] {
+                const MessageBoxSeen box = program_->wait_message_box(0);
+                if (box.hwnd) PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+                return status(kStatusPart) == to_wide("重启完成..");
+            },
+            kTimeoutMs))
+            << status_text();
+        // The first server stops while the second one starts on the same port; the second one
+        // then runs (or, when it came up before the first let go of the port, reports it).
+        ASSERT_TRUE(wait_for(
+            [] {
+                return status(kStatusPart) == to_wide("服务器已开启") ||
+                       status(kStatusPart) == to_wide("端口被占用，开服失败。请重启电脑重试");
+            },
+            kServerStartMs))
+            << status_text();
+        choose(kServerMenu, "强制性关闭服务器");
+        const MessageBoxSeen box = answer_next();
+        ASSERT_NE(box.hwnd, nullptr);
+        ASSERT_TRUE(buttons_read(true, false));
+        ASSERT_TRUE(nothing_left_running());
+    }
+    static std::string status_text() { return win32::to_gbk(status(kStatusPart)); }
+    // What tells the program's host process apart: the name of its own program folder.
+    static std::string program_marker() {
+        const std::wstring& path = folder_->path();
+        return win32::to_gbk(path.substr(path.find_last_of(L'\\') + 1));
+    }
+
+    static std::unique_ptr<TestJavaRuntime> java_;
+    static std::unique_ptr<ProgramFolder> folder_;
+    static std::unique_ptr<RemoteProgram> program_;
+    static std::vector<MessageBoxSeen> notices_;
+    static int port_;
+};
+
+std::unique_ptr<TestJavaRuntime> RealServer::java_;
+std::unique_ptr<ProgramFolder> RealServer::folder_;
+std::unique_ptr<RemoteProgram> RealServer::program_;
+std::vector<MessageBoxSeen> RealServer::notices_;
+int RealServer::port_ = -1;
+
+// The tests below follow one program through its life, in this order.
+
+TEST_F(RealServer, TheRegisteredRuntimeIsFoundAtStartUp) {
+    EXPECT_TRUE(notices_.empty());
+    EXPECT_EQ(text_of(control(kJavaBox)), java_->javaw());
+}
+
+TEST_F(RealServer, StartsAndShowsTheServersOwnConsole) {
+    click(control(kStartButton));
+    ASSERT_TRUE(status_reads("服务器已开启", kServerStartMs)) << status_text();
+    const std::wstring text = console();
+    EXPECT_EQ(text.rfind(to_wide("服务器正在开启...."), 0), 0u);
+    EXPECT_TRUE(contains(text, "已开服。用时：")) << win32::to_gbk(text);
+    EXPECT_TRUE(contains(text, "默认的游戏类型："));
+    EXPECT_TRUE(console_shows(">\r\n"));  // the prompt, broken onto its own line
+    // No address from the (dead) echo service: "服务器IP:" + "" + ":" + port.
+    EXPECT_TRUE(wait_for(
+        [] { return status(kAddressPart) == to_wide("服务器IP::" + std::to_string(port_)); },
+        kTimeoutMs))
+        << win32::to_gbk(status(kAddressPart));
+    EXPECT_TRUE(buttons_read(false, true));
+}
+
+TEST_F(RealServer, ACommandIsAnsweredByTheServer) {
+    send_command(L"list");
+    EXPECT_TRUE(console_shows("There are 0/20 players online"));
+    send_command(to_wide("say 你好"));
+    EXPECT_TRUE(console_shows("[Server] 你好"));  // GBK both ways through the bridge
+    click_tab(*program_, control(kTab), kConsolePageIndex);
+    screenshot(main(), L"real-server-console");
+}
+
+TEST_F(RealServer, StopEndsTheServerAndItsJvm) {
+    click(control(kStopButton));
+    EXPECT_TRUE(console_shows("Stopping server"));
+    EXPECT_TRUE(status_reads("服务器已关闭"));
+    EXPECT_TRUE(buttons_read(true, false));
+    EXPECT_TRUE(nothing_left_running());
+}
+
+TEST_F(RealServer, ForcedCloseEndsTheJvmToo) {
+    click(control(kStartButton));
+    ASSERT_TRUE(status_reads("服务器已开启", kServerStartMs));
+    choose(kServerMenu, "强制性关闭服务器");
+    const MessageBoxSeen box = answer_next();
+    EXPECT_EQ(box.text, to_wide("强制性关闭服务器成功"));
+    EXPECT_TRUE(buttons_read(true, false));
+    EXPECT_TRUE(status_reads("服务器已关闭"));
+    EXPECT_TRUE(nothing_left_running());
+}
+
+TEST_F(RealServer, APortHeldByAnotherProgramStopsTheStartWhenTheOperatorSaysNo) {
+    const HeldPort held(port_);
+    ASSERT_TRUE(held.held());
+    click(control(kStartButton));
+    const MessageBoxSeen question = answer_next(IDNO);
+    EXPECT_EQ(question.text, to_wide("发现服务器端口被占用，无法开服。是否结束占用端口的进程？"));
+    const MessageBoxSeen refusal = answer_next();
+    EXPECT_EQ(refusal.text, to_wide("服务器端口被占用，开服失败！"));
+    Sleep(500);
+    EXPECT_EQ(processes_named(L"javaw.exe"), 0);  // no server was started
+    click(control(kStopButton));                  // the start button disabled itself: reset
+    answer_next();  // "服务器未开启或正在开启，不能关服"
+    EXPECT_TRUE(buttons_read(true, false));
+}
+
+TEST_F(RealServer, SoakOfStartCommandStopCyclesLeavesNothingBehind) {
+    const char* requested = std::getenv("CW_SOAK_CYCLES");
+    const int cycles = requested && std::atoi(requested) > 0 ? std::atoi(requested) : 50;
+    ASSERT_NO_FATAL_FAILURE(start_command_stop());
+    // The program as the host sees it (Wine's own handle and thread counts of another process
+    // read zero): its threads and its open descriptors, pipes and files among them.
+    const std::string program = program_marker();
+    const HostCounts before = host_counts_of(program);
+    ASSERT_GT(before.threads, 0) << "the program's host process was not found";
+    for (int cycle = 2; cycle <= cycles; ++cycle) {
+        SCOPED_TRACE("cycle " + std::to_string(cycle));
+        ASSERT_NO_FATAL_FAILURE(start_command_stop());
+        if (cycle % 10 == 0) {
+            ASSERT_NO_FATAL_FAILURE(restart_then_force_close());
+        }
+    }
+    ASSERT_NO_FATAL_FAILURE(start_command_stop());  // the last run, whole in the console
+    EXPECT_TRUE(nothing_left_running());
+    // The program's background threads have ended and their pipes are closed.
+    wait_for([&] { return host_counts_of(program).threads <= before.threads; }, kTimeoutMs);
+    const HostCounts after = host_counts_of(program);
+    std::printf("soak: %d cycles; threads %d -> %d, open files %d -> %d\n", cycles, before.threads,
+                after.threads, before.files, after.files);
+    EXPECT_LE(after.threads, before.threads + 2);
+    EXPECT_LE(after.files, before.files + 5);
+    const std::wstring last = console();
+    EXPECT_EQ(last.rfind(to_wide("服务器正在开启...."), 0), 0u);
+    EXPECT_TRUE(contains(last, "已开服。用时："));
+    EXPECT_TRUE(contains(last, "players online"));
+    EXPECT_TRUE(contains(last, "Stopping server"));
+}
+
+TEST_F(RealServer, ClosingOnceStoppedEndsTheProgram) {
+    PostMessageW(main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program_->wait_exit(kTimeoutMs), 0);
+}
+
+}  // namespace
+}  // namespace cw::gui
