@@ -13,11 +13,16 @@ build/native/tests/cubeworks_bench "$@" || status=$?
 # the test child as its server: 5 MB as 100-byte lines (server-like output). The same bytes as one
 # endless line take many minutes under Wine: CUBEWORKS_BENCH_BURST=1 adds that run.
 if [ -x tests/gui/bench-console.sh ] && command -v wine >/dev/null 2>&1; then
+    . scripts/wine-env.sh
     echo
     echo "== Console throughput through the window (Wine) =="
     tests/gui/bench-console.sh lines 5000000 3 || status=1
     if [ "${CUBEWORKS_BENCH_BURST:-0}" = 1 ]; then
         tests/gui/bench-console.sh burst 5000000 1 || status=1
     fi
+    # ---- The real server behind the window, hundreds of cycles (CUBEWORKS_SOAK_CYCLES) ----
+    echo
+    echo "== Soak of the real server through the window (Wine) =="
+    tests/gui/soak-real-server.sh "${CUBEWORKS_SOAK_CYCLES:-300}" || status=1
 fi
 exit $status

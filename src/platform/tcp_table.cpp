@@ -55,6 +55,19 @@ bool parse_endpoint(std::string_view text, std::string& address, std::int32_t& p
     return true;
 }
 
+// The rows of a table GetExtendedTcpTable filled: a 32-bit row count, then rows of `row_size`
+// bytes. Only the whole rows the buffer really holds are read, whatever the count claims.
+template <class ReadRow>
+std::vector<TcpConnection> read_rows(const unsigned char* data, std::size_t size,
+                                     std::size_t row_size, ReadRow read_row) {
+    std::vector<TcpConnection> rows;
+    if (!data || size < 4) return rows;
+    const std::size_t count = std::min<std::size_t>(le32(data), (size - 4) / row_size);
+    rows.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) rows.push_back(read_row(data + 4 + row_size * k));
+    return rows;
+}
+
 std::vector<std::string_view> fields_of(std::string_view line) {
     std::vector<std::string_view> fields;
     std::size_t i = 0;
@@ -98,15 +111,7 @@ std::string ipv6_address(const unsigned char bytes[16]) {
 std::vector<TcpConnection> parse_tcp6_table(const unsigned char* data, std::size_t size) {
     // Rows of 56 bytes: local address (16), scope (4), port (4), remote address (16), scope
     // (4), port (4), state (4), owner (4).
-    std::vector<TcpConnection> rows;
-    constexpr std::size_t row_size = 56;
-    if (!data || size < 4) return rows;
-    std::size_t count = le32(data);
-    const std::size_t present = (size - 4) / row_size;
-    if (count > present) count = present;
-    rows.reserve(count);
-    for (std::size_t k = 0; k < count; ++k) {
-        const unsigned char* row = data + 4 + row_size * k;
+    return read_rows(data, size, 56, [](const unsigned char* row) {
         TcpConnection c;
         c.local_address = ipv6_address(row);
         c.local_port = port_of(row + 20);
@@ -114,21 +119,12 @@ std::vector<TcpConnection> parse_tcp6_table(const unsigned char* data, std::size
         c.remote_port = port_of(row + 44);
         c.tcp_state = static_cast<std::int32_t>(le32(row + 48));
         c.owner_pid = le32(row + 52);
-        rows.push_back(std::move(c));
-    }
-    return rows;
+        return c;
+    });
 }
 
 std::vector<TcpConnection> parse_tcp_table(const unsigned char* data, std::size_t size) {
-    std::vector<TcpConnection> rows;
-    constexpr std::size_t row_size = 24;
-    if (!data || size < 4) return rows;
-    std::size_t count = le32(data);
-    const std::size_t present = (size - 4) / row_size;
-    if (count > present) count = present;
-    rows.reserve(count);
-    for (std::size_t k = 0; k < count; ++k) {
-        const unsigned char* row = data + 4 + row_size * k;
+    return read_rows(data, size, 24, [](const unsigned char* row) {
         TcpConnection c;
         c.tcp_state = static_cast<std::int32_t>(le32(row));
         c.local_address = dotted_address(row + 4);
@@ -136,9 +132,8 @@ std::vector<TcpConnection> parse_tcp_table(const unsigned char* data, std::size_
         c.remote_address = dotted_address(row + 12);
         c.remote_port = port_of(row + 16);
         c.owner_pid = le32(row + 20);
-        rows.push_back(std::move(c));
-    }
-    return rows;
+        return c;
+    });
 }
 
 std::int32_t mib_state_of_linux(int linux_state) {

@@ -531,10 +531,9 @@ int entries_in(const std::string& folder) {
 
 }  // namespace
 
-int host_processes_with(std::string_view part) {
+std::vector<std::string> host_processes_with(std::string_view part) {
     bool visible = false;
-    const auto ids = host_processes(part, &visible);
-    return visible ? static_cast<int>(ids.size()) : -1;
+    return host_processes(part, &visible);
 }
 
 HostCounts host_counts_of(std::string_view part) {

@@ -122,9 +122,9 @@ class TestJavaRuntime {
 
 // Windows processes of this executable name (e.g. L"javaw.exe") in the Wine session.
 int processes_named(const wchar_t* exe);
-// Host processes whose command line holds `part`, read from the host's /proc through drive Z:
-// (-1 where there is no such view).
-int host_processes_with(std::string_view part);
+// The ids of the host's processes whose command line holds `part`, read from the host's /proc
+// through drive Z: (none where there is no such view).
+std::vector<std::string> host_processes_with(std::string_view part);
 // The threads and open files of the one host process whose command line holds `part` (under
 // Wine a Windows program is such a process; its pipes and files are open descriptors there);
 // -1 each when there is not exactly one.
