@@ -16,7 +16,7 @@
 #include <memory>
 #include <string>
 
-#include "remote_program.h"
+#include "server_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/win32/wide_text.h"
 
@@ -26,18 +26,8 @@ namespace {
 using namespace main_window;
 using win32::to_wide;
 
-constexpr DWORD kStartTimeoutMs = 60000;  // the program writes the server jar before it shows
-constexpr DWORD kServerStartMs = 60000;   // a JVM on a loaded machine
-constexpr DWORD kTimeoutMs = 15000;
+constexpr DWORD kServerStartMs = 60000;  // a JVM on a loaded machine
 constexpr std::string_view kServerJar = "Cubeworks-World.jar";
-
-const WindowSpec& table() {
-    return main_window_spec();
-}
-
-bool contains(const std::wstring& text, std::string_view gbk) {
-    return text.find(to_wide(gbk)) != std::wstring::npos;
-}
 
 // A listening socket of the test on a port, held until destroyed.
 class HeldPort {
@@ -64,68 +54,19 @@ class HeldPort {
     bool held_ = false;
 };
 
-class RealServer : public ::testing::Test {
+class RealServer : public ServerWindowSuite {
   protected:
     static void SetUpTestSuite() {
         if (env(L"CW_JAVA_BRIDGE").empty()) return;
         jvms_before_ = host_processes_with(kServerJar);
-        java_ = std::make_unique<TestJavaRuntime>(env(L"CW_JAVA_BRIDGE"));
-        folder_ = std::make_unique<ProgramFolder>();
-        port_ = prepare_server_port(*folder_);
-        use_dead_ip_echo();
-        program_ = std::make_unique<RemoteProgram>();
-        if (!java_->ready() || port_ < 0 || !program_->start(env(L"CW_PROGRAM"), folder_->path())) {
-            return;
-        }
-        program_->wait_main_window(table(), kStartTimeoutMs, &notices_);
+        start_program(env(L"CW_JAVA_BRIDGE"));
     }
-    static void TearDownTestSuite() {
-        program_.reset();
-        folder_.reset();
-        java_.reset();
-    }
+    static void TearDownTestSuite() { end_program(); }
     void SetUp() override {
         if (env(L"CW_JAVA_BRIDGE").empty()) GTEST_SKIP() << "no Java bridge was built";
-        ASSERT_TRUE(java_->ready()) << "the Java bridge could not be installed";
-        ASSERT_GT(port_, 0);
-        ASSERT_NE(program_->main_window(), nullptr) << "the main window never showed";
-        ASSERT_TRUE(program_->running());
+        ASSERT_NO_FATAL_FAILURE(expect_running_program());
     }
 
-    static HWND main() { return program_->main_window(); }
-    static HWND control(std::string_view name) { return program_->control(table(), name); }
-    static std::wstring console() { return text_of(control(kConsoleBox)); }
-    static std::wstring status(int part) {
-        return program_->status_text(control(kStatusBar), part);
-    }
-    static bool enabled(std::string_view name) { return IsWindowEnabled(control(name)) != FALSE; }
-
-    static bool console_shows(std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {
-        return wait_for([&] { return contains(console(), gbk); }, timeout_ms);
-    }
-    static bool status_reads(std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {
-        return wait_for([&] { return status(kStatusPart) == to_wide(gbk); }, timeout_ms);
-    }
-    static bool buttons_read(bool start, bool stop) {
-        return wait_for(
-            [&] { return enabled(kStartButton) == start && enabled(kStopButton) == stop; },
-            kTimeoutMs);
-    }
-    static MessageBoxSeen answer_next(WPARAM button = IDOK) {
-        MessageBoxSeen box = program_->wait_message_box(kTimeoutMs);
-        if (box.hwnd) {
-            PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-            wait_for([&] { return !IsWindow(box.hwnd) || !IsWindowVisible(box.hwnd); }, kTimeoutMs);
-        }
-        return box;
-    }
-    static void choose(std::string_view menu, std::string_view entry) {
-        PostMessageW(main(), WM_COMMAND, MAKEWPARAM(menu_id(table(), menu, entry), 0), 0);
-    }
-    static void send_command(const std::wstring& text) {
-        ASSERT_TRUE(set_text_of(control(kCommandBox), text));
-        click(control(kSendButton));
-    }
     // No bridge and no JVM of ours is left running (servers the machine ran before the tests
     // began are not ours).
     static bool nothing_left_running() {
@@ -148,18 +89,18 @@ class RealServer : public ::testing::Test {
     static void start_command_stop() {
         const DWORD clicked = GetTickCount();
         click(control(kStartButton));
-        ASSERT_TRUE(status_reads("服务器已开启", kServerStartMs)) << status_text();
+        ASSERT_TRUE(status_reads(kStatusPart, "服务器已开启", kServerStartMs)) << status_text();
         start_times_.push_back(GetTickCount() - clicked);
         send_command(L"list");
         ASSERT_TRUE(console_shows("players online"));
         click(control(kStopButton));
-        ASSERT_TRUE(status_reads("服务器已关闭")) << status_text();
+        ASSERT_TRUE(status_reads(kStatusPart, "服务器已关闭")) << status_text();
         ASSERT_TRUE(buttons_read(true, false));
     }
     // Every tenth cycle: a restart from the menu, then a forced close.
     static void restart_then_force_close() {
         click(control(kStartButton));
-        ASSERT_TRUE(status_reads("服务器已开启", kServerStartMs));
+        ASSERT_TRUE(status_reads(kStatusPart, "服务器已开启", kServerStartMs));
         choose(kServerMenu, "重启服务器");
         // The first server may still hold the port while the second one is launched: the launch
         // then asks whether to end the holder, and the answer is yes.
@@ -186,29 +127,15 @@ class RealServer : public ::testing::Test {
         ASSERT_TRUE(buttons_read(true, false));
         ASSERT_TRUE(nothing_left_running());
     }
-    static std::string status_text() { return win32::to_gbk(status(kStatusPart)); }
     // What tells the program's host process apart: the name of its own program folder.
     static std::string program_marker() {
         const std::wstring& path = folder_->path();
         return win32::to_gbk(path.substr(path.find_last_of(L'\\') + 1));
     }
 
-    static std::unique_ptr<TestJavaRuntime> java_;
-    static std::unique_ptr<ProgramFolder> folder_;
-    static std::unique_ptr<RemoteProgram> program_;
-    static std::vector<MessageBoxSeen> notices_;
-    static std::vector<DWORD> start_times_;
-    static std::vector<std::string> jvms_before_;
-    static int port_;
+    inline static std::vector<DWORD> start_times_;
+    inline static std::vector<std::string> jvms_before_;
 };
-
-std::unique_ptr<TestJavaRuntime> RealServer::java_;
-std::unique_ptr<ProgramFolder> RealServer::folder_;
-std::unique_ptr<RemoteProgram> RealServer::program_;
-std::vector<MessageBoxSeen> RealServer::notices_;
-std::vector<DWORD> RealServer::start_times_;
-std::vector<std::string> RealServer::jvms_before_;
-int RealServer::port_ = -1;
 
 // The tests below follow one program through its life, in this order.
 
@@ -219,7 +146,7 @@ TEST_F(RealServer, TheRegisteredRuntimeIsFoundAtStartUp) {
 
 TEST_F(RealServer, StartsAndShowsTheServersOwnConsole) {
     click(control(kStartButton));
-    ASSERT_TRUE(status_reads("服务器已开启", kServerStartMs)) << status_text();
+    ASSERT_TRUE(status_reads(kStatusPart, "服务器已开启", kServerStartMs)) << status_text();
     const std::wstring text = console();
     EXPECT_EQ(text.rfind(to_wide("服务器正在开启...."), 0), 0u);
     EXPECT_TRUE(contains(text, "已开服。用时：")) << win32::to_gbk(text);
@@ -245,19 +172,19 @@ TEST_F(RealServer, ACommandIsAnsweredByTheServer) {
 TEST_F(RealServer, StopEndsTheServerAndItsJvm) {
     click(control(kStopButton));
     EXPECT_TRUE(console_shows("Stopping server"));
-    EXPECT_TRUE(status_reads("服务器已关闭"));
+    EXPECT_TRUE(status_reads(kStatusPart, "服务器已关闭"));
     EXPECT_TRUE(buttons_read(true, false));
     EXPECT_TRUE(nothing_left_running());
 }
 
 TEST_F(RealServer, ForcedCloseEndsTheJvmToo) {
     click(control(kStartButton));
-    ASSERT_TRUE(status_reads("服务器已开启", kServerStartMs));
+    ASSERT_TRUE(status_reads(kStatusPart, "服务器已开启", kServerStartMs));
     choose(kServerMenu, "强制性关闭服务器");
     const MessageBoxSeen box = answer_next();
     EXPECT_EQ(box.text, to_wide("强制性关闭服务器成功"));
     EXPECT_TRUE(buttons_read(true, false));
-    EXPECT_TRUE(status_reads("服务器已关闭"));
+    EXPECT_TRUE(status_reads(kStatusPart, "服务器已关闭"));
     EXPECT_TRUE(nothing_left_running());
 }
 

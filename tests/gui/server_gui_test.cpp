@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "remote_program.h"
+#include "server_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/win32/wide_text.h"
 
@@ -20,92 +20,22 @@ namespace {
 
 using win32::to_wide;
 
-constexpr DWORD kStartTimeoutMs = 60000;  // writes the 19 MB server jar before it shows
-constexpr DWORD kTimeoutMs = 10000;
 constexpr int kConsolePage = 1;
 constexpr int kAddressPart = 0;
 constexpr int kStatusPart = 1;
 
-const WindowSpec& table() {
-    return main_window_spec();
-}
-
-bool contains(const std::wstring& text, std::string_view gbk) {
-    return text.find(to_wide(gbk)) != std::wstring::npos;
-}
-
-class RunningServer : public ::testing::Test {
+class RunningServer : public ServerWindowSuite {
   protected:
-    static void SetUpTestSuite() {
-        java_ = std::make_unique<TestJavaRuntime>(env(L"CW_TEST_CHILD"));
-        folder_ = std::make_unique<ProgramFolder>();
-        port_ = prepare_server_port(*folder_);
-        use_dead_ip_echo();
-        program_ = std::make_unique<RemoteProgram>();
-        if (!java_->ready() || port_ < 0 || !program_->start(env(L"CW_PROGRAM"), folder_->path())) {
-            return;
-        }
-        program_->wait_main_window(table(), kStartTimeoutMs, &notices_);
-    }
-    static void TearDownTestSuite() {
-        program_.reset();  // ends the program (and with it its child) when a test left it running
-        folder_.reset();
-        java_.reset();
-    }
-    void SetUp() override {
-        ASSERT_TRUE(java_->ready()) << "CW_TEST_CHILD missing or not copied";
-        ASSERT_GT(port_, 0) << "no settings file with a free server port";
-        ASSERT_NE(program_->main_window(), nullptr) << "the main window never showed";
-        ASSERT_TRUE(program_->running());
-    }
+    static void SetUpTestSuite() { start_program(env(L"CW_TEST_CHILD")); }
+    static void TearDownTestSuite() { end_program(); }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(expect_running_program()); }
 
-    static HWND main() { return program_->main_window(); }
-    static HWND control(std::string_view name) { return program_->control(table(), name); }
-    static std::wstring console() { return text_of(control("编辑框_回显文本")); }
-    static std::wstring status(int part) { return program_->status_text(control("状态条1"), part); }
-    static bool enabled(std::string_view name) { return IsWindowEnabled(control(name)) != FALSE; }
-
-    static bool console_shows(std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {
-        return wait_for([&] { return contains(console(), gbk); }, timeout_ms);
-    }
-    static bool status_reads(int part, std::string_view gbk, DWORD timeout_ms = kTimeoutMs) {
-        return wait_for([&] { return status(part) == to_wide(gbk); }, timeout_ms);
-    }
-    static bool buttons_read(bool start, bool stop) {
-        return wait_for([&] { return enabled("按钮1") == start && enabled("按钮2") == stop; },
-                        kTimeoutMs);
-    }
-    // The message box the last action brought up, answered with OK.
-    static MessageBoxSeen answer_next_message() {
-        MessageBoxSeen box = program_->wait_message_box(kTimeoutMs);
-        if (box.hwnd) {
-            answer_ok(box.hwnd);
-            wait_for([&] { return !IsWindow(box.hwnd) || !IsWindowVisible(box.hwnd); }, kTimeoutMs);
-        }
-        return box;
-    }
     // Clicks the start button and waits until the server has reported itself started.
     static void start_server() {
         click(control("按钮1"));
         ASSERT_TRUE(status_reads(kStatusPart, "服务器已开启"));
     }
-    static void send_command(const std::wstring& text) {
-        ASSERT_TRUE(set_text_of(control("编辑框2"), text));
-        click(control("按钮3"));
-    }
-
-    static std::unique_ptr<TestJavaRuntime> java_;
-    static std::unique_ptr<ProgramFolder> folder_;
-    static std::unique_ptr<RemoteProgram> program_;
-    static std::vector<MessageBoxSeen> notices_;
-    static int port_;
 };
-
-std::unique_ptr<TestJavaRuntime> RunningServer::java_;
-std::unique_ptr<ProgramFolder> RunningServer::folder_;
-std::unique_ptr<RemoteProgram> RunningServer::program_;
-std::vector<MessageBoxSeen> RunningServer::notices_;
-int RunningServer::port_ = -1;
 
 // The tests below follow one server through its life, in this order.
 
@@ -142,7 +72,7 @@ TEST_F(RunningServer, StartShowsTheConsolePageAndTheServersOutputAsItComes) {
 
 TEST_F(RunningServer, ClosingIsRefusedWhileTheServerRuns) {
     PostMessageW(main(), WM_CLOSE, 0, 0);
-    const MessageBoxSeen box = answer_next_message();
+    const MessageBoxSeen box = answer_next();
     ASSERT_NE(box.hwnd, nullptr);
     EXPECT_EQ(box.title, to_wide("信息："));
     EXPECT_EQ(box.text, to_wide("请关闭服务器！！"));
@@ -171,7 +101,7 @@ TEST_F(RunningServer, StopButtonStopsTheServerAndResetsTheButtons) {
     // Nothing left to force closed.
     const int force = menu_id(table(), "服务器管理", "强制性关闭服务器");
     PostMessageW(main(), WM_COMMAND, MAKEWPARAM(force, 0), 0);
-    EXPECT_EQ(answer_next_message().text, to_wide("服务器不存在无需强制性关闭"));
+    EXPECT_EQ(answer_next().text, to_wide("服务器不存在无需强制性关闭"));
 }
 
 TEST_F(RunningServer, ForcedCloseEndsASecondServerAndEmptiesTheConsole) {
@@ -183,7 +113,7 @@ TEST_F(RunningServer, ForcedCloseEndsASecondServerAndEmptiesTheConsole) {
 
     const int force = menu_id(table(), "服务器管理", "强制性关闭服务器");
     PostMessageW(main(), WM_COMMAND, MAKEWPARAM(force, 0), 0);
-    const MessageBoxSeen box = answer_next_message();
+    const MessageBoxSeen box = answer_next();
     EXPECT_EQ(box.title, to_wide("信息："));
     EXPECT_EQ(box.text, to_wide("强制性关闭服务器成功"));
     EXPECT_TRUE(buttons_read(true, false));
