@@ -11,6 +11,8 @@
 #include "app/later_hooks.h"
 #include "app/main_window_events.h"
 #include "app/main_window_handlers.h"
+#include "app/plugin_handlers.h"
+#include "app/settings_handlers.h"
 #include "app/startup.h"
 #include "support/fake_platform.h"
 #include "support/headless_ui.h"
