@@ -116,6 +116,14 @@ std::string bmp_picture(int width, int height) {
     return bmp;
 }
 
+std::string gif_picture() {
+    static const char kGif[] =
+        "\x47\x49\x46\x38\x39\x61\x08\x00\x08\x00\xF0\x00\x00\xC8\x00\x37\x37\x00\xC8\x21"
+        "\xF9\x04\x00\x00\x00\x00\x00\x2C\x00\x00\x00\x00\x08\x00\x08\x00\x00\x02\x0D\x84"
+        "\x8F\xA9\x19\xD6\xD0\x82\x84\xB2\xDA\x8B\x6F\x01\x00\x3B";
+    return std::string(kGif, sizeof kGif - 1);
+}
+
 #ifdef _WIN32
 std::string encoded_picture(int width, int height, const wchar_t* mime) {
     namespace gp = Gdiplus::DllExports;

@@ -9,9 +9,12 @@ namespace cw::test {
 std::string png_picture(int width, int height);
 // A 24-bit bottom-up BMP of the same gradient.
 std::string bmp_picture(int width, int height);
+// An 8 x 8 GIF of two colours (made once with an image tool; the system's own GIF encoder is
+// not reliable everywhere it runs).
+std::string gif_picture();
 
 #ifdef _WIN32
-// The BMP picture re-encoded by the system's encoder of `mime` ("image/jpeg", "image/gif",
+// The BMP picture re-encoded by the system's encoder of `mime` ("image/jpeg",
 // "image/png"); empty on failure.
 std::string encoded_picture(int width, int height, const wchar_t* mime);
 #endif
