@@ -386,8 +386,11 @@ bool write_file(const std::wstring& path, const std::string& bytes) {
 }
 
 TEST_F(FirstStart, InstallThroughTheOpenFileDialogCopiesTheJarAndListsIt) {
+    // An ASCII name: the program's file functions take the system's code page, which under
+    // the test session's locale is not the Chinese one.
     ProgramFolder downloads;
-    const std::wstring source = downloads.path() + L"\\" + to_wide("插件甲") + L".jar";
+    const std::wstring source = downloads.path() + L"\\my.plugins\\PluginA.jar";
+    ASSERT_TRUE(CreateDirectoryW((downloads.path() + L"\\my.plugins").c_str(), nullptr));
     ASSERT_TRUE(write_file(source, "a plugin jar"));
     click_tab(*program_, control(main_window::kTab), 2);
     click(control("按钮9"));
@@ -397,12 +400,12 @@ TEST_F(FirstStart, InstallThroughTheOpenFileDialogCopiesTheJarAndListsIt) {
     const MessageBoxSeen box = answer_next_message();
     EXPECT_EQ(box.title, to_wide("信息："));
     EXPECT_EQ(box.text, to_wide("安装成功!"));
-    EXPECT_EQ(folder_->file("\\Cubeworks-Admin\\plugins\\插件甲.jar"), "a plugin jar");
+    EXPECT_EQ(folder_->file("\\Cubeworks-Admin\\plugins\\PluginA.jar"), "a plugin jar");
     const HWND list = control("超级列表框_插件");
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
     std::set<std::wstring> rows = {program_->list_item_text(list, 0),
                                    program_->list_item_text(list, 1)};
-    EXPECT_EQ(rows, (std::set<std::wstring>{L"Cubeworks-rs", to_wide("插件甲")}));
+    EXPECT_EQ(rows, (std::set<std::wstring>{L"Cubeworks-rs", L"PluginA"}));
     screenshot(main(), L"page3-plugins-installed");
     EXPECT_EQ(program_->wait_message_box(300).hwnd, nullptr);  // stopped: no restart hint
     click_tab(*program_, control(main_window::kTab), 0);
@@ -437,6 +440,7 @@ TEST_F(FirstStart, SaveRefusesANegativeMemoryValueAndWritesNothing) {
 }
 
 TEST_F(FirstStart, SaveWritesTheLauncherSettingsAndHidesTheServerSettings) {
+    click_tab(*program_, control(main_window::kTab), 0);
     click(control("按钮7"));
     const HWND group = control("分组框4");
     ASSERT_TRUE(wait_for([&] { return IsWindowVisible(group) != FALSE; }, kTimeoutMs));
