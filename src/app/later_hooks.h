@@ -9,23 +9,12 @@ namespace cw {
 void load_skin_library();
 void apply_skin(AppState& app);
 
-// Plugins.
-void refresh_plugin_list(AppState& app);
-void install_plugin_button(AppState& app);
-void install_plugin_menu(AppState& app);
-void install_plugin_tray(AppState& app);
-void delete_plugin_button(AppState& app);
-void delete_plugin_menu(AppState& app);
-void toggle_protection_mode(AppState& app);
-
 // Network and test mode.
 void start_test_mode(AppState& app);
 void copy_lan_address(AppState& app);
 
-// CPU load bar, settings, icon.
+// CPU load bar.
 void update_cpu_load(AppState& app);
-void save_settings_clicked(AppState& app);
-void set_server_icon(AppState& app);
 
 // Secondary windows.
 void open_about_window(AppState& app);

@@ -4,6 +4,8 @@
 
 #include "app/later_hooks.h"
 #include "app/main_window_handlers.h"
+#include "app/plugin_handlers.h"
+#include "app/settings_handlers.h"
 #include "app/startup.h"
 #include "ui/main_window_controls.h"
 

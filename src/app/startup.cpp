@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
 #include "app/later_hooks.h"
+#include "app/plugin_handlers.h"
 #include "config/java_detection.h"
+#include "config/launcher_settings.h"
 #include "config/properties.h"
 #include "config/workspace.h"
 #include "payload/payload.h"
@@ -23,6 +25,8 @@ void on_main_window_created(AppState& app) {
     fs::write_whole_file(owned_path(dir, kCompanionJarPath),
                          payload::as_text(payload::companion_jar()));
     app.properties_text = load_server_settings(dir, app.ui);
+    // The maximum memory saved in an earlier run holds again for this one.
+    restore_saved_max_memory(dir, app.ui, app.session.memory_mb);
     app.ui.set_text(main_window::kLanAddressLabel, app.platform.lan_address());
     fs::create_folder(owned_path(dir, kWorkspaceRoot));
     // A server jar held open by a server of an earlier run stays as it was; the start goes on.

@@ -1,6 +1,7 @@
 #pragma once
 // Files and folders. Paths are the program's own Windows-style text (backslashes, GBK); the
 // posix side reads every backslash as a slash so the same paths work in native tests.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,15 @@ bool write_whole_file(const std::string& path, std::string_view bytes);
 // The whole file as bytes; a missing or unreadable file reads as zero bytes.
 std::string read_whole_file(const std::string& path);
 
+// The whole file as bytes, or nothing when it cannot be opened or read to its end (a missing
+// file or a folder included): unlike read_whole_file, an empty file and a failure differ.
+std::optional<std::string> read_file(const std::string& path);
+
+// Puts `bytes` in place of the file `path` in one step: they are written to a new file beside it
+// first, which then replaces the old one. On failure the old file stays as it was (a file held
+// open by another process included) and the new one is gone. Never creates a missing folder.
+bool replace_file(const std::string& path, std::string_view bytes);
+
 // True for a file or a folder of that name.
 bool file_exists(const std::string& path);
 
@@ -25,6 +35,16 @@ bool copy_file(const std::string& from, const std::string& to, bool fail_if_exis
 
 // Names (not paths) of the entries of `folder` that match a wildcard such as "*.jar".
 std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern);
+
+// Names of the files of `folder` that match a wildcard such as "*.jar", folders left out, in the
+// order the file system returns them.
+std::vector<std::string> list_files(const std::string& folder, std::string_view pattern);
+
+// Removes the folder `path` with everything in it. A link or junction inside it, or the folder
+// itself being one, is removed as a link: what it points to is never entered. True when no folder
+// of that name is left (one that never existed included); a file of that name is not touched and
+// gives false.
+bool remove_folder_tree(const std::string& path);
 
 // Full path of the running executable.
 std::string executable_path();

@@ -14,7 +14,7 @@ enum class MessageIcon { None, Question, Error, Warning, Information };
 enum class MessageAnswer { Ok, Yes, No };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     virtual MessageAnswer message_box(std::string_view text,
@@ -25,6 +25,9 @@ public:
     // Shows the named file dialog of a window ("open" dialogs); the chosen file's full path,
     // or nothing when the operator cancelled.
     virtual std::optional<std::string> choose_file(std::string_view dialog_name) = 0;
+    // The same dialog in its save form: the file need not exist, and choosing an existing one
+    // asks nothing.
+    virtual std::optional<std::string> choose_save_file(std::string_view dialog_name) = 0;
 };
 
 }  // namespace cw

@@ -16,7 +16,9 @@
 #include "config/properties.h"
 #include "config/workspace.h"
 #include "payload/payload.h"
+#include "platform/picture.h"
 #include "remote_program.h"
+#include "support/test_pictures.h"
 #include "ui/main_window_layout.h"
 #include "ui/win32/layout_window.h"
 #include "ui/win32/wide_text.h"
@@ -227,7 +229,10 @@ TEST_F(FirstStart, TabsListStatusBarProgressAndConsole) {
     int width = 0;
     EXPECT_EQ(program_->list_column(list, 0, &width), to_wide("插件名称"));
     EXPECT_EQ(width, 300);
-    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+    // The start-up ends with the plugin list: the companion plugin it has just deployed.
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(program_->list_item_text(list, 0), L"Cubeworks-rs");
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), -1);
 
     const HWND bar = control("状态条1");
     EXPECT_EQ(program_->status_parts(bar), (std::vector<int>{130, -1}));
@@ -316,11 +321,11 @@ TEST_F(FirstStart, TabsSwitchPagesWhenClicked) {
     }
 }
 
-TEST_F(FirstStart, RightClickOnTheEmptyPluginListPopsUpThePluginMenu) {
+TEST_F(FirstStart, RightClickBelowThePluginRowsPopsUpThePluginMenu) {
     click_tab(*program_, control(main_window::kTab), 2);
     const HWND list = control("超级列表框_插件");
     ASSERT_TRUE(wait_for([&] { return IsWindowVisible(list) != FALSE; }, kTimeoutMs));
-    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
     RECT rc{};
     GetWindowRect(list, &rc);
     const POINT at{rc.left + 60, rc.top + 100};
@@ -368,6 +373,110 @@ TEST_F(FirstStart, MoreSettingsShowsTheServerSettingsGroup) {
     // It lies over the controls beneath it.
     EXPECT_EQ(ChildWindowFromPointEx(GetParent(group), POINT{30, 110}, CWP_SKIPINVISIBLE), group);
     screenshot(main(), L"page1-more-settings");
+}
+
+bool write_file(const std::wstring& path, const std::string& bytes) {
+    const HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+    return written == bytes.size();
+}
+
+TEST_F(FirstStart, InstallThroughTheOpenFileDialogCopiesTheJarAndListsIt) {
+    // An ASCII name: the program's file functions take the system's code page, which under
+    // the test session's locale is not the Chinese one.
+    ProgramFolder downloads;
+    const std::wstring source = downloads.path() + L"\\my.plugins\\PluginA.jar";
+    ASSERT_TRUE(CreateDirectoryW((downloads.path() + L"\\my.plugins").c_str(), nullptr));
+    ASSERT_TRUE(write_file(source, "a plugin jar"));
+    click_tab(*program_, control(main_window::kTab), 2);
+    click(control("按钮9"));
+    const HWND dialog = program_->wait_file_dialog(kTimeoutMs);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(choose_in_file_dialog(dialog, source, kTimeoutMs));
+    const MessageBoxSeen box = answer_next_message();
+    EXPECT_EQ(box.title, to_wide("信息："));
+    EXPECT_EQ(box.text, to_wide("安装成功!"));
+    EXPECT_EQ(folder_->file("\\Cubeworks-Admin\\plugins\\PluginA.jar"), "a plugin jar");
+    const HWND list = control("超级列表框_插件");
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    std::set<std::wstring> rows = {program_->list_item_text(list, 0),
+                                   program_->list_item_text(list, 1)};
+    EXPECT_EQ(rows, (std::set<std::wstring>{L"Cubeworks-rs", L"PluginA"}));
+    screenshot(main(), L"page3-plugins-installed");
+    EXPECT_EQ(program_->wait_message_box(300).hwnd, nullptr);  // stopped: no restart hint
+    click_tab(*program_, control(main_window::kTab), 0);
+}
+
+TEST_F(FirstStart, ProtectionModeWritesAndRemovesTheAntiAttackJar) {
+    click(control("选择框1"));
+    MessageBoxSeen box = answer_next_message();
+    EXPECT_EQ(box.title, to_wide("服务器娘提示："));
+    EXPECT_EQ(box.text, to_wide("开启成功[现在服务器已经进入保护模式啦],重启服务器后进入保护模式"));
+    const auto carried = payload::as_text(payload::banattack_jar());
+    EXPECT_TRUE(folder_->file(kBanAttackJarPath) == carried);
+    EXPECT_EQ(SendMessageW(control("选择框1"), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    click(control("选择框1"));
+    box = answer_next_message();
+    EXPECT_EQ(box.title, to_wide("信息："));
+    EXPECT_EQ(box.text, to_wide("关闭成功，请重启服务器"));
+    EXPECT_TRUE(wait_for([] { return folder_->file(kBanAttackJarPath).empty(); }, kTimeoutMs));
+    EXPECT_EQ(SendMessageW(control("选择框1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(FirstStart, SaveRefusesANegativeMemoryValueAndWritesNothing) {
+    ASSERT_TRUE(set_text_of(control("编辑框4"), L"-1"));
+    click(control("按钮8"));
+    const MessageBoxSeen box = answer_next_message();
+    EXPECT_EQ(box.title, to_wide("信息："));
+    EXPECT_EQ(box.text, to_wide("内存设置不能为负数！"));
+    Sleep(300);
+    EXPECT_EQ(folder_->file("\\data\\config.ini"), "");
+    ASSERT_TRUE(set_text_of(control("编辑框4"), L"504"));
+}
+
+TEST_F(FirstStart, SaveWritesTheLauncherSettingsAndHidesTheServerSettings) {
+    click_tab(*program_, control(main_window::kTab), 0);
+    click(control("按钮7"));
+    const HWND group = control("分组框4");
+    ASSERT_TRUE(wait_for([&] { return IsWindowVisible(group) != FALSE; }, kTimeoutMs));
+    ASSERT_TRUE(set_text_of(control("编辑框_最大内存"), L"2048"));
+    click(control("按钮8"));
+    const MessageBoxSeen box = answer_next_message();
+    EXPECT_EQ(box.title, to_wide("温馨提示："));
+    EXPECT_EQ(box.text, to_wide("服务器重启后有效"));
+    EXPECT_EQ(folder_->file("\\data\\config.ini"), "[Memory]\r\nMax=2048\r\n");
+    EXPECT_FALSE(IsWindowVisible(group));
+    screenshot(main(), L"page1-after-save");
+}
+
+TEST_F(FirstStart, TheIconFromA128PngOrAJpegIsWrittenAsA64By64Png) {
+    ProgramFolder pictures;
+    const std::pair<const wchar_t*, std::string> sources[] = {
+        {L"\\big.png", test::png_picture(128, 128)},
+        {L"\\photo.jpg", test::encoded_picture(128, 128, L"image/jpeg")},
+    };
+    const int set_icon = menu_id("服务器管理>设置服务器图标", "设置图标");
+    ASSERT_GE(set_icon, 0);
+    for (const auto& [name, bytes] : sources) {
+        SCOPED_TRACE(std::string(name, name + wcslen(name)));
+        ASSERT_FALSE(bytes.empty());
+        const std::wstring path = pictures.path() + name;
+        ASSERT_TRUE(write_file(path, bytes));
+        DeleteFileW((folder_->path() + L"\\Cubeworks-Admin\\server-icon.png").c_str());
+        PostMessageW(main(), WM_COMMAND, MAKEWPARAM(set_icon, 0), 0);
+        const HWND dialog = program_->wait_file_dialog(kTimeoutMs);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(choose_in_file_dialog(dialog, path, kTimeoutMs));
+        const MessageBoxSeen box = answer_next_message();
+        EXPECT_EQ(box.text, to_wide("设置成功"));
+        const std::string icon = folder_->file(kServerIconPath);
+        EXPECT_EQ(picture::png_size(icon), (picture::Size{64, 64})) << icon.size();
+    }
 }
 
 TEST_F(FirstStart, DeploysTheWorkspace) {

@@ -259,6 +259,41 @@ MessageBoxSeen RemoteProgram::wait_message_box(DWORD timeout_ms) const {
     return seen;
 }
 
+namespace {
+
+// The name box of a file dialog: the combo box of the Explorer-style dialog, or the edit box of
+// the older one.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
+
+HWND file_name_box(HWND dialog) {
+    const HWND combo = GetDlgItem(dialog, kFileNameCombo);
+    return combo ? combo : GetDlgItem(dialog, kFileNameEdit);
+}
+
+}  // namespace
+
+HWND RemoteProgram::wait_file_dialog(DWORD timeout_ms) const {
+    HWND found = nullptr;
+    wait_for(
+        [&] {
+            for (HWND h : top_windows(pid_, L"#32770")) {
+                if (file_name_box(h)) found = h;
+            }
+            return found != nullptr;
+        },
+        timeout_ms);
+    return found;
+}
+
+bool choose_in_file_dialog(HWND dialog, const std::wstring& path, DWORD timeout_ms) {
+    Sleep(200);  // the dialog fills its boxes after it shows
+    const HWND name = file_name_box(dialog);
+    if (!name || !set_text_of(name, path)) return false;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return wait_for([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, timeout_ms);
+}
+
 std::vector<HWND> RemoteProgram::popup_menus() const {
     return top_windows(pid_, L"#32768");
 }
@@ -287,6 +322,18 @@ std::wstring RemoteProgram::list_column(HWND list, int index, int* width) const 
     block.read(0, &col, sizeof col);
     if (width) *width = col.cx;
     return block.read_text(sizeof col, kChars);
+}
+
+std::wstring RemoteProgram::list_item_text(HWND list, int row) const {
+    constexpr std::size_t kChars = 256;
+    RemoteBlock block(process_, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+    LVITEMW item{};
+    item.iSubItem = 0;
+    item.pszText = reinterpret_cast<wchar_t*>(block.at(sizeof item));
+    item.cchTextMax = kChars;
+    block.write(0, &item, sizeof item);
+    send(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), block.lparam());
+    return block.read_text(sizeof item, kChars);
 }
 
 std::vector<int> RemoteProgram::status_parts(HWND bar) const {

@@ -55,6 +55,9 @@ class RemoteProgram {
 
     // The first visible message box of the program within the time-out.
     MessageBoxSeen wait_message_box(DWORD timeout_ms) const;
+    // The program's visible file dialog (open or save form) within the time-out; nullptr when
+    // none showed.
+    HWND wait_file_dialog(DWORD timeout_ms) const;
     // Visible pop-up menu windows of the program.
     std::vector<HWND> popup_menus() const;
 
@@ -62,6 +65,7 @@ class RemoteProgram {
     // text pointer, or plain buffers.
     std::wstring tab_caption(HWND tab, int index) const;
     std::wstring list_column(HWND list, int index, int* width) const;
+    std::wstring list_item_text(HWND list, int row) const;
     std::vector<int> status_parts(HWND bar) const;
     std::wstring status_text(HWND bar, int part) const;
     RECT tab_item_rect(HWND tab, int index) const;
@@ -80,6 +84,9 @@ std::vector<std::wstring> combo_items(HWND combo);
 // A window's rectangle in the client coordinates of `frame`.
 RECT rect_in(HWND hwnd, HWND frame);
 void answer_ok(HWND box);
+// Types `path` into a file dialog's name box and confirms it as OK would; true once the dialog
+// has gone.
+bool choose_in_file_dialog(HWND dialog, const std::wstring& path, DWORD timeout_ms);
 // Clicks the tab of `tab` at `index` as the mouse would.
 void click_tab(const RemoteProgram& program, HWND tab, int index);
 

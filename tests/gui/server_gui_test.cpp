@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "config/workspace.h"
+#include "remote_program.h"
 #include "server_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/win32/wide_text.h"
@@ -42,6 +44,14 @@ class RunningServer : public ServerWindowSuite {
 TEST_F(RunningServer, TheJavaPathIsTheRegisteredRuntimesJavaw) {
     EXPECT_TRUE(notices_.empty());
     EXPECT_EQ(text_of(control("编辑框_java")), java_->javaw());
+}
+
+TEST_F(RunningServer, TheSavedMaximumMemoryIsForTheNextLaunch) {
+    ASSERT_TRUE(set_text_of(control("编辑框_最大内存"), L"2048"));
+    click(control("按钮8"));
+    const MessageBoxSeen box = answer_next();
+    EXPECT_EQ(box.title, to_wide("温馨提示："));
+    EXPECT_EQ(box.text, to_wide("服务器重启后有效"));
 }
 
 TEST_F(RunningServer, StartShowsTheConsolePageAndTheServersOutputAsItComes) {
@@ -90,6 +100,19 @@ TEST_F(RunningServer, TypedCommandsReachTheServerAsGbkAndTheInputEmpties) {
     EXPECT_EQ(text_of(control("编辑框2")), L"");
     EXPECT_FALSE(contains(console(), "Unknown command"));
     screenshot(main(), L"page2-console-running");
+}
+
+TEST_F(RunningServer, TheLaunchCarriedTheSavedHeapOption) {
+    send_command(L"args");
+    EXPECT_TRUE(console_shows("[-Xmx2048M]\r\n"));
+}
+
+TEST_F(RunningServer, PluginsCannotBeDeletedWhileTheServerRuns) {
+    click(control("按钮10"));
+    const MessageBoxSeen box = answer_next();
+    EXPECT_EQ(box.title, to_wide("信息："));
+    EXPECT_EQ(box.text, to_wide("开服状态下无法删除插件！"));
+    EXPECT_FALSE(folder_->file(kCompanionJarPath).empty());
 }
 
 TEST_F(RunningServer, StopButtonStopsTheServerAndResetsTheButtons) {

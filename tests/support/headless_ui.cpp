@@ -239,12 +239,26 @@ MessageAnswer HeadlessUi::message_box(std::string_view text, std::string_view ti
 }
 
 std::optional<std::string> HeadlessUi::choose_file(std::string_view dialog_name) {
+    return next_file(dialog_name, false);
+}
+
+std::optional<std::string> HeadlessUi::choose_save_file(std::string_view dialog_name) {
+    return next_file(dialog_name, true);
+}
+
+std::optional<std::string> HeadlessUi::next_file(std::string_view dialog_name, bool save) {
     std::lock_guard lock(mutex_);
     at(dialog_name);
+    file_dialogs_.push_back(std::string(dialog_name) + (save ? ":save" : ""));
     if (files_.empty()) return std::nullopt;
     auto chosen = files_.front();
     files_.pop_front();
     return chosen;
+}
+
+std::vector<std::string> HeadlessUi::file_dialogs() {
+    std::lock_guard lock(mutex_);
+    return file_dialogs_;
 }
 
 void HeadlessUi::script_answer(MessageAnswer answer) {

@@ -61,11 +61,14 @@ class HeadlessUi : public Controls, public Dialogs {
     MessageAnswer message_box(std::string_view text, std::string_view title, MessageButtons buttons,
                               MessageIcon icon) override;
     std::optional<std::string> choose_file(std::string_view dialog_name) override;
+    std::optional<std::string> choose_save_file(std::string_view dialog_name) override;
 
     // Test script and records.
     void script_answer(MessageAnswer answer);             // next Yes/No question
     void script_file(std::optional<std::string> chosen);  // next file dialog
-    void select_row(std::string_view name, int row);      // the operator's click
+    // The file dialogs shown, in order: "name" for the open form, "name:save" for the save form.
+    std::vector<std::string> file_dialogs();
+    void select_row(std::string_view name, int row);  // the operator's click
     std::vector<RecordedMessage> messages();
     void clear_messages();
     std::vector<std::string> popups();  // menus popped up, in order
@@ -100,6 +103,8 @@ class HeadlessUi : public Controls, public Dialogs {
     std::deque<std::optional<std::string>> files_;
     std::vector<RecordedMessage> messages_;
     std::vector<std::string> popups_;
+    std::vector<std::string> file_dialogs_;
+    std::optional<std::string> next_file(std::string_view dialog_name, bool save);
 };
 
 }  // namespace cw

@@ -11,6 +11,8 @@
 #include "app/later_hooks.h"
 #include "app/main_window_events.h"
 #include "app/main_window_handlers.h"
+#include "app/plugin_handlers.h"
+#include "app/settings_handlers.h"
 #include "app/startup.h"
 #include "support/fake_platform.h"
 #include "support/headless_ui.h"
@@ -174,6 +176,8 @@ TEST(MainWindowEvents, BindsTheRightHandlers) {
     EXPECT_EQ(handler("菜单>插件", "安装", E::MenuChosen), &install_plugin_tray);
     EXPECT_EQ(handler(main_window::kPluginMenu, "安装", E::MenuChosen), &install_plugin_menu);
     EXPECT_EQ(handler(main_window::kPluginMenu, "删除", E::MenuChosen), &delete_plugin_menu);
+    EXPECT_EQ(handler(main_window::kPluginMenu, "刷新", E::MenuChosen), &refresh_plugin_list);
+    EXPECT_EQ(handler("服务器管理>设置服务器图标", "设置图标", E::MenuChosen), &set_server_icon);
 }
 
 TEST(StrictHeadlessUi, ANameTheWindowDoesNotHaveFailsTheTest) {

@@ -486,7 +486,15 @@ MessageAnswer Win32Ui::message_box(std::string_view text, std::string_view title
 }
 
 std::optional<std::string> Win32Ui::choose_file(std::string_view dialog_name) {
-    return read([this, n = std::string(dialog_name)]() -> std::optional<std::string> {
+    return show_file_dialog(dialog_name, false);
+}
+
+std::optional<std::string> Win32Ui::choose_save_file(std::string_view dialog_name) {
+    return show_file_dialog(dialog_name, true);
+}
+
+std::optional<std::string> Win32Ui::show_file_dialog(std::string_view dialog_name, bool save) {
+    return read([this, n = std::string(dialog_name), save]() -> std::optional<std::string> {
         Entry* e = find(n);
         if (!e || e->kind != ControlKind::FileDialog) return std::nullopt;
         const std::wstring filter = file_filter(e->row->caption);
@@ -498,9 +506,9 @@ std::optional<std::string> Win32Ui::choose_file(std::string_view dialog_name) {
         ofn.nFilterIndex = 1;
         ofn.lpstrFile = file.data();
         ofn.nMaxFile = static_cast<DWORD>(file.size());
-        ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
-                    OFN_NOCHANGEDIR;
-        if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+        ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+        if (!save) ofn.Flags |= OFN_FILEMUSTEXIST;
+        if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return std::nullopt;
         return to_gbk(file.c_str());
     });
 }

@@ -82,6 +82,7 @@ class Win32Ui : public Controls, public Dialogs {
     MessageAnswer message_box(std::string_view text, std::string_view title, MessageButtons buttons,
                               MessageIcon icon) override;
     std::optional<std::string> choose_file(std::string_view dialog_name) override;
+    std::optional<std::string> choose_save_file(std::string_view dialog_name) override;
 
   private:
     struct Entry {
@@ -103,6 +104,7 @@ class Win32Ui : public Controls, public Dialogs {
     void apply_console(const std::string& name, std::string_view text,
                        std::span<const std::size_t> ends);
     void replace_console_text(Entry& e, std::string_view text);
+    std::optional<std::string> show_file_dialog(std::string_view dialog_name, bool save);
 
     template <class F>
     void change(F&& f) {
