@@ -5,10 +5,6 @@
 
 namespace cw {
 
-// Skin library and skin.
-void load_skin_library();
-void apply_skin(AppState& app);
-
 // Plugins.
 void refresh_plugin_list(AppState& app);
 void install_plugin_button(AppState& app);
@@ -22,8 +18,7 @@ void toggle_protection_mode(AppState& app);
 void start_test_mode(AppState& app);
 void copy_lan_address(AppState& app);
 
-// CPU load bar, settings, icon.
-void update_cpu_load(AppState& app);
+// Settings, icon.
 void save_settings_clicked(AppState& app);
 void set_server_icon(AppState& app);
 
@@ -31,10 +26,5 @@ void set_server_icon(AppState& app);
 void open_about_window(AppState& app);
 void open_tutorial_window(AppState& app);
 void open_player_window(AppState& app);
-
-// Tray.
-void go_to_tray_when_minimised(AppState& app);
-void on_tray_icon_event(AppState& app, int operation);
-void restore_from_tray(AppState& app);
 
 }  // namespace cw

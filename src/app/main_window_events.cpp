@@ -4,6 +4,7 @@
 
 #include "app/later_hooks.h"
 #include "app/main_window_handlers.h"
+#include "app/shell_handlers.h"
 #include "app/startup.h"
 #include "ui/main_window_controls.h"
 

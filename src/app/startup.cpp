@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/later_hooks.h"
+#include "app/shell_handlers.h"
 #include "config/java_detection.h"
 #include "config/properties.h"
 #include "config/workspace.h"

@@ -1,9 +1,9 @@
 #pragma once
 // A scripted stand-in for the system services, and a fake child process whose output, writes
 // and life the test controls.
+#include <atomic>
 #include <condition_variable>
 #include <deque>
-#include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
@@ -14,7 +14,7 @@
 namespace cw::test {
 
 class FakeChildRun : public ChildRun {
-public:
+  public:
     explicit FakeChildRun(std::uint32_t pid = 4242) : pid_(pid) {}
 
     // Test side.
@@ -31,7 +31,7 @@ public:
     bool terminate() override;
     bool terminated();
 
-private:
+  private:
     std::uint32_t pid_;
     std::mutex mutex_;
     std::condition_variable cv_;
@@ -50,7 +50,7 @@ struct StartedChild {
 };
 
 class FakePlatform : public Platform {
-public:
+  public:
     // Script.
     std::vector<TcpConnection> connections;
     bool wow64 = false;
@@ -62,6 +62,12 @@ public:
     std::atomic<bool> http_waiting{false};  // a silent request is being waited out now
     std::string lan;
     bool child_start_fails = false;
+    // System counters: the next answers (nothing: the query fails), the environment, the
+    // system's processor count.
+    std::optional<std::int64_t> next_system_time = 0;
+    std::optional<std::int64_t> next_idle_time = 0;
+    std::map<std::string, std::string> environment;
+    int processors = 1;
 
     // Records.
     std::vector<std::uint32_t> terminated;
@@ -70,8 +76,7 @@ public:
     std::shared_ptr<FakeChildRun> last_child();
 
     std::shared_ptr<ChildRun> start_child(const std::string& command_line,
-                                          const std::string& working_dir,
-                                          int show_mode) override;
+                                          const std::string& working_dir, int show_mode) override;
     std::vector<TcpConnection> list_tcp_connections() override { return connections; }
     void terminate_process(std::uint32_t pid) override { terminated.push_back(pid); }
     bool is_64bit_windows() override { return wow64; }
@@ -82,8 +87,15 @@ public:
     std::string http_get(const std::string& host, int port, const std::string& path,
                          int timeout_ms) override;
     std::string lan_address() override { return lan; }
+    std::optional<std::int64_t> system_time() override { return next_system_time; }
+    std::optional<std::int64_t> idle_time() override { return next_idle_time; }
+    std::string environment_variable(const std::string& name) override {
+        const auto it = environment.find(name);
+        return it == environment.end() ? "" : it->second;
+    }
+    int processor_count() override { return processors; }
 
-private:
+  private:
     std::mutex mutex_;
     std::vector<StartedChild> started_;
     std::uint32_t next_pid_ = 1000;
