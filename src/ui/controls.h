@@ -14,7 +14,7 @@ inline constexpr std::size_t kConsoleClearBytes = 300000;
 enum class WindowState { Normal, Centred, Minimised, Maximised };
 
 class Controls {
-  public:
+public:
     virtual ~Controls() = default;
 
     // Content of an edit box or combo box, caption of a label, button or group.

@@ -1,9 +1,9 @@
 #pragma once
 // A scripted stand-in for the system services, and a fake child process whose output, writes
 // and life the test controls.
-#include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
@@ -14,7 +14,7 @@
 namespace cw::test {
 
 class FakeChildRun : public ChildRun {
-  public:
+public:
     explicit FakeChildRun(std::uint32_t pid = 4242) : pid_(pid) {}
 
     // Test side.
@@ -31,7 +31,7 @@ class FakeChildRun : public ChildRun {
     bool terminate() override;
     bool terminated();
 
-  private:
+private:
     std::uint32_t pid_;
     std::mutex mutex_;
     std::condition_variable cv_;
@@ -50,7 +50,7 @@ struct StartedChild {
 };
 
 class FakePlatform : public Platform {
-  public:
+public:
     // Script.
     std::vector<TcpConnection> connections;
     bool wow64 = false;
@@ -76,7 +76,8 @@ class FakePlatform : public Platform {
     std::shared_ptr<FakeChildRun> last_child();
 
     std::shared_ptr<ChildRun> start_child(const std::string& command_line,
-                                          const std::string& working_dir, int show_mode) override;
+                                          const std::string& working_dir,
+                                          int show_mode) override;
     std::vector<TcpConnection> list_tcp_connections() override { return connections; }
     void terminate_process(std::uint32_t pid) override { terminated.push_back(pid); }
     bool is_64bit_windows() override { return wow64; }
@@ -95,7 +96,7 @@ class FakePlatform : public Platform {
     }
     int processor_count() override { return processors; }
 
-  private:
+private:
     std::mutex mutex_;
     std::vector<StartedChild> started_;
     std::uint32_t next_pid_ = 1000;
