@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "server/server_context.h"
 #include "server/server_session.h"
+#include "shell/shell_state.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
@@ -33,6 +34,7 @@ struct AppState {
     ServerContext server;  // the server's operations work with this
     JavaInfo java;
     std::string properties_text;  // the in-memory copy of server.properties
+    shell::ShellState shell;      // the skin library and the CPU load samples
 };
 
 }  // namespace cw

@@ -6,6 +6,7 @@
 #include "app/main_window_handlers.h"
 #include "app/plugin_handlers.h"
 #include "app/settings_handlers.h"
+#include "app/shell_handlers.h"
 #include "app/startup.h"
 #include "ui/main_window_controls.h"
 

@@ -2,6 +2,7 @@
 
 #include "app/later_hooks.h"
 #include "app/plugin_handlers.h"
+#include "app/shell_handlers.h"
 #include "config/java_detection.h"
 #include "config/launcher_settings.h"
 #include "config/properties.h"

@@ -11,3 +11,5 @@
 CW_PAYLOAD(server_jar)
 CW_PAYLOAD(companion_jar)
 CW_PAYLOAD(banattack_jar)
+CW_PAYLOAD(skin_library)
+CW_PAYLOAD(skin_resource)

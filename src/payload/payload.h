@@ -8,6 +8,10 @@ namespace cw::payload {
 std::span<const unsigned char> server_jar();     // Cubeworks-World.jar
 std::span<const unsigned char> companion_jar();  // Cubeworks-rs.jar
 std::span<const unsigned char> banattack_jar();  // Cubeworks-Fyc.jar
+// The skin library (a DLL of this program's architecture, loaded from memory, never written to
+// disk; empty where no Windows library can run) and its skin resource (".SHE").
+std::span<const unsigned char> skin_library();
+std::span<const unsigned char> skin_resource();
 
 inline std::string_view as_text(std::span<const unsigned char> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

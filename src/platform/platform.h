@@ -3,6 +3,7 @@
 // side lets the whole logic run natively against a real JVM; tests substitute fakes.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,16 @@ class Platform {
 
     // First IPv4 address the local host name resolves to, dotted; empty when none.
     virtual std::string lan_address() = 0;
+
+    // System counters, in 100-nanosecond units: the current system time (the time-of-day
+    // information) and the idle time of all processors together (the performance information);
+    // nothing when the system query fails.
+    virtual std::optional<std::int64_t> system_time() = 0;
+    virtual std::optional<std::int64_t> idle_time() = 0;
+    // A variable of this process's environment; empty when unset.
+    virtual std::string environment_variable(const std::string& name) = 0;
+    // The number of processors the system reports (at least 1).
+    virtual int processor_count() = 0;
 };
 
 // The real services of the platform this program was built for.

@@ -63,9 +63,18 @@ public:
     // (dx, dy), tracking the right button.
     virtual void popup_menu_at_cursor(std::string_view menu, int dx, int dy) = 0;
 
-    // Whole windows, by window name.
+    // Whole windows, by window name. A state change acts only on a visible window.
     virtual void set_window_state(std::string_view window, WindowState state) = 0;
     virtual WindowState window_state(std::string_view window) = 0;
+
+    // The window's icon in the notification area (the program's icon, at most one per window):
+    // shown with `tip` (added, or its tip replaced when it is there), or removed. It goes with
+    // its window.
+    virtual void set_tray_icon(std::string_view window, bool shown, std::string_view tip) = 0;
+    // Pops up a pop-up menu from the tray icon: its window is made the foreground window, the
+    // menu opens right-aligned 5 pixels left of and above the mouse cursor, and an empty message
+    // is posted to the window once it has closed, so that the shell dismisses it properly.
+    virtual void popup_tray_menu(std::string_view menu) = 0;
 };
 
 }  // namespace cw

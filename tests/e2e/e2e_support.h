@@ -211,6 +211,12 @@ class SparingPlatform : public Platform {
         return real_.http_get(host, port, path, timeout_ms);
     }
     std::string lan_address() override { return real_.lan_address(); }
+    std::optional<std::int64_t> system_time() override { return real_.system_time(); }
+    std::optional<std::int64_t> idle_time() override { return real_.idle_time(); }
+    std::string environment_variable(const std::string& name) override {
+        return real_.environment_variable(name);
+    }
+    int processor_count() override { return real_.processor_count(); }
 
   private:
     Platform& real_;

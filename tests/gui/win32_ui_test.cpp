@@ -4,6 +4,7 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 // clang-format on
 #include "ui/win32/win32_ui.h"
 
@@ -22,11 +23,16 @@
 
 #include "app/app_state.h"
 #include "app/main_window_events.h"
+#include "payload/payload.h"
+#include "platform/in_memory_module.h"
+#include "remote_program.h"
+#include "shell/skin.h"
 #include "support/fake_platform.h"
 #include "support/headless_ui.h"
 #include "support/temp_folder.h"
 #include "ui/main_window_layout.h"
 #include "ui/win32/layout_window.h"
+#include "ui/win32/private_messages.h"
 #include "ui/win32/ui_dispatcher.h"
 #include "ui/win32/wide_text.h"
 
@@ -487,6 +493,206 @@ TEST_F(Win32MainWindow, MeasureAnAppendToAFullConsole) {
     std::printf("[ measure  ] one EM_REPLACESEL of 260 bytes into ~250 KB, painted: %.2f ms\n",
                 ms / kRounds);
     EXPECT_EQ(ui.text("编辑框_回显文本").size(), full.size() + kRounds * chunk.size());
+}
+
+// ---- Background mode: the tray icon of the real window ----
+
+// Whether the window has its tray icon: only an icon that is there can be modified.
+bool has_tray_icon(HWND window) {
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof nid;
+    nid.hWnd = window;
+    nid.uID = kTrayIconId;
+    return Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
+
+void tray_action(HWND window, UINT mouse_message) {
+    SendMessageW(window, kMsgTrayIcon, kTrayIconId, mouse_message);
+    pump();
+}
+
+void choose_menu_entry(HWND window, std::string_view menu, std::string_view caption) {
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(gui::menu_id(main_window_spec(), menu, caption), 0),
+                 0);
+    pump();
+}
+
+bool centred_on_the_work_area(HWND window) {
+    RECT work{}, rc{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window, &rc);
+    const int dx = (rc.left - work.left) - (work.right - rc.right);
+    const int dy = (rc.top - work.top) - (work.bottom - rc.bottom);
+    return std::abs(dx) <= 1 && std::abs(dy) <= 1;
+}
+
+TEST_F(Win32MainWindow, MinimisingGoesToTheTrayAndADoubleClickComesBackCentred) {
+    const HWND main = window->hwnd();
+    SetWindowPos(main, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pump();
+    EXPECT_FALSE(has_tray_icon(main));  // moving is not minimising
+    EXPECT_TRUE(IsWindowVisible(main));
+
+    ShowWindow(main, SW_MINIMIZE);
+    pump();
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(has_tray_icon(main));
+
+    tray_action(main, WM_LBUTTONUP);  // a click does nothing
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(has_tray_icon(main));
+
+    tray_action(main, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_FALSE(IsIconic(main));
+    EXPECT_TRUE(centred_on_the_work_area(main));
+    EXPECT_FALSE(has_tray_icon(main));
+}
+
+TEST_F(Win32MainWindow, OpenWindowKeepsTheIconWhichGoesWithTheWindow) {
+    const HWND main = window->hwnd();
+    ShowWindow(main, SW_MINIMIZE);
+    pump();
+    ASSERT_TRUE(has_tray_icon(main));
+    choose_menu_entry(main, main_window::kTrayMenu, "打开界面");
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_FALSE(IsIconic(main));
+    EXPECT_TRUE(has_tray_icon(main));
+    window.reset();  // the window is destroyed
+    pump();
+    EXPECT_FALSE(has_tray_icon(main));
+}
+
+TEST_F(Win32MainWindow, TrayStopWhileStoppedOnlyTellsAndLeavesTheButtons) {
+    BoxAnswerer answerer;
+    ShowWindow(window->hwnd(), SW_MINIMIZE);
+    pump();
+    choose_menu_entry(window->hwnd(), main_window::kTrayMenu, "关闭服务器");
+    ASSERT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.seen()[0].text, to_wide("服务器未开启或正在开启，不能关服"));
+    EXPECT_EQ(answerer.seen()[0].title, to_wide("信息："));
+    EXPECT_TRUE(ui.is_enabled("按钮1"));
+    EXPECT_FALSE(ui.is_enabled("按钮2"));
+    EXPECT_FALSE(IsWindowVisible(window->hwnd()));
+}
+
+// Finds this process's visible pop-up menu window, then closes it with Escape.
+class MenuCloser {
+  public:
+    MenuCloser() : thread_([this] { run(); }) {}
+    ~MenuCloser() {
+        if (thread_.joinable()) thread_.join();
+    }
+    RECT seen() {
+        if (thread_.joinable()) thread_.join();
+        return rect_;
+    }
+
+  private:
+    static BOOL CALLBACK find_menu(HWND h, LPARAM lp) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        wchar_t cls[16] = {};
+        GetClassNameW(h, cls, 16);
+        if (pid == GetCurrentProcessId() && wcscmp(cls, L"#32768") == 0 && IsWindowVisible(h)) {
+            *reinterpret_cast<HWND*>(lp) = h;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    void run() {
+        HWND menu = nullptr;
+        for (int i = 0; i < 200 && !menu; ++i) {
+            EnumWindows(find_menu, reinterpret_cast<LPARAM>(&menu));
+            if (!menu) Sleep(25);
+        }
+        if (!menu) return;
+        GetWindowRect(menu, &rect_);
+        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(menu, WM_KEYUP, VK_ESCAPE, 0);
+    }
+    RECT rect_{};
+    std::thread thread_;
+};
+
+TEST_F(Win32MainWindow, RightClickOpensTheTrayMenuLeftOfAndAboveTheCursor) {
+    const HWND main = window->hwnd();
+    ShowWindow(main, SW_MINIMIZE);
+    pump();
+    SetCursorPos(600, 500);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    MenuCloser closer;
+    tray_action(main, WM_RBUTTONUP);  // returns once the menu has been dismissed
+    const RECT menu = closer.seen();
+    EXPECT_EQ(menu.right, cursor.x - 5);
+    EXPECT_EQ(menu.top, cursor.y - 5);
+    // Dismissed without a choice: everything as it was.
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(has_tray_icon(main));
+}
+
+// ---- The skin ----
+
+COLORREF pixel(HWND window, int x, int y) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pump();
+    const HDC dc = GetDC(window);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return c;
+}
+
+void capture(HWND window, const wchar_t* name) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pump();
+    const std::wstring dir = gui::env(L"CW_SCREENSHOTS");
+    if (!dir.empty()) gui::capture_window(window, dir + L"\\" + name + L".bmp");
+}
+
+// Colours of our skin resource (payload/skin/make_skin_resource.py).
+constexpr COLORREF kSkinButton = RGB(0x3C, 0x82, 0xD0);
+constexpr COLORREF kSkinPanel = RGB(0xF4, 0xF7, 0xFB);
+
+TEST_F(Win32MainWindow, TheSkinGivesTheMainWindowAndWindowsMadeLaterOneLook) {
+    const HWND start = hwnd_of("按钮1");
+    const HWND group = hwnd_of("分组框1");
+    EXPECT_NE(pixel(start, 10, 5), kSkinButton);  // the platform's own look
+    EXPECT_NE(pixel(group, 60, 150), kSkinPanel);
+    capture(window->hwnd(), L"inprocess-main-without-skin");
+
+    InMemoryModule skin;
+    ASSERT_TRUE(shell::load_skin_library(skin, payload::skin_library()));
+    ASSERT_TRUE(shell::apply_skin(skin, payload::skin_resource()));
+    EXPECT_EQ(pixel(start, 10, 5), kSkinButton);
+    EXPECT_EQ(pixel(group, 60, 150), kSkinPanel);
+    capture(window->hwnd(), L"inprocess-main-with-skin");
+
+    // A window built later on this thread, as the secondary windows are.
+    static constexpr ControlSpec kControls[] = {
+        {"分组框1", ControlKind::GroupBox, "后来的窗口", 8, 8, 260, 120, ""},
+        {"按钮1", ControlKind::Button, "返回网页观看", 16, 32, 120, 32, "分组框1"},
+        {"选择框1", ControlKind::CheckBox, "选择框", 16, 80, 120, 16, "分组框1"},
+    };
+    static constexpr WindowSpec kLater{"后来的窗口", "后来的窗口", 300, 200, kControls, {}};
+    BoundEvents<AppState> no_events{app, {}};
+    LayoutWindow later(ui, kLater, no_events, false);
+    later.create(SW_SHOWNOACTIVATE);
+    pump();
+    HWND later_button = nullptr, later_group = nullptr;
+    for (HWND c = GetWindow(later.hwnd(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        later_group = c;
+    later_button = GetWindow(later_group, GW_CHILD);
+    ASSERT_NE(later_button, nullptr);
+    EXPECT_EQ(pixel(later_button, 10, 5), kSkinButton);
+    EXPECT_EQ(pixel(later_group, 200, 100), kSkinPanel);
+    capture(later.hwnd(), L"inprocess-later-window-with-skin");
+
+    // Taken off again, so that the tests after this one see the platform's look.
+    EXPECT_TRUE(skin.unload());
+    EXPECT_NE(pixel(start, 10, 5), kSkinButton);
 }
 
 // ---- The dispatcher on its own ----

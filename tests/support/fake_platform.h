@@ -62,6 +62,12 @@ public:
     std::atomic<bool> http_waiting{false};  // a silent request is being waited out now
     std::string lan;
     bool child_start_fails = false;
+    // System counters: the next answers (nothing: the query fails), the environment, the
+    // system's processor count.
+    std::optional<std::int64_t> next_system_time = 0;
+    std::optional<std::int64_t> next_idle_time = 0;
+    std::map<std::string, std::string> environment;
+    int processors = 1;
 
     // Records.
     std::vector<std::uint32_t> terminated;
@@ -82,6 +88,13 @@ public:
     std::string http_get(const std::string& host, int port, const std::string& path,
                          int timeout_ms) override;
     std::string lan_address() override { return lan; }
+    std::optional<std::int64_t> system_time() override { return next_system_time; }
+    std::optional<std::int64_t> idle_time() override { return next_idle_time; }
+    std::string environment_variable(const std::string& name) override {
+        const auto it = environment.find(name);
+        return it == environment.end() ? "" : it->second;
+    }
+    int processor_count() override { return processors; }
 
 private:
     std::mutex mutex_;

@@ -219,7 +219,35 @@ void HeadlessUi::popup_menu_at_cursor(std::string_view menu, int, int) {
 
 void HeadlessUi::set_window_state(std::string_view window, WindowState state) {
     std::lock_guard lock(mutex_);
-    at(window).window = state == WindowState::Centred ? WindowState::Normal : state;
+    State& s = at(window);
+    if (!s.visible) return;  // as on the screen: a hidden window does not change
+    s.window = state == WindowState::Centred ? WindowState::Normal : state;
+}
+
+void HeadlessUi::set_tray_icon(std::string_view window, bool shown, std::string_view tip) {
+    std::lock_guard lock(mutex_);
+    State& s = at(window);
+    if (shown) {
+        s.tray_tip = std::string(tip);
+    } else {
+        s.tray_tip.reset();
+    }
+}
+
+void HeadlessUi::popup_tray_menu(std::string_view menu) {
+    std::lock_guard lock(mutex_);
+    if (!knows_menu(menu)) ADD_FAILURE() << "the windows have no menu named \"" << menu << "\"";
+    tray_popups_.emplace_back(menu);
+}
+
+std::vector<std::string> HeadlessUi::tray_popups() {
+    std::lock_guard lock(mutex_);
+    return tray_popups_;
+}
+
+std::optional<std::string> HeadlessUi::tray_icon(std::string_view window) {
+    std::lock_guard lock(mutex_);
+    return at(window).tray_tip;
 }
 
 WindowState HeadlessUi::window_state(std::string_view window) {

@@ -56,6 +56,8 @@ class HeadlessUi : public Controls, public Dialogs {
     void popup_menu_at_cursor(std::string_view menu, int dx, int dy) override;
     void set_window_state(std::string_view window, WindowState state) override;
     WindowState window_state(std::string_view window) override;
+    void set_tray_icon(std::string_view window, bool shown, std::string_view tip) override;
+    void popup_tray_menu(std::string_view menu) override;
 
     // Dialogs
     MessageAnswer message_box(std::string_view text, std::string_view title, MessageButtons buttons,
@@ -71,7 +73,10 @@ class HeadlessUi : public Controls, public Dialogs {
     void select_row(std::string_view name, int row);  // the operator's click
     std::vector<RecordedMessage> messages();
     void clear_messages();
-    std::vector<std::string> popups();  // menus popped up, in order
+    std::vector<std::string> popups();       // menus popped up at the cursor, in order
+    std::vector<std::string> tray_popups();  // menus popped up from the tray, in order
+    // The tip of the window's tray icon; nothing when it has none.
+    std::optional<std::string> tray_icon(std::string_view window);
     std::vector<std::string> combo_items(std::string_view name);
     std::size_t console_appends(std::string_view name);  // number of append calls
 
@@ -90,6 +95,7 @@ class HeadlessUi : public Controls, public Dialogs {
         std::vector<Row> rows;
         std::map<int, std::string> status_parts;
         WindowState window = WindowState::Normal;
+        std::optional<std::string> tray_tip;
         std::size_t appends = 0;
     };
     State& at(std::string_view name);  // caller holds mutex_
@@ -105,6 +111,7 @@ class HeadlessUi : public Controls, public Dialogs {
     std::vector<std::string> popups_;
     std::vector<std::string> file_dialogs_;
     std::optional<std::string> next_file(std::string_view dialog_name, bool save);
+    std::vector<std::string> tray_popups_;
 };
 
 }  // namespace cw

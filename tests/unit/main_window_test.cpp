@@ -13,6 +13,7 @@
 #include "app/main_window_handlers.h"
 #include "app/plugin_handlers.h"
 #include "app/settings_handlers.h"
+#include "app/shell_handlers.h"
 #include "app/startup.h"
 #include "support/fake_platform.h"
 #include "support/headless_ui.h"
@@ -173,6 +174,7 @@ TEST(MainWindowEvents, BindsTheRightHandlers) {
     EXPECT_EQ(handler("[在线管理]", "管理列表", E::MenuChosen), &open_player_list);
     // The tray's stop is the plain stop: it leaves the buttons alone.
     EXPECT_EQ(handler(main_window::kTrayMenu, "关闭服务器", E::MenuChosen), &stop_server_from_tray);
+    EXPECT_EQ(handler(main_window::kTrayMenu, "打开界面", E::MenuChosen), &restore_from_tray);
     EXPECT_EQ(handler("菜单>插件", "安装", E::MenuChosen), &install_plugin_tray);
     EXPECT_EQ(handler(main_window::kPluginMenu, "安装", E::MenuChosen), &install_plugin_menu);
     EXPECT_EQ(handler(main_window::kPluginMenu, "删除", E::MenuChosen), &delete_plugin_menu);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/later_hooks.h"
+#include "app/shell_handlers.h"
 #include "app/main_window_events.h"
 #include "config/workspace.h"
 #include "platform/files.h"
@@ -37,7 +37,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     const std::unique_ptr<cw::Platform> platform = cw::make_system_platform();
     cw::AppState app(program_dir, ui, ui, *platform);
 
-    cw::load_skin_library();
+    // The skin library, before any window exists; without it the windows keep their own look.
+    cw::load_skin_library(app);
 
     cw::BoundEvents<cw::AppState> events(app, cw::main_window_events());
     cw::win32::LayoutWindow window(ui, cw::main_window_spec(), events, /*ends_program=*/true);

@@ -45,6 +45,12 @@ class PosixPlatform : public Platform {
         return cw::http_get(host, port, path, timeout_ms);
     }
     std::string lan_address() override { return posix::lan_address(); }
+    std::optional<std::int64_t> system_time() override { return posix::system_time(); }
+    std::optional<std::int64_t> idle_time() override { return posix::idle_time(); }
+    std::string environment_variable(const std::string& name) override {
+        return posix::environment_variable(name);
+    }
+    int processor_count() override { return posix::processor_count(); }
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,11 @@ std::string read_registry_text_32(const std::string& root, const std::string& ke
 // The TCP table from /proc and the LAN address (net_posix.cpp).
 std::vector<TcpConnection> list_tcp_connections();
 std::string lan_address();
+
+// System counters and the process environment (system_posix.cpp).
+std::optional<std::int64_t> system_time();
+std::optional<std::int64_t> idle_time();
+std::string environment_variable(const std::string& name);
+int processor_count();
 
 }  // namespace cw::posix

@@ -34,6 +34,12 @@ class Win32Platform : public Platform {
         return cw::http_get(host, port, path, timeout_ms);
     }
     std::string lan_address() override { return win32::lan_address(); }
+    std::optional<std::int64_t> system_time() override { return win32::system_time(); }
+    std::optional<std::int64_t> idle_time() override { return win32::idle_time(); }
+    std::string environment_variable(const std::string& name) override {
+        return win32::environment_variable(name);
+    }
+    int processor_count() override { return win32::processor_count(); }
 };
 
 }  // namespace

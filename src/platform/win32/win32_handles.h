@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,5 +60,11 @@ std::string read_registry_text_32(const std::string& root, const std::string& ke
 // The TCP table with owners and the LAN address (net_win32.cpp).
 std::vector<TcpConnection> list_tcp_connections();
 std::string lan_address();
+
+// System counters and the process environment (system_win32.cpp).
+std::optional<std::int64_t> system_time();
+std::optional<std::int64_t> idle_time();
+std::string environment_variable(const std::string& name);
+int processor_count();
 
 }  // namespace cw::win32

@@ -87,14 +87,20 @@ void register_classes(HINSTANCE inst, WNDPROC window_proc) {
     static bool done = false;
     if (done) return;
     done = true;
-    WNDCLASSW wc{};
+    // The program's icon when the executable carries one.
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
     wc.lpfnWndProc = window_proc;
     wc.hInstance = inst;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    wc.hIcon = LoadIconW(inst, MAKEINTRESOURCEW(kProgramIconResource));
+    if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(kProgramIconResource),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
-    RegisterClassW(&wc);
+    RegisterClassExW(&wc);
 
     WNDCLASSW page{};
     page.lpfnWndProc = page_proc;

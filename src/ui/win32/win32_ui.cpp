@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "ui/win32/layout_window.h"
+#include "ui/win32/private_messages.h"
 
 namespace cw::win32 {
 
@@ -53,6 +55,7 @@ Win32Ui::Win32Ui()
 Win32Ui::~Win32Ui() {
     dispatcher_.shut_down();
     if (font_) DeleteObject(font_);
+    if (tray_picture_) DestroyIcon(tray_picture_);
 }
 
 void Win32Ui::add_window(const WindowSpec& table, HWND window, std::span<const HWND> controls,
@@ -82,6 +85,17 @@ void Win32Ui::add_window(const WindowSpec& table, HWND window, std::span<const H
 }
 
 void Win32Ui::remove_window(HWND window) {
+    // A window never leaves its tray icon behind.
+    for (const auto& [name, e] : entries_) {
+        if (e->kind == ControlKind::Window && e->hwnd.get() == window && e->tray_icon) {
+            NOTIFYICONDATAW nid{};
+            nid.cbSize = sizeof nid;
+            nid.hWnd = window;
+            nid.uID = kTrayIconId;
+            Shell_NotifyIconW(NIM_DELETE, &nid);
+            e->tray_icon = false;
+        }
+    }
     std::erase_if(entries_, [window](const auto& kv) { return kv.second->root == window; });
     std::erase_if(menus_, [window](const auto& kv) { return kv.second.owner == window; });
 }
@@ -453,6 +467,55 @@ WindowState Win32Ui::window_state(std::string_view window) {
         if (IsIconic(e->hwnd.get())) return WindowState::Minimised;
         if (IsZoomed(e->hwnd.get())) return WindowState::Maximised;
         return WindowState::Normal;
+    });
+}
+
+void Win32Ui::set_tray_icon(std::string_view window, bool shown, std::string_view tip) {
+    change([this, n = std::string(window), shown, t = std::string(tip)] {
+        Entry* e = find(n);
+        if (!e || e->kind != ControlKind::Window) return;
+        NOTIFYICONDATAW nid{};
+        nid.cbSize = sizeof nid;
+        nid.hWnd = e->hwnd.get();
+        nid.uID = kTrayIconId;
+        if (!shown) {
+            if (e->tray_icon) Shell_NotifyIconW(NIM_DELETE, &nid);
+            e->tray_icon = false;
+            return;
+        }
+        if (!tray_picture_) {
+            const HINSTANCE inst = GetModuleHandleW(nullptr);
+            tray_picture_ = static_cast<HICON>(
+                LoadImageW(inst, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
+                           GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        }
+        nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        nid.uCallbackMessage = kMsgTrayIcon;
+        nid.hIcon = tray_picture_ ? tray_picture_
+                                  : LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+        // The wide tip reads right whatever the system's code page.
+        const std::wstring wide = to_wide(t);
+        wide.copy(nid.szTip, std::size(nid.szTip) - 1);
+        if (!e->tray_icon || !Shell_NotifyIconW(NIM_MODIFY, &nid)) {
+            e->tray_icon = Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
+        }
+    });
+}
+
+void Win32Ui::popup_tray_menu(std::string_view menu) {
+    constexpr int kCursorOffset = 5;  // the menu's right edge and top, left of and above
+    change([this, n = std::string(menu)] {
+        auto it = menus_.find(n);
+        if (it == menus_.end()) return;
+        POINT at{};
+        GetCursorPos(&at);
+        const HWND owner = it->second.owner;
+        // The owner in front, and a message after the menu, so that the menu closes when the
+        // operator clicks elsewhere.
+        SetForegroundWindow(owner);
+        TrackPopupMenu(it->second.menu, TPM_RIGHTALIGN, at.x - kCursorOffset, at.y - kCursorOffset,
+                       0, owner, nullptr);
+        PostMessageW(owner, WM_NULL, 0, 0);
     });
 }
 

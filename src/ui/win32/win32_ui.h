@@ -28,6 +28,10 @@
 
 namespace cw::win32 {
 
+// The identifier of a window's tray icon within that window, and the program's icon resource.
+inline constexpr UINT kTrayIconId = 100;
+inline constexpr int kProgramIconResource = 1;
+
 class Win32Ui : public Controls, public Dialogs {
   public:
     // Create on the window thread, before any window.
@@ -77,6 +81,8 @@ class Win32Ui : public Controls, public Dialogs {
     void popup_menu_at_cursor(std::string_view menu, int dx, int dy) override;
     void set_window_state(std::string_view window, WindowState state) override;
     WindowState window_state(std::string_view window) override;
+    void set_tray_icon(std::string_view window, bool shown, std::string_view tip) override;
+    void popup_tray_menu(std::string_view menu) override;
 
     // ---- Dialogs ----
     MessageAnswer message_box(std::string_view text, std::string_view title, MessageButtons buttons,
@@ -93,6 +99,7 @@ class Win32Ui : public Controls, public Dialogs {
         UINT_PTR timer_id = 0;
         bool enabled = true;            // timers and dialogs
         std::size_t console_bytes = 0;  // console boxes: GBK bytes held
+        bool tray_icon = false;         // windows: their icon is in the notification area
     };
     struct Menu {
         HMENU menu;
@@ -116,6 +123,7 @@ class Win32Ui : public Controls, public Dialogs {
     }
 
     HFONT font_ = nullptr;
+    HICON tray_picture_ = nullptr;  // the program's icon at the notification area's size
     std::map<std::string, std::shared_ptr<Entry>, std::less<>> entries_;
     std::map<std::string, Menu, std::less<>> menus_;
     bool changing_console_ = false;  // our own console edits, not the user's
