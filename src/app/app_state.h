@@ -6,6 +6,7 @@
 
 #include "config/java_info.h"
 #include "platform/platform.h"
+#include "players/player_list.h"
 #include "server/server_context.h"
 #include "server/server_session.h"
 #include "ui/controls.h"
@@ -33,6 +34,7 @@ struct AppState {
     ServerContext server;  // the server's operations work with this
     JavaInfo java;
     std::string properties_text;  // the in-memory copy of server.properties
+    PlayerListRefresh players;    // the player list's outstanding snapshot request
 };
 
 }  // namespace cw

@@ -13,16 +13,9 @@ void delete_plugin_button(AppState&) {}
 void delete_plugin_menu(AppState&) {}
 void toggle_protection_mode(AppState&) {}
 
-void start_test_mode(AppState&) {}
-void copy_lan_address(AppState&) {}
-
 void update_cpu_load(AppState&) {}
 void save_settings_clicked(AppState&) {}
 void set_server_icon(AppState&) {}
-
-void open_about_window(AppState&) {}
-void open_tutorial_window(AppState&) {}
-void open_player_window(AppState&) {}
 
 void go_to_tray_when_minimised(AppState&) {}
 void on_tray_icon_event(AppState&, int) {}

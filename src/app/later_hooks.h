@@ -18,19 +18,10 @@ void delete_plugin_button(AppState& app);
 void delete_plugin_menu(AppState& app);
 void toggle_protection_mode(AppState& app);
 
-// Network and test mode.
-void start_test_mode(AppState& app);
-void copy_lan_address(AppState& app);
-
 // CPU load bar, settings, icon.
 void update_cpu_load(AppState& app);
 void save_settings_clicked(AppState& app);
 void set_server_icon(AppState& app);
-
-// Secondary windows.
-void open_about_window(AppState& app);
-void open_tutorial_window(AppState& app);
-void open_player_window(AppState& app);
 
 // Tray.
 void go_to_tray_when_minimised(AppState& app);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/later_hooks.h"
+#include "app/secondary_windows.h"
 #include "app/main_window_handlers.h"
 #include "app/startup.h"
 #include "ui/main_window_controls.h"

@@ -11,3 +11,6 @@
 CW_PAYLOAD(server_jar)
 CW_PAYLOAD(companion_jar)
 CW_PAYLOAD(banattack_jar)
+CW_PAYLOAD(item_id_table)
+CW_PAYLOAD(about_picture)
+CW_PAYLOAD(tutorial_page)

@@ -8,6 +8,9 @@ namespace cw::payload {
 std::span<const unsigned char> server_jar();     // Cubeworks-World.jar
 std::span<const unsigned char> companion_jar();  // Cubeworks-rs.jar
 std::span<const unsigned char> banattack_jar();  // Cubeworks-Fyc.jar
+std::span<const unsigned char> item_id_table();  // JPEG of the game's item and block ids
+std::span<const unsigned char> about_picture();  // PNG of the about window
+std::span<const unsigned char> tutorial_page();  // HTML of the tutorial window
 
 inline std::string_view as_text(std::span<const unsigned char> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

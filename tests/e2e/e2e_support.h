@@ -211,6 +211,10 @@ class SparingPlatform : public Platform {
         return real_.http_get(host, port, path, timeout_ms);
     }
     std::string lan_address() override { return real_.lan_address(); }
+    bool set_clipboard_text(const std::string& text) override {
+        return real_.set_clipboard_text(text);
+    }
+    bool open_url(const std::string& url) override { return real_.open_url(url); }
 
   private:
     Platform& real_;

@@ -62,10 +62,14 @@ public:
     std::atomic<bool> http_waiting{false};  // a silent request is being waited out now
     std::string lan;
     bool child_start_fails = false;
+    bool clipboard_fails = false;
 
     // Records.
     std::vector<std::uint32_t> terminated;
     std::vector<std::string> http_requests;  // "host:port/path"
+    std::string clipboard;                   // the last text placed on it
+    int clipboard_writes = 0;
+    std::vector<std::string> opened_urls;
     std::vector<StartedChild> started();
     std::shared_ptr<FakeChildRun> last_child();
 
@@ -82,6 +86,16 @@ public:
     std::string http_get(const std::string& host, int port, const std::string& path,
                          int timeout_ms) override;
     std::string lan_address() override { return lan; }
+    bool set_clipboard_text(const std::string& text) override {
+        if (clipboard_fails) return false;
+        clipboard = text;
+        ++clipboard_writes;
+        return true;
+    }
+    bool open_url(const std::string& url) override {
+        opened_urls.push_back(url);
+        return true;
+    }
 
 private:
     std::mutex mutex_;

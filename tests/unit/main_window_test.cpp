@@ -14,6 +14,7 @@
 #include "app/startup.h"
 #include "support/fake_platform.h"
 #include "support/headless_ui.h"
+#include "support/program_windows.h"
 #include "support/temp_folder.h"
 #include "ui/main_window_layout.h"
 
@@ -190,6 +191,8 @@ TEST(StrictHeadlessUi, ANameTheWindowDoesNotHaveFailsTheTest) {
 
 class MainWindowHandlers : public ::testing::Test {
   protected:
+    MainWindowHandlers() { test::add_secondary_windows(ui); }
+
     test::TempFolder dir;
     HeadlessUi ui{main_window_spec()};
     test::FakePlatform platform;
@@ -267,6 +270,7 @@ TEST_F(MainWindowHandlers, MenuNoticesAndTheirTitles) {
     app.session.state = ServerState::Running;
     run("[在线管理]", "管理列表", UiEvent::MenuChosen);
     EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(ui.opened_windows(), std::vector<std::string>{"玩家窗口"});
 }
 
 TEST_F(MainWindowHandlers, MoreSettingsShowsOnlyTheSettingsGroup) {

@@ -45,6 +45,10 @@ class PosixPlatform : public Platform {
         return cw::http_get(host, port, path, timeout_ms);
     }
     std::string lan_address() override { return posix::lan_address(); }
+    // The native build runs the logic headless, without a desktop: there is no clipboard and
+    // no shell to hand a web address to, and the callers are told so.
+    bool set_clipboard_text(const std::string&) override { return false; }
+    bool open_url(const std::string&) override { return false; }
 };
 
 }  // namespace

@@ -34,6 +34,10 @@ class Win32Platform : public Platform {
         return cw::http_get(host, port, path, timeout_ms);
     }
     std::string lan_address() override { return win32::lan_address(); }
+    bool set_clipboard_text(const std::string& text) override {
+        return win32::set_clipboard_text(text);
+    }
+    bool open_url(const std::string& url) override { return win32::open_url(url); }
 };
 
 }  // namespace
