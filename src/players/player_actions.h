@@ -16,8 +16,7 @@ std::string_view action_prefix(PlayerAction action);
 
 // Sends the action for the selected player, then refreshes the list; after a ban it shows
 // "执行指令成功" instead (the banned player's row stays until the next refresh).
-void act_on_selected_player(ServerContext& server, PlayerListRefresh& refresh,
-                            PlayerAction action);
+void act_on_selected_player(ServerContext& server, PlayerListRefresh& refresh, PlayerAction action);
 
 // "give <name> <item id> <amount>" with the two boxes' texts as typed, then a refresh, and the
 // give group is hidden (what was typed stays in it).

@@ -39,8 +39,7 @@ void show_player_rows(Controls& ui, std::string_view snapshot_text) {
     }
 }
 
-void refresh_player_list(ServerContext& server, PlayerListRefresh& refresh,
-                         std::int64_t now_ms) {
+void refresh_player_list(ServerContext& server, PlayerListRefresh& refresh, std::int64_t now_ms) {
     if (server.session.state.load() != ServerState::Running) return;
     if (!fs::file_exists(owned_path(server.program_dir, kCompanionJarPath))) return;
     const std::string path = owned_path(server.program_dir, kPlayerInfoPath);
@@ -52,8 +51,7 @@ void refresh_player_list(ServerContext& server, PlayerListRefresh& refresh,
     server.ui.set_enabled(timer_name(), true);
 }
 
-void poll_player_snapshot(ServerContext& server, PlayerListRefresh& refresh,
-                          std::int64_t now_ms) {
+void poll_player_snapshot(ServerContext& server, PlayerListRefresh& refresh, std::int64_t now_ms) {
     if (!refresh.waiting) {
         server.ui.set_enabled(timer_name(), false);
         return;

@@ -8,8 +8,8 @@
 #include <mutex>
 #include <optional>
 #include <span>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/controls.h"
@@ -75,7 +75,7 @@ class HeadlessUi : public Controls, public Dialogs {
     void select_row(std::string_view name, int row);      // the operator's click
     std::vector<RecordedMessage> messages();
     void clear_messages();
-    std::vector<std::string> popups();  // menus popped up, in order
+    std::vector<std::string> popups();                 // menus popped up, in order
     std::vector<std::pair<int, int>> popup_offsets();  // their offsets from the cursor
     // Windows: open_window calls in order, whether one is open, and the operator's close box
     // (an open window that is opened again is only brought to the front).
@@ -84,7 +84,7 @@ class HeadlessUi : public Controls, public Dialogs {
     int times_brought_to_front(std::string_view window);
     void close_window(std::string_view window);
     std::size_t picture_bytes(std::string_view name);  // size of the image shown, 0 for none
-    std::string html(std::string_view name);            // the page shown
+    std::string html(std::string_view name);           // the page shown
     std::vector<std::string> combo_items(std::string_view name);
     std::size_t console_appends(std::string_view name);  // number of append calls
 

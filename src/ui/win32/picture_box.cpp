@@ -113,8 +113,13 @@ void layout_bar(HWND box, Picture& p) {
     }
     SetWindowPos(p.bar, HWND_TOP, shown.right - bar_w, shown.top, bar_w, shown.bottom - shown.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, p.height - 1,
-                  static_cast<UINT>(shown.bottom - shown.top), p.scroll, 0};
+    SCROLLINFO si{sizeof si,
+                  SIF_RANGE | SIF_PAGE | SIF_POS,
+                  0,
+                  p.height - 1,
+                  static_cast<UINT>(shown.bottom - shown.top),
+                  p.scroll,
+                  0};
     SetScrollInfo(p.bar, SB_CTL, &si, TRUE);
 }
 
@@ -169,15 +174,30 @@ LRESULT CALLBACK picture_proc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
                 int to = p->scroll;
                 const int page = static_cast<int>(si.nPage);
                 switch (LOWORD(wp)) {
-                    case SB_LINEUP: to -= 32; break;
-                    case SB_LINEDOWN: to += 32; break;
-                    case SB_PAGEUP: to -= page; break;
-                    case SB_PAGEDOWN: to += page; break;
-                    case SB_TOP: to = 0; break;
-                    case SB_BOTTOM: to = p->height; break;
+                    case SB_LINEUP:
+                        to -= 32;
+                        break;
+                    case SB_LINEDOWN:
+                        to += 32;
+                        break;
+                    case SB_PAGEUP:
+                        to -= page;
+                        break;
+                    case SB_PAGEDOWN:
+                        to += page;
+                        break;
+                    case SB_TOP:
+                        to = 0;
+                        break;
+                    case SB_BOTTOM:
+                        to = p->height;
+                        break;
                     case SB_THUMBTRACK:
-                    case SB_THUMBPOSITION: to = si.nTrackPos; break;
-                    default: break;
+                    case SB_THUMBPOSITION:
+                        to = si.nTrackPos;
+                        break;
+                    default:
+                        break;
                 }
                 scroll_to(box, *p, to);
             }
@@ -195,13 +215,26 @@ LRESULT CALLBACK picture_proc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
                 const RECT shown = visible_part(box);
                 const int page = static_cast<int>(shown.bottom - shown.top);
                 switch (wp) {
-                    case VK_UP: scroll_to(box, *p, p->scroll - 32); break;
-                    case VK_DOWN: scroll_to(box, *p, p->scroll + 32); break;
-                    case VK_PRIOR: scroll_to(box, *p, p->scroll - page); break;
-                    case VK_NEXT: scroll_to(box, *p, p->scroll + page); break;
-                    case VK_HOME: scroll_to(box, *p, 0); break;
-                    case VK_END: scroll_to(box, *p, p->height); break;
-                    default: break;
+                    case VK_UP:
+                        scroll_to(box, *p, p->scroll - 32);
+                        break;
+                    case VK_DOWN:
+                        scroll_to(box, *p, p->scroll + 32);
+                        break;
+                    case VK_PRIOR:
+                        scroll_to(box, *p, p->scroll - page);
+                        break;
+                    case VK_NEXT:
+                        scroll_to(box, *p, p->scroll + page);
+                        break;
+                    case VK_HOME:
+                        scroll_to(box, *p, 0);
+                        break;
+                    case VK_END:
+                        scroll_to(box, *p, p->height);
+                        break;
+                    default:
+                        break;
                 }
             }
             return 0;

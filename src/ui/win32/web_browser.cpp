@@ -40,7 +40,9 @@ class Site final : public IOleClientSite, public IOleInPlaceSite, public IOleInP
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        return static_cast<ULONG>(InterlockedIncrement(&refs_));
+    }
     ULONG STDMETHODCALLTYPE Release() override {
         const LONG left = InterlockedDecrement(&refs_);
         if (left == 0) delete this;
@@ -106,7 +108,9 @@ class Site final : public IOleClientSite, public IOleInPlaceSite, public IOleInP
     }
 
     // IOleInPlaceFrame
-    HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR) override { return S_OK; }
@@ -256,9 +260,9 @@ bool browser_show_html(HWND host, std::string_view html) {
                                     FILE_ATTRIBUTE_TEMPORARY, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const bool ok = WriteFile(file, html.data(), static_cast<DWORD>(html.size()), &written,
-                              nullptr) &&
-                    written == html.size();
+    const bool ok =
+        WriteFile(file, html.data(), static_cast<DWORD>(html.size()), &written, nullptr) &&
+        written == html.size();
     CloseHandle(file);
     if (!ok) return false;
     BSTR address = SysAllocString(b->page_file.c_str());

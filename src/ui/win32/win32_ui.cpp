@@ -441,7 +441,8 @@ void Win32Ui::open_window(std::string_view window) {
 }
 
 void Win32Ui::set_picture(std::string_view name, std::span<const unsigned char> image) {
-    change([this, n = std::string(name), bytes = std::vector<unsigned char>(image.begin(), image.end())] {
+    change([this, n = std::string(name),
+            bytes = std::vector<unsigned char>(image.begin(), image.end())] {
         Entry* e = find(n);
         if (e && e->kind == ControlKind::Picture && e->hwnd) show_picture(e->hwnd.get(), bytes);
     });
@@ -450,7 +451,8 @@ void Win32Ui::set_picture(std::string_view name, std::span<const unsigned char> 
 void Win32Ui::show_html(std::string_view name, std::string_view html) {
     change([this, n = std::string(name), page = std::string(html)] {
         Entry* e = find(n);
-        if (e && e->kind == ControlKind::WebBrowser && e->hwnd) browser_show_html(e->hwnd.get(), page);
+        if (e && e->kind == ControlKind::WebBrowser && e->hwnd)
+            browser_show_html(e->hwnd.get(), page);
     });
 }
 

@@ -126,7 +126,7 @@ class Win32Ui : public Controls, public Dialogs {
     std::map<std::string, Menu, std::less<>> menus_;
     bool changing_console_ = false;  // our own console edits, not the user's
     WindowOpener opener_;
-    UiDispatcher dispatcher_;        // last: it goes first, before what its work touches
+    UiDispatcher dispatcher_;  // last: it goes first, before what its work touches
 };
 
 }  // namespace cw::win32
