@@ -6,6 +6,7 @@
 
 #include "config/java_info.h"
 #include "platform/platform.h"
+#include "players/player_list.h"
 #include "server/server_context.h"
 #include "server/server_session.h"
 #include "shell/shell_state.h"
@@ -35,6 +36,7 @@ struct AppState {
     JavaInfo java;
     std::string properties_text;  // the in-memory copy of server.properties
     shell::ShellState shell;      // the skin library and the CPU load samples
+    PlayerListRefresh players;    // the player list's outstanding snapshot request
 };
 
 }  // namespace cw

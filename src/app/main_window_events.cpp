@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/later_hooks.h"
+#include "app/secondary_windows.h"
 #include "app/main_window_handlers.h"
 #include "app/plugin_handlers.h"
 #include "app/settings_handlers.h"

@@ -1,6 +1,6 @@
 #include "app/main_window_handlers.h"
 
-#include "app/later_hooks.h"
+#include "app/secondary_windows.h"
 #include "server/server_control.h"
 #include "ui/main_window_controls.h"
 

@@ -1,6 +1,5 @@
 #include "app/startup.h"
 
-#include "app/later_hooks.h"
 #include "app/plugin_handlers.h"
 #include "app/shell_handlers.h"
 #include "config/java_detection.h"

@@ -12,6 +12,9 @@ std::span<const unsigned char> banattack_jar();  // Cubeworks-Fyc.jar
 // disk; empty where no Windows library can run) and its skin resource (".SHE").
 std::span<const unsigned char> skin_library();
 std::span<const unsigned char> skin_resource();
+std::span<const unsigned char> item_id_table();  // JPEG of the game's item and block ids
+std::span<const unsigned char> about_picture();  // PNG of the about window
+std::span<const unsigned char> tutorial_page();  // HTML of the tutorial window
 
 inline std::string_view as_text(std::span<const unsigned char> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

@@ -2,6 +2,7 @@
 // Files and folders. Paths are the program's own Windows-style text (backslashes, GBK); the
 // posix side reads every backslash as a slash so the same paths work in native tests.
 #include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,10 @@ bool replace_file(const std::string& path, std::string_view bytes);
 
 // True for a file or a folder of that name.
 bool file_exists(const std::string& path);
+
+// When the file was last written, in the system's own ticks (comparable only with another
+// stamp of this function); 0 when it does not exist.
+std::int64_t last_write_stamp(const std::string& path);
 
 // Makes exactly one folder level; an existing folder or a missing parent makes it fail.
 bool create_folder(const std::string& path);

@@ -63,6 +63,13 @@ class Platform {
     virtual std::string environment_variable(const std::string& name) = 0;
     // The number of processors the system reports (at least 1).
     virtual int processor_count() = 0;
+    // Replaces the clipboard's content with the GBK text, as ANSI text and as Unicode text, so
+    // that pasting works whatever the system's code page. False when the clipboard could not
+    // be opened (or the system has none).
+    virtual bool set_clipboard_text(const std::string& text) = 0;
+    // Hands a web address to the system shell's "open" verb (the default browser) without
+    // waiting for it; false when the system has no shell to ask.
+    virtual bool open_url(const std::string& url) = 0;
 };
 
 // The real services of the platform this program was built for.

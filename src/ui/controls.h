@@ -3,6 +3,7 @@
 // Every operation may be called from any thread; the win32 side carries each one out on the
 // window thread in order, and a read answers after every change queued before it.
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,16 @@ public:
     // Pops up a pop-up menu of the window with its top-left corner at the mouse cursor moved by
     // (dx, dy), tracking the right button.
     virtual void popup_menu_at_cursor(std::string_view menu, int dx, int dy) = 0;
+
+    // Secondary windows, by window name: builds the window from its table and shows it, not
+    // modal and with no parent; a window that is already open is restored and brought to the
+    // front instead (there is never a second copy).
+    virtual void open_window(std::string_view window) = 0;
+
+    // Picture boxes: shows a PNG or JPEG image given as its bytes.
+    virtual void set_picture(std::string_view name, std::span<const unsigned char> image) = 0;
+    // Web browser controls: shows an HTML page given as its bytes (GBK or with its own charset).
+    virtual void show_html(std::string_view name, std::string_view html) = 0;
 
     // Whole windows, by window name. A state change acts only on a visible window.
     virtual void set_window_state(std::string_view window, WindowState state) = 0;

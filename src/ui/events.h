@@ -16,6 +16,7 @@ enum class UiEvent {
     TimerTick,       // a timer's period elapsed
     RightClick,      // list views
     MenuChosen,      // menu bar and pop-up menu entries: source is the menu, entry the caption
+    Changed,         // the content of an edit box changed (typed or set)
 };
 
 // Tray icon operations.

@@ -24,7 +24,9 @@ enum class ControlKind {
     Timer,       // `x` holds the period in milliseconds
     StatusBar,   // `items` lists the part widths and texts "width:text\n" (-1: the rest)
     FileDialog,  // `caption` holds the filter
-    Picture,
+    Picture,     // an image given through Controls::set_picture, fitted to the box's width
+    TextBox,     // multi-line edit box that wraps its lines, with a vertical scroll bar
+    WebBrowser,  // the system's web browser control, silent (script errors raise no dialog)
 };
 
 struct ControlSpec {
@@ -38,6 +40,7 @@ struct ControlSpec {
     std::string_view items = {};
     int page = -1;      // for TabPage: its index; for Tab: the page shown at start
     int selected = -1;  // for ComboBox: the entry shown at start
+    int limit = 0;      // edit boxes: the most characters that can be typed, 0 for no limit
 };
 
 struct MenuSpec {

@@ -217,6 +217,10 @@ class SparingPlatform : public Platform {
         return real_.environment_variable(name);
     }
     int processor_count() override { return real_.processor_count(); }
+    bool set_clipboard_text(const std::string& text) override {
+        return real_.set_clipboard_text(text);
+    }
+    bool open_url(const std::string& url) override { return real_.open_url(url); }
 
   private:
     Platform& real_;

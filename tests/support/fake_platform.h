@@ -68,10 +68,14 @@ public:
     std::optional<std::int64_t> next_idle_time = 0;
     std::map<std::string, std::string> environment;
     int processors = 1;
+    bool clipboard_fails = false;
 
     // Records.
     std::vector<std::uint32_t> terminated;
     std::vector<std::string> http_requests;  // "host:port/path"
+    std::string clipboard;                   // the last text placed on it
+    int clipboard_writes = 0;
+    std::vector<std::string> opened_urls;
     std::vector<StartedChild> started();
     std::shared_ptr<FakeChildRun> last_child();
 
@@ -95,6 +99,16 @@ public:
         return it == environment.end() ? "" : it->second;
     }
     int processor_count() override { return processors; }
+    bool set_clipboard_text(const std::string& text) override {
+        if (clipboard_fails) return false;
+        clipboard = text;
+        ++clipboard_writes;
+        return true;
+    }
+    bool open_url(const std::string& url) override {
+        opened_urls.push_back(url);
+        return true;
+    }
 
 private:
     std::mutex mutex_;

@@ -14,13 +14,24 @@ std::vector<std::string> split_lines(std::string_view items) {
 
 }  // namespace
 
-void HeadlessUi::add_window(const WindowSpec& window) {
+void HeadlessUi::add_window(const WindowSpec& window, bool open) {
     std::lock_guard lock(mutex_);
     windows_.push_back(&window);
+    for (const ControlSpec& c : window.controls) {
+        const std::string path = std::string(window.name) + "/" + std::string(c.name);
+        if (!aliases_.count(c.name)) aliases_[std::string(c.name)] = path;
+    }
+    seed(window);
+    open_[std::string(window.name)] = open;
+}
+
+void HeadlessUi::seed(const WindowSpec& window) {
     State& w = states_[std::string(window.name)];
+    w = State{};
     w.text = std::string(window.title);
     for (const ControlSpec& c : window.controls) {
-        State& s = states_[std::string(c.name)];
+        State& s = states_[std::string(window.name) + "/" + std::string(c.name)];
+        s = State{};
         s.enabled = c.enabled;
         s.visible = c.visible;
         switch (c.kind) {
@@ -51,9 +62,19 @@ void HeadlessUi::add_window(const WindowSpec& window) {
     }
 }
 
+const WindowSpec* HeadlessUi::window_named(std::string_view name) const {
+    for (const WindowSpec* w : windows_) {
+        if (w->name == name) return w;
+    }
+    return nullptr;
+}
+
 HeadlessUi::State& HeadlessUi::at(std::string_view name) {
     auto it = states_.find(name);
     if (it != states_.end()) return it->second;
+    if (auto alias = aliases_.find(name); alias != aliases_.end()) {
+        return states_.find(alias->second)->second;
+    }
     // A misspelt name does nothing in the program: fail the test that used it.
     ADD_FAILURE() << "the windows have no control named \"" << name << "\"";
     scratch_ = State{};
@@ -63,6 +84,11 @@ HeadlessUi::State& HeadlessUi::at(std::string_view name) {
 bool HeadlessUi::knows_menu(std::string_view menu) const {
     for (const WindowSpec* w : windows_) {
         if (has_menu(*w, menu)) return true;
+        // "window/menu"
+        if (menu.size() > w->name.size() + 1 && menu.substr(0, w->name.size()) == w->name &&
+            menu[w->name.size()] == '/' && has_menu(*w, menu.substr(w->name.size() + 1))) {
+            return true;
+        }
     }
     return false;
 }
@@ -211,10 +237,76 @@ int HeadlessUi::progress(std::string_view name) {
     return at(name).progress;
 }
 
-void HeadlessUi::popup_menu_at_cursor(std::string_view menu, int, int) {
+void HeadlessUi::open_window(std::string_view window) {
+    std::lock_guard lock(mutex_);
+    const WindowSpec* spec = window_named(window);
+    if (!spec) {
+        ADD_FAILURE() << "no window named \"" << window << "\"";
+        return;
+    }
+    opened_.emplace_back(window);
+    auto it = open_.find(window);
+    if (it != open_.end() && it->second) {
+        ++fronts_[std::string(window)];
+        return;
+    }
+    // A window is built afresh from its table each time it opens.
+    seed(*spec);
+    open_[std::string(window)] = true;
+}
+
+void HeadlessUi::set_picture(std::string_view name, std::span<const unsigned char> image) {
+    std::lock_guard lock(mutex_);
+    at(name).picture = image.size();
+}
+
+void HeadlessUi::show_html(std::string_view name, std::string_view html) {
+    std::lock_guard lock(mutex_);
+    at(name).html = std::string(html);
+}
+
+std::vector<std::pair<int, int>> HeadlessUi::popup_offsets() {
+    std::lock_guard lock(mutex_);
+    return popup_offsets_;
+}
+
+std::vector<std::string> HeadlessUi::opened_windows() {
+    std::lock_guard lock(mutex_);
+    return opened_;
+}
+
+bool HeadlessUi::is_open(std::string_view window) {
+    std::lock_guard lock(mutex_);
+    auto it = open_.find(window);
+    return it != open_.end() && it->second;
+}
+
+int HeadlessUi::times_brought_to_front(std::string_view window) {
+    std::lock_guard lock(mutex_);
+    auto it = fronts_.find(window);
+    return it == fronts_.end() ? 0 : it->second;
+}
+
+void HeadlessUi::close_window(std::string_view window) {
+    std::lock_guard lock(mutex_);
+    open_[std::string(window)] = false;
+}
+
+std::size_t HeadlessUi::picture_bytes(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).picture;
+}
+
+std::string HeadlessUi::html(std::string_view name) {
+    std::lock_guard lock(mutex_);
+    return at(name).html;
+}
+
+void HeadlessUi::popup_menu_at_cursor(std::string_view menu, int dx, int dy) {
     std::lock_guard lock(mutex_);
     if (!knows_menu(menu)) ADD_FAILURE() << "the windows have no menu named \"" << menu << "\"";
     popups_.emplace_back(menu);
+    popup_offsets_.emplace_back(dx, dy);
 }
 
 void HeadlessUi::set_window_state(std::string_view window, WindowState state) {

@@ -7,7 +7,9 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/controls.h"
@@ -26,8 +28,10 @@ struct RecordedMessage {
 class HeadlessUi : public Controls, public Dialogs {
   public:
     // Seeds the controls with a window's initial state (captions, visibility, pages, ...).
+    // Every control answers to "window/control", and to its bare name unless a window added
+    // earlier holds that name. A window added closed opens through open_window.
     explicit HeadlessUi(const WindowSpec& window) { add_window(window); }
-    void add_window(const WindowSpec& window);
+    void add_window(const WindowSpec& window, bool open = true);
 
     // Controls
     void set_text(std::string_view name, std::string_view text) override;
@@ -54,6 +58,9 @@ class HeadlessUi : public Controls, public Dialogs {
     void set_progress(std::string_view name, int position) override;
     int progress(std::string_view name) override;
     void popup_menu_at_cursor(std::string_view menu, int dx, int dy) override;
+    void open_window(std::string_view window) override;
+    void set_picture(std::string_view name, std::span<const unsigned char> image) override;
+    void show_html(std::string_view name, std::string_view html) override;
     void set_window_state(std::string_view window, WindowState state) override;
     WindowState window_state(std::string_view window) override;
     void set_tray_icon(std::string_view window, bool shown, std::string_view tip) override;
@@ -77,6 +84,15 @@ class HeadlessUi : public Controls, public Dialogs {
     std::vector<std::string> tray_popups();  // menus popped up from the tray, in order
     // The tip of the window's tray icon; nothing when it has none.
     std::optional<std::string> tray_icon(std::string_view window);
+    std::vector<std::pair<int, int>> popup_offsets();  // their offsets from the cursor
+    // Windows: open_window calls in order, whether one is open, and the operator's close box
+    // (an open window that is opened again is only brought to the front).
+    std::vector<std::string> opened_windows();
+    bool is_open(std::string_view window);
+    int times_brought_to_front(std::string_view window);
+    void close_window(std::string_view window);
+    std::size_t picture_bytes(std::string_view name);  // size of the image shown, 0 for none
+    std::string html(std::string_view name);           // the page shown
     std::vector<std::string> combo_items(std::string_view name);
     std::size_t console_appends(std::string_view name);  // number of append calls
 
@@ -97,13 +113,22 @@ class HeadlessUi : public Controls, public Dialogs {
         WindowState window = WindowState::Normal;
         std::optional<std::string> tray_tip;
         std::size_t appends = 0;
+        std::size_t picture = 0;
+        std::string html;
     };
     State& at(std::string_view name);  // caller holds mutex_
     bool knows_menu(std::string_view menu) const;
+    void seed(const WindowSpec& window);  // caller holds mutex_
+    const WindowSpec* window_named(std::string_view name) const;
 
     std::mutex mutex_;
     std::vector<const WindowSpec*> windows_;
-    std::map<std::string, State, std::less<>> states_;
+    std::map<std::string, State, std::less<>> states_;  // by window name and "window/control"
+    std::map<std::string, std::string, std::less<>> aliases_;  // bare name -> "window/control"
+    std::map<std::string, bool, std::less<>> open_;
+    std::map<std::string, int, std::less<>> fronts_;
+    std::vector<std::string> opened_;
+    std::vector<std::pair<int, int>> popup_offsets_;
     State scratch_;  // what an unknown name reads and writes
     std::deque<MessageAnswer> answers_;
     std::deque<std::optional<std::string>> files_;

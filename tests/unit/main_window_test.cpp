@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/later_hooks.h"
 #include "app/main_window_events.h"
 #include "app/main_window_handlers.h"
 #include "app/plugin_handlers.h"
@@ -17,6 +16,7 @@
 #include "app/startup.h"
 #include "support/fake_platform.h"
 #include "support/headless_ui.h"
+#include "support/program_windows.h"
 #include "support/temp_folder.h"
 #include "ui/main_window_layout.h"
 
@@ -196,6 +196,8 @@ TEST(StrictHeadlessUi, ANameTheWindowDoesNotHaveFailsTheTest) {
 
 class MainWindowHandlers : public ::testing::Test {
   protected:
+    MainWindowHandlers() { test::add_secondary_windows(ui); }
+
     test::TempFolder dir;
     HeadlessUi ui{main_window_spec()};
     test::FakePlatform platform;
@@ -273,6 +275,7 @@ TEST_F(MainWindowHandlers, MenuNoticesAndTheirTitles) {
     app.session.state = ServerState::Running;
     run("[在线管理]", "管理列表", UiEvent::MenuChosen);
     EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(ui.opened_windows(), std::vector<std::string>{"玩家窗口"});
 }
 
 TEST_F(MainWindowHandlers, MoreSettingsShowsOnlyTheSettingsGroup) {

@@ -88,6 +88,12 @@ bool file_exists(const std::string& path) {
     return !path.empty() && ::stat(native(path).c_str(), &st) == 0;
 }
 
+std::int64_t last_write_stamp(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::stat(native(path).c_str(), &st) != 0) return 0;
+    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
 bool create_folder(const std::string& path) {
     return ::mkdir(native(path).c_str(), 0755) == 0;
 }

@@ -51,6 +51,10 @@ class PosixPlatform : public Platform {
         return posix::environment_variable(name);
     }
     int processor_count() override { return posix::processor_count(); }
+    // The native build runs the logic headless, without a desktop: there is no clipboard and
+    // no shell to hand a web address to, and the callers are told so.
+    bool set_clipboard_text(const std::string&) override { return false; }
+    bool open_url(const std::string&) override { return false; }
 };
 
 }  // namespace

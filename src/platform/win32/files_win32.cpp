@@ -66,9 +66,14 @@ bool file_exists(const std::string& path) {
     return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool create_folder(const std::string& path) {
-    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+std::int64_t last_write_stamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                     data.ftLastWriteTime.dwLowDateTime);
 }
+
+bool create_folder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
 
 bool delete_file(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;

@@ -40,6 +40,10 @@ class Win32Platform : public Platform {
         return win32::environment_variable(name);
     }
     int processor_count() override { return win32::processor_count(); }
+    bool set_clipboard_text(const std::string& text) override {
+        return win32::set_clipboard_text(text);
+    }
+    bool open_url(const std::string& url) override { return win32::open_url(url); }
 };
 
 }  // namespace

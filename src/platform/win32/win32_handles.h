@@ -45,6 +45,10 @@ Function find_function(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(proc));
 }
 
+// The clipboard and the shell (shell_win32.cpp).
+bool set_clipboard_text(const std::string& text);
+bool open_url(const std::string& url);
+
 // Child processes (child_win32.cpp).
 std::shared_ptr<ChildRun> start_child(const std::string& command_line,
                                       const std::string& working_dir, int show_mode);

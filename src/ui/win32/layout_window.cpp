@@ -5,7 +5,9 @@
 #include <set>
 #include <string>
 
+#include "ui/win32/picture_box.h"
 #include "ui/win32/private_messages.h"
+#include "ui/win32/web_browser.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/win32_ui.h"
 
@@ -109,6 +111,9 @@ void register_classes(HINSTANCE inst, WNDPROC window_proc) {
     page.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     page.lpszClassName = kPageClass;
     RegisterClassW(&page);
+
+    register_picture_class(inst);
+    register_browser_class(inst);
 }
 
 // "caption:number" -> (caption, number)
@@ -252,8 +257,18 @@ void LayoutWindow::build_controls() {
                 style |= BS_AUTOCHECKBOX | WS_TABSTOP;
                 break;
             case ControlKind::Label:
-            case ControlKind::Picture:
                 style |= SS_LEFT | SS_NOPREFIX;
+                break;
+            case ControlKind::Picture:
+                cls = kPictureClass;
+                break;
+            case ControlKind::WebBrowser:
+                cls = kBrowserClass;
+                break;
+            case ControlKind::TextBox:
+                cls = L"EDIT";
+                style |= ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP;
+                ex = WS_EX_CLIENTEDGE;
                 break;
             case ControlKind::Edit:
             case ControlKind::NumberEdit:
@@ -375,6 +390,10 @@ void LayoutWindow::build_controls() {
             case ControlKind::TabPage:
                 SetPropW(hwnd, kPageProperty, reinterpret_cast<HANDLE>(c.page + 1));
                 break;
+            case ControlKind::Edit:
+            case ControlKind::NumberEdit:
+                if (c.limit > 0) SendMessageW(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(c.limit), 0);
+                break;
             case ControlKind::ProgressBar:
                 SendMessageW(hwnd, PBM_SETRANGE32, 0, 100);
                 SendMessageW(hwnd, PBM_SETPOS, 0, 0);
@@ -401,9 +420,10 @@ void LayoutWindow::build_controls() {
         }
     }
     // Labels lie beneath the other controls of their container, as if drawn on it: where a
-    // label's box runs into a control, the control shows whole.
+    // label's box runs into a control, the control shows whole. So does a web page view.
     for (std::size_t i = 0; i < table_.controls.size(); ++i) {
-        if (table_.controls[i].kind == ControlKind::Label && controls_[i]) {
+        const ControlKind kind = table_.controls[i].kind;
+        if ((kind == ControlKind::Label || kind == ControlKind::WebBrowser) && controls_[i]) {
             SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
@@ -454,6 +474,9 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 events_.fire(c->name, "", UiEvent::Clicked);
             } else if (code == EN_CHANGE && c->kind == ControlKind::ConsoleEdit) {
                 ui_.console_edited(reinterpret_cast<HWND>(lp));
+            } else if (code == EN_CHANGE &&
+                       (c->kind == ControlKind::Edit || c->kind == ControlKind::NumberEdit)) {
+                if (ready_) events_.fire(c->name, "", UiEvent::Changed);
             }
             return 0;
         }

@@ -9,6 +9,8 @@
 
 #include "ui/win32/layout_window.h"
 #include "ui/win32/private_messages.h"
+#include "ui/win32/picture_box.h"
+#include "ui/win32/web_browser.h"
 
 namespace cw::win32 {
 
@@ -434,6 +436,37 @@ void Win32Ui::popup_menu_at_cursor(std::string_view menu, int dx, int dy) {
         GetCursorPos(&at);
         TrackPopupMenu(it->second.menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x + dx,
                        at.y + dy, 0, it->second.owner, nullptr);
+    });
+}
+
+void Win32Ui::open_window(std::string_view window) {
+    change([this, n = std::string(window)] {
+        auto it = entries_.find(n);
+        if (it != entries_.end() && it->second->kind == ControlKind::Window) {
+            // Already open: no second copy, the one there is comes to the front.
+            const HWND w = it->second->hwnd.get();
+            if (IsIconic(w)) ShowWindow(w, SW_RESTORE);
+            BringWindowToTop(w);
+            SetForegroundWindow(w);
+            return;
+        }
+        if (opener_) opener_(n);
+    });
+}
+
+void Win32Ui::set_picture(std::string_view name, std::span<const unsigned char> image) {
+    change([this, n = std::string(name),
+            bytes = std::vector<unsigned char>(image.begin(), image.end())] {
+        Entry* e = find(n);
+        if (e && e->kind == ControlKind::Picture && e->hwnd) show_picture(e->hwnd.get(), bytes);
+    });
+}
+
+void Win32Ui::show_html(std::string_view name, std::string_view html) {
+    change([this, n = std::string(name), page = std::string(html)] {
+        Entry* e = find(n);
+        if (e && e->kind == ControlKind::WebBrowser && e->hwnd)
+            browser_show_html(e->hwnd.get(), page);
     });
 }
 

@@ -12,6 +12,7 @@
 // appends in one EM_REPLACESEL (or one WM_SETTEXT when the batch crosses a clearing point).
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -50,6 +51,10 @@ class Win32Ui : public Controls, public Dialogs {
     void remove_window(HWND window);
     // The user typed into a console box: its byte count is taken again.
     void console_edited(HWND box);
+    // Builds and shows a secondary window by its table name (open_window asks it only for a
+    // window that is not open).
+    using WindowOpener = std::function<void(std::string_view window)>;
+    void set_window_opener(WindowOpener opener) { opener_ = std::move(opener); }
     // The program's window is gone: background threads stop waiting for it.
     void shut_down() { dispatcher_.shut_down(); }
     UiDispatcher& dispatcher() { return dispatcher_; }
@@ -79,6 +84,9 @@ class Win32Ui : public Controls, public Dialogs {
     void set_progress(std::string_view name, int position) override;
     int progress(std::string_view name) override;
     void popup_menu_at_cursor(std::string_view menu, int dx, int dy) override;
+    void open_window(std::string_view window) override;
+    void set_picture(std::string_view name, std::span<const unsigned char> image) override;
+    void show_html(std::string_view name, std::string_view html) override;
     void set_window_state(std::string_view window, WindowState state) override;
     WindowState window_state(std::string_view window) override;
     void set_tray_icon(std::string_view window, bool shown, std::string_view tip) override;
@@ -127,7 +135,8 @@ class Win32Ui : public Controls, public Dialogs {
     std::map<std::string, std::shared_ptr<Entry>, std::less<>> entries_;
     std::map<std::string, Menu, std::less<>> menus_;
     bool changing_console_ = false;  // our own console edits, not the user's
-    UiDispatcher dispatcher_;        // last: it goes first, before what its work touches
+    WindowOpener opener_;
+    UiDispatcher dispatcher_;  // last: it goes first, before what its work touches
 };
 
 }  // namespace cw::win32

@@ -1,0 +1,75 @@
+#include "players/player_actions.h"
+
+#include <optional>
+#include <string>
+
+#include "base/gbk_text.h"
+#include "platform/clock.h"
+#include "server/server_control.h"
+#include "ui/player_window_controls.h"
+#include "ui/window_names.h"
+
+namespace cw {
+
+namespace {
+
+using namespace player_window;
+
+constexpr int kMostItems = 64;
+
+// The selected row's name; nothing when no row is selected.
+std::optional<std::string> selected_name(Controls& ui) {
+    const std::string list = control_path(kWindow, kList);
+    const int row = ui.selected_row(list);
+    if (row < 0) return std::nullopt;
+    return ui.cell(list, row, 0);
+}
+
+}  // namespace
+
+std::string_view action_prefix(PlayerAction action) {
+    switch (action) {
+        case PlayerAction::GrantOperator:
+            return "op ";
+        case PlayerAction::RevokeOperator:
+            return "deop ";
+        case PlayerAction::Ban:
+            return "ban ";
+        case PlayerAction::Kick:
+            return "kick ";
+        case PlayerAction::CreativeMode:
+            return "gamemode 1 ";
+        case PlayerAction::SurvivalMode:
+            return "gamemode 0 ";
+    }
+    return {};
+}
+
+void act_on_selected_player(ServerContext& server, PlayerListRefresh& refresh,
+                            PlayerAction action) {
+    const std::optional<std::string> name = selected_name(server.ui);
+    if (!name) return;
+    send_console_command(server, std::string(action_prefix(action)) + *name);
+    if (action == PlayerAction::Ban) {
+        server.dialogs.message_box("执行指令成功");
+    } else {
+        refresh_player_list(server, refresh, monotonic_ms());
+    }
+}
+
+void give_to_selected_player(ServerContext& server, PlayerListRefresh& refresh) {
+    const std::optional<std::string> name = selected_name(server.ui);
+    if (!name) return;
+    const std::string item = server.ui.text(control_path(kWindow, kItemIdBox));
+    const std::string amount = server.ui.text(control_path(kWindow, kAmountBox));
+    send_console_command(server, "give " + *name + " " + item + " " + amount);
+    refresh_player_list(server, refresh, monotonic_ms());
+    server.ui.set_visible(control_path(kWindow, kGiveGroup), false);
+}
+
+void limit_amount(Controls& ui) {
+    const std::string box = control_path(kWindow, kAmountBox);
+    if (gbk_to_int(ui.text(box)) > kMostItems) ui.set_text(box, "64");
+}
+
+}  // namespace cw

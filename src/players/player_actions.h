@@ -1,0 +1,28 @@
+#pragma once
+// Actions on the player selected in the player list: each becomes one console command of the
+// game server's own command set, "<prefix><name>". With no row selected nothing is sent and
+// nothing is shown: a command word without a name would act on nobody.
+#include <string_view>
+
+#include "players/player_list.h"
+#include "server/server_context.h"
+
+namespace cw {
+
+enum class PlayerAction { GrantOperator, RevokeOperator, Ban, Kick, CreativeMode, SurvivalMode };
+
+// The command word of an action, ending with the space before the name ("op ", "ban ", ...).
+std::string_view action_prefix(PlayerAction action);
+
+// Sends the action for the selected player, then refreshes the list; after a ban it shows
+// "执行指令成功" instead (the banned player's row stays until the next refresh).
+void act_on_selected_player(ServerContext& server, PlayerListRefresh& refresh, PlayerAction action);
+
+// "give <name> <item id> <amount>" with the two boxes' texts as typed, then a refresh, and the
+// give group is hidden (what was typed stays in it).
+void give_to_selected_player(ServerContext& server, PlayerListRefresh& refresh);
+
+// The amount box's limit: a value above 64 becomes "64".
+void limit_amount(Controls& ui);
+
+}  // namespace cw
