@@ -24,7 +24,9 @@ COLOURS = [  # (role, red, green, blue)
     ("edit text", 0x1E, 0x2B, 0x3A),
     ("status", 0xC9, 0xD6, 0xE4),
 ]
-FONT = (-12, 400, "Microsoft YaHei")
+# The windows' own face and size, so that controls sized by their font (combo boxes) keep
+# the places of the window tables.
+FONT = (-12, 400, "宋体")
 CORNER_RADIUS = 3
 
 

@@ -182,7 +182,7 @@ static int read_skin(const unsigned char* data, int size, int hue, int saturatio
         g_brush[i] = CreateSolidBrush(g_colour[i]);
     }
     if (face[0]) {
-        HFONT font = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+        HFONT font = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                  DEFAULT_PITCH | FF_DONTCARE, face);
         if (font) {
@@ -612,7 +612,11 @@ static void skin_window(HWND h, HWND parent, LONG style, int created) {
     SetPropW(h, P_PROC, (HANDLE)old);
     SetWindowLongPtrW(h, GWLP_WNDPROC, (LONG_PTR)skin_proc);
     if (!created) {
-        if (g_font && kind != K_FRAME && kind != K_PAGE) SendMessageW(h, WM_SETFONT, (WPARAM)g_font, FALSE);
+        /* A new font would resize a closed combo box to the font, undoing the height its owner
+         * gave it; combo boxes made before the skin keep their font. */
+        if (g_font && kind != K_FRAME && kind != K_PAGE && !same_class(h, L"ComboBox")) {
+            SendMessageW(h, WM_SETFONT, (WPARAM)g_font, FALSE);
+        }
         if (kind == K_LIST) set_list_colours(h);
     }
 }
