@@ -17,6 +17,9 @@ if [ -x tests/gui/bench-console.sh ] && command -v wine >/dev/null 2>&1; then
     echo
     echo "== Console throughput through the window (Wine) =="
     tests/gui/bench-console.sh lines 5000000 3 || status=1
+    echo
+    echo "== Start-up to the main window, and idle CPU (Wine) =="
+    tests/gui/bench-console.sh startup 5 30 || status=1
     if [ "${CUBEWORKS_BENCH_BURST:-0}" = 1 ]; then
         tests/gui/bench-console.sh burst 5000000 1 || status=1
     fi

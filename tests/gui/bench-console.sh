@@ -2,7 +2,8 @@
 # Console throughput through Cubeworks.exe's real window under Wine and Xvfb: builds the program,
 # test child and console_bench of the Wine tree (win32, or win64 where the machine runs no
 # 32-bit programs), then measures (see console_bench.cpp).
-# Arguments: [burst|lines, default burst] [bytes per run, default 5000000] [runs, default 3].
+# Arguments: [burst|lines, default burst] [bytes per run, default 5000000] [runs, default 3], or
+# startup [runs, default 5] [idle seconds, default 30].
 # "burst" is one line without end; "lines" the same bytes as 100-byte lines.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)

@@ -4,7 +4,8 @@
 // lines) into the console input, and times how long the N pattern bytes and the marker line take
 // to pass through the console box. Meanwhile it takes the program's CPU time and how long the
 // window takes to answer a WM_NULL (every 100 ms).
-// Environment: CW_PROGRAM, CW_TEST_CHILD. Arguments: [burst|lines] [bytes] [runs].
+// Environment: CW_PROGRAM, CW_TEST_CHILD. Arguments: [burst|lines] [bytes] [runs], or
+// startup [runs] [idle seconds] for the start-up time and the idle CPU use.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
@@ -340,11 +341,61 @@ int bench(const std::string& mode, long bytes, int runs) {
     return all_good && static_cast<int>(results.size()) == runs ? 0 : 1;
 }
 
+// Start-up and idle: the time from starting Cubeworks.exe to its main window shown (a first
+// start, which deploys the workspace and writes the server jar, then starts in the same folder),
+// and the manager's CPU time while it sits idle with its CPU load timer ticking.
+int bench_startup(int runs, int idle_seconds) {
+    TestJavaRuntime java(env(L"CW_TEST_CHILD"));
+    std::printf("Start-up to the main window shown, %d runs; then %d s idle\n", runs,
+                idle_seconds);
+    std::vector<double> first, again;
+    double idle_cpu = -1;
+    for (int i = 0; i < runs; ++i) {
+        ProgramFolder folder;
+        if (prepare_server_port(folder) < 0) return 1;
+        for (int start = 0; start < 2; ++start) {
+            RemoteProgram program;
+            const double t0 = now_s();
+            if (!program.start(env(L"CW_PROGRAM"), folder.path()) ||
+                !program.wait_main_window(table(), kStartTimeoutMs)) {
+                std::fprintf(stderr, "Cubeworks.exe did not show its window\n");
+                return 1;
+            }
+            (start == 0 ? first : again).push_back(now_s() - t0);
+            if (start == 1 && i == runs - 1 && idle_seconds > 0) {
+                const CpuClock cpu(program.process(), folder.path() + L"\\Cubeworks.exe");
+                Sleep(1000);
+                const double before = cpu.seconds();
+                Sleep(static_cast<DWORD>(idle_seconds) * 1000);
+                const double after = cpu.seconds();
+                if (before >= 0 && after >= 0) idle_cpu = after - before;
+            }
+            PostMessageW(program.main_window(), WM_CLOSE, 0, 0);
+            program.wait_exit(kTimeoutMs);
+        }
+    }
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? -1.0 : v[v.size() / 2];
+    };
+    std::printf("first start (deploys the folder): median %.0f ms\n", 1000 * median(first));
+    std::printf("later start: median %.0f ms\n", 1000 * median(again));
+    if (idle_cpu >= 0) {
+        std::printf("idle for %d s: manager CPU %.0f ms (%.2f%% of one core)\n", idle_seconds,
+                    1000 * idle_cpu, 100 * idle_cpu / idle_seconds);
+    }
+    return 0;
+}
+
 }  // namespace
 }  // namespace cw::gui
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "burst";
+    if (mode == "startup") {
+        return cw::gui::bench_startup(argc > 2 ? std::atoi(argv[2]) : 5,
+                                      argc > 3 ? std::atoi(argv[3]) : 30);
+    }
     const long bytes = argc > 2 ? std::atol(argv[2]) : 5000000;
     const int runs = argc > 3 ? std::atoi(argv[3]) : 3;
     return cw::gui::bench(mode, bytes, runs);
