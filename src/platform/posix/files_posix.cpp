@@ -108,21 +108,12 @@ bool copy_file(const std::string& from, const std::string& to, bool fail_if_exis
     return write_whole_file(to, read_whole_file(from));
 }
 
-std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern) {
-    std::vector<std::string> names;
-    DIR* dir = ::opendir(native(folder).c_str());
-    if (!dir) return names;
-    const std::string pat(pattern);
-    while (dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name == "." || name == "..") continue;
-        if (::fnmatch(pat.c_str(), name.c_str(), FNM_CASEFOLD) == 0) names.push_back(name);
-    }
-    ::closedir(dir);
-    return names;
-}
+namespace {
 
-std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
+// The names in `folder` that match `pattern` (case folded, as Windows matches); folders too
+// unless `files_only`.
+std::vector<std::string> find_names(const std::string& folder, std::string_view pattern,
+                                    bool files_only) {
     std::vector<std::string> names;
     const std::string base = native(folder);
     DIR* dir = ::opendir(base.c_str());
@@ -133,11 +124,23 @@ std::vector<std::string> list_files(const std::string& folder, std::string_view 
         if (name == "." || name == "..") continue;
         if (::fnmatch(pat.c_str(), name.c_str(), FNM_CASEFOLD) != 0) continue;
         struct stat st {};
-        if (::stat((base + "/" + name).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
+        if (files_only && (::stat((base + "/" + name).c_str(), &st) != 0 || S_ISDIR(st.st_mode))) {
+            continue;
+        }
         names.push_back(name);
     }
     ::closedir(dir);
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern) {
+    return find_names(folder, pattern, false);
+}
+
+std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
+    return find_names(folder, pattern, true);
 }
 
 namespace {

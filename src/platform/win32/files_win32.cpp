@@ -83,7 +83,11 @@ bool copy_file(const std::string& from, const std::string& to, bool fail_if_exis
     return CopyFileA(from.c_str(), to.c_str(), fail_if_exists) != 0;
 }
 
-std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern) {
+namespace {
+
+// The names in `folder` that match `pattern`; folders too unless `files_only`.
+std::vector<std::string> find_names(const std::string& folder, std::string_view pattern,
+                                    bool files_only) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
     const std::string query = folder + "\\" + std::string(pattern);
@@ -91,24 +95,22 @@ std::vector<std::string> list_folder(const std::string& folder, std::string_view
     if (h == INVALID_HANDLE_VALUE) return names;
     do {
         const std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
+        if (name == "." || name == "..") continue;
+        if (files_only && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        names.push_back(name);
     } while (FindNextFileA(h, &data));
     FindClose(h);
     return names;
 }
 
+}  // namespace
+
+std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern) {
+    return find_names(folder, pattern, false);
+}
+
 std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    const std::string query = folder + "\\" + std::string(pattern);
-    HANDLE h = FindFirstFileA(query.c_str(), &data);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        names.emplace_back(data.cFileName);
-    } while (FindNextFileA(h, &data));
-    FindClose(h);
-    return names;
+    return find_names(folder, pattern, true);
 }
 
 namespace {
