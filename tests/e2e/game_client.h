@@ -1,6 +1,7 @@
 #pragma once
-// A minimal game client of the 1.7.2 network protocol (version 4, offline mode): it connects,
-// logs in by name, and can send chat lines. Enough for a player of the end-to-end tests.
+// A minimal game client of the 1.7.2 network protocol (version 4, offline mode): it asks for the
+// server list status, connects, logs in by name, and can send chat lines. Enough for a player of
+// the end-to-end tests.
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -23,27 +24,27 @@ class GameClient {
 
     // Connects to 127.0.0.1:port and logs in; true once the server answered Login Success.
     bool join(int port, std::string_view name) {
-        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<std::uint16_t>(port));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (fd_ < 0 || ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-            return false;
-        }
-        std::string handshake;
-        put_varint(handshake, 4);  // protocol version
-        put_string(handshake, "127.0.0.1");
-        handshake.push_back(static_cast<char>(port >> 8));
-        handshake.push_back(static_cast<char>(port & 0xFF));
-        put_varint(handshake, 2);  // next state: login
+        if (!connect_to(port)) return false;
         std::string login;
         put_string(login, name);
-        if (!send_packet(0x00, handshake) || !send_packet(0x00, login)) return false;
+        if (!send_packet(0x00, handshake_for(port, 2)) || !send_packet(0x00, login)) return false;
         // Login Success (0x02) or Disconnect (0x00).
         int id = -1;
         std::string body;
         return read_packet(id, body) && id == 0x02;
+    }
+
+    // The server list's status query (next state 1): the JSON answer, "" when none came.
+    std::string status(int port) {
+        if (!connect_to(port)) return {};
+        std::string handshake = handshake_for(port, 1);
+        if (!send_packet(0x00, handshake) || !send_packet(0x00, {})) return {};
+        int id = -1;
+        std::string body;
+        std::uint32_t length = 0;
+        std::size_t used = 0;
+        if (!read_packet(id, body) || id != 0x00 || !varint_at(body, used, length)) return {};
+        return body.substr(used, length);
     }
 
     // A chat line as the player types it (play state, packet 0x01).
@@ -54,6 +55,34 @@ class GameClient {
     }
 
   private:
+    bool connect_to(int port) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        return fd_ >= 0 &&
+               ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    static std::string handshake_for(int port, int next_state) {
+        std::string handshake;
+        put_varint(handshake, 4);  // protocol version
+        put_string(handshake, "127.0.0.1");
+        handshake.push_back(static_cast<char>(port >> 8));
+        handshake.push_back(static_cast<char>(port & 0xFF));
+        put_varint(handshake, static_cast<std::uint32_t>(next_state));
+        return handshake;
+    }
+    static bool varint_at(const std::string& bytes, std::size_t& used, std::uint32_t& value) {
+        value = 0;
+        for (int shift = 0; used < bytes.size() && shift < 35; shift += 7) {
+            const auto byte = static_cast<unsigned char>(bytes[used++]);
+            value |= static_cast<std::uint32_t>(byte & 0x7F) << shift;
+            if (!(byte & 0x80)) return true;
+        }
+        return false;
+    }
     static void put_varint(std::string& out, std::uint32_t value) {
         do {
             unsigned char byte = value & 0x7F;
@@ -104,11 +133,7 @@ class GameClient {
         }
         std::uint32_t value = 0;
         std::size_t used = 0;
-        for (int shift = 0; used < payload.size() && shift < 35; shift += 7) {
-            const auto byte = static_cast<unsigned char>(payload[used++]);
-            value |= static_cast<std::uint32_t>(byte & 0x7F) << shift;
-            if (!(byte & 0x80)) break;
-        }
+        if (!varint_at(payload, used, value)) return false;
         id = static_cast<int>(value);
         body = payload.substr(used);
         return true;

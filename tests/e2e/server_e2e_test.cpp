@@ -4,11 +4,14 @@
 #include <memory>
 #include <string>
 
+#include "config/server_icon.h"
 #include "e2e/e2e_support.h"
 #include "e2e/game_client.h"
+#include "platform/files.h"
 #include "server/server_context.h"
 #include "server/server_control.h"
 #include "support/temp_folder.h"
+#include "support/test_pictures.h"
 #include "ui/main_window_layout.h"
 
 namespace cw {
@@ -83,6 +86,39 @@ TEST_F(ServerEndToEnd, APlayersChatCannotEndTheManagementOfTheServer) {
     EXPECT_EQ(state(), ServerState::Running);
     EXPECT_EQ(ui_.status(kStatus, 1), "服务器已开启");
     stop_server(server_);  // still accepted
+    ASSERT_TRUE(reaches(ServerState::Stopped, 30000));
+}
+
+std::string base64(std::string_view bytes) {
+    static constexpr char kDigits[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        std::uint32_t group = static_cast<unsigned char>(bytes[i]) << 16;
+        if (i + 1 < bytes.size()) group |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+        if (i + 2 < bytes.size()) group |= static_cast<unsigned char>(bytes[i + 2]);
+        out += kDigits[(group >> 18) & 63];
+        out += kDigits[(group >> 12) & 63];
+        out += i + 1 < bytes.size() ? kDigits[(group >> 6) & 63] : '=';
+        out += i + 2 < bytes.size() ? kDigits[group & 63] : '=';
+    }
+    return out;
+}
+
+// The icon the launcher puts in place is the one the server lists in its status answer.
+TEST_F(ServerEndToEnd, TheServerIconIsListedInTheStatusAnswer) {
+    const std::string png = test::png_picture(64, 64);
+    const std::string source = folder_.path() + "\\icon.png";
+    ASSERT_TRUE(fs::write_whole_file(source, png));
+    ASSERT_TRUE(install_server_icon(folder_.path(), source).ok);
+    launch_server(server_);
+    ASSERT_TRUE(reaches(ServerState::Running));
+    test::GameClient client;
+    const std::string status = client.status(port_);
+    EXPECT_NE(status.find("\"favicon\":\"data:image/png;base64," + base64(png) + "\""),
+              std::string::npos)
+        << status.substr(0, 200);
+    stop_server(server_);
     ASSERT_TRUE(reaches(ServerState::Stopped, 30000));
 }
 
