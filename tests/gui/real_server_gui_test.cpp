@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "config/workspace.h"
 #include "server_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/win32/wide_text.h"
@@ -167,6 +168,15 @@ TEST_F(RealServer, ACommandIsAnsweredByTheServer) {
     EXPECT_TRUE(console_shows("[Server] 你好"));  // GBK both ways through the bridge
     click_tab(*program_, control(kTab), kConsolePageIndex);
     screenshot(main(), L"real-server-console");
+}
+
+// The running server holds its plugins' jars open: deleting is refused before it is tried.
+TEST_F(RealServer, PluginsCannotBeDeletedWhileTheServerRuns) {
+    click(control(kDeletePluginButton));
+    const MessageBoxSeen box = answer_next();
+    EXPECT_EQ(box.title, to_wide("信息："));
+    EXPECT_EQ(box.text, to_wide("开服状态下无法删除插件！"));
+    EXPECT_FALSE(folder_->file(kCompanionJarPath).empty());
 }
 
 TEST_F(RealServer, StopEndsTheServerAndItsJvm) {

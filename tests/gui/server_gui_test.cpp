@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 
-#include "config/workspace.h"
 #include "remote_program.h"
 #include "server_window.h"
 #include "ui/main_window_layout.h"
@@ -105,14 +104,6 @@ TEST_F(RunningServer, TypedCommandsReachTheServerAsGbkAndTheInputEmpties) {
 TEST_F(RunningServer, TheLaunchCarriedTheSavedHeapOption) {
     send_command(L"args");
     EXPECT_TRUE(console_shows("[-Xmx2048M]\r\n"));
-}
-
-TEST_F(RunningServer, PluginsCannotBeDeletedWhileTheServerRuns) {
-    click(control("按钮10"));
-    const MessageBoxSeen box = answer_next();
-    EXPECT_EQ(box.title, to_wide("信息："));
-    EXPECT_EQ(box.text, to_wide("开服状态下无法删除插件！"));
-    EXPECT_FALSE(folder_->file(kCompanionJarPath).empty());
 }
 
 TEST_F(RunningServer, StopButtonStopsTheServerAndResetsTheButtons) {
