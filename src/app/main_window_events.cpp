@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/secondary_windows.h"
 #include "app/main_window_handlers.h"
 #include "app/plugin_handlers.h"
+#include "app/secondary_windows.h"
 #include "app/settings_handlers.h"
 #include "app/shell_handlers.h"
 #include "app/startup.h"

@@ -346,8 +346,7 @@ int bench(const std::string& mode, long bytes, int runs) {
 // and the manager's CPU time while it sits idle with its CPU load timer ticking.
 int bench_startup(int runs, int idle_seconds) {
     TestJavaRuntime java(env(L"CW_TEST_CHILD"));
-    std::printf("Start-up to the main window shown, %d runs; then %d s idle\n", runs,
-                idle_seconds);
+    std::printf("Start-up to the main window shown, %d runs; then %d s idle\n", runs, idle_seconds);
     std::vector<double> first, again;
     double idle_cpu = -1;
     for (int i = 0; i < runs; ++i) {

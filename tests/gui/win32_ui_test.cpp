@@ -669,9 +669,10 @@ TEST_F(Win32MainWindow, TheSkinGivesTheMainWindowAndWindowsMadeLaterOneLook) {
     const double t1 = now_ms();
     ASSERT_TRUE(shell::apply_skin(skin, payload::skin_resource()));
     const double t2 = now_ms();
-    std::printf("[ measure  ] skin library loaded from memory in %.2f ms, attached to the main "
-                "window in %.2f ms\n",
-                t1 - t0, t2 - t1);
+    std::printf(
+        "[ measure  ] skin library loaded from memory in %.2f ms, attached to the main "
+        "window in %.2f ms\n",
+        t1 - t0, t2 - t1);
     EXPECT_EQ(pixel(start, 10, 5), kSkinButton);
     EXPECT_EQ(pixel(group, 60, 150), kSkinPanel);
     capture(window->hwnd(), L"inprocess-main-with-skin");

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/shell_handlers.h"
 #include "app/main_window_events.h"
 #include "app/secondary_windows.h"
+#include "app/shell_handlers.h"
 #include "config/workspace.h"
 #include "platform/files.h"
 #include "platform/platform.h"
