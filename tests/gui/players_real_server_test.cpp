@@ -57,7 +57,9 @@ class RealServerPlayers : public ServerWindowSuite {
     static const WindowSpec& players() { return player_window_spec(); }
     static HWND window() { return program_->wait_window(players(), kTimeoutMs); }
     static HWND list() { return control_in(window(), players(), kList); }
-    static int row_count() { return static_cast<int>(SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0)); }
+    static int row_count() {
+        return static_cast<int>(SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0));
+    }
     static std::vector<Row> rows() {
         std::vector<Row> out;
         const HWND l = list();
@@ -78,7 +80,10 @@ class RealServerPlayers : public ServerWindowSuite {
     static void choose_for_first_row(std::string_view entry) {
         program_->select_list_row(list(), 0);
         ASSERT_TRUE(wait_for(
-            [] { return SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; },
+            [] {
+                return SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                    LVNI_SELECTED) == 0;
+            },
             kTimeoutMs));
         choose_in_player_window(entry);
     }
@@ -112,8 +117,8 @@ TEST_F(RealServerPlayers, TheListOpensEmptyBeforeAnyoneJoined) {
     choose(main_window::kOnlineMenu, "管理列表");
     ASSERT_NE(window(), nullptr);
     // Opening asked for a snapshot; the plugin answers with its header alone.
-    EXPECT_TRUE(wait_for([] { return folder_->file(kPlayerInfoPath).ends_with(",0,20|"); },
-                         kTimeoutMs))
+    EXPECT_TRUE(
+        wait_for([] { return folder_->file(kPlayerInfoPath).ends_with(",0,20|"); }, kTimeoutMs))
         << folder_->file(kPlayerInfoPath);
     EXPECT_EQ(row_count(), 0);
 }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -88,10 +89,37 @@ std::vector<COLORREF> screen_samples(HWND window) {
     std::vector<COLORREF> samples;
     HDC screen = GetDC(nullptr);
     for (int y = rc.top + 2; y < rc.bottom - 2; y += 7) {
-        for (int x = rc.left + 2; x < rc.right - 20; x += 7) samples.push_back(GetPixel(screen, x, y));
+        for (int x = rc.left + 2; x < rc.right - 20; x += 7)
+            samples.push_back(GetPixel(screen, x, y));
     }
     ReleaseDC(nullptr, screen);
     return samples;
+}
+
+// The colour most of a window's own area shows on the screen.
+COLORREF most_common_colour(HWND window) {
+    RECT rc{};
+    GetWindowRect(window, &rc);
+    std::map<COLORREF, int> counts;
+    HDC screen = GetDC(nullptr);
+    for (int y = rc.top; y < rc.bottom; y += 2) {
+        for (int x = rc.left; x < rc.right; x += 2) ++counts[GetPixel(screen, x, y)];
+    }
+    ReleaseDC(nullptr, screen);
+    COLORREF most = CLR_INVALID;
+    int seen = 0;
+    for (const auto& [colour, n] : counts) {
+        if (n > seen) most = colour, seen = n;
+    }
+    return most;
+}
+
+COLORREF colour_at(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, client.x, client.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
 }
 
 std::size_t distinct(const std::vector<COLORREF>& samples) {
@@ -160,6 +188,10 @@ TEST_F(SecondaryWindows, TheAuthorEntryOpensTheAboutWindowWithItsPicture) {
     EXPECT_TRUE(wait_for([&] { return distinct(screen_samples(picture)) > 16; }, kTimeoutMs))
         << distinct(screen_samples(picture)) << " colours";
     EXPECT_EQ(picture_scroll_bar(picture), nullptr);  // 176x192 fits its box
+    // The label on the window itself shows its text on the window's face, like the labels
+    // inside the groups.
+    const COLORREF face = colour_at(window, POINT{20, 260});
+    EXPECT_EQ(most_common_colour(in(window, about, "透明标签1")), face) << std::hex << face;
     screenshot(window, L"about");
 }
 
@@ -312,8 +344,8 @@ TEST_F(SecondaryWindows, ThePlayerListOpensFromTheOnlineMenuWhileTheServerRuns) 
     const HWND window = open_from(main_window::kOnlineMenu, "管理列表", players);
     ASSERT_NO_FATAL_FAILURE(expect_secondary_window(window, players));
     const HWND list = in(window, players, player_window::kList);
-    const std::pair<const char*, int> columns[] = {{"当前在线", 98}, {"是否管理员", 98},
-                                                   {"当前模式", 150}};
+    const std::pair<const char*, int> columns[] = {
+        {"当前在线", 98}, {"是否管理员", 98}, {"当前模式", 150}};
     for (int i = 0; i < 3; ++i) {
         int width = 0;
         EXPECT_EQ(program_->list_column(list, i, &width), to_wide(columns[i].first));
@@ -371,8 +403,8 @@ TEST_F(SecondaryWindows, GiveItemsShowsTheGiveGroupOverTheListAndTheAmountStopsA
     ASSERT_NE(window, nullptr);
     const HWND group = in(window, players, player_window::kGiveGroup);
     ASSERT_FALSE(IsWindowVisible(group));
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(menu_id(players, player_window::kMenu, "给予物品"), 0),
-                 0);
+    PostMessageW(window, WM_COMMAND,
+                 MAKEWPARAM(menu_id(players, player_window::kMenu, "给予物品"), 0), 0);
     ASSERT_TRUE(shown(group));
     EXPECT_EQ(ChildWindowFromPointEx(window, POINT{100, 50}, CWP_SKIPINVISIBLE), group);
 
@@ -399,7 +431,8 @@ TEST_F(SecondaryWindows, TheIdTableButtonOpensTheItemIdWindowOnceAndItsPictureSc
     // a scroll bar at the right edge of the part of the box the window shows.
     const HWND picture = in(window, ids, item_id_window::kPicture);
     HWND bar = nullptr;
-    ASSERT_TRUE(wait_for([&] { return (bar = picture_scroll_bar(picture)) != nullptr; }, kTimeoutMs));
+    ASSERT_TRUE(
+        wait_for([&] { return (bar = picture_scroll_bar(picture)) != nullptr; }, kTimeoutMs));
     RECT client{};
     GetClientRect(window, &client);
     const RECT bar_at = rect_in(bar, window);
