@@ -61,7 +61,7 @@ class GameClient {
         std::string body;
         if (!read_packet(id, body)) return false;
         if (id != 0x02) {  // Disconnect (0x00) with its reason
-            if (refusal) *refusal = body;
+            if (refusal) *refusal = string_in(body);
             return false;
         }
         reader_ = std::thread([this] { pump(); });
@@ -70,7 +70,7 @@ class GameClient {
 
     // True once the server closed the connection or sent Disconnect in play state.
     bool disconnected() const { return disconnected_; }
-    // The body of the Disconnect the server sent in play state (its reason, as JSON text);
+    // The reason of the Disconnect the server sent in play state (JSON text);
     // read once disconnected() holds.
     const std::string& kick_reason() const { return kick_reason_; }
 
@@ -90,7 +90,7 @@ class GameClient {
             std::string body;
             if (!read_packet(id, body, /*forever=*/true)) break;
             if (id == 0x40) {  // Disconnect: kicked
-                kick_reason_ = body;
+                kick_reason_ = string_in(body);
                 break;
             }
             if (id == 0x00 && body.size() == 4) send_packet(0x00, body);  // keep-alive
@@ -109,6 +109,18 @@ class GameClient {
     static void put_string(std::string& out, std::string_view text) {
         put_varint(out, static_cast<std::uint32_t>(text.size()));
         out.append(text);
+    }
+
+    // The string a packet body begins with (its length as a varint, then UTF-8).
+    static std::string string_in(const std::string& body) {
+        std::uint32_t length = 0;
+        std::size_t used = 0;
+        for (int shift = 0; used < body.size() && shift < 35; shift += 7) {
+            const auto byte = static_cast<unsigned char>(body[used++]);
+            length |= static_cast<std::uint32_t>(byte & 0x7F) << shift;
+            if (!(byte & 0x80)) break;
+        }
+        return body.substr(used, length);
     }
 
     bool send_packet(int id, const std::string& body) {

@@ -189,6 +189,8 @@ TEST_F(RealServerPlayers, KickDisconnectsThePlayerAndRemovesTheRow) {
     EXPECT_GE(ms, 0) << "rows: " << ::testing::PrintToString(rows());
     measure("kick to fresh rows", ms);
     EXPECT_TRUE(wait_for([] { return client_.disconnected(); }, kTimeoutMs));
+    std::printf("the kicked player was told: %s\n", client_.kick_reason().c_str());
+    EXPECT_NE(client_.kick_reason().find("Kicked"), std::string::npos) << client_.kick_reason();
     EXPECT_TRUE(console_shows("Walker left the game"));
 }
 
