@@ -634,9 +634,10 @@ HostCounts host_counts_of(std::string_view part) {
     return {entries_in(proc + "\\task"), entries_in(proc + "\\fd")};
 }
 
-int prepare_server_port(const ProgramFolder& folder) {
-    const int port =
-        bind_port(kUsualServerPort) == kUsualServerPort ? kUsualServerPort : bind_port(0);
+int prepare_server_port(const ProgramFolder& folder, bool usual_first) {
+    const int port = usual_first && bind_port(kUsualServerPort) == kUsualServerPort
+                         ? kUsualServerPort
+                         : bind_port(0);
     std::string text(default_properties_text());
     write_property(text, "server-port", std::to_string(port));
     CreateDirectoryW((folder.path() + win32::to_wide(kWorkspaceRoot)).c_str(), nullptr);

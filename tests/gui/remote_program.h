@@ -155,8 +155,10 @@ struct HostCounts {
 HostCounts host_counts_of(std::string_view part);
 
 // Gives the program folder a settings file whose server port nothing on this machine holds:
-// the usual 25565 when it is free, else a free one. Returns the port.
-int prepare_server_port(const ProgramFolder& folder);
+// the usual 25565 when it is free, else a free one. Returns the port. `usual_first` false: a
+// free port of the system's choosing, for a suite whose players leave closed connections on
+// it (the program's start counts a connection of any state as holding the port).
+int prepare_server_port(const ProgramFolder& folder, bool usual_first = true);
 // The public address look-up fails at once (a closed local port) instead of waiting for the net.
 void use_dead_ip_echo();
 
