@@ -508,8 +508,11 @@ static LRESULT child_colours(UINT m, HDC dc, HWND child) {
     }
     SetTextColor(dc, g_colour[IsWindowEnabled(child) ? C_TEXT : C_TEXT_DISABLED]);
     SetBkMode(dc, TRANSPARENT);
-    if (m == WM_CTLCOLORSTATIC && same_class(child, L"Static")) {
-        return (LRESULT)GetStockObject(NULL_BRUSH);  /* labels are drawn on their container */
+    /* Labels are drawn on their container. A container that clips its children (a top-level
+     * window) paints nothing beneath them: there a label fills its box with its surface. */
+    if (m == WM_CTLCOLORSTATIC && same_class(child, L"Static") &&
+        !(GetWindowLongW(GetParent(child), GWL_STYLE) & WS_CLIPCHILDREN)) {
+        return (LRESULT)GetStockObject(NULL_BRUSH);
     }
     SetBkColor(dc, g_colour[surface_of(child)]);
     return (LRESULT)g_brush[surface_of(child)];

@@ -34,6 +34,8 @@ class GameClient {
     bool join(int port, std::string_view name, std::string* refusal = nullptr) {
         leave();
         disconnected_ = false;
+        next_ = filled_ = 0;
+        kick_reason_.clear();
         socket_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
         if (socket_ == INVALID_SOCKET) return false;
         DWORD timeout_ms = 10000;
@@ -59,7 +61,7 @@ class GameClient {
         std::string body;
         if (!read_packet(id, body)) return false;
         if (id != 0x02) {  // Disconnect (0x00) with its reason
-            if (refusal) *refusal = body;
+            if (refusal) *refusal = string_in(body);
             return false;
         }
         reader_ = std::thread([this] { pump(); });
@@ -68,6 +70,9 @@ class GameClient {
 
     // True once the server closed the connection or sent Disconnect in play state.
     bool disconnected() const { return disconnected_; }
+    // The reason of the Disconnect the server sent in play state (JSON text);
+    // read once disconnected() holds.
+    const std::string& kick_reason() const { return kick_reason_; }
 
     void leave() {
         if (socket_ != INVALID_SOCKET) {
@@ -84,7 +89,10 @@ class GameClient {
             int id = -1;
             std::string body;
             if (!read_packet(id, body, /*forever=*/true)) break;
-            if (id == 0x40) break;  // Disconnect: kicked
+            if (id == 0x40) {  // Disconnect: kicked
+                kick_reason_ = string_in(body);
+                break;
+            }
             if (id == 0x00 && body.size() == 4) send_packet(0x00, body);  // keep-alive
         }
         disconnected_ = true;
@@ -103,6 +111,18 @@ class GameClient {
         out.append(text);
     }
 
+    // The string a packet body begins with (its length as a varint, then UTF-8).
+    static std::string string_in(const std::string& body) {
+        std::uint32_t length = 0;
+        std::size_t used = 0;
+        for (int shift = 0; used < body.size() && shift < 35; shift += 7) {
+            const auto byte = static_cast<unsigned char>(body[used++]);
+            length |= static_cast<std::uint32_t>(byte & 0x7F) << shift;
+            if (!(byte & 0x80)) break;
+        }
+        return body.substr(used, length);
+    }
+
     bool send_packet(int id, const std::string& body) {
         std::string payload;
         put_varint(payload, static_cast<std::uint32_t>(id));
@@ -113,13 +133,23 @@ class GameClient {
         return ::send(socket_, frame.data(), static_cast<int>(frame.size()), 0) ==
                static_cast<int>(frame.size());
     }
+    // Bytes come from a buffer filled by whole receives: the server sends the world around the
+    // player right after the login, and a receive per byte (a round trip through the system
+    // under Wine) would fall so far behind that the keep-alives went unanswered and the server
+    // dropped the client.
     bool read_byte(unsigned char& byte, bool forever) {
-        while (true) {
-            const int n = ::recv(socket_, reinterpret_cast<char*>(&byte), 1, 0);
-            if (n == 1) return true;
+        while (next_ == filled_) {
+            const int n = ::recv(socket_, buffer_, sizeof buffer_, 0);
+            if (n > 0) {
+                next_ = 0;
+                filled_ = n;
+                break;
+            }
             if (n < 0 && forever && WSAGetLastError() == WSAETIMEDOUT) continue;
             return false;
         }
+        byte = static_cast<unsigned char>(buffer_[next_++]);
+        return true;
     }
     bool read_varint(std::uint32_t& value, bool forever) {
         value = 0;
@@ -154,7 +184,11 @@ class GameClient {
 
     bool started_ = false;
     SOCKET socket_ = INVALID_SOCKET;
+    char buffer_[64 * 1024];
+    int next_ = 0;
+    int filled_ = 0;
     std::thread reader_;
+    std::string kick_reason_;
     std::atomic<bool> disconnected_{false};
 };
 

@@ -67,7 +67,8 @@ BOOL CALLBACK collect_top(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<WindowSearch*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == s->pid && IsWindowVisible(hwnd) && _wcsicmp(class_of(hwnd).c_str(), s->cls) == 0) {
+    if (pid == s->pid && IsWindowVisible(hwnd) &&
+        (!s->cls || _wcsicmp(class_of(hwnd).c_str(), s->cls) == 0)) {
         s->found.push_back(hwnd);
     }
     return TRUE;
@@ -229,15 +230,44 @@ HWND RemoteProgram::wait_main_window(const WindowSpec& table, DWORD timeout_ms,
     return main_;
 }
 
-HWND RemoteProgram::control(const WindowSpec& table, std::string_view name) const {
+HWND control_in(HWND window, const WindowSpec& table, std::string_view name) {
     int row = -1;
     for (std::size_t i = 0; i < table.controls.size(); ++i) {
         if (table.controls[i].name == name) row = static_cast<int>(i);
     }
-    if (row < 0 || !main_) return nullptr;
+    if (row < 0 || !window) return nullptr;
     RowSearch s{row, nullptr};
-    EnumChildWindows(main_, find_row, reinterpret_cast<LPARAM>(&s));
+    EnumChildWindows(window, find_row, reinterpret_cast<LPARAM>(&s));
     return s.found;
+}
+
+HWND RemoteProgram::control(const WindowSpec& table, std::string_view name) const {
+    return control_in(main_, table, name);
+}
+
+std::vector<HWND> RemoteProgram::windows_of(const WindowSpec& table) const {
+    const std::wstring title = win32::to_wide(table.title);
+    std::vector<HWND> found;
+    for (HWND w : top_windows(pid_, L"CubeworksWindow")) {
+        if (text_of(w) == title) found.push_back(w);
+    }
+    return found;
+}
+
+HWND RemoteProgram::wait_window(const WindowSpec& table, DWORD timeout_ms) const {
+    HWND found = nullptr;
+    wait_for(
+        [&] {
+            const auto windows = windows_of(table);
+            found = windows.empty() ? nullptr : windows.front();
+            return found != nullptr;
+        },
+        timeout_ms);
+    return found;
+}
+
+std::vector<HWND> RemoteProgram::visible_windows() const {
+    return top_windows(pid_, nullptr);
 }
 
 MessageBoxSeen RemoteProgram::wait_message_box(DWORD timeout_ms) const {
@@ -325,15 +355,28 @@ std::wstring RemoteProgram::list_column(HWND list, int index, int* width) const 
 }
 
 std::wstring RemoteProgram::list_item_text(HWND list, int row) const {
+    return list_cell(list, row, 0);
+}
+
+std::wstring RemoteProgram::list_cell(HWND list, int row, int column) const {
     constexpr std::size_t kChars = 256;
     RemoteBlock block(process_, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
     LVITEMW item{};
-    item.iSubItem = 0;
+    item.iSubItem = column;
     item.pszText = reinterpret_cast<wchar_t*>(block.at(sizeof item));
     item.cchTextMax = kChars;
     block.write(0, &item, sizeof item);
     send(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), block.lparam());
     return block.read_text(sizeof item, kChars);
+}
+
+void RemoteProgram::select_list_row(HWND list, int row) const {
+    RemoteBlock block(process_, sizeof(LVITEMW));
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = row < 0 ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
+    block.write(0, &item, sizeof item);
+    send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), block.lparam());
 }
 
 std::vector<int> RemoteProgram::status_parts(HWND bar) const {
@@ -591,9 +634,10 @@ HostCounts host_counts_of(std::string_view part) {
     return {entries_in(proc + "\\task"), entries_in(proc + "\\fd")};
 }
 
-int prepare_server_port(const ProgramFolder& folder) {
-    const int port =
-        bind_port(kUsualServerPort) == kUsualServerPort ? kUsualServerPort : bind_port(0);
+int prepare_server_port(const ProgramFolder& folder, bool usual_first) {
+    const int port = usual_first && bind_port(kUsualServerPort) == kUsualServerPort
+                         ? kUsualServerPort
+                         : bind_port(0);
     std::string text(default_properties_text());
     write_property(text, "server-port", std::to_string(port));
     CreateDirectoryW((folder.path() + win32::to_wide(kWorkspaceRoot)).c_str(), nullptr);

@@ -53,6 +53,13 @@ class RemoteProgram {
     // A control of the main window by its table row; nullptr when none has that row.
     HWND control(const WindowSpec& table, std::string_view name) const;
 
+    // The program's visible top-level windows built from `table` (found by its title).
+    std::vector<HWND> windows_of(const WindowSpec& table) const;
+    // The first of them within the time-out; nullptr when none showed.
+    HWND wait_window(const WindowSpec& table, DWORD timeout_ms) const;
+    // Every visible top-level window of the program, whatever its class.
+    std::vector<HWND> visible_windows() const;
+
     // The first visible message box of the program within the time-out.
     MessageBoxSeen wait_message_box(DWORD timeout_ms) const;
     // The program's visible file dialog (open or save form) within the time-out; nullptr when
@@ -66,6 +73,9 @@ class RemoteProgram {
     std::wstring tab_caption(HWND tab, int index) const;
     std::wstring list_column(HWND list, int index, int* width) const;
     std::wstring list_item_text(HWND list, int row) const;
+    std::wstring list_cell(HWND list, int row, int column) const;
+    // Selects one row of a list view as a click would (focused and selected); -1 selects none.
+    void select_list_row(HWND list, int row) const;
     std::vector<int> status_parts(HWND bar) const;
     std::wstring status_text(HWND bar, int part) const;
     RECT tab_item_rect(HWND tab, int index) const;
@@ -75,6 +85,9 @@ class RemoteProgram {
     DWORD pid_ = 0;
     HWND main_ = nullptr;
 };
+
+// A control of a window built from `table`, by its table row; nullptr when none has that row.
+HWND control_in(HWND window, const WindowSpec& table, std::string_view name);
 
 // Text of any window through WM_GETTEXT (works across processes, unlike GetWindowText).
 std::wstring text_of(HWND hwnd);
@@ -142,8 +155,10 @@ struct HostCounts {
 HostCounts host_counts_of(std::string_view part);
 
 // Gives the program folder a settings file whose server port nothing on this machine holds:
-// the usual 25565 when it is free, else a free one. Returns the port.
-int prepare_server_port(const ProgramFolder& folder);
+// the usual 25565 when it is free, else a free one. Returns the port. `usual_first` false: a
+// free port of the system's choosing, for a suite whose players leave closed connections on
+// it (the program's start counts a connection of any state as holding the port).
+int prepare_server_port(const ProgramFolder& folder, bool usual_first = true);
 // The public address look-up fails at once (a closed local port) instead of waiting for the net.
 void use_dead_ip_echo();
 

@@ -24,10 +24,11 @@ class ServerWindowSuite : public ::testing::Test {
     static constexpr DWORD kTimeoutMs = 15000;
 
     // Installs `javaw_source` as the Java runtime and starts the program; its main window shows.
-    static void start_program(const std::wstring& javaw_source) {
+    // `usual_port` as for prepare_server_port.
+    static void start_program(const std::wstring& javaw_source, bool usual_port = true) {
         java_ = std::make_unique<TestJavaRuntime>(javaw_source);
         folder_ = std::make_unique<ProgramFolder>();
-        port_ = prepare_server_port(*folder_);
+        port_ = prepare_server_port(*folder_, usual_port);
         use_dead_ip_echo();
         program_ = std::make_unique<RemoteProgram>();
         if (!java_->ready() || port_ < 0 || !program_->start(env(L"CW_PROGRAM"), folder_->path())) {

@@ -494,11 +494,12 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC: {
             // Labels are see-through, like text drawn on their container (a group caption
             // beneath a label stays readable); check boxes and group captions sit on the
-            // window colour.
+            // window colour. So do labels on the window itself: it clips its children, so
+            // nothing would be painted beneath a see-through label there.
             SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
             wchar_t cls[16] = {};
             GetClassNameW(reinterpret_cast<HWND>(lp), cls, 16);
-            if (_wcsicmp(cls, L"Static") == 0) {
+            if (_wcsicmp(cls, L"Static") == 0 && GetParent(reinterpret_cast<HWND>(lp)) != hwnd_) {
                 return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
             }
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
