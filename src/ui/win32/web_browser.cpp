@@ -140,8 +140,24 @@ bool ole_ready() {
     return ready;
 }
 
+// Whether the system can render a page at all. A browser control without its page engine (Wine
+// without its engine) is created and navigates, yet shows nothing: the host then shows its
+// notice instead.
+bool page_engine_present() {
+    // The HTML document class ({25336920-03F9-11CF-8FD0-00AA00686F13}).
+    static const CLSID kHtmlDocument = {
+        0x25336920, 0x03F9, 0x11CF, {0x8F, 0xD0, 0x00, 0xAA, 0x00, 0x68, 0x6F, 0x13}};
+    IUnknown* engine = nullptr;
+    if (FAILED(CoCreateInstance(kHtmlDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                reinterpret_cast<void**>(&engine)))) {
+        return false;
+    }
+    engine->Release();
+    return true;
+}
+
 void embed(HWND host, Browser& b) {
-    if (!ole_ready()) return;
+    if (!ole_ready() || !page_engine_present()) return;
     b.site = new Site(host);
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                 reinterpret_cast<void**>(&b.object)))) {
