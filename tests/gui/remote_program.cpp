@@ -447,6 +447,37 @@ void click_tab(const RemoteProgram& program, HWND tab, int index) {
     PostMessageW(tab, WM_LBUTTONUP, 0, at);
 }
 
+RECT right_click_for_menu(const RemoteProgram& program, HWND window, POINT at, POINT corner,
+                          DWORD timeout_ms) {
+    // The cursor has to be there before the click: Wine settles a moved cursor a little later.
+    auto cursor_is_there = [&] {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == at.x && now.y == at.y) return true;
+        SetCursorPos(at.x, at.y);
+        return false;
+    };
+    RECT menu{};
+    if (!wait_for(cursor_is_there, timeout_ms)) return menu;
+    Sleep(300);
+    if (!wait_for(cursor_is_there, timeout_ms)) return menu;
+    POINT client = at;
+    ScreenToClient(window, &client);
+    PostMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
+    PostMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    std::vector<HWND> menus;
+    if (!wait_for([&] { return !(menus = program.popup_menus()).empty(); }, timeout_ms)) {
+        return menu;
+    }
+    wait_for(
+        [&] {
+            GetWindowRect(menus.front(), &menu);
+            return menu.left == corner.x && menu.top == corner.y;
+        },
+        2000);
+    return menu;
+}
+
 bool capture_window(HWND hwnd, const std::wstring& bmp_path) {
     RECT rc{};
     GetWindowRect(hwnd, &rc);

@@ -102,6 +102,11 @@ void answer_ok(HWND box);
 bool choose_in_file_dialog(HWND dialog, const std::wstring& path, DWORD timeout_ms);
 // Clicks the tab of `tab` at `index` as the mouse would.
 void click_tab(const RemoteProgram& program, HWND tab, int index);
+// Right-clicks `window` at the screen point `at` as the mouse would (the cursor moved there
+// first) and waits for the pop-up menu it opens, then for the menu to be placed with its top-left
+// corner at `corner` (at most 2 s). The menu's screen rectangle; all zero when none opened.
+RECT right_click_for_menu(const RemoteProgram& program, HWND window, POINT at, POINT corner,
+                          DWORD timeout_ms);
 
 // Captures a window's screen area into a 24-bit BMP file.
 bool capture_window(HWND hwnd, const std::wstring& bmp_path);

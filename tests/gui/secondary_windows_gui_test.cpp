@@ -366,31 +366,9 @@ TEST_F(SecondaryWindows, ARightClickOnThePlayerListPopsUpTheManagementMenu) {
     RECT rc{};
     GetWindowRect(list, &rc);
     const POINT at{rc.left + 80, rc.top + 120};
-    // The cursor has to be there before the click: Wine settles a moved cursor a little later.
-    auto cursor_is_there = [&] {
-        POINT now{};
-        GetCursorPos(&now);
-        if (now.x == at.x && now.y == at.y) return true;
-        SetCursorPos(at.x, at.y);
-        return false;
-    };
-    ASSERT_TRUE(wait_for(cursor_is_there, kTimeoutMs));
-    Sleep(300);
-    ASSERT_TRUE(wait_for(cursor_is_there, kTimeoutMs));
-    POINT client = at;
-    ScreenToClient(list, &client);
-    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
-    PostMessageW(list, WM_RBUTTONUP, 0, MAKELPARAM(client.x, client.y));
-    std::vector<HWND> menus;
-    ASSERT_TRUE(wait_for([&] { return !(menus = program_->popup_menus()).empty(); }, kTimeoutMs));
     // Eight entries, its top-left corner 3 pixels right of and below the cursor.
-    RECT menu{};
-    wait_for(
-        [&] {
-            GetWindowRect(menus.front(), &menu);
-            return menu.left == at.x + 3 && menu.top == at.y + 3;
-        },
-        2000);
+    const RECT menu = right_click_for_menu(*program_, list, at, {at.x + 3, at.y + 3}, kTimeoutMs);
+    ASSERT_NE(menu.right, 0) << "no menu popped up";
     EXPECT_EQ(menu.left, at.x + 3);
     EXPECT_EQ(menu.top, at.y + 3);
     EXPECT_GT(menu.bottom - menu.top, 8 * 12);
