@@ -24,10 +24,13 @@ int read_server_port(std::string_view program_dir) {
 
 std::optional<TcpConnection> find_port_owner(const std::vector<TcpConnection>& connections,
                                              int port) {
+    std::optional<TcpConnection> first;
     for (const TcpConnection& c : connections) {
-        if (c.local_port == port) return c;
+        if (c.local_port != port || c.tcp_state == kTcpTimeWait) continue;
+        if (c.tcp_state == kTcpListening) return c;
+        if (!first) first = c;
     }
-    return std::nullopt;
+    return first;
 }
 
 void terminate_port_owner(Platform& platform, const TcpConnection& connection) {

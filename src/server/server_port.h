@@ -1,5 +1,6 @@
 #pragma once
 // The server port named by the workspace's settings file, and the process that holds it.
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,15 @@ int parse_server_port(std::string_view properties_text);
 // The same, read from "\Cubeworks-Admin\server.properties" under the program folder.
 int read_server_port(std::string_view program_dir);
 
-// The first connection whose local port is `port`, in list order, whatever its state, local
-// address and owner.
+// Connection states of the TCP tables (MIB_TCP_STATE).
+inline constexpr std::int32_t kTcpListening = 2;
+inline constexpr std::int32_t kTcpTimeWait = 11;
+
+// The connection that holds the local port `port`: its listener when there is one, else the
+// first connection on it in list order, whatever its local address and owner. Connections that
+// only wait out their close hold nothing (they have no owner, and a server binds the port beside
+// them): every player who left a server leaves such rows behind for minutes, and taking one for
+// the holder would ask about a holder that is not there and hide the one that is.
 std::optional<TcpConnection> find_port_owner(const std::vector<TcpConnection>& connections,
                                              int port);
 

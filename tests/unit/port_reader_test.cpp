@@ -29,17 +29,23 @@ TEST(ServerPort, FirstOccurrenceAnywhereWins) {
     EXPECT_EQ(parse_server_port("query.server-port=7\r\nserver-port=25565\r\n"), 7);
 }
 
-TEST(ServerPort, FirstConnectionOnThePortWhateverItsStateAddressAndOwner) {
-    std::vector<TcpConnection> list = {
-        {"0.0.0.0", "0.0.0.0", 80, 0, 11, 2},
-        {"127.0.0.1", "127.0.0.1", 25565, 50000, 0, 11},  // waiting out its close, no owner
-        {"0.0.0.0", "0.0.0.0", 25565, 0, 22, 2},
-    };
-    auto owner = find_port_owner(list, 25565);
+TEST(ServerPort, TheListenerHoldsThePortElseTheFirstConnectionThatIsNotClosing) {
+    const TcpConnection listener{"0.0.0.0", "0.0.0.0", 25565, 0, 22, 2};
+    const TcpConnection closing{"127.0.0.1", "127.0.0.1", 25565, 50000, 0, 11};
+    const TcpConnection player{"192.168.1.5", "192.168.1.9", 25565, 50001, 33, 5};
+    const TcpConnection other{"0.0.0.0", "0.0.0.0", 80, 0, 11, 2};
+    // A player's connection waiting out its close comes first in the table: the listener below
+    // it is the holder.
+    auto owner = find_port_owner({other, closing, player, listener}, 25565);
     ASSERT_TRUE(owner.has_value());
-    EXPECT_EQ(owner->owner_pid, 0u);
-    EXPECT_EQ(owner->local_address, "127.0.0.1");
-    EXPECT_FALSE(find_port_owner(list, 50000).has_value());  // remote ports do not count
+    EXPECT_EQ(owner->owner_pid, 22u);
+    // No listener: the first connection in another state, whatever its address and owner.
+    owner = find_port_owner({closing, player}, 25565);
+    ASSERT_TRUE(owner.has_value());
+    EXPECT_EQ(owner->owner_pid, 33u);
+    // Closing connections alone hold nothing; remote ports do not count.
+    EXPECT_FALSE(find_port_owner({closing, other}, 25565).has_value());
+    EXPECT_FALSE(find_port_owner({player}, 50001).has_value());
     EXPECT_FALSE(find_port_owner({}, 25565).has_value());
 }
 

@@ -202,7 +202,7 @@ TEST(ServerLaunch, PortTakenAndAnsweredNo) {
     EXPECT_EQ(rig.ui.text(kConsole), kStarting);
 }
 
-TEST(ServerLaunch, PortTakenAndAnsweredYesEndsTheFirstOwnerOnlyAndGoesOn) {
+TEST(ServerLaunch, PortTakenAndAnsweredYesEndsItsListenerOnlyAndGoesOn) {
     Rig rig;
     rig.write_properties("server-port=\r\n");  // empty: the default port
     rig.platform.connections = {
@@ -213,7 +213,7 @@ TEST(ServerLaunch, PortTakenAndAnsweredYesEndsTheFirstOwnerOnlyAndGoesOn) {
     rig.ui.script_answer(MessageAnswer::Yes);
     launch_server(rig.server);
     expect_only_message(rig.ui, kPortQuestion, MessageButtons::YesNo, MessageIcon::Question);
-    EXPECT_EQ(rig.platform.terminated, std::vector<std::uint32_t>{0});
+    EXPECT_EQ(rig.platform.terminated, std::vector<std::uint32_t>{321});
     EXPECT_EQ(rig.platform.started().size(), 1u);
     EXPECT_EQ(rig.state(), ServerState::Starting);
 }
