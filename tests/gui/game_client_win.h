@@ -13,7 +13,11 @@
 #include <string_view>
 #include <thread>
 
+#include "support/game_protocol.h"
+
 namespace cw::gui {
+
+namespace protocol = test::protocol;
 
 class GameClient {
   public:
@@ -48,20 +52,16 @@ class GameClient {
         if (::connect(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
             return false;
         }
-        std::string handshake;
-        put_varint(handshake, 4);  // protocol version
-        put_string(handshake, "127.0.0.1");
-        handshake.push_back(static_cast<char>(port >> 8));
-        handshake.push_back(static_cast<char>(port & 0xFF));
-        put_varint(handshake, 2);  // next state: login
         std::string login;
-        put_string(login, name);
-        if (!send_packet(0x00, handshake) || !send_packet(0x00, login)) return false;
+        protocol::put_string(login, name);
+        if (!send_packet(0x00, protocol::handshake(port, 2)) || !send_packet(0x00, login)) {
+            return false;
+        }
         int id = -1;
         std::string body;
         if (!read_packet(id, body)) return false;
         if (id != 0x02) {  // Disconnect (0x00) with its reason
-            if (refusal) *refusal = string_in(body);
+            if (refusal) *refusal = protocol::string_at_start(body);
             return false;
         }
         reader_ = std::thread([this] { pump(); });
@@ -90,7 +90,7 @@ class GameClient {
             std::string body;
             if (!read_packet(id, body, /*forever=*/true)) break;
             if (id == 0x40) {  // Disconnect: kicked
-                kick_reason_ = string_in(body);
+                kick_reason_ = protocol::string_at_start(body);
                 break;
             }
             if (id == 0x00 && body.size() == 4) send_packet(0x00, body);  // keep-alive
@@ -98,38 +98,8 @@ class GameClient {
         disconnected_ = true;
     }
 
-    static void put_varint(std::string& out, std::uint32_t value) {
-        do {
-            unsigned char byte = value & 0x7F;
-            value >>= 7;
-            if (value != 0) byte |= 0x80;
-            out.push_back(static_cast<char>(byte));
-        } while (value != 0);
-    }
-    static void put_string(std::string& out, std::string_view text) {
-        put_varint(out, static_cast<std::uint32_t>(text.size()));
-        out.append(text);
-    }
-
-    // The string a packet body begins with (its length as a varint, then UTF-8).
-    static std::string string_in(const std::string& body) {
-        std::uint32_t length = 0;
-        std::size_t used = 0;
-        for (int shift = 0; used < body.size() && shift < 35; shift += 7) {
-            const auto byte = static_cast<unsigned char>(body[used++]);
-            length |= static_cast<std::uint32_t>(byte & 0x7F) << shift;
-            if (!(byte & 0x80)) break;
-        }
-        return body.substr(used, length);
-    }
-
-    bool send_packet(int id, const std::string& body) {
-        std::string payload;
-        put_varint(payload, static_cast<std::uint32_t>(id));
-        payload += body;
-        std::string frame;
-        put_varint(frame, static_cast<std::uint32_t>(payload.size()));
-        frame += payload;
+    bool send_packet(int id, std::string_view body) {
+        const std::string frame = protocol::frame(id, body);
         return ::send(socket_, frame.data(), static_cast<int>(frame.size()), 0) ==
                static_cast<int>(frame.size());
     }
@@ -163,23 +133,16 @@ class GameClient {
     }
     bool read_packet(int& id, std::string& body, bool forever = false) {
         std::uint32_t length = 0;
-        if (!read_varint(length, forever) || length == 0 || length > (1u << 21)) return false;
+        if (!read_varint(length, forever) || length == 0 || length > protocol::kLongestPacket) {
+            return false;
+        }
         std::string payload;
         for (std::uint32_t i = 0; i < length; ++i) {
             unsigned char byte = 0;
             if (!read_byte(byte, forever)) return false;
             payload.push_back(static_cast<char>(byte));
         }
-        std::uint32_t value = 0;
-        std::size_t used = 0;
-        for (int shift = 0; used < payload.size() && shift < 35; shift += 7) {
-            const auto byte = static_cast<unsigned char>(payload[used++]);
-            value |= static_cast<std::uint32_t>(byte & 0x7F) << shift;
-            if (!(byte & 0x80)) break;
-        }
-        id = static_cast<int>(value);
-        body = payload.substr(used);
-        return true;
+        return protocol::split_payload(payload, id, body);
     }
 
     bool started_ = false;
