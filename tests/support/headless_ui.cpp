@@ -239,8 +239,8 @@ int HeadlessUi::progress(std::string_view name) {
 
 void HeadlessUi::open_window(std::string_view window) {
     std::lock_guard lock(mutex_);
-    const WindowSpec* spec = window_named(window);
-    if (!spec) {
+    const WindowSpec* table = window_named(window);
+    if (!table) {
         ADD_FAILURE() << "no window named \"" << window << "\"";
         return;
     }
@@ -251,7 +251,7 @@ void HeadlessUi::open_window(std::string_view window) {
         return;
     }
     // A window is built afresh from its table each time it opens.
-    seed(*spec);
+    seed(*table);
     open_[std::string(window)] = true;
 }
 
