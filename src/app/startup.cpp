@@ -1,20 +1,20 @@
 #include "app/startup.h"
 
-#include "app/plugin_handlers.h"
-#include "app/shell_handlers.h"
 #include "config/java_detection.h"
 #include "config/launcher_settings.h"
 #include "config/properties.h"
 #include "config/workspace.h"
 #include "payload/payload.h"
 #include "platform/files.h"
+#include "plugins/plugins.h"
+#include "shell/skin.h"
 #include "ui/main_window_controls.h"
 
 namespace cw {
 
 void on_main_window_created(AppState& app) {
     const std::string& dir = app.program_dir;
-    apply_skin(app);
+    shell::apply_skin(app.shell.skin_library, payload::skin_resource());
 
     // A first start in an empty program folder gets its workspace and plugin folder here, so
     // that the companion plugin and the default settings are deployed at once. Existing folders
@@ -38,7 +38,7 @@ void on_main_window_created(AppState& app) {
     } else {
         app.ui.set_text(main_window::kJavaBox, app.java.bin_dir + "javaw.exe");
     }
-    refresh_plugin_list(app);
+    fill_plugin_list(dir, app.ui);
 }
 
 }  // namespace cw

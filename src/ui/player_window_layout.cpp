@@ -26,14 +26,14 @@ constexpr std::array kControls = {
 };
 
 constexpr std::array kMenus = {
-    MenuSpec{kMenu, "刷新", ""},
-    MenuSpec{kMenu, "给予管理员权限", ""},
-    MenuSpec{kMenu, "取消管理员权限", ""},
-    MenuSpec{kMenu, "给予物品", ""},
-    MenuSpec{kMenu, "封禁", ""},
-    MenuSpec{kMenu, "踢出服务器", ""},
-    MenuSpec{kMenu, "创造模式", ""},
-    MenuSpec{kMenu, "生存模式", ""},
+    MenuSpec{kMenu, kRefreshEntry, ""},
+    MenuSpec{kMenu, kGrantOperatorEntry, ""},
+    MenuSpec{kMenu, kRevokeOperatorEntry, ""},
+    MenuSpec{kMenu, kGiveEntry, ""},
+    MenuSpec{kMenu, kBanEntry, ""},
+    MenuSpec{kMenu, kKickEntry, ""},
+    MenuSpec{kMenu, kCreativeEntry, ""},
+    MenuSpec{kMenu, kSurvivalEntry, ""},
 };
 // clang-format on
 

@@ -341,11 +341,21 @@ class SecondaryWindows : public ::testing::Test {
   protected:
     SecondaryWindows() { test::add_secondary_windows(ui); }
 
-    void run(std::span<const AppEventBinding> table, std::string_view source, UiEvent event) {
-        const AppEventBinding* e = find_event(table, source, "", event);
-        ASSERT_NE(e, nullptr) << source;
+    void run(std::span<const AppEventBinding> table, std::string_view source, UiEvent event,
+             std::string_view entry = "") {
+        const AppEventBinding* e = find_event(table, source, entry, event);
+        ASSERT_NE(e, nullptr) << source << " " << entry;
         e->handler(app);
     }
+    void open_about_window() {
+        run(main_window_events(), main_window::kAboutMenu, UiEvent::MenuChosen,
+            main_window::kAuthorEntry);
+    }
+    void open_tutorial_window() {
+        run(main_window_events(), main_window::kAboutMenu, UiEvent::MenuChosen,
+            main_window::kTutorialEntry);
+    }
+    void click(std::string_view button) { run(main_window_events(), button, UiEvent::Clicked); }
 
     test::TempFolder dir;
     HeadlessUi ui{main_window_spec()};
@@ -354,21 +364,21 @@ class SecondaryWindows : public ::testing::Test {
 };
 
 TEST_F(SecondaryWindows, OpeningAnOpenWindowBringsItToTheFrontAndAClosedOneIsBuiltAfresh) {
-    open_about_window(app);
-    open_tutorial_window(app);
-    open_about_window(app);
+    open_about_window();
+    open_tutorial_window();
+    open_about_window();
     EXPECT_EQ(ui.opened_windows(), (std::vector<std::string>{"关于窗口", "教程窗口", "关于窗口"}));
     EXPECT_EQ(ui.times_brought_to_front(about_window::kWindow), 1);
     ui.set_visible(control_path(about_window::kWindow, about_window::kSponsorListGroup), true);
     ui.close_window(about_window::kWindow);
-    open_about_window(app);
+    open_about_window();
     EXPECT_EQ(ui.times_brought_to_front(about_window::kWindow), 1);
     EXPECT_FALSE(
         ui.is_visible(control_path(about_window::kWindow, about_window::kSponsorListGroup)));
 }
 
 TEST_F(SecondaryWindows, TutorialShowsTheCarriedPageAndItsButtonsOpenOurAddresses) {
-    open_tutorial_window(app);
+    open_tutorial_window();
     const auto events = tutorial_window_events();
     run(events, tutorial_window::kWindow, UiEvent::Created);
     EXPECT_EQ(ui.html(control_path(tutorial_window::kWindow, tutorial_window::kViewer)),
@@ -389,7 +399,7 @@ TEST_F(SecondaryWindows, TutorialShowsTheCarriedPageAndItsButtonsOpenOurAddresse
 }
 
 TEST_F(SecondaryWindows, AboutShowsItsPictureAndTheSponsorListComesAndGoes) {
-    open_about_window(app);
+    open_about_window();
     const auto events = about_window_events();
     run(events, about_window::kWindow, UiEvent::Created);
     EXPECT_EQ(ui.picture_bytes(control_path(about_window::kWindow, about_window::kPicture)),
@@ -418,11 +428,11 @@ class NetworkButtons : public SecondaryWindows {
 
 TEST_F(NetworkButtons, CopyIpCopiesTheLanAddressWithOrWithoutAServer) {
     platform.lan = "192.168.1.5";
-    copy_lan_address(app);
+    click(main_window::kCopyAddressButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5");
     platform.lan.clear();
     platform.clipboard_fails = true;  // nothing copied, the message all the same
-    copy_lan_address(app);
+    click(main_window::kCopyAddressButton);
     const auto m = ui.messages();
     ASSERT_EQ(m.size(), 2u);
     for (const RecordedMessage& r : m) {
@@ -437,16 +447,16 @@ TEST_F(NetworkButtons, TestModeCopiesAddressAndPortOnlyWhileRunning) {
     platform.lan = "192.168.1.5";
     write_properties("server-port=25566\r\n");
     app.session.state = ServerState::Starting;
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard_writes, 0);
     app.session.state = ServerState::Running;
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5:25566");
     write_properties("server-port=\r\n");
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5:25565");
     write_properties("motd=x\r\n");
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5:-1");
     const auto m = ui.messages();
     ASSERT_EQ(m.size(), 4u);
