@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "ui/win32/layout_window.h"
-#include "ui/win32/private_messages.h"
 #include "ui/win32/picture_box.h"
+#include "ui/win32/private_messages.h"
 #include "ui/win32/web_browser.h"
 
 namespace cw::win32 {
@@ -112,8 +112,9 @@ std::string Win32Ui::qualified(std::string_view window, std::string_view name) {
 Win32Ui::Entry* Win32Ui::find(std::string_view name) {
     auto it = entries_.find(name);
     if (it != entries_.end()) return it->second.get();
-#ifndef NDEBUG
-    // A misspelt name would otherwise do nothing at all: say so and stop a debug build here.
+#ifdef CUBEWORKS_STRICT_NAMES
+    // A misspelt name would otherwise do nothing at all: say so and stop here, so that the
+    // test that used it fails.
     const std::string report =
         "Cubeworks: no open window has a control named \"" + std::string(name) + "\"\n";
     OutputDebugStringA(report.c_str());
