@@ -28,7 +28,6 @@ void on_main_window_created(AppState& app) {
     // The maximum memory saved in an earlier run holds again for this one.
     restore_saved_max_memory(dir, app.ui, app.session.memory_mb);
     app.ui.set_text(main_window::kLanAddressLabel, app.platform.lan_address());
-    fs::create_folder(owned_path(dir, kWorkspaceRoot));
     // A server jar held open by a server of an earlier run stays as it was; the start goes on.
     fs::write_whole_file(owned_path(dir, kServerJarPath), payload::as_text(payload::server_jar()));
 

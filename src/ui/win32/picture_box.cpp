@@ -283,10 +283,4 @@ bool show_picture(HWND box, std::span<const unsigned char> image) {
     return p->bitmap != nullptr;
 }
 
-int picture_scroll(HWND box, int* most) {
-    Picture* p = picture_of(box);
-    if (most) *most = p ? most_scroll(box, *p) : 0;
-    return p ? p->scroll : 0;
-}
-
 }  // namespace cw::win32
