@@ -455,6 +455,12 @@ LRESULT CALLBACK LayoutWindow::window_proc(HWND hwnd, UINT msg, WPARAM wp, LPARA
 }
 
 LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    // Sent to every top-level window when the shell (re)creates its taskbar.
+    static const UINT taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
+    if (msg == taskbar_created && taskbar_created != 0) {
+        ui_.taskbar_created(hwnd_);
+        return 0;
+    }
     switch (msg) {
         case WM_COMMAND: {
             if (lp == 0) {
