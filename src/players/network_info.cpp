@@ -11,9 +11,30 @@ std::string test_address(std::string_view lan_address, int port) {
     return text;
 }
 
+namespace {
+
+// Copies the text and says how it went: an empty address (no network) copies nothing, and a
+// clipboard that another program holds takes nothing, so neither may be reported as copied.
+bool copy_address(ServerContext& server, const std::string& lan, const std::string& text,
+                  std::string_view title) {
+    if (lan.empty()) {
+        server.dialogs.message_box(kNoLanAddressMessage, title, MessageButtons::Ok,
+                                   MessageIcon::Warning);
+        return false;
+    }
+    if (!server.platform.set_clipboard_text(text)) {
+        server.dialogs.message_box(kClipboardFailedMessage, title, MessageButtons::Ok,
+                                   MessageIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void copy_lan_address(ServerContext& server) {
-    // A clipboard that cannot be opened copies nothing; the message comes all the same.
-    server.platform.set_clipboard_text(server.platform.lan_address());
+    const std::string lan = server.platform.lan_address();
+    if (!copy_address(server, lan, lan, "Cubeworks-开服器提示")) return;
     server.dialogs.message_box("恭喜你复制成功内网ip[内网ip用于映射]", "Cubeworks-开服器提示",
                                MessageButtons::Ok, MessageIcon::Warning);
 }
@@ -23,8 +44,11 @@ void start_test_mode(ServerContext& server) {
         server.dialogs.message_box("开启服务器后自动进入测试模式");
         return;
     }
-    server.platform.set_clipboard_text(
-        test_address(server.platform.lan_address(), read_server_port(server.program_dir)));
+    const std::string lan = server.platform.lan_address();
+    if (!copy_address(server, lan, test_address(lan, read_server_port(server.program_dir)),
+                      kDefaultMessageTitle)) {
+        return;
+    }
     server.dialogs.message_box("测试服务器ip已经复制，到游戏中粘贴IP加入即可");
 }
 

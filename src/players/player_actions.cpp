@@ -6,6 +6,7 @@
 #include "base/gbk_text.h"
 #include "platform/clock.h"
 #include "server/server_control.h"
+#include "server/server_session.h"
 #include "ui/player_window_controls.h"
 #include "ui/window_names.h"
 
@@ -23,6 +24,18 @@ std::optional<std::string> selected_name(Controls& ui) {
     const int row = ui.selected_row(list);
     if (row < 0) return std::nullopt;
     return ui.cell(list, row, 0);
+}
+
+// Sends a command meant for a player. It reaches the server only while one runs: the player
+// window stays open with its last rows after a stop, and acting on them must not report a
+// success that did not happen. Otherwise the operator is told so, and the answer is false.
+bool send_player_command(ServerContext& server, const std::string& command) {
+    if (server.session.state.load() != ServerState::Stopped &&
+        send_console_command(server, command)) {
+        return true;
+    }
+    server.dialogs.message_box(kNotRunningMessage);
+    return false;
 }
 
 }  // namespace
@@ -48,8 +61,7 @@ std::string_view action_prefix(PlayerAction action) {
 void act_on_selected_player(ServerContext& server, PlayerListRefresh& refresh,
                             PlayerAction action) {
     const std::optional<std::string> name = selected_name(server.ui);
-    if (!name) return;
-    send_console_command(server, std::string(action_prefix(action)) + *name);
+    if (!name || !send_player_command(server, std::string(action_prefix(action)) + *name)) return;
     if (action == PlayerAction::Ban) {
         server.dialogs.message_box("执行指令成功");
     } else {
@@ -62,7 +74,7 @@ void give_to_selected_player(ServerContext& server, PlayerListRefresh& refresh) 
     if (!name) return;
     const std::string item = server.ui.text(control_path(kWindow, kItemIdBox));
     const std::string amount = server.ui.text(control_path(kWindow, kAmountBox));
-    send_console_command(server, "give " + *name + " " + item + " " + amount);
+    if (!send_player_command(server, "give " + *name + " " + item + " " + amount)) return;
     refresh_player_list(server, refresh, monotonic_ms());
     server.ui.set_visible(control_path(kWindow, kGiveGroup), false);
 }

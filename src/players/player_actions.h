@@ -1,13 +1,16 @@
 #pragma once
 // Actions on the player selected in the player list: each becomes one console command of the
 // game server's own command set, "<prefix><name>". With no row selected nothing is sent and
-// nothing is shown: a command word without a name would act on nobody.
+// nothing is shown: a command word without a name would act on nobody. With no server running
+// nothing is sent either, and the operator is told so (kNotRunningMessage) instead of a success.
 #include <string_view>
 
 #include "players/player_list.h"
 #include "server/server_context.h"
 
 namespace cw {
+
+inline constexpr std::string_view kNotRunningMessage = "服务器未开启，指令没有发送";
 
 enum class PlayerAction { GrantOperator, RevokeOperator, Ban, Kick, CreativeMode, SurvivalMode };
 

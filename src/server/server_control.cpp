@@ -100,7 +100,7 @@ void launch_server(ServerContext& server) {
 
     const int port = read_server_port(server.program_dir);
     const std::vector<TcpConnection> connections = server.platform.list_tcp_connections();
-    if (port != -1) {
+    if (port != kNoServerPort) {
         if (const auto owner = find_port_owner(connections, port)) {
             const MessageAnswer answer = server.dialogs.message_box(
                 "发现服务器端口被占用，无法开服。是否结束占用端口的进程？", kDefaultMessageTitle,
@@ -178,8 +178,8 @@ void exit_watcher(ServerContext server, std::shared_ptr<ChildRun> run,
     server.ui.set_status(kStatusBar, kStatusPart, "服务器已关闭");
 }
 
-void send_console_command(ServerContext& server, std::string_view text) {
-    server.session.process.write_line(text);
+bool send_console_command(ServerContext& server, std::string_view text) {
+    return server.session.process.write_line(text);
 }
 
 void send_console_input(ServerContext& server) {

@@ -13,8 +13,9 @@ namespace cw {
 // Turns the operator's request into a running Java process (state Starting) or a refusal.
 void launch_server(ServerContext& server);
 
-// The only way any part of the program talks to the running server: text + "\r\n".
-void send_console_command(ServerContext& server, std::string_view text);
+// The only way any part of the program talks to the running server: text + "\r\n". False when
+// it could not be written (no server process, or its input is closed).
+bool send_console_command(ServerContext& server, std::string_view text);
 
 // Send button: sends the console input box's content, then empties the box.
 void send_console_input(ServerContext& server);

@@ -6,16 +6,54 @@
 
 namespace cw {
 
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\f';
+}
+
+std::string_view trim_blanks(std::string_view text) {
+    while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The value of a settings line whose key is `key`; nothing for a comment or another key.
+std::optional<std::string_view> value_of(std::string_view line, std::string_view key) {
+    line = trim_blanks(line);
+    if (line.empty() || line.front() == '#' || line.front() == '!') return std::nullopt;
+    if (!line.starts_with(key)) return std::nullopt;
+    std::string_view rest = line.substr(key.size());
+    if (!rest.empty() && rest.front() != '=' && rest.front() != ':' && !is_blank(rest.front())) {
+        return std::nullopt;  // a longer key, such as "server-port2"
+    }
+    rest = trim_blanks(rest);
+    if (!rest.empty() && (rest.front() == '=' || rest.front() == ':')) rest.remove_prefix(1);
+    return trim_blanks(rest);
+}
+
+}  // namespace
+
 int parse_server_port(std::string_view properties_text) {
-    constexpr std::string_view kKey = "server-port=";
-    const std::string_view text = cut_at_zero(properties_text);
-    const std::size_t key = gbk_find(text, kKey);
-    if (key == npos) return -1;
-    const std::size_t value = key + kKey.size();
-    const std::size_t end = gbk_find(text, "\r\n", value);
-    if (end == npos) return -1;
-    if (end == value) return kDefaultServerPort;
-    return gbk_to_int(text.substr(value, end - value));
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    // CR and LF are never part of a double-byte GBK character, so lines split safely by bytes.
+    std::string_view text = cut_at_zero(properties_text);
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    std::optional<std::string_view> value;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        if (const auto v = value_of(text.substr(0, end), "server-port")) value = v;
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    if (!value || value->empty()) return kDefaultServerPort;
+    int port = 0;
+    for (char c : *value) {
+        if (c < '0' || c > '9') return kNoServerPort;
+        port = port * 10 + (c - '0');
+        if (port > 65535) return kNoServerPort;
+    }
+    return port >= 1 && port <= 65535 ? port : kNoServerPort;
 }
 
 int read_server_port(std::string_view program_dir) {

@@ -10,10 +10,16 @@
 namespace cw {
 
 inline constexpr int kDefaultServerPort = 25565;
+// The settings name no port the server can open: it refuses to start, naming the value.
+inline constexpr int kNoServerPort = -1;
 
-// The "server-port" value of a settings text: the first "server-port=" anywhere (comments
-// included), its value up to the next CR LF. -1 when there is no such entry or no CR LF after
-// it; 25565 for an empty value; otherwise the leading number of the value (0 when none).
+// The port the game server listens on, read from a settings text the way the server reads it,
+// so that the status bar, the port check and the test mode mean the same port as the server:
+// lines end at CR LF, LF or CR; a UTF-8 byte-order mark before the first line is skipped;
+// comment lines ("#", "!") are not entries; the key is "server-port" followed by "=", ":" or a
+// blank, and the last such entry wins. No entry or an empty value: 25565. A value that is not a
+// whole number from 1 to 65535 (after blanks are trimmed): kNoServerPort. Text after a zero
+// byte is not read.
 int parse_server_port(std::string_view properties_text);
 
 // The same, read from "\Cubeworks-Admin\server.properties" under the program folder.

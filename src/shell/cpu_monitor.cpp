@@ -5,6 +5,12 @@
 
 #include "ui/main_window_controls.h"
 
+// The load's percent is truncated, so the last bit of a double decides it: a build that computes
+// in x87 extended precision shows 9 where the load is 10.
+#if defined(__i386__) && !defined(__SSE2_MATH__)
+#error "build 32-bit code with -msse2 -mfpmath=sse (see cmake/mingw-i686.cmake)"
+#endif
+
 namespace cw::shell {
 
 namespace {

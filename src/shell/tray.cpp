@@ -20,8 +20,10 @@ std::string tray_tip(std::string_view text) {
 
 void go_to_tray_when_minimised(Controls& ui) {
     if (ui.window_state(kWindow) != WindowState::Minimised) return;
+    // Without its icon a hidden window could only be reached by ending the process: it stays
+    // minimised on the taskbar instead.
+    if (!ui.set_tray_icon(kWindow, true, tray_tip(kTrayTip))) return;
     ui.set_visible(kWindow, false);
-    ui.set_tray_icon(kWindow, true, tray_tip(kTrayTip));
 }
 
 void on_tray_icon_event(Controls& ui, int operation) {

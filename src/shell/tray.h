@@ -18,8 +18,9 @@ inline constexpr std::size_t kTrayTipBytes = 62;
 // character.
 std::string tray_tip(std::string_view text);
 
-// The main window has moved or changed its state: when it is minimised, it is hidden and the
-// tray icon set. Anything else changes nothing.
+// The main window has moved or changed its state: when it is minimised, the tray icon is set
+// and the window hidden; when the shell refuses the icon, the window stays minimised on the
+// taskbar. Anything else changes nothing.
 void go_to_tray_when_minimised(Controls& ui);
 
 // A mouse action on the tray icon: a double-click shows the window, centres it and removes the

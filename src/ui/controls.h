@@ -15,7 +15,7 @@ inline constexpr std::size_t kConsoleClearBytes = 300000;
 enum class WindowState { Normal, Centred, Minimised, Maximised };
 
 class Controls {
-public:
+  public:
     virtual ~Controls() = default;
 
     // Content of an edit box or combo box, caption of a label, button or group.
@@ -80,8 +80,9 @@ public:
 
     // The window's icon in the notification area (the program's icon, at most one per window):
     // shown with `tip` (added, or its tip replaced when it is there), or removed. It goes with
-    // its window.
-    virtual void set_tray_icon(std::string_view window, bool shown, std::string_view tip) = 0;
+    // its window, and comes back by itself when the shell's taskbar is created again. Answers
+    // whether the window has the icon as asked: false when the shell refused to add it.
+    virtual bool set_tray_icon(std::string_view window, bool shown, std::string_view tip) = 0;
     // Pops up a pop-up menu from the tray icon: its window is made the foreground window, the
     // menu opens right-aligned 5 pixels left of and above the mouse cursor, and an empty message
     // is posted to the window once it has closed, so that the shell dismisses it properly.

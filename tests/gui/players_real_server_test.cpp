@@ -220,8 +220,18 @@ TEST_F(RealServerPlayers, BanSaysDoneDisconnectsAndRefusesTheNextLogin) {
 }
 
 TEST_F(RealServerPlayers, StopAndCloseEndEverything) {
+    // The player's row stays in the window after the stop; acting on it sends nothing and says
+    // that no server runs, instead of a success.
+    ASSERT_TRUE(client_.join(port_, kPlayer));
+    ASSERT_GE(timed("刷新", {player("否", "生存")}, false), 0);
     click(control(main_window::kStopButton));
     EXPECT_TRUE(status_reads(main_window::kStatusPart, "服务器已关闭", kServerStartMs));
+    for (std::string_view entry : {"封禁", "踢出服务器"}) {
+        choose_for_first_row(entry);
+        const MessageBoxSeen box = answer_next();
+        EXPECT_EQ(box.text, to_wide("服务器未开启，指令没有发送")) << entry;
+    }
+    EXPECT_EQ(rows(), (std::vector<Row>{player("否", "生存")}));
     PostMessageW(main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(program_->wait_exit(kTimeoutMs), 0);
 }

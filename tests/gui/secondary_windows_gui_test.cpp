@@ -8,6 +8,7 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 // clang-format on
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 
 #include "server_window.h"
 #include "ui/secondary_window_layouts.h"
+#include "ui/win32/private_messages.h"
 #include "ui/win32/wide_text.h"
 #include "window_checks.h"
 
@@ -315,6 +317,19 @@ TEST_F(SecondaryWindows, CopyIpPutsTheLanAddressOnTheClipboardInBothForms) {
     EXPECT_EQ(clipboard_text(CF_TEXT), lan);
 }
 
+TEST_F(SecondaryWindows, CopyIpWhileAnotherProgramHoldsTheClipboardSaysItCopiedNothing) {
+    put_on_clipboard(L"before");
+    ASSERT_TRUE(open_clipboard());  // held by this test until the answer is read
+    click(control(main_window::kCopyAddressButton));
+    const MessageBoxSeen box = program_->wait_message_box(kTimeoutMs);
+    CloseClipboard();
+    ASSERT_NE(box.hwnd, nullptr);
+    EXPECT_EQ(box.title, to_wide("Cubeworks-开服器提示"));
+    EXPECT_EQ(box.text, to_wide("复制失败：剪贴板正被其他程序使用，请稍后再试"));
+    answer_next();
+    EXPECT_EQ(clipboard_text(CF_UNICODETEXT), L"before");
+}
+
 TEST_F(SecondaryWindows, TestModeBeforeTheServerRunsCopiesNothing) {
     put_on_clipboard(L"before");
     click(control(main_window::kTestModeButton));
@@ -443,6 +458,41 @@ TEST_F(SecondaryWindows, TheIdTableButtonOpensTheItemIdWindowOnceAndItsPictureSc
     EXPECT_TRUE(wait_for([&] { return above(window, player_window); }, kTimeoutMs));
     Sleep(300);
     EXPECT_EQ(program_->windows_of(ids), std::vector<HWND>{window});
+}
+
+// The main window's icon in the notification area, seen from here: only an icon that is there
+// can be modified.
+bool has_tray_icon(HWND window) {
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof nid;
+    nid.hWnd = window;
+    nid.uID = win32::kTrayIconId;
+    return Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
+
+// A shell that restarts loses every icon and announces its new taskbar with the registered
+// "TaskbarCreated" message; a window in the background must add its icon again, or it could only
+// be reached by ending the process.
+TEST_F(SecondaryWindows, InTheBackgroundTheIconComesBackWhenTheTaskbarIsCreatedAgain) {
+    const UINT taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
+    ShowWindow(main(), SW_MINIMIZE);
+    ASSERT_TRUE(
+        wait_for([] { return !IsWindowVisible(main()) && has_tray_icon(main()); }, kTimeoutMs));
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof nid;
+    nid.hWnd = main();
+    nid.uID = win32::kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &nid));  // the old taskbar goes, with the icon
+    SendMessageW(main(), taskbar_created, 0, 0);
+    EXPECT_TRUE(wait_for([] { return has_tray_icon(main()); }, kTimeoutMs));
+
+    // Back in front (a double-click on the icon), the window has no icon to bring back.
+    SendMessageW(main(), win32::kMsgTrayIcon, win32::kTrayIconId, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(
+        wait_for([] { return IsWindowVisible(main()) && !has_tray_icon(main()); }, kTimeoutMs));
+    SendMessageW(main(), taskbar_created, 0, 0);
+    Sleep(300);
+    EXPECT_FALSE(has_tray_icon(main()));
 }
 
 TEST_F(SecondaryWindows, ClosingTheMainWindowEndsTheProgramWithItsSecondaryWindowsOpen) {

@@ -56,6 +56,35 @@ bool region_free(std::uint64_t address) {
     return info.State == MEM_FREE;
 }
 
+// A range of the address space reserved for the test, released with the object. Which addresses
+// are free differs between 32-bit and 64-bit processes and between systems, so the tests take
+// the image bases they need from the system instead of assuming them.
+class Reservation {
+  public:
+    static constexpr SIZE_T kBytes = 0x100000;
+    Reservation() : address_(VirtualAlloc(nullptr, kBytes, MEM_RESERVE, PAGE_NOACCESS)) {}
+    ~Reservation() { release(); }
+    Reservation(const Reservation&) = delete;
+    Reservation& operator=(const Reservation&) = delete;
+    std::uint64_t address() const { return reinterpret_cast<std::uintptr_t>(address_); }
+    void release() {
+        if (address_) VirtualFree(address_, 0, MEM_RELEASE);
+        address_ = nullptr;
+    }
+
+  private:
+    void* address_;
+};
+
+// An address where an image can be placed: free right now (the tests run on one thread, so it
+// stays free until the load).
+std::uint64_t free_image_base() {
+    Reservation range;
+    const std::uint64_t address = range.address();
+    EXPECT_NE(address, 0u);
+    return address;
+}
+
 // A DLL whose entry point jumps to entry_recorder, with an address slot to relocate, a slot
 // named by a padding entry and one by an entry of another type, and three exports.
 struct CraftedDll {
@@ -103,7 +132,7 @@ class InMemoryModuleTest : public ::testing::Test {
 };
 
 TEST_F(InMemoryModuleTest, LoadsAtTheImageBaseLinksAndCallsTheEntryPoint) {
-    const CraftedDll dll = crafted_dll(0x30000000);
+    const CraftedDll dll = crafted_dll(free_image_base());
     ASSERT_TRUE(region_free(dll.image_base));
     ASSERT_TRUE(module.load_from_memory(dll.bytes, resolver, 77));
     EXPECT_EQ(module.base_address(), dll.image_base);
@@ -127,12 +156,11 @@ TEST_F(InMemoryModuleTest, LoadsAtTheImageBaseLinksAndCallsTheEntryPoint) {
 }
 
 TEST_F(InMemoryModuleTest, ATakenImageBaseIsRelocatedElsewhere) {
-    const CraftedDll dll = crafted_dll(0x31000000);
-    void* taken =
-        VirtualAlloc(reinterpret_cast<void*>(0x31000000), 0x10000, MEM_RESERVE, PAGE_NOACCESS);
-    ASSERT_NE(taken, nullptr);
+    Reservation taken;
+    ASSERT_NE(taken.address(), 0u);
+    const CraftedDll dll = crafted_dll(taken.address());
     ASSERT_TRUE(module.load_from_memory(dll.bytes, resolver, 0));
-    VirtualFree(taken, 0, MEM_RELEASE);
+    taken.release();
     const std::uintptr_t base = module.base_address();
     EXPECT_NE(base, dll.image_base);
     EXPECT_EQ(pointer_at(base + dll.slot), base + 0x1234);
@@ -145,7 +173,7 @@ TEST_F(InMemoryModuleTest, ATakenImageBaseIsRelocatedElsewhere) {
 }
 
 TEST_F(InMemoryModuleTest, SevenIsAnOrdinalAndZeroSevenAName) {
-    ASSERT_TRUE(module.load_from_memory(crafted_dll(0x32000000).bytes, resolver, 0));
+    ASSERT_TRUE(module.load_from_memory(crafted_dll(free_image_base()).bytes, resolver, 0));
     EXPECT_EQ(call(module.find_export("7")), 7);   // ordinal 7: the third function
     EXPECT_EQ(call(module.find_export("07")), 5);  // the name "07": the first
     EXPECT_EQ(call(module.find_export("5")), 5);
@@ -160,9 +188,9 @@ TEST_F(InMemoryModuleTest, ImportsByOrdinalReachTheResolverAsTextAndTheSystemAsA
         if (GetProcAddress(kernel, MAKEINTRESOURCEA(n))) ordinal = n;
     }
     ASSERT_NE(ordinal, 0) << "kernel32 exports nothing by ordinal";
-    PeBuilder b(pe::kNativeFormat, 0x33000000);
+    PeBuilder b(pe::kNativeFormat, free_image_base());
     const auto iat = b.import("kernel32.dll", {ordinal, std::string("GetTickCount")});
-    b.entry(b.add_return(1));
+    b.entry(b.add_entry_return(1));
     ASSERT_TRUE(module.load_from_memory(b.build(), resolver, 9));
     EXPECT_EQ(g_resolved,
               (std::vector<std::string>{"kernel32.dll!" + std::to_string(ordinal) + "@9",
@@ -174,39 +202,43 @@ TEST_F(InMemoryModuleTest, ImportsByOrdinalReachTheResolverAsTextAndTheSystemAsA
 }
 
 TEST_F(InMemoryModuleTest, AnImportNobodyHasFailsTheLoadBeforeTheEntryPoint) {
-    PeBuilder b(pe::kNativeFormat, 0x34000000);
+    const std::uint64_t base = free_image_base();
+    PeBuilder b(pe::kNativeFormat, base);
     const auto iat = b.import("cwtest", {std::string("entry_recorder")});
     b.import("kernel32.dll", {std::string("NoSuchFunctionAnywhere")});
     b.entry(b.add_jump_through(iat[0]));
     EXPECT_FALSE(module.load_from_memory(b.build(), resolver, 0));
     EXPECT_EQ(module.base_address(), 0u);
     EXPECT_TRUE(g_entry_calls.empty());
-    EXPECT_TRUE(region_free(0x34000000));
+    EXPECT_TRUE(region_free(base));
 }
 
 TEST_F(InMemoryModuleTest, ARefusingEntryPointGetsItsDetachCallAndTheImageGoes) {
     g_entry_answer = FALSE;
-    EXPECT_FALSE(module.load_from_memory(crafted_dll(0x35000000).bytes, resolver, 0));
+    const std::uint64_t base = free_image_base();
+    EXPECT_FALSE(module.load_from_memory(crafted_dll(base).bytes, resolver, 0));
     EXPECT_EQ(module.base_address(), 0u);
     EXPECT_EQ(reasons(), (std::vector<DWORD>{DLL_PROCESS_ATTACH, DLL_PROCESS_DETACH}));
     for (const EntryCall& c : g_entry_calls) {
         EXPECT_EQ(c.instance, nullptr);
         EXPECT_EQ(c.reserved, nullptr);
     }
-    EXPECT_TRUE(region_free(0x35000000));
+    EXPECT_TRUE(region_free(base));
 }
 
 TEST_F(InMemoryModuleTest, ASecondLoadUnloadsTheFirst) {
-    ASSERT_TRUE(module.load_from_memory(crafted_dll(0x36000000).bytes, resolver, 0));
-    ASSERT_TRUE(module.load_from_memory(crafted_dll(0x37000000).bytes, resolver, 0));
+    const std::uint64_t first = free_image_base();
+    ASSERT_TRUE(module.load_from_memory(crafted_dll(first).bytes, resolver, 0));
+    const std::uint64_t second = free_image_base();
+    ASSERT_TRUE(module.load_from_memory(crafted_dll(second).bytes, resolver, 0));
     EXPECT_EQ(reasons(),
               (std::vector<DWORD>{DLL_PROCESS_ATTACH, DLL_PROCESS_DETACH, DLL_PROCESS_ATTACH}));
-    EXPECT_EQ(module.base_address(), 0x37000000u);
-    EXPECT_TRUE(region_free(0x36000000));
+    EXPECT_EQ(module.base_address(), second);
+    EXPECT_TRUE(region_free(first));
 }
 
 TEST_F(InMemoryModuleTest, AnExecutableImageIsMappedAndLinkedButNotCalled) {
-    CraftedDll dll = crafted_dll(0x38000000);
+    CraftedDll dll = crafted_dll(free_image_base());
     poke<std::uint16_t>(dll.bytes, PeBuilder::kNtOffset + 4 + 18, pe::kExecutableImage);
     ASSERT_TRUE(module.load_from_memory(dll.bytes, resolver, 0));
     EXPECT_EQ(g_resolved.size(), 1u);
@@ -217,7 +249,7 @@ TEST_F(InMemoryModuleTest, AnExecutableImageIsMappedAndLinkedButNotCalled) {
 // One case of each kind of refusal, checked on real memory: nothing stays mapped and the entry
 // point is never called. (Every check on its own: pe_image_test.cpp.)
 TEST_F(InMemoryModuleTest, AFailedCheckMapsNothing) {
-    const std::uint64_t base = 0x39000000;
+    const std::uint64_t base = free_image_base();
     const CraftedDll good = crafted_dll(base);
     struct Case {
         const char* what;
@@ -270,8 +302,9 @@ using AttachRes = int(WINAPI*)(const unsigned char*, int, const char*, int, int,
 TEST_F(InMemoryModuleTest, OurSkinLibraryLoadsFromMemoryAndTakesOnlyASkin) {
     const auto library = payload::skin_library();
     ASSERT_GT(library.size(), 1024u);
+    const bool preferred_base_free = region_free(0x10000000);
     ASSERT_TRUE(module.load_from_memory(library));
-    EXPECT_EQ(module.base_address(), 0x10000000u);
+    if (preferred_base_free) EXPECT_EQ(module.base_address(), 0x10000000u);
     const auto attach = reinterpret_cast<AttachRes>(module.find_export("SkinH_AttachRes"));
     ASSERT_NE(attach, nullptr);
     const unsigned char not_a_skin[] = ".SHX\x01\x00\x00\x00";
@@ -283,8 +316,8 @@ TEST_F(InMemoryModuleTest, OurSkinLibraryLoadsFromMemoryAndTakesOnlyASkin) {
 }
 
 TEST_F(InMemoryModuleTest, OurSkinLibraryRunsRelocated) {
-    void* taken = VirtualAlloc(reinterpret_cast<void*>(0x10000000), 0x10000, MEM_RESERVE,
-                               PAGE_NOACCESS);
+    void* taken =
+        VirtualAlloc(reinterpret_cast<void*>(0x10000000), 0x10000, MEM_RESERVE, PAGE_NOACCESS);
     ASSERT_TRUE(module.load_from_memory(payload::skin_library()));
     if (taken) VirtualFree(taken, 0, MEM_RELEASE);
     EXPECT_NE(module.base_address(), 0x10000000u);

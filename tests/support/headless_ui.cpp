@@ -316,14 +316,16 @@ void HeadlessUi::set_window_state(std::string_view window, WindowState state) {
     s.window = state == WindowState::Centred ? WindowState::Normal : state;
 }
 
-void HeadlessUi::set_tray_icon(std::string_view window, bool shown, std::string_view tip) {
+bool HeadlessUi::set_tray_icon(std::string_view window, bool shown, std::string_view tip) {
     std::lock_guard lock(mutex_);
     State& s = at(window);
+    if (shown && tray_refused) return s.tray_tip.has_value();
     if (shown) {
         s.tray_tip = std::string(tip);
     } else {
         s.tray_tip.reset();
     }
+    return true;
 }
 
 void HeadlessUi::popup_tray_menu(std::string_view menu) {

@@ -63,7 +63,7 @@ class HeadlessUi : public Controls, public Dialogs {
     void show_html(std::string_view name, std::string_view html) override;
     void set_window_state(std::string_view window, WindowState state) override;
     WindowState window_state(std::string_view window) override;
-    void set_tray_icon(std::string_view window, bool shown, std::string_view tip) override;
+    bool set_tray_icon(std::string_view window, bool shown, std::string_view tip) override;
     void popup_tray_menu(std::string_view menu) override;
 
     // Dialogs
@@ -82,6 +82,8 @@ class HeadlessUi : public Controls, public Dialogs {
     void clear_messages();
     std::vector<std::string> popups();       // menus popped up at the cursor, in order
     std::vector<std::string> tray_popups();  // menus popped up from the tray, in order
+    // The shell refuses new tray icons (as with no notification area); set before use.
+    bool tray_refused = false;
     // The tip of the window's tray icon; nothing when it has none.
     std::optional<std::string> tray_icon(std::string_view window);
     std::vector<std::pair<int, int>> popup_offsets();  // their offsets from the cursor

@@ -84,8 +84,14 @@ std::uint32_t PeBuilder::add_jump_through(std::uint32_t iat_entry) {
     return at;
 }
 
-std::uint32_t PeBuilder::add_return(std::uint32_t value) {
-    std::vector<std::uint8_t> code{0xB8, 0, 0, 0, 0, 0xC3};  // mov eax, value; ret
+std::uint32_t PeBuilder::add_return(std::uint32_t value, std::uint16_t stdcall_argument_bytes) {
+    std::vector<std::uint8_t> code{0xB8, 0, 0, 0, 0};  // mov eax, value
+    if (format_ == pe::Format::Pe32 && stdcall_argument_bytes != 0) {
+        code.insert(code.end(), {0xC2, static_cast<std::uint8_t>(stdcall_argument_bytes),
+                                 static_cast<std::uint8_t>(stdcall_argument_bytes >> 8)});
+    } else {
+        code.push_back(0xC3);  // ret
+    }
     const std::uint32_t at = add(code, 16);
     put(at + 1, value, 4);
     return at;

@@ -45,8 +45,12 @@ class PeBuilder {
                                       const std::vector<Import>& functions);
     // A jump through an import address table entry: the code's address.
     std::uint32_t add_jump_through(std::uint32_t iat_entry);
-    // A function "return value" (the value in eax); its address.
-    std::uint32_t add_return(std::uint32_t value);
+    // A function "return value" (the value in eax); its address. `stdcall_argument_bytes` is
+    // what a 32-bit stdcall function removes from the stack on return (`ret n`); 64-bit code
+    // leaves the stack to its caller and ignores it.
+    std::uint32_t add_return(std::uint32_t value, std::uint16_t stdcall_argument_bytes = 0);
+    // A DLL entry point that answers `value`: stdcall with three arguments in 32-bit code.
+    std::uint32_t add_entry_return(std::uint32_t value) { return add_return(value, 12); }
 
     // The export directory: functions by ordinal from `ordinal_base`, and names in the order
     // given with the function index each names.

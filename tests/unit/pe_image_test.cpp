@@ -61,7 +61,7 @@ class PeImage : public ::testing::TestWithParam<Format> {
     // A DLL with code, one address relocation, imports by name and ordinal and exports.
     Bytes sample(PeBuilder* out = nullptr) {
         PeBuilder b(format());
-        b.entry(b.add_return(1));
+        b.entry(b.add_entry_return(1));
         b.import("kernel32.dll", {std::string("GetTickCount"), std::uint16_t{5}});
         b.exports(5, {b.add_return(7), b.add_return(8), b.add_return(9)},
                   {{"07", 2}, {"Alpha", 0}});
@@ -76,6 +76,38 @@ INSTANTIATE_TEST_SUITE_P(BothFormats, PeImage, ::testing::Values(Format::Pe32, F
                          [](const auto& info) {
                              return info.param == Format::Pe32 ? "Pe32" : "Pe32Plus";
                          });
+
+// The crafted code runs for real in the loader's tests on Windows: a 32-bit entry point is stdcall
+// with three arguments and must take them off the stack (ret 12), or its caller returns to
+// garbage; a 32-bit jump through the import table names an absolute, relocated address, a 64-bit
+// one an address relative to the next instruction.
+TEST_P(PeImage, CraftedCodeFollowsTheFormatsCallingConvention) {
+    PeBuilder b(format(), 0x10000000);
+    const std::uint32_t entry = b.add_entry_return(1);
+    const std::uint32_t plain = b.add_return(2);
+    const auto iat = b.import("cwtest", {std::string("f")});
+    const std::uint32_t jump = b.add_jump_through(iat[0]);
+    b.add_address(0x1234);  // a relocation table in both formats
+    const Bytes bytes = b.build();
+    const auto code = [&](std::uint32_t rva, std::size_t n) {
+        const auto at = bytes.begin() + PeBuilder::file_offset(rva);
+        return Bytes(at, at + static_cast<std::ptrdiff_t>(n));
+    };
+    const bool pe32 = format() == Format::Pe32;
+    EXPECT_EQ(code(entry, pe32 ? 8 : 6),
+              pe32 ? (Bytes{0xB8, 1, 0, 0, 0, 0xC2, 12, 0}) : (Bytes{0xB8, 1, 0, 0, 0, 0xC3}));
+    EXPECT_EQ(code(plain, 6), (Bytes{0xB8, 2, 0, 0, 0, 0xC3}));
+    EXPECT_EQ(code(jump, 2), (Bytes{0xFF, 0x25}));
+    const auto target = peek<std::uint32_t>(bytes, PeBuilder::file_offset(jump) + 2);
+    EXPECT_EQ(target, pe32 ? 0x10000000 + iat[0] : iat[0] - (jump + 6));
+
+    // Only the 32-bit jump is relocated: mapped elsewhere, it reaches the moved table entry.
+    Mapped m(bytes, format());
+    ASSERT_TRUE(m.plan);
+    ASSERT_TRUE(relocate(m.image->bytes(), *m.plan, 0x20000000));
+    EXPECT_EQ(peek<std::uint32_t>(m.image->bytes(), jump + 2),
+              pe32 ? 0x20000000 + iat[0] : iat[0] - (jump + 6));
+}
 
 TEST_P(PeImage, EveryFailedHeaderCheckRefusesTheImage) {
     PeBuilder b(format());

@@ -263,6 +263,32 @@ TEST_F(PlayerWindow, WithNoRowSelectedNoActionSendsOrSaysAnything) {
     EXPECT_TRUE(ui.is_visible(control_path(kWindow, kGiveGroup)));
 }
 
+// The window stays open after the server stops (or its process is gone before the state says
+// so): nothing is sent, nothing claims success, the operator reads why.
+TEST_F(PlayerWindow, WithNoServerToTakeTheCommandNoActionClaimsSuccess) {
+    const auto try_everything = [&] {
+        list_players_and_select(0);
+        for (std::string_view entry :
+             {"给予管理员权限", "取消管理员权限", "封禁", "踢出服务器", "创造模式", "生存模式"}) {
+            run(kMenu, entry, UiEvent::MenuChosen);
+        }
+        ui.set_visible(control_path(kWindow, kGiveGroup), true);
+        ui.set_text(control_path(kWindow, kItemIdBox), "1");
+        run(kGiveButton, "", UiEvent::Clicked);
+    };
+    app.session.state = ServerState::Stopped;
+    try_everything();
+    EXPECT_EQ(sent(), "");
+    app.session.state = ServerState::Running;
+    platform.last_child()->exit();
+    try_everything();
+
+    const auto m = ui.messages();
+    ASSERT_EQ(m.size(), 14u);
+    for (const RecordedMessage& r : m) EXPECT_EQ(r.text, kNotRunningMessage);
+    EXPECT_TRUE(ui.is_visible(control_path(kWindow, kGiveGroup)));  // what was typed stays
+}
+
 TEST_F(PlayerWindow, GiveSendsTheBoxesAsTypedAndHidesTheGroupKeepingWhatWasTyped) {
     list_players_and_select(0);
     run(kMenu, "给予物品", UiEvent::MenuChosen);
@@ -426,21 +452,25 @@ class NetworkButtons : public SecondaryWindows {
     }
 };
 
-TEST_F(NetworkButtons, CopyIpCopiesTheLanAddressWithOrWithoutAServer) {
+TEST_F(NetworkButtons, CopyIpSaysCopiedOnlyWhenTheClipboardHoldsTheAddress) {
     platform.lan = "192.168.1.5";
     click(main_window::kCopyAddressButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5");
-    platform.lan.clear();
-    platform.clipboard_fails = true;  // nothing copied, the message all the same
+    platform.clipboard_fails = true;
     click(main_window::kCopyAddressButton);
+    platform.clipboard_fails = false;
+    platform.lan.clear();
+    click(main_window::kCopyAddressButton);
+    EXPECT_EQ(platform.clipboard_writes, 1);
     const auto m = ui.messages();
-    ASSERT_EQ(m.size(), 2u);
+    ASSERT_EQ(m.size(), 3u);
+    EXPECT_EQ(m[0].text, "恭喜你复制成功内网ip[内网ip用于映射]");
+    EXPECT_EQ(m[1].text, kClipboardFailedMessage);
+    EXPECT_EQ(m[2].text, kNoLanAddressMessage);
     for (const RecordedMessage& r : m) {
-        EXPECT_EQ(r.text, "恭喜你复制成功内网ip[内网ip用于映射]");
         EXPECT_EQ(r.title, "Cubeworks-开服器提示");
         EXPECT_EQ(r.icon, MessageIcon::Warning);  // the exclamation icon
     }
-    EXPECT_EQ(platform.clipboard_writes, 1);
 }
 
 TEST_F(NetworkButtons, TestModeCopiesAddressAndPortOnlyWhileRunning) {
@@ -455,15 +485,27 @@ TEST_F(NetworkButtons, TestModeCopiesAddressAndPortOnlyWhileRunning) {
     write_properties("server-port=\r\n");
     click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5:25565");
-    write_properties("motd=x\r\n");
+    write_properties("motd=x\nserver-port=25567");  // the port as the server reads it
     click(main_window::kTestModeButton);
-    EXPECT_EQ(platform.clipboard, "192.168.1.5:-1");
+    EXPECT_EQ(platform.clipboard, "192.168.1.5:25567");
     const auto m = ui.messages();
     ASSERT_EQ(m.size(), 4u);
     EXPECT_EQ(m[0].text, "开启服务器后自动进入测试模式");
     EXPECT_EQ(m[1].text, "测试服务器ip已经复制，到游戏中粘贴IP加入即可");
     EXPECT_EQ(m[1].title, "信息：");
     EXPECT_EQ(m[1].icon, MessageIcon::None);
+
+    // Nothing to copy, or a clipboard that takes nothing: said, not reported as copied.
+    platform.clipboard_fails = true;
+    click(main_window::kTestModeButton);
+    platform.clipboard_fails = false;
+    platform.lan.clear();
+    click(main_window::kTestModeButton);
+    const auto failed = ui.messages();
+    ASSERT_EQ(failed.size(), 6u);
+    EXPECT_EQ(failed[4].text, kClipboardFailedMessage);
+    EXPECT_EQ(failed[5].text, kNoLanAddressMessage);
+    EXPECT_EQ(platform.clipboard_writes, 3);
 }
 
 }  // namespace

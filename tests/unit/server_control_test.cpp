@@ -218,8 +218,10 @@ TEST(ServerLaunch, PortTakenAndAnsweredYesEndsItsListenerOnlyAndGoesOn) {
     EXPECT_EQ(rig.state(), ServerState::Starting);
 }
 
-TEST(ServerLaunch, NoPortEntryMeansNoPreCheck) {
-    for (const char* text : {"motd=A\r\n", "motd=A\r\nserver-port=25565"}) {
+// A value that is no port names nothing to check: the server itself refuses to start on it and
+// says why on the console. No entry at all means the server's default port, which is checked.
+TEST(ServerLaunch, OnlyAPortTheServerWillOpenIsChecked) {
+    for (const char* text : {"server-port=70000\r\n", "server-port=25565abc\r\n"}) {
         Rig rig;
         rig.write_properties(text);
         rig.platform.connections = {{"0.0.0.0", "0.0.0.0", 25565, 0, 321, 2}};
@@ -227,6 +229,13 @@ TEST(ServerLaunch, NoPortEntryMeansNoPreCheck) {
         EXPECT_TRUE(rig.ui.messages().empty()) << text;
         EXPECT_EQ(rig.platform.started().size(), 1u);
     }
+    Rig rig;
+    rig.write_properties("motd=A\r\n");
+    rig.platform.connections = {{"0.0.0.0", "0.0.0.0", 25565, 0, 321, 2}};
+    rig.ui.script_answer(MessageAnswer::No);
+    launch_server(rig.server);
+    EXPECT_EQ(rig.ui.messages().at(0).text, kPortQuestion);
+    EXPECT_TRUE(rig.platform.started().empty());
 }
 
 TEST(ConsoleReader, CompletionMakesTheServerRunningWithItsAddress) {
@@ -252,7 +261,7 @@ TEST(ConsoleReader, CompletionMakesTheServerRunningWithItsAddress) {
     EXPECT_EQ(rig.platform.http_requests.size(), 1u);
 }
 
-TEST(ConsoleReader, CompletionWithoutAnAddressOrPort) {
+TEST(ConsoleReader, CompletionWithoutAnAddressOrPortEntry) {
     Rig rig;
     rig.platform.http_body = "no markers";
     rig.write_properties("motd=A\r\n");
@@ -260,7 +269,7 @@ TEST(ConsoleReader, CompletionWithoutAnAddressOrPort) {
     rig.platform.last_child()->push_output("Do");
     rig.platform.last_child()->push_output("ne (1s)");  // split by the pipe
     ASSERT_TRUE(eventually([&] { return rig.state() == ServerState::Running; }));
-    EXPECT_TRUE(eventually([&] { return rig.ui.status(kStatus, 0) == "服务器IP::-1"; }));
+    EXPECT_TRUE(eventually([&] { return rig.ui.status(kStatus, 0) == "服务器IP::25565"; }));
     EXPECT_EQ(rig.ui.text(kConsole), std::string(kStarting) + "Done (1s)");
 }
 

@@ -53,6 +53,14 @@ TEST_F(Tray, MinimisingHidesTheWindowAndSetsTheIconWhateverTheServerDoes) {
     }
 }
 
+TEST_F(Tray, WithoutAnIconTheMinimisedWindowStaysOnTheTaskbar) {
+    ui.tray_refused = true;
+    minimise();
+    EXPECT_TRUE(ui.is_visible(kWindow));
+    EXPECT_EQ(ui.window_state(kWindow), WindowState::Minimised);
+    EXPECT_FALSE(ui.tray_icon(kWindow));
+}
+
 TEST_F(Tray, MovingWithoutMinimisingChangesNothing) {
     for (WindowState state : {WindowState::Normal, WindowState::Maximised}) {
         ui.set_window_state(kWindow, state);

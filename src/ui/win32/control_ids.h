@@ -17,8 +17,7 @@ inline constexpr UINT_PTR kTimerIdBase = 1000;
 inline constexpr wchar_t kRowProperty[] = L"cw.row";
 inline constexpr wchar_t kPageProperty[] = L"cw.page";
 
-// The identifier of a window's tray icon within that window, and the program's icon resource.
-inline constexpr UINT kTrayIconId = 100;
+// The program's icon resource.
 inline constexpr int kProgramIconResource = 1;
 
 }  // namespace cw::win32

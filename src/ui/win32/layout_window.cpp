@@ -261,6 +261,12 @@ void LayoutWindow::on_destroy() {
 }
 
 LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    // Sent to every top-level window when the shell (re)creates its taskbar.
+    static const UINT taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
+    if (msg == taskbar_created && taskbar_created != 0) {
+        ui_.taskbar_created(hwnd_);
+        return 0;
+    }
     switch (msg) {
         case WM_COMMAND:
             on_command(wp, lp);

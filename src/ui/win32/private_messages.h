@@ -8,5 +8,7 @@ namespace cw::win32 {
 inline constexpr UINT kMsgDispatch = WM_APP + 1;
 // To a window with a tray icon: the shell reports a mouse action on the icon (lParam).
 inline constexpr UINT kMsgTrayIcon = WM_APP + 2;
+// The identifier of a window's tray icon within that window (the message's wParam).
+inline constexpr UINT kTrayIconId = 100;
 
 }  // namespace cw::win32

@@ -405,36 +405,55 @@ WindowState Win32Ui::window_state(std::string_view window) {
     });
 }
 
-void Win32Ui::set_tray_icon(std::string_view window, bool shown, std::string_view tip) {
-    change([this, n = std::string(window), shown, t = std::string(tip)] {
+bool Win32Ui::set_tray_icon(std::string_view window, bool shown, std::string_view tip) {
+    return read([this, n = std::string(window), shown, t = std::string(tip)] {
         Entry* e = find(n);
-        if (!e || e->kind != ControlKind::Window) return;
-        NOTIFYICONDATAW nid{};
-        nid.cbSize = sizeof nid;
-        nid.hWnd = e->hwnd.get();
-        nid.uID = kTrayIconId;
-        if (!shown) {
-            if (e->tray_icon) Shell_NotifyIconW(NIM_DELETE, &nid);
-            e->tray_icon = false;
-            return;
+        if (!e || e->kind != ControlKind::Window) return false;
+        if (shown) {
+            e->tray_tip = to_wide(t);  // the wide tip reads right whatever the code page
+            return add_tray_icon(*e);
         }
-        if (!tray_picture_) {
-            const HINSTANCE inst = GetModuleHandleW(nullptr);
-            tray_picture_ = static_cast<HICON>(
-                LoadImageW(inst, MAKEINTRESOURCEW(kProgramIconResource), IMAGE_ICON,
-                           GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        if (e->tray_icon) {
+            NOTIFYICONDATAW nid{};
+            nid.cbSize = sizeof nid;
+            nid.hWnd = e->hwnd.get();
+            nid.uID = kTrayIconId;
+            Shell_NotifyIconW(NIM_DELETE, &nid);
         }
-        nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-        nid.uCallbackMessage = kMsgTrayIcon;
-        nid.hIcon = tray_picture_ ? tray_picture_
-                                  : LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-        // The wide tip reads right whatever the system's code page.
-        const std::wstring wide = to_wide(t);
-        wide.copy(nid.szTip, std::size(nid.szTip) - 1);
-        if (!e->tray_icon || !Shell_NotifyIconW(NIM_MODIFY, &nid)) {
-            e->tray_icon = Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
-        }
+        e->tray_icon = false;
+        return true;
     });
+}
+
+bool Win32Ui::add_tray_icon(Entry& e) {
+    if (!tray_picture_) {
+        const HINSTANCE inst = GetModuleHandleW(nullptr);
+        tray_picture_ = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(kProgramIconResource),
+                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                      GetSystemMetrics(SM_CYSMICON), 0));
+    }
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof nid;
+    nid.hWnd = e.hwnd.get();
+    nid.uID = kTrayIconId;
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid.uCallbackMessage = kMsgTrayIcon;
+    nid.hIcon = tray_picture_ ? tray_picture_
+                              : LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    e.tray_tip.copy(nid.szTip, std::size(nid.szTip) - 1);
+    if (!e.tray_icon || !Shell_NotifyIconW(NIM_MODIFY, &nid)) {
+        e.tray_icon = Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
+    }
+    return e.tray_icon;
+}
+
+void Win32Ui::taskbar_created(HWND window) {
+    for (const auto& [name, e] : entries_) {
+        if (e->kind == ControlKind::Window && e->hwnd.get() == window && e->tray_icon) {
+            e->tray_icon = false;  // the old taskbar took it along
+            add_tray_icon(*e);
+        }
+    }
 }
 
 void Win32Ui::popup_tray_menu(std::string_view menu) {

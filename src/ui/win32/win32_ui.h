@@ -25,6 +25,7 @@
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/private_messages.h"
 #include "ui/win32/ui_dispatcher.h"
 #include "ui/win32/window_handle.h"
 
@@ -48,6 +49,9 @@ class Win32Ui : public Controls, public Dialogs {
     void remove_window(HWND window);
     // The user typed into a console box: its byte count is taken again.
     void console_edited(HWND box);
+    // The shell's taskbar was created again (it restarted): the window's tray icon, if it had
+    // one, is gone with the old taskbar and is added again.
+    void taskbar_created(HWND window);
     // Builds and shows a secondary window by its table name (open_window asks it only for a
     // window that is not open).
     using WindowOpener = std::function<void(std::string_view window)>;
@@ -86,7 +90,7 @@ class Win32Ui : public Controls, public Dialogs {
     void show_html(std::string_view name, std::string_view html) override;
     void set_window_state(std::string_view window, WindowState state) override;
     WindowState window_state(std::string_view window) override;
-    void set_tray_icon(std::string_view window, bool shown, std::string_view tip) override;
+    bool set_tray_icon(std::string_view window, bool shown, std::string_view tip) override;
     void popup_tray_menu(std::string_view menu) override;
 
     // ---- Dialogs ----
@@ -105,6 +109,7 @@ class Win32Ui : public Controls, public Dialogs {
         bool enabled = true;            // timers and dialogs
         std::size_t console_bytes = 0;  // console boxes: GBK bytes held
         bool tray_icon = false;         // windows: their icon is in the notification area
+        std::wstring tray_tip;          // windows: the tip of that icon
     };
     struct Menu {
         HMENU menu;
@@ -116,6 +121,7 @@ class Win32Ui : public Controls, public Dialogs {
     Entry* find(std::string_view name);
     // Window thread: the window of control `name` when it is of `kind`; nullptr otherwise.
     HWND control(std::string_view name, ControlKind kind);
+    bool add_tray_icon(Entry& window);  // window thread: adds or updates it; true when there
     static std::string qualified(std::string_view window, std::string_view name);
     void apply_console(const std::string& name, std::string_view text,
                        std::span<const std::size_t> ends);

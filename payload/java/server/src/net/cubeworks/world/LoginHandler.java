@@ -7,6 +7,7 @@ import java.util.UUID;
 import org.bukkit.GameMode;
 import org.bukkit.event.player.PlayerJoinEvent;
 
+import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.ConnectionHandler;
 import net.cubeworks.world.net.PacketOut;
@@ -20,8 +21,6 @@ final class LoginHandler implements ConnectionHandler {
     static final double SPAWN_X = 0.5;
     static final double SPAWN_Y = 64.0;
     static final double SPAWN_Z = 0.5;
-    static final String INVALID_NAME = "Invalid username! A name has 1 to 16 characters and no spaces, "
-            + "commas, \"|\" or colour codes.";
 
     private final WorldServer server;
 
@@ -54,24 +53,9 @@ final class LoginHandler implements ConnectionHandler {
         }
     }
 
-    /**
-     * A name the game can show and our files can hold: 1 to 16 characters, no blanks,
-     * control characters or "§", and neither "," nor "|", which separate the fields and
-     * records of the player snapshot. Other characters are allowed, as offline players
-     * often use names in their own script.
-     */
+    /** A name the host can see, type and keep a file for on this server's console (see PlayerNames). */
     static boolean validName(String name) {
-        if (name.length() < 1 || name.length() > 16) {
-            return false;
-        }
-        for (int i = 0; i < name.length(); i++) {
-            char c = name.charAt(i);
-            if (c <= ' ' || c == '\u00a7' || c == 0x7F || c == ',' || c == '|' || Character.isWhitespace(c)
-                    || Character.isISOControl(c) || Character.isSpaceChar(c)) {
-                return false;
-            }
-        }
-        return true;
+        return PlayerNames.refusal(name, ConsoleOutput.platformCharset()) == null;
     }
 
     public String checkLogin(int protocol, String name) {
@@ -81,8 +65,9 @@ final class LoginHandler implements ConnectionHandler {
         if (protocol > 5) {
             return "Outdated server! I'm still on " + WorldServer.MINECRAFT_VERSION;
         }
-        if (!validName(name)) {
-            return INVALID_NAME;
+        String refusal = PlayerNames.refusal(name, ConsoleOutput.platformCharset());
+        if (refusal != null) {
+            return refusal;
         }
         if (server.isStopping()) {
             return WorldServer.SHUTDOWN_MESSAGE;

@@ -1,12 +1,12 @@
 package net.cubeworks.world;
 
-import java.io.BufferedReader;
 import java.io.FileDescriptor;
 import java.io.FileOutputStream;
 import java.io.IOException;
 import java.io.InputStreamReader;
 import java.util.logging.Level;
 
+import net.cubeworks.world.console.ConsoleLineReader;
 import net.cubeworks.world.console.ConsoleOutput;
 
 /**
@@ -50,8 +50,14 @@ public final class Main {
         }
     }
 
-    private static void readConsole(WorldServer server, ConsoleOutput console) {
-        BufferedReader in = new BufferedReader(new InputStreamReader(System.in, console.charset()));
+    private static void readConsole(final WorldServer server, ConsoleOutput console) {
+        ConsoleLineReader in = new ConsoleLineReader(new InputStreamReader(System.in, console.charset()),
+                ConsoleLineReader.MAX_LINE, new ConsoleLineReader.Listener() {
+                    public void dropped(long length) {
+                        server.logger().warning("A console line of " + length + " characters was ignored: "
+                                + "a command has at most " + ConsoleLineReader.MAX_LINE + " characters");
+                    }
+                });
         while (true) {
             String line;
             try {

@@ -143,10 +143,49 @@ public final class ServerProperties {
         return getString("server-ip", "");
     }
 
-    /** The port; an empty or malformed value means the game's standard 25565. */
+    /**
+     * The port: 25565 when the key is missing or empty; -1 when the value (blanks trimmed) is
+     * not a whole number from 1 to 65535, which the server must refuse rather than open
+     * another port than the one the manager shows. The manager reads the file the same way.
+     */
     public int serverPort() {
-        int port = getInt("server-port", 25565);
-        return port > 0 && port < 65536 ? port : 25565;
+        String v = serverPortText();
+        if (v.length() == 0) {
+            return 25565;
+        }
+        int port = 0;
+        for (int i = 0; i < v.length(); i++) {
+            char c = v.charAt(i);
+            if (c < '0' || c > '9') {
+                return -1;
+            }
+            port = port * 10 + (c - '0');
+            if (port > 65535) {
+                return -1;
+            }
+        }
+        return port >= 1 ? port : -1;
+    }
+
+    /** The server-port value as written, without the blanks around it; "" when missing. */
+    public String serverPortText() {
+        String v = props.getProperty("server-port");
+        if (v == null) {
+            return "";
+        }
+        int start = 0;
+        int end = v.length();
+        while (start < end && isBlank(v.charAt(start))) {
+            start++;
+        }
+        while (end > start && isBlank(v.charAt(end - 1))) {
+            end--;
+        }
+        return v.substring(start, end);
+    }
+
+    private static boolean isBlank(char c) {
+        return c == ' ' || c == '\t' || c == '\f';
     }
 
     public int maxPlayers() {

@@ -110,6 +110,11 @@ public final class WorldServer {
         }
         String ip = props.serverIp();
         int port = props.serverPort();
+        if (port < 0) {
+            logger.severe("The server-port in server.properties, \"" + props.serverPortText()
+                    + "\", is not a port: it must be a whole number from 1 to 65535");
+            return false;
+        }
         logger.info("Starting Minecraft server on " + (ip.length() == 0 ? "*" : ip) + ":" + port);
         try {
             network = new NetworkListener(logins, ip, port, security);

@@ -46,11 +46,17 @@ public class ServerPropertiesTest {
     }
 
     @Test
-    public void emptyOrBadPortMeansStandardPort() throws Exception {
+    public void anEmptyOrMissingPortIsTheStandardOneAndAnyOtherNonPortIsNone() throws Exception {
         assertEquals(25565, ServerProperties.parse(managerText("")).serverPort());
-        assertEquals(25565, ServerProperties.parse(managerText("abc")).serverPort());
-        assertEquals(25565, ServerProperties.parse(managerText("70000")).serverPort());
         assertEquals(25565, ServerProperties.parse(new byte[0]).serverPort());
+        assertEquals(25566, ServerProperties.parse(managerText(" 25566\t")).serverPort());
+        assertEquals(25565, ServerProperties.parse(managerText("000025565")).serverPort());
+        for (String bad : new String[] {"abc", "70000", "65536", "0", "-1", "+80", "25610abc", "1e3",
+            "99999999999999999999"}) {
+            assertEquals(bad, -1, ServerProperties.parse(managerText(bad)).serverPort());
+        }
+        byte[] marked = "\u00ef\u00bb\u00bfserver-port=25567\r\n".getBytes("ISO-8859-1");
+        assertEquals(25567, ServerProperties.parse(marked).serverPort());
     }
 
     @Test

@@ -17,7 +17,10 @@ public final class PropertiesReader {
 
     public static Properties parse(byte[] bytes) {
         Properties out = new Properties();
-        String text = new String(bytes, LATIN1);
+        // Some editors save a UTF-8 byte-order mark first; it is not part of the first key.
+        int skip = bytes.length >= 3 && (bytes[0] & 0xFF) == 0xEF && (bytes[1] & 0xFF) == 0xBB
+                && (bytes[2] & 0xFF) == 0xBF ? 3 : 0;
+        String text = new String(bytes, skip, bytes.length - skip, LATIN1);
         int pos = 0;
         int n = text.length();
         StringBuilder logical = new StringBuilder();

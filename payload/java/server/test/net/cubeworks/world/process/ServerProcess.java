@@ -11,7 +11,9 @@ import java.net.ServerSocket;
 import java.nio.charset.Charset;
 import java.nio.file.Files;
 import java.util.ArrayList;
+import java.util.HashMap;
 import java.util.List;
+import java.util.Map;
 import java.util.concurrent.TimeUnit;
 
 import org.junit.Assume;
@@ -20,6 +22,8 @@ import org.junit.Assume;
 final class ServerProcess {
     final File dir;
     final int port;
+    /** Variables added to the server's environment (LC_ALL for its console charset, say). */
+    final Map<String, String> environment = new HashMap<String, String>();
     private Process process;
     private final ByteArrayOutputStream output = new ByteArrayOutputStream();
 
@@ -71,6 +75,7 @@ final class ServerProcess {
         cmd.add("-jar");
         cmd.add(serverJar().getAbsolutePath());
         ProcessBuilder pb = new ProcessBuilder(cmd).directory(dir).redirectErrorStream(true);
+        pb.environment().putAll(environment);
         synchronized (output) {
             output.reset();
         }
@@ -161,6 +166,11 @@ final class ServerProcess {
         OutputStream in = process.getOutputStream();
         in.write((line + "\r\n").getBytes(Charset.defaultCharset()));
         in.flush();
+    }
+
+    /** The server's standard input, for bytes that are not a command line. */
+    OutputStream input() {
+        return process.getOutputStream();
     }
 
     void closeInput() throws IOException {
