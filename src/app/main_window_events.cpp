@@ -34,8 +34,8 @@ constexpr std::array kEvents = {
     // Controls.
     B{kStartButton, "", E::Clicked, start_server_clicked},
     B{kStopButton, "", E::Clicked, stop_server_clicked},
-    B{kTestModeButton, "", E::Clicked, [](A& a) { start_test_mode(a.server); }},
-    B{kCopyAddressButton, "", E::Clicked, [](A& a) { copy_lan_address(a.server); }},
+    B{kTestModeButton, "", E::Clicked, [](A& a) { start_test_mode(a.launcher); }},
+    B{kCopyAddressButton, "", E::Clicked, [](A& a) { copy_lan_address(a.launcher); }},
     B{kProtectionCheckBox, "", E::Clicked,
       [](A& a) { apply_protection_mode(a.program_dir, a.ui, a.dialogs); }},
     B{kCpuTimer, "", E::TimerTick,
@@ -46,9 +46,9 @@ constexpr std::array kEvents = {
       [](A& a) {
           save_settings(a.program_dir, a.ui, a.dialogs, a.session.memory_mb, a.properties_text);
       }},
-    B{kSendButton, "", E::Clicked, [](A& a) { send_console_input(a.server); }},
-    B{kInstallPluginButton, "", E::Clicked, [](A& a) { install_plugin_with_messages(a.server); }},
-    B{kDeletePluginButton, "", E::Clicked, [](A& a) { delete_selected_plugin(a.server); }},
+    B{kSendButton, "", E::Clicked, [](A& a) { send_console_input(a.launcher); }},
+    B{kInstallPluginButton, "", E::Clicked, [](A& a) { install_plugin_with_messages(a.launcher); }},
+    B{kDeletePluginButton, "", E::Clicked, [](A& a) { delete_selected_plugin(a.launcher); }},
     // Just below and right of the cursor.
     B{kPluginList, "", E::RightClick, [](A& a) { a.ui.popup_menu_at_cursor(kPluginMenu, 3, 3); }},
 
@@ -58,8 +58,8 @@ constexpr std::array kEvents = {
     B{kAboutMenu, kTutorialEntry, E::MenuChosen,
       [](A& a) { a.ui.open_window(tutorial_window::kWindow); }},
     B{kServerMenu, kStopEntry, E::MenuChosen, stop_server_clicked},
-    B{kServerMenu, kRestartEntry, E::MenuChosen, [](A& a) { restart_server(a.server); }},
-    B{kServerMenu, kForceCloseEntry, E::MenuChosen, [](A& a) { force_close_server(a.server); }},
+    B{kServerMenu, kRestartEntry, E::MenuChosen, [](A& a) { restart_server(a.launcher); }},
+    B{kServerMenu, kForceCloseEntry, E::MenuChosen, [](A& a) { force_close_server(a.launcher); }},
     B{kIconMenu, kSetIconEntry, E::MenuChosen,
       [](A& a) { choose_server_icon(a.program_dir, a.dialogs); }},
     B{kIconMenu, kIconHelpEntry, E::MenuChosen,
@@ -70,17 +70,17 @@ constexpr std::array kEvents = {
 
     // Tray menu: its stop is the plain stop, which leaves the start and stop buttons as they are;
     // its install asks nothing and reports nothing.
-    B{kTrayMenu, kTrayStopEntry, E::MenuChosen, [](A& a) { stop_server(a.server); }},
+    B{kTrayMenu, kTrayStopEntry, E::MenuChosen, [](A& a) { stop_server(a.launcher); }},
     B{kTrayMenu, kTrayOpenEntry, E::MenuChosen, [](A& a) { shell::restore_from_tray(a.ui); }},
     B{kTrayPluginMenu, kTrayInstallEntry, E::MenuChosen,
-      [](A& a) { install_plugin_silently(a.server); }},
+      [](A& a) { install_plugin_silently(a.launcher); }},
 
     // Plugin menu.
     B{kPluginMenu, kInstallEntry, E::MenuChosen,
-      [](A& a) { install_plugin_with_messages(a.server); }},
+      [](A& a) { install_plugin_with_messages(a.launcher); }},
     B{kPluginMenu, kRefreshEntry, E::MenuChosen,
       [](A& a) { fill_plugin_list(a.program_dir, a.ui); }},
-    B{kPluginMenu, kDeleteEntry, E::MenuChosen, [](A& a) { delete_selected_plugin(a.server); }},
+    B{kPluginMenu, kDeleteEntry, E::MenuChosen, [](A& a) { delete_selected_plugin(a.launcher); }},
 };
 
 }  // namespace

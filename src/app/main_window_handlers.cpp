@@ -9,14 +9,14 @@ namespace cw {
 using namespace main_window;
 
 void start_server_clicked(AppState& app) {
-    launch_server(app.server);
+    launch_server(app.launcher);
     app.ui.select_page(kTab, kConsolePageIndex);
     app.ui.set_enabled(kStopButton, true);
     app.ui.set_enabled(kStartButton, false);
 }
 
 void stop_server_clicked(AppState& app) {
-    stop_server(app.server);
+    stop_server(app.launcher);
     app.ui.set_enabled(kStopButton, false);
     app.ui.set_enabled(kStartButton, true);
 }

@@ -44,18 +44,18 @@ constexpr std::array kTutorialEvents = {
 // ---- Player window ----
 
 void refresh_players(A& a) {
-    refresh_player_list(a.server, a.players, monotonic_ms());
+    refresh_player_list(a.launcher, a.players, monotonic_ms());
 }
 
 template <PlayerAction action>
 void act(A& a) {
-    act_on_selected_player(a.server, a.players, action);
+    act_on_selected_player(a.launcher, a.players, action);
 }
 
 constexpr std::array kPlayerEvents = {
     B{player_window::kWindow, "", E::Created, refresh_players},
     B{player_window::kSnapshotTimer, "", E::TimerTick,
-      [](A& a) { poll_player_snapshot(a.server, a.players, monotonic_ms()); }},
+      [](A& a) { poll_player_snapshot(a.launcher, a.players, monotonic_ms()); }},
     // Just below and right of the cursor.
     B{player_window::kList, "", E::RightClick,
       [](A& a) {
@@ -81,7 +81,7 @@ constexpr std::array kPlayerEvents = {
       [](A& a) { a.ui.open_window(item_id_window::kWindow); }},
     B{player_window::kAmountBox, "", E::Changed, [](A& a) { limit_amount(a.ui); }},
     B{player_window::kGiveButton, "", E::Clicked,
-      [](A& a) { give_to_selected_player(a.server, a.players); }},
+      [](A& a) { give_to_selected_player(a.launcher, a.players); }},
 };
 
 // ---- Item-id window ----

@@ -131,19 +131,19 @@ class PlayerWindow : public ::testing::Test {
 TEST_F(PlayerWindow, ASnapshotArrivingAfterTheRequestIsShownWithoutASecondRefresh) {
     write_snapshot("1.7.2-R0.3,1,20|Alex,false,SURVIVAL|");
     show_player_rows(ui, "1.7.2-R0.3,1,20|Alex,false,SURVIVAL|");
-    refresh_player_list(app.server, app.players, 10'000);
+    refresh_player_list(app.launcher, app.players, 10'000);
     EXPECT_EQ(sent(), "showplayerinfo\r\n");
     EXPECT_TRUE(ui.is_enabled(timer()));
 
     // Until the plugin has answered, the previous snapshot is not taken for the answer.
-    poll_player_snapshot(app.server, app.players, 10'100);
-    poll_player_snapshot(app.server, app.players, 10'250);
+    poll_player_snapshot(app.launcher, app.players, 10'100);
+    poll_player_snapshot(app.launcher, app.players, 10'250);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "否", "生存"}}));
     EXPECT_TRUE(ui.is_enabled(timer()));
 
     // 300 ms later the plugin has written the new snapshot: op granted.
     write_snapshot("1.7.2-R0.3,1,20|Alex,true,SURVIVAL|");
-    poll_player_snapshot(app.server, app.players, 10'300);
+    poll_player_snapshot(app.launcher, app.players, 10'300);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "是", "生存"}}));
     EXPECT_FALSE(ui.is_enabled(timer()));
     EXPECT_EQ(ui.selected_row(list()), -1);
@@ -152,48 +152,48 @@ TEST_F(PlayerWindow, ASnapshotArrivingAfterTheRequestIsShownWithoutASecondRefres
 TEST_F(PlayerWindow, AnIdenticalSnapshotWrittenAgainCountsAsTheAnswer) {
     write_snapshot("1.7.2-R0.3,0,20|");
     show_player_rows(ui, "1.7.2-R0.3,1,20|Gone,false,SURVIVAL|");
-    refresh_player_list(app.server, app.players, 0);
-    poll_player_snapshot(app.server, app.players, 50);
+    refresh_player_list(app.launcher, app.players, 0);
+    poll_player_snapshot(app.launcher, app.players, 50);
     EXPECT_EQ(ui.row_count(list()), 1);
     // Same bytes, newer write: known by its write time, long before the deadline.
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     write_snapshot("1.7.2-R0.3,0,20|");
-    poll_player_snapshot(app.server, app.players, 100);
+    poll_player_snapshot(app.launcher, app.players, 100);
     EXPECT_EQ(ui.row_count(list()), 0);
     EXPECT_FALSE(ui.is_enabled(timer()));
 }
 
 TEST_F(PlayerWindow, ASnapshotCaughtHalfWrittenIsReadAgainNeverShownHalf) {
     write_snapshot("1.7.2-R0.3,0,20|");
-    refresh_player_list(app.server, app.players, 0);
+    refresh_player_list(app.launcher, app.players, 0);
     // The plugin has deleted the file, then written part of it.
     fs::delete_file(snapshot_path());
-    poll_player_snapshot(app.server, app.players, 50);
+    poll_player_snapshot(app.launcher, app.players, 50);
     write_snapshot("");
-    poll_player_snapshot(app.server, app.players, 100);
+    poll_player_snapshot(app.launcher, app.players, 100);
     write_snapshot("1.7.2-R0.3,2,20|Alex,true,SURVIVAL|");
-    poll_player_snapshot(app.server, app.players, 150);
+    poll_player_snapshot(app.launcher, app.players, 150);
     EXPECT_EQ(ui.row_count(list()), 0);
     EXPECT_TRUE(ui.is_enabled(timer()));
     write_snapshot("1.7.2-R0.3,2,20|Alex,true,SURVIVAL|Bob,false,ADVENTURE|");
-    poll_player_snapshot(app.server, app.players, 200);
+    poll_player_snapshot(app.launcher, app.players, 200);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "是", "生存"}, {"Bob", "否", "冒险"}}));
 }
 
 TEST_F(PlayerWindow, NoAnswerInTimeShowsTheNewestWholeSnapshotAtTheBound) {
     write_snapshot("1.7.2-R0.3,1,20|Alex,false,SURVIVAL|");
-    refresh_player_list(app.server, app.players, 5'000);
-    poll_player_snapshot(app.server, app.players, 5'000 + kSnapshotWaitMs - 1);
+    refresh_player_list(app.launcher, app.players, 5'000);
+    poll_player_snapshot(app.launcher, app.players, 5'000 + kSnapshotWaitMs - 1);
     EXPECT_EQ(ui.row_count(list()), 0);
     EXPECT_TRUE(ui.is_enabled(timer()));
-    poll_player_snapshot(app.server, app.players, 5'000 + kSnapshotWaitMs);
+    poll_player_snapshot(app.launcher, app.players, 5'000 + kSnapshotWaitMs);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "否", "生存"}}));
     EXPECT_FALSE(ui.is_enabled(timer()));
 
     // A file still cut short at the bound leaves the rows as they are.
     write_snapshot("1.7.2-R0.3,2,20|Alex,true,SURVIVAL|");
-    refresh_player_list(app.server, app.players, 9'000);
-    poll_player_snapshot(app.server, app.players, 9'000 + kSnapshotWaitMs);
+    refresh_player_list(app.launcher, app.players, 9'000);
+    poll_player_snapshot(app.launcher, app.players, 9'000 + kSnapshotWaitMs);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "否", "生存"}}));
     EXPECT_FALSE(ui.is_enabled(timer()));
 }
