@@ -450,8 +450,12 @@ bool Win32Ui::add_tray_icon(Entry& e) {
 void Win32Ui::taskbar_created(HWND window) {
     for (const auto& [name, e] : entries_) {
         if (e->kind == ControlKind::Window && e->hwnd.get() == window && e->tray_icon) {
-            e->tray_icon = false;  // the old taskbar took it along
-            add_tray_icon(*e);
+            // Usually the old taskbar took the icon along; where it kept it, it is updated.
+            e->tray_icon = false;
+            if (!add_tray_icon(*e)) {
+                e->tray_icon = true;
+                add_tray_icon(*e);
+            }
         }
     }
 }
