@@ -9,14 +9,14 @@ namespace cw {
 // the launch did (a refused launch included).
 void start_server_clicked(AppState& app);
 
-// "关闭服务器" as button and as main-menu entry: stop, then enable start and disable stop,
+// The stop button and the server menu's stop entry: stop, then enable start and disable stop,
 // whatever the stop did. (The tray menu's stop is the plain stop.)
 void stop_server_clicked(AppState& app);
 
 // The window may close only while no server is starting or running.
 bool main_window_may_close(AppState& app);
 
-// "管理列表": the player window while the server runs, else a notice.
+// The online menu's player list entry: the player window while the server runs, else a notice.
 void open_player_list(AppState& app);
 
 }  // namespace cw

@@ -72,8 +72,8 @@ inline constexpr std::string_view kTrayMenu = "菜单";
 inline constexpr std::string_view kPluginMenu = "插件";
 
 // Menu entries, each caption named once: the layout table builds the menus from these and the
-// event table binds them. The tray and the server menu both have a "关闭服务器", with different
-// effects, so each has its own entry.
+// event table binds them. The tray menu and the server menu both have a stop entry, with
+// different effects, so each has its own constant.
 inline constexpr std::string_view kAuthorEntry = "作者";  // 关于
 inline constexpr std::string_view kTutorialEntry = "教程视频";
 inline constexpr std::string_view kStopEntry = "关闭服务器";  // 服务器管理

@@ -98,7 +98,7 @@ constexpr std::array kControls = {
 // clang-format on
 
 // Menu bar entries have menu ""; a sub-menu is named after its path ("parent>entry") so the
-// tray menu's "插件" sub-menu and the plugin pop-up "插件" stay apart.
+// tray menu's plugin sub-menu and the plugin pop-up, captioned alike, stay apart.
 // clang-format off
 constexpr std::array kMenus = {
     MenuSpec{"", kAboutMenu, kAboutMenu},
