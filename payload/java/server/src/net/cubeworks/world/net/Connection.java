@@ -8,7 +8,11 @@ import java.io.OutputStream;
 import java.net.InetSocketAddress;
 import java.net.Socket;
 import java.net.SocketTimeoutException;
+import java.util.List;
 import java.util.concurrent.BlockingQueue;
+import java.util.concurrent.CancellationException;
+import java.util.concurrent.ExecutionException;
+import java.util.concurrent.Future;
 import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.TimeUnit;
 
@@ -120,6 +124,26 @@ public final class Connection {
         sendRaw(packet.frame());
     }
 
+    /** Queues a whole frame built elsewhere (such as cached chunk packets). */
+    public void sendFrame(byte[] frame) {
+        sendRaw(frame);
+    }
+
+    /**
+     * Queues frames still being built on another thread (compressed chunk data): they go
+     * out in their place in the queue, after what was queued before and before what is
+     * queued after, once they are ready.
+     */
+    public void sendLater(Future<List<byte[]>> frames) {
+        if (closing || closed) {
+            frames.cancel(false);
+            return;
+        }
+        if (!queue.offer(frames)) {
+            closeNow();
+        }
+    }
+
     void sendRaw(byte[] bytes) {
         if (closing || closed) {
             return;
@@ -226,6 +250,7 @@ public final class Connection {
         }
     }
 
+    @SuppressWarnings("unchecked")
     private void writeLoop() {
         Cipher encrypt = null;
         try {
@@ -250,8 +275,24 @@ public final class Connection {
                     encrypt = (Cipher) item;
                     continue;
                 }
-                byte[] bytes = (byte[]) item;
-                out.write(encrypt == null ? bytes : encrypt.update(bytes));
+                if (item instanceof Future) {
+                    List<byte[]> frames;
+                    try {
+                        frames = ((Future<List<byte[]>>) item).get();
+                    } catch (ExecutionException ex) {
+                        // the frames could not be built: the client would miss columns
+                        closeNow();
+                        break;
+                    } catch (CancellationException ex) {
+                        continue;
+                    }
+                    for (byte[] f : frames) {
+                        out.write(encrypt == null ? f : encrypt.update(f));
+                    }
+                } else {
+                    byte[] bytes = (byte[]) item;
+                    out.write(encrypt == null ? bytes : encrypt.update(bytes));
+                }
                 if (queue.isEmpty()) {
                     out.flush();
                 }
@@ -379,7 +420,7 @@ public final class Connection {
                     if (id < 0 || id > 0x17) {
                         throw new ProtocolException("bad packet id " + id);
                     }
-                    // movement, digging, settings and the like: the world is empty, nothing to do
+                    handler.play(this, id, p);
             }
         }
     }

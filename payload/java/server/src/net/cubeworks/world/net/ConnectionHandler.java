@@ -33,6 +33,12 @@ public interface ConnectionHandler {
     /** A chat line (or a "/" command) from the player on the connection. */
     void chat(Connection conn, String message);
 
+    /**
+     * Any other packet of the play state (movement, digging, placing, inventory, ...): the
+     * id and the fields after it. Reading past its end is a protocol error.
+     */
+    void play(Connection conn, int id, PacketIn packet) throws PacketIn.ProtocolException;
+
     /** The reader of a logged-in player's connection has ended. */
     void connectionLost(Connection conn, String reason);
 
