@@ -138,6 +138,10 @@ public class ChunkPacketsTest {
         assertEquals(23, seen);
     }
 
+    private static int nibble(byte[] a, int i) {
+        return (i & 1) == 0 ? a[i >> 1] & 0x0F : (a[i >> 1] >> 4) & 0x0F;
+    }
+
     @Test
     public void columnNibblesHeightsAndSkyLight() {
         Column c = Column.flat(0, 0);
@@ -153,8 +157,10 @@ public class ChunkPacketsTest {
         assertEquals(4, c.height(0, 0));
         int[] h = c.heightMap();
         byte[] sky1 = c.skyLight(1, h);
-        assertEquals("y 20 under nothing: lit", 0x0F, sky1[(4 << 8 | 5 << 4 | 3) >> 1] & 0x0F);
-        assertEquals("y 19 under the wool: dark", 0, sky1[(3 << 8 | 5 << 4 | 3) >> 1] & 0x0F);
+        assertEquals("y 21 over the wool: lit", 15, nibble(sky1, 5 << 8 | 5 << 4 | 3));
+        assertEquals("y 20, the wool itself: dark", 0, nibble(sky1, 4 << 8 | 5 << 4 | 3));
+        assertEquals("y 19 under the wool: dark", 0, nibble(sky1, 3 << 8 | 5 << 4 | 3));
+        assertEquals("y 19 beside it: lit", 15, nibble(sky1, 3 << 8 | 5 << 4 | 2));
         c.set(3, 3, 5, 0, 0);
         assertEquals(0, c.block(3, 3, 5));
         c.set(3, 20, 5, 0, 0);
