@@ -246,7 +246,7 @@ public final class WorldServer {
 
     /** Where the world is kept: the level-name folder next to server.properties. */
     private WorldStore openStore() {
-        return new WorldStore.None();
+        return new AnvilStore(file(props.levelName()), logger);
     }
 
     // --- the parts, for each other ---
