@@ -1,0 +1,201 @@
+package net.cubeworks.world.process;
+
+import static org.junit.Assert.assertEquals;
+import static org.junit.Assert.assertNotNull;
+import static org.junit.Assert.assertNull;
+import static org.junit.Assert.assertTrue;
+
+import java.io.File;
+import java.util.ArrayList;
+import java.util.List;
+
+import org.junit.After;
+import org.junit.Test;
+
+/**
+ * Game clients of both protocols in the world of the real jar: joining, walking, seeing each
+ * other, digging and placing, dying in the void, and finding it all again after a restart.
+ */
+public class WorldProcessTest {
+    private final List<ServerProcess> servers = new ArrayList<ServerProcess>();
+    private final List<PlayClient> clients = new ArrayList<PlayClient>();
+
+    @After
+    public void tearDown() throws Exception {
+        for (PlayClient c : clients) {
+            c.close();
+        }
+        for (ServerProcess s : servers) {
+            s.destroy();
+        }
+    }
+
+    private ServerProcess start(String... props) throws Exception {
+        ServerProcess.serverJar();
+        ServerProcess s = ServerProcess.prepare(props);
+        servers.add(s);
+        s.start("-Xmx64M");
+        s.waitReady();
+        return s;
+    }
+
+    private PlayClient join(ServerProcess s, int protocol, String name) throws Exception {
+        PlayClient c = PlayClient.join(s.port, protocol, name);
+        clients.add(c);
+        return c;
+    }
+
+    /** Walks in steps of at most a block, reading what arrives on the way. */
+    private static void walk(PlayClient c, double toX, double feet, double toZ) throws Exception {
+        double x = c.x;
+        double z = c.z;
+        while (Math.abs(toX - x) > 1e-9 || Math.abs(toZ - z) > 1e-9) {
+            x += Math.max(-1, Math.min(1, toX - x));
+            z += Math.max(-1, Math.min(1, toZ - z));
+            c.position(x, feet, z);
+            c.x = x;
+            c.z = z;
+            c.drain(20);
+        }
+        c.y = feet;
+    }
+
+    @Test
+    public void twoProtocolsWalkSeeEachOtherBuildAndComeBackAfterARestart() throws Exception {
+        ServerProcess s = start("view-distance=3", "level-type=LARGEBIOMES", "spawn-protection=0");
+        PlayClient alex = join(s, 4, "Alex");
+        // the join: columns before the position, at the eye height of the flat ground's top
+        assertEquals("flat", alex.levelType);
+        assertEquals(49, alex.columnsBeforePosition);
+        assertEquals(0.5, alex.x, 1e-9);
+        assertEquals(4.0, alex.y, 1e-9);
+        assertEquals(0, alex.spawnX);
+        assertEquals(4, alex.spawnY);
+        assertEquals(20f, alex.health, 0f);
+        assertEquals(2, alex.block(5, 3, -7));
+        assertEquals(7, alex.block(-20, 0, 20));
+        assertEquals(0, alex.block(0, 4, 0));
+        alex.until("the time is told", () -> alex.dayTime >= 0);
+
+        PlayClient bo = join(s, 5, "Bo");
+        bo.until("Bo shows Alex", () -> bo.shownByName("Alex") != null);
+        alex.until("Alex shows Bo", () -> alex.shownByName("Bo") != null);
+        assertEquals("a plain UUID for protocol 4", 32, alex.shownByName("Bo").uuid.length());
+        assertEquals("hyphenated for protocol 5", 36, bo.shownByName("Alex").uuid.length());
+
+        // Alex walks east across a column border: new columns nearest first, old ones unloaded
+        walk(alex, 20.5, 4.0, 0.5);
+        alex.until("columns east", () -> alex.columns.containsKey(PlayClient.key(4, 0)));
+        assertEquals(49, alex.columns.size());
+        assertNull(alex.columns.get(PlayClient.key(-3, 0)));
+        assertTrue(alex.unloads >= 7);
+        final PlayClient.Shown seen = bo.shownByName("Alex");
+        bo.until("Bo sees Alex arrive", () -> Math.abs(seen.x - 20.5 * 32) < 2);
+
+        // Alex digs grass in survival: Bo sees it go, Alex gets dirt
+        alex.dig(2, 21, 3, 1);
+        bo.until("Bo sees the hole", () -> bo.block(21, 3, 1) == 0);
+        alex.until("Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
+        // and places it on the ground next to him
+        alex.place(22, 3, 1, 1, 3);
+        bo.until("Bo sees the dirt", () -> bo.block(22, 4, 1) == 3);
+        alex.until("Alex's dirt is used", () -> alex.slotCount[36] == 0);
+
+        // refused: bedrock in survival, out of reach, inside a player, nothing in hand
+        alex.blockChanges.clear();
+        alex.dig(2, 20, 0, 0);
+        alex.dig(2, 40, 3, 0);
+        alex.place(20, 3, 0, 1, 3);
+        alex.place(23, 3, 1, 1, 0);
+        alex.until("four refusals", () -> alex.blockChanges.size() >= 4);
+        assertEquals(7, alex.block(20, 0, 0));
+        assertEquals(0, alex.block(20, 4, 0));
+        // an inventory click we do not model is refused with the inventory again
+        alex.clickWindow(36, 7);
+        alex.until("click refused", () -> alex.refusedClicks == 1);
+
+        // hostile moves: NaN and a jump of 50 blocks send Alex back
+        int before = alex.positions;
+        alex.position(Double.NaN, 4.0, 0.5);
+        alex.until("sent back after NaN", () -> alex.positions == before + 1);
+        assertEquals(20.5, alex.x, 1e-9);
+        alex.position(20.5, 4.0, 0.5); // takes the teleport; until then moves are ignored
+        alex.position(70.5, 4.0, 0.5);
+        alex.until("sent back after a long move", () -> alex.positions == before + 2);
+        assertEquals(20.5, alex.x, 1e-9);
+        alex.position(20.5, 4.0, 0.5); // takes the teleport
+
+        // Bo walks into the void, dies, Alex stops showing him; respawn shows him again
+        for (int y = -5; y >= -68; y -= 9) {
+            bo.position(0.5, y, 0.5);
+        }
+        bo.until("Bo dies", () -> bo.health == 0f);
+        alex.until("Alex no longer shows Bo", () -> alex.shownByName("Bo") == null);
+        bo.respawn();
+        bo.until("Bo respawns", () -> bo.respawns == 1 && bo.health == 20f);
+        assertEquals(4.0, bo.y, 1e-9);
+        alex.until("Alex shows Bo again", () -> alex.shownByName("Bo") != null);
+
+        // a restart keeps the blocks, Alex's place and inventory
+        alex.creativeSlot(40, 35, 5, null); // not creative: refused
+        alex.drain(200);
+        assertEquals(0, alex.slotCount[40]);
+        s.command("save-all");
+        assertTrue(s.output().contains("Saved the world"));
+        s.send("stop");
+        s.waitForExit(15000);
+        assertTrue(new File(s.dir, "world/level.dat").isFile());
+        assertTrue(new File(s.dir, "world/region/r.0.0.mca").isFile());
+        assertTrue(new File(s.dir, "world/players/Alex.dat").isFile());
+        alex.close();
+        bo.close();
+
+        s.start("-Xmx64M");
+        s.waitReady();
+        PlayClient again = join(s, 5, "Alex");
+        assertEquals(20.5, again.x, 1e-9);
+        assertEquals(0, again.block(21, 3, 1));
+        assertEquals(3, again.block(22, 4, 1));
+        assertEquals(2, again.block(23, 3, 1));
+        assertTrue(again.columns.containsKey(PlayClient.key(1, 0)));
+    }
+
+    @Test
+    public void creativeBuildingAndWhatOneClientMayAsk() throws Exception {
+        ServerProcess s = start("view-distance=3", "gamemode=1", "spawn-protection=2");
+        PlayClient ann = join(s, 5, "Ann");
+        PlayClient ben = join(s, 4, "Ben");
+        assertEquals(1, ann.gameMode);
+        // creative: a stack of wool with a harmless NBT tag, placed with its colour
+        ann.creativeSlot(36, 35, 64, new byte[] {1, 2, 3, 4});
+        walk(ann, 6.5, 4.0, 6.5);
+        ann.place(6, 3, 8, 1, 35);
+        ben.until("Ben sees the wool", () -> ben.block(6, 4, 8) == 35);
+        // creative: status 0 breaks at once, bedrock too
+        ann.dig(0, 7, 0, 7);
+        ben.until("Ben sees the bedrock go", () -> ben.block(7, 0, 7) == 0);
+        // no ops: spawn protection is off, so Ben may build at the spawn
+        ben.creativeSlot(36, 1, 1, null);
+        ben.place(1, 3, 1, 1, 1);
+        ann.until("Ann sees Ben's stone", () -> ann.block(1, 4, 1) == 1);
+        // with an op, Ben is kept out of the spawn's square; the op is not
+        s.command("op Ann");
+        ben.blockChanges.clear();
+        ben.place(2, 3, 2, 1, 1);
+        ben.until("refused at the spawn", () -> !ben.blockChanges.isEmpty());
+        assertEquals(0, ben.block(2, 4, 2));
+        walk(ann, 3.5, 4.0, 3.5);
+        ann.dig(0, 1, 4, 1);
+        ben.until("the op may", () -> ben.block(1, 4, 1) == 0);
+        // a flood of digs in one go is cut to a few a tick; nobody is dropped
+        ann.blockChanges.clear();
+        for (int i = 0; i < 200; i++) {
+            ann.dig(0, 8 + i % 4, 1 + i / 50, 8);
+        }
+        ann.drain(500);
+        ben.drain(100);
+        assertNotNull("Ben still connected", ben.shownByName("Ann"));
+        s.command("list");
+        assertTrue(s.output().contains("There are 2"));
+    }
+}
