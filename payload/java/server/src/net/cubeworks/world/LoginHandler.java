@@ -97,7 +97,7 @@ final class LoginHandler implements ConnectionHandler {
     }
 
     /** The login is through: refuse with a reason, or admit the player into the world. */
-    public void login(Connection conn, String name, UUID uuid) {
+    public void login(Connection conn, String name, UUID uuid, List<String[]> properties) {
         synchronized (server.lock) {
             if (server.isStopping()) {
                 conn.disconnect(WorldServer.SHUTDOWN_MESSAGE);
@@ -126,6 +126,7 @@ final class LoginHandler implements ConnectionHandler {
             }
             GameMode mode = players.modeFor(name);
             OnlinePlayer p = new OnlinePlayer(server, conn, name, uuid, players.nextEntityId(), mode);
+            p.properties = properties;
             conn.send(new PacketOut(0x02).writeString(uuidText(uuid, conn.protocol())).writeString(name));
             conn.attachPlayer(p);
             players.add(p);

@@ -1,5 +1,6 @@
 package net.cubeworks.world.net;
 
+import java.util.List;
 import java.util.UUID;
 
 /**
@@ -23,9 +24,10 @@ public interface ConnectionHandler {
     /**
      * The login is through (the account verified in online mode): refuses with a
      * Disconnect, or admits the player and attaches it to the connection, which then moves
-     * to the play state.
+     * to the play state. properties are the account's profile properties, each {name,
+     * value, signature} (none in offline mode).
      */
-    void login(Connection conn, String name, UUID uuid);
+    void login(Connection conn, String name, UUID uuid, List<String[]> properties);
 
     /** An online-mode login was refused because the account could not be verified. */
     void loginFailed(Connection conn, String name, String why);
