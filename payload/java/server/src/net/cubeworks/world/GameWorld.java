@@ -124,7 +124,20 @@ final class GameWorld {
                 stats.add(System.nanoTime() - t0);
             }
         }, 50, 50, TimeUnit.MILLISECONDS);
+        if (Boolean.getBoolean(TICK_STATS_PROPERTY)) {
+            ticker.scheduleAtFixedRate(new Runnable() {
+                public void run() {
+                    long[] s = stats.takeSummary();
+                    server.logger().info(String.format(java.util.Locale.ROOT,
+                            "Tick times of the last %d ticks: median %.2f ms, 99th percentile %.2f ms, longest %.2f ms",
+                            s[0], s[1] / 1000.0, s[2] / 1000.0, s[3] / 1000.0));
+                }
+            }, 10, 10, TimeUnit.SECONDS);
+        }
     }
+
+    /** System property: when true, the console gets the tick times every 10 seconds. */
+    static final String TICK_STATS_PROPERTY = "cubeworks.tick-stats";
 
     TickStats stats() {
         return stats;
