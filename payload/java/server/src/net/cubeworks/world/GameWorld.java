@@ -56,6 +56,9 @@ final class GameWorld {
     private final Set<Long> dirty = new HashSet<Long>();
     /** Copies handed to the saver and not yet written, so a column let go meanwhile is not read back stale. */
     private final ConcurrentMap<Long, Column> inFlight = new ConcurrentHashMap<Long, Column>();
+    /** Player records handed to the saver and not yet written, by lower-case name: a quick rejoin reads these. */
+    private final ConcurrentMap<String, WorldStore.PlayerData> playersInFlight =
+            new ConcurrentHashMap<String, WorldStore.PlayerData>();
     /** Copies whose writing failed: written again with the next save. */
     private final List<Column> failed = Collections.synchronizedList(new ArrayList<Column>());
     private final WorldStore.LevelData level;
@@ -112,16 +115,23 @@ final class GameWorld {
         ticker.scheduleAtFixedRate(new Runnable() {
             public void run() {
                 long t0 = System.nanoTime();
+                long t1 = t0;
+                long cpu0 = 0;
+                long cpu1 = 0;
                 try {
                     synchronized (server.lock) {
+                        t1 = System.nanoTime();
+                        cpu0 = threadCpu();
                         if (!server.isStopping()) {
                             tick();
                         }
+                        cpu1 = threadCpu();
                     }
                 } catch (Throwable ex) {
                     server.logger().log(Level.SEVERE, "Exception in the world tick", ex);
                 }
-                stats.add(System.nanoTime() - t0);
+                long t2 = System.nanoTime();
+                stats.add(t2 - t1, t1 - t0, cpu1 - cpu0);
             }
         }, 50, 50, TimeUnit.MILLISECONDS);
         if (Boolean.getBoolean(TICK_STATS_PROPERTY)) {
@@ -129,8 +139,11 @@ final class GameWorld {
                 public void run() {
                     long[] s = stats.takeSummary();
                     server.logger().info(String.format(java.util.Locale.ROOT,
-                            "Tick times of the last %d ticks: median %.2f ms, 99th percentile %.2f ms, longest %.2f ms",
-                            s[0], s[1] / 1000.0, s[2] / 1000.0, s[3] / 1000.0));
+                            "Tick times of the last %d ticks: median %.2f ms, 99th percentile %.2f ms, longest %.2f ms; "
+                                    + "wait for the lock: 99th percentile %.2f ms, longest %.2f ms; "
+                                    + "CPU time: median %.2f ms, 99th percentile %.2f ms",
+                            s[0], s[1] / 1000.0, s[2] / 1000.0, s[3] / 1000.0, s[4] / 1000.0, s[5] / 1000.0,
+                            s[6] / 1000.0, s[7] / 1000.0));
                 }
             }, 10, 10, TimeUnit.SECONDS);
         }
@@ -138,6 +151,15 @@ final class GameWorld {
 
     /** System property: when true, the console gets the tick times every 10 seconds. */
     static final String TICK_STATS_PROPERTY = "cubeworks.tick-stats";
+
+    private static final java.lang.management.ThreadMXBean THREADS =
+            java.lang.management.ManagementFactory.getThreadMXBean();
+
+    /** CPU time of the tick thread, when the JVM measures it (only asked for with the tick-time report). */
+    private static long threadCpu() {
+        return Boolean.getBoolean(TICK_STATS_PROPERTY) && THREADS.isCurrentThreadCpuTimeSupported()
+                ? THREADS.getCurrentThreadCpuTime() : 0;
+    }
 
     TickStats stats() {
         return stats;
@@ -224,7 +246,10 @@ final class GameWorld {
 
     /** Puts a player in: from its kept record, or new at the spawn point. */
     void place(OnlinePlayer p) {
-        WorldStore.PlayerData d = store.loadPlayer(p.getName());
+        WorldStore.PlayerData d = playersInFlight.get(p.getName().toLowerCase(java.util.Locale.ROOT));
+        if (d == null) {
+            d = store.loadPlayer(p.getName());
+        }
         if (d != null && validPosition(d.x, d.y, d.z)) {
             p.x = d.x;
             p.y = d.y;
@@ -406,13 +431,13 @@ final class GameWorld {
                 }
             }
             if (gone != null) {
-                viewer.connection().send(destroy(gone));
+                out(viewer, destroy(gone));
             }
             for (OnlinePlayer p : all) {
                 if (!viewer.shown.contains(p) && shouldSee(viewer, p)) {
                     viewer.shown.add(p);
-                    viewer.connection().send(spawnPacketFor(viewer, p));
-                    viewer.connection().send(new PacketOut(0x19).writeInt(p.getEntityId()).writeByte(p.sentYaw));
+                    out(viewer, spawnPacketFor(viewer, p));
+                    out(viewer, new PacketOut(0x19).writeInt(p.getEntityId()).writeByte(p.sentYaw));
                 }
             }
         }
@@ -430,7 +455,7 @@ final class GameWorld {
     }
 
     /** Tells the viewers of each player how it moved and turned since the last tick. */
-    private void trackMovement(OnlinePlayer p) {
+    private void trackMovement(OnlinePlayer p, List<OnlinePlayer> viewers) {
         int fx = fixed(p.x);
         int fy = fixed(p.y);
         int fz = fixed(p.z);
@@ -466,11 +491,11 @@ final class GameWorld {
             return;
         }
         byte[] frame = packet.frame();
-        for (OnlinePlayer viewer : server.players().inJoinOrder()) {
+        for (OnlinePlayer viewer : viewers) {
             if (viewer.shown.contains(p)) {
-                viewer.connection().sendFrame(frame);
+                out(viewer, frame);
                 if (head != null) {
-                    viewer.connection().sendFrame(head);
+                    out(viewer, head);
                 }
             }
         }
@@ -488,7 +513,40 @@ final class GameWorld {
 
     // --- the tick ---
 
+    /**
+     * During the tick, what goes to each client is gathered and queued as one piece at its
+     * end: one hand-over to each writer a tick instead of one a packet.
+     */
+    private boolean inTick;
+
+    private void out(OnlinePlayer to, byte[] frame) {
+        if (inTick) {
+            to.outbox.write(frame, 0, frame.length);
+        } else {
+            to.connection().sendFrame(frame);
+        }
+    }
+
+    private void out(OnlinePlayer to, PacketOut packet) {
+        out(to, packet.frame());
+    }
+
     void tick() {
+        inTick = true;
+        try {
+            tickBody();
+        } finally {
+            inTick = false;
+            for (OnlinePlayer p : server.players().inJoinOrder()) {
+                if (p.outbox.size() > 0) {
+                    p.connection().sendFrame(p.outbox.toByteArray());
+                    p.outbox.reset();
+                }
+            }
+        }
+    }
+
+    private void tickBody() {
         tick++;
         level.time++;
         level.dayTime++;
@@ -501,14 +559,14 @@ final class GameWorld {
         }
         for (OnlinePlayer p : all) {
             if (!p.dead) {
-                trackMovement(p);
+                trackMovement(p, all);
             }
         }
         updateVisibility();
         if (tick % TICKS_PER_SECOND == 0) {
             byte[] time = timePacket().frame();
             for (OnlinePlayer p : all) {
-                p.connection().sendFrame(time);
+                out(p, time);
             }
         }
         if (tick % SAVE_INTERVAL_TICKS == 0) {
@@ -523,12 +581,12 @@ final class GameWorld {
             return;
         }
         p.health = Math.max(0f, p.health - amount);
-        p.connection().send(healthPacket(p));
+        out(p, healthPacket(p));
         if (p.health <= 0f) {
             p.dead = true;
             for (OnlinePlayer viewer : server.players().inJoinOrder()) {
                 if (viewer.shown.remove(p)) {
-                    viewer.connection().send(destroy(Collections.singletonList(p.getEntityId())));
+                    out(viewer, destroy(Collections.singletonList(p.getEntityId())));
                 }
             }
             server.players().broadcast(deathMessage);
@@ -785,15 +843,25 @@ final class GameWorld {
     private void savePlayerLater(OnlinePlayer p) {
         final String name = p.getName();
         final WorldStore.PlayerData d = record(p);
+        playersInFlight.put(name.toLowerCase(java.util.Locale.ROOT), d);
         saver.submit(new Runnable() {
             public void run() {
-                try {
-                    store.savePlayer(name, d);
-                } catch (IOException ex) {
-                    server.logger().warning("Could not save player " + name + ": " + ex);
-                }
+                savePlayer(name, d);
             }
         });
+    }
+
+    /** On the saver thread. */
+    private void savePlayer(String name, WorldStore.PlayerData d) {
+        try {
+            store.savePlayer(name, d);
+        } catch (IOException ex) {
+            server.logger().warning("Could not save player " + name + ": " + ex);
+        } catch (RuntimeException ex) {
+            server.logger().log(Level.WARNING, "Could not save player " + name, ex);
+        } finally {
+            playersInFlight.remove(name.toLowerCase(java.util.Locale.ROOT), d);
+        }
     }
 
     /** Copies what changed (under the lock) and writes it on the saver thread. */
@@ -821,7 +889,9 @@ final class GameWorld {
         }
         final Map<String, WorldStore.PlayerData> playerRecords = new HashMap<String, WorldStore.PlayerData>();
         for (OnlinePlayer p : server.players().inJoinOrder()) {
-            playerRecords.put(p.getName(), record(p));
+            WorldStore.PlayerData d = record(p);
+            playerRecords.put(p.getName(), d);
+            playersInFlight.put(p.getName().toLowerCase(java.util.Locale.ROOT), d);
         }
         final WorldStore.LevelData levelCopy = copyLevel();
         forgetUnseen();
@@ -831,6 +901,8 @@ final class GameWorld {
                     store.saveLevel(levelCopy);
                 } catch (IOException ex) {
                     server.logger().warning("Could not save the level: " + ex);
+                } catch (RuntimeException ex) {
+                    server.logger().log(Level.WARNING, "Could not save the level", ex);
                 }
                 try {
                     store.saveColumns(copies);
@@ -846,11 +918,7 @@ final class GameWorld {
                     }
                 }
                 for (Map.Entry<String, WorldStore.PlayerData> e : playerRecords.entrySet()) {
-                    try {
-                        store.savePlayer(e.getKey(), e.getValue());
-                    } catch (IOException ex) {
-                        server.logger().warning("Could not save player " + e.getKey() + ": " + ex);
-                    }
+                    savePlayer(e.getKey(), e.getValue());
                 }
             }
         });
@@ -915,28 +983,40 @@ final class GameWorld {
         compressor.shutdownNow();
     }
 
-    /** Durations of recent ticks, for the tick-time report. */
+    /** Durations of recent ticks and their waits for the lock, for the tick-time report. */
     static final class TickStats {
-        private final long[] nanos = new long[1200];
+        private final long[] work = new long[1200];
+        private final long[] wait = new long[1200];
+        private final long[] cpu = new long[1200];
         private int n;
 
-        synchronized void add(long d) {
-            nanos[n % nanos.length] = d;
+        synchronized void add(long workNanos, long waitNanos, long cpuNanos) {
+            work[n % work.length] = workNanos;
+            wait[n % wait.length] = waitNanos;
+            cpu[n % cpu.length] = cpuNanos;
             n++;
         }
 
-        /** {count, p50, p99, max} in microseconds over the kept ticks, then cleared. */
+        /**
+         * {count, median, 99th percentile, longest} of the work, {99th percentile, longest}
+         * of the wait for the lock, {median, 99th percentile} of the CPU time, in
+         * microseconds over the kept ticks; then cleared.
+         */
         synchronized long[] takeSummary() {
-            int count = Math.min(n, nanos.length);
-            long[] copy = new long[count];
-            System.arraycopy(nanos, 0, copy, 0, count);
+            int count = Math.min(n, work.length);
             n = 0;
-            java.util.Arrays.sort(copy);
             if (count == 0) {
-                return new long[] {0, 0, 0, 0};
+                return new long[8];
             }
-            return new long[] {count, copy[count / 2] / 1000, copy[Math.min(count - 1, (int) (count * 0.99))] / 1000,
-                copy[count - 1] / 1000};
+            long[] w = java.util.Arrays.copyOf(work, count);
+            long[] l = java.util.Arrays.copyOf(wait, count);
+            long[] c = java.util.Arrays.copyOf(cpu, count);
+            java.util.Arrays.sort(w);
+            java.util.Arrays.sort(l);
+            java.util.Arrays.sort(c);
+            int p99 = Math.min(count - 1, (int) (count * 0.99));
+            return new long[] {count, w[count / 2] / 1000, w[p99] / 1000, w[count - 1] / 1000, l[p99] / 1000,
+                l[count - 1] / 1000, c[count / 2] / 1000, c[p99] / 1000};
         }
     }
 }

@@ -59,6 +59,8 @@ final class OnlinePlayer implements Player {
     /** Set after sending the client back: its moves are ignored until it arrives. */
     boolean teleportPending;
     int actionsThisTick;
+    /** What the world tick has for this client, queued as one piece at the tick's end. */
+    final java.io.ByteArrayOutputStream outbox = new java.io.ByteArrayOutputStream();
     /** The account's profile properties (name, value, signature), as Spawn Player carries them. */
     List<String[]> properties = new ArrayList<String[]>();
     /** What the store keeps of this player beyond what we use. */

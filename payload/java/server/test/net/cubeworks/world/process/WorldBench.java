@@ -23,10 +23,17 @@ public final class WorldBench {
     public static void main(String[] args) throws Exception {
         int rounds = args.length > 0 ? Integer.parseInt(args[0]) : 10;
         int walkSeconds = args.length > 1 ? Integer.parseInt(args[1]) : 30;
-        joinToColumns(4, rounds);
-        joinToColumns(10, rounds);
-        walkers(20, 10, walkSeconds);
-        saveAll(100, Math.max(3, rounds / 2));
+        String only = args.length > 2 ? args[2] : "";
+        if (only.isEmpty() || only.equals("join")) {
+            joinToColumns(4, rounds);
+            joinToColumns(10, rounds);
+        }
+        if (only.isEmpty() || only.equals("walk")) {
+            walkers(20, 10, walkSeconds);
+        }
+        if (only.isEmpty() || only.equals("save")) {
+            saveAll(100, Math.max(3, rounds / 2));
+        }
         System.exit(0);
     }
 
@@ -121,7 +128,7 @@ public final class WorldBench {
             }
             String out = s.output();
             Matcher m = Pattern.compile("Tick times of the last (\\d+) ticks: median ([0-9.]+) ms, 99th percentile "
-                    + "([0-9.]+) ms, longest ([0-9.]+) ms").matcher(out);
+                    + "([0-9.]+) ms, longest ([0-9.]+) ms[^\r\n]*").matcher(out);
             List<String> lines = new ArrayList<String>();
             double worstP99 = 0;
             while (m.find()) {
@@ -138,6 +145,12 @@ public final class WorldBench {
                     + ", OutOfMemoryError: " + out.contains("OutOfMemoryError"));
             for (String line : lines) {
                 System.out.println("  tick times, " + line);
+            }
+            for (String line : out.split("\r?\n")) {
+                if (line.contains("lost connection") && line.contains("Walker") || line.contains("Exception")
+                        || line.contains("SEVERE")) {
+                    System.out.println("  server: " + line);
+                }
             }
             System.out.println("  worst 99th percentile of a 10 s window: " + worstP99 + " ms (target < 10 ms)");
         } finally {

@@ -197,5 +197,13 @@ public class WorldProcessTest {
         assertNotNull("Ben still connected", ben.shownByName("Ann"));
         s.command("list");
         assertTrue(s.output().contains("There are 2"));
+        // leaving and coming straight back: the same place and inventory, the NBT-tagged stack included
+        ann.close();
+        ben.until("Ann is gone for Ben", () -> ben.shownByName("Ann") == null);
+        PlayClient back = join(s, 4, "Ann");
+        assertEquals(3.5, back.x, 1e-9);
+        assertEquals(35, back.slotItem[36]);
+        assertEquals(64, back.slotCount[36]);
+        assertEquals(1, back.gameMode);
     }
 }
