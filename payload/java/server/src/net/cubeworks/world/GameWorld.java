@@ -343,24 +343,40 @@ final class GameWorld {
                 return a[2] < b[2] ? -1 : a[2] > b[2] ? 1 : 0;
             }
         });
+        // flat columns are sent from bytes built once; a batch with other columns is made on
+        // the compressor thread, which copies each such column under the lock only for the
+        // moment of the copy. A change made after this point reaches the client as a Block
+        // Change queued behind the batch, so the client ends up right either way.
         final List<ChunkPackets.Entry> entries = new ArrayList<ChunkPackets.Entry>(missing.size());
+        final List<Column> live = new ArrayList<Column>(missing.size());
+        boolean allFlat = true;
         for (int[] m : missing) {
             Column c = resolve(m[0], m[1]);
-            entries.add(c == null ? ChunkPackets.Entry.flat(m[0], m[1]) : ChunkPackets.Entry.of(c));
+            entries.add(ChunkPackets.Entry.flat(m[0], m[1]));
+            live.add(c);
+            allFlat &= c == null;
             p.known.add(key(m[0], m[1]));
         }
-        if (ChunkPackets.allFlat(entries)) {
+        if (allFlat) {
             for (byte[] frame : ChunkPackets.bulkFrames(entries)) {
                 p.connection().sendFrame(frame);
             }
-        } else {
-            Future<List<byte[]>> frames = compressor.submit(new Callable<List<byte[]>>() {
-                public List<byte[]> call() {
-                    return ChunkPackets.bulkFrames(entries);
-                }
-            });
-            p.connection().sendLater(frames);
+            return;
         }
+        Future<List<byte[]>> frames = compressor.submit(new Callable<List<byte[]>>() {
+            public List<byte[]> call() {
+                for (int i = 0; i < live.size(); i++) {
+                    Column c = live.get(i);
+                    if (c != null) {
+                        synchronized (server.lock) {
+                            entries.set(i, ChunkPackets.Entry.of(c));
+                        }
+                    }
+                }
+                return ChunkPackets.bulkFrames(entries);
+            }
+        });
+        p.connection().sendLater(frames);
     }
 
     // --- players seeing each other ---

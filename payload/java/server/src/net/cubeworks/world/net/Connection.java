@@ -15,6 +15,7 @@ import java.util.concurrent.ExecutionException;
 import java.util.concurrent.Future;
 import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.TimeUnit;
+import java.util.concurrent.atomic.AtomicInteger;
 
 import javax.crypto.Cipher;
 
@@ -33,6 +34,8 @@ public final class Connection {
     static final int READ_TIMEOUT_MS = 30000;
     private static final int QUEUE_LIMIT = 4096;
     private static final Object CLOSE = new Object();
+    /** Batches of frames still being built or not yet written that one connection may have. */
+    static final int MAX_PENDING_LATER = 16;
 
     public static final int STATE_HANDSHAKE = 0;
     public static final int STATE_STATUS = 1;
@@ -45,6 +48,7 @@ public final class Connection {
     /** The online-mode keys and session server; null in offline mode. */
     private final LoginSecurity security;
     private final BlockingQueue<Object> queue = new LinkedBlockingQueue<Object>(QUEUE_LIMIT);
+    private final AtomicInteger pendingLater = new AtomicInteger();
     private volatile int state = STATE_HANDSHAKE;
     private volatile int protocol;
     private volatile boolean closing;
@@ -139,7 +143,9 @@ public final class Connection {
             frames.cancel(false);
             return;
         }
-        if (!queue.offer(frames)) {
+        // a client that makes us build columns faster than it reads them is flooding us
+        if (pendingLater.incrementAndGet() > MAX_PENDING_LATER || !queue.offer(frames)) {
+            frames.cancel(false);
             closeNow();
         }
     }
@@ -285,6 +291,8 @@ public final class Connection {
                         break;
                     } catch (CancellationException ex) {
                         continue;
+                    } finally {
+                        pendingLater.decrementAndGet();
                     }
                     for (byte[] f : frames) {
                         out.write(encrypt == null ? f : encrypt.update(f));
