@@ -712,7 +712,10 @@ final class GameWorld {
         }
     }
 
-    /** Player Digging: creative breaks on start (status 0), survival on finish (status 2). */
+    /**
+     * Player Digging: creative breaks on start (status 0), survival on finish (status 2), or
+     * on start for the blocks without hardness.
+     */
     void dig(OnlinePlayer p, int status, int x, int y, int z) {
         boolean creative = p.getGameMode() == GameMode.CREATIVE;
         if (status == 3 || status == 4) {
@@ -720,7 +723,9 @@ final class GameWorld {
             p.connection().send(p.inventory().slotPacket(PlayerInventory.HOTBAR + p.heldSlot));
             return;
         }
-        if (!(status == 0 && creative) && !(status == 2 && !creative)) {
+        boolean instant = status == 0 && !creative && y >= 0 && y <= 255 && knows(p, x, z)
+                && Items.breaksAtOnce(blockAt(x, y, z));
+        if (!(status == 0 && (creative || instant)) && !(status == 2 && !creative)) {
             return;
         }
         if (p.dead || p.getGameMode() == GameMode.ADVENTURE || ++p.actionsThisTick > ACTIONS_PER_TICK

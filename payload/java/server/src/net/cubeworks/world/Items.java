@@ -24,7 +24,22 @@ final class Items {
         }
     }
 
+    /** Blocks a survival player breaks at the first hit (no hardness): the client sends no "finished". */
+    private static final boolean[] INSTANT = new boolean[256];
+
+    static {
+        int[] instant = {6, 31, 32, 37, 38, 39, 40, 50, 51, 55, 59, 75, 76, 83, 93, 94, 104, 105, 111, 115, 131, 132,
+            140, 141, 142, 149, 150, 175};
+        for (int id : instant) {
+            INSTANT[id] = true;
+        }
+    }
+
     private Items() {
+    }
+
+    static boolean breaksAtOnce(int block) {
+        return block > 0 && block < 256 && INSTANT[block];
     }
 
     static boolean placeable(int item) {

@@ -100,7 +100,6 @@ public class WorldProcessTest {
         alex.place(22, 3, 1, 1, 3);
         bo.until("Bo sees the dirt", () -> bo.block(22, 4, 1) == 3);
         alex.until("Alex's dirt is used", () -> alex.slotCount[36] == 0);
-
         // refused: bedrock in survival, out of reach, inside a player, nothing in hand
         alex.blockChanges.clear();
         alex.dig(2, 20, 0, 0);
@@ -113,6 +112,16 @@ public class WorldProcessTest {
         // an inventory click we do not model is refused with the inventory again
         alex.clickWindow(36, 7);
         alex.until("click refused", () -> alex.refusedClicks == 1);
+        // a flower breaks at the first hit in survival, and comes back into the inventory
+        s.command("give Alex 38 1");
+        alex.until("Alex gets a flower", () -> alex.slotItem[36] == 38);
+        alex.place(20, 3, 2, 1, 38);
+        bo.until("Bo sees the flower", () -> bo.block(20, 4, 2) == 38);
+        alex.dig(0, 20, 4, 2);
+        bo.until("Bo sees it picked", () -> bo.block(20, 4, 2) == 0);
+        alex.until("Alex has it back", () -> alex.slotItem[36] == 38 && alex.slotCount[36] == 1);
+        alex.dig(0, 20, 3, 3); // grass is not broken by the first hit
+
 
         // hostile moves: NaN and a jump of 50 blocks send Alex back
         int before = alex.positions;
@@ -157,6 +166,8 @@ public class WorldProcessTest {
         assertEquals(0, again.block(21, 3, 1));
         assertEquals(3, again.block(22, 4, 1));
         assertEquals(2, again.block(23, 3, 1));
+        assertEquals(2, again.block(20, 3, 3));
+        assertEquals(38, again.slotItem[36]);
         assertTrue(again.columns.containsKey(PlayClient.key(1, 0)));
     }
 
