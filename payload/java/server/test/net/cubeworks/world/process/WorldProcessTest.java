@@ -217,4 +217,52 @@ public class WorldProcessTest {
         assertEquals(64, back.slotCount[36]);
         assertEquals(1, back.gameMode);
     }
+
+    @Test
+    public void hostilePacketsAreRefusedAndHarmNobodyElse() throws Exception {
+        ServerProcess s = start("view-distance=3");
+        PlayClient eve = join(s, 5, "Eve");
+        PlayClient kim = join(s, 4, "Kim");
+        kim.until("Kim shows Eve", () -> kim.shownByName("Eve") != null);
+        // impossible positions send Eve back: head below the feet, the world's edge, infinity
+        double[][] bad = {{0.5, 4.0, 3.0, 0.5}, {0.5, 4.0, 5.7, 0.5}, {3.2E7, 4.0, 5.62, 0.5},
+            {0.5, Double.POSITIVE_INFINITY, 5.62, 0.5}};
+        for (double[] b : bad) {
+            int before = eve.positions;
+            java.io.ByteArrayOutputStream body = new java.io.ByteArrayOutputStream();
+            java.io.DataOutputStream o = new java.io.DataOutputStream(body);
+            for (double v : b) {
+                o.writeDouble(v);
+            }
+            o.writeBoolean(true);
+            eve.net.send(0x04, body.toByteArray());
+            eve.until("sent back", () -> eve.positions == before + 1);
+            assertEquals(0.5, eve.x, 1e-9);
+            eve.position(0.5, 4.0, 0.5);
+        }
+        // digging and placing in a column Eve was never sent: nothing happens, nothing is sent
+        eve.blockChanges.clear();
+        eve.dig(2, 100000, 3, 100000);
+        eve.place(-100000, 3, 5, 1, 1);
+        eve.drain(300);
+        assertTrue(eve.blockChanges.isEmpty());
+        // a creative item whose NBT claims more bytes than the packet has: Eve is dropped
+        java.io.ByteArrayOutputStream body = new java.io.ByteArrayOutputStream();
+        java.io.DataOutputStream o = new java.io.DataOutputStream(body);
+        o.writeShort(36);
+        o.writeShort(1);
+        o.writeByte(1);
+        o.writeShort(0);
+        o.writeShort(30000);
+        o.write(new byte[100]);
+        eve.net.send(0x10, body.toByteArray());
+        assertTrue(eve.net.closedByServer(5000));
+        kim.until("Eve is gone for Kim", () -> kim.shownByName("Eve") == null);
+        s.waitFor("Eve lost connection: Internal exception");
+        // Kim plays on
+        int before = kim.positions;
+        kim.position(Double.NaN, 4.0, 0.5);
+        kim.until("Kim is answered", () -> kim.positions == before + 1);
+        assertTrue(s.isAlive());
+    }
 }
