@@ -265,4 +265,32 @@ public class WorldProcessTest {
         kim.until("Kim is answered", () -> kim.positions == before + 1);
         assertTrue(s.isAlive());
     }
+
+    @Test
+    public void brokenWorldFilesAreReportedSetAsideAndTheWorldGoesOn() throws Exception {
+        ServerProcess.serverJar();
+        ServerProcess s = ServerProcess.prepare("view-distance=3");
+        servers.add(s);
+        File world = new File(s.dir, "world");
+        new File(world, "region").mkdirs();
+        java.nio.file.Files.write(new File(world, "level.dat").toPath(), "not gzip at all".getBytes("UTF-8"));
+        java.nio.file.Files.write(new File(world, "region/r.0.0.mca").toPath(), new byte[] {1, 2, 3});
+        s.start("-Xmx64M");
+        s.waitReady();
+        PlayClient c = join(s, 5, "Lee");
+        assertEquals(49, c.columnsBeforePosition);
+        assertEquals(2, c.block(3, 3, 3));
+        String out = s.output();
+        assertTrue(out, out.contains("level.dat"));
+        String[] names = world.list();
+        java.util.Arrays.sort(names);
+        assertTrue(java.util.Arrays.toString(names), java.util.Arrays.toString(names).contains("level.dat.broken-"));
+        c.dig(2, 0, 3, 1);
+        c.until("the dig", () -> c.block(0, 3, 1) == 0);
+        s.command("save-all");
+        assertTrue(out, new File(world, "level.dat").isFile());
+        String[] regions = new File(world, "region").list();
+        java.util.Arrays.sort(regions);
+        assertTrue(java.util.Arrays.toString(regions), java.util.Arrays.toString(regions).contains("r.0.0.mca.broken-"));
+    }
 }
