@@ -70,6 +70,8 @@ final class Worlds {
             r.nextBytes(c.blocks[s]);
             c.data[s] = new byte[2048];
             r.nextBytes(c.data[s]);
+            c.blockLight[s] = new byte[2048];
+            c.skyLight[s] = new byte[2048];
         }
         return c;
     }
