@@ -157,9 +157,15 @@ public final class WorldStorage implements Closeable {
      * others are written. Throws the first error writing a file, after trying the other files.
      */
     public void saveColumns(List<StoredColumn> columns) throws IOException {
+        synchronized (lock) {
+            checkOpen();
+        }
         int now = (int) (System.currentTimeMillis() / 1000);
         Map<Long, List<RegionFile.Pending>> byRegion = new LinkedHashMap<Long, List<RegionFile.Pending>>();
         for (StoredColumn c : columns) {
+            if (c == null) {
+                continue;
+            }
             String bad = ChunkCodec.invalid(c);
             if (bad != null) {
                 log.warn("The column (" + c.x + ", " + c.z + ") is not saved: " + bad);
@@ -180,10 +186,11 @@ public final class WorldStorage implements Closeable {
             list.add(new RegionFile.Pending(index(c.x, c.z), zlib, now));
         }
         IOException first = null;
-        synchronized (lock) {
-            checkOpen();
-            for (Map.Entry<Long, List<RegionFile.Pending>> e : byRegion.entrySet()) {
-                int rx = (int) (e.getKey() >> 32), rz = (int) (long) e.getKey();
+        for (Map.Entry<Long, List<RegionFile.Pending>> e : byRegion.entrySet()) {
+            int rx = (int) (e.getKey() >> 32), rz = (int) (long) e.getKey();
+            // the lock is taken per region file, so that loads in between wait for one file's write at most
+            synchronized (lock) {
+                checkOpen();
                 try {
                     RegionFile r = region(rx, rz, true);
                     for (int i : r.write(e.getValue())) {

@@ -48,6 +48,47 @@ public class RegionStorageTest {
     }
 
     @Test
+    public void aFileLaidOutByHandWithAGzipEntryIsRead() throws Exception {
+        File world = Worlds.tempWorld();
+        Worlds.Log log = new Worlds.Log();
+        byte[] blocks = new byte[4096];
+        for (int i = 0; i < blocks.length; i++) {
+            blocks[i] = (byte) (i * 7);
+        }
+        NbtCompound section = new NbtCompound().put("Y", (byte) 3).put("Blocks", blocks);
+        byte[] gz = Nbt.gzip(Nbt.write(new NbtCompound().put("Level", new NbtCompound().put("xPos", 3).put("zPos", 4)
+                .put("LastUpdate", 9L).put("Sections", NbtList.of(Nbt.COMPOUND, section)))));
+        // the same column, stored by a tool under the wrong coordinates, for (4, 4)
+        byte[] misplaced = Nbt.zlib(Nbt.write(new NbtCompound().put("Level", new NbtCompound().put("xPos", 40).put("zPos", 4))));
+        byte[] file = new byte[4 * 4096];
+        Worlds.putInt(file, (3 + 4 * 32) * 4, 2 << 8 | 1);
+        Worlds.putInt(file, (4 + 4 * 32) * 4, 3 << 8 | 1);
+        Worlds.putInt(file, 2 * 4096, gz.length + 1);
+        file[2 * 4096 + 4] = 1;
+        System.arraycopy(gz, 0, file, 2 * 4096 + 5, gz.length);
+        Worlds.putInt(file, 3 * 4096, misplaced.length + 1);
+        file[3 * 4096 + 4] = 2;
+        System.arraycopy(misplaced, 0, file, 3 * 4096 + 5, misplaced.length);
+        Worlds.write(new File(world, "region/r.0.0.mca"), file);
+
+        WorldStorage storage = new WorldStorage(world, log);
+        StoredColumn c = storage.loadColumn(3, 4);
+        assertArrayEquals(blocks, c.blocks[3]);
+        assertNull(c.blocks[0]);
+        assertEquals(2048, c.data[3].length);
+        assertEquals(9L, c.lastUpdate);
+        assertEquals("[]", log.all());
+        StoredColumn moved = storage.loadColumn(4, 4);
+        assertEquals(4, moved.x);
+        assertTrue(log.all(), log.count() == 1 && log.all().contains("(40, 4)"));
+        // written again, both are zlib entries at their own coordinates
+        storage.saveColumns(Arrays.asList(c, moved));
+        storage.close();
+        checkEntry(new File(world, "region/r.0.0.mca"), 3 + 4 * 32, 3, 4, 0);
+        checkEntry(new File(world, "region/r.0.0.mca"), 4 + 4 * 32, 4, 4, 0);
+    }
+
+    @Test
     public void aColumnThatOutgrowsItsSectorsMovesAndFreedSectorsAreReused() throws Exception {
         File world = Worlds.tempWorld();
         Worlds.Log log = new Worlds.Log();
