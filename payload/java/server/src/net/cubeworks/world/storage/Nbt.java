@@ -22,8 +22,11 @@ final class Nbt {
             BYTE_ARRAY = 7, STRING = 8, LIST = 9, COMPOUND = 10, INT_ARRAY = 11;
     /** Deeper nesting than the game ever writes; bounds the reader's recursion. */
     static final int MAX_DEPTH = 512;
-    /** Most bytes any one file or chunk may unpack to. */
-    static final int MAX_UNPACKED = 16 << 20;
+    /**
+     * Most bytes any one file or column may unpack to: far above what the game writes (a column
+     * full of chests is a few hundred kB), and small enough for a server running in 64 MB.
+     */
+    static final int MAX_UNPACKED = 8 << 20;
 
     private Nbt() {
     }

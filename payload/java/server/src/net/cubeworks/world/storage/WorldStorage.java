@@ -69,6 +69,8 @@ public final class WorldStorage implements Closeable {
             return LevelCodec.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
         } catch (Nbt.FormatException e) {
             reportAndSetAside(f, e.getMessage());
+        } catch (RuntimeException e) {
+            reportAndSetAside(f, "its tags are not laid out as the world's settings (" + e + ")");
         } catch (IOException e) {
             log.warn("Could not read " + f.getPath() + ": " + e);
         }
@@ -142,6 +144,10 @@ public final class WorldStorage implements Closeable {
             return c;
         } catch (Nbt.FormatException e) {
             reportColumn(name, cx, cz, e.getMessage());
+            return null;
+        } catch (RuntimeException e) {
+            // tags of unexpected types where the layout has fixed ones: broken input too
+            reportColumn(name, cx, cz, "its tags are not laid out as a column's (" + e + ")");
             return null;
         }
     }
@@ -282,6 +288,8 @@ public final class WorldStorage implements Closeable {
                 return PlayerCodec.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
             } catch (Nbt.FormatException e) {
                 reportAndSetAside(f, e.getMessage());
+            } catch (RuntimeException e) {
+                reportAndSetAside(f, "its tags are not laid out as a player's (" + e + ")");
             } catch (IOException e) {
                 log.warn("Could not read " + f.getPath() + ": " + e);
             }

@@ -104,7 +104,7 @@ public class NbtTest {
         expectBroken(Arrays.copyOf(gz, gz.length - 9), true);
         expectBroken(Arrays.copyOf(z, z.length - 3), false);
         expectBroken(raw, true);
-        // a bomb: 64 MB of zeros packs to a few dozen kB but must not unpack past the limit
+        // a bomb: 64 MB of zeros packs to under 100 kB but must not unpack past the limit
         byte[] bomb = Nbt.zlib(new byte[64 << 20]);
         assertTrue(bomb.length < 100000);
         expectBroken(bomb, false);
