@@ -14,7 +14,8 @@ import java.util.Map;
 /**
  * The world folder in the layout the 1.7.2 server reads: level.dat, region/r.X.Z.mca and
  * players/NAME.dat. Safe to call from several threads: packing and unpacking happen outside the
- * one lock, which guards the files. Whatever is broken on disk is reported through the log with
+ * one lock, which guards the files. A load may wait for a save in progress, for the write and
+ * flush of one region file at most. Whatever is broken on disk is reported through the log with
  * the file's name and never thrown at the caller; a file that cannot be used at all is renamed to
  * NAME.broken-TIMESTAMP, so that nothing of it is lost, and the world starts that part anew.
  */

@@ -293,7 +293,7 @@ public class RegionStorageTest {
                 @Override
                 public void run() {
                     try {
-                        // 12 regions per thread, more than stay open: files are closed and reopened
+                        // 16 region files in all, more than stay open: files are closed and reopened
                         for (int x = -40; x < 40; x += 7) {
                             storage.saveColumns(Arrays.asList(Worlds.marked(x, row * 40), Worlds.marked(x + 1, row * 40)));
                             storage.loadColumn(x, row * 40);
