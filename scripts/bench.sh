@@ -7,6 +7,7 @@ cmake --preset native >/dev/null
 cmake --build build/native --target cubeworks_bench cw_test_child
 status=0
 build/native/tests/cubeworks_bench "$@" || status=$?
+payload/java/server/bench/storage-bench.sh build/java || status=1  # world storage: save-all of 100 columns
 
 # ---- Console throughput through the real window under Wine ----
 # tests/gui/bench-console.sh builds the win32 tree and measures Cubeworks.exe's console box with

@@ -14,7 +14,8 @@ import java.util.Map;
 /**
  * The world folder in the layout the 1.7.2 server reads: level.dat, region/r.X.Z.mca and
  * players/NAME.dat. Safe to call from several threads: packing and unpacking happen outside the
- * one lock, which guards the files. Whatever is broken on disk is reported through the log with
+ * one lock, which guards the files. A load may wait for a save in progress, for the write and
+ * flush of one region file at most. Whatever is broken on disk is reported through the log with
  * the file's name and never thrown at the caller; a file that cannot be used at all is renamed to
  * NAME.broken-TIMESTAMP, so that nothing of it is lost, and the world starts that part anew.
  */
@@ -69,6 +70,8 @@ public final class WorldStorage implements Closeable {
             return LevelCodec.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
         } catch (Nbt.FormatException e) {
             reportAndSetAside(f, e.getMessage());
+        } catch (RuntimeException e) {
+            reportAndSetAside(f, "its tags are not laid out as the world's settings (" + e + ")");
         } catch (IOException e) {
             log.warn("Could not read " + f.getPath() + ": " + e);
         }
@@ -143,6 +146,10 @@ public final class WorldStorage implements Closeable {
         } catch (Nbt.FormatException e) {
             reportColumn(name, cx, cz, e.getMessage());
             return null;
+        } catch (RuntimeException e) {
+            // tags of unexpected types where the layout has fixed ones: broken input too
+            reportColumn(name, cx, cz, "its tags are not laid out as a column's (" + e + ")");
+            return null;
         }
     }
 
@@ -157,9 +164,15 @@ public final class WorldStorage implements Closeable {
      * others are written. Throws the first error writing a file, after trying the other files.
      */
     public void saveColumns(List<StoredColumn> columns) throws IOException {
+        synchronized (lock) {
+            checkOpen();
+        }
         int now = (int) (System.currentTimeMillis() / 1000);
         Map<Long, List<RegionFile.Pending>> byRegion = new LinkedHashMap<Long, List<RegionFile.Pending>>();
         for (StoredColumn c : columns) {
+            if (c == null) {
+                continue;
+            }
             String bad = ChunkCodec.invalid(c);
             if (bad != null) {
                 log.warn("The column (" + c.x + ", " + c.z + ") is not saved: " + bad);
@@ -180,10 +193,11 @@ public final class WorldStorage implements Closeable {
             list.add(new RegionFile.Pending(index(c.x, c.z), zlib, now));
         }
         IOException first = null;
-        synchronized (lock) {
-            checkOpen();
-            for (Map.Entry<Long, List<RegionFile.Pending>> e : byRegion.entrySet()) {
-                int rx = (int) (e.getKey() >> 32), rz = (int) (long) e.getKey();
+        for (Map.Entry<Long, List<RegionFile.Pending>> e : byRegion.entrySet()) {
+            int rx = (int) (e.getKey() >> 32), rz = (int) (long) e.getKey();
+            // the lock is taken per region file, so that loads in between wait for one file's write at most
+            synchronized (lock) {
+                checkOpen();
                 try {
                     RegionFile r = region(rx, rz, true);
                     for (int i : r.write(e.getValue())) {
@@ -275,6 +289,8 @@ public final class WorldStorage implements Closeable {
                 return PlayerCodec.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
             } catch (Nbt.FormatException e) {
                 reportAndSetAside(f, e.getMessage());
+            } catch (RuntimeException e) {
+                reportAndSetAside(f, "its tags are not laid out as a player's (" + e + ")");
             } catch (IOException e) {
                 log.warn("Could not read " + f.getPath() + ": " + e);
             }

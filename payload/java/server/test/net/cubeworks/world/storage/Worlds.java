@@ -30,8 +30,38 @@ final class Worlds {
         }
     }
 
+    private static final List<File> CREATED = new ArrayList<File>();
+
+    static {
+        Runtime.getRuntime().addShutdownHook(new Thread() {
+            @Override
+            public void run() {
+                synchronized (CREATED) {
+                    for (File f : CREATED) {
+                        delete(f);
+                    }
+                }
+            }
+        });
+    }
+
+    /** A new empty folder, removed when the test run ends. */
     static File tempWorld() throws IOException {
-        return Files.createTempDirectory("cwstorage").toFile();
+        File f = Files.createTempDirectory("cwstorage").toFile();
+        synchronized (CREATED) {
+            CREATED.add(f);
+        }
+        return f;
+    }
+
+    private static void delete(File f) {
+        File[] children = f.listFiles();
+        if (children != null) {
+            for (File c : children) {
+                delete(c);
+            }
+        }
+        f.delete();
     }
 
     /** The default superflat: bedrock y 0, dirt y 1-2, grass y 3, plains, sky light 15 above. */
@@ -70,6 +100,8 @@ final class Worlds {
             r.nextBytes(c.blocks[s]);
             c.data[s] = new byte[2048];
             r.nextBytes(c.data[s]);
+            c.blockLight[s] = new byte[2048];
+            c.skyLight[s] = new byte[2048];
         }
         return c;
     }
