@@ -31,15 +31,18 @@ if [ -x tests/gui/bench-console.sh ] && command -v wine >/dev/null 2>&1; then
 fi
 
 # ---- The world of the bundled Java server ----
-# Figures on the 2-core development machine while other builds ran (load average 11-14), with the
-# bench's own 20 clients on the same machine:
-#   Login Success -> all 81 columns (view-distance 4):   median 208 ms, worst 263 ms (target < 300 ms)
-#   Login Success -> all 441 columns (view-distance 10): median 324 ms, worst 965 ms (target < 1 s)
-#   20 clients walking, view-distance 10, -Xmx64M: nobody dropped, no OutOfMemoryError; tick CPU
-#     time median 0.3-0.5 ms, 99th percentile 0.6-1.1 ms; tick wall time 99th percentile 15-18 ms
-#     while walking (30 ms in the window with the 20 joins), the rest being the wait for a core
-#     on the loaded machine (target < 10 ms)
-#   save-all of 100 changed columns: median 68 ms, worst 118 ms (target < 200 ms)
+# payload/java/world-bench.sh; figures on the 2-core development machine while other developers'
+# builds ran (load average 8-14), the bench's own 20 clients on the same machine:
+#   Login Success -> all 81 columns (view-distance 4):   median 92-208 ms, worst 263-271 ms
+#     (target < 300 ms)
+#   Login Success -> all 441 columns (view-distance 10): median 53-324 ms, worst 361-965 ms
+#     (target < 1 s)
+#   20 clients walking 30 s, view-distance 10, -Xmx64M: nobody dropped, no OutOfMemoryError;
+#     the tick's CPU time: median 0.4-0.5 ms, 99th percentile 0.7-1.1 ms; its wall time:
+#     99th percentile 11.7 ms at load 8 (15-18 ms at load 12), which is the wait for a core
+#     (target < 10 ms)
+#   save-all of 100 changed columns, console command to its prompt: median 28-68 ms,
+#     worst 71-118 ms (target < 200 ms)
 echo
 echo "== The world of the bundled server (Java) =="
 if bash payload/java/build.sh build/java >/dev/null; then
