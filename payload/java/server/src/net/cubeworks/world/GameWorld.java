@@ -1001,7 +1001,8 @@ final class GameWorld {
             // closing anyway
         }
         store.close();
-        compressor.shutdownNow();
+        // batches already asked for are still built, so the last packets to leaving players go out
+        compressor.shutdown();
     }
 
     /** Durations of recent ticks and their waits for the lock, for the tick-time report. */
