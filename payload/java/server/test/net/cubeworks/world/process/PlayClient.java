@@ -70,6 +70,8 @@ final class PlayClient {
     final List<int[]> blockChanges = new ArrayList<int[]>();
     final List<Integer> ids = new ArrayList<Integer>();
     int columnsBeforePosition = -1;
+    /** Every column received, in the order received. */
+    final List<int[]> arrivals = new ArrayList<int[]>();
 
     PlayClient(TestClient net, String name) {
         this.net = net;
@@ -174,6 +176,7 @@ final class PlayClient {
             }
         }
         columns.put(key(cx, cz), blocks);
+        arrivals.add(new int[] {cx, cz});
         return n * (4096 + 2048 + 2048 + 2048) + 256;
     }
 

@@ -67,6 +67,14 @@ public class WorldProcessTest {
         // the join: columns before the position, at the eye height of the flat ground's top
         assertEquals("flat", alex.levelType);
         assertEquals(49, alex.columnsBeforePosition);
+        // the spawn column first, then nearest first
+        assertEquals(0, alex.arrivals.get(0)[0]);
+        assertEquals(0, alex.arrivals.get(0)[1]);
+        for (int i = 1; i < alex.arrivals.size(); i++) {
+            int[] a = alex.arrivals.get(i - 1);
+            int[] b = alex.arrivals.get(i);
+            assertTrue(a[0] * a[0] + a[1] * a[1] <= b[0] * b[0] + b[1] * b[1]);
+        }
         assertEquals(0.5, alex.x, 1e-9);
         assertEquals(4.0, alex.y, 1e-9);
         assertEquals(0, alex.spawnX);
