@@ -1,7 +1,8 @@
 'use strict'
 // Two game clients of the npm package minecraft-protocol (protocol 5, 1.7.10) in the world of the
 // bundled server: they join, one walks across a column border, the other sees it move, the
-// walker digs and places, the other sees the blocks change. The package reads every packet by
+// walker digs and places, the other sees the blocks change; then the other dies in the void and
+// respawns. The package reads every packet by
 // its own description of the protocol and reports a packet with bytes left unread as an error,
 // so any layout of ours that a real client would choke on fails this run.
 // The package only logs such a packet (and drops one too short to read), so both are caught here.
@@ -73,6 +74,12 @@ function player (name) {
         if (e) { e.x = data.x; e.y = data.y; e.z = data.z }
         break
       }
+      case 'update_health':
+        s.health = data.health
+        break
+      case 'respawn':
+        s.respawns = (s.respawns || 0) + 1
+        break
       case 'block_change':
         s.blocks[key(data.location.x, data.location.y) + ',' + data.location.z] = data.type
         break
@@ -128,6 +135,14 @@ async function main () {
   await until(b, 'B sees the hole', () => b.blocks['21,3,1'] === 0)
   a.c.write('block_place', { location: { x: 22, y: 3, z: 1 }, direction: 1, heldItem: { blockId: 3, itemCount: 1, itemDamage: 0 }, cursorX: 8, cursorY: 8, cursorZ: 8 })
   await until(b, 'B sees the dirt', () => b.blocks['22,4,1'] === 3)
+
+  // NodeB walks down into the void, dies, and respawns at the spawn; NodeA sees him go and come back
+  for (let y = -5; y >= -68; y -= 9) b.c.write('position', { x: 0.5, stance: y, y: y + 1.62, z: 0.5, onGround: false })
+  await until(b, 'B dies', () => b.health === 0)
+  await until(a, 'A no longer shows B', () => shownByName(a, 'NodeB') === null)
+  b.c.write('client_command', { payload: 0 })
+  await until(b, 'B respawns', () => b.respawns === 1 && b.health === 20 && Math.abs(b.y - 4) < 1e-9)
+  await until(a, 'A shows B again', () => shownByName(a, 'NodeB') !== null)
 
   // a few seconds more of keep-alives and time updates, all read whole
   await sleep(2500)
