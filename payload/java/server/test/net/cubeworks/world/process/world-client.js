@@ -2,10 +2,9 @@
 // Two game clients of the npm package minecraft-protocol (protocol 5, 1.7.10) in the world of the
 // bundled server: they join, one walks across a column border, the other sees it move, the
 // walker digs and places, the other sees the blocks change; then the other dies in the void and
-// respawns. The package reads every packet by
-// its own description of the protocol and reports a packet with bytes left unread as an error,
-// so any layout of ours that a real client would choke on fails this run.
-// The package only logs such a packet (and drops one too short to read), so both are caught here.
+// respawns. The package reads every packet by its own description of the protocol, so a layout of
+// ours that a real client would choke on shows as a packet with bytes left unread. The package
+// only logs such a packet (and drops one too short to read), so both are caught here.
 // Its 1.7 description names the feet y of serverbound positions "stance" and the head y "y".
 //
 // usage: node world-client.js PORT    (exit status 0 and a last line "OK ..." on success)
