@@ -250,12 +250,16 @@ final class GameWorld {
         if (d == null) {
             d = store.loadPlayer(p.getName());
         }
-        if (d != null && validPosition(d.x, d.y, d.z)) {
-            p.x = d.x;
-            p.y = d.y;
-            p.z = d.z;
-            p.yaw = finiteOr(d.yaw, 0f);
-            p.pitch = finiteOr(d.pitch, 0f);
+        if (d != null) {
+            if (validPosition(d.x, d.y, d.z)) {
+                p.x = d.x;
+                p.y = d.y;
+                p.z = d.z;
+                p.yaw = finiteOr(d.yaw, 0f);
+                p.pitch = finiteOr(d.pitch, 0f);
+            } else {
+                toSpawn(p); // a position no client could stand at
+            }
             GameMode mode = GameMode.getByValue(d.gameMode);
             if (mode != null) {
                 p.setModeField(mode);

@@ -19,9 +19,6 @@ import net.cubeworks.world.net.StatusResponse;
  * and the packets of players already in it.
  */
 final class LoginHandler implements ConnectionHandler {
-    static final double SPAWN_X = 0.5;
-    static final double SPAWN_Y = 64.0;
-    static final double SPAWN_Z = 0.5;
     static final String INVALID_NAME = "Invalid username! A name has 1 to 16 characters and no spaces, "
             + "commas, \"|\" or colour codes.";
 
