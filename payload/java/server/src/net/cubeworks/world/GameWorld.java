@@ -807,9 +807,17 @@ final class GameWorld {
 
     /** Held Item Change from the client: 0 to 8. */
     void holdSlot(OnlinePlayer p, int slot) {
-        if (slot >= 0 && slot < 9) {
+        if (slot >= 0 && slot < 9 && slot != p.heldSlot) {
             p.heldSlot = slot;
+            showHeldItem(p);
         }
+    }
+
+    /** Entity Equipment slot 0 (the hand) to the clients that show the player. */
+    void showHeldItem(OnlinePlayer p) {
+        PacketOut e = new PacketOut(0x04).writeInt(p.getEntityId()).writeShort(0);
+        p.inventory().writeSlot(e, PlayerInventory.HOTBAR + p.heldSlot);
+        toViewers(p, e);
     }
 
     /** Creative Inventory Action: the client sets a slot of its inventory. */

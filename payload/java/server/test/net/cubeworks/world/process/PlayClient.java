@@ -33,6 +33,7 @@ final class PlayClient {
         int y;
         int z;
         int yaw;
+        int held;
 
         Shown(int entityId, String uuid, String name) {
             this.entityId = entityId;
@@ -207,6 +208,16 @@ final class PlayClient {
                 d.readLong();
                 dayTime = d.readLong();
                 break;
+            case 0x04: {
+                Shown e = shown.get(d.readInt());
+                int s = d.readShort();
+                int[] item = new int[3];
+                slot(d, item);
+                if (e != null && s == 0) {
+                    e.held = item[0];
+                }
+                break;
+            }
             case 0x05:
                 spawnX = d.readInt();
                 spawnY = d.readInt();
@@ -264,7 +275,7 @@ final class PlayClient {
                 s.z = d.readInt();
                 s.yaw = d.readByte();
                 d.readByte();
-                d.readShort();
+                s.held = d.readShort();
                 metadata(d);
                 shown.put(id, s);
                 break;
@@ -548,6 +559,10 @@ final class PlayClient {
         o.writeByte(0);
         o.writeShort(-1);
         net.send(0x0E, b.toByteArray());
+    }
+
+    void hold(int slot) throws IOException {
+        net.send(0x09, new byte[] {(byte) (slot >> 8), (byte) slot});
     }
 
     void respawn() throws IOException {

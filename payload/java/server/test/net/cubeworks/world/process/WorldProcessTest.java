@@ -186,7 +186,13 @@ public class WorldProcessTest {
         PlayClient ben = join(s, 4, "Ben");
         assertEquals(1, ann.gameMode);
         // creative: a stack of wool with a harmless NBT tag, placed with its colour
+        ben.until("Ben shows Ann", () -> ben.shownByName("Ann") != null);
+        assertEquals(0, ben.shownByName("Ann").held);
         ann.creativeSlot(36, 35, 64, new byte[] {1, 2, 3, 4});
+        // Ben sees what Ann holds: nothing in her second slot, the wool in her first
+        ann.hold(1);
+        ann.hold(0);
+        ben.until("Ben sees the wool in Ann's hand", () -> ben.shownByName("Ann").held == 35);
         walk(ann, 6.5, 4.0, 6.5);
         ann.place(6, 3, 8, 1, 35);
         ben.until("Ben sees the wool", () -> ben.block(6, 4, 8) == 35);

@@ -73,6 +73,9 @@ function player (name) {
         if (e) { e.x = data.x; e.y = data.y; e.z = data.z }
         break
       }
+      case 'entity_equipment':
+        s.equipment = (s.equipment || 0) + 1
+        break
       case 'update_health':
         s.health = data.health
         break
@@ -134,6 +137,10 @@ async function main () {
   await until(b, 'B sees the hole', () => b.blocks['21,3,1'] === 0)
   a.c.write('block_place', { location: { x: 22, y: 3, z: 1 }, direction: 1, heldItem: { blockId: 3, itemCount: 1, itemDamage: 0 }, cursorX: 8, cursorY: 8, cursorZ: 8 })
   await until(b, 'B sees the dirt', () => b.blocks['22,4,1'] === 3)
+
+  // NodeA changes what it holds; NodeB is told
+  a.c.write('held_item_slot', { slotId: 1 })
+  await until(b, 'B sees what A holds', () => b.equipment >= 1)
 
   // NodeB walks down into the void, dies, and respawns at the spawn; NodeA sees him go and come back
   for (let y = -5; y >= -68; y -= 9) b.c.write('position', { x: 0.5, stance: y, y: y + 1.62, z: 0.5, onGround: false })
