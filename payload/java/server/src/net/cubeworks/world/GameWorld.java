@@ -139,7 +139,8 @@ final class GameWorld {
                 public void run() {
                     long[] s = stats.takeSummary();
                     server.logger().info(String.format(java.util.Locale.ROOT,
-                            "Tick times of the last %d ticks: median %.2f ms, 99th percentile %.2f ms, longest %.2f ms; "
+                            "Tick times of the last %d ticks: median %.2f ms, 99th percentile %.2f ms, "
+                                    + "longest %.2f ms; "
                                     + "wait for the lock: 99th percentile %.2f ms, longest %.2f ms; "
                                     + "CPU time: median %.2f ms, 99th percentile %.2f ms",
                             s[0], s[1] / 1000.0, s[2] / 1000.0, s[3] / 1000.0, s[4] / 1000.0, s[5] / 1000.0,

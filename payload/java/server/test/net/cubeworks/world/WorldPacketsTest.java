@@ -47,8 +47,8 @@ public class WorldPacketsTest {
     public void spawnPlayerForProtocol5HasTheHyphenatedUuidAndTheProperties() throws Exception {
         byte[] offline = bytes(new int[] {0x0C, 0x07}, "01234567-89ab-cdef-0fed-cba987654321", "Alex", new int[] {0},
                 TAIL);
-        assertArrayEquals(offline, GameWorld.spawnPlayer(5, 7, ID, "Alex", new ArrayList<String[]>(), 16, 128, -16, 64, 0,
-                0, 20f).body());
+        assertArrayEquals(offline,
+                GameWorld.spawnPlayer(5, 7, ID, "Alex", new ArrayList<String[]>(), 16, 128, -16, 64, 0, 0, 20f).body());
         byte[] online = bytes(new int[] {0x0C, 0x07}, "01234567-89ab-cdef-0fed-cba987654321", "Alex", new int[] {1},
                 "textures", "dmFs", "c2ln", TAIL);
         List<String[]> props = Collections.singletonList(new String[] {"textures", "dmFs", "c2ln"});

@@ -78,7 +78,8 @@ public final class Column {
         int i = index(bx, y, bz);
         blocks[sy][i] = (byte) id;
         byte old = meta[sy][i >> 1];
-        meta[sy][i >> 1] = (i & 1) == 0 ? (byte) ((old & 0xF0) | (data & 0x0F)) : (byte) ((old & 0x0F) | (data & 0x0F) << 4);
+        meta[sy][i >> 1] = (i & 1) == 0 ? (byte) ((old & 0xF0) | (data & 0x0F))
+                : (byte) ((old & 0x0F) | (data & 0x0F) << 4);
     }
 
     /** Section arrays as they are kept on disk; null for an empty section. */

@@ -92,8 +92,9 @@ public class ChunkPacketsTest {
 
     @Test
     public void unloadPacketBytes() {
-        byte[] expected = {0x12, 0x21, 0, 0, 0, 3, (byte) 0xFF, (byte) 0xFF, (byte) 0xFF, (byte) 0xFE, 1, 0, 0, 0, 0, 0, 0,
-            0, 0};
+        // length 18, id, x 3, z -2, ground-up, both bit maps 0, data length 0
+        byte[] expected = {0x12, 0x21, 0, 0, 0, 3, (byte) 0xFF, (byte) 0xFF, (byte) 0xFF, (byte) 0xFE, 1, 0, 0, 0, 0,
+            0, 0, 0, 0};
         assertArrayEquals(expected, ChunkPackets.unload(3, -2).frame());
     }
 

@@ -44,7 +44,8 @@ public final class WorldBench {
     private static void summary(String what, List<Long> nanos, String target) {
         Collections.sort(nanos);
         System.out.println(what + ": median " + ms(nanos.get(nanos.size() / 2)) + ", best " + ms(nanos.get(0))
-                + ", worst " + ms(nanos.get(nanos.size() - 1)) + " over " + nanos.size() + " runs (target " + target + ")");
+                + ", worst " + ms(nanos.get(nanos.size() - 1)) + " over " + nanos.size() + " runs (target " + target
+                + ")");
     }
 
     private static ServerProcess start(String heap, String... props) throws Exception {

@@ -305,6 +305,7 @@ public class WorldProcessTest {
         assertTrue(out, new File(world, "level.dat").isFile());
         String[] regions = new File(world, "region").list();
         java.util.Arrays.sort(regions);
-        assertTrue(java.util.Arrays.toString(regions), java.util.Arrays.toString(regions).contains("r.0.0.mca.broken-"));
+        String regionNames = java.util.Arrays.toString(regions);
+        assertTrue(regionNames, regionNames.contains("r.0.0.mca.broken-"));
     }
 }
