@@ -10,8 +10,9 @@ DEST="${1:-$HERE/../../../../build/test-client}"
 mkdir -p "$DEST"
 DEST="$(cd "$DEST" && pwd)"
 if ! command -v npm >/dev/null 2>&1; then
+    # the rest of the build does not need it; the test that does says so (and fails under CI)
     echo "test-client/install.sh: npm is missing; the world's npm client test needs node and npm" >&2
-    exit 1
+    exit 0
 fi
 if [ -d "$DEST/node_modules/minecraft-protocol" ] && cmp -s "$HERE/package-lock.json" "$DEST/package-lock.json"; then
     exit 0
