@@ -109,6 +109,20 @@ final class GameWorld {
         return level.time;
     }
 
+    /**
+     * Asks the store once for the columns around the spawn, so the first player to join
+     * does not wait for it.
+     */
+    void prepareSpawn() {
+        int scx = level.spawnX >> 4;
+        int scz = level.spawnZ >> 4;
+        for (int dx = -viewDistance; dx <= viewDistance; dx++) {
+            for (int dz = -viewDistance; dz <= viewDistance; dz++) {
+                resolve(scx + dx, scz + dz);
+            }
+        }
+    }
+
     /** Starts the tick: 20 a second on a thread of its own. */
     void start() {
         ticker = Executors.newSingleThreadScheduledExecutor(daemon("World tick"));

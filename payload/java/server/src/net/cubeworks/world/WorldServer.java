@@ -141,6 +141,9 @@ public final class WorldServer {
         logger.info("Preparing level \"" + props.levelName() + "\"");
         world = new GameWorld(this, openStore(), props.viewDistance());
         logger.info("Preparing start region for level 0 (Seed: 0)");
+        synchronized (lock) {
+            world.prepareSpawn();
+        }
         loadFavicon();
         synchronized (lock) {
             pluginManager.enableAll();
