@@ -781,8 +781,12 @@ final class GameWorld {
         setBlock(x, y, z, 0, 0);
         if (!creative) {
             int drop = Items.drop(id);
+            int held = p.inventory().item(PlayerInventory.HOTBAR + p.heldSlot);
             if (drop > 0) {
                 p.inventory().give(p.connection(), drop, 1, Items.keepsData(drop) ? data : 0);
+            }
+            if (p.inventory().item(PlayerInventory.HOTBAR + p.heldSlot) != held) {
+                showHeldItem(p);
             }
         }
     }
@@ -819,6 +823,9 @@ final class GameWorld {
         if (p.getGameMode() != GameMode.CREATIVE) {
             p.inventory().takeOne(slot);
             p.connection().send(p.inventory().slotPacket(slot));
+            if (p.inventory().count(slot) == 0) {
+                showHeldItem(p);
+            }
         }
     }
 
@@ -860,12 +867,16 @@ final class GameWorld {
         if (slot < 1 || slot >= PlayerInventory.SLOTS) {
             return; // -1: dropped out of the window; items on the ground are not modelled
         }
+        int held = p.inventory().item(slot);
         if (item <= 0) {
             p.inventory().set(slot, 0, 0, 0, null);
         } else if (Items.known(item) && count >= 1 && count <= 64) {
             p.inventory().set(slot, item, count, damage, null);
         } else {
             p.connection().send(p.inventory().slotPacket(slot));
+        }
+        if (slot == PlayerInventory.HOTBAR + p.heldSlot && p.inventory().item(slot) != held) {
+            showHeldItem(p);
         }
     }
 
