@@ -34,6 +34,8 @@ final class PlayClient {
         int z;
         int yaw;
         int held;
+        /** The profile properties Spawn Player carried (protocol 5), each {name, value, signature}. */
+        final List<String[]> properties = new ArrayList<String[]>();
 
         Shown(int entityId, String uuid, String name) {
             this.entityId = entityId;
@@ -258,18 +260,16 @@ final class PlayClient {
                 int id = TestClient.readVarInt(d);
                 String uuid = string(d);
                 String who = string(d);
+                Shown s = new Shown(id, uuid, who);
                 if (net.protocol >= 5) {
                     UUID.fromString(uuid); // the 1.7.10 client parses it so
                     int props = TestClient.readVarInt(d);
                     for (int i = 0; i < props; i++) {
-                        string(d);
-                        string(d);
-                        string(d);
+                        s.properties.add(new String[] {string(d), string(d), string(d)});
                     }
                 } else {
                     assertTrue("a plain UUID for protocol 4: " + uuid, uuid.matches("[0-9a-f]{32}"));
                 }
-                Shown s = new Shown(id, uuid, who);
                 s.x = d.readInt();
                 s.y = d.readInt();
                 s.z = d.readInt();
