@@ -19,6 +19,8 @@ gbk_locale() {
         localedef -i zh_CN -f GBK zh_CN.GBK
     fi
 }
+# The world's process tests also join with an independent game client from the npm registry.
+bash "$(dirname "${BASH_SOURCE[0]}")/../payload/java/server/test-client/install.sh"
 [ ${#missing[@]} -eq 0 ] && { gbk_locale; exit 0; }
 echo "Installing: ${missing[*]}"
 SUDO=""

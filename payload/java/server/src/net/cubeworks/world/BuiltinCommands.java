@@ -143,6 +143,7 @@ final class BuiltinCommands {
             give(sender, cmd, args);
         } else if (name.equals("save-all")) {
             sender.sendMessage("Saving...");
+            server.world().saveAndWait();
             sender.sendMessage("Saved the world");
         } else if (name.equals("plugins")) {
             plugins(sender);

@@ -10,6 +10,8 @@ import org.bukkit.event.player.PlayerJoinEvent;
 import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.ConnectionHandler;
+import net.cubeworks.world.net.PacketIn;
+import net.cubeworks.world.net.PacketIn.ProtocolException;
 import net.cubeworks.world.net.PacketOut;
 import net.cubeworks.world.net.StatusResponse;
 
@@ -18,9 +20,6 @@ import net.cubeworks.world.net.StatusResponse;
  * and the packets of players already in it.
  */
 final class LoginHandler implements ConnectionHandler {
-    static final double SPAWN_X = 0.5;
-    static final double SPAWN_Y = 64.0;
-    static final double SPAWN_Z = 0.5;
 
     private final WorldServer server;
 
@@ -80,7 +79,7 @@ final class LoginHandler implements ConnectionHandler {
     }
 
     /** The login is through: refuse with a reason, or admit the player into the world. */
-    public void login(Connection conn, String name, UUID uuid) {
+    public void login(Connection conn, String name, UUID uuid, List<String[]> properties) {
         synchronized (server.lock) {
             if (server.isStopping()) {
                 conn.disconnect(WorldServer.SHUTDOWN_MESSAGE);
@@ -109,6 +108,7 @@ final class LoginHandler implements ConnectionHandler {
             }
             GameMode mode = players.modeFor(name);
             OnlinePlayer p = new OnlinePlayer(server, conn, name, uuid, players.nextEntityId(), mode);
+            p.properties = properties;
             conn.send(new PacketOut(0x02).writeString(uuidText(uuid, conn.protocol())).writeString(name));
             conn.attachPlayer(p);
             players.add(p);
@@ -125,30 +125,177 @@ final class LoginHandler implements ConnectionHandler {
         return protocol <= 4 ? s.replace("-", "") : s;
     }
 
-    /** The packets that put a newly admitted player into the world, then the join event. */
+    /**
+     * The packets that put a newly admitted player into the world, then the join event. The
+     * columns around the player go before its position: the client freezes a player whose
+     * column it does not have.
+     */
     private void enterWorld(Connection conn, OnlinePlayer p, ServerProperties props) {
+        GameWorld world = server.world();
+        world.place(p);
         GameMode mode = p.getGameMode();
         int maxShown = Math.min(255, props.maxPlayers());
+        // the bundled server has the flat generator only, whatever level-type says
         conn.send(new PacketOut(0x01).writeInt(p.getEntityId()).writeByte(mode.getValue() | (props.hardcore() ? 8 : 0))
-                .writeByte(0).writeByte(props.difficulty()).writeByte(maxShown)
-                .writeString(props.levelType().toLowerCase()));
-        conn.send(new PacketOut(0x05).writeInt((int) SPAWN_X).writeInt((int) SPAWN_Y).writeInt((int) SPAWN_Z));
+                .writeByte(0).writeByte(props.difficulty()).writeByte(maxShown).writeString("flat"));
+        WorldStore.LevelData level = world.level();
+        conn.send(new PacketOut(0x05).writeInt(level.spawnX).writeInt(level.spawnY).writeInt(level.spawnZ));
         p.sendAbilities();
-        conn.send(new PacketOut(0x03).writeLong(0).writeLong(6000));
-        conn.send(new PacketOut(0x08).writeDouble(SPAWN_X).writeDouble(SPAWN_Y + 1.62).writeDouble(SPAWN_Z)
-                .writeFloat(0f).writeFloat(0f).writeBoolean(false));
+        conn.send(new PacketOut(0x09).writeByte(p.heldSlot));
+        conn.send(p.inventory().windowItems());
+        conn.send(world.healthPacket(p));
+        world.stream(p);
+        conn.send(world.positionPacket(p));
+        conn.send(world.timePacket());
         server.logger().info(p.getName() + "[" + conn.remoteAddress() + "] logged in with entity id " + p.getEntityId()
-                + " at ([" + props.levelName() + "] " + SPAWN_X + ", " + SPAWN_Y + ", " + SPAWN_Z + ")");
+                + " at ([" + props.levelName() + "] " + p.x + ", " + p.y + ", " + p.z + ")");
         for (OnlinePlayer other : server.players().inJoinOrder()) {
             conn.send(Players.listItem(other.getPlayerListName(), true));
             if (other != p) {
                 other.connection().send(Players.listItem(p.getPlayerListName(), true));
             }
         }
+        world.updateVisibility();
         PlayerJoinEvent event = new PlayerJoinEvent(p, "\u00a7e" + p.getName() + " joined the game");
         server.plugins().callEvent(event);
         if (event.getJoinMessage() != null && event.getJoinMessage().length() > 0) {
             server.players().broadcast(event.getJoinMessage());
+        }
+    }
+
+    /** Skips the slot data of a packet: id, then count, damage and NBT bytes unless the id is -1. */
+    private static int[] readSlot(PacketIn in) throws ProtocolException {
+        int id = in.readShort();
+        if (id < 0) {
+            return new int[] {-1, 0, 0};
+        }
+        int count = in.readByte();
+        int damage = in.readShort();
+        int nbt = in.readShort();
+        if (nbt > 0) {
+            in.skip(nbt);
+        }
+        return new int[] {id, count, damage};
+    }
+
+    public void play(Connection conn, int id, PacketIn in) throws ProtocolException {
+        Object o = conn.player();
+        if (!(o instanceof OnlinePlayer)) {
+            return;
+        }
+        OnlinePlayer p = (OnlinePlayer) o;
+        GameWorld world = server.world();
+        switch (id) {
+            case 0x03: {
+                boolean ground = in.readBoolean();
+                synchronized (server.lock) {
+                    world.move(p, false, 0, 0, 0, 0, false, 0f, 0f, ground);
+                }
+                break;
+            }
+            case 0x04: {
+                double x = in.readDouble();
+                double feet = in.readDouble();
+                double head = in.readDouble();
+                double z = in.readDouble();
+                boolean ground = in.readBoolean();
+                synchronized (server.lock) {
+                    world.move(p, true, x, feet, head, z, false, 0f, 0f, ground);
+                }
+                break;
+            }
+            case 0x05: {
+                float yaw = in.readFloat();
+                float pitch = in.readFloat();
+                boolean ground = in.readBoolean();
+                synchronized (server.lock) {
+                    world.move(p, false, 0, 0, 0, 0, true, yaw, pitch, ground);
+                }
+                break;
+            }
+            case 0x06: {
+                double x = in.readDouble();
+                double feet = in.readDouble();
+                double head = in.readDouble();
+                double z = in.readDouble();
+                float yaw = in.readFloat();
+                float pitch = in.readFloat();
+                boolean ground = in.readBoolean();
+                synchronized (server.lock) {
+                    world.move(p, true, x, feet, head, z, true, yaw, pitch, ground);
+                }
+                break;
+            }
+            case 0x07: {
+                int status = in.readByte();
+                int x = in.readInt();
+                int y = in.readUnsignedByte();
+                int z = in.readInt();
+                in.readByte();
+                synchronized (server.lock) {
+                    world.dig(p, status, x, y, z);
+                }
+                break;
+            }
+            case 0x08: {
+                int x = in.readInt();
+                int y = in.readUnsignedByte();
+                int z = in.readInt();
+                int face = in.readByte();
+                readSlot(in);
+                in.skip(3);
+                synchronized (server.lock) {
+                    world.place(p, x, y, z, face);
+                }
+                break;
+            }
+            case 0x09: {
+                int slot = in.readShort();
+                synchronized (server.lock) {
+                    world.holdSlot(p, slot);
+                }
+                break;
+            }
+            case 0x0A: {
+                in.readInt();
+                int animation = in.readByte();
+                if (animation == 1) {
+                    synchronized (server.lock) {
+                        world.toViewers(p, new PacketOut(0x0B).writeVarInt(p.getEntityId()).writeByte(0));
+                    }
+                }
+                break;
+            }
+            case 0x0E: {
+                int window = in.readByte();
+                in.readShort();
+                in.readByte();
+                int action = in.readShort();
+                in.readByte();
+                readSlot(in);
+                synchronized (server.lock) {
+                    world.refuseClick(p, window, action);
+                }
+                break;
+            }
+            case 0x10: {
+                int slot = in.readShort();
+                int[] item = readSlot(in);
+                synchronized (server.lock) {
+                    world.creativeSet(p, slot, item[0], item[1], item[2]);
+                }
+                break;
+            }
+            case 0x16: {
+                if (in.readByte() == 0) {
+                    synchronized (server.lock) {
+                        world.respawn(p);
+                    }
+                }
+                break;
+            }
+            default:
+                // settings, abilities, plugin channels and the like change nothing here
         }
     }
 

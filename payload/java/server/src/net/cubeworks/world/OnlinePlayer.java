@@ -1,6 +1,11 @@
 package net.cubeworks.world;
 
 import java.net.InetSocketAddress;
+import java.util.ArrayList;
+import java.util.HashSet;
+import java.util.LinkedHashSet;
+import java.util.List;
+import java.util.Set;
 import java.util.UUID;
 
 import org.bukkit.GameMode;
@@ -26,6 +31,40 @@ final class OnlinePlayer implements Player {
     private volatile boolean allowFlight;
 
     private final PlayerInventory inventory = new PlayerInventory();
+
+    // the player in the world, guarded by the server lock (see GameWorld)
+    double x;
+    double y;
+    double z;
+    float yaw;
+    float pitch;
+    boolean onGround;
+    float health = 20f;
+    int food = 20;
+    float saturation = 5f;
+    boolean dead;
+    /** The hot-bar slot in hand, 0 to 8. */
+    int heldSlot;
+    /** The columns this player's client has been sent. */
+    final Set<Long> known = new HashSet<Long>();
+    /** The players this player's client shows. */
+    final Set<OnlinePlayer> shown = new LinkedHashSet<OnlinePlayer>();
+    /** What viewers were last told of this player: fixed-point position, angles, tick of the last teleport. */
+    int sentX;
+    int sentY;
+    int sentZ;
+    int sentYaw;
+    int sentPitch;
+    long lastTeleportTick;
+    /** Set after sending the client back: its moves are ignored until it arrives. */
+    boolean teleportPending;
+    int actionsThisTick;
+    /** What the world tick has for this client, queued as one piece at the tick's end. */
+    final java.io.ByteArrayOutputStream outbox = new java.io.ByteArrayOutputStream();
+    /** The account's profile properties (name, value, signature), as Spawn Player carries them. */
+    List<String[]> properties = new ArrayList<String[]>();
+    /** What the store keeps of this player beyond what we use. */
+    Object kept;
     // the spam counter: up by SPAM_PER_MESSAGE a message, down by one a tick (50 ms)
     static final int SPAM_PER_MESSAGE = 20;
     static final int SPAM_THRESHOLD = 200;
@@ -42,6 +81,10 @@ final class OnlinePlayer implements Player {
         this.displayName = name;
         this.listName = name;
         this.allowFlight = mode == GameMode.CREATIVE;
+    }
+
+    PlayerInventory inventory() {
+        return inventory;
     }
 
     Connection connection() {
@@ -199,7 +242,7 @@ final class OnlinePlayer implements Player {
     }
 
     public boolean isDead() {
-        return false;
+        return dead;
     }
 
     public boolean isValid() {

@@ -4,16 +4,19 @@ import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.PacketOut;
 
 /**
- * A player's inventory as the client sees it, in window 0 slot numbers: 36 to 44 the hot
- * bar, 9 to 35 the main inventory. Changed under the server lock.
+ * A player's inventory as the client sees it, in window 0 slot numbers: 5 to 8 the armour,
+ * 36 to 44 the hot bar, 9 to 35 the main inventory. Changed under the server lock. Item NBT
+ * read from a player file is kept opaque, to be written back unchanged.
  */
 final class PlayerInventory {
     static final int SLOTS = 45;
     static final int STACK = 64;
+    static final int HOTBAR = 36;
 
     private final int[] item = new int[SLOTS];
     private final int[] count = new int[SLOTS];
     private final int[] data = new int[SLOTS];
+    private final Object[] tag = new Object[SLOTS];
 
     /** The order in which items are put in: the hot bar first, then the main inventory. */
     private static final int[] FILL_ORDER = new int[36];
@@ -25,6 +28,75 @@ final class PlayerInventory {
         for (int i = 0; i < 27; i++) {
             FILL_ORDER[9 + i] = 9 + i;
         }
+    }
+
+    int item(int slot) {
+        return count[slot] > 0 ? item[slot] : 0;
+    }
+
+    int count(int slot) {
+        return count[slot];
+    }
+
+    int data(int slot) {
+        return data[slot];
+    }
+
+    Object tag(int slot) {
+        return tag[slot];
+    }
+
+    /** Sets a slot; a count of 0 or an id of 0 empties it. */
+    void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
+        if (itemId <= 0 || amount <= 0) {
+            item[slot] = 0;
+            count[slot] = 0;
+            data[slot] = 0;
+            tag[slot] = null;
+            return;
+        }
+        item[slot] = itemId;
+        count[slot] = amount;
+        data[slot] = itemData;
+        tag[slot] = itemTag;
+    }
+
+    void clear() {
+        for (int i = 0; i < SLOTS; i++) {
+            set(i, 0, 0, 0, null);
+        }
+    }
+
+    /** Takes one item from the slot. */
+    void takeOne(int slot) {
+        if (count[slot] > 0) {
+            set(slot, item[slot], count[slot] - 1, data[slot], tag[slot]);
+        }
+    }
+
+    /** Appends the slot as the protocol writes it: id, count, damage, and no NBT. */
+    void writeSlot(PacketOut p, int slot) {
+        if (count[slot] <= 0) {
+            p.writeShort(-1);
+        } else {
+            p.writeShort(item[slot]).writeByte(count[slot]).writeShort(data[slot]).writeShort(-1);
+        }
+    }
+
+    /** Set Slot for one slot of window 0. */
+    PacketOut slotPacket(int slot) {
+        PacketOut p = new PacketOut(0x2F).writeByte(0).writeShort(slot);
+        writeSlot(p, slot);
+        return p;
+    }
+
+    /** Window Items: the whole inventory. */
+    PacketOut windowItems() {
+        PacketOut p = new PacketOut(0x30).writeByte(0).writeShort(SLOTS);
+        for (int i = 0; i < SLOTS; i++) {
+            writeSlot(p, i);
+        }
+        return p;
     }
 
     /**
@@ -39,7 +111,8 @@ final class PlayerInventory {
                     break;
                 }
                 boolean fits = pass == 0
-                        ? count[slot] > 0 && item[slot] == itemId && data[slot] == itemData && count[slot] < STACK
+                        ? count[slot] > 0 && item[slot] == itemId && data[slot] == itemData && tag[slot] == null
+                                && count[slot] < STACK
                         : count[slot] == 0;
                 if (!fits) {
                     continue;
@@ -49,8 +122,7 @@ final class PlayerInventory {
                 data[slot] = itemData;
                 count[slot] += put;
                 left -= put;
-                client.send(new PacketOut(0x2F).writeByte(0).writeShort(slot).writeShort(itemId)
-                        .writeByte(count[slot]).writeShort(itemData).writeShort(-1));
+                client.send(slotPacket(slot));
             }
         }
         return left == 0;

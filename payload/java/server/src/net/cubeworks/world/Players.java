@@ -97,6 +97,7 @@ final class Players {
                 return;
             }
             p.markOffline();
+            server.world().leave(p);
             lastModes.put(p.getName().toLowerCase(), p.getGameMode());
             server.logger().info(p.getName() + " lost connection: " + reason);
             for (OnlinePlayer other : online) {

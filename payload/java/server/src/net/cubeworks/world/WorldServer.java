@@ -46,6 +46,7 @@ public final class WorldServer {
     private final ChatHandler chat = new ChatHandler(this);
     private final LoginHandler logins = new LoginHandler(this);
     private volatile ServerProperties props = ServerProperties.defaults();
+    private GameWorld world;
     private PluginHost pluginManager;
     private TaskScheduler scheduler;
     private NetworkListener network;
@@ -143,11 +144,16 @@ public final class WorldServer {
             pluginManager.loadPlugins(pluginDir);
         }
         logger.info("Preparing level \"" + props.levelName() + "\"");
+        world = new GameWorld(this, openStore(), props.viewDistance());
         logger.info("Preparing start region for level 0 (Seed: 0)");
+        synchronized (lock) {
+            world.prepareSpawn();
+        }
         loadFavicon();
         synchronized (lock) {
             pluginManager.enableAll();
         }
+        world.start();
         network.start();
         double secs = (System.nanoTime() - startNanos) / 1.0E9;
         logger.info(String.format(Locale.ROOT, "Done (%.3fs)! For help, type \"help\" or \"?\"", secs));
@@ -215,6 +221,11 @@ public final class WorldServer {
             if (network != null) {
                 network.close();
             }
+            if (world != null) {
+                logger.info("Saving worlds");
+                logger.info("Saving chunks for level '" + props.levelName() + "'/Overworld");
+                world.close();
+            }
             if (access.loaded()) {
                 access.saveOps();
                 access.saveBans();
@@ -241,7 +252,16 @@ public final class WorldServer {
         System.exit(0);
     }
 
+    /** Where the world is kept: the level-name folder next to server.properties. */
+    private WorldStore openStore() {
+        return new AnvilStore(file(props.levelName()), logger);
+    }
+
     // --- the parts, for each other ---
+
+    GameWorld world() {
+        return world;
+    }
 
     /** The plugin API's view of this server. */
     Server api() {

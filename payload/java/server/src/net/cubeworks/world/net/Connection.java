@@ -8,9 +8,14 @@ import java.io.OutputStream;
 import java.net.InetSocketAddress;
 import java.net.Socket;
 import java.net.SocketTimeoutException;
+import java.util.List;
 import java.util.concurrent.BlockingQueue;
+import java.util.concurrent.CancellationException;
+import java.util.concurrent.ExecutionException;
+import java.util.concurrent.Future;
 import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.TimeUnit;
+import java.util.concurrent.atomic.AtomicInteger;
 
 import javax.crypto.Cipher;
 
@@ -29,6 +34,8 @@ public final class Connection {
     static final int READ_TIMEOUT_MS = 30000;
     private static final int QUEUE_LIMIT = 4096;
     private static final Object CLOSE = new Object();
+    /** Batches of frames still being built or not yet written that one connection may have. */
+    static final int MAX_PENDING_LATER = 16;
 
     public static final int STATE_HANDSHAKE = 0;
     public static final int STATE_STATUS = 1;
@@ -41,6 +48,7 @@ public final class Connection {
     /** The online-mode keys and session server; null in offline mode. */
     private final LoginSecurity security;
     private final BlockingQueue<Object> queue = new LinkedBlockingQueue<Object>(QUEUE_LIMIT);
+    private final AtomicInteger pendingLater = new AtomicInteger();
     private volatile int state = STATE_HANDSHAKE;
     private volatile int protocol;
     private volatile boolean closing;
@@ -118,6 +126,28 @@ public final class Connection {
     /** Queues a packet; dropped silently once the connection is closing. */
     public void send(PacketOut packet) {
         sendRaw(packet.frame());
+    }
+
+    /** Queues a whole frame built elsewhere (such as cached chunk packets). */
+    public void sendFrame(byte[] frame) {
+        sendRaw(frame);
+    }
+
+    /**
+     * Queues frames still being built on another thread (compressed chunk data): they go
+     * out in their place in the queue, after what was queued before and before what is
+     * queued after, once they are ready.
+     */
+    public void sendLater(Future<List<byte[]>> frames) {
+        if (closing || closed) {
+            frames.cancel(false);
+            return;
+        }
+        // a client that makes us build columns faster than it reads them is flooding us
+        if (pendingLater.incrementAndGet() > MAX_PENDING_LATER || !queue.offer(frames)) {
+            frames.cancel(false);
+            closeNow();
+        }
     }
 
     void sendRaw(byte[] bytes) {
@@ -226,6 +256,7 @@ public final class Connection {
         }
     }
 
+    @SuppressWarnings("unchecked")
     private void writeLoop() {
         Cipher encrypt = null;
         try {
@@ -250,8 +281,26 @@ public final class Connection {
                     encrypt = (Cipher) item;
                     continue;
                 }
-                byte[] bytes = (byte[]) item;
-                out.write(encrypt == null ? bytes : encrypt.update(bytes));
+                if (item instanceof Future) {
+                    List<byte[]> frames;
+                    try {
+                        frames = ((Future<List<byte[]>>) item).get();
+                    } catch (ExecutionException ex) {
+                        // the frames could not be built: the client would miss columns
+                        closeNow();
+                        break;
+                    } catch (CancellationException ex) {
+                        continue;
+                    } finally {
+                        pendingLater.decrementAndGet();
+                    }
+                    for (byte[] f : frames) {
+                        out.write(encrypt == null ? f : encrypt.update(f));
+                    }
+                } else {
+                    byte[] bytes = (byte[]) item;
+                    out.write(encrypt == null ? bytes : encrypt.update(bytes));
+                }
                 if (queue.isEmpty()) {
                     out.flush();
                 }
@@ -379,7 +428,7 @@ public final class Connection {
                     if (id < 0 || id > 0x17) {
                         throw new ProtocolException("bad packet id " + id);
                     }
-                    // movement, digging, settings and the like: the world is empty, nothing to do
+                    handler.play(this, id, p);
             }
         }
     }

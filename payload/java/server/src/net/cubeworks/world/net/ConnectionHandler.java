@@ -1,5 +1,6 @@
 package net.cubeworks.world.net;
 
+import java.util.List;
 import java.util.UUID;
 
 /**
@@ -23,15 +24,22 @@ public interface ConnectionHandler {
     /**
      * The login is through (the account verified in online mode): refuses with a
      * Disconnect, or admits the player and attaches it to the connection, which then moves
-     * to the play state.
+     * to the play state. properties are the account's profile properties, each {name,
+     * value, signature} (none in offline mode).
      */
-    void login(Connection conn, String name, UUID uuid);
+    void login(Connection conn, String name, UUID uuid, List<String[]> properties);
 
     /** An online-mode login was refused because the account could not be verified. */
     void loginFailed(Connection conn, String name, String why);
 
     /** A chat line (or a "/" command) from the player on the connection. */
     void chat(Connection conn, String message);
+
+    /**
+     * Any other packet of the play state (movement, digging, placing, inventory, ...): the
+     * id and the fields after it. Reading past its end is a protocol error.
+     */
+    void play(Connection conn, int id, PacketIn packet) throws PacketIn.ProtocolException;
 
     /** The reader of a logged-in player's connection has ended. */
     void connectionLost(Connection conn, String reason);

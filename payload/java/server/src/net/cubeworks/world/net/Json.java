@@ -1,7 +1,9 @@
 package net.cubeworks.world.net;
 
 import java.io.IOException;
+import java.util.ArrayList;
 import java.util.LinkedHashMap;
+import java.util.List;
 import java.util.Map;
 
 /**
@@ -71,6 +73,57 @@ public final class Json {
             throw new IOException("text after the JSON object");
         }
         return out;
+    }
+
+    /**
+     * The "properties" of a profile object, each as {name, value, signature} (signature
+     * null when absent); members of other kinds and names are checked and skipped.
+     */
+    public static List<String[]> profileProperties(String json) throws IOException {
+        Reader r = new Reader(json);
+        List<String[]> out = new ArrayList<String[]>();
+        r.expect('{');
+        if (!r.consume('}')) {
+            do {
+                String name = r.string();
+                r.expect(':');
+                if (name.equals("properties") && r.peek() == '[') {
+                    r.expect('[');
+                    if (!r.consume(']')) {
+                        do {
+                            out.add(property(r));
+                        } while (r.consume(','));
+                        r.expect(']');
+                    }
+                } else {
+                    r.skipValue(0);
+                }
+            } while (r.consume(','));
+            r.expect('}');
+        }
+        return out;
+    }
+
+    private static String[] property(Reader r) throws IOException {
+        String[] p = new String[3];
+        r.expect('{');
+        if (!r.consume('}')) {
+            do {
+                String name = r.string();
+                r.expect(':');
+                int i = name.equals("name") ? 0 : name.equals("value") ? 1 : name.equals("signature") ? 2 : -1;
+                if (i >= 0 && r.peek() == '"') {
+                    p[i] = r.string();
+                } else {
+                    r.skipValue(1);
+                }
+            } while (r.consume(','));
+            r.expect('}');
+        }
+        if (p[0] == null || p[1] == null) {
+            throw new IOException("a profile property without a name or value");
+        }
+        return p;
     }
 
     /** A small recursive reader over JSON text. */

@@ -12,6 +12,7 @@ import java.security.GeneralSecurityException;
 import java.security.KeyPair;
 import java.security.KeyPairGenerator;
 import java.security.MessageDigest;
+import java.util.List;
 import java.util.Map;
 import java.util.UUID;
 
@@ -39,9 +40,13 @@ public final class LoginSecurity {
         public final String name;
         public final UUID uuid;
 
-        Profile(String name, UUID uuid) {
+        /** The account's properties (such as its skin), each {name, value, signature}. */
+        public final List<String[]> properties;
+
+        Profile(String name, UUID uuid, List<String[]> properties) {
             this.name = name;
             this.uuid = uuid;
+            this.properties = properties;
         }
     }
 
@@ -143,7 +148,7 @@ public final class LoginSecurity {
         }
         String dashed = id.substring(0, 8) + "-" + id.substring(8, 12) + "-" + id.substring(12, 16) + "-"
                 + id.substring(16, 20) + "-" + id.substring(20);
-        return new Profile(name, UUID.fromString(dashed));
+        return new Profile(name, UUID.fromString(dashed), Json.profileProperties(json));
     }
 
     private static String readAll(InputStream in) throws IOException {

@@ -3,6 +3,7 @@ package net.cubeworks.world.net;
 import java.io.IOException;
 import java.security.GeneralSecurityException;
 import java.security.SecureRandom;
+import java.util.ArrayList;
 import java.util.Arrays;
 
 import javax.crypto.Cipher;
@@ -43,12 +44,12 @@ final class LoginSequence {
             return;
         }
         if (security == null) {
-            handler.login(conn, name, OfflineUuid.of(name));
+            handler.login(conn, name, OfflineUuid.of(name), new ArrayList<String[]>());
             return;
         }
         LoginSecurity.Profile profile = authenticate(name);
         if (profile != null) {
-            handler.login(conn, profile.name, profile.uuid);
+            handler.login(conn, profile.name, profile.uuid, profile.properties);
         }
     }
 

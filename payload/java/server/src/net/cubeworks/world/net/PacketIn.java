@@ -88,6 +88,32 @@ public final class PacketIn {
         return b;
     }
 
+    public int readByte() throws ProtocolException {
+        return (byte) readUnsignedByte();
+    }
+
+    public boolean readBoolean() throws ProtocolException {
+        return readUnsignedByte() != 0;
+    }
+
+    public int readShort() throws ProtocolException {
+        return (short) readUnsignedShort();
+    }
+
+    public float readFloat() throws ProtocolException {
+        return Float.intBitsToFloat(readInt());
+    }
+
+    public double readDouble() throws ProtocolException {
+        return Double.longBitsToDouble(readLong());
+    }
+
+    /** Skips n bytes, which must all be there. */
+    public void skip(int n) throws ProtocolException {
+        need(n);
+        pos += n;
+    }
+
     public int readInt() throws ProtocolException {
         return (readUnsignedShort() << 16) | readUnsignedShort();
     }

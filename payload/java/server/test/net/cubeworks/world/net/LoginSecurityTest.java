@@ -1,5 +1,6 @@
 package net.cubeworks.world.net;
 
+import static org.junit.Assert.assertArrayEquals;
 import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.fail;
 
@@ -29,6 +30,11 @@ public class LoginSecurityTest {
                 + "\"name\":\"Notch\",\"properties\":[{\"name\":\"textures\",\"value\":\"e30=\",\"signature\":\"a\\\"b\"}]}");
         assertEquals("Notch", p.name);
         assertEquals(UUID.fromString("069a79f4-44e9-4726-a5be-fca90e38aaf5"), p.uuid);
+        // the properties are kept with their signatures, for Spawn Player of protocol 5
+        assertEquals(1, p.properties.size());
+        assertArrayEquals(new String[] {"textures", "e30=", "a\"b"}, p.properties.get(0));
+        assertEquals(0, LoginSecurity.profile("{\"id\":\"069a79f444e94726a5befca90e38aaf5\",\"name\":\"Notch\"}")
+                .properties.size());
     }
 
     @Test
@@ -40,6 +46,7 @@ public class LoginSecurityTest {
             "{\"id\":\"069a79f444e94726a5befca90e38aaf5\",\"name\":\"Notch\"",
             "<html>Service unavailable</html>",
             "{\"id\":\"069a79f444e94726a5befca90e38aaf5\",\"name\":\"Notch\"} trailing",
+            "{\"id\":\"069a79f444e94726a5befca90e38aaf5\",\"name\":\"Notch\",\"properties\":[{\"value\":\"x\"}]}",
         };
         for (String json : bad) {
             try {

@@ -1,5 +1,6 @@
 package net.cubeworks.world.process;
 
+import static org.junit.Assert.assertArrayEquals;
 import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertFalse;
 import static org.junit.Assert.assertNotNull;
@@ -194,6 +195,12 @@ public class ServerHardeningTest {
             assertNull(steve.login("Steve", session.joiner()));
             assertEquals(FakeSessionServer.dashed(FakeSessionServer.accountId("Steve")), steve.uuid);
             alex.awaitChat("Steve joined the game");
+            // Steve's 1.7.10 client is shown Alex with the account's properties and their signatures
+            final PlayClient steveView = new PlayClient(steve, "Steve");
+            steveView.until("Steve shows Alex", () -> steveView.shownByName("Alex") != null);
+            List<String[]> props = steveView.shownByName("Alex").properties;
+            assertEquals(1, props.size());
+            assertArrayEquals(new String[] {"textures", "e30=", "x"}, props.get(0));
 
             // a forged join: the client claims the name without having joined with this hash
             TestClient forger = new TestClient(s.port, 4);

@@ -1,0 +1,210 @@
+package net.cubeworks.world.level;
+
+import java.io.ByteArrayOutputStream;
+import java.util.Arrays;
+
+/**
+ * One column of 16x256x16 blocks in 16 sections of 16 high. A section is kept as 4096 block
+ * ids and 2048 bytes of metadata nibbles, indexed (y&15)<<8 | z<<4 | x with the low nibble
+ * first; a section that holds only air has no arrays. Light is not kept: block light is 0
+ * (nothing in this world glows) and sky light follows from the height of each block column.
+ */
+public final class Column {
+    public static final int BEDROCK = 7;
+    public static final int DIRT = 3;
+    public static final int GRASS = 2;
+    public static final int PLAINS = 1;
+    /** The height of the superflat ground: bedrock at 0, dirt at 1 and 2, grass at 3. */
+    public static final int FLAT_HEIGHT = 4;
+
+    public final int x;
+    public final int z;
+    private final byte[][] blocks = new byte[16][];
+    private final byte[][] meta = new byte[16][];
+    private final byte[] biomes = new byte[256];
+    /** What the storage keeps about the column beyond its blocks, handed back on save. */
+    public Object kept;
+    public long lastUpdate;
+
+    public Column(int x, int z) {
+        this.x = x;
+        this.z = z;
+    }
+
+    /** The default superflat column: bedrock, two dirt, grass, plains. */
+    public static Column flat(int x, int z) {
+        Column c = new Column(x, z);
+        byte[] b = new byte[4096];
+        for (int i = 0; i < 256; i++) {
+            b[i] = BEDROCK;
+            b[256 + i] = DIRT;
+            b[512 + i] = DIRT;
+            b[768 + i] = GRASS;
+        }
+        c.blocks[0] = b;
+        c.meta[0] = new byte[2048];
+        Arrays.fill(c.biomes, (byte) PLAINS);
+        return c;
+    }
+
+    static int index(int bx, int y, int bz) {
+        return (y & 15) << 8 | bz << 4 | bx;
+    }
+
+    /** The block id at local x and z (0..15) and y (0..255). */
+    public int block(int bx, int y, int bz) {
+        byte[] s = blocks[y >> 4];
+        return s == null ? 0 : s[index(bx, y, bz)] & 0xFF;
+    }
+
+    public int meta(int bx, int y, int bz) {
+        byte[] m = meta[y >> 4];
+        if (m == null) {
+            return 0;
+        }
+        int i = index(bx, y, bz);
+        return (i & 1) == 0 ? m[i >> 1] & 0x0F : (m[i >> 1] >> 4) & 0x0F;
+    }
+
+    public void set(int bx, int y, int bz, int id, int data) {
+        int sy = y >> 4;
+        if (blocks[sy] == null) {
+            if (id == 0) {
+                return;
+            }
+            blocks[sy] = new byte[4096];
+            meta[sy] = new byte[2048];
+        }
+        int i = index(bx, y, bz);
+        blocks[sy][i] = (byte) id;
+        byte old = meta[sy][i >> 1];
+        meta[sy][i >> 1] = (i & 1) == 0 ? (byte) ((old & 0xF0) | (data & 0x0F))
+                : (byte) ((old & 0x0F) | (data & 0x0F) << 4);
+    }
+
+    /** Section arrays as they are kept on disk; null for an empty section. */
+    public byte[] sectionBlocks(int sy) {
+        return blocks[sy];
+    }
+
+    public byte[] sectionMeta(int sy) {
+        return meta[sy];
+    }
+
+    /** Puts a section in as read from disk; arrays of the wrong size leave the section empty. */
+    public void setSection(int sy, byte[] ids, byte[] data) {
+        if (ids == null || ids.length != 4096) {
+            blocks[sy] = null;
+            meta[sy] = null;
+            return;
+        }
+        blocks[sy] = ids.clone();
+        meta[sy] = data != null && data.length == 2048 ? data.clone() : new byte[2048];
+    }
+
+    public byte[] biomes() {
+        return biomes;
+    }
+
+    /** One past the highest non-air block at local x, z; 0 when the block column is empty. */
+    public int height(int bx, int bz) {
+        for (int sy = 15; sy >= 0; sy--) {
+            byte[] s = blocks[sy];
+            if (s == null) {
+                continue;
+            }
+            for (int y = 15; y >= 0; y--) {
+                if (s[y << 8 | bz << 4 | bx] != 0) {
+                    return sy * 16 + y + 1;
+                }
+            }
+        }
+        return 0;
+    }
+
+    /** The 256 heights, index z<<4 | x. */
+    public int[] heightMap() {
+        int[] h = new int[256];
+        for (int bz = 0; bz < 16; bz++) {
+            for (int bx = 0; bx < 16; bx++) {
+                h[bz << 4 | bx] = height(bx, bz);
+            }
+        }
+        return h;
+    }
+
+    /** Sky light of one section: 15 at and above the height of each block column, else 0. */
+    public byte[] skyLight(int sy, int[] heights) {
+        byte[] light = new byte[2048];
+        for (int i = 0; i < 4096; i++) {
+            int y = sy * 16 + (i >> 8);
+            if (y >= heights[i & 0xFF]) {
+                light[i >> 1] |= (i & 1) == 0 ? 0x0F : (byte) 0xF0;
+            }
+        }
+        return light;
+    }
+
+    /** Sections holding a non-air block, as a bit map (bit n for section n). */
+    public int sectionMask() {
+        int mask = 0;
+        for (int sy = 0; sy < 16; sy++) {
+            byte[] s = blocks[sy];
+            if (s == null) {
+                continue;
+            }
+            for (byte b : s) {
+                if (b != 0) {
+                    mask |= 1 << sy;
+                    break;
+                }
+            }
+        }
+        return mask;
+    }
+
+    /**
+     * The column as the game client reads it from a ground-up chunk packet, uncompressed:
+     * for the sections of the mask, every block-id array, then every metadata array, every
+     * block-light array and every sky-light array, then the biomes.
+     */
+    public byte[] chunkData(int mask) {
+        int n = Integer.bitCount(mask);
+        ByteArrayOutputStream out = new ByteArrayOutputStream(n * 10240 + 256);
+        for (int sy = 0; sy < 16; sy++) {
+            if ((mask & 1 << sy) != 0) {
+                out.write(blocks[sy], 0, 4096);
+            }
+        }
+        for (int sy = 0; sy < 16; sy++) {
+            if ((mask & 1 << sy) != 0) {
+                out.write(meta[sy], 0, 2048);
+            }
+        }
+        byte[] dark = new byte[2048];
+        for (int i = 0; i < n; i++) {
+            out.write(dark, 0, 2048);
+        }
+        int[] heights = heightMap();
+        for (int sy = 0; sy < 16; sy++) {
+            if ((mask & 1 << sy) != 0) {
+                out.write(skyLight(sy, heights), 0, 2048);
+            }
+        }
+        out.write(biomes, 0, 256);
+        return out.toByteArray();
+    }
+
+    /** A deep copy at the same place, for saving outside the world's lock. */
+    public Column copy() {
+        Column c = new Column(x, z);
+        for (int sy = 0; sy < 16; sy++) {
+            c.blocks[sy] = blocks[sy] == null ? null : blocks[sy].clone();
+            c.meta[sy] = meta[sy] == null ? null : meta[sy].clone();
+        }
+        System.arraycopy(biomes, 0, c.biomes, 0, 256);
+        c.kept = kept;
+        c.lastUpdate = lastUpdate;
+        return c;
+    }
+}

@@ -1,0 +1,234 @@
+package net.cubeworks.world.storage;
+
+import java.util.Arrays;
+
+/**
+ * A column to and from the tag layout of the game's region files: a root compound holding
+ * "Level" with the position, the height map, the non-empty sections, the biomes and the lists of
+ * entities. What the world does not model (entities, tile entities, tile ticks, "Add" arrays of
+ * block ids above 255, tags of later versions) comes back from {@link StoredColumn#kept}.
+ */
+final class ChunkCodec {
+    private ChunkCodec() {
+    }
+
+    /** Why a column cannot be written (a section array of the wrong size), or null. */
+    static String invalid(StoredColumn c) {
+        if (c.biomes != null && c.biomes.length != 256) {
+            return "its biome array has " + c.biomes.length + " bytes, not 256";
+        }
+        for (int y = 0; y < 16; y++) {
+            if (c.blocks[y] == null) {
+                continue;
+            }
+            if (c.blocks[y].length != 4096) {
+                return "section " + y + " has " + c.blocks[y].length + " block ids, not 4096";
+            }
+            byte[][][] nibbles = { c.data, c.blockLight, c.skyLight };
+            for (byte[][] n : nibbles) {
+                if (n[y] != null && n[y].length != 2048) {
+                    return "section " + y + " has a nibble array of " + n[y].length + " bytes, not 2048";
+                }
+            }
+        }
+        return null;
+    }
+
+    /** The height map: per z<<4 | x, the first y above the highest non-air block. */
+    static int[] heightMap(StoredColumn c) {
+        int[] h = new int[256];
+        int missing = 256;
+        for (int s = 15; s >= 0 && missing > 0; s--) {
+            byte[] b = c.blocks[s];
+            if (b == null) {
+                continue;
+            }
+            for (int y = 15; y >= 0 && missing > 0; y--) {
+                int base = y << 8;
+                for (int i = 0; i < 256; i++) {
+                    if (h[i] == 0 && b[base + i] != 0) {
+                        h[i] = (s << 4) + y + 1;
+                        missing--;
+                    }
+                }
+            }
+        }
+        return h;
+    }
+
+    static NbtCompound encode(StoredColumn c) {
+        NbtCompound keptRoot = c.kept instanceof NbtCompound ? (NbtCompound) c.kept : null;
+        NbtCompound keptLevel = keptRoot != null ? keptRoot.compound("Level") : null;
+        NbtCompound root = keptRoot != null ? keptRoot.copy() : new NbtCompound();
+        NbtCompound level = keptLevel != null ? keptLevel.copy() : new NbtCompound();
+
+        NbtCompound[] keptSections = new NbtCompound[16];
+        NbtList oldSections = keptLevel != null ? keptLevel.list("Sections") : null;
+        if (oldSections != null && oldSections.type == Nbt.COMPOUND) {
+            for (Object o : oldSections.items) {
+                NbtCompound s = (NbtCompound) o;
+                long y = s.number("Y", -1);
+                if (y >= 0 && y < 16) {
+                    keptSections[(int) y] = s;
+                }
+            }
+        }
+
+        int[] heights = heightMap(c);
+        NbtList sections = new NbtList(Nbt.COMPOUND);
+        for (int y = 0; y < 16; y++) {
+            NbtCompound s = section(c, y, keptSections[y], heights);
+            if (s != null) {
+                sections.add(s);
+            }
+        }
+
+        level.put("xPos", c.x);
+        level.put("zPos", c.z);
+        level.put("LastUpdate", c.lastUpdate);
+        level.put("TerrainPopulated", (byte) 1);
+        level.put("LightPopulated", (byte) 1);
+        level.put("V", (byte) 1);
+        level.putIfAbsent("InhabitedTime", 0L);
+        level.put("HeightMap", heights);
+        level.put("Sections", sections);
+        byte[] biomes = c.biomes;
+        if (biomes == null) {
+            biomes = new byte[256];
+            Arrays.fill(biomes, (byte) -1); // the game's "not yet decided"
+        }
+        level.put("Biomes", biomes);
+        level.putIfAbsent("Entities", new NbtList(Nbt.END));
+        level.putIfAbsent("TileEntities", new NbtList(Nbt.END));
+        root.put("Level", level);
+        return root;
+    }
+
+    private static NbtCompound section(StoredColumn c, int y, NbtCompound kept, int[] heights) {
+        byte[] blocks = c.blocks[y];
+        if (blocks == null) {
+            return null;
+        }
+        byte[] add = kept != null ? kept.bytes("Add") : null;
+        if (add != null) {
+            add = cleanAdd(add, kept.bytes("Blocks"), blocks);
+        }
+        if (add == null && allZero(blocks)) {
+            return null;
+        }
+        NbtCompound s = kept != null ? kept.copy() : new NbtCompound();
+        s.put("Y", (byte) y);
+        s.put("Blocks", blocks);
+        if (add != null) {
+            s.put("Add", add);
+        } else {
+            s.remove("Add");
+        }
+        s.put("Data", c.data[y] != null ? c.data[y] : new byte[2048]);
+        s.put("BlockLight", c.blockLight[y] != null ? c.blockLight[y] : new byte[2048]);
+        s.put("SkyLight", c.skyLight[y] != null ? c.skyLight[y] : openSky(y, heights));
+        return s;
+    }
+
+    /**
+     * The high nibbles of block ids above 255 that a real server stored. Where the world changed
+     * a block, its old high nibble no longer applies and is cleared. Null when none is left.
+     */
+    private static byte[] cleanAdd(byte[] add, byte[] oldBlocks, byte[] blocks) {
+        if (add.length != 2048) {
+            return null;
+        }
+        byte[] out = add.clone();
+        boolean any = false;
+        for (int i = 0; i < 4096; i++) {
+            if (oldBlocks == null || oldBlocks.length != 4096 || oldBlocks[i] != blocks[i]) {
+                out[i >> 1] &= (i & 1) == 0 ? 0xF0 : 0x0F;
+            }
+        }
+        for (byte b : out) {
+            any |= b != 0;
+        }
+        return any ? out : null;
+    }
+
+    /** Sky light for a section the world gave none: 15 from the height map up, dark below. */
+    private static byte[] openSky(int sy, int[] heights) {
+        byte[] n = new byte[2048];
+        for (int y = 0; y < 16; y++) {
+            int wy = (sy << 4) + y;
+            for (int i = 0; i < 256; i++) {
+                if (wy >= heights[i]) {
+                    int idx = y << 8 | i;
+                    n[idx >> 1] |= (idx & 1) == 0 ? 0x0F : 0xF0;
+                }
+            }
+        }
+        return n;
+    }
+
+    private static boolean allZero(byte[] b) {
+        for (byte x : b) {
+            if (x != 0) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    /**
+     * Reads a column. A column stored under other coordinates is taken for the one asked for
+     * (as the game does); the caller is told through the answer's coordinates differing from xPos/zPos.
+     */
+    static StoredColumn decode(NbtCompound root, int cx, int cz) throws Nbt.FormatException {
+        NbtCompound level = root.compound("Level");
+        if (level == null) {
+            throw new Nbt.FormatException("it has no Level compound");
+        }
+        StoredColumn c = new StoredColumn(cx, cz);
+        c.lastUpdate = level.number("LastUpdate", 0);
+        Object sectionsTag = level.get("Sections");
+        if (sectionsTag != null) {
+            if (!(sectionsTag instanceof NbtList)) {
+                throw new Nbt.FormatException("its Sections tag is not a list");
+            }
+            NbtList sections = (NbtList) sectionsTag;
+            if (sections.size() > 0 && sections.type != Nbt.COMPOUND) {
+                throw new Nbt.FormatException("its Sections list holds tags of type " + sections.type);
+            }
+            for (Object o : sections.items) {
+                NbtCompound s = (NbtCompound) o;
+                long y = s.number("Y", -1);
+                if (y < 0 || y > 15) {
+                    throw new Nbt.FormatException("a section has Y " + (s.has("Y") ? String.valueOf(y) : "missing"));
+                }
+                int sy = (int) y;
+                c.blocks[sy] = array(s, "Blocks", 4096, sy, false);
+                c.data[sy] = array(s, "Data", 2048, sy, true);
+                c.blockLight[sy] = array(s, "BlockLight", 2048, sy, true);
+                c.skyLight[sy] = array(s, "SkyLight", 2048, sy, true);
+            }
+        }
+        byte[] biomes = level.bytes("Biomes");
+        if (biomes != null && biomes.length == 256) {
+            c.biomes = biomes.clone();
+        } else {
+            Arrays.fill(c.biomes, (byte) 1); // plains, the only biome the world generates
+        }
+        c.kept = root;
+        return c;
+    }
+
+    /** A copy of a section's array: the world changes its arrays, the kept tags stay as read. */
+    private static byte[] array(NbtCompound s, String name, int length, int y, boolean optional)
+            throws Nbt.FormatException {
+        Object v = s.get(name);
+        if (v == null && optional) {
+            return new byte[length];
+        }
+        if (!(v instanceof byte[]) || ((byte[]) v).length != length) {
+            throw new Nbt.FormatException("section " + y + " has " + (v == null ? "no " + name
+                    : "a " + name + " tag that is not " + length + " bytes"));
+        }
+        return ((byte[]) v).clone();
+    }
+}

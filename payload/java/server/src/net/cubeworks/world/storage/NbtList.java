@@ -1,0 +1,39 @@
+package net.cubeworks.world.storage;
+
+import java.util.ArrayList;
+import java.util.List;
+
+/** A list tag: values of one tag type. An empty list may carry any type (the game writes End). */
+final class NbtList {
+    final byte type;
+    final List<Object> items = new ArrayList<Object>();
+
+    NbtList(byte type) {
+        this.type = type;
+    }
+
+    NbtList add(Object value) {
+        byte t = Nbt.typeOf(value);
+        if (t != type) {
+            throw new IllegalArgumentException("a list of tag type " + type + " cannot hold tag type " + t);
+        }
+        items.add(value);
+        return this;
+    }
+
+    int size() {
+        return items.size();
+    }
+
+    Object get(int i) {
+        return items.get(i);
+    }
+
+    static NbtList of(byte type, Object... values) {
+        NbtList l = new NbtList(type);
+        for (Object v : values) {
+            l.add(v);
+        }
+        return l;
+    }
+}

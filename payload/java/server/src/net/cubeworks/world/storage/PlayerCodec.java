@@ -1,0 +1,146 @@
+package net.cubeworks.world.storage;
+
+import java.util.HashSet;
+import java.util.Set;
+
+/** A player file (players/NAME.dat) in the layout the 1.7.2 server reads and writes. */
+final class PlayerCodec {
+    private PlayerCodec() {
+    }
+
+    static NbtCompound encode(StoredPlayer p) {
+        NbtCompound root = p.kept instanceof NbtCompound ? ((NbtCompound) p.kept).copy() : new NbtCompound();
+        root.put("Pos", NbtList.of(Nbt.DOUBLE, p.x, p.y, p.z));
+        // the world does not move players by velocity: a player comes back at rest
+        root.put("Motion", NbtList.of(Nbt.DOUBLE, 0.0, 0.0, 0.0));
+        root.put("Rotation", NbtList.of(Nbt.FLOAT, p.yaw, p.pitch));
+        root.putIfAbsent("FallDistance", 0f);
+        root.putIfAbsent("Fire", (short) -20);
+        root.putIfAbsent("Air", (short) 300);
+        root.putIfAbsent("OnGround", (byte) 1);
+        root.put("Dimension", 0);
+        root.putIfAbsent("Invulnerable", (byte) 0);
+        root.putIfAbsent("PortalCooldown", 0);
+        root.put("HealF", p.health);
+        root.put("Health", (short) Math.ceil(Math.max(0, Math.min(p.health, Short.MAX_VALUE))));
+        root.putIfAbsent("AbsorptionAmount", 0f);
+        root.putIfAbsent("HurtTime", (short) 0);
+        root.putIfAbsent("DeathTime", (short) 0);
+        root.putIfAbsent("AttackTime", (short) 0);
+        root.put("Inventory", inventory(p, root.list("Inventory")));
+        root.putIfAbsent("EnderItems", new NbtList(Nbt.END));
+        root.put("SelectedItemSlot", p.selectedSlot);
+        root.putIfAbsent("Sleeping", (byte) 0);
+        root.putIfAbsent("SleepTimer", (short) 0);
+        root.putIfAbsent("XpP", 0f);
+        root.putIfAbsent("XpLevel", 0);
+        root.putIfAbsent("XpTotal", 0);
+        root.putIfAbsent("Score", 0);
+        root.put("foodLevel", p.food);
+        root.put("foodTickTimer", root.has("foodTickTimer") ? root.get("foodTickTimer") : 0);
+        root.put("foodSaturationLevel", p.saturation);
+        root.putIfAbsent("foodExhaustionLevel", 0f);
+        root.put("abilities", abilities(p.gameMode, root.compound("abilities")));
+        root.put("playerGameType", p.gameMode);
+        return root;
+    }
+
+    /** The abilities follow the game mode; the speeds and the rest are kept. */
+    private static NbtCompound abilities(int mode, NbtCompound kept) {
+        NbtCompound a = kept != null ? kept.copy() : new NbtCompound();
+        boolean creative = mode == 1;
+        a.put("invulnerable", (byte) (creative ? 1 : 0));
+        a.put("flying", (byte) (creative && a.number("flying", 0) != 0 ? 1 : 0));
+        a.put("mayfly", (byte) (creative ? 1 : 0));
+        a.put("instabuild", (byte) (creative ? 1 : 0));
+        a.put("mayBuild", (byte) (mode == 2 ? 0 : 1));
+        a.putIfAbsent("flySpeed", 0.05f);
+        a.putIfAbsent("walkSpeed", 0.1f);
+        return a;
+    }
+
+    /**
+     * The world's stacks, then the stacks read from the file that the world could not model
+     * (ids that are not numbers, from later versions) in slots the world left free.
+     */
+    private static NbtList inventory(StoredPlayer p, NbtList kept) {
+        NbtList list = new NbtList(Nbt.COMPOUND);
+        Set<Integer> taken = new HashSet<Integer>();
+        for (StoredItem item : p.inventory) {
+            if (item == null || item.id <= 0 || item.count <= 0) {
+                continue;
+            }
+            NbtCompound s = new NbtCompound();
+            s.put("id", (short) item.id);
+            s.put("Count", (byte) item.count);
+            s.put("Damage", (short) item.damage);
+            if (item.tag instanceof NbtCompound) {
+                s.put("tag", item.tag);
+            }
+            s.put("Slot", (byte) item.slot);
+            list.add(s);
+            taken.add(item.slot);
+        }
+        if (kept != null && kept.type == Nbt.COMPOUND) {
+            for (Object o : kept.items) {
+                NbtCompound s = (NbtCompound) o;
+                if (!modelled(s) && s.has("Slot") && taken.add((int) s.number("Slot", 0))) {
+                    list.add(s);
+                }
+            }
+        }
+        return list;
+    }
+
+    private static boolean modelled(NbtCompound s) {
+        Object id = s.get("id");
+        return id instanceof Short || id instanceof Integer || id instanceof Byte;
+    }
+
+    static StoredPlayer decode(NbtCompound root) throws Nbt.FormatException {
+        StoredPlayer p = new StoredPlayer();
+        NbtList pos = root.list("Pos");
+        if (pos == null || pos.size() != 3 || pos.type != Nbt.DOUBLE) {
+            throw new Nbt.FormatException("it has no position (Pos is not a list of 3 doubles)");
+        }
+        p.x = (Double) pos.get(0);
+        p.y = (Double) pos.get(1);
+        p.z = (Double) pos.get(2);
+        if (Double.isNaN(p.x + p.y + p.z) || Double.isInfinite(p.x + p.y + p.z)) {
+            throw new Nbt.FormatException("its position is not a number");
+        }
+        NbtList rot = root.list("Rotation");
+        if (rot != null && rot.size() == 2 && rot.type == Nbt.FLOAT) {
+            p.yaw = finite((Float) rot.get(0));
+            p.pitch = finite((Float) rot.get(1));
+        }
+        p.gameMode = (int) root.number("playerGameType", 0);
+        p.health = root.has("HealF") ? (float) root.real("HealF", 20) : (float) root.number("Health", 20);
+        p.health = Float.isNaN(p.health) ? 20f : Math.max(0f, Math.min(20f, p.health));
+        p.food = (int) Math.max(0, Math.min(20, root.number("foodLevel", 20)));
+        p.saturation = finite((float) root.real("foodSaturationLevel", 5));
+        p.selectedSlot = (int) Math.max(0, Math.min(8, root.number("SelectedItemSlot", 0)));
+        NbtList inv = root.list("Inventory");
+        if (inv != null && inv.type == Nbt.COMPOUND) {
+            for (Object o : inv.items) {
+                NbtCompound s = (NbtCompound) o;
+                if (!modelled(s)) {
+                    continue;
+                }
+                StoredItem item = new StoredItem();
+                item.slot = (int) s.number("Slot", 0) & 0xFF;
+                item.id = (int) s.number("id", 0);
+                item.count = (int) s.number("Count", 1);
+                item.damage = (int) s.number("Damage", 0);
+                item.tag = s.compound("tag");
+                p.inventory.add(item);
+            }
+        }
+        p.kept = root;
+        return p;
+    }
+
+    private static float finite(float f) {
+        return Float.isNaN(f) || Float.isInfinite(f) ? 0f : f;
+    }
+}

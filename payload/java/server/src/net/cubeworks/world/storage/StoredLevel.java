@@ -1,0 +1,13 @@
+package net.cubeworks.world.storage;
+
+/** The world's own settings and clock, kept in level.dat. */
+public final class StoredLevel {
+    public String levelName;
+    public int spawnX, spawnY, spawnZ;
+    public long time, dayTime;
+    public int gameType;
+    public boolean hardcore;
+    public long seed;
+    /** Tags of level.dat the world does not model; written back unchanged. */
+    public Object kept;
+}

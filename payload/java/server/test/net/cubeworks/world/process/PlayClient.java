@@ -1,0 +1,575 @@
+package net.cubeworks.world.process;
+
+import static org.junit.Assert.assertEquals;
+import static org.junit.Assert.assertTrue;
+import static org.junit.Assert.fail;
+
+import java.io.ByteArrayOutputStream;
+import java.io.DataInputStream;
+import java.io.DataOutputStream;
+import java.io.IOException;
+import java.util.ArrayList;
+import java.util.HashMap;
+import java.util.LinkedHashMap;
+import java.util.List;
+import java.util.Map;
+import java.util.UUID;
+import java.util.zip.DataFormatException;
+import java.util.zip.Inflater;
+
+/**
+ * A game client in the play state that reads every packet by its exact layout for its
+ * protocol, as the real client does, and fails on a packet it does not know or on bytes
+ * left unread. It keeps what the real client would: the columns it has (with their
+ * blocks), the players it shows and where, its own position, health and inventory.
+ */
+final class PlayClient {
+    /** Another player as this client shows it. */
+    static final class Shown {
+        final int entityId;
+        final String uuid;
+        final String name;
+        int x;
+        int y;
+        int z;
+        int yaw;
+        int held;
+        /** The profile properties Spawn Player carried (protocol 5), each {name, value, signature}. */
+        final List<String[]> properties = new ArrayList<String[]>();
+
+        Shown(int entityId, String uuid, String name) {
+            this.entityId = entityId;
+            this.uuid = uuid;
+            this.name = name;
+        }
+    }
+
+    final TestClient net;
+    final String name;
+    int entityId;
+    int gameMode;
+    String levelType;
+    /** Columns this client has, with their block ids (index y<<8 | z<<4 | x), key x,z. */
+    final Map<String, byte[]> columns = new LinkedHashMap<String, byte[]>();
+    final Map<Integer, Shown> shown = new HashMap<Integer, Shown>();
+    /** Feet position, from the last Player Position And Look. */
+    double x;
+    double y;
+    double z;
+    int positions;
+    float health = -1;
+    int food;
+    int spawnX;
+    int spawnY;
+    int spawnZ;
+    int heldSlot;
+    final int[] slotItem = new int[45];
+    final int[] slotCount = new int[45];
+    final int[] slotDamage = new int[45];
+    long dayTime = -1;
+    int respawns;
+    int unloads;
+    int refusedClicks;
+    final List<int[]> blockChanges = new ArrayList<int[]>();
+    final List<Integer> ids = new ArrayList<Integer>();
+    int columnsBeforePosition = -1;
+    /** Every column received, in the order received. */
+    final List<int[]> arrivals = new ArrayList<int[]>();
+
+    PlayClient(TestClient net, String name) {
+        this.net = net;
+        this.name = name;
+    }
+
+    static PlayClient join(int port, int protocol, String name) throws IOException {
+        TestClient c = new TestClient(port, protocol);
+        String refused = c.login(name);
+        if (refused != null) {
+            fail(name + " refused: " + refused);
+        }
+        PlayClient p = new PlayClient(c, name);
+        p.readUntil(0x08);
+        return p;
+    }
+
+    static String key(int cx, int cz) {
+        return cx + "," + cz;
+    }
+
+    /** Block id as this client has it; -1 when the column is missing. */
+    int block(int bx, int by, int bz) {
+        byte[] c = columns.get(key(bx >> 4, bz >> 4));
+        if (c == null) {
+            return -1;
+        }
+        return c[by << 8 | (bz & 15) << 4 | (bx & 15)] & 0xFF;
+    }
+
+    private static String string(DataInputStream d) throws IOException {
+        byte[] b = new byte[TestClient.readVarInt(d)];
+        d.readFully(b);
+        return new String(b, "UTF-8");
+    }
+
+    private static void slot(DataInputStream d, int[] out) throws IOException {
+        int id = d.readShort();
+        if (id < 0) {
+            out[0] = 0;
+            out[1] = 0;
+            out[2] = 0;
+            return;
+        }
+        out[0] = id;
+        out[1] = d.readByte();
+        out[2] = d.readShort();
+        int nbt = d.readShort();
+        if (nbt > 0) {
+            d.readFully(new byte[nbt]);
+        }
+    }
+
+    /** Entity metadata up to its end marker; at least one entry. */
+    private static void metadata(DataInputStream d) throws IOException {
+        int entries = 0;
+        while (true) {
+            int k = d.readUnsignedByte();
+            if (k == 0x7F) {
+                break;
+            }
+            entries++;
+            switch (k >> 5) {
+                case 0: d.readByte(); break;
+                case 1: d.readShort(); break;
+                case 2: d.readInt(); break;
+                case 3: d.readFloat(); break;
+                case 4: string(d); break;
+                case 5: slot(d, new int[3]); break;
+                case 6: d.readInt(); d.readInt(); d.readInt(); break;
+                default: d.readFloat(); d.readFloat(); d.readFloat(); break;
+            }
+        }
+        assertTrue("Spawn Player needs metadata", entries > 0);
+    }
+
+    private static byte[] inflate(byte[] data, int max) throws IOException {
+        Inflater inf = new Inflater();
+        try {
+            inf.setInput(data);
+            byte[] out = new byte[max];
+            int n = inf.inflate(out);
+            byte[] r = new byte[n];
+            System.arraycopy(out, 0, r, 0, n);
+            return r;
+        } catch (DataFormatException ex) {
+            throw new IOException("Bad compressed data format", ex);
+        } finally {
+            inf.end();
+        }
+    }
+
+    /** Keeps the block ids of one column's data; returns the bytes it took. */
+    private int column(int cx, int cz, int mask, byte[] data, int off) {
+        byte[] blocks = new byte[65536];
+        int n = Integer.bitCount(mask);
+        int i = 0;
+        for (int sy = 0; sy < 16; sy++) {
+            if ((mask & 1 << sy) != 0) {
+                System.arraycopy(data, off + i * 4096, blocks, sy * 4096, 4096);
+                i++;
+            }
+        }
+        columns.put(key(cx, cz), blocks);
+        arrivals.add(new int[] {cx, cz});
+        return n * (4096 + 2048 + 2048 + 2048) + 256;
+    }
+
+    /** Reads one packet, checks its layout and keeps what it says; returns its id. */
+    int readOne() throws IOException {
+        TestClient.Packet p = net.read();
+        DataInputStream d = p.data;
+        switch (p.id) {
+            case 0x00: {
+                int id = d.readInt();
+                ByteArrayOutputStream b = new ByteArrayOutputStream();
+                new DataOutputStream(b).writeInt(id);
+                net.send(0x00, b.toByteArray());
+                break;
+            }
+            case 0x01:
+                entityId = d.readInt();
+                gameMode = d.readUnsignedByte();
+                d.readByte();
+                d.readUnsignedByte();
+                d.readUnsignedByte();
+                levelType = string(d);
+                break;
+            case 0x02:
+                string(d);
+                break;
+            case 0x03:
+                d.readLong();
+                dayTime = d.readLong();
+                break;
+            case 0x04: {
+                Shown e = shown.get(d.readInt());
+                int s = d.readShort();
+                int[] item = new int[3];
+                slot(d, item);
+                if (e != null && s == 0) {
+                    e.held = item[0];
+                }
+                break;
+            }
+            case 0x05:
+                spawnX = d.readInt();
+                spawnY = d.readInt();
+                spawnZ = d.readInt();
+                break;
+            case 0x06:
+                health = d.readFloat();
+                food = d.readShort();
+                d.readFloat();
+                break;
+            case 0x07:
+                assertEquals(0, d.readInt());
+                d.readUnsignedByte();
+                gameMode = d.readUnsignedByte();
+                levelType = string(d);
+                respawns++;
+                break;
+            case 0x08:
+                x = d.readDouble();
+                y = d.readDouble() - 1.62;
+                z = d.readDouble();
+                d.readFloat();
+                d.readFloat();
+                d.readBoolean();
+                if (columnsBeforePosition < 0) {
+                    columnsBeforePosition = columns.size();
+                }
+                positions++;
+                break;
+            case 0x09:
+                heldSlot = d.readByte();
+                break;
+            case 0x0B:
+                TestClient.readVarInt(d);
+                d.readUnsignedByte();
+                break;
+            case 0x0C: {
+                int id = TestClient.readVarInt(d);
+                String uuid = string(d);
+                String who = string(d);
+                Shown s = new Shown(id, uuid, who);
+                if (net.protocol >= 5) {
+                    UUID.fromString(uuid); // the 1.7.10 client parses it so
+                    int props = TestClient.readVarInt(d);
+                    for (int i = 0; i < props; i++) {
+                        s.properties.add(new String[] {string(d), string(d), string(d)});
+                    }
+                } else {
+                    assertTrue("a plain UUID for protocol 4: " + uuid, uuid.matches("[0-9a-f]{32}"));
+                }
+                s.x = d.readInt();
+                s.y = d.readInt();
+                s.z = d.readInt();
+                s.yaw = d.readByte();
+                d.readByte();
+                s.held = d.readShort();
+                metadata(d);
+                shown.put(id, s);
+                break;
+            }
+            case 0x13: {
+                int n = d.readUnsignedByte();
+                for (int i = 0; i < n; i++) {
+                    shown.remove(d.readInt());
+                }
+                break;
+            }
+            case 0x15: case 0x17: {
+                Shown s = shown.get(d.readInt());
+                int dx = d.readByte();
+                int dy = d.readByte();
+                int dz = d.readByte();
+                if (p.id == 0x17) {
+                    d.readByte();
+                    d.readByte();
+                }
+                if (s != null) {
+                    s.x += dx;
+                    s.y += dy;
+                    s.z += dz;
+                }
+                break;
+            }
+            case 0x16:
+                d.readInt();
+                d.readByte();
+                d.readByte();
+                break;
+            case 0x18: {
+                Shown s = shown.get(d.readInt());
+                int tx = d.readInt();
+                int ty = d.readInt();
+                int tz = d.readInt();
+                d.readByte();
+                d.readByte();
+                if (s != null) {
+                    s.x = tx;
+                    s.y = ty;
+                    s.z = tz;
+                }
+                break;
+            }
+            case 0x19:
+                d.readInt();
+                d.readByte();
+                break;
+            case 0x21: {
+                int cx = d.readInt();
+                int cz = d.readInt();
+                boolean groundUp = d.readBoolean();
+                int mask = d.readUnsignedShort();
+                int add = d.readUnsignedShort();
+                byte[] compressed = new byte[d.readInt()];
+                d.readFully(compressed);
+                assertTrue(groundUp);
+                assertEquals(0, add);
+                if (mask == 0) {
+                    columns.remove(key(cx, cz));
+                    unloads++;
+                } else {
+                    column(cx, cz, mask, inflate(compressed, 16 * 12288 + 256), 0);
+                }
+                break;
+            }
+            case 0x23: {
+                int bx = d.readInt();
+                int by = d.readUnsignedByte();
+                int bz = d.readInt();
+                int id = TestClient.readVarInt(d);
+                int meta = d.readUnsignedByte();
+                blockChanges.add(new int[] {bx, by, bz, id, meta});
+                byte[] c = columns.get(key(bx >> 4, bz >> 4));
+                if (c != null) {
+                    c[by << 8 | (bz & 15) << 4 | (bx & 15)] = (byte) id;
+                }
+                break;
+            }
+            case 0x26: {
+                int n = d.readShort();
+                byte[] compressed = new byte[d.readInt()];
+                boolean sky = d.readBoolean();
+                assertTrue("sky light in the overworld", sky);
+                d.readFully(compressed);
+                assertTrue("at most 10 columns a packet", n <= 10);
+                byte[] data = inflate(compressed, n * 196864);
+                int off = 0;
+                for (int i = 0; i < n; i++) {
+                    int cx = d.readInt();
+                    int cz = d.readInt();
+                    int mask = d.readUnsignedShort();
+                    assertEquals(0, d.readUnsignedShort());
+                    off += column(cx, cz, mask, data, off);
+                }
+                assertEquals("column data all read", data.length, off);
+                break;
+            }
+            case 0x2B:
+                d.readUnsignedByte();
+                d.readFloat();
+                break;
+            case 0x2F: {
+                assertEquals(0, d.readByte());
+                int s = d.readShort();
+                int[] item = new int[3];
+                slot(d, item);
+                slotItem[s] = item[0];
+                slotCount[s] = item[1];
+                slotDamage[s] = item[2];
+                break;
+            }
+            case 0x30: {
+                assertEquals(0, d.readUnsignedByte());
+                int n = d.readShort();
+                assertEquals(45, n);
+                int[] item = new int[3];
+                for (int s = 0; s < n; s++) {
+                    slot(d, item);
+                    slotItem[s] = item[0];
+                    slotCount[s] = item[1];
+                    slotDamage[s] = item[2];
+                }
+                break;
+            }
+            case 0x32:
+                d.readUnsignedByte();
+                d.readShort();
+                if (!d.readBoolean()) {
+                    refusedClicks++;
+                }
+                break;
+            case 0x38:
+                string(d);
+                d.readBoolean();
+                d.readShort();
+                break;
+            case 0x39:
+                d.readByte();
+                d.readFloat();
+                d.readFloat();
+                break;
+            case 0x40:
+                fail(name + " disconnected: " + string(d));
+                break;
+            default:
+                fail(name + ": packet 0x" + Integer.toHexString(p.id) + " is not expected");
+        }
+        assertEquals(name + ": bytes left unread in packet 0x" + Integer.toHexString(p.id), 0, d.available());
+        ids.add(p.id);
+        return p.id;
+    }
+
+    /** Reads until a packet with the id has been read; returns how many packets were read. */
+    int readUntil(int id) throws IOException {
+        int n = 0;
+        long deadline = System.currentTimeMillis() + 10000;
+        while (System.currentTimeMillis() < deadline) {
+            n++;
+            if (readOne() == id) {
+                return n;
+            }
+        }
+        throw new IOException(name + ": no packet 0x" + Integer.toHexString(id));
+    }
+
+    /** Reads what arrives within the time. */
+    void drain(long ms) throws IOException {
+        long deadline = System.currentTimeMillis() + ms;
+        while (true) {
+            long left = deadline - System.currentTimeMillis();
+            if (left <= 0) {
+                return;
+            }
+            net.socket.setSoTimeout((int) left);
+            try {
+                // on loopback a packet arrives whole, so the time-out falls between packets
+                readOne();
+            } catch (java.net.SocketTimeoutException ex) {
+                return;
+            } finally {
+                net.socket.setSoTimeout(5000);
+            }
+        }
+    }
+
+    /** Reads until the condition holds, or fails after the time. */
+    void until(String what, Check check) throws IOException {
+        long deadline = System.currentTimeMillis() + 10000;
+        while (!check.ok()) {
+            if (System.currentTimeMillis() > deadline) {
+                fail(name + ": " + what);
+            }
+            readOne();
+        }
+    }
+
+    interface Check {
+        boolean ok();
+    }
+
+    Shown shownByName(String who) {
+        for (Shown s : shown.values()) {
+            if (s.name.equals(who)) {
+                return s;
+            }
+        }
+        return null;
+    }
+
+    // --- sending ---
+
+    void position(double px, double feet, double pz) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeDouble(px);
+        o.writeDouble(feet);
+        o.writeDouble(feet + 1.62);
+        o.writeDouble(pz);
+        o.writeBoolean(true);
+        net.send(0x04, b.toByteArray());
+    }
+
+    void dig(int status, int bx, int by, int bz) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeByte(status);
+        o.writeInt(bx);
+        o.writeByte(by);
+        o.writeInt(bz);
+        o.writeByte(1);
+        net.send(0x07, b.toByteArray());
+    }
+
+    void place(int bx, int by, int bz, int face, int item) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeInt(bx);
+        o.writeByte(by);
+        o.writeInt(bz);
+        o.writeByte(face);
+        if (item <= 0) {
+            o.writeShort(-1);
+        } else {
+            o.writeShort(item);
+            o.writeByte(1);
+            o.writeShort(0);
+            o.writeShort(-1);
+        }
+        o.writeByte(8);
+        o.writeByte(8);
+        o.writeByte(8);
+        net.send(0x08, b.toByteArray());
+    }
+
+    void creativeSlot(int s, int item, int count, byte[] nbt) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeShort(s);
+        o.writeShort(item);
+        o.writeByte(count);
+        o.writeShort(0);
+        if (nbt == null) {
+            o.writeShort(-1);
+        } else {
+            o.writeShort(nbt.length);
+            o.write(nbt);
+        }
+        net.send(0x10, b.toByteArray());
+    }
+
+    void clickWindow(int s, int action) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeByte(0);
+        o.writeShort(s);
+        o.writeByte(0);
+        o.writeShort(action);
+        o.writeByte(0);
+        o.writeShort(-1);
+        net.send(0x0E, b.toByteArray());
+    }
+
+    void hold(int slot) throws IOException {
+        net.send(0x09, new byte[] {(byte) (slot >> 8), (byte) slot});
+    }
+
+    void respawn() throws IOException {
+        net.send(0x16, new byte[] {0});
+    }
+
+    void close() {
+        net.close();
+    }
+}

@@ -1,0 +1,213 @@
+package net.cubeworks.world.process;
+
+import java.io.File;
+import java.util.ArrayList;
+import java.util.Arrays;
+import java.util.Collections;
+import java.util.List;
+import java.util.Locale;
+import java.util.concurrent.atomic.AtomicInteger;
+import java.util.regex.Matcher;
+import java.util.regex.Pattern;
+
+/**
+ * Benchmarks of the world against the built jar (-Dcubeworks.server.jar), printed, never
+ * asserted: Login Success to all spawn columns at the client (view-distance 4 and 10), the
+ * world tick while 20 clients walk at view-distance 10 within -Xmx64M, and save-all of 100
+ * changed columns.
+ */
+public final class WorldBench {
+    private WorldBench() {
+    }
+
+    public static void main(String[] args) throws Exception {
+        int rounds = args.length > 0 ? Integer.parseInt(args[0]) : 10;
+        int walkSeconds = args.length > 1 ? Integer.parseInt(args[1]) : 30;
+        String only = args.length > 2 ? args[2] : "";
+        if (only.isEmpty() || only.equals("join")) {
+            joinToColumns(4, rounds);
+            joinToColumns(10, rounds);
+        }
+        if (only.isEmpty() || only.equals("walk")) {
+            walkers(20, 10, walkSeconds);
+        }
+        if (only.isEmpty() || only.equals("save")) {
+            saveAll(100, Math.max(3, rounds / 2));
+        }
+        System.exit(0);
+    }
+
+    private static String ms(double nanos) {
+        return String.format(Locale.ROOT, "%.1f ms", nanos / 1e6);
+    }
+
+    private static void summary(String what, List<Long> nanos, String target) {
+        Collections.sort(nanos);
+        System.out.println(what + ": median " + ms(nanos.get(nanos.size() / 2)) + ", best " + ms(nanos.get(0))
+                + ", worst " + ms(nanos.get(nanos.size() - 1)) + " over " + nanos.size() + " runs (target " + target
+                + ")");
+    }
+
+    private static ServerProcess start(String heap, String... props) throws Exception {
+        ServerProcess s = ServerProcess.prepare(props);
+        s.start(heap, "-D" + "cubeworks.tick-stats=true");
+        s.waitReady();
+        return s;
+    }
+
+    /** Login Success to the last of the (2vd+1)^2 columns around the spawn. */
+    static void joinToColumns(int vd, int rounds) throws Exception {
+        ServerProcess s = start("-Xmx64M", "view-distance=" + vd);
+        try {
+            int want = (2 * vd + 1) * (2 * vd + 1);
+            List<Long> times = new ArrayList<Long>();
+            for (int i = 0; i < rounds + 2; i++) {
+                TestClient c = new TestClient(s.port, 4);
+                String refused = c.login("Bench" + i);
+                long t0 = System.nanoTime();
+                if (refused != null) {
+                    throw new IllegalStateException("refused: " + refused);
+                }
+                PlayClient p = new PlayClient(c, "Bench" + i);
+                while (p.columns.size() < want) {
+                    p.readOne();
+                }
+                long t = System.nanoTime() - t0;
+                if (i >= 2) { // the first joins warm the JVMs up
+                    times.add(t);
+                }
+                c.close();
+            }
+            summary("Login Success to all " + want + " columns (view-distance " + vd + ")", times,
+                    vd == 4 ? "< 300 ms" : "< 1 s");
+        } finally {
+            s.send("stop");
+            s.waitForExit(20000);
+            s.destroy();
+        }
+    }
+
+    /** Clients walking in all directions at walking speed; the server reports its tick times. */
+    static void walkers(final int n, int vd, final int seconds) throws Exception {
+        final ServerProcess s = start("-Xmx64M", "view-distance=" + vd, "max-players=" + (n + 5));
+        final AtomicInteger dropped = new AtomicInteger();
+        final AtomicInteger moves = new AtomicInteger();
+        try {
+            List<Thread> threads = new ArrayList<Thread>();
+            for (int i = 0; i < n; i++) {
+                final int k = i;
+                Thread t = new Thread(new Runnable() {
+                    public void run() {
+                        try {
+                            PlayClient p = PlayClient.join(s.port, k % 2 == 0 ? 4 : 5, "Walker" + k);
+                            double angle = 2 * Math.PI * k / n;
+                            double dx = Math.cos(angle) * 0.2;
+                            double dz = Math.sin(angle) * 0.2;
+                            double x = p.x;
+                            double z = p.z;
+                            long end = System.currentTimeMillis() + seconds * 1000L;
+                            while (System.currentTimeMillis() < end) {
+                                x += dx;
+                                z += dz;
+                                p.position(x, 4.0, z);
+                                moves.incrementAndGet();
+                                p.drain(50);
+                            }
+                            p.close();
+                        } catch (Throwable ex) {
+                            dropped.incrementAndGet();
+                            System.out.println("walker " + k + " failed: " + ex);
+                        }
+                    }
+                });
+                threads.add(t);
+                t.start();
+                Thread.sleep(100);
+            }
+            for (Thread t : threads) {
+                t.join();
+            }
+            String out = s.output();
+            Matcher m = Pattern.compile("Tick times of the last (\\d+) ticks: median ([0-9.]+) ms, 99th percentile "
+                    + "([0-9.]+) ms, longest ([0-9.]+) ms[^\r\n]*").matcher(out);
+            List<String> lines = new ArrayList<String>();
+            double worstP99 = 0;
+            double worstHandOff = 0;
+            while (m.find()) {
+                lines.add(m.group(0).substring("Tick times of the last ".length()));
+                worstP99 = Math.max(worstP99, Double.parseDouble(m.group(3)));
+                Matcher h = Pattern.compile("hand-off to the writers: median [0-9.]+ ms, 99th percentile ([0-9.]+) ms")
+                        .matcher(m.group(0));
+                if (h.find()) {
+                    worstHandOff = Math.max(worstHandOff, Double.parseDouble(h.group(1)));
+                }
+            }
+            int lost = 0;
+            Matcher l = Pattern.compile("lost connection: (?!Disconnected|End of stream)").matcher(out);
+            while (l.find()) {
+                lost++;
+            }
+            System.out.println(n + " clients walking " + seconds + " s at view-distance " + vd + " with -Xmx64M: "
+                    + moves.get() + " moves, clients failed: " + dropped.get() + ", dropped by the server: " + lost
+                    + ", OutOfMemoryError: " + out.contains("OutOfMemoryError"));
+            for (String line : lines) {
+                System.out.println("  tick times, " + line);
+            }
+            for (String line : out.split("\r?\n")) {
+                if (line.contains("lost connection") && line.contains("Walker") || line.contains("Exception")
+                        || line.contains("SEVERE")) {
+                    System.out.println("  server: " + line);
+                }
+            }
+            System.out.println("  worst 99th percentile of a 10 s window: " + worstP99 + " ms (target < 10 ms); "
+                    + "of the hand-off to the writers after the tick: " + worstHandOff + " ms");
+        } finally {
+            s.send("stop");
+            s.waitForExit(20000);
+            s.destroy();
+        }
+    }
+
+    /** A creative player digs one block in each of 100 columns, then save-all is timed. */
+    static void saveAll(int columns, int rounds) throws Exception {
+        ServerProcess s = start("-Xmx64M", "view-distance=4", "gamemode=1", "spawn-protection=0");
+        try {
+            PlayClient p = PlayClient.join(s.port, 5, "Builder");
+            int side = (int) Math.ceil(Math.sqrt(columns));
+            List<Long> times = new ArrayList<Long>();
+            for (int r = 0; r < rounds; r++) {
+                int done = 0;
+                for (int cx = 0; cx < side && done < columns; cx++) {
+                    for (int cz = 0; cz < side && done < columns; cz++, done++) {
+                        int bx = cx * 16 + 8;
+                        int bz = cz * 16 + 8;
+                        walkTo(p, bx + 0.5, bz + 0.5);
+                        p.dig(0, bx, 3 - r % 3, bz);
+                    }
+                }
+                walkTo(p, 0.5, 0.5);
+                p.drain(300);
+                long t0 = System.nanoTime();
+                s.command("save-all");
+                times.add(System.nanoTime() - t0);
+            }
+            File region = new File(s.dir, "world/region");
+            System.out.println("  region files: " + Arrays.toString(region.list()));
+            summary("save-all of " + columns + " changed columns (console command to its prompt)", times, "< 200 ms");
+            p.close();
+        } finally {
+            s.send("stop");
+            s.waitForExit(20000);
+            s.destroy();
+        }
+    }
+
+    private static void walkTo(PlayClient p, double x, double z) throws Exception {
+        while (Math.abs(p.x - x) > 1e-9 || Math.abs(p.z - z) > 1e-9) {
+            p.x += Math.max(-7, Math.min(7, x - p.x));
+            p.z += Math.max(-7, Math.min(7, z - p.z));
+            p.position(p.x, 4.0, p.z);
+            p.drain(5);
+        }
+    }
+}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Benchmarks of the bundled server's world against the jar build.sh left in OUTDIR (figures are
+# printed, nothing is asserted):
+#   - Login Success to all 81 columns of view-distance 4, and to all 441 of view-distance 10;
+#   - 20 clients walking at once with view-distance 10 in -Xmx64M: the world tick's times;
+#   - save-all of 100 changed columns.
+#
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|walk|save]
+set -euo pipefail
+
+if [ $# -lt 1 ]; then
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|walk|save]" >&2
+    exit 2
+fi
+HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+OUT="$(cd "$1" && pwd)"
+JAVAC="${JAVAC:-javac}"
+JAVA="${JAVA:-java}"
+SERVER_JAR="$OUT/Cubeworks-World.jar"
+[ -f "$SERVER_JAR" ] || { echo "world-bench.sh: $SERVER_JAR is missing (run build.sh first)" >&2; exit 1; }
+
+# The bench drives the jar with the process tests' own clients, so it is compiled with them.
+CP="${JUNIT_JAR:-/usr/share/java/junit4.jar}:${HAMCREST_JAR:-/usr/share/java/hamcrest-core.jar}:$SERVER_JAR"
+CLASSES="$OUT/java-build/world-bench-classes"
+rm -rf "$CLASSES"
+mkdir -p "$CLASSES"
+find "$HERE/server/test" -name '*.java' -type f | LC_ALL=C sort >"$OUT/java-build/world-bench-sources.txt"
+"$JAVAC" -encoding UTF-8 -cp "$CP:$OUT/java-build/server-classes" -d "$CLASSES" @"$OUT/java-build/world-bench-sources.txt"
+
+echo "java: $("$JAVA" -version 2>&1 | head -1); machine load: $(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo unknown)"
+exec nice "$JAVA" -cp "$CLASSES:$CP" -Dcubeworks.server.jar="$SERVER_JAR" net.cubeworks.world.process.WorldBench "${2:-10}" \
+    "${3:-30}" "${4:-}"
