@@ -35,20 +35,17 @@ if [ -z "$bin" ]; then
     exit 1
 fi
 
-# The 64-bit loader: the bridge is a 64-bit program, and the 64-bit reg.exe writes the 64-bit
-# view. (`wine` alone starts the 32-bit loader first, which some machines cannot run.)
-loader=$(command -v wine64 || true)
-if [ -z "$loader" ] && [ -x /usr/lib/wine/wine64 ]; then loader=/usr/lib/wine/wine64; fi
-if [ -z "$loader" ]; then loader=wine; fi
-
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINELOADER="$loader"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
+# The prefix and Wine's set-up from wine-env.sh; the 64-bit loader, since the bridge is a 64-bit
+# program and the 64-bit reg.exe writes the 64-bit view.
+CUBEWORKS_WINEPREFIX=$prefix
+. "$(dirname "$0")/wine-env.sh"
+export WINELOADER=$CW_WINE64
 
 mkdir -p "$prefix"
 exec 9>"$prefix.lock"  # the lock scripts/wine-prefix.sh takes while it sets a prefix up
 flock 9
 if [ ! -f "$prefix/system.reg" ]; then
-    "$loader" wineboot --init >/dev/null 2>&1 || true
+    "$CW_WINE64" wineboot --init >/dev/null 2>&1 || true
     wineserver -w || true  # system.reg is written when the server ends
 fi
 if ! grep -q '^#arch=win64' "$prefix/system.reg"; then
@@ -64,6 +61,6 @@ for name in javaw.exe java.exe; do
 done
 
 key='HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
-"$loader" reg add "$key" /v CurrentVersion /t REG_SZ /d 1.8 /f /reg:64 >/dev/null
-"$loader" reg add "$key\\1.8" /v JavaHome /t REG_SZ /d "$home_windows" /f /reg:64 >/dev/null
+"$CW_WINE64" reg add "$key" /v CurrentVersion /t REG_SZ /d 1.8 /f /reg:64 >/dev/null
+"$CW_WINE64" reg add "$key\\1.8" /v JavaHome /t REG_SZ /d "$home_windows" /f /reg:64 >/dev/null
 echo "$home_windows\\bin\\javaw.exe"

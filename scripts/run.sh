@@ -13,23 +13,21 @@ bash scripts/install-deps.sh
 # The 32-bit program, or its 64-bit build where this machine runs no 32-bit programs.
 preset=$CW_WINE_PRESET
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target Cubeworks java_bridge
+cmake --build --preset "$preset" --target Cubeworks java_bridge press_start
 mkdir -p build/run
 cp "build/$preset/Cubeworks.exe" build/run/Cubeworks.exe
-export CUBEWORKS_WINEPREFIX="${CUBEWORKS_WINEPREFIX:-$root/build/wineprefix$([ "$CW_WINE_BITS" = 64 ] && echo 64)}"
 bash scripts/wine-prefix.sh
 
 key='HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
 has_java() {
     for view in 64 32; do
-        WINEPREFIX=$CUBEWORKS_WINEPREFIX wine reg query "$key" /v CurrentVersion /reg:$view \
-            >/dev/null 2>&1 && return 0
+        "$CW_WINE" reg query "$key" /v CurrentVersion /reg:$view >/dev/null 2>&1 && return 0
     done
     return 1
 }
 if ! has_java; then
     echo "No Windows Java runtime in the Wine prefix: registering the Java bridge (host JVM)."
-    bash scripts/register-java-bridge.sh "$CUBEWORKS_WINEPREFIX" "build/$preset" >/dev/null
+    bash scripts/register-java-bridge.sh "$WINEPREFIX" "build/$preset" >/dev/null
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -37,12 +35,8 @@ if [ -n "${DISPLAY:-}" ]; then
     cd build/run && exec "$root/scripts/wine-run.sh" Cubeworks.exe
 fi
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-sleep 1
+. scripts/virtual-display.sh 1024x768x24
+trap 'kill $CW_XVFB_PID 2>/dev/null || true' EXIT
 # Wine's own desktop window gives the program's windows their title bars.
 (cd build/run && "$root/scripts/wine-run.sh" explorer /desktop=cubeworks,1024x768 Cubeworks.exe) &
 app=$!
@@ -54,18 +48,21 @@ done
 sleep 3
 mkdir -p build/screenshots
 import -window root build/screenshots/run-main-window.png
-# "开启服务器": the main window (493 x 399) is centred on the 1024 x 768 desktop, and the start
-# button's middle lies 59 x 87 pixels from its top-left corner.
+# "开启服务器", pressed through its control by a helper on the program's Wine desktop.
+"$root/scripts/wine-run.sh" explorer /desktop=cubeworks,1024x768 \
+    "$("$CW_WINE" winepath -w "build/$preset/tests/gui/press_start.exe")"
+# Running once the server listens on its port.
 started=""
-if xdotool mousemove $(((1024 - 493) / 2 + 59)) $(((768 - 399) / 2 + 87)) click 1 2>/dev/null; then
-    started=yes
-    # Running once the server listens on its port.
-    port=$(sed -n 's/^server-port=\([0-9]*\).*/\1/p' build/run/Cubeworks-Admin/server.properties | head -n 1)
-    hex=$(printf ':%04X ' "${port:-25565}")
-    for _ in $(seq 1 60); do
-        sleep 1
-        grep -q "$hex" /proc/net/tcp /proc/net/tcp6 2>/dev/null && break
-    done
+port=$(sed -n 's/^server-port=\([0-9]*\).*/\1/p' build/run/Cubeworks-Admin/server.properties | head -n 1)
+hex=$(printf ':%04X ' "${port:-25565}")
+for _ in $(seq 1 60); do
+    sleep 1
+    if grep -q "$hex" /proc/net/tcp /proc/net/tcp6 2>/dev/null; then
+        started=yes
+        break
+    fi
+done
+if [ -n "$started" ]; then
     sleep 2
     import -window root build/screenshots/run-server-console.png
 fi

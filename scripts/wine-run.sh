@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine with the build's own prefix (ctest's emulator).
-# The prefix lives next to the build so tests never touch the user's Wine set-up.
+# Runs a Windows program under Wine in the build's own prefix (ctest's emulator; the prefix and
+# the loader are those of scripts/wine-env.sh).
 set -u
 . "$(dirname "$0")/wine-env.sh"
-: "${CUBEWORKS_WINEPREFIX:=$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix$([ "$CW_WINE_BITS" = 64 ] && echo 64)}"
-export WINEPREFIX="$CUBEWORKS_WINEPREFIX"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$(dirname "$0")/wine-prefix.sh" >/dev/null 2>&1
 fi
@@ -18,4 +14,4 @@ if [ -n "${CW_TEST_DRIVE:-}" ]; then
     rm -rf "$target" && mkdir -p "$target"
     ln -sfn "$target" "$WINEPREFIX/dosdevices/$letter:"
 fi
-wine "$@"
+"$CW_WINE" "$@"

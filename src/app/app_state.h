@@ -7,7 +7,7 @@
 #include "config/java_info.h"
 #include "platform/platform.h"
 #include "players/player_list.h"
-#include "server/server_context.h"
+#include "server/launcher_context.h"
 #include "server/server_session.h"
 #include "shell/shell_state.h"
 #include "ui/controls.h"
@@ -22,7 +22,7 @@ struct AppState {
           dialogs(dialogs),
           platform(platform),
           session(platform),
-          server{program_dir, session, ui, dialogs, platform} {}
+          launcher{program_dir, session, ui, dialogs, platform} {}
 
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
@@ -32,7 +32,7 @@ struct AppState {
     Dialogs& dialogs;
     Platform& platform;
     ServerSession session;
-    ServerContext server;  // the server's operations work with this
+    LauncherContext launcher;  // the server, plugin and player operations work with this
     JavaInfo java;
     std::string properties_text;  // the in-memory copy of server.properties
     shell::ShellState shell;      // the skin library and the CPU load samples

@@ -3,12 +3,16 @@
 #include <array>
 
 #include "app/main_window_handlers.h"
-#include "app/plugin_handlers.h"
-#include "app/secondary_windows.h"
-#include "app/settings_handlers.h"
-#include "app/shell_handlers.h"
 #include "app/startup.h"
+#include "config/launcher_settings.h"
+#include "config/server_icon.h"
+#include "players/network_info.h"
+#include "plugins/plugins.h"
+#include "plugins/protection_mode.h"
+#include "server/server_control.h"
+#include "shell/tray.h"
 #include "ui/main_window_controls.h"
+#include "ui/secondary_window_layouts.h"
 
 namespace cw {
 
@@ -17,48 +21,66 @@ namespace {
 using namespace main_window;
 using E = UiEvent;
 using B = AppEventBinding;
+using A = AppState;
 
 constexpr std::array kEvents = {
     // The window itself.
     B{kWindow, "", E::Created, on_main_window_created},
     B{kWindow, "", E::CloseRequested, nullptr, main_window_may_close},
-    B{kWindow, "", E::Moved, go_to_tray_when_minimised},
-    B{kWindow, "", E::TrayIcon, nullptr, nullptr, on_tray_icon_event},
+    B{kWindow, "", E::Moved, [](A& a) { shell::go_to_tray_when_minimised(a.ui); }},
+    B{kWindow, "", E::TrayIcon, nullptr, nullptr,
+      [](A& a, int operation) { shell::on_tray_icon_event(a.ui, operation); }},
 
     // Controls.
     B{kStartButton, "", E::Clicked, start_server_clicked},
     B{kStopButton, "", E::Clicked, stop_server_clicked},
-    B{kTestModeButton, "", E::Clicked, start_test_mode},
-    B{kCopyAddressButton, "", E::Clicked, copy_lan_address},
-    B{kProtectionCheckBox, "", E::Clicked, toggle_protection_mode},
-    B{kCpuTimer, "", E::TimerTick, update_cpu_load},
-    B{kMoreSettingsButton, "", E::Clicked, show_more_settings},
-    B{kSaveButton, "", E::Clicked, save_settings_clicked},
-    B{kSendButton, "", E::Clicked, send_command_clicked},
-    B{kInstallPluginButton, "", E::Clicked, install_plugin_button},
-    B{kDeletePluginButton, "", E::Clicked, delete_plugin_button},
-    B{kPluginList, "", E::RightClick, popup_plugin_menu},
+    B{kTestModeButton, "", E::Clicked, [](A& a) { start_test_mode(a.launcher); }},
+    B{kCopyAddressButton, "", E::Clicked, [](A& a) { copy_lan_address(a.launcher); }},
+    B{kProtectionCheckBox, "", E::Clicked,
+      [](A& a) { apply_protection_mode(a.program_dir, a.ui, a.dialogs); }},
+    B{kCpuTimer, "", E::TimerTick,
+      [](A& a) { shell::show_cpu_load(a.shell.cpu, a.platform, a.ui); }},
+    B{kMoreSettingsButton, "", E::Clicked,
+      [](A& a) { a.ui.set_visible(kServerSettingsGroup, true); }},
+    B{kSaveButton, "", E::Clicked,
+      [](A& a) {
+          save_settings(a.program_dir, a.ui, a.dialogs, a.session.memory_mb, a.properties_text);
+      }},
+    B{kSendButton, "", E::Clicked, [](A& a) { send_console_input(a.launcher); }},
+    B{kInstallPluginButton, "", E::Clicked, [](A& a) { install_plugin_with_messages(a.launcher); }},
+    B{kDeletePluginButton, "", E::Clicked, [](A& a) { delete_selected_plugin(a.launcher); }},
+    // Just below and right of the cursor.
+    B{kPluginList, "", E::RightClick, [](A& a) { a.ui.popup_menu_at_cursor(kPluginMenu, 3, 3); }},
 
     // Menu bar.
-    B{kAboutMenu, "作者", E::MenuChosen, open_about_window},
-    B{kAboutMenu, "教程视频", E::MenuChosen, open_tutorial_window},
-    B{kServerMenu, "关闭服务器", E::MenuChosen, stop_server_from_menu},
-    B{kServerMenu, "重启服务器", E::MenuChosen, restart_server_from_menu},
-    B{kServerMenu, "强制性关闭服务器", E::MenuChosen, force_close_from_menu},
-    B{kIconMenu, "设置图标", E::MenuChosen, set_server_icon},
-    B{kIconMenu, "帮助[设置前戳我]", E::MenuChosen, show_icon_help},
-    B{kServerMenu, "Cubeworks-指令管理者", E::MenuChosen, show_command_manager_notice},
-    B{kOnlineMenu, "管理列表", E::MenuChosen, open_player_list},
+    B{kAboutMenu, kAuthorEntry, E::MenuChosen,
+      [](A& a) { a.ui.open_window(about_window::kWindow); }},
+    B{kAboutMenu, kTutorialEntry, E::MenuChosen,
+      [](A& a) { a.ui.open_window(tutorial_window::kWindow); }},
+    B{kServerMenu, kStopEntry, E::MenuChosen, stop_server_clicked},
+    B{kServerMenu, kRestartEntry, E::MenuChosen, [](A& a) { restart_server(a.launcher); }},
+    B{kServerMenu, kForceCloseEntry, E::MenuChosen, [](A& a) { force_close_server(a.launcher); }},
+    B{kIconMenu, kSetIconEntry, E::MenuChosen,
+      [](A& a) { choose_server_icon(a.program_dir, a.dialogs); }},
+    B{kIconMenu, kIconHelpEntry, E::MenuChosen,
+      [](A& a) { a.dialogs.message_box("准备一张64X64或128X128的*.png图片"); }},
+    B{kServerMenu, kCommandManagerEntry, E::MenuChosen,
+      [](A& a) { a.dialogs.message_box("尽情期待"); }},
+    B{kOnlineMenu, kPlayerListEntry, E::MenuChosen, open_player_list},
 
-    // Tray menu: its stop leaves the start and stop buttons as they are.
-    B{kTrayMenu, "关闭服务器", E::MenuChosen, stop_server_from_tray},
-    B{kTrayMenu, "打开界面", E::MenuChosen, restore_from_tray},
-    B{kTrayPluginMenu, "安装", E::MenuChosen, install_plugin_tray},
+    // Tray menu: its stop is the plain stop, which leaves the start and stop buttons as they are;
+    // its install asks nothing and reports nothing.
+    B{kTrayMenu, kTrayStopEntry, E::MenuChosen, [](A& a) { stop_server(a.launcher); }},
+    B{kTrayMenu, kTrayOpenEntry, E::MenuChosen, [](A& a) { shell::restore_from_tray(a.ui); }},
+    B{kTrayPluginMenu, kTrayInstallEntry, E::MenuChosen,
+      [](A& a) { install_plugin_silently(a.launcher); }},
 
     // Plugin menu.
-    B{kPluginMenu, "安装", E::MenuChosen, install_plugin_menu},
-    B{kPluginMenu, "刷新", E::MenuChosen, refresh_plugin_list},
-    B{kPluginMenu, "删除", E::MenuChosen, delete_plugin_menu},
+    B{kPluginMenu, kInstallEntry, E::MenuChosen,
+      [](A& a) { install_plugin_with_messages(a.launcher); }},
+    B{kPluginMenu, kRefreshEntry, E::MenuChosen,
+      [](A& a) { fill_plugin_list(a.program_dir, a.ui); }},
+    B{kPluginMenu, kDeleteEntry, E::MenuChosen, [](A& a) { delete_selected_plugin(a.launcher); }},
 };
 
 }  // namespace

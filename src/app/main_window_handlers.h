@@ -1,5 +1,6 @@
 #pragma once
-// The small handlers the main window owns itself.
+// The main window's handlers that do more than hand the event to one operation; the rest are
+// written in the event table itself.
 #include "app/app_state.h"
 
 namespace cw {
@@ -8,32 +9,14 @@ namespace cw {
 // the launch did (a refused launch included).
 void start_server_clicked(AppState& app);
 
-// "关闭服务器" as button and as main-menu entry: stop, then enable start and disable stop,
-// whatever the stop did.
+// The stop button and the server menu's stop entry: stop, then enable start and disable stop,
+// whatever the stop did. (The tray menu's stop is the plain stop.)
 void stop_server_clicked(AppState& app);
-void stop_server_from_menu(AppState& app);
-// The tray menu's "关闭服务器": the plain stop, which leaves the buttons as they are.
-void stop_server_from_tray(AppState& app);
-
-// "发送指令", "重启服务器", "强制性关闭服务器".
-void send_command_clicked(AppState& app);
-void restart_server_from_menu(AppState& app);
-void force_close_from_menu(AppState& app);
 
 // The window may close only while no server is starting or running.
 bool main_window_may_close(AppState& app);
 
-// "更多设置": shows the server settings group.
-void show_more_settings(AppState& app);
-
-// Menu entries that only inform.
-void show_icon_help(AppState& app);
-void show_command_manager_notice(AppState& app);
-
-// "管理列表": the player window while the server runs, else a notice.
+// The online menu's player list entry: the player window while the server runs, else a notice.
 void open_player_list(AppState& app);
-
-// Right click on the plugin list: the plugin menu just below and right of the cursor.
-void popup_plugin_menu(AppState& app);
 
 }  // namespace cw

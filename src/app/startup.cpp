@@ -1,20 +1,20 @@
 #include "app/startup.h"
 
-#include "app/plugin_handlers.h"
-#include "app/shell_handlers.h"
 #include "config/java_detection.h"
 #include "config/launcher_settings.h"
 #include "config/properties.h"
 #include "config/workspace.h"
 #include "payload/payload.h"
 #include "platform/files.h"
+#include "plugins/plugins.h"
+#include "shell/skin.h"
 #include "ui/main_window_controls.h"
 
 namespace cw {
 
 void on_main_window_created(AppState& app) {
     const std::string& dir = app.program_dir;
-    apply_skin(app);
+    shell::apply_skin(app.shell.skin_library, payload::skin_resource());
 
     // A first start in an empty program folder gets its workspace and plugin folder here, so
     // that the companion plugin and the default settings are deployed at once. Existing folders
@@ -28,7 +28,6 @@ void on_main_window_created(AppState& app) {
     // The maximum memory saved in an earlier run holds again for this one.
     restore_saved_max_memory(dir, app.ui, app.session.memory_mb);
     app.ui.set_text(main_window::kLanAddressLabel, app.platform.lan_address());
-    fs::create_folder(owned_path(dir, kWorkspaceRoot));
     // A server jar held open by a server of an earlier run stays as it was; the start goes on.
     fs::write_whole_file(owned_path(dir, kServerJarPath), payload::as_text(payload::server_jar()));
 
@@ -38,7 +37,7 @@ void on_main_window_created(AppState& app) {
     } else {
         app.ui.set_text(main_window::kJavaBox, app.java.bin_dir + "javaw.exe");
     }
-    refresh_plugin_list(app);
+    fill_plugin_list(dir, app.ui);
 }
 
 }  // namespace cw

@@ -1,8 +1,8 @@
 #pragma once
 // Files and folders. Paths are the program's own Windows-style text (backslashes, GBK); the
 // posix side reads every backslash as a slash so the same paths work in native tests.
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,10 +36,6 @@ std::int64_t last_write_stamp(const std::string& path);
 bool create_folder(const std::string& path);
 
 bool delete_file(const std::string& path);
-bool copy_file(const std::string& from, const std::string& to, bool fail_if_exists);
-
-// Names (not paths) of the entries of `folder` that match a wildcard such as "*.jar".
-std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern);
 
 // Names of the files of `folder` that match a wildcard such as "*.jar", folders left out, in the
 // order the file system returns them.
@@ -55,6 +51,5 @@ bool remove_folder_tree(const std::string& path);
 std::string executable_path();
 
 bool set_current_directory(const std::string& path);
-std::string current_directory();
 
 }  // namespace cw::fs

@@ -19,10 +19,4 @@ std::uintptr_t InMemoryModule::find_export(std::string_view name) const {
     return rva == 0 ? 0 : base_ + rva;
 }
 
-std::uintptr_t InMemoryModule::entry_point() const {
-    if (base_ == 0) return 0;
-    const auto headers = pe::read_mapped_headers(mapped(base_, size_), pe::kNativeFormat);
-    return headers ? base_ + headers->entry_rva : 0;
-}
-
 }  // namespace cw

@@ -33,8 +33,6 @@ class InMemoryModule {
     // An export's address by name, or by ordinal written in decimal ("7"; "07" is a name);
     // 0 when not found.
     std::uintptr_t find_export(std::string_view name) const;
-    // The image's start + AddressOfEntryPoint; 0 when nothing is loaded.
-    std::uintptr_t entry_point() const;
     // The image's start; 0 when nothing is loaded.
     std::uintptr_t base_address() const { return base_; }
 

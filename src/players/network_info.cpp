@@ -15,16 +15,16 @@ namespace {
 
 // Copies the text and says how it went: an empty address (no network) copies nothing, and a
 // clipboard that another program holds takes nothing, so neither may be reported as copied.
-bool copy_address(ServerContext& server, const std::string& lan, const std::string& text,
+bool copy_address(LauncherContext& launcher, const std::string& lan, const std::string& text,
                   std::string_view title) {
     if (lan.empty()) {
-        server.dialogs.message_box(kNoLanAddressMessage, title, MessageButtons::Ok,
-                                   MessageIcon::Warning);
+        launcher.dialogs.message_box(kNoLanAddressMessage, title, MessageButtons::Ok,
+                                     MessageIcon::Warning);
         return false;
     }
-    if (!server.platform.set_clipboard_text(text)) {
-        server.dialogs.message_box(kClipboardFailedMessage, title, MessageButtons::Ok,
-                                   MessageIcon::Warning);
+    if (!launcher.platform.set_clipboard_text(text)) {
+        launcher.dialogs.message_box(kClipboardFailedMessage, title, MessageButtons::Ok,
+                                     MessageIcon::Warning);
         return false;
     }
     return true;
@@ -32,24 +32,24 @@ bool copy_address(ServerContext& server, const std::string& lan, const std::stri
 
 }  // namespace
 
-void copy_lan_address(ServerContext& server) {
-    const std::string lan = server.platform.lan_address();
-    if (!copy_address(server, lan, lan, "Cubeworks-开服器提示")) return;
-    server.dialogs.message_box("恭喜你复制成功内网ip[内网ip用于映射]", "Cubeworks-开服器提示",
-                               MessageButtons::Ok, MessageIcon::Warning);
+void copy_lan_address(LauncherContext& launcher) {
+    const std::string lan = launcher.platform.lan_address();
+    if (!copy_address(launcher, lan, lan, "Cubeworks-开服器提示")) return;
+    launcher.dialogs.message_box("恭喜你复制成功内网ip[内网ip用于映射]", "Cubeworks-开服器提示",
+                                 MessageButtons::Ok, MessageIcon::Warning);
 }
 
-void start_test_mode(ServerContext& server) {
-    if (server.session.state.load() != ServerState::Running) {
-        server.dialogs.message_box("开启服务器后自动进入测试模式");
+void start_test_mode(LauncherContext& launcher) {
+    if (launcher.session.state.load() != ServerState::Running) {
+        launcher.dialogs.message_box("开启服务器后自动进入测试模式");
         return;
     }
-    const std::string lan = server.platform.lan_address();
-    if (!copy_address(server, lan, test_address(lan, read_server_port(server.program_dir)),
+    const std::string lan = launcher.platform.lan_address();
+    if (!copy_address(launcher, lan, test_address(lan, read_server_port(launcher.program_dir)),
                       kDefaultMessageTitle)) {
         return;
     }
-    server.dialogs.message_box("测试服务器ip已经复制，到游戏中粘贴IP加入即可");
+    launcher.dialogs.message_box("测试服务器ip已经复制，到游戏中粘贴IP加入即可");
 }
 
 }  // namespace cw

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "server/server_context.h"
+#include "server/launcher_context.h"
 
 namespace cw {
 
@@ -17,10 +17,10 @@ inline constexpr std::string_view kClipboardFailedMessage =
     "复制失败：剪贴板正被其他程序使用，请稍后再试";
 
 // "复制ip": copies the LAN address and says so; says why when it copied nothing.
-void copy_lan_address(ServerContext& server);
+void copy_lan_address(LauncherContext& launcher);
 
 // "服务器测试模式": while the server runs, copies the test address and says so (or why it copied
 // nothing); otherwise says that test mode starts with the server.
-void start_test_mode(ServerContext& server);
+void start_test_mode(LauncherContext& launcher);
 
 }  // namespace cw

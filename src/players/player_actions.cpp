@@ -29,12 +29,12 @@ std::optional<std::string> selected_name(Controls& ui) {
 // Sends a command meant for a player. It reaches the server only while one runs: the player
 // window stays open with its last rows after a stop, and acting on them must not report a
 // success that did not happen. Otherwise the operator is told so, and the answer is false.
-bool send_player_command(ServerContext& server, const std::string& command) {
-    if (server.session.state.load() != ServerState::Stopped &&
-        send_console_command(server, command)) {
+bool send_player_command(LauncherContext& launcher, const std::string& command) {
+    if (launcher.session.state.load() != ServerState::Stopped &&
+        send_console_command(launcher, command)) {
         return true;
     }
-    server.dialogs.message_box(kNotRunningMessage);
+    launcher.dialogs.message_box(kNotRunningMessage);
     return false;
 }
 
@@ -58,25 +58,25 @@ std::string_view action_prefix(PlayerAction action) {
     return {};
 }
 
-void act_on_selected_player(ServerContext& server, PlayerListRefresh& refresh,
+void act_on_selected_player(LauncherContext& launcher, PlayerListRefresh& refresh,
                             PlayerAction action) {
-    const std::optional<std::string> name = selected_name(server.ui);
-    if (!name || !send_player_command(server, std::string(action_prefix(action)) + *name)) return;
+    const std::optional<std::string> name = selected_name(launcher.ui);
+    if (!name || !send_player_command(launcher, std::string(action_prefix(action)) + *name)) return;
     if (action == PlayerAction::Ban) {
-        server.dialogs.message_box("执行指令成功");
+        launcher.dialogs.message_box("执行指令成功");
     } else {
-        refresh_player_list(server, refresh, monotonic_ms());
+        refresh_player_list(launcher, refresh, monotonic_ms());
     }
 }
 
-void give_to_selected_player(ServerContext& server, PlayerListRefresh& refresh) {
-    const std::optional<std::string> name = selected_name(server.ui);
+void give_to_selected_player(LauncherContext& launcher, PlayerListRefresh& refresh) {
+    const std::optional<std::string> name = selected_name(launcher.ui);
     if (!name) return;
-    const std::string item = server.ui.text(control_path(kWindow, kItemIdBox));
-    const std::string amount = server.ui.text(control_path(kWindow, kAmountBox));
-    if (!send_player_command(server, "give " + *name + " " + item + " " + amount)) return;
-    refresh_player_list(server, refresh, monotonic_ms());
-    server.ui.set_visible(control_path(kWindow, kGiveGroup), false);
+    const std::string item = launcher.ui.text(control_path(kWindow, kItemIdBox));
+    const std::string amount = launcher.ui.text(control_path(kWindow, kAmountBox));
+    if (!send_player_command(launcher, "give " + *name + " " + item + " " + amount)) return;
+    refresh_player_list(launcher, refresh, monotonic_ms());
+    launcher.ui.set_visible(control_path(kWindow, kGiveGroup), false);
 }
 
 void limit_amount(Controls& ui) {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "players/player_list.h"
-#include "server/server_context.h"
+#include "server/launcher_context.h"
 
 namespace cw {
 
@@ -19,11 +19,12 @@ std::string_view action_prefix(PlayerAction action);
 
 // Sends the action for the selected player, then refreshes the list; after a ban it shows
 // "执行指令成功" instead (the banned player's row stays until the next refresh).
-void act_on_selected_player(ServerContext& server, PlayerListRefresh& refresh, PlayerAction action);
+void act_on_selected_player(LauncherContext& launcher, PlayerListRefresh& refresh,
+                            PlayerAction action);
 
 // "give <name> <item id> <amount>" with the two boxes' texts as typed, then a refresh, and the
 // give group is hidden (what was typed stays in it).
-void give_to_selected_player(ServerContext& server, PlayerListRefresh& refresh);
+void give_to_selected_player(LauncherContext& launcher, PlayerListRefresh& refresh);
 
 // The amount box's limit: a value above 64 becomes "64".
 void limit_amount(Controls& ui);

@@ -21,10 +21,10 @@ std::string timer_name() {
     return control_path(player_window::kWindow, player_window::kSnapshotTimer);
 }
 
-void finish(ServerContext& server, PlayerListRefresh& refresh) {
+void finish(LauncherContext& launcher, PlayerListRefresh& refresh) {
     refresh.waiting = false;
     refresh.sent_text.clear();
-    server.ui.set_enabled(timer_name(), false);
+    launcher.ui.set_enabled(timer_name(), false);
 }
 
 }  // namespace
@@ -39,35 +39,37 @@ void show_player_rows(Controls& ui, std::string_view snapshot_text) {
     }
 }
 
-void refresh_player_list(ServerContext& server, PlayerListRefresh& refresh, std::int64_t now_ms) {
-    if (server.session.state.load() != ServerState::Running) return;
-    if (!fs::file_exists(owned_path(server.program_dir, kCompanionJarPath))) return;
-    const std::string path = owned_path(server.program_dir, kPlayerInfoPath);
+void refresh_player_list(LauncherContext& launcher, PlayerListRefresh& refresh,
+                         std::int64_t now_ms) {
+    if (launcher.session.state.load() != ServerState::Running) return;
+    if (!fs::file_exists(owned_path(launcher.program_dir, kCompanionJarPath))) return;
+    const std::string path = owned_path(launcher.program_dir, kPlayerInfoPath);
     refresh.sent_stamp = fs::last_write_stamp(path);
     refresh.sent_text = fs::read_whole_file(path);
-    send_console_command(server, kSnapshotRequest);
+    send_console_command(launcher, kSnapshotRequest);
     refresh.waiting = true;
     refresh.deadline_ms = now_ms + kSnapshotWaitMs;
-    server.ui.set_enabled(timer_name(), true);
+    launcher.ui.set_enabled(timer_name(), true);
 }
 
-void poll_player_snapshot(ServerContext& server, PlayerListRefresh& refresh, std::int64_t now_ms) {
+void poll_player_snapshot(LauncherContext& launcher, PlayerListRefresh& refresh,
+                          std::int64_t now_ms) {
     if (!refresh.waiting) {
-        server.ui.set_enabled(timer_name(), false);
+        launcher.ui.set_enabled(timer_name(), false);
         return;
     }
-    const std::string path = owned_path(server.program_dir, kPlayerInfoPath);
+    const std::string path = owned_path(launcher.program_dir, kPlayerInfoPath);
     const std::int64_t stamp = fs::last_write_stamp(path);
     const std::string text = fs::read_whole_file(path);
     const bool rewritten = stamp != refresh.sent_stamp || text != refresh.sent_text;
     const bool whole = snapshot_complete(text);
     if (rewritten && whole) {
-        show_player_rows(server.ui, text);
-        finish(server, refresh);
+        show_player_rows(launcher.ui, text);
+        finish(launcher, refresh);
     } else if (now_ms >= refresh.deadline_ms) {
         // No answer in time: the newest whole snapshot, or the rows as they are.
-        if (whole) show_player_rows(server.ui, text);
-        finish(server, refresh);
+        if (whole) show_player_rows(launcher.ui, text);
+        finish(launcher, refresh);
     }
 }
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "server/server_context.h"
+#include "server/launcher_context.h"
 
 namespace cw {
 
@@ -29,11 +29,13 @@ struct PlayerListRefresh {
 // `now_ms` is the monotonic clock (platform/clock.h).
 // Asks for a fresh snapshot while the server runs and the companion plugin is deployed; else
 // does nothing (the list keeps its rows). A request made while one is awaited replaces it.
-void refresh_player_list(ServerContext& server, PlayerListRefresh& refresh, std::int64_t now_ms);
+void refresh_player_list(LauncherContext& launcher, PlayerListRefresh& refresh,
+                         std::int64_t now_ms);
 
 // One tick of the snapshot timer: shows the awaited snapshot once it is there and whole, or
 // at the deadline the newest whole one; then stops the timer.
-void poll_player_snapshot(ServerContext& server, PlayerListRefresh& refresh, std::int64_t now_ms);
+void poll_player_snapshot(LauncherContext& launcher, PlayerListRefresh& refresh,
+                          std::int64_t now_ms);
 
 // Replaces the list's rows by those of a snapshot text (none selected afterwards).
 void show_player_rows(Controls& ui, std::string_view snapshot_text);

@@ -127,57 +127,57 @@ InstallOutcome install_plugin(std::string_view program_dir, std::string_view sou
     return outcome;
 }
 
-void install_plugin_with_messages(ServerContext& server) {
+void install_plugin_with_messages(LauncherContext& launcher) {
     bool failed = false;
-    if (const std::optional<std::string> chosen = server.dialogs.choose_file(kPluginDialog)) {
-        const InstallOutcome outcome = install_plugin(server.program_dir, *chosen);
-        fill_plugin_list(server.program_dir, server.ui);
+    if (const std::optional<std::string> chosen = launcher.dialogs.choose_file(kPluginDialog)) {
+        const InstallOutcome outcome = install_plugin(launcher.program_dir, *chosen);
+        fill_plugin_list(launcher.program_dir, launcher.ui);
         failed = !outcome.ok;
         if (outcome.ok) {
-            show(server.dialogs, "安装成功!");
+            show(launcher.dialogs, "安装成功!");
         } else {
-            show_error(server.dialogs, outcome.message);
+            show_error(launcher.dialogs, outcome.message);
         }
     }
     // A cancelled dialog gets the hint too; a failed copy has nothing to take effect.
-    if (!failed && server.session.state.load() == ServerState::Running) {
-        show(server.dialogs, "插件需要重启服务器才有效哦");
+    if (!failed && launcher.session.state.load() == ServerState::Running) {
+        show(launcher.dialogs, "插件需要重启服务器才有效哦");
     }
 }
 
-InstallOutcome install_plugin_silently(ServerContext& server) {
-    const std::optional<std::string> chosen = server.dialogs.choose_file(kPluginDialog);
+InstallOutcome install_plugin_silently(LauncherContext& launcher) {
+    const std::optional<std::string> chosen = launcher.dialogs.choose_file(kPluginDialog);
     if (!chosen) return {};
-    InstallOutcome outcome = install_plugin(server.program_dir, *chosen);
-    fill_plugin_list(server.program_dir, server.ui);
+    InstallOutcome outcome = install_plugin(launcher.program_dir, *chosen);
+    fill_plugin_list(launcher.program_dir, launcher.ui);
     return outcome;
 }
 
-void delete_selected_plugin(ServerContext& server) {
-    if (server.session.state.load() == ServerState::Running) {
-        show(server.dialogs, "开服状态下无法删除插件！");
+void delete_selected_plugin(LauncherContext& launcher) {
+    if (launcher.session.state.load() == ServerState::Running) {
+        show(launcher.dialogs, "开服状态下无法删除插件！");
         return;
     }
-    const int row = server.ui.selected_row(kPluginList);
+    const int row = launcher.ui.selected_row(kPluginList);
     if (row < 0) return;
-    const std::string name = server.ui.cell(kPluginList, row, 0);
-    const std::string folder = plugins_folder(server.program_dir);
+    const std::string name = launcher.ui.cell(kPluginList, row, 0);
+    const std::string folder = plugins_folder(launcher.program_dir);
 
     if (!is_jar_name_of_the_folder(name)) {
-        show_error(server.dialogs, "插件名称无效，未删除任何文件：" + name);
-        fill_plugin_list(server.program_dir, server.ui);
+        show_error(launcher.dialogs, "插件名称无效，未删除任何文件：" + name);
+        fill_plugin_list(launcher.program_dir, launcher.ui);
         return;
     }
     // The jar goes first: while the server holds it, the plugin's data stays with it.
     const std::string jar = folder + "\\" + name + ".jar";
     if (!fs::delete_file(jar) && fs::file_exists(jar)) {
         show(
-            server.dialogs,
+            launcher.dialogs,
             "插件删除失败！请强制关服，或者手动在任务管理器终止所有java.exe;javaw.exe进程后重试。");
     } else if (is_plain_folder_name(name)) {
         fs::remove_folder_tree(folder + "\\" + name);
     }
-    fill_plugin_list(server.program_dir, server.ui);
+    fill_plugin_list(launcher.program_dir, launcher.ui);
 }
 
 }  // namespace cw

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "server/server_context.h"
+#include "server/launcher_context.h"
 #include "ui/controls.h"
 
 namespace cw {
@@ -36,16 +36,16 @@ InstallOutcome install_plugin(std::string_view program_dir, std::string_view sou
 
 // "安装插件" and the plugin menu's "安装": the plugin dialog, the copy, the list rebuilt and
 // "安装成功!" (or the failure); then, while the server runs, the restart hint.
-void install_plugin_with_messages(ServerContext& server);
+void install_plugin_with_messages(LauncherContext& launcher);
 
 // The tray menu's "安装": the plugin dialog, the copy and the list rebuilt, without any message.
 // The outcome (not ok when cancelled, with an empty message) is for the caller.
-InstallOutcome install_plugin_silently(ServerContext& server);
+InstallOutcome install_plugin_silently(LauncherContext& launcher);
 
 // "删除插件" and the plugin menu's "删除": refused while the server runs; nothing without a
 // selected row; else the jar of the selected row is deleted, then its data folder (the folder of
 // the row's name, removed with the file functions and only when that name is a plain folder
 // name), and the list is rebuilt.
-void delete_selected_plugin(ServerContext& server);
+void delete_selected_plugin(LauncherContext& launcher);
 
 }  // namespace cw

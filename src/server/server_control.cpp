@@ -27,13 +27,13 @@ void pause() {
 // thread of an earlier launch never moves the state of the next one. The window thread carries
 // out control changes, so none is made while holding the lock.
 template <class Allowed>
-bool current_in(ServerContext& server, const std::shared_ptr<ChildRun>& run, Allowed allowed) {
+bool current_in(LauncherContext& server, const std::shared_ptr<ChildRun>& run, Allowed allowed) {
     std::lock_guard lock(server.session.transition);
     return server.session.process.current() == run && allowed(server.session.state.load());
 }
 
 template <class Allowed>
-void move_state(ServerContext& server, const std::shared_ptr<ChildRun>& run, Allowed allowed,
+void move_state(LauncherContext& server, const std::shared_ptr<ChildRun>& run, Allowed allowed,
                 ServerState to) {
     std::lock_guard lock(server.session.transition);
     if (server.session.process.current() == run && allowed(server.session.state.load())) {
@@ -51,14 +51,14 @@ bool running(ServerState s) {
 // The server cannot bind its port. That can only happen while it starts: later the same words
 // can only be someone's chat line or a plugin's output, which must not end the management of a
 // server that runs on.
-void report_port_taken(ServerContext& server, const std::shared_ptr<ChildRun>& run) {
+void report_port_taken(LauncherContext& server, const std::shared_ptr<ChildRun>& run) {
     if (!current_in(server, run, starting)) return;
     server.ui.set_status(kStatusBar, kStatusPart, "端口被占用，开服失败。请重启电脑重试");
     move_state(server, run, starting, ServerState::Stopped);
 }
 
 // The status bar's address part, once the public address is known (or known to be missing).
-void show_public_address(ServerContext server, std::shared_ptr<ChildRun> run) {
+void show_public_address(LauncherContext server, std::shared_ptr<ChildRun> run) {
     const std::string address = fetch_public_ip(server.platform);
     const int port = read_server_port(server.program_dir);
     if (!current_in(server, run, running)) return;  // stopped or replaced meanwhile
@@ -68,7 +68,7 @@ void show_public_address(ServerContext server, std::shared_ptr<ChildRun> run) {
 
 // Start-up completed: the server runs at once; its public address is looked up beside the
 // reader, so the console never waits for the web request.
-void report_started(ServerContext& server, const std::shared_ptr<ChildRun>& run) {
+void report_started(LauncherContext& server, const std::shared_ptr<ChildRun>& run) {
     if (!current_in(server, run, starting)) return;
     server.ui.set_status(kStatusBar, kStatusPart, "服务器已开启");
     move_state(server, run, starting, ServerState::Running);
@@ -92,7 +92,7 @@ std::string server_command_line(std::string_view java_path, std::int32_t memory_
     return line;
 }
 
-void launch_server(ServerContext& server) {
+void launch_server(LauncherContext& server) {
     server.ui.set_text(kConsoleBox, "服务器正在开启....");
 
     const std::string properties = owned_path(server.program_dir, kPropertiesPath);
@@ -138,7 +138,7 @@ void launch_server(ServerContext& server) {
         [server, run, reader_done] { exit_watcher(server, run, reader_done); });
 }
 
-void console_reader(ServerContext server, std::shared_ptr<ChildRun> run,
+void console_reader(LauncherContext server, std::shared_ptr<ChildRun> run,
                     std::shared_ptr<DoneFlag> reader_done) {
     struct SetWhenDone {
         DoneFlag& flag;
@@ -164,7 +164,7 @@ void console_reader(ServerContext server, std::shared_ptr<ChildRun> run,
     }
 }
 
-void exit_watcher(ServerContext server, std::shared_ptr<ChildRun> run,
+void exit_watcher(LauncherContext server, std::shared_ptr<ChildRun> run,
                   std::shared_ptr<DoneFlag> reader_done) {
     if (run) run->wait_exit(-1);
     // The child's last words (a port conflict, say) are handled before its exit is reported.
@@ -178,18 +178,18 @@ void exit_watcher(ServerContext server, std::shared_ptr<ChildRun> run,
     server.ui.set_status(kStatusBar, kStatusPart, "服务器已关闭");
 }
 
-bool send_console_command(ServerContext& server, std::string_view text) {
+bool send_console_command(LauncherContext& server, std::string_view text) {
     return server.session.process.write_line(text);
 }
 
-void send_console_input(ServerContext& server) {
+void send_console_input(LauncherContext& server) {
     const std::string text = server.ui.text(kCommandBox);
     if (text.empty()) return;
     send_console_command(server, text);
     server.ui.set_text(kCommandBox, "");
 }
 
-void stop_server(ServerContext& server) {
+void stop_server(LauncherContext& server) {
     if (server.session.state == ServerState::Running) {
         send_console_command(server, "stop");
     } else {
@@ -197,14 +197,14 @@ void stop_server(ServerContext& server) {
     }
 }
 
-void restart_server(ServerContext& server) {
+void restart_server(LauncherContext& server) {
     server.ui.set_status(kStatusBar, kStatusPart, "服务器重启中....");
     stop_server(server);
     launch_server(server);
     server.ui.set_status(kStatusBar, kStatusPart, "重启完成..");
 }
 
-void force_close_server(ServerContext& server) {
+void force_close_server(LauncherContext& server) {
     switch (server.session.state.load()) {
         case ServerState::Stopped:
             server.dialogs.message_box("服务器不存在无需强制性关闭");

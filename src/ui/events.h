@@ -36,7 +36,9 @@ class EventSink {
 };
 
 // One row of an event table: (source, entry, event) and the handler that serves it, over the
-// state `Context` that the handlers work on.
+// state `Context` that the handlers work on. A handler is a function or a lambda without
+// captures (which converts to the function pointer), so a row can name the operation it runs
+// in place.
 template <class Context>
 struct EventBinding {
     using Handler = void (*)(Context&);

@@ -4,6 +4,8 @@
 // decorates (a label, a frame) is named in the layout table alone.
 #include <string_view>
 
+#include "ui/submenu_name.h"
+
 namespace cw::main_window {
 
 inline constexpr std::string_view kWindow = "主窗口";
@@ -65,10 +67,33 @@ inline constexpr int kStatusPart = 1;
 // Menus. A sub-menu is named after its path ("menu>entry").
 inline constexpr std::string_view kAboutMenu = "关于";
 inline constexpr std::string_view kServerMenu = "服务器管理";
-inline constexpr std::string_view kIconMenu = "服务器管理>设置服务器图标";
 inline constexpr std::string_view kOnlineMenu = "[在线管理]";
 inline constexpr std::string_view kTrayMenu = "菜单";
-inline constexpr std::string_view kTrayPluginMenu = "菜单>插件";
 inline constexpr std::string_view kPluginMenu = "插件";
+
+// Menu entries, each caption named once: the layout table builds the menus from these and the
+// event table binds them. The tray menu and the server menu both have a stop entry, with
+// different effects, so each has its own constant.
+inline constexpr std::string_view kAuthorEntry = "作者";  // 关于
+inline constexpr std::string_view kTutorialEntry = "教程视频";
+inline constexpr std::string_view kStopEntry = "关闭服务器";  // 服务器管理
+inline constexpr std::string_view kRestartEntry = "重启服务器";
+inline constexpr std::string_view kForceCloseEntry = "强制性关闭服务器";
+inline constexpr std::string_view kIconEntry = "设置服务器图标";  // opens kIconMenu
+inline constexpr std::string_view kCommandManagerEntry = "Cubeworks-指令管理者";
+inline constexpr std::string_view kSetIconEntry = "设置图标";  // kIconMenu
+inline constexpr std::string_view kIconHelpEntry = "帮助[设置前戳我]";
+inline constexpr std::string_view kPlayerListEntry = "管理列表";  // [在线管理]
+inline constexpr std::string_view kRunningOnlyNote = "服务器开启后本功能才有效";
+inline constexpr std::string_view kTrayStopEntry = "关闭服务器";  // the tray menu
+inline constexpr std::string_view kTrayOpenEntry = "打开界面";
+inline constexpr std::string_view kTrayPluginEntry = "插件";   // opens kTrayPluginMenu
+inline constexpr std::string_view kTrayInstallEntry = "安装";  // kTrayPluginMenu
+inline constexpr std::string_view kInstallEntry = "安装";      // the plugin menu
+inline constexpr std::string_view kRefreshEntry = "刷新";
+inline constexpr std::string_view kDeleteEntry = "删除";
+
+inline constexpr std::string_view kIconMenu = submenu_name<kServerMenu, kIconEntry>;
+inline constexpr std::string_view kTrayPluginMenu = submenu_name<kTrayMenu, kTrayPluginEntry>;
 
 }  // namespace cw::main_window

@@ -98,40 +98,40 @@ constexpr std::array kControls = {
 // clang-format on
 
 // Menu bar entries have menu ""; a sub-menu is named after its path ("parent>entry") so the
-// tray menu's "插件" sub-menu and the plugin pop-up "插件" stay apart.
+// tray menu's plugin sub-menu and the plugin pop-up, captioned alike, stay apart.
 // clang-format off
 constexpr std::array kMenus = {
-    MenuSpec{"", "关于", kAboutMenu},
-    MenuSpec{"", "服务器管理", kServerMenu},
-    MenuSpec{"", "[在线管理]", kOnlineMenu},
+    MenuSpec{"", kAboutMenu, kAboutMenu},
+    MenuSpec{"", kServerMenu, kServerMenu},
+    MenuSpec{"", kOnlineMenu, kOnlineMenu},
 
-    MenuSpec{kAboutMenu, "作者", ""},
+    MenuSpec{kAboutMenu, kAuthorEntry, ""},
     MenuSpec{kAboutMenu, "-", ""},
-    MenuSpec{kAboutMenu, "教程视频", ""},
+    MenuSpec{kAboutMenu, kTutorialEntry, ""},
 
-    MenuSpec{kServerMenu, "关闭服务器", ""},
-    MenuSpec{kServerMenu, "重启服务器", ""},
-    MenuSpec{kServerMenu, "强制性关闭服务器", ""},
+    MenuSpec{kServerMenu, kStopEntry, ""},
+    MenuSpec{kServerMenu, kRestartEntry, ""},
+    MenuSpec{kServerMenu, kForceCloseEntry, ""},
     MenuSpec{kServerMenu, "-", ""},
-    MenuSpec{kServerMenu, "设置服务器图标", kIconMenu},
-    MenuSpec{kServerMenu, "Cubeworks-指令管理者", ""},
-    MenuSpec{kIconMenu, "设置图标", ""},
+    MenuSpec{kServerMenu, kIconEntry, kIconMenu},
+    MenuSpec{kServerMenu, kCommandManagerEntry, ""},
+    MenuSpec{kIconMenu, kSetIconEntry, ""},
     MenuSpec{kIconMenu, "-", ""},
-    MenuSpec{kIconMenu, "帮助[设置前戳我]", ""},
+    MenuSpec{kIconMenu, kIconHelpEntry, ""},
 
-    MenuSpec{kOnlineMenu, "管理列表", ""},
+    MenuSpec{kOnlineMenu, kPlayerListEntry, ""},
     MenuSpec{kOnlineMenu, "-", ""},
-    MenuSpec{kOnlineMenu, "服务器开启后本功能才有效", "", false},
+    MenuSpec{kOnlineMenu, kRunningOnlyNote, "", false},
 
     // Pop-up menus.
-    MenuSpec{kTrayMenu, "关闭服务器", ""},
-    MenuSpec{kTrayMenu, "打开界面", ""},
-    MenuSpec{kTrayMenu, "插件", kTrayPluginMenu},
-    MenuSpec{kTrayPluginMenu, "安装", ""},
+    MenuSpec{kTrayMenu, kTrayStopEntry, ""},
+    MenuSpec{kTrayMenu, kTrayOpenEntry, ""},
+    MenuSpec{kTrayMenu, kTrayPluginEntry, kTrayPluginMenu},
+    MenuSpec{kTrayPluginMenu, kTrayInstallEntry, ""},
 
-    MenuSpec{kPluginMenu, "安装", ""},
-    MenuSpec{kPluginMenu, "刷新", ""},
-    MenuSpec{kPluginMenu, "删除", ""},
+    MenuSpec{kPluginMenu, kInstallEntry, ""},
+    MenuSpec{kPluginMenu, kRefreshEntry, ""},
+    MenuSpec{kPluginMenu, kDeleteEntry, ""},
 };
 // clang-format on
 

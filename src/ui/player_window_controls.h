@@ -23,6 +23,15 @@ inline constexpr std::string_view kGiveButton = "按钮2";
 inline constexpr std::string_view kSnapshotTimer = "时钟_快照";
 inline constexpr int kSnapshotPollMs = 50;
 
+// The list's pop-up menu and its entries.
 inline constexpr std::string_view kMenu = "管理菜单";
+inline constexpr std::string_view kRefreshEntry = "刷新";
+inline constexpr std::string_view kGrantOperatorEntry = "给予管理员权限";
+inline constexpr std::string_view kRevokeOperatorEntry = "取消管理员权限";
+inline constexpr std::string_view kGiveEntry = "给予物品";
+inline constexpr std::string_view kBanEntry = "封禁";
+inline constexpr std::string_view kKickEntry = "踢出服务器";
+inline constexpr std::string_view kCreativeEntry = "创造模式";
+inline constexpr std::string_view kSurvivalEntry = "生存模式";
 
 }  // namespace cw::player_window

@@ -9,12 +9,13 @@ namespace {
 using namespace player_window;
 using K = ControlKind;
 
-// The give group lies over the top of the list when shown.
+// The give group, captioned as the menu entry that shows it, lies over the top of the list when
+// shown.
 // clang-format off
 constexpr std::array kControls = {
     ControlSpec{kList, K::ListView, "", 0, 0, 312, 328, "", true, true,
                 "当前在线:98\n是否管理员:98\n当前模式:150"},
-    ControlSpec{kGiveGroup, K::GroupBox, "给予物品", 0, 0, 264, 104, "", false},
+    ControlSpec{kGiveGroup, K::GroupBox, kGiveEntry, 0, 0, 264, 104, "", false},
     ControlSpec{"透明标签1", K::Label, "物品ID", 8, 16, 40, 24, kGiveGroup},
     ControlSpec{kItemIdBox, K::NumberEdit, "", 48, 16, 72, 24, kGiveGroup},
     ControlSpec{kIdTableButton, K::Button, "查看id表", 128, 16, 56, 24, kGiveGroup},
@@ -26,14 +27,14 @@ constexpr std::array kControls = {
 };
 
 constexpr std::array kMenus = {
-    MenuSpec{kMenu, "刷新", ""},
-    MenuSpec{kMenu, "给予管理员权限", ""},
-    MenuSpec{kMenu, "取消管理员权限", ""},
-    MenuSpec{kMenu, "给予物品", ""},
-    MenuSpec{kMenu, "封禁", ""},
-    MenuSpec{kMenu, "踢出服务器", ""},
-    MenuSpec{kMenu, "创造模式", ""},
-    MenuSpec{kMenu, "生存模式", ""},
+    MenuSpec{kMenu, kRefreshEntry, ""},
+    MenuSpec{kMenu, kGrantOperatorEntry, ""},
+    MenuSpec{kMenu, kRevokeOperatorEntry, ""},
+    MenuSpec{kMenu, kGiveEntry, ""},
+    MenuSpec{kMenu, kBanEntry, ""},
+    MenuSpec{kMenu, kKickEntry, ""},
+    MenuSpec{kMenu, kCreativeEntry, ""},
+    MenuSpec{kMenu, kSurvivalEntry, ""},
 };
 // clang-format on
 

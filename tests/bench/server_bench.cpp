@@ -11,7 +11,7 @@
 #include "e2e/e2e_support.h"
 #include "platform/files.h"
 #include "server/console_parser.h"
-#include "server/server_context.h"
+#include "server/launcher_context.h"
 #include "server/server_control.h"
 #include "support/temp_folder.h"
 #include "ui/main_window_layout.h"
@@ -117,7 +117,7 @@ struct BenchRig {
     std::unique_ptr<Platform> platform = make_system_platform();
     test::IpEchoServer echo{"您的IP是：[203.0.113.7] 来自：测试"};
     ServerSession session;
-    ServerContext server;
+    LauncherContext server;
 };
 
 void BM_ConsoleThroughput(benchmark::State& state) {

@@ -9,10 +9,9 @@ prefix=$(realpath -m "$1")
 build=$2
 fake_java_home=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
-loader=$(command -v wine64 || true)
-[ -n "$loader" ] || loader=/usr/lib/wine/wine64  # the bridge is a 64-bit program
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINELOADER="$loader"
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+CUBEWORKS_WINEPREFIX=$prefix
+. "$root/scripts/wine-env.sh"
+export WINELOADER=$CW_WINE64  # the bridge is a 64-bit program
 
 failures=0
 check() {  # check DESCRIPTION EXPECTED ACTUAL
@@ -28,7 +27,7 @@ check() {  # check DESCRIPTION EXPECTED ACTUAL
 
 key='HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
 registry() {  # the runtime key and its subkeys in one view, blank lines and CRs dropped
-    "$loader" reg query "$key" /s "/reg:$1" 2>&1 | tr -d '\r' | sed '/^$/d'
+    "$CW_WINE64" reg query "$key" /s "/reg:$1" 2>&1 | tr -d '\r' | sed '/^$/d'
 }
 files() { md5sum "$prefix/drive_c/Program Files/Java/jre-bridge/bin/"*.exe 2>&1 | sed "s|$prefix||"; }
 
@@ -50,7 +49,7 @@ check "second run leaves the files as they were" "$files_before" "$(files)"
 
 for exe in javaw.exe java.exe; do
     out=$(cd /tmp && JAVA_HOME="$fake_java_home" CW_FAKE_JAVA=report \
-        "$loader" "C:\\Program Files\\Java\\jre-bridge\\bin\\$exe" "a b" c 2>&1 | head -2 | tr -d '\r')
+        "$CW_WINE64" "C:\\Program Files\\Java\\jre-bridge\\bin\\$exe" "a b" c 2>&1 | head -2 | tr -d '\r')
     check "$exe in the prefix runs as the bridge" "<a b>
 <c>" "$out"
 done

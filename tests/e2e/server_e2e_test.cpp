@@ -8,7 +8,7 @@
 #include "e2e/e2e_support.h"
 #include "e2e/game_client.h"
 #include "platform/files.h"
-#include "server/server_context.h"
+#include "server/launcher_context.h"
 #include "server/server_control.h"
 #include "support/temp_folder.h"
 #include "support/test_pictures.h"
@@ -68,7 +68,7 @@ class ServerEndToEnd : public ::testing::Test {
     test::SparingPlatform platform_{*real_};
     test::IpEchoServer echo_{"您的IP是：[203.0.113.7] 来自：测试"};
     ServerSession session_{platform_};
-    ServerContext server_{folder_.path(), session_, ui_, ui_, platform_};
+    LauncherContext server_{folder_.path(), session_, ui_, ui_, platform_};
     std::string java_;
     int port_ = 0;
     std::shared_ptr<ChildRun> holder_;

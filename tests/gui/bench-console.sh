@@ -14,7 +14,7 @@ cmake --build "build/$CW_WINE_PRESET" --target console_bench >/dev/null
 program=$root/build/$CW_WINE_PRESET/Cubeworks.exe
 . "$root/tests/gui/wine-session.sh" "$program"
 set +e
-CW_PROGRAM=$(winepath -w "$program" 2>/dev/null)
-CW_TEST_CHILD=$(winepath -w "$root/build/$CW_WINE_PRESET/tests/cw_test_child.exe" 2>/dev/null)
+CW_PROGRAM=$("$CW_WINE" winepath -w "$program" 2>/dev/null)
+CW_TEST_CHILD=$("$CW_WINE" winepath -w "$root/build/$CW_WINE_PRESET/tests/cw_test_child.exe" 2>/dev/null)
 export CW_PROGRAM CW_TEST_CHILD
-wine "$root/build/$CW_WINE_PRESET/tests/gui/console_bench.exe" "$@"
+"$CW_WINE" "$root/build/$CW_WINE_PRESET/tests/gui/console_bench.exe" "$@"

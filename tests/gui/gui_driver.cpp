@@ -20,7 +20,7 @@
 #include "remote_program.h"
 #include "support/test_pictures.h"
 #include "ui/main_window_layout.h"
-#include "ui/win32/layout_window.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/wide_text.h"
 #include "window_checks.h"
 

@@ -11,7 +11,7 @@
 
 #include "config/properties.h"
 #include "config/workspace.h"
-#include "ui/win32/layout_window.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/wide_text.h"
 
 namespace cw::gui {

@@ -12,18 +12,18 @@ shift 4
 
 rm -rf "$shots"
 mkdir -p "$shots"
-CW_PROGRAM=$(winepath -w "$program" 2>/dev/null)
-CW_SCREENSHOTS=$(winepath -w "$shots" 2>/dev/null)
-CW_TEST_CHILD=$(winepath -w "$child" 2>/dev/null)
+CW_PROGRAM=$("$CW_WINE" winepath -w "$program" 2>/dev/null)
+CW_SCREENSHOTS=$("$CW_WINE" winepath -w "$shots" 2>/dev/null)
+CW_TEST_CHILD=$("$CW_WINE" winepath -w "$child" 2>/dev/null)
 export CW_PROGRAM CW_SCREENSHOTS CW_TEST_CHILD
 if [ "$bridge" != - ]; then
-    CW_JAVA_BRIDGE=$(winepath -w "$bridge" 2>/dev/null)
+    CW_JAVA_BRIDGE=$("$CW_WINE" winepath -w "$bridge" 2>/dev/null)
     export CW_JAVA_BRIDGE
 fi
 
 status=0
 for test_program in "$@"; do
-    wine "$test_program" --gtest_brief=1 || status=1
+    "$CW_WINE" "$test_program" --gtest_brief=1 || status=1
 done
 
 for bmp in "$shots"/*.bmp; do

@@ -15,7 +15,7 @@ namespace {
 
 class ChildTest : public ::testing::Test {
   protected:
-    void SetUp() override { saved_dir_ = fs::current_directory(); }
+    void SetUp() override { saved_dir_ = current_directory(); }
     void TearDown() override {
         // Starting a child changes the manager's current directory; put it back.
         fs::set_current_directory(saved_dir_);
@@ -148,7 +148,7 @@ TEST_F(ChildTest, TheWorkingDirectoryBecomesTheChildsAndOurs) {
     TempFolder other;
     auto run = platform_->start_child(child_command(), other.path(), 0);
     runs_.push_back(run);
-    const std::string ours = fs::current_directory();
+    const std::string ours = current_directory();
     ASSERT_TRUE(run->write_line("pwd"));
     EXPECT_EQ(read_until(run, "\n"), ours + "\n");
     const std::string leaf = other.path().substr(other.path().find_last_of("\\/"));

@@ -46,7 +46,7 @@ TEST(TcpConnections, OurOwnListeningSocketIsListedWithUsAsOwner) {
 void expect_owner_found_and_ended(const std::string& listen) {
     auto platform = make_system_platform();
     TempFolder temp;
-    const std::string dir = fs::current_directory();
+    const std::string dir = current_directory();
     const int port = free_port();
     ASSERT_GT(port, 0);
     auto run = platform->start_child(child_command(), temp.path(), 0);

@@ -21,6 +21,16 @@ TempFolder::TempFolder() {
 #endif
 }
 
+std::string current_directory() {
+    std::string path = std::filesystem::current_path().string();
+#ifdef _WIN32
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+#endif
+    return path;
+}
+
 TempFolder::~TempFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);

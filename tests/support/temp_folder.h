@@ -6,7 +6,7 @@
 namespace cw::test {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -14,8 +14,11 @@ public:
 
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
+
+// The process's current directory in the same form (the platform sets it; only tests read it).
+std::string current_directory();
 
 }  // namespace cw::test

@@ -131,19 +131,19 @@ class PlayerWindow : public ::testing::Test {
 TEST_F(PlayerWindow, ASnapshotArrivingAfterTheRequestIsShownWithoutASecondRefresh) {
     write_snapshot("1.7.2-R0.3,1,20|Alex,false,SURVIVAL|");
     show_player_rows(ui, "1.7.2-R0.3,1,20|Alex,false,SURVIVAL|");
-    refresh_player_list(app.server, app.players, 10'000);
+    refresh_player_list(app.launcher, app.players, 10'000);
     EXPECT_EQ(sent(), "showplayerinfo\r\n");
     EXPECT_TRUE(ui.is_enabled(timer()));
 
     // Until the plugin has answered, the previous snapshot is not taken for the answer.
-    poll_player_snapshot(app.server, app.players, 10'100);
-    poll_player_snapshot(app.server, app.players, 10'250);
+    poll_player_snapshot(app.launcher, app.players, 10'100);
+    poll_player_snapshot(app.launcher, app.players, 10'250);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "否", "生存"}}));
     EXPECT_TRUE(ui.is_enabled(timer()));
 
     // 300 ms later the plugin has written the new snapshot: op granted.
     write_snapshot("1.7.2-R0.3,1,20|Alex,true,SURVIVAL|");
-    poll_player_snapshot(app.server, app.players, 10'300);
+    poll_player_snapshot(app.launcher, app.players, 10'300);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "是", "生存"}}));
     EXPECT_FALSE(ui.is_enabled(timer()));
     EXPECT_EQ(ui.selected_row(list()), -1);
@@ -152,48 +152,48 @@ TEST_F(PlayerWindow, ASnapshotArrivingAfterTheRequestIsShownWithoutASecondRefres
 TEST_F(PlayerWindow, AnIdenticalSnapshotWrittenAgainCountsAsTheAnswer) {
     write_snapshot("1.7.2-R0.3,0,20|");
     show_player_rows(ui, "1.7.2-R0.3,1,20|Gone,false,SURVIVAL|");
-    refresh_player_list(app.server, app.players, 0);
-    poll_player_snapshot(app.server, app.players, 50);
+    refresh_player_list(app.launcher, app.players, 0);
+    poll_player_snapshot(app.launcher, app.players, 50);
     EXPECT_EQ(ui.row_count(list()), 1);
     // Same bytes, newer write: known by its write time, long before the deadline.
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     write_snapshot("1.7.2-R0.3,0,20|");
-    poll_player_snapshot(app.server, app.players, 100);
+    poll_player_snapshot(app.launcher, app.players, 100);
     EXPECT_EQ(ui.row_count(list()), 0);
     EXPECT_FALSE(ui.is_enabled(timer()));
 }
 
 TEST_F(PlayerWindow, ASnapshotCaughtHalfWrittenIsReadAgainNeverShownHalf) {
     write_snapshot("1.7.2-R0.3,0,20|");
-    refresh_player_list(app.server, app.players, 0);
+    refresh_player_list(app.launcher, app.players, 0);
     // The plugin has deleted the file, then written part of it.
     fs::delete_file(snapshot_path());
-    poll_player_snapshot(app.server, app.players, 50);
+    poll_player_snapshot(app.launcher, app.players, 50);
     write_snapshot("");
-    poll_player_snapshot(app.server, app.players, 100);
+    poll_player_snapshot(app.launcher, app.players, 100);
     write_snapshot("1.7.2-R0.3,2,20|Alex,true,SURVIVAL|");
-    poll_player_snapshot(app.server, app.players, 150);
+    poll_player_snapshot(app.launcher, app.players, 150);
     EXPECT_EQ(ui.row_count(list()), 0);
     EXPECT_TRUE(ui.is_enabled(timer()));
     write_snapshot("1.7.2-R0.3,2,20|Alex,true,SURVIVAL|Bob,false,ADVENTURE|");
-    poll_player_snapshot(app.server, app.players, 200);
+    poll_player_snapshot(app.launcher, app.players, 200);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "是", "生存"}, {"Bob", "否", "冒险"}}));
 }
 
 TEST_F(PlayerWindow, NoAnswerInTimeShowsTheNewestWholeSnapshotAtTheBound) {
     write_snapshot("1.7.2-R0.3,1,20|Alex,false,SURVIVAL|");
-    refresh_player_list(app.server, app.players, 5'000);
-    poll_player_snapshot(app.server, app.players, 5'000 + kSnapshotWaitMs - 1);
+    refresh_player_list(app.launcher, app.players, 5'000);
+    poll_player_snapshot(app.launcher, app.players, 5'000 + kSnapshotWaitMs - 1);
     EXPECT_EQ(ui.row_count(list()), 0);
     EXPECT_TRUE(ui.is_enabled(timer()));
-    poll_player_snapshot(app.server, app.players, 5'000 + kSnapshotWaitMs);
+    poll_player_snapshot(app.launcher, app.players, 5'000 + kSnapshotWaitMs);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "否", "生存"}}));
     EXPECT_FALSE(ui.is_enabled(timer()));
 
     // A file still cut short at the bound leaves the rows as they are.
     write_snapshot("1.7.2-R0.3,2,20|Alex,true,SURVIVAL|");
-    refresh_player_list(app.server, app.players, 9'000);
-    poll_player_snapshot(app.server, app.players, 9'000 + kSnapshotWaitMs);
+    refresh_player_list(app.launcher, app.players, 9'000);
+    poll_player_snapshot(app.launcher, app.players, 9'000 + kSnapshotWaitMs);
     EXPECT_EQ(shown(), (std::vector<PlayerRow>{{"Alex", "否", "生存"}}));
     EXPECT_FALSE(ui.is_enabled(timer()));
 }
@@ -367,11 +367,21 @@ class SecondaryWindows : public ::testing::Test {
   protected:
     SecondaryWindows() { test::add_secondary_windows(ui); }
 
-    void run(std::span<const AppEventBinding> table, std::string_view source, UiEvent event) {
-        const AppEventBinding* e = find_event(table, source, "", event);
-        ASSERT_NE(e, nullptr) << source;
+    void run(std::span<const AppEventBinding> table, std::string_view source, UiEvent event,
+             std::string_view entry = "") {
+        const AppEventBinding* e = find_event(table, source, entry, event);
+        ASSERT_NE(e, nullptr) << source << " " << entry;
         e->handler(app);
     }
+    void open_about_window() {
+        run(main_window_events(), main_window::kAboutMenu, UiEvent::MenuChosen,
+            main_window::kAuthorEntry);
+    }
+    void open_tutorial_window() {
+        run(main_window_events(), main_window::kAboutMenu, UiEvent::MenuChosen,
+            main_window::kTutorialEntry);
+    }
+    void click(std::string_view button) { run(main_window_events(), button, UiEvent::Clicked); }
 
     test::TempFolder dir;
     HeadlessUi ui{main_window_spec()};
@@ -380,21 +390,21 @@ class SecondaryWindows : public ::testing::Test {
 };
 
 TEST_F(SecondaryWindows, OpeningAnOpenWindowBringsItToTheFrontAndAClosedOneIsBuiltAfresh) {
-    open_about_window(app);
-    open_tutorial_window(app);
-    open_about_window(app);
+    open_about_window();
+    open_tutorial_window();
+    open_about_window();
     EXPECT_EQ(ui.opened_windows(), (std::vector<std::string>{"关于窗口", "教程窗口", "关于窗口"}));
     EXPECT_EQ(ui.times_brought_to_front(about_window::kWindow), 1);
     ui.set_visible(control_path(about_window::kWindow, about_window::kSponsorListGroup), true);
     ui.close_window(about_window::kWindow);
-    open_about_window(app);
+    open_about_window();
     EXPECT_EQ(ui.times_brought_to_front(about_window::kWindow), 1);
     EXPECT_FALSE(
         ui.is_visible(control_path(about_window::kWindow, about_window::kSponsorListGroup)));
 }
 
 TEST_F(SecondaryWindows, TutorialShowsTheCarriedPageAndItsButtonsOpenOurAddresses) {
-    open_tutorial_window(app);
+    open_tutorial_window();
     const auto events = tutorial_window_events();
     run(events, tutorial_window::kWindow, UiEvent::Created);
     EXPECT_EQ(ui.html(control_path(tutorial_window::kWindow, tutorial_window::kViewer)),
@@ -415,7 +425,7 @@ TEST_F(SecondaryWindows, TutorialShowsTheCarriedPageAndItsButtonsOpenOurAddresse
 }
 
 TEST_F(SecondaryWindows, AboutShowsItsPictureAndTheSponsorListComesAndGoes) {
-    open_about_window(app);
+    open_about_window();
     const auto events = about_window_events();
     run(events, about_window::kWindow, UiEvent::Created);
     EXPECT_EQ(ui.picture_bytes(control_path(about_window::kWindow, about_window::kPicture)),
@@ -444,13 +454,13 @@ class NetworkButtons : public SecondaryWindows {
 
 TEST_F(NetworkButtons, CopyIpSaysCopiedOnlyWhenTheClipboardHoldsTheAddress) {
     platform.lan = "192.168.1.5";
-    copy_lan_address(app);
+    click(main_window::kCopyAddressButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5");
     platform.clipboard_fails = true;
-    copy_lan_address(app);
+    click(main_window::kCopyAddressButton);
     platform.clipboard_fails = false;
     platform.lan.clear();
-    copy_lan_address(app);
+    click(main_window::kCopyAddressButton);
     EXPECT_EQ(platform.clipboard_writes, 1);
     const auto m = ui.messages();
     ASSERT_EQ(m.size(), 3u);
@@ -467,16 +477,16 @@ TEST_F(NetworkButtons, TestModeCopiesAddressAndPortOnlyWhileRunning) {
     platform.lan = "192.168.1.5";
     write_properties("server-port=25566\r\n");
     app.session.state = ServerState::Starting;
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard_writes, 0);
     app.session.state = ServerState::Running;
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5:25566");
     write_properties("server-port=\r\n");
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5:25565");
     write_properties("motd=x\nserver-port=25567");  // the port as the server reads it
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5:25567");
     const auto m = ui.messages();
     ASSERT_EQ(m.size(), 4u);
@@ -487,10 +497,10 @@ TEST_F(NetworkButtons, TestModeCopiesAddressAndPortOnlyWhileRunning) {
 
     // Nothing to copy, or a clipboard that takes nothing: said, not reported as copied.
     platform.clipboard_fails = true;
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     platform.clipboard_fails = false;
     platform.lan.clear();
-    start_test_mode(app);
+    click(main_window::kTestModeButton);
     const auto failed = ui.messages();
     ASSERT_EQ(failed.size(), 6u);
     EXPECT_EQ(failed[4].text, kClipboardFailedMessage);

@@ -191,7 +191,7 @@ TEST_F(PluginPage, TheTrayInstallShowsNoMessageWhateverHappens) {
     EXPECT_EQ(fs::read_whole_file(plugin("Foo.jar")), "foo");
     EXPECT_EQ(rows(), std::vector<std::string>{"Foo"});
     ui.script_file(elsewhere.path() + "\\missing.jar");
-    EXPECT_FALSE(install_plugin_silently(app.server).ok);
+    EXPECT_FALSE(install_plugin_silently(app.launcher).ok);
     ui.script_file(std::nullopt);
     run("菜单>插件", "安装", UiEvent::MenuChosen);
     EXPECT_TRUE(ui.messages().empty());

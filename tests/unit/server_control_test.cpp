@@ -81,7 +81,7 @@ struct Rig {
     StatusRecordingUi ui{main_window_spec()};
     test::FakePlatform platform;
     ServerSession session{platform};
-    ServerContext server{folder.path(), session, ui, ui, platform};
+    LauncherContext server{folder.path(), session, ui, ui, platform};
 
     Rig() {
         fs::create_folder(owned_path(server.program_dir, kWorkspaceRoot));
@@ -284,8 +284,8 @@ TEST(ConsoleReader, TheConsoleGoesOnWhileTheIpEchoNeverAnswers) {
     EXPECT_EQ(rig.ui.status(kStatus, 1), "服务器已开启");
     EXPECT_EQ(rig.ui.status(kStatus, 0), "Cubeworks-开服器提示：");  // as the window starts
     // No address when the look-up gives up.
-    EXPECT_TRUE(eventually([&] { return rig.ui.status(kStatus, 0).starts_with("服务器IP::"); },
-                           10000));
+    EXPECT_TRUE(
+        eventually([&] { return rig.ui.status(kStatus, 0).starts_with("服务器IP::"); }, 10000));
 }
 
 TEST(ConsoleReader, PortConflictStopsOnlyAStartingServer) {

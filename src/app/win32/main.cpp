@@ -11,10 +11,11 @@
 #include "app/app_state.h"
 #include "app/main_window_events.h"
 #include "app/secondary_windows.h"
-#include "app/shell_handlers.h"
 #include "config/workspace.h"
+#include "payload/payload.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "shell/skin.h"
 #include "ui/main_window_layout.h"
 #include "ui/secondary_window_layouts.h"
 #include "ui/win32/layout_window.h"
@@ -65,7 +66,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     cw::AppState app(program_dir, ui, ui, *platform);
 
     // The skin library, before any window exists; without it the windows keep their own look.
-    cw::load_skin_library(app);
+    cw::shell::load_skin_library(app.shell.skin_library, cw::payload::skin_library());
 
     // Secondary windows are built when the logic opens them; a closed one is built afresh.
     std::map<std::string, std::unique_ptr<SecondaryWindow>, std::less<>> secondary;

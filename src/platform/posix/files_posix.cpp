@@ -102,18 +102,8 @@ bool delete_file(const std::string& path) {
     return ::unlink(native(path).c_str()) == 0;
 }
 
-bool copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
-    if (fail_if_exists && file_exists(to)) return false;
-    if (!file_exists(from)) return false;
-    return write_whole_file(to, read_whole_file(from));
-}
-
-namespace {
-
-// The names in `folder` that match `pattern` (case folded, as Windows matches); folders too
-// unless `files_only`.
-std::vector<std::string> find_names(const std::string& folder, std::string_view pattern,
-                                    bool files_only) {
+// The pattern is matched case folded, as Windows matches.
+std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
     std::vector<std::string> names;
     const std::string base = native(folder);
     DIR* dir = ::opendir(base.c_str());
@@ -124,23 +114,11 @@ std::vector<std::string> find_names(const std::string& folder, std::string_view 
         if (name == "." || name == "..") continue;
         if (::fnmatch(pat.c_str(), name.c_str(), FNM_CASEFOLD) != 0) continue;
         struct stat st {};
-        if (files_only && (::stat((base + "/" + name).c_str(), &st) != 0 || S_ISDIR(st.st_mode))) {
-            continue;
-        }
+        if (::stat((base + "/" + name).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
         names.push_back(name);
     }
     ::closedir(dir);
     return names;
-}
-
-}  // namespace
-
-std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern) {
-    return find_names(folder, pattern, false);
-}
-
-std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
-    return find_names(folder, pattern, true);
 }
 
 namespace {
@@ -201,11 +179,6 @@ std::string executable_path() {
 
 bool set_current_directory(const std::string& path) {
     return ::chdir(native(path).c_str()) == 0;
-}
-
-std::string current_directory() {
-    char buffer[PATH_MAX];
-    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
 }
 
 }  // namespace cw::fs

@@ -69,25 +69,20 @@ bool file_exists(const std::string& path) {
 std::int64_t last_write_stamp(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return static_cast<std::int64_t>((static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                                     data.ftLastWriteTime.dwLowDateTime);
+    return static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+        data.ftLastWriteTime.dwLowDateTime);
 }
 
-bool create_folder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+bool create_folder(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
 
 bool delete_file(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
 }
 
-bool copy_file(const std::string& from, const std::string& to, bool fail_if_exists) {
-    return CopyFileA(from.c_str(), to.c_str(), fail_if_exists) != 0;
-}
-
-namespace {
-
-// The names in `folder` that match `pattern`; folders too unless `files_only`.
-std::vector<std::string> find_names(const std::string& folder, std::string_view pattern,
-                                    bool files_only) {
+std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
     const std::string query = folder + "\\" + std::string(pattern);
@@ -96,21 +91,11 @@ std::vector<std::string> find_names(const std::string& folder, std::string_view 
     do {
         const std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
-        if (files_only && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         names.push_back(name);
     } while (FindNextFileA(h, &data));
     FindClose(h);
     return names;
-}
-
-}  // namespace
-
-std::vector<std::string> list_folder(const std::string& folder, std::string_view pattern) {
-    return find_names(folder, pattern, false);
-}
-
-std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
-    return find_names(folder, pattern, true);
 }
 
 namespace {
@@ -160,12 +145,6 @@ std::string executable_path() {
 
 bool set_current_directory(const std::string& path) {
     return SetCurrentDirectoryA(path.c_str()) != 0;
-}
-
-std::string current_directory() {
-    char buffer[MAX_PATH];
-    const DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
-    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
 }
 
 }  // namespace cw::fs

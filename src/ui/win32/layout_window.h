@@ -7,13 +7,11 @@
 // window itself begins below the tab strip). Notifications from inside containers are passed
 // on to the top-level window, which reports them.
 //
-// Finding controls from outside (UI test driver, debugging): every control window has the
-// control id kControlIdBase + its row in the window's table, and the window property
-// kRowProperty holding row + 1; tab pages also carry kPageProperty (page index + 1). Menu
-// entries have the command id kMenuIdBase + their row in the menu table, timers the timer id
-// kTimerIdBase + their row.
+// Controls, menu entries and timers carry the ids of control_ids.h; each control is created and
+// set up as its kind says (control_kinds.h).
 #include <windows.h>
 
+#include <cstddef>
 #include <map>
 #include <string_view>
 #include <vector>
@@ -24,12 +22,6 @@
 namespace cw::win32 {
 
 class Win32Ui;
-
-inline constexpr int kControlIdBase = 1000;
-inline constexpr int kMenuIdBase = 3000;
-inline constexpr UINT_PTR kTimerIdBase = 1000;
-inline constexpr wchar_t kRowProperty[] = L"cw.row";
-inline constexpr wchar_t kPageProperty[] = L"cw.page";
 
 class LayoutWindow {
   public:
@@ -49,6 +41,11 @@ class LayoutWindow {
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
     void build_menus();
     void build_controls();
+    HWND create_control(std::size_t row);  // nullptr for a row without a window
+    void on_command(WPARAM wp, LPARAM lp);
+    void on_notify(const NMHDR& hdr);
+    LRESULT static_colour(HDC dc, HWND control) const;
+    void on_destroy();
     HWND container_of(const ControlSpec& c, POINT& origin) const;
     const ControlSpec* row_of_id(WPARAM id, int base) const;
 
@@ -62,10 +59,5 @@ class LayoutWindow {
     std::map<std::string_view, HMENU> menus_;  // every menu and sub-menu by name
     std::vector<HWND> controls_;               // one per table row
 };
-
-// Shows the page of a tab control that is selected and hides the others.
-void show_selected_page(HWND tab);
-// Moves a top-level window to the centre of the screen's work area.
-void centre_window(HWND window);
 
 }  // namespace cw::win32

@@ -132,6 +132,78 @@ void scroll_to(HWND box, Picture& p, int position) {
     InvalidateRect(box, nullptr, FALSE);
 }
 
+constexpr int kLineStep = 32;   // an arrow key or a scroll bar arrow
+constexpr int kWheelStep = 48;  // one notch of the mouse wheel
+
+void paint(HWND box, const Picture* p) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(box, &ps);
+    RECT rc;
+    GetClientRect(box, &rc);
+    int drawn_h = 0;
+    if (p && p->bitmap) {
+        HDC mem = CreateCompatibleDC(dc);
+        const HGDIOBJ old = SelectObject(mem, p->bitmap);
+        drawn_h = std::min<int>(p->height - p->scroll, rc.bottom);
+        BitBlt(dc, 0, 0, p->width, drawn_h, mem, 0, p->scroll, SRCCOPY);
+        SelectObject(mem, old);
+        DeleteDC(mem);
+    }
+    RECT rest{0, drawn_h, rc.right, rc.bottom};
+    FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
+    if (p && p->width < rc.right) {
+        RECT side{p->width, 0, rc.right, drawn_h};
+        FillRect(dc, &side, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    EndPaint(box, &ps);
+}
+
+// Where a scroll request (SB_LINEUP, ...) takes the picture: a line, the visible part, the top
+// or the bottom; the thumb's place `track` for SB_THUMBTRACK and SB_THUMBPOSITION.
+int scroll_target(HWND box, const Picture& p, int request, int track) {
+    const RECT shown = visible_part(box);
+    const int page = static_cast<int>(shown.bottom - shown.top);
+    switch (request) {
+        case SB_LINEUP:
+            return p.scroll - kLineStep;
+        case SB_LINEDOWN:
+            return p.scroll + kLineStep;
+        case SB_PAGEUP:
+            return p.scroll - page;
+        case SB_PAGEDOWN:
+            return p.scroll + page;
+        case SB_TOP:
+            return 0;
+        case SB_BOTTOM:
+            return p.height;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            return track;
+        default:
+            return p.scroll;
+    }
+}
+
+// The keys that scroll, as the scroll bar's requests; -1 for any other key.
+int key_request(WPARAM key) {
+    switch (key) {
+        case VK_UP:
+            return SB_LINEUP;
+        case VK_DOWN:
+            return SB_LINEDOWN;
+        case VK_PRIOR:
+            return SB_PAGEUP;
+        case VK_NEXT:
+            return SB_PAGEDOWN;
+        case VK_HOME:
+            return SB_TOP;
+        case VK_END:
+            return SB_BOTTOM;
+        default:
+            return -1;
+    }
+}
+
 LRESULT CALLBACK picture_proc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
     Picture* p = picture_of(box);
     switch (msg) {
@@ -144,66 +216,21 @@ LRESULT CALLBACK picture_proc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(box, &ps);
-            RECT rc;
-            GetClientRect(box, &rc);
-            int drawn_h = 0;
-            if (p && p->bitmap) {
-                HDC mem = CreateCompatibleDC(dc);
-                const HGDIOBJ old = SelectObject(mem, p->bitmap);
-                drawn_h = std::min<int>(p->height - p->scroll, rc.bottom);
-                BitBlt(dc, 0, 0, p->width, drawn_h, mem, 0, p->scroll, SRCCOPY);
-                SelectObject(mem, old);
-                DeleteDC(mem);
-            }
-            RECT rest{0, drawn_h, rc.right, rc.bottom};
-            FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
-            if (p && p->width < rc.right) {
-                RECT side{p->width, 0, rc.right, drawn_h};
-                FillRect(dc, &side, GetSysColorBrush(COLOR_BTNFACE));
-            }
-            EndPaint(box, &ps);
+        case WM_PAINT:
+            paint(box, p);
             return 0;
-        }
         case WM_VSCROLL:
             if (p && p->bar) {
-                SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
+                SCROLLINFO si{sizeof si, SIF_TRACKPOS, 0, 0, 0, 0, 0};
                 GetScrollInfo(p->bar, SB_CTL, &si);
-                int to = p->scroll;
-                const int page = static_cast<int>(si.nPage);
-                switch (LOWORD(wp)) {
-                    case SB_LINEUP:
-                        to -= 32;
-                        break;
-                    case SB_LINEDOWN:
-                        to += 32;
-                        break;
-                    case SB_PAGEUP:
-                        to -= page;
-                        break;
-                    case SB_PAGEDOWN:
-                        to += page;
-                        break;
-                    case SB_TOP:
-                        to = 0;
-                        break;
-                    case SB_BOTTOM:
-                        to = p->height;
-                        break;
-                    case SB_THUMBTRACK:
-                    case SB_THUMBPOSITION:
-                        to = si.nTrackPos;
-                        break;
-                    default:
-                        break;
-                }
-                scroll_to(box, *p, to);
+                scroll_to(box, *p, scroll_target(box, *p, LOWORD(wp), si.nTrackPos));
             }
             return 0;
         case WM_MOUSEWHEEL:
-            if (p) scroll_to(box, *p, p->scroll - GET_WHEEL_DELTA_WPARAM(wp) * 48 / WHEEL_DELTA);
+            if (p) {
+                scroll_to(box, *p,
+                          p->scroll - GET_WHEEL_DELTA_WPARAM(wp) * kWheelStep / WHEEL_DELTA);
+            }
             return 0;
         case WM_LBUTTONDOWN:
             SetFocus(box);
@@ -211,31 +238,8 @@ LRESULT CALLBACK picture_proc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS;
         case WM_KEYDOWN:
-            if (p) {
-                const RECT shown = visible_part(box);
-                const int page = static_cast<int>(shown.bottom - shown.top);
-                switch (wp) {
-                    case VK_UP:
-                        scroll_to(box, *p, p->scroll - 32);
-                        break;
-                    case VK_DOWN:
-                        scroll_to(box, *p, p->scroll + 32);
-                        break;
-                    case VK_PRIOR:
-                        scroll_to(box, *p, p->scroll - page);
-                        break;
-                    case VK_NEXT:
-                        scroll_to(box, *p, p->scroll + page);
-                        break;
-                    case VK_HOME:
-                        scroll_to(box, *p, 0);
-                        break;
-                    case VK_END:
-                        scroll_to(box, *p, p->height);
-                        break;
-                    default:
-                        break;
-                }
+            if (const int request = key_request(wp); p && request >= 0) {
+                scroll_to(box, *p, scroll_target(box, *p, request, p->scroll));
             }
             return 0;
         case WM_SIZE:
@@ -277,12 +281,6 @@ bool show_picture(HWND box, std::span<const unsigned char> image) {
     layout_bar(box, *p);
     InvalidateRect(box, nullptr, FALSE);
     return p->bitmap != nullptr;
-}
-
-int picture_scroll(HWND box, int* most) {
-    Picture* p = picture_of(box);
-    if (most) *most = p ? most_scroll(box, *p) : 0;
-    return p ? p->scroll : 0;
 }
 
 }  // namespace cw::win32

@@ -17,7 +17,4 @@ void register_picture_class(HINSTANCE instance);
 // then empty).
 bool show_picture(HWND box, std::span<const unsigned char> image);
 
-// The picture's scroll position in pixels and its largest value (0 when it does not scroll).
-int picture_scroll(HWND box, int* most = nullptr);
-
 }  // namespace cw::win32

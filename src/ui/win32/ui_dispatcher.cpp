@@ -155,9 +155,4 @@ void UiDispatcher::shut_down() {
     done_.notify_all();
 }
 
-std::size_t UiDispatcher::pending() {
-    std::lock_guard lock(mutex_);
-    return queue_.size();
-}
-
 }  // namespace cw::win32

@@ -62,9 +62,6 @@ class UiDispatcher {
     void drain();
     void shut_down();
 
-    // Test view: items waiting now.
-    std::size_t pending();
-
   private:
     struct Item {
         std::function<void()> work;  // empty for a console batch

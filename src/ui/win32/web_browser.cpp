@@ -255,11 +255,6 @@ void register_browser_class(HINSTANCE instance) {
     RegisterClassW(&wc);
 }
 
-bool browser_available(HWND host) {
-    const Browser* b = browser_of(host);
-    return b && b->web;
-}
-
 bool browser_show_html(HWND host, std::string_view html) {
     Browser* b = browser_of(host);
     if (!b || !b->web) return false;

@@ -16,7 +16,4 @@ void register_browser_class(HINSTANCE instance);
 // Shows an HTML page given as its bytes; false when there is no browser control.
 bool browser_show_html(HWND host, std::string_view html);
 
-// True when the host holds a live browser control.
-bool browser_available(HWND host);
-
 }  // namespace cw::win32

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/win32/layout_window.h"
+#include "ui/win32/control_kinds.h"
 #include "ui/win32/picture_box.h"
 #include "ui/win32/private_messages.h"
 #include "ui/win32/web_browser.h"
@@ -112,8 +112,9 @@ std::string Win32Ui::qualified(std::string_view window, std::string_view name) {
 Win32Ui::Entry* Win32Ui::find(std::string_view name) {
     auto it = entries_.find(name);
     if (it != entries_.end()) return it->second.get();
-#ifndef NDEBUG
-    // A misspelt name would otherwise do nothing at all: say so and stop a debug build here.
+#ifdef CUBEWORKS_STRICT_NAMES
+    // A misspelt name would otherwise do nothing at all: say so and stop here, so that the
+    // test that used it fails.
     const std::string report =
         "Cubeworks: no open window has a control named \"" + std::string(name) + "\"\n";
     OutputDebugStringA(report.c_str());
@@ -121,6 +122,11 @@ Win32Ui::Entry* Win32Ui::find(std::string_view name) {
     std::abort();
 #endif
     return nullptr;
+}
+
+HWND Win32Ui::control(std::string_view name, ControlKind kind) {
+    Entry* e = find(name);
+    return e && e->kind == kind ? e->hwnd.get() : nullptr;
 }
 
 void Win32Ui::console_edited(HWND box) {
@@ -179,37 +185,15 @@ void Win32Ui::set_text(std::string_view name, std::string_view text) {
             case ControlKind::ConsoleEdit:
                 replace_console_text(*e, t);
                 return;
-            case ControlKind::ComboBox: {
-                // Showing an entry's exact text selects that entry.
-                const std::wstring wide = to_wide(t);
-                const int count = static_cast<int>(e->hwnd.send(CB_GETCOUNT));
-                for (int i = 0; i < count; ++i) {
-                    const auto len = e->hwnd.send(CB_GETLBTEXTLEN, i);
-                    std::wstring item(static_cast<std::size_t>(len < 0 ? 0 : len) + 1, L'\0');
-                    e->hwnd.send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-                    item.resize(static_cast<std::size_t>(len < 0 ? 0 : len));
-                    if (item == wide) {
-                        e->hwnd.send(CB_SETCURSEL, i);
-                        return;
-                    }
-                }
-                SetWindowTextW(e->hwnd.get(), wide.c_str());
+            case ControlKind::ComboBox:
+                combo_box::show_text(e->hwnd.get(), t);
                 return;
-            }
             case ControlKind::StatusBar:
-                e->hwnd.send(SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(to_wide(t).c_str()));
+                status_bar::set_text(e->hwnd.get(), 0, t);
                 return;
-            case ControlKind::Label: {
-                // A see-through label: what lay beneath the old text is painted again.
-                e->hwnd.set_text(t);
-                const HWND parent = GetParent(e->hwnd.get());
-                RECT rc;
-                GetWindowRect(e->hwnd.get(), &rc);
-                MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rc), 2);
-                RedrawWindow(parent, &rc, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            case ControlKind::Label:
+                set_label_text(e->hwnd.get(), t);
                 return;
-            }
-            case ControlKind::Window:
             default:
                 e->hwnd.set_text(t);
                 return;
@@ -221,7 +205,7 @@ std::string Win32Ui::text(std::string_view name) {
     return read([this, n = std::string(name)]() -> std::string {
         Entry* e = find(n);
         if (!e || !e->hwnd) return {};
-        if (e->kind == ControlKind::StatusBar) return status(n, 0);
+        if (e->kind == ControlKind::StatusBar) return status_bar::text(e->hwnd.get(), 0);
         return e->hwnd.text();
     });
 }
@@ -277,38 +261,19 @@ bool Win32Ui::is_visible(std::string_view name) {
 }
 
 void Win32Ui::select_page(std::string_view tab, int index) {
-    change([this, n = std::string(tab), index] {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::Tab) return;
-        e->hwnd.send(TCM_SETCURSEL, static_cast<WPARAM>(index));
-        show_selected_page(e->hwnd.get());
-    });
+    change_control(tab, ControlKind::Tab, [index](HWND h) { tab_control::select(h, index); });
 }
 
 int Win32Ui::selected_page(std::string_view tab) {
-    return read([this, n = std::string(tab)] {
-        Entry* e = find(n);
-        return e && e->kind == ControlKind::Tab ? static_cast<int>(e->hwnd.send(TCM_GETCURSEL))
-                                                : -1;
-    });
+    return read_control(tab, ControlKind::Tab, -1, tab_control::selected);
 }
 
 void Win32Ui::set_selected(std::string_view name, int index) {
-    change([this, n = std::string(name), index] {
-        Entry* e = find(n);
-        if (e && e->kind == ControlKind::ComboBox) {
-            e->hwnd.send(CB_SETCURSEL, static_cast<WPARAM>(index));
-        }
-    });
+    change_control(name, ControlKind::ComboBox, [index](HWND h) { combo_box::select(h, index); });
 }
 
 int Win32Ui::selected(std::string_view name) {
-    return read([this, n = std::string(name)] {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::ComboBox) return -1;
-        const auto sel = e->hwnd.send(CB_GETCURSEL);
-        return sel == CB_ERR ? -1 : static_cast<int>(sel);
-    });
+    return read_control(name, ControlKind::ComboBox, -1, combo_box::selected);
 }
 
 void Win32Ui::set_checked(std::string_view name, bool checked) {
@@ -327,105 +292,50 @@ bool Win32Ui::is_checked(std::string_view name) {
 }
 
 void Win32Ui::clear_rows(std::string_view name) {
-    change([this, n = std::string(name)] {
-        if (Entry* e = find(n); e && e->kind == ControlKind::ListView) {
-            e->hwnd.send(LVM_DELETEALLITEMS);
-        }
-    });
+    change_control(name, ControlKind::ListView, list_view::clear);
 }
 
 int Win32Ui::add_row(std::string_view name, std::string_view title) {
-    return read([this, n = std::string(name), t = std::string(title)] {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::ListView) return -1;
-        std::wstring wide = to_wide(t);
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(e->hwnd.send(LVM_GETITEMCOUNT));
-        item.pszText = wide.data();
-        return static_cast<int>(e->hwnd.send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    });
+    return read_control(name, ControlKind::ListView, -1,
+                        [t = std::string(title)](HWND h) { return list_view::add_row(h, t); });
 }
 
 void Win32Ui::set_cell(std::string_view name, int row, int column, std::string_view text) {
-    change([this, n = std::string(name), row, column, t = std::string(text)] {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::ListView) return;
-        std::wstring wide = to_wide(t);
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = wide.data();
-        e->hwnd.send(LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    change_control(name, ControlKind::ListView, [row, column, t = std::string(text)](HWND h) {
+        list_view::set_cell(h, row, column, t);
     });
 }
 
 std::string Win32Ui::cell(std::string_view name, int row, int column) {
-    return read([this, n = std::string(name), row, column]() -> std::string {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::ListView) return {};
-        std::wstring buf(4096, L'\0');
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = buf.data();
-        item.cchTextMax = static_cast<int>(buf.size());
-        const auto len = e->hwnd.send(LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                                      reinterpret_cast<LPARAM>(&item));
-        return to_gbk(std::wstring_view(buf.data(), static_cast<std::size_t>(len < 0 ? 0 : len)));
-    });
+    return read_control(name, ControlKind::ListView, std::string(),
+                        [row, column](HWND h) { return list_view::cell(h, row, column); });
 }
 
 int Win32Ui::row_count(std::string_view name) {
-    return read([this, n = std::string(name)] {
-        Entry* e = find(n);
-        return e && e->kind == ControlKind::ListView
-                   ? static_cast<int>(e->hwnd.send(LVM_GETITEMCOUNT))
-                   : 0;
-    });
+    return read_control(name, ControlKind::ListView, 0, list_view::row_count);
 }
 
 int Win32Ui::selected_row(std::string_view name) {
-    return read([this, n = std::string(name)] {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::ListView) return -1;
-        return static_cast<int>(
-            e->hwnd.send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    });
+    return read_control(name, ControlKind::ListView, -1, list_view::selected_row);
 }
 
 void Win32Ui::set_status(std::string_view name, int part, std::string_view text) {
-    change([this, n = std::string(name), part, t = std::string(text)] {
-        if (Entry* e = find(n); e && e->kind == ControlKind::StatusBar) {
-            e->hwnd.send(SB_SETTEXTW, static_cast<WPARAM>(part),
-                         reinterpret_cast<LPARAM>(to_wide(t).c_str()));
-        }
-    });
+    change_control(name, ControlKind::StatusBar,
+                   [part, t = std::string(text)](HWND h) { status_bar::set_text(h, part, t); });
 }
 
 std::string Win32Ui::status(std::string_view name, int part) {
-    return read([this, n = std::string(name), part]() -> std::string {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::StatusBar) return {};
-        const auto len = LOWORD(e->hwnd.send(SB_GETTEXTLENGTHW, static_cast<WPARAM>(part)));
-        std::wstring buf(static_cast<std::size_t>(len) + 1, L'\0');
-        e->hwnd.send(SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(buf.data()));
-        return to_gbk(std::wstring_view(buf.data(), len));
-    });
+    return read_control(name, ControlKind::StatusBar, std::string(),
+                        [part](HWND h) { return status_bar::text(h, part); });
 }
 
 void Win32Ui::set_progress(std::string_view name, int position) {
-    change([this, n = std::string(name), position] {
-        if (Entry* e = find(n); e && e->kind == ControlKind::ProgressBar) {
-            e->hwnd.send(PBM_SETPOS, static_cast<WPARAM>(position));
-        }
-    });
+    change_control(name, ControlKind::ProgressBar,
+                   [position](HWND h) { progress_bar::set_position(h, position); });
 }
 
 int Win32Ui::progress(std::string_view name) {
-    return read([this, n = std::string(name)] {
-        Entry* e = find(n);
-        return e && e->kind == ControlKind::ProgressBar ? static_cast<int>(e->hwnd.send(PBM_GETPOS))
-                                                        : 0;
-    });
+    return read_control(name, ControlKind::ProgressBar, 0, progress_bar::position);
 }
 
 void Win32Ui::popup_menu_at_cursor(std::string_view menu, int dx, int dy) {
@@ -455,26 +365,20 @@ void Win32Ui::open_window(std::string_view window) {
 }
 
 void Win32Ui::set_picture(std::string_view name, std::span<const unsigned char> image) {
-    change([this, n = std::string(name),
-            bytes = std::vector<unsigned char>(image.begin(), image.end())] {
-        Entry* e = find(n);
-        if (e && e->kind == ControlKind::Picture && e->hwnd) show_picture(e->hwnd.get(), bytes);
-    });
+    change_control(name, ControlKind::Picture,
+                   [bytes = std::vector<unsigned char>(image.begin(), image.end())](HWND h) {
+                       show_picture(h, bytes);
+                   });
 }
 
 void Win32Ui::show_html(std::string_view name, std::string_view html) {
-    change([this, n = std::string(name), page = std::string(html)] {
-        Entry* e = find(n);
-        if (e && e->kind == ControlKind::WebBrowser && e->hwnd)
-            browser_show_html(e->hwnd.get(), page);
-    });
+    change_control(name, ControlKind::WebBrowser,
+                   [page = std::string(html)](HWND h) { browser_show_html(h, page); });
 }
 
 void Win32Ui::set_window_state(std::string_view window, WindowState state) {
-    change([this, n = std::string(window), state] {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::Window || !IsWindowVisible(e->hwnd.get())) return;
-        const HWND w = e->hwnd.get();
+    change_control(window, ControlKind::Window, [state](HWND w) {
+        if (!IsWindowVisible(w)) return;
         switch (state) {
             case WindowState::Normal:
                 ShowWindow(w, SW_RESTORE);
@@ -494,11 +398,9 @@ void Win32Ui::set_window_state(std::string_view window, WindowState state) {
 }
 
 WindowState Win32Ui::window_state(std::string_view window) {
-    return read([this, n = std::string(window)] {
-        Entry* e = find(n);
-        if (!e || e->kind != ControlKind::Window) return WindowState::Normal;
-        if (IsIconic(e->hwnd.get())) return WindowState::Minimised;
-        if (IsZoomed(e->hwnd.get())) return WindowState::Maximised;
+    return read_control(window, ControlKind::Window, WindowState::Normal, [](HWND w) {
+        if (IsIconic(w)) return WindowState::Minimised;
+        if (IsZoomed(w)) return WindowState::Maximised;
         return WindowState::Normal;
     });
 }

@@ -24,14 +24,12 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/private_messages.h"
 #include "ui/win32/ui_dispatcher.h"
 #include "ui/win32/window_handle.h"
 
 namespace cw::win32 {
-
-// The program's icon resource.
-inline constexpr int kProgramIconResource = 1;
 
 class Win32Ui : public Controls, public Dialogs {
   public:
@@ -118,8 +116,12 @@ class Win32Ui : public Controls, public Dialogs {
         HWND owner;
     };
 
-    Entry* find(std::string_view name);  // window thread
-    bool add_tray_icon(Entry& window);   // window thread: adds or updates it; true when there
+    // Window thread: the control (or window, timer, dialog) of that name. A name that no open
+    // window has gives nullptr, and stops the program in the tested builds (strict names).
+    Entry* find(std::string_view name);
+    // Window thread: the window of control `name` when it is of `kind`; nullptr otherwise.
+    HWND control(std::string_view name, ControlKind kind);
+    bool add_tray_icon(Entry& window);  // window thread: adds or updates it; true when there
     static std::string qualified(std::string_view window, std::string_view name);
     void apply_console(const std::string& name, std::string_view text,
                        std::span<const std::size_t> ends);
@@ -133,6 +135,21 @@ class Win32Ui : public Controls, public Dialogs {
     template <class F>
     auto read(F&& f) {
         return dispatcher_.ask(std::forward<F>(f));
+    }
+    // `f(hwnd)` on the window thread when `name` is a control of `kind`.
+    template <class F>
+    void change_control(std::string_view name, ControlKind kind, F f) {
+        change([this, n = std::string(name), kind, f = std::move(f)] {
+            if (const HWND h = control(n, kind)) f(h);
+        });
+    }
+    // `f(hwnd)` read on the window thread when `name` is a control of `kind`; `none` otherwise.
+    template <class T, class F>
+    T read_control(std::string_view name, ControlKind kind, T none, F f) {
+        return read([this, n = std::string(name), kind, none = std::move(none), f = std::move(f)] {
+            const HWND h = control(n, kind);
+            return h ? T(f(h)) : none;
+        });
     }
 
     HFONT font_ = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
-// What the server's operations work with: the program folder, the one session, the windows'
-// controls and dialogs, and the platform. Small and copyable: each background thread of a
-// launch keeps its own copy.
+// What the launcher's operations work with, the server's, the plugins' and the players' alike:
+// the program folder, the one session, the windows' controls and dialogs, and the platform.
+// Small and copyable: each background thread of a launch keeps its own copy.
 #include <string>
 
 #include "platform/platform.h"
@@ -11,7 +11,7 @@
 
 namespace cw {
 
-struct ServerContext {
+struct LauncherContext {
     std::string program_dir;  // never ends with a backslash
     ServerSession& session;
     Controls& ui;

@@ -1,0 +1,23 @@
+#pragma once
+// The ids and window properties by which the windows built from a table (layout_window.h) mark
+// their controls, menu entries and timers, so that the windows, the controls boundary
+// (win32_ui.h) and a driver in another process find them by their table rows:
+//  - every control window has the control id kControlIdBase + its row in the window's table,
+//    and the window property kRowProperty holding row + 1; tab pages also carry kPageProperty
+//    (page index + 1);
+//  - menu entries have the command id kMenuIdBase + their row in the menu table;
+//  - timers have the timer id kTimerIdBase + their row.
+#include <windows.h>
+
+namespace cw::win32 {
+
+inline constexpr int kControlIdBase = 1000;
+inline constexpr int kMenuIdBase = 3000;
+inline constexpr UINT_PTR kTimerIdBase = 1000;
+inline constexpr wchar_t kRowProperty[] = L"cw.row";
+inline constexpr wchar_t kPageProperty[] = L"cw.page";
+
+// The program's icon resource.
+inline constexpr int kProgramIconResource = 1;
+
+}  // namespace cw::win32
