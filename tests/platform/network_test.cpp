@@ -54,9 +54,15 @@ void expect_owner_found_and_ended(const std::string& listen) {
     ASSERT_TRUE(run->write_line(listen + std::to_string(port)));
     ASSERT_EQ(read_until(run, "\n"), "listening\n");
 
+    // The table is a snapshot: under Wine a dual-stack listener's row has been seen to come a
+    // moment after the child said it listens, so the table is read again for a short while.
+    std::vector<TcpConnection> rows;
     const TcpConnection* row = nullptr;
-    const auto rows = platform->list_tcp_connections();
-    row = find_port(rows, port);
+    for (int i = 0; i < 40 && !row; ++i) {
+        if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        rows = platform->list_tcp_connections();
+        row = find_port(rows, port);
+    }
     ASSERT_NE(row, nullptr);
     std::uint32_t owner = row->owner_pid;
     if (owner == 0 && running_under_wine()) owner = run->process_id();
