@@ -16,6 +16,7 @@ import org.junit.After;
 import org.junit.Test;
 
 import net.cubeworks.world.level.Column;
+import net.cubeworks.world.storage.Worlds;
 
 /** The world's records through the Anvil files and back. */
 public class AnvilStoreTest {
@@ -24,19 +25,10 @@ public class AnvilStoreTest {
     @After
     public void tearDown() {
         for (File d : dirs) {
-            delete(d);
+            Worlds.delete(d);
         }
     }
 
-    private static void delete(File f) {
-        File[] children = f.listFiles();
-        if (children != null) {
-            for (File c : children) {
-                delete(c);
-            }
-        }
-        f.delete();
-    }
 
     private AnvilStore store() throws Exception {
         File d = Files.createTempDirectory("anvilstore").toFile();

@@ -18,6 +18,8 @@ import java.util.concurrent.TimeUnit;
 
 import org.junit.Assume;
 
+import net.cubeworks.world.storage.Worlds;
+
 /** The built server jar running in a folder of its own, with its console captured. */
 final class ServerProcess {
     final File dir;
@@ -207,18 +209,9 @@ final class ServerProcess {
             process.waitFor();
         }
         TimeUnit.MILLISECONDS.sleep(0);
-        delete(dir);
+        Worlds.delete(dir);
     }
 
-    private static void delete(File f) {
-        File[] children = f.listFiles();
-        if (children != null) {
-            for (File c : children) {
-                delete(c);
-            }
-        }
-        f.delete();
-    }
 
     /** The file's text once it equals the expected one, or its last content after the wait. */
     static String awaitFile(File f, String expected, long timeoutMs) throws Exception {

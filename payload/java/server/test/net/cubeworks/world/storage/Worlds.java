@@ -9,7 +9,7 @@ import java.util.List;
 import java.util.Random;
 
 /** Test fixtures: temporary world folders, flat columns and a log that remembers its warnings. */
-final class Worlds {
+public final class Worlds {
     private Worlds() {
     }
 
@@ -54,7 +54,8 @@ final class Worlds {
         return f;
     }
 
-    private static void delete(File f) {
+    /** Removes a folder and everything in it (a file, too). */
+    public static void delete(File f) {
         File[] children = f.listFiles();
         if (children != null) {
             for (File c : children) {
