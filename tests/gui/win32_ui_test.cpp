@@ -742,14 +742,15 @@ LRESULT CALLBACK count_probes(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 TEST(UiDispatcher, TheMessageLoopGetsItsTurnWhileOutputNeverPauses) {
     // A slow console and a reader that never pauses: each batch ends only once the next one is
-    // queued, so the queue is never empty while the reader runs. Messages posted to the window
-    // thread (as input and painting are) still get through between turns.
+    // queued (or, when the reader got ahead and filled the queue while this thread waited for the
+    // processor, after a moment), so the queue is never empty while the reader runs. Messages
+    // posted to the window thread (as input and painting are) still get through between turns.
     std::atomic<bool> stop{false};
     std::atomic<long> posts{0};
     UiDispatcher d([&](const std::string&, std::string_view, std::span<const std::size_t>) {
         const long seen = posts;
         Sleep(2);
-        while (!stop && posts == seen) Sleep(1);
+        for (int waited = 0; waited < 50 && !stop && posts == seen; ++waited) Sleep(1);
     });
     WNDCLASSW wc{};
     wc.lpfnWndProc = count_probes;

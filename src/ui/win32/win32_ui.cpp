@@ -68,10 +68,12 @@ void Win32Ui::add_window(const WindowSpec& table, HWND window, std::span<const H
         entries_[qualified(table.name, name)] = e;
         if (!entries_.count(name)) entries_[std::string(name)] = e;
     };
-    enter(table.name, std::make_shared<Entry>(Entry{window, ControlKind::Window, nullptr, window}));
+    enter(table.name, std::make_shared<Entry>(
+                          Entry{.hwnd = window, .kind = ControlKind::Window, .root = window}));
     for (std::size_t i = 0; i < table.controls.size() && i < controls.size(); ++i) {
         const ControlSpec& c = table.controls[i];
-        auto e = std::make_shared<Entry>(Entry{controls[i], c.kind, &c, window});
+        auto e = std::make_shared<Entry>(
+            Entry{.hwnd = controls[i], .kind = c.kind, .row = &c, .root = window});
         e->timer_id = kTimerIdBase + i;
         e->enabled = c.enabled;
         if (c.kind == ControlKind::ConsoleEdit) {

@@ -109,7 +109,7 @@ class Win32Ui : public Controls, public Dialogs {
         bool enabled = true;            // timers and dialogs
         std::size_t console_bytes = 0;  // console boxes: GBK bytes held
         bool tray_icon = false;         // windows: their icon is in the notification area
-        std::wstring tray_tip;          // windows: the tip of that icon
+        std::wstring tray_tip{};        // windows: the tip of that icon
     };
     struct Menu {
         HMENU menu;
