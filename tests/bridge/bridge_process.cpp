@@ -240,9 +240,19 @@ bool BridgeProcess::start(const Options& options) {
     std::vector<WCHAR> env = environment_block(options.environment);
     std::vector<WCHAR> dir = wide(options.directory);
     PROCESS_INFORMATION pi{};
-    const BOOL created =
-        CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
-                       env.data(), options.directory.empty() ? nullptr : dir.data(), &si, &pi);
+    // Wine has been seen to refuse a start once in a long run of them; the refusal is said on the
+    // error output with its code and the start is tried again, a few times at most.
+    BOOL created = FALSE;
+    for (int attempt = 1; attempt <= 3 && !created; ++attempt) {
+        created = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE,
+                                 CREATE_UNICODE_ENVIRONMENT, env.data(),
+                                 options.directory.empty() ? nullptr : dir.data(), &si, &pi);
+        if (!created) {
+            std::fprintf(stderr, "starting %s failed (attempt %d): error %lu\n",
+                         options.program.c_str(), attempt, GetLastError());
+            Sleep(200);
+        }
+    }
     // The child's ends live on in the child only, so the output ends when the child ends.
     CloseHandle(in_read);
     CloseHandle(out_write);
