@@ -147,11 +147,13 @@ double now_ms() {
     return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
 }
 
-// Every event of the main window except its start-up, which deploys the workspace.
+// Every event of the main window except its start-up, which deploys the workspace, and the load
+// bar's clock, which writes the bar whenever a second has passed (on a busy machine, in the middle
+// of a test that reads the bar); what the clock writes is tested with the headless window.
 std::vector<AppEventBinding> events_without_startup() {
     std::vector<AppEventBinding> out;
     for (const AppEventBinding& e : main_window_events()) {
-        if (e.event != UiEvent::Created) out.push_back(e);
+        if (e.event != UiEvent::Created && e.source != main_window::kCpuTimer) out.push_back(e);
     }
     return out;
 }

@@ -268,11 +268,19 @@ RECT tab_control::page_area(HWND tab) {
 }
 
 void tab_control::show_selected_page(HWND tab) {
+    // The other pages go first, so that two pages are never shown (and painted) at once.
     const int current = TabCtrl_GetCurSel(tab);
+    HWND selected = nullptr;
     for (HWND child = GetWindow(tab, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const auto page = reinterpret_cast<INT_PTR>(GetPropW(child, kPageProperty));
-        if (page > 0) ShowWindow(child, page - 1 == current ? SW_SHOW : SW_HIDE);
+        if (page <= 0) continue;  // not a page
+        if (page - 1 == current) {
+            selected = child;
+        } else {
+            ShowWindow(child, SW_HIDE);
+        }
     }
+    if (selected) ShowWindow(selected, SW_SHOW);
 }
 
 void tab_control::select(HWND tab, int index) {
