@@ -189,6 +189,42 @@ final class GameWorld {
         return stats;
     }
 
+    /** True when the tick-time report is asked for; the world lock's longer holds are reported then too. */
+    static boolean reportsTimes() {
+        return Boolean.getBoolean(TICK_STATS_PROPERTY);
+    }
+
+    /**
+     * Adds up how long one piece of work held the world lock, over however many times it
+     * took it, for the report that comes with the tick times.
+     */
+    static final class LockClock {
+        private long since;
+        private long total;
+        private long longest;
+        private int holds;
+
+        void taken() {
+            since = System.nanoTime();
+        }
+
+        void released() {
+            long held = System.nanoTime() - since;
+            total += held;
+            longest = Math.max(longest, held);
+            holds++;
+        }
+
+        /** Logs "WHAT: the world lock held ..." when the report is asked for and the lock was taken. */
+        void report(WorldServer server, String what) {
+            if (holds > 0 && reportsTimes()) {
+                server.logger().info(String.format(java.util.Locale.ROOT,
+                        "%s: the world lock held %.2f ms in all, %d times, longest %.2f ms", what, total / 1e6,
+                        holds, longest / 1e6));
+            }
+        }
+    }
+
     // --- blocks ---
 
     /** The column, asking the store the first time; null when it is the flat ground. */
@@ -391,16 +427,21 @@ final class GameWorld {
             }
             return;
         }
+        final String who = p.getName();
         Future<List<byte[]>> frames = compressor.submit(new Callable<List<byte[]>>() {
             public List<byte[]> call() {
+                LockClock clock = new LockClock();
                 for (int i = 0; i < live.size(); i++) {
                     Column c = live.get(i);
                     if (c != null) {
                         synchronized (server.lock) {
+                            clock.taken();
                             entries.set(i, ChunkPackets.Entry.of(c));
+                            clock.released();
                         }
                     }
                 }
+                clock.report(server, "Columns for " + who);
                 return ChunkPackets.bulkFrames(entries);
             }
         });
