@@ -475,8 +475,9 @@ final class GameWorld {
      * The columns of one stream to one player, made into Map Chunk Bulk frames on the
      * compressor thread. Columns the world holds are copied under the lock, one at a time
      * for the moment of the copy. Columns only the store has are read and decoded outside
-     * the lock, then handed over into the world under it: unless the column was resolved
-     * meanwhile (a block read or changed there), when the world's own is sent instead.
+     * the lock, then handed over into the world under it, for the moment of the map insert:
+     * unless the column was resolved meanwhile (a block read or changed there), when the
+     * world's own is sent instead.
      * Batches run one after the other, so a column another batch loads is in the world by
      * the time this one gets to it.
      */
@@ -535,7 +536,10 @@ final class GameWorld {
             }
             for (Slot s : slots) {
                 if (s.loadsHere) {
+                    // nobody else sees the column before it is handed over, so its data is
+                    // made here too, outside the lock
                     s.loaded = store.loadColumn(s.cx, s.cz);
+                    s.entry = entry(s.cx, s.cz, s.loaded);
                 }
             }
             LockClock clock = new LockClock();
@@ -544,8 +548,7 @@ final class GameWorld {
                 if (s.held != null || s.fromStore) {
                     synchronized (server.lock) {
                         clock.taken();
-                        Column c = s.fromStore ? handOver(s) : s.held;
-                        entries.set(i, c == null ? ChunkPackets.Entry.flat(s.cx, s.cz) : ChunkPackets.Entry.of(c));
+                        entries.set(i, s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held));
                         clock.released();
                     }
                 }
@@ -555,17 +558,22 @@ final class GameWorld {
         }
 
         /**
-         * Under the lock: a column this batch loaded goes into the world unless the world
-         * resolved it meanwhile; then the world's column, which is the one sent.
+         * Under the lock: a column this batch loaded goes into the world, with the data made
+         * from it, unless the world resolved it meanwhile; then the world's column is sent.
          */
-        private Column handOver(Slot s) {
+        private ChunkPackets.Entry handOver(Slot s) {
             long k = key(s.cx, s.cz);
             if (s.loadsHere && loading.get(k) == this) {
                 loading.remove(k);
                 adopt(k, s.loaded);
+                return s.entry;
             }
-            return resolve(s.cx, s.cz);
+            return entry(s.cx, s.cz, resolve(s.cx, s.cz));
         }
+    }
+
+    private static ChunkPackets.Entry entry(int cx, int cz, Column c) {
+        return c == null ? ChunkPackets.Entry.flat(cx, cz) : ChunkPackets.Entry.of(c);
     }
 
     /** One column of a batch. */
@@ -580,6 +588,8 @@ final class GameWorld {
         boolean loadsHere;
         /** What this batch read, outside the lock; null for nothing saved or a broken column. */
         Column loaded;
+        /** The chunk data of what this batch read. */
+        ChunkPackets.Entry entry;
 
         Slot(int cx, int cz) {
             this.cx = cx;

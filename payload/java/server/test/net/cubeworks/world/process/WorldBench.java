@@ -150,7 +150,8 @@ public final class WorldBench {
                 Thread.sleep(1000); // the columns' hand-over is reported once their batches are built
                 double join = held(s.output(), name + " joining", mark);
                 double handOver = held(s.output(), "Columns for " + name, mark);
-                perRound.append(String.format(Locale.ROOT, " %.0f+%.0f", join, handOver));
+                perRound.append(String.format(Locale.ROOT, " %.0f+%.0f(%.0f)", join, handOver,
+                        longest(s.output(), "Columns for " + name, mark)));
                 if (r >= 2) { // the first joins warm the JVMs up
                     times.add(t);
                     joinHolds.add(join);
@@ -165,7 +166,7 @@ public final class WorldBench {
             System.out.println("  joins that lacked a column or a saved block: " + wrong);
             holdSummary("  world lock held by the join itself", joinHolds);
             holdSummary("  world lock held handing its columns over", handOverHolds);
-            System.out.println("  each round, warm-up included, join + hand-over in ms:" + perRound);
+            System.out.println("  each round, warm-up included, join + hand-over (its longest hold) in ms:" + perRound);
             tickWaits(s.output().substring(from));
         } catch (Exception ex) {
             String out = s.output();
@@ -210,6 +211,13 @@ public final class WorldBench {
     /** The milliseconds of the first "WHAT: the world lock held N ms" after from; 0 when there is none. */
     private static double held(String out, String what, int from) {
         Matcher m = Pattern.compile(Pattern.quote(what) + ": the world lock held ([0-9.]+) ms").matcher(out);
+        return m.find(from) ? Double.parseDouble(m.group(1)) : 0;
+    }
+
+    /** The longest single hold of the first "WHAT: the world lock held ..." after from; 0 when there is none. */
+    private static double longest(String out, String what, int from) {
+        Matcher m = Pattern.compile(Pattern.quote(what) + ": the world lock held [0-9.]+ ms in all, \\d+ times, "
+                + "longest ([0-9.]+) ms").matcher(out);
         return m.find(from) ? Double.parseDouble(m.group(1)) : 0;
     }
 
