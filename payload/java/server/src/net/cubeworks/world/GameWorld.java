@@ -31,9 +31,9 @@ import net.cubeworks.world.net.PacketOut;
 /**
  * The world players stand in: the flat columns (generated on demand, or as kept by the
  * store), who knows which column, who sees whom, and a tick of 20 a second for movement,
- * time and survival. Everything here runs under the server lock; chunk data that must be
- * compressed is compressed on a thread of its own and queued in its place, and saving
- * writes copies from the saver thread.
+ * time and survival. Everything here runs under the server lock; saved columns a player is
+ * sent are read from the store and their chunk data compressed on a thread of its own, the
+ * result queued in its place, and saving writes copies from the saver thread.
  */
 final class GameWorld {
     static final int TICKS_PER_SECOND = 20;
@@ -61,6 +61,12 @@ final class GameWorld {
             new ConcurrentHashMap<String, WorldStore.PlayerData>();
     /** Copies whose writing failed: written again with the next save. */
     private final List<Column> failed = Collections.synchronizedList(new ArrayList<Column>());
+    /**
+     * Columns being read from the store on the compressor thread, by the batch that reads
+     * them. A column resolved meanwhile loses its entry here, and the batch's late result
+     * is dropped then: it could be older than what the world holds by now.
+     */
+    private final Map<Long, ColumnBatch> loading = new HashMap<Long, ColumnBatch>();
     private final WorldStore.LevelData level;
     private long tick;
     private final TickStats stats = new TickStats();
@@ -189,28 +195,101 @@ final class GameWorld {
         return stats;
     }
 
+    /** True when the tick-time report is asked for; the world lock's longer holds are reported then too. */
+    static boolean reportsTimes() {
+        return Boolean.getBoolean(TICK_STATS_PROPERTY);
+    }
+
+    /**
+     * Adds up how long one piece of work held the world lock, over however many times it
+     * took it, for the report that comes with the tick times.
+     */
+    static final class LockClock {
+        private long since;
+        private long total;
+        private long longest;
+        private int holds;
+
+        void taken() {
+            since = System.nanoTime();
+        }
+
+        void released() {
+            long held = System.nanoTime() - since;
+            total += held;
+            longest = Math.max(longest, held);
+            holds++;
+        }
+
+        /** Logs "WHAT: the world lock held ..." when the report is asked for and the lock was taken. */
+        void report(WorldServer server, String what) {
+            if (holds > 0 && reportsTimes()) {
+                server.logger().info(String.format(java.util.Locale.ROOT,
+                        "%s: the world lock held %.2f ms in all, %d times, longest %.2f ms", what, total / 1e6,
+                        holds, longest / 1e6));
+            }
+        }
+    }
+
     // --- blocks ---
 
-    /** The column, asking the store the first time; null when it is the flat ground. */
+    /**
+     * The column, asking the store the first time; null when it is the flat ground. A load
+     * of it still under way for a batch is overtaken: the column is read here, at once.
+     */
     private Column resolve(int cx, int cz) {
         long k = key(cx, cz);
         Column c = columns.get(k);
         if (c != null || checkedFlat.contains(k)) {
             return c;
         }
-        c = inFlight.get(k);
-        if (c != null) {
-            c = c.copy();
-            columns.put(k, c);
-            return c;
+        loading.remove(k);
+        c = unsaved(k);
+        if (c == null) {
+            c = store.loadColumn(cx, cz);
         }
-        c = store.loadColumn(cx, cz);
+        adopt(k, c);
+        return c;
+    }
+
+    /** True when the world knows the column without asking the store. */
+    private boolean inMemory(long k) {
+        return columns.containsKey(k) || checkedFlat.contains(k);
+    }
+
+    /** Takes a column into the world: null is the flat ground. */
+    private void adopt(long k, Column c) {
         if (c == null) {
             checkedFlat.add(k);
         } else {
             columns.put(k, c);
         }
-        return c;
+    }
+
+    /**
+     * A copy of the newest version of a column let go before it reached the disk (being
+     * saved, or its save failed), which the store's copy must not replace; null when there
+     * is none.
+     */
+    private Column unsaved(long k) {
+        Column c = inFlight.get(k);
+        if (c == null) {
+            // a failed save is added here before its copies leave inFlight
+            c = lastFailed(k);
+        }
+        return c == null ? null : c.copy();
+    }
+
+    private Column lastFailed(long k) {
+        synchronized (failed) {
+            for (int i = failed.size() - 1; i >= 0; i--) {
+                Column c = failed.get(i);
+                if (key(c.x, c.z) == k) {
+                    return c;
+                }
+            }
+        }
+        return null;
     }
 
     static int flatBlock(int y) {
@@ -339,9 +418,10 @@ final class GameWorld {
 
     /**
      * Sends the columns the player is missing around the column it stands in, nearest
-     * first, and unloads those it no longer needs.
+     * first, and unloads those it no longer needs. Returns the frames queued for the client
+     * while they are still being built, or null when nothing is.
      */
-    void stream(OnlinePlayer p) {
+    Future<List<byte[]>> stream(OnlinePlayer p) {
         int ccx = chunk(p.x);
         int ccz = chunk(p.z);
         int vd = viewDistance;
@@ -364,7 +444,7 @@ final class GameWorld {
             }
         }
         if (missing.isEmpty()) {
-            return;
+            return null;
         }
         Collections.sort(missing, new Comparator<int[]>() {
             public int compare(int[] a, int[] b) {
@@ -372,39 +452,149 @@ final class GameWorld {
             }
         });
         // flat columns are sent from bytes built once; a batch with other columns is made on
-        // the compressor thread, which copies each such column under the lock only for the
-        // moment of the copy. A change made after this point reaches the client as a Block
-        // Change queued behind the batch, so the client ends up right either way.
-        final List<ChunkPackets.Entry> entries = new ArrayList<ChunkPackets.Entry>(missing.size());
-        final List<Column> live = new ArrayList<Column>(missing.size());
-        boolean allFlat = true;
+        // the compressor thread (see ColumnBatch). The player knows its columns from here on:
+        // a change made meanwhile reaches the client as a Block Change queued behind the
+        // batch, so the client ends up right either way.
+        ColumnBatch batch = new ColumnBatch(p);
         for (int[] m : missing) {
-            Column c = resolve(m[0], m[1]);
-            entries.add(ChunkPackets.Entry.flat(m[0], m[1]));
-            live.add(c);
-            allFlat &= c == null;
+            batch.add(m[0], m[1]);
             p.known.add(key(m[0], m[1]));
         }
-        if (allFlat) {
-            for (byte[] frame : ChunkPackets.bulkFrames(entries)) {
+        if (batch.allFlat()) {
+            for (byte[] frame : ChunkPackets.bulkFrames(batch.entries)) {
                 p.connection().sendFrame(frame);
             }
-            return;
+            return null;
         }
-        Future<List<byte[]>> frames = compressor.submit(new Callable<List<byte[]>>() {
-            public List<byte[]> call() {
-                for (int i = 0; i < live.size(); i++) {
-                    Column c = live.get(i);
-                    if (c != null) {
-                        synchronized (server.lock) {
-                            entries.set(i, ChunkPackets.Entry.of(c));
-                        }
+        batch.future = compressor.submit(batch);
+        p.connection().sendLater(batch.future);
+        return batch.future;
+    }
+
+    /**
+     * The columns of one stream to one player, made into Map Chunk Bulk frames on the
+     * compressor thread. Columns the world holds are copied under the lock, one at a time
+     * for the moment of the copy. Columns only the store has are read and decoded outside
+     * the lock, then handed over into the world under it, for the moment of the map insert:
+     * unless the column was resolved meanwhile (a block read or changed there), when the
+     * world's own is sent instead.
+     * Batches run one after the other, so a column another batch loads is in the world by
+     * the time this one gets to it.
+     */
+    private final class ColumnBatch implements Callable<List<byte[]>> {
+        private final OnlinePlayer player;
+        /** Nearest first; flat until made from a column. */
+        final List<ChunkPackets.Entry> entries = new ArrayList<ChunkPackets.Entry>();
+        private final List<Slot> slots = new ArrayList<Slot>();
+        Future<List<byte[]>> future;
+
+        ColumnBatch(OnlinePlayer player) {
+            this.player = player;
+        }
+
+        /** Under the lock, in stream: one column the player is missing. */
+        void add(int cx, int cz) {
+            long k = key(cx, cz);
+            Slot slot = new Slot(cx, cz);
+            if (inMemory(k)) {
+                slot.held = columns.get(k);
+            } else {
+                slot.held = unsaved(k);
+                if (slot.held != null) {
+                    adopt(k, slot.held); // a copy of what is being saved: no need for the disk
+                } else {
+                    slot.fromStore = true;
+                    ColumnBatch other = loading.get(k);
+                    if (other == null || other.over()) {
+                        loading.put(k, this);
+                        slot.loadsHere = true;
                     }
                 }
-                return ChunkPackets.bulkFrames(entries);
             }
-        });
-        p.connection().sendLater(frames);
+            slots.add(slot);
+            entries.add(ChunkPackets.Entry.flat(cx, cz));
+        }
+
+        /** True when every column is the unmodified flat ground, known as such. */
+        boolean allFlat() {
+            for (Slot s : slots) {
+                if (s.held != null || s.fromStore) {
+                    return false;
+                }
+            }
+            return true;
+        }
+
+        /** True once the batch has run, or will never run (cancelled): its loads are not coming. */
+        boolean over() {
+            return future != null && future.isDone();
+        }
+
+        public List<byte[]> call() {
+            if (player.connection().isClosing()) {
+                return Collections.emptyList(); // gone: its loads are dropped (see over)
+            }
+            for (Slot s : slots) {
+                if (s.loadsHere) {
+                    // nobody else sees the column before it is handed over, so its data is
+                    // made here too, outside the lock
+                    s.loaded = store.loadColumn(s.cx, s.cz);
+                    s.entry = entry(s.cx, s.cz, s.loaded);
+                }
+            }
+            LockClock clock = new LockClock();
+            for (int i = 0; i < slots.size(); i++) {
+                Slot s = slots.get(i);
+                if (s.held != null || s.fromStore) {
+                    synchronized (server.lock) {
+                        clock.taken();
+                        entries.set(i, s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held));
+                        clock.released();
+                    }
+                }
+            }
+            clock.report(server, "Columns for " + player.getName());
+            return ChunkPackets.bulkFrames(entries);
+        }
+
+        /**
+         * Under the lock: a column this batch loaded goes into the world, with the data made
+         * from it, unless the world resolved it meanwhile; then the world's column is sent.
+         */
+        private ChunkPackets.Entry handOver(Slot s) {
+            long k = key(s.cx, s.cz);
+            if (s.loadsHere && loading.get(k) == this) {
+                loading.remove(k);
+                adopt(k, s.loaded);
+                return s.entry;
+            }
+            return entry(s.cx, s.cz, resolve(s.cx, s.cz));
+        }
+    }
+
+    private static ChunkPackets.Entry entry(int cx, int cz, Column c) {
+        return c == null ? ChunkPackets.Entry.flat(cx, cz) : ChunkPackets.Entry.of(c);
+    }
+
+    /** One column of a batch. */
+    private static final class Slot {
+        final int cx;
+        final int cz;
+        /** The column the world held when the stream was made; null for the flat ground or one from the store. */
+        Column held;
+        /** True when the world did not have the column: it is taken from the world when the batch is built. */
+        boolean fromStore;
+        /** True when this batch reads the column from the store (no other batch was reading it). */
+        boolean loadsHere;
+        /** What this batch read, outside the lock; null for nothing saved or a broken column. */
+        Column loaded;
+        /** The chunk data of what this batch read. */
+        ChunkPackets.Entry entry;
+
+        Slot(int cx, int cz) {
+            this.cx = cx;
+            this.cz = cz;
+        }
     }
 
     // --- players seeing each other ---
@@ -1021,6 +1211,12 @@ final class GameWorld {
         }
         columns.keySet().retainAll(unionWithDirty(seen));
         checkedFlat.retainAll(seen);
+        Iterator<ColumnBatch> it = loading.values().iterator();
+        while (it.hasNext()) {
+            if (it.next().over()) {
+                it.remove(); // a batch given up: its player left before it ran
+            }
+        }
     }
 
     private Set<Long> unionWithDirty(Set<Long> seen) {

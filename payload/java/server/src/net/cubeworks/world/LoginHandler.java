@@ -131,6 +131,8 @@ final class LoginHandler implements ConnectionHandler {
      * column it does not have.
      */
     private void enterWorld(Connection conn, OnlinePlayer p, ServerProperties props) {
+        GameWorld.LockClock clock = new GameWorld.LockClock();
+        clock.taken(); // the caller holds the world lock
         GameWorld world = server.world();
         world.place(p);
         GameMode mode = p.getGameMode();
@@ -161,6 +163,8 @@ final class LoginHandler implements ConnectionHandler {
         if (event.getJoinMessage() != null && event.getJoinMessage().length() > 0) {
             server.players().broadcast(event.getJoinMessage());
         }
+        clock.released();
+        clock.report(server, p.getName() + " joining");
     }
 
     /** Skips the slot data of a packet: id, then count, damage and NBT bytes unless the id is -1. */

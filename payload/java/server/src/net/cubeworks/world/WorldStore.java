@@ -8,7 +8,8 @@ import net.cubeworks.world.level.Column;
 /**
  * Where the world is kept between runs. Loads may return null (nothing kept, or what was
  * kept is broken and has been reported); saves are called with copies, outside the
- * server lock, from one thread at a time.
+ * server lock, from one thread at a time. Columns are loaded both under the server lock and
+ * outside it on the compressor thread, at the same time as a save may run.
  */
 interface WorldStore {
     LevelData loadLevel();

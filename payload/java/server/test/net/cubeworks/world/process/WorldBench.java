@@ -6,15 +6,17 @@ import java.util.Arrays;
 import java.util.Collections;
 import java.util.List;
 import java.util.Locale;
+import java.util.concurrent.atomic.AtomicBoolean;
 import java.util.concurrent.atomic.AtomicInteger;
 import java.util.regex.Matcher;
 import java.util.regex.Pattern;
 
 /**
  * Benchmarks of the world against the built jar (-Dcubeworks.server.jar), printed, never
- * asserted: Login Success to all spawn columns at the client (view-distance 4 and 10), the
- * world tick while 20 clients walk at view-distance 10 within -Xmx64M, and save-all of 100
- * changed columns.
+ * asserted: Login Success to all spawn columns at the client (view-distance 4 and 10), a
+ * join into 441 saved columns while others walk (how long the world lock is held for it, and
+ * how long the tick waits for the lock meanwhile), the world tick while 20 clients walk at
+ * view-distance 10 within -Xmx64M, and save-all of 100 changed columns.
  */
 public final class WorldBench {
     private WorldBench() {
@@ -27,6 +29,9 @@ public final class WorldBench {
         if (only.isEmpty() || only.equals("join")) {
             joinToColumns(4, rounds);
             joinToColumns(10, rounds);
+        }
+        if (only.isEmpty() || only.equals("saved")) {
+            joinSavedArea(rounds, 5);
         }
         if (only.isEmpty() || only.equals("walk")) {
             walkers(20, 10, walkSeconds);
@@ -85,6 +90,158 @@ public final class WorldBench {
             s.waitForExit(20000);
             s.destroy();
         }
+    }
+
+    /** Where round r of the saved-area join stands: areas 40 columns apart, far from the spawn. */
+    private static int savedAreaX(int round) {
+        return 100 + 40 * round;
+    }
+
+    /**
+     * Players join, one a round, at view-distance 10 into an area of 441 columns that were
+     * built in and saved before the server started (each round an area of its own, so every
+     * column comes from the region files), while walkers stream flat columns near the
+     * spawn. Reported: Login Success to the position, the world lock held for the join and
+     * for handing its columns over, and the tick's wait for the lock over the joins.
+     */
+    static void joinSavedArea(int rounds, int walkerCount) throws Exception {
+        final int vd = 10;
+        int total = rounds + 2;
+        final ServerProcess s = ServerProcess.prepare("view-distance=" + vd, "max-players=" + (walkerCount + 5));
+        File world = new File(s.dir, "world");
+        for (int r = 0; r < total; r++) {
+            net.cubeworks.world.storage.Worlds.saveBuiltArea(world, savedAreaX(r), 0, vd);
+            net.cubeworks.world.storage.Worlds.savePlayerAt(world, "Saved" + r, savedAreaX(r) * 16 + 8.5, 8.5);
+        }
+        // the world lets go of columns nobody sees only when it saves, and save-all holds the
+        // lock while the files are written, which would blur the tick's waits: the areas of
+        // all rounds stay in memory, hence the larger heap
+        s.start("-Xmx256M", "-Dcubeworks.tick-stats=true");
+        s.waitReady();
+        final AtomicBoolean walking = new AtomicBoolean(true);
+        List<Thread> walkers = new ArrayList<Thread>();
+        try {
+            for (int i = 0; i < walkerCount; i++) {
+                walkers.add(walker(s, "Walker" + i, 2 * Math.PI * i / walkerCount, walking));
+            }
+            Thread.sleep(2000);
+            int from = s.mark();
+            List<Long> times = new ArrayList<Long>();
+            List<Double> joinHolds = new ArrayList<Double>();
+            List<Double> handOverHolds = new ArrayList<Double>();
+            int wrong = 0;
+            StringBuilder perRound = new StringBuilder();
+            for (int r = 0; r < total; r++) {
+                int mark = s.mark();
+                String name = "Saved" + r;
+                TestClient c = new TestClient(s.port, 4);
+                String refused = c.login(name);
+                long t0 = System.nanoTime();
+                if (refused != null) {
+                    throw new IllegalStateException("refused: " + refused);
+                }
+                PlayClient p = new PlayClient(c, name);
+                p.readUntil(0x08);
+                long t = System.nanoTime() - t0;
+                wrong += p.columnsBeforePosition == 441 ? 0 : 1;
+                int bx = savedAreaX(r) * 16 + 8;
+                wrong += p.block(bx + 6, 5, 3) == net.cubeworks.world.storage.Worlds.builtBlock(bx + 6, 5, 3) ? 0 : 1;
+                s.waitFor(name + " joining: the world lock held", mark, 10000);
+                Thread.sleep(1000); // the columns' hand-over is reported once their batches are built
+                double join = held(s.output(), name + " joining", mark);
+                double handOver = held(s.output(), "Columns for " + name, mark);
+                perRound.append(String.format(Locale.ROOT, " %.0f+%.0f(%.0f)", join, handOver,
+                        longest(s.output(), "Columns for " + name, mark)));
+                if (r >= 2) { // the first joins warm the JVMs up
+                    times.add(t);
+                    joinHolds.add(join);
+                    handOverHolds.add(handOver);
+                }
+                c.close();
+            }
+            int end = s.mark();
+            s.waitFor("Tick times of the last", end, 15000);
+            summary("Login Success to the position, 441 saved columns (view-distance 10, " + walkerCount
+                    + " walkers)", times, "< 1 s");
+            System.out.println("  joins that lacked a column or a saved block: " + wrong);
+            holdSummary("  world lock held by the join itself", joinHolds);
+            holdSummary("  world lock held handing its columns over", handOverHolds);
+            System.out.println("  each round, warm-up included, join + hand-over (its longest hold) in ms:" + perRound);
+            tickWaits(s.output().substring(from));
+        } catch (Exception ex) {
+            String out = s.output();
+            System.out.println("the server's output:\n" + out.substring(Math.max(0, out.length() - 4000)));
+            throw ex;
+        } finally {
+            walking.set(false);
+            for (Thread t : walkers) {
+                t.join();
+            }
+            s.send("stop");
+            s.waitForExit(20000);
+            s.destroy();
+        }
+    }
+
+    /** A client that walks from the spawn in one direction while the flag is up. */
+    private static Thread walker(final ServerProcess s, final String name, final double angle,
+            final AtomicBoolean walking) {
+        Thread t = new Thread(new Runnable() {
+            public void run() {
+                try {
+                    PlayClient p = PlayClient.join(s.port, 5, name);
+                    double x = p.x;
+                    double z = p.z;
+                    while (walking.get()) {
+                        x += Math.cos(angle) * 0.2;
+                        z += Math.sin(angle) * 0.2;
+                        p.position(x, 4.0, z);
+                        p.drain(50);
+                    }
+                    p.close();
+                } catch (Throwable ex) {
+                    System.out.println(name + " failed: " + ex);
+                }
+            }
+        });
+        t.start();
+        return t;
+    }
+
+    /** The milliseconds of the first "WHAT: the world lock held N ms" after from; 0 when there is none. */
+    private static double held(String out, String what, int from) {
+        Matcher m = Pattern.compile(Pattern.quote(what) + ": the world lock held ([0-9.]+) ms").matcher(out);
+        return m.find(from) ? Double.parseDouble(m.group(1)) : 0;
+    }
+
+    /** The longest single hold of the first "WHAT: the world lock held ..." after from; 0 when there is none. */
+    private static double longest(String out, String what, int from) {
+        Matcher m = Pattern.compile(Pattern.quote(what) + ": the world lock held [0-9.]+ ms in all, \\d+ times, "
+                + "longest ([0-9.]+) ms").matcher(out);
+        return m.find(from) ? Double.parseDouble(m.group(1)) : 0;
+    }
+
+    private static void holdSummary(String what, List<Double> ms) {
+        Collections.sort(ms);
+        System.out.println(String.format(Locale.ROOT, "%s: median %.1f ms, worst %.1f ms", what,
+                ms.get(ms.size() / 2), ms.get(ms.size() - 1)));
+    }
+
+    /** The tick's wait for the lock in the tick-time reports: each window's, and the worst of all. */
+    private static void tickWaits(String out) {
+        Matcher m = Pattern.compile("wait for the lock: 99th percentile ([0-9.]+) ms, longest ([0-9.]+) ms")
+                .matcher(out);
+        double p99 = 0;
+        double longest = 0;
+        StringBuilder windows = new StringBuilder();
+        while (m.find()) {
+            p99 = Math.max(p99, Double.parseDouble(m.group(1)));
+            longest = Math.max(longest, Double.parseDouble(m.group(2)));
+            windows.append(windows.length() == 0 ? "" : "; ").append(m.group(1)).append(" / ").append(m.group(2));
+        }
+        System.out.println("  tick's wait for the lock over the joins, 99th percentile / longest of each 10 s: "
+                + windows);
+        System.out.println("  worst 99th percentile " + p99 + " ms, longest wait " + longest + " ms");
     }
 
     /** Clients walking in all directions at walking speed; the server reports its tick times. */

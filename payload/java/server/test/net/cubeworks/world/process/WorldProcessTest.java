@@ -12,6 +12,8 @@ import java.util.List;
 import org.junit.After;
 import org.junit.Test;
 
+import net.cubeworks.world.storage.Worlds;
+
 /**
  * Game clients of both protocols in the world of the real jar: joining, walking, seeing each
  * other, digging and placing, dying in the void, and finding it all again after a restart.
@@ -177,6 +179,73 @@ public class WorldProcessTest {
         assertEquals(2, again.block(20, 3, 3));
         assertEquals(38, again.slotItem[36]);
         assertTrue(again.columns.containsKey(PlayClient.key(1, 0)));
+    }
+
+    /** The blocks of each column a client has match the built area's, at its three placed blocks and the ground. */
+    private static void assertBuiltColumns(PlayClient c) {
+        for (String k : c.columns.keySet()) {
+            int bx = Integer.parseInt(k.split(",")[0]) * 16;
+            int bz = Integer.parseInt(k.split(",")[1]) * 16;
+            int[][] places = {{1, 4, 1}, {8, 4, 8}, {14, 5, 3}, {2, 3, 2}, {2, 0, 2}, {2, 4, 2}};
+            for (int[] at : places) {
+                assertEquals(c.name + " at column " + k, Worlds.builtBlock(bx + at[0], at[1], bz + at[2]),
+                        c.block(bx + at[0], at[1], bz + at[2]));
+            }
+        }
+    }
+
+    @Test
+    public void twoJoiningAtOnceIntoASavedAreaGetItsColumnsBeforeTheirPosition() throws Exception {
+        ServerProcess.serverJar();
+        ServerProcess s = ServerProcess.prepare("view-distance=3");
+        servers.add(s);
+        File world = new File(s.dir, "world");
+        // away from the spawn, whose columns the server reads at start-up
+        Worlds.saveBuiltArea(world, 40, -20, 4);
+        Worlds.savePlayerAt(world, "Ada", 40 * 16 + 8.5, -20 * 16 + 8.5);
+        Worlds.savePlayerAt(world, "Cy", 41 * 16 + 8.5, -20 * 16 + 8.5);
+        s.start("-Xmx64M");
+        s.waitReady();
+        final PlayClient[] joined = new PlayClient[2];
+        final Throwable[] failure = new Throwable[1];
+        Thread cy = new Thread(new Runnable() {
+            public void run() {
+                try {
+                    joined[1] = PlayClient.join(s.port, 4, "Cy");
+                } catch (Throwable ex) {
+                    failure[0] = ex;
+                }
+            }
+        });
+        cy.start();
+        joined[0] = join(s, 5, "Ada");
+        cy.join();
+        if (failure[0] != null) {
+            throw new AssertionError("Cy's join failed", failure[0]);
+        }
+        clients.add(joined[1]);
+        for (PlayClient c : joined) {
+            assertEquals(c.name, 49, c.columnsBeforePosition);
+            assertEquals(4.0, c.y, 1e-9);
+            assertBuiltColumns(c);
+        }
+        PlayClient ada = joined[0];
+        assertEquals(40 * 16 + 8.5, ada.x, 1e-9);
+        int[] first = ada.arrivals.get(0);
+        assertEquals(40, first[0]);
+        assertEquals(-20, first[1]);
+        // Ada digs one of the saved blocks: Cy sees it go, and it stays gone after a restart
+        int bx = 40 * 16 + 8;
+        int bz = -20 * 16 + 8;
+        ada.dig(2, bx, 4, bz);
+        joined[1].until("Cy sees the dig", () -> joined[1].block(bx, 4, bz) == 0);
+        s.send("stop");
+        s.waitForExit(15000);
+        s.start("-Xmx64M");
+        s.waitReady();
+        PlayClient again = join(s, 5, "Ada");
+        assertEquals(0, again.block(bx, 4, bz));
+        assertEquals(Worlds.builtBlock(bx + 6, 5, bz - 5), again.block(bx + 6, 5, bz - 5));
     }
 
     @Test

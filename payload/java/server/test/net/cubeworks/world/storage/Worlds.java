@@ -92,6 +92,67 @@ public final class Worlds {
         return c;
     }
 
+    /**
+     * The block id a column of a built area has at (bx, by, bz): three blocks set on the
+     * flat ground, their id depending on the column; elsewhere the flat ground.
+     */
+    public static int builtBlock(int bx, int by, int bz) {
+        int lx = bx & 15;
+        int lz = bz & 15;
+        boolean placed = by == 4 && (lx == 1 && lz == 1 || lx == 8 && lz == 8) || by == 5 && lx == 14 && lz == 3;
+        if (placed) {
+            return 1 + (((bx >> 4) ^ (bz >> 4)) & 3);
+        }
+        return by == 0 ? 7 : by < 3 ? 3 : by == 3 ? 2 : 0;
+    }
+
+    /** A flat column with the blocks of {@link #builtBlock}. */
+    static StoredColumn built(int cx, int cz) {
+        StoredColumn c = flat(cx, cz);
+        for (int i = 0; i < 4096; i++) {
+            int bx = cx * 16 + (i & 15);
+            int bz = cz * 16 + (i >> 4 & 15);
+            c.blocks[0][i] = (byte) builtBlock(bx, i >> 8, bz);
+        }
+        return c;
+    }
+
+    /**
+     * Saves into a world folder the (2 radius + 1)^2 built columns around the column
+     * (ccx, ccz), as a server would have saved them before a restart.
+     */
+    public static void saveBuiltArea(File worldFolder, int ccx, int ccz, int radius) throws IOException {
+        List<StoredColumn> area = new ArrayList<StoredColumn>();
+        for (int dx = -radius; dx <= radius; dx++) {
+            for (int dz = -radius; dz <= radius; dz++) {
+                area.add(built(ccx + dx, ccz + dz));
+            }
+        }
+        WorldStorage storage = new WorldStorage(worldFolder, new Log());
+        try {
+            storage.saveColumns(area);
+        } finally {
+            storage.close();
+        }
+    }
+
+    /** Saves a survival player with full health standing on the flat ground at (x, z). */
+    public static void savePlayerAt(File worldFolder, String name, double x, double z) throws IOException {
+        StoredPlayer p = new StoredPlayer();
+        p.x = x;
+        p.y = 4.0;
+        p.z = z;
+        p.health = 20f;
+        p.food = 20;
+        p.saturation = 5f;
+        WorldStorage storage = new WorldStorage(worldFolder, new Log());
+        try {
+            storage.savePlayer(name, p);
+        } finally {
+            storage.close();
+        }
+    }
+
     /** A column that packs badly: random ids in every section. */
     static StoredColumn noisy(int x, int z, int sections, long seed) {
         StoredColumn c = flat(x, z);
