@@ -580,8 +580,14 @@ void screenshot(HWND window, const wchar_t* name) {
 
 TestJavaRuntime::TestJavaRuntime(const std::wstring& javaw_source) {
     CreateDirectoryW((home_.path() + L"\\bin").c_str(), nullptr);
-    if (javaw_source.empty() || !CopyFileW(javaw_source.c_str(), javaw().c_str(), FALSE) ||
+    if (javaw_source.empty()) {
+        problem_ = "no runtime to install was named (its environment variable is empty)";
+        return;
+    }
+    if (!CopyFileW(javaw_source.c_str(), javaw().c_str(), FALSE) ||
         !CopyFileW(javaw_source.c_str(), (home_.path() + L"\\bin\\java.exe").c_str(), FALSE)) {
+        problem_ = "copying " + win32::to_gbk(javaw_source) + " failed: error " +
+                   std::to_string(GetLastError());
         return;
     }
     delete_java_keys();

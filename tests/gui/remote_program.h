@@ -138,11 +138,14 @@ class TestJavaRuntime {
     explicit TestJavaRuntime(const std::wstring& javaw_source);
     ~TestJavaRuntime();
     bool ready() const { return ready_; }
+    // Why it is not ready: no runtime to copy was named, or the copy's error code.
+    std::string problem() const { return problem_; }
     std::wstring javaw() const { return home_.path() + L"\\bin\\javaw.exe"; }
 
   private:
     ProgramFolder home_;
     bool ready_ = false;
+    std::string problem_;
 };
 
 // Windows processes of this executable name (e.g. L"javaw.exe") in the Wine session.

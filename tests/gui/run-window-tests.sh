@@ -12,12 +12,25 @@ shift 4
 
 rm -rf "$shots"
 mkdir -p "$shots"
-CW_PROGRAM=$("$CW_WINE" winepath -w "$program" 2>/dev/null)
-CW_SCREENSHOTS=$("$CW_WINE" winepath -w "$shots" 2>/dev/null)
-CW_TEST_CHILD=$("$CW_WINE" winepath -w "$child" 2>/dev/null)
+# The Windows path of a Unix path. winepath has been seen to answer nothing once in a while, right
+# after the session started: it is asked again, and a path it never gives ends the run here,
+# instead of every suite failing later on an empty path.
+windows_path() {
+    local answer attempt
+    for attempt in 1 2 3 4 5; do
+        answer=$("$CW_WINE" winepath -w "$1" 2>/dev/null)
+        [ -n "$answer" ] && { printf '%s\n' "$answer"; return 0; }
+        echo "winepath gave no Windows path for $1 (attempt $attempt)" >&2
+        sleep 1
+    done
+    return 1
+}
+CW_PROGRAM=$(windows_path "$program") &&
+    CW_SCREENSHOTS=$(windows_path "$shots") &&
+    CW_TEST_CHILD=$(windows_path "$child") || exit 1
 export CW_PROGRAM CW_SCREENSHOTS CW_TEST_CHILD
 if [ "$bridge" != - ]; then
-    CW_JAVA_BRIDGE=$("$CW_WINE" winepath -w "$bridge" 2>/dev/null)
+    CW_JAVA_BRIDGE=$(windows_path "$bridge") || exit 1
     export CW_JAVA_BRIDGE
 fi
 

@@ -43,7 +43,8 @@ class ServerWindowSuite : public ::testing::Test {
         java_.reset();
     }
     static void expect_running_program() {
-        ASSERT_TRUE(java_ && java_->ready()) << "the Java runtime could not be installed";
+        ASSERT_TRUE(java_ && java_->ready())
+            << "the Java runtime could not be installed: " << (java_ ? java_->problem() : "");
         ASSERT_GT(port_, 0) << "no settings file with a free server port";
         ASSERT_NE(program_->main_window(), nullptr) << "the main window never showed";
         ASSERT_TRUE(program_->running());

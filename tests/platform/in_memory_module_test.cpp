@@ -302,7 +302,9 @@ TEST_F(InMemoryModuleTest, OurSkinLibraryLoadsFromMemoryAndTakesOnlyASkin) {
     ASSERT_GT(library.size(), 1024u);
     const bool preferred_base_free = region_free(0x10000000);
     ASSERT_TRUE(module.load_from_memory(library));
-    if (preferred_base_free) EXPECT_EQ(module.base_address(), 0x10000000u);
+    if (preferred_base_free) {
+        EXPECT_EQ(module.base_address(), 0x10000000u);
+    }
     const auto attach = reinterpret_cast<AttachRes>(module.find_export("SkinH_AttachRes"));
     ASSERT_NE(attach, nullptr);
     const unsigned char not_a_skin[] = ".SHX\x01\x00\x00\x00";
