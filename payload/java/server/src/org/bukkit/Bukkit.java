@@ -64,6 +64,10 @@ public final class Bukkit {
         return server.getServerName();
     }
 
+    public static boolean isPrimaryThread() {
+        return server.isPrimaryThread();
+    }
+
     public static String getMotd() {
         return server.getMotd();
     }

@@ -98,6 +98,9 @@ public interface Server {
 
     void shutdown();
 
+    /** True on the server's main thread, where events fire and synchronous tasks run. */
+    boolean isPrimaryThread();
+
     String getMotd();
 
     String getShutdownMessage();

@@ -8,6 +8,7 @@ import java.util.logging.Level;
 
 import net.cubeworks.world.console.ConsoleLineReader;
 import net.cubeworks.world.console.ConsoleOutput;
+import net.cubeworks.world.server.WorldServer;
 
 /**
  * Starts the game server in the working directory and reads console commands from

@@ -15,7 +15,7 @@ import javax.crypto.spec.SecretKeySpec;
  * secret as both key and IV, one running cipher per direction. CFB8 turns each byte into
  * one byte, so packets can be encrypted and decrypted as they pass.
  */
-final class CipherStreams {
+public final class CipherStreams {
     private CipherStreams() {
     }
 

@@ -19,7 +19,14 @@ import java.util.concurrent.atomic.AtomicInteger;
 
 import javax.crypto.Cipher;
 
-import net.cubeworks.world.net.PacketIn.ProtocolException;
+import net.cubeworks.world.protocol.Json;
+import net.cubeworks.world.protocol.LoginPackets;
+import net.cubeworks.world.protocol.PacketIn;
+import net.cubeworks.world.protocol.PacketIn.ProtocolException;
+import net.cubeworks.world.protocol.PacketOut;
+import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.protocol.StatusPackets;
 
 /**
  * One client connection. A reader thread runs the handshake, status, login and play
@@ -173,9 +180,9 @@ public final class Connection {
             return;
         }
         if (state == STATE_PLAY) {
-            send(new PacketOut(0x40).writeString(reasonJson));
+            send(PlayPackets.disconnect(reasonJson));
         } else if (state == STATE_LOGIN) {
-            send(new PacketOut(0x00).writeString(reasonJson));
+            send(LoginPackets.disconnect(reasonJson));
         }
         finish();
     }
@@ -252,7 +259,7 @@ public final class Connection {
             } else {
                 id = pendingKeepAlive;
             }
-            send(new PacketOut(0x00).writeInt(id));
+            send(PlayPackets.keepAlive(id));
         }
     }
 
@@ -341,25 +348,20 @@ public final class Connection {
             if (first < 0) {
                 return;
             }
-            if (first == 0xFE) {
+            if (first == StatusPackets.LEGACY_PING) {
                 // the server-list ping of clients before 1.7
                 sendRaw(handler.legacyPingResponse());
                 finish();
                 drainUntilClosed();
                 return;
             }
-            PacketIn hs = new PacketIn(readFrame(first, in, 1024));
-            if (hs.readVarInt() != 0x00) {
-                throw new ProtocolException("expected handshake");
-            }
-            protocol = hs.readVarInt();
-            hs.readString(255);
-            hs.readUnsignedShort();
-            int next = hs.readVarInt();
-            if (next == 1) {
+            StatusPackets.Handshake hs = StatusPackets.readHandshake(new PacketIn(readFrame(first, in, 1024)));
+            protocol = hs.protocol;
+            int next = hs.nextState;
+            if (next == StatusPackets.NEXT_STATUS) {
                 state = STATE_STATUS;
                 statusLoop();
-            } else if (next == 2) {
+            } else if (next == StatusPackets.NEXT_LOGIN) {
                 state = STATE_LOGIN;
                 new LoginSequence(this, security, handler).run();
                 if (state == STATE_PLAY) {
@@ -394,11 +396,11 @@ public final class Connection {
         while (true) {
             PacketIn p = new PacketIn(readFrame());
             int id = p.readVarInt();
-            if (id == 0x00 && !answered) {
+            if (id == StatusPackets.REQUEST && !answered) {
                 answered = true;
-                send(new PacketOut(0x00).writeString(handler.statusJson(protocol)));
-            } else if (id == 0x01) {
-                send(new PacketOut(0x01).writeLong(p.readLong()));
+                send(StatusPackets.response(handler.statusJson(protocol)));
+            } else if (id == StatusPackets.PING) {
+                send(StatusPackets.pong(p.readLong()));
                 finish();
                 drainUntilClosed();
                 return;
@@ -416,16 +418,16 @@ public final class Connection {
                 continue;
             }
             switch (id) {
-                case 0x00:
-                    if (p.readInt() == pendingKeepAlive) {
+                case PlayReads.KEEP_ALIVE:
+                    if (PlayReads.keepAlive(p) == pendingKeepAlive) {
                         pendingKeepAlive = 0;
                     }
                     break;
-                case 0x01:
-                    handler.chat(this, p.readString(100));
+                case PlayReads.CHAT:
+                    handler.chat(this, PlayReads.chat(p));
                     break;
                 default:
-                    if (id < 0 || id > 0x17) {
+                    if (id < 0 || id > PlayReads.LAST_ID) {
                         throw new ProtocolException("bad packet id " + id);
                     }
                     handler.play(this, id, p);

@@ -2,6 +2,7 @@ package net.cubeworks.world.net;
 
 import java.util.List;
 import java.util.UUID;
+import net.cubeworks.world.protocol.PacketIn;
 
 /**
  * What a connection asks of the game: the status answers, the admission of a player and

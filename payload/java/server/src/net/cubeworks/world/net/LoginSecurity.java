@@ -18,6 +18,8 @@ import java.util.UUID;
 
 import javax.crypto.Cipher;
 
+import net.cubeworks.world.protocol.Json;
+
 /**
  * What an online-mode login needs: the server's RSA key pair, the hash that names this
  * login to the session server, and the session server's answer whether the account has

@@ -8,13 +8,13 @@ import java.util.Arrays;
 
 import javax.crypto.Cipher;
 
-import net.cubeworks.world.net.PacketIn.ProtocolException;
+import net.cubeworks.world.protocol.LoginPackets;
 
 /**
  * The login state of one connection, run on its reader thread: Login Start, the game's
  * checks, in online mode the encryption and the account check, then the admission.
  */
-final class LoginSequence {
+public final class LoginSequence {
     private static final SecureRandom RANDOM = new SecureRandom();
     static final long CLIENT_JOIN_ALLOWANCE_MS = 15000;
 
@@ -33,11 +33,7 @@ final class LoginSequence {
      * afterwards when the player was admitted.
      */
     void run() throws IOException {
-        PacketIn login = conn.readPacket();
-        if (login.readVarInt() != 0x00) {
-            throw new ProtocolException("expected login start");
-        }
-        String name = login.readString(16);
+        String name = LoginPackets.readLoginStart(conn.readPacket());
         String refusal = handler.checkLogin(conn.protocol(), name);
         if (refusal != null) {
             conn.disconnect(refusal);
@@ -64,19 +60,15 @@ final class LoginSequence {
         RANDOM.nextBytes(token);
         byte[] publicKey = security.publicKey();
         String serverId = "";
-        conn.send(new PacketOut(0x01).writeString(serverId).writeShort(publicKey.length).writeBytes(publicKey)
-                .writeShort(token.length).writeBytes(token));
+        conn.send(LoginPackets.encryptionRequest(serverId, publicKey, token));
         // the game client tells the session server about the join before it answers, which
         // can take a while over a slow link
         conn.grantExtraTime(CLIENT_JOIN_ALLOWANCE_MS);
-        PacketIn response = conn.readPacket();
-        if (response.readVarInt() != 0x01) {
-            throw new ProtocolException("expected encryption response");
-        }
+        LoginPackets.EncryptionResponse response = LoginPackets.readEncryptionResponse(conn.readPacket());
         byte[] secret;
         try {
-            secret = security.decrypt(response.readShortBytes(256));
-            byte[] echoed = security.decrypt(response.readShortBytes(256));
+            secret = security.decrypt(response.secret);
+            byte[] echoed = security.decrypt(response.token);
             if (!Arrays.equals(token, echoed)) {
                 conn.disconnect("Invalid verify token");
                 return null;

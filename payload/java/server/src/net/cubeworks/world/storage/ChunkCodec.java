@@ -8,7 +8,7 @@ import java.util.Arrays;
  * entities. What the world does not model (entities, tile entities, tile ticks, "Add" arrays of
  * block ids above 255, tags of later versions) comes back from {@link StoredColumn#kept}.
  */
-final class ChunkCodec {
+public final class ChunkCodec {
     private ChunkCodec() {
     }
 

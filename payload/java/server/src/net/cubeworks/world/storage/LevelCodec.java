@@ -3,7 +3,7 @@ package net.cubeworks.world.storage;
 import java.util.Random;
 
 /** level.dat: a root compound holding "Data", as the 1.7.2 server writes it. */
-final class LevelCodec {
+public final class LevelCodec {
     /** The Anvil format's version number. */
     static final int ANVIL = 19133;
     /** Vanilla's default superflat: bedrock, two dirt, grass, plains. */

@@ -17,7 +17,7 @@ import java.util.zip.ZipException;
  * wrappings its files use. Reading works on bytes already in memory, so every length read from
  * the input is checked against what is left before anything is allocated.
  */
-final class Nbt {
+public final class Nbt {
     static final byte END = 0, BYTE = 1, SHORT = 2, INT = 3, LONG = 4, FLOAT = 5, DOUBLE = 6,
             BYTE_ARRAY = 7, STRING = 8, LIST = 9, COMPOUND = 10, INT_ARRAY = 11;
     /** Deeper nesting than the game ever writes; bounds the reader's recursion. */

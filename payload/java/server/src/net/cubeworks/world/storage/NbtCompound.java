@@ -7,7 +7,7 @@ import java.util.Map;
  * A compound tag: named values in the order they were read or put. Values are Byte, Short,
  * Integer, Long, Float, Double, byte[], String, NbtList, NbtCompound or int[].
  */
-final class NbtCompound {
+public final class NbtCompound {
     final LinkedHashMap<String, Object> map = new LinkedHashMap<String, Object>();
 
     /** A copy of the entries; nested values are shared, so neither copy may change them in place. */

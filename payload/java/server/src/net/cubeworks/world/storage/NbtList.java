@@ -4,7 +4,7 @@ import java.util.ArrayList;
 import java.util.List;
 
 /** A list tag: values of one tag type. An empty list may carry any type (the game writes End). */
-final class NbtList {
+public final class NbtList {
     final byte type;
     final List<Object> items = new ArrayList<Object>();
 

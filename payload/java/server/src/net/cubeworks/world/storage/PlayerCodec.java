@@ -4,7 +4,7 @@ import java.util.HashSet;
 import java.util.Set;
 
 /** A player file (players/NAME.dat) in the layout the 1.7.2 server reads and writes. */
-final class PlayerCodec {
+public final class PlayerCodec {
     private PlayerCodec() {
     }
 

@@ -18,7 +18,7 @@ import java.util.List;
  * the disk, and only then does the header point at it, so a crash in between leaves the old entry
  * readable. The old sectors are free for later writes from then on.
  */
-final class RegionFile implements Closeable {
+public final class RegionFile implements Closeable {
     static final int SECTOR = 4096;
     /** The sector count is one byte: an entry holds at most 255 sectors. */
     static final int MAX_SECTORS = 255;

@@ -12,7 +12,7 @@ import java.util.Date;
 import java.util.Locale;
 
 /** File steps the storage shares: replacing a file whole, setting a broken one aside, safe names. */
-final class SafeFiles {
+public final class SafeFiles {
     /** Bigger level.dat or player files than this are broken, not read into memory. */
     static final int MAX_SMALL_FILE = 4 << 20;
 

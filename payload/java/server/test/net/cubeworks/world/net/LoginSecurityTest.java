@@ -10,6 +10,8 @@ import java.util.UUID;
 
 import org.junit.Test;
 
+import net.cubeworks.world.protocol.Json;
+
 public class LoginSecurityTest {
     private static final byte[] NONE = new byte[0];
 

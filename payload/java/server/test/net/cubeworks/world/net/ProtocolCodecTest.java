@@ -12,6 +12,10 @@ import java.util.ArrayList;
 import java.util.List;
 
 import org.junit.Test;
+import net.cubeworks.world.protocol.Json;
+import net.cubeworks.world.protocol.PacketIn;
+import net.cubeworks.world.protocol.PacketOut;
+import net.cubeworks.world.protocol.StatusResponse;
 
 public class ProtocolCodecTest {
     private static byte[] bytes(int... v) {

@@ -1,0 +1,83 @@
+package net.cubeworks.world.game;
+
+import java.util.LinkedHashSet;
+import java.util.logging.Level;
+
+import org.bukkit.entity.Player;
+import org.bukkit.event.player.AsyncPlayerChatEvent;
+import org.bukkit.event.player.PlayerCommandPreprocessEvent;
+
+/**
+ * What players type: chat lines to everyone, and "/" commands. Both count against the
+ * player's spam allowance, and a player who overdraws it is kicked.
+ */
+public final class ChatHandler {
+    static final String SPAM_REASON = "disconnect.spam";
+
+    private final Game game;
+
+    ChatHandler(Game game) {
+        this.game = game;
+    }
+
+    /** A player says something, or runs a command when the line starts with "/". */
+    void chat(OnlinePlayer p, String message) {
+        synchronized (game.lock()) {
+            if (!p.isOnline()) {
+                return;
+            }
+            message = message.trim();
+            for (int i = 0; i < message.length(); i++) {
+                char c = message.charAt(i);
+                if (c == '\u00a7' || c < ' ' || c == 0x7F) {
+                    game.players().kick(p, "Illegal characters in chat");
+                    return;
+                }
+            }
+            if (message.length() == 0) {
+                return;
+            }
+            if (message.startsWith("/")) {
+                command(p, message);
+            } else {
+                say(p, message);
+            }
+            // operators are trusted with bursts, as on the real server
+            if (p.isOnline() && p.countMessage(System.currentTimeMillis()) && !p.isOp()) {
+                game.players().kickTranslated(p, SPAM_REASON);
+            }
+        }
+    }
+
+    private void say(OnlinePlayer p, String message) {
+        AsyncPlayerChatEvent event = new AsyncPlayerChatEvent(false, p, message,
+                new LinkedHashSet<Player>(game.players().inJoinOrder()));
+        game.host().callEvent(event);
+        if (event.isCancelled()) {
+            return;
+        }
+        String text = String.format(event.getFormat(), p.getDisplayName(), event.getMessage());
+        game.logger().info(text);
+        for (Player r : event.getRecipients()) {
+            if (r instanceof OnlinePlayer) {
+                ((OnlinePlayer) r).sendChatLine(text);
+            } else {
+                r.sendMessage(text);
+            }
+        }
+    }
+
+    private void command(OnlinePlayer p, String message) {
+        game.logger().info(p.getName() + " issued server command: " + message);
+        PlayerCommandPreprocessEvent pre = new PlayerCommandPreprocessEvent(p, message);
+        game.host().callEvent(pre);
+        if (pre.isCancelled()) {
+            return;
+        }
+        try {
+            game.host().dispatchCommand(p, pre.getMessage());
+        } catch (RuntimeException ex) {
+            game.logger().log(Level.SEVERE, "Could not run command " + pre.getMessage(), ex);
+        }
+    }
+}

@@ -1,0 +1,147 @@
+package net.cubeworks.world.game;
+
+import java.util.ArrayList;
+import java.util.Collections;
+import java.util.List;
+import java.util.concurrent.Callable;
+import java.util.concurrent.Future;
+import java.util.logging.Logger;
+
+import net.cubeworks.world.level.Column;
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.protocol.ChunkPackets;
+import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.timing.LockClock;
+
+/**
+ * The columns of one stream to one player, made into Map Chunk Bulk frames on the
+ * compressor thread. Columns the world holds are copied under the lock, one at a time
+ * for the moment of the copy. Columns only the store has are read and decoded outside
+ * the lock, then handed over into the world under it, for the moment of the map insert:
+ * unless the column was resolved meanwhile (a block read or changed there), when the
+ * world's own is sent instead.
+ * Batches run one after the other, so a column another batch loads is in the world by
+ * the time this one gets to it.
+ */
+final class ColumnBatch implements Callable<List<byte[]>> {
+    private final OnlinePlayer player;
+    private final ColumnCache cache;
+    private final WorldStore store;
+    private final Object lock;
+    private final Logger logger;
+    /** Nearest first; flat until made from a column. */
+    final List<ChunkPackets.Entry> entries = new ArrayList<ChunkPackets.Entry>();
+    private final List<Slot> slots = new ArrayList<Slot>();
+    Future<List<byte[]>> future;
+
+    ColumnBatch(OnlinePlayer player, ColumnCache cache, WorldStore store, Object lock, Logger logger) {
+        this.player = player;
+        this.cache = cache;
+        this.store = store;
+        this.lock = lock;
+        this.logger = logger;
+    }
+
+    /** Under the lock, in stream: one column the player is missing. */
+    void add(int cx, int cz) {
+        long k = ColumnKey.of(cx, cz);
+        Slot slot = new Slot(cx, cz);
+        if (cache.inMemory(k)) {
+            slot.held = cache.held(k);
+        } else {
+            slot.held = cache.unsaved(k);
+            if (slot.held != null) {
+                cache.adopt(k, slot.held); // a copy of what is being saved: no need for the disk
+            } else {
+                slot.fromStore = true;
+                ColumnBatch other = cache.loader(k);
+                if (other == null || other.over()) {
+                    cache.startLoad(k, this);
+                    slot.loadsHere = true;
+                }
+            }
+        }
+        slots.add(slot);
+        entries.add(ChunkPackets.Entry.flat(cx, cz));
+    }
+
+    /** True when every column is the unmodified flat ground, known as such. */
+    boolean allFlat() {
+        for (Slot s : slots) {
+            if (s.held != null || s.fromStore) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    /** True once the batch has run, or will never run (cancelled): its loads are not coming. */
+    boolean over() {
+        return future != null && future.isDone();
+    }
+
+    public List<byte[]> call() {
+        if (player.connection().isClosing()) {
+            return Collections.emptyList(); // gone: its loads are dropped (see over)
+        }
+        for (Slot s : slots) {
+            if (s.loadsHere) {
+                // nobody else sees the column before it is handed over, so its data is
+                // made here too, outside the lock
+                s.loaded = store.loadColumn(s.cx, s.cz);
+                s.entry = entry(s.cx, s.cz, s.loaded);
+            }
+        }
+        LockClock clock = new LockClock();
+        for (int i = 0; i < slots.size(); i++) {
+            Slot s = slots.get(i);
+            if (s.held != null || s.fromStore) {
+                synchronized (lock) {
+                    clock.taken();
+                    entries.set(i, s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held));
+                    clock.released();
+                }
+            }
+        }
+        clock.report(logger, "Columns for " + player.getName());
+        return ChunkPackets.bulkFrames(entries);
+    }
+
+    /**
+     * Under the lock: a column this batch loaded goes into the world, with the data made
+     * from it, unless the world resolved it meanwhile; then the world's column is sent.
+     */
+    private ChunkPackets.Entry handOver(Slot s) {
+        long k = ColumnKey.of(s.cx, s.cz);
+        if (s.loadsHere && cache.finishLoad(k, this)) {
+            cache.adopt(k, s.loaded);
+            return s.entry;
+        }
+        return entry(s.cx, s.cz, cache.resolve(s.cx, s.cz));
+    }
+
+    private static ChunkPackets.Entry entry(int cx, int cz, Column c) {
+        return c == null ? ChunkPackets.Entry.flat(cx, cz) : ChunkPackets.Entry.of(c);
+    }
+
+    /** One column of a batch. */
+    private static final class Slot {
+        final int cx;
+        final int cz;
+        /** The column the world held when the stream was made; null for the flat ground or one from the store. */
+        Column held;
+        /** True when the world did not have the column: it is taken from the world when the batch is built. */
+        boolean fromStore;
+        /** True when this batch reads the column from the store (no other batch was reading it). */
+        boolean loadsHere;
+        /** What this batch read, outside the lock; null for nothing saved or a broken column. */
+        Column loaded;
+        /** The chunk data of what this batch read. */
+        ChunkPackets.Entry entry;
+
+        Slot(int cx, int cz) {
+            this.cx = cx;
+            this.cz = cz;
+        }
+    }
+}

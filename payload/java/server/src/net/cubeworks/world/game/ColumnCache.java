@@ -1,0 +1,229 @@
+package net.cubeworks.world.game;
+
+import java.util.ArrayList;
+import java.util.Collections;
+import java.util.HashMap;
+import java.util.HashSet;
+import java.util.Iterator;
+import java.util.List;
+import java.util.Map;
+import java.util.Set;
+import java.util.concurrent.ConcurrentHashMap;
+import java.util.concurrent.ConcurrentMap;
+
+import net.cubeworks.world.level.Column;
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.storage.WorldStore;
+
+/**
+ * The columns the world holds: those that differ from the flat ground (changed, or as
+ * kept by the store), those known to be flat, which changed since the last save, and the
+ * copies on their way to the disk. Used under the world lock, except where a method says
+ * otherwise.
+ */
+final class ColumnCache {
+    private final WorldStore store;
+    private final Map<Long, Column> columns = new HashMap<Long, Column>();
+    /** Columns the store has been asked about and that are flat. */
+    private final Set<Long> checkedFlat = new HashSet<Long>();
+    private final Set<Long> dirty = new HashSet<Long>();
+    /** Copies handed to the saver and not yet written, so a column let go meanwhile is not read back stale. */
+    private final ConcurrentMap<Long, Column> inFlight = new ConcurrentHashMap<Long, Column>();
+    /** Copies whose writing failed: written again with the next save. */
+    private final List<Column> failed = Collections.synchronizedList(new ArrayList<Column>());
+    /**
+     * Columns being read from the store on the compressor thread, by the batch that reads
+     * them. A column resolved meanwhile loses its entry here, and the batch's late result
+     * is dropped then: it could be older than what the world holds by now.
+     */
+    private final Map<Long, ColumnBatch> loading = new HashMap<Long, ColumnBatch>();
+
+    ColumnCache(WorldStore store) {
+        this.store = store;
+    }
+
+    static int flatBlock(int y) {
+        if (y == 0) {
+            return Column.BEDROCK;
+        }
+        if (y == 1 || y == 2) {
+            return Column.DIRT;
+        }
+        return y == 3 ? Column.GRASS : 0;
+    }
+
+    /**
+     * The column, asking the store the first time; null when it is the flat ground. A load
+     * of it still under way for a batch is overtaken: the column is read here, at once.
+     */
+    Column resolve(int cx, int cz) {
+        long k = ColumnKey.of(cx, cz);
+        Column c = columns.get(k);
+        if (c != null || checkedFlat.contains(k)) {
+            return c;
+        }
+        loading.remove(k);
+        c = unsaved(k);
+        if (c == null) {
+            c = store.loadColumn(cx, cz);
+        }
+        adopt(k, c);
+        return c;
+    }
+
+    /** True when the world knows the column without asking the store. */
+    boolean inMemory(long k) {
+        return columns.containsKey(k) || checkedFlat.contains(k);
+    }
+
+    /** The column held in memory, or null (flat, or not asked for yet). */
+    Column held(long k) {
+        return columns.get(k);
+    }
+
+    /** Takes a column into the world: null is the flat ground. */
+    void adopt(long k, Column c) {
+        if (c == null) {
+            checkedFlat.add(k);
+        } else {
+            columns.put(k, c);
+        }
+    }
+
+    /**
+     * A copy of the newest version of a column let go before it reached the disk (being
+     * saved, or its save failed), which the store's copy must not replace; null when there
+     * is none.
+     */
+    Column unsaved(long k) {
+        Column c = inFlight.get(k);
+        if (c == null) {
+            // a failed save is added here before its copies leave inFlight
+            c = lastFailed(k);
+        }
+        return c == null ? null : c.copy();
+    }
+
+    private Column lastFailed(long k) {
+        synchronized (failed) {
+            for (int i = failed.size() - 1; i >= 0; i--) {
+                Column c = failed.get(i);
+                if (ColumnKey.of(c.x, c.z) == k) {
+                    return c;
+                }
+            }
+        }
+        return null;
+    }
+
+    int blockAt(int x, int y, int z) {
+        if (y < 0 || y > 255) {
+            return 0;
+        }
+        Column c = resolve(x >> 4, z >> 4);
+        return c == null ? flatBlock(y) : c.block(x & 15, y, z & 15);
+    }
+
+    int metaAt(int x, int y, int z) {
+        if (y < 0 || y > 255) {
+            return 0;
+        }
+        Column c = resolve(x >> 4, z >> 4);
+        return c == null ? 0 : c.meta(x & 15, y, z & 15);
+    }
+
+    /** Changes a block and marks its column for saving; returns the column's key. */
+    long set(int x, int y, int z, int id, int data, long time) {
+        int cx = x >> 4;
+        int cz = z >> 4;
+        long k = ColumnKey.of(cx, cz);
+        Column c = resolve(cx, cz);
+        if (c == null) {
+            c = Column.flat(cx, cz);
+            columns.put(k, c);
+            checkedFlat.remove(k);
+        }
+        c.set(x & 15, y, z & 15, id, data);
+        c.lastUpdate = time;
+        dirty.add(k);
+        return k;
+    }
+
+    // --- the loads of column batches ---
+
+    /** The batch reading the column now, or null. */
+    ColumnBatch loader(long k) {
+        return loading.get(k);
+    }
+
+    void startLoad(long k, ColumnBatch batch) {
+        loading.put(k, batch);
+    }
+
+    /** Ends the batch's load of the column; false when the world resolved it meanwhile. */
+    boolean finishLoad(long k, ColumnBatch batch) {
+        if (loading.get(k) != batch) {
+            return false;
+        }
+        loading.remove(k);
+        return true;
+    }
+
+    // --- saving ---
+
+    /**
+     * Copies of what changed since the last save and of what failed to save, now on their
+     * way to the disk: a column let go meanwhile is read back from these.
+     */
+    List<Column> takeChanges() {
+        List<Column> copies = new ArrayList<Column>();
+        synchronized (failed) {
+            for (Column c : failed) {
+                if (columns.containsKey(ColumnKey.of(c.x, c.z))) {
+                    dirty.add(ColumnKey.of(c.x, c.z));
+                } else {
+                    copies.add(c);
+                }
+            }
+            failed.clear();
+        }
+        for (long k : dirty) {
+            Column c = columns.get(k);
+            if (c != null) {
+                copies.add(c.copy());
+            }
+        }
+        dirty.clear();
+        for (Column c : copies) {
+            inFlight.put(ColumnKey.of(c.x, c.z), c);
+        }
+        return copies;
+    }
+
+    /** On the saver thread: the copies reached the disk, or (failed) are kept for the next save. */
+    void written(List<Column> copies, boolean failedToWrite) {
+        if (failedToWrite) {
+            failed.addAll(copies);
+        }
+        for (Column c : copies) {
+            inFlight.remove(ColumnKey.of(c.x, c.z), c);
+        }
+    }
+
+    /** Lets go of columns nobody knows and nothing changed, so memory follows the players. */
+    void forgetAllBut(Set<Long> seen) {
+        Set<Long> keep = seen;
+        if (!dirty.isEmpty()) {
+            keep = new HashSet<Long>(seen);
+            keep.addAll(dirty);
+        }
+        columns.keySet().retainAll(keep);
+        checkedFlat.retainAll(seen);
+        Iterator<ColumnBatch> it = loading.values().iterator();
+        while (it.hasNext()) {
+            if (it.next().over()) {
+                it.remove(); // a batch given up: its player left before it ran
+            }
+        }
+    }
+}

@@ -1,0 +1,90 @@
+package net.cubeworks.world.game;
+
+import java.util.logging.Logger;
+
+import net.cubeworks.world.settings.AccessLists;
+import net.cubeworks.world.settings.ServerProperties;
+import net.cubeworks.world.storage.WorldStore;
+
+/**
+ * The game's parts, made and wired once: the world lock and the one thread that changes
+ * game state, the players, the world and what players type. The floors above start it,
+ * hand it work through {@link #thread()} and stop it.
+ */
+public final class Game {
+    public static final String SHUTDOWN_MESSAGE = "Server closed";
+
+    private final Object lock = new Object();
+    private final Logger logger;
+    private final ServerProperties properties;
+    private final AccessLists access;
+    private final GameHost host;
+    private final GameThread thread;
+    private final Players players;
+    private final GameWorld world;
+    private final ChatHandler chat;
+    private volatile boolean stopping;
+
+    public Game(Logger logger, ServerProperties properties, AccessLists access, GameHost host, WorldStore store) {
+        this.logger = logger;
+        this.properties = properties;
+        this.access = access;
+        this.host = host;
+        this.thread = new GameThread(lock, logger);
+        this.players = new Players(this);
+        this.world = new GameWorld(this, store, properties.viewDistance());
+        this.chat = new ChatHandler(this);
+    }
+
+    /** Starts the world's tick on the game thread. */
+    public void start() {
+        world.start();
+        thread.start();
+    }
+
+    /** The lock every change of game state holds: the game thread while it works, others for a moment. */
+    public Object lock() {
+        return lock;
+    }
+
+    public Logger logger() {
+        return logger;
+    }
+
+    public ServerProperties properties() {
+        return properties;
+    }
+
+    public AccessLists access() {
+        return access;
+    }
+
+    public GameHost host() {
+        return host;
+    }
+
+    public GameThread thread() {
+        return thread;
+    }
+
+    public Players players() {
+        return players;
+    }
+
+    public GameWorld world() {
+        return world;
+    }
+
+    public ChatHandler chat() {
+        return chat;
+    }
+
+    public boolean isStopping() {
+        return stopping;
+    }
+
+    /** From now on logins are refused and leaving players fire no events. */
+    public void markStopping() {
+        stopping = true;
+    }
+}

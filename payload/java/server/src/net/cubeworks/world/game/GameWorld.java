@@ -1,0 +1,271 @@
+package net.cubeworks.world.game;
+
+import java.util.Collections;
+import java.util.List;
+import java.util.concurrent.ExecutorService;
+import java.util.concurrent.Executors;
+import java.util.concurrent.Future;
+import java.util.concurrent.ScheduledExecutorService;
+import java.util.concurrent.ThreadFactory;
+import java.util.concurrent.TimeUnit;
+
+import net.cubeworks.world.protocol.PacketOut;
+import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.timing.TickStats;
+import net.cubeworks.world.timing.TimeReport;
+
+/**
+ * The world players stand in: its columns (flat, generated on demand, or as kept by the
+ * store), the level, and the tick of 20 a second for movement, time and survival. Its
+ * parts each do one job (streaming, who sees whom, moves, blocks and inventories,
+ * survival, saving); this holds them together. Everything here runs on the game thread
+ * or under the world lock.
+ */
+public final class GameWorld {
+    static final int TICKS_PER_SECOND = 20;
+    static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
+    static final double EYE_HEIGHT = 1.62;
+    /** The level type the client is told: the bundled server makes the flat world only. */
+    static final String LEVEL_TYPE = "flat";
+
+    private final Game game;
+    private final WorldStore store;
+    private final int viewDistance;
+    private LevelState level = new LevelState();
+    private final ColumnCache cache;
+    private final Delivery delivery = new Delivery();
+    private final Visibility visibility;
+    private final Streaming streaming;
+    private final Movement movement;
+    private final Interaction interaction;
+    private final Survival survival;
+    private final WorldSaver saver;
+    private final ExecutorService compressor;
+    private final TickStats stats = new TickStats();
+    private ScheduledExecutorService reporter;
+    private long tick;
+
+    GameWorld(Game game, WorldStore store, int viewDistance) {
+        this.game = game;
+        this.store = store;
+        this.viewDistance = Math.max(3, Math.min(15, viewDistance));
+        this.cache = new ColumnCache(store);
+        this.compressor = Executors.newSingleThreadExecutor(daemon("Chunk compressor"));
+        this.visibility = new Visibility(game.players(), delivery);
+        this.streaming = new Streaming(cache, store, compressor, game.lock(), game.logger(), this.viewDistance);
+        this.movement = new Movement(this);
+        this.interaction = new Interaction(game, this);
+        this.survival = new Survival(game, this, delivery);
+        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(daemon("World saver")));
+    }
+
+    static ThreadFactory daemon(final String name) {
+        return new ThreadFactory() {
+            public Thread newThread(Runnable r) {
+                Thread t = new Thread(r, name);
+                t.setDaemon(true);
+                return t;
+            }
+        };
+    }
+
+    public int viewDistance() {
+        return viewDistance;
+    }
+
+    public LevelState level() {
+        return level;
+    }
+
+    long currentTick() {
+        return tick;
+    }
+
+    Visibility visibility() {
+        return visibility;
+    }
+
+    Movement movement() {
+        return movement;
+    }
+
+    Interaction interaction() {
+        return interaction;
+    }
+
+    Survival survival() {
+        return survival;
+    }
+
+    /** Reads the level (spawn point, clocks) as the store keeps it; a new world has the defaults. */
+    public void loadLevel() {
+        level = LevelState.from(store.loadLevel());
+    }
+
+    /**
+     * Asks the store once for the columns around the spawn, so the first player to join
+     * does not wait for it.
+     */
+    public void prepareSpawn() {
+        int scx = level.spawnX >> 4;
+        int scz = level.spawnZ >> 4;
+        for (int dx = -viewDistance; dx <= viewDistance; dx++) {
+            for (int dz = -viewDistance; dz <= viewDistance; dz++) {
+                cache.resolve(scx + dx, scz + dz);
+            }
+        }
+    }
+
+    /** Hands the world's tick to the game thread, and starts the tick-time report when it is asked for. */
+    void start() {
+        game.thread().setWorldTick(new TimedTick(game, stats, this));
+        if (TimeReport.asked()) {
+            reporter = Executors.newSingleThreadScheduledExecutor(daemon("Tick report"));
+            reporter.scheduleAtFixedRate(new Runnable() {
+                public void run() {
+                    game.logger().info(TickStats.describe(stats.takeSummary()));
+                }
+            }, 10, 10, TimeUnit.SECONDS);
+        }
+    }
+
+    // --- blocks ---
+
+    public int blockAt(int x, int y, int z) {
+        return cache.blockAt(x, y, z);
+    }
+
+    public int metaAt(int x, int y, int z) {
+        return cache.metaAt(x, y, z);
+    }
+
+    /** Changes a block, marks its column for saving and tells everybody who knows the column. */
+    public void setBlock(int x, int y, int z, int id, int data) {
+        long k = cache.set(x, y, z, id, data, level.time);
+        byte[] frame = PlayPackets.blockChange(x, y, z, id, data).frame();
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            if (p.known.contains(k)) {
+                p.connection().sendFrame(frame);
+            }
+        }
+    }
+
+    // --- players in the world ---
+
+    /** Puts a joining player in: from its kept record, or new at the spawn point. */
+    void place(OnlinePlayer p) {
+        net.cubeworks.world.storage.StoredPlayer s = saver.loadPlayer(p.getName());
+        if (s == null || !PlayerRecords.apply(s, p)) {
+            toSpawn(p); // new, or at a position no client could stand at
+        }
+        p.sentX = Visibility.fixed(p.x);
+        p.sentY = Visibility.fixed(p.y);
+        p.sentZ = Visibility.fixed(p.z);
+        p.sentYaw = Visibility.angle(p.yaw);
+        p.sentPitch = Visibility.angle(p.pitch);
+        p.lastTeleportTick = tick;
+    }
+
+    void toSpawn(OnlinePlayer p) {
+        p.x = level.spawnX + 0.5;
+        p.y = level.spawnY;
+        p.z = level.spawnZ + 0.5;
+        p.yaw = 0f;
+        p.pitch = 0f;
+    }
+
+    /** The player leaves: every client that shows it destroys it, and its record is saved. */
+    void leave(OnlinePlayer p) {
+        visibility.hide(p);
+        p.shown.clear();
+        saver.savePlayerLater(p, level);
+    }
+
+    /** Sends the player the columns it is missing; see {@link Streaming#stream}. */
+    public Future<List<byte[]>> stream(OnlinePlayer p) {
+        return streaming.stream(p);
+    }
+
+    PacketOut positionPacket(OnlinePlayer p) {
+        return PlayPackets.positionAndLook(p.x, p.y + EYE_HEIGHT, p.z, p.yaw, p.pitch, false);
+    }
+
+    PacketOut healthPacket(OnlinePlayer p) {
+        return PlayPackets.updateHealth(p.health, p.food, p.saturation);
+    }
+
+    PacketOut timePacket() {
+        return PlayPackets.timeUpdate(level.time, level.dayTime);
+    }
+
+    // --- the tick ---
+
+    /**
+     * One tick, under the lock. Returns what it has for each client, {player, bytes}, to be
+     * queued once the lock is let go; packets sent from other threads in between concern
+     * other things (blocks, columns), or entities the client then learns of a moment later.
+     */
+    List<Object[]> tick() {
+        if (game.isStopping()) {
+            return Collections.emptyList();
+        }
+        List<OnlinePlayer> all = game.players().inJoinOrder();
+        List<Object[]> out;
+        delivery.beginTick();
+        try {
+            tick++;
+            level.time++;
+            level.dayTime++;
+            for (OnlinePlayer p : all) {
+                p.actionsThisTick = 0;
+                survival.tick(p, tick);
+            }
+            for (OnlinePlayer p : all) {
+                if (!p.dead) {
+                    visibility.trackMovement(p, all, tick);
+                }
+            }
+            visibility.update();
+            if (tick % TICKS_PER_SECOND == 0) {
+                byte[] time = timePacket().frame();
+                for (OnlinePlayer p : all) {
+                    delivery.out(p, time);
+                }
+            }
+            if (tick % SAVE_INTERVAL_TICKS == 0) {
+                saveLater();
+            }
+        } finally {
+            out = delivery.endTick(game.players().inJoinOrder());
+        }
+        return out;
+    }
+
+    // --- saving ---
+
+    /** Copies what changed (under the lock) and writes it on the saver thread. */
+    public Future<?> saveLater() {
+        return saver.saveLater(level);
+    }
+
+    /** save-all: writes everything changed and waits for it. */
+    public void saveAndWait() {
+        saver.await(saveLater());
+    }
+
+    /** Saves everything and closes the store; the tick has stopped by then. */
+    public void close() {
+        if (reporter != null) {
+            reporter.shutdownNow();
+        }
+        saveAndWait();
+        saver.close();
+        // batches already asked for are still built, so the last packets to leaving players go out
+        compressor.shutdown();
+    }
+
+    TickStats stats() {
+        return stats;
+    }
+}

@@ -1,0 +1,204 @@
+package net.cubeworks.world.game;
+
+import java.util.ArrayList;
+import java.util.List;
+
+import org.bukkit.GameMode;
+
+import net.cubeworks.world.level.Column;
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.PlayReads;
+
+/** What players do to blocks and to their inventory: digging, placing, the item in hand, creative slots. */
+final class Interaction {
+    /** Digs and placements one player may make in one tick; more are refused. */
+    static final int ACTIONS_PER_TICK = 8;
+    private static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
+
+    private final Game game;
+    private final GameWorld world;
+
+    Interaction(Game game, GameWorld world) {
+        this.game = game;
+        this.world = world;
+    }
+
+    private boolean protectedAt(OnlinePlayer p, int x, int z) {
+        int radius = game.properties().spawnProtection();
+        if (radius <= 0 || game.access().opNames().isEmpty() || p.isOp()) {
+            return false;
+        }
+        LevelState level = world.level();
+        return Math.max(Math.abs(x - level.spawnX), Math.abs(z - level.spawnZ)) <= radius;
+    }
+
+    private static boolean knows(OnlinePlayer p, int x, int z) {
+        return p.known.contains(ColumnKey.of(x >> 4, z >> 4));
+    }
+
+    private void refuseBlock(OnlinePlayer p, int x, int y, int z) {
+        if (y >= 0 && y <= 255 && knows(p, x, z)) {
+            p.connection().send(PlayPackets.blockChange(x, y, z, world.blockAt(x, y, z), world.metaAt(x, y, z)));
+        }
+    }
+
+    /**
+     * Player Digging: creative breaks on start (status 0), survival on finish (status 2), or
+     * on start for the blocks without hardness.
+     */
+    void dig(OnlinePlayer p, PlayReads.BlockAction a) {
+        int status = a.kind;
+        int x = a.x;
+        int y = a.y;
+        int z = a.z;
+        boolean creative = p.getGameMode() == GameMode.CREATIVE;
+        if (status == 3 || status == 4) {
+            // dropping items is not modelled: the client gets its slot back
+            p.sendSlot(p.handSlot());
+            return;
+        }
+        boolean instant = status == 0 && !creative && y >= 0 && y <= 255 && knows(p, x, z)
+                && BlockRules.breaksAtOnce(world.blockAt(x, y, z));
+        if (!(status == 0 && (creative || instant)) && !(status == 2 && !creative)) {
+            return;
+        }
+        if (p.dead || p.getGameMode() == GameMode.ADVENTURE || ++p.actionsThisTick > ACTIONS_PER_TICK
+                || y < 0 || y > 255 || !knows(p, x, z)) {
+            refuseBlock(p, x, y, z);
+            return;
+        }
+        double dx = p.x - (x + 0.5);
+        double dy = p.y - (y + 0.5) + 1.5;
+        double dz = p.z - (z + 0.5);
+        int id = world.blockAt(x, y, z);
+        if (dx * dx + dy * dy + dz * dz > 36 || protectedAt(p, x, z) || id == 0
+                || (id == Column.BEDROCK && !creative)) {
+            refuseBlock(p, x, y, z);
+            return;
+        }
+        int data = world.metaAt(x, y, z);
+        world.setBlock(x, y, z, 0, 0);
+        if (!creative) {
+            int drop = BlockRules.drop(id);
+            int held = p.inventory().item(p.handSlot());
+            if (drop > 0) {
+                List<Integer> changed = new ArrayList<Integer>();
+                p.inventory().give(drop, 1, BlockRules.keepsData(drop) ? data : 0, changed);
+                for (int slot : changed) {
+                    p.sendSlot(slot);
+                }
+            }
+            if (p.inventory().item(p.handSlot()) != held) {
+                showHeldItem(p);
+            }
+        }
+    }
+
+    /** Player Block Placement against the face of the clicked block. */
+    void place(OnlinePlayer p, PlayReads.BlockAction a) {
+        int face = a.kind;
+        if (face < 0 || face > 5) {
+            return; // "use item" in the air
+        }
+        int x = a.x;
+        int y = a.y;
+        int z = a.z;
+        int slot = p.handSlot();
+        int tx = x + FACE[face][0];
+        int ty = y + FACE[face][1];
+        int tz = z + FACE[face][2];
+        boolean ok = !p.dead && p.getGameMode() != GameMode.ADVENTURE && ++p.actionsThisTick <= ACTIONS_PER_TICK
+                && ty >= 0 && ty <= 255 && knows(p, x, z) && knows(p, tx, tz);
+        int item = p.inventory().item(slot);
+        if (ok) {
+            double dx = p.x - (x + 0.5);
+            double dy = p.y - (y + 0.5);
+            double dz = p.z - (z + 0.5);
+            ok = dx * dx + dy * dy + dz * dz < 64 && BlockRules.placeable(item) && world.blockAt(tx, ty, tz) == 0
+                    && !protectedAt(p, tx, tz) && !occupied(tx, ty, tz);
+        }
+        if (!ok) {
+            refuseBlock(p, x, y, z);
+            refuseBlock(p, tx, ty, tz);
+            p.sendSlot(slot);
+            return;
+        }
+        int data = BlockRules.keepsData(item) ? p.inventory().data(slot) & 15 : 0;
+        world.setBlock(tx, ty, tz, item, data);
+        if (p.getGameMode() != GameMode.CREATIVE) {
+            p.inventory().takeOne(slot);
+            p.sendSlot(slot);
+            if (p.inventory().count(slot) == 0) {
+                showHeldItem(p);
+            }
+        }
+    }
+
+    /** True when a living player's box (0.6 wide, 1.8 high) takes part of the cell. */
+    private boolean occupied(int x, int y, int z) {
+        for (OnlinePlayer q : game.players().inJoinOrder()) {
+            if (q.dead) {
+                continue;
+            }
+            if (q.x + 0.3 > x && q.x - 0.3 < x + 1 && q.y + 1.8 > y && q.y < y + 1 && q.z + 0.3 > z
+                    && q.z - 0.3 < z + 1) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    /** Held Item Change from the client: 0 to 8. */
+    void holdSlot(OnlinePlayer p, int slot) {
+        if (slot >= 0 && slot < 9 && slot != p.heldSlot) {
+            p.heldSlot = slot;
+            showHeldItem(p);
+        }
+    }
+
+    /** Entity Equipment slot 0 (the hand) to the clients that show the player. */
+    void showHeldItem(OnlinePlayer p) {
+        int slot = p.handSlot();
+        world.visibility().toViewers(p, PlayPackets.entityEquipment(p.getEntityId(), 0, p.inventory().item(slot),
+                p.inventory().count(slot), p.inventory().data(slot)));
+    }
+
+    /** An arm swing, shown to the clients that show the player. */
+    void swing(OnlinePlayer p, int animation) {
+        if (animation == PlayReads.ANIMATION_SWING_ARM) {
+            world.visibility().toViewers(p, PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_SWING_ARM));
+        }
+    }
+
+    /** Creative Inventory Action: the client sets a slot of its inventory. */
+    void creativeSet(OnlinePlayer p, PlayReads.CreativeSlot c) {
+        int slot = c.slot;
+        if (p.getGameMode() != GameMode.CREATIVE) {
+            p.sendInventory();
+            return;
+        }
+        if (slot < 1 || slot >= PlayerInventory.SLOTS) {
+            return; // -1: dropped out of the window; items on the ground are not modelled
+        }
+        int held = p.inventory().item(slot);
+        int item = c.item.id;
+        int count = c.item.count;
+        if (item <= 0) {
+            p.inventory().set(slot, 0, 0, 0, null);
+        } else if (BlockRules.known(item) && count >= 1 && count <= 64) {
+            p.inventory().set(slot, item, count, c.item.damage, null);
+        } else {
+            p.sendSlot(slot);
+        }
+        if (slot == p.handSlot() && p.inventory().item(slot) != held) {
+            showHeldItem(p);
+        }
+    }
+
+    /** A window click we do not model: not accepted, and the whole inventory again. */
+    void refuseClick(OnlinePlayer p, PlayReads.Click c) {
+        p.connection().send(PlayPackets.confirmTransaction(c.window, c.action, false));
+        p.sendInventory();
+    }
+}

@@ -1,0 +1,53 @@
+package net.cubeworks.world.game;
+
+import net.cubeworks.world.level.Column;
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.storage.StoredLevel;
+
+/** The level as the game uses it: the spawn point and the clocks; what level.dat holds besides rides along. */
+public final class LevelState {
+    public int spawnX;
+    public int spawnY = Column.FLAT_HEIGHT;
+    public int spawnZ;
+    /** Ticks the world has run, and the time of day. */
+    public long time;
+    public long dayTime;
+    /** The stored record it came from, for what the game does not use; null for a new world. */
+    private StoredLevel stored;
+
+    /** The level of a stored record, or a new one; a spawn no player could stand at is left at the default. */
+    static LevelState from(StoredLevel s) {
+        LevelState l = new LevelState();
+        if (s == null) {
+            return l;
+        }
+        if (s.spawnY >= 0 && s.spawnY < 256 && Math.abs(s.spawnX) < ColumnKey.MAX_COORD
+                && Math.abs(s.spawnZ) < ColumnKey.MAX_COORD) {
+            l.spawnX = s.spawnX;
+            l.spawnY = s.spawnY;
+            l.spawnZ = s.spawnZ;
+        }
+        l.time = s.time;
+        l.dayTime = s.dayTime;
+        l.stored = s;
+        return l;
+    }
+
+    /** A stored record of the level now, with the settings the server runs with. */
+    StoredLevel toStored(int gameType, boolean hardcore, String levelName) {
+        StoredLevel s = new StoredLevel();
+        if (stored != null) {
+            s.seed = stored.seed;
+            s.kept = stored.kept;
+        }
+        s.levelName = levelName;
+        s.spawnX = spawnX;
+        s.spawnY = spawnY;
+        s.spawnZ = spawnZ;
+        s.time = time;
+        s.dayTime = dayTime;
+        s.gameType = gameType;
+        s.hardcore = hardcore;
+        return s;
+    }
+}

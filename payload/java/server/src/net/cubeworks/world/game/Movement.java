@@ -1,0 +1,75 @@
+package net.cubeworks.world.game;
+
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.protocol.PlayReads;
+
+/** The players' moves: accepted, or the player sent back where we have it. */
+final class Movement {
+    static final double MAX_MOVE_SQ = 100;
+
+    private final GameWorld world;
+
+    Movement(GameWorld world) {
+        this.world = world;
+    }
+
+    static boolean validPosition(double x, double y, double z) {
+        return !Double.isNaN(x) && !Double.isNaN(y) && !Double.isNaN(z) && !Double.isInfinite(y)
+                && Math.abs(x) < ColumnKey.MAX_COORD && Math.abs(z) < ColumnKey.MAX_COORD
+                && Math.abs(y) < ColumnKey.MAX_COORD;
+    }
+
+    /**
+     * A movement packet: the position with the feet y and the head y, and the look. Impossible
+     * or too long moves send the player back where we have it.
+     */
+    void move(OnlinePlayer p, PlayReads.Movement m) {
+        if (p.dead) {
+            return;
+        }
+        if (m.hasPosition) {
+            if (p.teleportPending) {
+                double ddx = m.x - p.x;
+                double ddy = m.feetY - p.y;
+                double ddz = m.z - p.z;
+                if (ddx * ddx + ddy * ddy + ddz * ddz > 0.01) {
+                    return; // moves made before the client took our teleport
+                }
+                p.teleportPending = false;
+            }
+            double stance = m.headY - m.feetY;
+            boolean bad = !validPosition(m.x, m.feetY, m.z) || Double.isNaN(m.headY) || Double.isInfinite(m.headY)
+                    || stance < 0.1 || stance > 1.65;
+            if (!bad) {
+                double ddx = m.x - p.x;
+                double ddy = m.feetY - p.y;
+                double ddz = m.z - p.z;
+                bad = ddx * ddx + ddy * ddy + ddz * ddz > MAX_MOVE_SQ
+                        || !p.known.contains(ColumnKey.of(ColumnKey.chunk(m.x), ColumnKey.chunk(m.z)));
+            }
+            if (bad) {
+                teleportBack(p);
+                return;
+            }
+            int oldCx = ColumnKey.chunk(p.x);
+            int oldCz = ColumnKey.chunk(p.z);
+            p.x = m.x;
+            p.y = m.feetY;
+            p.z = m.z;
+            if (ColumnKey.chunk(m.x) != oldCx || ColumnKey.chunk(m.z) != oldCz) {
+                world.stream(p);
+            }
+        }
+        if (m.hasLook && !Float.isNaN(m.yaw) && !Float.isInfinite(m.yaw) && !Float.isNaN(m.pitch)
+                && !Float.isInfinite(m.pitch)) {
+            p.yaw = m.yaw % 360f;
+            p.pitch = Math.max(-90f, Math.min(90f, m.pitch));
+        }
+        p.onGround = m.onGround;
+    }
+
+    void teleportBack(OnlinePlayer p) {
+        p.teleportPending = true;
+        p.connection().send(world.positionPacket(p));
+    }
+}

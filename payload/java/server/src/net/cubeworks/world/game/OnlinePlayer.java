@@ -1,0 +1,369 @@
+package net.cubeworks.world.game;
+
+import java.net.InetSocketAddress;
+import java.util.ArrayList;
+import java.util.HashSet;
+import java.util.LinkedHashSet;
+import java.util.List;
+import java.util.Set;
+import java.util.UUID;
+
+import org.bukkit.GameMode;
+import org.bukkit.Server;
+import org.bukkit.entity.Player;
+
+import net.cubeworks.world.net.Connection;
+import net.cubeworks.world.protocol.Json;
+import net.cubeworks.world.protocol.PlayPackets;
+
+/** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
+public final class OnlinePlayer implements Player {
+    private final Game game;
+    private final Connection connection;
+    private final String name;
+    private final UUID uuid;
+    private final int entityId;
+    private volatile GameMode gameMode;
+    private volatile String displayName;
+    private volatile String listName;
+    private volatile boolean online = true;
+    private volatile boolean flying;
+    private volatile boolean allowFlight;
+
+    private final PlayerInventory inventory = new PlayerInventory();
+    /**
+     * Packets of this player read and not yet handled by the game thread; its reader waits
+     * while all are taken, so a client that sends faster than the game handles only slows
+     * itself down.
+     */
+    final java.util.concurrent.Semaphore unhandled = new java.util.concurrent.Semaphore(MAX_UNHANDLED);
+    static final int MAX_UNHANDLED = 1024;
+
+    // the player in the world, guarded by the world lock (see GameWorld)
+    double x;
+    double y;
+    double z;
+    float yaw;
+    float pitch;
+    boolean onGround;
+    float health = 20f;
+    int food = 20;
+    float saturation = 5f;
+    boolean dead;
+    /** The hot-bar slot in hand, 0 to 8. */
+    int heldSlot;
+    /** The columns this player's client has been sent. */
+    final Set<Long> known = new HashSet<Long>();
+    /** The players this player's client shows. */
+    final Set<OnlinePlayer> shown = new LinkedHashSet<OnlinePlayer>();
+    /** What viewers were last told of this player: fixed-point position, angles, tick of the last teleport. */
+    int sentX;
+    int sentY;
+    int sentZ;
+    int sentYaw;
+    int sentPitch;
+    long lastTeleportTick;
+    /** Set after sending the client back: its moves are ignored until it arrives. */
+    boolean teleportPending;
+    int actionsThisTick;
+    /** What the world tick has for this client, queued as one piece at the tick's end. */
+    final java.io.ByteArrayOutputStream outbox = new java.io.ByteArrayOutputStream();
+    /** The account's profile properties (name, value, signature), as Spawn Player carries them. */
+    List<String[]> properties = new ArrayList<String[]>();
+    /** What the store keeps of this player beyond what we use. */
+    Object kept;
+    // the spam counter: up by SPAM_PER_MESSAGE a message, down by one a tick (50 ms)
+    static final int SPAM_PER_MESSAGE = 20;
+    static final int SPAM_THRESHOLD = 200;
+    private int spamCount;
+    private long spamTick;
+
+    OnlinePlayer(Game game, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
+        this.game = game;
+        this.connection = connection;
+        this.name = name;
+        this.uuid = uuid;
+        this.entityId = entityId;
+        this.gameMode = mode;
+        this.displayName = name;
+        this.listName = name;
+        this.allowFlight = mode == GameMode.CREATIVE;
+    }
+
+    PlayerInventory inventory() {
+        return inventory;
+    }
+
+    /** Set Slot for one slot of the player's inventory window. */
+    void sendSlot(int slot) {
+        connection.send(PlayPackets.setSlot(0, slot, inventory.item(slot), inventory.count(slot), inventory.data(slot)));
+    }
+
+    /** Window Items: the player's whole inventory again. */
+    void sendInventory() {
+        int[] ids = new int[PlayerInventory.SLOTS];
+        int[] counts = new int[PlayerInventory.SLOTS];
+        int[] damages = new int[PlayerInventory.SLOTS];
+        for (int i = 0; i < PlayerInventory.SLOTS; i++) {
+            ids[i] = inventory.item(i);
+            counts[i] = inventory.count(i);
+            damages[i] = inventory.data(i);
+        }
+        connection.send(PlayPackets.windowItems(0, ids, counts, damages));
+    }
+
+    /** The item in hand (hot-bar slot heldSlot), as its window slot. */
+    int handSlot() {
+        return PlayerInventory.HOTBAR + heldSlot;
+    }
+
+    public Connection connection() {
+        return connection;
+    }
+
+    void markOffline() {
+        online = false;
+    }
+
+    /** Sends one chat line as-is (the text may carry "§" codes). */
+    void sendChatLine(String text) {
+        connection.send(PlayPackets.chat(Json.chat(text)));
+    }
+
+    /** The abilities packet for the current mode. */
+    void sendAbilities() {
+        int flags = 0;
+        if (gameMode == GameMode.CREATIVE) {
+            flags |= 0x01 | 0x08;
+        }
+        if (flying) {
+            flags |= 0x02;
+        }
+        if (allowFlight || gameMode == GameMode.CREATIVE) {
+            flags |= 0x04;
+        }
+        connection.send(PlayPackets.playerAbilities(flags, 0.05f, 0.1f));
+    }
+
+    /** Puts items into the inventory and updates the client's slots; false when full. */
+    public boolean giveItem(int item, int amount, int data) {
+        synchronized (game.lock()) {
+            List<Integer> changed = new ArrayList<Integer>();
+            boolean all = inventory.give(item, amount, data, changed);
+            for (int slot : changed) {
+                sendSlot(slot);
+            }
+            return all;
+        }
+    }
+
+    /**
+     * Counts one chat line or command at the given time (milliseconds); true when the
+     * player has now sent more than the spam threshold allows.
+     */
+    boolean countMessage(long nowMillis) {
+        synchronized (game.lock()) {
+            long tick = nowMillis / 50;
+            spamCount = (int) Math.max(0, spamCount - Math.max(0, tick - spamTick));
+            spamTick = tick;
+            spamCount += SPAM_PER_MESSAGE;
+            return spamCount > SPAM_THRESHOLD;
+        }
+    }
+
+    void setModeField(GameMode mode) {
+        gameMode = mode;
+        if (mode != GameMode.CREATIVE) {
+            flying = false;
+        }
+    }
+
+    // --- Player ---
+
+    public String getDisplayName() {
+        return displayName;
+    }
+
+    public void setDisplayName(String name) {
+        displayName = name == null ? this.name : name;
+    }
+
+    public String getPlayerListName() {
+        return listName;
+    }
+
+    public void setPlayerListName(String name) {
+        listName = name == null ? this.name : name;
+    }
+
+    public InetSocketAddress getAddress() {
+        return connection.remoteAddress();
+    }
+
+    public void sendRawMessage(String message) {
+        sendChatLine(message);
+    }
+
+    public void kickPlayer(String message) {
+        game.players().kick(this, message == null ? "" : message);
+    }
+
+    public void chat(String msg) {
+        game.chat().chat(this, msg);
+    }
+
+    public boolean performCommand(String command) {
+        return game.host().dispatchCommand(this, command);
+    }
+
+    public boolean isSneaking() {
+        return false;
+    }
+
+    public boolean isSprinting() {
+        return false;
+    }
+
+    public boolean getAllowFlight() {
+        return allowFlight;
+    }
+
+    public void setAllowFlight(boolean flight) {
+        allowFlight = flight;
+        if (!flight) {
+            flying = false;
+        }
+        sendAbilities();
+    }
+
+    public boolean isFlying() {
+        return flying;
+    }
+
+    public void setFlying(boolean value) {
+        if (value && !allowFlight && gameMode != GameMode.CREATIVE) {
+            throw new IllegalArgumentException("Cannot make player fly if getAllowFlight() is false");
+        }
+        flying = value;
+        sendAbilities();
+    }
+
+    // --- HumanEntity / Entity ---
+
+    public String getName() {
+        return name;
+    }
+
+    public GameMode getGameMode() {
+        return gameMode;
+    }
+
+    public void setGameMode(GameMode mode) {
+        if (mode != null) {
+            game.players().setGameMode(this, mode);
+        }
+    }
+
+    public int getEntityId() {
+        return entityId;
+    }
+
+    public UUID getUniqueId() {
+        return uuid;
+    }
+
+    public Server getServer() {
+        return game.host().api();
+    }
+
+    public boolean isDead() {
+        return dead;
+    }
+
+    public boolean isValid() {
+        return online;
+    }
+
+    public void remove() {
+        kickPlayer("");
+    }
+
+    // --- CommandSender ---
+
+    public void sendMessage(String message) {
+        if (message == null || !online) {
+            return;
+        }
+        for (String line : message.split("\n")) {
+            sendChatLine(line);
+        }
+    }
+
+    public void sendMessage(String[] messages) {
+        for (String m : messages) {
+            sendMessage(m);
+        }
+    }
+
+    // --- OfflinePlayer / permissions ---
+
+    public boolean isOnline() {
+        return online;
+    }
+
+    public boolean isBanned() {
+        return game.access().isBanned(name);
+    }
+
+    public void setBanned(boolean banned) {
+        game.players().setBanned(name, banned, null, "Plugin");
+    }
+
+    public boolean isWhitelisted() {
+        return false;
+    }
+
+    public void setWhitelisted(boolean value) {
+    }
+
+    public Player getPlayer() {
+        return online ? this : null;
+    }
+
+    public long getFirstPlayed() {
+        return 0;
+    }
+
+    public long getLastPlayed() {
+        return System.currentTimeMillis();
+    }
+
+    public boolean hasPlayedBefore() {
+        return false;
+    }
+
+    public boolean isOp() {
+        return game.access().isOp(name);
+    }
+
+    public void setOp(boolean value) {
+        game.players().setOp(name, value);
+    }
+
+    /** No permission plugins here: every permission belongs to operators. */
+    public boolean isPermissionSet(String perm) {
+        return false;
+    }
+
+    public boolean hasPermission(String perm) {
+        return isOp();
+    }
+
+    public void recalculatePermissions() {
+    }
+
+    @Override
+    public String toString() {
+        return "Player{name=" + name + "}";
+    }
+}

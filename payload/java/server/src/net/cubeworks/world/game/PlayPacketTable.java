@@ -1,0 +1,126 @@
+package net.cubeworks.world.game;
+
+import java.util.HashMap;
+import java.util.Map;
+
+import net.cubeworks.world.protocol.PacketIn;
+import net.cubeworks.world.protocol.PacketIn.ProtocolException;
+import net.cubeworks.world.protocol.PlayReads;
+
+/**
+ * Which play packet does what: each serverbound id the game handles, read on the
+ * connection's reader thread into plain values, and what the game thread then does with
+ * them. An id the table does not have (settings, abilities, plugin channels and the like)
+ * changes nothing.
+ */
+final class PlayPacketTable {
+    /** Reads one packet's fields; returns what the game thread does with them, or null for nothing. */
+    interface Handler {
+        Runnable read(OnlinePlayer p, PacketIn in) throws ProtocolException;
+    }
+
+    private final Map<Integer, Handler> handlers = new HashMap<Integer, Handler>();
+
+    PlayPacketTable(final GameWorld world) {
+        handlers.put(PlayReads.PLAYER, move(world, 0));
+        handlers.put(PlayReads.PLAYER_POSITION, move(world, 1));
+        handlers.put(PlayReads.PLAYER_LOOK, move(world, 2));
+        handlers.put(PlayReads.PLAYER_POSITION_AND_LOOK, move(world, 3));
+        handlers.put(PlayReads.PLAYER_DIGGING, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.BlockAction a = PlayReads.playerDigging(in);
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().dig(p, a);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.BLOCK_PLACEMENT, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.BlockAction a = PlayReads.blockPlacement(in);
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().place(p, a);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.HELD_ITEM_CHANGE, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final int slot = PlayReads.heldItemChange(in);
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().holdSlot(p, slot);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.ANIMATION, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final int animation = PlayReads.animation(in);
+                if (animation != PlayReads.ANIMATION_SWING_ARM) {
+                    return null;
+                }
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().swing(p, animation);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.CLICK_WINDOW, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.Click c = PlayReads.clickWindow(in);
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().refuseClick(p, c);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.CREATIVE_INVENTORY_ACTION, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.CreativeSlot c = PlayReads.creativeInventoryAction(in);
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().creativeSet(p, c);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.CLIENT_STATUS, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                if (PlayReads.clientStatus(in) != PlayReads.STATUS_RESPAWN) {
+                    return null;
+                }
+                return new Runnable() {
+                    public void run() {
+                        world.survival().respawn(p);
+                    }
+                };
+            }
+        });
+    }
+
+    /** The four movement packets: 0 on-ground only, 1 position, 2 look, 3 both. */
+    private static Handler move(final GameWorld world, final int kind) {
+        return new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.Movement m = kind == 0 ? PlayReads.player(in)
+                        : kind == 1 ? PlayReads.playerPosition(in)
+                        : kind == 2 ? PlayReads.playerLook(in) : PlayReads.playerPositionAndLook(in);
+                return new Runnable() {
+                    public void run() {
+                        world.movement().move(p, m);
+                    }
+                };
+            }
+        };
+    }
+
+    /** The handler of a play id, or null when the game does nothing with it. */
+    Handler handler(int id) {
+        return handlers.get(id);
+    }
+}

@@ -1,0 +1,241 @@
+package net.cubeworks.world.game;
+
+import java.util.ArrayList;
+import java.util.List;
+import java.util.UUID;
+import java.util.concurrent.Callable;
+
+import org.bukkit.GameMode;
+import org.bukkit.event.player.PlayerJoinEvent;
+
+import net.cubeworks.world.console.ConsoleOutput;
+import net.cubeworks.world.net.Connection;
+import net.cubeworks.world.net.ConnectionHandler;
+import net.cubeworks.world.protocol.LoginPackets;
+import net.cubeworks.world.protocol.PacketIn;
+import net.cubeworks.world.protocol.PacketIn.ProtocolException;
+import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.StatusResponse;
+import net.cubeworks.world.protocol.Versions;
+import net.cubeworks.world.settings.BanList;
+import net.cubeworks.world.settings.PlayerNames;
+import net.cubeworks.world.settings.ServerProperties;
+import net.cubeworks.world.timing.LockClock;
+
+/**
+ * The game's side of the network: status answers (from what any thread may read, so the
+ * ping answers while the game is busy), admission of players into the world, and the
+ * packets of players already in it, read on their readers and handed to the game thread.
+ */
+public final class PlayerConnections implements ConnectionHandler {
+    private final Game game;
+    private final PlayPacketTable table;
+    private volatile String favicon;
+
+    public PlayerConnections(Game game) {
+        this.game = game;
+        this.table = new PlayPacketTable(game.world());
+    }
+
+    /** server-icon.png as a data URI for the status answer, or null. */
+    public void setFavicon(String dataUri) {
+        favicon = dataUri;
+    }
+
+    public byte[] legacyPingResponse() {
+        ServerProperties props = game.properties();
+        return StatusResponse.legacy(Versions.MINECRAFT_VERSION, props.motd(), game.players().count(),
+                props.maxPlayers());
+    }
+
+    /** The status JSON for a client of the given protocol (4 or 5 is echoed, else 4). */
+    public String statusJson(int protocol) {
+        List<OnlinePlayer> players = game.players().inJoinOrder();
+        List<String[]> sample = new ArrayList<String[]>();
+        for (OnlinePlayer p : players) {
+            if (sample.size() >= 12) {
+                break;
+            }
+            sample.add(new String[] {p.getName(), p.getUniqueId().toString()});
+        }
+        ServerProperties props = game.properties();
+        int shown = protocol == Versions.NEWEST_PROTOCOL ? protocol : Versions.OLDEST_PROTOCOL;
+        return StatusResponse.json(Versions.MINECRAFT_VERSION, shown, props.maxPlayers(), players.size(), sample,
+                props.motd(), favicon);
+    }
+
+    public String checkLogin(int protocol, String name) {
+        if (protocol < Versions.OLDEST_PROTOCOL) {
+            return "Outdated client! Please use " + Versions.MINECRAFT_VERSION;
+        }
+        if (protocol > Versions.NEWEST_PROTOCOL) {
+            return "Outdated server! I'm still on " + Versions.MINECRAFT_VERSION;
+        }
+        String refusal = PlayerNames.refusal(name, ConsoleOutput.platformCharset());
+        if (refusal != null) {
+            return refusal;
+        }
+        if (game.isStopping()) {
+            return Game.SHUTDOWN_MESSAGE;
+        }
+        return null;
+    }
+
+    public void loginFailed(Connection conn, String name, String why) {
+        game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + why);
+    }
+
+    /** The login is through: on the game thread, refuse with a reason or admit the player; the reader waits. */
+    public void login(final Connection conn, final String name, final UUID uuid, final List<String[]> properties) {
+        game.thread().call(new Callable<Void>() {
+            public Void call() {
+                admit(conn, name, uuid, properties);
+                return null;
+            }
+        });
+    }
+
+    private void admit(Connection conn, String name, UUID uuid, List<String[]> properties) {
+        if (game.isStopping()) {
+            conn.disconnect(Game.SHUTDOWN_MESSAGE);
+            return;
+        }
+        BanList.Entry ban = game.access().ban(name);
+        if (ban != null) {
+            String reason = "You are banned from this server!\nReason: " + ban.reason;
+            if (ban.expires != null) {
+                reason += "\nYour ban will be removed on " + ban.expires;
+            }
+            conn.disconnect(reason);
+            game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + reason);
+            return;
+        }
+        Players players = game.players();
+        OnlinePlayer existing = players.findExact(name);
+        if (existing != null) {
+            players.kick(existing, "You logged in from another location");
+        }
+        ServerProperties props = game.properties();
+        if (players.count() >= props.maxPlayers()) {
+            conn.disconnect("The server is full!");
+            game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): The server is full!");
+            return;
+        }
+        GameMode mode = players.modeFor(name);
+        OnlinePlayer p = new OnlinePlayer(game, conn, name, uuid, players.nextEntityId(), mode);
+        p.properties = properties;
+        conn.send(LoginPackets.loginSuccess(uuid, name, conn.protocol()));
+        conn.attachPlayer(p);
+        players.add(p);
+        enterWorld(conn, p, props);
+    }
+
+    /**
+     * The packets that put a newly admitted player into the world, then the join event. The
+     * columns around the player go before its position: the client freezes a player whose
+     * column it does not have.
+     */
+    private void enterWorld(Connection conn, OnlinePlayer p, ServerProperties props) {
+        LockClock clock = new LockClock();
+        clock.taken(); // the game thread holds the world lock
+        GameWorld world = game.world();
+        world.place(p);
+        GameMode mode = p.getGameMode();
+        int maxShown = Math.min(255, props.maxPlayers());
+        conn.send(PlayPackets.joinGame(p.getEntityId(), mode.getValue() | (props.hardcore() ? 8 : 0), 0,
+                props.difficulty(), maxShown, GameWorld.LEVEL_TYPE));
+        LevelState level = world.level();
+        conn.send(PlayPackets.spawnPosition(level.spawnX, level.spawnY, level.spawnZ));
+        p.sendAbilities();
+        conn.send(PlayPackets.heldItemChange(p.heldSlot));
+        p.sendInventory();
+        conn.send(world.healthPacket(p));
+        world.stream(p);
+        conn.send(world.positionPacket(p));
+        conn.send(world.timePacket());
+        game.logger().info(p.getName() + "[" + conn.remoteAddress() + "] logged in with entity id "
+                + p.getEntityId() + " at ([" + props.levelName() + "] " + p.x + ", " + p.y + ", " + p.z + ")");
+        for (OnlinePlayer other : game.players().inJoinOrder()) {
+            conn.send(PlayPackets.playerListItem(other.getPlayerListName(), true, 0));
+            if (other != p) {
+                other.connection().send(PlayPackets.playerListItem(p.getPlayerListName(), true, 0));
+            }
+        }
+        world.visibility().update();
+        PlayerJoinEvent event = new PlayerJoinEvent(p, "\u00a7e" + p.getName() + " joined the game");
+        game.host().callEvent(event);
+        if (event.getJoinMessage() != null && event.getJoinMessage().length() > 0) {
+            game.players().broadcast(event.getJoinMessage());
+        }
+        clock.released();
+        clock.report(game.logger(), p.getName() + " joining");
+    }
+
+    /**
+     * A play packet: read here, on the reader, and handed to the game thread. The reader
+     * waits while the game has too many of this player's packets still to handle.
+     */
+    public void play(Connection conn, int id, PacketIn in) throws ProtocolException {
+        Object o = conn.player();
+        PlayPacketTable.Handler h = table.handler(id);
+        if (!(o instanceof OnlinePlayer) || h == null) {
+            return;
+        }
+        final OnlinePlayer p = (OnlinePlayer) o;
+        final Runnable action = h.read(p, in);
+        if (action != null) {
+            handOver(p, action);
+        }
+    }
+
+    private void handOver(final OnlinePlayer p, final Runnable action) {
+        p.unhandled.acquireUninterruptibly();
+        game.thread().submit(new Runnable() {
+            public void run() {
+                try {
+                    if (p.isOnline()) {
+                        action.run();
+                    }
+                } finally {
+                    p.unhandled.release();
+                }
+            }
+        });
+    }
+
+    public void connectionLost(final Connection conn, final String reason) {
+        final Object p = conn.player();
+        if (p instanceof OnlinePlayer) {
+            game.thread().submit(new Runnable() {
+                public void run() {
+                    game.players().remove((OnlinePlayer) p, reason);
+                }
+            });
+        }
+    }
+
+    public void kickForTimeout(Connection conn) {
+        final Object p = conn.player();
+        if (p instanceof OnlinePlayer) {
+            game.thread().submit(new Runnable() {
+                public void run() {
+                    game.players().kick((OnlinePlayer) p, "Timed out");
+                }
+            });
+        } else {
+            conn.closeNow();
+        }
+    }
+
+    public void chat(Connection conn, final String message) {
+        Object o = conn.player();
+        if (o instanceof OnlinePlayer) {
+            final OnlinePlayer p = (OnlinePlayer) o;
+            handOver(p, new Runnable() {
+                public void run() {
+                    game.chat().chat(p, message);
+                }
+            });
+        }
+    }
+}

@@ -1,0 +1,168 @@
+package net.cubeworks.world.game;
+
+import java.util.ArrayList;
+import java.util.Arrays;
+import java.util.HashMap;
+import java.util.List;
+import java.util.Map;
+
+import org.bukkit.GameMode;
+import org.bukkit.event.player.PlayerQuitEvent;
+
+import net.cubeworks.world.protocol.Json;
+import net.cubeworks.world.protocol.PlayPackets;
+
+/**
+ * The online players in join order, the game mode each name last played in, and what
+ * operators do to players (op, ban, kick). Changes hold the world lock; who is online is
+ * also kept as a snapshot that any thread reads without it (the status ping, the tick).
+ */
+public final class Players {
+    private final Game game;
+    private final List<OnlinePlayer> online = new ArrayList<OnlinePlayer>();
+    private volatile OnlinePlayer[] view = new OnlinePlayer[0];
+    private final Map<String, GameMode> lastModes = new HashMap<String, GameMode>();
+    private volatile GameMode defaultMode = GameMode.SURVIVAL;
+    private int nextEntityId = 1;
+
+    Players(Game game) {
+        this.game = game;
+        GameMode mode = GameMode.getByValue(game.properties().gamemode());
+        if (mode != null) {
+            defaultMode = mode;
+        }
+    }
+
+    public int count() {
+        return view.length;
+    }
+
+    int nextEntityId() {
+        synchronized (game.lock()) {
+            return nextEntityId++;
+        }
+    }
+
+    /** The online player of that name, ignoring case, or null. */
+    public OnlinePlayer findExact(String name) {
+        for (OnlinePlayer p : view) {
+            if (p.getName().equalsIgnoreCase(name)) {
+                return p;
+            }
+        }
+        return null;
+    }
+
+    /** A copy of who is online now, in join order. */
+    public List<OnlinePlayer> inJoinOrder() {
+        return new ArrayList<OnlinePlayer>(Arrays.asList(view));
+    }
+
+    public GameMode defaultGameMode() {
+        return defaultMode;
+    }
+
+    public void setDefaultGameMode(GameMode mode) {
+        if (mode != null) {
+            defaultMode = mode;
+        }
+    }
+
+    /** The mode a returning player gets: the one they left in, else the default. */
+    GameMode modeFor(String name) {
+        synchronized (game.lock()) {
+            GameMode mode = lastModes.get(name.toLowerCase());
+            return mode == null ? defaultMode : mode;
+        }
+    }
+
+    void add(OnlinePlayer p) {
+        synchronized (game.lock()) {
+            online.add(p);
+            view = online.toArray(new OnlinePlayer[online.size()]);
+        }
+    }
+
+    /** Disconnects the player with the reason and removes them from the world. */
+    public void kick(OnlinePlayer p, String reason) {
+        synchronized (game.lock()) {
+            p.connection().disconnect(reason);
+            remove(p, reason);
+        }
+    }
+
+    /** Disconnects the player with a reason the client translates, such as "disconnect.spam". */
+    void kickTranslated(OnlinePlayer p, String key) {
+        synchronized (game.lock()) {
+            p.connection().disconnectWith(Json.translate(key));
+            remove(p, key);
+        }
+    }
+
+    /** Takes the player out of the world: tab lists, the quit event and its message. */
+    void remove(OnlinePlayer p, String reason) {
+        synchronized (game.lock()) {
+            if (!online.remove(p)) {
+                return;
+            }
+            view = online.toArray(new OnlinePlayer[online.size()]);
+            p.markOffline();
+            game.world().leave(p);
+            lastModes.put(p.getName().toLowerCase(), p.getGameMode());
+            game.logger().info(p.getName() + " lost connection: " + reason);
+            for (OnlinePlayer other : online) {
+                other.connection().send(PlayPackets.playerListItem(p.getPlayerListName(), false, 0));
+            }
+            if (game.isStopping()) {
+                return;
+            }
+            PlayerQuitEvent event = new PlayerQuitEvent(p, "\u00a7e" + p.getName() + " left the game");
+            game.host().callEvent(event);
+            if (event.getQuitMessage() != null && event.getQuitMessage().length() > 0) {
+                broadcast(event.getQuitMessage());
+            }
+        }
+    }
+
+    /** Logs the message and sends it to every online player; returns how many got it. */
+    public int broadcast(String message) {
+        game.logger().info(message);
+        OnlinePlayer[] all = view;
+        for (OnlinePlayer p : all) {
+            p.sendMessage(message);
+        }
+        return all.length;
+    }
+
+    /** Sets the mode and tells the client (Change Game State, then its abilities). */
+    public void setGameMode(OnlinePlayer p, GameMode mode) {
+        synchronized (game.lock()) {
+            p.setModeField(mode);
+            p.connection().send(PlayPackets.changeGameState(PlayPackets.GAME_STATE_MODE, mode.getValue()));
+            p.sendAbilities();
+        }
+    }
+
+    /** Grants or revokes operator status, saves ops.txt and tells the player when online. */
+    public boolean setOp(String name, boolean op) {
+        boolean changed = game.access().setOp(name, op);
+        OnlinePlayer p = findExact(name);
+        if (p != null && changed) {
+            p.sendMessage(op ? "\u00a7eYou are now op!" : "\u00a7eYou are no longer op!");
+        }
+        return changed;
+    }
+
+    /** Bans (kicking the player when online) or pardons a name, and saves the list. */
+    public void setBanned(String name, boolean banned, String reason, String source) {
+        if (!banned) {
+            game.access().removeBan(name);
+            return;
+        }
+        String r = game.access().addBan(name, reason, source);
+        OnlinePlayer p = findExact(name);
+        if (p != null) {
+            kick(p, r);
+        }
+    }
+}

@@ -1,0 +1,5 @@
+/**
+ * The world's columns as data: 16 sections of blocks and metadata, biomes, height map and sky
+ * light, the chunk data the protocol sends, and column coordinates. Uses nothing of the server.
+ */
+package net.cubeworks.world.level;

@@ -1,0 +1,209 @@
+package net.cubeworks.world.protocol;
+
+import java.util.List;
+import java.util.UUID;
+
+/**
+ * Every packet the server sends in the play state, each built from plain values by a
+ * method of its name. The ids are the 1.7 protocol's (versions 4 and 5).
+ */
+public final class PlayPackets {
+    public static final int KEEP_ALIVE = 0x00;
+    public static final int JOIN_GAME = 0x01;
+    public static final int CHAT = 0x02;
+    public static final int TIME_UPDATE = 0x03;
+    public static final int ENTITY_EQUIPMENT = 0x04;
+    public static final int SPAWN_POSITION = 0x05;
+    public static final int UPDATE_HEALTH = 0x06;
+    public static final int RESPAWN = 0x07;
+    public static final int POSITION_AND_LOOK = 0x08;
+    public static final int HELD_ITEM_CHANGE = 0x09;
+    public static final int ANIMATION = 0x0B;
+    public static final int SPAWN_PLAYER = 0x0C;
+    public static final int DESTROY_ENTITIES = 0x13;
+    public static final int ENTITY_RELATIVE_MOVE = 0x15;
+    public static final int ENTITY_LOOK = 0x16;
+    public static final int ENTITY_LOOK_AND_RELATIVE_MOVE = 0x17;
+    public static final int ENTITY_TELEPORT = 0x18;
+    public static final int ENTITY_HEAD_LOOK = 0x19;
+    public static final int CHUNK_DATA = 0x21;
+    public static final int BLOCK_CHANGE = 0x23;
+    public static final int MAP_CHUNK_BULK = 0x26;
+    public static final int CHANGE_GAME_STATE = 0x2B;
+    public static final int SET_SLOT = 0x2F;
+    public static final int WINDOW_ITEMS = 0x30;
+    public static final int CONFIRM_TRANSACTION = 0x32;
+    public static final int PLAYER_LIST_ITEM = 0x38;
+    public static final int PLAYER_ABILITIES = 0x39;
+    public static final int DISCONNECT = 0x40;
+
+    /** Change Game State reason: the game mode changed, the value is the new mode. */
+    public static final int GAME_STATE_MODE = 3;
+    /** Animation id of an arm swing. */
+    public static final int ANIMATION_SWING_ARM = 0;
+
+    private PlayPackets() {
+    }
+
+    public static PacketOut keepAlive(int id) {
+        return new PacketOut(KEEP_ALIVE).writeInt(id);
+    }
+
+    /** Join Game; flags is the game mode, with 8 added on a hardcore server. */
+    public static PacketOut joinGame(int entityId, int modeFlags, int dimension, int difficulty, int maxPlayers,
+            String levelType) {
+        return new PacketOut(JOIN_GAME).writeInt(entityId).writeByte(modeFlags).writeByte(dimension)
+                .writeByte(difficulty).writeByte(maxPlayers).writeString(levelType);
+    }
+
+    /** A chat line: the message as a chat component in JSON. */
+    public static PacketOut chat(String json) {
+        return new PacketOut(CHAT).writeString(json);
+    }
+
+    public static PacketOut timeUpdate(long worldAge, long dayTime) {
+        return new PacketOut(TIME_UPDATE).writeLong(worldAge).writeLong(dayTime);
+    }
+
+    /** Entity Equipment; slot 0 is the hand, 1 to 4 the armour from the boots up. */
+    public static PacketOut entityEquipment(int entityId, int slot, int itemId, int count, int damage) {
+        PacketOut p = new PacketOut(ENTITY_EQUIPMENT).writeInt(entityId).writeShort(slot);
+        return writeSlot(p, itemId, count, damage);
+    }
+
+    public static PacketOut spawnPosition(int x, int y, int z) {
+        return new PacketOut(SPAWN_POSITION).writeInt(x).writeInt(y).writeInt(z);
+    }
+
+    public static PacketOut updateHealth(float health, int food, float saturation) {
+        return new PacketOut(UPDATE_HEALTH).writeFloat(health).writeShort(food).writeFloat(saturation);
+    }
+
+    public static PacketOut respawn(int dimension, int difficulty, int gameMode, String levelType) {
+        return new PacketOut(RESPAWN).writeInt(dimension).writeByte(difficulty).writeByte(gameMode)
+                .writeString(levelType);
+    }
+
+    /** Player Position And Look; y is the eyes' height, as the 1.7 client reads it. */
+    public static PacketOut positionAndLook(double x, double eyeY, double z, float yaw, float pitch,
+            boolean onGround) {
+        return new PacketOut(POSITION_AND_LOOK).writeDouble(x).writeDouble(eyeY).writeDouble(z).writeFloat(yaw)
+                .writeFloat(pitch).writeBoolean(onGround);
+    }
+
+    public static PacketOut heldItemChange(int slot) {
+        return new PacketOut(HELD_ITEM_CHANGE).writeByte(slot);
+    }
+
+    public static PacketOut animation(int entityId, int animation) {
+        return new PacketOut(ANIMATION).writeVarInt(entityId).writeByte(animation);
+    }
+
+    /**
+     * Spawn Player as the viewer's protocol reads it: protocol 4 has the UUID as 32 hex
+     * digits, protocol 5 hyphenated and then the profile's properties (name, value,
+     * signature). Position in fixed point (1/32 block), angles in 1/256 turns; the metadata
+     * carries the entity flags and the health.
+     */
+    public static PacketOut spawnPlayer(int protocol, int entityId, UUID uuid, String name,
+            List<String[]> properties, int fx, int fy, int fz, int yaw, int pitch, int heldItem, float health) {
+        PacketOut p = new PacketOut(SPAWN_PLAYER).writeVarInt(entityId);
+        if (protocol <= 4) {
+            p.writeString(uuid.toString().replace("-", "")).writeString(name);
+        } else {
+            p.writeString(uuid.toString()).writeString(name);
+            p.writeVarInt(properties.size());
+            for (String[] prop : properties) {
+                p.writeString(prop[0]).writeString(prop[1]).writeString(prop[2] == null ? "" : prop[2]);
+            }
+        }
+        p.writeInt(fx).writeInt(fy).writeInt(fz).writeByte(yaw).writeByte(pitch).writeShort(heldItem);
+        // metadata: index 0 byte (flags), index 6 float (health), end marker
+        p.writeByte(0x00).writeByte(0).writeByte(0x66).writeFloat(health).writeByte(0x7F);
+        return p;
+    }
+
+    public static PacketOut destroyEntities(List<Integer> ids) {
+        PacketOut p = new PacketOut(DESTROY_ENTITIES).writeByte(ids.size());
+        for (int id : ids) {
+            p.writeInt(id);
+        }
+        return p;
+    }
+
+    public static PacketOut entityRelativeMove(int entityId, int dx, int dy, int dz) {
+        return new PacketOut(ENTITY_RELATIVE_MOVE).writeInt(entityId).writeByte(dx).writeByte(dy).writeByte(dz);
+    }
+
+    public static PacketOut entityLook(int entityId, int yaw, int pitch) {
+        return new PacketOut(ENTITY_LOOK).writeInt(entityId).writeByte(yaw).writeByte(pitch);
+    }
+
+    public static PacketOut entityLookAndRelativeMove(int entityId, int dx, int dy, int dz, int yaw, int pitch) {
+        return new PacketOut(ENTITY_LOOK_AND_RELATIVE_MOVE).writeInt(entityId).writeByte(dx).writeByte(dy)
+                .writeByte(dz).writeByte(yaw).writeByte(pitch);
+    }
+
+    public static PacketOut entityTeleport(int entityId, int fx, int fy, int fz, int yaw, int pitch) {
+        return new PacketOut(ENTITY_TELEPORT).writeInt(entityId).writeInt(fx).writeInt(fy).writeInt(fz)
+                .writeByte(yaw).writeByte(pitch);
+    }
+
+    public static PacketOut entityHeadLook(int entityId, int yaw) {
+        return new PacketOut(ENTITY_HEAD_LOOK).writeInt(entityId).writeByte(yaw);
+    }
+
+    /** Chunk Data that unloads the column: ground-up, both bit maps 0, no data. */
+    public static PacketOut unloadColumn(int x, int z) {
+        return new PacketOut(CHUNK_DATA).writeInt(x).writeInt(z).writeBoolean(true).writeShort(0).writeShort(0)
+                .writeInt(0);
+    }
+
+    public static PacketOut blockChange(int x, int y, int z, int blockId, int data) {
+        return new PacketOut(BLOCK_CHANGE).writeInt(x).writeByte(y).writeInt(z).writeVarInt(blockId).writeByte(data);
+    }
+
+    public static PacketOut changeGameState(int reason, float value) {
+        return new PacketOut(CHANGE_GAME_STATE).writeByte(reason).writeFloat(value);
+    }
+
+    public static PacketOut setSlot(int window, int slot, int itemId, int count, int damage) {
+        return writeSlot(new PacketOut(SET_SLOT).writeByte(window).writeShort(slot), itemId, count, damage);
+    }
+
+    /** Window Items: every slot of the window; a count of 0 is an empty slot. */
+    public static PacketOut windowItems(int window, int[] itemIds, int[] counts, int[] damages) {
+        PacketOut p = new PacketOut(WINDOW_ITEMS).writeByte(window).writeShort(itemIds.length);
+        for (int i = 0; i < itemIds.length; i++) {
+            writeSlot(p, itemIds[i], counts[i], damages[i]);
+        }
+        return p;
+    }
+
+    public static PacketOut confirmTransaction(int window, int action, boolean accepted) {
+        return new PacketOut(CONFIRM_TRANSACTION).writeByte(window).writeShort(action).writeBoolean(accepted);
+    }
+
+    /** A player-list entry for the tab list. */
+    public static PacketOut playerListItem(String name, boolean online, int ping) {
+        return new PacketOut(PLAYER_LIST_ITEM).writeString(name).writeBoolean(online).writeShort(ping);
+    }
+
+    /** Player Abilities: flags 1 invulnerable, 2 flying, 4 may fly, 8 creative. */
+    public static PacketOut playerAbilities(int flags, float flyingSpeed, float walkingSpeed) {
+        return new PacketOut(PLAYER_ABILITIES).writeByte(flags).writeFloat(flyingSpeed).writeFloat(walkingSpeed);
+    }
+
+    /** The reason as a chat component in JSON. */
+    public static PacketOut disconnect(String reasonJson) {
+        return new PacketOut(DISCONNECT).writeString(reasonJson);
+    }
+
+    /** A slot as the protocol writes it: id, count, damage and no NBT; id -1 for an empty slot. */
+    static PacketOut writeSlot(PacketOut p, int itemId, int count, int damage) {
+        if (count <= 0 || itemId <= 0) {
+            return p.writeShort(-1);
+        }
+        return p.writeShort(itemId).writeByte(count).writeShort(damage).writeShort(-1);
+    }
+}

@@ -1,0 +1,254 @@
+package net.cubeworks.world.server;
+
+import java.util.ArrayList;
+import java.util.Collections;
+import java.util.LinkedHashSet;
+import java.util.List;
+import java.util.Set;
+import java.util.logging.Logger;
+
+import org.bukkit.GameMode;
+import org.bukkit.OfflinePlayer;
+import org.bukkit.Server;
+import org.bukkit.command.CommandException;
+import org.bukkit.command.CommandSender;
+import org.bukkit.command.ConsoleCommandSender;
+import org.bukkit.command.PluginCommand;
+import org.bukkit.entity.Player;
+import org.bukkit.plugin.PluginManager;
+import org.bukkit.scheduler.BukkitScheduler;
+
+import net.cubeworks.world.plugin.ServerVersion;
+import net.cubeworks.world.game.OnlinePlayer;
+
+/** The game server as plugins see it, through the plugin API's Server interface. */
+public final class BukkitServer implements Server {
+    private final WorldServer server;
+
+    BukkitServer(WorldServer server) {
+        this.server = server;
+    }
+
+    public String getName() {
+        return ServerVersion.SERVER_NAME;
+    }
+
+    public String getVersion() {
+        return ServerVersion.SERVER_VERSION;
+    }
+
+    public String getBukkitVersion() {
+        return ServerVersion.API_VERSION;
+    }
+
+    public Player[] getOnlinePlayers() {
+        List<OnlinePlayer> players = server.players().inJoinOrder();
+        return players.toArray(new Player[players.size()]);
+    }
+
+    public int getMaxPlayers() {
+        return server.properties().maxPlayers();
+    }
+
+    public int getPort() {
+        return server.properties().serverPort();
+    }
+
+    public int getViewDistance() {
+        return server.properties().viewDistance();
+    }
+
+    public String getIp() {
+        return server.properties().serverIp();
+    }
+
+    public String getServerName() {
+        return server.properties().getString("server-name", "Unknown Server");
+    }
+
+    public String getServerId() {
+        return server.properties().getString("server-id", "unnamed");
+    }
+
+    public String getWorldType() {
+        return server.properties().levelType();
+    }
+
+    public boolean getGenerateStructures() {
+        return server.properties().getBoolean("generate-structures", true);
+    }
+
+    public boolean getAllowEnd() {
+        return true;
+    }
+
+    public boolean getAllowNether() {
+        return server.properties().allowNether();
+    }
+
+    public boolean hasWhitelist() {
+        return false;
+    }
+
+    public String getUpdateFolder() {
+        return "update";
+    }
+
+    public int broadcastMessage(String message) {
+        return server.players().broadcast(message);
+    }
+
+    public int broadcast(String message, String permission) {
+        synchronized (server.game().lock()) {
+            int count = 0;
+            for (OnlinePlayer p : server.players().inJoinOrder()) {
+                if (p.hasPermission(permission)) {
+                    p.sendMessage(message);
+                    count++;
+                }
+            }
+            server.consoleSender().sendMessage(message);
+            return count + 1;
+        }
+    }
+
+    /** An online player whose name starts with the text (the closest match), or null. */
+    public Player getPlayer(String name) {
+        synchronized (server.game().lock()) {
+            Player exact = server.players().findExact(name);
+            if (exact != null) {
+                return exact;
+            }
+            Player found = null;
+            int delta = Integer.MAX_VALUE;
+            String lower = name.toLowerCase();
+            for (OnlinePlayer p : server.players().inJoinOrder()) {
+                if (p.getName().toLowerCase().startsWith(lower)) {
+                    int d = p.getName().length() - name.length();
+                    if (d < delta) {
+                        found = p;
+                        delta = d;
+                    }
+                }
+            }
+            return found;
+        }
+    }
+
+    public Player getPlayerExact(String name) {
+        return server.players().findExact(name);
+    }
+
+    public List<Player> matchPlayer(String name) {
+        List<Player> out = new ArrayList<Player>();
+        for (OnlinePlayer p : server.players().inJoinOrder()) {
+            if (p.getName().equalsIgnoreCase(name)) {
+                out.clear();
+                out.add(p);
+                break;
+            }
+            if (p.getName().toLowerCase().contains(name.toLowerCase())) {
+                out.add(p);
+            }
+        }
+        return out;
+    }
+
+    public PluginManager getPluginManager() {
+        return server.plugins();
+    }
+
+    public BukkitScheduler getScheduler() {
+        return server.scheduler();
+    }
+
+    public PluginCommand getPluginCommand(String name) {
+        return server.commands().pluginCommand(name);
+    }
+
+    public void savePlayers() {
+    }
+
+    public boolean dispatchCommand(CommandSender sender, String commandLine) throws CommandException {
+        return server.commands().dispatch(sender, commandLine);
+    }
+
+    public void reload() {
+        server.logger().info("Reloading is not supported; restart the server instead.");
+    }
+
+    public Logger getLogger() {
+        return server.logger();
+    }
+
+    public OfflinePlayer getOfflinePlayer(String name) {
+        Player p = getPlayerExact(name);
+        return p != null ? p : new OfflinePlayerRef(server, name);
+    }
+
+    public Set<String> getIPBans() {
+        return Collections.emptySet();
+    }
+
+    public void banIP(String address) {
+    }
+
+    public void unbanIP(String address) {
+    }
+
+    public Set<OfflinePlayer> getBannedPlayers() {
+        Set<OfflinePlayer> out = new LinkedHashSet<OfflinePlayer>();
+        for (String n : server.access().bannedNames()) {
+            out.add(getOfflinePlayer(n));
+        }
+        return out;
+    }
+
+    public Set<OfflinePlayer> getOperators() {
+        Set<OfflinePlayer> out = new LinkedHashSet<OfflinePlayer>();
+        for (String n : server.access().opNames()) {
+            out.add(getOfflinePlayer(n));
+        }
+        return out;
+    }
+
+    public GameMode getDefaultGameMode() {
+        return server.players().defaultGameMode();
+    }
+
+    public void setDefaultGameMode(GameMode mode) {
+        server.players().setDefaultGameMode(mode);
+    }
+
+    public ConsoleCommandSender getConsoleSender() {
+        return server.consoleSender();
+    }
+
+    public boolean getOnlineMode() {
+        return server.properties().onlineMode();
+    }
+
+    public boolean getAllowFlight() {
+        return server.properties().allowFlight();
+    }
+
+    public boolean isHardcore() {
+        return server.properties().hardcore();
+    }
+
+    public void shutdown() {
+        server.shutdown();
+    }
+
+    public boolean isPrimaryThread() {
+        return server.game().thread().isCurrent();
+    }
+
+    public String getMotd() {
+        return server.properties().motd();
+    }
+
+    public String getShutdownMessage() {
+        return net.cubeworks.world.game.Game.SHUTDOWN_MESSAGE;
+    }
+}

@@ -1,0 +1,249 @@
+package net.cubeworks.world.settings;
+
+import java.io.File;
+import java.io.FileOutputStream;
+import java.io.IOException;
+import java.io.OutputStream;
+import java.nio.file.Files;
+import java.util.Properties;
+
+import net.cubeworks.world.util.PropertiesReader;
+
+/**
+ * server.properties, read the way java.util.Properties reads it: bytes as ISO-8859-1, so
+ * comments in any code page never disturb the keys; unlike it, a malformed escape stays
+ * literal and the other keys keep their values, as the manager reads the file key by key.
+ * The file is only written when it is missing; the operator's own text and comments are
+ * never touched.
+ */
+public final class ServerProperties {
+    /** The keys and values written into a new file. */
+    static final String[][] DEFAULTS = {
+        {"generator-settings", ""},
+        {"allow-nether", "true"},
+        {"level-name", "world"},
+        {"enable-query", "false"},
+        {"allow-flight", "false"},
+        {"server-port", "25565"},
+        {"level-type", "DEFAULT"},
+        {"enable-rcon", "false"},
+        {"level-seed", ""},
+        {"server-ip", ""},
+        {"max-build-height", "256"},
+        {"spawn-npcs", "true"},
+        {"white-list", "false"},
+        {"spawn-animals", "true"},
+        {"hardcore", "false"},
+        {"snooper-enabled", "true"},
+        {"online-mode", "true"},
+        {"resource-pack", ""},
+        {"pvp", "true"},
+        {"difficulty", "1"},
+        {"gamemode", "0"},
+        {"max-players", "20"},
+        {"spawn-monsters", "true"},
+        {"generate-structures", "true"},
+        {"view-distance", "10"},
+        {"spawn-protection", "16"},
+        {"motd", "A Minecraft Server"},
+    };
+
+    private final Properties props;
+
+    public ServerProperties(Properties props) {
+        this.props = props;
+    }
+
+    /** Parses the bytes of a properties file; a malformed escape never costs the other keys. */
+    public static ServerProperties parse(byte[] bytes) {
+        return new ServerProperties(PropertiesReader.parse(bytes));
+    }
+
+    /** The defaults a new file gets. */
+    public static ServerProperties defaults() {
+        Properties p = new Properties();
+        for (String[] kv : DEFAULTS) {
+            p.setProperty(kv[0], kv[1]);
+        }
+        return new ServerProperties(p);
+    }
+
+    /** Writes a new file with the default settings. */
+    public static void writeDefaults(File file) throws IOException {
+        StringBuilder sb = new StringBuilder();
+        sb.append("#Minecraft server properties\n");
+        sb.append("#").append(new java.util.Date()).append('\n');
+        for (String[] kv : DEFAULTS) {
+            sb.append(kv[0]).append('=').append(kv[1]).append('\n');
+        }
+        OutputStream out = new FileOutputStream(file);
+        try {
+            out.write(sb.toString().getBytes("ISO-8859-1"));
+        } finally {
+            out.close();
+        }
+    }
+
+    /** Reads the file, or creates it with defaults when it does not exist. */
+    public static ServerProperties load(File file, java.util.logging.Logger log) {
+        if (!file.exists()) {
+            log.warning(file.getName() + " does not exist");
+            log.info("Generating new properties file");
+            try {
+                writeDefaults(file);
+            } catch (IOException ex) {
+                log.warning("Failed to save " + file.getName() + ": " + ex);
+            }
+            return defaults();
+        }
+        try {
+            return parse(Files.readAllBytes(file.toPath()));
+        } catch (IOException ex) {
+            log.warning("Failed to load " + file.getName() + ": " + ex);
+            return defaults();
+        }
+    }
+
+    /** The value, trimmed, or the default when the key is absent. */
+    public String getString(String key, String def) {
+        String v = props.getProperty(key);
+        return v == null ? def : v.trim();
+    }
+
+    /** The integer value; an absent, empty or malformed value gives the default. */
+    public int getInt(String key, int def) {
+        String v = props.getProperty(key);
+        if (v == null) {
+            return def;
+        }
+        try {
+            return Integer.parseInt(v.trim());
+        } catch (NumberFormatException ex) {
+            return def;
+        }
+    }
+
+    /** "true" (any case) is true, "false" false; anything else gives the default. */
+    public boolean getBoolean(String key, boolean def) {
+        String v = props.getProperty(key);
+        if (v == null) {
+            return def;
+        }
+        v = v.trim();
+        if (v.equalsIgnoreCase("true")) {
+            return true;
+        }
+        if (v.equalsIgnoreCase("false")) {
+            return false;
+        }
+        return def;
+    }
+
+    public String serverIp() {
+        return getString("server-ip", "");
+    }
+
+    /**
+     * The port: 25565 when the key is missing or empty; -1 when the value (blanks trimmed) is
+     * not a whole number from 1 to 65535, which the server must refuse rather than open
+     * another port than the one the manager shows. The manager reads the file the same way.
+     */
+    public int serverPort() {
+        String v = serverPortText();
+        if (v.length() == 0) {
+            return 25565;
+        }
+        int port = 0;
+        for (int i = 0; i < v.length(); i++) {
+            char c = v.charAt(i);
+            if (c < '0' || c > '9') {
+                return -1;
+            }
+            port = port * 10 + (c - '0');
+            if (port > 65535) {
+                return -1;
+            }
+        }
+        return port >= 1 ? port : -1;
+    }
+
+    /** The server-port value as written, without the blanks around it; "" when missing. */
+    public String serverPortText() {
+        String v = props.getProperty("server-port");
+        if (v == null) {
+            return "";
+        }
+        int start = 0;
+        int end = v.length();
+        while (start < end && isBlank(v.charAt(start))) {
+            start++;
+        }
+        while (end > start && isBlank(v.charAt(end - 1))) {
+            end--;
+        }
+        return v.substring(start, end);
+    }
+
+    private static boolean isBlank(char c) {
+        return c == ' ' || c == '\t' || c == '\f';
+    }
+
+    public int maxPlayers() {
+        return Math.max(0, getInt("max-players", 20));
+    }
+
+    public String motd() {
+        return getString("motd", "A Minecraft Server");
+    }
+
+    public boolean onlineMode() {
+        return getBoolean("online-mode", true);
+    }
+
+    /** The default game mode number: 0 survival, 1 creative, 2 adventure. */
+    public int gamemode() {
+        int mode = getInt("gamemode", 0);
+        return mode >= 0 && mode <= 2 ? mode : 0;
+    }
+
+    public int difficulty() {
+        int d = getInt("difficulty", 1);
+        return d >= 0 && d <= 3 ? d : 1;
+    }
+
+    public boolean pvp() {
+        return getBoolean("pvp", true);
+    }
+
+    public int spawnProtection() {
+        return getInt("spawn-protection", 16);
+    }
+
+    public boolean allowNether() {
+        return getBoolean("allow-nether", true);
+    }
+
+    public boolean spawnMonsters() {
+        return getBoolean("spawn-monsters", true);
+    }
+
+    public boolean allowFlight() {
+        return getBoolean("allow-flight", false);
+    }
+
+    public boolean hardcore() {
+        return getBoolean("hardcore", false);
+    }
+
+    public String levelName() {
+        return getString("level-name", "world");
+    }
+
+    public String levelType() {
+        return getString("level-type", "DEFAULT");
+    }
+
+    public int viewDistance() {
+        return getInt("view-distance", 10);
+    }
+}

@@ -1,0 +1,55 @@
+package net.cubeworks.world.storage;
+
+import java.io.IOException;
+import java.util.List;
+
+import net.cubeworks.world.level.Column;
+
+/**
+ * Where the world is kept between runs, in the stored records. Loads may return null
+ * (nothing kept, or what was kept is broken and has been reported); saves are called with
+ * copies, outside the world lock, from one thread at a time. Columns are loaded both under
+ * the world lock and outside it on the compressor thread, at the same time as a save may run.
+ */
+public interface WorldStore {
+    StoredLevel loadLevel();
+
+    void saveLevel(StoredLevel level) throws IOException;
+
+    Column loadColumn(int cx, int cz);
+
+    void saveColumns(List<Column> columns) throws IOException;
+
+    StoredPlayer loadPlayer(String name);
+
+    void savePlayer(String name, StoredPlayer player) throws IOException;
+
+    void close();
+
+    /** Keeps nothing: every column is generated, every player new. */
+    final class None implements WorldStore {
+        public StoredLevel loadLevel() {
+            return null;
+        }
+
+        public void saveLevel(StoredLevel level) {
+        }
+
+        public Column loadColumn(int cx, int cz) {
+            return null;
+        }
+
+        public void saveColumns(List<Column> columns) {
+        }
+
+        public StoredPlayer loadPlayer(String name) {
+            return null;
+        }
+
+        public void savePlayer(String name, StoredPlayer player) {
+        }
+
+        public void close() {
+        }
+    }
+}
