@@ -70,4 +70,5 @@ exec "$JAVA" -cp "$TEST_CLASSES:$CP" \
     -Dcubeworks.server.jar="$SERVER_JAR" \
     -Dcubeworks.companion.jar="$COMPANION_JAR" \
     -Dcubeworks.banattack.jar="$BANATTACK_JAR" \
+    -Dcubeworks.server.src="$HERE/server/src" \
     org.junit.runner.JUnitCore "${CLASSES[@]}"

@@ -5,6 +5,7 @@ import java.util.concurrent.ExecutionException;
 import java.util.concurrent.FutureTask;
 import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.TimeUnit;
+import java.util.concurrent.TimeoutException;
 import java.util.logging.Level;
 import java.util.logging.Logger;
 
@@ -80,7 +81,7 @@ public final class GameThread {
      * it runs at once. Errors of the work are thrown here.
      */
     public <T> T call(Callable<T> work) {
-        if (isCurrent() || !thread.isAlive()) {
+        if (isCurrent() || !thread.isAlive() || !running) {
             synchronized (lock) {
                 try {
                     return work.call();
@@ -97,9 +98,16 @@ public final class GameThread {
         try {
             while (true) {
                 try {
-                    return task.get();
+                    return task.get(50, TimeUnit.MILLISECONDS);
                 } catch (InterruptedException ex) {
                     interrupted = true;
+                } catch (TimeoutException ex) {
+                    if (!running && queue.remove(task)) {
+                        // stopped before it got to the work: it runs here, as it would have there
+                        synchronized (lock) {
+                            task.run();
+                        }
+                    }
                 }
             }
         } catch (ExecutionException ex) {
