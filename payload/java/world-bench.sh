@@ -5,13 +5,15 @@
 #   - 20 clients walking at once with view-distance 10 in -Xmx64M: the world tick's times;
 #   - a join at view-distance 10 into 441 saved columns while 5 others walk (-Xmx256M): the lock held
 #     for it and the tick's wait for the lock;
-#   - save-all of 100 changed columns.
+#   - save-all of 100 changed columns;
+#   - a creative player's dig to the Block Change another player reads, over 200 digs: median and
+#     95th / 99th percentiles.
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|save]
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|save|dig]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|save]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|save|dig]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -16,7 +16,8 @@ import java.util.regex.Pattern;
  * asserted: Login Success to all spawn columns at the client (view-distance 4 and 10), a
  * join into 441 saved columns while others walk (how long the world lock is held for it, and
  * how long the tick waits for the lock meanwhile), the world tick while 20 clients walk at
- * view-distance 10 within -Xmx64M, and save-all of 100 changed columns.
+ * view-distance 10 within -Xmx64M, save-all of 100 changed columns, and the delay from one
+ * player's dig to the Block Change another player reads.
  */
 public final class WorldBench {
     private WorldBench() {
@@ -38,6 +39,9 @@ public final class WorldBench {
         }
         if (only.isEmpty() || only.equals("save")) {
             saveAll(100, Math.max(3, rounds / 2));
+        }
+        if (only.isEmpty() || only.equals("dig")) {
+            digToBlockChange(200, 20);
         }
         System.exit(0);
     }
@@ -356,6 +360,156 @@ public final class WorldBench {
             s.send("stop");
             s.waitForExit(20000);
             s.destroy();
+        }
+    }
+
+    /** The value at percentile q (0 < q <= 1) of sorted times, by nearest rank. */
+    private static long percentile(List<Long> sorted, double q) {
+        int rank = (int) Math.ceil(q * sorted.size());
+        return sorted.get(Math.max(0, Math.min(sorted.size() - 1, rank - 1)));
+    }
+
+    /** Feet height the dig bench stands its digger at: on top of the flat world's grass. */
+    private static final double DIG_FEET = 4.0;
+
+    /**
+     * Blocks a player standing at (x, DIG_FEET, z) may break, nearest first: there in both
+     * clients' copies, within the server's reach (with a margin), not in the columns of blocks
+     * under either player's feet, and not taken yet.
+     */
+    private static List<int[]> digTargets(PlayClient a, PlayClient b, double x, double z, java.util.Set<String> taken) {
+        List<int[]> out = new ArrayList<int[]>();
+        int fx = (int) Math.floor(x);
+        int fz = (int) Math.floor(z);
+        for (int by = (int) DIG_FEET - 1; by >= 0; by--) {
+            for (int dx = -5; dx <= 5; dx++) {
+                for (int dz = -5; dz <= 5; dz++) {
+                    int bx = fx + dx;
+                    int bz = fz + dz;
+                    double ex = x - (bx + 0.5);
+                    double ey = DIG_FEET - (by + 0.5) + 1.5;
+                    double ez = z - (bz + 0.5);
+                    boolean underFeet = bx == fx && bz == fz
+                            || bx == (int) Math.floor(b.x) && bz == (int) Math.floor(b.z);
+                    if (ex * ex + ey * ey + ez * ez > 30 || underFeet || a.block(bx, by, bz) <= 0
+                            || b.block(bx, by, bz) <= 0 || taken.contains(bx + "," + by + "," + bz)) {
+                        continue;
+                    }
+                    out.add(new int[] {bx, by, bz});
+                }
+            }
+        }
+        return out;
+    }
+
+    /**
+     * Two creative players at the spawn; A breaks one block at a time (Player Digging, status
+     * 0), B, who has the column, reads until the Block Change for that block. Timed from just
+     * before A's write of the dig to B's read of the change, both in this thread, so the
+     * figure is the server's reading, handling and sending plus loopback. One dig every 20 ms
+     * at the least, well under the server's bound of digs a tick; when the blocks within reach
+     * run out A steps 8 blocks on. The first digs warm the JVMs up and are not counted.
+     */
+    static void digToBlockChange(int digs, int warmUp) throws Exception {
+        final long paceNanos = 20000000L;
+        final long giveUpMs = 5000;
+        ServerProcess s = start("-Xmx64M", "view-distance=4", "gamemode=1", "spawn-protection=0");
+        try {
+            PlayClient a = PlayClient.join(s.port, 5, "Digger");
+            PlayClient b = PlayClient.join(s.port, 4, "Watcher");
+            if (a.gameMode != 1) {
+                throw new IllegalStateException("the digger is not in creative mode but in mode " + a.gameMode);
+            }
+            double x = Math.floor(a.x) + 0.5;
+            double z = Math.floor(a.z) + 0.5;
+            walkTo(a, x, z);
+            a.position(x, DIG_FEET, z);
+            a.drain(200);
+            b.drain(200);
+            java.util.Set<String> taken = new java.util.HashSet<String>();
+            List<int[]> targets = digTargets(a, b, x, z, taken);
+            List<Long> times = new ArrayList<Long>();
+            int steps = 0;
+            long last = 0;
+            for (int i = 0; i < warmUp + digs; i++) {
+                if (targets.isEmpty()) {
+                    x += 8;
+                    walkTo(a, x, z);
+                    a.drain(100);
+                    steps++;
+                    targets = digTargets(a, b, x, z, taken);
+                    if (targets.isEmpty()) {
+                        throw new IllegalStateException("no block left within reach of (" + x + ", " + z + ")");
+                    }
+                }
+                int[] t = targets.remove(0);
+                taken.add(t[0] + "," + t[1] + "," + t[2]);
+                // pacing: A reads what it is sent (its own Block Changes, keep-alives) meanwhile
+                long wait = last + paceNanos - System.nanoTime();
+                if (wait > 0) {
+                    a.drain(Math.max(1, wait / 1000000));
+                }
+                int before = b.blockChanges.size();
+                long t0 = System.nanoTime();
+                last = t0;
+                a.dig(0, t[0], t[1], t[2]);
+                long t1 = awaitBlockChange(b, t, before, t0 + giveUpMs * 1000000L);
+                if (t1 < 0) {
+                    String out = s.output();
+                    System.out.println("the server's output:\n" + out.substring(Math.max(0, out.length() - 4000)));
+                    throw new IllegalStateException("dig " + (i + 1) + " at (" + t[0] + ", " + t[1] + ", " + t[2]
+                            + "): the other player got no Block Change for it within " + giveUpMs + " ms");
+                }
+                if (i >= warmUp) {
+                    times.add(t1 - t0);
+                }
+            }
+            Collections.sort(times);
+            System.out.println("Dig to the Block Change another player reads (creative, view-distance 4, "
+                    + (steps + 1) + " standing spots): median " + ms(percentile(times, 0.5)) + ", 95th percentile "
+                    + ms(percentile(times, 0.95)) + ", 99th percentile " + ms(percentile(times, 0.99)) + ", best "
+                    + ms(times.get(0)) + ", worst " + ms(times.get(times.size() - 1)) + " over " + times.size()
+                    + " digs");
+            a.close();
+            b.close();
+        } finally {
+            s.send("stop");
+            s.waitForExit(20000);
+            s.destroy();
+        }
+    }
+
+    /**
+     * Reads B until a Block Change to air for the block is among the changes after the first
+     * `from`; the nanoTime of that read, or -1 once the deadline has passed.
+     */
+    private static long awaitBlockChange(PlayClient b, int[] block, int from, long deadline) throws Exception {
+        while (true) {
+            long left = (deadline - System.nanoTime()) / 1000000;
+            if (left <= 0) {
+                return -1;
+            }
+            b.net.socket.setSoTimeout((int) left);
+            try {
+                if (b.readOne() != 0x23) {
+                    continue;
+                }
+            } catch (java.net.SocketTimeoutException ex) {
+                return -1;
+            } finally {
+                b.net.socket.setSoTimeout(5000);
+            }
+            long now = System.nanoTime();
+            for (int k = from; k < b.blockChanges.size(); k++) {
+                int[] c = b.blockChanges.get(k);
+                if (c[0] == block[0] && c[1] == block[1] && c[2] == block[2]) {
+                    if (c[3] != 0) {
+                        throw new IllegalStateException("the Block Change for (" + block[0] + ", " + block[1] + ", "
+                                + block[2] + ") says block " + c[3] + ", not air: the dig was refused");
+                    }
+                    return now;
+                }
+            }
         }
     }
 
