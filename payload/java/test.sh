@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Compiles and runs every JUnit 4 test class (*Test.java under */test) against the jars that
-# build.sh left in OUTDIR. Prints JUnit's summary and exits non-zero when a test fails.
+# build.sh left in OUTDIR, or only the classes named. Prints JUnit's summary and exits non-zero
+# when a test fails.
 #
-# usage: test.sh OUTDIR
+# usage: test.sh OUTDIR [TEST_CLASS ...]   (e.g. net.cubeworks.world.game.GameThreadTest)
 set -euo pipefail
 
-if [ $# -ne 1 ]; then
-    echo "usage: $0 OUTDIR" >&2
+if [ $# -lt 1 ]; then
+    echo "usage: $0 OUTDIR [TEST_CLASS ...]" >&2
     exit 2
 fi
 
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 OUT="$(cd "$1" && pwd)"
+shift
 
 JAVAC="${JAVAC:-javac}"
 JAVA="${JAVA:-java}"
@@ -59,6 +61,22 @@ if [ ${#CLASSES[@]} -eq 0 ]; then
 fi
 
 "$JAVAC" -encoding UTF-8 -cp "$CP" -d "$TEST_CLASSES" @"$WORK/test-sources.txt"
+
+# Classes named on the command line are run instead of all of them; a name that is no test class
+# of ours is refused before anything runs.
+if [ $# -gt 0 ]; then
+    for wanted in "$@"; do
+        found=0
+        for c in "${CLASSES[@]}"; do
+            [ "$c" = "$wanted" ] && found=1
+        done
+        if [ $found = 0 ]; then
+            echo "test.sh: $wanted is not a test class under $HERE/*/test" >&2
+            exit 2
+        fi
+    done
+    CLASSES=("$@")
+fi
 
 # Resources next to test sources (fixtures such as sample files) are copied along.
 for testdir in "$HERE"/*/test; do
