@@ -10,6 +10,7 @@ import java.util.logging.Logger;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.ChunkPackets;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.LockClock;
 
@@ -88,23 +89,43 @@ final class ColumnBatch implements Callable<List<byte[]>> {
             if (s.loadsHere) {
                 // nobody else sees the column before it is handed over, so its data is
                 // made here too, outside the lock
-                s.loaded = store.loadColumn(s.cx, s.cz);
-                s.entry = entry(s.cx, s.cz, s.loaded);
-            }
-        }
-        LockClock clock = new LockClock();
-        for (int i = 0; i < slots.size(); i++) {
-            Slot s = slots.get(i);
-            if (s.held != null || s.fromStore) {
-                synchronized (lock) {
-                    clock.taken();
-                    entries.set(i, s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held));
-                    clock.released();
+                try {
+                    s.loaded = store.loadColumn(s.cx, s.cz);
+                    s.entry = entry(s.cx, s.cz, s.loaded);
+                } catch (Unavailable e) {
+                    s.unreadable = true;
                 }
             }
         }
+        LockClock clock = new LockClock();
+        List<ChunkPackets.Entry> sent = new ArrayList<ChunkPackets.Entry>(entries.size());
+        int withheld = 0;
+        for (int i = 0; i < slots.size(); i++) {
+            Slot s = slots.get(i);
+            ChunkPackets.Entry e = entries.get(i);
+            if (s.held != null || s.fromStore) {
+                synchronized (lock) {
+                    clock.taken();
+                    e = s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held);
+                    if (e == null) {
+                        // the player is not sent the column, so it cannot go there: asked again later
+                        player.known.remove(ColumnKey.of(s.cx, s.cz));
+                        player.withheld = true;
+                        withheld++;
+                    }
+                    clock.released();
+                }
+            }
+            if (e != null) {
+                sent.add(e);
+            }
+        }
         clock.report(logger, "Columns for " + player.getName());
-        return ChunkPackets.bulkFrames(entries);
+        if (withheld > 0 && !player.toldOfWithheld) {
+            player.toldOfWithheld = true;
+            player.sendMessage("\u00a7cPart of the land near you cannot be read now; you cannot go there until it can.");
+        }
+        return ChunkPackets.bulkFrames(sent);
     }
 
     /**
@@ -114,10 +135,18 @@ final class ColumnBatch implements Callable<List<byte[]>> {
     private ChunkPackets.Entry handOver(Slot s) {
         long k = ColumnKey.of(s.cx, s.cz);
         if (s.loadsHere && cache.finishLoad(k, this)) {
+            if (s.unreadable) {
+                cache.cannotRead(k);
+                return null;
+            }
             cache.adopt(k, s.loaded);
             return s.entry;
         }
-        return entry(s.cx, s.cz, cache.resolve(s.cx, s.cz));
+        try {
+            return entry(s.cx, s.cz, cache.resolve(s.cx, s.cz));
+        } catch (Unavailable e) {
+            return null;
+        }
     }
 
     private static ChunkPackets.Entry entry(int cx, int cz, Column c) {
@@ -138,6 +167,8 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         Column loaded;
         /** The chunk data of what this batch read. */
         ChunkPackets.Entry entry;
+        /** The store could not read the column: it is not sent, nor taken as new land. */
+        boolean unreadable;
 
         Slot(int cx, int cz) {
             this.cx = cx;

@@ -13,6 +13,7 @@ import java.util.concurrent.ConcurrentMap;
 
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 
 /**
@@ -37,6 +38,13 @@ final class ColumnCache {
      * is dropped then: it could be older than what the world holds by now.
      */
     private final Map<Long, ColumnBatch> loading = new HashMap<Long, ColumnBatch>();
+    /**
+     * Columns the store could not read, by the time (System.nanoTime) before which it is not
+     * asked again. They are neither played as new land nor written: nothing is adopted for them.
+     */
+    private final Map<Long, Long> unreadable = new HashMap<Long, Long>();
+    /** How long a column that could not be read is not asked for again (tests shorten it). */
+    static long retryNanos = 5000000000L;
 
     ColumnCache(WorldStore store) {
         this.store = store;
@@ -55,20 +63,42 @@ final class ColumnCache {
     /**
      * The column, asking the store the first time; null when it is the flat ground. A load
      * of it still under way for a batch is overtaken: the column is read here, at once.
+     * Throws Unavailable when the store cannot read it (then, for a while, without asking).
      */
-    Column resolve(int cx, int cz) {
+    Column resolve(int cx, int cz) throws Unavailable {
         long k = ColumnKey.of(cx, cz);
         Column c = columns.get(k);
         if (c != null || checkedFlat.contains(k)) {
             return c;
         }
+        Long retry = unreadable.get(k);
+        if (retry != null && System.nanoTime() - retry < 0) {
+            throw new Unavailable("the column (" + cx + ", " + cz + ") cannot be read now", null);
+        }
         loading.remove(k);
         c = unsaved(k);
         if (c == null) {
-            c = store.loadColumn(cx, cz);
+            try {
+                c = store.loadColumn(cx, cz);
+            } catch (Unavailable e) {
+                cannotRead(k);
+                throw e;
+            }
         }
+        unreadable.remove(k);
         adopt(k, c);
         return c;
+    }
+
+    /** The store could not read the column: it is not asked again for a while. */
+    void cannotRead(long k) {
+        unreadable.put(k, System.nanoTime() + retryNanos);
+    }
+
+    /** True when the column was read, or may be tried now. */
+    boolean mayTry(long k) {
+        Long retry = unreadable.get(k);
+        return retry == null || System.nanoTime() - retry >= 0;
     }
 
     /** True when the world knows the column without asking the store. */
@@ -116,24 +146,36 @@ final class ColumnCache {
         return null;
     }
 
+    /** The block; air where the column cannot be read (no player is sent such a column). */
     int blockAt(int x, int y, int z) {
         if (y < 0 || y > 255) {
             return 0;
         }
-        Column c = resolve(x >> 4, z >> 4);
-        return c == null ? flatBlock(y) : c.block(x & 15, y, z & 15);
+        try {
+            Column c = resolve(x >> 4, z >> 4);
+            return c == null ? flatBlock(y) : c.block(x & 15, y, z & 15);
+        } catch (Unavailable e) {
+            return 0;
+        }
     }
 
     int metaAt(int x, int y, int z) {
         if (y < 0 || y > 255) {
             return 0;
         }
-        Column c = resolve(x >> 4, z >> 4);
-        return c == null ? 0 : c.meta(x & 15, y, z & 15);
+        try {
+            Column c = resolve(x >> 4, z >> 4);
+            return c == null ? 0 : c.meta(x & 15, y, z & 15);
+        } catch (Unavailable e) {
+            return 0;
+        }
     }
 
-    /** Changes a block and marks its column for saving; returns the column's key. */
-    long set(int x, int y, int z, int id, int data, long time) {
+    /**
+     * Changes a block and marks its column for saving; returns the column's key. A column the
+     * store cannot read is not changed (Unavailable): what it keeps must not be written over.
+     */
+    long set(int x, int y, int z, int id, int data, long time) throws Unavailable {
         int cx = x >> 4;
         int cz = z >> 4;
         long k = ColumnKey.of(cx, cz);
@@ -219,6 +261,7 @@ final class ColumnCache {
         }
         columns.keySet().retainAll(keep);
         checkedFlat.retainAll(seen);
+        unreadable.keySet().retainAll(seen);
         Iterator<ColumnBatch> it = loading.values().iterator();
         while (it.hasNext()) {
             if (it.next().over()) {

@@ -9,6 +9,8 @@ import java.util.concurrent.TimeoutException;
 import java.util.logging.Level;
 import java.util.logging.Logger;
 
+import net.cubeworks.world.util.FatalErrors;
+
 /**
  * The one thread that changes game state. It takes what the other threads hand it (the
  * players' packets in arrival order, console commands, admissions and departures) as soon
@@ -40,11 +42,11 @@ public final class GameThread {
     public GameThread(Object lock, Logger logger) {
         this.lock = lock;
         this.logger = logger;
-        this.thread = new Thread(new Runnable() {
+        this.thread = new Thread(null, new Runnable() {
             public void run() {
                 loop();
             }
-        }, "Server thread");
+        }, "Server thread", GameWorld.THREAD_STACK);
         thread.setDaemon(true);
     }
 
@@ -165,7 +167,9 @@ public final class GameThread {
                 work.run();
             }
         } catch (Throwable ex) {
-            logger.log(Level.SEVERE, "Exception on the server thread", ex);
+            if (!FatalErrors.check(ex, "on the server thread")) {
+                logger.log(Level.SEVERE, "Exception on the server thread", ex);
+            }
         }
     }
 
@@ -185,7 +189,9 @@ public final class GameThread {
             try {
                 w.tick(t); // takes the lock itself: what it sends goes out after the lock is let go
             } catch (Throwable ex) {
-                logger.log(Level.SEVERE, "Exception in the world tick", ex);
+                if (!FatalErrors.check(ex, "in the world tick")) {
+                    logger.log(Level.SEVERE, "Exception in the world tick", ex);
+                }
             }
         }
     }

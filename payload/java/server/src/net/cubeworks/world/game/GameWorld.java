@@ -9,8 +9,11 @@ import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.ThreadFactory;
 import java.util.concurrent.TimeUnit;
 
+import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.storage.StoredPlayer;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
@@ -26,6 +29,8 @@ public final class GameWorld {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
     static final double EYE_HEIGHT = 1.62;
+    /** How often columns nobody sees are let go, and columns that could not be read asked for again. */
+    static final int HOUSEKEEPING_TICKS = 5 * TICKS_PER_SECOND;
     /** The level type the client is told: the bundled server makes the flat world only. */
     static final String LEVEL_TYPE = "flat";
 
@@ -60,10 +65,16 @@ public final class GameWorld {
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(daemon("World saver")));
     }
 
+    /**
+     * Stack of the world's own threads (the game thread, the compressor, the saver): room for
+     * the NBT reader's and writer's depth limit, whatever the JVM's default.
+     */
+    static final long THREAD_STACK = 16L << 20;
+
     static ThreadFactory daemon(final String name) {
         return new ThreadFactory() {
             public Thread newThread(Runnable r) {
-                Thread t = new Thread(r, name);
+                Thread t = new Thread(null, r, name, THREAD_STACK);
                 t.setDaemon(true);
                 return t;
             }
@@ -112,9 +123,18 @@ public final class GameWorld {
         int scz = level.spawnZ >> 4;
         for (int dx = -viewDistance; dx <= viewDistance; dx++) {
             for (int dz = -viewDistance; dz <= viewDistance; dz++) {
-                cache.resolve(scx + dx, scz + dz);
+                try {
+                    cache.resolve(scx + dx, scz + dz);
+                } catch (Unavailable e) {
+                    // said by the store; asked again when a player comes near
+                }
             }
         }
+    }
+
+    /** Null when the world can be written now, else why not. */
+    public String whyNotWritable() {
+        return store.whyNotWritable();
     }
 
     /** Hands the world's tick to the game thread, and starts the tick-time report when it is asked for. */
@@ -140,9 +160,17 @@ public final class GameWorld {
         return cache.metaAt(x, y, z);
     }
 
-    /** Changes a block, marks its column for saving and tells everybody who knows the column. */
+    /**
+     * Changes a block, marks its column for saving and tells everybody who knows the column.
+     * A column that cannot be read is left as it is kept.
+     */
     public void setBlock(int x, int y, int z, int id, int data) {
-        long k = cache.set(x, y, z, id, data, level.time);
+        long k;
+        try {
+            k = cache.set(x, y, z, id, data, level.time);
+        } catch (Unavailable e) {
+            return;
+        }
         byte[] frame = PlayPackets.blockChange(x, y, z, id, data).frame();
         for (OnlinePlayer p : game.players().inJoinOrder()) {
             if (p.known.contains(k)) {
@@ -153,11 +181,20 @@ public final class GameWorld {
 
     // --- players in the world ---
 
-    /** Puts a joining player in: from its kept record, or new at the spawn point. */
-    void place(OnlinePlayer p) {
-        net.cubeworks.world.storage.StoredPlayer s = saver.loadPlayer(p.getName());
+    /**
+     * Puts a joining player in: from its kept record, or new at the spawn point. A player whose
+     * column cannot be read starts at the spawn. Throws Unavailable, changing nothing, when the
+     * player's kept record cannot be read: the player must not be played (and saved) as new.
+     */
+    void place(OnlinePlayer p) throws Unavailable {
+        StoredPlayer s = saver.loadPlayer(p.getName());
         if (s == null || !PlayerRecords.apply(s, p)) {
             toSpawn(p); // new, or at a position no client could stand at
+        }
+        try {
+            cache.resolve(ColumnKey.chunk(p.x), ColumnKey.chunk(p.z));
+        } catch (Unavailable e) {
+            toSpawn(p);
         }
         p.sentX = Visibility.fixed(p.x);
         p.sentY = Visibility.fixed(p.y);
@@ -218,12 +255,19 @@ public final class GameWorld {
             level.time++;
             level.dayTime++;
             for (OnlinePlayer p : all) {
-                p.actionsThisTick = 0;
-                survival.tick(p, tick);
-            }
-            for (OnlinePlayer p : all) {
-                if (!p.dead) {
-                    visibility.trackMovement(p, all, tick);
+                try {
+                    p.actionsThisTick = 0;
+                    survival.tick(p, tick);
+                    if (!p.dead) {
+                        visibility.trackMovement(p, all, tick);
+                    }
+                    if (tick % HOUSEKEEPING_TICKS == 0 && p.withheld && p.isOnline()) {
+                        p.withheld = false;
+                        stream(p); // the columns that could not be read are asked for again
+                    }
+                } catch (RuntimeException ex) {
+                    // one player's trouble must not stop the world for the others
+                    game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
             visibility.update();
@@ -235,6 +279,8 @@ public final class GameWorld {
             }
             if (tick % SAVE_INTERVAL_TICKS == 0) {
                 saveLater();
+            } else if (tick % HOUSEKEEPING_TICKS == 0) {
+                forgetUnseen();
             }
         } finally {
             out = delivery.endTick(game.players().inJoinOrder());
@@ -243,6 +289,15 @@ public final class GameWorld {
     }
 
     // --- saving ---
+
+    /** Lets go of the columns no player sees and nothing changed in, so memory follows the players. */
+    void forgetUnseen() {
+        java.util.Set<Long> seen = new java.util.HashSet<Long>();
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            seen.addAll(p.known);
+        }
+        cache.forgetAllBut(seen);
+    }
 
     /** Copies what changed (under the lock) and writes it on the saver thread. */
     public Future<?> saveLater() {

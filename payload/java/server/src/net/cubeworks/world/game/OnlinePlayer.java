@@ -54,6 +54,10 @@ public final class OnlinePlayer implements Player {
     int heldSlot;
     /** The columns this player's client has been sent. */
     final Set<Long> known = new HashSet<Long>();
+    /** Set when a column in view could not be read and was not sent: it is asked for again now and then. */
+    boolean withheld;
+    /** Whether the player has been told that part of the land cannot be read (once a session). */
+    volatile boolean toldOfWithheld;
     /** The players this player's client shows. */
     final Set<OnlinePlayer> shown = new LinkedHashSet<OnlinePlayer>();
     /** What viewers were last told of this player: fixed-point position, angles, tick of the last teleport. */

@@ -20,6 +20,7 @@ import net.cubeworks.world.protocol.Versions;
 import net.cubeworks.world.settings.BanList;
 import net.cubeworks.world.settings.PlayerNames;
 import net.cubeworks.world.settings.ServerProperties;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.timing.LockClock;
 
 /**
@@ -124,6 +125,18 @@ public final class PlayerConnections implements ConnectionHandler {
         GameMode mode = players.modeFor(name);
         OnlinePlayer p = new OnlinePlayer(game, conn, name, uuid, players.nextEntityId(), mode);
         p.properties = properties;
+        // the kept record first: a player whose record cannot be read is not let in, as it would
+        // be played, and then saved, as a new player over the kept one
+        try {
+            game.world().place(p);
+        } catch (Unavailable ex) {
+            refuseUnreadable(conn, name, ex.getMessage());
+            return;
+        } catch (RuntimeException ex) {
+            game.logger().log(java.util.logging.Level.SEVERE, "Could not put " + name + " into the world", ex);
+            refuseUnreadable(conn, name, ex.toString());
+            return;
+        }
         conn.send(LoginPackets.loginSuccess(uuid, name, conn.protocol()));
         conn.attachPlayer(p);
         players.add(p);
@@ -139,7 +152,6 @@ public final class PlayerConnections implements ConnectionHandler {
         LockClock clock = new LockClock();
         clock.taken(); // the game thread holds the world lock
         GameWorld world = game.world();
-        world.place(p);
         GameMode mode = p.getGameMode();
         int maxShown = Math.min(255, props.maxPlayers());
         conn.send(PlayPackets.joinGame(p.getEntityId(), mode.getValue() | (props.hardcore() ? 8 : 0), 0,
@@ -169,6 +181,12 @@ public final class PlayerConnections implements ConnectionHandler {
         }
         clock.released();
         clock.report(game.logger(), p.getName() + " joining");
+    }
+
+    private void refuseUnreadable(Connection conn, String name, String why) {
+        conn.disconnect("Your saved player data cannot be read right now. Please tell the server's host.");
+        game.logger().warning("Disconnecting " + name + " (" + conn.remoteAddress() + "): the saved player cannot be "
+                + "read (" + why + "); nothing is written over it");
     }
 
     /**

@@ -55,9 +55,15 @@ final class Streaming {
         List<int[]> missing = new ArrayList<int[]>();
         for (int dx = -vd; dx <= vd; dx++) {
             for (int dz = -vd; dz <= vd; dz++) {
-                if (!p.known.contains(ColumnKey.of(ccx + dx, ccz + dz))) {
-                    missing.add(new int[] {ccx + dx, ccz + dz, dx * dx + dz * dz});
+                long k = ColumnKey.of(ccx + dx, ccz + dz);
+                if (p.known.contains(k)) {
+                    continue;
                 }
+                if (!cache.mayTry(k)) {
+                    p.withheld = true; // could not be read a moment ago: asked again later
+                    continue;
+                }
+                missing.add(new int[] {ccx + dx, ccz + dz, dx * dx + dz * dz});
             }
         }
         if (missing.isEmpty()) {

@@ -47,7 +47,7 @@ final class WorldSaver {
     }
 
     /** The newest record of the player: one still on its way to the disk, else the stored one. */
-    StoredPlayer loadPlayer(String name) {
+    StoredPlayer loadPlayer(String name) throws net.cubeworks.world.storage.Unavailable {
         StoredPlayer s = playersInFlight.get(key(name));
         return s != null ? s : store.loadPlayer(name);
     }

@@ -27,6 +27,7 @@ import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.protocol.StatusPackets;
+import net.cubeworks.world.util.FatalErrors;
 
 /**
  * One client connection. A reader thread runs the handshake, status, login and play
@@ -294,6 +295,7 @@ public final class Connection {
                         frames = ((Future<List<byte[]>>) item).get();
                     } catch (ExecutionException ex) {
                         // the frames could not be built: the client would miss columns
+                        FatalErrors.check(ex.getCause(), "building the columns for a player");
                         closeNow();
                         break;
                     } catch (CancellationException ex) {

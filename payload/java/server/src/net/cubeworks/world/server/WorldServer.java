@@ -40,6 +40,7 @@ import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.AnvilStore;
 import net.cubeworks.world.util.Base64;
 import net.cubeworks.world.util.CommandLine;
+import net.cubeworks.world.util.FatalErrors;
 
 /**
  * The game server: start-up, the console and shutdown, and the wiring of its parts (the
@@ -73,6 +74,33 @@ public final class WorldServer implements GameHost {
         logger.addHandler(new ConsoleHandler(console));
         logger.setLevel(Level.INFO);
         this.consoleSender = new ConsoleSender(logger, api);
+        FatalErrors.setHandler(new FatalErrors.Handler() {
+            public void fatal(Throwable error, String where) {
+                outOfMemory(error, where);
+            }
+        });
+        Thread.setDefaultUncaughtExceptionHandler(new Thread.UncaughtExceptionHandler() {
+            public void uncaughtException(Thread t, Throwable e) {
+                if (!FatalErrors.check(e, "on the thread \"" + t.getName() + "\"")) {
+                    logger.log(Level.SEVERE, "Exception on the thread \"" + t.getName() + "\"", e);
+                }
+            }
+        });
+    }
+
+    /**
+     * Out of memory: a server that ran on would be half broken (a thread gone, a save or a
+     * login half done). What can be saved is saved and the server stops, saying why.
+     */
+    private void outOfMemory(Throwable error, String where) {
+        logger.severe("The server ran out of memory " + where + " (" + error + "): it saves what it can and stops. "
+                + "Start it with more memory (the -Xmx option), or with fewer players or plugins");
+        Thread stopper = new Thread(new Runnable() {
+            public void run() {
+                shutdown(1);
+            }
+        }, "Stop after running out of memory");
+        stopper.start();
     }
 
     /** Routes System.out and System.err through the log, as plugins print there. */
@@ -166,6 +194,11 @@ public final class WorldServer implements GameHost {
         }
         logger.info("Preparing level \"" + props.levelName() + "\"");
         game.world().loadLevel();
+        String readOnly = game.world().whyNotWritable();
+        if (readOnly != null) {
+            logger.warning("The world folder \"" + props.levelName() + "\" cannot be written (" + readOnly + "): the "
+                    + "world is played as it is on disk, and what changes is not saved until the folder can be written");
+        }
         logger.info("Preparing start region for level 0 (Seed: 0)");
         synchronized (game.lock()) {
             game.world().prepareSpawn();
@@ -235,6 +268,15 @@ public final class WorldServer implements GameHost {
 
     /** Stops the server: plugins disabled, players disconnected, lists saved, process ended. */
     public void shutdown() {
+        shutdown(0);
+    }
+
+    /** Stops the server, ending the process with the status given (not 0 after a failure). */
+    private void shutdown(int status) {
+        if (game == null) {
+            System.exit(status); // still starting: nothing to save yet
+            return;
+        }
         synchronized (game.lock()) {
             if (stopping) {
                 return;
@@ -282,7 +324,7 @@ public final class WorldServer implements GameHost {
         } catch (InterruptedException ignored) {
             // exiting anyway
         }
-        System.exit(0);
+        System.exit(status);
     }
 
     // --- the game's host ---

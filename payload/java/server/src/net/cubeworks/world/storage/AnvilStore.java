@@ -32,7 +32,7 @@ public final class AnvilStore implements WorldStore {
         storage.saveLevel(level);
     }
 
-    public Column loadColumn(int cx, int cz) {
+    public Column loadColumn(int cx, int cz) throws Unavailable {
         StoredColumn s = storage.loadColumn(cx, cz);
         if (s == null) {
             return null;
@@ -72,12 +72,16 @@ public final class AnvilStore implements WorldStore {
         storage.saveColumns(out);
     }
 
-    public StoredPlayer loadPlayer(String name) {
+    public StoredPlayer loadPlayer(String name) throws Unavailable {
         return storage.loadPlayer(name);
     }
 
     public void savePlayer(String name, StoredPlayer player) throws IOException {
         storage.savePlayer(name, player);
+    }
+
+    public String whyNotWritable() {
+        return storage.whyNotWritable();
     }
 
     public void close() {

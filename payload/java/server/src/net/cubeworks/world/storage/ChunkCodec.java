@@ -214,8 +214,33 @@ public final class ChunkCodec {
         } else {
             Arrays.fill(c.biomes, (byte) 1); // plains, the only biome the world generates
         }
-        c.kept = root;
+        c.kept = withoutModelled(root);
         return c;
+    }
+
+    /**
+     * What is kept of a column as read, without the arrays the world holds itself (blocks,
+     * metadata, light, height map, biomes): those are written from the world's own on every
+     * save, and keeping them twice would double a column's memory. A section's block ids stay
+     * where it has the high nibbles of ids above 255, which are cleared where a block changed.
+     */
+    private static NbtCompound withoutModelled(NbtCompound root) {
+        NbtCompound level = root.compound("Level");
+        level.remove("HeightMap");
+        level.remove("Biomes");
+        NbtList sections = level.list("Sections");
+        if (sections != null) {
+            for (Object o : sections.items) {
+                NbtCompound s = (NbtCompound) o;
+                s.remove("Data");
+                s.remove("BlockLight");
+                s.remove("SkyLight");
+                if (s.bytes("Add") == null) {
+                    s.remove("Blocks");
+                }
+            }
+        }
+        return root;
     }
 
     /** A copy of a section's array: the world changes its arrays, the kept tags stay as read. */

@@ -65,7 +65,13 @@ public final class Nbt {
             throw new FormatException("the root tag is of type " + type + ", not a compound");
         }
         in.utf();
-        return (NbtCompound) readPayload(in, COMPOUND, 0);
+        try {
+            return (NbtCompound) readPayload(in, COMPOUND, 0);
+        } catch (StackOverflowError e) {
+            // a thread with less stack than the depth limit needs: the file is still not ours to
+            // read, and it must not end the thread (the world's threads have room for the limit)
+            throw new FormatException("tags nested too deeply for this thread to read");
+        }
     }
 
     /** Big-endian reads from bytes in memory; running past the end is broken input. */

@@ -58,6 +58,8 @@ public final class RegionFile implements Closeable {
     }
 
     final File file;
+    /** False when opened to read only: writing then needs the file opened again. */
+    final boolean writable;
     private final RandomAccessFile raf;
     private final int[] locations = new int[1024];
     private final int[] timestamps = new int[1024];
@@ -66,24 +68,34 @@ public final class RegionFile implements Closeable {
     /** Whether the file was not a whole number of sectors and has been padded with zeros. */
     final boolean padded;
 
-    /** Opens an existing file or creates an empty one. */
-    RegionFile(File file) throws IOException {
+    /**
+     * Opens an existing file, or creates an empty one when writable. A file opened only to be
+     * read is never changed, not even padded: it may be one that this process may not write.
+     */
+    RegionFile(File file, boolean writable) throws IOException {
         this.file = file;
+        this.writable = writable;
         boolean existed = file.exists();
-        raf = new RandomAccessFile(file, "rw");
+        raf = new RandomAccessFile(file, writable ? "rw" : "r");
         boolean ok = false;
         try {
             long len = raf.length();
             if (!existed || len == 0) {
+                if (!writable) {
+                    throw new BrokenHeader("the file is empty");
+                }
                 raf.write(new byte[2 * SECTOR]);
                 len = 2 * SECTOR;
             } else if (len < 2 * SECTOR) {
                 throw new BrokenHeader("the file is " + len + " bytes long, shorter than its 8192-byte header");
             }
-            padded = len % SECTOR != 0;
-            if (padded) {
+            // a file to be written is padded first, so that new sectors start on a sector boundary
+            padded = writable && len % SECTOR != 0;
+            if (len % SECTOR != 0) {
                 len = (len / SECTOR + 1) * SECTOR;
-                raf.setLength(len);
+                if (writable) {
+                    raf.setLength(len);
+                }
             }
             if (len / SECTOR > (1 << 24)) {
                 throw new BrokenHeader("the file is " + len + " bytes long, more than a region can address");
@@ -162,6 +174,15 @@ public final class RegionFile implements Closeable {
             throw new Nbt.FormatException(bad);
         }
         int offset = loc >>> 8, count = loc & 0xFF;
+        try {
+            return readAt(offset, count);
+        } catch (java.io.EOFException e) {
+            // the header points into sectors the file does not have in full: broken, not unreadable
+            throw new Nbt.FormatException("its sectors run past the end of the file");
+        }
+    }
+
+    private Entry readAt(int offset, int count) throws IOException {
         raf.seek((long) offset * SECTOR);
         int length = raf.readInt();
         if (length <= 0 || (long) length + 4 > (long) count * SECTOR) {
@@ -188,6 +209,9 @@ public final class RegionFile implements Closeable {
      * by them; the caller has been told which. Answers the indexes of the entries so cleared.
      */
     List<Integer> write(List<Pending> pending) throws IOException {
+        if (!writable) {
+            throw new IOException(file.getPath() + " was opened to be read only");
+        }
         List<Integer> cleared = new ArrayList<Integer>();
         for (int i = 0; i < 1024; i++) {
             int loc = locations[i];

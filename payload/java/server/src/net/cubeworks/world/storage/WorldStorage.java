@@ -29,6 +29,8 @@ public final class WorldStorage implements Closeable {
     private final StorageLog log;
     private final Object lock = new Object();
     private final LinkedHashMap<Long, RegionFile> regions = new LinkedHashMap<Long, RegionFile>(16, 0.75f, true);
+    /** Region files that could not be read, each said once until it can be read again. */
+    private final java.util.Set<String> unreadable = new java.util.HashSet<String>();
     private boolean closed;
 
     public WorldStorage(File worldFolder, StorageLog log) {
@@ -98,34 +100,40 @@ public final class WorldStorage implements Closeable {
 
     // ---- region files ----------------------------------------------------------------------
 
-    /** The column as saved, or null when it was never saved or its entry is broken (reported). */
-    public StoredColumn loadColumn(int cx, int cz) {
+    /**
+     * The column as saved, or null when it was never saved or its entry is broken (reported).
+     * Throws Unavailable when its region file exists but cannot be opened or read now: the
+     * column is then neither to be played as new land nor written over (the first failure of
+     * each file is reported; it is asked again later).
+     */
+    public StoredColumn loadColumn(int cx, int cz) throws Unavailable {
         RegionFile.Entry entry;
         String name;
         synchronized (lock) {
             if (closed) {
-                return null;
+                throw new Unavailable("the world storage is closed", null);
             }
+            File file = regionFile(cx >> 5, cz >> 5);
+            name = file.getPath();
             RegionFile r;
             try {
                 r = region(cx >> 5, cz >> 5, false);
-            } catch (IOException e) {
-                log.warn("Could not open " + regionFile(cx >> 5, cz >> 5).getPath() + ": " + e);
-                return null;
-            }
-            if (r == null) {
-                return null;
-            }
-            name = r.file.getPath();
-            try {
+                if (r == null) {
+                    return null;
+                }
                 entry = r.read(index(cx, cz));
             } catch (Nbt.FormatException e) {
+                readable(name);
                 reportColumn(name, cx, cz, e.getMessage());
                 return null;
             } catch (IOException e) {
-                reportColumn(name, cx, cz, "it could not be read (" + e + ")");
-                return null;
+                if (unreadable.add(name)) {
+                    log.warn("Could not read " + name + " (" + e + "): the land kept in it is not played, and "
+                            + "nothing is written over it, until it can be read; it is tried again now and then");
+                }
+                throw new Unavailable(name + " cannot be read: " + e, e);
             }
+            readable(name);
         }
         if (entry == null) {
             return null;
@@ -150,6 +158,35 @@ public final class WorldStorage implements Closeable {
             // tags of unexpected types where the layout has fixed ones: broken input too
             reportColumn(name, cx, cz, "its tags are not laid out as a column's (" + e + ")");
             return null;
+        }
+    }
+
+    /** The file was read: when it could not be before, that is said once. */
+    private void readable(String name) {
+        if (unreadable.remove(name)) {
+            log.warn(name + " can be read again; the land kept in it is played again");
+        }
+    }
+
+    /**
+     * Whether the world folder can be written now, tried by writing a small file in it (the
+     * folder is made when missing); null when it can, else why not.
+     */
+    public String whyNotWritable() {
+        synchronized (lock) {
+            File probe = new File(folder, ".cubeworks-write-test");
+            try {
+                if (!folder.isDirectory() && !folder.mkdirs() && !folder.isDirectory()) {
+                    return "the folder cannot be made";
+                }
+                SafeFiles.replace(probe, new byte[0]);
+                if (!probe.delete()) {
+                    return "a file written in it cannot be removed";
+                }
+                return null;
+            } catch (IOException e) {
+                return e.getMessage() == null ? e.toString() : e.getMessage();
+            }
         }
     }
 
@@ -236,8 +273,13 @@ public final class WorldStorage implements Closeable {
     private RegionFile region(int rx, int rz, boolean create) throws IOException {
         Long key = key(rx, rz);
         RegionFile r = regions.get(key);
-        if (r != null) {
+        if (r != null && (r.writable || !create)) {
             return r;
+        }
+        if (r != null) {
+            // opened to be read: writing needs it opened again
+            regions.remove(key);
+            closeQuietly(r);
         }
         File f = regionFile(rx, rz);
         if (!f.exists()) {
@@ -249,7 +291,7 @@ public final class WorldStorage implements Closeable {
             }
         }
         try {
-            r = new RegionFile(f);
+            r = new RegionFile(f, create);
         } catch (RegionFile.BrokenHeader e) {
             if (!reportAndSetAside(f, e.getMessage())) {
                 throw new IOException(f.getPath() + " is broken and could not be set aside");
@@ -257,7 +299,7 @@ public final class WorldStorage implements Closeable {
             if (!create) {
                 return null;
             }
-            r = new RegionFile(f);
+            r = new RegionFile(f, true);
         }
         if (r.padded) {
             log.warn(f.getPath() + " was not a whole number of 4096-byte sectors; it has been padded with zeros");
@@ -274,8 +316,13 @@ public final class WorldStorage implements Closeable {
 
     // ---- player files ----------------------------------------------------------------------
 
-    /** The player's file, or null when there is none, the name is not a safe file name, or it is broken (reported). */
-    public StoredPlayer loadPlayer(String name) {
+    /**
+     * The player's file, or null when there is none, the name is not a safe file name, or it
+     * is broken (reported, and set aside so that nothing new is written over it). Throws
+     * Unavailable when it exists but cannot be read now, or is broken and cannot be set aside:
+     * the player must not be played as new then, or its new file would replace the kept one.
+     */
+    public StoredPlayer loadPlayer(String name) throws Unavailable {
         if (!SafeFiles.safeName(name)) {
             log.warn("The player name \"" + printable(name) + "\" cannot be a file name; no player file is read for it");
             return null;
@@ -285,14 +332,19 @@ public final class WorldStorage implements Closeable {
             if (!f.exists()) {
                 return null;
             }
+            String broken;
             try {
                 return PlayerCodec.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
             } catch (Nbt.FormatException e) {
-                reportAndSetAside(f, e.getMessage());
+                broken = e.getMessage();
             } catch (RuntimeException e) {
-                reportAndSetAside(f, "its tags are not laid out as a player's (" + e + ")");
+                broken = "its tags are not laid out as a player's (" + e + ")";
             } catch (IOException e) {
                 log.warn("Could not read " + f.getPath() + ": " + e);
+                throw new Unavailable(f.getPath() + " cannot be read: " + e, e);
+            }
+            if (!reportAndSetAside(f, broken)) {
+                throw new Unavailable(f.getPath() + " is broken and could not be set aside", null);
             }
             return null;
         }

@@ -7,7 +7,9 @@ import net.cubeworks.world.level.Column;
 
 /**
  * Where the world is kept between runs, in the stored records. Loads may return null
- * (nothing kept, or what was kept is broken and has been reported); saves are called with
+ * (nothing kept, or what was kept is broken and has been reported and set aside), or throw
+ * Unavailable when what is kept cannot be read now (never to be replaced by anything new
+ * then); saves are called with
  * copies, outside the world lock, from one thread at a time. Columns are loaded both under
  * the world lock and outside it on the compressor thread, at the same time as a save may run.
  */
@@ -16,11 +18,14 @@ public interface WorldStore {
 
     void saveLevel(StoredLevel level) throws IOException;
 
-    Column loadColumn(int cx, int cz);
+    Column loadColumn(int cx, int cz) throws Unavailable;
 
     void saveColumns(List<Column> columns) throws IOException;
 
-    StoredPlayer loadPlayer(String name);
+    StoredPlayer loadPlayer(String name) throws Unavailable;
+
+    /** Null when the world can be written now, else why not (said once at start-up). */
+    String whyNotWritable();
 
     void savePlayer(String name, StoredPlayer player) throws IOException;
 
@@ -43,6 +48,10 @@ public interface WorldStore {
         }
 
         public StoredPlayer loadPlayer(String name) {
+            return null;
+        }
+
+        public String whyNotWritable() {
             return null;
         }
 

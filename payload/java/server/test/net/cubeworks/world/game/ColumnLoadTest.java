@@ -29,6 +29,7 @@ import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 
 /**
@@ -51,6 +52,8 @@ public class ColumnLoadTest {
         final CountDownLatch loadsGo = new CountDownLatch(1);
         volatile CountDownLatch savesGo = new CountDownLatch(0);
         volatile boolean savesFail;
+        /** Columns the store cannot read now, as when another program holds their region file. */
+        final java.util.Set<Long> unreadable = java.util.Collections.synchronizedSet(new java.util.HashSet<Long>());
 
         public StoredLevel loadLevel() {
             return null;
@@ -69,7 +72,14 @@ public class ColumnLoadTest {
         public void close() {
         }
 
-        public Column loadColumn(int cx, int cz) {
+        public String whyNotWritable() {
+            return null;
+        }
+
+        public Column loadColumn(int cx, int cz) throws Unavailable {
+            if (unreadable.contains(ColumnKey.of(cx, cz))) {
+                throw new Unavailable("held by another program", null);
+            }
             Column c;
             synchronized (disk) {
                 c = disk.get(ColumnKey.of(cx, cz));
@@ -222,6 +232,45 @@ public class ColumnLoadTest {
         store.savesFail = false;
         saveLater().get(10, TimeUnit.SECONDS);
         assertEquals(0, store.savedBlock(165, 4, 165));
+    }
+
+    @Test
+    public void aColumnTheStoreCannotReadIsNeitherSentNorWrittenAndComesOnceItCanBeRead() throws Exception {
+        long k = ColumnKey.of(CX, CZ);
+        store.unreadable.add(k);
+        store.loadsGo.countDown();
+        ColumnCache.retryNanos = 0;
+        try {
+            // a player next to it: the column is in view
+            OnlinePlayer p = playerInSavedColumn("Alex");
+            p.x -= 16;
+            Future<List<byte[]>> frames;
+            synchronized (game.lock()) {
+                frames = world.stream(p);
+            }
+            Map<Long, byte[]> sent = sentBlocks(frames.get(10, TimeUnit.SECONDS));
+            assertEquals(48, sent.size());
+            assertTrue(!sent.containsKey(k));
+            synchronized (game.lock()) {
+                assertTrue("the player cannot walk in", !p.known.contains(k));
+                assertTrue(p.withheld);
+            }
+            // neither changed as new land nor saved over the kept column
+            setBlock(165, 10, 165, 5);
+            saveLater().get(10, TimeUnit.SECONDS);
+            assertEquals(1, store.savedBlock(165, 4, 165));
+            assertEquals(0, store.savedBlock(165, 10, 165));
+
+            store.unreadable.clear();
+            synchronized (game.lock()) {
+                frames = world.stream(p);
+            }
+            sent = sentBlocks(frames.get(10, TimeUnit.SECONDS));
+            assertEquals(1, sent.size());
+            assertEquals("the kept stone", 1, sent.get(k)[4 << 8 | 5 << 4 | 5]);
+        } finally {
+            ColumnCache.retryNanos = 5000000000L;
+        }
     }
 
     /** The block ids of every column in Map Chunk Bulk frames (each frame: length, id, body), by column. */

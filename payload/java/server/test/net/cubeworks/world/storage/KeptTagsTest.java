@@ -37,7 +37,7 @@ public class KeptTagsTest {
         NbtCompound root = new NbtCompound().put("Level", level).put("DataVersion", 1);
         File f = new File(world, "region/r.0.-1.mca");
         f.getParentFile().mkdirs();
-        RegionFile raw = new RegionFile(f);
+        RegionFile raw = new RegionFile(f, true);
         int index = 2 + 29 * 32;
         raw.write(Arrays.asList(new RegionFile.Pending(index, Nbt.zlib(Nbt.write(root)), 1)));
         raw.close();
@@ -53,7 +53,7 @@ public class KeptTagsTest {
         storage.saveColumns(Arrays.asList(c));
         storage.close();
 
-        RegionFile again = new RegionFile(f);
+        RegionFile again = new RegionFile(f, true);
         RegionFile.Entry e = again.read(index);
         again.close();
         NbtCompound back = Nbt.read(Nbt.unzlib(e.packed, 0, e.packed.length));
