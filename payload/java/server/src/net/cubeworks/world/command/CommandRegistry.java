@@ -12,6 +12,7 @@ import org.bukkit.command.PluginCommand;
 import org.bukkit.plugin.Plugin;
 import net.cubeworks.world.game.Game;
 import net.cubeworks.world.plugin.PluginCommands;
+import net.cubeworks.world.util.FatalErrors;
 import net.cubeworks.world.util.CommandLine;
 
 /**
@@ -84,6 +85,9 @@ public final class CommandRegistry implements PluginCommands {
                 try {
                     pc.execute(sender, label, args);
                 } catch (CommandException ex) {
+                    if (FatalErrors.check(ex, "running the command " + label)) {
+                        return true;
+                    }
                     sender.sendMessage("\u00a7cAn internal error occurred while attempting to perform this command");
                     logger.log(Level.SEVERE, null, ex);
                 }

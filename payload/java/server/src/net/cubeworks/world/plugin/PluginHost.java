@@ -28,6 +28,8 @@ import org.bukkit.plugin.PluginDescriptionFile;
 import org.bukkit.plugin.PluginManager;
 import org.bukkit.plugin.java.JavaPluginLoader;
 
+import net.cubeworks.world.util.FatalErrors;
+
 /**
  * Loads the plugin jars of the plugins folder, enables and disables them, and delivers
  * events to their @EventHandler methods. A jar that cannot be loaded is reported and
@@ -300,11 +302,15 @@ public final class PluginHost implements PluginManager {
             try {
                 h.method.invoke(h.listener, event);
             } catch (InvocationTargetException ex) {
-                logger.log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
-                        + h.plugin.getDescription().getFullName(), ex.getCause());
+                if (!FatalErrors.check(ex.getCause(), "in " + h.plugin.getDescription().getFullName())) {
+                    logger.log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
+                            + h.plugin.getDescription().getFullName(), ex.getCause());
+                }
             } catch (Throwable ex) {
-                logger.log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
-                        + h.plugin.getDescription().getFullName(), ex);
+                if (!FatalErrors.check(ex, "in " + h.plugin.getDescription().getFullName())) {
+                    logger.log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
+                            + h.plugin.getDescription().getFullName(), ex);
+                }
             }
         }
     }

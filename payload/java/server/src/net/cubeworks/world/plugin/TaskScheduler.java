@@ -19,6 +19,7 @@ import org.bukkit.scheduler.BukkitScheduler;
 import org.bukkit.scheduler.BukkitTask;
 
 import net.cubeworks.world.game.GameThread;
+import net.cubeworks.world.util.FatalErrors;
 
 /**
  * Plugin tasks. Synchronous tasks run on the game thread at the start of the tick they are
@@ -67,6 +68,9 @@ public final class TaskScheduler implements BukkitScheduler, GameThread.TickPart
             try {
                 body.run();
             } catch (Throwable ex) {
+                if (FatalErrors.check(ex, "in a task of " + owner.getDescription().getFullName())) {
+                    return;
+                }
                 logger.log(Level.WARNING, "Task #" + id + " for " + owner.getDescription().getFullName()
                         + " generated an exception", ex);
             } finally {

@@ -27,12 +27,17 @@ public final class FatalErrors {
 
     /** True when the error, or what caused it, is one the server cannot run on after. */
     public static boolean isFatal(Throwable t) {
+        return fatalCause(t) != null;
+    }
+
+    /** The error in the chain the server cannot run on after, or null. */
+    private static Throwable fatalCause(Throwable t) {
         for (int i = 0; t != null && i < 16; i++, t = t.getCause()) {
             if (t instanceof OutOfMemoryError) {
-                return true;
+                return t;
             }
         }
-        return false;
+        return null;
     }
 
     /**
@@ -40,13 +45,14 @@ public final class FatalErrors {
      * false, doing nothing, for any other error.
      */
     public static boolean check(Throwable t, String where) {
-        if (!isFatal(t)) {
+        Throwable fatal = fatalCause(t);
+        if (fatal == null) {
             return false;
         }
         reserve = null;
         Handler h = handler;
         if (h != null && reported.compareAndSet(false, true)) {
-            h.fatal(t, where);
+            h.fatal(fatal, where);
         }
         return true;
     }

@@ -205,6 +205,25 @@ public final class Worlds {
         Files.write(f.toPath(), b);
     }
 
+    /**
+     * Writes a player file standing at (x, y, z) with one stone in the first hot-bar slot whose
+     * item tag is nested depth compounds deep.
+     */
+    public static void writeDeepPlayer(File f, int depth, double x, double y, double z) throws IOException {
+        NbtCompound tag = new NbtCompound();
+        NbtCompound inner = tag;
+        for (int i = 0; i < depth; i++) {
+            NbtCompound next = new NbtCompound();
+            inner.put("t", next);
+            inner = next;
+        }
+        NbtCompound item = new NbtCompound().put("id", (short) 1).put("Count", (byte) 1).put("Damage", (short) 0)
+                .put("Slot", (byte) 0).put("tag", tag);
+        NbtCompound root = new NbtCompound().put("Pos", NbtList.of(Nbt.DOUBLE, x, y, z))
+                .put("Inventory", NbtList.of(Nbt.COMPOUND, item));
+        write(f, Nbt.gzip(Nbt.write(root)));
+    }
+
     /** Files in the folder whose names start with the prefix. */
     static List<File> named(File dir, String prefix) {
         List<File> out = new ArrayList<File>();
