@@ -46,6 +46,13 @@ public class KeptTagsTest {
         StoredColumn c = storage.loadColumn(2, -3);
         assertNotNull(c);
         assertEquals(77L, c.lastUpdate);
+        // what is kept beside the column holds none of the arrays the world holds itself: a
+        // column is in memory once (the block ids stay for the section with high nibbles)
+        NbtCompound keptSection = (NbtCompound) ((NbtCompound) c.kept).compound("Level").list("Sections").get(0);
+        for (String modelled : new String[] {"Data", "BlockLight", "SkyLight"}) {
+            assertNull(modelled, keptSection.get(modelled));
+        }
+        assertNull(((NbtCompound) c.kept).compound("Level").get("HeightMap"));
         assertEquals(44, c.blocks[0][5 << 8]);
         c.blocks[0][5 << 8 | 1] = 0; // the world digs the second one
         c.blocks[2] = new byte[4096];
