@@ -116,6 +116,22 @@ public final class Bukkit {
         return server.getBannedPlayers();
     }
 
+    public static boolean hasWhitelist() {
+        return server.hasWhitelist();
+    }
+
+    public static void setWhitelist(boolean value) {
+        server.setWhitelist(value);
+    }
+
+    public static Set<OfflinePlayer> getWhitelistedPlayers() {
+        return server.getWhitelistedPlayers();
+    }
+
+    public static void reloadWhitelist() {
+        server.reloadWhitelist();
+    }
+
     public static Set<OfflinePlayer> getOperators() {
         return server.getOperators();
     }

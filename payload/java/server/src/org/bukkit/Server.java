@@ -46,6 +46,12 @@ public interface Server {
 
     boolean hasWhitelist();
 
+    void setWhitelist(boolean value);
+
+    Set<OfflinePlayer> getWhitelistedPlayers();
+
+    void reloadWhitelist();
+
     String getUpdateFolder();
 
     int broadcastMessage(String message);

@@ -1,5 +1,6 @@
 package net.cubeworks.world.command;
 
+import java.io.File;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.Map;
@@ -35,6 +36,7 @@ public final class BuiltinCommands {
         {"ban", "/ban <player> [reason ...]", "Bans a player by name", "op"},
         {"pardon", "/pardon <player>", "Lifts a player's ban", "op"},
         {"banlist", "/banlist", "Lists the banned players", "op"},
+        {"whitelist", WhitelistCommand.USAGE, "Manages who may join while the white-list is on", "op"},
         {"gamemode", "/gamemode <mode> [player]", "Changes a player's game mode (0, 1, 2)", "op"},
         {"defaultgamemode", "/defaultgamemode <mode>", "Sets the game mode of new players", "op"},
         {"give", "/give <player> <item> [amount [data]]", "Gives items to a player", "op"},
@@ -47,12 +49,15 @@ public final class BuiltinCommands {
     private final CommandRegistry registry;
     private final PluginManager plugins;
     private final Runnable stopServer;
+    private final WhitelistCommand whitelist;
 
     BuiltinCommands(Game game, CommandRegistry registry, PluginManager plugins, Runnable stopServer) {
         this.game = game;
         this.registry = registry;
         this.plugins = plugins;
         this.stopServer = stopServer;
+        this.whitelist = new WhitelistCommand(game.access(), new File("server.properties"),
+                new File(game.properties().levelName(), "players"));
     }
 
     private static String[] find(String label) {
@@ -140,6 +145,8 @@ public final class BuiltinCommands {
             List<String> names = game.access().bannedNames();
             sender.sendMessage("There are " + names.size() + " total banned players:");
             sender.sendMessage(joinNames(names));
+        } else if (name.equals("whitelist")) {
+            whitelist.run(sender, args);
         } else if (name.equals("gamemode")) {
             gamemode(sender, cmd, args);
         } else if (name.equals("defaultgamemode")) {
@@ -191,7 +198,7 @@ public final class BuiltinCommands {
         sender.sendMessage(joinNames(names));
     }
 
-    private static String joinNames(List<String> names) {
+    static String joinNames(List<String> names) {
         StringBuilder sb = new StringBuilder();
         for (String n : names) {
             if (sb.length() > 0) {

@@ -324,10 +324,11 @@ public final class OnlinePlayer implements Player {
     }
 
     public boolean isWhitelisted() {
-        return false;
+        return game.access().isWhitelisted(name);
     }
 
     public void setWhitelisted(boolean value) {
+        game.access().setWhitelisted(name, value);
     }
 
     public Player getPlayer() {

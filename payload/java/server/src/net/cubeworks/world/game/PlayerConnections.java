@@ -29,6 +29,8 @@ import net.cubeworks.world.timing.LockClock;
  * packets of players already in it, read on their readers and handed to the game thread.
  */
 public final class PlayerConnections implements ConnectionHandler {
+    static final String NOT_WHITELISTED = "You are not white-listed on this server!";
+
     private final Game game;
     private final PlayPacketTable table;
     private volatile String favicon;
@@ -111,6 +113,11 @@ public final class PlayerConnections implements ConnectionHandler {
             game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + reason);
             return;
         }
+        if (!game.access().admits(name)) {
+            conn.disconnect(NOT_WHITELISTED);
+            game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + NOT_WHITELISTED);
+            return;
+        }
         Players players = game.players();
         OnlinePlayer existing = players.findExact(name);
         if (existing != null) {
@@ -136,6 +143,9 @@ public final class PlayerConnections implements ConnectionHandler {
             game.logger().log(java.util.logging.Level.SEVERE, "Could not put " + name + " into the world", ex);
             refuseUnreadable(conn, name, ex.toString());
             return;
+        }
+        if (props.forceGamemode()) {
+            p.setModeField(players.defaultGameMode());
         }
         conn.send(LoginPackets.loginSuccess(uuid, name, conn.protocol()));
         conn.attachPlayer(p);

@@ -5,6 +5,8 @@ import net.cubeworks.world.protocol.PlayPackets;
 /** Health, the void below the world, death and respawning at the spawn. */
 final class Survival {
     static final double VOID_Y = -64;
+    static final String HARDCORE_BAN_REASON = "Death in Hardcore";
+    static final String HARDCORE_GAME_OVER = "You have died. Game over, man, it's game over!";
     /** Damage the void does every half second. */
     static final float VOID_DAMAGE = 4f;
 
@@ -35,6 +37,11 @@ final class Survival {
             p.dead = true;
             world.visibility().hide(p);
             game.players().broadcast(deathMessage);
+            if (game.properties().hardcore()) {
+                // one life: the name is banned at once, so leaving before the respawn does not escape it
+                game.access().addBan(p.getName(), HARDCORE_BAN_REASON, "Server");
+                game.players().kick(p, HARDCORE_GAME_OVER);
+            }
         }
     }
 

@@ -87,7 +87,23 @@ public final class BukkitServer implements Server {
     }
 
     public boolean hasWhitelist() {
-        return false;
+        return server.access().whitelistOn();
+    }
+
+    public void setWhitelist(boolean value) {
+        server.access().setWhitelistOn(value, WorldServer.file("server.properties"));
+    }
+
+    public Set<OfflinePlayer> getWhitelistedPlayers() {
+        Set<OfflinePlayer> out = new LinkedHashSet<OfflinePlayer>();
+        for (String n : server.access().whitelistNames()) {
+            out.add(getOfflinePlayer(n));
+        }
+        return out;
+    }
+
+    public void reloadWhitelist() {
+        server.access().loadWhitelist();
     }
 
     public String getUpdateFolder() {

@@ -30,10 +30,11 @@ public final class OfflinePlayerRef implements OfflinePlayer {
     }
 
     public boolean isWhitelisted() {
-        return false;
+        return server.access().isWhitelisted(name);
     }
 
     public void setWhitelisted(boolean value) {
+        server.access().setWhitelisted(name, value);
     }
 
     public Player getPlayer() {

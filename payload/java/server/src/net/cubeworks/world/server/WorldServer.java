@@ -172,7 +172,7 @@ public final class WorldServer implements GameHost {
             logger.warning("To change this, set \"online-mode\" to \"true\" in the server.properties file.");
         }
         Bukkit.setServer(api);
-        access.load();
+        access.load(props.whiteList());
         scheduler = new TaskScheduler(logger, game.thread());
         // the plugins' commands are registered as each plugin is enabled, once the registry is there
         pluginManager = new PluginHost(logger, api, new PluginCommands() {

@@ -7,15 +7,18 @@ import java.util.List;
 import java.util.logging.Logger;
 
 /**
- * Who may do what: the operators (ops.txt) and the banned names (banned-players.txt) in a
- * folder. Every change is saved at once; a failed save is reported and the list in memory
+ * Who may do what: the operators (ops.txt), the banned names (banned-players.txt) and the
+ * white-list (white-list.txt, which admits only its names and the operators while it is on)
+ * in a folder. Every change is saved at once; a failed save is reported and the list in memory
  * keeps the change. Safe from any thread.
  */
 public final class AccessLists {
     private final File folder;
     private final Logger logger;
-    private OpList ops;
+    private NameList ops;
     private BanList bans;
+    private NameList whitelist;
+    private volatile boolean whitelistOn;
 
     public AccessLists(File folder, Logger logger) {
         this.folder = folder;
@@ -26,10 +29,16 @@ public final class AccessLists {
         return new File(folder, name);
     }
 
-    /** Reads both lists and writes any that is missing. */
-    public synchronized void load() {
-        ops = new OpList(file("ops.txt"));
+    /** Reads the lists and writes any that is missing; the white-list is on as white-list= says. */
+    public synchronized void load(boolean whitelistEnabled) {
+        whitelistOn = whitelistEnabled;
+        ops = new NameList(file("ops.txt"));
         bans = new BanList(file("banned-players.txt"));
+        whitelist = new NameList(file("white-list.txt"));
+        loadWhitelist();
+        if (!file("white-list.txt").exists()) {
+            saveWhitelist();
+        }
         try {
             ops.load();
         } catch (IOException ex) {
@@ -107,5 +116,62 @@ public final class AccessLists {
 
     public synchronized List<String> bannedNames() {
         return bans.names();
+    }
+
+    // ---- the white-list ----
+
+    public boolean whitelistOn() {
+        return whitelistOn;
+    }
+
+    /**
+     * Turns the white-list on or off, and writes that into white-list= of server.properties
+     * (only that value: the host's own text stays as it is), so that it holds after a restart
+     * and the manager's settings page shows it.
+     */
+    public void setWhitelistOn(boolean on, File properties) {
+        whitelistOn = on;
+        try {
+            ServerProperties.setValue(properties, "white-list", String.valueOf(on));
+        } catch (IOException ex) {
+            logger.warning("Failed to save " + properties.getName() + ": " + ex);
+        }
+    }
+
+    /** True when the white-list is off, or names the player, or the player is an operator. */
+    public synchronized boolean admits(String name) {
+        return !whitelistOn || (whitelist != null && whitelist.contains(name)) || isOp(name);
+    }
+
+    public synchronized boolean isWhitelisted(String name) {
+        return whitelist != null && whitelist.contains(name);
+    }
+
+    /** Adds or removes a name and saves white-list.txt; true when it changed. */
+    public synchronized boolean setWhitelisted(String name, boolean listed) {
+        boolean changed = listed ? whitelist.add(name) : whitelist.remove(name);
+        saveWhitelist();
+        return changed;
+    }
+
+    public synchronized List<String> whitelistNames() {
+        return whitelist == null ? java.util.Collections.<String>emptyList() : whitelist.names();
+    }
+
+    /** Reads white-list.txt again, as the host may have edited it. */
+    public synchronized void loadWhitelist() {
+        try {
+            whitelist.load();
+        } catch (IOException ex) {
+            logger.warning("Failed to load white-list: " + ex);
+        }
+    }
+
+    private void saveWhitelist() {
+        try {
+            whitelist.save();
+        } catch (IOException ex) {
+            logger.warning("Failed to save white-list: " + ex);
+        }
     }
 }

@@ -13,8 +13,9 @@ import net.cubeworks.world.util.PropertiesReader;
  * server.properties, read the way java.util.Properties reads it: bytes as ISO-8859-1, so
  * comments in any code page never disturb the keys; unlike it, a malformed escape stays
  * literal and the other keys keep their values, as the manager reads the file key by key.
- * The file is only written when it is missing; the operator's own text and comments are
- * never touched.
+ * The file is written whole only when it is missing; otherwise a command that changes a
+ * setting (such as "whitelist on") rewrites that one value, and the operator's own text and
+ * comments are never touched.
  */
 public final class ServerProperties {
     /** The keys and values written into a new file. */
@@ -102,6 +103,27 @@ public final class ServerProperties {
             log.warning("Failed to load " + file.getName() + ": " + ex);
             return defaults();
         }
+    }
+
+    /**
+     * Sets one key's value in the file: the line that holds the key is rewritten (the first, if
+     * several do), or a line is added at the end; every other byte stays as it is.
+     */
+    public static void setValue(File file, String key, String value) throws IOException {
+        byte[] bytes = file.exists() ? Files.readAllBytes(file.toPath()) : new byte[0];
+        String text = new String(bytes, "ISO-8859-1");
+        java.util.regex.Matcher m = java.util.regex.Pattern
+                .compile("(?m)^[ \\t\\f]*" + java.util.regex.Pattern.quote(key) + "[ \\t\\f]*[=:][^\\r\\n]*")
+                .matcher(text);
+        String line = key + "=" + value;
+        String out;
+        if (m.find()) {
+            out = text.substring(0, m.start()) + line + text.substring(m.end());
+        } else {
+            String nl = text.contains("\r\n") ? "\r\n" : "\n";
+            out = text + (text.length() == 0 || text.endsWith("\n") ? "" : nl) + line + nl;
+        }
+        Files.write(file.toPath(), out.getBytes("ISO-8859-1"));
     }
 
     /** The value, trimmed, or the default when the key is absent. */
@@ -206,9 +228,22 @@ public final class ServerProperties {
         return mode >= 0 && mode <= 2 ? mode : 0;
     }
 
+    /** The difficulty, 0 to 3; a hardcore server is always hard (3), as the game has it. */
     public int difficulty() {
+        if (hardcore()) {
+            return 3;
+        }
         int d = getInt("difficulty", 1);
         return d >= 0 && d <= 3 ? d : 1;
+    }
+
+    public boolean whiteList() {
+        return getBoolean("white-list", false);
+    }
+
+    /** Whether every player joins in the default game mode, not the one they left in. */
+    public boolean forceGamemode() {
+        return getBoolean("force-gamemode", false);
     }
 
     public boolean pvp() {

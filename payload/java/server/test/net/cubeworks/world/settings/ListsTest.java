@@ -55,14 +55,14 @@ public class ListsTest {
 
         File opFile = new File(dir, "ops.txt");
         Files.write(opFile.toPath(), "Alex\r\n\r\n  Steve \n".getBytes("UTF-8"));
-        OpList ops = new OpList(opFile);
+        NameList ops = new NameList(opFile);
         ops.load();
         assertTrue(ops.contains("alex"));
         assertTrue(ops.contains("STEVE"));
         assertFalse(ops.add("ALEX"));
         assertTrue(ops.remove("steve"));
         ops.save();
-        OpList reloaded = new OpList(opFile);
+        NameList reloaded = new NameList(opFile);
         reloaded.load();
         assertEquals(1, reloaded.names().size());
         assertTrue(reloaded.contains("Alex"));

@@ -9,14 +9,14 @@ import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Set;
 
-/** The operators, kept in ops.txt as one lower-case name per line. */
-public final class OpList {
+/** Player names kept as one lower-case name per line: the operators (ops.txt), the white-list (white-list.txt). */
+public final class NameList {
     // in the platform charset, like the other text files the server and its tools share
     private static final Charset TEXT = net.cubeworks.world.console.ConsoleOutput.platformCharset();
     private final File file;
     private final Set<String> names = new LinkedHashSet<String>();
 
-    public OpList(File file) {
+    public NameList(File file) {
         this.file = file;
     }
 
