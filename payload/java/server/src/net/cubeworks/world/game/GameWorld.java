@@ -319,7 +319,10 @@ public final class GameWorld {
         if (reporter != null) {
             reporter.shutdownNow();
         }
-        saver.await(saveLater());
+        WorldSaver.Report r = saver.await(saver.saveLater(level, true));
+        if (!r.complete()) {
+            game.logger().warning("Saving failed while stopping: " + r.describe());
+        }
         saver.close();
         // batches already asked for are still built, so the last packets to leaving players go out
         compressor.shutdown();
