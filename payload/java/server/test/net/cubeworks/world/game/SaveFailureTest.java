@@ -67,6 +67,10 @@ public class SaveFailureTest {
             players.put(name, player);
         }
 
+        public String whyNotWritable() {
+            return null;
+        }
+
         public void close() {
         }
     }
@@ -118,7 +122,7 @@ public class SaveFailureTest {
     }
 
     /** Alex as a rejoin finds him. */
-    private OnlinePlayer rejoin() {
+    private OnlinePlayer rejoin() throws Exception {
         OnlinePlayer p = player(0, 0);
         synchronized (game.lock()) {
             world.place(p);
@@ -145,7 +149,7 @@ public class SaveFailureTest {
     }
 
     @Test
-    public void aRecordWhoseSaveFailedIsWhatTheRejoinGetsUntilItIsWritten() {
+    public void aRecordWhoseSaveFailedIsWhatTheRejoinGetsUntilItIsWritten() throws Exception {
         store.players.put("Alex", PlayerRecords.toStored(player(1.5, 0), world.level()));
         store.full = true;
         synchronized (game.lock()) {
