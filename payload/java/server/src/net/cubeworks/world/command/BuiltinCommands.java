@@ -158,7 +158,8 @@ public final class BuiltinCommands {
             if (unsaved == null) {
                 sender.sendMessage("Saved the world");
             } else {
-                sender.sendMessage("Saving failed: " + unsaved + "; it is kept and tried again with the next save");
+                sender.sendMessage("Saving failed: " + unsaved
+                        + "; what is unsaved is kept in memory and tried again with the next save");
             }
         } else if (name.equals("plugins")) {
             plugins(sender);

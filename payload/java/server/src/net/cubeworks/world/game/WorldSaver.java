@@ -156,8 +156,9 @@ final class WorldSaver {
 
     /**
      * Copies what changed (under the lock) and writes it on the saver thread, with the
-     * player records an earlier save could not write. Unless {@code quiet}, a save that
-     * leaves something unwritten says so on the console.
+     * player records an earlier save could not write. Unless {@code quiet} (the autosave is
+     * not: nobody else tells its outcome), a save that leaves something unwritten says so on
+     * the console.
      */
     Future<Report> saveLater(LevelState level, final boolean quiet) {
         final List<Column> copies = cache.takeChanges();
@@ -209,8 +210,8 @@ final class WorldSaver {
                     savePlayer(u, report);
                 }
                 if (!quiet && !report.complete()) {
-                    logger.warning("The save failed: " + report.describe()
-                            + "; what is unsaved is kept and tried again with the next save");
+                    logger.warning("The autosave failed: " + report.describe()
+                            + "; what is unsaved is kept in memory and tried again with the next save");
                 }
                 return report;
             }

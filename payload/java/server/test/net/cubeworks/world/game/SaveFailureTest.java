@@ -192,7 +192,7 @@ public class SaveFailureTest {
         String warning = null;
         synchronized (console) {
             for (String line : console) {
-                if (line.startsWith("The save failed: ")) {
+                if (line.startsWith("The autosave failed: ")) {
                     assertEquals("one line for the autosave", null, warning);
                     warning = line;
                 }
