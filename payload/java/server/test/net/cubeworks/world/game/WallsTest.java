@@ -52,8 +52,7 @@ public class WallsTest {
         }
     }
 
-    /** Sends a position; true when it was taken. A refused one is answered as the client does, by arriving back. */
-    private boolean move(double x, double feet, double z) throws Exception {
+    private static PlayReads.Movement position(double x, double feet, double z) throws Exception {
         ByteArrayOutputStream b = new ByteArrayOutputStream();
         DataOutputStream o = new DataOutputStream(b);
         o.writeDouble(x);
@@ -61,23 +60,17 @@ public class WallsTest {
         o.writeDouble(feet + 1.62);
         o.writeDouble(z);
         o.writeBoolean(true);
+        return PlayReads.playerPosition(new PacketIn(b.toByteArray()));
+    }
+
+    /** Sends a position; true when it was taken. A refused one is answered as the client does, by arriving back. */
+    private boolean move(double x, double feet, double z) throws Exception {
         synchronized (game.lock()) {
-            world.movement().move(p, PlayReads.playerPosition(new PacketIn(b.toByteArray())));
+            world.movement().move(p, position(x, feet, z));
             if (!p.teleportPending) {
                 return p.x == x && p.y == feet && p.z == z;
             }
-            double bx = p.x;
-            double by = p.y;
-            double bz = p.z;
-            o.close();
-            ByteArrayOutputStream back = new ByteArrayOutputStream();
-            DataOutputStream d = new DataOutputStream(back);
-            d.writeDouble(bx);
-            d.writeDouble(by);
-            d.writeDouble(by + 1.62);
-            d.writeDouble(bz);
-            d.writeBoolean(true);
-            world.movement().move(p, PlayReads.playerPosition(new PacketIn(back.toByteArray())));
+            world.movement().move(p, position(p.x, p.y, p.z));
             assertFalse(p.teleportPending);
             return false;
         }
