@@ -161,8 +161,13 @@ public final class BuiltinCommands {
             give(sender, cmd, args);
         } else if (name.equals("save-all")) {
             sender.sendMessage("Saving...");
-            game.world().saveAndWait();
-            sender.sendMessage("Saved the world");
+            String unsaved = game.world().saveAndWait();
+            if (unsaved == null) {
+                sender.sendMessage("Saved the world");
+            } else {
+                sender.sendMessage("Saving failed: " + unsaved
+                        + "; what is unsaved is kept in memory and tried again with the next save");
+            }
         } else if (name.equals("plugins")) {
             plugins(sender);
         } else if (name.equals("version")) {

@@ -4,7 +4,8 @@ package net.cubeworks.world.game;
  * What the game knows of each block id of 1.7, in one table: whether its item can be placed
  * as a block, whether a survival player breaks it at the first hit (no hardness: the client
  * sends no "finished"), what breaking it gives, and whether its item's damage is the
- * block's variant (colour, wood, stone kind). Items 256 and up are not blocks.
+ * block's variant (colour, wood, stone kind), and whether it is solid: a whole cube a
+ * player's box may not be in. Items 256 and up are not blocks.
  */
 public final class BlockRules {
     /** One block id's rules. */
@@ -14,16 +15,19 @@ public final class BlockRules {
         /** The item breaking it gives in survival; 0 for nothing. */
         public final int drop;
         public final boolean keepsData;
+        /** The block fills its whole cell as far as a player's box goes. */
+        public final boolean solid;
 
-        Rule(boolean placeable, boolean instant, int drop, boolean keepsData) {
+        Rule(boolean placeable, boolean instant, int drop, boolean keepsData, boolean solid) {
             this.placeable = placeable;
             this.instant = instant;
             this.drop = drop;
             this.keepsData = keepsData;
+            this.solid = solid;
         }
     }
 
-    private static final Rule NONE = new Rule(false, false, 0, false);
+    private static final Rule NONE = new Rule(false, false, 0, false, false);
     private static final Rule[] TABLE = new Rule[256];
 
     /** The blocks that exist only in the world, not as items (liquids, crops, door and bed halves, wires, lit variants, ...). */
@@ -33,6 +37,18 @@ public final class BlockRules {
         115, 131, 132, 140, 141, 142, 149, 150, 175};
     private static final int[] VARIANTS = {1, 3, 5, 6, 12, 17, 18, 19, 24, 31, 35, 38, 43, 44, 95, 97, 98, 125, 126,
         139, 155, 159, 160, 161, 162, 168, 171, 175};
+    /**
+     * The whole cubes: a move that puts a player's box into one is refused. Everything else
+     * is not solid here: air, liquids, plants and crops, torches, wires, rails, signs,
+     * buttons, levers, plates, snow layers, vines, portals, fire, and the blocks a player
+     * stands in part of (slabs, stairs, fences, panes, doors, ladders, chests, farmland,
+     * soul sand, cactus, beds, cake, carpets, ...), whose shape depends on more than the id.
+     * Pistons are left out too: an extended one is shorter than its cell.
+     */
+    private static final int[] SOLID = {1, 2, 3, 4, 5, 7, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 35,
+        41, 42, 43, 45, 46, 47, 48, 49, 52, 56, 57, 58, 61, 62, 73, 74, 79, 80, 82, 84, 86, 87, 89, 91, 95, 97, 98, 99,
+        100, 103, 110, 112, 121, 123, 124, 125, 129, 133, 137, 138, 152, 153, 155, 158, 159, 161, 162, 170, 172, 173,
+        174};
     /** Blocks that give another item than themselves: {block, drop}; 0 gives nothing. */
     private static final int[][] DROPS = {{1, 4}, {2, 3}, {7, 0}};
 
@@ -45,7 +61,7 @@ public final class BlockRules {
                     drop = d[1];
                 }
             }
-            TABLE[id] = new Rule(placeable, contains(INSTANT, id), drop, contains(VARIANTS, id));
+            TABLE[id] = new Rule(placeable, contains(INSTANT, id), drop, contains(VARIANTS, id), contains(SOLID, id));
         }
         for (int id = 0; id < 256; id++) {
             if (TABLE[id] == null) {
@@ -81,6 +97,10 @@ public final class BlockRules {
 
     static boolean keepsData(int item) {
         return of(item).keepsData;
+    }
+
+    static boolean solid(int block) {
+        return of(block).solid;
     }
 
     /** Item ids of 1.7: blocks, items 256 to 431 and the records. */

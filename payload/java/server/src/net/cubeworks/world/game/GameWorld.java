@@ -271,6 +271,7 @@ public final class GameWorld {
                 }
             }
             visibility.update();
+            interaction.relay(all);
             if (tick % TICKS_PER_SECOND == 0) {
                 byte[] time = timePacket().frame();
                 for (OnlinePlayer p : all) {
@@ -299,14 +300,18 @@ public final class GameWorld {
         cache.forgetAllBut(seen);
     }
 
-    /** Copies what changed (under the lock) and writes it on the saver thread. */
-    public Future<?> saveLater() {
-        return saver.saveLater(level);
+    /**
+     * Copies what changed (under the lock) and writes it on the saver thread; a save that
+     * leaves something unwritten says so on the console.
+     */
+    public Future<WorldSaver.Report> saveLater() {
+        return saver.saveLater(level, false);
     }
 
-    /** save-all: writes everything changed and waits for it. */
-    public void saveAndWait() {
-        saver.await(saveLater());
+    /** save-all: writes everything changed and waits for it; says what is still unsaved, or null when nothing is. */
+    public String saveAndWait() {
+        WorldSaver.Report r = saver.await(saver.saveLater(level, true));
+        return r.complete() ? null : r.describe();
     }
 
     /** Saves everything and closes the store; the tick has stopped by then. */
@@ -314,7 +319,10 @@ public final class GameWorld {
         if (reporter != null) {
             reporter.shutdownNow();
         }
-        saveAndWait();
+        WorldSaver.Report r = saver.await(saver.saveLater(level, true));
+        if (!r.complete()) {
+            game.logger().warning("Saving failed while stopping: " + r.describe());
+        }
         saver.close();
         // batches already asked for are still built, so the last packets to leaving players go out
         compressor.shutdown();

@@ -14,6 +14,18 @@ import net.cubeworks.world.protocol.PlayReads;
 final class Interaction {
     /** Digs and placements one player may make in one tick; more are refused. */
     static final int ACTIONS_PER_TICK = 8;
+    /**
+     * Arm swings and held item changes one player may send in one tick before it is kicked.
+     * A 1.7 client sends at most one swing in each of its own ticks while it digs, one for
+     * each click of its player, and a held item change only when its slot changed, which it
+     * checks once a tick: well under a hundred a second. Packets that were held up on the
+     * way arrive together, so the bound leaves room for twenty seconds of them at once; a
+     * client that sends more in 50 ms is flooding. What the viewers get of these is one
+     * swing and one held item a tick whatever is sent, so this bound only spares the game
+     * thread the flood.
+     */
+    static final int RELAYED_PER_TICK = 2000;
+    static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
     private static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
 
     private final Game game;
@@ -149,25 +161,63 @@ final class Interaction {
         return false;
     }
 
+    /**
+     * Counts one packet of the player that its viewers are shown; false (and the player
+     * kicked) once it has sent more of them this tick than a client does.
+     */
+    private boolean countRelayed(OnlinePlayer p) {
+        if (!p.isOnline()) {
+            return false;
+        }
+        if (++p.relayedThisTick > RELAYED_PER_TICK) {
+            game.logger().info(p.getName() + " sent " + p.relayedThisTick
+                    + " arm swings and held item changes in one tick: kicked");
+            game.players().kick(p, FLOOD_REASON);
+            return false;
+        }
+        return true;
+    }
+
     /** Held Item Change from the client: 0 to 8. */
     void holdSlot(OnlinePlayer p, int slot) {
-        if (slot >= 0 && slot < 9 && slot != p.heldSlot) {
+        if (countRelayed(p) && slot >= 0 && slot < 9 && slot != p.heldSlot) {
             p.heldSlot = slot;
             showHeldItem(p);
         }
     }
 
-    /** Entity Equipment slot 0 (the hand) to the clients that show the player. */
+    /** The item in the player's hand changed: its viewers are shown the newest in the next tick. */
     void showHeldItem(OnlinePlayer p) {
-        int slot = p.handSlot();
-        world.visibility().toViewers(p, PlayPackets.entityEquipment(p.getEntityId(), 0, p.inventory().item(slot),
-                p.inventory().count(slot), p.inventory().data(slot)));
+        p.heldItemChanged = true;
     }
 
-    /** An arm swing, shown to the clients that show the player. */
+    /** An arm swing: its viewers are shown one in the next tick, however many came. */
     void swing(OnlinePlayer p, int animation) {
-        if (animation == PlayReads.ANIMATION_SWING_ARM) {
-            world.visibility().toViewers(p, PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_SWING_ARM));
+        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM) {
+            p.swung = true;
+        }
+    }
+
+    /**
+     * In the tick, after who sees whom is settled: each player's swing and newest held item
+     * since the last tick, to the clients that show it, into the tick's output.
+     */
+    void relay(List<OnlinePlayer> all) {
+        for (OnlinePlayer p : all) {
+            p.relayedThisTick = 0;
+            if (p.heldItemChanged) {
+                p.heldItemChanged = false;
+                int slot = p.handSlot();
+                world.visibility().toViewers(p, PlayPackets.entityEquipment(p.getEntityId(), 0,
+                        p.inventory().item(slot), p.inventory().count(slot), p.inventory().data(slot)));
+            }
+            if (p.swung) {
+                p.swung = false;
+                if (!p.dead) {
+                    world.visibility().toViewers(p,
+                            PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_SWING_ARM));
+                }
+            }
         }
     }
 

@@ -6,6 +6,15 @@ import net.cubeworks.world.protocol.PlayReads;
 /** The players' moves: accepted, or the player sent back where we have it. */
 final class Movement {
     static final double MAX_MOVE_SQ = 100;
+    /** Half the width of a player's box. */
+    static final double HALF_WIDTH = 0.3;
+    static final double HEIGHT = 1.8;
+    /**
+     * How far the box is shrunk on each side before it is checked against blocks: a client
+     * stands with its feet exactly on a block's top and its side against a wall, and its
+     * doubles round a little either way; a sixteenth of a block, as the game allows.
+     */
+    static final double SLACK = 0.0625;
 
     private final GameWorld world;
 
@@ -47,7 +56,8 @@ final class Movement {
                 bad = ddx * ddx + ddy * ddy + ddz * ddz > MAX_MOVE_SQ
                         || !p.known.contains(ColumnKey.of(ColumnKey.chunk(m.x), ColumnKey.chunk(m.z)));
             }
-            if (bad) {
+            // into a wall: refused, unless the player is in blocks already and finds its way out
+            if (bad || (inSolid(p, m.x, m.feetY, m.z) && !inSolid(p, p.x, p.y, p.z))) {
                 teleportBack(p);
                 return;
             }
@@ -66,6 +76,32 @@ final class Movement {
             p.pitch = Math.max(-90f, Math.min(90f, m.pitch));
         }
         p.onGround = m.onGround;
+    }
+
+    /**
+     * True when the player's box, with its feet at (x, y, z) and shrunk by {@link #SLACK},
+     * takes part of a solid block. Columns the client was not sent count as empty.
+     */
+    boolean inSolid(OnlinePlayer p, double x, double y, double z) {
+        int x0 = (int) Math.floor(x - HALF_WIDTH + SLACK);
+        int x1 = (int) Math.floor(x + HALF_WIDTH - SLACK);
+        int y0 = Math.max(0, (int) Math.floor(y + SLACK));
+        int y1 = Math.min(255, (int) Math.floor(y + HEIGHT - SLACK));
+        int z0 = (int) Math.floor(z - HALF_WIDTH + SLACK);
+        int z1 = (int) Math.floor(z + HALF_WIDTH - SLACK);
+        for (int bx = x0; bx <= x1; bx++) {
+            for (int bz = z0; bz <= z1; bz++) {
+                if (!p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
+                    continue;
+                }
+                for (int by = y0; by <= y1; by++) {
+                    if (BlockRules.solid(world.blockAt(bx, by, bz))) {
+                        return true;
+                    }
+                }
+            }
+        }
+        return false;
     }
 
     void teleportBack(OnlinePlayer p) {

@@ -70,6 +70,11 @@ public final class OnlinePlayer implements Player {
     /** Set after sending the client back: its moves are ignored until it arrives. */
     boolean teleportPending;
     int actionsThisTick;
+    /** Arm swings and held item changes received this tick, against the flood bound. */
+    int relayedThisTick;
+    /** An arm swing, and a change of the item in hand, its viewers have not been shown yet. */
+    boolean swung;
+    boolean heldItemChanged;
     /** What the world tick has for this client, queued as one piece at the tick's end. */
     final java.io.ByteArrayOutputStream outbox = new java.io.ByteArrayOutputStream();
     /** The account's profile properties (name, value, signature), as Spawn Player carries them. */

@@ -1,12 +1,14 @@
 package net.cubeworks.world.game;
 
 import java.io.IOException;
-import java.util.HashMap;
+import java.util.ArrayList;
 import java.util.HashSet;
+import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Locale;
 import java.util.Map;
 import java.util.Set;
+import java.util.concurrent.Callable;
 import java.util.concurrent.ConcurrentHashMap;
 import java.util.concurrent.ConcurrentMap;
 import java.util.concurrent.ExecutorService;
@@ -22,17 +24,81 @@ import net.cubeworks.world.storage.WorldStore;
 
 /**
  * Saving: what changed is copied under the lock and written on the saver thread, so the
- * game goes on meanwhile. Player records on their way to the disk are kept here, so that a
- * quick rejoin reads them and not the older file.
+ * game goes on meanwhile. Player records not yet written (on their way to the disk, or
+ * whose writing failed) are kept here, so that a rejoin reads them and not the older file,
+ * and those that failed are written again with the next save.
  */
 final class WorldSaver {
+    /** What one save left unwritten; empty when everything was written. */
+    static final class Report {
+        boolean levelUnsaved;
+        int columnsUnsaved;
+        final List<String> playersUnsaved = new ArrayList<String>();
+        /** Why, as the first failure said; null when nothing failed. */
+        String cause;
+
+        boolean complete() {
+            return cause == null;
+        }
+
+        void failed(Exception ex) {
+            if (cause == null) {
+                cause = ex.toString();
+            }
+        }
+
+        /** E.g. "3 columns, the level and the players Alex, Bo are still unsaved (java.io.IOException: ...)". */
+        String describe() {
+            List<String> parts = new ArrayList<String>();
+            if (columnsUnsaved > 0) {
+                parts.add(columnsUnsaved + (columnsUnsaved == 1 ? " column" : " columns"));
+            }
+            if (levelUnsaved) {
+                parts.add("the level");
+            }
+            if (!playersUnsaved.isEmpty()) {
+                StringBuilder b = new StringBuilder(playersUnsaved.size() == 1 ? "the player " : "the players ");
+                for (int i = 0; i < playersUnsaved.size(); i++) {
+                    b.append(i == 0 ? "" : ", ").append(playersUnsaved.get(i));
+                }
+                parts.add(b.toString());
+            }
+            StringBuilder b = new StringBuilder();
+            for (int i = 0; i < parts.size(); i++) {
+                b.append(i == 0 ? "" : i == parts.size() - 1 ? " and " : ", ").append(parts.get(i));
+            }
+            if (parts.isEmpty()) {
+                b.append("the save did not finish");
+            } else {
+                boolean one = parts.size() == 1 && columnsUnsaved <= 1 && playersUnsaved.size() <= 1;
+                b.append(one ? " is" : " are");
+                b.append(" still unsaved");
+            }
+            return b.append(" (").append(cause).append(")").toString();
+        }
+    }
+
+    /** A player record not yet written, with the name it is written under. */
+    private static final class Unwritten {
+        final String name;
+        final StoredPlayer record;
+
+        Unwritten(String name, StoredPlayer record) {
+            this.name = name;
+            this.record = record;
+        }
+    }
+
     private final Game game;
     private final ColumnCache cache;
     private final WorldStore store;
     private final ExecutorService saver;
     private final Logger logger;
-    /** Player records handed to the saver and not yet written, by lower-case name. */
-    private final ConcurrentMap<String, StoredPlayer> playersInFlight = new ConcurrentHashMap<String, StoredPlayer>();
+    /**
+     * Player records not yet written, by lower-case name: handed to the saver, or failed
+     * and waiting for the next save. A record leaves only once it is on the disk.
+     */
+    private final ConcurrentMap<String, Unwritten> unwritten = new ConcurrentHashMap<String, Unwritten>();
 
     WorldSaver(Game game, ColumnCache cache, WorldStore store, ExecutorService saver) {
         this.game = game;
@@ -46,59 +112,83 @@ final class WorldSaver {
         return name.toLowerCase(Locale.ROOT);
     }
 
-    /** The newest record of the player: one still on its way to the disk, else the stored one. */
+    /** The newest record of the player: one not yet written, else the stored one. */
     StoredPlayer loadPlayer(String name) throws net.cubeworks.world.storage.Unavailable {
-        StoredPlayer s = playersInFlight.get(key(name));
-        return s != null ? s : store.loadPlayer(name);
+        Unwritten u = unwritten.get(key(name));
+        return u != null ? u.record : store.loadPlayer(name);
     }
 
-    /** A leaving player's record, written on the saver thread. */
+    private Unwritten keep(String name, StoredPlayer s) {
+        Unwritten u = new Unwritten(name, s);
+        unwritten.put(key(name), u);
+        return u;
+    }
+
+    /** A leaving player's record, written on the saver thread; kept for the next save if that fails. */
     void savePlayerLater(OnlinePlayer p, LevelState level) {
-        final String name = p.getName();
-        final StoredPlayer s = PlayerRecords.toStored(p, level);
-        playersInFlight.put(key(name), s);
+        final Unwritten u = keep(p.getName(), PlayerRecords.toStored(p, level));
         saver.submit(new Runnable() {
             public void run() {
-                savePlayer(name, s);
+                Report r = new Report();
+                savePlayer(u, r);
+                if (!r.complete()) {
+                    logger.warning("The record of " + u.name + " is kept in memory and written with the next save");
+                }
             }
         });
     }
 
-    /** On the saver thread. */
-    private void savePlayer(String name, StoredPlayer s) {
+    /** On the saver thread: writes the record; one that fails stays for the next save. */
+    private void savePlayer(Unwritten u, Report report) {
         try {
-            store.savePlayer(name, s);
+            store.savePlayer(u.name, u.record);
+            unwritten.remove(key(u.name), u);
+            return;
         } catch (IOException ex) {
-            logger.warning("Could not save player " + name + ": " + ex);
+            logger.warning("Could not save player " + u.name + ": " + ex);
+            report.failed(ex);
         } catch (RuntimeException ex) {
-            logger.log(Level.WARNING, "Could not save player " + name, ex);
-        } finally {
-            playersInFlight.remove(key(name), s);
+            logger.log(Level.WARNING, "Could not save player " + u.name, ex);
+            report.failed(ex);
         }
+        report.playersUnsaved.add(u.name);
     }
 
-    /** Copies what changed (under the lock) and writes it on the saver thread. */
-    Future<?> saveLater(LevelState level) {
+    /**
+     * Copies what changed (under the lock) and writes it on the saver thread, with the
+     * player records an earlier save could not write. Unless {@code quiet} (the autosave is
+     * not: nobody else tells its outcome), a save that leaves something unwritten says so on
+     * the console.
+     */
+    Future<Report> saveLater(LevelState level, final boolean quiet) {
         final List<Column> copies = cache.takeChanges();
-        final Map<String, StoredPlayer> records = new HashMap<String, StoredPlayer>();
+        final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
         Set<Long> seen = new HashSet<Long>();
         for (OnlinePlayer p : game.players().inJoinOrder()) {
-            StoredPlayer s = PlayerRecords.toStored(p, level);
-            records.put(p.getName(), s);
-            playersInFlight.put(key(p.getName()), s);
+            records.put(key(p.getName()), keep(p.getName(), PlayerRecords.toStored(p, level)));
             seen.addAll(p.known);
+        }
+        for (Map.Entry<String, Unwritten> e : unwritten.entrySet()) {
+            if (!records.containsKey(e.getKey())) {
+                records.put(e.getKey(), e.getValue());
+            }
         }
         final StoredLevel levelCopy = level.toStored(game.players().defaultGameMode().getValue(),
                 game.properties().hardcore(), game.properties().levelName());
         cache.forgetAllBut(seen);
-        return saver.submit(new Runnable() {
-            public void run() {
+        return saver.submit(new Callable<Report>() {
+            public Report call() {
+                Report report = new Report();
                 try {
                     store.saveLevel(levelCopy);
                 } catch (IOException ex) {
                     logger.warning("Could not save the level: " + ex);
+                    report.levelUnsaved = true;
+                    report.failed(ex);
                 } catch (RuntimeException ex) {
                     logger.log(Level.WARNING, "Could not save the level", ex);
+                    report.levelUnsaved = true;
+                    report.failed(ex);
                 }
                 boolean failed = true;
                 try {
@@ -106,24 +196,37 @@ final class WorldSaver {
                     failed = false;
                 } catch (IOException ex) {
                     logger.warning("Could not save " + copies.size() + " columns: " + ex);
+                    report.failed(ex);
                 } catch (RuntimeException ex) {
                     logger.log(Level.WARNING, "Could not save " + copies.size() + " columns", ex);
+                    report.failed(ex);
                 } finally {
                     cache.written(copies, failed);
                 }
-                for (Map.Entry<String, StoredPlayer> e : records.entrySet()) {
-                    savePlayer(e.getKey(), e.getValue());
+                if (failed) {
+                    report.columnsUnsaved = copies.size();
                 }
+                for (Unwritten u : records.values()) {
+                    savePlayer(u, report);
+                }
+                if (!quiet && !report.complete()) {
+                    logger.warning("The autosave failed: " + report.describe()
+                            + "; what is unsaved is kept in memory and tried again with the next save");
+                }
+                return report;
             }
         });
     }
 
-    /** Waits for a save handed to the saver. */
-    void await(Future<?> save) {
+    /** Waits for a save handed to the saver; what it left unwritten. */
+    Report await(Future<Report> save) {
         try {
-            save.get(60, TimeUnit.SECONDS);
+            return save.get(60, TimeUnit.SECONDS);
         } catch (Exception ex) {
             logger.warning("Saving did not finish: " + ex);
+            Report r = new Report();
+            r.failed(ex);
+            return r;
         }
     }
 
