@@ -16,8 +16,10 @@ import java.util.regex.Pattern;
  * asserted: Login Success to all spawn columns at the client (view-distance 4 and 10), a
  * join into 441 saved columns while others walk (how long the world lock is held for it, and
  * how long the tick waits for the lock meanwhile), the world tick while 20 clients walk at
- * view-distance 10 within -Xmx64M, save-all of 100 changed columns, and the delay from one
- * player's dig to the Block Change another player reads.
+ * view-distance 10 within -Xmx64M, save-all of 100 changed columns, the delay from one
+ * player's dig to the Block Change another player reads, and memory: the server's heap after
+ * a full GC with 20 players in 20 saved areas (-Xmx256M), and how many saved areas with a
+ * player each one -Xmx64M server holds.
  */
 public final class WorldBench {
     private WorldBench() {
@@ -42,6 +44,10 @@ public final class WorldBench {
         }
         if (only.isEmpty() || only.equals("dig")) {
             digToBlockChange(200, 20);
+        }
+        if (only.isEmpty() || only.equals("memory")) {
+            heapWithPlayersInSavedAreas(20);
+            savedAreasHeld(40, 20000);
         }
         System.exit(0);
     }
@@ -510,6 +516,312 @@ public final class WorldBench {
                     return now;
                 }
             }
+        }
+    }
+
+    /** View distance of the memory benches: each player sees the 441 columns of its area. */
+    private static final int MEMORY_VD = 10;
+
+    /**
+     * Where area k of the memory benches is centred (in columns): 40 columns apart along x, far
+     * from the spawn, so that the 21 x 21 columns a player sees from one never reach another.
+     */
+    private static int memoryAreaX(int k) {
+        return 100 + 40 * k;
+    }
+
+    /**
+     * A server folder whose world holds the given number of saved areas (the 441 built
+     * columns around each centre, three blocks in each column changed from the flat ground,
+     * so every column is read from the region files) and a saved player standing at the
+     * centre of each, named AreaK.
+     */
+    private static ServerProcess prepareSavedAreas(int areas) throws Exception {
+        ServerProcess s = ServerProcess.prepare("view-distance=" + MEMORY_VD, "max-players=" + (areas + 5));
+        File world = new File(s.dir, "world");
+        long t0 = System.nanoTime();
+        for (int k = 0; k < areas; k++) {
+            net.cubeworks.world.storage.Worlds.saveBuiltArea(world, memoryAreaX(k), 0, MEMORY_VD);
+            net.cubeworks.world.storage.Worlds.savePlayerAt(world, "Area" + k, memoryAreaX(k) * 16 + 8.5, 8.5);
+        }
+        System.out.println("  " + areas + " saved areas of 441 columns written in " + ms(System.nanoTime() - t0));
+        return s;
+    }
+
+    /** The server's process id: the child of this JVM running the server jar from the folder. */
+    private static long serverPid(ServerProcess s) {
+        String marker = "-Dcubeworks.bench.folder=" + s.dir.getPath();
+        for (ProcessHandle h : ProcessHandle.current().children().toArray(ProcessHandle[]::new)) {
+            String cmd = h.info().commandLine().orElse("");
+            if (h.isAlive() && cmd.contains(marker)) {
+                return h.pid();
+            }
+        }
+        throw new IllegalStateException("the server's process is not among this JVM's children");
+    }
+
+    /** Runs the JDK's jcmd on the process; its output, or a failure with it. */
+    private static String jcmd(long pid, String command) throws Exception {
+        File tool = new File(System.getProperty("java.home"), "bin/jcmd");
+        ProcessBuilder pb = new ProcessBuilder(tool.exists() ? tool.getPath() : "jcmd", Long.toString(pid), command)
+                .redirectErrorStream(true);
+        Process p = pb.start();
+        java.io.ByteArrayOutputStream out = new java.io.ByteArrayOutputStream();
+        java.io.InputStream in = p.getInputStream();
+        byte[] buf = new byte[4096];
+        int n;
+        while ((n = in.read(buf)) > 0) {
+            out.write(buf, 0, n);
+        }
+        if (!p.waitFor(60, java.util.concurrent.TimeUnit.SECONDS)) {
+            p.destroy();
+            throw new IllegalStateException("jcmd " + pid + " " + command + " did not end");
+        }
+        String text = out.toString("UTF-8");
+        if (p.exitValue() != 0) {
+            throw new IllegalStateException("jcmd " + pid + " " + command + " failed (" + p.exitValue() + "):\n" + text);
+        }
+        return text;
+    }
+
+    /**
+     * The server's used heap in MB after a full GC, from outside: jcmd GC.run (twice, so that
+     * what the first one finalised is gone too), then GC.heap_info, whose "total NK, used NK"
+     * lines are the heap's spaces (one for G1, the generations for the others).
+     */
+    private static double heapAfterGc(ServerProcess s) throws Exception {
+        long pid = serverPid(s);
+        jcmd(pid, "GC.run");
+        jcmd(pid, "GC.run");
+        String info = jcmd(pid, "GC.heap_info");
+        Matcher m = Pattern.compile("total (\\d+)K, used (\\d+)K").matcher(info);
+        long usedK = 0;
+        int spaces = 0;
+        while (m.find()) {
+            usedK += Long.parseLong(m.group(2));
+            spaces++;
+        }
+        if (spaces == 0) {
+            throw new IllegalStateException("no used heap in jcmd GC.heap_info:\n" + info);
+        }
+        return usedK / 1024.0;
+    }
+
+    /** What stopped a server: its running out of memory, or its exit; null while neither. */
+    private static String serverTrouble(ServerProcess s) {
+        String out = s.output();
+        if (out.contains("OutOfMemoryError") || out.contains("ran out of memory")) {
+            for (String line : out.split("\r?\n")) {
+                if (line.contains("OutOfMemoryError") || line.contains("ran out of memory")) {
+                    return "the server ran out of memory (\"" + line.trim() + "\")";
+                }
+            }
+        }
+        if (!s.isAlive()) {
+            int status;
+            try {
+                status = s.waitForExit(1000);
+            } catch (Throwable ex) {
+                status = -1;
+            }
+            return "the server process is gone (exit status " + status + ")";
+        }
+        return null;
+    }
+
+    /**
+     * Player AreaK joins into its saved area and reads until it has all 441 columns, within
+     * the time; then it is handed to a thread that keeps reading it (keep-alives answered)
+     * while the flag is up, which notes in trouble why it stopped if it does. Its copies of
+     * the columns are dropped once counted: forty players' would weigh a GB in this JVM.
+     */
+    private static PlayClient joinArea(final ServerProcess s, int k, long timeoutMs, final AtomicBoolean online,
+            final List<String> trouble, List<Thread> readers) throws Exception {
+        final String name = "Area" + k;
+        long deadline = System.currentTimeMillis() + timeoutMs;
+        TestClient c = new TestClient(s.port, 4);
+        final PlayClient p = new PlayClient(c, name);
+        try {
+            c.socket.setSoTimeout((int) timeoutMs);
+            String refused = c.login(name);
+            if (refused != null) {
+                throw new IllegalStateException(name + " refused: " + refused);
+            }
+            while (p.columns.size() < 441) {
+                long left = deadline - System.currentTimeMillis();
+                if (left <= 0) {
+                    throw new java.net.SocketTimeoutException();
+                }
+                c.socket.setSoTimeout((int) left);
+                p.readOne();
+            }
+        } catch (java.net.SocketTimeoutException ex) {
+            c.close();
+            throw new IllegalStateException(name + " had " + p.columns.size() + " of its 441 columns after "
+                    + timeoutMs / 1000 + " s");
+        } catch (Throwable ex) {
+            c.close();
+            throw new IllegalStateException(name + "'s join failed with " + p.columns.size() + " columns: " + ex, ex);
+        }
+        int bx = memoryAreaX(k) * 16 + 8;
+        if (p.block(bx + 6, 5, 3) != net.cubeworks.world.storage.Worlds.builtBlock(bx + 6, 5, 3)) {
+            c.close();
+            throw new IllegalStateException(name + " was sent its area without the saved blocks: its columns were "
+                    + "not the saved ones");
+        }
+        p.columns.clear();
+        p.arrivals.clear();
+        c.socket.setSoTimeout(5000);
+        Thread t = new Thread(new Runnable() {
+            public void run() {
+                try {
+                    while (online.get()) {
+                        p.drain(500);
+                        p.ids.clear();
+                    }
+                } catch (Throwable ex) {
+                    if (online.get()) {
+                        synchronized (trouble) {
+                            trouble.add(name + " was disconnected: " + ex);
+                        }
+                    }
+                }
+            }
+        }, "reader-" + name);
+        t.setDaemon(true);
+        t.start();
+        readers.add(t);
+        return p;
+    }
+
+    private static void leave(ServerProcess s, AtomicBoolean online, List<Thread> readers, List<PlayClient> players)
+            throws Exception {
+        online.set(false);
+        for (Thread t : readers) {
+            t.join(5000);
+        }
+        for (PlayClient p : players) {
+            try {
+                p.close();
+            } catch (Exception ignored) {
+                // the server may have dropped it already
+            }
+        }
+        try {
+            if (s.isAlive()) {
+                s.send("stop");
+                s.waitForExit(30000);
+            }
+        } catch (Throwable ex) {
+            System.out.println("  the server did not stop by itself: " + ex.getMessage().split("\n")[0]);
+        }
+        s.destroy();
+    }
+
+    /**
+     * Players join one after another, each into a saved area of its own (view-distance 10)
+     * and each staying online, into a -Xmx256M server; once every one has all its columns the
+     * server's heap after a full GC is read.
+     */
+    static void heapWithPlayersInSavedAreas(int players) throws Exception {
+        ServerProcess s = prepareSavedAreas(players);
+        AtomicBoolean online = new AtomicBoolean(true);
+        List<String> trouble = new ArrayList<String>();
+        List<Thread> readers = new ArrayList<Thread>();
+        List<PlayClient> joined = new ArrayList<PlayClient>();
+        try {
+            s.start("-Xmx256M", "-Dcubeworks.bench.folder=" + s.dir.getPath());
+            s.waitReady();
+            double idle = heapAfterGc(s);
+            long t0 = System.nanoTime();
+            for (int k = 0; k < players; k++) {
+                joined.add(joinArea(s, k, 60000, online, trouble, readers));
+            }
+            long joins = System.nanoTime() - t0;
+            Thread.sleep(3000); // what the server still had to write to the players is written
+            String why = serverTrouble(s);
+            synchronized (trouble) {
+                if (why == null && !trouble.isEmpty()) {
+                    why = trouble.get(0);
+                }
+            }
+            if (why != null) {
+                throw new IllegalStateException("cannot read the heap with " + players + " players: " + why);
+            }
+            double used = heapAfterGc(s);
+            System.out.println(String.format(Locale.ROOT, "Heap after a full GC with %d players in %d saved areas "
+                    + "(441 columns each, view-distance 10, -Xmx256M): %.1f MB used (%.1f MB before anyone joined; "
+                    + "%.1f MB a player and area); the joins took %s", players, players, used, idle,
+                    (used - idle) / players, ms(joins)));
+        } catch (Exception ex) {
+            String out = s.output();
+            System.out.println("the server's output:\n" + out.substring(Math.max(0, out.length() - 4000)));
+            throw ex;
+        } finally {
+            leave(s, online, readers, joined);
+        }
+    }
+
+    /**
+     * How many saved areas with one player in each a -Xmx64M server holds: players join one
+     * at a time, each into an area of its own (view-distance 10), each staying online, until a
+     * join does not get all its columns within the time, a player is disconnected, the server
+     * runs out of memory or exits, or the cap is reached. Reported: the areas held, and why it
+     * stopped.
+     */
+    static void savedAreasHeld(int cap, long joinTimeoutMs) throws Exception {
+        ServerProcess s = prepareSavedAreas(cap);
+        AtomicBoolean online = new AtomicBoolean(true);
+        List<String> trouble = new ArrayList<String>();
+        List<Thread> readers = new ArrayList<Thread>();
+        List<PlayClient> joined = new ArrayList<PlayClient>();
+        try {
+            s.start("-Xmx64M", "-Dcubeworks.bench.folder=" + s.dir.getPath());
+            s.waitReady();
+            String why = null;
+            boolean joinFailed = false;
+            long t0 = System.nanoTime();
+            while (joined.size() < cap) {
+                try {
+                    joined.add(joinArea(s, joined.size(), joinTimeoutMs, online, trouble, readers));
+                } catch (IllegalStateException ex) {
+                    why = ex.getMessage();
+                    joinFailed = true;
+                }
+                Thread.sleep(200); // a player dropped for the last join shows up in the meantime
+                String server = serverTrouble(s);
+                synchronized (trouble) {
+                    if (server != null) {
+                        why = server + (why == null ? "" : "; " + why);
+                    } else if (why == null && !trouble.isEmpty()) {
+                        why = trouble.get(0);
+                    }
+                }
+                if (why != null) {
+                    if (!joinFailed) {
+                        // the last player got its columns, but the server did not hold them
+                        joined.remove(joined.size() - 1).close();
+                    }
+                    break;
+                }
+            }
+            long took = System.nanoTime() - t0;
+            String held = joined.size() + " areas";
+            if (why == null) {
+                why = "the cap of " + cap + " areas was reached";
+                Thread.sleep(3000);
+                why += String.format(Locale.ROOT, " (heap after a full GC then: %.1f MB)", heapAfterGc(s));
+            } else {
+                held += " (area " + (joined.size() + 1) + " was not held)";
+            }
+            System.out.println("Saved areas one -Xmx64M server holds, one player in each (441 columns, view-distance "
+                    + "10): " + held + " in " + ms(took) + "; stopped because " + why);
+        } catch (Exception ex) {
+            String out = s.output();
+            System.out.println("the server's output:\n" + out.substring(Math.max(0, out.length() - 4000)));
+            throw ex;
+        } finally {
+            leave(s, online, readers, joined);
         }
     }
 
