@@ -140,24 +140,44 @@ public final class GameThread {
     private void loop() {
         long nextTick = System.nanoTime() + TICK_NANOS;
         while (running) {
+            try {
+                nextTick = step(nextTick);
+            } catch (Throwable ex) {
+                // the thread outlives whatever a step throws, even when reporting it fails: a
+                // fatal error is handed on, and the server stops from a thread of its own
+                try {
+                    if (!FatalErrors.check(ex, "on the server thread")) {
+                        logger.log(Level.SEVERE, "Exception on the server thread", ex);
+                    }
+                } catch (Throwable ignored) {
+                    FatalErrors.check(ignored, "on the server thread");
+                }
+            }
+        }
+    }
+
+    /** Runs the tick when it is due, else waits for work until then; answers when the next tick is due. */
+    private long step(long nextTick) {
+        {
             long now = System.nanoTime();
             if (now - nextTick >= 0) {
-                runTick();
                 nextTick += TICK_NANOS;
+                runTick();
                 if (System.nanoTime() - nextTick > GIVE_UP_NANOS) {
                     nextTick = System.nanoTime() + TICK_NANOS;
                 }
-                continue;
+                return nextTick;
             }
             Runnable work;
             try {
                 work = queue.poll(nextTick - now, TimeUnit.NANOSECONDS);
             } catch (InterruptedException ex) {
-                continue;
+                return nextTick;
             }
             if (work != null && running) {
                 runSafely(work);
             }
+            return nextTick;
         }
     }
 
