@@ -81,6 +81,10 @@ public final class GameWorld {
         };
     }
 
+    Game game() {
+        return game;
+    }
+
     public int viewDistance() {
         return viewDistance;
     }

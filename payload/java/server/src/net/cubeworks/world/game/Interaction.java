@@ -120,7 +120,11 @@ final class Interaction {
         int tx = x + FACE[face][0];
         int ty = y + FACE[face][1];
         int tz = z + FACE[face][2];
-        boolean ok = !p.dead && p.getGameMode() != GameMode.ADVENTURE && ++p.actionsThisTick <= ACTIONS_PER_TICK
+        int limit = game.properties().maxBuildHeight();
+        if (ty >= limit && ty <= 255 && BlockRules.placeable(p.inventory().item(slot))) {
+            p.sendMessage("\u00a7cHeight limit for building is " + limit + " blocks");
+        }
+        boolean ok = ty < limit && !p.dead && p.getGameMode() != GameMode.ADVENTURE && ++p.actionsThisTick <= ACTIONS_PER_TICK
                 && ty >= 0 && ty <= 255 && knows(p, x, z) && knows(p, tx, tz);
         int item = p.inventory().item(slot);
         if (ok) {

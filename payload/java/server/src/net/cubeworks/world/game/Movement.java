@@ -5,6 +5,11 @@ import net.cubeworks.world.protocol.PlayReads;
 
 /** The players' moves: accepted, or the player sent back where we have it. */
 final class Movement {
+    /** Moves in the air a player who may not fly makes before being kicked: 4 seconds, as the game allows. */
+    static final int MAX_FLOATING_MOVES = 80;
+    static final String FLYING_NOT_ENABLED = "Flying is not enabled on this server";
+    /** How far around the box a block keeps a player from floating. */
+    private static final double AIR_MARGIN = 0.0625;
     static final double MAX_MOVE_SQ = 100;
     /** Half the width of a player's box. */
     static final double HALF_WIDTH = 0.3;
@@ -36,6 +41,7 @@ final class Movement {
         if (p.dead) {
             return;
         }
+        double oldY = p.y;
         if (m.hasPosition) {
             if (p.teleportPending) {
                 double ddx = m.x - p.x;
@@ -76,6 +82,14 @@ final class Movement {
             p.pitch = Math.max(-90f, Math.min(90f, m.pitch));
         }
         p.onGround = m.onGround;
+        if (floating(p, p.y - oldY)) {
+            if (++p.floatingMoves > MAX_FLOATING_MOVES) {
+                world.game().logger().warning(p.getName() + " was kicked for floating too long!");
+                world.game().players().kick(p, FLYING_NOT_ENABLED);
+            }
+        } else {
+            p.floatingMoves = 0;
+        }
     }
 
     /**
@@ -102,6 +116,37 @@ final class Movement {
             }
         }
         return false;
+    }
+
+    /**
+     * True when the move keeps a player who may not fly up in the air: not sinking (by more than
+     * 1/32 of a block) with no block around the box or within 0.55 below it, as the game judges
+     * a flying survival player.
+     */
+    private boolean floating(OnlinePlayer p, double dy) {
+        if (world.game().properties().allowFlight() || p.getAllowFlight()
+                || p.getGameMode() == org.bukkit.GameMode.CREATIVE || dy < -0.03125) {
+            return false;
+        }
+        int x0 = (int) Math.floor(p.x - HALF_WIDTH - AIR_MARGIN);
+        int x1 = (int) Math.floor(p.x + HALF_WIDTH + AIR_MARGIN);
+        int y0 = (int) Math.floor(p.y - AIR_MARGIN - 0.55);
+        int y1 = (int) Math.floor(p.y + HEIGHT + AIR_MARGIN);
+        int z0 = (int) Math.floor(p.z - HALF_WIDTH - AIR_MARGIN);
+        int z1 = (int) Math.floor(p.z + HALF_WIDTH + AIR_MARGIN);
+        for (int bx = x0; bx <= x1; bx++) {
+            for (int bz = z0; bz <= z1; bz++) {
+                if (!p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
+                    return false; // land the player cannot see yet: no verdict
+                }
+                for (int by = Math.max(0, y0); by <= Math.min(255, y1); by++) {
+                    if (world.blockAt(bx, by, bz) != 0) {
+                        return false;
+                    }
+                }
+            }
+        }
+        return true;
     }
 
     void teleportBack(OnlinePlayer p) {

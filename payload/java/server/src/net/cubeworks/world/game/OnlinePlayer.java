@@ -56,6 +56,8 @@ public final class OnlinePlayer implements Player {
     final Set<Long> known = new HashSet<Long>();
     /** Set when a column in view could not be read and was not sent: it is asked for again now and then. */
     boolean withheld;
+    /** Moves in a row this player made up in the air without being allowed to fly. */
+    int floatingMoves;
     /** Whether the player has been told that part of the land cannot be read (once a session). */
     volatile boolean toldOfWithheld;
     /** The players this player's client shows. */

@@ -237,6 +237,12 @@ public final class ServerProperties {
         return d >= 0 && d <= 3 ? d : 1;
     }
 
+    /** The height blocks are placed below: rounded to a multiple of 16, from 64 to 256, as the game reads it. */
+    public int maxBuildHeight() {
+        int h = (getInt("max-build-height", 256) + 8) / 16 * 16;
+        return Math.max(64, Math.min(256, h));
+    }
+
     public boolean whiteList() {
         return getBoolean("white-list", false);
     }

@@ -63,7 +63,7 @@ public class DoorProcessTest {
         start(s);
         String stranger = refusal(s, "Bob");
         assertTrue(stranger, stranger.contains("You are not white-listed on this server!"));
-        assertTrue(s.output().contains("Disconnecting Bob"));
+        s.waitFor("Disconnecting Bob");
         join(s, "alex"); // names are compared without case
         join(s, "Carl"); // operators are always let in
 
@@ -87,6 +87,46 @@ public class DoorProcessTest {
         assertTrue(s.command("whitelist reload").contains("Reloaded the whitelist"));
         assertNull(refusal(s, "Erin"));
         assertTrue(s.command("whitelist nonsense").contains("/whitelist <on|off|list|add|remove|reload>"));
+    }
+
+    @Test
+    public void survivalPlayersNeitherFlyNorBuildAboveTheLimit() throws Exception {
+        ServerProcess.serverJar();
+        ServerProcess s = start(ServerProcess.prepare("gamemode=0", "allow-flight=false", "max-build-height=70",
+                "spawn-protection=0"));
+        PlayClient alex = join(s, "Alex");
+        s.command("give Alex 1 4");
+        alex.drain(300);
+        alex.hold(0);
+        // against a stack of blocks up to the limit (placed from above): the limit is 64 after rounding
+        s.command("gamemode 1 Alex");
+        alex.drain(200);
+        alex.chat.clear();
+        alex.place(0, 63, 2, 1, 1);
+        alex.drain(300);
+        assertTrue(alex.chat.toString(), alex.chat.toString().contains("Height limit for building is 64 blocks"));
+        s.command("gamemode 0 Alex");
+        alex.drain(200);
+
+        // standing still up in the air, past four seconds of moves
+        try {
+            alex.position(0.5, 9.0, 0.5);
+            for (int i = 0; i < 120; i++) {
+                alex.position(0.5, 9.0, 0.5);
+                alex.drain(5);
+            }
+            alex.drain(2000);
+            fail("a floating survival player is kicked");
+        } catch (AssertionError expected) {
+            assertTrue(expected.getMessage(), expected.getMessage().contains("Flying is not enabled on this server"));
+        }
+        // walking on the ground is never taken for flying
+        PlayClient bo = join(s, "Bo");
+        for (int i = 0; i < 120; i++) {
+            bo.position(0.5 + (i % 2) * 0.1, 4.0, 0.5);
+            bo.drain(5);
+        }
+        bo.drain(500);
     }
 
     @Test

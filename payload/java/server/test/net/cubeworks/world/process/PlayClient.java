@@ -48,6 +48,8 @@ final class PlayClient {
     final String name;
     int entityId;
     int gameMode;
+    /** The chat lines received, as their JSON. */
+    final List<String> chat = new java.util.ArrayList<String>();
     String levelType;
     /** Columns this client has, with their block ids (index y<<8 | z<<4 | x), key x,z. */
     final Map<String, byte[]> columns = new LinkedHashMap<String, byte[]>();
@@ -204,7 +206,7 @@ final class PlayClient {
                 levelType = string(d);
                 break;
             case 0x02:
-                string(d);
+                chat.add(string(d));
                 break;
             case 0x03:
                 d.readLong();
