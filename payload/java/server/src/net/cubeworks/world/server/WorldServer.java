@@ -74,68 +74,22 @@ public final class WorldServer implements GameHost {
         logger.addHandler(new ConsoleHandler(console));
         logger.setLevel(Level.INFO);
         this.consoleSender = new ConsoleSender(logger, api);
-        FatalErrors.setHandler(new FatalErrors.Handler() {
-            public void fatal(Throwable error, String where) {
-                outOfMemory(error, where);
+        FatalErrors.setHandler(new OutOfMemoryStop(logger, new Runnable() {
+            public void run() {
+                shutdown(1);
             }
-        });
+        }));
         Thread.setDefaultUncaughtExceptionHandler(new Thread.UncaughtExceptionHandler() {
             public void uncaughtException(Thread t, Throwable e) {
-                if (!FatalErrors.check(e, "on the thread \"" + t.getName() + "\"")) {
+                // no text is made before the check: out of memory, making it would fail again
+                if (!FatalErrors.check(e, "on a thread of its own")) {
                     logger.log(Level.SEVERE, "Exception on the thread \"" + t.getName() + "\"", e);
                 }
             }
         });
     }
 
-    /**
-     * Out of memory: a server that ran on would be half broken (a thread gone, a save or a
-     * login half done). What can be saved is saved and the server stops, saying why.
-     */
-    private void outOfMemory(final Throwable error, final String where) {
-        // made when the server starts: at this moment there may be no memory to make a thread
-        oomWatchdog.start();
-        oomStopper.where = where;
-        oomStopper.error = error;
-        oomStopper.thread.start();
-    }
 
-    /**
-     * The stop after running out of memory, made at start-up: it says why on the console, then
-     * saves and stops, on a thread of its own (the thread that ran out may hold anything).
-     */
-    private final class OomStopper implements Runnable {
-        volatile String where;
-        volatile Throwable error;
-        final Thread thread = new Thread(this, "Stop after running out of memory");
-
-        public void run() {
-            try {
-                logger.severe("The server ran out of memory " + where + " (" + error + "): it saves what it can and "
-                        + "stops. Start it with more memory (the -Xmx option), or with fewer players or plugins");
-                shutdown(1);
-            } finally {
-                System.exit(1);
-            }
-        }
-    }
-
-    private final OomStopper oomStopper = new OomStopper();
-    /** Ends the process a minute after running out of memory, should the stop itself hang. */
-    private final Thread oomWatchdog = new Thread(new Runnable() {
-        public void run() {
-            try {
-                Thread.sleep(60000);
-            } catch (InterruptedException ignored) {
-                // halting anyway
-            }
-            Runtime.getRuntime().halt(1);
-        }
-    }, "Halt if the stop hangs");
-
-    {
-        oomWatchdog.setDaemon(true);
-    }
 
     /** Routes System.out and System.err through the log, as plugins print there. */
     public void captureStandardStreams() {

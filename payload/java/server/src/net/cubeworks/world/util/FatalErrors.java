@@ -52,7 +52,11 @@ public final class FatalErrors {
         reserve = null;
         Handler h = handler;
         if (h != null && reported.compareAndSet(false, true)) {
-            h.fatal(fatal, where);
+            try {
+                h.fatal(fatal, where);
+            } catch (Throwable again) {
+                reported.set(false); // the next one to see a fatal error tries again
+            }
         }
         return true;
     }
