@@ -259,11 +259,20 @@ public final class PluginHost implements PluginManager {
         if (!plugin.isEnabled()) {
             throw new IllegalStateException("Plugin attempted to register " + listener + " while not enabled");
         }
-        List<Method> methods = new ArrayList<Method>(Arrays.asList(listener.getClass().getMethods()));
-        for (Method m : listener.getClass().getDeclaredMethods()) {
-            if (!methods.contains(m)) {
-                methods.add(m);
+        List<Method> methods;
+        try {
+            methods = new ArrayList<Method>(Arrays.asList(listener.getClass().getMethods()));
+            for (Method m : listener.getClass().getDeclaredMethods()) {
+                if (!methods.contains(m)) {
+                    methods.add(m);
+                }
             }
+        } catch (NoClassDefFoundError ex) {
+            // a handler for an event this server does not have: that listener is left out, the
+            // plugin and its other listeners go on
+            plugin.getLogger().severe(plugin.getDescription().getFullName() + " has failed to register events for "
+                    + listener.getClass() + " because " + ex.getMessage() + " does not exist.");
+            return;
         }
         for (Method m : methods) {
             EventHandler meta = m.getAnnotation(EventHandler.class);

@@ -12,6 +12,7 @@ import org.junit.Test;
 
 import net.cubeworks.world.fixture.Jars;
 import net.cubeworks.world.fixture.MemoryHogPlugin;
+import net.cubeworks.world.fixture.listeners.TwoListenersPlugin;
 import net.cubeworks.world.storage.Worlds;
 
 /** Faults of the kind an attack on the world finds, through the real jar: nothing kept is lost. */
@@ -82,5 +83,21 @@ public class ServerFaultsTest {
         clients.add(back);
         back.drain(300);
         assertEquals("the dug grass stays dug", 0, back.block(0, 3, 0));
+    }
+
+    @Test
+    public void aListenerForAnEventTheServerLacksIsLeftOutAndThePluginGoesOn() throws Exception {
+        ServerProcess s = prepare();
+        // the jar lacks UnknownEvent, as a plugin built for a larger API would
+        Jars.plugin(new File(s.plugins(), "two.jar"), TwoListenersPlugin.YML, TwoListenersPlugin.class,
+                TwoListenersPlugin.Unknown.class, TwoListenersPlugin.Joins.class);
+        s.start("-Xmx64M");
+        s.waitReady();
+        String out = s.output();
+        assertTrue(out, out.contains("has failed to register events for") && out.contains("UnknownEvent"));
+        assertTrue(out, out.contains("both listeners asked for"));
+        PlayClient c = PlayClient.join(s.port, 5, "Alex");
+        clients.add(c);
+        c.until("the other listener greets", () -> c.chat.toString().contains("welcome from fixture_two"));
     }
 }
