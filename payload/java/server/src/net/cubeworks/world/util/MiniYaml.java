@@ -158,6 +158,15 @@ public final class MiniYaml {
 
     private Object value(String text, int number, int indent) throws YamlException {
         if (text.startsWith("[")) {
+            // a flow list may go on over the following lines until its "]"
+            StringBuilder joined = new StringBuilder(text);
+            while (!text.endsWith("]") && pos < lines.size()) {
+                Line next = lines.get(pos++);
+                if (next.indent >= 0) {
+                    joined.append(' ').append(next.text);
+                    text = joined.toString();
+                }
+            }
             if (!text.endsWith("]")) {
                 throw new YamlException("unclosed list on line " + number);
             }

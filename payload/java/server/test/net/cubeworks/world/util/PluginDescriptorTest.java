@@ -82,6 +82,15 @@ public class PluginDescriptorTest {
     }
 
     @Test
+    public void aFlowListGoesOnOverTheFollowingLines() throws Exception {
+        // as a real shop plugin's release jar writes its soft dependencies
+        PluginDescriptionFile d = describe("name: Shop\nmain: a.Shop\nversion: 3\n"
+                + "softdepend: [Vault, WorldGuard,\n    Essentials,  # the economy\n\n  Towny]\ndepend: [ ]\n");
+        assertEquals(Arrays.asList("Vault", "WorldGuard", "Essentials", "Towny"), d.getSoftDepend());
+        assertEquals(0, d.getDepend().size());
+    }
+
+    @Test
     public void brokenDescriptorsAreRejected() throws Exception {
         assertInvalid("main: a.B\nversion: 1\n");
         assertInvalid("name: x\nversion: 1\n");
