@@ -156,7 +156,10 @@ ProgramFolder::~ProgramFolder() {
 
 std::string ProgramFolder::file(std::string_view relative) const {
     const std::wstring full = path_ + win32::to_wide(relative);
-    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    // Shared for deletion too: a test that polls a file must never make the program's own
+    // delete or replace of it fail.
+    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return {};
     std::string out(GetFileSize(h, nullptr), '\0');
