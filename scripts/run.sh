@@ -49,11 +49,22 @@ sleep 3
 mkdir -p build/screenshots
 import -window root build/screenshots/run-main-window.png
 # "开启服务器", pressed through its control by a helper on the program's Wine desktop, which
-# waits until the program shows the server started.
+# waits until the program shows the server started and writes the outcome to a file (the
+# command returns at once on a desktop that exists).
+outcome=build/run/start-server.outcome
+rm -f "$outcome"
+"$root/scripts/wine-run.sh" explorer /desktop=cubeworks,1024x768 \
+    "$("$CW_WINE" winepath -w "build/$preset/tools/start_server.exe")" \
+    "$("$CW_WINE" winepath -w "$outcome")"
 started=""
-if "$root/scripts/wine-run.sh" explorer /desktop=cubeworks,1024x768 \
-        "$("$CW_WINE" winepath -w "build/$preset/tools/start_server.exe")"; then
+for _ in $(seq 1 130); do
+    [ -s "$outcome" ] && break
+    sleep 1
+done
+if grep -q "the server runs" "$outcome" 2>/dev/null; then
     started=yes
+else
+    cat "$outcome" 2>/dev/null || echo "start_server gave no outcome"
 fi
 if [ -n "$started" ]; then
     sleep 2

@@ -3,7 +3,8 @@
 // waits until the program shows the server started: the console's line for the server's "Done".
 // scripts/run.sh starts the server this way when there is no display to click on.
 // Exits 0 once the server runs; 1 with a reason when no main window with an enabled start
-// button shows within 30 s, or the server is not shown started within 90 s.
+// button shows within 30 s, or the server is not shown started within 90 s. With a file name as
+// its argument, it also writes that outcome line there.
 #include <windows.h>
 
 #include <cstdio>
@@ -47,15 +48,34 @@ HWND control_of(HWND window, std::string_view name) {
     return nullptr;
 }
 
+// The text of a control of another process: WM_GETTEXT, which the system carries across
+// (GetWindowText would give only the caption the control was created with).
 std::wstring text_of(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    const auto length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const auto got = SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                  reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(got));
     return text;
+}
+
+// The outcome, on standard output and, when the caller named one, in a file (a program started
+// on a Wine desktop that already exists runs on after the command that started it returned).
+int finish(const char* outcome_file, int code, const char* line) {
+    std::fputs(line, code == 0 ? stdout : stderr);
+    if (outcome_file) {
+        if (std::FILE* f = std::fopen(outcome_file, "w")) {
+            std::fputs(line, f);
+            std::fclose(f);
+        }
+    }
+    return code;
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const char* outcome_file = argc > 1 ? argv[1] : nullptr;
     const std::wstring title = cw::win32::to_wide(cw::main_window_spec().title);
     HWND window = nullptr;
     HWND button = nullptr;
@@ -66,8 +86,7 @@ int main() {
         if (!button) Sleep(kStepMs);
     }
     if (!button) {
-        std::fputs("start_server: no main window with an enabled start button\n", stderr);
-        return 1;
+        return finish(outcome_file, 1, "start_server: no main window with an enabled start button\n");
     }
     PostMessageW(button, BM_CLICK, 0, 0);
     // The console shows this line (the server's "Done", rewritten) once the server runs.
@@ -75,12 +94,10 @@ int main() {
     const HWND console = control_of(window, cw::main_window::kConsoleBox);
     for (DWORD waited = 0; waited < kServerTimeoutMs; waited += kStepMs) {
         if (console && text_of(console).find(started) != std::wstring::npos) {
-            std::puts("start_server: the server runs");
-            return 0;
+            return finish(outcome_file, 0, "start_server: the server runs\n");
         }
         if (!IsWindow(window)) break;
         Sleep(kStepMs);
     }
-    std::fputs("start_server: the program never showed the server started\n", stderr);
-    return 1;
+    return finish(outcome_file, 1, "start_server: the program never showed the server started\n");
 }
