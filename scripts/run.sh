@@ -13,7 +13,7 @@ bash scripts/install-deps.sh
 # The 32-bit program, or its 64-bit build where this machine runs no 32-bit programs.
 preset=$CW_WINE_PRESET
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" --target Cubeworks java_bridge press_start
+cmake --build --preset "$preset" --target Cubeworks java_bridge start_server
 mkdir -p build/run
 cp "build/$preset/Cubeworks.exe" build/run/Cubeworks.exe
 bash scripts/wine-prefix.sh
@@ -48,20 +48,24 @@ done
 sleep 3
 mkdir -p build/screenshots
 import -window root build/screenshots/run-main-window.png
-# "开启服务器", pressed through its control by a helper on the program's Wine desktop.
+# "开启服务器", pressed through its control by a helper on the program's Wine desktop, which
+# waits until the program shows the server started and writes the outcome to a file (the
+# command returns at once on a desktop that exists).
+outcome=build/run/start-server.outcome
+rm -f "$outcome"
 "$root/scripts/wine-run.sh" explorer /desktop=cubeworks,1024x768 \
-    "$("$CW_WINE" winepath -w "build/$preset/tests/gui/press_start.exe")"
-# Running once the server listens on its port.
+    "$("$CW_WINE" winepath -w "build/$preset/tools/start_server.exe")" \
+    "$("$CW_WINE" winepath -w "$outcome")"
 started=""
-port=$(sed -n 's/^server-port=\([0-9]*\).*/\1/p' build/run/Cubeworks-Admin/server.properties | head -n 1)
-hex=$(printf ':%04X ' "${port:-25565}")
-for _ in $(seq 1 60); do
+for _ in $(seq 1 130); do
+    [ -s "$outcome" ] && break
     sleep 1
-    if grep -q "$hex" /proc/net/tcp /proc/net/tcp6 2>/dev/null; then
-        started=yes
-        break
-    fi
 done
+if grep -q "the server runs" "$outcome" 2>/dev/null; then
+    started=yes
+else
+    cat "$outcome" 2>/dev/null || echo "start_server gave no outcome"
+fi
 if [ -n "$started" ]; then
     sleep 2
     import -window root build/screenshots/run-server-console.png

@@ -17,22 +17,18 @@ namespace cw {
 
 struct AppState {
     AppState(std::string dir, Controls& controls, Dialogs& dialogs, Platform& platform)
-        : program_dir(std::move(dir)),
-          ui(controls),
-          dialogs(dialogs),
-          platform(platform),
-          session(platform),
-          launcher{program_dir, session, ui, dialogs, platform} {}
+        : session_(platform), launcher{std::move(dir), session_, controls, dialogs, platform} {}
 
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
-    std::string program_dir;  // never ends with a backslash
-    Controls& ui;
-    Dialogs& dialogs;
-    Platform& platform;
-    ServerSession session;
-    LauncherContext launcher;  // the server, plugin and player operations work with this
+  private:
+    ServerSession session_;  // owned here; reached through launcher.session
+
+  public:
+    // The program folder, the session, the controls, the dialogs and the platform: the one
+    // holder of each, for the handlers and for the server, plugin and player operations alike.
+    LauncherContext launcher;
     JavaInfo java;
     std::string properties_text;  // the in-memory copy of server.properties
     shell::ShellState shell;      // the skin library and the CPU load samples

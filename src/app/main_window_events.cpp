@@ -27,9 +27,9 @@ constexpr std::array kEvents = {
     // The window itself.
     B{kWindow, "", E::Created, on_main_window_created},
     B{kWindow, "", E::CloseRequested, nullptr, main_window_may_close},
-    B{kWindow, "", E::Moved, [](A& a) { shell::go_to_tray_when_minimised(a.ui); }},
+    B{kWindow, "", E::Moved, [](A& a) { shell::go_to_tray_when_minimised(a.launcher.ui); }},
     B{kWindow, "", E::TrayIcon, nullptr, nullptr,
-      [](A& a, int operation) { shell::on_tray_icon_event(a.ui, operation); }},
+      [](A& a, int operation) { shell::on_tray_icon_event(a.launcher.ui, operation); }},
 
     // Controls.
     B{kStartButton, "", E::Clicked, start_server_clicked},
@@ -37,41 +37,41 @@ constexpr std::array kEvents = {
     B{kTestModeButton, "", E::Clicked, [](A& a) { start_test_mode(a.launcher); }},
     B{kCopyAddressButton, "", E::Clicked, [](A& a) { copy_lan_address(a.launcher); }},
     B{kProtectionCheckBox, "", E::Clicked,
-      [](A& a) { apply_protection_mode(a.program_dir, a.ui, a.dialogs); }},
+      [](A& a) { apply_protection_mode(a.launcher.program_dir, a.launcher.ui, a.launcher.dialogs); }},
     B{kCpuTimer, "", E::TimerTick,
-      [](A& a) { shell::show_cpu_load(a.shell.cpu, a.platform, a.ui); }},
+      [](A& a) { shell::show_cpu_load(a.shell.cpu, a.launcher.platform, a.launcher.ui); }},
     B{kMoreSettingsButton, "", E::Clicked,
-      [](A& a) { a.ui.set_visible(kServerSettingsGroup, true); }},
+      [](A& a) { a.launcher.ui.set_visible(kServerSettingsGroup, true); }},
     B{kSaveButton, "", E::Clicked,
       [](A& a) {
-          save_settings(a.program_dir, a.ui, a.dialogs, a.session.memory_mb, a.properties_text);
+          save_settings(a.launcher.program_dir, a.launcher.ui, a.launcher.dialogs, a.launcher.session.memory_mb, a.properties_text);
       }},
     B{kSendButton, "", E::Clicked, [](A& a) { send_console_input(a.launcher); }},
     B{kInstallPluginButton, "", E::Clicked, [](A& a) { install_plugin_with_messages(a.launcher); }},
     B{kDeletePluginButton, "", E::Clicked, [](A& a) { delete_selected_plugin(a.launcher); }},
     // Just below and right of the cursor.
-    B{kPluginList, "", E::RightClick, [](A& a) { a.ui.popup_menu_at_cursor(kPluginMenu, 3, 3); }},
+    B{kPluginList, "", E::RightClick, [](A& a) { a.launcher.ui.popup_menu_at_cursor(kPluginMenu, 3, 3); }},
 
     // Menu bar.
     B{kAboutMenu, kAuthorEntry, E::MenuChosen,
-      [](A& a) { a.ui.open_window(about_window::kWindow); }},
+      [](A& a) { a.launcher.ui.open_window(about_window::kWindow); }},
     B{kAboutMenu, kTutorialEntry, E::MenuChosen,
-      [](A& a) { a.ui.open_window(tutorial_window::kWindow); }},
+      [](A& a) { a.launcher.ui.open_window(tutorial_window::kWindow); }},
     B{kServerMenu, kStopEntry, E::MenuChosen, stop_server_clicked},
     B{kServerMenu, kRestartEntry, E::MenuChosen, [](A& a) { restart_server(a.launcher); }},
     B{kServerMenu, kForceCloseEntry, E::MenuChosen, [](A& a) { force_close_server(a.launcher); }},
     B{kIconMenu, kSetIconEntry, E::MenuChosen,
-      [](A& a) { choose_server_icon(a.program_dir, a.dialogs); }},
+      [](A& a) { choose_server_icon(a.launcher.program_dir, a.launcher.dialogs); }},
     B{kIconMenu, kIconHelpEntry, E::MenuChosen,
-      [](A& a) { a.dialogs.message_box("准备一张64X64或128X128的*.png图片"); }},
+      [](A& a) { a.launcher.dialogs.message_box("准备一张64X64或128X128的*.png图片"); }},
     B{kServerMenu, kCommandManagerEntry, E::MenuChosen,
-      [](A& a) { a.dialogs.message_box("尽情期待"); }},
+      [](A& a) { a.launcher.dialogs.message_box("尽情期待"); }},
     B{kOnlineMenu, kPlayerListEntry, E::MenuChosen, open_player_list},
 
     // Tray menu: its stop is the plain stop, which leaves the start and stop buttons as they are;
     // its install asks nothing and reports nothing.
     B{kTrayMenu, kTrayStopEntry, E::MenuChosen, [](A& a) { stop_server(a.launcher); }},
-    B{kTrayMenu, kTrayOpenEntry, E::MenuChosen, [](A& a) { shell::restore_from_tray(a.ui); }},
+    B{kTrayMenu, kTrayOpenEntry, E::MenuChosen, [](A& a) { shell::restore_from_tray(a.launcher.ui); }},
     B{kTrayPluginMenu, kTrayInstallEntry, E::MenuChosen,
       [](A& a) { install_plugin_silently(a.launcher); }},
 
@@ -79,7 +79,7 @@ constexpr std::array kEvents = {
     B{kPluginMenu, kInstallEntry, E::MenuChosen,
       [](A& a) { install_plugin_with_messages(a.launcher); }},
     B{kPluginMenu, kRefreshEntry, E::MenuChosen,
-      [](A& a) { fill_plugin_list(a.program_dir, a.ui); }},
+      [](A& a) { fill_plugin_list(a.launcher.program_dir, a.launcher.ui); }},
     B{kPluginMenu, kDeleteEntry, E::MenuChosen, [](A& a) { delete_selected_plugin(a.launcher); }},
 };
 

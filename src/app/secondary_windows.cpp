@@ -22,22 +22,22 @@ using A = AppState;
 // ---- Tutorial window ----
 
 void show_tools(A& a, bool shown) {
-    a.ui.set_visible(control_path(tutorial_window::kWindow, tutorial_window::kToolsGroup), shown);
+    a.launcher.ui.set_visible(control_path(tutorial_window::kWindow, tutorial_window::kToolsGroup), shown);
 }
 
 constexpr std::array kTutorialEvents = {
     B{tutorial_window::kWindow, "", E::Created,
       [](A& a) {
-          a.ui.show_html(control_path(tutorial_window::kWindow, tutorial_window::kViewer),
+          a.launcher.ui.show_html(control_path(tutorial_window::kWindow, tutorial_window::kViewer),
                          payload::as_text(payload::tutorial_page()));
       }},
     B{tutorial_window::kWebPageButton, "", E::Clicked,
-      [](A& a) { a.platform.open_url(std::string(web::kTutorialPage)); }},
+      [](A& a) { a.launcher.platform.open_url(std::string(web::kTutorialPage)); }},
     B{tutorial_window::kToolsButton, "", E::Clicked, [](A& a) { show_tools(a, true); }},
     B{tutorial_window::kNotepadButton, "", E::Clicked,
-      [](A& a) { a.platform.open_url(std::string(web::kNotepadDownload)); }},
+      [](A& a) { a.launcher.platform.open_url(std::string(web::kNotepadDownload)); }},
     B{tutorial_window::kLauncherButton, "", E::Clicked,
-      [](A& a) { a.platform.open_url(std::string(web::kLauncherDownload)); }},
+      [](A& a) { a.launcher.platform.open_url(std::string(web::kLauncherDownload)); }},
     B{tutorial_window::kCloseToolsButton, "", E::Clicked, [](A& a) { show_tools(a, false); }},
 };
 
@@ -59,7 +59,7 @@ constexpr std::array kPlayerEvents = {
     // Just below and right of the cursor.
     B{player_window::kList, "", E::RightClick,
       [](A& a) {
-          a.ui.popup_menu_at_cursor(control_path(player_window::kWindow, player_window::kMenu), 3,
+          a.launcher.ui.popup_menu_at_cursor(control_path(player_window::kWindow, player_window::kMenu), 3,
                                     3);
       }},
     B{player_window::kMenu, player_window::kRefreshEntry, E::MenuChosen, refresh_players},
@@ -69,7 +69,7 @@ constexpr std::array kPlayerEvents = {
       act<PlayerAction::RevokeOperator>},
     B{player_window::kMenu, player_window::kGiveEntry, E::MenuChosen,
       [](A& a) {
-          a.ui.set_visible(control_path(player_window::kWindow, player_window::kGiveGroup), true);
+          a.launcher.ui.set_visible(control_path(player_window::kWindow, player_window::kGiveGroup), true);
       }},
     B{player_window::kMenu, player_window::kBanEntry, E::MenuChosen, act<PlayerAction::Ban>},
     B{player_window::kMenu, player_window::kKickEntry, E::MenuChosen, act<PlayerAction::Kick>},
@@ -78,8 +78,8 @@ constexpr std::array kPlayerEvents = {
     B{player_window::kMenu, player_window::kSurvivalEntry, E::MenuChosen,
       act<PlayerAction::SurvivalMode>},
     B{player_window::kIdTableButton, "", E::Clicked,
-      [](A& a) { a.ui.open_window(item_id_window::kWindow); }},
-    B{player_window::kAmountBox, "", E::Changed, [](A& a) { limit_amount(a.ui); }},
+      [](A& a) { a.launcher.ui.open_window(item_id_window::kWindow); }},
+    B{player_window::kAmountBox, "", E::Changed, [](A& a) { limit_amount(a.launcher.ui); }},
     B{player_window::kGiveButton, "", E::Clicked,
       [](A& a) { give_to_selected_player(a.launcher, a.players); }},
 };
@@ -89,7 +89,7 @@ constexpr std::array kPlayerEvents = {
 constexpr std::array kItemIdEvents = {
     B{item_id_window::kWindow, "", E::Created,
       [](A& a) {
-          a.ui.set_picture(control_path(item_id_window::kWindow, item_id_window::kPicture),
+          a.launcher.ui.set_picture(control_path(item_id_window::kWindow, item_id_window::kPicture),
                            payload::item_id_table());
       }},
 };
@@ -97,13 +97,13 @@ constexpr std::array kItemIdEvents = {
 // ---- About window ----
 
 void show_sponsor_list(A& a, bool shown) {
-    a.ui.set_visible(control_path(about_window::kWindow, about_window::kSponsorListGroup), shown);
+    a.launcher.ui.set_visible(control_path(about_window::kWindow, about_window::kSponsorListGroup), shown);
 }
 
 constexpr std::array kAboutEvents = {
     B{about_window::kWindow, "", E::Created,
       [](A& a) {
-          a.ui.set_picture(control_path(about_window::kWindow, about_window::kPicture),
+          a.launcher.ui.set_picture(control_path(about_window::kWindow, about_window::kPicture),
                            payload::about_picture());
       }},
     B{about_window::kSponsorListButton, "", E::Clicked, [](A& a) { show_sponsor_list(a, true); }},

@@ -13,7 +13,7 @@
 namespace cw {
 
 void on_main_window_created(AppState& app) {
-    const std::string& dir = app.program_dir;
+    const std::string& dir = app.launcher.program_dir;
     shell::apply_skin(app.shell.skin_library, payload::skin_resource());
 
     // A first start in an empty program folder gets its workspace and plugin folder here, so
@@ -24,20 +24,20 @@ void on_main_window_created(AppState& app) {
 
     fs::write_whole_file(owned_path(dir, kCompanionJarPath),
                          payload::as_text(payload::companion_jar()));
-    app.properties_text = load_server_settings(dir, app.ui);
+    app.properties_text = load_server_settings(dir, app.launcher.ui);
     // The maximum memory saved in an earlier run holds again for this one.
-    restore_saved_max_memory(dir, app.ui, app.session.memory_mb);
-    app.ui.set_text(main_window::kLanAddressLabel, app.platform.lan_address());
+    restore_saved_max_memory(dir, app.launcher.ui, app.launcher.session.memory_mb);
+    app.launcher.ui.set_text(main_window::kLanAddressLabel, app.launcher.platform.lan_address());
     // A server jar held open by a server of an earlier run stays as it was; the start goes on.
     fs::write_whole_file(owned_path(dir, kServerJarPath), payload::as_text(payload::server_jar()));
 
-    app.java = detect_java(app.platform);
+    app.java = detect_java(app.launcher.platform);
     if (app.java.version.empty()) {
-        app.dialogs.message_box("没有找到java请安装");
+        app.launcher.dialogs.message_box("没有找到java请安装");
     } else {
-        app.ui.set_text(main_window::kJavaBox, app.java.bin_dir + "javaw.exe");
+        app.launcher.ui.set_text(main_window::kJavaBox, app.java.bin_dir + "javaw.exe");
     }
-    fill_plugin_list(dir, app.ui);
+    fill_plugin_list(dir, app.launcher.ui);
 }
 
 }  // namespace cw

@@ -21,9 +21,9 @@ enum class ControlKind {
     Tab,          // tab control; `items` lists the page captions separated by '\n'
     TabPage,      // page `page` of the tab control named as parent
     ProgressBar,
-    Timer,       // `x` holds the period in milliseconds
+    Timer,       // ticks every `period_ms` while enabled (made with timer_row)
     StatusBar,   // `items` lists the part widths and texts "width:text\n" (-1: the rest)
-    FileDialog,  // `caption` holds the filter
+    FileDialog,  // `filter` lists what it offers (made with file_dialog_row)
     Picture,     // an image given through Controls::set_picture, fitted to the box's width
     TextBox,     // multi-line edit box that wraps its lines, with a vertical scroll bar
     WebBrowser,  // the system's web browser control, silent (script errors raise no dialog)
@@ -41,7 +41,24 @@ struct ControlSpec {
     int page = -1;      // for TabPage: its index; for Tab: the page shown at start
     int selected = -1;  // for ComboBox: the entry shown at start
     int limit = 0;      // edit boxes: the most characters that can be typed, 0 for no limit
+    int period_ms = 0;  // for Timer: the time between two ticks
+    std::string_view filter = {};  // for FileDialog: "description|pattern|..." ("\r\n" ends it)
 };
+
+// The row of a timer: no window, no place; it ticks every `period_ms` from the start when
+// `running`.
+constexpr ControlSpec timer_row(std::string_view name, int period_ms, bool running) {
+    ControlSpec row{name, ControlKind::Timer, "", 0, 0, 0, 0, "", false, running};
+    row.period_ms = period_ms;
+    return row;
+}
+
+// The row of a file dialog: no window, no place; `filter` as for ControlSpec::filter.
+constexpr ControlSpec file_dialog_row(std::string_view name, std::string_view filter) {
+    ControlSpec row{name, ControlKind::FileDialog, "", 0, 0, 0, 0, "", false};
+    row.filter = filter;
+    return row;
+}
 
 struct MenuSpec {
     std::string_view menu;     // the menu or pop-up menu this entry belongs to

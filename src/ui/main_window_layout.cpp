@@ -34,7 +34,7 @@ constexpr std::array kControls = {
     // Page 1.
     ControlSpec{"透明标签2", K::Label, "Cpu[中央处理器]\r\n", 16, 40, 104, 16, kHomePage},
     ControlSpec{kCpuBar, K::ProgressBar, "", 16, 56, 200, 16, kHomePage},
-    ControlSpec{kCpuTimer, K::Timer, "", 1000, 0, 0, 0, "", false},
+    timer_row(kCpuTimer, 1000, true),
     ControlSpec{"透明标签3", K::Label, "内网ip[用于映射]", 16, 80, 112, 16, kHomePage},
     ControlSpec{kLanAddressLabel, K::Label, "出现异常=无法获取", 16, 104, 112, 16, kHomePage},
     ControlSpec{kCopyAddressButton, K::Button, "复制ip", 120, 104, 64, 16, kHomePage},
@@ -74,8 +74,7 @@ constexpr std::array kControls = {
     ControlSpec{kSpawnProtectionBox, K::NumberEdit, "", 96, 104, 48, 16, kServerSettingsGroup},
     ControlSpec{"透明标签13", K::Label, "服务器端口：", 8, 136, 72, 16, kServerSettingsGroup},
     ControlSpec{kPortBox, K::Edit, "22565", 80, 136, 40, 16, kServerSettingsGroup},
-    ControlSpec{kIconDialog, K::FileDialog, "支持格式（*.png）|*.png\r\n", 0, 0, 0, 0, "",
-                false},
+    file_dialog_row(kIconDialog, "支持格式（*.png）|*.png\r\n"),
 
     // Page 2: the console.
     ControlSpec{"分组框2", K::GroupBox, "Cubeworks World[后台]", 8, 32, 336, 288,
@@ -93,7 +92,7 @@ constexpr std::array kControls = {
     // Directly on the window.
     ControlSpec{kStatusBar, K::StatusBar, "", 0, 337, 487, 20, "", true, true,
                 "130:Cubeworks-开服器提示：\n-1:"},
-    ControlSpec{kPluginDialog, K::FileDialog, "*.jar|*.jar", 0, 0, 0, 0, "", false},
+    file_dialog_row(kPluginDialog, "*.jar|*.jar"),
 };
 // clang-format on
 

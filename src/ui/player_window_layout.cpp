@@ -23,7 +23,7 @@ constexpr std::array kControls = {
     ControlSpec{kAmountBox, K::NumberEdit, "", 48, 48, 56, 24, kGiveGroup, true, true, {}, -1, -1,
                 2},
     ControlSpec{kGiveButton, K::Button, "给予", 112, 72, 64, 24, kGiveGroup},
-    ControlSpec{kSnapshotTimer, K::Timer, "", kSnapshotPollMs, 0, 0, 0, "", true, false},
+    timer_row(kSnapshotTimer, kSnapshotPollMs, false),
 };
 
 constexpr std::array kMenus = {

@@ -59,8 +59,15 @@ class RealServer : public ServerWindowSuite {
   protected:
     static void SetUpTestSuite() {
         if (env(L"CW_JAVA_BRIDGE").empty()) return;
-        jvms_before_ = host_processes_with(kServerJar);
         start_program(env(L"CW_JAVA_BRIDGE"));
+        // The servers' working folder gets a file of a name no other folder has, by which the
+        // JVMs this program starts are told from any other on the machine.
+        if (folder_) {
+            const std::wstring marker = folder_->path() + to_wide(kWorkspaceRoot) + L"\\" +
+                                        to_wide(jvm_marker());
+            CloseHandle(CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                    nullptr));
+        }
     }
     static void TearDownTestSuite() { end_program(); }
     void SetUp() override {
@@ -68,22 +75,17 @@ class RealServer : public ServerWindowSuite {
         ASSERT_NO_FATAL_FAILURE(expect_running_program());
     }
 
-    // No bridge and no JVM of ours is left running (servers the machine ran before the tests
-    // began are not ours).
+    // No bridge of our runtime and no JVM in our program's folder is left running (other
+    // servers on the machine, another test run's among them, are not ours).
     static bool nothing_left_running() {
         return wait_for(
             [] {
-                if (processes_named(L"javaw.exe") != 0) return false;
-                for (const std::string& id : host_processes_with(kServerJar)) {
-                    if (std::find(jvms_before_.begin(), jvms_before_.end(), id) ==
-                        jvms_before_.end()) {
-                        return false;
-                    }
-                }
-                return true;
+                return processes_running(java_->javaw()) == 0 &&
+                       host_processes_in(kServerJar, jvm_marker()).empty();
             },
             kTimeoutMs);
     }
+    static std::string jvm_marker() { return "jvm-of-" + program_marker(); }
 
     // One cycle: start, Running, a command answered, stop, Stopped. The time from the click to
     // the running state is kept for the report.
@@ -135,7 +137,6 @@ class RealServer : public ServerWindowSuite {
     }
 
     inline static std::vector<DWORD> start_times_;
-    inline static std::vector<std::string> jvms_before_;
 };
 
 // The tests below follow one program through its life, in this order.
@@ -159,6 +160,11 @@ TEST_F(RealServer, StartsAndShowsTheServersOwnConsole) {
         kTimeoutMs))
         << win32::to_gbk(status(kAddressPart));
     EXPECT_TRUE(buttons_read(false, true));
+    // The server is seen where the checks of nothing left behind look: one bridge of our
+    // runtime, and in our folder the bridge and its JVM (under Wine the bridge's host process
+    // carries the Windows command line, the jar's name included).
+    EXPECT_EQ(processes_running(java_->javaw()), 1);
+    EXPECT_EQ(host_processes_in(kServerJar, jvm_marker()).size(), 2u);
 }
 
 TEST_F(RealServer, ACommandIsAnsweredByTheServer) {
@@ -207,7 +213,7 @@ TEST_F(RealServer, APortHeldByAnotherProgramStopsTheStartWhenTheOperatorSaysNo) 
     const MessageBoxSeen refusal = answer_next();
     EXPECT_EQ(refusal.text, to_wide("服务器端口被占用，开服失败！"));
     Sleep(500);
-    EXPECT_EQ(processes_named(L"javaw.exe"), 0);  // no server was started
+    EXPECT_EQ(processes_running(java_->javaw()), 0);  // no server was started
     click(control(kStopButton));                  // the start button disabled itself: reset
     answer_next();  // "服务器未开启或正在开启，不能关服"
     EXPECT_TRUE(buttons_read(true, false));

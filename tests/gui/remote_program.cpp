@@ -156,7 +156,10 @@ ProgramFolder::~ProgramFolder() {
 
 std::string ProgramFolder::file(std::string_view relative) const {
     const std::wstring full = path_ + win32::to_wide(relative);
-    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    // Shared for deletion too: a test that polls a file must never make the program's own
+    // delete or replace of it fail.
+    HANDLE h = CreateFileW(full.c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return {};
     std::string out(GetFileSize(h, nullptr), '\0');
@@ -599,7 +602,7 @@ TestJavaRuntime::~TestJavaRuntime() {
     delete_java_keys();
 }
 
-int processes_named(const wchar_t* exe) {
+int processes_running(const std::wstring& exe_path) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return -1;
     int count = 0;
@@ -607,7 +610,15 @@ int processes_named(const wchar_t* exe) {
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more;
          more = Process32NextW(snapshot, &entry)) {
-        if (_wcsicmp(entry.szExeFile, exe) == 0) ++count;
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        if (!process) continue;
+        wchar_t image[MAX_PATH * 2];
+        DWORD size = MAX_PATH * 2;
+        if (QueryFullProcessImageNameW(process, 0, image, &size) &&
+            _wcsicmp(image, exe_path.c_str()) == 0) {
+            ++count;
+        }
+        CloseHandle(process);
     }
     CloseHandle(snapshot);
     return count;
@@ -658,9 +669,14 @@ int entries_in(const std::string& folder) {
 
 }  // namespace
 
-std::vector<std::string> host_processes_with(std::string_view part) {
+std::vector<std::string> host_processes_in(std::string_view part, std::string_view marker) {
     bool visible = false;
-    return host_processes(part, &visible);
+    std::vector<std::string> ids = host_processes(part, &visible);
+    std::erase_if(ids, [&](const std::string& id) {
+        const std::string path = "Z:\\proc\\" + id + "\\cwd\\" + std::string(marker);
+        return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    });
+    return ids;
 }
 
 HostCounts host_counts_of(std::string_view part) {

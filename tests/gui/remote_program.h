@@ -148,11 +148,14 @@ class TestJavaRuntime {
     std::string problem_;
 };
 
-// Windows processes of this executable name (e.g. L"javaw.exe") in the Wine session.
-int processes_named(const wchar_t* exe);
-// The ids of the host's processes whose command line holds `part`, read from the host's /proc
-// through drive Z: (none where there is no such view).
-std::vector<std::string> host_processes_with(std::string_view part);
+// Windows processes in the Wine session run from this executable (a whole path, such as a test
+// runtime's javaw.exe): other programs' processes of the same name are not counted.
+int processes_running(const std::wstring& exe_path);
+// The ids of the host's processes whose command line holds `part` and whose working folder
+// holds a file named `marker` (a name only one folder has: a process another program started
+// elsewhere is not counted), read from the host's /proc through drive Z: (none where there is
+// no such view).
+std::vector<std::string> host_processes_in(std::string_view part, std::string_view marker);
 // The threads and open files of the one host process whose command line holds `part` (under
 // Wine a Windows program is such a process; its pipes and files are open descriptors there);
 // -1 each when there is not exactly one.

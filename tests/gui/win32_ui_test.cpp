@@ -355,13 +355,13 @@ TEST_F(Win32MainWindow, ConsoleHoldsThreeHundredThousandBytes) {
 
 TEST_F(Win32MainWindow, CloseIsRefusedWhileTheServerRuns) {
     BoxAnswerer answerer;
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(window->hwnd()));
     ASSERT_EQ(answerer.seen().size(), 1u);
     EXPECT_EQ(answerer.seen()[0].title, to_wide("信息："));
     EXPECT_EQ(answerer.seen()[0].text, to_wide("请关闭服务器！！"));
-    app.session.state = ServerState::Stopped;
+    app.launcher.session.state = ServerState::Stopped;
     const HWND hwnd = window->hwnd();
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(hwnd));

@@ -69,7 +69,7 @@ TEST_F(SaveSettings, StoresTheMaximumWritesBothFilesHidesTheGroupAndTellsOfTheRe
     ui.set_text("端口_编辑框", "25570");
     ui.set_text("renshu", "8");
     save();
-    EXPECT_EQ(app.session.memory_mb, 2048);
+    EXPECT_EQ(app.launcher.session.memory_mb, 2048);
     EXPECT_EQ(ini(), "[Memory]\r\nMax=2048\r\n");  // the folder "data" was made for it
     EXPECT_EQ(read_property(properties(), "server-port"), "25570");
     EXPECT_EQ(app.properties_text, properties());  // reloaded from the file
@@ -80,7 +80,7 @@ TEST_F(SaveSettings, StoresTheMaximumWritesBothFilesHidesTheGroupAndTellsOfTheRe
     EXPECT_EQ(m[0].text, "服务器重启后有效");
     EXPECT_EQ(m[0].title, "温馨提示：");
     EXPECT_EQ(m[0].icon, MessageIcon::None);
-    EXPECT_NE(server_command_line("java", app.session.memory_mb).find(" -Xmx2048M "),
+    EXPECT_NE(server_command_line("java", app.launcher.session.memory_mb).find(" -Xmx2048M "),
               std::string::npos);
 }
 
@@ -92,7 +92,7 @@ TEST_F(SaveSettings, ANegativeMemoryValueEndsTheActionBeforeAnythingChanges) {
         ui.set_text("编辑框_最大内存", "1024");
         ui.set_text(box, " -1");
         ui.set_text("端口_编辑框", "1");
-        app.session.memory_mb = 512;
+        app.launcher.session.memory_mb = 512;
         ui.clear_messages();
         save();
         const auto m = ui.messages();
@@ -100,7 +100,7 @@ TEST_F(SaveSettings, ANegativeMemoryValueEndsTheActionBeforeAnythingChanges) {
         EXPECT_EQ(m[0].text, "内存设置不能为负数！");
         EXPECT_EQ(m[0].title, "信息：");
         EXPECT_EQ(m[0].icon, MessageIcon::Error);
-        EXPECT_EQ(app.session.memory_mb, 512);
+        EXPECT_EQ(app.launcher.session.memory_mb, 512);
         EXPECT_FALSE(fs::file_exists(owned_path(dir.path(), "\\data")));
         EXPECT_EQ(properties(), before);
         EXPECT_TRUE(ui.is_visible("分组框4"));
@@ -118,7 +118,7 @@ TEST_F(SaveSettings, TheMaximumIsReadAsAnIntegerButWrittenAsTyped) {
         SCOPED_TRACE(typed);
         ui.set_text("编辑框_最大内存", typed);
         save();
-        EXPECT_EQ(app.session.memory_mb, value);
+        EXPECT_EQ(app.launcher.session.memory_mb, value);
         EXPECT_EQ(ini(), std::string("[Memory]\r\nMax=") + typed + "\r\n");
     }
     EXPECT_NE(server_command_line("java", 70000).find(" -Xmx70000M "), std::string::npos);
@@ -129,7 +129,7 @@ TEST_F(SaveSettings, ASettingsFileThatCannotBeWrittenIsReportedAndTheRestGoesOn)
     ASSERT_TRUE(fs::create_folder(owned_path(dir.path(), "\\data\\config.ini")));
     ui.set_text("编辑框_最大内存", "768");
     save();
-    EXPECT_EQ(app.session.memory_mb, 768);
+    EXPECT_EQ(app.launcher.session.memory_mb, 768);
     const auto m = ui.messages();
     ASSERT_EQ(m.size(), 2u);
     EXPECT_NE(m[0].text.find("config.ini"), std::string::npos);
@@ -148,7 +148,7 @@ TEST_F(SaveSettings, TheNextStartReadsTheSavedMaximumBack) {
     HeadlessUi next_ui{main_window_spec()};
     AppState next{dir.path(), next_ui, next_ui, platform};
     on_main_window_created(next);
-    EXPECT_EQ(next.session.memory_mb, 3072);
+    EXPECT_EQ(next.launcher.session.memory_mb, 3072);
     EXPECT_EQ(next_ui.text("编辑框_最大内存"), "3072");
     EXPECT_EQ(next_ui.text("编辑框4"), "504");  // the minimum is not kept
 }
@@ -165,7 +165,7 @@ TEST(StartWithLauncherSettings, NoFileOrANegativeValueLeavesTheDesignTimeMaximum
         test::FakePlatform platform;
         AppState app{dir.path(), ui, ui, platform};
         on_main_window_created(app);
-        EXPECT_EQ(app.session.memory_mb, 0);
+        EXPECT_EQ(app.launcher.session.memory_mb, 0);
         EXPECT_EQ(ui.text("编辑框_最大内存"), "1024");
     }
 }

@@ -77,9 +77,9 @@ TEST(MainWindowLayout, CaptionsPlacesAndInitialStates) {
     EXPECT_EQ(row("超级列表框_插件").items, "插件名称:300");
     EXPECT_EQ(row("状态条1").items, "130:Cubeworks-开服器提示：\n-1:");
     EXPECT_EQ(row("时钟1").kind, ControlKind::Timer);
-    EXPECT_EQ(row("时钟1").x, 1000);
-    EXPECT_EQ(row("通用对话框1").caption, "支持格式（*.png）|*.png\r\n");
-    EXPECT_EQ(row("通用对话框_插件").caption, "*.jar|*.jar");
+    EXPECT_EQ(row("时钟1").period_ms, 1000);
+    EXPECT_EQ(row("通用对话框1").filter, "支持格式（*.png）|*.png\r\n");
+    EXPECT_EQ(row("通用对话框_插件").filter, "*.jar|*.jar");
 }
 
 TEST(MainWindowLayout, PageChildrenAreMeasuredInTheTabControl) {
@@ -191,7 +191,7 @@ class MainWindowHandlers : public ::testing::Test {
 
 TEST_F(MainWindowHandlers, CloseIsRefusedWhileTheServerStartsOrRuns) {
     for (ServerState s : {ServerState::Starting, ServerState::Running}) {
-        app.session.state = s;
+        app.launcher.session.state = s;
         ui.clear_messages();
         EXPECT_FALSE(main_window_may_close(app));
         const auto m = ui.messages();
@@ -201,7 +201,7 @@ TEST_F(MainWindowHandlers, CloseIsRefusedWhileTheServerStartsOrRuns) {
         EXPECT_EQ(m[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(m[0].icon, MessageIcon::None);
     }
-    app.session.state = ServerState::Stopped;
+    app.launcher.session.state = ServerState::Stopped;
     ui.clear_messages();
     EXPECT_TRUE(main_window_may_close(app));
     EXPECT_TRUE(ui.messages().empty());  // closes at once, without a question
@@ -237,7 +237,7 @@ TEST_F(MainWindowHandlers, MenuNoticesAndTheirTitles) {
     run("服务器管理>设置服务器图标", "帮助[设置前戳我]", UiEvent::MenuChosen);
     run("服务器管理", "Cubeworks-指令管理者", UiEvent::MenuChosen);
     run("[在线管理]", "管理列表", UiEvent::MenuChosen);  // stopped: the notice only
-    app.session.state = ServerState::Starting;
+    app.launcher.session.state = ServerState::Starting;
     run("[在线管理]", "管理列表", UiEvent::MenuChosen);  // still not running
     const auto m = ui.messages();
     ASSERT_EQ(m.size(), 4u);
@@ -251,7 +251,7 @@ TEST_F(MainWindowHandlers, MenuNoticesAndTheirTitles) {
         EXPECT_EQ(r.icon, MessageIcon::None);
     }
     ui.clear_messages();
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     run("[在线管理]", "管理列表", UiEvent::MenuChosen);
     EXPECT_TRUE(ui.messages().empty());
     EXPECT_EQ(ui.opened_windows(), std::vector<std::string>{"玩家窗口"});

@@ -90,8 +90,8 @@ class PlayerWindow : public ::testing::Test {
         fs::create_folder(dir.path() + "\\Cubeworks-Admin\\plugins");
         fs::create_folder(dir.path() + "\\Cubeworks-Admin\\plugins\\srvpanel_manager");
         fs::write_whole_file(owned_path(dir.path(), kCompanionJarPath), "jar");
-        app.session.process.start("java", dir.path(), 0);
-        app.session.state = ServerState::Running;
+        app.launcher.session.process.start("java", dir.path(), 0);
+        app.launcher.session.state = ServerState::Running;
     }
 
     std::string list() const { return control_path(kWindow, kList); }
@@ -201,10 +201,10 @@ TEST_F(PlayerWindow, NoAnswerInTimeShowsTheNewestWholeSnapshotAtTheBound) {
 TEST_F(PlayerWindow, RefreshNeedsARunningServerAndTheCompanionPlugin) {
     show_player_rows(ui, "1.7.2-R0.3,1,20|Alex,false,SURVIVAL|");
     for (ServerState s : {ServerState::Stopped, ServerState::Starting}) {
-        app.session.state = s;
+        app.launcher.session.state = s;
         run(kMenu, "刷新", UiEvent::MenuChosen);
     }
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     fs::delete_file(owned_path(dir.path(), kCompanionJarPath));
     run(kMenu, "刷新", UiEvent::MenuChosen);
     EXPECT_EQ(sent(), "");
@@ -229,7 +229,7 @@ TEST_F(PlayerWindow, EachActionSendsItsCommandForTheSelectedPlayerThenRefreshes)
     };
     for (const auto& [entry, command] : actions) {
         platform.last_child();
-        app.session.process.start("java", dir.path(), 0);
+        app.launcher.session.process.start("java", dir.path(), 0);
         list_players_and_select(0);
         run(kMenu, entry, UiEvent::MenuChosen);
         EXPECT_EQ(sent(), command + "\r\nshowplayerinfo\r\n") << entry;
@@ -276,10 +276,10 @@ TEST_F(PlayerWindow, WithNoServerToTakeTheCommandNoActionClaimsSuccess) {
         ui.set_text(control_path(kWindow, kItemIdBox), "1");
         run(kGiveButton, "", UiEvent::Clicked);
     };
-    app.session.state = ServerState::Stopped;
+    app.launcher.session.state = ServerState::Stopped;
     try_everything();
     EXPECT_EQ(sent(), "");
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     platform.last_child()->exit();
     try_everything();
 
@@ -302,7 +302,7 @@ TEST_F(PlayerWindow, GiveSendsTheBoxesAsTypedAndHidesTheGroupKeepingWhatWasTyped
     EXPECT_EQ(ui.text(control_path(kWindow, kAmountBox)), "10");
 
     // An empty amount goes out as typed: the line ends with the space after the item id.
-    app.session.process.start("java", dir.path(), 0);
+    app.launcher.session.process.start("java", dir.path(), 0);
     list_players_and_select(0);
     ui.set_text(control_path(kWindow, kAmountBox), "");
     run(kGiveButton, "", UiEvent::Clicked);
@@ -476,10 +476,10 @@ TEST_F(NetworkButtons, CopyIpSaysCopiedOnlyWhenTheClipboardHoldsTheAddress) {
 TEST_F(NetworkButtons, TestModeCopiesAddressAndPortOnlyWhileRunning) {
     platform.lan = "192.168.1.5";
     write_properties("server-port=25566\r\n");
-    app.session.state = ServerState::Starting;
+    app.launcher.session.state = ServerState::Starting;
     click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard_writes, 0);
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     click(main_window::kTestModeButton);
     EXPECT_EQ(platform.clipboard, "192.168.1.5:25566");
     write_properties("server-port=\r\n");

@@ -126,7 +126,7 @@ TEST_F(PluginPage, InstallCopiesUnderTheBaseNameReplacesAnOlderJarAndRefreshes) 
 }
 
 TEST_F(PluginPage, WhileRunningTheRestartHintFollowsAnInstallAndACancel) {
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     put(elsewhere.path() + "\\Foo.jar");
     ui.script_file(elsewhere.path() + "\\Foo.jar");
     click("按钮9");
@@ -138,7 +138,7 @@ TEST_F(PluginPage, WhileRunningTheRestartHintFollowsAnInstallAndACancel) {
 
     // Stopped or starting: a cancel shows nothing.
     for (ServerState s : {ServerState::Stopped, ServerState::Starting}) {
-        app.session.state = s;
+        app.launcher.session.state = s;
         ui.clear_messages();
         ui.script_file(std::nullopt);
         click("按钮9");
@@ -147,7 +147,7 @@ TEST_F(PluginPage, WhileRunningTheRestartHintFollowsAnInstallAndACancel) {
 }
 
 TEST_F(PluginPage, AFailedCopyIsReportedInsteadOfSuccessAndTheOldJarStays) {
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     put(plugin("Foo.jar"), "old");
     // An unreadable source: the message names it.
     const std::string missing = elsewhere.path() + "\\Foo.jar";
@@ -184,7 +184,7 @@ TEST_F(PluginPage, AFailedCopyIsReportedInsteadOfSuccessAndTheOldJarStays) {
 }
 
 TEST_F(PluginPage, TheTrayInstallShowsNoMessageWhateverHappens) {
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     put(elsewhere.path() + "\\Foo.jar", "foo");
     ui.script_file(elsewhere.path() + "\\Foo.jar");
     run("菜单>插件", "安装", UiEvent::MenuChosen);
@@ -227,14 +227,14 @@ TEST_F(PluginPage, DeleteIsRefusedWhileRunningAndDoesNothingWithoutSelection) {
     put(plugin("Foo.jar"));
     menu("刷新");
     select("Foo");
-    app.session.state = ServerState::Running;
+    app.launcher.session.state = ServerState::Running;
     put(plugin("Late.jar"));  // a refused delete does not rebuild the list
     click("按钮10");
     EXPECT_EQ(texts(), std::vector<std::string>{"开服状态下无法删除插件！"});
     EXPECT_TRUE(fs::file_exists(plugin("Foo.jar")));
     EXPECT_EQ(rows(), std::vector<std::string>{"Foo"});
 
-    app.session.state = ServerState::Stopped;
+    app.launcher.session.state = ServerState::Stopped;
     ui.clear_messages();
     menu("刷新");  // no row selected after the rebuild
     menu("删除");
@@ -245,7 +245,7 @@ TEST_F(PluginPage, DeleteIsRefusedWhileRunningAndDoesNothingWithoutSelection) {
 
 TEST_F(PluginPage, AJarThatCannotBeDeletedKeepsItsDataAndIsReported) {
     // While starting the delete is tried; a jar held open fails. A folder stands in for it.
-    app.session.state = ServerState::Starting;
+    app.launcher.session.state = ServerState::Starting;
     ASSERT_TRUE(fs::create_folder(plugin("Foo.jar")));
     put(plugin("Foo.jar\\held"));
     ASSERT_TRUE(fs::create_folder(plugin("Foo")));

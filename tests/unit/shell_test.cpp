@@ -43,7 +43,7 @@ class Tray : public ::testing::Test {
 
 TEST_F(Tray, MinimisingHidesTheWindowAndSetsTheIconWhateverTheServerDoes) {
     for (ServerState state : {ServerState::Stopped, ServerState::Running}) {
-        app.session.state = state;
+        app.launcher.session.state = state;
         ui.set_visible(kWindow, true);
         ui.set_window_state(kWindow, WindowState::Normal);
         ui.set_tray_icon(kWindow, false, "");
@@ -106,7 +106,7 @@ TEST_F(Tray, OpenWindowKeepsTheIconUntilADoubleClickOrTheNextMinimise) {
 
 TEST_F(Tray, TrayStopWhileNotRunningOnlyTells) {
     for (ServerState state : {ServerState::Stopped, ServerState::Starting}) {
-        app.session.state = state;
+        app.launcher.session.state = state;
         ui.clear_messages();
         events.fire(main_window::kTrayMenu, "关闭服务器", UiEvent::MenuChosen);
         ASSERT_EQ(ui.messages().size(), 1u);

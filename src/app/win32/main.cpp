@@ -91,6 +91,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     // Closing does not stop a server. A reader or watcher may still follow a child that goes on
     // running (after a port conflict, say): the state it uses must not be freed under it, so
     // such a program ends at once and leaves the cleaning to the system.
-    if (!app.session.threads.wait_idle(kExitGraceMs)) ExitProcess(0);
+    if (!app.launcher.session.threads.wait_idle(kExitGraceMs)) ExitProcess(0);
     return 0;
 }

@@ -7,13 +7,16 @@
 //    (page index + 1);
 //  - menu entries have the command id kMenuIdBase + their row in the menu table;
 //  - timers have the timer id kTimerIdBase + their row.
+// The three ranges do not overlap, so an id alone says what it names; each holds kIdRangeRows
+// rows, more than any window's table has.
 #include <windows.h>
 
 namespace cw::win32 {
 
-inline constexpr int kControlIdBase = 1000;
-inline constexpr int kMenuIdBase = 3000;
-inline constexpr UINT_PTR kTimerIdBase = 1000;
+inline constexpr int kIdRangeRows = 2000;
+inline constexpr int kControlIdBase = 1000;                        // controls: 1000-2999
+inline constexpr int kMenuIdBase = kControlIdBase + kIdRangeRows;  // menu entries: 3000-4999
+inline constexpr UINT_PTR kTimerIdBase = kMenuIdBase + kIdRangeRows;  // timers: 5000-6999
 inline constexpr wchar_t kRowProperty[] = L"cw.row";
 inline constexpr wchar_t kPageProperty[] = L"cw.page";
 

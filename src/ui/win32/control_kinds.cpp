@@ -1,6 +1,7 @@
 #include "ui/win32/control_kinds.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <array>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 
 #include "ui/win32/control_ids.h"
 #include "ui/win32/picture_box.h"
+#include "ui/win32/private_messages.h"
 #include "ui/win32/web_browser.h"
 #include "ui/win32/wide_text.h"
 
@@ -394,6 +396,65 @@ void set_label_text(HWND label, std::string_view text) {
     GetWindowRect(label, &rc);
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rc), 2);
     RedrawWindow(parent, &rc, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// ---- Tray icon ----
+
+namespace {
+
+// The program's icon at the notification area's size, loaded once for the program's life.
+HICON tray_picture() {
+    static const HICON picture = [] {
+        const auto loaded = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIconResource),
+                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        return loaded ? loaded : LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    }();
+    return picture;
+}
+
+NOTIFYICONDATAW tray_data(HWND window) {
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof nid;
+    nid.hWnd = window;
+    nid.uID = kTrayIconId;
+    return nid;
+}
+
+}  // namespace
+
+bool TrayIcon::show(HWND window, std::wstring_view tip) {
+    tip_ = tip;
+    return add_or_update(window);
+}
+
+bool TrayIcon::add_or_update(HWND window) {
+    NOTIFYICONDATAW nid = tray_data(window);
+    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid.uCallbackMessage = kMsgTrayIcon;
+    nid.hIcon = tray_picture();
+    tip_.copy(nid.szTip, std::size(nid.szTip) - 1);
+    if (!shown_ || !Shell_NotifyIconW(NIM_MODIFY, &nid)) {
+        shown_ = Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
+    }
+    return shown_;
+}
+
+void TrayIcon::remove(HWND window) {
+    if (!shown_) return;
+    NOTIFYICONDATAW nid = tray_data(window);
+    Shell_NotifyIconW(NIM_DELETE, &nid);
+    shown_ = false;
+}
+
+void TrayIcon::taskbar_created(HWND window) {
+    if (!shown_) return;
+    // Usually the old taskbar took the icon along; where it kept it, it is updated.
+    shown_ = false;
+    if (!add_or_update(window)) {
+        shown_ = true;
+        add_or_update(window);
+    }
 }
 
 }  // namespace cw::win32

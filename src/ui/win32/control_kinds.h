@@ -67,4 +67,22 @@ int position(HWND bar);
 // A see-through label with new text: what lay beneath the old text is painted again.
 void set_label_text(HWND label, std::string_view text);
 
+// A window's icon in the notification area (the program's icon at the area's size, reporting
+// mouse actions to the window as kMsgTrayIcon), and whether it is there.
+class TrayIcon {
+  public:
+    // Adds the icon with this tip, or updates it when it is there; true when it is there.
+    bool show(HWND window, std::wstring_view tip);
+    // Takes the icon away; nothing when it is not there.
+    void remove(HWND window);
+    // A new taskbar started: the icon is added again (updated where the taskbar kept it).
+    void taskbar_created(HWND window);
+    bool shown() const { return shown_; }
+
+  private:
+    bool add_or_update(HWND window);
+    bool shown_ = false;
+    std::wstring tip_;
+};
+
 }  // namespace cw::win32

@@ -153,7 +153,7 @@ void LayoutWindow::build_controls() {
 HWND LayoutWindow::create_control(std::size_t row) {
     const ControlSpec& c = table_.controls[row];
     if (c.kind == ControlKind::Timer) {
-        if (c.enabled) SetTimer(hwnd_, kTimerIdBase + row, static_cast<UINT>(c.x), nullptr);
+        if (c.enabled) SetTimer(hwnd_, kTimerIdBase + row, static_cast<UINT>(c.period_ms), nullptr);
         return nullptr;
     }
     const KindCreation& kind = creation_of(c.kind);

@@ -57,7 +57,6 @@ Win32Ui::Win32Ui()
 Win32Ui::~Win32Ui() {
     dispatcher_.shut_down();
     if (font_) DeleteObject(font_);
-    if (tray_picture_) DestroyIcon(tray_picture_);
 }
 
 void Win32Ui::add_window(const WindowSpec& table, HWND window, std::span<const HWND> controls,
@@ -90,15 +89,9 @@ void Win32Ui::add_window(const WindowSpec& table, HWND window, std::span<const H
 
 void Win32Ui::remove_window(HWND window) {
     // A window never leaves its tray icon behind.
-    for (const auto& [name, e] : entries_) {
-        if (e->kind == ControlKind::Window && e->hwnd.get() == window && e->tray_icon) {
-            NOTIFYICONDATAW nid{};
-            nid.cbSize = sizeof nid;
-            nid.hWnd = window;
-            nid.uID = kTrayIconId;
-            Shell_NotifyIconW(NIM_DELETE, &nid);
-            e->tray_icon = false;
-        }
+    if (auto it = tray_icons_.find(window); it != tray_icons_.end()) {
+        it->second.remove(window);
+        tray_icons_.erase(it);
     }
     std::erase_if(entries_, [window](const auto& kv) { return kv.second->root == window; });
     std::erase_if(menus_, [window](const auto& kv) { return kv.second.owner == window; });
@@ -223,7 +216,7 @@ void Win32Ui::set_enabled(std::string_view name, bool enabled) {
         e->enabled = enabled;
         if (e->kind == ControlKind::Timer) {
             if (enabled) {
-                SetTimer(e->root, e->timer_id, static_cast<UINT>(e->row->x), nullptr);
+                SetTimer(e->root, e->timer_id, static_cast<UINT>(e->row->period_ms), nullptr);
             } else {
                 KillTimer(e->root, e->timer_id);
             }
@@ -279,17 +272,14 @@ int Win32Ui::selected(std::string_view name) {
 }
 
 void Win32Ui::set_checked(std::string_view name, bool checked) {
-    change([this, n = std::string(name), checked] {
-        if (Entry* e = find(n); e && e->hwnd) {
-            e->hwnd.send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
-        }
+    change_control(name, ControlKind::CheckBox, [checked](HWND box) {
+        SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     });
 }
 
 bool Win32Ui::is_checked(std::string_view name) {
-    return read([this, n = std::string(name)] {
-        Entry* e = find(n);
-        return e && e->hwnd && e->hwnd.send(BM_GETCHECK) == BST_CHECKED;
+    return read_control(name, ControlKind::CheckBox, false, [](HWND box) {
+        return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
     });
 }
 
@@ -411,54 +401,16 @@ bool Win32Ui::set_tray_icon(std::string_view window, bool shown, std::string_vie
     return read([this, n = std::string(window), shown, t = std::string(tip)] {
         Entry* e = find(n);
         if (!e || e->kind != ControlKind::Window) return false;
-        if (shown) {
-            e->tray_tip = to_wide(t);  // the wide tip reads right whatever the code page
-            return add_tray_icon(*e);
-        }
-        if (e->tray_icon) {
-            NOTIFYICONDATAW nid{};
-            nid.cbSize = sizeof nid;
-            nid.hWnd = e->hwnd.get();
-            nid.uID = kTrayIconId;
-            Shell_NotifyIconW(NIM_DELETE, &nid);
-        }
-        e->tray_icon = false;
+        TrayIcon& icon = tray_icons_[e->hwnd.get()];
+        if (shown) return icon.show(e->hwnd.get(), to_wide(t));  // wide: right in any code page
+        icon.remove(e->hwnd.get());
         return true;
     });
 }
 
-bool Win32Ui::add_tray_icon(Entry& e) {
-    if (!tray_picture_) {
-        const HINSTANCE inst = GetModuleHandleW(nullptr);
-        tray_picture_ = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(kProgramIconResource),
-                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), 0));
-    }
-    NOTIFYICONDATAW nid{};
-    nid.cbSize = sizeof nid;
-    nid.hWnd = e.hwnd.get();
-    nid.uID = kTrayIconId;
-    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    nid.uCallbackMessage = kMsgTrayIcon;
-    nid.hIcon = tray_picture_ ? tray_picture_
-                              : LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-    e.tray_tip.copy(nid.szTip, std::size(nid.szTip) - 1);
-    if (!e.tray_icon || !Shell_NotifyIconW(NIM_MODIFY, &nid)) {
-        e.tray_icon = Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
-    }
-    return e.tray_icon;
-}
-
 void Win32Ui::taskbar_created(HWND window) {
-    for (const auto& [name, e] : entries_) {
-        if (e->kind == ControlKind::Window && e->hwnd.get() == window && e->tray_icon) {
-            // Usually the old taskbar took the icon along; where it kept it, it is updated.
-            e->tray_icon = false;
-            if (!add_tray_icon(*e)) {
-                e->tray_icon = true;
-                add_tray_icon(*e);
-            }
-        }
+    if (auto it = tray_icons_.find(window); it != tray_icons_.end()) {
+        it->second.taskbar_created(window);
     }
 }
 
@@ -520,7 +472,7 @@ std::optional<std::string> Win32Ui::show_file_dialog(std::string_view dialog_nam
     return read([this, n = std::string(dialog_name), save]() -> std::optional<std::string> {
         Entry* e = find(n);
         if (!e || e->kind != ControlKind::FileDialog) return std::nullopt;
-        const std::wstring filter = file_filter(e->row->caption);
+        const std::wstring filter = file_filter(e->row->filter);
         std::wstring file(32768, L'\0');
         OPENFILENAMEW ofn{};
         ofn.lStructSize = sizeof ofn;

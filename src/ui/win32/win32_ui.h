@@ -25,6 +25,7 @@
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/control_kinds.h"
 #include "ui/win32/private_messages.h"
 #include "ui/win32/ui_dispatcher.h"
 #include "ui/win32/window_handle.h"
@@ -108,8 +109,6 @@ class Win32Ui : public Controls, public Dialogs {
         UINT_PTR timer_id = 0;
         bool enabled = true;            // timers and dialogs
         std::size_t console_bytes = 0;  // console boxes: GBK bytes held
-        bool tray_icon = false;         // windows: their icon is in the notification area
-        std::wstring tray_tip{};        // windows: the tip of that icon
     };
     struct Menu {
         HMENU menu;
@@ -121,7 +120,6 @@ class Win32Ui : public Controls, public Dialogs {
     Entry* find(std::string_view name);
     // Window thread: the window of control `name` when it is of `kind`; nullptr otherwise.
     HWND control(std::string_view name, ControlKind kind);
-    bool add_tray_icon(Entry& window);  // window thread: adds or updates it; true when there
     static std::string qualified(std::string_view window, std::string_view name);
     void apply_console(const std::string& name, std::string_view text,
                        std::span<const std::size_t> ends);
@@ -153,7 +151,7 @@ class Win32Ui : public Controls, public Dialogs {
     }
 
     HFONT font_ = nullptr;
-    HICON tray_picture_ = nullptr;  // the program's icon at the notification area's size
+    std::map<HWND, TrayIcon> tray_icons_;  // the windows' icons in the notification area
     std::map<std::string, std::shared_ptr<Entry>, std::less<>> entries_;
     std::map<std::string, Menu, std::less<>> menus_;
     bool changing_console_ = false;  // our own console edits, not the user's
