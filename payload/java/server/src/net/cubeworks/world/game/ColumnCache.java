@@ -252,8 +252,17 @@ final class ColumnCache {
         }
     }
 
+    /** Lets go of the columns none of the players knows and nothing changed in. */
+    void forgetUnseenBy(List<OnlinePlayer> players) {
+        Set<Long> seen = new HashSet<Long>();
+        for (OnlinePlayer p : players) {
+            seen.addAll(p.known);
+        }
+        forgetAllBut(seen);
+    }
+
     /** Lets go of columns nobody knows and nothing changed, so memory follows the players. */
-    void forgetAllBut(Set<Long> seen) {
+    private void forgetAllBut(Set<Long> seen) {
         Set<Long> keep = seen;
         if (!dirty.isEmpty()) {
             keep = new HashSet<Long>(seen);

@@ -297,11 +297,7 @@ public final class GameWorld {
 
     /** Lets go of the columns no player sees and nothing changed in, so memory follows the players. */
     void forgetUnseen() {
-        java.util.Set<Long> seen = new java.util.HashSet<Long>();
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
-            seen.addAll(p.known);
-        }
-        cache.forgetAllBut(seen);
+        cache.forgetUnseenBy(game.players().inJoinOrder());
     }
 
     /**

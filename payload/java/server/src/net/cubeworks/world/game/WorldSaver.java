@@ -2,12 +2,10 @@ package net.cubeworks.world.game;
 
 import java.io.IOException;
 import java.util.ArrayList;
-import java.util.HashSet;
 import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Locale;
 import java.util.Map;
-import java.util.Set;
 import java.util.concurrent.Callable;
 import java.util.concurrent.ConcurrentHashMap;
 import java.util.concurrent.ConcurrentMap;
@@ -163,10 +161,9 @@ final class WorldSaver {
     Future<Report> saveLater(LevelState level, final boolean quiet) {
         final List<Column> copies = cache.takeChanges();
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
-        Set<Long> seen = new HashSet<Long>();
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
+        List<OnlinePlayer> online = game.players().inJoinOrder();
+        for (OnlinePlayer p : online) {
             records.put(key(p.getName()), keep(p.getName(), PlayerRecords.toStored(p, level)));
-            seen.addAll(p.known);
         }
         for (Map.Entry<String, Unwritten> e : unwritten.entrySet()) {
             if (!records.containsKey(e.getKey())) {
@@ -175,7 +172,7 @@ final class WorldSaver {
         }
         final StoredLevel levelCopy = level.toStored(game.players().defaultGameMode().getValue(),
                 game.properties().hardcore(), game.properties().levelName());
-        cache.forgetAllBut(seen);
+        cache.forgetUnseenBy(online);
         return saver.submit(new Callable<Report>() {
             public Report call() {
                 Report report = new Report();
