@@ -1,40 +1,38 @@
 package net.cubeworks.world.game;
 
+import net.cubeworks.world.level.BlockTable;
+
 /**
- * What the game knows of each block id of 1.7, in one table: whether its item can be placed
- * as a block, whether a survival player breaks it at the first hit (no hardness: the client
- * sends no "finished"), what breaking it gives, and whether its item's damage is the
- * block's variant (colour, wood, stone kind), and whether it is solid: a whole cube a
- * player's box may not be in. Items 256 and up are not blocks.
+ * What the game knows of each block id of 1.7 for placing and moving: whether its item can be
+ * placed as a block, whether its item's damage is the block's variant (colour, wood, stone
+ * kind), and whether it is solid: a whole cube a player's box may not be in. Whether a survival
+ * player breaks it at the first hit (no hardness: the client sends no "finished") comes from
+ * {@link BlockTable}, which also says how it digs and what breaking it gives. Items 256 and up
+ * are not blocks.
  */
 public final class BlockRules {
     /** One block id's rules. */
     public static final class Rule {
         public final boolean placeable;
         public final boolean instant;
-        /** The item breaking it gives in survival; 0 for nothing. */
-        public final int drop;
         public final boolean keepsData;
         /** The block fills its whole cell as far as a player's box goes. */
         public final boolean solid;
 
-        Rule(boolean placeable, boolean instant, int drop, boolean keepsData, boolean solid) {
+        Rule(boolean placeable, boolean instant, boolean keepsData, boolean solid) {
             this.placeable = placeable;
             this.instant = instant;
-            this.drop = drop;
             this.keepsData = keepsData;
             this.solid = solid;
         }
     }
 
-    private static final Rule NONE = new Rule(false, false, 0, false, false);
+    private static final Rule NONE = new Rule(false, false, false, false);
     private static final Rule[] TABLE = new Rule[256];
 
     /** The blocks that exist only in the world, not as items (liquids, crops, door and bed halves, wires, lit variants, ...). */
     private static final int[] WORLD_ONLY = {8, 9, 10, 11, 26, 34, 36, 51, 55, 59, 62, 63, 64, 68, 71, 74, 75, 83, 90,
         92, 93, 94, 104, 105, 115, 117, 118, 119, 124, 127, 132, 140, 141, 142, 144, 149, 150};
-    private static final int[] INSTANT = {6, 31, 32, 37, 38, 39, 40, 50, 51, 55, 59, 75, 76, 83, 93, 94, 104, 105, 111,
-        115, 131, 132, 140, 141, 142, 149, 150, 175};
     private static final int[] VARIANTS = {1, 3, 5, 6, 12, 17, 18, 19, 24, 31, 35, 38, 43, 44, 95, 97, 98, 125, 126,
         139, 155, 159, 160, 161, 162, 168, 171, 175};
     /**
@@ -49,19 +47,13 @@ public final class BlockRules {
         41, 42, 43, 45, 46, 47, 48, 49, 52, 56, 57, 58, 61, 62, 73, 74, 79, 80, 82, 84, 86, 87, 89, 91, 95, 97, 98, 99,
         100, 103, 110, 112, 121, 123, 124, 125, 129, 133, 137, 138, 152, 153, 155, 158, 159, 161, 162, 170, 172, 173,
         174};
-    /** Blocks that give another item than themselves: {block, drop}; 0 gives nothing. */
-    private static final int[][] DROPS = {{1, 4}, {2, 3}, {7, 0}};
 
     static {
         for (int id = 1; id <= 175; id++) {
-            boolean placeable = !contains(WORLD_ONLY, id);
-            int drop = placeable ? id : 0;
-            for (int[] d : DROPS) {
-                if (d[0] == id) {
-                    drop = d[1];
-                }
-            }
-            TABLE[id] = new Rule(placeable, contains(INSTANT, id), drop, contains(VARIANTS, id), contains(SOLID, id));
+            BlockTable.Block b = BlockTable.of(id);
+            // 165 to 169 are no blocks in 1.7: the table has no row for them
+            boolean placeable = b.id == id && !contains(WORLD_ONLY, id);
+            TABLE[id] = new Rule(placeable, b.instant() && !b.unbreakable(), contains(VARIANTS, id), contains(SOLID, id));
         }
         for (int id = 0; id < 256; id++) {
             if (TABLE[id] == null) {
@@ -106,10 +98,5 @@ public final class BlockRules {
     /** Item ids of 1.7: blocks, items 256 to 431 and the records. */
     static boolean known(int item) {
         return placeable(item) || (item >= 256 && item <= 431) || (item >= 2256 && item <= 2267);
-    }
-
-    /** What breaking the block gives in survival: grass gives dirt, stone cobblestone. */
-    static int drop(int block) {
-        return of(block).drop;
     }
 }

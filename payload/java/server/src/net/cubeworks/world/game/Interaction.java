@@ -5,8 +5,9 @@ import java.util.List;
 
 import org.bukkit.GameMode;
 
-import net.cubeworks.world.level.Column;
+import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.level.Tools;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 
@@ -26,10 +27,15 @@ final class Interaction {
      */
     static final int RELAYED_PER_TICK = 2000;
     static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
+    /** How far from a block others see its cracks, and its break. */
+    static final double CRACKS_DISTANCE = 32;
+    static final double EFFECT_DISTANCE = 64;
+    private static final int WATER = 8;
     private static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
 
     private final Game game;
     private final GameWorld world;
+    private final java.util.Random random = new java.util.Random();
 
     Interaction(Game game, GameWorld world) {
         this.game = game;
@@ -56,8 +62,10 @@ final class Interaction {
     }
 
     /**
-     * Player Digging: creative breaks on start (status 0), survival on finish (status 2), or
-     * on start for the blocks without hardness.
+     * Player Digging. Creative players break a block on the start (status 0). Survival players
+     * break a block without hardness on the start, and any other when they finish (status 2)
+     * after digging it long enough (see {@link Digging}); a cancel (status 1) stops the dig. A
+     * refused start or finish sends the block back.
      */
     void dig(OnlinePlayer p, PlayReads.BlockAction a) {
         int status = a.kind;
@@ -70,41 +78,173 @@ final class Interaction {
             p.sendSlot(p.handSlot());
             return;
         }
-        boolean instant = status == 0 && !creative && y >= 0 && y <= 255 && knows(p, x, z)
-                && BlockRules.breaksAtOnce(world.blockAt(x, y, z));
-        if (!(status == 0 && (creative || instant)) && !(status == 2 && !creative)) {
+        if (status == 1) {
+            stopDigging(p);
+            return;
+        }
+        if (status != 0 && status != 2 || creative && status == 2) {
             return;
         }
         if (p.dead || p.getGameMode() == GameMode.ADVENTURE || ++p.actionsThisTick > ACTIONS_PER_TICK
                 || y < 0 || y > 255 || !knows(p, x, z)) {
-            refuseBlock(p, x, y, z);
+            refuseDig(p, x, y, z);
             return;
         }
         double dx = p.x - (x + 0.5);
         double dy = p.y - (y + 0.5) + 1.5;
         double dz = p.z - (z + 0.5);
         int id = world.blockAt(x, y, z);
+        BlockTable.Block block = BlockTable.of(id);
         if (dx * dx + dy * dy + dz * dz > 36 || protectedAt(p, x, z) || id == 0
-                || (id == Column.BEDROCK && !creative)) {
-            refuseBlock(p, x, y, z);
+                || (block.unbreakable() && !creative)) {
+            refuseDig(p, x, y, z);
             return;
         }
-        int data = world.metaAt(x, y, z);
-        world.setBlock(x, y, z, 0, 0);
-        if (!creative) {
-            int drop = BlockRules.drop(id);
-            int held = p.inventory().item(p.handSlot());
-            if (drop > 0) {
-                List<Integer> changed = new ArrayList<Integer>();
-                p.inventory().give(drop, 1, BlockRules.keepsData(drop) ? data : 0, changed);
-                for (int slot : changed) {
-                    p.sendSlot(slot);
-                }
+        if (creative) {
+            world.setBlock(x, y, z, 0, 0);
+            return;
+        }
+        float perTick = Digging.perTick(p.inventory().item(p.handSlot()), block, p.onGround, inWater(p));
+        long now = world.currentTick();
+        if (status == 0) {
+            stopDigging(p);
+            if (perTick >= 1f) {
+                breakBlock(p, x, y, z, id, block);
+                return;
             }
-            if (p.inventory().item(p.handSlot()) != held) {
-                showHeldItem(p);
+            p.digging.start(x, y, z, now);
+            showCracks(p, Digging.stage(Digging.dug(perTick, 0)));
+            return;
+        }
+        // the finish: on the block started on, once enough of it is dug
+        boolean enough = p.digging.at(x, y, z) && Digging.dug(perTick, p.digging.ticksSince(now)) >= Digging.FINISH_AT;
+        if (!enough) {
+            refuseDig(p, x, y, z);
+            return;
+        }
+        stopDigging(p);
+        breakBlock(p, x, y, z, id, block);
+    }
+
+    /** A start or finish that is not taken: the dig is over, the block goes back to the client. */
+    private void refuseDig(OnlinePlayer p, int x, int y, int z) {
+        stopDigging(p);
+        refuseBlock(p, x, y, z);
+    }
+
+    /** The player's eyes are in water: digging goes at a fifth of the speed. */
+    private boolean inWater(OnlinePlayer p) {
+        int ey = (int) Math.floor(p.y + GameWorld.EYE_HEIGHT);
+        if (ey < 0 || ey > 255) {
+            return false;
+        }
+        int bx = (int) Math.floor(p.x);
+        int bz = (int) Math.floor(p.z);
+        if (!knows(p, bx, bz)) {
+            return false;
+        }
+        return "water".equals(BlockTable.of(world.blockAt(bx, ey, bz)).material);
+    }
+
+    /** Ends the player's dig, if any, and takes its cracks away from the viewers. */
+    private void stopDigging(OnlinePlayer p) {
+        if (p.digging.active()) {
+            showCracks(p, Digging.NO_CRACKS);
+            p.digging.stop();
+        }
+    }
+
+    /** Shows the cracks of the player's dig at the stage to the others within 32 blocks, when it changed. */
+    private void showCracks(OnlinePlayer p, int stage) {
+        Digging d = p.digging;
+        if (stage == d.shownStage()) {
+            return;
+        }
+        d.shown(stage);
+        toOthersNear(p, d.x(), d.y(), d.z(), CRACKS_DISTANCE,
+                PlayPackets.blockBreakAnimation(p.getEntityId(), d.x(), d.y(), d.z(), stage).frame());
+    }
+
+    private void toOthersNear(OnlinePlayer p, int x, int y, int z, double distance, byte[] frame) {
+        long column = ColumnKey.of(x >> 4, z >> 4);
+        for (OnlinePlayer q : game.players().inJoinOrder()) {
+            if (q == p || !q.known.contains(column)) {
+                continue;
+            }
+            double dx = q.x - (x + 0.5);
+            double dy = q.y - (y + 0.5);
+            double dz = q.z - (z + 0.5);
+            if (dx * dx + dy * dy + dz * dz < distance * distance) {
+                q.connection().sendFrame(frame);
             }
         }
+    }
+
+    /** In the tick: the cracks of every dig as far as it has gone, to the viewers. */
+    private void growCracks(OnlinePlayer p) {
+        Digging d = p.digging;
+        if (!d.active()) {
+            return;
+        }
+        int id = world.blockAt(d.x(), d.y(), d.z());
+        if (id == 0 || p.dead) {
+            stopDigging(p);
+            return;
+        }
+        float perTick = Digging.perTick(p.inventory().item(p.handSlot()), BlockTable.of(id), p.onGround, inWater(p));
+        showCracks(p, Digging.stage(Digging.dug(perTick, d.ticksSince(world.currentTick()))));
+    }
+
+    /**
+     * A survival player breaks the block: what the item in hand harvests of it goes into the
+     * inventory, the item wears, the others see the block break. What does not fit keeps the
+     * block where it is (items on the ground do not exist here), so nothing is lost.
+     */
+    private void breakBlock(OnlinePlayer p, int x, int y, int z, int id, BlockTable.Block block) {
+        int slot = p.handSlot();
+        int held = p.inventory().item(slot);
+        int meta = world.metaAt(x, y, z);
+        List<BlockTable.Stack> drops = Tools.harvests(held, block)
+                ? block.roll(meta, held == Tools.SHEARS_ITEM, random)
+                : java.util.Collections.<BlockTable.Stack>emptyList();
+        PlayerInventory trial = p.inventory().copy();
+        for (BlockTable.Stack s : drops) {
+            if (!trial.give(s.item, s.count, s.data, new ArrayList<Integer>())) {
+                refuseBlock(p, x, y, z);
+                return;
+            }
+        }
+        world.setBlock(x, y, z, afterBreak(x, y, z, block), 0);
+        toOthersNear(p, x, y, z, EFFECT_DISTANCE,
+                PlayPackets.effect(PlayPackets.EFFECT_BLOCK_BREAK, x, y, z, id | meta << 12, false).frame());
+        List<Integer> changed = new ArrayList<Integer>();
+        for (BlockTable.Stack s : drops) {
+            p.inventory().give(s.item, s.count, s.data, changed);
+        }
+        Tools.Tool tool = Tools.of(held);
+        int wear = Tools.wear(held, block);
+        if (tool != null && wear > 0) {
+            p.inventory().wear(slot, wear, tool.maxDamage); // a tool worn out is gone from the hand
+            changed.add(slot);
+        }
+        for (int s : new java.util.LinkedHashSet<Integer>(changed)) {
+            p.sendSlot(s);
+        }
+        if (p.inventory().item(slot) != held) {
+            showHeldItem(p);
+        }
+    }
+
+    /** What is left where a block was broken: ice held up by a block or liquid below melts to water. */
+    private int afterBreak(int x, int y, int z, BlockTable.Block block) {
+        if (block.material.equals("ice") && y > 0) {
+            int below = world.blockAt(x, y - 1, z);
+            String m = BlockTable.of(below).material;
+            if (BlockRules.solid(below) || m.equals("water") || m.equals("lava")) {
+                return WATER;
+            }
+        }
+        return 0;
     }
 
     /** Player Block Placement against the face of the clicked block. */
@@ -204,11 +344,13 @@ final class Interaction {
 
     /**
      * In the tick, after who sees whom is settled: each player's swing and newest held item
-     * since the last tick, to the clients that show it, into the tick's output.
+     * since the last tick, to the clients that show it, into the tick's output; and the
+     * cracks of each dig as far as it has gone.
      */
     void relay(List<OnlinePlayer> all) {
         for (OnlinePlayer p : all) {
             p.relayedThisTick = 0;
+            growCracks(p);
             if (p.heldItemChanged) {
                 p.heldItemChanged = false;
                 int slot = p.handSlot();

@@ -72,6 +72,8 @@ public final class OnlinePlayer implements Player {
     /** Set after sending the client back: its moves are ignored until it arrives. */
     boolean teleportPending;
     int actionsThisTick;
+    /** The block this survival player is digging, since when. */
+    final Digging digging = new Digging();
     /** Arm swings and held item changes received this tick, against the flood bound. */
     int relayedThisTick;
     /** An arm swing, and a change of the item in hand, its viewers have not been shown yet. */

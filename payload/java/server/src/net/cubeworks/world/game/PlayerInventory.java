@@ -100,4 +100,30 @@ public final class PlayerInventory {
         }
         return left == 0;
     }
+
+    /** A copy of the slots, to try a change on before making it. */
+    PlayerInventory copy() {
+        PlayerInventory c = new PlayerInventory();
+        for (int i = 0; i < SLOTS; i++) {
+            c.set(i, item[i], count[i], data[i], tag[i]);
+        }
+        return c;
+    }
+
+    /**
+     * Wears the item in the slot by the amount: its damage goes up, and one past the highest
+     * the item holds breaks it: one item of the slot is gone (tools do not stack, so the slot
+     * is emptied) and the next starts unworn. True when it broke.
+     */
+    boolean wear(int slot, int amount, int maxDamage) {
+        if (count[slot] <= 0 || amount <= 0) {
+            return false;
+        }
+        if (data[slot] + amount > maxDamage) {
+            set(slot, item[slot], count[slot] - 1, 0, tag[slot]);
+            return true;
+        }
+        data[slot] += amount;
+        return false;
+    }
 }

@@ -28,7 +28,9 @@ public final class PlayPackets {
     public static final int ENTITY_HEAD_LOOK = 0x19;
     public static final int CHUNK_DATA = 0x21;
     public static final int BLOCK_CHANGE = 0x23;
+    public static final int BLOCK_BREAK_ANIMATION = 0x25;
     public static final int MAP_CHUNK_BULK = 0x26;
+    public static final int EFFECT = 0x28;
     public static final int CHANGE_GAME_STATE = 0x2B;
     public static final int SET_SLOT = 0x2F;
     public static final int WINDOW_ITEMS = 0x30;
@@ -41,6 +43,8 @@ public final class PlayPackets {
     public static final int GAME_STATE_MODE = 3;
     /** Animation id of an arm swing. */
     public static final int ANIMATION_SWING_ARM = 0;
+    /** Effect id of a block breaking: its particles and sound; the data is the block id | metadata << 12. */
+    public static final int EFFECT_BLOCK_BREAK = 2001;
 
     private PlayPackets() {
     }
@@ -161,6 +165,21 @@ public final class PlayPackets {
 
     public static PacketOut blockChange(int x, int y, int z, int blockId, int data) {
         return new PacketOut(BLOCK_CHANGE).writeInt(x).writeByte(y).writeInt(z).writeVarInt(blockId).writeByte(data);
+    }
+
+    /**
+     * Block Break Animation: the cracks a digger (by entity id) has made in a block, stage 0
+     * to 9; any other stage takes them away.
+     */
+    public static PacketOut blockBreakAnimation(int entityId, int x, int y, int z, int stage) {
+        return new PacketOut(BLOCK_BREAK_ANIMATION).writeVarInt(entityId).writeInt(x).writeInt(y).writeInt(z)
+                .writeByte(stage);
+    }
+
+    /** Effect: a sound or particles at a block; without the relative volume flag, heard by distance. */
+    public static PacketOut effect(int effectId, int x, int y, int z, int data, boolean disableRelativeVolume) {
+        return new PacketOut(EFFECT).writeInt(effectId).writeInt(x).writeByte(y).writeInt(z).writeInt(data)
+                .writeBoolean(disableRelativeVolume);
     }
 
     public static PacketOut changeGameState(int reason, float value) {

@@ -514,6 +514,13 @@ final class PlayClient {
         net.send(0x07, b.toByteArray());
     }
 
+    /** Digs as a survival client does: the start, the time the dig takes (reading meanwhile), the finish. */
+    void digFor(int bx, int by, int bz, long ms) throws IOException {
+        dig(0, bx, by, bz);
+        drain(ms);
+        dig(2, bx, by, bz);
+    }
+
     void place(int bx, int by, int bz, int face, int item) throws IOException {
         ByteArrayOutputStream b = new ByteArrayOutputStream();
         DataOutputStream o = new DataOutputStream(b);

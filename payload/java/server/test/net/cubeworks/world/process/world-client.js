@@ -132,7 +132,9 @@ async function main () {
   await until(a, 'columns east', () => a.columns.has(key(4, 0)) && !a.columns.has(key(-3, 0)))
   await until(b, 'B sees A arrive', () => Math.abs(shownByName(b, 'NodeA').x - 20.5 * 32) < 2)
 
-  // NodeA digs the grass under the next block and puts the dirt back beside it
+  // NodeA digs the grass under the next block (0.9 s by hand) and puts the dirt back beside it
+  a.c.write('block_dig', { status: 0, location: { x: 21, y: 3, z: 1 }, face: 1 })
+  await sleep(1000)
   a.c.write('block_dig', { status: 2, location: { x: 21, y: 3, z: 1 }, face: 1 })
   await until(b, 'B sees the hole', () => b.blocks['21,3,1'] === 0)
   a.c.write('block_place', { location: { x: 22, y: 3, z: 1 }, direction: 1, heldItem: { blockId: 3, itemCount: 1, itemDamage: 0 }, cursorX: 8, cursorY: 8, cursorZ: 8 })

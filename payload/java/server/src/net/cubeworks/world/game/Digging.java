@@ -1,0 +1,106 @@
+package net.cubeworks.world.game;
+
+import net.cubeworks.world.level.BlockTable;
+import net.cubeworks.world.level.Tools;
+
+/**
+ * One survival player's digging: the block it started on and the tick it started, and the
+ * crack stage its viewers were last shown. Digging takes its time as the game counts it: each
+ * tick adds the block's share (the hand's speed over the hardness, over 30 where the item
+ * harvests the block and over 100 where it does not, a fifth of it in water and again a fifth
+ * off the ground), and a finish is taken once 0.7 of the block is dug, as the game allows a
+ * client whose ticks run a little ahead.
+ */
+final class Digging {
+    /** The share of the block a finish needs. */
+    static final float FINISH_AT = 0.7f;
+    /** Crack stages run 0 to 9; another value takes the cracks away. */
+    static final int LAST_STAGE = 9;
+    static final int NO_CRACKS = -1;
+
+    private boolean active;
+    private int x;
+    private int y;
+    private int z;
+    private long startTick;
+    private int shownStage = NO_CRACKS;
+
+    /** The share of the block one tick of digging takes; at least 1 breaks it at the first hit. */
+    static float perTick(int heldItem, BlockTable.Block b, boolean onGround, boolean inWater) {
+        if (b.unbreakable()) {
+            return 0f;
+        }
+        if (b.instant()) {
+            return 1f;
+        }
+        float speed = Tools.speed(heldItem, b);
+        if (inWater) {
+            speed /= 5f;
+        }
+        if (!onGround) {
+            speed /= 5f;
+        }
+        return speed / b.hardness / (Tools.harvests(heldItem, b) ? 30f : 100f);
+    }
+
+    /** How much of the block is dug after the ticks since the start: the start's tick counts too. */
+    static float dug(float perTick, long ticks) {
+        return perTick * (ticks + 1);
+    }
+
+    /** Ticks a dig takes to its end, for a share per tick; what the client waits. */
+    static int ticksToBreak(float perTick) {
+        return perTick <= 0f ? Integer.MAX_VALUE : (int) Math.ceil(1.0 / perTick);
+    }
+
+    void start(int bx, int by, int bz, long tick) {
+        active = true;
+        x = bx;
+        y = by;
+        z = bz;
+        startTick = tick;
+    }
+
+    /** Whether the player is digging that block now. */
+    boolean at(int bx, int by, int bz) {
+        return active && x == bx && y == by && z == bz;
+    }
+
+    boolean active() {
+        return active;
+    }
+
+    int x() {
+        return x;
+    }
+
+    int y() {
+        return y;
+    }
+
+    int z() {
+        return z;
+    }
+
+    long ticksSince(long now) {
+        return now - startTick;
+    }
+
+    void stop() {
+        active = false;
+    }
+
+    /** The stage viewers were last shown; NO_CRACKS when none. */
+    int shownStage() {
+        return shownStage;
+    }
+
+    void shown(int stage) {
+        shownStage = stage;
+    }
+
+    /** The crack stage for a share dug: 0 to 9. */
+    static int stage(float dug) {
+        return Math.max(0, Math.min(LAST_STAGE, (int) (dug * 10f)));
+    }
+}
