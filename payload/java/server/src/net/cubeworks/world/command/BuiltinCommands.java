@@ -37,6 +37,8 @@ public final class BuiltinCommands {
         {"pardon", "/pardon <player>", "Lifts a player's ban", "op"},
         {"banlist", "/banlist", "Lists the banned players", "op"},
         {"whitelist", WhitelistCommand.USAGE, "Manages who may join while the white-list is on", "op"},
+        {"time", TimeCommand.USAGE, "Sets or moves on the time of day", "op"},
+        {"tp", TeleportCommand.USAGE, "Teleports a player to another or to a place", "op"},
         {"gamemode", "/gamemode <mode> [player]", "Changes a player's game mode (0, 1, 2)", "op"},
         {"defaultgamemode", "/defaultgamemode <mode>", "Sets the game mode of new players", "op"},
         {"give", "/give <player> <item> [amount [data]]", "Gives items to a player", "op"},
@@ -50,6 +52,8 @@ public final class BuiltinCommands {
     private final PluginManager plugins;
     private final Runnable stopServer;
     private final WhitelistCommand whitelist;
+    private final TimeCommand time;
+    private final TeleportCommand teleport;
 
     BuiltinCommands(Game game, CommandRegistry registry, PluginManager plugins, Runnable stopServer) {
         this.game = game;
@@ -58,6 +62,8 @@ public final class BuiltinCommands {
         this.stopServer = stopServer;
         this.whitelist = new WhitelistCommand(game.access(), new File("server.properties"),
                 new File(game.properties().levelName(), "players"));
+        this.time = new TimeCommand(game);
+        this.teleport = new TeleportCommand(game);
     }
 
     private static String[] find(String label) {
@@ -147,6 +153,10 @@ public final class BuiltinCommands {
             sender.sendMessage(joinNames(names));
         } else if (name.equals("whitelist")) {
             whitelist.run(sender, args);
+        } else if (name.equals("time")) {
+            time.run(sender, args);
+        } else if (name.equals("tp")) {
+            teleport.run(sender, args);
         } else if (name.equals("gamemode")) {
             gamemode(sender, cmd, args);
         } else if (name.equals("defaultgamemode")) {

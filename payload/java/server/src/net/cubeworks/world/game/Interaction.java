@@ -147,7 +147,7 @@ final class Interaction {
     }
 
     /** Ends the player's dig, if any, and takes its cracks away from the viewers. */
-    private void stopDigging(OnlinePlayer p) {
+    void stopDigging(OnlinePlayer p) {
         if (p.digging.active()) {
             showCracks(p, Digging.NO_CRACKS);
             p.digging.stop();

@@ -73,6 +73,9 @@ final class PlayClient {
     int unloads;
     int refusedClicks;
     final List<int[]> blockChanges = new ArrayList<int[]>();
+    /** Block Break Animations: {digger, x, y, z, stage}; Effects: {effect, x, y, z, data}. */
+    final List<int[]> cracks = new ArrayList<int[]>();
+    final List<int[]> effects = new ArrayList<int[]>();
     final List<Integer> ids = new ArrayList<Integer>();
     int columnsBeforePosition = -1;
     /** Every column received, in the order received. */
@@ -357,6 +360,18 @@ final class PlayClient {
                 if (c != null) {
                     c[by << 8 | (bz & 15) << 4 | (bx & 15)] = (byte) id;
                 }
+                break;
+            }
+            case 0x25:
+                cracks.add(new int[] {TestClient.readVarInt(d), d.readInt(), d.readInt(), d.readInt(), d.readByte()});
+                break;
+            case 0x28: {
+                int effect = d.readInt();
+                int ex = d.readInt();
+                int ey = d.readUnsignedByte();
+                int ez = d.readInt();
+                effects.add(new int[] {effect, ex, ey, ez, d.readInt()});
+                d.readBoolean();
                 break;
             }
             case 0x26: {
