@@ -48,9 +48,9 @@ final class Digging {
         return perTick * (ticks + 1);
     }
 
-    /** Ticks a dig takes to its end, for a share per tick; what the client waits. */
+    /** Ticks a dig takes to its end, for a share per tick (the float's rounding aside); what the client waits. */
     static int ticksToBreak(float perTick) {
-        return perTick <= 0f ? Integer.MAX_VALUE : (int) Math.ceil(1.0 / perTick);
+        return perTick <= 0f ? Integer.MAX_VALUE : (int) Math.ceil(1.0 / perTick - 1e-3);
     }
 
     void start(int bx, int by, int bz, long tick) {

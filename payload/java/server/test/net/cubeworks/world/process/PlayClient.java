@@ -529,8 +529,12 @@ final class PlayClient {
         net.send(0x07, b.toByteArray());
     }
 
-    /** Digs as a survival client does: the start, the time the dig takes (reading meanwhile), the finish. */
+    /**
+     * Digs as a survival client does, standing on the ground where it is: the start, the time
+     * the dig takes (reading meanwhile), the finish.
+     */
     void digFor(int bx, int by, int bz, long ms) throws IOException {
+        position(x, y, z);
         dig(0, bx, by, bz);
         drain(ms);
         dig(2, bx, by, bz);

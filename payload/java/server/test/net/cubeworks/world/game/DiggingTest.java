@@ -1,0 +1,350 @@
+package net.cubeworks.world.game;
+
+import static org.junit.Assert.assertEquals;
+import static org.junit.Assert.assertFalse;
+import static org.junit.Assert.assertTrue;
+
+import java.io.ByteArrayOutputStream;
+import java.io.DataOutputStream;
+import java.util.ArrayList;
+import java.util.List;
+import java.util.UUID;
+import java.util.logging.Logger;
+
+import org.bukkit.GameMode;
+import org.junit.After;
+import org.junit.Before;
+import org.junit.Rule;
+import org.junit.Test;
+import org.junit.rules.TemporaryFolder;
+
+import net.cubeworks.world.level.BlockTable;
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.net.Connections;
+import net.cubeworks.world.protocol.PacketIn;
+import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.settings.AccessLists;
+import net.cubeworks.world.settings.ServerProperties;
+import net.cubeworks.world.storage.WorldStore;
+
+/**
+ * Survival digging in the flat world (grass at y 3 over dirt): how long blocks take by hand and
+ * with tools, what they give, how tools wear, and what another player sees meanwhile.
+ */
+public class DiggingTest {
+    private static final int DIRT = 3;
+    private static final int STONE = 1;
+    private static final int WOOD_PICKAXE = 270;
+    private static final int IRON_SWORD = 267;
+    private static final int HAND = 36;
+
+    private Game game;
+    private GameWorld world;
+    private OnlinePlayer alex;
+    private OnlinePlayer bo;
+    /** What Bo got through the ticks' output, as {id, body...}. */
+    private final List<int[]> boTicks = new ArrayList<int[]>();
+
+    @Rule
+    public TemporaryFolder folder = new TemporaryFolder();
+
+    @Before
+    public void setUp() throws Exception {
+        AccessLists access = new AccessLists(folder.getRoot(), Logger.getAnonymousLogger());
+        access.load(false);
+        game = new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), access, null, new WorldStore.None());
+        world = game.world();
+        alex = player("Alex", 1, 0.5, 0.5);
+        bo = player("Bo", 2, 3.5, 3.5);
+        tick(2); // they see each other
+        take(alex);
+        take(bo);
+        boTicks.clear();
+    }
+
+    private OnlinePlayer player(String name, int id, double x, double z) {
+        OnlinePlayer p = new OnlinePlayer(game, Connections.idle(), name, UUID.randomUUID(), id, GameMode.SURVIVAL);
+        for (int cx = -1; cx <= 1; cx++) {
+            for (int cz = -1; cz <= 1; cz++) {
+                p.known.add(ColumnKey.of(cx, cz));
+            }
+        }
+        p.x = x;
+        p.y = 4;
+        p.z = z;
+        p.onGround = true;
+        game.players().add(p);
+        return p;
+    }
+
+    @After
+    public void tearDown() {
+        world.close();
+    }
+
+    private void tick(int n) {
+        synchronized (game.lock()) {
+            for (int i = 0; i < n; i++) {
+                for (Object[] out : world.tick()) {
+                    if (out[0] == bo) {
+                        boTicks.addAll(frames((byte[]) out[1]));
+                    }
+                }
+            }
+        }
+    }
+
+    private static List<int[]> frames(byte[] bytes) {
+        List<int[]> out = new ArrayList<int[]>();
+        int i = 0;
+        while (i < bytes.length) {
+            int len = 0;
+            for (int shift = 0; ; shift += 7) {
+                int b = bytes[i++] & 0xFF;
+                len |= (b & 0x7F) << shift;
+                if ((b & 0x80) == 0) {
+                    break;
+                }
+            }
+            int[] f = new int[len];
+            for (int k = 0; k < len; k++) {
+                f[k] = bytes[i + k] & 0xFF;
+            }
+            out.add(f);
+            i += len;
+        }
+        return out;
+    }
+
+    private static List<int[]> take(OnlinePlayer p) {
+        try {
+            return Connections.takeSent(p.connection());
+        } catch (Exception e) {
+            throw new AssertionError(e);
+        }
+    }
+
+    private static List<int[]> withId(List<int[]> packets, int id) {
+        List<int[]> out = new ArrayList<int[]>();
+        for (int[] f : packets) {
+            if (f[0] == id) {
+                out.add(f);
+            }
+        }
+        return out;
+    }
+
+    private void dig(int status, int x, int y, int z) {
+        try {
+            ByteArrayOutputStream b = new ByteArrayOutputStream();
+            DataOutputStream o = new DataOutputStream(b);
+            o.writeByte(status);
+            o.writeInt(x);
+            o.writeByte(y);
+            o.writeInt(z);
+            o.writeByte(1);
+            PlayReads.BlockAction a = PlayReads.playerDigging(new PacketIn(b.toByteArray()));
+            synchronized (game.lock()) {
+                alex.actionsThisTick = 0;
+                world.interaction().dig(alex, a);
+            }
+        } catch (Exception e) {
+            throw new AssertionError(e);
+        }
+    }
+
+    /** Starts on the block, lets the ticks go by, finishes: true when the block is gone. */
+    private boolean digFor(int x, int y, int z, int ticks) {
+        dig(0, x, y, z);
+        tick(ticks);
+        dig(2, x, y, z);
+        return world.blockAt(x, y, z) != alexBlockBefore;
+    }
+
+    private int alexBlockBefore;
+
+    private void set(int x, int y, int z, int id, int data) {
+        synchronized (game.lock()) {
+            world.setBlock(x, y, z, id, data);
+        }
+        alexBlockBefore = id;
+        take(alex);
+        take(bo);
+    }
+
+    private void hold(int item, int count, int data) {
+        alex.inventory().set(HAND, item, count, data, null);
+    }
+
+    private int count(int item) {
+        int n = 0;
+        for (int s = 0; s < PlayerInventory.SLOTS; s++) {
+            if (alex.inventory().item(s) == item) {
+                n += alex.inventory().count(s);
+            }
+        }
+        return n;
+    }
+
+    @Test
+    public void digTimesAreTheGameSeconds() {
+        // ticks to break, as the game's table has them in seconds times 20
+        assertEquals(15, Digging.ticksToBreak(Digging.perTick(0, BlockTable.of(DIRT), true, false)));
+        assertEquals(150, Digging.ticksToBreak(Digging.perTick(0, BlockTable.of(STONE), true, false)));
+        assertEquals(23, Digging.ticksToBreak(Digging.perTick(WOOD_PICKAXE, BlockTable.of(STONE), true, false)));
+        assertEquals(188, Digging.ticksToBreak(Digging.perTick(278, BlockTable.of(49), true, false)));
+        assertEquals("iron cannot harvest obsidian", 834,
+                Digging.ticksToBreak(Digging.perTick(257, BlockTable.of(49), true, false)));
+        assertEquals(60, Digging.ticksToBreak(Digging.perTick(0, BlockTable.of(17), true, false)));
+        assertEquals(5, Digging.ticksToBreak(Digging.perTick(286, BlockTable.of(17), true, false)));
+        assertEquals("in water and off the ground: 25 times as long", 375,
+                Digging.ticksToBreak(Digging.perTick(0, BlockTable.of(DIRT), false, true)));
+        assertTrue("shears take leaves at once", Digging.perTick(359, BlockTable.of(18), true, false) >= 1f);
+        assertEquals(0f, Digging.perTick(WOOD_PICKAXE, BlockTable.of(7), true, false), 0f);
+    }
+
+    @Test
+    public void aFinishNeedsSevenTenthsOfTheDigAndTooEarlyIsSentBack() {
+        set(1, 3, 0, DIRT, 0);
+        assertFalse("9 ticks of 15 are too few", digFor(1, 3, 0, 9));
+        List<int[]> back = withId(take(alex), 0x23);
+        assertEquals("the block is sent back", 1, back.size());
+        assertEquals(DIRT, back.get(0)[10]);
+        assertEquals(0, count(DIRT));
+        assertTrue("10 are enough", digFor(1, 3, 0, 10));
+        assertEquals(1, count(DIRT));
+
+        // a finish without a start, or on another block than the one started on, is refused
+        set(1, 3, 0, DIRT, 0);
+        set(1, 3, 1, DIRT, 0);
+        dig(2, 1, 3, 0);
+        assertEquals(DIRT, world.blockAt(1, 3, 0));
+        dig(0, 1, 3, 1);
+        tick(20);
+        dig(2, 1, 3, 0);
+        assertEquals(DIRT, world.blockAt(1, 3, 0));
+        // a cancel ends the dig
+        dig(0, 1, 3, 0);
+        tick(20);
+        dig(1, 1, 3, 0);
+        dig(2, 1, 3, 0);
+        assertEquals(DIRT, world.blockAt(1, 3, 0));
+    }
+
+    @Test
+    public void stoneGivesCobblestoneOnlyToAPickaxeAndThePickaxeWears() {
+        set(1, 3, 0, STONE, 0);
+        assertFalse("a hand needs 105 ticks", digFor(1, 3, 0, 100));
+        assertTrue(digFor(1, 3, 0, 104));
+        assertEquals("stone by hand gives nothing", 0, count(4));
+
+        hold(WOOD_PICKAXE, 1, 0);
+        set(1, 3, 0, STONE, 0);
+        assertFalse(digFor(1, 3, 0, 14));
+        assertTrue(digFor(1, 3, 0, 15));
+        assertEquals(1, count(4));
+        assertEquals("one use", 1, alex.inventory().data(HAND));
+
+        // iron ore with a wooden pickaxe breaks, slowly, and gives nothing
+        set(1, 3, 0, 15, 0);
+        assertTrue(digFor(1, 3, 0, 104));
+        assertEquals(0, count(15));
+        assertEquals(2, alex.inventory().data(HAND));
+    }
+
+    @Test
+    public void blocksWithoutHardnessBreakAtTheFirstHitAndDoNotWearTools() {
+        hold(WOOD_PICKAXE, 1, 0);
+        set(1, 4, 0, 38, 3);
+        dig(0, 1, 4, 0);
+        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(1, count(38));
+        assertEquals(3, alex.inventory().data(37)); // the flower keeps its kind
+        set(1, 4, 0, 46, 0);
+        dig(0, 1, 4, 0);
+        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(1, count(46));
+        assertEquals(0, alex.inventory().data(HAND));
+        // unbreakable blocks are refused at the start
+        dig(0, 0, 0, 0);
+        assertEquals(7, world.blockAt(0, 0, 0));
+    }
+
+    @Test
+    public void aWornOutToolBreaksAndTheOthersSeeTheHandEmpty() {
+        hold(WOOD_PICKAXE, 1, 59);
+        set(1, 3, 0, DIRT, 0);
+        assertTrue(digFor(1, 3, 0, 10));
+        assertEquals("the pickaxe is gone", 0, alex.inventory().item(HAND));
+        assertEquals(1, count(DIRT));
+        List<int[]> slots = withId(take(alex), 0x2F);
+        boolean emptied = false;
+        for (int[] s : slots) {
+            emptied |= s[2] == 0 && s[3] == HAND && s[4] == 0xFF && s[5] == 0xFF;
+        }
+        assertTrue("Alex's client is told its hand is empty", emptied);
+        boTicks.clear();
+        tick(1);
+        List<int[]> equipment = withId(boTicks, 0x04);
+        assertEquals(1, equipment.size());
+        assertEquals("Bo sees the empty hand", 0xFF, equipment.get(0)[7]);
+
+        // a sword wears two a block
+        hold(IRON_SWORD, 1, 0);
+        set(1, 3, 0, DIRT, 0);
+        assertTrue(digFor(1, 3, 0, 10));
+        assertEquals(2, alex.inventory().data(HAND));
+    }
+
+    @Test
+    public void aFullInventoryKeepsTheBlockButAStackWithRoomTakesIt() {
+        for (int s = 9; s < PlayerInventory.SLOTS; s++) {
+            alex.inventory().set(s, 4, 64, 0, null);
+        }
+        set(1, 3, 0, DIRT, 0);
+        assertFalse(digFor(1, 3, 0, 12));
+        assertEquals("the block is sent back", DIRT, withId(take(alex), 0x23).get(0)[10]);
+        alex.inventory().set(40, DIRT, 63, 0, null);
+        assertTrue(digFor(1, 3, 0, 12));
+        assertEquals(64, alex.inventory().count(40));
+    }
+
+    @Test
+    public void othersSeeTheCracksGrowGoAwayOnCancelAndTheBreak() {
+        set(1, 3, 0, 35, 5); // lime wool: 24 ticks by hand
+        dig(0, 1, 3, 0);
+        tick(6);
+        dig(1, 1, 3, 0);
+        List<int[]> cracks = withId(take(bo), 0x25);
+        assertTrue("" + cracks.size(), cracks.size() >= 3);
+        assertEquals("the digger's entity id", 1, cracks.get(0)[1]);
+        assertEquals(0, cracks.get(0)[14]);
+        int last = -2;
+        for (int i = 0; i < cracks.size() - 1; i++) {
+            assertTrue("stages grow", cracks.get(i)[14] > last);
+            last = cracks.get(i)[14];
+        }
+        assertEquals("two tenths after 6 ticks", 2, last);
+        assertEquals("cancel takes them away", 0xFF, cracks.get(cracks.size() - 1)[14]);
+        assertEquals("the digger draws its own", 0, withId(take(alex), 0x25).size());
+
+        assertTrue(digFor(1, 3, 0, 17));
+        List<int[]> effects = withId(take(bo), 0x28);
+        assertEquals(1, effects.size());
+        int[] e = effects.get(0);
+        assertEquals(2001, e[3] << 8 | e[4]);
+        assertEquals("wool with its colour", 35 | 5 << 12, e[14] << 24 | e[15] << 16 | e[16] << 8 | e[17]);
+        assertEquals(1, count(35));
+    }
+
+    @Test
+    public void iceOnTheGroundLeavesWaterIceInTheAirNothing() {
+        set(1, 3, 0, 79, 0);
+        assertTrue(digFor(1, 3, 0, 12));
+        assertEquals(8, world.blockAt(1, 3, 0));
+        set(1, 5, 0, 79, 0);
+        assertTrue(digFor(1, 5, 0, 12));
+        assertEquals(0, world.blockAt(1, 5, 0));
+        assertEquals(0, count(79));
+    }
+}
