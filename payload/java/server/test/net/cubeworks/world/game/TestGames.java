@@ -1,0 +1,47 @@
+package net.cubeworks.world.game;
+
+import java.io.File;
+import java.util.UUID;
+import java.util.logging.Logger;
+
+import org.bukkit.GameMode;
+
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.net.Connections;
+import net.cubeworks.world.settings.AccessLists;
+import net.cubeworks.world.settings.ServerProperties;
+import net.cubeworks.world.storage.WorldStore;
+
+/** Test fixtures: a flat game with no store and no network, and players standing in it. */
+public final class TestGames {
+    private TestGames() {
+    }
+
+    /** A game of the default settings whose lists are kept in the folder. */
+    public static Game flat(File folder) {
+        AccessLists access = new AccessLists(folder, Logger.getAnonymousLogger());
+        access.load(false);
+        return new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), access, null, new WorldStore.None());
+    }
+
+    /** A survival player online at the feet position, whose client has the 3 by 3 columns around (0, 0). */
+    public static OnlinePlayer join(Game game, String name, int entityId, double x, double y, double z) {
+        OnlinePlayer p = new OnlinePlayer(game, Connections.idle(), name, UUID.randomUUID(), entityId,
+                GameMode.SURVIVAL);
+        for (int cx = -1; cx <= 1; cx++) {
+            for (int cz = -1; cz <= 1; cz++) {
+                p.known.add(ColumnKey.of(cx, cz));
+            }
+        }
+        p.x = x;
+        p.y = y;
+        p.z = z;
+        p.onGround = true;
+        game.players().add(p);
+        return p;
+    }
+
+    public static boolean teleportPending(OnlinePlayer p) {
+        return p.teleportPending;
+    }
+}
