@@ -204,8 +204,11 @@ final class Interaction {
         int slot = p.handSlot();
         int held = p.inventory().item(slot);
         int meta = world.metaAt(x, y, z);
+        // a door, bed or tall flower goes whole; its lower half (the foot) says what it gives
+        int[] other = otherHalf(p, id, meta, x, y, z);
+        int dropMeta = other != null && !BlockTable.mainHalf(meta) ? world.metaAt(other[0], other[1], other[2]) : meta;
         List<BlockTable.Stack> drops = Tools.harvests(held, block)
-                ? block.roll(meta, held == Tools.SHEARS_ITEM, random)
+                ? block.roll(dropMeta, held == Tools.SHEARS_ITEM, random)
                 : java.util.Collections.<BlockTable.Stack>emptyList();
         PlayerInventory trial = p.inventory().copy();
         for (BlockTable.Stack s : drops) {
@@ -215,6 +218,9 @@ final class Interaction {
             }
         }
         world.setBlock(x, y, z, afterBreak(x, y, z, block), 0);
+        if (other != null) {
+            world.setBlock(other[0], other[1], other[2], 0, 0);
+        }
         toOthersNear(p, x, y, z, EFFECT_DISTANCE,
                 PlayPackets.effect(PlayPackets.EFFECT_BLOCK_BREAK, x, y, z, id | meta << 12, false).frame());
         List<Integer> changed = new ArrayList<Integer>();
@@ -233,6 +239,16 @@ final class Interaction {
         if (p.inventory().item(slot) != held) {
             showHeldItem(p);
         }
+    }
+
+    /** The other half of a two-piece block, where the player's client has it and it is there; else null. */
+    private int[] otherHalf(OnlinePlayer p, int id, int meta, int x, int y, int z) {
+        int[] o = BlockTable.otherHalf(id, meta, x, y, z);
+        if (o == null || o[1] < 0 || o[1] > 255 || !knows(p, o[0], o[2]) || world.blockAt(o[0], o[1], o[2]) != id
+                || BlockTable.mainHalf(world.metaAt(o[0], o[1], o[2])) == BlockTable.mainHalf(meta)) {
+            return null;
+        }
+        return o;
     }
 
     /** What is left where a block was broken: ice held up by a block or liquid below melts to water. */

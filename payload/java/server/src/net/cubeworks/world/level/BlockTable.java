@@ -206,6 +206,40 @@ public final class BlockTable {
             + "175 double_plant 0 vine - 0 : self:m7?m15=0-1 self:m7?m15=4-5 295@1/8?!shears?m15=2-3"
             + " 31:1*2?shears?m15=2 31:2*2?shears?m15=3\n";
 
+    /**
+     * The blocks made of two halves, and how the halves stand: "upright" one on the other, the
+     * upper with metadata bit 8 (doors, tall flowers); "bed" side by side, the head with bit 8
+     * one step from the foot the way the low two bits face (south, west, north, east).
+     */
+    private static final String HALVES = "26 bed\n64 upright\n71 upright\n175 upright\n";
+
+    /** How a block's halves stand; NONE for a block of one piece. */
+    public enum Halves { NONE, UPRIGHT, BED }
+
+    private static final int[][] BED_STEP = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
+
+    /**
+     * Where the other half of a two-piece block with the metadata at (x, y, z) is, as
+     * {x, y, z}; null for a block of one piece.
+     */
+    public static int[] otherHalf(int id, int meta, int x, int y, int z) {
+        Halves h = of(id).halves;
+        if (h == Halves.UPRIGHT) {
+            return new int[] {x, (meta & 8) != 0 ? y - 1 : y + 1, z};
+        }
+        if (h == Halves.BED) {
+            int[] step = BED_STEP[meta & 3];
+            int sign = (meta & 8) != 0 ? -1 : 1;
+            return new int[] {x + sign * step[0], y, z + sign * step[1]};
+        }
+        return null;
+    }
+
+    /** Whether the metadata is of the half that says what the block drops: the lower one, the foot. */
+    public static boolean mainHalf(int meta) {
+        return (meta & 8) == 0;
+    }
+
     /** One item given, as it was rolled: id, count, data. */
     public static final class Stack {
         public final int item;
@@ -265,6 +299,7 @@ public final class BlockTable {
         public final Tools.Kind tool;
         /** The pickaxe level its drops need, when its material needs a pickaxe. */
         public final int level;
+        Halves halves = Halves.NONE;
         final List<Drop> drops;
 
         Block(int id, String name, float hardness, String material, Tools.Kind tool, int level, List<Drop> drops) {
@@ -275,6 +310,10 @@ public final class BlockTable {
             this.tool = tool;
             this.level = level;
             this.drops = drops;
+        }
+
+        public Halves halves() {
+            return halves;
         }
 
         /** Never broken by a survival player: bedrock, portals, the command block, liquids. */
@@ -345,6 +384,10 @@ public final class BlockTable {
         for (String line : TABLE.split("\n")) {
             Block b = parse(line);
             BLOCKS[b.id] = b;
+        }
+        for (String line : HALVES.split("\n")) {
+            String[] f = line.split(" ");
+            BLOCKS[Integer.parseInt(f[0])].halves = Halves.valueOf(f[1].toUpperCase(java.util.Locale.ROOT));
         }
     }
 

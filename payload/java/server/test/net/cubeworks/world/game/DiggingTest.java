@@ -347,4 +347,30 @@ public class DiggingTest {
         assertEquals(0, world.blockAt(1, 5, 0));
         assertEquals(0, count(79));
     }
+
+    @Test
+    public void twoPieceBlocksGoWholeAndGiveOneItem() {
+        set(1, 4, 0, 64, 1);
+        set(1, 5, 0, 64, 8);
+        assertTrue("the top half of a door", digFor(1, 5, 0, 63));
+        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(1, count(324));
+        // a rose bush picked by its top: the bottom says which flower
+        set(1, 4, 0, 175, 4);
+        set(1, 5, 0, 175, 8);
+        dig(0, 1, 5, 0);
+        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(1, count(175));
+        assertEquals(4, alex.inventory().data(37));
+        // a bed facing east broken at its head
+        set(1, 4, 0, 26, 3);
+        set(2, 4, 0, 26, 3 | 8);
+        assertTrue(digFor(2, 4, 0, 4));
+        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(1, count(355));
+        // a lone upper half goes alone and gives nothing
+        set(1, 5, 0, 64, 8);
+        assertTrue(digFor(1, 5, 0, 63));
+        assertEquals(1, count(324));
+    }
 }
