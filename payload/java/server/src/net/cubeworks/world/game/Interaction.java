@@ -36,6 +36,8 @@ final class Interaction {
     private final Game game;
     private final GameWorld world;
     private final java.util.Random random = new java.util.Random();
+    /** The players digging now, so the cracks of one who leaves mid-dig are taken away. */
+    private final java.util.Set<OnlinePlayer> diggers = new java.util.LinkedHashSet<OnlinePlayer>();
 
     Interaction(Game game, GameWorld world) {
         this.game = game;
@@ -113,6 +115,7 @@ final class Interaction {
                 return;
             }
             p.digging.start(x, y, z, now);
+            diggers.add(p);
             showCracks(p, Digging.stage(Digging.dug(perTick, 0)));
             return;
         }
@@ -152,6 +155,7 @@ final class Interaction {
             showCracks(p, Digging.NO_CRACKS);
             p.digging.stop();
         }
+        diggers.remove(p);
     }
 
     /** Shows the cracks of the player's dig at the stage to the others within 32 blocks, when it changed. */
@@ -364,6 +368,11 @@ final class Interaction {
      * cracks of each dig as far as it has gone.
      */
     void relay(List<OnlinePlayer> all) {
+        for (OnlinePlayer gone : new ArrayList<OnlinePlayer>(diggers)) {
+            if (!gone.isOnline()) {
+                stopDigging(gone);
+            }
+        }
         for (OnlinePlayer p : all) {
             p.relayedThisTick = 0;
             growCracks(p);

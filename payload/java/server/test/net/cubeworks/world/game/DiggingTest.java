@@ -8,8 +8,6 @@ import java.io.ByteArrayOutputStream;
 import java.io.DataOutputStream;
 import java.util.ArrayList;
 import java.util.List;
-import java.util.UUID;
-import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
 import org.junit.After;
@@ -19,13 +17,9 @@ import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.level.BlockTable;
-import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.settings.AccessLists;
-import net.cubeworks.world.settings.ServerProperties;
-import net.cubeworks.world.storage.WorldStore;
 
 /**
  * Survival digging in the flat world (grass at y 3 over dirt): how long blocks take by hand and
@@ -50,31 +44,14 @@ public class DiggingTest {
 
     @Before
     public void setUp() throws Exception {
-        AccessLists access = new AccessLists(folder.getRoot(), Logger.getAnonymousLogger());
-        access.load(false);
-        game = new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), access, null, new WorldStore.None());
+        game = TestGames.flat(folder.getRoot());
         world = game.world();
-        alex = player("Alex", 1, 0.5, 0.5);
-        bo = player("Bo", 2, 3.5, 3.5);
+        alex = TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
+        bo = TestGames.join(game, "Bo", 2, 3.5, 4, 3.5);
         tick(2); // they see each other
         take(alex);
         take(bo);
         boTicks.clear();
-    }
-
-    private OnlinePlayer player(String name, int id, double x, double z) {
-        OnlinePlayer p = new OnlinePlayer(game, Connections.idle(), name, UUID.randomUUID(), id, GameMode.SURVIVAL);
-        for (int cx = -1; cx <= 1; cx++) {
-            for (int cz = -1; cz <= 1; cz++) {
-                p.known.add(ColumnKey.of(cx, cz));
-            }
-        }
-        p.x = x;
-        p.y = 4;
-        p.z = z;
-        p.onGround = true;
-        game.players().add(p);
-        return p;
     }
 
     @After
@@ -327,6 +304,17 @@ public class DiggingTest {
         assertEquals("two tenths after 6 ticks", 2, last);
         assertEquals("cancel takes them away", 0xFF, cracks.get(cracks.size() - 1)[14]);
         assertEquals("the digger draws its own", 0, withId(take(alex), 0x25).size());
+
+        // a digger who leaves mid-dig leaves no cracks behind
+        dig(0, 1, 3, 0);
+        tick(3);
+        take(bo);
+        alex.markOffline();
+        tick(1);
+        cracks = withId(take(bo), 0x25);
+        assertEquals(1, cracks.size());
+        assertEquals(0xFF, cracks.get(0)[14]);
+        alex = TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
 
         assertTrue(digFor(1, 3, 0, 17));
         List<int[]> effects = withId(take(bo), 0x28);
