@@ -25,8 +25,20 @@ final class Digging {
     private long startTick;
     private int shownStage = NO_CRACKS;
 
+    /**
+     * The most an enchantment adds to the speed of a tool that suits the block: Efficiency V,
+     * 5 * 5 + 1. Enchantments are kept unread in the item's data, so a finish with an item that
+     * has any is judged as if it had this one: a real dig is never refused.
+     */
+    static final float MOST_EFFICIENCY = 26f;
+
     /** The share of the block one tick of digging takes; at least 1 breaks it at the first hit. */
     static float perTick(int heldItem, BlockTable.Block b, boolean onGround, boolean inWater) {
+        return perTick(heldItem, b, onGround, inWater, 0f);
+    }
+
+    /** The same, with an enchantment's bonus to the speed of a tool that suits the block. */
+    static float perTick(int heldItem, BlockTable.Block b, boolean onGround, boolean inWater, float efficiency) {
         if (b.unbreakable()) {
             return 0f;
         }
@@ -34,6 +46,9 @@ final class Digging {
             return 1f;
         }
         float speed = Tools.speed(heldItem, b);
+        if (speed > 1f) {
+            speed += efficiency;
+        }
         if (inWater) {
             speed /= 5f;
         }

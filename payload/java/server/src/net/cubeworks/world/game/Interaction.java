@@ -31,6 +31,8 @@ final class Interaction {
     static final double CRACKS_DISTANCE = 32;
     static final double EFFECT_DISTANCE = 64;
     private static final int WATER = 8;
+    /** The helmet's slot in the inventory window. */
+    private static final int HELMET = 5;
     private static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
 
     private final Game game;
@@ -119,7 +121,13 @@ final class Interaction {
             showCracks(p, Digging.stage(Digging.dug(perTick, 0)));
             return;
         }
-        // the finish: on the block started on, once enough of it is dug
+        // the finish: on the block started on, once enough of it is dug; an item or helmet with
+        // data of its own may be enchanted (Efficiency, Aqua Affinity): judged at the most it can do
+        if (p.inventory().tag(p.handSlot()) != null || p.inventory().tag(HELMET) != null) {
+            boolean tool = p.inventory().tag(p.handSlot()) != null;
+            perTick = Digging.perTick(p.inventory().item(p.handSlot()), block, p.onGround,
+                    inWater(p) && p.inventory().tag(HELMET) == null, tool ? Digging.MOST_EFFICIENCY : 0f);
+        }
         boolean enough = p.digging.at(x, y, z) && Digging.dug(perTick, p.digging.ticksSince(now)) >= Digging.FINISH_AT;
         if (!enough) {
             refuseDig(p, x, y, z);

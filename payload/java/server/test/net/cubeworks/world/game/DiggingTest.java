@@ -230,6 +230,23 @@ public class DiggingTest {
     }
 
     @Test
+    public void aToolThatMayBeEnchantedIsJudgedAtItsBest() {
+        // an iron pickaxe with data of its own (Efficiency V: speed 6 + 26) takes stone in 4 ticks
+        alex.inventory().set(HAND, 257, 1, 0, new Object());
+        set(1, 3, 0, STONE, 0);
+        assertTrue(digFor(1, 3, 0, 3));
+        assertEquals(1, count(4));
+        // without: 8 ticks are needed
+        hold(257, 1, 0);
+        set(1, 3, 0, STONE, 0);
+        assertFalse(digFor(1, 3, 0, 3));
+        // the bonus is only for the blocks the tool suits
+        alex.inventory().set(HAND, 257, 1, 0, new Object());
+        set(1, 3, 0, DIRT, 0);
+        assertFalse(digFor(1, 3, 0, 3));
+    }
+
+    @Test
     public void blocksWithoutHardnessBreakAtTheFirstHitAndDoNotWearTools() {
         hold(WOOD_PICKAXE, 1, 0);
         set(1, 4, 0, 38, 3);
