@@ -27,8 +27,8 @@ final class Digging {
 
     /**
      * The most an enchantment adds to the speed of a tool that suits the block: Efficiency V,
-     * 5 * 5 + 1. Enchantments are kept unread in the item's data, so a finish with an item that
-     * has any is judged as if it had this one: a real dig is never refused.
+     * 5 * 5 + 1. Enchantments are kept unread in the item's data, so a dig with an item that has
+     * data of its own is judged as if it had this one: a real dig is never refused.
      */
     static final float MOST_EFFICIENCY = 26f;
 

@@ -108,7 +108,7 @@ final class Interaction {
             world.setBlock(x, y, z, 0, 0);
             return;
         }
-        float perTick = Digging.perTick(p.inventory().item(p.handSlot()), block, p.onGround, inWater(p));
+        float perTick = atBest(p, block);
         long now = world.currentTick();
         if (status == 0) {
             stopDigging(p);
@@ -121,13 +121,7 @@ final class Interaction {
             showCracks(p, Digging.stage(Digging.dug(perTick, 0)));
             return;
         }
-        // the finish: on the block started on, once enough of it is dug; an item or helmet with
-        // data of its own may be enchanted (Efficiency, Aqua Affinity): judged at the most it can do
-        if (p.inventory().tag(p.handSlot()) != null || p.inventory().tag(HELMET) != null) {
-            boolean tool = p.inventory().tag(p.handSlot()) != null;
-            perTick = Digging.perTick(p.inventory().item(p.handSlot()), block, p.onGround,
-                    inWater(p) && p.inventory().tag(HELMET) == null, tool ? Digging.MOST_EFFICIENCY : 0f);
-        }
+        // the finish: on the block started on, once enough of it is dug
         boolean enough = p.digging.at(x, y, z) && Digging.dug(perTick, p.digging.ticksSince(now)) >= Digging.FINISH_AT;
         if (!enough) {
             refuseDig(p, x, y, z);
@@ -135,6 +129,19 @@ final class Interaction {
         }
         stopDigging(p);
         breakBlock(p, x, y, z, id, block);
+    }
+
+    /**
+     * The share of the block a tick of the player's digging takes, at the most it can be: an
+     * item or helmet with data of its own may be enchanted (Efficiency, Aqua Affinity), which
+     * is not read, so it is judged as if it were at its best. A client that breaks the block
+     * at the first hit or finishes early with such an item is believed.
+     */
+    private float atBest(OnlinePlayer p, BlockTable.Block block) {
+        int hand = p.handSlot();
+        boolean helmet = p.inventory().tag(HELMET) != null;
+        float efficiency = p.inventory().tag(hand) != null ? Digging.MOST_EFFICIENCY : 0f;
+        return Digging.perTick(p.inventory().item(hand), block, p.onGround, inWater(p) && !helmet, efficiency);
     }
 
     /** A start or finish that is not taken: the dig is over, the block goes back to the client. */

@@ -240,6 +240,11 @@ public class DiggingTest {
         hold(257, 1, 0);
         set(1, 3, 0, STONE, 0);
         assertFalse(digFor(1, 3, 0, 3));
+        // netherrack goes at the first hit with Efficiency V, as the client breaks it
+        alex.inventory().set(HAND, 278, 1, 0, new Object());
+        set(1, 3, 0, 87, 0);
+        dig(0, 1, 3, 0);
+        assertEquals(0, world.blockAt(1, 3, 0));
         // the bonus is only for the blocks the tool suits
         alex.inventory().set(HAND, 257, 1, 0, new Object());
         set(1, 3, 0, DIRT, 0);
