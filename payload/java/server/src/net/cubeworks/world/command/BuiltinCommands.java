@@ -309,9 +309,10 @@ public final class BuiltinCommands {
         }
     }
 
-    /** Item ids of 1.7.2: blocks, items and music discs. */
+    /** Item ids of 1.7.2: blocks (165 to 169 are none), items and music discs. */
     static boolean knownItem(int id) {
-        return (id >= 1 && id <= 175) || (id >= 256 && id <= 422) || (id >= 2256 && id <= 2267);
+        return (id >= 1 && id <= 164) || (id >= 170 && id <= 175) || (id >= 256 && id <= 422)
+                || (id >= 2256 && id <= 2267);
     }
 
     private void give(CommandSender sender, String[] cmd, String[] args) {

@@ -79,10 +79,6 @@ public final class BlockRules {
         return id >= 0 && id < 256 ? TABLE[id] : NONE;
     }
 
-    static boolean breaksAtOnce(int block) {
-        return of(block).instant;
-    }
-
     static boolean placeable(int item) {
         return of(item).placeable;
     }
@@ -95,8 +91,11 @@ public final class BlockRules {
         return of(block).solid;
     }
 
-    /** Item ids of 1.7: blocks, items 256 to 431 and the records. */
+    /**
+     * Item ids of 1.7: blocks, items 256 to 422 and the records. A 1.7 client shown an item it
+     * does not have fails, so no other id may reach a slot.
+     */
     static boolean known(int item) {
-        return placeable(item) || (item >= 256 && item <= 431) || (item >= 2256 && item <= 2267);
+        return placeable(item) || (item >= 256 && item <= 422) || (item >= 2256 && item <= 2267);
     }
 }
