@@ -31,6 +31,7 @@ final class Interaction {
     static final double CRACKS_DISTANCE = 32;
     static final double EFFECT_DISTANCE = 64;
     private static final int WATER = 8;
+    private static final int FIRE = 51;
     /** The helmet's slot in the inventory window. */
     private static final int HELMET = 5;
     private static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
@@ -99,13 +100,21 @@ final class Interaction {
         double dz = p.z - (z + 0.5);
         int id = world.blockAt(x, y, z);
         BlockTable.Block block = BlockTable.of(id);
-        if (dx * dx + dy * dy + dz * dz > 36 || protectedAt(p, x, z) || id == 0
-                || (block.unbreakable() && !creative)) {
+        if (dx * dx + dy * dy + dz * dz > 36 || protectedAt(p, x, z) || id == 0) {
+            refuseDig(p, x, y, z);
+            return;
+        }
+        // a hit on a block with fire on the face hit puts the fire out; a creative player breaks nothing else
+        if (status == 0 && putOutFire(p, x, y, z, a.face) && creative) {
+            return;
+        }
+        if (block.unbreakable() && !creative) {
             refuseDig(p, x, y, z);
             return;
         }
         if (creative) {
-            world.setBlock(x, y, z, 0, 0);
+            int meta = world.metaAt(x, y, z);
+            takeAway(p, x, y, z, id, meta, otherHalf(p, id, meta, x, y, z), 0);
             return;
         }
         float perTick = atBest(p, block);
@@ -236,12 +245,7 @@ final class Interaction {
                 return;
             }
         }
-        world.setBlock(x, y, z, afterBreak(x, y, z, block), 0);
-        if (other != null) {
-            world.setBlock(other[0], other[1], other[2], 0, 0);
-        }
-        toOthersNear(p, x, y, z, EFFECT_DISTANCE,
-                PlayPackets.effect(PlayPackets.EFFECT_BLOCK_BREAK, x, y, z, id | meta << 12, false).frame());
+        takeAway(p, x, y, z, id, meta, other, afterBreak(x, y, z, block));
         List<Integer> changed = new ArrayList<Integer>();
         for (BlockTable.Stack s : drops) {
             p.inventory().give(s.item, s.count, s.data, changed);
@@ -258,6 +262,36 @@ final class Interaction {
         if (p.inventory().item(slot) != held) {
             showHeldItem(p);
         }
+    }
+
+    /**
+     * Takes a broken block away, with the other half of a two-piece one, leaving the block
+     * left (air, or water for ice); the others near see it break.
+     */
+    private void takeAway(OnlinePlayer p, int x, int y, int z, int id, int meta, int[] other, int left) {
+        world.setBlock(x, y, z, left, 0);
+        if (other != null) {
+            world.setBlock(other[0], other[1], other[2], 0, 0);
+        }
+        toOthersNear(p, x, y, z, EFFECT_DISTANCE,
+                PlayPackets.effect(PlayPackets.EFFECT_BLOCK_BREAK, x, y, z, id | meta << 12, false).frame());
+    }
+
+    /** Puts out a fire on the face of the block that was hit; true when there was one. Everybody near hears it. */
+    private boolean putOutFire(OnlinePlayer p, int x, int y, int z, int face) {
+        if (face < 0 || face > 5) {
+            return false;
+        }
+        int fx = x + FACE[face][0];
+        int fy = y + FACE[face][1];
+        int fz = z + FACE[face][2];
+        if (fy < 0 || fy > 255 || !knows(p, fx, fz) || world.blockAt(fx, fy, fz) != FIRE || protectedAt(p, fx, fz)) {
+            return false;
+        }
+        world.setBlock(fx, fy, fz, 0, 0);
+        toOthersNear(null, fx, fy, fz, EFFECT_DISTANCE,
+                PlayPackets.effect(PlayPackets.EFFECT_FIRE_OUT, fx, fy, fz, 0, false).frame());
+        return true;
     }
 
     /** The other half of a two-piece block, where the player's client has it and it is there; else null. */

@@ -45,6 +45,8 @@ public final class PlayPackets {
     public static final int ANIMATION_SWING_ARM = 0;
     /** Effect id of a block breaking: its particles and sound; the data is the block id | metadata << 12. */
     public static final int EFFECT_BLOCK_BREAK = 2001;
+    /** Effect id of a fire put out: its hiss. */
+    public static final int EFFECT_FIRE_OUT = 1004;
 
     private PlayPackets() {
     }

@@ -104,12 +104,15 @@ public final class PlayReads {
         public final int x;
         public final int y;
         public final int z;
+        /** The face of the block the client points at (0 below, 1 above, 2 to 5 north, south, west, east). */
+        public final int face;
 
-        BlockAction(int kind, int x, int y, int z) {
+        BlockAction(int kind, int x, int y, int z, int face) {
             this.kind = kind;
             this.x = x;
             this.y = y;
             this.z = z;
+            this.face = face;
         }
     }
 
@@ -118,8 +121,8 @@ public final class PlayReads {
         int x = in.readInt();
         int y = in.readUnsignedByte();
         int z = in.readInt();
-        in.readByte(); // the face
-        return new BlockAction(status, x, y, z);
+        int face = in.readByte();
+        return new BlockAction(status, x, y, z, face);
     }
 
     /** Block Placement: the clicked block and face (-1: use the item in the air); the held item and cursor are skipped. */
@@ -130,7 +133,7 @@ public final class PlayReads {
         int face = in.readByte();
         readSlot(in);
         in.skip(3);
-        return new BlockAction(face, x, y, z);
+        return new BlockAction(face, x, y, z, face);
     }
 
     public static int heldItemChange(PacketIn in) throws PacketIn.ProtocolException {

@@ -10,6 +10,7 @@ import java.util.ArrayList;
 import java.util.List;
 
 import org.bukkit.GameMode;
+import org.bukkit.GameMode;
 import org.junit.After;
 import org.junit.Before;
 import org.junit.Rule;
@@ -382,5 +383,32 @@ public class DiggingTest {
         set(1, 5, 0, 64, 8);
         assertTrue(digFor(1, 5, 0, 63));
         assertEquals(1, count(324));
+    }
+
+    @Test
+    public void aHitPutsOutFireOnTheFaceHitAndCreativeBreaksShowToo() {
+        set(1, 4, 0, 51, 0);
+        dig(0, 1, 3, 0); // the top of the grass under the fire
+        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals("the grass is being dug", 2, world.blockAt(1, 3, 0));
+        List<int[]> hiss = withId(take(bo), 0x28);
+        assertEquals(1, hiss.size());
+        assertEquals(1004, hiss.get(0)[3] << 8 | hiss.get(0)[4]);
+
+        synchronized (game.lock()) {
+            alex.setModeField(GameMode.CREATIVE);
+        }
+        set(1, 4, 0, 51, 0);
+        dig(0, 1, 3, 0);
+        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals("a creative hit on fire breaks nothing else", 2, world.blockAt(1, 3, 0));
+        take(bo);
+        set(1, 4, 0, 64, 0);
+        set(1, 5, 0, 64, 8);
+        dig(0, 1, 4, 0);
+        assertEquals(0, world.blockAt(1, 5, 0));
+        List<int[]> broken = withId(take(bo), 0x28);
+        assertEquals(1, broken.size());
+        assertEquals(2001, broken.get(0)[3] << 8 | broken.get(0)[4]);
     }
 }
