@@ -86,5 +86,14 @@ public class DigProcessTest {
         assertEquals(-6.5, alex.z, 1e-9);
         assertTrue(server.command("tp Bo Alex").contains("Teleported Bo to Alex"));
         bo.until("Bo is with Alex", () -> Math.abs(bo.x - 20.5) < 1e-9 && Math.abs(bo.z + 6.5) < 1e-9);
+        // far away: the land there is sent, and Alex can walk in it
+        assertTrue(server.command("tp Alex 1000 4 1000").contains("Teleported Alex to 1000.50, 4.00, 1000.50"));
+        alex.until("the land at 1000, 1000", () -> alex.columns.containsKey(PlayClient.key(62, 62))
+                && alex.columns.containsKey(PlayClient.key(65, 65)) && Math.abs(alex.x - 1000.5) < 1e-9);
+        alex.position(1000.5, 4, 1000.5);
+        alex.position(1001.5, 4, 1000.5);
+        int before = alex.positions;
+        alex.drain(500);
+        assertEquals("the walk is taken", before, alex.positions);
     }
 }
