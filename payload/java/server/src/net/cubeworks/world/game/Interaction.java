@@ -30,10 +30,17 @@ final class Interaction {
 
     private final Game game;
     private final GameWorld world;
+    private final Windows windows;
 
     Interaction(Game game, GameWorld world) {
         this.game = game;
         this.world = world;
+        this.windows = new Windows(game, world, this);
+    }
+
+    /** The players' windows: clicks, crafting tables, closing. */
+    Windows windows() {
+        return windows;
     }
 
     private boolean protectedAt(OnlinePlayer p, int x, int z) {
@@ -117,6 +124,9 @@ final class Interaction {
         int y = a.y;
         int z = a.z;
         int slot = p.handSlot();
+        if (opensWindow(p, x, y, z)) {
+            return;
+        }
         int tx = x + FACE[face][0];
         int ty = y + FACE[face][1];
         int tz = z + FACE[face][2];
@@ -149,6 +159,19 @@ final class Interaction {
                 showHeldItem(p);
             }
         }
+    }
+
+    /**
+     * A right-click on a crafting table opens its window, unless the player sneaks with
+     * something in hand (then the item is used, as the client does too).
+     */
+    private boolean opensWindow(OnlinePlayer p, int x, int y, int z) {
+        if (y < 0 || y > 255 || !knows(p, x, z) || world.blockAt(x, y, z) != Windows.CRAFTING_TABLE
+                || (p.isSneaking() && p.inventory().item(p.handSlot()) != 0)) {
+            return false;
+        }
+        windows.openTable(p, x, y, z);
+        return true;
     }
 
     /** True when a living player's box (0.6 wide, 1.8 high) takes part of the cell. */
@@ -245,14 +268,12 @@ final class Interaction {
         } else {
             p.sendSlot(slot);
         }
+        if (slot >= 1 && slot <= 4) {
+            p.inventory().own.updateResult();
+            p.sendSlot(Window.RESULT);
+        }
         if (slot == p.handSlot() && p.inventory().item(slot) != held) {
             showHeldItem(p);
         }
-    }
-
-    /** A window click we do not model: not accepted, and the whole inventory again. */
-    void refuseClick(OnlinePlayer p, PlayReads.Click c) {
-        p.connection().send(PlayPackets.confirmTransaction(c.window, c.action, false));
-        p.sendInventory();
     }
 }
