@@ -33,11 +33,12 @@ final class Windows {
     void click(OnlinePlayer p, PlayReads.Click c) {
         PlayerInventory inv = p.inventory();
         Window w = inv.open;
-        if (c.window != w.id || inv.awaitingConfirm || !p.isOnline()) {
-            return;
-        }
-        if (w.table && !inReach(p, w)) {
+        if (w.table && (p.dead || !inReach(p, w))) {
+            // walked away, died, or the table is gone: the table's window closes, the click may be for the own one
             close(p, true);
+            w = inv.open;
+        }
+        if (c.window != w.id || inv.awaitingConfirm || !p.isOnline()) {
             return;
         }
         int[] before = snapshot(w);
