@@ -35,8 +35,23 @@ public final class PlayerInventory {
     int dragStage;
     int dragKind;
     final Set<Integer> dragSlots = new LinkedHashSet<Integer>();
-    /** Items handed back from a closed window that did not fit: {id, count, damage}, given again once there is room. */
-    final List<int[]> waiting = new ArrayList<int[]>();
+    /** Items handed back from a closed window that did not fit, given again once there is room. */
+    final List<Waiting> waiting = new ArrayList<Waiting>();
+
+    /** A stack waiting for room in the inventory. */
+    static final class Waiting {
+        final int id;
+        final int count;
+        final int data;
+        final Object tag;
+
+        Waiting(int id, int count, int data, Object tag) {
+            this.id = id;
+            this.count = count;
+            this.data = data;
+            this.tag = tag;
+        }
+    }
 
     /** The order in which items are put in: the hot bar first, then the main inventory. */
     private static final int[] FILL_ORDER = new int[36];
@@ -114,6 +129,41 @@ public final class PlayerInventory {
                 changed.add(slot);
             }
         }
+        return left;
+    }
+
+    /**
+     * Hands what lies in the window's grid and on the cursor back to the inventory, as a
+     * window closes; what does not fit waits for room (see {@link #giveWaiting}). Returns how
+     * many items wait.
+     */
+    int handBack(Window w) {
+        for (int s = Window.CURSOR; s <= w.side() * w.side(); s++) {
+            if (s == Window.RESULT || w.count(s) == 0) {
+                continue;
+            }
+            waiting.add(new Waiting(w.item(s), w.count(s), w.data(s), w.tag(s)));
+            w.set(s, 0, 0, 0, null);
+        }
+        w.updateResult();
+        dragStage = 0;
+        dragSlots.clear();
+        return giveWaiting();
+    }
+
+    /** Gives back the items waiting for room; returns how many still wait. */
+    int giveWaiting() {
+        int left = 0;
+        List<Waiting> still = new ArrayList<Waiting>();
+        for (Waiting item : waiting) {
+            int n = give(item.id, item.count, item.data, item.tag, new ArrayList<Integer>());
+            if (n > 0) {
+                still.add(new Waiting(item.id, n, item.data, item.tag));
+                left += n;
+            }
+        }
+        waiting.clear();
+        waiting.addAll(still);
         return left;
     }
 

@@ -1,7 +1,5 @@
 package net.cubeworks.world.game;
 
-import java.util.ArrayList;
-import java.util.List;
 
 import org.bukkit.GameMode;
 
@@ -47,7 +45,7 @@ final class Windows {
         boolean accepted = o.matches(c.item.id, c.item.count, c.item.damage);
         p.connection().send(PlayPackets.confirmTransaction(w.id, c.action, accepted));
         if (accepted) {
-            giveWaiting(p);
+            inv.giveWaiting();
             sendChanges(p, w, before);
         } else {
             inv.awaitingConfirm = true;
@@ -136,17 +134,7 @@ final class Windows {
         PlayerInventory inv = p.inventory();
         inv.dragStage = 0;
         inv.dragSlots.clear();
-        List<int[]> back = new ArrayList<int[]>();
-        for (int s = Window.CURSOR; s <= w.side() * w.side(); s++) {
-            if (s == Window.RESULT || w.count(s) == 0) {
-                continue;
-            }
-            back.add(new int[] {w.item(s), w.count(s), w.data(s)});
-            w.set(s, 0, 0, 0, null);
-        }
-        w.updateResult();
-        inv.waiting.addAll(back);
-        int left = giveWaiting(p);
+        int left = inv.handBack(w);
         if (left > 0) {
             p.sendMessage("\u00a7eYour inventory is full: " + left
                     + " items from the crafting grid are kept for you until there is room");
@@ -158,28 +146,11 @@ final class Windows {
         PlayerInventory inv = p.inventory();
         closing(p, inv.open);
         inv.open = inv.own;
-        for (int[] item : inv.waiting) {
-            game.logger().warning(p.getName() + " left with " + item[1] + " of item " + item[0] + ":" + item[2]
+        for (PlayerInventory.Waiting item : inv.waiting) {
+            game.logger().warning(p.getName() + " left with " + item.count + " of item " + item.id + ":" + item.data
                     + " that did not fit in the inventory; they are gone");
         }
         inv.waiting.clear();
-    }
-
-    /** Gives back the items waiting for room; returns how many are still waiting. */
-    private int giveWaiting(OnlinePlayer p) {
-        PlayerInventory inv = p.inventory();
-        int left = 0;
-        List<int[]> still = new ArrayList<int[]>();
-        for (int[] item : inv.waiting) {
-            int n = inv.give(item[0], item[1], item[2], null, new ArrayList<Integer>());
-            if (n > 0) {
-                still.add(new int[] {item[0], n, item[2]});
-                left += n;
-            }
-        }
-        inv.waiting.clear();
-        inv.waiting.addAll(still);
-        return left;
     }
 
     private boolean inReach(OnlinePlayer p, Window w) {

@@ -331,4 +331,38 @@ public class WindowClicksTest {
         assertEquals(16, total(own, PLANKS));
         assertEquals(0, total(own, LOG));
     }
+
+    @Test
+    public void closingHandsTheGridAndCursorBackAndKeepsWhatDoesNotFitUntilThereIsRoom() {
+        Window table = Window.craftingTable(7, 0, 64, 0, inv);
+        table.set(1, LOG, 2, 0, null);
+        table.set(9, STICK, 3, 0, null);
+        table.set(Window.CURSOR, PLANKS, 5, 0, null);
+        table.updateResult();
+        assertEquals(0, inv.handBack(table));
+        has(own, 36, PLANKS, 5);
+        has(own, 37, LOG, 2);
+        has(own, 38, STICK, 3);
+        for (int s = Window.CURSOR; s <= 9; s++) {
+            has(table, s, 0, 0);
+        }
+        // a full inventory: the grid's items wait, and come back as room is made, none twice
+        fillWith(DIRT);
+        inv.set(44, LOG, 63, 0, null);
+        own.set(2, LOG, 3, 0, null);
+        own.set(Window.CURSOR, STICK, 2, 0, null);
+        assertEquals(4, inv.handBack(own));
+        has(own, 44, LOG, 64);
+        has(own, 2, 0, 0);
+        has(own, Window.RESULT, 0, 0);
+        inv.set(20, 0, 0, 0, null);
+        assertEquals(2, inv.giveWaiting());
+        has(own, 20, STICK, 2);
+        inv.set(21, 0, 0, 0, null);
+        assertEquals(0, inv.giveWaiting());
+        has(own, 21, LOG, 2);
+        assertEquals(0, inv.giveWaiting());
+        assertEquals(64 + 2, total(own, LOG));
+        assertEquals(2, total(own, STICK));
+    }
 }
