@@ -1,6 +1,5 @@
 package net.cubeworks.world.game;
 
-
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.protocol.PlayPackets;
