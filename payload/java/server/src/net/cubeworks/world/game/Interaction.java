@@ -227,11 +227,13 @@ final class Interaction {
 
     /**
      * In the tick, after who sees whom is settled: each player's swing and newest held item
-     * since the last tick, to the clients that show it, into the tick's output.
+     * since the last tick, to the clients that show it, into the tick's output; and a table's
+     * window closed when its player is no longer at the table.
      */
     void relay(List<OnlinePlayer> all) {
         for (OnlinePlayer p : all) {
             p.relayedThisTick = 0;
+            windows.checkOpen(p);
             if (p.heldItemChanged) {
                 p.heldItemChanged = false;
                 int slot = p.handSlot();

@@ -29,12 +29,9 @@ final class Windows {
     /** Click Window from the client. A click for a window that is no longer open is ignored. */
     void click(OnlinePlayer p, PlayReads.Click c) {
         PlayerInventory inv = p.inventory();
+        // walked away, died, or the table is gone: the table's window closes, the click may be for the own one
+        checkOpen(p);
         Window w = inv.open;
-        if (w.table && (p.dead || !inReach(p, w))) {
-            // walked away, died, or the table is gone: the table's window closes, the click may be for the own one
-            close(p, true);
-            w = inv.open;
-        }
         if (c.window != w.id || inv.awaitingConfirm || !p.isOnline()) {
             return;
         }
@@ -54,6 +51,14 @@ final class Windows {
         }
         if (handItem(p) != hand) {
             interaction.showHeldItem(p);
+        }
+    }
+
+    /** Closes a table's window whose player died, walked out of reach, or whose table is gone; each tick and before a click. */
+    void checkOpen(OnlinePlayer p) {
+        Window w = p.inventory().open;
+        if (w.table && (p.dead || !inReach(p, w))) {
+            close(p, true);
         }
     }
 

@@ -157,5 +157,14 @@ public class CraftingProcessTest {
         for (int s = 0; s <= 4; s++) {
             has(s, 0, 0);
         }
+
+        // the table's window closes by itself when its player walks away
+        c.place(10, 4, 8, 2, PLANKS);
+        c.until("the window opens again", () -> c.window != 0);
+        for (int step = 1; step <= 12; step++) {
+            c.position(8.5 - step, 4.0, 8.5);
+            c.drain(60);
+        }
+        c.until("the window closed", () -> c.window == 0);
     }
 }
