@@ -18,7 +18,8 @@ import org.junit.Test;
  * The world as an independent client sees it: clients of the npm package
  * minecraft-protocol (installed by test-client/install.sh into build/test-client) join the
  * real jar, walk, see each other, dig and place, and craft in their windows; the package
- * fails the run on any packet with bytes it did not read. Without the package the test is skipped, except when CI=true.
+ * fails the run on any packet with bytes it did not read. Without the package the test is
+ * skipped, except when CI=true.
  */
 public class WorldNpmClientTest {
     private ServerProcess server;
