@@ -123,7 +123,7 @@ final class WindowClicks {
                 w.set(cur, w.item(cur), cursorCount - put, w.data(cur), w.tag(cur));
             }
         } else if (cursorCount == 0) {
-            // the result is taken whole whichever button: half a result would use up a whole set of ingredients
+            // the result slot gives its whole stack whichever button, as the game's does
             int take = slot == Window.RESULT || button == 0 ? slotCount : (slotCount + 1) / 2;
             w.set(cur, w.item(slot), take, w.data(slot), w.tag(slot));
             w.set(slot, w.item(slot), slotCount - take, w.data(slot), w.tag(slot));
