@@ -26,7 +26,7 @@ public class FloorsTest {
 
     static {
         String[][] floors = {
-            {"util", "console", "timing", "level"},
+            {"util", "console", "timing", "level", "crafting"},
             {"protocol"},
             {"net", "storage", "settings"},
             {"game"},

@@ -218,6 +218,7 @@ public final class GameWorld {
 
     /** The player leaves: every client that shows it destroys it, and its record is saved. */
     void leave(OnlinePlayer p) {
+        interaction.windows().leave(p);
         visibility.hide(p);
         p.shown.clear();
         saver.savePlayerLater(p, level);

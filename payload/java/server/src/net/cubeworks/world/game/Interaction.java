@@ -41,10 +41,17 @@ final class Interaction {
     private final java.util.Random random = new java.util.Random();
     /** The players digging now, so the cracks of one who leaves mid-dig are taken away. */
     private final java.util.Set<OnlinePlayer> diggers = new java.util.LinkedHashSet<OnlinePlayer>();
+    private final Windows windows;
 
     Interaction(Game game, GameWorld world) {
         this.game = game;
         this.world = world;
+        this.windows = new Windows(game, world, this);
+    }
+
+    /** The players' windows: clicks, crafting tables, closing. */
+    Windows windows() {
+        return windows;
     }
 
     private boolean protectedAt(OnlinePlayer p, int x, int z) {
@@ -326,6 +333,9 @@ final class Interaction {
         int y = a.y;
         int z = a.z;
         int slot = p.handSlot();
+        if (opensWindow(p, x, y, z)) {
+            return;
+        }
         int tx = x + FACE[face][0];
         int ty = y + FACE[face][1];
         int tz = z + FACE[face][2];
@@ -358,6 +368,19 @@ final class Interaction {
                 showHeldItem(p);
             }
         }
+    }
+
+    /**
+     * A right-click on a crafting table opens its window, unless the player sneaks with
+     * something in hand (then the item is used, as the client does too).
+     */
+    private boolean opensWindow(OnlinePlayer p, int x, int y, int z) {
+        if (y < 0 || y > 255 || !knows(p, x, z) || world.blockAt(x, y, z) != Windows.CRAFTING_TABLE
+                || (p.isSneaking() && p.inventory().item(p.handSlot()) != 0)) {
+            return false;
+        }
+        windows.openTable(p, x, y, z);
+        return true;
     }
 
     /** True when a living player's box (0.6 wide, 1.8 high) takes part of the cell. */
@@ -413,8 +436,9 @@ final class Interaction {
 
     /**
      * In the tick, after who sees whom is settled: each player's swing and newest held item
-     * since the last tick, to the clients that show it, into the tick's output; and the
-     * cracks of each dig as far as it has gone.
+     * since the last tick, to the clients that show it, into the tick's output; the cracks of
+     * each dig as far as it has gone; and a table's window closed when its player is no longer
+     * at the table.
      */
     void relay(List<OnlinePlayer> all) {
         for (OnlinePlayer gone : new ArrayList<OnlinePlayer>(diggers)) {
@@ -425,6 +449,7 @@ final class Interaction {
         for (OnlinePlayer p : all) {
             p.relayedThisTick = 0;
             growCracks(p);
+            windows.checkOpen(p);
             if (p.heldItemChanged) {
                 p.heldItemChanged = false;
                 int slot = p.handSlot();
@@ -461,14 +486,12 @@ final class Interaction {
         } else {
             p.sendSlot(slot);
         }
+        if (slot >= 1 && slot <= 4) {
+            p.inventory().own.updateResult();
+            p.sendSlot(Window.RESULT);
+        }
         if (slot == p.handSlot() && p.inventory().item(slot) != held) {
             showHeldItem(p);
         }
-    }
-
-    /** A window click we do not model: not accepted, and the whole inventory again. */
-    void refuseClick(OnlinePlayer p, PlayReads.Click c) {
-        p.connection().send(PlayPackets.confirmTransaction(c.window, c.action, false));
-        p.sendInventory();
     }
 }

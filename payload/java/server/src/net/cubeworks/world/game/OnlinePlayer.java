@@ -29,6 +29,8 @@ public final class OnlinePlayer implements Player {
     private volatile boolean online = true;
     private volatile boolean flying;
     private volatile boolean allowFlight;
+    /** Set and cleared by the client's Entity Action (crouch, stand up). */
+    volatile boolean sneaking;
 
     private final PlayerInventory inventory = new PlayerInventory();
     /**
@@ -230,7 +232,7 @@ public final class OnlinePlayer implements Player {
     }
 
     public boolean isSneaking() {
-        return false;
+        return sneaking;
     }
 
     public boolean isSprinting() {

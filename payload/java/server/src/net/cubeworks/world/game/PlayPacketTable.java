@@ -74,7 +74,41 @@ final class PlayPacketTable {
                 final PlayReads.Click c = PlayReads.clickWindow(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().refuseClick(p, c);
+                        world.interaction().windows().click(p, c);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.CONFIRM_TRANSACTION, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.Confirm c = PlayReads.confirmTransaction(in);
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().windows().confirm(p, c);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.CLOSE_WINDOW, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final int window = PlayReads.closeWindow(in);
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().windows().closedByClient(p, window);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.ENTITY_ACTION, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final int action = PlayReads.entityAction(in);
+                if (action != PlayReads.ACTION_CROUCH && action != PlayReads.ACTION_UNCROUCH) {
+                    return null;
+                }
+                // on the game thread, in order with the placements around it
+                return new Runnable() {
+                    public void run() {
+                        p.sneaking = action == PlayReads.ACTION_CROUCH;
                     }
                 };
             }

@@ -1,20 +1,57 @@
 package net.cubeworks.world.game;
 
+import java.util.ArrayList;
+import java.util.LinkedHashSet;
+import java.util.List;
+import java.util.Set;
+
+import net.cubeworks.world.level.Items;
 
 /**
- * A player's inventory as the client sees it, in window 0 slot numbers: 5 to 8 the armour,
- * 36 to 44 the hot bar, 9 to 35 the main inventory. Changed under the world lock. Item NBT
- * read from a player file is kept opaque, to be written back unchanged.
+ * A player's inventory as the client sees it, in window 0 slot numbers: 0 the crafting
+ * result, 1 to 4 the 2x2 crafting grid, 5 to 8 the armour, 9 to 35 the main inventory, 36 to
+ * 44 the hot bar; and the item on the cursor, the window the player has open and a drag
+ * under way. Changed under the world lock. Item NBT read from a player file is kept opaque,
+ * to be written back unchanged.
  */
 public final class PlayerInventory {
     static final int SLOTS = 45;
     static final int STACK = 64;
     static final int HOTBAR = 36;
+    /** The item the player holds on the cursor while a window is open, kept as slot 45. */
+    static final int CURSOR = SLOTS;
 
-    private final int[] item = new int[SLOTS];
-    private final int[] count = new int[SLOTS];
-    private final int[] data = new int[SLOTS];
-    private final Object[] tag = new Object[SLOTS];
+    private final SlotStore slots = new SlotStore(SLOTS + 1);
+    /** The player's own window (id 0), always there, and the window open now (the own one when none other is). */
+    final Window own = Window.player(this);
+    Window open = own;
+    /** The id of the last window this player was given; the next is one more, 1 to 100 round. */
+    int lastWindowId;
+    /** After a refused click: its window and action number; every click is ignored until the client confirms it. */
+    boolean awaitingConfirm;
+    int refusedWindow;
+    int refusedAction;
+    /** A drag under way: 0 none, 1 slots being added; its kind (0 split evenly, 1 one each, 2 full stacks) and slots. */
+    int dragStage;
+    int dragKind;
+    final Set<Integer> dragSlots = new LinkedHashSet<Integer>();
+    /** Items handed back from a closed window that did not fit, given again once there is room. */
+    final List<Waiting> waiting = new ArrayList<Waiting>();
+
+    /** A stack waiting for room in the inventory. */
+    static final class Waiting {
+        final int id;
+        final int count;
+        final int data;
+        final Object tag;
+
+        Waiting(int id, int count, int data, Object tag) {
+            this.id = id;
+            this.count = count;
+            this.data = data;
+            this.tag = tag;
+        }
+    }
 
     /** The order in which items are put in: the hot bar first, then the main inventory. */
     private static final int[] FILL_ORDER = new int[36];
@@ -29,46 +66,36 @@ public final class PlayerInventory {
     }
 
     int item(int slot) {
-        return count[slot] > 0 ? item[slot] : 0;
+        return slots.item(slot);
     }
 
     int count(int slot) {
-        return count[slot];
+        return slots.count(slot);
     }
 
     int data(int slot) {
-        return data[slot];
+        return slots.data(slot);
     }
 
     Object tag(int slot) {
-        return tag[slot];
+        return slots.tag(slot);
     }
 
-    /** Sets a slot; a count of 0 or an id of 0 empties it. */
+    /** Sets a slot (or CURSOR); a count of 0 or an id of 0 empties it. */
     void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
-        if (itemId <= 0 || amount <= 0) {
-            item[slot] = 0;
-            count[slot] = 0;
-            data[slot] = 0;
-            tag[slot] = null;
-            return;
-        }
-        item[slot] = itemId;
-        count[slot] = amount;
-        data[slot] = itemData;
-        tag[slot] = itemTag;
+        slots.set(slot, itemId, amount, itemData, itemTag);
     }
 
     void clear() {
-        for (int i = 0; i < SLOTS; i++) {
+        for (int i = 0; i <= CURSOR; i++) {
             set(i, 0, 0, 0, null);
         }
     }
 
     /** Takes one item from the slot. */
     void takeOne(int slot) {
-        if (count[slot] > 0) {
-            set(slot, item[slot], count[slot] - 1, data[slot], tag[slot]);
+        if (count(slot) > 0) {
+            set(slot, item(slot), count(slot) - 1, data(slot), tag(slot));
         }
     }
 
@@ -76,36 +103,85 @@ public final class PlayerInventory {
      * Puts items in, topping up stacks of the same item first and then using empty slots,
      * and adds every slot that changed to changed. False when not everything fitted.
      */
-    boolean give(int itemId, int amount, int itemData, java.util.List<Integer> changed) {
+    boolean give(int itemId, int amount, int itemData, List<Integer> changed) {
+        return give(itemId, amount, itemData, null, changed) == 0;
+    }
+
+    /** As {@link #give(int, int, int, List)} for an item with NBT (which stacks only alone); returns how many did not fit. */
+    int give(int itemId, int amount, int itemData, Object itemTag, List<Integer> changed) {
         int left = amount;
+        int max = Items.maxStack(itemId);
         for (int pass = 0; pass < 2 && left > 0; pass++) {
             for (int slot : FILL_ORDER) {
                 if (left == 0) {
                     break;
                 }
                 boolean fits = pass == 0
-                        ? count[slot] > 0 && item[slot] == itemId && data[slot] == itemData && tag[slot] == null
-                                && count[slot] < STACK
-                        : count[slot] == 0;
+                        ? count(slot) > 0 && item(slot) == itemId && data(slot) == itemData && tag(slot) == null
+                                && itemTag == null && count(slot) < max
+                        : count(slot) == 0;
                 if (!fits) {
                     continue;
                 }
-                int put = Math.min(STACK - count[slot], left);
-                item[slot] = itemId;
-                data[slot] = itemData;
-                count[slot] += put;
+                int put = Math.min(max - count(slot), left);
+                set(slot, itemId, count(slot) + put, itemData, pass == 0 ? null : itemTag);
                 left -= put;
                 changed.add(slot);
             }
         }
-        return left == 0;
+        return left;
+    }
+
+    /**
+     * Hands what lies in the window's grid and on the cursor back to the inventory, as a
+     * window closes; what does not fit waits for room (see {@link #giveWaiting}). Returns how
+     * many items wait.
+     */
+    int handBack(Window w) {
+        for (int s = Window.CURSOR; s <= w.side() * w.side(); s++) {
+            if (s == Window.RESULT || w.count(s) == 0) {
+                continue;
+            }
+            waiting.add(new Waiting(w.item(s), w.count(s), w.data(s), w.tag(s)));
+            w.set(s, 0, 0, 0, null);
+        }
+        w.updateResult();
+        dragStage = 0;
+        dragSlots.clear();
+        return giveWaiting();
+    }
+
+    /** Gives back the items waiting for room; returns how many still wait. */
+    int giveWaiting() {
+        int left = 0;
+        List<Waiting> still = new ArrayList<Waiting>();
+        for (Waiting item : waiting) {
+            int n = give(item.id, item.count, item.data, item.tag, new ArrayList<Integer>());
+            if (n > 0) {
+                still.add(new Waiting(item.id, n, item.data, item.tag));
+                left += n;
+            }
+        }
+        waiting.clear();
+        waiting.addAll(still);
+        return left;
+    }
+
+    /** The first empty slot of the hot bar and then the main inventory, or -1. */
+    int firstEmpty() {
+        for (int slot : FILL_ORDER) {
+            if (count(slot) == 0) {
+                return slot;
+            }
+        }
+        return -1;
     }
 
     /** A copy of the slots, to try a change on before making it. */
     PlayerInventory copy() {
         PlayerInventory c = new PlayerInventory();
         for (int i = 0; i < SLOTS; i++) {
-            c.set(i, item[i], count[i], data[i], tag[i]);
+            c.set(i, item(i), count(i), data(i), tag(i));
         }
         return c;
     }
@@ -116,14 +192,14 @@ public final class PlayerInventory {
      * is emptied) and the next starts unworn. True when it broke.
      */
     boolean wear(int slot, int amount, int maxDamage) {
-        if (count[slot] <= 0 || amount <= 0) {
+        if (count(slot) <= 0 || amount <= 0) {
             return false;
         }
-        if (data[slot] + amount > maxDamage) {
-            set(slot, item[slot], count[slot] - 1, 0, tag[slot]);
+        if (data(slot) + amount > maxDamage) {
+            set(slot, item(slot), count(slot) - 1, 0, tag(slot));
             return true;
         }
-        data[slot] += amount;
+        set(slot, item(slot), count(slot), data(slot) + amount, tag(slot));
         return false;
     }
 }

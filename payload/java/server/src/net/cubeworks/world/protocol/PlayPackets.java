@@ -32,6 +32,8 @@ public final class PlayPackets {
     public static final int MAP_CHUNK_BULK = 0x26;
     public static final int EFFECT = 0x28;
     public static final int CHANGE_GAME_STATE = 0x2B;
+    public static final int OPEN_WINDOW = 0x2D;
+    public static final int CLOSE_WINDOW = 0x2E;
     public static final int SET_SLOT = 0x2F;
     public static final int WINDOW_ITEMS = 0x30;
     public static final int CONFIRM_TRANSACTION = 0x32;
@@ -188,6 +190,17 @@ public final class PlayPackets {
         return new PacketOut(CHANGE_GAME_STATE).writeByte(reason).writeFloat(value);
     }
 
+    /** Open Window: id, type (1 a crafting table), title, slots besides the player's, and whether the title is shown as sent. */
+    public static PacketOut openWindow(int window, int type, String title, int slots, boolean useTitle) {
+        return new PacketOut(OPEN_WINDOW).writeByte(window).writeByte(type).writeString(title).writeByte(slots)
+                .writeBoolean(useTitle);
+    }
+
+    public static PacketOut closeWindow(int window) {
+        return new PacketOut(CLOSE_WINDOW).writeByte(window);
+    }
+
+    /** Set Slot; window -1 slot -1 is the item on the cursor. */
     public static PacketOut setSlot(int window, int slot, int itemId, int count, int damage) {
         return writeSlot(new PacketOut(SET_SLOT).writeByte(window).writeShort(slot), itemId, count, damage);
     }

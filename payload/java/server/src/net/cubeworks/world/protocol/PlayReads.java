@@ -174,6 +174,42 @@ public final class PlayReads {
         return new Click(window, slot, button, action, mode, readSlot(in));
     }
 
+    /** Confirm Transaction from the client: the window and action number of a refused click it has caught up with. */
+    public static final class Confirm {
+        public final int window;
+        public final int action;
+        public final boolean accepted;
+
+        Confirm(int window, int action, boolean accepted) {
+            this.window = window;
+            this.action = action;
+            this.accepted = accepted;
+        }
+    }
+
+    public static Confirm confirmTransaction(PacketIn in) throws PacketIn.ProtocolException {
+        int window = in.readByte();
+        int action = in.readShort();
+        return new Confirm(window, action, in.readBoolean());
+    }
+
+    /** The window id of Close Window. */
+    public static int closeWindow(PacketIn in) throws PacketIn.ProtocolException {
+        return in.readByte();
+    }
+
+    /** Entity Action: 1 crouch, 2 stand up, 3 leave bed, 4 start sprinting, 5 stop, 6 horse jump, 7 horse inventory. */
+    public static final int ACTION_CROUCH = 1;
+    public static final int ACTION_UNCROUCH = 2;
+
+    /** The action id of Entity Action (the entity id before it is the sender's own; the jump boost after it is skipped). */
+    public static int entityAction(PacketIn in) throws PacketIn.ProtocolException {
+        in.readInt();
+        int action = in.readByte();
+        in.readInt();
+        return action;
+    }
+
     /** Creative Inventory Action: the slot (-1 outside the window) and the item put there. */
     public static final class CreativeSlot {
         public final int slot;

@@ -72,6 +72,15 @@ final class PlayClient {
     int respawns;
     int unloads;
     int refusedClicks;
+    /** Confirm Transactions received: {window, action, accepted 1/0}; a refused one is confirmed back, as the client does. */
+    final List<int[]> confirms = new ArrayList<int[]>();
+    /** The window open besides the inventory (0: none), its type and title, and its slots. */
+    int window;
+    int windowType;
+    String windowTitle;
+    final int[][] windowSlots = new int[46][3];
+    /** The item on the cursor: id, count, damage. */
+    final int[] cursor = new int[3];
     final List<int[]> blockChanges = new ArrayList<int[]>();
     /** Block Break Animations: {digger, x, y, z, stage}; Effects: {effect, x, y, z, data}. */
     final List<int[]> cracks = new ArrayList<int[]>();
@@ -397,36 +406,69 @@ final class PlayClient {
                 d.readUnsignedByte();
                 d.readFloat();
                 break;
+            case 0x2D:
+                window = d.readUnsignedByte();
+                windowType = d.readUnsignedByte();
+                windowTitle = string(d);
+                assertEquals(9, d.readUnsignedByte());
+                assertTrue(d.readBoolean());
+                break;
+            case 0x2E:
+                assertEquals(window, d.readUnsignedByte());
+                window = 0;
+                break;
             case 0x2F: {
-                assertEquals(0, d.readByte());
+                int w = d.readByte();
                 int s = d.readShort();
                 int[] item = new int[3];
                 slot(d, item);
-                slotItem[s] = item[0];
-                slotCount[s] = item[1];
-                slotDamage[s] = item[2];
-                break;
-            }
-            case 0x30: {
-                assertEquals(0, d.readUnsignedByte());
-                int n = d.readShort();
-                assertEquals(45, n);
-                int[] item = new int[3];
-                for (int s = 0; s < n; s++) {
-                    slot(d, item);
+                if (w == -1) {
+                    assertEquals(-1, s);
+                    System.arraycopy(item, 0, cursor, 0, 3);
+                } else if (w == 0) {
                     slotItem[s] = item[0];
                     slotCount[s] = item[1];
                     slotDamage[s] = item[2];
+                } else {
+                    assertEquals(window, w);
+                    System.arraycopy(item, 0, windowSlots[s], 0, 3);
                 }
                 break;
             }
-            case 0x32:
-                d.readUnsignedByte();
-                d.readShort();
-                if (!d.readBoolean()) {
-                    refusedClicks++;
+            case 0x30: {
+                int w = d.readUnsignedByte();
+                int n = d.readShort();
+                assertEquals(w == 0 ? 45 : 46, n);
+                int[] item = new int[3];
+                for (int s = 0; s < n; s++) {
+                    slot(d, item);
+                    if (w == 0) {
+                        slotItem[s] = item[0];
+                        slotCount[s] = item[1];
+                        slotDamage[s] = item[2];
+                    } else {
+                        assertEquals(window, w);
+                        System.arraycopy(item, 0, windowSlots[s], 0, 3);
+                    }
                 }
                 break;
+            }
+            case 0x32: {
+                int w = d.readUnsignedByte();
+                int action = d.readShort();
+                boolean accepted = d.readBoolean();
+                confirms.add(new int[] {w, action, accepted ? 1 : 0});
+                if (!accepted) {
+                    refusedClicks++;
+                    ByteArrayOutputStream b = new ByteArrayOutputStream();
+                    DataOutputStream o = new DataOutputStream(b);
+                    o.writeByte(w);
+                    o.writeShort(action);
+                    o.writeBoolean(true);
+                    net.send(0x0F, b.toByteArray());
+                }
+                break;
+            }
             case 0x38:
                 string(d);
                 d.readBoolean();
@@ -577,16 +619,36 @@ final class PlayClient {
         net.send(0x10, b.toByteArray());
     }
 
-    void clickWindow(int s, int action) throws IOException {
+    /** Click Window with the item the client shows for the click (id -1: none). */
+    void click(int w, int s, int button, int action, int mode, int id, int count, int damage) throws IOException {
         ByteArrayOutputStream b = new ByteArrayOutputStream();
         DataOutputStream o = new DataOutputStream(b);
-        o.writeByte(0);
+        o.writeByte(w);
         o.writeShort(s);
-        o.writeByte(0);
+        o.writeByte(button);
         o.writeShort(action);
-        o.writeByte(0);
-        o.writeShort(-1);
+        o.writeByte(mode);
+        o.writeShort(id);
+        if (id >= 0) {
+            o.writeByte(count);
+            o.writeShort(damage);
+            o.writeShort(-1);
+        }
         net.send(0x0E, b.toByteArray());
+    }
+
+    void closeWindow(int w) throws IOException {
+        net.send(0x0D, new byte[] {(byte) w});
+    }
+
+    /** Entity Action: crouch (true) or stand up. */
+    void sneak(boolean down) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeInt(entityId);
+        o.writeByte(down ? 1 : 2);
+        o.writeInt(0);
+        net.send(0x0B, b.toByteArray());
     }
 
     void hold(int slot) throws IOException {

@@ -45,6 +45,9 @@ public final class WorldBench {
         if (only.isEmpty() || only.equals("dig")) {
             digToBlockChange(200, 20);
         }
+        if (only.isEmpty() || only.equals("click")) {
+            clickToConfirm(400, 40);
+        }
         if (only.isEmpty() || only.equals("memory")) {
             heapWithPlayersInSavedAreas(20);
             savedAreasHeld(40, 20000);
@@ -479,6 +482,91 @@ public final class WorldBench {
             a.close();
             b.close();
         } finally {
+            s.send("stop");
+            s.waitForExit(20000);
+            s.destroy();
+        }
+    }
+
+    /**
+     * A survival player's inventory click to its Confirm Transaction: a stack of dirt picked
+     * up and put down again, one click every 20 ms, 20 other players walking meanwhile. The
+     * figure is the server's reading, handling and answering plus loopback; the target is one
+     * tick (50 ms). The first clicks warm the JVMs up and are not counted.
+     */
+    static void clickToConfirm(int clicks, int warmUp) throws Exception {
+        final long paceNanos = 20000000L;
+        ServerProcess s = ServerProcess.prepare("view-distance=4", "spawn-protection=0", "level-type=FLAT",
+                "max-players=30");
+        net.cubeworks.world.storage.Worlds.savePlayerWith(new File(s.dir, "world"), "Clicker", 8.5, 8.5,
+                new int[] {0, 3, 64, 0});
+        s.start("-Xmx64M", "-Dcubeworks.tick-stats=true");
+        s.waitReady();
+        final AtomicBoolean stop = new AtomicBoolean();
+        List<Thread> walkers = new ArrayList<Thread>();
+        try {
+            PlayClient a = PlayClient.join(s.port, 5, "Clicker");
+            a.until("the dirt", () -> a.slotCount[36] == 64);
+            for (int w = 0; w < 20; w++) {
+                final PlayClient walker = PlayClient.join(s.port, 4, "Walker" + w);
+                Thread t = new Thread(new Runnable() {
+                    public void run() {
+                        try {
+                            double x = walker.x;
+                            double z = walker.z;
+                            for (int step = 0; !stop.get(); step++) {
+                                int k = step % 80;
+                                walker.position(x + (k < 40 ? k : 80 - k) * 0.2, walker.y, z);
+                                walker.drain(50);
+                            }
+                        } catch (Exception ignored) {
+                            // the bench is over
+                        } finally {
+                            walker.close();
+                        }
+                    }
+                });
+                t.setDaemon(true);
+                t.start();
+                walkers.add(t);
+            }
+            a.drain(500);
+            List<Long> times = new ArrayList<Long>();
+            long last = 0;
+            for (int i = 0; i < warmUp + clicks; i++) {
+                long wait = last + paceNanos - System.nanoTime();
+                if (wait > 0) {
+                    a.drain(Math.max(1, wait / 1000000));
+                }
+                boolean pick = i % 2 == 0;
+                final int before = a.confirms.size();
+                long t0 = System.nanoTime();
+                last = t0;
+                a.click(0, 36, 0, i + 1, 0, pick ? 3 : -1, pick ? 64 : 0, 0);
+                a.until("click " + (i + 1) + " answered", () -> a.confirms.size() > before);
+                long t1 = System.nanoTime();
+                if (a.confirms.get(before)[2] != 1) {
+                    throw new IllegalStateException("click " + (i + 1) + " was refused");
+                }
+                if (i >= warmUp) {
+                    times.add(t1 - t0);
+                }
+            }
+            Collections.sort(times);
+            int late = 0;
+            for (long t : times) {
+                late += t > 50000000L ? 1 : 0;
+            }
+            System.out.println("Inventory click to its Confirm Transaction (20 walkers online): median "
+                    + ms(percentile(times, 0.5)) + ", 95th percentile " + ms(percentile(times, 0.95))
+                    + ", 99th percentile " + ms(percentile(times, 0.99)) + ", worst " + ms(times.get(times.size() - 1))
+                    + ", later than one tick (50 ms): " + late + " of " + times.size() + " clicks");
+            a.close();
+        } finally {
+            stop.set(true);
+            for (Thread t : walkers) {
+                t.join(2000);
+            }
             s.send("stop");
             s.waitForExit(20000);
             s.destroy();

@@ -15,10 +15,11 @@ import org.junit.Assume;
 import org.junit.Test;
 
 /**
- * The world as an independent client sees it: two clients of the npm package
+ * The world as an independent client sees it: clients of the npm package
  * minecraft-protocol (installed by test-client/install.sh into build/test-client) join the
- * real jar, walk, see each other, dig and place; the package fails the run on any packet with
- * bytes it did not read. Without the package the test is skipped, except when CI=true.
+ * real jar, walk, see each other, dig and place, and craft in their windows; the package
+ * fails the run on any packet with bytes it did not read. Without the package the test is
+ * skipped, except when CI=true.
  */
 public class WorldNpmClientTest {
     private ServerProcess server;
@@ -49,6 +50,29 @@ public class WorldNpmClientTest {
 
     @Test
     public void twoNpmClientsWalkSeeEachOtherDigAndPlace() throws Exception {
+        File modules = modulesOrSkip();
+        server = ServerProcess.prepare("view-distance=3", "spawn-protection=0");
+        server.start("-Xmx64M");
+        server.waitReady();
+        String text = runNode(modules, "world-client.js");
+        assertTrue(text, text.contains("OK [{\"name\":\"NodeA\""));
+        assertTrue(server.isAlive());
+    }
+
+    @Test
+    public void anNpmClientCraftsPlanksATableAndAPickaxe() throws Exception {
+        File modules = modulesOrSkip();
+        server = ServerProcess.prepare("view-distance=3", "spawn-protection=0", "level-type=FLAT");
+        net.cubeworks.world.storage.Worlds.savePlayerWith(new File(server.dir, "world"), "NodeCrafter", 8.5, 8.5,
+                new int[] {0, 17, 3, 0});
+        server.start("-Xmx64M");
+        server.waitReady();
+        String text = runNode(modules, "craft-client.js");
+        assertTrue(text, text.contains("OK {"));
+        assertTrue(server.isAlive());
+    }
+
+    private static File modulesOrSkip() {
         File modules = nodeModules();
         if (modules == null || !new File(modules, "minecraft-protocol").isDirectory()) {
             if ("true".equals(System.getenv("CI"))) {
@@ -56,15 +80,17 @@ public class WorldNpmClientTest {
             }
             Assume.assumeTrue("the npm test client is not installed", false);
         }
+        return modules;
+    }
+
+    /** Runs one of the scripts beside this class against the server; its output, after checking it exited 0. */
+    private String runNode(File modules, String name) throws Exception {
         File script;
         try {
-            script = new File(WorldNpmClientTest.class.getResource("world-client.js").toURI());
+            script = new File(WorldNpmClientTest.class.getResource(name).toURI());
         } catch (URISyntaxException ex) {
             throw new IllegalStateException(ex);
         }
-        server = ServerProcess.prepare("view-distance=3", "spawn-protection=0");
-        server.start("-Xmx64M");
-        server.waitReady();
         ProcessBuilder pb = new ProcessBuilder("node", script.getPath(), String.valueOf(server.port))
                 .redirectErrorStream(true);
         pb.environment().put("NODE_PATH", modules.getPath());
@@ -97,7 +123,6 @@ public class WorldNpmClientTest {
             text = out.toString("UTF-8");
         }
         assertEquals(text + "\nserver:\n" + server.output(), 0, node.exitValue());
-        assertTrue(text, text.contains("OK [{\"name\":\"NodeA\""));
-        assertTrue(server.isAlive());
+        return text;
     }
 }

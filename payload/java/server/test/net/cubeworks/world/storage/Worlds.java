@@ -153,6 +153,32 @@ public final class Worlds {
         }
     }
 
+    /** As {@link #savePlayerAt}, carrying items, each {file slot, id, count, damage}. */
+    public static void savePlayerWith(File worldFolder, String name, double x, double z, int[]... items)
+            throws IOException {
+        StoredPlayer p = new StoredPlayer();
+        p.x = x;
+        p.y = 4.0;
+        p.z = z;
+        p.health = 20f;
+        p.food = 20;
+        p.saturation = 5f;
+        for (int[] i : items) {
+            StoredItem item = new StoredItem();
+            item.slot = i[0];
+            item.id = i[1];
+            item.count = i[2];
+            item.damage = i[3];
+            p.inventory.add(item);
+        }
+        WorldStorage storage = new WorldStorage(worldFolder, new Log());
+        try {
+            storage.savePlayer(name, p);
+        } finally {
+            storage.close();
+        }
+    }
+
     /** A column that packs badly: random ids in every section. */
     static StoredColumn noisy(int x, int z, int sections, long seed) {
         StoredColumn c = flat(x, z);

@@ -1,0 +1,175 @@
+package net.cubeworks.world.crafting;
+
+import java.io.BufferedReader;
+import java.io.IOException;
+import java.io.InputStream;
+import java.io.InputStreamReader;
+import java.io.Reader;
+import java.io.StringReader;
+import java.util.ArrayList;
+import java.util.HashMap;
+import java.util.List;
+import java.util.Map;
+
+/**
+ * The recipes, read from text with one recipe a line ('#' starts a comment):
+ *
+ * <pre>
+ * shaped    RESULT COUNT ROW/ROW/... KEY=INGREDIENT ...
+ * shapeless RESULT COUNT INGREDIENT ...
+ * </pre>
+ *
+ * RESULT is "id" or "id:damage"; a row has one character a cell, '.' for an empty one, each
+ * other character named by a key; an ingredient is "id" (any damage), "id:d" or "id:d&amp;m"
+ * (see {@link Ingredient}). The first recipe the grid makes wins.
+ */
+public final class RecipeBook {
+    /** The recipes text inside the server's jar. */
+    static final String RESOURCE = "recipes.txt";
+
+    private static volatile RecipeBook standard;
+
+    private final List<Recipe> recipes;
+
+    private RecipeBook(List<Recipe> recipes) {
+        this.recipes = recipes;
+    }
+
+    /** The server's own recipes, read once. */
+    public static RecipeBook standard() {
+        RecipeBook b = standard;
+        if (b == null) {
+            InputStream in = RecipeBook.class.getResourceAsStream(RESOURCE);
+            if (in == null) {
+                throw new IllegalStateException("the recipes (" + RESOURCE + ") are missing from the server's jar");
+            }
+            try {
+                try {
+                    b = read(new InputStreamReader(in, "UTF-8"));
+                } finally {
+                    in.close();
+                }
+            } catch (IOException ex) {
+                throw new IllegalStateException("the recipes could not be read: " + ex.getMessage(), ex);
+            }
+            standard = b;
+        }
+        return b;
+    }
+
+    /** Reads recipes from text; a malformed line is an IllegalArgumentException naming its line. */
+    public static RecipeBook parse(String text) {
+        try {
+            return read(new StringReader(text));
+        } catch (IOException ex) {
+            throw new IllegalStateException(ex);
+        }
+    }
+
+    private static RecipeBook read(Reader reader) throws IOException {
+        BufferedReader r = new BufferedReader(reader);
+        List<Recipe> list = new ArrayList<Recipe>();
+        String line;
+        int number = 0;
+        while ((line = r.readLine()) != null) {
+            number++;
+            int hash = line.indexOf('#');
+            String text = (hash >= 0 ? line.substring(0, hash) : line).trim();
+            if (text.length() == 0) {
+                continue;
+            }
+            try {
+                list.add(recipe(text.split("\\s+")));
+            } catch (IllegalArgumentException ex) {
+                throw new IllegalArgumentException("recipe line " + number + " (" + text + "): " + ex.getMessage());
+            }
+        }
+        return new RecipeBook(list);
+    }
+
+    private static Recipe recipe(String[] w) {
+        if (w.length < 4) {
+            throw new IllegalArgumentException("too few words");
+        }
+        Ingredient result = Ingredient.parse(w[1]);
+        int count = number(w[2]);
+        if (result.id <= 0 || count < 1 || count > 64) {
+            throw new IllegalArgumentException("bad result");
+        }
+        if (w[0].equals("shapeless")) {
+            Ingredient[] items = new Ingredient[w.length - 3];
+            if (items.length > 9) {
+                throw new IllegalArgumentException("more than nine ingredients");
+            }
+            for (int i = 3; i < w.length; i++) {
+                items[i - 3] = Ingredient.parse(w[i]);
+            }
+            return new Recipe(result.id, count, result.data, false, 0, 0, items);
+        }
+        if (!w[0].equals("shaped")) {
+            throw new IllegalArgumentException("neither shaped nor shapeless");
+        }
+        Map<Character, Ingredient> keys = new HashMap<Character, Ingredient>();
+        for (int i = 4; i < w.length; i++) {
+            if (w[i].length() < 3 || w[i].charAt(1) != '=') {
+                throw new IllegalArgumentException("bad key " + w[i]);
+            }
+            keys.put(w[i].charAt(0), Ingredient.parse(w[i].substring(2)));
+        }
+        String[] rows = w[3].split("/");
+        int width = rows[0].length();
+        if (rows.length > 3 || width > 3) {
+            throw new IllegalArgumentException("the shape is larger than 3x3");
+        }
+        Ingredient[] cells = new Ingredient[width * rows.length];
+        for (int y = 0; y < rows.length; y++) {
+            if (rows[y].length() != width) {
+                throw new IllegalArgumentException("rows of different lengths");
+            }
+            for (int x = 0; x < width; x++) {
+                char c = rows[y].charAt(x);
+                if (c == '.') {
+                    continue;
+                }
+                Ingredient g = keys.get(c);
+                if (g == null) {
+                    throw new IllegalArgumentException("no key for " + c);
+                }
+                cells[y * width + x] = g;
+            }
+        }
+        return new Recipe(result.id, count, result.data, true, width, rows.length, cells);
+    }
+
+    static int number(String s) {
+        try {
+            return Integer.parseInt(s);
+        } catch (NumberFormatException ex) {
+            throw new IllegalArgumentException("not a number: " + s);
+        }
+    }
+
+    /**
+     * What a square grid of side 2 or 3 makes (row by row; id 0 is an empty cell, datas the
+     * damage values), or null.
+     */
+    public Recipe match(int[] ids, int[] datas, int side) {
+        boolean any = false;
+        for (int id : ids) {
+            any |= id != 0;
+        }
+        if (!any) {
+            return null;
+        }
+        for (Recipe r : recipes) {
+            if (r.matches(ids, datas, side)) {
+                return r;
+            }
+        }
+        return null;
+    }
+
+    public int size() {
+        return recipes.size();
+    }
+}

@@ -1,0 +1,179 @@
+package net.cubeworks.world.game;
+
+import net.cubeworks.world.crafting.Recipe;
+import net.cubeworks.world.crafting.RecipeBook;
+import net.cubeworks.world.level.Items;
+
+/**
+ * A window as the client numbers its slots. The player's own (id 0): 0 the crafting result,
+ * 1 to 4 the 2x2 grid, 5 to 8 the armour, 9 to 35 the main inventory, 36 to 44 the hot bar.
+ * A crafting table's (type 1): 0 the result, 1 to 9 the 3x3 grid, 10 to 36 the main
+ * inventory, 37 to 45 the hot bar. Slot CURSOR is the item on the cursor. The result slot
+ * always holds what the grid makes.
+ */
+final class Window {
+    static final int CURSOR = -1;
+    static final int RESULT = 0;
+    /** The window type of a crafting table in Open Window. */
+    static final int TYPE_CRAFTING = 1;
+
+    final int id;
+    final boolean table;
+    /** The crafting table's block, for a table's window. */
+    final int tableX;
+    final int tableY;
+    final int tableZ;
+    private final PlayerInventory inv;
+    /** A table's result and grid; the player's own window keeps them in the inventory's slots 0 to 4. */
+    private final SlotStore craft;
+
+    private Window(int id, boolean table, int x, int y, int z, PlayerInventory inv) {
+        this.id = id;
+        this.table = table;
+        this.tableX = x;
+        this.tableY = y;
+        this.tableZ = z;
+        this.inv = inv;
+        this.craft = table ? new SlotStore(10) : null;
+    }
+
+    static Window player(PlayerInventory inv) {
+        return new Window(0, false, 0, 0, 0, inv);
+    }
+
+    static Window craftingTable(int id, int x, int y, int z, PlayerInventory inv) {
+        return new Window(id, true, x, y, z, inv);
+    }
+
+    PlayerInventory inventory() {
+        return inv;
+    }
+
+    int size() {
+        return table ? 46 : PlayerInventory.SLOTS;
+    }
+
+    boolean valid(int slot) {
+        return slot >= 0 && slot < size();
+    }
+
+    /** Grid side: 2 or 3. */
+    int side() {
+        return table ? 3 : 2;
+    }
+
+    boolean isGrid(int slot) {
+        return slot >= 1 && slot <= side() * side();
+    }
+
+    /** The inventory slot behind a window slot, or -1 for the table's own result and grid. */
+    int inventorySlot(int slot) {
+        if (slot == CURSOR) {
+            return PlayerInventory.CURSOR;
+        }
+        if (!table) {
+            return slot;
+        }
+        return slot >= 10 ? slot - 1 : -1;
+    }
+
+    /** Whether the slot belongs to the player's inventory (armour, main, hot bar) rather than to crafting. */
+    boolean inPlayerInventory(int slot) {
+        return table ? slot >= 10 : slot >= 5;
+    }
+
+    /** The window slot of hot-bar slot 0 to 8. */
+    int hotbarSlot(int index) {
+        return (table ? 37 : 36) + index;
+    }
+
+    /** First slot of the main inventory; the hot bar follows it, and ends the window. */
+    int mainFirst() {
+        return table ? 10 : 9;
+    }
+
+    int hotbarFirst() {
+        return mainFirst() + 27;
+    }
+
+    int item(int slot) {
+        int s = inventorySlot(slot);
+        return s >= 0 ? inv.item(s) : craft.item(slot);
+    }
+
+    int count(int slot) {
+        int s = inventorySlot(slot);
+        return s >= 0 ? inv.count(s) : craft.count(slot);
+    }
+
+    int data(int slot) {
+        int s = inventorySlot(slot);
+        return s >= 0 ? inv.data(s) : craft.data(slot);
+    }
+
+    Object tag(int slot) {
+        int s = inventorySlot(slot);
+        return s >= 0 ? inv.tag(s) : craft.tag(slot);
+    }
+
+    void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
+        int s = inventorySlot(slot);
+        if (s >= 0) {
+            inv.set(s, itemId, amount, itemData, itemTag);
+        } else {
+            craft.set(slot, itemId, amount, itemData, itemTag);
+        }
+    }
+
+    /** Copies slot from into slot to (an empty from empties to). */
+    void copy(int from, int to) {
+        set(to, item(from), count(from), data(from), tag(from));
+    }
+
+    /** The most one slot holds: one in an armour slot, else 64. */
+    int limit(int slot) {
+        return isArmour(slot) ? 1 : PlayerInventory.STACK;
+    }
+
+    private boolean isArmour(int slot) {
+        return !table && slot >= 5 && slot <= 8;
+    }
+
+    /** Whether the player may put the item in the slot: never in the result, only fitting armour in an armour slot. */
+    boolean accepts(int slot, int itemId) {
+        if (slot == RESULT) {
+            return false;
+        }
+        if (isArmour(slot)) {
+            return Items.fitsArmourSlot(itemId, slot - 5);
+        }
+        return true;
+    }
+
+    /** Puts into the result slot what the grid makes now. */
+    void updateResult() {
+        int n = side() * side();
+        int[] ids = new int[n];
+        int[] datas = new int[n];
+        for (int i = 0; i < n; i++) {
+            ids[i] = item(1 + i);
+            datas[i] = data(1 + i);
+        }
+        Recipe r = RecipeBook.standard().match(ids, datas, side());
+        if (r == null) {
+            set(RESULT, 0, 0, 0, null);
+        } else {
+            set(RESULT, r.resultId, r.resultCount, r.resultData, null);
+        }
+    }
+
+    /** Taking the result: one of every item in the grid is used up, and the result made anew. */
+    void useIngredients() {
+        for (int i = 1; i <= side() * side(); i++) {
+            if (count(i) > 0) {
+                set(i, item(i), count(i) - 1, data(i), tag(i));
+            }
+        }
+        updateResult();
+    }
+}

@@ -1,0 +1,227 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.GameMode;
+
+import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.PlayReads;
+
+/**
+ * The players' windows on the game thread: clicks answered with Confirm Transaction,
+ * crafting tables opened, windows closed. A click the client saw otherwise than the server
+ * is refused: the client is sent the whole window again and every click of it is ignored
+ * until it confirms the refusal, as the game does.
+ */
+final class Windows {
+    static final int CRAFTING_TABLE = 58;
+    /** A table is used from within 8 blocks of its centre. */
+    private static final double REACH_SQUARED = 64;
+
+    private final Game game;
+    private final GameWorld world;
+    private final Interaction interaction;
+
+    Windows(Game game, GameWorld world, Interaction interaction) {
+        this.game = game;
+        this.world = world;
+        this.interaction = interaction;
+    }
+
+    /** Click Window from the client. A click for a window that is no longer open is ignored. */
+    void click(OnlinePlayer p, PlayReads.Click c) {
+        PlayerInventory inv = p.inventory();
+        // walked away, died, or the table is gone: the table's window closes, the click may be for the own one
+        checkOpen(p);
+        Window w = inv.open;
+        if (c.window != w.id || inv.awaitingConfirm || !p.isOnline()) {
+            return;
+        }
+        int[] before = snapshot(w);
+        int hand = handItem(p);
+        WindowClicks.Outcome o = clicked(p, w, c);
+        boolean accepted = o.matches(c.item.id, c.item.count, c.item.damage);
+        p.connection().send(PlayPackets.confirmTransaction(w.id, c.action, accepted));
+        if (accepted) {
+            inv.giveWaiting();
+            sendChanges(p, w, before);
+        } else {
+            inv.awaitingConfirm = true;
+            inv.refusedWindow = w.id;
+            inv.refusedAction = c.action;
+            sendWindow(p, w);
+        }
+        if (handItem(p) != hand) {
+            interaction.showHeldItem(p);
+        }
+    }
+
+    /** Closes a table's window whose player died, walked out of reach, or whose table is gone; each tick and before a click. */
+    void checkOpen(OnlinePlayer p) {
+        Window w = p.inventory().open;
+        if (w.table && (p.dead || !inReach(p, w))) {
+            close(p, true);
+        }
+    }
+
+    /** The one place a click is applied: where a plugin's click event would be fired first. */
+    private WindowClicks.Outcome clicked(OnlinePlayer p, Window w, PlayReads.Click c) {
+        return WindowClicks.click(w, c.slot, c.button, c.mode, p.getGameMode() == GameMode.CREATIVE);
+    }
+
+    /** Confirm Transaction from the client: after a refusal, its clicks count again once it names the refused one. */
+    void confirm(OnlinePlayer p, PlayReads.Confirm c) {
+        PlayerInventory inv = p.inventory();
+        if (inv.awaitingConfirm && c.window == inv.refusedWindow && c.action == inv.refusedAction
+                && c.window == inv.open.id) {
+            inv.awaitingConfirm = false;
+        }
+    }
+
+    /** Close Window from the client. */
+    void closedByClient(OnlinePlayer p, int window) {
+        if (window == p.inventory().open.id) {
+            close(p, false);
+        }
+    }
+
+    /**
+     * Right-click on a crafting table: its window opens (any other one closed first). False
+     * when the player is out of reach or dead.
+     */
+    boolean openTable(OnlinePlayer p, int x, int y, int z) {
+        PlayerInventory inv = p.inventory();
+        if (p.dead || !p.isOnline()) {
+            return false;
+        }
+        Window w = Window.craftingTable(inv.lastWindowId % 100 + 1, x, y, z, inv);
+        if (!inReach(p, w)) {
+            return false;
+        }
+        if (inv.open.table) {
+            close(p, true);
+        }
+        inv.lastWindowId = w.id;
+        opened(p, w);
+        return true;
+    }
+
+    /** The one place a window opens: where a plugin's open event would be fired first. */
+    private void opened(OnlinePlayer p, Window w) {
+        PlayerInventory inv = p.inventory();
+        inv.open = w;
+        inv.awaitingConfirm = false;
+        inv.dragStage = 0;
+        inv.dragSlots.clear();
+        p.connection().send(PlayPackets.openWindow(w.id, Window.TYPE_CRAFTING, "Crafting", 9, true));
+        sendWindow(p, w);
+    }
+
+    /**
+     * Closes the open window (the player's own grid and cursor count as one), handing what
+     * lies in its grid and on the cursor back to the inventory; tellClient sends Close Window.
+     */
+    void close(OnlinePlayer p, boolean tellClient) {
+        PlayerInventory inv = p.inventory();
+        Window w = inv.open;
+        if (tellClient && w.table) {
+            p.connection().send(PlayPackets.closeWindow(w.id));
+        }
+        closing(p, w);
+        inv.open = inv.own;
+        inv.awaitingConfirm = false;
+        p.sendInventory();
+        p.connection().send(cursorPacket(inv));
+        interaction.showHeldItem(p);
+    }
+
+    /** The one place a window closes: where a plugin's close event would be fired; hands back the grid and cursor. */
+    private void closing(OnlinePlayer p, Window w) {
+        PlayerInventory inv = p.inventory();
+        inv.dragStage = 0;
+        inv.dragSlots.clear();
+        int left = inv.handBack(w);
+        if (left > 0) {
+            p.sendMessage("\u00a7eYour inventory is full: " + left
+                    + " items from the crafting grid are kept for you until there is room");
+        }
+    }
+
+    /** The player leaves: his window is closed; what still does not fit is written to the log, as it is lost. */
+    void leave(OnlinePlayer p) {
+        PlayerInventory inv = p.inventory();
+        closing(p, inv.open);
+        inv.open = inv.own;
+        for (PlayerInventory.Waiting item : inv.waiting) {
+            game.logger().warning(p.getName() + " left with " + item.count + " of item " + item.id + ":" + item.data
+                    + " that did not fit in the inventory; they are gone");
+        }
+        inv.waiting.clear();
+    }
+
+    private boolean inReach(OnlinePlayer p, Window w) {
+        if (!w.table) {
+            return true;
+        }
+        if (w.tableY < 0 || w.tableY > 255 || world.blockAt(w.tableX, w.tableY, w.tableZ) != CRAFTING_TABLE) {
+            return false;
+        }
+        double dx = p.x - (w.tableX + 0.5);
+        double dy = p.y - (w.tableY + 0.5);
+        double dz = p.z - (w.tableZ + 0.5);
+        return dx * dx + dy * dy + dz * dz <= REACH_SQUARED;
+    }
+
+    private static int handItem(OnlinePlayer p) {
+        int s = p.handSlot();
+        return p.inventory().item(s) << 16 ^ p.inventory().count(s) << 8 ^ p.inventory().data(s);
+    }
+
+    /** Each slot and then the cursor as {id, count, damage}, one after another. */
+    private static int[] snapshot(Window w) {
+        int n = w.size();
+        int[] s = new int[(n + 1) * 3];
+        for (int i = 0; i <= n; i++) {
+            int slot = i == n ? Window.CURSOR : i;
+            s[i * 3] = w.item(slot);
+            s[i * 3 + 1] = w.count(slot);
+            s[i * 3 + 2] = w.data(slot);
+        }
+        return s;
+    }
+
+    /** Set Slot for every slot (and the cursor) that changed since the snapshot. */
+    private static void sendChanges(OnlinePlayer p, Window w, int[] before) {
+        int[] after = snapshot(w);
+        int n = w.size();
+        for (int i = 0; i <= n; i++) {
+            if (before[i * 3] == after[i * 3] && before[i * 3 + 1] == after[i * 3 + 1]
+                    && before[i * 3 + 2] == after[i * 3 + 2]) {
+                continue;
+            }
+            if (i == n) {
+                p.connection().send(cursorPacket(w.inventory()));
+            } else {
+                p.connection().send(PlayPackets.setSlot(w.id, i, w.item(i), w.count(i), w.data(i)));
+            }
+        }
+    }
+
+    /** Window Items for the whole window, then the cursor. */
+    private static void sendWindow(OnlinePlayer p, Window w) {
+        int n = w.size();
+        int[] ids = new int[n];
+        int[] counts = new int[n];
+        int[] damages = new int[n];
+        for (int i = 0; i < n; i++) {
+            ids[i] = w.item(i);
+            counts[i] = w.count(i);
+            damages[i] = w.data(i);
+        }
+        p.connection().send(PlayPackets.windowItems(w.id, ids, counts, damages));
+        p.connection().send(cursorPacket(w.inventory()));
+    }
+
+    private static net.cubeworks.world.protocol.PacketOut cursorPacket(PlayerInventory inv) {
+        int c = PlayerInventory.CURSOR;
+        return PlayPackets.setSlot(-1, -1, inv.item(c), inv.count(c), inv.data(c));
+    }
+}
