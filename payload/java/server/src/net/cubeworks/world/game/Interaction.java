@@ -72,6 +72,9 @@ final class Interaction {
         }
         boolean instant = status == 0 && !creative && y >= 0 && y <= 255 && knows(p, x, z)
                 && BlockRules.breaksAtOnce(world.blockAt(x, y, z));
+        if (status == 0 && !world.blockEvents().leftClick(p, x, y, z, -1)) {
+            return;
+        }
         if (!(status == 0 && (creative || instant)) && !(status == 2 && !creative)) {
             return;
         }
@@ -87,6 +90,9 @@ final class Interaction {
         if (dx * dx + dy * dy + dz * dz > 36 || protectedAt(p, x, z) || id == 0
                 || (id == Column.BEDROCK && !creative)) {
             refuseBlock(p, x, y, z);
+            return;
+        }
+        if (!world.blockEvents().mayBreak(p, x, y, z)) {
             return;
         }
         int data = world.metaAt(x, y, z);
@@ -110,8 +116,8 @@ final class Interaction {
     /** Player Block Placement against the face of the clicked block. */
     void place(OnlinePlayer p, PlayReads.BlockAction a) {
         int face = a.kind;
-        if (face < 0 || face > 5) {
-            return; // "use item" in the air
+        if (!world.blockEvents().rightClick(p, a.x, a.y, a.z, face) || face < 0 || face > 5) {
+            return; // denied by a plugin, or "use item" in the air
         }
         int x = a.x;
         int y = a.y;
@@ -141,7 +147,9 @@ final class Interaction {
             return;
         }
         int data = BlockRules.keepsData(item) ? p.inventory().data(slot) & 15 : 0;
-        world.setBlock(tx, ty, tz, item, data);
+        if (!world.blockEvents().place(p, x, y, z, tx, ty, tz, item, data)) {
+            return;
+        }
         if (p.getGameMode() != GameMode.CREATIVE) {
             p.inventory().takeOne(slot);
             p.sendSlot(slot);

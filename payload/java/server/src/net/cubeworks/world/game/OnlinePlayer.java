@@ -17,7 +17,7 @@ import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
-public final class OnlinePlayer implements Player {
+public final class OnlinePlayer extends PlayerEntity {
     private final Game game;
     private final Connection connection;
     private final String name;
@@ -103,6 +103,10 @@ public final class OnlinePlayer implements Player {
 
     PlayerInventory inventory() {
         return inventory;
+    }
+
+    Game game() {
+        return game;
     }
 
     /** Set Slot for one slot of the player's inventory window. */
@@ -351,7 +355,7 @@ public final class OnlinePlayer implements Player {
     }
 
     public boolean hasPlayedBefore() {
-        return false;
+        return hadRecord;
     }
 
     public boolean isOp() {
