@@ -470,7 +470,7 @@ public enum Material {
         return BY_NAME.get(name);
     }
 
-    /** The material of a number, or of a name in any case with spaces for underscores; null when none. */
+    /** The material of a number, or of a name in any case with spaces for underscores (outer spaces ignored); null when none. */
     public static Material matchMaterial(final String name) {
         if (name == null) {
             throw new IllegalArgumentException("Name cannot be null");
@@ -480,7 +480,7 @@ public enum Material {
         } catch (NumberFormatException ex) {
             // a name then
         }
-        String filtered = name.toUpperCase(java.util.Locale.ENGLISH).replaceAll("\\s+", "_").replaceAll("\\W", "");
+        String filtered = name.trim().toUpperCase(java.util.Locale.ENGLISH).replaceAll("\\s+", "_").replaceAll("\\W", "");
         return BY_NAME.get(filtered);
     }
 }
