@@ -56,7 +56,7 @@ final class ApiPlayerInventory implements org.bukkit.inventory.PlayerInventory {
 
     private void write(final int index, final ItemStack stack) {
         final int slot = windowSlot(index);
-        game.thread().call(new Callable<Void>() {
+        ApiWorld.onGameThread(game, new Callable<Void>() {
             public Void call() {
                 PlayerInventory inv = player.inventory();
                 int held = inv.item(player.handSlot());
@@ -429,7 +429,7 @@ final class ApiPlayerInventory implements org.bukkit.inventory.PlayerInventory {
         if (slot < 0 || slot > 8) {
             throw new IllegalArgumentException("Slot is not between 0 and 8 inclusive");
         }
-        game.thread().call(new Callable<Void>() {
+        ApiWorld.onGameThread(game, new Callable<Void>() {
             public Void call() {
                 player.heldSlot = slot;
                 player.heldItemChanged = true;

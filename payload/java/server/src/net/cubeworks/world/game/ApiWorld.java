@@ -36,6 +36,24 @@ public final class ApiWorld implements World {
 
     /** Runs the change on the game thread, waiting for it. */
     <T> T change(Callable<T> work) {
+        return onGameThread(game, work);
+    }
+
+    /**
+     * Runs plugin work that changes game state on the game thread and waits for it; at once when
+     * the caller holds the world lock already (an event fired under it), which waiting for the
+     * game thread would deadlock.
+     */
+    static <T> T onGameThread(Game game, Callable<T> work) {
+        if (Thread.holdsLock(game.lock())) {
+            try {
+                return work.call();
+            } catch (RuntimeException ex) {
+                throw ex;
+            } catch (Exception ex) {
+                throw new IllegalStateException(ex);
+            }
+        }
         return game.thread().call(work);
     }
 

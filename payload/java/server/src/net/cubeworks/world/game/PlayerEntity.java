@@ -34,7 +34,7 @@ abstract class PlayerEntity implements Player {
     abstract Game game();
 
     private <T> T onGameThread(Callable<T> work) {
-        return game().thread().call(work);
+        return ApiWorld.onGameThread(game(), work);
     }
 
     // --- where it is ---

@@ -65,6 +65,7 @@ public class ApiTourTest {
         assertEquals("null 6", value("taken"));
         assertEquals("AIR", value("shown only"));
         assertEquals("Sir Alex true", value("names"));
+        assertEquals("refused", value("long list name"));
 
         // what the plugin changed, as the client sees it
         client.until("the gold block", () -> client.block(1, 4, 1) == 41);
@@ -75,6 +76,7 @@ public class ApiTourTest {
                 && client.slotCount[36] == 0);
         client.until("the torches", () -> client.slotItem[38] == 50 && client.slotCount[38] == 5);
         client.until("the new spawn", () -> client.spawnX == 3 && client.spawnZ == 3);
+        client.until("the tab list name", () -> client.tabList.contains("Boss Alex") && !client.tabList.contains("Alex"));
         client.until("the time of day", () -> client.dayTime % 24000 >= 6000 && client.dayTime % 24000 < 6100);
     }
 }

@@ -73,6 +73,8 @@ final class PlayClient {
     int unloads;
     int refusedClicks;
     final List<int[]> blockChanges = new ArrayList<int[]>();
+    /** The names the tab list shows. */
+    final java.util.Set<String> tabList = new java.util.LinkedHashSet<String>();
     final List<Integer> ids = new ArrayList<Integer>();
     int columnsBeforePosition = -1;
     /** Every column received, in the order received. */
@@ -412,11 +414,16 @@ final class PlayClient {
                     refusedClicks++;
                 }
                 break;
-            case 0x38:
-                string(d);
-                d.readBoolean();
+            case 0x38: {
+                String listed = string(d);
+                if (d.readBoolean()) {
+                    tabList.add(listed);
+                } else {
+                    tabList.remove(listed);
+                }
                 d.readShort();
                 break;
+            }
             case 0x39:
                 d.readByte();
                 d.readFloat();
