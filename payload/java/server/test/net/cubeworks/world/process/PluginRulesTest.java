@@ -75,7 +75,8 @@ public class PluginRulesTest {
     @Test
     public void aPluginsRulesDecideLoginsDiggingBuildingMovesAndKicks() throws Exception {
         server = ServerProcess.prepare("view-distance=3", "spawn-protection=0", "white-list=true");
-        Jars.plugin(new File(server.plugins(), "rules.jar"), RulesPlugin.YML, RulesPlugin.class);
+        Jars.plugin(new File(server.plugins(), "rules.jar"), RulesPlugin.YML, RulesPlugin.class,
+                RulesPlugin.KickFromAfar.class);
         server.start("-Xmx64M");
         server.waitReady();
 
@@ -154,8 +155,19 @@ public class PluginRulesTest {
             assertTrue(e.getMessage(), e.getMessage().contains("rules: asked for it"));
         }
 
-        // the refused dig and builds changed nothing on the disk either
+        // kicked from a plugin's own thread: the kick event's handler changes the player under the world lock
+        bo.net.chat("kick me from afar");
+        try {
+            bo.until("kicked from afar", () -> false);
+            fail("not kicked");
+        } catch (AssertionError e) {
+            assertTrue(e.getMessage() + "\n" + server.output(), e.getMessage().contains("rules: from afar"));
+        }
         bo.close();
+        PlayClient cy = join("Cy");
+        cy.drain(100);
+
+        // the refused dig and builds changed nothing on the disk either
         server.send("stop");
         assertEquals(0, server.waitForExit(30000));
         server.start("-Xmx64M");
