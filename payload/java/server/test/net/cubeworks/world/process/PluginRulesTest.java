@@ -164,8 +164,26 @@ public class PluginRulesTest {
             assertTrue(e.getMessage() + "\n" + server.output(), e.getMessage().contains("rules: from afar"));
         }
         bo.close();
+        // the void: the damage doubled for one, none at all for the other; the respawn goes where the plugin says
         PlayClient cy = join("Cy");
-        cy.drain(100);
+        PlayClient immortal = join("Immortal");
+        for (PlayClient c : new PlayClient[] {cy, immortal}) {
+            c.drain(100);
+            for (double feet = -6; feet >= -76; feet -= 10) {
+                c.position(0.5, feet, 0.5);
+                c.drain(20);
+            }
+        }
+        cy.until("Cy is hurt", () -> cy.health < 20f);
+        assertEquals("the first blow doubled", 12f, cy.health, 0f);
+        cy.until("Cy dies", () -> cy.health == 0f);
+        immortal.drain(500);
+        assertEquals(20f, immortal.health, 0f);
+        int before4 = cy.positions;
+        cy.respawn();
+        cy.until("Cy respawns", () -> cy.respawns == 1 && cy.positions > before4);
+        assertEquals(20.5, cy.x, 1e-9);
+        assertEquals(20.5, cy.z, 1e-9);
 
         // the refused dig and builds changed nothing on the disk either
         server.send("stop");
