@@ -2,7 +2,8 @@
 # Benchmarks of the bundled server's world against the jar build.sh left in OUTDIR (figures are
 # printed, nothing is asserted):
 #   - Login Success to all 81 columns of view-distance 4, and to all 441 of view-distance 10;
-#   - 20 clients walking at once with view-distance 10 in -Xmx64M: the world tick's times;
+#   - 20 clients walking at once with view-distance 10 in -Xmx64M: the world tick's times; and again
+#     with a plugin that looks at every move (walk-listened), for what the move event costs;
 #   - a join at view-distance 10 into 441 saved columns while 5 others walk (-Xmx256M): the lock held
 #     for it and the tick's wait for the lock;
 #   - save-all of 100 changed columns;
@@ -14,11 +15,11 @@
 #     20 saved areas of 441 columns at view-distance 10 (-Xmx256M), and how many such areas with one
 #     player each one -Xmx64M server holds (players join one by one, up to 40) and why it stopped.
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|save|dig|click|memory]
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|save|dig|click|memory]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -1,6 +1,8 @@
 package org.bukkit;
 
+import java.util.List;
 import java.util.Set;
+import java.util.UUID;
 import java.util.logging.Logger;
 
 import org.bukkit.command.CommandException;
@@ -162,5 +164,31 @@ public final class Bukkit {
 
     public static void reload() {
         server.reload();
+    }
+
+    // --- worlds and players ---
+
+    public static List<World> getWorlds() {
+        return server.getWorlds();
+    }
+
+    public static World getWorld(String name) {
+        return server.getWorld(name);
+    }
+
+    public static World getWorld(UUID uid) {
+        return server.getWorld(uid);
+    }
+
+    public static Player getPlayer(UUID id) {
+        return server.getPlayer(id);
+    }
+
+    public static OfflinePlayer getOfflinePlayer(UUID id) {
+        return server.getOfflinePlayer(id);
+    }
+
+    public static OfflinePlayer[] getOfflinePlayers() {
+        return server.getOfflinePlayers();
     }
 }

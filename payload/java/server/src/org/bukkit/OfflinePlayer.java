@@ -1,5 +1,7 @@
 package org.bukkit;
 
+import java.util.UUID;
+
 import org.bukkit.entity.Player;
 import org.bukkit.permissions.ServerOperator;
 
@@ -8,6 +10,9 @@ public interface OfflinePlayer extends ServerOperator {
     boolean isOnline();
 
     String getName();
+
+    /** The player's UUID: the account's in online mode, else the one made from the name. */
+    UUID getUniqueId();
 
     boolean isBanned();
 
@@ -25,4 +30,6 @@ public interface OfflinePlayer extends ServerOperator {
     long getLastPlayed();
 
     boolean hasPlayedBefore();
+
+    Location getBedSpawnLocation();
 }

@@ -1,6 +1,8 @@
 package org.bukkit;
 
+import java.util.List;
 import java.util.Set;
+import java.util.UUID;
 import java.util.logging.Logger;
 
 import org.bukkit.command.CommandException;
@@ -110,4 +112,18 @@ public interface Server {
     String getMotd();
 
     String getShutdownMessage();
+
+    // --- worlds and players ---
+
+    List<World> getWorlds();
+
+    World getWorld(String name);
+
+    World getWorld(UUID uid);
+
+    Player getPlayer(UUID id);
+
+    OfflinePlayer getOfflinePlayer(UUID id);
+
+    OfflinePlayer[] getOfflinePlayers();
 }

@@ -2,6 +2,8 @@ package org.bukkit.entity;
 
 import java.net.InetSocketAddress;
 
+import org.bukkit.Location;
+import org.bukkit.Material;
 import org.bukkit.OfflinePlayer;
 import org.bukkit.command.CommandSender;
 
@@ -39,4 +41,80 @@ public interface Player extends HumanEntity, CommandSender, OfflinePlayer {
     boolean isFlying();
 
     void setFlying(boolean value);
+
+    void setSneaking(boolean sneak);
+
+    void setSprinting(boolean sprinting);
+
+    void saveData();
+
+    void loadData();
+
+    void setSleepingIgnored(boolean isSleeping);
+
+    boolean isSleepingIgnored();
+
+    Location getCompassTarget();
+
+    void setCompassTarget(Location loc);
+
+    Location getBedSpawnLocation();
+
+    void setBedSpawnLocation(Location location);
+
+    /** Shows the client another block at the location; the world is not changed. */
+    void sendBlockChange(Location loc, Material material, byte data);
+
+    void sendBlockChange(Location loc, int material, byte data);
+
+    /** Sends the client its whole inventory again. */
+    void updateInventory();
+
+    float getExp();
+
+    void setExp(float exp);
+
+    int getLevel();
+
+    void setLevel(int level);
+
+    int getTotalExperience();
+
+    void setTotalExperience(int exp);
+
+    void giveExp(int amount);
+
+    void giveExpLevels(int amount);
+
+    float getExhaustion();
+
+    void setExhaustion(float value);
+
+    float getSaturation();
+
+    void setSaturation(float value);
+
+    int getFoodLevel();
+
+    void setFoodLevel(int value);
+
+    long getPlayerTime();
+
+    boolean isPlayerTimeRelative();
+
+    void resetPlayerTime();
+
+    float getFlySpeed();
+
+    float getWalkSpeed();
+
+    boolean canSee(Player player);
+
+    boolean isHealthScaled();
+
+    void setHealthScaled(boolean scale);
+
+    void setHealthScale(double scale);
+
+    double getHealthScale();
 }

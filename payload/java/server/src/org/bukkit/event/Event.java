@@ -25,4 +25,14 @@ public abstract class Event {
     public final boolean isAsynchronous() {
         return async;
     }
+
+    /** What a handler says of a part of the event's outcome. */
+    public enum Result {
+        /** The outcome does not happen. */
+        DENY,
+        /** The server decides as it would without plugins. */
+        DEFAULT,
+        /** The outcome happens, even where the server would not let it. */
+        ALLOW;
+    }
 }

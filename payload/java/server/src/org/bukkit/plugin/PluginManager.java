@@ -3,6 +3,7 @@ package org.bukkit.plugin;
 import java.io.File;
 
 import org.bukkit.event.Event;
+import org.bukkit.event.EventPriority;
 import org.bukkit.event.Listener;
 
 /** Finds, enables and disables plugins, and delivers events to their listeners. */
@@ -26,6 +27,12 @@ public interface PluginManager {
     void callEvent(Event event) throws IllegalStateException;
 
     void registerEvents(Listener listener, Plugin plugin);
+
+    void registerEvent(Class<? extends Event> event, Listener listener, EventPriority priority,
+            EventExecutor executor, Plugin plugin);
+
+    void registerEvent(Class<? extends Event> event, Listener listener, EventPriority priority,
+            EventExecutor executor, Plugin plugin, boolean ignoreCancelled);
 
     void enablePlugin(Plugin plugin);
 

@@ -48,6 +48,8 @@ public final class GameWorld {
     private final WorldSaver saver;
     private final ExecutorService compressor;
     private final TickStats stats = new TickStats();
+    private final ApiWorld api;
+    private final BlockEvents blockEvents;
     private ScheduledExecutorService reporter;
     private long tick;
 
@@ -63,6 +65,8 @@ public final class GameWorld {
         this.interaction = new Interaction(game, this);
         this.survival = new Survival(game, this, delivery);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(daemon("World saver")));
+        this.api = new ApiWorld(game, this);
+        this.blockEvents = new BlockEvents(game, this);
     }
 
     /**
@@ -169,17 +173,72 @@ public final class GameWorld {
      * A column that cannot be read is left as it is kept.
      */
     public void setBlock(int x, int y, int z, int id, int data) {
-        long k;
-        try {
-            k = cache.set(x, y, z, id, data, level.time);
-        } catch (Unavailable e) {
-            return;
+        long k = setBlockUnseen(x, y, z, id, data);
+        if (k != NO_COLUMN) {
+            showBlock(x, y, z, k, null);
         }
-        byte[] frame = PlayPackets.blockChange(x, y, z, id, data).frame();
+    }
+
+    static final long NO_COLUMN = Long.MIN_VALUE;
+
+    /** Changes a block and marks its column for saving, telling nobody; NO_COLUMN when its column cannot be read. */
+    long setBlockUnseen(int x, int y, int z, int id, int data) {
+        try {
+            return cache.set(x, y, z, id, data, level.time);
+        } catch (Unavailable e) {
+            return NO_COLUMN;
+        }
+    }
+
+    /** Sends the block as it is now to everybody who knows its column, but the one left out. */
+    void showBlock(int x, int y, int z, long k, OnlinePlayer leftOut) {
+        byte[] frame = PlayPackets.blockChange(x, y, z, blockAt(x, y, z), metaAt(x, y, z)).frame();
         for (OnlinePlayer p : game.players().inJoinOrder()) {
-            if (p.known.contains(k)) {
+            if (p != leftOut && p.known.contains(k)) {
                 p.connection().sendFrame(frame);
             }
+        }
+    }
+
+    /** The world as plugins see it. */
+    public ApiWorld api() {
+        return api;
+    }
+
+    BlockEvents blockEvents() {
+        return blockEvents;
+    }
+
+    boolean columnInMemory(int cx, int cz) {
+        return cache.inMemory(ColumnKey.of(cx, cz));
+    }
+
+    /** Reads or makes the column; false when the store cannot read it now. */
+    boolean loadColumn(int cx, int cz) {
+        try {
+            cache.resolve(cx, cz);
+            return true;
+        } catch (Unavailable e) {
+            return false;
+        }
+    }
+
+    /** Moves the spawn point; the clients are told, and the level keeps it. */
+    void setSpawn(int x, int y, int z) {
+        level.spawnX = x;
+        level.spawnY = y;
+        level.spawnZ = z;
+        byte[] frame = PlayPackets.spawnPosition(x, y, z).frame();
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            p.connection().sendFrame(frame);
+        }
+    }
+
+    void setDayTime(long time) {
+        level.dayTime = time;
+        byte[] frame = timePacket().frame();
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            p.connection().sendFrame(frame);
         }
     }
 
@@ -192,6 +251,7 @@ public final class GameWorld {
      */
     void place(OnlinePlayer p) throws Unavailable {
         StoredPlayer s = saver.loadPlayer(p.getName());
+        p.hadRecord = s != null;
         if (s == null || !PlayerRecords.apply(s, p)) {
             toSpawn(p); // new, or at a position no client could stand at
         }

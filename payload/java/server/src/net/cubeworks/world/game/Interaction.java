@@ -94,6 +94,10 @@ final class Interaction {
             stopDigging(p);
             return;
         }
+        if (status == 0 && !world.blockEvents().leftClick(p, x, y, z, a.face)) {
+            stopDigging(p);
+            return;
+        }
         if (status != 0 && status != 2 || creative && status == 2) {
             return;
         }
@@ -120,6 +124,9 @@ final class Interaction {
             return;
         }
         if (creative) {
+            if (!world.blockEvents().mayBreak(p, x, y, z)) {
+                return;
+            }
             int meta = world.metaAt(x, y, z);
             takeAway(p, x, y, z, id, meta, otherHalf(p, id, meta, x, y, z), 0);
             return;
@@ -252,6 +259,9 @@ final class Interaction {
                 return;
             }
         }
+        if (!world.blockEvents().mayBreak(p, x, y, z)) {
+            return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
+        }
         takeAway(p, x, y, z, id, meta, other, afterBreak(x, y, z, block));
         List<Integer> changed = new ArrayList<Integer>();
         for (BlockTable.Stack s : drops) {
@@ -326,8 +336,8 @@ final class Interaction {
     /** Player Block Placement against the face of the clicked block. */
     void place(OnlinePlayer p, PlayReads.BlockAction a) {
         int face = a.kind;
-        if (face < 0 || face > 5) {
-            return; // "use item" in the air
+        if (!world.blockEvents().rightClick(p, a.x, a.y, a.z, face) || face < 0 || face > 5) {
+            return; // denied by a plugin, or "use item" in the air
         }
         int x = a.x;
         int y = a.y;
@@ -360,7 +370,9 @@ final class Interaction {
             return;
         }
         int data = BlockRules.keepsData(item) ? p.inventory().data(slot) & 15 : 0;
-        world.setBlock(tx, ty, tz, item, data);
+        if (!world.blockEvents().place(p, x, y, z, tx, ty, tz, item, data)) {
+            return;
+        }
         if (p.getGameMode() != GameMode.CREATIVE) {
             p.inventory().takeOne(slot);
             p.sendSlot(slot);

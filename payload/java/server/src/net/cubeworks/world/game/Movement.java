@@ -42,6 +42,7 @@ final class Movement {
             return;
         }
         double oldY = p.y;
+        double[] from = MoveEvents.before(p);
         if (m.hasPosition) {
             if (p.teleportPending) {
                 double ddx = m.x - p.x;
@@ -80,6 +81,9 @@ final class Movement {
                 && !Float.isInfinite(m.pitch)) {
             p.yaw = m.yaw % 360f;
             p.pitch = Math.max(-90f, Math.min(90f, m.pitch));
+        }
+        if (!MoveEvents.moved(world, p, from)) {
+            return;
         }
         p.onGround = m.onGround;
         if (floating(p, p.y - oldY)) {

@@ -17,7 +17,7 @@ import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
-public final class OnlinePlayer implements Player {
+public final class OnlinePlayer extends PlayerEntity {
     private final Game game;
     private final Connection connection;
     private final String name;
@@ -107,6 +107,10 @@ public final class OnlinePlayer implements Player {
 
     PlayerInventory inventory() {
         return inventory;
+    }
+
+    Game game() {
+        return game;
     }
 
     /** Set Slot for one slot of the player's inventory window. */
@@ -207,8 +211,34 @@ public final class OnlinePlayer implements Player {
         return listName;
     }
 
+    /**
+     * The name in every client's tab list (16 characters at most, unique among the players): the
+     * lists are told to drop the old one and show the new.
+     */
     public void setPlayerListName(String name) {
-        listName = name == null ? this.name : name;
+        final String next = name == null ? this.name : name;
+        if (next.length() > 16) {
+            throw new IllegalArgumentException("Player list names can only be a maximum of 16 characters long");
+        }
+        ApiWorld.onGameThread(game, new java.util.concurrent.Callable<Void>() {
+            public Void call() {
+                List<OnlinePlayer> all = game.players().inJoinOrder();
+                for (OnlinePlayer other : all) {
+                    if (other != OnlinePlayer.this && other.getPlayerListName().equals(next)) {
+                        throw new IllegalArgumentException(next + " is already assigned as a player list name for someone");
+                    }
+                }
+                String old = listName;
+                listName = next;
+                if (all.contains(OnlinePlayer.this) && !old.equals(next)) {
+                    for (OnlinePlayer other : all) {
+                        other.connection().send(PlayPackets.playerListItem(old, false, 0));
+                        other.connection().send(PlayPackets.playerListItem(next, true, 0));
+                    }
+                }
+                return null;
+            }
+        });
     }
 
     public InetSocketAddress getAddress() {
@@ -355,7 +385,7 @@ public final class OnlinePlayer implements Player {
     }
 
     public boolean hasPlayedBefore() {
-        return false;
+        return hadRecord;
     }
 
     public boolean isOp() {

@@ -90,6 +90,12 @@ public final class PlayerConnections implements ConnectionHandler {
 
     /** The login is through: on the game thread, refuse with a reason or admit the player; the reader waits. */
     public void login(final Connection conn, final String name, final UUID uuid, final List<String[]> properties) {
+        String refusal = LoginEvents.preLogin(game, conn, name, uuid);
+        if (refusal != null) {
+            conn.disconnect(refusal);
+            game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + refusal);
+            return;
+        }
         game.thread().call(new Callable<Void>() {
             public Void call() {
                 admit(conn, name, uuid, properties);
@@ -103,35 +109,21 @@ public final class PlayerConnections implements ConnectionHandler {
             conn.disconnect(Game.SHUTDOWN_MESSAGE);
             return;
         }
-        BanList.Entry ban = game.access().ban(name);
-        if (ban != null) {
-            String reason = "You are banned from this server!\nReason: " + ban.reason;
-            if (ban.expires != null) {
-                reason += "\nYour ban will be removed on " + ban.expires;
-            }
-            conn.disconnect(reason);
-            game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + reason);
-            return;
-        }
-        if (!game.access().admits(name)) {
-            conn.disconnect(NOT_WHITELISTED);
-            game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + NOT_WHITELISTED);
-            return;
-        }
         Players players = game.players();
-        OnlinePlayer existing = players.findExact(name);
-        if (existing != null) {
-            players.kick(existing, "You logged in from another location");
-        }
         ServerProperties props = game.properties();
-        if (players.count() >= props.maxPlayers()) {
-            conn.disconnect("The server is full!");
-            game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): The server is full!");
-            return;
-        }
+        OnlinePlayer existing = players.findExact(name);
         GameMode mode = players.modeFor(name);
         OnlinePlayer p = new OnlinePlayer(game, conn, name, uuid, players.nextEntityId(), mode);
         p.properties = properties;
+        String refusal = LoginEvents.login(game, p, conn, existing != null);
+        if (refusal != null) {
+            conn.disconnect(refusal);
+            game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + refusal);
+            return;
+        }
+        if (existing != null) {
+            players.kick(existing, "You logged in from another location");
+        }
         // the kept record first: a player whose record cannot be read is not let in, as it would
         // be played, and then saved, as a new player over the kept one
         try {

@@ -86,6 +86,10 @@ public final class Players {
     /** Disconnects the player with the reason and removes them from the world. */
     public void kick(OnlinePlayer p, String reason) {
         synchronized (game.lock()) {
+            reason = PlayerEvents.kick(game, p, reason);
+            if (reason == null) {
+                return;
+            }
             p.connection().disconnect(reason);
             remove(p, reason);
         }

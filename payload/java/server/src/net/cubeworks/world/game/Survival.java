@@ -1,5 +1,7 @@
 package net.cubeworks.world.game;
 
+import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** Health, the void below the world, death and respawning at the spawn. */
@@ -23,12 +25,12 @@ final class Survival {
     /** In the tick: a living player below the world takes the void's damage. */
     void tick(OnlinePlayer p, long tick) {
         if (!p.dead && p.y < VOID_Y && tick % 10 == 0) {
-            damage(p, VOID_DAMAGE, p.getName() + " fell out of the world");
+            damage(p, PlayerEvents.worldDamage(game, p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
         }
     }
 
     void damage(OnlinePlayer p, float amount, String deathMessage) {
-        if (p.dead) {
+        if (p.dead || amount <= 0) {
             return;
         }
         p.health = Math.max(0f, p.health - amount);
@@ -56,6 +58,7 @@ final class Survival {
         p.saturation = 5f;
         p.teleportPending = false;
         world.toSpawn(p);
+        PlayerEvents.respawn(game, p);
         p.connection().send(PlayPackets.respawn(0, game.properties().difficulty(), p.getGameMode().getValue(),
                 GameWorld.LEVEL_TYPE));
         p.sendAbilities();

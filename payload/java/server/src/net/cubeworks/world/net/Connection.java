@@ -58,6 +58,7 @@ public final class Connection {
     private final BlockingQueue<Object> queue = new LinkedBlockingQueue<Object>(QUEUE_LIMIT);
     private final AtomicInteger pendingLater = new AtomicInteger();
     private volatile int state = STATE_HANDSHAKE;
+    private volatile String hostname = "";
     private volatile int protocol;
     private volatile boolean closing;
     private volatile long closingSince;
@@ -88,6 +89,11 @@ public final class Connection {
 
     public int state() {
         return state;
+    }
+
+    /** The host and port the client says it connected to, from its handshake; empty before it. */
+    public String hostname() {
+        return hostname;
     }
 
     public InetSocketAddress remoteAddress() {
@@ -359,6 +365,7 @@ public final class Connection {
             }
             StatusPackets.Handshake hs = StatusPackets.readHandshake(new PacketIn(readFrame(first, in, 1024)));
             protocol = hs.protocol;
+            hostname = hs.host + ":" + hs.port;
             int next = hs.nextState;
             if (next == StatusPackets.NEXT_STATUS) {
                 state = STATE_STATUS;

@@ -1,12 +1,9 @@
 package net.cubeworks.world.plugin;
 
 import java.io.File;
-import java.lang.reflect.InvocationTargetException;
-import java.lang.reflect.Method;
 import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.Collections;
-import java.util.Comparator;
 import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
@@ -17,10 +14,10 @@ import java.util.logging.Logger;
 import org.bukkit.Server;
 
 import org.bukkit.command.PluginCommandYamlParser;
-import org.bukkit.event.Cancellable;
 import org.bukkit.event.Event;
-import org.bukkit.event.EventHandler;
+import org.bukkit.event.EventPriority;
 import org.bukkit.event.Listener;
+import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.InvalidDescriptionException;
 import org.bukkit.plugin.InvalidPluginException;
 import org.bukkit.plugin.Plugin;
@@ -28,43 +25,25 @@ import org.bukkit.plugin.PluginDescriptionFile;
 import org.bukkit.plugin.PluginManager;
 import org.bukkit.plugin.java.JavaPluginLoader;
 
-import net.cubeworks.world.util.FatalErrors;
-
 /**
  * Loads the plugin jars of the plugins folder, enables and disables them, and delivers
  * events to their @EventHandler methods. A jar that cannot be loaded is reported and
  * skipped; the others load as usual.
  */
 public final class PluginHost implements PluginManager {
-    /** One @EventHandler method of a registered listener. */
-    private static final class Handler {
-        final Plugin plugin;
-        final Listener listener;
-        final Method method;
-        final Class<?> eventType;
-        final EventHandler meta;
-
-        Handler(Plugin plugin, Listener listener, Method method, EventHandler meta) {
-            this.plugin = plugin;
-            this.listener = listener;
-            this.method = method;
-            this.eventType = method.getParameterTypes()[0];
-            this.meta = meta;
-        }
-    }
-
     private final Logger logger;
     private final PluginCommands commands;
     private final TaskScheduler scheduler;
     private final JavaPluginLoader loader;
     private final List<Plugin> plugins = new CopyOnWriteArrayList<Plugin>();
-    private final List<Handler> handlers = new CopyOnWriteArrayList<Handler>();
+    private final EventDispatch events;
 
     public PluginHost(Logger logger, Server api, PluginCommands commands, TaskScheduler scheduler) {
         this.logger = logger;
         this.commands = commands;
         this.scheduler = scheduler;
         this.loader = new JavaPluginLoader(api);
+        this.events = new EventDispatch(logger);
     }
 
     private void reportFailure(File file, File directory, Throwable ex) {
@@ -233,11 +212,7 @@ public final class PluginHost implements PluginManager {
         if (scheduler != null) {
             scheduler.cancelTasks(plugin);
         }
-        for (Handler h : handlers) {
-            if (h.plugin == plugin) {
-                handlers.remove(h);
-            }
-        }
+        events.unregister(plugin);
     }
 
     /** Disables the plugins in the reverse order of loading. */
@@ -252,75 +227,25 @@ public final class PluginHost implements PluginManager {
     public void clearPlugins() {
         disablePlugins();
         plugins.clear();
-        handlers.clear();
+        events.unregisterAll();
     }
 
     public void registerEvents(Listener listener, Plugin plugin) {
-        if (!plugin.isEnabled()) {
-            throw new IllegalStateException("Plugin attempted to register " + listener + " while not enabled");
-        }
-        List<Method> methods;
-        try {
-            methods = new ArrayList<Method>(Arrays.asList(listener.getClass().getMethods()));
-            for (Method m : listener.getClass().getDeclaredMethods()) {
-                if (!methods.contains(m)) {
-                    methods.add(m);
-                }
-            }
-        } catch (NoClassDefFoundError ex) {
-            // a handler for an event this server does not have: that listener is left out, the
-            // plugin and its other listeners go on
-            plugin.getLogger().severe(plugin.getDescription().getFullName() + " has failed to register events for "
-                    + listener.getClass() + " because " + ex.getMessage() + " does not exist.");
-            return;
-        }
-        for (Method m : methods) {
-            EventHandler meta = m.getAnnotation(EventHandler.class);
-            if (meta == null || m.isBridge() || m.isSynthetic()) {
-                continue;
-            }
-            Class<?>[] params = m.getParameterTypes();
-            if (params.length != 1 || !Event.class.isAssignableFrom(params[0])) {
-                plugin.getLogger().severe(plugin.getDescription().getFullName()
-                        + " attempted to register an invalid EventHandler method signature \"" + m
-                        + "\" in " + listener.getClass());
-                continue;
-            }
-            m.setAccessible(true);
-            handlers.add(new Handler(plugin, listener, m, meta));
-        }
-        List<Handler> sorted = new ArrayList<Handler>(handlers);
-        Collections.sort(sorted, new Comparator<Handler>() {
-            public int compare(Handler a, Handler b) {
-                return a.meta.priority().getSlot() - b.meta.priority().getSlot();
-            }
-        });
-        handlers.clear();
-        handlers.addAll(sorted);
+        events.registerEvents(listener, plugin);
     }
 
-    /** Delivers the event to every matching handler, lowest priority first. */
+    public void registerEvent(Class<? extends Event> event, Listener listener, EventPriority priority,
+            EventExecutor executor, Plugin plugin) {
+        events.registerEvent(event, listener, priority, executor, plugin, false);
+    }
+
+    public void registerEvent(Class<? extends Event> event, Listener listener, EventPriority priority,
+            EventExecutor executor, Plugin plugin, boolean ignoreCancelled) {
+        events.registerEvent(event, listener, priority, executor, plugin, ignoreCancelled);
+    }
+
+    /** Delivers the event to its handler list's listeners, lowest priority first. */
     public void callEvent(Event event) {
-        for (Handler h : handlers) {
-            if (!h.eventType.isInstance(event) || !h.plugin.isEnabled()) {
-                continue;
-            }
-            if (h.meta.ignoreCancelled() && event instanceof Cancellable && ((Cancellable) event).isCancelled()) {
-                continue;
-            }
-            try {
-                h.method.invoke(h.listener, event);
-            } catch (InvocationTargetException ex) {
-                if (!FatalErrors.check(ex.getCause(), "in " + h.plugin.getDescription().getFullName())) {
-                    logger.log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
-                            + h.plugin.getDescription().getFullName(), ex.getCause());
-                }
-            } catch (Throwable ex) {
-                if (!FatalErrors.check(ex, "in " + h.plugin.getDescription().getFullName())) {
-                    logger.log(Level.SEVERE, "Could not pass event " + event.getEventName() + " to "
-                            + h.plugin.getDescription().getFullName(), ex);
-                }
-            }
-        }
+        events.callEvent(event);
     }
 }

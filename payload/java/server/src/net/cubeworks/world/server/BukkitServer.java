@@ -5,10 +5,12 @@ import java.util.Collections;
 import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Set;
+import java.util.UUID;
 import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
 import org.bukkit.OfflinePlayer;
+import org.bukkit.World;
 import org.bukkit.Server;
 import org.bukkit.command.CommandException;
 import org.bukkit.command.CommandSender;
@@ -266,5 +268,63 @@ public final class BukkitServer implements Server {
 
     public String getShutdownMessage() {
         return net.cubeworks.world.game.Game.SHUTDOWN_MESSAGE;
+    }
+
+    // --- worlds and players ---
+
+    /** The one world the server runs. */
+    public List<World> getWorlds() {
+        List<World> out = new ArrayList<World>();
+        out.add(server.game().world().api());
+        return out;
+    }
+
+    public World getWorld(String name) {
+        World w = server.game().world().api();
+        return name != null && w.getName().equalsIgnoreCase(name) ? w : null;
+    }
+
+    public World getWorld(UUID uid) {
+        World w = server.game().world().api();
+        return w.getUID().equals(uid) ? w : null;
+    }
+
+    public Player getPlayer(UUID id) {
+        for (OnlinePlayer p : server.players().inJoinOrder()) {
+            if (p.getUniqueId().equals(id)) {
+                return p;
+            }
+        }
+        return null;
+    }
+
+    /** The online player with the UUID, else the player whose offline-mode UUID it is among those the world keeps. */
+    public OfflinePlayer getOfflinePlayer(UUID id) {
+        Player online = getPlayer(id);
+        if (online != null) {
+            return online;
+        }
+        for (OfflinePlayer p : getOfflinePlayers()) {
+            if (p.getUniqueId().equals(id)) {
+                return p;
+            }
+        }
+        return new OfflinePlayerRef(server, id);
+    }
+
+    /** Every player the world keeps a record of, and those online. */
+    public OfflinePlayer[] getOfflinePlayers() {
+        Set<OfflinePlayer> out = new LinkedHashSet<OfflinePlayer>();
+        out.addAll(server.players().inJoinOrder());
+        java.io.File[] files = new java.io.File(WorldServer.file(server.properties().levelName()), "players").listFiles();
+        if (files != null) {
+            for (java.io.File f : files) {
+                String n = f.getName();
+                if (n.endsWith(".dat")) {
+                    out.add(getOfflinePlayer(n.substring(0, n.length() - 4)));
+                }
+            }
+        }
+        return out.toArray(new OfflinePlayer[out.size()]);
     }
 }

@@ -85,6 +85,8 @@ final class PlayClient {
     /** Block Break Animations: {digger, x, y, z, stage}; Effects: {effect, x, y, z, data}. */
     final List<int[]> cracks = new ArrayList<int[]>();
     final List<int[]> effects = new ArrayList<int[]>();
+    /** The names the tab list shows. */
+    final java.util.Set<String> tabList = new java.util.LinkedHashSet<String>();
     final List<Integer> ids = new ArrayList<Integer>();
     int columnsBeforePosition = -1;
     /** Every column received, in the order received. */
@@ -469,11 +471,16 @@ final class PlayClient {
                 }
                 break;
             }
-            case 0x38:
-                string(d);
-                d.readBoolean();
+            case 0x38: {
+                String listed = string(d);
+                if (d.readBoolean()) {
+                    tabList.add(listed);
+                } else {
+                    tabList.remove(listed);
+                }
                 d.readShort();
                 break;
+            }
             case 0x39:
                 d.readByte();
                 d.readFloat();

@@ -37,7 +37,10 @@ public final class WorldBench {
             joinSavedArea(rounds, 5);
         }
         if (only.isEmpty() || only.equals("walk")) {
-            walkers(20, 10, walkSeconds);
+            walkers(20, 10, walkSeconds, false);
+        }
+        if (only.isEmpty() || only.equals("walk-listened")) {
+            walkers(20, 10, walkSeconds, true);
         }
         if (only.isEmpty() || only.equals("save")) {
             saveAll(100, Math.max(3, rounds / 2));
@@ -257,9 +260,19 @@ public final class WorldBench {
         System.out.println("  worst 99th percentile " + p99 + " ms, longest wait " + longest + " ms");
     }
 
-    /** Clients walking in all directions at walking speed; the server reports its tick times. */
-    static void walkers(final int n, int vd, final int seconds) throws Exception {
-        final ServerProcess s = start("-Xmx64M", "view-distance=" + vd, "max-players=" + (n + 5));
+    /**
+     * Clients walking in all directions at walking speed; the server reports its tick times. With
+     * listened, a plugin looks at every move (the block under it) and counts them.
+     */
+    static void walkers(final int n, int vd, final int seconds, boolean listened) throws Exception {
+        final ServerProcess s = ServerProcess.prepare("view-distance=" + vd, "max-players=" + (n + 5));
+        if (listened) {
+            net.cubeworks.world.fixture.Jars.plugin(new java.io.File(s.plugins(), "moves.jar"),
+                    net.cubeworks.world.fixture.moves.MoveWatcherPlugin.YML,
+                    net.cubeworks.world.fixture.moves.MoveWatcherPlugin.class);
+        }
+        s.start("-Xmx64M", "-D" + "cubeworks.tick-stats=true");
+        s.waitReady();
         final AtomicInteger dropped = new AtomicInteger();
         final AtomicInteger moves = new AtomicInteger();
         try {
@@ -317,7 +330,8 @@ public final class WorldBench {
             while (l.find()) {
                 lost++;
             }
-            System.out.println(n + " clients walking " + seconds + " s at view-distance " + vd + " with -Xmx64M: "
+            System.out.println(n + " clients walking " + seconds + " s at view-distance " + vd + " with -Xmx64M"
+                    + (listened ? " and a plugin looking at every move" : "") + ": "
                     + moves.get() + " moves, clients failed: " + dropped.get() + ", dropped by the server: " + lost
                     + ", OutOfMemoryError: " + out.contains("OutOfMemoryError"));
             for (String line : lines) {
@@ -334,6 +348,10 @@ public final class WorldBench {
         } finally {
             s.send("stop");
             s.waitForExit(20000);
+            if (listened) {
+                Matcher seen = Pattern.compile("moves seen: [^\r\n]*").matcher(s.output());
+                System.out.println("  the plugin: " + (seen.find() ? seen.group(0) : "no count (did it load?)"));
+            }
             s.destroy();
         }
     }

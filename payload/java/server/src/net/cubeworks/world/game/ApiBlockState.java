@@ -1,0 +1,103 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.Chunk;
+import org.bukkit.Location;
+import org.bukkit.Material;
+import org.bukkit.World;
+import org.bukkit.block.Block;
+import org.bukkit.block.BlockState;
+
+/** A block's type and data as they were when taken; update() writes them back. */
+final class ApiBlockState implements BlockState {
+    private final ApiBlock block;
+    private int type;
+    private byte data;
+
+    ApiBlockState(ApiBlock block) {
+        this(block, block.getTypeId(), block.getData());
+    }
+
+    ApiBlockState(ApiBlock block, int type, int data) {
+        this.block = block;
+        this.type = type;
+        this.data = (byte) data;
+    }
+
+    public Block getBlock() {
+        return block;
+    }
+
+    public Material getType() {
+        Material m = Material.getMaterial(type);
+        return m == null ? Material.AIR : m;
+    }
+
+    public int getTypeId() {
+        return type;
+    }
+
+    public byte getLightLevel() {
+        return block.getLightLevel();
+    }
+
+    public World getWorld() {
+        return block.getWorld();
+    }
+
+    public int getX() {
+        return block.getX();
+    }
+
+    public int getY() {
+        return block.getY();
+    }
+
+    public int getZ() {
+        return block.getZ();
+    }
+
+    public Location getLocation() {
+        return block.getLocation();
+    }
+
+    public Location getLocation(Location loc) {
+        return block.getLocation(loc);
+    }
+
+    public Chunk getChunk() {
+        return block.getChunk();
+    }
+
+    public void setType(Material type) {
+        this.type = type.getId();
+    }
+
+    public boolean setTypeId(int type) {
+        this.type = type;
+        return true;
+    }
+
+    public boolean update() {
+        return update(false);
+    }
+
+    public boolean update(boolean force) {
+        return update(force, true);
+    }
+
+    /** Writes the kept type and data; unless forced, only while the block is still of the kept type. */
+    public boolean update(boolean force, boolean applyPhysics) {
+        if (!force && block.getTypeId() != type) {
+            return false;
+        }
+        return block.setTypeIdAndData(type, data, applyPhysics);
+    }
+
+    public byte getRawData() {
+        return data;
+    }
+
+    public void setRawData(byte data) {
+        this.data = data;
+    }
+}

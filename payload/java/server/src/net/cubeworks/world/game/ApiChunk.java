@@ -1,0 +1,94 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.Chunk;
+import org.bukkit.World;
+import org.bukkit.block.Block;
+import org.bukkit.block.BlockState;
+import org.bukkit.entity.Entity;
+
+import net.cubeworks.world.level.ColumnKey;
+
+/** A column of the world by its column coordinates. */
+final class ApiChunk implements Chunk {
+    private final ApiWorld world;
+    private final int x;
+    private final int z;
+
+    ApiChunk(ApiWorld world, int x, int z) {
+        this.world = world;
+        this.x = x;
+        this.z = z;
+    }
+
+    public int getX() {
+        return x;
+    }
+
+    public int getZ() {
+        return z;
+    }
+
+    public World getWorld() {
+        return world;
+    }
+
+    public Block getBlock(int bx, int by, int bz) {
+        return world.getBlockAt((x << 4) | (bx & 15), by, (z << 4) | (bz & 15));
+    }
+
+    /** The players standing in this column. */
+    public Entity[] getEntities() {
+        java.util.List<Entity> out = new java.util.ArrayList<Entity>();
+        for (org.bukkit.entity.Player p : world.getPlayers()) {
+            Entity e = p;
+            if (p.getLocation().getBlockX() >> 4 == x && p.getLocation().getBlockZ() >> 4 == z) {
+                out.add(e);
+            }
+        }
+        return out.toArray(new Entity[out.size()]);
+    }
+
+    /** Signs and chests are not kept by the bundled world: none. */
+    public BlockState[] getTileEntities() {
+        return new BlockState[0];
+    }
+
+    public boolean isLoaded() {
+        return world.isChunkLoaded(x, z);
+    }
+
+    public boolean load(boolean generate) {
+        return world.loadChunk(x, z, generate);
+    }
+
+    public boolean load() {
+        return load(true);
+    }
+
+    public boolean unload(boolean save, boolean safe) {
+        return world.unloadChunk(x, z);
+    }
+
+    public boolean unload(boolean save) {
+        return unload(save, true);
+    }
+
+    public boolean unload() {
+        return unload(true, true);
+    }
+
+    @Override
+    public boolean equals(Object o) {
+        return o instanceof ApiChunk && ((ApiChunk) o).x == x && ((ApiChunk) o).z == z;
+    }
+
+    @Override
+    public int hashCode() {
+        return (int) ColumnKey.of(x, z) * 31;
+    }
+
+    @Override
+    public String toString() {
+        return "Chunk{x=" + x + ",z=" + z + "}";
+    }
+}

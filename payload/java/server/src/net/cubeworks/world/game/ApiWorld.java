@@ -1,0 +1,420 @@
+package net.cubeworks.world.game;
+
+import java.io.File;
+import java.nio.charset.Charset;
+import java.util.ArrayList;
+import java.util.List;
+import java.util.UUID;
+import java.util.concurrent.Callable;
+
+import org.bukkit.Chunk;
+import org.bukkit.Difficulty;
+import org.bukkit.Location;
+import org.bukkit.World;
+import org.bukkit.WorldType;
+import org.bukkit.block.Block;
+import org.bukkit.entity.Entity;
+import org.bukkit.entity.Player;
+
+import net.cubeworks.world.level.ColumnKey;
+
+/**
+ * The game's one world as plugins see it. Reads take the world lock for a moment; changes
+ * are carried out on the game thread (at once when the caller is on it), so every client that
+ * knows the column is sent them as with any other change.
+ */
+public final class ApiWorld implements World {
+    private final Game game;
+    private final GameWorld world;
+    private final UUID uid;
+
+    ApiWorld(Game game, GameWorld world) {
+        this.game = game;
+        this.world = world;
+        this.uid = UUID.nameUUIDFromBytes(("world:" + game.properties().levelName()).getBytes(Charset.forName("UTF-8")));
+    }
+
+    /** Runs the change on the game thread, waiting for it. */
+    <T> T change(Callable<T> work) {
+        return onGameThread(game, work);
+    }
+
+    /**
+     * Runs plugin work that changes game state on the game thread and waits for it; at once when
+     * the caller holds the world lock already (an event fired under it), which waiting for the
+     * game thread would deadlock.
+     */
+    static <T> T onGameThread(Game game, Callable<T> work) {
+        if (Thread.holdsLock(game.lock())) {
+            try {
+                return work.call();
+            } catch (RuntimeException ex) {
+                throw ex;
+            } catch (Exception ex) {
+                throw new IllegalStateException(ex);
+            }
+        }
+        return game.thread().call(work);
+    }
+
+    int typeAt(int x, int y, int z) {
+        synchronized (game.lock()) {
+            return world.blockAt(x, y, z);
+        }
+    }
+
+    int dataAt(int x, int y, int z) {
+        synchronized (game.lock()) {
+            return world.metaAt(x, y, z);
+        }
+    }
+
+    void set(final int x, final int y, final int z, final int id, final int data) {
+        if (y < 0 || y > 255) {
+            return;
+        }
+        change(new Callable<Void>() {
+            public Void call() {
+                world.setBlock(x, y, z, id, data & 15);
+                return null;
+            }
+        });
+    }
+
+    public Block getBlockAt(int x, int y, int z) {
+        return new ApiBlock(this, x, y, z);
+    }
+
+    public Block getBlockAt(Location location) {
+        return getBlockAt(location.getBlockX(), location.getBlockY(), location.getBlockZ());
+    }
+
+    public int getBlockTypeIdAt(int x, int y, int z) {
+        return typeAt(x, y, z);
+    }
+
+    public int getBlockTypeIdAt(Location location) {
+        return getBlockTypeIdAt(location.getBlockX(), location.getBlockY(), location.getBlockZ());
+    }
+
+    public int getHighestBlockYAt(int x, int z) {
+        synchronized (game.lock()) {
+            for (int y = 255; y >= 0; y--) {
+                if (world.blockAt(x, y, z) != 0) {
+                    return y + 1;
+                }
+            }
+            return 0;
+        }
+    }
+
+    public int getHighestBlockYAt(Location location) {
+        return getHighestBlockYAt(location.getBlockX(), location.getBlockZ());
+    }
+
+    public Block getHighestBlockAt(int x, int z) {
+        return getBlockAt(x, getHighestBlockYAt(x, z), z);
+    }
+
+    public Block getHighestBlockAt(Location location) {
+        return getHighestBlockAt(location.getBlockX(), location.getBlockZ());
+    }
+
+    public Chunk getChunkAt(int x, int z) {
+        return new ApiChunk(this, x, z);
+    }
+
+    public Chunk getChunkAt(Location location) {
+        return getChunkAt(location.getBlockX() >> 4, location.getBlockZ() >> 4);
+    }
+
+    public Chunk getChunkAt(Block block) {
+        return getChunkAt(block.getX() >> 4, block.getZ() >> 4);
+    }
+
+    public boolean isChunkLoaded(Chunk chunk) {
+        return isChunkLoaded(chunk.getX(), chunk.getZ());
+    }
+
+    /** The columns some player's client was sent. */
+    public Chunk[] getLoadedChunks() {
+        synchronized (game.lock()) {
+            java.util.Set<Long> keys = new java.util.LinkedHashSet<Long>();
+            for (OnlinePlayer p : game.players().inJoinOrder()) {
+                keys.addAll(p.known);
+            }
+            List<Chunk> out = new ArrayList<Chunk>();
+            for (long k : keys) {
+                out.add(new ApiChunk(this, ColumnKey.x(k), ColumnKey.z(k)));
+            }
+            return out.toArray(new Chunk[out.size()]);
+        }
+    }
+
+    public void loadChunk(Chunk chunk) {
+        loadChunk(chunk.getX(), chunk.getZ());
+    }
+
+    public boolean isChunkLoaded(int x, int z) {
+        synchronized (game.lock()) {
+            return world.columnInMemory(x, z);
+        }
+    }
+
+    public boolean isChunkInUse(int x, int z) {
+        long k = ColumnKey.of(x, z);
+        synchronized (game.lock()) {
+            for (OnlinePlayer p : game.players().inJoinOrder()) {
+                if (p.known.contains(k)) {
+                    return true;
+                }
+            }
+            return false;
+        }
+    }
+
+    public void loadChunk(int x, int z) {
+        loadChunk(x, z, true);
+    }
+
+    /** Reads (or makes) the column; false when the store cannot read it now. */
+    public boolean loadChunk(final int x, final int z, boolean generate) {
+        synchronized (game.lock()) {
+            return world.loadColumn(x, z);
+        }
+    }
+
+    /** Columns are let go by the world itself once nobody sees them; a column in use stays. */
+    public boolean unloadChunk(Chunk chunk) {
+        return unloadChunk(chunk.getX(), chunk.getZ());
+    }
+
+    public boolean unloadChunk(int x, int z) {
+        return !isChunkInUse(x, z);
+    }
+
+    public boolean unloadChunk(int x, int z, boolean save) {
+        return unloadChunk(x, z);
+    }
+
+    public boolean unloadChunk(int x, int z, boolean save, boolean safe) {
+        return unloadChunk(x, z);
+    }
+
+    public boolean unloadChunkRequest(int x, int z) {
+        return unloadChunk(x, z);
+    }
+
+    public boolean unloadChunkRequest(int x, int z, boolean safe) {
+        return unloadChunk(x, z);
+    }
+
+    /** Not done: the world's columns are never made again over what is kept. */
+    public boolean regenerateChunk(int x, int z) {
+        return false;
+    }
+
+    public boolean refreshChunk(int x, int z) {
+        return isChunkInUse(x, z);
+    }
+
+    public List<Entity> getEntities() {
+        return new ArrayList<Entity>(game.players().inJoinOrder());
+    }
+
+    public List<Player> getPlayers() {
+        return new ArrayList<Player>(game.players().inJoinOrder());
+    }
+
+    public String getName() {
+        return game.properties().levelName();
+    }
+
+    public UUID getUID() {
+        return uid;
+    }
+
+    public Location getSpawnLocation() {
+        synchronized (game.lock()) {
+            LevelState l = world.level();
+            return new Location(this, l.spawnX, l.spawnY, l.spawnZ);
+        }
+    }
+
+    public boolean setSpawnLocation(final int x, final int y, final int z) {
+        return change(new Callable<Boolean>() {
+            public Boolean call() {
+                world.setSpawn(x, y, z);
+                return true;
+            }
+        });
+    }
+
+    public long getTime() {
+        synchronized (game.lock()) {
+            return world.level().dayTime % 24000;
+        }
+    }
+
+    /** Sets the time of today, keeping the day. */
+    public void setTime(long time) {
+        long now = getFullTime();
+        long margin = (time - now) % 24000;
+        if (margin < 0) {
+            margin += 24000;
+        }
+        setFullTime(now + margin);
+    }
+
+    public long getFullTime() {
+        synchronized (game.lock()) {
+            return world.level().dayTime;
+        }
+    }
+
+    public void setFullTime(final long time) {
+        change(new Callable<Void>() {
+            public Void call() {
+                world.setDayTime(time);
+                return null;
+            }
+        });
+    }
+
+    public boolean hasStorm() {
+        return false; // the bundled world has no weather
+    }
+
+    public void setStorm(boolean hasStorm) {
+    }
+
+    public int getWeatherDuration() {
+        return 0;
+    }
+
+    public void setWeatherDuration(int duration) {
+    }
+
+    public boolean isThundering() {
+        return false;
+    }
+
+    public void setThundering(boolean thundering) {
+    }
+
+    public int getThunderDuration() {
+        return 0;
+    }
+
+    public void setThunderDuration(int duration) {
+    }
+
+    /** Explosions are not modelled: nothing happens. */
+    public boolean createExplosion(double x, double y, double z, float power) {
+        return false;
+    }
+
+    public boolean createExplosion(Location loc, float power) {
+        return false;
+    }
+
+    public Environment getEnvironment() {
+        return Environment.NORMAL;
+    }
+
+    /** The level-seed setting: its number, or its text's hash as the game takes it. */
+    public long getSeed() {
+        String seed = game.properties().getString("level-seed", "");
+        if (seed.length() == 0) {
+            return 0;
+        }
+        try {
+            return Long.parseLong(seed);
+        } catch (NumberFormatException e) {
+            return seed.hashCode();
+        }
+    }
+
+    public boolean getPVP() {
+        return game.properties().getBoolean("pvp", true);
+    }
+
+    public void setPVP(boolean pvp) {
+    }
+
+    public void save() {
+        world.saveLater();
+    }
+
+    public boolean getAllowAnimals() {
+        return game.properties().getBoolean("spawn-animals", true);
+    }
+
+    public boolean getAllowMonsters() {
+        return game.properties().getBoolean("spawn-monsters", true);
+    }
+
+    public int getMaxHeight() {
+        return 256;
+    }
+
+    public int getSeaLevel() {
+        return 64;
+    }
+
+    public boolean getKeepSpawnInMemory() {
+        return true;
+    }
+
+    public void setKeepSpawnInMemory(boolean keepLoaded) {
+    }
+
+    public boolean isAutoSave() {
+        return true;
+    }
+
+    public void setAutoSave(boolean value) {
+    }
+
+    public void setDifficulty(Difficulty difficulty) {
+    }
+
+    public Difficulty getDifficulty() {
+        Difficulty d = Difficulty.getByValue(game.properties().difficulty());
+        return d == null ? Difficulty.EASY : d;
+    }
+
+    public File getWorldFolder() {
+        return new File(game.properties().levelName());
+    }
+
+    /** The world the bundled server makes is flat. */
+    public WorldType getWorldType() {
+        return WorldType.FLAT;
+    }
+
+    public boolean canGenerateStructures() {
+        return game.properties().getBoolean("generate-structures", true);
+    }
+
+    public String[] getGameRules() {
+        return new String[0];
+    }
+
+    public String getGameRuleValue(String rule) {
+        return null;
+    }
+
+    public boolean setGameRuleValue(String rule, String value) {
+        return false;
+    }
+
+    public boolean isGameRule(String rule) {
+        return false;
+    }
+
+    @Override
+    public String toString() {
+        return "World{name=" + getName() + "}";
+    }
+}

@@ -1,0 +1,126 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.block.BlockFace;
+import org.bukkit.event.block.Action;
+import org.bukkit.event.block.BlockBreakEvent;
+import org.bukkit.event.block.BlockPlaceEvent;
+import org.bukkit.event.player.PlayerInteractEvent;
+import org.bukkit.inventory.ItemStack;
+
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.protocol.PlayPackets;
+
+/**
+ * The plugins' say in what players do to blocks: clicks, breaking, placing. What a cancelled
+ * event refuses is undone for the one player whose client did it ahead of the server; the
+ * others are never shown it.
+ */
+final class BlockEvents {
+    /** The game's face numbers of Player Digging and Block Placement, 0 to 5. */
+    private static final BlockFace[] FACES = {BlockFace.DOWN, BlockFace.UP, BlockFace.NORTH, BlockFace.SOUTH,
+            BlockFace.WEST, BlockFace.EAST};
+
+    private final Game game;
+    private final GameWorld world;
+
+    BlockEvents(Game game, GameWorld world) {
+        this.game = game;
+        this.world = world;
+    }
+
+    static BlockFace face(int face) {
+        return face >= 0 && face < FACES.length ? FACES[face] : BlockFace.SELF;
+    }
+
+    private ItemStack held(OnlinePlayer p) {
+        int slot = p.handSlot();
+        int id = p.inventory().item(slot);
+        return id <= 0 ? null : new ItemStack(id, p.inventory().count(slot), (short) p.inventory().data(slot));
+    }
+
+    private void showReal(OnlinePlayer p, int x, int y, int z) {
+        if (y >= 0 && y <= 255 && p.known.contains(ColumnKey.of(x >> 4, z >> 4))) {
+            p.connection().send(PlayPackets.blockChange(x, y, z, world.blockAt(x, y, z), world.metaAt(x, y, z)));
+        }
+    }
+
+    /** A left click on a block as digging starts; false (the block shown again) when a plugin cancelled it. */
+    boolean leftClick(OnlinePlayer p, int x, int y, int z, int face) {
+        if (PlayerInteractEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return true;
+        }
+        PlayerInteractEvent event = new PlayerInteractEvent(p, Action.LEFT_CLICK_BLOCK, held(p),
+                world.api().getBlockAt(x, y, z), face(face));
+        game.host().callEvent(event);
+        if (event.useInteractedBlock() == PlayerInteractEvent.Result.DENY) {
+            showReal(p, x, y, z);
+            return false;
+        }
+        return true;
+    }
+
+    /**
+     * A right click, on a block's face (0 to 5) or in the air (face -1, nothing to refuse
+     * then). False when a plugin denied the use: nothing is placed, and the client is sent
+     * back both blocks and its slot.
+     */
+    boolean rightClick(OnlinePlayer p, int x, int y, int z, int face) {
+        if (PlayerInteractEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return true;
+        }
+        boolean air = face < 0 || face > 5;
+        PlayerInteractEvent event = new PlayerInteractEvent(p, air ? Action.RIGHT_CLICK_AIR : Action.RIGHT_CLICK_BLOCK,
+                held(p), air ? null : world.api().getBlockAt(x, y, z), air ? BlockFace.SELF : face(face));
+        game.host().callEvent(event);
+        if (air || event.useItemInHand() != PlayerInteractEvent.Result.DENY) {
+            return true;
+        }
+        showReal(p, x, y, z);
+        BlockFace f = face(face);
+        showReal(p, x + f.getModX(), y + f.getModY(), z + f.getModZ());
+        p.sendSlot(p.handSlot());
+        return false;
+    }
+
+    /** Before a block is broken: false (the breaker shown the block again) when a plugin cancelled it. */
+    boolean mayBreak(OnlinePlayer p, int x, int y, int z) {
+        if (BlockBreakEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return true;
+        }
+        BlockBreakEvent event = new BlockBreakEvent(world.api().getBlockAt(x, y, z), p);
+        game.host().callEvent(event);
+        if (event.isCancelled()) {
+            showReal(p, x, y, z);
+            return false;
+        }
+        return true;
+    }
+
+    /**
+     * Puts the block in place, asks the plugins, and shows it to everybody; false when a plugin
+     * cancelled it, and then the cell is air again, the placer is sent both blocks and its slot,
+     * and nobody else saw anything.
+     */
+    boolean place(OnlinePlayer p, int againstX, int againstY, int againstZ, int x, int y, int z, int id, int data) {
+        long k = world.setBlockUnseen(x, y, z, id, data);
+        if (k == GameWorld.NO_COLUMN) {
+            return false;
+        }
+        if (BlockPlaceEvent.getHandlerList().getRegisteredListeners().length > 0) {
+            ApiWorld api = world.api();
+            ApiBlock placed = (ApiBlock) api.getBlockAt(x, y, z);
+            BlockPlaceEvent event = new BlockPlaceEvent(placed, new ApiBlockState(placed, 0, 0),
+                    api.getBlockAt(againstX, againstY, againstZ), held(p), p, true);
+            game.host().callEvent(event);
+            if (event.isCancelled() || !event.canBuild()) {
+                world.setBlockUnseen(x, y, z, 0, 0);
+                showReal(p, againstX, againstY, againstZ);
+                showReal(p, x, y, z);
+                p.sendSlot(p.handSlot());
+                return false;
+            }
+        }
+        world.showBlock(x, y, z, k, null);
+        return true;
+    }
+}

@@ -1,0 +1,492 @@
+package net.cubeworks.world.game;
+
+import java.util.concurrent.Callable;
+
+import org.bukkit.Location;
+import org.bukkit.Material;
+import org.bukkit.World;
+import org.bukkit.entity.Entity;
+import org.bukkit.entity.Player;
+import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
+import org.bukkit.inventory.Inventory;
+import org.bukkit.inventory.InventoryView;
+import org.bukkit.inventory.ItemStack;
+import org.bukkit.util.Vector;
+
+import net.cubeworks.world.protocol.PlayPackets;
+
+/**
+ * The plugin API's members of a player in the world: where it is, its health and food, what it
+ * holds, and moving it. Reads take the world lock; changes run on the game thread and the
+ * clients are told as when the game itself makes them.
+ */
+abstract class PlayerEntity implements Player {
+    static final double MAX_HEALTH = 20;
+
+    private ApiPlayerInventory apiInventory;
+    /** Whether the store kept a record of this player when it joined. */
+    boolean hadRecord;
+
+    private OnlinePlayer self() {
+        return (OnlinePlayer) this;
+    }
+
+    abstract Game game();
+
+    private <T> T onGameThread(Callable<T> work) {
+        return ApiWorld.onGameThread(game(), work);
+    }
+
+    // --- where it is ---
+
+    public Location getLocation() {
+        OnlinePlayer p = self();
+        synchronized (game().lock()) {
+            return new Location(getWorld(), p.x, p.y, p.z, p.yaw, p.pitch);
+        }
+    }
+
+    public Location getLocation(Location loc) {
+        if (loc != null) {
+            OnlinePlayer p = self();
+            synchronized (game().lock()) {
+                loc.setWorld(getWorld());
+                loc.setX(p.x);
+                loc.setY(p.y);
+                loc.setZ(p.z);
+                loc.setYaw(p.yaw);
+                loc.setPitch(p.pitch);
+            }
+        }
+        return loc;
+    }
+
+    public World getWorld() {
+        return game().world().api();
+    }
+
+    public double getEyeHeight() {
+        return GameWorld.EYE_HEIGHT;
+    }
+
+    public double getEyeHeight(boolean ignoreSneaking) {
+        return GameWorld.EYE_HEIGHT;
+    }
+
+    public Location getEyeLocation() {
+        return getLocation().add(0, GameWorld.EYE_HEIGHT, 0);
+    }
+
+    public boolean isOnGround() {
+        synchronized (game().lock()) {
+            return self().onGround;
+        }
+    }
+
+    /** Velocity is not modelled: players move by what their clients send. */
+    public Vector getVelocity() {
+        return new Vector();
+    }
+
+    public void setVelocity(Vector velocity) {
+    }
+
+    public boolean teleport(Location location) {
+        return teleport(location, TeleportCause.PLUGIN);
+    }
+
+    /** Moves the player after the teleport event; false when it was cancelled or the player cannot be moved. */
+    public boolean teleport(final Location location, final TeleportCause cause) {
+        if (location == null) {
+            throw new IllegalArgumentException("location");
+        }
+        return onGameThread(new Callable<Boolean>() {
+            public Boolean call() {
+                return MoveEvents.teleport(game(), self(), location, cause);
+            }
+        });
+    }
+
+    public boolean teleport(Entity destination) {
+        return teleport(destination.getLocation());
+    }
+
+    public boolean teleport(Entity destination, TeleportCause cause) {
+        return teleport(destination.getLocation(), cause);
+    }
+
+    public int getFireTicks() {
+        return 0;
+    }
+
+    public int getMaxFireTicks() {
+        return 20;
+    }
+
+    public void setFireTicks(int ticks) {
+    }
+
+    public float getFallDistance() {
+        return 0;
+    }
+
+    public void setFallDistance(float distance) {
+    }
+
+    public int getTicksLived() {
+        return 1;
+    }
+
+    public void setTicksLived(int value) {
+    }
+
+    // --- health and food ---
+
+    public double getHealth() {
+        synchronized (game().lock()) {
+            return self().health;
+        }
+    }
+
+    /** 0 kills the player, as damage does; above the maximum is refused as Bukkit refuses it. */
+    public void setHealth(final double health) {
+        if (health < 0 || health > getMaxHealth()) {
+            throw new IllegalArgumentException("Health must be between 0 and " + getMaxHealth());
+        }
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                if (p.dead) {
+                    return null;
+                }
+                if (health <= 0) {
+                    game().world().survival().damage(p, p.health, p.getName() + " died");
+                    return null;
+                }
+                p.health = (float) health;
+                p.connection().send(game().world().healthPacket(p));
+                return null;
+            }
+        });
+    }
+
+    public double getMaxHealth() {
+        return MAX_HEALTH;
+    }
+
+    /** The maximum health is the game's 20; it cannot be changed here. */
+    public void setMaxHealth(double health) {
+    }
+
+    public void resetMaxHealth() {
+    }
+
+    public void damage(double amount) {
+        damage(amount, null);
+    }
+
+    public void damage(final double amount, Entity source) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                if (!p.dead && amount > 0) {
+                    game().world().survival().damage(p, (float) amount, p.getName() + " died");
+                    if (!p.dead) {
+                        p.connection().send(game().world().healthPacket(p));
+                    }
+                }
+                return null;
+            }
+        });
+    }
+
+    public int getFoodLevel() {
+        synchronized (game().lock()) {
+            return self().food;
+        }
+    }
+
+    public void setFoodLevel(final int value) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                p.food = Math.max(0, Math.min(20, value));
+                p.connection().send(game().world().healthPacket(p));
+                return null;
+            }
+        });
+    }
+
+    public float getSaturation() {
+        synchronized (game().lock()) {
+            return self().saturation;
+        }
+    }
+
+    public void setSaturation(final float value) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                p.saturation = Math.max(0f, Math.min(p.food, value));
+                p.connection().send(game().world().healthPacket(p));
+                return null;
+            }
+        });
+    }
+
+    public float getExhaustion() {
+        return 0;
+    }
+
+    public void setExhaustion(float value) {
+    }
+
+    public int getRemainingAir() {
+        return 300;
+    }
+
+    public void setRemainingAir(int ticks) {
+    }
+
+    public int getMaximumAir() {
+        return 300;
+    }
+
+    public void setMaximumAir(int ticks) {
+    }
+
+    public int getMaximumNoDamageTicks() {
+        return 20;
+    }
+
+    public void setMaximumNoDamageTicks(int ticks) {
+    }
+
+    public double getLastDamage() {
+        return 0;
+    }
+
+    public void setLastDamage(double damage) {
+    }
+
+    public int getNoDamageTicks() {
+        return 0;
+    }
+
+    public void setNoDamageTicks(int ticks) {
+    }
+
+    public Player getKiller() {
+        return null;
+    }
+
+    public boolean getRemoveWhenFarAway() {
+        return false;
+    }
+
+    public void setRemoveWhenFarAway(boolean remove) {
+    }
+
+    public boolean getCanPickupItems() {
+        return true;
+    }
+
+    public void setCanPickupItems(boolean pickup) {
+    }
+
+    public void setCustomName(String name) {
+    }
+
+    public String getCustomName() {
+        return null;
+    }
+
+    public void setCustomNameVisible(boolean flag) {
+    }
+
+    public boolean isCustomNameVisible() {
+        return false;
+    }
+
+    public boolean isLeashed() {
+        return false;
+    }
+
+    // --- what it holds ---
+
+    public org.bukkit.inventory.PlayerInventory getInventory() {
+        synchronized (this) {
+            if (apiInventory == null) {
+                apiInventory = new ApiPlayerInventory(game(), self());
+            }
+            return apiInventory;
+        }
+    }
+
+    public ItemStack getItemInHand() {
+        ItemStack s = getInventory().getItemInHand();
+        return s == null ? new ItemStack(Material.AIR, 0) : s;
+    }
+
+    public void setItemInHand(ItemStack item) {
+        getInventory().setItemInHand(item);
+    }
+
+    /** Ender chests are not modelled. */
+    public Inventory getEnderChest() {
+        return null;
+    }
+
+    /** Windows are not modelled yet: the player's own inventory is always what is open. */
+    public InventoryView getOpenInventory() {
+        return null;
+    }
+
+    public void closeInventory() {
+    }
+
+    public ItemStack getItemOnCursor() {
+        return new ItemStack(Material.AIR, 0);
+    }
+
+    public void setItemOnCursor(ItemStack item) {
+    }
+
+    public boolean isSleeping() {
+        return false;
+    }
+
+    public int getSleepTicks() {
+        return 0;
+    }
+
+    public boolean isBlocking() {
+        return false;
+    }
+
+    public int getExpToLevel() {
+        return 7;
+    }
+
+    /** Sends the client its whole inventory again. */
+    public void updateInventory() {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                self().sendInventory();
+                return null;
+            }
+        });
+    }
+
+    /** Shows this client another block at the location, without changing the world. */
+    public void sendBlockChange(Location loc, Material material, byte data) {
+        sendBlockChange(loc, material.getId(), data);
+    }
+
+    public void sendBlockChange(Location loc, int material, byte data) {
+        int y = loc.getBlockY();
+        if (y < 0 || y > 255 || material < 0 || material > 255) {
+            return;
+        }
+        self().connection().send(PlayPackets.blockChange(loc.getBlockX(), y, loc.getBlockZ(), material, data & 15));
+    }
+
+    // --- the rest of the player: kept as plain values where the game has nothing behind them ---
+
+    public void setSneaking(boolean sneak) {
+    }
+
+    public void setSprinting(boolean sprinting) {
+    }
+
+    public void saveData() {
+    }
+
+    public void loadData() {
+    }
+
+    public void setSleepingIgnored(boolean isSleeping) {
+    }
+
+    public boolean isSleepingIgnored() {
+        return false;
+    }
+
+    public Location getCompassTarget() {
+        return getWorld().getSpawnLocation();
+    }
+
+    public void setCompassTarget(Location loc) {
+    }
+
+    public Location getBedSpawnLocation() {
+        return null;
+    }
+
+    public void setBedSpawnLocation(Location location) {
+    }
+
+    public float getExp() {
+        return 0;
+    }
+
+    public void setExp(float exp) {
+    }
+
+    public int getLevel() {
+        return 0;
+    }
+
+    public void setLevel(int level) {
+    }
+
+    public int getTotalExperience() {
+        return 0;
+    }
+
+    public void setTotalExperience(int exp) {
+    }
+
+    public void giveExp(int amount) {
+    }
+
+    public void giveExpLevels(int amount) {
+    }
+
+    public long getPlayerTime() {
+        return getWorld().getFullTime();
+    }
+
+    public boolean isPlayerTimeRelative() {
+        return true;
+    }
+
+    public void resetPlayerTime() {
+    }
+
+    public float getFlySpeed() {
+        return 0.1f;
+    }
+
+    public float getWalkSpeed() {
+        return 0.2f;
+    }
+
+    public boolean canSee(Player player) {
+        return true;
+    }
+
+    public boolean isHealthScaled() {
+        return false;
+    }
+
+    public void setHealthScaled(boolean scale) {
+    }
+
+    public void setHealthScale(double scale) {
+    }
+
+    public double getHealthScale() {
+        return MAX_HEALTH;
+    }
+}

@@ -1,0 +1,182 @@
+package org.bukkit;
+
+import java.io.File;
+import java.util.HashMap;
+import java.util.List;
+import java.util.Map;
+import java.util.UUID;
+
+import org.bukkit.block.Block;
+import org.bukkit.entity.Entity;
+import org.bukkit.entity.Player;
+
+/** A world: its blocks by column, its players, its spawn point and clocks. */
+public interface World {
+    Block getBlockAt(int x, int y, int z);
+
+    Block getBlockAt(Location location);
+
+    int getBlockTypeIdAt(int x, int y, int z);
+
+    int getBlockTypeIdAt(Location location);
+
+    /** One above the highest block that is not air at the column, 0 when it is all air. */
+    int getHighestBlockYAt(int x, int z);
+
+    int getHighestBlockYAt(Location location);
+
+    Block getHighestBlockAt(int x, int z);
+
+    Block getHighestBlockAt(Location location);
+
+    Chunk getChunkAt(int x, int z);
+
+    Chunk getChunkAt(Location location);
+
+    Chunk getChunkAt(Block block);
+
+    boolean isChunkLoaded(Chunk chunk);
+
+    Chunk[] getLoadedChunks();
+
+    void loadChunk(Chunk chunk);
+
+    boolean isChunkLoaded(int x, int z);
+
+    boolean isChunkInUse(int x, int z);
+
+    void loadChunk(int x, int z);
+
+    boolean loadChunk(int x, int z, boolean generate);
+
+    boolean unloadChunk(Chunk chunk);
+
+    boolean unloadChunk(int x, int z);
+
+    boolean unloadChunk(int x, int z, boolean save);
+
+    boolean unloadChunk(int x, int z, boolean save, boolean safe);
+
+    boolean unloadChunkRequest(int x, int z);
+
+    boolean unloadChunkRequest(int x, int z, boolean safe);
+
+    boolean regenerateChunk(int x, int z);
+
+    boolean refreshChunk(int x, int z);
+
+    List<Entity> getEntities();
+
+    List<Player> getPlayers();
+
+    String getName();
+
+    UUID getUID();
+
+    Location getSpawnLocation();
+
+    boolean setSpawnLocation(int x, int y, int z);
+
+    /** The time of day in ticks, 0 to 23999. */
+    long getTime();
+
+    void setTime(long time);
+
+    /** Ticks the world has run through. */
+    long getFullTime();
+
+    void setFullTime(long time);
+
+    boolean hasStorm();
+
+    void setStorm(boolean hasStorm);
+
+    int getWeatherDuration();
+
+    void setWeatherDuration(int duration);
+
+    boolean isThundering();
+
+    void setThundering(boolean thundering);
+
+    int getThunderDuration();
+
+    void setThunderDuration(int duration);
+
+    boolean createExplosion(double x, double y, double z, float power);
+
+    boolean createExplosion(Location loc, float power);
+
+    Environment getEnvironment();
+
+    long getSeed();
+
+    boolean getPVP();
+
+    void setPVP(boolean pvp);
+
+    void save();
+
+    boolean getAllowAnimals();
+
+    boolean getAllowMonsters();
+
+    int getMaxHeight();
+
+    int getSeaLevel();
+
+    boolean getKeepSpawnInMemory();
+
+    void setKeepSpawnInMemory(boolean keepLoaded);
+
+    boolean isAutoSave();
+
+    void setAutoSave(boolean value);
+
+    void setDifficulty(Difficulty difficulty);
+
+    Difficulty getDifficulty();
+
+    File getWorldFolder();
+
+    WorldType getWorldType();
+
+    boolean canGenerateStructures();
+
+    String[] getGameRules();
+
+    String getGameRuleValue(String rule);
+
+    boolean setGameRuleValue(String rule, String value);
+
+    boolean isGameRule(String rule);
+
+    /** The dimensions, with the game's ids. */
+    enum Environment {
+        NORMAL(0),
+        NETHER(-1),
+        THE_END(1);
+
+        private static final Map<Integer, Environment> lookup = new HashMap<Integer, Environment>();
+
+        static {
+            for (Environment env : values()) {
+                lookup.put(env.getId(), env);
+            }
+        }
+
+        private final int id;
+
+        Environment(int id) {
+            this.id = id;
+        }
+
+        public int getId() {
+            return id;
+        }
+
+        public static Environment getEnvironment(int id) {
+            return lookup.get(id);
+        }
+    }
+}
