@@ -9,6 +9,8 @@ import org.bukkit.command.ConsoleCommandSender;
 import org.bukkit.command.PluginCommand;
 import org.bukkit.entity.Player;
 import org.bukkit.plugin.PluginManager;
+import org.bukkit.plugin.ServicesManager;
+import org.bukkit.plugin.messaging.Messenger;
 import org.bukkit.scheduler.BukkitScheduler;
 
 /** Static access to the one running server. */
@@ -162,5 +164,19 @@ public final class Bukkit {
 
     public static void reload() {
         server.reload();
+    }
+
+    // --- services, plugin channels, known players ---
+
+    public static ServicesManager getServicesManager() {
+        return server.getServicesManager();
+    }
+
+    public static Messenger getMessenger() {
+        return server.getMessenger();
+    }
+
+    public static OfflinePlayer[] getOfflinePlayers() {
+        return server.getOfflinePlayers();
     }
 }

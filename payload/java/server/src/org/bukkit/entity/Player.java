@@ -4,9 +4,10 @@ import java.net.InetSocketAddress;
 
 import org.bukkit.OfflinePlayer;
 import org.bukkit.command.CommandSender;
+import org.bukkit.plugin.messaging.PluginMessageRecipient;
 
 /** A player connected to the server. */
-public interface Player extends HumanEntity, CommandSender, OfflinePlayer {
+public interface Player extends HumanEntity, CommandSender, OfflinePlayer, PluginMessageRecipient {
     String getDisplayName();
 
     void setDisplayName(String name);
