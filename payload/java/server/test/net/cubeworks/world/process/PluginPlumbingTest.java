@@ -77,7 +77,8 @@ public class PluginPlumbingTest {
         // the console's command, cancelled, then changed into one the command map has
         int mark = server.mark();
         server.send("forbidden thing");
-        server.waitFor("cancelled the console command forbidden thing", mark, 10000);
+        int cancelled = server.waitFor("cancelled the console command forbidden thing", mark, 10000);
+        server.waitFor("\n>", cancelled, 10000); // the prompt after it, before the next line goes in
         String reply = server.command("renamed");
         assertTrue(reply, reply.contains("framework command ran for CONSOLE with 2 args"));
         assertFalse(server.output().substring(mark), server.output().substring(mark).contains("Unknown command"));
