@@ -8,9 +8,15 @@ import java.util.Iterator;
 import java.util.List;
 import java.util.Map;
 
+import org.bukkit.Bukkit;
+import org.bukkit.event.Event;
+import org.bukkit.event.server.ServiceRegisterEvent;
+import org.bukkit.event.server.ServiceUnregisterEvent;
+
 /**
  * The providers of each service, best first: a higher priority, and among equal priorities the
- * one registered first. Safe to use from any thread.
+ * one registered first; each registration and removal is told to the plugins as an event. Safe to
+ * use from any thread.
  */
 public class SimpleServicesManager implements ServicesManager {
     private final Map<Class<?>, List<RegisteredServiceProvider<?>>> providers =
@@ -20,19 +26,27 @@ public class SimpleServicesManager implements ServicesManager {
         if (service == null || provider == null || priority == null) {
             throw new IllegalArgumentException("Service, provider and priority cannot be null");
         }
+        RegisteredServiceProvider<T> entry = new RegisteredServiceProvider<T>(service, provider, priority, plugin);
         synchronized (providers) {
             List<RegisteredServiceProvider<?>> registered = providers.get(service);
             if (registered == null) {
                 registered = new ArrayList<RegisteredServiceProvider<?>>();
                 providers.put(service, registered);
             }
-            RegisteredServiceProvider<T> entry = new RegisteredServiceProvider<T>(service, provider, priority, plugin);
             // after every provider of the same or a higher priority: the first registered stays first
             int at = 0;
             while (at < registered.size() && registered.get(at).compareTo(entry) <= 0) {
                 at++;
             }
             registered.add(at, entry);
+        }
+        fire(new ServiceRegisterEvent(entry));
+    }
+
+    /** Tells the plugins, when a server is running; outside the lock, as a listener may look services up. */
+    private static void fire(Event event) {
+        if (Bukkit.getServer() != null && Bukkit.getServer().getPluginManager() != null) {
+            Bukkit.getServer().getPluginManager().callEvent(event);
         }
     }
 
@@ -49,6 +63,7 @@ public class SimpleServicesManager implements ServicesManager {
     }
 
     private void removeWhere(Class<?> service, Object provider, Plugin plugin) {
+        List<RegisteredServiceProvider<?>> removed = new ArrayList<RegisteredServiceProvider<?>>();
         synchronized (providers) {
             Iterator<Map.Entry<Class<?>, List<RegisteredServiceProvider<?>>>> it = providers.entrySet().iterator();
             while (it.hasNext()) {
@@ -61,12 +76,16 @@ public class SimpleServicesManager implements ServicesManager {
                     RegisteredServiceProvider<?> r = p.next();
                     if ((provider == null || r.getProvider() == provider) && (plugin == null || r.getPlugin() == plugin)) {
                         p.remove();
+                        removed.add(r);
                     }
                 }
                 if (e.getValue().isEmpty()) {
                     it.remove();
                 }
             }
+        }
+        for (RegisteredServiceProvider<?> r : removed) {
+            fire(new ServiceUnregisterEvent(r));
         }
     }
 
