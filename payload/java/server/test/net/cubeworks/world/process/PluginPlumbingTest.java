@@ -102,8 +102,26 @@ public class PluginPlumbingTest {
                 "framework command ran for Alex with 1 args"));
     }
 
+    @Test
+    public void theOfflinePlayersAreThoseWhoPlayedHereAndThoseOnline() throws Exception {
+        ServerProcess.serverJar();
+        server = ServerProcess.prepare();
+        Jars.plugin(new File(server.plugins(), "plumbing.jar"), PlumbingPlugin.YML, plumbingClasses());
+        server.start("-Xmx96M");
+        server.waitReady();
+        String none = server.command("known");
+        assertTrue(none, none.contains("known players: \n") || none.contains("known players: \r"));
+        PlayClient steve = PlayClient.join(server.port, 5, "Steve");
+        steve.close();
+        server.waitFor("Steve lost connection");
+        client = PlayClient.join(server.port, 5, "Alex");
+        String both = server.command("known");
+        assertTrue(both, both.contains("known players: Alex(online) Steve"));
+    }
+
     private static Class<?>[] plumbingClasses() throws Exception {
-        // the plugin and its anonymous command class
-        return new Class<?>[] {PlumbingPlugin.class, Class.forName(PlumbingPlugin.class.getName() + "$1")};
+        // the plugin and its anonymous command classes
+        return new Class<?>[] {PlumbingPlugin.class, Class.forName(PlumbingPlugin.class.getName() + "$1"),
+            Class.forName(PlumbingPlugin.class.getName() + "$2")};
     }
 }
