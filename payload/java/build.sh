@@ -6,8 +6,11 @@
 #
 # usage: build.sh OUTDIR [SERVER_JAR_OVERRIDE]
 #
-# Everything is compiled to Java 7 bytecode, because that is the oldest runtime our users run the
-# server with. Intermediate classes are left in OUTDIR/java-build for test.sh.
+# The game server is compiled to Java 8 bytecode, as the libraries it carries for plugins
+# (snakeyaml, Gson, Guava, commons-lang, json-simple, from the system's Java packages) need Java 8;
+# only its entry class stays Java 7 bytecode, so that an older Java prints why it cannot run the
+# server instead of a stack trace. The two plugins we carry stay Java 7 bytecode.
+# Intermediate classes are left in OUTDIR/java-build for test.sh.
 set -euo pipefail
 
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
@@ -23,6 +26,10 @@ OVERRIDE="${2:-}"
 JAVAC="${JAVAC:-javac}"
 JAR="${JAR:-jar}"
 JAVAC_FLAGS=(--release 7 -Xlint:-options -encoding UTF-8)
+SERVER_JAVAC_FLAGS=(--release 8 -Xlint:-options -encoding UTF-8)
+# The libraries plugins of the 1.7 era import directly, unpacked into the server jar.
+LIBRARY_DIR="${LIBRARY_DIR:-/usr/share/java}"
+LIBRARIES=(snakeyaml gson guava commons-lang json-simple)
 # Fixed entry timestamps so that the same sources give the same bytes.
 JAR_DATE="2014-01-01T00:00:00Z"
 
@@ -47,8 +54,32 @@ collect_sources() {
 # --- game server and the plugin API subset it contains -----------------------------------------
 SERVER_CLASSES="$WORK/server-classes"
 mkdir -p "$SERVER_CLASSES"
+LIBRARY_JARS=()
+for lib in "${LIBRARIES[@]}"; do
+    if [ ! -f "$LIBRARY_DIR/$lib.jar" ]; then
+        echo "build.sh: $LIBRARY_DIR/$lib.jar is missing (run scripts/install-deps.sh)" >&2
+        exit 1
+    fi
+    LIBRARY_JARS+=("$LIBRARY_DIR/$lib.jar")
+    # Classes and resources go in as they are; the libraries' own manifests, signatures and
+    # module descriptors would describe a jar that is no longer theirs, and their licence
+    # files are kept under META-INF/licenses/<library>.
+    (cd "$SERVER_CLASSES" && "$JAR" --extract --file "$LIBRARY_DIR/$lib.jar")
+    mkdir -p "$SERVER_CLASSES/META-INF/licenses/$lib"
+    for f in "$SERVER_CLASSES"/META-INF/LICENSE* "$SERVER_CLASSES"/META-INF/NOTICE*; do
+        [ -f "$f" ] && mv "$f" "$SERVER_CLASSES/META-INF/licenses/$lib/"
+    done
+    rm -rf "$SERVER_CLASSES/META-INF/MANIFEST.MF" "$SERVER_CLASSES/META-INF/maven" \
+        "$SERVER_CLASSES/META-INF/versions" "$SERVER_CLASSES/module-info.class"
+    rm -f "$SERVER_CLASSES"/META-INF/*.SF "$SERVER_CLASSES"/META-INF/*.RSA "$SERVER_CLASSES"/META-INF/*.DSA
+done
+LIBRARY_CP="$(IFS=:; echo "${LIBRARY_JARS[*]}")"
 collect_sources "$HERE/server/src" "$WORK/server-sources.txt"
-"$JAVAC" "${JAVAC_FLAGS[@]}" -d "$SERVER_CLASSES" @"$WORK/server-sources.txt"
+"$JAVAC" "${SERVER_JAVAC_FLAGS[@]}" -cp "$LIBRARY_CP" -d "$SERVER_CLASSES" @"$WORK/server-sources.txt"
+# The entry class again, as Java 7 bytecode: it checks the Java version before anything of
+# Java 8 is loaded, and starts the server by reflection.
+"$JAVAC" "${JAVAC_FLAGS[@]}" -implicit:none -sourcepath "" -d "$SERVER_CLASSES" \
+    "$HERE/server/src/net/cubeworks/world/Main.java"
 
 if [ -n "$OVERRIDE" ]; then
     if [ ! -f "$OVERRIDE" ]; then

@@ -11,6 +11,8 @@ import org.bukkit.command.ConsoleCommandSender;
 import org.bukkit.command.PluginCommand;
 import org.bukkit.entity.Player;
 import org.bukkit.plugin.PluginManager;
+import org.bukkit.plugin.ServicesManager;
+import org.bukkit.plugin.messaging.Messenger;
 import org.bukkit.scheduler.BukkitScheduler;
 
 /** Static access to the one running server. */
@@ -186,6 +188,16 @@ public final class Bukkit {
 
     public static OfflinePlayer getOfflinePlayer(UUID id) {
         return server.getOfflinePlayer(id);
+    }
+
+    // --- services, plugin channels, known players ---
+
+    public static ServicesManager getServicesManager() {
+        return server.getServicesManager();
+    }
+
+    public static Messenger getMessenger() {
+        return server.getMessenger();
     }
 
     public static OfflinePlayer[] getOfflinePlayers() {

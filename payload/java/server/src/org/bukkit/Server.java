@@ -11,10 +11,13 @@ import org.bukkit.command.ConsoleCommandSender;
 import org.bukkit.command.PluginCommand;
 import org.bukkit.entity.Player;
 import org.bukkit.plugin.PluginManager;
+import org.bukkit.plugin.ServicesManager;
+import org.bukkit.plugin.messaging.Messenger;
+import org.bukkit.plugin.messaging.PluginMessageRecipient;
 import org.bukkit.scheduler.BukkitScheduler;
 
 /** The running game server as plugins see it. */
-public interface Server {
+public interface Server extends PluginMessageRecipient {
     String BROADCAST_CHANNEL_ADMINISTRATIVE = "bukkit.broadcast.admin";
     String BROADCAST_CHANNEL_USERS = "bukkit.broadcast.user";
 
@@ -125,5 +128,12 @@ public interface Server {
 
     OfflinePlayer getOfflinePlayer(UUID id);
 
+    // --- services, plugin channels, known players ---
+
+    ServicesManager getServicesManager();
+
+    Messenger getMessenger();
+
+    /** Every player who has played here, online or not. */
     OfflinePlayer[] getOfflinePlayers();
 }

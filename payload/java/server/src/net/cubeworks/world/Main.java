@@ -1,75 +1,69 @@
 package net.cubeworks.world;
 
-import java.io.FileDescriptor;
-import java.io.FileOutputStream;
-import java.io.IOException;
-import java.io.InputStreamReader;
-import java.util.logging.Level;
-
-import net.cubeworks.world.console.ConsoleLineReader;
-import net.cubeworks.world.console.ConsoleOutput;
-import net.cubeworks.world.server.WorldServer;
+import java.lang.reflect.InvocationTargetException;
 
 /**
- * Starts the game server in the working directory and reads console commands from
- * standard input, one per line, until the server stops.
+ * The server jar's entry point. It is compiled for Java 7 and uses nothing newer, so that on an
+ * older Java than the server needs it says so in one console line, in the log's own format, and
+ * exits with status 1; on
+ * Java 8 and later it hands the arguments to {@link ServerMain}, reached by reflection so that
+ * no class of Java 8 bytecode is loaded before the check.
  */
 public final class Main {
+    /** The Java version the server and the libraries it carries are compiled for. */
+    static final int REQUIRED_JAVA = 8;
+
     private Main() {
     }
 
-    public static void main(String[] args) {
-        long start = System.nanoTime();
-        final ConsoleOutput console = new ConsoleOutput(new FileOutputStream(FileDescriptor.out),
-                ConsoleOutput.platformCharset());
-        final WorldServer server = new WorldServer(console, start);
-        server.captureStandardStreams();
-        boolean started;
+    /** The feature number of a java.specification.version ("1.7" is 7, "17" is 17), or -1. */
+    static int featureVersion(String specification) {
+        if (specification == null) {
+            return -1;
+        }
+        String s = specification.trim();
+        if (s.startsWith("1.")) {
+            s = s.substring(2);
+        }
+        int end = 0;
+        while (end < s.length() && Character.isDigit(s.charAt(end))) {
+            end++;
+        }
+        if (end == 0) {
+            return -1;
+        }
         try {
-            started = server.start();
-        } catch (Throwable ex) {
-            server.logger().log(Level.SEVERE, "Encountered an unexpected exception", ex);
-            started = false;
-        }
-        if (!started) {
-            server.logger().info("Stopping server");
-            System.exit(1);
-            return;
-        }
-        readConsole(server, console);
-        // End of standard input: nobody types any more, but players may still play until
-        // "stop" arrives from one of them or the process is ended. Park this thread.
-        Object forever = new Object();
-        synchronized (forever) {
-            while (true) {
-                try {
-                    forever.wait();
-                } catch (InterruptedException ignored) {
-                    // keep waiting
-                }
-            }
+            return Integer.parseInt(s.substring(0, end));
+        } catch (NumberFormatException ex) {
+            return -1;
         }
     }
 
-    private static void readConsole(final WorldServer server, ConsoleOutput console) {
-        ConsoleLineReader in = new ConsoleLineReader(new InputStreamReader(System.in, console.charset()),
-                ConsoleLineReader.MAX_LINE, new ConsoleLineReader.Listener() {
-                    public void dropped(long length) {
-                        server.logger().warning("A console line of " + length + " characters was ignored: "
-                                + "a command has at most " + ConsoleLineReader.MAX_LINE + " characters");
-                    }
-                });
-        while (true) {
-            String line;
-            try {
-                line = in.readLine();
-            } catch (IOException ex) {
-                return;
-            }
-            if (line == null) {
-                return;
-            }
-            server.consoleLine(line);
+    /** The console line that refuses a Java older than the server needs, or null when it is new enough. */
+    static String refusal(String specification, String javaHome) {
+        int feature = featureVersion(specification);
+        if (feature < 0 || feature >= REQUIRED_JAVA) {
+            return null;
+        }
+        String time = new java.text.SimpleDateFormat("HH:mm:ss").format(new java.util.Date());
+        return "[" + time + " ERROR]: This server needs Java " + REQUIRED_JAVA + " or newer, but it was "
+                + "started with Java " + specification + " (" + javaHome + "): install Java "
+                + REQUIRED_JAVA + " or newer and start it again.";
+    }
+
+    public static void main(String[] args) throws Throwable {
+        String refused = refusal(System.getProperty("java.specification.version"), System.getProperty("java.home"));
+        if (refused != null) {
+            System.out.println(refused);
+            System.out.flush();
+            System.exit(1);
+            return;
+        }
+        try {
+            Class.forName("net.cubeworks.world.ServerMain").getMethod("main", String[].class)
+                    .invoke(null, (Object) args);
+        } catch (InvocationTargetException ex) {
+            throw ex.getCause();
         }
     }
 }

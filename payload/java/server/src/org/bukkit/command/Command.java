@@ -12,6 +12,7 @@ public abstract class Command {
     protected String usageMessage;
     private String permission;
     private String permissionMessage;
+    private CommandMap commandMap;
 
     protected Command(String name) {
         this(name, "", "/" + name, new ArrayList<String>());
@@ -26,6 +27,49 @@ public abstract class Command {
     }
 
     public abstract boolean execute(CommandSender sender, String commandLabel, String[] args);
+
+    /** Completes the last argument with the names of the online players that start with it. */
+    public List<String> tabComplete(CommandSender sender, String alias, String[] args) throws IllegalArgumentException {
+        if (sender == null || alias == null || args == null) {
+            throw new IllegalArgumentException("Sender, alias and arguments cannot be null");
+        }
+        if (args.length == 0) {
+            return java.util.Collections.emptyList();
+        }
+        String last = args[args.length - 1].toLowerCase();
+        List<String> matched = new ArrayList<String>();
+        org.bukkit.Server server = org.bukkit.Bukkit.getServer();
+        if (server != null) {
+            for (org.bukkit.entity.Player p : server.getOnlinePlayers()) {
+                if (p.getName().toLowerCase().startsWith(last)) {
+                    matched.add(p.getName());
+                }
+            }
+        }
+        java.util.Collections.sort(matched, String.CASE_INSENSITIVE_ORDER);
+        return matched;
+    }
+
+    /** Remembers the map this command is registered in; false when it is in another one already. */
+    public boolean register(CommandMap commandMap) {
+        if (this.commandMap == null || this.commandMap == commandMap) {
+            this.commandMap = commandMap;
+            return true;
+        }
+        return false;
+    }
+
+    public boolean unregister(CommandMap commandMap) {
+        if (this.commandMap == commandMap) {
+            this.commandMap = null;
+            return true;
+        }
+        return false;
+    }
+
+    public boolean isRegistered() {
+        return commandMap != null;
+    }
 
     public String getName() {
         return name;

@@ -1,13 +1,30 @@
 package org.bukkit.permissions;
 
-/**
- * Something that permissions can be checked on. This server has no permission
- * plugins: a permission is granted to operators only.
- */
+import java.util.Set;
+
+import org.bukkit.plugin.Plugin;
+
+/** Something that permissions are checked on: a player or the console. */
 public interface Permissible extends ServerOperator {
     boolean isPermissionSet(String name);
 
+    boolean isPermissionSet(Permission perm);
+
     boolean hasPermission(String name);
 
+    boolean hasPermission(Permission perm);
+
+    PermissionAttachment addAttachment(Plugin plugin, String name, boolean value);
+
+    PermissionAttachment addAttachment(Plugin plugin);
+
+    PermissionAttachment addAttachment(Plugin plugin, String name, boolean value, int ticks);
+
+    PermissionAttachment addAttachment(Plugin plugin, int ticks);
+
+    void removeAttachment(PermissionAttachment attachment);
+
     void recalculatePermissions();
+
+    Set<PermissionAttachmentInfo> getEffectivePermissions();
 }

@@ -10,11 +10,15 @@ import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
 
-import net.cubeworks.world.util.MiniYaml;
+import org.bukkit.permissions.Permission;
+import org.bukkit.permissions.PermissionDefault;
+import org.yaml.snakeyaml.Yaml;
+import org.yaml.snakeyaml.constructor.SafeConstructor;
+import org.yaml.snakeyaml.error.YAMLException;
 
 /**
- * The contents of a plugin's plugin.yml: name, main class, version, authors and the
- * commands it declares.
+ * The contents of a plugin's plugin.yml (any valid YAML): name, main class, version, authors,
+ * the plugins it needs or comes before, the commands and permissions it declares.
  */
 public final class PluginDescriptionFile {
     private String name;
@@ -26,6 +30,11 @@ public final class PluginDescriptionFile {
     private List<String> authors = new ArrayList<String>();
     private List<String> depend = new ArrayList<String>();
     private List<String> softDepend = new ArrayList<String>();
+    private List<String> loadBefore = new ArrayList<String>();
+    private PluginLoadOrder order = PluginLoadOrder.POSTWORLD;
+    private PermissionDefault defaultPerm = PermissionDefault.OP;
+    private Map<?, ?> lazyPermissions = null;
+    private List<Permission> permissions = null;
     private Map<String, Map<String, Object>> commands = new LinkedHashMap<String, Map<String, Object>>();
 
     public PluginDescriptionFile(final InputStream stream) throws InvalidDescriptionException {
@@ -36,10 +45,8 @@ public final class PluginDescriptionFile {
             while ((n = stream.read(chunk)) > 0) {
                 buf.write(chunk, 0, n);
             }
-            loadMap(MiniYaml.parse(new String(buf.toByteArray(), "UTF-8")));
+            loadMap(parse(new String(buf.toByteArray(), "UTF-8")));
         } catch (IOException ex) {
-            throw new InvalidDescriptionException(ex);
-        } catch (MiniYaml.YamlException ex) {
             throw new InvalidDescriptionException(ex);
         }
     }
@@ -52,10 +59,8 @@ public final class PluginDescriptionFile {
             while ((n = reader.read(chunk)) > 0) {
                 sb.append(chunk, 0, n);
             }
-            loadMap(MiniYaml.parse(sb.toString()));
+            loadMap(parse(sb.toString()));
         } catch (IOException ex) {
-            throw new InvalidDescriptionException(ex);
-        } catch (MiniYaml.YamlException ex) {
             throw new InvalidDescriptionException(ex);
         }
     }
@@ -64,6 +69,15 @@ public final class PluginDescriptionFile {
         name = pluginName;
         version = pluginVersion;
         main = mainClass;
+    }
+
+    /** The YAML document as plain maps, lists and scalars; no tag builds any other object. */
+    private static Object parse(String text) throws InvalidDescriptionException {
+        try {
+            return new Yaml(new SafeConstructor()).load(text);
+        } catch (YAMLException ex) {
+            throw new InvalidDescriptionException(ex, "plugin.yml is not valid YAML");
+        }
     }
 
     public String getName() {
@@ -96,6 +110,33 @@ public final class PluginDescriptionFile {
 
     public List<String> getSoftDepend() {
         return softDepend;
+    }
+
+    public List<String> getLoadBefore() {
+        return loadBefore;
+    }
+
+    public PluginLoadOrder getLoad() {
+        return order;
+    }
+
+    public PermissionDefault getPermissionDefault() {
+        return defaultPerm;
+    }
+
+    /** The permissions of "permissions:", made the first time they are asked for. */
+    public List<Permission> getPermissions() {
+        if (permissions == null) {
+            if (lazyPermissions == null) {
+                permissions = new ArrayList<Permission>();
+            } else {
+                permissions = Collections.unmodifiableList(Permission.loadPermissions(lazyPermissions,
+                        "Permission node '%s' in plugin description file for " + getFullName() + " is invalid",
+                        defaultPerm));
+                lazyPermissions = null;
+            }
+        }
+        return permissions;
     }
 
     public String getPrefix() {
@@ -163,6 +204,26 @@ public final class PluginDescriptionFile {
         authors.addAll(stringList(map.get("authors"), "authors"));
         depend = stringList(map.get("depend"), "depend");
         softDepend = stringList(map.get("softdepend"), "softdepend");
+        loadBefore = stringList(map.get("loadbefore"), "loadbefore");
+        if (map.get("load") != null) {
+            try {
+                order = PluginLoadOrder.valueOf(map.get("load").toString().toUpperCase().replaceAll("\\W", ""));
+            } catch (IllegalArgumentException ex) {
+                throw new InvalidDescriptionException(ex, "load is not a valid choice");
+            }
+        }
+        if (map.get("default-permission") != null) {
+            defaultPerm = PermissionDefault.getByName(map.get("default-permission").toString());
+            if (defaultPerm == null) {
+                throw new InvalidDescriptionException("default-permission is not a valid choice");
+            }
+        }
+        Object perms = map.get("permissions");
+        if (perms instanceof Map) {
+            lazyPermissions = (Map<?, ?>) perms;
+        } else if (perms != null) {
+            throw new InvalidDescriptionException("permissions are of the wrong type");
+        }
         Object cmds = map.get("commands");
         if (cmds instanceof Map) {
             for (Map.Entry<?, ?> e : ((Map<?, ?>) cmds).entrySet()) {

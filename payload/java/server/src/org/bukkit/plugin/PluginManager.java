@@ -1,10 +1,13 @@
 package org.bukkit.plugin;
 
 import java.io.File;
+import java.util.Set;
 
 import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.Listener;
+import org.bukkit.permissions.Permissible;
+import org.bukkit.permissions.Permission;
 
 /** Finds, enables and disables plugins, and delivers events to their listeners. */
 public interface PluginManager {
@@ -37,4 +40,34 @@ public interface PluginManager {
     void enablePlugin(Plugin plugin);
 
     void disablePlugin(Plugin plugin);
+
+    // --- permissions ---
+
+    Permission getPermission(String name);
+
+    void addPermission(Permission perm);
+
+    void removePermission(Permission perm);
+
+    void removePermission(String name);
+
+    Set<Permission> getDefaultPermissions(boolean op);
+
+    void recalculatePermissionDefaults(Permission perm);
+
+    void subscribeToPermission(String permission, Permissible permissible);
+
+    void unsubscribeFromPermission(String permission, Permissible permissible);
+
+    Set<Permissible> getPermissionSubscriptions(String permission);
+
+    void subscribeToDefaultPerms(boolean op, Permissible permissible);
+
+    void unsubscribeFromDefaultPerms(boolean op, Permissible permissible);
+
+    Set<Permissible> getDefaultPermSubscriptions(boolean op);
+
+    Set<Permission> getPermissions();
+
+    boolean useTimings();
 }

@@ -6,8 +6,8 @@ import java.util.List;
 import java.util.Map;
 
 import org.bukkit.GameMode;
+import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
-import org.bukkit.command.PluginCommand;
 import org.bukkit.entity.Player;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.PluginManager;
@@ -194,8 +194,8 @@ public final class BuiltinCommands {
                 sender.sendMessage(c[1] + ": " + c[2]);
             }
         }
-        for (Map.Entry<String, PluginCommand> e : registry.pluginCommandMap().entrySet()) {
-            PluginCommand pc = e.getValue();
+        for (Map.Entry<String, Command> e : registry.pluginCommandMap().entrySet()) {
+            Command pc = e.getValue();
             if (e.getKey().equals(pc.getName().toLowerCase()) && pc.testPermissionSilent(sender)) {
                 String desc = pc.getDescription() == null ? "" : pc.getDescription();
                 sender.sendMessage("/" + pc.getName() + ": " + desc);

@@ -9,6 +9,7 @@ import org.bukkit.command.Command;
 import org.bukkit.command.CommandException;
 import org.bukkit.command.CommandSender;
 import org.bukkit.command.PluginCommand;
+import org.bukkit.command.SimpleCommandMap;
 import org.bukkit.plugin.Plugin;
 import net.cubeworks.world.game.Game;
 import net.cubeworks.world.plugin.PluginCommands;
@@ -24,48 +25,39 @@ public final class CommandRegistry implements PluginCommands {
 
     private final Object lock;
     private final java.util.logging.Logger logger;
-    private final Map<String, PluginCommand> pluginCommands = new LinkedHashMap<String, PluginCommand>();
+    private final SimpleCommandMap commandMap;
     private BuiltinCommands builtins;
 
-    public CommandRegistry(Game game, org.bukkit.plugin.PluginManager plugins, Runnable stopServer) {
+    /**
+     * The registry over the command map that plugins' plugin.yml commands go in, and that
+     * command frameworks register their own commands in directly.
+     */
+    public CommandRegistry(Game game, org.bukkit.plugin.PluginManager plugins, SimpleCommandMap commandMap,
+            Runnable stopServer) {
         this.lock = game.lock();
         this.logger = game.logger();
+        this.commandMap = commandMap;
         this.builtins = new BuiltinCommands(game, this, plugins, stopServer);
     }
 
-    /** Labels to plugin commands in registration order; read under the world lock. */
-    Map<String, PluginCommand> pluginCommandMap() {
-        return pluginCommands;
+    /** Labels to the plugins' commands in registration order, a copy. */
+    Map<String, Command> pluginCommandMap() {
+        Map<String, Command> out = new LinkedHashMap<String, Command>();
+        for (Command c : commandMap.getCommands()) {
+            out.put(c.getName().toLowerCase(), c);
+        }
+        return out;
     }
 
+    /** The plugin.yml command of the label, or null (also for a command a framework registered). */
     public PluginCommand pluginCommand(String name) {
-        synchronized (lock) {
-            return pluginCommands.get(name.toLowerCase());
-        }
+        Command c = commandMap.getCommand(name);
+        return c instanceof PluginCommand ? (PluginCommand) c : null;
     }
 
     /** Makes a plugin's plugin.yml commands (and their aliases) dispatchable. */
     public void register(Plugin plugin, List<Command> commands) {
-        synchronized (lock) {
-            for (Command c : commands) {
-                if (!(c instanceof PluginCommand)) {
-                    continue;
-                }
-                PluginCommand pc = (PluginCommand) c;
-                String label = pc.getName().toLowerCase();
-                String fallback = plugin.getDescription().getName().toLowerCase() + ":" + label;
-                pluginCommands.put(fallback, pc);
-                if (!pluginCommands.containsKey(label)) {
-                    pluginCommands.put(label, pc);
-                }
-                for (String alias : pc.getAliases()) {
-                    String a = alias.toLowerCase();
-                    if (!pluginCommands.containsKey(a)) {
-                        pluginCommands.put(a, pc);
-                    }
-                }
-            }
-        }
+        commandMap.registerAll(plugin.getDescription().getName(), commands);
     }
 
     /**
@@ -80,11 +72,13 @@ public final class CommandRegistry implements PluginCommands {
             }
             String label = words[0].toLowerCase();
             String[] args = CommandLine.args(words);
-            PluginCommand pc = pluginCommands.get(label);
+            Command pc = commandMap.getCommand(label);
             if (pc != null) {
                 try {
                     pc.execute(sender, label, args);
-                } catch (CommandException ex) {
+                } catch (RuntimeException ex) {
+                    // a plugin.yml command wraps its executor's failure; a command a framework
+                    // registered may throw anything
                     if (FatalErrors.check(ex, "running the command " + label)) {
                         return true;
                     }

@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import java.net.InetSocketAddress;
 import java.util.ArrayList;
+import java.util.Collection;
 import java.util.HashSet;
 import java.util.LinkedHashSet;
 import java.util.List;
@@ -11,6 +12,12 @@ import java.util.UUID;
 import org.bukkit.GameMode;
 import org.bukkit.Server;
 import org.bukkit.entity.Player;
+import org.bukkit.permissions.PermissibleBase;
+import org.bukkit.permissions.Permission;
+import org.bukkit.permissions.PermissionAttachment;
+import org.bukkit.permissions.PermissionAttachmentInfo;
+import org.bukkit.plugin.Plugin;
+import org.bukkit.plugin.messaging.StandardMessenger;
 
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
@@ -33,6 +40,10 @@ public final class OnlinePlayer extends PlayerEntity {
     volatile boolean sneaking;
 
     private final PlayerInventory inventory = new PlayerInventory();
+    private final PermissibleBase perm = new PermissibleBase(this);
+    /** A client registers at most this many plugin channels; more are ignored. */
+    static final int MAX_CLIENT_CHANNELS = 128;
+    private final Set<String> pluginChannels = new LinkedHashSet<String>();
     /**
      * Packets of this player read and not yet handled by the game thread; its reader waits
      * while all are taken, so a client that sends faster than the game handles only slows
@@ -394,18 +405,88 @@ public final class OnlinePlayer extends PlayerEntity {
 
     public void setOp(boolean value) {
         game.players().setOp(name, value);
+        perm.recalculatePermissions();
     }
 
-    /** No permission plugins here: every permission belongs to operators. */
-    public boolean isPermissionSet(String perm) {
-        return false;
+    // Registered permissions by their defaults, plugins' attachments, recalculated when the
+    // operator status changes.
+    public boolean isPermissionSet(String name) {
+        return perm.isPermissionSet(name);
     }
 
-    public boolean hasPermission(String perm) {
-        return isOp();
+    public boolean isPermissionSet(Permission permission) {
+        return perm.isPermissionSet(permission);
+    }
+
+    public boolean hasPermission(String name) {
+        return perm.hasPermission(name);
+    }
+
+    public boolean hasPermission(Permission permission) {
+        return perm.hasPermission(permission);
+    }
+
+    public PermissionAttachment addAttachment(Plugin plugin, String name, boolean value) {
+        return perm.addAttachment(plugin, name, value);
+    }
+
+    public PermissionAttachment addAttachment(Plugin plugin) {
+        return perm.addAttachment(plugin);
+    }
+
+    public PermissionAttachment addAttachment(Plugin plugin, String name, boolean value, int ticks) {
+        return perm.addAttachment(plugin, name, value, ticks);
+    }
+
+    public PermissionAttachment addAttachment(Plugin plugin, int ticks) {
+        return perm.addAttachment(plugin, ticks);
+    }
+
+    public void removeAttachment(PermissionAttachment attachment) {
+        perm.removeAttachment(attachment);
     }
 
     public void recalculatePermissions() {
+        perm.recalculatePermissions();
+    }
+
+    public Set<PermissionAttachmentInfo> getEffectivePermissions() {
+        return perm.getEffectivePermissions();
+    }
+
+    // --- plugin channels ---
+
+    /** The channels the client registered (REGISTER), or dropped again (UNREGISTER). */
+    void listenOn(Collection<String> channels, boolean listening) {
+        synchronized (pluginChannels) {
+            if (listening) {
+                for (String c : channels) {
+                    if (pluginChannels.size() < MAX_CLIENT_CHANNELS) {
+                        pluginChannels.add(c);
+                    }
+                }
+            } else {
+                pluginChannels.removeAll(channels);
+            }
+        }
+    }
+
+    public Set<String> getListeningPluginChannels() {
+        synchronized (pluginChannels) {
+            return java.util.Collections.unmodifiableSet(new LinkedHashSet<String>(pluginChannels));
+        }
+    }
+
+    /** Sends the message when the plugin registered the channel and the client listens on it. */
+    public void sendPluginMessage(Plugin source, String channel, byte[] message) {
+        StandardMessenger.validatePluginMessage(game.host().api().getMessenger(), source, channel, message);
+        boolean listening;
+        synchronized (pluginChannels) {
+            listening = pluginChannels.contains(channel);
+        }
+        if (listening && online) {
+            connection.send(PlayPackets.pluginMessage(channel, message));
+        }
     }
 
     @Override

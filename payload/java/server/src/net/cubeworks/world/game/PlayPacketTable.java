@@ -10,7 +10,7 @@ import net.cubeworks.world.protocol.PlayReads;
 /**
  * Which play packet does what: each serverbound id the game handles, read on the
  * connection's reader thread into plain values, and what the game thread then does with
- * them. An id the table does not have (settings, abilities, plugin channels and the like)
+ * them. An id the table does not have (settings, abilities and the like)
  * changes nothing.
  */
 final class PlayPacketTable {
@@ -119,6 +119,16 @@ final class PlayPacketTable {
                 return new Runnable() {
                     public void run() {
                         world.interaction().creativeSet(p, c);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.PLUGIN_MESSAGE, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.PluginMessage m = PlayReads.pluginMessage(in);
+                return new Runnable() {
+                    public void run() {
+                        PluginChannels.received(world.game(), p, m.channel, m.data);
                     }
                 };
             }

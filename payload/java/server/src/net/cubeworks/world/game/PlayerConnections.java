@@ -1,5 +1,6 @@
 package net.cubeworks.world.game;
 
+import java.net.InetAddress;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.UUID;
@@ -7,6 +8,7 @@ import java.util.concurrent.Callable;
 
 import org.bukkit.GameMode;
 import org.bukkit.event.player.PlayerJoinEvent;
+import org.bukkit.event.server.ServerListPingEvent;
 
 import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.net.Connection;
@@ -45,14 +47,29 @@ public final class PlayerConnections implements ConnectionHandler {
         favicon = dataUri;
     }
 
-    public byte[] legacyPingResponse() {
+    public byte[] legacyPingResponse(InetAddress client) {
+        ServerListPingEvent ping = ping(client, game.players().count());
+        return StatusResponse.legacy(Versions.MINECRAFT_VERSION, ping.getMotd(), game.players().count(),
+                ping.getMaxPlayers());
+    }
+
+    /** The plugins' say on the message of the day and the player limit a server-list ping shows. */
+    private ServerListPingEvent ping(InetAddress client, int online) {
         ServerProperties props = game.properties();
-        return StatusResponse.legacy(Versions.MINECRAFT_VERSION, props.motd(), game.players().count(),
-                props.maxPlayers());
+        ServerListPingEvent event = new ServerListPingEvent(client, props.motd(), online, props.maxPlayers());
+        try {
+            game.host().callEvent(event);
+        } catch (RuntimeException ex) {
+            game.logger().log(java.util.logging.Level.WARNING, "Server list ping event failed", ex);
+        }
+        if (event.getMotd() == null) {
+            event.setMotd("");
+        }
+        return event;
     }
 
     /** The status JSON for a client of the given protocol (4 or 5 is echoed, else 4). */
-    public String statusJson(int protocol) {
+    public String statusJson(int protocol, InetAddress client) {
         List<OnlinePlayer> players = game.players().inJoinOrder();
         List<String[]> sample = new ArrayList<String[]>();
         for (OnlinePlayer p : players) {
@@ -61,10 +78,10 @@ public final class PlayerConnections implements ConnectionHandler {
             }
             sample.add(new String[] {p.getName(), p.getUniqueId().toString()});
         }
-        ServerProperties props = game.properties();
+        ServerListPingEvent ping = ping(client, players.size());
         int shown = protocol == Versions.NEWEST_PROTOCOL ? protocol : Versions.OLDEST_PROTOCOL;
-        return StatusResponse.json(Versions.MINECRAFT_VERSION, shown, props.maxPlayers(), players.size(), sample,
-                props.motd(), favicon);
+        return StatusResponse.json(Versions.MINECRAFT_VERSION, shown, ping.getMaxPlayers(), players.size(), sample,
+                ping.getMotd(), favicon);
     }
 
     public String checkLogin(int protocol, String name) {
@@ -176,6 +193,7 @@ public final class PlayerConnections implements ConnectionHandler {
             }
         }
         world.visibility().update();
+        PluginChannels.announce(game, p);
         PlayerJoinEvent event = new PlayerJoinEvent(p, "\u00a7e" + p.getName() + " joined the game");
         game.host().callEvent(event);
         if (event.getJoinMessage() != null && event.getJoinMessage().length() > 0) {

@@ -358,7 +358,7 @@ public final class Connection {
             }
             if (first == StatusPackets.LEGACY_PING) {
                 // the server-list ping of clients before 1.7
-                sendRaw(handler.legacyPingResponse());
+                sendRaw(handler.legacyPingResponse(remoteAddress().getAddress()));
                 finish();
                 drainUntilClosed();
                 return;
@@ -407,7 +407,7 @@ public final class Connection {
             int id = p.readVarInt();
             if (id == StatusPackets.REQUEST && !answered) {
                 answered = true;
-                send(StatusPackets.response(handler.statusJson(protocol)));
+                send(StatusPackets.response(handler.statusJson(protocol, remoteAddress().getAddress())));
             } else if (id == StatusPackets.PING) {
                 send(StatusPackets.pong(p.readLong()));
                 finish();

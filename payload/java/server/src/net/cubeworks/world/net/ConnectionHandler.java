@@ -11,10 +11,10 @@ import net.cubeworks.world.protocol.PacketIn;
  */
 public interface ConnectionHandler {
     /** The answer to the server-list ping of clients before 1.7, a whole frame. */
-    byte[] legacyPingResponse();
+    byte[] legacyPingResponse(java.net.InetAddress client);
 
-    /** The status JSON for a client of the given protocol. */
-    String statusJson(int protocol);
+    /** The status JSON for a client of the given protocol, asking from the address. */
+    String statusJson(int protocol, java.net.InetAddress client);
 
     /**
      * Login Start received: null when the login may go on (to the account check in online

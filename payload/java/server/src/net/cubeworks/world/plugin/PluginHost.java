@@ -5,8 +5,10 @@ import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.Collections;
 import java.util.LinkedHashMap;
+import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Map;
+import java.util.Set;
 import java.util.concurrent.CopyOnWriteArrayList;
 import java.util.logging.Level;
 import java.util.logging.Logger;
@@ -14,6 +16,8 @@ import java.util.logging.Logger;
 import org.bukkit.Server;
 
 import org.bukkit.command.PluginCommandYamlParser;
+import org.bukkit.command.SimpleCommandMap;
+import org.bukkit.event.Cancellable;
 import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.Listener;
@@ -23,6 +27,12 @@ import org.bukkit.plugin.InvalidPluginException;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.PluginDescriptionFile;
 import org.bukkit.plugin.PluginManager;
+import org.bukkit.plugin.ServicesManager;
+import org.bukkit.plugin.SimpleServicesManager;
+import org.bukkit.plugin.UnknownDependencyException;
+import org.bukkit.plugin.messaging.Messenger;
+import org.bukkit.permissions.Permissible;
+import org.bukkit.permissions.Permission;
 import org.bukkit.plugin.java.JavaPluginLoader;
 
 /**
@@ -38,12 +48,19 @@ public final class PluginHost implements PluginManager {
     private final List<Plugin> plugins = new CopyOnWriteArrayList<Plugin>();
     private final EventDispatch events;
 
+    private final PermissionRegistry permissions = new PermissionRegistry();
+    private final ServicesManager services = new SimpleServicesManager();
+    private Messenger messenger;
+    /** Found by name through reflection by command frameworks: keep the field's name and type. */
+    private final SimpleCommandMap commandMap;
+
     public PluginHost(Logger logger, Server api, PluginCommands commands, TaskScheduler scheduler) {
         this.logger = logger;
         this.commands = commands;
         this.scheduler = scheduler;
         this.loader = new JavaPluginLoader(api);
         this.events = new EventDispatch(logger);
+        this.commandMap = new SimpleCommandMap(api);
     }
 
     private void reportFailure(File file, File directory, Throwable ex) {
@@ -86,51 +103,110 @@ public final class PluginHost implements PluginManager {
             byName.put(d.getName(), file);
             descriptions.put(d.getName(), d);
         }
+        return loadInOrder(byName, descriptions, directory);
+    }
+
+    /**
+     * Loads the plugins so that each comes after those it depends on ("depend", "softdepend") and
+     * before those it names in "loadbefore". A plugin whose hard dependency is not there, or did
+     * not load, is reported and left out; plugins that wait on each other in a circle are
+     * reported as such; a soft dependency that is missing is no obstacle.
+     */
+    private Plugin[] loadInOrder(Map<String, File> byName, Map<String, PluginDescriptionFile> descriptions,
+            File directory) {
+        Map<String, Set<String>> hard = new LinkedHashMap<String, Set<String>>();
+        Map<String, Set<String>> soft = new LinkedHashMap<String, Set<String>>();
+        for (Map.Entry<String, PluginDescriptionFile> e : descriptions.entrySet()) {
+            hard.put(e.getKey(), new LinkedHashSet<String>(e.getValue().getDepend()));
+            Set<String> s = soft.get(e.getKey());
+            if (s == null) {
+                s = new LinkedHashSet<String>();
+                soft.put(e.getKey(), s);
+            }
+            s.addAll(e.getValue().getSoftDepend());
+        }
+        for (Map.Entry<String, PluginDescriptionFile> e : descriptions.entrySet()) {
+            for (String later : e.getValue().getLoadBefore()) {
+                Set<String> s = soft.get(later);
+                if (s != null) {
+                    s.add(e.getKey());
+                }
+            }
+        }
         List<Plugin> loaded = new ArrayList<Plugin>();
         while (!byName.isEmpty()) {
-            String next = null;
-            for (String name : byName.keySet()) {
-                if (ready(descriptions.get(name), byName)) {
-                    next = name;
+            boolean progress = false;
+            for (String name : new ArrayList<String>(byName.keySet())) {
+                Set<String> deps = hard.get(name);
+                String missing = null;
+                for (java.util.Iterator<String> it = deps.iterator(); it.hasNext();) {
+                    String dep = it.next();
+                    if (isLoaded(dep)) {
+                        it.remove();
+                    } else if (!pending(byName, dep)) {
+                        missing = dep;
+                        break;
+                    }
+                }
+                if (missing != null) {
+                    File file = byName.remove(name);
+                    reportFailure(file, directory, new UnknownDependencyException(missing));
+                    progress = true;
+                    continue;
+                }
+                for (java.util.Iterator<String> it = soft.get(name).iterator(); it.hasNext();) {
+                    if (!pending(byName, it.next())) {
+                        it.remove();
+                    }
+                }
+                if (deps.isEmpty() && soft.get(name).isEmpty()) {
+                    progress = true;
+                    Plugin plugin = loadOne(byName.remove(name), directory);
+                    if (plugin != null) {
+                        loaded.add(plugin);
+                    }
+                }
+            }
+            if (progress) {
+                continue;
+            }
+            // Only soft dependencies wait on each other: the first plugin that needs nothing
+            // else goes ahead of its soft dependencies.
+            for (String name : new ArrayList<String>(byName.keySet())) {
+                if (hard.get(name).isEmpty()) {
+                    soft.get(name).clear();
+                    Plugin plugin = loadOne(byName.remove(name), directory);
+                    if (plugin != null) {
+                        loaded.add(plugin);
+                    }
+                    progress = true;
                     break;
                 }
             }
-            if (next == null) {
-                // what is left waits on a missing plugin or on each other
-                String name = byName.keySet().iterator().next();
-                List<String> missing = new ArrayList<String>();
-                for (String dep : descriptions.get(name).getDepend()) {
-                    if (getPlugin(dep) == null) {
-                        missing.add(dep);
-                    }
-                }
-                File file = byName.remove(name);
-                reportFailure(file, directory, new InvalidPluginException(
-                        "Unknown dependency " + missing + ". Please download and install it to run this plugin."));
+            if (progress) {
                 continue;
             }
-            File file = byName.remove(next);
-            Plugin plugin = loadOne(file, directory);
-            if (plugin != null) {
-                loaded.add(plugin);
+            // Every plugin left needs another that is left: a circle of hard dependencies.
+            for (Map.Entry<String, File> e : byName.entrySet()) {
+                logger.log(Level.SEVERE, "Could not load '" + e.getValue().getPath() + "' in folder '"
+                        + directory.getPath() + "': circular dependency detected");
             }
+            byName.clear();
         }
         return loaded.toArray(new Plugin[loaded.size()]);
     }
 
-    /** True when every dependency of the plugin is loaded and no soft dependency is pending. */
-    private boolean ready(PluginDescriptionFile d, Map<String, File> pending) {
-        for (String dep : d.getDepend()) {
-            if (getPlugin(dep) == null) {
-                return false;
+    private boolean isLoaded(String name) {
+        return getPlugin(name) != null;
+    }
+
+    private static boolean pending(Map<String, File> byName, String name) {
+        for (String n : byName.keySet()) {
+            if (n.equalsIgnoreCase(name)) {
+                return true;
             }
         }
-        for (String dep : d.getSoftDepend()) {
-            if (pending.containsKey(dep)) {
-                return false;
-            }
-        }
-        return true;
+        return false;
     }
 
     private Plugin loadOne(File file, File directory) {
@@ -163,6 +239,12 @@ public final class PluginHost implements PluginManager {
     }
 
     public Plugin loadPlugin(File file) throws InvalidPluginException, InvalidDescriptionException {
+        PluginDescriptionFile d = loader.getPluginDescription(file);
+        for (String dep : d.getDepend()) {
+            if (!isLoaded(dep)) {
+                throw new UnknownDependencyException(dep);
+            }
+        }
         Plugin plugin = loader.loadPlugin(file);
         plugins.add(plugin);
         plugin.onLoad();
@@ -201,6 +283,14 @@ public final class PluginHost implements PluginManager {
             logger.log(Level.SEVERE, "Error occurred while registering commands of "
                     + plugin.getDescription().getFullName(), ex);
         }
+        for (Permission perm : plugin.getDescription().getPermissions()) {
+            try {
+                addPermission(perm);
+            } catch (IllegalArgumentException ex) {
+                logger.log(Level.WARNING, "Plugin " + plugin.getDescription().getFullName()
+                        + " tried to register permission '" + perm.getName() + "' but it's already registered", ex);
+            }
+        }
         loader.enablePlugin(plugin);
     }
 
@@ -213,6 +303,11 @@ public final class PluginHost implements PluginManager {
             scheduler.cancelTasks(plugin);
         }
         events.unregister(plugin);
+        services.unregisterAll(plugin);
+        if (messenger != null) {
+            messenger.unregisterIncomingPluginChannel(plugin);
+            messenger.unregisterOutgoingPluginChannel(plugin);
+        }
     }
 
     /** Disables the plugins in the reverse order of loading. */
@@ -222,6 +317,77 @@ public final class PluginHost implements PluginManager {
         for (Plugin p : reversed) {
             disablePlugin(p);
         }
+    }
+
+    /** The channels of the plugins' messages, cleared of a plugin's registrations when it is disabled. */
+    public void setMessenger(Messenger messenger) {
+        this.messenger = messenger;
+    }
+
+    public SimpleCommandMap commandMap() {
+        return commandMap;
+    }
+
+    public ServicesManager services() {
+        return services;
+    }
+
+    // --- permissions ---
+
+    public Permission getPermission(String name) {
+        return permissions.get(name);
+    }
+
+    public void addPermission(Permission perm) {
+        permissions.add(perm);
+    }
+
+    public void removePermission(Permission perm) {
+        permissions.remove(perm.getName());
+    }
+
+    public void removePermission(String name) {
+        permissions.remove(name);
+    }
+
+    public Set<Permission> getDefaultPermissions(boolean op) {
+        return permissions.defaults(op);
+    }
+
+    public void recalculatePermissionDefaults(Permission perm) {
+        permissions.recalculateDefaults(perm);
+    }
+
+    public void subscribeToPermission(String permission, Permissible permissible) {
+        permissions.subscribe(permission, permissible);
+    }
+
+    public void unsubscribeFromPermission(String permission, Permissible permissible) {
+        permissions.unsubscribe(permission, permissible);
+    }
+
+    public Set<Permissible> getPermissionSubscriptions(String permission) {
+        return permissions.subscribers(permission);
+    }
+
+    public void subscribeToDefaultPerms(boolean op, Permissible permissible) {
+        permissions.subscribeToDefaults(op, permissible);
+    }
+
+    public void unsubscribeFromDefaultPerms(boolean op, Permissible permissible) {
+        permissions.unsubscribeFromDefaults(op, permissible);
+    }
+
+    public Set<Permissible> getDefaultPermSubscriptions(boolean op) {
+        return permissions.defaultSubscribers(op);
+    }
+
+    public Set<Permission> getPermissions() {
+        return permissions.all();
+    }
+
+    public boolean useTimings() {
+        return false;
     }
 
     public void clearPlugins() {

@@ -4,12 +4,17 @@ import java.util.ArrayList;
 import java.util.List;
 import java.util.Map;
 import java.util.PriorityQueue;
+import java.util.concurrent.Callable;
 import java.util.concurrent.ConcurrentHashMap;
+import java.util.concurrent.ExecutionException;
+import java.util.concurrent.Future;
+import java.util.concurrent.FutureTask;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.ScheduledFuture;
 import java.util.concurrent.ScheduledThreadPoolExecutor;
 import java.util.concurrent.ThreadFactory;
 import java.util.concurrent.TimeUnit;
+import java.util.concurrent.TimeoutException;
 import java.util.concurrent.atomic.AtomicInteger;
 import java.util.logging.Level;
 import java.util.logging.Logger;
@@ -17,6 +22,7 @@ import java.util.logging.Logger;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.scheduler.BukkitScheduler;
 import org.bukkit.scheduler.BukkitTask;
+import org.bukkit.scheduler.BukkitWorker;
 
 import net.cubeworks.world.game.GameThread;
 import net.cubeworks.world.util.FatalErrors;
@@ -50,6 +56,8 @@ public final class TaskScheduler implements BukkitScheduler, GameThread.TickPart
         long dueTick;
         volatile ScheduledFuture<?> future;
         volatile boolean running;
+        /** The thread running it now, while it runs. */
+        volatile Thread thread;
         volatile boolean cancelled;
 
         Task(int id, Plugin owner, Runnable body, boolean sync, long period) {
@@ -65,6 +73,7 @@ public final class TaskScheduler implements BukkitScheduler, GameThread.TickPart
                 return;
             }
             running = true;
+            thread = Thread.currentThread();
             try {
                 body.run();
             } catch (Throwable ex) {
@@ -75,6 +84,7 @@ public final class TaskScheduler implements BukkitScheduler, GameThread.TickPart
                         + " generated an exception", ex);
             } finally {
                 running = false;
+                thread = null;
                 if (period <= 0) {
                     tasks.remove(id);
                 }
@@ -193,12 +203,96 @@ public final class TaskScheduler implements BukkitScheduler, GameThread.TickPart
         return schedule(plugin, task, delay, period, true).id;
     }
 
+    @Deprecated
+    public int scheduleAsyncDelayedTask(Plugin plugin, Runnable task, long delay) {
+        return schedule(plugin, task, delay, -1, false).id;
+    }
+
+    @Deprecated
+    public int scheduleAsyncDelayedTask(Plugin plugin, Runnable task) {
+        return scheduleAsyncDelayedTask(plugin, task, 0);
+    }
+
+    @Deprecated
+    public int scheduleAsyncRepeatingTask(Plugin plugin, Runnable task, long delay, long period) {
+        return schedule(plugin, task, delay, period, false).id;
+    }
+
+    /**
+     * Runs the call on the game thread at the start of the next tick. The future is done when it
+     * has run (its exception, if any, comes out of get()), or cancelled with the task.
+     */
+    public <T> Future<T> callSyncMethod(Plugin plugin, final Callable<T> task) {
+        if (task == null) {
+            throw new IllegalArgumentException("Task cannot be null");
+        }
+        final FutureTask<T> future = new FutureTask<T>(task);
+        final Task scheduled = schedule(plugin, future, 0, -1, true);
+        return new Future<T>() {
+            public boolean cancel(boolean mayInterrupt) {
+                cancelTask(scheduled.id);
+                return future.cancel(false);
+            }
+
+            public boolean isCancelled() {
+                return future.isCancelled();
+            }
+
+            public boolean isDone() {
+                return future.isDone();
+            }
+
+            public T get() throws InterruptedException, ExecutionException {
+                return future.get();
+            }
+
+            public T get(long timeout, TimeUnit unit) throws InterruptedException, ExecutionException,
+                    TimeoutException {
+                return future.get(timeout, unit);
+            }
+        };
+    }
+
+    /** The asynchronous tasks running right now, with their threads. */
+    public List<BukkitWorker> getActiveWorkers() {
+        List<BukkitWorker> out = new ArrayList<BukkitWorker>();
+        for (final Task t : tasks.values()) {
+            final Thread thread = t.thread;
+            if (t.sync || thread == null) {
+                continue;
+            }
+            out.add(new BukkitWorker() {
+                public int getTaskId() {
+                    return t.id;
+                }
+
+                public Plugin getOwner() {
+                    return t.owner;
+                }
+
+                public Thread getThread() {
+                    return thread;
+                }
+            });
+        }
+        return out;
+    }
+
+    /** The tasks that have not finished: waiting, repeating or running now. */
+    public List<BukkitTask> getPendingTasks() {
+        return new ArrayList<BukkitTask>(tasks.values());
+    }
+
     public void cancelTask(int taskId) {
         Task t = tasks.remove(taskId);
         if (t == null) {
             return;
         }
         t.cancelled = true;
+        if (t.body instanceof FutureTask) {
+            // a callSyncMethod call that will not run now: whoever waits on it is released
+            ((FutureTask<?>) t.body).cancel(false);
+        }
         if (t.future != null) {
             t.future.cancel(false);
         }

@@ -6,47 +6,45 @@ import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
 
+import com.google.gson.Gson;
+import com.google.gson.GsonBuilder;
+import com.google.gson.JsonObject;
+import com.google.gson.JsonPrimitive;
+
 /**
- * The little JSON this server writes (quoted strings and chat components) and reads (the
- * string members of the session server's answer).
+ * The JSON this server writes (quoted strings and chat components, with Gson) and the little it
+ * reads (the string members of the session server's answer, with a strict reader of its own
+ * that refuses anything but well-formed JSON).
  */
 public final class Json {
     private Json() {
     }
 
+    /** Writes JSON as the client reads it: no HTML escapes, so that "<", "=" and "'" stay as they are. */
+    static final Gson GSON = new GsonBuilder().disableHtmlEscaping().create();
+
     /** The string as a JSON string literal, quotes included. */
     public static String quote(String s) {
-        StringBuilder sb = new StringBuilder(s.length() + 2);
-        sb.append('"');
-        for (int i = 0; i < s.length(); i++) {
-            char c = s.charAt(i);
-            switch (c) {
-                case '"': sb.append("\\\""); break;
-                case '\\': sb.append("\\\\"); break;
-                case '\n': sb.append("\\n"); break;
-                case '\r': sb.append("\\r"); break;
-                case '\t': sb.append("\\t"); break;
-                case '\b': sb.append("\\b"); break;
-                case '\f': sb.append("\\f"); break;
-                default:
-                    if (c < 0x20) {
-                        sb.append(String.format("\\u%04x", (int) c));
-                    } else {
-                        sb.append(c);
-                    }
-            }
-        }
-        return sb.append('"').toString();
+        return GSON.toJson(new JsonPrimitive(s));
     }
 
     /** A chat component holding plain text ("§" codes included, which the client understands). */
     public static String chat(String text) {
-        return "{\"text\":" + quote(text) + "}";
+        return GSON.toJson(chatComponent(text));
+    }
+
+    /** The chat component of plain text as a tree, for a message that has one inside. */
+    public static JsonObject chatComponent(String text) {
+        JsonObject o = new JsonObject();
+        o.addProperty("text", text);
+        return o;
     }
 
     /** A chat component the client translates, such as "disconnect.spam". */
     public static String translate(String key) {
-        return "{\"translate\":" + quote(key) + "}";
+        JsonObject o = new JsonObject();
+        o.addProperty("translate", key);
+        return GSON.toJson(o);
     }
 
     /**

@@ -39,6 +39,7 @@ public final class PlayPackets {
     public static final int CONFIRM_TRANSACTION = 0x32;
     public static final int PLAYER_LIST_ITEM = 0x38;
     public static final int PLAYER_ABILITIES = 0x39;
+    public static final int PLUGIN_MESSAGE = 0x3F;
     public static final int DISCONNECT = 0x40;
 
     /** Change Game State reason: the game mode changed, the value is the new mode. */
@@ -65,6 +66,11 @@ public final class PlayPackets {
     }
 
     /** A chat line: the message as a chat component in JSON. */
+    /** Plugin Message: the channel, then the data behind its length as a short. */
+    public static PacketOut pluginMessage(String channel, byte[] data) {
+        return new PacketOut(PLUGIN_MESSAGE).writeString(channel).writeShort(data.length).writeBytes(data);
+    }
+
     public static PacketOut chat(String json) {
         return new PacketOut(CHAT).writeString(json);
     }

@@ -116,6 +116,28 @@ public final class PlayReads {
         }
     }
 
+    /** A Plugin Message from the client: its channel and data. */
+    public static final class PluginMessage {
+        public final String channel;
+        public final byte[] data;
+
+        PluginMessage(String channel, byte[] data) {
+            this.channel = channel;
+            this.data = data;
+        }
+    }
+
+    /** The longest channel name a client may send (the protocol's 20 characters). */
+    public static final int MAX_CHANNEL_NAME = 20;
+    /** The most data a client's Plugin Message carries. */
+    public static final int MAX_PLUGIN_DATA = 32767;
+
+    public static PluginMessage pluginMessage(PacketIn in) throws PacketIn.ProtocolException {
+        String channel = in.readString(MAX_CHANNEL_NAME);
+        byte[] data = in.readShortBytes(MAX_PLUGIN_DATA);
+        return new PluginMessage(channel, data);
+    }
+
     public static BlockAction playerDigging(PacketIn in) throws PacketIn.ProtocolException {
         int status = in.readByte();
         int x = in.readInt();

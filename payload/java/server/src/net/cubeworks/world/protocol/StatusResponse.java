@@ -3,6 +3,9 @@ package net.cubeworks.world.protocol;
 import java.nio.charset.Charset;
 import java.util.List;
 
+import com.google.gson.JsonArray;
+import com.google.gson.JsonObject;
+
 /** The texts a server-list ping is answered with. */
 public final class StatusResponse {
     private StatusResponse() {
@@ -14,26 +17,30 @@ public final class StatusResponse {
      */
     public static String json(String versionName, int protocol, int max, int online,
             List<String[]> sample, String motd, String faviconDataUri) {
-        StringBuilder sb = new StringBuilder();
-        sb.append("{\"version\":{\"name\":").append(Json.quote(versionName))
-                .append(",\"protocol\":").append(protocol).append("},");
-        sb.append("\"players\":{\"max\":").append(max).append(",\"online\":").append(online);
+        JsonObject root = new JsonObject();
+        JsonObject version = new JsonObject();
+        version.addProperty("name", versionName);
+        version.addProperty("protocol", protocol);
+        root.add("version", version);
+        JsonObject players = new JsonObject();
+        players.addProperty("max", max);
+        players.addProperty("online", online);
         if (!sample.isEmpty()) {
-            sb.append(",\"sample\":[");
-            for (int i = 0; i < sample.size(); i++) {
-                if (i > 0) {
-                    sb.append(',');
-                }
-                sb.append("{\"name\":").append(Json.quote(sample.get(i)[0]))
-                        .append(",\"id\":").append(Json.quote(sample.get(i)[1])).append('}');
+            JsonArray list = new JsonArray();
+            for (String[] entry : sample) {
+                JsonObject p = new JsonObject();
+                p.addProperty("name", entry[0]);
+                p.addProperty("id", entry[1]);
+                list.add(p);
             }
-            sb.append(']');
+            players.add("sample", list);
         }
-        sb.append("},\"description\":").append(Json.chat(motd));
+        root.add("players", players);
+        root.add("description", Json.chatComponent(motd));
         if (faviconDataUri != null) {
-            sb.append(",\"favicon\":").append(Json.quote(faviconDataUri));
+            root.addProperty("favicon", faviconDataUri);
         }
-        return sb.append('}').toString();
+        return Json.GSON.toJson(root);
     }
 
     /**

@@ -17,7 +17,12 @@ import org.bukkit.command.CommandSender;
 import org.bukkit.command.ConsoleCommandSender;
 import org.bukkit.command.PluginCommand;
 import org.bukkit.entity.Player;
+import org.bukkit.command.SimpleCommandMap;
+import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.PluginManager;
+import org.bukkit.plugin.ServicesManager;
+import org.bukkit.plugin.messaging.Messenger;
+import org.bukkit.plugin.messaging.StandardMessenger;
 import org.bukkit.scheduler.BukkitScheduler;
 
 import net.cubeworks.world.plugin.ServerVersion;
@@ -26,6 +31,7 @@ import net.cubeworks.world.game.OnlinePlayer;
 /** The game server as plugins see it, through the plugin API's Server interface. */
 public final class BukkitServer implements Server {
     private final WorldServer server;
+    private final Messenger messenger = new StandardMessenger();
 
     BukkitServer(WorldServer server) {
         this.server = server;
@@ -312,19 +318,60 @@ public final class BukkitServer implements Server {
         return new OfflinePlayerRef(server, id);
     }
 
-    /** Every player the world keeps a record of, and those online. */
+
+    public ServicesManager getServicesManager() {
+        return server.plugins().services();
+    }
+
+    public Messenger getMessenger() {
+        return messenger;
+    }
+
+    /** The players whose saved data is in the world's players folder, and those online now. */
     public OfflinePlayer[] getOfflinePlayers() {
-        Set<OfflinePlayer> out = new LinkedHashSet<OfflinePlayer>();
-        out.addAll(server.players().inJoinOrder());
-        java.io.File[] files = new java.io.File(WorldServer.file(server.properties().levelName()), "players").listFiles();
+        Set<String> names = new java.util.TreeSet<String>(String.CASE_INSENSITIVE_ORDER);
+        java.io.File[] files = WorldServer.file(server.properties().levelName()).toPath().resolve("players").toFile()
+                .listFiles();
         if (files != null) {
             for (java.io.File f : files) {
                 String n = f.getName();
-                if (n.endsWith(".dat")) {
-                    out.add(getOfflinePlayer(n.substring(0, n.length() - 4)));
+                if (f.isFile() && n.endsWith(".dat") && n.length() > 4) {
+                    names.add(n.substring(0, n.length() - 4));
                 }
             }
         }
+        for (Player p : getOnlinePlayers()) {
+            names.add(p.getName());
+        }
+        List<OfflinePlayer> out = new ArrayList<OfflinePlayer>();
+        for (String n : names) {
+            out.add(getOfflinePlayer(n));
+        }
         return out.toArray(new OfflinePlayer[out.size()]);
+    }
+
+    /** Sends the message to every online player whose client listens on the channel. */
+    public void sendPluginMessage(Plugin source, String channel, byte[] message) {
+        StandardMessenger.validatePluginMessage(messenger, source, channel, message);
+        for (Player p : getOnlinePlayers()) {
+            p.sendPluginMessage(source, channel, message);
+        }
+    }
+
+    /** The channels some online player's client listens on. */
+    public Set<String> getListeningPluginChannels() {
+        Set<String> out = new LinkedHashSet<String>();
+        for (Player p : getOnlinePlayers()) {
+            out.addAll(p.getListeningPluginChannels());
+        }
+        return out;
+    }
+
+    /**
+     * The command map, which command frameworks reach by reflection (it is no member of the
+     * Server interface): commands registered there run from players and the console.
+     */
+    public SimpleCommandMap getCommandMap() {
+        return server.plugins().commandMap();
     }
 }

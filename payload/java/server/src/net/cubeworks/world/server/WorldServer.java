@@ -11,6 +11,7 @@ import java.util.logging.Level;
 import java.util.logging.Logger;
 
 import org.bukkit.Bukkit;
+import org.bukkit.event.server.ServerCommandEvent;
 import org.bukkit.GameMode;
 import org.bukkit.Server;
 import org.bukkit.command.Command;
@@ -168,7 +169,8 @@ public final class WorldServer implements GameHost {
                 commands.register(plugin, list);
             }
         }, scheduler);
-        commands = new CommandRegistry(game, pluginManager, new Runnable() {
+        pluginManager.setMessenger(api.getMessenger());
+        commands = new CommandRegistry(game, pluginManager, pluginManager.commandMap(), new Runnable() {
             public void run() {
                 shutdown();
             }
@@ -243,7 +245,13 @@ public final class WorldServer implements GameHost {
         game.thread().submit(new Runnable() {
             public void run() {
                 try {
-                    commands.dispatch(consoleSender, line);
+                    // plugins see the console's command first, and may change or cancel it
+                    ServerCommandEvent event = new ServerCommandEvent(consoleSender, line);
+                    pluginManager.callEvent(event);
+                    if (!event.isCancelled() && event.getCommand() != null
+                            && CommandLine.split(event.getCommand()).length > 0) {
+                        commands.dispatch(consoleSender, event.getCommand());
+                    }
                 } catch (RuntimeException ex) {
                     logger.log(Level.SEVERE, "Unexpected exception while running console command", ex);
                 }

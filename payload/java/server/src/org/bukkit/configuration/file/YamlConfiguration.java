@@ -4,143 +4,134 @@ import java.io.File;
 import java.io.FileNotFoundException;
 import java.io.IOException;
 import java.io.InputStream;
-import java.util.List;
 import java.util.Map;
 import java.util.logging.Level;
 
 import org.bukkit.Bukkit;
+import org.bukkit.configuration.Configuration;
 import org.bukkit.configuration.ConfigurationSection;
 import org.bukkit.configuration.InvalidConfigurationException;
 
-import net.cubeworks.world.util.MiniYaml;
+import org.yaml.snakeyaml.DumperOptions;
+import org.yaml.snakeyaml.Yaml;
+import org.yaml.snakeyaml.error.YAMLException;
+import org.yaml.snakeyaml.representer.Representer;
 
-/** A configuration in YAML: block maps and lists, scalars kept as text until read typed. */
+/**
+ * A configuration in YAML, read and written with snakeyaml as plugins expect: block style,
+ * the header as leading "# " comment lines, serializable objects as maps with a "==" entry.
+ */
 public class YamlConfiguration extends FileConfiguration {
+    protected static final String COMMENT_PREFIX = "# ";
+    protected static final String BLANK_CONFIG = "{}\n";
+
+    private final DumperOptions yamlOptions = new DumperOptions();
+    private final Representer yamlRepresenter = new YamlRepresenter();
+    private final Yaml yaml = new Yaml(new YamlConstructor(), yamlRepresenter, yamlOptions);
+
     @Override
     public String saveToString() {
-        StringBuilder sb = new StringBuilder();
-        String header = options().header();
-        if (header != null) {
-            for (String line : header.split("\n", -1)) {
-                sb.append("# ").append(line).append('\n');
-            }
-            sb.append('\n');
+        yamlOptions.setIndent(options().indent());
+        yamlOptions.setDefaultFlowStyle(DumperOptions.FlowStyle.BLOCK);
+        yamlOptions.setAllowUnicode(true);
+        yamlRepresenter.setDefaultFlowStyle(DumperOptions.FlowStyle.BLOCK);
+        String header = buildHeader();
+        String dump = yaml.dump(getValues(false));
+        if (dump.equals(BLANK_CONFIG)) {
+            dump = "";
         }
-        Map<String, Object> values = getValues(false);
-        if (values.isEmpty()) {
-            return sb.toString();
-        }
-        writeMap(sb, values, 0, options().indent());
-        return sb.toString();
-    }
-
-    private static void indent(StringBuilder sb, int n) {
-        for (int i = 0; i < n; i++) {
-            sb.append(' ');
-        }
-    }
-
-    private static void writeMap(StringBuilder sb, Map<String, Object> map, int level, int step) {
-        for (Map.Entry<String, Object> e : map.entrySet()) {
-            indent(sb, level);
-            sb.append(scalar(e.getKey())).append(':');
-            writeValue(sb, e.getValue(), level, step);
-        }
-    }
-
-    private static void writeValue(StringBuilder sb, Object value, int level, int step) {
-        if (value instanceof ConfigurationSection) {
-            value = ((ConfigurationSection) value).getValues(false);
-        }
-        if (value instanceof Map) {
-            @SuppressWarnings("unchecked")
-            Map<String, Object> m = (Map<String, Object>) value;
-            if (m.isEmpty()) {
-                sb.append(" {}\n");
-            } else {
-                sb.append('\n');
-                writeMap(sb, m, level + step, step);
-            }
-        } else if (value instanceof List) {
-            List<?> list = (List<?>) value;
-            if (list.isEmpty()) {
-                sb.append(" []\n");
-                return;
-            }
-            sb.append('\n');
-            for (Object item : list) {
-                indent(sb, level);
-                sb.append("- ").append(scalar(item)).append('\n');
-            }
-        } else {
-            sb.append(' ').append(scalar(value)).append('\n');
-        }
-    }
-
-    /** The value as a plain or quoted YAML scalar. */
-    static String scalar(Object value) {
-        if (value == null) {
-            return "null";
-        }
-        if (value instanceof Number || value instanceof Boolean) {
-            return value.toString();
-        }
-        String s = value.toString();
-        boolean control = false;
-        for (int i = 0; i < s.length(); i++) {
-            if (s.charAt(i) < ' ') {
-                control = true;
-            }
-        }
-        if (control) {
-            StringBuilder q = new StringBuilder("\"");
-            for (int i = 0; i < s.length(); i++) {
-                char c = s.charAt(i);
-                if (c == '"' || c == '\\') {
-                    q.append('\\').append(c);
-                } else if (c == '\n') {
-                    q.append("\\n");
-                } else if (c == '\t') {
-                    q.append("\\t");
-                } else if (c == '\r') {
-                    q.append("\\r");
-                } else if (c < ' ') {
-                    q.append(String.format("\\u%04x", (int) c));
-                } else {
-                    q.append(c);
-                }
-            }
-            return q.append('"').toString();
-        }
-        boolean plain = s.length() > 0 && !s.equals("~") && !s.equalsIgnoreCase("null")
-                && s.trim().equals(s) && "-?:,[]{}#&*!|>'\"%@`".indexOf(s.charAt(0)) < 0
-                && !s.contains(": ") && !s.contains(" #") && !s.endsWith(":");
-        return plain ? s : "'" + s.replace("'", "''") + "'";
+        return header + dump;
     }
 
     @Override
     public void loadFromString(String contents) throws InvalidConfigurationException {
+        if (contents == null) {
+            throw new IllegalArgumentException("Contents cannot be null");
+        }
         Object root;
         try {
-            root = MiniYaml.parse(contents);
-        } catch (MiniYaml.YamlException ex) {
-            throw new InvalidConfigurationException(ex.getMessage(), ex);
-        }
-        map.clear();
-        if (root == null) {
-            return;
-        }
-        if (!(root instanceof Map)) {
+            root = yaml.load(contents);
+        } catch (YAMLException ex) {
+            throw new InvalidConfigurationException(ex);
+        } catch (ClassCastException ex) {
             throw new InvalidConfigurationException("Top level is not a Map.");
         }
-        for (Map.Entry<?, ?> e : ((Map<?, ?>) root).entrySet()) {
-            String key = String.valueOf(e.getKey());
-            if (e.getValue() instanceof Map) {
-                createSection(key, (Map<?, ?>) e.getValue());
-            } else if (e.getValue() != null) {
-                map.put(key, e.getValue());
+        if (root != null && !(root instanceof Map)) {
+            throw new InvalidConfigurationException("Top level is not a Map.");
+        }
+        map.clear();
+        String header = parseHeader(contents);
+        if (header.length() > 0) {
+            options().header(header);
+        }
+        if (root != null) {
+            convertMapsToSections((Map<?, ?>) root, this);
+        }
+    }
+
+    protected void convertMapsToSections(Map<?, ?> input, ConfigurationSection section) {
+        for (Map.Entry<?, ?> entry : input.entrySet()) {
+            String key = entry.getKey().toString();
+            Object value = entry.getValue();
+            if (value instanceof Map) {
+                convertMapsToSections((Map<?, ?>) value, section.createSection(key));
+            } else {
+                section.set(key, value);
             }
         }
+    }
+
+    /** The leading comment lines of the text, without their "# ", up to the first other line. */
+    protected String parseHeader(String input) {
+        String[] lines = input.split("\r?\n", -1);
+        StringBuilder result = new StringBuilder();
+        boolean readingHeader = true;
+        boolean foundHeader = false;
+        for (int i = 0; i < lines.length && readingHeader; i++) {
+            String line = lines[i];
+            if (line.startsWith(COMMENT_PREFIX) || line.equals("#")) {
+                if (i > 0) {
+                    result.append("\n");
+                }
+                if (line.length() > COMMENT_PREFIX.length()) {
+                    result.append(line.substring(COMMENT_PREFIX.length()));
+                }
+                foundHeader = true;
+            } else if (foundHeader && line.length() == 0) {
+                result.append("\n");
+            } else if (foundHeader) {
+                readingHeader = false;
+            } else if (line.length() > 0) {
+                readingHeader = false;
+            }
+        }
+        String header = result.toString();
+        while (header.endsWith("\n")) {
+            header = header.substring(0, header.length() - 1);
+        }
+        return header;
+    }
+
+    /** The header as comment lines and a blank line; the defaults' header when this one has none. */
+    protected String buildHeader() {
+        String header = options().header();
+        if (options().copyHeader()) {
+            Configuration def = getDefaults();
+            if (def instanceof FileConfiguration) {
+                String defaultsHeader = ((FileConfiguration) def).options().header();
+                if (defaultsHeader != null && defaultsHeader.length() > 0 && (header == null || header.length() == 0)) {
+                    header = defaultsHeader;
+                }
+            }
+        }
+        if (header == null || header.length() == 0) {
+            return "";
+        }
+        StringBuilder sb = new StringBuilder();
+        for (String line : header.split("\r?\n", -1)) {
+            sb.append(COMMENT_PREFIX).append(line).append('\n');
+        }
+        return sb.append('\n').toString();
     }
 
     @Override

@@ -13,6 +13,8 @@ import java.util.logging.Level;
 import java.util.regex.Pattern;
 
 import org.bukkit.Server;
+import org.bukkit.event.server.PluginDisableEvent;
+import org.bukkit.event.server.PluginEnableEvent;
 import org.bukkit.plugin.InvalidDescriptionException;
 import org.bukkit.plugin.InvalidPluginException;
 import org.bukkit.plugin.Plugin;
@@ -134,6 +136,14 @@ public final class JavaPluginLoader implements PluginLoader {
             } catch (Throwable ex) {
                 server.getLogger().log(Level.SEVERE, "Error occurred while enabling "
                         + plugin.getDescription().getFullName() + " (Is it up to date?)", ex);
+                // what it set up before it failed is taken down; the other plugins go on
+                server.getLogger().severe("Disabling " + plugin.getDescription().getFullName()
+                        + " because it failed to enable");
+                server.getPluginManager().disablePlugin(plugin);
+                return;
+            }
+            if (plugin.isEnabled()) {
+                server.getPluginManager().callEvent(new PluginEnableEvent(plugin));
             }
         }
     }
@@ -150,6 +160,7 @@ public final class JavaPluginLoader implements PluginLoader {
                 server.getLogger().log(Level.SEVERE, "Error occurred while disabling "
                         + plugin.getDescription().getFullName() + " (Is it up to date?)", ex);
             }
+            server.getPluginManager().callEvent(new PluginDisableEvent(plugin));
         }
     }
 }

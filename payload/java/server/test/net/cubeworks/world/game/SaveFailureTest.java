@@ -101,7 +101,7 @@ public class SaveFailureTest {
         game = new Game(logger, ServerProperties.parse("view-distance=3\n".getBytes(Charset.forName("UTF-8"))), null,
                 null, store);
         world = game.world();
-        commands = new CommandRegistry(game, null, null);
+        commands = new CommandRegistry(game, null, new org.bukkit.command.SimpleCommandMap(null), null);
     }
 
     @After

@@ -67,6 +67,59 @@ public class TaskSchedulerTest {
         assertFalse(scheduler.isQueued(timer));
     }
 
+    @Test
+    public void aSyncCallRunsOnTheNextTickAndACancelledOneReleasesItsWaiter() throws Exception {
+        TaskScheduler scheduler = new TaskScheduler(Logger.getAnonymousLogger(),
+                new GameThread(new Object(), Logger.getAnonymousLogger()));
+        Plugin plugin = enabledPlugin();
+        java.util.concurrent.Future<String> answer = scheduler.callSyncMethod(plugin,
+                new java.util.concurrent.Callable<String>() {
+                    public String call() {
+                        return "on tick " + Thread.currentThread().getName();
+                    }
+                });
+        java.util.concurrent.Future<String> failing = scheduler.callSyncMethod(plugin,
+                new java.util.concurrent.Callable<String>() {
+                    public String call() {
+                        throw new IllegalStateException("no");
+                    }
+                });
+        java.util.concurrent.Future<String> dropped = scheduler.callSyncMethod(plugin,
+                new java.util.concurrent.Callable<String>() {
+                    public String call() {
+                        return "never";
+                    }
+                });
+        assertEquals(3, scheduler.getPendingTasks().size());
+        assertFalse(answer.isDone());
+        dropped.cancel(false);
+        scheduler.tick(1);
+        assertEquals("on tick " + Thread.currentThread().getName(), answer.get(1, java.util.concurrent.TimeUnit.SECONDS));
+        try {
+            failing.get(1, java.util.concurrent.TimeUnit.SECONDS);
+            org.junit.Assert.fail("the call's exception comes out of get");
+        } catch (java.util.concurrent.ExecutionException ex) {
+            assertTrue(ex.getCause() instanceof IllegalStateException);
+        }
+        assertTrue(dropped.isCancelled());
+        assertTrue(scheduler.getPendingTasks().isEmpty());
+
+        // a call still waiting when its plugin's tasks are cancelled does not leave its caller waiting
+        java.util.concurrent.Future<String> orphan = scheduler.callSyncMethod(plugin,
+                new java.util.concurrent.Callable<String>() {
+                    public String call() {
+                        return "late";
+                    }
+                });
+        int async = scheduler.scheduleAsyncRepeatingTask(plugin, record(new ArrayList<String>(), "x"), 1000, 1000);
+        assertTrue(scheduler.isQueued(async));
+        scheduler.cancelTasks(plugin);
+        assertTrue(orphan.isCancelled());
+        assertFalse(scheduler.isQueued(async));
+        assertTrue(scheduler.getActiveWorkers().isEmpty());
+        scheduler.shutdown();
+    }
+
     private static Runnable record(final List<String> ran, final String what) {
         return new Runnable() {
             public void run() {

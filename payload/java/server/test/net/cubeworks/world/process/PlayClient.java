@@ -50,6 +50,8 @@ final class PlayClient {
     int gameMode;
     /** The chat lines received, as their JSON. */
     final List<String> chat = new java.util.ArrayList<String>();
+    /** Plugin messages received, each "channel:data" (NULs shown as commas). */
+    final List<String> pluginMessages = new java.util.ArrayList<String>();
     String levelType;
     /** Columns this client has, with their block ids (index y<<8 | z<<4 | x), key x,z. */
     final Map<String, byte[]> columns = new LinkedHashMap<String, byte[]>();
@@ -486,6 +488,13 @@ final class PlayClient {
                 d.readFloat();
                 d.readFloat();
                 break;
+            case 0x3F: {
+                String channel = string(d);
+                byte[] data = new byte[d.readShort()];
+                d.readFully(data);
+                pluginMessages.add(channel + ":" + new String(data, "UTF-8").replace('\u0000', ','));
+                break;
+            }
             case 0x40:
                 fail(name + " disconnected: " + string(d));
                 break;
@@ -660,6 +669,15 @@ final class PlayClient {
 
     void hold(int slot) throws IOException {
         net.send(0x09, new byte[] {(byte) (slot >> 8), (byte) slot});
+    }
+
+    /** Plugin Message: the channel, then the data behind its length as a short. */
+    void pluginMessage(String channel, byte[] data) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        TestClient.writeString(b, channel);
+        new DataOutputStream(b).writeShort(data.length);
+        b.write(data);
+        net.send(0x17, b.toByteArray());
     }
 
     void respawn() throws IOException {

@@ -95,7 +95,7 @@ public class ServerProcessTest {
 
         String list = s.command("list");
         assertTrue(list, list.contains("INFO]: There are 0/20 players online:"));
-        assertEquals("1.7.2-R0.3,0,20|", snapshot(s, "1.7.2-R0.3,0,20|"));
+        assertEquals("1.7.9-R0.2,0,20|", snapshot(s, "1.7.9-R0.2,0,20|"));
         assertTrue(s.command("/whoami").contains("you are CONSOLE (console)"));
         assertTrue(s.command("fail").contains("INFO]: /fail needs arguments"));
         assertTrue(s.command("nosuchthing").contains("Unknown command. Type \"help\" for help."));
@@ -137,7 +137,7 @@ public class ServerProcessTest {
         s.start();
         s.waitReady();
         TestClient alex = TestClient.join(s.port, 4, "Alex");
-        assertEquals("1.7.2-R0.3,1,20|Alex,true,SURVIVAL|", snapshot(s, "1.7.2-R0.3,1,20|Alex,true,SURVIVAL|"));
+        assertEquals("1.7.9-R0.2,1,20|Alex,true,SURVIVAL|", snapshot(s, "1.7.9-R0.2,1,20|Alex,true,SURVIVAL|"));
         String refused = new TestClient(s.port, 4).login("bob");
         assertNotNull(refused);
         assertTrue(refused, refused.contains("You are banned from this server!") && refused.contains("griefing"));
@@ -188,8 +188,8 @@ public class ServerProcessTest {
         assertTrue(list, list.contains("There are 2/2 players online:") && list.contains("INFO]: Alex, Steve"));
         status = TestClient.status(s.port);
         assertTrue(status, status.contains("\"online\":2") && status.contains("\"name\":\"Alex\""));
-        assertEquals("1.7.2-R0.3,2,2|Alex,false,SURVIVAL|Steve,false,SURVIVAL|",
-                snapshot(s, "1.7.2-R0.3,2,2|Alex,false,SURVIVAL|Steve,false,SURVIVAL|"));
+        assertEquals("1.7.9-R0.2,2,2|Alex,false,SURVIVAL|Steve,false,SURVIVAL|",
+                snapshot(s, "1.7.9-R0.2,2,2|Alex,false,SURVIVAL|Steve,false,SURVIVAL|"));
 
         s.command("op Alex");
         alex.awaitChat("You are now op!");
@@ -197,8 +197,8 @@ public class ServerProcessTest {
         TestClient.Packet change = alex.await(0x2B);
         assertEquals(3, change.data.readUnsignedByte());
         assertEquals(1.0f, change.data.readFloat(), 0.0f);
-        assertEquals("1.7.2-R0.3,2,2|Alex,true,CREATIVE|Steve,false,SURVIVAL|",
-                snapshot(s, "1.7.2-R0.3,2,2|Alex,true,CREATIVE|Steve,false,SURVIVAL|"));
+        assertEquals("1.7.9-R0.2,2,2|Alex,true,CREATIVE|Steve,false,SURVIVAL|",
+                snapshot(s, "1.7.9-R0.2,2,2|Alex,true,CREATIVE|Steve,false,SURVIVAL|"));
         s.command("gamemode 0 Alex");
         change = alex.await(0x2B);
         assertEquals(3, change.data.readUnsignedByte());
@@ -232,7 +232,7 @@ public class ServerProcessTest {
         assertTrue(alex.await(0x40).string().contains("Banned by an operator."));
         String banned = new TestClient(s.port, 5).login("Alex");
         assertTrue(banned, banned.contains("You are banned from this server!"));
-        assertEquals("1.7.2-R0.3,0,2|", snapshot(s, "1.7.2-R0.3,0,2|"));
+        assertEquals("1.7.9-R0.2,0,2|", snapshot(s, "1.7.9-R0.2,0,2|"));
 
         TestClient dave = TestClient.join(s.port, 5, "Dave");
         s.send("stop");
@@ -352,17 +352,17 @@ public class ServerProcessTest {
         }
         File info = new File(s.plugins(), "srvpanel_manager/playerinfo.txt");
         s.command("showplayerinfo");
-        assertEquals("1.7.2-R0.3,0,20|", ServerProcess.awaitFile(info, "1.7.2-R0.3,0,20|", 3000));
+        assertEquals("1.7.9-R0.2,0,20|", ServerProcess.awaitFile(info, "1.7.9-R0.2,0,20|", 3000));
 
         TestClient alex = TestClient.join(s.port, 4, "Alex");
         s.command("showplayerinfo");
-        assertEquals("1.7.2-R0.3,1,20|Alex,false,SURVIVAL|",
-                ServerProcess.awaitFile(info, "1.7.2-R0.3,1,20|Alex,false,SURVIVAL|", 3000));
+        assertEquals("1.7.9-R0.2,1,20|Alex,false,SURVIVAL|",
+                ServerProcess.awaitFile(info, "1.7.9-R0.2,1,20|Alex,false,SURVIVAL|", 3000));
         s.command("op Alex");
         s.command("gamemode 1 Alex");
         s.command("showplayerinfo");
-        assertEquals("1.7.2-R0.3,1,20|Alex,true,CREATIVE|",
-                ServerProcess.awaitFile(info, "1.7.2-R0.3,1,20|Alex,true,CREATIVE|", 3000));
+        assertEquals("1.7.9-R0.2,1,20|Alex,true,CREATIVE|",
+                ServerProcess.awaitFile(info, "1.7.9-R0.2,1,20|Alex,true,CREATIVE|", 3000));
         s.command("deop Alex");
         alex.chat("/showplayerinfo");
         alex.awaitChat("你不能使用这条命令");

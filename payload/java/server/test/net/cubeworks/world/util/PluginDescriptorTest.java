@@ -105,16 +105,4 @@ public class PluginDescriptorTest {
         assertInvalid("");
         assertInvalid("name: [x\nmain: a.B\nversion: 1\n");
     }
-
-    @Test
-    public void yamlNestingAndNull() throws Exception {
-        Object root = MiniYaml.parse("a:\n  b:\n    - 1\n    - two\n  c: ~\nd: x: y\n");
-        Map<?, ?> map = (Map<?, ?>) root;
-        Map<?, ?> a = (Map<?, ?>) map.get("a");
-        assertEquals(Arrays.asList("1", "two"), (List<?>) a.get("b"));
-        assertNull(a.get("c"));
-        assertTrue(a.containsKey("c"));
-        assertEquals("x: y", map.get("d"));
-        assertNull(MiniYaml.parse("# only a comment\n\n"));
-    }
 }

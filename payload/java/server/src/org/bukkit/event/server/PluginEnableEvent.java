@@ -1,0 +1,22 @@
+package org.bukkit.event.server;
+
+import org.bukkit.event.HandlerList;
+import org.bukkit.plugin.Plugin;
+
+/** A plugin has been enabled. */
+public class PluginEnableEvent extends PluginEvent {
+    private static final HandlerList handlers = new HandlerList();
+
+    public PluginEnableEvent(final Plugin plugin) {
+        super(plugin);
+    }
+
+    @Override
+    public HandlerList getHandlers() {
+        return handlers;
+    }
+
+    public static HandlerList getHandlerList() {
+        return handlers;
+    }
+}

@@ -1,0 +1,22 @@
+package org.bukkit.event.server;
+
+import org.bukkit.event.HandlerList;
+import org.bukkit.plugin.RegisteredServiceProvider;
+
+/** A service provider has been unregistered from the services manager. */
+public class ServiceUnregisterEvent extends ServiceEvent {
+    private static final HandlerList handlers = new HandlerList();
+
+    public ServiceUnregisterEvent(RegisteredServiceProvider<?> registeredProvider) {
+        super(registeredProvider);
+    }
+
+    @Override
+    public HandlerList getHandlers() {
+        return handlers;
+    }
+
+    public static HandlerList getHandlerList() {
+        return handlers;
+    }
+}
