@@ -337,19 +337,51 @@ abstract class PlayerEntity implements Player {
         return null;
     }
 
-    /** Windows are not modelled yet: the player's own inventory is always what is open. */
+    /** The window the player has open: a crafting table's, or his own inventory with its 2x2 grid. */
     public InventoryView getOpenInventory() {
-        return null;
+        synchronized (game().lock()) {
+            return game().world().interaction().windows().view(self());
+        }
     }
 
+    /** Closes a table's window (what lies in its grid goes back to the inventory). */
     public void closeInventory() {
+        ApiWorld.onGameThread(game(), new java.util.concurrent.Callable<Void>() {
+            public Void call() {
+                if (self().isOnline() && self().inventory().open.table) {
+                    game().world().interaction().windows().close(self(), true);
+                }
+                return null;
+            }
+        });
     }
 
     public ItemStack getItemOnCursor() {
-        return new ItemStack(Material.AIR, 0);
+        synchronized (game().lock()) {
+            PlayerInventory inv = self().inventory();
+            int c = PlayerInventory.CURSOR;
+            return inv.item(c) <= 0 ? new ItemStack(Material.AIR, 0)
+                    : new ItemStack(inv.item(c), inv.count(c), (short) inv.data(c));
+        }
     }
 
-    public void setItemOnCursor(ItemStack item) {
+    public void setItemOnCursor(final ItemStack item) {
+        ApiWorld.onGameThread(game(), new java.util.concurrent.Callable<Void>() {
+            public Void call() {
+                PlayerInventory inv = self().inventory();
+                int c = PlayerInventory.CURSOR;
+                if (item == null || item.getTypeId() <= 0 || item.getAmount() <= 0) {
+                    inv.set(c, 0, 0, 0, null);
+                } else {
+                    inv.set(c, item.getTypeId(), Math.min(127, item.getAmount()), item.getDurability(), null);
+                }
+                if (self().isOnline()) {
+                    self().connection().send(net.cubeworks.world.protocol.PlayPackets.setSlot(-1, -1, inv.item(c),
+                            inv.count(c), inv.data(c)));
+                }
+                return null;
+            }
+        });
     }
 
     public boolean isSleeping() {

@@ -19,11 +19,13 @@ final class Windows {
     private final Game game;
     private final GameWorld world;
     private final Interaction interaction;
+    private final InventoryEvents events;
 
     Windows(Game game, GameWorld world, Interaction interaction) {
         this.game = game;
         this.world = world;
         this.interaction = interaction;
+        this.events = new InventoryEvents(game);
     }
 
     /** Click Window from the client. A click for a window that is no longer open is ignored. */
@@ -62,8 +64,11 @@ final class Windows {
         }
     }
 
-    /** The one place a click is applied: where a plugin's click event would be fired first. */
+    /** The one place a click is applied, once the plugins let it: a cancelled click moves nothing and is refused. */
     private WindowClicks.Outcome clicked(OnlinePlayer p, Window w, PlayReads.Click c) {
+        if (!events.mayClick(p, w, c.slot, c.button, c.mode)) {
+            return WindowClicks.REFUSED;
+        }
         return WindowClicks.click(w, c.slot, c.button, c.mode, p.getGameMode() == GameMode.CREATIVE);
     }
 
@@ -99,12 +104,15 @@ final class Windows {
         if (inv.open.table) {
             close(p, true);
         }
+        if (!events.mayOpen(p, w)) {
+            return false;
+        }
         inv.lastWindowId = w.id;
         opened(p, w);
         return true;
     }
 
-    /** The one place a window opens: where a plugin's open event would be fired first. */
+    /** The one place a window opens, after the plugins let it. */
     private void opened(OnlinePlayer p, Window w) {
         PlayerInventory inv = p.inventory();
         inv.open = w;
@@ -133,8 +141,9 @@ final class Windows {
         interaction.showHeldItem(p);
     }
 
-    /** The one place a window closes: where a plugin's close event would be fired; hands back the grid and cursor. */
+    /** The one place a window closes: the plugins are told, then the grid and cursor are handed back. */
     private void closing(OnlinePlayer p, Window w) {
+        events.closing(p, w);
         PlayerInventory inv = p.inventory();
         inv.dragStage = 0;
         inv.dragSlots.clear();
@@ -143,6 +152,11 @@ final class Windows {
             p.sendMessage("\u00a7eYour inventory is full: " + left
                     + " items from the crafting grid are kept for you until there is room");
         }
+    }
+
+    /** What the player has open, for the plugin API. */
+    org.bukkit.inventory.InventoryView view(OnlinePlayer p) {
+        return events.view(p, p.inventory().open);
     }
 
     /** The player leaves: his window is closed; what still does not fit is written to the log, as it is lost. */

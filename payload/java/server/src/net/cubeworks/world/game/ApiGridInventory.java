@@ -1,0 +1,99 @@
+package net.cubeworks.world.game;
+
+import java.util.ArrayList;
+import java.util.List;
+import java.util.concurrent.Callable;
+
+import org.bukkit.entity.HumanEntity;
+import org.bukkit.event.inventory.InventoryType;
+import org.bukkit.inventory.InventoryHolder;
+import org.bukkit.inventory.ItemStack;
+
+import net.cubeworks.world.protocol.PlayPackets;
+
+/**
+ * The crafting part of a window in the plugin API's numbering: 0 the result, then the grid
+ * (four slots in the player's own window, nine at a table). Reads take the world lock;
+ * a change runs on the game thread, makes the result anew and is shown to the player.
+ */
+final class ApiGridInventory extends ApiSlots {
+    private final Game game;
+    private final OnlinePlayer player;
+    private final Window window;
+
+    ApiGridInventory(Game game, OnlinePlayer player, Window window) {
+        this.game = game;
+        this.player = player;
+        this.window = window;
+    }
+
+    public int getSize() {
+        return 1 + window.side() * window.side();
+    }
+
+    ItemStack read(int index) {
+        check(index);
+        synchronized (game.lock()) {
+            int id = window.item(index);
+            return id <= 0 ? null : new ItemStack(id, window.count(index), (short) window.data(index));
+        }
+    }
+
+    void write(final int index, final ItemStack stack) {
+        check(index);
+        ApiWorld.onGameThread(game, new Callable<Void>() {
+            public Void call() {
+                if (stack == null || stack.getTypeId() <= 0 || stack.getAmount() <= 0) {
+                    window.set(index, 0, 0, 0, null);
+                } else {
+                    window.set(index, stack.getTypeId(), Math.min(127, stack.getAmount()), stack.getDurability(), null);
+                }
+                if (index != Window.RESULT) {
+                    window.updateResult();
+                }
+                if (player.isOnline() && player.inventory().open == window) {
+                    show(index);
+                    show(Window.RESULT);
+                }
+                return null;
+            }
+        });
+    }
+
+    private void show(int slot) {
+        player.connection().send(PlayPackets.setSlot(window.id, slot, window.item(slot), window.count(slot),
+                window.data(slot)));
+    }
+
+    private void check(int index) {
+        if (index < 0 || index >= getSize()) {
+            throw new ArrayIndexOutOfBoundsException(index);
+        }
+    }
+
+    public String getName() {
+        return getTitle();
+    }
+
+    public String getTitle() {
+        return "Crafting";
+    }
+
+    public InventoryType getType() {
+        return window.table ? InventoryType.WORKBENCH : InventoryType.CRAFTING;
+    }
+
+    public List<HumanEntity> getViewers() {
+        List<HumanEntity> out = new ArrayList<HumanEntity>();
+        synchronized (game.lock()) {
+            if (player.isOnline() && player.inventory().open == window) {
+                out.add(player);
+            }
+        }
+        return out;
+    }
+
+    public InventoryHolder getHolder() {
+        return window.table ? null : player;
+    }
+}

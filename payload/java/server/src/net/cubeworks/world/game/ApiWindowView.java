@@ -1,0 +1,40 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.entity.HumanEntity;
+import org.bukkit.event.inventory.InventoryType;
+import org.bukkit.inventory.Inventory;
+import org.bukkit.inventory.InventoryView;
+
+/** A player's window in the plugin API: its crafting part above the player's own inventory. */
+final class ApiWindowView extends InventoryView {
+    private final OnlinePlayer player;
+    private final Window window;
+    private final ApiGridInventory top;
+
+    ApiWindowView(Game game, OnlinePlayer player, Window window) {
+        this.player = player;
+        this.window = window;
+        this.top = new ApiGridInventory(game, player, window);
+    }
+
+    public Inventory getTopInventory() {
+        return top;
+    }
+
+    public Inventory getBottomInventory() {
+        return player.getInventory();
+    }
+
+    public HumanEntity getPlayer() {
+        return player;
+    }
+
+    public InventoryType getType() {
+        return window.table ? InventoryType.WORKBENCH : InventoryType.CRAFTING;
+    }
+
+    /** The window's id as the client knows it (0: the player's own). */
+    int windowId() {
+        return window.id;
+    }
+}
