@@ -57,7 +57,7 @@ final class Survival {
         p.teleportPending = false;
         world.toSpawn(p);
         p.connection().send(PlayPackets.respawn(0, game.properties().difficulty(), p.getGameMode().getValue(),
-                GameWorld.LEVEL_TYPE));
+                world.levelType()));
         p.sendAbilities();
         world.stream(p);
         p.connection().send(world.positionPacket(p));
