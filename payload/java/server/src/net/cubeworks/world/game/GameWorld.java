@@ -111,6 +111,10 @@ public final class GameWorld {
         return tick;
     }
 
+    ColumnCache cache() {
+        return cache;
+    }
+
     Visibility visibility() {
         return visibility;
     }
