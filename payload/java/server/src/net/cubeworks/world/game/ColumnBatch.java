@@ -99,34 +99,49 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         }
         makeColumns();
         LockClock clock = new LockClock();
-        List<ChunkPackets.Entry> sent = new ArrayList<ChunkPackets.Entry>(entries.size());
+        List<byte[]> frames = new ArrayList<byte[]>();
         int withheld = 0;
-        for (int i = 0; i < slots.size(); i++) {
-            Slot s = slots.get(i);
-            ChunkPackets.Entry e = entries.get(i);
-            if (s.held != null || s.fromStore) {
-                synchronized (lock) {
-                    clock.taken();
-                    e = s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held);
-                    if (e == null) {
-                        // the player is not sent the column, so it cannot go there: asked again later
-                        player.known.remove(ColumnKey.of(s.cx, s.cz));
-                        player.withheld = true;
-                        withheld++;
-                    }
-                    clock.released();
+        // a packet's worth at a time, so the uncompressed data of only a few columns is held at once
+        for (int from = 0; from < slots.size(); from += ChunkPackets.MAX_PER_PACKET) {
+            int to = Math.min(slots.size(), from + ChunkPackets.MAX_PER_PACKET);
+            for (int i = from; i < to; i++) {
+                Slot s = slots.get(i);
+                if (s.loadsHere && !s.unreadable) {
+                    s.entry = entry(s.cx, s.cz, s.loaded); // outside the lock
                 }
             }
-            if (e != null) {
-                sent.add(e);
+            List<ChunkPackets.Entry> sent = new ArrayList<ChunkPackets.Entry>(to - from);
+            for (int i = from; i < to; i++) {
+                Slot s = slots.get(i);
+                ChunkPackets.Entry e = entries.get(i);
+                if (s.held != null || s.fromStore) {
+                    synchronized (lock) {
+                        clock.taken();
+                        e = s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held);
+                        if (e == null) {
+                            // the player is not sent the column, so it cannot go there: asked again later
+                            player.known.remove(ColumnKey.of(s.cx, s.cz));
+                            player.withheld = true;
+                            withheld++;
+                        }
+                        clock.released();
+                    }
+                    s.entry = null;
+                    s.loaded = null;
+                    s.held = null;
+                }
+                if (e != null) {
+                    sent.add(e);
+                }
             }
+            frames.addAll(ChunkPackets.bulkFrames(sent));
         }
         clock.report(logger, "Columns for " + player.getName());
         if (withheld > 0 && !player.toldOfWithheld) {
             player.toldOfWithheld = true;
             player.sendMessage("\u00a7cPart of the land near you cannot be read now; you cannot go there until it can.");
         }
-        return ChunkPackets.bulkFrames(sent);
+        return frames;
     }
 
     /**
@@ -154,7 +169,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
 
     /**
      * Reads or makes every column this batch loads, outside the lock (on the pool when there is
-     * one), brings light across the borders between them, then makes their chunk data.
+     * one), and brings light across the borders between them.
      */
     private void makeColumns() {
         List<Slot> mine = new ArrayList<Slot>();
@@ -201,11 +216,6 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         };
         for (Column c : made.values()) {
             ColumnCache.lightBorders(c, local);
-        }
-        for (Slot s : mine) {
-            if (!s.unreadable && !s.failed) {
-                s.entry = entry(s.cx, s.cz, s.loaded);
-            }
         }
     }
 

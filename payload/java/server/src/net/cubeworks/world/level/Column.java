@@ -99,11 +99,45 @@ public final class Column {
                 : (byte) ((old & 0x0F) | (data & 0x0F) << 4);
     }
 
+    /** Light arrays of one level throughout, shared by every section that has them until it changes one. */
+    private static final byte[] DARK = new byte[2048];
+    private static final byte[] BRIGHT = new byte[2048];
+
+    static {
+        Arrays.fill(BRIGHT, (byte) 0xFF);
+    }
+
+    private static boolean constant(byte[] a) {
+        return a == DARK || a == BRIGHT;
+    }
+
+    /** The array itself, or the shared one of the same bytes when it holds one level throughout. */
+    private static byte[] compact(byte[] a) {
+        byte first = a[0];
+        if (first != 0 && first != (byte) 0xFF) {
+            return a;
+        }
+        for (byte b : a) {
+            if (b != first) {
+                return a;
+            }
+        }
+        return first == 0 ? DARK : BRIGHT;
+    }
+
     private void newLight(int sy) {
-        blockLight[sy] = new byte[2048];
-        byte[] sky = new byte[2048];
-        java.util.Arrays.fill(sky, (byte) 0xFF);
-        skyLight[sy] = sky;
+        blockLight[sy] = DARK;
+        skyLight[sy] = BRIGHT;
+    }
+
+    /** Puts in the light computed for a non-empty section (2048 nibble bytes each). */
+    public void putLight(int sy, byte[] block, byte[] sky) {
+        unshare();
+        if (blocks[sy] == null) {
+            return;
+        }
+        blockLight[sy] = compact(block);
+        skyLight[sy] = compact(sky);
     }
 
     public boolean lit() {
@@ -147,7 +181,11 @@ public final class Column {
     public void setSky(int bx, int y, int bz, int v) {
         unshare();
         byte[] s = skyLight[y >> 4];
-        if (s != null) {
+        if (s != null && nibble(s, index(bx, y, bz)) != v) {
+            if (constant(s)) {
+                s = s.clone();
+                skyLight[y >> 4] = s;
+            }
             setNibble(s, index(bx, y, bz), v);
         }
     }
@@ -155,12 +193,16 @@ public final class Column {
     public void setBlockLight(int bx, int y, int bz, int v) {
         unshare();
         byte[] s = blockLight[y >> 4];
-        if (s != null) {
+        if (s != null && nibble(s, index(bx, y, bz)) != v) {
+            if (constant(s)) {
+                s = s.clone();
+                blockLight[y >> 4] = s;
+            }
             setNibble(s, index(bx, y, bz), v);
         }
     }
 
-    /** The light arrays of a section (2048 nibble bytes), or null for an empty or unlit one. */
+    /** The light arrays of a section (2048 nibble bytes, not to be changed), or null for an empty or unlit one. */
     public byte[] sectionSkyLight(int sy) {
         return lit ? skyLight[sy] : null;
     }
@@ -343,8 +385,8 @@ public final class Column {
         for (int sy = 0; sy < 16; sy++) {
             blocks[sy] = blocks[sy] == null ? null : blocks[sy].clone();
             meta[sy] = meta[sy] == null ? null : meta[sy].clone();
-            blockLight[sy] = blockLight[sy] == null ? null : blockLight[sy].clone();
-            skyLight[sy] = skyLight[sy] == null ? null : skyLight[sy].clone();
+            blockLight[sy] = blockLight[sy] == null || constant(blockLight[sy]) ? blockLight[sy] : blockLight[sy].clone();
+            skyLight[sy] = skyLight[sy] == null || constant(skyLight[sy]) ? skyLight[sy] : skyLight[sy].clone();
         }
     }
 }

@@ -99,17 +99,18 @@ public final class ColumnLight {
         spread(sky, opacity, queue, qn, top, true);
 
         for (int sy = 0; sy <= top; sy++) {
-            byte[] bl = c.sectionBlockLight(sy);
-            byte[] sl = c.sectionSkyLight(sy);
-            if (bl == null) {
+            if (c.sectionBlocks(sy) == null) {
                 continue;
             }
+            byte[] bl = new byte[2048];
+            byte[] sl = new byte[2048];
             int base = sy << 12;
             for (int i = 0; i < 2048; i++) {
                 int a = base + 2 * i;
                 bl[i] = (byte) (blk[a] | blk[a + 1] << 4);
                 sl[i] = (byte) (sky[a] | sky[a + 1] << 4);
             }
+            c.putLight(sy, bl, sl);
         }
     }
 
