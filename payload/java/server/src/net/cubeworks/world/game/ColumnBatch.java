@@ -99,7 +99,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         }
         makeColumns();
         LockClock clock = new LockClock();
-        List<byte[]> frames = new ArrayList<byte[]>();
+        List<Future<List<byte[]>>> packets = new ArrayList<Future<List<byte[]>>>();
         int withheld = 0;
         // a packet's worth at a time, so the uncompressed data of only a few columns is held at once
         for (int from = 0; from < slots.size(); from += ChunkPackets.MAX_PER_PACKET) {
@@ -134,7 +134,15 @@ final class ColumnBatch implements Callable<List<byte[]>> {
                     sent.add(e);
                 }
             }
-            frames.addAll(ChunkPackets.bulkFrames(sent));
+            packets.add(compress(sent, packets));
+        }
+        List<byte[]> frames = new ArrayList<byte[]>();
+        for (Future<List<byte[]>> f : packets) {
+            List<byte[]> some = finished(f);
+            if (some == null) {
+                return Collections.emptyList();
+            }
+            frames.addAll(some);
         }
         clock.report(logger, "Columns for " + player.getName());
         if (withheld > 0 && !player.toldOfWithheld) {
@@ -142,6 +150,43 @@ final class ColumnBatch implements Callable<List<byte[]>> {
             player.sendMessage("\u00a7cPart of the land near you cannot be read now; you cannot go there until it can.");
         }
         return frames;
+    }
+
+    /** How many packets may be compressed on the pool at once: each holds ten columns' data. */
+    private static final int COMPRESSING = Math.max(2, 2 * Runtime.getRuntime().availableProcessors());
+
+    /**
+     * The packets of a group of columns, compressed on the pool (at most COMPRESSING at once,
+     * so the uncompressed data held stays small) or here when there is no pool.
+     */
+    private Future<List<byte[]>> compress(final List<ChunkPackets.Entry> group, List<Future<List<byte[]>>> earlier) {
+        Callable<List<byte[]>> work = new Callable<List<byte[]>>() {
+            public List<byte[]> call() {
+                return ChunkPackets.bulkFrames(group);
+            }
+        };
+        if (pool == null || ChunkPackets.allFlat(group)) {
+            java.util.concurrent.FutureTask<List<byte[]>> now = new java.util.concurrent.FutureTask<List<byte[]>>(work);
+            now.run();
+            return now;
+        }
+        if (earlier.size() >= COMPRESSING) {
+            finished(earlier.get(earlier.size() - COMPRESSING));
+        }
+        return pool.submit(work);
+    }
+
+    /** The frames of a compression, or null when it could not finish. */
+    private List<byte[]> finished(Future<List<byte[]>> f) {
+        try {
+            return f.get();
+        } catch (InterruptedException e) {
+            Thread.currentThread().interrupt();
+            return null;
+        } catch (ExecutionException e) {
+            logger.log(Level.SEVERE, "Could not compress columns for " + player.getName(), e.getCause());
+            return null;
+        }
     }
 
     /**

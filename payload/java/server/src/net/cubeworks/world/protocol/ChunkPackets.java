@@ -64,7 +64,15 @@ public final class ChunkPackets {
     }
 
     static byte[] deflate(byte[] raw) {
-        Deflater d = new Deflater(Deflater.DEFAULT_COMPRESSION);
+        return deflate(raw, Deflater.DEFAULT_COMPRESSION);
+    }
+
+    /**
+     * Columns of varied land are compressed for speed: a join into 441 of them is several
+     * megabytes either way, and the time goes into the join.
+     */
+    static byte[] deflate(byte[] raw, int level) {
+        Deflater d = new Deflater(level);
         try {
             d.setInput(raw);
             d.finish();
@@ -113,7 +121,7 @@ public final class ChunkPackets {
                 byte[] d = e.data == null ? FLAT_DATA : e.data;
                 raw.write(d, 0, d.length);
             }
-            compressed = deflate(raw.toByteArray());
+            compressed = deflate(raw.toByteArray(), Deflater.BEST_SPEED);
         }
         if (compressed.length + group.size() * 12 + 16 > MAX_FRAME && group.size() > 1) {
             int half = group.size() / 2;
