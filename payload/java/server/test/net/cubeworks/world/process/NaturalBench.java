@@ -43,9 +43,11 @@ final class NaturalBench {
     }
 
     static void run(int rounds, int flySeconds) throws Exception {
-        startAndJoin(Math.max(3, rounds / 2), rounds);
-        fly(flySeconds);
-        clustered(20);
+        if (System.getProperty("cubeworks.bench.only-spread") == null) {
+            startAndJoin(Math.max(3, rounds / 2), rounds);
+            fly(flySeconds);
+            clustered(20);
+        }
         spread(5);
     }
 
@@ -209,7 +211,6 @@ final class NaturalBench {
             double before = WorldBench.heapAfterGc(s);
             s.send("stop");
             s.waitForExit(30000);
-            s.destroy();
             File world = new File(s.dir, "world");
             for (int i = 0; i < n; i++) {
                 net.cubeworks.world.storage.Worlds.savePlayerAt(world, "Far" + i, 2000.5 * (i + 1), 8.5);
@@ -218,7 +219,13 @@ final class NaturalBench {
             s.waitReady();
             List<PlayClient> players = new ArrayList<PlayClient>();
             for (int i = 0; i < n; i++) {
-                PlayClient p = PlayClient.join(s.port, 4, "Far" + i);
+                PlayClient p;
+                try {
+                    p = PlayClient.join(s.port, 4, "Far" + i);
+                } catch (java.io.IOException e) {
+                    System.out.println("Far" + i + " could not join (" + e + "); the server said:\n" + s.output());
+                    throw e;
+                }
                 while (p.columns.size() < 441) {
                     p.readOne();
                 }
