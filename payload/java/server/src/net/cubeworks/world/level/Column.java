@@ -38,6 +38,13 @@ public final class Column {
      * 2 north, 3 south); see {@link Relight#acrossBorder}.
      */
     public int litBorders;
+    /** Goes up with every change of blocks or light, so data made from the column can tell it is stale. */
+    private volatile int version;
+    /**
+     * Whatever the protocol made of the column for sending, with the version it was made from;
+     * kept here so a column sent to many players is prepared once.
+     */
+    public volatile Object sendCache;
 
     public Column(int x, int z) {
         this.x = x;
@@ -376,8 +383,14 @@ public final class Column {
         return c;
     }
 
+    public int version() {
+        return version;
+    }
+
     /** Before a change: arrays shared with a copy become the column's own. */
     private void unshare() {
+        version++;
+        sendCache = null;
         if (!shared) {
             return;
         }
