@@ -64,7 +64,7 @@ public class WorldProcessTest {
 
     @Test
     public void twoProtocolsWalkSeeEachOtherBuildAndComeBackAfterARestart() throws Exception {
-        ServerProcess s = start("view-distance=3", "level-type=LARGEBIOMES", "spawn-protection=0");
+        ServerProcess s = start("view-distance=3", "spawn-protection=0");
         PlayClient alex = join(s, 4, "Alex");
         // the join: columns before the position, at the eye height of the flat ground's top
         assertEquals("flat", alex.levelType);
