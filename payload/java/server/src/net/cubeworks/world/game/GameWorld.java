@@ -253,7 +253,9 @@ public final class GameWorld {
     }
 
     /**
-     * Changes a block, marks its column for saving and tells everybody who knows the column.
+     * Changes a block, marks its column for saving, relights around it (in a lit column) and tells
+     * everybody who knows the column. A Block Change is all the client needs: it relights around
+     * the block itself, so the light is kept right here for the columns sent later and for saving.
      * A column that cannot be read is left as it is kept.
      */
     public void setBlock(int x, int y, int z, int id, int data) {

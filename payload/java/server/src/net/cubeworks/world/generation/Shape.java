@@ -44,7 +44,27 @@ final class Shape {
 
     /** The samples for grid columns gx0 .. gx0+w-1, gz0 .. gz0+h-1 (grid x = block x / 4). */
     Grid grid(int gx0, int gz0, int w, int h) {
-        Grid g = new Grid(gx0, gz0, w, h);
+        return grid(gx0, gz0, w, h, true);
+    }
+
+    /**
+     * The samples around one block column, the caves' only where a block is asked about: what a
+     * tree or the spawn needs to know of the ground at one place.
+     */
+    Grid around(int x, int z) {
+        return grid(x >> 2, z >> 2, 2, 2, false);
+    }
+
+    private double caveA(int x, int y, int z) {
+        return caveA.at(x / 44.0, y / 22.0, z / 44.0);
+    }
+
+    private double caveB(int x, int y, int z) {
+        return caveB.at(x / 44.0, y / 22.0, z / 44.0);
+    }
+
+    private Grid grid(int gx0, int gz0, int w, int h, boolean caves) {
+        Grid g = new Grid(this, gx0, gz0, w, h);
         for (int i = 0; i < w; i++) {
             for (int j = 0; j < h; j++) {
                 int x = (gx0 + i) << 2;
@@ -67,8 +87,12 @@ final class Shape {
                 int ct = (i * h + j) * CAVE_LEVELS;
                 for (int gy = 0; gy < CAVE_LEVELS; gy++) {
                     int y = gy << 2;
-                    g.caveA[ct + gy] = caveA.at(x / 44.0, y / 22.0, z / 44.0);
-                    g.caveB[ct + gy] = caveB.at(x / 44.0, y / 22.0, z / 44.0);
+                    if (caves) {
+                        g.caveA[ct + gy] = caveA(x, y, z);
+                        g.caveB[ct + gy] = caveB(x, y, z);
+                    } else {
+                        g.caveA[ct + gy] = Double.NaN; // made when asked for
+                    }
                 }
             }
         }
@@ -85,7 +109,10 @@ final class Shape {
         final double[] caveA;
         final double[] caveB;
 
-        Grid(int gx0, int gz0, int w, int h) {
+        private final Shape shape;
+
+        Grid(Shape shape, int gx0, int gz0, int w, int h) {
+            this.shape = shape;
             this.gx0 = gx0;
             this.gz0 = gz0;
             this.w = w;
@@ -152,11 +179,29 @@ final class Shape {
             return a * a + b * b < width;
         }
 
+        /** Makes the cave samples at one grid point if they were left for later. */
+        private void caveAt(int idx, int i, int j, int gy) {
+            if (Double.isNaN(caveA[idx])) {
+                int x = (gx0 + i) << 2;
+                int z = (gz0 + j) << 2;
+                caveA[idx] = shape.caveA(x, gy << 2, z);
+                caveB[idx] = shape.caveB(x, gy << 2, z);
+            }
+        }
+
         private double sample(double[] v, int i, int j, int gy, double fx, double fy, double fz) {
             int a = (i * h + j) * CAVE_LEVELS + gy;
             int b = ((i + 1) * h + j) * CAVE_LEVELS + gy;
             int c = (i * h + j + 1) * CAVE_LEVELS + gy;
             int d = ((i + 1) * h + j + 1) * CAVE_LEVELS + gy;
+            if (v == caveA) {
+                for (int k = 0; k < 2; k++) {
+                    caveAt(a + k, i, j, gy + k);
+                    caveAt(b + k, i + 1, j, gy + k);
+                    caveAt(c + k, i, j + 1, gy + k);
+                    caveAt(d + k, i + 1, j + 1, gy + k);
+                }
+            }
             double lo = lerp(fz, lerp(fx, v[a], v[b]), lerp(fx, v[c], v[d]));
             double hi = lerp(fz, lerp(fx, v[a + 1], v[b + 1]), lerp(fx, v[c + 1], v[d + 1]));
             return lerp(fy, lo, hi);

@@ -33,7 +33,7 @@ final class Spawn {
     }
 
     private static int[] tryAt(WorldGenerator gen, Shape shape, int x, int z) {
-        Shape.Grid g = shape.grid(x >> 2, z >> 2, 2, 2);
+        Shape.Grid g = shape.around(x, z);
         int top = g.top(x, z);
         if (top <= Shape.SEA_LEVEL || top > 250) {
             return null;

@@ -78,7 +78,7 @@ final class Trees {
                         continue;
                     }
                     boolean inside = ncx == c.x && ncz == c.z;
-                    Shape.Grid g = inside ? own : shape.grid(t.x >> 2, t.z >> 2, 2, 2);
+                    Shape.Grid g = inside ? own : shape.around(t.x, t.z);
                     draw(shape, c, t, g);
                 }
             }
