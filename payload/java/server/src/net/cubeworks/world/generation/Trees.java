@@ -114,8 +114,9 @@ final class Trees {
         int crown = top + height;
         if (kind == SPRUCE) {
             for (int y = crown + 1; y >= top + 3; y--) {
+                // a cone of rings, each second ring drawn in a little, as wide as 3 at the bottom
                 int dist = crown + 1 - y;
-                int radius = dist == 0 ? 0 : Math.min(REACH, (dist + 1) / 2 + (dist % 2 == 0 ? 0 : -0));
+                int radius = dist == 0 ? 0 : Math.min(REACH, (dist + 1) / 2);
                 if (dist > 1 && dist % 2 == 1) {
                     radius = Math.max(1, radius - 1);
                 }
