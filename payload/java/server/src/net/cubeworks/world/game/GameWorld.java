@@ -219,6 +219,9 @@ public final class GameWorld {
         for (int i = 0; i < results.size(); i++) {
             ColumnCache.Made m = results.get(i);
             if (m != null) {
+                if (m.column != null) {
+                    m.column.keepSendCache = true; // every joining player is sent these
+                }
                 cache.adopt(keys.get(i), m.column, m.generated);
             }
         }

@@ -45,6 +45,11 @@ public final class Column {
      * kept here so a column sent to many players is prepared once.
      */
     public volatile Object sendCache;
+    /**
+     * True for the columns whose prepared data is worth its memory: those around the spawn, which
+     * every joining player is sent. Others are prepared anew each time they are sent.
+     */
+    public boolean keepSendCache;
 
     public Column(int x, int z) {
         this.x = x;

@@ -14,8 +14,9 @@ import net.cubeworks.world.level.Column;
  * ground-up Chunk Data with empty bit maps that makes the client drop a column.
  * An unmodified flat column always has the same bytes, so a packet of only flat columns
  * reuses data compressed once. Any other column is compressed by itself (for speed: a join into
- * 441 columns of varied land is megabytes of data) and keeps that with it until it changes, so
- * the columns a packet holds are joined into one zlib stream without compressing them again.
+ * 441 columns of varied land is megabytes of data), and a column around the spawn keeps that with
+ * it until it changes; the columns a packet holds are joined into one zlib stream, so what a
+ * column keeps is used without compressing it again.
  */
 public final class ChunkPackets {
     public static final int MAX_PER_PACKET = 10;
@@ -181,7 +182,7 @@ public final class ChunkPackets {
                     p = FLAT_PACKED;
                 } else {
                     p = new Packed(e.data, e.mask, e.version);
-                    if (e.source != null && e.source.version() == e.version) {
+                    if (e.source != null && e.source.keepSendCache && e.source.version() == e.version) {
                         e.source.sendCache = p; // sent unchanged again: compressed once
                     }
                 }

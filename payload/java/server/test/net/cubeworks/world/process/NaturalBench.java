@@ -13,8 +13,9 @@ import net.cubeworks.world.level.ColumnKey;
 /**
  * The natural world's figures, against the jar: a new DEFAULT world from the JVM's start to
  * "Done" (the spawn area of view-distance 10 generated and lit) within -Xmx64M; Login Success to
- * all 441 columns of the spawn area; a creative player flying into new land at 10 blocks a second
- * (how long after entering a column the new row of columns is all there, and the heap after it);
+ * all 441 columns of the spawn area; one creative player, then five, flying into new land at 10
+ * blocks a second (how long after entering a column the new row of columns is all there, the
+ * tick's times and its wait for the lock, and the heap after it);
  * and the heap of 20 players at the spawn, and of players spread 2,000 blocks apart.
  */
 final class NaturalBench {
@@ -45,7 +46,8 @@ final class NaturalBench {
     static void run(int rounds, int flySeconds) throws Exception {
         if (System.getProperty("cubeworks.bench.only-spread") == null) {
             startAndJoin(Math.max(3, rounds / 2), rounds);
-            fly(flySeconds);
+            fly(1, flySeconds);
+            fly(5, flySeconds);
             clustered(20);
         }
         spread(5);
@@ -98,76 +100,123 @@ final class NaturalBench {
         }
     }
 
-    /** One creative player flies east at 10 blocks a second into new land for the given time. */
-    static void fly(int seconds) throws Exception {
-        ServerProcess s = natural("-Xmx64M", "view-distance=10", "gamemode=1", "allow-flight=true");
+    /** Creative players fly east at 10 blocks a second into new land, 300 blocks apart, for the given time. */
+    static void fly(final int flyers, final int seconds) throws Exception {
+        final ServerProcess s = natural(flyers == 1 ? "-Xmx64M" : "-Xmx256M", "view-distance=10", "gamemode=1",
+                "allow-flight=true",
+                "max-players=" + (flyers + 5));
         try {
-            PlayClient p = PlayClient.join(s.port, 4, "Flyer");
-            while (p.columns.size() < 441) {
-                p.readOne();
-            }
-            double x = p.x;
-            double z = p.z;
-            double y = p.y;
-            // up above the hills first, half a block a move (the server refuses longer moves)
-            while (y < 200) {
-                y = Math.min(200, y + 0.5);
-                p.position(x, y, z);
-                p.drain(50);
-            }
-            int teleports = p.positions;
-            int sentBack = 0;
-            int cz = ColumnKey.chunk(z);
-            int lastCx = ColumnKey.chunk(x);
-            List<long[]> pending = new ArrayList<long[]>(); // {column x of the new row, time entered}
-            List<Long> latencies = new ArrayList<Long>();
-            long end = System.currentTimeMillis() + seconds * 1000L;
-            long next = System.nanoTime();
-            while (System.currentTimeMillis() < end) {
-                if (p.positions != teleports) { // sent back: go on from there
-                    teleports = p.positions;
-                    sentBack++;
-                    x = p.x;
-                    y = p.y;
-                    z = p.z;
-                }
-                x += 0.5;
-                p.position(x, y, z);
-                int cx = ColumnKey.chunk(x);
-                if (cx != lastCx) {
-                    pending.add(new long[] {cx + 10, System.nanoTime()});
-                    lastCx = cx;
-                }
-                next += 50000000L;
-                long wait = (next - System.nanoTime()) / 1000000L;
-                p.drain(Math.max(1, wait));
-                for (int i = pending.size() - 1; i >= 0; i--) {
-                    long[] row = pending.get(i);
-                    boolean all = true;
-                    for (int dz = -10; dz <= 10 && all; dz++) {
-                        all = p.columns.containsKey(PlayClient.key((int) row[0], cz + dz));
+            final List<Long> latencies = Collections.synchronizedList(new ArrayList<Long>());
+            final int[] missing = new int[1];
+            final int[] sentBack = new int[1];
+            List<Thread> threads = new ArrayList<Thread>();
+            final List<Throwable> failures = Collections.synchronizedList(new ArrayList<Throwable>());
+            for (int k = 0; k < flyers; k++) {
+                final int lane = k;
+                Thread t = new Thread(new Runnable() {
+                    public void run() {
+                        try {
+                            flyOne(s, "Flyer" + lane, lane, seconds, latencies, missing, sentBack);
+                        } catch (Throwable e) {
+                            failures.add(e);
+                        }
                     }
-                    if (all) {
-                        latencies.add(System.nanoTime() - row[1]);
-                        pending.remove(i);
-                    }
-                }
+                });
+                threads.add(t);
+                t.start();
             }
-            double heap = WorldBench.heapAfterGc(s);
-            Collections.sort(latencies);
-            String out = s.output();
-            System.out.println("Flying into new land at 10 blocks/s for " + seconds + " s (-Xmx64M): " + latencies.size()
-                    + " new rows, entering a column to its new row all there: median "
-                    + (latencies.isEmpty() ? "-" : ms(latencies.get(latencies.size() / 2))) + ", worst "
-                    + (latencies.isEmpty() ? "-" : ms(latencies.get(latencies.size() - 1))) + ", rows still missing "
-                    + pending.size() + " (target every row within 1 s), sent back " + sentBack
-                    + " times; heap after a full GC "
-                    + String.format(Locale.ROOT, "%.1f MB", heap) + ", OutOfMemoryError: " + out.contains("OutOfMemoryError"));
+            for (Thread t : threads) {
+                t.join();
+            }
+            String said = s.output();
+            double heap;
+            try {
+                heap = WorldBench.heapAfterGc(s);
+            } catch (Exception e) {
+                System.out.println("the server's heap could not be read (" + e + "); the server said:\n" + said);
+                heap = -1;
+            }
+            List<Long> sorted = new ArrayList<Long>(latencies);
+            Collections.sort(sorted);
+            String out = said;
+            System.out.println(flyers + (flyers == 1 ? " player" : " players") + " flying into new land at 10 blocks/s for "
+                    + seconds + " s (" + (flyers == 1 ? "-Xmx64M" : "-Xmx256M") + "): " + sorted.size() + " new rows, entering a column to its new row all there: median "
+                    + (sorted.isEmpty() ? "-" : ms(sorted.get(sorted.size() / 2))) + ", worst "
+                    + (sorted.isEmpty() ? "-" : ms(sorted.get(sorted.size() - 1))) + ", rows still missing " + missing[0]
+                    + " (target every row within 1 s), sent back " + sentBack[0] + " times, clients failed "
+                    + failures.size() + (failures.isEmpty() ? "" : " (" + failures.get(0) + ")")
+                    + "; heap after a full GC " + String.format(Locale.ROOT, "%.1f MB", heap) + ", OutOfMemoryError: "
+                    + out.contains("OutOfMemoryError"));
             lockWaits(out);
-            p.close();
         } finally {
             stop(s);
         }
+    }
+
+    private static void flyOne(ServerProcess s, String name, int lane, int seconds, List<Long> latencies,
+            int[] missing, int[] sentBack) throws Exception {
+        PlayClient p = PlayClient.join(s.port, 4, name);
+        while (p.columns.size() < 441) {
+            p.readOne();
+        }
+        double x = p.x;
+        double z = p.z;
+        double y = p.y;
+        // up above the hills first, then out to its own lane, half a block a move (the server
+        // refuses longer moves)
+        while (y < 200) {
+            y = Math.min(200, y + 0.5);
+            p.position(x, y, z);
+            p.drain(50);
+        }
+        double laneZ = z + lane * 300;
+        while (z < laneZ) {
+            z = Math.min(laneZ, z + 5);
+            p.position(x, y, z);
+            p.drain(50);
+        }
+        int teleports = p.positions;
+        int cz = ColumnKey.chunk(z);
+        int lastCx = ColumnKey.chunk(x);
+        List<long[]> pending = new ArrayList<long[]>(); // {column x of the new row, time entered}
+        long end = System.currentTimeMillis() + seconds * 1000L;
+        long next = System.nanoTime();
+        while (System.currentTimeMillis() < end) {
+            if (p.positions != teleports) { // sent back: go on from there
+                teleports = p.positions;
+                synchronized (sentBack) {
+                    sentBack[0]++;
+                }
+                x = p.x;
+                y = p.y;
+                z = p.z;
+            }
+            x += 0.5;
+            p.position(x, y, z);
+            int cx = ColumnKey.chunk(x);
+            if (cx != lastCx) {
+                pending.add(new long[] {cx + 10, System.nanoTime()});
+                lastCx = cx;
+            }
+            next += 50000000L;
+            long wait = (next - System.nanoTime()) / 1000000L;
+            p.drain(Math.max(1, wait));
+            for (int i = pending.size() - 1; i >= 0; i--) {
+                long[] row = pending.get(i);
+                boolean all = true;
+                for (int dz = -10; dz <= 10 && all; dz++) {
+                    all = p.columns.containsKey(PlayClient.key((int) row[0], cz + dz));
+                }
+                if (all) {
+                    latencies.add(System.nanoTime() - row[1]);
+                    pending.remove(i);
+                }
+            }
+        }
+        synchronized (missing) {
+            missing[0] += pending.size();
+        }
+        p.close();
     }
 
     private static void lockWaits(String out) {

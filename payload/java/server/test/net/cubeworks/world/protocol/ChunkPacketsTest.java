@@ -155,10 +155,11 @@ public class ChunkPacketsTest {
     }
 
     @Test
-    public void aLitColumnIsCompressedOnceAndAgainOnlyAfterItChanges() throws Exception {
+    public void aSpawnColumnIsCompressedOnceAndAgainOnlyAfterItChanges() throws Exception {
         Column c = Column.flat(2, 2);
         c.set(3, 20, 3, 89, 0); // glowstone in section 1
         net.cubeworks.world.level.ColumnLight.light(c);
+        c.keepSendCache = true;
         byte[] raw = c.chunkData(c.sectionMask());
         List<ChunkPackets.Entry> group = new ArrayList<ChunkPackets.Entry>();
         group.add(ChunkPackets.Entry.flat(0, 0));
@@ -186,6 +187,13 @@ public class ChunkPacketsTest {
         one.add(changed);
         assertArrayEquals(now, packetData(one, now.length));
         assertEquals(1, ChunkPackets.adlerCombine(1, 1, 0));
+        // a column away from the spawn keeps nothing
+        Column far = Column.flat(90, 90);
+        far.set(1, 30, 1, 1, 0);
+        net.cubeworks.world.level.ColumnLight.light(far);
+        one.set(0, ChunkPackets.Entry.of(far));
+        ChunkPackets.bulkFrames(one);
+        assertTrue(far.sendCache == null);
     }
 
     private static int nibble(byte[] a, int i) {
