@@ -13,13 +13,17 @@
 #     400 clicks: median, 95th / 99th percentiles and how many took longer than a tick;
 #   - memory: the server's used heap after a full GC (read with the JDK's jcmd) with 20 players in
 #     20 saved areas of 441 columns at view-distance 10 (-Xmx256M), and how many such areas with one
-#     player each one -Xmx64M server holds (players join one by one, up to 40) and why it stopped.
+#     player each one -Xmx64M server holds (players join one by one, up to 40) and why it stopped;
+#   - the natural world (natural): a new DEFAULT world from the JVM start to "Done" (-Xmx64M), Login Success
+#     to all 441 columns of its spawn area, a creative player flying into new land at 10 blocks/s for
+#     WALK_SECONDS (each new row of columns after entering a column, the heap after), 20 players at the
+#     spawn in -Xmx64M, and the heap of 5 players 2,000 blocks apart.
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory]
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -28,7 +28,7 @@ public class FloorsTest {
         String[][] floors = {
             {"util", "console", "timing", "level", "crafting"},
             {"protocol"},
-            {"net", "storage", "settings"},
+            {"net", "storage", "settings", "generation"},
             {"game"},
             {"plugin"},
             {"command"},

@@ -2,13 +2,19 @@ package net.cubeworks.world.game;
 
 import java.util.ArrayList;
 import java.util.Collections;
+import java.util.HashMap;
 import java.util.List;
+import java.util.Map;
 import java.util.concurrent.Callable;
+import java.util.concurrent.ExecutionException;
+import java.util.concurrent.ExecutorService;
 import java.util.concurrent.Future;
+import java.util.logging.Level;
 import java.util.logging.Logger;
 
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.level.Relight;
 import net.cubeworks.world.protocol.ChunkPackets;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
@@ -21,6 +27,10 @@ import net.cubeworks.world.timing.LockClock;
  * the lock, then handed over into the world under it, for the moment of the map insert:
  * unless the column was resolved meanwhile (a block read or changed there), when the
  * world's own is sent instead.
+ * Columns the store does not have are made by the world's generator, on the generator pool
+ * (as are the reads), and lit, light brought across the borders between them, all before the
+ * lock is taken; light across the borders with columns the world already holds is brought in at
+ * the hand-over.
  * Batches run one after the other, so a column another batch loads is in the world by
  * the time this one gets to it.
  */
@@ -30,6 +40,8 @@ final class ColumnBatch implements Callable<List<byte[]>> {
     private final WorldStore store;
     private final Object lock;
     private final Logger logger;
+    /** Where the columns are read and made, several at once; null to make them on the batch's thread. */
+    ExecutorService pool;
     /** Nearest first; flat until made from a column. */
     final List<ChunkPackets.Entry> entries = new ArrayList<ChunkPackets.Entry>();
     private final List<Slot> slots = new ArrayList<Slot>();
@@ -85,47 +97,96 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         if (player.connection().isClosing()) {
             return Collections.emptyList(); // gone: its loads are dropped (see over)
         }
-        for (Slot s : slots) {
-            if (s.loadsHere) {
-                // nobody else sees the column before it is handed over, so its data is
-                // made here too, outside the lock
-                try {
-                    s.loaded = store.loadColumn(s.cx, s.cz);
-                    s.entry = entry(s.cx, s.cz, s.loaded);
-                } catch (Unavailable e) {
-                    s.unreadable = true;
-                }
-            }
-        }
+        makeColumns();
         LockClock clock = new LockClock();
-        List<ChunkPackets.Entry> sent = new ArrayList<ChunkPackets.Entry>(entries.size());
+        List<Future<List<byte[]>>> packets = new ArrayList<Future<List<byte[]>>>();
         int withheld = 0;
-        for (int i = 0; i < slots.size(); i++) {
-            Slot s = slots.get(i);
-            ChunkPackets.Entry e = entries.get(i);
-            if (s.held != null || s.fromStore) {
-                synchronized (lock) {
-                    clock.taken();
-                    e = s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held);
-                    if (e == null) {
-                        // the player is not sent the column, so it cannot go there: asked again later
-                        player.known.remove(ColumnKey.of(s.cx, s.cz));
-                        player.withheld = true;
-                        withheld++;
-                    }
-                    clock.released();
+        // a packet's worth at a time, so the uncompressed data of only a few columns is held at once
+        for (int from = 0; from < slots.size(); from += ChunkPackets.MAX_PER_PACKET) {
+            int to = Math.min(slots.size(), from + ChunkPackets.MAX_PER_PACKET);
+            for (int i = from; i < to; i++) {
+                Slot s = slots.get(i);
+                if (s.loadsHere && !s.unreadable) {
+                    s.entry = entry(s.cx, s.cz, s.loaded); // outside the lock
                 }
             }
-            if (e != null) {
-                sent.add(e);
+            List<ChunkPackets.Entry> sent = new ArrayList<ChunkPackets.Entry>(to - from);
+            for (int i = from; i < to; i++) {
+                Slot s = slots.get(i);
+                ChunkPackets.Entry e = entries.get(i);
+                if (s.held != null || s.fromStore) {
+                    synchronized (lock) {
+                        clock.taken();
+                        e = s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held);
+                        if (e == null) {
+                            // the player is not sent the column, so it cannot go there: asked again later
+                            player.known.remove(ColumnKey.of(s.cx, s.cz));
+                            player.withheld = true;
+                            withheld++;
+                        }
+                        clock.released();
+                    }
+                    s.entry = null;
+                    s.loaded = null;
+                    s.held = null;
+                }
+                if (e != null) {
+                    sent.add(e);
+                }
             }
+            packets.add(compress(sent, packets));
+        }
+        List<byte[]> frames = new ArrayList<byte[]>();
+        for (Future<List<byte[]>> f : packets) {
+            List<byte[]> some = finished(f);
+            if (some == null) {
+                return Collections.emptyList();
+            }
+            frames.addAll(some);
         }
         clock.report(logger, "Columns for " + player.getName());
         if (withheld > 0 && !player.toldOfWithheld) {
             player.toldOfWithheld = true;
             player.sendMessage("\u00a7cPart of the land near you cannot be read now; you cannot go there until it can.");
         }
-        return ChunkPackets.bulkFrames(sent);
+        return frames;
+    }
+
+    /** How many packets may be compressed on the pool at once: each holds ten columns' data. */
+    private static final int COMPRESSING = Math.max(2, 2 * Runtime.getRuntime().availableProcessors());
+
+    /**
+     * The packets of a group of columns, compressed on the pool (at most COMPRESSING at once,
+     * so the uncompressed data held stays small) or here when there is no pool.
+     */
+    private Future<List<byte[]>> compress(final List<ChunkPackets.Entry> group, List<Future<List<byte[]>>> earlier) {
+        Callable<List<byte[]>> work = new Callable<List<byte[]>>() {
+            public List<byte[]> call() {
+                return ChunkPackets.bulkFrames(group);
+            }
+        };
+        if (pool == null || ChunkPackets.allFlat(group)) {
+            java.util.concurrent.FutureTask<List<byte[]>> now = new java.util.concurrent.FutureTask<List<byte[]>>(work);
+            now.run();
+            return now;
+        }
+        if (earlier.size() >= COMPRESSING) {
+            finished(earlier.get(earlier.size() - COMPRESSING));
+        }
+        return pool.submit(work);
+    }
+
+    /** The frames of a compression, or null when it could not finish. */
+    private List<byte[]> finished(Future<List<byte[]>> f) {
+        try {
+            return f.get();
+        } catch (InterruptedException e) {
+            Thread.currentThread().interrupt();
+            return null;
+        } catch (ExecutionException e) {
+            logger.log(Level.SEVERE, "Could not compress columns for " + player.getName(), e.getCause());
+            return null;
+        }
     }
 
     /**
@@ -139,13 +200,82 @@ final class ColumnBatch implements Callable<List<byte[]>> {
                 cache.cannotRead(k);
                 return null;
             }
-            cache.adopt(k, s.loaded);
+            if (cache.adopt(k, s.loaded, s.generated)) {
+                return entry(s.cx, s.cz, s.loaded); // light came in from a neighbour the world holds
+            }
             return s.entry;
         }
         try {
             return entry(s.cx, s.cz, cache.resolve(s.cx, s.cz));
         } catch (Unavailable e) {
             return null;
+        }
+    }
+
+    /**
+     * Reads or makes every column this batch loads, outside the lock (on the pool when there is
+     * one), and brings light across the borders between them.
+     */
+    private void makeColumns() {
+        List<Slot> mine = new ArrayList<Slot>();
+        for (Slot s : slots) {
+            if (s.loadsHere) {
+                mine.add(s);
+            }
+        }
+        if (mine.isEmpty()) {
+            return;
+        }
+        List<Future<?>> work = new ArrayList<Future<?>>();
+        for (final Slot s : mine) {
+            if (pool == null) {
+                make(s);
+            } else {
+                work.add(pool.submit(new Runnable() {
+                    public void run() {
+                        make(s);
+                    }
+                }));
+            }
+        }
+        for (Future<?> f : work) {
+            try {
+                f.get();
+            } catch (InterruptedException e) {
+                Thread.currentThread().interrupt();
+                return;
+            } catch (ExecutionException e) {
+                logger.log(Level.SEVERE, "Could not make a column", e.getCause());
+            }
+        }
+        final Map<Long, Column> made = new HashMap<Long, Column>();
+        for (Slot s : mine) {
+            if (s.loaded != null && s.loaded.lit()) {
+                made.put(ColumnKey.of(s.cx, s.cz), s.loaded);
+            }
+        }
+        Relight.Lights local = new Relight.Lights() {
+            public Column column(int x, int z) {
+                return made.get(ColumnKey.of(x >> 4, z >> 4));
+            }
+        };
+        for (Column c : made.values()) {
+            ColumnCache.lightBorders(c, local);
+        }
+    }
+
+    private void make(Slot s) {
+        try {
+            ColumnCache.Made m = cache.make(s.cx, s.cz);
+            s.loaded = m.column;
+            s.generated = m.generated;
+        } catch (Unavailable e) {
+            s.unreadable = true;
+        } catch (RuntimeException e) {
+            // a fault making one column must not cost the player the others
+            logger.log(Level.SEVERE, "Could not make the column (" + s.cx + ", " + s.cz + ")", e);
+            s.unreadable = true;
+            s.failed = true;
         }
     }
 
@@ -169,6 +299,10 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         ChunkPackets.Entry entry;
         /** The store could not read the column: it is not sent, nor taken as new land. */
         boolean unreadable;
+        /** Making it failed (said on the console); it is treated as unreadable, asked again later. */
+        boolean failed;
+        /** True when the generator made it: it is saved once in the world. */
+        boolean generated;
 
         Slot(int cx, int cz) {
             this.cx = cx;

@@ -11,15 +11,21 @@ import java.util.Set;
 import java.util.concurrent.ConcurrentHashMap;
 import java.util.concurrent.ConcurrentMap;
 
+import net.cubeworks.world.generation.FlatGenerator;
+import net.cubeworks.world.generation.WorldGenerator;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.level.ColumnLight;
+import net.cubeworks.world.level.Relight;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 
 /**
- * The columns the world holds: those that differ from the flat ground (changed, or as
- * kept by the store), those known to be flat, which changed since the last save, and the
- * copies on their way to the disk. Used under the world lock, except where a method says
+ * The columns the world holds: in the default superflat world those that differ from the flat
+ * ground (changed, or as kept by the store) and those known to be flat; in any other world every
+ * column a player may see, as kept by the store or made by the world's generator (and then
+ * saved, so the land stays as it was first seen). Also which changed since the last save, and
+ * the copies on their way to the disk. Used under the world lock, except where a method says
  * otherwise.
  */
 final class ColumnCache {
@@ -46,8 +52,59 @@ final class ColumnCache {
     /** How long a column that could not be read is not asked for again (tests shorten it). */
     static long retryNanos = 5000000000L;
 
+    /** Makes the columns the store does not have; set before any player joins. */
+    private volatile WorldGenerator generator = new FlatGenerator(0, FlatGenerator.DEFAULT_PRESET);
+    /** The light of held columns, by block coordinates (see {@link Relight}). */
+    private final Relight.Lights lights = new Relight.Lights() {
+        public Column column(int x, int z) {
+            return columns.get(ColumnKey.of(x >> 4, z >> 4));
+        }
+    };
+
     ColumnCache(WorldStore store) {
         this.store = store;
+    }
+
+    void setGenerator(WorldGenerator generator) {
+        this.generator = generator;
+    }
+
+    WorldGenerator generator() {
+        return generator;
+    }
+
+    Relight.Lights lights() {
+        return lights;
+    }
+
+    /** A made column: what the store read, or a new one from the generator; null for the default flat ground. */
+    static final class Made {
+        final Column column;
+        /** True when the generator made it: it is saved once taken into the world. */
+        final boolean generated;
+
+        Made(Column column, boolean generated) {
+            this.column = column;
+            this.generated = generated;
+        }
+    }
+
+    /**
+     * Reads the column from the store, or makes it new when the store has none, lit either way
+     * (the default flat world's columns stay as they are: their light follows from the height).
+     * Touches nothing of the cache, so it may run on any thread. Throws Unavailable when the
+     * store cannot read what it keeps.
+     */
+    Made make(int cx, int cz) throws Unavailable {
+        WorldGenerator g = generator;
+        Column c = store.loadColumn(cx, cz);
+        if (c == null) {
+            return g.flatDefault() ? new Made(null, false) : new Made(g.generate(cx, cz), true);
+        }
+        if (!c.lit() && !g.flatDefault()) {
+            ColumnLight.light(c);
+        }
+        return new Made(c, false);
     }
 
     static int flatBlock(int y) {
@@ -58,6 +115,24 @@ final class ColumnCache {
             return Column.DIRT;
         }
         return y == 3 ? Column.GRASS : 0;
+    }
+
+    /** How many columns changed since the last save that no player sees: memory a save would free. */
+    int unseenChanged(List<OnlinePlayer> players) {
+        int n = 0;
+        for (long k : dirty) {
+            boolean seen = false;
+            for (OnlinePlayer p : players) {
+                if (p.known.contains(k)) {
+                    seen = true;
+                    break;
+                }
+            }
+            if (!seen) {
+                n++;
+            }
+        }
+        return n;
     }
 
     /**
@@ -77,16 +152,19 @@ final class ColumnCache {
         }
         loading.remove(k);
         c = unsaved(k);
+        boolean generated = false;
         if (c == null) {
             try {
-                c = store.loadColumn(cx, cz);
+                Made m = make(cx, cz);
+                c = m.column;
+                generated = m.generated;
             } catch (Unavailable e) {
                 cannotRead(k);
                 throw e;
             }
         }
         unreadable.remove(k);
-        adopt(k, c);
+        adopt(k, c, generated);
         return c;
     }
 
@@ -113,11 +191,40 @@ final class ColumnCache {
 
     /** Takes a column into the world: null is the flat ground. */
     void adopt(long k, Column c) {
+        adopt(k, c, false);
+    }
+
+    /**
+     * Takes a column into the world (null: the flat ground), a generated one to be saved, and
+     * brings light across its borders with the lit columns beside it that the world holds.
+     * Returns true when that changed the column's light.
+     */
+    boolean adopt(long k, Column c, boolean generated) {
         if (c == null) {
             checkedFlat.add(k);
-        } else {
-            columns.put(k, c);
+            return false;
         }
+        columns.put(k, c);
+        if (generated) {
+            dirty.add(k);
+        }
+        return c.lit() && lightBorders(c, lights);
+    }
+
+    /** Brings light across the borders of the column not yet done, with the neighbours w holds. */
+    static boolean lightBorders(Column c, Relight.Lights w) {
+        boolean changed = false;
+        int[][] sides = {{-1, 0, 1}, {1, 0, 2}, {0, -1, 4}, {0, 1, 8}};
+        for (int[] side : sides) {
+            if ((c.litBorders & side[2]) != 0) {
+                continue;
+            }
+            Column n = w.column((c.x + side[0]) << 4, (c.z + side[1]) << 4);
+            if (n != null && n.lit()) {
+                changed |= Relight.acrossBorder(w, c, n);
+            }
+        }
+        return changed;
     }
 
     /**
@@ -188,6 +295,9 @@ final class ColumnCache {
         c.set(x & 15, y, z & 15, id, data);
         c.lastUpdate = time;
         dirty.add(k);
+        if (c.lit()) {
+            Relight.around(lights, x, y, z);
+        }
         return k;
     }
 

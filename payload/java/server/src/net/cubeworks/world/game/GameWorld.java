@@ -1,7 +1,11 @@
 package net.cubeworks.world.game;
 
+import java.util.ArrayList;
 import java.util.Collections;
+import java.util.HashMap;
 import java.util.List;
+import java.util.Map;
+import java.util.Random;
 import java.util.concurrent.ExecutorService;
 import java.util.concurrent.Executors;
 import java.util.concurrent.Future;
@@ -9,7 +13,12 @@ import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.ThreadFactory;
 import java.util.concurrent.TimeUnit;
 
+import net.cubeworks.world.generation.WorldChoice;
+import net.cubeworks.world.generation.WorldGenerator;
+import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.level.Relight;
+import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.StoredPlayer;
@@ -31,8 +40,8 @@ public final class GameWorld {
     static final double EYE_HEIGHT = 1.62;
     /** How often columns nobody sees are let go, and columns that could not be read asked for again. */
     static final int HOUSEKEEPING_TICKS = 5 * TICKS_PER_SECOND;
-    /** The level type the client is told: the bundled server makes the flat world only. */
-    static final String LEVEL_TYPE = "flat";
+    /** Columns changed and unseen beyond which the housekeeping saves at once, so memory follows the players. */
+    static final int UNSEEN_CHANGED_LIMIT = 256;
 
     private final Game game;
     private final WorldStore store;
@@ -47,6 +56,8 @@ public final class GameWorld {
     private final Survival survival;
     private final WorldSaver saver;
     private final ExecutorService compressor;
+    /** Reads and makes columns off the game thread, one thread per core. */
+    private final ExecutorService generators;
     private final TickStats stats = new TickStats();
     private final ApiWorld api;
     private final BlockEvents blockEvents;
@@ -59,8 +70,11 @@ public final class GameWorld {
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
         this.cache = new ColumnCache(store);
         this.compressor = Executors.newSingleThreadExecutor(daemon("Chunk compressor"));
+        this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
+                daemon("World generator"));
         this.visibility = new Visibility(game.players(), delivery);
-        this.streaming = new Streaming(cache, store, compressor, game.lock(), game.logger(), this.viewDistance);
+        this.streaming = new Streaming(cache, store, compressor, generators, game.lock(), game.logger(),
+                this.viewDistance);
         this.movement = new Movement(this);
         this.interaction = new Interaction(game, this);
         this.survival = new Survival(game, this, delivery);
@@ -101,6 +115,10 @@ public final class GameWorld {
         return tick;
     }
 
+    ColumnCache cache() {
+        return cache;
+    }
+
     Visibility visibility() {
         return visibility;
     }
@@ -117,25 +135,98 @@ public final class GameWorld {
         return survival;
     }
 
-    /** Reads the level (spawn point, clocks) as the store keeps it; a new world has the defaults. */
+    /**
+     * Reads the level (spawn point, clocks, world type and seed) as the store keeps it. A new
+     * world takes its type and seed from the settings (level-type, level-seed, generator-settings)
+     * and its spawn from the land; a kept world's level.dat decides, whatever the settings say.
+     */
     public void loadLevel() {
-        level = LevelState.from(store.loadLevel());
+        StoredLevel stored = store.loadLevel();
+        if (stored != null) {
+            level = LevelState.from(stored);
+        } else {
+            level = new LevelState();
+            level.generatorName = WorldChoice.generatorName(game.properties().levelType());
+            level.generatorOptions = level.generatorName.equals("flat") ? game.properties().generatorSettings() : "";
+            level.seed = WorldChoice.seed(game.properties().levelSeed(), new Random());
+        }
+        WorldGenerator g = WorldChoice.generator(level.generatorName, level.seed, level.generatorOptions);
+        level.generatorOptions = g.options();
+        cache.setGenerator(g);
+        if (stored == null) {
+            int[] spawn = g.spawn();
+            level.spawnX = spawn[0];
+            level.spawnY = spawn[1];
+            level.spawnZ = spawn[2];
+        }
+    }
+
+    /** The world type the client is told in Join Game and Respawn. */
+    public String levelType() {
+        return WorldChoice.clientLevelType(level.generatorName);
     }
 
     /**
-     * Asks the store once for the columns around the spawn, so the first player to join
-     * does not wait for it.
+     * Makes the columns around the spawn ready (read, or generated and lit, on the generator
+     * pool), so the first player to join does not wait for them.
      */
     public void prepareSpawn() {
         int scx = level.spawnX >> 4;
         int scz = level.spawnZ >> 4;
+        List<Future<ColumnCache.Made>> work = new ArrayList<Future<ColumnCache.Made>>();
+        List<Long> keys = new ArrayList<Long>();
         for (int dx = -viewDistance; dx <= viewDistance; dx++) {
             for (int dz = -viewDistance; dz <= viewDistance; dz++) {
-                try {
-                    cache.resolve(scx + dx, scz + dz);
-                } catch (Unavailable e) {
-                    // said by the store; asked again when a player comes near
+                final int cx = scx + dx;
+                final int cz = scz + dz;
+                long k = ColumnKey.of(cx, cz);
+                if (cache.inMemory(k)) {
+                    continue;
                 }
+                keys.add(k);
+                work.add(generators.submit(new java.util.concurrent.Callable<ColumnCache.Made>() {
+                    public ColumnCache.Made call() throws Unavailable {
+                        return cache.make(cx, cz);
+                    }
+                }));
+            }
+        }
+        final Map<Long, Column> made = new HashMap<Long, Column>();
+        List<ColumnCache.Made> results = new ArrayList<ColumnCache.Made>();
+        for (int i = 0; i < work.size(); i++) {
+            ColumnCache.Made m = null;
+            try {
+                m = work.get(i).get();
+            } catch (InterruptedException e) {
+                Thread.currentThread().interrupt();
+                return;
+            } catch (java.util.concurrent.ExecutionException e) {
+                if (e.getCause() instanceof Unavailable) {
+                    cache.cannotRead(keys.get(i)); // said by the store; asked again when a player comes near
+                } else {
+                    game.logger().log(java.util.logging.Level.SEVERE, "Could not make a column", e.getCause());
+                }
+            }
+            results.add(m);
+            if (m != null && m.column != null) {
+                made.put(keys.get(i), m.column);
+            }
+        }
+        Relight.Lights local = new Relight.Lights() {
+            public Column column(int x, int z) {
+                return made.get(ColumnKey.of(x >> 4, z >> 4));
+            }
+        };
+        for (Column c : made.values()) {
+            ColumnCache.lightBorders(c, local);
+        }
+        for (int i = 0; i < results.size(); i++) {
+            ColumnCache.Made m = results.get(i);
+            if (m != null) {
+                if (m.column != null) {
+                    m.column.keepSendCache = true; // every joining player is sent these
+                }
+                cache.adopt(keys.get(i), m.column, m.generated);
             }
         }
     }
@@ -169,7 +260,9 @@ public final class GameWorld {
     }
 
     /**
-     * Changes a block, marks its column for saving and tells everybody who knows the column.
+     * Changes a block, marks its column for saving, relights around it (in a lit column) and tells
+     * everybody who knows the column. A Block Change is all the client needs: it relights around
+     * the block itself, so the light is kept right here for the columns sent later and for saving.
      * A column that cannot be read is left as it is kept.
      */
     public void setBlock(int x, int y, int z, int id, int data) {
@@ -346,7 +439,11 @@ public final class GameWorld {
             if (tick % SAVE_INTERVAL_TICKS == 0) {
                 saveLater();
             } else if (tick % HOUSEKEEPING_TICKS == 0) {
-                forgetUnseen();
+                if (cache.unseenChanged(all) > UNSEEN_CHANGED_LIMIT) {
+                    saveLater(); // new land left behind: written now, so it need not stay in memory
+                } else {
+                    forgetUnseen();
+                }
             }
         } finally {
             out = delivery.endTick(game.players().inJoinOrder());
@@ -387,6 +484,7 @@ public final class GameWorld {
         saver.close();
         // batches already asked for are still built, so the last packets to leaving players go out
         compressor.shutdown();
+        generators.shutdown();
     }
 
     TickStats stats() {

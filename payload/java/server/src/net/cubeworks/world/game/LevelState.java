@@ -4,7 +4,10 @@ import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.storage.StoredLevel;
 
-/** The level as the game uses it: the spawn point and the clocks; what level.dat holds besides rides along. */
+/**
+ * The level as the game uses it: the spawn point, the clocks, the world type and seed; what
+ * level.dat holds besides rides along.
+ */
 public final class LevelState {
     public int spawnX;
     public int spawnY = Column.FLAT_HEIGHT;
@@ -12,6 +15,10 @@ public final class LevelState {
     /** Ticks the world has run, and the time of day. */
     public long time;
     public long dayTime;
+    /** The world type as level.dat names it ("flat", "default", "largeBiomes", "amplified") and its options. */
+    public String generatorName = "flat";
+    public String generatorOptions = "";
+    public long seed;
     /** The stored record it came from, for what the game does not use; null for a new world. */
     private StoredLevel stored;
 
@@ -29,6 +36,10 @@ public final class LevelState {
         }
         l.time = s.time;
         l.dayTime = s.dayTime;
+        // a record naming no world type is of a natural world, as the game reads it
+        l.generatorName = s.generatorName != null ? s.generatorName : "default";
+        l.generatorOptions = s.generatorOptions != null ? s.generatorOptions : "";
+        l.seed = s.seed;
         l.stored = s;
         return l;
     }
@@ -37,9 +48,11 @@ public final class LevelState {
     StoredLevel toStored(int gameType, boolean hardcore, String levelName) {
         StoredLevel s = new StoredLevel();
         if (stored != null) {
-            s.seed = stored.seed;
             s.kept = stored.kept;
         }
+        s.seed = seed;
+        s.generatorName = generatorName;
+        s.generatorOptions = generatorOptions;
         s.levelName = levelName;
         s.spawnX = spawnX;
         s.spawnY = spawnY;

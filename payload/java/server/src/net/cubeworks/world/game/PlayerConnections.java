@@ -174,7 +174,7 @@ public final class PlayerConnections implements ConnectionHandler {
         GameMode mode = p.getGameMode();
         int maxShown = Math.min(255, props.maxPlayers());
         conn.send(PlayPackets.joinGame(p.getEntityId(), mode.getValue() | (props.hardcore() ? 8 : 0), 0,
-                props.difficulty(), maxShown, GameWorld.LEVEL_TYPE));
+                props.difficulty(), maxShown, world.levelType()));
         LevelState level = world.level();
         conn.send(PlayPackets.spawnPosition(level.spawnX, level.spawnY, level.spawnZ));
         p.sendAbilities();

@@ -22,9 +22,12 @@ final class Streaming {
     private final Object lock;
     private final Logger logger;
     private final int viewDistance;
+    /** Where batches read and make their columns, several at once. */
+    private final ExecutorService pool;
 
-    Streaming(ColumnCache cache, WorldStore store, ExecutorService compressor, Object lock, Logger logger,
-            int viewDistance) {
+    Streaming(ColumnCache cache, WorldStore store, ExecutorService compressor, ExecutorService pool, Object lock,
+            Logger logger, int viewDistance) {
+        this.pool = pool;
         this.cache = cache;
         this.store = store;
         this.compressor = compressor;
@@ -79,6 +82,7 @@ final class Streaming {
         // a change made meanwhile reaches the client as a Block Change queued behind the
         // batch, so the client ends up right either way.
         ColumnBatch batch = new ColumnBatch(p, cache, store, lock, logger);
+        batch.pool = pool;
         for (int[] m : missing) {
             batch.add(m[0], m[1]);
             p.known.add(ColumnKey.of(m[0], m[1]));

@@ -60,7 +60,7 @@ final class Survival {
         world.toSpawn(p);
         PlayerEvents.respawn(game, p);
         p.connection().send(PlayPackets.respawn(0, game.properties().difficulty(), p.getGameMode().getValue(),
-                GameWorld.LEVEL_TYPE));
+                world.levelType()));
         p.sendAbilities();
         world.stream(p);
         p.connection().send(world.positionPacket(p));

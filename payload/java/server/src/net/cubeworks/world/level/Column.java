@@ -6,8 +6,10 @@ import java.util.Arrays;
 /**
  * One column of 16x256x16 blocks in 16 sections of 16 high. A section is kept as 4096 block
  * ids and 2048 bytes of metadata nibbles, indexed (y&15)<<8 | z<<4 | x with the low nibble
- * first; a section that holds only air has no arrays. Light is not kept: block light is 0
- * (nothing in this world glows) and sky light follows from the height of each block column.
+ * first; a section that holds only air has no arrays. Once the column is lit ({@link #lit}) each
+ * section also keeps its block light and sky light as nibbles; a column never lit (a flat one, or
+ * one read from a world that keeps no light) has block light 0 and sky light following from the
+ * height of each block column. An empty section is open sky: sky light 15, block light 0.
  */
 public final class Column {
     public static final int BEDROCK = 7;
@@ -21,10 +23,33 @@ public final class Column {
     public final int z;
     private final byte[][] blocks = new byte[16][];
     private final byte[][] meta = new byte[16][];
+    private final byte[][] blockLight = new byte[16][];
+    private final byte[][] skyLight = new byte[16][];
     private final byte[] biomes = new byte[256];
+    /** True when the light arrays hold the column's light (see {@link ColumnLight}). */
+    private boolean lit;
+    /** True when the arrays may be shared with a copy (see {@link #copy}). */
+    private boolean shared;
     /** What the storage keeps about the column beyond its blocks, handed back on save. */
     public Object kept;
     public long lastUpdate;
+    /**
+     * The sides whose light has been brought across from the neighbour there (bit 0 west, 1 east,
+     * 2 north, 3 south); see {@link Relight#acrossBorder}.
+     */
+    public int litBorders;
+    /** Goes up with every change of blocks or light, so data made from the column can tell it is stale. */
+    private volatile int version;
+    /**
+     * Whatever the protocol made of the column for sending, with the version it was made from;
+     * kept here so a column sent to many players is prepared once.
+     */
+    public volatile Object sendCache;
+    /**
+     * True for the columns whose prepared data is worth its memory: those around the spawn, which
+     * every joining player is sent. Others are prepared anew each time they are sent.
+     */
+    public boolean keepSendCache;
 
     public Column(int x, int z) {
         this.x = x;
@@ -67,6 +92,7 @@ public final class Column {
     }
 
     public void set(int bx, int y, int bz, int id, int data) {
+        unshare();
         int sy = y >> 4;
         if (blocks[sy] == null) {
             if (id == 0) {
@@ -74,12 +100,137 @@ public final class Column {
             }
             blocks[sy] = new byte[4096];
             meta[sy] = new byte[2048];
+            if (lit) {
+                newLight(sy);
+            }
         }
         int i = index(bx, y, bz);
         blocks[sy][i] = (byte) id;
         byte old = meta[sy][i >> 1];
         meta[sy][i >> 1] = (i & 1) == 0 ? (byte) ((old & 0xF0) | (data & 0x0F))
                 : (byte) ((old & 0x0F) | (data & 0x0F) << 4);
+    }
+
+    /** Light arrays of one level throughout, shared by every section that has them until it changes one. */
+    private static final byte[] DARK = new byte[2048];
+    private static final byte[] BRIGHT = new byte[2048];
+
+    static {
+        Arrays.fill(BRIGHT, (byte) 0xFF);
+    }
+
+    private static boolean constant(byte[] a) {
+        return a == DARK || a == BRIGHT;
+    }
+
+    /** The array itself, or the shared one of the same bytes when it holds one level throughout. */
+    private static byte[] compact(byte[] a) {
+        byte first = a[0];
+        if (first != 0 && first != (byte) 0xFF) {
+            return a;
+        }
+        for (byte b : a) {
+            if (b != first) {
+                return a;
+            }
+        }
+        return first == 0 ? DARK : BRIGHT;
+    }
+
+    private void newLight(int sy) {
+        blockLight[sy] = DARK;
+        skyLight[sy] = BRIGHT;
+    }
+
+    /** Puts in the light computed for a non-empty section (2048 nibble bytes each). */
+    public void putLight(int sy, byte[] block, byte[] sky) {
+        unshare();
+        if (blocks[sy] == null) {
+            return;
+        }
+        blockLight[sy] = compact(block);
+        skyLight[sy] = compact(sky);
+    }
+
+    public boolean lit() {
+        return lit;
+    }
+
+    /** Marks the light arrays as the column's light, once it has been computed or read. */
+    public void setLit(boolean lit) {
+        unshare();
+        this.lit = lit;
+        if (lit) {
+            for (int sy = 0; sy < 16; sy++) {
+                if (blocks[sy] != null && skyLight[sy] == null) {
+                    newLight(sy);
+                }
+            }
+        }
+    }
+
+    private static int nibble(byte[] a, int i) {
+        return (i & 1) == 0 ? a[i >> 1] & 0x0F : (a[i >> 1] >> 4) & 0x0F;
+    }
+
+    private static void setNibble(byte[] a, int i, int v) {
+        byte old = a[i >> 1];
+        a[i >> 1] = (i & 1) == 0 ? (byte) ((old & 0xF0) | (v & 0x0F)) : (byte) ((old & 0x0F) | (v & 0x0F) << 4);
+    }
+
+    /** Sky light at local x, z and y 0..255; 15 in an empty section or once unlit above the height. */
+    public int sky(int bx, int y, int bz) {
+        byte[] s = skyLight[y >> 4];
+        return s == null ? 15 : nibble(s, index(bx, y, bz));
+    }
+
+    public int blockLight(int bx, int y, int bz) {
+        byte[] s = blockLight[y >> 4];
+        return s == null ? 0 : nibble(s, index(bx, y, bz));
+    }
+
+    /** Sets sky light; an empty section stays open sky. */
+    public void setSky(int bx, int y, int bz, int v) {
+        unshare();
+        byte[] s = skyLight[y >> 4];
+        if (s != null && nibble(s, index(bx, y, bz)) != v) {
+            if (constant(s)) {
+                s = s.clone();
+                skyLight[y >> 4] = s;
+            }
+            setNibble(s, index(bx, y, bz), v);
+        }
+    }
+
+    public void setBlockLight(int bx, int y, int bz, int v) {
+        unshare();
+        byte[] s = blockLight[y >> 4];
+        if (s != null && nibble(s, index(bx, y, bz)) != v) {
+            if (constant(s)) {
+                s = s.clone();
+                blockLight[y >> 4] = s;
+            }
+            setNibble(s, index(bx, y, bz), v);
+        }
+    }
+
+    /** The light arrays of a section (2048 nibble bytes, not to be changed), or null for an empty or unlit one. */
+    public byte[] sectionSkyLight(int sy) {
+        return lit ? skyLight[sy] : null;
+    }
+
+    public byte[] sectionBlockLight(int sy) {
+        return lit ? blockLight[sy] : null;
+    }
+
+    /** Puts light read from disk into a non-empty section; arrays of the wrong size are ignored. */
+    public void setSectionLight(int sy, byte[] block, byte[] sky) {
+        unshare();
+        if (blocks[sy] == null || block == null || sky == null || block.length != 2048 || sky.length != 2048) {
+            return;
+        }
+        blockLight[sy] = block.clone();
+        skyLight[sy] = sky.clone();
     }
 
     /** Section arrays as they are kept on disk; null for an empty section. */
@@ -93,13 +244,18 @@ public final class Column {
 
     /** Puts a section in as read from disk; arrays of the wrong size leave the section empty. */
     public void setSection(int sy, byte[] ids, byte[] data) {
+        unshare();
         if (ids == null || ids.length != 4096) {
             blocks[sy] = null;
             meta[sy] = null;
+            blockLight[sy] = null;
+            skyLight[sy] = null;
             return;
         }
         blocks[sy] = ids.clone();
         meta[sy] = data != null && data.length == 2048 ? data.clone() : new byte[2048];
+        blockLight[sy] = null;
+        skyLight[sy] = null;
     }
 
     public byte[] biomes() {
@@ -181,6 +337,20 @@ public final class Column {
                 out.write(meta[sy], 0, 2048);
             }
         }
+        if (lit) {
+            for (int sy = 0; sy < 16; sy++) {
+                if ((mask & 1 << sy) != 0) {
+                    out.write(blockLight[sy], 0, 2048);
+                }
+            }
+            for (int sy = 0; sy < 16; sy++) {
+                if ((mask & 1 << sy) != 0) {
+                    out.write(skyLight[sy], 0, 2048);
+                }
+            }
+            out.write(biomes, 0, 256);
+            return out.toByteArray();
+        }
         byte[] dark = new byte[2048];
         for (int i = 0; i < n; i++) {
             out.write(dark, 0, 2048);
@@ -195,16 +365,46 @@ public final class Column {
         return out.toByteArray();
     }
 
-    /** A deep copy at the same place, for saving outside the world's lock. */
+    /**
+     * A copy at the same place, for saving outside the world's lock. The two share their arrays
+     * until either is changed: the one changed first takes arrays of its own then, so a copy is
+     * cheap however many columns a save takes and however few of them change meanwhile.
+     */
     public Column copy() {
         Column c = new Column(x, z);
         for (int sy = 0; sy < 16; sy++) {
-            c.blocks[sy] = blocks[sy] == null ? null : blocks[sy].clone();
-            c.meta[sy] = meta[sy] == null ? null : meta[sy].clone();
+            c.blocks[sy] = blocks[sy];
+            c.meta[sy] = meta[sy];
+            c.blockLight[sy] = blockLight[sy];
+            c.skyLight[sy] = skyLight[sy];
         }
         System.arraycopy(biomes, 0, c.biomes, 0, 256);
+        c.lit = lit;
+        c.litBorders = litBorders;
         c.kept = kept;
         c.lastUpdate = lastUpdate;
+        shared = true;
+        c.shared = true;
         return c;
+    }
+
+    public int version() {
+        return version;
+    }
+
+    /** Before a change: arrays shared with a copy become the column's own. */
+    private void unshare() {
+        version++;
+        sendCache = null;
+        if (!shared) {
+            return;
+        }
+        shared = false;
+        for (int sy = 0; sy < 16; sy++) {
+            blocks[sy] = blocks[sy] == null ? null : blocks[sy].clone();
+            meta[sy] = meta[sy] == null ? null : meta[sy].clone();
+            blockLight[sy] = blockLight[sy] == null || constant(blockLight[sy]) ? blockLight[sy] : blockLight[sy].clone();
+            skyLight[sy] = skyLight[sy] == null || constant(skyLight[sy]) ? skyLight[sy] : skyLight[sy].clone();
+        }
     }
 }

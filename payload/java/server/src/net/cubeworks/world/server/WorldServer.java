@@ -189,7 +189,7 @@ public final class WorldServer implements GameHost {
             logger.warning("The world folder \"" + props.levelName() + "\" cannot be written (" + readOnly + "): the "
                     + "world is played as it is on disk, and what changes is not saved until the folder can be written");
         }
-        logger.info("Preparing start region for level 0 (Seed: 0)");
+        logger.info("Preparing start region for level 0 (Seed: " + game.world().level().seed + ")");
         synchronized (game.lock()) {
             game.world().prepareSpawn();
         }

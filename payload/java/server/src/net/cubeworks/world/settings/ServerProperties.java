@@ -284,6 +284,16 @@ public final class ServerProperties {
         return getString("level-type", "DEFAULT");
     }
 
+    /** level-seed: the new world's seed as typed (a number, any text, or empty for a random one). */
+    public String levelSeed() {
+        return getString("level-seed", "");
+    }
+
+    /** generator-settings: the superflat preset of a new FLAT world. */
+    public String generatorSettings() {
+        return getString("generator-settings", "");
+    }
+
     public int viewDistance() {
         return getInt("view-distance", 10);
     }

@@ -11,7 +11,8 @@ import net.cubeworks.world.level.Column;
 /**
  * The world kept in a folder as the 1.7.2 server keeps it, through {@link WorldStorage}:
  * the level and players as they are stored, the columns turned from the world's own into
- * their stored sections (with the sky light the game computes) and back.
+ * their stored sections (with their light, or for a column never lit the sky light of its height map)
+ * and back.
  */
 public final class AnvilStore implements WorldStore {
     private final WorldStorage storage;
@@ -61,8 +62,13 @@ public final class AnvilStore implements WorldStore {
                 }
                 s.blocks[sy] = c.sectionBlocks(sy);
                 s.data[sy] = c.sectionMeta(sy);
-                s.blockLight[sy] = new byte[2048];
-                s.skyLight[sy] = c.skyLight(sy, heights);
+                if (c.lit()) {
+                    s.blockLight[sy] = c.sectionBlockLight(sy);
+                    s.skyLight[sy] = c.sectionSkyLight(sy);
+                } else {
+                    s.blockLight[sy] = new byte[2048];
+                    s.skyLight[sy] = c.skyLight(sy, heights);
+                }
             }
             s.biomes = c.biomes().clone();
             s.lastUpdate = c.lastUpdate;

@@ -22,10 +22,15 @@ public final class LevelCodec {
         d.put("version", ANVIL);
         d.put("initialized", (byte) 1);
         d.put("LevelName", l.levelName != null ? l.levelName : "world");
-        // A world that a real server started keeps its own generator; ours is the flat one.
-        d.putIfAbsent("generatorName", "flat");
-        d.putIfAbsent("generatorVersion", 0);
-        d.putIfAbsent("generatorOptions", FLAT_OPTIONS);
+        // the world type the world was made with; a record that names none keeps what it had
+        if (l.generatorName != null) {
+            d.put("generatorName", l.generatorName);
+            d.put("generatorOptions", l.generatorOptions != null ? l.generatorOptions : "");
+        } else {
+            d.putIfAbsent("generatorName", "flat");
+            d.putIfAbsent("generatorOptions", FLAT_OPTIONS);
+        }
+        d.putIfAbsent("generatorVersion", l.generatorName != null && l.generatorName.equals("default") ? 1 : 0);
         d.put("RandomSeed", l.seed);
         d.putIfAbsent("MapFeatures", (byte) 0);
         d.put("GameType", l.gameType);
@@ -79,6 +84,10 @@ public final class LevelCodec {
         l.gameType = (int) d.number("GameType", 0);
         l.hardcore = d.number("hardcore", 0) != 0;
         l.seed = d.number("RandomSeed", 0);
+        Object name = d.get("generatorName");
+        l.generatorName = name instanceof String ? (String) name : null;
+        Object options = d.get("generatorOptions");
+        l.generatorOptions = options instanceof String ? (String) options : "";
         l.kept = root;
         return l;
     }

@@ -8,6 +8,9 @@ public final class StoredLevel {
     public int gameType;
     public boolean hardcore;
     public long seed;
+    /** The world type level.dat names ("flat", "default", ...), and its options; null when it names none. */
+    public String generatorName;
+    public String generatorOptions;
     /** Tags of level.dat the world does not model; written back unchanged. */
     public Object kept;
 }

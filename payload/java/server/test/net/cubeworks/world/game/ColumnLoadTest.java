@@ -43,7 +43,7 @@ public class ColumnLoadTest {
     private static final int CZ = 10;
 
     /**
-     * Keeps columns in memory. Loads on the compressor thread wait at a gate after reading;
+     * Keeps columns in memory. Loads of a batch (on the generator pool) wait at a gate after reading;
      * saves wait at a gate of their own, and fail while told to.
      */
     static final class HeldStore implements WorldStore {
@@ -85,7 +85,8 @@ public class ColumnLoadTest {
                 c = disk.get(ColumnKey.of(cx, cz));
                 c = c == null ? null : c.copy();
             }
-            if (Thread.currentThread().getName().equals("Chunk compressor")) {
+            String thread = Thread.currentThread().getName();
+            if (thread.equals("Chunk compressor") || thread.equals("World generator")) { // a batch's load
                 loadRead.countDown();
                 await(loadsGo);
             }

@@ -55,6 +55,8 @@ final class ServerProcess {
         int port = freePort();
         StringBuilder sb = new StringBuilder("#\u670d\u52a1\u5668\u7aef\u53e3\r\nserver-port=" + port
                 + "\r\nonline-mode=false\r\nmotd=Test World\r\n");
+        // the tests were written for the superflat world; a test of the natural world says so in its lines
+        sb.append("level-type=FLAT\r\n");
         for (String line : extraProperties) {
             sb.append(line).append("\r\n");
         }

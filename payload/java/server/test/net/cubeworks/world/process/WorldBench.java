@@ -55,6 +55,9 @@ public final class WorldBench {
             heapWithPlayersInSavedAreas(20);
             savedAreasHeld(40, 20000);
         }
+        if (only.isEmpty() || only.equals("natural")) {
+            NaturalBench.run(rounds, walkSeconds);
+        }
         System.exit(0);
     }
 
@@ -695,7 +698,7 @@ public final class WorldBench {
      * what the first one finalised is gone too), then GC.heap_info, whose "total NK, used NK"
      * lines are the heap's spaces (one for G1, the generations for the others).
      */
-    private static double heapAfterGc(ServerProcess s) throws Exception {
+    static double heapAfterGc(ServerProcess s) throws Exception {
         long pid = serverPid(s);
         jcmd(pid, "GC.run");
         jcmd(pid, "GC.run");

@@ -47,6 +47,45 @@ public class WorldProcessTest {
         return c;
     }
 
+    @Test
+    public void aNaturalWorldIsMadeFromTheSeedStandsOnGroundAndStaysAfterARestart() throws Exception {
+        ServerProcess s = start("level-type=DEFAULT", "level-seed=cubes", "view-distance=3");
+        assertTrue(s.output(), s.output().contains("(Seed: " + "cubes".hashCode() + ")"));
+        PlayClient alex = join(s, 4, "Alex");
+        alex.drain(1000);
+        assertEquals("default", alex.levelType);
+        assertEquals("every column before the position", 49, alex.columnsBeforePosition);
+        int fx = (int) Math.floor(alex.x);
+        int fz = (int) Math.floor(alex.z);
+        int feet = (int) Math.round(alex.y);
+        int ground = alex.block(fx, feet - 1, fz);
+        assertTrue("the spawn stands on grass or sand: " + ground, ground == 2 || ground == 12);
+        assertEquals(0, alex.block(fx, feet, fz));
+        assertEquals(7, alex.block(fx, 0, fz));
+        // what the player was sent, a block column farther off
+        int[] seen = new int[80];
+        for (int y = 0; y < 80; y++) {
+            seen[y] = alex.block(fx + 30, y, fz - 20);
+        }
+        s.send("stop");
+        s.waitForExit(15000);
+        alex.close();
+        // other settings for the kept world: its level.dat decides
+        File props = new File(s.dir, "server.properties");
+        String text = new String(java.nio.file.Files.readAllBytes(props.toPath()), "ISO-8859-1");
+        text = text.replace("level-seed=cubes", "level-seed=other").replace("level-type=DEFAULT", "level-type=FLAT");
+        java.nio.file.Files.write(props.toPath(), text.getBytes("ISO-8859-1"));
+        s.start("-Xmx64M");
+        s.waitReady();
+        assertTrue(s.output(), s.output().contains("(Seed: " + "cubes".hashCode() + ")"));
+        PlayClient again = join(s, 5, "Alex");
+        again.drain(1000);
+        assertEquals("default", again.levelType);
+        for (int y = 0; y < 80; y++) {
+            assertEquals("block " + y + " of the saved land", seen[y], again.block(fx + 30, y, fz - 20));
+        }
+    }
+
     /** Walks in steps of at most a block, reading what arrives on the way. */
     private static void walk(PlayClient c, double toX, double feet, double toZ) throws Exception {
         double x = c.x;
@@ -64,7 +103,7 @@ public class WorldProcessTest {
 
     @Test
     public void twoProtocolsWalkSeeEachOtherBuildAndComeBackAfterARestart() throws Exception {
-        ServerProcess s = start("view-distance=3", "level-type=LARGEBIOMES", "spawn-protection=0");
+        ServerProcess s = start("view-distance=3", "spawn-protection=0");
         PlayClient alex = join(s, 4, "Alex");
         // the join: columns before the position, at the eye height of the flat ground's top
         assertEquals("flat", alex.levelType);

@@ -141,6 +141,61 @@ public class ChunkPacketsTest {
         assertEquals(23, seen);
     }
 
+    /** The uncompressed data of the one packet the entries make. */
+    private static byte[] packetData(List<ChunkPackets.Entry> entries, int expected) throws Exception {
+        List<byte[]> frames = ChunkPackets.bulkFrames(entries);
+        assertEquals(1, frames.size());
+        DataInputStream in = body(frames.get(0));
+        in.readUnsignedByte();
+        in.readShort();
+        byte[] compressed = new byte[in.readInt()];
+        in.readUnsignedByte();
+        in.readFully(compressed);
+        return inflate(compressed, expected);
+    }
+
+    @Test
+    public void aSpawnColumnIsCompressedOnceAndAgainOnlyAfterItChanges() throws Exception {
+        Column c = Column.flat(2, 2);
+        c.set(3, 20, 3, 89, 0); // glowstone in section 1
+        net.cubeworks.world.level.ColumnLight.light(c);
+        c.keepSendCache = true;
+        byte[] raw = c.chunkData(c.sectionMask());
+        List<ChunkPackets.Entry> group = new ArrayList<ChunkPackets.Entry>();
+        group.add(ChunkPackets.Entry.flat(0, 0));
+        group.add(ChunkPackets.Entry.of(c));
+        byte[] first = packetData(group, raw.length + ChunkPackets.FLAT_DATA.length);
+        byte[] expected = new byte[ChunkPackets.FLAT_DATA.length + raw.length];
+        System.arraycopy(ChunkPackets.FLAT_DATA, 0, expected, 0, ChunkPackets.FLAT_DATA.length);
+        System.arraycopy(raw, 0, expected, ChunkPackets.FLAT_DATA.length, raw.length);
+        assertArrayEquals(expected, first);
+        assertTrue("kept with the column", c.sendCache != null);
+        // sent again: from what the column keeps, the same bytes
+        ChunkPackets.Entry again = ChunkPackets.Entry.of(c);
+        assertTrue(again.packed != null);
+        group.set(1, again);
+        group.add(0, ChunkPackets.Entry.of(c));
+        byte[] twice = packetData(group, 2 * raw.length + ChunkPackets.FLAT_DATA.length);
+        assertArrayEquals(raw, Arrays.copyOfRange(twice, 0, raw.length));
+        assertArrayEquals(raw, Arrays.copyOfRange(twice, raw.length + ChunkPackets.FLAT_DATA.length, twice.length));
+        // changed: the kept data is stale and not used
+        c.set(3, 21, 3, 1, 0);
+        ChunkPackets.Entry changed = ChunkPackets.Entry.of(c);
+        assertTrue(changed.packed == null);
+        byte[] now = c.chunkData(c.sectionMask());
+        List<ChunkPackets.Entry> one = new ArrayList<ChunkPackets.Entry>();
+        one.add(changed);
+        assertArrayEquals(now, packetData(one, now.length));
+        assertEquals(1, ChunkPackets.adlerCombine(1, 1, 0));
+        // a column away from the spawn keeps nothing
+        Column far = Column.flat(90, 90);
+        far.set(1, 30, 1, 1, 0);
+        net.cubeworks.world.level.ColumnLight.light(far);
+        one.set(0, ChunkPackets.Entry.of(far));
+        ChunkPackets.bulkFrames(one);
+        assertTrue(far.sendCache == null);
+    }
+
     private static int nibble(byte[] a, int i) {
         return (i & 1) == 0 ? a[i >> 1] & 0x0F : (a[i >> 1] >> 4) & 0x0F;
     }
