@@ -8,9 +8,6 @@ import static org.junit.Assert.fail;
 
 import java.io.ByteArrayOutputStream;
 import java.io.DataOutputStream;
-import java.lang.reflect.InvocationHandler;
-import java.lang.reflect.Method;
-import java.lang.reflect.Proxy;
 import java.util.HashMap;
 import java.util.UUID;
 import java.util.logging.Logger;
@@ -18,10 +15,8 @@ import java.util.logging.Logger;
 import org.bukkit.GameMode;
 import org.bukkit.Location;
 import org.bukkit.Material;
-import org.bukkit.Server;
 import org.bukkit.block.Block;
 import org.bukkit.block.BlockState;
-import org.bukkit.command.CommandSender;
 import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.HandlerList;
@@ -31,7 +26,6 @@ import org.bukkit.event.player.PlayerTeleportEvent;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.Plugin;
-import org.bukkit.plugin.PluginDescriptionFile;
 import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
@@ -57,19 +51,7 @@ public class ApiOverGameTest {
 
     @Before
     public void setUp() {
-        GameHost host = new GameHost() {
-            public void callEvent(Event event) {
-                events.callEvent(event);
-            }
-
-            public boolean dispatchCommand(CommandSender sender, String commandLine) {
-                return false;
-            }
-
-            public Server api() {
-                return null;
-            }
-        };
+        GameHost host = TestGames.host(events);
         game = new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), null, host, new WorldStore.None());
         world = game.world();
         p = new OnlinePlayer(game, Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
@@ -81,25 +63,7 @@ public class ApiOverGameTest {
         p.x = 0.5;
         p.y = 4;
         p.z = 0.5;
-        final PluginDescriptionFile d = new PluginDescriptionFile("mover", "1", "x.Main");
-        plugin = (Plugin) Proxy.newProxyInstance(Plugin.class.getClassLoader(), new Class<?>[] {Plugin.class},
-                new InvocationHandler() {
-                    public Object invoke(Object proxy, Method m, Object[] args) {
-                        if (m.getName().equals("isEnabled")) {
-                            return true;
-                        }
-                        if (m.getName().equals("getDescription")) {
-                            return d;
-                        }
-                        if (m.getName().equals("equals")) {
-                            return proxy == args[0];
-                        }
-                        if (m.getName().equals("hashCode")) {
-                            return 7;
-                        }
-                        return null;
-                    }
-                });
+        plugin = TestGames.plugin("mover");
     }
 
     @After

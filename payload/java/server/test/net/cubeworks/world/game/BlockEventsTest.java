@@ -5,17 +5,12 @@ import static org.junit.Assert.assertNull;
 
 import java.io.ByteArrayOutputStream;
 import java.io.DataOutputStream;
-import java.lang.reflect.InvocationHandler;
-import java.lang.reflect.Method;
-import java.lang.reflect.Proxy;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.UUID;
 import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
-import org.bukkit.Server;
-import org.bukkit.command.CommandSender;
 import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.HandlerList;
@@ -25,7 +20,6 @@ import org.bukkit.event.block.BlockPlaceEvent;
 import org.bukkit.event.player.PlayerInteractEvent;
 import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.Plugin;
-import org.bukkit.plugin.PluginDescriptionFile;
 import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
@@ -49,19 +43,7 @@ public class BlockEventsTest {
 
     @Before
     public void setUp() {
-        GameHost host = new GameHost() {
-            public void callEvent(Event event) {
-                events.callEvent(event);
-            }
-
-            public boolean dispatchCommand(CommandSender sender, String commandLine) {
-                return false;
-            }
-
-            public Server api() {
-                return null;
-            }
-        };
+        GameHost host = TestGames.host(events);
         game = new Game(Logger.getAnonymousLogger(),
                 ServerProperties.parse("spawn-protection=0\n".getBytes(java.nio.charset.Charset.forName("UTF-8"))), null,
                 host, new WorldStore.None());
@@ -71,25 +53,7 @@ public class BlockEventsTest {
         p.x = 2.5;
         p.y = 4;
         p.z = 2.5;
-        final PluginDescriptionFile d = new PluginDescriptionFile("guard", "1", "x.Main");
-        plugin = (Plugin) Proxy.newProxyInstance(Plugin.class.getClassLoader(), new Class<?>[] {Plugin.class},
-                new InvocationHandler() {
-                    public Object invoke(Object proxy, Method m, Object[] args) {
-                        if (m.getName().equals("isEnabled")) {
-                            return true;
-                        }
-                        if (m.getName().equals("getDescription")) {
-                            return d;
-                        }
-                        if (m.getName().equals("equals")) {
-                            return proxy == args[0];
-                        }
-                        if (m.getName().equals("hashCode")) {
-                            return 5;
-                        }
-                        return null;
-                    }
-                });
+        plugin = TestGames.plugin("guard");
     }
 
     @After

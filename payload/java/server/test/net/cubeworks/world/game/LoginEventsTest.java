@@ -5,9 +5,6 @@ import static org.junit.Assert.assertNull;
 import static org.junit.Assert.assertTrue;
 
 import java.io.File;
-import java.lang.reflect.InvocationHandler;
-import java.lang.reflect.Method;
-import java.lang.reflect.Proxy;
 import java.nio.charset.Charset;
 import java.nio.file.Files;
 import java.util.ArrayList;
@@ -17,7 +14,6 @@ import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
 import org.bukkit.Server;
-import org.bukkit.command.CommandSender;
 import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.HandlerList;
@@ -27,7 +23,6 @@ import org.bukkit.event.player.PlayerKickEvent;
 import org.bukkit.event.player.PlayerLoginEvent;
 import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.Plugin;
-import org.bukkit.plugin.PluginDescriptionFile;
 import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
@@ -55,41 +50,11 @@ public class LoginEventsTest {
         access.load(false);
         access.addBan("Griefer", "griefing", "Console");
         access.addBan("Forgiven", "once", "Console");
-        GameHost host = new GameHost() {
-            public void callEvent(Event event) {
-                events.callEvent(event);
-            }
-
-            public boolean dispatchCommand(CommandSender sender, String commandLine) {
-                return false;
-            }
-
-            public Server api() {
-                return null;
-            }
-        };
+        GameHost host = TestGames.host(events);
         game = new Game(Logger.getAnonymousLogger(),
                 ServerProperties.parse("max-players=1\n".getBytes(Charset.forName("UTF-8"))), access, host,
                 new WorldStore.None());
-        final PluginDescriptionFile d = new PluginDescriptionFile("gate", "1", "x.Main");
-        plugin = (Plugin) Proxy.newProxyInstance(Plugin.class.getClassLoader(), new Class<?>[] {Plugin.class},
-                new InvocationHandler() {
-                    public Object invoke(Object proxy, Method m, Object[] args) {
-                        if (m.getName().equals("isEnabled")) {
-                            return true;
-                        }
-                        if (m.getName().equals("getDescription")) {
-                            return d;
-                        }
-                        if (m.getName().equals("equals")) {
-                            return proxy == args[0];
-                        }
-                        if (m.getName().equals("hashCode")) {
-                            return 3;
-                        }
-                        return null;
-                    }
-                });
+        plugin = TestGames.plugin("gate");
         events.registerEvent(PlayerLoginEvent.class, new Listener() {
         }, EventPriority.NORMAL, new EventExecutor() {
             public void execute(Listener l, Event event) {

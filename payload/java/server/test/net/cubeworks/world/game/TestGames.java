@@ -1,13 +1,22 @@
 package net.cubeworks.world.game;
 
 import java.io.File;
+import java.lang.reflect.InvocationHandler;
+import java.lang.reflect.Method;
+import java.lang.reflect.Proxy;
 import java.util.UUID;
 import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
+import org.bukkit.Server;
+import org.bukkit.command.CommandSender;
+import org.bukkit.event.Event;
+import org.bukkit.plugin.Plugin;
+import org.bukkit.plugin.PluginDescriptionFile;
 
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
+import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
@@ -39,6 +48,46 @@ public final class TestGames {
         p.onGround = true;
         game.players().add(p);
         return p;
+    }
+
+    /** A host that hands the game's events to the dispatch and runs no command. */
+    public static GameHost host(final EventDispatch events) {
+        return new GameHost() {
+            public void callEvent(Event event) {
+                events.callEvent(event);
+            }
+
+            public boolean dispatchCommand(CommandSender sender, String commandLine) {
+                return false;
+            }
+
+            public Server api() {
+                return null;
+            }
+        };
+    }
+
+    /** An enabled plugin of the name, to own the listeners a test registers. */
+    public static Plugin plugin(String name) {
+        final PluginDescriptionFile d = new PluginDescriptionFile(name, "1", "x.Main");
+        return (Plugin) Proxy.newProxyInstance(Plugin.class.getClassLoader(), new Class<?>[] {Plugin.class},
+                new InvocationHandler() {
+                    public Object invoke(Object proxy, Method m, Object[] args) {
+                        if (m.getName().equals("isEnabled")) {
+                            return true;
+                        }
+                        if (m.getName().equals("getDescription")) {
+                            return d;
+                        }
+                        if (m.getName().equals("equals")) {
+                            return proxy == args[0];
+                        }
+                        if (m.getName().equals("hashCode")) {
+                            return System.identityHashCode(proxy);
+                        }
+                        return null;
+                    }
+                });
     }
 
     public static boolean teleportPending(OnlinePlayer p) {
