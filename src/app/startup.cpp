@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/start_trace.h"
 #include "plugins/plugins.h"
+#include "shell/skin.h"
 #include "ui/main_window_controls.h"
 
 namespace cw {
@@ -21,6 +22,8 @@ void begin_start_lookups(AppState& app) {
 
 void on_main_window_created(AppState& app) {
     const std::string& dir = app.launcher.program_dir;
+    shell::apply_skin(app.shell.skin_library, payload::skin_resource());
+    start_trace::mark("skin");
 
     // A first start in an empty program folder gets its workspace and plugin folder here, so
     // that the companion plugin and the default settings are deployed at once. Existing folders

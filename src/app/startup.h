@@ -7,8 +7,8 @@ namespace cw {
 // on a thread of their own, so that they run while the window is built.
 void begin_start_lookups(AppState& app);
 
-// Runs when the main window has been created, before it shows: deploys the workspace, loads the
-// settings into the controls, shows the LAN address and finds Java.
+// Runs when the main window has been created, before it shows: applies the skin, deploys the
+// workspace, loads the settings into the controls, shows the LAN address and finds Java.
 void on_main_window_created(AppState& app);
 
 // Runs just after the main window first shows: fills the plugin list (a page not shown at

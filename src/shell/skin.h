@@ -1,7 +1,7 @@
 #pragma once
 // The skin step: the carried skin library, loaded from memory at program entry, and its one
-// call, made there too before any window exists, which gives every window of the window thread
-// the look of the carried skin resource (windows there already and windows created later).
+// call when the main window exists, which gives every window of the window thread the look of
+// the carried skin resource (windows created later included).
 #include <cstdint>
 #include <span>
 

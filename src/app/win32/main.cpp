@@ -71,11 +71,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     cw::begin_start_lookups(app);
     cw::start_trace::mark("state");
 
-    // The skin, before any window exists: each window takes its look as it is created, so none
-    // is skinned and redrawn afterwards. Without the library the windows keep their own look.
+    // The skin library, before any window exists; without it the windows keep their own look.
     cw::shell::load_skin_library(app.shell.skin_library, cw::payload::skin_library());
-    cw::shell::apply_skin(app.shell.skin_library, cw::payload::skin_resource());
-    cw::start_trace::mark("skin");
+    cw::start_trace::mark("skin-library");
 
     // Secondary windows are built when the logic opens them; a closed one is built afresh.
     std::map<std::string, std::unique_ptr<SecondaryWindow>, std::less<>> secondary;
