@@ -2,7 +2,6 @@
 // The process-wide state, created at program start and alive until the program ends. Every
 // handler of the event tables receives it and hands each operation only what that operation
 // works with; tests build one over the headless UI and a fake platform.
-#include <future>
 #include <string>
 
 #include "config/java_info.h"
@@ -31,10 +30,9 @@ struct AppState {
     // holder of each, for the handlers and for the server, plugin and player operations alike.
     LauncherContext launcher;
     JavaInfo java;
-    std::string properties_text;          // the in-memory copy of server.properties
-    shell::ShellState shell;              // the skin library and the CPU load samples
-    PlayerListRefresh players;            // the player list's outstanding snapshot request
-    std::future<std::string> lan_lookup;  // the LAN address, looked up beside the start
+    std::string properties_text;  // the in-memory copy of server.properties
+    shell::ShellState shell;      // the skin library and the CPU load samples
+    PlayerListRefresh players;    // the player list's outstanding snapshot request
 };
 
 }  // namespace cw

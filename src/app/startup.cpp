@@ -1,7 +1,5 @@
 #include "app/startup.h"
 
-#include <future>
-
 #include "config/java_detection.h"
 #include "config/launcher_settings.h"
 #include "config/properties.h"
@@ -14,11 +12,6 @@
 #include "ui/main_window_controls.h"
 
 namespace cw {
-
-void begin_start_lookups(AppState& app) {
-    Platform& platform = app.launcher.platform;
-    app.lan_lookup = std::async(std::launch::async, [&platform] { return platform.lan_address(); });
-}
 
 void on_main_window_created(AppState& app) {
     const std::string& dir = app.launcher.program_dir;
@@ -38,9 +31,7 @@ void on_main_window_created(AppState& app) {
     // The maximum memory saved in an earlier run holds again for this one.
     restore_saved_max_memory(dir, app.launcher.ui, app.launcher.session.memory_mb);
     start_trace::mark("settings");
-    app.launcher.ui.set_text(
-        main_window::kLanAddressLabel,
-        app.lan_lookup.valid() ? app.lan_lookup.get() : app.launcher.platform.lan_address());
+    app.launcher.ui.set_text(main_window::kLanAddressLabel, app.launcher.platform.lan_address());
     start_trace::mark("lan-address");
     // A server jar held open by a server of an earlier run stays as it was; the start goes on.
     fs::write_whole_file(owned_path(dir, kServerJarPath), payload::as_text(payload::server_jar()));

@@ -35,7 +35,6 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, FirstStartInAnEmptyFolderDeploysTheWholeWorkspace) {
     register_java();
     platform.lan = "192.168.1.20";
-    begin_start_lookups(app);
     on_main_window_created(app);
 
     EXPECT_EQ(file(kServerJarPath), payload::as_text(payload::server_jar()));

@@ -11,7 +11,6 @@
 #include "app/app_state.h"
 #include "app/main_window_events.h"
 #include "app/secondary_windows.h"
-#include "app/startup.h"
 #include "config/workspace.h"
 #include "payload/payload.h"
 #include "platform/files.h"
@@ -68,7 +67,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     cw::win32::Win32Ui ui;
     const std::unique_ptr<cw::Platform> platform = cw::make_system_platform();
     cw::AppState app(program_dir, ui, ui, *platform);
-    cw::begin_start_lookups(app);
     cw::start_trace::mark("state");
 
     // The skin library, before any window exists; without it the windows keep their own look.
