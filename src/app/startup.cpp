@@ -35,8 +35,8 @@ void on_main_window_created(AppState& app) {
     start_trace::mark("lan-address");
     // A server jar held open by a server of an earlier run stays as it was; the start goes on.
     fs::write_whole_file(owned_path(dir, kServerJarPath), payload::as_text(payload::server_jar()));
-
     start_trace::mark("server-jar");
+
     app.java = detect_java(app.launcher.platform);
     if (app.java.version.empty()) {
         app.launcher.dialogs.message_box("没有找到java请安装");
