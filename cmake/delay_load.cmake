@@ -1,6 +1,6 @@
-# System DLLs the program needs only for some of its work (file dialogs, pictures, the web page
-# view, the tray, COM) are loaded at their first call instead of at program start: each adds to
-# the time before the window shows, under Wine most of all.
+# System DLLs the program needs only for some of its work (file dialogs, pictures, the TCP
+# tables, the web page view, the tray, COM) are loaded at their first call instead of at program
+# start: each adds to the time before the window shows, under Wine most of all.
 #
 # cubeworks_delay_load(<lib>...) sets CUBEWORKS_LIB_<lib> to a delay import library for the
 # DLL of that name, made with dlltool from the names the toolchain's own import library lists.

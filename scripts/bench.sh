@@ -37,12 +37,17 @@ if [ "$only" != server ] && [ -x tests/gui/bench-console.sh ] && command -v wine
     tests/gui/bench-console.sh lines 5000000 3 || status=1
     echo
     # Figures on the 2-core development machine (64-bit build, since it runs no 32-bit programs;
-    # medians of 15): bare window 162 ms; Cubeworks.exe first start 396 ms (2.45 times), later
-    # start 407 ms (2.52 times). Where the time goes after the process starts: loading the
-    # imported DLLs (six of them now load at their first call), creating the main window's ~50
-    # controls (about 110 ms, the four combo boxes half of it), the skin (about 25 ms), showing
-    # the window (about 25 ms); deploying the folder, the settings, Java and the plugin list
-    # together about 15 ms.
+    # medians of 15, other developers' builds running, load average about 4): bare window
+    # 204 ms; Cubeworks.exe first start 376 ms (1.84 times), later start 349 ms (1.71 times);
+    # other runs 193 / 343 / 369 ms (1.78 and 1.91 times) and, at load 6, 309 / 551 / 612 ms
+    # (1.78 and 1.98 times). Before the main window showed first and built the rest after:
+    # 165 / 396 / 397 ms (2.40 times). "Shown" is visible, painted and answering a message. The
+    # controls of the pages and the group not shown at start (the four combo boxes among them,
+    # the costliest) are built one a turn just after showing; every control is there at
+    # 450-500 ms. Start trace (CUBEWORKS_START_TRACE, ms since the
+    # process was created, a later start): entry 155, main window created 20-45, the first
+    # controls 25-30, the skin 10, settings, LAN address, jars and Java together 25, showing 30,
+    # painting 35; then the later controls about 120 and the plugin list 6.
     echo "== Start-up to the main window beside a bare window program, and idle CPU (Wine) =="
     tests/gui/bench-console.sh startup 5 30 || status=1
     if [ "${CUBEWORKS_BENCH_BURST:-0}" = 1 ]; then

@@ -82,7 +82,11 @@ int main(int argc, char** argv) {
     for (DWORD waited = 0; waited < kWindowTimeoutMs && !button; waited += kStepMs) {
         window = FindWindowW(nullptr, title.c_str());
         const HWND start = control_of(window, cw::main_window::kStartButton);
-        if (start && IsWindowVisible(window) && IsWindowEnabled(start)) button = start;
+        // Complete: the console page's controls are built just after the window shows.
+        const bool complete = window && GetPropW(window, cw::win32::kCompleteProperty);
+        if (start && complete && IsWindowVisible(window) && IsWindowEnabled(start)) {
+            button = start;
+        }
         if (!button) Sleep(kStepMs);
     }
     if (!button) {

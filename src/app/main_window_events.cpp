@@ -26,6 +26,7 @@ using A = AppState;
 constexpr std::array kEvents = {
     // The window itself.
     B{kWindow, "", E::Created, on_main_window_created},
+    B{kWindow, "", E::Shown, on_main_window_shown},
     B{kWindow, "", E::CloseRequested, nullptr, main_window_may_close},
     B{kWindow, "", E::Moved, [](A& a) { shell::go_to_tray_when_minimised(a.launcher.ui); }},
     B{kWindow, "", E::TrayIcon, nullptr, nullptr,
@@ -37,20 +38,24 @@ constexpr std::array kEvents = {
     B{kTestModeButton, "", E::Clicked, [](A& a) { start_test_mode(a.launcher); }},
     B{kCopyAddressButton, "", E::Clicked, [](A& a) { copy_lan_address(a.launcher); }},
     B{kProtectionCheckBox, "", E::Clicked,
-      [](A& a) { apply_protection_mode(a.launcher.program_dir, a.launcher.ui, a.launcher.dialogs); }},
+      [](A& a) {
+          apply_protection_mode(a.launcher.program_dir, a.launcher.ui, a.launcher.dialogs);
+      }},
     B{kCpuTimer, "", E::TimerTick,
       [](A& a) { shell::show_cpu_load(a.shell.cpu, a.launcher.platform, a.launcher.ui); }},
     B{kMoreSettingsButton, "", E::Clicked,
       [](A& a) { a.launcher.ui.set_visible(kServerSettingsGroup, true); }},
     B{kSaveButton, "", E::Clicked,
       [](A& a) {
-          save_settings(a.launcher.program_dir, a.launcher.ui, a.launcher.dialogs, a.launcher.session.memory_mb, a.properties_text);
+          save_settings(a.launcher.program_dir, a.launcher.ui, a.launcher.dialogs,
+                        a.launcher.session.memory_mb, a.properties_text);
       }},
     B{kSendButton, "", E::Clicked, [](A& a) { send_console_input(a.launcher); }},
     B{kInstallPluginButton, "", E::Clicked, [](A& a) { install_plugin_with_messages(a.launcher); }},
     B{kDeletePluginButton, "", E::Clicked, [](A& a) { delete_selected_plugin(a.launcher); }},
     // Just below and right of the cursor.
-    B{kPluginList, "", E::RightClick, [](A& a) { a.launcher.ui.popup_menu_at_cursor(kPluginMenu, 3, 3); }},
+    B{kPluginList, "", E::RightClick,
+      [](A& a) { a.launcher.ui.popup_menu_at_cursor(kPluginMenu, 3, 3); }},
 
     // Menu bar.
     B{kAboutMenu, kAuthorEntry, E::MenuChosen,
@@ -71,7 +76,8 @@ constexpr std::array kEvents = {
     // Tray menu: its stop is the plain stop, which leaves the start and stop buttons as they are;
     // its install asks nothing and reports nothing.
     B{kTrayMenu, kTrayStopEntry, E::MenuChosen, [](A& a) { stop_server(a.launcher); }},
-    B{kTrayMenu, kTrayOpenEntry, E::MenuChosen, [](A& a) { shell::restore_from_tray(a.launcher.ui); }},
+    B{kTrayMenu, kTrayOpenEntry, E::MenuChosen,
+      [](A& a) { shell::restore_from_tray(a.launcher.ui); }},
     B{kTrayPluginMenu, kTrayInstallEntry, E::MenuChosen,
       [](A& a) { install_plugin_silently(a.launcher); }},
 

@@ -3,9 +3,12 @@
 
 namespace cw {
 
-// Runs when the main window has been created, before it takes input: deploys the workspace,
-// loads the server settings into the controls, shows the LAN address, finds Java and fills the
-// plugin list.
+// Runs when the main window has been created, before it shows: applies the skin, deploys the
+// workspace, loads the settings into the controls, shows the LAN address and finds Java.
 void on_main_window_created(AppState& app);
+
+// Runs just after the main window first shows: fills the plugin list (a page not shown at
+// start).
+void on_main_window_shown(AppState& app);
 
 }  // namespace cw

@@ -8,7 +8,10 @@
 namespace cw {
 
 enum class UiEvent {
-    Created,         // the window and its controls exist; runs before the window takes input
+    Created,         // the window exists with the controls it shows at first; runs before it
+                     // is shown and takes input
+    Shown,           // just after the window first shows: every control exists; the work of
+                     // the start that need not come before showing runs here
     CloseRequested,  // close box or system menu: the guard decides
     Moved,           // position or state changed (minimising moves a window too)
     TrayIcon,        // a mouse action on the window's tray icon, as an operation type

@@ -22,6 +22,7 @@
 
 #include "remote_program.h"
 #include "ui/main_window_layout.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/wide_text.h"
 
 namespace cw::gui {
@@ -376,11 +377,13 @@ double bare_window_start() {
 // Start-up and idle: the time from starting Cubeworks.exe to its main window shown (a first
 // start, which deploys the workspace and writes the server jar, then starts in the same folder),
 // beside the same for a bare window program in the same session, and the manager's CPU time
-// while it sits idle with its CPU load timer ticking.
+// while it sits idle with its CPU load timer ticking. "Shown" is visible and answering: the
+// window's title is read with a message its thread must answer. Then the time until every
+// control of the window is built (the window says so), which comes just after showing.
 int bench_startup(int runs, int idle_seconds) {
     TestJavaRuntime java(env(L"CW_TEST_CHILD"));
     std::printf("Start-up to the main window shown, %d runs; then %d s idle\n", runs, idle_seconds);
-    std::vector<double> first, again, bare;
+    std::vector<double> first, again, bare, first_complete, again_complete;
     double idle_cpu = -1;
     bare_window_start();  // Wine's first start of a program loads its own libraries
     for (int i = 0; i < runs; ++i) {
@@ -399,11 +402,23 @@ int bench_startup(int runs, int idle_seconds) {
                 program.start(env(L"CW_PROGRAM"), folder.path())
                     ? seconds_until([&] { return !program.windows_of(table()).empty(); }, t0)
                     : -1;
-            if (shown < 0 || !program.wait_main_window(table(), kStartTimeoutMs)) {
+            // The controls of the pages not shown at start are built just after the window shows.
+            const double complete =
+                shown < 0
+                    ? -1
+                    : seconds_until(
+                          [&] {
+                              const auto windows = program.windows_of(table());
+                              return !windows.empty() &&
+                                     GetPropW(windows.front(), win32::kCompleteProperty) != nullptr;
+                          },
+                          t0);
+            if (complete < 0 || !program.wait_main_window(table(), kStartTimeoutMs)) {
                 std::fprintf(stderr, "Cubeworks.exe did not show its window\n");
                 return 1;
             }
             (start == 0 ? first : again).push_back(shown);
+            (start == 0 ? first_complete : again_complete).push_back(complete);
             if (start == 1 && i == runs - 1 && idle_seconds > 0) {
                 const CpuClock cpu(program.process(), folder.path() + L"\\Cubeworks.exe");
                 Sleep(1000);
@@ -422,11 +437,16 @@ int bench_startup(int runs, int idle_seconds) {
     std::printf("bare window program: median %.0f ms (fastest %.0f, slowest %.0f)\n", bare_ms,
                 1000 * *std::min_element(bare.begin(), bare.end()),
                 1000 * *std::max_element(bare.begin(), bare.end()));
-    std::printf("first start (deploys the folder): median %.0f ms, %.2f times the bare window "
-                "(goal 2.5: %s)\n",
-                first_ms, first_ms / bare_ms, first_ms <= 2.5 * bare_ms ? "met" : "NOT met");
+    std::printf(
+        "first start (deploys the folder): median %.0f ms, %.2f times the bare window "
+        "(goal 2.5: %s)\n",
+        first_ms, first_ms / bare_ms, first_ms <= 2.5 * bare_ms ? "met" : "NOT met");
     std::printf("later start: median %.0f ms, %.2f times the bare window (goal 2: %s)\n", again_ms,
                 again_ms / bare_ms, again_ms <= 2 * bare_ms ? "met" : "NOT met");
+    std::printf(
+        "every control built (the pages not shown at start after showing): first start "
+        "median %.0f ms, later start %.0f ms\n",
+        1000 * median_of(first_complete), 1000 * median_of(again_complete));
     if (idle_cpu >= 0) {
         std::printf("idle for %d s: manager CPU %.0f ms (%.2f%% of one core)\n", idle_seconds,
                     1000 * idle_cpu, 100 * idle_cpu / idle_seconds);

@@ -95,6 +95,11 @@ BOOL CALLBACK find_row(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+// A window builds some of its controls just after it shows; it says when all are there.
+bool complete(HWND window) {
+    return window && GetPropW(window, win32::kCompleteProperty) != nullptr;
+}
+
 void remove_tree(const std::wstring& path) {
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &fd);
@@ -227,10 +232,10 @@ HWND RemoteProgram::wait_main_window(const WindowSpec& table, DWORD timeout_ms,
             for (HWND w : top_windows(pid_, L"CubeworksWindow")) {
                 if (text_of(w) == title) main_ = w;
             }
-            return main_ != nullptr;
+            return complete(main_);
         },
         timeout_ms);
-    return main_;
+    return complete(main_) ? main_ : nullptr;
 }
 
 HWND control_in(HWND window, const WindowSpec& table, std::string_view name) {
@@ -263,10 +268,10 @@ HWND RemoteProgram::wait_window(const WindowSpec& table, DWORD timeout_ms) const
         [&] {
             const auto windows = windows_of(table);
             found = windows.empty() ? nullptr : windows.front();
-            return found != nullptr;
+            return complete(found);
         },
         timeout_ms);
-    return found;
+    return complete(found) ? found : nullptr;
 }
 
 std::vector<HWND> RemoteProgram::visible_windows() const {

@@ -44,8 +44,8 @@ class RemoteProgram {
     long wait_exit(DWORD timeout_ms);
     HANDLE process() const { return process_; }
 
-    // The main window once it is visible; nullptr on time-out. Message boxes that appear while
-    // waiting are recorded and answered with OK.
+    // The main window once it is visible with every control built; nullptr on time-out. Message
+    // boxes that appear while waiting are recorded and answered with OK.
     HWND wait_main_window(const WindowSpec& table, DWORD timeout_ms,
                           std::vector<MessageBoxSeen>* answered = nullptr);
     HWND main_window() const { return main_; }
@@ -55,7 +55,8 @@ class RemoteProgram {
 
     // The program's visible top-level windows built from `table` (found by its title).
     std::vector<HWND> windows_of(const WindowSpec& table) const;
-    // The first of them within the time-out; nullptr when none showed.
+    // The first of them within the time-out, once it has every control built; nullptr when
+    // none showed.
     HWND wait_window(const WindowSpec& table, DWORD timeout_ms) const;
     // Every visible top-level window of the program, whatever its class.
     std::vector<HWND> visible_windows() const;

@@ -153,7 +153,10 @@ double now_ms() {
 std::vector<AppEventBinding> events_without_startup() {
     std::vector<AppEventBinding> out;
     for (const AppEventBinding& e : main_window_events()) {
-        if (e.event != UiEvent::Created && e.source != main_window::kCpuTimer) out.push_back(e);
+        if (e.event != UiEvent::Created && e.event != UiEvent::Shown &&
+            e.source != main_window::kCpuTimer) {
+            out.push_back(e);
+        }
     }
     return out;
 }
@@ -710,6 +713,102 @@ TEST_F(Win32MainWindow, TheSkinGivesTheMainWindowAndWindowsMadeLaterOneLook) {
 
     // The skin stays on this thread's windows for the rest of the run, as it does in the
     // program (the module's end leaves the image mapped and hooked).
+}
+
+// ---- Controls built just after the window shows ----
+
+// A tab with a page shown at start and one hidden, a group hidden at start, and the events the
+// window reports; its Created event changes controls that are built only later.
+class LaterControls : public ::testing::Test, public EventSink {
+  protected:
+    static constexpr ControlSpec kControls[] = {
+        {"页", ControlKind::Tab, "", 0, 0, 300, 200, "", true, true, "一\n二", 0},
+        {"页一", ControlKind::TabPage, "一", 0, 0, 300, 200, "页", true, true, {}, 0},
+        {"页二", ControlKind::TabPage, "二", 0, 0, 300, 200, "页", false, true, {}, 1},
+        {"早的框", ControlKind::Edit, "早", 8, 8, 100, 20, "页一"},
+        {"晚的组", ControlKind::GroupBox, "组", 8, 40, 200, 100, "页一", false},
+        {"晚的选框", ControlKind::ComboBox, "", 8, 16, 80, 20, "晚的组", true, true, "甲\n乙\n丙",
+         -1, 0},
+        {"晚的框", ControlKind::Edit, "原来", 8, 8, 100, 20, "页二"},
+        {"晚的按钮", ControlKind::Button, "按", 8, 40, 60, 20, "页二"},
+    };
+    static constexpr WindowSpec kTable{"后建", "后建", 320, 260, kControls, {}};
+
+    void fire(std::string_view source, std::string_view, UiEvent event, int) override {
+        if (source != kTable.name || event == UiEvent::Moved) return;
+        events.push_back(event);
+        if (event != UiEvent::Created) return;
+        ui.set_text("晚的框", "一次");
+        ui.set_text("晚的框", "两次");
+        ui.set_enabled("晚的按钮", false);
+        ui.set_selected("晚的选框", 2);
+        ui.set_text("早的框", "已改");
+    }
+    bool may_close(std::string_view) override { return true; }
+
+    HWND hwnd_of(std::string_view name) {
+        for (std::size_t i = 0; i < std::size(kControls); ++i) {
+            if (kControls[i].name != name) continue;
+            IdSearch s{kControlIdBase + static_cast<int>(i), nullptr};
+            EnumChildWindows(window.hwnd(), find_id, reinterpret_cast<LPARAM>(&s));
+            return s.found;
+        }
+        return nullptr;
+    }
+    bool complete() { return GetPropW(window.hwnd(), kCompleteProperty) != nullptr; }
+
+    Win32Ui ui;
+    std::vector<UiEvent> events;
+    LayoutWindow window{ui, kTable, *this, false};
+};
+
+TEST_F(LaterControls, ChangesWaitForTheirControlsAndArriveInOrderBeforeShown) {
+    window.create(SW_SHOWNOACTIVATE);
+    // Shown with what it shows at first; the hidden containers and their controls come later.
+    EXPECT_TRUE(IsWindowVisible(window.hwnd()));
+    EXPECT_NE(hwnd_of("早的框"), nullptr);
+    EXPECT_EQ(hwnd_of("晚的组"), nullptr);
+    EXPECT_EQ(hwnd_of("晚的框"), nullptr);
+    EXPECT_EQ(hwnd_of("晚的选框"), nullptr);
+    EXPECT_FALSE(complete());
+    EXPECT_EQ(events, std::vector<UiEvent>{UiEvent::Created});
+
+    ASSERT_TRUE(pump_until([&] { return complete(); }));
+    EXPECT_EQ(events, (std::vector<UiEvent>{UiEvent::Created, UiEvent::Shown}));
+    EXPECT_EQ(win32::WindowHandle(hwnd_of("晚的框")).text(), "两次");
+    EXPECT_FALSE(IsWindowEnabled(hwnd_of("晚的按钮")));
+    EXPECT_EQ(combo_box::selected(hwnd_of("晚的选框")), 2);
+    EXPECT_EQ(ui.text("早的框"), "已改");
+    // Built where they belong: hidden as their containers are, the page shown at start shown.
+    EXPECT_FALSE(IsWindowVisible(hwnd_of("页二")));
+    EXPECT_FALSE(IsWindowVisible(hwnd_of("晚的组")));
+    EXPECT_TRUE(IsWindowVisible(hwnd_of("页一")));
+}
+
+TEST_F(LaterControls, AReadBuildsThemAtOnceAfterTheChangesBeforeIt) {
+    window.create(SW_SHOWNOACTIVATE);
+    ui.set_text("晚的框", "三次");
+    EXPECT_EQ(ui.text("晚的框"), "三次");  // read before the message loop ran
+    EXPECT_NE(hwnd_of("晚的选框"), nullptr);
+    EXPECT_EQ(ui.selected("晚的选框"), 2);
+    EXPECT_FALSE(ui.is_enabled("晚的按钮"));
+    // The Shown event still comes, once.
+    ASSERT_TRUE(pump_until([&] { return complete(); }));
+    pump();
+    EXPECT_EQ(events, (std::vector<UiEvent>{UiEvent::Created, UiEvent::Shown}));
+    EXPECT_EQ(ui.text("晚的框"), "三次");
+}
+
+TEST_F(LaterControls, APageChosenBeforeItsControlsExistShowsWhenTheyAre) {
+    window.create(SW_SHOWNOACTIVATE);
+    ui.select_page("页", 1);
+    ui.set_visible("晚的组", true);
+    ASSERT_TRUE(pump_until([&] { return complete(); }));
+    EXPECT_TRUE(IsWindowVisible(hwnd_of("页二")));
+    EXPECT_TRUE(IsWindowVisible(hwnd_of("晚的框")));
+    EXPECT_FALSE(IsWindowVisible(hwnd_of("页一")));
+    EXPECT_TRUE(ui.is_visible("晚的组"));  // shown on its page, which is hidden now
+    EXPECT_FALSE(IsWindowVisible(hwnd_of("晚的组")));
 }
 
 // ---- The dispatcher on its own ----

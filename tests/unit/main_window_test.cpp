@@ -118,7 +118,7 @@ TEST(MainWindowLayout, MenusAndPopups) {
 TEST(MainWindowEvents, EveryRowOnceAndBoundToExistingSources) {
     const WindowSpec& w = main_window_spec();
     const auto events = main_window_events();
-    EXPECT_EQ(events.size(), 31u);
+    EXPECT_EQ(events.size(), 32u);
     std::set<std::string> keys;
     for (const AppEventBinding& e : events) {
         const std::string key = std::string(e.source) + "|" + std::string(e.entry) + "|" +
@@ -151,6 +151,7 @@ TEST(MainWindowEvents, BindsTheNamedHandlers) {
     };
     using E = UiEvent;
     EXPECT_EQ(handler(main_window::kWindow, "", E::Created), &on_main_window_created);
+    EXPECT_EQ(handler(main_window::kWindow, "", E::Shown), &on_main_window_shown);
     EXPECT_EQ(find_event(ev, main_window::kWindow, "", E::CloseRequested)->guard,
               &main_window_may_close);
     EXPECT_EQ(handler("按钮1", "", E::Clicked), &start_server_clicked);

@@ -15,6 +15,7 @@
 #include "payload/payload.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "platform/start_trace.h"
 #include "shell/skin.h"
 #include "ui/main_window_layout.h"
 #include "ui/secondary_window_layouts.h"
@@ -52,9 +53,11 @@ const std::map<std::string_view, SecondaryTable>& secondary_tables() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
+    cw::start_trace::mark("entry");
     INITCOMMONCONTROLSEX icc{
         sizeof icc, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
+    cw::start_trace::mark("common-controls");
 
     // The folder of this executable (GetModuleFileNameA), also the current directory.
     const std::string program_dir = cw::program_dir_of(cw::fs::executable_path());
@@ -64,9 +67,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     cw::win32::Win32Ui ui;
     const std::unique_ptr<cw::Platform> platform = cw::make_system_platform();
     cw::AppState app(program_dir, ui, ui, *platform);
+    cw::start_trace::mark("state");
 
     // The skin library, before any window exists; without it the windows keep their own look.
     cw::shell::load_skin_library(app.shell.skin_library, cw::payload::skin_library());
+    cw::start_trace::mark("skin-library");
 
     // Secondary windows are built when the logic opens them; a closed one is built afresh.
     std::map<std::string, std::unique_ptr<SecondaryWindow>, std::less<>> secondary;

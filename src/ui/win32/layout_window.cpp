@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "platform/start_trace.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/control_kinds.h"
 #include "ui/win32/private_messages.h"
@@ -36,6 +37,26 @@ void register_classes(HINSTANCE inst, WNDPROC window_proc) {
     wc.lpszClassName = kWindowClass;
     RegisterClassExW(&wc);
     register_control_classes(inst);
+}
+
+// A container hidden at start: a tab page other than the one shown, or a group shown later.
+bool hidden_container(const ControlSpec& c) {
+    return !c.visible && (c.kind == ControlKind::TabPage || c.kind == ControlKind::GroupBox);
+}
+
+// The rows built after the window shows: hidden containers and everything inside them.
+std::vector<bool> rows_built_later(const WindowSpec& table) {
+    std::vector<bool> later(table.controls.size(), false);
+    for (std::size_t i = 0; i < table.controls.size(); ++i) {
+        const ControlSpec& c = table.controls[i];
+        if (hidden_container(c)) later[i] = true;
+        if (c.parent.empty()) continue;
+        // Parents come before their children.
+        for (std::size_t p = 0; p < i; ++p) {
+            if (table.controls[p].name == c.parent && later[p]) later[i] = true;
+        }
+    }
+    return later;
 }
 
 int tray_operation(LPARAM mouse) {
@@ -76,20 +97,29 @@ void LayoutWindow::create(int show_command) {
     const HINSTANCE inst = GetModuleHandleW(nullptr);
     register_classes(inst, window_proc);
     build_menus();
+    start_trace::mark("menus");
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, to_wide(table_.title).c_str(), style,
                     CW_USEDEFAULT, CW_USEDEFAULT, table_.width, table_.height, nullptr, bar_, inst,
                     this);
     if (!hwnd_) return;
+    start_trace::mark("window");
+    later_ = rows_built_later(table_);
     build_controls();
-    ui_.add_window(table_, hwnd_, controls_, menus_);
+    start_trace::mark("controls");
+    ui_.add_window(table_, hwnd_, controls_, menus_,
+                   [this] { build_later(table_.controls.size()); });
     centre_window(hwnd_);
     ready_ = true;
     events_.fire(table_.name, "", UiEvent::Created);
-    if (hwnd_) {
-        ShowWindow(hwnd_, show_command);
-        UpdateWindow(hwnd_);
-    }
+    start_trace::mark("created-event");
+    if (!hwnd_) return;
+    ShowWindow(hwnd_, show_command);
+    start_trace::mark("shown");
+    UpdateWindow(hwnd_);
+    start_trace::mark("painted");
+    // Posted: it comes after what showing the window queued, before the window's input.
+    PostMessageW(hwnd_, kMsgBuildLater, 0, 0);
 }
 
 void LayoutWindow::build_menus() {
@@ -131,23 +161,47 @@ HWND LayoutWindow::container_of(const ControlSpec& c, POINT& origin) const {
     return hwnd_;
 }
 
-void LayoutWindow::build_controls() {
-    controls_.assign(table_.controls.size(), nullptr);
-    for (std::size_t i = 0; i < table_.controls.size(); ++i) controls_[i] = create_control(i);
+void LayoutWindow::place_beneath(std::size_t row) const {
     // Labels lie beneath the other controls of their container, as if drawn on it: where a
     // label's box runs into a control, the control shows whole. So does a web page view.
-    for (std::size_t i = 0; i < table_.controls.size(); ++i) {
-        const ControlKind kind = table_.controls[i].kind;
-        if ((kind == ControlKind::Label || kind == ControlKind::WebBrowser) && controls_[i]) {
-            SetWindowPos(controls_[i], HWND_BOTTOM, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
+    const ControlKind kind = table_.controls[row].kind;
+    if ((kind == ControlKind::Label || kind == ControlKind::WebBrowser) && controls_[row]) {
+        SetWindowPos(controls_[row], HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+}
+
+void LayoutWindow::build_controls() {
+    controls_.assign(table_.controls.size(), nullptr);
+    for (std::size_t i = 0; i < table_.controls.size(); ++i) {
+        if (!later_[i]) controls_[i] = create_control(i);
+    }
+    for (std::size_t i = 0; i < table_.controls.size(); ++i) place_beneath(i);
     for (std::size_t i = 0; i < table_.controls.size(); ++i) {
         if (table_.controls[i].kind == ControlKind::Tab && controls_[i]) {
             tab_control::show_selected_page(controls_[i]);
         }
     }
+}
+
+void LayoutWindow::build_later(std::size_t rows) {
+    if (later_built_ || !hwnd_) return;
+    for (; next_later_ < later_.size() && rows > 0; ++next_later_) {
+        if (!later_[next_later_]) continue;
+        controls_[next_later_] = create_control(next_later_);
+        place_beneath(next_later_);
+        --rows;
+    }
+    if (next_later_ < later_.size()) return;
+    later_built_ = true;
+    // A page selected before its controls existed is shown now.
+    for (std::size_t i = 0; i < table_.controls.size(); ++i) {
+        if (table_.controls[i].kind == ControlKind::Tab && controls_[i]) {
+            tab_control::show_selected_page(controls_[i]);
+        }
+    }
+    start_trace::mark("later-controls");
+    ui_.later_rows_built(hwnd_, controls_);
 }
 
 HWND LayoutWindow::create_control(std::size_t row) {
@@ -253,6 +307,7 @@ void LayoutWindow::on_destroy() {
     for (std::size_t i = 0; i < table_.controls.size(); ++i) {
         if (table_.controls[i].kind == ControlKind::Timer) KillTimer(hwnd_, kTimerIdBase + i);
     }
+    RemovePropW(hwnd_, kCompleteProperty);
     ui_.remove_window(hwnd_);
     if (ends_program_) {
         ui_.shut_down();
@@ -285,6 +340,16 @@ LRESULT LayoutWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SIZE:
             if (ready_) events_.fire(table_.name, "", UiEvent::Moved);
             break;
+        case kMsgBuildLater:
+            build_later(1);
+            if (!later_built_) {
+                PostMessageW(hwnd_, kMsgBuildLater, 0, 0);
+                return 0;
+            }
+            events_.fire(table_.name, "", UiEvent::Shown);
+            if (hwnd_) SetPropW(hwnd_, kCompleteProperty, reinterpret_cast<HANDLE>(1));
+            start_trace::mark("complete");
+            return 0;
         case kMsgTrayIcon:
             if (const int operation = tray_operation(lp)) {
                 events_.fire(table_.name, "", UiEvent::TrayIcon, operation);

@@ -9,6 +9,12 @@
 //
 // Controls, menu entries and timers carry the ids of control_ids.h; each control is created and
 // set up as its kind says (control_kinds.h).
+//
+// The controls inside a container hidden at start (a tab page other than the one shown, a group
+// shown later) and those containers themselves are built just after the window first shows, one
+// a turn of the message loop (the window answers between them), so that it shows sooner; the
+// Shown event follows. Until then the controls boundary queues changes to them and has them all
+// built at once for a read (win32_ui.h).
 #include <windows.h>
 
 #include <cstddef>
@@ -31,8 +37,9 @@ class LayoutWindow {
     LayoutWindow(const LayoutWindow&) = delete;
     LayoutWindow& operator=(const LayoutWindow&) = delete;
 
-    // Builds the window hidden and centred on the screen with every control of its table,
-    // runs its Created event to completion, then shows it.
+    // Builds the window hidden and centred on the screen with the controls it shows at first,
+    // runs its Created event to completion, then shows it; the rest of its controls are built,
+    // and its Shown event runs, when the message loop next runs.
     void create(int show_command = SW_SHOWNORMAL);
     HWND hwnd() const { return hwnd_; }
 
@@ -41,6 +48,10 @@ class LayoutWindow {
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp);
     void build_menus();
     void build_controls();
+    // Builds up to `rows` of the rows left for after showing; when none is left, the boundary
+    // is told (and nothing more happens on later calls).
+    void build_later(std::size_t rows);
+    void place_beneath(std::size_t row) const;
     HWND create_control(std::size_t row);  // nullptr for a row without a window
     void on_command(WPARAM wp, LPARAM lp);
     void on_notify(const NMHDR& hdr);
@@ -58,6 +69,9 @@ class LayoutWindow {
     HMENU bar_ = nullptr;
     std::map<std::string_view, HMENU> menus_;  // every menu and sub-menu by name
     std::vector<HWND> controls_;               // one per table row
+    std::vector<bool> later_;                  // rows built after the window shows
+    std::size_t next_later_ = 0;               // the row build_later looks at next
+    bool later_built_ = false;
 };
 
 }  // namespace cw::win32

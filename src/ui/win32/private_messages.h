@@ -8,6 +8,9 @@ namespace cw::win32 {
 inline constexpr UINT kMsgDispatch = WM_APP + 1;
 // To a window with a tray icon: the shell reports a mouse action on the icon (lParam).
 inline constexpr UINT kMsgTrayIcon = WM_APP + 2;
+// Posted by a window to itself as it first shows: build the controls of the containers hidden
+// at start, then report the Shown event.
+inline constexpr UINT kMsgBuildLater = WM_APP + 3;
 // The identifier of a window's tray icon within that window (the message's wParam).
 inline constexpr UINT kTrayIconId = 100;
 

@@ -59,8 +59,17 @@ Win32Ui::~Win32Ui() {
     if (font_) DeleteObject(font_);
 }
 
+void Win32Ui::attach(Entry& e, HWND hwnd) {
+    e.hwnd = hwnd;
+    if (hwnd && e.kind == ControlKind::ConsoleEdit) {
+        e.hwnd.send(EM_SETLIMITTEXT, kConsoleLimitChars);
+        e.console_bytes = e.row->caption.size();
+    }
+}
+
 void Win32Ui::add_window(const WindowSpec& table, HWND window, std::span<const HWND> controls,
-                         const std::map<std::string_view, HMENU>& menus) {
+                         const std::map<std::string_view, HMENU>& menus,
+                         std::function<void()> build_later) {
     // Every control answers to "window/control"; its bare name is taken unless a window
     // registered earlier already holds it.
     auto enter = [&](std::string_view name, const std::shared_ptr<Entry>& e) {
@@ -69,25 +78,43 @@ void Win32Ui::add_window(const WindowSpec& table, HWND window, std::span<const H
     };
     enter(table.name, std::make_shared<Entry>(
                           Entry{.hwnd = window, .kind = ControlKind::Window, .root = window}));
+    bool any_later = false;
     for (std::size_t i = 0; i < table.controls.size() && i < controls.size(); ++i) {
         const ControlSpec& c = table.controls[i];
         auto e = std::make_shared<Entry>(
-            Entry{.hwnd = controls[i], .kind = c.kind, .row = &c, .root = window});
+            Entry{.hwnd = nullptr, .kind = c.kind, .row = &c, .root = window});
         e->timer_id = kTimerIdBase + i;
         e->enabled = c.enabled;
-        if (c.kind == ControlKind::ConsoleEdit) {
-            e->hwnd.send(EM_SETLIMITTEXT, kConsoleLimitChars);
-            e->console_bytes = c.caption.size();
-        }
+        attach(*e, controls[i]);
+        // A row of a kind that has a window, without one yet, is built later.
+        e->later = build_later && !controls[i] && creation_of(c.kind).window_class != nullptr;
+        any_later = any_later || e->later;
         enter(c.name, e);
     }
+    if (any_later) later_[window] = Later{std::move(build_later), table.controls.data(), {}};
     for (const auto& [name, menu] : menus) {
         menus_[qualified(table.name, name)] = Menu{menu, window};
         if (!menus_.count(name)) menus_[std::string(name)] = Menu{menu, window};
     }
 }
 
+void Win32Ui::later_rows_built(HWND window, std::span<const HWND> controls) {
+    const auto it = later_.find(window);
+    if (it == later_.end()) return;
+    const ControlSpec* first = it->second.first_row;
+    std::vector<std::function<void()>> changes = std::move(it->second.changes);
+    later_.erase(it);
+    for (auto& [name, e] : entries_) {
+        if (!e->later || e->root != window) continue;  // (each entry is there under two names)
+        e->later = false;
+        const auto row = static_cast<std::size_t>(e->row - first);
+        if (row < controls.size()) attach(*e, controls[row]);
+    }
+    for (const auto& change : changes) change();
+}
+
 void Win32Ui::remove_window(HWND window) {
+    later_.erase(window);
     // A window never leaves its tray icon behind.
     if (auto it = tray_icons_.find(window); it != tray_icons_.end()) {
         it->second.remove(window);
@@ -119,8 +146,19 @@ Win32Ui::Entry* Win32Ui::find(std::string_view name) {
     return nullptr;
 }
 
-HWND Win32Ui::control(std::string_view name, ControlKind kind) {
+Win32Ui::Entry* Win32Ui::built(std::string_view name) {
     Entry* e = find(name);
+    if (!e || !e->later) return e;
+    const auto it = later_.find(e->root);
+    if (it != later_.end() && it->second.build) {
+        const std::function<void()> build = it->second.build;  // it goes with the entry
+        build();
+    }
+    return e;
+}
+
+HWND Win32Ui::control(std::string_view name, ControlKind kind) {
+    Entry* e = built(name);
     return e && e->kind == kind ? e->hwnd.get() : nullptr;
 }
 
@@ -143,7 +181,7 @@ void Win32Ui::replace_console_text(Entry& e, std::string_view text) {
 
 void Win32Ui::apply_console(const std::string& name, std::string_view text,
                             std::span<const std::size_t> ends) {
-    Entry* e = find(name);
+    Entry* e = built(name);
     if (!e || e->kind != ControlKind::ConsoleEdit) return;
     // The clearing rule, append by append: only what follows the last clearing point stays.
     std::size_t bytes = e->console_bytes;
@@ -173,24 +211,23 @@ void Win32Ui::apply_console(const std::string& name, std::string_view text,
 // ---- Controls ----
 
 void Win32Ui::set_text(std::string_view name, std::string_view text) {
-    change([this, n = std::string(name), t = std::string(text)] {
-        Entry* e = find(n);
-        if (!e || !e->hwnd) return;
-        switch (e->kind) {
+    change_entry(name, [this, t = std::string(text)](Entry& e) {
+        if (!e.hwnd) return;
+        switch (e.kind) {
             case ControlKind::ConsoleEdit:
-                replace_console_text(*e, t);
+                replace_console_text(e, t);
                 return;
             case ControlKind::ComboBox:
-                combo_box::show_text(e->hwnd.get(), t);
+                combo_box::show_text(e.hwnd.get(), t);
                 return;
             case ControlKind::StatusBar:
-                status_bar::set_text(e->hwnd.get(), 0, t);
+                status_bar::set_text(e.hwnd.get(), 0, t);
                 return;
             case ControlKind::Label:
-                set_label_text(e->hwnd.get(), t);
+                set_label_text(e.hwnd.get(), t);
                 return;
             default:
-                e->hwnd.set_text(t);
+                e.hwnd.set_text(t);
                 return;
         }
     });
@@ -198,7 +235,7 @@ void Win32Ui::set_text(std::string_view name, std::string_view text) {
 
 std::string Win32Ui::text(std::string_view name) {
     return read([this, n = std::string(name)]() -> std::string {
-        Entry* e = find(n);
+        Entry* e = built(n);
         if (!e || !e->hwnd) return {};
         if (e->kind == ControlKind::StatusBar) return status_bar::text(e->hwnd.get(), 0);
         return e->hwnd.text();
@@ -210,47 +247,44 @@ void Win32Ui::append_console(std::string_view name, std::string_view text) {
 }
 
 void Win32Ui::set_enabled(std::string_view name, bool enabled) {
-    change([this, n = std::string(name), enabled] {
-        Entry* e = find(n);
-        if (!e) return;
-        e->enabled = enabled;
-        if (e->kind == ControlKind::Timer) {
+    change_entry(name, [enabled](Entry& e) {
+        e.enabled = enabled;
+        if (e.kind == ControlKind::Timer) {
             if (enabled) {
-                SetTimer(e->root, e->timer_id, static_cast<UINT>(e->row->period_ms), nullptr);
+                SetTimer(e.root, e.timer_id, static_cast<UINT>(e.row->period_ms), nullptr);
             } else {
-                KillTimer(e->root, e->timer_id);
+                KillTimer(e.root, e.timer_id);
             }
-        } else if (e->hwnd) {
-            e->hwnd.enable(enabled);
+        } else if (e.hwnd) {
+            e.hwnd.enable(enabled);
         }
     });
 }
 
 bool Win32Ui::is_enabled(std::string_view name) {
     return read([this, n = std::string(name)] {
-        Entry* e = find(n);
+        Entry* e = built(n);
         if (!e) return false;
         return e->hwnd ? e->hwnd.enabled() : e->enabled;
     });
 }
 
 void Win32Ui::set_visible(std::string_view name, bool visible) {
-    change([this, n = std::string(name), visible] {
-        Entry* e = find(n);
-        if (!e || !e->hwnd) return;
-        if (visible && e->kind == ControlKind::GroupBox) {
+    change_entry(name, [visible](Entry& e) {
+        if (!e.hwnd) return;
+        if (visible && e.kind == ControlKind::GroupBox) {
             // A group shown later lies over the controls beneath it.
-            SetWindowPos(e->hwnd.get(), HWND_TOP, 0, 0, 0, 0,
+            SetWindowPos(e.hwnd.get(), HWND_TOP, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
             return;
         }
-        e->hwnd.show(visible);
+        e.hwnd.show(visible);
     });
 }
 
 bool Win32Ui::is_visible(std::string_view name) {
     return read([this, n = std::string(name)] {
-        Entry* e = find(n);
+        Entry* e = built(n);
         return e && e->hwnd && e->hwnd.shown();
     });
 }

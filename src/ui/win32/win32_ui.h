@@ -7,6 +7,9 @@
 // Names are unique across the registered windows; the window itself is registered under its
 // table name.
 //
+// A control a window builds only after it shows (layout_window.h) is known by its name from the
+// start: a change to it waits, in order, until it is built; a read of it has it built at once.
+//
 // The console box (ConsoleEdit) keeps a byte count of its GBK text instead of reading it back,
 // has its text limit raised far above kConsoleClearBytes, and receives each batch of queued
 // appends in one EM_REPLACESEL (or one WM_SETTEXT when the batch crosses a clearing point).
@@ -44,9 +47,15 @@ class Win32Ui : public Controls, public Dialogs {
     // One font for every control, created once.
     HFONT font() const { return font_; }
     // A window built from `table`: its top-level handle, one handle per table row (nullptr for
-    // timers and dialogs) and its menus by name.
+    // timers and dialogs, and for the controls built later) and its menus by name.
+    // `build_later` builds the controls left for later (and reports them through
+    // later_rows_built).
     void add_window(const WindowSpec& table, HWND window, std::span<const HWND> controls,
-                    const std::map<std::string_view, HMENU>& menus);
+                    const std::map<std::string_view, HMENU>& menus,
+                    std::function<void()> build_later = {});
+    // The window's controls left for later exist now (`controls`: one handle per table row):
+    // the changes that waited for them are made, in the order they came.
+    void later_rows_built(HWND window, std::span<const HWND> controls);
     void remove_window(HWND window);
     // The user typed into a console box: its byte count is taken again.
     void console_edited(HWND box);
@@ -109,6 +118,13 @@ class Win32Ui : public Controls, public Dialogs {
         UINT_PTR timer_id = 0;
         bool enabled = true;            // timers and dialogs
         std::size_t console_bytes = 0;  // console boxes: GBK bytes held
+        bool later = false;             // its window is built after its top-level one shows
+    };
+    // A window's controls not built yet: how to build them, and the changes waiting for them.
+    struct Later {
+        std::function<void()> build;
+        const ControlSpec* first_row = nullptr;  // the window's table
+        std::vector<std::function<void()>> changes;
     };
     struct Menu {
         HMENU menu;
@@ -118,6 +134,9 @@ class Win32Ui : public Controls, public Dialogs {
     // Window thread: the control (or window, timer, dialog) of that name. A name that no open
     // window has gives nullptr, and stops the program in the tested builds (strict names).
     Entry* find(std::string_view name);
+    // find, with a control not built yet built first (for reads).
+    Entry* built(std::string_view name);
+    void attach(Entry& e, HWND hwnd);
     // Window thread: the window of control `name` when it is of `kind`; nullptr otherwise.
     HWND control(std::string_view name, ControlKind kind);
     static std::string qualified(std::string_view window, std::string_view name);
@@ -134,11 +153,27 @@ class Win32Ui : public Controls, public Dialogs {
     auto read(F&& f) {
         return dispatcher_.ask(std::forward<F>(f));
     }
-    // `f(hwnd)` on the window thread when `name` is a control of `kind`.
+    // `f(entry)` on the window thread for the control (window, timer, dialog) `name`; for a
+    // control not built yet, once it is built.
+    template <class F>
+    void change_entry(std::string_view name, F f) {
+        change([this, n = std::string(name), f = std::move(f)] {
+            Entry* e = find(n);
+            if (!e) return;
+            if (e->later) {
+                later_[e->root].changes.push_back([this, n, f] {
+                    if (Entry* again = find(n)) f(*again);
+                });
+                return;
+            }
+            f(*e);
+        });
+    }
+    // `f(hwnd)` on the window thread when `name` is a control of `kind` (see change_entry).
     template <class F>
     void change_control(std::string_view name, ControlKind kind, F f) {
-        change([this, n = std::string(name), kind, f = std::move(f)] {
-            if (const HWND h = control(n, kind)) f(h);
+        change_entry(name, [kind, f = std::move(f)](Entry& e) {
+            if (e.kind == kind && e.hwnd) f(e.hwnd.get());
         });
     }
     // `f(hwnd)` read on the window thread when `name` is a control of `kind`; `none` otherwise.
@@ -154,6 +189,7 @@ class Win32Ui : public Controls, public Dialogs {
     std::map<HWND, TrayIcon> tray_icons_;  // the windows' icons in the notification area
     std::map<std::string, std::shared_ptr<Entry>, std::less<>> entries_;
     std::map<std::string, Menu, std::less<>> menus_;
+    std::map<HWND, Later> later_;    // by top-level window, while it has controls not built
     bool changing_console_ = false;  // our own console edits, not the user's
     WindowOpener opener_;
     UiDispatcher dispatcher_;  // last: it goes first, before what its work touches
