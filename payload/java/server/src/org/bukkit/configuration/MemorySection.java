@@ -41,12 +41,23 @@ public class MemorySection implements ConfigurationSection {
         if (parentPath == null || parentPath.length() == 0) {
             return key;
         }
-        return key == null || key.length() == 0 ? parentPath : parentPath + "." + key;
+        return key == null || key.length() == 0 ? parentPath : parentPath + separatorOf(section) + key;
+    }
+
+    /** The character between a path's parts: the root's option, '.' unless a plugin chose another. */
+    private static char separatorOf(ConfigurationSection section) {
+        Configuration r = section.getRoot();
+        ConfigurationOptions o = r == null ? null : r.options();
+        return o == null ? '.' : o.pathSeparator();
+    }
+
+    private String[] split(String path) {
+        return path.split(java.util.regex.Pattern.quote(String.valueOf(separatorOf(this))), -1);
     }
 
     public Set<String> getKeys(boolean deep) {
         Set<String> result = new LinkedHashSet<String>();
-        collectKeys(this, result, deep, "");
+        collectKeys(this, result, deep, "", separatorOf(this));
         Configuration r = getRoot();
         if (r != null && r.options().copyDefaults()) {
             ConfigurationSection defaults = getDefaultSection();
@@ -57,11 +68,11 @@ public class MemorySection implements ConfigurationSection {
         return result;
     }
 
-    private static void collectKeys(MemorySection section, Set<String> out, boolean deep, String prefix) {
+    private static void collectKeys(MemorySection section, Set<String> out, boolean deep, String prefix, char sep) {
         for (Map.Entry<String, Object> e : section.map.entrySet()) {
             out.add(prefix + e.getKey());
             if (deep && e.getValue() instanceof MemorySection) {
-                collectKeys((MemorySection) e.getValue(), out, true, prefix + e.getKey() + ".");
+                collectKeys((MemorySection) e.getValue(), out, true, prefix + e.getKey() + sep, sep);
             }
         }
     }
@@ -128,7 +139,7 @@ public class MemorySection implements ConfigurationSection {
             return this;
         }
         MemorySection section = this;
-        String[] parts = path.split("\\.", -1);
+        String[] parts = split(path);
         for (int i = 0; i < parts.length - 1; i++) {
             Object child = section.map.get(parts[i]);
             if (!(child instanceof MemorySection)) {
@@ -145,7 +156,7 @@ public class MemorySection implements ConfigurationSection {
             throw new IllegalArgumentException("Cannot set to an empty path");
         }
         MemorySection section = this;
-        String[] parts = path.split("\\.", -1);
+        String[] parts = split(path);
         for (int i = 0; i < parts.length - 1; i++) {
             Object child = section.map.get(parts[i]);
             if (!(child instanceof MemorySection)) {
@@ -167,7 +178,7 @@ public class MemorySection implements ConfigurationSection {
     }
 
     public ConfigurationSection createSection(String path) {
-        int dot = path.lastIndexOf('.');
+        int dot = path.lastIndexOf(separatorOf(this));
         if (dot >= 0) {
             ConfigurationSection parentSection = getConfigurationSection(path.substring(0, dot));
             if (parentSection == null) {

@@ -62,6 +62,29 @@ public class YamlConfigurationTest {
         assertEquals(c.getKeys(true), back.getKeys(true));
     }
 
+    @Test
+    public void aChosenPathSeparatorLeavesDottedPermissionNodesAsOneKey() throws Exception {
+        YamlConfiguration c = new YamlConfiguration();
+        c.options().pathSeparator('/');
+        c.loadFromString("groups:\n  default:\n    permissions:\n      permissions.build: false\n"
+                + "users:\n  alex:\n    groups: [user]\n");
+        assertTrue(c.isConfigurationSection("groups/default/permissions"));
+        assertEquals(Arrays.asList("permissions.build"),
+                new java.util.ArrayList<String>(c.getConfigurationSection("groups/default/permissions").getKeys(false)));
+        assertFalse(c.getBoolean("groups/default/permissions/permissions.build", true));
+        assertTrue(c.getKeys(true).contains("users/alex/groups"));
+        assertEquals("users/alex", c.getConfigurationSection("users/alex").getCurrentPath());
+
+        c.set("users/bo/groups", Arrays.asList("admin"));
+        c.createSection("groups/admin/permissions").set("permissions.*", true);
+        YamlConfiguration back = new YamlConfiguration();
+        back.options().pathSeparator('/');
+        back.loadFromString(c.saveToString());
+        assertEquals(Arrays.asList("admin"), back.getStringList("users/bo/groups"));
+        assertTrue(back.getBoolean("groups/admin/permissions/permissions.*"));
+        assertNull("with '/' a dot does not descend", back.get("groups.admin"));
+    }
+
     @Test(expected = InvalidConfigurationException.class)
     public void brokenTextIsRejected() throws Exception {
         load("a: 'unclosed\n");
