@@ -468,7 +468,13 @@ public final class GameWorld {
 
     /** save-all: writes everything changed and waits for it; says what is still unsaved, or null when nothing is. */
     public String saveAndWait() {
-        WorldSaver.Report r = saver.await(saver.saveLater(level, true));
+        // what changed is copied under the world lock, as in the tick: a batch of new columns
+        // handed over meanwhile must not change the cache under the copying
+        Future<WorldSaver.Report> last;
+        synchronized (game.lock()) {
+            last = saver.saveLater(level, true);
+        }
+        WorldSaver.Report r = saver.await(last);
         return r.complete() ? null : r.describe();
     }
 
@@ -477,7 +483,13 @@ public final class GameWorld {
         if (reporter != null) {
             reporter.shutdownNow();
         }
-        WorldSaver.Report r = saver.await(saver.saveLater(level, true));
+        // what changed is copied under the world lock, as in the tick: a batch of new columns
+        // handed over meanwhile must not change the cache under the copying
+        Future<WorldSaver.Report> last;
+        synchronized (game.lock()) {
+            last = saver.saveLater(level, true);
+        }
+        WorldSaver.Report r = saver.await(last);
         if (!r.complete()) {
             game.logger().warning("Saving failed while stopping: " + r.describe());
         }
