@@ -17,11 +17,11 @@ public final class Main {
     }
 
     /** The feature number of a java.specification.version ("1.7" is 7, "17" is 17), or -1. */
-    static int featureVersion(String specification) {
-        if (specification == null) {
+    static int featureVersion(String javaVersion) {
+        if (javaVersion == null) {
             return -1;
         }
-        String s = specification.trim();
+        String s = javaVersion.trim();
         if (s.startsWith("1.")) {
             s = s.substring(2);
         }
@@ -40,14 +40,14 @@ public final class Main {
     }
 
     /** The console line that refuses a Java older than the server needs, or null when it is new enough. */
-    static String refusal(String specification, String javaHome) {
-        int feature = featureVersion(specification);
+    static String refusal(String javaVersion, String javaHome) {
+        int feature = featureVersion(javaVersion);
         if (feature < 0 || feature >= REQUIRED_JAVA) {
             return null;
         }
         String time = new java.text.SimpleDateFormat("HH:mm:ss").format(new java.util.Date());
         return "[" + time + " ERROR]: This server needs Java " + REQUIRED_JAVA + " or newer, but it was "
-                + "started with Java " + specification + " (" + javaHome + "): install Java "
+                + "started with Java " + javaVersion + " (" + javaHome + "): install Java "
                 + REQUIRED_JAVA + " or newer and start it again.";
     }
 
