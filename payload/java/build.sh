@@ -10,6 +10,9 @@
 # (snakeyaml, Gson, Guava, commons-lang, json-simple, from the system's Java packages) need Java 8;
 # only its entry class stays Java 7 bytecode, so that an older Java prints why it cannot run the
 # server instead of a stack trace. The two plugins we carry stay Java 7 bytecode.
+# Our sources are compiled over the unpacked libraries, so a class of ours in a library's package
+# replaces the library's own: com.google.common.cache.Cache does, to give back the members Guava 10
+# had, which the plugins of the 1.7 era call.
 # Intermediate classes are left in OUTDIR/java-build for test.sh.
 set -euo pipefail
 
