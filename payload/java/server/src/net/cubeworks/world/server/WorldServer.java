@@ -74,6 +74,13 @@ public final class WorldServer implements GameHost {
         }
         logger.addHandler(new ConsoleHandler(console));
         logger.setLevel(Level.INFO);
+        // Plugins also log through loggers of their own classes, whose records reach the root
+        // logger: they get the console's lines too, not the JVM's two-line form on standard error.
+        Logger root = Logger.getLogger("");
+        for (java.util.logging.Handler h : root.getHandlers()) {
+            root.removeHandler(h);
+        }
+        root.addHandler(new ConsoleHandler(console));
         this.consoleSender = new ConsoleSender(logger, api);
         FatalErrors.setHandler(new OutOfMemoryStop(logger, new Runnable() {
             public void run() {

@@ -91,6 +91,8 @@ public class LinkageTest {
         assertFalse(log, log.contains("Error occurred while enabling") || log.contains("NoSuchMethodError")
                 || log.contains("NoClassDefFoundError") || log.contains("AbstractMethodError"));
         assertTrue(log, log.contains("linkage reached "));
+        assertTrue("a plugin's own logger writes console lines: " + log,
+                log.contains(" WARN]: a line of the plugin's own logger"));
         int checks = Integer.parseInt(log.substring(log.indexOf("linkage reached ") + 16).split(" ")[0]);
         assertTrue(log, checks >= 50);
     }
