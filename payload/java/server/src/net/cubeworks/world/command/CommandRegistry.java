@@ -76,9 +76,10 @@ public final class CommandRegistry implements PluginCommands {
             if (pc != null) {
                 try {
                     pc.execute(sender, label, args);
-                } catch (RuntimeException ex) {
+                } catch (RuntimeException | LinkageError ex) {
                     // a plugin.yml command wraps its executor's failure; a command a framework
-                    // registered may throw anything
+                    // registered may throw anything; a plugin built for another API version
+                    // fails on a member it cannot find, and the sender is told as for any failure
                     if (FatalErrors.check(ex, "running the command " + label)) {
                         return true;
                     }
