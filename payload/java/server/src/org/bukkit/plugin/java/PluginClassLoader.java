@@ -13,6 +13,11 @@ import java.security.CodeSource;
  * other plugins are found through the plugin loader so that dependent plugins work.
  */
 public class PluginClassLoader extends URLClassLoader {
+    static {
+        // a lock per class name, not the whole loader (see findClass)
+        ClassLoader.registerAsParallelCapable();
+    }
+
     private final JavaPluginLoader loader;
 
     public PluginClassLoader(final JavaPluginLoader loader, final URL[] urls, final ClassLoader parent) {
@@ -25,20 +30,27 @@ public class PluginClassLoader extends URLClassLoader {
         return findClass(name, true);
     }
 
+    /**
+     * A class of this jar, else (when checkOthers) one of another plugin's. Only the loader whose
+     * jar holds a class takes a lock for it, and none holds one while asking the others: two
+     * plugins loading each other's classes on two threads (one enabling, one in an async task)
+     * cannot wait on each other.
+     */
     Class<?> findClass(String name, boolean checkOthers) throws ClassNotFoundException {
-        Class<?> result;
-        synchronized (getClassLoadingLock(name)) {
-            result = findLoadedClass(name);
-            if (result == null) {
-                try {
+        Class<?> result = null;
+        if (findResource(name.replace('.', '/') + ".class") != null) {
+            synchronized (getClassLoadingLock(name)) {
+                result = findLoadedClass(name);
+                if (result == null) {
                     result = defineRedirected(name);
-                    if (result == null) {
-                        result = super.findClass(name);
-                    }
-                } catch (ClassNotFoundException ex) {
-                    result = checkOthers ? loader.findOtherPluginClass(name, this) : null;
+                }
+                if (result == null) {
+                    result = super.findClass(name);
                 }
             }
+        }
+        if (result == null && checkOthers) {
+            result = loader.findOtherPluginClass(name, this);
         }
         if (result == null) {
             throw new ClassNotFoundException(name);
