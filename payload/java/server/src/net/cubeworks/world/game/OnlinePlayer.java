@@ -34,6 +34,8 @@ public final class OnlinePlayer extends PlayerEntity {
     private volatile String displayName;
     private volatile String listName;
     private volatile boolean online = true;
+    /** Logging in: admitted by nobody yet, so not in the server's list (plugins asking at login see it offline). */
+    private volatile boolean loggingIn;
     private volatile boolean flying;
     private volatile boolean allowFlight;
     /** Set and cleared by the client's Entity Action (crouch, stand up). */
@@ -149,6 +151,10 @@ public final class OnlinePlayer extends PlayerEntity {
 
     public Connection connection() {
         return connection;
+    }
+
+    void markLoggingIn(boolean value) {
+        loggingIn = value;
     }
 
     void markOffline() {
@@ -337,7 +343,7 @@ public final class OnlinePlayer extends PlayerEntity {
     }
 
     public boolean isValid() {
-        return online;
+        return online && !loggingIn;
     }
 
     public void remove() {
@@ -364,7 +370,7 @@ public final class OnlinePlayer extends PlayerEntity {
     // --- OfflinePlayer / permissions ---
 
     public boolean isOnline() {
-        return online;
+        return online && !loggingIn;
     }
 
     public boolean isBanned() {

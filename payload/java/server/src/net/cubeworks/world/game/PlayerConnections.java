@@ -132,6 +132,7 @@ public final class PlayerConnections implements ConnectionHandler {
         GameMode mode = players.modeFor(name);
         OnlinePlayer p = new OnlinePlayer(game, conn, name, uuid, players.nextEntityId(), mode);
         p.properties = properties;
+        p.markLoggingIn(true);
         String refusal = LoginEvents.login(game, p, conn, existing != null);
         if (refusal != null) {
             conn.disconnect(refusal);
@@ -158,6 +159,7 @@ public final class PlayerConnections implements ConnectionHandler {
         }
         conn.send(LoginPackets.loginSuccess(uuid, name, conn.protocol()));
         conn.attachPlayer(p);
+        p.markLoggingIn(false);
         players.add(p);
         enterWorld(conn, p, props);
     }
