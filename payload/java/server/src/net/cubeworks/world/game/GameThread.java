@@ -37,6 +37,8 @@ public final class GameThread {
     private volatile TickPart heartbeat;
     private volatile TickPart world;
     private volatile boolean running = true;
+    /** When the work running now began (System.nanoTime), 0 while the thread waits for work. */
+    private volatile long busySince;
     private long tick;
 
     public GameThread(Object lock, Logger logger) {
@@ -61,6 +63,22 @@ public final class GameThread {
 
     public void start() {
         thread.start();
+        new StallWatch(this, logger, StallWatch.REPORT_AFTER_NANOS, StallWatch.LOOK_EVERY_MS).start();
+    }
+
+    /** How long the work running now has run, 0 when the thread is waiting for work. */
+    long busyNanos(long now) {
+        long since = busySince;
+        return since == 0 ? 0 : Math.max(1, now - since);
+    }
+
+    /** Where the game thread is now. */
+    StackTraceElement[] where() {
+        return thread.getStackTrace();
+    }
+
+    boolean isRunning() {
+        return running && thread.isAlive();
     }
 
     /** True on the game thread itself. */
@@ -182,6 +200,7 @@ public final class GameThread {
     }
 
     private void runSafely(Runnable work) {
+        busySince = System.nanoTime();
         try {
             synchronized (lock) {
                 work.run();
@@ -190,6 +209,8 @@ public final class GameThread {
             if (!FatalErrors.check(ex, "on the server thread")) {
                 logger.log(Level.SEVERE, "Exception on the server thread", ex);
             }
+        } finally {
+            busySince = 0;
         }
     }
 
@@ -206,12 +227,15 @@ public final class GameThread {
         }
         TickPart w = world;
         if (w != null) {
+            busySince = System.nanoTime();
             try {
                 w.tick(t); // takes the lock itself: what it sends goes out after the lock is let go
             } catch (Throwable ex) {
                 if (!FatalErrors.check(ex, "in the world tick")) {
                     logger.log(Level.SEVERE, "Exception in the world tick", ex);
                 }
+            } finally {
+                busySince = 0;
             }
         }
     }
