@@ -1,9 +1,12 @@
 package org.bukkit.event.server;
 
+import java.util.Iterator;
+
+import org.bukkit.entity.Player;
 import org.bukkit.event.HandlerList;
 
 /** A server list ping: the message of the day and the player limit it answers with may be changed. */
-public class ServerListPingEvent extends ServerEvent {
+public class ServerListPingEvent extends ServerEvent implements Iterable<Player> {
     private static final HandlerList handlers = new HandlerList();
     private final java.net.InetAddress address;
     private String motd;
@@ -40,6 +43,14 @@ public class ServerListPingEvent extends ServerEvent {
 
     public void setMaxPlayers(int maxPlayers) {
         this.maxPlayers = maxPlayers;
+    }
+
+    /**
+     * The players the answer counts, to remove some from it. Our status answer gives only the
+     * count, with no list of names to take players out of, so this refuses as the API allows.
+     */
+    public Iterator<Player> iterator() throws UnsupportedOperationException {
+        throw new UnsupportedOperationException("This server's list ping does not list players");
     }
 
     @Override
