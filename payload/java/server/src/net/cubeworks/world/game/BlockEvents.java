@@ -4,11 +4,13 @@ import org.bukkit.block.BlockFace;
 import org.bukkit.event.block.Action;
 import org.bukkit.event.block.BlockBreakEvent;
 import org.bukkit.event.block.BlockPlaceEvent;
+import org.bukkit.event.block.SignChangeEvent;
 import org.bukkit.event.player.PlayerInteractEvent;
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.PlayReads;
 
 /**
  * The plugins' say in what players do to blocks: clicks, breaking, placing. What a cancelled
@@ -122,5 +124,46 @@ final class BlockEvents {
         }
         world.showBlock(x, y, z, k, null);
         return true;
+    }
+
+    /** The game's standing and wall sign blocks. */
+    private static final int STANDING_SIGN = 63;
+    private static final int WALL_SIGN = 68;
+
+    /**
+     * Update Sign: the text a player wrote on a sign within reach, after the sign event. The
+     * world keeps no block data beyond ids and metadata, so the text is not stored: the players
+     * who have the column now are shown it, and it is gone when the column is sent again.
+     */
+    void signText(OnlinePlayer p, PlayReads.SignText s) {
+        if (p.dead || s.y < 0 || s.y > 255 || !p.known.contains(ColumnKey.of(s.x >> 4, s.z >> 4))) {
+            return;
+        }
+        int id = world.blockAt(s.x, s.y, s.z);
+        double dx = p.x - (s.x + 0.5);
+        double dy = p.y - (s.y + 0.5);
+        double dz = p.z - (s.z + 0.5);
+        if (id != STANDING_SIGN && id != WALL_SIGN || dx * dx + dy * dy + dz * dz > 64) {
+            return;
+        }
+        String[] lines = s.lines.clone();
+        if (SignChangeEvent.getHandlerList().getRegisteredListeners().length > 0) {
+            SignChangeEvent event = new SignChangeEvent(world.api().getBlockAt(s.x, s.y, s.z), p, lines);
+            game.host().callEvent(event);
+            if (event.isCancelled()) {
+                return;
+            }
+            for (int i = 0; i < 4; i++) {
+                String line = event.getLine(i);
+                lines[i] = line == null ? "" : line.length() > PlayReads.SIGN_LINE
+                        ? line.substring(0, PlayReads.SIGN_LINE) : line;
+            }
+        }
+        long column = ColumnKey.of(s.x >> 4, s.z >> 4);
+        for (OnlinePlayer q : game.players().inJoinOrder()) {
+            if (q.known.contains(column)) {
+                q.connection().send(PlayPackets.updateSign(s.x, s.y, s.z, lines));
+            }
+        }
     }
 }

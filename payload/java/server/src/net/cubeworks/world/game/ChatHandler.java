@@ -1,10 +1,8 @@
 package net.cubeworks.world.game;
 
-import java.util.LinkedHashSet;
 import java.util.logging.Level;
 
 import org.bukkit.entity.Player;
-import org.bukkit.event.player.AsyncPlayerChatEvent;
 import org.bukkit.event.player.PlayerCommandPreprocessEvent;
 
 /**
@@ -50,15 +48,13 @@ public final class ChatHandler {
     }
 
     private void say(OnlinePlayer p, String message) {
-        AsyncPlayerChatEvent event = new AsyncPlayerChatEvent(false, p, message,
-                new LinkedHashSet<Player>(game.players().inJoinOrder()));
-        game.host().callEvent(event);
-        if (event.isCancelled()) {
+        ChatEvents.Line line = ChatEvents.chat(game, p, message);
+        if (line == null) {
             return;
         }
-        String text = String.format(event.getFormat(), p.getDisplayName(), event.getMessage());
+        String text = String.format(line.format, p.getDisplayName(), line.message);
         game.logger().info(text);
-        for (Player r : event.getRecipients()) {
+        for (Player r : line.recipients) {
             if (r instanceof OnlinePlayer) {
                 ((OnlinePlayer) r).sendChatLine(text);
             } else {

@@ -135,7 +135,12 @@ final class Interaction {
         long now = world.currentTick();
         if (status == 0) {
             stopDigging(p);
-            if (perTick >= 1f) {
+            int answer = ActionEvents.digStart(game, p, x, y, z, perTick >= 1f);
+            if (answer == ActionEvents.DIG_REFUSED) {
+                refuseBlock(p, x, y, z);
+                return;
+            }
+            if (perTick >= 1f || answer == ActionEvents.DIG_AT_ONCE) {
                 breakBlock(p, x, y, z, id, block);
                 return;
             }
@@ -429,6 +434,10 @@ final class Interaction {
     /** Held Item Change from the client: 0 to 8. */
     void holdSlot(OnlinePlayer p, int slot) {
         if (countRelayed(p) && slot >= 0 && slot < 9 && slot != p.heldSlot) {
+            if (!ActionEvents.heldSlot(game, p, p.heldSlot, slot)) {
+                p.connection().send(PlayPackets.heldItemChange(p.heldSlot)); // back to the slot he had
+                return;
+            }
             p.heldSlot = slot;
             showHeldItem(p);
         }
@@ -441,7 +450,7 @@ final class Interaction {
 
     /** An arm swing: its viewers are shown one in the next tick, however many came. */
     void swing(OnlinePlayer p, int animation) {
-        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM) {
+        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM && ActionEvents.swing(game, p)) {
             p.swung = true;
         }
     }
@@ -475,6 +484,38 @@ final class Interaction {
                             PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_SWING_ARM));
                 }
             }
+        }
+    }
+
+    /**
+     * Use Entity: a click on another player the clicker's client shows, within reach (6 blocks,
+     * as the game allows a client that lags a little). A right click asks the plugins; a left
+     * click is a hit, judged by {@link Combat}.
+     */
+    void useEntity(OnlinePlayer p, PlayReads.UseEntity u) {
+        if (p.dead || !p.isOnline()) {
+            return;
+        }
+        OnlinePlayer target = null;
+        for (OnlinePlayer q : p.shown) {
+            if (q.getEntityId() == u.target) {
+                target = q;
+                break;
+            }
+        }
+        if (target == null || target.dead) {
+            return;
+        }
+        double dx = target.x - p.x;
+        double dy = target.y - p.y;
+        double dz = target.z - p.z;
+        if (dx * dx + dy * dy + dz * dz > 36) {
+            return;
+        }
+        if (u.attack) {
+            world.combat().hit(p, target);
+        } else {
+            ActionEvents.interactEntity(game, p, target);
         }
     }
 

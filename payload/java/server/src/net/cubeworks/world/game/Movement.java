@@ -153,6 +153,39 @@ final class Movement {
         return true;
     }
 
+    /** Entity Action: crouching, standing up, starting and stopping to sprint, as the plugins allow. */
+    void stance(OnlinePlayer p, int action) {
+        if (action == PlayReads.ACTION_CROUCH || action == PlayReads.ACTION_UNCROUCH) {
+            boolean sneaking = action == PlayReads.ACTION_CROUCH;
+            if (ActionEvents.sneak(world.game(), p, sneaking)) {
+                p.sneaking = sneaking;
+            }
+        } else if (action == PlayReads.ACTION_START_SPRINT || action == PlayReads.ACTION_STOP_SPRINT) {
+            boolean sprinting = action == PlayReads.ACTION_START_SPRINT;
+            if (ActionEvents.sprint(world.game(), p, sprinting)) {
+                p.sprinting = sprinting;
+            }
+        }
+    }
+
+    /**
+     * The client's Player Abilities: it starts or stops flying. A player who may not fly is
+     * not believed (the floating check judges him); one a plugin keeps on the ground, or in the
+     * air, is told his abilities again.
+     */
+    void abilities(OnlinePlayer p, int flags) {
+        boolean flying = (flags & PlayReads.ABILITY_FLYING) != 0;
+        boolean mayFly = p.getAllowFlight() || p.getGameMode() == org.bukkit.GameMode.CREATIVE;
+        if (flying == p.isFlying() || (flying && !mayFly)) {
+            return;
+        }
+        if (ActionEvents.flight(world.game(), p, flying)) {
+            p.setFlying(flying);
+        } else {
+            p.sendAbilities();
+        }
+    }
+
     void teleportBack(OnlinePlayer p) {
         p.teleportPending = true;
         p.connection().send(world.positionPacket(p));

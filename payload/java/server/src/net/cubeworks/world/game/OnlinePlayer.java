@@ -38,6 +38,8 @@ public final class OnlinePlayer extends PlayerEntity {
     private volatile boolean allowFlight;
     /** Set and cleared by the client's Entity Action (crouch, stand up). */
     volatile boolean sneaking;
+    /** Set and cleared by the client's Entity Action (start and stop sprinting). */
+    volatile boolean sprinting;
 
     private final PlayerInventory inventory = new PlayerInventory();
     private final PermissibleBase perm = new PermissibleBase(this);
@@ -277,7 +279,7 @@ public final class OnlinePlayer extends PlayerEntity {
     }
 
     public boolean isSprinting() {
-        return false;
+        return sprinting;
     }
 
     public boolean getAllowFlight() {

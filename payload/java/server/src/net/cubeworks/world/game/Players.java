@@ -141,6 +141,9 @@ public final class Players {
     /** Sets the mode and tells the client (Change Game State, then its abilities). */
     public void setGameMode(OnlinePlayer p, GameMode mode) {
         synchronized (game.lock()) {
+            if (!ActionEvents.gameMode(game, p, mode)) {
+                return; // a plugin keeps the mode he has
+            }
             p.setModeField(mode);
             p.connection().send(PlayPackets.changeGameState(PlayPackets.GAME_STATE_MODE, mode.getValue()));
             p.sendAbilities();

@@ -1,6 +1,7 @@
 package net.cubeworks.world.game;
 
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -11,6 +12,11 @@ final class Survival {
     static final String HARDCORE_GAME_OVER = "You have died. Game over, man, it's game over!";
     /** Damage the void does every half second. */
     static final float VOID_DAMAGE = 4f;
+    static final float MAX_HEALTH = 20f;
+    /** Regeneration: a point this often on peaceful, and this often with a food bar at FED_FOOD or more. */
+    static final long PEACEFUL_REGEN_TICKS = 20;
+    static final long FED_REGEN_TICKS = 80;
+    static final int FED_FOOD = 18;
 
     private final Game game;
     private final GameWorld world;
@@ -22,10 +28,32 @@ final class Survival {
         this.delivery = delivery;
     }
 
-    /** In the tick: a living player below the world takes the void's damage. */
+    /** In the tick: a living player below the world takes the void's damage, and a hurt one heals. */
     void tick(OnlinePlayer p, long tick) {
         if (!p.dead && p.y < VOID_Y && tick % 10 == 0) {
             damage(p, PlayerEvents.worldDamage(game, p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
+        }
+        regenerate(p, tick);
+    }
+
+    /**
+     * Natural regeneration, as the game's: on peaceful a point every second; otherwise a point
+     * every 4 seconds while the food bar is at 18 or more. There is no hunger here (nothing is
+     * eaten, so the food bar stays where it is), so the exhaustion healing costs is not kept.
+     */
+    private void regenerate(OnlinePlayer p, long tick) {
+        if (p.dead || p.health >= MAX_HEALTH || p.health <= 0f) {
+            return;
+        }
+        boolean peaceful = game.properties().difficulty() == 0;
+        long every = peaceful ? PEACEFUL_REGEN_TICKS : FED_REGEN_TICKS;
+        if (tick % every != 0 || (!peaceful && p.food < FED_FOOD)) {
+            return;
+        }
+        float amount = PlayerEvents.regain(game, p, 1f, peaceful ? RegainReason.REGEN : RegainReason.SATIATED);
+        if (amount > 0f && !p.dead) {
+            p.health = Math.min(MAX_HEALTH, p.health + amount);
+            delivery.out(p, world.healthPacket(p));
         }
     }
 
@@ -38,7 +66,10 @@ final class Survival {
         if (p.health <= 0f) {
             p.dead = true;
             world.visibility().hide(p);
-            game.players().broadcast(deathMessage);
+            String said = PlayerEvents.death(game, p, deathMessage);
+            if (said != null && said.length() > 0) {
+                game.players().broadcast(said);
+            }
             if (game.properties().hardcore()) {
                 // one life: the name is banned at once, so leaving before the respawn does not escape it
                 game.access().addBan(p.getName(), HARDCORE_BAN_REASON, "Server");

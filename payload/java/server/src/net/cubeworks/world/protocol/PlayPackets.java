@@ -246,4 +246,46 @@ public final class PlayPackets {
         }
         return p.writeShort(itemId).writeByte(count).writeShort(damage).writeShort(-1);
     }
+    // --- what the plugins' events answer with: completions, sign text ---
+
+    public static final int TAB_COMPLETE = 0x3A;
+    public static final int UPDATE_SIGN = 0x33;
+
+    /** Tab-Complete: the completions of the client's text, each a whole word to put in. */
+    public static PacketOut tabComplete(java.util.Collection<String> matches) {
+        PacketOut p = new PacketOut(TAB_COMPLETE).writeVarInt(matches.size());
+        for (String m : matches) {
+            p.writeString(m);
+        }
+        return p;
+    }
+
+    /** Update Sign: the four lines of the sign at the block. */
+    public static PacketOut updateSign(int x, int y, int z, String[] lines) {
+        PacketOut p = new PacketOut(UPDATE_SIGN).writeInt(x).writeShort(y).writeInt(z);
+        for (int i = 0; i < 4; i++) {
+            p.writeString(i < lines.length && lines[i] != null ? lines[i] : "");
+        }
+        return p;
+    }
+
+    public static final int ENTITY_VELOCITY = 0x12;
+    public static final int ENTITY_STATUS = 0x1A;
+    /** Entity Status: the entity was hurt (it flashes red and the hurt sound plays). */
+    public static final int STATUS_HURT = 2;
+
+    /** Entity Status: an event of the entity its viewers show. */
+    public static PacketOut entityStatus(int entityId, int status) {
+        return new PacketOut(ENTITY_STATUS).writeInt(entityId).writeByte(status);
+    }
+
+    /** Entity Velocity in blocks a tick, each part clamped to the protocol's 3.9. */
+    public static PacketOut entityVelocity(int entityId, double vx, double vy, double vz) {
+        return new PacketOut(ENTITY_VELOCITY).writeInt(entityId).writeShort(velocityPart(vx))
+                .writeShort(velocityPart(vy)).writeShort(velocityPart(vz));
+    }
+
+    private static int velocityPart(double v) {
+        return (int) (Math.max(-3.9, Math.min(3.9, v)) * 8000);
+    }
 }

@@ -333,6 +333,11 @@ public final class WorldServer implements GameHost {
         return commands.dispatch(sender, commandLine);
     }
 
+    /** The completions of a command line ("/" and all) the command map finds for the sender. */
+    public java.util.List<String> tabCompleteCommand(CommandSender sender, String commandLine) {
+        return api.getCommandMap().tabComplete(sender, commandLine);
+    }
+
     /** The plugin API's view of this server. */
     public Server api() {
         return api;
