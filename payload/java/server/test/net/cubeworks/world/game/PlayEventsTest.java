@@ -1,0 +1,330 @@
+package net.cubeworks.world.game;
+
+import static org.junit.Assert.assertEquals;
+import static org.junit.Assert.assertFalse;
+import static org.junit.Assert.assertTrue;
+
+import java.io.ByteArrayOutputStream;
+import java.io.DataOutputStream;
+import java.nio.charset.Charset;
+import java.util.ArrayList;
+import java.util.List;
+import java.util.logging.Logger;
+
+import org.bukkit.GameMode;
+import org.bukkit.event.Cancellable;
+import org.bukkit.event.Event;
+import org.bukkit.event.EventPriority;
+import org.bukkit.event.HandlerList;
+import org.bukkit.event.Listener;
+import org.bukkit.event.block.BlockDamageEvent;
+import org.bukkit.event.entity.EntityDamageByEntityEvent;
+import org.bukkit.event.entity.EntityDamageEvent;
+import org.bukkit.event.entity.EntityRegainHealthEvent;
+import org.bukkit.event.entity.PlayerDeathEvent;
+import org.bukkit.event.player.PlayerChannelEvent;
+import org.bukkit.event.player.PlayerChatEvent;
+import org.bukkit.event.player.PlayerChatTabCompleteEvent;
+import org.bukkit.event.player.PlayerGameModeChangeEvent;
+import org.bukkit.event.player.PlayerItemHeldEvent;
+import org.bukkit.event.player.PlayerToggleFlightEvent;
+import org.bukkit.event.player.PlayerToggleSneakEvent;
+import org.bukkit.event.world.WorldSaveEvent;
+import org.bukkit.plugin.EventExecutor;
+import org.bukkit.plugin.Plugin;
+import org.junit.After;
+import org.junit.Before;
+import org.junit.Test;
+
+import net.cubeworks.world.net.Connections;
+import net.cubeworks.world.plugin.EventDispatch;
+import net.cubeworks.world.protocol.PacketIn;
+import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.settings.ServerProperties;
+import net.cubeworks.world.storage.WorldStore;
+
+/** What players do with themselves and to each other asks the plugins, and their answer decides. */
+@SuppressWarnings("deprecation")
+public class PlayEventsTest {
+    private final EventDispatch events = new EventDispatch(Logger.getAnonymousLogger());
+    private final List<String> seen = new ArrayList<String>();
+    private Game game;
+    private GameWorld world;
+    private OnlinePlayer alex;
+    private OnlinePlayer bo;
+    private Plugin plugin;
+
+    @Before
+    public void setUp() {
+        game = new Game(Logger.getAnonymousLogger(),
+                ServerProperties.parse("spawn-protection=0\ndifficulty=1\n".getBytes(Charset.forName("UTF-8"))), null,
+                TestGames.host(events), new WorldStore.None());
+        world = game.world();
+        alex = TestGames.join(game, "Alex", 1, 2.5, 4, 2.5);
+        bo = TestGames.join(game, "Bo", 2, 3.5, 4, 2.5);
+        plugin = TestGames.plugin("guard");
+    }
+
+    @After
+    public void tearDown() {
+        HandlerList.unregisterAll();
+        world.close();
+    }
+
+    /** Every event of the type is noted by its class name, and cancelled when asked. */
+    private void on(Class<? extends Event> type, final boolean cancel, final EventExecutor also) {
+        events.registerEvent(type, new Listener() {
+        }, EventPriority.NORMAL, new EventExecutor() {
+            public void execute(Listener l, Event event) throws org.bukkit.event.EventException {
+                seen.add(event.getEventName());
+                if (cancel) {
+                    ((Cancellable) event).setCancelled(true);
+                }
+                if (also != null) {
+                    also.execute(l, event);
+                }
+            }
+        }, plugin, false);
+    }
+
+    private void act(Runnable r) {
+        synchronized (game.lock()) {
+            alex.actionsThisTick = 0;
+            r.run();
+        }
+    }
+
+    private static PlayReads.BlockAction dig(int status, int x, int y, int z) throws Exception {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeByte(status);
+        o.writeInt(x);
+        o.writeByte(y);
+        o.writeInt(z);
+        o.writeByte(1);
+        return PlayReads.playerDigging(new PacketIn(b.toByteArray()));
+    }
+
+    /** The ids of the packets a player's client was sent since the last call. */
+    private static List<Integer> sentIds(OnlinePlayer p) throws Exception {
+        List<Integer> ids = new ArrayList<Integer>();
+        for (int[] packet : Connections.takeSent(p.connection())) {
+            ids.add(packet[0]);
+        }
+        return ids;
+    }
+
+    @Test
+    public void aDigStartCanBeRefusedOrMadeInstant() throws Exception {
+        on(BlockDamageEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                BlockDamageEvent e = (BlockDamageEvent) event;
+                seen.add(e.getBlock().getType() + " insta " + e.getInstaBreak());
+                if (e.getBlock().getX() == 4) {
+                    e.setCancelled(true);
+                } else {
+                    e.setInstaBreak(true);
+                }
+            }
+        });
+        final PlayReads.BlockAction refused = dig(0, 4, 3, 2);
+        final PlayReads.BlockAction atOnce = dig(0, 2, 3, 3);
+        act(new Runnable() {
+            public void run() {
+                world.setBlock(4, 3, 2, 1, 0);
+                world.setBlock(2, 3, 3, 1, 0);
+                world.interaction().dig(alex, refused);
+                assertFalse("a refused start digs nothing", alex.digging.active());
+                world.interaction().dig(alex, atOnce);
+            }
+        });
+        assertEquals("[BlockDamageEvent, STONE insta false, BlockDamageEvent, STONE insta false]", seen.toString());
+        assertEquals(1, world.blockAt(4, 3, 2));
+        assertEquals("stone dug by hand, yet broken at the first hit", 0, world.blockAt(2, 3, 3));
+    }
+
+    @Test
+    public void refusedTogglesKeepThePlayerAsHeWas() throws Exception {
+        on(PlayerItemHeldEvent.class, true, null);
+        on(PlayerToggleSneakEvent.class, true, null);
+        on(PlayerToggleFlightEvent.class, true, null);
+        on(PlayerGameModeChangeEvent.class, true, null);
+        alex.setAllowFlight(true);
+        sentIds(alex);
+        act(new Runnable() {
+            public void run() {
+                world.interaction().holdSlot(alex, 3);
+                world.movement().stance(alex, PlayReads.ACTION_CROUCH);
+                world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
+                game.players().setGameMode(alex, GameMode.CREATIVE);
+            }
+        });
+        assertEquals("[PlayerItemHeldEvent, PlayerToggleSneakEvent, PlayerToggleFlightEvent, "
+                + "PlayerGameModeChangeEvent]", seen.toString());
+        assertEquals(0, alex.heldSlot);
+        assertFalse(alex.isSneaking());
+        assertFalse(alex.isFlying());
+        assertEquals(GameMode.SURVIVAL, alex.getGameMode());
+        assertEquals("sent back his slot, then his abilities, and no change of mode",
+                "[" + PlayPackets.HELD_ITEM_CHANGE + ", " + PlayPackets.PLAYER_ABILITIES + "]", sentIds(alex).toString());
+        HandlerList.unregisterAll();
+        act(new Runnable() {
+            public void run() {
+                world.interaction().holdSlot(alex, 3);
+                world.movement().stance(alex, PlayReads.ACTION_CROUCH);
+                world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
+            }
+        });
+        assertEquals(3, alex.heldSlot);
+        assertTrue(alex.isSneaking());
+        assertTrue(alex.isFlying());
+    }
+
+    @Test
+    public void aHitDoesTheWeaponsDamageLessArmourOnceInTheResistantTicks() throws Exception {
+        final List<Double> damages = new ArrayList<Double>();
+        on(EntityDamageEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                EntityDamageByEntityEvent e = (EntityDamageByEntityEvent) event;
+                damages.add(e.getDamage());
+                seen.add(((org.bukkit.entity.Player) e.getDamager()).getName() + " hits "
+                        + ((org.bukkit.entity.Player) e.getEntity()).getName() + " " + e.getCause());
+            }
+        });
+        alex.inventory().set(PlayerInventory.HOTBAR, 276, 1, 0, null); // a diamond sword: 8
+        bo.inventory().set(5, 310, 1, 0, null); // a diamond helmet: 3 points, 12 % off
+        act(new Runnable() {
+            public void run() {
+                world.combat().hit(alex, bo);
+                world.combat().hit(alex, bo); // within the resistant ticks, and no harder
+            }
+        });
+        assertEquals("[EntityDamageByEntityEvent, Alex hits Bo ENTITY_ATTACK]", seen.toString());
+        assertEquals("[8.0]", damages.toString());
+        assertEquals(20f - 8f * 22 / 25, bo.health, 1e-4);
+    }
+
+    @Test
+    public void aCancelledHitHurtsNobodyAndADeathSaysWhatThePluginsSay() throws Exception {
+        final boolean[] refuse = {true};
+        on(EntityDamageEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                ((EntityDamageEvent) event).setCancelled(refuse[0]);
+                ((EntityDamageEvent) event).setDamage(100);
+            }
+        });
+        on(PlayerDeathEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                PlayerDeathEvent e = (PlayerDeathEvent) event;
+                seen.add(e.getDeathMessage());
+                e.setDeathMessage("Bo met Alex's sword");
+            }
+        });
+        act(new Runnable() {
+            public void run() {
+                world.combat().hit(alex, bo);
+            }
+        });
+        assertEquals(20f, bo.health, 0f);
+        refuse[0] = false;
+        sentIds(alex);
+        act(new Runnable() {
+            public void run() {
+                world.combat().hit(alex, bo);
+            }
+        });
+        assertTrue(bo.dead);
+        assertEquals("[EntityDamageByEntityEvent, EntityDamageByEntityEvent, PlayerDeathEvent, Bo was slain by Alex]",
+                seen.toString());
+        assertTrue("everyone is sent the plugin's death message", sentIds(alex).contains(PlayPackets.CHAT));
+    }
+
+    @Test
+    public void aPlayerWithAFullFoodBarHealsEveryFourSecondsUnlessAPluginSaysNo() {
+        final boolean[] refuse = {false};
+        on(EntityRegainHealthEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                EntityRegainHealthEvent e = (EntityRegainHealthEvent) event;
+                seen.add(e.getRegainReason() + " " + e.getAmount());
+                e.setCancelled(refuse[0]);
+            }
+        });
+        alex.health = 10f;
+        act(new Runnable() {
+            public void run() {
+                for (long tick = 1; tick <= 160; tick++) {
+                    world.survival().tick(alex, tick);
+                }
+                refuse[0] = true;
+                for (long tick = 161; tick <= 240; tick++) {
+                    world.survival().tick(alex, tick);
+                }
+            }
+        });
+        assertEquals("[EntityRegainHealthEvent, SATIATED 1.0, EntityRegainHealthEvent, SATIATED 1.0, "
+                + "EntityRegainHealthEvent, SATIATED 1.0]", seen.toString());
+        assertEquals(12f, alex.health, 0f);
+        bo.health = 10f;
+        bo.food = 17;
+        act(new Runnable() {
+            public void run() {
+                for (long tick = 1; tick <= 160; tick++) {
+                    world.survival().tick(bo, tick);
+                }
+            }
+        });
+        assertEquals("a hungry player does not heal", 10f, bo.health, 0f);
+    }
+
+    @Test
+    public void theOldChatEventHasTheLastWordAndCompletionsComeFromTheNames() throws Exception {
+        on(PlayerChatEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                PlayerChatEvent e = (PlayerChatEvent) event;
+                seen.add(e.getMessage() + " to " + e.getRecipients().size());
+                e.setCancelled(e.getMessage().startsWith("secret"));
+                e.setFormat("[%1$s] %2$s");
+            }
+        });
+        on(PlayerChatTabCompleteEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                PlayerChatTabCompleteEvent e = (PlayerChatTabCompleteEvent) event;
+                seen.add("complete " + e.getLastToken() + " " + e.getTabCompletions());
+                e.getTabCompletions().add("Bob");
+            }
+        });
+        sentIds(bo);
+        game.chat().chat(alex, "secret plan");
+        assertEquals("a cancelled line reaches nobody", "[]", sentIds(bo).toString());
+        game.chat().chat(alex, "hello");
+        assertEquals("[" + PlayPackets.CHAT + "]", sentIds(bo).toString());
+        ChatEvents.tabComplete(game, alex, "hi b");
+        List<int[]> sent = Connections.takeSent(alex.connection());
+        int[] answer = sent.get(sent.size() - 1);
+        assertEquals(PlayPackets.TAB_COMPLETE, answer[0]);
+        assertEquals("two completions: Bo, and the plugin's Bob", 2, answer[1]);
+        assertEquals("[PlayerChatEvent, secret plan to 2, PlayerChatEvent, hello to 2, PlayerChatTabCompleteEvent, "
+                + "complete b [Bo]]", seen.toString());
+    }
+
+    @Test
+    public void channelEventsNameTheChannelsTakenUpAndGivenUpAndSavesAreAnnounced() {
+        on(PlayerChannelEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                seen.add(((PlayerChannelEvent) event).getChannel());
+            }
+        });
+        on(WorldSaveEvent.class, false, null);
+        act(new Runnable() {
+            public void run() {
+                PluginChannels.received(game, alex, PluginChannels.REGISTER, "MC|a\u0000MC|b".getBytes());
+                PluginChannels.received(game, alex, PluginChannels.REGISTER, "MC|a".getBytes());
+                PluginChannels.received(game, alex, PluginChannels.UNREGISTER, "MC|b\u0000MC|c".getBytes());
+                world.saveLater();
+            }
+        });
+        assertEquals("[PlayerRegisterChannelEvent, MC|a, PlayerRegisterChannelEvent, MC|b, "
+                + "PlayerUnregisterChannelEvent, MC|b, WorldSaveEvent]", seen.toString());
+    }
+}
