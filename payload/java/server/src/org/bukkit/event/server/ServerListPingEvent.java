@@ -10,6 +10,8 @@ public class ServerListPingEvent extends ServerEvent implements Iterable<Player>
     private static final HandlerList handlers = new HandlerList();
     private final java.net.InetAddress address;
     private String motd;
+    /** Set when the players are counted through {@link #iterator()} instead. */
+    private static final int COUNTED = -1;
     private final int numPlayers;
     private int maxPlayers;
 
@@ -19,6 +21,11 @@ public class ServerListPingEvent extends ServerEvent implements Iterable<Player>
         this.motd = motd;
         this.numPlayers = numPlayers;
         this.maxPlayers = maxPlayers;
+    }
+
+    /** For a ping whose players a subclass lists through {@link #iterator()}; they are counted from it. */
+    protected ServerListPingEvent(final java.net.InetAddress address, final String motd, final int maxPlayers) {
+        this(address, motd, COUNTED, maxPlayers);
     }
 
     public java.net.InetAddress getAddress() {
@@ -34,6 +41,13 @@ public class ServerListPingEvent extends ServerEvent implements Iterable<Player>
     }
 
     public int getNumPlayers() {
+        if (numPlayers == COUNTED) {
+            int n = 0;
+            for (Iterator<Player> it = iterator(); it.hasNext(); it.next()) {
+                n++;
+            }
+            return n;
+        }
         return numPlayers;
     }
 
