@@ -1,9 +1,11 @@
 package net.cubeworks.world.game;
 
 import org.bukkit.GameMode;
+import org.bukkit.Location;
 import org.bukkit.entity.Player;
 import org.bukkit.event.block.BlockDamageEvent;
 import org.bukkit.event.player.PlayerAnimationEvent;
+import org.bukkit.event.player.PlayerDropItemEvent;
 import org.bukkit.event.player.PlayerGameModeChangeEvent;
 import org.bukkit.event.player.PlayerInteractEntityEvent;
 import org.bukkit.event.player.PlayerItemHeldEvent;
@@ -107,6 +109,23 @@ final class ActionEvents {
         PlayerGameModeChangeEvent event = new PlayerGameModeChangeEvent(p, mode);
         game.host().callEvent(event);
         return !event.isCancelled();
+    }
+
+    /**
+     * The player drops the item in his hand (one, or the whole stack). Items on the ground do not
+     * exist here, so the drop is refused whatever the plugins say; they are told of it first, as
+     * protection plugins watch drops, with the item as it would have been dropped.
+     */
+    static void drop(Game game, OnlinePlayer p, boolean wholeStack) {
+        ItemStack stack = held(p);
+        if (stack == null || nobody(PlayerDropItemEvent.getHandlerList())) {
+            return;
+        }
+        if (!wholeStack) {
+            stack.setAmount(1);
+        }
+        Location at = new Location(game.world().api(), p.x, p.y + GameWorld.EYE_HEIGHT - 0.3, p.z, p.yaw, p.pitch);
+        game.host().callEvent(new PlayerDropItemEvent(p, UnspawnedItem.of(stack, at)));
     }
 
     /**

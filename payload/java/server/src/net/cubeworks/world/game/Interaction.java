@@ -86,7 +86,8 @@ final class Interaction {
         int z = a.z;
         boolean creative = p.getGameMode() == GameMode.CREATIVE;
         if (status == 3 || status == 4) {
-            // dropping items is not modelled: the client gets its slot back
+            // dropping items is not modelled: the plugins hear of it, the client gets its slot back
+            ActionEvents.drop(game, p, status == 3);
             p.sendSlot(p.handSlot());
             return;
         }

@@ -327,4 +327,27 @@ public class PlayEventsTest {
         assertEquals("[PlayerRegisterChannelEvent, MC|a, PlayerRegisterChannelEvent, MC|b, "
                 + "PlayerUnregisterChannelEvent, MC|b, WorldSaveEvent]", seen.toString());
     }
+
+    @Test
+    public void aDropIsToldWithTheItemAndStillRefused() throws Exception {
+        on(org.bukkit.event.player.PlayerDropItemEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                org.bukkit.entity.Item item = ((org.bukkit.event.player.PlayerDropItemEvent) event).getItemDrop();
+                seen.add(item.getItemStack().getType() + " x" + item.getItemStack().getAmount() + " valid "
+                        + item.isValid());
+            }
+        });
+        alex.inventory().set(PlayerInventory.HOTBAR, 1, 3, 0, null);
+        final PlayReads.BlockAction one = dig(4, 0, 0, 0);
+        final PlayReads.BlockAction all = dig(3, 0, 0, 0);
+        act(new Runnable() {
+            public void run() {
+                world.interaction().dig(alex, one);
+                world.interaction().dig(alex, all);
+            }
+        });
+        assertEquals("[PlayerDropItemEvent, STONE x1 valid false, PlayerDropItemEvent, STONE x3 valid false]",
+                seen.toString());
+        assertEquals("nothing left the hand", 3, alex.inventory().count(PlayerInventory.HOTBAR));
+    }
 }
