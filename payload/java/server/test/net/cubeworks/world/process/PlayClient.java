@@ -93,6 +93,11 @@ final class PlayClient {
     int columnsBeforePosition = -1;
     /** Every column received, in the order received. */
     final List<int[]> arrivals = new ArrayList<int[]>();
+    /** Entity Statuses received: {entity, status}; velocities of this client's own player: {vx, vy, vz} in 1/8000. */
+    final List<int[]> statuses = new ArrayList<int[]>();
+    final List<int[]> velocities = new ArrayList<int[]>();
+    /** The completions of the last Tab-Complete answer. */
+    List<String> completions;
 
     PlayClient(TestClient net, String name) {
         this.net = net;
@@ -495,6 +500,25 @@ final class PlayClient {
                 pluginMessages.add(channel + ":" + new String(data, "UTF-8").replace('\u0000', ','));
                 break;
             }
+            case 0x12: {
+                int id = d.readInt();
+                int[] v = {d.readShort(), d.readShort(), d.readShort()};
+                if (id == entityId) {
+                    velocities.add(v);
+                }
+                break;
+            }
+            case 0x1A:
+                statuses.add(new int[] {d.readInt(), d.readByte()});
+                break;
+            case 0x3A: {
+                List<String> got = new ArrayList<String>();
+                for (int n = TestClient.readVarInt(d); n > 0; n--) {
+                    got.add(string(d));
+                }
+                completions = got;
+                break;
+            }
             case 0x40:
                 fail(name + " disconnected: " + string(d));
                 break;
@@ -678,6 +702,22 @@ final class PlayClient {
         new DataOutputStream(b).writeShort(data.length);
         b.write(data);
         net.send(0x17, b.toByteArray());
+    }
+
+    /** Use Entity: a left click (attack) or a right click on the entity. */
+    void useEntity(int target, boolean attack) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeInt(target);
+        o.writeByte(attack ? 1 : 0);
+        net.send(0x02, b.toByteArray());
+    }
+
+    /** Tab-Complete: the text before the cursor. */
+    void tabComplete(String text) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        TestClient.writeString(b, text);
+        net.send(0x14, b.toByteArray());
     }
 
     void respawn() throws IOException {
