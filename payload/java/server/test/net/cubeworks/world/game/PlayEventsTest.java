@@ -350,4 +350,90 @@ public class PlayEventsTest {
                 seen.toString());
         assertEquals("nothing left the hand", 3, alex.inventory().count(PlayerInventory.HOTBAR));
     }
+
+    @Test
+    public void signTextGoesToThoseWhoHaveTheColumnAsThePluginsLeaveIt() throws Exception {
+        final boolean[] refuse = {false};
+        on(org.bukkit.event.block.SignChangeEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                org.bukkit.event.block.SignChangeEvent e = (org.bukkit.event.block.SignChangeEvent) event;
+                seen.add(e.getLine(0));
+                e.setLine(0, "[Shop of " + e.getPlayer().getName() + "]");
+                e.setCancelled(refuse[0]);
+            }
+        });
+        final PlayReads.SignText text = sign(2, 4, 3, "[shop]", "", "", "");
+        final PlayReads.SignText onGrass = sign(2, 3, 3, "x", "", "", "");
+        sentIds(bo);
+        act(new Runnable() {
+            public void run() {
+                world.setBlock(2, 4, 3, 63, 0);
+                sentIdsQuietly(bo);
+                world.blockEvents().signText(alex, onGrass);
+                world.blockEvents().signText(alex, text);
+                refuse[0] = true;
+                world.blockEvents().signText(alex, text);
+            }
+        });
+        assertEquals("[SignChangeEvent, [shop], SignChangeEvent, [shop]]", seen.toString());
+        List<int[]> sent = Connections.takeSent(bo.connection());
+        assertEquals("one Update Sign, of the allowed text", 1, sent.size());
+        assertEquals(PlayPackets.UPDATE_SIGN, sent.get(0)[0]);
+        assertTrue(new String(bytes(sent.get(0)), "UTF-8").contains("[Shop of Alex]"));
+    }
+
+    @Test
+    public void columnsLoadedAreToldAtTheTickAndAColumnAPluginKeepsStaysInMemory() throws Exception {
+        on(org.bukkit.event.world.ChunkLoadEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                org.bukkit.Chunk c = ((org.bukkit.event.world.ChunkLoadEvent) event).getChunk();
+                seen.add(c.getX() + "," + c.getZ());
+            }
+        });
+        on(org.bukkit.event.world.ChunkUnloadEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                org.bukkit.event.world.ChunkUnloadEvent e = (org.bukkit.event.world.ChunkUnloadEvent) event;
+                e.setCancelled(e.getChunk().getX() == 7);
+            }
+        });
+        synchronized (game.lock()) {
+            world.cache().resolve(7, 7);
+            world.cache().resolve(8, 8);
+            assertEquals("nothing told before the tick", "[]", seen.toString());
+            world.tick();
+            assertEquals("[ChunkLoadEvent, 7,7, ChunkLoadEvent, 8,8]", seen.toString());
+            world.forgetUnseen();
+            assertTrue("kept by the plugin", world.cache().inMemory(net.cubeworks.world.level.ColumnKey.of(7, 7)));
+            assertFalse(world.cache().inMemory(net.cubeworks.world.level.ColumnKey.of(8, 8)));
+        }
+    }
+
+    private static PlayReads.SignText sign(int x, int y, int z, String... lines) throws Exception {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeInt(x);
+        o.writeShort(y);
+        o.writeInt(z);
+        for (String line : lines) {
+            o.writeByte(line.length());
+            o.write(line.getBytes("UTF-8"));
+        }
+        return PlayReads.updateSign(new PacketIn(b.toByteArray()));
+    }
+
+    private static void sentIdsQuietly(OnlinePlayer p) {
+        try {
+            Connections.takeSent(p.connection());
+        } catch (Exception ex) {
+            throw new IllegalStateException(ex);
+        }
+    }
+
+    private static byte[] bytes(int[] packet) {
+        byte[] out = new byte[packet.length];
+        for (int i = 0; i < packet.length; i++) {
+            out[i] = (byte) packet[i];
+        }
+        return out;
+    }
 }
