@@ -107,6 +107,8 @@ final class Combat {
             hurt.put(target, last);
         }
         last.damage = damage;
+        world.hunger().exhaust(attacker, Hunger.HIT);
+        world.hunger().exhaust(target, Hunger.HIT);
         world.visibility().toViewers(target, PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
         target.connection().send(PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
         knockBack(attacker, target);

@@ -54,6 +54,8 @@ public final class GameWorld {
     private final Movement movement;
     private final Interaction interaction;
     private final Combat combat;
+    private final Hunger hunger;
+    private final Eating eating;
     private final Survival survival;
     private final WorldSaver saver;
     private final ExecutorService compressor;
@@ -80,6 +82,8 @@ public final class GameWorld {
         this.movement = new Movement(this);
         this.interaction = new Interaction(game, this);
         this.combat = new Combat(game, this);
+        this.hunger = new Hunger(game, this, delivery);
+        this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(daemon("World saver")));
         this.api = new ApiWorld(game, this);
@@ -136,6 +140,14 @@ public final class GameWorld {
 
     Combat combat() {
         return combat;
+    }
+
+    Hunger hunger() {
+        return hunger;
+    }
+
+    Eating eating() {
+        return eating;
     }
 
     Survival survival() {

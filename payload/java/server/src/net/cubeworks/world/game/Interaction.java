@@ -95,6 +95,10 @@ final class Interaction {
             stopDigging(p);
             return;
         }
+        if (status == 5) {
+            world.eating().release(p); // the client let go of the item it was using
+            return;
+        }
         if (status == 0 && !world.blockEvents().leftClick(p, x, y, z, a.face)) {
             stopDigging(p);
             return;
@@ -269,6 +273,7 @@ final class Interaction {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }
         takeAway(p, x, y, z, id, meta, other, afterBreak(x, y, z, block));
+        world.hunger().exhaust(p, Hunger.BREAK);
         List<Integer> changed = new ArrayList<Integer>();
         for (BlockTable.Stack s : drops) {
             p.inventory().give(s.item, s.count, s.data, changed);
@@ -342,8 +347,12 @@ final class Interaction {
     /** Player Block Placement against the face of the clicked block. */
     void place(OnlinePlayer p, PlayReads.BlockAction a) {
         int face = a.kind;
-        if (!world.blockEvents().rightClick(p, a.x, a.y, a.z, face) || face < 0 || face > 5) {
-            return; // denied by a plugin, or "use item" in the air
+        if (!world.blockEvents().rightClick(p, a.x, a.y, a.z, face)) {
+            return; // denied by a plugin
+        }
+        if (face < 0 || face > 5) {
+            world.eating().use(p); // "use item" in the air: food in hand is eaten
+            return;
         }
         int x = a.x;
         int y = a.y;

@@ -41,7 +41,9 @@ final class Movement {
         if (p.dead) {
             return;
         }
+        double oldX = p.x;
         double oldY = p.y;
+        double oldZ = p.z;
         double[] from = MoveEvents.before(p);
         if (m.hasPosition) {
             if (p.teleportPending) {
@@ -85,7 +87,9 @@ final class Movement {
         if (!MoveEvents.moved(world, p, from)) {
             return;
         }
+        boolean wasOnGround = p.onGround;
         p.onGround = m.onGround;
+        world.hunger().moved(p, p.x - oldX, p.y - oldY, p.z - oldZ, wasOnGround, m.onGround, inWater(p));
         if (floating(p, p.y - oldY)) {
             if (++p.floatingMoves > MAX_FLOATING_MOVES) {
                 world.game().logger().warning(p.getName() + " was kicked for floating too long!");
@@ -184,6 +188,18 @@ final class Movement {
         } else {
             p.sendAbilities();
         }
+    }
+
+    /** The player's feet are in water, in a column his client has. */
+    private boolean inWater(OnlinePlayer p) {
+        int bx = (int) Math.floor(p.x);
+        int by = (int) Math.floor(p.y);
+        int bz = (int) Math.floor(p.z);
+        if (by < 0 || by > 255 || !p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
+            return false;
+        }
+        int id = world.blockAt(bx, by, bz);
+        return id == 8 || id == 9;
     }
 
     void teleportBack(OnlinePlayer p) {

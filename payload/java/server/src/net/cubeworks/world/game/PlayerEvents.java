@@ -8,7 +8,9 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.event.entity.EntityDamageByEntityEvent;
 import org.bukkit.event.entity.EntityRegainHealthEvent;
 import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
+import org.bukkit.event.entity.FoodLevelChangeEvent;
 import org.bukkit.event.entity.PlayerDeathEvent;
+import org.bukkit.event.player.PlayerItemConsumeEvent;
 import org.bukkit.event.player.PlayerVelocityEvent;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
@@ -101,6 +103,26 @@ final class PlayerEvents {
         EntityRegainHealthEvent event = new EntityRegainHealthEvent(p, (double) amount, reason);
         game.host().callEvent(event);
         return event.isCancelled() ? 0f : (float) Math.max(0, event.getAmount());
+    }
+
+    /** The food level a player is about to have, after the food event: -1 when a plugin cancelled the change. */
+    static int foodLevel(Game game, OnlinePlayer p, int level) {
+        if (level == p.food || FoodLevelChangeEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return level;
+        }
+        FoodLevelChangeEvent event = new FoodLevelChangeEvent(p, level);
+        game.host().callEvent(event);
+        return event.isCancelled() ? -1 : event.getFoodLevel();
+    }
+
+    /** What a player eats, after the consume event: null when a plugin cancelled it. */
+    static ItemStack consume(Game game, OnlinePlayer p, ItemStack item) {
+        if (PlayerItemConsumeEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return item;
+        }
+        PlayerItemConsumeEvent event = new PlayerItemConsumeEvent(p, item);
+        game.host().callEvent(event);
+        return event.isCancelled() ? null : event.getItem();
     }
 
     /** The damage the world does, after the damage event: 0 when a plugin cancelled it. */

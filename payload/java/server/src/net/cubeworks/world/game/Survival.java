@@ -5,7 +5,7 @@ import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
 import net.cubeworks.world.protocol.PlayPackets;
 
-/** Health, the void below the world, death and respawning at the spawn. */
+/** Health, the void below the world, regeneration, death and respawning at the spawn. */
 final class Survival {
     static final double VOID_Y = -64;
     static final String HARDCORE_BAN_REASON = "Death in Hardcore";
@@ -33,13 +33,14 @@ final class Survival {
         if (!p.dead && p.y < VOID_Y && tick % 10 == 0) {
             damage(p, PlayerEvents.worldDamage(game, p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
         }
+        world.hunger().tick(p, tick);
+        world.eating().tick(p);
         regenerate(p, tick);
     }
 
     /**
      * Natural regeneration, as the game's: on peaceful a point every second; otherwise a point
-     * every 4 seconds while the food bar is at 18 or more. There is no hunger here (nothing is
-     * eaten, so the food bar stays where it is), so the exhaustion healing costs is not kept.
+     * every 4 seconds while the food bar is at 18 or more, which tires the player (see Hunger).
      */
     private void regenerate(OnlinePlayer p, long tick) {
         if (p.dead || p.health >= MAX_HEALTH || p.health <= 0f) {
@@ -51,6 +52,9 @@ final class Survival {
             return;
         }
         float amount = PlayerEvents.regain(game, p, 1f, peaceful ? RegainReason.REGEN : RegainReason.SATIATED);
+        if (!peaceful) {
+            world.hunger().exhaust(p, Hunger.HEAL); // healing by food tires, whatever the plugins said
+        }
         if (amount > 0f && !p.dead) {
             p.health = Math.min(MAX_HEALTH, p.health + amount);
             delivery.out(p, world.healthPacket(p));
@@ -87,6 +91,8 @@ final class Survival {
         p.health = 20f;
         p.food = 20;
         p.saturation = 5f;
+        p.exhaustion = 0f;
+        p.eatingSlot = -1;
         p.teleportPending = false;
         world.toSpawn(p);
         PlayerEvents.respawn(game, p);

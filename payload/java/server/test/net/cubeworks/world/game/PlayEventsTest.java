@@ -408,6 +408,76 @@ public class PlayEventsTest {
         }
     }
 
+    @Test
+    public void tiredPlayersLoseFoodAsThePluginsAllowAndStarveOnlyDownToTenOnEasy() {
+        final boolean[] refuse = {true};
+        on(org.bukkit.event.entity.FoodLevelChangeEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                org.bukkit.event.entity.FoodLevelChangeEvent e = (org.bukkit.event.entity.FoodLevelChangeEvent) event;
+                seen.add("food " + e.getFoodLevel());
+                e.setCancelled(refuse[0]);
+            }
+        });
+        alex.saturation = 0f;
+        act(new Runnable() {
+            public void run() {
+                world.hunger().exhaust(alex, 4.5f);
+                world.hunger().tick(alex, 1);
+                assertEquals("kept by the plugin", 20, alex.food);
+                refuse[0] = false;
+                world.hunger().exhaust(alex, 4f);
+                world.hunger().tick(alex, 2);
+            }
+        });
+        assertEquals(19, alex.food);
+        assertEquals(0.5f, alex.exhaustion, 1e-4);
+        assertEquals("[FoodLevelChangeEvent, food 19, FoodLevelChangeEvent, food 19]", seen.toString());
+        bo.food = 0;
+        bo.health = 11f;
+        act(new Runnable() {
+            public void run() {
+                for (long tick = 1; tick <= 400; tick++) {
+                    world.hunger().tick(bo, tick);
+                }
+            }
+        });
+        assertEquals("starving on easy stops at 10", 10f, bo.health, 0f);
+    }
+
+    @Test
+    public void foodHeldFor32TicksIsEatenUnlessAPluginRefuses() {
+        final boolean[] refuse = {true};
+        on(org.bukkit.event.player.PlayerItemConsumeEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                org.bukkit.event.player.PlayerItemConsumeEvent e = (org.bukkit.event.player.PlayerItemConsumeEvent) event;
+                seen.add(e.getItem().getType().name());
+                e.setCancelled(refuse[0]);
+            }
+        });
+        alex.inventory().set(PlayerInventory.HOTBAR, 297, 2, 0, null); // bread: 5 food, 6 saturation
+        alex.food = 10;
+        alex.saturation = 0f;
+        act(new Runnable() {
+            public void run() {
+                world.eating().use(alex);
+                for (int i = 0; i < Eating.TICKS + 1; i++) {
+                    world.tick();
+                }
+                refuse[0] = false;
+                world.eating().use(alex);
+                for (int i = 0; i < Eating.TICKS - 1; i++) {
+                    world.tick();
+                }
+                assertEquals("not yet eaten", 10, alex.food);
+                world.tick();
+            }
+        });
+        assertEquals("[PlayerItemConsumeEvent, BREAD, PlayerItemConsumeEvent, BREAD]", seen.toString());
+        assertEquals(15, alex.food);
+        assertEquals(6f, alex.saturation, 1e-4);
+        assertEquals("one bread eaten, the refused one kept", 1, alex.inventory().count(PlayerInventory.HOTBAR));
+    }
+
     private static PlayReads.SignText sign(int x, int y, int z, String... lines) throws Exception {
         ByteArrayOutputStream b = new ByteArrayOutputStream();
         DataOutputStream o = new DataOutputStream(b);
