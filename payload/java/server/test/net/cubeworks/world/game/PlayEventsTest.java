@@ -189,7 +189,8 @@ public class PlayEventsTest {
                 EntityDamageByEntityEvent e = (EntityDamageByEntityEvent) event;
                 damages.add(e.getDamage());
                 seen.add(((org.bukkit.entity.Player) e.getDamager()).getName() + " hits "
-                        + ((org.bukkit.entity.Player) e.getEntity()).getName() + " " + e.getCause());
+                        + ((org.bukkit.entity.Player) e.getEntity()).getName() + " " + e.getCause() + " "
+                        + e.getEntityType());
             }
         });
         alex.inventory().set(PlayerInventory.HOTBAR, 276, 1, 0, null); // a diamond sword: 8
@@ -200,7 +201,7 @@ public class PlayEventsTest {
                 world.combat().hit(alex, bo); // within the resistant ticks, and no harder
             }
         });
-        assertEquals("[EntityDamageByEntityEvent, Alex hits Bo ENTITY_ATTACK]", seen.toString());
+        assertEquals("[EntityDamageByEntityEvent, Alex hits Bo ENTITY_ATTACK PLAYER]", seen.toString());
         assertEquals("[8.0]", damages.toString());
         assertEquals(20f - 8f * 22 / 25, bo.health, 1e-4);
     }
