@@ -20,6 +20,8 @@ final class Movement {
      * doubles round a little either way; a sixteenth of a block, as the game allows.
      */
     static final double SLACK = 0.0625;
+    private static final int LADDER = 65;
+    private static final int VINE = 106;
 
     private final GameWorld world;
 
@@ -44,6 +46,7 @@ final class Movement {
         double oldX = p.x;
         double oldY = p.y;
         double oldZ = p.z;
+        boolean arriving = p.teleportPending;
         double[] from = MoveEvents.before(p);
         if (m.hasPosition) {
             if (p.teleportPending) {
@@ -89,7 +92,12 @@ final class Movement {
         }
         boolean wasOnGround = p.onGround;
         p.onGround = m.onGround;
-        world.hunger().moved(p, p.x - oldX, p.y - oldY, p.z - oldZ, wasOnGround, m.onGround, inWater(p));
+        boolean inWater = inWater(p);
+        world.hunger().moved(p, p.x - oldX, p.y - oldY, p.z - oldZ, wasOnGround, m.onGround, inWater);
+        if (arriving && !p.teleportPending) {
+            p.fallDistance = 0f; // put somewhere else: what he fell before does not count
+        }
+        world.survival().fell(p, p.y - oldY, m.onGround, inWater || climbing(p));
         if (floating(p, p.y - oldY)) {
             if (++p.floatingMoves > MAX_FLOATING_MOVES) {
                 world.game().logger().warning(p.getName() + " was kicked for floating too long!");
@@ -188,6 +196,18 @@ final class Movement {
         } else {
             p.sendAbilities();
         }
+    }
+
+    /** The player's feet are on a ladder or a vine. */
+    private boolean climbing(OnlinePlayer p) {
+        int by = (int) Math.floor(p.y);
+        int bx = (int) Math.floor(p.x);
+        int bz = (int) Math.floor(p.z);
+        if (by < 0 || by > 255 || !p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
+            return false;
+        }
+        int id = world.blockAt(bx, by, bz);
+        return id == LADDER || id == VINE;
     }
 
     /** The player's feet are in water, in a column his client has. */

@@ -40,6 +40,8 @@ public final class OnlinePlayer extends PlayerEntity {
     volatile boolean sneaking;
     /** Set and cleared by the client's Entity Action (start and stop sprinting). */
     volatile boolean sprinting;
+    /** How far the player has fallen since he last stood, swam or climbed (see Survival). */
+    float fallDistance;
     /** How tired the player is, 0 to 40 (see Hunger); for this session only. */
     float exhaustion;
     /** The slot of the food being eaten (-1: none), the item, and the tick eating began. */

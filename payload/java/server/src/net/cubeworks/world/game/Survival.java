@@ -5,7 +5,7 @@ import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
 import net.cubeworks.world.protocol.PlayPackets;
 
-/** Health, the void below the world, regeneration, death and respawning at the spawn. */
+/** Health, the void below the world, falls, regeneration, death and respawning at the spawn. */
 final class Survival {
     static final double VOID_Y = -64;
     static final String HARDCORE_BAN_REASON = "Death in Hardcore";
@@ -13,6 +13,8 @@ final class Survival {
     /** Damage the void does every half second. */
     static final float VOID_DAMAGE = 4f;
     static final float MAX_HEALTH = 20f;
+    /** Blocks a player falls unhurt. */
+    static final float SAFE_FALL = 3f;
     /** Regeneration: a point this often on peaceful, and this often with a food bar at FED_FOOD or more. */
     static final long PEACEFUL_REGEN_TICKS = 20;
     static final long FED_REGEN_TICKS = 80;
@@ -82,6 +84,30 @@ final class Survival {
         }
     }
 
+    /**
+     * An accepted move, for falling as the game counts it: going down in the air adds to the
+     * fall; landing from more than 3 blocks hurts a point for each block beyond. Water, ladders
+     * and vines, flying and creative mode end a fall without harm.
+     */
+    void fell(OnlinePlayer p, double dy, boolean onGround, boolean cushioned) {
+        if (p.dead || cushioned || p.isFlying() || p.getGameMode() == org.bukkit.GameMode.CREATIVE) {
+            p.fallDistance = 0f;
+            return;
+        }
+        if (!onGround) {
+            if (dy < 0) {
+                p.fallDistance -= (float) dy;
+            }
+            return;
+        }
+        float fallen = p.fallDistance;
+        p.fallDistance = 0f;
+        int hurt = (int) Math.ceil(fallen - SAFE_FALL);
+        if (hurt > 0) {
+            damage(p, PlayerEvents.worldDamage(game, p, DamageCause.FALL, hurt), p.getName() + " hit the ground too hard");
+        }
+    }
+
     /** Client Status "respawn": back at the spawn point with full health. */
     void respawn(OnlinePlayer p) {
         if (!p.dead) {
@@ -92,6 +118,7 @@ final class Survival {
         p.food = 20;
         p.saturation = 5f;
         p.exhaustion = 0f;
+        p.fallDistance = 0f;
         p.eatingSlot = -1;
         p.teleportPending = false;
         world.toSpawn(p);

@@ -479,6 +479,47 @@ public class PlayEventsTest {
         assertEquals("one bread eaten, the refused one kept", 1, alex.inventory().count(PlayerInventory.HOTBAR));
     }
 
+    @Test
+    public void landingFromMoreThanThreeBlocksHurtsAPointABlockBeyond() throws Exception {
+        final List<String> causes = new ArrayList<String>();
+        on(EntityDamageEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                EntityDamageEvent e = (EntityDamageEvent) event;
+                causes.add(e.getCause() + " " + e.getDamage());
+            }
+        });
+        alex.y = 10;
+        bo.y = 7;
+        // the landing move's own drop does not count, as the game has it: 5.5 blocks fallen
+        final PlayReads.Movement[] fall = {at(2.5, 8, false), at(2.5, 6, false), at(2.5, 4.5, false), at(2.5, 4, true)};
+        final PlayReads.Movement[] hop = {at(3.5, 5.5, false), at(3.5, 4, true)};
+        act(new Runnable() {
+            public void run() {
+                for (PlayReads.Movement m : fall) {
+                    world.movement().move(alex, m);
+                }
+                for (PlayReads.Movement m : hop) {
+                    world.movement().move(bo, m);
+                }
+            }
+        });
+        assertEquals("5.5 blocks: three points; 1.5: none", "[FALL 3.0]", causes.toString());
+        assertEquals(17f, alex.health, 0f);
+        assertEquals(20f, bo.health, 0f);
+        assertEquals(0f, alex.fallDistance, 0f);
+    }
+
+    private static PlayReads.Movement at(double x, double feet, boolean onGround) throws Exception {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeDouble(x);
+        o.writeDouble(feet);
+        o.writeDouble(feet + 1.62);
+        o.writeDouble(2.5);
+        o.writeBoolean(onGround);
+        return PlayReads.playerPosition(new PacketIn(b.toByteArray()));
+    }
+
     private static PlayReads.SignText sign(int x, int y, int z, String... lines) throws Exception {
         ByteArrayOutputStream b = new ByteArrayOutputStream();
         DataOutputStream o = new DataOutputStream(b);
