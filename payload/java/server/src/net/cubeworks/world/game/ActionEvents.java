@@ -8,6 +8,7 @@ import org.bukkit.event.player.PlayerAnimationEvent;
 import org.bukkit.event.player.PlayerDropItemEvent;
 import org.bukkit.event.player.PlayerGameModeChangeEvent;
 import org.bukkit.event.player.PlayerInteractEntityEvent;
+import org.bukkit.event.player.PlayerItemBreakEvent;
 import org.bukkit.event.player.PlayerItemHeldEvent;
 import org.bukkit.event.player.PlayerToggleFlightEvent;
 import org.bukkit.event.player.PlayerToggleSneakEvent;
@@ -126,6 +127,13 @@ final class ActionEvents {
         }
         Location at = new Location(game.world().api(), p.x, p.y + GameWorld.EYE_HEIGHT - 0.3, p.z, p.yaw, p.pitch);
         game.host().callEvent(new PlayerDropItemEvent(p, UnspawnedItem.of(stack, at)));
+    }
+
+    /** The player's tool wore out and is gone from his hand. */
+    static void itemBroke(Game game, OnlinePlayer p, ItemStack tool) {
+        if (!nobody(PlayerItemBreakEvent.getHandlerList())) {
+            game.host().callEvent(new PlayerItemBreakEvent(p, tool));
+        }
     }
 
     /**

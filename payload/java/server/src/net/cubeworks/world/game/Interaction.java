@@ -4,6 +4,7 @@ import java.util.ArrayList;
 import java.util.List;
 
 import org.bukkit.GameMode;
+import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.ColumnKey;
@@ -281,8 +282,12 @@ final class Interaction {
         Tools.Tool tool = Tools.of(held);
         int wear = Tools.wear(held, block);
         if (tool != null && wear > 0) {
+            int heldData = p.inventory().data(slot);
             p.inventory().wear(slot, wear, tool.maxDamage); // a tool worn out is gone from the hand
             changed.add(slot);
+            if (p.inventory().item(slot) != held) {
+                ActionEvents.itemBroke(game, p, new ItemStack(held, 1, (short) heldData));
+            }
         }
         for (int s : new java.util.LinkedHashSet<Integer>(changed)) {
             p.sendSlot(s);
@@ -542,10 +547,20 @@ final class Interaction {
         int held = p.inventory().item(slot);
         int item = c.item.id;
         int count = c.item.count;
+        int damage = c.item.damage;
+        ItemStack[] asked = {item <= 0 ? null : new ItemStack(item, count, (short) damage)};
+        if (!InventoryEvents.mayCreativeSet(game, p, slot, asked)) {
+            p.sendSlot(slot); // refused: the client is shown what the slot holds
+            return;
+        }
+        ItemStack put = asked[0];
+        item = put == null ? 0 : put.getTypeId();
+        count = put == null ? 0 : put.getAmount();
+        damage = put == null ? 0 : put.getDurability();
         if (item <= 0) {
             p.inventory().set(slot, 0, 0, 0, null);
         } else if (BlockRules.known(item) && count >= 1 && count <= 64) {
-            p.inventory().set(slot, item, count, c.item.damage, null);
+            p.inventory().set(slot, item, count, damage, null);
         } else {
             p.sendSlot(slot);
         }

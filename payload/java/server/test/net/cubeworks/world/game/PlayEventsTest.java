@@ -12,6 +12,8 @@ import java.util.List;
 import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
+import org.bukkit.entity.Player;
+import org.bukkit.inventory.ItemStack;
 import org.bukkit.event.Cancellable;
 import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
@@ -518,6 +520,80 @@ public class PlayEventsTest {
         o.writeDouble(2.5);
         o.writeBoolean(onGround);
         return PlayReads.playerPosition(new PacketIn(b.toByteArray()));
+    }
+
+    @Test
+    public void creativeSlotsAToolThatWearsOutAndAClickOnAPlayerAreTold() throws Exception {
+        on(org.bukkit.event.inventory.InventoryCreativeEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                org.bukkit.event.inventory.InventoryCreativeEvent e = (org.bukkit.event.inventory.InventoryCreativeEvent) event;
+                seen.add(e.getSlot() + " " + e.getCursor().getType());
+                if (e.getCursor().getTypeId() == 7) {
+                    e.setCancelled(true); // no bedrock from the creative menu
+                } else {
+                    e.setCursor(new ItemStack(3, 5));
+                }
+            }
+        });
+        on(org.bukkit.event.player.PlayerItemBreakEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                seen.add(((org.bukkit.event.player.PlayerItemBreakEvent) event).getBrokenItem().getType().name());
+            }
+        });
+        on(org.bukkit.event.player.PlayerInteractEntityEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                seen.add(((Player) ((org.bukkit.event.player.PlayerInteractEntityEvent) event).getRightClicked()).getName());
+            }
+        });
+        alex.setModeField(GameMode.CREATIVE);
+        final PlayReads.CreativeSlot bedrock = creative(36, 7, 1);
+        final PlayReads.CreativeSlot stone = creative(37, 1, 1);
+        final PlayReads.BlockAction digDirt = dig(0, 2, 2, 3);
+        final PlayReads.BlockAction dugDirt = dig(2, 2, 2, 3);
+        final PlayReads.UseEntity click = use(bo.getEntityId());
+        act(new Runnable() {
+            public void run() {
+                world.interaction().creativeSet(alex, bedrock);
+                world.interaction().creativeSet(alex, stone);
+                alex.setModeField(GameMode.SURVIVAL);
+                alex.inventory().set(PlayerInventory.HOTBAR + 2, 269, 1, 59, null); // a wooden shovel with one use left
+                alex.heldSlot = 2;
+                world.setBlock(2, 3, 3, 0, 0);
+                world.interaction().dig(alex, digDirt);
+                for (int i = 0; i < 20; i++) {
+                    world.tick();
+                }
+                alex.actionsThisTick = 0;
+                world.interaction().dig(alex, dugDirt);
+                alex.shown.add(bo);
+                world.interaction().useEntity(alex, click);
+            }
+        });
+        assertEquals(0, alex.inventory().item(PlayerInventory.HOTBAR));
+        assertEquals("the plugin's dirt instead of stone", 3, alex.inventory().item(PlayerInventory.HOTBAR + 1));
+        assertEquals("the plugin's 5 dirt, and the one dug", 6, alex.inventory().count(PlayerInventory.HOTBAR + 1));
+        assertEquals(0, alex.inventory().item(PlayerInventory.HOTBAR + 2));
+        assertEquals("[InventoryCreativeEvent, 36 BEDROCK, InventoryCreativeEvent, 37 STONE, PlayerItemBreakEvent, "
+                + "WOOD_SPADE, PlayerInteractEntityEvent, Bo]", seen.toString());
+    }
+
+    private static PlayReads.CreativeSlot creative(int slot, int item, int count) throws Exception {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeShort(slot);
+        o.writeShort(item);
+        o.writeByte(count);
+        o.writeShort(0);
+        o.writeShort(-1);
+        return PlayReads.creativeInventoryAction(new PacketIn(b.toByteArray()));
+    }
+
+    private static PlayReads.UseEntity use(int target) throws Exception {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeInt(target);
+        o.writeByte(0);
+        return PlayReads.useEntity(new PacketIn(b.toByteArray()));
     }
 
     private static PlayReads.SignText sign(int x, int y, int z, String... lines) throws Exception {
