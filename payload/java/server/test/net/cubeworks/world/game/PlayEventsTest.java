@@ -527,7 +527,7 @@ public class PlayEventsTest {
         on(org.bukkit.event.inventory.InventoryCreativeEvent.class, false, new EventExecutor() {
             public void execute(Listener l, Event event) {
                 org.bukkit.event.inventory.InventoryCreativeEvent e = (org.bukkit.event.inventory.InventoryCreativeEvent) event;
-                seen.add(e.getSlot() + " " + e.getCursor().getType());
+                seen.add(e.getRawSlot() + "/" + e.getSlot() + " " + e.getCursor().getType());
                 if (e.getCursor().getTypeId() == 7) {
                     e.setCancelled(true); // no bedrock from the creative menu
                 } else {
@@ -573,7 +573,7 @@ public class PlayEventsTest {
         assertEquals("the plugin's dirt instead of stone", 3, alex.inventory().item(PlayerInventory.HOTBAR + 1));
         assertEquals("the plugin's 5 dirt, and the one dug", 6, alex.inventory().count(PlayerInventory.HOTBAR + 1));
         assertEquals(0, alex.inventory().item(PlayerInventory.HOTBAR + 2));
-        assertEquals("[InventoryCreativeEvent, 36 BEDROCK, InventoryCreativeEvent, 37 STONE, PlayerItemBreakEvent, "
+        assertEquals("[InventoryCreativeEvent, 36/0 BEDROCK, InventoryCreativeEvent, 37/1 STONE, PlayerItemBreakEvent, "
                 + "WOOD_SPADE, PlayerInteractEntityEvent, Bo]", seen.toString());
     }
 
