@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 import org.bukkit.Location;
 import org.bukkit.entity.Player;
+import org.bukkit.event.block.BlockCanBuildEvent;
 import org.bukkit.event.block.BlockDamageEvent;
 import org.bukkit.event.player.PlayerAnimationEvent;
 import org.bukkit.event.player.PlayerDropItemEvent;
@@ -50,6 +51,19 @@ final class ActionEvents {
             return DIG_REFUSED;
         }
         return event.getInstaBreak() ? DIG_AT_ONCE : DIG_AS_JUDGED;
+    }
+
+    /**
+     * Whether a block of the id fits in the cell (not inside a player), as the plugins say: they
+     * may let a block be put where a player stands, or keep one out.
+     */
+    static boolean canBuild(Game game, int x, int y, int z, int id, boolean fits) {
+        if (nobody(BlockCanBuildEvent.getHandlerList())) {
+            return fits;
+        }
+        BlockCanBuildEvent event = new BlockCanBuildEvent(game.world().api().getBlockAt(x, y, z), id, fits);
+        game.host().callEvent(event);
+        return event.isBuildable();
     }
 
     /** The player picks another hot-bar slot: false when a plugin keeps him on the old one. */

@@ -381,7 +381,8 @@ final class Interaction {
             double dy = p.y - (y + 0.5);
             double dz = p.z - (z + 0.5);
             ok = dx * dx + dy * dy + dz * dz < 64 && BlockRules.placeable(item) && world.blockAt(tx, ty, tz) == 0
-                    && !protectedAt(p, tx, tz) && !occupied(tx, ty, tz);
+                    && !protectedAt(p, tx, tz)
+                    && ActionEvents.canBuild(game, tx, ty, tz, item, !occupied(tx, ty, tz));
         }
         if (!ok) {
             refuseBlock(p, x, y, z);

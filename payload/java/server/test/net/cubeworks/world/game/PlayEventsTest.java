@@ -596,6 +596,34 @@ public class PlayEventsTest {
         return PlayReads.useEntity(new PacketIn(b.toByteArray()));
     }
 
+    @Test
+    public void aPluginMayLetABlockBePutWhereAPlayerStands() throws Exception {
+        on(org.bukkit.event.block.BlockCanBuildEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                org.bukkit.event.block.BlockCanBuildEvent e = (org.bukkit.event.block.BlockCanBuildEvent) event;
+                seen.add(e.getMaterial() + " " + e.isBuildable());
+                e.setBuildable(true);
+            }
+        });
+        alex.inventory().set(PlayerInventory.HOTBAR, 1, 3, 0, null);
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeInt(3);
+        o.writeByte(3);
+        o.writeInt(2);
+        o.writeByte(1);
+        o.writeShort(-1);
+        o.write(new byte[] {8, 8, 8});
+        final PlayReads.BlockAction onBo = PlayReads.blockPlacement(new PacketIn(b.toByteArray()));
+        act(new Runnable() {
+            public void run() {
+                world.interaction().place(alex, onBo); // the cell of Bo's feet
+            }
+        });
+        assertEquals("[BlockCanBuildEvent, STONE false]", seen.toString());
+        assertEquals(1, world.blockAt(3, 4, 2));
+    }
+
     private static PlayReads.SignText sign(int x, int y, int z, String... lines) throws Exception {
         ByteArrayOutputStream b = new ByteArrayOutputStream();
         DataOutputStream o = new DataOutputStream(b);
