@@ -40,6 +40,8 @@ public final class OnlinePlayer extends PlayerEntity {
     volatile boolean sneaking;
     /** Set and cleared by the client's Entity Action (start and stop sprinting). */
     volatile boolean sprinting;
+    /** Ticks the player still burns for, after lava or fire (see Burning). */
+    int fireTicks;
     /** How far the player has fallen since he last stood, swam or climbed (see Survival). */
     float fallDistance;
     /** How tired the player is, 0 to 40 (see Hunger); for this session only. */

@@ -5,6 +5,8 @@ import java.util.ArrayList;
 import org.bukkit.Location;
 import org.bukkit.event.entity.EntityDamageEvent;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+import org.bukkit.event.entity.EntityCombustByBlockEvent;
+import org.bukkit.event.entity.EntityCombustEvent;
 import org.bukkit.event.entity.EntityDamageByEntityEvent;
 import org.bukkit.event.entity.EntityRegainHealthEvent;
 import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
@@ -123,6 +125,20 @@ final class PlayerEvents {
         PlayerItemConsumeEvent event = new PlayerItemConsumeEvent(p, item);
         game.host().callEvent(event);
         return event.isCancelled() ? null : event.getItem();
+    }
+
+    /**
+     * The seconds a player catches fire for from the block, after the combust event: 0 when a
+     * plugin cancelled it. Asked only while he is not burning longer already.
+     */
+    static int combust(Game game, OnlinePlayer p, int x, int y, int z, int seconds) {
+        if (p.fireTicks >= seconds * 20 || EntityCombustEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return seconds;
+        }
+        // delivered through the list of the combust event it extends
+        EntityCombustByBlockEvent event = new EntityCombustByBlockEvent(game.world().api().getBlockAt(x, y, z), p, seconds);
+        game.host().callEvent(event);
+        return event.isCancelled() ? 0 : Math.max(0, event.getDuration());
     }
 
     /** The damage the world does, after the damage event: 0 when a plugin cancelled it. */

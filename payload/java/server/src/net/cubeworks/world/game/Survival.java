@@ -5,7 +5,7 @@ import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
 import net.cubeworks.world.protocol.PlayPackets;
 
-/** Health, the void below the world, falls, regeneration, death and respawning at the spawn. */
+/** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */
 final class Survival {
     static final double VOID_Y = -64;
     static final String HARDCORE_BAN_REASON = "Death in Hardcore";
@@ -23,11 +23,13 @@ final class Survival {
     private final Game game;
     private final GameWorld world;
     private final Delivery delivery;
+    private final Burning burning;
 
     Survival(Game game, GameWorld world, Delivery delivery) {
         this.game = game;
         this.world = world;
         this.delivery = delivery;
+        this.burning = new Burning(game, world, this);
     }
 
     /** In the tick: a living player below the world takes the void's damage, and a hurt one heals. */
@@ -35,6 +37,7 @@ final class Survival {
         if (!p.dead && p.y < VOID_Y && tick % 10 == 0) {
             damage(p, PlayerEvents.worldDamage(game, p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
         }
+        burning.tick(p, tick);
         world.hunger().tick(p, tick);
         world.eating().tick(p);
         regenerate(p, tick);
@@ -119,6 +122,7 @@ final class Survival {
         p.saturation = 5f;
         p.exhaustion = 0f;
         p.fallDistance = 0f;
+        p.fireTicks = 0;
         p.eatingSlot = -1;
         p.teleportPending = false;
         world.toSpawn(p);

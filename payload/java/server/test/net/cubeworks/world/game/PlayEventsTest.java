@@ -387,6 +387,9 @@ public class PlayEventsTest {
 
     @Test
     public void columnsLoadedAreToldAtTheTickAndAColumnAPluginKeepsStaysInMemory() throws Exception {
+        synchronized (game.lock()) {
+            world.cache().resolve(0, 0); // the players' own column, in memory as a sent column is
+        }
         on(org.bukkit.event.world.ChunkLoadEvent.class, false, new EventExecutor() {
             public void execute(Listener l, Event event) {
                 org.bukkit.Chunk c = ((org.bukkit.event.world.ChunkLoadEvent) event).getChunk();
@@ -622,6 +625,55 @@ public class PlayEventsTest {
         });
         assertEquals("[BlockCanBuildEvent, STONE false]", seen.toString());
         assertEquals(1, world.blockAt(3, 4, 2));
+    }
+
+    @Test
+    public void lavaHurtsAndSetsOnFireUnlessAPluginKeepsThePlayerFromCatchingIt() {
+        final boolean[] refuse = {false};
+        final List<String> causes = new ArrayList<String>();
+        on(org.bukkit.event.entity.EntityCombustEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                ((org.bukkit.event.entity.EntityCombustEvent) event).setCancelled(refuse[0]);
+            }
+        });
+        on(EntityDamageEvent.class, false, new EventExecutor() {
+            public void execute(Listener l, Event event) {
+                causes.add(((EntityDamageEvent) event).getCause().name());
+            }
+        });
+        act(new Runnable() {
+            public void run() {
+                world.setBlock(2, 4, 2, 11, 0);
+                for (long tick = 1; tick <= 10; tick++) {
+                    world.survival().tick(alex, tick);
+                }
+                world.setBlock(2, 4, 2, 0, 0);
+                for (long tick = 11; tick <= 30; tick++) {
+                    world.survival().tick(alex, tick);
+                }
+                world.setBlock(2, 4, 2, 9, 0);
+                world.survival().tick(alex, 31);
+            }
+        });
+        assertEquals("[LAVA, FIRE_TICK]", causes.toString());
+        assertEquals(15f, alex.health, 0f);
+        assertEquals("water puts the fire out", 0, alex.fireTicks);
+        refuse[0] = true;
+        causes.clear();
+        act(new Runnable() {
+            public void run() {
+                world.setBlock(3, 4, 2, 11, 0);
+                for (long tick = 1; tick <= 10; tick++) {
+                    world.survival().tick(bo, tick);
+                }
+                world.setBlock(3, 4, 2, 0, 0);
+                for (long tick = 11; tick <= 60; tick++) {
+                    world.survival().tick(bo, tick);
+                }
+            }
+        });
+        assertEquals("the lava alone, no burning after", "[LAVA]", causes.toString());
+        assertEquals(16f, bo.health, 0f);
     }
 
     private static PlayReads.SignText sign(int x, int y, int z, String... lines) throws Exception {
