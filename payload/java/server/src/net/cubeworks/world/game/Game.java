@@ -93,4 +93,20 @@ public final class Game {
     public MetadataStores metadata() {
         return metadata;
     }
+
+    private volatile ApiScoreboardManager scoreboards;
+
+    /** The scoreboards, made on first use (the API's server exists by then). */
+    public ApiScoreboardManager scoreboards() {
+        ApiScoreboardManager m = scoreboards;
+        if (m == null) {
+            synchronized (this) {
+                if (scoreboards == null) {
+                    scoreboards = new ApiScoreboardManager(host.api());
+                }
+                m = scoreboards;
+            }
+        }
+        return m;
+    }
 }
