@@ -27,6 +27,7 @@ public final class Game {
     private volatile boolean stopping;
 
     public Game(Logger logger, ServerProperties properties, AccessLists access, GameHost host, WorldStore store) {
+        PotionKinds.register();
         this.logger = logger;
         this.properties = properties;
         this.access = access;
