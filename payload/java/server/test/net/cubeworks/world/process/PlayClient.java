@@ -87,6 +87,22 @@ final class PlayClient {
     /** Block Break Animations: {digger, x, y, z, stage}; Effects: {effect, x, y, z, data}. */
     final List<int[]> cracks = new ArrayList<int[]>();
     final List<int[]> effects = new ArrayList<int[]>();
+    /** Entity Status, Entity Effect {entity, effect, amplifier, ticks} and Remove Entity Effect {entity, effect}. */
+    final List<int[]> statuses = new ArrayList<int[]>();
+    final List<int[]> entityEffects = new ArrayList<int[]>();
+    final List<int[]> removedEffects = new ArrayList<int[]>();
+    /** Named sounds as "name x8 y8 z8 volume pitch". */
+    final List<String> sounds = new ArrayList<String>();
+    /** Spawn Global Entity {entity, type, fx, fy, fz}. */
+    final List<int[]> bolts = new ArrayList<int[]>();
+    /** Update Sign lines by "x,y,z". */
+    final Map<String, String> signs = new HashMap<String, String>();
+    /** Statistics the server sent, by name. */
+    final Map<String, Integer> statistics = new HashMap<String, Integer>();
+    /** The last Change Game State reason and value, and the last abilities' speeds. */
+    int gameStateReason = -1;
+    float walkSpeed = -1;
+    float flySpeed = -1;
     /** The names the tab list shows. */
     final java.util.Set<String> tabList = new java.util.LinkedHashSet<String>();
     final List<Integer> ids = new ArrayList<Integer>();
@@ -407,9 +423,37 @@ final class PlayClient {
                 break;
             }
             case 0x2B:
-                d.readUnsignedByte();
+                gameStateReason = d.readUnsignedByte();
                 d.readFloat();
                 break;
+            case 0x1A:
+                statuses.add(new int[] {d.readInt(), d.readByte()});
+                break;
+            case 0x1D:
+                entityEffects.add(new int[] {d.readInt(), d.readByte(), d.readByte(), d.readShort()});
+                break;
+            case 0x1E:
+                removedEffects.add(new int[] {d.readInt(), d.readByte()});
+                break;
+            case 0x29:
+                sounds.add(string(d) + " " + d.readInt() + " " + d.readInt() + " " + d.readInt() + " " + d.readFloat()
+                        + " " + d.readUnsignedByte());
+                break;
+            case 0x2C:
+                bolts.add(new int[] {TestClient.readVarInt(d), d.readByte(), d.readInt(), d.readInt(), d.readInt()});
+                break;
+            case 0x33: {
+                String at = d.readInt() + "," + d.readShort() + "," + d.readInt();
+                signs.put(at, string(d) + "|" + string(d) + "|" + string(d) + "|" + string(d));
+                break;
+            }
+            case 0x37: {
+                int n = TestClient.readVarInt(d);
+                for (int i = 0; i < n; i++) {
+                    statistics.put(string(d), TestClient.readVarInt(d));
+                }
+                break;
+            }
             case 0x2D:
                 window = d.readUnsignedByte();
                 windowType = d.readUnsignedByte();
@@ -485,8 +529,8 @@ final class PlayClient {
             }
             case 0x39:
                 d.readByte();
-                d.readFloat();
-                d.readFloat();
+                flySpeed = d.readFloat();
+                walkSpeed = d.readFloat();
                 break;
             case 0x3F: {
                 String channel = string(d);
@@ -680,7 +724,14 @@ final class PlayClient {
         net.send(0x17, b.toByteArray());
     }
 
-    void respawn() throws IOException {
+    /** Chat Message: a line typed in chat. */
+    void say(String text) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        TestClient.writeString(b, text);
+        net.send(0x01, b.toByteArray());
+    }
+
+        void respawn() throws IOException {
         net.send(0x16, new byte[] {0});
     }
 
