@@ -4,6 +4,9 @@ import java.util.ArrayList;
 import java.util.Collection;
 import java.util.List;
 
+import org.bukkit.Color;
+import org.bukkit.FireworkEffect;
+import org.bukkit.configuration.serialization.ConfigurationSerialization;
 import org.bukkit.potion.Potion;
 import org.bukkit.potion.PotionBrewer;
 import org.bukkit.potion.PotionEffect;
@@ -12,7 +15,8 @@ import org.bukkit.potion.PotionType;
 
 /**
  * The game's 23 status effects, registered with the API once per process, and its brewing rules:
- * how long each potion lasts, shortened for level II and splash, lengthened when extended.
+ * how long each potion lasts, shortened for level II and splash, lengthened when extended; and the
+ * aliases saved configurations name effects, colours and firework effects by.
  */
 public final class PotionKinds {
     /** {name, duration modifier, instant} of effects 1 to 23, as the game has them. */
@@ -107,5 +111,9 @@ public final class PotionKinds {
         }
         PotionEffectType.stopAcceptingRegistrations();
         Potion.setPotionBrewer(new Brewer());
+        // saved configurations name these by their short aliases ("==: PotionEffect")
+        ConfigurationSerialization.registerClass(PotionEffect.class);
+        ConfigurationSerialization.registerClass(Color.class);
+        ConfigurationSerialization.registerClass(FireworkEffect.class);
     }
 }
