@@ -1,6 +1,9 @@
 package net.cubeworks.world.game;
 
+import java.util.ArrayList;
+import java.util.Collection;
 import java.util.Collections;
+import java.util.List;
 import java.util.EnumMap;
 import java.util.HashMap;
 import java.util.HashSet;
@@ -17,25 +20,79 @@ import org.bukkit.scoreboard.Score;
 import org.bukkit.scoreboard.Scoreboard;
 import org.bukkit.scoreboard.Team;
 
+import net.cubeworks.world.protocol.PacketOut;
+import net.cubeworks.world.protocol.PlayPackets;
+
 /**
  * A scoreboard kept in memory for the session: objectives with their entries' scores and
  * display slots, and teams of players. Names follow the game's limits (16 characters for
  * objective, team and entry names and for team prefixes and suffixes, 32 for display names).
- * Everything is guarded by the board itself.
+ * Everything is guarded by the board itself. The players who see the board are sent each change
+ * in the game's scoreboard packets, and the whole board when they come to see it.
  */
 final class ApiScoreboard implements Scoreboard {
     static final int NAME_LIMIT = 16;
     static final int DISPLAY_NAME_LIMIT = 32;
 
     private final Server server;
+    /** The game whose players may see this board; null for a board no one sees (in tests). */
+    private final Game game;
     private final Map<String, ApiObjective> objectives = new LinkedHashMap<String, ApiObjective>();
     private final Map<String, ApiTeam> teams = new LinkedHashMap<String, ApiTeam>();
     /** Each player's team by his name. */
     private final Map<String, ApiTeam> teamOf = new HashMap<String, ApiTeam>();
     private final Map<DisplaySlot, ApiObjective> slots = new EnumMap<DisplaySlot, ApiObjective>(DisplaySlot.class);
 
-    ApiScoreboard(Server server) {
+    ApiScoreboard(Server server, Game game) {
         this.server = server;
+        this.game = game;
+    }
+
+    /** Sends a change to the players who see this board. */
+    private void broadcast(PacketOut packet) {
+        if (game == null) {
+            return;
+        }
+        byte[] frame = packet.frame();
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            if (p.getScoreboard() == this) {
+                p.connection().sendFrame(frame);
+            }
+        }
+    }
+
+    private static int slotNumber(DisplaySlot slot) {
+        return slot == DisplaySlot.PLAYER_LIST ? 0 : slot == DisplaySlot.SIDEBAR ? 1 : 2;
+    }
+
+    /** Everything on the board, as a client that comes to see it is to be told. */
+    synchronized List<PacketOut> wholeBoard() {
+        List<PacketOut> out = new ArrayList<PacketOut>();
+        for (ApiObjective o : objectives.values()) {
+            out.add(PlayPackets.scoreboardObjective(o.name, o.displayName, 0));
+            for (Map.Entry<String, Integer> e : o.scores.entrySet()) {
+                out.add(PlayPackets.updateScore(e.getKey(), o.name, e.getValue()));
+            }
+        }
+        for (Map.Entry<DisplaySlot, ApiObjective> e : slots.entrySet()) {
+            out.add(PlayPackets.displayScoreboard(slotNumber(e.getKey()), e.getValue().name));
+        }
+        for (ApiTeam t : teams.values()) {
+            out.add(t.packet(0, t.players));
+        }
+        return out;
+    }
+
+    /** What takes the board away from a client that sees another from now on. */
+    synchronized List<PacketOut> removal() {
+        List<PacketOut> out = new ArrayList<PacketOut>();
+        for (ApiObjective o : objectives.values()) {
+            out.add(PlayPackets.scoreboardObjective(o.name, o.displayName, 1));
+        }
+        for (ApiTeam t : teams.values()) {
+            out.add(PlayPackets.teams(t.name, 1, "", "", "", 0, Collections.<String>emptyList()));
+        }
+        return out;
     }
 
     static void checkLength(String what, String value, int limit) {
@@ -64,6 +121,7 @@ final class ApiScoreboard implements Scoreboard {
         }
         ApiObjective o = new ApiObjective(name, criteria);
         objectives.put(name, o);
+        broadcast(PlayPackets.scoreboardObjective(name, name, 0));
         return o;
     }
 
@@ -102,7 +160,9 @@ final class ApiScoreboard implements Scoreboard {
         if (slot == null) {
             throw new IllegalArgumentException("slot cannot be null");
         }
-        slots.remove(slot);
+        if (slots.remove(slot) != null) {
+            broadcast(PlayPackets.displayScoreboard(slotNumber(slot), ""));
+        }
     }
 
     @Deprecated
@@ -132,8 +192,12 @@ final class ApiScoreboard implements Scoreboard {
         if (entry == null) {
             throw new IllegalArgumentException("entry cannot be null");
         }
+        boolean had = false;
         for (ApiObjective o : objectives.values()) {
-            o.scores.remove(entry);
+            had |= o.scores.remove(entry) != null;
+        }
+        if (had) {
+            broadcast(PlayPackets.removeScore(entry));
         }
     }
 
@@ -159,6 +223,7 @@ final class ApiScoreboard implements Scoreboard {
         }
         ApiTeam t = new ApiTeam(name);
         teams.put(name, t);
+        broadcast(t.packet(0, t.players));
         return t;
     }
 
@@ -218,6 +283,7 @@ final class ApiScoreboard implements Scoreboard {
             synchronized (ApiScoreboard.this) {
                 check();
                 this.displayName = displayName;
+                broadcast(PlayPackets.scoreboardObjective(name, displayName, 2));
             }
         }
 
@@ -246,15 +312,26 @@ final class ApiScoreboard implements Scoreboard {
                 registered = false;
                 objectives.remove(name);
                 slots.values().removeAll(Collections.singleton(this));
+                broadcast(PlayPackets.scoreboardObjective(name, displayName, 1));
             }
         }
 
         public void setDisplaySlot(DisplaySlot slot) {
             synchronized (ApiScoreboard.this) {
                 check();
-                slots.values().removeAll(Collections.singleton(this));
+                DisplaySlot old = null;
+                for (Map.Entry<DisplaySlot, ApiObjective> e : slots.entrySet()) {
+                    if (e.getValue() == this) {
+                        old = e.getKey();
+                    }
+                }
+                if (old != null && old != slot) {
+                    slots.remove(old);
+                    broadcast(PlayPackets.displayScoreboard(slotNumber(old), ""));
+                }
                 if (slot != null) {
                     slots.put(slot, this);
+                    broadcast(PlayPackets.displayScoreboard(slotNumber(slot), name));
                 }
             }
         }
@@ -317,6 +394,7 @@ final class ApiScoreboard implements Scoreboard {
                 synchronized (ApiScoreboard.this) {
                     check();
                     scores.put(entry, score);
+                    broadcast(PlayPackets.updateScore(entry, name, score));
                 }
             }
 
@@ -353,6 +431,12 @@ final class ApiScoreboard implements Scoreboard {
             this.displayName = name;
         }
 
+        /** The Teams packet of this team in that mode, with those players. */
+        PacketOut packet(int mode, Collection<String> names) {
+            int flags = (friendlyFire ? 1 : 0) | (seeInvisibles ? 2 : 0);
+            return PlayPackets.teams(name, mode, displayName, prefix, suffix, flags, new ArrayList<String>(names));
+        }
+
         private void check() {
             if (!registered) {
                 throw new IllegalStateException("Unregistered scoreboard component");
@@ -378,6 +462,7 @@ final class ApiScoreboard implements Scoreboard {
             synchronized (ApiScoreboard.this) {
                 check();
                 this.displayName = displayName;
+                broadcast(packet(2, players));
             }
         }
 
@@ -393,6 +478,7 @@ final class ApiScoreboard implements Scoreboard {
             synchronized (ApiScoreboard.this) {
                 check();
                 this.prefix = prefix;
+                broadcast(packet(2, players));
             }
         }
 
@@ -408,6 +494,7 @@ final class ApiScoreboard implements Scoreboard {
             synchronized (ApiScoreboard.this) {
                 check();
                 this.suffix = suffix;
+                broadcast(packet(2, players));
             }
         }
 
@@ -422,6 +509,7 @@ final class ApiScoreboard implements Scoreboard {
             synchronized (ApiScoreboard.this) {
                 check();
                 friendlyFire = enabled;
+                broadcast(packet(2, players));
             }
         }
 
@@ -436,6 +524,7 @@ final class ApiScoreboard implements Scoreboard {
             synchronized (ApiScoreboard.this) {
                 check();
                 seeInvisibles = enabled;
+                broadcast(packet(2, players));
             }
         }
 
@@ -469,11 +558,16 @@ final class ApiScoreboard implements Scoreboard {
             synchronized (ApiScoreboard.this) {
                 check();
                 ApiTeam old = teamOf.get(n);
+                if (old == this) {
+                    return;
+                }
                 if (old != null) {
                     old.players.remove(n);
+                    broadcast(old.packet(4, Collections.singletonList(n)));
                 }
                 players.add(n);
                 teamOf.put(n, this);
+                broadcast(packet(3, Collections.singletonList(n)));
             }
         }
 
@@ -485,6 +579,7 @@ final class ApiScoreboard implements Scoreboard {
                     return false;
                 }
                 teamOf.remove(n);
+                broadcast(packet(4, Collections.singletonList(n)));
                 return true;
             }
         }
@@ -506,6 +601,7 @@ final class ApiScoreboard implements Scoreboard {
                     teamOf.remove(n);
                 }
                 players.clear();
+                broadcast(PlayPackets.teams(name, 1, "", "", "", 0, Collections.<String>emptyList()));
             }
         }
     }

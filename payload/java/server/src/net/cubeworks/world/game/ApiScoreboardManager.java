@@ -10,17 +10,30 @@ import org.bukkit.scoreboard.ScoreboardManager;
 
 /**
  * The server's scoreboards: the main one every player starts with, and the new ones plugins
- * make, all kept in memory for the session. Which board a player sees is kept on the player.
+ * make, all kept in memory for the session and shown to the players who see them. Which board a
+ * player sees is kept on the player.
  */
 public final class ApiScoreboardManager implements ScoreboardManager {
     private final Server server;
+    private final Game game;
     private volatile ApiScoreboard main;
     /** The boards made here, so that a board from elsewhere can be refused. */
     private final Set<Scoreboard> made = Collections.synchronizedSet(
             Collections.newSetFromMap(new WeakHashMap<Scoreboard, Boolean>()));
 
-    public ApiScoreboardManager(Server server) {
+    ApiScoreboardManager(Server server, Game game) {
         this.server = server;
+        this.game = game;
+    }
+
+    /** Tells a client that joins what the main board has, if anything was put on it. */
+    void sendMainTo(OnlinePlayer p) {
+        ApiScoreboard m = main;
+        if (m != null) {
+            for (net.cubeworks.world.protocol.PacketOut packet : m.wholeBoard()) {
+                p.connection().send(packet);
+            }
+        }
     }
 
     public Scoreboard getMainScoreboard() {
@@ -28,7 +41,7 @@ public final class ApiScoreboardManager implements ScoreboardManager {
         if (m == null) {
             synchronized (this) {
                 if (main == null) {
-                    main = new ApiScoreboard(server);
+                    main = new ApiScoreboard(server, game);
                     made.add(main);
                 }
                 m = main;
@@ -38,7 +51,7 @@ public final class ApiScoreboardManager implements ScoreboardManager {
     }
 
     public Scoreboard getNewScoreboard() {
-        ApiScoreboard b = new ApiScoreboard(server);
+        ApiScoreboard b = new ApiScoreboard(server, game);
         made.add(b);
         return b;
     }

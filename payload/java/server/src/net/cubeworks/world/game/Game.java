@@ -103,7 +103,7 @@ public final class Game {
         if (m == null) {
             synchronized (this) {
                 if (scoreboards == null) {
-                    scoreboards = new ApiScoreboardManager(host.api());
+                    scoreboards = new ApiScoreboardManager(host.api(), this);
                 }
                 m = scoreboards;
             }

@@ -1180,7 +1180,7 @@ abstract class PlayerEntity implements Player {
         stats.set(statistic, entityType, newValue);
     }
 
-    // --- scoreboard: which board this player sees (kept in memory; not yet drawn by his client) ---
+    // --- scoreboard: which board this player sees, drawn by his client ---
 
     private volatile Scoreboard scoreboard;
 
@@ -1199,7 +1199,16 @@ abstract class PlayerEntity implements Player {
         if (!isOnline()) {
             throw new IllegalStateException("Cannot set scoreboard yet");
         }
+        Scoreboard old = getScoreboard();
         scoreboard = board;
+        if (old != board) {
+            for (PacketOut p : ((ApiScoreboard) old).removal()) {
+                self().connection().send(p);
+            }
+            for (PacketOut p : ((ApiScoreboard) board).wholeBoard()) {
+                self().connection().send(p);
+            }
+        }
     }
 
     // --- conversations: while one runs, what the player types goes to it ---

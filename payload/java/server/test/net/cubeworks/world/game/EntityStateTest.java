@@ -312,7 +312,7 @@ public class EntityStateTest {
 
     @Test
     public void scoreboardsKeepTheGamesLimitsAndOneTeamAPlayer() {
-        ApiScoreboard board = new ApiScoreboard(null);
+        ApiScoreboard board = new ApiScoreboard(null, null);
         Objective kills = board.registerNewObjective("kills", "dummy");
         try {
             board.registerNewObjective("kills", "dummy");

@@ -92,6 +92,10 @@ public class EntityTourTest {
                 && Integer.valueOf(1).equals(alex.statistics.get("achievement.openInventory")));
         alex.until("the lightning", () -> alex.bolts.size() == 1 && alex.bolts.get(0)[1] == 1);
 
+        alex.until("the sidebar", () -> "kills".equals(alex.displaySlots.get(1))
+                && Integer.valueOf(3).equals(alex.scores.get("Alex@kills")));
+        alex.until("the team", () -> alex.teams.containsKey("red") && alex.teams.get("red").contains("Alex")
+                && "[R]".equals(alex.teamPrefixes.get("red")));
         alex.until("the prompt", () -> chatHas(alex, "What is your name?"));
         alex.say("Zed");
         alex.until("the greeting", () -> chatHas(alex, "Hello Zed"));
@@ -102,6 +106,8 @@ public class EntityTourTest {
         bea.until("Alex hid Bea", () -> server.output().contains("entities hidden="));
         assertEquals("false true true", value("hidden"));
         bea.drain(1500);
+        assertEquals("the main board drawn for one who joins later", Integer.valueOf(3), bea.scores.get("Alex@kills"));
+        assertEquals("kills", bea.displaySlots.get(1));
         alex.drain(500);
         assertFalse("Bea is not in Alex's tab list", alex.tabList.contains("Bea"));
         assertTrue("Alex is in Bea's tab list", bea.tabList.contains("Alex"));

@@ -100,6 +100,12 @@ final class PlayClient {
     /** Statistics the server sent, by name. */
     final Map<String, Integer> statistics = new HashMap<String, Integer>();
     /** The last Change Game State reason and value, and the last abilities' speeds. */
+    /** The scoreboard as the server drew it: objectives by name, scores by "entry@objective", slots, teams. */
+    final Map<String, String> objectives = new HashMap<String, String>();
+    final Map<String, Integer> scores = new HashMap<String, Integer>();
+    final Map<Integer, String> displaySlots = new HashMap<Integer, String>();
+    final Map<String, java.util.Set<String>> teams = new HashMap<String, java.util.Set<String>>();
+    final Map<String, String> teamPrefixes = new HashMap<String, String>();
     int gameStateReason = -1;
     float walkSpeed = -1;
     float flySpeed = -1;
@@ -445,6 +451,67 @@ final class PlayClient {
             case 0x33: {
                 String at = d.readInt() + "," + d.readShort() + "," + d.readInt();
                 signs.put(at, string(d) + "|" + string(d) + "|" + string(d) + "|" + string(d));
+                break;
+            }
+            case 0x3B: {
+                String objective = string(d);
+                String display = string(d);
+                int mode = d.readByte();
+                if (mode == 1) {
+                    objectives.remove(objective);
+                } else {
+                    objectives.put(objective, display);
+                }
+                break;
+            }
+            case 0x3C: {
+                String entry = string(d);
+                if (d.readByte() == 1) {
+                    scores.keySet().removeIf(k -> k.startsWith(entry + "@"));
+                } else {
+                    String objective = string(d);
+                    assertTrue("a score of a known objective", objectives.containsKey(objective));
+                    scores.put(entry + "@" + objective, d.readInt());
+                }
+                break;
+            }
+            case 0x3D: {
+                int slot = d.readByte();
+                String objective = string(d);
+                if (objective.isEmpty()) {
+                    displaySlots.remove(slot);
+                } else {
+                    displaySlots.put(slot, objective);
+                }
+                break;
+            }
+            case 0x3E: {
+                String team = string(d);
+                int mode = d.readByte();
+                if (mode == 1) {
+                    teams.remove(team);
+                    break;
+                }
+                if (mode == 0 || mode == 2) {
+                    string(d);
+                    teamPrefixes.put(team, string(d));
+                    string(d);
+                    d.readByte();
+                }
+                if (mode == 0) {
+                    teams.put(team, new java.util.LinkedHashSet<String>());
+                }
+                if (mode == 0 || mode == 3 || mode == 4) {
+                    int n = d.readShort();
+                    for (int i = 0; i < n; i++) {
+                        String player = string(d);
+                        if (mode == 4) {
+                            teams.get(team).remove(player);
+                        } else {
+                            teams.get(team).add(player);
+                        }
+                    }
+                }
                 break;
             }
             case 0x37: {
