@@ -637,4 +637,9 @@ public final class ApiWorld implements World {
     public void removeMetadata(String metadataKey, Plugin owningPlugin) {
         game.metadata().worlds.removeMetadata(this, metadataKey, owningPlugin);
     }
+
+    /** The metadata plugins attach to this world's blocks. */
+    MetadataStores.BlockStore blockMetadata() {
+        return game.metadata().blocks;
+    }
 }

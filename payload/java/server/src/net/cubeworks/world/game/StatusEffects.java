@@ -37,6 +37,10 @@ final class StatusEffects {
         if (p.effects.isEmpty()) {
             return;
         }
+        if (p.dead) {
+            p.effects.expire(Long.MAX_VALUE); // death takes every effect off; the respawned client starts clean
+            return;
+        }
         List<Integer> ended = p.effects.expire(tick);
         for (int id : ended) {
             p.connection().send(net.cubeworks.world.protocol.PlayPackets.removeEntityEffect(p.getEntityId(), id));
