@@ -12,6 +12,9 @@ public class Note {
     public enum Tone {
         G(1, true), A(3, true), B(5, false), C(6, true), D(8, true), E(10, false), F(11, true);
 
+        /** The semitones in an octave. */
+        public static final byte TONES_COUNT = 12;
+
         private static final Tone[] BY_PITCH = new Tone[TONES_COUNT];
 
         static {

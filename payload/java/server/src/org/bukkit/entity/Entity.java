@@ -1,10 +1,13 @@
 package org.bukkit.entity;
 
+import java.util.List;
 import java.util.UUID;
 
+import org.bukkit.EntityEffect;
 import org.bukkit.Location;
 import org.bukkit.Server;
 import org.bukkit.World;
+import org.bukkit.event.entity.EntityDamageEvent;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
 import org.bukkit.metadata.Metadatable;
 import org.bukkit.util.Vector;
@@ -58,4 +61,34 @@ public interface Entity extends Metadatable {
     boolean isValid();
 
     void remove();
+
+    // --- kind, effects, neighbours, riding, last damage ---
+
+    EntityType getType();
+
+    /** Shows the entity's viewers an effect on it (hurt, death, ...). */
+    void playEffect(EntityEffect type);
+
+    /** The other entities whose position lies within x, y and z of this one's. */
+    List<Entity> getNearbyEntities(double x, double y, double z);
+
+    /** Whether nothing rides this entity. */
+    boolean isEmpty();
+
+    Entity getPassenger();
+
+    boolean setPassenger(Entity passenger);
+
+    /** Throws off what rides this entity; false when nothing did. */
+    boolean eject();
+
+    boolean isInsideVehicle();
+
+    boolean leaveVehicle();
+
+    Entity getVehicle();
+
+    void setLastDamageCause(EntityDamageEvent event);
+
+    EntityDamageEvent getLastDamageCause();
 }

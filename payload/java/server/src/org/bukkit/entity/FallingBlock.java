@@ -2,6 +2,10 @@ package org.bukkit.entity;
 
 import org.bukkit.Material;
 
+/**
+ * A falling block in the world. This server simulates players only, so no entity of this kind
+ * exists here.
+ */
 public interface FallingBlock extends Entity {
     @Deprecated
     byte getBlockData();
@@ -9,5 +13,5 @@ public interface FallingBlock extends Entity {
     int getBlockId();
     boolean getDropItem();
     Material getMaterial();
-    void setDropItem(boolean value);
+    void setDropItem(boolean dropItem);
 }

@@ -3,6 +3,7 @@ package org.bukkit.entity;
 import org.bukkit.inventory.HorseInventory;
 import org.bukkit.inventory.InventoryHolder;
 
+/** A horse in the world. This server simulates players only, so no entity of this kind exists here. */
 public interface Horse extends Animals, Vehicle, InventoryHolder, Tameable {
     Horse.Color getColor();
     int getDomestication();
@@ -12,11 +13,11 @@ public interface Horse extends Animals, Vehicle, InventoryHolder, Tameable {
     Horse.Style getStyle();
     Horse.Variant getVariant();
     boolean isCarryingChest();
-    void setCarryingChest(boolean value);
+    void setCarryingChest(boolean carryingChest);
     void setColor(Horse.Color color);
-    void setDomestication(int value);
-    void setJumpStrength(double value);
-    void setMaxDomestication(int value);
+    void setDomestication(int domestication);
+    void setJumpStrength(double jumpStrength);
+    void setMaxDomestication(int maxDomestication);
     void setStyle(Horse.Style style);
     void setVariant(Horse.Variant variant);
 

@@ -2,6 +2,7 @@ package org.bukkit.entity;
 
 import org.bukkit.util.Vector;
 
+/** A minecart in the world. This server simulates players only, so no entity of this kind exists here. */
 public interface Minecart extends Vehicle {
     @Deprecated
     int _INVALID_getDamage();
@@ -12,9 +13,9 @@ public interface Minecart extends Vehicle {
     Vector getFlyingVelocityMod();
     double getMaxSpeed();
     boolean isSlowWhenEmpty();
-    void setDamage(double value);
-    void setDerailedVelocityMod(Vector vector);
-    void setFlyingVelocityMod(Vector vector);
-    void setMaxSpeed(double value);
-    void setSlowWhenEmpty(boolean value);
+    void setDamage(double damage);
+    void setDerailedVelocityMod(Vector derailedVelocityMod);
+    void setFlyingVelocityMod(Vector flyingVelocityMod);
+    void setMaxSpeed(double maxSpeed);
+    void setSlowWhenEmpty(boolean slowWhenEmpty);
 }

@@ -1,10 +1,11 @@
 package org.bukkit.entity;
 
+/** An ocelot in the world. This server simulates players only, so no entity of this kind exists here. */
 public interface Ocelot extends Animals, Tameable {
     Ocelot.Type getCatType();
     boolean isSitting();
     void setCatType(Ocelot.Type type);
-    void setSitting(boolean value);
+    void setSitting(boolean sitting);
 
     /** The skin of an ocelot: wild, or one of the three tamed cats. */
     enum Type {

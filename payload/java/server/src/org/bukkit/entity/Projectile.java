@@ -2,6 +2,7 @@ package org.bukkit.entity;
 
 import org.bukkit.projectiles.ProjectileSource;
 
+/** A projectile in the world. This server simulates players only, so no entity of this kind exists here. */
 public interface Projectile extends Entity {
     @Deprecated
     LivingEntity _INVALID_getShooter();
@@ -9,6 +10,6 @@ public interface Projectile extends Entity {
     void _INVALID_setShooter(LivingEntity livingEntity);
     boolean doesBounce();
     ProjectileSource getShooter();
-    void setBounce(boolean value);
+    void setBounce(boolean bounce);
     void setShooter(ProjectileSource projectileSource);
 }

@@ -1,5 +1,6 @@
 package org.bukkit.entity;
 
+/** A skeleton in the world. This server simulates players only, so no entity of this kind exists here. */
 public interface Skeleton extends Monster {
     Skeleton.SkeletonType getSkeletonType();
     void setSkeletonType(Skeleton.SkeletonType skeletonType);

@@ -1,5 +1,6 @@
 package org.bukkit.entity;
 
+/** A villager in the world. This server simulates players only, so no entity of this kind exists here. */
 public interface Villager extends Ageable, NPC {
     Villager.Profession getProfession();
     void setProfession(Villager.Profession profession);

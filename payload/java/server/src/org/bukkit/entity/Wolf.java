@@ -2,11 +2,12 @@ package org.bukkit.entity;
 
 import org.bukkit.DyeColor;
 
+/** A wolf in the world. This server simulates players only, so no entity of this kind exists here. */
 public interface Wolf extends Animals, Tameable {
     DyeColor getCollarColor();
     boolean isAngry();
     boolean isSitting();
-    void setAngry(boolean value);
+    void setAngry(boolean angry);
     void setCollarColor(DyeColor dyeColor);
-    void setSitting(boolean value);
+    void setSitting(boolean sitting);
 }

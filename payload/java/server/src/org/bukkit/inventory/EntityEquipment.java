@@ -2,6 +2,7 @@ package org.bukkit.inventory;
 
 import org.bukkit.entity.Entity;
 
+/** What a living entity wears and holds, with the chance of each being dropped when it dies. */
 public interface EntityEquipment {
     void clear();
     ItemStack[] getArmorContents();
@@ -17,14 +18,14 @@ public interface EntityEquipment {
     ItemStack getLeggings();
     float getLeggingsDropChance();
     void setArmorContents(ItemStack[] itemStacks);
-    void setBoots(ItemStack itemStack);
-    void setBootsDropChance(float value);
-    void setChestplate(ItemStack itemStack);
-    void setChestplateDropChance(float value);
-    void setHelmet(ItemStack itemStack);
-    void setHelmetDropChance(float value);
-    void setItemInHand(ItemStack itemStack);
-    void setItemInHandDropChance(float value);
-    void setLeggings(ItemStack itemStack);
-    void setLeggingsDropChance(float value);
+    void setBoots(ItemStack boots);
+    void setBootsDropChance(float bootsDropChance);
+    void setChestplate(ItemStack chestplate);
+    void setChestplateDropChance(float chestplateDropChance);
+    void setHelmet(ItemStack helmet);
+    void setHelmetDropChance(float helmetDropChance);
+    void setItemInHand(ItemStack itemInHand);
+    void setItemInHandDropChance(float itemInHandDropChance);
+    void setLeggings(ItemStack leggings);
+    void setLeggingsDropChance(float leggingsDropChance);
 }

@@ -3,6 +3,7 @@ package org.bukkit.metadata;
 import java.util.List;
 import org.bukkit.plugin.Plugin;
 
+/** Metadata kept for many subjects of one kind. */
 public interface MetadataStore<T>  {
     List<MetadataValue> getMetadata(T subject, String metadataKey);
     boolean hasMetadata(T subject, String metadataKey);

@@ -2,6 +2,7 @@ package org.bukkit.metadata;
 
 import org.bukkit.plugin.Plugin;
 
+/** A value a plugin attached, readable as any common type. */
 public interface MetadataValue {
     boolean asBoolean();
     byte asByte();

@@ -37,6 +37,8 @@ public final class ChatHandler {
             }
             if (message.startsWith("/")) {
                 command(p, message);
+            } else if (p.isConversing()) {
+                p.acceptConversationInput(message); // a conversation takes what he says
             } else {
                 say(p, message);
             }
@@ -56,7 +58,9 @@ public final class ChatHandler {
         game.logger().info(text);
         for (Player r : line.recipients) {
             if (r instanceof OnlinePlayer) {
-                ((OnlinePlayer) r).sendChatLine(text);
+                if (!((OnlinePlayer) r).conversations.isModal()) {
+                    ((OnlinePlayer) r).sendChatLine(text);
+                }
             } else {
                 r.sendMessage(text);
             }

@@ -27,6 +27,7 @@ public final class Game {
     private volatile boolean stopping;
 
     public Game(Logger logger, ServerProperties properties, AccessLists access, GameHost host, WorldStore store) {
+        PotionKinds.register();
         this.logger = logger;
         this.properties = properties;
         this.access = access;
@@ -92,5 +93,21 @@ public final class Game {
     /** The metadata plugins attach to players, worlds and blocks. */
     public MetadataStores metadata() {
         return metadata;
+    }
+
+    private volatile ApiScoreboardManager scoreboards;
+
+    /** The scoreboards, made on first use (the API's server exists by then). */
+    public ApiScoreboardManager scoreboards() {
+        ApiScoreboardManager m = scoreboards;
+        if (m == null) {
+            synchronized (this) {
+                if (scoreboards == null) {
+                    scoreboards = new ApiScoreboardManager(host.api(), this);
+                }
+                m = scoreboards;
+            }
+        }
+        return m;
     }
 }

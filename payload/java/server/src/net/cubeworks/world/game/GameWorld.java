@@ -435,6 +435,7 @@ public final class GameWorld {
                 try {
                     p.actionsThisTick = 0;
                     survival.tick(p, tick);
+                    StatusEffects.tick(p, tick);
                     if (!p.dead) {
                         visibility.trackMovement(p, all, tick);
                     }
@@ -453,7 +454,11 @@ public final class GameWorld {
             if (tick % TICKS_PER_SECOND == 0) {
                 byte[] time = timePacket().frame();
                 for (OnlinePlayer p : all) {
-                    delivery.out(p, time);
+                    if (p.hasOwnTime()) {
+                        delivery.out(p, p.timePacket(level));
+                    } else {
+                        delivery.out(p, time);
+                    }
                 }
             }
             if (tick % SAVE_INTERVAL_TICKS == 0) {

@@ -65,7 +65,8 @@ final class Movement {
                 double ddx = m.x - p.x;
                 double ddy = m.feetY - p.y;
                 double ddz = m.z - p.z;
-                bad = ddx * ddx + ddy * ddy + ddz * ddz > MAX_MOVE_SQ
+                double allowance = StatusEffects.moveAllowance(p);
+                bad = ddx * ddx + ddy * ddy + ddz * ddz > MAX_MOVE_SQ * allowance * allowance
                         || !p.known.contains(ColumnKey.of(ColumnKey.chunk(m.x), ColumnKey.chunk(m.z)));
             }
             // into a wall: refused, unless the player is in blocks already and finds its way out
@@ -99,7 +100,7 @@ final class Movement {
         }
         world.survival().fell(p, p.y - oldY, m.onGround, inWater || climbing(p));
         if (floating(p, p.y - oldY)) {
-            if (++p.floatingMoves > MAX_FLOATING_MOVES) {
+            if (++p.floatingMoves > MAX_FLOATING_MOVES + StatusEffects.extraAirMoves(p)) {
                 world.game().logger().warning(p.getName() + " was kicked for floating too long!");
                 world.game().players().kick(p, FLYING_NOT_ENABLED);
             }

@@ -184,7 +184,7 @@ public final class OnlinePlayer extends PlayerEntity {
         if (allowFlight || gameMode == GameMode.CREATIVE) {
             flags |= 0x04;
         }
-        connection.send(PlayPackets.playerAbilities(flags, 0.05f, 0.1f));
+        connection.send(PlayPackets.playerAbilities(flags, flySpeed / 2, walkSpeed / 2));
     }
 
     /** Puts items into the inventory and updates the client's slots; false when full. */
@@ -359,8 +359,8 @@ public final class OnlinePlayer extends PlayerEntity {
     // --- CommandSender ---
 
     public void sendMessage(String message) {
-        if (message == null || !online) {
-            return;
+        if (message == null || !online || conversations.isModal()) {
+            return; // a modal conversation keeps other messages from him
         }
         for (String line : message.split("\n")) {
             sendChatLine(line);

@@ -111,6 +111,7 @@ public final class Players {
             }
             view = online.toArray(new OnlinePlayer[online.size()]);
             p.markOffline();
+            p.conversations.abandonAll();
             game.world().leave(p);
             lastModes.put(p.getName().toLowerCase(), p.getGameMode());
             game.logger().info(p.getName() + " lost connection: " + reason);

@@ -6,12 +6,13 @@ import java.lang.reflect.Proxy;
 import java.util.UUID;
 
 import org.bukkit.Location;
+import org.bukkit.entity.EntityType;
 import org.bukkit.entity.Item;
 import org.bukkit.inventory.ItemStack;
 
 /**
  * The item a player is about to drop, as the drop event carries it. This world has no items on
- * the ground, so the item never enters it: it is not valid, it is where the player's hand is,
+ * the ground, so the item never enters it: a dropped item that is not valid, where the player's hand is,
  * and anything else asked of it answers as for an entity that is gone (nothing, zero, false).
  * Its stack is what the player drops, and a plugin may change it.
  */
@@ -57,6 +58,9 @@ final class UnspawnedItem implements InvocationHandler {
         }
         if (name.equals("getUniqueId") && n == 0) {
             return id;
+        }
+        if (name.equals("getType") && n == 0) {
+            return EntityType.DROPPED_ITEM;
         }
         if (name.equals("isDead") && n == 0) {
             return true;

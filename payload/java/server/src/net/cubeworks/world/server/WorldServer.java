@@ -170,6 +170,12 @@ public final class WorldServer implements GameHost {
             }
         }, scheduler);
         pluginManager.setMessenger(api.getMessenger());
+        final net.cubeworks.world.game.MetadataStores metadata = game.metadata();
+        pluginManager.onDisable(new java.util.function.Consumer<Plugin>() {
+            public void accept(Plugin plugin) {
+                metadata.removeAll(plugin); // a disabled plugin's metadata goes with it
+            }
+        });
         commands = new CommandRegistry(game, pluginManager, pluginManager.commandMap(), new Runnable() {
             public void run() {
                 shutdown();

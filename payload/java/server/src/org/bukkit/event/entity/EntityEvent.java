@@ -16,19 +16,7 @@ public abstract class EntityEvent extends Event {
         return entity;
     }
 
-    /**
-     * The entity's kind: the most specific kind whose interface the entity has (a zombie pigman
-     * is a zombie too), UNKNOWN for none.
-     */
     public EntityType getEntityType() {
-        EntityType best = EntityType.UNKNOWN;
-        for (EntityType type : EntityType.values()) {
-            Class<?> c = type.getEntityClass();
-            if (c != null && c.isInstance(entity)
-                    && (best.getEntityClass() == null || best.getEntityClass().isAssignableFrom(c))) {
-                best = type;
-            }
-        }
-        return best;
+        return entity.getType();
     }
 }

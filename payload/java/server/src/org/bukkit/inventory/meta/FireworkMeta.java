@@ -3,6 +3,7 @@ package org.bukkit.inventory.meta;
 import java.util.List;
 import org.bukkit.FireworkEffect;
 
+/** A firework rocket's effects and flight power. */
 public interface FireworkMeta extends ItemMeta {
     void addEffect(FireworkEffect fireworkEffect) throws IllegalArgumentException;
     void addEffects(FireworkEffect... fireworkEffects) throws IllegalArgumentException;
@@ -13,6 +14,6 @@ public interface FireworkMeta extends ItemMeta {
     int getEffectsSize();
     int getPower();
     boolean hasEffects();
-    void removeEffect(int value) throws IndexOutOfBoundsException;
-    void setPower(int value) throws IllegalArgumentException;
+    void removeEffect(int index) throws IndexOutOfBoundsException;
+    void setPower(int power) throws IllegalArgumentException;
 }

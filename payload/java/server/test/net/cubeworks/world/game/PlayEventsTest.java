@@ -337,7 +337,7 @@ public class PlayEventsTest {
             public void execute(Listener l, Event event) {
                 org.bukkit.entity.Item item = ((org.bukkit.event.player.PlayerDropItemEvent) event).getItemDrop();
                 seen.add(item.getItemStack().getType() + " x" + item.getItemStack().getAmount() + " valid "
-                        + item.isValid());
+                        + item.isValid() + " " + item.getType());
             }
         });
         alex.inventory().set(PlayerInventory.HOTBAR, 1, 3, 0, null);
@@ -349,7 +349,7 @@ public class PlayEventsTest {
                 world.interaction().dig(alex, all);
             }
         });
-        assertEquals("[PlayerDropItemEvent, STONE x1 valid false, PlayerDropItemEvent, STONE x3 valid false]",
+        assertEquals("[PlayerDropItemEvent, STONE x1 valid false DROPPED_ITEM, PlayerDropItemEvent, STONE x3 valid false DROPPED_ITEM]",
                 seen.toString());
         assertEquals("nothing left the hand", 3, alex.inventory().count(PlayerInventory.HOTBAR));
     }
