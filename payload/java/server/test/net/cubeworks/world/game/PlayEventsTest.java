@@ -150,6 +150,7 @@ public class PlayEventsTest {
     public void refusedTogglesKeepThePlayerAsHeWas() throws Exception {
         on(PlayerItemHeldEvent.class, true, null);
         on(PlayerToggleSneakEvent.class, true, null);
+        on(org.bukkit.event.player.PlayerToggleSprintEvent.class, true, null);
         on(PlayerToggleFlightEvent.class, true, null);
         on(PlayerGameModeChangeEvent.class, true, null);
         alex.setAllowFlight(true);
@@ -158,14 +159,16 @@ public class PlayEventsTest {
             public void run() {
                 world.interaction().holdSlot(alex, 3);
                 world.movement().stance(alex, PlayReads.ACTION_CROUCH);
+                world.movement().stance(alex, PlayReads.ACTION_START_SPRINT);
                 world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
                 game.players().setGameMode(alex, GameMode.CREATIVE);
             }
         });
-        assertEquals("[PlayerItemHeldEvent, PlayerToggleSneakEvent, PlayerToggleFlightEvent, "
+        assertEquals("[PlayerItemHeldEvent, PlayerToggleSneakEvent, PlayerToggleSprintEvent, PlayerToggleFlightEvent, "
                 + "PlayerGameModeChangeEvent]", seen.toString());
         assertEquals(0, alex.heldSlot);
         assertFalse(alex.isSneaking());
+        assertFalse(alex.isSprinting());
         assertFalse(alex.isFlying());
         assertEquals(GameMode.SURVIVAL, alex.getGameMode());
         assertEquals("sent back his slot, then his abilities, and no change of mode",
@@ -175,11 +178,13 @@ public class PlayEventsTest {
             public void run() {
                 world.interaction().holdSlot(alex, 3);
                 world.movement().stance(alex, PlayReads.ACTION_CROUCH);
+                world.movement().stance(alex, PlayReads.ACTION_START_SPRINT);
                 world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
             }
         });
         assertEquals(3, alex.heldSlot);
         assertTrue(alex.isSneaking());
+        assertTrue(alex.isSprinting());
         assertTrue(alex.isFlying());
     }
 
