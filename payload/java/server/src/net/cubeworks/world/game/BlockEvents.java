@@ -62,9 +62,9 @@ final class BlockEvents {
     }
 
     /**
-     * A right click, on a block's face (0 to 5) or in the air (face -1, nothing to refuse
-     * then). False when a plugin denied the use: nothing is placed, and the client is sent
-     * back both blocks and its slot.
+     * A right click, on a block's face (0 to 5) or in the air (face -1: then only the item's use,
+     * eating, is refused). False when a plugin denied the use: nothing is placed or eaten, and
+     * the client is sent back the blocks and its slot.
      */
     boolean rightClick(OnlinePlayer p, int x, int y, int z, int face) {
         if (PlayerInteractEvent.getHandlerList().getRegisteredListeners().length == 0) {
@@ -74,8 +74,12 @@ final class BlockEvents {
         PlayerInteractEvent event = new PlayerInteractEvent(p, air ? Action.RIGHT_CLICK_AIR : Action.RIGHT_CLICK_BLOCK,
                 held(p), air ? null : world.api().getBlockAt(x, y, z), air ? BlockFace.SELF : face(face));
         game.host().callEvent(event);
-        if (air || event.useItemInHand() != PlayerInteractEvent.Result.DENY) {
+        if (event.useItemInHand() != PlayerInteractEvent.Result.DENY) {
             return true;
+        }
+        if (air) {
+            p.sendSlot(p.handSlot());
+            return false;
         }
         showReal(p, x, y, z);
         BlockFace f = face(face);
