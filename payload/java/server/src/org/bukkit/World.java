@@ -1,17 +1,28 @@
 package org.bukkit;
 
 import java.io.File;
+import java.util.Collection;
 import java.util.HashMap;
 import java.util.List;
 import java.util.Map;
 import java.util.UUID;
 
 import org.bukkit.block.Block;
+import org.bukkit.entity.Arrow;
+import org.bukkit.entity.CreatureType;
 import org.bukkit.entity.Entity;
+import org.bukkit.entity.EntityType;
+import org.bukkit.entity.FallingBlock;
+import org.bukkit.entity.Item;
+import org.bukkit.entity.LightningStrike;
+import org.bukkit.entity.LivingEntity;
 import org.bukkit.entity.Player;
+import org.bukkit.inventory.ItemStack;
+import org.bukkit.metadata.Metadatable;
+import org.bukkit.util.Vector;
 
 /** A world: its blocks by column, its players, its spawn point and clocks. */
-public interface World {
+public interface World extends Metadatable {
     Block getBlockAt(int x, int y, int z);
 
     Block getBlockAt(Location location);
@@ -179,4 +190,62 @@ public interface World {
             return lookup.get(id);
         }
     }
+
+    // --- entities, effects and sounds ---
+
+    /** The living entities of the world: its players, the only entities this server has. */
+    List<LivingEntity> getLivingEntities();
+
+    @Deprecated
+    <T extends Entity> Collection<T> getEntitiesByClass(Class<T>... classes);
+
+    <T extends Entity> Collection<T> getEntitiesByClass(Class<T> cls);
+
+    Collection<Entity> getEntitiesByClasses(Class<?>... classes);
+
+    /** Spawns an entity of that interface; null for a kind this server does not simulate. */
+    <T extends Entity> T spawn(Location location, Class<T> clazz) throws IllegalArgumentException;
+
+    Entity spawnEntity(Location loc, EntityType type);
+
+    @Deprecated
+    LivingEntity spawnCreature(Location loc, EntityType type);
+
+    @Deprecated
+    LivingEntity spawnCreature(Location loc, CreatureType type);
+
+    Item dropItem(Location location, ItemStack item);
+
+    Item dropItemNaturally(Location location, ItemStack item);
+
+    Arrow spawnArrow(Location location, Vector direction, float speed, float spread);
+
+    FallingBlock spawnFallingBlock(Location location, Material material, byte data) throws IllegalArgumentException;
+
+    @Deprecated
+    FallingBlock spawnFallingBlock(Location location, int blockId, byte blockData) throws IllegalArgumentException;
+
+    /** Lightning that strikes: the bolt is shown to the players near. */
+    LightningStrike strikeLightning(Location loc);
+
+    /** Lightning shown only: it does no harm. */
+    LightningStrike strikeLightningEffect(Location loc);
+
+    @Deprecated
+    void playEffect(Location location, Effect effect, int data);
+
+    @Deprecated
+    void playEffect(Location location, Effect effect, int data, int radius);
+
+    <T> void playEffect(Location location, Effect effect, T data);
+
+    <T> void playEffect(Location location, Effect effect, T data, int radius);
+
+    void playSound(Location location, Sound sound, float volume, float pitch);
+
+    boolean createExplosion(double x, double y, double z, float power, boolean setFire);
+
+    boolean createExplosion(double x, double y, double z, float power, boolean setFire, boolean breakBlocks);
+
+    boolean createExplosion(Location loc, float power, boolean setFire);
 }

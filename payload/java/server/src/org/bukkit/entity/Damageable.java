@@ -16,4 +16,24 @@ public interface Damageable extends Entity {
     void setMaxHealth(double health);
 
     void resetMaxHealth();
+
+    // --- the whole-number forms older plugins were built against ---
+
+    @Deprecated
+    void _INVALID_damage(int amount);
+
+    @Deprecated
+    void _INVALID_damage(int amount, Entity source);
+
+    @Deprecated
+    int _INVALID_getHealth();
+
+    @Deprecated
+    void _INVALID_setHealth(int health);
+
+    @Deprecated
+    int _INVALID_getMaxHealth();
+
+    @Deprecated
+    void _INVALID_setMaxHealth(int health);
 }

@@ -1,15 +1,19 @@
 package org.bukkit.entity;
 
+import java.util.List;
 import java.util.UUID;
 
+import org.bukkit.EntityEffect;
 import org.bukkit.Location;
 import org.bukkit.Server;
 import org.bukkit.World;
+import org.bukkit.event.entity.EntityDamageEvent;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
+import org.bukkit.metadata.Metadatable;
 import org.bukkit.util.Vector;
 
 /** Something in the world. */
-public interface Entity {
+public interface Entity extends Metadatable {
     Location getLocation();
 
     /** Copies the position into the given location and returns it; null stays null. */
@@ -57,4 +61,34 @@ public interface Entity {
     boolean isValid();
 
     void remove();
+
+    // --- kind, effects, neighbours, riding, last damage ---
+
+    EntityType getType();
+
+    /** Shows the entity's viewers an effect on it (hurt, death, ...). */
+    void playEffect(EntityEffect type);
+
+    /** The other entities whose position lies within x, y and z of this one's. */
+    List<Entity> getNearbyEntities(double x, double y, double z);
+
+    /** Whether nothing rides this entity. */
+    boolean isEmpty();
+
+    Entity getPassenger();
+
+    boolean setPassenger(Entity passenger);
+
+    /** Throws off what rides this entity; false when nothing did. */
+    boolean eject();
+
+    boolean isInsideVehicle();
+
+    boolean leaveVehicle();
+
+    Entity getVehicle();
+
+    void setLastDamageCause(EntityDamageEvent event);
+
+    EntityDamageEvent getLastDamageCause();
 }

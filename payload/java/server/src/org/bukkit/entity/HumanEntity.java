@@ -9,7 +9,7 @@ import org.bukkit.inventory.PlayerInventory;
 import org.bukkit.permissions.Permissible;
 
 /** A human in the world: a player. */
-public interface HumanEntity extends LivingEntity, Permissible, InventoryHolder {
+public interface HumanEntity extends LivingEntity, AnimalTamer, Permissible, InventoryHolder {
     String getName();
 
     PlayerInventory getInventory();

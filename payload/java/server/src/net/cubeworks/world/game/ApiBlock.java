@@ -239,4 +239,22 @@ final class ApiBlock implements Block {
     public String toString() {
         return "Block{world=" + world.getName() + ",x=" + x + ",y=" + y + ",z=" + z + ",type=" + getType() + "}";
     }
+
+    // --- metadata of the block (by place), kept for the session ---
+
+    public void setMetadata(String metadataKey, org.bukkit.metadata.MetadataValue newMetadataValue) {
+        world.blockMetadata().setMetadata(this, metadataKey, newMetadataValue);
+    }
+
+    public java.util.List<org.bukkit.metadata.MetadataValue> getMetadata(String metadataKey) {
+        return world.blockMetadata().getMetadata(this, metadataKey);
+    }
+
+    public boolean hasMetadata(String metadataKey) {
+        return world.blockMetadata().hasMetadata(this, metadataKey);
+    }
+
+    public void removeMetadata(String metadataKey, org.bukkit.plugin.Plugin owningPlugin) {
+        world.blockMetadata().removeMetadata(this, metadataKey, owningPlugin);
+    }
 }

@@ -3,20 +3,36 @@ package net.cubeworks.world.game;
 import java.io.File;
 import java.nio.charset.Charset;
 import java.util.ArrayList;
+import java.util.Collection;
 import java.util.List;
 import java.util.UUID;
 import java.util.concurrent.Callable;
 
 import org.bukkit.Chunk;
 import org.bukkit.Difficulty;
+import org.bukkit.Effect;
 import org.bukkit.Location;
+import org.bukkit.Material;
+import org.bukkit.Sound;
 import org.bukkit.World;
 import org.bukkit.WorldType;
 import org.bukkit.block.Block;
+import org.bukkit.entity.Arrow;
+import org.bukkit.entity.CreatureType;
 import org.bukkit.entity.Entity;
+import org.bukkit.entity.EntityType;
+import org.bukkit.entity.FallingBlock;
+import org.bukkit.entity.Item;
+import org.bukkit.entity.LightningStrike;
+import org.bukkit.entity.LivingEntity;
 import org.bukkit.entity.Player;
+import org.bukkit.inventory.ItemStack;
+import org.bukkit.metadata.MetadataValue;
+import org.bukkit.plugin.Plugin;
+import org.bukkit.util.Vector;
 
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.protocol.PlayPackets;
 
 /**
  * The game's one world as plugins see it. Reads take the world lock for a moment; changes
@@ -416,5 +432,214 @@ public final class ApiWorld implements World {
     @Override
     public String toString() {
         return "World{name=" + getName() + "}";
+    }
+
+    // --- entities, effects and sounds ---
+    // Players are the only entities this server simulates: searches find players, and spawning
+    // any other kind gives null (logged once per kind), as a world without that kind would.
+
+    private final java.util.Set<String> toldCannotSpawn = java.util.Collections.synchronizedSet(
+            new java.util.HashSet<String>());
+
+    private <T> T cannotSpawn(String what) {
+        if (toldCannotSpawn.add(what)) {
+            game.logger().info("A plugin asked to spawn " + what + ": this server simulates players only, nothing was spawned");
+        }
+        return null;
+    }
+
+    public List<LivingEntity> getLivingEntities() {
+        return new ArrayList<LivingEntity>(game.players().inJoinOrder());
+    }
+
+    @Deprecated
+    public <T extends Entity> Collection<T> getEntitiesByClass(Class<T>... classes) {
+        @SuppressWarnings("unchecked")
+        Collection<T> found = (Collection<T>) getEntitiesByClasses(classes);
+        return found;
+    }
+
+    public <T extends Entity> Collection<T> getEntitiesByClass(Class<T> cls) {
+        List<T> out = new ArrayList<T>();
+        for (Entity e : getEntities()) {
+            if (cls.isInstance(e)) {
+                out.add(cls.cast(e));
+            }
+        }
+        return out;
+    }
+
+    public Collection<Entity> getEntitiesByClasses(Class<?>... classes) {
+        List<Entity> out = new ArrayList<Entity>();
+        for (Entity e : getEntities()) {
+            for (Class<?> c : classes) {
+                if (c.isInstance(e)) {
+                    out.add(e);
+                    break;
+                }
+            }
+        }
+        return out;
+    }
+
+    public <T extends Entity> T spawn(Location location, Class<T> clazz) throws IllegalArgumentException {
+        if (location == null || clazz == null) {
+            throw new IllegalArgumentException("Location or entity class cannot be null");
+        }
+        return cannotSpawn(clazz.getSimpleName());
+    }
+
+    public Entity spawnEntity(Location loc, EntityType type) {
+        if (type == null || type.getEntityClass() == null) {
+            throw new IllegalArgumentException("no entity of type " + type + " can be spawned");
+        }
+        return spawn(loc, type.getEntityClass());
+    }
+
+    @Deprecated
+    public LivingEntity spawnCreature(Location loc, EntityType type) {
+        if (type == null || !type.isAlive()) {
+            return null;
+        }
+        return (LivingEntity) spawnEntity(loc, type);
+    }
+
+    @Deprecated
+    public LivingEntity spawnCreature(Location loc, CreatureType type) {
+        return type == null ? null : spawnCreature(loc, type.toEntityType());
+    }
+
+    /** No item is dropped: the server has no dropped items in the world yet. */
+    public Item dropItem(Location location, ItemStack item) {
+        return cannotSpawn("a dropped item");
+    }
+
+    public Item dropItemNaturally(Location location, ItemStack item) {
+        return cannotSpawn("a dropped item");
+    }
+
+    public Arrow spawnArrow(Location location, Vector direction, float speed, float spread) {
+        return cannotSpawn("an arrow");
+    }
+
+    public FallingBlock spawnFallingBlock(Location location, Material material, byte data)
+            throws IllegalArgumentException {
+        if (location == null || material == null || !material.isBlock()) {
+            throw new IllegalArgumentException("a falling block needs a place and a block kind");
+        }
+        return cannotSpawn("a falling block");
+    }
+
+    @Deprecated
+    public FallingBlock spawnFallingBlock(Location location, int blockId, byte blockData)
+            throws IllegalArgumentException {
+        return spawnFallingBlock(location, Material.getMaterial(blockId), blockData);
+    }
+
+    /**
+     * Shows a lightning bolt there to every player (their clients play its thunder). It does
+     * no harm and lights no fire here, and no entity stands for it afterwards: null.
+     */
+    public LightningStrike strikeLightning(Location loc) {
+        return strikeLightningEffect(loc);
+    }
+
+    public LightningStrike strikeLightningEffect(final Location loc) {
+        if (loc == null) {
+            throw new IllegalArgumentException("location");
+        }
+        change(new Callable<Void>() {
+            public Void call() {
+                byte[] bolt = PlayPackets.spawnGlobalEntity(game.players().nextEntityId(),
+                        PlayPackets.GLOBAL_ENTITY_THUNDERBOLT, Visibility.fixed(loc.getX()), Visibility.fixed(loc.getY()),
+                        Visibility.fixed(loc.getZ())).frame();
+                for (OnlinePlayer p : game.players().inJoinOrder()) {
+                    p.connection().sendFrame(bolt);
+                }
+                return null;
+            }
+        });
+        return null;
+    }
+
+    /** Plays the effect for the players within the radius (in blocks) of it. */
+    @Deprecated
+    public void playEffect(Location location, Effect effect, int data) {
+        playEffect(location, effect, data, 64);
+    }
+
+    @Deprecated
+    public void playEffect(Location location, Effect effect, int data, int radius) {
+        byte[] packet = PlayPackets.effect(effect.getId(), location.getBlockX(), location.getBlockY(),
+                location.getBlockZ(), data, false).frame();
+        toPlayersNear(location, radius, packet);
+    }
+
+    public <T> void playEffect(Location location, Effect effect, T data) {
+        playEffect(location, effect, data, 64);
+    }
+
+    public <T> void playEffect(Location location, Effect effect, T data, int radius) {
+        playEffect(location, effect, EffectData.of(effect, data), radius);
+    }
+
+    /** Plays the sound for the players who hear it: within 16 blocks times the volume (at least 16). */
+    public void playSound(Location location, Sound sound, float volume, float pitch) {
+        if (location == null || sound == null) {
+            return;
+        }
+        byte[] packet = PlayPackets.namedSoundEffect(SoundNames.of(sound), location.getX(), location.getY(),
+                location.getZ(), volume, pitch).frame();
+        toPlayersNear(location, volume > 1 ? 16 * volume : 16, packet);
+    }
+
+    private void toPlayersNear(Location at, double radius, byte[] packet) {
+        double r2 = radius * radius;
+        synchronized (game.lock()) {
+            for (OnlinePlayer p : game.players().inJoinOrder()) {
+                double dx = p.x - at.getX();
+                double dy = p.y - at.getY();
+                double dz = p.z - at.getZ();
+                if (dx * dx + dy * dy + dz * dz <= r2) {
+                    p.connection().sendFrame(packet);
+                }
+            }
+        }
+    }
+
+    /** Explosions are not simulated here: nothing happens, and false says so. */
+    public boolean createExplosion(double x, double y, double z, float power, boolean setFire) {
+        return false;
+    }
+
+    public boolean createExplosion(double x, double y, double z, float power, boolean setFire, boolean breakBlocks) {
+        return false;
+    }
+
+    public boolean createExplosion(Location loc, float power, boolean setFire) {
+        return false;
+    }
+
+    // --- metadata of the world, kept for the session ---
+
+    public void setMetadata(String metadataKey, MetadataValue newMetadataValue) {
+        game.metadata().worlds.setMetadata(this, metadataKey, newMetadataValue);
+    }
+
+    public List<MetadataValue> getMetadata(String metadataKey) {
+        return game.metadata().worlds.getMetadata(this, metadataKey);
+    }
+
+    public boolean hasMetadata(String metadataKey) {
+        return game.metadata().worlds.hasMetadata(this, metadataKey);
+    }
+
+    public void removeMetadata(String metadataKey, Plugin owningPlugin) {
+        game.metadata().worlds.removeMetadata(this, metadataKey, owningPlugin);
+    }
+
+    /** The metadata plugins attach to this world's blocks. */
+    MetadataStores.BlockStore blockMetadata() {
+        return game.metadata().blocks;
     }
 }

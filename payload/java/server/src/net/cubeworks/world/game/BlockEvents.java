@@ -4,11 +4,13 @@ import org.bukkit.block.BlockFace;
 import org.bukkit.event.block.Action;
 import org.bukkit.event.block.BlockBreakEvent;
 import org.bukkit.event.block.BlockPlaceEvent;
+import org.bukkit.event.block.SignChangeEvent;
 import org.bukkit.event.player.PlayerInteractEvent;
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.PlayReads;
 
 /**
  * The plugins' say in what players do to blocks: clicks, breaking, placing. What a cancelled
@@ -60,9 +62,9 @@ final class BlockEvents {
     }
 
     /**
-     * A right click, on a block's face (0 to 5) or in the air (face -1, nothing to refuse
-     * then). False when a plugin denied the use: nothing is placed, and the client is sent
-     * back both blocks and its slot.
+     * A right click, on a block's face (0 to 5) or in the air (face -1: then only the item's use,
+     * eating, is refused). False when a plugin denied the use: nothing is placed or eaten, and
+     * the client is sent back the blocks and its slot.
      */
     boolean rightClick(OnlinePlayer p, int x, int y, int z, int face) {
         if (PlayerInteractEvent.getHandlerList().getRegisteredListeners().length == 0) {
@@ -72,8 +74,12 @@ final class BlockEvents {
         PlayerInteractEvent event = new PlayerInteractEvent(p, air ? Action.RIGHT_CLICK_AIR : Action.RIGHT_CLICK_BLOCK,
                 held(p), air ? null : world.api().getBlockAt(x, y, z), air ? BlockFace.SELF : face(face));
         game.host().callEvent(event);
-        if (air || event.useItemInHand() != PlayerInteractEvent.Result.DENY) {
+        if (event.useItemInHand() != PlayerInteractEvent.Result.DENY) {
             return true;
+        }
+        if (air) {
+            p.sendSlot(p.handSlot());
+            return false;
         }
         showReal(p, x, y, z);
         BlockFace f = face(face);
@@ -122,5 +128,46 @@ final class BlockEvents {
         }
         world.showBlock(x, y, z, k, null);
         return true;
+    }
+
+    /** The game's standing and wall sign blocks. */
+    private static final int STANDING_SIGN = 63;
+    private static final int WALL_SIGN = 68;
+
+    /**
+     * Update Sign: the text a player wrote on a sign within reach, after the sign event. The
+     * world keeps no block data beyond ids and metadata, so the text is not stored: the players
+     * who have the column now are shown it, and it is gone when the column is sent again.
+     */
+    void signText(OnlinePlayer p, PlayReads.SignText s) {
+        if (p.dead || s.y < 0 || s.y > 255 || !p.known.contains(ColumnKey.of(s.x >> 4, s.z >> 4))) {
+            return;
+        }
+        int id = world.blockAt(s.x, s.y, s.z);
+        double dx = p.x - (s.x + 0.5);
+        double dy = p.y - (s.y + 0.5);
+        double dz = p.z - (s.z + 0.5);
+        if (id != STANDING_SIGN && id != WALL_SIGN || dx * dx + dy * dy + dz * dz > 64) {
+            return;
+        }
+        String[] lines = s.lines.clone();
+        if (SignChangeEvent.getHandlerList().getRegisteredListeners().length > 0) {
+            SignChangeEvent event = new SignChangeEvent(world.api().getBlockAt(s.x, s.y, s.z), p, lines);
+            game.host().callEvent(event);
+            if (event.isCancelled()) {
+                return;
+            }
+            for (int i = 0; i < 4; i++) {
+                String line = event.getLine(i);
+                lines[i] = line == null ? "" : line.length() > PlayReads.SIGN_LINE
+                        ? line.substring(0, PlayReads.SIGN_LINE) : line;
+            }
+        }
+        long column = ColumnKey.of(s.x >> 4, s.z >> 4);
+        for (OnlinePlayer q : game.players().inJoinOrder()) {
+            if (q.known.contains(column)) {
+                q.connection().send(PlayPackets.updateSign(s.x, s.y, s.z, lines));
+            }
+        }
     }
 }

@@ -1,10 +1,8 @@
 package net.cubeworks.world.game;
 
-import java.util.LinkedHashSet;
 import java.util.logging.Level;
 
 import org.bukkit.entity.Player;
-import org.bukkit.event.player.AsyncPlayerChatEvent;
 import org.bukkit.event.player.PlayerCommandPreprocessEvent;
 
 /**
@@ -39,6 +37,8 @@ public final class ChatHandler {
             }
             if (message.startsWith("/")) {
                 command(p, message);
+            } else if (p.isConversing()) {
+                p.acceptConversationInput(message); // a conversation takes what he says
             } else {
                 say(p, message);
             }
@@ -50,17 +50,17 @@ public final class ChatHandler {
     }
 
     private void say(OnlinePlayer p, String message) {
-        AsyncPlayerChatEvent event = new AsyncPlayerChatEvent(false, p, message,
-                new LinkedHashSet<Player>(game.players().inJoinOrder()));
-        game.host().callEvent(event);
-        if (event.isCancelled()) {
+        ChatEvents.Line line = ChatEvents.chat(game, p, message);
+        if (line == null) {
             return;
         }
-        String text = String.format(event.getFormat(), p.getDisplayName(), event.getMessage());
+        String text = String.format(line.format, p.getDisplayName(), line.message);
         game.logger().info(text);
-        for (Player r : event.getRecipients()) {
+        for (Player r : line.recipients) {
             if (r instanceof OnlinePlayer) {
-                ((OnlinePlayer) r).sendChatLine(text);
+                if (!((OnlinePlayer) r).conversations.isModal()) {
+                    ((OnlinePlayer) r).sendChatLine(text);
+                }
             } else {
                 r.sendMessage(text);
             }

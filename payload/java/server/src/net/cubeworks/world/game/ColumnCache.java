@@ -49,6 +49,10 @@ final class ColumnCache {
      * asked again. They are neither played as new land nor written: nothing is adopted for them.
      */
     private final Map<Long, Long> unreadable = new HashMap<Long, Long>();
+    /** Columns taken into the world since the last tick, {key, 1 if newly made}, noted while a plugin listens. */
+    private final List<long[]> loadedSinceTick = new ArrayList<long[]>();
+    /** What is asked before a column leaves memory; null lets every column go. */
+    private volatile WorldEvents.UnloadCheck unloadCheck;
     /** How long a column that could not be read is not asked for again (tests shorten it). */
     static long retryNanos = 5000000000L;
 
@@ -200,6 +204,9 @@ final class ColumnCache {
      * Returns true when that changed the column's light.
      */
     boolean adopt(long k, Column c, boolean generated) {
+        if (WorldEvents.watchingLoads() && !inMemory(k)) {
+            loadedSinceTick.add(new long[] {k, generated ? 1 : 0});
+        }
         if (c == null) {
             checkedFlat.add(k);
             return false;
@@ -362,6 +369,20 @@ final class ColumnCache {
         }
     }
 
+    /** The columns taken into the world since the last call, {key, 1 if newly made}. */
+    List<long[]> takeLoaded() {
+        if (loadedSinceTick.isEmpty()) {
+            return Collections.emptyList();
+        }
+        List<long[]> out = new ArrayList<long[]>(loadedSinceTick);
+        loadedSinceTick.clear();
+        return out;
+    }
+
+    void setUnloadCheck(WorldEvents.UnloadCheck check) {
+        unloadCheck = check;
+    }
+
     /** Lets go of the columns none of the players knows and nothing changed in. */
     void forgetUnseenBy(List<OnlinePlayer> players) {
         Set<Long> seen = new HashSet<Long>();
@@ -371,12 +392,37 @@ final class ColumnCache {
         forgetAllBut(seen);
     }
 
+    /** Of the columns about to leave memory (not in keep), those the unload check keeps. */
+    private Set<Long> keptByPlugins(Set<Long> keep) {
+        WorldEvents.UnloadCheck check = unloadCheck;
+        if (check == null || !check.active()) {
+            return Collections.emptySet();
+        }
+        Set<Long> leaving = new HashSet<Long>(columns.keySet());
+        leaving.addAll(checkedFlat);
+        leaving.removeAll(keep);
+        Set<Long> kept = new HashSet<Long>();
+        for (long k : leaving) {
+            if (!check.mayUnload(k)) {
+                kept.add(k);
+            }
+        }
+        return kept;
+    }
+
     /** Lets go of columns nobody knows and nothing changed, so memory follows the players. */
     private void forgetAllBut(Set<Long> seen) {
         Set<Long> keep = seen;
         if (!dirty.isEmpty()) {
             keep = new HashSet<Long>(seen);
             keep.addAll(dirty);
+        }
+        Set<Long> kept = keptByPlugins(keep);
+        if (!kept.isEmpty()) {
+            keep = new HashSet<Long>(keep);
+            keep.addAll(kept);
+            seen = new HashSet<Long>(seen);
+            seen.addAll(kept);
         }
         columns.keySet().retainAll(keep);
         checkedFlat.retainAll(seen);

@@ -23,9 +23,11 @@ public final class Game {
     private final Players players;
     private final GameWorld world;
     private final ChatHandler chat;
+    private final MetadataStores metadata = new MetadataStores();
     private volatile boolean stopping;
 
     public Game(Logger logger, ServerProperties properties, AccessLists access, GameHost host, WorldStore store) {
+        PotionKinds.register();
         this.logger = logger;
         this.properties = properties;
         this.access = access;
@@ -86,5 +88,26 @@ public final class Game {
     /** From now on logins are refused and leaving players fire no events. */
     public void markStopping() {
         stopping = true;
+    }
+
+    /** The metadata plugins attach to players, worlds and blocks. */
+    public MetadataStores metadata() {
+        return metadata;
+    }
+
+    private volatile ApiScoreboardManager scoreboards;
+
+    /** The scoreboards, made on first use (the API's server exists by then). */
+    public ApiScoreboardManager scoreboards() {
+        ApiScoreboardManager m = scoreboards;
+        if (m == null) {
+            synchronized (this) {
+                if (scoreboards == null) {
+                    scoreboards = new ApiScoreboardManager(host.api(), this);
+                }
+                m = scoreboards;
+            }
+        }
+        return m;
     }
 }

@@ -12,6 +12,9 @@ public interface GameHost {
     /** Runs a command line for the sender, as typed after the "/". */
     boolean dispatchCommand(CommandSender sender, String commandLine);
 
+    /** The completions of a command line ("/" and all) for the sender; null or empty when there are none. */
+    java.util.List<String> tabCompleteCommand(CommandSender sender, String commandLine);
+
     /** The server as plugins see it. */
     Server api();
 }

@@ -53,6 +53,9 @@ public final class GameWorld {
     private final Streaming streaming;
     private final Movement movement;
     private final Interaction interaction;
+    private final Combat combat;
+    private final Hunger hunger;
+    private final Eating eating;
     private final Survival survival;
     private final WorldSaver saver;
     private final ExecutorService compressor;
@@ -69,6 +72,7 @@ public final class GameWorld {
         this.store = store;
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
         this.cache = new ColumnCache(store);
+        cache.setUnloadCheck(WorldEvents.unloads(game));
         this.compressor = Executors.newSingleThreadExecutor(daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
                 daemon("World generator"));
@@ -77,6 +81,9 @@ public final class GameWorld {
                 this.viewDistance);
         this.movement = new Movement(this);
         this.interaction = new Interaction(game, this);
+        this.combat = new Combat(game, this);
+        this.hunger = new Hunger(game, this, delivery);
+        this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(daemon("World saver")));
         this.api = new ApiWorld(game, this);
@@ -129,6 +136,18 @@ public final class GameWorld {
 
     Interaction interaction() {
         return interaction;
+    }
+
+    Combat combat() {
+        return combat;
+    }
+
+    Hunger hunger() {
+        return hunger;
+    }
+
+    Eating eating() {
+        return eating;
     }
 
     Survival survival() {
@@ -416,6 +435,7 @@ public final class GameWorld {
                 try {
                     p.actionsThisTick = 0;
                     survival.tick(p, tick);
+                    StatusEffects.tick(p, tick);
                     if (!p.dead) {
                         visibility.trackMovement(p, all, tick);
                     }
@@ -428,12 +448,17 @@ public final class GameWorld {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
+            WorldEvents.chunksLoaded(game, cache.takeLoaded());
             visibility.update();
             interaction.relay(all);
             if (tick % TICKS_PER_SECOND == 0) {
                 byte[] time = timePacket().frame();
                 for (OnlinePlayer p : all) {
-                    delivery.out(p, time);
+                    if (p.hasOwnTime()) {
+                        delivery.out(p, p.timePacket(level));
+                    } else {
+                        delivery.out(p, time);
+                    }
                 }
             }
             if (tick % SAVE_INTERVAL_TICKS == 0) {

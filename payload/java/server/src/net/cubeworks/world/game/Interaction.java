@@ -4,6 +4,7 @@ import java.util.ArrayList;
 import java.util.List;
 
 import org.bukkit.GameMode;
+import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.ColumnKey;
@@ -86,12 +87,17 @@ final class Interaction {
         int z = a.z;
         boolean creative = p.getGameMode() == GameMode.CREATIVE;
         if (status == 3 || status == 4) {
-            // dropping items is not modelled: the client gets its slot back
+            // dropping items is not modelled: the plugins hear of it, the client gets its slot back
+            ActionEvents.drop(game, p, status == 3);
             p.sendSlot(p.handSlot());
             return;
         }
         if (status == 1) {
             stopDigging(p);
+            return;
+        }
+        if (status == 5) {
+            world.eating().release(p); // the client let go of the item it was using
             return;
         }
         if (status == 0 && !world.blockEvents().leftClick(p, x, y, z, a.face)) {
@@ -135,7 +141,12 @@ final class Interaction {
         long now = world.currentTick();
         if (status == 0) {
             stopDigging(p);
-            if (perTick >= 1f) {
+            int answer = ActionEvents.digStart(game, p, x, y, z, perTick >= 1f);
+            if (answer == ActionEvents.DIG_REFUSED) {
+                refuseBlock(p, x, y, z);
+                return;
+            }
+            if (perTick >= 1f || answer == ActionEvents.DIG_AT_ONCE) {
                 breakBlock(p, x, y, z, id, block);
                 return;
             }
@@ -263,6 +274,7 @@ final class Interaction {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }
         takeAway(p, x, y, z, id, meta, other, afterBreak(x, y, z, block));
+        world.hunger().exhaust(p, Hunger.BREAK);
         List<Integer> changed = new ArrayList<Integer>();
         for (BlockTable.Stack s : drops) {
             p.inventory().give(s.item, s.count, s.data, changed);
@@ -270,8 +282,12 @@ final class Interaction {
         Tools.Tool tool = Tools.of(held);
         int wear = Tools.wear(held, block);
         if (tool != null && wear > 0) {
+            int heldData = p.inventory().data(slot);
             p.inventory().wear(slot, wear, tool.maxDamage); // a tool worn out is gone from the hand
             changed.add(slot);
+            if (p.inventory().item(slot) != held) {
+                ActionEvents.itemBroke(game, p, new ItemStack(held, 1, (short) heldData));
+            }
         }
         for (int s : new java.util.LinkedHashSet<Integer>(changed)) {
             p.sendSlot(s);
@@ -336,8 +352,12 @@ final class Interaction {
     /** Player Block Placement against the face of the clicked block. */
     void place(OnlinePlayer p, PlayReads.BlockAction a) {
         int face = a.kind;
-        if (!world.blockEvents().rightClick(p, a.x, a.y, a.z, face) || face < 0 || face > 5) {
-            return; // denied by a plugin, or "use item" in the air
+        if (!world.blockEvents().rightClick(p, a.x, a.y, a.z, face)) {
+            return; // denied by a plugin
+        }
+        if (face < 0 || face > 5) {
+            world.eating().use(p); // "use item" in the air: food in hand is eaten
+            return;
         }
         int x = a.x;
         int y = a.y;
@@ -361,7 +381,8 @@ final class Interaction {
             double dy = p.y - (y + 0.5);
             double dz = p.z - (z + 0.5);
             ok = dx * dx + dy * dy + dz * dz < 64 && BlockRules.placeable(item) && world.blockAt(tx, ty, tz) == 0
-                    && !protectedAt(p, tx, tz) && !occupied(tx, ty, tz);
+                    && !protectedAt(p, tx, tz)
+                    && ActionEvents.canBuild(game, tx, ty, tz, item, !occupied(tx, ty, tz));
         }
         if (!ok) {
             refuseBlock(p, x, y, z);
@@ -429,6 +450,10 @@ final class Interaction {
     /** Held Item Change from the client: 0 to 8. */
     void holdSlot(OnlinePlayer p, int slot) {
         if (countRelayed(p) && slot >= 0 && slot < 9 && slot != p.heldSlot) {
+            if (!ActionEvents.heldSlot(game, p, p.heldSlot, slot)) {
+                p.connection().send(PlayPackets.heldItemChange(p.heldSlot)); // back to the slot he had
+                return;
+            }
             p.heldSlot = slot;
             showHeldItem(p);
         }
@@ -441,7 +466,7 @@ final class Interaction {
 
     /** An arm swing: its viewers are shown one in the next tick, however many came. */
     void swing(OnlinePlayer p, int animation) {
-        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM) {
+        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM && ActionEvents.swing(game, p)) {
             p.swung = true;
         }
     }
@@ -478,6 +503,38 @@ final class Interaction {
         }
     }
 
+    /**
+     * Use Entity: a click on another player the clicker's client shows, within reach (6 blocks,
+     * as the game allows a client that lags a little). A right click asks the plugins; a left
+     * click is a hit, judged by {@link Combat}.
+     */
+    void useEntity(OnlinePlayer p, PlayReads.UseEntity u) {
+        if (p.dead || !p.isOnline()) {
+            return;
+        }
+        OnlinePlayer target = null;
+        for (OnlinePlayer q : p.shown) {
+            if (q.getEntityId() == u.target) {
+                target = q;
+                break;
+            }
+        }
+        if (target == null || target.dead) {
+            return;
+        }
+        double dx = target.x - p.x;
+        double dy = target.y - p.y;
+        double dz = target.z - p.z;
+        if (dx * dx + dy * dy + dz * dz > 36) {
+            return;
+        }
+        if (u.attack) {
+            world.combat().hit(p, target);
+        } else {
+            ActionEvents.interactEntity(game, p, target);
+        }
+    }
+
     /** Creative Inventory Action: the client sets a slot of its inventory. */
     void creativeSet(OnlinePlayer p, PlayReads.CreativeSlot c) {
         int slot = c.slot;
@@ -491,10 +548,20 @@ final class Interaction {
         int held = p.inventory().item(slot);
         int item = c.item.id;
         int count = c.item.count;
+        int damage = c.item.damage;
+        ItemStack[] asked = {item <= 0 ? null : new ItemStack(item, count, (short) damage)};
+        if (!InventoryEvents.mayCreativeSet(game, p, slot, asked)) {
+            p.sendSlot(slot); // refused: the client is shown what the slot holds
+            return;
+        }
+        ItemStack put = asked[0];
+        item = put == null ? 0 : put.getTypeId();
+        count = put == null ? 0 : put.getAmount();
+        damage = put == null ? 0 : put.getDurability();
         if (item <= 0) {
             p.inventory().set(slot, 0, 0, 0, null);
         } else if (BlockRules.known(item) && count >= 1 && count <= 64) {
-            p.inventory().set(slot, item, count, c.item.damage, null);
+            p.inventory().set(slot, item, count, damage, null);
         } else {
             p.sendSlot(slot);
         }

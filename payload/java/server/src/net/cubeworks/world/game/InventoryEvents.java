@@ -3,15 +3,18 @@ package net.cubeworks.world.game;
 import org.bukkit.event.inventory.ClickType;
 import org.bukkit.event.inventory.InventoryAction;
 import org.bukkit.event.inventory.InventoryClickEvent;
+import org.bukkit.event.inventory.InventoryCreativeEvent;
 import org.bukkit.event.inventory.InventoryCloseEvent;
 import org.bukkit.event.inventory.InventoryOpenEvent;
 import org.bukkit.event.inventory.InventoryType.SlotType;
 import org.bukkit.inventory.InventoryView;
+import org.bukkit.inventory.ItemStack;
 
 /**
  * Asks the plugins about windows: a click before it is applied (cancelled, nothing moves and
  * the client is sent the window again), a window before it opens (cancelled, it stays shut),
- * and tells them of a window closing. Each skips its event when nobody listens.
+ * and tells them of a window closing; a creative player's own slots set. Each skips its event when
+ * nobody listens.
  */
 final class InventoryEvents {
     /** The slot number of a click outside the window. */
@@ -50,6 +53,23 @@ final class InventoryEvents {
         if (InventoryCloseEvent.getHandlerList().getRegisteredListeners().length > 0) {
             game.host().callEvent(new InventoryCloseEvent(view(p, w)));
         }
+    }
+
+    /**
+     * A creative player's client puts an item into a slot of his own inventory: false when a
+     * plugin cancelled it (then the slot stays as it was). A plugin may change the item put
+     * there; it is given back through item.
+     */
+    static boolean mayCreativeSet(Game game, OnlinePlayer p, int slot, ItemStack[] item) {
+        if (InventoryCreativeEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return true;
+        }
+        Window w = p.inventory().own;
+        InventoryCreativeEvent event = new InventoryCreativeEvent(new ApiWindowView(game, p, w), slotType(w, slot), slot,
+                item[0]);
+        game.host().callEvent(event);
+        item[0] = event.getCursor();
+        return !event.isCancelled();
     }
 
     InventoryView view(OnlinePlayer p, Window w) {

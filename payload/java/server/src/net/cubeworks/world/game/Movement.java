@@ -20,6 +20,8 @@ final class Movement {
      * doubles round a little either way; a sixteenth of a block, as the game allows.
      */
     static final double SLACK = 0.0625;
+    private static final int LADDER = 65;
+    private static final int VINE = 106;
 
     private final GameWorld world;
 
@@ -41,7 +43,10 @@ final class Movement {
         if (p.dead) {
             return;
         }
+        double oldX = p.x;
         double oldY = p.y;
+        double oldZ = p.z;
+        boolean arriving = p.teleportPending;
         double[] from = MoveEvents.before(p);
         if (m.hasPosition) {
             if (p.teleportPending) {
@@ -60,7 +65,8 @@ final class Movement {
                 double ddx = m.x - p.x;
                 double ddy = m.feetY - p.y;
                 double ddz = m.z - p.z;
-                bad = ddx * ddx + ddy * ddy + ddz * ddz > MAX_MOVE_SQ
+                double allowance = StatusEffects.moveAllowance(p);
+                bad = ddx * ddx + ddy * ddy + ddz * ddz > MAX_MOVE_SQ * allowance * allowance
                         || !p.known.contains(ColumnKey.of(ColumnKey.chunk(m.x), ColumnKey.chunk(m.z)));
             }
             // into a wall: refused, unless the player is in blocks already and finds its way out
@@ -85,9 +91,16 @@ final class Movement {
         if (!MoveEvents.moved(world, p, from)) {
             return;
         }
+        boolean wasOnGround = p.onGround;
         p.onGround = m.onGround;
+        boolean inWater = inWater(p);
+        world.hunger().moved(p, p.x - oldX, p.y - oldY, p.z - oldZ, wasOnGround, m.onGround, inWater);
+        if (arriving && !p.teleportPending) {
+            p.fallDistance = 0f; // put somewhere else: what he fell before does not count
+        }
+        world.survival().fell(p, p.y - oldY, m.onGround, inWater || climbing(p));
         if (floating(p, p.y - oldY)) {
-            if (++p.floatingMoves > MAX_FLOATING_MOVES) {
+            if (++p.floatingMoves > MAX_FLOATING_MOVES + StatusEffects.extraAirMoves(p)) {
                 world.game().logger().warning(p.getName() + " was kicked for floating too long!");
                 world.game().players().kick(p, FLYING_NOT_ENABLED);
             }
@@ -151,6 +164,63 @@ final class Movement {
             }
         }
         return true;
+    }
+
+    /** Entity Action: crouching, standing up, starting and stopping to sprint, as the plugins allow. */
+    void stance(OnlinePlayer p, int action) {
+        if (action == PlayReads.ACTION_CROUCH || action == PlayReads.ACTION_UNCROUCH) {
+            boolean sneaking = action == PlayReads.ACTION_CROUCH;
+            if (ActionEvents.sneak(world.game(), p, sneaking)) {
+                p.sneaking = sneaking;
+            }
+        } else if (action == PlayReads.ACTION_START_SPRINT || action == PlayReads.ACTION_STOP_SPRINT) {
+            boolean sprinting = action == PlayReads.ACTION_START_SPRINT;
+            if (ActionEvents.sprint(world.game(), p, sprinting)) {
+                p.sprinting = sprinting;
+            }
+        }
+    }
+
+    /**
+     * The client's Player Abilities: it starts or stops flying. A player who may not fly is
+     * not believed (the floating check judges him); one a plugin keeps on the ground, or in the
+     * air, is told his abilities again.
+     */
+    void abilities(OnlinePlayer p, int flags) {
+        boolean flying = (flags & PlayReads.ABILITY_FLYING) != 0;
+        boolean mayFly = p.getAllowFlight() || p.getGameMode() == org.bukkit.GameMode.CREATIVE;
+        if (flying == p.isFlying() || (flying && !mayFly)) {
+            return;
+        }
+        if (ActionEvents.flight(world.game(), p, flying)) {
+            p.setFlying(flying);
+        } else {
+            p.sendAbilities();
+        }
+    }
+
+    /** The player's feet are on a ladder or a vine. */
+    private boolean climbing(OnlinePlayer p) {
+        int by = (int) Math.floor(p.y);
+        int bx = (int) Math.floor(p.x);
+        int bz = (int) Math.floor(p.z);
+        if (by < 0 || by > 255 || !p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
+            return false;
+        }
+        int id = world.blockAt(bx, by, bz);
+        return id == LADDER || id == VINE;
+    }
+
+    /** The player's feet are in water, in a column his client has. */
+    private boolean inWater(OnlinePlayer p) {
+        int bx = (int) Math.floor(p.x);
+        int by = (int) Math.floor(p.y);
+        int bz = (int) Math.floor(p.z);
+        if (by < 0 || by > 255 || !p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
+            return false;
+        }
+        int id = world.blockAt(bx, by, bz);
+        return id == 8 || id == 9;
     }
 
     void teleportBack(OnlinePlayer p) {

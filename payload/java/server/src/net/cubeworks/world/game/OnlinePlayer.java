@@ -40,6 +40,18 @@ public final class OnlinePlayer extends PlayerEntity {
     private volatile boolean allowFlight;
     /** Set and cleared by the client's Entity Action (crouch, stand up). */
     volatile boolean sneaking;
+    /** Set and cleared by the client's Entity Action (start and stop sprinting). */
+    volatile boolean sprinting;
+    /** Ticks the player still burns for, after lava or fire (see Burning). */
+    int fireTicks;
+    /** How far the player has fallen since he last stood, swam or climbed (see Survival). */
+    float fallDistance;
+    /** How tired the player is, 0 to 40 (see Hunger); for this session only. */
+    float exhaustion;
+    /** The slot of the food being eaten (-1: none), the item, and the tick eating began. */
+    int eatingSlot = -1;
+    int eatingItem;
+    long eatingSince;
 
     private final PlayerInventory inventory = new PlayerInventory();
     private final PermissibleBase perm = new PermissibleBase(this);
@@ -178,7 +190,7 @@ public final class OnlinePlayer extends PlayerEntity {
         if (allowFlight || gameMode == GameMode.CREATIVE) {
             flags |= 0x04;
         }
-        connection.send(PlayPackets.playerAbilities(flags, 0.05f, 0.1f));
+        connection.send(PlayPackets.playerAbilities(flags, flySpeed / 2, walkSpeed / 2));
     }
 
     /** Puts items into the inventory and updates the client's slots; false when full. */
@@ -283,7 +295,7 @@ public final class OnlinePlayer extends PlayerEntity {
     }
 
     public boolean isSprinting() {
-        return false;
+        return sprinting;
     }
 
     public boolean getAllowFlight() {
@@ -353,8 +365,8 @@ public final class OnlinePlayer extends PlayerEntity {
     // --- CommandSender ---
 
     public void sendMessage(String message) {
-        if (message == null || !online) {
-            return;
+        if (message == null || !online || conversations.isModal()) {
+            return; // a modal conversation keeps other messages from him
         }
         for (String line : message.split("\n")) {
             sendChatLine(line);

@@ -102,13 +102,14 @@ final class PlayPacketTable {
         handlers.put(PlayReads.ENTITY_ACTION, new Handler() {
             public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
                 final int action = PlayReads.entityAction(in);
-                if (action != PlayReads.ACTION_CROUCH && action != PlayReads.ACTION_UNCROUCH) {
+                if (action != PlayReads.ACTION_CROUCH && action != PlayReads.ACTION_UNCROUCH
+                        && action != PlayReads.ACTION_START_SPRINT && action != PlayReads.ACTION_STOP_SPRINT) {
                     return null;
                 }
                 // on the game thread, in order with the placements around it
                 return new Runnable() {
                     public void run() {
-                        p.sneaking = action == PlayReads.ACTION_CROUCH;
+                        world.movement().stance(p, action);
                     }
                 };
             }
@@ -129,6 +130,46 @@ final class PlayPacketTable {
                 return new Runnable() {
                     public void run() {
                         PluginChannels.received(world.game(), p, m.channel, m.data);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.PLAYER_ABILITIES, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final int flags = PlayReads.playerAbilities(in);
+                return new Runnable() {
+                    public void run() {
+                        world.movement().abilities(p, flags);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.USE_ENTITY, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.UseEntity u = PlayReads.useEntity(in);
+                return new Runnable() {
+                    public void run() {
+                        world.interaction().useEntity(p, u);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.TAB_COMPLETE, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final String text = PlayReads.tabComplete(in);
+                return new Runnable() {
+                    public void run() {
+                        ChatEvents.tabComplete(world.game(), p, text);
+                    }
+                };
+            }
+        });
+        handlers.put(PlayReads.UPDATE_SIGN, new Handler() {
+            public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
+                final PlayReads.SignText s = PlayReads.updateSign(in);
+                return new Runnable() {
+                    public void run() {
+                        world.blockEvents().signText(p, s);
                     }
                 };
             }

@@ -190,11 +190,12 @@ public final class PlayerConnections implements ConnectionHandler {
                 + p.getEntityId() + " at ([" + props.levelName() + "] " + p.x + ", " + p.y + ", " + p.z + ")");
         for (OnlinePlayer other : game.players().inJoinOrder()) {
             conn.send(PlayPackets.playerListItem(other.getPlayerListName(), true, 0));
-            if (other != p) {
+            if (other != p && !other.hidden.contains(p.getUniqueId())) { // one who hid him keeps him hidden
                 other.connection().send(PlayPackets.playerListItem(p.getPlayerListName(), true, 0));
             }
         }
         world.visibility().update();
+        game.scoreboards().sendMainTo(p);
         PluginChannels.announce(game, p);
         PlayerJoinEvent event = new PlayerJoinEvent(p, "\u00a7e" + p.getName() + " joined the game");
         game.host().callEvent(event);

@@ -111,6 +111,7 @@ public final class Players {
             }
             view = online.toArray(new OnlinePlayer[online.size()]);
             p.markOffline();
+            p.conversations.abandonAll();
             game.world().leave(p);
             lastModes.put(p.getName().toLowerCase(), p.getGameMode());
             game.logger().info(p.getName() + " lost connection: " + reason);
@@ -141,6 +142,9 @@ public final class Players {
     /** Sets the mode and tells the client (Change Game State, then its abilities). */
     public void setGameMode(OnlinePlayer p, GameMode mode) {
         synchronized (game.lock()) {
+            if (!ActionEvents.gameMode(game, p, mode)) {
+                return; // a plugin keeps the mode he has
+            }
             p.setModeField(mode);
             p.connection().send(PlayPackets.changeGameState(PlayPackets.GAME_STATE_MODE, mode.getValue()));
             p.sendAbilities();

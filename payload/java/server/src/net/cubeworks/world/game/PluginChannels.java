@@ -35,10 +35,11 @@ final class PluginChannels {
     }
 
     static void received(Game game, OnlinePlayer player, String channel, byte[] data) {
-        if (REGISTER.equals(channel)) {
-            player.listenOn(channelNames(data), true);
-        } else if (UNREGISTER.equals(channel)) {
-            player.listenOn(channelNames(data), false);
+        if (REGISTER.equals(channel) || UNREGISTER.equals(channel)) {
+            boolean listening = REGISTER.equals(channel);
+            Set<String> before = player.getListeningPluginChannels();
+            player.listenOn(channelNames(data), listening);
+            ChannelEvents.changed(game, player, before, player.getListeningPluginChannels());
         } else if (channel.length() <= Messenger.MAX_CHANNEL_SIZE) {
             Messenger messenger = game.host().api().getMessenger();
             try {

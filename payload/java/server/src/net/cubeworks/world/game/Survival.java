@@ -1,31 +1,68 @@
 package net.cubeworks.world.game;
 
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
 import net.cubeworks.world.protocol.PlayPackets;
 
-/** Health, the void below the world, death and respawning at the spawn. */
+/** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */
 final class Survival {
     static final double VOID_Y = -64;
     static final String HARDCORE_BAN_REASON = "Death in Hardcore";
     static final String HARDCORE_GAME_OVER = "You have died. Game over, man, it's game over!";
     /** Damage the void does every half second. */
     static final float VOID_DAMAGE = 4f;
+    static final float MAX_HEALTH = 20f;
+    /** Blocks a player falls unhurt. */
+    static final float SAFE_FALL = 3f;
+    /** Regeneration: a point this often on peaceful, and this often with a food bar at FED_FOOD or more. */
+    static final long PEACEFUL_REGEN_TICKS = 20;
+    static final long FED_REGEN_TICKS = 80;
+    static final int FED_FOOD = 18;
 
     private final Game game;
     private final GameWorld world;
     private final Delivery delivery;
+    private final Burning burning;
 
     Survival(Game game, GameWorld world, Delivery delivery) {
         this.game = game;
         this.world = world;
         this.delivery = delivery;
+        this.burning = new Burning(game, world, this);
     }
 
-    /** In the tick: a living player below the world takes the void's damage. */
+    /** In the tick: a living player below the world takes the void's damage, and a hurt one heals. */
     void tick(OnlinePlayer p, long tick) {
         if (!p.dead && p.y < VOID_Y && tick % 10 == 0) {
             damage(p, PlayerEvents.worldDamage(game, p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
+        }
+        burning.tick(p, tick);
+        world.hunger().tick(p, tick);
+        world.eating().tick(p);
+        regenerate(p, tick);
+    }
+
+    /**
+     * Natural regeneration, as the game's: on peaceful a point every second; otherwise a point
+     * every 4 seconds while the food bar is at 18 or more, which tires the player (see Hunger).
+     */
+    private void regenerate(OnlinePlayer p, long tick) {
+        if (p.dead || p.health >= MAX_HEALTH || p.health <= 0f) {
+            return;
+        }
+        boolean peaceful = game.properties().difficulty() == 0;
+        long every = peaceful ? PEACEFUL_REGEN_TICKS : FED_REGEN_TICKS;
+        if (tick % every != 0 || (!peaceful && p.food < FED_FOOD)) {
+            return;
+        }
+        float amount = PlayerEvents.regain(game, p, 1f, peaceful ? RegainReason.REGEN : RegainReason.SATIATED);
+        if (!peaceful) {
+            world.hunger().exhaust(p, Hunger.HEAL); // healing by food tires, whatever the plugins said
+        }
+        if (amount > 0f && !p.dead) {
+            p.health = Math.min(MAX_HEALTH, p.health + amount);
+            delivery.out(p, world.healthPacket(p));
         }
     }
 
@@ -38,12 +75,39 @@ final class Survival {
         if (p.health <= 0f) {
             p.dead = true;
             world.visibility().hide(p);
-            game.players().broadcast(deathMessage);
+            String said = PlayerEvents.death(game, p, deathMessage);
+            if (said != null && said.length() > 0) {
+                game.players().broadcast(said);
+            }
             if (game.properties().hardcore()) {
                 // one life: the name is banned at once, so leaving before the respawn does not escape it
                 game.access().addBan(p.getName(), HARDCORE_BAN_REASON, "Server");
                 game.players().kick(p, HARDCORE_GAME_OVER);
             }
+        }
+    }
+
+    /**
+     * An accepted move, for falling as the game counts it: going down in the air adds to the
+     * fall; landing from more than 3 blocks hurts a point for each block beyond. Water, ladders
+     * and vines, flying and creative mode end a fall without harm.
+     */
+    void fell(OnlinePlayer p, double dy, boolean onGround, boolean cushioned) {
+        if (p.dead || cushioned || p.isFlying() || p.getGameMode() == org.bukkit.GameMode.CREATIVE) {
+            p.fallDistance = 0f;
+            return;
+        }
+        if (!onGround) {
+            if (dy < 0) {
+                p.fallDistance -= (float) dy;
+            }
+            return;
+        }
+        float fallen = p.fallDistance;
+        p.fallDistance = 0f;
+        int hurt = (int) Math.ceil(fallen - SAFE_FALL);
+        if (hurt > 0) {
+            damage(p, PlayerEvents.worldDamage(game, p, DamageCause.FALL, hurt), p.getName() + " hit the ground too hard");
         }
     }
 
@@ -56,6 +120,10 @@ final class Survival {
         p.health = 20f;
         p.food = 20;
         p.saturation = 5f;
+        p.exhaustion = 0f;
+        p.fallDistance = 0f;
+        p.fireTicks = 0;
+        p.eatingSlot = -1;
         p.teleportPending = false;
         world.toSpawn(p);
         PlayerEvents.respawn(game, p);

@@ -38,7 +38,7 @@ final class Visibility {
     }
 
     private static boolean shouldSee(OnlinePlayer viewer, OnlinePlayer p) {
-        return p != viewer && !p.dead && p.isOnline()
+        return p != viewer && !p.dead && p.isOnline() && !viewer.hidden.contains(p.getUniqueId())
                 && viewer.known.contains(ColumnKey.of(ColumnKey.chunk(p.x), ColumnKey.chunk(p.z)));
     }
 

@@ -159,6 +159,7 @@ final class WorldSaver {
      * the console.
      */
     Future<Report> saveLater(LevelState level, final boolean quiet) {
+        WorldEvents.saving(game);
         final List<Column> copies = cache.takeChanges();
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
         List<OnlinePlayer> online = game.players().inJoinOrder();

@@ -294,11 +294,22 @@ public final class PluginHost implements PluginManager {
         loader.enablePlugin(plugin);
     }
 
+    private final List<java.util.function.Consumer<Plugin>> disableHooks =
+            new java.util.concurrent.CopyOnWriteArrayList<java.util.function.Consumer<Plugin>>();
+
+    /** Runs the hook for each plugin disabled, after it was (to drop what the server keeps for it). */
+    public void onDisable(java.util.function.Consumer<Plugin> hook) {
+        disableHooks.add(hook);
+    }
+
     public void disablePlugin(Plugin plugin) {
         if (!plugin.isEnabled()) {
             return;
         }
         loader.disablePlugin(plugin);
+        for (java.util.function.Consumer<Plugin> hook : disableHooks) {
+            hook.accept(plugin);
+        }
         if (scheduler != null) {
             scheduler.cancelTasks(plugin);
         }

@@ -246,4 +246,149 @@ public final class PlayPackets {
         }
         return p.writeShort(itemId).writeByte(count).writeShort(damage).writeShort(-1);
     }
+
+    // --- what the plugins' events answer with: completions, hits ---
+
+    public static final int TAB_COMPLETE = 0x3A;
+    public static final int ENTITY_VELOCITY = 0x12;
+    /** Entity Status: the entity was hurt (it flashes red and the hurt sound plays). */
+    public static final int STATUS_HURT = 2;
+
+    /** Tab-Complete: the completions of the client's text, each a whole word to put in. */
+    public static PacketOut tabComplete(java.util.Collection<String> matches) {
+        PacketOut p = new PacketOut(TAB_COMPLETE).writeVarInt(matches.size());
+        for (String m : matches) {
+            p.writeString(m);
+        }
+        return p;
+    }
+
+    /** Entity Velocity in blocks a tick, each part clamped to the protocol's 3.9. */
+    public static PacketOut entityVelocity(int entityId, double vx, double vy, double vz) {
+        return new PacketOut(ENTITY_VELOCITY).writeInt(entityId).writeShort(velocityPart(vx))
+                .writeShort(velocityPart(vy)).writeShort(velocityPart(vz));
+    }
+
+    private static int velocityPart(double v) {
+        return (int) (Math.max(-3.9, Math.min(3.9, v)) * 8000);
+    }
+
+    // --- entity effects, sounds, lightning, signs, note blocks, scoreboards ---
+
+    public static final int ENTITY_STATUS = 0x1A;
+    public static final int ENTITY_EFFECT = 0x1D;
+    public static final int REMOVE_ENTITY_EFFECT = 0x1E;
+    public static final int BLOCK_ACTION = 0x24;
+    public static final int NAMED_SOUND_EFFECT = 0x29;
+    public static final int SPAWN_GLOBAL_ENTITY = 0x2C;
+    public static final int UPDATE_SIGN = 0x33;
+    public static final int SCOREBOARD_OBJECTIVE = 0x3B;
+    public static final int UPDATE_SCORE = 0x3C;
+    public static final int DISPLAY_SCOREBOARD = 0x3D;
+    public static final int TEAMS = 0x3E;
+    /** Change Game State reasons: the rain stops, the rain starts. */
+    public static final int GAME_STATE_END_RAIN = 1;
+    public static final int GAME_STATE_BEGIN_RAIN = 2;
+    /** Spawn Global Entity type of a lightning bolt. */
+    public static final int GLOBAL_ENTITY_THUNDERBOLT = 1;
+    /** The plugin channel that tells a 1.7 client where to download a resource pack. */
+    public static final String RESOURCE_PACK_CHANNEL = "MC|RPack";
+
+    /** Entity Status: an effect shown on an entity (2 hurt, 3 death, ...). */
+    public static PacketOut entityStatus(int entityId, int status) {
+        return new PacketOut(ENTITY_STATUS).writeInt(entityId).writeByte(status);
+    }
+
+    /** Entity Effect: a status effect on an entity, its amplifier and the ticks it has left (at most 32767). */
+    public static PacketOut entityEffect(int entityId, int effectId, int amplifier, int durationTicks) {
+        return new PacketOut(ENTITY_EFFECT).writeInt(entityId).writeByte(effectId).writeByte(amplifier)
+                .writeShort(Math.max(0, Math.min(Short.MAX_VALUE, durationTicks)));
+    }
+
+    public static PacketOut removeEntityEffect(int entityId, int effectId) {
+        return new PacketOut(REMOVE_ENTITY_EFFECT).writeInt(entityId).writeByte(effectId);
+    }
+
+    /** Block Action: for a note block, the instrument and the pitch to play. */
+    public static PacketOut blockAction(int x, int y, int z, int byte1, int byte2, int blockId) {
+        return new PacketOut(BLOCK_ACTION).writeInt(x).writeShort(y).writeInt(z).writeByte(byte1).writeByte(byte2)
+                .writeVarInt(blockId);
+    }
+
+    /**
+     * Named Sound Effect: a sound by the game's name, at a position in eighths of a block, the
+     * volume (1 is heard to 16 blocks) and the pitch as 63 times the rate (0 to 255).
+     */
+    public static PacketOut namedSoundEffect(String name, double x, double y, double z, float volume, float pitch) {
+        int p = Math.max(0, Math.min(255, (int) (pitch * 63f)));
+        return new PacketOut(NAMED_SOUND_EFFECT).writeString(name).writeInt((int) (x * 8)).writeInt((int) (y * 8))
+                .writeInt((int) (z * 8)).writeFloat(volume).writeByte(p);
+    }
+
+    /** Spawn Global Entity: a lightning bolt at a position in thirty-seconds of a block. */
+    public static PacketOut spawnGlobalEntity(int entityId, int type, int fx, int fy, int fz) {
+        return new PacketOut(SPAWN_GLOBAL_ENTITY).writeVarInt(entityId).writeByte(type).writeInt(fx).writeInt(fy)
+                .writeInt(fz);
+    }
+
+    /** Update Sign: the four lines of the sign at a block (15 characters each at most). */
+    public static PacketOut updateSign(int x, int y, int z, String[] lines) {
+        PacketOut p = new PacketOut(UPDATE_SIGN).writeInt(x).writeShort(y).writeInt(z);
+        for (int i = 0; i < 4; i++) {
+            String line = i < lines.length && lines[i] != null ? lines[i] : "";
+            p.writeString(line.length() > 15 ? line.substring(0, 15) : line);
+        }
+        return p;
+    }
+
+    /** Scoreboard Objective: mode 0 creates, 1 removes, 2 changes the display name. */
+    public static PacketOut scoreboardObjective(String name, String displayName, int mode) {
+        return new PacketOut(SCOREBOARD_OBJECTIVE).writeString(name).writeString(displayName).writeByte(mode);
+    }
+
+    /** Update Score: an entry's score in an objective. */
+    public static PacketOut updateScore(String entry, String objective, int value) {
+        return new PacketOut(UPDATE_SCORE).writeString(entry).writeByte(0).writeString(objective).writeInt(value);
+    }
+
+    /** Update Score that removes an entry from every objective. */
+    public static PacketOut removeScore(String entry) {
+        return new PacketOut(UPDATE_SCORE).writeString(entry).writeByte(1);
+    }
+
+    /** Display Scoreboard: slot 0 the player list, 1 the sidebar, 2 below the name; "" clears it. */
+    public static PacketOut displayScoreboard(int slot, String objective) {
+        return new PacketOut(DISPLAY_SCOREBOARD).writeByte(slot).writeString(objective);
+    }
+
+    /**
+     * Teams: mode 0 creates (with the display parts and the players), 1 removes, 2 changes the
+     * display parts, 3 adds players, 4 removes players. Friendly flags: 1 friendly fire, 2 sees
+     * invisible team mates.
+     */
+    public static PacketOut teams(String name, int mode, String displayName, String prefix, String suffix,
+            int friendlyFlags, java.util.Collection<String> players) {
+        PacketOut p = new PacketOut(TEAMS).writeString(name).writeByte(mode);
+        if (mode == 0 || mode == 2) {
+            p.writeString(displayName).writeString(prefix).writeString(suffix).writeByte(friendlyFlags);
+        }
+        if (mode == 0 || mode == 3 || mode == 4) {
+            p.writeShort(players.size());
+            for (String player : players) {
+                p.writeString(player);
+            }
+        }
+        return p;
+    }
+
+    public static final int STATISTICS = 0x37;
+
+    /** Statistics: named counts the client keeps; an achievement's count of 1 shows it as earned. */
+    public static PacketOut statistics(java.util.Map<String, Integer> values) {
+        PacketOut p = new PacketOut(STATISTICS).writeVarInt(values.size());
+        for (java.util.Map.Entry<String, Integer> e : values.entrySet()) {
+            p.writeString(e.getKey()).writeVarInt(e.getValue());
+        }
+        return p;
+    }
 }

@@ -287,4 +287,73 @@ public final class PlayReads {
         }
         return new Slot(id, count, damage);
     }
+    // --- what the plugins' events read: entity clicks, sign text, flight, chat completion ---
+
+    /** Use Entity: the entity clicked, and whether it was a right click (interact) or a left one (attack). */
+    public static final class UseEntity {
+        public final int target;
+        public final boolean attack;
+
+        UseEntity(int target, boolean attack) {
+            this.target = target;
+            this.attack = attack;
+        }
+    }
+
+    /** The mouse byte of Use Entity: 0 right click, 1 left click. */
+    public static final int MOUSE_ATTACK = 1;
+
+    public static UseEntity useEntity(PacketIn in) throws PacketIn.ProtocolException {
+        int target = in.readInt();
+        return new UseEntity(target, in.readByte() == MOUSE_ATTACK);
+    }
+
+    /** The longest line of a sign the game allows. */
+    public static final int SIGN_LINE = 15;
+
+    /** Update Sign: the block and its four lines. */
+    public static final class SignText {
+        public final int x;
+        public final int y;
+        public final int z;
+        public final String[] lines;
+
+        SignText(int x, int y, int z, String[] lines) {
+            this.x = x;
+            this.y = y;
+            this.z = z;
+            this.lines = lines;
+        }
+    }
+
+    /** Reads the four lines; one longer than a sign holds (a modified client) is a protocol error. */
+    public static SignText updateSign(PacketIn in) throws PacketIn.ProtocolException {
+        int x = in.readInt();
+        int y = in.readShort();
+        int z = in.readInt();
+        String[] lines = new String[4];
+        for (int i = 0; i < 4; i++) {
+            lines[i] = in.readString(SIGN_LINE);
+        }
+        return new SignText(x, y, z, lines);
+    }
+
+    /** The flags of the client's Player Abilities (2: flying); the speeds after them are the server's to say. */
+    public static final int ABILITY_FLYING = 0x02;
+
+    public static int playerAbilities(PacketIn in) throws PacketIn.ProtocolException {
+        int flags = in.readByte();
+        in.readFloat();
+        in.readFloat();
+        return flags;
+    }
+
+    /** Tab-Complete: the text before the cursor, as long as a chat line. */
+    public static String tabComplete(PacketIn in) throws PacketIn.ProtocolException {
+        return in.readString(MAX_CHAT);
+    }
+
+    /** Entity Action ids of sprinting. */
+    public static final int ACTION_START_SPRINT = 4;
+    public static final int ACTION_STOP_SPRINT = 5;
 }

@@ -177,6 +177,12 @@ public final class WorldServer implements GameHost {
             }
         }, scheduler);
         pluginManager.setMessenger(api.getMessenger());
+        final net.cubeworks.world.game.MetadataStores metadata = game.metadata();
+        pluginManager.onDisable(new java.util.function.Consumer<Plugin>() {
+            public void accept(Plugin plugin) {
+                metadata.removeAll(plugin); // a disabled plugin's metadata goes with it
+            }
+        });
         commands = new CommandRegistry(game, pluginManager, pluginManager.commandMap(), new Runnable() {
             public void run() {
                 shutdown();
@@ -338,6 +344,11 @@ public final class WorldServer implements GameHost {
 
     public boolean dispatchCommand(CommandSender sender, String commandLine) {
         return commands.dispatch(sender, commandLine);
+    }
+
+    /** The completions of a command line ("/" and all) the command map finds for the sender. */
+    public java.util.List<String> tabCompleteCommand(CommandSender sender, String commandLine) {
+        return api.getCommandMap().tabComplete(sender, commandLine);
     }
 
     /** The plugin API's view of this server. */

@@ -3,6 +3,7 @@ package org.bukkit.event.entity;
 import org.bukkit.entity.Entity;
 import org.bukkit.event.Cancellable;
 import org.bukkit.event.HandlerList;
+import org.bukkit.util.NumberConversions;
 
 /** An entity is about to take damage; cancelled, it takes none. */
 public class EntityDamageEvent extends EntityEvent implements Cancellable {
@@ -15,6 +16,11 @@ public class EntityDamageEvent extends EntityEvent implements Cancellable {
         super(damagee);
         this.cause = cause;
         this.damage = damage;
+    }
+
+    @Deprecated
+    public EntityDamageEvent(final Entity damagee, final DamageCause cause, final int damage) {
+        this(damagee, cause, (double) damage);
     }
 
     public boolean isCancelled() {
@@ -30,6 +36,17 @@ public class EntityDamageEvent extends EntityEvent implements Cancellable {
     }
 
     public void setDamage(double damage) {
+        this.damage = damage;
+    }
+
+    /** The damage rounded up, for plugins built when damage was whole points. */
+    @Deprecated
+    public int _INVALID_getDamage() {
+        return NumberConversions.ceil(damage);
+    }
+
+    @Deprecated
+    public void _INVALID_setDamage(final int damage) {
         this.damage = damage;
     }
 

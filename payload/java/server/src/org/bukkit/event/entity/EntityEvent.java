@@ -1,6 +1,7 @@
 package org.bukkit.event.entity;
 
 import org.bukkit.entity.Entity;
+import org.bukkit.entity.EntityType;
 import org.bukkit.event.Event;
 
 /** An event about one entity. */
@@ -13,5 +14,9 @@ public abstract class EntityEvent extends Event {
 
     public Entity getEntity() {
         return entity;
+    }
+
+    public EntityType getEntityType() {
+        return entity.getType();
     }
 }

@@ -26,6 +26,13 @@ public class InventoryClickEvent extends InventoryInteractEvent {
         this.action = action;
     }
 
+    /** The old form: a right or left click, with or without shift, that picks up what is there. */
+    @Deprecated
+    public InventoryClickEvent(InventoryView view, SlotType type, int slot, boolean right, boolean shift) {
+        this(view, type, slot, right ? (shift ? ClickType.SHIFT_RIGHT : ClickType.RIGHT)
+                : (shift ? ClickType.SHIFT_LEFT : ClickType.LEFT), InventoryAction.SWAP_WITH_CURSOR);
+    }
+
     public InventoryClickEvent(InventoryView view, SlotType type, int slot, ClickType click, InventoryAction action,
             int key) {
         this(view, type, slot, click, action);

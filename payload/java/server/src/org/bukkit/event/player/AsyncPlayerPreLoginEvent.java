@@ -40,6 +40,23 @@ public class AsyncPlayerPreLoginEvent extends Event {
         this.result = result;
     }
 
+    /** The result in the older enum of the synchronous pre-login event (the same names). */
+    @Deprecated
+    public PlayerPreLoginEvent.Result getResult() {
+        return result == null ? null : PlayerPreLoginEvent.Result.valueOf(result.name());
+    }
+
+    @Deprecated
+    public void setResult(final PlayerPreLoginEvent.Result result) {
+        this.result = result == null ? null : Result.valueOf(result.name());
+    }
+
+    @Deprecated
+    public void disallow(final PlayerPreLoginEvent.Result result, final String message) {
+        setResult(result);
+        this.message = message;
+    }
+
     public String getKickMessage() {
         return message;
     }

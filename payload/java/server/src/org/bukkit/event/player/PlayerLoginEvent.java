@@ -16,6 +16,21 @@ public class PlayerLoginEvent extends PlayerEvent {
     private Result result = Result.ALLOWED;
     private String message = "";
 
+    @Deprecated
+    public PlayerLoginEvent(final Player player) {
+        this(player, "", null);
+    }
+
+    @Deprecated
+    public PlayerLoginEvent(final Player player, final String hostname) {
+        this(player, hostname, null);
+    }
+
+    @Deprecated
+    public PlayerLoginEvent(final Player player, final Result result, final String message) {
+        this(player, "", null, result, message);
+    }
+
     public PlayerLoginEvent(final Player player, final String hostname, final InetAddress address) {
         super(player);
         this.hostname = hostname;

@@ -1,12 +1,17 @@
 package org.bukkit.event.server;
 
+import java.util.Iterator;
+
+import org.bukkit.entity.Player;
 import org.bukkit.event.HandlerList;
 
 /** A server list ping: the message of the day and the player limit it answers with may be changed. */
-public class ServerListPingEvent extends ServerEvent {
+public class ServerListPingEvent extends ServerEvent implements Iterable<Player> {
     private static final HandlerList handlers = new HandlerList();
     private final java.net.InetAddress address;
     private String motd;
+    /** Set when the players are counted through {@link #iterator()} instead. */
+    private static final int COUNTED = -1;
     private final int numPlayers;
     private int maxPlayers;
 
@@ -16,6 +21,11 @@ public class ServerListPingEvent extends ServerEvent {
         this.motd = motd;
         this.numPlayers = numPlayers;
         this.maxPlayers = maxPlayers;
+    }
+
+    /** For a ping whose players a subclass lists through {@link #iterator()}; they are counted from it. */
+    protected ServerListPingEvent(final java.net.InetAddress address, final String motd, final int maxPlayers) {
+        this(address, motd, COUNTED, maxPlayers);
     }
 
     public java.net.InetAddress getAddress() {
@@ -31,6 +41,13 @@ public class ServerListPingEvent extends ServerEvent {
     }
 
     public int getNumPlayers() {
+        if (numPlayers == COUNTED) {
+            int n = 0;
+            for (Iterator<Player> it = iterator(); it.hasNext(); it.next()) {
+                n++;
+            }
+            return n;
+        }
         return numPlayers;
     }
 
@@ -40,6 +57,14 @@ public class ServerListPingEvent extends ServerEvent {
 
     public void setMaxPlayers(int maxPlayers) {
         this.maxPlayers = maxPlayers;
+    }
+
+    /**
+     * The players the answer counts, to remove some from it. Our status answer gives only the
+     * count, with no list of names to take players out of, so this refuses as the API allows.
+     */
+    public Iterator<Player> iterator() throws UnsupportedOperationException {
+        throw new UnsupportedOperationException("This server's list ping does not list players");
     }
 
     @Override

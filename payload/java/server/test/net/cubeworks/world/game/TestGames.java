@@ -61,6 +61,10 @@ public final class TestGames {
                 return false;
             }
 
+            public java.util.List<String> tabCompleteCommand(CommandSender sender, String commandLine) {
+                return null;
+            }
+
             public Server api() {
                 return null;
             }

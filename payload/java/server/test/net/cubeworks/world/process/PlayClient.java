@@ -87,12 +87,38 @@ final class PlayClient {
     /** Block Break Animations: {digger, x, y, z, stage}; Effects: {effect, x, y, z, data}. */
     final List<int[]> cracks = new ArrayList<int[]>();
     final List<int[]> effects = new ArrayList<int[]>();
+    /** Entity Status, Entity Effect {entity, effect, amplifier, ticks} and Remove Entity Effect {entity, effect}. */
+    final List<int[]> statuses = new ArrayList<int[]>();
+    final List<int[]> entityEffects = new ArrayList<int[]>();
+    final List<int[]> removedEffects = new ArrayList<int[]>();
+    /** Named sounds as "name x8 y8 z8 volume pitch". */
+    final List<String> sounds = new ArrayList<String>();
+    /** Spawn Global Entity {entity, type, fx, fy, fz}. */
+    final List<int[]> bolts = new ArrayList<int[]>();
+    /** Update Sign lines by "x,y,z". */
+    final Map<String, String> signs = new HashMap<String, String>();
+    /** Statistics the server sent, by name. */
+    final Map<String, Integer> statistics = new HashMap<String, Integer>();
+    /** The last Change Game State reason and value, and the last abilities' speeds. */
+    /** The scoreboard as the server drew it: objectives by name, scores by "entry@objective", slots, teams. */
+    final Map<String, String> objectives = new HashMap<String, String>();
+    final Map<String, Integer> scores = new HashMap<String, Integer>();
+    final Map<Integer, String> displaySlots = new HashMap<Integer, String>();
+    final Map<String, java.util.Set<String>> teams = new HashMap<String, java.util.Set<String>>();
+    final Map<String, String> teamPrefixes = new HashMap<String, String>();
+    int gameStateReason = -1;
+    float walkSpeed = -1;
+    float flySpeed = -1;
     /** The names the tab list shows. */
     final java.util.Set<String> tabList = new java.util.LinkedHashSet<String>();
     final List<Integer> ids = new ArrayList<Integer>();
     int columnsBeforePosition = -1;
     /** Every column received, in the order received. */
     final List<int[]> arrivals = new ArrayList<int[]>();
+    /** Velocities of this client's own player: {vx, vy, vz} in 1/8000. */
+    final List<int[]> velocities = new ArrayList<int[]>();
+    /** The completions of the last Tab-Complete answer. */
+    List<String> completions;
 
     PlayClient(TestClient net, String name) {
         this.net = net;
@@ -407,9 +433,98 @@ final class PlayClient {
                 break;
             }
             case 0x2B:
-                d.readUnsignedByte();
+                gameStateReason = d.readUnsignedByte();
                 d.readFloat();
                 break;
+            case 0x1A:
+                statuses.add(new int[] {d.readInt(), d.readByte()});
+                break;
+            case 0x1D:
+                entityEffects.add(new int[] {d.readInt(), d.readByte(), d.readByte(), d.readShort()});
+                break;
+            case 0x1E:
+                removedEffects.add(new int[] {d.readInt(), d.readByte()});
+                break;
+            case 0x29:
+                sounds.add(string(d) + " " + d.readInt() + " " + d.readInt() + " " + d.readInt() + " " + d.readFloat()
+                        + " " + d.readUnsignedByte());
+                break;
+            case 0x2C:
+                bolts.add(new int[] {TestClient.readVarInt(d), d.readByte(), d.readInt(), d.readInt(), d.readInt()});
+                break;
+            case 0x33: {
+                String at = d.readInt() + "," + d.readShort() + "," + d.readInt();
+                signs.put(at, string(d) + "|" + string(d) + "|" + string(d) + "|" + string(d));
+                break;
+            }
+            case 0x3B: {
+                String objective = string(d);
+                String display = string(d);
+                int mode = d.readByte();
+                if (mode == 1) {
+                    objectives.remove(objective);
+                } else {
+                    objectives.put(objective, display);
+                }
+                break;
+            }
+            case 0x3C: {
+                String entry = string(d);
+                if (d.readByte() == 1) {
+                    scores.keySet().removeIf(k -> k.startsWith(entry + "@"));
+                } else {
+                    String objective = string(d);
+                    assertTrue("a score of a known objective", objectives.containsKey(objective));
+                    scores.put(entry + "@" + objective, d.readInt());
+                }
+                break;
+            }
+            case 0x3D: {
+                int slot = d.readByte();
+                String objective = string(d);
+                if (objective.isEmpty()) {
+                    displaySlots.remove(slot);
+                } else {
+                    displaySlots.put(slot, objective);
+                }
+                break;
+            }
+            case 0x3E: {
+                String team = string(d);
+                int mode = d.readByte();
+                if (mode == 1) {
+                    teams.remove(team);
+                    break;
+                }
+                if (mode == 0 || mode == 2) {
+                    string(d);
+                    teamPrefixes.put(team, string(d));
+                    string(d);
+                    d.readByte();
+                }
+                if (mode == 0) {
+                    teams.put(team, new java.util.LinkedHashSet<String>());
+                }
+                if (mode == 0 || mode == 3 || mode == 4) {
+                    int n = d.readShort();
+                    for (int i = 0; i < n; i++) {
+                        String player = string(d);
+                        if (mode == 4) {
+                            teams.get(team).remove(player);
+                        } else {
+                            teams.get(team).add(player);
+                        }
+                    }
+                }
+                break;
+            }
+            case 0x37: {
+                int n = TestClient.readVarInt(d);
+                for (int i = 0; i < n; i++) {
+                    statistics.put(string(d), TestClient.readVarInt(d));
+                }
+                break;
+            }
             case 0x2D:
                 window = d.readUnsignedByte();
                 windowType = d.readUnsignedByte();
@@ -485,14 +600,30 @@ final class PlayClient {
             }
             case 0x39:
                 d.readByte();
-                d.readFloat();
-                d.readFloat();
+                flySpeed = d.readFloat();
+                walkSpeed = d.readFloat();
                 break;
             case 0x3F: {
                 String channel = string(d);
                 byte[] data = new byte[d.readShort()];
                 d.readFully(data);
                 pluginMessages.add(channel + ":" + new String(data, "UTF-8").replace('\u0000', ','));
+                break;
+            }
+            case 0x12: {
+                int id = d.readInt();
+                int[] v = {d.readShort(), d.readShort(), d.readShort()};
+                if (id == entityId) {
+                    velocities.add(v);
+                }
+                break;
+            }
+            case 0x3A: {
+                List<String> got = new ArrayList<String>();
+                for (int n = TestClient.readVarInt(d); n > 0; n--) {
+                    got.add(string(d));
+                }
+                completions = got;
                 break;
             }
             case 0x40:
@@ -678,6 +809,29 @@ final class PlayClient {
         new DataOutputStream(b).writeShort(data.length);
         b.write(data);
         net.send(0x17, b.toByteArray());
+    }
+
+    /** Use Entity: a left click (attack) or a right click on the entity. */
+    void useEntity(int target, boolean attack) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeInt(target);
+        o.writeByte(attack ? 1 : 0);
+        net.send(0x02, b.toByteArray());
+    }
+
+    /** Tab-Complete: the text before the cursor. */
+    void tabComplete(String text) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        TestClient.writeString(b, text);
+        net.send(0x14, b.toByteArray());
+    }
+
+    /** Chat Message: a line typed in chat. */
+    void say(String text) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        TestClient.writeString(b, text);
+        net.send(0x01, b.toByteArray());
     }
 
     void respawn() throws IOException {

@@ -1,0 +1,98 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.GameMode;
+import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+
+/**
+ * Lava and fire, as the game has them for players: in lava 4 points every half second, in fire 1,
+ * and either sets the player burning (15 seconds from lava, 8 from fire), a point every second
+ * until it ends or water puts it out. Catching fire asks the plugins first. Creative players do
+ * not burn. The flames are not shown on the player (no entity metadata is sent).
+ */
+final class Burning {
+    /** How often contact with lava or fire hurts, in ticks (the game's resistance after a hurt). */
+    static final long CONTACT_TICKS = 10;
+    static final float LAVA_DAMAGE = 4f;
+    static final float FIRE_DAMAGE = 1f;
+    /** Seconds of burning lava and fire set. */
+    static final int LAVA_SECONDS = 15;
+    static final int FIRE_SECONDS = 8;
+    private static final int WATER = 8;
+    private static final int STILL_WATER = 9;
+    private static final int LAVA = 10;
+    private static final int STILL_LAVA = 11;
+    private static final int FIRE = 51;
+
+    private final Game game;
+    private final GameWorld world;
+    private final Survival survival;
+
+    Burning(Game game, GameWorld world, Survival survival) {
+        this.game = game;
+        this.world = world;
+        this.survival = survival;
+    }
+
+    /** In the tick: what the blocks the player's box is in do to him, and burning. */
+    void tick(OnlinePlayer p, long tick) {
+        if (p.dead || p.getGameMode() == GameMode.CREATIVE) {
+            p.fireTicks = 0;
+            return;
+        }
+        int touching = touching(p);
+        if (touching == WATER) {
+            p.fireTicks = 0;
+            return;
+        }
+        if (touching == LAVA || touching == FIRE) {
+            boolean lava = touching == LAVA;
+            int x = (int) Math.floor(p.x);
+            int y = (int) Math.floor(p.y);
+            int z = (int) Math.floor(p.z);
+            int seconds = PlayerEvents.combust(game, p, x, y, z, lava ? LAVA_SECONDS : FIRE_SECONDS);
+            p.fireTicks = Math.max(p.fireTicks, seconds * 20);
+            if (tick % CONTACT_TICKS == 0) {
+                DamageCause cause = lava ? DamageCause.LAVA : DamageCause.FIRE;
+                survival.damage(p, PlayerEvents.worldDamage(game, p, cause, lava ? LAVA_DAMAGE : FIRE_DAMAGE),
+                        p.getName() + (lava ? " tried to swim in lava" : " went up in flames"));
+            }
+        }
+        if (p.fireTicks > 0) {
+            p.fireTicks--;
+            if (p.fireTicks % 20 == 0 && !p.dead) {
+                survival.damage(p, PlayerEvents.worldDamage(game, p, DamageCause.FIRE_TICK, 1f),
+                        p.getName() + " burned to death");
+            }
+        }
+    }
+
+    /** Water, lava or fire (the first of them found) in the cells the player's box takes; 0 for none. */
+    private int touching(OnlinePlayer p) {
+        int x0 = (int) Math.floor(p.x - Movement.HALF_WIDTH + 0.001);
+        int x1 = (int) Math.floor(p.x + Movement.HALF_WIDTH - 0.001);
+        int y0 = Math.max(0, (int) Math.floor(p.y + 0.001));
+        int y1 = Math.min(255, (int) Math.floor(p.y + Movement.HEIGHT - 0.001));
+        int z0 = (int) Math.floor(p.z - Movement.HALF_WIDTH + 0.001);
+        int z1 = (int) Math.floor(p.z + Movement.HALF_WIDTH - 0.001);
+        int found = 0;
+        for (int bx = x0; bx <= x1; bx++) {
+            for (int bz = z0; bz <= z1; bz++) {
+                if (!p.known.contains(net.cubeworks.world.level.ColumnKey.of(bx >> 4, bz >> 4))) {
+                    continue;
+                }
+                for (int by = y0; by <= y1; by++) {
+                    int id = world.blockAt(bx, by, bz);
+                    if (id == WATER || id == STILL_WATER) {
+                        return WATER;
+                    }
+                    if (id == LAVA || id == STILL_LAVA) {
+                        found = LAVA;
+                    } else if (id == FIRE && found == 0) {
+                        found = FIRE;
+                    }
+                }
+            }
+        }
+        return found;
+    }
+}

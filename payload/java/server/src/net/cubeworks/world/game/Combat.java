@@ -1,0 +1,134 @@
+package net.cubeworks.world.game;
+
+import java.util.Map;
+import java.util.WeakHashMap;
+
+import org.bukkit.GameMode;
+
+import net.cubeworks.world.protocol.PlayPackets;
+
+/**
+ * Hits of one player on another: the damage of the item in hand less what the target's armour
+ * takes, the hurt flash, a knock back, and the game's ten ticks of resistance after a hit (a
+ * harder hit within them does only the difference). The plugins have their say through the
+ * damage and velocity events. Critical hits, enchantments and armour wear are not modelled.
+ */
+final class Combat {
+    /** Ticks after a hit in which a further hit only does what it does beyond the last. */
+    static final int RESISTANT_TICKS = 10;
+    /** Knock back of a hit, in blocks a tick, away from the attacker and up. */
+    static final double KNOCK_BACK = 0.4;
+    /** The armour slots of the inventory window: helmet, chestplate, leggings, boots. */
+    private static final int FIRST_ARMOUR = 5;
+
+    /** What the last hit on a player was, and when. */
+    private static final class Hurt {
+        long tick;
+        float damage;
+    }
+
+    private final Game game;
+    private final GameWorld world;
+    private final Map<OnlinePlayer, Hurt> hurt = new WeakHashMap<OnlinePlayer, Hurt>();
+
+    Combat(Game game, GameWorld world) {
+        this.game = game;
+        this.world = world;
+    }
+
+    /** The damage a hit with the item does, with the hand's one point: the game's weapon and tool values of 1.7. */
+    static float weaponDamage(int item) {
+        switch (item) {
+            case 268: case 283: return 5f; // wooden and golden swords
+            case 272: return 6f;
+            case 267: return 7f;
+            case 276: return 8f;
+            case 271: case 286: return 4f; // axes
+            case 275: return 5f;
+            case 258: return 6f;
+            case 279: return 7f;
+            case 270: case 285: return 3f; // pickaxes
+            case 274: return 4f;
+            case 257: return 5f;
+            case 278: return 6f;
+            case 269: case 284: return 2f; // shovels
+            case 273: return 3f;
+            case 256: return 4f;
+            case 277: return 5f;
+            default: return 1f;
+        }
+    }
+
+    /** Armour points of a piece: leather, chain, iron, diamond and gold, helmet to boots. */
+    static int armourPoints(int item) {
+        if (item < 298 || item > 317) {
+            return 0;
+        }
+        int[][] points = {{1, 3, 2, 1}, {2, 5, 4, 1}, {2, 6, 5, 2}, {3, 8, 6, 3}, {2, 5, 3, 1}};
+        int i = item - 298;
+        return points[i / 4][i % 4];
+    }
+
+    /** The damage left after the armour: each point takes 4 % of it. */
+    static float afterArmour(float damage, int points) {
+        return damage * (25 - Math.min(points, 25)) / 25f;
+    }
+
+    private int armourOf(OnlinePlayer p) {
+        int points = 0;
+        for (int slot = FIRST_ARMOUR; slot < FIRST_ARMOUR + 4; slot++) {
+            points += armourPoints(p.inventory().item(slot));
+        }
+        return points;
+    }
+
+    /** A left click of the attacker on the target, both living and within reach. */
+    void hit(OnlinePlayer attacker, OnlinePlayer target) {
+        if (!game.properties().pvp() || target.getGameMode() == GameMode.CREATIVE || attacker == target) {
+            return; // no fights on this server, or a target that takes no damage
+        }
+        long now = world.currentTick();
+        Hurt last = hurt.get(target);
+        float damage = weaponDamage(attacker.inventory().item(attacker.handSlot()));
+        float dealt = damage;
+        if (last != null && now - last.tick < RESISTANT_TICKS) {
+            if (damage <= last.damage) {
+                return;
+            }
+            dealt = damage - last.damage;
+        }
+        float amount = PlayerEvents.hitDamage(game, attacker, target, dealt);
+        if (amount <= 0) {
+            return;
+        }
+        if (last == null || now - last.tick >= RESISTANT_TICKS) {
+            last = new Hurt();
+            last.tick = now;
+            hurt.put(target, last);
+        }
+        last.damage = damage;
+        world.hunger().exhaust(attacker, Hunger.HIT);
+        world.hunger().exhaust(target, Hunger.HIT);
+        world.visibility().toViewers(target, PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
+        target.connection().send(PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
+        knockBack(attacker, target);
+        world.survival().damage(target, afterArmour(amount, armourOf(target)),
+                target.getName() + " was slain by " + attacker.getName());
+    }
+
+    /** Pushes the target away from the attacker, as the plugins allow. */
+    private void knockBack(OnlinePlayer attacker, OnlinePlayer target) {
+        double dx = target.x - attacker.x;
+        double dz = target.z - attacker.z;
+        double len = Math.sqrt(dx * dx + dz * dz);
+        if (len < 1.0E-4) {
+            dx = -Math.sin(Math.toRadians(attacker.yaw));
+            dz = Math.cos(Math.toRadians(attacker.yaw));
+            len = 1;
+        }
+        double[] v = PlayerEvents.velocity(game, target, dx / len * KNOCK_BACK, KNOCK_BACK, dz / len * KNOCK_BACK);
+        if (v != null) {
+            target.connection().send(PlayPackets.entityVelocity(target.getEntityId(), v[0], v[1], v[2]));
+        }
+    }
+}

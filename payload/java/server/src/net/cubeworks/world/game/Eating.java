@@ -1,0 +1,106 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.inventory.ItemStack;
+
+import net.cubeworks.world.protocol.PlayPackets;
+
+/**
+ * Eating, as the game has it: a right click in the air with food in hand (and the food bar not
+ * full, except for golden apples) starts it; 32 ticks later the food is eaten, unless the player
+ * let go (Player Digging "release") or changed the item in hand meanwhile. The plugins may refuse
+ * or change what is eaten. The effects some foods give (rotten flesh, spider eyes, golden apples)
+ * are not applied.
+ */
+final class Eating {
+    /** Ticks eating takes. */
+    static final int TICKS = 32;
+    /** Entity Status to the eater: the server took the eating. */
+    static final int STATUS_EATEN = 9;
+    private static final int GOLDEN_APPLE = 322;
+    private static final int MUSHROOM_STEW = 282;
+    private static final int BOWL = 281;
+    /** Food points and saturation of each food item of 1.7 (saturation gained: points x modifier x 2). */
+    private static final int[] IDS = {260, 282, 297, 319, 320, 322, 349, 350, 357, 360, 363, 364, 365, 366, 367, 375,
+        391, 392, 393, 394, 396, 400};
+    private static final int[] POINTS = {4, 6, 5, 3, 8, 4, 2, 5, 2, 2, 3, 8, 2, 6, 4, 2, 3, 1, 5, 2, 6, 8};
+    private static final float[] MODIFIERS = {0.3f, 0.6f, 0.6f, 0.3f, 0.8f, 1.2f, 0.1f, 0.6f, 0.1f, 0.3f, 0.3f, 0.8f,
+        0.3f, 0.6f, 0.1f, 0.8f, 0.6f, 0.3f, 0.6f, 0.3f, 1.2f, 0.3f};
+
+    private final Game game;
+    private final GameWorld world;
+    private final Delivery delivery;
+
+    Eating(Game game, GameWorld world, Delivery delivery) {
+        this.game = game;
+        this.world = world;
+        this.delivery = delivery;
+    }
+
+    /** The index of the food in the table, or -1 for an item that is not food. */
+    static int food(int item) {
+        for (int i = 0; i < IDS.length; i++) {
+            if (IDS[i] == item) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    /** A use of the item in hand in the air: eating starts when it is food and the player may eat. */
+    void use(OnlinePlayer p) {
+        int slot = p.handSlot();
+        int item = p.inventory().item(slot);
+        if (p.dead || food(item) < 0 || (p.food >= 20 && item != GOLDEN_APPLE)) {
+            return;
+        }
+        p.eatingSlot = slot;
+        p.eatingItem = item;
+        p.eatingSince = world.currentTick();
+    }
+
+    /** The client let go of the item: eating stops. */
+    void release(OnlinePlayer p) {
+        p.eatingSlot = -1;
+    }
+
+    /** In the tick: a player who has eaten long enough eats, if he still holds the food. */
+    void tick(OnlinePlayer p) {
+        if (p.eatingSlot < 0) {
+            return;
+        }
+        int slot = p.eatingSlot;
+        if (p.dead || slot != p.handSlot() || p.inventory().item(slot) != p.eatingItem
+                || p.inventory().count(slot) <= 0) {
+            p.eatingSlot = -1;
+            return;
+        }
+        if (world.currentTick() - p.eatingSince < TICKS) {
+            return;
+        }
+        p.eatingSlot = -1;
+        ItemStack held = new ItemStack(p.eatingItem, 1, (short) p.inventory().data(slot));
+        ItemStack eaten = PlayerEvents.consume(game, p, held);
+        if (eaten == null) {
+            p.sendSlot(slot); // refused: the client shows the food back in hand
+            delivery.out(p, world.healthPacket(p));
+            return;
+        }
+        int i = food(eaten.getTypeId());
+        if (i >= 0) {
+            int points = POINTS[i];
+            world.hunger().setFood(p, Math.min(20, p.food + points));
+            p.saturation = Math.min(p.food, p.saturation + points * MODIFIERS[i] * 2f);
+        }
+        if (p.getGameMode() != org.bukkit.GameMode.CREATIVE) {
+            if (p.eatingItem == MUSHROOM_STEW) {
+                p.inventory().set(slot, BOWL, 1, 0, null);
+            } else {
+                p.inventory().takeOne(slot);
+            }
+            p.sendSlot(slot);
+            world.interaction().showHeldItem(p);
+        }
+        delivery.out(p, world.healthPacket(p));
+        delivery.out(p, PlayPackets.entityStatus(p.getEntityId(), STATUS_EATEN));
+    }
+}

@@ -1,0 +1,18 @@
+package org.bukkit.metadata;
+
+import org.bukkit.plugin.Plugin;
+
+/** A value a plugin attached, readable as any common type. */
+public interface MetadataValue {
+    boolean asBoolean();
+    byte asByte();
+    double asDouble();
+    float asFloat();
+    int asInt();
+    long asLong();
+    short asShort();
+    String asString();
+    Plugin getOwningPlugin();
+    void invalidate();
+    Object value();
+}

@@ -1,0 +1,12 @@
+package org.bukkit.metadata;
+
+import java.util.List;
+import org.bukkit.plugin.Plugin;
+
+/** Something plugins can attach metadata to, one value per plugin under each key. */
+public interface Metadatable {
+    List<MetadataValue> getMetadata(String metadataKey);
+    boolean hasMetadata(String metadataKey);
+    void removeMetadata(String metadataKey, Plugin plugin);
+    void setMetadata(String metadataKey, MetadataValue metadataValue);
+}

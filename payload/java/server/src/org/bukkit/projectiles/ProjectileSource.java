@@ -1,0 +1,10 @@
+package org.bukkit.projectiles;
+
+import org.bukkit.entity.Projectile;
+import org.bukkit.util.Vector;
+
+/** Something that can launch projectiles. */
+public interface ProjectileSource {
+    <T extends Projectile> T launchProjectile(Class<? extends T> type);
+    <T extends Projectile> T launchProjectile(Class<? extends T> type, Vector velocity);
+}
