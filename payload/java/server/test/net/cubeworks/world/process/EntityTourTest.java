@@ -69,6 +69,7 @@ public class EntityTourTest {
         assertFalse(server.output(), server.output().contains("Could not pass event"));
 
         assertEquals("true false true 1", value("effects"));
+        assertEquals("instant damage of level I takes 6", "true 14.0 false", value("harm"));
         assertEquals("DOWNFALL 0.4 18000 false", value("weather and time"));
         assertEquals("true 3 refused", value("stats"));
         assertEquals("5 false world", value("metadata"));
@@ -81,6 +82,7 @@ public class EntityTourTest {
                 e -> e[0] == me && e[1] == 1 && e[2] == 1 && e[3] == 40));
         alex.until("the jump effect taken off", () -> alex.removedEffects.stream().anyMatch(e -> e[1] == 8));
         alex.until("the speed effect run out", () -> alex.removedEffects.stream().anyMatch(e -> e[1] == 1));
+        alex.until("wither hurting every 20 ticks", () -> alex.health > 0 && alex.health <= 12f);
         alex.until("the level-up sound", () -> alex.sounds.stream().anyMatch(s -> s.startsWith("random.levelup ")));
         alex.until("the note", () -> alex.sounds.stream().anyMatch(s -> s.startsWith("note.harp ") && s.endsWith(" 63")));
         alex.until("the rain", () -> alex.gameStateReason == 2);
