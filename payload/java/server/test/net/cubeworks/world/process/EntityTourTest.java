@@ -74,6 +74,8 @@ public class EntityTourTest {
         assertEquals("true 3 refused", value("stats"));
         assertEquals("5 false world", value("metadata"));
         assertEquals("true 1 1 0 PLAYER", value("spawn"));
+        assertEquals("the blast clears the ground but not bedrock, and does not reach Alex", "true AIR BEDROCK 14.0",
+                value("explosion"));
         assertEquals("3 [Alex]", value("scoreboard"));
         assertEquals("true", value("conversing"));
 
@@ -92,6 +94,8 @@ public class EntityTourTest {
         alex.until("the hurt effect", () -> alex.statuses.stream().anyMatch(s -> s[0] == me && s[1] == 2));
         alex.until("the achievements", () -> Integer.valueOf(1).equals(alex.statistics.get("achievement.mineWood"))
                 && Integer.valueOf(1).equals(alex.statistics.get("achievement.openInventory")));
+        alex.until("the blast", () -> alex.explosions.size() == 1 && alex.explosions.get(0) > 5
+                && alex.block(20, 3, 20) == 0 && alex.block(20, 0, 20) == 7);
         alex.until("the lightning", () -> alex.bolts.size() == 1 && alex.bolts.get(0)[1] == 1);
 
         alex.until("the sidebar", () -> "kills".equals(alex.displaySlots.get(1))
