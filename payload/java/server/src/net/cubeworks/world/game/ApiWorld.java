@@ -4,7 +4,9 @@ import java.io.File;
 import java.nio.charset.Charset;
 import java.util.ArrayList;
 import java.util.Collection;
+import java.util.Collections;
 import java.util.List;
+import java.util.Random;
 import java.util.UUID;
 import java.util.concurrent.Callable;
 
@@ -26,6 +28,7 @@ import org.bukkit.entity.Item;
 import org.bukkit.entity.LightningStrike;
 import org.bukkit.entity.LivingEntity;
 import org.bukkit.entity.Player;
+import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
@@ -325,13 +328,12 @@ public final class ApiWorld implements World {
     public void setThunderDuration(int duration) {
     }
 
-    /** Explosions are not modelled: nothing happens. */
     public boolean createExplosion(double x, double y, double z, float power) {
-        return false;
+        return createExplosion(x, y, z, power, false, true);
     }
 
     public boolean createExplosion(Location loc, float power) {
-        return false;
+        return createExplosion(loc.getX(), loc.getY(), loc.getZ(), power, false, true);
     }
 
     public Environment getEnvironment() {
@@ -607,17 +609,81 @@ public final class ApiWorld implements World {
         }
     }
 
-    /** Explosions are not simulated here: nothing happens, and false says so. */
     public boolean createExplosion(double x, double y, double z, float power, boolean setFire) {
-        return false;
+        return createExplosion(x, y, z, power, setFire, true);
     }
 
-    public boolean createExplosion(double x, double y, double z, float power, boolean setFire, boolean breakBlocks) {
-        return false;
+    /**
+     * An explosion by the game's rules: the blocks its rays reach are destroyed (nothing drops, as
+     * the server has no dropped items), with fire lit on a third of the cleared places over solid
+     * ground when asked, and the players in reach take the game's blast damage. The players within
+     * 64 blocks see and hear the blast.
+     */
+    public boolean createExplosion(final double x, final double y, final double z, final float power,
+            final boolean setFire, final boolean breakBlocks) {
+        if (power <= 0 || Double.isNaN(x + y + z) || Math.abs(x) >= ColumnKey.MAX_COORD
+                || Math.abs(z) >= ColumnKey.MAX_COORD) {
+            return false;
+        }
+        return change(new Callable<Boolean>() {
+            public Boolean call() {
+                explode(x, y, z, power, setFire, breakBlocks);
+                return true;
+            }
+        });
     }
+
+    private void explode(double x, double y, double z, float power, boolean setFire, boolean breakBlocks) {
+        Random random = new Random();
+        Sight.Blocks blocks = new Sight.Blocks() {
+            public int idAt(int bx, int by, int bz) {
+                return world.blockAt(bx, by, bz);
+            }
+        };
+        List<int[]> destroyed = breakBlocks ? Explosions.affected(blocks, x, y, z, power, random)
+                : Collections.<int[]>emptyList();
+        int ox = (int) Math.floor(x);
+        int oy = (int) Math.floor(y);
+        int oz = (int) Math.floor(z);
+        List<int[]> offsets = new ArrayList<int[]>();
+        for (int[] b : destroyed) {
+            world.setBlock(b[0], b[1], b[2], 0, 0);
+            int dx = b[0] - ox;
+            int dy = b[1] - oy;
+            int dz = b[2] - oz;
+            if (dx >= -128 && dx <= 127 && dy >= -128 && dy <= 127 && dz >= -128 && dz <= 127) {
+                offsets.add(new int[] {dx, dy, dz});
+            }
+        }
+        if (setFire) {
+            for (int[] b : destroyed) {
+                if (b[1] > 0 && world.blockAt(b[0], b[1], b[2]) == 0
+                        && BlockRules.solid(world.blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
+                    world.setBlock(b[0], b[1], b[2], FIRE, 0);
+                }
+            }
+        }
+        byte[] blast = PlayPackets.explosion((float) x, (float) y, (float) z, power, offsets, 0f, 0f, 0f).frame();
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            double dx = p.x - x;
+            double dy = p.y - y;
+            double dz = p.z - z;
+            double distance = Math.sqrt(dx * dx + dy * dy + dz * dz);
+            if (distance <= 64) {
+                p.connection().sendFrame(blast);
+            }
+            if (!p.dead && distance <= power * 2.0) {
+                float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, p.x, p.y, p.z), power);
+                damage = PlayerEvents.worldDamage(game, p, DamageCause.BLOCK_EXPLOSION, damage);
+                world.survival().damage(p, damage, p.getName() + " blew up");
+            }
+        }
+    }
+
+    private static final int FIRE = 51;
 
     public boolean createExplosion(Location loc, float power, boolean setFire) {
-        return false;
+        return createExplosion(loc.getX(), loc.getY(), loc.getZ(), power, setFire, true);
     }
 
     // --- metadata of the world, kept for the session ---

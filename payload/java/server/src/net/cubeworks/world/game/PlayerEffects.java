@@ -87,4 +87,9 @@ final class PlayerEffects {
     boolean isEmpty() {
         return byId.isEmpty();
     }
+
+    /** The effects on now, as given. */
+    List<Active> all() {
+        return new ArrayList<Active>(byId.values());
+    }
 }

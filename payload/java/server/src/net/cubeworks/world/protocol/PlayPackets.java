@@ -391,4 +391,20 @@ public final class PlayPackets {
         }
         return p;
     }
+
+    public static final int EXPLOSION = 0x27;
+
+    /**
+     * Explosion: the centre, the radius, the blocks it destroyed as offsets from the centre's
+     * block (the client clears them itself and shows the blast), and the push it gives the player.
+     */
+    public static PacketOut explosion(float x, float y, float z, float radius, List<int[]> offsets,
+            float pushX, float pushY, float pushZ) {
+        PacketOut p = new PacketOut(EXPLOSION).writeFloat(x).writeFloat(y).writeFloat(z).writeFloat(radius)
+                .writeInt(offsets.size());
+        for (int[] o : offsets) {
+            p.writeByte(o[0]).writeByte(o[1]).writeByte(o[2]);
+        }
+        return p.writeFloat(pushX).writeFloat(pushY).writeFloat(pushZ);
+    }
 }

@@ -93,6 +93,43 @@ public class EntityStateTest {
     }
 
     @Test
+    public void explosionsBreakWhatTheirRaysReachByResistance() {
+        java.util.Random random = new java.util.Random(7);
+        Sight.Blocks air = (x, y, z) -> 0;
+        assertTrue("air has nothing to break", Explosions.affected(air, 0.5, 64.5, 0.5, 4f, random).isEmpty());
+        Sight.Blocks obsidian = (x, y, z) -> 49;
+        assertTrue("obsidian holds", Explosions.affected(obsidian, 0.5, 64.5, 0.5, 4f, random).isEmpty());
+        Sight.Blocks dirt = (x, y, z) -> 3;
+        List<int[]> inDirt = Explosions.affected(dirt, 0.5, 64.5, 0.5, 4f, random);
+        Sight.Blocks stone = (x, y, z) -> 1;
+        List<int[]> inStone = Explosions.affected(stone, 0.5, 64.5, 0.5, 4f, random);
+        assertTrue("dirt gives way more than stone: " + inDirt.size() + " " + inStone.size(),
+                inDirt.size() > 3 * inStone.size() && inStone.size() > 0);
+        HashSet<String> once = new HashSet<String>();
+        for (int[] b : inDirt) {
+            double dx = b[0] + 0.5 - 0.5;
+            double dy = b[1] + 0.5 - 64.5;
+            double dz = b[2] + 0.5 - 0.5;
+            assertTrue("within the strongest ray's reach", Math.sqrt(dx * dx + dy * dy + dz * dz) < 4 * 1.3 / 0.225 * 0.3 + 1);
+            assertTrue("each block once", once.add(b[0] + "," + b[1] + "," + b[2]));
+        }
+        assertTrue(once.contains("0,64,0"));
+        // bedrock under a blast in the air above it stays
+        Sight.Blocks floor = (x, y, z) -> y == 0 ? 7 : y <= 3 ? 3 : 0;
+        for (int[] b : Explosions.affected(floor, 0.5, 3.5, 0.5, 4f, random)) {
+            assertTrue("no bedrock broken", b[1] > 0);
+        }
+        // damage: the game's formula, 1 at the edge of reach, nothing beyond it
+        assertEquals(33f, Explosions.damage(0, 1, 4f), 0);
+        assertEquals(1f, Explosions.damage(7.99, 1, 4f), 0);
+        assertEquals(0f, Explosions.damage(8.01, 1, 4f), 0);
+        assertEquals(1f, Explosions.damage(1, 0, 4f), 0);
+        assertEquals(1.0, Explosions.exposure(air, 0.5, 65, 0.5, 3.5, 64, 0.5), 0);
+        Sight.Blocks wall = (x, y, z) -> x == 2 ? 1 : 0;
+        assertEquals(0.0, Explosions.exposure(wall, 0.5, 65, 0.5, 3.5, 64, 0.5), 0);
+    }
+
+    @Test
     public void effectsEndOnTheirTickAndForceReplacesOne() {
         PotionKinds.register();
         PlayerEffects effects = new PlayerEffects();

@@ -69,10 +69,13 @@ public class EntityTourTest {
         assertFalse(server.output(), server.output().contains("Could not pass event"));
 
         assertEquals("true false true 1", value("effects"));
+        assertEquals("instant damage of level I takes 6", "true 14.0 false", value("harm"));
         assertEquals("DOWNFALL 0.4 18000 false", value("weather and time"));
         assertEquals("true 3 refused", value("stats"));
         assertEquals("5 false world", value("metadata"));
         assertEquals("true 1 1 0 PLAYER", value("spawn"));
+        assertEquals("the blast clears the ground but not bedrock, and does not reach Alex", "true AIR BEDROCK 14.0",
+                value("explosion"));
         assertEquals("3 [Alex]", value("scoreboard"));
         assertEquals("true", value("conversing"));
 
@@ -81,6 +84,7 @@ public class EntityTourTest {
                 e -> e[0] == me && e[1] == 1 && e[2] == 1 && e[3] == 40));
         alex.until("the jump effect taken off", () -> alex.removedEffects.stream().anyMatch(e -> e[1] == 8));
         alex.until("the speed effect run out", () -> alex.removedEffects.stream().anyMatch(e -> e[1] == 1));
+        alex.until("wither hurting every 20 ticks", () -> alex.health > 0 && alex.health <= 12f);
         alex.until("the level-up sound", () -> alex.sounds.stream().anyMatch(s -> s.startsWith("random.levelup ")));
         alex.until("the note", () -> alex.sounds.stream().anyMatch(s -> s.startsWith("note.harp ") && s.endsWith(" 63")));
         alex.until("the rain", () -> alex.gameStateReason == 2);
@@ -90,6 +94,8 @@ public class EntityTourTest {
         alex.until("the hurt effect", () -> alex.statuses.stream().anyMatch(s -> s[0] == me && s[1] == 2));
         alex.until("the achievements", () -> Integer.valueOf(1).equals(alex.statistics.get("achievement.mineWood"))
                 && Integer.valueOf(1).equals(alex.statistics.get("achievement.openInventory")));
+        alex.until("the blast", () -> alex.explosions.size() == 1 && alex.explosions.get(0) > 5
+                && alex.block(20, 3, 20) == 0 && alex.block(20, 0, 20) == 7);
         alex.until("the lightning", () -> alex.bolts.size() == 1 && alex.bolts.get(0)[1] == 1);
 
         alex.until("the sidebar", () -> "kills".equals(alex.displaySlots.get(1))

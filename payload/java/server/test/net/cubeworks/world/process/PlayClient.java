@@ -106,6 +106,8 @@ final class PlayClient {
     final Map<Integer, String> displaySlots = new HashMap<Integer, String>();
     final Map<String, java.util.Set<String>> teams = new HashMap<String, java.util.Set<String>>();
     final Map<String, String> teamPrefixes = new HashMap<String, String>();
+    /** The blocks each Explosion packet cleared, by count. */
+    final List<Integer> explosions = new ArrayList<Integer>();
     int gameStateReason = -1;
     float walkSpeed = -1;
     float flySpeed = -1;
@@ -455,6 +457,27 @@ final class PlayClient {
             case 0x33: {
                 String at = d.readInt() + "," + d.readShort() + "," + d.readInt();
                 signs.put(at, string(d) + "|" + string(d) + "|" + string(d) + "|" + string(d));
+                break;
+            }
+            case 0x27: {
+                float ex = d.readFloat();
+                float ey = d.readFloat();
+                float ez = d.readFloat();
+                assertTrue("a radius", d.readFloat() > 0);
+                int n = d.readInt();
+                for (int i = 0; i < n; i++) {
+                    int bx = (int) Math.floor(ex) + d.readByte();
+                    int by = (int) Math.floor(ey) + d.readByte();
+                    int bz = (int) Math.floor(ez) + d.readByte();
+                    byte[] c = columns.get(key(bx >> 4, bz >> 4));
+                    if (c != null && by >= 0 && by < 256) {
+                        c[by << 8 | (bz & 15) << 4 | (bx & 15)] = 0;
+                    }
+                }
+                d.readFloat();
+                d.readFloat();
+                d.readFloat();
+                explosions.add(n);
                 break;
             }
             case 0x3B: {
