@@ -34,8 +34,7 @@ final class ApiGridInventory extends ApiSlots {
     ItemStack read(int index) {
         check(index);
         synchronized (game.lock()) {
-            int id = window.item(index);
-            return id <= 0 ? null : new ItemStack(id, window.count(index), (short) window.data(index));
+            return ApiItems.stack(window.item(index), window.count(index), window.data(index), window.tag(index));
         }
     }
 
@@ -46,7 +45,8 @@ final class ApiGridInventory extends ApiSlots {
                 if (stack == null || stack.getTypeId() <= 0 || stack.getAmount() <= 0) {
                     window.set(index, 0, 0, 0, null);
                 } else {
-                    window.set(index, stack.getTypeId(), Math.min(127, stack.getAmount()), stack.getDurability(), null);
+                    window.set(index, stack.getTypeId(), Math.min(127, stack.getAmount()), stack.getDurability(),
+                            ApiItems.tag(stack));
                 }
                 if (index != Window.RESULT) {
                     window.updateResult();

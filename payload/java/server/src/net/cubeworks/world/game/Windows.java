@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.storage.ItemTagValues;
 import net.cubeworks.world.protocol.PlayReads;
 
 /**
@@ -214,7 +215,8 @@ final class Windows {
             if (i == n) {
                 p.connection().send(cursorPacket(w.inventory()));
             } else {
-                p.connection().send(PlayPackets.setSlot(w.id, i, w.item(i), w.count(i), w.data(i)));
+                p.connection().send(PlayPackets.setSlot(w.id, i, w.item(i), w.count(i), w.data(i),
+                        ItemTagValues.gzipped(w.tag(i))));
             }
         }
     }
@@ -225,17 +227,19 @@ final class Windows {
         int[] ids = new int[n];
         int[] counts = new int[n];
         int[] damages = new int[n];
+        byte[][] tags = new byte[n][];
         for (int i = 0; i < n; i++) {
             ids[i] = w.item(i);
             counts[i] = w.count(i);
             damages[i] = w.data(i);
+            tags[i] = ItemTagValues.gzipped(w.tag(i));
         }
-        p.connection().send(PlayPackets.windowItems(w.id, ids, counts, damages));
+        p.connection().send(PlayPackets.windowItems(w.id, ids, counts, damages, tags));
         p.connection().send(cursorPacket(w.inventory()));
     }
 
     private static net.cubeworks.world.protocol.PacketOut cursorPacket(PlayerInventory inv) {
         int c = PlayerInventory.CURSOR;
-        return PlayPackets.setSlot(-1, -1, inv.item(c), inv.count(c), inv.data(c));
+        return PlayPackets.setSlot(-1, -1, inv.item(c), inv.count(c), inv.data(c), ItemTagValues.gzipped(inv.tag(c)));
     }
 }
