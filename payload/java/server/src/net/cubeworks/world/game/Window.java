@@ -163,7 +163,7 @@ final class Window {
         if (r == null) {
             set(RESULT, 0, 0, 0, null);
         } else {
-            set(RESULT, r.resultId, r.resultCount, r.resultData, null);
+            set(RESULT, r.resultId, r.resultCount, r.resultData, r.resultTag);
         }
     }
 
