@@ -182,11 +182,28 @@ final class ApiBlock implements Block {
 
     /** The plains' climate: the flat world is one biome. */
     public double getTemperature() {
-        return 0.8;
+        return world.getTemperature(x, z);
     }
 
     public double getHumidity() {
-        return 0.4;
+        return world.getHumidity(x, z);
+    }
+
+    public org.bukkit.block.Biome getBiome() {
+        return world.getBiome(x, z);
+    }
+
+    public void setBiome(org.bukkit.block.Biome bio) {
+        world.setBiome(x, z, bio);
+    }
+
+    /**
+     * As the game's pistons would treat the block: bedrock, obsidian, portals, containers and
+     * other blocks with contents stop them; plants, torches, fluids and other blocks that need
+     * support break; the rest move. (Pistons themselves do not push here yet.)
+     */
+    public org.bukkit.block.PistonMoveReaction getPistonMoveReaction() {
+        return ApiPistons.reaction(getTypeId(), getData());
     }
 
     /** Turns the block to air; what it drops is not put in the world (items on the ground are not modelled). */

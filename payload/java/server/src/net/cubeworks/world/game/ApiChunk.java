@@ -91,4 +91,13 @@ final class ApiChunk implements Chunk {
     public String toString() {
         return "Chunk{x=" + x + ",z=" + z + "}";
     }
+
+    public org.bukkit.ChunkSnapshot getChunkSnapshot() {
+        return world.snapshot(x, z, true, false);
+    }
+
+    public org.bukkit.ChunkSnapshot getChunkSnapshot(boolean includeMaxblocky, boolean includeBiome,
+            boolean includeBiomeTempRain) {
+        return world.snapshot(x, z, includeBiome, includeBiomeTempRain);
+    }
 }
