@@ -521,4 +521,13 @@ abstract class PlayerEntity implements Player {
     public double getHealthScale() {
         return MAX_HEALTH;
     }
+
+    // --- saving in a configuration, and the windows plugins open (blocks) ---
+
+    /** Saved as the player's UUID, as servers of 1.7.9 save players in configurations. */
+    public java.util.Map<String, Object> serialize() {
+        java.util.Map<String, Object> out = new java.util.LinkedHashMap<String, Object>();
+        out.put("UUID", getUniqueId().toString());
+        return out;
+    }
 }
