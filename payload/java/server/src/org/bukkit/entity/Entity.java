@@ -6,10 +6,11 @@ import org.bukkit.Location;
 import org.bukkit.Server;
 import org.bukkit.World;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
+import org.bukkit.metadata.Metadatable;
 import org.bukkit.util.Vector;
 
 /** Something in the world. */
-public interface Entity {
+public interface Entity extends Metadatable {
     Location getLocation();
 
     /** Copies the position into the given location and returns it; null stays null. */

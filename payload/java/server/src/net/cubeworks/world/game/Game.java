@@ -23,6 +23,7 @@ public final class Game {
     private final Players players;
     private final GameWorld world;
     private final ChatHandler chat;
+    private final MetadataStores metadata = new MetadataStores();
     private volatile boolean stopping;
 
     public Game(Logger logger, ServerProperties properties, AccessLists access, GameHost host, WorldStore store) {
@@ -86,5 +87,10 @@ public final class Game {
     /** From now on logins are refused and leaving players fire no events. */
     public void markStopping() {
         stopping = true;
+    }
+
+    /** The metadata plugins attach to players, worlds and blocks. */
+    public MetadataStores metadata() {
+        return metadata;
     }
 }

@@ -1,5 +1,7 @@
 package net.cubeworks.world.game;
 
+import java.util.Collection;
+import java.util.List;
 import java.util.concurrent.Callable;
 
 import org.bukkit.Location;
@@ -11,6 +13,10 @@ import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryView;
 import org.bukkit.inventory.ItemStack;
+import org.bukkit.metadata.MetadataValue;
+import org.bukkit.plugin.Plugin;
+import org.bukkit.potion.PotionEffect;
+import org.bukkit.potion.PotionEffectType;
 import org.bukkit.util.Vector;
 
 import net.cubeworks.world.protocol.PlayPackets;
@@ -520,6 +526,72 @@ abstract class PlayerEntity implements Player {
 
     public double getHealthScale() {
         return MAX_HEALTH;
+    }
+
+    // --- metadata: kept in the game's store for the session ---
+
+    public void setMetadata(String metadataKey, MetadataValue newMetadataValue) {
+        game().metadata().players.setMetadata(this, metadataKey, newMetadataValue);
+    }
+
+    public List<MetadataValue> getMetadata(String metadataKey) {
+        return game().metadata().players.getMetadata(this, metadataKey);
+    }
+
+    public boolean hasMetadata(String metadataKey) {
+        return game().metadata().players.hasMetadata(this, metadataKey);
+    }
+
+    public void removeMetadata(String metadataKey, Plugin owningPlugin) {
+        game().metadata().players.removeMetadata(this, metadataKey, owningPlugin);
+    }
+
+    // --- status effects: kept per player, counted in world ticks ---
+
+    final PlayerEffects effects = new PlayerEffects();
+
+    public boolean addPotionEffect(PotionEffect effect) {
+        return addPotionEffect(effect, false);
+    }
+
+    public boolean addPotionEffect(final PotionEffect effect, final boolean force) {
+        if (effect == null) {
+            throw new IllegalArgumentException("effect");
+        }
+        return onGameThread(new Callable<Boolean>() {
+            public Boolean call() {
+                return StatusEffects.add(game(), self(), effect, force);
+            }
+        });
+    }
+
+    public boolean addPotionEffects(Collection<PotionEffect> effects) {
+        boolean all = true;
+        for (PotionEffect e : effects) {
+            all &= addPotionEffect(e);
+        }
+        return all;
+    }
+
+    public boolean hasPotionEffect(PotionEffectType type) {
+        synchronized (game().lock()) {
+            return effects.has(type);
+        }
+    }
+
+    public void removePotionEffect(final PotionEffectType type) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                StatusEffects.remove(game(), self(), type);
+                return null;
+            }
+        });
+    }
+
+    public Collection<PotionEffect> getActivePotionEffects() {
+        synchronized (game().lock()) {
+            return effects.active(game().world().currentTick());
+        }
     }
 
     // --- saving in a configuration, and the windows plugins open (blocks) ---

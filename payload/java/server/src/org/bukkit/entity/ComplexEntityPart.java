@@ -1,0 +1,5 @@
+package org.bukkit.entity;
+
+public interface ComplexEntityPart extends Entity {
+    ComplexLivingEntity getParent();
+}

@@ -1,0 +1,7 @@
+package org.bukkit.entity;
+
+import java.util.Set;
+
+public interface ComplexLivingEntity extends LivingEntity {
+    Set<ComplexEntityPart> getParts();
+}

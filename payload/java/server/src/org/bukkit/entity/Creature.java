@@ -1,0 +1,6 @@
+package org.bukkit.entity;
+
+public interface Creature extends LivingEntity {
+    LivingEntity getTarget();
+    void setTarget(LivingEntity livingEntity);
+}

@@ -1,0 +1,5 @@
+package org.bukkit.entity;
+
+public interface EnderDragonPart extends ComplexEntityPart, Damageable {
+    EnderDragon getParent();
+}

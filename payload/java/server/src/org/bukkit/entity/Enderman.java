@@ -1,0 +1,8 @@
+package org.bukkit.entity;
+
+import org.bukkit.material.MaterialData;
+
+public interface Enderman extends Monster {
+    MaterialData getCarriedMaterial();
+    void setCarriedMaterial(MaterialData materialData);
+}

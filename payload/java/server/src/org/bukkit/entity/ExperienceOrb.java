@@ -1,0 +1,6 @@
+package org.bukkit.entity;
+
+public interface ExperienceOrb extends Entity {
+    int getExperience();
+    void setExperience(int value);
+}

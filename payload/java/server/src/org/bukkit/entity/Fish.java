@@ -1,0 +1,6 @@
+package org.bukkit.entity;
+
+public interface Fish extends Projectile {
+    double getBiteChance();
+    void setBiteChance(double value) throws IllegalArgumentException;
+}

@@ -1,0 +1,6 @@
+package org.bukkit.entity;
+
+public interface IronGolem extends Golem {
+    boolean isPlayerCreated();
+    void setPlayerCreated(boolean value);
+}

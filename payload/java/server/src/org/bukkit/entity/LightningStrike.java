@@ -1,0 +1,5 @@
+package org.bukkit.entity;
+
+public interface LightningStrike extends Weather {
+    boolean isEffect();
+}

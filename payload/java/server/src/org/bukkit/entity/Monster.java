@@ -1,0 +1,4 @@
+package org.bukkit.entity;
+
+public interface Monster extends Creature {
+}

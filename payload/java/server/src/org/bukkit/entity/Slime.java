@@ -1,0 +1,6 @@
+package org.bukkit.entity;
+
+public interface Slime extends LivingEntity {
+    int getSize();
+    void setSize(int value);
+}

@@ -1,0 +1,6 @@
+package org.bukkit.entity;
+
+public interface WitherSkull extends Fireball {
+    boolean isCharged();
+    void setCharged(boolean value);
+}

@@ -1,0 +1,6 @@
+package org.bukkit.entity.minecart;
+
+import org.bukkit.entity.Minecart;
+
+public interface SpawnerMinecart extends Minecart {
+}
