@@ -31,4 +31,9 @@ public final class ItemStackTags {
         return meta instanceof org.bukkit.inventory.meta.ItemMeta
                 && MetaKinds.fits((org.bukkit.inventory.meta.ItemMeta) meta, m);
     }
+
+    /** The server's item factory. */
+    public static ItemFactory factory() {
+        return MetaFactory.INSTANCE;
+    }
 }

@@ -25,6 +25,17 @@ final class MetaKinds {
                 return new MapItemMeta();
             case ENCHANTED_BOOK:
                 return new StoredEnchantsMeta();
+            case LEATHER_HELMET:
+            case LEATHER_CHESTPLATE:
+            case LEATHER_LEGGINGS:
+            case LEATHER_BOOTS:
+                return new LeatherItemMeta();
+            case POTION:
+                return new PotionItemMeta();
+            case FIREWORK:
+                return new FireworkItemMeta();
+            case FIREWORK_CHARGE:
+                return new FireworkChargeMeta();
             default:
                 return new StackMeta();
         }

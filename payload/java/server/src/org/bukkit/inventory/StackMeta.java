@@ -148,6 +148,11 @@ class StackMeta implements ItemMeta, Repairable {
         }
     }
 
+    /** The tag entries no part of the meta reads, kept to be written back. */
+    Map<String, Object> rest() {
+        return other;
+    }
+
     /** Takes over what this kind of meta shares with another: name, lore, enchantments, repair cost. */
     void copyCommon(ItemMeta from) {
         setDisplayName(from.getDisplayName());

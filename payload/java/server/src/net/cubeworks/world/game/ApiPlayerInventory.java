@@ -76,6 +76,16 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
         return SIZE;
     }
 
+    /** Clearing takes the armour too. */
+    int slotCount() {
+        return SIZE + 4;
+    }
+
+    /** The player whose inventory this is. */
+    OnlinePlayer owner() {
+        return player;
+    }
+
     public String getName() {
         return "container.inventory";
     }

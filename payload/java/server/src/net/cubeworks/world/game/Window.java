@@ -22,6 +22,9 @@ final class Window {
     static final int TYPE_HOPPER = 9;
     static final int TYPE_DROPPER = 10;
 
+    /** The table's height for a table's window that a plugin opened without a table: it stays open anywhere. */
+    static final int ANYWHERE = Integer.MIN_VALUE;
+
     final int id;
     final boolean table;
     /** The crafting table's block, for a table's window. */
