@@ -212,6 +212,28 @@ public class ItemStack implements Cloneable, ConfigurationSerializable {
         return level;
     }
 
+    /**
+     * The item's data as its material's data class (a Wool's colour, a Dye's, ...), made from the
+     * damage value: the game keeps one value for both.
+     */
+    public org.bukkit.material.MaterialData getData() {
+        Material m = getType();
+        return m == null ? null : m.getNewData((byte) durability);
+    }
+
+    /** Sets the damage value from the data, which must be of this item's material. */
+    public void setData(org.bukkit.material.MaterialData data) {
+        if (data == null) {
+            return;
+        }
+        Material m = getType();
+        if (m != null && data.getItemType() != m && data.getClass() != org.bukkit.material.MaterialData.class) {
+            throw new IllegalArgumentException("Provided data is not of type " + m.getData().getName() + ", found "
+                    + data.getClass().getName());
+        }
+        durability = data.getData();
+    }
+
     /** Equal but for the amount. */
     public boolean isSimilar(ItemStack stack) {
         if (stack == null) {

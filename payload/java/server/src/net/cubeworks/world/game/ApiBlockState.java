@@ -100,4 +100,21 @@ final class ApiBlockState implements BlockState {
     public void setRawData(byte data) {
         this.data = data;
     }
+
+    /** The kept type and data as the type's data class (a Sign's facing, a Wool's colour, ...). */
+    public org.bukkit.material.MaterialData getData() {
+        return getType().getNewData(data);
+    }
+
+    /** Keeps the data's value; it must be of the kept type (or a plain MaterialData). */
+    public void setData(org.bukkit.material.MaterialData md) {
+        if (md == null) {
+            throw new IllegalArgumentException("data cannot be null");
+        }
+        if (md.getItemTypeId() != type && md.getClass() != org.bukkit.material.MaterialData.class) {
+            throw new IllegalArgumentException("Provided data is not of type " + getType().getData().getName()
+                    + ", found " + md.getClass().getName());
+        }
+        data = md.getData();
+    }
 }
