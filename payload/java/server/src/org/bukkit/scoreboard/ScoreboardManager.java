@@ -1,0 +1,6 @@
+package org.bukkit.scoreboard;
+
+public interface ScoreboardManager {
+    Scoreboard getMainScoreboard();
+    Scoreboard getNewScoreboard();
+}
