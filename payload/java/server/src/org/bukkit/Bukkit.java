@@ -381,4 +381,9 @@ public final class Bukkit {
     public static String getShutdownMessage() {
         return server.getShutdownMessage();
     }
+
+    @Deprecated
+    public static UnsafeValues getUnsafe() {
+        return server.getUnsafe();
+    }
 }

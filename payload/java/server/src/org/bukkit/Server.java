@@ -202,4 +202,7 @@ public interface Server extends PluginMessageRecipient {
     void setIdleTimeout(int threshold);
 
     int getIdleTimeout();
+
+    @Deprecated
+    UnsafeValues getUnsafe();
 }

@@ -35,6 +35,7 @@ public final class BukkitServer implements Server {
     private final ServerRecipes recipes = new ServerRecipes(net.cubeworks.world.crafting.RecipeBook.standard());
     private volatile int spawnRadius = -1;
     private volatile int idleTimeout;
+    private volatile ServerUnsafe unsafe;
 
     BukkitServer(WorldServer server) {
         this.server = server;
@@ -517,5 +518,14 @@ public final class BukkitServer implements Server {
 
     public int getIdleTimeout() {
         return idleTimeout;
+    }
+
+    public org.bukkit.UnsafeValues getUnsafe() {
+        ServerUnsafe u = unsafe;
+        if (u == null) {
+            u = new ServerUnsafe(server.logger());
+            unsafe = u;
+        }
+        return u;
     }
 }
