@@ -142,8 +142,9 @@ final class ApiBlock implements Block {
         return null;
     }
 
+    /** The block's state, of the kind of block it is (a Chest for a chest, ...; see ApiTileStates). */
     public BlockState getState() {
-        return new ApiBlockState(this);
+        return ApiTileStates.of(this);
     }
 
     /** Redstone is not modelled: nothing is powered. */

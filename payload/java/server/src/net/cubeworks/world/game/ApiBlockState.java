@@ -8,7 +8,7 @@ import org.bukkit.block.Block;
 import org.bukkit.block.BlockState;
 
 /** A block's type and data as they were when taken; update() writes them back. */
-final class ApiBlockState implements BlockState {
+class ApiBlockState implements BlockState {
     private final ApiBlock block;
     private int type;
     private byte data;

@@ -15,6 +15,7 @@ import org.bukkit.WorldType;
 import org.bukkit.block.Block;
 import org.bukkit.entity.Entity;
 import org.bukkit.entity.Player;
+import org.bukkit.inventory.Inventory;
 
 import net.cubeworks.world.level.ColumnKey;
 
@@ -577,5 +578,21 @@ public final class ApiWorld implements World {
 
     public void setAmbientSpawnLimit(int limit) {
         ambientLimit = limit;
+    }
+
+    /** The session inventories of blocks with slots, by place (see ApiTileStates). */
+    private final java.util.Map<Long, ApiContainer> blockInventories = new java.util.HashMap<Long, ApiContainer>();
+
+    Inventory blockInventory(int x, int y, int z, org.bukkit.event.inventory.InventoryType type, int size,
+            org.bukkit.inventory.InventoryHolder holder) {
+        long k = ((long) x & 0x3FFFFFF) << 38 | ((long) z & 0x3FFFFFF) << 12 | (y & 0xFFF);
+        synchronized (blockInventories) {
+            ApiContainer c = blockInventories.get(k);
+            if (c == null || c.getType() != type) {
+                c = new ApiContainer(game, holder, type, size, type.getDefaultTitle());
+                blockInventories.put(k, c);
+            }
+            return c;
+        }
     }
 }

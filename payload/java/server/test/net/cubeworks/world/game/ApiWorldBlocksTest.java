@@ -89,4 +89,23 @@ public class ApiWorldBlocksTest {
             assertEquals(PistonMoveReaction.MOVE, api.getBlockAt(20, ground, 20).getPistonMoveReaction());
         }
     }
+
+    @Test
+    public void aBlocksStateIsOfItsKindAndAChestsSlotsStayWithTheBlock() {
+        synchronized (game.lock()) {
+            api.getBlockAt(3, 10, 3).setTypeId(54);
+            api.getBlockAt(4, 10, 3).setTypeId(52);
+            api.getBlockAt(5, 10, 3).setTypeId(1);
+        }
+        org.bukkit.block.BlockState chest = api.getBlockAt(3, 10, 3).getState();
+        assertTrue(chest instanceof org.bukkit.block.Chest);
+        assertFalse(chest instanceof org.bukkit.block.Furnace);
+        ((org.bukkit.block.Chest) chest).getInventory().addItem(new org.bukkit.inventory.ItemStack(org.bukkit.Material.APPLE, 3));
+        org.bukkit.block.Chest again = (org.bukkit.block.Chest) api.getBlockAt(3, 10, 3).getState();
+        assertEquals(3, again.getInventory().getItem(0).getAmount());
+        assertEquals(27, again.getInventory().getSize());
+        org.bukkit.block.CreatureSpawner spawner = (org.bukkit.block.CreatureSpawner) api.getBlockAt(4, 10, 3).getState();
+        assertEquals(org.bukkit.entity.EntityType.PIG, spawner.getSpawnedType());
+        assertFalse(api.getBlockAt(5, 10, 3).getState() instanceof org.bukkit.inventory.InventoryHolder);
+    }
 }
