@@ -115,4 +115,10 @@ public interface ConfigurationSection {
     org.bukkit.inventory.ItemStack getItemStack(String path, org.bukkit.inventory.ItemStack def);
 
     boolean isItemStack(String path);
+
+    org.bukkit.Color getColor(String path);
+
+    org.bukkit.Color getColor(String path, org.bukkit.Color def);
+
+    boolean isColor(String path);
 }

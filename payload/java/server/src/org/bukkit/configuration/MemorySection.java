@@ -515,4 +515,18 @@ public class MemorySection implements ConfigurationSection {
     public boolean isItemStack(String path) {
         return get(path) instanceof org.bukkit.inventory.ItemStack;
     }
+
+    public org.bukkit.Color getColor(String path) {
+        Object def = getDefault(path);
+        return getColor(path, def instanceof org.bukkit.Color ? (org.bukkit.Color) def : null);
+    }
+
+    public org.bukkit.Color getColor(String path, org.bukkit.Color def) {
+        Object val = get(path, def);
+        return val instanceof org.bukkit.Color ? (org.bukkit.Color) val : def;
+    }
+
+    public boolean isColor(String path) {
+        return get(path) instanceof org.bukkit.Color;
+    }
 }

@@ -16,7 +16,8 @@ public class ItemStack implements Cloneable, ConfigurationSerializable {
     /** The item's meta, null when it has none; always of the kind the type takes. */
     private StackMeta meta;
 
-    protected ItemStack() {
+    /** An empty stack: air, none of it. */
+    public ItemStack() {
     }
 
     public ItemStack(final int type) {
