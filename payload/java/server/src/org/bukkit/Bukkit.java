@@ -386,4 +386,20 @@ public final class Bukkit {
     public static UnsafeValues getUnsafe() {
         return server.getUnsafe();
     }
+
+    public static org.bukkit.help.HelpMap getHelpMap() {
+        return server.getHelpMap();
+    }
+
+    public static org.bukkit.util.CachedServerIcon getServerIcon() {
+        return server.getServerIcon();
+    }
+
+    public static org.bukkit.util.CachedServerIcon loadServerIcon(java.io.File file) throws Exception {
+        return server.loadServerIcon(file);
+    }
+
+    public static org.bukkit.util.CachedServerIcon loadServerIcon(java.awt.image.BufferedImage image) throws Exception {
+        return server.loadServerIcon(image);
+    }
 }

@@ -205,4 +205,13 @@ public interface Server extends PluginMessageRecipient {
 
     @Deprecated
     UnsafeValues getUnsafe();
+
+    org.bukkit.help.HelpMap getHelpMap();
+
+    org.bukkit.util.CachedServerIcon getServerIcon();
+
+    org.bukkit.util.CachedServerIcon loadServerIcon(java.io.File file) throws IllegalArgumentException, Exception;
+
+    org.bukkit.util.CachedServerIcon loadServerIcon(java.awt.image.BufferedImage image)
+            throws IllegalArgumentException, Exception;
 }

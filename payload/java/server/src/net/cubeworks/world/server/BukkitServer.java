@@ -528,4 +528,38 @@ public final class BukkitServer implements Server {
         }
         return u;
     }
+
+    // --- help and the server icon ---
+
+    private volatile ServerHelpMap helpMap;
+
+    public org.bukkit.help.HelpMap getHelpMap() {
+        ServerHelpMap h = helpMap;
+        if (h == null) {
+            h = new ServerHelpMap(getCommandMap());
+            helpMap = h;
+        }
+        return h;
+    }
+
+    /** The icon of server-icon.png, when it is a 64x64 image; else null. */
+    public org.bukkit.util.CachedServerIcon getServerIcon() {
+        java.io.File f = WorldServer.file("server-icon.png");
+        if (!f.isFile()) {
+            return null;
+        }
+        try {
+            return ServerIcon.of(f);
+        } catch (Exception ex) {
+            return null;
+        }
+    }
+
+    public org.bukkit.util.CachedServerIcon loadServerIcon(java.io.File file) throws Exception {
+        return ServerIcon.of(file);
+    }
+
+    public org.bukkit.util.CachedServerIcon loadServerIcon(java.awt.image.BufferedImage image) throws Exception {
+        return ServerIcon.of(image);
+    }
 }
