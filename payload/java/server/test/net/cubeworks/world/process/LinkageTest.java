@@ -92,6 +92,6 @@ public class LinkageTest {
                 || log.contains("NoClassDefFoundError") || log.contains("AbstractMethodError"));
         assertTrue(log, log.contains("linkage reached "));
         int checks = Integer.parseInt(log.substring(log.indexOf("linkage reached ") + 16).split(" ")[0]);
-        assertTrue(log, checks >= 49);
+        assertTrue(log, checks >= 64);
     }
 }
