@@ -147,4 +147,25 @@ public class ItemMetaTagsTest {
         ItemStack back = ItemStack.deserialize(saved);
         assertEquals(sword, back);
     }
+
+    @Test
+    public void theTagTravelsInTheSlotGzippedAsANamedCompound() throws Exception {
+        ItemStack sword = new ItemStack(Material.IRON_SWORD);
+        sword.addEnchantment(Enchantment.KNOCKBACK, 1);
+        byte[] gz = ItemTagValues.gzipped(ApiItems.tag(sword));
+        java.io.DataInputStream in = new java.io.DataInputStream(
+                new java.util.zip.GZIPInputStream(new java.io.ByteArrayInputStream(gz)));
+        assertEquals(10, in.readByte());
+        assertEquals("", in.readUTF());
+        // the first entry of the root: the "ench" list of compounds
+        assertEquals(9, in.readByte());
+        assertEquals("ench", in.readUTF());
+        assertEquals(10, in.readByte());
+        assertEquals(1, in.readInt());
+        assertNull(ItemTagValues.gzipped(ApiItems.tag(new ItemStack(Material.STONE))));
+        // Set Slot: window, slot, id, count, damage, then the tag's length and bytes
+        byte[] frame = net.cubeworks.world.protocol.PlayPackets.setSlot(0, 36, 267, 1, 0, gz).frame();
+        byte[] tail = java.util.Arrays.copyOfRange(frame, frame.length - gz.length - 2, frame.length);
+        assertEquals(gz.length, ((tail[0] & 0xff) << 8) | (tail[1] & 0xff));
+    }
 }
