@@ -207,10 +207,10 @@ final class Window {
         return true;
     }
 
-    /** Puts into the result slot what the grid makes now. */
-    void updateResult() {
+    /** The recipe the grid makes now, or null (always for a container's window). */
+    Recipe recipe() {
         if (container != null) {
-            return;
+            return null;
         }
         int n = side() * side();
         int[] ids = new int[n];
@@ -219,7 +219,15 @@ final class Window {
             ids[i] = item(1 + i);
             datas[i] = data(1 + i);
         }
-        Recipe r = RecipeBook.standard().match(ids, datas, side());
+        return RecipeBook.standard().match(ids, datas, side());
+    }
+
+    /** Puts into the result slot what the grid makes now. */
+    void updateResult() {
+        if (container != null) {
+            return;
+        }
+        Recipe r = recipe();
         if (r == null) {
             set(RESULT, 0, 0, 0, null);
         } else {

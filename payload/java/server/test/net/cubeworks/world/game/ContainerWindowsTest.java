@@ -177,4 +177,24 @@ public class ContainerWindowsTest {
         assertEquals(Window.TYPE_HOPPER, alex.inventory().open.containerType);
         hopper.clear();
     }
+
+    @Test
+    public void thePlayersGridIsACraftingInventoryWithItsRecipe() {
+        org.bukkit.inventory.CraftingInventory grid;
+        synchronized (game.lock()) {
+            grid = (org.bukkit.inventory.CraftingInventory) alex.getOpenInventory().getTopInventory();
+            grid.setMatrix(new ItemStack[] {new ItemStack(Material.LOG, 1, (short) 2)});
+        }
+        assertEquals(Material.WOOD, grid.getResult().getType());
+        assertEquals(2, grid.getResult().getDurability());
+        assertEquals(4, grid.getMatrix().length);
+        org.bukkit.inventory.Recipe r = grid.getRecipe();
+        assertEquals(Material.WOOD, r.getResult().getType());
+        assertEquals(4, r.getResult().getAmount());
+        synchronized (game.lock()) {
+            grid.setMatrix(new ItemStack[0]);
+        }
+        assertNull(grid.getRecipe());
+        assertNull(grid.getResult());
+    }
 }
