@@ -18,7 +18,7 @@ import net.cubeworks.world.storage.ItemTagValues;
  * changes run on the game thread, and everybody who has it open is sent them, whether a
  * plugin or a click changed them.
  */
-final class ApiContainer extends ApiSlots {
+class ApiContainer extends ApiSlots {
     private final Game game;
     private final InventoryType type;
     private final String title;

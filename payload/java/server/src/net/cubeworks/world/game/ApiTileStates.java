@@ -116,9 +116,9 @@ final class ApiTileStates {
             cook = cookTime;
         }
 
-        /** Furnaces do not smelt here; a plain inventory of its three slots, not a FurnaceInventory. */
+        /** Its three slots for the session; nothing smelts in them here. */
         public org.bukkit.inventory.FurnaceInventory getInventory() {
-            return null;
+            return (org.bukkit.inventory.FurnaceInventory) slots(InventoryType.FURNACE, 3);
         }
     }
 
@@ -191,9 +191,9 @@ final class ApiTileStates {
             brewTime = t;
         }
 
-        /** Brewing is not modelled here: no brewer inventory. */
+        /** Its four slots for the session; nothing brews in them here. */
         public org.bukkit.inventory.BrewerInventory getInventory() {
-            return null;
+            return (org.bukkit.inventory.BrewerInventory) slots(InventoryType.BREWING, 4);
         }
     }
 

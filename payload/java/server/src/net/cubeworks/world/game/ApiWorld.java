@@ -589,7 +589,13 @@ public final class ApiWorld implements World {
         synchronized (blockInventories) {
             ApiContainer c = blockInventories.get(k);
             if (c == null || c.getType() != type) {
-                c = new ApiContainer(game, holder, type, size, type.getDefaultTitle());
+                if (type == org.bukkit.event.inventory.InventoryType.FURNACE) {
+                    c = new ApiFurnaceSlots.Smelting(game, holder);
+                } else if (type == org.bukkit.event.inventory.InventoryType.BREWING) {
+                    c = new ApiFurnaceSlots.Brewing(game, holder);
+                } else {
+                    c = new ApiContainer(game, holder, type, size, type.getDefaultTitle());
+                }
                 blockInventories.put(k, c);
             }
             return c;

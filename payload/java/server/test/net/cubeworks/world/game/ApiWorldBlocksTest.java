@@ -107,5 +107,12 @@ public class ApiWorldBlocksTest {
         org.bukkit.block.CreatureSpawner spawner = (org.bukkit.block.CreatureSpawner) api.getBlockAt(4, 10, 3).getState();
         assertEquals(org.bukkit.entity.EntityType.PIG, spawner.getSpawnedType());
         assertFalse(api.getBlockAt(5, 10, 3).getState() instanceof org.bukkit.inventory.InventoryHolder);
+        synchronized (game.lock()) {
+            api.getBlockAt(6, 10, 3).setTypeId(61);
+        }
+        org.bukkit.block.Furnace furnace = (org.bukkit.block.Furnace) api.getBlockAt(6, 10, 3).getState();
+        furnace.getInventory().setFuel(new org.bukkit.inventory.ItemStack(org.bukkit.Material.COAL, 8));
+        assertEquals(8, furnace.getInventory().getItem(1).getAmount());
+        assertTrue(furnace.getInventory().getHolder() instanceof org.bukkit.block.Furnace);
     }
 }
