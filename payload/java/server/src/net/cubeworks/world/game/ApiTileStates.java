@@ -26,6 +26,14 @@ final class ApiTileStates {
     private ApiTileStates() {
     }
 
+    private static final java.util.Set<Integer> WITH_CONTENTS = new java.util.HashSet<Integer>(java.util.Arrays.asList(
+            54, 146, 61, 62, 23, 158, 154, 117, 138, 52, 25, 84, 144, 137, 63, 68));
+
+    /** Whether blocks of the id have a state of their own kind. */
+    static boolean hasContents(int id) {
+        return WITH_CONTENTS.contains(id);
+    }
+
     /** The state of the block, of the kind its id is. */
     static BlockState of(ApiBlock b) {
         int id = b.getTypeId();

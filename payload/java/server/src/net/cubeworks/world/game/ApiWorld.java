@@ -58,6 +58,11 @@ public final class ApiWorld implements World {
         return game.thread().call(work);
     }
 
+    /** The world lock, for reads of many blocks at once. */
+    Object lock() {
+        return game.lock();
+    }
+
     int typeAt(int x, int y, int z) {
         synchronized (game.lock()) {
             return world.blockAt(x, y, z);

@@ -114,5 +114,9 @@ public class ApiWorldBlocksTest {
         furnace.getInventory().setFuel(new org.bukkit.inventory.ItemStack(org.bukkit.Material.COAL, 8));
         assertEquals(8, furnace.getInventory().getItem(1).getAmount());
         assertTrue(furnace.getInventory().getHolder() instanceof org.bukkit.block.Furnace);
+        org.bukkit.block.BlockState[] tiles = api.getChunkAt(0, 0).getTileEntities();
+        assertEquals(3, tiles.length);
+        assertTrue(tiles[0] instanceof org.bukkit.block.Chest || tiles[1] instanceof org.bukkit.block.Chest
+                || tiles[2] instanceof org.bukkit.block.Chest);
     }
 }
