@@ -218,7 +218,9 @@ public final class BukkitServer implements Server {
         return Collections.emptySet();
     }
 
+    /** This server keeps no address bans: the address is not banned, and the log says so. */
     public void banIP(String address) {
+        ServerBans.addresses(server.logger()).addBan(address, null, null, null);
     }
 
     public void unbanIP(String address) {
