@@ -109,13 +109,33 @@ final class PotionItemMeta extends StackMeta implements PotionMeta {
                 continue;
             }
             Map<?, ?> e = (Map<?, ?>) o;
-            PotionEffectType type = e.get("Id") instanceof Number
-                    ? PotionEffectType.getById(((Number) e.get("Id")).intValue()) : null;
+            PotionEffectType type = e.get("Id") instanceof Number ? typeOf(((Number) e.get("Id")).intValue()) : null;
             if (type != null) {
                 effects.add(new PotionEffect(type, number(e.get("Duration")), number(e.get("Amplifier")),
                         number(e.get("Ambient")) != 0));
             }
         }
+    }
+
+    /** The kind of the game's number: the registered one, else the API's constant of that number. */
+    private static PotionEffectType typeOf(int id) {
+        PotionEffectType t = PotionEffectType.getById(id);
+        if (t != null) {
+            return t;
+        }
+        for (java.lang.reflect.Field f : PotionEffectType.class.getFields()) {
+            if (java.lang.reflect.Modifier.isStatic(f.getModifiers()) && f.getType() == PotionEffectType.class) {
+                try {
+                    PotionEffectType c = (PotionEffectType) f.get(null);
+                    if (c != null && c.getId() == id) {
+                        return c;
+                    }
+                } catch (IllegalAccessException ex) {
+                    // a public constant: not thrown
+                }
+            }
+        }
+        return null;
     }
 
     private static int number(Object o) {

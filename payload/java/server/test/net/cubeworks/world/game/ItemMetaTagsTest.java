@@ -168,4 +168,45 @@ public class ItemMetaTagsTest {
         byte[] tail = java.util.Arrays.copyOfRange(frame, frame.length - gz.length - 2, frame.length);
         assertEquals(gz.length, ((tail[0] & 0xff) << 8) | (tail[1] & 0xff));
     }
+
+    @Test
+    public void leatherPotionAndFireworkMetaLieWhereTheGameKeepsThem() {
+        ItemStack cap = new ItemStack(Material.LEATHER_HELMET);
+        org.bukkit.inventory.meta.LeatherArmorMeta leather = (org.bukkit.inventory.meta.LeatherArmorMeta) cap.getItemMeta();
+        assertEquals(0xA06540, leather.getColor().asRGB());
+        leather.setColor(org.bukkit.Color.fromRGB(0x123456));
+        leather.setDisplayName("Cap");
+        cap.setItemMeta(leather);
+        Map<?, ?> display = (Map<?, ?>) ItemTagValues.toValues(ApiItems.tag(cap)).get("display");
+        assertEquals(0x123456, display.get("color"));
+        assertEquals("Cap", display.get("Name"));
+        assertEquals(0x123456, ((org.bukkit.inventory.meta.LeatherArmorMeta) throughSlot(cap).getItemMeta()).getColor().asRGB());
+
+        ItemStack potion = new ItemStack(Material.POTION, 1, (short) 8194);
+        org.bukkit.inventory.meta.PotionMeta pm = (org.bukkit.inventory.meta.PotionMeta) potion.getItemMeta();
+        pm.addCustomEffect(new org.bukkit.potion.PotionEffect(org.bukkit.potion.PotionEffectType.SPEED, 600, 1), false);
+        assertFalse(pm.addCustomEffect(new org.bukkit.potion.PotionEffect(org.bukkit.potion.PotionEffectType.SPEED, 20, 3), false));
+        potion.setItemMeta(pm);
+        Map<?, ?> effect = (Map<?, ?>) ((List<?>) ItemTagValues.toValues(ApiItems.tag(potion)).get("CustomPotionEffects")).get(0);
+        assertEquals((byte) 1, effect.get("Id"));
+        assertEquals(600, effect.get("Duration"));
+        org.bukkit.potion.PotionEffect back = ((org.bukkit.inventory.meta.PotionMeta) throughSlot(potion).getItemMeta())
+                .getCustomEffects().get(0);
+        assertEquals(1, back.getAmplifier());
+
+        ItemStack rocket = new ItemStack(Material.FIREWORK);
+        org.bukkit.inventory.meta.FireworkMeta fm = (org.bukkit.inventory.meta.FireworkMeta) rocket.getItemMeta();
+        fm.setPower(2);
+        fm.addEffect(org.bukkit.FireworkEffect.builder().with(org.bukkit.FireworkEffect.Type.STAR)
+                .withColor(org.bukkit.Color.RED).withFade(org.bukkit.Color.BLUE).withTrail().build());
+        rocket.setItemMeta(fm);
+        Map<?, ?> fw = (Map<?, ?>) ItemTagValues.toValues(ApiItems.tag(rocket)).get("Fireworks");
+        assertEquals((byte) 2, fw.get("Flight"));
+        Map<?, ?> ex = (Map<?, ?>) ((List<?>) fw.get("Explosions")).get(0);
+        assertEquals((byte) 2, ex.get("Type"));
+        assertEquals(0xFF0000, ((int[]) ex.get("Colors"))[0]);
+        org.bukkit.inventory.meta.FireworkMeta fb = (org.bukkit.inventory.meta.FireworkMeta) throughSlot(rocket).getItemMeta();
+        assertEquals(2, fb.getPower());
+        assertEquals(fm.getEffects(), fb.getEffects());
+    }
 }
