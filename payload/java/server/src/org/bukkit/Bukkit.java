@@ -203,4 +203,203 @@ public final class Bukkit {
     public static OfflinePlayer[] getOfflinePlayers() {
         return server.getOfflinePlayers();
     }
+
+    // --- recipes, inventories, bans, worlds and settings (blocks) ---
+
+    public static boolean addRecipe(org.bukkit.inventory.Recipe recipe) {
+        return server.addRecipe(recipe);
+    }
+
+    public static List<org.bukkit.inventory.Recipe> getRecipesFor(org.bukkit.inventory.ItemStack result) {
+        return server.getRecipesFor(result);
+    }
+
+    public static java.util.Iterator<org.bukkit.inventory.Recipe> recipeIterator() {
+        return server.recipeIterator();
+    }
+
+    public static void clearRecipes() {
+        server.clearRecipes();
+    }
+
+    public static void resetRecipes() {
+        server.resetRecipes();
+    }
+
+    public static org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, org.bukkit.event.inventory.InventoryType type) {
+        return server.createInventory(owner, type);
+    }
+
+    public static org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, org.bukkit.event.inventory.InventoryType type, String title) {
+        return server.createInventory(owner, type, title);
+    }
+
+    public static org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size) {
+        return server.createInventory(owner, size);
+    }
+
+    public static org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size, String title) {
+        return server.createInventory(owner, size, title);
+    }
+
+    public static org.bukkit.inventory.ItemFactory getItemFactory() {
+        return server.getItemFactory();
+    }
+
+    public static BanList getBanList(BanList.Type type) {
+        return server.getBanList(type);
+    }
+
+    public static java.io.File getWorldContainer() {
+        return server.getWorldContainer();
+    }
+
+    public static java.io.File getUpdateFolderFile() {
+        return server.getUpdateFolderFile();
+    }
+
+    public static long getConnectionThrottle() {
+        return server.getConnectionThrottle();
+    }
+
+    public static int getTicksPerAnimalSpawns() {
+        return server.getTicksPerAnimalSpawns();
+    }
+
+    public static int getTicksPerMonsterSpawns() {
+        return server.getTicksPerMonsterSpawns();
+    }
+
+    public static boolean useExactLoginLocation() {
+        return server.useExactLoginLocation();
+    }
+
+    public static int getMonsterSpawnLimit() {
+        return server.getMonsterSpawnLimit();
+    }
+
+    public static int getAnimalSpawnLimit() {
+        return server.getAnimalSpawnLimit();
+    }
+
+    public static int getWaterAnimalSpawnLimit() {
+        return server.getWaterAnimalSpawnLimit();
+    }
+
+    public static int getAmbientSpawnLimit() {
+        return server.getAmbientSpawnLimit();
+    }
+
+    public static Warning.WarningState getWarningState() {
+        return server.getWarningState();
+    }
+
+    public static int getSpawnRadius() {
+        return server.getSpawnRadius();
+    }
+
+    public static void setSpawnRadius(int value) {
+        server.setSpawnRadius(value);
+    }
+
+    public static java.util.Map<String, String[]> getCommandAliases() {
+        return server.getCommandAliases();
+    }
+
+    public static World createWorld(WorldCreator creator) {
+        return server.createWorld(creator);
+    }
+
+    public static boolean unloadWorld(String name, boolean save) {
+        return server.unloadWorld(name, save);
+    }
+
+    public static boolean unloadWorld(World world, boolean save) {
+        return server.unloadWorld(world, save);
+    }
+
+    public static void setIdleTimeout(int threshold) {
+        server.setIdleTimeout(threshold);
+    }
+
+    public static int getIdleTimeout() {
+        return server.getIdleTimeout();
+    }
+
+    public static int getViewDistance() {
+        return server.getViewDistance();
+    }
+
+    public static String getServerId() {
+        return server.getServerId();
+    }
+
+    public static String getWorldType() {
+        return server.getWorldType();
+    }
+
+    public static boolean getGenerateStructures() {
+        return server.getGenerateStructures();
+    }
+
+    public static boolean getAllowNether() {
+        return server.getAllowNether();
+    }
+
+    public static boolean getAllowEnd() {
+        return server.getAllowEnd();
+    }
+
+    public static String getUpdateFolder() {
+        return server.getUpdateFolder();
+    }
+
+    public static List<Player> matchPlayer(String name) {
+        return server.matchPlayer(name);
+    }
+
+    public static boolean getAllowFlight() {
+        return server.getAllowFlight();
+    }
+
+    public static boolean isHardcore() {
+        return server.isHardcore();
+    }
+
+    public static Set<String> getIPBans() {
+        return server.getIPBans();
+    }
+
+    public static void banIP(String address) {
+        server.banIP(address);
+    }
+
+    public static void unbanIP(String address) {
+        server.unbanIP(address);
+    }
+
+    public static String getShutdownMessage() {
+        return server.getShutdownMessage();
+    }
+
+    @Deprecated
+    public static UnsafeValues getUnsafe() {
+        return server.getUnsafe();
+    }
+
+    public static org.bukkit.help.HelpMap getHelpMap() {
+        return server.getHelpMap();
+    }
+
+    public static org.bukkit.util.CachedServerIcon getServerIcon() {
+        return server.getServerIcon();
+    }
+
+    public static org.bukkit.util.CachedServerIcon loadServerIcon(java.io.File file) throws Exception {
+        return server.loadServerIcon(file);
+    }
+
+    public static org.bukkit.util.CachedServerIcon loadServerIcon(java.awt.image.BufferedImage image) throws Exception {
+        return server.loadServerIcon(image);
+    }
 }

@@ -30,4 +30,11 @@ public interface Chunk {
     boolean unload(boolean save);
 
     boolean unload();
+
+    // --- copies ---
+
+    /** A copy of the column now, with its biomes, to read from any thread. */
+    ChunkSnapshot getChunkSnapshot();
+
+    ChunkSnapshot getChunkSnapshot(boolean includeMaxblocky, boolean includeBiome, boolean includeBiomeTempRain);
 }

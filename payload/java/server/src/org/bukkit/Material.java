@@ -395,6 +395,108 @@ public enum Material {
         this(id, stack, 0);
     }
 
+    /** The old name of stained glass (id 95 was the locked chest of an April fool's release). */
+    @Deprecated
+    public static final Material LOCKED_CHEST = STAINED_GLASS;
+
+    /** The kind of data each material's data value is read as; MaterialData for the rest. */
+    private static final Map<Material, Class<? extends org.bukkit.material.MaterialData>> DATA =
+            new HashMap<Material, Class<? extends org.bukkit.material.MaterialData>>();
+
+    static {
+        DATA.put(WOOD, org.bukkit.material.Tree.class);
+        DATA.put(SAPLING, org.bukkit.material.Tree.class);
+        DATA.put(LOG, org.bukkit.material.Tree.class);
+        DATA.put(LEAVES, org.bukkit.material.Tree.class);
+        DATA.put(DISPENSER, org.bukkit.material.Dispenser.class);
+        DATA.put(SANDSTONE, org.bukkit.material.Sandstone.class);
+        DATA.put(BED_BLOCK, org.bukkit.material.Bed.class);
+        DATA.put(POWERED_RAIL, org.bukkit.material.PoweredRail.class);
+        DATA.put(DETECTOR_RAIL, org.bukkit.material.DetectorRail.class);
+        DATA.put(PISTON_STICKY_BASE, org.bukkit.material.PistonBaseMaterial.class);
+        DATA.put(LONG_GRASS, org.bukkit.material.LongGrass.class);
+        DATA.put(PISTON_BASE, org.bukkit.material.PistonBaseMaterial.class);
+        DATA.put(PISTON_EXTENSION, org.bukkit.material.PistonExtensionMaterial.class);
+        DATA.put(WOOL, org.bukkit.material.Wool.class);
+        DATA.put(DOUBLE_STEP, org.bukkit.material.Step.class);
+        DATA.put(STEP, org.bukkit.material.Step.class);
+        DATA.put(TORCH, org.bukkit.material.Torch.class);
+        DATA.put(WOOD_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(CHEST, org.bukkit.material.Chest.class);
+        DATA.put(REDSTONE_WIRE, org.bukkit.material.RedstoneWire.class);
+        DATA.put(CROPS, org.bukkit.material.Crops.class);
+        DATA.put(FURNACE, org.bukkit.material.Furnace.class);
+        DATA.put(BURNING_FURNACE, org.bukkit.material.Furnace.class);
+        DATA.put(SIGN_POST, org.bukkit.material.Sign.class);
+        DATA.put(WOODEN_DOOR, org.bukkit.material.Door.class);
+        DATA.put(LADDER, org.bukkit.material.Ladder.class);
+        DATA.put(RAILS, org.bukkit.material.Rails.class);
+        DATA.put(COBBLESTONE_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(WALL_SIGN, org.bukkit.material.Sign.class);
+        DATA.put(LEVER, org.bukkit.material.Lever.class);
+        DATA.put(STONE_PLATE, org.bukkit.material.PressurePlate.class);
+        DATA.put(IRON_DOOR_BLOCK, org.bukkit.material.Door.class);
+        DATA.put(WOOD_PLATE, org.bukkit.material.PressurePlate.class);
+        DATA.put(REDSTONE_TORCH_OFF, org.bukkit.material.RedstoneTorch.class);
+        DATA.put(REDSTONE_TORCH_ON, org.bukkit.material.RedstoneTorch.class);
+        DATA.put(STONE_BUTTON, org.bukkit.material.Button.class);
+        DATA.put(PUMPKIN, org.bukkit.material.Pumpkin.class);
+        DATA.put(JACK_O_LANTERN, org.bukkit.material.Pumpkin.class);
+        DATA.put(CAKE_BLOCK, org.bukkit.material.Cake.class);
+        DATA.put(DIODE_BLOCK_OFF, org.bukkit.material.Diode.class);
+        DATA.put(DIODE_BLOCK_ON, org.bukkit.material.Diode.class);
+        DATA.put(TRAP_DOOR, org.bukkit.material.TrapDoor.class);
+        DATA.put(MONSTER_EGGS, org.bukkit.material.MonsterEggs.class);
+        DATA.put(SMOOTH_BRICK, org.bukkit.material.SmoothBrick.class);
+        DATA.put(HUGE_MUSHROOM_1, org.bukkit.material.Mushroom.class);
+        DATA.put(HUGE_MUSHROOM_2, org.bukkit.material.Mushroom.class);
+        DATA.put(VINE, org.bukkit.material.Vine.class);
+        DATA.put(FENCE_GATE, org.bukkit.material.Gate.class);
+        DATA.put(BRICK_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(SMOOTH_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(NETHER_BRICK_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(NETHER_WARTS, org.bukkit.material.NetherWarts.class);
+        DATA.put(CAULDRON, org.bukkit.material.Cauldron.class);
+        DATA.put(WOOD_DOUBLE_STEP, org.bukkit.material.WoodenStep.class);
+        DATA.put(WOOD_STEP, org.bukkit.material.WoodenStep.class);
+        DATA.put(COCOA, org.bukkit.material.CocoaPlant.class);
+        DATA.put(SANDSTONE_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(ENDER_CHEST, org.bukkit.material.EnderChest.class);
+        DATA.put(TRIPWIRE_HOOK, org.bukkit.material.TripwireHook.class);
+        DATA.put(TRIPWIRE, org.bukkit.material.Tripwire.class);
+        DATA.put(SPRUCE_WOOD_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(BIRCH_WOOD_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(JUNGLE_WOOD_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(COMMAND, org.bukkit.material.Command.class);
+        DATA.put(FLOWER_POT, org.bukkit.material.FlowerPot.class);
+        DATA.put(WOOD_BUTTON, org.bukkit.material.Button.class);
+        DATA.put(SKULL, org.bukkit.material.Skull.class);
+        DATA.put(QUARTZ_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(ACTIVATOR_RAIL, org.bukkit.material.PoweredRail.class);
+        DATA.put(DROPPER, org.bukkit.material.Dispenser.class);
+        DATA.put(ACACIA_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(DARK_OAK_STAIRS, org.bukkit.material.Stairs.class);
+        DATA.put(COAL, org.bukkit.material.Coal.class);
+        DATA.put(INK_SACK, org.bukkit.material.Dye.class);
+        DATA.put(MONSTER_EGG, org.bukkit.material.SpawnEgg.class);
+    }
+
+    /** The class its data value is read as (Wool for wool, Stairs for every stairs, ...). */
+    public Class<? extends org.bukkit.material.MaterialData> getData() {
+        Class<? extends org.bukkit.material.MaterialData> c = DATA.get(this);
+        return c == null ? org.bukkit.material.MaterialData.class : c;
+    }
+
+    /** The material with the data value, as its data class. */
+    @Deprecated
+    public org.bukkit.material.MaterialData getNewData(final byte raw) {
+        try {
+            return getData().getConstructor(int.class, byte.class).newInstance(id, raw);
+        } catch (ReflectiveOperationException ex) {
+            throw new IllegalStateException("cannot make the data of " + this, ex);
+        }
+    }
+
     private Material(final int id, final int stack, final int durability) {
         this.id = id;
         this.maxStack = stack;

@@ -2,11 +2,12 @@ package org.bukkit;
 
 import java.util.UUID;
 
+import org.bukkit.configuration.serialization.ConfigurationSerializable;
 import org.bukkit.entity.Player;
 import org.bukkit.permissions.ServerOperator;
 
 /** A player who may or may not be online. */
-public interface OfflinePlayer extends ServerOperator {
+public interface OfflinePlayer extends ServerOperator, ConfigurationSerializable {
     boolean isOnline();
 
     String getName();

@@ -136,4 +136,82 @@ public interface Server extends PluginMessageRecipient {
 
     /** Every player who has played here, online or not. */
     OfflinePlayer[] getOfflinePlayers();
+
+    // --- recipes, inventories, bans, worlds and settings (blocks) ---
+
+    boolean addRecipe(org.bukkit.inventory.Recipe recipe);
+
+    List<org.bukkit.inventory.Recipe> getRecipesFor(org.bukkit.inventory.ItemStack result);
+
+    java.util.Iterator<org.bukkit.inventory.Recipe> recipeIterator();
+
+    void clearRecipes();
+
+    void resetRecipes();
+
+    org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner,
+            org.bukkit.event.inventory.InventoryType type);
+
+    org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner,
+            org.bukkit.event.inventory.InventoryType type, String title);
+
+    org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size)
+            throws IllegalArgumentException;
+
+    org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size, String title)
+            throws IllegalArgumentException;
+
+    org.bukkit.inventory.ItemFactory getItemFactory();
+
+    BanList getBanList(BanList.Type type);
+
+    java.io.File getWorldContainer();
+
+    java.io.File getUpdateFolderFile();
+
+    long getConnectionThrottle();
+
+    int getTicksPerAnimalSpawns();
+
+    int getTicksPerMonsterSpawns();
+
+    boolean useExactLoginLocation();
+
+    int getMonsterSpawnLimit();
+
+    int getAnimalSpawnLimit();
+
+    int getWaterAnimalSpawnLimit();
+
+    int getAmbientSpawnLimit();
+
+    Warning.WarningState getWarningState();
+
+    int getSpawnRadius();
+
+    void setSpawnRadius(int value);
+
+    java.util.Map<String, String[]> getCommandAliases();
+
+    World createWorld(WorldCreator creator);
+
+    boolean unloadWorld(String name, boolean save);
+
+    boolean unloadWorld(World world, boolean save);
+
+    void setIdleTimeout(int threshold);
+
+    int getIdleTimeout();
+
+    @Deprecated
+    UnsafeValues getUnsafe();
+
+    org.bukkit.help.HelpMap getHelpMap();
+
+    org.bukkit.util.CachedServerIcon getServerIcon();
+
+    org.bukkit.util.CachedServerIcon loadServerIcon(java.io.File file) throws IllegalArgumentException, Exception;
+
+    org.bukkit.util.CachedServerIcon loadServerIcon(java.awt.image.BufferedImage image)
+            throws IllegalArgumentException, Exception;
 }

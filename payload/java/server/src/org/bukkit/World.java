@@ -7,6 +7,7 @@ import java.util.List;
 import java.util.Map;
 import java.util.UUID;
 
+import org.bukkit.block.Biome;
 import org.bukkit.block.Block;
 import org.bukkit.entity.Arrow;
 import org.bukkit.entity.CreatureType;
@@ -248,4 +249,50 @@ public interface World extends Metadatable {
     boolean createExplosion(double x, double y, double z, float power, boolean setFire, boolean breakBlocks);
 
     boolean createExplosion(Location loc, float power, boolean setFire);
+
+    // --- biomes, trees, generators and spawning (blocks) ---
+
+    Biome getBiome(int x, int z);
+
+    void setBiome(int x, int z, Biome bio);
+
+    double getTemperature(int x, int z);
+
+    double getHumidity(int x, int z);
+
+    boolean generateTree(Location location, TreeType type);
+
+    boolean generateTree(Location loc, TreeType type, BlockChangeDelegate delegate);
+
+    org.bukkit.generator.ChunkGenerator getGenerator();
+
+    List<org.bukkit.generator.BlockPopulator> getPopulators();
+
+    ChunkSnapshot getEmptyChunkSnapshot(int x, int z, boolean includeBiome, boolean includeBiomeTempRain);
+
+    void setSpawnFlags(boolean allowMonsters, boolean allowAnimals);
+
+    long getTicksPerAnimalSpawns();
+
+    void setTicksPerAnimalSpawns(int ticksPerAnimalSpawns);
+
+    long getTicksPerMonsterSpawns();
+
+    void setTicksPerMonsterSpawns(int ticksPerMonsterSpawns);
+
+    int getMonsterSpawnLimit();
+
+    void setMonsterSpawnLimit(int limit);
+
+    int getAnimalSpawnLimit();
+
+    void setAnimalSpawnLimit(int limit);
+
+    int getWaterAnimalSpawnLimit();
+
+    void setWaterAnimalSpawnLimit(int limit);
+
+    int getAmbientSpawnLimit();
+
+    void setAmbientSpawnLimit(int limit);
 }

@@ -86,4 +86,12 @@ public interface Block {
     Collection<ItemStack> getDrops();
 
     Collection<ItemStack> getDrops(ItemStack tool);
+
+    // --- biome and pistons ---
+
+    Biome getBiome();
+
+    void setBiome(Biome bio);
+
+    PistonMoveReaction getPistonMoveReaction();
 }

@@ -43,4 +43,10 @@ public interface BlockState {
     byte getRawData();
 
     void setRawData(byte data);
+
+    // --- the data value as its material's data class ---
+
+    org.bukkit.material.MaterialData getData();
+
+    void setData(org.bukkit.material.MaterialData data);
 }

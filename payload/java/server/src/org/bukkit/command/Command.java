@@ -28,6 +28,38 @@ public abstract class Command {
 
     public abstract boolean execute(CommandSender sender, String commandLabel, String[] args);
 
+    /** The old form of completion, which no command answers: null. */
+    @Deprecated
+    public List<String> tabComplete(CommandSender sender, String[] args) {
+        return null;
+    }
+
+    /** Tells the server's operators (and the console) what the sender did, in grey italics. */
+    public static void broadcastCommandMessage(CommandSender source, String message) {
+        broadcastCommandMessage(source, message, true);
+    }
+
+    /** As above; sendToSource also tells the sender the message itself. */
+    public static void broadcastCommandMessage(CommandSender source, String message, boolean sendToSource) {
+        String result = source.getName() + ": " + message;
+        String colored = org.bukkit.ChatColor.GRAY + "" + org.bukkit.ChatColor.ITALIC + "[" + result + "]";
+        if (sendToSource && !(source instanceof ConsoleCommandSender)) {
+            source.sendMessage(message);
+        }
+        org.bukkit.Server server = org.bukkit.Bukkit.getServer();
+        if (server == null) {
+            return;
+        }
+        for (org.bukkit.entity.Player p : server.getOnlinePlayers()) {
+            if (p != source && p.hasPermission(org.bukkit.Server.BROADCAST_CHANNEL_ADMINISTRATIVE)) {
+                p.sendMessage(colored);
+            }
+        }
+        if (!(source instanceof ConsoleCommandSender)) {
+            server.getConsoleSender().sendMessage(colored);
+        }
+    }
+
     /** Completes the last argument with the names of the online players that start with it. */
     public List<String> tabComplete(CommandSender sender, String alias, String[] args) throws IllegalArgumentException {
         if (sender == null || alias == null || args == null) {

@@ -25,6 +25,37 @@ public class SimpleCommandMap implements CommandMap {
         this.server = server;
     }
 
+    /** The server's own commands are not Command objects of this map here: none to fall back on. */
+    public void setFallbackCommands() {
+    }
+
+    /**
+     * Registers the server's command aliases (Server.getCommandAliases) as commands that run
+     * what each stands for; an alias whose commands are all unknown is left out.
+     */
+    public void registerServerAliases() {
+        java.util.Map<String, String[]> values = server.getCommandAliases();
+        for (java.util.Map.Entry<String, String[]> e : values.entrySet()) {
+            String alias = e.getKey();
+            if (alias.contains(":") || alias.contains(" ")) {
+                continue;
+            }
+            List<String> targets = new java.util.ArrayList<String>();
+            for (String line : e.getValue()) {
+                String first = line.split(" ", 2)[0];
+                if (getCommand(first) != null) {
+                    targets.add(line);
+                }
+            }
+            if (!targets.isEmpty()) {
+                knownCommands.put(alias.toLowerCase(), new FormattedCommandAlias(alias.toLowerCase(),
+                        targets.toArray(new String[targets.size()])));
+            } else {
+                knownCommands.remove(alias.toLowerCase());
+            }
+        }
+    }
+
     public void registerAll(String fallbackPrefix, List<Command> commands) {
         if (commands != null) {
             for (Command c : commands) {

@@ -79,4 +79,46 @@ public interface ConfigurationSection {
     ConfigurationSection getDefaultSection();
 
     void addDefault(String path, Object value);
+
+    // --- lists of each kind, and the API's own values ---
+
+    List<Boolean> getBooleanList(String path);
+
+    List<Double> getDoubleList(String path);
+
+    List<Float> getFloatList(String path);
+
+    List<Long> getLongList(String path);
+
+    List<Byte> getByteList(String path);
+
+    List<Character> getCharacterList(String path);
+
+    List<Short> getShortList(String path);
+
+    List<java.util.Map<?, ?>> getMapList(String path);
+
+    org.bukkit.util.Vector getVector(String path);
+
+    org.bukkit.util.Vector getVector(String path, org.bukkit.util.Vector def);
+
+    boolean isVector(String path);
+
+    org.bukkit.OfflinePlayer getOfflinePlayer(String path);
+
+    org.bukkit.OfflinePlayer getOfflinePlayer(String path, org.bukkit.OfflinePlayer def);
+
+    boolean isOfflinePlayer(String path);
+
+    org.bukkit.inventory.ItemStack getItemStack(String path);
+
+    org.bukkit.inventory.ItemStack getItemStack(String path, org.bukkit.inventory.ItemStack def);
+
+    boolean isItemStack(String path);
+
+    org.bukkit.Color getColor(String path);
+
+    org.bukkit.Color getColor(String path, org.bukkit.Color def);
+
+    boolean isColor(String path);
 }

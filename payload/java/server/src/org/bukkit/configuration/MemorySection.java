@@ -261,7 +261,7 @@ public class MemorySection implements ConfigurationSection {
         return null;
     }
 
-    private Object getDefault(String path) {
+    protected Object getDefault(String path) {
         Configuration r = getRoot();
         Configuration defaults = r == null ? null : r.getDefaults();
         return defaults == null ? null : defaults.get(createPath(this, path));
@@ -381,5 +381,152 @@ public class MemorySection implements ConfigurationSection {
     @Override
     public String toString() {
         return getClass().getSimpleName() + "[path='" + getCurrentPath() + "']";
+    }
+
+    // --- lists of each kind: what in the list reads as the kind, the rest left out ---
+
+    private List<?> listOrEmpty(String path) {
+        List<?> list = getList(path);
+        return list == null ? new ArrayList<Object>() : list;
+    }
+
+    public List<Boolean> getBooleanList(String path) {
+        List<Boolean> out = new ArrayList<Boolean>();
+        for (Object o : listOrEmpty(path)) {
+            Boolean b = asBoolean(o);
+            if (b != null) {
+                out.add(b);
+            }
+        }
+        return out;
+    }
+
+    public List<Double> getDoubleList(String path) {
+        List<Double> out = new ArrayList<Double>();
+        for (Object o : listOrEmpty(path)) {
+            Double d = o instanceof Character ? Double.valueOf((Character) o) : asDouble(o);
+            if (d != null) {
+                out.add(d);
+            }
+        }
+        return out;
+    }
+
+    public List<Float> getFloatList(String path) {
+        List<Float> out = new ArrayList<Float>();
+        for (Double d : getDoubleList(path)) {
+            out.add(d.floatValue());
+        }
+        return out;
+    }
+
+    public List<Long> getLongList(String path) {
+        List<Long> out = new ArrayList<Long>();
+        for (Object o : listOrEmpty(path)) {
+            Long v = o instanceof Character ? Long.valueOf((Character) o) : asLong(o);
+            if (v != null) {
+                out.add(v);
+            }
+        }
+        return out;
+    }
+
+    public List<Byte> getByteList(String path) {
+        List<Byte> out = new ArrayList<Byte>();
+        for (Long v : getLongList(path)) {
+            out.add(v.byteValue());
+        }
+        return out;
+    }
+
+    public List<Short> getShortList(String path) {
+        List<Short> out = new ArrayList<Short>();
+        for (Long v : getLongList(path)) {
+            out.add(v.shortValue());
+        }
+        return out;
+    }
+
+    /** Characters, and one-character strings and numbers as the character of that code. */
+    public List<Character> getCharacterList(String path) {
+        List<Character> out = new ArrayList<Character>();
+        for (Object o : listOrEmpty(path)) {
+            if (o instanceof Character) {
+                out.add((Character) o);
+            } else if (o instanceof String && ((String) o).length() == 1) {
+                out.add(((String) o).charAt(0));
+            } else if (o instanceof Number) {
+                out.add((char) ((Number) o).intValue());
+            }
+        }
+        return out;
+    }
+
+    public List<Map<?, ?>> getMapList(String path) {
+        List<Map<?, ?>> out = new ArrayList<Map<?, ?>>();
+        for (Object o : listOrEmpty(path)) {
+            if (o instanceof Map) {
+                out.add((Map<?, ?>) o);
+            }
+        }
+        return out;
+    }
+
+    // --- the API's own values, as a configuration reads them back ---
+
+    public org.bukkit.util.Vector getVector(String path) {
+        Object def = getDefault(path);
+        return getVector(path, def instanceof org.bukkit.util.Vector ? (org.bukkit.util.Vector) def : null);
+    }
+
+    public org.bukkit.util.Vector getVector(String path, org.bukkit.util.Vector def) {
+        Object val = get(path, def);
+        return val instanceof org.bukkit.util.Vector ? (org.bukkit.util.Vector) val : def;
+    }
+
+    public boolean isVector(String path) {
+        return get(path) instanceof org.bukkit.util.Vector;
+    }
+
+    public org.bukkit.OfflinePlayer getOfflinePlayer(String path) {
+        Object def = getDefault(path);
+        return getOfflinePlayer(path, def instanceof org.bukkit.OfflinePlayer ? (org.bukkit.OfflinePlayer) def : null);
+    }
+
+    public org.bukkit.OfflinePlayer getOfflinePlayer(String path, org.bukkit.OfflinePlayer def) {
+        Object val = get(path, def);
+        return val instanceof org.bukkit.OfflinePlayer ? (org.bukkit.OfflinePlayer) val : def;
+    }
+
+    public boolean isOfflinePlayer(String path) {
+        return get(path) instanceof org.bukkit.OfflinePlayer;
+    }
+
+    public org.bukkit.inventory.ItemStack getItemStack(String path) {
+        Object def = getDefault(path);
+        return getItemStack(path, def instanceof org.bukkit.inventory.ItemStack ? (org.bukkit.inventory.ItemStack) def : null);
+    }
+
+    public org.bukkit.inventory.ItemStack getItemStack(String path, org.bukkit.inventory.ItemStack def) {
+        Object val = get(path, def);
+        return val instanceof org.bukkit.inventory.ItemStack ? (org.bukkit.inventory.ItemStack) val : def;
+    }
+
+    public boolean isItemStack(String path) {
+        return get(path) instanceof org.bukkit.inventory.ItemStack;
+    }
+
+    public org.bukkit.Color getColor(String path) {
+        Object def = getDefault(path);
+        return getColor(path, def instanceof org.bukkit.Color ? (org.bukkit.Color) def : null);
+    }
+
+    public org.bukkit.Color getColor(String path, org.bukkit.Color def) {
+        Object val = get(path, def);
+        return val instanceof org.bukkit.Color ? (org.bukkit.Color) val : def;
+    }
+
+    public boolean isColor(String path) {
+        return get(path) instanceof org.bukkit.Color;
     }
 }

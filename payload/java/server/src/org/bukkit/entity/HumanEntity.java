@@ -39,4 +39,18 @@ public interface HumanEntity extends LivingEntity, AnimalTamer, Permissible, Inv
     boolean isBlocking();
 
     int getExpToLevel();
+    // --- windows plugins open (blocks) ---
+
+    /** Sets a property of the open window (see InventoryView.Property); false when it has none such. */
+    boolean setWindowProperty(InventoryView.Property prop, int value);
+
+    /** Opens the inventory as a window above the player's own; null when it cannot be shown. */
+    InventoryView openInventory(Inventory inventory);
+
+    /** Opens a crafting table's window; with force, also where there is no table (location null: at the player). */
+    InventoryView openWorkbench(org.bukkit.Location location, boolean force);
+
+    InventoryView openEnchanting(org.bukkit.Location location, boolean force);
+
+    void openInventory(InventoryView inventory);
 }

@@ -40,4 +40,8 @@ public class BlockVector extends Vector {
     public BlockVector clone() {
         return (BlockVector) super.clone();
     }
+
+    public static BlockVector deserialize(java.util.Map<String, Object> args) {
+        return new BlockVector(Vector.deserialize(args));
+    }
 }

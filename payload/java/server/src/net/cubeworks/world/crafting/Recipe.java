@@ -11,6 +11,8 @@ public final class Recipe {
     public final int resultId;
     public final int resultCount;
     public final int resultData;
+    /** The result's tag as the world keeps it (a plugin's named result), or null. */
+    public final Object resultTag;
     private final boolean shaped;
     private final int width;
     private final int height;
@@ -18,6 +20,12 @@ public final class Recipe {
     private final Ingredient[] cells;
 
     Recipe(int resultId, int resultCount, int resultData, boolean shaped, int width, int height, Ingredient[] cells) {
+        this(resultId, resultCount, resultData, null, shaped, width, height, cells);
+    }
+
+    Recipe(int resultId, int resultCount, int resultData, Object resultTag, boolean shaped, int width, int height,
+            Ingredient[] cells) {
+        this.resultTag = resultTag;
         this.resultId = resultId;
         this.resultCount = resultCount;
         this.resultData = resultData;
@@ -87,5 +95,38 @@ public final class Recipe {
             }
         }
         return left.isEmpty();
+    }
+
+    // --- what the recipe is, for the plugin API ---
+
+    /** The damage value an ingredient reads as when any damage will do. */
+    public static final int ANY_DATA = 32767;
+
+    public boolean isShaped() {
+        return shaped;
+    }
+
+    /** Shaped: the shape's width and height. Shapeless: the number of ingredients and 1. */
+    public int width() {
+        return shaped ? width : cells.length;
+    }
+
+    public int height() {
+        return shaped ? height : 1;
+    }
+
+    /** Shaped: the cells row by row; shapeless: the ingredients. */
+    public int cellCount() {
+        return cells.length;
+    }
+
+    /** The item id a cell asks for, 0 where a shaped recipe's cell must be empty. */
+    public int cellId(int i) {
+        return cells[i] == null ? 0 : cells[i].id;
+    }
+
+    /** The damage a cell asks for; ANY_DATA when any will do (under a mask, the value the mask keeps). */
+    public int cellData(int i) {
+        return cells[i] == null || cells[i].mask == 0 ? ANY_DATA : cells[i].data;
     }
 }

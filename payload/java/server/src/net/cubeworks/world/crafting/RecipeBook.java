@@ -29,10 +29,13 @@ public final class RecipeBook {
 
     private static volatile RecipeBook standard;
 
-    private final List<Recipe> recipes;
+    /** Read by every crafting grid on the game thread, changed by plugins: a new list on each change. */
+    private volatile List<Recipe> recipes;
+    private final List<Recipe> builtIn;
 
     private RecipeBook(List<Recipe> recipes) {
-        this.recipes = recipes;
+        this.builtIn = new ArrayList<Recipe>(recipes);
+        this.recipes = builtIn;
     }
 
     /** The server's own recipes, read once. */
@@ -171,5 +174,81 @@ public final class RecipeBook {
 
     public int size() {
         return recipes.size();
+    }
+
+    // --- recipes added and taken away while the server runs ---
+
+    /** Every recipe, in the order they are tried; a snapshot. */
+    public List<Recipe> recipes() {
+        return java.util.Collections.unmodifiableList(recipes);
+    }
+
+    /** Adds a recipe, tried after those there already are. */
+    public synchronized void add(Recipe r) {
+        List<Recipe> now = new ArrayList<Recipe>(recipes);
+        now.add(r);
+        recipes = now;
+    }
+
+    /** Takes the recipe away; true when it was there. */
+    public synchronized boolean remove(Recipe r) {
+        List<Recipe> now = new ArrayList<Recipe>(recipes);
+        boolean was = now.remove(r);
+        recipes = now;
+        return was;
+    }
+
+    /** Takes every recipe away, the game's own too: nothing can be crafted. */
+    public synchronized void clear() {
+        recipes = new ArrayList<Recipe>();
+    }
+
+    /** Back to the game's own recipes alone. */
+    public synchronized void reset() {
+        recipes = builtIn;
+    }
+
+    /**
+     * A shaped recipe: rows of one character a cell (' ' an empty cell), each other character
+     * a key of the ingredients, each {id, data} with data ANY_DATA (or -1) for any damage.
+     */
+    public static Recipe shaped(int resultId, int count, int resultData, Object resultTag, String[] rows,
+            Map<Character, int[]> keys) {
+        if (rows.length < 1 || rows.length > 3) {
+            throw new IllegalArgumentException("a shape has 1 to 3 rows");
+        }
+        int width = rows[0].length();
+        for (String row : rows) {
+            if (row.length() != width || width < 1 || width > 3) {
+                throw new IllegalArgumentException("the rows of a shape have one length, 1 to 3");
+            }
+        }
+        Ingredient[] cells = new Ingredient[width * rows.length];
+        for (int y = 0; y < rows.length; y++) {
+            for (int x = 0; x < width; x++) {
+                int[] item = keys.get(rows[y].charAt(x));
+                if (item != null && item[0] > 0) {
+                    cells[y * width + x] = ingredient(item);
+                }
+            }
+        }
+        return new Recipe(resultId, count, resultData, resultTag, true, width, rows.length, cells);
+    }
+
+    /** A shapeless recipe of up to nine ingredients, each {id, data} as for a shaped one. */
+    public static Recipe shapeless(int resultId, int count, int resultData, Object resultTag, List<int[]> items) {
+        if (items.isEmpty() || items.size() > 9) {
+            throw new IllegalArgumentException("a shapeless recipe has 1 to 9 ingredients");
+        }
+        Ingredient[] cells = new Ingredient[items.size()];
+        for (int i = 0; i < cells.length; i++) {
+            cells[i] = ingredient(items.get(i));
+        }
+        return new Recipe(resultId, count, resultData, resultTag, false, 0, 0, cells);
+    }
+
+    private static Ingredient ingredient(int[] item) {
+        boolean any = item[1] == Recipe.ANY_DATA || item[1] < 0;
+        return new Ingredient(item[0], any ? 0 : item[1], any ? 0 : 0xFFFF);
     }
 }

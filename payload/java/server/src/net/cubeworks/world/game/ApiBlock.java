@@ -142,8 +142,9 @@ final class ApiBlock implements Block {
         return null;
     }
 
+    /** The block's state, of the kind of block it is (a Chest for a chest, ...; see ApiTileStates). */
     public BlockState getState() {
-        return new ApiBlockState(this);
+        return ApiTileStates.of(this);
     }
 
     /** Redstone is not modelled: nothing is powered. */
@@ -182,11 +183,28 @@ final class ApiBlock implements Block {
 
     /** The plains' climate: the flat world is one biome. */
     public double getTemperature() {
-        return 0.8;
+        return world.getTemperature(x, z);
     }
 
     public double getHumidity() {
-        return 0.4;
+        return world.getHumidity(x, z);
+    }
+
+    public org.bukkit.block.Biome getBiome() {
+        return world.getBiome(x, z);
+    }
+
+    public void setBiome(org.bukkit.block.Biome bio) {
+        world.setBiome(x, z, bio);
+    }
+
+    /**
+     * As the game's pistons would treat the block: bedrock, obsidian, portals, containers and
+     * other blocks with contents stop them; plants, torches, fluids and other blocks that need
+     * support break; the rest move. (Pistons themselves do not push here yet.)
+     */
+    public org.bukkit.block.PistonMoveReaction getPistonMoveReaction() {
+        return ApiPistons.reaction(getTypeId(), getData());
     }
 
     /** Turns the block to air; what it drops is not put in the world (items on the ground are not modelled). */

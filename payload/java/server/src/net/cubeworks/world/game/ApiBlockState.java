@@ -8,7 +8,7 @@ import org.bukkit.block.Block;
 import org.bukkit.block.BlockState;
 
 /** A block's type and data as they were when taken; update() writes them back. */
-final class ApiBlockState implements BlockState {
+class ApiBlockState implements BlockState {
     private final ApiBlock block;
     private int type;
     private byte data;
@@ -99,5 +99,22 @@ final class ApiBlockState implements BlockState {
 
     public void setRawData(byte data) {
         this.data = data;
+    }
+
+    /** The kept type and data as the type's data class (a Sign's facing, a Wool's colour, ...). */
+    public org.bukkit.material.MaterialData getData() {
+        return getType().getNewData(data);
+    }
+
+    /** Keeps the data's value; it must be of the kept type (or a plain MaterialData). */
+    public void setData(org.bukkit.material.MaterialData md) {
+        if (md == null) {
+            throw new IllegalArgumentException("data cannot be null");
+        }
+        if (md.getItemTypeId() != type && md.getClass() != org.bukkit.material.MaterialData.class) {
+            throw new IllegalArgumentException("Provided data is not of type " + getType().getData().getName()
+                    + ", found " + md.getClass().getName());
+        }
+        data = md.getData();
     }
 }

@@ -48,9 +48,26 @@ final class ApiChunk implements Chunk {
         return out.toArray(new Entity[out.size()]);
     }
 
-    /** Signs and chests are not kept by the bundled world: none. */
+    /** The states of the column's blocks that have contents (chests, signs, furnaces, ...; see ApiTileStates). */
     public BlockState[] getTileEntities() {
-        return new BlockState[0];
+        java.util.List<BlockState> out = new java.util.ArrayList<BlockState>();
+        java.util.List<int[]> places = new java.util.ArrayList<int[]>();
+        synchronized (world.lock()) {
+            for (int y = 0; y < 256; y++) {
+                for (int bz = 0; bz < 16; bz++) {
+                    for (int bx = 0; bx < 16; bx++) {
+                        int id = world.typeAt((x << 4) | bx, y, (z << 4) | bz);
+                        if (ApiTileStates.hasContents(id)) {
+                            places.add(new int[] {(x << 4) | bx, y, (z << 4) | bz});
+                        }
+                    }
+                }
+            }
+        }
+        for (int[] p : places) {
+            out.add(world.getBlockAt(p[0], p[1], p[2]).getState());
+        }
+        return out.toArray(new BlockState[out.size()]);
     }
 
     public boolean isLoaded() {
@@ -90,5 +107,14 @@ final class ApiChunk implements Chunk {
     @Override
     public String toString() {
         return "Chunk{x=" + x + ",z=" + z + "}";
+    }
+
+    public org.bukkit.ChunkSnapshot getChunkSnapshot() {
+        return world.snapshot(x, z, true, false);
+    }
+
+    public org.bukkit.ChunkSnapshot getChunkSnapshot(boolean includeMaxblocky, boolean includeBiome,
+            boolean includeBiomeTempRain) {
+        return world.snapshot(x, z, includeBiome, includeBiomeTempRain);
     }
 }

@@ -16,7 +16,7 @@ import net.cubeworks.world.protocol.PlayPackets;
  * (four slots in the player's own window, nine at a table). Reads take the world lock;
  * a change runs on the game thread, makes the result anew and is shown to the player.
  */
-final class ApiGridInventory extends ApiSlots {
+final class ApiGridInventory extends ApiSlots implements org.bukkit.inventory.CraftingInventory {
     private final Game game;
     private final OnlinePlayer player;
     private final Window window;
@@ -34,8 +34,7 @@ final class ApiGridInventory extends ApiSlots {
     ItemStack read(int index) {
         check(index);
         synchronized (game.lock()) {
-            int id = window.item(index);
-            return id <= 0 ? null : new ItemStack(id, window.count(index), (short) window.data(index));
+            return ApiItems.stack(window.item(index), window.count(index), window.data(index), window.tag(index));
         }
     }
 
@@ -46,7 +45,8 @@ final class ApiGridInventory extends ApiSlots {
                 if (stack == null || stack.getTypeId() <= 0 || stack.getAmount() <= 0) {
                     window.set(index, 0, 0, 0, null);
                 } else {
-                    window.set(index, stack.getTypeId(), Math.min(127, stack.getAmount()), stack.getDurability(), null);
+                    window.set(index, stack.getTypeId(), Math.min(127, stack.getAmount()), stack.getDurability(),
+                            ApiItems.tag(stack));
                 }
                 if (index != Window.RESULT) {
                     window.updateResult();
@@ -95,5 +95,44 @@ final class ApiGridInventory extends ApiSlots {
 
     public InventoryHolder getHolder() {
         return window.table ? null : player;
+    }
+
+    // --- the grid and its result, as a crafting inventory ---
+
+    public ItemStack getResult() {
+        return read(Window.RESULT);
+    }
+
+    /** The grid row by row, null for an empty cell. */
+    public ItemStack[] getMatrix() {
+        int n = getSize() - 1;
+        ItemStack[] out = new ItemStack[n];
+        for (int i = 0; i < n; i++) {
+            out[i] = read(1 + i);
+        }
+        return out;
+    }
+
+    /** Shown in the result slot until the grid changes and the game makes the result anew. */
+    public void setResult(ItemStack newResult) {
+        write(Window.RESULT, newResult);
+    }
+
+    public void setMatrix(ItemStack[] contents) {
+        int n = getSize() - 1;
+        if (contents.length > n) {
+            throw new IllegalArgumentException("Invalid inventory size; expected " + n + " or less");
+        }
+        for (int i = 0; i < n; i++) {
+            write(1 + i, i < contents.length ? contents[i] : null);
+        }
+    }
+
+    /** The recipe the grid makes now, or null. */
+    public org.bukkit.inventory.Recipe getRecipe() {
+        synchronized (game.lock()) {
+            net.cubeworks.world.crafting.Recipe r = window.recipe();
+            return r == null ? null : ApiRecipes.fromBook(r);
+        }
     }
 }

@@ -45,11 +45,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
         int slot = windowSlot(index);
         synchronized (game.lock()) {
             PlayerInventory inv = player.inventory();
-            int id = inv.item(slot);
-            if (id <= 0) {
-                return null;
-            }
-            return new ItemStack(id, inv.count(slot), (short) inv.data(slot));
+            return ApiItems.stack(inv.item(slot), inv.count(slot), inv.data(slot), inv.tag(slot));
         }
     }
 
@@ -62,7 +58,8 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
                 if (stack == null || stack.getTypeId() <= 0 || stack.getAmount() <= 0) {
                     inv.set(slot, 0, 0, 0, null);
                 } else {
-                    inv.set(slot, stack.getTypeId(), Math.min(127, stack.getAmount()), stack.getDurability(), null);
+                    inv.set(slot, stack.getTypeId(), Math.min(127, stack.getAmount()), stack.getDurability(),
+                            ApiItems.tag(stack));
                 }
                 if (player.isOnline()) {
                     player.sendSlot(slot);
@@ -77,6 +74,16 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
 
     public int getSize() {
         return SIZE;
+    }
+
+    /** Clearing takes the armour too. */
+    int slotCount() {
+        return SIZE + 4;
+    }
+
+    /** The player whose inventory this is. */
+    OnlinePlayer owner() {
+        return player;
     }
 
     public String getName() {

@@ -259,8 +259,13 @@ abstract class ApiSlots implements Inventory {
         write(index, null);
     }
 
+    /** How many slots clear() and clear(id, data) go through: the inventory's, and a player's armour too. */
+    int slotCount() {
+        return getSize();
+    }
+
     public void clear() {
-        for (int i = 0; i < 40; i++) {
+        for (int i = 0; i < slotCount(); i++) {
             write(i, null);
         }
     }
@@ -268,7 +273,7 @@ abstract class ApiSlots implements Inventory {
     /** Takes away every stack of the item (id -1: any) with the data (-1: any); how many items went. */
     public int clear(int id, int data) {
         int removed = 0;
-        for (int i = 0; i < 40; i++) {
+        for (int i = 0; i < slotCount(); i++) {
             ItemStack s = read(i);
             if (s != null && (id == -1 || s.getTypeId() == id) && (data == -1 || s.getDurability() == data)) {
                 removed += s.getAmount();

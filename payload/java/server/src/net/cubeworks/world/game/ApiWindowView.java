@@ -9,12 +9,13 @@ import org.bukkit.inventory.InventoryView;
 final class ApiWindowView extends InventoryView {
     private final OnlinePlayer player;
     private final Window window;
-    private final ApiGridInventory top;
+    private final Inventory top;
 
     ApiWindowView(Game game, OnlinePlayer player, Window window) {
         this.player = player;
         this.window = window;
-        this.top = new ApiGridInventory(game, player, window);
+        this.top = window.apiInventory instanceof Inventory ? (Inventory) window.apiInventory
+                : new ApiGridInventory(game, player, window);
     }
 
     public Inventory getTopInventory() {
@@ -30,6 +31,9 @@ final class ApiWindowView extends InventoryView {
     }
 
     public InventoryType getType() {
+        if (window.isContainer()) {
+            return top.getType();
+        }
         return window.table ? InventoryType.WORKBENCH : InventoryType.CRAFTING;
     }
 

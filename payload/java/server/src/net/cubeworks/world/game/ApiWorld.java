@@ -29,6 +29,7 @@ import org.bukkit.entity.LightningStrike;
 import org.bukkit.entity.LivingEntity;
 import org.bukkit.entity.Player;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
@@ -74,6 +75,11 @@ public final class ApiWorld implements World {
             }
         }
         return game.thread().call(work);
+    }
+
+    /** The world lock, for reads of many blocks at once. */
+    Object lock() {
+        return game.lock();
     }
 
     int typeAt(int x, int y, int z) {
@@ -707,5 +713,188 @@ public final class ApiWorld implements World {
     /** The metadata plugins attach to this world's blocks. */
     MetadataStores.BlockStore blockMetadata() {
         return game.metadata().blocks;
+    }
+
+    // --- biomes, trees, generators and spawning ---
+
+    public org.bukkit.block.Biome getBiome(int x, int z) {
+        synchronized (game.lock()) {
+            return ApiBiomes.at(world, x, z);
+        }
+    }
+
+    public void setBiome(final int x, final int z, final org.bukkit.block.Biome bio) {
+        if (bio == null) {
+            throw new IllegalArgumentException("Biome cannot be null");
+        }
+        change(new Callable<Void>() {
+            public Void call() {
+                ApiBiomes.set(world, x, z, bio);
+                return null;
+            }
+        });
+    }
+
+    public double getTemperature(int x, int z) {
+        return ApiBiomes.temperature(getBiome(x, z));
+    }
+
+    public double getHumidity(int x, int z) {
+        return ApiBiomes.rainfall(getBiome(x, z));
+    }
+
+    /** Grows a tree of the kind with its trunk at the place; false where it cannot grow (see ApiTrees). */
+    public boolean generateTree(final Location loc, final org.bukkit.TreeType type) {
+        final int x = loc.getBlockX();
+        final int y = loc.getBlockY();
+        final int z = loc.getBlockZ();
+        return change(new Callable<Boolean>() {
+            public Boolean call() {
+                return ApiTrees.grow(new ApiTrees.Blocks() {
+                    public int typeAt(int bx, int by, int bz) {
+                        return world.blockAt(bx, by, bz);
+                    }
+
+                    public void put(int bx, int by, int bz, int id, int data) {
+                        world.setBlock(bx, by, bz, id, data);
+                    }
+                }, x, y, z, type, new java.util.Random());
+            }
+        });
+    }
+
+    /** As generateTree, the blocks read and put through the plugin's delegate instead (on the caller's thread). */
+    public boolean generateTree(Location loc, org.bukkit.TreeType type, org.bukkit.BlockChangeDelegate delegate) {
+        return ApiTrees.grow(ApiTrees.of(delegate), loc.getBlockX(), loc.getBlockY(), loc.getBlockZ(), type,
+                new java.util.Random());
+    }
+
+    /** The world is made by the server's own generator, not a plugin's: null, as for a world without one. */
+    public org.bukkit.generator.ChunkGenerator getGenerator() {
+        return null;
+    }
+
+    private final List<org.bukkit.generator.BlockPopulator> populators =
+            new java.util.concurrent.CopyOnWriteArrayList<org.bukkit.generator.BlockPopulator>();
+
+    /**
+     * The plugins' populators for the world. New land is made by the server's own generator off
+     * the game thread, which runs none of them: a populator added here is kept but not called.
+     */
+    public List<org.bukkit.generator.BlockPopulator> getPopulators() {
+        return populators;
+    }
+
+    public org.bukkit.ChunkSnapshot getEmptyChunkSnapshot(int x, int z, boolean includeBiome, boolean includeBiomeTempRain) {
+        return new ApiChunkSnapshot(new net.cubeworks.world.level.Column(x, z), getName(), getFullTime(), includeBiome,
+                includeBiomeTempRain);
+    }
+
+    /** A copy of the column as it is now, under the world lock. */
+    org.bukkit.ChunkSnapshot snapshot(int cx, int cz, boolean biomes, boolean climate) {
+        synchronized (game.lock()) {
+            net.cubeworks.world.level.Column c;
+            try {
+                c = world.cache().resolve(cx, cz);
+            } catch (net.cubeworks.world.storage.Unavailable e) {
+                c = null;
+            }
+            net.cubeworks.world.level.Column copy = c == null ? net.cubeworks.world.level.Column.flat(cx, cz) : c.copy();
+            return new ApiChunkSnapshot(copy, getName(), world.level().time, biomes, climate);
+        }
+    }
+
+    // No mobs are simulated here, so nothing spawns: the spawn settings are kept as a server keeps
+    // them (the limits and intervals of bukkit.yml's defaults) and change nothing.
+    private volatile boolean allowMonsters = true;
+    private volatile boolean allowAnimals = true;
+    private volatile int ticksPerAnimalSpawns = 400;
+    private volatile int ticksPerMonsterSpawns = 1;
+    private volatile int monsterLimit = 70;
+    private volatile int animalLimit = 15;
+    private volatile int waterAnimalLimit = 5;
+    private volatile int ambientLimit = 15;
+
+    public void setSpawnFlags(boolean monsters, boolean animals) {
+        allowMonsters = monsters;
+        allowAnimals = animals;
+    }
+
+    boolean monstersAllowed() {
+        return allowMonsters;
+    }
+
+    boolean animalsAllowed() {
+        return allowAnimals;
+    }
+
+    public long getTicksPerAnimalSpawns() {
+        return ticksPerAnimalSpawns;
+    }
+
+    public void setTicksPerAnimalSpawns(int ticks) {
+        ticksPerAnimalSpawns = ticks;
+    }
+
+    public long getTicksPerMonsterSpawns() {
+        return ticksPerMonsterSpawns;
+    }
+
+    public void setTicksPerMonsterSpawns(int ticks) {
+        ticksPerMonsterSpawns = ticks;
+    }
+
+    public int getMonsterSpawnLimit() {
+        return monsterLimit;
+    }
+
+    public void setMonsterSpawnLimit(int limit) {
+        monsterLimit = limit;
+    }
+
+    public int getAnimalSpawnLimit() {
+        return animalLimit;
+    }
+
+    public void setAnimalSpawnLimit(int limit) {
+        animalLimit = limit;
+    }
+
+    public int getWaterAnimalSpawnLimit() {
+        return waterAnimalLimit;
+    }
+
+    public void setWaterAnimalSpawnLimit(int limit) {
+        waterAnimalLimit = limit;
+    }
+
+    public int getAmbientSpawnLimit() {
+        return ambientLimit;
+    }
+
+    public void setAmbientSpawnLimit(int limit) {
+        ambientLimit = limit;
+    }
+
+    /** The session inventories of blocks with slots, by place (see ApiTileStates). */
+    private final java.util.Map<Long, ApiContainer> blockInventories = new java.util.HashMap<Long, ApiContainer>();
+
+    Inventory blockInventory(int x, int y, int z, org.bukkit.event.inventory.InventoryType type, int size,
+            org.bukkit.inventory.InventoryHolder holder) {
+        long k = ((long) x & 0x3FFFFFF) << 38 | ((long) z & 0x3FFFFFF) << 12 | (y & 0xFFF);
+        synchronized (blockInventories) {
+            ApiContainer c = blockInventories.get(k);
+            if (c == null || c.getType() != type) {
+                if (type == org.bukkit.event.inventory.InventoryType.FURNACE) {
+                    c = new ApiFurnaceSlots.Smelting(game, holder);
+                } else if (type == org.bukkit.event.inventory.InventoryType.BREWING) {
+                    c = new ApiFurnaceSlots.Brewing(game, holder);
+                } else {
+                    c = new ApiContainer(game, holder, type, size, type.getDefaultTitle());
+                }
+                blockInventories.put(k, c);
+            }
+            return c;
+        }
     }
 }

@@ -140,7 +140,8 @@ public final class OnlinePlayer extends PlayerEntity {
 
     /** Set Slot for one slot of the player's inventory window. */
     void sendSlot(int slot) {
-        connection.send(PlayPackets.setSlot(0, slot, inventory.item(slot), inventory.count(slot), inventory.data(slot)));
+        connection.send(PlayPackets.setSlot(0, slot, inventory.item(slot), inventory.count(slot), inventory.data(slot),
+                net.cubeworks.world.storage.ItemTagValues.gzipped(inventory.tag(slot))));
     }
 
     /** Window Items: the player's whole inventory again. */
@@ -148,12 +149,14 @@ public final class OnlinePlayer extends PlayerEntity {
         int[] ids = new int[PlayerInventory.SLOTS];
         int[] counts = new int[PlayerInventory.SLOTS];
         int[] damages = new int[PlayerInventory.SLOTS];
+        byte[][] tags = new byte[PlayerInventory.SLOTS][];
         for (int i = 0; i < PlayerInventory.SLOTS; i++) {
             ids[i] = inventory.item(i);
             counts[i] = inventory.count(i);
             damages[i] = inventory.data(i);
+            tags[i] = net.cubeworks.world.storage.ItemTagValues.gzipped(inventory.tag(i));
         }
-        connection.send(PlayPackets.windowItems(0, ids, counts, damages));
+        connection.send(PlayPackets.windowItems(0, ids, counts, damages, tags));
     }
 
     /** The item in hand (hot-bar slot heldSlot), as its window slot. */

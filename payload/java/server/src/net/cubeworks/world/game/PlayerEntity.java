@@ -381,7 +381,7 @@ abstract class PlayerEntity implements Player {
     public void closeInventory() {
         ApiWorld.onGameThread(game(), new java.util.concurrent.Callable<Void>() {
             public Void call() {
-                if (self().isOnline() && self().inventory().open.table) {
+                if (self().isOnline() && self().inventory().open != self().inventory().own) {
                     game().world().interaction().windows().close(self(), true);
                 }
                 return null;
@@ -1233,5 +1233,66 @@ abstract class PlayerEntity implements Player {
 
     public void abandonConversation(Conversation conversation, ConversationAbandonedEvent details) {
         conversations.abandon(conversation, details);
+    }
+
+    // --- saving in a configuration, and the windows plugins open (blocks) ---
+
+    /** Saved as the player's UUID, as servers of 1.7.9 save players in configurations. */
+    public java.util.Map<String, Object> serialize() {
+        java.util.Map<String, Object> out = new java.util.LinkedHashMap<String, Object>();
+        out.put("UUID", getUniqueId().toString());
+        return out;
+    }
+
+    /** Opens the inventory as a window (see ApiInventories.open); null when it cannot be shown. */
+    public org.bukkit.inventory.InventoryView openInventory(final Inventory inventory) {
+        if (inventory == null) {
+            return null;
+        }
+        return onGameThread(new Callable<org.bukkit.inventory.InventoryView>() {
+            public org.bukkit.inventory.InventoryView call() {
+                return self().isOnline() ? ApiInventories.open(self(), inventory) : null;
+            }
+        });
+    }
+
+    public void openInventory(org.bukkit.inventory.InventoryView view) {
+        if (view != null) {
+            openInventory(view.getTopInventory());
+        }
+    }
+
+    /**
+     * A crafting table's window at the place (null: where the player stands). Without force only
+     * where a table is and within reach; with force anywhere, and it stays open wherever he goes.
+     */
+    public org.bukkit.inventory.InventoryView openWorkbench(final org.bukkit.Location location, final boolean force) {
+        return onGameThread(new Callable<org.bukkit.inventory.InventoryView>() {
+            public org.bukkit.inventory.InventoryView call() {
+                OnlinePlayer p = self();
+                int x = location == null ? (int) Math.floor(p.x) : location.getBlockX();
+                int y = location == null ? (int) Math.floor(p.y) : location.getBlockY();
+                int z = location == null ? (int) Math.floor(p.z) : location.getBlockZ();
+                Windows windows = game().world().interaction().windows();
+                boolean table = game().world().blockAt(x, y, z) == Windows.CRAFTING_TABLE;
+                if (!force && !table) {
+                    return null;
+                }
+                return windows.openWorkbench(p, x, y, z, force && !table) ? windows.view(p) : null;
+            }
+        });
+    }
+
+    /** Enchanting tables are not modelled here: no window opens, null. */
+    public org.bukkit.inventory.InventoryView openEnchanting(org.bukkit.Location location, boolean force) {
+        return null;
+    }
+
+    /**
+     * Window properties are the progress bars of furnaces and brewing stands and an enchanting
+     * table's buttons; the server shows none of those windows, so there is nothing to set: false.
+     */
+    public boolean setWindowProperty(org.bukkit.inventory.InventoryView.Property prop, int value) {
+        return false;
     }
 }

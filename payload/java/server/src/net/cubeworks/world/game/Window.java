@@ -16,6 +16,14 @@ final class Window {
     static final int RESULT = 0;
     /** The window type of a crafting table in Open Window. */
     static final int TYPE_CRAFTING = 1;
+    /** The window types of Open Window for the containers a plugin may open: chest rows, dispenser, hopper, dropper. */
+    static final int TYPE_CHEST = 0;
+    static final int TYPE_DISPENSER = 3;
+    static final int TYPE_HOPPER = 9;
+    static final int TYPE_DROPPER = 10;
+
+    /** The table's height for a table's window that a plugin opened without a table: it stays open anywhere. */
+    static final int ANYWHERE = Integer.MIN_VALUE;
 
     final int id;
     final boolean table;
@@ -26,6 +34,12 @@ final class Window {
     private final PlayerInventory inv;
     /** A table's result and grid; the player's own window keeps them in the inventory's slots 0 to 4. */
     private final SlotStore craft;
+    /** A container's window: the slots above the player's (0 to n-1), its Open Window type and title; else null. */
+    final ContainerSlots container;
+    final int containerType;
+    final String title;
+    /** What the plugin API calls the container (the inventory object plugins hold), or null. */
+    final Object apiInventory;
 
     private Window(int id, boolean table, int x, int y, int z, PlayerInventory inv) {
         this.id = id;
@@ -35,6 +49,40 @@ final class Window {
         this.tableZ = z;
         this.inv = inv;
         this.craft = table ? new SlotStore(10) : null;
+        this.container = null;
+        this.containerType = -1;
+        this.title = table ? "Crafting" : "";
+        this.apiInventory = null;
+    }
+
+    private Window(int id, ContainerSlots container, int type, String title, Object apiInventory, PlayerInventory inv) {
+        this.id = id;
+        this.table = false;
+        this.tableX = 0;
+        this.tableY = 0;
+        this.tableZ = 0;
+        this.inv = inv;
+        this.craft = null;
+        this.container = container;
+        this.containerType = type;
+        this.title = title;
+        this.apiInventory = apiInventory;
+    }
+
+    /** A container's window: its slots first, then the player's main inventory and hot bar. */
+    static Window container(int id, ContainerSlots slots, int type, String title, Object apiInventory,
+            PlayerInventory inv) {
+        return new Window(id, slots, type, title, apiInventory, inv);
+    }
+
+    /** True for a container's window, which has no crafting grid nor result. */
+    boolean isContainer() {
+        return container != null;
+    }
+
+    /** The crafting result slot, which only windows with a grid have. */
+    boolean isResult(int slot) {
+        return container == null && slot == RESULT;
     }
 
     static Window player(PlayerInventory inv) {
@@ -50,6 +98,9 @@ final class Window {
     }
 
     int size() {
+        if (container != null) {
+            return container.size() + 36;
+        }
         return table ? 46 : PlayerInventory.SLOTS;
     }
 
@@ -57,9 +108,9 @@ final class Window {
         return slot >= 0 && slot < size();
     }
 
-    /** Grid side: 2 or 3. */
+    /** Grid side: 2 or 3; 0 for a container's window, which has none. */
     int side() {
-        return table ? 3 : 2;
+        return container != null ? 0 : table ? 3 : 2;
     }
 
     boolean isGrid(int slot) {
@@ -71,6 +122,10 @@ final class Window {
         if (slot == CURSOR) {
             return PlayerInventory.CURSOR;
         }
+        if (container != null) {
+            // the main inventory follows the container's slots, the hot bar (36 to 44) last
+            return slot >= container.size() ? slot - container.size() + 9 : -1;
+        }
         if (!table) {
             return slot;
         }
@@ -79,17 +134,17 @@ final class Window {
 
     /** Whether the slot belongs to the player's inventory (armour, main, hot bar) rather than to crafting. */
     boolean inPlayerInventory(int slot) {
-        return table ? slot >= 10 : slot >= 5;
+        return slot >= mainFirst() || (!table && container == null && slot >= 5);
     }
 
     /** The window slot of hot-bar slot 0 to 8. */
     int hotbarSlot(int index) {
-        return (table ? 37 : 36) + index;
+        return mainFirst() + 27 + index;
     }
 
     /** First slot of the main inventory; the hot bar follows it, and ends the window. */
     int mainFirst() {
-        return table ? 10 : 9;
+        return container != null ? container.size() : table ? 10 : 9;
     }
 
     int hotbarFirst() {
@@ -98,28 +153,30 @@ final class Window {
 
     int item(int slot) {
         int s = inventorySlot(slot);
-        return s >= 0 ? inv.item(s) : craft.item(slot);
+        return s >= 0 ? inv.item(s) : container != null ? container.item(slot) : craft.item(slot);
     }
 
     int count(int slot) {
         int s = inventorySlot(slot);
-        return s >= 0 ? inv.count(s) : craft.count(slot);
+        return s >= 0 ? inv.count(s) : container != null ? container.count(slot) : craft.count(slot);
     }
 
     int data(int slot) {
         int s = inventorySlot(slot);
-        return s >= 0 ? inv.data(s) : craft.data(slot);
+        return s >= 0 ? inv.data(s) : container != null ? container.data(slot) : craft.data(slot);
     }
 
     Object tag(int slot) {
         int s = inventorySlot(slot);
-        return s >= 0 ? inv.tag(s) : craft.tag(slot);
+        return s >= 0 ? inv.tag(s) : container != null ? container.tag(slot) : craft.tag(slot);
     }
 
     void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
         int s = inventorySlot(slot);
         if (s >= 0) {
             inv.set(s, itemId, amount, itemData, itemTag);
+        } else if (container != null) {
+            container.set(slot, itemId, amount, itemData, itemTag);
         } else {
             craft.set(slot, itemId, amount, itemData, itemTag);
         }
@@ -136,12 +193,12 @@ final class Window {
     }
 
     private boolean isArmour(int slot) {
-        return !table && slot >= 5 && slot <= 8;
+        return !table && container == null && slot >= 5 && slot <= 8;
     }
 
     /** Whether the player may put the item in the slot: never in the result, only fitting armour in an armour slot. */
     boolean accepts(int slot, int itemId) {
-        if (slot == RESULT) {
+        if (isResult(slot)) {
             return false;
         }
         if (isArmour(slot)) {
@@ -150,8 +207,11 @@ final class Window {
         return true;
     }
 
-    /** Puts into the result slot what the grid makes now. */
-    void updateResult() {
+    /** The recipe the grid makes now, or null (always for a container's window). */
+    Recipe recipe() {
+        if (container != null) {
+            return null;
+        }
         int n = side() * side();
         int[] ids = new int[n];
         int[] datas = new int[n];
@@ -159,11 +219,19 @@ final class Window {
             ids[i] = item(1 + i);
             datas[i] = data(1 + i);
         }
-        Recipe r = RecipeBook.standard().match(ids, datas, side());
+        return RecipeBook.standard().match(ids, datas, side());
+    }
+
+    /** Puts into the result slot what the grid makes now. */
+    void updateResult() {
+        if (container != null) {
+            return;
+        }
+        Recipe r = recipe();
         if (r == null) {
             set(RESULT, 0, 0, 0, null);
         } else {
-            set(RESULT, r.resultId, r.resultCount, r.resultData, null);
+            set(RESULT, r.resultId, r.resultCount, r.resultData, r.resultTag);
         }
     }
 

@@ -124,10 +124,10 @@ final class WindowClicks {
             }
         } else if (cursorCount == 0) {
             // the result slot gives its whole stack whichever button, as the game's does
-            int take = slot == Window.RESULT || button == 0 ? slotCount : (slotCount + 1) / 2;
+            int take = w.isResult(slot) || button == 0 ? slotCount : (slotCount + 1) / 2;
             w.set(cur, w.item(slot), take, w.data(slot), w.tag(slot));
             w.set(slot, w.item(slot), slotCount - take, w.data(slot), w.tag(slot));
-            if (slot == Window.RESULT) {
+            if (w.isResult(slot)) {
                 w.useIngredients();
             }
         } else if (w.accepts(slot, w.item(cur))) {
@@ -147,7 +147,7 @@ final class WindowClicks {
             // a slot that takes nothing (the result): its items join those on the cursor
             w.set(cur, w.item(cur), cursorCount + slotCount, w.data(cur), w.tag(cur));
             w.set(slot, 0, 0, 0, null);
-            if (slot == Window.RESULT) {
+            if (w.isResult(slot)) {
                 w.useIngredients();
             }
         }
@@ -192,7 +192,13 @@ final class WindowClicks {
         int main = w.mainFirst();
         int hotbar = w.hotbarFirst();
         int piece = Items.armourPiece(id);
-        if (slot == Window.RESULT) {
+        if (w.isContainer()) {
+            // out of the container into the player's slots, hot bar's end first; the player's into the container
+            boolean fromContainer = !w.inPlayerInventory(slot);
+            first = fromContainer ? main : 0;
+            end = fromContainer ? w.size() : main;
+            backwards = fromContainer;
+        } else if (w.isResult(slot)) {
             first = main;
             end = w.size();
             backwards = true;
@@ -209,7 +215,7 @@ final class WindowClicks {
             first = main;
             end = hotbar;
         }
-        if (slot == Window.RESULT) {
+        if (w.isResult(slot)) {
             // crafts only when the whole result fits, so no result is made and lost
             if (room(w, slot, first, end) < count) {
                 return false;
@@ -274,7 +280,7 @@ final class WindowClicks {
         boolean hotbarEmpty = w.count(hb) == 0;
         boolean slotEmpty = w.count(slot) == 0;
         if (!slotEmpty && (hotbarEmpty || (w.inPlayerInventory(slot) && w.accepts(slot, w.item(hb))))) {
-            boolean result = slot == Window.RESULT;
+            boolean result = w.isResult(slot);
             swap(w, slot, hb);
             if (result) {
                 w.useIngredients();
@@ -290,7 +296,7 @@ final class WindowClicks {
             int count = w.count(hb);
             int data = w.data(hb);
             Object tag = w.tag(hb);
-            boolean result = slot == Window.RESULT;
+            boolean result = w.isResult(slot);
             w.copy(slot, hb);
             w.set(slot, 0, 0, 0, null);
             inv.give(id, count, data, tag, new java.util.ArrayList<Integer>());
@@ -315,7 +321,7 @@ final class WindowClicks {
         int step = button == 0 ? 1 : -1;
         for (int pass = 0; pass < 2; pass++) {
             for (int s = start; s >= 0 && s < w.size() && w.count(cur) < max; s += step) {
-                if (s == Window.RESULT || w.count(s) == 0 || !canAdd(w, s, true)
+                if (w.isResult(s) || w.count(s) == 0 || !canAdd(w, s, true)
                         || (pass == 0 && w.count(s) == Items.maxStack(w.item(s)))) {
                     continue;
                 }
@@ -359,7 +365,7 @@ final class WindowClicks {
             return NOTHING;
         }
         if (stage == 1) {
-            if (w.valid(slot) && slot != Window.RESULT && canAdd(w, slot, true) && w.accepts(slot, w.item(cur))
+            if (w.valid(slot) && !w.isResult(slot) && canAdd(w, slot, true) && w.accepts(slot, w.item(cur))
                     && w.count(cur) > inv.dragSlots.size()) {
                 inv.dragSlots.add(slot);
             }

@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.storage.ItemTagValues;
 import net.cubeworks.world.protocol.PlayReads;
 
 /**
@@ -45,6 +46,9 @@ final class Windows {
         if (accepted) {
             inv.giveWaiting();
             sendChanges(p, w, before);
+            if (w.isContainer()) {
+                w.container.changedBy(p);
+            }
         } else {
             inv.awaitingConfirm = true;
             inv.refusedWindow = w.id;
@@ -59,7 +63,7 @@ final class Windows {
     /** Closes a table's window whose player died, walked out of reach, or whose table is gone; each tick and before a click. */
     void checkOpen(OnlinePlayer p) {
         Window w = p.inventory().open;
-        if (w.table && (p.dead || !inReach(p, w))) {
+        if ((w.table || w.isContainer()) && (p.dead || !inReach(p, w))) {
             close(p, true);
         }
     }
@@ -119,7 +123,11 @@ final class Windows {
         inv.awaitingConfirm = false;
         inv.dragStage = 0;
         inv.dragSlots.clear();
-        p.connection().send(PlayPackets.openWindow(w.id, Window.TYPE_CRAFTING, "Crafting", 9, true));
+        if (w.isContainer()) {
+            p.connection().send(PlayPackets.openWindow(w.id, w.containerType, w.title, w.container.size(), true));
+        } else {
+            p.connection().send(PlayPackets.openWindow(w.id, Window.TYPE_CRAFTING, "Crafting", 9, true));
+        }
         sendWindow(p, w);
     }
 
@@ -130,7 +138,7 @@ final class Windows {
     void close(OnlinePlayer p, boolean tellClient) {
         PlayerInventory inv = p.inventory();
         Window w = inv.open;
-        if (tellClient && w.table) {
+        if (tellClient && (w.table || w.isContainer())) {
             p.connection().send(PlayPackets.closeWindow(w.id));
         }
         closing(p, w);
@@ -154,6 +162,54 @@ final class Windows {
         }
     }
 
+    /**
+     * Opens a container's window for the player (the open one closed first), once the plugins
+     * let it; false when the player cannot have one now or a plugin kept it shut.
+     */
+    boolean openContainer(OnlinePlayer p, ContainerSlots slots, int type, String title, Object apiInventory) {
+        PlayerInventory inv = p.inventory();
+        if (p.dead || !p.isOnline()) {
+            return false;
+        }
+        if (inv.open != inv.own) {
+            close(p, true);
+        }
+        String shown = title == null ? "" : title.length() > 32 ? title.substring(0, 32) : title;
+        Window w = Window.container(inv.lastWindowId % 100 + 1, slots, type, shown, apiInventory, inv);
+        if (!events.mayOpen(p, w)) {
+            return false;
+        }
+        inv.lastWindowId = w.id;
+        opened(p, w);
+        return true;
+    }
+
+    /** Opens a crafting table's window at the place; anywhere: one that needs no table near. */
+    boolean openWorkbench(OnlinePlayer p, int x, int y, int z, boolean anywhere) {
+        if (!anywhere) {
+            return openTable(p, x, y, z);
+        }
+        PlayerInventory inv = p.inventory();
+        if (p.dead || !p.isOnline()) {
+            return false;
+        }
+        if (inv.open != inv.own) {
+            close(p, true);
+        }
+        Window w = Window.craftingTable(inv.lastWindowId % 100 + 1, x, Window.ANYWHERE, z, inv);
+        if (!events.mayOpen(p, w)) {
+            return false;
+        }
+        inv.lastWindowId = w.id;
+        opened(p, w);
+        return true;
+    }
+
+    /** Sends the open window whole again (another viewer changed what it shows). */
+    void resend(OnlinePlayer p) {
+        sendWindow(p, p.inventory().open);
+    }
+
     /** What the player has open, for the plugin API. */
     org.bukkit.inventory.InventoryView view(OnlinePlayer p) {
         return events.view(p, p.inventory().open);
@@ -172,7 +228,11 @@ final class Windows {
     }
 
     private boolean inReach(OnlinePlayer p, Window w) {
-        if (!w.table) {
+        if (w.container instanceof OtherPlayerSlots) {
+            // another player's inventory stays open while its owner is online
+            return ((OtherPlayerSlots) w.container).owner.isOnline();
+        }
+        if (!w.table || w.tableY == Window.ANYWHERE) {
             return true;
         }
         if (w.tableY < 0 || w.tableY > 255 || world.blockAt(w.tableX, w.tableY, w.tableZ) != CRAFTING_TABLE) {
@@ -214,7 +274,8 @@ final class Windows {
             if (i == n) {
                 p.connection().send(cursorPacket(w.inventory()));
             } else {
-                p.connection().send(PlayPackets.setSlot(w.id, i, w.item(i), w.count(i), w.data(i)));
+                p.connection().send(PlayPackets.setSlot(w.id, i, w.item(i), w.count(i), w.data(i),
+                        ItemTagValues.gzipped(w.tag(i))));
             }
         }
     }
@@ -225,17 +286,19 @@ final class Windows {
         int[] ids = new int[n];
         int[] counts = new int[n];
         int[] damages = new int[n];
+        byte[][] tags = new byte[n][];
         for (int i = 0; i < n; i++) {
             ids[i] = w.item(i);
             counts[i] = w.count(i);
             damages[i] = w.data(i);
+            tags[i] = ItemTagValues.gzipped(w.tag(i));
         }
-        p.connection().send(PlayPackets.windowItems(w.id, ids, counts, damages));
+        p.connection().send(PlayPackets.windowItems(w.id, ids, counts, damages, tags));
         p.connection().send(cursorPacket(w.inventory()));
     }
 
     private static net.cubeworks.world.protocol.PacketOut cursorPacket(PlayerInventory inv) {
         int c = PlayerInventory.CURSOR;
-        return PlayPackets.setSlot(-1, -1, inv.item(c), inv.count(c), inv.data(c));
+        return PlayPackets.setSlot(-1, -1, inv.item(c), inv.count(c), inv.data(c), ItemTagValues.gzipped(inv.tag(c)));
     }
 }

@@ -407,4 +407,32 @@ public final class PlayPackets {
         }
         return p.writeFloat(pushX).writeFloat(pushY).writeFloat(pushZ);
     }
+
+    // --- slots with the item's tag ---
+
+    /** Set Slot of an item with its tag, gzipped NBT as the world keeps it (null: none). */
+    public static PacketOut setSlot(int window, int slot, int itemId, int count, int damage, byte[] gzippedTag) {
+        return writeSlot(new PacketOut(SET_SLOT).writeByte(window).writeShort(slot), itemId, count, damage, gzippedTag);
+    }
+
+    /** Window Items with each slot's tag (a null entry, or null tags: none). */
+    public static PacketOut windowItems(int window, int[] itemIds, int[] counts, int[] damages, byte[][] gzippedTags) {
+        PacketOut p = new PacketOut(WINDOW_ITEMS).writeByte(window).writeShort(itemIds.length);
+        for (int i = 0; i < itemIds.length; i++) {
+            writeSlot(p, itemIds[i], counts[i], damages[i], gzippedTags == null ? null : gzippedTags[i]);
+        }
+        return p;
+    }
+
+    /** A slot whose NBT is the length of the gzipped tag, then its bytes; -1 for none. */
+    static PacketOut writeSlot(PacketOut p, int itemId, int count, int damage, byte[] gzippedTag) {
+        if (count <= 0 || itemId <= 0) {
+            return p.writeShort(-1);
+        }
+        p.writeShort(itemId).writeByte(count).writeShort(damage);
+        if (gzippedTag == null || gzippedTag.length > Short.MAX_VALUE) {
+            return p.writeShort(-1);
+        }
+        return p.writeShort(gzippedTag.length).writeBytes(gzippedTag);
+    }
 }

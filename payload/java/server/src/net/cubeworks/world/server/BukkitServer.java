@@ -32,6 +32,10 @@ import net.cubeworks.world.game.OnlinePlayer;
 public final class BukkitServer implements Server {
     private final WorldServer server;
     private final Messenger messenger = new StandardMessenger();
+    private final ServerRecipes recipes = new ServerRecipes(net.cubeworks.world.crafting.RecipeBook.standard());
+    private volatile int spawnRadius = -1;
+    private volatile int idleTimeout;
+    private volatile ServerUnsafe unsafe;
 
     BukkitServer(WorldServer server) {
         this.server = server;
@@ -214,7 +218,9 @@ public final class BukkitServer implements Server {
         return Collections.emptySet();
     }
 
+    /** This server keeps no address bans: the address is not banned, and the log says so. */
     public void banIP(String address) {
+        ServerBans.addresses(server.logger()).addBan(address, null, null, null);
     }
 
     public void unbanIP(String address) {
@@ -373,5 +379,189 @@ public final class BukkitServer implements Server {
      */
     public SimpleCommandMap getCommandMap() {
         return server.plugins().commandMap();
+    }
+
+    // --- recipes, inventories, bans, worlds and settings ---
+
+    /** A shaped or shapeless recipe goes into the book the crafting grids use; a furnace recipe is kept (see ServerRecipes). */
+    public boolean addRecipe(org.bukkit.inventory.Recipe recipe) {
+        return recipes.add(recipe);
+    }
+
+    public List<org.bukkit.inventory.Recipe> getRecipesFor(org.bukkit.inventory.ItemStack result) {
+        return recipes.recipesFor(result);
+    }
+
+    public java.util.Iterator<org.bukkit.inventory.Recipe> recipeIterator() {
+        return recipes.iterator();
+    }
+
+    public void clearRecipes() {
+        recipes.clear();
+    }
+
+    public void resetRecipes() {
+        recipes.reset();
+    }
+
+    public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner,
+            org.bukkit.event.inventory.InventoryType type) {
+        return createInventory(owner, type, type.getDefaultTitle());
+    }
+
+    public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner,
+            org.bukkit.event.inventory.InventoryType type, String title) {
+        return net.cubeworks.world.game.ApiInventories.create(server.game(), owner, type, type.getDefaultSize(), title);
+    }
+
+    public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size) {
+        return createInventory(owner, size, org.bukkit.event.inventory.InventoryType.CHEST.getDefaultTitle());
+    }
+
+    public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size,
+            String title) {
+        return net.cubeworks.world.game.ApiInventories.create(server.game(), owner,
+                org.bukkit.event.inventory.InventoryType.CHEST, size, title);
+    }
+
+    public org.bukkit.inventory.ItemFactory getItemFactory() {
+        return org.bukkit.inventory.ItemStackTags.factory();
+    }
+
+    public org.bukkit.BanList getBanList(org.bukkit.BanList.Type type) {
+        return type == org.bukkit.BanList.Type.IP ? ServerBans.addresses(server.logger())
+                : ServerBans.names(server.access());
+    }
+
+    /** The folder the world's folder lies in: the server's own. */
+    public java.io.File getWorldContainer() {
+        return WorldServer.file(server.properties().levelName()).getAbsoluteFile().getParentFile();
+    }
+
+    public java.io.File getUpdateFolderFile() {
+        return new java.io.File(WorldServer.file("plugins"), getUpdateFolder());
+    }
+
+    /** Logins are not throttled here. */
+    public long getConnectionThrottle() {
+        return 0;
+    }
+
+    public int getTicksPerAnimalSpawns() {
+        return (int) server.game().world().api().getTicksPerAnimalSpawns();
+    }
+
+    public int getTicksPerMonsterSpawns() {
+        return (int) server.game().world().api().getTicksPerMonsterSpawns();
+    }
+
+    /** Players come back where they left, not moved to the nearest safe spot. */
+    public boolean useExactLoginLocation() {
+        return true;
+    }
+
+    public int getMonsterSpawnLimit() {
+        return server.game().world().api().getMonsterSpawnLimit();
+    }
+
+    public int getAnimalSpawnLimit() {
+        return server.game().world().api().getAnimalSpawnLimit();
+    }
+
+    public int getWaterAnimalSpawnLimit() {
+        return server.game().world().api().getWaterAnimalSpawnLimit();
+    }
+
+    public int getAmbientSpawnLimit() {
+        return server.game().world().api().getAmbientSpawnLimit();
+    }
+
+    public org.bukkit.Warning.WarningState getWarningState() {
+        return org.bukkit.Warning.WarningState.DEFAULT;
+    }
+
+    /** The spawn protection radius of server.properties, unless a plugin set another for this run. */
+    public int getSpawnRadius() {
+        return spawnRadius >= 0 ? spawnRadius : server.properties().spawnProtection();
+    }
+
+    public void setSpawnRadius(int value) {
+        spawnRadius = value;
+    }
+
+    /** The server has no command aliases file: none. */
+    public java.util.Map<String, String[]> getCommandAliases() {
+        return new java.util.LinkedHashMap<String, String[]>();
+    }
+
+    /** The server runs one world: its own, when the creator names it; no other world is made (null). */
+    public World createWorld(org.bukkit.WorldCreator creator) {
+        World w = getWorld(creator.name());
+        if (w == null) {
+            server.logger().warning("A plugin asked for the world " + creator.name()
+                    + ", but this server runs one world only (" + server.properties().levelName() + ")");
+        }
+        return w;
+    }
+
+    /** The one world cannot be unloaded while the server runs. */
+    public boolean unloadWorld(String name, boolean save) {
+        return false;
+    }
+
+    public boolean unloadWorld(World world, boolean save) {
+        return false;
+    }
+
+    /** Kept for plugins to read; idle players are not kicked here. */
+    public void setIdleTimeout(int threshold) {
+        idleTimeout = threshold;
+    }
+
+    public int getIdleTimeout() {
+        return idleTimeout;
+    }
+
+    public org.bukkit.UnsafeValues getUnsafe() {
+        ServerUnsafe u = unsafe;
+        if (u == null) {
+            u = new ServerUnsafe(server.logger());
+            unsafe = u;
+        }
+        return u;
+    }
+
+    // --- help and the server icon ---
+
+    private volatile ServerHelpMap helpMap;
+
+    public org.bukkit.help.HelpMap getHelpMap() {
+        ServerHelpMap h = helpMap;
+        if (h == null) {
+            h = new ServerHelpMap(getCommandMap());
+            helpMap = h;
+        }
+        return h;
+    }
+
+    /** The icon of server-icon.png, when it is a 64x64 image; else null. */
+    public org.bukkit.util.CachedServerIcon getServerIcon() {
+        java.io.File f = WorldServer.file("server-icon.png");
+        if (!f.isFile()) {
+            return null;
+        }
+        try {
+            return ServerIcon.of(f);
+        } catch (Exception ex) {
+            return null;
+        }
+    }
+
+    public org.bukkit.util.CachedServerIcon loadServerIcon(java.io.File file) throws Exception {
+        return ServerIcon.of(file);
+    }
+
+    public org.bukkit.util.CachedServerIcon loadServerIcon(java.awt.image.BufferedImage image) throws Exception {
+        return ServerIcon.of(image);
     }
 }

@@ -115,4 +115,11 @@ public final class OfflinePlayerRef implements OfflinePlayer {
     public String toString() {
         return "OfflinePlayer{name=" + (name != null ? name : uuid) + "}";
     }
+
+    /** Saved as the player's UUID, as servers of 1.7.9 save players in configurations. */
+    public java.util.Map<String, Object> serialize() {
+        java.util.Map<String, Object> out = new java.util.LinkedHashMap<String, Object>();
+        out.put("UUID", getUniqueId().toString());
+        return out;
+    }
 }

@@ -174,4 +174,10 @@ public final class AccessLists {
             logger.warning("Failed to save white-list: " + ex);
         }
     }
+
+    /** Adds or replaces a ban as given (an end date kept too) and saves the list. */
+    public synchronized void addBan(BanList.Entry e) {
+        bans.add(e);
+        saveBans();
+    }
 }

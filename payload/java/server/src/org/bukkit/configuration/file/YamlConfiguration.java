@@ -169,6 +169,18 @@ public class YamlConfiguration extends FileConfiguration {
         return config;
     }
 
+    public static YamlConfiguration loadConfiguration(java.io.Reader reader) {
+        YamlConfiguration config = new YamlConfiguration();
+        try {
+            config.load(reader);
+        } catch (IOException ex) {
+            log("Cannot load configuration from stream", ex);
+        } catch (InvalidConfigurationException ex) {
+            log("Cannot load configuration from stream", ex);
+        }
+        return config;
+    }
+
     private static void log(String message, Throwable ex) {
         if (Bukkit.getServer() != null) {
             Bukkit.getLogger().log(Level.SEVERE, message, ex);

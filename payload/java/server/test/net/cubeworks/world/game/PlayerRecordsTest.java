@@ -74,4 +74,32 @@ public class PlayerRecordsTest {
         }
         assertEquals(0, back.inventory().count(1));
     }
+
+    @Test
+    public void anItemsEnchantmentsNameAndLoreSetByAPluginSurviveThePlayerFile() throws Exception {
+        dir = Files.createTempDirectory("playerrecords").toFile();
+        AnvilStore store = new AnvilStore(new File(dir, "world"), Logger.getAnonymousLogger());
+        Game game = new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), null, null,
+                new WorldStore.None());
+        OnlinePlayer p = player(game, "Alex");
+        org.bukkit.inventory.ItemStack pick = new org.bukkit.inventory.ItemStack(org.bukkit.Material.DIAMOND_PICKAXE);
+        pick.addEnchantment(org.bukkit.enchantments.Enchantment.DIG_SPEED, 5);
+        pick.addEnchantment(org.bukkit.enchantments.Enchantment.LOOT_BONUS_BLOCKS, 3);
+        org.bukkit.inventory.meta.ItemMeta m = pick.getItemMeta();
+        m.setDisplayName("Digger");
+        m.setLore(java.util.Arrays.asList("of the mines"));
+        pick.setItemMeta(m);
+        synchronized (game.lock()) {
+            p.getInventory().setItem(2, pick);
+        }
+        store.savePlayer("Alex", PlayerRecords.toStored(p, new LevelState()));
+
+        OnlinePlayer back = player(game, "Alex");
+        PlayerRecords.apply(store.loadPlayer("Alex"), back);
+        org.bukkit.inventory.ItemStack read = back.getInventory().getItem(2);
+        assertEquals(pick, read);
+        assertEquals(3, read.getEnchantmentLevel(org.bukkit.enchantments.Enchantment.LOOT_BONUS_BLOCKS));
+        assertEquals("Digger", read.getItemMeta().getDisplayName());
+        assertEquals(java.util.Arrays.asList("of the mines"), read.getItemMeta().getLore());
+    }
 }

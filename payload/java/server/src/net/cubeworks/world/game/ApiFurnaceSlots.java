@@ -1,0 +1,69 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.block.BrewingStand;
+import org.bukkit.block.Furnace;
+import org.bukkit.event.inventory.InventoryType;
+import org.bukkit.inventory.BrewerInventory;
+import org.bukkit.inventory.FurnaceInventory;
+import org.bukkit.inventory.InventoryHolder;
+import org.bukkit.inventory.ItemStack;
+
+/** The session slots of a furnace (what smelts, fuel, result) and of a brewing stand (three bottles, ingredient). */
+final class ApiFurnaceSlots {
+    private ApiFurnaceSlots() {
+    }
+
+    static final class Smelting extends ApiContainer implements FurnaceInventory {
+        Smelting(Game game, InventoryHolder holder) {
+            super(game, holder, InventoryType.FURNACE, 3, InventoryType.FURNACE.getDefaultTitle());
+        }
+
+        public ItemStack getResult() {
+            return getItem(2);
+        }
+
+        public ItemStack getFuel() {
+            return getItem(1);
+        }
+
+        public ItemStack getSmelting() {
+            return getItem(0);
+        }
+
+        public void setFuel(ItemStack stack) {
+            setItem(1, stack);
+        }
+
+        public void setResult(ItemStack stack) {
+            setItem(2, stack);
+        }
+
+        public void setSmelting(ItemStack stack) {
+            setItem(0, stack);
+        }
+
+        @Override
+        public Furnace getHolder() {
+            return (Furnace) super.getHolder();
+        }
+    }
+
+    static final class Brewing extends ApiContainer implements BrewerInventory {
+        Brewing(Game game, InventoryHolder holder) {
+            super(game, holder, InventoryType.BREWING, 4, InventoryType.BREWING.getDefaultTitle());
+        }
+
+        public ItemStack getIngredient() {
+            return getItem(3);
+        }
+
+        public void setIngredient(ItemStack ingredient) {
+            setItem(3, ingredient);
+        }
+
+        @Override
+        public BrewingStand getHolder() {
+            return (BrewingStand) super.getHolder();
+        }
+    }
+}

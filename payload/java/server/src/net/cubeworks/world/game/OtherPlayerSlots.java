@@ -1,0 +1,59 @@
+package net.cubeworks.world.game;
+
+import java.util.HashSet;
+import java.util.Set;
+
+/**
+ * Another player's inventory shown as a window of four chest rows (the hot bar first, as the
+ * plugin API numbers it): a click there moves the owner's items, and the owner and everybody
+ * else looking are shown the change.
+ */
+final class OtherPlayerSlots implements ContainerSlots {
+    final OnlinePlayer owner;
+
+    OtherPlayerSlots(OnlinePlayer owner) {
+        this.owner = owner;
+    }
+
+    public int size() {
+        return ApiPlayerInventory.SIZE;
+    }
+
+    private int slot(int index) {
+        return ApiPlayerInventory.windowSlot(index);
+    }
+
+    public int item(int index) {
+        return owner.inventory().item(slot(index));
+    }
+
+    public int count(int index) {
+        return owner.inventory().count(slot(index));
+    }
+
+    public int data(int index) {
+        return owner.inventory().data(slot(index));
+    }
+
+    public Object tag(int index) {
+        return owner.inventory().tag(slot(index));
+    }
+
+    public void set(int index, int itemId, int amount, int itemData, Object itemTag) {
+        owner.inventory().set(slot(index), itemId, amount, itemData, itemTag);
+    }
+
+    public void changedBy(OnlinePlayer viewer) {
+        if (owner.isOnline() && owner != viewer) {
+            owner.sendInventory();
+        }
+        Set<OnlinePlayer> seen = new HashSet<OnlinePlayer>();
+        for (OnlinePlayer p : owner.game().players().inJoinOrder()) {
+            Window w = p.inventory().open;
+            if (p != viewer && w.container instanceof OtherPlayerSlots && ((OtherPlayerSlots) w.container).owner == owner
+                    && seen.add(p)) {
+                owner.game().world().interaction().windows().resend(p);
+            }
+        }
+    }
+}

@@ -1,0 +1,5 @@
+package org.bukkit.inventory;
+
+/** An anvil's two input slots and its result. */
+public interface AnvilInventory extends Inventory {
+}
