@@ -196,6 +196,10 @@ public final class Bukkit {
         return server.getServicesManager();
     }
 
+    public static org.bukkit.scoreboard.ScoreboardManager getScoreboardManager() {
+        return server.getScoreboardManager();
+    }
+
     public static Messenger getMessenger() {
         return server.getMessenger();
     }

@@ -214,4 +214,7 @@ public interface Server extends PluginMessageRecipient {
 
     org.bukkit.util.CachedServerIcon loadServerIcon(java.awt.image.BufferedImage image)
             throws IllegalArgumentException, Exception;
+
+    /** The scoreboards: the main one every player sees unless a plugin gives him another. */
+    org.bukkit.scoreboard.ScoreboardManager getScoreboardManager();
 }

@@ -9,7 +9,7 @@ import org.bukkit.World;
 import org.bukkit.inventory.ItemStack;
 
 /** One block of a world, read and changed where it stands. */
-public interface Block {
+public interface Block extends org.bukkit.metadata.Metadatable {
     byte getData();
 
     Block getRelative(int modX, int modY, int modZ);

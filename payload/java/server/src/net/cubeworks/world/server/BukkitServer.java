@@ -564,4 +564,8 @@ public final class BukkitServer implements Server {
     public org.bukkit.util.CachedServerIcon loadServerIcon(java.awt.image.BufferedImage image) throws Exception {
         return ServerIcon.of(image);
     }
+
+    public org.bukkit.scoreboard.ScoreboardManager getScoreboardManager() {
+        return server.game().scoreboards();
+    }
 }
