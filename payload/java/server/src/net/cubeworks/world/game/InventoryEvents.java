@@ -123,7 +123,7 @@ final class InventoryEvents {
                     return button == 0 ? InventoryAction.PICKUP_ALL : InventoryAction.PICKUP_HALF;
                 }
                 if (item <= 0 || item == cursor && w.data(slot) == inv.data(PlayerInventory.CURSOR)) {
-                    if (slot == Window.RESULT) {
+                    if (isResult(w, slot)) {
                         return item <= 0 ? InventoryAction.NOTHING : InventoryAction.PICKUP_ALL;
                     }
                     if (button == 1) {
@@ -132,7 +132,7 @@ final class InventoryEvents {
                     int room = w.limit(slot) - w.count(slot);
                     return room >= cursorCount ? InventoryAction.PLACE_ALL : InventoryAction.PLACE_SOME;
                 }
-                return slot == Window.RESULT ? InventoryAction.NOTHING : InventoryAction.SWAP_WITH_CURSOR;
+                return isResult(w, slot) ? InventoryAction.NOTHING : InventoryAction.SWAP_WITH_CURSOR;
             case 1:
                 return item <= 0 ? InventoryAction.NOTHING : InventoryAction.MOVE_TO_OTHER_INVENTORY;
             case 2:
@@ -155,15 +155,20 @@ final class InventoryEvents {
         if (slot == OUTSIDE || !w.valid(slot)) {
             return SlotType.OUTSIDE;
         }
-        if (slot == Window.RESULT) {
+        if (isResult(w, slot)) {
             return SlotType.RESULT;
         }
         if (w.isGrid(slot)) {
             return SlotType.CRAFTING;
         }
-        if (!w.table && slot >= 5 && slot <= 8) {
+        if (w.container == null && !w.table && slot >= 5 && slot <= 8) {
             return SlotType.ARMOR;
         }
         return slot >= w.hotbarFirst() ? SlotType.QUICKBAR : SlotType.CONTAINER;
+    }
+
+    /** The crafting result slot: slot 0 of the player's window and the table's; a container's slot 0 is its own. */
+    private static boolean isResult(Window w, int slot) {
+        return slot == Window.RESULT && w.container == null;
     }
 }

@@ -100,7 +100,8 @@ public class ContainerWindowsTest {
             public void execute(Listener l, Event event) {
                 InventoryClickEvent e = (InventoryClickEvent) event;
                 seen.add(e.getInventory().getTitle() + " raw " + e.getRawSlot() + " slot " + e.getSlot() + " top "
-                        + (e.getView().getTopInventory() == menu));
+                        + (e.getView().getTopInventory() == menu)
+                        + (e.getRawSlot() == 0 ? " " + e.getSlotType() + " " + e.getAction() : ""));
                 // the menu's last row is for show: its items cannot be taken
                 e.setCancelled(e.getRawSlot() >= 9 && e.getRawSlot() < 18);
             }
@@ -134,6 +135,12 @@ public class ContainerWindowsTest {
         assertNull(alex.getInventory().getItem(9));
         assertEquals("[Shop raw 3 slot 3 top true, Shop raw 18 slot 9 top true, Shop raw 12 slot 12 top true, "
                 + "Shop raw 18 slot 9 top true]", seen.toString());
+
+        // a chest's first slot is its own, not a crafting result
+        seen.clear();
+        alex.inventory().awaitingConfirm = false;
+        clickAs(alex, click(id, 0, 0, 0, 5, Material.DIAMOND.getId(), 5));
+        assertEquals("[Shop raw 0 slot 0 top true CONTAINER PICKUP_ALL]", seen.toString());
 
         seen.clear();
         alex.closeInventory();
