@@ -394,7 +394,7 @@ abstract class PlayerEntity implements Player {
             PlayerInventory inv = self().inventory();
             int c = PlayerInventory.CURSOR;
             return inv.item(c) <= 0 ? new ItemStack(Material.AIR, 0)
-                    : new ItemStack(inv.item(c), inv.count(c), (short) inv.data(c));
+                    : ApiItems.stack(inv.item(c), inv.count(c), inv.data(c), inv.tag(c));
         }
     }
 
@@ -406,11 +406,12 @@ abstract class PlayerEntity implements Player {
                 if (item == null || item.getTypeId() <= 0 || item.getAmount() <= 0) {
                     inv.set(c, 0, 0, 0, null);
                 } else {
-                    inv.set(c, item.getTypeId(), Math.min(127, item.getAmount()), item.getDurability(), null);
+                    inv.set(c, item.getTypeId(), Math.min(127, item.getAmount()), item.getDurability(),
+                            ApiItems.tag(item)); // names, lore and enchantments go with it
                 }
                 if (self().isOnline()) {
                     self().connection().send(net.cubeworks.world.protocol.PlayPackets.setSlot(-1, -1, inv.item(c),
-                            inv.count(c), inv.data(c)));
+                            inv.count(c), inv.data(c), net.cubeworks.world.storage.ItemTagValues.gzipped(inv.tag(c))));
                 }
                 return null;
             }

@@ -124,6 +124,16 @@ public class ApiOverGameTest {
         // left: the dirt, 32 stacks of sand, the boots and the helmet
         assertEquals(1 + 32 * 64 + 2, inv.clear(-1, -1));
         assertNull(inv.getBoots());
+
+        // the cursor keeps an item's name and enchantments, as the slots do
+        ItemStack named = new ItemStack(Material.DIAMOND_SWORD);
+        org.bukkit.inventory.meta.ItemMeta meta = named.getItemMeta();
+        meta.setDisplayName("Edge");
+        named.setItemMeta(meta);
+        named.addEnchantment(org.bukkit.enchantments.Enchantment.DAMAGE_ALL, 3);
+        p.setItemOnCursor(named);
+        assertEquals(named, p.getItemOnCursor());
+        assertEquals("Edge", p.getItemOnCursor().getItemMeta().getDisplayName());
     }
 
     @Test
