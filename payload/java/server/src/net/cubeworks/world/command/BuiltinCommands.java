@@ -303,6 +303,11 @@ public final class BuiltinCommands {
             return;
         }
         game.players().setGameMode(target, mode);
+        if (target.getGameMode() != mode) {
+            // a plugin refused the change (PlayerGameModeChangeEvent)
+            sender.sendMessage("Game mode change for " + target.getName() + " failed!");
+            return;
+        }
         target.sendMessage("Your game mode has been updated");
         if (target != sender) {
             sender.sendMessage("Set " + target.getName() + "'s game mode to " + modeName(mode));

@@ -709,4 +709,30 @@ public class PlayEventsTest {
         }
         return out;
     }
+
+    @Test
+    public void aGameModeChangeAPluginRefusesIsReportedAsFailedByTheCommand() {
+        on(PlayerGameModeChangeEvent.class, true, null);
+        final List<String> said = new ArrayList<String>();
+        Logger log = Logger.getAnonymousLogger();
+        log.setUseParentHandlers(false);
+        log.addHandler(new java.util.logging.Handler() {
+            public void publish(java.util.logging.LogRecord r) {
+                said.add(r.getMessage());
+            }
+
+            public void flush() {
+            }
+
+            public void close() {
+            }
+        });
+        net.cubeworks.world.command.CommandRegistry commands = new net.cubeworks.world.command.CommandRegistry(game,
+                null, new org.bukkit.command.SimpleCommandMap(null), null);
+        synchronized (game.lock()) {
+            commands.dispatch(new net.cubeworks.world.command.ConsoleSender(log, null), "gamemode 1 Alex");
+        }
+        assertEquals(GameMode.SURVIVAL, alex.getGameMode());
+        assertEquals("[Game mode change for Alex failed!]", said.toString());
+    }
 }
