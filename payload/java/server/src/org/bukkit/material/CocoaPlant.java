@@ -61,44 +61,18 @@ public class CocoaPlant extends MaterialData implements Directional, Attachable 
     }
 
     public BlockFace getAttachedFace() {
-        return swne(getData());
+        return HorizontalFacing.of(getData());
     }
 
     /** It faces away from its log. */
     public void setFacingDirection(BlockFace face) {
-        setData((byte) ((getData() & 0xC) | swne(face.getOppositeFace())));
+        setData((byte) ((getData() & 0xC) | HorizontalFacing.bits(face.getOppositeFace())));
     }
 
     public BlockFace getFacing() {
         return getAttachedFace().getOppositeFace();
     }
 
-    private static BlockFace swne(int d) {
-        switch (d & 0x3) {
-            case 0:
-                return BlockFace.SOUTH;
-            case 1:
-                return BlockFace.WEST;
-            case 2:
-                return BlockFace.NORTH;
-            default:
-                return BlockFace.EAST;
-        }
-    }
-
-    private static int swne(BlockFace face) {
-        switch (face) {
-            case WEST:
-                return 1;
-            case NORTH:
-                return 2;
-            case EAST:
-                return 3;
-            case SOUTH:
-            default:
-                return 0;
-        }
-    }
 
     @Override
     public String toString() {

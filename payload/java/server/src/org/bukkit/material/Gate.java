@@ -21,11 +21,11 @@ public class Gate extends MaterialData implements Directional, Openable {
 
 
     public void setFacingDirection(BlockFace face) {
-        setData((byte) ((getData() & ~0x3) | swne(face)));
+        setData((byte) ((getData() & ~0x3) | HorizontalFacing.bits(face)));
     }
 
     public BlockFace getFacing() {
-        return swne(getData());
+        return HorizontalFacing.of(getData());
     }
 
     public boolean isOpen() {
@@ -36,32 +36,6 @@ public class Gate extends MaterialData implements Directional, Openable {
         setData((byte) (isOpen ? getData() | 0x4 : getData() & ~0x4));
     }
 
-    private static BlockFace swne(int d) {
-        switch (d & 0x3) {
-            case 0:
-                return BlockFace.SOUTH;
-            case 1:
-                return BlockFace.WEST;
-            case 2:
-                return BlockFace.NORTH;
-            default:
-                return BlockFace.EAST;
-        }
-    }
-
-    private static int swne(BlockFace face) {
-        switch (face) {
-            case WEST:
-                return 1;
-            case NORTH:
-                return 2;
-            case EAST:
-                return 3;
-            case SOUTH:
-            default:
-                return 0;
-        }
-    }
 
     @Override
     public String toString() {

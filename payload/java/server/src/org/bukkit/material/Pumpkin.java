@@ -39,39 +39,13 @@ public class Pumpkin extends MaterialData implements Directional {
     }
 
     public void setFacingDirection(BlockFace face) {
-        setData((byte) swne(face));
+        setData((byte) HorizontalFacing.bits(face));
     }
 
     public BlockFace getFacing() {
-        return swne(getData());
+        return HorizontalFacing.of(getData());
     }
 
-    private static BlockFace swne(int d) {
-        switch (d & 0x3) {
-            case 0:
-                return BlockFace.SOUTH;
-            case 1:
-                return BlockFace.WEST;
-            case 2:
-                return BlockFace.NORTH;
-            default:
-                return BlockFace.EAST;
-        }
-    }
-
-    private static int swne(BlockFace face) {
-        switch (face) {
-            case WEST:
-                return 1;
-            case NORTH:
-                return 2;
-            case EAST:
-                return 3;
-            case SOUTH:
-            default:
-                return 0;
-        }
-    }
 
     @Override
     public String toString() {
