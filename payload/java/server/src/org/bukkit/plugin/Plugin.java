@@ -43,4 +43,9 @@ public interface Plugin extends TabExecutor {
     Logger getLogger();
 
     String getName();
+
+    PluginLoader getPluginLoader();
+
+    /** The generator this plugin offers for a world that names it in its settings; null for none. */
+    org.bukkit.generator.ChunkGenerator getDefaultWorldGenerator(String worldName, String id);
 }

@@ -84,6 +84,11 @@ public final class PluginDescriptionFile {
         return name;
     }
 
+    /** The name as plugin.yml writes it; this server keeps it as it is for getName too. */
+    public String getRawName() {
+        return name;
+    }
+
     public String getVersion() {
         return version;
     }

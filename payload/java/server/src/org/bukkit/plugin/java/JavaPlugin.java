@@ -221,6 +221,44 @@ public abstract class JavaPlugin extends PluginBase {
         return logger;
     }
 
+    /** None by default: a plugin that generates worlds says so by overriding this. */
+    public org.bukkit.generator.ChunkGenerator getDefaultWorldGenerator(String worldName, String id) {
+        return null;
+    }
+
+    /**
+     * The enabled or loaded plugin of this main class (plugins reach their own instance so);
+     * IllegalArgumentException when none of the loaded plugins is one.
+     */
+    public static <T extends JavaPlugin> T getPlugin(Class<T> clazz) {
+        if (clazz == null) {
+            throw new IllegalArgumentException("Null class");
+        }
+        if (org.bukkit.Bukkit.getServer() != null) {
+            for (org.bukkit.plugin.Plugin p : org.bukkit.Bukkit.getServer().getPluginManager().getPlugins()) {
+                if (p.getClass() == clazz) {
+                    return clazz.cast(p);
+                }
+            }
+        }
+        throw new IllegalArgumentException(clazz + " is not a loaded plugin's main class");
+    }
+
+    /** The plugin whose jar the class comes from. */
+    public static JavaPlugin getProvidingPlugin(Class<?> clazz) {
+        if (clazz == null) {
+            throw new IllegalArgumentException("Null class");
+        }
+        if (org.bukkit.Bukkit.getServer() != null) {
+            for (org.bukkit.plugin.Plugin p : org.bukkit.Bukkit.getServer().getPluginManager().getPlugins()) {
+                if (p instanceof JavaPlugin && p.getClass().getClassLoader() == clazz.getClassLoader()) {
+                    return (JavaPlugin) p;
+                }
+            }
+        }
+        throw new IllegalArgumentException(clazz + " is not from a plugin");
+    }
+
     @Override
     public String toString() {
         return description.getFullName();
