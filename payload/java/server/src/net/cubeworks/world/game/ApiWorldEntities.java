@@ -1,0 +1,316 @@
+package net.cubeworks.world.game;
+
+import java.util.ArrayList;
+import java.util.Collection;
+import java.util.Collections;
+import java.util.List;
+import java.util.Random;
+import java.util.concurrent.Callable;
+
+import org.bukkit.Effect;
+import org.bukkit.Location;
+import org.bukkit.Material;
+import org.bukkit.Sound;
+import org.bukkit.World;
+import org.bukkit.entity.Arrow;
+import org.bukkit.entity.CreatureType;
+import org.bukkit.entity.Entity;
+import org.bukkit.entity.EntityType;
+import org.bukkit.entity.FallingBlock;
+import org.bukkit.entity.Item;
+import org.bukkit.entity.LightningStrike;
+import org.bukkit.entity.LivingEntity;
+import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+import org.bukkit.inventory.ItemStack;
+import org.bukkit.util.Vector;
+
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.protocol.PlayPackets;
+
+/**
+ * The world's members about entities, effects and sounds, and the way every part of the world
+ * runs plugins' changes on the game thread. Players are the only entities this server simulates.
+ */
+abstract class ApiWorldEntities implements World {
+    final Game game;
+    final GameWorld world;
+
+    ApiWorldEntities(Game game, GameWorld world) {
+        this.game = game;
+        this.world = world;
+    }
+
+    /** Runs the change on the game thread, waiting for it. */
+    <T> T change(Callable<T> work) {
+        return onGameThread(game, work);
+    }
+
+    /**
+     * Runs plugin work that changes game state on the game thread and waits for it; at once when
+     * the caller holds the world lock already (an event fired under it), which waiting for the
+     * game thread would deadlock.
+     */
+    static <T> T onGameThread(Game game, Callable<T> work) {
+        if (Thread.holdsLock(game.lock())) {
+            try {
+                return work.call();
+            } catch (RuntimeException ex) {
+                throw ex;
+            } catch (Exception ex) {
+                throw new IllegalStateException(ex);
+            }
+        }
+        return game.thread().call(work);
+    }
+
+    // --- entities, effects and sounds ---
+    // Players are the only entities this server simulates: searches find players, and spawning
+    // any other kind gives null (logged once per kind), as a world without that kind would.
+
+    private final java.util.Set<String> toldCannotSpawn = java.util.Collections.synchronizedSet(
+            new java.util.HashSet<String>());
+
+    private <T> T cannotSpawn(String what) {
+        if (toldCannotSpawn.add(what)) {
+            game.logger().info("A plugin asked to spawn " + what + ": this server simulates players only, nothing was spawned");
+        }
+        return null;
+    }
+
+    public List<LivingEntity> getLivingEntities() {
+        return new ArrayList<LivingEntity>(game.players().inJoinOrder());
+    }
+
+    @Deprecated
+    public <T extends Entity> Collection<T> getEntitiesByClass(Class<T>... classes) {
+        @SuppressWarnings("unchecked")
+        Collection<T> found = (Collection<T>) getEntitiesByClasses(classes);
+        return found;
+    }
+
+    public <T extends Entity> Collection<T> getEntitiesByClass(Class<T> cls) {
+        List<T> out = new ArrayList<T>();
+        for (Entity e : getEntities()) {
+            if (cls.isInstance(e)) {
+                out.add(cls.cast(e));
+            }
+        }
+        return out;
+    }
+
+    public Collection<Entity> getEntitiesByClasses(Class<?>... classes) {
+        List<Entity> out = new ArrayList<Entity>();
+        for (Entity e : getEntities()) {
+            for (Class<?> c : classes) {
+                if (c.isInstance(e)) {
+                    out.add(e);
+                    break;
+                }
+            }
+        }
+        return out;
+    }
+
+    public <T extends Entity> T spawn(Location location, Class<T> clazz) throws IllegalArgumentException {
+        if (location == null || clazz == null) {
+            throw new IllegalArgumentException("Location or entity class cannot be null");
+        }
+        return cannotSpawn(clazz.getSimpleName());
+    }
+
+    public Entity spawnEntity(Location loc, EntityType type) {
+        if (type == null || type.getEntityClass() == null) {
+            throw new IllegalArgumentException("no entity of type " + type + " can be spawned");
+        }
+        return spawn(loc, type.getEntityClass());
+    }
+
+    @Deprecated
+    public LivingEntity spawnCreature(Location loc, EntityType type) {
+        if (type == null || !type.isAlive()) {
+            return null;
+        }
+        return (LivingEntity) spawnEntity(loc, type);
+    }
+
+    @Deprecated
+    public LivingEntity spawnCreature(Location loc, CreatureType type) {
+        return type == null ? null : spawnCreature(loc, type.toEntityType());
+    }
+
+    /** No item is dropped: the server has no dropped items in the world yet. */
+    public Item dropItem(Location location, ItemStack item) {
+        return cannotSpawn("a dropped item");
+    }
+
+    public Item dropItemNaturally(Location location, ItemStack item) {
+        return cannotSpawn("a dropped item");
+    }
+
+    public Arrow spawnArrow(Location location, Vector direction, float speed, float spread) {
+        return cannotSpawn("an arrow");
+    }
+
+    public FallingBlock spawnFallingBlock(Location location, Material material, byte data)
+            throws IllegalArgumentException {
+        if (location == null || material == null || !material.isBlock()) {
+            throw new IllegalArgumentException("a falling block needs a place and a block kind");
+        }
+        return cannotSpawn("a falling block");
+    }
+
+    @Deprecated
+    public FallingBlock spawnFallingBlock(Location location, int blockId, byte blockData)
+            throws IllegalArgumentException {
+        return spawnFallingBlock(location, Material.getMaterial(blockId), blockData);
+    }
+
+    /**
+     * Shows a lightning bolt there to every player (their clients play its thunder). It does
+     * no harm and lights no fire here, and no entity stands for it afterwards: null.
+     */
+    public LightningStrike strikeLightning(Location loc) {
+        return strikeLightningEffect(loc);
+    }
+
+    public LightningStrike strikeLightningEffect(final Location loc) {
+        if (loc == null) {
+            throw new IllegalArgumentException("location");
+        }
+        change(new Callable<Void>() {
+            public Void call() {
+                byte[] bolt = PlayPackets.spawnGlobalEntity(game.players().nextEntityId(),
+                        PlayPackets.GLOBAL_ENTITY_THUNDERBOLT, Visibility.fixed(loc.getX()), Visibility.fixed(loc.getY()),
+                        Visibility.fixed(loc.getZ())).frame();
+                for (OnlinePlayer p : game.players().inJoinOrder()) {
+                    p.connection().sendFrame(bolt);
+                }
+                return null;
+            }
+        });
+        return null;
+    }
+
+    /** Plays the effect for the players within the radius (in blocks) of it. */
+    @Deprecated
+    public void playEffect(Location location, Effect effect, int data) {
+        playEffect(location, effect, data, 64);
+    }
+
+    @Deprecated
+    public void playEffect(Location location, Effect effect, int data, int radius) {
+        byte[] packet = PlayPackets.effect(effect.getId(), location.getBlockX(), location.getBlockY(),
+                location.getBlockZ(), data, false).frame();
+        toPlayersNear(location, radius, packet);
+    }
+
+    public <T> void playEffect(Location location, Effect effect, T data) {
+        playEffect(location, effect, data, 64);
+    }
+
+    public <T> void playEffect(Location location, Effect effect, T data, int radius) {
+        playEffect(location, effect, EffectData.of(effect, data), radius);
+    }
+
+    /** Plays the sound for the players who hear it: within 16 blocks times the volume (at least 16). */
+    public void playSound(Location location, Sound sound, float volume, float pitch) {
+        if (location == null || sound == null) {
+            return;
+        }
+        byte[] packet = PlayPackets.namedSoundEffect(SoundNames.of(sound), location.getX(), location.getY(),
+                location.getZ(), volume, pitch).frame();
+        toPlayersNear(location, volume > 1 ? 16 * volume : 16, packet);
+    }
+
+    private void toPlayersNear(Location at, double radius, byte[] packet) {
+        double r2 = radius * radius;
+        synchronized (game.lock()) {
+            for (OnlinePlayer p : game.players().inJoinOrder()) {
+                double dx = p.x - at.getX();
+                double dy = p.y - at.getY();
+                double dz = p.z - at.getZ();
+                if (dx * dx + dy * dy + dz * dz <= r2) {
+                    p.connection().sendFrame(packet);
+                }
+            }
+        }
+    }
+
+    public boolean createExplosion(double x, double y, double z, float power, boolean setFire) {
+        return createExplosion(x, y, z, power, setFire, true);
+    }
+
+    /**
+     * An explosion by the game's rules: the blocks its rays reach are destroyed (nothing drops, as
+     * the server has no dropped items), with fire lit on a third of the cleared places over solid
+     * ground when asked, and the players in reach take the game's blast damage. The players within
+     * 64 blocks see and hear the blast.
+     */
+    public boolean createExplosion(final double x, final double y, final double z, final float power,
+            final boolean setFire, final boolean breakBlocks) {
+        if (power <= 0 || Double.isNaN(x + y + z) || Math.abs(x) >= ColumnKey.MAX_COORD
+                || Math.abs(z) >= ColumnKey.MAX_COORD) {
+            return false;
+        }
+        return change(new Callable<Boolean>() {
+            public Boolean call() {
+                explode(x, y, z, power, setFire, breakBlocks);
+                return true;
+            }
+        });
+    }
+
+    private void explode(double x, double y, double z, float power, boolean setFire, boolean breakBlocks) {
+        Random random = new Random();
+        Sight.Blocks blocks = new Sight.Blocks() {
+            public int idAt(int bx, int by, int bz) {
+                return world.blockAt(bx, by, bz);
+            }
+        };
+        List<int[]> destroyed = breakBlocks ? Explosions.affected(blocks, x, y, z, power, random)
+                : Collections.<int[]>emptyList();
+        int ox = (int) Math.floor(x);
+        int oy = (int) Math.floor(y);
+        int oz = (int) Math.floor(z);
+        List<int[]> offsets = new ArrayList<int[]>();
+        for (int[] b : destroyed) {
+            world.setBlock(b[0], b[1], b[2], 0, 0);
+            int dx = b[0] - ox;
+            int dy = b[1] - oy;
+            int dz = b[2] - oz;
+            if (dx >= -128 && dx <= 127 && dy >= -128 && dy <= 127 && dz >= -128 && dz <= 127) {
+                offsets.add(new int[] {dx, dy, dz});
+            }
+        }
+        if (setFire) {
+            for (int[] b : destroyed) {
+                if (b[1] > 0 && world.blockAt(b[0], b[1], b[2]) == 0
+                        && BlockRules.solid(world.blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
+                    world.setBlock(b[0], b[1], b[2], FIRE, 0);
+                }
+            }
+        }
+        byte[] blast = PlayPackets.explosion((float) x, (float) y, (float) z, power, offsets, 0f, 0f, 0f).frame();
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            double dx = p.x - x;
+            double dy = p.y - y;
+            double dz = p.z - z;
+            double distance = Math.sqrt(dx * dx + dy * dy + dz * dz);
+            if (distance <= 64) {
+                p.connection().sendFrame(blast);
+            }
+            if (!p.dead && distance <= power * 2.0) {
+                float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, p.x, p.y, p.z), power);
+                damage = PlayerEvents.worldDamage(game, p, DamageCause.BLOCK_EXPLOSION, damage);
+                world.survival().damage(p, damage, p.getName() + " blew up");
+            }
+        }
+    }
+
+    private static final int FIRE = 51;
+
+    public boolean createExplosion(Location loc, float power, boolean setFire) {
+        return createExplosion(loc.getX(), loc.getY(), loc.getZ(), power, setFire, true);
+    }
+
+}

@@ -1,0 +1,331 @@
+package net.cubeworks.world.game;
+
+import java.util.ArrayList;
+import java.util.Collection;
+import java.util.HashSet;
+import java.util.List;
+import java.util.concurrent.Callable;
+
+import org.bukkit.EntityEffect;
+import org.bukkit.Location;
+import org.bukkit.World;
+import org.bukkit.block.Block;
+import org.bukkit.entity.Arrow;
+import org.bukkit.entity.Egg;
+import org.bukkit.entity.Entity;
+import org.bukkit.entity.EntityType;
+import org.bukkit.entity.LivingEntity;
+import org.bukkit.entity.Projectile;
+import org.bukkit.entity.Snowball;
+import org.bukkit.event.entity.EntityDamageEvent;
+import org.bukkit.inventory.EntityEquipment;
+import org.bukkit.metadata.MetadataValue;
+import org.bukkit.plugin.Plugin;
+import org.bukkit.potion.PotionEffect;
+import org.bukkit.potion.PotionEffectType;
+import org.bukkit.util.Vector;
+
+import net.cubeworks.world.protocol.PacketOut;
+import net.cubeworks.world.protocol.PlayPackets;
+
+/**
+ * The plugin API's members of a player's condition: plugins' metadata on him, status effects,
+ * his kind and neighbours, whole-number health for old plugins, what he looks at, and the
+ * projectiles and equipment players do not have here.
+ */
+abstract class PlayerCondition extends PlayerSenses {
+    // --- metadata: kept in the game's store for the session ---
+
+    public void setMetadata(String metadataKey, MetadataValue newMetadataValue) {
+        game().metadata().players.setMetadata(self(), metadataKey, newMetadataValue);
+    }
+
+    public List<MetadataValue> getMetadata(String metadataKey) {
+        return game().metadata().players.getMetadata(self(), metadataKey);
+    }
+
+    public boolean hasMetadata(String metadataKey) {
+        return game().metadata().players.hasMetadata(self(), metadataKey);
+    }
+
+    public void removeMetadata(String metadataKey, Plugin owningPlugin) {
+        game().metadata().players.removeMetadata(self(), metadataKey, owningPlugin);
+    }
+
+    // --- status effects: kept per player, counted in world ticks ---
+
+    final PlayerEffects effects = new PlayerEffects();
+
+    public boolean addPotionEffect(PotionEffect effect) {
+        return addPotionEffect(effect, false);
+    }
+
+    public boolean addPotionEffect(final PotionEffect effect, final boolean force) {
+        if (effect == null) {
+            throw new IllegalArgumentException("effect");
+        }
+        return onGameThread(new Callable<Boolean>() {
+            public Boolean call() {
+                return StatusEffects.add(game(), self(), effect, force);
+            }
+        });
+    }
+
+    public boolean addPotionEffects(Collection<PotionEffect> effects) {
+        boolean all = true;
+        for (PotionEffect e : effects) {
+            all &= addPotionEffect(e);
+        }
+        return all;
+    }
+
+    public boolean hasPotionEffect(PotionEffectType type) {
+        synchronized (game().lock()) {
+            return effects.has(type);
+        }
+    }
+
+    public void removePotionEffect(final PotionEffectType type) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                StatusEffects.remove(game(), self(), type);
+                return null;
+            }
+        });
+    }
+
+    public Collection<PotionEffect> getActivePotionEffects() {
+        synchronized (game().lock()) {
+            return effects.active(game().world().currentTick());
+        }
+    }
+
+    // --- kind, effects on the entity, neighbours; players ride nothing ---
+
+    private volatile EntityDamageEvent lastDamageCause;
+
+    public EntityType getType() {
+        return EntityType.PLAYER;
+    }
+
+    /** Shows the effect (hurt, death, ...) to this player's own client and to those that show him. */
+    public void playEffect(final EntityEffect type) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                PacketOut status = PlayPackets.entityStatus(p.getEntityId(), type.getData());
+                p.connection().send(status);
+                game().world().visibility().toViewers(p, status);
+                return null;
+            }
+        });
+    }
+
+    /** The other players in this world within x, y and z of this one; players are the only entities. */
+    public List<Entity> getNearbyEntities(double x, double y, double z) {
+        OnlinePlayer me = self();
+        List<Entity> out = new ArrayList<Entity>();
+        synchronized (game().lock()) {
+            for (OnlinePlayer p : game().players().inJoinOrder()) {
+                if (p != me && !p.dead && Math.abs(p.x - me.x) <= x && Math.abs(p.y - me.y) <= y
+                        && Math.abs(p.z - me.z) <= z) {
+                    out.add(p);
+                }
+            }
+        }
+        return out;
+    }
+
+    /** Nothing rides a player: this server has no vehicles or mounts. */
+    public boolean isEmpty() {
+        return true;
+    }
+
+    public Entity getPassenger() {
+        return null;
+    }
+
+    /** Refused: the server simulates no riding. */
+    public boolean setPassenger(Entity passenger) {
+        return false;
+    }
+
+    public boolean eject() {
+        return false;
+    }
+
+    public boolean isInsideVehicle() {
+        return false;
+    }
+
+    public boolean leaveVehicle() {
+        return false;
+    }
+
+    public Entity getVehicle() {
+        return null;
+    }
+
+    public void setLastDamageCause(EntityDamageEvent event) {
+        lastDamageCause = event;
+    }
+
+    public EntityDamageEvent getLastDamageCause() {
+        return lastDamageCause;
+    }
+
+    // --- whole-number health, for plugins built before health had fractions ---
+
+    @Deprecated
+    public void _INVALID_damage(int amount) {
+        damage(amount);
+    }
+
+    @Deprecated
+    public void _INVALID_damage(int amount, Entity source) {
+        damage(amount, source);
+    }
+
+    @Deprecated
+    public int _INVALID_getHealth() {
+        return (int) Math.ceil(getHealth());
+    }
+
+    @Deprecated
+    public void _INVALID_setHealth(int health) {
+        setHealth(health);
+    }
+
+    @Deprecated
+    public int _INVALID_getMaxHealth() {
+        return (int) Math.ceil(getMaxHealth());
+    }
+
+    @Deprecated
+    public void _INVALID_setMaxHealth(int health) {
+        setMaxHealth(health);
+    }
+
+    @Deprecated
+    public int _INVALID_getLastDamage() {
+        return (int) Math.ceil(getLastDamage());
+    }
+
+    @Deprecated
+    public void _INVALID_setLastDamage(int damage) {
+        setLastDamage(damage);
+    }
+
+    // --- what the player looks at ---
+
+    private List<Block> sight(HashSet<Byte> transparent, int maxDistance, int keep) {
+        OnlinePlayer p = self();
+        final GameWorld world = game().world();
+        List<int[]> cells;
+        synchronized (game().lock()) {
+            cells = Sight.trace(new Sight.Blocks() {
+                public int idAt(int x, int y, int z) {
+                    return world.blockAt(x, y, z);
+                }
+            }, p.x, p.y + GameWorld.EYE_HEIGHT, p.z, p.yaw, p.pitch, maxDistance, transparent, keep);
+        }
+        World w = getWorld();
+        List<Block> out = new ArrayList<Block>(cells.size());
+        for (int[] c : cells) {
+            out.add(w.getBlockAt(c[0], c[1], c[2]));
+        }
+        return out;
+    }
+
+    @Deprecated
+    public List<Block> getLineOfSight(HashSet<Byte> transparent, int maxDistance) {
+        return sight(transparent, maxDistance, 0);
+    }
+
+    @Deprecated
+    public Block getTargetBlock(HashSet<Byte> transparent, int maxDistance) {
+        List<Block> last = sight(transparent, maxDistance, 1);
+        return last.isEmpty() ? null : last.get(0);
+    }
+
+    @Deprecated
+    public List<Block> getLastTwoTargetBlocks(HashSet<Byte> transparent, int maxDistance) {
+        return sight(transparent, maxDistance, 2);
+    }
+
+    /** Whether no solid block stands on the straight line between the two pairs of eyes. */
+    public boolean hasLineOfSight(Entity other) {
+        if (other == null || other.getWorld() != getWorld()) {
+            return false;
+        }
+        Location to = other instanceof LivingEntity ? ((LivingEntity) other).getEyeLocation() : other.getLocation();
+        Location from = getEyeLocation();
+        double dx = to.getX() - from.getX();
+        double dy = to.getY() - from.getY();
+        double dz = to.getZ() - from.getZ();
+        double length = Math.sqrt(dx * dx + dy * dy + dz * dz);
+        int steps = (int) Math.ceil(length / 0.25);
+        GameWorld world = game().world();
+        synchronized (game().lock()) {
+            for (int i = 1; i < steps; i++) {
+                double f = (double) i / steps;
+                int bx = (int) Math.floor(from.getX() + dx * f);
+                int by = (int) Math.floor(from.getY() + dy * f);
+                int bz = (int) Math.floor(from.getZ() + dz * f);
+                if (by >= 0 && by <= 255 && BlockRules.solid(world.blockAt(bx, by, bz))) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // --- projectiles, equipment, leash: players throw nothing here, as no projectiles are simulated ---
+
+    private static final java.util.concurrent.atomic.AtomicBoolean TOLD_NO_PROJECTILES =
+            new java.util.concurrent.atomic.AtomicBoolean();
+
+    private <T> T noProjectile(String what) {
+        if (TOLD_NO_PROJECTILES.compareAndSet(false, true)) {
+            game().logger().info("A plugin asked for " + what + ": this server simulates no projectiles, none was launched");
+        }
+        return null;
+    }
+
+    @Deprecated
+    public Egg throwEgg() {
+        return noProjectile("an egg");
+    }
+
+    @Deprecated
+    public Snowball throwSnowball() {
+        return noProjectile("a snowball");
+    }
+
+    @Deprecated
+    public Arrow shootArrow() {
+        return noProjectile("an arrow");
+    }
+
+    public <T extends Projectile> T launchProjectile(Class<? extends T> projectile) {
+        return noProjectile(projectile.getSimpleName());
+    }
+
+    public <T extends Projectile> T launchProjectile(Class<? extends T> projectile, Vector velocity) {
+        return noProjectile(projectile.getSimpleName());
+    }
+
+    public EntityEquipment getEquipment() {
+        return new ApiPlayerEquipment(self());
+    }
+
+    /** A player is never leashed. */
+    public Entity getLeashHolder() throws IllegalStateException {
+        throw new IllegalStateException("Entity not leashed");
+    }
+
+    public boolean setLeashHolder(Entity holder) {
+        return false;
+    }
+
+}
