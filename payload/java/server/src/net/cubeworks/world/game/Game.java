@@ -5,6 +5,8 @@ import java.util.logging.Logger;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.thread.GameThread;
 
 /**
  * The game's parts, made and wired once: the world lock and the one thread that changes

@@ -13,6 +13,7 @@ import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.ThreadFactory;
 import java.util.concurrent.TimeUnit;
 
+import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.generation.WorldGenerator;
 import net.cubeworks.world.level.Column;
@@ -73,9 +74,9 @@ public final class GameWorld {
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
         this.cache = new ColumnCache(store);
         cache.setUnloadCheck(WorldEvents.unloads(game));
-        this.compressor = Executors.newSingleThreadExecutor(daemon("Chunk compressor"));
+        this.compressor = Executors.newSingleThreadExecutor(Threads.daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
-                daemon("World generator"));
+                Threads.daemon("World generator"));
         this.visibility = new Visibility(game.players(), delivery);
         this.streaming = new Streaming(cache, store, compressor, generators, game.lock(), game.logger(),
                 this.viewDistance);
@@ -85,25 +86,9 @@ public final class GameWorld {
         this.hunger = new Hunger(game, this, delivery);
         this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
-        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(daemon("World saver")));
+        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this);
         this.blockEvents = new BlockEvents(game, this);
-    }
-
-    /**
-     * Stack of the world's own threads (the game thread, the compressor, the saver): room for
-     * the NBT reader's and writer's depth limit, whatever the JVM's default.
-     */
-    static final long THREAD_STACK = 16L << 20;
-
-    static ThreadFactory daemon(final String name) {
-        return new ThreadFactory() {
-            public Thread newThread(Runnable r) {
-                Thread t = new Thread(null, r, name, THREAD_STACK);
-                t.setDaemon(true);
-                return t;
-            }
-        };
     }
 
     Game game() {
@@ -259,7 +244,7 @@ public final class GameWorld {
     void start() {
         game.thread().setWorldTick(new TimedTick(game, stats, this));
         if (TimeReport.asked()) {
-            reporter = Executors.newSingleThreadScheduledExecutor(daemon("Tick report"));
+            reporter = Executors.newSingleThreadScheduledExecutor(Threads.daemon("Tick report"));
             reporter.scheduleAtFixedRate(new Runnable() {
                 public void run() {
                     game.logger().info(TickStats.describe(stats.takeSummary()));

@@ -25,7 +25,7 @@ import net.cubeworks.world.console.ConsoleHandler;
 import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.console.LoggerOutputStream;
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.GameHost;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.OnlinePlayer;
 import net.cubeworks.world.game.PlayerConnections;
 import net.cubeworks.world.game.Players;

@@ -31,6 +31,7 @@ import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.thread.GameHost;
 
 /** Digging, placing and clicking ask the plugins first; what they refuse leaves the world as it was. */
 public class BlockEventsTest {

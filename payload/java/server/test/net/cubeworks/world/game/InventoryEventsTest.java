@@ -36,6 +36,7 @@ import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.thread.GameHost;
 
 /** Window clicks, opening and closing ask the plugins; what they cancel moves nothing. */
 public class InventoryEventsTest {

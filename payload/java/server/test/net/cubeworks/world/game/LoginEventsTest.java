@@ -33,6 +33,7 @@ import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.thread.GameHost;
 
 /** The login event carries the server's own verdict, and what the plugins make of it decides. */
 public class LoginEventsTest {

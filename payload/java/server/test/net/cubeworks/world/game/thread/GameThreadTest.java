@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.thread;
 
 import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertFalse;
@@ -17,6 +17,7 @@ import java.util.logging.Logger;
 
 import org.junit.After;
 import org.junit.Test;
+import net.cubeworks.world.game.thread.GameThread;
 
 /** The one thread that changes game state: what it is handed, in what order, and its tick. */
 public class GameThreadTest {

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.thread;
 
 import static org.junit.Assert.assertTrue;
 
@@ -11,6 +11,8 @@ import java.util.logging.LogRecord;
 import java.util.logging.Logger;
 
 import org.junit.Test;
+import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.thread.StallWatch;
 
 /** A piece of the game thread's work that never ends is reported with where it stands, once, and its end is told. */
 public class StallWatchTest {

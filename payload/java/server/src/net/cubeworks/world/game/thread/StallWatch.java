@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.thread;
 
 import java.util.concurrent.TimeUnit;
 import java.util.logging.Level;

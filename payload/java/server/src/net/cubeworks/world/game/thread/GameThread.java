@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.thread;
 
 import java.util.concurrent.Callable;
 import java.util.concurrent.ExecutionException;
@@ -48,7 +48,7 @@ public final class GameThread {
             public void run() {
                 loop();
             }
-        }, "Server thread", GameWorld.THREAD_STACK);
+        }, "Server thread", Threads.THREAD_STACK);
         thread.setDaemon(true);
     }
 
@@ -57,7 +57,7 @@ public final class GameThread {
         heartbeat = part;
     }
 
-    void setWorldTick(TickPart part) {
+    public void setWorldTick(TickPart part) {
         world = part;
     }
 

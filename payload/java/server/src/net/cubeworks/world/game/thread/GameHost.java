@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.thread;
 
 import org.bukkit.Server;
 import org.bukkit.command.CommandSender;
