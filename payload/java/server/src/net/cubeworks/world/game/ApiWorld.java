@@ -201,8 +201,11 @@ public final class ApiWorld extends ApiWorldEntities {
         return isChunkInUse(x, z);
     }
 
+    /** Every entity the world has, of every kind, in the order they came. */
     public List<Entity> getEntities() {
-        return new ArrayList<Entity>(game.players().inJoinOrder());
+        synchronized (game.lock()) {
+            return new ArrayList<Entity>(game.entities().all());
+        }
     }
 
     public List<Player> getPlayers() {

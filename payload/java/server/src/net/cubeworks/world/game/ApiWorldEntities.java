@@ -26,6 +26,7 @@ import org.bukkit.util.Vector;
 
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.entity.TrackedPosition;
 
 /**
  * The world's members about entities, effects and sounds, and the way every part of the world
@@ -78,7 +79,13 @@ abstract class ApiWorldEntities implements World {
     }
 
     public List<LivingEntity> getLivingEntities() {
-        return new ArrayList<LivingEntity>(game.players().inJoinOrder());
+        List<LivingEntity> out = new ArrayList<LivingEntity>();
+        for (Entity e : getEntities()) {
+            if (e instanceof LivingEntity) {
+                out.add((LivingEntity) e);
+            }
+        }
+        return out;
     }
 
     @Deprecated
@@ -179,9 +186,9 @@ abstract class ApiWorldEntities implements World {
         }
         change(new Callable<Void>() {
             public Void call() {
-                byte[] bolt = PlayPackets.spawnGlobalEntity(game.players().nextEntityId(),
-                        PlayPackets.GLOBAL_ENTITY_THUNDERBOLT, Visibility.fixed(loc.getX()), Visibility.fixed(loc.getY()),
-                        Visibility.fixed(loc.getZ())).frame();
+                byte[] bolt = PlayPackets.spawnGlobalEntity(game.entities().nextId(),
+                        PlayPackets.GLOBAL_ENTITY_THUNDERBOLT, TrackedPosition.fixed(loc.getX()), TrackedPosition.fixed(loc.getY()),
+                        TrackedPosition.fixed(loc.getZ())).frame();
                 for (OnlinePlayer p : game.players().inJoinOrder()) {
                     p.connection().sendFrame(bolt);
                 }

@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import java.util.logging.Logger;
 
+import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
@@ -22,6 +23,7 @@ public final class Game {
     private final AccessLists access;
     private final GameHost host;
     private final GameThread thread;
+    private final Entities entities = new Entities();
     private final Players players;
     private final GameWorld world;
     private final ChatHandler chat;
@@ -35,7 +37,7 @@ public final class Game {
         this.access = access;
         this.host = host;
         this.thread = new GameThread(lock, logger);
-        this.players = new Players(this);
+        this.players = new Players(this, entities);
         this.world = new GameWorld(this, store, properties.viewDistance());
         this.chat = new ChatHandler(this);
     }
@@ -69,6 +71,11 @@ public final class Game {
 
     public GameThread thread() {
         return thread;
+    }
+
+    /** Every entity in the world, players included, and the allocator of their ids. */
+    public Entities entities() {
+        return entities;
     }
 
     public Players players() {

@@ -13,6 +13,7 @@ import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.ThreadFactory;
 import java.util.concurrent.TimeUnit;
 
+import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.generation.WorldGenerator;
@@ -77,7 +78,7 @@ public final class GameWorld {
         this.compressor = Executors.newSingleThreadExecutor(Threads.daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
                 Threads.daemon("World generator"));
-        this.visibility = new Visibility(game.players(), delivery);
+        this.visibility = new Visibility(game.players(), game.entities(), delivery);
         this.streaming = new Streaming(cache, store, compressor, generators, game.lock(), game.logger(),
                 this.viewDistance);
         this.movement = new Movement(this);
@@ -357,12 +358,7 @@ public final class GameWorld {
         } catch (Unavailable e) {
             toSpawn(p);
         }
-        p.sentX = Visibility.fixed(p.x);
-        p.sentY = Visibility.fixed(p.y);
-        p.sentZ = Visibility.fixed(p.z);
-        p.sentYaw = Visibility.angle(p.yaw);
-        p.sentPitch = Visibility.angle(p.pitch);
-        p.lastTeleportTick = tick;
+        p.sent.reset(p, tick);
     }
 
     void toSpawn(OnlinePlayer p) {
@@ -433,6 +429,7 @@ public final class GameWorld {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
+            tickEntities(all);
             WorldEvents.chunksLoaded(game, cache.takeLoaded());
             visibility.update();
             interaction.relay(all);
@@ -459,6 +456,30 @@ public final class GameWorld {
             out = delivery.endTick(game.players().inJoinOrder());
         }
         return out;
+    }
+
+    /**
+     * Every entity's own tick, of every kind; the ones that are gone leave the world and their
+     * viewers' screens, the others' moves are shown (players' moves were, with their own tick).
+     */
+    private void tickEntities(List<OnlinePlayer> players) {
+        for (WorldEntity e : game.entities().all()) {
+            try {
+                e.tick(tick);
+                if (e.isRemoved()) {
+                    game.entities().remove(e);
+                    visibility.hide(e);
+                } else if (!(e instanceof OnlinePlayer)) {
+                    visibility.trackMovement(e, players, tick);
+                }
+            } catch (RuntimeException ex) {
+                // one entity's trouble must not stop the world
+                game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of entity " + e.getEntityId(), ex);
+                if (!(e instanceof OnlinePlayer)) {
+                    e.markRemoved();
+                }
+            }
+        }
     }
 
     // --- saving ---

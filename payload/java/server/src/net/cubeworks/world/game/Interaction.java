@@ -513,9 +513,9 @@ final class Interaction {
             return;
         }
         OnlinePlayer target = null;
-        for (OnlinePlayer q : p.shown) {
-            if (q.getEntityId() == u.target) {
-                target = q;
+        for (net.cubeworks.world.game.entity.WorldEntity q : p.shown) {
+            if (q.getEntityId() == u.target && q instanceof OnlinePlayer) {
+                target = (OnlinePlayer) q;
                 break;
             }
         }

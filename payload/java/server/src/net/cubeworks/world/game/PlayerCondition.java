@@ -34,6 +34,10 @@ import net.cubeworks.world.protocol.PlayPackets;
  * projectiles and equipment players do not have here.
  */
 abstract class PlayerCondition extends PlayerSenses {
+    PlayerCondition(int entityId, java.util.UUID uniqueId, Object lock) {
+        super(entityId, uniqueId, lock);
+    }
+
     // --- metadata: kept in the game's store for the session ---
 
     public void setMetadata(String metadataKey, MetadataValue newMetadataValue) {
@@ -102,8 +106,6 @@ abstract class PlayerCondition extends PlayerSenses {
 
     // --- kind, effects on the entity, neighbours; players ride nothing ---
 
-    private volatile EntityDamageEvent lastDamageCause;
-
     public EntityType getType() {
         return EntityType.PLAYER;
     }
@@ -134,44 +136,6 @@ abstract class PlayerCondition extends PlayerSenses {
             }
         }
         return out;
-    }
-
-    /** Nothing rides a player: this server has no vehicles or mounts. */
-    public boolean isEmpty() {
-        return true;
-    }
-
-    public Entity getPassenger() {
-        return null;
-    }
-
-    /** Refused: the server simulates no riding. */
-    public boolean setPassenger(Entity passenger) {
-        return false;
-    }
-
-    public boolean eject() {
-        return false;
-    }
-
-    public boolean isInsideVehicle() {
-        return false;
-    }
-
-    public boolean leaveVehicle() {
-        return false;
-    }
-
-    public Entity getVehicle() {
-        return null;
-    }
-
-    public void setLastDamageCause(EntityDamageEvent event) {
-        lastDamageCause = event;
-    }
-
-    public EntityDamageEvent getLastDamageCause() {
-        return lastDamageCause;
     }
 
     // --- whole-number health, for plugins built before health had fractions ---

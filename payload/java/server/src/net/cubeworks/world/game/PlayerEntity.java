@@ -24,6 +24,10 @@ abstract class PlayerEntity extends PlayerCondition {
     static final double MAX_HEALTH = 20;
 
     private ApiPlayerInventory apiInventory;
+
+    PlayerEntity(int entityId, java.util.UUID uniqueId, Object lock) {
+        super(entityId, uniqueId, lock);
+    }
     /** Whether the store kept a record of this player when it joined. */
     boolean hadRecord;
 
@@ -67,12 +71,6 @@ abstract class PlayerEntity extends PlayerCondition {
         return getLocation().add(0, GameWorld.EYE_HEIGHT, 0);
     }
 
-    public boolean isOnGround() {
-        synchronized (game().lock()) {
-            return self().onGround;
-        }
-    }
-
     /** Velocity is not modelled: players move by what their clients send. */
     public Vector getVelocity() {
         return new Vector();
@@ -103,31 +101,6 @@ abstract class PlayerEntity extends PlayerCondition {
 
     public boolean teleport(Entity destination, TeleportCause cause) {
         return teleport(destination.getLocation(), cause);
-    }
-
-    public int getFireTicks() {
-        return 0;
-    }
-
-    public int getMaxFireTicks() {
-        return 20;
-    }
-
-    public void setFireTicks(int ticks) {
-    }
-
-    public float getFallDistance() {
-        return 0;
-    }
-
-    public void setFallDistance(float distance) {
-    }
-
-    public int getTicksLived() {
-        return 1;
-    }
-
-    public void setTicksLived(int value) {
     }
 
     // --- health and food ---
@@ -225,10 +198,15 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public float getExhaustion() {
-        return 0;
+        synchronized (lock) {
+            return self().exhaustion;
+        }
     }
 
     public void setExhaustion(float value) {
+        synchronized (lock) {
+            self().exhaustion = Math.max(0f, value);
+        }
     }
 
     public int getRemainingAir() {

@@ -1,5 +1,7 @@
 package net.cubeworks.world.game;
 
+import net.cubeworks.world.game.entity.Living;
+
 import java.util.HashSet;
 import java.util.List;
 import java.util.Map;
@@ -34,7 +36,11 @@ import net.cubeworks.world.protocol.PlayPackets;
  * statistics, his scoreboard, conversations, and the windows plugins open for him. Reads take the
  * world lock; changes run on the game thread.
  */
-abstract class PlayerSenses implements Player {
+abstract class PlayerSenses extends Living implements Player {
+    PlayerSenses(int entityId, java.util.UUID uniqueId, Object lock) {
+        super(entityId, uniqueId, lock, (float) PlayerEntity.MAX_HEALTH);
+    }
+
     OnlinePlayer self() {
         return (OnlinePlayer) this;
     }

@@ -9,6 +9,7 @@ import java.util.Map;
 import org.bukkit.GameMode;
 import org.bukkit.event.player.PlayerQuitEvent;
 
+import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -23,10 +24,11 @@ public final class Players {
     private volatile OnlinePlayer[] view = new OnlinePlayer[0];
     private final Map<String, GameMode> lastModes = new HashMap<String, GameMode>();
     private volatile GameMode defaultMode = GameMode.SURVIVAL;
-    private int nextEntityId = 1;
+    private final Entities entities;
 
-    Players(Game game) {
+    Players(Game game, Entities entities) {
         this.game = game;
+        this.entities = entities;
         GameMode mode = GameMode.getByValue(game.properties().gamemode());
         if (mode != null) {
             defaultMode = mode;
@@ -38,9 +40,7 @@ public final class Players {
     }
 
     int nextEntityId() {
-        synchronized (game.lock()) {
-            return nextEntityId++;
-        }
+        return entities.nextId();
     }
 
     /** The online player of that name, ignoring case, or null. */
@@ -79,6 +79,7 @@ public final class Players {
     void add(OnlinePlayer p) {
         synchronized (game.lock()) {
             online.add(p);
+            entities.add(p);
             view = online.toArray(new OnlinePlayer[online.size()]);
         }
     }
@@ -110,6 +111,7 @@ public final class Players {
                 return;
             }
             view = online.toArray(new OnlinePlayer[online.size()]);
+            entities.remove(p);
             p.markOffline();
             p.conversations.abandonAll();
             game.world().leave(p);

@@ -4,6 +4,7 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.entity.TrackedPosition;
 
 /** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */
 final class Survival {
@@ -135,10 +136,10 @@ final class Survival {
         p.connection().send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         p.connection().send(world.healthPacket(p));
-        p.sentX = Visibility.fixed(p.x);
-        p.sentY = Visibility.fixed(p.y);
-        p.sentZ = Visibility.fixed(p.z);
-        p.lastTeleportTick = world.currentTick();
+        p.sent.x = TrackedPosition.fixed(p.x);
+        p.sent.y = TrackedPosition.fixed(p.y);
+        p.sent.z = TrackedPosition.fixed(p.z);
+        p.sent.lastTeleportTick = world.currentTick();
         world.visibility().update();
     }
 }
