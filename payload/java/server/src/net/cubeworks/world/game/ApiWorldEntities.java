@@ -27,6 +27,7 @@ import org.bukkit.util.Vector;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.level.BlockIds;
 
 /**
  * The world's members about entities, effects and sounds, and the way every part of the world
@@ -293,7 +294,7 @@ abstract class ApiWorldEntities implements World {
             for (int[] b : destroyed) {
                 if (b[1] > 0 && world.blockAt(b[0], b[1], b[2]) == 0
                         && BlockRules.solid(world.blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
-                    world.setBlock(b[0], b[1], b[2], FIRE, 0);
+                    world.setBlock(b[0], b[1], b[2], BlockIds.FIRE, 0);
                 }
             }
         }
@@ -314,7 +315,6 @@ abstract class ApiWorldEntities implements World {
         }
     }
 
-    private static final int FIRE = 51;
 
     public boolean createExplosion(Location loc, float power, boolean setFire) {
         return createExplosion(loc.getX(), loc.getY(), loc.getZ(), power, setFire, true);

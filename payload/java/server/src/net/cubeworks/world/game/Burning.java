@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import org.bukkit.GameMode;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+import net.cubeworks.world.level.BlockIds;
 
 /**
  * Lava and fire, as the game has them for players: in lava 4 points every half second, in fire 1,
@@ -17,11 +18,6 @@ final class Burning {
     /** Seconds of burning lava and fire set. */
     static final int LAVA_SECONDS = 15;
     static final int FIRE_SECONDS = 8;
-    private static final int WATER = 8;
-    private static final int STILL_WATER = 9;
-    private static final int LAVA = 10;
-    private static final int STILL_LAVA = 11;
-    private static final int FIRE = 51;
 
     private final Game game;
     private final GameWorld world;
@@ -40,12 +36,12 @@ final class Burning {
             return;
         }
         int touching = touching(p);
-        if (touching == WATER) {
+        if (touching == BlockIds.WATER) {
             p.fireTicks = 0;
             return;
         }
-        if (touching == LAVA || touching == FIRE) {
-            boolean lava = touching == LAVA;
+        if (touching == BlockIds.LAVA || touching == BlockIds.FIRE) {
+            boolean lava = touching == BlockIds.LAVA;
             int x = (int) Math.floor(p.x);
             int y = (int) Math.floor(p.y);
             int z = (int) Math.floor(p.z);
@@ -82,13 +78,13 @@ final class Burning {
                 }
                 for (int by = y0; by <= y1; by++) {
                     int id = world.blockAt(bx, by, bz);
-                    if (id == WATER || id == STILL_WATER) {
-                        return WATER;
+                    if (id == BlockIds.WATER || id == BlockIds.STILL_WATER) {
+                        return BlockIds.WATER;
                     }
-                    if (id == LAVA || id == STILL_LAVA) {
-                        found = LAVA;
-                    } else if (id == FIRE && found == 0) {
-                        found = FIRE;
+                    if (id == BlockIds.LAVA || id == BlockIds.STILL_LAVA) {
+                        found = BlockIds.LAVA;
+                    } else if (id == BlockIds.FIRE && found == 0) {
+                        found = BlockIds.FIRE;
                     }
                 }
             }

@@ -11,6 +11,7 @@ import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.level.Tools;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.level.BlockIds;
 
 /** What players do to blocks and to their inventory: digging, placing, the item in hand, creative slots. */
 final class Interaction {
@@ -31,8 +32,6 @@ final class Interaction {
     /** How far from a block others see its cracks, and its break. */
     static final double CRACKS_DISTANCE = 32;
     static final double EFFECT_DISTANCE = 64;
-    private static final int WATER = 8;
-    private static final int FIRE = 51;
     /** The helmet's slot in the inventory window. */
     private static final int HELMET = 5;
     private static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
@@ -318,7 +317,7 @@ final class Interaction {
         int fx = x + FACE[face][0];
         int fy = y + FACE[face][1];
         int fz = z + FACE[face][2];
-        if (fy < 0 || fy > 255 || !knows(p, fx, fz) || world.blockAt(fx, fy, fz) != FIRE || protectedAt(p, fx, fz)) {
+        if (fy < 0 || fy > 255 || !knows(p, fx, fz) || world.blockAt(fx, fy, fz) != BlockIds.FIRE || protectedAt(p, fx, fz)) {
             return false;
         }
         world.setBlock(fx, fy, fz, 0, 0);
@@ -343,7 +342,7 @@ final class Interaction {
             int below = world.blockAt(x, y - 1, z);
             String m = BlockTable.of(below).material;
             if (BlockRules.solid(below) || m.equals("water") || m.equals("lava")) {
-                return WATER;
+                return BlockIds.WATER;
             }
         }
         return 0;
@@ -408,7 +407,7 @@ final class Interaction {
      * something in hand (then the item is used, as the client does too).
      */
     private boolean opensWindow(OnlinePlayer p, int x, int y, int z) {
-        if (y < 0 || y > 255 || !knows(p, x, z) || world.blockAt(x, y, z) != Windows.CRAFTING_TABLE
+        if (y < 0 || y > 255 || !knows(p, x, z) || world.blockAt(x, y, z) != BlockIds.CRAFTING_TABLE
                 || (p.isSneaking() && p.inventory().item(p.handSlot()) != 0)) {
             return false;
         }

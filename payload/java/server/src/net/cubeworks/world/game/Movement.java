@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.level.BlockIds;
 
 /** The players' moves: accepted, or the player sent back where we have it. */
 final class Movement {
@@ -20,8 +21,6 @@ final class Movement {
      * doubles round a little either way; a sixteenth of a block, as the game allows.
      */
     static final double SLACK = 0.0625;
-    private static final int LADDER = 65;
-    private static final int VINE = 106;
 
     private final GameWorld world;
 
@@ -208,7 +207,7 @@ final class Movement {
             return false;
         }
         int id = world.blockAt(bx, by, bz);
-        return id == LADDER || id == VINE;
+        return id == BlockIds.LADDER || id == BlockIds.VINE;
     }
 
     /** The player's feet are in water, in a column his client has. */

@@ -29,6 +29,7 @@ import org.bukkit.scoreboard.Scoreboard;
 
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.level.BlockIds;
 
 /**
  * The plugin API's members of what a player perceives and what is recorded of him: sounds and
@@ -498,7 +499,7 @@ abstract class PlayerSenses extends Living implements Player {
                 int y = location == null ? (int) Math.floor(p.y) : location.getBlockY();
                 int z = location == null ? (int) Math.floor(p.z) : location.getBlockZ();
                 Windows windows = game().world().interaction().windows();
-                boolean table = game().world().blockAt(x, y, z) == Windows.CRAFTING_TABLE;
+                boolean table = game().world().blockAt(x, y, z) == BlockIds.CRAFTING_TABLE;
                 if (!force && !table) {
                     return null;
                 }

@@ -5,6 +5,7 @@ import org.bukkit.GameMode;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.level.BlockIds;
 
 /**
  * The players' windows on the game thread: clicks answered with Confirm Transaction,
@@ -13,7 +14,6 @@ import net.cubeworks.world.protocol.PlayReads;
  * until it confirms the refusal, as the game does.
  */
 final class Windows {
-    static final int CRAFTING_TABLE = 58;
     /** A table is used from within 8 blocks of its centre. */
     private static final double REACH_SQUARED = 64;
 
@@ -235,7 +235,7 @@ final class Windows {
         if (!w.table || w.tableY == Window.ANYWHERE) {
             return true;
         }
-        if (w.tableY < 0 || w.tableY > 255 || world.blockAt(w.tableX, w.tableY, w.tableZ) != CRAFTING_TABLE) {
+        if (w.tableY < 0 || w.tableY > 255 || world.blockAt(w.tableX, w.tableY, w.tableZ) != BlockIds.CRAFTING_TABLE) {
             return false;
         }
         double dx = p.x - (w.tableX + 0.5);
