@@ -3,7 +3,7 @@
 # build.sh left in OUTDIR, or only the classes named. Prints JUnit's summary and exits non-zero
 # when a test fails.
 #
-# usage: test.sh OUTDIR [TEST_CLASS ...]   (e.g. net.cubeworks.world.game.GameThreadTest)
+# usage: test.sh OUTDIR [TEST_CLASS ...]   (e.g. net.cubeworks.world.game.thread.GameThreadTest)
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
