@@ -28,6 +28,8 @@ import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.level.BlockIds;
+import net.cubeworks.world.game.entity.EffectData;
+import net.cubeworks.world.game.entity.Sight;
 
 /**
  * The world's members about entities, effects and sounds, and the way every part of the world

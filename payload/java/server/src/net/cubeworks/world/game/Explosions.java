@@ -5,6 +5,7 @@ import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Random;
 import java.util.Set;
+import net.cubeworks.world.game.entity.Sight;
 
 /**
  * The game's explosion rules: rays from the centre towards the 1352 points on the surface of a

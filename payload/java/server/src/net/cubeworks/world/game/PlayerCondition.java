@@ -27,6 +27,8 @@ import org.bukkit.util.Vector;
 
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.entity.PlayerEffects;
+import net.cubeworks.world.game.entity.Sight;
 
 /**
  * The plugin API's members of a player's condition: plugins' metadata on him, status effects,

@@ -30,6 +30,7 @@ import org.bukkit.scoreboard.Scoreboard;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.level.BlockIds;
+import net.cubeworks.world.game.entity.EffectData;
 
 /**
  * The plugin API's members of what a player perceives and what is recorded of him: sounds and

@@ -5,6 +5,7 @@ import java.util.List;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
+import net.cubeworks.world.game.entity.PlayerEffects;
 
 /**
  * Status effects on players: put on and taken off on the game thread, each told to the

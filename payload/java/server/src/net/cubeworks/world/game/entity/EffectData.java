@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.entity;
 
 import org.bukkit.Effect;
 import org.bukkit.Material;
@@ -6,12 +6,12 @@ import org.bukkit.block.BlockFace;
 import org.bukkit.potion.Potion;
 
 /** The number the Effect packet carries for an effect's data: a kind's id, a smoke direction, a potion. */
-final class EffectData {
+public final class EffectData {
     private EffectData() {
     }
 
     /** The packet's data number; data of the wrong kind for the effect is refused. */
-    static int of(Effect effect, Object data) {
+    public static int of(Effect effect, Object data) {
         Class<?> wanted = effect.getData();
         if (wanted == null || data == null) {
             if (data != null && !(data instanceof Number)) {

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.entity;
 
 import java.util.ArrayList;
 import java.util.Collection;
@@ -13,18 +13,18 @@ import org.bukkit.potion.PotionEffectType;
  * The status effects on one player, by effect number, each with the world tick it ends on.
  * Guarded by the world lock.
  */
-final class PlayerEffects {
+public final class PlayerEffects {
     /** An effect on the player: what was given and the tick after which it is over. */
-    static final class Active {
-        final PotionEffect given;
-        final long endTick;
+    public static final class Active {
+        public final PotionEffect given;
+        public final long endTick;
 
         Active(PotionEffect given, long endTick) {
             this.given = given;
             this.endTick = endTick;
         }
 
-        int ticksLeft(long now) {
+        public int ticksLeft(long now) {
             return (int) Math.max(0, Math.min(Integer.MAX_VALUE, endTick - now));
         }
     }
@@ -32,7 +32,7 @@ final class PlayerEffects {
     private final Map<Integer, Active> byId = new LinkedHashMap<Integer, Active>();
 
     /** Puts the effect on from tick now; false when one of its kind is on and force is not set. */
-    boolean add(PotionEffect effect, boolean force, long now) {
+    public boolean add(PotionEffect effect, boolean force, long now) {
         int id = effect.getType().getId();
         if (!force && byId.containsKey(id)) {
             return false;
@@ -41,12 +41,12 @@ final class PlayerEffects {
         return true;
     }
 
-    boolean has(PotionEffectType type) {
+    public boolean has(PotionEffectType type) {
         return type != null && byId.containsKey(type.getId());
     }
 
     /** Takes the effect off; the one removed, or null when none of that kind was on. */
-    Active remove(PotionEffectType type) {
+    public Active remove(PotionEffectType type) {
         return type == null ? null : byId.remove(type.getId());
     }
 
@@ -55,13 +55,13 @@ final class PlayerEffects {
     }
 
     /** The amplifier of the effect of that kind, or -1 when none is on. */
-    int amplifier(PotionEffectType type) {
+    public int amplifier(PotionEffectType type) {
         Active a = get(type);
         return a == null ? -1 : a.given.getAmplifier();
     }
 
     /** The effects on at tick now, with the ticks each has left. */
-    Collection<PotionEffect> active(long now) {
+    public Collection<PotionEffect> active(long now) {
         List<PotionEffect> out = new ArrayList<PotionEffect>();
         for (Active a : byId.values()) {
             PotionEffect g = a.given;
@@ -71,7 +71,7 @@ final class PlayerEffects {
     }
 
     /** Takes off every effect that is over at tick now and returns their kinds' numbers. */
-    List<Integer> expire(long now) {
+    public List<Integer> expire(long now) {
         List<Integer> ended = new ArrayList<Integer>();
         for (Map.Entry<Integer, Active> e : byId.entrySet()) {
             if (e.getValue().endTick <= now) {
@@ -84,12 +84,12 @@ final class PlayerEffects {
         return ended;
     }
 
-    boolean isEmpty() {
+    public boolean isEmpty() {
         return byId.isEmpty();
     }
 
     /** The effects on now, as given. */
-    List<Active> all() {
+    public List<Active> all() {
         return new ArrayList<Active>(byId.values());
     }
 }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.entity;
 
 import java.util.ArrayList;
 import java.util.List;
@@ -8,12 +8,12 @@ import java.util.Set;
  * The blocks a look passes through: from the eyes along the look, every block the line enters in
  * turn (none skipped, as a ray walks a grid), up to the first one that stops the eye.
  */
-final class Sight {
+public final class Sight {
     /** The farthest a look is followed, in blocks. */
     static final int MAX_DISTANCE = 120;
 
     /** The kind of block at a place. */
-    interface Blocks {
+    public interface Blocks {
         int idAt(int x, int y, int z);
     }
 
@@ -33,7 +33,7 @@ final class Sight {
      * only the last {@code keep} are returned (0 keeps all). The line stops at the world's top and
      * bottom.
      */
-    static List<int[]> trace(Blocks world, double ox, double oy, double oz, float yaw, float pitch, int maxDistance,
+    public static List<int[]> trace(Blocks world, double ox, double oy, double oz, float yaw, float pitch, int maxDistance,
             Set<Byte> transparent, int keep) {
         int reach = maxDistance <= 0 || maxDistance > MAX_DISTANCE ? MAX_DISTANCE : maxDistance;
         double[] d = direction(yaw, pitch);
