@@ -24,12 +24,13 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
-import net.cubeworks.world.level.ColumnKey;
-import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.game.entity.TrackedPosition;
-import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.game.entity.EffectData;
 import net.cubeworks.world.game.entity.Sight;
+import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.level.BlockIds;
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.protocol.PlayPackets;
 
 /**
  * The world's members about entities, effects and sounds, and the way every part of the world
@@ -311,7 +312,7 @@ abstract class ApiWorldEntities implements World {
             }
             if (!p.dead && distance <= power * 2.0) {
                 float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, p.x, p.y, p.z), power);
-                damage = PlayerEvents.worldDamage(game, p, DamageCause.BLOCK_EXPLOSION, damage);
+                damage = PlayerEvents.worldDamage(game.host(), p, DamageCause.BLOCK_EXPLOSION, damage);
                 world.survival().damage(p, damage, p.getName() + " blew up");
             }
         }

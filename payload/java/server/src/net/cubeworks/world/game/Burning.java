@@ -2,6 +2,8 @@ package net.cubeworks.world.game;
 
 import org.bukkit.GameMode;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
+
+import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.level.BlockIds;
 
 /**
@@ -45,18 +47,18 @@ final class Burning {
             int x = (int) Math.floor(p.x);
             int y = (int) Math.floor(p.y);
             int z = (int) Math.floor(p.z);
-            int seconds = PlayerEvents.combust(game, p, x, y, z, lava ? LAVA_SECONDS : FIRE_SECONDS);
+            int seconds = PlayerEvents.combust(game.host(), p, x, y, z, lava ? LAVA_SECONDS : FIRE_SECONDS);
             p.fireTicks = Math.max(p.fireTicks, seconds * 20);
             if (tick % CONTACT_TICKS == 0) {
                 DamageCause cause = lava ? DamageCause.LAVA : DamageCause.FIRE;
-                survival.damage(p, PlayerEvents.worldDamage(game, p, cause, lava ? LAVA_DAMAGE : FIRE_DAMAGE),
+                survival.damage(p, PlayerEvents.worldDamage(game.host(), p, cause, lava ? LAVA_DAMAGE : FIRE_DAMAGE),
                         p.getName() + (lava ? " tried to swim in lava" : " went up in flames"));
             }
         }
         if (p.fireTicks > 0) {
             p.fireTicks--;
             if (p.fireTicks % 20 == 0 && !p.dead) {
-                survival.damage(p, PlayerEvents.worldDamage(game, p, DamageCause.FIRE_TICK, 1f),
+                survival.damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.FIRE_TICK, 1f),
                         p.getName() + " burned to death");
             }
         }

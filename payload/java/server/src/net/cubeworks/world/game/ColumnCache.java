@@ -11,6 +11,7 @@ import java.util.Set;
 import java.util.concurrent.ConcurrentHashMap;
 import java.util.concurrent.ConcurrentMap;
 
+import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.generation.FlatGenerator;
 import net.cubeworks.world.generation.WorldGenerator;
 import net.cubeworks.world.level.Column;

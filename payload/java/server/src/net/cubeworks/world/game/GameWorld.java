@@ -10,19 +10,19 @@ import java.util.concurrent.ExecutorService;
 import java.util.concurrent.Executors;
 import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
-import java.util.concurrent.ThreadFactory;
 import java.util.concurrent.TimeUnit;
 
 import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.generation.WorldGenerator;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.level.Relight;
-import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
@@ -74,7 +74,6 @@ public final class GameWorld {
         this.store = store;
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
         this.cache = new ColumnCache(store);
-        cache.setUnloadCheck(WorldEvents.unloads(game));
         this.compressor = Executors.newSingleThreadExecutor(Threads.daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
                 Threads.daemon("World generator"));
@@ -89,6 +88,7 @@ public final class GameWorld {
         this.survival = new Survival(game, this, delivery);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this);
+        cache.setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
     }
 
@@ -430,7 +430,7 @@ public final class GameWorld {
                 }
             }
             tickEntities(all);
-            WorldEvents.chunksLoaded(game, cache.takeLoaded());
+            WorldEvents.chunksLoaded(game.host(), api, cache.takeLoaded());
             visibility.update();
             interaction.relay(all);
             if (tick % TICKS_PER_SECOND == 0) {

@@ -6,12 +6,13 @@ import java.util.List;
 import org.bukkit.GameMode;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.level.Tools;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.level.BlockIds;
 
 /** What players do to blocks and to their inventory: digging, placing, the item in hand, creative slots. */
 final class Interaction {
@@ -87,7 +88,7 @@ final class Interaction {
         boolean creative = p.getGameMode() == GameMode.CREATIVE;
         if (status == 3 || status == 4) {
             // dropping items is not modelled: the plugins hear of it, the client gets its slot back
-            ActionEvents.drop(game, p, status == 3);
+            ActionEvents.drop(game.host(), p, status == 3);
             p.sendSlot(p.handSlot());
             return;
         }
@@ -140,7 +141,7 @@ final class Interaction {
         long now = world.currentTick();
         if (status == 0) {
             stopDigging(p);
-            int answer = ActionEvents.digStart(game, p, x, y, z, perTick >= 1f);
+            int answer = ActionEvents.digStart(game.host(), p, x, y, z, perTick >= 1f);
             if (answer == ActionEvents.DIG_REFUSED) {
                 refuseBlock(p, x, y, z);
                 return;
@@ -285,7 +286,7 @@ final class Interaction {
             p.inventory().wear(slot, wear, tool.maxDamage); // a tool worn out is gone from the hand
             changed.add(slot);
             if (p.inventory().item(slot) != held) {
-                ActionEvents.itemBroke(game, p, new ItemStack(held, 1, (short) heldData));
+                ActionEvents.itemBroke(game.host(), p, new ItemStack(held, 1, (short) heldData));
             }
         }
         for (int s : new java.util.LinkedHashSet<Integer>(changed)) {
@@ -381,7 +382,7 @@ final class Interaction {
             double dz = p.z - (z + 0.5);
             ok = dx * dx + dy * dy + dz * dz < 64 && BlockRules.placeable(item) && world.blockAt(tx, ty, tz) == 0
                     && !protectedAt(p, tx, tz)
-                    && ActionEvents.canBuild(game, tx, ty, tz, item, !occupied(tx, ty, tz));
+                    && ActionEvents.canBuild(game.host(), world.api(), tx, ty, tz, item, !occupied(tx, ty, tz));
         }
         if (!ok) {
             refuseBlock(p, x, y, z);
@@ -449,7 +450,7 @@ final class Interaction {
     /** Held Item Change from the client: 0 to 8. */
     void holdSlot(OnlinePlayer p, int slot) {
         if (countRelayed(p) && slot >= 0 && slot < 9 && slot != p.heldSlot) {
-            if (!ActionEvents.heldSlot(game, p, p.heldSlot, slot)) {
+            if (!ActionEvents.heldSlot(game.host(), p, p.heldSlot, slot)) {
                 p.connection().send(PlayPackets.heldItemChange(p.heldSlot)); // back to the slot he had
                 return;
             }
@@ -465,7 +466,7 @@ final class Interaction {
 
     /** An arm swing: its viewers are shown one in the next tick, however many came. */
     void swing(OnlinePlayer p, int animation) {
-        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM && ActionEvents.swing(game, p)) {
+        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM && ActionEvents.swing(game.host(), p)) {
             p.swung = true;
         }
     }
@@ -530,7 +531,7 @@ final class Interaction {
         if (u.attack) {
             world.combat().hit(p, target);
         } else {
-            ActionEvents.interactEntity(game, p, target);
+            ActionEvents.interactEntity(game.host(), p, target);
         }
     }
 

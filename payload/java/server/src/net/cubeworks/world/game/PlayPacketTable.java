@@ -159,7 +159,7 @@ final class PlayPacketTable {
                 final String text = PlayReads.tabComplete(in);
                 return new Runnable() {
                     public void run() {
-                        ChatEvents.tabComplete(world.game(), p, text);
+                        world.game().chat().tabComplete(p, text);
                     }
                 };
             }

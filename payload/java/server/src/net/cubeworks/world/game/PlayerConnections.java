@@ -11,6 +11,7 @@ import org.bukkit.event.player.PlayerJoinEvent;
 import org.bukkit.event.server.ServerListPingEvent;
 
 import net.cubeworks.world.console.ConsoleOutput;
+import net.cubeworks.world.game.event.LoginEvents;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.ConnectionHandler;
 import net.cubeworks.world.protocol.LoginPackets;
@@ -19,7 +20,6 @@ import net.cubeworks.world.protocol.PacketIn.ProtocolException;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.StatusResponse;
 import net.cubeworks.world.protocol.Versions;
-import net.cubeworks.world.settings.BanList;
 import net.cubeworks.world.settings.PlayerNames;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.Unavailable;
@@ -31,7 +31,6 @@ import net.cubeworks.world.timing.LockClock;
  * packets of players already in it, read on their readers and handed to the game thread.
  */
 public final class PlayerConnections implements ConnectionHandler {
-    static final String NOT_WHITELISTED = "You are not white-listed on this server!";
 
     private final Game game;
     private final PlayPacketTable table;
@@ -107,7 +106,7 @@ public final class PlayerConnections implements ConnectionHandler {
 
     /** The login is through: on the game thread, refuse with a reason or admit the player; the reader waits. */
     public void login(final Connection conn, final String name, final UUID uuid, final List<String[]> properties) {
-        String refusal = LoginEvents.preLogin(game, conn, name, uuid);
+        String refusal = LoginEvents.preLogin(game.host(), conn, name, uuid);
         if (refusal != null) {
             conn.disconnect(refusal);
             game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + refusal);
@@ -133,7 +132,8 @@ public final class PlayerConnections implements ConnectionHandler {
         OnlinePlayer p = new OnlinePlayer(game, conn, name, uuid, players.nextEntityId(), mode);
         p.properties = properties;
         p.markLoggingIn(true);
-        String refusal = LoginEvents.login(game, p, conn, existing != null);
+        String refusal = LoginEvents.login(game.host(), game.access(), p, conn, players.count(), props.maxPlayers(),
+                existing != null);
         if (refusal != null) {
             conn.disconnect(refusal);
             game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + refusal);

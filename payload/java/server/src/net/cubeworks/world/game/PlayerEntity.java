@@ -90,7 +90,7 @@ abstract class PlayerEntity extends PlayerCondition {
         }
         return onGameThread(new Callable<Boolean>() {
             public Boolean call() {
-                return MoveEvents.teleport(game(), self(), location, cause);
+                return game().world().movement().teleport(self(), location, cause);
             }
         });
     }

@@ -10,6 +10,8 @@ import org.bukkit.GameMode;
 import org.bukkit.event.player.PlayerQuitEvent;
 
 import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -87,7 +89,7 @@ public final class Players {
     /** Disconnects the player with the reason and removes them from the world. */
     public void kick(OnlinePlayer p, String reason) {
         synchronized (game.lock()) {
-            reason = PlayerEvents.kick(game, p, reason);
+            reason = PlayerEvents.kick(game.host(), p, reason, game.isStopping());
             if (reason == null) {
                 return;
             }
@@ -144,7 +146,7 @@ public final class Players {
     /** Sets the mode and tells the client (Change Game State, then its abilities). */
     public void setGameMode(OnlinePlayer p, GameMode mode) {
         synchronized (game.lock()) {
-            if (!ActionEvents.gameMode(game, p, mode)) {
+            if (!ActionEvents.gameMode(game.host(), p, mode)) {
                 return; // a plugin keeps the mode he has
             }
             p.setModeField(mode);

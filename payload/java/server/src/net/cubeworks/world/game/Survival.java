@@ -3,8 +3,9 @@ package net.cubeworks.world.game;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
-import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.protocol.PlayPackets;
 
 /** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */
 final class Survival {
@@ -36,7 +37,7 @@ final class Survival {
     /** In the tick: a living player below the world takes the void's damage, and a hurt one heals. */
     void tick(OnlinePlayer p, long tick) {
         if (!p.dead && p.y < VOID_Y && tick % 10 == 0) {
-            damage(p, PlayerEvents.worldDamage(game, p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
+            damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
         }
         burning.tick(p, tick);
         world.hunger().tick(p, tick);
@@ -57,7 +58,7 @@ final class Survival {
         if (tick % every != 0 || (!peaceful && p.food < FED_FOOD)) {
             return;
         }
-        float amount = PlayerEvents.regain(game, p, 1f, peaceful ? RegainReason.REGEN : RegainReason.SATIATED);
+        float amount = PlayerEvents.regain(game.host(), p, 1f, peaceful ? RegainReason.REGEN : RegainReason.SATIATED);
         if (!peaceful) {
             world.hunger().exhaust(p, Hunger.HEAL); // healing by food tires, whatever the plugins said
         }
@@ -76,7 +77,7 @@ final class Survival {
         if (p.health <= 0f) {
             p.dead = true;
             world.visibility().hide(p);
-            String said = PlayerEvents.death(game, p, deathMessage);
+            String said = PlayerEvents.death(game.host(), p, deathMessage);
             if (said != null && said.length() > 0) {
                 game.players().broadcast(said);
             }
@@ -108,7 +109,7 @@ final class Survival {
         p.fallDistance = 0f;
         int hurt = (int) Math.ceil(fallen - SAFE_FALL);
         if (hurt > 0) {
-            damage(p, PlayerEvents.worldDamage(game, p, DamageCause.FALL, hurt), p.getName() + " hit the ground too hard");
+            damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.FALL, hurt), p.getName() + " hit the ground too hard");
         }
     }
 
@@ -127,7 +128,7 @@ final class Survival {
         p.eatingSlot = -1;
         p.teleportPending = false;
         world.toSpawn(p);
-        PlayerEvents.respawn(game, p);
+        PlayerEvents.respawn(game.host(), p);
         p.connection().send(PlayPackets.respawn(0, game.properties().difficulty(), p.getGameMode().getValue(),
                 world.levelType()));
         p.sendAbilities();

@@ -30,6 +30,8 @@ import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.event.MoveEvents;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
@@ -37,7 +39,6 @@ import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
-import net.cubeworks.world.game.thread.GameHost;
 
 /**
  * The API's world, blocks, inventory and moves over a game driven without a network: what the

@@ -24,6 +24,8 @@ import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.event.MoveEvents;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
@@ -31,7 +33,6 @@ import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
-import net.cubeworks.world.game.thread.GameHost;
 
 /** Digging, placing and clicking ask the plugins first; what they refuse leaves the world as it was. */
 public class BlockEventsTest {

@@ -13,7 +13,6 @@ import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
 import org.bukkit.entity.Player;
-import org.bukkit.inventory.ItemStack;
 import org.bukkit.event.Cancellable;
 import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
@@ -32,6 +31,7 @@ import org.bukkit.event.player.PlayerItemHeldEvent;
 import org.bukkit.event.player.PlayerToggleFlightEvent;
 import org.bukkit.event.player.PlayerToggleSneakEvent;
 import org.bukkit.event.world.WorldSaveEvent;
+import org.bukkit.inventory.ItemStack;
 import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.Plugin;
 import org.junit.After;
@@ -307,7 +307,7 @@ public class PlayEventsTest {
         assertEquals("a cancelled line reaches nobody", "[]", sentIds(bo).toString());
         game.chat().chat(alex, "hello");
         assertEquals("[" + PlayPackets.CHAT + "]", sentIds(bo).toString());
-        ChatEvents.tabComplete(game, alex, "hi b");
+        game.chat().tabComplete(alex, "hi b");
         List<int[]> sent = Connections.takeSent(alex.connection());
         int[] answer = sent.get(sent.size() - 1);
         assertEquals(PlayPackets.TAB_COMPLETE, answer[0]);

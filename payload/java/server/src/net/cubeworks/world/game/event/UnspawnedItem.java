@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.event;
 
 import java.lang.reflect.InvocationHandler;
 import java.lang.reflect.Method;

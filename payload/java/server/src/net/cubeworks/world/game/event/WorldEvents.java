@@ -1,11 +1,13 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.event;
 
 import java.util.List;
 
+import org.bukkit.World;
 import org.bukkit.event.world.ChunkLoadEvent;
 import org.bukkit.event.world.ChunkUnloadEvent;
 import org.bukkit.event.world.WorldSaveEvent;
 
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.ColumnKey;
 
 /**
@@ -13,9 +15,9 @@ import net.cubeworks.world.level.ColumnKey;
  * leaving it. Columns come and go all the time, so their events are made only while a plugin
  * listens.
  */
-final class WorldEvents {
+public final class WorldEvents {
     /** What the column cache asks before it lets a column go. */
-    interface UnloadCheck {
+    public interface UnloadCheck {
         /** Whether anything is asked at all; false lets every column go unasked. */
         boolean active();
 
@@ -27,23 +29,22 @@ final class WorldEvents {
     }
 
     /** Whether a plugin listens to columns loading: only then does the cache note them. */
-    static boolean watchingLoads() {
+    public static boolean watchingLoads() {
         return ChunkLoadEvent.getHandlerList().getRegisteredListeners().length > 0;
     }
 
     /** On the game thread: the columns taken into the world since the last tick, {key, 1 if newly made}. */
-    static void chunksLoaded(Game game, List<long[]> loaded) {
+    public static void chunksLoaded(GameHost host, World api, List<long[]> loaded) {
         if (loaded.isEmpty() || !watchingLoads()) {
             return;
         }
-        ApiWorld api = game.world().api();
         for (long[] l : loaded) {
-            game.host().callEvent(new ChunkLoadEvent(api.getChunkAt(ColumnKey.x(l[0]), ColumnKey.z(l[0])), l[1] != 0));
+            host.callEvent(new ChunkLoadEvent(api.getChunkAt(ColumnKey.x(l[0]), ColumnKey.z(l[0])), l[1] != 0));
         }
     }
 
     /** The check that asks the plugins whether a column may leave memory; cancelled, it stays. */
-    static UnloadCheck unloads(final Game game) {
+    public static UnloadCheck unloads(final GameHost host, final World world) {
         return new UnloadCheck() {
             public boolean active() {
                 return ChunkUnloadEvent.getHandlerList().getRegisteredListeners().length > 0;
@@ -51,18 +52,18 @@ final class WorldEvents {
 
             public boolean mayUnload(long key) {
                 ChunkUnloadEvent event = new ChunkUnloadEvent(
-                        game.world().api().getChunkAt(ColumnKey.x(key), ColumnKey.z(key)));
-                game.host().callEvent(event);
+                        world.getChunkAt(ColumnKey.x(key), ColumnKey.z(key)));
+                host.callEvent(event);
                 return !event.isCancelled();
             }
         };
     }
 
     /** Before the world is saved (the autosave, save-all, a plugin's save, the last save). */
-    static void saving(Game game) {
-        if (WorldSaveEvent.getHandlerList().getRegisteredListeners().length == 0 || game.world() == null) {
+    public static void saving(GameHost host, World world) {
+        if (WorldSaveEvent.getHandlerList().getRegisteredListeners().length == 0 || world == null) {
             return;
         }
-        game.host().callEvent(new WorldSaveEvent(game.world().api()));
+        host.callEvent(new WorldSaveEvent(world));
     }
 }

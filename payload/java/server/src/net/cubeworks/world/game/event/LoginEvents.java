@@ -1,13 +1,16 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.event;
 
 import java.net.InetAddress;
 import java.net.InetSocketAddress;
 import java.util.UUID;
 
+import org.bukkit.entity.Player;
 import org.bukkit.event.player.AsyncPlayerPreLoginEvent;
 import org.bukkit.event.player.PlayerLoginEvent;
 
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.net.Connection;
+import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.BanList;
 
 /**
@@ -15,8 +18,9 @@ import net.cubeworks.world.settings.BanList;
  * account is known, then the login event on it, carrying the server's own verdict (banned, not
  * on the whitelist, full) for the plugins to keep or overturn.
  */
-final class LoginEvents {
-    static final String SERVER_FULL = "The server is full!";
+public final class LoginEvents {
+    public static final String SERVER_FULL = "The server is full!";
+    public static final String NOT_WHITELISTED = "You are not white-listed on this server!";
 
     private LoginEvents() {
     }
@@ -27,12 +31,12 @@ final class LoginEvents {
     }
 
     /** On the connection's own thread: null when the plugins let the player on, else why not. */
-    static String preLogin(Game game, Connection conn, String name, UUID uuid) {
+    public static String preLogin(GameHost host, Connection conn, String name, UUID uuid) {
         if (AsyncPlayerPreLoginEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return null;
         }
         AsyncPlayerPreLoginEvent event = new AsyncPlayerPreLoginEvent(name, address(conn), uuid);
-        game.host().callEvent(event);
+        host.callEvent(event);
         if (event.getLoginResult() == AsyncPlayerPreLoginEvent.Result.ALLOWED) {
             return null;
         }
@@ -41,28 +45,30 @@ final class LoginEvents {
     }
 
     /**
-     * On the game thread, before the player is put in: the server's checks, then the login
-     * event. Null when the player may join, else the message it is refused with.
+     * On the game thread, before the player is put in: the server's checks (bans, the
+     * whitelist, room among the players online, one fewer when he replaces himself), then the
+     * login event. Null when the player may join, else the message it is refused with.
      */
-    static String login(Game game, OnlinePlayer p, Connection conn, boolean replacesAnother) {
+    public static String login(GameHost host, AccessLists access, Player p, Connection conn, int online, int maxPlayers,
+            boolean replacesAnother) {
         PlayerLoginEvent.Result result = PlayerLoginEvent.Result.ALLOWED;
         String message = "";
-        BanList.Entry ban = game.access().ban(p.getName());
+        BanList.Entry ban = access.ban(p.getName());
         if (ban != null) {
             result = PlayerLoginEvent.Result.KICK_BANNED;
             message = "You are banned from this server!\nReason: " + ban.reason;
             if (ban.expires != null) {
                 message += "\nYour ban will be removed on " + ban.expires;
             }
-        } else if (!game.access().admits(p.getName())) {
+        } else if (!access.admits(p.getName())) {
             result = PlayerLoginEvent.Result.KICK_WHITELIST;
-            message = PlayerConnections.NOT_WHITELISTED;
-        } else if (game.players().count() - (replacesAnother ? 1 : 0) >= game.properties().maxPlayers()) {
+            message = NOT_WHITELISTED;
+        } else if (online - (replacesAnother ? 1 : 0) >= maxPlayers) {
             result = PlayerLoginEvent.Result.KICK_FULL;
             message = SERVER_FULL;
         }
         PlayerLoginEvent event = new PlayerLoginEvent(p, conn.hostname(), address(conn), result, message);
-        game.host().callEvent(event);
+        host.callEvent(event);
         if (event.getResult() == PlayerLoginEvent.Result.ALLOWED) {
             return null;
         }
