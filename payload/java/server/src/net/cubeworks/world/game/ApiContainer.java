@@ -9,6 +9,11 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.item.ApiItems;
+import net.cubeworks.world.game.item.ApiSlots;
+import net.cubeworks.world.game.item.ContainerSlots;
+import net.cubeworks.world.game.item.SlotStore;
+import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
 
@@ -49,7 +54,7 @@ class ApiContainer extends ApiSlots {
             store.set(slot, itemId, amount, itemData, itemTag);
         }
 
-        public void changedBy(OnlinePlayer viewer) {
+        public void changedBy(org.bukkit.entity.HumanEntity viewer) {
             for (OnlinePlayer p : viewers()) {
                 if (p != viewer) {
                     for (int i = 0; i < store.size(); i++) {
@@ -68,14 +73,14 @@ class ApiContainer extends ApiSlots {
         this.store = new SlotStore(size);
     }
 
-    ItemStack read(int index) {
+    protected ItemStack read(int index) {
         check(index);
         synchronized (game.lock()) {
             return ApiItems.stack(store.item(index), store.count(index), store.data(index), store.tag(index));
         }
     }
 
-    void write(final int index, final ItemStack stack) {
+    protected void write(final int index, final ItemStack stack) {
         check(index);
         ApiWorld.onGameThread(game, new Callable<Void>() {
             public Void call() {

@@ -3,12 +3,12 @@ package net.cubeworks.world.game;
 import java.util.logging.Logger;
 
 import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.entity.PotionKinds;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
-import net.cubeworks.world.game.thread.GameHost;
-import net.cubeworks.world.game.thread.GameThread;
-import net.cubeworks.world.game.entity.PotionKinds;
 
 /**
  * The game's parts, made and wired once: the world lock and the one thread that changes

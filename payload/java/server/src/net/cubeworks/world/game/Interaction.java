@@ -7,6 +7,8 @@ import org.bukkit.GameMode;
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.ColumnKey;

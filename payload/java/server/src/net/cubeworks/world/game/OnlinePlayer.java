@@ -20,6 +20,7 @@ import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.messaging.StandardMessenger;
 
 import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PacketOut;

@@ -17,7 +17,6 @@ import org.bukkit.entity.EntityType;
 import org.bukkit.entity.LivingEntity;
 import org.bukkit.entity.Projectile;
 import org.bukkit.entity.Snowball;
-import org.bukkit.event.entity.EntityDamageEvent;
 import org.bukkit.inventory.EntityEquipment;
 import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
@@ -25,10 +24,10 @@ import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
 import org.bukkit.util.Vector;
 
-import net.cubeworks.world.protocol.PacketOut;
-import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.game.entity.PlayerEffects;
 import net.cubeworks.world.game.entity.Sight;
+import net.cubeworks.world.protocol.PacketOut;
+import net.cubeworks.world.protocol.PlayPackets;
 
 /**
  * The plugin API's members of a player's condition: plugins' metadata on him, status effects,

@@ -13,6 +13,8 @@ import org.bukkit.inventory.InventoryView;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.item.ApiItems;
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**

@@ -1,7 +1,5 @@
 package net.cubeworks.world.game;
 
-import net.cubeworks.world.game.entity.Living;
-
 import java.util.HashSet;
 import java.util.List;
 import java.util.Map;
@@ -27,10 +25,11 @@ import org.bukkit.inventory.InventoryView;
 import org.bukkit.map.MapView;
 import org.bukkit.scoreboard.Scoreboard;
 
+import net.cubeworks.world.game.entity.EffectData;
+import net.cubeworks.world.game.entity.Living;
+import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.level.BlockIds;
-import net.cubeworks.world.game.entity.EffectData;
 
 /**
  * The plugin API's members of what a player perceives and what is recorded of him: sounds and

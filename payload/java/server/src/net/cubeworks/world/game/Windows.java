@@ -2,10 +2,14 @@ package net.cubeworks.world.game;
 
 import org.bukkit.GameMode;
 
-import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.storage.ItemTagValues;
-import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.game.item.ContainerSlots;
+import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.item.WindowClicks;
 import net.cubeworks.world.level.BlockIds;
+import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.storage.ItemTagValues;
 
 /**
  * The players' windows on the game thread: clicks answered with Confirm Transaction,

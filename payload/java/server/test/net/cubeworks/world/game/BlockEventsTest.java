@@ -25,6 +25,7 @@ import org.junit.Before;
 import org.junit.Test;
 
 import net.cubeworks.world.game.event.MoveEvents;
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;

@@ -10,13 +10,13 @@ import java.util.ArrayList;
 import java.util.List;
 
 import org.bukkit.GameMode;
-import org.bukkit.GameMode;
 import org.junit.After;
 import org.junit.Before;
 import org.junit.Rule;
 import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;

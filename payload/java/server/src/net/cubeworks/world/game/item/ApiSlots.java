@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.item;
 
 import java.util.ArrayList;
 import java.util.HashMap;
@@ -14,14 +14,14 @@ import org.bukkit.inventory.ItemStack;
  * searching, in the inventory's own numbering. A kind of inventory says how a slot is read
  * and written and how many it has.
  */
-abstract class ApiSlots implements Inventory {
+public abstract class ApiSlots implements Inventory {
     private int maxStack = 64;
 
     /** The stack at the API index, or null when the slot is empty. */
-    abstract ItemStack read(int index);
+    protected abstract ItemStack read(int index);
 
     /** Puts the stack (null: nothing) at the API index; the client is told. */
-    abstract void write(int index, ItemStack stack);
+    protected abstract void write(int index, ItemStack stack);
 
     public int getMaxStackSize() {
         return maxStack;

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.item;
 
 import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertFalse;

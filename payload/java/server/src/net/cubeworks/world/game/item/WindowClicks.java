@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.item;
 
 import net.cubeworks.world.level.Items;
 
@@ -14,13 +14,13 @@ import net.cubeworks.world.level.Items;
  * click outside the window with items on the cursor) is refused and changes nothing: the
  * client is sent the window again and keeps the items.
  */
-final class WindowClicks {
+public final class WindowClicks {
     static final int OUTSIDE = -999;
     /** Shift-clicks repeat while the slot keeps the same item; a bound so a fault cannot loop for ever. */
     private static final int MOST_REPEATS = 128;
 
     /** What one click came to. */
-    static final class Outcome {
+    public static final class Outcome {
         /** Refused outright: the click changed nothing and the client is sent the window again. */
         final boolean refused;
         /** The item the client must have sent with the click (id 0: none). */
@@ -36,7 +36,7 @@ final class WindowClicks {
         }
 
         /** Whether the item the client sent (id -1 or 0 for none) is the one expected. */
-        boolean matches(int clientId, int clientCount, int clientData) {
+        public boolean matches(int clientId, int clientCount, int clientData) {
             if (refused) {
                 return false;
             }
@@ -48,7 +48,7 @@ final class WindowClicks {
     }
 
     static final Outcome NOTHING = new Outcome(false, 0, 0, 0);
-    static final Outcome REFUSED = new Outcome(true, 0, 0, 0);
+    public static final Outcome REFUSED = new Outcome(true, 0, 0, 0);
 
     private WindowClicks() {
     }
@@ -76,7 +76,7 @@ final class WindowClicks {
     }
 
     /** Applies one click; the grid's result is up to date afterwards. */
-    static Outcome click(Window w, int slot, int button, int mode, boolean creative) {
+    public static Outcome click(Window w, int slot, int button, int mode, boolean creative) {
         PlayerInventory inv = w.inventory();
         Outcome o;
         if (mode == 5) {

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.item;
 
 import net.cubeworks.world.crafting.Recipe;
 import net.cubeworks.world.crafting.RecipeBook;
@@ -11,35 +11,35 @@ import net.cubeworks.world.level.Items;
  * inventory, 37 to 45 the hot bar. Slot CURSOR is the item on the cursor. The result slot
  * always holds what the grid makes.
  */
-final class Window {
-    static final int CURSOR = -1;
-    static final int RESULT = 0;
+public final class Window {
+    public static final int CURSOR = -1;
+    public static final int RESULT = 0;
     /** The window type of a crafting table in Open Window. */
-    static final int TYPE_CRAFTING = 1;
+    public static final int TYPE_CRAFTING = 1;
     /** The window types of Open Window for the containers a plugin may open: chest rows, dispenser, hopper, dropper. */
-    static final int TYPE_CHEST = 0;
-    static final int TYPE_DISPENSER = 3;
-    static final int TYPE_HOPPER = 9;
-    static final int TYPE_DROPPER = 10;
+    public static final int TYPE_CHEST = 0;
+    public static final int TYPE_DISPENSER = 3;
+    public static final int TYPE_HOPPER = 9;
+    public static final int TYPE_DROPPER = 10;
 
     /** The table's height for a table's window that a plugin opened without a table: it stays open anywhere. */
-    static final int ANYWHERE = Integer.MIN_VALUE;
+    public static final int ANYWHERE = Integer.MIN_VALUE;
 
-    final int id;
-    final boolean table;
+    public final int id;
+    public final boolean table;
     /** The crafting table's block, for a table's window. */
-    final int tableX;
-    final int tableY;
-    final int tableZ;
+    public final int tableX;
+    public final int tableY;
+    public final int tableZ;
     private final PlayerInventory inv;
     /** A table's result and grid; the player's own window keeps them in the inventory's slots 0 to 4. */
     private final SlotStore craft;
     /** A container's window: the slots above the player's (0 to n-1), its Open Window type and title; else null. */
-    final ContainerSlots container;
-    final int containerType;
-    final String title;
+    public final ContainerSlots container;
+    public final int containerType;
+    public final String title;
     /** What the plugin API calls the container (the inventory object plugins hold), or null. */
-    final Object apiInventory;
+    public final Object apiInventory;
 
     private Window(int id, boolean table, int x, int y, int z, PlayerInventory inv) {
         this.id = id;
@@ -70,13 +70,13 @@ final class Window {
     }
 
     /** A container's window: its slots first, then the player's main inventory and hot bar. */
-    static Window container(int id, ContainerSlots slots, int type, String title, Object apiInventory,
+    public static Window container(int id, ContainerSlots slots, int type, String title, Object apiInventory,
             PlayerInventory inv) {
         return new Window(id, slots, type, title, apiInventory, inv);
     }
 
     /** True for a container's window, which has no crafting grid nor result. */
-    boolean isContainer() {
+    public boolean isContainer() {
         return container != null;
     }
 
@@ -89,31 +89,31 @@ final class Window {
         return new Window(0, false, 0, 0, 0, inv);
     }
 
-    static Window craftingTable(int id, int x, int y, int z, PlayerInventory inv) {
+    public static Window craftingTable(int id, int x, int y, int z, PlayerInventory inv) {
         return new Window(id, true, x, y, z, inv);
     }
 
-    PlayerInventory inventory() {
+    public PlayerInventory inventory() {
         return inv;
     }
 
-    int size() {
+    public int size() {
         if (container != null) {
             return container.size() + 36;
         }
         return table ? 46 : PlayerInventory.SLOTS;
     }
 
-    boolean valid(int slot) {
+    public boolean valid(int slot) {
         return slot >= 0 && slot < size();
     }
 
     /** Grid side: 2 or 3; 0 for a container's window, which has none. */
-    int side() {
+    public int side() {
         return container != null ? 0 : table ? 3 : 2;
     }
 
-    boolean isGrid(int slot) {
+    public boolean isGrid(int slot) {
         return slot >= 1 && slot <= side() * side();
     }
 
@@ -147,31 +147,31 @@ final class Window {
         return container != null ? container.size() : table ? 10 : 9;
     }
 
-    int hotbarFirst() {
+    public int hotbarFirst() {
         return mainFirst() + 27;
     }
 
-    int item(int slot) {
+    public int item(int slot) {
         int s = inventorySlot(slot);
         return s >= 0 ? inv.item(s) : container != null ? container.item(slot) : craft.item(slot);
     }
 
-    int count(int slot) {
+    public int count(int slot) {
         int s = inventorySlot(slot);
         return s >= 0 ? inv.count(s) : container != null ? container.count(slot) : craft.count(slot);
     }
 
-    int data(int slot) {
+    public int data(int slot) {
         int s = inventorySlot(slot);
         return s >= 0 ? inv.data(s) : container != null ? container.data(slot) : craft.data(slot);
     }
 
-    Object tag(int slot) {
+    public Object tag(int slot) {
         int s = inventorySlot(slot);
         return s >= 0 ? inv.tag(s) : container != null ? container.tag(slot) : craft.tag(slot);
     }
 
-    void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
+    public void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
         int s = inventorySlot(slot);
         if (s >= 0) {
             inv.set(s, itemId, amount, itemData, itemTag);
@@ -188,7 +188,7 @@ final class Window {
     }
 
     /** The most one slot holds: one in an armour slot, else 64. */
-    int limit(int slot) {
+    public int limit(int slot) {
         return isArmour(slot) ? 1 : PlayerInventory.STACK;
     }
 
@@ -208,7 +208,7 @@ final class Window {
     }
 
     /** The recipe the grid makes now, or null (always for a container's window). */
-    Recipe recipe() {
+    public Recipe recipe() {
         if (container != null) {
             return null;
         }
@@ -223,7 +223,7 @@ final class Window {
     }
 
     /** Puts into the result slot what the grid makes now. */
-    void updateResult() {
+    public void updateResult() {
         if (container != null) {
             return;
         }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.item;
 
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.inventory.ItemStackTags;
@@ -9,12 +9,12 @@ import net.cubeworks.world.storage.ItemTagValues;
  * Items between a slot of the game (id, count, damage and the tag kept with it) and the plugin
  * API's stacks, their meta (names, lore, enchantments, ...) carried both ways in the tag.
  */
-final class ApiItems {
+public final class ApiItems {
     private ApiItems() {
     }
 
     /** The API stack of a slot's item, null for an empty slot. */
-    static ItemStack stack(int id, int count, int data, Object tag) {
+    public static ItemStack stack(int id, int count, int data, Object tag) {
         if (id <= 0 || count <= 0) {
             return null;
         }
@@ -22,7 +22,7 @@ final class ApiItems {
     }
 
     /** The tag a slot keeps for the stack, or null. */
-    static Object tag(ItemStack stack) {
+    public static Object tag(ItemStack stack) {
         return stack == null ? null : ItemTagValues.fromValues(ItemStackTags.tagOf(stack));
     }
 }

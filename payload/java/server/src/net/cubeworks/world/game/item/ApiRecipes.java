@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.item;
 
 import java.util.HashMap;
 import java.util.Map;

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.item;
 
 import java.util.ArrayList;
 import java.util.LinkedHashSet;
@@ -15,34 +15,34 @@ import net.cubeworks.world.level.Items;
  * to be written back unchanged.
  */
 public final class PlayerInventory {
-    static final int SLOTS = 45;
+    public static final int SLOTS = 45;
     static final int STACK = 64;
-    static final int HOTBAR = 36;
+    public static final int HOTBAR = 36;
     /** The item the player holds on the cursor while a window is open, kept as slot 45. */
-    static final int CURSOR = SLOTS;
+    public static final int CURSOR = SLOTS;
 
     private final SlotStore slots = new SlotStore(SLOTS + 1);
     /** The player's own window (id 0), always there, and the window open now (the own one when none other is). */
-    final Window own = Window.player(this);
-    Window open = own;
+    public final Window own = Window.player(this);
+    public Window open = own;
     /** The id of the last window this player was given; the next is one more, 1 to 100 round. */
-    int lastWindowId;
+    public int lastWindowId;
     /** After a refused click: its window and action number; every click is ignored until the client confirms it. */
-    boolean awaitingConfirm;
-    int refusedWindow;
-    int refusedAction;
+    public boolean awaitingConfirm;
+    public int refusedWindow;
+    public int refusedAction;
     /** A drag under way: 0 none, 1 slots being added; its kind (0 split evenly, 1 one each, 2 full stacks) and slots. */
-    int dragStage;
+    public int dragStage;
     int dragKind;
-    final Set<Integer> dragSlots = new LinkedHashSet<Integer>();
+    public final Set<Integer> dragSlots = new LinkedHashSet<Integer>();
     /** Items handed back from a closed window that did not fit, given again once there is room. */
-    final List<Waiting> waiting = new ArrayList<Waiting>();
+    public final List<Waiting> waiting = new ArrayList<Waiting>();
 
     /** A stack waiting for room in the inventory. */
-    static final class Waiting {
-        final int id;
-        final int count;
-        final int data;
+    public static final class Waiting {
+        public final int id;
+        public final int count;
+        public final int data;
         final Object tag;
 
         Waiting(int id, int count, int data, Object tag) {
@@ -65,24 +65,24 @@ public final class PlayerInventory {
         }
     }
 
-    int item(int slot) {
+    public int item(int slot) {
         return slots.item(slot);
     }
 
-    int count(int slot) {
+    public int count(int slot) {
         return slots.count(slot);
     }
 
-    int data(int slot) {
+    public int data(int slot) {
         return slots.data(slot);
     }
 
-    Object tag(int slot) {
+    public Object tag(int slot) {
         return slots.tag(slot);
     }
 
     /** Sets a slot (or CURSOR); a count of 0 or an id of 0 empties it. */
-    void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
+    public void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
         slots.set(slot, itemId, amount, itemData, itemTag);
     }
 
@@ -93,7 +93,7 @@ public final class PlayerInventory {
     }
 
     /** Takes one item from the slot. */
-    void takeOne(int slot) {
+    public void takeOne(int slot) {
         if (count(slot) > 0) {
             set(slot, item(slot), count(slot) - 1, data(slot), tag(slot));
         }
@@ -103,12 +103,12 @@ public final class PlayerInventory {
      * Puts items in, topping up stacks of the same item first and then using empty slots,
      * and adds every slot that changed to changed. False when not everything fitted.
      */
-    boolean give(int itemId, int amount, int itemData, List<Integer> changed) {
+    public boolean give(int itemId, int amount, int itemData, List<Integer> changed) {
         return give(itemId, amount, itemData, null, changed) == 0;
     }
 
     /** As {@link #give(int, int, int, List)} for an item with NBT (which stacks only alone); returns how many did not fit. */
-    int give(int itemId, int amount, int itemData, Object itemTag, List<Integer> changed) {
+    public int give(int itemId, int amount, int itemData, Object itemTag, List<Integer> changed) {
         int left = amount;
         int max = Items.maxStack(itemId);
         for (int pass = 0; pass < 2 && left > 0; pass++) {
@@ -137,7 +137,7 @@ public final class PlayerInventory {
      * window closes; what does not fit waits for room (see {@link #giveWaiting}). Returns how
      * many items wait.
      */
-    int handBack(Window w) {
+    public int handBack(Window w) {
         for (int s = Window.CURSOR; s <= w.side() * w.side(); s++) {
             if (s == Window.RESULT || w.count(s) == 0) {
                 continue;
@@ -152,7 +152,7 @@ public final class PlayerInventory {
     }
 
     /** Gives back the items waiting for room; returns how many still wait. */
-    int giveWaiting() {
+    public int giveWaiting() {
         int left = 0;
         List<Waiting> still = new ArrayList<Waiting>();
         for (Waiting item : waiting) {
@@ -178,7 +178,7 @@ public final class PlayerInventory {
     }
 
     /** A copy of the slots, to try a change on before making it. */
-    PlayerInventory copy() {
+    public PlayerInventory copy() {
         PlayerInventory c = new PlayerInventory();
         for (int i = 0; i < SLOTS; i++) {
             c.set(i, item(i), count(i), data(i), tag(i));
@@ -191,7 +191,7 @@ public final class PlayerInventory {
      * the item holds breaks it: one item of the slot is gone (tools do not stack, so the slot
      * is emptied) and the next starts unworn. True when it broke.
      */
-    boolean wear(int slot, int amount, int maxDamage) {
+    public boolean wear(int slot, int amount, int maxDamage) {
         if (count(slot) <= 0 || amount <= 0) {
             return false;
         }

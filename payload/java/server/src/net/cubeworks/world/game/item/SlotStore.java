@@ -1,41 +1,41 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.item;
 
 /** A row of item slots: id, count, damage and the item's NBT (kept opaque) in each. */
-final class SlotStore {
+public final class SlotStore {
     private final int[] item;
     private final int[] count;
     private final int[] data;
     private final Object[] tag;
 
-    SlotStore(int size) {
+    public SlotStore(int size) {
         item = new int[size];
         count = new int[size];
         data = new int[size];
         tag = new Object[size];
     }
 
-    int size() {
+    public int size() {
         return item.length;
     }
 
-    int item(int slot) {
+    public int item(int slot) {
         return count[slot] > 0 ? item[slot] : 0;
     }
 
-    int count(int slot) {
+    public int count(int slot) {
         return count[slot];
     }
 
-    int data(int slot) {
+    public int data(int slot) {
         return data[slot];
     }
 
-    Object tag(int slot) {
+    public Object tag(int slot) {
         return tag[slot];
     }
 
     /** Sets a slot; a count of 0 or an id of 0 empties it. */
-    void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
+    public void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
         if (itemId <= 0 || amount <= 0) {
             item[slot] = 0;
             count[slot] = 0;
