@@ -78,7 +78,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
     }
 
     /** Clearing takes the armour too. */
-    int slotCount() {
+    protected int slotCount() {
         return SIZE + 4;
     }
 

@@ -260,7 +260,7 @@ public abstract class ApiSlots implements Inventory {
     }
 
     /** How many slots clear() and clear(id, data) go through: the inventory's, and a player's armour too. */
-    int slotCount() {
+    protected int slotCount() {
         return getSize();
     }
 
