@@ -20,6 +20,7 @@ import org.bukkit.inventory.Inventory;
 import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
 
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
 
 /**

@@ -24,6 +24,7 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.entity.EffectData;
 import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.game.entity.TrackedPosition;

@@ -15,6 +15,8 @@ import java.util.concurrent.TimeUnit;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.thread.Threads;
+import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.generation.WorldGenerator;
 import net.cubeworks.world.level.Column;
@@ -36,7 +38,7 @@ import net.cubeworks.world.timing.TimeReport;
  * survival, saving); this holds them together. Everything here runs on the game thread
  * or under the world lock.
  */
-public final class GameWorld {
+public final class GameWorld implements Terrain {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
     static final double EYE_HEIGHT = 1.62;

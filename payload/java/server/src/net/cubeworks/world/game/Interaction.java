@@ -6,10 +6,12 @@ import java.util.List;
 import org.bukkit.GameMode;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
-import net.cubeworks.world.level.BlockIds;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.level.Tools;
@@ -45,6 +47,7 @@ final class Interaction {
     /** The players digging now, so the cracks of one who leaves mid-dig are taken away. */
     private final java.util.Set<OnlinePlayer> diggers = new java.util.LinkedHashSet<OnlinePlayer>();
     private final Windows windows;
+    private final BlockBehaviours blocks = new BlockBehaviours();
 
     Interaction(Game game, GameWorld world) {
         this.game = game;
@@ -275,7 +278,7 @@ final class Interaction {
         if (!world.blockEvents().mayBreak(p, x, y, z)) {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }
-        takeAway(p, x, y, z, id, meta, other, afterBreak(x, y, z, block));
+        takeAway(p, x, y, z, id, meta, other, blocks.of(id).leftAfterBreak(world, x, y, z));
         world.hunger().exhaust(p, Hunger.BREAK);
         List<Integer> changed = new ArrayList<Integer>();
         for (BlockTable.Stack s : drops) {
@@ -312,7 +315,10 @@ final class Interaction {
                 PlayPackets.effect(PlayPackets.EFFECT_BLOCK_BREAK, x, y, z, id | meta << 12, false).frame());
     }
 
-    /** Puts out a fire on the face of the block that was hit; true when there was one. Everybody near hears it. */
+    /**
+     * A hit on a block's face may put out what is on that face (a fire); true when it did, and
+     * everybody near hears it.
+     */
     private boolean putOutFire(OnlinePlayer p, int x, int y, int z, int face) {
         if (face < 0 || face > 5) {
             return false;
@@ -320,10 +326,10 @@ final class Interaction {
         int fx = x + FACE[face][0];
         int fy = y + FACE[face][1];
         int fz = z + FACE[face][2];
-        if (fy < 0 || fy > 255 || !knows(p, fx, fz) || world.blockAt(fx, fy, fz) != BlockIds.FIRE || protectedAt(p, fx, fz)) {
+        if (fy < 0 || fy > 255 || !knows(p, fx, fz) || protectedAt(p, fx, fz)
+                || !blocks.of(world.blockAt(fx, fy, fz)).hitBeside(p, world, fx, fy, fz)) {
             return false;
         }
-        world.setBlock(fx, fy, fz, 0, 0);
         toOthersNear(null, fx, fy, fz, EFFECT_DISTANCE,
                 PlayPackets.effect(PlayPackets.EFFECT_FIRE_OUT, fx, fy, fz, 0, false).frame());
         return true;
@@ -337,18 +343,6 @@ final class Interaction {
             return null;
         }
         return o;
-    }
-
-    /** What is left where a block was broken: ice held up by a block or liquid below melts to water. */
-    private int afterBreak(int x, int y, int z, BlockTable.Block block) {
-        if (block.material.equals("ice") && y > 0) {
-            int below = world.blockAt(x, y - 1, z);
-            String m = BlockTable.of(below).material;
-            if (BlockRules.solid(below) || m.equals("water") || m.equals("lava")) {
-                return BlockIds.WATER;
-            }
-        }
-        return 0;
     }
 
     /** Player Block Placement against the face of the clicked block. */
@@ -405,17 +399,9 @@ final class Interaction {
         }
     }
 
-    /**
-     * A right-click on a crafting table opens its window, unless the player sneaks with
-     * something in hand (then the item is used, as the client does too).
-     */
+    /** A right click the block itself takes (a crafting table opens), within reach of what the client has. */
     private boolean opensWindow(OnlinePlayer p, int x, int y, int z) {
-        if (y < 0 || y > 255 || !knows(p, x, z) || world.blockAt(x, y, z) != BlockIds.CRAFTING_TABLE
-                || (p.isSneaking() && p.inventory().item(p.handSlot()) != 0)) {
-            return false;
-        }
-        windows.openTable(p, x, y, z);
-        return true;
+        return y >= 0 && y <= 255 && knows(p, x, z) && blocks.of(world.blockAt(x, y, z)).rightClicked(p, world, x, y, z);
     }
 
     /** True when a living player's box (0.6 wide, 1.8 high) takes part of the cell. */

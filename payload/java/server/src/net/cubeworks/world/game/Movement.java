@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.Location;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
 
+import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.event.MoveEvents;
 import net.cubeworks.world.level.BlockIds;

@@ -19,6 +19,7 @@ import org.bukkit.permissions.PermissionAttachmentInfo;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.messaging.StandardMessenger;
 
+import net.cubeworks.world.game.block.BlockUser;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.net.Connection;
@@ -27,7 +28,7 @@ import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
-public final class OnlinePlayer extends PlayerEntity {
+public final class OnlinePlayer extends PlayerEntity implements BlockUser {
     private final Game game;
     private final Connection connection;
     private final String name;
@@ -148,6 +149,16 @@ public final class OnlinePlayer extends PlayerEntity {
             tags[i] = net.cubeworks.world.storage.ItemTagValues.gzipped(inventory.tag(i));
         }
         connection.send(PlayPackets.windowItems(0, ids, counts, damages, tags));
+    }
+
+    /** The item id in hand; 0 for none. */
+    public int heldItem() {
+        return inventory.item(handSlot());
+    }
+
+    /** Opens the crafting table's window at the block. */
+    public void openCraftingTable(int x, int y, int z) {
+        game.world().interaction().windows().openTable(this, x, y, z);
     }
 
     /** The item in hand (hot-bar slot heldSlot), as its window slot. */

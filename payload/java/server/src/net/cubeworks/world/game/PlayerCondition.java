@@ -24,6 +24,7 @@ import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.entity.PlayerEffects;
 import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.protocol.PacketOut;

@@ -12,6 +12,7 @@ import org.bukkit.event.server.ServerListPingEvent;
 
 import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.game.event.LoginEvents;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.ConnectionHandler;
 import net.cubeworks.world.protocol.LoginPackets;

@@ -27,6 +27,7 @@ import org.bukkit.scoreboard.Scoreboard;
 
 import net.cubeworks.world.game.entity.EffectData;
 import net.cubeworks.world.game.entity.Living;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;

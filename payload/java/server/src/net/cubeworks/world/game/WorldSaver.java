@@ -16,6 +16,7 @@ import java.util.logging.Level;
 import java.util.logging.Logger;
 
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;

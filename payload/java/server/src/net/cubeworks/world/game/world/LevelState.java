@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.world;
 
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
@@ -23,7 +23,7 @@ public final class LevelState {
     private StoredLevel stored;
 
     /** The level of a stored record, or a new one; a spawn no player could stand at is left at the default. */
-    static LevelState from(StoredLevel s) {
+    public static LevelState from(StoredLevel s) {
         LevelState l = new LevelState();
         if (s == null) {
             return l;
@@ -45,7 +45,7 @@ public final class LevelState {
     }
 
     /** A stored record of the level now, with the settings the server runs with. */
-    StoredLevel toStored(int gameType, boolean hardcore, String levelName) {
+    public StoredLevel toStored(int gameType, boolean hardcore, String levelName) {
         StoredLevel s = new StoredLevel();
         if (stored != null) {
             s.kept = stored.kept;

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.block;
 
 import net.cubeworks.world.level.BlockTable;
 
@@ -79,15 +79,15 @@ public final class BlockRules {
         return id >= 0 && id < 256 ? TABLE[id] : NONE;
     }
 
-    static boolean placeable(int item) {
+    public static boolean placeable(int item) {
         return of(item).placeable;
     }
 
-    static boolean keepsData(int item) {
+    public static boolean keepsData(int item) {
         return of(item).keepsData;
     }
 
-    static boolean solid(int block) {
+    public static boolean solid(int block) {
         return of(block).solid;
     }
 
@@ -95,7 +95,7 @@ public final class BlockRules {
      * Item ids of 1.7: blocks, items 256 to 422 and the records. A 1.7 client shown an item it
      * does not have fails, so no other id may reach a slot.
      */
-    static boolean known(int item) {
+    public static boolean known(int item) {
         return placeable(item) || (item >= 256 && item <= 422) || (item >= 2256 && item <= 2267);
     }
 }
