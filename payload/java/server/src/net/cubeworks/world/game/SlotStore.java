@@ -1,51 +1,10 @@
 package net.cubeworks.world.game;
 
+import net.cubeworks.world.level.SlotRow;
+
 /** A row of item slots: id, count, damage and the item's NBT (kept opaque) in each. */
-final class SlotStore {
-    private final int[] item;
-    private final int[] count;
-    private final int[] data;
-    private final Object[] tag;
-
+final class SlotStore extends SlotRow {
     SlotStore(int size) {
-        item = new int[size];
-        count = new int[size];
-        data = new int[size];
-        tag = new Object[size];
-    }
-
-    int size() {
-        return item.length;
-    }
-
-    int item(int slot) {
-        return count[slot] > 0 ? item[slot] : 0;
-    }
-
-    int count(int slot) {
-        return count[slot];
-    }
-
-    int data(int slot) {
-        return data[slot];
-    }
-
-    Object tag(int slot) {
-        return tag[slot];
-    }
-
-    /** Sets a slot; a count of 0 or an id of 0 empties it. */
-    void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
-        if (itemId <= 0 || amount <= 0) {
-            item[slot] = 0;
-            count[slot] = 0;
-            data[slot] = 0;
-            tag[slot] = null;
-            return;
-        }
-        item[slot] = itemId;
-        count[slot] = amount;
-        data[slot] = itemData;
-        tag[slot] = itemTag;
+        super(size);
     }
 }
