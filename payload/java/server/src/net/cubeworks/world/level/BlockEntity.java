@@ -111,6 +111,11 @@ public class BlockEntity {
         /** The characters a line holds in the game. */
         public static final int LINE = 15;
         private final String[] lines = {"", "", "", ""};
+        /**
+         * Who may write its text from a client, once: the player who placed it, until he has;
+         * null when nobody may (a sign read from the store or set by a plugin). Not stored.
+         */
+        public Object editor;
 
         public Sign(int x, int y, int z) {
             super(SIGN, x, y, z);
