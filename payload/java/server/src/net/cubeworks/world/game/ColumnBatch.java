@@ -22,7 +22,8 @@ import net.cubeworks.world.timing.LockClock;
 
 /**
  * The columns of one stream to one player, made into Map Chunk Bulk frames on the
- * compressor thread, and the Update Sign frames of their signs after them. Columns the world holds are copied under the lock, one at a time
+ * compressor thread, with the Update Sign frames of their signs after them (taken under the
+ * lock with each column). Columns the world holds are copied under the lock, one at a time
  * for the moment of the copy. Columns only the store has are read and decoded outside
  * the lock, then handed over into the world under it, for the moment of the map insert:
  * unless the column was resolved meanwhile (a block read or changed there), when the
