@@ -1,8 +1,11 @@
 package net.cubeworks.world.game;
 
+import java.util.List;
+
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.Unavailable;
 
@@ -47,6 +50,33 @@ final class BlockEntities {
     /** After a block entity in the column of (x, z) changed: the column is saved with the next save. */
     static void changed(GameWorld world, int x, int z) {
         world.cache().changed(ColumnKey.of(x >> 4, z >> 4));
+    }
+
+    /** A copy of the stacks in the block's slots, to go to whoever breaks it; null when it has none. */
+    static SlotRow contents(GameWorld world, int x, int y, int z) {
+        BlockEntity e = at(world, x, y, z);
+        if (!(e instanceof BlockEntity.Container)) {
+            return null;
+        }
+        SlotRow slots = ((BlockEntity.Container) e).slots;
+        SlotRow copy = new SlotRow(slots.size());
+        slots.copyInto(copy);
+        return copy;
+    }
+
+    /**
+     * Puts the stacks (their tags along) into the inventory, adding the slots that changed to
+     * changed; false when not all fitted (try it on a copy of the inventory first).
+     */
+    static boolean give(SlotRow contents, PlayerInventory inventory, List<Integer> changed) {
+        boolean all = true;
+        for (int i = 0; contents != null && i < contents.size(); i++) {
+            if (contents.item(i) > 0) {
+                int left = inventory.give(contents.item(i), contents.count(i), contents.data(i), contents.tag(i), changed);
+                all &= left == 0;
+            }
+        }
+        return all;
     }
 
     /** The sign's four lines; empty ones where the block is no sign. */
