@@ -17,10 +17,11 @@ import org.bukkit.projectiles.BlockProjectileSource;
  * droppers, hoppers, brewing stands, beacons, spawners, note blocks, jukeboxes, heads, command
  * blocks and signs, each of its own interface, as getState gives them by the block's id.
  *
- * The world here keeps no contents of such blocks (the game's own chests are not opened, and what
- * a world file holds for them is kept as it was, unread): their inventories are the server's for
- * the running session only, empty at first and not saved; the other values read as a new block's
- * and what a plugin sets is kept in the state it set it on.
+ * A sign's text, the slots of chests, furnaces, dispensers, droppers, hoppers and brewing stands
+ * and a furnace's times are the block entity its column keeps (see BlockEntities): read from the
+ * world's files and saved with the column. A beacon's slot is the server's for the running
+ * session only; the other values read as a new block's, and what a plugin sets is kept in the
+ * state it set it on.
  */
 final class ApiTileStates {
     private ApiTileStates() {
@@ -101,30 +102,46 @@ final class ApiTileStates {
     }
 
     static final class FurnaceState extends Holder implements org.bukkit.block.Furnace {
-        private short burn;
-        private short cook;
-
         FurnaceState(ApiBlock b) {
             super(b);
         }
 
+        /** The furnace's time, read from its block entity as it is now. */
+        private short time(boolean cook) {
+            ApiWorld w = (ApiWorld) getWorld();
+            synchronized (w.lock()) {
+                return BlockEntities.furnaceTime(w.world, getX(), getY(), getZ(), cook);
+            }
+        }
+
+        /** Sets the furnace's time in its block entity at once, as the game's furnace state does. */
+        private void setTime(final boolean cook, final short ticks) {
+            final ApiWorld w = (ApiWorld) getWorld();
+            ApiWorld.onGameThread(w.game, new java.util.concurrent.Callable<Void>() {
+                public Void call() {
+                    BlockEntities.setFurnaceTime(w.world, getX(), getY(), getZ(), cook, ticks);
+                    return null;
+                }
+            });
+        }
+
         public short getBurnTime() {
-            return burn;
+            return time(false);
         }
 
         public void setBurnTime(short burnTime) {
-            burn = burnTime;
+            setTime(false, burnTime);
         }
 
         public short getCookTime() {
-            return cook;
+            return time(true);
         }
 
         public void setCookTime(short cookTime) {
-            cook = cookTime;
+            setTime(true, cookTime);
         }
 
-        /** Its three slots for the session; nothing smelts in them here. */
+        /** Its three slots; nothing smelts in them here. */
         public org.bukkit.inventory.FurnaceInventory getInventory() {
             return (org.bukkit.inventory.FurnaceInventory) slots(InventoryType.FURNACE, 3);
         }
@@ -199,7 +216,7 @@ final class ApiTileStates {
             brewTime = t;
         }
 
-        /** Its four slots for the session; nothing brews in them here. */
+        /** Its four slots; nothing brews in them here. */
         public org.bukkit.inventory.BrewerInventory getInventory() {
             return (org.bukkit.inventory.BrewerInventory) slots(InventoryType.BREWING, 4);
         }
@@ -391,11 +408,32 @@ final class ApiTileStates {
         }
     }
 
+    /** The sign's text as it was when taken; update() keeps it in the sign and shows it to the players. */
     static final class SignState extends ApiBlockState implements org.bukkit.block.Sign {
-        private final String[] lines = {"", "", "", ""};
+        private final String[] lines;
 
         SignState(ApiBlock b) {
             super(b);
+            ApiWorld w = (ApiWorld) b.getWorld();
+            synchronized (w.lock()) {
+                lines = BlockEntities.signLines(w.world, b.getX(), b.getY(), b.getZ());
+            }
+        }
+
+        @Override
+        public boolean update(boolean force, boolean applyPhysics) {
+            if (!super.update(force, applyPhysics)) {
+                return false;
+            }
+            final ApiWorld w = (ApiWorld) getWorld();
+            final String[] text = lines.clone();
+            ApiWorld.onGameThread(w.game, new java.util.concurrent.Callable<Void>() {
+                public Void call() {
+                    BlockEntities.setSignText(w.world, getX(), getY(), getZ(), text);
+                    return null;
+                }
+            });
+            return true;
         }
 
         public String[] getLines() {

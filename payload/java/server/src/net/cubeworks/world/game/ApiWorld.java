@@ -21,7 +21,9 @@ import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
 
 import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.level.SlotRow;
 
 /**
  * The game's one world as plugins see it. Reads take the world lock for a moment; changes
@@ -588,21 +590,38 @@ public final class ApiWorld extends ApiWorldEntities {
         ambientLimit = limit;
     }
 
-    /** The session inventories of blocks with slots, by place (see ApiTileStates). */
+    /**
+     * The inventories of blocks with slots, by place (see ApiTileStates): each over the slots its
+     * column keeps, while the block is the one it was made for.
+     */
     private final java.util.Map<Long, ApiContainer> blockInventories = new java.util.HashMap<Long, ApiContainer>();
 
-    Inventory blockInventory(int x, int y, int z, org.bukkit.event.inventory.InventoryType type, int size,
+    /**
+     * The block's inventory: over the slots of its block entity when it has slots of the size, else
+     * (a beacon, or a block of another kind by now) slots of its own for the session.
+     */
+    Inventory blockInventory(final int x, int y, final int z, org.bukkit.event.inventory.InventoryType type, int size,
             org.bukkit.inventory.InventoryHolder holder) {
         long k = ((long) x & 0x3FFFFFF) << 38 | ((long) z & 0x3FFFFFF) << 12 | (y & 0xFFF);
-        synchronized (blockInventories) {
+        synchronized (game.lock()) {
+            BlockEntity e = BlockEntities.at(world, x, y, z);
+            BlockEntity.Container block = e instanceof BlockEntity.Container
+                    && ((BlockEntity.Container) e).slots.size() == size ? (BlockEntity.Container) e : null;
             ApiContainer c = blockInventories.get(k);
-            if (c == null || c.getType() != type) {
+            if (c == null || c.getType() != type || block != null && c.row() != block.slots) {
+                SlotRow row = block != null ? block.slots : new SlotRow(size);
+                String title = block != null && block.customName != null ? block.customName : type.getDefaultTitle();
+                Runnable changed = block == null ? null : new Runnable() {
+                    public void run() {
+                        BlockEntities.changed(world, x, z);
+                    }
+                };
                 if (type == org.bukkit.event.inventory.InventoryType.FURNACE) {
-                    c = new ApiFurnaceSlots.Smelting(game, holder);
+                    c = new ApiFurnaceSlots.Smelting(game, holder, row, title, changed);
                 } else if (type == org.bukkit.event.inventory.InventoryType.BREWING) {
-                    c = new ApiFurnaceSlots.Brewing(game, holder);
+                    c = new ApiFurnaceSlots.Brewing(game, holder, row, title, changed);
                 } else {
-                    c = new ApiContainer(game, holder, type, size, type.getDefaultTitle());
+                    c = new ApiContainer(game, holder, type, row, title, changed);
                 }
                 blockInventories.put(k, c);
             }

@@ -22,7 +22,8 @@ import net.cubeworks.world.timing.LockClock;
 
 /**
  * The columns of one stream to one player, made into Map Chunk Bulk frames on the
- * compressor thread. Columns the world holds are copied under the lock, one at a time
+ * compressor thread, with the Update Sign frames of their signs after them (taken under the
+ * lock with each column). Columns the world holds are copied under the lock, one at a time
  * for the moment of the copy. Columns only the store has are read and decoded outside
  * the lock, then handed over into the world under it, for the moment of the map insert:
  * unless the column was resolved meanwhile (a block read or changed there), when the
@@ -100,6 +101,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         makeColumns();
         LockClock clock = new LockClock();
         List<Future<List<byte[]>>> packets = new ArrayList<Future<List<byte[]>>>();
+        List<byte[]> signs = new ArrayList<byte[]>();
         int withheld = 0;
         // a packet's worth at a time, so the uncompressed data of only a few columns is held at once
         for (int from = 0; from < slots.size(); from += ChunkPackets.MAX_PER_PACKET) {
@@ -123,6 +125,9 @@ final class ColumnBatch implements Callable<List<byte[]>> {
                             player.known.remove(ColumnKey.of(s.cx, s.cz));
                             player.withheld = true;
                             withheld++;
+                        } else {
+                            Column c = s.held != null ? s.held : cache.held(ColumnKey.of(s.cx, s.cz));
+                            signs.addAll(ChunkPackets.signFrames(c));
                         }
                         clock.released();
                     }
@@ -144,6 +149,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
             }
             frames.addAll(some);
         }
+        frames.addAll(signs); // their columns' data is there before them
         clock.report(logger, "Columns for " + player.getName());
         if (withheld > 0 && !player.toldOfWithheld) {
             player.toldOfWithheld = true;

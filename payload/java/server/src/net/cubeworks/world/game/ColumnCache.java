@@ -309,6 +309,13 @@ final class ColumnCache {
         return k;
     }
 
+    /** Marks a column the world holds for saving: what it keeps beside its blocks changed. */
+    void changed(long k) {
+        if (columns.containsKey(k)) {
+            dirty.add(k);
+        }
+    }
+
     // --- the loads of column batches ---
 
     /** The batch reading the column now, or null. */

@@ -14,6 +14,7 @@ import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.level.Tools;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
@@ -254,8 +255,8 @@ final class Interaction {
     }
 
     /**
-     * A survival player breaks the block: what the item in hand harvests of it goes into the
-     * inventory, the item wears, the others see the block break. What does not fit keeps the
+     * A survival player breaks the block: what the item in hand harvests of it, and what a
+     * container held, goes into the inventory, the item wears, the others see the block break. What does not fit keeps the
      * block where it is (items on the ground do not exist here), so nothing is lost.
      */
     private void breakBlock(OnlinePlayer p, int x, int y, int z, int id, BlockTable.Block block) {
@@ -275,6 +276,11 @@ final class Interaction {
                 return;
             }
         }
+        SlotRow contents = BlockEntities.contents(world, x, y, z); // a container's items come along
+        if (!BlockEntities.give(contents, trial, new ArrayList<Integer>())) {
+            refuseBlock(p, x, y, z);
+            return;
+        }
         if (!world.blockEvents().mayBreak(p, x, y, z)) {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }
@@ -284,6 +290,7 @@ final class Interaction {
         for (BlockTable.Stack s : drops) {
             p.inventory().give(s.item, s.count, s.data, changed);
         }
+        BlockEntities.give(contents, p.inventory(), changed);
         Tools.Tool tool = Tools.of(held);
         int wear = Tools.wear(held, block);
         if (tool != null && wear > 0) {

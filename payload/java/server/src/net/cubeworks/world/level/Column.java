@@ -2,6 +2,10 @@ package net.cubeworks.world.level;
 
 import java.io.ByteArrayOutputStream;
 import java.util.Arrays;
+import java.util.Collection;
+import java.util.Collections;
+import java.util.LinkedHashMap;
+import java.util.Map;
 
 /**
  * One column of 16x256x16 blocks in 16 sections of 16 high. A section is kept as 4096 block
@@ -10,6 +14,8 @@ import java.util.Arrays;
  * section also keeps its block light and sky light as nibbles; a column never lit (a flat one, or
  * one read from a world that keeps no light) has block light 0 and sky light following from the
  * height of each block column. An empty section is open sky: sky light 15, block light 0.
+ * The column also keeps the {@link BlockEntity block entities} of its blocks, by place: one goes
+ * when its block is replaced by a block of another id, and a new sign or container gets an empty one.
  */
 public final class Column {
     public static final int BEDROCK = 7;
@@ -30,6 +36,8 @@ public final class Column {
     private boolean lit;
     /** True when the arrays may be shared with a copy (see {@link #copy}). */
     private boolean shared;
+    /** The block entities, by {@link #place}, in the order read or put; null while there are none. */
+    private Map<Integer, BlockEntity> blockEntities;
     /** What the storage keeps about the column beyond its blocks, handed back on save. */
     public Object kept;
     public long lastUpdate;
@@ -91,9 +99,14 @@ public final class Column {
         return (i & 1) == 0 ? m[i >> 1] & 0x0F : (m[i >> 1] >> 4) & 0x0F;
     }
 
+    /**
+     * Sets a block. A block of another id than before loses its block entity, and a sign or
+     * container gets a new empty one.
+     */
     public void set(int bx, int y, int bz, int id, int data) {
         unshare();
         int sy = y >> 4;
+        int i = index(bx, y, bz);
         if (blocks[sy] == null) {
             if (id == 0) {
                 return;
@@ -104,11 +117,60 @@ public final class Column {
                 newLight(sy);
             }
         }
-        int i = index(bx, y, bz);
+        if ((blocks[sy][i] & 0xFF) != (id & 0xFF)) {
+            replaced(bx, y, bz, id & 0xFF);
+        }
         blocks[sy][i] = (byte) id;
         byte old = meta[sy][i >> 1];
         meta[sy][i >> 1] = (i & 1) == 0 ? (byte) ((old & 0xF0) | (data & 0x0F))
                 : (byte) ((old & 0x0F) | (data & 0x0F) << 4);
+    }
+
+    /** The block became one of another id: its block entity goes, the new block's comes. */
+    private void replaced(int bx, int y, int bz, int id) {
+        if (blockEntities != null) {
+            blockEntities.remove(place(bx, y, bz));
+        }
+        BlockEntity e = BlockEntity.forBlock(id, x << 4 | bx, y, z << 4 | bz);
+        if (e != null) {
+            putBlockEntity(e);
+        }
+    }
+
+    /** A block's place in the column, y (0..255), z and x (0..15): the key of its block entity. */
+    private static int place(int bx, int y, int bz) {
+        return y << 8 | bz << 4 | bx;
+    }
+
+    /** The block entity at local x, z (0..15) and y (0..255); null when there is none. */
+    public BlockEntity blockEntity(int bx, int y, int bz) {
+        return blockEntities == null ? null : blockEntities.get(place(bx, y, bz));
+    }
+
+    /**
+     * Puts the block entity at its place, in place of the one there. Its place must be in the
+     * column (IllegalArgumentException otherwise).
+     */
+    public void putBlockEntity(BlockEntity e) {
+        if (e.x >> 4 != x || e.z >> 4 != z || e.y < 0 || e.y > 255) {
+            throw new IllegalArgumentException("the block entity at (" + e.x + ", " + e.y + ", " + e.z
+                    + ") is not in the column (" + x + ", " + z + ")");
+        }
+        if (blockEntities == null) {
+            blockEntities = new LinkedHashMap<Integer, BlockEntity>();
+        }
+        blockEntities.put(place(e.x & 15, e.y, e.z & 15), e);
+    }
+
+    /** Removes the block entity at local x, z and y; returns it, or null when there was none. */
+    public BlockEntity removeBlockEntity(int bx, int y, int bz) {
+        return blockEntities == null ? null : blockEntities.remove(place(bx, y, bz));
+    }
+
+    /** The block entities, not to be changed through (use put and remove); empty when there are none. */
+    public Collection<BlockEntity> blockEntities() {
+        return blockEntities == null ? Collections.<BlockEntity>emptyList()
+                : Collections.unmodifiableCollection(blockEntities.values());
     }
 
     /** Light arrays of one level throughout, shared by every section that has them until it changes one. */
@@ -383,6 +445,12 @@ public final class Column {
         c.litBorders = litBorders;
         c.kept = kept;
         c.lastUpdate = lastUpdate;
+        if (blockEntities != null) {
+            // few and small: copied whole, so the copy keeps them as they are now
+            for (BlockEntity e : blockEntities.values()) {
+                c.putBlockEntity(e.copy());
+            }
+        }
         shared = true;
         c.shared = true;
         return c;

@@ -6,13 +6,14 @@ import java.util.ArrayList;
 import java.util.List;
 import java.util.logging.Logger;
 
+import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 
 /**
  * The world kept in a folder as the 1.7.2 server keeps it, through {@link WorldStorage}:
  * the level and players as they are stored, the columns turned from the world's own into
  * their stored sections (with their light, or for a column never lit the sky light of its height map)
- * and back.
+ * and block entities, and back.
  */
 public final class AnvilStore implements WorldStore {
     private final WorldStorage storage;
@@ -45,6 +46,9 @@ public final class AnvilStore implements WorldStore {
         if (s.biomes != null && s.biomes.length == 256) {
             System.arraycopy(s.biomes, 0, c.biomes(), 0, 256);
         }
+        for (BlockEntity e : s.blockEntities) {
+            c.putBlockEntity(e);
+        }
         c.kept = s.kept;
         c.lastUpdate = s.lastUpdate;
         return c;
@@ -72,6 +76,7 @@ public final class AnvilStore implements WorldStore {
             }
             s.biomes = c.biomes().clone();
             s.lastUpdate = c.lastUpdate;
+            s.blockEntities.addAll(c.blockEntities());
             s.kept = c.kept;
             out.add(s);
         }

@@ -361,8 +361,8 @@ public class PlayEventsTest {
     }
 
     @Test
-    public void signTextGoesToThoseWhoHaveTheColumnAsThePluginsLeaveIt() throws Exception {
-        final boolean[] refuse = {false};
+    public void signTextFromThePlacerIsKeptAndGoesToThoseWhoHaveTheColumnAsThePluginsLeaveIt() throws Exception {
+        final boolean[] refuse = {true};
         on(org.bukkit.event.block.SignChangeEvent.class, false, new EventExecutor() {
             public void execute(Listener l, Event event) {
                 org.bukkit.event.block.SignChangeEvent e = (org.bukkit.event.block.SignChangeEvent) event;
@@ -373,22 +373,31 @@ public class PlayEventsTest {
         });
         final PlayReads.SignText text = sign(2, 4, 3, "[shop]", "", "", "");
         final PlayReads.SignText onGrass = sign(2, 3, 3, "x", "", "", "");
+        final PlayReads.SignText again = sign(2, 4, 3, "mine now", "", "", "");
         sentIds(bo);
         act(new Runnable() {
             public void run() {
                 world.setBlock(2, 4, 3, 63, 0);
+                // placed by Alex: his client writes its text, once
+                ((net.cubeworks.world.level.BlockEntity.Sign) BlockEntities.at(world, 2, 4, 3)).editor = alex;
                 sentIdsQuietly(bo);
                 world.blockEvents().signText(alex, onGrass);
+                world.blockEvents().signText(bo, again); // not his sign: refused before any plugin hears of it
+                world.blockEvents().signText(alex, text); // refused by the plugin: he may try again
+                refuse[0] = false;
                 world.blockEvents().signText(alex, text);
-                refuse[0] = true;
-                world.blockEvents().signText(alex, text);
+                world.blockEvents().signText(alex, again); // written once already
             }
         });
         assertEquals("[SignChangeEvent, [shop], SignChangeEvent, [shop]]", seen.toString());
         List<int[]> sent = Connections.takeSent(bo.connection());
-        assertEquals("one Update Sign, of the allowed text", 1, sent.size());
+        assertEquals("the blank sign sent back for his refused text, then the allowed text", 2, sent.size());
         assertEquals(PlayPackets.UPDATE_SIGN, sent.get(0)[0]);
-        assertTrue(new String(bytes(sent.get(0)), "UTF-8").contains("[Shop of Alex]"));
+        assertEquals(PlayPackets.UPDATE_SIGN, sent.get(1)[0]);
+        assertTrue(new String(bytes(sent.get(1)), "UTF-8").contains("[Shop of Alex]"));
+        String[] kept = BlockEntities.signLines(world, 2, 4, 3);
+        assertEquals("[Shop of Alex]", kept[0]);
+        assertEquals("", kept[1]);
     }
 
     @Test
