@@ -99,7 +99,7 @@ final class Eating {
                 p.inventory().takeOne(slot);
             }
             p.sendSlot(slot);
-            world.interaction().showHeldItem(p);
+            p.showHeldItem();
         }
         delivery.out(p, world.healthPacket(p));
         delivery.out(p, PlayPackets.entityStatus(p.getEntityId(), STATUS_EATEN));

@@ -151,6 +151,11 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser {
         connection.send(PlayPackets.windowItems(0, ids, counts, damages, tags));
     }
 
+    /** The item in hand changed: its viewers are shown the newest in the next tick. */
+    void showHeldItem() {
+        heldItemChanged = true;
+    }
+
     /** The item id in hand; 0 for none. */
     public int heldItem() {
         return inventory.item(handSlot());

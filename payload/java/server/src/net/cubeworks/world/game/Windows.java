@@ -60,7 +60,7 @@ final class Windows {
             sendWindow(p, w);
         }
         if (handItem(p) != hand) {
-            interaction.showHeldItem(p);
+            p.showHeldItem();
         }
     }
 
@@ -150,7 +150,7 @@ final class Windows {
         inv.awaitingConfirm = false;
         p.sendInventory();
         p.connection().send(cursorPacket(inv));
-        interaction.showHeldItem(p);
+        p.showHeldItem();
     }
 
     /** The one place a window closes: the plugins are told, then the grid and cursor are handed back. */

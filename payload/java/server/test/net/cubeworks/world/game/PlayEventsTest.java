@@ -158,7 +158,7 @@ public class PlayEventsTest {
         sentIds(alex);
         act(new Runnable() {
             public void run() {
-                world.interaction().holdSlot(alex, 3);
+                world.interaction().hands().holdSlot(alex, 3);
                 world.movement().stance(alex, PlayReads.ACTION_CROUCH);
                 world.movement().stance(alex, PlayReads.ACTION_START_SPRINT);
                 world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
@@ -177,7 +177,7 @@ public class PlayEventsTest {
         HandlerList.unregisterAll();
         act(new Runnable() {
             public void run() {
-                world.interaction().holdSlot(alex, 3);
+                world.interaction().hands().holdSlot(alex, 3);
                 world.movement().stance(alex, PlayReads.ACTION_CROUCH);
                 world.movement().stance(alex, PlayReads.ACTION_START_SPRINT);
                 world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
@@ -571,8 +571,8 @@ public class PlayEventsTest {
         final PlayReads.UseEntity click = use(bo.getEntityId());
         act(new Runnable() {
             public void run() {
-                world.interaction().creativeSet(alex, bedrock);
-                world.interaction().creativeSet(alex, stone);
+                world.interaction().hands().creativeSet(alex, bedrock);
+                world.interaction().hands().creativeSet(alex, stone);
                 alex.setModeField(GameMode.SURVIVAL);
                 alex.inventory().set(PlayerInventory.HOTBAR + 2, 269, 1, 59, null); // a wooden shovel with one use left
                 alex.heldSlot = 2;
@@ -584,7 +584,7 @@ public class PlayEventsTest {
                 alex.actionsThisTick = 0;
                 world.interaction().dig(alex, dugDirt);
                 alex.shown.add(bo);
-                world.interaction().useEntity(alex, click);
+                world.interaction().hands().useEntity(alex, click);
             }
         });
         assertEquals(0, alex.inventory().item(PlayerInventory.HOTBAR));
