@@ -128,7 +128,14 @@ final class Survival {
         p.eatingSlot = -1;
         p.teleportPending = false;
         world.toSpawn(p);
-        PlayerEvents.respawn(game.host(), p);
+        org.bukkit.Location to = PlayerEvents.respawn(game.host(), p);
+        if (to != null && Movement.validPosition(to.getX(), to.getY(), to.getZ())) {
+            p.x = to.getX();
+            p.y = to.getY();
+            p.z = to.getZ();
+            p.yaw = to.getYaw();
+            p.pitch = to.getPitch();
+        }
         p.connection().send(PlayPackets.respawn(0, game.properties().difficulty(), p.getGameMode().getValue(),
                 world.levelType()));
         p.sendAbilities();
