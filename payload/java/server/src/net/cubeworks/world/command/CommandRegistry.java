@@ -12,7 +12,6 @@ import org.bukkit.command.PluginCommand;
 import org.bukkit.command.SimpleCommandMap;
 import org.bukkit.plugin.Plugin;
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.plugin.PluginCommands;
 import net.cubeworks.world.util.FatalErrors;
 import net.cubeworks.world.util.CommandLine;
 
@@ -20,7 +19,7 @@ import net.cubeworks.world.util.CommandLine;
  * Runs command lines from the console and from players: plugins' commands first (by name,
  * "plugin:name" and alias), then the server's own. Guarded by the world lock.
  */
-public final class CommandRegistry implements PluginCommands {
+public final class CommandRegistry {
     static final String UNKNOWN_COMMAND = "Unknown command. Type \"help\" for help.";
 
     private final Object lock;

@@ -326,7 +326,7 @@ public final class BukkitServer implements Server {
 
 
     public ServicesManager getServicesManager() {
-        return server.plugins().services();
+        return server.services();
     }
 
     public Messenger getMessenger() {
@@ -378,7 +378,7 @@ public final class BukkitServer implements Server {
      * Server interface): commands registered there run from players and the console.
      */
     public SimpleCommandMap getCommandMap() {
-        return server.plugins().commandMap();
+        return server.plugins() == null ? null : server.plugins().getCommandMap();
     }
 
     // --- recipes, inventories, bans, worlds and settings ---
