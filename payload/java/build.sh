@@ -84,6 +84,19 @@ collect_sources "$HERE/server/src" "$WORK/server-sources.txt"
 "$JAVAC" "${JAVAC_FLAGS[@]}" -implicit:none -sourcepath "" -d "$SERVER_CLASSES" \
     "$HERE/server/src/net/cubeworks/world/Main.java"
 
+# The members older plugin builds link against (int getHealth(), LivingEntity getShooter(), ...),
+# declared in our sources as _INVALID_name, get their real names in the classes packed into the
+# jar, as synthetic methods that javac leaves out (see buildtools/OldSignatures.java); the
+# companion plugin is compiled against server-classes, which keeps the source names.
+TOOLS="$WORK/buildtools"
+mkdir -p "$TOOLS"
+collect_sources "$HERE/buildtools/src" "$WORK/buildtools-sources.txt"
+"$JAVAC" --release 8 -Xlint:-options -encoding UTF-8 -d "$TOOLS" @"$WORK/buildtools-sources.txt"
+JAR_CLASSES="$WORK/server-jar-classes"
+rm -rf "$JAR_CLASSES"
+cp -R "$SERVER_CLASSES" "$JAR_CLASSES"
+"${JAVA:-java}" -cp "$TOOLS" net.cubeworks.buildtools.OldSignatures "$JAR_CLASSES"
+
 if [ -n "$OVERRIDE" ]; then
     if [ ! -f "$OVERRIDE" ]; then
         echo "build.sh: server jar $OVERRIDE does not exist" >&2
@@ -102,10 +115,11 @@ else
     printf 'Main-Class: %s\n' "$MAIN_CLASS" >"$WORK/server-manifest.txt"
     if [ -d "$HERE/server/resources" ]; then
         cp -R "$HERE/server/resources/." "$SERVER_CLASSES/"
+        cp -R "$HERE/server/resources/." "$JAR_CLASSES/"
     fi
     rm -f "$OUT/Cubeworks-World.jar.tmp"
     "$JAR" --create --file "$OUT/Cubeworks-World.jar.tmp" --manifest "$WORK/server-manifest.txt" \
-        --date "$JAR_DATE" -C "$SERVER_CLASSES" .
+        --date "$JAR_DATE" -C "$JAR_CLASSES" .
 fi
 mv -f "$OUT/Cubeworks-World.jar.tmp" "$OUT/Cubeworks-World.jar"
 
