@@ -47,6 +47,8 @@ public final class GameWorld {
     private final WorldStore store;
     private final int viewDistance;
     private LevelState level = new LevelState();
+    /** Whether the world is saved every while (save-off stops it; save-all and the stop still save). */
+    private volatile boolean autoSave = true;
     private final ColumnCache cache;
     private final Delivery delivery = new Delivery();
     private final Visibility visibility;
@@ -112,6 +114,14 @@ public final class GameWorld {
 
     public int viewDistance() {
         return viewDistance;
+    }
+
+    public boolean autoSave() {
+        return autoSave;
+    }
+
+    public void setAutoSave(boolean on) {
+        autoSave = on;
     }
 
     public LevelState level() {
@@ -430,7 +440,9 @@ public final class GameWorld {
         try {
             tick++;
             level.time++;
-            level.dayTime++;
+            if ("true".equals(level.gameRules.get("doDaylightCycle"))) {
+                level.dayTime++;
+            }
             for (OnlinePlayer p : all) {
                 try {
                     p.actionsThisTick = 0;
@@ -462,9 +474,11 @@ public final class GameWorld {
                 }
             }
             if (tick % SAVE_INTERVAL_TICKS == 0) {
-                saveLater();
+                if (autoSave) {
+                    saveLater();
+                }
             } else if (tick % HOUSEKEEPING_TICKS == 0) {
-                if (cache.unseenChanged(all) > UNSEEN_CHANGED_LIMIT) {
+                if (autoSave && cache.unseenChanged(all) > UNSEEN_CHANGED_LIMIT) {
                     saveLater(); // new land left behind: written now, so it need not stay in memory
                 } else {
                     forgetUnseen();

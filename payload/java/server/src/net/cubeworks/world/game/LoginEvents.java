@@ -54,6 +54,13 @@ final class LoginEvents {
             if (ban.expires != null) {
                 message += "\nYour ban will be removed on " + ban.expires;
             }
+        } else if (address(conn) != null && game.access().ipBan(address(conn).getHostAddress()) != null) {
+            BanList.Entry ipBan = game.access().ipBan(address(conn).getHostAddress());
+            result = PlayerLoginEvent.Result.KICK_BANNED;
+            message = "Your IP address is banned from this server!\nReason: " + ipBan.reason;
+            if (ipBan.expires != null) {
+                message += "\nYour ban will be removed on " + ipBan.expires;
+            }
         } else if (!game.access().admits(p.getName())) {
             result = PlayerLoginEvent.Result.KICK_WHITELIST;
             message = PlayerConnections.NOT_WHITELISTED;

@@ -76,6 +76,12 @@ public final class OnlinePlayer extends PlayerEntity {
     float health = 20f;
     int food = 20;
     float saturation = 5f;
+    /** Experience: the level, the progress to the next (0 to 1), the total points. */
+    int xpLevel;
+    float xpProgress;
+    int xpTotal;
+    /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
+    volatile int[] spawnPoint;
     boolean dead;
     /** The hot-bar slot in hand, 0 to 8. */
     int heldSlot;

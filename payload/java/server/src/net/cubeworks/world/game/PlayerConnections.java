@@ -176,13 +176,14 @@ public final class PlayerConnections implements ConnectionHandler {
         GameMode mode = p.getGameMode();
         int maxShown = Math.min(255, props.maxPlayers());
         conn.send(PlayPackets.joinGame(p.getEntityId(), mode.getValue() | (props.hardcore() ? 8 : 0), 0,
-                props.difficulty(), maxShown, world.levelType()));
+                game.difficulty(), maxShown, world.levelType()));
         LevelState level = world.level();
         conn.send(PlayPackets.spawnPosition(level.spawnX, level.spawnY, level.spawnZ));
         p.sendAbilities();
         conn.send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         conn.send(world.healthPacket(p));
+        conn.send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
         world.stream(p);
         conn.send(world.positionPacket(p));
         conn.send(world.timePacket());

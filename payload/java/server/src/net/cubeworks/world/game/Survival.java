@@ -51,7 +51,10 @@ final class Survival {
         if (p.dead || p.health >= MAX_HEALTH || p.health <= 0f) {
             return;
         }
-        boolean peaceful = game.properties().difficulty() == 0;
+        boolean peaceful = game.difficulty() == 0;
+        if (!"true".equals(world.level().gameRules.get("naturalRegeneration"))) {
+            return; // the game rule naturalRegeneration is off
+        }
         long every = peaceful ? PEACEFUL_REGEN_TICKS : FED_REGEN_TICKS;
         if (tick % every != 0 || (!peaceful && p.food < FED_FOOD)) {
             return;
@@ -125,9 +128,17 @@ final class Survival {
         p.fireTicks = 0;
         p.eatingSlot = -1;
         p.teleportPending = false;
-        world.toSpawn(p);
+        int[] own = p.spawnPoint;
+        if (own != null && Movement.validPosition(own[0] + 0.5, own[1], own[2] + 0.5)) {
+            // the spawn point set for the player (forced, as /spawnpoint sets it: there is no bed to check)
+            p.x = own[0] + 0.5;
+            p.y = own[1];
+            p.z = own[2] + 0.5;
+        } else {
+            world.toSpawn(p);
+        }
         PlayerEvents.respawn(game, p);
-        p.connection().send(PlayPackets.respawn(0, game.properties().difficulty(), p.getGameMode().getValue(),
+        p.connection().send(PlayPackets.respawn(0, game.difficulty(), p.getGameMode().getValue(),
                 world.levelType()));
         p.sendAbilities();
         world.stream(p);
@@ -135,6 +146,7 @@ final class Survival {
         p.connection().send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         p.connection().send(world.healthPacket(p));
+        p.connection().send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
         p.sentX = Visibility.fixed(p.x);
         p.sentY = Visibility.fixed(p.y);
         p.sentZ = Visibility.fixed(p.z);

@@ -201,8 +201,9 @@ public final class BukkitServer implements Server {
         return server.commands().dispatch(sender, commandLine);
     }
 
+    /** Disables the plugins, loads them again from the plugins folder and enables them. */
     public void reload() {
-        server.logger().info("Reloading is not supported; restart the server instead.");
+        server.reload();
     }
 
     public Logger getLogger() {
@@ -215,15 +216,16 @@ public final class BukkitServer implements Server {
     }
 
     public Set<String> getIPBans() {
-        return Collections.emptySet();
+        return new LinkedHashSet<String>(server.access().bannedAddresses());
     }
 
-    /** This server keeps no address bans: the address is not banned, and the log says so. */
+    /** Bans the address: banned-ips.txt, which logins are checked against. */
     public void banIP(String address) {
-        ServerBans.addresses(server.logger()).addBan(address, null, null, null);
+        ServerBans.addresses(server.access()).addBan(address, null, null, null);
     }
 
     public void unbanIP(String address) {
+        server.access().removeIpBan(address);
     }
 
     public Set<OfflinePlayer> getBannedPlayers() {
@@ -429,7 +431,7 @@ public final class BukkitServer implements Server {
     }
 
     public org.bukkit.BanList getBanList(org.bukkit.BanList.Type type) {
-        return type == org.bukkit.BanList.Type.IP ? ServerBans.addresses(server.logger())
+        return type == org.bukkit.BanList.Type.IP ? ServerBans.addresses(server.access())
                 : ServerBans.names(server.access());
     }
 

@@ -209,6 +209,7 @@ public final class WorldServer implements GameHost {
         connections.setFavicon(loadFavicon());
         synchronized (game.lock()) {
             pluginManager.enablePlugins();
+            commands.registerFallbackCommands();
         }
         game.start();
         network.start();
@@ -273,6 +274,25 @@ public final class WorldServer implements GameHost {
                 }
             }
         });
+    }
+
+    /**
+     * Reloads the plugins as the real server's reload does: every plugin is disabled and let go
+     * (its tasks, listeners, services, channels and commands with it), the command map and the
+     * permissions are cleared, then the plugins folder is loaded and enabled again and the
+     * server's commands registered anew.
+     */
+    void reload() {
+        synchronized (game.lock()) {
+            logger.info("Reloading the plugins");
+            pluginManager.clearPlugins();
+            pluginManager.registerInterface(JavaPluginLoader.class);
+            pluginManager.getCommandMap().clearCommands();
+            commands.registerDefaultCommands();
+            pluginManager.loadPlugins(file("plugins"));
+            pluginManager.enablePlugins();
+            commands.registerFallbackCommands();
+        }
     }
 
     /** Stops the server: plugins disabled, players disconnected, lists saved, process ended. */

@@ -1,0 +1,100 @@
+package net.cubeworks.world.process;
+
+import static org.junit.Assert.assertEquals;
+import static org.junit.Assert.assertTrue;
+
+import java.io.File;
+import java.nio.file.Files;
+import java.util.List;
+
+import org.junit.After;
+import org.junit.Test;
+
+/**
+ * The game's commands as Bukkit's org.bukkit.command.defaults commands in the command map: what
+ * they answer an operator, a player without the permission and the console, the selectors, and
+ * a plugin overriding one, aliasing another and finding them by reflection.
+ */
+public class GameCommandsTest {
+    private ServerProcess server;
+    private PlayClient alex;
+    private PlayClient bo;
+
+    @After
+    public void tearDown() throws Exception {
+        for (PlayClient c : new PlayClient[] {alex, bo}) {
+            if (c != null) {
+                c.close();
+            }
+        }
+        if (server != null) {
+            server.destroy();
+        }
+    }
+
+    /** What the client was told after saying the line, as one text. */
+    private static String say(PlayClient c, String line) throws Exception {
+        int from = c.chat.size();
+        c.say(line);
+        c.drain(400);
+        List<String> told = c.chat.subList(from, c.chat.size());
+        return told.toString();
+    }
+
+    @Test
+    public void operatorsRunThemPlayersWithoutThePermissionAreRefusedAndPluginsReachThem() throws Exception {
+        server = ServerProcess.prepare("level-seed=12345");
+        Files.write(new File(server.dir, "ops.txt").toPath(), "Alex\n".getBytes("UTF-8"));
+        CompiledPlugin.build(server.plugins(), "cmds", "CmdsPlugin", "/net/cubeworks/world/fixture/cmds/CmdsPlugin.java.txt",
+                "name: cmds\nmain: cmds.CmdsPlugin\nversion: 1\ncommands:\n  seed:\n    description: its own\n");
+        server.start();
+        server.waitReady();
+        server.waitFor("[cmds] kill is org.bukkit.command.defaults.KillCommand with bukkit.command.kill; "
+                + "bukkit:seed is SeedCommand; seed is PluginCommand");
+        alex = PlayClient.join(server.port, 4, "Alex");
+        bo = PlayClient.join(server.port, 4, "Bo");
+        alex.drain(500);
+        bo.drain(300);
+
+        // the plugin's /seed wins the label; the server's stays under bukkit:seed
+        assertTrue(say(alex, "/seed").contains("the plugin's own seed"));
+        assertTrue(say(alex, "/bukkit:seed").contains("Seed: 12345"));
+        // experience, by points and levels, reaches the client
+        assertTrue(say(alex, "/xp 20").contains("Given 20 experience to Alex"));
+        assertTrue(say(alex, "/xp 2L Bo").contains("Given 2 level(s) to Bo"));
+        bo.drain(300);
+        assertEquals(2, bo.xpLevel);
+        assertEquals(1, alex.xpLevel);
+        assertEquals(20, alex.xpTotal);
+        // a player without the permission is refused; every player may /kill himself
+        assertTrue(say(bo, "/xp 5").contains("I'm sorry, but you do not have permission"));
+        assertTrue(say(bo, "/difficulty hard").contains("I'm sorry, but you do not have permission"));
+        assertTrue(say(bo, "/suicide").contains("Ouch. That look like it hurt."));
+        // the selectors: @a runs once for each player, @p is the nearest (the one who typed it)
+        String all = say(alex, "/effect @a 1 5");
+        assertTrue(all, all.contains("Given SPEED (ID 1) * 0 to Alex for 5 seconds")
+                && all.contains("Given SPEED (ID 1) * 0 to Bo for 5 seconds"));
+        assertTrue(say(alex, "/clear @p").contains("Cleared the inventory of Alex, removing 0 items"));
+        assertTrue(say(alex, "/effect @a[name=Nobody] 1").contains("That player cannot be found"));
+        assertTrue(say(alex, "/tellraw @p {\"text\":\"raw hello\",\"color\":\"gold\"}")
+                .contains("{\"text\":\"raw hello\",\"color\":\"gold\"}"));
+        assertTrue(say(alex, "/tellraw Alex {broken").contains("There was an error parsing the json"));
+        // the world's settings
+        assertTrue(say(alex, "/gamerule doDaylightCycle false").contains("Game rule doDaylightCycle has been set to: false"));
+        assertTrue(say(alex, "/gamerule nosuchrule").contains("No game rule called nosuchrule is available"));
+        assertTrue(say(alex, "/difficulty peaceful").contains("Set difficulty to PEACEFUL"));
+        assertTrue(say(alex, "/setworldspawn 3 4 3").contains("Set world world's spawnpoint to (3, 4, 3)"));
+        assertTrue(say(alex, "/testfor Bo").contains("/testfor is only usable by commandblocks with analog output."));
+
+        // the console: save-off and save-on, the address bans
+        assertTrue(server.command("save-off").contains("Disabled level saving.."));
+        assertTrue(server.command("save-on").contains("Enabled level saving.."));
+        assertTrue(server.command("ban-ip 10.9.8.7 flooding").contains("Banned IP Address 10.9.8.7"));
+        String ips = new String(Files.readAllBytes(new File(server.dir, "banned-ips.txt").toPath()), "UTF-8");
+        assertTrue(ips, ips.contains("10.9.8.7|") && ips.contains("|flooding"));
+        assertTrue(server.command("pardon-ip 10.9.8.7").contains("Pardoned ip 10.9.8.7"));
+        assertTrue(server.command("kill").contains("You can only perform this command as a player"));
+        assertTrue(server.command("gamerule doDaylightCycle").contains("doDaylightCycle = false"));
+        assertTrue(server.command("help").contains("/xp <amount> [player]"));
+    }
+}
