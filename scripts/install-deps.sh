@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmar
           libwine-dev locales xvfb xauth x11-apps imagemagick xdotool fonts-wqy-microhei fonts-wine
           openjdk-17-jdk-headless junit4
           libyaml-snake-java libgoogle-gson-java libguava-java libcommons-lang-java
-          libjson-simple-java)
+          libjson-simple-java libxerial-sqlite-jdbc-java libxerial-sqlite-jdbc-jni libmariadb-java)
 # Pauses between the tries of the package index's update, in seconds (CW_APT_PAUSES overrides,
 # for a quick check of this script): a mirror caught in the middle of its sync serves a list of
 # the wrong size for a minute or two.

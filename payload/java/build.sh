@@ -32,13 +32,18 @@ JAVAC_FLAGS=(--release 7 -Xlint:-options -encoding UTF-8)
 SERVER_JAVAC_FLAGS=(--release 8 -Xlint:-options -encoding UTF-8)
 # The libraries plugins of the 1.7 era import directly, unpacked into the server jar.
 LIBRARY_DIR="${LIBRARY_DIR:-/usr/share/java}"
-LIBRARIES=(snakeyaml gson guava commons-lang json-simple)
+# The database drivers CraftBukkit carried, from Debian's packages: xerial's SQLite driver
+# (org.sqlite.JDBC; libxerial-sqlite-jdbc-java; on Linux it loads the system's native library of
+# libxerial-sqlite-jdbc-jni, on Windows the ones sqlite-native/build.sh makes, carried in the jar)
+# and MariaDB's, which takes jdbc:mysql: URLs (libmariadb-java; com.mysql.jdbc.Driver is ours).
+LIBRARIES=(snakeyaml gson guava commons-lang json-simple xerial-sqlite-jdbc mariadb-java-client)
 # Fixed entry timestamps so that the same sources give the same bytes.
 JAR_DATE="2014-01-01T00:00:00Z"
 
 WORK="$OUT/java-build"
 rm -rf "$WORK"
 mkdir -p "$WORK"
+: >"$WORK/sql-drivers.txt"
 
 # Lists *.java under a folder, sorted, into a javac @argfile. Fails when there are none.
 collect_sources() {
@@ -72,11 +77,25 @@ for lib in "${LIBRARIES[@]}"; do
     for f in "$SERVER_CLASSES"/META-INF/LICENSE* "$SERVER_CLASSES"/META-INF/NOTICE*; do
         [ -f "$f" ] && mv "$f" "$SERVER_CLASSES/META-INF/licenses/$lib/"
     done
+    if [ -d "$SERVER_CLASSES/META-INF/maven" ]; then
+        find "$SERVER_CLASSES/META-INF/maven" -type f \( -name 'LICENSE*' -o -name 'NOTICE*' \) \
+            -exec mv {} "$SERVER_CLASSES/META-INF/licenses/$lib/" \;
+    fi
+    # each driver's services file names its own Driver: they are gathered, not overwritten
+    if [ -f "$SERVER_CLASSES/META-INF/services/java.sql.Driver" ]; then
+        { cat "$SERVER_CLASSES/META-INF/services/java.sql.Driver"; echo; } >>"$WORK/sql-drivers.txt"
+        rm -f "$SERVER_CLASSES/META-INF/services/java.sql.Driver"
+    fi
+    rm -rf "$SERVER_CLASSES/META-INF/native-image"
     rm -rf "$SERVER_CLASSES/META-INF/MANIFEST.MF" "$SERVER_CLASSES/META-INF/maven" \
         "$SERVER_CLASSES/META-INF/versions" "$SERVER_CLASSES/module-info.class"
     rm -f "$SERVER_CLASSES"/META-INF/*.SF "$SERVER_CLASSES"/META-INF/*.RSA "$SERVER_CLASSES"/META-INF/*.DSA
 done
 LIBRARY_CP="$(IFS=:; echo "${LIBRARY_JARS[*]}")"
+# the drivers DriverManager finds on its own, ours for com.mysql.jdbc.Driver among them
+mkdir -p "$SERVER_CLASSES/META-INF/services"
+{ sed -e 's/#.*//' -e 's/[[:space:]]//g' "$WORK/sql-drivers.txt" | grep -v '^$'; echo "com.mysql.jdbc.Driver"; } |
+    LC_ALL=C sort -u >"$SERVER_CLASSES/META-INF/services/java.sql.Driver"
 collect_sources "$HERE/server/src" "$WORK/server-sources.txt"
 "$JAVAC" "${SERVER_JAVAC_FLAGS[@]}" -cp "$LIBRARY_CP" -d "$SERVER_CLASSES" @"$WORK/server-sources.txt"
 # The entry class again, as Java 7 bytecode: it checks the Java version before anything of
