@@ -5,12 +5,16 @@ import org.bukkit.event.EventException;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.Listener;
 
-/** A registration that counts its synchronous calls and the time they took, for timings. */
+/**
+ * A registration that counts the synchronous events it handled and the nanoseconds it took, and
+ * the class of those events (their nearest common superclass once several were seen), for the
+ * timings.
+ */
 public class TimedRegisteredListener extends RegisteredListener {
     private int count;
     private long totalTime;
     private Class<? extends Event> eventClass;
-    private boolean multiple = false;
+    private boolean multiple;
 
     public TimedRegisteredListener(final Listener pluginListener, final EventExecutor eventExecutor,
             final EventPriority eventPriority, final Plugin registeredPlugin, final boolean listenCancelled) {
@@ -20,27 +24,33 @@ public class TimedRegisteredListener extends RegisteredListener {
     @Override
     public void callEvent(Event event) throws EventException {
         if (event.isAsynchronous()) {
-            super.callEvent(event);
+            super.callEvent(event); // another thread's time would be counted as the server's
             return;
         }
-        count++;
-        Class<? extends Event> newEventClass = event.getClass();
-        if (this.eventClass == null) {
-            this.eventClass = newEventClass;
-        } else if (!this.eventClass.equals(newEventClass)) {
-            multiple = true;
-            this.eventClass = getCommonSuperclass(newEventClass, this.eventClass).asSubclass(Event.class);
+        note(event.getClass());
+        long started = System.nanoTime();
+        try {
+            super.callEvent(event);
+        } finally {
+            totalTime += System.nanoTime() - started;
+            count++;
         }
-        long start = System.nanoTime();
-        super.callEvent(event);
-        totalTime += System.nanoTime() - start;
     }
 
-    private static Class<?> getCommonSuperclass(Class<?> class1, Class<?> class2) {
-        while (!class1.isAssignableFrom(class2)) {
-            class1 = class1.getSuperclass();
+    private void note(Class<? extends Event> seen) {
+        if (eventClass == null) {
+            eventClass = seen;
+            return;
         }
-        return class1;
+        if (eventClass == seen) {
+            return;
+        }
+        multiple = true;
+        Class<?> common = eventClass;
+        while (!common.isAssignableFrom(seen)) {
+            common = common.getSuperclass();
+        }
+        eventClass = common.asSubclass(Event.class);
     }
 
     /** Starts counting anew. */
@@ -49,20 +59,22 @@ public class TimedRegisteredListener extends RegisteredListener {
         totalTime = 0;
     }
 
+    /** The events handled since the last reset. */
     public int getCount() {
         return count;
     }
 
-    /** Nanoseconds spent in the listener. */
+    /** Nanoseconds spent handling them. */
     public long getTotalTime() {
         return totalTime;
     }
 
-    /** The class of the events called, their common superclass when several; null before the first. */
+    /** The class of the events handled (their common superclass when several); null before the first. */
     public Class<? extends Event> getEventClass() {
         return eventClass;
     }
 
+    /** Whether events of more than one class were handled. */
     public boolean hasMultiple() {
         return multiple;
     }

@@ -1,57 +1,43 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
 import java.util.regex.Pattern;
 
+import org.bukkit.BanList;
 import org.bukkit.Bukkit;
 import org.bukkit.ChatColor;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 
-/** /ban-ip: bans an address, or a player's address; whoever plays from it is kicked. */
-public class BanIpCommand extends VanillaCommand {
-    public static final Pattern ipValidity = Pattern.compile(
-            "^([01]?\\d\\d?|2[0-4]\\d|25[0-5])\\.([01]?\\d\\d?|2[0-4]\\d|25[0-5])\\.([01]?\\d\\d?|2[0-4]\\d|25[0-5])\\."
-            + "([01]?\\d\\d?|2[0-4]\\d|25[0-5])$");
+/** /ban-ip: bans an IPv4 address, or the one a player plays from; whoever plays from it is kicked. */
+public class BanIpCommand extends GameCommand {
+    /** A dotted IPv4 address, each part 0 to 255. */
+    public static final Pattern ipValidity = Pattern.compile("^((25[0-5]|2[0-4]\\d|[01]?\\d\\d?)\\.){3}"
+            + "(25[0-5]|2[0-4]\\d|[01]?\\d\\d?)$");
 
     public BanIpCommand() {
-        super("ban-ip");
-        this.description = "Prevents the specified IP address from using this server";
-        this.usageMessage = "/ban-ip <address|player> [reason ...]";
-        this.setPermission("bukkit.command.ban.ip");
-        this.setAliases(new ArrayList<String>());
+        super("ban-ip", "Prevents the specified IP address from using this server", "/ban-ip <address|player> [reason ...]",
+                "bukkit.command.ban.ip");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() == 0) {
+            throw usage();
         }
-        if (args.length < 1) {
-            return usage(sender);
-        }
-        String reason = args.length > 1 ? createString(args, 1, " ") : null;
-        if (ipValidity.matcher(args[0]).matches()) {
-            processIPBan(args[0], sender, reason);
-        } else {
-            Player player = Bukkit.getPlayer(args[0]);
-            if (player == null || player.getAddress() == null) {
-                sender.sendMessage(ChatColor.RED + "Can't find player " + args[0]);
-                return false;
+        String address = words.get(0);
+        if (!ipValidity.matcher(address).matches()) {
+            Player player = words.player(0, false, ChatColor.RED + "Can't find player {}");
+            if (player.getAddress() == null) {
+                throw new Words.Refusal(ChatColor.RED + "Can't find player " + address);
             }
-            processIPBan(player.getAddress().getAddress().getHostAddress(), sender, reason);
+            address = player.getAddress().getAddress().getHostAddress();
         }
-        return true;
-    }
-
-    private void processIPBan(String ip, CommandSender sender, String reason) {
-        Bukkit.getBanList(org.bukkit.BanList.Type.IP).addBan(ip, reason, null, sender.getName());
-        for (Player player : Bukkit.getOnlinePlayers()) {
-            if (player.getAddress() != null && player.getAddress().getAddress().getHostAddress().equals(ip)) {
-                player.kickPlayer("You have been IP banned.");
+        Bukkit.getBanList(BanList.Type.IP).addBan(address, words.rest(1), null, sender.getName());
+        for (Player p : Bukkit.getOnlinePlayers()) {
+            if (p.getAddress() != null && address.equals(p.getAddress().getAddress().getHostAddress())) {
+                p.kickPlayer("You have been IP banned.");
             }
         }
-        Command.broadcastCommandMessage(sender, "Banned IP Address " + ip);
+        broadcastCommandMessage(sender, "Banned IP Address " + address);
     }
 }

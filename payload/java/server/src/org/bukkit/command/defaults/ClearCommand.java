@@ -1,56 +1,32 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
-import org.bukkit.Bukkit;
 import org.bukkit.ChatColor;
 import org.bukkit.Material;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 
-/** /clear: empties a player's inventory, or takes only one kind of item (and data). */
-public class ClearCommand extends VanillaCommand {
+/** /clear: empties a player's inventory, or takes one kind of item (of one data value) out of it. */
+public class ClearCommand extends GameCommand {
     public ClearCommand() {
-        super("clear");
-        this.description = "Clears the player's inventory. Can specify item and data filters too.";
-        this.usageMessage = "/clear <player> [item] [data]";
-        this.setPermission("bukkit.command.clear");
-        this.setAliases(new ArrayList<String>());
+        super("clear", "Clears the player's inventory. Can specify item and data filters too.",
+                "/clear <player> [item] [data]", "bukkit.command.clear");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
-        }
-        Player player = null;
-        if (args.length > 0) {
-            player = Bukkit.getPlayer(args[0]);
-        } else if (sender instanceof Player) {
-            player = (Player) sender;
-        }
-        if (player != null) {
-            int id;
-            if (args.length > 1 && !(args[1].equals("-1"))) {
-                Material material = Material.matchMaterial(args[1]);
-                if (material == null) {
-                    sender.sendMessage(ChatColor.RED + "There's no item called " + args[1]);
-                    return false;
-                }
-                id = material.getId();
-            } else {
-                id = -1;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        Player target = words.playerOrSelf(0, false, ChatColor.RED + "Can't find player {}",
+                ChatColor.RED + "Please provide a player!");
+        int id = -1;
+        if (words.has(1) && !words.get(1).equals("-1")) {
+            Material kind = Material.matchMaterial(words.get(1));
+            if (kind == null) {
+                throw new Words.Refusal(ChatColor.RED + "There's no item called " + words.get(1));
             }
-            int data = args.length >= 3 ? getInteger(sender, args[2], 0) : -1;
-            int count = player.getInventory().clear(id, data);
-            Command.broadcastCommandMessage(sender, "Cleared the inventory of " + player.getDisplayName() + ", removing "
-                    + count + " items");
-        } else if (args.length == 0) {
-            sender.sendMessage(ChatColor.RED + "Please provide a player!");
-        } else {
-            sender.sendMessage(ChatColor.RED + "Can't find player " + args[0]);
+            id = kind.getId();
         }
-        return true;
+        int data = words.has(2) ? words.number(2, 0, Integer.MAX_VALUE) : -1;
+        int removed = target.getInventory().clear(id, data);
+        broadcastCommandMessage(sender, "Cleared the inventory of " + target.getDisplayName() + ", removing " + removed
+                + " items");
     }
 }

@@ -1,52 +1,36 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
 import org.bukkit.Bukkit;
 import org.bukkit.Difficulty;
 import org.bukkit.World;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 
-/** /difficulty: peaceful, easy, normal or hard (their numbers or first letters too); hardcore stays hard. */
-public class DifficultyCommand extends VanillaCommand {
+/** /difficulty: by name, first letter or number; a hardcore server stays on hard. */
+public class DifficultyCommand extends GameCommand {
+    private static final String[] NAMES = {"peaceful", "easy", "normal", "hard"};
+
     public DifficultyCommand() {
-        super("difficulty");
-        this.description = "Sets the game difficulty";
-        this.usageMessage = "/difficulty <new difficulty>";
-        this.setPermission("bukkit.command.difficulty");
-        this.setAliases(new ArrayList<String>());
+        super("difficulty", "Sets the game difficulty", "/difficulty <new difficulty>", "bukkit.command.difficulty");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() != 1 || words.get(0).length() == 0) {
+            throw usage();
         }
-        if (args.length != 1 || args[0].length() == 0) {
-            return usage(sender);
-        }
-        Difficulty difficulty = Difficulty.getByValue(getDifficultyForString(sender, args[0]));
-        if (Bukkit.isHardcore()) {
-            difficulty = Difficulty.HARD;
-        }
+        Difficulty chosen = Bukkit.isHardcore() ? Difficulty.HARD : Difficulty.getByValue(value(words.get(0)));
         for (World world : Bukkit.getWorlds()) {
-            world.setDifficulty(difficulty);
+            world.setDifficulty(chosen);
         }
-        Command.broadcastCommandMessage(sender, "Set difficulty to " + difficulty.toString());
-        return true;
+        broadcastCommandMessage(sender, "Set difficulty to " + chosen);
     }
 
-    protected int getDifficultyForString(CommandSender sender, String name) {
-        if (name.equalsIgnoreCase("peaceful") || name.equalsIgnoreCase("p")) {
-            return 0;
-        } else if (name.equalsIgnoreCase("easy") || name.equalsIgnoreCase("e")) {
-            return 1;
-        } else if (name.equalsIgnoreCase("normal") || name.equalsIgnoreCase("n")) {
-            return 2;
-        } else if (name.equalsIgnoreCase("hard") || name.equalsIgnoreCase("h")) {
-            return 3;
+    private static int value(String word) throws Words.Refusal {
+        for (int i = 0; i < NAMES.length; i++) {
+            if (word.equalsIgnoreCase(NAMES[i]) || word.equalsIgnoreCase(NAMES[i].substring(0, 1))) {
+                return i;
+            }
         }
-        return getInteger(sender, name, 0, 3);
+        return Words.number(word, 0, 3);
     }
 }

@@ -1,77 +1,57 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
 import org.bukkit.ChatColor;
 import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
 
-/** /effect: gives a player a status effect for some seconds, takes one, or clears them all. */
-public class EffectCommand extends VanillaCommand {
+/**
+ * /effect: a status effect for some seconds (30 unless said; an instant one acts once), at an
+ * amplifier; 0 seconds takes it away, "clear" takes them all.
+ */
+public class EffectCommand extends GameCommand {
     public EffectCommand() {
-        super("effect");
-        this.description = "Adds/Removes effects on players";
-        this.usageMessage = "/effect <player> <effect|clear> [seconds] [amplifier]";
-        this.setPermission("bukkit.command.effect");
-        this.setAliases(new ArrayList<String>());
+        super("effect", "Adds/Removes effects on players", "/effect <player> <effect|clear> [seconds] [amplifier]",
+                "bukkit.command.effect");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String commandLabel, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() < 2) {
+            throw new Words.Refusal(usageMessage);
         }
-        if (args.length < 2) {
-            sender.sendMessage(getUsage());
-            return true;
-        }
-        final Player player = sender.getServer().getPlayer(args[0]);
-        if (player == null) {
-            sender.sendMessage(ChatColor.RED + String.format("Player, %s, not found", args[0]));
-            return true;
-        }
-        if ("clear".equalsIgnoreCase(args[1])) {
-            for (PotionEffect effect : player.getActivePotionEffects()) {
-                player.removePotionEffect(effect.getType());
+        Player target = words.player(0, false, ChatColor.RED + "Player, {}, not found");
+        String name = words.get(0);
+        if (words.get(1).equalsIgnoreCase("clear")) {
+            for (PotionEffect active : target.getActivePotionEffects()) {
+                target.removePotionEffect(active.getType());
             }
-            sender.sendMessage(String.format("Took all effects from %s", args[0]));
-            return true;
+            sender.sendMessage("Took all effects from " + name);
+            return;
         }
-        PotionEffectType effect = PotionEffectType.getByName(args[1]);
-        if (effect == null) {
-            effect = PotionEffectType.getById(getInteger(sender, args[1], 0));
+        PotionEffectType type = PotionEffectType.getByName(words.get(1));
+        if (type == null) {
+            type = PotionEffectType.getById(Words.number(words.get(1), 0, Integer.MAX_VALUE));
         }
-        if (effect == null) {
-            sender.sendMessage(ChatColor.RED + String.format("Effect, %s, not found", args[1]));
-            return true;
+        if (type == null) {
+            throw new Words.Refusal(ChatColor.RED + "Effect, " + words.get(1) + ", not found");
         }
-        int duration = 600;
-        int durationSeconds = 30;
-        int amplification = 0;
-        if (args.length >= 3) {
-            durationSeconds = getInteger(sender, args[2], 0, 1000000);
-            duration = effect.isInstant() ? durationSeconds : durationSeconds * 20;
-        } else if (effect.isInstant()) {
-            duration = 1;
-        }
-        if (args.length >= 4) {
-            amplification = getInteger(sender, args[3], 0, 255);
-        }
-        if (durationSeconds == 0) {
-            if (!player.hasPotionEffect(effect)) {
-                sender.sendMessage(String.format("Couldn't take %s from %s as they do not have the effect",
-                        effect.getName(), args[0]));
-                return true;
+        int seconds = words.has(2) ? words.number(2, 0, 1000000) : 30;
+        int amplifier = words.has(3) ? words.number(3, 0, 255) : 0;
+        if (seconds == 0) {
+            if (!target.hasPotionEffect(type)) {
+                throw new Words.Refusal("Couldn't take " + type.getName() + " from " + name
+                        + " as they do not have the effect");
             }
-            player.removePotionEffect(effect);
-            broadcastCommandMessage(sender, String.format("Took %s from %s", effect.getName(), args[0]));
-        } else {
-            player.addPotionEffect(new PotionEffect(effect, duration, amplification), true);
-            broadcastCommandMessage(sender, String.format("Given %s (ID %d) * %d to %s for %d seconds", effect.getName(),
-                    effect.getId(), amplification, args[0], durationSeconds));
+            target.removePotionEffect(type);
+            broadcastCommandMessage(sender, "Took " + type.getName() + " from " + name);
+            return;
         }
-        return true;
+        // an instant effect acts once: its "seconds" are ticks, one when none are said
+        int ticks = type.isInstant() ? (words.has(2) ? seconds : 1) : seconds * 20;
+        target.addPotionEffect(new PotionEffect(type, ticks, amplifier), true);
+        broadcastCommandMessage(sender, String.format("Given %s (ID %d) * %d to %s for %d seconds", type.getName(),
+                type.getId(), amplifier, name, seconds));
     }
 }

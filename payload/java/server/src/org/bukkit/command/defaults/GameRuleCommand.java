@@ -1,57 +1,35 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
-import org.bukkit.Bukkit;
 import org.bukkit.ChatColor;
 import org.bukkit.World;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
-import org.bukkit.entity.HumanEntity;
 
-/** /gamerule: reads or sets one of the world's game rules, or lists them. */
-public class GameRuleCommand extends VanillaCommand {
+/** /gamerule: a rule's value, or a new one; without words, the rules there are. */
+public class GameRuleCommand extends GameCommand {
     public GameRuleCommand() {
-        super("gamerule");
-        this.description = "Sets a server's game rules";
-        this.usageMessage = "/gamerule <rule name> <value> OR /gamerule <rule name>";
-        this.setPermission("bukkit.command.gamerule");
-        this.setAliases(new ArrayList<String>());
+        super("gamerule", "Sets a server's game rules", "/gamerule <rule name> <value> OR /gamerule <rule name>",
+                "bukkit.command.gamerule");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String commandLabel, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
-        }
-        World world = getGameWorld(sender);
-        if (args.length > 0) {
-            String rule = args[0];
-            if (world.isGameRule(rule)) {
-                if (args.length > 1) {
-                    String value = args[1];
-                    world.setGameRuleValue(rule, value);
-                    Command.broadcastCommandMessage(sender, "Game rule " + rule + " has been set to: " + value);
-                } else {
-                    sender.sendMessage(rule + " = " + world.getGameRuleValue(rule));
-                }
-            } else {
-                sender.sendMessage(ChatColor.RED + "No game rule called " + rule + " is available");
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        World world = words.world();
+        if (words.count() == 0) {
+            StringBuilder rules = new StringBuilder();
+            for (String rule : world.getGameRules()) {
+                rules.append(rules.length() == 0 ? "" : ", ").append(rule);
             }
-            return true;
+            throw new Words.Refusal(ChatColor.RED + "Usage: " + usageMessage + "\nRules: " + rules);
         }
-        sender.sendMessage(ChatColor.RED + "Usage: " + usageMessage);
-        sender.sendMessage("Rules: " + createString(world.getGameRules(), 0, ", "));
-        return true;
-    }
-
-    private static World getGameWorld(CommandSender sender) {
-        if (sender instanceof HumanEntity) {
-            World world = ((HumanEntity) sender).getWorld();
-            if (world != null) {
-                return world;
-            }
+        String rule = words.get(0);
+        if (!world.isGameRule(rule)) {
+            throw new Words.Refusal(ChatColor.RED + "No game rule called " + rule + " is available");
         }
-        return Bukkit.getWorlds().get(0);
+        if (!words.has(1)) {
+            sender.sendMessage(rule + " = " + world.getGameRuleValue(rule));
+            return;
+        }
+        world.setGameRuleValue(rule, words.get(1));
+        broadcastCommandMessage(sender, "Game rule " + rule + " has been set to: " + words.get(1));
     }
 }

@@ -1,40 +1,30 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
 import org.bukkit.Bukkit;
 import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 import org.bukkit.event.entity.EntityDamageEvent;
+import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
-/** /kill: the player who types it dies (a suicide, which plugins may cancel). */
-public class KillCommand extends VanillaCommand {
+/** /kill: the player who types it dies, as a suicide the plugins may cancel. */
+public class KillCommand extends GameCommand {
     public KillCommand() {
-        super("kill");
-        this.description = "Commits suicide, only usable as a player";
-        this.usageMessage = "/kill";
-        this.setPermission("bukkit.command.kill");
-        this.setAliases(new ArrayList<String>());
+        super("kill", "Commits suicide, only usable as a player", "/kill", "bukkit.command.kill");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (!(sender instanceof Player)) {
+            throw new Words.Refusal("You can only perform this command as a player");
         }
-        if (sender instanceof Player) {
-            Player player = (Player) sender;
-            EntityDamageEvent ede = new EntityDamageEvent(player, EntityDamageEvent.DamageCause.SUICIDE, 1000.0);
-            Bukkit.getPluginManager().callEvent(ede);
-            if (ede.isCancelled()) {
-                return true;
-            }
-            ede.getEntity().setLastDamageCause(ede);
-            player.setHealth(0);
-            sender.sendMessage("Ouch. That look like it hurt.");
-        } else {
-            sender.sendMessage("You can only perform this command as a player");
+        Player self = (Player) sender;
+        EntityDamageEvent suicide = new EntityDamageEvent(self, DamageCause.SUICIDE, 1000.0);
+        Bukkit.getPluginManager().callEvent(suicide);
+        if (suicide.isCancelled()) {
+            return;
         }
-        return true;
+        self.setLastDamageCause(suicide);
+        self.setHealth(0);
+        sender.sendMessage("Ouch. That look like it hurt.");
     }
 }

@@ -1,35 +1,24 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
 import org.bukkit.Bukkit;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 
 /** /pardon-ip: lifts an address's ban. */
-public class PardonIpCommand extends VanillaCommand {
+public class PardonIpCommand extends GameCommand {
     public PardonIpCommand() {
-        super("pardon-ip");
-        this.description = "Allows the specified IP address to use this server";
-        this.usageMessage = "/pardon-ip <address>";
-        this.setPermission("bukkit.command.unban.ip");
-        this.setAliases(new ArrayList<String>());
+        super("pardon-ip", "Allows the specified IP address to use this server", "/pardon-ip <address>",
+                "bukkit.command.unban.ip");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() != 1) {
+            throw usage();
         }
-        if (args.length != 1) {
-            return usage(sender);
+        if (!BanIpCommand.ipValidity.matcher(words.get(0)).matches()) {
+            throw new Words.Refusal("Invalid ip");
         }
-        if (BanIpCommand.ipValidity.matcher(args[0]).matches()) {
-            Bukkit.unbanIP(args[0]);
-            Command.broadcastCommandMessage(sender, "Pardoned ip " + args[0]);
-        } else {
-            sender.sendMessage("Invalid ip");
-        }
-        return true;
+        Bukkit.unbanIP(words.get(0));
+        broadcastCommandMessage(sender, "Pardoned ip " + words.get(0));
     }
 }

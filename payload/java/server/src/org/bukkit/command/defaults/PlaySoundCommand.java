@@ -1,81 +1,54 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
-import org.bukkit.Bukkit;
 import org.bukkit.ChatColor;
 import org.bukkit.Location;
 import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 
-/** /playsound: plays a sound of the game, by its name, to one player at a place (near him by default). */
-public class PlaySoundCommand extends VanillaCommand {
+/**
+ * /playsound: a sound of the game by its name to one player, at a place (where he stands unless
+ * given, "~" counting from there). A sound beyond its hearing distance (16 blocks, times the
+ * volume above 1) is not heard, unless a minimum volume is given: then it plays at that volume
+ * from two blocks towards the place.
+ */
+public class PlaySoundCommand extends GameCommand {
     public PlaySoundCommand() {
-        super("playsound");
-        this.description = "Plays a sound to a given player";
-        this.usageMessage = "/playsound <sound> <player> [x] [y] [z] [volume] [pitch] [minimumVolume]";
-        this.setPermission("bukkit.command.playsound");
-        this.setAliases(new ArrayList<String>());
+        super("playsound", "Plays a sound to a given player",
+                "/playsound <sound> <player> [x] [y] [z] [volume] [pitch] [minimumVolume]", "bukkit.command.playsound");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() < 2) {
+            throw usage();
         }
-        if (args.length < 2) {
-            return usage(sender);
+        String sound = words.get(0);
+        Player target = words.player(1, true, ChatColor.RED + "Can't find player {}");
+        Location ear = target.getLocation();
+        double[] at = {Math.floor(ear.getX()), Math.floor(ear.getY() + 0.5), Math.floor(ear.getZ())};
+        for (int i = 0; i < 3 && words.has(2 + i); i++) {
+            at[i] = getRelativeDouble(at[i], sender, words.get(2 + i));
         }
-        final String soundArg = args[0];
-        final String playerArg = args[1];
-        final Player player = Bukkit.getPlayerExact(playerArg);
-        if (player == null) {
-            sender.sendMessage(ChatColor.RED + "Can't find player " + playerArg);
-            return false;
-        }
-        final Location location = player.getLocation();
-        double x = Math.floor(location.getX());
-        double y = Math.floor(location.getY() + 0.5D);
-        double z = Math.floor(location.getZ());
-        double volume = 1.0D;
-        double pitch = 1.0D;
-        double minimumVolume = 0.0D;
-        switch (args.length) {
-            default:
-            case 8:
-                minimumVolume = getDouble(sender, args[7], 0.0D, 1.0D);
-            case 7:
-                pitch = getDouble(sender, args[6], 0.0D, 2.0D);
-            case 6:
-                volume = getDouble(sender, args[5], 0.0D, Float.MAX_VALUE);
-            case 5:
-                z = getRelativeDouble(z, sender, args[4]);
-            case 4:
-                y = getRelativeDouble(y, sender, args[3]);
-            case 3:
-                x = getRelativeDouble(x, sender, args[2]);
-            case 2:
-                // the sound and the player only
-        }
-        final double fixedVolume = volume > 1.0D ? volume * 16.0D : 16.0D;
-        final Location soundLocation = new Location(player.getWorld(), x, y, z);
-        if (location.distanceSquared(soundLocation) > fixedVolume * fixedVolume) {
-            if (minimumVolume <= 0.0D) {
-                sender.sendMessage(ChatColor.RED + playerArg + " is too far away to hear the sound");
-                return false;
+        double volume = words.has(5) ? getDouble(sender, words.get(5), 0.0, Float.MAX_VALUE) : 1.0;
+        double pitch = words.has(6) ? getDouble(sender, words.get(6), 0.0, 2.0) : 1.0;
+        double minimum = words.has(7) ? getDouble(sender, words.get(7), 0.0, 1.0) : 0.0;
+        double reach = Math.max(1.0, volume) * 16.0;
+        Location source = new Location(target.getWorld(), at[0], at[1], at[2]);
+        if (ear.distanceSquared(source) <= reach * reach) {
+            target.playSound(source, sound, (float) volume, (float) pitch);
+        } else if (minimum > 0.0) {
+            double dx = at[0] - ear.getX();
+            double dy = at[1] - ear.getY();
+            double dz = at[2] - ear.getZ();
+            double half = Math.sqrt(dx * dx + dy * dy + dz * dz) / 2.0;
+            Location near = ear.clone();
+            if (half > 0.0) {
+                near.add(dx / half, dy / half, dz / half);
             }
-            final double deltaX = x - location.getX();
-            final double deltaY = y - location.getY();
-            final double deltaZ = z - location.getZ();
-            final double delta = Math.sqrt(deltaX * deltaX + deltaY * deltaY + deltaZ * deltaZ) / 2.0D;
-            if (delta > 0.0D) {
-                location.add(deltaX / delta, deltaY / delta, deltaZ / delta);
-            }
-            player.playSound(location, soundArg, (float) minimumVolume, (float) pitch);
+            target.playSound(near, sound, (float) minimum, (float) pitch);
         } else {
-            player.playSound(soundLocation, soundArg, (float) volume, (float) pitch);
+            throw new Words.Refusal(ChatColor.RED + words.get(1) + " is too far away to hear the sound");
         }
-        sender.sendMessage(String.format("Played '%s' to %s", soundArg, playerArg));
-        return true;
+        sender.sendMessage("Played '" + sound + "' to " + words.get(1));
     }
 }

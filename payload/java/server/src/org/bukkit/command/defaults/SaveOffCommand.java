@@ -1,31 +1,20 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
 import org.bukkit.Bukkit;
 import org.bukkit.World;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 
-/** /save-off: the worlds are no longer saved every while (save-all and the stop still save). */
-public class SaveOffCommand extends VanillaCommand {
+/** /save-off: the worlds are no longer saved every while (save-all and the stop still save them). */
+public class SaveOffCommand extends GameCommand {
     public SaveOffCommand() {
-        super("save-off");
-        this.description = "Disables server autosaving";
-        this.usageMessage = "/save-off";
-        this.setPermission("bukkit.command.save.disable");
-        this.setAliases(new ArrayList<String>());
+        super("save-off", "Disables server autosaving", "/save-off", "bukkit.command.save.disable");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
-        }
+    void run(CommandSender sender, Words words) {
         for (World world : Bukkit.getWorlds()) {
             world.setAutoSave(false);
         }
-        Command.broadcastCommandMessage(sender, "Disabled level saving..");
-        return true;
+        broadcastCommandMessage(sender, "Disabled level saving..");
     }
 }

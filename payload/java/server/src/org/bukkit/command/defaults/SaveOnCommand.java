@@ -1,31 +1,20 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
 import org.bukkit.Bukkit;
 import org.bukkit.World;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 
 /** /save-on: the worlds are saved every while again. */
-public class SaveOnCommand extends VanillaCommand {
+public class SaveOnCommand extends GameCommand {
     public SaveOnCommand() {
-        super("save-on");
-        this.description = "Enables server autosaving";
-        this.usageMessage = "/save-on";
-        this.setPermission("bukkit.command.save.enable");
-        this.setAliases(new ArrayList<String>());
+        super("save-on", "Enables server autosaving", "/save-on", "bukkit.command.save.enable");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
-        }
+    void run(CommandSender sender, Words words) {
         for (World world : Bukkit.getWorlds()) {
             world.setAutoSave(true);
         }
-        Command.broadcastCommandMessage(sender, "Enabled level saving..");
-        return true;
+        broadcastCommandMessage(sender, "Enabled level saving..");
     }
 }

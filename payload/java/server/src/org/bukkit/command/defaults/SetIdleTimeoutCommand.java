@@ -1,38 +1,22 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
 import org.bukkit.Bukkit;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 
-/** /setidletimeout: minutes after which a player who does nothing is kicked (0: never). */
-public class SetIdleTimeoutCommand extends VanillaCommand {
+/** /setidletimeout: the minutes after which a player who does nothing is kicked (0: never). */
+public class SetIdleTimeoutCommand extends GameCommand {
     public SetIdleTimeoutCommand() {
-        super("setidletimeout");
-        this.description = "Sets the server's idle timeout";
-        this.usageMessage = "/setidletimeout <Minutes until kick>";
-        this.setPermission("bukkit.command.setidletimeout");
-        this.setAliases(new ArrayList<String>());
+        super("setidletimeout", "Sets the server's idle timeout", "/setidletimeout <Minutes until kick>",
+                "bukkit.command.setidletimeout");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() != 1) {
+            throw usage();
         }
-        if (args.length == 1) {
-            int minutes;
-            try {
-                minutes = getInteger(sender, args[0], 0, Integer.MAX_VALUE, true);
-            } catch (NumberFormatException ex) {
-                sender.sendMessage(ex.getMessage());
-                return true;
-            }
-            Bukkit.getServer().setIdleTimeout(minutes);
-            Command.broadcastCommandMessage(sender, "Successful setting the idle timeout to " + minutes + " minutes.");
-            return true;
-        }
-        return usage(sender);
+        int minutes = SpawnpointCommand.whole(words.get(0), 0, Integer.MAX_VALUE);
+        Bukkit.getServer().setIdleTimeout(minutes);
+        broadcastCommandMessage(sender, "Successful setting the idle timeout to " + minutes + " minutes.");
     }
 }

@@ -1,70 +1,43 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
-import org.bukkit.Bukkit;
 import org.bukkit.Location;
-import org.bukkit.World;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 
-/** /spawnpoint: where a player comes back after dying: where he stands, or the place given. */
-public class SpawnpointCommand extends VanillaCommand {
+/** /spawnpoint: where a player comes back after dying, where he stands or at the block given. */
+public class SpawnpointCommand extends GameCommand {
     public SpawnpointCommand() {
-        super("spawnpoint");
-        this.description = "Sets a player's spawn point";
-        this.usageMessage = "/spawnpoint OR /spawnpoint <player> OR /spawnpoint <player> <x> <y> <z>";
-        this.setPermission("bukkit.command.spawnpoint");
-        this.setAliases(new ArrayList<String>());
+        super("spawnpoint", "Sets a player's spawn point",
+                "/spawnpoint OR /spawnpoint <player> OR /spawnpoint <player> <x> <y> <z>", "bukkit.command.spawnpoint");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String commandLabel, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() != 0 && words.count() != 1 && words.count() != 4) {
+            throw usage();
         }
-        Player player;
-        if (args.length == 0) {
-            if (sender instanceof Player) {
-                player = (Player) sender;
-            } else {
-                sender.sendMessage("Please provide a player!");
-                return true;
-            }
+        Player target = words.playerOrSelf(0, true, "Can't find player {}", "Please provide a player!");
+        Location at;
+        String where;
+        if (words.count() == 4) {
+            int x = whole(words.get(1), MIN_COORD, MAX_COORD);
+            int y = whole(words.get(2), 0, target.getWorld().getMaxHeight());
+            int z = whole(words.get(3), MIN_COORD, MAX_COORD);
+            at = new Location(target.getWorld(), x, y, z);
+            where = x + ", " + y + ", " + z;
         } else {
-            player = Bukkit.getPlayerExact(args[0]);
-            if (player == null) {
-                sender.sendMessage("Can't find player " + args[0]);
-                return true;
-            }
+            at = target.getLocation();
+            where = at.getX() + ", " + at.getY() + ", " + at.getZ();
         }
-        World world = player.getWorld();
-        if (args.length == 4) {
-            if (world != null) {
-                final int x;
-                final int y;
-                final int z;
-                try {
-                    x = getInteger(sender, args[1], MIN_COORD, MAX_COORD, true);
-                    y = getInteger(sender, args[2], 0, world.getMaxHeight(), true);
-                    z = getInteger(sender, args[3], MIN_COORD, MAX_COORD, true);
-                } catch (NumberFormatException ex) {
-                    sender.sendMessage(ex.getMessage());
-                    return true;
-                }
-                player.setBedSpawnLocation(new Location(world, x, y, z), true);
-                Command.broadcastCommandMessage(sender, "Set " + player.getDisplayName() + "'s spawnpoint to " + x + ", "
-                        + y + ", " + z);
-            }
-        } else if (args.length <= 1) {
-            Location location = player.getLocation();
-            player.setBedSpawnLocation(location, true);
-            Command.broadcastCommandMessage(sender, "Set " + player.getDisplayName() + "'s spawnpoint to "
-                    + location.getX() + ", " + location.getY() + ", " + location.getZ());
-        } else {
-            return usage(sender);
+        target.setBedSpawnLocation(at, true);
+        broadcastCommandMessage(sender, "Set " + target.getDisplayName() + "'s spawnpoint to " + where);
+    }
+
+    /** A coordinate: a whole number, else refused as the game words it. */
+    static int whole(String word, int min, int max) throws Words.Refusal {
+        if (!word.matches("-?\\d{1,10}")) {
+            throw new Words.Refusal(word + " is not a valid number");
         }
-        return true;
+        return (int) Math.max(min, Math.min(max, Long.parseLong(word)));
     }
 }

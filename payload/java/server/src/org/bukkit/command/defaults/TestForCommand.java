@@ -1,29 +1,19 @@
 package org.bukkit.command.defaults;
 
-import java.util.ArrayList;
-
 import org.bukkit.ChatColor;
 import org.bukkit.command.CommandSender;
 
-/** /testfor: a command for command blocks' comparator output; typed, it says so. */
-public class TestForCommand extends VanillaCommand {
+/** /testfor: a command block's test, for its comparator; typed, it says so. */
+public class TestForCommand extends GameCommand {
     public TestForCommand() {
-        super("testfor");
-        this.description = "Tests whether a specifed player is online";
-        this.usageMessage = "/testfor <player>";
-        this.setPermission("bukkit.command.testfor");
-        this.setAliases(new ArrayList<String>());
+        super("testfor", "Tests whether a specifed player is online", "/testfor <player>", "bukkit.command.testfor");
     }
 
     @Override
-    public boolean execute(CommandSender sender, String currentAlias, String[] args) {
-        if (!testPermission(sender)) {
-            return true;
-        }
-        if (args.length < 1) {
-            return usage(sender);
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() == 0) {
+            throw usage();
         }
         sender.sendMessage(ChatColor.RED + "/testfor is only usable by commandblocks with analog output.");
-        return true;
     }
 }

@@ -2,7 +2,6 @@ package org.bukkit.command.defaults;
 
 import java.io.File;
 import java.io.IOException;
-import java.io.PrintStream;
 import java.util.ArrayList;
 
 import org.bukkit.Bukkit;
@@ -146,65 +145,58 @@ public class TimingsCommand extends BukkitCommand {
         }
     }
 
+    /**
+     * timings/timingsN.txt (the first N free, none for the first): for each plugin its listeners'
+     * event classes with their time, count and average in nanoseconds, and its total; "separate"
+     * numbers the plugins and puts their names in namesN.txt.
+     */
     private static void write(CommandSender sender, boolean separate) {
-        int index = 0;
-        int fileNumber = 1;
-        File timingFolder = new File("timings");
-        timingFolder.mkdirs();
-        File timings = new File(timingFolder, "timings.txt");
-        File names = null;
-        while (timings.exists()) {
-            timings = new File(timingFolder, "timings" + (++index) + ".txt");
+        File folder = new File("timings");
+        folder.mkdirs();
+        int n = 0;
+        while (new File(folder, n == 0 ? "timings.txt" : "timings" + n + ".txt").exists()) {
+            n++;
         }
-        PrintStream fileTimings = null;
-        PrintStream fileNames = null;
-        try {
-            fileTimings = new PrintStream(timings);
+        File timings = new File(folder, n == 0 ? "timings.txt" : "timings" + n + ".txt");
+        File names = new File(folder, "names" + n + ".txt");
+        StringBuilder out = new StringBuilder();
+        StringBuilder nameLines = new StringBuilder();
+        String nl = System.getProperty("line.separator");
+        int number = 0;
+        for (Plugin plugin : Bukkit.getPluginManager().getPlugins()) {
+            number++;
             if (separate) {
-                names = new File(timingFolder, "names" + index + ".txt");
-                fileNames = new PrintStream(names);
+                nameLines.append(number).append(' ').append(plugin.getDescription().getFullName()).append(nl);
+                out.append("Plugin ").append(number).append(nl);
+            } else {
+                out.append(plugin.getDescription().getFullName()).append(nl);
             }
-            for (Plugin plugin : Bukkit.getPluginManager().getPlugins()) {
-                long totalTime = 0;
-                if (separate) {
-                    fileNames.println(fileNumber + " " + plugin.getDescription().getFullName());
-                    fileTimings.println("Plugin " + fileNumber);
-                } else {
-                    fileTimings.println(plugin.getDescription().getFullName());
+            long total = 0;
+            for (RegisteredListener listener : HandlerList.getRegisteredListeners(plugin)) {
+                if (!(listener instanceof TimedRegisteredListener)) {
+                    continue;
                 }
-                for (RegisteredListener listener : HandlerList.getRegisteredListeners(plugin)) {
-                    if (listener instanceof TimedRegisteredListener) {
-                        TimedRegisteredListener trl = (TimedRegisteredListener) listener;
-                        long time = trl.getTotalTime();
-                        int count = trl.getCount();
-                        if (count == 0) {
-                            continue;
-                        }
-                        long avg = time / count;
-                        totalTime += time;
-                        Class<? extends Event> eventClass = trl.getEventClass();
-                        if (eventClass != null) {
-                            fileTimings.println("    " + eventClass.getSimpleName() + (trl.hasMultiple()
-                                    ? " (and sub-classes)" : "") + " Time: " + time + " Count: " + count + " Avg: " + avg);
-                        }
-                    }
+                TimedRegisteredListener timed = (TimedRegisteredListener) listener;
+                if (timed.getCount() == 0 || timed.getEventClass() == null) {
+                    continue;
                 }
-                fileTimings.println("    Total time " + totalTime + " (" + totalTime / 1000000000 + "s)");
-                fileNumber++;
+                total += timed.getTotalTime();
+                out.append("    ").append(timed.getEventClass().getSimpleName())
+                        .append(timed.hasMultiple() ? " (and sub-classes)" : "")
+                        .append(" Time: ").append(timed.getTotalTime()).append(" Count: ").append(timed.getCount())
+                        .append(" Avg: ").append(timed.getTotalTime() / timed.getCount()).append(nl);
             }
+            out.append("    Total time ").append(total).append(" (").append(total / 1000000000L).append("s)").append(nl);
+        }
+        try {
+            java.nio.file.Files.write(timings.toPath(), out.toString().getBytes("UTF-8"));
             sender.sendMessage("Timings written to " + timings.getPath());
             if (separate) {
+                java.nio.file.Files.write(names.toPath(), nameLines.toString().getBytes("UTF-8"));
                 sender.sendMessage("Names written to " + names.getPath());
             }
         } catch (IOException e) {
             sender.sendMessage(ChatColor.RED + "Could not write the timings: " + e.getMessage());
-        } finally {
-            if (fileTimings != null) {
-                fileTimings.close();
-            }
-            if (fileNames != null) {
-                fileNames.close();
-            }
         }
     }
 }

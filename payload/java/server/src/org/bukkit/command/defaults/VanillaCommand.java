@@ -31,51 +31,13 @@ public abstract class VanillaCommand extends Command {
     }
 
     int getInteger(CommandSender sender, String value, int min, int max) {
-        return getInteger(sender, value, min, max, false);
-    }
-
-    /**
-     * The number within min and max. A word that is no number is min and a word to the sender, or
-     * (when throwing) a NumberFormatException whose message says so.
-     */
-    int getInteger(CommandSender sender, String value, int min, int max, boolean throwOnError) {
         int i = min;
         try {
             i = Integer.valueOf(value);
         } catch (NumberFormatException ex) {
-            if (throwOnError) {
-                throw new NumberFormatException(String.format("%s is not a valid number", value));
-            }
             sender.sendMessage(ChatColor.RED + "'" + value + "' is not a valid number");
         }
         return Math.max(min, Math.min(max, i));
-    }
-
-    /** The number, or null when the word is none. */
-    Integer getInteger(String value) {
-        try {
-            return Integer.valueOf(value);
-        } catch (NumberFormatException ex) {
-            return null;
-        }
-    }
-
-    /** The words from start, joined by the separator. */
-    static String createString(String[] args, int start, String separator) {
-        StringBuilder sb = new StringBuilder();
-        for (int i = start; i < args.length; i++) {
-            if (sb.length() > 0) {
-                sb.append(separator);
-            }
-            sb.append(args[i]);
-        }
-        return sb.toString();
-    }
-
-    /** A usage line in red, and false, for a command given the wrong words. */
-    boolean usage(CommandSender sender) {
-        sender.sendMessage(ChatColor.RED + "Usage: " + usageMessage);
-        return false;
     }
 
     /** "~" or "~n" counts from original; a plain number is itself (a whole number at the block's centre). */
