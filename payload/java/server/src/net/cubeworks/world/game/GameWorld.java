@@ -473,6 +473,9 @@ public final class GameWorld {
                     }
                 }
             }
+            if (tick % TICKS_PER_SECOND == 0) {
+                IdleKick.check(game, all);
+            }
             if (tick % SAVE_INTERVAL_TICKS == 0) {
                 if (autoSave) {
                     saveLater();

@@ -80,6 +80,8 @@ public final class OnlinePlayer extends PlayerEntity {
     int xpLevel;
     float xpProgress;
     int xpTotal;
+    /** When the player last did something (see IdleKick), in milliseconds. */
+    volatile long lastActive = System.currentTimeMillis();
     /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
     volatile int[] spawnPoint;
     boolean dead;

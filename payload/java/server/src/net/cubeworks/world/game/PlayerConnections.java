@@ -226,8 +226,25 @@ public final class PlayerConnections implements ConnectionHandler {
         final OnlinePlayer p = (OnlinePlayer) o;
         final Runnable action = h.read(p, in);
         if (action != null) {
-            handOver(p, action);
+            handOver(p, IdleKick.alwaysActive(id) || IdleKick.isMove(id) ? active(p, id, action) : action);
         }
+    }
+
+    /** The action, noting that the player did something (a move only when it moved or turned). */
+    private static Runnable active(final OnlinePlayer p, final int id, final Runnable action) {
+        return new Runnable() {
+            public void run() {
+                double x = p.x;
+                double y = p.y;
+                double z = p.z;
+                float yaw = p.yaw;
+                float pitch = p.pitch;
+                action.run();
+                if (!IdleKick.isMove(id) || x != p.x || y != p.y || z != p.z || yaw != p.yaw || pitch != p.pitch) {
+                    p.lastActive = System.currentTimeMillis();
+                }
+            }
+        };
     }
 
     private void handOver(final OnlinePlayer p, final Runnable action) {

@@ -34,7 +34,6 @@ public final class BukkitServer implements Server {
     private final Messenger messenger = new StandardMessenger();
     private final ServerRecipes recipes = new ServerRecipes(net.cubeworks.world.crafting.RecipeBook.standard());
     private volatile int spawnRadius = -1;
-    private volatile int idleTimeout;
     private volatile ServerUnsafe unsafe;
 
     BukkitServer(WorldServer server) {
@@ -515,13 +514,13 @@ public final class BukkitServer implements Server {
         return false;
     }
 
-    /** Kept for plugins to read; idle players are not kicked here. */
+    /** Minutes after which a player who does nothing is kicked; 0: never. */
     public void setIdleTimeout(int threshold) {
-        idleTimeout = threshold;
+        server.game().setIdleTimeout(threshold);
     }
 
     public int getIdleTimeout() {
-        return idleTimeout;
+        return server.game().idleTimeout();
     }
 
     public org.bukkit.UnsafeValues getUnsafe() {
