@@ -116,6 +116,21 @@ rm -rf "$JAR_CLASSES"
 cp -R "$SERVER_CLASSES" "$JAR_CLASSES"
 "${JAVA:-java}" -cp "$TOOLS" net.cubeworks.buildtools.OldSignatures "$JAR_CLASSES"
 
+# The SQLite driver's native library for Windows, built from sources (sqlite-native/build.sh; kept
+# between builds in OUTDIR/sqlite-native), goes where the driver looks for it in the jar. Without
+# the sources or MinGW the jar is made without it, and says so: SQLite then works on Linux only.
+set +e
+bash "$HERE/sqlite-native/build.sh" "$OUT/sqlite-native"
+native_status=$?
+set -e
+if [ $native_status -eq 0 ]; then
+    cp -R "$OUT/sqlite-native/org" "$JAR_CLASSES/"
+elif [ $native_status -eq 3 ]; then
+    echo "build.sh: WARNING: the jar has no SQLite library for Windows (see the line above)" >&2
+else
+    exit $native_status
+fi
+
 if [ -n "$OVERRIDE" ]; then
     if [ ! -f "$OVERRIDE" ]; then
         echo "build.sh: server jar $OVERRIDE does not exist" >&2
