@@ -36,6 +36,8 @@ public final class PlayerConnections implements ConnectionHandler {
     private final Game game;
     private final PlayPacketTable table;
     private volatile String favicon;
+    /** The data URI of an icon the server made, for a plugin's icon in the ping; null for another's. */
+    private volatile java.util.function.Function<org.bukkit.util.CachedServerIcon, String> iconData;
 
     public PlayerConnections(Game game) {
         this.game = game;
@@ -45,6 +47,20 @@ public final class PlayerConnections implements ConnectionHandler {
     /** server-icon.png as a data URI for the status answer, or null. */
     public void setFavicon(String dataUri) {
         favicon = dataUri;
+    }
+
+    /** How an icon a plugin sets in the ping event becomes the answer's data URI. */
+    public void setIconData(java.util.function.Function<org.bukkit.util.CachedServerIcon, String> reader) {
+        iconData = reader;
+    }
+
+    /** The answer's icon: the one a plugin set in the ping event, else server-icon.png. */
+    private String favicon(ServerListPingEvent ping) {
+        if (!ping.isServerIconSet()) {
+            return favicon;
+        }
+        java.util.function.Function<org.bukkit.util.CachedServerIcon, String> reader = iconData;
+        return ping.getServerIconSet() == null || reader == null ? null : reader.apply(ping.getServerIconSet());
     }
 
     public byte[] legacyPingResponse(InetAddress client) {
@@ -81,7 +97,7 @@ public final class PlayerConnections implements ConnectionHandler {
         ServerListPingEvent ping = ping(client, players.size());
         int shown = protocol == Versions.NEWEST_PROTOCOL ? protocol : Versions.OLDEST_PROTOCOL;
         return StatusResponse.json(Versions.MINECRAFT_VERSION, shown, ping.getMaxPlayers(), players.size(), sample,
-                ping.getMotd(), favicon);
+                ping.getMotd(), favicon(ping));
     }
 
     public String checkLogin(int protocol, String name) {

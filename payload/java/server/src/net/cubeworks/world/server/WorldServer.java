@@ -207,6 +207,12 @@ public final class WorldServer implements GameHost {
             game.world().prepareSpawn();
         }
         connections.setFavicon(loadFavicon());
+        connections.setIconData(new java.util.function.Function<org.bukkit.util.CachedServerIcon, String>() {
+            public String apply(org.bukkit.util.CachedServerIcon icon) {
+                // only an icon this server made carries a picture it can send
+                return icon instanceof ServerIcon ? ((ServerIcon) icon).dataUri : null;
+            }
+        });
         synchronized (game.lock()) {
             pluginManager.enablePlugins();
             commands.registerFallbackCommands();

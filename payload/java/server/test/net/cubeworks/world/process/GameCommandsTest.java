@@ -51,6 +51,8 @@ public class GameCommandsTest {
         server.waitReady();
         server.waitFor("[cmds] kill is org.bukkit.command.defaults.KillCommand with bukkit.command.kill; "
                 + "bukkit:seed is SeedCommand; seed is PluginCommand");
+        String status = TestClient.status(server.port);
+        assertTrue("the plugin's icon in the server list: " + status, status.contains("\"favicon\":\"data:image/png;base64,"));
         alex = PlayClient.join(server.port, 4, "Alex");
         bo = PlayClient.join(server.port, 4, "Bo");
         alex.drain(500);
