@@ -98,5 +98,11 @@ public class GameCommandsTest {
         assertTrue(server.command("kill").contains("You can only perform this command as a player"));
         assertTrue(server.command("gamerule doDaylightCycle").contains("doDaylightCycle = false"));
         assertTrue(server.command("help").contains("/xp <amount> [player]"));
+        // a reload disables the plugins, loads and enables them again, and the commands are there again
+        int before = server.mark();
+        assertTrue(server.command("reload").contains("Reload complete."));
+        server.waitFor("[cmds] kill is org.bukkit.command.defaults.KillCommand", before, 10000);
+        assertTrue(say(alex, "/seed").contains("the plugin's own seed"));
+        assertTrue(say(alex, "/suicide").contains("Ouch. That look like it hurt."));
     }
 }
