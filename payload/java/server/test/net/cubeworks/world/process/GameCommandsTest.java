@@ -87,6 +87,25 @@ public class GameCommandsTest {
         assertTrue(say(alex, "/difficulty peaceful").contains("Set difficulty to PEACEFUL"));
         assertTrue(say(alex, "/setworldspawn 3 4 3").contains("Set world world's spawnpoint to (3, 4, 3)"));
         assertTrue(say(alex, "/testfor Bo").contains("/testfor is only usable by commandblocks with analog output."));
+        // the scoreboard: objectives, scores and teams reach the clients
+        assertTrue(say(alex, "/scoreboard objectives add kills dummy Kills").contains("Added new objective 'kills' successfully"));
+        assertTrue(say(alex, "/scoreboard objectives add kills dummy").contains("An objective with the name 'kills' already exists"));
+        assertTrue(say(alex, "/scoreboard objectives add x nosuch").contains("Invalid objective criteria type 'nosuch'"));
+        assertTrue(say(alex, "/scoreboard objectives setdisplay sidebar kills")
+                .contains("Set the display objective in slot 'sidebar' to 'kills'"));
+        assertTrue(say(alex, "/scoreboard players set Bo kills 5").contains("Set score of kills for player Bo to 5"));
+        assertTrue(say(alex, "/scoreboard players add Bo kills 2").contains("Set score of kills for player Bo to 7"));
+        assertTrue(say(alex, "/scoreboard players list Bo").contains("- Kills: 7 (kills)"));
+        assertTrue(say(alex, "/scoreboard teams add red Red Team").contains("Added new team 'red' successfully"));
+        assertTrue(say(alex, "/scoreboard teams join red Alex Bo").contains("Added 2 player(s) to team red: Alex, Bo"));
+        assertTrue(say(alex, "/scoreboard teams option red color red").contains("Set option color for team red to red"));
+        assertTrue(say(alex, "/scoreboard teams list").contains("- red: 'Red Team' has 2 players"));
+        assertTrue(say(alex, "/scoreboard teams leave Bo").contains("Removed 1 player(s) from their teams: Bo"));
+        assertTrue(say(alex, "/scoreboard teams leave Bo").contains("Could not remove 1 player(s) from their teams: Bo"));
+        assertTrue(say(bo, "/scoreboard objectives list").contains("I'm sorry, but you do not have permission"));
+        bo.drain(300);
+        assertEquals(Integer.valueOf(7), bo.scores.get("Bo@kills"));
+        assertEquals("kills", bo.displaySlots.get(1));
 
         // the console: save-off and save-on, the address bans
         assertTrue(server.command("save-off").contains("Disabled level saving.."));
