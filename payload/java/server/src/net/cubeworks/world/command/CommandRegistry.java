@@ -42,6 +42,8 @@ import org.bukkit.command.defaults.SaveCommand;
 import org.bukkit.command.defaults.SaveOffCommand;
 import org.bukkit.command.defaults.SaveOnCommand;
 import org.bukkit.command.defaults.ScoreboardCommand;
+import org.bukkit.command.defaults.SetBlockCommand;
+import org.bukkit.command.defaults.SpreadPlayersCommand;
 import org.bukkit.command.defaults.SayCommand;
 import org.bukkit.command.defaults.SeedCommand;
 import org.bukkit.command.defaults.SetIdleTimeoutCommand;
@@ -142,6 +144,7 @@ public final class CommandRegistry {
             new DifficultyCommand(), new SpawnpointCommand(), new ClearCommand(), new GameRuleCommand(),
             new EnchantCommand(), new TestForCommand(), new EffectCommand(), new PlaySoundCommand(),
             new SetWorldSpawnCommand(), new SetIdleTimeoutCommand(), new AchievementCommand(), new ScoreboardCommand(),
+            new SetBlockCommand(), new SpreadPlayersCommand(),
             new TellrawCommand(game),
         };
         for (Command c : fallbacks) {
@@ -169,7 +172,7 @@ public final class CommandRegistry {
             "whitelist.add", "whitelist.remove", "time.add", "time.set", "teleport", "gamemode", "defaultgamemode",
             "give", "save.perform", "save.enable", "save.disable", "reload", "timings", "xp", "effect", "enchant",
             "clear", "difficulty", "gamerule", "spawnpoint", "setworldspawn", "seed", "playsound", "tellraw",
-            "testfor", "achievement", "setidletimeout", "scoreboard"};
+            "testfor", "achievement", "setidletimeout", "scoreboard", "setblock", "spreadplayers"};
         Map<String, Boolean> children = new LinkedHashMap<String, Boolean>();
         for (String n : everyone) {
             add(new Permission("bukkit.command." + n, PermissionDefault.TRUE));

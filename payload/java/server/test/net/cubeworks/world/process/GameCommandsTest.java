@@ -87,6 +87,15 @@ public class GameCommandsTest {
         assertTrue(say(alex, "/difficulty peaceful").contains("Set difficulty to PEACEFUL"));
         assertTrue(say(alex, "/setworldspawn 3 4 3").contains("Set world world's spawnpoint to (3, 4, 3)"));
         assertTrue(say(alex, "/testfor Bo").contains("/testfor is only usable by commandblocks with analog output."));
+        // blocks set by name or id, and players spread over the land
+        assertTrue(say(alex, "/setblock ~ ~3 ~ minecraft:stone").contains("Block placed"));
+        assertTrue(say(alex, "/setblock ~ ~3 ~ 1").contains("The block couldn't be placed"));
+        assertTrue(say(alex, "/setblock ~ 300 ~ stone").contains("Cannot place block outside of the world"));
+        assertTrue(say(alex, "/setblock ~ ~3 ~ nosuchblock").contains("There is no such block with name nosuchblock"));
+        String spread = say(alex, "/spreadplayers 0 0 5 40 false Alex Bo");
+        assertTrue(spread, spread.contains("Spreading 2 players") && spread.contains("Successfully spread 2 players"));
+        assertTrue(say(alex, "/spreadplayers 0 0 500 1 false Alex Bo")
+                .contains("The number you have entered (1.0) is too small, it must be at least 501.0"));
         // the scoreboard: objectives, scores and teams reach the clients
         assertTrue(say(alex, "/scoreboard objectives add kills dummy Kills").contains("Added new objective 'kills' successfully"));
         assertTrue(say(alex, "/scoreboard objectives add kills dummy").contains("An objective with the name 'kills' already exists"));
