@@ -310,16 +310,10 @@ public final class ApiWorld extends ApiWorldEntities {
         return Environment.NORMAL;
     }
 
-    /** The level-seed setting: its number, or its text's hash as the game takes it. */
+    /** The world's seed, as level.dat keeps it (the level-seed setting made it when the world was new). */
     public long getSeed() {
-        String seed = game.properties().getString("level-seed", "");
-        if (seed.length() == 0) {
-            return 0;
-        }
-        try {
-            return Long.parseLong(seed);
-        } catch (NumberFormatException e) {
-            return seed.hashCode();
+        synchronized (game.lock()) {
+            return world.level().seed;
         }
     }
 
@@ -358,17 +352,21 @@ public final class ApiWorld extends ApiWorldEntities {
     }
 
     public boolean isAutoSave() {
-        return true;
+        return world.autoSave();
     }
 
     public void setAutoSave(boolean value) {
+        world.setAutoSave(value);
     }
 
     public void setDifficulty(Difficulty difficulty) {
+        if (difficulty != null) {
+            game.setDifficulty(difficulty.getValue());
+        }
     }
 
     public Difficulty getDifficulty() {
-        Difficulty d = Difficulty.getByValue(game.properties().difficulty());
+        Difficulty d = Difficulty.getByValue(game.difficulty());
         return d == null ? Difficulty.EASY : d;
     }
 
@@ -386,19 +384,41 @@ public final class ApiWorld extends ApiWorldEntities {
     }
 
     public String[] getGameRules() {
-        return new String[0];
+        synchronized (game.lock()) {
+            return world.level().gameRules.keySet().toArray(new String[0]);
+        }
     }
 
     public String getGameRuleValue(String rule) {
-        return null;
+        if (rule == null) {
+            return null;
+        }
+        synchronized (game.lock()) {
+            return world.level().gameRules.get(rule);
+        }
     }
 
+    /** Sets a rule the world has (saved in level.dat with the world); false for no such rule. */
     public boolean setGameRuleValue(String rule, String value) {
-        return false;
+        if (rule == null || value == null) {
+            return false;
+        }
+        synchronized (game.lock()) {
+            if (!world.level().gameRules.containsKey(rule)) {
+                return false;
+            }
+            world.level().gameRules.put(rule, value);
+            return true;
+        }
     }
 
     public boolean isGameRule(String rule) {
-        return false;
+        if (rule == null) {
+            return false;
+        }
+        synchronized (game.lock()) {
+            return world.level().gameRules.containsKey(rule);
+        }
     }
 
     @Override

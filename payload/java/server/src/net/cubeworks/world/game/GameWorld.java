@@ -51,6 +51,8 @@ public final class GameWorld implements Terrain {
     private final WorldStore store;
     private final int viewDistance;
     private LevelState level = new LevelState();
+    /** Whether the world is saved every while (save-off stops it; save-all and the stop still save). */
+    private volatile boolean autoSave = true;
     private final ColumnCache cache;
     private final Delivery delivery = new Delivery();
     private final Visibility visibility;
@@ -100,6 +102,14 @@ public final class GameWorld implements Terrain {
 
     public int viewDistance() {
         return viewDistance;
+    }
+
+    public boolean autoSave() {
+        return autoSave;
+    }
+
+    public void setAutoSave(boolean on) {
+        autoSave = on;
     }
 
     public LevelState level() {
@@ -413,7 +423,9 @@ public final class GameWorld implements Terrain {
         try {
             tick++;
             level.time++;
-            level.dayTime++;
+            if ("true".equals(level.gameRules.get("doDaylightCycle"))) {
+                level.dayTime++;
+            }
             for (OnlinePlayer p : all) {
                 try {
                     p.actionsThisTick = 0;
@@ -445,10 +457,15 @@ public final class GameWorld implements Terrain {
                     }
                 }
             }
+            if (tick % TICKS_PER_SECOND == 0) {
+                IdleKick.check(game, all);
+            }
             if (tick % SAVE_INTERVAL_TICKS == 0) {
-                saveLater();
+                if (autoSave) {
+                    saveLater();
+                }
             } else if (tick % HOUSEKEEPING_TICKS == 0) {
-                if (cache.unseenChanged(all) > UNSEEN_CHANGED_LIMIT) {
+                if (autoSave && cache.unseenChanged(all) > UNSEEN_CHANGED_LIMIT) {
                     saveLater(); // new land left behind: written now, so it need not stay in memory
                 } else {
                     forgetUnseen();

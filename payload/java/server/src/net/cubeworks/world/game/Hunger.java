@@ -67,7 +67,7 @@ final class Hunger {
         if (p.dead) {
             return;
         }
-        boolean peaceful = game.properties().difficulty() == 0;
+        boolean peaceful = game.difficulty() == 0;
         if (p.exhaustion > PER_POINT) {
             p.exhaustion -= PER_POINT;
             if (p.saturation > 0f) {
@@ -78,7 +78,7 @@ final class Hunger {
             }
         }
         if (p.food <= 0 && tick % STARVE_TICKS == 0 && !peaceful) {
-            int difficulty = game.properties().difficulty();
+            int difficulty = game.difficulty();
             if (p.health > 10f || difficulty == 3 || (p.health > 1f && difficulty == 2)) {
                 world.survival().damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.STARVATION, 1f),
                         p.getName() + " starved to death");

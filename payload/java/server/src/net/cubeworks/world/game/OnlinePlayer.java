@@ -67,6 +67,14 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser {
     // the player in the world, guarded by the world lock (see GameWorld)
     int food = 20;
     float saturation = 5f;
+    /** Experience: the level, the progress to the next (0 to 1), the total points. */
+    int xpLevel;
+    float xpProgress;
+    int xpTotal;
+    /** When the player last did something (see IdleKick), in milliseconds. */
+    volatile long lastActive = System.currentTimeMillis();
+    /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
+    volatile int[] spawnPoint;
     /** The hot-bar slot in hand, 0 to 8. */
     int heldSlot;
     /** The columns this player's client has been sent. */

@@ -36,6 +36,8 @@ public final class PlayerConnections implements ConnectionHandler {
     private final Game game;
     private final PlayPacketTable table;
     private volatile String favicon;
+    /** The data URI of an icon the server made, for a plugin's icon in the ping; null for another's. */
+    private volatile java.util.function.Function<org.bukkit.util.CachedServerIcon, String> iconData;
 
     public PlayerConnections(Game game) {
         this.game = game;
@@ -45,6 +47,20 @@ public final class PlayerConnections implements ConnectionHandler {
     /** server-icon.png as a data URI for the status answer, or null. */
     public void setFavicon(String dataUri) {
         favicon = dataUri;
+    }
+
+    /** How an icon a plugin sets in the ping event becomes the answer's data URI. */
+    public void setIconData(java.util.function.Function<org.bukkit.util.CachedServerIcon, String> reader) {
+        iconData = reader;
+    }
+
+    /** The answer's icon: the one a plugin set in the ping event, else server-icon.png. */
+    private String favicon(ServerListPingEvent ping) {
+        if (!ping.isServerIconSet()) {
+            return favicon;
+        }
+        java.util.function.Function<org.bukkit.util.CachedServerIcon, String> reader = iconData;
+        return ping.getServerIconSet() == null || reader == null ? null : reader.apply(ping.getServerIconSet());
     }
 
     public byte[] legacyPingResponse(InetAddress client) {
@@ -81,7 +97,7 @@ public final class PlayerConnections implements ConnectionHandler {
         ServerListPingEvent ping = ping(client, players.size());
         int shown = protocol == Versions.NEWEST_PROTOCOL ? protocol : Versions.OLDEST_PROTOCOL;
         return StatusResponse.json(Versions.MINECRAFT_VERSION, shown, ping.getMaxPlayers(), players.size(), sample,
-                ping.getMotd(), favicon);
+                ping.getMotd(), favicon(ping));
     }
 
     public String checkLogin(int protocol, String name) {
@@ -177,13 +193,14 @@ public final class PlayerConnections implements ConnectionHandler {
         GameMode mode = p.getGameMode();
         int maxShown = Math.min(255, props.maxPlayers());
         conn.send(PlayPackets.joinGame(p.getEntityId(), mode.getValue() | (props.hardcore() ? 8 : 0), 0,
-                props.difficulty(), maxShown, world.levelType()));
+                game.difficulty(), maxShown, world.levelType()));
         LevelState level = world.level();
         conn.send(PlayPackets.spawnPosition(level.spawnX, level.spawnY, level.spawnZ));
         p.sendAbilities();
         conn.send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         conn.send(world.healthPacket(p));
+        conn.send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
         world.stream(p);
         conn.send(world.positionPacket(p));
         conn.send(world.timePacket());
@@ -226,8 +243,25 @@ public final class PlayerConnections implements ConnectionHandler {
         final OnlinePlayer p = (OnlinePlayer) o;
         final Runnable action = h.read(p, in);
         if (action != null) {
-            handOver(p, action);
+            handOver(p, IdleKick.alwaysActive(id) || IdleKick.isMove(id) ? active(p, id, action) : action);
         }
+    }
+
+    /** The action, noting that the player did something (a move only when it moved or turned). */
+    private static Runnable active(final OnlinePlayer p, final int id, final Runnable action) {
+        return new Runnable() {
+            public void run() {
+                double x = p.x;
+                double y = p.y;
+                double z = p.z;
+                float yaw = p.yaw;
+                float pitch = p.pitch;
+                action.run();
+                if (!IdleKick.isMove(id) || x != p.x || y != p.y || z != p.z || yaw != p.yaw || pitch != p.pitch) {
+                    p.lastActive = System.currentTimeMillis();
+                }
+            }
+        };
     }
 
     private void handOver(final OnlinePlayer p, final Runnable action) {

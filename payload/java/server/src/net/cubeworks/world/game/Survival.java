@@ -53,7 +53,10 @@ final class Survival {
         if (p.dead || p.health >= MAX_HEALTH || p.health <= 0f) {
             return;
         }
-        boolean peaceful = game.properties().difficulty() == 0;
+        boolean peaceful = game.difficulty() == 0;
+        if (!"true".equals(world.level().gameRules.get("naturalRegeneration"))) {
+            return; // the game rule naturalRegeneration is off
+        }
         long every = peaceful ? PEACEFUL_REGEN_TICKS : FED_REGEN_TICKS;
         if (tick % every != 0 || (!peaceful && p.food < FED_FOOD)) {
             return;
@@ -127,7 +130,15 @@ final class Survival {
         p.fireTicks = 0;
         p.eatingSlot = -1;
         p.teleportPending = false;
-        world.toSpawn(p);
+        int[] own = p.spawnPoint;
+        if (own != null && Movement.validPosition(own[0] + 0.5, own[1], own[2] + 0.5)) {
+            // the spawn point set for the player (forced, as /spawnpoint sets it: there is no bed to check)
+            p.x = own[0] + 0.5;
+            p.y = own[1];
+            p.z = own[2] + 0.5;
+        } else {
+            world.toSpawn(p);
+        }
         org.bukkit.Location to = PlayerEvents.respawn(game.host(), p);
         if (to != null && Movement.validPosition(to.getX(), to.getY(), to.getZ())) {
             p.x = to.getX();
@@ -136,7 +147,7 @@ final class Survival {
             p.yaw = to.getYaw();
             p.pitch = to.getPitch();
         }
-        p.connection().send(PlayPackets.respawn(0, game.properties().difficulty(), p.getGameMode().getValue(),
+        p.connection().send(PlayPackets.respawn(0, game.difficulty(), p.getGameMode().getValue(),
                 world.levelType()));
         p.sendAbilities();
         world.stream(p);
@@ -144,6 +155,7 @@ final class Survival {
         p.connection().send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         p.connection().send(world.healthPacket(p));
+        p.connection().send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
         p.sent.x = TrackedPosition.fixed(p.x);
         p.sent.y = TrackedPosition.fixed(p.y);
         p.sent.z = TrackedPosition.fixed(p.z);

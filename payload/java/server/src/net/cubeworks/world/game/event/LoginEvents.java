@@ -60,6 +60,13 @@ public final class LoginEvents {
             if (ban.expires != null) {
                 message += "\nYour ban will be removed on " + ban.expires;
             }
+        } else if (address(conn) != null && access.ipBan(address(conn).getHostAddress()) != null) {
+            BanList.Entry ipBan = access.ipBan(address(conn).getHostAddress());
+            result = PlayerLoginEvent.Result.KICK_BANNED;
+            message = "Your IP address is banned from this server!\nReason: " + ipBan.reason;
+            if (ipBan.expires != null) {
+                message += "\nYour ban will be removed on " + ipBan.expires;
+            }
         } else if (!access.admits(p.getName())) {
             result = PlayerLoginEvent.Result.KICK_WHITELIST;
             message = NOT_WHITELISTED;

@@ -19,6 +19,8 @@ public final class LevelState {
     public String generatorName = "flat";
     public String generatorOptions = "";
     public long seed;
+    /** The game rules by name: the 1.7.2 ones with their defaults, as level.dat has them. */
+    public final java.util.Map<String, String> gameRules = defaultRules();
     /** The stored record it came from, for what the game does not use; null for a new world. */
     private StoredLevel stored;
 
@@ -40,6 +42,9 @@ public final class LevelState {
         l.generatorName = s.generatorName != null ? s.generatorName : "default";
         l.generatorOptions = s.generatorOptions != null ? s.generatorOptions : "";
         l.seed = s.seed;
+        if (s.gameRules != null) {
+            l.gameRules.putAll(s.gameRules);
+        }
         l.stored = s;
         return l;
     }
@@ -61,6 +66,22 @@ public final class LevelState {
         s.dayTime = dayTime;
         s.gameType = gameType;
         s.hardcore = hardcore;
+        s.gameRules = new java.util.LinkedHashMap<String, String>(gameRules);
         return s;
+    }
+
+    /** The rules of a new 1.7.2 world. */
+    static java.util.Map<String, String> defaultRules() {
+        java.util.Map<String, String> r = new java.util.LinkedHashMap<String, String>();
+        r.put("doFireTick", "true");
+        r.put("mobGriefing", "true");
+        r.put("keepInventory", "false");
+        r.put("doMobSpawning", "true");
+        r.put("doMobLoot", "true");
+        r.put("doTileDrops", "true");
+        r.put("commandBlockOutput", "true");
+        r.put("naturalRegeneration", "true");
+        r.put("doDaylightCycle", "true");
+        return r;
     }
 }
