@@ -119,13 +119,9 @@ public final class ServerProperties {
         }
         if (!missing.isEmpty()) {
             try {
-                if (addMissing(file, bytes, missing)) {
-                    StringBuilder names = new StringBuilder();
-                    for (String[] kv : missing) {
-                        names.append(names.length() == 0 ? "" : ", ").append(kv[0]);
-                    }
-                    log.info("Added the settings " + file.getName() + " lacked, with their defaults: " + names);
-                }
+                // added silently, as the game's own server does: the manager reads the console in
+                // small pieces, and a long line here would split the start-up lines it looks for
+                addMissing(file, bytes, missing);
             } catch (IOException ex) {
                 log.warning("Failed to add the missing settings to " + file.getName() + ": " + ex);
             }
