@@ -50,6 +50,8 @@ final class ColumnCache {
      * asked again. They are neither played as new land nor written: nothing is adopted for them.
      */
     private final Map<Long, Long> unreadable = new HashMap<Long, Long>();
+    /** Columns taken into the world with entities kept in them, since the last call of {@link #takeWithEntities}. */
+    private final List<Long> withEntities = new ArrayList<Long>();
     /** Columns taken into the world since the last tick, {key, 1 if newly made}, noted while a plugin listens. */
     private final List<long[]> loadedSinceTick = new ArrayList<long[]>();
     /** What is asked before a column leaves memory; null lets every column go. */
@@ -216,6 +218,9 @@ final class ColumnCache {
         if (generated) {
             dirty.add(k);
         }
+        if (c.entities != null) {
+            withEntities.add(k);
+        }
         return c.lit() && lightBorders(c, lights);
     }
 
@@ -294,12 +299,7 @@ final class ColumnCache {
         int cx = x >> 4;
         int cz = z >> 4;
         long k = ColumnKey.of(cx, cz);
-        Column c = resolve(cx, cz);
-        if (c == null) {
-            c = Column.flat(cx, cz);
-            columns.put(k, c);
-            checkedFlat.remove(k);
-        }
+        Column c = hold(cx, cz);
         c.set(x & 15, y, z & 15, id, data);
         c.lastUpdate = time;
         dirty.add(k);
@@ -307,6 +307,28 @@ final class ColumnCache {
             Relight.around(lights, x, y, z);
         }
         return k;
+    }
+
+    /** The column, held from now on: the flat ground becomes a column of its own. Unavailable when it cannot be read. */
+    Column hold(int cx, int cz) throws Unavailable {
+        Column c = resolve(cx, cz);
+        if (c == null) {
+            long k = ColumnKey.of(cx, cz);
+            c = Column.flat(cx, cz);
+            columns.put(k, c);
+            checkedFlat.remove(k);
+        }
+        return c;
+    }
+
+    /** The columns taken into the world with entities kept in them since the last call. */
+    List<Long> takeWithEntities() {
+        if (withEntities.isEmpty()) {
+            return Collections.emptyList();
+        }
+        List<Long> out = new ArrayList<Long>(withEntities);
+        withEntities.clear();
+        return out;
     }
 
     /** Marks a column the world holds for saving: what it keeps beside its blocks changed. */

@@ -12,6 +12,11 @@ import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
 
+import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.Collector;
+import net.cubeworks.world.game.entity.ColumnEntities;
+import net.cubeworks.world.game.entity.EntityCodecs;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.thread.Threads;
@@ -70,6 +75,8 @@ public final class GameWorld implements Terrain {
     private final TickStats stats = new TickStats();
     private final ApiWorld api;
     private final BlockEvents blockEvents;
+    private final GroundItems items;
+    private final ColumnEntities columnEntities;
     private ScheduledExecutorService reporter;
     private long tick;
 
@@ -94,6 +101,40 @@ public final class GameWorld implements Terrain {
         this.api = new ApiWorld(game, this);
         cache.setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
+        this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, this, new GroundItems.Solid() {
+            public boolean solid(int blockId) {
+                return BlockRules.solid(blockId);
+            }
+        }, new GroundItems.Viewers() {
+            public void toViewers(WorldEntity e, PacketOut packet) {
+                visibility.toViewers(e, packet);
+            }
+
+            public void near(double x, double y, double z, double distance, PacketOut packet) {
+                byte[] frame = packet.frame();
+                for (OnlinePlayer p : game.players().inJoinOrder()) {
+                    double dx = p.x - x;
+                    double dy = p.y - y;
+                    double dz = p.z - z;
+                    if (dx * dx + dy * dy + dz * dz <= distance * distance) {
+                        delivery.out(p, frame);
+                    }
+                }
+            }
+        });
+        EntityCodecs codecs = new EntityCodecs();
+        items.register(codecs);
+        this.columnEntities = new ColumnEntities(game.entities(), codecs, new Columns());
+    }
+
+    /** Where everything that puts an item on the ground puts it; the world's items. */
+    public GroundItems items() {
+        return items;
+    }
+
+    /** The entities kept with their columns, and how each kind is read and written there. */
+    public ColumnEntities columnEntities() {
+        return columnEntities;
     }
 
     Game game() {
@@ -444,6 +485,11 @@ public final class GameWorld implements Terrain {
                 }
             }
             tickEntities(all);
+            for (long k : cache.takeWithEntities()) {
+                columnEntities.arrived(k);
+            }
+            columnEntities.tick(tick);
+            items.tick(collectors(all));
             WorldEvents.chunksLoaded(game.host(), api, cache.takeLoaded());
             visibility.update();
             interaction.relay(all);
@@ -505,6 +551,7 @@ public final class GameWorld implements Terrain {
 
     /** Lets go of the columns no player sees and nothing changed in, so memory follows the players. */
     void forgetUnseen() {
+        columnEntities.beforeForget();
         cache.forgetUnseenBy(game.players().inJoinOrder());
     }
 
@@ -551,5 +598,82 @@ public final class GameWorld implements Terrain {
 
     TickStats stats() {
         return stats;
+    }
+
+    /** The columns as the entities kept with them need them. */
+    private final class Columns implements ColumnEntities.Columns {
+        public Column held(long key) {
+            return cache.held(key);
+        }
+
+        public Column hold(int cx, int cz) {
+            try {
+                return cache.hold(cx, cz);
+            } catch (Unavailable e) {
+                return null;
+            }
+        }
+
+        public void changed(long key) {
+            cache.changed(key);
+        }
+
+        public boolean seen(long key) {
+            for (OnlinePlayer p : game.players().inJoinOrder()) {
+                if (p.known.contains(key)) {
+                    return true;
+                }
+            }
+            return false;
+        }
+    }
+
+    /** The players as the items on the ground see them. */
+    private static List<Collector> collectors(List<OnlinePlayer> players) {
+        List<Collector> out = new ArrayList<Collector>(players.size());
+        for (OnlinePlayer p : players) {
+            out.add(collector(p));
+        }
+        return out;
+    }
+
+    /** The player as the items on the ground see him. */
+    static Collector collector(final OnlinePlayer p) {
+        return new Collector() {
+            public WorldEntity body() {
+                return p;
+            }
+
+            public org.bukkit.entity.Player player() {
+                return p;
+            }
+
+            public net.cubeworks.world.game.item.PlayerInventory inventory() {
+                return p.inventory();
+            }
+
+            public boolean mayCollect() {
+                return !p.dead && p.isOnline();
+            }
+
+            public void send(PacketOut packet) {
+                p.connection().send(packet);
+            }
+
+            public void slotsChanged(List<Integer> slots) {
+                net.cubeworks.world.game.item.PlayerInventory inv = p.inventory();
+                for (int s : new java.util.LinkedHashSet<Integer>(slots)) {
+                    if (s == net.cubeworks.world.game.item.PlayerInventory.CURSOR) {
+                        p.connection().send(PlayPackets.setSlot(-1, -1, inv.item(s), inv.count(s), inv.data(s),
+                                net.cubeworks.world.storage.ItemTagValues.gzipped(inv.tag(s))));
+                    } else {
+                        p.sendSlot(s);
+                    }
+                }
+                if (slots.contains(p.handSlot())) {
+                    p.showHeldItem();
+                }
+            }
+        };
     }
 }

@@ -4,6 +4,7 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
 import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -80,7 +81,15 @@ final class Survival {
         if (p.health <= 0f) {
             p.dead = true;
             world.visibility().hide(p);
-            String said = PlayerEvents.death(game.host(), p, deathMessage);
+            if (p.inventory().open != p.inventory().own) {
+                world.interaction().windows().close(p, true); // its grid and cursor back first
+            }
+            boolean keep = "true".equals(world.level().gameRules.get("keepInventory"));
+            java.util.List<org.bukkit.inventory.ItemStack> drops = keep
+                    ? new java.util.ArrayList<org.bukkit.inventory.ItemStack>() : GroundItems.takeAll(p.inventory());
+            String said = PlayerEvents.death(game.host(), p, deathMessage, drops);
+            world.items().deathFall(p, p.getName(), drops);
+            p.sendInventory();
             if (said != null && said.length() > 0) {
                 game.players().broadcast(said);
             }

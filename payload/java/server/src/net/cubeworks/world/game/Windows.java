@@ -48,12 +48,13 @@ final class Windows {
         boolean accepted = o.matches(c.item.id, c.item.count, c.item.damage);
         p.connection().send(PlayPackets.confirmTransaction(w.id, c.action, accepted));
         if (accepted) {
-            inv.giveWaiting();
             sendChanges(p, w, before);
+            throwOut(p);
             if (w.isContainer()) {
                 w.container.changedBy(p);
             }
         } else {
+            inv.thrown.clear(); // a refused click threw nothing
             inv.awaitingConfirm = true;
             inv.refusedWindow = w.id;
             inv.refusedAction = c.action;
@@ -61,6 +62,19 @@ final class Windows {
         }
         if (handItem(p) != hand) {
             p.showHeldItem();
+        }
+    }
+
+    /** What the click threw out of the window goes on the ground (or, refused, back to the player). */
+    private void throwOut(OnlinePlayer p) {
+        PlayerInventory inv = p.inventory();
+        if (inv.thrown.isEmpty()) {
+            return;
+        }
+        java.util.List<PlayerInventory.Waiting> thrown = new java.util.ArrayList<PlayerInventory.Waiting>(inv.thrown);
+        inv.thrown.clear();
+        for (PlayerInventory.Waiting t : thrown) {
+            world.items().playerThrow(GameWorld.collector(p), t.id, t.count, t.data, t.tag, world.currentTick());
         }
     }
 
@@ -159,11 +173,17 @@ final class Windows {
         PlayerInventory inv = p.inventory();
         inv.dragStage = 0;
         inv.dragSlots.clear();
-        int left = inv.handBack(w);
-        if (left > 0) {
-            p.sendMessage("\u00a7eYour inventory is full: " + left
-                    + " items from the crafting grid are kept for you until there is room");
+        inv.handBack(w);
+        fallAtFeet(p);
+    }
+
+    /** What did not fit back into the inventory falls at the player's feet, as in the game. */
+    private void fallAtFeet(OnlinePlayer p) {
+        PlayerInventory inv = p.inventory();
+        for (PlayerInventory.Waiting item : inv.waiting) {
+            world.items().fallAtFeet(p, p.getName(), item.id, item.count, item.data, item.tag);
         }
+        inv.waiting.clear();
     }
 
     /**
@@ -219,16 +239,20 @@ final class Windows {
         return events.view(p, p.inventory().open);
     }
 
-    /** The player leaves: his window is closed; what still does not fit is written to the log, as it is lost. */
+    /**
+     * The player leaves: his window is closed, and his own crafting grid emptied too when another
+     * window was open; what lay in a grid or on the cursor goes back into the inventory, and what
+     * does not fit falls at his feet.
+     */
     void leave(OnlinePlayer p) {
         PlayerInventory inv = p.inventory();
-        closing(p, inv.open);
+        Window was = inv.open;
+        closing(p, was);
         inv.open = inv.own;
-        for (PlayerInventory.Waiting item : inv.waiting) {
-            game.logger().warning(p.getName() + " left with " + item.count + " of item " + item.id + ":" + item.data
-                    + " that did not fit in the inventory; they are gone");
+        if (was != inv.own) {
+            inv.handBack(inv.own);
+            fallAtFeet(p);
         }
-        inv.waiting.clear();
     }
 
     private boolean inReach(OnlinePlayer p, Window w) {

@@ -162,7 +162,14 @@ final class WorldSaver {
      */
     Future<Report> saveLater(LevelState level, final boolean quiet) {
         WorldEvents.saving(game.host(), game.world() == null ? null : game.world().api());
+        GameWorld world = game.world();
+        if (world != null) {
+            world.columnEntities().beforeSave(); // the columns with entities are saved with them
+        }
         final List<Column> copies = cache.takeChanges();
+        if (world != null) {
+            world.columnEntities().fill(copies);
+        }
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
         List<OnlinePlayer> online = game.players().inJoinOrder();
         for (OnlinePlayer p : online) {

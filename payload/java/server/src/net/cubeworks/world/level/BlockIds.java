@@ -18,6 +18,7 @@ public final class BlockIds {
     public static final int FIRE = 51;
     public static final int CRAFTING_TABLE = 58;
     public static final int ICE = 79;
+    public static final int PACKED_ICE = 174;
     public static final int STANDING_SIGN = 63;
     public static final int LADDER = 65;
     public static final int WALL_SIGN = 68;

@@ -51,6 +51,9 @@ public final class AnvilStore implements WorldStore {
         }
         c.kept = s.kept;
         c.lastUpdate = s.lastUpdate;
+        if (!s.entities.isEmpty()) {
+            c.entities = new ArrayList<Object>(s.entities);
+        }
         return c;
     }
 
@@ -78,6 +81,13 @@ public final class AnvilStore implements WorldStore {
             s.lastUpdate = c.lastUpdate;
             s.blockEntities.addAll(c.blockEntities());
             s.kept = c.kept;
+            if (c.entities != null) {
+                for (Object e : c.entities) {
+                    if (e instanceof NbtCompound) {
+                        s.entities.add((NbtCompound) e);
+                    }
+                }
+            }
             out.add(s);
         }
         storage.saveColumns(out);
