@@ -29,7 +29,8 @@
 #     a join reads (its client reads every packet without inflating the columns);
 #   - footprint: the new land's figures of memory and natural alone; footprint-PART one of them
 #     (column, levels, area, joins, walk64, walk256, far, held: how many players 2,000 blocks apart a
-#     -Xmx64M server holds, held128 the same at -Xmx128M, saved: the memory mode's saved areas).
+#     -Xmx64M server holds, held128 the same at -Xmx128M, saved: the memory mode's saved areas, fly:
+#     the natural mode's flights).
 #   A server of these benches logs its collections to gc.log in its folder; with
 #   CUBEWORKS_BENCH_JFR=FOLDER each of the footprint's servers also leaves a flight recording there
 #   (settings=profile: an allocation profile, read with the JDK's jfr print).

@@ -233,6 +233,9 @@ final class ColumnCache {
             return false;
         }
         put(k, c);
+        if (spawnRadius >= 0 && atSpawn(k)) {
+            c.keepSendCache = true; // every joining player is sent it: compressed once, while it is held
+        }
         if (generated) {
             dirty.add(k);
         }

@@ -386,8 +386,12 @@ final class FootprintBench {
                 }
             }
             String heapAfter = "";
-            if (s.isAlive()) {
-                heapAfter = String.format(Locale.ROOT, "; heap after a full GC %.1f MB", WorldBench.heapAfterGc(s));
+            if (s.isAlive() && !outOfMemory(s)) {
+                try {
+                    heapAfter = String.format(Locale.ROOT, "; heap after a full GC %.1f MB", WorldBench.heapAfterGc(s));
+                } catch (Exception gone) {
+                    heapAfter = "; the server is gone";
+                }
             }
             System.out.println(String.format(Locale.ROOT, "Players 2,000 blocks apart in new natural land one %s server "
                     + "holds (441 columns each): %d%s%s; OutOfMemoryError: %s", heap, players.size(),

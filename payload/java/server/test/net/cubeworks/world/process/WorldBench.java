@@ -69,7 +69,7 @@ public final class WorldBench {
         System.exit(0);
     }
 
-    /** One part of the footprint bench: column, levels, area, joins, walk64, walk256, far, held, held128, saved. */
+    /** One part of the footprint bench: column, levels, area, joins, walk64, walk256, far, held, held128, saved, fly. */
     private static void footprintPart(String part, int rounds, int seconds) throws Exception {
         if (part.equals("column")) {
             FootprintBench.heapPerColumn();
@@ -89,6 +89,9 @@ public final class WorldBench {
             FootprintBench.farAreasHeld("-Xmx64M", 12);
         } else if (part.equals("held128")) {
             FootprintBench.farAreasHeld("-Xmx128M", 24);
+        } else if (part.equals("fly")) {
+            NaturalBench.fly(1, seconds);
+            NaturalBench.fly(5, seconds);
         } else if (part.equals("saved")) {
             heapWithPlayersInSavedAreas(20);
             savedAreasHeld(40, 20000);
