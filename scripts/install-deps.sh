@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev libbenchmar
           libwine-dev locales xvfb xauth x11-apps imagemagick xdotool fonts-wqy-microhei fonts-wine
           openjdk-17-jdk-headless junit4
           libyaml-snake-java libgoogle-gson-java libguava-java libcommons-lang-java
-          libjson-simple-java)
+          libjson-simple-java libxerial-sqlite-jdbc-java libxerial-sqlite-jdbc-jni libmariadb-java tcl)
 # Pauses between the tries of the package index's update, in seconds (CW_APT_PAUSES overrides,
 # for a quick check of this script): a mirror caught in the middle of its sync serves a list of
 # the wrong size for a minute or two.
@@ -31,10 +31,31 @@ gbk_locale() {
 }
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+# The SQLite sources the driver's library for Windows is built from (payload/java/sqlite-native):
+# Debian's sqlite3 source package, downloaded once into the source cache. Its index needs the
+# archive's source lists, which are added beside the binary ones when the machine has none.
+source_cache="${CW_SOURCE_CACHE:-/var/cache/cubeworks/sources}"
+sqlite_sources() {
+    ls "$source_cache"/sqlite3_*.orig.tar.* >/dev/null 2>&1 && return 0
+    if ! apt-cache showsrc sqlite3 2>/dev/null | grep -q '^Package: sqlite3'; then
+        if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+            sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+                $SUDO tee /etc/apt/sources.list.d/cubeworks-sources.sources >/dev/null
+        elif [ -f /etc/apt/sources.list ]; then
+            grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+                $SUDO tee /etc/apt/sources.list.d/cubeworks-sources.list >/dev/null
+        fi
+        $SUDO apt-get update -q -o DPkg::Lock::Timeout=300 -o Acquire::Retries=3 >/dev/null ||
+            fail "the index of Debian's source packages (apt-get update)" "exit status $?"
+    fi
+    $SUDO mkdir -p "$source_cache"
+    (cd "$source_cache" && $SUDO apt-get source -q --download-only -o Acquire::Retries=3 sqlite3 >/dev/null) ||
+        fail "downloading Debian's sqlite3 sources (apt-get source)" "exit status $?"
+}
 # The world's process tests also join with an independent game client from the npm registry.
 bash "$(dirname "${BASH_SOURCE[0]}")/../payload/java/server/test-client/install.sh" ||
     fail "installing the world's test client (test-client/install.sh)" "exit status $?"
-[ ${#missing[@]} -eq 0 ] && { gbk_locale; exit 0; }
+[ ${#missing[@]} -eq 0 ] && { gbk_locale; sqlite_sources; exit 0; }
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 # Another apt or dpkg run holding the lock is waited for; a download is tried again.
@@ -83,3 +104,4 @@ if ! $SUDO apt-get install -y "${apt_options[@]}" --no-install-recommends "${mis
     fail "apt-get install of ${missing[*]}" "$why"
 fi
 gbk_locale
+sqlite_sources

@@ -32,13 +32,18 @@ JAVAC_FLAGS=(--release 7 -Xlint:-options -encoding UTF-8)
 SERVER_JAVAC_FLAGS=(--release 8 -Xlint:-options -encoding UTF-8)
 # The libraries plugins of the 1.7 era import directly, unpacked into the server jar.
 LIBRARY_DIR="${LIBRARY_DIR:-/usr/share/java}"
-LIBRARIES=(snakeyaml gson guava commons-lang json-simple)
+# The database drivers CraftBukkit carried, from Debian's packages: xerial's SQLite driver
+# (org.sqlite.JDBC; libxerial-sqlite-jdbc-java; on Linux it loads the system's native library of
+# libxerial-sqlite-jdbc-jni, on Windows the ones sqlite-native/build.sh makes, carried in the jar)
+# and MariaDB's, which takes jdbc:mysql: URLs (libmariadb-java; com.mysql.jdbc.Driver is ours).
+LIBRARIES=(snakeyaml gson guava commons-lang json-simple xerial-sqlite-jdbc mariadb-java-client)
 # Fixed entry timestamps so that the same sources give the same bytes.
 JAR_DATE="2014-01-01T00:00:00Z"
 
 WORK="$OUT/java-build"
 rm -rf "$WORK"
 mkdir -p "$WORK"
+: >"$WORK/sql-drivers.txt"
 
 # Lists *.java under a folder, sorted, into a javac @argfile. Fails when there are none.
 collect_sources() {
@@ -72,17 +77,59 @@ for lib in "${LIBRARIES[@]}"; do
     for f in "$SERVER_CLASSES"/META-INF/LICENSE* "$SERVER_CLASSES"/META-INF/NOTICE*; do
         [ -f "$f" ] && mv "$f" "$SERVER_CLASSES/META-INF/licenses/$lib/"
     done
+    if [ -d "$SERVER_CLASSES/META-INF/maven" ]; then
+        find "$SERVER_CLASSES/META-INF/maven" -type f \( -name 'LICENSE*' -o -name 'NOTICE*' \) \
+            -exec mv {} "$SERVER_CLASSES/META-INF/licenses/$lib/" \;
+    fi
+    # each driver's services file names its own Driver: they are gathered, not overwritten
+    if [ -f "$SERVER_CLASSES/META-INF/services/java.sql.Driver" ]; then
+        { cat "$SERVER_CLASSES/META-INF/services/java.sql.Driver"; echo; } >>"$WORK/sql-drivers.txt"
+        rm -f "$SERVER_CLASSES/META-INF/services/java.sql.Driver"
+    fi
+    rm -rf "$SERVER_CLASSES/META-INF/native-image"
     rm -rf "$SERVER_CLASSES/META-INF/MANIFEST.MF" "$SERVER_CLASSES/META-INF/maven" \
         "$SERVER_CLASSES/META-INF/versions" "$SERVER_CLASSES/module-info.class"
     rm -f "$SERVER_CLASSES"/META-INF/*.SF "$SERVER_CLASSES"/META-INF/*.RSA "$SERVER_CLASSES"/META-INF/*.DSA
 done
 LIBRARY_CP="$(IFS=:; echo "${LIBRARY_JARS[*]}")"
+# the drivers DriverManager finds on its own, ours for com.mysql.jdbc.Driver among them
+mkdir -p "$SERVER_CLASSES/META-INF/services"
+{ sed -e 's/#.*//' -e 's/[[:space:]]//g' "$WORK/sql-drivers.txt" | grep -v '^$'; echo "com.mysql.jdbc.Driver"; } |
+    LC_ALL=C sort -u >"$SERVER_CLASSES/META-INF/services/java.sql.Driver"
 collect_sources "$HERE/server/src" "$WORK/server-sources.txt"
 "$JAVAC" "${SERVER_JAVAC_FLAGS[@]}" -cp "$LIBRARY_CP" -d "$SERVER_CLASSES" @"$WORK/server-sources.txt"
 # The entry class again, as Java 7 bytecode: it checks the Java version before anything of
 # Java 8 is loaded, and starts the server by reflection.
 "$JAVAC" "${JAVAC_FLAGS[@]}" -implicit:none -sourcepath "" -d "$SERVER_CLASSES" \
     "$HERE/server/src/net/cubeworks/world/Main.java"
+
+# The members older plugin builds link against (int getHealth(), LivingEntity getShooter(), ...),
+# declared in our sources as _INVALID_name, get their real names in the classes packed into the
+# jar, as synthetic methods that javac leaves out (see buildtools/OldSignatures.java); the
+# companion plugin is compiled against server-classes, which keeps the source names.
+TOOLS="$WORK/buildtools"
+mkdir -p "$TOOLS"
+collect_sources "$HERE/buildtools/src" "$WORK/buildtools-sources.txt"
+"$JAVAC" --release 8 -Xlint:-options -encoding UTF-8 -d "$TOOLS" @"$WORK/buildtools-sources.txt"
+JAR_CLASSES="$WORK/server-jar-classes"
+rm -rf "$JAR_CLASSES"
+cp -R "$SERVER_CLASSES" "$JAR_CLASSES"
+"${JAVA:-java}" -cp "$TOOLS" net.cubeworks.buildtools.OldSignatures "$JAR_CLASSES"
+
+# The SQLite driver's native library for Windows, built from sources (sqlite-native/build.sh; kept
+# between builds in OUTDIR/sqlite-native), goes where the driver looks for it in the jar. Without
+# the sources or MinGW the jar is made without it, and says so: SQLite then works on Linux only.
+set +e
+bash "$HERE/sqlite-native/build.sh" "$OUT/sqlite-native"
+native_status=$?
+set -e
+if [ $native_status -eq 0 ]; then
+    cp -R "$OUT/sqlite-native/org" "$JAR_CLASSES/"
+elif [ $native_status -eq 3 ]; then
+    echo "build.sh: WARNING: the jar has no SQLite library for Windows (see the line above)" >&2
+else
+    exit $native_status
+fi
 
 if [ -n "$OVERRIDE" ]; then
     if [ ! -f "$OVERRIDE" ]; then
@@ -102,10 +149,11 @@ else
     printf 'Main-Class: %s\n' "$MAIN_CLASS" >"$WORK/server-manifest.txt"
     if [ -d "$HERE/server/resources" ]; then
         cp -R "$HERE/server/resources/." "$SERVER_CLASSES/"
+        cp -R "$HERE/server/resources/." "$JAR_CLASSES/"
     fi
     rm -f "$OUT/Cubeworks-World.jar.tmp"
     "$JAR" --create --file "$OUT/Cubeworks-World.jar.tmp" --manifest "$WORK/server-manifest.txt" \
-        --date "$JAR_DATE" -C "$SERVER_CLASSES" .
+        --date "$JAR_DATE" -C "$JAR_CLASSES" .
 fi
 mv -f "$OUT/Cubeworks-World.jar.tmp" "$OUT/Cubeworks-World.jar"
 

@@ -3,7 +3,7 @@
 # build.sh left in OUTDIR, or only the classes named. Prints JUnit's summary and exits non-zero
 # when a test fails.
 #
-# usage: test.sh OUTDIR [TEST_CLASS ...]   (e.g. net.cubeworks.world.game.GameThreadTest)
+# usage: test.sh OUTDIR [TEST_CLASS ...]   (e.g. net.cubeworks.world.game.thread.GameThreadTest)
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
@@ -34,7 +34,11 @@ done
 
 # The plugins' tests need the API classes the plugins were compiled against; the server jar may be
 # a packager's own, so the compiled API subset and the proxy stubs come from build.sh's work folder.
-CP="$JUNIT_JAR:$HAMCREST_JAR:$SERVER_JAR:$WORK/server-classes:$COMPANION_JAR:$BANATTACK_JAR"
+# The classes as compiled come before the jar: the jar's API classes also carry the older members
+# plugin builds from before 1.6 link against (int getHealth() beside double getHealth(), see
+# buildtools/OldSignatures.java), with which java.lang.reflect.Proxy cannot make a Player, as on
+# the real server; the tests' stand-ins need it. OldMembersTest reads the jar's classes on their own.
+CP="$JUNIT_JAR:$HAMCREST_JAR:$WORK/server-classes:$SERVER_JAR:$COMPANION_JAR:$BANATTACK_JAR"
 CP="$CP:$WORK/banattack-stubs"
 
 TEST_CLASSES="$WORK/test-classes"

@@ -34,7 +34,7 @@ public abstract class Command {
         return null;
     }
 
-    /** Tells the server's operators (and the console) what the sender did, in grey italics. */
+    /** Tells the server's operators what the sender did, in grey italics, and the console, plainly. */
     public static void broadcastCommandMessage(CommandSender source, String message) {
         broadcastCommandMessage(source, message, true);
     }
@@ -55,9 +55,8 @@ public abstract class Command {
                 p.sendMessage(colored);
             }
         }
-        if (!(source instanceof ConsoleCommandSender)) {
-            server.getConsoleSender().sendMessage(colored);
-        }
+        // the console hears every one, its own included, as "NAME: message"
+        server.getConsoleSender().sendMessage(result);
     }
 
     /** Completes the last argument with the names of the online players that start with it. */

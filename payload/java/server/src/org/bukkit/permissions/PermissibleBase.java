@@ -46,10 +46,16 @@ public class PermissibleBase implements Permissible {
         return Bukkit.getServer() == null ? null : Bukkit.getServer().getPluginManager();
     }
 
+    /**
+     * Recalculates when the operator status differs from the one calculated for, through the
+     * overridable {@link #recalculatePermissions()} (a plugin's subclass, such as PermissionsEx's,
+     * calculates in its own way).
+     */
     private synchronized void current() {
         boolean op = isOp();
         if (calculatedFor == null || calculatedFor.booleanValue() != op) {
-            calculate(op);
+            recalculatePermissions();
+            calculatedFor = op;
         }
     }
 
@@ -183,6 +189,16 @@ public class PermissibleBase implements Permissible {
         for (PermissionAttachment attachment : attachments) {
             calculateChildren(pm, attachment.getPermissions(), false, attachment, new LinkedHashSet<String>());
         }
+    }
+
+    /**
+     * Sets the children of a permission or attachment (inverted under a false parent), and
+     * theirs: Bukkit's private method, which subclasses of plugins (PermissionsEx) call by
+     * reflection under this name and signature.
+     */
+    private void calculateChildPermissions(Map<String, Boolean> children, boolean invert,
+            PermissionAttachment attachment) {
+        calculateChildren(manager(), children, invert, attachment, new LinkedHashSet<String>());
     }
 
     /** Sets the children (inverted under a false parent), and theirs, guarding against circles. */

@@ -36,6 +36,7 @@ public final class PluginDescriptionFile {
     private Map<?, ?> lazyPermissions = null;
     private List<Permission> permissions = null;
     private Map<String, Map<String, Object>> commands = new LinkedHashMap<String, Map<String, Object>>();
+    private java.util.Set<PluginAwareness> awareness = new java.util.LinkedHashSet<PluginAwareness>();
 
     public PluginDescriptionFile(final InputStream stream) throws InvalidDescriptionException {
         try {
@@ -71,10 +72,38 @@ public final class PluginDescriptionFile {
         main = mainClass;
     }
 
-    /** The YAML document as plain maps, lists and scalars; no tag builds any other object. */
+    /**
+     * Plain maps, lists and scalars, and the awareness tags of plugin.yml ("!@UTF8"): a known one
+     * is its flag, another one a placeholder naming it; no other tag builds any object.
+     */
+    private static final class DescriptionConstructor extends SafeConstructor {
+        DescriptionConstructor() {
+            yamlConstructors.put(null, new org.yaml.snakeyaml.constructor.AbstractConstruct() {
+                public Object construct(final org.yaml.snakeyaml.nodes.Node node) {
+                    final String tag = node.getTag().getValue();
+                    if (!tag.startsWith("!@")) {
+                        return SafeConstructor.undefinedConstructor.construct(node);
+                    }
+                    for (PluginAwareness.Flags flag : PluginAwareness.Flags.values()) {
+                        if (tag.equals("!@" + flag.name())) {
+                            return flag;
+                        }
+                    }
+                    return new PluginAwareness() {
+                        @Override
+                        public String toString() {
+                            return tag;
+                        }
+                    };
+                }
+            });
+        }
+    }
+
+    /** The YAML document as plain maps, lists and scalars (and awareness flags). */
     private static Object parse(String text) throws InvalidDescriptionException {
         try {
-            return new Yaml(new SafeConstructor()).load(text);
+            return new Yaml(new DescriptionConstructor()).load(text);
         } catch (YAMLException ex) {
             throw new InvalidDescriptionException(ex, "plugin.yml is not valid YAML");
         }
@@ -103,6 +132,11 @@ public final class PluginDescriptionFile {
 
     public List<String> getAuthors() {
         return authors;
+    }
+
+    /** What the plugin declares it knows about (plugin.yml "awareness", such as !@UTF8). */
+    public java.util.Set<PluginAwareness> getAwareness() {
+        return java.util.Collections.unmodifiableSet(awareness);
     }
 
     public String getWebsite() {
@@ -196,6 +230,14 @@ public final class PluginDescriptionFile {
             throw new InvalidDescriptionException("name '" + name + "' contains invalid characters.");
         }
         main = required(map, "main");
+        Object aware = map.get("awareness");
+        if (aware instanceof Iterable) {
+            for (Object o : (Iterable<?>) aware) {
+                if (o instanceof PluginAwareness) {
+                    awareness.add((PluginAwareness) o);
+                }
+            }
+        }
         if (main.startsWith("org.bukkit.")) {
             throw new InvalidDescriptionException("main may not be within the org.bukkit namespace");
         }

@@ -11,6 +11,8 @@ import org.bukkit.permissions.Permission;
 
 /** Finds, enables and disables plugins, and delivers events to their listeners. */
 public interface PluginManager {
+    void registerInterface(Class<? extends PluginLoader> loader) throws IllegalArgumentException;
+
     Plugin getPlugin(String name);
 
     Plugin[] getPlugins();

@@ -90,11 +90,19 @@ public final class BuiltinCommands {
 
     /** Runs the command when it is one of ours; false when the label is unknown here. */
     boolean run(CommandSender sender, String label, String[] args) {
+        return run(sender, label, args, false);
+    }
+
+    /**
+     * Runs the command when it is one of ours (its permission already tested when permitted;
+     * else players need to be operators for the operators' commands); false when unknown here.
+     */
+    boolean run(CommandSender sender, String label, String[] args, boolean permitted) {
         String[] cmd = find(label);
         if (cmd == null) {
             return false;
         }
-        if (cmd[3].equals("op") && !sender.isOp()) {
+        if (!permitted && cmd[3].equals("op") && !sender.isOp()) {
             sender.sendMessage(NO_PERMISSION);
             return true;
         }
@@ -190,8 +198,14 @@ public final class BuiltinCommands {
     private void help(CommandSender sender) {
         sender.sendMessage("--------- Help: Index ---------");
         for (String[] c : COMMANDS) {
-            if (c[3].equals("no") || sender.isOp()) {
+            Command registered = registry.serverCommand(c[0]);
+            if (registered != null ? registered.testPermissionSilent(sender) : c[3].equals("no") || sender.isOp()) {
                 sender.sendMessage(c[1] + ": " + c[2]);
+            }
+        }
+        for (Command c : registry.otherServerCommands()) {
+            if (c.testPermissionSilent(sender)) {
+                sender.sendMessage(c.getUsage().split("\n")[0] + ": " + c.getDescription());
             }
         }
         for (Map.Entry<String, Command> e : registry.pluginCommandMap().entrySet()) {

@@ -3,8 +3,8 @@ package net.cubeworks.world.command;
 import org.bukkit.command.CommandSender;
 
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.LevelState;
 import net.cubeworks.world.game.OnlinePlayer;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** "time set &lt;value|day|night&gt;" and "time add &lt;value&gt;": the time of day, told to every client at once. */

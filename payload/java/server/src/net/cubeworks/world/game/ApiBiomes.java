@@ -178,6 +178,7 @@ final class ApiBiomes {
             if (p.known.contains(k)) {
                 if (frames == null) {
                     frames = ChunkPackets.bulkFrames(java.util.Collections.singletonList(ChunkPackets.Entry.of(c)));
+                    frames.addAll(ChunkPackets.signFrames(c)); // the client drops a column's signs with it
                 }
                 for (byte[] f : frames) {
                     p.connection().sendFrame(f);

@@ -36,12 +36,12 @@ final class ApiChunk implements Chunk {
         return world.getBlockAt((x << 4) | (bx & 15), by, (z << 4) | (bz & 15));
     }
 
-    /** The players standing in this column. */
+    /** The entities standing in this column. */
     public Entity[] getEntities() {
         java.util.List<Entity> out = new java.util.ArrayList<Entity>();
-        for (org.bukkit.entity.Player p : world.getPlayers()) {
-            Entity e = p;
-            if (p.getLocation().getBlockX() >> 4 == x && p.getLocation().getBlockZ() >> 4 == z) {
+        for (Entity e : world.getEntities()) {
+            org.bukkit.Location at = e.getLocation();
+            if (at.getBlockX() >> 4 == x && at.getBlockZ() >> 4 == z) {
                 out.add(e);
             }
         }

@@ -9,12 +9,18 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.item.ApiItems;
+import net.cubeworks.world.game.item.ApiSlots;
+import net.cubeworks.world.game.item.ContainerSlots;
+import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
 
 /**
  * An inventory a plugin made (Server.createInventory): slots the server keeps for as long as the
- * plugin holds it, opened as a window with HumanEntity.openInventory. Reads take the world lock;
+ * plugin holds it, opened as a window with HumanEntity.openInventory; or a block's, over the slots
+ * its column keeps (saved with it). Reads take the world lock;
  * changes run on the game thread, and everybody who has it open is sent them, whether a
  * plugin or a click changed them.
  */
@@ -23,7 +29,9 @@ class ApiContainer extends ApiSlots {
     private final InventoryType type;
     private final String title;
     private final InventoryHolder holder;
-    private final SlotStore store;
+    private final SlotRow store;
+    /** Told after every change of a block's slots (null for a plugin's inventory): its column is to be saved. */
+    private final Runnable changed;
     final ContainerSlots slots = new ContainerSlots() {
         public int size() {
             return store.size();
@@ -47,9 +55,10 @@ class ApiContainer extends ApiSlots {
 
         public void set(int slot, int itemId, int amount, int itemData, Object itemTag) {
             store.set(slot, itemId, amount, itemData, itemTag);
+            stored();
         }
 
-        public void changedBy(OnlinePlayer viewer) {
+        public void changedBy(org.bukkit.entity.HumanEntity viewer) {
             for (OnlinePlayer p : viewers()) {
                 if (p != viewer) {
                     for (int i = 0; i < store.size(); i++) {
@@ -61,21 +70,38 @@ class ApiContainer extends ApiSlots {
     };
 
     ApiContainer(Game game, InventoryHolder holder, InventoryType type, int size, String title) {
+        this(game, holder, type, new SlotRow(size), title, null);
+    }
+
+    /** Over a block's slots; changed is told after each change. */
+    ApiContainer(Game game, InventoryHolder holder, InventoryType type, SlotRow slots, String title, Runnable changed) {
         this.game = game;
         this.holder = holder;
         this.type = type;
         this.title = title;
-        this.store = new SlotStore(size);
+        this.store = slots;
+        this.changed = changed;
     }
 
-    ItemStack read(int index) {
+    /** The slots it shows. */
+    SlotRow row() {
+        return store;
+    }
+
+    private void stored() {
+        if (changed != null) {
+            changed.run();
+        }
+    }
+
+    protected ItemStack read(int index) {
         check(index);
         synchronized (game.lock()) {
             return ApiItems.stack(store.item(index), store.count(index), store.data(index), store.tag(index));
         }
     }
 
-    void write(final int index, final ItemStack stack) {
+    protected void write(final int index, final ItemStack stack) {
         check(index);
         ApiWorld.onGameThread(game, new Callable<Void>() {
             public Void call() {
@@ -85,6 +111,7 @@ class ApiContainer extends ApiSlots {
                     store.set(index, stack.getTypeId(), Math.min(127, stack.getAmount()), stack.getDurability(),
                             ApiItems.tag(stack));
                 }
+                stored();
                 for (OnlinePlayer p : viewers()) {
                     show(p, index);
                 }

@@ -8,14 +8,16 @@ import org.bukkit.inventory.FurnaceInventory;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
-/** The session slots of a furnace (what smelts, fuel, result) and of a brewing stand (three bottles, ingredient). */
+import net.cubeworks.world.level.SlotRow;
+
+/** The slots of a furnace (what smelts, fuel, result) and of a brewing stand (three bottles, ingredient). */
 final class ApiFurnaceSlots {
     private ApiFurnaceSlots() {
     }
 
     static final class Smelting extends ApiContainer implements FurnaceInventory {
-        Smelting(Game game, InventoryHolder holder) {
-            super(game, holder, InventoryType.FURNACE, 3, InventoryType.FURNACE.getDefaultTitle());
+        Smelting(Game game, InventoryHolder holder, SlotRow slots, String title, Runnable changed) {
+            super(game, holder, InventoryType.FURNACE, slots, title, changed);
         }
 
         public ItemStack getResult() {
@@ -49,8 +51,8 @@ final class ApiFurnaceSlots {
     }
 
     static final class Brewing extends ApiContainer implements BrewerInventory {
-        Brewing(Game game, InventoryHolder holder) {
-            super(game, holder, InventoryType.BREWING, 4, InventoryType.BREWING.getDefaultTitle());
+        Brewing(Game game, InventoryHolder holder, SlotRow slots, String title, Runnable changed) {
+            super(game, holder, InventoryType.BREWING, slots, title, changed);
         }
 
         public ItemStack getIngredient() {

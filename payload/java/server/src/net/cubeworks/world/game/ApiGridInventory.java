@@ -9,6 +9,10 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.item.ApiItems;
+import net.cubeworks.world.game.item.ApiRecipes;
+import net.cubeworks.world.game.item.ApiSlots;
+import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -31,14 +35,14 @@ final class ApiGridInventory extends ApiSlots implements org.bukkit.inventory.Cr
         return 1 + window.side() * window.side();
     }
 
-    ItemStack read(int index) {
+    protected ItemStack read(int index) {
         check(index);
         synchronized (game.lock()) {
             return ApiItems.stack(window.item(index), window.count(index), window.data(index), window.tag(index));
         }
     }
 
-    void write(final int index, final ItemStack stack) {
+    protected void write(final int index, final ItemStack stack) {
         check(index);
         ApiWorld.onGameThread(game, new Callable<Void>() {
             public Void call() {

@@ -5,6 +5,8 @@ import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.InventoryView;
 
+import net.cubeworks.world.game.item.Window;
+
 /** Inventories plugins make, and opening inventories as windows for a player. */
 public final class ApiInventories {
     private ApiInventories() {

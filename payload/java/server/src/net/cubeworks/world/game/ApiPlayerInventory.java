@@ -1,15 +1,16 @@
 package net.cubeworks.world.game;
 
 import java.util.ArrayList;
-import java.util.HashMap;
 import java.util.List;
-import java.util.ListIterator;
 import java.util.concurrent.Callable;
 
-import org.bukkit.Material;
 import org.bukkit.entity.HumanEntity;
 import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.ItemStack;
+
+import net.cubeworks.world.game.item.ApiItems;
+import net.cubeworks.world.game.item.ApiSlots;
+import net.cubeworks.world.game.item.PlayerInventory;
 
 /**
  * A player's inventory in the plugin API's numbering (0 to 8 the hot bar, 9 to 35 the rest, 36
@@ -41,7 +42,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
         throw new ArrayIndexOutOfBoundsException(index);
     }
 
-    ItemStack read(int index) {
+    protected ItemStack read(int index) {
         int slot = windowSlot(index);
         synchronized (game.lock()) {
             PlayerInventory inv = player.inventory();
@@ -49,7 +50,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
         }
     }
 
-    void write(final int index, final ItemStack stack) {
+    protected void write(final int index, final ItemStack stack) {
         final int slot = windowSlot(index);
         ApiWorld.onGameThread(game, new Callable<Void>() {
             public Void call() {
@@ -77,7 +78,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
     }
 
     /** Clearing takes the armour too. */
-    int slotCount() {
+    protected int slotCount() {
         return SIZE + 4;
     }
 

@@ -1,26 +1,17 @@
 package net.cubeworks.world.game;
 
-import org.bukkit.Instrument;
-import org.bukkit.Material;
-import org.bukkit.Note;
-import org.bukkit.SkullType;
-import org.bukkit.block.BlockFace;
 import org.bukkit.block.BlockState;
-import org.bukkit.entity.CreatureType;
-import org.bukkit.entity.EntityType;
-import org.bukkit.event.inventory.InventoryType;
-import org.bukkit.inventory.Inventory;
-import org.bukkit.projectiles.BlockProjectileSource;
 
 /**
  * The block states of blocks that have contents in the game: chests, furnaces, dispensers,
  * droppers, hoppers, brewing stands, beacons, spawners, note blocks, jukeboxes, heads, command
  * blocks and signs, each of its own interface, as getState gives them by the block's id.
  *
- * The world here keeps no contents of such blocks (the game's own chests are not opened, and what
- * a world file holds for them is kept as it was, unread): their inventories are the server's for
- * the running session only, empty at first and not saved; the other values read as a new block's
- * and what a plugin sets is kept in the state it set it on.
+ * A sign's text, the slots of chests, furnaces, dispensers, droppers, hoppers and brewing stands
+ * and a furnace's times are the block entity its column keeps (see BlockEntities): read from the
+ * world's files and saved with the column. A beacon's slot is the server's for the running
+ * session only; the other values read as a new block's, and what a plugin sets is kept in the
+ * state it set it on.
  */
 final class ApiTileStates {
     private ApiTileStates() {
@@ -40,374 +31,35 @@ final class ApiTileStates {
         switch (id) {
             case 54:
             case 146:
-                return new ChestState(b);
+                return new ApiContainerStates.ChestState(b);
             case 61:
             case 62:
-                return new FurnaceState(b);
+                return new ApiContainerStates.FurnaceState(b);
             case 23:
-                return new DispenserState(b);
+                return new ApiContainerStates.DispenserState(b);
             case 158:
-                return new DropperState(b);
+                return new ApiContainerStates.DropperState(b);
             case 154:
-                return new HopperState(b);
+                return new ApiContainerStates.HopperState(b);
             case 117:
-                return new BrewingState(b);
+                return new ApiContainerStates.BrewingState(b);
             case 138:
-                return new BeaconState(b);
+                return new ApiContainerStates.BeaconState(b);
             case 52:
-                return new SpawnerState(b);
+                return new ApiSpecialStates.SpawnerState(b);
             case 25:
-                return new NoteState(b);
+                return new ApiSpecialStates.NoteState(b);
             case 84:
-                return new JukeboxState(b);
+                return new ApiSpecialStates.JukeboxState(b);
             case 144:
-                return new SkullState(b);
+                return new ApiSpecialStates.SkullState(b);
             case 137:
-                return new CommandState(b);
+                return new ApiSpecialStates.CommandState(b);
             case 63:
             case 68:
-                return new SignState(b);
+                return new ApiSpecialStates.SignState(b);
             default:
                 return new ApiBlockState(b);
-        }
-    }
-
-    /** A state whose block has slots: its session inventory. */
-    abstract static class Holder extends ApiBlockState {
-        Holder(ApiBlock b) {
-            super(b);
-        }
-
-        Inventory slots(InventoryType type, int size) {
-            ApiBlock b = (ApiBlock) getBlock();
-            return ((ApiWorld) b.getWorld()).blockInventory(b.getX(), b.getY(), b.getZ(), type, size,
-                    (org.bukkit.inventory.InventoryHolder) this);
-        }
-    }
-
-    static final class ChestState extends Holder implements org.bukkit.block.Chest {
-        ChestState(ApiBlock b) {
-            super(b);
-        }
-
-        public Inventory getBlockInventory() {
-            return slots(InventoryType.CHEST, 27);
-        }
-
-        /** A chest beside it is not joined to it here: its own 27 slots. */
-        public Inventory getInventory() {
-            return getBlockInventory();
-        }
-    }
-
-    static final class FurnaceState extends Holder implements org.bukkit.block.Furnace {
-        private short burn;
-        private short cook;
-
-        FurnaceState(ApiBlock b) {
-            super(b);
-        }
-
-        public short getBurnTime() {
-            return burn;
-        }
-
-        public void setBurnTime(short burnTime) {
-            burn = burnTime;
-        }
-
-        public short getCookTime() {
-            return cook;
-        }
-
-        public void setCookTime(short cookTime) {
-            cook = cookTime;
-        }
-
-        /** Its three slots for the session; nothing smelts in them here. */
-        public org.bukkit.inventory.FurnaceInventory getInventory() {
-            return (org.bukkit.inventory.FurnaceInventory) slots(InventoryType.FURNACE, 3);
-        }
-    }
-
-    static final class DispenserState extends Holder implements org.bukkit.block.Dispenser {
-        DispenserState(ApiBlock b) {
-            super(b);
-        }
-
-        public Inventory getInventory() {
-            return slots(InventoryType.DISPENSER, 9);
-        }
-
-        /** No projectiles fly in this world: none. */
-        public BlockProjectileSource getBlockProjectileSource() {
-            return null;
-        }
-
-        /** Items on the ground and projectiles do not exist here: nothing comes out. */
-        public boolean dispense() {
-            return false;
-        }
-    }
-
-    static final class DropperState extends Holder implements org.bukkit.block.Dropper {
-        DropperState(ApiBlock b) {
-            super(b);
-        }
-
-        public Inventory getInventory() {
-            return slots(InventoryType.DROPPER, 9);
-        }
-
-        /** Items on the ground do not exist here: nothing is dropped. */
-        public void drop() {
-        }
-    }
-
-    static final class HopperState extends Holder implements org.bukkit.block.Hopper {
-        HopperState(ApiBlock b) {
-            super(b);
-        }
-
-        public Inventory getInventory() {
-            return slots(InventoryType.HOPPER, 5);
-        }
-    }
-
-    static final class BeaconState extends Holder implements org.bukkit.block.Beacon {
-        BeaconState(ApiBlock b) {
-            super(b);
-        }
-
-        public Inventory getInventory() {
-            return slots(InventoryType.BEACON, 1);
-        }
-    }
-
-    static final class BrewingState extends Holder implements org.bukkit.block.BrewingStand {
-        private int brewTime;
-
-        BrewingState(ApiBlock b) {
-            super(b);
-        }
-
-        public int getBrewingTime() {
-            return brewTime;
-        }
-
-        public void setBrewingTime(int t) {
-            brewTime = t;
-        }
-
-        /** Its four slots for the session; nothing brews in them here. */
-        public org.bukkit.inventory.BrewerInventory getInventory() {
-            return (org.bukkit.inventory.BrewerInventory) slots(InventoryType.BREWING, 4);
-        }
-    }
-
-    static final class SpawnerState extends ApiBlockState implements org.bukkit.block.CreatureSpawner {
-        /** A new spawner's: a pig, and 20 ticks. */
-        private EntityType type = EntityType.PIG;
-        private int delay = 20;
-
-        SpawnerState(ApiBlock b) {
-            super(b);
-        }
-
-        public CreatureType getCreatureType() {
-            return CreatureType.fromEntityType(type);
-        }
-
-        public EntityType getSpawnedType() {
-            return type;
-        }
-
-        public void setSpawnedType(EntityType t) {
-            if (t == null || t.getName() == null) {
-                throw new IllegalArgumentException("Can't spawn EntityType " + t + " from mobspawners!");
-            }
-            type = t;
-        }
-
-        public void setCreatureType(CreatureType t) {
-            setSpawnedType(t.toEntityType());
-        }
-
-        public String getCreatureTypeId() {
-            return type.getName();
-        }
-
-        public void setCreatureTypeByName(String name) {
-            EntityType t = EntityType.fromName(name);
-            if (t != null) {
-                setSpawnedType(t);
-            }
-        }
-
-        public String getCreatureTypeName() {
-            return type.getName();
-        }
-
-        public void setCreatureTypeId(String name) {
-            setCreatureTypeByName(name);
-        }
-
-        public int getDelay() {
-            return delay;
-        }
-
-        public void setDelay(int d) {
-            delay = d;
-        }
-    }
-
-    static final class NoteState extends ApiBlockState implements org.bukkit.block.NoteBlock {
-        private byte note;
-
-        NoteState(ApiBlock b) {
-            super(b);
-        }
-
-        public Note getNote() {
-            return new Note(note);
-        }
-
-        public byte getRawNote() {
-            return note;
-        }
-
-        public void setNote(Note n) {
-            note = n.getId();
-        }
-
-        public void setRawNote(byte n) {
-            note = n;
-        }
-
-        /** Note block sounds are not sent by this server: nothing plays, false. */
-        public boolean play() {
-            return false;
-        }
-
-        public boolean play(byte instrument, byte n) {
-            return false;
-        }
-
-        public boolean play(Instrument instrument, Note n) {
-            return false;
-        }
-    }
-
-    static final class JukeboxState extends ApiBlockState implements org.bukkit.block.Jukebox {
-        JukeboxState(ApiBlock b) {
-            super(b);
-        }
-
-        /** The jukebox's data is 1 while a record is in it; which record is not kept here. */
-        public Material getPlaying() {
-            return Material.AIR;
-        }
-
-        public void setPlaying(Material record) {
-        }
-
-        public boolean isPlaying() {
-            return getRawData() != 0;
-        }
-
-        public boolean eject() {
-            return false;
-        }
-    }
-
-    static final class SkullState extends ApiBlockState implements org.bukkit.block.Skull {
-        private String owner;
-        private SkullType kind = SkullType.SKELETON;
-        private BlockFace rotation = BlockFace.NORTH;
-
-        SkullState(ApiBlock b) {
-            super(b);
-        }
-
-        public boolean hasOwner() {
-            return owner != null && owner.length() > 0;
-        }
-
-        public String getOwner() {
-            return owner;
-        }
-
-        public boolean setOwner(String name) {
-            if (name == null || name.length() > 16) {
-                return false;
-            }
-            owner = name;
-            kind = SkullType.PLAYER;
-            return true;
-        }
-
-        public BlockFace getRotation() {
-            return rotation;
-        }
-
-        public void setRotation(BlockFace r) {
-            rotation = r;
-        }
-
-        public SkullType getSkullType() {
-            return kind;
-        }
-
-        public void setSkullType(SkullType t) {
-            kind = t;
-            if (t != SkullType.PLAYER) {
-                owner = null;
-            }
-        }
-    }
-
-    static final class CommandState extends ApiBlockState implements org.bukkit.block.CommandBlock {
-        private String command = "";
-        private String name = "@";
-
-        CommandState(ApiBlock b) {
-            super(b);
-        }
-
-        public String getCommand() {
-            return command;
-        }
-
-        public void setCommand(String c) {
-            command = c == null ? "" : c;
-        }
-
-        public String getName() {
-            return name;
-        }
-
-        public void setName(String n) {
-            name = n == null ? "@" : n;
-        }
-    }
-
-    static final class SignState extends ApiBlockState implements org.bukkit.block.Sign {
-        private final String[] lines = {"", "", "", ""};
-
-        SignState(ApiBlock b) {
-            super(b);
-        }
-
-        public String[] getLines() {
-            return lines.clone();
-        }
-
-        public String getLine(int index) {
-            return lines[index];
-        }
-
-        public void setLine(int index, String line) {
-            lines[index] = line == null ? "" : line;
         }
     }
 }

@@ -7,6 +7,7 @@ import org.bukkit.BlockChangeDelegate;
 import org.bukkit.TreeType;
 
 import net.cubeworks.world.generation.TreeShapes;
+import net.cubeworks.world.level.BlockIds;
 
 /**
  * World.generateTree: a tree of the kind on the ground at a place, in the natural world's
@@ -15,10 +16,6 @@ import net.cubeworks.world.generation.TreeShapes;
  * false.
  */
 final class ApiTrees {
-    private static final int GRASS = 2;
-    private static final int DIRT = 3;
-    private static final int LOG = 17;
-    private static final int LEAVES = 18;
     private static final int LOG_2 = 162;
     private static final int LEAVES_2 = 161;
 
@@ -30,25 +27,25 @@ final class ApiTrees {
         switch (type) {
             case TREE:
             case SWAMP:
-                return new int[] {TreeShapes.ROUND, 4, 3, LOG, 0, LEAVES, 0};
+                return new int[] {TreeShapes.ROUND, 4, 3, BlockIds.LOG, 0, BlockIds.LEAVES, 0};
             case BIG_TREE:
-                return new int[] {TreeShapes.ROUND, 7, 5, LOG, 0, LEAVES, 0};
+                return new int[] {TreeShapes.ROUND, 7, 5, BlockIds.LOG, 0, BlockIds.LEAVES, 0};
             case BIRCH:
-                return new int[] {TreeShapes.ROUND, 5, 3, LOG, 2, LEAVES, 2};
+                return new int[] {TreeShapes.ROUND, 5, 3, BlockIds.LOG, 2, BlockIds.LEAVES, 2};
             case TALL_BIRCH:
-                return new int[] {TreeShapes.ROUND, 8, 4, LOG, 2, LEAVES, 2};
+                return new int[] {TreeShapes.ROUND, 8, 4, BlockIds.LOG, 2, BlockIds.LEAVES, 2};
             case REDWOOD:
-                return new int[] {TreeShapes.CONE, 6, 4, LOG, 1, LEAVES, 1};
+                return new int[] {TreeShapes.CONE, 6, 4, BlockIds.LOG, 1, BlockIds.LEAVES, 1};
             case TALL_REDWOOD:
             case MEGA_REDWOOD:
-                return new int[] {TreeShapes.CONE, 10, 6, LOG, 1, LEAVES, 1};
+                return new int[] {TreeShapes.CONE, 10, 6, BlockIds.LOG, 1, BlockIds.LEAVES, 1};
             case JUNGLE:
-                return new int[] {TreeShapes.ROUND, 10, 10, LOG, 3, LEAVES, 3};
+                return new int[] {TreeShapes.ROUND, 10, 10, BlockIds.LOG, 3, BlockIds.LEAVES, 3};
             case SMALL_JUNGLE:
             case COCOA_TREE:
-                return new int[] {TreeShapes.ROUND, 4, 7, LOG, 3, LEAVES, 3};
+                return new int[] {TreeShapes.ROUND, 4, 7, BlockIds.LOG, 3, BlockIds.LEAVES, 3};
             case JUNGLE_BUSH:
-                return new int[] {TreeShapes.BUSH, 1, 1, LOG, 3, LEAVES, 0};
+                return new int[] {TreeShapes.BUSH, 1, 1, BlockIds.LOG, 3, BlockIds.LEAVES, 0};
             case ACACIA:
                 return new int[] {TreeShapes.ROUND, 5, 3, LOG_2, 0, LEAVES_2, 0};
             case DARK_OAK:
@@ -84,7 +81,7 @@ final class ApiTrees {
             return false;
         }
         int ground = blocks.typeAt(x, y - 1, z);
-        if (ground != GRASS && ground != DIRT) {
+        if (ground != BlockIds.GRASS && ground != BlockIds.DIRT) {
             return false;
         }
         int height = p[1] + r.nextInt(p[2]);
@@ -93,7 +90,7 @@ final class ApiTrees {
         }
         for (int i = 0; i < height; i++) {
             int there = blocks.typeAt(x, y + i, z);
-            if (there != 0 && there != LEAVES && there != LEAVES_2 && !(i == 0 && there == 6)) {
+            if (there != 0 && there != BlockIds.LEAVES && there != LEAVES_2 && !(i == 0 && there == 6)) {
                 return false;
             }
         }
@@ -103,8 +100,8 @@ final class ApiTrees {
                 blocks.put(part.x, part.y, part.z, part.id, part.data);
             }
         }
-        if (ground == GRASS) {
-            blocks.put(x, y - 1, z, DIRT, 0);
+        if (ground == BlockIds.GRASS) {
+            blocks.put(x, y - 1, z, BlockIds.DIRT, 0);
         }
         return true;
     }

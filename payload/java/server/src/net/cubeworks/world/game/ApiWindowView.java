@@ -5,6 +5,8 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryView;
 
+import net.cubeworks.world.game.item.Window;
+
 /** A player's window in the plugin API: its crafting part above the player's own inventory. */
 final class ApiWindowView extends InventoryView {
     private final OnlinePlayer player;

@@ -20,7 +20,10 @@ import org.bukkit.inventory.Inventory;
 import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
 
+import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.level.SlotRow;
 
 /**
  * The game's one world as plugins see it. Reads take the world lock for a moment; changes
@@ -203,8 +206,11 @@ public final class ApiWorld extends ApiWorldEntities {
         return isChunkInUse(x, z);
     }
 
+    /** Every entity the world has, of every kind, in the order they came. */
     public List<Entity> getEntities() {
-        return new ArrayList<Entity>(game.players().inJoinOrder());
+        synchronized (game.lock()) {
+            return new ArrayList<Entity>(game.entities().all());
+        }
     }
 
     public List<Player> getPlayers() {
@@ -306,16 +312,10 @@ public final class ApiWorld extends ApiWorldEntities {
         return Environment.NORMAL;
     }
 
-    /** The level-seed setting: its number, or its text's hash as the game takes it. */
+    /** The world's seed, as level.dat keeps it (the level-seed setting made it when the world was new). */
     public long getSeed() {
-        String seed = game.properties().getString("level-seed", "");
-        if (seed.length() == 0) {
-            return 0;
-        }
-        try {
-            return Long.parseLong(seed);
-        } catch (NumberFormatException e) {
-            return seed.hashCode();
+        synchronized (game.lock()) {
+            return world.level().seed;
         }
     }
 
@@ -356,17 +356,21 @@ public final class ApiWorld extends ApiWorldEntities {
     }
 
     public boolean isAutoSave() {
-        return true;
+        return world.autoSave();
     }
 
     public void setAutoSave(boolean value) {
+        world.setAutoSave(value);
     }
 
     public void setDifficulty(Difficulty difficulty) {
+        if (difficulty != null) {
+            game.setDifficulty(difficulty.getValue());
+        }
     }
 
     public Difficulty getDifficulty() {
-        Difficulty d = Difficulty.getByValue(game.properties().difficulty());
+        Difficulty d = Difficulty.getByValue(game.difficulty());
         return d == null ? Difficulty.EASY : d;
     }
 
@@ -384,19 +388,41 @@ public final class ApiWorld extends ApiWorldEntities {
     }
 
     public String[] getGameRules() {
-        return new String[0];
+        synchronized (game.lock()) {
+            return world.level().gameRules.keySet().toArray(new String[0]);
+        }
     }
 
     public String getGameRuleValue(String rule) {
-        return null;
+        if (rule == null) {
+            return null;
+        }
+        synchronized (game.lock()) {
+            return world.level().gameRules.get(rule);
+        }
     }
 
+    /** Sets a rule the world has (saved in level.dat with the world); false for no such rule. */
     public boolean setGameRuleValue(String rule, String value) {
-        return false;
+        if (rule == null || value == null) {
+            return false;
+        }
+        synchronized (game.lock()) {
+            if (!world.level().gameRules.containsKey(rule)) {
+                return false;
+            }
+            world.level().gameRules.put(rule, value);
+            return true;
+        }
     }
 
     public boolean isGameRule(String rule) {
-        return false;
+        if (rule == null) {
+            return false;
+        }
+        synchronized (game.lock()) {
+            return world.level().gameRules.containsKey(rule);
+        }
     }
 
     @Override
@@ -588,21 +614,38 @@ public final class ApiWorld extends ApiWorldEntities {
         ambientLimit = limit;
     }
 
-    /** The session inventories of blocks with slots, by place (see ApiTileStates). */
+    /**
+     * The inventories of blocks with slots, by place (see ApiTileStates): each over the slots its
+     * column keeps, while the block is the one it was made for.
+     */
     private final java.util.Map<Long, ApiContainer> blockInventories = new java.util.HashMap<Long, ApiContainer>();
 
-    Inventory blockInventory(int x, int y, int z, org.bukkit.event.inventory.InventoryType type, int size,
+    /**
+     * The block's inventory: over the slots of its block entity when it has slots of the size, else
+     * (a beacon, or a block of another kind by now) slots of its own for the session.
+     */
+    Inventory blockInventory(final int x, int y, final int z, org.bukkit.event.inventory.InventoryType type, int size,
             org.bukkit.inventory.InventoryHolder holder) {
         long k = ((long) x & 0x3FFFFFF) << 38 | ((long) z & 0x3FFFFFF) << 12 | (y & 0xFFF);
-        synchronized (blockInventories) {
+        synchronized (game.lock()) {
+            BlockEntity e = BlockEntities.at(world, x, y, z);
+            BlockEntity.Container block = e instanceof BlockEntity.Container
+                    && ((BlockEntity.Container) e).slots.size() == size ? (BlockEntity.Container) e : null;
             ApiContainer c = blockInventories.get(k);
-            if (c == null || c.getType() != type) {
+            if (c == null || c.getType() != type || block != null && c.row() != block.slots) {
+                SlotRow row = block != null ? block.slots : new SlotRow(size);
+                String title = block != null && block.customName != null ? block.customName : type.getDefaultTitle();
+                Runnable changed = block == null ? null : new Runnable() {
+                    public void run() {
+                        BlockEntities.changed(world, x, z);
+                    }
+                };
                 if (type == org.bukkit.event.inventory.InventoryType.FURNACE) {
-                    c = new ApiFurnaceSlots.Smelting(game, holder);
+                    c = new ApiFurnaceSlots.Smelting(game, holder, row, title, changed);
                 } else if (type == org.bukkit.event.inventory.InventoryType.BREWING) {
-                    c = new ApiFurnaceSlots.Brewing(game, holder);
+                    c = new ApiFurnaceSlots.Brewing(game, holder, row, title, changed);
                 } else {
-                    c = new ApiContainer(game, holder, type, size, type.getDefaultTitle());
+                    c = new ApiContainer(game, holder, type, row, title, changed);
                 }
                 blockInventories.put(k, c);
             }

@@ -24,6 +24,12 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.EffectData;
+import net.cubeworks.world.game.entity.Sight;
+import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -78,7 +84,13 @@ abstract class ApiWorldEntities implements World {
     }
 
     public List<LivingEntity> getLivingEntities() {
-        return new ArrayList<LivingEntity>(game.players().inJoinOrder());
+        List<LivingEntity> out = new ArrayList<LivingEntity>();
+        for (Entity e : getEntities()) {
+            if (e instanceof LivingEntity) {
+                out.add((LivingEntity) e);
+            }
+        }
+        return out;
     }
 
     @Deprecated
@@ -179,9 +191,9 @@ abstract class ApiWorldEntities implements World {
         }
         change(new Callable<Void>() {
             public Void call() {
-                byte[] bolt = PlayPackets.spawnGlobalEntity(game.players().nextEntityId(),
-                        PlayPackets.GLOBAL_ENTITY_THUNDERBOLT, Visibility.fixed(loc.getX()), Visibility.fixed(loc.getY()),
-                        Visibility.fixed(loc.getZ())).frame();
+                byte[] bolt = PlayPackets.spawnGlobalEntity(game.entities().nextId(),
+                        PlayPackets.GLOBAL_ENTITY_THUNDERBOLT, TrackedPosition.fixed(loc.getX()), TrackedPosition.fixed(loc.getY()),
+                        TrackedPosition.fixed(loc.getZ())).frame();
                 for (OnlinePlayer p : game.players().inJoinOrder()) {
                     p.connection().sendFrame(bolt);
                 }
@@ -286,7 +298,7 @@ abstract class ApiWorldEntities implements World {
             for (int[] b : destroyed) {
                 if (b[1] > 0 && world.blockAt(b[0], b[1], b[2]) == 0
                         && BlockRules.solid(world.blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
-                    world.setBlock(b[0], b[1], b[2], FIRE, 0);
+                    world.setBlock(b[0], b[1], b[2], BlockIds.FIRE, 0);
                 }
             }
         }
@@ -301,13 +313,12 @@ abstract class ApiWorldEntities implements World {
             }
             if (!p.dead && distance <= power * 2.0) {
                 float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, p.x, p.y, p.z), power);
-                damage = PlayerEvents.worldDamage(game, p, DamageCause.BLOCK_EXPLOSION, damage);
+                damage = PlayerEvents.worldDamage(game.host(), p, DamageCause.BLOCK_EXPLOSION, damage);
                 world.survival().damage(p, damage, p.getName() + " blew up");
             }
         }
     }
 
-    private static final int FIRE = 51;
 
     public boolean createExplosion(Location loc, float power, boolean setFire) {
         return createExplosion(loc.getX(), loc.getY(), loc.getZ(), power, setFire, true);

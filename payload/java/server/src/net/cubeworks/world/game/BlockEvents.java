@@ -147,7 +147,8 @@ final class BlockEvents {
         double dx = p.x - (s.x + 0.5);
         double dy = p.y - (s.y + 0.5);
         double dz = p.z - (s.z + 0.5);
-        if (id != STANDING_SIGN && id != WALL_SIGN || dx * dx + dy * dy + dz * dz > 64) {
+        if (id != STANDING_SIGN && id != WALL_SIGN || dx * dx + dy * dy + dz * dz > 64
+                || !BlockEntities.mayWrite(world, p, s.x, s.y, s.z)) {
             return;
         }
         String[] lines = s.lines.clone();
@@ -163,11 +164,6 @@ final class BlockEvents {
                         ? line.substring(0, PlayReads.SIGN_LINE) : line;
             }
         }
-        long column = ColumnKey.of(s.x >> 4, s.z >> 4);
-        for (OnlinePlayer q : game.players().inJoinOrder()) {
-            if (q.known.contains(column)) {
-                q.connection().send(PlayPackets.updateSign(s.x, s.y, s.z, lines));
-            }
-        }
+        BlockEntities.setSignText(world, s.x, s.y, s.z, lines);
     }
 }

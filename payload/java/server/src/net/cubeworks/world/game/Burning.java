@@ -3,6 +3,9 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
+import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.level.BlockIds;
+
 /**
  * Lava and fire, as the game has them for players: in lava 4 points every half second, in fire 1,
  * and either sets the player burning (15 seconds from lava, 8 from fire), a point every second
@@ -17,11 +20,6 @@ final class Burning {
     /** Seconds of burning lava and fire set. */
     static final int LAVA_SECONDS = 15;
     static final int FIRE_SECONDS = 8;
-    private static final int WATER = 8;
-    private static final int STILL_WATER = 9;
-    private static final int LAVA = 10;
-    private static final int STILL_LAVA = 11;
-    private static final int FIRE = 51;
 
     private final Game game;
     private final GameWorld world;
@@ -40,27 +38,27 @@ final class Burning {
             return;
         }
         int touching = touching(p);
-        if (touching == WATER) {
+        if (touching == BlockIds.WATER) {
             p.fireTicks = 0;
             return;
         }
-        if (touching == LAVA || touching == FIRE) {
-            boolean lava = touching == LAVA;
+        if (touching == BlockIds.LAVA || touching == BlockIds.FIRE) {
+            boolean lava = touching == BlockIds.LAVA;
             int x = (int) Math.floor(p.x);
             int y = (int) Math.floor(p.y);
             int z = (int) Math.floor(p.z);
-            int seconds = PlayerEvents.combust(game, p, x, y, z, lava ? LAVA_SECONDS : FIRE_SECONDS);
+            int seconds = PlayerEvents.combust(game.host(), p, x, y, z, lava ? LAVA_SECONDS : FIRE_SECONDS);
             p.fireTicks = Math.max(p.fireTicks, seconds * 20);
             if (tick % CONTACT_TICKS == 0) {
                 DamageCause cause = lava ? DamageCause.LAVA : DamageCause.FIRE;
-                survival.damage(p, PlayerEvents.worldDamage(game, p, cause, lava ? LAVA_DAMAGE : FIRE_DAMAGE),
+                survival.damage(p, PlayerEvents.worldDamage(game.host(), p, cause, lava ? LAVA_DAMAGE : FIRE_DAMAGE),
                         p.getName() + (lava ? " tried to swim in lava" : " went up in flames"));
             }
         }
         if (p.fireTicks > 0) {
             p.fireTicks--;
             if (p.fireTicks % 20 == 0 && !p.dead) {
-                survival.damage(p, PlayerEvents.worldDamage(game, p, DamageCause.FIRE_TICK, 1f),
+                survival.damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.FIRE_TICK, 1f),
                         p.getName() + " burned to death");
             }
         }
@@ -82,13 +80,13 @@ final class Burning {
                 }
                 for (int by = y0; by <= y1; by++) {
                     int id = world.blockAt(bx, by, bz);
-                    if (id == WATER || id == STILL_WATER) {
-                        return WATER;
+                    if (id == BlockIds.WATER || id == BlockIds.STILL_WATER) {
+                        return BlockIds.WATER;
                     }
-                    if (id == LAVA || id == STILL_LAVA) {
-                        found = LAVA;
-                    } else if (id == FIRE && found == 0) {
-                        found = FIRE;
+                    if (id == BlockIds.LAVA || id == BlockIds.STILL_LAVA) {
+                        found = BlockIds.LAVA;
+                    } else if (id == BlockIds.FIRE && found == 0) {
+                        found = BlockIds.FIRE;
                     }
                 }
             }

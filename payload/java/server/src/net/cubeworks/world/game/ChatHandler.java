@@ -5,6 +5,9 @@ import java.util.logging.Level;
 import org.bukkit.entity.Player;
 import org.bukkit.event.player.PlayerCommandPreprocessEvent;
 
+import net.cubeworks.world.game.event.ChatEvents;
+import net.cubeworks.world.protocol.PlayPackets;
+
 /**
  * What players type: chat lines to everyone, and "/" commands. Both count against the
  * player's spam allowance, and a player who overdraws it is kicked.
@@ -50,7 +53,7 @@ public final class ChatHandler {
     }
 
     private void say(OnlinePlayer p, String message) {
-        ChatEvents.Line line = ChatEvents.chat(game, p, message);
+        ChatEvents.Line line = ChatEvents.chat(game.host(), p, message, game.players().inJoinOrder());
         if (line == null) {
             return;
         }
@@ -78,6 +81,14 @@ public final class ChatHandler {
             game.host().dispatchCommand(p, pre.getMessage());
         } catch (RuntimeException ex) {
             game.logger().log(Level.SEVERE, "Could not run command " + pre.getMessage(), ex);
+        }
+    }
+
+    /** Tab-Complete: the client is sent the completions of its line, as the plugins leave them. */
+    void tabComplete(OnlinePlayer p, String text) {
+        if (p.isOnline()) {
+            p.connection().send(PlayPackets.tabComplete(
+                    ChatEvents.tabComplete(game.host(), game.logger(), p, text, game.players().inJoinOrder())));
         }
     }
 }

@@ -21,7 +21,8 @@ import net.cubeworks.world.util.HeapWatch;
 
 /**
  * The columns of one stream to one player, made into Map Chunk Bulk frames on the
- * compressor thread. Columns the world holds are copied under the lock, one at a time
+ * compressor thread, with the Update Sign frames of their signs after them (taken under the
+ * lock with each column). Columns the world holds are copied under the lock, one at a time
  * for the moment of the copy. Columns only the store has are read and decoded outside
  * the lock, then handed over into the world under it, for the moment of the map insert:
  * unless the column was resolved meanwhile (a block read or changed there), when the
@@ -102,6 +103,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         makeColumns();
         LockClock clock = new LockClock();
         List<Future<List<byte[]>>> packets = new ArrayList<Future<List<byte[]>>>();
+        List<byte[]> signs = new ArrayList<byte[]>();
         int withheld = 0;
         int noRoom = 0;
         // a packet's worth at a time, so the uncompressed data of only a few columns is held at once
@@ -130,6 +132,9 @@ final class ColumnBatch implements Callable<List<byte[]>> {
                             } else {
                                 withheld++;
                             }
+                        } else {
+                            Column c = s.held != null ? s.held : cache.held(ColumnKey.of(s.cx, s.cz));
+                            signs.addAll(ChunkPackets.signFrames(c));
                         }
                         clock.released();
                     }
@@ -151,6 +156,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
             }
             frames.addAll(some);
         }
+        frames.addAll(signs); // their columns' data is there before them
         clock.report(logger, "Columns for " + player.getName());
         if (withheld > 0 && !player.toldOfWithheld) {
             player.toldOfWithheld = true;

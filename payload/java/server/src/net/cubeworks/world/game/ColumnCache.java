@@ -9,6 +9,7 @@ import java.util.Map;
 import java.util.concurrent.ConcurrentHashMap;
 import java.util.concurrent.ConcurrentMap;
 
+import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.generation.FlatGenerator;
 import net.cubeworks.world.generation.WorldGenerator;
 import net.cubeworks.world.level.Column;
@@ -332,6 +333,13 @@ final class ColumnCache {
         return k;
     }
 
+    /** Marks a column the world holds for saving: what it keeps beside its blocks changed. */
+    void changed(long k) {
+        if (columns.containsKey(k)) {
+            dirty.add(k);
+        }
+    }
+
     // --- the loads of column batches ---
 
     /** The batch reading the column now, or null. */
@@ -463,7 +471,7 @@ final class ColumnCache {
      * may). A column that changed since it was saved leaves the world as it is, with no copy, on
      * its way to the disk: the columns returned are to be written (see {@link #written}).
      */
-    List<Column> releaseLeftBehind(List<OnlinePlayer> players) {
+    List<Column> releaseLeftBehind(List<OnlinePlayer> players, boolean saving) {
         if (leftBehind.isEmpty()) {
             return Collections.emptyList();
         }
@@ -481,7 +489,7 @@ final class ColumnCache {
                 unreadable.remove(k);
                 continue;
             }
-            if (asking && !check.mayUnload(k)) {
+            if (asking && !check.mayUnload(k) || !saving && dirty.contains(k)) {
                 continue;
             }
             checkedFlat.remove(k);

@@ -5,6 +5,7 @@ import java.util.WeakHashMap;
 
 import org.bukkit.GameMode;
 
+import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -97,7 +98,7 @@ final class Combat {
             }
             dealt = damage - last.damage;
         }
-        float amount = PlayerEvents.hitDamage(game, attacker, target, dealt);
+        float amount = PlayerEvents.hitDamage(game.host(), attacker, target, dealt);
         if (amount <= 0) {
             return;
         }
@@ -126,7 +127,7 @@ final class Combat {
             dz = Math.cos(Math.toRadians(attacker.yaw));
             len = 1;
         }
-        double[] v = PlayerEvents.velocity(game, target, dx / len * KNOCK_BACK, KNOCK_BACK, dz / len * KNOCK_BACK);
+        double[] v = PlayerEvents.velocity(game.host(), target, dx / len * KNOCK_BACK, KNOCK_BACK, dz / len * KNOCK_BACK);
         if (v != null) {
             target.connection().send(PlayPackets.entityVelocity(target.getEntityId(), v[0], v[1], v[2]));
         }

@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -79,7 +80,7 @@ final class Eating {
         }
         p.eatingSlot = -1;
         ItemStack held = new ItemStack(p.eatingItem, 1, (short) p.inventory().data(slot));
-        ItemStack eaten = PlayerEvents.consume(game, p, held);
+        ItemStack eaten = PlayerEvents.consume(game.host(), p, held);
         if (eaten == null) {
             p.sendSlot(slot); // refused: the client shows the food back in hand
             delivery.out(p, world.healthPacket(p));
@@ -98,7 +99,7 @@ final class Eating {
                 p.inventory().takeOne(slot);
             }
             p.sendSlot(slot);
-            world.interaction().showHeldItem(p);
+            p.showHeldItem();
         }
         delivery.out(p, world.healthPacket(p));
         delivery.out(p, PlayPackets.entityStatus(p.getEntityId(), STATUS_EATEN));

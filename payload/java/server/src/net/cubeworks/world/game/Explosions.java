@@ -6,6 +6,9 @@ import java.util.List;
 import java.util.Random;
 import java.util.Set;
 
+import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.Sight;
+
 /**
  * The game's explosion rules: rays from the centre towards the 1352 points on the surface of a
  * 16 by 16 by 16 cube, each with a strength of 0.7 to 1.3 times the power, spent in steps of 0.3

@@ -2,6 +2,10 @@ package net.cubeworks.world.game;
 
 import java.util.logging.Logger;
 
+import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.entity.PotionKinds;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
@@ -20,22 +24,47 @@ public final class Game {
     private final AccessLists access;
     private final GameHost host;
     private final GameThread thread;
+    private final Entities entities = new Entities();
     private final Players players;
     private final GameWorld world;
     private final ChatHandler chat;
     private final MetadataStores metadata = new MetadataStores();
     private volatile boolean stopping;
+    /** The difficulty now: difficulty= of server.properties, until /difficulty or a plugin changes it. */
+    private volatile int difficulty;
+    /** Minutes a player may do nothing before he is kicked; 0: never (player-idle-timeout). */
+    private volatile int idleTimeout;
 
     public Game(Logger logger, ServerProperties properties, AccessLists access, GameHost host, WorldStore store) {
         PotionKinds.register();
         this.logger = logger;
         this.properties = properties;
+        this.difficulty = properties.difficulty();
+        this.idleTimeout = Math.max(0, properties.getInt("player-idle-timeout", 0));
         this.access = access;
         this.host = host;
         this.thread = new GameThread(lock, logger);
-        this.players = new Players(this);
+        this.players = new Players(this, entities);
         this.world = new GameWorld(this, store, properties.viewDistance());
         this.chat = new ChatHandler(this);
+    }
+
+    /** The difficulty, 0 (peaceful) to 3 (hard). */
+    public int difficulty() {
+        return difficulty;
+    }
+
+    /** Sets the difficulty the game plays by from now on (clients see it at their next join or respawn). */
+    public void setDifficulty(int value) {
+        difficulty = Math.max(0, Math.min(3, value));
+    }
+
+    public int idleTimeout() {
+        return idleTimeout;
+    }
+
+    public void setIdleTimeout(int minutes) {
+        idleTimeout = Math.max(0, minutes);
     }
 
     /** Starts the world's tick on the game thread. */
@@ -67,6 +96,11 @@ public final class Game {
 
     public GameThread thread() {
         return thread;
+    }
+
+    /** Every entity in the world, players included, and the allocator of their ids. */
+    public Entities entities() {
+        return entities;
     }
 
     public Players players() {

@@ -8,17 +8,21 @@ import java.util.concurrent.ExecutorService;
 import java.util.concurrent.Executors;
 import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
-import java.util.concurrent.ThreadFactory;
 import java.util.concurrent.TimeUnit;
 
+import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.thread.Threads;
+import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.generation.WorldGenerator;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.level.Relight;
-import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
@@ -32,7 +36,7 @@ import net.cubeworks.world.timing.TimeReport;
  * survival, saving); this holds them together. Everything here runs on the game thread
  * or under the world lock.
  */
-public final class GameWorld {
+public final class GameWorld implements Terrain {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
     static final double EYE_HEIGHT = 1.62;
@@ -46,6 +50,8 @@ public final class GameWorld {
     private final WorldStore store;
     private final int viewDistance;
     private LevelState level = new LevelState();
+    /** Whether the world is saved every while (save-off stops it; save-all and the stop still save). */
+    private volatile boolean autoSave = true;
     private final ColumnCache cache;
     private final Delivery delivery = new Delivery();
     private final Visibility visibility;
@@ -72,11 +78,10 @@ public final class GameWorld {
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
         net.cubeworks.world.util.HeapWatch.install();
         this.cache = new ColumnCache(store);
-        cache.setUnloadCheck(WorldEvents.unloads(game));
-        this.compressor = Executors.newSingleThreadExecutor(daemon("Chunk compressor"));
+        this.compressor = Executors.newSingleThreadExecutor(Threads.daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
-                daemon("World generator"));
-        this.visibility = new Visibility(game.players(), delivery);
+                Threads.daemon("World generator"));
+        this.visibility = new Visibility(game.players(), game.entities(), delivery);
         this.streaming = new Streaming(cache, store, compressor, generators, game.lock(), game.logger(),
                 this.viewDistance);
         this.movement = new Movement(this);
@@ -85,25 +90,10 @@ public final class GameWorld {
         this.hunger = new Hunger(game, this, delivery);
         this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
-        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(daemon("World saver")));
+        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this);
+        cache.setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
-    }
-
-    /**
-     * Stack of the world's own threads (the game thread, the compressor, the saver): room for
-     * the NBT reader's and writer's depth limit, whatever the JVM's default.
-     */
-    static final long THREAD_STACK = 16L << 20;
-
-    static ThreadFactory daemon(final String name) {
-        return new ThreadFactory() {
-            public Thread newThread(Runnable r) {
-                Thread t = new Thread(null, r, name, THREAD_STACK);
-                t.setDaemon(true);
-                return t;
-            }
-        };
     }
 
     Game game() {
@@ -112,6 +102,14 @@ public final class GameWorld {
 
     public int viewDistance() {
         return viewDistance;
+    }
+
+    public boolean autoSave() {
+        return autoSave;
+    }
+
+    public void setAutoSave(boolean on) {
+        autoSave = on;
     }
 
     public LevelState level() {
@@ -290,7 +288,7 @@ public final class GameWorld {
     void start() {
         game.thread().setWorldTick(new TimedTick(game, stats, this));
         if (TimeReport.asked()) {
-            reporter = Executors.newSingleThreadScheduledExecutor(daemon("Tick report"));
+            reporter = Executors.newSingleThreadScheduledExecutor(Threads.daemon("Tick report"));
             reporter.scheduleAtFixedRate(new Runnable() {
                 public void run() {
                     game.logger().info(TickStats.describe(stats.takeSummary()));
@@ -403,12 +401,7 @@ public final class GameWorld {
         } catch (Unavailable e) {
             toSpawn(p);
         }
-        p.sentX = Visibility.fixed(p.x);
-        p.sentY = Visibility.fixed(p.y);
-        p.sentZ = Visibility.fixed(p.z);
-        p.sentYaw = Visibility.angle(p.yaw);
-        p.sentPitch = Visibility.angle(p.pitch);
-        p.lastTeleportTick = tick;
+        p.sent.reset(p, tick);
     }
 
     void toSpawn(OnlinePlayer p) {
@@ -471,7 +464,9 @@ public final class GameWorld {
         try {
             tick++;
             level.time++;
-            level.dayTime++;
+            if ("true".equals(level.gameRules.get("doDaylightCycle"))) {
+                level.dayTime++;
+            }
             for (OnlinePlayer p : all) {
                 try {
                     p.actionsThisTick = 0;
@@ -489,7 +484,8 @@ public final class GameWorld {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
-            WorldEvents.chunksLoaded(game, cache.takeLoaded());
+            tickEntities(all);
+            WorldEvents.chunksLoaded(game.host(), api, cache.takeLoaded());
             visibility.update();
             interaction.relay(all);
             if (tick % TICKS_PER_SECOND == 0) {
@@ -502,10 +498,16 @@ public final class GameWorld {
                     }
                 }
             }
-            // what players walked away from goes now, written first when it changed
-            saver.saveColumnsLater(cache.releaseLeftBehind(all));
+            if (tick % TICKS_PER_SECOND == 0) {
+                IdleKick.check(game, all);
+            }
+            // what players walked away from goes now, written first when it changed; with saving
+            // off (save-off) a changed column stays in memory instead, as nothing may be written
+            saver.saveColumnsLater(cache.releaseLeftBehind(all, autoSave));
             if (tick % SAVE_INTERVAL_TICKS == 0) {
-                saveLater();
+                if (autoSave) {
+                    saveLater();
+                }
             } else if (tick % HOUSEKEEPING_TICKS == 0
                     || tick % TICKS_PER_SECOND == 0 && net.cubeworks.world.util.HeapWatch.pressed()) {
                 forgetUnseen(); // short of room: what nobody sees goes now, the spawn area too
@@ -514,6 +516,30 @@ public final class GameWorld {
             out = delivery.endTick(game.players().inJoinOrder());
         }
         return out;
+    }
+
+    /**
+     * Every entity's own tick, of every kind; the ones that are gone leave the world and their
+     * viewers' screens, the others' moves are shown (players' moves were, with their own tick).
+     */
+    private void tickEntities(List<OnlinePlayer> players) {
+        for (WorldEntity e : game.entities().all()) {
+            try {
+                e.tick(tick);
+                if (e.isRemoved()) {
+                    game.entities().remove(e);
+                    visibility.hide(e);
+                } else if (!(e instanceof OnlinePlayer)) {
+                    visibility.trackMovement(e, players, tick);
+                }
+            } catch (RuntimeException ex) {
+                // one entity's trouble must not stop the world
+                game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of entity " + e.getEntityId(), ex);
+                if (!(e instanceof OnlinePlayer)) {
+                    e.markRemoved();
+                }
+            }
+        }
     }
 
     // --- saving ---

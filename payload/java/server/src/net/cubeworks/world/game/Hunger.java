@@ -3,6 +3,8 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
+import net.cubeworks.world.game.event.PlayerEvents;
+
 /**
  * The food bar, by the game's rules of 1.7: what a player does tires him (exhaustion), every 4
  * points of exhaustion take a point of saturation, or of food once saturation is gone (not on
@@ -65,7 +67,7 @@ final class Hunger {
         if (p.dead) {
             return;
         }
-        boolean peaceful = game.properties().difficulty() == 0;
+        boolean peaceful = game.difficulty() == 0;
         if (p.exhaustion > PER_POINT) {
             p.exhaustion -= PER_POINT;
             if (p.saturation > 0f) {
@@ -76,9 +78,9 @@ final class Hunger {
             }
         }
         if (p.food <= 0 && tick % STARVE_TICKS == 0 && !peaceful) {
-            int difficulty = game.properties().difficulty();
+            int difficulty = game.difficulty();
             if (p.health > 10f || difficulty == 3 || (p.health > 1f && difficulty == 2)) {
-                world.survival().damage(p, PlayerEvents.worldDamage(game, p, DamageCause.STARVATION, 1f),
+                world.survival().damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.STARVATION, 1f),
                         p.getName() + " starved to death");
             }
         }
@@ -86,7 +88,7 @@ final class Hunger {
 
     /** Sets the food level as the plugins allow (0 to 20), and tells the client; false when a plugin kept it. */
     boolean setFood(OnlinePlayer p, int level) {
-        int next = PlayerEvents.foodLevel(game, p, level);
+        int next = PlayerEvents.foodLevel(game.host(), p, level);
         if (next < 0) {
             return false;
         }

@@ -3,12 +3,15 @@ package net.cubeworks.world.game;
 import org.bukkit.event.inventory.ClickType;
 import org.bukkit.event.inventory.InventoryAction;
 import org.bukkit.event.inventory.InventoryClickEvent;
-import org.bukkit.event.inventory.InventoryCreativeEvent;
 import org.bukkit.event.inventory.InventoryCloseEvent;
+import org.bukkit.event.inventory.InventoryCreativeEvent;
 import org.bukkit.event.inventory.InventoryOpenEvent;
 import org.bukkit.event.inventory.InventoryType.SlotType;
 import org.bukkit.inventory.InventoryView;
 import org.bukkit.inventory.ItemStack;
+
+import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.item.Window;
 
 /**
  * Asks the plugins about windows: a click before it is applied (cancelled, nothing moves and

@@ -1,5 +1,12 @@
 package net.cubeworks.world.game;
 
+import org.bukkit.Location;
+import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
+
+import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.game.event.MoveEvents;
+import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayReads;
 
@@ -20,8 +27,6 @@ final class Movement {
      * doubles round a little either way; a sixteenth of a block, as the game allows.
      */
     static final double SLACK = 0.0625;
-    private static final int LADDER = 65;
-    private static final int VINE = 106;
 
     private final GameWorld world;
 
@@ -88,7 +93,12 @@ final class Movement {
             p.yaw = m.yaw % 360f;
             p.pitch = Math.max(-90f, Math.min(90f, m.pitch));
         }
-        if (!MoveEvents.moved(world, p, from)) {
+        Location instead = MoveEvents.moved(world.game().host(), p, from);
+        if (!p.isOnline()) {
+            return; // a handler kicked the player
+        }
+        if (instead != null) {
+            put(p, instead);
             return;
         }
         boolean wasOnGround = p.onGround;
@@ -170,12 +180,12 @@ final class Movement {
     void stance(OnlinePlayer p, int action) {
         if (action == PlayReads.ACTION_CROUCH || action == PlayReads.ACTION_UNCROUCH) {
             boolean sneaking = action == PlayReads.ACTION_CROUCH;
-            if (ActionEvents.sneak(world.game(), p, sneaking)) {
+            if (ActionEvents.sneak(world.game().host(), p, sneaking)) {
                 p.sneaking = sneaking;
             }
         } else if (action == PlayReads.ACTION_START_SPRINT || action == PlayReads.ACTION_STOP_SPRINT) {
             boolean sprinting = action == PlayReads.ACTION_START_SPRINT;
-            if (ActionEvents.sprint(world.game(), p, sprinting)) {
+            if (ActionEvents.sprint(world.game().host(), p, sprinting)) {
                 p.sprinting = sprinting;
             }
         }
@@ -192,7 +202,7 @@ final class Movement {
         if (flying == p.isFlying() || (flying && !mayFly)) {
             return;
         }
-        if (ActionEvents.flight(world.game(), p, flying)) {
+        if (ActionEvents.flight(world.game().host(), p, flying)) {
             p.setFlying(flying);
         } else {
             p.sendAbilities();
@@ -208,7 +218,7 @@ final class Movement {
             return false;
         }
         int id = world.blockAt(bx, by, bz);
-        return id == LADDER || id == VINE;
+        return id == BlockIds.LADDER || id == BlockIds.VINE;
     }
 
     /** The player's feet are in water, in a column his client has. */
@@ -226,5 +236,34 @@ final class Movement {
     void teleportBack(OnlinePlayer p) {
         p.teleportPending = true;
         p.connection().send(world.positionPacket(p));
+    }
+
+    /** Teleports the player, on the game thread, unless the teleport event is cancelled. */
+    boolean teleport(OnlinePlayer p, Location to, TeleportCause cause) {
+        if (p.dead || !p.isOnline()) {
+            return false;
+        }
+        Location destination = MoveEvents.teleport(world.game().host(), p, to, cause);
+        return destination != null && put(p, destination);
+    }
+
+    /** Sets the player's position and tells its client; the viewers follow in the next tick. */
+    boolean put(OnlinePlayer p, Location to) {
+        if (!validPosition(to.getX(), to.getY(), to.getZ())) {
+            return false;
+        }
+        int oldCx = ColumnKey.chunk(p.x);
+        int oldCz = ColumnKey.chunk(p.z);
+        p.x = to.getX();
+        p.y = to.getY();
+        p.z = to.getZ();
+        p.yaw = to.getYaw();
+        p.pitch = to.getPitch();
+        p.floatingMoves = 0;
+        if (ColumnKey.chunk(p.x) != oldCx || ColumnKey.chunk(p.z) != oldCz) {
+            world.stream(p);
+        }
+        teleportBack(p);
+        return true;
     }
 }

@@ -18,17 +18,19 @@ import org.bukkit.permissions.PermissionAttachmentInfo;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.messaging.StandardMessenger;
 
+import net.cubeworks.world.game.block.BlockUser;
+import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
+import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
-public final class OnlinePlayer extends PlayerEntity {
+public final class OnlinePlayer extends PlayerEntity implements BlockUser {
     private final Game game;
     private final Connection connection;
     private final String name;
-    private final UUID uuid;
-    private final int entityId;
     private volatile GameMode gameMode;
     private volatile String displayName;
     private volatile String listName;
@@ -41,10 +43,6 @@ public final class OnlinePlayer extends PlayerEntity {
     volatile boolean sneaking;
     /** Set and cleared by the client's Entity Action (start and stop sprinting). */
     volatile boolean sprinting;
-    /** Ticks the player still burns for, after lava or fire (see Burning). */
-    int fireTicks;
-    /** How far the player has fallen since he last stood, swam or climbed (see Survival). */
-    float fallDistance;
     /** How tired the player is, 0 to 40 (see Hunger); for this session only. */
     float exhaustion;
     /** The slot of the food being eaten (-1: none), the item, and the tick eating began. */
@@ -66,16 +64,16 @@ public final class OnlinePlayer extends PlayerEntity {
     static final int MAX_UNHANDLED = 1024;
 
     // the player in the world, guarded by the world lock (see GameWorld)
-    double x;
-    double y;
-    double z;
-    float yaw;
-    float pitch;
-    boolean onGround;
-    float health = 20f;
     int food = 20;
     float saturation = 5f;
-    boolean dead;
+    /** Experience: the level, the progress to the next (0 to 1), the total points. */
+    int xpLevel;
+    float xpProgress;
+    int xpTotal;
+    /** When the player last did something (see IdleKick), in milliseconds. */
+    volatile long lastActive = System.currentTimeMillis();
+    /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
+    volatile int[] spawnPoint;
     /** The hot-bar slot in hand, 0 to 8. */
     int heldSlot;
     /** The columns this player's client has been sent. */
@@ -89,14 +87,7 @@ public final class OnlinePlayer extends PlayerEntity {
     /** Whether the player has been told that part of the land waits for room in memory (once a session). */
     volatile boolean toldOfNoRoom;
     /** The players this player's client shows. */
-    final Set<OnlinePlayer> shown = new LinkedHashSet<OnlinePlayer>();
-    /** What viewers were last told of this player: fixed-point position, angles, tick of the last teleport. */
-    int sentX;
-    int sentY;
-    int sentZ;
-    int sentYaw;
-    int sentPitch;
-    long lastTeleportTick;
+    final Set<WorldEntity> shown = new LinkedHashSet<WorldEntity>();
     /** Set after sending the client back: its moves are ignored until it arrives. */
     boolean teleportPending;
     int actionsThisTick;
@@ -120,15 +111,24 @@ public final class OnlinePlayer extends PlayerEntity {
     private long spamTick;
 
     OnlinePlayer(Game game, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
+        super(entityId, uuid, game.lock());
         this.game = game;
         this.connection = connection;
         this.name = name;
-        this.uuid = uuid;
-        this.entityId = entityId;
         this.gameMode = mode;
         this.displayName = name;
         this.listName = name;
         this.allowFlight = mode == GameMode.CREATIVE;
+    }
+
+    /** Spawn Player with the item in hand, and where the head looks. */
+    public List<PacketOut> spawnPackets(int viewerProtocol) {
+        int held = inventory().item(handSlot());
+        List<PacketOut> out = new ArrayList<PacketOut>(2);
+        out.add(PlayPackets.spawnPlayer(viewerProtocol, getEntityId(), getUniqueId(), getName(), properties, sent.x,
+                sent.y, sent.z, sent.yaw, sent.pitch, held, health));
+        out.add(PlayPackets.entityHeadLook(getEntityId(), sent.yaw));
+        return out;
     }
 
     PlayerInventory inventory() {
@@ -158,6 +158,21 @@ public final class OnlinePlayer extends PlayerEntity {
             tags[i] = net.cubeworks.world.storage.ItemTagValues.gzipped(inventory.tag(i));
         }
         connection.send(PlayPackets.windowItems(0, ids, counts, damages, tags));
+    }
+
+    /** The item in hand changed: its viewers are shown the newest in the next tick. */
+    void showHeldItem() {
+        heldItemChanged = true;
+    }
+
+    /** The item id in hand; 0 for none. */
+    public int heldItem() {
+        return inventory.item(handSlot());
+    }
+
+    /** Opens the crafting table's window at the block. */
+    public void openCraftingTable(int x, int y, int z) {
+        game.world().interaction().windows().openTable(this, x, y, z);
     }
 
     /** The item in hand (hot-bar slot heldSlot), as its window slot. */
@@ -342,20 +357,8 @@ public final class OnlinePlayer extends PlayerEntity {
         }
     }
 
-    public int getEntityId() {
-        return entityId;
-    }
-
-    public UUID getUniqueId() {
-        return uuid;
-    }
-
     public Server getServer() {
         return game.host().api();
-    }
-
-    public boolean isDead() {
-        return dead;
     }
 
     public boolean isValid() {

@@ -3,6 +3,9 @@ package net.cubeworks.world.game;
 import java.util.HashSet;
 import java.util.Set;
 
+import net.cubeworks.world.game.item.ContainerSlots;
+import net.cubeworks.world.game.item.Window;
+
 /**
  * Another player's inventory shown as a window of four chest rows (the hot bar first, as the
  * plugin API numbers it): a click there moves the owner's items, and the owner and everybody
@@ -43,7 +46,7 @@ final class OtherPlayerSlots implements ContainerSlots {
         owner.inventory().set(slot(index), itemId, amount, itemData, itemTag);
     }
 
-    public void changedBy(OnlinePlayer viewer) {
+    public void changedBy(org.bukkit.entity.HumanEntity viewer) {
         if (owner.isOnline() && owner != viewer) {
             owner.sendInventory();
         }

@@ -51,7 +51,7 @@ final class PlayPacketTable {
                 final int slot = PlayReads.heldItemChange(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().holdSlot(p, slot);
+                        world.interaction().hands().holdSlot(p, slot);
                     }
                 };
             }
@@ -64,7 +64,7 @@ final class PlayPacketTable {
                 }
                 return new Runnable() {
                     public void run() {
-                        world.interaction().swing(p, animation);
+                        world.interaction().hands().swing(p, animation);
                     }
                 };
             }
@@ -119,7 +119,7 @@ final class PlayPacketTable {
                 final PlayReads.CreativeSlot c = PlayReads.creativeInventoryAction(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().creativeSet(p, c);
+                        world.interaction().hands().creativeSet(p, c);
                     }
                 };
             }
@@ -149,7 +149,7 @@ final class PlayPacketTable {
                 final PlayReads.UseEntity u = PlayReads.useEntity(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().useEntity(p, u);
+                        world.interaction().hands().useEntity(p, u);
                     }
                 };
             }
@@ -159,7 +159,7 @@ final class PlayPacketTable {
                 final String text = PlayReads.tabComplete(in);
                 return new Runnable() {
                     public void run() {
-                        ChatEvents.tabComplete(world.game(), p, text);
+                        world.game().chat().tabComplete(p, text);
                     }
                 };
             }

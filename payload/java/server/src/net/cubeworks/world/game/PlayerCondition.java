@@ -17,7 +17,6 @@ import org.bukkit.entity.EntityType;
 import org.bukkit.entity.LivingEntity;
 import org.bukkit.entity.Projectile;
 import org.bukkit.entity.Snowball;
-import org.bukkit.event.entity.EntityDamageEvent;
 import org.bukkit.inventory.EntityEquipment;
 import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
@@ -25,6 +24,9 @@ import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.PlayerEffects;
+import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -34,6 +36,10 @@ import net.cubeworks.world.protocol.PlayPackets;
  * projectiles and equipment players do not have here.
  */
 abstract class PlayerCondition extends PlayerSenses {
+    PlayerCondition(int entityId, java.util.UUID uniqueId, Object lock) {
+        super(entityId, uniqueId, lock);
+    }
+
     // --- metadata: kept in the game's store for the session ---
 
     public void setMetadata(String metadataKey, MetadataValue newMetadataValue) {
@@ -102,8 +108,6 @@ abstract class PlayerCondition extends PlayerSenses {
 
     // --- kind, effects on the entity, neighbours; players ride nothing ---
 
-    private volatile EntityDamageEvent lastDamageCause;
-
     public EntityType getType() {
         return EntityType.PLAYER;
     }
@@ -134,44 +138,6 @@ abstract class PlayerCondition extends PlayerSenses {
             }
         }
         return out;
-    }
-
-    /** Nothing rides a player: this server has no vehicles or mounts. */
-    public boolean isEmpty() {
-        return true;
-    }
-
-    public Entity getPassenger() {
-        return null;
-    }
-
-    /** Refused: the server simulates no riding. */
-    public boolean setPassenger(Entity passenger) {
-        return false;
-    }
-
-    public boolean eject() {
-        return false;
-    }
-
-    public boolean isInsideVehicle() {
-        return false;
-    }
-
-    public boolean leaveVehicle() {
-        return false;
-    }
-
-    public Entity getVehicle() {
-        return null;
-    }
-
-    public void setLastDamageCause(EntityDamageEvent event) {
-        lastDamageCause = event;
-    }
-
-    public EntityDamageEvent getLastDamageCause() {
-        return lastDamageCause;
     }
 
     // --- whole-number health, for plugins built before health had fractions ---

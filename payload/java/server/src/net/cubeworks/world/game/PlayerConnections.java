@@ -11,6 +11,8 @@ import org.bukkit.event.player.PlayerJoinEvent;
 import org.bukkit.event.server.ServerListPingEvent;
 
 import net.cubeworks.world.console.ConsoleOutput;
+import net.cubeworks.world.game.event.LoginEvents;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.ConnectionHandler;
 import net.cubeworks.world.protocol.LoginPackets;
@@ -19,7 +21,6 @@ import net.cubeworks.world.protocol.PacketIn.ProtocolException;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.StatusResponse;
 import net.cubeworks.world.protocol.Versions;
-import net.cubeworks.world.settings.BanList;
 import net.cubeworks.world.settings.PlayerNames;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.Unavailable;
@@ -31,11 +32,12 @@ import net.cubeworks.world.timing.LockClock;
  * packets of players already in it, read on their readers and handed to the game thread.
  */
 public final class PlayerConnections implements ConnectionHandler {
-    static final String NOT_WHITELISTED = "You are not white-listed on this server!";
 
     private final Game game;
     private final PlayPacketTable table;
     private volatile String favicon;
+    /** The data URI of an icon the server made, for a plugin's icon in the ping; null for another's. */
+    private volatile java.util.function.Function<org.bukkit.util.CachedServerIcon, String> iconData;
 
     public PlayerConnections(Game game) {
         this.game = game;
@@ -45,6 +47,20 @@ public final class PlayerConnections implements ConnectionHandler {
     /** server-icon.png as a data URI for the status answer, or null. */
     public void setFavicon(String dataUri) {
         favicon = dataUri;
+    }
+
+    /** How an icon a plugin sets in the ping event becomes the answer's data URI. */
+    public void setIconData(java.util.function.Function<org.bukkit.util.CachedServerIcon, String> reader) {
+        iconData = reader;
+    }
+
+    /** The answer's icon: the one a plugin set in the ping event, else server-icon.png. */
+    private String favicon(ServerListPingEvent ping) {
+        if (!ping.isServerIconSet()) {
+            return favicon;
+        }
+        java.util.function.Function<org.bukkit.util.CachedServerIcon, String> reader = iconData;
+        return ping.getServerIconSet() == null || reader == null ? null : reader.apply(ping.getServerIconSet());
     }
 
     public byte[] legacyPingResponse(InetAddress client) {
@@ -81,7 +97,7 @@ public final class PlayerConnections implements ConnectionHandler {
         ServerListPingEvent ping = ping(client, players.size());
         int shown = protocol == Versions.NEWEST_PROTOCOL ? protocol : Versions.OLDEST_PROTOCOL;
         return StatusResponse.json(Versions.MINECRAFT_VERSION, shown, ping.getMaxPlayers(), players.size(), sample,
-                ping.getMotd(), favicon);
+                ping.getMotd(), favicon(ping));
     }
 
     public String checkLogin(int protocol, String name) {
@@ -107,7 +123,7 @@ public final class PlayerConnections implements ConnectionHandler {
 
     /** The login is through: on the game thread, refuse with a reason or admit the player; the reader waits. */
     public void login(final Connection conn, final String name, final UUID uuid, final List<String[]> properties) {
-        String refusal = LoginEvents.preLogin(game, conn, name, uuid);
+        String refusal = LoginEvents.preLogin(game.host(), conn, name, uuid);
         if (refusal != null) {
             conn.disconnect(refusal);
             game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + refusal);
@@ -133,7 +149,8 @@ public final class PlayerConnections implements ConnectionHandler {
         OnlinePlayer p = new OnlinePlayer(game, conn, name, uuid, players.nextEntityId(), mode);
         p.properties = properties;
         p.markLoggingIn(true);
-        String refusal = LoginEvents.login(game, p, conn, existing != null);
+        String refusal = LoginEvents.login(game.host(), game.access(), p, conn, players.count(), props.maxPlayers(),
+                existing != null);
         if (refusal != null) {
             conn.disconnect(refusal);
             game.logger().info("Disconnecting " + name + " (" + conn.remoteAddress() + "): " + refusal);
@@ -176,13 +193,14 @@ public final class PlayerConnections implements ConnectionHandler {
         GameMode mode = p.getGameMode();
         int maxShown = Math.min(255, props.maxPlayers());
         conn.send(PlayPackets.joinGame(p.getEntityId(), mode.getValue() | (props.hardcore() ? 8 : 0), 0,
-                props.difficulty(), maxShown, world.levelType()));
+                game.difficulty(), maxShown, world.levelType()));
         LevelState level = world.level();
         conn.send(PlayPackets.spawnPosition(level.spawnX, level.spawnY, level.spawnZ));
         p.sendAbilities();
         conn.send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         conn.send(world.healthPacket(p));
+        conn.send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
         world.stream(p);
         conn.send(world.positionPacket(p));
         conn.send(world.timePacket());
@@ -225,8 +243,25 @@ public final class PlayerConnections implements ConnectionHandler {
         final OnlinePlayer p = (OnlinePlayer) o;
         final Runnable action = h.read(p, in);
         if (action != null) {
-            handOver(p, action);
+            handOver(p, IdleKick.alwaysActive(id) || IdleKick.isMove(id) ? active(p, id, action) : action);
         }
+    }
+
+    /** The action, noting that the player did something (a move only when it moved or turned). */
+    private static Runnable active(final OnlinePlayer p, final int id, final Runnable action) {
+        return new Runnable() {
+            public void run() {
+                double x = p.x;
+                double y = p.y;
+                double z = p.z;
+                float yaw = p.yaw;
+                float pitch = p.pitch;
+                action.run();
+                if (!IdleKick.isMove(id) || x != p.x || y != p.y || z != p.z || yaw != p.yaw || pitch != p.pitch) {
+                    p.lastActive = System.currentTimeMillis();
+                }
+            }
+        };
     }
 
     private void handOver(final OnlinePlayer p, final Runnable action) {

@@ -13,6 +13,8 @@ import org.bukkit.inventory.InventoryView;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.item.ApiItems;
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -24,6 +26,10 @@ abstract class PlayerEntity extends PlayerCondition {
     static final double MAX_HEALTH = 20;
 
     private ApiPlayerInventory apiInventory;
+
+    PlayerEntity(int entityId, java.util.UUID uniqueId, Object lock) {
+        super(entityId, uniqueId, lock);
+    }
     /** Whether the store kept a record of this player when it joined. */
     boolean hadRecord;
 
@@ -67,12 +73,6 @@ abstract class PlayerEntity extends PlayerCondition {
         return getLocation().add(0, GameWorld.EYE_HEIGHT, 0);
     }
 
-    public boolean isOnGround() {
-        synchronized (game().lock()) {
-            return self().onGround;
-        }
-    }
-
     /** Velocity is not modelled: players move by what their clients send. */
     public Vector getVelocity() {
         return new Vector();
@@ -92,7 +92,7 @@ abstract class PlayerEntity extends PlayerCondition {
         }
         return onGameThread(new Callable<Boolean>() {
             public Boolean call() {
-                return MoveEvents.teleport(game(), self(), location, cause);
+                return game().world().movement().teleport(self(), location, cause);
             }
         });
     }
@@ -103,31 +103,6 @@ abstract class PlayerEntity extends PlayerCondition {
 
     public boolean teleport(Entity destination, TeleportCause cause) {
         return teleport(destination.getLocation(), cause);
-    }
-
-    public int getFireTicks() {
-        return 0;
-    }
-
-    public int getMaxFireTicks() {
-        return 20;
-    }
-
-    public void setFireTicks(int ticks) {
-    }
-
-    public float getFallDistance() {
-        return 0;
-    }
-
-    public void setFallDistance(float distance) {
-    }
-
-    public int getTicksLived() {
-        return 1;
-    }
-
-    public void setTicksLived(int value) {
     }
 
     // --- health and food ---
@@ -225,10 +200,15 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public float getExhaustion() {
-        return 0;
+        synchronized (lock) {
+            return self().exhaustion;
+        }
     }
 
     public void setExhaustion(float value) {
+        synchronized (lock) {
+            self().exhaustion = Math.max(0f, value);
+        }
     }
 
     public int getRemainingAir() {
@@ -442,38 +422,114 @@ abstract class PlayerEntity extends PlayerCondition {
     public void setCompassTarget(Location loc) {
     }
 
+    /** The spawn point set for the player (/spawnpoint, or a plugin), or null: the world's. */
     public Location getBedSpawnLocation() {
-        return null;
+        int[] at = self().spawnPoint;
+        return at == null ? null : new Location(game().world().api(), at[0], at[1], at[2]);
     }
 
+    /** Where the player comes back after dying (the block's place); null: the world's spawn. */
     public void setBedSpawnLocation(Location location) {
+        self().spawnPoint = location == null ? null
+                : new int[] {location.getBlockX(), location.getBlockY(), location.getBlockZ()};
+    }
+
+    /** The points from one level to the next, as the game of 1.7 counts them. */
+    static int xpBarCap(int level) {
+        return level >= 30 ? 62 + (level - 30) * 7 : level >= 15 ? 17 + (level - 15) * 3 : 17;
+    }
+
+    private void sendExperience(OnlinePlayer p) {
+        p.connection().send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
     }
 
     public float getExp() {
-        return 0;
+        synchronized (game().lock()) {
+            return self().xpProgress;
+        }
     }
 
-    public void setExp(float exp) {
+    public void setExp(final float exp) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                p.xpProgress = Math.max(0f, Math.min(1f, exp));
+                sendExperience(p);
+                return null;
+            }
+        });
     }
 
     public int getLevel() {
-        return 0;
+        synchronized (game().lock()) {
+            return self().xpLevel;
+        }
     }
 
-    public void setLevel(int level) {
+    public void setLevel(final int level) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                p.xpLevel = Math.max(0, level);
+                sendExperience(p);
+                return null;
+            }
+        });
     }
 
     public int getTotalExperience() {
-        return 0;
+        synchronized (game().lock()) {
+            return self().xpTotal;
+        }
     }
 
-    public void setTotalExperience(int exp) {
+    public void setTotalExperience(final int exp) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                p.xpTotal = Math.max(0, exp);
+                sendExperience(p);
+                return null;
+            }
+        });
     }
 
-    public void giveExp(int amount) {
+    /** Adds points as the game does: the bar fills, and each full bar is a level. */
+    public void giveExp(final int amount) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                int points = Math.max(0, Math.min(amount, Integer.MAX_VALUE - p.xpTotal));
+                p.xpProgress += (float) points / xpBarCap(p.xpLevel);
+                p.xpTotal += points;
+                while (p.xpProgress >= 1.0f) {
+                    p.xpProgress = (p.xpProgress - 1.0f) * xpBarCap(p.xpLevel);
+                    p.xpLevel++;
+                    p.xpProgress /= xpBarCap(p.xpLevel);
+                }
+                sendExperience(p);
+                return null;
+            }
+        });
     }
 
-    public void giveExpLevels(int amount) {
+    /** Adds levels (fewer when negative, down to none: then the bar and the total are empty too). */
+    public void giveExpLevels(final int amount) {
+        onGameThread(new Callable<Void>() {
+            public Void call() {
+                OnlinePlayer p = self();
+                long level = (long) p.xpLevel + amount;
+                if (level <= 0) {
+                    p.xpLevel = 0;
+                    p.xpProgress = 0f;
+                    p.xpTotal = 0;
+                } else {
+                    p.xpLevel = (int) Math.min(Integer.MAX_VALUE, level);
+                }
+                sendExperience(p);
+                return null;
+            }
+        });
     }
 
     public boolean isHealthScaled() {

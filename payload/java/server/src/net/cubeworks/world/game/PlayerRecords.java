@@ -2,6 +2,8 @@ package net.cubeworks.world.game;
 
 import org.bukkit.GameMode;
 
+import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.storage.StoredItem;
 import net.cubeworks.world.storage.StoredPlayer;
 
@@ -60,6 +62,12 @@ final class PlayerRecords {
         s.food = p.food;
         s.saturation = p.saturation;
         s.selectedSlot = p.heldSlot;
+        s.xpLevel = p.xpLevel;
+        s.xpProgress = p.xpProgress;
+        s.xpTotal = p.xpTotal;
+        int[] spawn = p.spawnPoint;
+        s.spawn = spawn == null ? null : spawn.clone();
+        s.spawnForced = spawn != null;
         PlayerInventory inv = p.inventory();
         for (int i = 0; i < PlayerInventory.SLOTS; i++) {
             int slot = fileSlot(i);
@@ -103,6 +111,10 @@ final class PlayerRecords {
         p.food = Math.max(0, Math.min(20, s.food));
         p.saturation = finiteOr(s.saturation, 5f);
         p.heldSlot = s.selectedSlot >= 0 && s.selectedSlot < 9 ? s.selectedSlot : 0;
+        p.xpLevel = s.xpLevel;
+        p.xpProgress = s.xpProgress;
+        p.xpTotal = s.xpTotal;
+        p.spawnPoint = s.spawn == null ? null : s.spawn.clone();
         for (StoredItem item : s.inventory) {
             int slot = windowSlot(item.slot);
             if (slot >= 0 && item.id > 0 && item.id < 32768 && item.count > 0) {

@@ -25,6 +25,10 @@ import org.bukkit.inventory.InventoryView;
 import org.bukkit.map.MapView;
 import org.bukkit.scoreboard.Scoreboard;
 
+import net.cubeworks.world.game.entity.EffectData;
+import net.cubeworks.world.game.entity.Living;
+import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -34,7 +38,11 @@ import net.cubeworks.world.protocol.PlayPackets;
  * statistics, his scoreboard, conversations, and the windows plugins open for him. Reads take the
  * world lock; changes run on the game thread.
  */
-abstract class PlayerSenses implements Player {
+abstract class PlayerSenses extends Living implements Player {
+    PlayerSenses(int entityId, java.util.UUID uniqueId, Object lock) {
+        super(entityId, uniqueId, lock, (float) PlayerEntity.MAX_HEALTH);
+    }
+
     OnlinePlayer self() {
         return (OnlinePlayer) this;
     }
@@ -492,7 +500,7 @@ abstract class PlayerSenses implements Player {
                 int y = location == null ? (int) Math.floor(p.y) : location.getBlockY();
                 int z = location == null ? (int) Math.floor(p.z) : location.getBlockZ();
                 Windows windows = game().world().interaction().windows();
-                boolean table = game().world().blockAt(x, y, z) == Windows.CRAFTING_TABLE;
+                boolean table = game().world().blockAt(x, y, z) == BlockIds.CRAFTING_TABLE;
                 if (!force && !table) {
                     return null;
                 }

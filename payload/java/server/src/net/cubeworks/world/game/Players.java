@@ -9,6 +9,9 @@ import java.util.Map;
 import org.bukkit.GameMode;
 import org.bukkit.event.player.PlayerQuitEvent;
 
+import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -23,10 +26,11 @@ public final class Players {
     private volatile OnlinePlayer[] view = new OnlinePlayer[0];
     private final Map<String, GameMode> lastModes = new HashMap<String, GameMode>();
     private volatile GameMode defaultMode = GameMode.SURVIVAL;
-    private int nextEntityId = 1;
+    private final Entities entities;
 
-    Players(Game game) {
+    Players(Game game, Entities entities) {
         this.game = game;
+        this.entities = entities;
         GameMode mode = GameMode.getByValue(game.properties().gamemode());
         if (mode != null) {
             defaultMode = mode;
@@ -38,9 +42,7 @@ public final class Players {
     }
 
     int nextEntityId() {
-        synchronized (game.lock()) {
-            return nextEntityId++;
-        }
+        return entities.nextId();
     }
 
     /** The online player of that name, ignoring case, or null. */
@@ -79,6 +81,7 @@ public final class Players {
     void add(OnlinePlayer p) {
         synchronized (game.lock()) {
             online.add(p);
+            entities.add(p);
             view = online.toArray(new OnlinePlayer[online.size()]);
         }
     }
@@ -86,7 +89,7 @@ public final class Players {
     /** Disconnects the player with the reason and removes them from the world. */
     public void kick(OnlinePlayer p, String reason) {
         synchronized (game.lock()) {
-            reason = PlayerEvents.kick(game, p, reason);
+            reason = PlayerEvents.kick(game.host(), p, reason, game.isStopping());
             if (reason == null) {
                 return;
             }
@@ -110,6 +113,7 @@ public final class Players {
                 return;
             }
             view = online.toArray(new OnlinePlayer[online.size()]);
+            entities.remove(p);
             p.markOffline();
             p.conversations.abandonAll();
             game.world().leave(p);
@@ -142,7 +146,7 @@ public final class Players {
     /** Sets the mode and tells the client (Change Game State, then its abilities). */
     public void setGameMode(OnlinePlayer p, GameMode mode) {
         synchronized (game.lock()) {
-            if (!ActionEvents.gameMode(game, p, mode)) {
+            if (!ActionEvents.gameMode(game.host(), p, mode)) {
                 return; // a plugin keeps the mode he has
             }
             p.setModeField(mode);

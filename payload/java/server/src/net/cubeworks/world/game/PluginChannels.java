@@ -8,6 +8,7 @@ import java.util.logging.Level;
 
 import org.bukkit.plugin.messaging.Messenger;
 
+import net.cubeworks.world.game.event.ChannelEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -39,7 +40,7 @@ final class PluginChannels {
             boolean listening = REGISTER.equals(channel);
             Set<String> before = player.getListeningPluginChannels();
             player.listenOn(channelNames(data), listening);
-            ChannelEvents.changed(game, player, before, player.getListeningPluginChannels());
+            ChannelEvents.changed(game.host(), player, before, player.getListeningPluginChannels());
         } else if (channel.length() <= Messenger.MAX_CHANNEL_SIZE) {
             Messenger messenger = game.host().api().getMessenger();
             try {

@@ -6,6 +6,9 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
 
+import net.cubeworks.world.game.entity.PlayerEffects;
+import net.cubeworks.world.game.event.PlayerEvents;
+
 /**
  * Status effects on players: put on and taken off on the game thread, each told to the
  * player's client with Entity Effect and Remove Entity Effect, and taken off by the world's
@@ -125,7 +128,7 @@ final class StatusEffects {
     }
 
     private static void hurt(Game game, OnlinePlayer p, float amount, DamageCause cause) {
-        float dealt = PlayerEvents.worldDamage(game, p, cause, amount);
+        float dealt = PlayerEvents.worldDamage(game.host(), p, cause, amount);
         game.world().survival().damage(p, dealt, p.getName() + (cause == DamageCause.WITHER ? " withered away" : " died"));
     }
 }

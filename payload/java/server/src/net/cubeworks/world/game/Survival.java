@@ -3,6 +3,8 @@ package net.cubeworks.world.game;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
+import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */
@@ -35,7 +37,7 @@ final class Survival {
     /** In the tick: a living player below the world takes the void's damage, and a hurt one heals. */
     void tick(OnlinePlayer p, long tick) {
         if (!p.dead && p.y < VOID_Y && tick % 10 == 0) {
-            damage(p, PlayerEvents.worldDamage(game, p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
+            damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.VOID, VOID_DAMAGE), p.getName() + " fell out of the world");
         }
         burning.tick(p, tick);
         world.hunger().tick(p, tick);
@@ -51,12 +53,15 @@ final class Survival {
         if (p.dead || p.health >= MAX_HEALTH || p.health <= 0f) {
             return;
         }
-        boolean peaceful = game.properties().difficulty() == 0;
+        boolean peaceful = game.difficulty() == 0;
+        if (!"true".equals(world.level().gameRules.get("naturalRegeneration"))) {
+            return; // the game rule naturalRegeneration is off
+        }
         long every = peaceful ? PEACEFUL_REGEN_TICKS : FED_REGEN_TICKS;
         if (tick % every != 0 || (!peaceful && p.food < FED_FOOD)) {
             return;
         }
-        float amount = PlayerEvents.regain(game, p, 1f, peaceful ? RegainReason.REGEN : RegainReason.SATIATED);
+        float amount = PlayerEvents.regain(game.host(), p, 1f, peaceful ? RegainReason.REGEN : RegainReason.SATIATED);
         if (!peaceful) {
             world.hunger().exhaust(p, Hunger.HEAL); // healing by food tires, whatever the plugins said
         }
@@ -75,7 +80,7 @@ final class Survival {
         if (p.health <= 0f) {
             p.dead = true;
             world.visibility().hide(p);
-            String said = PlayerEvents.death(game, p, deathMessage);
+            String said = PlayerEvents.death(game.host(), p, deathMessage);
             if (said != null && said.length() > 0) {
                 game.players().broadcast(said);
             }
@@ -107,7 +112,7 @@ final class Survival {
         p.fallDistance = 0f;
         int hurt = (int) Math.ceil(fallen - SAFE_FALL);
         if (hurt > 0) {
-            damage(p, PlayerEvents.worldDamage(game, p, DamageCause.FALL, hurt), p.getName() + " hit the ground too hard");
+            damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.FALL, hurt), p.getName() + " hit the ground too hard");
         }
     }
 
@@ -125,9 +130,24 @@ final class Survival {
         p.fireTicks = 0;
         p.eatingSlot = -1;
         p.teleportPending = false;
-        world.toSpawn(p);
-        PlayerEvents.respawn(game, p);
-        p.connection().send(PlayPackets.respawn(0, game.properties().difficulty(), p.getGameMode().getValue(),
+        int[] own = p.spawnPoint;
+        if (own != null && Movement.validPosition(own[0] + 0.5, own[1], own[2] + 0.5)) {
+            // the spawn point set for the player (forced, as /spawnpoint sets it: there is no bed to check)
+            p.x = own[0] + 0.5;
+            p.y = own[1];
+            p.z = own[2] + 0.5;
+        } else {
+            world.toSpawn(p);
+        }
+        org.bukkit.Location to = PlayerEvents.respawn(game.host(), p);
+        if (to != null && Movement.validPosition(to.getX(), to.getY(), to.getZ())) {
+            p.x = to.getX();
+            p.y = to.getY();
+            p.z = to.getZ();
+            p.yaw = to.getYaw();
+            p.pitch = to.getPitch();
+        }
+        p.connection().send(PlayPackets.respawn(0, game.difficulty(), p.getGameMode().getValue(),
                 world.levelType()));
         p.sendAbilities();
         world.stream(p);
@@ -135,10 +155,11 @@ final class Survival {
         p.connection().send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         p.connection().send(world.healthPacket(p));
-        p.sentX = Visibility.fixed(p.x);
-        p.sentY = Visibility.fixed(p.y);
-        p.sentZ = Visibility.fixed(p.z);
-        p.lastTeleportTick = world.currentTick();
+        p.connection().send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
+        p.sent.x = TrackedPosition.fixed(p.x);
+        p.sent.y = TrackedPosition.fixed(p.y);
+        p.sent.z = TrackedPosition.fixed(p.z);
+        p.sent.lastTeleportTick = world.currentTick();
         world.visibility().update();
     }
 }

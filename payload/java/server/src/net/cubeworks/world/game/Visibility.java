@@ -8,96 +8,98 @@ import java.util.List;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.entity.WorldEntity;
 
-/** Who sees whom: players spawned and destroyed for each other, and told how the others move. */
+/**
+ * Who sees what: every entity, of every kind, is spawned for the players in whose range it comes
+ * (its own spawn packets) and destroyed for those it leaves, and its viewers are told how it moves
+ * and turns: relative moves while they fit, a whole position now and then and after a jump.
+ */
 final class Visibility {
     static final int TELEPORT_INTERVAL_TICKS = 20 * GameWorld.TICKS_PER_SECOND;
 
     private final Players players;
+    private final Entities entities;
     private final Delivery delivery;
 
-    Visibility(Players players, Delivery delivery) {
+    Visibility(Players players, Entities entities, Delivery delivery) {
         this.players = players;
+        this.entities = entities;
         this.delivery = delivery;
     }
 
-    /** A position in the protocol's fixed point: 1/32 of a block, rounding down. */
-    static int fixed(double v) {
-        return (int) Math.floor(v * 32.0);
+    private static boolean shouldSee(OnlinePlayer viewer, WorldEntity e) {
+        if (e == viewer || e.isRemoved() || !viewer.known.contains(ColumnKey.of(ColumnKey.chunk(e.x), ColumnKey.chunk(e.z)))) {
+            return false;
+        }
+        if (e instanceof OnlinePlayer) {
+            OnlinePlayer p = (OnlinePlayer) e;
+            return !p.dead && p.isOnline() && !viewer.hidden.contains(p.getUniqueId());
+        }
+        int range = e.trackingRange();
+        return Math.abs(e.x - viewer.x) <= range && Math.abs(e.z - viewer.z) <= range;
     }
 
-    /** An angle in the protocol's 1/256 turns. */
-    static int angle(float degrees) {
-        return (int) (degrees * 256.0f / 360.0f) & 0xFF;
-    }
-
-    private static PacketOut spawnPacketFor(OnlinePlayer viewer, OnlinePlayer p) {
-        int held = p.inventory().item(p.handSlot());
-        return PlayPackets.spawnPlayer(viewer.connection().protocol(), p.getEntityId(), p.getUniqueId(), p.getName(),
-                p.properties, p.sentX, p.sentY, p.sentZ, p.sentYaw, p.sentPitch, held, p.health);
-    }
-
-    private static boolean shouldSee(OnlinePlayer viewer, OnlinePlayer p) {
-        return p != viewer && !p.dead && p.isOnline() && !viewer.hidden.contains(p.getUniqueId())
-                && viewer.known.contains(ColumnKey.of(ColumnKey.chunk(p.x), ColumnKey.chunk(p.z)));
-    }
-
-    /** Spawns and destroys players for every viewer as who sees whom has changed. */
+    /** Spawns and destroys entities for every viewer as who sees what has changed. */
     void update() {
-        List<OnlinePlayer> all = players.inJoinOrder();
-        for (OnlinePlayer viewer : all) {
+        List<WorldEntity> all = entities.all();
+        for (OnlinePlayer viewer : players.inJoinOrder()) {
             List<Integer> gone = null;
-            Iterator<OnlinePlayer> it = viewer.shown.iterator();
+            Iterator<WorldEntity> it = viewer.shown.iterator();
             while (it.hasNext()) {
-                OnlinePlayer p = it.next();
-                if (!shouldSee(viewer, p)) {
+                WorldEntity e = it.next();
+                if (!shouldSee(viewer, e)) {
                     it.remove();
                     if (gone == null) {
                         gone = new ArrayList<Integer>();
                     }
-                    gone.add(p.getEntityId());
+                    gone.add(e.getEntityId());
                 }
             }
             if (gone != null) {
                 delivery.out(viewer, PlayPackets.destroyEntities(gone));
             }
-            for (OnlinePlayer p : all) {
-                if (!viewer.shown.contains(p) && shouldSee(viewer, p)) {
-                    viewer.shown.add(p);
-                    delivery.out(viewer, spawnPacketFor(viewer, p));
-                    delivery.out(viewer, PlayPackets.entityHeadLook(p.getEntityId(), p.sentYaw));
+            for (WorldEntity e : all) {
+                if (!viewer.shown.contains(e) && shouldSee(viewer, e)) {
+                    viewer.shown.add(e);
+                    for (PacketOut packet : e.spawnPackets(viewer.connection().protocol())) {
+                        delivery.out(viewer, packet);
+                    }
                 }
             }
         }
     }
 
-    /** The player is gone from sight (left, or died): every client that shows it destroys it. */
-    void hide(OnlinePlayer p) {
+    /** The entity is gone from sight (left, died, removed): every client that shows it destroys it. */
+    void hide(WorldEntity e) {
         for (OnlinePlayer viewer : players.inJoinOrder()) {
-            if (viewer.shown.remove(p)) {
-                delivery.out(viewer, PlayPackets.destroyEntities(Collections.singletonList(p.getEntityId())));
+            if (viewer.shown.remove(e)) {
+                delivery.out(viewer, PlayPackets.destroyEntities(Collections.singletonList(e.getEntityId())));
             }
         }
     }
 
-    /** Tells the viewers of a player how it moved and turned since the last tick. */
-    void trackMovement(OnlinePlayer p, List<OnlinePlayer> viewers, long tick) {
-        int fx = fixed(p.x);
-        int fy = fixed(p.y);
-        int fz = fixed(p.z);
-        int yaw = angle(p.yaw);
-        int pitch = angle(p.pitch);
-        int dx = fx - p.sentX;
-        int dy = fy - p.sentY;
-        int dz = fz - p.sentZ;
+    /** Tells the viewers of an entity how it moved and turned since the last tick. */
+    void trackMovement(WorldEntity e, List<OnlinePlayer> viewers, long tick) {
+        TrackedPosition sent = e.sent;
+        int fx = TrackedPosition.fixed(e.x);
+        int fy = TrackedPosition.fixed(e.y);
+        int fz = TrackedPosition.fixed(e.z);
+        int yaw = TrackedPosition.angle(e.yaw);
+        int pitch = TrackedPosition.angle(e.pitch);
+        int dx = fx - sent.x;
+        int dy = fy - sent.y;
+        int dz = fz - sent.z;
         boolean moved = dx != 0 || dy != 0 || dz != 0;
-        boolean turned = yaw != p.sentYaw || pitch != p.sentPitch;
-        int id = p.getEntityId();
+        boolean turned = yaw != sent.yaw || pitch != sent.pitch;
+        int id = e.getEntityId();
         PacketOut packet = null;
-        if (tick - p.lastTeleportTick >= TELEPORT_INTERVAL_TICKS || dx < -128 || dx > 127 || dy < -128 || dy > 127
+        if (tick - sent.lastTeleportTick >= TELEPORT_INTERVAL_TICKS || dx < -128 || dx > 127 || dy < -128 || dy > 127
                 || dz < -128 || dz > 127) {
             packet = PlayPackets.entityTeleport(id, fx, fy, fz, yaw, pitch);
-            p.lastTeleportTick = tick;
+            sent.lastTeleportTick = tick;
         } else if (moved && turned) {
             packet = PlayPackets.entityLookAndRelativeMove(id, dx, dy, dz, yaw, pitch);
         } else if (moved) {
@@ -105,18 +107,18 @@ final class Visibility {
         } else if (turned) {
             packet = PlayPackets.entityLook(id, yaw, pitch);
         }
-        byte[] head = yaw != p.sentYaw ? PlayPackets.entityHeadLook(id, yaw).frame() : null;
-        p.sentX = fx;
-        p.sentY = fy;
-        p.sentZ = fz;
-        p.sentYaw = yaw;
-        p.sentPitch = pitch;
+        byte[] head = yaw != sent.yaw ? PlayPackets.entityHeadLook(id, yaw).frame() : null;
+        sent.x = fx;
+        sent.y = fy;
+        sent.z = fz;
+        sent.yaw = yaw;
+        sent.pitch = pitch;
         if (packet == null) {
             return;
         }
         byte[] frame = packet.frame();
         for (OnlinePlayer viewer : viewers) {
-            if (viewer.shown.contains(p)) {
+            if (viewer.shown.contains(e)) {
                 delivery.out(viewer, frame);
                 if (head != null) {
                     delivery.out(viewer, head);
@@ -125,11 +127,11 @@ final class Visibility {
         }
     }
 
-    /** Sends a packet to every client that shows the player. */
-    void toViewers(OnlinePlayer p, PacketOut packet) {
+    /** Sends a packet to every client that shows the entity. */
+    void toViewers(WorldEntity e, PacketOut packet) {
         byte[] frame = packet.frame();
         for (OnlinePlayer viewer : players.inJoinOrder()) {
-            if (viewer.shown.contains(p)) {
+            if (viewer.shown.contains(e)) {
                 delivery.out(viewer, frame);
             }
         }

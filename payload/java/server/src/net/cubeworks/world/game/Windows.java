@@ -2,9 +2,14 @@ package net.cubeworks.world.game;
 
 import org.bukkit.GameMode;
 
+import net.cubeworks.world.game.item.ContainerSlots;
+import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.item.WindowClicks;
+import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.storage.ItemTagValues;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.storage.ItemTagValues;
 
 /**
  * The players' windows on the game thread: clicks answered with Confirm Transaction,
@@ -13,7 +18,6 @@ import net.cubeworks.world.protocol.PlayReads;
  * until it confirms the refusal, as the game does.
  */
 final class Windows {
-    static final int CRAFTING_TABLE = 58;
     /** A table is used from within 8 blocks of its centre. */
     private static final double REACH_SQUARED = 64;
 
@@ -56,7 +60,7 @@ final class Windows {
             sendWindow(p, w);
         }
         if (handItem(p) != hand) {
-            interaction.showHeldItem(p);
+            p.showHeldItem();
         }
     }
 
@@ -146,7 +150,7 @@ final class Windows {
         inv.awaitingConfirm = false;
         p.sendInventory();
         p.connection().send(cursorPacket(inv));
-        interaction.showHeldItem(p);
+        p.showHeldItem();
     }
 
     /** The one place a window closes: the plugins are told, then the grid and cursor are handed back. */
@@ -235,7 +239,7 @@ final class Windows {
         if (!w.table || w.tableY == Window.ANYWHERE) {
             return true;
         }
-        if (w.tableY < 0 || w.tableY > 255 || world.blockAt(w.tableX, w.tableY, w.tableZ) != CRAFTING_TABLE) {
+        if (w.tableY < 0 || w.tableY > 255 || world.blockAt(w.tableX, w.tableY, w.tableZ) != BlockIds.CRAFTING_TABLE) {
             return false;
         }
         double dx = p.x - (w.tableX + 0.5);

@@ -15,6 +15,8 @@ import java.util.concurrent.TimeUnit;
 import java.util.logging.Level;
 import java.util.logging.Logger;
 
+import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
@@ -159,7 +161,7 @@ final class WorldSaver {
      * the console.
      */
     Future<Report> saveLater(LevelState level, final boolean quiet) {
-        WorldEvents.saving(game);
+        WorldEvents.saving(game.host(), game.world() == null ? null : game.world().api());
         final List<Column> copies = cache.takeChanges();
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
         List<OnlinePlayer> online = game.players().inJoinOrder();

@@ -1,6 +1,10 @@
 package net.cubeworks.world.level;
 
 import java.util.Arrays;
+import java.util.Collection;
+import java.util.Collections;
+import java.util.LinkedHashMap;
+import java.util.Map;
 
 /**
  * One column of 16x256x16 blocks in 16 sections of 16 high, each kept small (see {@link Section}):
@@ -11,6 +15,8 @@ import java.util.Arrays;
  * light) has block light 0 and sky light following from the height of each block column. An empty
  * section is open sky: sky light 15, block light 0. The arrays the packet and the save want
  * (4096 ids, 2048 bytes of metadata) are made when they are asked for.
+ * The column also keeps the {@link BlockEntity block entities} of its blocks, by place: one goes
+ * when its block is replaced by a block of another id, and a new sign or container gets an empty one.
  */
 public final class Column {
     public static final int BEDROCK = 7;
@@ -26,6 +32,8 @@ public final class Column {
     private final byte[] biomes = new byte[256];
     /** True when the sections hold the column's light (see {@link ColumnLight}). */
     private boolean lit;
+    /** The block entities, by {@link #place}, in the order read or put; null while there are none. */
+    private Map<Integer, BlockEntity> blockEntities;
     /** What the storage keeps about the column beyond its blocks, handed back on save. */
     public Object kept;
     public long lastUpdate;
@@ -91,6 +99,10 @@ public final class Column {
         return s == null ? 0 : s.state(index(bx, y, bz)) & 15;
     }
 
+    /**
+     * Sets a block. A block of another id than before loses its block entity, and a sign or
+     * container gets a new empty one.
+     */
     public void set(int bx, int y, int bz, int id, int data) {
         changing();
         int sy = y >> 4;
@@ -105,7 +117,58 @@ public final class Column {
             }
             sections[sy] = s;
         }
-        s.set(index(bx, y, bz), (id & 0xFF) << 4 | (data & 0x0F));
+        int i = index(bx, y, bz);
+        if (s.id(i) != (id & 0xFF)) {
+            replaced(bx, y, bz, id & 0xFF);
+        }
+        s.set(i, (id & 0xFF) << 4 | (data & 0x0F));
+    }
+
+    /** The block became one of another id: its block entity goes, the new block's comes. */
+    private void replaced(int bx, int y, int bz, int id) {
+        if (blockEntities != null) {
+            blockEntities.remove(place(bx, y, bz));
+        }
+        BlockEntity e = BlockEntity.forBlock(id, x << 4 | bx, y, z << 4 | bz);
+        if (e != null) {
+            putBlockEntity(e);
+        }
+    }
+
+    /** A block's place in the column, y (0..255), z and x (0..15): the key of its block entity. */
+    private static int place(int bx, int y, int bz) {
+        return y << 8 | bz << 4 | bx;
+    }
+
+    /** The block entity at local x, z (0..15) and y (0..255); null when there is none. */
+    public BlockEntity blockEntity(int bx, int y, int bz) {
+        return blockEntities == null ? null : blockEntities.get(place(bx, y, bz));
+    }
+
+    /**
+     * Puts the block entity at its place, in place of the one there. Its place must be in the
+     * column (IllegalArgumentException otherwise).
+     */
+    public void putBlockEntity(BlockEntity e) {
+        if (e.x >> 4 != x || e.z >> 4 != z || e.y < 0 || e.y > 255) {
+            throw new IllegalArgumentException("the block entity at (" + e.x + ", " + e.y + ", " + e.z
+                    + ") is not in the column (" + x + ", " + z + ")");
+        }
+        if (blockEntities == null) {
+            blockEntities = new LinkedHashMap<Integer, BlockEntity>();
+        }
+        blockEntities.put(place(e.x & 15, e.y, e.z & 15), e);
+    }
+
+    /** Removes the block entity at local x, z and y; returns it, or null when there was none. */
+    public BlockEntity removeBlockEntity(int bx, int y, int bz) {
+        return blockEntities == null ? null : blockEntities.remove(place(bx, y, bz));
+    }
+
+    /** The block entities, not to be changed through (use put and remove); empty when there are none. */
+    public Collection<BlockEntity> blockEntities() {
+        return blockEntities == null ? Collections.<BlockEntity>emptyList()
+                : Collections.unmodifiableCollection(blockEntities.values());
     }
 
     /** Puts in the light computed for a non-empty section (2048 nibble bytes each, the section's own from here on). */
@@ -359,6 +422,12 @@ public final class Column {
         c.litBorders = litBorders;
         c.kept = kept;
         c.lastUpdate = lastUpdate;
+        if (blockEntities != null) {
+            // few and small: copied whole, so the copy keeps them as they are now
+            for (BlockEntity e : blockEntities.values()) {
+                c.putBlockEntity(e.copy());
+            }
+        }
         return c;
     }
 

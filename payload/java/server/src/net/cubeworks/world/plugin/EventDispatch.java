@@ -1,9 +1,7 @@
 package net.cubeworks.world.plugin;
 
-import java.lang.reflect.InvocationTargetException;
 import java.lang.reflect.Method;
 import java.util.ArrayList;
-import java.util.HashSet;
 import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
@@ -13,7 +11,6 @@ import java.util.logging.Logger;
 
 import org.bukkit.event.Event;
 import org.bukkit.event.EventException;
-import org.bukkit.event.EventHandler;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.HandlerList;
 import org.bukkit.event.Listener;
@@ -21,6 +18,7 @@ import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.IllegalPluginAccessException;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.RegisteredListener;
+import org.bukkit.plugin.java.JavaPluginLoader;
 
 import net.cubeworks.world.util.FatalErrors;
 
@@ -65,60 +63,12 @@ public final class EventDispatch {
     }
 
     /** The listener's handler methods as registrations, by the event class each takes. */
-    private Map<Class<? extends Event>, List<RegisteredListener>> registrations(final Listener listener, Plugin plugin) {
+    private static Map<Class<? extends Event>, List<RegisteredListener>> registrations(Listener listener, Plugin plugin) {
         Map<Class<? extends Event>, List<RegisteredListener>> out =
                 new LinkedHashMap<Class<? extends Event>, List<RegisteredListener>>();
-        Set<Method> methods = new HashSet<Method>();
-        try {
-            for (Method m : listener.getClass().getMethods()) {
-                methods.add(m);
-            }
-            for (Method m : listener.getClass().getDeclaredMethods()) {
-                methods.add(m);
-            }
-        } catch (NoClassDefFoundError ex) {
-            // a handler for an event this server does not have: this listener is left out, the
-            // plugin and its other listeners go on
-            plugin.getLogger().severe("Plugin " + plugin.getDescription().getFullName()
-                    + " has failed to register events for " + listener.getClass() + " because "
-                    + ex.getMessage() + " does not exist.");
-            return out;
-        }
-        for (final Method m : methods) {
-            EventHandler meta = m.getAnnotation(EventHandler.class);
-            if (meta == null || m.isBridge() || m.isSynthetic()) {
-                continue;
-            }
-            Class<?>[] params = m.getParameterTypes();
-            if (params.length != 1 || !Event.class.isAssignableFrom(params[0])) {
-                plugin.getLogger().severe(plugin.getDescription().getFullName()
-                        + " attempted to register an invalid EventHandler method signature \"" + m.toGenericString()
-                        + "\" in " + listener.getClass());
-                continue;
-            }
-            final Class<? extends Event> eventClass = params[0].asSubclass(Event.class);
-            m.setAccessible(true);
-            EventExecutor executor = new EventExecutor() {
-                public void execute(Listener l, Event event) throws EventException {
-                    // a list of a superclass also carries the events of its other subclasses
-                    if (!eventClass.isInstance(event)) {
-                        return;
-                    }
-                    try {
-                        m.invoke(l, event);
-                    } catch (InvocationTargetException ex) {
-                        throw new EventException(ex.getCause());
-                    } catch (Throwable t) {
-                        throw new EventException(t);
-                    }
-                }
-            };
-            List<RegisteredListener> list = out.get(eventClass);
-            if (list == null) {
-                list = new ArrayList<RegisteredListener>();
-                out.put(eventClass, list);
-            }
-            list.add(new RegisteredListener(listener, executor, meta.priority(), plugin, meta.ignoreCancelled()));
+        for (Map.Entry<Class<? extends Event>, Set<RegisteredListener>> e
+                : new JavaPluginLoader(null).createRegisteredListeners(listener, plugin).entrySet()) {
+            out.put(e.getKey(), new ArrayList<RegisteredListener>(e.getValue()));
         }
         return out;
     }

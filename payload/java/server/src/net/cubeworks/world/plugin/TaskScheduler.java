@@ -24,7 +24,7 @@ import org.bukkit.scheduler.BukkitScheduler;
 import org.bukkit.scheduler.BukkitTask;
 import org.bukkit.scheduler.BukkitWorker;
 
-import net.cubeworks.world.game.GameThread;
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.util.FatalErrors;
 
 /**

@@ -5,6 +5,8 @@ import java.util.ArrayList;
 import java.util.List;
 import java.util.zip.Adler32;
 import java.util.zip.Deflater;
+
+import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 
 
@@ -285,6 +287,23 @@ public final class ChunkPackets {
         out.writeByte(0x03); // a final, empty block
         out.writeByte(0x00);
         out.writeInt(adler);
+    }
+
+    /**
+     * The frames of Update Sign packets for the column's signs, which follow the column's data
+     * to a client as the game sends them: the client keeps no text of a sign it was not sent.
+     * Empty for a column without signs (or null, the flat ground).
+     */
+    public static List<byte[]> signFrames(Column c) {
+        List<byte[]> out = new ArrayList<byte[]>();
+        if (c != null) {
+            for (BlockEntity e : c.blockEntities()) {
+                if (e instanceof BlockEntity.Sign) {
+                    out.add(PlayPackets.updateSign(e.x, e.y, e.z, ((BlockEntity.Sign) e).lines()).frame());
+                }
+            }
+        }
+        return out;
     }
 
     /**

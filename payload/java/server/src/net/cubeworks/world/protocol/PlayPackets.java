@@ -15,6 +15,7 @@ public final class PlayPackets {
     public static final int ENTITY_EQUIPMENT = 0x04;
     public static final int SPAWN_POSITION = 0x05;
     public static final int UPDATE_HEALTH = 0x06;
+    public static final int SET_EXPERIENCE = 0x1F;
     public static final int RESPAWN = 0x07;
     public static final int POSITION_AND_LOOK = 0x08;
     public static final int HELD_ITEM_CHANGE = 0x09;
@@ -87,6 +88,11 @@ public final class PlayPackets {
 
     public static PacketOut spawnPosition(int x, int y, int z) {
         return new PacketOut(SPAWN_POSITION).writeInt(x).writeInt(y).writeInt(z);
+    }
+
+    /** Set Experience: the bar's fill (0 to 1), the level and the total points. */
+    public static PacketOut setExperience(float bar, int level, int total) {
+        return new PacketOut(SET_EXPERIENCE).writeFloat(bar).writeShort(level).writeShort(total);
     }
 
     public static PacketOut updateHealth(float health, int food, float saturation) {

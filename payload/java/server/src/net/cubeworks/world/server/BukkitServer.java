@@ -34,7 +34,6 @@ public final class BukkitServer implements Server {
     private final Messenger messenger = new StandardMessenger();
     private final ServerRecipes recipes = new ServerRecipes(net.cubeworks.world.crafting.RecipeBook.standard());
     private volatile int spawnRadius = -1;
-    private volatile int idleTimeout;
     private volatile ServerUnsafe unsafe;
 
     BukkitServer(WorldServer server) {
@@ -201,8 +200,9 @@ public final class BukkitServer implements Server {
         return server.commands().dispatch(sender, commandLine);
     }
 
+    /** Disables the plugins, loads them again from the plugins folder and enables them. */
     public void reload() {
-        server.logger().info("Reloading is not supported; restart the server instead.");
+        server.reload();
     }
 
     public Logger getLogger() {
@@ -215,15 +215,16 @@ public final class BukkitServer implements Server {
     }
 
     public Set<String> getIPBans() {
-        return Collections.emptySet();
+        return new LinkedHashSet<String>(server.access().bannedAddresses());
     }
 
-    /** This server keeps no address bans: the address is not banned, and the log says so. */
+    /** Bans the address: banned-ips.txt, which logins are checked against. */
     public void banIP(String address) {
-        ServerBans.addresses(server.logger()).addBan(address, null, null, null);
+        ServerBans.addresses(server.access()).addBan(address, null, null, null);
     }
 
     public void unbanIP(String address) {
+        server.access().removeIpBan(address);
     }
 
     public Set<OfflinePlayer> getBannedPlayers() {
@@ -326,7 +327,7 @@ public final class BukkitServer implements Server {
 
 
     public ServicesManager getServicesManager() {
-        return server.plugins().services();
+        return server.services();
     }
 
     public Messenger getMessenger() {
@@ -378,7 +379,7 @@ public final class BukkitServer implements Server {
      * Server interface): commands registered there run from players and the console.
      */
     public SimpleCommandMap getCommandMap() {
-        return server.plugins().commandMap();
+        return server.plugins() == null ? null : server.plugins().getCommandMap();
     }
 
     // --- recipes, inventories, bans, worlds and settings ---
@@ -429,7 +430,7 @@ public final class BukkitServer implements Server {
     }
 
     public org.bukkit.BanList getBanList(org.bukkit.BanList.Type type) {
-        return type == org.bukkit.BanList.Type.IP ? ServerBans.addresses(server.logger())
+        return type == org.bukkit.BanList.Type.IP ? ServerBans.addresses(server.access())
                 : ServerBans.names(server.access());
     }
 
@@ -513,13 +514,13 @@ public final class BukkitServer implements Server {
         return false;
     }
 
-    /** Kept for plugins to read; idle players are not kicked here. */
+    /** Minutes after which a player who does nothing is kicked; 0: never. */
     public void setIdleTimeout(int threshold) {
-        idleTimeout = threshold;
+        server.game().setIdleTimeout(threshold);
     }
 
     public int getIdleTimeout() {
-        return idleTimeout;
+        return server.game().idleTimeout();
     }
 
     public org.bukkit.UnsafeValues getUnsafe() {

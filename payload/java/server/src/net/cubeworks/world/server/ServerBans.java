@@ -3,7 +3,6 @@ package net.cubeworks.world.server;
 import java.util.Date;
 import java.util.LinkedHashSet;
 import java.util.Set;
-import java.util.logging.Logger;
 
 import org.bukkit.BanEntry;
 import org.bukkit.BanList;
@@ -12,8 +11,7 @@ import net.cubeworks.world.settings.AccessLists;
 
 /**
  * The plugin API's ban lists over the server's own. Names: the banned-players file, each change
- * saved at once. Addresses: this server keeps no address bans, so that list is empty and adding
- * to it is refused (null, and a line in the log) rather than pretending a ban that nothing checks.
+ * saved at once. Addresses: the banned-ips file, which logins are checked against.
  */
 final class ServerBans {
     private ServerBans() {
@@ -23,7 +21,7 @@ final class ServerBans {
         return new BanList() {
             public BanEntry getBanEntry(String target) {
                 net.cubeworks.world.settings.BanList.Entry e = access.ban(target);
-                return e == null ? null : new Entry(access, e);
+                return e == null ? null : new Entry(access, e, false);
             }
 
             public BanEntry addBan(String target, String reason, Date expires, String source) {
@@ -32,7 +30,7 @@ final class ServerBans {
                 net.cubeworks.world.settings.BanList.Entry e = new net.cubeworks.world.settings.BanList.Entry(target,
                         new Date(), source == null ? "Plugin" : source, expires, r);
                 access.addBan(e);
-                return new Entry(access, e);
+                return new Entry(access, e, false);
             }
 
             public Set<BanEntry> getBanEntries() {
@@ -56,27 +54,39 @@ final class ServerBans {
         };
     }
 
-    static BanList addresses(final Logger logger) {
+    static BanList addresses(final AccessLists access) {
         return new BanList() {
             public BanEntry getBanEntry(String target) {
-                return null;
+                net.cubeworks.world.settings.BanList.Entry e = access.ipBan(target);
+                return e == null ? null : new Entry(access, e, true);
             }
 
             public BanEntry addBan(String target, String reason, Date expires, String source) {
-                logger.warning("A plugin asked to ban the address " + target
-                        + ", but this server keeps no address bans; the address is not banned");
-                return null;
+                String r = reason == null || reason.length() == 0 ? net.cubeworks.world.settings.BanList.DEFAULT_REASON
+                        : reason;
+                net.cubeworks.world.settings.BanList.Entry e = new net.cubeworks.world.settings.BanList.Entry(target,
+                        new Date(), source == null ? "Plugin" : source, expires, r);
+                access.addIpBan(e);
+                return new Entry(access, e, true);
             }
 
             public Set<BanEntry> getBanEntries() {
-                return new LinkedHashSet<BanEntry>();
+                Set<BanEntry> out = new LinkedHashSet<BanEntry>();
+                for (String n : access.bannedAddresses()) {
+                    BanEntry e = getBanEntry(n);
+                    if (e != null) {
+                        out.add(e);
+                    }
+                }
+                return out;
             }
 
             public boolean isBanned(String target) {
-                return false;
+                return access.ipBan(target) != null;
             }
 
             public void pardon(String target) {
+                access.removeIpBan(target);
             }
         };
     }
@@ -84,14 +94,16 @@ final class ServerBans {
     /** One name ban; the setters change this copy, save() writes it to the list. */
     private static final class Entry implements BanEntry {
         private final AccessLists access;
+        private final boolean address;
         private final String target;
         private Date created;
         private String source;
         private Date expires;
         private String reason;
 
-        Entry(AccessLists access, net.cubeworks.world.settings.BanList.Entry e) {
+        Entry(AccessLists access, net.cubeworks.world.settings.BanList.Entry e, boolean address) {
             this.access = access;
+            this.address = address;
             this.target = e.name;
             this.created = e.created;
             this.source = e.source;
@@ -136,7 +148,13 @@ final class ServerBans {
         }
 
         public void save() {
-            access.addBan(new net.cubeworks.world.settings.BanList.Entry(target, created, source, expires, reason));
+            net.cubeworks.world.settings.BanList.Entry e = new net.cubeworks.world.settings.BanList.Entry(target, created,
+                    source, expires, reason);
+            if (address) {
+                access.addIpBan(e);
+            } else {
+                access.addBan(e);
+            }
         }
     }
 }

@@ -7,7 +7,6 @@ import java.util.List;
 import java.util.Map;
 import java.util.concurrent.CopyOnWriteArrayList;
 
-import org.bukkit.Material;
 import org.bukkit.inventory.FurnaceRecipe;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.inventory.ItemStackTags;
@@ -78,7 +77,7 @@ final class ServerRecipes {
 
     /** The API's form of a recipe of the book. */
     static Recipe fromBook(net.cubeworks.world.crafting.Recipe r) {
-        return net.cubeworks.world.game.ApiRecipes.fromBook(r);
+        return net.cubeworks.world.game.item.ApiRecipes.fromBook(r);
     }
 
     /** The recipes whose result is the item: its type, and its damage unless that is -1 or any. */

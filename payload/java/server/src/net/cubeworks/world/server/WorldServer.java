@@ -17,7 +17,12 @@ import org.bukkit.Server;
 import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
 import org.bukkit.event.Event;
+import org.bukkit.command.SimpleCommandMap;
 import org.bukkit.plugin.Plugin;
+import org.bukkit.plugin.ServicesManager;
+import org.bukkit.plugin.SimplePluginManager;
+import org.bukkit.plugin.SimpleServicesManager;
+import org.bukkit.plugin.java.JavaPluginLoader;
 
 import net.cubeworks.world.command.CommandRegistry;
 import net.cubeworks.world.command.ConsoleSender;
@@ -25,15 +30,13 @@ import net.cubeworks.world.console.ConsoleHandler;
 import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.console.LoggerOutputStream;
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.GameHost;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.OnlinePlayer;
 import net.cubeworks.world.game.PlayerConnections;
 import net.cubeworks.world.game.Players;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.LoginSecurity;
 import net.cubeworks.world.net.NetworkListener;
-import net.cubeworks.world.plugin.PluginCommands;
-import net.cubeworks.world.plugin.PluginHost;
 import net.cubeworks.world.plugin.TaskScheduler;
 import net.cubeworks.world.protocol.Versions;
 import net.cubeworks.world.settings.AccessLists;
@@ -59,7 +62,8 @@ public final class WorldServer implements GameHost {
     private Game game;
     private PlayerConnections connections;
     private CommandRegistry commands;
-    private PluginHost pluginManager;
+    private SimplePluginManager pluginManager;
+    private final ServicesManager services = new SimpleServicesManager();
     private TaskScheduler scheduler;
     private NetworkListener network;
     private volatile boolean stopping;
@@ -170,20 +174,16 @@ public final class WorldServer implements GameHost {
         Bukkit.setServer(api);
         access.load(props.whiteList());
         scheduler = new TaskScheduler(logger, game.thread());
-        // the plugins' commands are registered as each plugin is enabled, once the registry is there
-        pluginManager = new PluginHost(logger, api, new PluginCommands() {
-            public void register(Plugin plugin, List<Command> list) {
-                commands.register(plugin, list);
-            }
-        }, scheduler);
-        pluginManager.setMessenger(api.getMessenger());
+        // the plugins' commands are registered in the command map as each plugin is enabled
+        pluginManager = new SimplePluginManager(api, new SimpleCommandMap(api));
+        pluginManager.registerInterface(JavaPluginLoader.class);
         final net.cubeworks.world.game.MetadataStores metadata = game.metadata();
-        pluginManager.onDisable(new java.util.function.Consumer<Plugin>() {
-            public void accept(Plugin plugin) {
+        pluginManager.addDisableHook(new SimplePluginManager.DisableHook() {
+            public void disabled(Plugin plugin) {
                 metadata.removeAll(plugin); // a disabled plugin's metadata goes with it
             }
         });
-        commands = new CommandRegistry(game, pluginManager, pluginManager.commandMap(), new Runnable() {
+        commands = new CommandRegistry(game, pluginManager, pluginManager.getCommandMap(), new Runnable() {
             public void run() {
                 shutdown();
             }
@@ -207,8 +207,15 @@ public final class WorldServer implements GameHost {
             game.world().prepareSpawn();
         }
         connections.setFavicon(loadFavicon());
+        connections.setIconData(new java.util.function.Function<org.bukkit.util.CachedServerIcon, String>() {
+            public String apply(org.bukkit.util.CachedServerIcon icon) {
+                // only an icon this server made carries a picture it can send
+                return icon instanceof ServerIcon ? ((ServerIcon) icon).dataUri : null;
+            }
+        });
         synchronized (game.lock()) {
-            pluginManager.enableAll();
+            pluginManager.enablePlugins();
+            commands.registerFallbackCommands();
         }
         net.cubeworks.world.util.HeapWatch.settle(); // what the start took and let go goes back to the system
         game.start();
@@ -274,6 +281,25 @@ public final class WorldServer implements GameHost {
                 }
             }
         });
+    }
+
+    /**
+     * Reloads the plugins as the real server's reload does: every plugin is disabled and let go
+     * (its tasks, listeners, services, channels and commands with it), the command map and the
+     * permissions are cleared, then the plugins folder is loaded and enabled again and the
+     * server's commands registered anew.
+     */
+    void reload() {
+        synchronized (game.lock()) {
+            logger.info("Reloading the plugins");
+            pluginManager.clearPlugins();
+            pluginManager.registerInterface(JavaPluginLoader.class);
+            pluginManager.getCommandMap().clearCommands();
+            commands.registerDefaultCommands();
+            pluginManager.loadPlugins(file("plugins"));
+            pluginManager.enablePlugins();
+            commands.registerFallbackCommands();
+        }
     }
 
     /** Stops the server: plugins disabled, players disconnected, lists saved, process ended. */
@@ -379,8 +405,12 @@ public final class WorldServer implements GameHost {
         return commands;
     }
 
-    PluginHost plugins() {
+    SimplePluginManager plugins() {
         return pluginManager;
+    }
+
+    ServicesManager services() {
+        return services;
     }
 
     TaskScheduler scheduler() {

@@ -7,7 +7,8 @@ import java.util.List;
 import java.util.logging.Logger;
 
 /**
- * Who may do what: the operators (ops.txt), the banned names (banned-players.txt) and the
+ * Who may do what: the operators (ops.txt), the banned names (banned-players.txt), the banned
+ * addresses (banned-ips.txt, the same format with the address first) and the
  * white-list (white-list.txt, which admits only its names and the operators while it is on)
  * in a folder. Every change is saved at once; a failed save is reported and the list in memory
  * keeps the change. Safe from any thread.
@@ -17,6 +18,7 @@ public final class AccessLists {
     private final Logger logger;
     private NameList ops;
     private BanList bans;
+    private BanList ipBans;
     private NameList whitelist;
     private volatile boolean whitelistOn;
 
@@ -34,6 +36,7 @@ public final class AccessLists {
         whitelistOn = whitelistEnabled;
         ops = new NameList(file("ops.txt"));
         bans = new BanList(file("banned-players.txt"));
+        ipBans = new BanList(file("banned-ips.txt"));
         whitelist = new NameList(file("white-list.txt"));
         loadWhitelist();
         if (!file("white-list.txt").exists()) {
@@ -49,12 +52,48 @@ public final class AccessLists {
         } catch (IOException ex) {
             logger.warning("Failed to load ban list: " + ex);
         }
+        try {
+            ipBans.load();
+        } catch (IOException ex) {
+            logger.warning("Failed to load ip ban list: " + ex);
+        }
         if (!file("ops.txt").exists()) {
             saveOps();
         }
         if (!file("banned-players.txt").exists()) {
             saveBans();
         }
+        if (!file("banned-ips.txt").exists()) {
+            saveIpBans();
+        }
+    }
+
+    public synchronized void saveIpBans() {
+        try {
+            ipBans.save();
+        } catch (IOException ex) {
+            logger.warning("Failed to save ip ban list: " + ex);
+        }
+    }
+
+    /** The ban of that address, or null. */
+    public synchronized BanList.Entry ipBan(String address) {
+        return ipBans == null || address == null ? null : ipBans.get(address);
+    }
+
+    /** Adds or replaces an address's ban as given and saves banned-ips.txt. */
+    public synchronized void addIpBan(BanList.Entry e) {
+        ipBans.add(e);
+        saveIpBans();
+    }
+
+    public synchronized void removeIpBan(String address) {
+        ipBans.remove(address);
+        saveIpBans();
+    }
+
+    public synchronized List<String> bannedAddresses() {
+        return ipBans == null ? java.util.Collections.<String>emptyList() : ipBans.names();
     }
 
     public synchronized boolean loaded() {

@@ -13,21 +13,25 @@ import net.cubeworks.world.util.PropertiesReader;
  * server.properties, read the way java.util.Properties reads it: bytes as ISO-8859-1, so
  * comments in any code page never disturb the keys; unlike it, a malformed escape stays
  * literal and the other keys keep their values, as the manager reads the file key by key.
- * The file is written whole only when it is missing; otherwise a command that changes a
- * setting (such as "whitelist on") rewrites that one value, and the operator's own text and
- * comments are never touched.
+ * The file is written whole only when it is missing; otherwise the keys it lacks are added at
+ * its end with their defaults when the server starts (as the game's server adds them, but
+ * without rewriting the file), and a command that changes a setting (such as "whitelist on")
+ * rewrites that one value: the operator's own lines, their order and comments are never touched.
  */
 public final class ServerProperties {
     /** The keys and values written into a new file. */
     static final String[][] DEFAULTS = {
         {"generator-settings", ""},
+        {"op-permission-level", "4"},
         {"allow-nether", "true"},
         {"level-name", "world"},
         {"enable-query", "false"},
         {"allow-flight", "false"},
+        {"announce-player-achievements", "true"},
         {"server-port", "25565"},
         {"level-type", "DEFAULT"},
         {"enable-rcon", "false"},
+        {"force-gamemode", "false"},
         {"level-seed", ""},
         {"server-ip", ""},
         {"max-build-height", "256"},
@@ -40,7 +44,9 @@ public final class ServerProperties {
         {"resource-pack", ""},
         {"pvp", "true"},
         {"difficulty", "1"},
+        {"enable-command-block", "false"},
         {"gamemode", "0"},
+        {"player-idle-timeout", "0"},
         {"max-players", "20"},
         {"spawn-monsters", "true"},
         {"generate-structures", "true"},
@@ -97,12 +103,84 @@ public final class ServerProperties {
             }
             return defaults();
         }
+        byte[] bytes;
         try {
-            return parse(Files.readAllBytes(file.toPath()));
+            bytes = Files.readAllBytes(file.toPath());
         } catch (IOException ex) {
             log.warning("Failed to load " + file.getName() + ": " + ex);
             return defaults();
         }
+        ServerProperties read = parse(bytes);
+        java.util.List<String[]> missing = new java.util.ArrayList<String[]>();
+        for (String[] kv : DEFAULTS) {
+            if (read.props.getProperty(kv[0]) == null) {
+                missing.add(kv);
+            }
+        }
+        if (!missing.isEmpty()) {
+            try {
+                // added silently, as the game's own server does: the manager reads the console in
+                // small pieces, and a long line here would split the start-up lines it looks for
+                addMissing(file, bytes, missing);
+            } catch (IOException ex) {
+                log.warning("Failed to add the missing settings to " + file.getName() + ": " + ex);
+            }
+        }
+        return read;
+    }
+
+    /**
+     * Appends the missing keys with their default values to the file, after its last byte and
+     * with its own line ends (CR LF, LF or CR, as its first line end is; CR LF for a file without
+     * one). The keys and values added are ASCII, the same bytes in every code page the manager
+     * and the server read the file in (GBK, UTF-8, ISO-8859-1); a UTF-16 file, which neither
+     * reads as properties, is left alone (false).
+     */
+    static boolean addMissing(File file, byte[] bytes, java.util.List<String[]> missing) throws IOException {
+        if (bytes.length >= 2 && ((bytes[0] == (byte) 0xFE && bytes[1] == (byte) 0xFF)
+                || (bytes[0] == (byte) 0xFF && bytes[1] == (byte) 0xFE))) {
+            return false;
+        }
+        String nl = "\r\n";
+        for (int i = 0; i < bytes.length; i++) {
+            if (bytes[i] == '\n') {
+                nl = "\n";
+                break;
+            }
+            if (bytes[i] == '\r') {
+                nl = i + 1 < bytes.length && bytes[i + 1] == '\n' ? "\r\n" : "\r";
+                break;
+            }
+        }
+        int end = bytes.length;
+        boolean terminated = false;
+        if (end > 0 && bytes[end - 1] == '\n') {
+            end--;
+            terminated = true;
+            if (end > 0 && bytes[end - 1] == '\r') {
+                end--;
+            }
+        } else if (end > 0 && bytes[end - 1] == '\r') {
+            end--;
+            terminated = true;
+        }
+        StringBuilder sb = new StringBuilder();
+        if (bytes.length > 0 && !terminated) {
+            sb.append(nl);
+        }
+        if (end > 0 && bytes[end - 1] == '\\') {
+            sb.append(nl); // an empty line, so that a last line ending in a backslash cannot swallow the first key
+        }
+        for (String[] kv : missing) {
+            sb.append(kv[0]).append('=').append(kv[1]).append(nl);
+        }
+        OutputStream out = new FileOutputStream(file, true);
+        try {
+            out.write(sb.toString().getBytes("US-ASCII"));
+        } finally {
+            out.close();
+        }
+        return true;
     }
 
     /**

@@ -5,13 +5,14 @@ import java.io.IOException;
 import java.util.List;
 import java.util.logging.Logger;
 
+import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 
 /**
  * The world kept in a folder as the 1.7.2 server keeps it, through {@link WorldStorage}:
  * the level and players as they are stored, the columns turned from the world's own into
  * their stored sections (with their light, or for a column never lit the sky light of its height map)
- * and back.
+ * and block entities, and back.
  */
 public final class AnvilStore implements WorldStore {
     private final WorldStorage storage;
@@ -43,6 +44,9 @@ public final class AnvilStore implements WorldStore {
         }
         if (s.biomes != null && s.biomes.length == 256) {
             System.arraycopy(s.biomes, 0, c.biomes(), 0, 256);
+        }
+        for (BlockEntity e : s.blockEntities) {
+            c.putBlockEntity(e);
         }
         c.kept = s.kept;
         c.lastUpdate = s.lastUpdate;
@@ -97,6 +101,7 @@ public final class AnvilStore implements WorldStore {
             }
             s.biomes = c.biomes().clone();
             s.lastUpdate = c.lastUpdate;
+            s.blockEntities.addAll(c.blockEntities());
             s.kept = c.kept;
             return s;
         }

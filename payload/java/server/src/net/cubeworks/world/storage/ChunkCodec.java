@@ -1,12 +1,16 @@
 package net.cubeworks.world.storage;
 
 import java.util.Arrays;
+import java.util.List;
+
+import net.cubeworks.world.level.BlockEntity;
 
 /**
  * A column to and from the tag layout of the game's region files: a root compound holding
  * "Level" with the position, the height map, the non-empty sections, the biomes and the lists of
- * entities. What the world does not model (entities, tile entities, tile ticks, "Add" arrays of
- * block ids above 255, tags of later versions) comes back from {@link StoredColumn#kept}.
+ * entities and block entities ("TileEntities", see {@link BlockEntityCodec}). What the world does
+ * not model (entities, tile ticks, "Add" arrays of block ids above 255, tags of later versions,
+ * block entries it cannot take) comes back from {@link StoredColumn#kept}.
  */
 public final class ChunkCodec {
     private ChunkCodec() {
@@ -99,9 +103,29 @@ public final class ChunkCodec {
         }
         level.put("Biomes", biomes);
         level.putIfAbsent("Entities", new NbtList(Nbt.END));
-        level.putIfAbsent("TileEntities", new NbtList(Nbt.END));
+        level.put("TileEntities", tileEntities(c, keptLevel != null ? keptLevel.list("TileEntities") : null));
         root.put("Level", level);
         return root;
+    }
+
+    /**
+     * The column's block entities, after the entries read that could not be taken (kept as they
+     * were): a reader that finds two at one place keeps the later, the world's.
+     */
+    private static NbtList tileEntities(StoredColumn c, NbtList broken) {
+        if (c.blockEntities.isEmpty() && (broken == null || broken.size() == 0)) {
+            return new NbtList(Nbt.END);
+        }
+        NbtList list = new NbtList(Nbt.COMPOUND);
+        if (broken != null) {
+            for (Object o : broken.items) {
+                list.add(o);
+            }
+        }
+        for (BlockEntity e : c.blockEntities) {
+            list.add(BlockEntityCodec.write(e));
+        }
+        return list;
     }
 
     private static NbtCompound section(StoredColumn c, int y, NbtCompound kept, int[] heights) {
@@ -178,8 +202,10 @@ public final class ChunkCodec {
     /**
      * Reads a column. A column stored under other coordinates is taken for the one asked for
      * (as the game does); the caller is told through the answer's coordinates differing from xPos/zPos.
+     * A block entry that cannot be taken (tags of other types than the layout's, a place outside
+     * the column) is left out of the column, kept to be written back as it is, and said in skipped.
      */
-    static StoredColumn decode(NbtCompound root, int cx, int cz) throws Nbt.FormatException {
+    static StoredColumn decode(NbtCompound root, int cx, int cz, List<String> skipped) throws Nbt.FormatException {
         NbtCompound level = root.compound("Level");
         if (level == null) {
             throw new Nbt.FormatException("it has no Level compound");
@@ -214,6 +240,7 @@ public final class ChunkCodec {
         } else {
             Arrays.fill(c.biomes, (byte) 1); // plains, the only biome the world generates
         }
+        readTileEntities(level, c, skipped);
         NbtCompound kept = withoutModelled(root);
         c.kept = onlyWhatIsWritten(kept) ? null : kept;
         return c;
@@ -264,6 +291,39 @@ public final class ChunkCodec {
             return false;
         }
         return true;
+    }
+
+    /**
+     * Takes the block entities of the column out of the level's TileEntities list, which is left
+     * holding the entries that could not be taken.
+     */
+    private static void readTileEntities(NbtCompound level, StoredColumn c, List<String> skipped) {
+        Object tag = level.get("TileEntities");
+        if (tag == null) {
+            return;
+        }
+        if (!(tag instanceof NbtList) || ((NbtList) tag).size() > 0 && ((NbtList) tag).type != Nbt.COMPOUND) {
+            skipped.add("its TileEntities tag is not a list of compounds; it is left out");
+            level.remove("TileEntities");
+            return;
+        }
+        NbtList broken = new NbtList(Nbt.COMPOUND);
+        for (Object o : ((NbtList) tag).items) {
+            NbtCompound entry = (NbtCompound) o;
+            try {
+                c.blockEntities.add(BlockEntityCodec.read(entry, c.x, c.z));
+            } catch (BlockEntityCodec.Broken e) {
+                Object id = entry.get("id");
+                skipped.add("a block entity" + (id instanceof String ? " \"" + id + "\"" : "") + " is not used ("
+                        + e.getMessage() + "); it is kept in the file as it is");
+                broken.add(entry);
+            }
+        }
+        if (broken.size() > 0) {
+            level.put("TileEntities", broken);
+        } else {
+            level.remove("TileEntities");
+        }
     }
 
     /**

@@ -50,6 +50,13 @@ public final class LevelCodec {
         if (!(d.get("GameRules") instanceof NbtCompound)) {
             d.put("GameRules", defaultGameRules());
         }
+        if (l.gameRules != null) {
+            NbtCompound rules = ((NbtCompound) d.get("GameRules")).copy();
+            for (java.util.Map.Entry<String, String> e : l.gameRules.entrySet()) {
+                rules.put(e.getKey(), e.getValue());
+            }
+            d.put("GameRules", rules);
+        }
         root.put("Data", d);
         return root;
     }
@@ -88,6 +95,15 @@ public final class LevelCodec {
         l.generatorName = name instanceof String ? (String) name : null;
         Object options = d.get("generatorOptions");
         l.generatorOptions = options instanceof String ? (String) options : "";
+        Object rules = d.get("GameRules");
+        if (rules instanceof NbtCompound) {
+            l.gameRules = new java.util.LinkedHashMap<String, String>();
+            for (java.util.Map.Entry<String, Object> e : ((NbtCompound) rules).entries()) {
+                if (e.getValue() instanceof String) {
+                    l.gameRules.put(e.getKey(), (String) e.getValue());
+                }
+            }
+        }
         l.kept = root;
         return l;
     }

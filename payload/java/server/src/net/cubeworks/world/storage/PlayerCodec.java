@@ -32,9 +32,20 @@ public final class PlayerCodec {
         root.put("SelectedItemSlot", p.selectedSlot);
         root.putIfAbsent("Sleeping", (byte) 0);
         root.putIfAbsent("SleepTimer", (short) 0);
-        root.putIfAbsent("XpP", 0f);
-        root.putIfAbsent("XpLevel", 0);
-        root.putIfAbsent("XpTotal", 0);
+        root.put("XpP", p.xpProgress);
+        root.put("XpLevel", p.xpLevel);
+        root.put("XpTotal", p.xpTotal);
+        if (p.spawn != null) {
+            root.put("SpawnX", p.spawn[0]);
+            root.put("SpawnY", p.spawn[1]);
+            root.put("SpawnZ", p.spawn[2]);
+            root.put("SpawnForced", (byte) (p.spawnForced ? 1 : 0));
+        } else {
+            root.remove("SpawnX");
+            root.remove("SpawnY");
+            root.remove("SpawnZ");
+            root.remove("SpawnForced");
+        }
         root.putIfAbsent("Score", 0);
         root.put("foodLevel", p.food);
         root.put("foodTickTimer", root.has("foodTickTimer") ? root.get("foodTickTimer") : 0);
@@ -120,6 +131,15 @@ public final class PlayerCodec {
         p.food = (int) Math.max(0, Math.min(20, root.number("foodLevel", 20)));
         p.saturation = finite((float) root.real("foodSaturationLevel", 5));
         p.selectedSlot = (int) Math.max(0, Math.min(8, root.number("SelectedItemSlot", 0)));
+        p.xpLevel = (int) Math.max(0, root.number("XpLevel", 0));
+        float progress = (float) root.real("XpP", 0);
+        p.xpProgress = Float.isNaN(progress) ? 0f : Math.max(0f, Math.min(1f, progress));
+        p.xpTotal = (int) Math.max(0, root.number("XpTotal", 0));
+        if (root.has("SpawnX") && root.has("SpawnY") && root.has("SpawnZ")) {
+            p.spawn = new int[] {(int) root.number("SpawnX", 0), (int) root.number("SpawnY", 0),
+                (int) root.number("SpawnZ", 0)};
+            p.spawnForced = root.number("SpawnForced", 0) != 0;
+        }
         NbtList inv = root.list("Inventory");
         if (inv != null && inv.type == Nbt.COMPOUND) {
             for (Object o : inv.items) {

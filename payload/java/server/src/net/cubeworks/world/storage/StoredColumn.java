@@ -1,5 +1,10 @@
 package net.cubeworks.world.storage;
 
+import java.util.ArrayList;
+import java.util.List;
+
+import net.cubeworks.world.level.BlockEntity;
+
 /** One column as kept on disk: 16 sections of 16x16x16, index (y&15)<<8 | z<<4 | x. */
 public final class StoredColumn {
     /** Column coordinates (block coordinate >> 4). */
@@ -16,6 +21,8 @@ public final class StoredColumn {
     public byte[] biomes = new byte[256];
     /** World time of the last change. */
     public long lastUpdate;
+    /** Signs, containers and the block entities of kinds the world does not model, each in the column. */
+    public final List<BlockEntity> blockEntities = new ArrayList<BlockEntity>();
     /** What was read from disk that the world does not model; written back unchanged. */
     public Object kept;
 

@@ -11,6 +11,8 @@ public final class StoredLevel {
     /** The world type level.dat names ("flat", "default", ...), and its options; null when it names none. */
     public String generatorName;
     public String generatorOptions;
+    /** The game rules by name, as strings, in the order level.dat has them; null: the defaults. */
+    public java.util.Map<String, String> gameRules;
     /** Tags of level.dat the world does not model; written back unchanged. */
     public Object kept;
 }

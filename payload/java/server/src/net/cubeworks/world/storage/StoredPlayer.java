@@ -17,6 +17,13 @@ public final class StoredPlayer {
     /** 0..8 */
     public int selectedSlot;
     public final List<StoredItem> inventory = new ArrayList<StoredItem>();
+    /** Experience: the level, the progress to the next (0 to 1) and the total points. */
+    public int xpLevel;
+    public float xpProgress;
+    public int xpTotal;
+    /** The spawn point set for the player (bed or /spawnpoint), or null: the world's. */
+    public int[] spawn;
+    public boolean spawnForced;
     /** The rest of the player file, written back unchanged. */
     public Object kept;
 }

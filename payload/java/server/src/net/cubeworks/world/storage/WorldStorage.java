@@ -143,7 +143,11 @@ public final class WorldStorage implements Closeable {
                     ? Nbt.unzlib(entry.packed, 0, entry.packed.length)
                     : Nbt.ungzip(entry.packed, 0, entry.packed.length);
             NbtCompound root = Nbt.read(raw);
-            StoredColumn c = ChunkCodec.decode(root, cx, cz);
+            List<String> skipped = new ArrayList<String>();
+            StoredColumn c = ChunkCodec.decode(root, cx, cz, skipped);
+            for (String why : skipped) {
+                log.warn(name + ": in the column (" + cx + ", " + cz + ") " + why);
+            }
             NbtCompound level = root.compound("Level");
             long xPos = level.number("xPos", cx), zPos = level.number("zPos", cz);
             if (xPos != cx || zPos != cz) {

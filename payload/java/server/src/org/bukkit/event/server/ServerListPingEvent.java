@@ -14,6 +14,8 @@ public class ServerListPingEvent extends ServerEvent implements Iterable<Player>
     private static final int COUNTED = -1;
     private final int numPlayers;
     private int maxPlayers;
+    private org.bukkit.util.CachedServerIcon icon;
+    private boolean iconSet;
 
     public ServerListPingEvent(final java.net.InetAddress address, final String motd, final int numPlayers,
             final int maxPlayers) {
@@ -65,6 +67,26 @@ public class ServerListPingEvent extends ServerEvent implements Iterable<Player>
      */
     public Iterator<Player> iterator() throws UnsupportedOperationException {
         throw new UnsupportedOperationException("This server's list ping does not list players");
+    }
+
+    /**
+     * Sets the icon this answer shows in the client's server list: one the server made
+     * ({@link org.bukkit.Bukkit#loadServerIcon}), or null for none.
+     */
+    public void setServerIcon(org.bukkit.util.CachedServerIcon icon) throws IllegalArgumentException,
+            UnsupportedOperationException {
+        this.icon = icon;
+        this.iconSet = true;
+    }
+
+    /** The icon a plugin set for this answer (null: none); not part of Bukkit's API. */
+    public org.bukkit.util.CachedServerIcon getServerIconSet() {
+        return icon;
+    }
+
+    /** Whether a plugin set the icon (to null, too); not part of Bukkit's API. */
+    public boolean isServerIconSet() {
+        return iconSet;
     }
 
     @Override

@@ -4,8 +4,14 @@ import java.io.File;
 import java.io.IOException;
 import java.io.InputStream;
 import java.lang.reflect.Constructor;
+import java.lang.reflect.InvocationTargetException;
+import java.lang.reflect.Method;
 import java.net.URL;
+import java.util.LinkedHashMap;
+import java.util.LinkedHashSet;
 import java.util.List;
+import java.util.Map;
+import java.util.Set;
 import java.util.concurrent.CopyOnWriteArrayList;
 import java.util.jar.JarEntry;
 import java.util.jar.JarFile;
@@ -13,13 +19,20 @@ import java.util.logging.Level;
 import java.util.regex.Pattern;
 
 import org.bukkit.Server;
+import org.bukkit.event.Event;
+import org.bukkit.event.EventException;
+import org.bukkit.event.EventHandler;
+import org.bukkit.event.Listener;
 import org.bukkit.event.server.PluginDisableEvent;
 import org.bukkit.event.server.PluginEnableEvent;
 import org.bukkit.plugin.InvalidDescriptionException;
 import org.bukkit.plugin.InvalidPluginException;
+import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.PluginDescriptionFile;
 import org.bukkit.plugin.PluginLoader;
+import org.bukkit.plugin.RegisteredListener;
+import org.bukkit.plugin.TimedRegisteredListener;
 
 /** Loads plugin jars: reads plugin.yml, creates the class loader and the main class. */
 public final class JavaPluginLoader implements PluginLoader {
@@ -162,5 +175,72 @@ public final class JavaPluginLoader implements PluginLoader {
             }
             server.getPluginManager().callEvent(new PluginDisableEvent(plugin));
         }
+    }
+
+    /**
+     * The listener's @EventHandler methods as registrations, by the event class each takes (timed
+     * ones while the plugin manager keeps timings). A listener one of whose handlers takes an
+     * event class this server does not have is reported and left out, as a whole.
+     */
+    public Map<Class<? extends Event>, Set<RegisteredListener>> createRegisteredListeners(final Listener listener,
+            final Plugin plugin) {
+        if (listener == null || plugin == null) {
+            throw new IllegalArgumentException("Listener and plugin may not be null");
+        }
+        boolean timed = server != null && server.getPluginManager() != null && server.getPluginManager().useTimings();
+        Map<Class<? extends Event>, Set<RegisteredListener>> out =
+                new LinkedHashMap<Class<? extends Event>, Set<RegisteredListener>>();
+        Set<Method> methods = new LinkedHashSet<Method>();
+        try {
+            for (Method m : listener.getClass().getMethods()) {
+                methods.add(m);
+            }
+            for (Method m : listener.getClass().getDeclaredMethods()) {
+                methods.add(m);
+            }
+        } catch (NoClassDefFoundError ex) {
+            plugin.getLogger().severe("Plugin " + plugin.getDescription().getFullName()
+                    + " has failed to register events for " + listener.getClass() + " because "
+                    + ex.getMessage() + " does not exist.");
+            return out;
+        }
+        for (final Method m : methods) {
+            EventHandler meta = m.getAnnotation(EventHandler.class);
+            if (meta == null || m.isBridge() || m.isSynthetic()) {
+                continue;
+            }
+            Class<?>[] params = m.getParameterTypes();
+            if (params.length != 1 || !Event.class.isAssignableFrom(params[0])) {
+                plugin.getLogger().severe(plugin.getDescription().getFullName()
+                        + " attempted to register an invalid EventHandler method signature \"" + m.toGenericString()
+                        + "\" in " + listener.getClass());
+                continue;
+            }
+            final Class<? extends Event> eventClass = params[0].asSubclass(Event.class);
+            m.setAccessible(true);
+            EventExecutor executor = new EventExecutor() {
+                public void execute(Listener l, Event event) throws EventException {
+                    // a list of a superclass also carries the events of its other subclasses
+                    if (!eventClass.isInstance(event)) {
+                        return;
+                    }
+                    try {
+                        m.invoke(l, event);
+                    } catch (InvocationTargetException ex) {
+                        throw new EventException(ex.getCause());
+                    } catch (Throwable t) {
+                        throw new EventException(t);
+                    }
+                }
+            };
+            Set<RegisteredListener> set = out.get(eventClass);
+            if (set == null) {
+                set = new LinkedHashSet<RegisteredListener>();
+                out.put(eventClass, set);
+            }
+            set.add(timed ? new TimedRegisteredListener(listener, executor, meta.priority(), plugin, meta.ignoreCancelled())
+                    : new RegisteredListener(listener, executor, meta.priority(), plugin, meta.ignoreCancelled()));
+        }
+        return out;
     }
 }

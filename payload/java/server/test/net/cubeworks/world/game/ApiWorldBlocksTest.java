@@ -19,6 +19,7 @@ import org.junit.Test;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.thread.GameHost;
 
 /** Biomes, trees and column copies of the API's world over the game's columns. */
 public class ApiWorldBlocksTest {

@@ -21,6 +21,7 @@ import org.junit.Test;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.thread.GameHost;
 
 /** The walk through the blocks along a line: which blocks, in which order, and where it stops. */
 public class BlockIteratorTest {

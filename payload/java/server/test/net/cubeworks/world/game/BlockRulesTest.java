@@ -5,6 +5,8 @@ import static org.junit.Assert.assertTrue;
 
 import org.junit.Test;
 
+import net.cubeworks.world.game.block.BlockRules;
+
 /** Only ids a 1.7 client has may be placed or put in a slot: it fails on any other. */
 public class BlockRulesTest {
     @Test

@@ -10,13 +10,13 @@ import java.util.ArrayList;
 import java.util.List;
 
 import org.bukkit.GameMode;
-import org.bukkit.GameMode;
 import org.junit.After;
 import org.junit.Before;
 import org.junit.Rule;
 import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;
@@ -307,6 +307,37 @@ public class DiggingTest {
         alex.inventory().set(40, DIRT, 63, 0, null);
         assertTrue(digFor(1, 3, 0, 12));
         assertEquals(64, alex.inventory().count(40));
+    }
+
+    @Test
+    public void aChestsItemsGoToItsBreakerWithTheirTagsOrTheChestStays() {
+        for (int s = 9; s < PlayerInventory.SLOTS; s++) {
+            alex.inventory().set(s, 4, 64, 0, null);
+        }
+        alex.inventory().set(40, 0, 0, 0, null);
+        alex.inventory().set(41, 0, 0, 0, null);
+        set(1, 4, 0, 54, 0);
+        java.util.Map<String, Object> display = new java.util.HashMap<String, Object>();
+        display.put("display", java.util.Collections.<String, Object>singletonMap("Name", "Edge"));
+        Object named = net.cubeworks.world.storage.ItemTagValues.fromValues(display);
+        synchronized (game.lock()) {
+            net.cubeworks.world.level.SlotRow slots = ((net.cubeworks.world.level.BlockEntity.Container)
+                    BlockEntities.at(world, 1, 4, 0)).slots;
+            slots.set(3, 260, 10, 0, null);
+            slots.set(20, IRON_SWORD, 1, 7, named);
+        }
+        assertFalse("the chest, the apples and the sword need three slots", digFor(1, 4, 0, 80));
+        alex.inventory().set(42, 0, 0, 0, null);
+        assertTrue(digFor(1, 4, 0, 80));
+        assertEquals(1, count(54));
+        assertEquals(10, count(260));
+        for (int s = 40; s <= 42; s++) {
+            if (alex.inventory().item(s) == IRON_SWORD) {
+                assertEquals(7, alex.inventory().data(s));
+                assertTrue(alex.inventory().tag(s) == named);
+            }
+        }
+        assertEquals(1, count(IRON_SWORD));
     }
 
     @Test

@@ -16,6 +16,8 @@ import org.bukkit.potion.Potion;
 import org.bukkit.potion.PotionType;
 import org.junit.Test;
 
+import net.cubeworks.world.game.entity.EffectData;
+
 /** Every sound has the game's name, and effect data becomes the number the Effect packet carries. */
 public class EffectNamesTest {
     @Test

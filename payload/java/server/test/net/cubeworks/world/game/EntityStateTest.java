@@ -37,6 +37,9 @@ import org.bukkit.scoreboard.Team;
 import org.junit.Test;
 
 import net.cubeworks.world.fixture.ApiServer;
+import net.cubeworks.world.game.entity.PlayerEffects;
+import net.cubeworks.world.game.entity.PotionKinds;
+import net.cubeworks.world.game.entity.Sight;
 
 /** The per-player state behind the entity API: sight lines, effects, statistics, conversations, scoreboards. */
 public class EntityStateTest {

@@ -20,6 +20,7 @@ import org.bukkit.inventory.meta.ItemMeta;
 import org.bukkit.inventory.meta.SkullMeta;
 import org.junit.Test;
 
+import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.storage.ItemTagValues;
 
 /** An item's meta goes into the slot's tag as the game keeps it and comes back whole. */

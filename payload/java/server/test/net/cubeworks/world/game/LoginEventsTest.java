@@ -27,6 +27,9 @@ import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.event.LoginEvents;
+import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
@@ -86,7 +89,8 @@ public class LoginEventsTest {
 
     private String login(String name, boolean replaces) {
         Connection conn = Connections.idle();
-        return LoginEvents.login(game, player(name), conn, replaces);
+        return LoginEvents.login(game.host(), game.access(), player(name), conn, game.players().count(),
+                game.properties().maxPlayers(), replaces);
     }
 
     @Test
@@ -98,7 +102,7 @@ public class LoginEventsTest {
         assertEquals("a refusal without a message still refuses", "", login("Silent", false));
 
         access.load(true); // the whitelist on, nobody on it
-        assertEquals(PlayerConnections.NOT_WHITELISTED, login("Bo", false));
+        assertEquals(LoginEvents.NOT_WHITELISTED, login("Bo", false));
         access.load(false);
 
         synchronized (game.lock()) {
@@ -113,7 +117,7 @@ public class LoginEventsTest {
     @Test
     public void preLoginAndKicksFollowTheirEvents() {
         Connection conn = Connections.idle();
-        assertNull("nobody listens", LoginEvents.preLogin(game, conn, "Eve", UUID.randomUUID()));
+        assertNull("nobody listens", LoginEvents.preLogin(game.host(), conn, "Eve", UUID.randomUUID()));
         final List<Boolean> async = new ArrayList<Boolean>();
         events.registerEvent(AsyncPlayerPreLoginEvent.class, new Listener() {
         }, EventPriority.NORMAL, new EventExecutor() {
@@ -125,8 +129,8 @@ public class LoginEventsTest {
                 }
             }
         }, plugin, false);
-        assertEquals("not Eve", LoginEvents.preLogin(game, conn, "Eve", UUID.randomUUID()));
-        assertNull(LoginEvents.preLogin(game, conn, "Alex", UUID.randomUUID()));
+        assertEquals("not Eve", LoginEvents.preLogin(game.host(), conn, "Eve", UUID.randomUUID()));
+        assertNull(LoginEvents.preLogin(game.host(), conn, "Alex", UUID.randomUUID()));
         assertEquals("[true, true]", async.toString());
 
         events.registerEvent(PlayerKickEvent.class, new Listener() {
@@ -141,9 +145,9 @@ public class LoginEventsTest {
             }
         }, plugin, false);
         OnlinePlayer p = player("Alex");
-        assertNull("the kick is called off", PlayerEvents.kick(game, p, "please stay"));
-        assertEquals("GO", PlayerEvents.kick(game, p, "go"));
+        assertNull("the kick is called off", PlayerEvents.kick(game.host(), p, "please stay", game.isStopping()));
+        assertEquals("GO", PlayerEvents.kick(game.host(), p, "go", game.isStopping()));
         game.markStopping();
-        assertEquals("no kick events while the server stops", "Server closed", PlayerEvents.kick(game, p, "Server closed"));
+        assertEquals("no kick events while the server stops", "Server closed", PlayerEvents.kick(game.host(), p, "Server closed", game.isStopping()));
     }
 }

@@ -13,6 +13,7 @@ import java.util.logging.Logger;
 import org.junit.After;
 import org.junit.Test;
 
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.settings.ServerProperties;

@@ -13,7 +13,6 @@ import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
 import org.bukkit.entity.Player;
-import org.bukkit.inventory.ItemStack;
 import org.bukkit.event.Cancellable;
 import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
@@ -32,12 +31,14 @@ import org.bukkit.event.player.PlayerItemHeldEvent;
 import org.bukkit.event.player.PlayerToggleFlightEvent;
 import org.bukkit.event.player.PlayerToggleSneakEvent;
 import org.bukkit.event.world.WorldSaveEvent;
+import org.bukkit.inventory.ItemStack;
 import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.Plugin;
 import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.protocol.PacketIn;
@@ -157,7 +158,7 @@ public class PlayEventsTest {
         sentIds(alex);
         act(new Runnable() {
             public void run() {
-                world.interaction().holdSlot(alex, 3);
+                world.interaction().hands().holdSlot(alex, 3);
                 world.movement().stance(alex, PlayReads.ACTION_CROUCH);
                 world.movement().stance(alex, PlayReads.ACTION_START_SPRINT);
                 world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
@@ -176,7 +177,7 @@ public class PlayEventsTest {
         HandlerList.unregisterAll();
         act(new Runnable() {
             public void run() {
-                world.interaction().holdSlot(alex, 3);
+                world.interaction().hands().holdSlot(alex, 3);
                 world.movement().stance(alex, PlayReads.ACTION_CROUCH);
                 world.movement().stance(alex, PlayReads.ACTION_START_SPRINT);
                 world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
@@ -307,7 +308,7 @@ public class PlayEventsTest {
         assertEquals("a cancelled line reaches nobody", "[]", sentIds(bo).toString());
         game.chat().chat(alex, "hello");
         assertEquals("[" + PlayPackets.CHAT + "]", sentIds(bo).toString());
-        ChatEvents.tabComplete(game, alex, "hi b");
+        game.chat().tabComplete(alex, "hi b");
         List<int[]> sent = Connections.takeSent(alex.connection());
         int[] answer = sent.get(sent.size() - 1);
         assertEquals(PlayPackets.TAB_COMPLETE, answer[0]);
@@ -360,8 +361,8 @@ public class PlayEventsTest {
     }
 
     @Test
-    public void signTextGoesToThoseWhoHaveTheColumnAsThePluginsLeaveIt() throws Exception {
-        final boolean[] refuse = {false};
+    public void signTextFromThePlacerIsKeptAndGoesToThoseWhoHaveTheColumnAsThePluginsLeaveIt() throws Exception {
+        final boolean[] refuse = {true};
         on(org.bukkit.event.block.SignChangeEvent.class, false, new EventExecutor() {
             public void execute(Listener l, Event event) {
                 org.bukkit.event.block.SignChangeEvent e = (org.bukkit.event.block.SignChangeEvent) event;
@@ -372,22 +373,31 @@ public class PlayEventsTest {
         });
         final PlayReads.SignText text = sign(2, 4, 3, "[shop]", "", "", "");
         final PlayReads.SignText onGrass = sign(2, 3, 3, "x", "", "", "");
+        final PlayReads.SignText again = sign(2, 4, 3, "mine now", "", "", "");
         sentIds(bo);
         act(new Runnable() {
             public void run() {
                 world.setBlock(2, 4, 3, 63, 0);
+                // placed by Alex: his client writes its text, once
+                ((net.cubeworks.world.level.BlockEntity.Sign) BlockEntities.at(world, 2, 4, 3)).editor = alex;
                 sentIdsQuietly(bo);
                 world.blockEvents().signText(alex, onGrass);
+                world.blockEvents().signText(bo, again); // not his sign: refused before any plugin hears of it
+                world.blockEvents().signText(alex, text); // refused by the plugin: he may try again
+                refuse[0] = false;
                 world.blockEvents().signText(alex, text);
-                refuse[0] = true;
-                world.blockEvents().signText(alex, text);
+                world.blockEvents().signText(alex, again); // written once already
             }
         });
         assertEquals("[SignChangeEvent, [shop], SignChangeEvent, [shop]]", seen.toString());
         List<int[]> sent = Connections.takeSent(bo.connection());
-        assertEquals("one Update Sign, of the allowed text", 1, sent.size());
+        assertEquals("the blank sign sent back for his refused text, then the allowed text", 2, sent.size());
         assertEquals(PlayPackets.UPDATE_SIGN, sent.get(0)[0]);
-        assertTrue(new String(bytes(sent.get(0)), "UTF-8").contains("[Shop of Alex]"));
+        assertEquals(PlayPackets.UPDATE_SIGN, sent.get(1)[0]);
+        assertTrue(new String(bytes(sent.get(1)), "UTF-8").contains("[Shop of Alex]"));
+        String[] kept = BlockEntities.signLines(world, 2, 4, 3);
+        assertEquals("[Shop of Alex]", kept[0]);
+        assertEquals("", kept[1]);
     }
 
     @Test
@@ -561,8 +571,8 @@ public class PlayEventsTest {
         final PlayReads.UseEntity click = use(bo.getEntityId());
         act(new Runnable() {
             public void run() {
-                world.interaction().creativeSet(alex, bedrock);
-                world.interaction().creativeSet(alex, stone);
+                world.interaction().hands().creativeSet(alex, bedrock);
+                world.interaction().hands().creativeSet(alex, stone);
                 alex.setModeField(GameMode.SURVIVAL);
                 alex.inventory().set(PlayerInventory.HOTBAR + 2, 269, 1, 59, null); // a wooden shovel with one use left
                 alex.heldSlot = 2;
@@ -574,7 +584,7 @@ public class PlayEventsTest {
                 alex.actionsThisTick = 0;
                 world.interaction().dig(alex, dugDirt);
                 alex.shown.add(bo);
-                world.interaction().useEntity(alex, click);
+                world.interaction().hands().useEntity(alex, click);
             }
         });
         assertEquals(0, alex.inventory().item(PlayerInventory.HOTBAR));

@@ -12,6 +12,7 @@ import org.bukkit.GameMode;
 import org.junit.After;
 import org.junit.Test;
 
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.AnvilStore;

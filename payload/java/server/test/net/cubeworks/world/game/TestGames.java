@@ -20,6 +20,7 @@ import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.thread.GameHost;
 
 /** Test fixtures: a flat game with no store and no network, and players standing in it. */
 public final class TestGames {

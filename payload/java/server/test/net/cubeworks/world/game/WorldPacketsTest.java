@@ -11,6 +11,7 @@ import java.util.UUID;
 
 import org.junit.Test;
 
+import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -41,8 +42,8 @@ public class WorldPacketsTest {
     public void spawnPlayerForProtocol4HasThePlainUuidAndNoProperties() throws Exception {
         byte[] expected = bytes(new int[] {0x0C, 0x07}, "0123456789abcdef0fedcba987654321", "Alex", TAIL);
         List<String[]> props = Collections.singletonList(new String[] {"textures", "val", "sig"});
-        byte[] actual = PlayPackets.spawnPlayer(4, 7, ID, "Alex", props, Visibility.fixed(0.5), Visibility.fixed(4.0),
-                Visibility.fixed(-0.5), Visibility.angle(90f), Visibility.angle(0f), 0, 20f).body();
+        byte[] actual = PlayPackets.spawnPlayer(4, 7, ID, "Alex", props, TrackedPosition.fixed(0.5), TrackedPosition.fixed(4.0),
+                TrackedPosition.fixed(-0.5), TrackedPosition.angle(90f), TrackedPosition.angle(0f), 0, 20f).body();
         assertArrayEquals(expected, actual);
     }
 
@@ -60,13 +61,13 @@ public class WorldPacketsTest {
 
     @Test
     public void fixedPointAndAnglesRoundDown() {
-        assertEquals(-16, Visibility.fixed(-0.5));
-        assertEquals(-1, Visibility.fixed(-0.01));
+        assertEquals(-16, TrackedPosition.fixed(-0.5));
+        assertEquals(-1, TrackedPosition.fixed(-0.01));
         assertEquals(-1, ColumnKey.chunk(-0.5));
         assertEquals(0, ColumnKey.chunk(15.99));
         assertEquals(1, ColumnKey.chunk(16.0));
-        assertEquals(0xC0, Visibility.angle(-90f));
-        assertEquals(0x80, Visibility.angle(180f));
+        assertEquals(0xC0, TrackedPosition.angle(-90f));
+        assertEquals(0x80, TrackedPosition.angle(180f));
     }
 
     @Test

@@ -39,7 +39,7 @@ public class PermissionsTest {
         }
     }
 
-    private static final PluginHost PM = ApiServer.plugins();
+    private static final org.bukkit.plugin.SimplePluginManager PM = ApiServer.plugins();
     private static long tick = 1000;
 
     private static void register(String name, PermissionDefault def, Map<String, Boolean> children) {

@@ -14,7 +14,7 @@ import java.util.logging.Logger;
 import org.bukkit.plugin.Plugin;
 import org.junit.Test;
 
-import net.cubeworks.world.game.GameThread;
+import net.cubeworks.world.game.thread.GameThread;
 
 /** Synchronous plugin tasks count world ticks, not the clock, and run in the order they fall due. */
 public class TaskSchedulerTest {

@@ -48,6 +48,10 @@ final class PlayClient {
     final String name;
     int entityId;
     int gameMode;
+    /** Set Experience: the bar, the level and the total points last sent. */
+    float xpBar;
+    int xpLevel;
+    int xpTotal;
     /** The chat lines received, as their JSON. */
     final List<String> chat = new java.util.ArrayList<String>();
     /** Plugin messages received, each "channel:data" (NULs shown as commas). */
@@ -275,6 +279,11 @@ final class PlayClient {
                 health = d.readFloat();
                 food = d.readShort();
                 d.readFloat();
+                break;
+            case 0x1F:
+                xpBar = d.readFloat();
+                xpLevel = d.readShort();
+                xpTotal = d.readShort();
                 break;
             case 0x07:
                 assertEquals(0, d.readInt());

@@ -56,8 +56,17 @@ public class BansAndHelpTest {
             assertFalse(names.isBanned("Gone"));
             names.pardon("Griefer");
             assertFalse(access.isBanned("Griefer"));
-            assertNull(ServerBans.addresses(Logger.getAnonymousLogger()).addBan("10.0.0.1", null, null, null));
-            assertFalse(ServerBans.addresses(Logger.getAnonymousLogger()).isBanned("10.0.0.1"));
+            // addresses: banned-ips.txt, kept across a restart
+            BanList addresses = ServerBans.addresses(access);
+            addresses.addBan("10.0.0.1", "flooding", null, "Guard");
+            assertTrue(addresses.isBanned("10.0.0.1"));
+            AccessLists third = new AccessLists(dir, Logger.getAnonymousLogger());
+            third.load(false);
+            assertEquals("flooding", ServerBans.addresses(third).getBanEntry("10.0.0.1").getReason());
+            assertTrue(new File(dir, "banned-ips.txt").isFile());
+            ServerBans.addresses(third).pardon("10.0.0.1");
+            assertFalse(ServerBans.addresses(third).isBanned("10.0.0.1"));
+            assertTrue(third.bannedAddresses().isEmpty());
         } finally {
             Worlds.delete(dir);
         }

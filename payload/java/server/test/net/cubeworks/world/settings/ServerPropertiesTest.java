@@ -81,7 +81,51 @@ public class ServerPropertiesTest {
         byte[] text = managerText("25571");
         Files.write(f.toPath(), text);
         assertEquals(25571, ServerProperties.load(f, log).serverPort());
-        assertTrue(java.util.Arrays.equals(text, Files.readAllBytes(f.toPath())));
+        byte[] after = Files.readAllBytes(f.toPath());
+        assertTrue(java.util.Arrays.equals(text, java.util.Arrays.copyOf(after, text.length)));
+        // a file with every key is never touched
+        byte[] full = after.clone();
+        assertEquals(25571, ServerProperties.load(f, log).serverPort());
+        assertTrue(java.util.Arrays.equals(full, Files.readAllBytes(f.toPath())));
+        f.delete();
+        dir.delete();
+    }
+
+    @Test
+    public void missingKeysAreAddedAtTheEndInTheFilesOwnLineEndsAndEveryLineThereStays() throws Exception {
+        File dir = Files.createTempDirectory("cwprops").toFile();
+        File f = new File(dir, "server.properties");
+        Logger log = Logger.getAnonymousLogger();
+        log.setUseParentHandlers(false);
+        // the manager's file: GBK comments, CR LF, no final line end, and no level-name
+        byte[] text = managerText("25572");
+        Files.write(f.toPath(), text);
+        ServerProperties p = ServerProperties.load(f, log);
+        assertEquals("world", p.levelName());
+        byte[] after = Files.readAllBytes(f.toPath());
+        assertTrue(java.util.Arrays.equals(text, java.util.Arrays.copyOf(after, text.length)));
+        String added = new String(after, text.length, after.length - text.length, "US-ASCII");
+        assertTrue(added, added.startsWith("\r\ngenerator-settings=\r\nop-permission-level=4\r\n"));
+        assertTrue(added, added.contains("\r\nlevel-name=world\r\n"));
+        assertTrue(added, added.endsWith("\r\nview-distance=10\r\n"));
+        assertFalse("keys there are not added again", added.contains("server-port") || added.contains("motd")
+                || added.contains("max-players") || added.contains("allow-nether"));
+        assertEquals(-1, added.replace("\r\n", "").indexOf('\n'));
+        ServerProperties again = ServerProperties.parse(after);
+        assertEquals(25572, again.serverPort());
+        assertEquals(7, again.maxPlayers());
+        assertEquals("A Cubeworks Server", again.motd());
+        String gbkText = new String(after, "GBK");
+        assertTrue(gbkText.contains("#motd文本，只支持英文\r\ngenerator-settings="));
+
+        // LF ends stay LF; a last line ending in a backslash cannot swallow the first key added
+        Files.write(f.toPath(), "# mine\nmotd=a\\\n".getBytes("ISO-8859-1"));
+        ServerProperties.load(f, log);
+        String lf = new String(Files.readAllBytes(f.toPath()), "ISO-8859-1");
+        assertTrue(lf, lf.startsWith("# mine\nmotd=a\\\n\ngenerator-settings=\n"));
+        assertEquals(-1, lf.indexOf('\r'));
+        assertEquals("a", ServerProperties.parse(lf.getBytes("ISO-8859-1")).motd());
+        assertEquals("", ServerProperties.parse(lf.getBytes("ISO-8859-1")).getString("generator-settings", "x"));
         f.delete();
         dir.delete();
     }

@@ -26,7 +26,7 @@ public class KeptTagsTest {
         add[(5 << 8) >> 1] = 0x11;        // both high nibbles
         section.put("Blocks", blocks).put("Add", add).put("Data", new byte[2048])
                 .put("BlockLight", new byte[2048]).put("SkyLight", new byte[2048]).put("Extra", "kept");
-        NbtCompound chest = new NbtCompound().put("id", "Chest").put("x", 3).put("y", 4).put("z", 3)
+        NbtCompound chest = new NbtCompound().put("id", "Chest").put("x", 35).put("y", 4).put("z", -45)
                 .put("Items", NbtList.of(Nbt.COMPOUND, new NbtCompound().put("id", (short) 264).put("Count", (byte) 5)));
         NbtCompound level = new NbtCompound().put("xPos", 2).put("zPos", -3).put("LastUpdate", 77L)
                 .put("InhabitedTime", 1234L)

@@ -105,4 +105,14 @@ public class PluginDescriptorTest {
         assertInvalid("");
         assertInvalid("name: [x\nmain: a.B\nversion: 1\n");
     }
+
+    @Test
+    public void awarenessTagsAreFlagsAndOtherTagsStayRefused() throws Exception {
+        PluginDescriptionFile d = describe("name: Aware\nmain: a.Aware\nversion: 1\nawareness:\n- !@UTF8\n- !@Later\n");
+        assertEquals(2, d.getAwareness().size());
+        assertTrue(d.getAwareness().contains(org.bukkit.plugin.PluginAwareness.Flags.UTF8));
+        assertTrue(d.getAwareness().toString().contains("!@Later"));
+        assertTrue(describe("name: Plain\nmain: a.Plain\nversion: 1\n").getAwareness().isEmpty());
+        assertInvalid("name: Odd\nmain: a.Odd\nversion: 1\nx: !!java.io.File /tmp\n");
+    }
 }

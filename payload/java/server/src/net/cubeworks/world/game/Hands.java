@@ -1,0 +1,164 @@
+package net.cubeworks.world.game;
+
+import org.bukkit.GameMode;
+import org.bukkit.inventory.ItemStack;
+
+import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.protocol.PlayReads;
+
+/**
+ * What a player does with his hands besides digging and placing: the slot in hand, arm swings,
+ * clicks on another player, a creative player's slots; and, in the tick, the newest held item and
+ * one swing shown to his viewers whatever was sent.
+ */
+final class Hands {
+    /**
+     * Arm swings and held item changes one player may send in one tick before it is kicked.
+     * A 1.7 client sends at most one swing in each of its own ticks while it digs, one for
+     * each click of its player, and a held item change only when its slot changed, which it
+     * checks once a tick: well under a hundred a second. Packets that were held up on the
+     * way arrive together, so the bound leaves room for twenty seconds of them at once; a
+     * client that sends more in 50 ms is flooding. What the viewers get of these is one
+     * swing and one held item a tick whatever is sent, so this bound only spares the game
+     * thread the flood.
+     */
+    static final int RELAYED_PER_TICK = 2000;
+    static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
+
+    private final Game game;
+    private final GameWorld world;
+
+    Hands(Game game, GameWorld world) {
+        this.game = game;
+        this.world = world;
+    }
+
+    /**
+     * Counts one packet of the player that its viewers are shown; false (and the player
+     * kicked) once it has sent more of them this tick than a client does.
+     */
+    private boolean countRelayed(OnlinePlayer p) {
+        if (!p.isOnline()) {
+            return false;
+        }
+        if (++p.relayedThisTick > RELAYED_PER_TICK) {
+            game.logger().info(p.getName() + " sent " + p.relayedThisTick
+                    + " arm swings and held item changes in one tick: kicked");
+            game.players().kick(p, FLOOD_REASON);
+            return false;
+        }
+        return true;
+    }
+
+    /** Held Item Change from the client: 0 to 8. */
+    void holdSlot(OnlinePlayer p, int slot) {
+        if (countRelayed(p) && slot >= 0 && slot < 9 && slot != p.heldSlot) {
+            if (!ActionEvents.heldSlot(game.host(), p, p.heldSlot, slot)) {
+                p.connection().send(PlayPackets.heldItemChange(p.heldSlot)); // back to the slot he had
+                return;
+            }
+            p.heldSlot = slot;
+            p.showHeldItem();
+        }
+    }
+
+
+    /** An arm swing: its viewers are shown one in the next tick, however many came. */
+    void swing(OnlinePlayer p, int animation) {
+        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM && ActionEvents.swing(game.host(), p)) {
+            p.swung = true;
+        }
+    }
+
+    /**
+     * Use Entity: a click on another player the clicker's client shows, within reach (6 blocks,
+     * as the game allows a client that lags a little). A right click asks the plugins; a left
+     * click is a hit, judged by {@link Combat}.
+     */
+    void useEntity(OnlinePlayer p, PlayReads.UseEntity u) {
+        if (p.dead || !p.isOnline()) {
+            return;
+        }
+        OnlinePlayer target = null;
+        for (net.cubeworks.world.game.entity.WorldEntity q : p.shown) {
+            if (q.getEntityId() == u.target && q instanceof OnlinePlayer) {
+                target = (OnlinePlayer) q;
+                break;
+            }
+        }
+        if (target == null || target.dead) {
+            return;
+        }
+        double dx = target.x - p.x;
+        double dy = target.y - p.y;
+        double dz = target.z - p.z;
+        if (dx * dx + dy * dy + dz * dz > 36) {
+            return;
+        }
+        if (u.attack) {
+            world.combat().hit(p, target);
+        } else {
+            ActionEvents.interactEntity(game.host(), p, target);
+        }
+    }
+
+    /** Creative Inventory Action: the client sets a slot of its inventory. */
+    void creativeSet(OnlinePlayer p, PlayReads.CreativeSlot c) {
+        int slot = c.slot;
+        if (p.getGameMode() != GameMode.CREATIVE) {
+            p.sendInventory();
+            return;
+        }
+        if (slot < 1 || slot >= PlayerInventory.SLOTS) {
+            return; // -1: dropped out of the window; items on the ground are not modelled
+        }
+        int held = p.inventory().item(slot);
+        int item = c.item.id;
+        int count = c.item.count;
+        int damage = c.item.damage;
+        ItemStack[] asked = {item <= 0 ? null : new ItemStack(item, count, (short) damage)};
+        if (!InventoryEvents.mayCreativeSet(game, p, slot, asked)) {
+            p.sendSlot(slot); // refused: the client is shown what the slot holds
+            return;
+        }
+        ItemStack put = asked[0];
+        item = put == null ? 0 : put.getTypeId();
+        count = put == null ? 0 : put.getAmount();
+        damage = put == null ? 0 : put.getDurability();
+        if (item <= 0) {
+            p.inventory().set(slot, 0, 0, 0, null);
+        } else if (BlockRules.known(item) && count >= 1 && count <= 64) {
+            p.inventory().set(slot, item, count, damage, null);
+        } else {
+            p.sendSlot(slot);
+        }
+        if (slot >= 1 && slot <= 4) {
+            p.inventory().own.updateResult();
+            p.sendSlot(Window.RESULT);
+        }
+        if (slot == p.handSlot() && p.inventory().item(slot) != held) {
+            p.showHeldItem();
+        }
+    }
+
+    /** In the tick: the player's newest held item and one swing since the last tick, to the clients that show him. */
+    void relay(OnlinePlayer p) {
+        p.relayedThisTick = 0;
+        if (p.heldItemChanged) {
+            p.heldItemChanged = false;
+            int slot = p.handSlot();
+            world.visibility().toViewers(p, PlayPackets.entityEquipment(p.getEntityId(), 0,
+                    p.inventory().item(slot), p.inventory().count(slot), p.inventory().data(slot)));
+        }
+        if (p.swung) {
+            p.swung = false;
+            if (!p.dead) {
+                world.visibility().toViewers(p, PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_SWING_ARM));
+            }
+        }
+    }
+}

@@ -1,0 +1,12 @@
+package net.cubeworks.world.game.block;
+
+/** What a block's behaviour may ask of the player who acts on it. */
+public interface BlockUser {
+    boolean isSneaking();
+
+    /** The item id in the player's hand; 0 for an empty hand. */
+    int heldItem();
+
+    /** Opens the crafting table at the block for the player (a 3 by 3 grid). */
+    void openCraftingTable(int x, int y, int z);
+}

@@ -1,0 +1,9 @@
+/**
+ * Blocks by kind: what a kind of block does when the game acts on it (a right click it takes, a
+ * hit beside it, what it leaves when broken), one behaviour per id in BlockBehaviours, and the
+ * rules placing and moving read of every id (BlockRules). A new kind of block with rules of its
+ * own is a BlockBehaviour here, registered by its id; a hook a kind needs that the game does not
+ * call yet (a neighbour's change, random and scheduled ticks) is added to BlockBehaviour with the
+ * caller that runs it. Uses the world's Terrain and the floors below.
+ */
+package net.cubeworks.world.game.block;

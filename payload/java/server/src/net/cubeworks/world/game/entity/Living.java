@@ -1,0 +1,29 @@
+package net.cubeworks.world.game.entity;
+
+import java.util.UUID;
+
+import org.bukkit.entity.LivingEntity;
+
+/**
+ * A living kind of entity: it has health, and dies when it runs out. Players are one kind; the
+ * animals and monsters to come are others, sharing health, damage and death through this.
+ */
+public abstract class Living extends WorldEntity implements LivingEntity {
+    /** Health points; 0 or less is dead. */
+    public float health;
+    public boolean dead;
+
+    protected Living(int entityId, UUID uniqueId, Object lock, float health) {
+        super(entityId, uniqueId, lock);
+        this.health = health;
+    }
+
+    /** The health a healthy one of this kind has. */
+    public abstract double getMaxHealth();
+
+    public boolean isDead() {
+        synchronized (lock) {
+            return dead || isRemoved();
+        }
+    }
+}

@@ -1,0 +1,87 @@
+package net.cubeworks.world.game.world;
+
+import net.cubeworks.world.level.Column;
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.storage.StoredLevel;
+
+/**
+ * The level as the game uses it: the spawn point, the clocks, the world type and seed; what
+ * level.dat holds besides rides along.
+ */
+public final class LevelState {
+    public int spawnX;
+    public int spawnY = Column.FLAT_HEIGHT;
+    public int spawnZ;
+    /** Ticks the world has run, and the time of day. */
+    public long time;
+    public long dayTime;
+    /** The world type as level.dat names it ("flat", "default", "largeBiomes", "amplified") and its options. */
+    public String generatorName = "flat";
+    public String generatorOptions = "";
+    public long seed;
+    /** The game rules by name: the 1.7.2 ones with their defaults, as level.dat has them. */
+    public final java.util.Map<String, String> gameRules = defaultRules();
+    /** The stored record it came from, for what the game does not use; null for a new world. */
+    private StoredLevel stored;
+
+    /** The level of a stored record, or a new one; a spawn no player could stand at is left at the default. */
+    public static LevelState from(StoredLevel s) {
+        LevelState l = new LevelState();
+        if (s == null) {
+            return l;
+        }
+        if (s.spawnY >= 0 && s.spawnY < 256 && Math.abs(s.spawnX) < ColumnKey.MAX_COORD
+                && Math.abs(s.spawnZ) < ColumnKey.MAX_COORD) {
+            l.spawnX = s.spawnX;
+            l.spawnY = s.spawnY;
+            l.spawnZ = s.spawnZ;
+        }
+        l.time = s.time;
+        l.dayTime = s.dayTime;
+        // a record naming no world type is of a natural world, as the game reads it
+        l.generatorName = s.generatorName != null ? s.generatorName : "default";
+        l.generatorOptions = s.generatorOptions != null ? s.generatorOptions : "";
+        l.seed = s.seed;
+        if (s.gameRules != null) {
+            l.gameRules.putAll(s.gameRules);
+        }
+        l.stored = s;
+        return l;
+    }
+
+    /** A stored record of the level now, with the settings the server runs with. */
+    public StoredLevel toStored(int gameType, boolean hardcore, String levelName) {
+        StoredLevel s = new StoredLevel();
+        if (stored != null) {
+            s.kept = stored.kept;
+        }
+        s.seed = seed;
+        s.generatorName = generatorName;
+        s.generatorOptions = generatorOptions;
+        s.levelName = levelName;
+        s.spawnX = spawnX;
+        s.spawnY = spawnY;
+        s.spawnZ = spawnZ;
+        s.time = time;
+        s.dayTime = dayTime;
+        s.gameType = gameType;
+        s.hardcore = hardcore;
+        s.gameRules = new java.util.LinkedHashMap<String, String>(gameRules);
+        return s;
+    }
+
+    /** The rules of a new 1.7.2 world. */
+    static java.util.Map<String, String> defaultRules() {
+        java.util.Map<String, String> r = new java.util.LinkedHashMap<String, String>();
+        r.put("doFireTick", "true");
+        r.put("mobGriefing", "true");
+        r.put("keepInventory", "false");
+        r.put("doMobSpawning", "true");
+        r.put("doMobLoot", "true");
+        r.put("doTileDrops", "true");
+        r.put("commandBlockOutput", "true");
+        r.put("naturalRegeneration", "true");
+        r.put("doDaylightCycle", "true");
+        return r;
+    }
+}

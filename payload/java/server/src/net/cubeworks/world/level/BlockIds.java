@@ -1,0 +1,36 @@
+package net.cubeworks.world.level;
+
+/**
+ * The block ids the server's rules name, each named once here (the game's own numbering of 1.7);
+ * what each id is, how hard, how it drops, is in {@link BlockTable}.
+ */
+public final class BlockIds {
+    public static final int AIR = 0;
+    public static final int STONE = 1;
+    public static final int GRASS = 2;
+    public static final int DIRT = 3;
+    public static final int WATER = 8;
+    public static final int STILL_WATER = 9;
+    public static final int LAVA = 10;
+    public static final int STILL_LAVA = 11;
+    public static final int LOG = 17;
+    public static final int LEAVES = 18;
+    public static final int FIRE = 51;
+    public static final int CRAFTING_TABLE = 58;
+    public static final int ICE = 79;
+    public static final int STANDING_SIGN = 63;
+    public static final int LADDER = 65;
+    public static final int WALL_SIGN = 68;
+    public static final int VINE = 106;
+
+    private BlockIds() {
+    }
+
+    public static boolean isWater(int id) {
+        return id == WATER || id == STILL_WATER;
+    }
+
+    public static boolean isLava(int id) {
+        return id == LAVA || id == STILL_LAVA;
+    }
+}

@@ -1,0 +1,74 @@
+package org.bukkit.command.defaults;
+
+import org.bukkit.ChatColor;
+import org.bukkit.Location;
+import org.bukkit.Material;
+import org.bukkit.World;
+import org.bukkit.block.Block;
+import org.bukkit.command.CommandSender;
+import org.bukkit.entity.Player;
+
+/**
+ * The game's /setblock: a block (by id, or by name, "minecraft:" or not) with its data at a place
+ * ("~" counting from the player), replacing what is there, or only where there is air ("keep"),
+ * or breaking it first ("destroy": the world drops nothing here).
+ */
+public class SetBlockCommand extends GameCommand {
+    public SetBlockCommand() {
+        super("setblock", "Changes a block to another block",
+                "/setblock <x> <y> <z> <TileName> [dataValue] [oldBlockHandling] [dataTag]", "bukkit.command.setblock");
+    }
+
+    @Override
+    void run(CommandSender sender, Words words) throws Words.Refusal {
+        if (words.count() < 4) {
+            throw usage();
+        }
+        World world = words.world();
+        Location origin = sender instanceof Player ? ((Player) sender).getLocation() : world.getSpawnLocation();
+        int x = coordinate(origin.getBlockX(), words.get(0));
+        int y = coordinate(origin.getBlockY(), words.get(1));
+        int z = coordinate(origin.getBlockZ(), words.get(2));
+        Material kind = block(words.get(3));
+        int data = words.has(4) ? words.number(4, 0, 15) : 0;
+        String handling = words.has(5) ? words.get(5) : "replace";
+        if (!handling.equals("replace") && !handling.equals("destroy") && !handling.equals("keep")) {
+            throw usage();
+        }
+        if (y < 0 || y >= world.getMaxHeight()) {
+            throw red("Cannot place block outside of the world");
+        }
+        Block block = world.getBlockAt(x, y, z);
+        if (handling.equals("keep") && block.getType() != Material.AIR) {
+            throw red("The block couldn't be placed");
+        }
+        if (block.getType() == kind && block.getData() == data) {
+            throw red("The block couldn't be placed");
+        }
+        block.setTypeIdAndData(kind.getId(), (byte) data, true);
+        broadcastCommandMessage(sender, "Block placed");
+    }
+
+    private static Words.Refusal red(String text) {
+        return new Words.Refusal(ChatColor.RED + text);
+    }
+
+    /** A whole coordinate; "~" and "~n" count from the origin's block. */
+    private static int coordinate(int origin, String word) throws Words.Refusal {
+        if (word.startsWith("~")) {
+            return word.length() == 1 ? origin : origin + Words.number(word.substring(1), -30000000, 30000000);
+        }
+        return Words.number(word, -30000000, 30000000);
+    }
+
+    @SuppressWarnings("deprecation")
+    private static Material block(String word) throws Words.Refusal {
+        String name = word.startsWith("minecraft:") ? word.substring("minecraft:".length()) : word;
+        Material kind = name.matches("\\d{1,4}") ? Material.getMaterial(Integer.parseInt(name))
+                : Material.matchMaterial(name);
+        if (kind == null || !kind.isBlock()) {
+            throw red("There is no such block with name " + word);
+        }
+        return kind;
+    }
+}
