@@ -119,12 +119,18 @@ public final class ColumnEntities {
     }
 
     private void park() {
+        Map<Long, Boolean> seen = new HashMap<Long, Boolean>();
         for (WorldEntity e : entities.all()) {
             if (e.isRemoved() || !codecs.keeps(e)) {
                 continue;
             }
             long k = key(e);
-            if (columns.seen(k)) {
+            Boolean s = seen.get(k);
+            if (s == null) {
+                s = columns.seen(k);
+                seen.put(k, s);
+            }
+            if (s) {
                 continue;
             }
             Column c = columns.hold(ColumnKey.chunk(e.x), ColumnKey.chunk(e.z));
