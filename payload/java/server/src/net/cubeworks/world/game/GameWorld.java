@@ -532,7 +532,7 @@ public final class GameWorld implements Terrain {
             columnEntities.tick(tick);
             items.tick(collectors(all));
             WorldEvents.chunksLoaded(game.host(), api, cache.takeLoaded());
-            visibility.update();
+            visibility.update(tick);
             interaction.relay(all);
             if (tick % TICKS_PER_SECOND == 0) {
                 byte[] time = timePacket().frame();
@@ -578,7 +578,7 @@ public final class GameWorld implements Terrain {
                 if (e.isRemoved()) {
                     game.entities().remove(e);
                     visibility.hide(e);
-                } else if (!(e instanceof OnlinePlayer)) {
+                } else if (!(e instanceof OnlinePlayer) && (tick + e.getEntityId()) % e.updateInterval() == 0) {
                     visibility.trackMovement(e, players, tick);
                 }
             } catch (RuntimeException ex) {

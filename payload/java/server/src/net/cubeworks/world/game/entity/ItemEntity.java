@@ -124,6 +124,11 @@ public final class ItemEntity extends WorldEntity implements Item {
     }
 
     @Override
+    public int updateInterval() {
+        return 20;
+    }
+
+    @Override
     public void tick(long tick) {
         super.tick(tick);
         if (pickupDelay > 0 && pickupDelay != Short.MAX_VALUE) {

@@ -134,6 +134,20 @@ public final class PlayerInventory {
         return left;
     }
 
+    /** How many of the item {@link #give} would put in (the room of its stacks and of the empty slots). */
+    public int room(int itemId, int itemData, Object itemTag) {
+        int max = Items.maxStack(itemId);
+        int room = 0;
+        for (int slot : FILL_ORDER) {
+            if (count(slot) == 0) {
+                room += max;
+            } else if (item(slot) == itemId && data(slot) == itemData && tag(slot) == null && itemTag == null) {
+                room += Math.max(0, max - count(slot));
+            }
+        }
+        return room;
+    }
+
     /**
      * Hands what lies in the window's grid and on the cursor back to the inventory, as a
      * window closes; what does not fit waits for room (see {@link #giveWaiting}). Returns how
