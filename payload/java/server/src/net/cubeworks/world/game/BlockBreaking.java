@@ -263,6 +263,12 @@ final class BlockBreaking {
                 world.items().dropItemNaturally(x + 0.5, y + 0.5, z + 0.5, s.item, s.count, s.data, null);
             }
         }
+        if (!drops.isEmpty() && drops.get(0).item != id) { // an ore mined for what it holds
+            int xp = net.cubeworks.world.game.block.OreExperience.of(id, random);
+            if (xp > 0) {
+                world.items().dropExperience(x + 0.5, y + 0.5, z + 0.5, xp);
+            }
+        }
         dropContents(contents, x, y, z);
         List<Integer> changed = new ArrayList<Integer>();
         Tools.Tool tool = Tools.of(held);

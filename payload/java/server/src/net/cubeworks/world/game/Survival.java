@@ -87,8 +87,16 @@ final class Survival {
             boolean keep = "true".equals(world.level().gameRules.get("keepInventory"));
             java.util.List<org.bukkit.inventory.ItemStack> drops = keep
                     ? new java.util.ArrayList<org.bukkit.inventory.ItemStack>() : GroundItems.takeAll(p.inventory());
-            String said = PlayerEvents.death(game.host(), p, deathMessage, drops);
+            // the game lets 7 points a level fall, at most 100; the rest is lost with the death
+            int[] exp = {keep ? 0 : Math.min(100, p.xpLevel * 7)};
+            String said = PlayerEvents.death(game.host(), p, deathMessage, drops, exp);
             world.items().deathFall(p, p.getName(), drops);
+            world.items().dropExperience(p.x, p.y + 0.5, p.z, exp[0]);
+            if (!keep) {
+                p.xpLevel = 0;
+                p.xpProgress = 0f;
+                p.xpTotal = 0;
+            }
             p.sendInventory();
             if (said != null && said.length() > 0) {
                 game.players().broadcast(said);

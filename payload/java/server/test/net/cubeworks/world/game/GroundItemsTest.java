@@ -268,6 +268,34 @@ public class GroundItemsTest {
     }
 
     @Test
+    public void experienceFallsInTheGamesOrbSizesDriftsToAPlayerAndADeathDropsSevenALevel() {
+        assertEquals(2477, net.cubeworks.world.game.entity.ExperienceOrb.split(5000));
+        assertEquals(7, net.cubeworks.world.game.entity.ExperienceOrb.split(16));
+        assertEquals(1, net.cubeworks.world.game.entity.ExperienceOrb.split(2));
+        flat();
+        OnlinePlayer alex = TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
+        synchronized (game.lock()) {
+            world.items().dropExperience(4.5, 4.5, 0.5, 20); // 17 and 3, four blocks off
+        }
+        assertEquals(2, world.items().orbs().size());
+        tick(100);
+        assertEquals("both drifted to him and were taken", 0, world.items().orbs().size());
+        assertEquals(20, alex.xpTotal);
+        assertEquals("17 points a level below 16", 1, alex.xpLevel);
+        // a death lets 7 points a level fall
+        alex.xpLevel = 20;
+        synchronized (game.lock()) {
+            world.survival().damage(alex, 100f, "Alex died");
+        }
+        int fallen = 0;
+        for (net.cubeworks.world.game.entity.ExperienceOrb orb : world.items().orbs()) {
+            fallen += orb.value();
+        }
+        assertEquals("at most 100", 100, fallen);
+        assertEquals(0, alex.xpLevel);
+    }
+
+    @Test
     public void anItemDespawnsAfterFiveMinutes() {
         flat();
         ItemEntity item = drop(0.5, 4.125, 0.5, DIRT, 1, 0);

@@ -33,7 +33,7 @@ import net.cubeworks.world.storage.ItemTagValues;
  * while its pickup delay lasts. Its place is the middle of its box of a quarter block. What it
  * does with others (merging, being collected) is the world's items' work: see {@link GroundItems}.
  */
-public final class ItemEntity extends WorldEntity implements Item {
+public final class ItemEntity extends GroundEntity implements Item {
     /** Ticks an item lives on the ground. */
     public static final int LIFETIME = 6000;
     /** The pickup delay of a broken block's drops and of most items put in the world. */
@@ -67,10 +67,9 @@ public final class ItemEntity extends WorldEntity implements Item {
     volatile boolean stackChanged;
     /** Set when it moved into another block, or when it is time: it looks for stacks to merge with. */
     boolean wantsMerge = true;
-    private Map<String, List<MetadataValue>> metadata;
 
     ItemEntity(GroundItems items, int entityId, UUID uuid, int itemId, int count, int data, Object tag) {
-        super(entityId, uuid, items.lock);
+        super(items, entityId, uuid);
         this.items = items;
         this.itemId = itemId;
         this.count = count;
@@ -140,7 +139,7 @@ public final class ItemEntity extends WorldEntity implements Item {
         motionY -= GRAVITY;
         boolean stuck = pushOut();
         if (!stuck) {
-            move();
+            Motion.move(this, items, HALF);
         } else {
             x += motionX;
             y += motionY;
@@ -184,26 +183,6 @@ public final class ItemEntity extends WorldEntity implements Item {
         return by >= 0 && by <= 255 && items.solid(items.blockAt(bx, by, bz));
     }
 
-    /** True when the box overlaps a solid block. */
-    private boolean blocked(double cx, double cy, double cz) {
-        int x0 = floor(cx - HALF);
-        int x1 = floor(cx + HALF - 1e-7);
-        int y0 = floor(cy - HALF);
-        int y1 = floor(cy + HALF - 1e-7);
-        int z0 = floor(cz - HALF);
-        int z1 = floor(cz + HALF - 1e-7);
-        for (int bx = x0; bx <= x1; bx++) {
-            for (int by = y0; by <= y1; by++) {
-                for (int bz = z0; bz <= z1; bz++) {
-                    if (solidAt(bx, by, bz)) {
-                        return true;
-                    }
-                }
-            }
-        }
-        return false;
-    }
-
     /**
      * An item caught in a solid block (one placed over it, or pushed there) is pushed toward
      * the nearest open side, as the game does, and passes through blocks while it gets out.
@@ -242,74 +221,6 @@ public final class ItemEntity extends WorldEntity implements Item {
         return true;
     }
 
-    /** Moves by the motion, up or down first and then across, stopping at solid blocks. */
-    private void move() {
-        double wantY = motionY;
-        double movedY = moveAxis(1, motionY);
-        onGround = wantY < 0 && movedY > wantY;
-        if (movedY != wantY) {
-            motionY = 0;
-        }
-        if (moveAxis(0, motionX) != motionX) {
-            motionX = 0;
-        }
-        if (moveAxis(2, motionZ) != motionZ) {
-            motionZ = 0;
-        }
-    }
-
-    /** Moves along one axis in steps of at most a third of a block; returns how far it went. */
-    private double moveAxis(int axis, double d) {
-        if (d == 0) {
-            return 0;
-        }
-        double gone = 0;
-        double left = d;
-        while (left != 0) {
-            double stepLength = Math.abs(left) > 0.3 ? Math.copySign(0.3, left) : left;
-            double nx = x + (axis == 0 ? stepLength : 0);
-            double ny = y + (axis == 1 ? stepLength : 0);
-            double nz = z + (axis == 2 ? stepLength : 0);
-            if (blocked(nx, ny, nz)) {
-                // up against the block: as far as its face
-                double to = contact(axis, stepLength);
-                gone += to;
-                return gone;
-            }
-            x = nx;
-            y = ny;
-            z = nz;
-            gone += stepLength;
-            left -= stepLength;
-        }
-        return gone;
-    }
-
-    /** Moves up to the face of the block in the way along the axis; returns how far that was. */
-    private double contact(int axis, double step) {
-        double now = axis == 0 ? x : axis == 1 ? y : z;
-        double edge = step > 0 ? now + HALF : now - HALF;
-        double target;
-        if (step > 0) {
-            target = floor(edge + step) - HALF; // the near face of the next block
-        } else {
-            target = floor(edge + step) + 1 + HALF;
-        }
-        double moved = target - now;
-        if (step > 0 ? moved < 0 || moved > step : moved > 0 || moved < step) {
-            return 0;
-        }
-        // the face itself, not now plus the difference, which may fall a hair short of it
-        if (axis == 0) {
-            x = target;
-        } else if (axis == 1) {
-            y = target;
-        } else {
-            z = target;
-        }
-        return moved;
-    }
-
     // --- the plugin API's item ---
 
     public ItemStack getItemStack() {
@@ -329,6 +240,11 @@ public final class ItemEntity extends WorldEntity implements Item {
         }
     }
 
+    @Override
+    void moved() {
+        wantsMerge = true;
+    }
+
     public int getPickupDelay() {
         synchronized (lock) {
             return pickupDelay;
@@ -341,141 +257,12 @@ public final class ItemEntity extends WorldEntity implements Item {
         }
     }
 
-    public Location getLocation() {
-        synchronized (lock) {
-            return new Location(items.world, x, y, z, yaw, pitch);
-        }
-    }
-
-    public Location getLocation(Location loc) {
-        if (loc == null) {
-            return null;
-        }
-        synchronized (lock) {
-            loc.setWorld(items.world);
-            loc.setX(x);
-            loc.setY(y);
-            loc.setZ(z);
-            loc.setYaw(yaw);
-            loc.setPitch(pitch);
-        }
-        return loc;
-    }
-
-    public World getWorld() {
-        return items.world;
-    }
-
-    public boolean teleport(Location location) {
-        return teleport(location, TeleportCause.PLUGIN);
-    }
-
-    public boolean teleport(Location location, TeleportCause cause) {
-        if (location == null || isRemoved()) {
-            return false;
-        }
-        synchronized (lock) {
-            x = location.getX();
-            y = location.getY();
-            z = location.getZ();
-            wantsMerge = true;
-        }
-        return true;
-    }
-
-    public boolean teleport(Entity destination) {
-        return destination != null && teleport(destination.getLocation());
-    }
-
-    public boolean teleport(Entity destination, TeleportCause cause) {
-        return destination != null && teleport(destination.getLocation(), cause);
-    }
-
-    public Server getServer() {
-        return org.bukkit.Bukkit.getServer();
-    }
-
-    public boolean isDead() {
-        return isRemoved();
-    }
-
-    public boolean isValid() {
-        return !isRemoved();
-    }
-
-    public void remove() {
-        markRemoved();
-    }
-
     public EntityType getType() {
         return EntityType.DROPPED_ITEM;
     }
 
     public void playEffect(EntityEffect type) {
         // an item shows no entity effects
-    }
-
-    public List<Entity> getNearbyEntities(double dx, double dy, double dz) {
-        List<Entity> out = new ArrayList<Entity>();
-        synchronized (lock) {
-            for (WorldEntity e : items.entities.all()) {
-                if (e != this && !e.isRemoved() && Math.abs(e.x - x) <= dx && Math.abs(e.y - y) <= dy
-                        && Math.abs(e.z - z) <= dz) {
-                    out.add(e);
-                }
-            }
-        }
-        return out;
-    }
-
-    public void setMetadata(String key, MetadataValue value) {
-        synchronized (lock) {
-            if (metadata == null) {
-                metadata = new java.util.HashMap<String, List<MetadataValue>>();
-            }
-            List<MetadataValue> values = metadata.get(key);
-            if (values == null) {
-                values = new ArrayList<MetadataValue>();
-                metadata.put(key, values);
-            }
-            for (int i = 0; i < values.size(); i++) {
-                if (values.get(i).getOwningPlugin() == value.getOwningPlugin()) {
-                    values.set(i, value);
-                    return;
-                }
-            }
-            values.add(value);
-        }
-    }
-
-    public List<MetadataValue> getMetadata(String key) {
-        synchronized (lock) {
-            List<MetadataValue> values = metadata == null ? null : metadata.get(key);
-            return values == null ? Collections.<MetadataValue>emptyList() : new ArrayList<MetadataValue>(values);
-        }
-    }
-
-    public boolean hasMetadata(String key) {
-        synchronized (lock) {
-            return metadata != null && metadata.containsKey(key) && !metadata.get(key).isEmpty();
-        }
-    }
-
-    public void removeMetadata(String key, Plugin owner) {
-        synchronized (lock) {
-            List<MetadataValue> values = metadata == null ? null : metadata.get(key);
-            if (values == null) {
-                return;
-            }
-            for (java.util.Iterator<MetadataValue> it = values.iterator(); it.hasNext();) {
-                if (it.next().getOwningPlugin() == owner) {
-                    it.remove();
-                }
-            }
-            if (values.isEmpty()) {
-                metadata.remove(key);
-            }
-        }
     }
 
     @Override

@@ -53,6 +53,16 @@ public final class ItemEvents {
         return !event.isCancelled();
     }
 
+    /** The points of experience a player is about to get from an orb, after PlayerExpChangeEvent. */
+    public static int expChange(GameHost host, Player p, int amount) {
+        if (nobody(org.bukkit.event.player.PlayerExpChangeEvent.getHandlerList())) {
+            return amount;
+        }
+        org.bukkit.event.player.PlayerExpChangeEvent event = new org.bukkit.event.player.PlayerExpChangeEvent(p, amount);
+        host.callEvent(event);
+        return event.getAmount();
+    }
+
     /** The player is about to pick up what fits of the item, leaving remaining; false when a plugin cancels. */
     public static boolean pickup(GameHost host, Player p, Item item, int remaining) {
         if (nobody(PlayerPickupItemEvent.getHandlerList())) {
