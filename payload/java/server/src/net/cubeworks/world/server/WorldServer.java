@@ -55,7 +55,7 @@ public final class WorldServer implements GameHost {
     private final ConsoleOutput console;
     private final Logger logger;
     private final long startNanos;
-    private final BukkitServer api = new BukkitServer(this);
+    private final BukkitServer api = new org.bukkit.craftbukkit.v1_7_R1.CraftServer(this);
     private final ConsoleSender consoleSender;
     private volatile ServerProperties props = ServerProperties.defaults();
     private AccessLists access;

@@ -13,7 +13,9 @@ import org.junit.Test;
 /**
  * The game's commands as Bukkit's org.bukkit.command.defaults commands in the command map: what
  * they answer an operator, a player without the permission and the console, the selectors, and
- * a plugin overriding one, aliasing another and finding them by reflection.
+ * a plugin overriding one, aliasing another and finding them by reflection; and a plugin that
+ * puts a permissible of its own into the players, as permission plugins do, deciding their
+ * permission checks.
  */
 public class GameCommandsTest {
     private ServerProcess server;
@@ -46,7 +48,8 @@ public class GameCommandsTest {
         server = ServerProcess.prepare("level-seed=12345");
         Files.write(new File(server.dir, "ops.txt").toPath(), "Alex\n".getBytes("UTF-8"));
         CompiledPlugin.build(server.plugins(), "cmds", "CmdsPlugin", "/net/cubeworks/world/fixture/cmds/CmdsPlugin.java.txt",
-                "name: cmds\nmain: cmds.CmdsPlugin\nversion: 1\ncommands:\n  seed:\n    description: its own\n");
+                "name: cmds\nmain: cmds.CmdsPlugin\nversion: 1\ncommands:\n  seed:\n    description: its own\n"
+                + "  ask:\n    description: what the sender's permission check answers\n");
         server.start();
         server.waitReady();
         server.waitFor("[cmds] kill is org.bukkit.command.defaults.KillCommand with bukkit.command.kill; "
@@ -57,6 +60,15 @@ public class GameCommandsTest {
         bo = PlayClient.join(server.port, 4, "Bo");
         alex.drain(500);
         bo.drain(300);
+        server.waitFor("[cmds] injected into Bo through org.bukkit.craftbukkit.v1_7_R1.entity.CraftHumanEntity.perm");
+
+        // the plugin's permissible answers every check of the player: its wildcard, the server's
+        // own commands, the attachments added after it came in; the rest as before
+        String asked = say(bo, "/ask wild.a.b cmds.attached other.node");
+        assertTrue(asked, asked.contains("ask wild.a.b: true/true") && asked.contains("ask cmds.attached: true/true")
+                && asked.contains("ask other.node: false/false"));
+        assertTrue(say(bo, "/bukkit:seed").contains("Seed: 12345"));
+        assertTrue(say(alex, "/ask other.node").contains("ask other.node: true/true"));
 
         // the plugin's /seed wins the label; the server's stays under bukkit:seed
         assertTrue(say(alex, "/seed").contains("the plugin's own seed"));
@@ -115,6 +127,11 @@ public class GameCommandsTest {
         bo.drain(300);
         assertEquals(Integer.valueOf(7), bo.scores.get("Bo@kills"));
         assertEquals("kills", bo.displaySlots.get(1));
+
+        // at quit the plugin puts the server's permissible back, and the player's checks are the server's
+        bo.close();
+        server.waitFor("[cmds] put back for Bo: wild.false");
+        bo = null;
 
         // the console: save-off and save-on, the address bans
         assertTrue(server.command("save-off").contains("Disabled level saving.."));
