@@ -28,8 +28,36 @@ final class ServerUnsafe implements UnsafeValues {
         return n.startsWith("minecraft:") ? n.substring("minecraft:".length()) : n;
     }
 
+    /** The block ids by the game's names ("planks", "stonebrick", "flowing_water"). */
+    private static final java.util.Map<String, Integer> BLOCK_NAMES = new java.util.HashMap<String, Integer>();
+
+    static {
+        for (int id = 0; id < 256; id++) {
+            net.cubeworks.world.level.BlockTable.Block b = net.cubeworks.world.level.BlockTable.of(id);
+            if (b.id == id) {
+                BLOCK_NAMES.put(b.name, id);
+            }
+        }
+    }
+
+    /**
+     * A material by the game's block name, its id, or else the material's own name (the
+     * game's item names mostly are those).
+     */
+    @SuppressWarnings("deprecation")
     public Material getMaterialFromInternalName(String name) {
-        return name == null ? null : Material.matchMaterial(plain(name));
+        if (name == null) {
+            return null;
+        }
+        String n = plain(name);
+        Integer block = BLOCK_NAMES.get(n);
+        if (block != null) {
+            return Material.getMaterial(block);
+        }
+        if (n.matches("\\d{1,5}")) {
+            return Material.getMaterial(Integer.parseInt(n));
+        }
+        return Material.matchMaterial(n);
     }
 
     /** The materials whose name (as "minecraft:name") starts with the token. */

@@ -9,7 +9,7 @@ import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 
 /**
- * The game's /setblock: a block (by id, or by name, "minecraft:" or not) with its data at a place
+ * The game's /setblock: a block (by id, or by the game's name, "minecraft:" or not) with its data at a place
  * ("~" counting from the player), replacing what is there, or only where there is air ("keep"),
  * or breaking it first ("destroy": the world drops nothing here).
  */
@@ -61,11 +61,9 @@ public class SetBlockCommand extends GameCommand {
         return Words.number(word, -30000000, 30000000);
     }
 
-    @SuppressWarnings("deprecation")
+    /** A block by the game's name ("minecraft:" or not: "planks", "stonebrick"), or its id. */
     private static Material block(String word) throws Words.Refusal {
-        String name = word.startsWith("minecraft:") ? word.substring("minecraft:".length()) : word;
-        Material kind = name.matches("\\d{1,4}") ? Material.getMaterial(Integer.parseInt(name))
-                : Material.matchMaterial(name);
+        Material kind = org.bukkit.Bukkit.getUnsafe().getMaterialFromInternalName(word);
         if (kind == null || !kind.isBlock()) {
             throw red("There is no such block with name " + word);
         }

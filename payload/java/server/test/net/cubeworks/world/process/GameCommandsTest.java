@@ -104,6 +104,15 @@ public class GameCommandsTest {
         assertTrue(say(alex, "/setblock ~ ~3 ~ 1").contains("The block couldn't be placed"));
         assertTrue(say(alex, "/setblock ~ 300 ~ stone").contains("Cannot place block outside of the world"));
         assertTrue(say(alex, "/setblock ~ ~3 ~ nosuchblock").contains("There is no such block with name nosuchblock"));
+        // the game's block names; /testforblock answers in the game's words
+        assertTrue(say(alex, "/setblock ~ ~4 ~ minecraft:planks 2").contains("Block placed"));
+        String found = say(alex, "/testforblock ~ ~4 ~ planks 2");
+        assertTrue(found, found.contains("Successfully found the block at "));
+        String other = say(alex, "/testforblock ~ ~3 ~ stonebrick");
+        assertTrue(other, other.matches(".*The block at -?\\d+,\\d+,-?\\d+ is stone \\(expected: stonebrick\\)\\..*"));
+        assertTrue(say(alex, "/testforblock ~ ~4 ~ 5 1").contains("had the data value of 2 (expected: 1)."));
+        assertTrue(say(alex, "/testforblock ~ 300 ~ stone").contains("Cannot test for block outside of the world"));
+        assertTrue(say(bo, "/testforblock ~ ~ ~ stone").contains("I'm sorry, but you do not have permission"));
         String spread = say(alex, "/spreadplayers 0 0 5 40 false Alex Bo");
         assertTrue(spread, spread.contains("Spreading 2 players") && spread.contains("Successfully spread 2 players"));
         assertTrue(say(alex, "/spreadplayers 0 0 500 1 false Alex Bo")
