@@ -197,6 +197,7 @@ public final class WorldServer implements GameHost {
         }
         logger.info("Preparing level \"" + props.levelName() + "\"");
         game.world().loadLevel();
+        game.scoreboards(); // reads the world's main scoreboard now, so that what is wrong with it is said at the start
         String readOnly = game.world().whyNotWritable();
         if (readOnly != null) {
             logger.warning("The world folder \"" + props.levelName() + "\" cannot be written (" + readOnly + "): the "
