@@ -13,6 +13,7 @@ import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 
 import net.cubeworks.world.level.BlockTable;
+import net.cubeworks.world.level.ItemNames;
 
 /**
  * The game's /testforblock: whether the block at a place ("~" counting from the player) is of a
@@ -90,7 +91,8 @@ final class TestForBlockCommand extends Command {
         int x = coordinate(origin.getBlockX(), args[0]);
         int y = coordinate(origin.getBlockY(), args[1]);
         int z = coordinate(origin.getBlockZ(), args[2]);
-        Material kind = Bukkit.getUnsafe().getMaterialFromInternalName(args[3]);
+        int id = ItemNames.blockId(args[3]);
+        Material kind = id >= 0 ? Material.getMaterial(id) : Bukkit.getUnsafe().getMaterialFromInternalName(args[3]);
         if (kind == null || !kind.isBlock()) {
             throw new Refusal("There is no such block with name " + args[3]);
         }

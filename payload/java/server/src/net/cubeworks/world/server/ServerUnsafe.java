@@ -28,21 +28,9 @@ final class ServerUnsafe implements UnsafeValues {
         return n.startsWith("minecraft:") ? n.substring("minecraft:".length()) : n;
     }
 
-    /** The block ids by the game's names ("planks", "stonebrick", "flowing_water"). */
-    private static final java.util.Map<String, Integer> BLOCK_NAMES = new java.util.HashMap<String, Integer>();
-
-    static {
-        for (int id = 0; id < 256; id++) {
-            net.cubeworks.world.level.BlockTable.Block b = net.cubeworks.world.level.BlockTable.of(id);
-            if (b.id == id) {
-                BLOCK_NAMES.put(b.name, id);
-            }
-        }
-    }
-
     /**
-     * A material by the game's block name, its id, or else the material's own name (the
-     * game's item names mostly are those).
+     * A material by the game's name of an item or block ("diamond_sword", "planks",
+     * "minecraft:stonebrick"), its id, or else the material's own name.
      */
     @SuppressWarnings("deprecation")
     public Material getMaterialFromInternalName(String name) {
@@ -50,9 +38,9 @@ final class ServerUnsafe implements UnsafeValues {
             return null;
         }
         String n = plain(name);
-        Integer block = BLOCK_NAMES.get(n);
-        if (block != null) {
-            return Material.getMaterial(block);
+        int id = net.cubeworks.world.level.ItemNames.itemId(n);
+        if (id >= 0) {
+            return Material.getMaterial(id);
         }
         if (n.matches("\\d{1,5}")) {
             return Material.getMaterial(Integer.parseInt(n));

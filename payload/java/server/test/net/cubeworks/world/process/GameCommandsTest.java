@@ -89,6 +89,10 @@ public class GameCommandsTest {
         assertTrue(all, all.contains("Given SPEED (ID 1) * 0 to Alex for 5 seconds")
                 && all.contains("Given SPEED (ID 1) * 0 to Bo for 5 seconds"));
         assertTrue(say(alex, "/clear @p").contains("Cleared the inventory of Alex, removing 0 items"));
+        // items by the game's names
+        assertTrue(say(alex, "/give Alex minecraft:planks 3 2").contains("Given [5:2] * 3 to Alex"));
+        assertTrue(say(alex, "/give Alex nosuchitem").contains("There is no such item with name nosuchitem"));
+        assertTrue(say(alex, "/clear Alex planks").contains("Cleared the inventory of Alex, removing 3 items"));
         assertTrue(say(alex, "/effect @a[name=Nobody] 1").contains("That player cannot be found"));
         assertTrue(say(alex, "/tellraw @p {\"text\":\"raw hello\",\"color\":\"gold\"}")
                 .contains("{\"text\":\"raw hello\",\"color\":\"gold\"}"));
