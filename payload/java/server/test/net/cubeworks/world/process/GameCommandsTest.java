@@ -115,6 +115,9 @@ public class GameCommandsTest {
         String other = say(alex, "/testforblock ~ ~3 ~ stonebrick");
         assertTrue(other, other.matches(".*The block at -?\\d+,\\d+,-?\\d+ is stone \\(expected: stonebrick\\)\\..*"));
         assertTrue(say(alex, "/testforblock ~ ~4 ~ 5 1").contains("had the data value of 2 (expected: 1)."));
+        // a name both a block and its item have is the block here
+        assertTrue(say(alex, "/setblock ~ ~5 ~ minecraft:cake").contains("Block placed"));
+        assertTrue(say(alex, "/testforblock ~ ~5 ~ cake").contains("Successfully found the block at "));
         assertTrue(say(alex, "/testforblock ~ 300 ~ stone").contains("Cannot test for block outside of the world"));
         assertTrue(say(bo, "/testforblock ~ ~ ~ stone").contains("I'm sorry, but you do not have permission"));
         int spreadFrom = alex.chat.size();
