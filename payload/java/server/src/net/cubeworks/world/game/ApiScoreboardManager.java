@@ -58,6 +58,11 @@ public final class ApiScoreboardManager implements ScoreboardManager {
             });
         } catch (Unavailable e) {
             game.logger().warning(e.getMessage() + "; the scoreboard is not saved until the server is started again");
+        } catch (RuntimeException e) {
+            // what the file holds could not be put on a board: the file is left as it is
+            main = null;
+            game.logger().log(java.util.logging.Level.WARNING, "The world's scoreboard could not be read; it is left as it "
+                    + "is and not saved until the server is started again", e);
         }
     }
 
