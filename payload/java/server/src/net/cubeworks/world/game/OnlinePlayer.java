@@ -11,7 +11,6 @@ import java.util.UUID;
 import org.bukkit.GameMode;
 import org.bukkit.Server;
 import org.bukkit.entity.Player;
-import org.bukkit.permissions.PermissibleBase;
 import org.bukkit.permissions.Permission;
 import org.bukkit.permissions.PermissionAttachment;
 import org.bukkit.permissions.PermissionAttachmentInfo;
@@ -52,7 +51,6 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     long eatingSince;
 
     private final PlayerInventory inventory = new PlayerInventory();
-    private final PermissibleBase perm = new PermissibleBase(this);
     /** A client registers at most this many plugin channels; more are ignored. */
     static final int MAX_CLIENT_CHANNELS = 128;
     private final Set<String> pluginChannels = new LinkedHashSet<String>();
@@ -237,15 +235,24 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         connection.send(PlayPackets.playerAbilities(flags, flySpeed / 2, walkSpeed / 2));
     }
 
-    /** Puts items into the inventory and updates the client's slots; false when full. */
+    /**
+     * Puts items into the inventory and updates the client's slots; what does not fit falls at his
+     * feet for him alone to pick up, as the game's give does. False when some did not fit.
+     */
     public boolean giveItem(int item, int amount, int data) {
         synchronized (game.lock()) {
             List<Integer> changed = new ArrayList<Integer>();
-            boolean all = inventory.give(item, amount, data, changed);
+            int left = inventory.give(item, amount, data, null, changed);
             for (int slot : changed) {
                 sendSlot(slot);
             }
-            return all;
+            if (left > 0) {
+                net.cubeworks.world.game.entity.ItemEntity rest = game.world().items().fallAtFeet(this, getName(), item,
+                        left, data, null);
+                rest.pickupDelay = 0;
+                rest.owner = getName();
+            }
+            return left == 0;
         }
     }
 
