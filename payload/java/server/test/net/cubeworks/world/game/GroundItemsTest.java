@@ -296,6 +296,27 @@ public class GroundItemsTest {
     }
 
     @Test
+    public void giveIntoAFullInventoryLetsTheRestFallForTheReceiverAlone() {
+        flat();
+        OnlinePlayer alex = TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
+        OnlinePlayer bo = TestGames.join(game, "Bo", 2, 0.5, 4, 0.5);
+        for (int s = 9; s < PlayerInventory.SLOTS; s++) {
+            alex.inventory().set(s, STONE, 64, 0, null);
+        }
+        alex.inventory().set(HAND, DIRT, 60, 0, null);
+        assertFalse(alex.giveItem(DIRT, 10, 0));
+        assertEquals(64, alex.inventory().count(HAND));
+        assertEquals(6, onGround(DIRT));
+        ItemEntity rest = world.items().all().get(0);
+        assertEquals("Alex", rest.owner);
+        tick(5);
+        assertEquals("Bo, beside him with room, may not take it", 0, held(bo, DIRT));
+        alex.inventory().set(9, 0, 0, 0, null);
+        tick(1);
+        assertEquals(6, alex.inventory().count(9));
+    }
+
+    @Test
     public void anItemDespawnsAfterFiveMinutes() {
         flat();
         ItemEntity item = drop(0.5, 4.125, 0.5, DIRT, 1, 0);
