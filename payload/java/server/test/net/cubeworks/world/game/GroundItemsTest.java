@@ -317,6 +317,28 @@ public class GroundItemsTest {
     }
 
     @Test
+    public void aPlayerLeavingWithItemsOnTheCursorAndInBothGridsLosesNone() {
+        flat();
+        TestGames.join(game, "Bo", 2, 0.5, 4, 0.5); // keeps the columns seen
+        OnlinePlayer alex = TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
+        for (int s = 9; s < PlayerInventory.SLOTS; s++) {
+            alex.inventory().set(s, STONE, 64, 0, null);
+        }
+        alex.inventory().set(1, 5, 4, 0, null); // planks in his own grid
+        synchronized (game.lock()) {
+            world.setBlock(1, 4, 0, 58, 0);
+            assertTrue(world.interaction().windows().openTable(alex, 1, 4, 0));
+            alex.inventory().open.set(5, 17, 2, 0, null); // logs in the table's grid
+            alex.inventory().open.set(net.cubeworks.world.game.item.Window.CURSOR, 280, 3, 0, null); // sticks
+            world.leave(alex);
+        }
+        assertEquals(4, onGround(5));
+        assertEquals(2, onGround(17));
+        assertEquals(3, onGround(280));
+        assertEquals(0, alex.inventory().count(1));
+    }
+
+    @Test
     public void anItemDespawnsAfterFiveMinutes() {
         flat();
         ItemEntity item = drop(0.5, 4.125, 0.5, DIRT, 1, 0);
