@@ -60,6 +60,10 @@ final class PlayClient {
     /** Columns this client has, with their block ids (index y<<8 | z<<4 | x), key x,z. */
     final Map<String, byte[]> columns = new LinkedHashMap<String, byte[]>();
     final Map<Integer, Shown> shown = new HashMap<Integer, Shown>();
+    /** The items on the ground the client was shown, by entity id: where they appeared. */
+    final Map<Integer, double[]> groundItems = new HashMap<Integer, double[]>();
+    /** Collect Items read. */
+    int collects;
     /** Feet position, from the last Player Position And Look. */
     double x;
     double y;
@@ -338,7 +342,9 @@ final class PlayClient {
             case 0x13: {
                 int n = d.readUnsignedByte();
                 for (int i = 0; i < n; i++) {
-                    shown.remove(d.readInt());
+                    int gone = d.readInt();
+                    shown.remove(gone);
+                    groundItems.remove(gone);
                 }
                 break;
             }
@@ -658,6 +664,60 @@ final class PlayClient {
                 completions = got;
                 break;
             }
+            case 0x0E: { // Spawn Object: an item on the ground (type 2), read whole
+                int id = TestClient.readVarInt(d);
+                int type = d.readByte();
+                double[] at = {d.readInt() / 32.0, d.readInt() / 32.0, d.readInt() / 32.0};
+                d.readByte();
+                d.readByte();
+                if (d.readInt() != 0) {
+                    d.readShort();
+                    d.readShort();
+                    d.readShort();
+                }
+                if (type == 2) {
+                    groundItems.put(id, at);
+                }
+                break;
+            }
+            case 0x1C: { // Entity Metadata
+                d.readInt();
+                for (int b = d.readUnsignedByte(); b != 0x7F; b = d.readUnsignedByte()) {
+                    switch (b >> 5) {
+                        case 0: d.readByte(); break;
+                        case 1: d.readShort(); break;
+                        case 2: d.readInt(); break;
+                        case 3: d.readFloat(); break;
+                        case 4: string(d); break;
+                        case 5:
+                            if (d.readShort() >= 0) {
+                                d.readByte();
+                                d.readShort();
+                                int len = d.readShort();
+                                if (len > 0) {
+                                    d.skipBytes(len);
+                                }
+                            }
+                            break;
+                        default: d.readInt(); d.readInt(); d.readInt(); break;
+                    }
+                }
+                break;
+            }
+            case 0x0D: { // Collect Item
+                int collected = d.readInt();
+                d.readInt();
+                groundItems.remove(collected);
+                collects++;
+                break;
+            }
+            case 0x11: // Spawn Experience Orb
+                TestClient.readVarInt(d);
+                d.readInt();
+                d.readInt();
+                d.readInt();
+                d.readShort();
+                break;
             case 0x40:
                 fail(name + " disconnected: " + string(d));
                 break;
@@ -727,6 +787,19 @@ final class PlayClient {
     }
 
     // --- sending ---
+
+    /**
+     * Steps into the hole of a block just dug below the ground (the feet where it was) and waits
+     * there until it has collected what fell into it, then steps back up where it stood.
+     */
+    void collectFromHole(int bx, int by, int bz, String what, Check got) throws IOException {
+        double backX = x;
+        double backY = y;
+        double backZ = z;
+        position(bx + 0.5, by, bz + 0.5);
+        until(what, got);
+        position(backX, backY, backZ);
+    }
 
     void position(double px, double feet, double pz) throws IOException {
         ByteArrayOutputStream b = new ByteArrayOutputStream();

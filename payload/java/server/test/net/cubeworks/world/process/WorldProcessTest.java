@@ -144,7 +144,7 @@ public class WorldProcessTest {
         // Alex digs grass in survival (0.9 s by hand): Bo sees it go, Alex gets dirt
         alex.digFor(21, 3, 1, 1000);
         bo.until("Bo sees the hole", () -> bo.block(21, 3, 1) == 0);
-        alex.until("Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
+        alex.collectFromHole(21, 3, 1, "Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
         // and places it on the ground next to him
         alex.place(22, 3, 1, 1, 3);
         bo.until("Bo sees the dirt", () -> bo.block(22, 4, 1) == 3);
