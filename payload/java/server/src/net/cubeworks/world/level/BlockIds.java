@@ -9,18 +9,27 @@ public final class BlockIds {
     public static final int STONE = 1;
     public static final int GRASS = 2;
     public static final int DIRT = 3;
+    public static final int COBBLESTONE = 4;
+    public static final int BEDROCK = 7;
     public static final int WATER = 8;
     public static final int STILL_WATER = 9;
     public static final int LAVA = 10;
     public static final int STILL_LAVA = 11;
+    public static final int SAND = 12;
+    public static final int GRAVEL = 13;
     public static final int LOG = 17;
     public static final int LEAVES = 18;
+    public static final int OBSIDIAN = 49;
     public static final int FIRE = 51;
     public static final int CRAFTING_TABLE = 58;
     public static final int ICE = 79;
     public static final int STANDING_SIGN = 63;
     public static final int LADDER = 65;
+    public static final int WOODEN_DOOR = 64;
     public static final int WALL_SIGN = 68;
+    public static final int IRON_DOOR = 71;
+    public static final int SUGAR_CANE = 83;
+    public static final int SNOW_LAYER = 78;
     public static final int VINE = 106;
 
     private BlockIds() {

@@ -17,6 +17,10 @@ public final class BlockBehaviours {
         register(BlockIds.CRAFTING_TABLE, new CraftingTable());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
+        register(BlockIds.WATER, new Liquid.Flowing(Liquid.WATER));
+        register(BlockIds.STILL_WATER, new Liquid.Still(Liquid.WATER));
+        register(BlockIds.LAVA, new Liquid.Flowing(Liquid.LAVA));
+        register(BlockIds.STILL_LAVA, new Liquid.Still(Liquid.LAVA));
     }
 
     private void register(int id, BlockBehaviour behaviour) {
