@@ -101,7 +101,7 @@ public final class BlockUpdates {
     public void randomTicks(BlockWorld world, List<Column> columns, Random random) {
         for (Column c : columns) {
             for (int sy = 0; sy < 16; sy++) {
-                if (c.sectionBlocks(sy) == null) {
+                if (!c.hasSection(sy)) {
                     continue;
                 }
                 for (int i = 0; i < RANDOM_PER_SECTION; i++) {
