@@ -739,6 +739,16 @@ final class PlayClient {
         net.send(0x04, b.toByteArray());
     }
 
+    /** Player Look: where the player faces (yaw 0 +z, pitch 90 straight down). */
+    void look(float yaw, float pitch) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeFloat(yaw);
+        o.writeFloat(pitch);
+        o.writeBoolean(true);
+        net.send(0x05, b.toByteArray());
+    }
+
     void dig(int status, int bx, int by, int bz) throws IOException {
         ByteArrayOutputStream b = new ByteArrayOutputStream();
         DataOutputStream o = new DataOutputStream(b);
