@@ -12,12 +12,12 @@ import java.util.concurrent.TimeUnit;
 
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockUpdates;
+import net.cubeworks.world.game.entity.EntityWorld;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.BlockTicks;
-import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.generation.WorldGenerator;
@@ -40,7 +40,7 @@ import net.cubeworks.world.timing.TimeReport;
  * survival, saving); this holds them together. Everything here runs on the game thread
  * or under the world lock.
  */
-public final class GameWorld implements BlockWorld {
+public final class GameWorld implements EntityWorld {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
     static final double EYE_HEIGHT = 1.62;
@@ -412,6 +412,18 @@ public final class GameWorld implements BlockWorld {
 
     public Random random() {
         return random;
+    }
+
+    /** A stack the world's own doings drop: there are no items on the ground yet, so it is not kept. */
+    public void dropItem(double x, double y, double z, int itemId, int count, int data) {
+    }
+
+    public net.cubeworks.world.game.entity.Entities entities() {
+        return game.entities();
+    }
+
+    public Object lock() {
+        return game.lock();
     }
 
     public GameHost host() {

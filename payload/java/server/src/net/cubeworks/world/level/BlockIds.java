@@ -18,6 +18,8 @@ public final class BlockIds {
     public static final int SAND = 12;
     public static final int GRAVEL = 13;
     public static final int LOG = 17;
+    public static final int TALL_GRASS = 31;
+    public static final int DEAD_BUSH = 32;
     public static final int LEAVES = 18;
     public static final int OBSIDIAN = 49;
     public static final int FIRE = 51;

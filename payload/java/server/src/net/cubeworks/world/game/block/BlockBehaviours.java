@@ -17,6 +17,8 @@ public final class BlockBehaviours {
         register(BlockIds.CRAFTING_TABLE, new CraftingTable());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
+        register(BlockIds.SAND, new Falling());
+        register(BlockIds.GRAVEL, new Falling());
         register(BlockIds.WATER, new Liquid.Flowing(Liquid.WATER));
         register(BlockIds.STILL_WATER, new Liquid.Still(Liquid.WATER));
         register(BlockIds.LAVA, new Liquid.Flowing(Liquid.LAVA));

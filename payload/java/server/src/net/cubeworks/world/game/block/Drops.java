@@ -7,8 +7,7 @@ import net.cubeworks.world.level.BlockTable;
 
 /**
  * Where the items go that the world's own doings give (a torch washed away, a falling block landing
- * on a torch): every such drop passes here. The world has no items on the ground yet, so they are
- * not kept; once it has, an item is dropped at the place from here.
+ * on a torch) as the block's own drops, dropped through the world's {@link BlockWorld#dropItem}.
  */
 public final class Drops {
     private Drops() {
@@ -24,6 +23,6 @@ public final class Drops {
 
     /** One stack dropped at a place. */
     public static void item(BlockWorld world, double x, double y, double z, int itemId, int count, int data) {
-        // no items on the ground yet: the stack is not kept
+        world.dropItem(x, y, z, itemId, count, data);
     }
 }

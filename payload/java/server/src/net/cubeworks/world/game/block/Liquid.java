@@ -61,6 +61,9 @@ final class Liquid {
         }
     }
 
+    /** The four ways on level ground, in the game's order: -x, +x, -z, +z. */
+    static final int[][] SIDES = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+
     static final Kind WATER = new Kind(BlockIds.WATER, BlockIds.STILL_WATER, 5, 1, false);
     static final Kind LAVA = new Kind(BlockIds.LAVA, BlockIds.STILL_LAVA, 30, 2, true);
 
@@ -216,10 +219,9 @@ final class Liquid {
                 if (spread >= 8) {
                     return;
                 }
-                int[][] sides = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
                 for (int i = 0; i < 4; i++) {
                     if (ways[i] && BlockChangeEvents.flows(w.host(), w.api(), x, y, z, i)) {
-                        flowInto(w, x + sides[i][0], y, z + sides[i][1], spread);
+                        flowInto(w, x + SIDES[i][0], y, z + SIDES[i][1], spread);
                     }
                 }
             }
@@ -264,14 +266,14 @@ final class Liquid {
 
         /** The sides (-x, +x, -z, +z) a flow on level ground takes: those nearest a way down. */
         boolean[] ways(BlockWorld w, int x, int y, int z) {
+            Area a = new Area(w, x, y, z);
             int[] cost = new int[4];
-            int[][] sides = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
             for (int i = 0; i < 4; i++) {
                 cost[i] = 1000;
-                int sx = x + sides[i][0];
-                int sz = z + sides[i][1];
-                if (open(w, sx, y, sz)) {
-                    cost[i] = blocked(id(w, sx, y - 1, sz)) ? cost(w, sx, y, sz, 1, i) : 0;
+                int sx = SIDES[i][0];
+                int sz = SIDES[i][1];
+                if (a.open(sx, sz)) {
+                    cost[i] = a.below(sx, sz) ? cost(a, sx, sz, 1, i) : 0;
                 }
             }
             int min = Math.min(Math.min(cost[0], cost[1]), Math.min(cost[2], cost[3]));
@@ -282,33 +284,69 @@ final class Liquid {
             return ways;
         }
 
-        /** True where the search for a way down may go on: not blocked, and not a source of this liquid. */
-        private boolean open(BlockWorld w, int x, int y, int z) {
-            int id = id(w, x, y, z);
-            return !blocked(id) && (!k.is(id) || w.metaAt(x, y, z) != 0);
-        }
-
-        /** The fewest steps from x, z (already `steps` away) to a way down, not turning back the way it came; 1000 when none within reach. */
-        private int cost(BlockWorld w, int x, int y, int z, int steps, int from) {
+        /** The fewest steps from dx, dz (already `steps` away) to a way down, not turning back the way it came; 1000 when none within reach. */
+        private int cost(Area a, int dx, int dz, int steps, int from) {
             int best = 1000;
-            int[][] sides = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
             for (int i = 0; i < 4; i++) {
                 if ((i ^ 1) == from) {
                     continue; // back where it came from
                 }
-                int sx = x + sides[i][0];
-                int sz = z + sides[i][1];
-                if (!open(w, sx, y, sz)) {
+                int sx = dx + SIDES[i][0];
+                int sz = dz + SIDES[i][1];
+                if (!a.open(sx, sz)) {
                     continue;
                 }
-                if (!blocked(id(w, sx, y - 1, sz))) {
+                if (!a.below(sx, sz)) {
                     return steps;
                 }
                 if (steps < REACH) {
-                    best = Math.min(best, cost(w, sx, y, sz, steps + 1, i));
+                    best = Math.min(best, cost(a, sx, sz, steps + 1, i));
                 }
             }
             return best;
+        }
+
+        /**
+         * The blocks around a flow within its reach, at its height and the one below, each read
+         * from the world once however often the search for a way down passes it.
+         */
+        private final class Area {
+            /** The search looks one beyond its reach, for the way down from the last step. */
+            private static final int RADIUS = REACH + 1;
+            private static final int SIZE = 2 * RADIUS + 1;
+            private final BlockWorld w;
+            private final int x;
+            private final int y;
+            private final int z;
+            /** Per place at the flow's height: 0 unread, 1 open, 2 not; below: 0 unread, 1 blocked, 2 not. */
+            private final byte[] level = new byte[SIZE * SIZE];
+            private final byte[] under = new byte[SIZE * SIZE];
+
+            Area(BlockWorld w, int x, int y, int z) {
+                this.w = w;
+                this.x = x;
+                this.y = y;
+                this.z = z;
+            }
+
+            /** True where the search may go on at dx, dz from the flow: not blocked, and not a source of this liquid. */
+            boolean open(int dx, int dz) {
+                int i = (dx + RADIUS) * SIZE + dz + RADIUS;
+                if (level[i] == 0) {
+                    int id = id(w, x + dx, y, z + dz);
+                    level[i] = (byte) (!blocked(id) && (!k.is(id) || w.metaAt(x + dx, y, z + dz) != 0) ? 1 : 2);
+                }
+                return level[i] == 1;
+            }
+
+            /** True when the block under dx, dz is blocked (no way down there). */
+            boolean below(int dx, int dz) {
+                int i = (dx + RADIUS) * SIZE + dz + RADIUS;
+                if (under[i] == 0) {
+                    under[i] = (byte) (blocked(id(w, x + dx, y - 1, z + dz)) ? 1 : 2);
+                }
+                return under[i] == 1;
+            }
         }
     }
 

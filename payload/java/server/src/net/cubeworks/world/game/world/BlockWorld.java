@@ -47,6 +47,9 @@ public interface BlockWorld extends Terrain {
     /** A world effect (the game's Effect packet ids: smoke, a block breaking, ...) for the players near. */
     void playEffect(int effectId, int x, int y, int z, int data);
 
+    /** Drops a stack of items at a place: the one way the world's own doings give items. */
+    void dropItem(double x, double y, double z, int itemId, int count, int data);
+
     /** The random numbers the rules draw. */
     Random random();
 

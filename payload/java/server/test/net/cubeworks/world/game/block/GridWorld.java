@@ -9,21 +9,26 @@ import java.util.Random;
 import org.bukkit.World;
 import org.bukkit.event.Event;
 
+import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.entity.EntityWorld;
+import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.world.BlockTicks;
-import net.cubeworks.world.game.world.BlockWorld;
 
 /**
  * A made-up world for the block rules: blocks in a map, everything at and below y 0 stone unless
  * set, the columns held a box of block columns (a rule reaching beyond it finds the edge of the
  * world held), its own clock, queue of updates and random numbers, and no plugins.
  */
-class GridWorld implements BlockWorld {
+class GridWorld implements EntityWorld {
     final Map<Long, int[]> blocks = new HashMap<Long, int[]>();
     final BlockTicks ticks = new BlockTicks();
     final BlockUpdates updates = new BlockUpdates(new BlockBehaviours(), 1);
     final Random random;
     final List<String> sounds = new ArrayList<String>();
+    /** Every stack dropped, as {item, count, data, x, y, z} (block coordinates). */
+    final List<int[]> drops = new ArrayList<int[]>();
+    final Entities entities = new Entities();
     int minX = -64;
     int maxX = 63;
     int minZ = -64;
@@ -104,6 +109,18 @@ class GridWorld implements BlockWorld {
     public void playEffect(int effectId, int x, int y, int z, int data) {
     }
 
+    public void dropItem(double x, double y, double z, int itemId, int count, int data) {
+        drops.add(new int[] {itemId, count, data, (int) Math.floor(x), (int) Math.floor(y), (int) Math.floor(z)});
+    }
+
+    public Entities entities() {
+        return entities;
+    }
+
+    public Object lock() {
+        return this;
+    }
+
     public Random random() {
         return random;
     }
@@ -131,11 +148,17 @@ class GridWorld implements BlockWorld {
         return null;
     }
 
-    /** Runs the world's clock on by n ticks, the updates due in each. */
+    /** Runs the world's clock on by n ticks: the updates due in each, then the entities' own ticks. */
     void run(int n) {
         for (int i = 0; i < n; i++) {
             time++;
             updates.runDue(this, ticks, random);
+            for (WorldEntity e : entities.all()) {
+                e.tick(time);
+                if (e.isRemoved()) {
+                    entities.remove(e);
+                }
+            }
         }
     }
 
