@@ -325,10 +325,11 @@ public final class GameWorld implements EntityWorld {
      */
     public void setBlock(int x, int y, int z, int id, int data) {
         int old = blockAt(x, y, z);
+        int oldMeta = metaAt(x, y, z);
         long k = setBlockUnseen(x, y, z, id, data);
         if (k != NO_COLUMN) {
             showBlock(x, y, z, k, null);
-            blockUpdates.changed(this, x, y, z, old, id);
+            blockUpdates.changed(this, x, y, z, old, oldMeta, id);
         }
     }
 
@@ -376,9 +377,15 @@ public final class GameWorld implements EntityWorld {
     public int lightAt(int x, int y, int z) {
         Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
         if (c == null || y < 0 || y > 255) {
-            return y < Column.FLAT_HEIGHT && c == null ? 0 : 15;
+            return y < Column.FLAT_HEIGHT && c == null ? 0 : 15 - net.cubeworks.world.game.world.Daylight.subtracted(level.dayTime);
         }
-        return Math.max(c.sky(x & 15, y, z & 15), c.blockLight(x & 15, y, z & 15));
+        int night = net.cubeworks.world.game.world.Daylight.subtracted(level.dayTime);
+        return Math.max(c.sky(x & 15, y, z & 15) - night, c.blockLight(x & 15, y, z & 15));
+    }
+
+    public int blockLightAt(int x, int y, int z) {
+        Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
+        return c == null || y < 0 || y > 255 ? 0 : c.blockLight(x & 15, y, z & 15);
     }
 
     public int skyLightAt(int x, int y, int z) {

@@ -7,6 +7,7 @@ import org.bukkit.GameMode;
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.Buckets;
+import net.cubeworks.world.game.block.Farming;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
@@ -122,7 +123,7 @@ final class Interaction {
         int y = a.y;
         int z = a.z;
         int slot = p.handSlot();
-        if (opensWindow(p, x, y, z)) {
+        if (opensWindow(p, x, y, z) || farm(p, x, y, z, face)) {
             return;
         }
         int tx = x + FACE[face][0];
@@ -207,6 +208,41 @@ final class Interaction {
                 }
             } else {
                 p.inventory().set(slot, id, amount, use.hand.getDurability(), null);
+            }
+        }
+        p.sendSlot(slot);
+        return true;
+    }
+
+    /**
+     * A hoe, seeds or bone meal used on the clicked block (see {@link Farming}); false when the hand
+     * holds none of them. In survival seeds and bone meal are used up and a hoe wears.
+     */
+    private boolean farm(OnlinePlayer p, int x, int y, int z, int face) {
+        int slot = p.handSlot();
+        int item = p.inventory().item(slot);
+        int data = p.inventory().data(slot);
+        if (!Farming.isFarming(item, data)) {
+            return false;
+        }
+        double dx = p.x - (x + 0.5);
+        double dy = p.y - (y + 0.5);
+        double dz = p.z - (z + 0.5);
+        if (p.dead || p.getGameMode() == GameMode.ADVENTURE || ++p.actionsThisTick > ACTIONS_PER_TICK || y < 0 || y > 255
+                || !knows(p, x, z) || dx * dx + dy * dy + dz * dz >= 64 || protectedAt(p, x, z)) {
+            refuseBlock(p, x, y, z);
+            p.sendSlot(slot);
+            return true;
+        }
+        int r = Farming.use(world, blocks, p, item, data, x, y, z, face);
+        if (p.getGameMode() != GameMode.CREATIVE) {
+            if (r == Farming.USED_UP) {
+                p.inventory().takeOne(slot);
+            } else if (r == Farming.WORN) {
+                net.cubeworks.world.level.Tools.Tool hoe = net.cubeworks.world.level.Tools.of(item);
+                if (hoe != null) {
+                    p.inventory().wear(slot, 1, hoe.maxDamage);
+                }
             }
         }
         p.sendSlot(slot);

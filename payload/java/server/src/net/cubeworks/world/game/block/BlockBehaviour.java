@@ -39,6 +39,10 @@ public abstract class BlockBehaviour {
     public void added(BlockWorld world, int x, int y, int z) {
     }
 
+    /** The block was taken away from here (replaced by a block of another id); oldMeta was its data. */
+    public void removed(BlockWorld world, int x, int y, int z, int oldMeta) {
+    }
+
     /** A block beside this one changed; changedId is the id now there. */
     public void neighbourChanged(BlockWorld world, int x, int y, int z, int changedId) {
     }

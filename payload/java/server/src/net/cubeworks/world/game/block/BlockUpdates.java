@@ -45,12 +45,21 @@ public final class BlockUpdates {
      * then the blocks beside it are told.
      */
     public void changed(BlockWorld world, int x, int y, int z, int oldId, int newId) {
+        changed(world, x, y, z, oldId, 0, newId);
+    }
+
+    /**
+     * As {@link #changed(BlockWorld, int, int, int, int, int)}, the block taken away (of another
+     * id than the new one) told first, with the data it had.
+     */
+    public void changed(BlockWorld world, int x, int y, int z, int oldId, int oldMeta, int newId) {
         if (depth >= MAX_DEPTH) {
             return;
         }
         depth++;
         try {
             if (oldId != newId) {
+                behaviours.of(oldId).removed(world, x, y, z, oldMeta);
                 behaviours.of(newId).added(world, x, y, z);
             }
             tellNeighbours(world, x, y, z, world.blockAt(x, y, z));
@@ -96,10 +105,13 @@ public final class BlockUpdates {
 
     /**
      * Picks {@link #RANDOM_PER_SECTION} places in each non-empty section of each column, by the
-     * game's sequence, and lets the blocks there that act at random act.
+     * game's sequence, and lets the blocks there that act at random act; before them, the water
+     * on top of one place a column may freeze ({@link Freezing}).
      */
     public void randomTicks(BlockWorld world, List<Column> columns, Random random) {
         for (Column c : columns) {
+            lcg = lcg * 3 + 1013904223;
+            Freezing.tick(world, c, lcg >> 2, random);
             for (int sy = 0; sy < 16; sy++) {
                 if (!c.hasSection(sy)) {
                     continue;

@@ -35,8 +35,14 @@ public interface BlockWorld extends Terrain {
     /** The biome id at a block column. */
     int biomeAt(int x, int z);
 
-    /** The light at a block: the brighter of its block light and sky light (15 under open sky). */
+    /**
+     * The light at a block as growing things read it: the brighter of its block light and its sky
+     * light less what the night takes away (see {@link Daylight}).
+     */
     int lightAt(int x, int y, int z);
+
+    /** The block light alone at a block (torches, lava, glowstone). */
+    int blockLightAt(int x, int y, int z);
 
     /** The sky light alone at a block, as the land's shape gives it. */
     int skyLightAt(int x, int y, int z);

@@ -34,7 +34,10 @@ class GridWorld implements EntityWorld {
     int minZ = -64;
     int maxZ = 63;
     long time;
+    /** The light growing things read from the sky (less at night), its raw level (15 under open sky), and the block light. */
     int sky = 15;
+    int skyRaw = 15;
+    int blockLight;
     int biome = 1;
 
     GridWorld(long seed) {
@@ -62,8 +65,9 @@ class GridWorld implements EntityWorld {
 
     public void setBlock(int x, int y, int z, int id, int data) {
         int old = blockAt(x, y, z);
+        int oldMeta = metaAt(x, y, z);
         put(x, y, z, id, data);
-        updates.changed(this, x, y, z, old, id);
+        updates.changed(this, x, y, z, old, oldMeta, id);
     }
 
     public boolean loaded(int x, int z) {
@@ -95,11 +99,15 @@ class GridWorld implements EntityWorld {
     }
 
     public int lightAt(int x, int y, int z) {
-        return sky;
+        return Math.max(sky, blockLight);
+    }
+
+    public int blockLightAt(int x, int y, int z) {
+        return blockLight;
     }
 
     public int skyLightAt(int x, int y, int z) {
-        return sky;
+        return skyRaw;
     }
 
     public void playSound(String name, double x, double y, double z, float volume, float pitch) {
@@ -159,6 +167,13 @@ class GridWorld implements EntityWorld {
                     entities.remove(e);
                 }
             }
+        }
+    }
+
+    /** The block at the place picked at random n times, as the world's random ticks pick it. */
+    void randomTicks(int x, int y, int z, int n) {
+        for (int i = 0; i < n; i++) {
+            updates.behaviours().of(blockAt(x, y, z)).randomTick(this, x, y, z, random);
         }
     }
 
