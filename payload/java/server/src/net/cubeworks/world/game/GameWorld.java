@@ -421,6 +421,14 @@ public final class GameWorld implements EntityWorld {
         return random;
     }
 
+    public int difficulty() {
+        return game.difficulty();
+    }
+
+    public boolean gameRule(String name) {
+        return "true".equals(level.gameRules.get(name));
+    }
+
     /** A stack the world's own doings drop: there are no items on the ground yet, so it is not kept. */
     public void dropItem(double x, double y, double z, int itemId, int count, int data) {
     }
@@ -431,6 +439,10 @@ public final class GameWorld implements EntityWorld {
 
     public Object lock() {
         return game.lock();
+    }
+
+    public void explode(WorldEntity source, double x, double y, double z, float power, boolean fire) {
+        api.explode(source, x, y, z, power, fire, true);
     }
 
     public GameHost host() {

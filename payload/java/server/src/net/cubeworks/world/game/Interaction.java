@@ -8,6 +8,7 @@ import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.Buckets;
 import net.cubeworks.world.game.block.Farming;
+import net.cubeworks.world.game.block.Lighters;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
@@ -215,14 +216,15 @@ final class Interaction {
     }
 
     /**
-     * A hoe, seeds or bone meal used on the clicked block (see {@link Farming}); false when the hand
-     * holds none of them. In survival seeds and bone meal are used up and a hoe wears.
+     * A hoe, seeds or bone meal (see {@link Farming}), flint and steel or a fire charge (see
+     * {@link Lighters}) used on the clicked block; false when the hand holds none of them. In
+     * survival seeds, bone meal and charges are used up, a hoe and flint and steel wear.
      */
     private boolean farm(OnlinePlayer p, int x, int y, int z, int face) {
         int slot = p.handSlot();
         int item = p.inventory().item(slot);
         int data = p.inventory().data(slot);
-        if (!Farming.isFarming(item, data)) {
+        if (!Farming.isFarming(item, data) && !Lighters.isLighter(item)) {
             return false;
         }
         double dx = p.x - (x + 0.5);
@@ -235,14 +237,15 @@ final class Interaction {
             return true;
         }
         int r = Farming.use(world, blocks, p, item, data, x, y, z, face);
+        if (r == Farming.NOT_FARMING) {
+            r = Lighters.use(world, p, item, x, y, z, face);
+        }
         if (p.getGameMode() != GameMode.CREATIVE) {
             if (r == Farming.USED_UP) {
                 p.inventory().takeOne(slot);
             } else if (r == Farming.WORN) {
-                net.cubeworks.world.level.Tools.Tool hoe = net.cubeworks.world.level.Tools.of(item);
-                if (hoe != null) {
-                    p.inventory().wear(slot, 1, hoe.maxDamage);
-                }
+                net.cubeworks.world.level.Tools.Tool tool = net.cubeworks.world.level.Tools.of(item);
+                p.inventory().wear(slot, 1, tool != null ? tool.maxDamage : item == Lighters.FLINT_AND_STEEL ? 64 : 0);
             }
         }
         p.sendSlot(slot);

@@ -24,6 +24,7 @@ public final class BlockIds {
     public static final int LEAVES = 18;
     public static final int DANDELION = 37;
     public static final int POPPY = 38;
+    public static final int TNT = 46;
     public static final int OBSIDIAN = 49;
     public static final int WHEAT = 59;
     public static final int FARMLAND = 60;
@@ -46,7 +47,9 @@ public final class BlockIds {
     public static final int IRON_DOOR = 71;
     public static final int SUGAR_CANE = 83;
     public static final int SNOW_LAYER = 78;
+    public static final int TRAPDOOR = 96;
     public static final int VINE = 106;
+    public static final int FENCE_GATE = 107;
 
     private BlockIds() {
     }

@@ -17,6 +17,9 @@ public final class BlockBehaviours {
         register(BlockIds.CRAFTING_TABLE, new CraftingTable());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
+        register(BlockIds.WOODEN_DOOR, new Openings(true));
+        register(BlockIds.TRAPDOOR, new Openings(false));
+        register(BlockIds.FENCE_GATE, new Openings(false));
         register(BlockIds.WHEAT, new Crops(0));
         register(BlockIds.CARROTS, new Crops(0));
         register(BlockIds.POTATOES, new Crops(0));

@@ -350,12 +350,24 @@ final class Liquid {
         }
     }
 
-    /** The still block of a liquid: it flows again when a neighbour changes. */
+    /** The still block of a liquid: it flows again when a neighbour changes; still lava picked at random may light fires. */
     static final class Still extends BlockBehaviour {
         private final Kind k;
 
         Still(Kind k) {
             this.k = k;
+        }
+
+        @Override
+        public boolean ticksRandomly() {
+            return k.lava;
+        }
+
+        @Override
+        public void randomTick(BlockWorld w, int x, int y, int z, Random random) {
+            if (k.lava) {
+                Fire.fromLava(w, x, y, z, random);
+            }
         }
 
         @Override

@@ -10,4 +10,7 @@ public interface EntityWorld extends BlockWorld {
     Entities entities();
 
     Object lock();
+
+    /** An explosion of the power set off by the entity at a place, by the game's rules (EntityExplodeEvent). */
+    void explode(WorldEntity source, double x, double y, double z, float power, boolean fire);
 }

@@ -56,6 +56,12 @@ public interface BlockWorld extends Terrain {
     /** Drops a stack of items at a place: the one way the world's own doings give items. */
     void dropItem(double x, double y, double z, int itemId, int count, int data);
 
+    /** The difficulty, 0 (peaceful) to 3 (hard). */
+    int difficulty();
+
+    /** A game rule of the level (doFireTick, ...): true when it is "true". */
+    boolean gameRule(String name);
+
     /** The random numbers the rules draw. */
     Random random();
 

@@ -121,6 +121,21 @@ class GridWorld implements EntityWorld {
         drops.add(new int[] {itemId, count, data, (int) Math.floor(x), (int) Math.floor(y), (int) Math.floor(z)});
     }
 
+    /** Every explosion, as {x, y, z, power} (block coordinates). */
+    final List<double[]> explosions = new ArrayList<double[]>();
+
+    public void explode(WorldEntity source, double x, double y, double z, float power, boolean fire) {
+        explosions.add(new double[] {x, y, z, power});
+    }
+
+    public int difficulty() {
+        return 2;
+    }
+
+    public boolean gameRule(String name) {
+        return true;
+    }
+
     public Entities entities() {
         return entities;
     }
