@@ -15,6 +15,7 @@ import java.util.concurrent.TimeUnit;
 import java.util.logging.Level;
 import java.util.logging.Logger;
 
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
@@ -228,6 +229,9 @@ final class WorldSaver {
     void saveColumnsLater(final List<Column> columns) {
         if (columns.isEmpty()) {
             return;
+        }
+        if (game.world() != null) {
+            game.world().stampTicks(columns);
         }
         saver.submit(new Runnable() {
             public void run() {
