@@ -112,6 +112,8 @@ final class PlayClient {
     final Map<String, String> teamPrefixes = new HashMap<String, String>();
     /** The blocks each Explosion packet cleared, by count. */
     final List<Integer> explosions = new ArrayList<Integer>();
+    /** Spawn Object packets read: {entity id, type, data}. */
+    final List<int[]> objects = new ArrayList<int[]>();
     int gameStateReason = -1;
     float walkSpeed = -1;
     float flySpeed = -1;
@@ -466,6 +468,23 @@ final class PlayClient {
             case 0x33: {
                 String at = d.readInt() + "," + d.readShort() + "," + d.readInt();
                 signs.put(at, string(d) + "|" + string(d) + "|" + string(d) + "|" + string(d));
+                break;
+            }
+            case 0x0E: {
+                int id = TestClient.readVarInt(d);
+                int type = d.readByte();
+                d.readInt();
+                d.readInt();
+                d.readInt();
+                d.readByte();
+                d.readByte();
+                int data = d.readInt();
+                if (data != 0) {
+                    d.readShort();
+                    d.readShort();
+                    d.readShort();
+                }
+                objects.add(new int[] {id, type, data});
                 break;
             }
             case 0x27: {
