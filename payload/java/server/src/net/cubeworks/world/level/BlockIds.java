@@ -40,7 +40,17 @@ public final class BlockIds {
     public static final int FIRE = 51;
     public static final int CRAFTING_TABLE = 58;
     public static final int ICE = 79;
+    public static final int REDSTONE_WIRE = 55;
     public static final int STANDING_SIGN = 63;
+    public static final int LEVER = 69;
+    public static final int UNLIT_REDSTONE_TORCH = 75;
+    public static final int REDSTONE_TORCH = 76;
+    public static final int STONE_BUTTON = 77;
+    public static final int REPEATER = 93;
+    public static final int POWERED_REPEATER = 94;
+    public static final int REDSTONE_LAMP = 123;
+    public static final int LIT_REDSTONE_LAMP = 124;
+    public static final int WOODEN_BUTTON = 143;
     public static final int LADDER = 65;
     public static final int WOODEN_DOOR = 64;
     public static final int WALL_SIGN = 68;

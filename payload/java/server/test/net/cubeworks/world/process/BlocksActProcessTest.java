@@ -12,7 +12,8 @@ import org.junit.Test;
 /**
  * The world's blocks acting by themselves, through one real server and outside clients: water
  * poured from a bucket flows for everybody and goes when it is taken back, lava and water meet,
- * wheat is planted on hoed ground and grown with bone meal, lit TNT explodes, a door opens by hand.
+ * wheat is planted on hoed ground and grown with bone meal, lit TNT explodes, a door opens by hand
+ * and an iron door for a lever.
  */
 public class BlocksActProcessTest {
     private static ServerProcess server;
@@ -128,6 +129,19 @@ public class BlocksActProcessTest {
         cy.hold(5);
         cy.place(bx + 4, 5, bz, 4, 0);
         cy.until("open: bit 4 of the lower half", () -> lastData(cy, bx + 4, 4, bz) == 4);
+
+        // an iron door opens for a lever beside it, not for a hand
+        int ix = bx + 6;
+        server.command("setblock " + ix + " 4 " + bz + " 71 0"); // the iron door block, by id
+        server.command("setblock " + ix + " 5 " + bz + " 71 8");
+        server.command("setblock " + (ix + 1) + " 4 " + bz + " lever 5");
+        cy.until("the iron door and the lever", () -> cy.block(ix, 5, bz) == 71 && cy.block(ix + 1, 4, bz) == 69);
+        cy.place(ix, 4, bz, 4, 0);
+        cy.drain(300);
+        org.junit.Assert.assertTrue("not by hand", lastData(cy, ix, 4, bz) != 4);
+        cy.place(ix + 1, 4, bz, 1, 0);
+        cy.until("the lever is on", () -> lastData(cy, ix + 1, 4, bz) == 13);
+        cy.until("the iron door opens", () -> lastData(cy, ix, 4, bz) == 4);
 
         // TNT lit with flint and steel goes after four seconds, taking the ground with it
         int tx = bx + 2;
