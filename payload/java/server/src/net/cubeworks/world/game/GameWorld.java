@@ -396,6 +396,7 @@ public final class GameWorld implements EntityWorld {
             }
         }
         blockUpdates.randomTicks(this, active, random);
+        blockUpdates.entitiesOnPlates(this);
     }
 
     /** Puts into the copies about to be saved the block updates still due in each, counted from now. */

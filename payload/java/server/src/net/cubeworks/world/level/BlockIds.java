@@ -43,6 +43,10 @@ public final class BlockIds {
     public static final int REDSTONE_WIRE = 55;
     public static final int STANDING_SIGN = 63;
     public static final int LEVER = 69;
+    public static final int STONE_PLATE = 70;
+    public static final int WOODEN_PLATE = 72;
+    public static final int GOLD_PLATE = 147;
+    public static final int IRON_PLATE = 148;
     public static final int UNLIT_REDSTONE_TORCH = 75;
     public static final int REDSTONE_TORCH = 76;
     public static final int STONE_BUTTON = 77;

@@ -25,6 +25,9 @@ public final class BlockBehaviours {
         register(BlockIds.STONE_BUTTON, new Switches(20));
         register(BlockIds.WOODEN_BUTTON, new Switches(30));
         register(BlockIds.REDSTONE_WIRE, new Wire());
+        for (int plate : new int[] {BlockIds.STONE_PLATE, BlockIds.WOODEN_PLATE, BlockIds.GOLD_PLATE, BlockIds.IRON_PLATE}) {
+            register(plate, new Plates(plate));
+        }
         java.util.Map<Long, java.util.ArrayDeque<Long>> torches = Torch.newRecord();
         register(BlockIds.REDSTONE_TORCH, new Torch(true, torches));
         register(BlockIds.UNLIT_REDSTONE_TORCH, new Torch(false, torches));

@@ -3,6 +3,8 @@ package net.cubeworks.world.game.block;
 import java.util.List;
 import java.util.Random;
 
+import net.cubeworks.world.game.entity.EntityWorld;
+import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.BlockChangeEvents;
 import net.cubeworks.world.game.world.BlockTicks;
 import net.cubeworks.world.game.world.BlockWorld;
@@ -38,6 +40,18 @@ public final class BlockUpdates {
 
     public BlockBehaviours behaviours() {
         return behaviours;
+    }
+
+    /** Each thing in the world presses the pressure plate at its feet, if there is one. */
+    public void entitiesOnPlates(EntityWorld world) {
+        for (WorldEntity e : world.entities().all()) {
+            int x = (int) Math.floor(e.x);
+            int y = (int) Math.floor(e.y);
+            int z = (int) Math.floor(e.z);
+            if (!e.isRemoved() && y >= 0 && y <= 255 && world.loaded(x, z) && Plates.isPlate(world.blockAt(x, y, z))) {
+                Plates.touched(world, behaviours, x, y, z);
+            }
+        }
     }
 
     /**

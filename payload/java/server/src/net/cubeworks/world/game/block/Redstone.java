@@ -27,7 +27,7 @@ final class Redstone {
     static boolean component(int id) {
         return id == BlockIds.REDSTONE_WIRE || id == BlockIds.LEVER || id == BlockIds.STONE_BUTTON
                 || id == BlockIds.WOODEN_BUTTON || id == BlockIds.REDSTONE_TORCH || id == BlockIds.UNLIT_REDSTONE_TORCH
-                || id == BlockIds.REPEATER || id == BlockIds.POWERED_REPEATER;
+                || id == BlockIds.REPEATER || id == BlockIds.POWERED_REPEATER || Plates.isPlate(id);
     }
 
     private static int at(BlockWorld w, int x, int y, int z) {
@@ -52,6 +52,11 @@ final class Redstone {
             }
             case BlockIds.REDSTONE_WIRE:
                 return withWire ? Wire.weak(w, x, y, z, dx, dy, dz) : 0;
+            case BlockIds.STONE_PLATE:
+            case BlockIds.WOODEN_PLATE:
+            case BlockIds.GOLD_PLATE:
+            case BlockIds.IRON_PLATE:
+                return Plates.power(id, w.metaAt(x, y, z));
             default:
                 return 0;
         }
@@ -70,6 +75,11 @@ final class Redstone {
             }
             case BlockIds.REDSTONE_TORCH:
                 return dy == 1 ? 15 : 0;
+            case BlockIds.STONE_PLATE:
+            case BlockIds.WOODEN_PLATE:
+            case BlockIds.GOLD_PLATE:
+            case BlockIds.IRON_PLATE:
+                return dy == -1 ? Plates.power(id, w.metaAt(x, y, z)) : 0;
             case BlockIds.POWERED_REPEATER:
             case BlockIds.REDSTONE_WIRE:
                 return weak(w, x, y, z, dx, dy, dz, withWire);

@@ -182,6 +182,7 @@ class GridWorld implements EntityWorld {
                     entities.remove(e);
                 }
             }
+            updates.entitiesOnPlates(this);
         }
     }
 

@@ -113,6 +113,49 @@ public class RedstoneTest {
         }
     }
 
+    /** A thing that lies where it is put. */
+    private static final class Thing extends net.cubeworks.world.game.entity.ObjectEntity {
+        Thing(GridWorld w, double x, double y, double z) {
+            super(w, x, y, z);
+        }
+
+        public java.util.List<net.cubeworks.world.protocol.PacketOut> spawnPackets(int viewerProtocol) {
+            return java.util.Collections.emptyList();
+        }
+
+        public org.bukkit.entity.EntityType getType() {
+            return org.bukkit.entity.EntityType.DROPPED_ITEM;
+        }
+    }
+
+    @Test
+    public void pressurePlatesGivePowerWhileSomethingIsOnThem() {
+        GridWorld w = new GridWorld(6);
+        w.setBlock(0, 1, 0, BlockIds.WOODEN_PLATE, 0);
+        w.setBlock(1, 1, 0, BlockIds.REDSTONE_LAMP, 0);
+        w.setBlock(0, 1, 2, BlockIds.STONE_PLATE, 0);
+        w.setBlock(1, 1, 2, BlockIds.REDSTONE_LAMP, 0);
+        Thing t = new Thing(w, 0.5, 1.0, 0.5);
+        w.entities.add(t);
+        w.entities.add(new Thing(w, 0.5, 1.0, 2.5));
+        w.run(1);
+        assertEquals("a thing presses a wooden plate", 1, w.metaAt(0, 1, 0));
+        assertEquals(BlockIds.LIT_REDSTONE_LAMP, w.blockAt(1, 1, 0));
+        assertEquals("but not a stone one", 0, w.metaAt(0, 1, 2));
+        t.remove();
+        w.run(19);
+        assertEquals("looked at again every 20 ticks", 1, w.metaAt(0, 1, 0));
+        w.run(1);
+        assertEquals(0, w.metaAt(0, 1, 0));
+
+        w.setBlock(3, 1, 0, BlockIds.GOLD_PLATE, 0);
+        for (int i = 0; i < 4; i++) {
+            w.entities.add(new Thing(w, 3.5, 1.0, 0.5));
+        }
+        w.run(1);
+        assertEquals("gold: one a point", 4, w.metaAt(3, 1, 0));
+    }
+
     @Test
     public void aLeverOpensAnIronDoorAndLightsTnt() {
         GridWorld w = new GridWorld(5);
