@@ -178,6 +178,9 @@ final class WorldSaver {
         if (world != null) {
             world.columnEntities().fill(copies);
         }
+        if (game.world() != null) {
+            game.world().stampTicks(copies);
+        }
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
         List<OnlinePlayer> online = game.players().inJoinOrder();
         for (OnlinePlayer p : online) {
@@ -255,6 +258,9 @@ final class WorldSaver {
     void saveColumnsLater(final List<Column> columns) {
         if (columns.isEmpty()) {
             return;
+        }
+        if (game.world() != null) {
+            game.world().stampTicks(columns);
         }
         saver.submit(new Runnable() {
             public void run() {

@@ -79,6 +79,7 @@ final class WorldTick {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
+            world.tickBlocks(all);
             tickEntities(all);
             for (long k : cache.takeWithEntities()) {
                 world.columnEntities().arrived(k);

@@ -282,27 +282,12 @@ public final class PlayPackets {
     // --- items on the ground and experience orbs ---
 
     public static final int COLLECT_ITEM = 0x0D;
-    public static final int SPAWN_OBJECT = 0x0E;
     public static final int SPAWN_EXPERIENCE_ORB = 0x11;
     public static final int ENTITY_METADATA = 0x1C;
     /** Spawn Object's type of an item on the ground. */
     public static final int OBJECT_ITEM = 2;
     /** The metadata index of an item entity's stack (a slot, type 5). */
     private static final int METADATA_ITEM_STACK = 10;
-
-    /**
-     * Spawn Object: the kind, the place in fixed point (1/32 block), the angles in 1/256 turns,
-     * and its data; a data other than 0 is followed by the motion.
-     */
-    public static PacketOut spawnObject(int entityId, int type, int fx, int fy, int fz, int pitch, int yaw, int data,
-            double vx, double vy, double vz) {
-        PacketOut p = new PacketOut(SPAWN_OBJECT).writeVarInt(entityId).writeByte(type).writeInt(fx).writeInt(fy)
-                .writeInt(fz).writeByte(pitch).writeByte(yaw).writeInt(data);
-        if (data != 0) {
-            p.writeShort(velocityPart(vx)).writeShort(velocityPart(vy)).writeShort(velocityPart(vz));
-        }
-        return p;
-    }
 
     /** Entity Metadata of an item on the ground: the stack it shows (with its tag, gzipped; null for none). */
     public static PacketOut itemMetadata(int entityId, int itemId, int count, int damage, byte[] gzippedTag) {
@@ -329,6 +314,10 @@ public final class PlayPackets {
     public static final int BLOCK_ACTION = 0x24;
     public static final int NAMED_SOUND_EFFECT = 0x29;
     public static final int SPAWN_GLOBAL_ENTITY = 0x2C;
+    public static final int SPAWN_OBJECT = 0x0E;
+    /** The object types of Spawn Object the world sends. */
+    public static final int OBJECT_PRIMED_TNT = 50;
+    public static final int OBJECT_FALLING_BLOCK = 70;
     public static final int UPDATE_SIGN = 0x33;
     public static final int SCOREBOARD_OBJECTIVE = 0x3B;
     public static final int UPDATE_SCORE = 0x3C;
@@ -377,6 +366,26 @@ public final class PlayPackets {
     public static PacketOut spawnGlobalEntity(int entityId, int type, int fx, int fy, int fz) {
         return new PacketOut(SPAWN_GLOBAL_ENTITY).writeVarInt(entityId).writeByte(type).writeInt(fx).writeInt(fy)
                 .writeInt(fz);
+    }
+
+    /**
+     * Spawn Object: a thing that is not alive, of a type (falling block 70, primed TNT 50), at a
+     * position in thirty-seconds of a block, turned in 256ths of a turn; its data (a falling
+     * block's id | metadata << 16) and, when that is not 0, its motion in blocks a tick.
+     */
+    public static PacketOut spawnObject(int entityId, int type, int fx, int fy, int fz, int pitch, int yaw, int data,
+            double vx, double vy, double vz) {
+        PacketOut p = new PacketOut(SPAWN_OBJECT).writeVarInt(entityId).writeByte(type).writeInt(fx).writeInt(fy)
+                .writeInt(fz).writeByte(pitch).writeByte(yaw).writeInt(data);
+        if (data != 0) {
+            p.writeShort(speed(vx)).writeShort(speed(vy)).writeShort(speed(vz));
+        }
+        return p;
+    }
+
+    /** A motion in blocks a tick as the protocol carries it: 8000ths, within 3.9 either way. */
+    private static int speed(double v) {
+        return (int) (Math.max(-3.9, Math.min(3.9, v)) * 8000);
     }
 
     /** Update Sign: the four lines of the sign at a block (15 characters each at most). */

@@ -59,6 +59,7 @@ public final class AnvilStore implements WorldStore {
             c.putBlockEntity(e);
         }
         c.kept = s.kept;
+        c.tileTicks = s.tileTicks.isEmpty() ? null : s.tileTicks;
         c.lastUpdate = s.lastUpdate;
         if (!s.entities.isEmpty()) {
             c.entities = new java.util.ArrayList<Object>(s.entities);
@@ -122,6 +123,9 @@ public final class AnvilStore implements WorldStore {
                         s.entities.add((NbtCompound) e);
                     }
                 }
+            }
+            if (c.tileTicks != null) {
+                s.tileTicks.addAll(c.tileTicks);
             }
             return s;
         }

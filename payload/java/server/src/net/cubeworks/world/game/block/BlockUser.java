@@ -11,5 +11,6 @@ public interface BlockUser {
     void openCraftingTable(int x, int y, int z);
 
     /** Opens the container at the block (a chest, with the other half of a double one) for the player. */
-    void openContainer(int x, int y, int z);
+    default void openContainer(int x, int y, int z) {
+    }
 }
