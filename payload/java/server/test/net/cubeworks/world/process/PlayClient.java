@@ -351,7 +351,9 @@ final class PlayClient {
                 break;
             }
             case 0x15: case 0x17: {
-                Shown s = shown.get(d.readInt());
+                int movedId = d.readInt();
+                Shown s = shown.get(movedId);
+                double[] item = groundItems.get(movedId);
                 int dx = d.readByte();
                 int dy = d.readByte();
                 int dz = d.readByte();
@@ -364,6 +366,11 @@ final class PlayClient {
                     s.y += dy;
                     s.z += dz;
                 }
+                if (item != null) {
+                    item[0] += dx / 32.0;
+                    item[1] += dy / 32.0;
+                    item[2] += dz / 32.0;
+                }
                 break;
             }
             case 0x16:
@@ -372,12 +379,16 @@ final class PlayClient {
                 d.readByte();
                 break;
             case 0x18: {
-                Shown s = shown.get(d.readInt());
+                int movedId = d.readInt();
+                Shown s = shown.get(movedId);
                 int tx = d.readInt();
                 int ty = d.readInt();
                 int tz = d.readInt();
                 d.readByte();
                 d.readByte();
+                if (groundItems.containsKey(movedId)) {
+                    groundItems.put(movedId, new double[] {tx / 32.0, ty / 32.0, tz / 32.0});
+                }
                 if (s != null) {
                     s.x = tx;
                     s.y = ty;
