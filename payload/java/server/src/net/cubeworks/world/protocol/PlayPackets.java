@@ -337,6 +337,13 @@ public final class PlayPackets {
                 .writeInt(fz);
     }
 
+    public static final int OPEN_SIGN_EDITOR = 0x36;
+
+    /** Open Sign Editor: the client opens the text editor of the sign it was just sent at the block. */
+    public static PacketOut openSignEditor(int x, int y, int z) {
+        return new PacketOut(OPEN_SIGN_EDITOR).writeInt(x).writeInt(y).writeInt(z);
+    }
+
     /** Update Sign: the four lines of the sign at a block (15 characters each at most). */
     public static PacketOut updateSign(int x, int y, int z, String[] lines) {
         PacketOut p = new PacketOut(UPDATE_SIGN).writeInt(x).writeShort(y).writeInt(z);
