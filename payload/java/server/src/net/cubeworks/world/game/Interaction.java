@@ -140,7 +140,8 @@ final class Interaction {
             p.sendMessage("\u00a7cHeight limit for building is " + limit + " blocks");
             plan = null;
         }
-        if (plan == null || !fits(p, plan.block) || plan.second != null && !fits(p, plan.second)
+        if (plan == null || !mayBuild(p, plan.block) || plan.second != null && !(mayBuild(p, plan.second)
+                && (!Placement.collides(plan.second.id) || !occupied(plan.second.x, plan.second.y, plan.second.z)))
                 || plan.turned != null && !knows(p, plan.turned.x, plan.turned.z)
                 || !ActionEvents.canBuild(game.host(), world.api(), plan.block.x, plan.block.y, plan.block.z,
                         plan.block.id, !Placement.collides(plan.block.id) || !occupied(plan.block.x, plan.block.y, plan.block.z))) {
@@ -185,13 +186,9 @@ final class Interaction {
         }
     }
 
-    /**
-     * Whether a new block of the placement may go into its cell: the player's client has the
-     * column, the spawn is not protected from him there, and no living player is in the way of
-     * a block with a box.
-     */
-    private boolean fits(OnlinePlayer p, Placement.Cell c) {
-        return knows(p, c.x, c.z) && !protectedAt(p, c.x, c.z) && (!Placement.collides(c.id) || !occupied(c.x, c.y, c.z));
+    /** Whether the player may put a block into the cell: his client has its column, and the spawn is not protected from him there. */
+    private boolean mayBuild(OnlinePlayer p, Placement.Cell c) {
+        return knows(p, c.x, c.z) && !protectedAt(p, c.x, c.z);
     }
 
     /** A right click the block itself takes (a crafting table opens), within reach of what the client has. */
