@@ -328,6 +328,9 @@ public final class Placement {
         if (ty < 0 || ty > 255 || !replaceable(w.id(tx, ty, tz))) {
             return null;
         }
+        if (ty == 255 && solidMaterial(block)) {
+            return null; // the top layer of the world takes only torches, plants and the like
+        }
         if (block == DOUBLE_PLANT) {
             return tallFlower(w, damage, tx, ty, tz);
         }

@@ -251,6 +251,9 @@ public class PlacementTest {
         assertEquals("66:0@6,4,0", block(place(66, 6, 3, 0, UP, SOUTH)));
         assertEquals("an item that is no block", "refused", block(place(280, 6, 3, 0, UP, SOUTH)));
         assertEquals("above the world", "refused", block(place(1, 0, 255, 0, UP, SOUTH)));
+        world.with(0, 254, 0, 1, 0);
+        assertEquals("no solid block in the top layer", "refused", block(place(1, 0, 254, 0, UP, SOUTH)));
+        assertEquals("but a torch", "50:5@0,255,0", block(place(50, 0, 254, 0, UP, SOUTH)));
         assertTrue(Placement.collides(54));
         assertTrue("a torch does not keep a player out", !Placement.collides(50));
     }
