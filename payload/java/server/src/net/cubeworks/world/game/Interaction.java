@@ -134,9 +134,11 @@ final class Interaction {
             plan = dx * dx + dy * dy + dz * dz < 64 ? Placement.plan(world, item, p.inventory().data(slot), x, y, z, face,
                     a.cursorX, a.cursorY, a.cursorZ, new Placement.Placer(p.yaw, p.x, p.y, p.z)) : null;
         }
+        // a block at or over the limit is refused with the game's words, wherever the player is
         int limit = game.properties().maxBuildHeight();
+        int ty = y + FACE[face][1];
         int top = plan == null ? -1 : plan.second != null ? Math.max(plan.block.y, plan.second.y) : plan.block.y;
-        if (top >= limit) {
+        if (top >= limit || ty >= limit && ty <= 255 && Placement.blockOf(item) != 0) {
             p.sendMessage("\u00a7cHeight limit for building is " + limit + " blocks");
             plan = null;
         }
