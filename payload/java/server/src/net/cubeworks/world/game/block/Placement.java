@@ -160,6 +160,20 @@ public final class Placement {
     static final int WOODEN_DOOR_ITEM = 324;
     static final int IRON_DOOR_ITEM = 330;
     static final int BED_ITEM = 355;
+    static final int REDSTONE_ITEM = 331;
+    static final int REEDS_ITEM = 338;
+    static final int CAKE_ITEM = 354;
+    static final int REPEATER_ITEM = 356;
+    static final int BREWING_STAND_ITEM = 379;
+    static final int CAULDRON_ITEM = 380;
+    static final int FLOWER_POT_ITEM = 390;
+    static final int COMPARATOR_ITEM = 404;
+    static final int REDSTONE_WIRE = 55;
+    static final int REEDS = 83;
+    static final int CAKE = 92;
+    static final int REPEATER = 93;
+    static final int FLOWER_POT = 140;
+    static final int COMPARATOR = 149;
 
     private static final int[] STAIRS = {53, 67, 108, 109, 114, 128, 134, 135, 136, 156, 163, 164};
     private static final int[] RAILS = {27, 28, RAIL, 157};
@@ -189,6 +203,22 @@ public final class Placement {
                 return IRON_DOOR;
             case BED_ITEM:
                 return BED;
+            case REDSTONE_ITEM:
+                return REDSTONE_WIRE;
+            case REEDS_ITEM:
+                return REEDS;
+            case CAKE_ITEM:
+                return CAKE;
+            case REPEATER_ITEM:
+                return REPEATER;
+            case BREWING_STAND_ITEM:
+                return 117;
+            case CAULDRON_ITEM:
+                return 118;
+            case FLOWER_POT_ITEM:
+                return FLOWER_POT;
+            case COMPARATOR_ITEM:
+                return COMPARATOR;
             default:
                 return BlockRules.placeable(item) ? item : 0;
         }
@@ -315,6 +345,9 @@ public final class Placement {
         }
         // grass, vines and dead bushes are placed into; an empty snow layer too, as if on its top
         int clicked = w.id(x, y, z);
+        if (block == SNOW_LAYER && clicked == SNOW_LAYER && (w.meta(x, y, z) & 7) < 7) {
+            return new Plan(new Cell(x, y, z, SNOW_LAYER, w.meta(x, y, z) + 1), null, null); // a layer more
+        }
         int tx = x;
         int ty = y;
         int tz = z;
@@ -369,6 +402,9 @@ public final class Placement {
                 return w.top(x, y - 1, z) ? (q + 2) & 3 : -1;
             case END_PORTAL_FRAME:
                 return (q + 2) & 3;
+            case REPEATER:
+            case COMPARATOR:
+                return w.top(x, y - 1, z) ? (q + 2) & 3 : -1;
             case ANVIL:
                 return (q + 3) & 3 | (damage & 3) << 2;
             case FENCE_GATE:
@@ -465,6 +501,25 @@ public final class Placement {
                 return w.top(x, y - 1, z) || below == FENCE || below == NETHER_FENCE;
             case CARPET:
                 return below != 0;
+            case REDSTONE_WIRE:
+                return w.top(x, y - 1, z) || below == GLOWSTONE;
+            case FLOWER_POT:
+                return w.top(x, y - 1, z);
+            case CAKE:
+                return solidMaterial(below);
+            case REEDS:
+                if (below == REEDS) {
+                    return true;
+                }
+                if (below != BlockIds.GRASS && below != BlockIds.DIRT && below != SAND) {
+                    return false;
+                }
+                for (int f = 2; f < 6; f++) {
+                    if (BlockIds.isWater(w.id(x + STEP[f][0], y - 1, z + STEP[f][2]))) {
+                        return true; // sugar cane grows by water
+                    }
+                }
+                return false;
             case SNOW_LAYER:
                 return below != BlockIds.ICE && below != 174 && (below == BlockIds.LEAVES || below == LEAVES2
                         || opaqueCube(below) || below == SNOW_LAYER && (w.meta(x, y - 1, z) & 7) == 7);

@@ -257,4 +257,17 @@ public class PlacementTest {
         assertTrue(Placement.collides(54));
         assertTrue("a torch does not keep a player out", !Placement.collides(50));
     }
+
+    @Test
+    public void itemsThatPlaceBlocksFollowTheBlocksRules() {
+        world.with(5, 3, 0, 20, 0).with(7, 3, 0, 12, 0).with(9, 3, 0, 12, 0).with(9, 3, 1, 9, 0).with(0, 4, 3, 78, 2);
+        assertEquals("redstone dust", "55:0@0,4,0", block(place(331, 0, 3, 0, UP, SOUTH)));
+        assertEquals("not on glass", "refused", block(place(331, 5, 3, 0, UP, SOUTH)));
+        assertEquals("a repeater sends the way the player looks", "93:2@0,4,0", block(place(356, 0, 3, 0, UP, SOUTH)));
+        assertEquals("149:1@0,4,0", block(place(404, 0, 3, 0, UP, EAST)));
+        assertEquals("sugar cane only by water", "refused", block(place(338, 7, 3, 0, UP, SOUTH)));
+        assertEquals("83:0@9,4,0", block(place(338, 9, 3, 0, UP, SOUTH)));
+        assertEquals("92:0@0,4,0", block(place(354, 0, 3, 0, UP, SOUTH)));
+        assertEquals("snow on snow is a layer more", "78:3@0,4,3", block(place(78, 0, 4, 3, FACE_EAST, SOUTH)));
+    }
 }
