@@ -130,6 +130,7 @@ final class BlockEvents {
             }
         }
         world.showBlock(x, y, z, k, null);
+        world.blockChanged(x, y, z, was);
         return true;
     }
 

@@ -79,6 +79,7 @@ final class WorldTick {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
+            world.tickBlocks(all);
             tickEntities(all);
             WorldEvents.chunksLoaded(game.host(), api, cache.takeLoaded());
             visibility.update();

@@ -182,11 +182,14 @@ public class PlacingTest {
 
     @Test
     public void aRefusedPlacementLeavesWhatWasInTheCell() throws Exception {
+        final List<String> replaced = new ArrayList<String>();
         events.registerEvent(BlockPlaceEvent.class, new Listener() {
         }, EventPriority.NORMAL, new EventExecutor() {
             public void execute(Listener l, Event event) {
                 BlockPlaceEvent e = (BlockPlaceEvent) event;
-                e.setCancelled(e.getBlockReplacedState().getTypeId() == 9);
+                int was = e.getBlockReplacedState().getTypeId();
+                replaced.add(was + ":" + e.getBlockReplacedState().getRawData());
+                e.setCancelled(was == 8 || was == 9);
             }
         }, TestGames.plugin("guard"), false);
         synchronized (game.lock()) {
@@ -195,7 +198,8 @@ public class PlacingTest {
         }
         alex.inventory().set(HAND, 4, 2, 0, null);
         place(alex, click(2, 3, 3, 1, 16));
-        assertEquals("the water is back", "9:0", block(2, 4, 3));
+        assertTrue(replaced.get(0), replaced.get(0).startsWith("8:") || replaced.get(0).startsWith("9:"));
+        assertEquals("the water is back", replaced.get(0), block(2, 4, 3));
         assertEquals(2, alex.inventory().count(HAND));
         place(alex, click(3, 4, 3, 2, 8));
         assertEquals("clicked grass makes way", "4:0", block(3, 4, 3));
