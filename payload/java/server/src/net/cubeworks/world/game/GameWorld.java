@@ -70,6 +70,7 @@ public final class GameWorld implements Terrain {
     private final TickStats stats = new TickStats();
     private final ApiWorld api;
     private final BlockEvents blockEvents;
+    private final net.cubeworks.world.game.mob.Mobs mobs;
     private ScheduledExecutorService reporter;
     private long tick;
 
@@ -94,6 +95,12 @@ public final class GameWorld implements Terrain {
         this.api = new ApiWorld(game, this);
         cache.setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
+        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+    }
+
+    /** The animals and monsters, and their natural spawning. */
+    public net.cubeworks.world.game.mob.Mobs mobs() {
+        return mobs;
     }
 
     Game game() {
@@ -443,8 +450,15 @@ public final class GameWorld implements Terrain {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
+            mobs.tick(tick);
             tickEntities(all);
-            WorldEvents.chunksLoaded(game.host(), api, cache.takeLoaded());
+            List<long[]> loaded = cache.takeLoaded();
+            for (long[] l : loaded) {
+                if (l[1] == 1) {
+                    mobs.newLand(ColumnKey.x(l[0]), ColumnKey.z(l[0]));
+                }
+            }
+            WorldEvents.chunksLoaded(game.host(), api, loaded);
             visibility.update();
             interaction.relay(all);
             if (tick % TICKS_PER_SECOND == 0) {
@@ -551,5 +565,156 @@ public final class GameWorld implements Terrain {
 
     TickStats stats() {
         return stats;
+    }
+
+    /** What the mobs ask of this world. */
+    private static final class MobLink implements net.cubeworks.world.game.mob.MobWorld {
+        private final GameWorld w;
+
+        MobLink(GameWorld w) {
+            this.w = w;
+        }
+
+        public int blockAt(int x, int y, int z) {
+            return w.blockAt(x, y, z);
+        }
+
+        public int metaAt(int x, int y, int z) {
+            return w.metaAt(x, y, z);
+        }
+
+        public void setBlock(int x, int y, int z, int id, int data) {
+            w.setBlock(x, y, z, id, data);
+        }
+
+        public int light(int x, int y, int z) {
+            long k = ColumnKey.of(x >> 4, z >> 4);
+            if (!w.cache.inMemory(k)) {
+                return -1;
+            }
+            if (y > 255) {
+                return 15 << 4;
+            }
+            if (y < 0) {
+                return 0;
+            }
+            Column c = w.cache.held(k);
+            if (c == null) {
+                return y >= Column.FLAT_HEIGHT ? 15 << 4 : 0; // the flat ground
+            }
+            if (!c.lit()) {
+                return y >= c.height(x & 15, z & 15) ? 15 << 4 : 0;
+            }
+            return c.sky(x & 15, y, z & 15) << 4 | c.blockLight(x & 15, y, z & 15);
+        }
+
+        public boolean loaded(int x, int z) {
+            return w.cache.inMemory(ColumnKey.of(x >> 4, z >> 4));
+        }
+
+        public int height(int x, int z) {
+            Column c = w.cache.held(ColumnKey.of(x >> 4, z >> 4));
+            return c == null ? Column.FLAT_HEIGHT : c.height(x & 15, z & 15);
+        }
+
+        public long dayTime() {
+            return w.level.dayTime;
+        }
+
+        public int difficulty() {
+            return w.game.difficulty();
+        }
+
+        public boolean raining() {
+            return false;
+        }
+
+        public boolean thundering() {
+            return false;
+        }
+
+        public boolean spawnMonsters() {
+            return w.game.properties().spawnMonsters();
+        }
+
+        public boolean spawnAnimals() {
+            return w.game.properties().spawnAnimals();
+        }
+
+        public int[] spawnPoint() {
+            return new int[] {w.level.spawnX, w.level.spawnY, w.level.spawnZ};
+        }
+
+        public net.cubeworks.world.game.entity.Entities entities() {
+            return w.game.entities();
+        }
+
+        public Object lock() {
+            return w.game.lock();
+        }
+
+        public net.cubeworks.world.game.thread.GameHost host() {
+            return w.game.host();
+        }
+
+        public org.bukkit.World api() {
+            return w.api;
+        }
+
+        public void toViewers(WorldEntity e, PacketOut packet) {
+            w.visibility.toViewers(e, packet);
+        }
+
+        public void toNear(double x, double y, double z, double distance, PacketOut packet) {
+            byte[] frame = packet.frame();
+            double d2 = distance * distance;
+            for (OnlinePlayer p : w.game.players().inJoinOrder()) {
+                double dx = p.x - x;
+                double dy = p.y - y;
+                double dz = p.z - z;
+                if (dx * dx + dy * dy + dz * dz <= d2) {
+                    w.delivery.out(p, frame);
+                }
+            }
+        }
+
+        public boolean hurtPlayer(org.bukkit.entity.Player target, org.bukkit.entity.Entity attacker, float damage,
+                boolean projectile, String deathMessage) {
+            return target instanceof OnlinePlayer
+                    && w.combat.hitByEntity((OnlinePlayer) target, attacker, damage, projectile, deathMessage);
+        }
+
+        public void pushPlayer(org.bukkit.entity.Player target, double vx, double vy, double vz) {
+            if (target instanceof OnlinePlayer) {
+                OnlinePlayer p = (OnlinePlayer) target;
+                double[] v = net.cubeworks.world.game.event.PlayerEvents.velocity(w.game.host(), p, vx, vy, vz);
+                if (v != null) {
+                    p.connection().send(PlayPackets.entityVelocity(p.getEntityId(), v[0], v[1], v[2]));
+                }
+            }
+        }
+
+        public void explode(org.bukkit.entity.Entity source, double x, double y, double z, float power) {
+            w.api.explodeBy(source, x, y, z, power);
+        }
+
+        public void drop(double x, double y, double z, int item, int count, int damage) {
+            // items on the ground are not in this world yet: what a mob leaves is lost
+        }
+
+        public boolean give(org.bukkit.entity.Player p, int item, int count) {
+            if (!(p instanceof OnlinePlayer)) {
+                return false;
+            }
+            OnlinePlayer o = (OnlinePlayer) p;
+            List<Integer> changed = new ArrayList<Integer>();
+            if (!o.inventory().give(item, count, 0, changed)) {
+                return false;
+            }
+            for (int slot : changed) {
+                o.sendSlot(slot);
+            }
+            return true;
+        }
     }
 }
