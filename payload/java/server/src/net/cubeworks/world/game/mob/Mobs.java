@@ -40,14 +40,20 @@ public final class Mobs {
 
     /** The mobs' share of the world's tick, before the entities' own ticks: natural spawning. */
     public void tick(long now) {
-        tick = now;
-        pathBudget = PATH_BUDGET;
-        players = new ArrayList<Player>();
+        List<Player> online = new ArrayList<Player>();
         for (WorldEntity e : world.entities().all()) {
             if (e instanceof Player && !e.isRemoved() && ((Player) e).isOnline()) {
-                players.add((Player) e);
+                online.add((Player) e);
             }
         }
+        tickWith(now, online);
+    }
+
+    /** The tick with the players in the world given. */
+    void tickWith(long now, List<Player> online) {
+        tick = now;
+        pathBudget = PATH_BUDGET;
+        players = online;
         if (players.isEmpty()) {
             return;
         }
