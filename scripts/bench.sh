@@ -102,6 +102,42 @@ fi
 #   than 64 MB): median 50-149 ms, worst 263-1414 ms, the tick's wait for the lock 99th percentile
 #   under 0.1 ms (target 15 ms); 20 players at the spawn, -Xmx64M: heap 28 MB, no
 #   OutOfMemoryError; players 2,000 blocks apart: about 12.6 MB a player (20 need about 280 MB).
+# The footprint (modes memory and natural, or footprint alone), new natural worlds, before | after
+# the compact column, the columns let go as soon as nobody sees them, land waiting for room, the
+# garbage taken out and level-5 compression; the two alternated run by run on the 2-core machine
+# shared with other developers' builds (load average 0.5-7), medians of 2-3 runs:
+#   heap of a loaded column (441 generated and lit, in the bench's JVM): 41.6 | 18.7 kB;
+#     a far player's area of 441 columns (-Xmx256M, after a full GC): 16.2 | 7.2 MB; the server
+#     with one player at the spawn: 29.1 | 18.4 MB; 20 players at the spawn (-Xmx64M): 28.6 | 19.8 MB
+#   20 walkers flying out from the spawn for 45 s with a 21st saying a line a second, -Xmx64M:
+#     out of heap in every run (cut off after 39 s and earlier; 711 collections, 80 full) | echo
+#     median 2.2 ms, worst 48 ms (runs at load 5-6: 48, 302, 29 ms; at load 1.5-2: 26, 99 ms), 18
+#     collections, one full (the start's); peak resident size 149 | 142 MB. At -Xmx256M: echo
+#     worst 54 | 99 ms (runs 27-64 | 75, 332, 99 at load 3.4-5; 24, 26 at load 0.5-2.4), peak
+#     resident size 320 | 150 MB (311-320 | 141-154), resident size after the start 147 | 88 MB
+#   far joins at -Xmx64M (one player sent 2,000 blocks east, west, east, a second apart), 10 runs:
+#     out of heap in 4, the others still without their land after 60 s, full collections median 75
+#     | never out of heap, no full collection but the start's, the land all there median 0.8 s
+#   players 2,000 blocks apart a -Xmx64M server holds: 1 (the second ran it out of heap) | 5, then
+#     the next one's land waits for room (-Xmx128M: 12); saved areas of the memory mode: 14, then
+#     out of heap | 35, then waiting; 20 players in 20 saved areas (-Xmx256M): 84 | 31 MB
+#   a join into the natural spawn area (-Xmx64M, Login Success to all 441 columns, the client not
+#     inflating them): the first, 5 s after "Done": 352 | 96 ms; later ones 131 | 18 ms; bytes a
+#     join reads 1,246 | 891 kB (the spawn's columns compressed at the start and kept, level 5:
+#     each column alone at level 1 1,232 kB in 45 ms of one core, 4 917 kB in 92 ms, 5 878 kB in
+#     133 ms, 6 858 kB in 226 ms, 9 822 kB in 1.7 s); a new world's start to "Done" 1.8 | 2.3 s
+#     (the spawn compressed, and the first save under way meanwhile)
+#   allocation over the walk of 20 at -Xmx64M (JFR's samples, CUBEWORKS_BENCH_JFR; load 1-2): 1,849
+#     MB (the server dropped its walkers after 35 s) | 196 MB over the 45 s; gone: the columns'
+#     data made for every send (514 MB), packets built in pieces and copied into frames (435 MB),
+#     saves' growing buffers (230 MB), the light's work arrays (171 MB), boxed column keys in hash
+#     maps fallen into trees (155 MB), the generator's samples (83 | 10 MB)
+#   nothing else slower (load 1.7-2.6): a dig to the Block Change another player reads median 0.8
+#     | 0.7 ms, 99th percentile 3.7 | 2.3-2.8 ms; an inventory click median 0.4-0.5 | 0.3 ms, 99th
+#     3.9-4.4 | 2.7-3.5 ms; 81 columns 71-81 | 68-73 ms; one player flying into new land, each new
+#     row median 50 | 50 ms (one run in three 100 ms, as both had at load 2.4), worst 148-151 |
+#     150-312 ms; five players median 50 | 50 ms, worst 166-317 | 150-191 ms; the saved-area join
+#     233 | 185 ms
 if [ "$only" != launcher ]; then
 echo
 echo "== The world of the bundled server (Java) =="

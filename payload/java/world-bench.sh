@@ -14,16 +14,32 @@
 #   - memory: the server's used heap after a full GC (read with the JDK's jcmd) with 20 players in
 #     20 saved areas of 441 columns at view-distance 10 (-Xmx256M), and how many such areas with one
 #     player each one -Xmx64M server holds (players join one by one, up to 40) and why it stopped;
+#     then in new natural land: the heap of a loaded column (441 generated in the bench's JVM) and
+#     of a far player's area (-Xmx256M, after a full GC), 20 walkers at -Xmx64M and at -Xmx256M
+#     while a 21st says a chat line a second (its echo's median and worst, the resident size after
+#     the start and its peak, the collections), and far joins at -Xmx64M (one player sent 2,000
+#     blocks east, west, east, a second apart, ROUNDS runs: out of heap or not, full collections),
+#     and how many players 2,000 blocks apart a -Xmx64M server holds and why it stopped;
 #   - the natural world (natural): a new DEFAULT world from the JVM start to "Done" (-Xmx64M), Login Success
 #     to all 441 columns of its spawn area, a creative player flying into new land at 10 blocks/s for
 #     WALK_SECONDS (each new row of columns after entering a column, the heap after), 20 players at the
-#     spawn in -Xmx64M, and the heap of 5 players 2,000 blocks apart.
+#     spawn in -Xmx64M, and the heap of 5 players 2,000 blocks apart; then what the 441 spawn columns
+#     take on the wire at each zlib level and the time to compress them, and joins into the spawn
+#     area (-Xmx64M): the first, 5 s after "Done", of several new servers, later ones, and the bytes
+#     a join reads (its client reads every packet without inflating the columns);
+#   - footprint: the new land's figures of memory and natural alone; footprint-PART one of them
+#     (column, levels, area, joins, walk64, walk256, far, held: how many players 2,000 blocks apart a
+#     -Xmx64M server holds, held128 the same at -Xmx128M, saved: the memory mode's saved areas, fly:
+#     the natural mode's flights).
+#   A server of these benches logs its collections to gc.log in its folder; with
+#   CUBEWORKS_BENCH_JFR=FOLDER each of the footprint's servers also leaves a flight recording there
+#   (settings=profile: an allocation profile, read with the JDK's jfr print).
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural]
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural|footprint[-PART]]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural|footprint[-PART]]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -127,7 +127,9 @@ public final class ApiWorld extends ApiWorldEntities {
         synchronized (game.lock()) {
             java.util.Set<Long> keys = new java.util.LinkedHashSet<Long>();
             for (OnlinePlayer p : game.players().inJoinOrder()) {
-                keys.addAll(p.known);
+                for (long k : p.known.toArray()) {
+                    keys.add(k);
+                }
             }
             List<Chunk> out = new ArrayList<Chunk>();
             for (long k : keys) {
@@ -345,10 +347,12 @@ public final class ApiWorld extends ApiWorldEntities {
     }
 
     public boolean getKeepSpawnInMemory() {
-        return true;
+        return world.keepsSpawn();
     }
 
+    /** The columns in view of the spawn stay in memory (while the heap has room for them), or go when nobody sees them. */
     public void setKeepSpawnInMemory(boolean keepLoaded) {
+        world.setKeepSpawn(keepLoaded);
     }
 
     public boolean isAutoSave() {

@@ -2,9 +2,7 @@ package net.cubeworks.world.game;
 
 import java.util.ArrayList;
 import java.util.Collections;
-import java.util.HashMap;
 import java.util.List;
-import java.util.Map;
 import java.util.concurrent.Callable;
 import java.util.concurrent.ExecutionException;
 import java.util.concurrent.ExecutorService;
@@ -19,6 +17,7 @@ import net.cubeworks.world.protocol.ChunkPackets;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.LockClock;
+import net.cubeworks.world.util.HeapWatch;
 
 /**
  * The columns of one stream to one player, made into Map Chunk Bulk frames on the
@@ -33,7 +32,10 @@ import net.cubeworks.world.timing.LockClock;
  * lock is taken; light across the borders with columns the world already holds is brought in at
  * the hand-over.
  * Batches run one after the other, so a column another batch loads is in the world by
- * the time this one gets to it.
+ * the time this one gets to it. A column is read or made only once the heap has room for it
+ * ({@link HeapWatch#awaitRoom}); one that finds none within {@link #ROOM_WAIT_NANOS} is not sent,
+ * and is asked for again as a column that could not be read is. A column is compressed from a
+ * copy of it taken under the lock (its arrays shared until the column changes), outside the lock.
  */
 final class ColumnBatch implements Callable<List<byte[]>> {
     private final OnlinePlayer player;
@@ -103,12 +105,13 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         List<Future<List<byte[]>>> packets = new ArrayList<Future<List<byte[]>>>();
         List<byte[]> signs = new ArrayList<byte[]>();
         int withheld = 0;
+        int noRoom = 0;
         // a packet's worth at a time, so the uncompressed data of only a few columns is held at once
         for (int from = 0; from < slots.size(); from += ChunkPackets.MAX_PER_PACKET) {
             int to = Math.min(slots.size(), from + ChunkPackets.MAX_PER_PACKET);
             for (int i = from; i < to; i++) {
                 Slot s = slots.get(i);
-                if (s.loadsHere && !s.unreadable) {
+                if (s.loadsHere && !s.unreadable && !s.noRoom) {
                     s.entry = entry(s.cx, s.cz, s.loaded); // outside the lock
                 }
             }
@@ -124,7 +127,11 @@ final class ColumnBatch implements Callable<List<byte[]>> {
                             // the player is not sent the column, so it cannot go there: asked again later
                             player.known.remove(ColumnKey.of(s.cx, s.cz));
                             player.withheld = true;
-                            withheld++;
+                            if (s.noRoom) {
+                                noRoom++;
+                            } else {
+                                withheld++;
+                            }
                         } else {
                             Column c = s.held != null ? s.held : cache.held(ColumnKey.of(s.cx, s.cz));
                             signs.addAll(ChunkPackets.signFrames(c));
@@ -155,8 +162,23 @@ final class ColumnBatch implements Callable<List<byte[]>> {
             player.toldOfWithheld = true;
             player.sendMessage("\u00a7cPart of the land near you cannot be read now; you cannot go there until it can.");
         }
+        if (noRoom > 0) {
+            long now = System.nanoTime();
+            if (now - lastNoRoomWarning > 30000000000L) { // said once in 30 s at most
+                lastNoRoomWarning = now;
+                logger.warning("The server's memory is full: " + noRoom + " columns near " + player.getName()
+                        + " wait for room (start it with more memory, the -Xmx option, for players this far apart)");
+            }
+            if (!player.toldOfNoRoom) {
+                player.toldOfNoRoom = true;
+                player.sendMessage("\u00a7cThe server's memory is full: part of the land near you comes when there is room.");
+            }
+        }
         return frames;
     }
+
+    /** When the console was last told that land waits for room (System.nanoTime). */
+    private static volatile long lastNoRoomWarning = System.nanoTime() - 60000000000L;
 
     /** How many packets may be compressed on the pool at once: each holds ten columns' data. */
     private static final int COMPRESSING = Math.max(2, 2 * Runtime.getRuntime().availableProcessors());
@@ -202,6 +224,9 @@ final class ColumnBatch implements Callable<List<byte[]>> {
     private ChunkPackets.Entry handOver(Slot s) {
         long k = ColumnKey.of(s.cx, s.cz);
         if (s.loadsHere && cache.finishLoad(k, this)) {
+            if (s.noRoom) {
+                return null;
+            }
             if (s.unreadable) {
                 cache.cannotRead(k);
                 return null;
@@ -233,13 +258,14 @@ final class ColumnBatch implements Callable<List<byte[]>> {
             return;
         }
         List<Future<?>> work = new ArrayList<Future<?>>();
+        final long roomBy = System.nanoTime() + ROOM_WAIT_NANOS;
         for (final Slot s : mine) {
             if (pool == null) {
-                make(s);
+                make(s, roomBy);
             } else {
                 work.add(pool.submit(new Runnable() {
                     public void run() {
-                        make(s);
+                        make(s, roomBy);
                     }
                 }));
             }
@@ -254,7 +280,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
                 logger.log(Level.SEVERE, "Could not make a column", e.getCause());
             }
         }
-        final Map<Long, Column> made = new HashMap<Long, Column>();
+        final net.cubeworks.world.util.LongMap<Column> made = new net.cubeworks.world.util.LongMap<Column>(512);
         for (Slot s : mine) {
             if (s.loaded != null && s.loaded.lit()) {
                 made.put(ColumnKey.of(s.cx, s.cz), s.loaded);
@@ -270,14 +296,43 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         }
     }
 
-    private void make(Slot s) {
+    /** About the heap a column takes once made and packed, with its place in the world's map, at first. */
+    static final long COLUMN_BYTES = 20 * 1024;
+    /** The heap the columns made of late took, on average: what the next one is expected to take. */
+    private static volatile long columnBytes = COLUMN_BYTES;
+
+    /** What a column about to be made or read is expected to take on the heap. */
+    static long expectedColumnBytes() {
+        return columnBytes;
+    }
+
+    /** Counts what a column made or read takes in place of what was expected, and learns from it. */
+    static void made(Column c, long expected) {
+        long actual = c == null ? 0 : c.footprint() + 64;
+        HeapWatch.took(actual - expected);
+        columnBytes = Math.max(1024, (columnBytes * 15 + actual) / 16);
+    }
+
+    /** How long the columns of a batch wait for room on a full heap before they are left for later. */
+    static final long ROOM_WAIT_NANOS = 5000000000L;
+
+    /** Reads or makes the column once the heap has room for it (by the deadline, else it is left for later). */
+    private void make(Slot s, long roomBy) {
+        long expected = expectedColumnBytes();
+        if (!HeapWatch.awaitRoom(expected, roomBy)) {
+            s.noRoom = true;
+            return;
+        }
         try {
             ColumnCache.Made m = cache.make(s.cx, s.cz);
             s.loaded = m.column;
             s.generated = m.generated;
+            made(m.column, expected);
         } catch (Unavailable e) {
+            made(null, expected);
             s.unreadable = true;
         } catch (RuntimeException e) {
+            made(null, expected);
             // a fault making one column must not cost the player the others
             logger.log(Level.SEVERE, "Could not make the column (" + s.cx + ", " + s.cz + ")", e);
             s.unreadable = true;
@@ -307,6 +362,8 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         boolean unreadable;
         /** Making it failed (said on the console); it is treated as unreadable, asked again later. */
         boolean failed;
+        /** The heap had no room for it in time: not made, not sent, asked again later. */
+        boolean noRoom;
         /** True when the generator made it: it is saved once in the world. */
         boolean generated;
 

@@ -3,11 +3,9 @@ package net.cubeworks.world.game;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.HashMap;
-import java.util.HashSet;
 import java.util.Iterator;
 import java.util.List;
 import java.util.Map;
-import java.util.Set;
 import java.util.concurrent.ConcurrentHashMap;
 import java.util.concurrent.ConcurrentMap;
 
@@ -20,22 +18,40 @@ import net.cubeworks.world.level.ColumnLight;
 import net.cubeworks.world.level.Relight;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.util.HeapWatch;
+import net.cubeworks.world.util.LongMap;
+import net.cubeworks.world.util.LongSet;
 
 /**
  * The columns the world holds: in the default superflat world those that differ from the flat
  * ground (changed, or as kept by the store) and those known to be flat; in any other world every
  * column a player may see, as kept by the store or made by the world's generator (and then
- * saved, so the land stays as it was first seen). Also which changed since the last save, and
- * the copies on their way to the disk. Used under the world lock, except where a method says
- * otherwise.
+ * saved, so the land stays as it was first seen), and the area around the spawn while the heap
+ * has room for it. Also which changed since the last save, and the columns on their way to the
+ * disk. A column no player sees any more is let go at the next tick, handed to the saver first
+ * when it changed (see {@link #releaseLeftBehind}); what else nobody sees goes with the
+ * housekeeping and the saves. Used under the world lock, except where a method says otherwise.
  */
 final class ColumnCache {
     private final WorldStore store;
-    private final Map<Long, Column> columns = new HashMap<Long, Column>();
+    private final LongMap<Column> columns = new LongMap<Column>(1024);
+    /** The column last looked up, and its key: most lookups in a row are in the same column. */
+    private long lastKey;
+    private Column lastColumn;
     /** Columns the store has been asked about and that are flat. */
-    private final Set<Long> checkedFlat = new HashSet<Long>();
-    private final Set<Long> dirty = new HashSet<Long>();
-    /** Copies handed to the saver and not yet written, so a column let go meanwhile is not read back stale. */
+    private final LongSet checkedFlat = new LongSet();
+    private final LongSet dirty = new LongSet();
+    /** Columns some player stopped seeing since the last tick: let go then, unless another sees them. */
+    private final LongSet leftBehind = new LongSet();
+    /** The area kept in memory around the spawn (centre and radius in columns; radius -1: none). */
+    private int spawnX;
+    private int spawnZ;
+    private int spawnRadius = -1;
+    private volatile boolean keepSpawn = true;
+    /**
+     * Columns handed to the saver and not yet written (copies of live ones, or columns let go),
+     * so a column let go meanwhile is not read back stale.
+     */
     private final ConcurrentMap<Long, Column> inFlight = new ConcurrentHashMap<Long, Column>();
     /** Copies whose writing failed: written again with the next save. */
     private final List<Column> failed = Collections.synchronizedList(new ArrayList<Column>());
@@ -62,9 +78,32 @@ final class ColumnCache {
     /** The light of held columns, by block coordinates (see {@link Relight}). */
     private final Relight.Lights lights = new Relight.Lights() {
         public Column column(int x, int z) {
-            return columns.get(ColumnKey.of(x >> 4, z >> 4));
+            return ColumnCache.this.column(ColumnKey.of(x >> 4, z >> 4));
         }
     };
+
+    /** The held column of the key, or null. */
+    private Column column(long k) {
+        if (k == lastKey && lastColumn != null) {
+            return lastColumn;
+        }
+        Column c = columns.get(k);
+        if (c != null) {
+            lastKey = k;
+            lastColumn = c;
+        }
+        return c;
+    }
+
+    private void put(long k, Column c) {
+        columns.put(k, c);
+        lastColumn = null;
+    }
+
+    private Column drop(long k) {
+        lastColumn = null;
+        return columns.remove(k);
+    }
 
     ColumnCache(WorldStore store) {
         this.store = store;
@@ -122,24 +161,6 @@ final class ColumnCache {
         return y == 3 ? Column.GRASS : 0;
     }
 
-    /** How many columns changed since the last save that no player sees: memory a save would free. */
-    int unseenChanged(List<OnlinePlayer> players) {
-        int n = 0;
-        for (long k : dirty) {
-            boolean seen = false;
-            for (OnlinePlayer p : players) {
-                if (p.known.contains(k)) {
-                    seen = true;
-                    break;
-                }
-            }
-            if (!seen) {
-                n++;
-            }
-        }
-        return n;
-    }
-
     /**
      * The column, asking the store the first time; null when it is the flat ground. A load
      * of it still under way for a batch is overtaken: the column is read here, at once.
@@ -147,7 +168,7 @@ final class ColumnCache {
      */
     Column resolve(int cx, int cz) throws Unavailable {
         long k = ColumnKey.of(cx, cz);
-        Column c = columns.get(k);
+        Column c = column(k);
         if (c != null || checkedFlat.contains(k)) {
             return c;
         }
@@ -186,12 +207,12 @@ final class ColumnCache {
 
     /** True when the world knows the column without asking the store. */
     boolean inMemory(long k) {
-        return columns.containsKey(k) || checkedFlat.contains(k);
+        return column(k) != null || checkedFlat.contains(k);
     }
 
     /** The column held in memory, or null (flat, or not asked for yet). */
     Column held(long k) {
-        return columns.get(k);
+        return column(k);
     }
 
     /** Takes a column into the world: null is the flat ground. */
@@ -212,7 +233,10 @@ final class ColumnCache {
             checkedFlat.add(k);
             return false;
         }
-        columns.put(k, c);
+        put(k, c);
+        if (spawnRadius >= 0 && atSpawn(k)) {
+            c.keepSendCache = true; // every joining player is sent it: compressed once, while it is held
+        }
         if (generated) {
             dirty.add(k);
         }
@@ -297,7 +321,7 @@ final class ColumnCache {
         Column c = resolve(cx, cz);
         if (c == null) {
             c = Column.flat(cx, cz);
-            columns.put(k, c);
+            put(k, c);
             checkedFlat.remove(k);
         }
         c.set(x & 15, y, z & 15, id, data);
@@ -354,9 +378,10 @@ final class ColumnCache {
             }
             failed.clear();
         }
-        for (long k : dirty) {
-            Column c = columns.get(k);
+        for (LongSet.Cursor it = dirty.cursor(); it.hasNext();) {
+            Column c = columns.get(it.next());
             if (c != null) {
+                c.compact(); // sections changed past their palette are packed again
                 copies.add(c.copy());
             }
         }
@@ -391,50 +416,126 @@ final class ColumnCache {
         unloadCheck = check;
     }
 
+    /**
+     * Keeps the columns within the radius of the spawn column in memory while the heap has room,
+     * so that a joining player is sent them at once (see {@link #setKeepSpawn}).
+     */
+    void keepAround(int cx, int cz, int radius) {
+        spawnX = cx;
+        spawnZ = cz;
+        spawnRadius = radius;
+    }
+
+    void setKeepSpawn(boolean keep) {
+        keepSpawn = keep;
+    }
+
+    boolean keepsSpawn() {
+        return keepSpawn;
+    }
+
+    /**
+     * Whether the spawn area is kept now: unless the heap is short of room (more than
+     * {@link HeapWatch#HIGH} in use, or land waited for room a moment ago). Asked once a sweep.
+     */
+    private boolean keepingSpawn() {
+        return keepSpawn && spawnRadius >= 0 && !HeapWatch.pressed() && !HeapWatch.above(HeapWatch.HIGH);
+    }
+
+    private boolean atSpawn(long k) {
+        return Math.abs(ColumnKey.x(k) - spawnX) <= spawnRadius && Math.abs(ColumnKey.z(k) - spawnZ) <= spawnRadius;
+    }
+
+    /** A player stopped seeing the column: it is let go at the next tick when nobody sees it then. */
+    void leftBehind(long k) {
+        leftBehind.add(k);
+    }
+
+    /** A player left: the columns it saw go as those it walks away from. */
+    void leftBehind(LongSet keys) {
+        leftBehind.addAll(keys);
+    }
+
+    private static boolean seen(long k, List<OnlinePlayer> players) {
+        for (OnlinePlayer p : players) {
+            if (p.known.contains(k)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    /**
+     * Lets go of the columns players stopped seeing since the last call that nobody sees now,
+     * unless they are kept at the spawn or by a plugin (those go with the housekeeping when they
+     * may). A column that changed since it was saved leaves the world as it is, with no copy, on
+     * its way to the disk: the columns returned are to be written (see {@link #written}).
+     */
+    List<Column> releaseLeftBehind(List<OnlinePlayer> players, boolean saving) {
+        if (leftBehind.isEmpty()) {
+            return Collections.emptyList();
+        }
+        long[] keys = leftBehind.toArray();
+        leftBehind.clear();
+        WorldEvents.UnloadCheck check = unloadCheck;
+        boolean asking = check != null && check.active();
+        List<Column> toSave = new ArrayList<Column>();
+        boolean spawn = keepingSpawn();
+        for (long k : keys) {
+            if (seen(k, players) || loading.containsKey(k) || spawn && atSpawn(k)) {
+                continue;
+            }
+            if (!inMemory(k)) {
+                unreadable.remove(k);
+                continue;
+            }
+            if (asking && !check.mayUnload(k) || !saving && dirty.contains(k)) {
+                continue;
+            }
+            checkedFlat.remove(k);
+            unreadable.remove(k);
+            Column c = drop(k);
+            if (c != null && dirty.remove(k)) {
+                c.compact();
+                inFlight.put(k, c);
+                toSave.add(c);
+            }
+        }
+        return toSave;
+    }
+
     /** Lets go of the columns none of the players knows and nothing changed in. */
     void forgetUnseenBy(List<OnlinePlayer> players) {
-        Set<Long> seen = new HashSet<Long>();
+        LongSet seen = new LongSet(1024);
         for (OnlinePlayer p : players) {
             seen.addAll(p.known);
         }
         forgetAllBut(seen);
     }
 
-    /** Of the columns about to leave memory (not in keep), those the unload check keeps. */
-    private Set<Long> keptByPlugins(Set<Long> keep) {
+    /** Lets go of columns nobody knows and nothing changed, so memory follows the players. */
+    private void forgetAllBut(LongSet seen) {
         WorldEvents.UnloadCheck check = unloadCheck;
-        if (check == null || !check.active()) {
-            return Collections.emptySet();
+        boolean asking = check != null && check.active();
+        boolean spawn = keepingSpawn();
+        for (long k : columns.keys()) {
+            if (seen.contains(k) || dirty.contains(k) || spawn && atSpawn(k) || asking && !check.mayUnload(k)) {
+                continue;
+            }
+            drop(k);
         }
-        Set<Long> leaving = new HashSet<Long>(columns.keySet());
-        leaving.addAll(checkedFlat);
-        leaving.removeAll(keep);
-        Set<Long> kept = new HashSet<Long>();
-        for (long k : leaving) {
-            if (!check.mayUnload(k)) {
-                kept.add(k);
+        for (long k : checkedFlat.toArray()) {
+            if (seen.contains(k) || spawn && atSpawn(k) || asking && !check.mayUnload(k)) {
+                continue;
+            }
+            checkedFlat.remove(k);
+        }
+        Iterator<Long> u = unreadable.keySet().iterator();
+        while (u.hasNext()) {
+            if (!seen.contains(u.next())) {
+                u.remove();
             }
         }
-        return kept;
-    }
-
-    /** Lets go of columns nobody knows and nothing changed, so memory follows the players. */
-    private void forgetAllBut(Set<Long> seen) {
-        Set<Long> keep = seen;
-        if (!dirty.isEmpty()) {
-            keep = new HashSet<Long>(seen);
-            keep.addAll(dirty);
-        }
-        Set<Long> kept = keptByPlugins(keep);
-        if (!kept.isEmpty()) {
-            keep = new HashSet<Long>(keep);
-            keep.addAll(kept);
-            seen = new HashSet<Long>(seen);
-            seen.addAll(kept);
-        }
-        columns.keySet().retainAll(keep);
-        checkedFlat.retainAll(seen);
-        unreadable.keySet().retainAll(seen);
         Iterator<ColumnBatch> it = loading.values().iterator();
         while (it.hasNext()) {
             if (it.next().over()) {

@@ -2,9 +2,7 @@ package net.cubeworks.world.game;
 
 import java.util.ArrayList;
 import java.util.Collections;
-import java.util.HashMap;
 import java.util.List;
-import java.util.Map;
 import java.util.Random;
 import java.util.concurrent.ExecutorService;
 import java.util.concurrent.Executors;
@@ -42,10 +40,11 @@ public final class GameWorld implements Terrain {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
     static final double EYE_HEIGHT = 1.62;
-    /** How often columns nobody sees are let go, and columns that could not be read asked for again. */
+    /**
+     * How often the columns nobody sees that the ticks kept (asked for by a plugin, or kept at the
+     * spawn) are looked at again, and columns that could not be read asked for again.
+     */
     static final int HOUSEKEEPING_TICKS = 5 * TICKS_PER_SECOND;
-    /** Columns changed and unseen beyond which the housekeeping saves at once, so memory follows the players. */
-    static final int UNSEEN_CHANGED_LIMIT = 256;
 
     private final Game game;
     private final WorldStore store;
@@ -78,6 +77,7 @@ public final class GameWorld implements Terrain {
         this.game = game;
         this.store = store;
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
+        net.cubeworks.world.util.HeapWatch.install();
         this.cache = new ColumnCache(store);
         this.compressor = Executors.newSingleThreadExecutor(Threads.daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
@@ -192,11 +192,14 @@ public final class GameWorld implements Terrain {
 
     /**
      * Makes the columns around the spawn ready (read, or generated and lit, on the generator
-     * pool), so the first player to join does not wait for them.
+     * pool, as the heap has room for them), compresses what each is sent as, keeps them in memory
+     * and starts the first save, so the first player to join waits for none of it.
      */
     public void prepareSpawn() {
         int scx = level.spawnX >> 4;
         int scz = level.spawnZ >> 4;
+        cache.keepAround(scx, scz, viewDistance);
+        final long roomBy = System.nanoTime() + ColumnBatch.ROOM_WAIT_NANOS;
         List<Future<ColumnCache.Made>> work = new ArrayList<Future<ColumnCache.Made>>();
         List<Long> keys = new ArrayList<Long>();
         for (int dx = -viewDistance; dx <= viewDistance; dx++) {
@@ -210,12 +213,18 @@ public final class GameWorld implements Terrain {
                 keys.add(k);
                 work.add(generators.submit(new java.util.concurrent.Callable<ColumnCache.Made>() {
                     public ColumnCache.Made call() throws Unavailable {
-                        return cache.make(cx, cz);
+                        long expected = ColumnBatch.expectedColumnBytes();
+                        if (!net.cubeworks.world.util.HeapWatch.awaitRoom(expected, roomBy)) {
+                            return null; // made when a player comes near
+                        }
+                        ColumnCache.Made m = cache.make(cx, cz);
+                        ColumnBatch.made(m.column, expected);
+                        return m;
                     }
                 }));
             }
         }
-        final Map<Long, Column> made = new HashMap<Long, Column>();
+        final net.cubeworks.world.util.LongMap<Column> made = new net.cubeworks.world.util.LongMap<Column>(512);
         List<ColumnCache.Made> results = new ArrayList<ColumnCache.Made>();
         for (int i = 0; i < work.size(); i++) {
             ColumnCache.Made m = null;
@@ -244,14 +253,36 @@ public final class GameWorld implements Terrain {
         for (Column c : made.values()) {
             ColumnCache.lightBorders(c, local);
         }
+        // every joining player is sent these: compressed once, now, on the pool
+        List<Future<?>> packing = new ArrayList<Future<?>>();
+        for (final Column c : made.values()) {
+            c.keepSendCache = true;
+            packing.add(generators.submit(new Runnable() {
+                public void run() {
+                    net.cubeworks.world.protocol.ChunkPackets.prepare(c);
+                }
+            }));
+        }
+        for (Future<?> f : packing) {
+            try {
+                f.get();
+            } catch (InterruptedException e) {
+                Thread.currentThread().interrupt();
+                return;
+            } catch (java.util.concurrent.ExecutionException e) {
+                game.logger().log(java.util.logging.Level.SEVERE, "Could not compress a column", e.getCause());
+            }
+        }
+        boolean generated = false;
         for (int i = 0; i < results.size(); i++) {
             ColumnCache.Made m = results.get(i);
             if (m != null) {
-                if (m.column != null) {
-                    m.column.keepSendCache = true; // every joining player is sent these
-                }
                 cache.adopt(keys.get(i), m.column, m.generated);
+                generated |= m.generated;
             }
+        }
+        if (generated) {
+            saveLater(); // new land: written now, while nobody is here yet
         }
     }
 
@@ -394,6 +425,16 @@ public final class GameWorld implements Terrain {
         visibility.hide(p);
         p.shown.clear();
         saver.savePlayerLater(p, level);
+        cache.leftBehind(p.known); // let go at the next tick when nobody else sees them
+    }
+
+    /** Whether the columns around the spawn stay in memory while the heap has room (see {@link ColumnCache#keepAround}). */
+    boolean keepsSpawn() {
+        return cache.keepsSpawn();
+    }
+
+    void setKeepSpawn(boolean keep) {
+        cache.setKeepSpawn(keep);
     }
 
     /** Sends the player the columns it is missing; see {@link Streaming#stream}. */
@@ -474,16 +515,16 @@ public final class GameWorld implements Terrain {
             if (tick % TICKS_PER_SECOND == 0) {
                 IdleKick.check(game, all);
             }
+            // what players walked away from goes now, written first when it changed; with saving
+            // off (save-off) a changed column stays in memory instead, as nothing may be written
+            saver.saveColumnsLater(cache.releaseLeftBehind(all, autoSave));
             if (tick % SAVE_INTERVAL_TICKS == 0) {
                 if (autoSave) {
                     saveLater();
                 }
-            } else if (tick % HOUSEKEEPING_TICKS == 0) {
-                if (autoSave && cache.unseenChanged(all) > UNSEEN_CHANGED_LIMIT) {
-                    saveLater(); // new land left behind: written now, so it need not stay in memory
-                } else {
-                    forgetUnseen();
-                }
+            } else if (tick % HOUSEKEEPING_TICKS == 0
+                    || tick % TICKS_PER_SECOND == 0 && net.cubeworks.world.util.HeapWatch.pressed()) {
+                forgetUnseen(); // short of room: what nobody sees goes now, the spawn area too
             }
         } finally {
             out = delivery.endTick(game.players().inJoinOrder());

@@ -3,7 +3,6 @@ package net.cubeworks.world.game;
 import java.net.InetSocketAddress;
 import java.util.ArrayList;
 import java.util.Collection;
-import java.util.HashSet;
 import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Set;
@@ -78,13 +77,15 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser {
     /** The hot-bar slot in hand, 0 to 8. */
     int heldSlot;
     /** The columns this player's client has been sent. */
-    final Set<Long> known = new HashSet<Long>();
+    final net.cubeworks.world.util.LongSet known = new net.cubeworks.world.util.LongSet(512);
     /** Set when a column in view could not be read and was not sent: it is asked for again now and then. */
     boolean withheld;
     /** Moves in a row this player made up in the air without being allowed to fly. */
     int floatingMoves;
     /** Whether the player has been told that part of the land cannot be read (once a session). */
     volatile boolean toldOfWithheld;
+    /** Whether the player has been told that part of the land waits for room in memory (once a session). */
+    volatile boolean toldOfNoRoom;
     /** The players this player's client shows. */
     final Set<WorldEntity> shown = new LinkedHashSet<WorldEntity>();
     /** Set after sending the client back: its moves are ignored until it arrives. */

@@ -3,7 +3,6 @@ package net.cubeworks.world.game;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.Comparator;
-import java.util.Iterator;
 import java.util.List;
 import java.util.concurrent.ExecutorService;
 import java.util.concurrent.Future;
@@ -45,13 +44,12 @@ final class Streaming {
         int ccx = ColumnKey.chunk(p.x);
         int ccz = ColumnKey.chunk(p.z);
         int vd = viewDistance;
-        Iterator<Long> it = p.known.iterator();
-        while (it.hasNext()) {
-            long k = it.next();
+        for (long k : p.known.toArray()) {
             int kx = ColumnKey.x(k);
             int kz = ColumnKey.z(k);
             if (Math.abs(kx - ccx) > vd || Math.abs(kz - ccz) > vd) {
-                it.remove();
+                p.known.remove(k);
+                cache.leftBehind(k);
                 p.connection().send(PlayPackets.unloadColumn(kx, kz));
             }
         }

@@ -218,6 +218,32 @@ final class WorldSaver {
         });
     }
 
+    /**
+     * Writes columns that left the world (see {@link ColumnCache#releaseLeftBehind}) on the saver
+     * thread; those it cannot write are kept for the next save, and read back from there meanwhile.
+     */
+    void saveColumnsLater(final List<Column> columns) {
+        if (columns.isEmpty()) {
+            return;
+        }
+        saver.submit(new Runnable() {
+            public void run() {
+                boolean failed = true;
+                try {
+                    store.saveColumns(columns);
+                    failed = false;
+                } catch (IOException ex) {
+                    logger.warning("Could not save " + columns.size() + " columns: " + ex
+                            + "; they are kept in memory and tried again with the next save");
+                } catch (RuntimeException ex) {
+                    logger.log(Level.WARNING, "Could not save " + columns.size() + " columns", ex);
+                } finally {
+                    cache.written(columns, failed);
+                }
+            }
+        });
+    }
+
     /** Waits for a save handed to the saver; what it left unwritten. */
     Report await(Future<Report> save) {
         try {

@@ -42,7 +42,7 @@ public final class NaturalGenerator implements WorldGenerator {
 
     public Column generate(int cx, int cz) {
         Column c = new Column(cx, cz);
-        Shape.Grid g = shape.grid(cx << 2, cz << 2, 5, 5);
+        Shape.Grid g = shape.columnGrid(cx << 2, cz << 2);
         int x0 = cx << 4;
         int z0 = cz << 4;
         byte[] biomes = c.biomes();

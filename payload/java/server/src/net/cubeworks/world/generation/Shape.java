@@ -47,6 +47,20 @@ final class Shape {
         return grid(gx0, gz0, w, h, true);
     }
 
+    /** The 5 x 5 samples of a column's generation, in arrays this thread keeps for its next column. */
+    Grid columnGrid(int gx0, int gz0) {
+        Grid g = COLUMN_GRID.get();
+        if (g == null || g.shape != this) {
+            g = new Grid(this, gx0, gz0, 5, 5);
+            COLUMN_GRID.set(g);
+        }
+        g.gx0 = gx0;
+        g.gz0 = gz0;
+        return fill(g, true);
+    }
+
+    private static final ThreadLocal<Grid> COLUMN_GRID = new ThreadLocal<Grid>();
+
     /**
      * The samples around one block column, the caves' only where a block is asked about: what a
      * tree or the spawn needs to know of the ground at one place.
@@ -64,7 +78,14 @@ final class Shape {
     }
 
     private Grid grid(int gx0, int gz0, int w, int h, boolean caves) {
-        Grid g = new Grid(this, gx0, gz0, w, h);
+        return fill(new Grid(this, gx0, gz0, w, h), caves);
+    }
+
+    private Grid fill(Grid g, boolean caves) {
+        int gx0 = g.gx0;
+        int gz0 = g.gz0;
+        int w = g.w;
+        int h = g.h;
         for (int i = 0; i < w; i++) {
             for (int j = 0; j < h; j++) {
                 int x = (gx0 + i) << 2;
@@ -101,8 +122,8 @@ final class Shape {
 
     /** The grid samples of a region, and the solid/cave tests for blocks inside it. */
     static final class Grid {
-        final int gx0;
-        final int gz0;
+        int gx0;
+        int gz0;
         final int w;
         final int h;
         final double[] ground;

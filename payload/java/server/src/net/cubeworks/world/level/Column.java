@@ -1,6 +1,5 @@
 package net.cubeworks.world.level;
 
-import java.io.ByteArrayOutputStream;
 import java.util.Arrays;
 import java.util.Collection;
 import java.util.Collections;
@@ -8,12 +7,14 @@ import java.util.LinkedHashMap;
 import java.util.Map;
 
 /**
- * One column of 16x256x16 blocks in 16 sections of 16 high. A section is kept as 4096 block
- * ids and 2048 bytes of metadata nibbles, indexed (y&15)<<8 | z<<4 | x with the low nibble
- * first; a section that holds only air has no arrays. Once the column is lit ({@link #lit}) each
- * section also keeps its block light and sky light as nibbles; a column never lit (a flat one, or
- * one read from a world that keeps no light) has block light 0 and sky light following from the
- * height of each block column. An empty section is open sky: sky light 15, block light 0.
+ * One column of 16x256x16 blocks in 16 sections of 16 high, each kept small (see {@link Section}):
+ * a section of one block throughout as that block alone, one of at most 16 kinds of block as a
+ * palette and a nibble a block, light of one level throughout as a shared array. An empty section
+ * (null) holds only air. Once the column is lit ({@link #lit}) each section also keeps its block
+ * light and sky light; a column never lit (a flat one, or one read from a world that keeps no
+ * light) has block light 0 and sky light following from the height of each block column. An empty
+ * section is open sky: sky light 15, block light 0. The arrays the packet and the save want
+ * (4096 ids, 2048 bytes of metadata) are made when they are asked for.
  * The column also keeps the {@link BlockEntity block entities} of its blocks, by place: one goes
  * when its block is replaced by a block of another id, and a new sign or container gets an empty one.
  */
@@ -27,15 +28,10 @@ public final class Column {
 
     public final int x;
     public final int z;
-    private final byte[][] blocks = new byte[16][];
-    private final byte[][] meta = new byte[16][];
-    private final byte[][] blockLight = new byte[16][];
-    private final byte[][] skyLight = new byte[16][];
+    private final Section[] sections = new Section[16];
     private final byte[] biomes = new byte[256];
-    /** True when the light arrays hold the column's light (see {@link ColumnLight}). */
+    /** True when the sections hold the column's light (see {@link ColumnLight}). */
     private boolean lit;
-    /** True when the arrays may be shared with a copy (see {@link #copy}). */
-    private boolean shared;
     /** The block entities, by {@link #place}, in the order read or put; null while there are none. */
     private Map<Integer, BlockEntity> blockEntities;
     /** What the storage keeps about the column beyond its blocks, handed back on save. */
@@ -64,9 +60,10 @@ public final class Column {
         this.z = z;
     }
 
-    /** The default superflat column: bedrock, two dirt, grass, plains. */
-    public static Column flat(int x, int z) {
-        Column c = new Column(x, z);
+    /** The bottom section of the superflat ground, shared by the flat columns until one changes it. */
+    private static final Section FLAT_SECTION;
+
+    static {
         byte[] b = new byte[4096];
         for (int i = 0; i < 256; i++) {
             b[i] = BEDROCK;
@@ -74,8 +71,15 @@ public final class Column {
             b[512 + i] = DIRT;
             b[768 + i] = GRASS;
         }
-        c.blocks[0] = b;
-        c.meta[0] = new byte[2048];
+        FLAT_SECTION = Section.of(b, null);
+    }
+
+    /** The default superflat column: bedrock, two dirt, grass, plains. */
+    public static Column flat(int x, int z) {
+        Column c = new Column(x, z);
+        synchronized (FLAT_SECTION) {
+            c.sections[0] = FLAT_SECTION.copy();
+        }
         Arrays.fill(c.biomes, (byte) PLAINS);
         return c;
     }
@@ -86,17 +90,13 @@ public final class Column {
 
     /** The block id at local x and z (0..15) and y (0..255). */
     public int block(int bx, int y, int bz) {
-        byte[] s = blocks[y >> 4];
-        return s == null ? 0 : s[index(bx, y, bz)] & 0xFF;
+        Section s = sections[y >> 4];
+        return s == null ? 0 : s.id(index(bx, y, bz));
     }
 
     public int meta(int bx, int y, int bz) {
-        byte[] m = meta[y >> 4];
-        if (m == null) {
-            return 0;
-        }
-        int i = index(bx, y, bz);
-        return (i & 1) == 0 ? m[i >> 1] & 0x0F : (m[i >> 1] >> 4) & 0x0F;
+        Section s = sections[y >> 4];
+        return s == null ? 0 : s.state(index(bx, y, bz)) & 15;
     }
 
     /**
@@ -104,26 +104,24 @@ public final class Column {
      * container gets a new empty one.
      */
     public void set(int bx, int y, int bz, int id, int data) {
-        unshare();
+        changing();
         int sy = y >> 4;
-        int i = index(bx, y, bz);
-        if (blocks[sy] == null) {
+        Section s = sections[sy];
+        if (s == null) {
             if (id == 0) {
                 return;
             }
-            blocks[sy] = new byte[4096];
-            meta[sy] = new byte[2048];
+            s = new Section();
             if (lit) {
-                newLight(sy);
+                s.levelLight(0, 15);
             }
+            sections[sy] = s;
         }
-        if ((blocks[sy][i] & 0xFF) != (id & 0xFF)) {
+        int i = index(bx, y, bz);
+        if (s.id(i) != (id & 0xFF)) {
             replaced(bx, y, bz, id & 0xFF);
         }
-        blocks[sy][i] = (byte) id;
-        byte old = meta[sy][i >> 1];
-        meta[sy][i >> 1] = (i & 1) == 0 ? (byte) ((old & 0xF0) | (data & 0x0F))
-                : (byte) ((old & 0x0F) | (data & 0x0F) << 4);
+        s.set(i, (id & 0xFF) << 4 | (data & 0x0F));
     }
 
     /** The block became one of another id: its block entity goes, the new block's comes. */
@@ -173,45 +171,13 @@ public final class Column {
                 : Collections.unmodifiableCollection(blockEntities.values());
     }
 
-    /** Light arrays of one level throughout, shared by every section that has them until it changes one. */
-    private static final byte[] DARK = new byte[2048];
-    private static final byte[] BRIGHT = new byte[2048];
-
-    static {
-        Arrays.fill(BRIGHT, (byte) 0xFF);
-    }
-
-    private static boolean constant(byte[] a) {
-        return a == DARK || a == BRIGHT;
-    }
-
-    /** The array itself, or the shared one of the same bytes when it holds one level throughout. */
-    private static byte[] compact(byte[] a) {
-        byte first = a[0];
-        if (first != 0 && first != (byte) 0xFF) {
-            return a;
-        }
-        for (byte b : a) {
-            if (b != first) {
-                return a;
-            }
-        }
-        return first == 0 ? DARK : BRIGHT;
-    }
-
-    private void newLight(int sy) {
-        blockLight[sy] = DARK;
-        skyLight[sy] = BRIGHT;
-    }
-
-    /** Puts in the light computed for a non-empty section (2048 nibble bytes each). */
+    /** Puts in the light computed for a non-empty section (2048 nibble bytes each, the section's own from here on). */
     public void putLight(int sy, byte[] block, byte[] sky) {
-        unshare();
-        if (blocks[sy] == null) {
-            return;
+        changing();
+        Section s = sections[sy];
+        if (s != null) {
+            s.putLight(block, sky);
         }
-        blockLight[sy] = compact(block);
-        skyLight[sy] = compact(sky);
     }
 
     public boolean lit() {
@@ -220,104 +186,124 @@ public final class Column {
 
     /** Marks the light arrays as the column's light, once it has been computed or read. */
     public void setLit(boolean lit) {
-        unshare();
+        changing();
         this.lit = lit;
         if (lit) {
-            for (int sy = 0; sy < 16; sy++) {
-                if (blocks[sy] != null && skyLight[sy] == null) {
-                    newLight(sy);
+            for (Section s : sections) {
+                if (s != null && s.skyLight == null) {
+                    s.levelLight(0, 15);
                 }
             }
         }
     }
 
-    private static int nibble(byte[] a, int i) {
-        return (i & 1) == 0 ? a[i >> 1] & 0x0F : (a[i >> 1] >> 4) & 0x0F;
-    }
-
-    private static void setNibble(byte[] a, int i, int v) {
-        byte old = a[i >> 1];
-        a[i >> 1] = (i & 1) == 0 ? (byte) ((old & 0xF0) | (v & 0x0F)) : (byte) ((old & 0x0F) | (v & 0x0F) << 4);
-    }
-
     /** Sky light at local x, z and y 0..255; 15 in an empty section or once unlit above the height. */
     public int sky(int bx, int y, int bz) {
-        byte[] s = skyLight[y >> 4];
-        return s == null ? 15 : nibble(s, index(bx, y, bz));
+        Section s = sections[y >> 4];
+        return s == null || s.skyLight == null ? 15 : Section.light(s.skyLight, index(bx, y, bz));
     }
 
     public int blockLight(int bx, int y, int bz) {
-        byte[] s = blockLight[y >> 4];
-        return s == null ? 0 : nibble(s, index(bx, y, bz));
+        Section s = sections[y >> 4];
+        return s == null || s.blockLight == null ? 0 : Section.light(s.blockLight, index(bx, y, bz));
     }
 
     /** Sets sky light; an empty section stays open sky. */
     public void setSky(int bx, int y, int bz, int v) {
-        unshare();
-        byte[] s = skyLight[y >> 4];
-        if (s != null && nibble(s, index(bx, y, bz)) != v) {
-            if (constant(s)) {
-                s = s.clone();
-                skyLight[y >> 4] = s;
-            }
-            setNibble(s, index(bx, y, bz), v);
+        changing();
+        Section s = sections[y >> 4];
+        if (s != null) {
+            s.setLight(true, index(bx, y, bz), v);
         }
     }
 
     public void setBlockLight(int bx, int y, int bz, int v) {
-        unshare();
-        byte[] s = blockLight[y >> 4];
-        if (s != null && nibble(s, index(bx, y, bz)) != v) {
-            if (constant(s)) {
-                s = s.clone();
-                blockLight[y >> 4] = s;
-            }
-            setNibble(s, index(bx, y, bz), v);
+        changing();
+        Section s = sections[y >> 4];
+        if (s != null) {
+            s.setLight(false, index(bx, y, bz), v);
         }
     }
 
     /** The light arrays of a section (2048 nibble bytes, not to be changed), or null for an empty or unlit one. */
     public byte[] sectionSkyLight(int sy) {
-        return lit ? skyLight[sy] : null;
+        Section s = sections[sy];
+        return lit && s != null ? s.skyLight : null;
     }
 
     public byte[] sectionBlockLight(int sy) {
-        return lit ? blockLight[sy] : null;
+        Section s = sections[sy];
+        return lit && s != null ? s.blockLight : null;
     }
 
     /** Puts light read from disk into a non-empty section; arrays of the wrong size are ignored. */
     public void setSectionLight(int sy, byte[] block, byte[] sky) {
-        unshare();
-        if (blocks[sy] == null || block == null || sky == null || block.length != 2048 || sky.length != 2048) {
+        changing();
+        Section s = sections[sy];
+        if (s == null || block == null || sky == null || block.length != 2048 || sky.length != 2048) {
             return;
         }
-        blockLight[sy] = block.clone();
-        skyLight[sy] = sky.clone();
+        s.putLight(block.clone(), sky.clone());
     }
 
-    /** Section arrays as they are kept on disk; null for an empty section. */
+    /** True when the section is there (it may still hold only air); false for an empty one. */
+    public boolean hasSection(int sy) {
+        return sections[sy] != null;
+    }
+
+    /** The section's 4096 block ids as they are kept on disk, made now; null for an empty section. */
     public byte[] sectionBlocks(int sy) {
-        return blocks[sy];
+        Section s = sections[sy];
+        if (s == null) {
+            return null;
+        }
+        byte[] ids = new byte[4096];
+        s.fill(ids, 0, null, 0);
+        return ids;
     }
 
+    /** The section's 4096 block ids written into out (which the caller reuses); false for an empty section. */
+    public boolean sectionBlocks(int sy, byte[] out) {
+        Section s = sections[sy];
+        if (s == null) {
+            return false;
+        }
+        s.fill(out, 0, null, 0);
+        return true;
+    }
+
+    /** The section's 2048 bytes of metadata nibbles, made now; null for an empty section. */
     public byte[] sectionMeta(int sy) {
-        return meta[sy];
+        Section s = sections[sy];
+        if (s == null) {
+            return null;
+        }
+        byte[] m = new byte[2048];
+        s.fill(null, 0, m, 0);
+        return m;
     }
 
-    /** Puts a section in as read from disk; arrays of the wrong size leave the section empty. */
+    /** The section's 2048 bytes of metadata written into out; false for an empty section. */
+    public boolean sectionMeta(int sy, byte[] out) {
+        Section s = sections[sy];
+        if (s == null) {
+            return false;
+        }
+        s.fill(null, 0, out, 0);
+        return true;
+    }
+
+    /**
+     * Puts a section in as read from disk; arrays of the wrong size leave the section empty. The
+     * arrays are not written, and may be kept: the caller leaves them as they are.
+     */
     public void setSection(int sy, byte[] ids, byte[] data) {
-        unshare();
+        changing();
         if (ids == null || ids.length != 4096) {
-            blocks[sy] = null;
-            meta[sy] = null;
-            blockLight[sy] = null;
-            skyLight[sy] = null;
+            sections[sy] = null;
             return;
         }
-        blocks[sy] = ids.clone();
-        meta[sy] = data != null && data.length == 2048 ? data.clone() : new byte[2048];
-        blockLight[sy] = null;
-        skyLight[sy] = null;
+        sections[sy] = Section.of(ids, data != null && data.length == 2048 ? data : null);
     }
 
     public byte[] biomes() {
@@ -327,12 +313,12 @@ public final class Column {
     /** One past the highest non-air block at local x, z; 0 when the block column is empty. */
     public int height(int bx, int bz) {
         for (int sy = 15; sy >= 0; sy--) {
-            byte[] s = blocks[sy];
+            Section s = sections[sy];
             if (s == null) {
                 continue;
             }
             for (int y = 15; y >= 0; y--) {
-                if (s[y << 8 | bz << 4 | bx] != 0) {
+                if (s.id(y << 8 | bz << 4 | bx) != 0) {
                     return sy * 16 + y + 1;
                 }
             }
@@ -367,15 +353,9 @@ public final class Column {
     public int sectionMask() {
         int mask = 0;
         for (int sy = 0; sy < 16; sy++) {
-            byte[] s = blocks[sy];
-            if (s == null) {
-                continue;
-            }
-            for (byte b : s) {
-                if (b != 0) {
-                    mask |= 1 << sy;
-                    break;
-                }
+            Section s = sections[sy];
+            if (s != null && !s.empty()) {
+                mask |= 1 << sy;
             }
         }
         return mask;
@@ -387,58 +367,55 @@ public final class Column {
      * block-light array and every sky-light array, then the biomes.
      */
     public byte[] chunkData(int mask) {
+        byte[] out = new byte[Integer.bitCount(mask) * 10240 + 256];
+        chunkData(mask, out);
+        return out;
+    }
+
+    /** The same data written into out (at least 10240 bytes a section of the mask and 256); its length. */
+    public int chunkData(int mask, byte[] out) {
         int n = Integer.bitCount(mask);
-        ByteArrayOutputStream out = new ByteArrayOutputStream(n * 10240 + 256);
+        int ids = 0;
+        int meta = n * 4096;
+        int block = n * 6144;
+        int sky = n * 8192;
+        int[] heights = lit ? null : heightMap();
         for (int sy = 0; sy < 16; sy++) {
-            if ((mask & 1 << sy) != 0) {
-                out.write(blocks[sy], 0, 4096);
+            if ((mask & 1 << sy) == 0) {
+                continue;
             }
-        }
-        for (int sy = 0; sy < 16; sy++) {
-            if ((mask & 1 << sy) != 0) {
-                out.write(meta[sy], 0, 2048);
+            Section s = sections[sy];
+            s.fill(out, ids, out, meta);
+            ids += 4096;
+            meta += 2048;
+            if (lit) {
+                copyLight(s.blockLight, 0, out, block);
+                copyLight(s.skyLight, 15, out, sky);
+            } else {
+                Arrays.fill(out, block, block + 2048, (byte) 0);
+                System.arraycopy(skyLight(sy, heights), 0, out, sky, 2048);
             }
+            block += 2048;
+            sky += 2048;
         }
-        if (lit) {
-            for (int sy = 0; sy < 16; sy++) {
-                if ((mask & 1 << sy) != 0) {
-                    out.write(blockLight[sy], 0, 2048);
-                }
-            }
-            for (int sy = 0; sy < 16; sy++) {
-                if ((mask & 1 << sy) != 0) {
-                    out.write(skyLight[sy], 0, 2048);
-                }
-            }
-            out.write(biomes, 0, 256);
-            return out.toByteArray();
-        }
-        byte[] dark = new byte[2048];
-        for (int i = 0; i < n; i++) {
-            out.write(dark, 0, 2048);
-        }
-        int[] heights = heightMap();
-        for (int sy = 0; sy < 16; sy++) {
-            if ((mask & 1 << sy) != 0) {
-                out.write(skyLight(sy, heights), 0, 2048);
-            }
-        }
-        out.write(biomes, 0, 256);
-        return out.toByteArray();
+        System.arraycopy(biomes, 0, out, sky, 256);
+        return sky + 256;
+    }
+
+    private static void copyLight(byte[] light, int missing, byte[] out, int off) {
+        System.arraycopy(light != null ? light : Section.LEVEL[missing], 0, out, off, 2048);
     }
 
     /**
-     * A copy at the same place, for saving outside the world's lock. The two share their arrays
-     * until either is changed: the one changed first takes arrays of its own then, so a copy is
+     * A copy at the same place, for saving outside the world's lock. The two share their arrays:
+     * a section changed in either takes its own copy of the array it changes then, so a copy is
      * cheap however many columns a save takes and however few of them change meanwhile.
      */
     public Column copy() {
         Column c = new Column(x, z);
         for (int sy = 0; sy < 16; sy++) {
-            c.blocks[sy] = blocks[sy];
-            c.meta[sy] = meta[sy];
-            c.blockLight[sy] = blockLight[sy];
-            c.skyLight[sy] = skyLight[sy];
+            Section s = sections[sy];
+            c.sections[sy] = s == null ? null : s.copy();
         }
         System.arraycopy(biomes, 0, c.biomes, 0, 256);
         c.lit = lit;
@@ -451,28 +428,36 @@ public final class Column {
                 c.putBlockEntity(e.copy());
             }
         }
-        shared = true;
-        c.shared = true;
         return c;
+    }
+
+    /** Packs every section as small as it goes (see {@link Section#pack}); the blocks and light stay as they are. */
+    public void compact() {
+        for (Section s : sections) {
+            if (s != null) {
+                s.pack();
+            }
+        }
+    }
+
+    /** About how many bytes of heap the column takes, arrays shared with a copy counted, its send cache not. */
+    public int footprint() {
+        int n = 64 + 80 + 272;
+        for (Section s : sections) {
+            if (s != null) {
+                n += s.footprint();
+            }
+        }
+        return n;
     }
 
     public int version() {
         return version;
     }
 
-    /** Before a change: arrays shared with a copy become the column's own. */
-    private void unshare() {
+    /** Before a change: data made from the column is stale from here on. */
+    private void changing() {
         version++;
         sendCache = null;
-        if (!shared) {
-            return;
-        }
-        shared = false;
-        for (int sy = 0; sy < 16; sy++) {
-            blocks[sy] = blocks[sy] == null ? null : blocks[sy].clone();
-            meta[sy] = meta[sy] == null ? null : meta[sy].clone();
-            blockLight[sy] = blockLight[sy] == null || constant(blockLight[sy]) ? blockLight[sy] : blockLight[sy].clone();
-            skyLight[sy] = skyLight[sy] == null || constant(skyLight[sy]) ? skyLight[sy] : skyLight[sy].clone();
-        }
     }
 }

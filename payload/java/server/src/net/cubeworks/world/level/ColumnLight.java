@@ -11,28 +11,33 @@ public final class ColumnLight {
     private ColumnLight() {
     }
 
-    /** Lights the column and marks it lit. */
+    /** Lights the column, marks it lit and packs it small (see {@link Column#compact}). */
     public static void light(Column c) {
         int top = -1;
         for (int sy = 15; sy >= 0; sy--) {
-            if (c.sectionBlocks(sy) != null) {
+            if (c.hasSection(sy)) {
                 top = sy;
                 break;
             }
         }
         c.setLit(true);
         if (top < 0) {
+            c.compact();
             return;
         }
         int cells = (top + 1) << 12;
-        byte[] opacity = new byte[cells];
-        byte[] sky = new byte[cells];
-        byte[] blk = new byte[cells];
-        int[] queue = new int[4096];
+        Scratch scratch = SCRATCH.get();
+        byte[] opacity = scratch.opacity;
+        byte[] sky = scratch.sky;
+        byte[] blk = scratch.blk;
+        java.util.Arrays.fill(opacity, 0, cells, (byte) 0);
+        java.util.Arrays.fill(sky, 0, cells, (byte) 0);
+        java.util.Arrays.fill(blk, 0, cells, (byte) 0);
+        int[] queue = scratch.queue;
         int qn = 0;
+        byte[] ids = scratch.ids;
         for (int sy = 0; sy <= top; sy++) {
-            byte[] ids = c.sectionBlocks(sy);
-            if (ids == null) {
+            if (!c.sectionBlocks(sy, ids)) {
                 continue;
             }
             int base = sy << 12;
@@ -54,7 +59,8 @@ public final class ColumnLight {
         spread(blk, opacity, queue, qn, top, false);
 
         // sunlight straight down; open[i]: the lowest y that still has full sunlight
-        int[] open = new int[256];
+        int[] open = scratch.open;
+        java.util.Arrays.fill(open, 0);
         int topY = (top << 4) + 15;
         for (int i = 0; i < 256; i++) {
             int light = 15;
@@ -99,20 +105,42 @@ public final class ColumnLight {
         spread(sky, opacity, queue, qn, top, true);
 
         for (int sy = 0; sy <= top; sy++) {
-            if (c.sectionBlocks(sy) == null) {
+            if (!c.hasSection(sy)) {
                 continue;
             }
-            byte[] bl = new byte[2048];
-            byte[] sl = new byte[2048];
+            byte[] bl = scratch.blockNibbles;
+            byte[] sl = scratch.skyNibbles;
             int base = sy << 12;
             for (int i = 0; i < 2048; i++) {
                 int a = base + 2 * i;
                 bl[i] = (byte) (blk[a] | blk[a + 1] << 4);
                 sl[i] = (byte) (sky[a] | sky[a + 1] << 4);
             }
-            c.putLight(sy, bl, sl);
+            // light of one level throughout is the shared array; other light an array of its own
+            byte[] b = Section.shared(bl);
+            byte[] k = Section.shared(sl);
+            c.putLight(sy, b == bl ? bl.clone() : b, k == sl ? sl.clone() : k);
         }
+        c.compact();
     }
+
+    /** Work arrays of one thread, kept for the next column it lights: lighting makes no garbage of its own. */
+    private static final class Scratch {
+        final byte[] opacity = new byte[65536];
+        final byte[] sky = new byte[65536];
+        final byte[] blk = new byte[65536];
+        final int[] queue = new int[8192];
+        final byte[] ids = new byte[4096];
+        final int[] open = new int[256];
+        final byte[] blockNibbles = new byte[2048];
+        final byte[] skyNibbles = new byte[2048];
+    }
+
+    private static final ThreadLocal<Scratch> SCRATCH = new ThreadLocal<Scratch>() {
+        protected Scratch initialValue() {
+            return new Scratch();
+        }
+    };
 
     /** Spreads light from the queued cells through the column (index y<<8 | z<<4 | x). */
     private static void spread(byte[] light, byte[] opacity, int[] queue, int qn, int top, boolean sky) {

@@ -45,7 +45,7 @@ public final class Relight {
         west.litBorders |= alongX ? 2 : 8;
         east.litBorders |= alongX ? 1 : 4;
         int top = Math.min(255, Math.max(topY(a), topY(b)));
-        Queue q = new Queue();
+        Queue q = QUEUES.get()[0];
         boolean changed = false;
         for (int sky = 0; sky < 2; sky++) {
             q.clear();
@@ -72,7 +72,7 @@ public final class Relight {
 
     private static int topY(Column c) {
         for (int sy = 15; sy >= 0; sy--) {
-            if (c.sectionBlocks(sy) != null) {
+            if (c.hasSection(sy)) {
                 return (sy << 4) + 15;
             }
         }
@@ -99,7 +99,7 @@ public final class Relight {
             return false;
         }
         Column c = w.column(x, z);
-        return c != null && c.lit() && c.sectionBlocks(y >> 4) != null;
+        return c != null && c.lit() && c.hasSection(y >> 4);
     }
 
     private static void set(Lights w, int x, int y, int z, boolean sky, int v) {
@@ -117,8 +117,11 @@ public final class Relight {
     }
 
     private static void relight(Lights w, int x, int y, int z, boolean sky) {
-        Queue removal = new Queue();
-        Queue refill = new Queue();
+        Queue[] queues = QUEUES.get();
+        Queue removal = queues[0];
+        Queue refill = queues[1];
+        removal.clear();
+        refill.clear();
         int old = get(w, x, y, z, sky);
         if (settable(w, x, y, z)) {
             set(w, x, y, z, sky, 0);
@@ -200,6 +203,13 @@ public final class Relight {
             }
         }
     }
+
+    /** Two queues per thread, emptied for each use: relighting makes no garbage of its own. */
+    private static final ThreadLocal<Queue[]> QUEUES = new ThreadLocal<Queue[]>() {
+        protected Queue[] initialValue() {
+            return new Queue[] {new Queue(), new Queue()};
+        }
+    };
 
     /** A growing first-in first-out queue of cells (x, y, z and a light level). */
     static final class Queue {

@@ -217,6 +217,7 @@ public final class WorldServer implements GameHost {
             pluginManager.enablePlugins();
             commands.registerFallbackCommands();
         }
+        net.cubeworks.world.util.HeapWatch.settle(); // what the start took and let go goes back to the system
         game.start();
         network.start();
         double secs = (System.nanoTime() - startNanos) / 1.0E9;

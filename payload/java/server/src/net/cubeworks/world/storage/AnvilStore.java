@@ -2,7 +2,6 @@ package net.cubeworks.world.storage;
 
 import java.io.File;
 import java.io.IOException;
-import java.util.ArrayList;
 import java.util.List;
 import java.util.logging.Logger;
 
@@ -54,23 +53,49 @@ public final class AnvilStore implements WorldStore {
         return c;
     }
 
-    /** Converts copies made under the world lock; called outside it. */
-    public void saveColumns(List<Column> columns) throws IOException {
-        List<StoredColumn> out = new ArrayList<StoredColumn>(columns.size());
-        for (Column c : columns) {
+    /**
+     * Writes the columns (copies made under the world lock, or columns that left the world; called
+     * outside it). Each is turned into its stored sections only as the storage comes to it, in
+     * arrays this thread keeps: a column at a time, so a save of many makes little garbage.
+     */
+    public void saveColumns(final List<Column> columns) throws IOException {
+        storage.saveColumns(new java.util.AbstractList<StoredColumn>() {
+            private final Stored stored = STORED.get();
+
+            public StoredColumn get(int i) {
+                return stored.of(columns.get(i));
+            }
+
+            public int size() {
+                return columns.size();
+            }
+        });
+    }
+
+    /** The arrays of one column as stored, kept per thread; valid until the next column is turned. */
+    private static final class Stored {
+        final byte[][] blocks = new byte[16][4096];
+        final byte[][] data = new byte[16][2048];
+        final byte[][] blockLight = new byte[16][2048];
+        final byte[][] skyLight = new byte[16][2048];
+
+        /** The column as stored, in this thread's arrays (the next call writes over them). */
+        StoredColumn of(Column c) {
             StoredColumn s = new StoredColumn(c.x, c.z);
-            int[] heights = c.heightMap();
+            int[] heights = c.lit() ? null : c.heightMap();
             for (int sy = 0; sy < 16; sy++) {
-                if (c.sectionBlocks(sy) == null) {
+                if (!c.sectionBlocks(sy, blocks[sy])) {
                     continue;
                 }
-                s.blocks[sy] = c.sectionBlocks(sy);
-                s.data[sy] = c.sectionMeta(sy);
+                s.blocks[sy] = blocks[sy];
+                c.sectionMeta(sy, data[sy]);
+                s.data[sy] = data[sy];
                 if (c.lit()) {
                     s.blockLight[sy] = c.sectionBlockLight(sy);
                     s.skyLight[sy] = c.sectionSkyLight(sy);
                 } else {
-                    s.blockLight[sy] = new byte[2048];
+                    java.util.Arrays.fill(blockLight[sy], (byte) 0);
+                    s.blockLight[sy] = blockLight[sy];
                     s.skyLight[sy] = c.skyLight(sy, heights);
                 }
             }
@@ -78,10 +103,15 @@ public final class AnvilStore implements WorldStore {
             s.lastUpdate = c.lastUpdate;
             s.blockEntities.addAll(c.blockEntities());
             s.kept = c.kept;
-            out.add(s);
+            return s;
         }
-        storage.saveColumns(out);
     }
+
+    private static final ThreadLocal<Stored> STORED = new ThreadLocal<Stored>() {
+        protected Stored initialValue() {
+            return new Stored();
+        }
+    };
 
     public StoredPlayer loadPlayer(String name) throws Unavailable {
         return storage.loadPlayer(name);

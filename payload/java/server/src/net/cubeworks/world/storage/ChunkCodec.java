@@ -241,8 +241,56 @@ public final class ChunkCodec {
             Arrays.fill(c.biomes, (byte) 1); // plains, the only biome the world generates
         }
         readTileEntities(level, c, skipped);
-        c.kept = withoutModelled(root);
+        NbtCompound kept = withoutModelled(root);
+        c.kept = onlyWhatIsWritten(kept) ? null : kept;
         return c;
+    }
+
+    /** The tags of "Level" that {@link #encode} writes itself whatever the column kept (with their values). */
+    private static final java.util.Set<String> WRITTEN = new java.util.HashSet<String>(java.util.Arrays.asList(
+            "xPos", "zPos", "LastUpdate", "TerrainPopulated", "LightPopulated", "V", "HeightMap", "Sections",
+            "Biomes"));
+
+    /**
+     * True when what is kept of a column holds nothing that {@link #encode} would not write the
+     * same without it (the position, the flags, a zero InhabitedTime, empty lists of entities,
+     * sections with only their Y): it need not stay in memory with the column, which is most of
+     * the land a server of ours saved.
+     */
+    static boolean onlyWhatIsWritten(NbtCompound root) {
+        if (root.size() != 1) {
+            return false;
+        }
+        NbtCompound level = root.compound("Level");
+        if (level == null) {
+            return false;
+        }
+        for (java.util.Map.Entry<String, Object> e : level.entries()) {
+            String name = e.getKey();
+            Object v = e.getValue();
+            if (name.equals("InhabitedTime")) {
+                if (!(v instanceof Long) || (Long) v != 0L) {
+                    return false;
+                }
+            } else if (name.equals("Entities") || name.equals("TileEntities")) {
+                if (!(v instanceof NbtList) || ((NbtList) v).size() != 0) {
+                    return false;
+                }
+            } else if (!WRITTEN.contains(name)) {
+                return false;
+            }
+        }
+        NbtList sections = level.list("Sections");
+        if (sections != null) {
+            for (Object o : sections.items) {
+                if (!(o instanceof NbtCompound) || ((NbtCompound) o).size() != 1 || !((NbtCompound) o).has("Y")) {
+                    return false;
+                }
+            }
+        } else if (level.has("Sections")) {
+            return false;
+        }
+        return true;
     }
 
     /**

@@ -222,12 +222,60 @@ public final class Nbt {
 
     /** The root compound under the name "", as the game writes its files. */
     static byte[] write(NbtCompound root) {
-        Out out = new Out(16384);
+        Out out = written(root);
+        return java.util.Arrays.copyOf(out.buf, out.size);
+    }
+
+    /** The root compound written into this thread's buffer, kept for its next write. */
+    private static Out written(NbtCompound root) {
+        Out out = OUT.get();
+        out.size = 0;
         out.u8(COMPOUND);
         out.utf("");
         writePayload(out, root);
-        return java.util.Arrays.copyOf(out.buf, out.size);
+        if (out.buf.length > 1 << 20) {
+            OUT.remove(); // a rare big tag: its buffer is not kept
+        }
+        return out;
     }
+
+    /**
+     * The root compound as a region file keeps a column: written, then compressed with zlib at the
+     * default level, both in buffers this thread keeps, so a save makes little garbage.
+     */
+    static byte[] zlibWrite(NbtCompound root) {
+        Out out = written(root);
+        Deflater d = DEFLATER.get();
+        d.reset();
+        d.setInput(out.buf, 0, out.size);
+        d.finish();
+        byte[] packed = PACKED.get();
+        int n = 0;
+        while (!d.finished()) {
+            if (n == packed.length) {
+                packed = java.util.Arrays.copyOf(packed, packed.length * 2);
+                PACKED.set(packed);
+            }
+            n += d.deflate(packed, n, packed.length - n);
+        }
+        return java.util.Arrays.copyOf(packed, n);
+    }
+
+    private static final ThreadLocal<Out> OUT = new ThreadLocal<Out>() {
+        protected Out initialValue() {
+            return new Out(65536);
+        }
+    };
+    private static final ThreadLocal<Deflater> DEFLATER = new ThreadLocal<Deflater>() {
+        protected Deflater initialValue() {
+            return new Deflater();
+        }
+    };
+    private static final ThreadLocal<byte[]> PACKED = new ThreadLocal<byte[]>() {
+        protected byte[] initialValue() {
+            return new byte[32768];
+        }
+    };
 
     /**
      * A growable big-endian buffer. A column's tags are mostly arrays; copying them straight in

@@ -219,7 +219,7 @@ public final class WorldStorage implements Closeable {
                 log.warn("The column (" + c.x + ", " + c.z + ") is not saved: " + bad);
                 continue;
             }
-            byte[] zlib = Nbt.zlib(Nbt.write(ChunkCodec.encode(c)));
+            byte[] zlib = Nbt.zlibWrite(ChunkCodec.encode(c));
             if (RegionFile.sectorsFor(zlib.length) > RegionFile.MAX_SECTORS) {
                 log.warn("The column (" + c.x + ", " + c.z + ") is not saved: packed it takes " + zlib.length
                         + " bytes, more than a region file entry holds (255 sectors of 4096 bytes)");

@@ -58,6 +58,8 @@ final class TestClient {
     DataOutputStream out;
     final int protocol;
     String uuid;
+    /** Bytes of the packets read so far, their length prefixes included. */
+    long bytesRead;
 
     TestClient(int port, int protocol) throws IOException {
         this(null, port, protocol);
@@ -128,6 +130,7 @@ final class TestClient {
         }
         byte[] body = new byte[len];
         in.readFully(body);
+        bytesRead += len + (len < 128 ? 1 : len < 16384 ? 2 : 3);
         DataInputStream d = new DataInputStream(new ByteArrayInputStream(body));
         int id = readVarInt(d);
         byte[] rest = new byte[d.available()];

@@ -54,11 +54,50 @@ public final class WorldBench {
         if (only.isEmpty() || only.equals("memory")) {
             heapWithPlayersInSavedAreas(20);
             savedAreasHeld(40, 20000);
+            FootprintBench.memory(rounds, walkSeconds);
         }
         if (only.isEmpty() || only.equals("natural")) {
             NaturalBench.run(rounds, walkSeconds);
+            FootprintBench.natural(rounds);
+        }
+        if (only.equals("footprint")) {
+            FootprintBench.run(rounds, walkSeconds);
+        }
+        if (only.startsWith("footprint-")) {
+            footprintPart(only.substring("footprint-".length()), rounds, walkSeconds);
         }
         System.exit(0);
+    }
+
+    /** One part of the footprint bench: column, levels, area, joins, walk64, walk256, far, held, held128, saved, fly. */
+    private static void footprintPart(String part, int rounds, int seconds) throws Exception {
+        if (part.equals("column")) {
+            FootprintBench.heapPerColumn();
+        } else if (part.equals("levels")) {
+            FootprintBench.compressionLevels();
+        } else if (part.equals("area")) {
+            FootprintBench.heapPerArea(5);
+        } else if (part.equals("joins")) {
+            FootprintBench.joins(Math.max(3, rounds / 2), rounds, 5000);
+        } else if (part.equals("walk64")) {
+            FootprintBench.walkersEcho(20, seconds, "-Xmx64M");
+        } else if (part.equals("walk256")) {
+            FootprintBench.walkersEcho(20, seconds, "-Xmx256M");
+        } else if (part.equals("far")) {
+            FootprintBench.farJoins(rounds);
+        } else if (part.equals("held")) {
+            FootprintBench.farAreasHeld("-Xmx64M", 12);
+        } else if (part.equals("held128")) {
+            FootprintBench.farAreasHeld("-Xmx128M", 24);
+        } else if (part.equals("fly")) {
+            NaturalBench.fly(1, seconds);
+            NaturalBench.fly(5, seconds);
+        } else if (part.equals("saved")) {
+            heapWithPlayersInSavedAreas(20);
+            savedAreasHeld(40, 20000);
+        } else {
+            throw new IllegalArgumentException("no footprint part " + part);
+        }
     }
 
     private static String ms(double nanos) {
