@@ -74,7 +74,7 @@ public abstract class Mob extends Living implements Creature {
     int deathTicks;
     /** Ticks since a player was near: far ones go after a while. */
     int idleTicks;
-    long lastHurtTick = Long.MIN_VALUE;
+    long lastHurtTick = -1000;
     float lastHurtDamage;
     Player killer;
     long killerUntil;
@@ -169,7 +169,8 @@ public abstract class Mob extends Living implements Creature {
             return;
         }
         if (!mobs.world.loaded(floor(x), floor(z))) {
-            return; // its column is gone from memory: it waits, unmoving
+            despawn(); // its column is gone from memory: it waits, unmoving, unless it is one that goes
+            return;
         }
         burn(tick);
         if (dead) {
@@ -234,8 +235,8 @@ public abstract class Mob extends Living implements Creature {
 
     /** The far ones go: beyond 128 blocks of every player at once; beyond 32 now and then after half a minute alone. */
     void despawn() {
-        if (persistent || kind.family == MobKind.Family.ANIMAL) {
-            return;
+        if (persistent || kind.family == MobKind.Family.ANIMAL || mobs.players().isEmpty()) {
+            return; // with nobody in the world, nothing is far from a player
         }
         double nearest = Double.MAX_VALUE;
         for (Player p : mobs.players()) {
@@ -711,7 +712,7 @@ public abstract class Mob extends Living implements Creature {
     }
 
     public void setNoDamageTicks(int ticks) {
-        lastHurtTick = ticks <= 0 ? Long.MIN_VALUE : mobs.tick - RESISTANT_TICKS + ticks / 2;
+        lastHurtTick = ticks <= 0 ? -1000 : mobs.tick - RESISTANT_TICKS + ticks / 2;
     }
 
     public Player getKiller() {
