@@ -35,11 +35,15 @@
 #   CUBEWORKS_BENCH_JFR=FOLDER each of the footprint's servers also leaves a flight recording there
 #   (settings=profile: an allocation profile, read with the JDK's jfr print).
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural|footprint[-PART]]
+#   - mobs: 10 survival players 400 blocks apart at night in the flat world (view-distance 4, -Xmx128M)
+#     for WALK_SECONDS while natural spawning fills the caps around them: the tick times and the count
+#     of entities by kind every 10 s.
+#
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural|mobs|footprint[-PART]]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural|footprint[-PART]]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural|mobs|footprint[-PART]]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -178,6 +178,10 @@ public abstract class Mob extends Living implements Creature {
         }
         think(tick);
         follow();
+        if (resting()) {
+            despawn();
+            return;
+        }
         float fell = body.move(this, mobs.world);
         if (body.inWater && fireTicks > 0) {
             fireTicks = 0;
@@ -193,6 +197,24 @@ public abstract class Mob extends Living implements Creature {
             hurt(4, null, DamageCause.VOID);
         }
         despawn();
+    }
+
+    /**
+     * Whether it stands still on solid ground with nothing moving it: its body is not moved this
+     * tick (most mobs most of the time), which spares the collision checks.
+     */
+    private boolean resting() {
+        if (!onGround || path != null || body.inWater || body.inLava || Math.abs(motionX) > 0.003
+                || Math.abs(motionZ) > 0.003 || motionY > 0) {
+            return false;
+        }
+        int below = mobs.world.blockAt(floor(x), floor(y - 0.01), floor(z));
+        if (!Shapes.stops(below, mobs.world.metaAt(floor(x), floor(y - 0.01), floor(z)))) {
+            return false; // the ground went: it falls
+        }
+        motionX = 0;
+        motionZ = 0;
+        return true;
     }
 
     /** Marks the mobs that fall softly (chickens flap). */
@@ -240,11 +262,7 @@ public abstract class Mob extends Living implements Creature {
         }
         double nearest = Double.MAX_VALUE;
         for (Player p : mobs.players()) {
-            Location l = p.getLocation();
-            double dx = l.getX() - x;
-            double dy = l.getY() - y;
-            double dz = l.getZ() - z;
-            nearest = Math.min(nearest, dx * dx + dy * dy + dz * dz);
+            nearest = Math.min(nearest, distanceSquared(p));
         }
         if (nearest > 128 * 128) {
             markRemoved();
@@ -368,10 +386,20 @@ public abstract class Mob extends Living implements Creature {
     }
 
     double distanceSquared(Entity e) {
-        Location l = e.getLocation();
-        double dx = l.getX() - x;
-        double dy = l.getY() - y;
-        double dz = l.getZ() - z;
+        double dx;
+        double dy;
+        double dz;
+        if (e instanceof WorldEntity) {
+            WorldEntity w = (WorldEntity) e;
+            dx = w.x - x;
+            dy = w.y - y;
+            dz = w.z - z;
+        } else {
+            Location l = e.getLocation();
+            dx = l.getX() - x;
+            dy = l.getY() - y;
+            dz = l.getZ() - z;
+        }
         return dx * dx + dy * dy + dz * dz;
     }
 

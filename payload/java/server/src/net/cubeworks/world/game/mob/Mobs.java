@@ -22,7 +22,7 @@ import net.cubeworks.world.game.event.MobEvents;
  */
 public final class Mobs {
     /** Path finder nodes all the mobs together may look at in one tick. */
-    public static final int PATH_BUDGET = 6000;
+    public static final int PATH_BUDGET = 3000;
     static final int ANIMAL_ROUND_TICKS = 400;
 
     public final MobWorld world;
@@ -30,6 +30,9 @@ public final class Mobs {
     long tick;
     private int pathBudget = PATH_BUDGET;
     private List<Player> players = new ArrayList<Player>();
+    /** The columns natural spawning counts, found again every second. */
+    private List<Long> counted;
+    static final int COUNTED_TICKS = 20;
     /** Experience the killed mobs left, for a world that has no orbs to hold it. */
     long experienceLeft;
 
@@ -55,17 +58,21 @@ public final class Mobs {
         pathBudget = PATH_BUDGET;
         players = online;
         if (players.isEmpty()) {
+            counted = null;
             return;
+        }
+        if (counted == null || now % COUNTED_TICKS == 0) {
+            counted = new ArrayList<Long>(NaturalSpawning.counted(players)); // players move slowly: once a second
         }
         int[] counts = counts();
         if (world.spawnMonsters() && world.difficulty() > 0) {
-            NaturalSpawning.round(this, MobKind.Family.MONSTER, players, counts[0]);
+            NaturalSpawning.round(this, MobKind.Family.MONSTER, players, counted, counts[0]);
         }
         if (now % ANIMAL_ROUND_TICKS == 0) {
             if (world.spawnAnimals()) {
-                NaturalSpawning.round(this, MobKind.Family.ANIMAL, players, counts[1]);
+                NaturalSpawning.round(this, MobKind.Family.ANIMAL, players, counted, counts[1]);
             }
-            NaturalSpawning.round(this, MobKind.Family.WATER, players, counts[2]);
+            NaturalSpawning.round(this, MobKind.Family.WATER, players, counted, counts[2]);
         }
     }
 

@@ -136,9 +136,13 @@ public final class NaturalSpawning {
      * The count of the family now in the world is given; nothing comes at or over the cap.
      */
     public static int round(Mobs mobs, MobKind.Family family, List<Player> players, int present) {
+        return round(mobs, family, players, new ArrayList<Long>(counted(players)), present);
+    }
+
+    /** A round over the counted columns given (they are shuffled). */
+    static int round(Mobs mobs, MobKind.Family family, List<Player> players, List<Long> columns, int present) {
         MobWorld w = mobs.world;
         Random random = mobs.random;
-        List<Long> columns = new ArrayList<Long>(counted(players));
         int cap = cap(family, columns.size());
         if (present >= cap) {
             return 0;
