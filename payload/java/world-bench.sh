@@ -35,9 +35,11 @@
 #   CUBEWORKS_BENCH_JFR=FOLDER each of the footprint's servers also leaves a flight recording there
 #   (settings=profile: an allocation profile, read with the JDK's jfr print).
 #
-#   - mobs: 10 survival players 400 blocks apart at night in the flat world (view-distance 4, -Xmx128M)
-#     for WALK_SECONDS while natural spawning fills the caps around them: the tick times and the count
-#     of entities by kind every 10 s.
+#   - mobs: the mobs' own work per tick in-process (10 players 400 blocks apart on a made-up flat
+#     terrain at night, the caps full: clock and processor time), then 10 survival players 400 blocks
+#     apart at night in the flat world (view-distance 4, -Xmx128M) for WALK_SECONDS while natural
+#     spawning fills the caps around them: the server's tick times and the count of entities by kind
+#     every 10 s.
 #
 # usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|memory|natural|mobs|footprint[-PART]]
 set -euo pipefail

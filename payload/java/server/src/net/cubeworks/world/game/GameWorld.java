@@ -70,6 +70,8 @@ public final class GameWorld implements Terrain {
     private final ApiWorld api;
     private final BlockEvents blockEvents;
     private final net.cubeworks.world.game.mob.Mobs mobs;
+    private final net.cubeworks.world.game.world.Weather weather;
+    private final Random random = new Random();
     private ScheduledExecutorService reporter;
     private long tick;
 
@@ -96,6 +98,34 @@ public final class GameWorld implements Terrain {
         cache.setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        this.weather = new net.cubeworks.world.game.world.Weather(game.host(), api,
+                new net.cubeworks.world.game.world.Weather.Broadcast() {
+                    public void toAll(PacketOut packet) {
+                        byte[] frame = packet.frame();
+                        for (OnlinePlayer p : game.players().inJoinOrder()) {
+                            if (p.getPlayerWeather() == null) { // a player with weather of his own keeps it
+                                delivery.out(p, frame);
+                            }
+                        }
+                    }
+                });
+    }
+
+    /** Rain and thunder. */
+    public net.cubeworks.world.game.world.Weather weather() {
+        return weather;
+    }
+
+    /** Whether it rains on the place: it rains and nothing but the open sky is over it. */
+    boolean rainsOn(double x, double y, double z) {
+        if (!level.raining) {
+            return false;
+        }
+        int bx = (int) Math.floor(x);
+        int bz = (int) Math.floor(z);
+        Column c = cache.held(ColumnKey.of(bx >> 4, bz >> 4));
+        int top = c == null ? Column.FLAT_HEIGHT : c.height(bx & 15, bz & 15);
+        return y >= top;
     }
 
     /** The animals and monsters, and their natural spawning. */
@@ -491,6 +521,7 @@ public final class GameWorld implements Terrain {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
+            weather.tick(level, random);
             mobs.tick(tick);
             tickEntities(all);
             List<long[]> loaded = cache.takeLoaded();
@@ -667,19 +698,19 @@ public final class GameWorld implements Terrain {
         }
 
         public boolean raining() {
-            return false;
+            return w.level.raining;
         }
 
         public boolean thundering() {
-            return false;
+            return w.level.thundering;
         }
 
         public boolean spawnMonsters() {
-            return w.game.properties().spawnMonsters();
+            return w.game.properties().spawnMonsters() && "true".equals(w.level.gameRules.get("doMobSpawning"));
         }
 
         public boolean spawnAnimals() {
-            return w.game.properties().spawnAnimals();
+            return w.game.properties().spawnAnimals() && "true".equals(w.level.gameRules.get("doMobSpawning"));
         }
 
         public int[] spawnPoint() {

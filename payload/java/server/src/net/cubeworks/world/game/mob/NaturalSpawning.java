@@ -11,6 +11,7 @@ import org.bukkit.Location;
 import org.bukkit.entity.Player;
 import org.bukkit.event.entity.CreatureSpawnEvent.SpawnReason;
 
+import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.level.ColumnKey;
 
 /**
@@ -22,7 +23,8 @@ import net.cubeworks.world.level.ColumnKey;
  * for squid), and no player nearer than 24 blocks, nor the spawn point. Monsters need the dark:
  * a random 0-31 at least the sky light, and the light (the sky's darkened by the time of day) at
  * most a random 0-7. Animals need grass under them and light above 8; they also come with new land,
- * in packs of four on grass, one column in ten.
+ * in packs of four on grass, one column in ten. A round tries at most one player's area of columns,
+ * chosen at random among the counted ones.
  */
 public final class NaturalSpawning {
     /** Columns from a player's that count, each way. */
@@ -30,6 +32,12 @@ public final class NaturalSpawning {
     /** The nearest a player or the spawn point may be, in blocks. */
     public static final double MIN_DISTANCE = 24;
     public static final int PACK = 4;
+    /**
+     * The most columns one round tries: one player's area. The game tries every counted column
+     * every tick; with many players apart that is thousands a tick, so here a random part of them
+     * is tried each tick, which fills the caps a little slower and keeps the tick short.
+     */
+    public static final int COLUMNS_PER_ROUND = (2 * RADIUS + 1) * (2 * RADIUS + 1);
 
     private static final MobKind[] MONSTERS = {MobKind.ZOMBIE, MobKind.SKELETON, MobKind.SPIDER, MobKind.CREEPER};
     private static final MobKind[] ANIMALS = {MobKind.SHEEP, MobKind.PIG, MobKind.CHICKEN, MobKind.COW};
@@ -117,10 +125,23 @@ public final class NaturalSpawning {
     public static boolean farEnough(List<Player> players, int[] spawn, double x, double y, double z) {
         double min = MIN_DISTANCE * MIN_DISTANCE;
         for (Player p : players) {
-            Location l = p.getLocation();
-            double dx = l.getX() - x;
-            double dy = l.getY() - y;
-            double dz = l.getZ() - z;
+            double px;
+            double py;
+            double pz;
+            if (p instanceof WorldEntity) {
+                WorldEntity e = (WorldEntity) p;
+                px = e.x;
+                py = e.y;
+                pz = e.z;
+            } else {
+                Location l = p.getLocation();
+                px = l.getX();
+                py = l.getY();
+                pz = l.getZ();
+            }
+            double dx = px - x;
+            double dy = py - y;
+            double dz = pz - z;
             if (dx * dx + dy * dy + dz * dz < min) {
                 return false;
             }
@@ -151,7 +172,11 @@ public final class NaturalSpawning {
         int[] spawn = w.spawnPoint();
         int darkening = Daylight.skyDarkening(w.dayTime(), w.raining(), w.thundering());
         int came = 0;
+        int tried = 0;
         for (long k : columns) {
+            if (++tried > COLUMNS_PER_ROUND) {
+                break;
+            }
             int cx = ColumnKey.x(k);
             int cz = ColumnKey.z(k);
             int x0 = cx * 16 + random.nextInt(16);

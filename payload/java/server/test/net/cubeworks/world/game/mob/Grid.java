@@ -36,6 +36,11 @@ final class Grid implements Terrain {
         blocks.put(key(x, y, z), id << 4 | data);
     }
 
+    /** Whether nothing was put: the plain floor everywhere. */
+    boolean plain() {
+        return blocks.isEmpty();
+    }
+
     /** Fills the box, ends included. */
     Grid fill(int x0, int y0, int z0, int x1, int y1, int z1, int id) {
         for (int x = x0; x <= x1; x++) {

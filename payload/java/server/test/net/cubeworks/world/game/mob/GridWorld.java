@@ -66,6 +66,9 @@ final class GridWorld implements MobWorld {
         if (fixedLight >= 0) {
             return fixedLight;
         }
+        if (grid.plain()) {
+            return y >= grid.floor ? 15 << 4 | blockLight : blockLight;
+        }
         for (int h = 63; h >= y; h--) { // the made-up terrains are low
             if (grid.blockAt(x, h, z) != 0) {
                 return blockLight;
@@ -79,6 +82,9 @@ final class GridWorld implements MobWorld {
     }
 
     public int height(int x, int z) {
+        if (grid.plain()) {
+            return grid.floor;
+        }
         for (int h = 63; h >= 0; h--) {
             if (grid.blockAt(x, h, z) != 0) {
                 return h + 1;
