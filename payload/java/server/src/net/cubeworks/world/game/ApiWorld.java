@@ -20,6 +20,7 @@ import org.bukkit.inventory.Inventory;
 import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
 
+import net.cubeworks.world.game.world.ColumnKeeping;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
@@ -33,8 +34,12 @@ import net.cubeworks.world.level.SlotRow;
 public final class ApiWorld extends ApiWorldEntities {
     private final UUID uid;
 
-    ApiWorld(Game game, GameWorld world) {
+    /** What of the land stays in memory though nobody sees it. */
+    private final ColumnKeeping keeping;
+
+    ApiWorld(Game game, GameWorld world, ColumnKeeping keeping) {
         super(game, world);
+        this.keeping = keeping;
         this.uid = UUID.nameUUIDFromBytes(("world:" + game.properties().levelName()).getBytes(Charset.forName("UTF-8")));
     }
 
@@ -366,12 +371,12 @@ public final class ApiWorld extends ApiWorldEntities {
     }
 
     public boolean getKeepSpawnInMemory() {
-        return world.keepsSpawn();
+        return keeping.keepsSpawn();
     }
 
     /** The columns in view of the spawn stay in memory (while the heap has room for them), or go when nobody sees them. */
     public void setKeepSpawnInMemory(boolean keepLoaded) {
-        world.setKeepSpawn(keepLoaded);
+        keeping.setKeepSpawn(keepLoaded);
     }
 
     public boolean isAutoSave() {

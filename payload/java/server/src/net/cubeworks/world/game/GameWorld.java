@@ -1,7 +1,5 @@
 package net.cubeworks.world.game;
 
-import java.util.ArrayList;
-import java.util.Collections;
 import java.util.List;
 import java.util.Random;
 import java.util.concurrent.ExecutorService;
@@ -10,16 +8,15 @@ import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
 
-import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.world.ColumnCache;
+import net.cubeworks.world.game.world.SpawnArea;
+import net.cubeworks.world.game.world.Streaming;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.generation.WorldChoice;
-import net.cubeworks.world.generation.WorldGenerator;
-import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
-import net.cubeworks.world.level.Relight;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.StoredLevel;
@@ -73,7 +70,8 @@ public final class GameWorld implements Terrain {
     private final net.cubeworks.world.game.world.Weather weather;
     private final Random random = new Random();
     private ScheduledExecutorService reporter;
-    private long tick;
+    /** The order of one tick, and the ticks counted. */
+    private final WorldTick tick;
 
     GameWorld(Game game, WorldStore store, int viewDistance) {
         this.game = game;
@@ -94,9 +92,10 @@ public final class GameWorld implements Terrain {
         this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
-        this.api = new ApiWorld(game, this);
-        cache.setUnloadCheck(WorldEvents.unloads(game.host(), api));
+        this.api = new ApiWorld(game, this, cache.keeping());
+        cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
+        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.weather = new net.cubeworks.world.game.world.Weather(game.host(), api,
                 new net.cubeworks.world.game.world.Weather.Broadcast() {
@@ -123,8 +122,8 @@ public final class GameWorld implements Terrain {
         }
         int bx = (int) Math.floor(x);
         int bz = (int) Math.floor(z);
-        Column c = cache.held(ColumnKey.of(bx >> 4, bz >> 4));
-        int top = c == null ? Column.FLAT_HEIGHT : c.height(bx & 15, bz & 15);
+        net.cubeworks.world.level.Column c = cache.held(ColumnKey.of(bx >> 4, bz >> 4));
+        int top = c == null ? net.cubeworks.world.level.Column.FLAT_HEIGHT : c.height(bx & 15, bz & 15);
         return y >= top;
     }
 
@@ -154,7 +153,7 @@ public final class GameWorld implements Terrain {
     }
 
     long currentTick() {
-        return tick;
+        return tick.current();
     }
 
     ColumnCache cache() {
@@ -196,23 +195,8 @@ public final class GameWorld implements Terrain {
      */
     public void loadLevel() {
         StoredLevel stored = store.loadLevel();
-        if (stored != null) {
-            level = LevelState.from(stored);
-        } else {
-            level = new LevelState();
-            level.generatorName = WorldChoice.generatorName(game.properties().levelType());
-            level.generatorOptions = level.generatorName.equals("flat") ? game.properties().generatorSettings() : "";
-            level.seed = WorldChoice.seed(game.properties().levelSeed(), new Random());
-        }
-        WorldGenerator g = WorldChoice.generator(level.generatorName, level.seed, level.generatorOptions);
-        level.generatorOptions = g.options();
-        cache.setGenerator(g);
-        if (stored == null) {
-            int[] spawn = g.spawn();
-            level.spawnX = spawn[0];
-            level.spawnY = spawn[1];
-            level.spawnZ = spawn[2];
-        }
+        level = stored != null ? LevelState.from(stored) : LevelState.fresh(game.properties(), new Random());
+        cache.maker().setGenerator(level.generator(stored == null));
     }
 
     /** The world type the client is told in Join Game and Respawn. */
@@ -221,97 +205,11 @@ public final class GameWorld implements Terrain {
     }
 
     /**
-     * Makes the columns around the spawn ready (read, or generated and lit, on the generator
-     * pool, as the heap has room for them), compresses what each is sent as, keeps them in memory
-     * and starts the first save, so the first player to join waits for none of it.
+     * Makes the columns around the spawn ready and kept (see {@link SpawnArea}), and starts the
+     * first save when it made new land, so the first player to join waits for none of it.
      */
     public void prepareSpawn() {
-        int scx = level.spawnX >> 4;
-        int scz = level.spawnZ >> 4;
-        cache.keepAround(scx, scz, viewDistance);
-        final long roomBy = System.nanoTime() + ColumnBatch.ROOM_WAIT_NANOS;
-        List<Future<ColumnCache.Made>> work = new ArrayList<Future<ColumnCache.Made>>();
-        List<Long> keys = new ArrayList<Long>();
-        for (int dx = -viewDistance; dx <= viewDistance; dx++) {
-            for (int dz = -viewDistance; dz <= viewDistance; dz++) {
-                final int cx = scx + dx;
-                final int cz = scz + dz;
-                long k = ColumnKey.of(cx, cz);
-                if (cache.inMemory(k)) {
-                    continue;
-                }
-                keys.add(k);
-                work.add(generators.submit(new java.util.concurrent.Callable<ColumnCache.Made>() {
-                    public ColumnCache.Made call() throws Unavailable {
-                        long expected = ColumnBatch.expectedColumnBytes();
-                        if (!net.cubeworks.world.util.HeapWatch.awaitRoom(expected, roomBy)) {
-                            return null; // made when a player comes near
-                        }
-                        ColumnCache.Made m = cache.make(cx, cz);
-                        ColumnBatch.made(m.column, expected);
-                        return m;
-                    }
-                }));
-            }
-        }
-        final net.cubeworks.world.util.LongMap<Column> made = new net.cubeworks.world.util.LongMap<Column>(512);
-        List<ColumnCache.Made> results = new ArrayList<ColumnCache.Made>();
-        for (int i = 0; i < work.size(); i++) {
-            ColumnCache.Made m = null;
-            try {
-                m = work.get(i).get();
-            } catch (InterruptedException e) {
-                Thread.currentThread().interrupt();
-                return;
-            } catch (java.util.concurrent.ExecutionException e) {
-                if (e.getCause() instanceof Unavailable) {
-                    cache.cannotRead(keys.get(i)); // said by the store; asked again when a player comes near
-                } else {
-                    game.logger().log(java.util.logging.Level.SEVERE, "Could not make a column", e.getCause());
-                }
-            }
-            results.add(m);
-            if (m != null && m.column != null) {
-                made.put(keys.get(i), m.column);
-            }
-        }
-        Relight.Lights local = new Relight.Lights() {
-            public Column column(int x, int z) {
-                return made.get(ColumnKey.of(x >> 4, z >> 4));
-            }
-        };
-        for (Column c : made.values()) {
-            ColumnCache.lightBorders(c, local);
-        }
-        // every joining player is sent these: compressed once, now, on the pool
-        List<Future<?>> packing = new ArrayList<Future<?>>();
-        for (final Column c : made.values()) {
-            c.keepSendCache = true;
-            packing.add(generators.submit(new Runnable() {
-                public void run() {
-                    net.cubeworks.world.protocol.ChunkPackets.prepare(c);
-                }
-            }));
-        }
-        for (Future<?> f : packing) {
-            try {
-                f.get();
-            } catch (InterruptedException e) {
-                Thread.currentThread().interrupt();
-                return;
-            } catch (java.util.concurrent.ExecutionException e) {
-                game.logger().log(java.util.logging.Level.SEVERE, "Could not compress a column", e.getCause());
-            }
-        }
-        boolean generated = false;
-        for (int i = 0; i < results.size(); i++) {
-            ColumnCache.Made m = results.get(i);
-            if (m != null) {
-                cache.adopt(keys.get(i), m.column, m.generated);
-                generated |= m.generated;
-            }
-        }
-        if (generated) {
+        if (SpawnArea.prepare(cache, generators, viewDistance, level.spawnX >> 4, level.spawnZ >> 4, game.logger())) {
             saveLater(); // new land: written now, while nobody is here yet
         }
     }
@@ -438,7 +336,7 @@ public final class GameWorld implements Terrain {
         } catch (Unavailable e) {
             toSpawn(p);
         }
-        p.sent.reset(p, tick);
+        p.sent.reset(p, tick.current());
     }
 
     void toSpawn(OnlinePlayer p) {
@@ -456,15 +354,6 @@ public final class GameWorld implements Terrain {
         p.shown.clear();
         saver.savePlayerLater(p, level);
         cache.leftBehind(p.known); // let go at the next tick when nobody else sees them
-    }
-
-    /** Whether the columns around the spawn stay in memory while the heap has room (see {@link ColumnCache#keepAround}). */
-    boolean keepsSpawn() {
-        return cache.keepsSpawn();
-    }
-
-    void setKeepSpawn(boolean keep) {
-        cache.setKeepSpawn(keep);
     }
 
     /** Sends the player the columns it is missing; see {@link Streaming#stream}. */
@@ -486,105 +375,9 @@ public final class GameWorld implements Terrain {
 
     // --- the tick ---
 
-    /**
-     * One tick, under the lock. Returns what it has for each client, {player, bytes}, to be
-     * queued once the lock is let go; packets sent from other threads in between concern
-     * other things (blocks, columns), or entities the client then learns of a moment later.
-     */
+    /** One tick, under the lock (see {@link WorldTick#run}). */
     List<Object[]> tick() {
-        if (game.isStopping()) {
-            return Collections.emptyList();
-        }
-        List<OnlinePlayer> all = game.players().inJoinOrder();
-        List<Object[]> out;
-        delivery.beginTick();
-        try {
-            tick++;
-            level.time++;
-            if ("true".equals(level.gameRules.get("doDaylightCycle"))) {
-                level.dayTime++;
-            }
-            for (OnlinePlayer p : all) {
-                try {
-                    p.actionsThisTick = 0;
-                    survival.tick(p, tick);
-                    StatusEffects.tick(p, tick);
-                    if (!p.dead) {
-                        visibility.trackMovement(p, all, tick);
-                    }
-                    if (tick % HOUSEKEEPING_TICKS == 0 && p.withheld && p.isOnline()) {
-                        p.withheld = false;
-                        stream(p); // the columns that could not be read are asked for again
-                    }
-                } catch (RuntimeException ex) {
-                    // one player's trouble must not stop the world for the others
-                    game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
-                }
-            }
-            weather.tick(level, random);
-            mobs.tick(tick);
-            tickEntities(all);
-            List<long[]> loaded = cache.takeLoaded();
-            for (long[] l : loaded) {
-                if (l[1] == 1) {
-                    mobs.newLand(ColumnKey.x(l[0]), ColumnKey.z(l[0]));
-                }
-            }
-            WorldEvents.chunksLoaded(game.host(), api, loaded);
-            visibility.update();
-            interaction.relay(all);
-            if (tick % TICKS_PER_SECOND == 0) {
-                byte[] time = timePacket().frame();
-                for (OnlinePlayer p : all) {
-                    if (p.hasOwnTime()) {
-                        delivery.out(p, p.timePacket(level));
-                    } else {
-                        delivery.out(p, time);
-                    }
-                }
-            }
-            if (tick % TICKS_PER_SECOND == 0) {
-                IdleKick.check(game, all);
-            }
-            // what players walked away from goes now, written first when it changed; with saving
-            // off (save-off) a changed column stays in memory instead, as nothing may be written
-            saver.saveColumnsLater(cache.releaseLeftBehind(all, autoSave));
-            if (tick % SAVE_INTERVAL_TICKS == 0) {
-                if (autoSave) {
-                    saveLater();
-                }
-            } else if (tick % HOUSEKEEPING_TICKS == 0
-                    || tick % TICKS_PER_SECOND == 0 && net.cubeworks.world.util.HeapWatch.pressed()) {
-                forgetUnseen(); // short of room: what nobody sees goes now, the spawn area too
-            }
-        } finally {
-            out = delivery.endTick(game.players().inJoinOrder());
-        }
-        return out;
-    }
-
-    /**
-     * Every entity's own tick, of every kind; the ones that are gone leave the world and their
-     * viewers' screens, the others' moves are shown (players' moves were, with their own tick).
-     */
-    private void tickEntities(List<OnlinePlayer> players) {
-        for (WorldEntity e : game.entities().all()) {
-            try {
-                e.tick(tick);
-                if (e.isRemoved()) {
-                    game.entities().remove(e);
-                    visibility.hide(e);
-                } else if (!(e instanceof OnlinePlayer)) {
-                    visibility.trackMovement(e, players, tick);
-                }
-            } catch (RuntimeException ex) {
-                // one entity's trouble must not stop the world
-                game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of entity " + e.getEntityId(), ex);
-                if (!(e instanceof OnlinePlayer)) {
-                    e.markRemoved();
-                }
-            }
-        }
+        return tick.run();
     }
 
     // --- saving ---
@@ -670,9 +463,9 @@ public final class GameWorld implements Terrain {
             if (y < 0) {
                 return 0;
             }
-            Column c = w.cache.held(k);
+            net.cubeworks.world.level.Column c = w.cache.held(k);
             if (c == null) {
-                return y >= Column.FLAT_HEIGHT ? 15 << 4 : 0; // the flat ground
+                return y >= net.cubeworks.world.level.Column.FLAT_HEIGHT ? 15 << 4 : 0; // the flat ground
             }
             if (!c.lit()) {
                 return y >= c.height(x & 15, z & 15) ? 15 << 4 : 0;
@@ -685,8 +478,8 @@ public final class GameWorld implements Terrain {
         }
 
         public int height(int x, int z) {
-            Column c = w.cache.held(ColumnKey.of(x >> 4, z >> 4));
-            return c == null ? Column.FLAT_HEIGHT : c.height(x & 15, z & 15);
+            net.cubeworks.world.level.Column c = w.cache.held(ColumnKey.of(x >> 4, z >> 4));
+            return c == null ? net.cubeworks.world.level.Column.FLAT_HEIGHT : c.height(x & 15, z & 15);
         }
 
         public long dayTime() {
@@ -733,7 +526,7 @@ public final class GameWorld implements Terrain {
             return w.api;
         }
 
-        public void toViewers(WorldEntity e, PacketOut packet) {
+        public void toViewers(net.cubeworks.world.game.entity.WorldEntity e, PacketOut packet) {
             w.visibility.toViewers(e, packet);
         }
 
@@ -779,7 +572,7 @@ public final class GameWorld implements Terrain {
                 return false;
             }
             OnlinePlayer o = (OnlinePlayer) p;
-            List<Integer> changed = new ArrayList<Integer>();
+            List<Integer> changed = new java.util.ArrayList<Integer>();
             if (!o.inventory().give(item, count, 0, changed)) {
                 return false;
             }

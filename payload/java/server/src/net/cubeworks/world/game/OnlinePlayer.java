@@ -21,13 +21,14 @@ import org.bukkit.plugin.messaging.StandardMessenger;
 import net.cubeworks.world.game.block.BlockUser;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
-public final class OnlinePlayer extends PlayerEntity implements BlockUser {
+public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewer {
     private final Game game;
     private final Connection connection;
     private final String name;
@@ -82,10 +83,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser {
     boolean withheld;
     /** Moves in a row this player made up in the air without being allowed to fly. */
     int floatingMoves;
-    /** Whether the player has been told that part of the land cannot be read (once a session). */
-    volatile boolean toldOfWithheld;
-    /** Whether the player has been told that part of the land waits for room in memory (once a session). */
-    volatile boolean toldOfNoRoom;
+    /** The notices of the land this player has been given, once a session each (see {@link Viewer.Notice}). */
+    private final java.util.concurrent.atomic.AtomicInteger noticesGiven = new java.util.concurrent.atomic.AtomicInteger();
     /** The players this player's client shows. */
     final Set<WorldEntity> shown = new LinkedHashSet<WorldEntity>();
     /** Set after sending the client back: its moves are ignored until it arrives. */
@@ -182,6 +181,27 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser {
 
     public Connection connection() {
         return connection;
+    }
+
+    public net.cubeworks.world.util.LongSet known() {
+        return known;
+    }
+
+    public int columnX() {
+        return net.cubeworks.world.level.ColumnKey.chunk(x);
+    }
+
+    public int columnZ() {
+        return net.cubeworks.world.level.ColumnKey.chunk(z);
+    }
+
+    public void withhold() {
+        withheld = true;
+    }
+
+    public boolean firstNotice(Viewer.Notice notice) {
+        int bit = 1 << notice.ordinal();
+        return (noticesGiven.getAndUpdate(given -> given | bit) & bit) == 0;
     }
 
     void markLoggingIn(boolean value) {

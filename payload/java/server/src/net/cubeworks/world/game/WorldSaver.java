@@ -15,6 +15,7 @@ import java.util.concurrent.TimeUnit;
 import java.util.logging.Level;
 import java.util.logging.Logger;
 
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;

@@ -240,7 +240,7 @@ public class ColumnLoadTest {
         long k = ColumnKey.of(CX, CZ);
         store.unreadable.add(k);
         store.loadsGo.countDown();
-        ColumnCache.retryNanos = 0;
+        net.cubeworks.world.game.world.UnreadableColumns.retryNanos = 0;
         try {
             // a player next to it: the column is in view
             OnlinePlayer p = playerInSavedColumn("Alex");
@@ -270,7 +270,7 @@ public class ColumnLoadTest {
             assertEquals(1, sent.size());
             assertEquals("the kept stone", 1, sent.get(k)[4 << 8 | 5 << 4 | 5]);
         } finally {
-            ColumnCache.retryNanos = 5000000000L;
+            net.cubeworks.world.game.world.UnreadableColumns.retryNanos = 5000000000L;
         }
     }
 

@@ -210,7 +210,7 @@ public class ColumnReleaseTest {
     public void theSpawnAreaStaysUnlessItIsNotToBeKept() throws Exception {
         OnlinePlayer p = online("Alex", 10, 10);
         synchronized (game.lock()) {
-            world.cache().keepAround(10, 10, 1);
+            world.cache().keeping().keepAround(10, 10, 1);
             world.setBlock(165, 4, 165, 1, 0);
         }
         moveTo(p, 100, 100);

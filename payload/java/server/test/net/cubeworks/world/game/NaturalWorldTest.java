@@ -15,6 +15,7 @@ import org.junit.Test;
 
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.generation.WorldChoice;
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.AnvilStore;

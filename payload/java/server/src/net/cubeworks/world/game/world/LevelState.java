@@ -1,7 +1,12 @@
 package net.cubeworks.world.game.world;
 
+import java.util.Random;
+
+import net.cubeworks.world.generation.WorldChoice;
+import net.cubeworks.world.generation.WorldGenerator;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.StoredLevel;
 
 /**
@@ -28,6 +33,31 @@ public final class LevelState {
     public final java.util.Map<String, String> gameRules = defaultRules();
     /** The stored record it came from, for what the game does not use; null for a new world. */
     private StoredLevel stored;
+
+    /** A new world's level: its type and seed from the settings (level-type, level-seed, generator-settings). */
+    public static LevelState fresh(ServerProperties settings, Random random) {
+        LevelState l = new LevelState();
+        l.generatorName = WorldChoice.generatorName(settings.levelType());
+        l.generatorOptions = l.generatorName.equals("flat") ? settings.generatorSettings() : "";
+        l.seed = WorldChoice.seed(settings.levelSeed(), random);
+        return l;
+    }
+
+    /**
+     * The generator of the level's world type, seed and options (the options as the generator
+     * reads them from here on); with placeSpawn (a new world) the spawn goes where the land has one.
+     */
+    public WorldGenerator generator(boolean placeSpawn) {
+        WorldGenerator g = WorldChoice.generator(generatorName, seed, generatorOptions);
+        generatorOptions = g.options();
+        if (placeSpawn) {
+            int[] spawn = g.spawn();
+            spawnX = spawn[0];
+            spawnY = spawn[1];
+            spawnZ = spawn[2];
+        }
+        return g;
+    }
 
     /** The level of a stored record, or a new one; a spawn no player could stand at is left at the default. */
     public static LevelState from(StoredLevel s) {

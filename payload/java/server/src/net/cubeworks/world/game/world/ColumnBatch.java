@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.world;
 
 import java.util.ArrayList;
 import java.util.Collections;
@@ -37,8 +37,8 @@ import net.cubeworks.world.util.HeapWatch;
  * and is asked for again as a column that could not be read is. A column is compressed from a
  * copy of it taken under the lock (its arrays shared until the column changes), outside the lock.
  */
-final class ColumnBatch implements Callable<List<byte[]>> {
-    private final OnlinePlayer player;
+public final class ColumnBatch implements Callable<List<byte[]>> {
+    private final Viewer player;
     private final ColumnCache cache;
     private final WorldStore store;
     private final Object lock;
@@ -50,7 +50,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
     private final List<Slot> slots = new ArrayList<Slot>();
     Future<List<byte[]>> future;
 
-    ColumnBatch(OnlinePlayer player, ColumnCache cache, WorldStore store, Object lock, Logger logger) {
+    ColumnBatch(Viewer player, ColumnCache cache, WorldStore store, Object lock, Logger logger) {
         this.player = player;
         this.cache = cache;
         this.store = store;
@@ -125,8 +125,8 @@ final class ColumnBatch implements Callable<List<byte[]>> {
                         e = s.fromStore ? handOver(s) : ChunkPackets.Entry.of(s.held);
                         if (e == null) {
                             // the player is not sent the column, so it cannot go there: asked again later
-                            player.known.remove(ColumnKey.of(s.cx, s.cz));
-                            player.withheld = true;
+                            player.known().remove(ColumnKey.of(s.cx, s.cz));
+                            player.withhold();
                             if (s.noRoom) {
                                 noRoom++;
                             } else {
@@ -158,8 +158,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
         }
         frames.addAll(signs); // their columns' data is there before them
         clock.report(logger, "Columns for " + player.getName());
-        if (withheld > 0 && !player.toldOfWithheld) {
-            player.toldOfWithheld = true;
+        if (withheld > 0 && player.firstNotice(Viewer.Notice.UNREADABLE)) {
             player.sendMessage("\u00a7cPart of the land near you cannot be read now; you cannot go there until it can.");
         }
         if (noRoom > 0) {
@@ -169,8 +168,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
                 logger.warning("The server's memory is full: " + noRoom + " columns near " + player.getName()
                         + " wait for room (start it with more memory, the -Xmx option, for players this far apart)");
             }
-            if (!player.toldOfNoRoom) {
-                player.toldOfNoRoom = true;
+            if (player.firstNotice(Viewer.Notice.NO_ROOM)) {
                 player.sendMessage("\u00a7cThe server's memory is full: part of the land near you comes when there is room.");
             }
         }
@@ -292,7 +290,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
             }
         };
         for (Column c : made.values()) {
-            ColumnCache.lightBorders(c, local);
+            ColumnMaker.lightBorders(c, local);
         }
     }
 
@@ -302,19 +300,19 @@ final class ColumnBatch implements Callable<List<byte[]>> {
     private static volatile long columnBytes = COLUMN_BYTES;
 
     /** What a column about to be made or read is expected to take on the heap. */
-    static long expectedColumnBytes() {
+    public static long expectedColumnBytes() {
         return columnBytes;
     }
 
     /** Counts what a column made or read takes in place of what was expected, and learns from it. */
-    static void made(Column c, long expected) {
+    public static void made(Column c, long expected) {
         long actual = c == null ? 0 : c.footprint() + 64;
         HeapWatch.took(actual - expected);
         columnBytes = Math.max(1024, (columnBytes * 15 + actual) / 16);
     }
 
     /** How long the columns of a batch wait for room on a full heap before they are left for later. */
-    static final long ROOM_WAIT_NANOS = 5000000000L;
+    public static final long ROOM_WAIT_NANOS = 5000000000L;
 
     /** Reads or makes the column once the heap has room for it (by the deadline, else it is left for later). */
     private void make(Slot s, long roomBy) {
@@ -324,7 +322,7 @@ final class ColumnBatch implements Callable<List<byte[]>> {
             return;
         }
         try {
-            ColumnCache.Made m = cache.make(s.cx, s.cz);
+            ColumnMaker.Made m = cache.maker().make(s.cx, s.cz);
             s.loaded = m.column;
             s.generated = m.generated;
             made(m.column, expected);

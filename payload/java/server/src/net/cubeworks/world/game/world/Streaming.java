@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.world;
 
 import java.util.ArrayList;
 import java.util.Collections;
@@ -14,7 +14,7 @@ import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.WorldStore;
 
 /** Which columns each player's client has: the missing ones sent nearest first, the far ones unloaded. */
-final class Streaming {
+public final class Streaming {
     private final ColumnCache cache;
     private final WorldStore store;
     private final ExecutorService compressor;
@@ -24,7 +24,7 @@ final class Streaming {
     /** Where batches read and make their columns, several at once. */
     private final ExecutorService pool;
 
-    Streaming(ColumnCache cache, WorldStore store, ExecutorService compressor, ExecutorService pool, Object lock,
+    public Streaming(ColumnCache cache, WorldStore store, ExecutorService compressor, ExecutorService pool, Object lock,
             Logger logger, int viewDistance) {
         this.pool = pool;
         this.cache = cache;
@@ -40,15 +40,15 @@ final class Streaming {
      * first, and unloads those it no longer needs. Returns the frames queued for the client
      * while they are still being built, or null when nothing is.
      */
-    Future<List<byte[]>> stream(OnlinePlayer p) {
-        int ccx = ColumnKey.chunk(p.x);
-        int ccz = ColumnKey.chunk(p.z);
+    public Future<List<byte[]>> stream(Viewer p) {
+        int ccx = p.columnX();
+        int ccz = p.columnZ();
         int vd = viewDistance;
-        for (long k : p.known.toArray()) {
+        for (long k : p.known().toArray()) {
             int kx = ColumnKey.x(k);
             int kz = ColumnKey.z(k);
             if (Math.abs(kx - ccx) > vd || Math.abs(kz - ccz) > vd) {
-                p.known.remove(k);
+                p.known().remove(k);
                 cache.leftBehind(k);
                 p.connection().send(PlayPackets.unloadColumn(kx, kz));
             }
@@ -57,11 +57,11 @@ final class Streaming {
         for (int dx = -vd; dx <= vd; dx++) {
             for (int dz = -vd; dz <= vd; dz++) {
                 long k = ColumnKey.of(ccx + dx, ccz + dz);
-                if (p.known.contains(k)) {
+                if (p.known().contains(k)) {
                     continue;
                 }
                 if (!cache.mayTry(k)) {
-                    p.withheld = true; // could not be read a moment ago: asked again later
+                    p.withhold(); // could not be read a moment ago: asked again later
                     continue;
                 }
                 missing.add(new int[] {ccx + dx, ccz + dz, dx * dx + dz * dz});
@@ -83,7 +83,7 @@ final class Streaming {
         batch.pool = pool;
         for (int[] m : missing) {
             batch.add(m[0], m[1]);
-            p.known.add(ColumnKey.of(m[0], m[1]));
+            p.known().add(ColumnKey.of(m[0], m[1]));
         }
         if (batch.allFlat()) {
             for (byte[] frame : ChunkPackets.bulkFrames(batch.entries)) {
