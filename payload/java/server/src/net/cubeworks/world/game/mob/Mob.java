@@ -98,7 +98,7 @@ public abstract class Mob extends Living implements Creature {
     private double maxHealth;
 
     protected Mob(Mobs mobs, MobKind kind, double x, double y, double z) {
-        super(mobs.world.entities().nextId(), UUID.randomUUID(), mobs.world.lock(), kind.maxHealth);
+        super(mobs.world.entities().nextId(), mobs.takeUuid(), mobs.world.lock(), kind.maxHealth);
         this.mobs = mobs;
         this.kind = kind;
         this.maxHealth = kind.maxHealth;

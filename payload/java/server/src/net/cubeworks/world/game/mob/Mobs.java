@@ -92,6 +92,25 @@ public final class Mobs {
         return players;
     }
 
+    /** The unique id the next mob made takes (one read from the world's files), or null for a new one. */
+    private java.util.UUID nextUuid;
+
+    java.util.UUID takeUuid() {
+        java.util.UUID u = nextUuid;
+        nextUuid = null;
+        return u != null ? u : java.util.UUID.randomUUID();
+    }
+
+    /** A mob of the kind with the unique id it was kept with. */
+    Mob create(MobKind kind, double x, double y, double z, java.util.UUID uuid) {
+        nextUuid = uuid;
+        try {
+            return create(kind, x, y, z);
+        } finally {
+            nextUuid = null;
+        }
+    }
+
     /** A new mob of the kind at the place, not yet in the world. */
     public Mob create(MobKind kind, double x, double y, double z) {
         switch (kind) {
