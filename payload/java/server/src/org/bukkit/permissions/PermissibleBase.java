@@ -24,6 +24,7 @@ public class PermissibleBase implements Permissible {
     private final List<PermissionAttachment> attachments = new ArrayList<PermissionAttachment>();
     private final Map<String, PermissionAttachmentInfo> permissions = new HashMap<String, PermissionAttachmentInfo>();
     private Boolean calculatedFor;
+    private final boolean ownCalculation = ownCalculation(getClass());
 
     public PermissibleBase(ServerOperator opable) {
         this.opable = opable;
@@ -47,11 +48,33 @@ public class PermissibleBase implements Permissible {
     }
 
     /**
-     * Recalculates when the operator status differs from the one calculated for, through the
-     * overridable {@link #recalculatePermissions()} (a plugin's subclass, such as PermissionsEx's,
-     * calculates in its own way).
+     * Whether the class calculates in a way of its own (a plugin's subclass, such as
+     * PermissionsEx's, overriding {@link #recalculatePermissions()}).
+     */
+    private static boolean ownCalculation(Class<?> c) {
+        for (; c != PermissibleBase.class; c = c.getSuperclass()) {
+            try {
+                c.getDeclaredMethod("recalculatePermissions");
+                return true;
+            } catch (NoSuchMethodException e) {
+                // not here: its superclass
+            }
+        }
+        return false;
+    }
+
+    /**
+     * Recalculates when the operator status differs from the one calculated for. A class that
+     * calculates in its own way is left alone: PermissionsEx's takes a lock of its own to
+     * calculate, and a check of its own holds that lock while it asks this class, so calculating
+     * from inside a check would wait for itself forever. Such a class calculates when it is
+     * made, when an attachment changes and when the holder's operator status changes (the
+     * server recalculates an online player whose status it changes), as on Bukkit.
      */
     private synchronized void current() {
+        if (ownCalculation) {
+            return;
+        }
         boolean op = isOp();
         if (calculatedFor == null || calculatedFor.booleanValue() != op) {
             recalculatePermissions();

@@ -344,12 +344,15 @@ public final class BuiltinCommands {
             sender.sendMessage(PLAYER_NOT_FOUND);
             return;
         }
-        int item;
-        try {
-            item = Integer.parseInt(args[1]);
-        } catch (NumberFormatException ex) {
-            sender.sendMessage("\u00a7cThere is no such item with name " + args[1]);
-            return;
+        // an item by the game's name ("diamond_sword", "minecraft:planks") or its id
+        int item = net.cubeworks.world.level.ItemNames.itemId(args[1]);
+        if (item < 0) {
+            try {
+                item = Integer.parseInt(args[1]);
+            } catch (NumberFormatException ex) {
+                sender.sendMessage("\u00a7cThere is no such item with name " + args[1]);
+                return;
+            }
         }
         if (!knownItem(item)) {
             sender.sendMessage("\u00a7cThere is no such item with ID " + item);

@@ -146,7 +146,8 @@ public final class CommandRegistry {
             new DifficultyCommand(), new SpawnpointCommand(), new ClearCommand(), new GameRuleCommand(),
             new EnchantCommand(), new TestForCommand(), new EffectCommand(), new PlaySoundCommand(),
             new SetWorldSpawnCommand(), new SetIdleTimeoutCommand(), new AchievementCommand(), new ScoreboardCommand(),
-            new SetBlockCommand(), new SpreadPlayersCommand(), new WeatherCommand(), new ToggleDownfallCommand(),
+            new SetBlockCommand(), new SpreadPlayersCommand(), new TestForBlockCommand(), new WeatherCommand(),
+            new ToggleDownfallCommand(),
             new TellrawCommand(game),
         };
         for (Command c : fallbacks) {
@@ -174,8 +175,8 @@ public final class CommandRegistry {
             "whitelist.add", "whitelist.remove", "time.add", "time.set", "teleport", "gamemode", "defaultgamemode",
             "give", "save.perform", "save.enable", "save.disable", "reload", "timings", "xp", "effect", "enchant",
             "clear", "difficulty", "gamerule", "spawnpoint", "setworldspawn", "seed", "playsound", "tellraw",
-            "testfor", "achievement", "setidletimeout", "scoreboard", "setblock", "spreadplayers", "weather",
-            "toggledownfall"};
+            "testfor", "achievement", "setidletimeout", "scoreboard", "setblock", "spreadplayers", "testforblock",
+            "weather", "toggledownfall"};
         Map<String, Boolean> children = new LinkedHashMap<String, Boolean>();
         for (String n : everyone) {
             add(new Permission("bukkit.command." + n, PermissionDefault.TRUE));
@@ -270,9 +271,9 @@ public final class CommandRegistry {
         }
     }
 
-    /** Whether the command is one of the server's (Bukkit's defaults, or the game's own tellraw). */
+    /** Whether the command is one of the server's (Bukkit's defaults, or the game's own tellraw and testforblock). */
     private boolean isServerCommand(Command c) {
-        return isOwn(c) || c instanceof TellrawCommand || (c.getClass().getName().startsWith("org.bukkit.command.defaults.")
+        return isOwn(c) || c instanceof TellrawCommand || c instanceof TestForBlockCommand || (c.getClass().getName().startsWith("org.bukkit.command.defaults.")
                 && c.getClass().getClassLoader() == Command.class.getClassLoader());
     }
 

@@ -199,6 +199,16 @@ public final class GameWorld implements Terrain {
         cache.maker().setGenerator(level.generator(stored == null));
     }
 
+    /** The main scoreboard as the world keeps it; null when none is kept. */
+    public net.cubeworks.world.storage.StoredScoreboard loadScoreboard() throws Unavailable {
+        return store.loadScoreboard();
+    }
+
+    /** What each save from now on writes of the main scoreboard (the supplier's null: nothing). */
+    public void saveScoreboardWith(java.util.function.Supplier<net.cubeworks.world.storage.StoredScoreboard> snapshot) {
+        saver.scoreboard = snapshot;
+    }
+
     /** The world type the client is told in Join Game and Respawn. */
     public String levelType() {
         return WorldChoice.clientLevelType(level.generatorName);

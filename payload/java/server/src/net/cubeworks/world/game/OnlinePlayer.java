@@ -11,7 +11,6 @@ import java.util.UUID;
 import org.bukkit.GameMode;
 import org.bukkit.Server;
 import org.bukkit.entity.Player;
-import org.bukkit.permissions.PermissibleBase;
 import org.bukkit.permissions.Permission;
 import org.bukkit.permissions.PermissionAttachment;
 import org.bukkit.permissions.PermissionAttachmentInfo;
@@ -52,7 +51,6 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     long eatingSince;
 
     private final PlayerInventory inventory = new PlayerInventory();
-    private final PermissibleBase perm = new PermissibleBase(this);
     /** A client registers at most this many plugin channels; more are ignored. */
     static final int MAX_CLIENT_CHANNELS = 128;
     private final Set<String> pluginChannels = new LinkedHashSet<String>();

@@ -23,10 +23,10 @@ import org.bukkit.entity.Player;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryView;
 import org.bukkit.map.MapView;
+import org.bukkit.craftbukkit.v1_7_R1.entity.CraftHumanEntity;
 import org.bukkit.scoreboard.Scoreboard;
 
 import net.cubeworks.world.game.entity.EffectData;
-import net.cubeworks.world.game.entity.Living;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PacketOut;
@@ -38,7 +38,7 @@ import net.cubeworks.world.protocol.PlayPackets;
  * statistics, his scoreboard, conversations, and the windows plugins open for him. Reads take the
  * world lock; changes run on the game thread.
  */
-abstract class PlayerSenses extends Living implements Player {
+abstract class PlayerSenses extends CraftHumanEntity implements Player {
     PlayerSenses(int entityId, java.util.UUID uniqueId, Object lock) {
         super(entityId, uniqueId, lock, (float) PlayerEntity.MAX_HEALTH);
     }

@@ -155,11 +155,12 @@ public final class Players {
         }
     }
 
-    /** Grants or revokes operator status, saves ops.txt and tells the player when online. */
+    /** Grants or revokes operator status, saves ops.txt and, when online, recalculates the player's permissions and tells him. */
     public boolean setOp(String name, boolean op) {
         boolean changed = game.access().setOp(name, op);
         OnlinePlayer p = findExact(name);
         if (p != null && changed) {
+            p.recalculatePermissions();
             p.sendMessage(op ? "\u00a7eYou are now op!" : "\u00a7eYou are no longer op!");
         }
         return changed;

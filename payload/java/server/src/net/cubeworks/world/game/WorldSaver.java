@@ -21,6 +21,7 @@ import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
+import net.cubeworks.world.storage.StoredScoreboard;
 import net.cubeworks.world.storage.WorldStore;
 
 /**
@@ -33,6 +34,7 @@ final class WorldSaver {
     /** What one save left unwritten; empty when everything was written. */
     static final class Report {
         boolean levelUnsaved;
+        boolean scoreboardUnsaved;
         int columnsUnsaved;
         final List<String> playersUnsaved = new ArrayList<String>();
         /** Why, as the first failure said; null when nothing failed. */
@@ -56,6 +58,9 @@ final class WorldSaver {
             }
             if (levelUnsaved) {
                 parts.add("the level");
+            }
+            if (scoreboardUnsaved) {
+                parts.add("the scoreboard");
             }
             if (!playersUnsaved.isEmpty()) {
                 StringBuilder b = new StringBuilder(playersUnsaved.size() == 1 ? "the player " : "the players ");
@@ -100,6 +105,8 @@ final class WorldSaver {
      * and waiting for the next save. A record leaves only once it is on the disk.
      */
     private final ConcurrentMap<String, Unwritten> unwritten = new ConcurrentHashMap<String, Unwritten>();
+    /** What each save writes of the main scoreboard (taken when the save starts); null: nothing. */
+    volatile java.util.function.Supplier<StoredScoreboard> scoreboard;
 
     WorldSaver(Game game, ColumnCache cache, WorldStore store, ExecutorService saver) {
         this.game = game;
@@ -176,6 +183,8 @@ final class WorldSaver {
         }
         final StoredLevel levelCopy = level.toStored(game.players().defaultGameMode().getValue(),
                 game.properties().hardcore(), game.properties().levelName());
+        java.util.function.Supplier<StoredScoreboard> board = scoreboard;
+        final StoredScoreboard boardCopy = board == null ? null : board.get();
         cache.forgetUnseenBy(online);
         return saver.submit(new Callable<Report>() {
             public Report call() {
@@ -190,6 +199,19 @@ final class WorldSaver {
                     logger.log(Level.WARNING, "Could not save the level", ex);
                     report.levelUnsaved = true;
                     report.failed(ex);
+                }
+                if (boardCopy != null) {
+                    try {
+                        store.saveScoreboard(boardCopy);
+                    } catch (IOException ex) {
+                        logger.warning("Could not save the scoreboard: " + ex);
+                        report.scoreboardUnsaved = true;
+                        report.failed(ex);
+                    } catch (RuntimeException ex) {
+                        logger.log(Level.WARNING, "Could not save the scoreboard", ex);
+                        report.scoreboardUnsaved = true;
+                        report.failed(ex);
+                    }
                 }
                 boolean failed = true;
                 try {

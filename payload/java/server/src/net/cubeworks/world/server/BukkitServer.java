@@ -29,14 +29,14 @@ import net.cubeworks.world.plugin.ServerVersion;
 import net.cubeworks.world.game.OnlinePlayer;
 
 /** The game server as plugins see it, through the plugin API's Server interface. */
-public final class BukkitServer implements Server {
+public class BukkitServer implements Server {
     private final WorldServer server;
     private final Messenger messenger = new StandardMessenger();
     private final ServerRecipes recipes = new ServerRecipes(net.cubeworks.world.crafting.RecipeBook.standard());
     private volatile int spawnRadius = -1;
     private volatile ServerUnsafe unsafe;
 
-    BukkitServer(WorldServer server) {
+    protected BukkitServer(WorldServer server) {
         this.server = server;
     }
 

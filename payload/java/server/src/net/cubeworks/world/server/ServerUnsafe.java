@@ -28,8 +28,24 @@ final class ServerUnsafe implements UnsafeValues {
         return n.startsWith("minecraft:") ? n.substring("minecraft:".length()) : n;
     }
 
+    /**
+     * A material by the game's name of an item or block ("diamond_sword", "planks",
+     * "minecraft:stonebrick"), its id, or else the material's own name.
+     */
+    @SuppressWarnings("deprecation")
     public Material getMaterialFromInternalName(String name) {
-        return name == null ? null : Material.matchMaterial(plain(name));
+        if (name == null) {
+            return null;
+        }
+        String n = plain(name);
+        int id = net.cubeworks.world.level.ItemNames.itemId(n);
+        if (id >= 0) {
+            return Material.getMaterial(id);
+        }
+        if (n.matches("\\d{1,5}")) {
+            return Material.getMaterial(Integer.parseInt(n));
+        }
+        return Material.matchMaterial(n);
     }
 
     /** The materials whose name (as "minecraft:name") starts with the token. */

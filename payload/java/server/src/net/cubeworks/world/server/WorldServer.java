@@ -55,7 +55,7 @@ public final class WorldServer implements GameHost {
     private final ConsoleOutput console;
     private final Logger logger;
     private final long startNanos;
-    private final BukkitServer api = new BukkitServer(this);
+    private final BukkitServer api = new org.bukkit.craftbukkit.v1_7_R1.CraftServer(this);
     private final ConsoleSender consoleSender;
     private volatile ServerProperties props = ServerProperties.defaults();
     private AccessLists access;
@@ -197,6 +197,7 @@ public final class WorldServer implements GameHost {
         }
         logger.info("Preparing level \"" + props.levelName() + "\"");
         game.world().loadLevel();
+        game.scoreboards(); // reads the world's main scoreboard now, so that what is wrong with it is said at the start
         String readOnly = game.world().whyNotWritable();
         if (readOnly != null) {
             logger.warning("The world folder \"" + props.levelName() + "\" cannot be written (" + readOnly + "): the "

@@ -33,6 +33,16 @@ public final class AnvilStore implements WorldStore {
         storage.saveLevel(level);
     }
 
+    @Override
+    public StoredScoreboard loadScoreboard() throws Unavailable {
+        return storage.loadScoreboard();
+    }
+
+    @Override
+    public void saveScoreboard(StoredScoreboard board) throws IOException {
+        storage.saveScoreboard(board);
+    }
+
     public Column loadColumn(int cx, int cz) throws Unavailable {
         StoredColumn s = storage.loadColumn(cx, cz);
         if (s == null) {

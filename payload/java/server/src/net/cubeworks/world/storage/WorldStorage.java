@@ -98,6 +98,51 @@ public final class WorldStorage implements Closeable {
         }
     }
 
+    // ---- data/scoreboard.dat -----------------------------------------------------------------
+
+    /**
+     * The main scoreboard as kept, or null when none is kept. Throws Unavailable when the file
+     * exists but cannot be read now, or is broken and cannot be set aside: nothing must be
+     * written over it then. A broken one is reported and set aside, and the board starts anew.
+     */
+    public StoredScoreboard loadScoreboard() throws Unavailable {
+        synchronized (lock) {
+            File f = scoreboardFile();
+            if (!f.exists()) {
+                return null;
+            }
+            String broken;
+            try {
+                return ScoreboardCodec.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
+            } catch (Nbt.FormatException e) {
+                broken = e.getMessage();
+            } catch (RuntimeException e) {
+                broken = "its tags are not laid out as a scoreboard's (" + e + ")";
+            } catch (IOException e) {
+                log.warn("Could not read " + f.getPath() + ": " + e);
+                throw new Unavailable(f.getPath() + " cannot be read: " + e, e);
+            }
+            if (!reportAndSetAside(f, broken)) {
+                throw new Unavailable(f.getPath() + " is broken and could not be set aside", null);
+            }
+            return null;
+        }
+    }
+
+    /** Writes data/scoreboard.dat whole. */
+    public void saveScoreboard(StoredScoreboard board) throws IOException {
+        byte[] packed = Nbt.gzip(Nbt.write(ScoreboardCodec.encode(board)));
+        synchronized (lock) {
+            checkOpen();
+            File f = scoreboardFile();
+            SafeFiles.replace(f, packed);
+        }
+    }
+
+    private File scoreboardFile() {
+        return new File(new File(folder, "data"), "scoreboard.dat");
+    }
+
     // ---- region files ----------------------------------------------------------------------
 
     /**

@@ -29,6 +29,19 @@ public interface WorldStore {
 
     void savePlayer(String name, StoredPlayer player) throws IOException;
 
+    /**
+     * The main scoreboard as kept, or null when none is kept (or what was kept was broken,
+     * reported and set aside); throws Unavailable when what is kept cannot be read now and must
+     * not be written over. A store that keeps no scoreboard answers null.
+     */
+    default StoredScoreboard loadScoreboard() throws Unavailable {
+        return null;
+    }
+
+    /** Writes the main scoreboard; a store that keeps none does nothing. */
+    default void saveScoreboard(StoredScoreboard board) throws IOException {
+    }
+
     void close();
 
     /** Keeps nothing: every column is generated, every player new. */

@@ -18,7 +18,7 @@ public class ClearCommand extends GameCommand {
                 ChatColor.RED + "Please provide a player!");
         int id = -1;
         if (words.has(1) && !words.get(1).equals("-1")) {
-            Material kind = Material.matchMaterial(words.get(1));
+            Material kind = org.bukkit.Bukkit.getUnsafe().getMaterialFromInternalName(words.get(1));
             if (kind == null) {
                 throw new Words.Refusal(ChatColor.RED + "There's no item called " + words.get(1));
             }

@@ -9,7 +9,7 @@ import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 
 /**
- * The game's /setblock: a block (by id, or by name, "minecraft:" or not) with its data at a place
+ * The game's /setblock: a block (by id, or by the game's name, "minecraft:" or not) with its data at a place
  * ("~" counting from the player), replacing what is there, or only where there is air ("keep"),
  * or breaking it first ("destroy": the world drops nothing here).
  */
@@ -61,11 +61,30 @@ public class SetBlockCommand extends GameCommand {
         return Words.number(word, -30000000, 30000000);
     }
 
-    @SuppressWarnings("deprecation")
+    /**
+     * The blocks whose game name is also their item's ("reeds", "cake", "bed", ...): the name
+     * finds the item first, and a block is meant here.
+     */
+    private static final java.util.Map<Material, Material> BLOCK_OF_ITEM = new java.util.EnumMap<Material, Material>(
+            Material.class);
+
+    static {
+        Material[][] pairs = {{Material.BED, Material.BED_BLOCK}, {Material.WOOD_DOOR, Material.WOODEN_DOOR},
+            {Material.IRON_DOOR, Material.IRON_DOOR_BLOCK}, {Material.SUGAR_CANE, Material.SUGAR_CANE_BLOCK},
+            {Material.CAKE, Material.CAKE_BLOCK}, {Material.NETHER_STALK, Material.NETHER_WARTS},
+            {Material.BREWING_STAND_ITEM, Material.BREWING_STAND}, {Material.CAULDRON_ITEM, Material.CAULDRON},
+            {Material.FLOWER_POT_ITEM, Material.FLOWER_POT}, {Material.SKULL_ITEM, Material.SKULL}};
+        for (Material[] p : pairs) {
+            BLOCK_OF_ITEM.put(p[0], p[1]);
+        }
+    }
+
+    /** A block by the game's name ("minecraft:" or not: "planks", "stonebrick", "reeds"), or its id. */
     private static Material block(String word) throws Words.Refusal {
-        String name = word.startsWith("minecraft:") ? word.substring("minecraft:".length()) : word;
-        Material kind = name.matches("\\d{1,4}") ? Material.getMaterial(Integer.parseInt(name))
-                : Material.matchMaterial(name);
+        Material kind = org.bukkit.Bukkit.getUnsafe().getMaterialFromInternalName(word);
+        if (kind != null && !kind.isBlock() && !word.matches("\\d+") && BLOCK_OF_ITEM.containsKey(kind)) {
+            kind = BLOCK_OF_ITEM.get(kind);
+        }
         if (kind == null || !kind.isBlock()) {
             throw red("There is no such block with name " + word);
         }

@@ -10,6 +10,7 @@ import java.util.HashMap;
 import java.util.LinkedHashMap;
 import java.util.List;
 import java.util.Map;
+import java.util.concurrent.locks.ReentrantReadWriteLock;
 
 import org.bukkit.permissions.PermissibleBase;
 import org.bukkit.permissions.Permission;
@@ -184,5 +185,66 @@ public class PermissionsTest {
         assertEquals(children("perms.admin.kick", true), byName.get("perms.admin").getChildren());
         assertEquals(PermissionDefault.TRUE, byName.get("perms.use").getDefault());
         assertEquals("the plugin's default-permission", PermissionDefault.NOT_OP, byName.get("perms.plain").getDefault());
+    }
+
+    /**
+     * A plugin's permissible that calculates under a lock of its own and asks the base while
+     * holding it during a check, as PermissionsEx's does.
+     */
+    private static final class Locking extends PermissibleBase {
+        final ReentrantReadWriteLock lock = new ReentrantReadWriteLock();
+        int calculations;
+
+        Locking(ServerOperator holder) {
+            super(holder);
+        }
+
+        @Override
+        public boolean hasPermission(String name) {
+            lock.readLock().lock();
+            try {
+                return name.startsWith("wild.") || (super.isPermissionSet(name) && super.hasPermission(name));
+            } finally {
+                lock.readLock().unlock();
+            }
+        }
+
+        @Override
+        public void recalculatePermissions() {
+            lock.writeLock().lock();
+            try {
+                calculations++;
+                super.recalculatePermissions();
+            } finally {
+                lock.writeLock().unlock();
+            }
+        }
+    }
+
+    @Test(timeout = 20000)
+    public void aSubclassCalculatingUnderItsOwnLockIsNeverRecalculatedFromInsideItsOwnCheck() {
+        register("t.lock.op", PermissionDefault.OP, null);
+        Op holder = new Op();
+        Locking perms = new Locking(holder);
+        perms.recalculatePermissions();
+        assertTrue(perms.hasPermission("wild.anything"));
+        assertFalse(perms.hasPermission("t.lock.op"));
+        // the status changes unasked: the check answers from what was calculated, and does not hang
+        holder.op = true;
+        assertFalse(perms.hasPermission("t.lock.op"));
+        assertEquals(1, perms.calculations);
+        // the holder recalculates, as the server does for a player whose status it changes
+        perms.recalculatePermissions();
+        assertTrue(perms.hasPermission("t.lock.op"));
+        // a subclass with no calculation of its own still follows the status by itself
+        PermissibleBase plain = new PermissibleBase(holder) {
+            @Override
+            public boolean hasPermission(String name) {
+                return name.startsWith("wild.") || super.hasPermission(name);
+            }
+        };
+        assertTrue(plain.hasPermission("t.lock.op"));
+        holder.op = false;
+        assertFalse(plain.hasPermission("t.lock.op"));
     }
 }

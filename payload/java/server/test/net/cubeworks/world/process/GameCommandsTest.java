@@ -13,7 +13,9 @@ import org.junit.Test;
 /**
  * The game's commands as Bukkit's org.bukkit.command.defaults commands in the command map: what
  * they answer an operator, a player without the permission and the console, the selectors, and
- * a plugin overriding one, aliasing another and finding them by reflection.
+ * a plugin overriding one, aliasing another and finding them by reflection; and a plugin that
+ * puts a permissible of its own into the players, as permission plugins do, deciding their
+ * permission checks.
  */
 public class GameCommandsTest {
     private ServerProcess server;
@@ -46,7 +48,8 @@ public class GameCommandsTest {
         server = ServerProcess.prepare("level-seed=12345");
         Files.write(new File(server.dir, "ops.txt").toPath(), "Alex\n".getBytes("UTF-8"));
         CompiledPlugin.build(server.plugins(), "cmds", "CmdsPlugin", "/net/cubeworks/world/fixture/cmds/CmdsPlugin.java.txt",
-                "name: cmds\nmain: cmds.CmdsPlugin\nversion: 1\ncommands:\n  seed:\n    description: its own\n");
+                "name: cmds\nmain: cmds.CmdsPlugin\nversion: 1\ncommands:\n  seed:\n    description: its own\n"
+                + "  ask:\n    description: what the sender's permission check answers\n");
         server.start();
         server.waitReady();
         server.waitFor("[cmds] kill is org.bukkit.command.defaults.KillCommand with bukkit.command.kill; "
@@ -57,6 +60,15 @@ public class GameCommandsTest {
         bo = PlayClient.join(server.port, 4, "Bo");
         alex.drain(500);
         bo.drain(300);
+        server.waitFor("[cmds] injected into Bo through org.bukkit.craftbukkit.v1_7_R1.entity.CraftHumanEntity.perm");
+
+        // the plugin's permissible answers every check of the player: its wildcard, the server's
+        // own commands, the attachments added after it came in; the rest as before
+        String asked = say(bo, "/ask wild.a.b cmds.attached other.node");
+        assertTrue(asked, asked.contains("ask wild.a.b: true/true") && asked.contains("ask cmds.attached: true/true")
+                && asked.contains("ask other.node: false/false"));
+        assertTrue(say(bo, "/bukkit:seed").contains("Seed: 12345"));
+        assertTrue(say(alex, "/ask other.node").contains("ask other.node: true/true"));
 
         // the plugin's /seed wins the label; the server's stays under bukkit:seed
         assertTrue(say(alex, "/seed").contains("the plugin's own seed"));
@@ -77,6 +89,10 @@ public class GameCommandsTest {
         assertTrue(all, all.contains("Given SPEED (ID 1) * 0 to Alex for 5 seconds")
                 && all.contains("Given SPEED (ID 1) * 0 to Bo for 5 seconds"));
         assertTrue(say(alex, "/clear @p").contains("Cleared the inventory of Alex, removing 0 items"));
+        // items by the game's names
+        assertTrue(say(alex, "/give Alex minecraft:planks 3 2").contains("Given [5:2] * 3 to Alex"));
+        assertTrue(say(alex, "/give Alex nosuchitem").contains("There is no such item with name nosuchitem"));
+        assertTrue(say(alex, "/clear Alex planks").contains("Cleared the inventory of Alex, removing 3 items"));
         assertTrue(say(alex, "/effect @a[name=Nobody] 1").contains("That player cannot be found"));
         assertTrue(say(alex, "/tellraw @p {\"text\":\"raw hello\",\"color\":\"gold\"}")
                 .contains("{\"text\":\"raw hello\",\"color\":\"gold\"}"));
@@ -92,8 +108,24 @@ public class GameCommandsTest {
         assertTrue(say(alex, "/setblock ~ ~3 ~ 1").contains("The block couldn't be placed"));
         assertTrue(say(alex, "/setblock ~ 300 ~ stone").contains("Cannot place block outside of the world"));
         assertTrue(say(alex, "/setblock ~ ~3 ~ nosuchblock").contains("There is no such block with name nosuchblock"));
+        // the game's block names; /testforblock answers in the game's words
+        assertTrue(say(alex, "/setblock ~ ~4 ~ minecraft:planks 2").contains("Block placed"));
+        String found = say(alex, "/testforblock ~ ~4 ~ planks 2");
+        assertTrue(found, found.contains("Successfully found the block at "));
+        String other = say(alex, "/testforblock ~ ~3 ~ stonebrick");
+        assertTrue(other, other.matches(".*The block at -?\\d+,\\d+,-?\\d+ is stone \\(expected: stonebrick\\)\\..*"));
+        assertTrue(say(alex, "/testforblock ~ ~4 ~ 5 1").contains("had the data value of 2 (expected: 1)."));
+        // a name both a block and its item have is the block here
+        assertTrue(say(alex, "/setblock ~ ~5 ~ minecraft:cake").contains("Block placed"));
+        assertTrue(say(alex, "/testforblock ~ ~5 ~ cake").contains("Successfully found the block at "));
+        assertTrue(say(alex, "/testforblock ~ 300 ~ stone").contains("Cannot test for block outside of the world"));
+        assertTrue(say(bo, "/testforblock ~ ~ ~ stone").contains("I'm sorry, but you do not have permission"));
+        int spreadFrom = alex.chat.size();
         String spread = say(alex, "/spreadplayers 0 0 5 40 false Alex Bo");
-        assertTrue(spread, spread.contains("Spreading 2 players") && spread.contains("Successfully spread 2 players"));
+        assertTrue(spread, spread.contains("Spreading 2 players"));
+        // the land where they go is read or made first: the answer may come later on a busy machine
+        alex.until("the spread told", () -> alex.chat.subList(spreadFrom, alex.chat.size()).toString()
+                .contains("Successfully spread 2 players"));
         assertTrue(say(alex, "/spreadplayers 0 0 500 1 false Alex Bo")
                 .contains("The number you have entered (1.0) is too small, it must be at least 501.0"));
         // the scoreboard: objectives, scores and teams reach the clients
@@ -116,6 +148,11 @@ public class GameCommandsTest {
         assertEquals(Integer.valueOf(7), bo.scores.get("Bo@kills"));
         assertEquals("kills", bo.displaySlots.get(1));
 
+        // at quit the plugin puts the server's permissible back, and the player's checks are the server's
+        bo.close();
+        server.waitFor("[cmds] put back for Bo: wild.false");
+        bo = null;
+
         // the console: save-off and save-on, the address bans
         assertTrue(server.command("save-off").contains("Disabled level saving.."));
         assertTrue(server.command("save-on").contains("Enabled level saving.."));
@@ -132,5 +169,20 @@ public class GameCommandsTest {
         server.waitFor("[cmds] kill is org.bukkit.command.defaults.KillCommand", before, 10000);
         assertTrue(say(alex, "/seed").contains("the plugin's own seed"));
         assertTrue(say(alex, "/suicide").contains("Ouch. That look like it hurt."));
+
+        // the world keeps the main scoreboard: after a restart its objectives, scores and teams are back
+        alex.close();
+        alex = null;
+        server.send("stop");
+        assertEquals(0, server.waitForExit(30000));
+        assertTrue(new File(server.dir, "world/data/scoreboard.dat").isFile());
+        server.start();
+        server.waitReady();
+        assertTrue(server.command("scoreboard players list Bo").contains("- Kills: 7 (kills)"));
+        assertTrue(server.command("scoreboard teams list").contains("- red: 'Red Team' has 1 players"));
+        bo = PlayClient.join(server.port, 4, "Bo");
+        bo.drain(500);
+        assertEquals(Integer.valueOf(7), bo.scores.get("Bo@kills"));
+        assertEquals("kills", bo.displaySlots.get(1));
     }
 }

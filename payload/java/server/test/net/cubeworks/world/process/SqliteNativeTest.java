@@ -26,7 +26,8 @@ import org.junit.rules.TemporaryFolder;
  * The SQLite driver's native library of our own (payload/java/sqlite-native): built here over the
  * system's SQLite it runs the driver through every kind of native call; the Windows libraries in
  * the jar are 32- and 64-bit and export every function the driver's Java side calls; under Wine
- * they load and those functions are found.
+ * they load and those functions are found; and the 32-bit one's functions, which this machine cannot
+ * run, take their arguments off the stack as a 32-bit JVM calls them.
  */
 public class SqliteNativeTest {
     @Rule
@@ -192,5 +193,79 @@ public class SqliteNativeTest {
         }
         System.out.println("SqliteNativeTest: the Windows libraries loaded under Wine: " + checked + " of 2");
         assumeTrue("Wine and MinGW ran at least the 64-bit check", checked > 0);
+    }
+
+    /** Bytes a 32-bit JVM pushes for the native method: the JNIEnv, the object or class, then each argument. */
+    private static int stackBytes(Method m) {
+        int n = 8;
+        for (Class<?> t : m.getParameterTypes()) {
+            n += t == long.class || t == double.class ? 8 : 4;
+        }
+        return n;
+    }
+
+    /**
+     * A 32-bit JVM calls JNI functions as __stdcall: the function takes its arguments off the
+     * stack (ret N). A function that does not, or takes a different number of bytes (a jlong
+     * declared as jint in C), corrupts the JVM's stack on 32-bit Windows; on 64-bit Windows and
+     * Linux nothing shows it. Each exported function's first return is read from the disassembly.
+     */
+    @Test
+    public void the32BitLibrarysFunctionsPopTheArgumentsA32BitJvmPushes() throws Exception {
+        String objdump = "i686-w64-mingw32-objdump";
+        assumeTrue("MinGW's 32-bit objdump", runs(objdump, "--version"));
+        File dir = folder.newFolder("x86");
+        File dll = new File(dir, "sqlitejdbc.dll");
+        ZipFile jar = new ZipFile(ServerProcess.serverJar());
+        try {
+            Files.write(dll.toPath(), entry(jar, "org/sqlite/native/Windows/x86/sqlitejdbc.dll"));
+        } finally {
+            jar.close();
+        }
+        // the exported names' addresses: names and addresses by their index in the export table, and the image base
+        String headers = run(dir, 120, objdump, "-p", dll.getPath());
+        java.util.Map<Integer, String> nameOf = new java.util.HashMap<Integer, String>();
+        java.util.Map<Integer, Long> rvaOf = new java.util.HashMap<Integer, Long>();
+        long base = -1;
+        java.util.regex.Matcher m = java.util.regex.Pattern.compile("(?m)^\\s*\\[\\s*(\\d+)\\] (\\w+)$").matcher(headers);
+        while (m.find()) {
+            nameOf.put(Integer.parseInt(m.group(1)), m.group(2));
+        }
+        m = java.util.regex.Pattern.compile("(?m)^\\s*\\[\\s*(\\d+)\\] \\+base\\[\\s*\\d+\\] ([0-9a-f]+) Export RVA").matcher(headers);
+        while (m.find()) {
+            rvaOf.put(Integer.parseInt(m.group(1)), Long.parseLong(m.group(2), 16));
+        }
+        m = java.util.regex.Pattern.compile("(?m)^ImageBase\\s+([0-9a-f]+)").matcher(headers);
+        assertTrue(headers, m.find());
+        base = Long.parseLong(m.group(1), 16);
+        java.util.Map<String, Long> addressOf = new java.util.HashMap<String, Long>();
+        for (java.util.Map.Entry<Integer, String> e : nameOf.entrySet()) {
+            if (rvaOf.containsKey(e.getKey())) {
+                addressOf.put(e.getValue(), base + rvaOf.get(e.getKey()));
+            }
+        }
+        // every return in the code, by address, with the bytes it takes off the stack
+        String code = run(dir, 300, objdump, "-d", "--no-show-raw-insn", dll.getPath());
+        java.util.TreeMap<Long, Integer> returns = new java.util.TreeMap<Long, Integer>();
+        m = java.util.regex.Pattern.compile("(?m)^\\s*([0-9a-f]+):\\s+ret\\s*(?:\\$0x([0-9a-f]+))?\\s*$").matcher(code);
+        while (m.find()) {
+            returns.put(Long.parseLong(m.group(1), 16), m.group(2) == null ? 0 : Integer.parseInt(m.group(2), 16));
+        }
+        assertTrue("returns found", returns.size() > 1000);
+        int checked = 0;
+        for (Method method : Class.forName("org.sqlite.core.NativeDB").getDeclaredMethods()) {
+            if (!Modifier.isNative(method.getModifiers())) {
+                continue;
+            }
+            String name = "Java_org_sqlite_core_NativeDB_" + method.getName().replace("_", "_1");
+            Long at = addressOf.get(name);
+            assertNotNull(name + " is exported", at);
+            java.util.Map.Entry<Long, Integer> ret = returns.ceilingEntry(at);
+            assertNotNull(name + " returns", ret);
+            assertEquals(name + " takes its arguments off the stack", stackBytes(method), ret.getValue().intValue());
+            checked++;
+        }
+        assertEquals(59, checked);
+        assertEquals("JNI_OnLoad(JavaVM *, void *)", 8, returns.ceilingEntry(addressOf.get("JNI_OnLoad")).getValue().intValue());
     }
 }
