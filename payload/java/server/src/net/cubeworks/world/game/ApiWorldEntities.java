@@ -222,29 +222,28 @@ abstract class ApiWorldEntities implements World {
     }
 
     /**
-     * Shows a lightning bolt there to every player (their clients play its thunder). It does
-     * no harm and lights no fire here, and no entity stands for it afterwards: null.
+     * A bolt of lightning there, by the game's rules: the players within 512 blocks see it and hear
+     * the thunder, it sets the block alight (normal and hard) and burns what lives within three
+     * blocks; null when the lightning event was cancelled.
      */
-    public LightningStrike strikeLightning(Location loc) {
-        return strikeLightningEffect(loc);
+    public LightningStrike strikeLightning(final Location loc) {
+        return strike(loc, false);
     }
 
+    /** A bolt that is only seen and heard. */
     public LightningStrike strikeLightningEffect(final Location loc) {
+        return strike(loc, true);
+    }
+
+    private LightningStrike strike(final Location loc, final boolean effect) {
         if (loc == null) {
             throw new IllegalArgumentException("location");
         }
-        change(new Callable<Void>() {
-            public Void call() {
-                byte[] bolt = PlayPackets.spawnGlobalEntity(game.entities().nextId(),
-                        PlayPackets.GLOBAL_ENTITY_THUNDERBOLT, TrackedPosition.fixed(loc.getX()), TrackedPosition.fixed(loc.getY()),
-                        TrackedPosition.fixed(loc.getZ())).frame();
-                for (OnlinePlayer p : game.players().inJoinOrder()) {
-                    p.connection().sendFrame(bolt);
-                }
-                return null;
+        return change(new Callable<LightningStrike>() {
+            public LightningStrike call() {
+                return world.mobs().strike(loc.getX(), loc.getY(), loc.getZ(), effect);
             }
         });
-        return null;
     }
 
     /** Plays the effect for the players within the radius (in blocks) of it. */

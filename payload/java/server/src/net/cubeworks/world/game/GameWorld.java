@@ -559,6 +559,16 @@ public final class GameWorld implements Terrain {
                     && w.combat.hitByEntity((OnlinePlayer) target, attacker, damage, projectile, deathMessage);
         }
 
+        public void burnPlayer(org.bukkit.entity.Player target, float damage, int fireSeconds, String deathMessage) {
+            if (target instanceof OnlinePlayer && !((OnlinePlayer) target).dead
+                    && target.getGameMode() != org.bukkit.GameMode.CREATIVE) {
+                OnlinePlayer p = (OnlinePlayer) target;
+                p.fireTicks = Math.max(p.fireTicks, fireSeconds * 20);
+                w.survival.damage(p, net.cubeworks.world.game.event.PlayerEvents.worldDamage(w.game.host(), p,
+                        org.bukkit.event.entity.EntityDamageEvent.DamageCause.LIGHTNING, damage), deathMessage);
+            }
+        }
+
         public void pushPlayer(org.bukkit.entity.Player target, double vx, double vy, double vz) {
             if (target instanceof OnlinePlayer) {
                 OnlinePlayer p = (OnlinePlayer) target;

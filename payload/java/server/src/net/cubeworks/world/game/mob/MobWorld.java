@@ -58,6 +58,9 @@ public interface MobWorld extends Terrain {
      */
     boolean hurtPlayer(Player target, Entity attacker, float damage, boolean projectile, String deathMessage);
 
+    /** Fire's damage to a player (lightning), not scaled by the difficulty, and burning for the seconds. */
+    void burnPlayer(Player target, float damage, int fireSeconds, String deathMessage);
+
     /** Pushes a player (a mob's hit, an arrow), as the plugins allow. */
     void pushPlayer(Player target, double vx, double vy, double vz);
 

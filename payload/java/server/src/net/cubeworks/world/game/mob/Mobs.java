@@ -64,6 +64,9 @@ public final class Mobs {
         if (counted == null || now % COUNTED_TICKS == 0) {
             counted = new ArrayList<Long>(NaturalSpawning.counted(players)); // players move slowly: once a second
         }
+        if (world.raining() && world.thundering()) {
+            storm();
+        }
         int[] counts = counts();
         if (world.spawnMonsters() && world.difficulty() > 0) {
             NaturalSpawning.round(this, MobKind.Family.MONSTER, players, counted, counts[0]);
@@ -143,6 +146,31 @@ public final class Mobs {
         m.yaw = yaw;
         m.headYaw = yaw;
         return add(m, reason) ? m : null;
+    }
+
+    /** In a thunderstorm, each counted column is struck one tick in 100,000, where the rain falls. */
+    private void storm() {
+        for (long k : counted) {
+            if (random.nextInt(100000) != 0) {
+                continue;
+            }
+            int x = net.cubeworks.world.level.ColumnKey.x(k) * 16 + random.nextInt(16);
+            int z = net.cubeworks.world.level.ColumnKey.z(k) * 16 + random.nextInt(16);
+            if (!world.loaded(x, z)) {
+                continue;
+            }
+            int y = world.height(x, z);
+            int light = world.light(x, y, z);
+            if (light >= 0 && light >> 4 == 15) {
+                strike(x + 0.5, y, z + 0.5, false);
+            }
+        }
+    }
+
+    /** A bolt of lightning at the place (only seen and heard when an effect); null when a plugin stopped it. */
+    public LightningBolt strike(double x, double y, double z, boolean effect) {
+        LightningBolt bolt = new LightningBolt(this, x, y, z, effect);
+        return bolt.strike() ? bolt : null;
     }
 
     /** Animals with a column of new land. */

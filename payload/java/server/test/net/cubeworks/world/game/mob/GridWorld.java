@@ -34,6 +34,8 @@ final class GridWorld implements MobWorld {
     int difficulty = 2;
     boolean monsters = true;
     boolean animals = true;
+    boolean raining;
+    boolean thundering;
     /** A light every place has, or -1 for the open sky over the terrain. */
     int fixedLight = -1;
     int blockLight;
@@ -102,11 +104,11 @@ final class GridWorld implements MobWorld {
     }
 
     public boolean raining() {
-        return false;
+        return raining;
     }
 
     public boolean thundering() {
-        return false;
+        return thundering;
     }
 
     public boolean spawnMonsters() {
@@ -169,6 +171,10 @@ final class GridWorld implements MobWorld {
     public boolean hurtPlayer(Player target, Entity attacker, float damage, boolean projectile, String deathMessage) {
         hurt.add(deathMessage + " / " + damage);
         return true;
+    }
+
+    public void burnPlayer(Player target, float damage, int fireSeconds, String deathMessage) {
+        hurt.add(deathMessage + " / " + damage);
     }
 
     public void pushPlayer(Player target, double vx, double vy, double vz) {

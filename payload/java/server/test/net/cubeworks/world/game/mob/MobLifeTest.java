@@ -303,4 +303,45 @@ public class MobLifeTest {
         assertEquals(Animal.BREED_WAIT, a.age, 200);
         assertEquals("not again so soon", Mob.Use.NOTHING, a.interact(alex, 296, 0));
     }
+
+    @Test
+    public void lightningBurnsWhatIsNearChargesCreepersAndStrikesByItselfInStorms() {
+        Mob cow = spawn(MobKind.COW, 1.5, 4, 0.5);
+        CreeperMob creeper = (CreeperMob) spawn(MobKind.CREEPER, -1.5, 4, 0.5);
+        Mob far = spawn(MobKind.PIG, 10.5, 4, 0.5);
+        assertNotNull(mobs.strike(0.5, 4, 0.5, false));
+        assertEquals(5f, cow.health, 1e-6);
+        assertTrue(cow.fireTicks > 0);
+        assertTrue(creeper.isPowered());
+        assertEquals(10f, far.health, 1e-6);
+        assertEquals("fire where it struck (normal difficulty)", 51, w.blockAt(0, 4, 0));
+        w.setBlock(0, 4, 0, 0, 0);
+        tick += 20;
+        mobs.tickWith(tick, nobody);
+        assertNotNull(mobs.strike(0.5, 4, 0.5, true));
+        assertEquals("an effect only shows", 5f, cow.health, 1e-6);
+        assertEquals(0, w.blockAt(0, 4, 0));
+        w.cancel.add(org.bukkit.event.weather.LightningStrikeEvent.class);
+        assertNull(mobs.strike(0.5, 4, 0.5, false));
+        w.cancel.clear();
+
+        Player alex = GridWorld.player("Alex", 0.5, 4, 0.5);
+        List<Player> players = Collections.singletonList(alex);
+        w.shown.clear();
+        w.raining = true;
+        run(2000, players);
+        assertEquals("no bolts in plain rain", 0, bolts());
+        w.thundering = true;
+        run(4000, players);
+        assertTrue("bolts in a thunderstorm: about one in 350 ticks near a player", bolts() >= 3 && bolts() <= 40);
+    }
+
+    private int bolts() {
+        int n = 0;
+        for (net.cubeworks.world.protocol.PacketOut p : w.shown) {
+            n += p.frame().length > 1 && (p.body()[0] & 0xFF) == net.cubeworks.world.protocol.PlayPackets.SPAWN_GLOBAL_ENTITY
+                    ? 1 : 0;
+        }
+        return n;
+    }
 }
