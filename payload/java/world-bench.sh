@@ -64,5 +64,9 @@ find "$HERE/server/test" -name '*.java' -type f | LC_ALL=C sort >"$OUT/java-buil
 "$JAVAC" -encoding UTF-8 -cp "$CP:$OUT/java-build/server-classes" -d "$CLASSES" @"$OUT/java-build/world-bench-sources.txt"
 
 echo "java: $("$JAVA" -version 2>&1 | head -1); machine load: $(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo unknown)"
+if [ "${4:-}" = mobs ]; then
+    # in-process over the server's classes as compiled (the jar's older members would clash in a Player proxy)
+    nice "$JAVA" -Xmx128M -cp "$CLASSES:$OUT/java-build/server-classes:$CP" net.cubeworks.world.game.mob.MobTickBench 3000
+fi
 exec nice "$JAVA" -cp "$CLASSES:$CP" -Dcubeworks.server.jar="$SERVER_JAR" net.cubeworks.world.process.WorldBench "${2:-10}" \
     "${3:-30}" "${4:-}"

@@ -53,6 +53,7 @@ import org.bukkit.command.defaults.StopCommand;
 import org.bukkit.command.defaults.TeleportCommand;
 import org.bukkit.command.defaults.TellCommand;
 import org.bukkit.command.defaults.TestForCommand;
+import org.bukkit.command.defaults.SummonCommand;
 import org.bukkit.command.defaults.TimeCommand;
 import org.bukkit.command.defaults.ToggleDownfallCommand;
 import org.bukkit.command.defaults.WeatherCommand;
@@ -147,7 +148,7 @@ public final class CommandRegistry {
             new EnchantCommand(), new TestForCommand(), new EffectCommand(), new PlaySoundCommand(),
             new SetWorldSpawnCommand(), new SetIdleTimeoutCommand(), new AchievementCommand(), new ScoreboardCommand(),
             new SetBlockCommand(), new SpreadPlayersCommand(), new TestForBlockCommand(), new WeatherCommand(),
-            new ToggleDownfallCommand(),
+            new ToggleDownfallCommand(), new SummonCommand(),
             new TellrawCommand(game),
         };
         for (Command c : fallbacks) {
@@ -176,7 +177,7 @@ public final class CommandRegistry {
             "give", "save.perform", "save.enable", "save.disable", "reload", "timings", "xp", "effect", "enchant",
             "clear", "difficulty", "gamerule", "spawnpoint", "setworldspawn", "seed", "playsound", "tellraw",
             "testfor", "achievement", "setidletimeout", "scoreboard", "setblock", "spreadplayers", "testforblock",
-            "weather", "toggledownfall"};
+            "weather", "toggledownfall", "summon"};
         Map<String, Boolean> children = new LinkedHashMap<String, Boolean>();
         for (String n : everyone) {
             add(new Permission("bukkit.command." + n, PermissionDefault.TRUE));

@@ -61,7 +61,6 @@ public final class WorldBench {
             FootprintBench.natural(rounds);
         }
         if (only.equals("mobs")) {
-            net.cubeworks.world.game.mob.MobTickBench.main(new String[] {"3000"});
             MobBench.run(10, walkSeconds);
         }
         if (only.equals("footprint")) {
