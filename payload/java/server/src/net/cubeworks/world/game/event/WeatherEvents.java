@@ -14,18 +14,27 @@ public final class WeatherEvents {
     }
 
     public static boolean rain(GameHost host, World world, boolean to) {
+        if (WeatherChangeEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return true;
+        }
         WeatherChangeEvent event = new WeatherChangeEvent(world, to);
         host.callEvent(event);
         return !event.isCancelled();
     }
 
     public static boolean thunder(GameHost host, World world, boolean to) {
+        if (ThunderChangeEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return true;
+        }
         ThunderChangeEvent event = new ThunderChangeEvent(world, to);
         host.callEvent(event);
         return !event.isCancelled();
     }
 
     public static boolean lightning(GameHost host, World world, LightningStrike bolt) {
+        if (LightningStrikeEvent.getHandlerList().getRegisteredListeners().length == 0) {
+            return true;
+        }
         LightningStrikeEvent event = new LightningStrikeEvent(world, bolt);
         host.callEvent(event);
         return !event.isCancelled();

@@ -161,6 +161,16 @@ public final class ArrowEntity extends Thing implements Arrow {
         return null;
     }
 
+    /**
+     * A bow's force after the ticks it was drawn: a second's draw is full (1), a shorter one less,
+     * as the game bends it ((t^2 + 2t) / 3 of the seconds t); below 0.1 the arrow is not loosed.
+     */
+    public static float bowForce(int ticks) {
+        float t = ticks / 20f;
+        t = (t * t + t * 2f) / 3f;
+        return Math.min(1f, t);
+    }
+
     /** The game's arrow damage: the speed times the damage, rounded up, and half as much again at random when critical. */
     static int damageOf(double speed, double damage, boolean critical, double random) {
         int d = (int) Math.ceil(speed * damage);

@@ -52,6 +52,35 @@ final class GridWorld implements MobWorld {
         this.grid = grid;
     }
 
+    /** A listener that does nothing, so that the game makes the mobs' events for this world's host to record. */
+    private static final org.bukkit.event.Listener LISTENER = new org.bukkit.event.Listener() {
+    };
+
+    @SuppressWarnings("unchecked")
+    private static final Class<? extends Event>[] HEARD = new Class[] {
+        org.bukkit.event.entity.CreatureSpawnEvent.class, org.bukkit.event.entity.EntityTargetEvent.class,
+        org.bukkit.event.entity.EntityDeathEvent.class, org.bukkit.event.entity.EntityExplodeEvent.class,
+        org.bukkit.event.entity.ExplosionPrimeEvent.class, org.bukkit.event.entity.EntityShootBowEvent.class,
+        org.bukkit.event.entity.EntityCombustEvent.class, org.bukkit.event.player.PlayerShearEntityEvent.class,
+        org.bukkit.event.entity.SheepRegrowWoolEvent.class, org.bukkit.event.entity.ProjectileHitEvent.class,
+        org.bukkit.event.weather.LightningStrikeEvent.class, org.bukkit.event.entity.EntityDamageEvent.class,
+    };
+
+    /** Makes the mobs' events heard (each test that records them calls this first, and {@link #deaf} after). */
+    static void listen() throws Exception {
+        for (Class<? extends Event> c : HEARD) {
+            org.bukkit.event.HandlerList list = (org.bukkit.event.HandlerList) c.getMethod("getHandlerList").invoke(null);
+            list.register(new org.bukkit.plugin.RegisteredListener(LISTENER, new org.bukkit.plugin.EventExecutor() {
+                public void execute(org.bukkit.event.Listener l, Event e) {
+                }
+            }, org.bukkit.event.EventPriority.NORMAL, net.cubeworks.world.game.TestGames.plugin("grid"), false));
+        }
+    }
+
+    static void deaf() {
+        org.bukkit.event.HandlerList.unregisterAll(LISTENER);
+    }
+
     public int blockAt(int x, int y, int z) {
         return grid.blockAt(x, y, z);
     }

@@ -13,6 +13,16 @@ import org.junit.Test;
 
 /** Mobs as the game keeps them in a column's Entities: written and read back, and broken tags refused. */
 public class MobCodecTest {
+    @org.junit.Before
+    public void listen() throws Exception {
+        GridWorld.listen();
+    }
+
+    @org.junit.After
+    public void deaf() {
+        GridWorld.deaf();
+    }
+
     private final Mobs mobs = new Mobs(new GridWorld(new Grid(4)), new Random(2));
 
     @Test

@@ -24,6 +24,16 @@ import net.cubeworks.world.game.entity.WorldEntity;
 
 /** Mobs living in a made-up world: their bodies, hurt and death, and each kind's ways. */
 public class MobLifeTest {
+    @org.junit.Before
+    public void listen() throws Exception {
+        GridWorld.listen();
+    }
+
+    @org.junit.After
+    public void deaf() {
+        GridWorld.deaf();
+    }
+
     private GridWorld w = new GridWorld(new Grid(4));
     private Mobs mobs = new Mobs(w, new Random(11));
     private List<Player> nobody = Collections.emptyList();

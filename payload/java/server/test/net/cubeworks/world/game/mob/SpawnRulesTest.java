@@ -21,6 +21,16 @@ import net.cubeworks.world.game.entity.WorldEntity;
 
 /** Natural spawning by the game's rules: light with its random numbers, distance, caps, places, settings. */
 public class SpawnRulesTest {
+    @org.junit.Before
+    public void listen() throws Exception {
+        GridWorld.listen();
+    }
+
+    @org.junit.After
+    public void deaf() {
+        GridWorld.deaf();
+    }
+
     /** A random source that answers nextInt with the numbers given, in turn. */
     private static final class Fixed extends Random {
         private final Deque<Integer> ints = new ArrayDeque<Integer>();
