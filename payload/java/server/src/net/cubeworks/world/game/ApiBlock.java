@@ -108,7 +108,7 @@ final class ApiBlock implements Block {
     }
 
     public void setData(byte data, boolean applyPhysics) {
-        setData(data);
+        world.set(x, y, z, getTypeId(), data, applyPhysics);
     }
 
     public void setType(Material type) {
@@ -128,7 +128,7 @@ final class ApiBlock implements Block {
         if (type < 0 || type > 255 || y < 0 || y > 255) {
             return false;
         }
-        world.set(x, y, z, type, data);
+        world.set(x, y, z, type, data, applyPhysics);
         return true;
     }
 

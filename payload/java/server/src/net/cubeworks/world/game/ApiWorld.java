@@ -60,13 +60,22 @@ public final class ApiWorld extends ApiWorldEntities {
         }
     }
 
-    void set(final int x, final int y, final int z, final int id, final int data) {
+    void set(int x, int y, int z, int id, int data) {
+        set(x, y, z, id, data, true);
+    }
+
+    /** Changes a block for a plugin; without physics the blocks around are not told (nothing flows or falls for it). */
+    void set(final int x, final int y, final int z, final int id, final int data, final boolean physics) {
         if (y < 0 || y > 255) {
             return;
         }
         change(new Callable<Void>() {
             public Void call() {
-                world.setBlock(x, y, z, id, data & 15);
+                if (physics) {
+                    world.setBlock(x, y, z, id, data & 15);
+                } else {
+                    world.setBlockQuietly(x, y, z, id, data & 15);
+                }
                 return null;
             }
         });

@@ -25,9 +25,12 @@ import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
 import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.block.Drops;
+import net.cubeworks.world.game.block.Tnt;
 import net.cubeworks.world.game.entity.EffectData;
 import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.event.ExplosionEvents;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
@@ -316,7 +319,17 @@ abstract class ApiWorldEntities implements World {
     }
 
     private void explode(double x, double y, double z, float power, boolean setFire, boolean breakBlocks) {
-        Random random = new Random();
+        explode(null, x, y, z, power, setFire, breakBlocks);
+    }
+
+    /**
+     * An explosion as above, set off by a thing in the world (primed TNT, source) or by a plugin
+     * (null). A thing's explosion asks the plugins (EntityExplodeEvent), gives the blocks' items by
+     * the event's yield, and primes the TNT it reaches instead of taking it.
+     */
+    void explode(net.cubeworks.world.game.entity.WorldEntity source, double x, double y, double z, float power,
+            boolean setFire, boolean breakBlocks) {
+        Random random = world.random();
         Sight.Blocks blocks = new Sight.Blocks() {
             public int idAt(int bx, int by, int bz) {
                 return world.blockAt(bx, by, bz);
@@ -324,12 +337,27 @@ abstract class ApiWorldEntities implements World {
         };
         List<int[]> destroyed = breakBlocks ? Explosions.affected(blocks, x, y, z, power, random)
                 : Collections.<int[]>emptyList();
+        float yield = 0;
+        if (source != null) {
+            ExplosionEvents.Blast blast = ExplosionEvents.byEntity(game.host(), this, source, x, y, z, destroyed,
+                    1.0f / power);
+            destroyed = blast == null ? Collections.<int[]>emptyList() : blast.blocks;
+            yield = blast == null ? 0 : blast.yield;
+        }
         int ox = (int) Math.floor(x);
         int oy = (int) Math.floor(y);
         int oz = (int) Math.floor(z);
         List<int[]> offsets = new ArrayList<int[]>();
         for (int[] b : destroyed) {
-            world.setBlock(b[0], b[1], b[2], 0, 0);
+            int id = world.blockAt(b[0], b[1], b[2]);
+            if (source != null && id == BlockIds.TNT) {
+                Tnt.prime(world, b[0], b[1], b[2], Tnt.chainFuse(random));
+            } else {
+                if (id != 0 && random.nextFloat() < yield) {
+                    Drops.ofBlock(world, b[0], b[1], b[2], id, world.metaAt(b[0], b[1], b[2]));
+                }
+                world.setBlock(b[0], b[1], b[2], 0, 0);
+            }
             int dx = b[0] - ox;
             int dy = b[1] - oy;
             int dz = b[2] - oz;

@@ -127,6 +127,7 @@ final class BlockEvents {
             }
         }
         world.showBlock(x, y, z, k, null);
+        world.blockChanged(x, y, z, 0);
         return true;
     }
 

@@ -1,5 +1,6 @@
 package net.cubeworks.world.game;
 
+import java.util.ArrayList;
 import java.util.List;
 import java.util.Random;
 import java.util.concurrent.ExecutorService;
@@ -8,14 +9,20 @@ import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
 
+import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.block.BlockUpdates;
+import net.cubeworks.world.game.entity.EntityWorld;
+import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.SpawnArea;
 import net.cubeworks.world.game.world.Streaming;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.thread.Threads;
+import net.cubeworks.world.game.world.BlockTicks;
 import net.cubeworks.world.game.world.LevelState;
-import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.generation.WorldChoice;
+import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
@@ -33,7 +40,7 @@ import net.cubeworks.world.timing.TimeReport;
  * survival, saving); this holds them together. Everything here runs on the game thread
  * or under the world lock.
  */
-public final class GameWorld implements Terrain {
+public final class GameWorld implements EntityWorld {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
     static final double EYE_HEIGHT = 1.62;
@@ -68,8 +75,13 @@ public final class GameWorld implements Terrain {
     private final BlockEvents blockEvents;
     private final net.cubeworks.world.game.mob.Mobs mobs;
     private final net.cubeworks.world.game.world.Weather weather;
-    private final Random random = new Random();
     private ScheduledExecutorService reporter;
+    private final Random random = new Random();
+    /** The block updates asked for, and what runs them, tells neighbours of changes and picks blocks at random. */
+    private final BlockTicks blockTicks = new BlockTicks();
+    private final BlockUpdates blockUpdates = new BlockUpdates(new BlockBehaviours(), random.nextInt());
+    /** How far from a player, in columns, blocks act by themselves (picked at random, updates adopted from disk). */
+    static final int ACTIVE_RADIUS = 7;
     /** The order of one tick, and the ticks counted. */
     private final WorldTick tick;
 
@@ -259,9 +271,176 @@ public final class GameWorld implements Terrain {
      * A column that cannot be read is left as it is kept.
      */
     public void setBlock(int x, int y, int z, int id, int data) {
+        int old = blockAt(x, y, z);
+        int oldMeta = metaAt(x, y, z);
         long k = setBlockUnseen(x, y, z, id, data);
         if (k != NO_COLUMN) {
             showBlock(x, y, z, k, null);
+            blockUpdates.changed(this, x, y, z, old, oldMeta, id);
+        }
+    }
+
+    /** After a block was put in place by other means than setBlock (a player's placing): the block and its neighbours are told. */
+    void blockChanged(int x, int y, int z, int oldId) {
+        blockUpdates.changed(this, x, y, z, oldId, blockAt(x, y, z));
+    }
+
+    // --- the blocks' own rules (BlockWorld) ---
+
+    public boolean loaded(int x, int z) {
+        return cache.inMemory(ColumnKey.of(x >> 4, z >> 4));
+    }
+
+    public void setBlockQuietly(int x, int y, int z, int id, int data) {
+        long k = setBlockUnseen(x, y, z, id, data);
+        if (k != NO_COLUMN) {
+            showBlock(x, y, z, k, null);
+        }
+    }
+
+    public void tellNeighbours(int x, int y, int z) {
+        blockUpdates.tellNeighbours(this, x, y, z, blockAt(x, y, z));
+    }
+
+    public void scheduleTick(int x, int y, int z, int blockId, int delay, int priority) {
+        if (blockTicks.schedule(x, y, z, blockId, level.time + delay, priority)) {
+            cache.changed(ColumnKey.of(x >> 4, z >> 4)); // written with the column, so it outlives a restart
+        }
+    }
+
+    public boolean tickPending(int x, int y, int z, int blockId) {
+        return blockTicks.isPending(x, y, z, blockId);
+    }
+
+    public long worldTime() {
+        return level.time;
+    }
+
+    public int biomeAt(int x, int z) {
+        Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
+        return c == null ? Column.PLAINS : c.biomes()[(z & 15) << 4 | x & 15] & 0xFF;
+    }
+
+    public int lightAt(int x, int y, int z) {
+        Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
+        if (c == null || y < 0 || y > 255) {
+            return y < Column.FLAT_HEIGHT && c == null ? 0 : 15 - net.cubeworks.world.game.world.Daylight.subtracted(level.dayTime);
+        }
+        int night = net.cubeworks.world.game.world.Daylight.subtracted(level.dayTime);
+        return Math.max(c.sky(x & 15, y, z & 15) - night, c.blockLight(x & 15, y, z & 15));
+    }
+
+    public int blockLightAt(int x, int y, int z) {
+        Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
+        return c == null || y < 0 || y > 255 ? 0 : c.blockLight(x & 15, y, z & 15);
+    }
+
+    public int skyLightAt(int x, int y, int z) {
+        Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
+        if (c == null || y < 0 || y > 255) {
+            return y < Column.FLAT_HEIGHT && c == null ? 0 : 15;
+        }
+        return c.sky(x & 15, y, z & 15);
+    }
+
+    public void playSound(String name, double x, double y, double z, float volume, float pitch) {
+        double range = volume > 1 ? 16 * volume : 16;
+        nearby(x, y, z, range, PlayPackets.namedSoundEffect(name, x, y, z, volume, pitch).frame());
+    }
+
+    public void playEffect(int effectId, int x, int y, int z, int data) {
+        nearby(x + 0.5, y + 0.5, z + 0.5, 64, PlayPackets.effect(effectId, x, y, z, data, false).frame());
+    }
+
+    private void nearby(double x, double y, double z, double range, byte[] frame) {
+        long k = ColumnKey.of((int) Math.floor(x) >> 4, (int) Math.floor(z) >> 4);
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            double dx = p.x - x;
+            double dy = p.y - y;
+            double dz = p.z - z;
+            if (p.known.contains(k) && dx * dx + dy * dy + dz * dz < range * range) {
+                p.connection().sendFrame(frame);
+            }
+        }
+    }
+
+    public Random random() {
+        return random;
+    }
+
+    public int difficulty() {
+        return game.difficulty();
+    }
+
+    public boolean gameRule(String name) {
+        return "true".equals(level.gameRules.get(name));
+    }
+
+    /** A stack the world's own doings drop: there are no items on the ground yet, so it is not kept. */
+    public void dropItem(double x, double y, double z, int itemId, int count, int data) {
+    }
+
+    public net.cubeworks.world.game.entity.Entities entities() {
+        return game.entities();
+    }
+
+    public Object lock() {
+        return game.lock();
+    }
+
+    public void explode(WorldEntity source, double x, double y, double z, float power, boolean fire) {
+        api.explode(source, x, y, z, power, fire, true);
+    }
+
+    public GameHost host() {
+        return game.host();
+    }
+
+    BlockUpdates blockUpdates() {
+        return blockUpdates;
+    }
+
+    /**
+     * The blocks' own tick: the updates due run, then in each column within ACTIVE_RADIUS of a
+     * living player the updates it was written with are taken back and three blocks a section
+     * act at random.
+     */
+    void tickBlocks(List<OnlinePlayer> all) {
+        blockUpdates.runDue(this, blockTicks, random);
+        java.util.Set<Long> seen = new java.util.HashSet<Long>();
+        List<Column> active = new ArrayList<Column>();
+        int r = Math.min(ACTIVE_RADIUS, viewDistance);
+        for (OnlinePlayer p : all) {
+            if (p.dead) {
+                continue;
+            }
+            int pcx = ColumnKey.chunk(p.x);
+            int pcz = ColumnKey.chunk(p.z);
+            for (int cx = pcx - r; cx <= pcx + r; cx++) {
+                for (int cz = pcz - r; cz <= pcz + r; cz++) {
+                    long k = ColumnKey.of(cx, cz);
+                    Column c = seen.add(k) ? cache.held(k) : null;
+                    if (c == null) {
+                        continue;
+                    }
+                    if (c.tileTicks != null) {
+                        blockTicks.adopt(c.tileTicks, level.time);
+                        c.tileTicks = null;
+                    }
+                    active.add(c);
+                }
+            }
+        }
+        blockUpdates.randomTicks(this, active, random);
+        blockUpdates.entitiesOnPlates(this);
+    }
+
+    /** Puts into the copies about to be saved the block updates still due in each, counted from now. */
+    void stampTicks(List<Column> copies) {
+        for (Column c : copies) {
+            if (c.tileTicks == null) {
+                c.tileTicks = blockTicks.ofColumn(c.x, c.z, level.time);
+            }
         }
     }
 

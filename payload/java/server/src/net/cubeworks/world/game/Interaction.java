@@ -6,6 +6,9 @@ import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.block.Buckets;
+import net.cubeworks.world.game.block.Farming;
+import net.cubeworks.world.game.block.Lighters;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
@@ -112,14 +115,16 @@ final class Interaction {
             return; // denied by a plugin
         }
         if (face < 0 || face > 5) {
-            world.eating().use(p); // "use item" in the air: food in hand is eaten
+            if (!useBucket(p)) {
+                world.eating().use(p); // "use item" in the air: food in hand is eaten
+            }
             return;
         }
         int x = a.x;
         int y = a.y;
         int z = a.z;
         int slot = p.handSlot();
-        if (opensWindow(p, x, y, z)) {
+        if (opensWindow(p, x, y, z) || farm(p, x, y, z, face)) {
             return;
         }
         int tx = x + FACE[face][0];
@@ -157,6 +162,94 @@ final class Interaction {
                 p.showHeldItem();
             }
         }
+    }
+
+    /**
+     * A bucket in hand used in the air (see {@link Buckets}); false when the hand holds none. A
+     * use the player may not make there is undone on his screen. In survival the bucket in hand
+     * is swapped for the filled or emptied one; a stack of empty buckets fills one only when the
+     * filled one has a slot to go to (there are no items on the ground to drop it as).
+     */
+    private boolean useBucket(final OnlinePlayer p) {
+        int slot = p.handSlot();
+        int item = p.inventory().item(slot);
+        if (!Buckets.isBucket(item)) {
+            return false;
+        }
+        boolean creative = p.getGameMode() == GameMode.CREATIVE;
+        if (p.dead || p.getGameMode() == GameMode.ADVENTURE || ++p.actionsThisTick > ACTIONS_PER_TICK
+                || !creative && p.inventory().count(slot) > 1
+                        && !p.inventory().copy().give(Buckets.WATER_BUCKET, 1, 0, new java.util.ArrayList<Integer>())) {
+            p.sendSlot(slot);
+            return true;
+        }
+        Buckets.Use use = Buckets.use(world, p, p.x, p.y + GameWorld.EYE_HEIGHT, p.z, p.yaw, p.pitch, item,
+                new Buckets.Edit() {
+                    public boolean may(int x, int y, int z) {
+                        return knows(p, x, z) && !protectedAt(p, x, z);
+                    }
+                });
+        if (use == null) {
+            return true;
+        }
+        if (use.refused != null) {
+            refuseBlock(p, use.refused[0], use.refused[1], use.refused[2]);
+            p.sendSlot(slot);
+            return true;
+        }
+        if (!creative && use.hand != null) {
+            int id = use.hand.getTypeId();
+            int amount = Math.max(0, use.hand.getAmount());
+            if (p.inventory().count(slot) > 1 && item == Buckets.BUCKET) {
+                p.inventory().takeOne(slot);
+                java.util.List<Integer> changed = new java.util.ArrayList<Integer>();
+                p.inventory().give(id, amount, use.hand.getDurability(), changed);
+                for (int c : changed) {
+                    p.sendSlot(c);
+                }
+            } else {
+                p.inventory().set(slot, id, amount, use.hand.getDurability(), null);
+            }
+        }
+        p.sendSlot(slot);
+        return true;
+    }
+
+    /**
+     * A hoe, seeds or bone meal (see {@link Farming}), flint and steel or a fire charge (see
+     * {@link Lighters}) used on the clicked block; false when the hand holds none of them. In
+     * survival seeds, bone meal and charges are used up, a hoe and flint and steel wear.
+     */
+    private boolean farm(OnlinePlayer p, int x, int y, int z, int face) {
+        int slot = p.handSlot();
+        int item = p.inventory().item(slot);
+        int data = p.inventory().data(slot);
+        if (!Farming.isFarming(item, data) && !Lighters.isLighter(item)) {
+            return false;
+        }
+        double dx = p.x - (x + 0.5);
+        double dy = p.y - (y + 0.5);
+        double dz = p.z - (z + 0.5);
+        if (p.dead || p.getGameMode() == GameMode.ADVENTURE || ++p.actionsThisTick > ACTIONS_PER_TICK || y < 0 || y > 255
+                || !knows(p, x, z) || dx * dx + dy * dy + dz * dz >= 64 || protectedAt(p, x, z)) {
+            refuseBlock(p, x, y, z);
+            p.sendSlot(slot);
+            return true;
+        }
+        int r = Farming.use(world, blocks, p, item, data, x, y, z, face);
+        if (r == Farming.NOT_FARMING) {
+            r = Lighters.use(world, p, item, x, y, z, face);
+        }
+        if (p.getGameMode() != GameMode.CREATIVE) {
+            if (r == Farming.USED_UP) {
+                p.inventory().takeOne(slot);
+            } else if (r == Farming.WORN) {
+                net.cubeworks.world.level.Tools.Tool tool = net.cubeworks.world.level.Tools.of(item);
+                p.inventory().wear(slot, 1, tool != null ? tool.maxDamage : item == Lighters.FLINT_AND_STEEL ? 64 : 0);
+            }
+        }
+        p.sendSlot(slot);
+        return true;
     }
 
     /** A right click the block itself takes (a crafting table opens), within reach of what the client has. */

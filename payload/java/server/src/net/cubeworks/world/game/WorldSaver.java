@@ -171,6 +171,9 @@ final class WorldSaver {
     Future<Report> saveLater(LevelState level, final boolean quiet) {
         WorldEvents.saving(game.host(), game.world() == null ? null : game.world().api());
         final List<Column> copies = cache.takeChanges();
+        if (game.world() != null) {
+            game.world().stampTicks(copies);
+        }
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
         List<OnlinePlayer> online = game.players().inJoinOrder();
         for (OnlinePlayer p : online) {
@@ -248,6 +251,9 @@ final class WorldSaver {
     void saveColumnsLater(final List<Column> columns) {
         if (columns.isEmpty()) {
             return;
+        }
+        if (game.world() != null) {
+            game.world().stampTicks(columns);
         }
         saver.submit(new Runnable() {
             public void run() {

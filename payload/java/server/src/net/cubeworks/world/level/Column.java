@@ -36,6 +36,12 @@ public final class Column {
     private Map<Integer, BlockEntity> blockEntities;
     /** What the storage keeps about the column beyond its blocks, handed back on save. */
     public Object kept;
+    /**
+     * The block updates due in the column as read from its TileTicks, until the world takes them
+     * into its queue (then null); in a copy made for saving, those still due then. Never changed
+     * in place: a new list replaces it.
+     */
+    public java.util.List<TileTick> tileTicks;
     public long lastUpdate;
     /**
      * The sides whose light has been brought across from the neighbour there (bit 0 west, 1 east,
@@ -421,6 +427,7 @@ public final class Column {
         c.lit = lit;
         c.litBorders = litBorders;
         c.kept = kept;
+        c.tileTicks = tileTicks;
         c.lastUpdate = lastUpdate;
         if (blockEntities != null) {
             // few and small: copied whole, so the copy keeps them as they are now

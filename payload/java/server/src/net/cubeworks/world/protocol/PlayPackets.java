@@ -287,6 +287,10 @@ public final class PlayPackets {
     public static final int BLOCK_ACTION = 0x24;
     public static final int NAMED_SOUND_EFFECT = 0x29;
     public static final int SPAWN_GLOBAL_ENTITY = 0x2C;
+    public static final int SPAWN_OBJECT = 0x0E;
+    /** The object types of Spawn Object the world sends. */
+    public static final int OBJECT_PRIMED_TNT = 50;
+    public static final int OBJECT_FALLING_BLOCK = 70;
     public static final int UPDATE_SIGN = 0x33;
     public static final int SCOREBOARD_OBJECTIVE = 0x3B;
     public static final int UPDATE_SCORE = 0x3C;
@@ -335,6 +339,26 @@ public final class PlayPackets {
     public static PacketOut spawnGlobalEntity(int entityId, int type, int fx, int fy, int fz) {
         return new PacketOut(SPAWN_GLOBAL_ENTITY).writeVarInt(entityId).writeByte(type).writeInt(fx).writeInt(fy)
                 .writeInt(fz);
+    }
+
+    /**
+     * Spawn Object: a thing that is not alive, of a type (falling block 70, primed TNT 50), at a
+     * position in thirty-seconds of a block, turned in 256ths of a turn; its data (a falling
+     * block's id | metadata << 16) and, when that is not 0, its motion in blocks a tick.
+     */
+    public static PacketOut spawnObject(int entityId, int type, int fx, int fy, int fz, int pitch, int yaw, int data,
+            double vx, double vy, double vz) {
+        PacketOut p = new PacketOut(SPAWN_OBJECT).writeVarInt(entityId).writeByte(type).writeInt(fx).writeInt(fy)
+                .writeInt(fz).writeByte(pitch).writeByte(yaw).writeInt(data);
+        if (data != 0) {
+            p.writeShort(speed(vx)).writeShort(speed(vy)).writeShort(speed(vz));
+        }
+        return p;
+    }
+
+    /** A motion in blocks a tick as the protocol carries it: 8000ths, within 3.9 either way. */
+    private static int speed(double v) {
+        return (int) (Math.max(-3.9, Math.min(3.9, v)) * 8000);
     }
 
     /** Update Sign: the four lines of the sign at a block (15 characters each at most). */

@@ -59,6 +59,7 @@ public final class AnvilStore implements WorldStore {
             c.putBlockEntity(e);
         }
         c.kept = s.kept;
+        c.tileTicks = s.tileTicks.isEmpty() ? null : s.tileTicks;
         c.lastUpdate = s.lastUpdate;
         return c;
     }
@@ -113,6 +114,9 @@ public final class AnvilStore implements WorldStore {
             s.lastUpdate = c.lastUpdate;
             s.blockEntities.addAll(c.blockEntities());
             s.kept = c.kept;
+            if (c.tileTicks != null) {
+                s.tileTicks.addAll(c.tileTicks);
+            }
             return s;
         }
     }

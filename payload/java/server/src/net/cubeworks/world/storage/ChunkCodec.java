@@ -4,12 +4,14 @@ import java.util.Arrays;
 import java.util.List;
 
 import net.cubeworks.world.level.BlockEntity;
+import net.cubeworks.world.level.TileTick;
 
 /**
  * A column to and from the tag layout of the game's region files: a root compound holding
  * "Level" with the position, the height map, the non-empty sections, the biomes and the lists of
- * entities and block entities ("TileEntities", see {@link BlockEntityCodec}). What the world does
- * not model (entities, tile ticks, "Add" arrays of block ids above 255, tags of later versions,
+ * entities and block entities ("TileEntities", see {@link BlockEntityCodec}) and the block updates
+ * due ("TileTicks": block id i, place x y z, ticks to wait t, priority p). What the world does
+ * not model (entities, "Add" arrays of block ids above 255, tags of later versions,
  * block entries it cannot take) comes back from {@link StoredColumn#kept}.
  */
 public final class ChunkCodec {
@@ -104,6 +106,12 @@ public final class ChunkCodec {
         level.put("Biomes", biomes);
         level.putIfAbsent("Entities", new NbtList(Nbt.END));
         level.put("TileEntities", tileEntities(c, keptLevel != null ? keptLevel.list("TileEntities") : null));
+        NbtList ticks = tileTicks(c, keptLevel != null ? keptLevel.list("TileTicks") : null);
+        if (ticks != null) {
+            level.put("TileTicks", ticks);
+        } else {
+            level.remove("TileTicks");
+        }
         root.put("Level", level);
         return root;
     }
@@ -124,6 +132,33 @@ public final class ChunkCodec {
         }
         for (BlockEntity e : c.blockEntities) {
             list.add(BlockEntityCodec.write(e));
+        }
+        return list;
+    }
+
+    /**
+     * The block updates due, after the entries read that could not be taken (kept as they were);
+     * null when there are none, as the game then writes no list.
+     */
+    private static NbtList tileTicks(StoredColumn c, NbtList broken) {
+        if (c.tileTicks.isEmpty() && (broken == null || broken.size() == 0)) {
+            return null;
+        }
+        NbtList list = new NbtList(Nbt.COMPOUND);
+        if (broken != null) {
+            for (Object o : broken.items) {
+                list.add(o);
+            }
+        }
+        for (TileTick t : c.tileTicks) {
+            NbtCompound e = new NbtCompound();
+            e.put("i", t.blockId);
+            e.put("x", t.x);
+            e.put("y", t.y);
+            e.put("z", t.z);
+            e.put("t", (int) Math.max(Integer.MIN_VALUE, Math.min(Integer.MAX_VALUE, t.delay)));
+            e.put("p", t.priority);
+            list.add(e);
         }
         return list;
     }
@@ -241,6 +276,7 @@ public final class ChunkCodec {
             Arrays.fill(c.biomes, (byte) 1); // plains, the only biome the world generates
         }
         readTileEntities(level, c, skipped);
+        readTileTicks(level, c, skipped);
         NbtCompound kept = withoutModelled(root);
         c.kept = onlyWhatIsWritten(kept) ? null : kept;
         return c;
@@ -323,6 +359,41 @@ public final class ChunkCodec {
             level.put("TileEntities", broken);
         } else {
             level.remove("TileEntities");
+        }
+    }
+
+    /**
+     * Takes the block updates due out of the level's TileTicks list, which is left holding the
+     * entries that could not be taken (no number for the id or place, a place outside the column),
+     * without a word: they are written back as they were, and an update is not worth a console line.
+     */
+    private static void readTileTicks(NbtCompound level, StoredColumn c, List<String> skipped) {
+        Object tag = level.get("TileTicks");
+        if (tag == null) {
+            return;
+        }
+        if (!(tag instanceof NbtList) || ((NbtList) tag).size() > 0 && ((NbtList) tag).type != Nbt.COMPOUND) {
+            skipped.add("its TileTicks tag is not a list of compounds; it is left out");
+            level.remove("TileTicks");
+            return;
+        }
+        NbtList broken = new NbtList(Nbt.COMPOUND);
+        for (Object o : ((NbtList) tag).items) {
+            NbtCompound e = (NbtCompound) o;
+            long x = e.number("x", Long.MIN_VALUE);
+            long y = e.number("y", Long.MIN_VALUE);
+            long z = e.number("z", Long.MIN_VALUE);
+            long id = e.number("i", Long.MIN_VALUE);
+            if (x >> 4 != c.x || z >> 4 != c.z || y < 0 || y > 255 || id < 0 || id > 4095) {
+                broken.add(e);
+                continue;
+            }
+            c.tileTicks.add(new TileTick((int) x, (int) y, (int) z, (int) id, e.number("t", 0), (int) e.number("p", 0)));
+        }
+        if (broken.size() > 0) {
+            level.put("TileTicks", broken);
+        } else {
+            level.remove("TileTicks");
         }
     }
 

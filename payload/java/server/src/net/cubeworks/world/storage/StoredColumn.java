@@ -4,6 +4,7 @@ import java.util.ArrayList;
 import java.util.List;
 
 import net.cubeworks.world.level.BlockEntity;
+import net.cubeworks.world.level.TileTick;
 
 /** One column as kept on disk: 16 sections of 16x16x16, index (y&15)<<8 | z<<4 | x. */
 public final class StoredColumn {
@@ -23,6 +24,8 @@ public final class StoredColumn {
     public long lastUpdate;
     /** Signs, containers and the block entities of kinds the world does not model, each in the column. */
     public final List<BlockEntity> blockEntities = new ArrayList<BlockEntity>();
+    /** The block updates due in the column, each with the ticks still to wait (its TileTicks). */
+    public final List<TileTick> tileTicks = new ArrayList<TileTick>();
     /** What was read from disk that the world does not model; written back unchanged. */
     public Object kept;
 

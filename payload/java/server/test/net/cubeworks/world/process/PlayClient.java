@@ -114,6 +114,8 @@ final class PlayClient {
     final Map<String, String> teamPrefixes = new HashMap<String, String>();
     /** The blocks each Explosion packet cleared, by count. */
     final List<Integer> explosions = new ArrayList<Integer>();
+    /** Spawn Object packets read: {entity id, type, data}. */
+    final List<int[]> objects = new ArrayList<int[]>();
     int gameStateReason = -1;
     float walkSpeed = -1;
     float flySpeed = -1;
@@ -510,6 +512,23 @@ final class PlayClient {
                 signs.put(at, string(d) + "|" + string(d) + "|" + string(d) + "|" + string(d));
                 break;
             }
+            case 0x0E: {
+                int id = TestClient.readVarInt(d);
+                int type = d.readByte();
+                d.readInt();
+                d.readInt();
+                d.readInt();
+                d.readByte();
+                d.readByte();
+                int data = d.readInt();
+                if (data != 0) {
+                    d.readShort();
+                    d.readShort();
+                    d.readShort();
+                }
+                objects.add(new int[] {id, type, data});
+                break;
+            }
             case 0x27: {
                 float ex = d.readFloat();
                 float ey = d.readFloat();
@@ -779,6 +798,16 @@ final class PlayClient {
         o.writeDouble(pz);
         o.writeBoolean(true);
         net.send(0x04, b.toByteArray());
+    }
+
+    /** Player Look: where the player faces (yaw 0 +z, pitch 90 straight down). */
+    void look(float yaw, float pitch) throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeFloat(yaw);
+        o.writeFloat(pitch);
+        o.writeBoolean(true);
+        net.send(0x05, b.toByteArray());
     }
 
     void dig(int status, int bx, int by, int bz) throws IOException {

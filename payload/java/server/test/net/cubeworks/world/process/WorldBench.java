@@ -51,6 +51,13 @@ public final class WorldBench {
         if (only.isEmpty() || only.equals("click")) {
             clickToConfirm(400, 40);
         }
+        if (only.isEmpty() || only.equals("lake")) {
+            lake(16, 40);
+        }
+        if (only.isEmpty() || only.equals("crops")) {
+            crops(0, 30);
+            crops(1000, 30);
+        }
         if (only.isEmpty() || only.equals("memory")) {
             heapWithPlayersInSavedAreas(20);
             savedAreasHeld(40, 20000);
@@ -70,6 +77,111 @@ public final class WorldBench {
             footprintPart(only.substring("footprint-".length()), rounds, walkSeconds);
         }
         System.exit(0);
+    }
+
+    /**
+     * A lake of side by side water sources poured onto flat land from the console while a player
+     * watches: how long until the water is settled (the watcher's last Block Change), and the
+     * server's tick times meanwhile (its 10 s reports).
+     */
+    static void lake(int side, int seconds) throws Exception {
+        ServerProcess s = ServerProcess.prepare("level-type=FLAT", "view-distance=6", "gamemode=1", "spawn-protection=0");
+        s.start("-Xmx64M", "-Dcubeworks.tick-stats=true");
+        s.waitReady();
+        try {
+            PlayClient p = PlayClient.join(s.port, 5, "Watcher");
+            p.drain(2000);
+            int x0 = (int) Math.floor(p.x) + 4;
+            int z0 = (int) Math.floor(p.z) - side / 2;
+            int from = s.output().length();
+            long start = System.nanoTime();
+            for (int dx = 0; dx < side; dx++) {
+                for (int dz = 0; dz < side; dz++) {
+                    s.command("setblock " + (x0 + dx) + " 4 " + (z0 + dz) + " water");
+                }
+            }
+            long poured = System.nanoTime();
+            long last = poured;
+            long end = System.currentTimeMillis() + seconds * 1000L;
+            int seen = 0;
+            while (System.currentTimeMillis() < end) {
+                p.drain(200);
+                if (p.blockChanges.size() != seen) {
+                    seen = p.blockChanges.size();
+                    last = System.nanoTime();
+                }
+            }
+            String out = s.output().substring(from);
+            Matcher m = Pattern.compile("Tick times of the last (\\d+) ticks: median ([0-9.]+) ms, 99th percentile "
+                    + "([0-9.]+) ms, longest ([0-9.]+) ms").matcher(out);
+            double worstP99 = 0;
+            double longest = 0;
+            StringBuilder windows = new StringBuilder();
+            while (m.find()) {
+                worstP99 = Math.max(worstP99, Double.parseDouble(m.group(3)));
+                longest = Math.max(longest, Double.parseDouble(m.group(4)));
+                windows.append(windows.length() == 0 ? "" : "; ").append(m.group(2)).append(" / ").append(m.group(3))
+                        .append(" / ").append(m.group(4));
+            }
+            System.out.println(String.format(Locale.ROOT,
+                    "a %dx%d lake poured onto flat land (%d setblock commands in %.1f s): settled %.1f s after the"
+                            + " last, %d Block Changes seen; tick median / 99th percentile / longest of each 10 s: %s;"
+                            + " worst 99th percentile %.2f ms (target 10 ms), longest %.2f ms",
+                    side, side, side * side, (poured - start) / 1e9, (last - poured) / 1e9, seen, windows, worstP99,
+                    longest));
+            p.close();
+        } finally {
+            s.destroy();
+        }
+    }
+
+    /**
+     * A field of n wheat on wet farmland planted from the console while a player watches: the
+     * server's tick times while they grow by random ticks (its 10 s reports), and how many stages
+     * the watcher saw them grow. With n 0, the same world without them, to compare.
+     */
+    static void crops(int n, int seconds) throws Exception {
+        ServerProcess s = ServerProcess.prepare("level-type=FLAT", "view-distance=6", "gamemode=1", "spawn-protection=0");
+        s.start("-Xmx64M", "-Dcubeworks.tick-stats=true");
+        s.waitReady();
+        try {
+            PlayClient p = PlayClient.join(s.port, 5, "Farmer");
+            p.drain(2000);
+            int x0 = (int) Math.floor(p.x) - 16;
+            int z0 = (int) Math.floor(p.z) - 16;
+            long start = System.nanoTime();
+            for (int i = 0; i < n; i++) {
+                int x = x0 + i % 32;
+                int z = z0 + i / 32;
+                s.command("setblock " + x + " 3 " + z + " 60 7"); // wet farmland
+                s.command("setblock " + x + " 4 " + z + " 59 0"); // wheat
+            }
+            long planted = System.nanoTime();
+            int from = s.output().length();
+            p.drain(seconds * 1000L);
+            int grown = 0;
+            for (int[] b : p.blockChanges) {
+                if (b[3] == 59 && b[4] > 0) {
+                    grown++;
+                }
+            }
+            String out = s.output().substring(from);
+            Matcher m = Pattern.compile("Tick times of the last (\\d+) ticks: median ([0-9.]+) ms, 99th percentile "
+                    + "([0-9.]+) ms, longest ([0-9.]+) ms").matcher(out);
+            double worstP99 = 0;
+            StringBuilder windows = new StringBuilder();
+            while (m.find()) {
+                worstP99 = Math.max(worstP99, Double.parseDouble(m.group(3)));
+                windows.append(windows.length() == 0 ? "" : "; ").append(m.group(2)).append(" / ").append(m.group(3));
+            }
+            System.out.println(String.format(Locale.ROOT,
+                    "%d wheat on wet farmland (planted in %.1f s), %d s of growing: %d stages grown; tick median / 99th"
+                            + " percentile of each 10 s: %s; worst 99th percentile %.2f ms",
+                    n, (planted - start) / 1e9, seconds, grown, windows, worstP99));
+            p.close();
+        } finally {
+            s.destroy();
+        }
     }
 
     /** One part of the footprint bench: column, levels, area, joins, walk64, walk256, far, held, held128, saved, fly. */

@@ -1,5 +1,8 @@
 package net.cubeworks.world.game.block;
 
+import java.util.Random;
+
+import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.game.world.Terrain;
 
 /**
@@ -28,5 +31,32 @@ public abstract class BlockBehaviour {
     /** The block left where this one was broken: air, or another (ice melts to water). */
     public int leftAfterBreak(Terrain terrain, int x, int y, int z) {
         return AIR;
+    }
+
+    // --- the world's own updates: the block put in place, a neighbour's change, random and scheduled ticks ---
+
+    /** The block was just put here, in place of a block of another id (by a player, a flow, a plugin). */
+    public void added(BlockWorld world, int x, int y, int z) {
+    }
+
+    /** The block was taken away from here (replaced by a block of another id); oldMeta was its data. */
+    public void removed(BlockWorld world, int x, int y, int z, int oldMeta) {
+    }
+
+    /** A block beside this one changed; changedId is the id now there. */
+    public void neighbourChanged(BlockWorld world, int x, int y, int z, int changedId) {
+    }
+
+    /** True for the kinds the world picks at random to act (crops, grass, fire, ice). */
+    public boolean ticksRandomly() {
+        return false;
+    }
+
+    /** The block was picked at random in a column near a player. */
+    public void randomTick(BlockWorld world, int x, int y, int z, Random random) {
+    }
+
+    /** An update the block asked for ({@link BlockWorld#scheduleTick}) came due while it is still there. */
+    public void scheduledTick(BlockWorld world, int x, int y, int z, Random random) {
     }
 }

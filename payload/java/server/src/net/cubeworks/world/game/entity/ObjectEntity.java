@@ -1,0 +1,211 @@
+package net.cubeworks.world.game.entity;
+
+import java.util.ArrayList;
+import java.util.List;
+import java.util.UUID;
+
+import org.bukkit.EntityEffect;
+import org.bukkit.Location;
+import org.bukkit.Server;
+import org.bukkit.World;
+import org.bukkit.entity.Entity;
+import org.bukkit.event.player.PlayerTeleportEvent;
+import org.bukkit.metadata.MetadataValue;
+import org.bukkit.plugin.Plugin;
+
+/**
+ * A thing in the world that is not alive and moves by itself (a falling block, primed TNT): the
+ * plugin API's members every such kind shares, on the state of {@link WorldEntity}. Plugins may
+ * move it and take it out; its metadata is kept with it.
+ */
+public abstract class ObjectEntity extends WorldEntity {
+    protected final EntityWorld world;
+    private final java.util.Map<String, List<MetadataValue>> metadata = new java.util.HashMap<String, List<MetadataValue>>();
+
+    protected ObjectEntity(EntityWorld world, double x, double y, double z) {
+        super(world.entities().nextId(), UUID.randomUUID(), world.lock());
+        this.world = world;
+        this.x = x;
+        this.y = y;
+        this.z = z;
+        sent.reset(this, 0);
+    }
+
+    public Location getLocation() {
+        synchronized (lock) {
+            return new Location(world.api(), x, y, z, yaw, pitch);
+        }
+    }
+
+    public Location getLocation(Location loc) {
+        if (loc != null) {
+            synchronized (lock) {
+                loc.setWorld(world.api());
+                loc.setX(x);
+                loc.setY(y);
+                loc.setZ(z);
+                loc.setYaw(yaw);
+                loc.setPitch(pitch);
+            }
+        }
+        return loc;
+    }
+
+    public World getWorld() {
+        return world.api();
+    }
+
+    public boolean teleport(Location location) {
+        synchronized (lock) {
+            if (isRemoved() || location == null) {
+                return false;
+            }
+            x = location.getX();
+            y = location.getY();
+            z = location.getZ();
+            return true;
+        }
+    }
+
+    public boolean teleport(Location location, PlayerTeleportEvent.TeleportCause cause) {
+        return teleport(location);
+    }
+
+    public boolean teleport(Entity destination) {
+        return destination != null && teleport(destination.getLocation());
+    }
+
+    public boolean teleport(Entity destination, PlayerTeleportEvent.TeleportCause cause) {
+        return teleport(destination);
+    }
+
+    public Server getServer() {
+        return world.host().api();
+    }
+
+    public boolean isDead() {
+        return isRemoved();
+    }
+
+    public boolean isValid() {
+        return !isRemoved();
+    }
+
+    public void remove() {
+        markRemoved();
+    }
+
+    public void playEffect(EntityEffect type) {
+        // no effect of a living thing applies to a thing that is not alive
+    }
+
+    public List<Entity> getNearbyEntities(double dx, double dy, double dz) {
+        List<Entity> out = new ArrayList<Entity>();
+        synchronized (lock) {
+            for (WorldEntity e : world.entities().all()) {
+                if (e != this && !e.isRemoved() && Math.abs(e.x - x) <= dx && Math.abs(e.y - y) <= dy
+                        && Math.abs(e.z - z) <= dz) {
+                    out.add(e);
+                }
+            }
+        }
+        return out;
+    }
+
+    public List<MetadataValue> getMetadata(String key) {
+        synchronized (metadata) {
+            List<MetadataValue> v = metadata.get(key);
+            return v == null ? new ArrayList<MetadataValue>() : new ArrayList<MetadataValue>(v);
+        }
+    }
+
+    public boolean hasMetadata(String key) {
+        synchronized (metadata) {
+            return metadata.containsKey(key);
+        }
+    }
+
+    public void removeMetadata(String key, Plugin plugin) {
+        synchronized (metadata) {
+            List<MetadataValue> v = metadata.get(key);
+            if (v == null) {
+                return;
+            }
+            for (java.util.Iterator<MetadataValue> it = v.iterator(); it.hasNext();) {
+                if (it.next().getOwningPlugin() == plugin) {
+                    it.remove();
+                }
+            }
+            if (v.isEmpty()) {
+                metadata.remove(key);
+            }
+        }
+    }
+
+    public void setMetadata(String key, MetadataValue value) {
+        synchronized (metadata) {
+            List<MetadataValue> v = metadata.get(key);
+            if (v == null) {
+                v = new ArrayList<MetadataValue>();
+                metadata.put(key, v);
+            }
+            for (java.util.Iterator<MetadataValue> it = v.iterator(); it.hasNext();) {
+                if (it.next().getOwningPlugin() == value.getOwningPlugin()) {
+                    it.remove();
+                }
+            }
+            v.add(value);
+        }
+    }
+
+    /**
+     * Moves by the motion as the game moves a thing that falls: down onto the first block that
+     * stops it (landing on it, on the ground), sideways until a block is in the way. Blocks that
+     * stop a thing are those with a body (stopsAt).
+     */
+    protected void moveWithCollisions() {
+        double ny = y + motionY;
+        onGround = false;
+        if (motionY < 0) {
+            int from = (int) Math.floor(y);
+            int to = (int) Math.floor(ny);
+            for (int by = from - 1; by >= to; by--) {
+                if (stopsAt((int) Math.floor(x), by, (int) Math.floor(z))) {
+                    ny = by + 1;
+                    onGround = true;
+                    break;
+                }
+            }
+            if (!onGround && stopsAt((int) Math.floor(x), to, (int) Math.floor(z)) && ny - to < 1e-9) {
+                onGround = true;
+            }
+        } else if (motionY > 0 && stopsAt((int) Math.floor(x), (int) Math.floor(ny + 0.98), (int) Math.floor(z))) {
+            ny = y;
+            motionY = 0;
+        }
+        double nx = x + motionX;
+        double nz = z + motionZ;
+        if (stopsAt((int) Math.floor(nx), (int) Math.floor(ny), (int) Math.floor(z))) {
+            nx = x;
+            motionX = 0;
+        }
+        if (stopsAt((int) Math.floor(nx), (int) Math.floor(ny), (int) Math.floor(nz))) {
+            nz = z;
+            motionZ = 0;
+        }
+        x = nx;
+        y = ny;
+        z = nz;
+    }
+
+    /** True where a block has a body that stops things (a column not held stops them too). */
+    protected boolean stopsAt(int bx, int by, int bz) {
+        if (by < 0 || by > 255) {
+            return false;
+        }
+        if (!world.loaded(bx, bz)) {
+            return true;
+        }
+        return Bodies.solid(world.blockAt(bx, by, bz));
+    }
+}
