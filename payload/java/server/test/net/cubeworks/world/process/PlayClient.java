@@ -364,22 +364,6 @@ final class PlayClient {
                 mobs.put(id, s);
                 break;
             }
-            case 0x0E: {
-                int id = TestClient.readVarInt(d);
-                Shown s = new Shown(id, "", "object " + d.readByte());
-                s.x = d.readInt();
-                s.y = d.readInt();
-                s.z = d.readInt();
-                d.readByte();
-                d.readByte();
-                if (d.readInt() != 0) {
-                    d.readShort();
-                    d.readShort();
-                    d.readShort();
-                }
-                mobs.put(id, s);
-                break;
-            }
             case 0x1C:
                 d.readInt();
                 metadata(d);
@@ -515,9 +499,10 @@ final class PlayClient {
             case 0x0E: {
                 int id = TestClient.readVarInt(d);
                 int type = d.readByte();
-                d.readInt();
-                d.readInt();
-                d.readInt();
+                Shown thrown = new Shown(id, "", "object " + type);
+                thrown.x = d.readInt();
+                thrown.y = d.readInt();
+                thrown.z = d.readInt();
                 d.readByte();
                 d.readByte();
                 int data = d.readInt();
@@ -527,6 +512,7 @@ final class PlayClient {
                     d.readShort();
                 }
                 objects.add(new int[] {id, type, data});
+                mobs.put(id, thrown);
                 break;
             }
             case 0x27: {
