@@ -64,6 +64,8 @@ final class PlayClient {
     final Map<Integer, double[]> groundItems = new HashMap<Integer, double[]>();
     /** Collect Items read. */
     int collects;
+    /** The mobs (named "mob" and their type) and thrown things ("object" and their type) shown, by entity id. */
+    final Map<Integer, Shown> mobs = new HashMap<Integer, Shown>();
     /** Feet position, from the last Player Position And Look. */
     double x;
     double y;
@@ -204,7 +206,7 @@ final class PlayClient {
                 default: d.readFloat(); d.readFloat(); d.readFloat(); break;
             }
         }
-        assertTrue("Spawn Player needs metadata", entries > 0);
+        assertTrue("Spawn Player, Spawn Mob and Entity Metadata carry metadata", entries > 0);
     }
 
     private static byte[] inflate(byte[] data, int max) throws IOException {
@@ -347,13 +349,34 @@ final class PlayClient {
                     int gone = d.readInt();
                     shown.remove(gone);
                     groundItems.remove(gone);
+                    mobs.remove(gone);
                 }
                 break;
             }
+            case 0x0F: {
+                int id = TestClient.readVarInt(d);
+                Shown s = new Shown(id, "", "mob " + d.readUnsignedByte());
+                s.x = d.readInt();
+                s.y = d.readInt();
+                s.z = d.readInt();
+                s.yaw = d.readByte();
+                d.readByte();
+                d.readByte();
+                d.readShort();
+                d.readShort();
+                d.readShort();
+                metadata(d);
+                mobs.put(id, s);
+                break;
+            }
+            case 0x1C:
+                d.readInt();
+                metadata(d);
+                break;
             case 0x15: case 0x17: {
-                int movedId = d.readInt();
-                Shown s = shown.get(movedId);
-                double[] item = groundItems.get(movedId);
+                int mover = d.readInt();
+                Shown s = shown.containsKey(mover) ? shown.get(mover) : mobs.get(mover);
+                double[] item = groundItems.get(mover);
                 int dx = d.readByte();
                 int dy = d.readByte();
                 int dz = d.readByte();
@@ -379,15 +402,15 @@ final class PlayClient {
                 d.readByte();
                 break;
             case 0x18: {
-                int movedId = d.readInt();
-                Shown s = shown.get(movedId);
+                int mover = d.readInt();
+                Shown s = shown.containsKey(mover) ? shown.get(mover) : mobs.get(mover);
                 int tx = d.readInt();
                 int ty = d.readInt();
                 int tz = d.readInt();
                 d.readByte();
                 d.readByte();
-                if (groundItems.containsKey(movedId)) {
-                    groundItems.put(movedId, new double[] {tx / 32.0, ty / 32.0, tz / 32.0});
+                if (groundItems.containsKey(mover)) {
+                    groundItems.put(mover, new double[] {tx / 32.0, ty / 32.0, tz / 32.0});
                 }
                 if (s != null) {
                     s.x = tx;
@@ -491,6 +514,10 @@ final class PlayClient {
                 int id = TestClient.readVarInt(d);
                 int type = d.readByte();
                 double[] at = {d.readInt() / 32.0, d.readInt() / 32.0, d.readInt() / 32.0};
+                Shown thrown = new Shown(id, "", "object " + type);
+                thrown.x = d.readInt();
+                thrown.y = d.readInt();
+                thrown.z = d.readInt();
                 d.readByte();
                 d.readByte();
                 int data = d.readInt();
@@ -503,6 +530,7 @@ final class PlayClient {
                 if (type == 2) {
                     groundItems.put(id, at); // an item on the ground
                 }
+                mobs.put(id, thrown);
                 break;
             }
             case 0x27: {
@@ -693,30 +721,6 @@ final class PlayClient {
                     got.add(string(d));
                 }
                 completions = got;
-                break;
-            }
-            case 0x1C: { // Entity Metadata
-                d.readInt();
-                for (int b = d.readUnsignedByte(); b != 0x7F; b = d.readUnsignedByte()) {
-                    switch (b >> 5) {
-                        case 0: d.readByte(); break;
-                        case 1: d.readShort(); break;
-                        case 2: d.readInt(); break;
-                        case 3: d.readFloat(); break;
-                        case 4: string(d); break;
-                        case 5:
-                            if (d.readShort() >= 0) {
-                                d.readByte();
-                                d.readShort();
-                                int len = d.readShort();
-                                if (len > 0) {
-                                    d.skipBytes(len);
-                                }
-                            }
-                            break;
-                        default: d.readInt(); d.readInt(); d.readInt(); break;
-                    }
-                }
                 break;
             }
             case 0x0D: { // Collect Item

@@ -71,6 +71,9 @@ public final class WorldBench {
             net.cubeworks.world.game.ItemsBench.run(2000, 10, 1200);
             net.cubeworks.world.game.ItemsBench.run(2000, 1, 1200);
         }
+        if (only.equals("mobs")) {
+            MobBench.run(10, walkSeconds);
+        }
         if (only.equals("footprint")) {
             FootprintBench.run(rounds, walkSeconds);
         }
