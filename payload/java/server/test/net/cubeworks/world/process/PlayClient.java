@@ -513,11 +513,11 @@ final class PlayClient {
             case 0x0E: {
                 int id = TestClient.readVarInt(d);
                 int type = d.readByte();
-                double[] at = {d.readInt() / 32.0, d.readInt() / 32.0, d.readInt() / 32.0};
                 Shown thrown = new Shown(id, "", "object " + type);
                 thrown.x = d.readInt();
                 thrown.y = d.readInt();
                 thrown.z = d.readInt();
+                double[] at = {thrown.x / 32.0, thrown.y / 32.0, thrown.z / 32.0};
                 d.readByte();
                 d.readByte();
                 int data = d.readInt();
