@@ -187,13 +187,35 @@ abstract class ApiWorldEntities implements World {
         return type == null ? null : spawnCreature(loc, type.toEntityType());
     }
 
-    /** No item is dropped: the server has no dropped items in the world yet. */
+    /** Drops the stack at exactly the place; null when a plugin kept it out of the world. */
     public Item dropItem(Location location, ItemStack item) {
-        return cannotSpawn("a dropped item");
+        return drop(location, item, false);
     }
 
+    /** Drops the stack within 0.35 blocks of the place, as a broken block's drops fall. */
     public Item dropItemNaturally(Location location, ItemStack item) {
-        return cannotSpawn("a dropped item");
+        return drop(location, item, true);
+    }
+
+    private Item drop(final Location location, final ItemStack item, final boolean naturally) {
+        if (location == null || item == null) {
+            throw new IllegalArgumentException("an item is dropped at a place");
+        }
+        if (item.getTypeId() <= 0 || item.getAmount() <= 0) {
+            throw new IllegalArgumentException("cannot drop an empty stack");
+        }
+        final int count = Math.min(item.getAmount(), 127); // the most the game keeps in one item
+        return change(new Callable<Item>() {
+            public Item call() {
+                net.cubeworks.world.game.entity.ItemDrops drops = game.world().items();
+                Object tag = net.cubeworks.world.game.item.ApiItems.tag(item);
+                return naturally
+                        ? drops.dropItemNaturally(location.getX(), location.getY(), location.getZ(), item.getTypeId(),
+                                count, item.getDurability(), tag)
+                        : drops.dropItem(location.getX(), location.getY(), location.getZ(), item.getTypeId(), count,
+                                item.getDurability(), tag);
+            }
+        });
     }
 
     public Arrow spawnArrow(final Location location, final Vector direction, final float speed, final float spread) {

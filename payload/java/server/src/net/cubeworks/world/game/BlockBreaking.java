@@ -54,9 +54,7 @@ final class BlockBreaking {
         int z = a.z;
         boolean creative = p.getGameMode() == GameMode.CREATIVE;
         if (status == 3 || status == 4) {
-            // dropping items is not modelled: the plugins hear of it, the client gets its slot back
-            ActionEvents.drop(game.host(), p, status == 3);
-            p.sendSlot(p.handSlot());
+            throwFromHand(p, status == 3);
             return;
         }
         if (status == 1) {
@@ -101,7 +99,9 @@ final class BlockBreaking {
                 return;
             }
             int meta = world.metaAt(x, y, z);
+            SlotRow contents = BlockEntities.contents(world, x, y, z);
             takeAway(p, x, y, z, id, meta, otherHalf(p, id, meta, x, y, z), 0);
+            dropContents(contents, x, y, z); // a container's items fall even from a creative player's break
             return;
         }
         float perTick = atBest(p, block);
@@ -201,9 +201,46 @@ final class BlockBreaking {
     }
 
     /**
-     * A survival player breaks the block: what the item in hand harvests of it, and what a
-     * container held, goes into the inventory, the item wears, the others see the block break. What does not fit keeps the
-     * block where it is (items on the ground do not exist here), so nothing is lost.
+     * Q (one) or ctrl-Q (the whole stack): the player throws from the slot in his hand. A throw
+     * refused (by a plugin, or beyond the throws a second allow) goes back to him.
+     */
+    private void throwFromHand(OnlinePlayer p, boolean wholeStack) {
+        int slot = p.handSlot();
+        PlayerInventory inv = p.inventory();
+        int count = inv.count(slot);
+        if (count <= 0 || p.dead) {
+            p.sendSlot(slot);
+            return;
+        }
+        int id = inv.item(slot);
+        int data = inv.data(slot);
+        Object tag = inv.tag(slot);
+        int take = wholeStack ? count : 1;
+        inv.set(slot, id, count - take, data, tag);
+        world.items().playerThrow(GameWorld.collector(p), id, take, data, tag, world.currentTick());
+        p.sendSlot(slot);
+        p.showHeldItem();
+    }
+
+    /** Whether broken blocks leave their drops (the game rule doTileDrops). */
+    private boolean tileDrops() {
+        return !"false".equals(world.level().gameRules.get("doTileDrops"));
+    }
+
+    /** A broken container's items fall where it stood. */
+    private void dropContents(SlotRow contents, int x, int y, int z) {
+        for (int i = 0; contents != null && i < contents.size(); i++) {
+            if (contents.count(i) > 0 && contents.item(i) > 0) {
+                world.items().dropItemNaturally(x + 0.5, y + 0.5, z + 0.5, contents.item(i), contents.count(i),
+                        contents.data(i), contents.tag(i));
+            }
+        }
+    }
+
+    /**
+     * A survival player breaks the block: what the item in hand harvests of it falls where it
+     * was (unless the rule doTileDrops is off), and what a container held; the item wears, the
+     * others see the block break.
      */
     private void breakBlock(OnlinePlayer p, int x, int y, int z, int id, BlockTable.Block block) {
         int slot = p.handSlot();
@@ -215,28 +252,25 @@ final class BlockBreaking {
         List<BlockTable.Stack> drops = Tools.harvests(held, block)
                 ? block.roll(dropMeta, held == Tools.SHEARS_ITEM, random)
                 : java.util.Collections.<BlockTable.Stack>emptyList();
-        PlayerInventory trial = p.inventory().copy();
-        for (BlockTable.Stack s : drops) {
-            if (!trial.give(s.item, s.count, s.data, new ArrayList<Integer>())) {
-                interaction.refuseBlock(p, x, y, z);
-                return;
-            }
-        }
-        SlotRow contents = BlockEntities.contents(world, x, y, z); // a container's items come along
-        if (!BlockEntities.give(contents, trial, new ArrayList<Integer>())) {
-            interaction.refuseBlock(p, x, y, z);
-            return;
-        }
+        SlotRow contents = BlockEntities.contents(world, x, y, z); // a container's items fall too
         if (!world.blockEvents().mayBreak(p, x, y, z)) {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }
         takeAway(p, x, y, z, id, meta, other, blocks.of(id).leftAfterBreak(world, x, y, z));
         world.hunger().exhaust(p, Hunger.BREAK);
-        List<Integer> changed = new ArrayList<Integer>();
-        for (BlockTable.Stack s : drops) {
-            p.inventory().give(s.item, s.count, s.data, changed);
+        if (tileDrops()) {
+            for (BlockTable.Stack s : drops) {
+                world.items().dropItemNaturally(x + 0.5, y + 0.5, z + 0.5, s.item, s.count, s.data, null);
+            }
         }
-        BlockEntities.give(contents, p.inventory(), changed);
+        if (!drops.isEmpty() && drops.get(0).item != id) { // an ore mined for what it holds
+            int xp = net.cubeworks.world.game.block.OreExperience.of(id, random);
+            if (xp > 0) {
+                world.items().dropExperience(x + 0.5, y + 0.5, z + 0.5, xp);
+            }
+        }
+        dropContents(contents, x, y, z);
+        List<Integer> changed = new ArrayList<Integer>();
         Tools.Tool tool = Tools.of(held);
         int wear = Tools.wear(held, block);
         if (tool != null && wear > 0) {

@@ -9,11 +9,17 @@ import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
 
+import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.Collector;
+import net.cubeworks.world.game.entity.ColumnEntities;
+import net.cubeworks.world.game.entity.EntityCodecs;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockUpdates;
 import net.cubeworks.world.game.entity.EntityWorld;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.world.ColumnCache;
+import net.cubeworks.world.level.Column;
 import net.cubeworks.world.game.world.SpawnArea;
 import net.cubeworks.world.game.world.Streaming;
 import net.cubeworks.world.game.event.WorldEvents;
@@ -73,6 +79,8 @@ public final class GameWorld implements EntityWorld {
     private final TickStats stats = new TickStats();
     private final ApiWorld api;
     private final BlockEvents blockEvents;
+    private final GroundItems items;
+    private final ColumnEntities columnEntities;
     private final net.cubeworks.world.game.mob.Mobs mobs;
     private final net.cubeworks.world.game.world.Weather weather;
     private ScheduledExecutorService reporter;
@@ -107,6 +115,30 @@ public final class GameWorld implements EntityWorld {
         this.api = new ApiWorld(game, this, cache.keeping());
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
+        this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, this, new GroundItems.Solid() {
+            public boolean solid(int blockId) {
+                return BlockRules.solid(blockId);
+            }
+        }, new GroundItems.Viewers() {
+            public void toViewers(WorldEntity e, PacketOut packet) {
+                visibility.toViewers(e, packet);
+            }
+
+            public void near(double x, double y, double z, double distance, PacketOut packet) {
+                byte[] frame = packet.frame();
+                for (OnlinePlayer p : game.players().inJoinOrder()) {
+                    double dx = p.x - x;
+                    double dy = p.y - y;
+                    double dz = p.z - z;
+                    if (dx * dx + dy * dy + dz * dz <= distance * distance) {
+                        delivery.out(p, frame);
+                    }
+                }
+            }
+        });
+        EntityCodecs codecs = new EntityCodecs();
+        items.register(codecs);
+        this.columnEntities = new ColumnEntities(game.entities(), codecs, new Columns());
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.weather = new net.cubeworks.world.game.world.Weather(game.host(), api,
@@ -142,6 +174,17 @@ public final class GameWorld implements EntityWorld {
     /** The animals and monsters, and their natural spawning. */
     public net.cubeworks.world.game.mob.Mobs mobs() {
         return mobs;
+    }
+
+    /** Where everything that puts an item on the ground puts it; the world's items. */
+    public GroundItems items() {
+        return items;
+    }
+
+    /** The entities kept with their columns, and how each kind is read and written there. */
+    public ColumnEntities columnEntities() {
+        return columnEntities;
+
     }
 
     Game game() {
@@ -573,6 +616,7 @@ public final class GameWorld implements EntityWorld {
 
     /** Lets go of the columns no player sees and nothing changed in, so memory follows the players. */
     void forgetUnseen() {
+        columnEntities.beforeForget();
         cache.forgetUnseenBy(game.players().inJoinOrder());
     }
 
@@ -619,6 +663,83 @@ public final class GameWorld implements EntityWorld {
 
     TickStats stats() {
         return stats;
+    }
+
+    /** The columns as the entities kept with them need them. */
+    private final class Columns implements ColumnEntities.Columns {
+        public Column held(long key) {
+            return cache.held(key);
+        }
+
+        public Column hold(int cx, int cz) {
+            try {
+                return cache.hold(cx, cz);
+            } catch (Unavailable e) {
+                return null;
+            }
+        }
+
+        public void changed(long key) {
+            cache.changed(key);
+        }
+
+        public boolean seen(long key) {
+            for (OnlinePlayer p : game.players().inJoinOrder()) {
+                if (p.known.contains(key)) {
+                    return true;
+                }
+            }
+            return false;
+        }
+    }
+
+    /** The players as the items on the ground see them. */
+    static List<Collector> collectors(List<OnlinePlayer> players) {
+        List<Collector> out = new ArrayList<Collector>(players.size());
+        for (OnlinePlayer p : players) {
+            out.add(collector(p));
+        }
+        return out;
+    }
+
+    /** The player as the items on the ground see him. */
+    static Collector collector(final OnlinePlayer p) {
+        return new Collector() {
+            public WorldEntity body() {
+                return p;
+            }
+
+            public org.bukkit.entity.Player player() {
+                return p;
+            }
+
+            public net.cubeworks.world.game.item.PlayerInventory inventory() {
+                return p.inventory();
+            }
+
+            public boolean mayCollect() {
+                return !p.dead && p.isOnline();
+            }
+
+            public void send(PacketOut packet) {
+                p.connection().send(packet);
+            }
+
+            public void slotsChanged(List<Integer> slots) {
+                net.cubeworks.world.game.item.PlayerInventory inv = p.inventory();
+                for (int s : new java.util.LinkedHashSet<Integer>(slots)) {
+                    if (s == net.cubeworks.world.game.item.PlayerInventory.CURSOR) {
+                        p.connection().send(PlayPackets.setSlot(-1, -1, inv.item(s), inv.count(s), inv.data(s),
+                                net.cubeworks.world.storage.ItemTagValues.gzipped(inv.tag(s))));
+                    } else {
+                        p.sendSlot(s);
+                    }
+                }
+                if (slots.contains(p.handSlot())) {
+                    p.showHeldItem();
+                }
+            }
+        };
     }
 
     /** What the mobs ask of this world. */

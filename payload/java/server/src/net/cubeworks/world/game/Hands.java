@@ -168,8 +168,12 @@ final class Hands {
             p.sendInventory();
             return;
         }
+        if (slot == -1) {
+            creativeThrow(p, c.item.id, c.item.count, c.item.damage);
+            return;
+        }
         if (slot < 1 || slot >= PlayerInventory.SLOTS) {
-            return; // -1: dropped out of the window; items on the ground are not modelled
+            return;
         }
         int held = p.inventory().item(slot);
         int item = c.item.id;
@@ -197,6 +201,19 @@ final class Hands {
         }
         if (slot == p.handSlot() && p.inventory().item(slot) != held) {
             p.showHeldItem();
+        }
+    }
+
+    /** A creative player throws an item out of his inventory window: it is made for the throw. */
+    private void creativeThrow(OnlinePlayer p, int item, int count, int damage) {
+        if (item <= 0 || count < 1 || count > 64 || !BlockRules.known(item) || p.dead
+                || !world.items().mayThrow(p.getName(), world.currentTick())) {
+            return;
+        }
+        net.cubeworks.world.game.entity.ItemEntity thrown = world.items().throwFrom(p, p.y + GameWorld.EYE_HEIGHT,
+                p.getName(), item, count, damage, null, false);
+        if (thrown != null) {
+            world.items().dropAllowed(p, thrown);
         }
     }
 

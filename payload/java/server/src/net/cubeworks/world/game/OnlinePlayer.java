@@ -172,6 +172,11 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         game.world().interaction().windows().openTable(this, x, y, z);
     }
 
+    /** Opens the container's window at the block (a chest). */
+    public void openContainer(int x, int y, int z) {
+        game.world().interaction().windows().openChest(this, x, y, z);
+    }
+
     /** The item in hand (hot-bar slot heldSlot), as its window slot. */
     int handSlot() {
         return PlayerInventory.HOTBAR + heldSlot;
@@ -230,15 +235,24 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         connection.send(PlayPackets.playerAbilities(flags, flySpeed / 2, walkSpeed / 2));
     }
 
-    /** Puts items into the inventory and updates the client's slots; false when full. */
+    /**
+     * Puts items into the inventory and updates the client's slots; what does not fit falls at his
+     * feet for him alone to pick up, as the game's give does. False when some did not fit.
+     */
     public boolean giveItem(int item, int amount, int data) {
         synchronized (game.lock()) {
             List<Integer> changed = new ArrayList<Integer>();
-            boolean all = inventory.give(item, amount, data, changed);
+            int left = inventory.give(item, amount, data, null, changed);
             for (int slot : changed) {
                 sendSlot(slot);
             }
-            return all;
+            if (left > 0) {
+                net.cubeworks.world.game.entity.ItemEntity rest = game.world().items().fallAtFeet(this, getName(), item,
+                        left, data, null);
+                rest.pickupDelay = 0;
+                rest.owner = getName();
+            }
+            return left == 0;
         }
     }
 

@@ -4,6 +4,7 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
 import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -80,7 +81,23 @@ final class Survival {
         if (p.health <= 0f) {
             p.dead = true;
             world.visibility().hide(p);
-            String said = PlayerEvents.death(game.host(), p, deathMessage);
+            if (p.inventory().open != p.inventory().own) {
+                world.interaction().windows().close(p, true); // its grid and cursor back first
+            }
+            boolean keep = "true".equals(world.level().gameRules.get("keepInventory"));
+            java.util.List<org.bukkit.inventory.ItemStack> drops = keep
+                    ? new java.util.ArrayList<org.bukkit.inventory.ItemStack>() : GroundItems.takeAll(p.inventory());
+            // the game lets 7 points a level fall, at most 100; the rest is lost with the death
+            int[] exp = {keep ? 0 : Math.min(100, p.xpLevel * 7)};
+            String said = PlayerEvents.death(game.host(), p, deathMessage, drops, exp);
+            world.items().deathFall(p, p.getName(), drops);
+            world.items().dropExperience(p.x, p.y + 0.5, p.z, exp[0]);
+            if (!keep) {
+                p.xpLevel = 0;
+                p.xpProgress = 0f;
+                p.xpTotal = 0;
+            }
+            p.sendInventory();
             if (said != null && said.length() > 0) {
                 game.players().broadcast(said);
             }

@@ -46,13 +46,22 @@ final class Visibility {
 
     /** Spawns and destroys entities for every viewer as who sees what has changed. */
     void update() {
+        update(-1);
+    }
+
+    /**
+     * As {@link #update()}, in the world's tick: an entity told of its moves only every so many
+     * ticks (an item) is looked at in the tick its moves are told, when new, and when gone; so
+     * thousands of items lying still cost little.
+     */
+    void update(long tick) {
         List<WorldEntity> all = entities.all();
         for (OnlinePlayer viewer : players.inJoinOrder()) {
             List<Integer> gone = null;
             Iterator<WorldEntity> it = viewer.shown.iterator();
             while (it.hasNext()) {
                 WorldEntity e = it.next();
-                if (!shouldSee(viewer, e)) {
+                if ((e.isRemoved() || due(e, tick)) && !shouldSee(viewer, e)) {
                     it.remove();
                     if (gone == null) {
                         gone = new ArrayList<Integer>();
@@ -68,7 +77,7 @@ final class Visibility {
                 }
             }
             for (WorldEntity e : all) {
-                if (!viewer.shown.contains(e) && shouldSee(viewer, e)) {
+                if (due(e, tick) && !viewer.shown.contains(e) && shouldSee(viewer, e)) {
                     viewer.shown.add(e);
                     for (PacketOut packet : e.spawnPackets(viewer.connection().protocol())) {
                         delivery.out(viewer, packet);
@@ -76,6 +85,11 @@ final class Visibility {
                 }
             }
         }
+    }
+
+    private static boolean due(WorldEntity e, long tick) {
+        int n = e.updateInterval();
+        return tick < 0 || n <= 1 || e.ticksLived <= n || (tick + e.getEntityId()) % n == 0;
     }
 
     /** The entity is gone from sight (left, died, removed): every client that shows it destroys it. */

@@ -2,10 +2,13 @@ package net.cubeworks.world.game;
 
 import org.bukkit.GameMode;
 
+import net.cubeworks.world.game.block.Chest;
+import net.cubeworks.world.game.block.ChestSlots;
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.item.WindowClicks;
+import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
@@ -48,12 +51,13 @@ final class Windows {
         boolean accepted = o.matches(c.item.id, c.item.count, c.item.damage);
         p.connection().send(PlayPackets.confirmTransaction(w.id, c.action, accepted));
         if (accepted) {
-            inv.giveWaiting();
             sendChanges(p, w, before);
+            throwOut(p);
             if (w.isContainer()) {
                 w.container.changedBy(p);
             }
         } else {
+            inv.thrown.clear(); // a refused click threw nothing
             inv.awaitingConfirm = true;
             inv.refusedWindow = w.id;
             inv.refusedAction = c.action;
@@ -61,6 +65,19 @@ final class Windows {
         }
         if (handItem(p) != hand) {
             p.showHeldItem();
+        }
+    }
+
+    /** What the click threw out of the window goes on the ground (or, refused, back to the player). */
+    private void throwOut(OnlinePlayer p) {
+        PlayerInventory inv = p.inventory();
+        if (inv.thrown.isEmpty()) {
+            return;
+        }
+        java.util.List<PlayerInventory.Waiting> thrown = new java.util.ArrayList<PlayerInventory.Waiting>(inv.thrown);
+        inv.thrown.clear();
+        for (PlayerInventory.Waiting t : thrown) {
+            world.items().playerThrow(GameWorld.collector(p), t.id, t.count, t.data, t.tag, world.currentTick());
         }
     }
 
@@ -128,7 +145,9 @@ final class Windows {
         inv.dragStage = 0;
         inv.dragSlots.clear();
         if (w.isContainer()) {
-            p.connection().send(PlayPackets.openWindow(w.id, w.containerType, w.title, w.container.size(), true));
+            // the game's own names ("container.chest") the client translates; a given name it shows as it is
+            boolean given = !(w.container instanceof ChestSlots) || !w.title.startsWith("container.");
+            p.connection().send(PlayPackets.openWindow(w.id, w.containerType, w.title, w.container.size(), given));
         } else {
             p.connection().send(PlayPackets.openWindow(w.id, Window.TYPE_CRAFTING, "Crafting", 9, true));
         }
@@ -148,6 +167,9 @@ final class Windows {
         closing(p, w);
         inv.open = inv.own;
         inv.awaitingConfirm = false;
+        if (w.container instanceof ChestSlots) {
+            showLid((ChestSlots) w.container);
+        }
         p.sendInventory();
         p.connection().send(cursorPacket(inv));
         p.showHeldItem();
@@ -159,11 +181,17 @@ final class Windows {
         PlayerInventory inv = p.inventory();
         inv.dragStage = 0;
         inv.dragSlots.clear();
-        int left = inv.handBack(w);
-        if (left > 0) {
-            p.sendMessage("\u00a7eYour inventory is full: " + left
-                    + " items from the crafting grid are kept for you until there is room");
+        inv.handBack(w);
+        fallAtFeet(p);
+    }
+
+    /** What did not fit back into the inventory falls at the player's feet, as in the game. */
+    private void fallAtFeet(OnlinePlayer p) {
+        PlayerInventory inv = p.inventory();
+        for (PlayerInventory.Waiting item : inv.waiting) {
+            world.items().fallAtFeet(p, p.getName(), item.id, item.count, item.data, item.tag);
         }
+        inv.waiting.clear();
     }
 
     /**
@@ -186,6 +214,80 @@ final class Windows {
         inv.lastWindowId = w.id;
         opened(p, w);
         return true;
+    }
+
+    /**
+     * A right click on a chest: its window opens ("container.chest", or "container.chestDouble"
+     * over both halves of a double chest, the western or northern first), and everybody near sees
+     * its lid lift. Its slots are the chests' own block entities, shared by all who have it open.
+     */
+    void openChest(OnlinePlayer p, int x, int y, int z) {
+        BlockEntity a = BlockEntities.at(world, x, y, z);
+        if (!(a instanceof BlockEntity.Container) || ((BlockEntity.Container) a).slots.size() != 27) {
+            return;
+        }
+        int[] o = Chest.otherHalf(world, x, y, z);
+        BlockEntity b = o == null ? null : BlockEntities.at(world, o[0], o[1], o[2]);
+        if (!(b instanceof BlockEntity.Container) || ((BlockEntity.Container) b).slots.size() != 27) {
+            b = null;
+            o = null;
+        }
+        BlockEntity.Container first = (BlockEntity.Container) a;
+        BlockEntity.Container second = (BlockEntity.Container) b;
+        int[][] places = o == null ? new int[][] {{x, y, z}} : new int[][] {{x, y, z}, o};
+        if (o != null && (o[0] < x || o[2] < z)) {
+            first = (BlockEntity.Container) b;
+            second = (BlockEntity.Container) a;
+            places = new int[][] {o, {x, y, z}};
+        }
+        ChestSlots slots = new ChestSlots(first.slots, second == null ? null : second.slots, places,
+                new ChestSlots.Changes() {
+                    public void changed(ChestSlots s, org.bukkit.entity.HumanEntity by) {
+                        for (int[] at : s.places) {
+                            BlockEntities.changed(world, at[0], at[2]);
+                        }
+                        for (OnlinePlayer q : game.players().inJoinOrder()) {
+                            if (q != by && q.inventory().open.container instanceof ChestSlots
+                                    && sameChest((ChestSlots) q.inventory().open.container, s)) {
+                                resend(q);
+                            }
+                        }
+                    }
+                });
+        String title = first.customName != null ? first.customName
+                : second != null ? "container.chestDouble" : "container.chest";
+        Object api = world.api().blockInventory(places[0][0], places[0][1], places[0][2],
+                org.bukkit.event.inventory.InventoryType.CHEST, 27, null);
+        if (openContainer(p, slots, Window.TYPE_CHEST, title, api)) {
+            showLid(slots);
+        }
+    }
+
+    private static boolean sameChest(ChestSlots a, ChestSlots b) {
+        for (int[] at : b.places) {
+            if (a.shows(at[0], at[1], at[2])) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    /** Block Action of the chest's lid to everybody near: open while anybody has it open. */
+    private void showLid(ChestSlots chest) {
+        int viewers = 0;
+        for (OnlinePlayer q : game.players().inJoinOrder()) {
+            if (q.isOnline() && q.inventory().open.container instanceof ChestSlots
+                    && sameChest((ChestSlots) q.inventory().open.container, chest)) {
+                viewers++;
+            }
+        }
+        for (int[] at : chest.places) {
+            int id = world.blockAt(at[0], at[1], at[2]);
+            if (id == BlockIds.CHEST || id == BlockIds.TRAPPED_CHEST) {
+                interaction.toOthersNear(null, at[0], at[1], at[2], Interaction.EFFECT_DISTANCE,
+                        PlayPackets.blockAction(at[0], at[1], at[2], 1, Math.min(viewers, 255), id).frame());
+            }
+        }
     }
 
     /** Opens a crafting table's window at the place; anywhere: one that needs no table near. */
@@ -219,22 +321,43 @@ final class Windows {
         return events.view(p, p.inventory().open);
     }
 
-    /** The player leaves: his window is closed; what still does not fit is written to the log, as it is lost. */
+    /**
+     * The player leaves: his window is closed, and his own crafting grid emptied too when another
+     * window was open; what lay in a grid or on the cursor goes back into the inventory, and what
+     * does not fit falls at his feet.
+     */
     void leave(OnlinePlayer p) {
         PlayerInventory inv = p.inventory();
-        closing(p, inv.open);
+        Window was = inv.open;
+        closing(p, was);
         inv.open = inv.own;
-        for (PlayerInventory.Waiting item : inv.waiting) {
-            game.logger().warning(p.getName() + " left with " + item.count + " of item " + item.id + ":" + item.data
-                    + " that did not fit in the inventory; they are gone");
+        if (was.container instanceof ChestSlots) {
+            showLid((ChestSlots) was.container);
         }
-        inv.waiting.clear();
+        if (was != inv.own) {
+            inv.handBack(inv.own);
+            fallAtFeet(p);
+        }
     }
 
     private boolean inReach(OnlinePlayer p, Window w) {
         if (w.container instanceof OtherPlayerSlots) {
             // another player's inventory stays open while its owner is online
             return ((OtherPlayerSlots) w.container).owner.isOnline();
+        }
+        if (w.container instanceof ChestSlots) {
+            // a chest stays open while it is there (both halves) and the player within 8 blocks
+            for (int[] at : ((ChestSlots) w.container).places) {
+                int id = world.blockAt(at[0], at[1], at[2]);
+                if (id != BlockIds.CHEST && id != BlockIds.TRAPPED_CHEST) {
+                    return false;
+                }
+            }
+            int[] at = ((ChestSlots) w.container).places[0];
+            double dx = p.x - (at[0] + 0.5);
+            double dy = p.y - (at[1] + 0.5);
+            double dz = p.z - (at[2] + 0.5);
+            return dx * dx + dy * dy + dz * dz <= REACH_SQUARED;
         }
         if (!w.table || w.tableY == Window.ANYWHERE) {
             return true;

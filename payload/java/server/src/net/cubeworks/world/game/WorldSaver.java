@@ -170,7 +170,14 @@ final class WorldSaver {
      */
     Future<Report> saveLater(LevelState level, final boolean quiet) {
         WorldEvents.saving(game.host(), game.world() == null ? null : game.world().api());
+        GameWorld world = game.world();
+        if (world != null) {
+            world.columnEntities().beforeSave(); // the columns with entities are saved with them
+        }
         final List<Column> copies = cache.takeChanges();
+        if (world != null) {
+            world.columnEntities().fill(copies);
+        }
         if (game.world() != null) {
             game.world().stampTicks(copies);
         }

@@ -85,6 +85,11 @@ final class WorldTick {
             world.weather().tick(level, random);
             world.mobs().tick(tick);
             tickEntities(all);
+            for (long k : cache.takeWithEntities()) {
+                world.columnEntities().arrived(k);
+            }
+            world.columnEntities().tick(tick);
+            world.items().tick(GameWorld.collectors(all));
             List<long[]> loaded = cache.takeLoaded();
             for (long[] l : loaded) {
                 if (l[1] == 1) {
@@ -92,7 +97,7 @@ final class WorldTick {
                 }
             }
             WorldEvents.chunksLoaded(game.host(), api, loaded);
-            visibility.update();
+            visibility.update(tick);
             interaction.relay(all);
             if (tick % GameWorld.TICKS_PER_SECOND == 0) {
                 byte[] time = world.timePacket().frame();
@@ -109,6 +114,9 @@ final class WorldTick {
             }
             // what players walked away from goes now, written first when it changed; with saving
             // off (save-off) a changed column stays in memory instead, as nothing may be written
+            if (cache.leaving()) {
+                world.columnEntities().beforeForget(); // the entities of columns about to go go into them first
+            }
             saver.saveColumnsLater(cache.releaseLeftBehind(all, world.autoSave()));
             if (tick % GameWorld.SAVE_INTERVAL_TICKS == 0) {
                 if (world.autoSave()) {
@@ -135,7 +143,7 @@ final class WorldTick {
                 if (e.isRemoved()) {
                     game.entities().remove(e);
                     visibility.hide(e);
-                } else if (!(e instanceof OnlinePlayer)) {
+                } else if (!(e instanceof OnlinePlayer) && (tick + e.getEntityId()) % e.updateInterval() == 0) {
                     visibility.trackMovement(e, players, tick);
                 }
             } catch (RuntimeException ex) {

@@ -39,7 +39,10 @@ public final class BlockIds {
     public static final int LOG_2 = 162;
     public static final int FIRE = 51;
     public static final int CRAFTING_TABLE = 58;
+    public static final int CHEST = 54;
+    public static final int TRAPPED_CHEST = 146;
     public static final int ICE = 79;
+    public static final int PACKED_ICE = 174;
     public static final int REDSTONE_WIRE = 55;
     public static final int STANDING_SIGN = 63;
     public static final int LEVER = 69;

@@ -34,6 +34,13 @@ public final class Column {
     private boolean lit;
     /** The block entities, by {@link #place}, in the order read or put; null while there are none. */
     private Map<Integer, BlockEntity> blockEntities;
+    /**
+     * The entities that stand in the column while they are not in the world, each an entry as the
+     * store keeps it: read with the column and not yet taken into the world, of a kind the world
+     * does not run, or put back when nobody saw the column any more; in a copy for saving, also
+     * those the world runs, as they were when it was made. Null while there are none.
+     */
+    public java.util.List<Object> entities;
     /** What the storage keeps about the column beyond its blocks, handed back on save. */
     public Object kept;
     /**
@@ -429,6 +436,7 @@ public final class Column {
         c.kept = kept;
         c.tileTicks = tileTicks;
         c.lastUpdate = lastUpdate;
+        c.entities = entities == null ? null : new java.util.ArrayList<Object>(entities);
         if (blockEntities != null) {
             // few and small: copied whole, so the copy keeps them as they are now
             for (BlockEntity e : blockEntities.values()) {

@@ -279,6 +279,33 @@ public final class PlayPackets {
         return (int) (Math.max(-3.9, Math.min(3.9, v)) * 8000);
     }
 
+    // --- items on the ground and experience orbs ---
+
+    public static final int COLLECT_ITEM = 0x0D;
+    public static final int SPAWN_EXPERIENCE_ORB = 0x11;
+    public static final int ENTITY_METADATA = 0x1C;
+    /** Spawn Object's type of an item on the ground. */
+    public static final int OBJECT_ITEM = 2;
+    /** The metadata index of an item entity's stack (a slot, type 5). */
+    private static final int METADATA_ITEM_STACK = 10;
+
+    /** Entity Metadata of an item on the ground: the stack it shows (with its tag, gzipped; null for none). */
+    public static PacketOut itemMetadata(int entityId, int itemId, int count, int damage, byte[] gzippedTag) {
+        PacketOut p = new PacketOut(ENTITY_METADATA).writeInt(entityId).writeByte(5 << 5 | METADATA_ITEM_STACK);
+        return writeSlot(p, itemId, count, damage, gzippedTag).writeByte(0x7F);
+    }
+
+    /** Collect Item: the collector's client shows the item flying to him, everyone's the item going. */
+    public static PacketOut collectItem(int collectedId, int collectorId) {
+        return new PacketOut(COLLECT_ITEM).writeInt(collectedId).writeInt(collectorId);
+    }
+
+    /** Spawn Experience Orb: the place in fixed point and how much it is worth. */
+    public static PacketOut spawnExperienceOrb(int entityId, int fx, int fy, int fz, int amount) {
+        return new PacketOut(SPAWN_EXPERIENCE_ORB).writeVarInt(entityId).writeInt(fx).writeInt(fy).writeInt(fz)
+                .writeShort(amount);
+    }
+
     // --- entity effects, sounds, lightning, signs, note blocks, scoreboards ---
 
     public static final int ENTITY_STATUS = 0x1A;

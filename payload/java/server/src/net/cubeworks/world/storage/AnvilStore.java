@@ -61,6 +61,9 @@ public final class AnvilStore implements WorldStore {
         c.kept = s.kept;
         c.tileTicks = s.tileTicks.isEmpty() ? null : s.tileTicks;
         c.lastUpdate = s.lastUpdate;
+        if (!s.entities.isEmpty()) {
+            c.entities = new java.util.ArrayList<Object>(s.entities);
+        }
         return c;
     }
 
@@ -114,6 +117,13 @@ public final class AnvilStore implements WorldStore {
             s.lastUpdate = c.lastUpdate;
             s.blockEntities.addAll(c.blockEntities());
             s.kept = c.kept;
+            if (c.entities != null) {
+                for (Object e : c.entities) {
+                    if (e instanceof NbtCompound) {
+                        s.entities.add((NbtCompound) e);
+                    }
+                }
+            }
             if (c.tileTicks != null) {
                 s.tileTicks.addAll(c.tileTicks);
             }

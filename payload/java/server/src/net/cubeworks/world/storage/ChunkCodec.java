@@ -104,7 +104,7 @@ public final class ChunkCodec {
             Arrays.fill(biomes, (byte) -1); // the game's "not yet decided"
         }
         level.put("Biomes", biomes);
-        level.putIfAbsent("Entities", new NbtList(Nbt.END));
+        level.put("Entities", entities(c));
         level.put("TileEntities", tileEntities(c, keptLevel != null ? keptLevel.list("TileEntities") : null));
         NbtList ticks = tileTicks(c, keptLevel != null ? keptLevel.list("TileTicks") : null);
         if (ticks != null) {
@@ -276,6 +276,7 @@ public final class ChunkCodec {
             Arrays.fill(c.biomes, (byte) 1); // plains, the only biome the world generates
         }
         readTileEntities(level, c, skipped);
+        readEntities(level, c, skipped);
         readTileTicks(level, c, skipped);
         NbtCompound kept = withoutModelled(root);
         c.kept = onlyWhatIsWritten(kept) ? null : kept;
@@ -434,5 +435,35 @@ public final class ChunkCodec {
                     : "a " + name + " tag that is not " + length + " bytes"));
         }
         return ((byte[]) v).clone();
+    }
+
+    /** The column's Entities list: its entries as the world handed them, an empty list when none. */
+    private static NbtList entities(StoredColumn c) {
+        if (c.entities.isEmpty()) {
+            return new NbtList(Nbt.END);
+        }
+        NbtList list = new NbtList(Nbt.COMPOUND);
+        for (NbtCompound e : c.entities) {
+            list.add(e);
+        }
+        return list;
+    }
+
+    /**
+     * Takes the entries of the level's Entities list into the column; the world reads the kinds it
+     * runs and keeps the others as they are. A list of something other than compounds is left out.
+     */
+    private static void readEntities(NbtCompound level, StoredColumn c, List<String> skipped) {
+        Object tag = level.remove("Entities");
+        if (tag == null) {
+            return;
+        }
+        if (!(tag instanceof NbtList) || ((NbtList) tag).size() > 0 && ((NbtList) tag).type != Nbt.COMPOUND) {
+            skipped.add("its Entities tag is not a list of compounds; it is left out");
+            return;
+        }
+        for (Object o : ((NbtList) tag).items) {
+            c.entities.add((NbtCompound) o);
+        }
     }
 }

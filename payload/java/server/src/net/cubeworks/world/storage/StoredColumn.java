@@ -24,6 +24,8 @@ public final class StoredColumn {
     public long lastUpdate;
     /** Signs, containers and the block entities of kinds the world does not model, each in the column. */
     public final List<BlockEntity> blockEntities = new ArrayList<BlockEntity>();
+    /** The entries of its Entities list (compounds), each as the store keeps it; the world reads and writes them by kind. */
+    public final List<NbtCompound> entities = new ArrayList<NbtCompound>();
     /** The block updates due in the column, each with the ticks still to wait (its TileTicks). */
     public final List<TileTick> tileTicks = new ArrayList<TileTick>();
     /** What was read from disk that the world does not model; written back unchanged. */

@@ -123,8 +123,10 @@ public class BlockEventsTest {
         assertEquals("[Alex YELLOW_FLOWER 3, Alex YELLOW_FLOWER 1]", seen.toString());
         assertEquals(37, world.blockAt(3, 4, 3));
         assertEquals(0, world.blockAt(1, 4, 1));
-        assertEquals("one flower: from the allowed dig only", 1, p.inventory().count(PlayerInventory.HOTBAR));
-        assertEquals(37, p.inventory().item(PlayerInventory.HOTBAR));
+        assertEquals("one flower: from the allowed dig only", 1, world.items().size());
+        net.cubeworks.world.game.entity.ItemEntity flower = world.items().all().get(0);
+        assertEquals(37, flower.itemId());
+        assertEquals("where the allowed one was", 1.5, flower.x, 0.36);
     }
 
     @Test

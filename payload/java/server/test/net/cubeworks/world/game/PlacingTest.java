@@ -176,8 +176,11 @@ public class PlacingTest {
         }
         assertEquals("0:0", block(2, 5, 3));
         assertEquals("0:0", block(2, 4, 3));
-        assertEquals("one rose bush, by the lower half's kind", "175:4x1", alex.inventory().item(HAND) + ":"
-                + alex.inventory().data(HAND) + "x" + alex.inventory().count(HAND));
+        // it falls where it stood
+        assertEquals(1, world.items().all().size());
+        net.cubeworks.world.game.entity.ItemEntity bush = world.items().all().get(0);
+        assertEquals("one rose bush, by the lower half's kind", "175:4x1", bush.itemId() + ":" + bush.data() + "x"
+                + bush.count());
     }
 
     @Test

@@ -338,12 +338,14 @@ public class PlayEventsTest {
     }
 
     @Test
-    public void aDropIsToldWithTheItemAndStillRefused() throws Exception {
+    public void aDropIsToldWithTheItemAndACancelledOneStaysInTheHand() throws Exception {
+        final boolean[] cancel = {false};
         on(org.bukkit.event.player.PlayerDropItemEvent.class, false, new EventExecutor() {
             public void execute(Listener l, Event event) {
                 org.bukkit.entity.Item item = ((org.bukkit.event.player.PlayerDropItemEvent) event).getItemDrop();
                 seen.add(item.getItemStack().getType() + " x" + item.getItemStack().getAmount() + " valid "
                         + item.isValid() + " " + item.getType());
+                ((org.bukkit.event.player.PlayerDropItemEvent) event).setCancelled(cancel[0]);
             }
         });
         alex.inventory().set(PlayerInventory.HOTBAR, 1, 3, 0, null);
@@ -355,9 +357,20 @@ public class PlayEventsTest {
                 world.interaction().dig(alex, all);
             }
         });
-        assertEquals("[PlayerDropItemEvent, STONE x1 valid false DROPPED_ITEM, PlayerDropItemEvent, STONE x3 valid false DROPPED_ITEM]",
+        assertEquals("[PlayerDropItemEvent, STONE x1 valid true DROPPED_ITEM, PlayerDropItemEvent, STONE x2 valid true DROPPED_ITEM]",
                 seen.toString());
-        assertEquals("nothing left the hand", 3, alex.inventory().count(PlayerInventory.HOTBAR));
+        assertEquals("all three thrown", 0, alex.inventory().count(PlayerInventory.HOTBAR));
+        assertEquals(2, world.items().size());
+
+        cancel[0] = true;
+        alex.inventory().set(PlayerInventory.HOTBAR, 1, 3, 0, null);
+        act(new Runnable() {
+            public void run() {
+                world.interaction().dig(alex, all);
+            }
+        });
+        assertEquals("a cancelled throw stays in the hand", 3, alex.inventory().count(PlayerInventory.HOTBAR));
+        assertEquals("and never reaches the ground", 2, world.items().size());
     }
 
     @Test
@@ -589,7 +602,8 @@ public class PlayEventsTest {
         });
         assertEquals(0, alex.inventory().item(PlayerInventory.HOTBAR));
         assertEquals("the plugin's dirt instead of stone", 3, alex.inventory().item(PlayerInventory.HOTBAR + 1));
-        assertEquals("the plugin's 5 dirt, and the one dug", 6, alex.inventory().count(PlayerInventory.HOTBAR + 1));
+        assertEquals("the plugin's 5 dirt", 5, alex.inventory().count(PlayerInventory.HOTBAR + 1));
+        assertEquals("and the one dug on the ground", 3, world.items().all().get(0).itemId());
         assertEquals(0, alex.inventory().item(PlayerInventory.HOTBAR + 2));
         assertEquals("[InventoryCreativeEvent, 36/0 BEDROCK, InventoryCreativeEvent, 37/1 STONE, PlayerItemBreakEvent, "
                 + "WOOD_SPADE, PlayerInteractEntityEvent, Bo]", seen.toString());

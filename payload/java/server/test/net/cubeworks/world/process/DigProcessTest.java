@@ -49,7 +49,7 @@ public class DigProcessTest {
         // grass by hand: 18 ticks, taken after 0.7 of them
         alex.digFor(bx, 3, bz, 1000);
         bo.until("Bo sees the grass go", () -> bo.block(bx, 3, bz) == 0);
-        alex.until("Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
+        alex.collectFromHole(bx, 3, bz, "Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
         bo.until("Bo saw it break", () -> !bo.effects.isEmpty());
         int[] effect = bo.effects.get(0);
         assertEquals(2001, effect[0]);
@@ -72,7 +72,7 @@ public class DigProcessTest {
         // the same dirt with the wait
         alex.digFor(bx, 2, bz, 800);
         bo.until("Bo sees the dirt go", () -> bo.block(bx, 2, bz) == 0);
-        alex.until("Alex has two dirt", () -> alex.slotCount[36] == 2);
+        alex.collectFromHole(bx, 2, bz, "Alex has two dirt", () -> alex.slotCount[36] == 2);
 
         // the time of day and a teleport, from the console
         assertTrue(server.command("time set 1000").contains("Set the time to 1000"));

@@ -60,6 +60,10 @@ final class PlayClient {
     /** Columns this client has, with their block ids (index y<<8 | z<<4 | x), key x,z. */
     final Map<String, byte[]> columns = new LinkedHashMap<String, byte[]>();
     final Map<Integer, Shown> shown = new HashMap<Integer, Shown>();
+    /** The items on the ground the client was shown, by entity id: where they appeared. */
+    final Map<Integer, double[]> groundItems = new HashMap<Integer, double[]>();
+    /** Collect Items read. */
+    int collects;
     /** The mobs (named "mob" and their type) and thrown things ("object" and their type) shown, by entity id. */
     final Map<Integer, Shown> mobs = new HashMap<Integer, Shown>();
     /** Feet position, from the last Player Position And Look. */
@@ -344,6 +348,7 @@ final class PlayClient {
                 for (int i = 0; i < n; i++) {
                     int gone = d.readInt();
                     shown.remove(gone);
+                    groundItems.remove(gone);
                     mobs.remove(gone);
                 }
                 break;
@@ -371,6 +376,7 @@ final class PlayClient {
             case 0x15: case 0x17: {
                 int mover = d.readInt();
                 Shown s = shown.containsKey(mover) ? shown.get(mover) : mobs.get(mover);
+                double[] item = groundItems.get(mover);
                 int dx = d.readByte();
                 int dy = d.readByte();
                 int dz = d.readByte();
@@ -382,6 +388,11 @@ final class PlayClient {
                     s.x += dx;
                     s.y += dy;
                     s.z += dz;
+                }
+                if (item != null) {
+                    item[0] += dx / 32.0;
+                    item[1] += dy / 32.0;
+                    item[2] += dz / 32.0;
                 }
                 break;
             }
@@ -398,6 +409,9 @@ final class PlayClient {
                 int tz = d.readInt();
                 d.readByte();
                 d.readByte();
+                if (groundItems.containsKey(mover)) {
+                    groundItems.put(mover, new double[] {tx / 32.0, ty / 32.0, tz / 32.0});
+                }
                 if (s != null) {
                     s.x = tx;
                     s.y = ty;
@@ -503,6 +517,7 @@ final class PlayClient {
                 thrown.x = d.readInt();
                 thrown.y = d.readInt();
                 thrown.z = d.readInt();
+                double[] at = {thrown.x / 32.0, thrown.y / 32.0, thrown.z / 32.0};
                 d.readByte();
                 d.readByte();
                 int data = d.readInt();
@@ -512,6 +527,9 @@ final class PlayClient {
                     d.readShort();
                 }
                 objects.add(new int[] {id, type, data});
+                if (type == 2) {
+                    groundItems.put(id, at); // an item on the ground
+                }
                 mobs.put(id, thrown);
                 break;
             }
@@ -705,6 +723,20 @@ final class PlayClient {
                 completions = got;
                 break;
             }
+            case 0x0D: { // Collect Item
+                int collected = d.readInt();
+                d.readInt();
+                groundItems.remove(collected);
+                collects++;
+                break;
+            }
+            case 0x11: // Spawn Experience Orb
+                TestClient.readVarInt(d);
+                d.readInt();
+                d.readInt();
+                d.readInt();
+                d.readShort();
+                break;
             case 0x40:
                 fail(name + " disconnected: " + string(d));
                 break;
@@ -774,6 +806,19 @@ final class PlayClient {
     }
 
     // --- sending ---
+
+    /**
+     * Steps into the hole of a block just dug below the ground (the feet where it was) and waits
+     * there until it has collected what fell into it, then steps back up where it stood.
+     */
+    void collectFromHole(int bx, int by, int bz, String what, Check got) throws IOException {
+        double backX = x;
+        double backY = y;
+        double backZ = z;
+        position(bx + 0.5, by, bz + 0.5);
+        until(what, got);
+        position(backX, backY, backZ);
+    }
 
     void position(double px, double feet, double pz) throws IOException {
         ByteArrayOutputStream b = new ByteArrayOutputStream();

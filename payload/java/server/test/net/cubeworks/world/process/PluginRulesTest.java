@@ -97,7 +97,7 @@ public class PluginRulesTest {
         assertEquals("nothing dropped into the inventory", 0, alex.slotCount[36]);
         // outside the strip digging goes on as usual
         alex.digFor(8, 3, 1, 1000);
-        alex.until("Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
+        alex.collectFromHole(8, 3, 1, "Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
         bo.until("Bo sees the hole", () -> bo.block(8, 3, 1) == 0);
         assertEquals("Bo saw nothing of the refused dig", 0, changesAt(bo, 10, 3, 0));
 

@@ -144,7 +144,7 @@ public class WorldProcessTest {
         // Alex digs grass in survival (0.9 s by hand): Bo sees it go, Alex gets dirt
         alex.digFor(21, 3, 1, 1000);
         bo.until("Bo sees the hole", () -> bo.block(21, 3, 1) == 0);
-        alex.until("Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
+        alex.collectFromHole(21, 3, 1, "Alex gets dirt", () -> alex.slotItem[36] == 3 && alex.slotCount[36] == 1);
         // and places it on the ground next to him
         alex.place(22, 3, 1, 1, 3);
         bo.until("Bo sees the dirt", () -> bo.block(22, 4, 1) == 3);
@@ -166,9 +166,12 @@ public class WorldProcessTest {
         alex.until("Alex gets a flower", () -> alex.slotItem[36] == 38);
         alex.place(20, 3, 2, 1, 38);
         bo.until("Bo sees the flower", () -> bo.block(20, 4, 2) == 38);
+        int collects = alex.collects;
         alex.dig(0, 20, 4, 2);
         bo.until("Bo sees it picked", () -> bo.block(20, 4, 2) == 0);
-        alex.until("Alex has it back", () -> alex.slotItem[36] == 38 && alex.slotCount[36] == 1);
+        // it falls where it grew: Alex steps there, collects it and steps back
+        alex.collectFromHole(20, 4, 2, "Alex has it back",
+                () -> alex.collects > collects && alex.slotItem[36] == 38 && alex.slotCount[36] == 1);
         alex.dig(0, 20, 3, 3); // grass is not broken by the first hit
 
 
@@ -213,7 +216,8 @@ public class WorldProcessTest {
         PlayClient again = join(s, 5, "Alex");
         assertEquals(20.5, again.x, 1e-9);
         assertEquals(0, again.block(21, 3, 1));
-        assertEquals(3, again.block(22, 4, 1));
+        int placed = again.block(22, 4, 1);
+        assertTrue("the dirt, or grass by now (grass spreads onto dirt in the light): " + placed, placed == 3 || placed == 2);
         assertEquals(2, again.block(23, 3, 1));
         assertEquals(2, again.block(20, 3, 3));
         assertEquals(38, again.slotItem[36]);

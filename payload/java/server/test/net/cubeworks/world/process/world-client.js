@@ -1,7 +1,9 @@
 'use strict'
 // Two game clients of the npm package minecraft-protocol (protocol 5, 1.7.10) in the world of the
 // bundled server: they join, one walks across a column border, the other sees it move, the
-// walker digs and places, the other sees the blocks change; then the other dies in the void and
+// walker digs (the dirt falls where the grass was), steps into the hole and collects it, and
+// places it, the other sees the blocks change; the walker digs the dirt again, collects it and
+// throws it, and the other walks to it and collects it; then the other dies in the void and
 // respawns. The package reads every packet by its own description of the protocol, so a layout of
 // ours that a real client would choke on shows as a packet with bytes left unread. The package
 // only logs such a packet (and drops one too short to read), so both are caught here.
@@ -11,7 +13,7 @@
 const mc = require('minecraft-protocol')
 
 const port = parseInt(process.argv[2], 10)
-const deadline = setTimeout(() => fail('timed out; ' + JSON.stringify(summary())), 60000)
+const deadline = setTimeout(() => fail('timed out; ' + JSON.stringify(summary()) + ' waiting for ' + [a, b].filter(Boolean).map((s) => s.waiters.map((w) => w.what).join(',')).join(' / ') + ' ' + JSON.stringify([a, b].filter(Boolean).map((s) => s.slots))), 60000)
 const clients = []
 
 // what the package's packet reader reports about a packet it did not read exactly
@@ -33,7 +35,7 @@ function key (x, z) { return x + ',' + z }
 function player (name) {
   const c = mc.createClient({ host: '127.0.0.1', port, username: name, version: '1.7.10', auth: 'offline' })
   clients.push(c)
-  const s = { c, name, columns: new Set(), columnsBeforePosition: -1, x: 0, y: 0, z: 0, shown: {}, blocks: {}, packets: 0, waiters: [] }
+  const s = { c, name, columns: new Set(), columnsBeforePosition: -1, x: 0, y: 0, z: 0, shown: {}, blocks: {}, packets: 0, waiters: [], slots: {}, items: {}, collected: 0 }
   c.on('error', (e) => fail(name + ': ' + e.message))
   c.on('end', (reason) => { if (!s.done) fail(name + ' was disconnected: ' + reason) })
   c.on('kick_disconnect', (p) => fail(name + ' kicked: ' + p.reason))
@@ -42,6 +44,12 @@ function player (name) {
     if (fullBuffer && buffer && buffer.length !== fullBuffer.length) {
       fail(name + ': ' + meta.name + ' has ' + fullBuffer.length + ' bytes, ' + buffer.length + ' read')
     }
+    if (meta.name === 'entity_destroy') for (const id of data.entityIds) delete s.items[id]
+    const item = s.items[data.entityId]
+    if (item && (meta.name === 'rel_entity_move' || meta.name === 'entity_move_look')) {
+      item.x += data.dX / 32; item.y += data.dY / 32; item.z += data.dZ / 32
+    }
+    if (item && meta.name === 'entity_teleport') { item.x = data.x / 32; item.y = data.y / 32; item.z = data.z / 32 }
     switch (meta.name) {
       case 'map_chunk_bulk':
         for (const m of data.meta) s.columns.add(key(m.x, m.z))
@@ -82,6 +90,15 @@ function player (name) {
       case 'respawn':
         s.respawns = (s.respawns || 0) + 1
         break
+      case 'spawn_entity':
+        if (data.type === 2) s.items[data.entityId] = { x: data.x / 32, y: data.y / 32, z: data.z / 32 }
+        break
+      case 'collect':
+        s.collected++
+        break
+      case 'set_slot':
+        if (data.windowId === 0) s.slots[data.slot] = data.item && data.item.blockId > 0 ? data.item.blockId + ':' + data.item.itemCount : ''
+        break
       case 'block_change':
         s.blocks[key(data.location.x, data.location.y) + ',' + data.location.z] = data.type
         break
@@ -106,6 +123,20 @@ function shownByName (s, name) {
 }
 
 function sleep (ms) { return new Promise((resolve) => setTimeout(resolve, ms)) }
+
+// walks on the grass (feet at y 4) a block every 50 ms to the place
+async function walk (s, x, z) {
+  let px = s.x
+  let pz = s.z
+  while (Math.abs(px - x) > 1e-9 || Math.abs(pz - z) > 1e-9) {
+    px += Math.max(-1, Math.min(1, x - px))
+    pz += Math.max(-1, Math.min(1, z - pz))
+    s.c.write('position', { x: px, stance: 4.0, y: 5.62, z: pz, onGround: true })
+    await sleep(50)
+  }
+  s.x = px
+  s.z = pz
+}
 
 let a, b
 function summary () {
@@ -137,8 +168,27 @@ async function main () {
   await sleep(1000)
   a.c.write('block_dig', { status: 2, location: { x: 21, y: 3, z: 1 }, face: 1 })
   await until(b, 'B sees the hole', () => b.blocks['21,3,1'] === 0)
+  // the dirt fell into the hole: NodeA steps in and collects it into the first slot of the hot bar
+  a.c.write('position', { x: 21.5, stance: 3.0, y: 4.62, z: 1.5, onGround: true })
+  await until(a, 'A collects the dirt', () => a.slots[36] === '3:1' && a.collected >= 1)
   a.c.write('block_place', { location: { x: 22, y: 3, z: 1 }, direction: 1, heldItem: { blockId: 3, itemCount: 1, itemDamage: 0 }, cursorX: 8, cursorY: 8, cursorZ: 8 })
   await until(b, 'B sees the dirt', () => b.blocks['22,4,1'] === 3)
+
+  // NodeA digs it again, collects it and throws it (Q); NodeB walks to where it lies and collects it
+  a.c.write('block_dig', { status: 0, location: { x: 22, y: 4, z: 1 }, face: 1 })
+  await sleep(900)
+  a.c.write('block_dig', { status: 2, location: { x: 22, y: 4, z: 1 }, face: 1 })
+  await until(b, 'B sees the dirt go', () => b.blocks['22,4,1'] === 0)
+  a.c.write('position', { x: 22.5, stance: 4.0, y: 5.62, z: 1.5, onGround: true })
+  await until(a, 'A collects it again', () => a.slots[36] === '3:1' && a.collected >= 2)
+  a.c.write('block_dig', { status: 4, location: { x: 0, y: 0, z: 0 }, face: 0 })
+  await until(a, 'A\'s hand is empty', () => a.slots[36] === '')
+  await until(b, 'B sees the thrown dirt', () => Object.keys(b.items).length > 0)
+  await sleep(2500) // it lands, and its pickup delay of 2 s runs out
+  const thrown = Object.values(b.items)[0]
+  await walk(b, thrown.x, thrown.z)
+  await until(b, 'B collects the dirt', () => Object.values(b.slots).indexOf('3:1') >= 0)
+  await walk(b, 0.5, 0.5)
 
   // NodeA changes what it holds; NodeB is told
   a.c.write('held_item_slot', { slotId: 1 })

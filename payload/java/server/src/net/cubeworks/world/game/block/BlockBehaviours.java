@@ -15,6 +15,8 @@ public final class BlockBehaviours {
     public BlockBehaviours() {
         java.util.Arrays.fill(byId, COMMON);
         register(BlockIds.CRAFTING_TABLE, new CraftingTable());
+        register(BlockIds.CHEST, new Chest());
+        register(BlockIds.TRAPPED_CHEST, new Chest());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
         register(BlockIds.WOODEN_DOOR, new Openings(true, true));

@@ -9,4 +9,8 @@ public interface BlockUser {
 
     /** Opens the crafting table at the block for the player (a 3 by 3 grid). */
     void openCraftingTable(int x, int y, int z);
+
+    /** Opens the container at the block (a chest, with the other half of a double one) for the player. */
+    default void openContainer(int x, int y, int z) {
+    }
 }

@@ -60,6 +60,14 @@ public abstract class WorldEntity implements Entity {
         return DEFAULT_TRACKING_RANGE;
     }
 
+    /**
+     * Every how many ticks its viewers are told how it moved: 1 for most kinds; items, whose
+     * flight every client works out alike, are told every 20 ticks, as in the game.
+     */
+    public int updateInterval() {
+        return 1;
+    }
+
     /** One world tick of this entity, on the game thread under the lock. */
     public void tick(long tick) {
         ticksLived++;

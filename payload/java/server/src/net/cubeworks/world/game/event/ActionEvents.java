@@ -7,7 +7,6 @@ import org.bukkit.entity.Player;
 import org.bukkit.event.block.BlockCanBuildEvent;
 import org.bukkit.event.block.BlockDamageEvent;
 import org.bukkit.event.player.PlayerAnimationEvent;
-import org.bukkit.event.player.PlayerDropItemEvent;
 import org.bukkit.event.player.PlayerGameModeChangeEvent;
 import org.bukkit.event.player.PlayerInteractEntityEvent;
 import org.bukkit.event.player.PlayerItemBreakEvent;
@@ -127,23 +126,6 @@ public final class ActionEvents {
         PlayerGameModeChangeEvent event = new PlayerGameModeChangeEvent(p, mode);
         host.callEvent(event);
         return !event.isCancelled();
-    }
-
-    /**
-     * The player drops the item in his hand (one, or the whole stack). Items on the ground do not
-     * exist here, so the drop is refused whatever the plugins say; they are told of it first, as
-     * protection plugins watch drops, with the item as it would have been dropped.
-     */
-    public static void drop(GameHost host, Player p, boolean wholeStack) {
-        ItemStack stack = held(p);
-        if (stack == null || nobody(PlayerDropItemEvent.getHandlerList())) {
-            return;
-        }
-        if (!wholeStack) {
-            stack.setAmount(1);
-        }
-        Location at = p.getEyeLocation().add(0, -0.3, 0);
-        host.callEvent(new PlayerDropItemEvent(p, UnspawnedItem.of(stack, at)));
     }
 
     /** The player's tool wore out and is gone from his hand. */

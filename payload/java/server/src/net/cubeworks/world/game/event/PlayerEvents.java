@@ -1,6 +1,7 @@
 package net.cubeworks.world.game.event;
 
 import java.util.ArrayList;
+import java.util.List;
 
 import org.bukkit.Location;
 import org.bukkit.entity.Player;
@@ -84,16 +85,17 @@ public final class PlayerEvents {
 
     /**
      * A player has died: the death message everyone is sent after the death event (none when a
-     * plugin set it to null or empty). Nothing drops in this world (there are no items on the
-     * ground, and the player keeps his inventory), and players have no experience, so the
-     * event's drops are empty and its experience 0; what a plugin puts in them is not dropped.
+     * plugin set it to null or empty). The drops are what falls where he died: the event's own
+     * list, which a plugin may change (what it takes out does not fall, what it adds does); so
+     * are the points of experience that fall (droppedExp, in and out).
      */
-    public static String death(GameHost host, Player p, String message) {
+    public static String death(GameHost host, Player p, String message, List<ItemStack> drops, int[] droppedExp) {
         if (PlayerDeathEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return message;
         }
-        PlayerDeathEvent event = new PlayerDeathEvent(p, new ArrayList<ItemStack>(), 0, message);
+        PlayerDeathEvent event = new PlayerDeathEvent(p, drops, droppedExp[0], message);
         host.callEvent(event);
+        droppedExp[0] = Math.max(0, event.getDroppedExp());
         return event.getDeathMessage();
     }
 

@@ -37,15 +37,17 @@ public final class PlayerInventory {
     public final Set<Integer> dragSlots = new LinkedHashSet<Integer>();
     /** Items handed back from a closed window that did not fit, given again once there is room. */
     public final List<Waiting> waiting = new ArrayList<Waiting>();
+    /** Stacks a click threw out of the window (Q in a window, a click outside it), for the world to put on the ground. */
+    public final List<Waiting> thrown = new ArrayList<Waiting>();
 
     /** A stack waiting for room in the inventory. */
     public static final class Waiting {
         public final int id;
         public final int count;
         public final int data;
-        final Object tag;
+        public final Object tag;
 
-        Waiting(int id, int count, int data, Object tag) {
+        public Waiting(int id, int count, int data, Object tag) {
             this.id = id;
             this.count = count;
             this.data = data;
@@ -130,6 +132,20 @@ public final class PlayerInventory {
             }
         }
         return left;
+    }
+
+    /** How many of the item {@link #give} would put in (the room of its stacks and of the empty slots). */
+    public int room(int itemId, int itemData, Object itemTag) {
+        int max = Items.maxStack(itemId);
+        int room = 0;
+        for (int slot : FILL_ORDER) {
+            if (count(slot) == 0) {
+                room += max;
+            } else if (item(slot) == itemId && data(slot) == itemData && tag(slot) == null && itemTag == null) {
+                room += Math.max(0, max - count(slot));
+            }
+        }
+        return room;
     }
 
     /**

@@ -10,9 +10,9 @@ import net.cubeworks.world.level.Items;
  * the client computes for the same click, which it sends with it: the clicked slot's item
  * before a plain click, the item a shift-click moved, nothing for the other modes.
  *
- * Items on the ground do not exist here, so a click that would drop items (Q, ctrl-Q, or a
- * click outside the window with items on the cursor) is refused and changes nothing: the
- * client is sent the window again and keeps the items.
+ * A click that throws items (Q or ctrl-Q over a slot, a click outside the window with items on
+ * the cursor) takes them out of the window into the inventory's {@link PlayerInventory#thrown},
+ * for the world to put on the ground.
  */
 public final class WindowClicks {
     static final int OUTSIDE = -999;
@@ -87,7 +87,8 @@ public final class WindowClicks {
             o = NOTHING;
         } else if ((mode == 0 || mode == 1) && (button == 0 || button == 1)) {
             if (slot == OUTSIDE) {
-                o = w.count(Window.CURSOR) > 0 ? REFUSED : NOTHING;
+                throwCursor(w, button == 0 ? w.count(Window.CURSOR) : 1);
+                o = NOTHING;
             } else if (!w.valid(slot)) {
                 o = REFUSED;
             } else {
@@ -101,7 +102,10 @@ public final class WindowClicks {
             }
             o = NOTHING;
         } else if (mode == 4) {
-            o = w.count(Window.CURSOR) == 0 && w.valid(slot) && w.count(slot) > 0 ? REFUSED : NOTHING;
+            if (w.count(Window.CURSOR) == 0 && w.valid(slot) && w.count(slot) > 0) {
+                throwFromSlot(w, slot, button == 0 ? 1 : w.count(slot));
+            }
+            o = NOTHING;
         } else if (mode == 6) {
             o = w.valid(slot) ? collect(w, slot, button) : REFUSED;
         } else {
@@ -109,6 +113,27 @@ public final class WindowClicks {
         }
         w.updateResult();
         return o;
+    }
+
+    /** Throws as many from the cursor (all there are at most). */
+    private static void throwCursor(Window w, int n) {
+        int cur = Window.CURSOR;
+        int take = Math.min(n, w.count(cur));
+        if (take <= 0) {
+            return;
+        }
+        w.inventory().thrown.add(new PlayerInventory.Waiting(w.item(cur), take, w.data(cur), w.tag(cur)));
+        w.set(cur, w.item(cur), w.count(cur) - take, w.data(cur), w.tag(cur));
+    }
+
+    /** Q over a slot: throws one (ctrl: all) of it; from the result, the whole result, made of the grid's items. */
+    private static void throwFromSlot(Window w, int slot, int n) {
+        int take = w.isResult(slot) ? w.count(slot) : Math.min(n, w.count(slot));
+        w.inventory().thrown.add(new PlayerInventory.Waiting(w.item(slot), take, w.data(slot), w.tag(slot)));
+        w.set(slot, w.item(slot), w.count(slot) - take, w.data(slot), w.tag(slot));
+        if (w.isResult(slot)) {
+            w.useIngredients();
+        }
     }
 
     private static Outcome plainClick(Window w, int slot, int button) {

@@ -48,6 +48,8 @@ public final class ColumnCache {
      */
     private final Map<Long, ColumnBatch> loading = new HashMap<Long, ColumnBatch>();
     private final UnreadableColumns unreadable = new UnreadableColumns();
+    /** Columns taken into the world with entities kept in them, since the last call of {@link #takeWithEntities}. */
+    private final List<Long> withEntities = new ArrayList<Long>();
     /** Columns taken into the world since the last tick, {key, 1 if newly made}, noted while a plugin listens. */
     private final List<long[]> loadedSinceTick = new ArrayList<long[]>();
 
@@ -171,6 +173,9 @@ public final class ColumnCache {
         if (generated) {
             dirty.add(k);
         }
+        if (c.entities != null) {
+            withEntities.add(k);
+        }
         return c.lit() && ColumnMaker.lightBorders(c, lights);
     }
 
@@ -207,12 +212,7 @@ public final class ColumnCache {
         int cx = x >> 4;
         int cz = z >> 4;
         long k = ColumnKey.of(cx, cz);
-        Column c = resolve(cx, cz);
-        if (c == null) {
-            c = Column.flat(cx, cz);
-            put(k, c);
-            checkedFlat.remove(k);
-        }
+        Column c = hold(cx, cz);
         c.set(x & 15, y, z & 15, id, data);
         c.lastUpdate = time;
         dirty.add(k);
@@ -220,6 +220,33 @@ public final class ColumnCache {
             Relight.around(lights, x, y, z);
         }
         return k;
+    }
+
+    /** The column, held from now on: the flat ground becomes a column of its own. Unavailable when it cannot be read. */
+    public Column hold(int cx, int cz) throws Unavailable {
+        Column c = resolve(cx, cz);
+        if (c == null) {
+            long k = ColumnKey.of(cx, cz);
+            c = Column.flat(cx, cz);
+            put(k, c);
+            checkedFlat.remove(k);
+        }
+        return c;
+    }
+
+    /** Whether players left columns behind since the last release: some may leave memory now. */
+    public boolean leaving() {
+        return !leftBehind.isEmpty();
+    }
+
+    /** The columns taken into the world with entities kept in them since the last call. */
+    public List<Long> takeWithEntities() {
+        if (withEntities.isEmpty()) {
+            return Collections.emptyList();
+        }
+        List<Long> out = new ArrayList<Long>(withEntities);
+        withEntities.clear();
+        return out;
     }
 
     /** Marks a column the world holds for saving: what it keeps beside its blocks changed. */

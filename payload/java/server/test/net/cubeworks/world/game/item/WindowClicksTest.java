@@ -229,22 +229,45 @@ public class WindowClicksTest {
     }
 
     @Test
-    public void middleClickClonesOnlyInCreativeAndDropsAreRefusedKeepingTheItems() {
+    public void middleClickClonesOnlyInCreativeAndDropsTakeTheItemsOutToBeThrown() {
         inv.set(20, DIRT, 3, 0, null);
         click(own, 20, 2, 3);
         has(own, Window.CURSOR, DIRT, 0);
         WindowClicks.click(own, 20, 2, 3, true);
         has(own, Window.CURSOR, DIRT, 64);
         has(own, 20, DIRT, 3);
-        // clicking outside with items on the cursor, Q and ctrl-Q would drop: refused, nothing changes
-        assertTrue(click(own, WindowClicks.OUTSIDE, 0, 0).refused);
-        has(own, Window.CURSOR, DIRT, 64);
-        own.set(Window.CURSOR, 0, 0, 0, null);
-        assertTrue(click(own, 20, 0, 4).refused);
-        assertTrue(click(own, 20, 1, 4).refused);
-        has(own, 20, DIRT, 3);
+        // a right click outside throws one from the cursor, a left click the rest
+        assertFalse(click(own, WindowClicks.OUTSIDE, 1, 0).refused);
+        has(own, Window.CURSOR, DIRT, 63);
+        assertFalse(click(own, WindowClicks.OUTSIDE, 0, 0).refused);
+        has(own, Window.CURSOR, 0, 0);
+        // Q throws one of the slot, ctrl-Q the rest; on an empty slot nothing
+        assertFalse(click(own, 20, 0, 4).refused);
+        has(own, 20, DIRT, 2);
+        assertFalse(click(own, 20, 1, 4).refused);
+        has(own, 20, 0, 0);
         assertFalse(click(own, 21, 0, 4).refused);
+        int[] counts = new int[inv.thrown.size()];
+        for (int i = 0; i < counts.length; i++) {
+            counts[i] = inv.thrown.get(i).count;
+            assertEquals(DIRT, inv.thrown.get(i).id);
+        }
+        assertEquals("[1, 63, 1, 2]", java.util.Arrays.toString(counts));
         assertTrue(click(own, 60, 0, 0).refused);
+    }
+
+    @Test
+    public void qOnTheResultThrowsTheWholeResultAndUsesOneOfEachIngredient() {
+        inv.set(1, 5, 2, 0, null); // two planks over each other: sticks
+        inv.set(3, 5, 2, 0, null);
+        own.updateResult();
+        int made = own.count(Window.RESULT);
+        assertTrue(made > 0);
+        click(own, Window.RESULT, 0, 4);
+        assertEquals(1, inv.thrown.size());
+        assertEquals(made, inv.thrown.get(0).count);
+        has(own, 1, 5, 1);
+        has(own, 3, 5, 1);
     }
 
     @Test
