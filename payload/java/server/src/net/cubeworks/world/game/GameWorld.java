@@ -141,6 +141,7 @@ public final class GameWorld implements EntityWorld {
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new Columns());
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        mobs.register(codecs);
         this.weather = new net.cubeworks.world.game.world.Weather(game.host(), api,
                 new net.cubeworks.world.game.world.Weather.Broadcast() {
                     public void toAll(PacketOut packet) {
@@ -419,8 +420,9 @@ public final class GameWorld implements EntityWorld {
         return "true".equals(level.gameRules.get(name));
     }
 
-    /** A stack the world's own doings drop: there are no items on the ground yet, so it is not kept. */
+    /** A stack the world's own doings drop (leaves' saplings, a washed-away torch): on the ground, spread as a block's drops. */
     public void dropItem(double x, double y, double z, int itemId, int count, int data) {
+        items.dropItemNaturally(x, y, z, itemId, count, data, null);
     }
 
     public net.cubeworks.world.game.entity.Entities entities() {
@@ -884,7 +886,7 @@ public final class GameWorld implements EntityWorld {
         }
 
         public void drop(double x, double y, double z, int item, int count, int damage) {
-            // items on the ground are not in this world yet: what a mob leaves is lost
+            w.items.dropItem(x, y, z, item, count, damage, null);
         }
 
         public boolean give(org.bukkit.entity.Player p, int item, int count) {

@@ -12,6 +12,7 @@ import org.bukkit.event.entity.CreatureSpawnEvent.SpawnReason;
 import org.bukkit.projectiles.ProjectileSource;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.MobEvents;
 
@@ -128,6 +129,24 @@ public final class Mobs {
             case SQUID: return new SquidMob(this, x, y, z);
             default: throw new IllegalArgumentException(kind.name());
         }
+    }
+
+    /** How mobs are kept in their column's Entities: each kind by its saved id, with the game's tags. */
+    public void register(EntityCodecs codecs) {
+        register(codecs, MobKind.ZOMBIE, ZombieMob.class);
+        register(codecs, MobKind.SKELETON, SkeletonMob.class);
+        register(codecs, MobKind.SPIDER, SpiderMob.class);
+        register(codecs, MobKind.CREEPER, CreeperMob.class);
+        register(codecs, MobKind.PIG, PigMob.class);
+        register(codecs, MobKind.COW, CowMob.class);
+        register(codecs, MobKind.SHEEP, SheepMob.class);
+        register(codecs, MobKind.CHICKEN, ChickenMob.class);
+        register(codecs, MobKind.SQUID, SquidMob.class);
+    }
+
+    private <T extends Mob> void register(EntityCodecs codecs, MobKind kind, Class<T> type) {
+        codecs.register(kind.savedId, type, entry -> MobCodec.read(this, entry),
+                (T m, java.util.Map<String, Object> entry) -> entry.putAll(MobCodec.write(m)));
     }
 
     /** Brings the mob into the world unless a plugin cancels its spawn event; true when it came. */

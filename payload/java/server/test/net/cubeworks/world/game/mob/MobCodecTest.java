@@ -61,6 +61,15 @@ public class MobCodecTest {
         for (MobKind k : MobKind.values()) {
             assertEquals(k, MobCodec.read(mobs, MobCodec.write(mobs.create(k, 1, 5, 1))).kind);
         }
+
+        // and through the column's registry of kinds, as NBT the store writes
+        net.cubeworks.world.game.entity.EntityCodecs codecs = new net.cubeworks.world.game.entity.EntityCodecs();
+        mobs.register(codecs);
+        assertTrue(codecs.keeps(sheep) && codecs.keeps(creeper));
+        SheepMob stored = (SheepMob) codecs.read(codecs.write(sheep));
+        assertEquals(sheep.getUniqueId(), stored.getUniqueId());
+        assertEquals(14, stored.color);
+        assertEquals(-3.5, stored.z, 0);
     }
 
     @Test
