@@ -316,6 +316,10 @@ public final class GameWorld implements EntityWorld {
         nearby(x + 0.5, y + 0.5, z + 0.5, 64, PlayPackets.effect(effectId, x, y, z, data, false).frame());
     }
 
+    public void blockAction(int x, int y, int z, int blockId, int byte1, int byte2) {
+        nearby(x + 0.5, y + 0.5, z + 0.5, 64, PlayPackets.blockAction(x, y, z, byte1, byte2, blockId).frame());
+    }
+
     private void nearby(double x, double y, double z, double range, byte[] frame) {
         long k = ColumnKey.of((int) Math.floor(x) >> 4, (int) Math.floor(z) >> 4);
         for (OnlinePlayer p : game.players().inJoinOrder()) {
