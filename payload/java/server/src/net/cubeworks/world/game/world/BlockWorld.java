@@ -59,6 +59,9 @@ public interface BlockWorld extends Terrain {
      */
     void blockAction(int x, int y, int z, int blockId, int byte1, int byte2);
 
+    /** The state the block at the place keeps (a chest's slots, ...); null when it keeps none or its column is not held. */
+    net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z);
+
     /** Drops a stack of items at a place: the one way the world's own doings give items. */
     void dropItem(double x, double y, double z, int itemId, int count, int data);
 

@@ -117,6 +117,17 @@ class GridWorld implements EntityWorld {
     public void playEffect(int effectId, int x, int y, int z, int data) {
     }
 
+    /** The block entities put, by place. */
+    final Map<Long, net.cubeworks.world.level.BlockEntity> blockEntities = new HashMap<Long, net.cubeworks.world.level.BlockEntity>();
+
+    void putBlockEntity(net.cubeworks.world.level.BlockEntity e) {
+        blockEntities.put(key(e.x, e.y, e.z), e);
+    }
+
+    public net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z) {
+        return blockEntities.get(key(x, y, z));
+    }
+
     /** Every Block Action, as {x, y, z, blockId, byte1, byte2}. */
     final List<int[]> actions = new ArrayList<int[]>();
 
