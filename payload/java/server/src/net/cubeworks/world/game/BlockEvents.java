@@ -104,10 +104,13 @@ final class BlockEvents {
 
     /**
      * Puts the block in place, asks the plugins, and shows it to everybody; false when a plugin
-     * cancelled it, and then the cell is air again, the placer is sent both blocks and its slot,
+     * cancelled it, and then the cell is as it was, the placer is sent both blocks and its slot,
      * and nobody else saw anything.
      */
     boolean place(OnlinePlayer p, int againstX, int againstY, int againstZ, int x, int y, int z, int id, int data) {
+        // what the block takes the place of (air, water, grass, a slab made double) comes back when refused
+        int was = world.blockAt(x, y, z);
+        int wasData = world.metaAt(x, y, z);
         long k = world.setBlockUnseen(x, y, z, id, data);
         if (k == GameWorld.NO_COLUMN) {
             return false;
@@ -115,11 +118,11 @@ final class BlockEvents {
         if (BlockPlaceEvent.getHandlerList().getRegisteredListeners().length > 0) {
             ApiWorld api = world.api();
             ApiBlock placed = (ApiBlock) api.getBlockAt(x, y, z);
-            BlockPlaceEvent event = new BlockPlaceEvent(placed, new ApiBlockState(placed, 0, 0),
+            BlockPlaceEvent event = new BlockPlaceEvent(placed, new ApiBlockState(placed, was, wasData),
                     api.getBlockAt(againstX, againstY, againstZ), held(p), p, true);
             game.host().callEvent(event);
             if (event.isCancelled() || !event.canBuild()) {
-                world.setBlockUnseen(x, y, z, 0, 0);
+                world.setBlockUnseen(x, y, z, was, wasData);
                 showReal(p, againstX, againstY, againstZ);
                 showReal(p, x, y, z);
                 p.sendSlot(p.handSlot());
@@ -127,7 +130,7 @@ final class BlockEvents {
             }
         }
         world.showBlock(x, y, z, k, null);
-        world.blockChanged(x, y, z, 0);
+        world.blockChanged(x, y, z, was);
         return true;
     }
 

@@ -5,12 +5,13 @@ import java.util.List;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.block.BlockBehaviours;
-import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.Buckets;
 import net.cubeworks.world.game.block.Farming;
 import net.cubeworks.world.game.block.Lighters;
+import net.cubeworks.world.game.block.Placement;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
@@ -127,33 +128,61 @@ final class Interaction {
         if (opensWindow(p, x, y, z) || farm(p, x, y, z, face)) {
             return;
         }
-        int tx = x + FACE[face][0];
-        int ty = y + FACE[face][1];
-        int tz = z + FACE[face][2];
-        int limit = game.properties().maxBuildHeight();
-        if (ty >= limit && ty <= 255 && BlockRules.placeable(p.inventory().item(slot))) {
-            p.sendMessage("\u00a7cHeight limit for building is " + limit + " blocks");
-        }
-        boolean ok = ty < limit && !p.dead && p.getGameMode() != GameMode.ADVENTURE && ++p.actionsThisTick <= ACTIONS_PER_TICK
-                && ty >= 0 && ty <= 255 && knows(p, x, z) && knows(p, tx, tz);
         int item = p.inventory().item(slot);
+        boolean ok = !p.dead && p.getGameMode() != GameMode.ADVENTURE && ++p.actionsThisTick <= ACTIONS_PER_TICK
+                && y >= 0 && y <= 255 && knows(p, x, z);
+        Placement.Plan plan = null;
         if (ok) {
             double dx = p.x - (x + 0.5);
             double dy = p.y - (y + 0.5);
             double dz = p.z - (z + 0.5);
-            ok = dx * dx + dy * dy + dz * dz < 64 && BlockRules.placeable(item) && world.blockAt(tx, ty, tz) == 0
-                    && !protectedAt(p, tx, tz)
-                    && ActionEvents.canBuild(game.host(), world.api(), tx, ty, tz, item, !occupied(tx, ty, tz));
+            plan = dx * dx + dy * dy + dz * dz < 64 ? Placement.plan(world, item, p.inventory().data(slot), x, y, z, face,
+                    a.cursorX, a.cursorY, a.cursorZ, new Placement.Placer(p.yaw, p.x, p.y, p.z)) : null;
         }
-        if (!ok) {
+        // a block at or over the limit is refused with the game's words, wherever the player is
+        int limit = game.properties().maxBuildHeight();
+        int ty = y + FACE[face][1];
+        int top = plan == null ? -1 : plan.second != null ? Math.max(plan.block.y, plan.second.y) : plan.block.y;
+        if (top >= limit || ty >= limit && ty <= 255 && Placement.blockOf(item) != 0) {
+            p.sendMessage("\u00a7cHeight limit for building is " + limit + " blocks");
+            plan = null;
+        }
+        if (plan == null || !mayBuild(p, plan.block) || plan.second != null && !(mayBuild(p, plan.second)
+                && (!Placement.collides(plan.second.id) || !occupied(plan.second.x, plan.second.y, plan.second.z)))
+                || plan.turned != null && !knows(p, plan.turned.x, plan.turned.z)
+                || !ActionEvents.canBuild(game.host(), world.api(), plan.block.x, plan.block.y, plan.block.z,
+                        plan.block.id, !Placement.collides(plan.block.id) || !occupied(plan.block.x, plan.block.y, plan.block.z))) {
             refuseBlock(p, x, y, z);
-            refuseBlock(p, tx, ty, tz);
+            if (face >= 0 && face <= 5) {
+                refuseBlock(p, x + FACE[face][0], y + FACE[face][1], z + FACE[face][2]);
+            }
+            if (plan != null) {
+                refuseBlock(p, plan.block.x, plan.block.y, plan.block.z);
+                if (plan.second != null) {
+                    refuseBlock(p, plan.second.x, plan.second.y, plan.second.z);
+                }
+            }
             p.sendSlot(slot);
             return;
         }
-        int data = BlockRules.keepsData(item) ? p.inventory().data(slot) & 15 : 0;
-        if (!world.blockEvents().place(p, x, y, z, tx, ty, tz, item, data)) {
+        Placement.Cell b = plan.block;
+        if (!world.blockEvents().place(p, x, y, z, b.x, b.y, b.z, b.id, b.data)) {
+            if (plan.second != null) {
+                refuseBlock(p, plan.second.x, plan.second.y, plan.second.z);
+            }
             return;
+        }
+        for (Placement.Cell c : new Placement.Cell[] {plan.second, plan.turned}) {
+            if (c != null) {
+                world.setBlock(c.x, c.y, c.z, c.id, c.data);
+            }
+        }
+        if (plan.sign) {
+            BlockEntity e = BlockEntities.at(world, b.x, b.y, b.z);
+            if (e instanceof BlockEntity.Sign) {
+                ((BlockEntity.Sign) e).editor = p; // the placer may write its text, once
+                p.connection().send(PlayPackets.openSignEditor(b.x, b.y, b.z));
+            }
         }
         if (p.getGameMode() != GameMode.CREATIVE) {
             p.inventory().takeOne(slot);
@@ -162,6 +191,11 @@ final class Interaction {
                 p.showHeldItem();
             }
         }
+    }
+
+    /** Whether the player may put a block into the cell: his client has its column, and the spawn is not protected from him there. */
+    private boolean mayBuild(OnlinePlayer p, Placement.Cell c) {
+        return knows(p, c.x, c.z) && !protectedAt(p, c.x, c.z);
     }
 
     /**

@@ -341,6 +341,13 @@ public final class PlayPackets {
                 .writeInt(fz);
     }
 
+    public static final int OPEN_SIGN_EDITOR = 0x36;
+
+    /** Open Sign Editor: the client opens the text editor of the sign it was just sent at the block. */
+    public static PacketOut openSignEditor(int x, int y, int z) {
+        return new PacketOut(OPEN_SIGN_EDITOR).writeInt(x).writeInt(y).writeInt(z);
+    }
+
     /**
      * Spawn Object: a thing that is not alive, of a type (falling block 70, primed TNT 50), at a
      * position in thirty-seconds of a block, turned in 256ths of a turn; its data (a falling

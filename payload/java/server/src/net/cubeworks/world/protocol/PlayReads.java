@@ -106,13 +106,27 @@ public final class PlayReads {
         public final int z;
         /** The face of the block the client points at (0 below, 1 above, 2 to 5 north, south, west, east). */
         public final int face;
+        /**
+         * Where on the clicked face a placement's cursor was, each from 0 to 1 across the block
+         * (the client sends sixteenths); 0.5 for a dig.
+         */
+        public final float cursorX;
+        public final float cursorY;
+        public final float cursorZ;
 
         BlockAction(int kind, int x, int y, int z, int face) {
+            this(kind, x, y, z, face, 0.5f, 0.5f, 0.5f);
+        }
+
+        BlockAction(int kind, int x, int y, int z, int face, float cursorX, float cursorY, float cursorZ) {
             this.kind = kind;
             this.x = x;
             this.y = y;
             this.z = z;
             this.face = face;
+            this.cursorX = cursorX;
+            this.cursorY = cursorY;
+            this.cursorZ = cursorZ;
         }
     }
 
@@ -147,15 +161,20 @@ public final class PlayReads {
         return new BlockAction(status, x, y, z, face);
     }
 
-    /** Block Placement: the clicked block and face (-1: use the item in the air); the held item and cursor are skipped. */
+    /**
+     * Block Placement: the clicked block and face (-1: use the item in the air) and the cursor's
+     * place on that face; the held item is skipped (the server knows what is in the hand).
+     */
     public static BlockAction blockPlacement(PacketIn in) throws PacketIn.ProtocolException {
         int x = in.readInt();
         int y = in.readUnsignedByte();
         int z = in.readInt();
         int face = in.readByte();
         readSlot(in);
-        in.skip(3);
-        return new BlockAction(face, x, y, z, face);
+        float cx = Math.min(in.readUnsignedByte(), 16) / 16f;
+        float cy = Math.min(in.readUnsignedByte(), 16) / 16f;
+        float cz = Math.min(in.readUnsignedByte(), 16) / 16f;
+        return new BlockAction(face, x, y, z, face, cx, cy, cz);
     }
 
     public static int heldItemChange(PacketIn in) throws PacketIn.ProtocolException {

@@ -865,6 +865,17 @@ final class PlayClient {
         net.send(0x0B, b.toByteArray());
     }
 
+    /** The data of the newest Block Change at the block; -1 when none came. */
+    int changedData(int bx, int by, int bz) {
+        for (int i = blockChanges.size() - 1; i >= 0; i--) {
+            int[] c = blockChanges.get(i);
+            if (c[0] == bx && c[1] == by && c[2] == bz) {
+                return c[4];
+            }
+        }
+        return -1;
+    }
+
     void hold(int slot) throws IOException {
         net.send(0x09, new byte[] {(byte) (slot >> 8), (byte) slot});
     }

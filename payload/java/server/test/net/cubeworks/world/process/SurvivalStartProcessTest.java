@@ -13,7 +13,8 @@ import org.junit.Test;
  * The first minutes of survival on a new natural world, through the real jar: a player finds
  * a tree in the land he was sent, chops three logs with the waits the game asks, crafts
  * planks and a crafting table in his own grid, places and opens the table and crafts sticks
- * and a wooden pickaxe in its window, then mines stone into cobblestone with it.
+ * and a wooden pickaxe in its window, hangs a torch on the table's side and puts a furnace on it
+ * (each shown turned as the game turns them), then mines stone into cobblestone with it.
  */
 public class SurvivalStartProcessTest {
     private static final int LOG = 17;
@@ -23,6 +24,8 @@ public class SurvivalStartProcessTest {
     private static final int PICKAXE = 270;
     private static final int STONE = 1;
     private static final int COBBLESTONE = 4;
+    private static final int TORCH = 50;
+    private static final int FURNACE = 61;
     private static final int[][] SIDES = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
     private ServerProcess server;
@@ -82,6 +85,16 @@ public class SurvivalStartProcessTest {
             }
         }
         return best;
+    }
+
+    /** The hot-bar slot (36 to 44) holding the item; -1 when none does. */
+    private int hotBar(int item) {
+        for (int s = 36; s <= 44; s++) {
+            if (c.slotItem[s] == item) {
+                return s;
+            }
+        }
+        return -1;
     }
 
     private interface Check {
@@ -181,6 +194,28 @@ public class SurvivalStartProcessTest {
         c.closeWindow(w);
         c.until("the pickaxe in the hot bar", () -> c.slotItem[36] == PICKAXE);
         c.window = 0;
+
+        // a torch on the table's side toward him and a furnace on the table, turned toward him, as
+        // a 1.7 client shows them: he stands east, west, south or north of the table
+        int dx = tree[3] - tree[0];
+        int dz = tree[5] - tree[2];
+        int face = dx > 0 ? 5 : dx < 0 ? 4 : dz > 0 ? 3 : 2;
+        int wallTorch = new int[] {0, 0, 4, 3, 2, 1}[face];
+        int facingHim = new int[] {0, 0, 2, 3, 4, 5}[face];
+        assertTrue(server.command("give Walker torch 1").contains("Given"));
+        assertTrue(server.command("give Walker furnace 1").contains("Given"));
+        c.until("a torch and a furnace in the hot bar", () -> hotBar(TORCH) >= 0 && hotBar(FURNACE) >= 0);
+        c.look(dx > 0 ? 90 : dx < 0 ? 270 : dz > 0 ? 180 : 0, 10);
+        c.sneak(true); // else the click opens the table
+        c.hold(hotBar(TORCH) - 36);
+        c.place(tree[0], tree[1], tree[2], face, TORCH);
+        c.until("the torch on the wall", () -> c.block(tree[3], tree[4], tree[5]) == TORCH);
+        assertEquals("the torch leans on the table", wallTorch, c.changedData(tree[3], tree[4], tree[5]));
+        c.hold(hotBar(FURNACE) - 36);
+        c.place(tree[0], tree[1], tree[2], 1, FURNACE);
+        c.until("the furnace on the table", () -> c.block(tree[0], tree[1] + 1, tree[2]) == FURNACE);
+        assertEquals("its front toward him", facingHim, c.changedData(tree[0], tree[1] + 1, tree[2]));
+        c.sneak(false);
 
         // stone beside a cell to stand in (a hillside or a cave), mined with the pickaxe
         int[] stone = find(STONE, 5, (x, y, z) -> true);
