@@ -171,7 +171,16 @@ final class Piston extends BlockBehaviour {
         int[] end = line.get(line.size() - 1);
         int endId = w.blockAt(end[0], end[1], end[2]);
         if (endId != BlockIds.AIR) {
-            Drops.ofBlock(w, end[0], end[1], end[2], endId, w.metaAt(end[0], end[1], end[2]));
+            int endMeta = w.metaAt(end[0], end[1], end[2]);
+            Drops.ofBlock(w, end[0], end[1], end[2], endId, endMeta);
+            // a door or bed breaks whole: its other half goes too, and the one item the pair gives drops once
+            int[] other = BlockTable.otherHalf(endId, endMeta, end[0], end[1], end[2]);
+            if (other != null && other[1] >= 0 && other[1] <= 255 && w.loaded(other[0], other[2])
+                    && w.blockAt(other[0], other[1], other[2]) == endId) {
+                Drops.ofBlock(w, other[0], other[1], other[2], endId, w.metaAt(other[0], other[1], other[2]));
+                w.setBlockQuietly(other[0], other[1], other[2], BlockIds.AIR, 0);
+                w.tellNeighbours(other[0], other[1], other[2]);
+            }
         }
         for (int i = line.size() - 2; i >= 0; i--) {
             int[] from = line.get(i);

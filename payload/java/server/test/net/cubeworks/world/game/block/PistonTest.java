@@ -58,6 +58,15 @@ public class PistonTest {
         assertEquals("twelve and a torch after them: the torch breaks", BlockIds.COBBLESTONE, broken.blockAt(13, 1, 0));
         assertEquals(1, broken.drops.size());
         assertEquals(BlockIds.REDSTONE_TORCH, broken.drops.get(0)[0]);
+
+        GridWorld door = row(0, false);
+        door.put(1, 1, 0, BlockIds.WOODEN_DOOR, 8); // the upper half in the way, the lower one under it
+        door.put(1, 0, 0, BlockIds.WOODEN_DOOR, 0);
+        door.put(0, 1, 0, BlockIds.PISTON, EAST);
+        lever(door, -1, 1, 0);
+        assertEquals("the door breaks whole", BlockIds.AIR, door.blockAt(1, 0, 0));
+        assertEquals("one door dropped", 1, door.drops.size());
+        assertEquals(324, door.drops.get(0)[0]);
     }
 
     @Test
