@@ -40,11 +40,17 @@
 #   CUBEWORKS_BENCH_JFR=FOLDER each of the footprint's servers also leaves a flight recording there
 #   (settings=profile: an allocation profile, read with the JDK's jfr print).
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|footprint[-PART]]
+#   - mobs: the mobs' own work per tick in-process (10 players 400 blocks apart on a made-up flat
+#     terrain at night, the caps full: clock and processor time), then 10 survival players 400 blocks
+#     apart at night in the flat world (view-distance 4, -Xmx128M) for WALK_SECONDS while natural
+#     spawning fills the caps around them: the server's tick times and the count of entities by kind
+#     every 10 s.
+#
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|mobs|footprint[-PART]]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|footprint[-PART]]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|mobs|footprint[-PART]]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -63,5 +69,9 @@ find "$HERE/server/test" -name '*.java' -type f | LC_ALL=C sort >"$OUT/java-buil
 "$JAVAC" -encoding UTF-8 -cp "$CP:$OUT/java-build/server-classes" -d "$CLASSES" @"$OUT/java-build/world-bench-sources.txt"
 
 echo "java: $("$JAVA" -version 2>&1 | head -1); machine load: $(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo unknown)"
+if [ "${4:-}" = mobs ]; then
+    # in-process over the server's classes as compiled (the jar's older members would clash in a Player proxy)
+    nice "$JAVA" -Xmx128M -cp "$CLASSES:$OUT/java-build/server-classes:$CP" net.cubeworks.world.game.mob.MobTickBench 3000
+fi
 exec nice "$JAVA" -cp "$CLASSES:$CP" -Dcubeworks.server.jar="$SERVER_JAR" net.cubeworks.world.process.WorldBench "${2:-10}" \
     "${3:-30}" "${4:-}"

@@ -36,6 +36,7 @@ public class FloorsTest {
             {"game.world"},
             {"game.entity"},
             {"game.player"},
+            {"game.mob"},
             {"game.block"},
             {"game.play"},
             {"game.api"},

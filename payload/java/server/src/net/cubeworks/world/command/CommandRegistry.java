@@ -53,7 +53,10 @@ import org.bukkit.command.defaults.StopCommand;
 import org.bukkit.command.defaults.TeleportCommand;
 import org.bukkit.command.defaults.TellCommand;
 import org.bukkit.command.defaults.TestForCommand;
+import org.bukkit.command.defaults.SummonCommand;
 import org.bukkit.command.defaults.TimeCommand;
+import org.bukkit.command.defaults.ToggleDownfallCommand;
+import org.bukkit.command.defaults.WeatherCommand;
 import org.bukkit.command.defaults.TimingsCommand;
 import org.bukkit.command.defaults.VersionCommand;
 import org.bukkit.command.defaults.WhitelistCommand;
@@ -144,7 +147,8 @@ public final class CommandRegistry {
             new DifficultyCommand(), new SpawnpointCommand(), new ClearCommand(), new GameRuleCommand(),
             new EnchantCommand(), new TestForCommand(), new EffectCommand(), new PlaySoundCommand(),
             new SetWorldSpawnCommand(), new SetIdleTimeoutCommand(), new AchievementCommand(), new ScoreboardCommand(),
-            new SetBlockCommand(), new SpreadPlayersCommand(), new TestForBlockCommand(),
+            new SetBlockCommand(), new SpreadPlayersCommand(), new TestForBlockCommand(), new WeatherCommand(),
+            new ToggleDownfallCommand(), new SummonCommand(),
             new TellrawCommand(game),
         };
         for (Command c : fallbacks) {
@@ -172,7 +176,8 @@ public final class CommandRegistry {
             "whitelist.add", "whitelist.remove", "time.add", "time.set", "teleport", "gamemode", "defaultgamemode",
             "give", "save.perform", "save.enable", "save.disable", "reload", "timings", "xp", "effect", "enchant",
             "clear", "difficulty", "gamerule", "spawnpoint", "setworldspawn", "seed", "playsound", "tellraw",
-            "testfor", "achievement", "setidletimeout", "scoreboard", "setblock", "spreadplayers", "testforblock"};
+            "testfor", "achievement", "setidletimeout", "scoreboard", "setblock", "spreadplayers", "testforblock",
+            "weather", "toggledownfall", "summon"};
         Map<String, Boolean> children = new LinkedHashMap<String, Boolean>();
         for (String n : everyone) {
             add(new Permission("bukkit.command." + n, PermissionDefault.TRUE));

@@ -287,31 +287,50 @@ public final class ApiWorld extends ApiWorldEntities {
     }
 
     public boolean hasStorm() {
-        return false; // the bundled world has no weather
+        return world.level().raining;
     }
 
-    public void setStorm(boolean hasStorm) {
+    /** Starts or stops the rain as the weather event allows; its time starts anew, as the game's API does. */
+    public void setStorm(final boolean hasStorm) {
+        change(new java.util.concurrent.Callable<Void>() {
+            public Void call() {
+                if (world.weather().setRaining(world.level(), hasStorm)) {
+                    world.level().rainTime = 0;
+                }
+                return null;
+            }
+        });
     }
 
     public int getWeatherDuration() {
-        return 0;
+        return world.level().rainTime;
     }
 
     public void setWeatherDuration(int duration) {
+        world.level().rainTime = Math.max(0, duration);
     }
 
     public boolean isThundering() {
-        return false;
+        return world.level().thundering;
     }
 
-    public void setThundering(boolean thundering) {
+    public void setThundering(final boolean thundering) {
+        change(new java.util.concurrent.Callable<Void>() {
+            public Void call() {
+                if (world.weather().setThundering(world.level(), thundering)) {
+                    world.level().thunderTime = 0;
+                }
+                return null;
+            }
+        });
     }
 
     public int getThunderDuration() {
-        return 0;
+        return world.level().thunderTime;
     }
 
     public void setThunderDuration(int duration) {
+        world.level().thunderTime = Math.max(0, duration);
     }
 
     public boolean createExplosion(double x, double y, double z, float power) {

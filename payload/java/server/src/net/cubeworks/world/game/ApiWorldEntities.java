@@ -73,15 +73,15 @@ abstract class ApiWorldEntities implements World {
     }
 
     // --- entities, effects and sounds ---
-    // Players are the only entities this server simulates: searches find players, and spawning
-    // any other kind gives null (logged once per kind), as a world without that kind would.
+    // Players, the mobs of game.mob and arrows are simulated: spawning any other kind gives null
+    // (logged once per kind), as a world without that kind would.
 
     private final java.util.Set<String> toldCannotSpawn = java.util.Collections.synchronizedSet(
             new java.util.HashSet<String>());
 
     private <T> T cannotSpawn(String what) {
         if (toldCannotSpawn.add(what)) {
-            game.logger().info("A plugin asked to spawn " + what + ": this server simulates players only, nothing was spawned");
+            game.logger().info("A plugin asked to spawn " + what + ": this server does not simulate that kind, nothing was spawned");
         }
         return null;
     }
@@ -126,11 +126,45 @@ abstract class ApiWorldEntities implements World {
         return out;
     }
 
-    public <T extends Entity> T spawn(Location location, Class<T> clazz) throws IllegalArgumentException {
+    /**
+     * A mob of the class's kind (Zombie, Cow, ...) at the place, brought in with the spawn event
+     * (reason CUSTOM; null when a plugin cancels it), or an arrow; other kinds are not simulated.
+     */
+    public <T extends Entity> T spawn(final Location location, final Class<T> clazz) throws IllegalArgumentException {
         if (location == null || clazz == null) {
             throw new IllegalArgumentException("Location or entity class cannot be null");
         }
-        return cannotSpawn(clazz.getSimpleName());
+        if (Double.isNaN(location.getX() + location.getY() + location.getZ())
+                || Math.abs(location.getX()) >= ColumnKey.MAX_COORD || Math.abs(location.getZ()) >= ColumnKey.MAX_COORD) {
+            throw new IllegalArgumentException("no entity can be spawned at " + location);
+        }
+        final net.cubeworks.world.game.mob.MobKind kind = kindOf(clazz);
+        if (kind == null && clazz != Arrow.class) {
+            return cannotSpawn(clazz.getSimpleName());
+        }
+        return change(new Callable<T>() {
+            public T call() {
+                Entity made;
+                if (kind != null) {
+                    made = world.mobs().spawn(kind, location.getX(), location.getY(), location.getZ(), location.getYaw(),
+                            org.bukkit.event.entity.CreatureSpawnEvent.SpawnReason.CUSTOM);
+                } else {
+                    made = world.mobs().shootArrow(null, location.getX(), location.getY(), location.getZ(),
+                            location.getYaw(), location.getPitch(), 0.6f, 12f);
+                }
+                return clazz.isInstance(made) ? clazz.cast(made) : null;
+            }
+        });
+    }
+
+    /** The kind of mob a plugin's class names: its own kind's class, or a kind whose class it is. */
+    private static net.cubeworks.world.game.mob.MobKind kindOf(Class<?> clazz) {
+        for (net.cubeworks.world.game.mob.MobKind k : net.cubeworks.world.game.mob.MobKind.values()) {
+            if (k.type.getEntityClass() == clazz) {
+                return k;
+            }
+        }
+        return null;
     }
 
     public Entity spawnEntity(Location loc, EntityType type) {
@@ -162,8 +196,18 @@ abstract class ApiWorldEntities implements World {
         return cannotSpawn("a dropped item");
     }
 
-    public Arrow spawnArrow(Location location, Vector direction, float speed, float spread) {
-        return cannotSpawn("an arrow");
+    public Arrow spawnArrow(final Location location, final Vector direction, final float speed, final float spread) {
+        if (location == null || direction == null) {
+            throw new IllegalArgumentException("an arrow needs a place and a direction");
+        }
+        return change(new Callable<Arrow>() {
+            public Arrow call() {
+                net.cubeworks.world.game.mob.ArrowEntity a = world.mobs().shootArrow(null, location.getX(),
+                        location.getY(), location.getZ(), 0f, 0f, speed, spread);
+                a.aim(direction.getX(), direction.getY(), direction.getZ(), speed, spread);
+                return a;
+            }
+        });
     }
 
     public FallingBlock spawnFallingBlock(Location location, Material material, byte data)
@@ -181,29 +225,28 @@ abstract class ApiWorldEntities implements World {
     }
 
     /**
-     * Shows a lightning bolt there to every player (their clients play its thunder). It does
-     * no harm and lights no fire here, and no entity stands for it afterwards: null.
+     * A bolt of lightning there, by the game's rules: the players within 512 blocks see it and hear
+     * the thunder, it sets the block alight (normal and hard) and burns what lives within three
+     * blocks; null when the lightning event was cancelled.
      */
-    public LightningStrike strikeLightning(Location loc) {
-        return strikeLightningEffect(loc);
+    public LightningStrike strikeLightning(final Location loc) {
+        return strike(loc, false);
     }
 
+    /** A bolt that is only seen and heard. */
     public LightningStrike strikeLightningEffect(final Location loc) {
+        return strike(loc, true);
+    }
+
+    private LightningStrike strike(final Location loc, final boolean effect) {
         if (loc == null) {
             throw new IllegalArgumentException("location");
         }
-        change(new Callable<Void>() {
-            public Void call() {
-                byte[] bolt = PlayPackets.spawnGlobalEntity(game.entities().nextId(),
-                        PlayPackets.GLOBAL_ENTITY_THUNDERBOLT, TrackedPosition.fixed(loc.getX()), TrackedPosition.fixed(loc.getY()),
-                        TrackedPosition.fixed(loc.getZ())).frame();
-                for (OnlinePlayer p : game.players().inJoinOrder()) {
-                    p.connection().sendFrame(bolt);
-                }
-                return null;
+        return change(new Callable<LightningStrike>() {
+            public LightningStrike call() {
+                return world.mobs().strike(loc.getX(), loc.getY(), loc.getZ(), effect);
             }
         });
-        return null;
     }
 
     /** Plays the effect for the players within the radius (in blocks) of it. */
@@ -347,6 +390,77 @@ abstract class ApiWorldEntities implements World {
         }
     }
 
+
+    /**
+     * The explosion of an entity (a creeper): the blocks its rays reach, as the explode event
+     * leaves them (none when the mobGriefing rule is off), and the players and mobs near hurt by
+     * distance and exposure, a mob's blast by the difficulty.
+     */
+    void explodeBy(Entity source, double x, double y, double z, float power) {
+        Random random = new Random();
+        Sight.Blocks blocks = new Sight.Blocks() {
+            public int idAt(int bx, int by, int bz) {
+                return world.blockAt(bx, by, bz);
+            }
+        };
+        List<int[]> affected = "false".equals(world.level().gameRules.get("mobGriefing"))
+                ? new ArrayList<int[]>() : Explosions.affected(blocks, x, y, z, power, random);
+        List<org.bukkit.block.Block> listed = new ArrayList<org.bukkit.block.Block>();
+        for (int[] b : affected) {
+            listed.add(getBlockAt(b[0], b[1], b[2]));
+        }
+        if (net.cubeworks.world.game.event.MobEvents.explode(game.host(), source, new Location(this, x, y, z), listed,
+                0.3f) < 0) {
+            return;
+        }
+        int ox = (int) Math.floor(x);
+        int oy = (int) Math.floor(y);
+        int oz = (int) Math.floor(z);
+        List<int[]> offsets = new ArrayList<int[]>();
+        for (org.bukkit.block.Block b : listed) {
+            world.setBlock(b.getX(), b.getY(), b.getZ(), 0, 0);
+            int dx = b.getX() - ox;
+            int dy = b.getY() - oy;
+            int dz = b.getZ() - oz;
+            if (dx >= -128 && dx <= 127 && dy >= -128 && dy <= 127 && dz >= -128 && dz <= 127) {
+                offsets.add(new int[] {dx, dy, dz});
+            }
+        }
+        byte[] blast = PlayPackets.explosion((float) x, (float) y, (float) z, power, offsets, 0f, 0f, 0f).frame();
+        String by = source instanceof net.cubeworks.world.game.mob.Mob
+                ? ((net.cubeworks.world.game.mob.Mob) source).kind.savedId : null;
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
+            double dx = p.x - x;
+            double dy = p.y - y;
+            double dz = p.z - z;
+            double distance = Math.sqrt(dx * dx + dy * dy + dz * dz);
+            if (distance <= 64) {
+                p.connection().sendFrame(blast);
+            }
+            if (!p.dead && distance <= power * 2.0 && p.getGameMode() != org.bukkit.GameMode.CREATIVE) {
+                float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, p.x, p.y, p.z), power);
+                if (by != null) {
+                    damage = net.cubeworks.world.game.mob.Mob.scaledForDifficulty(damage, game.difficulty());
+                }
+                damage = PlayerEvents.worldDamage(game.host(), p, DamageCause.ENTITY_EXPLOSION, damage);
+                world.survival().damage(p, damage, by != null ? p.getName() + " was blown up by " + by
+                        : p.getName() + " blew up");
+            }
+        }
+        for (net.cubeworks.world.game.entity.WorldEntity e : game.entities().all()) {
+            if (e instanceof net.cubeworks.world.game.mob.Mob && e != source) {
+                double dx = e.x - x;
+                double dy = e.y - y;
+                double dz = e.z - z;
+                double distance = Math.sqrt(dx * dx + dy * dy + dz * dz);
+                if (distance <= power * 2.0) {
+                    float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, e.x, e.y, e.z),
+                            power);
+                    ((net.cubeworks.world.game.mob.Mob) e).hurt(damage, source, DamageCause.ENTITY_EXPLOSION);
+                }
+            }
+        }
+    }
 
     public boolean createExplosion(Location loc, float power, boolean setFire) {
         return createExplosion(loc.getX(), loc.getY(), loc.getZ(), power, setFire, true);

@@ -38,8 +38,8 @@ final class Burning {
             return;
         }
         int touching = touching(p);
-        if (touching == BlockIds.WATER) {
-            p.fireTicks = 0;
+        if (touching == BlockIds.WATER || p.fireTicks > 0 && world.rainsOn(p.x, p.y + 1.8, p.z)) {
+            p.fireTicks = 0; // water, or rain from the open sky, puts the fire out
             return;
         }
         if (touching == BlockIds.LAVA || touching == BlockIds.FIRE) {

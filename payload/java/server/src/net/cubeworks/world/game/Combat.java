@@ -117,14 +117,70 @@ final class Combat {
                 target.getName() + " was slain by " + attacker.getName());
     }
 
+    /**
+     * A hit on a player by a mob or an arrow: a mob's (or its arrow's) damage is scaled by the
+     * difficulty, the damage event has its say, the game's half second of resistance holds, and the
+     * armour takes its share. False when it did nothing.
+     */
+    boolean hitByEntity(OnlinePlayer target, org.bukkit.entity.Entity attacker, float damage, boolean projectile,
+            String deathMessage) {
+        if (target.dead || target.getGameMode() == GameMode.CREATIVE) {
+            return false;
+        }
+        Object shooter = attacker instanceof org.bukkit.entity.Projectile
+                ? ((org.bukkit.entity.Projectile) attacker).getShooter() : attacker;
+        if (shooter instanceof OnlinePlayer) {
+            if (!game.properties().pvp() || shooter == target) {
+                return false;
+            }
+        } else {
+            damage = net.cubeworks.world.game.mob.Mob.scaledForDifficulty(damage, game.difficulty());
+        }
+        if (damage <= 0) {
+            return false;
+        }
+        long now = world.currentTick();
+        Hurt last = hurt.get(target);
+        float dealt = damage;
+        if (last != null && now - last.tick < RESISTANT_TICKS) {
+            if (damage <= last.damage) {
+                return false;
+            }
+            dealt = damage - last.damage;
+        }
+        double amount = net.cubeworks.world.game.event.MobEvents.damageByEntity(game.host(), attacker, target,
+                projectile ? org.bukkit.event.entity.EntityDamageEvent.DamageCause.PROJECTILE
+                        : org.bukkit.event.entity.EntityDamageEvent.DamageCause.ENTITY_ATTACK, dealt);
+        if (amount < 0) {
+            return false;
+        }
+        if (last == null || now - last.tick >= RESISTANT_TICKS) {
+            last = new Hurt();
+            last.tick = now;
+            hurt.put(target, last);
+        }
+        last.damage = damage;
+        world.hunger().exhaust(target, Hunger.HIT);
+        world.visibility().toViewers(target, PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
+        target.connection().send(PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
+        org.bukkit.Location from = attacker.getLocation();
+        knockBack(from.getX(), from.getZ(), attacker.getLocation().getYaw(), target);
+        world.survival().damage(target, afterArmour((float) amount, armourOf(target)), deathMessage);
+        return true;
+    }
+
     /** Pushes the target away from the attacker, as the plugins allow. */
     private void knockBack(OnlinePlayer attacker, OnlinePlayer target) {
-        double dx = target.x - attacker.x;
-        double dz = target.z - attacker.z;
+        knockBack(attacker.x, attacker.z, attacker.yaw, target);
+    }
+
+    private void knockBack(double fromX, double fromZ, float fromYaw, OnlinePlayer target) {
+        double dx = target.x - fromX;
+        double dz = target.z - fromZ;
         double len = Math.sqrt(dx * dx + dz * dz);
         if (len < 1.0E-4) {
-            dx = -Math.sin(Math.toRadians(attacker.yaw));
-            dz = Math.cos(Math.toRadians(attacker.yaw));
+            dx = -Math.sin(Math.toRadians(fromYaw));
+            dz = Math.cos(Math.toRadians(fromYaw));
             len = 1;
         }
         double[] v = PlayerEvents.velocity(game.host(), target, dx / len * KNOCK_BACK, KNOCK_BACK, dz / len * KNOCK_BACK);

@@ -47,10 +47,24 @@ final class Eating {
         return -1;
     }
 
-    /** A use of the item in hand in the air: eating starts when it is food and the player may eat. */
+    /** A bow, drawn while the use is held (the item in use is then the bow, not food). */
+    static final int BOW = 261;
+    static final int ARROW = 262;
+    private static final int BOW_MAX_DAMAGE = 384;
+
+    /**
+     * A use of the item in hand in the air: eating starts when it is food and the player may eat;
+     * a bow is drawn when the player has an arrow (or is in creative).
+     */
     void use(OnlinePlayer p) {
         int slot = p.handSlot();
         int item = p.inventory().item(slot);
+        if (item == BOW && !p.dead && (p.getGameMode() == org.bukkit.GameMode.CREATIVE || arrowSlot(p) >= 0)) {
+            p.eatingSlot = slot;
+            p.eatingItem = BOW;
+            p.eatingSince = world.currentTick();
+            return;
+        }
         if (p.dead || food(item) < 0 || (p.food >= 20 && item != GOLDEN_APPLE)) {
             return;
         }
@@ -59,15 +73,61 @@ final class Eating {
         p.eatingSince = world.currentTick();
     }
 
-    /** The client let go of the item: eating stops. */
+    /** The client let go of the item: eating stops, a drawn bow shoots. */
     void release(OnlinePlayer p) {
+        int slot = p.eatingSlot;
         p.eatingSlot = -1;
+        if (slot >= 0 && p.eatingItem == BOW && slot == p.handSlot() && p.inventory().item(slot) == BOW && !p.dead) {
+            shoot(p, slot, (int) (world.currentTick() - p.eatingSince));
+        }
+    }
+
+    /** The first slot holding an arrow, or -1. */
+    private static int arrowSlot(OnlinePlayer p) {
+        for (int i = 9; i <= 44; i++) {
+            if (p.inventory().item(i) == ARROW && p.inventory().count(i) > 0) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    /**
+     * A bow let go after the ticks drawn: an arrow from the eyes along the look at three times the
+     * force (critical at full draw), as the bow event allows; a survival player spends an arrow
+     * (and may pick it up again) and the bow wears by one.
+     */
+    private void shoot(OnlinePlayer p, int slot, int ticks) {
+        float force = net.cubeworks.world.game.mob.ArrowEntity.bowForce(ticks);
+        boolean creative = p.getGameMode() == org.bukkit.GameMode.CREATIVE;
+        int arrows = arrowSlot(p);
+        if (force < 0.1f || (!creative && arrows < 0)) {
+            return;
+        }
+        net.cubeworks.world.game.mob.ArrowEntity arrow = world.mobs().shootArrow(p, p.x, p.y + GameWorld.EYE_HEIGHT - 0.1,
+                p.z, p.yaw, p.pitch, force * 3f, 1f);
+        arrow.setCritical(force >= 1f);
+        arrow.pickup = !creative;
+        ItemStack bow = new ItemStack(BOW, 1, (short) p.inventory().data(slot));
+        if (!net.cubeworks.world.game.event.MobEvents.shootBow(game.host(), p, bow, arrow, force)) {
+            arrow.markRemoved();
+            p.sendSlot(slot);
+            return;
+        }
+        world.mobs().world.toNear(p.x, p.y, p.z, 16, PlayPackets.namedSoundEffect("random.bow", p.x, p.y, p.z, 1f,
+                1f / (0.8f + (float) Math.random() * 0.4f) + force * 0.5f));
+        if (!creative) {
+            p.inventory().takeOne(arrows);
+            p.sendSlot(arrows);
+            p.inventory().wear(slot, 1, BOW_MAX_DAMAGE);
+            p.sendSlot(slot);
+        }
     }
 
     /** In the tick: a player who has eaten long enough eats, if he still holds the food. */
     void tick(OnlinePlayer p) {
-        if (p.eatingSlot < 0) {
-            return;
+        if (p.eatingSlot < 0 || p.eatingItem == BOW) {
+            return; // a bow is drawn until it is let go
         }
         int slot = p.eatingSlot;
         if (p.dead || slot != p.handSlot() || p.inventory().item(slot) != p.eatingItem

@@ -73,6 +73,8 @@ public final class GameWorld implements EntityWorld {
     private final TickStats stats = new TickStats();
     private final ApiWorld api;
     private final BlockEvents blockEvents;
+    private final net.cubeworks.world.game.mob.Mobs mobs;
+    private final net.cubeworks.world.game.world.Weather weather;
     private ScheduledExecutorService reporter;
     private final Random random = new Random();
     /** The block updates asked for, and what runs them, tells neighbours of changes and picks blocks at random. */
@@ -106,6 +108,40 @@ public final class GameWorld implements EntityWorld {
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
+        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        this.weather = new net.cubeworks.world.game.world.Weather(game.host(), api,
+                new net.cubeworks.world.game.world.Weather.Broadcast() {
+                    public void toAll(PacketOut packet) {
+                        byte[] frame = packet.frame();
+                        for (OnlinePlayer p : game.players().inJoinOrder()) {
+                            if (p.getPlayerWeather() == null) { // a player with weather of his own keeps it
+                                delivery.out(p, frame);
+                            }
+                        }
+                    }
+                });
+    }
+
+    /** Rain and thunder. */
+    public net.cubeworks.world.game.world.Weather weather() {
+        return weather;
+    }
+
+    /** Whether it rains on the place: it rains and nothing but the open sky is over it. */
+    boolean rainsOn(double x, double y, double z) {
+        if (!level.raining) {
+            return false;
+        }
+        int bx = (int) Math.floor(x);
+        int bz = (int) Math.floor(z);
+        net.cubeworks.world.level.Column c = cache.held(ColumnKey.of(bx >> 4, bz >> 4));
+        int top = c == null ? net.cubeworks.world.level.Column.FLAT_HEIGHT : c.height(bx & 15, bz & 15);
+        return y >= top;
+    }
+
+    /** The animals and monsters, and their natural spawning. */
+    public net.cubeworks.world.game.mob.Mobs mobs() {
+        return mobs;
     }
 
     Game game() {
@@ -592,5 +628,166 @@ public final class GameWorld implements EntityWorld {
 
     TickStats stats() {
         return stats;
+    }
+
+    /** What the mobs ask of this world. */
+    private static final class MobLink implements net.cubeworks.world.game.mob.MobWorld {
+        private final GameWorld w;
+
+        MobLink(GameWorld w) {
+            this.w = w;
+        }
+
+        public int blockAt(int x, int y, int z) {
+            return w.blockAt(x, y, z);
+        }
+
+        public int metaAt(int x, int y, int z) {
+            return w.metaAt(x, y, z);
+        }
+
+        public void setBlock(int x, int y, int z, int id, int data) {
+            w.setBlock(x, y, z, id, data);
+        }
+
+        public int light(int x, int y, int z) {
+            long k = ColumnKey.of(x >> 4, z >> 4);
+            if (!w.cache.inMemory(k)) {
+                return -1;
+            }
+            if (y > 255) {
+                return 15 << 4;
+            }
+            if (y < 0) {
+                return 0;
+            }
+            net.cubeworks.world.level.Column c = w.cache.held(k);
+            if (c == null) {
+                return y >= net.cubeworks.world.level.Column.FLAT_HEIGHT ? 15 << 4 : 0; // the flat ground
+            }
+            if (!c.lit()) {
+                return y >= c.height(x & 15, z & 15) ? 15 << 4 : 0;
+            }
+            return c.sky(x & 15, y, z & 15) << 4 | c.blockLight(x & 15, y, z & 15);
+        }
+
+        public boolean loaded(int x, int z) {
+            return w.cache.inMemory(ColumnKey.of(x >> 4, z >> 4));
+        }
+
+        public int height(int x, int z) {
+            net.cubeworks.world.level.Column c = w.cache.held(ColumnKey.of(x >> 4, z >> 4));
+            return c == null ? net.cubeworks.world.level.Column.FLAT_HEIGHT : c.height(x & 15, z & 15);
+        }
+
+        public long dayTime() {
+            return w.level.dayTime;
+        }
+
+        public int difficulty() {
+            return w.game.difficulty();
+        }
+
+        public boolean raining() {
+            return w.level.raining;
+        }
+
+        public boolean thundering() {
+            return w.level.thundering;
+        }
+
+        public boolean spawnMonsters() {
+            return w.game.properties().spawnMonsters() && "true".equals(w.level.gameRules.get("doMobSpawning"));
+        }
+
+        public boolean spawnAnimals() {
+            return w.game.properties().spawnAnimals() && "true".equals(w.level.gameRules.get("doMobSpawning"));
+        }
+
+        public int[] spawnPoint() {
+            return new int[] {w.level.spawnX, w.level.spawnY, w.level.spawnZ};
+        }
+
+        public net.cubeworks.world.game.entity.Entities entities() {
+            return w.game.entities();
+        }
+
+        public Object lock() {
+            return w.game.lock();
+        }
+
+        public net.cubeworks.world.game.thread.GameHost host() {
+            return w.game.host();
+        }
+
+        public org.bukkit.World api() {
+            return w.api;
+        }
+
+        public void toViewers(net.cubeworks.world.game.entity.WorldEntity e, PacketOut packet) {
+            w.visibility.toViewers(e, packet);
+        }
+
+        public void toNear(double x, double y, double z, double distance, PacketOut packet) {
+            byte[] frame = packet.frame();
+            double d2 = distance * distance;
+            for (OnlinePlayer p : w.game.players().inJoinOrder()) {
+                double dx = p.x - x;
+                double dy = p.y - y;
+                double dz = p.z - z;
+                if (dx * dx + dy * dy + dz * dz <= d2) {
+                    w.delivery.out(p, frame);
+                }
+            }
+        }
+
+        public boolean hurtPlayer(org.bukkit.entity.Player target, org.bukkit.entity.Entity attacker, float damage,
+                boolean projectile, String deathMessage) {
+            return target instanceof OnlinePlayer
+                    && w.combat.hitByEntity((OnlinePlayer) target, attacker, damage, projectile, deathMessage);
+        }
+
+        public void burnPlayer(org.bukkit.entity.Player target, float damage, int fireSeconds, String deathMessage) {
+            if (target instanceof OnlinePlayer && !((OnlinePlayer) target).dead
+                    && target.getGameMode() != org.bukkit.GameMode.CREATIVE) {
+                OnlinePlayer p = (OnlinePlayer) target;
+                p.fireTicks = Math.max(p.fireTicks, fireSeconds * 20);
+                w.survival.damage(p, net.cubeworks.world.game.event.PlayerEvents.worldDamage(w.game.host(), p,
+                        org.bukkit.event.entity.EntityDamageEvent.DamageCause.LIGHTNING, damage), deathMessage);
+            }
+        }
+
+        public void pushPlayer(org.bukkit.entity.Player target, double vx, double vy, double vz) {
+            if (target instanceof OnlinePlayer) {
+                OnlinePlayer p = (OnlinePlayer) target;
+                double[] v = net.cubeworks.world.game.event.PlayerEvents.velocity(w.game.host(), p, vx, vy, vz);
+                if (v != null) {
+                    p.connection().send(PlayPackets.entityVelocity(p.getEntityId(), v[0], v[1], v[2]));
+                }
+            }
+        }
+
+        public void explode(org.bukkit.entity.Entity source, double x, double y, double z, float power) {
+            w.api.explodeBy(source, x, y, z, power);
+        }
+
+        public void drop(double x, double y, double z, int item, int count, int damage) {
+            // items on the ground are not in this world yet: what a mob leaves is lost
+        }
+
+        public boolean give(org.bukkit.entity.Player p, int item, int count) {
+            if (!(p instanceof OnlinePlayer)) {
+                return false;
+            }
+            OnlinePlayer o = (OnlinePlayer) p;
+            List<Integer> changed = new java.util.ArrayList<Integer>();
+            if (!o.inventory().give(item, count, 0, changed)) {
+                return false;
+            }
+            for (int slot : changed) {
+                o.sendSlot(slot);
+            }
+            return true;
+        }
     }
 }

@@ -89,6 +89,10 @@ final class Hands {
                 target = (OnlinePlayer) q;
                 break;
             }
+            if (q.getEntityId() == u.target && q instanceof net.cubeworks.world.game.mob.Mob) {
+                useMob(p, (net.cubeworks.world.game.mob.Mob) q, u.attack);
+                return;
+            }
         }
         if (target == null || target.dead) {
             return;
@@ -104,6 +108,57 @@ final class Hands {
         } else {
             ActionEvents.interactEntity(game.host(), p, target);
         }
+    }
+
+    /**
+     * A click on a mob within reach: a left click hits it with the held item's damage; a right
+     * click is the mob's to take (food, shears, a bucket), and the held item is used up, worn or
+     * filled as it says (a creative player keeps his food).
+     */
+    private void useMob(OnlinePlayer p, net.cubeworks.world.game.mob.Mob mob, boolean attack) {
+        double dx = mob.x - p.x;
+        double dy = mob.y - p.y;
+        double dz = mob.z - p.z;
+        if (mob.dead || dx * dx + dy * dy + dz * dz > 36) {
+            return;
+        }
+        int slot = p.handSlot();
+        if (attack) {
+            if (mob.hurt(Combat.weaponDamage(p.inventory().item(slot)), p,
+                    org.bukkit.event.entity.EntityDamageEvent.DamageCause.ENTITY_ATTACK)) {
+                world.hunger().exhaust(p, Hunger.HIT);
+            }
+            return;
+        }
+        if (!ActionEvents.interactMob(game.host(), p, mob)) {
+            return;
+        }
+        switch (mob.interact(p, p.inventory().item(slot), p.inventory().data(slot))) {
+            case CONSUME_ONE:
+                if (p.getGameMode() != GameMode.CREATIVE) {
+                    p.inventory().takeOne(slot);
+                }
+                break;
+            case WEAR_TOOL:
+                if (p.getGameMode() != GameMode.CREATIVE) {
+                    p.inventory().wear(slot, 1, 238);
+                }
+                break;
+            case MILK:
+                if (p.inventory().count(slot) == 1) {
+                    p.inventory().set(slot, 335, 1, 0, null);
+                } else {
+                    p.inventory().takeOne(slot);
+                    if (!p.inventory().give(335, 1, 0, new java.util.ArrayList<Integer>())) {
+                        p.inventory().set(slot, p.inventory().item(slot), p.inventory().count(slot) + 1, 0, null);
+                    }
+                    p.sendInventory();
+                }
+                break;
+            default:
+                return;
+        }
+        p.sendSlot(slot);
     }
 
     /** Creative Inventory Action: the client sets a slot of its inventory. */

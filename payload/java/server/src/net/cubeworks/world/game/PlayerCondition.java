@@ -125,15 +125,15 @@ abstract class PlayerCondition extends PlayerSenses {
         });
     }
 
-    /** The other players in this world within x, y and z of this one; players are the only entities. */
+    /** The other entities in this world (players, mobs, arrows) within x, y and z of this one. */
     public List<Entity> getNearbyEntities(double x, double y, double z) {
         OnlinePlayer me = self();
         List<Entity> out = new ArrayList<Entity>();
         synchronized (game().lock()) {
-            for (OnlinePlayer p : game().players().inJoinOrder()) {
-                if (p != me && !p.dead && Math.abs(p.x - me.x) <= x && Math.abs(p.y - me.y) <= y
-                        && Math.abs(p.z - me.z) <= z) {
-                    out.add(p);
+            for (net.cubeworks.world.game.entity.WorldEntity e : game().entities().all()) {
+                if (e != me && !e.isRemoved() && !(e instanceof OnlinePlayer && ((OnlinePlayer) e).dead)
+                        && Math.abs(e.x - me.x) <= x && Math.abs(e.y - me.y) <= y && Math.abs(e.z - me.z) <= z) {
+                    out.add(e);
                 }
             }
         }

@@ -204,6 +204,9 @@ public final class PlayerConnections implements ConnectionHandler {
         world.stream(p);
         conn.send(world.positionPacket(p));
         conn.send(world.timePacket());
+        if (level.raining) {
+            conn.send(net.cubeworks.world.game.world.Weather.packet(true));
+        }
         game.logger().info(p.getName() + "[" + conn.remoteAddress() + "] logged in with entity id "
                 + p.getEntityId() + " at ([" + props.levelName() + "] " + p.x + ", " + p.y + ", " + p.z + ")");
         for (OnlinePlayer other : game.players().inJoinOrder()) {

@@ -19,6 +19,8 @@ import net.cubeworks.world.game.entity.WorldEntity;
  */
 final class Visibility {
     static final int TELEPORT_INTERVAL_TICKS = 20 * GameWorld.TICKS_PER_SECOND;
+    /** The most entities one Destroy Entities names (its count is a signed byte). */
+    static final int MAX_DESTROYED = 127;
 
     private final Players players;
     private final Entities entities;
@@ -59,7 +61,11 @@ final class Visibility {
                 }
             }
             if (gone != null) {
-                delivery.out(viewer, PlayPackets.destroyEntities(gone));
+                // the count is one byte: many at once (a player teleported away from a crowd of mobs) go in parts
+                for (int from = 0; from < gone.size(); from += MAX_DESTROYED) {
+                    delivery.out(viewer, PlayPackets.destroyEntities(
+                            gone.subList(from, Math.min(gone.size(), from + MAX_DESTROYED))));
+                }
             }
             for (WorldEntity e : all) {
                 if (!viewer.shown.contains(e) && shouldSee(viewer, e)) {

@@ -7,6 +7,7 @@ import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.level.ColumnKey;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,
@@ -24,6 +25,7 @@ final class WorldTick {
     private final WorldSaver saver;
     private final ApiWorld api;
     private long tick;
+    private final java.util.Random random = new java.util.Random();
 
     WorldTick(Game game, GameWorld world, ColumnCache cache, Delivery delivery, Visibility visibility, Survival survival,
             Interaction interaction, WorldSaver saver, ApiWorld api) {
@@ -80,8 +82,16 @@ final class WorldTick {
                 }
             }
             world.tickBlocks(all);
+            world.weather().tick(level, random);
+            world.mobs().tick(tick);
             tickEntities(all);
-            WorldEvents.chunksLoaded(game.host(), api, cache.takeLoaded());
+            List<long[]> loaded = cache.takeLoaded();
+            for (long[] l : loaded) {
+                if (l[1] == 1) {
+                    world.mobs().newLand(ColumnKey.x(l[0]), ColumnKey.z(l[0])); // animals come with new land
+                }
+            }
+            WorldEvents.chunksLoaded(game.host(), api, loaded);
             visibility.update();
             interaction.relay(all);
             if (tick % GameWorld.TICKS_PER_SECOND == 0) {

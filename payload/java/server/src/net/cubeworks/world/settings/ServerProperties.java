@@ -346,6 +346,10 @@ public final class ServerProperties {
         return getBoolean("spawn-monsters", true);
     }
 
+    public boolean spawnAnimals() {
+        return getBoolean("spawn-animals", true);
+    }
+
     public boolean allowFlight() {
         return getBoolean("allow-flight", false);
     }

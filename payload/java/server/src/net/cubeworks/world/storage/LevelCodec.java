@@ -43,10 +43,10 @@ public final class LevelCodec {
         d.put("DayTime", l.dayTime);
         d.put("LastPlayed", now);
         d.putIfAbsent("SizeOnDisk", 0L);
-        d.putIfAbsent("raining", (byte) 0);
-        d.putIfAbsent("rainTime", 12000 + random.nextInt(168000));
-        d.putIfAbsent("thundering", (byte) 0);
-        d.putIfAbsent("thunderTime", 12000 + random.nextInt(168000));
+        d.put("raining", (byte) (l.raining ? 1 : 0));
+        d.put("rainTime", l.rainTime > 0 ? l.rainTime : 12000 + random.nextInt(168000));
+        d.put("thundering", (byte) (l.thundering ? 1 : 0));
+        d.put("thunderTime", l.thunderTime > 0 ? l.thunderTime : 12000 + random.nextInt(168000));
         if (!(d.get("GameRules") instanceof NbtCompound)) {
             d.put("GameRules", defaultGameRules());
         }
@@ -90,6 +90,10 @@ public final class LevelCodec {
         l.dayTime = d.number("DayTime", l.time);
         l.gameType = (int) d.number("GameType", 0);
         l.hardcore = d.number("hardcore", 0) != 0;
+        l.raining = d.number("raining", 0) != 0;
+        l.thundering = d.number("thundering", 0) != 0;
+        l.rainTime = (int) Math.max(0, Math.min(Integer.MAX_VALUE, d.number("rainTime", 0)));
+        l.thunderTime = (int) Math.max(0, Math.min(Integer.MAX_VALUE, d.number("thunderTime", 0)));
         l.seed = d.number("RandomSeed", 0);
         Object name = d.get("generatorName");
         l.generatorName = name instanceof String ? (String) name : null;

@@ -5,6 +5,9 @@ public final class StoredLevel {
     public String levelName;
     public int spawnX, spawnY, spawnZ;
     public long time, dayTime;
+    /** The weather: whether it rains and thunders, and the ticks until each turns (0: a new time is drawn). */
+    public boolean raining, thundering;
+    public int rainTime, thunderTime;
     public int gameType;
     public boolean hardcore;
     public long seed;

@@ -57,7 +57,7 @@ public class EntityTourTest {
 
     @Test
     public void effectsSoundsAndConversationsReachTheClient() throws Exception {
-        server = ServerProcess.prepare("view-distance=3", "spawn-protection=0");
+        server = ServerProcess.prepare("view-distance=3", "spawn-protection=0", "spawn-animals=false");
         Jars.plugin(new File(server.plugins(), "entities.jar"), EntityTourPlugin.YML, EntityTourMain.class,
                 EntityTourPlugin.class, EntityTourPlugin.AskName.class, EntityTourPlugin.Greet.class,
                 EntityTourPlugin.Ended.class);
@@ -73,7 +73,7 @@ public class EntityTourTest {
         assertEquals("DOWNFALL 0.4 18000 false", value("weather and time"));
         assertEquals("true 3 refused", value("stats"));
         assertEquals("5 false world", value("metadata"));
-        assertEquals("true 1 1 0 PLAYER", value("spawn"));
+        assertEquals("a cow comes where Alex stands", "false 1 2 1 PLAYER", value("spawn"));
         assertEquals("the blast clears the ground but not bedrock, and does not reach Alex", "true AIR BEDROCK 14.0",
                 value("explosion"));
         assertEquals("3 [Alex]", value("scoreboard"));

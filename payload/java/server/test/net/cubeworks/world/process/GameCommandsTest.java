@@ -163,6 +163,13 @@ public class GameCommandsTest {
         assertTrue(server.command("kill").contains("You can only perform this command as a player"));
         assertTrue(server.command("gamerule doDaylightCycle").contains("doDaylightCycle = false"));
         assertTrue(server.command("help").contains("/xp <amount> [player]"));
+        // the weather and the mobs
+        assertTrue(server.command("weather thunder 100").contains("Changed weather to thundering 100 seconds."));
+        assertTrue(server.command("toggledownfall").contains("Toggled downfall"));
+        assertTrue(server.command("weather").contains("Usage: /weather <clear/rain/thunder> [duration in seconds]"));
+        assertTrue(server.command("summon Cow 5 4 5").contains("Object successfully summoned"));
+        assertTrue(server.command("summon Ghast").contains("Unable to summon object"));
+        assertTrue(server.command("summon Cow 5 400 5").contains("Cannot summon the object out of the world"));
         // a reload disables the plugins, loads and enables them again, and the commands are there again
         int before = server.mark();
         assertTrue(server.command("reload").contains("Reload complete."));

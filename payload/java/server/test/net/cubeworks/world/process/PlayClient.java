@@ -60,6 +60,8 @@ final class PlayClient {
     /** Columns this client has, with their block ids (index y<<8 | z<<4 | x), key x,z. */
     final Map<String, byte[]> columns = new LinkedHashMap<String, byte[]>();
     final Map<Integer, Shown> shown = new HashMap<Integer, Shown>();
+    /** The mobs (named "mob" and their type) and thrown things ("object" and their type) shown, by entity id. */
+    final Map<Integer, Shown> mobs = new HashMap<Integer, Shown>();
     /** Feet position, from the last Player Position And Look. */
     double x;
     double y;
@@ -202,7 +204,7 @@ final class PlayClient {
                 default: d.readFloat(); d.readFloat(); d.readFloat(); break;
             }
         }
-        assertTrue("Spawn Player needs metadata", entries > 0);
+        assertTrue("Spawn Player, Spawn Mob and Entity Metadata carry metadata", entries > 0);
     }
 
     private static byte[] inflate(byte[] data, int max) throws IOException {
@@ -342,12 +344,35 @@ final class PlayClient {
             case 0x13: {
                 int n = d.readUnsignedByte();
                 for (int i = 0; i < n; i++) {
-                    shown.remove(d.readInt());
+                    int gone = d.readInt();
+                    shown.remove(gone);
+                    mobs.remove(gone);
                 }
                 break;
             }
+            case 0x0F: {
+                int id = TestClient.readVarInt(d);
+                Shown s = new Shown(id, "", "mob " + d.readUnsignedByte());
+                s.x = d.readInt();
+                s.y = d.readInt();
+                s.z = d.readInt();
+                s.yaw = d.readByte();
+                d.readByte();
+                d.readByte();
+                d.readShort();
+                d.readShort();
+                d.readShort();
+                metadata(d);
+                mobs.put(id, s);
+                break;
+            }
+            case 0x1C:
+                d.readInt();
+                metadata(d);
+                break;
             case 0x15: case 0x17: {
-                Shown s = shown.get(d.readInt());
+                int mover = d.readInt();
+                Shown s = shown.containsKey(mover) ? shown.get(mover) : mobs.get(mover);
                 int dx = d.readByte();
                 int dy = d.readByte();
                 int dz = d.readByte();
@@ -368,7 +393,8 @@ final class PlayClient {
                 d.readByte();
                 break;
             case 0x18: {
-                Shown s = shown.get(d.readInt());
+                int mover = d.readInt();
+                Shown s = shown.containsKey(mover) ? shown.get(mover) : mobs.get(mover);
                 int tx = d.readInt();
                 int ty = d.readInt();
                 int tz = d.readInt();
@@ -479,9 +505,10 @@ final class PlayClient {
             case 0x0E: {
                 int id = TestClient.readVarInt(d);
                 int type = d.readByte();
-                d.readInt();
-                d.readInt();
-                d.readInt();
+                Shown thrown = new Shown(id, "", "object " + type);
+                thrown.x = d.readInt();
+                thrown.y = d.readInt();
+                thrown.z = d.readInt();
                 d.readByte();
                 d.readByte();
                 int data = d.readInt();
@@ -491,6 +518,7 @@ final class PlayClient {
                     d.readShort();
                 }
                 objects.add(new int[] {id, type, data});
+                mobs.put(id, thrown);
                 break;
             }
             case 0x27: {

@@ -71,6 +71,9 @@ public final class WorldBench {
             NaturalBench.run(rounds, walkSeconds);
             FootprintBench.natural(rounds);
         }
+        if (only.equals("mobs")) {
+            MobBench.run(10, walkSeconds);
+        }
         if (only.equals("footprint")) {
             FootprintBench.run(rounds, walkSeconds);
         }

@@ -1,6 +1,7 @@
 package net.cubeworks.world.storage;
 
 import static org.junit.Assert.assertEquals;
+import static org.junit.Assert.assertFalse;
 import static org.junit.Assert.assertNotNull;
 import static org.junit.Assert.assertNull;
 import static org.junit.Assert.assertTrue;
@@ -90,8 +91,18 @@ public class AnvilStoreTest {
         assertEquals(123456, back.time);
         assertEquals(23000, back.dayTime);
         assertTrue(back.kept != null);
+        assertTrue("a new world's weather clocks are drawn", back.rainTime >= 12000 && back.thunderTime >= 12000);
+        assertFalse(back.raining);
         back.time = 200000;
+        back.raining = true;
+        back.rainTime = 777;
+        back.thundering = true;
+        back.thunderTime = 55;
         store.saveLevel(back);
-        assertEquals(200000, store.loadLevel().time);
+        StoredLevel again = store.loadLevel();
+        assertEquals(200000, again.time);
+        assertTrue(again.raining && again.thundering);
+        assertEquals(777, again.rainTime);
+        assertEquals(55, again.thunderTime);
     }
 }

@@ -163,4 +163,14 @@ public final class ActionEvents {
         }
         host.callEvent(new PlayerInteractEntityEvent(p, clicked));
     }
+
+    /** The player right-clicks an animal or monster: false when a plugin cancels it, and the mob takes nothing. */
+    public static boolean interactMob(GameHost host, Player p, org.bukkit.entity.Entity clicked) {
+        if (nobody(PlayerInteractEntityEvent.getHandlerList())) {
+            return true;
+        }
+        PlayerInteractEntityEvent event = new PlayerInteractEntityEvent(p, clicked);
+        host.callEvent(event);
+        return !event.isCancelled();
+    }
 }

@@ -20,6 +20,11 @@ public final class LevelState {
     /** Ticks the world has run, and the time of day. */
     public long time;
     public long dayTime;
+    /** The weather (see {@link Weather}). */
+    public boolean raining;
+    public boolean thundering;
+    public int rainTime;
+    public int thunderTime;
     /** The world type as level.dat names it ("flat", "default", "largeBiomes", "amplified") and its options. */
     public String generatorName = "flat";
     public String generatorOptions = "";
@@ -68,6 +73,10 @@ public final class LevelState {
         }
         l.time = s.time;
         l.dayTime = s.dayTime;
+        l.raining = s.raining;
+        l.thundering = s.thundering;
+        l.rainTime = s.rainTime;
+        l.thunderTime = s.thunderTime;
         // a record naming no world type is of a natural world, as the game reads it
         l.generatorName = s.generatorName != null ? s.generatorName : "default";
         l.generatorOptions = s.generatorOptions != null ? s.generatorOptions : "";
@@ -94,6 +103,10 @@ public final class LevelState {
         s.spawnZ = spawnZ;
         s.time = time;
         s.dayTime = dayTime;
+        s.raining = raining;
+        s.thundering = thundering;
+        s.rainTime = rainTime;
+        s.thunderTime = thunderTime;
         s.gameType = gameType;
         s.hardcore = hardcore;
         s.gameRules = new java.util.LinkedHashMap<String, String>(gameRules);
