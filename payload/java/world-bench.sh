@@ -22,7 +22,9 @@
 #     and how many players 2,000 blocks apart a -Xmx64M server holds and why it stopped;
 #   - a 16x16 lake of water poured onto flat land from the console (lake): how long until it is settled
 #     and the tick's times meanwhile (target: 99th percentile within 10 ms); 1,000 wheat planted on
-#     wet farmland (crops): the tick's times while they grow by random ticks, and how many grew;
+#     wet farmland (crops): the tick's times while they grow by random ticks, and how many grew; a
+#     clock of 20 repeaters driving 50 pistons that go out and in together (pistons): the tick's times
+#     beside the same world without them (target: the machine's ticks within 2 ms), the moves seen;
 #   - the natural world (natural): a new DEFAULT world from the JVM start to "Done" (-Xmx64M), Login Success
 #     to all 441 columns of its spawn area, a creative player flying into new land at 10 blocks/s for
 #     WALK_SECONDS (each new row of columns after entering a column, the heap after), 20 players at the
@@ -46,11 +48,11 @@
 #     spawning fills the caps around them: the server's tick times and the count of entities by kind
 #     every 10 s.
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|memory|natural|mobs|items|footprint[-PART]]
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|mobs|items|footprint[-PART]]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|memory|natural|mobs|items|footprint[-PART]]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|mobs|items|footprint[-PART]]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

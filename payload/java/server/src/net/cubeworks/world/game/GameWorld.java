@@ -396,6 +396,15 @@ public final class GameWorld implements EntityWorld {
         nearby(x + 0.5, y + 0.5, z + 0.5, 64, PlayPackets.effect(effectId, x, y, z, data, false).frame());
     }
 
+    public net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z) {
+        Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
+        return c == null || y < 0 || y > 255 ? null : c.blockEntity(x & 15, y, z & 15);
+    }
+
+    public void blockAction(int x, int y, int z, int blockId, int byte1, int byte2) {
+        nearby(x + 0.5, y + 0.5, z + 0.5, 64, PlayPackets.blockAction(x, y, z, byte1, byte2, blockId).frame());
+    }
+
     private void nearby(double x, double y, double z, double range, byte[] frame) {
         long k = ColumnKey.of((int) Math.floor(x) >> 4, (int) Math.floor(z) >> 4);
         for (OnlinePlayer p : game.players().inJoinOrder()) {

@@ -67,6 +67,14 @@ public final class BlockIds {
     public static final int TRAPDOOR = 96;
     public static final int VINE = 106;
     public static final int FENCE_GATE = 107;
+    public static final int STICKY_PISTON = 29;
+    public static final int PISTON = 33;
+    public static final int PISTON_HEAD = 34;
+    public static final int PISTON_MOVING = 36;
+    public static final int BED = 26;
+    public static final int COMPARATOR = 149;
+    public static final int POWERED_COMPARATOR = 150;
+    public static final int REDSTONE_BLOCK = 152;
 
     private BlockIds() {
     }

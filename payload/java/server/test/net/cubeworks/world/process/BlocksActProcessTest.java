@@ -13,7 +13,7 @@ import org.junit.Test;
  * The world's blocks acting by themselves, through one real server and outside clients: water
  * poured from a bucket flows for everybody and goes when it is taken back, lava and water meet,
  * wheat is planted on hoed ground and grown with bone meal, lit TNT explodes, a door opens by hand
- * and an iron door for a lever.
+ * and an iron door for a lever, a piston pushes a block for a lever.
  */
 public class BlocksActProcessTest {
     private static ServerProcess server;
@@ -142,6 +142,21 @@ public class BlocksActProcessTest {
         cy.place(ix + 1, 4, bz, 1, 0);
         cy.until("the lever is on", () -> lastData(cy, ix + 1, 4, bz) == 13);
         cy.until("the iron door opens", () -> lastData(cy, ix, 4, bz) == 4);
+
+        // a lever beside a piston: it goes out east, pushing a block the client sees move
+        int px = bx + 2;
+        int pz = bz + 6;
+        server.command("setblock " + px + " 4 " + pz + " piston 5");
+        server.command("setblock " + (px + 1) + " 4 " + pz + " cobblestone");
+        server.command("setblock " + (px - 1) + " 4 " + pz + " lever 5");
+        cy.until("the piston, its block and lever", () -> cy.block(px, 4, pz) == 33 && cy.block(px + 1, 4, pz) == 4
+                && cy.block(px - 1, 4, pz) == 69);
+        cy.place(px - 1, 4, pz, 1, 0);
+        cy.until("the piston is out", () -> lastData(cy, px, 4, pz) == 13);
+        cy.until("its head in front", () -> cy.block(px + 1, 4, pz) == 34);
+        cy.until("the block pushed on", () -> cy.block(px + 2, 4, pz) == 4);
+        cy.until("the move shown as a Block Action", () -> cy.blockActions.stream().anyMatch(a -> a[0] == px
+                && a[1] == 4 && a[2] == pz && a[3] == 0 && a[4] == 5 && a[5] == 33));
 
         // TNT lit with flint and steel goes after four seconds, taking the ground with it
         int tx = bx + 2;

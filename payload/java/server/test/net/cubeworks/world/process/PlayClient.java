@@ -94,6 +94,8 @@ final class PlayClient {
     /** The item on the cursor: id, count, damage. */
     final int[] cursor = new int[3];
     final List<int[]> blockChanges = new ArrayList<int[]>();
+    /** Every Block Action read, as {x, y, z, byte1, byte2, blockId}. */
+    final List<int[]> blockActions = new java.util.concurrent.CopyOnWriteArrayList<int[]>();
     /** Block Break Animations: {digger, x, y, z, stage}; Effects: {effect, x, y, z, data}. */
     final List<int[]> cracks = new ArrayList<int[]>();
     final List<int[]> effects = new ArrayList<int[]>();
@@ -454,6 +456,10 @@ final class PlayClient {
                 }
                 break;
             }
+            case 0x24:
+                blockActions.add(new int[] {d.readInt(), d.readShort(), d.readInt(), d.readUnsignedByte(),
+                    d.readUnsignedByte(), TestClient.readVarInt(d)});
+                break;
             case 0x25:
                 cracks.add(new int[] {TestClient.readVarInt(d), d.readInt(), d.readInt(), d.readInt(), d.readByte()});
                 break;

@@ -58,6 +58,10 @@ public final class WorldBench {
             crops(0, 30);
             crops(1000, 30);
         }
+        if (only.isEmpty() || only.equals("pistons")) {
+            pistons(false, 30);
+            pistons(true, 30);
+        }
         if (only.isEmpty() || only.equals("memory")) {
             heapWithPlayersInSavedAreas(20);
             savedAreasHeld(40, 20000);
@@ -182,6 +186,74 @@ public final class WorldBench {
                     "%d wheat on wet farmland (planted in %.1f s), %d s of growing: %d stages grown; tick median / 99th"
                             + " percentile of each 10 s: %s; worst 99th percentile %.2f ms",
                     n, (planted - start) / 1e9, seconds, grown, windows, worstP99));
+            p.close();
+        } finally {
+            s.destroy();
+        }
+    }
+
+    /**
+     * A clock of 20 repeaters (delay 1) closed by a redstone torch, which drives a wire line west
+     * (boosted by a repeater every 15 blocks) feeding 50 repeaters side by side, each behind a
+     * piston that pushes a block of cobblestone: the clock turns every 42 ticks and the pistons go
+     * out and in with it. Without the machine (machine false) the same world and player give the
+     * baseline. Prints the tick's times and the pistons' moves the player's client saw.
+     */
+    static void pistons(boolean machine, int seconds) throws Exception {
+        ServerProcess s = ServerProcess.prepare("level-type=FLAT", "view-distance=6", "gamemode=1", "spawn-protection=0");
+        s.start("-Xmx64M", "-Dcubeworks.tick-stats=true");
+        s.waitReady();
+        try {
+            PlayClient p = PlayClient.join(s.port, 5, "Engineer");
+            p.drain(2000);
+            int x0 = (int) Math.floor(p.x) + 27;
+            int z0 = (int) Math.floor(p.z) - 2;
+            int y = 4;
+            if (machine) {
+                int placed = 0;
+                for (int i = 1; placed < 50; i++) {
+                    int x = x0 - i;
+                    if (i % 15 == 0) {
+                        s.command("setblock " + x + " " + y + " " + (z0 + 1) + " 93 3"); // booster, facing west
+                        continue;
+                    }
+                    s.command("setblock " + x + " " + y + " " + (z0 + 4) + " 4 0");
+                    s.command("setblock " + x + " " + y + " " + (z0 + 3) + " 33 3"); // piston facing +z
+                    s.command("setblock " + x + " " + y + " " + (z0 + 2) + " 93 2"); // repeater, input at -z
+                    s.command("setblock " + x + " " + y + " " + (z0 + 1) + " 55 0");
+                    placed++;
+                }
+                for (int i = 1; i <= 10; i++) {
+                    s.command("setblock " + (x0 + i) + " " + y + " " + z0 + " 93 1"); // east
+                    s.command("setblock " + (x0 + i) + " " + y + " " + (z0 + 2) + " 93 3"); // west
+                }
+                for (int dz = 0; dz <= 2; dz++) {
+                    s.command("setblock " + (x0 + 11) + " " + y + " " + (z0 + dz) + " 55 0");
+                }
+                s.command("setblock " + x0 + " " + y + " " + z0 + " 55 0");
+                s.command("setblock " + x0 + " " + y + " " + (z0 + 2) + " 1 0");
+                s.command("setblock " + x0 + " " + y + " " + (z0 + 1) + " 76 4"); // the torch on the stone's side
+            }
+            p.drain(3000);
+            int from = s.output().length();
+            int actionsBefore = p.blockActions.size();
+            p.drain(seconds * 1000L);
+            int moves = p.blockActions.size() - actionsBefore;
+            String out = s.output().substring(from);
+            Matcher m = Pattern.compile("Tick times of the last (\\d+) ticks: median ([0-9.]+) ms, 99th percentile "
+                    + "([0-9.]+) ms, longest ([0-9.]+) ms").matcher(out);
+            double worstP99 = 0;
+            StringBuilder windows = new StringBuilder();
+            while (m.find()) {
+                worstP99 = Math.max(worstP99, Double.parseDouble(m.group(3)));
+                windows.append(windows.length() == 0 ? "" : "; ").append(m.group(2)).append(" / ").append(m.group(3))
+                        .append(" / ").append(m.group(4));
+            }
+            System.out.println(String.format(Locale.ROOT,
+                    "%s, %d s: %d piston moves seen; tick median / 99th percentile / longest of each 10 s: %s;"
+                            + " worst 99th percentile %.2f ms",
+                    machine ? "20-repeater clock driving 50 pistons" : "the same world without the machine", seconds,
+                    moves, windows, worstP99));
             p.close();
         } finally {
             s.destroy();

@@ -38,6 +38,11 @@ public final class BlockBehaviours {
         register(BlockIds.REDSTONE_LAMP, new Powered.Lamp(false));
         register(BlockIds.LIT_REDSTONE_LAMP, new Powered.Lamp(true));
         register(BlockIds.TNT, new Powered.TntBlock());
+        register(BlockIds.COMPARATOR, new Comparator());
+        register(BlockIds.POWERED_COMPARATOR, new Comparator());
+        register(BlockIds.PISTON, new Piston(false));
+        register(BlockIds.STICKY_PISTON, new Piston(true));
+        register(BlockIds.PISTON_HEAD, new Piston.Head());
         register(BlockIds.WHEAT, new Crops(0));
         register(BlockIds.CARROTS, new Crops(0));
         register(BlockIds.POTATOES, new Crops(0));

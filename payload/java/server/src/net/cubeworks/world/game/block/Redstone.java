@@ -27,7 +27,8 @@ final class Redstone {
     static boolean component(int id) {
         return id == BlockIds.REDSTONE_WIRE || id == BlockIds.LEVER || id == BlockIds.STONE_BUTTON
                 || id == BlockIds.WOODEN_BUTTON || id == BlockIds.REDSTONE_TORCH || id == BlockIds.UNLIT_REDSTONE_TORCH
-                || id == BlockIds.REPEATER || id == BlockIds.POWERED_REPEATER || Plates.isPlate(id);
+                || id == BlockIds.REPEATER || id == BlockIds.POWERED_REPEATER || Plates.isPlate(id)
+                || Comparator.isComparator(id) || id == BlockIds.REDSTONE_BLOCK;
     }
 
     private static int at(BlockWorld w, int x, int y, int z) {
@@ -52,6 +53,13 @@ final class Redstone {
             }
             case BlockIds.REDSTONE_WIRE:
                 return withWire ? Wire.weak(w, x, y, z, dx, dy, dz) : 0;
+            case BlockIds.COMPARATOR:
+            case BlockIds.POWERED_COMPARATOR: {
+                int[] f = Repeater.front(w.metaAt(x, y, z));
+                return dx == f[0] && dz == f[1] && dy == 0 ? Comparator.output(w, x, y, z) : 0;
+            }
+            case BlockIds.REDSTONE_BLOCK:
+                return 15;
             case BlockIds.STONE_PLATE:
             case BlockIds.WOODEN_PLATE:
             case BlockIds.GOLD_PLATE:
@@ -81,6 +89,8 @@ final class Redstone {
             case BlockIds.IRON_PLATE:
                 return dy == -1 ? Plates.power(id, w.metaAt(x, y, z)) : 0;
             case BlockIds.POWERED_REPEATER:
+            case BlockIds.COMPARATOR:
+            case BlockIds.POWERED_COMPARATOR:
             case BlockIds.REDSTONE_WIRE:
                 return weak(w, x, y, z, dx, dy, dz, withWire);
             default:

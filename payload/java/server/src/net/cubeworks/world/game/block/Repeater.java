@@ -12,7 +12,8 @@ import net.cubeworks.world.level.BlockIds;
  * before it strongly; a pulse shorter than its delay comes out as long as the delay. Bits 0 and 1
  * say which way it faces: the input is at the game's offset of that direction (0 +z, 1 -x, 2 -z,
  * 3 +x), the output opposite. Its updates wait in the world's queue with priority -1, ahead of the
- * others due in the same tick.
+ * others due in the same tick. A powered repeater or comparator pointing into its side locks it: it
+ * keeps its state until the lock goes.
  */
 final class Repeater extends BlockBehaviour {
     private static final int[][] OFFSET = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
@@ -65,8 +66,35 @@ final class Repeater extends BlockBehaviour {
         neighbourChanged(w, x, y, z, BlockIds.AIR);
     }
 
+    /**
+     * True when a powered repeater or comparator beside it points into it: a locked repeater holds
+     * the state it has, whatever comes from behind.
+     */
+    static boolean locked(BlockWorld w, int x, int y, int z) {
+        int[] o = OFFSET[w.metaAt(x, y, z) & 3];
+        for (int s = -1; s <= 1; s += 2) {
+            int sx = x + o[1] * s;
+            int sz = z - o[0] * s;
+            if (!w.loaded(sx, sz)) {
+                continue;
+            }
+            int id = w.blockAt(sx, y, sz);
+            if (id != BlockIds.POWERED_REPEATER && !Comparator.isComparator(id)) {
+                continue;
+            }
+            int[] f = front(w.metaAt(sx, y, sz));
+            if (f[0] == x - sx && f[1] == z - sz && Redstone.weak(w, sx, y, sz, f[0], 0, f[1], true) > 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     @Override
     public void neighbourChanged(BlockWorld w, int x, int y, int z, int changedId) {
+        if (locked(w, x, y, z)) {
+            return;
+        }
         int id = w.blockAt(x, y, z);
         boolean wanted = input(w, x, y, z) > 0;
         if (wanted != on && !w.tickPending(x, y, z, id)) {
@@ -76,6 +104,9 @@ final class Repeater extends BlockBehaviour {
 
     @Override
     public void scheduledTick(BlockWorld w, int x, int y, int z, Random random) {
+        if (locked(w, x, y, z)) {
+            return;
+        }
         int meta = w.metaAt(x, y, z);
         boolean wanted = input(w, x, y, z) > 0;
         if (on && !wanted) {

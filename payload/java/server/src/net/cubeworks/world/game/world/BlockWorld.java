@@ -53,6 +53,15 @@ public interface BlockWorld extends Terrain {
     /** A world effect (the game's Effect packet ids: smoke, a block breaking, ...) for the players near. */
     void playEffect(int effectId, int x, int y, int z, int data);
 
+    /**
+     * A Block Action for the players near: what a block does that the clients draw themselves (a
+     * piston's move, a note played), byte1 and byte2 as the block's kind reads them.
+     */
+    void blockAction(int x, int y, int z, int blockId, int byte1, int byte2);
+
+    /** The state the block at the place keeps (a chest's slots, ...); null when it keeps none or its column is not held. */
+    net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z);
+
     /** Drops a stack of items at a place: the one way the world's own doings give items. */
     void dropItem(double x, double y, double z, int itemId, int count, int data);
 

@@ -117,6 +117,24 @@ class GridWorld implements EntityWorld {
     public void playEffect(int effectId, int x, int y, int z, int data) {
     }
 
+    /** The block entities put, by place. */
+    final Map<Long, net.cubeworks.world.level.BlockEntity> blockEntities = new HashMap<Long, net.cubeworks.world.level.BlockEntity>();
+
+    void putBlockEntity(net.cubeworks.world.level.BlockEntity e) {
+        blockEntities.put(key(e.x, e.y, e.z), e);
+    }
+
+    public net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z) {
+        return blockEntities.get(key(x, y, z));
+    }
+
+    /** Every Block Action, as {x, y, z, blockId, byte1, byte2}. */
+    final List<int[]> actions = new ArrayList<int[]>();
+
+    public void blockAction(int x, int y, int z, int blockId, int byte1, int byte2) {
+        actions.add(new int[] {x, y, z, blockId, byte1, byte2});
+    }
+
     public void dropItem(double x, double y, double z, int itemId, int count, int data) {
         drops.add(new int[] {itemId, count, data, (int) Math.floor(x), (int) Math.floor(y), (int) Math.floor(z)});
     }
