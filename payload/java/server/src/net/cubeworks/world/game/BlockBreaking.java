@@ -217,7 +217,7 @@ final class BlockBreaking {
         Object tag = inv.tag(slot);
         int take = wholeStack ? count : 1;
         inv.set(slot, id, count - take, data, tag);
-        world.items().playerThrow(GameWorld.collector(p), id, take, data, tag, world.currentTick());
+        world.items().playerThrow(PlayerCollectors.of(p), id, take, data, tag, world.currentTick());
         p.sendSlot(slot);
         p.showHeldItem();
     }

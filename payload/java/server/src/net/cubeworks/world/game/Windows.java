@@ -77,7 +77,7 @@ final class Windows {
         java.util.List<PlayerInventory.Waiting> thrown = new java.util.ArrayList<PlayerInventory.Waiting>(inv.thrown);
         inv.thrown.clear();
         for (PlayerInventory.Waiting t : thrown) {
-            world.items().playerThrow(GameWorld.collector(p), t.id, t.count, t.data, t.tag, world.currentTick());
+            world.items().playerThrow(PlayerCollectors.of(p), t.id, t.count, t.data, t.tag, world.currentTick());
         }
     }
 

@@ -89,7 +89,7 @@ final class WorldTick {
                 world.columnEntities().arrived(k);
             }
             world.columnEntities().tick(tick);
-            world.items().tick(GameWorld.collectors(all));
+            world.items().tick(PlayerCollectors.of(all));
             List<long[]> loaded = cache.takeLoaded();
             for (long[] l : loaded) {
                 if (l[1] == 1) {
