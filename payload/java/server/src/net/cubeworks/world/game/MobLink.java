@@ -155,6 +155,14 @@ final class MobLink implements net.cubeworks.world.game.mob.MobWorld {
         w.items().dropItem(x, y, z, item, count, damage, null);
     }
 
+    public void dropExperience(double x, double y, double z, int amount) {
+        w.items().dropExperience(x, y, z, amount);
+    }
+
+    public boolean mobLoot() {
+        return !"false".equals(w.level().gameRules.get("doMobLoot"));
+    }
+
     public boolean give(org.bukkit.entity.Player p, int item, int count) {
         if (!(p instanceof OnlinePlayer)) {
             return false;

@@ -146,6 +146,7 @@ abstract class Animal extends Mob implements Animals {
             Animal child = baby(x, y, z);
             child.age = BABY_AGE;
             mobs.add(child, SpawnReason.BREEDING);
+            mobs.world.dropExperience(x, y, z, MobExperience.forBreeding(mobs));
         }
         return true;
     }

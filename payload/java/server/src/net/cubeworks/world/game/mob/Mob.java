@@ -160,6 +160,7 @@ public abstract class Mob extends Living implements Creature {
         super.tick(tick);
         if (dead) {
             if (++deathTicks >= DEATH_TICKS) {
+                mobs.bodyGone(this);
                 markRemoved();
             }
             return;
@@ -558,12 +559,13 @@ public abstract class Mob extends Living implements Creature {
         mobs.world.toViewers(this, PlayPackets.entityStatus(getEntityId(), MobPackets.STATUS_DEATH));
         boolean byPlayer = killer != null && mobs.tick <= killerUntil;
         List<ItemStack> drops = new ArrayList<ItemStack>();
-        for (int[] d : drops(byPlayer, fireTicks > 0)) {
+        for (int[] d : mobs.world.mobLoot() ? drops(byPlayer, fireTicks > 0) : new ArrayList<int[]>()) {
             if (d[1] > 0) {
                 drops.add(new ItemStack(d[0], d[1], (short) d[2]));
             }
         }
-        int exp = MobEvents.death(mobs.world.host(), this, drops, byPlayer ? experience() : 0);
+        int exp = MobEvents.death(mobs.world.host(), this, drops,
+                byPlayer && mobs.world.mobLoot() ? MobExperience.forKill(this) : 0);
         for (ItemStack s : drops) {
             if (s != null && s.getTypeId() != 0 && s.getAmount() > 0) {
                 mobs.world.drop(x, y + 0.5, z, s.getTypeId(), s.getAmount(), s.getDurability());
@@ -574,11 +576,6 @@ public abstract class Mob extends Living implements Creature {
 
     /** What it leaves, as {item, count, damage}: killed by a player or not, burning or not. */
     abstract List<int[]> drops(boolean byPlayer, boolean burning);
-
-    /** The experience a player gets for killing it. */
-    int experience() {
-        return kind.family == MobKind.Family.MONSTER ? 5 : 1 + mobs.random.nextInt(3);
-    }
 
     /** n of the item, n random from 0 to max (plus the looting the game has, not modelled). */
     int[] some(int item, int max) {

@@ -70,6 +70,12 @@ public interface MobWorld extends Terrain {
     /** Puts an item into the world at the place: what a mob drops, sheds or lays. */
     void drop(double x, double y, double z, int item, int count, int damage);
 
+    /** Experience falling as orbs at the place (a mob killed by a player, two animals that bred). */
+    void dropExperience(double x, double y, double z, int amount);
+
+    /** The game rule {@code doMobLoot}: whether dead mobs leave items and experience. */
+    boolean mobLoot();
+
     /** Gives a player the item (an arrow picked up); false when it does not fit. */
     boolean give(Player p, int item, int count);
 }

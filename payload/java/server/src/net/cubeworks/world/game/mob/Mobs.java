@@ -34,8 +34,8 @@ public final class Mobs {
     /** The columns natural spawning counts, found again every second. */
     private List<Long> counted;
     static final int COUNTED_TICKS = 20;
-    /** Experience the killed mobs left, for a world that has no orbs to hold it. */
-    long experienceLeft;
+    /** The experience each dead mob leaves when its body goes. */
+    private final java.util.Map<Mob, Integer> experienceDue = new java.util.WeakHashMap<Mob, Integer>();
 
     public Mobs(MobWorld world, Random random) {
         this.world = world;
@@ -212,7 +212,17 @@ public final class Mobs {
     }
 
     void died(Mob m, int experience) {
-        experienceLeft += experience;
+        if (experience > 0) {
+            experienceDue.put(m, experience);
+        }
+    }
+
+    /** The body of a dead mob has fallen over: its experience falls as orbs where it lies. */
+    void bodyGone(Mob m) {
+        Integer points = experienceDue.remove(m);
+        if (points != null) {
+            world.dropExperience(m.x, m.y, m.z, points);
+        }
     }
 
     /** A place a body of the mob can stand on within the distances, found in ten tries, or null. */

@@ -46,6 +46,10 @@ final class GridWorld implements MobWorld {
     final List<String> hurt = new ArrayList<String>();
     final List<double[]> explosions = new ArrayList<double[]>();
     final List<int[]> drops = new ArrayList<int[]>();
+    final List<Integer> experience = new ArrayList<Integer>();
+    boolean mobLoot = true;
+    /** What a test's listener does with each event, or null. */
+    java.util.function.Consumer<Event> onEvent;
     final List<PacketOut> shown = new ArrayList<PacketOut>();
 
     GridWorld(Grid grid) {
@@ -164,6 +168,9 @@ final class GridWorld implements MobWorld {
         return new GameHost() {
             public void callEvent(Event event) {
                 events.add(event);
+                if (onEvent != null) {
+                    onEvent.accept(event);
+                }
                 for (Class<?> c : cancel) {
                     if (c.isInstance(event)) {
                         ((Cancellable) event).setCancelled(true);
@@ -215,6 +222,14 @@ final class GridWorld implements MobWorld {
 
     public void drop(double x, double y, double z, int item, int count, int damage) {
         drops.add(new int[] {item, count, damage});
+    }
+
+    public void dropExperience(double x, double y, double z, int amount) {
+        experience.add(amount);
+    }
+
+    public boolean mobLoot() {
+        return mobLoot;
     }
 
     public boolean give(Player p, int item, int count) {

@@ -310,6 +310,8 @@ public class MobLifeTest {
         }
         assertNotNull(calf);
         assertFalse(calf.isAdult());
+        assertEquals("breeding lets one sum of experience fall", 1, w.experience.size());
+        assertTrue(w.experience.get(0) >= 1 && w.experience.get(0) <= 7);
         assertEquals(Animal.BREED_WAIT, a.age, 200);
         assertEquals("not again so soon", Mob.Use.NOTHING, a.interact(alex, 296, 0));
     }
