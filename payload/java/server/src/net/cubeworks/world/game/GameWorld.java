@@ -575,6 +575,7 @@ public final class GameWorld implements EntityWorld {
 
     /** The player leaves: every client that shows it destroys it, and its record is saved. */
     void leave(OnlinePlayer p) {
+        Beds.wake(this, p, true, false); // his bed is free again
         interaction.windows().leave(p);
         visibility.hide(p);
         p.shown.clear();

@@ -73,6 +73,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     volatile long lastActive = System.currentTimeMillis();
     /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
     volatile int[] spawnPoint;
+    final Sleep sleep = new Sleep();
     /** The hot-bar slot in hand, 0 to 8. */
     int heldSlot;
     /** The columns this player's client has been sent. */
@@ -125,6 +126,10 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         out.add(PlayPackets.spawnPlayer(viewerProtocol, getEntityId(), getUniqueId(), getName(), properties, sent.x,
                 sent.y, sent.z, sent.yaw, sent.pitch, held, health));
         out.add(PlayPackets.entityHeadLook(getEntityId(), sent.yaw));
+        int[] bed = sleep.sleeping ? sleep.bed : null;
+        if (bed != null) {
+            out.add(PlayPackets.useBed(getEntityId(), bed[0], bed[1], bed[2])); // seen lying in his bed
+        }
         return out;
     }
 
@@ -175,6 +180,10 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     /** Opens the container's window at the block (a chest). */
     public void openContainer(int x, int y, int z) {
         game.world().interaction().windows().openChest(this, x, y, z);
+    }
+
+    public void useBed(int x, int y, int z) {
+        Beds.use(game.world(), this, x, y, z);
     }
 
     /** The item in hand (hot-bar slot heldSlot), as its window slot. */

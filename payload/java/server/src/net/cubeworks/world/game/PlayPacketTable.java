@@ -102,6 +102,13 @@ final class PlayPacketTable {
         handlers.put(PlayReads.ENTITY_ACTION, new Handler() {
             public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
                 final int action = PlayReads.entityAction(in);
+                if (action == PlayReads.ACTION_LEAVE_BED) {
+                    return new Runnable() {
+                        public void run() {
+                            Beds.leave(world, p);
+                        }
+                    };
+                }
                 if (action != PlayReads.ACTION_CROUCH && action != PlayReads.ACTION_UNCROUCH
                         && action != PlayReads.ACTION_START_SPRINT && action != PlayReads.ACTION_STOP_SPRINT) {
                     return null;

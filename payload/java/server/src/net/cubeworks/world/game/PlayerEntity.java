@@ -356,11 +356,11 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public boolean isSleeping() {
-        return false;
+        return self().sleep.sleeping;
     }
 
     public int getSleepTicks() {
-        return 0;
+        return self().sleep.ticks;
     }
 
     public boolean isBlocking() {
@@ -409,10 +409,11 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public void setSleepingIgnored(boolean isSleeping) {
+        self().sleep.ignored = isSleeping;
     }
 
     public boolean isSleepingIgnored() {
-        return false;
+        return self().sleep.ignored;
     }
 
     public Location getCompassTarget() {
@@ -422,16 +423,17 @@ abstract class PlayerEntity extends PlayerCondition {
     public void setCompassTarget(Location loc) {
     }
 
-    /** The spawn point set for the player (/spawnpoint, or a plugin), or null: the world's. */
+    /** Where the player would come back now (beside his bed, or his forced spawn point), or null: the world's spawn. */
     public Location getBedSpawnLocation() {
-        int[] at = self().spawnPoint;
-        return at == null ? null : new Location(game().world().api(), at[0], at[1], at[2]);
+        synchronized (game().lock()) {
+            int[] at = self().spawnPoint == null ? null : Beds.spawnPlace(game().world(), self());
+            return at == null ? null : new Location(game().world().api(), at[0], at[1], at[2]);
+        }
     }
 
-    /** Where the player comes back after dying (the block's place); null: the world's spawn. */
+    /** Where the player comes back after dying: a bed's place (nothing without a bed there); null: the world's spawn. */
     public void setBedSpawnLocation(Location location) {
-        self().spawnPoint = location == null ? null
-                : new int[] {location.getBlockX(), location.getBlockY(), location.getBlockZ()};
+        Beds.setSpawn(self(), location, false);
     }
 
     /** The points from one level to the next, as the game of 1.7 counts them. */

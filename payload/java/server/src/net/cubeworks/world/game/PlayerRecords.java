@@ -67,7 +67,7 @@ final class PlayerRecords {
         s.xpTotal = p.xpTotal;
         int[] spawn = p.spawnPoint;
         s.spawn = spawn == null ? null : spawn.clone();
-        s.spawnForced = spawn != null;
+        s.spawnForced = spawn != null && p.sleep.spawnForced;
         PlayerInventory inv = p.inventory();
         for (int i = 0; i < PlayerInventory.SLOTS; i++) {
             int slot = fileSlot(i);
@@ -115,6 +115,7 @@ final class PlayerRecords {
         p.xpProgress = s.xpProgress;
         p.xpTotal = s.xpTotal;
         p.spawnPoint = s.spawn == null ? null : s.spawn.clone();
+        p.sleep.spawnForced = s.spawnForced;
         for (StoredItem item : s.inventory) {
             int slot = windowSlot(item.slot);
             if (slot >= 0 && item.id > 0 && item.id < 32768 && item.count > 0) {

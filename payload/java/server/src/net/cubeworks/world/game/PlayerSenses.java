@@ -59,7 +59,7 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
     private static final String[] NOTE_SOUNDS = {"note.harp", "note.bd", "note.snare", "note.hat", "note.bassattack"};
 
     public void setBedSpawnLocation(Location location, boolean force) {
-        setBedSpawnLocation(location);
+        Beds.setSpawn(self(), location, force);
     }
 
     /**

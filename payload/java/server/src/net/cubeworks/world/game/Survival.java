@@ -147,16 +147,15 @@ final class Survival {
         p.fireTicks = 0;
         p.eatingSlot = -1;
         p.teleportPending = false;
-        int[] own = p.spawnPoint;
-        if (own != null && Movement.validPosition(own[0] + 0.5, own[1], own[2] + 0.5)) {
-            // the spawn point set for the player (forced, as /spawnpoint sets it: there is no bed to check)
-            p.x = own[0] + 0.5;
+        double[] own = Beds.respawnPlace(world, p); // beside his bed, or his forced spawn point
+        if (own != null && Movement.validPosition(own[0], own[1], own[2])) {
+            p.x = own[0];
             p.y = own[1];
-            p.z = own[2] + 0.5;
+            p.z = own[2];
         } else {
             world.toSpawn(p);
         }
-        org.bukkit.Location to = PlayerEvents.respawn(game.host(), p);
+        org.bukkit.Location to = PlayerEvents.respawn(game.host(), p, own != null);
         if (to != null && Movement.validPosition(to.getX(), to.getY(), to.getZ())) {
             p.x = to.getX();
             p.y = to.getY();

@@ -81,6 +81,7 @@ final class WorldTick {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
+            Beds.tick(world, all);
             world.tickBlocks(all);
             world.weather().tick(level, random);
             world.mobs().tick(tick);

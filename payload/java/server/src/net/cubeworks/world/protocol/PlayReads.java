@@ -373,6 +373,7 @@ public final class PlayReads {
     }
 
     /** Entity Action ids of sprinting. */
+    public static final int ACTION_LEAVE_BED = 3;
     public static final int ACTION_START_SPRINT = 4;
     public static final int ACTION_STOP_SPRINT = 5;
 }

@@ -38,6 +38,7 @@ public final class BlockBehaviours {
         register(BlockIds.REDSTONE_LAMP, new Powered.Lamp(false));
         register(BlockIds.LIT_REDSTONE_LAMP, new Powered.Lamp(true));
         register(BlockIds.TNT, new Powered.TntBlock());
+        register(BlockIds.BED, new Bed());
         register(BlockIds.COMPARATOR, new Comparator());
         register(BlockIds.POWERED_COMPARATOR, new Comparator());
         register(BlockIds.PISTON, new Piston(false));

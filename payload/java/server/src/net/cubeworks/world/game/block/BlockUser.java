@@ -13,4 +13,8 @@ public interface BlockUser {
     /** Opens the container at the block (a chest, with the other half of a double one) for the player. */
     default void openContainer(int x, int y, int z) {
     }
+
+    /** Tries to lie down in the bed whose head is at the block. */
+    default void useBed(int x, int y, int z) {
+    }
 }

@@ -46,12 +46,12 @@ public final class PlayerEvents {
      * After a respawning player is put at the spawn: where the plugins want it instead, or null
      * when it stays there.
      */
-    public static Location respawn(GameHost host, Player p) {
+    public static Location respawn(GameHost host, Player p, boolean atBed) {
         if (PlayerRespawnEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return null;
         }
         Location at = p.getLocation();
-        PlayerRespawnEvent event = new PlayerRespawnEvent(p, at.clone(), false);
+        PlayerRespawnEvent event = new PlayerRespawnEvent(p, at.clone(), atBed);
         host.callEvent(event);
         Location to = event.getRespawnLocation();
         return to == null || to.equals(at) ? null : to;
