@@ -77,7 +77,7 @@ final class Beds {
         p.sleep.bed = new int[] {x, y, z};
         p.sleep.health = p.health;
         w.setBlock(x, y, z, BlockIds.BED, (meta & ~Bed.OCCUPIED) | Bed.OCCUPIED);
-        net.cubeworks.world.protocol.PacketOut lie = PlayPackets.useBed(p.getEntityId(), x, y, z);
+        net.cubeworks.world.protocol.PacketOut lie = net.cubeworks.world.protocol.MobPackets.useBed(p.getEntityId(), x, y, z);
         w.visibility().toViewers(p, lie);
         p.connection().send(lie);
     }

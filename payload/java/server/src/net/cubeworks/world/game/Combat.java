@@ -136,8 +136,8 @@ final class Combat {
         } else {
             damage = net.cubeworks.world.game.mob.Mob.scaledForDifficulty(damage, game.difficulty());
         }
-        if (damage <= 0) {
-            return false;
+        if (damage < 0 || damage == 0 && !projectile) {
+            return false; // a snowball's or egg's hit of nothing still pushes and flashes
         }
         long now = world.currentTick();
         Hurt last = hurt.get(target);

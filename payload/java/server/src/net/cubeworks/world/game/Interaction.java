@@ -116,7 +116,7 @@ final class Interaction {
             return; // denied by a plugin
         }
         if (face < 0 || face > 5) {
-            if (!useBucket(p)) {
+            if (!useBucket(p) && !Throwing.use(world, p)) {
                 world.eating().use(p); // "use item" in the air: food in hand is eaten
             }
             return;

@@ -128,7 +128,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         out.add(PlayPackets.entityHeadLook(getEntityId(), sent.yaw));
         int[] bed = sleep.sleeping ? sleep.bed : null;
         if (bed != null) {
-            out.add(PlayPackets.useBed(getEntityId(), bed[0], bed[1], bed[2])); // seen lying in his bed
+            out.add(net.cubeworks.world.protocol.MobPackets.useBed(getEntityId(), bed[0], bed[1], bed[2])); // seen lying in his bed
         }
         return out;
     }

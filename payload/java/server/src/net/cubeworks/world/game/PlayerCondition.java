@@ -246,39 +246,44 @@ abstract class PlayerCondition extends PlayerSenses {
         return true;
     }
 
-    // --- projectiles, equipment, leash: players throw nothing here, as no projectiles are simulated ---
+    // --- projectiles (arrows, snowballs and eggs fly; other kinds are not simulated), equipment, leash ---
 
     private static final java.util.concurrent.atomic.AtomicBoolean TOLD_NO_PROJECTILES =
             new java.util.concurrent.atomic.AtomicBoolean();
 
     private <T> T noProjectile(String what) {
         if (TOLD_NO_PROJECTILES.compareAndSet(false, true)) {
-            game().logger().info("A plugin asked for " + what + ": this server simulates no projectiles, none was launched");
+            game().logger().info("A plugin asked for " + what + ": this server does not simulate it, none was launched");
         }
         return null;
     }
 
     @Deprecated
     public Egg throwEgg() {
-        return noProjectile("an egg");
+        return launchProjectile(Egg.class);
     }
 
     @Deprecated
     public Snowball throwSnowball() {
-        return noProjectile("a snowball");
+        return launchProjectile(Snowball.class);
     }
 
     @Deprecated
     public Arrow shootArrow() {
-        return noProjectile("an arrow");
+        return launchProjectile(Arrow.class);
     }
 
     public <T extends Projectile> T launchProjectile(Class<? extends T> projectile) {
-        return noProjectile(projectile.getSimpleName());
+        return launchProjectile(projectile, null);
     }
 
+    /** From the player's eyes along his look: an arrow, a snowball or an egg (null for other kinds, or when a plugin stopped it). */
     public <T extends Projectile> T launchProjectile(Class<? extends T> projectile, Vector velocity) {
-        return noProjectile(projectile.getSimpleName());
+        synchronized (game().lock()) {
+            T t = game().world().mobs().launch(self(), projectile, velocity);
+            return t != null || Arrow.class.isAssignableFrom(projectile) || Snowball.class.isAssignableFrom(projectile)
+                    || Egg.class.isAssignableFrom(projectile) ? t : this.<T>noProjectile(projectile.getSimpleName());
+        }
     }
 
     public EntityEquipment getEquipment() {

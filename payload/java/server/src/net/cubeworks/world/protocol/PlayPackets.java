@@ -115,16 +115,10 @@ public final class PlayPackets {
         return new PacketOut(HELD_ITEM_CHANGE).writeByte(slot);
     }
 
-    /** Use Bed: the player lies in the bed whose head is at the block. */
-    public static final int USE_BED = 0x0A;
     /** Animation id of a player getting out of bed. */
     public static final int ANIMATION_LEAVE_BED = 2;
     /** Change Game State reason: the player's bed was missing or obstructed (the client says so). */
     public static final int GAME_STATE_INVALID_BED = 0;
-
-    public static PacketOut useBed(int entityId, int x, int y, int z) {
-        return new PacketOut(USE_BED).writeInt(entityId).writeInt(x).writeByte(y).writeInt(z);
-    }
 
     public static PacketOut animation(int entityId, int animation) {
         return new PacketOut(ANIMATION).writeVarInt(entityId).writeByte(animation);

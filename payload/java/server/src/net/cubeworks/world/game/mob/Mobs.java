@@ -253,8 +253,36 @@ public final class Mobs {
         return arrow;
     }
 
-    /** A projectile a plugin has a living entity launch: arrows fly; other kinds are not made here (null). */
-    <T extends Projectile> T launch(LivingEntity from, Class<? extends T> type, Vector velocity) {
+    /**
+     * A snowball or an egg the living thing throws from its eyes along its look (a player's use of
+     * one, or a plugin's), unless a plugin stops it (ProjectileLaunchEvent): then null.
+     */
+    public Thrown throwFrom(LivingEntity from, boolean egg) {
+        org.bukkit.Location eye = from.getEyeLocation();
+        Thrown t = egg ? new EggEntity(this, from, eye.getX(), eye.getY(), eye.getZ())
+                : new SnowballEntity(this, from, eye.getX(), eye.getY(), eye.getZ());
+        t.throwFrom(eye.getX(), eye.getY(), eye.getZ(), eye.getYaw(), eye.getPitch(), Thrown.SPEED);
+        if (!net.cubeworks.world.game.event.ProjectileEvents.launch(world.host(), t)) {
+            return null;
+        }
+        world.entities().add(t);
+        return t;
+    }
+
+    /** A projectile a plugin has a living entity launch: arrows, snowballs and eggs fly; other kinds are not made here (null). */
+    public <T extends Projectile> T launch(LivingEntity from, Class<? extends T> type, Vector velocity) {
+        if (type.isAssignableFrom(SnowballEntity.class) && type != Projectile.class
+                || type.isAssignableFrom(EggEntity.class) && type != Projectile.class) {
+            Thrown t = throwFrom(from, type.isAssignableFrom(EggEntity.class));
+            if (t != null && velocity != null) {
+                t.motionX = velocity.getX();
+                t.motionY = velocity.getY();
+                t.motionZ = velocity.getZ();
+            }
+            @SuppressWarnings("unchecked")
+            T thrown = (T) t;
+            return thrown;
+        }
         if (!type.isAssignableFrom(ArrowEntity.class) || !(Arrow.class.isAssignableFrom(type) || type == Projectile.class)) {
             return null;
         }

@@ -68,6 +68,7 @@ final class GridWorld implements MobWorld {
         org.bukkit.event.entity.EntityCombustEvent.class, org.bukkit.event.player.PlayerShearEntityEvent.class,
         org.bukkit.event.entity.SheepRegrowWoolEvent.class, org.bukkit.event.entity.ProjectileHitEvent.class,
         org.bukkit.event.weather.LightningStrikeEvent.class, org.bukkit.event.entity.EntityDamageEvent.class,
+        org.bukkit.event.entity.ProjectileLaunchEvent.class, org.bukkit.event.player.PlayerEggThrowEvent.class,
     };
 
     /** Makes the mobs' events heard (each test that records them calls this first, and {@link #deaf} after). */
