@@ -31,7 +31,6 @@ import net.cubeworks.world.game.entity.EffectData;
 import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.event.ExplosionEvents;
-import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
@@ -396,21 +395,8 @@ abstract class ApiWorldEntities implements World {
                 }
             }
         }
-        byte[] blast = PlayPackets.explosion((float) x, (float) y, (float) z, power, offsets, 0f, 0f, 0f).frame();
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
-            double dx = p.x - x;
-            double dy = p.y - y;
-            double dz = p.z - z;
-            double distance = Math.sqrt(dx * dx + dy * dy + dz * dz);
-            if (distance <= 64) {
-                p.connection().sendFrame(blast);
-            }
-            if (!p.dead && distance <= power * 2.0) {
-                float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, p.x, p.y, p.z), power);
-                damage = PlayerEvents.worldDamage(game.host(), p, DamageCause.BLOCK_EXPLOSION, damage);
-                world.survival().damage(p, damage, p.getName() + " blew up");
-            }
-        }
+        ExplosionHits.hit(world, source, x, y, z, power, blocks, offsets,
+                new ExplosionHits.Players(DamageCause.BLOCK_EXPLOSION, null, false));
     }
 
 
@@ -449,40 +435,10 @@ abstract class ApiWorldEntities implements World {
                 offsets.add(new int[] {dx, dy, dz});
             }
         }
-        byte[] blast = PlayPackets.explosion((float) x, (float) y, (float) z, power, offsets, 0f, 0f, 0f).frame();
         String by = source instanceof net.cubeworks.world.game.mob.Mob
                 ? ((net.cubeworks.world.game.mob.Mob) source).kind.savedId : null;
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
-            double dx = p.x - x;
-            double dy = p.y - y;
-            double dz = p.z - z;
-            double distance = Math.sqrt(dx * dx + dy * dy + dz * dz);
-            if (distance <= 64) {
-                p.connection().sendFrame(blast);
-            }
-            if (!p.dead && distance <= power * 2.0 && p.getGameMode() != org.bukkit.GameMode.CREATIVE) {
-                float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, p.x, p.y, p.z), power);
-                if (by != null) {
-                    damage = net.cubeworks.world.game.mob.Mob.scaledForDifficulty(damage, game.difficulty());
-                }
-                damage = PlayerEvents.worldDamage(game.host(), p, DamageCause.ENTITY_EXPLOSION, damage);
-                world.survival().damage(p, damage, by != null ? p.getName() + " was blown up by " + by
-                        : p.getName() + " blew up");
-            }
-        }
-        for (net.cubeworks.world.game.entity.WorldEntity e : game.entities().all()) {
-            if (e instanceof net.cubeworks.world.game.mob.Mob && e != source) {
-                double dx = e.x - x;
-                double dy = e.y - y;
-                double dz = e.z - z;
-                double distance = Math.sqrt(dx * dx + dy * dy + dz * dz);
-                if (distance <= power * 2.0) {
-                    float damage = Explosions.damage(distance, Explosions.exposure(blocks, x, y, z, e.x, e.y, e.z),
-                            power);
-                    ((net.cubeworks.world.game.mob.Mob) e).hurt(damage, source, DamageCause.ENTITY_EXPLOSION);
-                }
-            }
-        }
+        ExplosionHits.hit(world, source, x, y, z, power, blocks, offsets,
+                new ExplosionHits.Players(DamageCause.ENTITY_EXPLOSION, by, true));
     }
 
     public boolean createExplosion(Location loc, float power, boolean setFire) {
