@@ -9,28 +9,46 @@ import java.util.regex.Matcher;
 import java.util.regex.Pattern;
 
 import org.junit.After;
+import org.junit.AfterClass;
+import org.junit.BeforeClass;
 import org.junit.Test;
 
 import net.cubeworks.world.fixture.Jars;
 import net.cubeworks.world.fixture.mobs.MobsMain;
 
 /**
- * Mobs through a real server and an outside client: a plugin spawns a cow and a zombie before the
- * player; the client is shown them as the game's mobs, hits the cow with the sword the plugin gave
- * him, sees it flash and fall, and the plugin hears the damage and the death with the cow's drops;
- * the zombie comes at the player and hits him by the difficulty.
+ * Mobs and the night through one real server (shared by the cases) and outside clients: a plugin
+ * spawns a cow and a zombie before Alex; his client is shown them as the game's mobs, hits the cow
+ * with the sword the plugin gave him, sees it flash and fall, and the plugin hears the damage and
+ * the death with the cow's drops; the zombie comes at him and hits him by the difficulty. Steve
+ * places a bed at night, lies down in it and sleeps the night away, and comes back beside it after
+ * dying.
  */
 public class MobProcessTest {
-    private ServerProcess server;
+    private static ServerProcess server;
     private PlayClient alex;
+
+    @BeforeClass
+    public static void start() throws Exception {
+        server = ServerProcess.prepare("view-distance=3", "spawn-protection=0", "spawn-animals=false",
+                "spawn-monsters=false", "level-type=FLAT");
+        Jars.plugin(new File(server.plugins(), "mobs.jar"), MobsMain.YML, MobsMain.class);
+        server.start("-Xmx64M");
+        server.waitReady();
+    }
+
+    @AfterClass
+    public static void stop() throws Exception {
+        if (server != null) {
+            server.destroy();
+        }
+    }
 
     @After
     public void tearDown() throws Exception {
         if (alex != null) {
             alex.close();
-        }
-        if (server != null) {
-            server.destroy();
+            alex = null;
         }
     }
 
@@ -51,12 +69,9 @@ public class MobProcessTest {
 
     @Test
     public void aSpawnedCowIsShownHitAndKilledForItsDrops() throws Exception {
-        server = ServerProcess.prepare("view-distance=3", "spawn-protection=0", "spawn-animals=false");
-        Jars.plugin(new File(server.plugins(), "mobs.jar"), MobsMain.YML, MobsMain.class);
-        server.start("-Xmx64M");
-        server.waitReady();
+        int from = server.mark();
         alex = PlayClient.join(server.port, 5, "Alex");
-        alex.until("the mobs are spawned", () -> server.output().contains("mobs near="));
+        alex.until("the mobs are spawned", () -> server.output().indexOf("mobs near=", from) >= 0);
         String[] spawned = value("spawned").split(" ");
         int cow = Integer.parseInt(spawned[0]);
         int zombie = Integer.parseInt(spawned[1]);
@@ -92,5 +107,62 @@ public class MobProcessTest {
                 () -> server.output().contains("mobs damage=PLAYER by ZOMBIE 2.5"));
         assertFalse(server.output(), server.output().contains("Could not pass event"));
         assertFalse(server.output(), server.output().contains("Exception in the tick"));
+    }
+
+    @Test
+    public void aPlayerSleepsTheNightAwayAndComesBackBesideHisBed() throws Exception {
+        server.send("difficulty 0"); // no monster near the bed (a zombie of the other case may be about)
+        server.send("time set 18000");
+        PlayClient steve = PlayClient.join(server.port, 5, "Steve");
+        alex = steve; // closed after the case
+        try {
+            steve.until("at night", () -> steve.dayTime >= 18000 && steve.dayTime < 19000);
+            server.send("give Steve bed");
+            steve.until("the bed in his hand", () -> steve.slotItem[36] == 355);
+            int ground = (int) Math.floor(steve.y) - 1;
+            int bx = (int) Math.floor(steve.x);
+            int bz = (int) Math.floor(steve.z) + 2;
+            steve.look(0f, 60f); // toward +z: the head one step further
+            steve.place(bx, ground, bz, 1, 355);
+            steve.until("the bed is placed", () -> steve.slotItem[36] == 0 || steve.slotCount[36] == 0);
+            steve.drain(300);
+            steve.place(bx, ground + 1, bz, 1, -1); // a right click on its foot
+            steve.until("he lies in the bed", () -> hasBed(steve, steve.entityId, bx, ground + 1, bz + 1));
+            steve.until("the plugin hears it", () -> server.output().contains("mobs bed enter=Steve BED_BLOCK"));
+            steve.until("after five seconds asleep the morning comes",
+                    () -> steve.dayTime >= 24000 && steve.dayTime % 24000 < 400);
+            steve.until("and he gets up", () -> hasAnimation(steve, steve.entityId, 2));
+            steve.until("the plugin hears it", () -> server.output().contains("mobs bed leave=Steve false"));
+
+            steve.say("die");
+            steve.until("he dies", () -> steve.health <= 0);
+            int respawns = steve.respawns;
+            steve.respawn();
+            steve.until("he comes back", () -> steve.respawns > respawns);
+            steve.until("beside his bed", () -> Math.abs(steve.x - (bx + 0.5)) <= 1.6
+                    && steve.z >= bz - 1 && steve.z <= bz + 3);
+            steve.until("the plugin hears a bed's respawn", () -> server.output().contains("mobs respawn=Steve true"));
+            assertFalse(server.output(), server.output().contains("Exception in the tick"));
+        } finally {
+            server.send("difficulty 1");
+        }
+    }
+
+    private static boolean hasBed(PlayClient c, int id, int x, int y, int z) {
+        for (int[] b : c.beds) {
+            if (b[0] == id && b[1] == x && b[2] == y && b[3] == z) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    private static boolean hasAnimation(PlayClient c, int id, int animation) {
+        for (int[] a : c.animations) {
+            if (a[0] == id && a[1] == animation) {
+                return true;
+            }
+        }
+        return false;
     }
 }

@@ -101,6 +101,9 @@ final class PlayClient {
     final List<int[]> effects = new ArrayList<int[]>();
     /** Entity Status, Entity Effect {entity, effect, amplifier, ticks} and Remove Entity Effect {entity, effect}. */
     final List<int[]> statuses = new ArrayList<int[]>();
+    /** Use Bed: {entity id, x, y, z}; Animation: {entity id, animation}. */
+    final List<int[]> beds = new ArrayList<int[]>();
+    final List<int[]> animations = new ArrayList<int[]>();
     final List<int[]> entityEffects = new ArrayList<int[]>();
     final List<int[]> removedEffects = new ArrayList<int[]>();
     /** Named sounds as "name x8 y8 z8 volume pitch". */
@@ -317,9 +320,11 @@ final class PlayClient {
             case 0x09:
                 heldSlot = d.readByte();
                 break;
+            case 0x0A:
+                beds.add(new int[] {d.readInt(), d.readInt(), d.readUnsignedByte(), d.readInt()});
+                break;
             case 0x0B:
-                TestClient.readVarInt(d);
-                d.readUnsignedByte();
+                animations.add(new int[] {TestClient.readVarInt(d), d.readUnsignedByte()});
                 break;
             case 0x0C: {
                 int id = TestClient.readVarInt(d);
@@ -934,6 +939,16 @@ final class PlayClient {
         DataOutputStream o = new DataOutputStream(b);
         o.writeInt(entityId);
         o.writeByte(down ? 1 : 2);
+        o.writeInt(0);
+        net.send(0x0B, b.toByteArray());
+    }
+
+    /** Entity Action "leave bed": the client's button under the sleeping screen. */
+    void leaveBed() throws IOException {
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeInt(entityId);
+        o.writeByte(3);
         o.writeInt(0);
         net.send(0x0B, b.toByteArray());
     }
