@@ -159,6 +159,10 @@ final class MobLink implements net.cubeworks.world.game.mob.MobWorld {
         w.items().dropExperience(x, y, z, amount);
     }
 
+    public boolean griefing() {
+        return !"false".equals(w.level().gameRules.get("mobGriefing"));
+    }
+
     public boolean mobLoot() {
         return !"false".equals(w.level().gameRules.get("doMobLoot"));
     }

@@ -62,6 +62,9 @@ public final class MobCodec {
             t.put("SkeletonType", (byte) ((SkeletonMob) m).type.getId());
         } else if (m instanceof ChickenMob) {
             t.put("EggLayTime", ((ChickenMob) m).eggTicks);
+        } else if (m instanceof EndermanMob) {
+            t.put("carried", (short) ((EndermanMob) m).carried);
+            t.put("carriedData", (short) ((EndermanMob) m).carriedData);
         }
         return t;
     }
@@ -121,6 +124,10 @@ public final class MobCodec {
                     ? org.bukkit.entity.Skeleton.SkeletonType.WITHER : org.bukkit.entity.Skeleton.SkeletonType.NORMAL;
         } else if (m instanceof ChickenMob && t.containsKey("EggLayTime")) {
             ((ChickenMob) m).eggTicks = (int) Math.max(1, number(t, "EggLayTime", 6000));
+        } else if (m instanceof EndermanMob) {
+            int carried = (int) number(t, "carried", 0);
+            ((EndermanMob) m).carried = carried > 0 && carried < 256 ? carried : 0; // no block ids beyond
+            ((EndermanMob) m).carriedData = (int) number(t, "carriedData", 0) & 15;
         }
         return m;
     }

@@ -13,6 +13,7 @@ public enum MobKind {
     SKELETON(51, EntityType.SKELETON, "Skeleton", 0.6, 1.8, 20, 0.25, 16, 2, Family.MONSTER),
     SPIDER(52, EntityType.SPIDER, "Spider", 1.4, 0.9, 16, 0.3, 16, 2, Family.MONSTER),
     ZOMBIE(54, EntityType.ZOMBIE, "Zombie", 0.6, 1.8, 20, 0.23, 40, 3, Family.MONSTER),
+    ENDERMAN(58, EntityType.ENDERMAN, "Enderman", 0.6, 2.9, 40, 0.3, 64, 7, Family.MONSTER),
     PIG(90, EntityType.PIG, "Pig", 0.9, 0.9, 10, 0.25, 16, 0, Family.ANIMAL),
     SHEEP(91, EntityType.SHEEP, "Sheep", 0.9, 1.3, 8, 0.23, 16, 0, Family.ANIMAL),
     COW(92, EntityType.COW, "Cow", 0.9, 1.3, 10, 0.2, 16, 0, Family.ANIMAL),

@@ -73,6 +73,9 @@ public interface MobWorld extends Terrain {
     /** Experience falling as orbs at the place (a mob killed by a player, two animals that bred). */
     void dropExperience(double x, double y, double z, int amount);
 
+    /** The game rule {@code mobGriefing}: whether mobs change blocks (endermen carry them). */
+    boolean griefing();
+
     /** The game rule {@code doMobLoot}: whether dead mobs leave items and experience. */
     boolean mobLoot();
 

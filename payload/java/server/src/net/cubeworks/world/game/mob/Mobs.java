@@ -122,6 +122,7 @@ public final class Mobs {
             case SKELETON: return new SkeletonMob(this, x, y, z);
             case SPIDER: return new SpiderMob(this, x, y, z);
             case CREEPER: return new CreeperMob(this, x, y, z);
+            case ENDERMAN: return new EndermanMob(this, x, y, z);
             case PIG: return new PigMob(this, x, y, z);
             case COW: return new CowMob(this, x, y, z);
             case SHEEP: return new SheepMob(this, x, y, z);
@@ -137,6 +138,7 @@ public final class Mobs {
         register(codecs, MobKind.SKELETON, SkeletonMob.class);
         register(codecs, MobKind.SPIDER, SpiderMob.class);
         register(codecs, MobKind.CREEPER, CreeperMob.class);
+        register(codecs, MobKind.ENDERMAN, EndermanMob.class);
         register(codecs, MobKind.PIG, PigMob.class);
         register(codecs, MobKind.COW, CowMob.class);
         register(codecs, MobKind.SHEEP, SheepMob.class);

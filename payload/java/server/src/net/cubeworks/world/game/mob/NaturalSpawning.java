@@ -39,7 +39,10 @@ public final class NaturalSpawning {
      */
     public static final int COLUMNS_PER_ROUND = (2 * RADIUS + 1) * (2 * RADIUS + 1);
 
-    private static final MobKind[] MONSTERS = {MobKind.ZOMBIE, MobKind.SKELETON, MobKind.SPIDER, MobKind.CREEPER};
+    private static final MobKind[] MONSTERS = {MobKind.ZOMBIE, MobKind.SKELETON, MobKind.SPIDER, MobKind.CREEPER,
+        MobKind.ENDERMAN};
+    /** The game's weights of the monsters (its slimes and witches are not here). */
+    private static final int[] MONSTER_WEIGHTS = {100, 100, 100, 100, 10};
     private static final MobKind[] ANIMALS = {MobKind.SHEEP, MobKind.PIG, MobKind.CHICKEN, MobKind.COW};
     private static final int[] ANIMAL_WEIGHTS = {12, 10, 10, 8};
 
@@ -67,10 +70,16 @@ public final class NaturalSpawning {
         return out;
     }
 
-    /** A kind of the family for a place, by the game's weights (the four monsters alike). */
+    /** A kind of the family for a place, by the game's weights (four monsters alike, endermen a tenth as often). */
     static MobKind pick(MobKind.Family family, Random random) {
         if (family == MobKind.Family.MONSTER) {
-            return MONSTERS[random.nextInt(MONSTERS.length)];
+            int r = random.nextInt(410);
+            for (int i = 0; i < MONSTERS.length; i++) {
+                r -= MONSTER_WEIGHTS[i];
+                if (r < 0) {
+                    return MONSTERS[i];
+                }
+            }
         }
         if (family == MobKind.Family.WATER) {
             return MobKind.SQUID;

@@ -164,7 +164,8 @@ public abstract class Thrown extends Thing implements Projectile {
             return mobs.world.hurtPlayer(p, this, damage, true, p.getName() + " was pummeled by " + by);
         }
         if (hit instanceof Mob) {
-            return damage > 0 ? ((Mob) hit).hurt(damage, this, DamageCause.PROJECTILE) : glance((Mob) hit);
+            return damage > 0 || hit instanceof EndermanMob ? ((Mob) hit).hurt(damage, this, DamageCause.PROJECTILE)
+                    : glance((Mob) hit);
         }
         ((LivingEntity) hit).damage(damage, this);
         return true;

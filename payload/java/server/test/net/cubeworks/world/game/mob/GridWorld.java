@@ -48,6 +48,7 @@ final class GridWorld implements MobWorld {
     final List<int[]> drops = new ArrayList<int[]>();
     final List<Integer> experience = new ArrayList<Integer>();
     boolean mobLoot = true;
+    boolean griefing = true;
     /** What a test's listener does with each event, or null. */
     java.util.function.Consumer<Event> onEvent;
     final List<PacketOut> shown = new ArrayList<PacketOut>();
@@ -69,6 +70,7 @@ final class GridWorld implements MobWorld {
         org.bukkit.event.entity.SheepRegrowWoolEvent.class, org.bukkit.event.entity.ProjectileHitEvent.class,
         org.bukkit.event.weather.LightningStrikeEvent.class, org.bukkit.event.entity.EntityDamageEvent.class,
         org.bukkit.event.entity.ProjectileLaunchEvent.class, org.bukkit.event.player.PlayerEggThrowEvent.class,
+        org.bukkit.event.entity.EntityTeleportEvent.class,
     };
 
     /** Makes the mobs' events heard (each test that records them calls this first, and {@link #deaf} after). */
@@ -227,6 +229,10 @@ final class GridWorld implements MobWorld {
 
     public void dropExperience(double x, double y, double z, int amount) {
         experience.add(amount);
+    }
+
+    public boolean griefing() {
+        return griefing;
     }
 
     public boolean mobLoot() {
