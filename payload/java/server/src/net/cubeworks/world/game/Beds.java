@@ -211,11 +211,18 @@ final class Beds {
 
     /**
      * The place of a respawn, {x, y, z}, or null for the world's spawn: a player whose bed is
-     * missing or obstructed loses it and his client says so.
+     * missing or obstructed loses it and his client says so (not when the bed's column cannot be
+     * read now: the bed may well be there).
      */
     static double[] respawnPlace(GameWorld w, OnlinePlayer p) {
-        if (p.spawnPoint == null) {
+        int[] own = p.spawnPoint;
+        if (own == null) {
             return null;
+        }
+        try {
+            w.cache().resolve(own[0] >> 4, own[2] >> 4);
+        } catch (net.cubeworks.world.storage.Unavailable e) {
+            return null; // his bed's land cannot be read now: the world's spawn this time, the bed kept
         }
         int[] at = spawnPlace(w, p);
         if (at == null) {

@@ -338,4 +338,30 @@ public class BedsTest {
         assertTrue(back.sleep.spawnForced);
         store.close();
     }
+
+    @Test
+    public void aBedInLandThatCannotBeReadNowIsKept() throws Exception {
+        ColumnLoadTest.HeldStore held = new ColumnLoadTest.HeldStore();
+        held.loadsGo.countDown();
+        net.cubeworks.world.level.Column far = net.cubeworks.world.level.Column.flat(20, 20);
+        far.set(5, 4, 5, BlockIds.BED, 0);
+        far.set(5, 4, 6, BlockIds.BED, Bed.HEAD);
+        held.disk.put(net.cubeworks.world.level.ColumnKey.of(20, 20), far);
+        held.unreadable.add(net.cubeworks.world.level.ColumnKey.of(20, 20));
+        Game other = new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), null, TestGames.host(events), held);
+        try {
+            OnlinePlayer p = TestGames.join(other, "Alex", other.entities().nextId(), 0.5, 4, 0.5);
+            p.spawnPoint = new int[] {325, 4, 326};
+            p.dead = true;
+            Connections.takeSent(p.connection());
+            synchronized (other.lock()) {
+                other.world().survival().respawn(p);
+            }
+            assertArrayEquals("kept for when the land can be read", new int[] {325, 4, 326}, p.spawnPoint);
+            assertFalse(sent(p).contains("#43:0"));
+            assertEquals("the world's spawn this time", other.world().level().spawnX + 0.5, p.x, 1e-9);
+        } finally {
+            other.world().close();
+        }
+    }
 }
