@@ -82,6 +82,14 @@ final class Beds {
         p.connection().send(lie);
     }
 
+    /** A sleeper comes into a client's sight lying in his bed. */
+    static void showLying(OnlinePlayer p, List<net.cubeworks.world.protocol.PacketOut> spawn) {
+        int[] bed = p.sleep.sleeping ? p.sleep.bed : null;
+        if (bed != null) {
+            spawn.add(net.cubeworks.world.protocol.MobPackets.useBed(p.getEntityId(), bed[0], bed[1], bed[2]));
+        }
+    }
+
     /** The player who sleeps in the bed whose head is at the place, or null. */
     static OnlinePlayer sleeperIn(GameWorld w, int x, int y, int z) {
         for (OnlinePlayer q : w.game().players().inJoinOrder()) {

@@ -127,10 +127,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         out.add(PlayPackets.spawnPlayer(viewerProtocol, getEntityId(), getUniqueId(), getName(), properties, sent.x,
                 sent.y, sent.z, sent.yaw, sent.pitch, held, health));
         out.add(PlayPackets.entityHeadLook(getEntityId(), sent.yaw));
-        int[] bed = sleep.sleeping ? sleep.bed : null;
-        if (bed != null) {
-            out.add(net.cubeworks.world.protocol.MobPackets.useBed(getEntityId(), bed[0], bed[1], bed[2])); // seen lying in his bed
-        }
+        Beds.showLying(this, out);
         return out;
     }
 
