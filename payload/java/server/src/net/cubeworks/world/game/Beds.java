@@ -26,7 +26,7 @@ import net.cubeworks.world.protocol.PlayPackets;
  * beside it, else the client is told his home bed was missing or obstructed and the world's
  * spawn is used.
  */
-final class Beds {
+public final class Beds {
     static final String NOT_NOW = "You can only sleep at night";
     static final String NOT_SAFE = "You may not rest now, there are monsters nearby";
     static final String OCCUPIED = "This bed is occupied";
@@ -118,7 +118,7 @@ final class Beds {
     }
 
     /** The client's "leave bed". */
-    static void leave(GameWorld w, OnlinePlayer p) {
+    public static void leave(GameWorld w, OnlinePlayer p) {
         wake(w, p, false, true);
     }
 

@@ -6,6 +6,7 @@ import java.util.Map;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PacketIn.ProtocolException;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.game.Beds;
 import net.cubeworks.world.game.GameWorld;
 import net.cubeworks.world.game.OnlinePlayer;
 
