@@ -24,7 +24,9 @@
 #     and the tick's times meanwhile (target: 99th percentile within 10 ms); 1,000 wheat planted on
 #     wet farmland (crops): the tick's times while they grow by random ticks, and how many grew; a
 #     clock of 20 repeaters driving 50 pistons that go out and in together (pistons): the tick's times
-#     beside the same world without them (target: the machine's ticks within 2 ms), the moves seen;
+#     beside the same world without them (target: the machine's ticks within 2 ms), the moves seen,
+#     and before them the machine alone in-process (RedstoneBench: its work per tick, the blocks written
+#     and the neighbour updates per turn of the clock);
 #   - the natural world (natural): a new DEFAULT world from the JVM start to "Done" (-Xmx64M), Login Success
 #     to all 441 columns of its spawn area, a creative player flying into new land at 10 blocks/s for
 #     WALK_SECONDS (each new row of columns after entering a column, the heap after), 20 players at the
@@ -74,6 +76,10 @@ echo "java: $("$JAVA" -version 2>&1 | head -1); machine load: $(cut -d' ' -f1-3 
 if [ "${4:-}" = mobs ]; then
     # in-process over the server's classes as compiled (the jar's older members would clash in a Player proxy)
     nice "$JAVA" -Xmx128M -cp "$CLASSES:$OUT/java-build/server-classes:$CP" net.cubeworks.world.game.mob.MobTickBench 3000
+fi
+if [ "${4:-}" = pistons ]; then
+    # the machine alone in-process: its work per tick and the writes and neighbour updates behind it
+    nice "$JAVA" -Xmx128M -cp "$CLASSES:$OUT/java-build/server-classes:$CP" net.cubeworks.world.game.block.RedstoneBench 8400
 fi
 exec nice "$JAVA" -cp "$CLASSES:$CP" -Dcubeworks.server.jar="$SERVER_JAR" net.cubeworks.world.process.WorldBench "${2:-10}" \
     "${3:-30}" "${4:-}"

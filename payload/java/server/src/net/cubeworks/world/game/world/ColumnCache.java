@@ -8,6 +8,7 @@ import java.util.List;
 import java.util.Map;
 
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.level.BlockLight;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.level.Relight;
@@ -213,10 +214,12 @@ public final class ColumnCache {
         int cz = z >> 4;
         long k = ColumnKey.of(cx, cz);
         Column c = hold(cx, cz);
+        int was = c.block(x & 15, y, z & 15);
         c.set(x & 15, y, z & 15, id, data);
         c.lastUpdate = time;
         dirty.add(k);
-        if (c.lit()) {
+        // light changes only with what the block lets through or gives off (not with a wire's power, a repeater's state)
+        if (c.lit() && (BlockLight.opacity(was) != BlockLight.opacity(id) || BlockLight.emitted(was) != BlockLight.emitted(id))) {
             Relight.around(lights, x, y, z);
         }
         return k;
