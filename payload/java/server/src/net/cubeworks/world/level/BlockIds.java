@@ -75,6 +75,13 @@ public final class BlockIds {
     public static final int COMPARATOR = 149;
     public static final int POWERED_COMPARATOR = 150;
     public static final int REDSTONE_BLOCK = 152;
+    public static final int TORCH = 50;
+    public static final int RAIL = 66;
+    public static final int GOLDEN_RAIL = 27;
+    public static final int DETECTOR_RAIL = 28;
+    public static final int ACTIVATOR_RAIL = 157;
+    public static final int NOTE_BLOCK = 25;
+    public static final int DAYLIGHT_SENSOR = 151;
 
     private BlockIds() {
     }

@@ -63,6 +63,10 @@ public final class BlockBehaviours {
         register(BlockIds.STILL_WATER, new Liquid.Still(Liquid.WATER));
         register(BlockIds.LAVA, new Liquid.Flowing(Liquid.LAVA));
         register(BlockIds.STILL_LAVA, new Liquid.Still(Liquid.LAVA));
+        for (int rail : new int[] {BlockIds.RAIL, BlockIds.GOLDEN_RAIL, BlockIds.DETECTOR_RAIL, BlockIds.ACTIVATOR_RAIL}) {
+            register(rail, new Rails());
+        }
+        Attached.wrap(byId);
     }
 
     private void register(int id, BlockBehaviour behaviour) {
