@@ -384,6 +384,18 @@ public final class GameWorld implements EntityWorld {
         return c == null || y < 0 || y > 255 ? null : c.blockEntity(x & 15, y, z & 15);
     }
 
+    public long dayTime() {
+        return level.dayTime;
+    }
+
+    public boolean raining() {
+        return level.raining;
+    }
+
+    public void blockEntityChanged(int x, int y, int z) {
+        cache.changed(ColumnKey.of(x >> 4, z >> 4));
+    }
+
     public void blockAction(int x, int y, int z, int blockId, int byte1, int byte2) {
         nearby(x + 0.5, y + 0.5, z + 0.5, 64, PlayPackets.blockAction(x, y, z, byte1, byte2, blockId).frame());
     }

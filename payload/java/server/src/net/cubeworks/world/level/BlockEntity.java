@@ -16,6 +16,8 @@ public class BlockEntity {
     public static final String DROPPER = "Dropper";
     public static final String HOPPER = "Hopper";
     public static final String BREWING_STAND = "Cauldron";
+    public static final String NOTE_BLOCK = "Music";
+    public static final String DAYLIGHT_SENSOR = "DLDetector";
 
     /** Its block, in world coordinates. */
     public final int x;
@@ -38,7 +40,7 @@ public class BlockEntity {
 
     /**
      * The kind a new block of the id gets, by the game's name; null for blocks the world keeps no
-     * state of (other blocks the game gives an entity, a spawner or a note block, get none here).
+     * state of (other blocks the game gives an entity, a spawner or a head, get none here).
      */
     public static String kindOf(int blockId) {
         switch (blockId) {
@@ -59,6 +61,10 @@ public class BlockEntity {
                 return HOPPER;
             case 117:
                 return BREWING_STAND;
+            case 25:
+                return NOTE_BLOCK;
+            case 151:
+                return DAYLIGHT_SENSOR;
             default:
                 return null;
         }
@@ -89,6 +95,9 @@ public class BlockEntity {
         if (FURNACE.equals(kind)) {
             return new Furnace(x, y, z);
         }
+        if (NOTE_BLOCK.equals(kind)) {
+            return new Music(x, y, z);
+        }
         int slots = slotsOf(kind);
         return slots > 0 ? new Container(kind, x, y, z, slots) : new BlockEntity(kind, x, y, z);
     }
@@ -104,6 +113,26 @@ public class BlockEntity {
         BlockEntity e = new BlockEntity(id, x, y, z);
         e.kept = kept;
         return e;
+    }
+
+    /** A note block's pitch: 0 to 24, a semitone each, as the game counts it. */
+    public static final class Music extends BlockEntity {
+        public int note;
+        /** Whether the block was powered when last told of a change (its notes play on the rise). Not stored. */
+        public boolean powered;
+
+        public Music(int x, int y, int z) {
+            super(NOTE_BLOCK, x, y, z);
+        }
+
+        @Override
+        public Music copy() {
+            Music m = new Music(x, y, z);
+            m.note = note;
+            m.powered = powered;
+            m.kept = kept;
+            return m;
+        }
     }
 
     /** A sign's four lines of text. */

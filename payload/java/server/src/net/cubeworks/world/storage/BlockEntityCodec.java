@@ -11,7 +11,8 @@ import net.cubeworks.world.level.SlotRow;
  * layout: every entry has its kind as "id" and its block's place as the ints "x", "y", "z"; a
  * sign has the strings Text1 to Text4; a container has "Items", a list of compounds with Slot
  * (byte), id (short), Count (byte), Damage (short) and the item's "tag", and "CustomName" when it
- * was named; a furnace has the shorts BurnTime and CookTime. What the world does not model rides
+ * was named; a furnace has the shorts BurnTime and CookTime; a note block ("Music") its pitch
+ * as the byte "note". What the world does not model rides
  * along in {@link BlockEntity#kept}: the entry as read without the text and items (a kind the
  * world does not model, whole), and stacks the world cannot hold (an id that is not a number, a
  * slot the container does not have), which go back into the slots the world left free.
@@ -48,6 +49,9 @@ final class BlockEntityCodec {
                 ((BlockEntity.Sign) e).setLine(i, string(tag, "Text" + (i + 1)));
                 kept.remove("Text" + (i + 1));
             }
+        } else if (e instanceof BlockEntity.Music) {
+            ((BlockEntity.Music) e).note = (int) Math.max(0, Math.min(24, integer(tag, "note"))); // as the game reads it
+            kept.remove("note");
         } else if (e instanceof BlockEntity.Container) {
             BlockEntity.Container c = (BlockEntity.Container) e;
             c.customName = string(tag, "CustomName");
@@ -140,6 +144,8 @@ final class BlockEntityCodec {
             for (int i = 0; i < 4; i++) {
                 tag.put("Text" + (i + 1), ((BlockEntity.Sign) e).line(i));
             }
+        } else if (e instanceof BlockEntity.Music) {
+            tag.put("note", (byte) ((BlockEntity.Music) e).note);
         } else if (e instanceof BlockEntity.Container) {
             BlockEntity.Container c = (BlockEntity.Container) e;
             if (c instanceof BlockEntity.Furnace) {

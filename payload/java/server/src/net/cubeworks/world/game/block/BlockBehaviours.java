@@ -66,6 +66,7 @@ public final class BlockBehaviours {
         for (int rail : new int[] {BlockIds.RAIL, BlockIds.GOLDEN_RAIL, BlockIds.DETECTOR_RAIL, BlockIds.ACTIVATOR_RAIL}) {
             register(rail, new Rails());
         }
+        register(BlockIds.NOTE_BLOCK, new NoteBlock());
         Attached.wrap(byId);
     }
 

@@ -32,6 +32,20 @@ public interface BlockWorld extends Terrain {
     /** The world's age in ticks, which scheduled updates count in. */
     long worldTime();
 
+    /** The time of day (0 at sunrise, 6000 noon, 24000 a day), which the sun's height follows. */
+    default long dayTime() {
+        return worldTime();
+    }
+
+    /** True while it rains in the world (snows where the biome is cold). */
+    default boolean raining() {
+        return false;
+    }
+
+    /** After the state a block keeps (its block entity) changed: its column is written with the next save. */
+    default void blockEntityChanged(int x, int y, int z) {
+    }
+
     /** The biome id at a block column. */
     int biomeAt(int x, int z);
 

@@ -22,7 +22,7 @@ public class RedstoneTest {
         }
     };
 
-    private static void click(GridWorld w, int x, int y, int z) {
+    static void click(GridWorld w, int x, int y, int z) {
         assertTrue(w.updates.behaviours().of(w.blockAt(x, y, z)).rightClicked(HAND, w, x, y, z));
     }
 
