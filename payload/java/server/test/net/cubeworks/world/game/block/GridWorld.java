@@ -165,8 +165,16 @@ class GridWorld implements EntityWorld {
         return 2;
     }
 
+    /** The game rules turned off (every other one is on). */
+    final java.util.Set<String> rulesOff = new java.util.HashSet<String>();
+    boolean raining;
+
     public boolean gameRule(String name) {
-        return true;
+        return !rulesOff.contains(name);
+    }
+
+    public boolean raining() {
+        return raining;
     }
 
     public Entities entities() {

@@ -114,7 +114,7 @@ public class RedstoneTest {
     }
 
     /** A thing that lies where it is put. */
-    private static final class Thing extends net.cubeworks.world.game.entity.ObjectEntity {
+    static final class Thing extends net.cubeworks.world.game.entity.ObjectEntity {
         Thing(GridWorld w, double x, double y, double z) {
             super(w, x, y, z);
         }
