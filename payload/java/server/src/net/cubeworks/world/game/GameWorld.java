@@ -120,6 +120,7 @@ public final class GameWorld implements EntityWorld {
                 new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
         items.register(codecs);
+        net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, this);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
