@@ -72,7 +72,7 @@ public class WorldNpmClientTest {
         assertTrue(server.isAlive());
     }
 
-    private static File modulesOrSkip() {
+    static File modulesOrSkip() {
         File modules = nodeModules();
         if (modules == null || !new File(modules, "minecraft-protocol").isDirectory()) {
             if ("true".equals(System.getenv("CI"))) {
@@ -83,16 +83,22 @@ public class WorldNpmClientTest {
         return modules;
     }
 
-    /** Runs one of the scripts beside this class against the server; its output, after checking it exited 0. */
     private String runNode(File modules, String name) throws Exception {
+        return runNode(server, modules, name);
+    }
+
+    /** Runs one of the scripts beside this class against the server, with its arguments after the port; its output, after checking it exited 0. */
+    static String runNode(ServerProcess server, File modules, String name, String... args) throws Exception {
         File script;
         try {
             script = new File(WorldNpmClientTest.class.getResource(name).toURI());
         } catch (URISyntaxException ex) {
             throw new IllegalStateException(ex);
         }
-        ProcessBuilder pb = new ProcessBuilder("node", script.getPath(), String.valueOf(server.port))
-                .redirectErrorStream(true);
+        java.util.List<String> cmd = new java.util.ArrayList<String>(java.util.Arrays.asList("node", script.getPath(),
+                String.valueOf(server.port)));
+        cmd.addAll(java.util.Arrays.asList(args));
+        ProcessBuilder pb = new ProcessBuilder(cmd).redirectErrorStream(true);
         pb.environment().put("NODE_PATH", modules.getPath());
         Process node = pb.start();
         final InputStream in = node.getInputStream();
