@@ -388,7 +388,14 @@ public final class GameWorld implements EntityWorld {
 
     public net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z) {
         Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
-        return c == null || y < 0 || y > 255 ? null : c.blockEntity(x & 15, y, z & 15);
+        if (c == null || y < 0 || y > 255) {
+            return null;
+        }
+        net.cubeworks.world.level.BlockEntity e = c.blockEntity(x & 15, y, z & 15);
+        if (e == null && (e = net.cubeworks.world.level.BlockEntity.forBlock(c.block(x & 15, y, z & 15), x, y, z)) != null) {
+            c.putBlockEntity(e); // a block kept without its entry (an older save's note block) gets an empty one
+        }
+        return e;
     }
 
     public long dayTime() {

@@ -9,7 +9,8 @@ import net.cubeworks.world.level.BlockIds;
 /**
  * The blocks something else holds in place (a torch its wall, a flower its ground, a door its
  * other half): when a block beside one changes and what held it is gone, it breaks and its items
- * fall where it was, as the game's own doings drop them. Wraps the kind's own behaviour, which
+ * fall where it was, as the game's own doings drop them (a door or tall flower left without its
+ * other half goes without: the pair's item went with that half). Wraps the kind's own behaviour, which
  * runs as before while the block is held. Crops, saplings, sugar cane and cactus look after
  * themselves.
  */
@@ -172,12 +173,26 @@ final class Attached extends BlockBehaviour {
         }
     }
 
+    /**
+     * True for one half of a door or tall flower whose other half went: it goes without an item,
+     * as the pair's one item went with whoever took the other half (a player's dig, a piston).
+     */
+    private static boolean halfLeftAlone(BlockWorld w, int id, int meta, int x, int y, int z) {
+        if (id != BlockIds.WOODEN_DOOR && id != BlockIds.IRON_DOOR && id != Placement.DOUBLE_PLANT) {
+            return false;
+        }
+        int other = (meta & 8) != 0 ? y - 1 : y + 1;
+        return id(w, x, other, z) != id;
+    }
+
     @Override
     public void neighbourChanged(BlockWorld w, int x, int y, int z, int changedId) {
         int id = w.blockAt(x, y, z);
         int meta = w.metaAt(x, y, z);
         if (!holds(w, id, meta, x, y, z)) {
-            Drops.ofBlock(w, x, y, z, id, meta);
+            if (!halfLeftAlone(w, id, meta, x, y, z)) {
+                Drops.ofBlock(w, x, y, z, id, meta);
+            }
             w.setBlock(x, y, z, BlockIds.AIR, 0);
             return;
         }

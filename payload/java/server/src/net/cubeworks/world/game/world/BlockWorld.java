@@ -73,7 +73,11 @@ public interface BlockWorld extends Terrain {
      */
     void blockAction(int x, int y, int z, int blockId, int byte1, int byte2);
 
-    /** The state the block at the place keeps (a chest's slots, ...); null when it keeps none or its column is not held. */
+    /**
+     * The state the block at the place keeps (a chest's slots, a note block's pitch, ...), an empty
+     * one made for a block of such a kind that has none yet; null when it keeps none or its column
+     * is not held.
+     */
     net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z);
 
     /** Drops a stack of items at a place: the one way the world's own doings give items. */
