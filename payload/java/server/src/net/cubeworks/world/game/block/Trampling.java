@@ -22,6 +22,9 @@ public final class Trampling {
 
     /** After the entity landed from a fall of fall blocks: true when it trampled the farmland under it. */
     public static boolean landed(BlockWorld w, WorldEntity who, boolean player, float fall) {
+        if (fall <= 0.5f) {
+            return false; // a step down: no chance at all (and most moves end on the ground so)
+        }
         int x = (int) Math.floor(who.x);
         int y = under(who.y);
         int z = (int) Math.floor(who.z);
