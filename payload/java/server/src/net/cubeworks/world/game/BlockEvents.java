@@ -17,7 +17,7 @@ import net.cubeworks.world.protocol.PlayReads;
  * event refuses is undone for the one player whose client did it ahead of the server; the
  * others are never shown it.
  */
-final class BlockEvents {
+public final class BlockEvents {
     /** The game's face numbers of Player Digging and Block Placement, 0 to 5. */
     private static final BlockFace[] FACES = {BlockFace.DOWN, BlockFace.UP, BlockFace.NORTH, BlockFace.SOUTH,
             BlockFace.WEST, BlockFace.EAST};
@@ -143,7 +143,7 @@ final class BlockEvents {
      * world keeps no block data beyond ids and metadata, so the text is not stored: the players
      * who have the column now are shown it, and it is gone when the column is sent again.
      */
-    void signText(OnlinePlayer p, PlayReads.SignText s) {
+    public void signText(OnlinePlayer p, PlayReads.SignText s) {
         if (p.dead || s.y < 0 || s.y > 255 || !p.known.contains(ColumnKey.of(s.x >> 4, s.z >> 4))) {
             return;
         }
