@@ -30,6 +30,7 @@ final class Interaction {
     private final Game game;
     private final GameWorld world;
     private final Windows windows;
+    private final Furnaces furnaces;
     private final BlockBehaviours blocks = new BlockBehaviours();
     private final BlockBreaking breaking;
     private final Hands hands;
@@ -38,6 +39,7 @@ final class Interaction {
         this.game = game;
         this.world = world;
         this.windows = new Windows(game, world, this);
+        this.furnaces = new Furnaces(game, world);
         this.breaking = new BlockBreaking(game, world, this, blocks);
         this.hands = new Hands(game, world);
     }
@@ -73,6 +75,11 @@ final class Interaction {
     /** The players' windows: clicks, crafting tables, closing. */
     Windows windows() {
         return windows;
+    }
+
+    /** The furnaces at work and their windows. */
+    Furnaces furnaces() {
+        return furnaces;
     }
 
     boolean protectedAt(OnlinePlayer p, int x, int z) {

@@ -172,9 +172,11 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         game.world().interaction().windows().openTable(this, x, y, z);
     }
 
-    /** Opens the container's window at the block (a chest). */
+    /** Opens the container's window at the block (a furnace, a chest). */
     public void openContainer(int x, int y, int z) {
-        game.world().interaction().windows().openChest(this, x, y, z);
+        if (!game.world().interaction().furnaces().open(this, x, y, z)) {
+            game.world().interaction().windows().openChest(this, x, y, z);
+        }
     }
 
     /** The item in hand (hot-bar slot heldSlot), as its window slot. */

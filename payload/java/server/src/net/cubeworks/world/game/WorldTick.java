@@ -82,6 +82,7 @@ final class WorldTick {
                 }
             }
             world.tickBlocks(all);
+            interaction.furnaces().tick(tick, all);
             world.weather().tick(level, random);
             world.mobs().tick(tick);
             tickEntities(all);

@@ -178,6 +178,8 @@ public class BlockEntity {
     public static final class Furnace extends Container {
         public int burnTime;
         public int cookTime;
+        /** The ticks the fuel now burning lasts in all, for the flame the window shows; not stored (taken from the fuel slot). */
+        public int fuelTime;
 
         public Furnace(int x, int y, int z) {
             super(FURNACE, x, y, z, 3);
@@ -188,6 +190,7 @@ public class BlockEntity {
             Furnace f = copyOf(new Furnace(x, y, z));
             f.burnTime = burnTime;
             f.cookTime = cookTime;
+            f.fuelTime = fuelTime;
             return f;
         }
     }

@@ -40,6 +40,8 @@ public final class BlockIds {
     public static final int FIRE = 51;
     public static final int CRAFTING_TABLE = 58;
     public static final int CHEST = 54;
+    public static final int FURNACE = 61;
+    public static final int LIT_FURNACE = 62;
     public static final int TRAPPED_CHEST = 146;
     public static final int ICE = 79;
     public static final int PACKED_ICE = 174;

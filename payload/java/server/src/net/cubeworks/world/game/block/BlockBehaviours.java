@@ -17,6 +17,8 @@ public final class BlockBehaviours {
         register(BlockIds.CRAFTING_TABLE, new CraftingTable());
         register(BlockIds.CHEST, new Chest());
         register(BlockIds.TRAPPED_CHEST, new Chest());
+        register(BlockIds.FURNACE, new ContainerBlock());
+        register(BlockIds.LIT_FURNACE, new ContainerBlock());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
         register(BlockIds.WOODEN_DOOR, new Openings(true, true));

@@ -18,6 +18,7 @@ public final class Window {
     public static final int TYPE_CRAFTING = 1;
     /** The window types of Open Window for the containers a plugin may open: chest rows, dispenser, hopper, dropper. */
     public static final int TYPE_CHEST = 0;
+    public static final int TYPE_FURNACE = 2;
     public static final int TYPE_DISPENSER = 3;
     public static final int TYPE_HOPPER = 9;
     public static final int TYPE_DROPPER = 10;
@@ -204,7 +205,7 @@ public final class Window {
         if (isArmour(slot)) {
             return Items.fitsArmourSlot(itemId, slot - 5);
         }
-        return true;
+        return container == null || slot >= container.size() || container.accepts(slot, itemId);
     }
 
     /** The recipe the grid makes now, or null (always for a container's window). */
