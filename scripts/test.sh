@@ -56,7 +56,7 @@ for preset in native "$CW_WINE_PRESET"; do
     [ -f "$log" ] || continue
     awk -v preset="$preset" '
         /^[0-9]+\/[0-9]+ Testing: / { name = $3 }
-        /\[  PASSED  \]|\[  FAILED  \]|\[  SKIPPED \]|^OK \(|^FAILURES!!!|^Tests run:/ {
+        /\[  PASSED  \]|\[  FAILED  \]|\[  SKIPPED \]|^OK \(|^FAILURES!!!|^Tests run:|^[0-9]+\) [A-Za-z_][A-Za-z0-9_]*\([A-Za-z0-9_.$]+\)$/ {
             printf "%-7s %-16s %s\n", preset, name, $0 }' "$log"
 done
 

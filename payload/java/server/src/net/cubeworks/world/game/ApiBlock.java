@@ -14,6 +14,7 @@ import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.Tools;
+import net.cubeworks.world.game.api.ApiPistons;
 
 /** A block of the world by its coordinates: reads what is there now, changes go through the game thread. */
 final class ApiBlock implements Block {

@@ -25,6 +25,7 @@ import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.level.SlotRow;
+import net.cubeworks.world.game.api.ApiTrees;
 
 /**
  * The game's one world as plugins see it. Reads take the world lock for a moment; changes

@@ -35,6 +35,7 @@ import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.player.SoundNames;
 
 /**
  * The world's members about entities, effects and sounds, and the way every part of the world

@@ -14,6 +14,7 @@ import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.level.Tools;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.game.player.Digging;
 
 /**
  * Players digging and breaking blocks: a creative player's break at the first hit, a survival

@@ -31,6 +31,9 @@ import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.player.PlayerStats;
+import net.cubeworks.world.game.player.Conversations;
+import net.cubeworks.world.game.player.SoundNames;
 
 /**
  * The plugin API's members of what a player perceives and what is recorded of him: sounds and

@@ -21,6 +21,7 @@ import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.game.player.Digging;
 
 /**
  * Survival digging in the flat world (grass at y 3 over dirt): how long blocks take by hand and

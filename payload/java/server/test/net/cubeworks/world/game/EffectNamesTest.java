@@ -17,6 +17,7 @@ import org.bukkit.potion.PotionType;
 import org.junit.Test;
 
 import net.cubeworks.world.game.entity.EffectData;
+import net.cubeworks.world.game.player.SoundNames;
 
 /** Every sound has the game's name, and effect data becomes the number the Effect packet carries. */
 public class EffectNamesTest {

@@ -40,6 +40,8 @@ import net.cubeworks.world.fixture.ApiServer;
 import net.cubeworks.world.game.entity.PlayerEffects;
 import net.cubeworks.world.game.entity.PotionKinds;
 import net.cubeworks.world.game.entity.Sight;
+import net.cubeworks.world.game.player.PlayerStats;
+import net.cubeworks.world.game.player.Conversations;
 
 /** The per-player state behind the entity API: sight lines, effects, statistics, conversations, scoreboards. */
 public class EntityStateTest {

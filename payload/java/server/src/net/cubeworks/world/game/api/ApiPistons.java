@@ -1,9 +1,9 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import org.bukkit.block.PistonMoveReaction;
 
 /** How the game's pistons treat each block id, for Block.getPistonMoveReaction. */
-final class ApiPistons {
+public final class ApiPistons {
     /** Blocks that stop a piston: unbreakable ones, and those with contents or a tile of their own. */
     private static final int[] STOP = {7, 23, 25, 49, 52, 54, 61, 62, 63, 68, 84, 90, 116, 117, 119, 120, 130, 137, 138,
         140, 144, 146, 149, 150, 151, 154, 158, 34, 36};
@@ -27,7 +27,7 @@ final class ApiPistons {
     }
 
     /** A piston (sticky or not) stops another while it is pushed out (data bit 8). */
-    static PistonMoveReaction reaction(int id, int data) {
+    public static PistonMoveReaction reaction(int id, int data) {
         if ((id == 29 || id == 33) && (data & 8) != 0) {
             return PistonMoveReaction.BLOCK;
         }

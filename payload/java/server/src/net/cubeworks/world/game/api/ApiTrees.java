@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.List;
 import java.util.Random;
@@ -15,7 +15,7 @@ import net.cubeworks.world.level.BlockIds;
  * dirt, with room for its trunk, and says false otherwise. Huge mushrooms are not grown here:
  * false.
  */
-final class ApiTrees {
+public final class ApiTrees {
     private static final int LOG_2 = 162;
     private static final int LEAVES_2 = 161;
 
@@ -56,13 +56,13 @@ final class ApiTrees {
     }
 
     /** Where blocks are read and put: the world itself, or a plugin's delegate. */
-    interface Blocks {
+    public interface Blocks {
         int typeAt(int x, int y, int z);
 
         void put(int x, int y, int z, int id, int data);
     }
 
-    static Blocks of(final BlockChangeDelegate d) {
+    public static Blocks of(final BlockChangeDelegate d) {
         return new Blocks() {
             public int typeAt(int x, int y, int z) {
                 return d.getTypeId(x, y, z);
@@ -75,7 +75,7 @@ final class ApiTrees {
     }
 
     /** Grows the tree with its trunk at (x, y, z) (the block above the ground); false when it cannot grow there. */
-    static boolean grow(Blocks blocks, int x, int y, int z, TreeType type, Random r) {
+    public static boolean grow(Blocks blocks, int x, int y, int z, TreeType type, Random r) {
         int[] p = plan(type);
         if (p == null || y < 1) {
             return false;

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.EnumSet;
 import java.util.HashMap;
@@ -14,7 +14,7 @@ import org.bukkit.entity.EntityType;
  * A player's statistics and achievements, kept for the session. A statistic that counts per
  * kind is kept per block, item or entity kind; the others once.
  */
-final class PlayerStats {
+public final class PlayerStats {
     /** The game's names of the achievements, in the API's order, as the Statistics packet carries them. */
     private static final String[] ACHIEVEMENT_NAMES = {
         "openInventory", "mineWood", "buildWorkBench", "buildPickaxe", "buildFurnace", "acquireIron", "buildHoe",
@@ -27,11 +27,11 @@ final class PlayerStats {
     private final Map<String, Integer> counts = new HashMap<String, Integer>();
     private final Set<Achievement> achievements = EnumSet.noneOf(Achievement.class);
 
-    static String achievementName(Achievement a) {
+    public static String achievementName(Achievement a) {
         return "achievement." + ACHIEVEMENT_NAMES[a.ordinal()];
     }
 
-    static int achievementCount() {
+    public static int achievementCount() {
         return ACHIEVEMENT_NAMES.length;
     }
 
@@ -65,40 +65,40 @@ final class PlayerStats {
         return s.name() + ":" + e.name();
     }
 
-    synchronized int get(Statistic s) {
+    public synchronized int get(Statistic s) {
         return get(key(s));
     }
 
-    synchronized int get(Statistic s, Material m) {
+    public synchronized int get(Statistic s, Material m) {
         return get(key(s, m));
     }
 
-    synchronized int get(Statistic s, EntityType e) {
+    public synchronized int get(Statistic s, EntityType e) {
         return get(key(s, e));
     }
 
     /** Adds to a statistic (a negative amount takes away, not below 0). */
-    synchronized void add(Statistic s, int amount) {
+    public synchronized void add(Statistic s, int amount) {
         add(key(s), amount);
     }
 
-    synchronized void add(Statistic s, Material m, int amount) {
+    public synchronized void add(Statistic s, Material m, int amount) {
         add(key(s, m), amount);
     }
 
-    synchronized void add(Statistic s, EntityType e, int amount) {
+    public synchronized void add(Statistic s, EntityType e, int amount) {
         add(key(s, e), amount);
     }
 
-    synchronized void set(Statistic s, int value) {
+    public synchronized void set(Statistic s, int value) {
         set(key(s), value);
     }
 
-    synchronized void set(Statistic s, Material m, int value) {
+    public synchronized void set(Statistic s, Material m, int value) {
         set(key(s, m), value);
     }
 
-    synchronized void set(Statistic s, EntityType e, int value) {
+    public synchronized void set(Statistic s, EntityType e, int value) {
         set(key(s, e), value);
     }
 
@@ -120,7 +120,7 @@ final class PlayerStats {
     }
 
     /** Awards the achievement with any parents not yet had, parents first; returns those newly had. */
-    synchronized java.util.List<Achievement> award(Achievement a) {
+    public synchronized java.util.List<Achievement> award(Achievement a) {
         java.util.LinkedList<Achievement> chain = new java.util.LinkedList<Achievement>();
         for (Achievement at = a; at != null && !achievements.contains(at); at = at.getParent()) {
             chain.addFirst(at);
@@ -129,11 +129,11 @@ final class PlayerStats {
         return chain;
     }
 
-    synchronized void remove(Achievement a) {
+    public synchronized void remove(Achievement a) {
         achievements.remove(a);
     }
 
-    synchronized boolean has(Achievement a) {
+    public synchronized boolean has(Achievement a) {
         return achievements.contains(a);
     }
 }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.EnumMap;
 import java.util.Map;
@@ -6,7 +6,7 @@ import java.util.Map;
 import org.bukkit.Sound;
 
 /** The game's 1.7 name of each sound of the API, as the Named Sound Effect packet carries it. */
-final class SoundNames {
+public final class SoundNames {
     private static final Map<Sound, String> NAMES = new EnumMap<Sound, String>(Sound.class);
 
     static {
@@ -214,7 +214,7 @@ final class SoundNames {
     }
 
     /** The game's name of the sound. */
-    static String of(Sound sound) {
+    public static String of(Sound sound) {
         return NAMES.get(sound);
     }
 }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.LinkedList;
 
@@ -10,11 +10,11 @@ import org.bukkit.conversations.ManuallyAbandonedConversationCanceller;
  * The conversations one player is in: the first one runs and takes his chat; the others wait
  * their turn and begin when it ends.
  */
-final class Conversations {
+public final class Conversations {
     private final LinkedList<Conversation> queue = new LinkedList<Conversation>();
 
     /** Takes a conversation: it runs now when none is running, else it waits. */
-    synchronized boolean begin(Conversation conversation) {
+    public synchronized boolean begin(Conversation conversation) {
         if (queue.contains(conversation)) {
             return true;
         }
@@ -26,12 +26,12 @@ final class Conversations {
         return true;
     }
 
-    synchronized void abandon(Conversation conversation) {
+    public synchronized void abandon(Conversation conversation) {
         abandon(conversation, new ConversationAbandonedEvent(conversation, new ManuallyAbandonedConversationCanceller()));
     }
 
     /** Ends a conversation (running or waiting); the next one waiting then shows its prompt. */
-    synchronized void abandon(Conversation conversation, ConversationAbandonedEvent details) {
+    public synchronized void abandon(Conversation conversation, ConversationAbandonedEvent details) {
         if (queue.isEmpty()) {
             return;
         }
@@ -48,7 +48,7 @@ final class Conversations {
     }
 
     /** Ends every conversation, as when the player leaves. */
-    synchronized void abandonAll() {
+    public synchronized void abandonAll() {
         LinkedList<Conversation> all = new LinkedList<Conversation>(queue);
         queue.clear();
         for (Conversation c : all) {
@@ -57,7 +57,7 @@ final class Conversations {
     }
 
     /** Gives a line the player typed to the running conversation; false when none runs. */
-    boolean accept(String input) {
+    public boolean accept(String input) {
         Conversation running;
         synchronized (this) {
             running = queue.isEmpty() ? null : queue.getFirst();
@@ -69,12 +69,12 @@ final class Conversations {
         return true;
     }
 
-    synchronized boolean isConversing() {
+    public synchronized boolean isConversing() {
         return !queue.isEmpty();
     }
 
     /** Whether a modal conversation runs, which keeps other chat from the player. */
-    synchronized boolean isModal() {
+    public synchronized boolean isModal() {
         return !queue.isEmpty() && queue.getFirst().isModal();
     }
 }

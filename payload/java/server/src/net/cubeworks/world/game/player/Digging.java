@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.Tools;
@@ -11,12 +11,12 @@ import net.cubeworks.world.level.Tools;
  * off the ground), and a finish is taken once 0.7 of the block is dug, as the game allows a
  * client whose ticks run a little ahead.
  */
-final class Digging {
+public final class Digging {
     /** The share of the block a finish needs. */
-    static final float FINISH_AT = 0.7f;
+    public static final float FINISH_AT = 0.7f;
     /** Crack stages run 0 to 9; another value takes the cracks away. */
     static final int LAST_STAGE = 9;
-    static final int NO_CRACKS = -1;
+    public static final int NO_CRACKS = -1;
 
     private boolean active;
     private int x;
@@ -30,15 +30,15 @@ final class Digging {
      * 5 * 5 + 1. Enchantments are kept unread in the item's data, so a dig with an item that has
      * data of its own is judged as if it had this one: a real dig is never refused.
      */
-    static final float MOST_EFFICIENCY = 26f;
+    public static final float MOST_EFFICIENCY = 26f;
 
     /** The share of the block one tick of digging takes; at least 1 breaks it at the first hit. */
-    static float perTick(int heldItem, BlockTable.Block b, boolean onGround, boolean inWater) {
+    public static float perTick(int heldItem, BlockTable.Block b, boolean onGround, boolean inWater) {
         return perTick(heldItem, b, onGround, inWater, 0f);
     }
 
     /** The same, with an enchantment's bonus to the speed of a tool that suits the block. */
-    static float perTick(int heldItem, BlockTable.Block b, boolean onGround, boolean inWater, float efficiency) {
+    public static float perTick(int heldItem, BlockTable.Block b, boolean onGround, boolean inWater, float efficiency) {
         if (b.unbreakable()) {
             return 0f;
         }
@@ -59,16 +59,16 @@ final class Digging {
     }
 
     /** How much of the block is dug after the ticks since the start: the start's tick counts too. */
-    static float dug(float perTick, long ticks) {
+    public static float dug(float perTick, long ticks) {
         return perTick * (ticks + 1);
     }
 
     /** Ticks a dig takes to its end, for a share per tick (the float's rounding aside); what the client waits. */
-    static int ticksToBreak(float perTick) {
+    public static int ticksToBreak(float perTick) {
         return perTick <= 0f ? Integer.MAX_VALUE : (int) Math.ceil(1.0 / perTick - 1e-3);
     }
 
-    void start(int bx, int by, int bz, long tick) {
+    public void start(int bx, int by, int bz, long tick) {
         active = true;
         x = bx;
         y = by;
@@ -77,45 +77,45 @@ final class Digging {
     }
 
     /** Whether the player is digging that block now. */
-    boolean at(int bx, int by, int bz) {
+    public boolean at(int bx, int by, int bz) {
         return active && x == bx && y == by && z == bz;
     }
 
-    boolean active() {
+    public boolean active() {
         return active;
     }
 
-    int x() {
+    public int x() {
         return x;
     }
 
-    int y() {
+    public int y() {
         return y;
     }
 
-    int z() {
+    public int z() {
         return z;
     }
 
-    long ticksSince(long now) {
+    public long ticksSince(long now) {
         return now - startTick;
     }
 
-    void stop() {
+    public void stop() {
         active = false;
     }
 
     /** The stage viewers were last shown; NO_CRACKS when none. */
-    int shownStage() {
+    public int shownStage() {
         return shownStage;
     }
 
-    void shown(int stage) {
+    public void shown(int stage) {
         shownStage = stage;
     }
 
     /** The crack stage for a share dug: 0 to 9. */
-    static int stage(float dug) {
+    public static int stage(float dug) {
         return Math.max(0, Math.min(LAST_STAGE, (int) (dug * 10f)));
     }
 }
