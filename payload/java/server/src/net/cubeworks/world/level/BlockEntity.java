@@ -125,6 +125,23 @@ public class BlockEntity {
             return lines[i];
         }
 
+        /**
+         * Whether a client may write the line: as the game allows, at most {@link #LINE}
+         * characters and none of the section sign (the colour codes) or control characters.
+         */
+        public static boolean writable(String line) {
+            if (line == null || line.length() > LINE) {
+                return false;
+            }
+            for (int i = 0; i < line.length(); i++) {
+                char c = line.charAt(i);
+                if (c < 32 || c == 127 || c == '\u00a7') {
+                    return false;
+                }
+            }
+            return true;
+        }
+
         public String[] lines() {
             return lines.clone();
         }
