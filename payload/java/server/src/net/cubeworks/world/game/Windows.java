@@ -146,7 +146,8 @@ final class Windows {
         inv.dragSlots.clear();
         if (w.isContainer()) {
             // the game's own names ("container.chest") the client translates; a given name it shows as it is
-            boolean given = !(w.container instanceof ChestSlots || w.container instanceof net.cubeworks.world.game.item.FurnaceSlots)
+            boolean given = !(w.container instanceof ChestSlots || w.container instanceof net.cubeworks.world.game.item.FurnaceSlots
+                    || w.container instanceof net.cubeworks.world.game.item.BlockSlots)
                     || !w.title.startsWith("container.");
             p.connection().send(PlayPackets.openWindow(w.id, w.containerType, w.title, w.container.size(), given));
         } else {

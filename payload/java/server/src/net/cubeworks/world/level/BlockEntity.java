@@ -89,6 +89,9 @@ public class BlockEntity {
         if (FURNACE.equals(kind)) {
             return new Furnace(x, y, z);
         }
+        if (HOPPER.equals(kind)) {
+            return new Hopper(x, y, z);
+        }
         int slots = slotsOf(kind);
         return slots > 0 ? new Container(kind, x, y, z, slots) : new BlockEntity(kind, x, y, z);
     }
@@ -209,6 +212,22 @@ public class BlockEntity {
             f.cookTime = cookTime;
             f.fuelTime = fuelTime;
             return f;
+        }
+    }
+
+    /** A hopper: its five slots and the ticks until it moves an item again. */
+    public static final class Hopper extends Container {
+        public int cooldown;
+
+        public Hopper(int x, int y, int z) {
+            super(HOPPER, x, y, z, 5);
+        }
+
+        @Override
+        public Hopper copy() {
+            Hopper h = copyOf(new Hopper(x, y, z));
+            h.cooldown = cooldown;
+            return h;
         }
     }
 }

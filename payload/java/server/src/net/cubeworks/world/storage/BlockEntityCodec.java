@@ -55,6 +55,8 @@ final class BlockEntityCodec {
             if (c instanceof BlockEntity.Furnace) {
                 ((BlockEntity.Furnace) c).burnTime = (int) integer(tag, "BurnTime");
                 ((BlockEntity.Furnace) c).cookTime = (int) integer(tag, "CookTime");
+            } else if (c instanceof BlockEntity.Hopper) {
+                ((BlockEntity.Hopper) c).cooldown = (int) integer(tag, "TransferCooldown");
             }
             NbtList others = readItems(tag, c.slots);
             if (others.size() > 0) {
@@ -145,6 +147,8 @@ final class BlockEntityCodec {
             if (c instanceof BlockEntity.Furnace) {
                 tag.put("BurnTime", (short) ((BlockEntity.Furnace) c).burnTime);
                 tag.put("CookTime", (short) ((BlockEntity.Furnace) c).cookTime);
+            } else if (c instanceof BlockEntity.Hopper) {
+                tag.put("TransferCooldown", ((BlockEntity.Hopper) c).cooldown);
             }
             tag.put("Items", items(c.slots, kept != null ? kept.list("Items") : null));
             if (c.customName != null) {

@@ -19,6 +19,10 @@ public final class BlockBehaviours {
         register(BlockIds.TRAPPED_CHEST, new Chest());
         register(BlockIds.FURNACE, new ContainerBlock());
         register(BlockIds.LIT_FURNACE, new ContainerBlock());
+        for (int id : new int[] {BlockIds.DISPENSER, BlockIds.DROPPER, BlockIds.BREWING_STAND}) {
+            register(id, new ContainerBlock());
+        }
+        register(BlockIds.HOPPER, new HopperBlock());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
         register(BlockIds.WOODEN_DOOR, new Openings(true, true));

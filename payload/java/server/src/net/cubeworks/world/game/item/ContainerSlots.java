@@ -21,6 +21,11 @@ public interface ContainerSlots {
     /** On the game thread, after a click of the viewer changed slots: the other viewers (and an owner) are shown them. */
     void changedBy(org.bukkit.entity.HumanEntity viewer);
 
+    /** The most the slot holds (a brewing stand's bottle slots hold one). */
+    default int limit(int slot) {
+        return 64;
+    }
+
     /** Whether a player may put the item into the slot (a furnace's result slot takes nothing). */
     default boolean accepts(int slot, int itemId) {
         return true;

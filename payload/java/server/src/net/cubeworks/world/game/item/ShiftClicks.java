@@ -112,10 +112,11 @@ final class ShiftClicks {
         int start = backwards ? end - 1 : first;
         if (max > 1) {
             for (int s = start; s >= first && s < end && w.count(from) > 0; s += step) {
-                if (s == from || w.count(s) == 0 || !WindowClicks.same(w, s, from) || w.count(s) >= max) {
+                int most = Math.min(max, w.limit(s));
+                if (s == from || w.count(s) == 0 || !WindowClicks.same(w, s, from) || w.count(s) >= most) {
                     continue;
                 }
-                int put = Math.min(max - w.count(s), w.count(from));
+                int put = Math.min(most - w.count(s), w.count(from));
                 w.set(s, w.item(s), w.count(s) + put, w.data(s), w.tag(s));
                 w.set(from, w.item(from), w.count(from) - put, w.data(from), w.tag(from));
             }
@@ -123,8 +124,10 @@ final class ShiftClicks {
         if (w.count(from) > 0) {
             for (int s = start; s >= first && s < end; s += step) {
                 if (s != from && w.count(s) == 0) {
-                    w.copy(from, s);
-                    w.set(from, 0, 0, 0, null);
+                    // a slot that holds fewer (a brewing stand's bottle) takes what it holds, the rest stays
+                    int put = Math.min(w.count(from), w.limit(s));
+                    w.set(s, w.item(from), put, w.data(from), w.tag(from));
+                    w.set(from, w.item(from), w.count(from) - put, w.data(from), w.tag(from));
                     break;
                 }
             }
