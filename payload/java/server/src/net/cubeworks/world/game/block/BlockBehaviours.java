@@ -23,6 +23,7 @@ public final class BlockBehaviours {
             register(id, new ContainerBlock());
         }
         register(BlockIds.HOPPER, new HopperBlock());
+        register(BlockIds.ENDER_CHEST, new Chest());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
         register(BlockIds.WOODEN_DOOR, new Openings(true, true));

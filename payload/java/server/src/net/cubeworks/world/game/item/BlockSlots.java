@@ -23,11 +23,15 @@ public final class BlockSlots implements ContainerSlots {
 
     /** The block's entity (null for an ender chest, which is the player's). */
     public final BlockEntity.Container block;
+    /** The kind of the player's ender chest, which has no block entity of its own here. */
+    public static final String ENDER_CHEST = "EnderChest";
     /** Its kind, by the game's name ("Trap", "Dropper", "Hopper", "Cauldron", or "EnderChest"). */
     public final String kind;
     private final SlotRow row;
     private final Changes changes;
     private final int[] shown;
+    /** The block an ender chest's window was opened at, {x, y, z}; null for the others. */
+    public int[] at;
 
     public BlockSlots(BlockEntity.Container block, String kind, SlotRow row, Changes changes) {
         this.block = block;
