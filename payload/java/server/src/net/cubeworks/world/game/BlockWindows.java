@@ -36,10 +36,10 @@ final class BlockWindows {
         this.world = world;
     }
 
-    /** A right click on a block whose window opens: a furnace, a dispenser, a dropper, a hopper, a brewing stand, a chest. */
+    /** A right click on a block whose window opens (a furnace, a dispenser, a dropper, a hopper, a brewing stand, a chest), or a jukebox. */
     void open(OnlinePlayer p, int x, int y, int z) {
         Interaction i = world.interaction();
-        if (!i.furnaces().open(p, x, y, z) && !openSlots(p, x, y, z)) {
+        if (!i.furnaces().open(p, x, y, z) && !openSlots(p, x, y, z) && !Jukeboxes.use(world, p, x, y, z)) {
             i.windows().openChest(p, x, y, z);
         }
     }

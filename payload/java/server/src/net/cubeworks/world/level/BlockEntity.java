@@ -16,6 +16,7 @@ public class BlockEntity {
     public static final String DROPPER = "Dropper";
     public static final String HOPPER = "Hopper";
     public static final String BREWING_STAND = "Cauldron";
+    public static final String JUKEBOX = "RecordPlayer";
 
     /** Its block, in world coordinates. */
     public final int x;
@@ -59,6 +60,8 @@ public class BlockEntity {
                 return HOPPER;
             case 117:
                 return BREWING_STAND;
+            case 84:
+                return JUKEBOX;
             default:
                 return null;
         }
@@ -91,6 +94,9 @@ public class BlockEntity {
         }
         if (HOPPER.equals(kind)) {
             return new Hopper(x, y, z);
+        }
+        if (JUKEBOX.equals(kind)) {
+            return new Jukebox(x, y, z);
         }
         int slots = slotsOf(kind);
         return slots > 0 ? new Container(kind, x, y, z, slots) : new BlockEntity(kind, x, y, z);
@@ -228,6 +234,27 @@ public class BlockEntity {
             Hopper h = copyOf(new Hopper(x, y, z));
             h.cooldown = cooldown;
             return h;
+        }
+    }
+
+    /** A jukebox: the record in it (id 0: none), its damage and tags. */
+    public static final class Jukebox extends BlockEntity {
+        public int recordId;
+        public int recordData;
+        public Object recordTag;
+
+        public Jukebox(int x, int y, int z) {
+            super(JUKEBOX, x, y, z);
+        }
+
+        @Override
+        public Jukebox copy() {
+            Jukebox j = new Jukebox(x, y, z);
+            j.recordId = recordId;
+            j.recordData = recordData;
+            j.recordTag = recordTag;
+            j.kept = kept;
+            return j;
         }
     }
 }

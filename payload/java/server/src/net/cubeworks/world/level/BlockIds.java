@@ -47,6 +47,7 @@ public final class BlockIds {
     public static final int HOPPER = 154;
     public static final int BREWING_STAND = 117;
     public static final int ENDER_CHEST = 130;
+    public static final int JUKEBOX = 84;
     public static final int TRAPPED_CHEST = 146;
     public static final int ICE = 79;
     public static final int PACKED_ICE = 174;

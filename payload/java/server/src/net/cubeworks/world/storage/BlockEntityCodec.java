@@ -48,6 +48,10 @@ final class BlockEntityCodec {
                 ((BlockEntity.Sign) e).setLine(i, string(tag, "Text" + (i + 1)));
                 kept.remove("Text" + (i + 1));
             }
+        } else if (e instanceof BlockEntity.Jukebox) {
+            readRecord((BlockEntity.Jukebox) e, tag);
+            kept.remove("Record");
+            kept.remove("RecordItem");
         } else if (e instanceof BlockEntity.Container) {
             BlockEntity.Container c = (BlockEntity.Container) e;
             c.customName = string(tag, "CustomName");
@@ -67,6 +71,25 @@ final class BlockEntityCodec {
         }
         e.kept = kept;
         return e;
+    }
+
+    /** A jukebox's record: the stack RecordItem, or from 1.7's older entries the id Record alone. */
+    private static void readRecord(BlockEntity.Jukebox j, NbtCompound tag) throws Broken {
+        Object item = tag.get("RecordItem");
+        if (item instanceof NbtCompound) {
+            NbtCompound s = (NbtCompound) item;
+            if (!number(s, "id") || !number(s, "Damage")) {
+                throw new Broken("its RecordItem is not an item");
+            }
+            j.recordId = (int) s.number("id", 0);
+            j.recordData = (int) s.number("Damage", 0);
+            j.recordTag = s.compound("tag");
+        } else {
+            j.recordId = (int) integer(tag, "Record");
+        }
+        if (j.recordId < 0 || j.recordId > 32767) {
+            throw new Broken("its record is no item");
+        }
     }
 
     private static int coordinate(NbtCompound tag, String name) throws Broken {
@@ -141,6 +164,19 @@ final class BlockEntityCodec {
         if (e instanceof BlockEntity.Sign) {
             for (int i = 0; i < 4; i++) {
                 tag.put("Text" + (i + 1), ((BlockEntity.Sign) e).line(i));
+            }
+        } else if (e instanceof BlockEntity.Jukebox) {
+            BlockEntity.Jukebox j = (BlockEntity.Jukebox) e;
+            if (j.recordId > 0) {
+                NbtCompound s = new NbtCompound();
+                s.put("id", (short) j.recordId);
+                s.put("Count", (byte) 1);
+                s.put("Damage", (short) j.recordData);
+                if (j.recordTag instanceof NbtCompound) {
+                    s.put("tag", j.recordTag);
+                }
+                tag.put("Record", j.recordId);
+                tag.put("RecordItem", s);
             }
         } else if (e instanceof BlockEntity.Container) {
             BlockEntity.Container c = (BlockEntity.Container) e;

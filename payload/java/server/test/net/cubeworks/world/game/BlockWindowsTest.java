@@ -135,4 +135,35 @@ public class BlockWindowsTest {
         assertTrue(lid.size() > 0);
         assertEquals("nobody: it falls", 0, lid.get(lid.size() - 1)[12]);
     }
+
+    @Test
+    public void aJukeboxTakesARecordKeepsItAcrossARestartAndGivesItBack() throws Exception {
+        File worldFolder = folder.newFolder("world");
+        game = new Game(java.util.logging.Logger.getAnonymousLogger(), net.cubeworks.world.settings.ServerProperties.defaults(),
+                null, null, new net.cubeworks.world.storage.AnvilStore(worldFolder, java.util.logging.Logger.getAnonymousLogger()));
+        OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
+        synchronized (game.lock()) {
+            game.world().setBlock(5, 4, 5, 84, 0);
+        }
+        alex.inventory().set(PlayerInventory.HOTBAR, 2258, 1, 0, null); // "blocks"
+        Connections.takeSent(alex.connection());
+        synchronized (game.lock()) {
+            alex.openContainer(5, 4, 5);
+        }
+        assertEquals(1, game.world().metaAt(5, 4, 5));
+        assertEquals("out of the hand", 0, alex.inventory().count(PlayerInventory.HOTBAR));
+        List<int[]> effects = withId(Connections.takeSent(alex.connection()), 0x28);
+        assertEquals("the record plays", 1, effects.size());
+        game.world().close();
+
+        game = new Game(java.util.logging.Logger.getAnonymousLogger(), net.cubeworks.world.settings.ServerProperties.defaults(),
+                null, null, new net.cubeworks.world.storage.AnvilStore(worldFolder, java.util.logging.Logger.getAnonymousLogger()));
+        alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
+        synchronized (game.lock()) {
+            assertEquals("kept (RecordItem)", 2258, ((BlockEntity.Jukebox) BlockEntities.at(game.world(), 5, 4, 5)).recordId);
+            alex.openContainer(5, 4, 5);
+        }
+        assertEquals(0, game.world().metaAt(5, 4, 5));
+        assertEquals("it falls out on top", 2258, game.world().items().all().get(0).itemId());
+    }
 }

@@ -24,6 +24,7 @@ public final class BlockBehaviours {
         }
         register(BlockIds.HOPPER, new HopperBlock());
         register(BlockIds.ENDER_CHEST, new Chest());
+        register(BlockIds.JUKEBOX, new JukeboxBlock());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
         register(BlockIds.WOODEN_DOOR, new Openings(true, true));
