@@ -649,10 +649,14 @@ public final class ApiWorld extends ApiWorldEntities {
     }
 
     /**
-     * The inventories of blocks with slots, by place (see ApiTileStates): each over the slots its
-     * column keeps, while the block is the one it was made for.
+     * The inventories of blocks whose slots their column keeps, by those slots: the same face while
+     * anyone holds it, and nothing kept here once the column has let the block go and no plugin
+     * holds its face.
      */
-    private final java.util.Map<Long, ApiContainer> blockInventories = new java.util.HashMap<Long, ApiContainer>();
+    private final java.util.Map<SlotRow, java.lang.ref.WeakReference<ApiContainer>> keptInventories =
+            new java.util.WeakHashMap<SlotRow, java.lang.ref.WeakReference<ApiContainer>>();
+    /** The inventories of blocks with slots the world does not keep (a beacon's), by place, for the session. */
+    private final java.util.Map<Long, ApiContainer> sessionInventories = new java.util.HashMap<Long, ApiContainer>();
 
     /**
      * The block's inventory: over the slots of its block entity when it has slots of the size, else
@@ -665,8 +669,9 @@ public final class ApiWorld extends ApiWorldEntities {
             BlockEntity e = BlockEntities.at(world, x, y, z);
             BlockEntity.Container block = e instanceof BlockEntity.Container
                     && ((BlockEntity.Container) e).slots.size() == size ? (BlockEntity.Container) e : null;
-            ApiContainer c = blockInventories.get(k);
-            if (c == null || c.getType() != type || block != null && c.row() != block.slots) {
+            java.lang.ref.WeakReference<ApiContainer> held = block == null ? null : keptInventories.get(block.slots);
+            ApiContainer c = block != null ? (held == null ? null : held.get()) : sessionInventories.get(k);
+            if (c == null || c.getType() != type) {
                 SlotRow row = block != null ? block.slots : new SlotRow(size);
                 String title = block != null && block.customName != null ? block.customName : type.getDefaultTitle();
                 Runnable changed = block == null ? null : new Runnable() {
@@ -681,7 +686,11 @@ public final class ApiWorld extends ApiWorldEntities {
                 } else {
                     c = new ApiContainer(game, holder, type, row, title, changed);
                 }
-                blockInventories.put(k, c);
+                if (block != null) {
+                    keptInventories.put(block.slots, new java.lang.ref.WeakReference<ApiContainer>(c));
+                } else {
+                    sessionInventories.put(k, c);
+                }
             }
             return c;
         }

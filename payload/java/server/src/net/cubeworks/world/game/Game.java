@@ -2,6 +2,10 @@ package net.cubeworks.world.game;
 
 import java.util.logging.Logger;
 
+import org.bukkit.scoreboard.Scoreboard;
+
+import net.cubeworks.world.game.api.ApiScoreboardManager;
+import net.cubeworks.world.game.api.BoardAudience;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.PotionKinds;
 import net.cubeworks.world.game.thread.GameHost;
@@ -137,7 +141,16 @@ public final class Game {
         if (m == null) {
             synchronized (this) {
                 if (scoreboards == null) {
-                    scoreboards = new ApiScoreboardManager(host.api(), this);
+                    scoreboards = new ApiScoreboardManager(host.api(), logger, world == null ? null : world.scoreboardFile(),
+                            new BoardAudience() {
+                                public void sendToViewersOf(Scoreboard board, byte[] frame) {
+                                    for (OnlinePlayer p : players.inJoinOrder()) {
+                                        if (p.getScoreboard() == board) {
+                                            p.connection().sendFrame(frame);
+                                        }
+                                    }
+                                }
+                            });
                 }
                 m = scoreboards;
             }

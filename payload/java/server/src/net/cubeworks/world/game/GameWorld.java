@@ -8,7 +8,9 @@ import java.util.concurrent.Executors;
 import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
+import java.util.function.Supplier;
 
+import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.BlockUpdates;
@@ -32,6 +34,7 @@ import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
+import net.cubeworks.world.storage.StoredScoreboard;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
@@ -238,14 +241,17 @@ public final class GameWorld implements EntityWorld {
         cache.maker().setGenerator(level.generator(stored == null));
     }
 
-    /** The main scoreboard as the world keeps it; null when none is kept. */
-    public net.cubeworks.world.storage.StoredScoreboard loadScoreboard() throws Unavailable {
-        return store.loadScoreboard();
-    }
+    /** Where the world keeps its main scoreboard. */
+    public BoardFile scoreboardFile() {
+        return new BoardFile() {
+            public StoredScoreboard load() throws Unavailable {
+                return store.loadScoreboard();
+            }
 
-    /** What each save from now on writes of the main scoreboard (the supplier's null: nothing). */
-    public void saveScoreboardWith(java.util.function.Supplier<net.cubeworks.world.storage.StoredScoreboard> snapshot) {
-        saver.scoreboard = snapshot;
+            public void saveWith(Supplier<StoredScoreboard> snapshot) {
+                saver.scoreboard = snapshot;
+            }
+        };
     }
 
     /** The world type the client is told in Join Game and Respawn. */

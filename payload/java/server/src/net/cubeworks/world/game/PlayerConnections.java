@@ -18,6 +18,7 @@ import net.cubeworks.world.net.ConnectionHandler;
 import net.cubeworks.world.protocol.LoginPackets;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PacketIn.ProtocolException;
+import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.StatusResponse;
 import net.cubeworks.world.protocol.Versions;
@@ -216,7 +217,9 @@ public final class PlayerConnections implements ConnectionHandler {
             }
         }
         world.visibility().update();
-        game.scoreboards().sendMainTo(p);
+        for (PacketOut board : game.scoreboards().mainBoard()) {
+            p.connection().send(board);
+        }
         PluginChannels.announce(game, p);
         PlayerJoinEvent event = new PlayerJoinEvent(p, "\u00a7e" + p.getName() + " joined the game");
         game.host().callEvent(event);

@@ -34,6 +34,7 @@ import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.game.player.PlayerStats;
 import net.cubeworks.world.game.player.Conversations;
 import net.cubeworks.world.game.player.SoundNames;
+import net.cubeworks.world.game.api.ApiScoreboard;
 
 /**
  * The plugin API's members of what a player perceives and what is recorded of him: sounds and

@@ -70,9 +70,9 @@ public final class ColumnBatch implements Callable<List<byte[]>> {
                 cache.adopt(k, slot.held); // a copy of what is being saved: no need for the disk
             } else {
                 slot.fromStore = true;
-                ColumnBatch other = cache.loader(k);
+                ColumnBatch other = cache.loads().loader(k);
                 if (other == null || other.over()) {
-                    cache.startLoad(k, this);
+                    cache.loads().start(k, this);
                     slot.loadsHere = true;
                 }
             }
@@ -221,7 +221,7 @@ public final class ColumnBatch implements Callable<List<byte[]>> {
      */
     private ChunkPackets.Entry handOver(Slot s) {
         long k = ColumnKey.of(s.cx, s.cz);
-        if (s.loadsHere && cache.finishLoad(k, this)) {
+        if (s.loadsHere && cache.loads().finish(k, this)) {
             if (s.noRoom) {
                 return null;
             }

@@ -2,10 +2,7 @@ package net.cubeworks.world.game.world;
 
 import java.util.ArrayList;
 import java.util.Collections;
-import java.util.HashMap;
-import java.util.Iterator;
 import java.util.List;
-import java.util.Map;
 
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.level.Column;
@@ -41,12 +38,7 @@ public final class ColumnCache {
     private final ColumnKeeping keeping = new ColumnKeeping();
     /** The columns on their way to the disk. */
     private final ColumnsToDisk toDisk = new ColumnsToDisk();
-    /**
-     * Columns being read from the store on the compressor thread, by the batch that reads
-     * them. A column resolved meanwhile loses its entry here, and the batch's late result
-     * is dropped then: it could be older than what the world holds by now.
-     */
-    private final Map<Long, ColumnBatch> loading = new HashMap<Long, ColumnBatch>();
+    private final ColumnLoads loads = new ColumnLoads();
     private final UnreadableColumns unreadable = new UnreadableColumns();
     /** Columns taken into the world with entities kept in them, since the last call of {@link #takeWithEntities}. */
     private final List<Long> withEntities = new ArrayList<Long>();
@@ -110,7 +102,7 @@ public final class ColumnCache {
         if (!unreadable.mayTry(k)) {
             throw new Unavailable("the column (" + cx + ", " + cz + ") cannot be read now", null);
         }
-        loading.remove(k);
+        loads.overtake(k);
         c = toDisk.unsaved(k);
         boolean generated = false;
         if (c == null) {
@@ -261,15 +253,9 @@ public final class ColumnCache {
         }
     }
 
-    // --- the loads of column batches ---
-
-    /** The batch reading the column now, or null. */
-    ColumnBatch loader(long k) {
-        return loading.get(k);
-    }
-
-    void startLoad(long k, ColumnBatch batch) {
-        loading.put(k, batch);
+    /** The batches reading columns from the store now. */
+    ColumnLoads loads() {
+        return loads;
     }
 
     /**
@@ -278,15 +264,6 @@ public final class ColumnCache {
      */
     public Column unsaved(long k) {
         return toDisk.unsaved(k);
-    }
-
-    /** Ends the batch's load of the column; false when the world resolved it meanwhile. */
-    boolean finishLoad(long k, ColumnBatch batch) {
-        if (loading.get(k) != batch) {
-            return false;
-        }
-        loading.remove(k);
-        return true;
     }
 
     // --- saving ---
@@ -366,7 +343,7 @@ public final class ColumnCache {
         List<Column> toSave = new ArrayList<Column>();
         boolean spawn = keeping.keepingSpawn();
         for (long k : keys) {
-            if (Viewer.anySees(players, k) || loading.containsKey(k) || spawn && keeping.atSpawn(k)) {
+            if (Viewer.anySees(players, k) || loads.loading(k) || spawn && keeping.atSpawn(k)) {
                 continue;
             }
             if (!inMemory(k)) {
@@ -415,11 +392,6 @@ public final class ColumnCache {
             checkedFlat.remove(k);
         }
         unreadable.keepOnly(seen);
-        Iterator<ColumnBatch> it = loading.values().iterator();
-        while (it.hasNext()) {
-            if (it.next().over()) {
-                it.remove(); // a batch given up: its player left before it ran
-            }
-        }
+        loads.dropAbandoned();
     }
 }

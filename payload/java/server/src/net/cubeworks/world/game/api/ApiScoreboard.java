@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.Collections;
@@ -28,34 +28,28 @@ import net.cubeworks.world.protocol.PlayPackets;
  * Everything is guarded by the board itself. The players who see the board are sent each change
  * in the game's scoreboard packets, and the whole board when they come to see it.
  */
-final class ApiScoreboard implements Scoreboard {
+public final class ApiScoreboard implements Scoreboard {
     static final int NAME_LIMIT = 16;
     static final int DISPLAY_NAME_LIMIT = 32;
 
     final Server server;
-    /** The game whose players may see this board; null for a board no one sees (in tests). */
-    private final Game game;
+    /** The players who may see this board; null for a board no one sees (in tests). */
+    private final BoardAudience audience;
     final Map<String, ApiScoreboardObjective> objectives = new LinkedHashMap<String, ApiScoreboardObjective>();
     final Map<String, ApiScoreboardTeam> teams = new LinkedHashMap<String, ApiScoreboardTeam>();
     /** Each player's team by his name. */
     final Map<String, ApiScoreboardTeam> teamOf = new HashMap<String, ApiScoreboardTeam>();
     final Map<DisplaySlot, ApiScoreboardObjective> slots = new EnumMap<DisplaySlot, ApiScoreboardObjective>(DisplaySlot.class);
 
-    ApiScoreboard(Server server, Game game) {
+    public ApiScoreboard(Server server, BoardAudience audience) {
         this.server = server;
-        this.game = game;
+        this.audience = audience;
     }
 
     /** Sends a change to the players who see this board. */
     void broadcast(PacketOut packet) {
-        if (game == null) {
-            return;
-        }
-        byte[] frame = packet.frame();
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
-            if (p.getScoreboard() == this) {
-                p.connection().sendFrame(frame);
-            }
+        if (audience != null) {
+            audience.sendToViewersOf(this, packet.frame());
         }
     }
 
@@ -64,7 +58,7 @@ final class ApiScoreboard implements Scoreboard {
     }
 
     /** Everything on the board, as a client that comes to see it is to be told. */
-    synchronized List<PacketOut> wholeBoard() {
+    public synchronized List<PacketOut> wholeBoard() {
         List<PacketOut> out = new ArrayList<PacketOut>();
         for (ApiScoreboardObjective o : objectives.values()) {
             out.add(PlayPackets.scoreboardObjective(o.name, o.displayName, 0));
@@ -82,7 +76,7 @@ final class ApiScoreboard implements Scoreboard {
     }
 
     /** What takes the board away from a client that sees another from now on. */
-    synchronized List<PacketOut> removal() {
+    public synchronized List<PacketOut> removal() {
         List<PacketOut> out = new ArrayList<PacketOut>();
         for (ApiScoreboardObjective o : objectives.values()) {
             out.add(PlayPackets.scoreboardObjective(o.name, o.displayName, 1));

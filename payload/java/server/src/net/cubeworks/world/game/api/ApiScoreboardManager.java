@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.Collections;
@@ -8,12 +8,14 @@ import java.util.List;
 import java.util.Map;
 import java.util.Set;
 import java.util.WeakHashMap;
+import java.util.logging.Logger;
 
 import org.bukkit.Server;
 import org.bukkit.scoreboard.DisplaySlot;
 import org.bukkit.scoreboard.Scoreboard;
 import org.bukkit.scoreboard.ScoreboardManager;
 
+import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.storage.StoredScoreboard;
 import net.cubeworks.world.storage.Unavailable;
 
@@ -26,7 +28,7 @@ import net.cubeworks.world.storage.Unavailable;
  */
 public final class ApiScoreboardManager implements ScoreboardManager {
     private final Server server;
-    private final Game game;
+    private final BoardAudience audience;
     private volatile ApiScoreboard main;
     /** The boards made here, so that a board from elsewhere can be refused. */
     private final Set<Scoreboard> made = Collections.synchronizedSet(
@@ -38,30 +40,30 @@ public final class ApiScoreboardManager implements ScoreboardManager {
     /** What the kept file had that breaks the game's limits: not on the board, written back as it was. */
     private final StoredScoreboard aside = new StoredScoreboard();
 
-    ApiScoreboardManager(Server server, Game game) {
+    /** Reads the kept main board from the file (none: a board made on first use) and saves into it from now on. */
+    public ApiScoreboardManager(Server server, Logger logger, BoardFile file, BoardAudience audience) {
         this.server = server;
-        this.game = game;
-        GameWorld world = game.world();
-        if (world == null) {
+        this.audience = audience;
+        if (file == null) {
             return;
         }
         try {
-            StoredScoreboard kept = world.loadScoreboard();
+            StoredScoreboard kept = file.load();
             if (kept != null) {
-                main = fromStored(kept);
+                main = fromStored(kept, logger);
                 made.add(main);
             }
-            world.saveScoreboardWith(new java.util.function.Supplier<StoredScoreboard>() {
+            file.saveWith(new java.util.function.Supplier<StoredScoreboard>() {
                 public StoredScoreboard get() {
                     return snapshot();
                 }
             });
         } catch (Unavailable e) {
-            game.logger().warning(e.getMessage() + "; the scoreboard is not saved until the server is started again");
+            logger.warning(e.getMessage() + "; the scoreboard is not saved until the server is started again");
         } catch (RuntimeException e) {
             // what the file holds could not be put on a board: the file is left as it is
             main = null;
-            game.logger().log(java.util.logging.Level.WARNING, "The world's scoreboard could not be read; it is left as it "
+            logger.log(java.util.logging.Level.WARNING, "The world's scoreboard could not be read; it is left as it "
                     + "is and not saved until the server is started again", e);
         }
     }
@@ -79,9 +81,9 @@ public final class ApiScoreboardManager implements ScoreboardManager {
      * client takes) is not put on the board, whose every change goes to the clients, but set
      * aside and written back with each save, and the console is told which.
      */
-    private ApiScoreboard fromStored(StoredScoreboard s) {
+    private ApiScoreboard fromStored(StoredScoreboard s, Logger logger) {
         keptFile = s.kept;
-        ApiScoreboard b = new ApiScoreboard(server, game);
+        ApiScoreboard b = new ApiScoreboard(server, audience);
         List<String> refused = new ArrayList<String>();
         synchronized (b) {
             for (StoredScoreboard.Objective o : s.objectives) {
@@ -141,7 +143,7 @@ public final class ApiScoreboardManager implements ScoreboardManager {
             }
         }
         if (!refused.isEmpty()) {
-            game.logger().warning("The kept scoreboard's " + refused + " break the game's limits (16 characters for "
+            logger.warning("The kept scoreboard's " + refused + " break the game's limits (16 characters for "
                     + "names, prefixes and suffixes, 32 for display names): they are left off the board and kept in "
                     + "the world's scoreboard.dat as they are");
         }
@@ -212,14 +214,10 @@ public final class ApiScoreboardManager implements ScoreboardManager {
         return s;
     }
 
-    /** Tells a client that joins what the main board has, if anything was put on it. */
-    void sendMainTo(OnlinePlayer p) {
+    /** What a client that joins is told of the main board: nothing until something was put on it. */
+    public List<PacketOut> mainBoard() {
         ApiScoreboard m = main;
-        if (m != null) {
-            for (net.cubeworks.world.protocol.PacketOut packet : m.wholeBoard()) {
-                p.connection().send(packet);
-            }
-        }
+        return m == null ? Collections.<PacketOut>emptyList() : m.wholeBoard();
     }
 
     public Scoreboard getMainScoreboard() {
@@ -227,7 +225,7 @@ public final class ApiScoreboardManager implements ScoreboardManager {
         if (m == null) {
             synchronized (this) {
                 if (main == null) {
-                    main = new ApiScoreboard(server, game);
+                    main = new ApiScoreboard(server, audience);
                     made.add(main);
                 }
                 m = main;
@@ -237,12 +235,12 @@ public final class ApiScoreboardManager implements ScoreboardManager {
     }
 
     public Scoreboard getNewScoreboard() {
-        ApiScoreboard b = new ApiScoreboard(server, game);
+        ApiScoreboard b = new ApiScoreboard(server, audience);
         made.add(b);
         return b;
     }
 
-    boolean madeHere(Scoreboard board) {
+    public boolean madeHere(Scoreboard board) {
         return made.contains(board);
     }
 }
