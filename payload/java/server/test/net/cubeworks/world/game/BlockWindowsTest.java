@@ -166,4 +166,27 @@ public class BlockWindowsTest {
         assertEquals(0, game.world().metaAt(5, 4, 5));
         assertEquals("it falls out on top", 2258, game.world().items().all().get(0).itemId());
     }
+
+    @Test
+    public void eitherHalfOfADoubleChestGivesPluginsAllItsSlots() throws Exception {
+        game = TestGames.flat(folder.getRoot());
+        GameWorld world = game.world();
+        synchronized (game.lock()) {
+            world.setBlock(8, 4, 8, 54, 0);
+            world.setBlock(9, 4, 8, 54, 0);
+            world.setBlock(12, 4, 8, 54, 0);
+            org.bukkit.block.Chest east = (org.bukkit.block.Chest) world.api().getBlockAt(9, 4, 8).getState();
+            org.bukkit.inventory.Inventory both = east.getInventory();
+            assertEquals(54, both.getSize());
+            assertEquals(27, east.getBlockInventory().getSize());
+            both.setItem(30, new org.bukkit.inventory.ItemStack(3, 4));
+            assertEquals("the eastern half's fourth slot", 4, ((BlockEntity.Container) BlockEntities.at(world, 9, 4, 8)).slots.count(3));
+            org.bukkit.block.Chest west = (org.bukkit.block.Chest) world.api().getBlockAt(8, 4, 8).getState();
+            assertEquals(4, west.getInventory().getItem(30).getAmount());
+            org.bukkit.inventory.DoubleChestInventory d = (org.bukkit.inventory.DoubleChestInventory) west.getInventory();
+            assertEquals(8, ((org.bukkit.block.Chest) d.getHolder().getLeftSide()).getX());
+            assertEquals("a lone chest: its own", 27,
+                    ((org.bukkit.block.Chest) world.api().getBlockAt(12, 4, 8).getState()).getInventory().getSize());
+        }
+    }
 }
