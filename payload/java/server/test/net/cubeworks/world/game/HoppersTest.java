@@ -152,4 +152,32 @@ public class HoppersTest {
         ticks(10);
         assertEquals("the bucket a lava bucket left comes out", 325, hopper.slots.item(1));
     }
+
+    @Test
+    public void aDropperFiresOnceWhenPowerComesIntoTheChestBeforeItAndADispenserThrows() throws Exception {
+        game = anvilGame(folder.newFolder("world"));
+        TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
+        set(2, 4, 2, 158, 5); // facing east
+        set(3, 4, 2, 54, 0);
+        at(2, 4, 2).slots.set(4, 3, 3, 0, null);
+        set(1, 4, 2, 152, 0); // a block of redstone: power comes
+        ticks(5);
+        assertEquals(1, at(3, 4, 2).slots.count(0));
+        assertEquals(2, at(2, 4, 2).slots.count(4));
+        ticks(20);
+        assertEquals("once while the power stays", 1, at(3, 4, 2).slots.count(0));
+        set(1, 4, 2, 0, 0);
+        set(1, 4, 2, 152, 0);
+        ticks(5);
+        assertEquals("again when it comes again", 2, at(3, 4, 2).slots.count(0));
+
+        set(6, 4, 6, 23, 3); // a dispenser facing south
+        at(6, 4, 6).slots.set(0, 4, 1, 0, null);
+        set(6, 4, 5, 152, 0);
+        ticks(5);
+        assertEquals(0, at(6, 4, 6).slots.count(0));
+        ItemEntity thrown = game.world().items().all().get(0);
+        assertEquals(4, thrown.itemId());
+        assertTrue("out of its face, southward", thrown.z > 6.9 && thrown.motionZ > 0);
+    }
 }

@@ -19,9 +19,9 @@ public final class BlockBehaviours {
         register(BlockIds.TRAPPED_CHEST, new Chest());
         register(BlockIds.FURNACE, new ContainerBlock());
         register(BlockIds.LIT_FURNACE, new ContainerBlock());
-        for (int id : new int[] {BlockIds.DISPENSER, BlockIds.DROPPER, BlockIds.BREWING_STAND}) {
-            register(id, new ContainerBlock());
-        }
+        register(BlockIds.BREWING_STAND, new ContainerBlock());
+        register(BlockIds.DISPENSER, new DispenserBlock(false));
+        register(BlockIds.DROPPER, new DispenserBlock(true));
         register(BlockIds.HOPPER, new HopperBlock());
         register(BlockIds.ENDER_CHEST, new Chest());
         register(BlockIds.JUKEBOX, new JukeboxBlock());
