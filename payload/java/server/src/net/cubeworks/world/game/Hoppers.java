@@ -13,6 +13,7 @@ import org.bukkit.inventory.Inventory;
 
 import net.cubeworks.world.crafting.SmeltingBook;
 import net.cubeworks.world.game.block.Chest;
+import net.cubeworks.world.game.block.ChestSlots;
 import net.cubeworks.world.game.block.HopperMoves;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.event.HopperEvents;
@@ -148,6 +149,15 @@ final class Hoppers {
     private void changed(Target t) {
         for (BlockEntity.Container c : t.blocks) {
             BlockEntities.changed(world, c.x, c.z);
+            if (BlockEntity.CHEST.equals(c.id)) {
+                // a chest's viewers see the move (the other containers' windows look each tick)
+                for (OnlinePlayer p : game.players().inJoinOrder()) {
+                    Object open = p.inventory().open.container;
+                    if (open instanceof ChestSlots && ((ChestSlots) open).shows(c.x, c.y, c.z)) {
+                        world.interaction().windows().resend(p);
+                    }
+                }
+            }
             wake(c);
             if (c instanceof BlockEntity.Furnace) {
                 world.interaction().furnaces().wake((BlockEntity.Furnace) c);
