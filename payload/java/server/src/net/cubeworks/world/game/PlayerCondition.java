@@ -140,48 +140,6 @@ abstract class PlayerCondition extends PlayerSenses {
         return out;
     }
 
-    // --- whole-number health, for plugins built before health had fractions ---
-
-    @Deprecated
-    public void _INVALID_damage(int amount) {
-        damage(amount);
-    }
-
-    @Deprecated
-    public void _INVALID_damage(int amount, Entity source) {
-        damage(amount, source);
-    }
-
-    @Deprecated
-    public int _INVALID_getHealth() {
-        return (int) Math.ceil(getHealth());
-    }
-
-    @Deprecated
-    public void _INVALID_setHealth(int health) {
-        setHealth(health);
-    }
-
-    @Deprecated
-    public int _INVALID_getMaxHealth() {
-        return (int) Math.ceil(getMaxHealth());
-    }
-
-    @Deprecated
-    public void _INVALID_setMaxHealth(int health) {
-        setMaxHealth(health);
-    }
-
-    @Deprecated
-    public int _INVALID_getLastDamage() {
-        return (int) Math.ceil(getLastDamage());
-    }
-
-    @Deprecated
-    public void _INVALID_setLastDamage(int damage) {
-        setLastDamage(damage);
-    }
-
     // --- what the player looks at ---
 
     private List<Block> sight(HashSet<Byte> transparent, int maxDistance, int keep) {

@@ -23,10 +23,14 @@ import org.bukkit.plugin.EventExecutor;
 import org.bukkit.plugin.IllegalPluginAccessException;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.PluginDescriptionFile;
+import org.bukkit.plugin.java.JavaPluginLoader;
 import org.junit.After;
 import org.junit.Test;
 
-/** Listeners reach events through each event class's handler list, in priority order, as plugins expect. */
+/**
+ * Listeners reach events through the server's plugin manager and each event class's handler list,
+ * in priority order, as plugins expect.
+ */
 public class EventDispatchTest {
     /** A cancellable event with its own handler list. */
     public static class Poke extends Event implements Cancellable {
@@ -114,6 +118,9 @@ public class EventDispatchTest {
                         }
                         if (n.equals("getLogger")) {
                             return log;
+                        }
+                        if (n.equals("getPluginLoader")) {
+                            return new JavaPluginLoader(null);
                         }
                         if (n.equals("equals")) {
                             return proxy == args[0];

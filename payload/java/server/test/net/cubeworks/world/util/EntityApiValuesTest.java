@@ -37,6 +37,7 @@ import org.bukkit.potion.PotionType;
 import org.junit.Test;
 
 import net.cubeworks.world.fixture.ApiServer;
+import net.cubeworks.world.game.entity.PotionKinds;
 
 /** The entity side's value types hold the game's numbers and behave as plugins count on. */
 public class EntityApiValuesTest {
@@ -139,6 +140,7 @@ public class EntityApiValuesTest {
 
     @Test
     public void potionsMapToTheGamesDamageValues() {
+        PotionKinds.register(); // as the server does at its start: the API's effect types are the game's
         Potion speed2 = new Potion(PotionType.SPEED, 2);
         assertEquals(0x22, speed2.toDamageValue());
         Potion splashRegen = new Potion(PotionType.REGEN).splash().extend();

@@ -1,9 +1,7 @@
 package net.cubeworks.world.game.entity;
 
 import java.util.ArrayList;
-import java.util.Collections;
 import java.util.List;
-import java.util.Map;
 import java.util.UUID;
 
 import org.bukkit.Location;
@@ -11,8 +9,6 @@ import org.bukkit.Server;
 import org.bukkit.World;
 import org.bukkit.entity.Entity;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
-import org.bukkit.metadata.MetadataValue;
-import org.bukkit.plugin.Plugin;
 
 /**
  * What lies on the ground, items and experience orbs alike, as the plugin API sees it: its place
@@ -20,7 +16,6 @@ import org.bukkit.plugin.Plugin;
  */
 abstract class GroundEntity extends WorldEntity {
     final GroundItems ground;
-    private Map<String, List<MetadataValue>> metadata;
 
     GroundEntity(GroundItems ground, int entityId, UUID uuid) {
         super(entityId, uuid, ground.lock);
@@ -108,56 +103,6 @@ abstract class GroundEntity extends WorldEntity {
             }
         }
         return out;
-    }
-
-    public void setMetadata(String key, MetadataValue value) {
-        synchronized (lock) {
-            if (metadata == null) {
-                metadata = new java.util.HashMap<String, List<MetadataValue>>();
-            }
-            List<MetadataValue> values = metadata.get(key);
-            if (values == null) {
-                values = new ArrayList<MetadataValue>();
-                metadata.put(key, values);
-            }
-            for (int i = 0; i < values.size(); i++) {
-                if (values.get(i).getOwningPlugin() == value.getOwningPlugin()) {
-                    values.set(i, value);
-                    return;
-                }
-            }
-            values.add(value);
-        }
-    }
-
-    public List<MetadataValue> getMetadata(String key) {
-        synchronized (lock) {
-            List<MetadataValue> values = metadata == null ? null : metadata.get(key);
-            return values == null ? Collections.<MetadataValue>emptyList() : new ArrayList<MetadataValue>(values);
-        }
-    }
-
-    public boolean hasMetadata(String key) {
-        synchronized (lock) {
-            return metadata != null && metadata.containsKey(key) && !metadata.get(key).isEmpty();
-        }
-    }
-
-    public void removeMetadata(String key, Plugin owner) {
-        synchronized (lock) {
-            List<MetadataValue> values = metadata == null ? null : metadata.get(key);
-            if (values == null) {
-                return;
-            }
-            for (java.util.Iterator<MetadataValue> it = values.iterator(); it.hasNext();) {
-                if (it.next().getOwningPlugin() == owner) {
-                    it.remove();
-                }
-            }
-            if (values.isEmpty()) {
-                metadata.remove(key);
-            }
-        }
     }
 
 }

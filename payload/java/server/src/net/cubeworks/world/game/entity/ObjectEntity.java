@@ -10,8 +10,6 @@ import org.bukkit.Server;
 import org.bukkit.World;
 import org.bukkit.entity.Entity;
 import org.bukkit.event.player.PlayerTeleportEvent;
-import org.bukkit.metadata.MetadataValue;
-import org.bukkit.plugin.Plugin;
 
 /**
  * A thing in the world that is not alive and moves by itself (a falling block, primed TNT): the
@@ -20,7 +18,6 @@ import org.bukkit.plugin.Plugin;
  */
 public abstract class ObjectEntity extends WorldEntity {
     protected final EntityWorld world;
-    private final java.util.Map<String, List<MetadataValue>> metadata = new java.util.HashMap<String, List<MetadataValue>>();
 
     protected ObjectEntity(EntityWorld world, double x, double y, double z) {
         super(world.entities().nextId(), UUID.randomUUID(), world.lock());
@@ -110,52 +107,6 @@ public abstract class ObjectEntity extends WorldEntity {
             }
         }
         return out;
-    }
-
-    public List<MetadataValue> getMetadata(String key) {
-        synchronized (metadata) {
-            List<MetadataValue> v = metadata.get(key);
-            return v == null ? new ArrayList<MetadataValue>() : new ArrayList<MetadataValue>(v);
-        }
-    }
-
-    public boolean hasMetadata(String key) {
-        synchronized (metadata) {
-            return metadata.containsKey(key);
-        }
-    }
-
-    public void removeMetadata(String key, Plugin plugin) {
-        synchronized (metadata) {
-            List<MetadataValue> v = metadata.get(key);
-            if (v == null) {
-                return;
-            }
-            for (java.util.Iterator<MetadataValue> it = v.iterator(); it.hasNext();) {
-                if (it.next().getOwningPlugin() == plugin) {
-                    it.remove();
-                }
-            }
-            if (v.isEmpty()) {
-                metadata.remove(key);
-            }
-        }
-    }
-
-    public void setMetadata(String key, MetadataValue value) {
-        synchronized (metadata) {
-            List<MetadataValue> v = metadata.get(key);
-            if (v == null) {
-                v = new ArrayList<MetadataValue>();
-                metadata.put(key, v);
-            }
-            for (java.util.Iterator<MetadataValue> it = v.iterator(); it.hasNext();) {
-                if (it.next().getOwningPlugin() == value.getOwningPlugin()) {
-                    it.remove();
-                }
-            }
-            v.add(value);
-        }
     }
 
     /**

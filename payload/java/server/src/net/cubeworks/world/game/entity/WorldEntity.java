@@ -192,4 +192,24 @@ public abstract class WorldEntity implements Entity {
     public Entity getVehicle() {
         return null;
     }
+
+    // --- plugins' metadata, kept with the entity while it lives ---
+
+    private final PluginMetadata metadata = new PluginMetadata();
+
+    public void setMetadata(String key, org.bukkit.metadata.MetadataValue value) {
+        metadata.set(key, value);
+    }
+
+    public List<org.bukkit.metadata.MetadataValue> getMetadata(String key) {
+        return metadata.get(key);
+    }
+
+    public boolean hasMetadata(String key) {
+        return metadata.has(key);
+    }
+
+    public void removeMetadata(String key, org.bukkit.plugin.Plugin owner) {
+        metadata.remove(key, owner);
+    }
 }

@@ -2,12 +2,10 @@ package net.cubeworks.world.game.mob;
 
 import java.util.ArrayList;
 import java.util.Collection;
-import java.util.Collections;
 import java.util.HashMap;
 import java.util.HashSet;
 import java.util.List;
 import java.util.Map;
-import java.util.UUID;
 
 import org.bukkit.EntityEffect;
 import org.bukkit.Location;
@@ -27,8 +25,6 @@ import org.bukkit.event.entity.EntityTargetEvent.TargetReason;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
 import org.bukkit.inventory.EntityEquipment;
 import org.bukkit.inventory.ItemStack;
-import org.bukkit.metadata.MetadataValue;
-import org.bukkit.plugin.Plugin;
 import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
 import org.bukkit.util.Vector;
@@ -90,7 +86,6 @@ public abstract class Mob extends Living implements Creature {
     double pathSpeed;
     int stuckTicks;
     boolean wasBurning;
-    private final Map<String, List<MetadataValue>> pluginData = new HashMap<String, List<MetadataValue>>();
     private final Map<PotionEffectType, PotionEffect> effects = new HashMap<PotionEffectType, PotionEffect>();
     private int maximumNoDamageTicks = 20;
     private int remainingAir = 300;
@@ -975,95 +970,6 @@ public abstract class Mob extends Living implements Creature {
     public void damage(double amount, Entity source) {
         synchronized (lock) {
             hurt((float) amount, source, source == null ? DamageCause.CUSTOM : DamageCause.ENTITY_ATTACK);
-        }
-    }
-
-    @Deprecated
-    public void _INVALID_damage(int amount) {
-        damage(amount);
-    }
-
-    @Deprecated
-    public void _INVALID_damage(int amount, Entity source) {
-        damage(amount, source);
-    }
-
-    @Deprecated
-    public int _INVALID_getHealth() {
-        return (int) Math.ceil(getHealth());
-    }
-
-    @Deprecated
-    public void _INVALID_setHealth(int h) {
-        setHealth(h);
-    }
-
-    @Deprecated
-    public int _INVALID_getMaxHealth() {
-        return (int) Math.ceil(getMaxHealth());
-    }
-
-    @Deprecated
-    public void _INVALID_setMaxHealth(int h) {
-        setMaxHealth(h);
-    }
-
-    @Deprecated
-    public int _INVALID_getLastDamage() {
-        return (int) Math.ceil(getLastDamage());
-    }
-
-    @Deprecated
-    public void _INVALID_setLastDamage(int damage) {
-        setLastDamage(damage);
-    }
-
-    // --- plugins' metadata ---
-
-    public void setMetadata(String key, MetadataValue value) {
-        synchronized (pluginData) {
-            List<MetadataValue> values = pluginData.get(key);
-            if (values == null) {
-                values = new ArrayList<MetadataValue>();
-                pluginData.put(key, values);
-            }
-            for (int i = 0; i < values.size(); i++) {
-                if (values.get(i).getOwningPlugin() == value.getOwningPlugin()) {
-                    values.set(i, value);
-                    return;
-                }
-            }
-            values.add(value);
-        }
-    }
-
-    public List<MetadataValue> getMetadata(String key) {
-        synchronized (pluginData) {
-            List<MetadataValue> values = pluginData.get(key);
-            return values == null ? Collections.<MetadataValue>emptyList() : new ArrayList<MetadataValue>(values);
-        }
-    }
-
-    public boolean hasMetadata(String key) {
-        synchronized (pluginData) {
-            return pluginData.containsKey(key);
-        }
-    }
-
-    public void removeMetadata(String key, Plugin owner) {
-        synchronized (pluginData) {
-            List<MetadataValue> values = pluginData.get(key);
-            if (values == null) {
-                return;
-            }
-            for (java.util.Iterator<MetadataValue> it = values.iterator(); it.hasNext();) {
-                if (it.next().getOwningPlugin() == owner) {
-                    it.remove();
-                }
-            }
-            if (values.isEmpty()) {
-                pluginData.remove(key);
-            }
         }
     }
 

@@ -1,10 +1,7 @@
 package net.cubeworks.world.game.mob;
 
 import java.util.ArrayList;
-import java.util.Collections;
-import java.util.HashMap;
 import java.util.List;
-import java.util.Map;
 import java.util.UUID;
 
 import org.bukkit.EntityEffect;
@@ -13,15 +10,12 @@ import org.bukkit.Server;
 import org.bukkit.World;
 import org.bukkit.entity.Entity;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
-import org.bukkit.metadata.MetadataValue;
-import org.bukkit.plugin.Plugin;
 
 import net.cubeworks.world.game.entity.WorldEntity;
 
 /** A lifeless entity of the mobs' world (an arrow): the plugin API's members of an entity on its state. */
 abstract class Thing extends WorldEntity {
     final Mobs mobs;
-    private final Map<String, List<MetadataValue>> pluginData = new HashMap<String, List<MetadataValue>>();
 
     Thing(Mobs mobs) {
         super(mobs.world.entities().nextId(), UUID.randomUUID(), mobs.world.lock());
@@ -105,45 +99,5 @@ abstract class Thing extends WorldEntity {
             }
         }
         return out;
-    }
-
-    public void setMetadata(String key, MetadataValue value) {
-        synchronized (pluginData) {
-            List<MetadataValue> values = pluginData.get(key);
-            if (values == null) {
-                values = new ArrayList<MetadataValue>();
-                pluginData.put(key, values);
-            }
-            values.add(value);
-        }
-    }
-
-    public List<MetadataValue> getMetadata(String key) {
-        synchronized (pluginData) {
-            List<MetadataValue> values = pluginData.get(key);
-            return values == null ? Collections.<MetadataValue>emptyList() : new ArrayList<MetadataValue>(values);
-        }
-    }
-
-    public boolean hasMetadata(String key) {
-        synchronized (pluginData) {
-            return pluginData.containsKey(key);
-        }
-    }
-
-    public void removeMetadata(String key, Plugin owner) {
-        synchronized (pluginData) {
-            List<MetadataValue> values = pluginData.get(key);
-            if (values != null) {
-                for (java.util.Iterator<MetadataValue> it = values.iterator(); it.hasNext();) {
-                    if (it.next().getOwningPlugin() == owner) {
-                        it.remove();
-                    }
-                }
-                if (values.isEmpty()) {
-                    pluginData.remove(key);
-                }
-            }
-        }
     }
 }
