@@ -2,9 +2,10 @@ package net.cubeworks.world.level;
 
 /**
  * State a block owns beyond its id and metadata, as the game keeps it beside the column's blocks:
- * a sign's text, a container's slots. Each has its place in the world and the game's 1.7 name
- * for its kind ("Sign", "Chest", "Furnace", "Trap" for a dispenser, "Dropper", "Hopper",
- * "Cauldron" for a brewing stand, and others the world does not model, such as "MobSpawner").
+ * a sign's text, a container's slots, a jukebox's record. Each has its place in the world and the
+ * game's 1.7 name for its kind ("Sign", "Chest", "Furnace", "Trap" for a dispenser, "Dropper",
+ * "Hopper", "Cauldron" for a brewing stand, "RecordPlayer" for a jukebox, and others the world
+ * does not model, such as "MobSpawner").
  * What the world does not model of it is {@link #kept} as the store read it, and written back
  * unchanged; a kind the world does not model is nothing but that.
  */
