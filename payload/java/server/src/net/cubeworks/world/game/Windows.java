@@ -50,14 +50,14 @@ final class Windows {
         WindowClicks.Outcome o = clicked(p, w, c);
         boolean accepted = o.matches(c.item.id, c.item.count, c.item.damage);
         p.connection().send(PlayPackets.confirmTransaction(w.id, c.action, accepted));
+        // the server's click stands, refused or not: what it threw falls, a container is kept and shown
+        throwOut(p);
+        if (w.isContainer()) {
+            w.container.changedBy(p);
+        }
         if (accepted) {
             sendChanges(p, w, before);
-            throwOut(p);
-            if (w.isContainer()) {
-                w.container.changedBy(p);
-            }
         } else {
-            inv.thrown.clear(); // a refused click threw nothing
             inv.awaitingConfirm = true;
             inv.refusedWindow = w.id;
             inv.refusedAction = c.action;
@@ -68,7 +68,7 @@ final class Windows {
         }
     }
 
-    /** What the click threw out of the window goes on the ground (or, refused, back to the player). */
+    /** What the click threw out of the window goes on the ground. */
     private void throwOut(OnlinePlayer p) {
         PlayerInventory inv = p.inventory();
         if (inv.thrown.isEmpty()) {

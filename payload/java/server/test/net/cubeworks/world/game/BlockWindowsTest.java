@@ -189,4 +189,39 @@ public class BlockWindowsTest {
                     ((org.bukkit.block.Chest) world.api().getBlockAt(12, 4, 8).getState()).getInventory().getSize());
         }
     }
+
+    @Test
+    public void aRefusedClickStandsLosesNothingAndIsShownToTheOtherViewers() throws Exception {
+        game = TestGames.flat(folder.getRoot());
+        GameWorld world = game.world();
+        OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
+        OnlinePlayer bo = TestGames.join(game, "Bo", 2, 7.5, 4, 6.5);
+        synchronized (game.lock()) {
+            world.setBlock(5, 4, 5, 54, 0);
+            ((BlockEntity.Container) BlockEntities.at(world, 5, 4, 5)).slots.set(0, 3, 10, 0, null);
+            alex.openContainer(5, 4, 5);
+            bo.openContainer(5, 4, 5);
+        }
+        Connections.takeSent(bo.connection());
+        // ctrl-Q over the chest's first slot, with an item the client should not have sent: refused
+        ByteArrayOutputStream b = new ByteArrayOutputStream();
+        DataOutputStream o = new DataOutputStream(b);
+        o.writeByte(alex.inventory().open.id);
+        o.writeShort(0);
+        o.writeByte(1);
+        o.writeShort(1);
+        o.writeByte(4);
+        o.writeShort(3);
+        o.writeByte(10);
+        o.writeShort(0);
+        o.writeShort(-1);
+        synchronized (game.lock()) {
+            world.interaction().windows().click(alex, PlayReads.clickWindow(new PacketIn(b.toByteArray())));
+        }
+        List<int[]> confirm = withId(Connections.takeSent(alex.connection()), 0x32);
+        assertEquals("refused", 0, confirm.get(0)[4]);
+        assertEquals(0, ((BlockEntity.Container) BlockEntities.at(world, 5, 4, 5)).slots.count(0));
+        assertEquals("the ten thrown are on the ground, not gone", 10, world.items().all().get(0).count());
+        assertEquals("Bo's window shows it", 1, withId(Connections.takeSent(bo.connection()), 0x30).size());
+    }
 }
