@@ -38,9 +38,10 @@ public class FloorsTest {
             {"game.player"},
             {"game.mob"},
             {"game.block"},
-            {"game.play"},
             {"game.api"},
             {"game"},
+            // the connection side: reads each player's packets into the game, and admits and lets go
+            {"game.play"},
             {"plugin"},
             {"command"},
             {"server"},

@@ -18,7 +18,7 @@ import net.cubeworks.world.protocol.PlayReads;
  * event refuses is undone for the one player whose client did it ahead of the server; the
  * others are never shown it.
  */
-final class BlockEvents {
+public final class BlockEvents {
     /** The game's face numbers of Player Digging and Block Placement, 0 to 5. */
     private static final BlockFace[] FACES = {BlockFace.DOWN, BlockFace.UP, BlockFace.NORTH, BlockFace.SOUTH,
             BlockFace.WEST, BlockFace.EAST};
@@ -144,7 +144,7 @@ final class BlockEvents {
      * sign event; kept with the sign's column and shown to everybody who has it. A line the game
      * would not let a client write (a colour code, a control character) is "!?", as in the game.
      */
-    void signText(OnlinePlayer p, PlayReads.SignText s) {
+    public void signText(OnlinePlayer p, PlayReads.SignText s) {
         if (p.dead || s.y < 0 || s.y > 255 || !p.known.contains(ColumnKey.of(s.x >> 4, s.z >> 4))) {
             return;
         }

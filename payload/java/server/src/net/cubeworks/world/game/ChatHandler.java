@@ -22,7 +22,7 @@ public final class ChatHandler {
     }
 
     /** A player says something, or runs a command when the line starts with "/". */
-    void chat(OnlinePlayer p, String message) {
+    public void chat(OnlinePlayer p, String message) {
         synchronized (game.lock()) {
             if (!p.isOnline()) {
                 return;
@@ -85,7 +85,7 @@ public final class ChatHandler {
     }
 
     /** Tab-Complete: the client is sent the completions of its line, as the plugins leave them. */
-    void tabComplete(OnlinePlayer p, String text) {
+    public void tabComplete(OnlinePlayer p, String text) {
         if (p.isOnline()) {
             p.connection().send(PlayPackets.tabComplete(
                     ChatEvents.tabComplete(game.host(), game.logger(), p, text, game.players().inJoinOrder())));

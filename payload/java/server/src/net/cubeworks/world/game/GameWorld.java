@@ -170,7 +170,7 @@ public final class GameWorld implements EntityWorld {
 
     }
 
-    Game game() {
+    public Game game() {
         return game;
     }
 
@@ -202,15 +202,15 @@ public final class GameWorld implements EntityWorld {
         return delivery;
     }
 
-    Visibility visibility() {
+    public Visibility visibility() {
         return visibility;
     }
 
-    Movement movement() {
+    public Movement movement() {
         return movement;
     }
 
-    Interaction interaction() {
+    public Interaction interaction() {
         return interaction;
     }
 
@@ -226,7 +226,7 @@ public final class GameWorld implements EntityWorld {
         return eating;
     }
 
-    Survival survival() {
+    public Survival survival() {
         return survival;
     }
 
@@ -523,7 +523,7 @@ public final class GameWorld implements EntityWorld {
         return api;
     }
 
-    BlockEvents blockEvents() {
+    public BlockEvents blockEvents() {
         return blockEvents;
     }
 
@@ -567,7 +567,7 @@ public final class GameWorld implements EntityWorld {
      * column cannot be read starts at the spawn. Throws Unavailable, changing nothing, when the
      * player's kept record cannot be read: the player must not be played (and saved) as new.
      */
-    void place(OnlinePlayer p) throws Unavailable {
+    public void place(OnlinePlayer p) throws Unavailable {
         StoredPlayer s = saver.loadPlayer(p.getName());
         p.hadRecord = s != null;
         if (s == null || !PlayerRecords.apply(s, p)) {
@@ -603,15 +603,15 @@ public final class GameWorld implements EntityWorld {
         return streaming.stream(p);
     }
 
-    PacketOut positionPacket(OnlinePlayer p) {
+    public PacketOut positionPacket(OnlinePlayer p) {
         return PlayPackets.positionAndLook(p.x, p.y + EYE_HEIGHT, p.z, p.yaw, p.pitch, false);
     }
 
-    PacketOut healthPacket(OnlinePlayer p) {
+    public PacketOut healthPacket(OnlinePlayer p) {
         return PlayPackets.updateHealth(p.health, p.food, p.saturation);
     }
 
-    PacketOut timePacket() {
+    public PacketOut timePacket() {
         return PlayPackets.timeUpdate(level.time, level.dayTime);
     }
 

@@ -15,7 +15,7 @@ import net.cubeworks.world.protocol.PlayReads;
  * clicks on another player, a creative player's slots; and, in the tick, the newest held item and
  * one swing shown to his viewers whatever was sent.
  */
-final class Hands {
+public final class Hands {
     /**
      * Arm swings and held item changes one player may send in one tick before it is kicked.
      * A 1.7 client sends at most one swing in each of its own ticks while it digs, one for
@@ -55,7 +55,7 @@ final class Hands {
     }
 
     /** Held Item Change from the client: 0 to 8. */
-    void holdSlot(OnlinePlayer p, int slot) {
+    public void holdSlot(OnlinePlayer p, int slot) {
         if (countRelayed(p) && slot >= 0 && slot < 9 && slot != p.heldSlot) {
             if (!ActionEvents.heldSlot(game.host(), p, p.heldSlot, slot)) {
                 p.connection().send(PlayPackets.heldItemChange(p.heldSlot)); // back to the slot he had
@@ -68,7 +68,7 @@ final class Hands {
 
 
     /** An arm swing: its viewers are shown one in the next tick, however many came. */
-    void swing(OnlinePlayer p, int animation) {
+    public void swing(OnlinePlayer p, int animation) {
         if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM && ActionEvents.swing(game.host(), p)) {
             p.swung = true;
         }
@@ -79,7 +79,7 @@ final class Hands {
      * as the game allows a client that lags a little). A right click asks the plugins; a left
      * click is a hit, judged by {@link Combat}.
      */
-    void useEntity(OnlinePlayer p, PlayReads.UseEntity u) {
+    public void useEntity(OnlinePlayer p, PlayReads.UseEntity u) {
         if (p.dead || !p.isOnline()) {
             return;
         }
@@ -162,7 +162,7 @@ final class Hands {
     }
 
     /** Creative Inventory Action: the client sets a slot of its inventory. */
-    void creativeSet(OnlinePlayer p, PlayReads.CreativeSlot c) {
+    public void creativeSet(OnlinePlayer p, PlayReads.CreativeSlot c) {
         int slot = c.slot;
         if (p.getGameMode() != GameMode.CREATIVE) {
             p.sendInventory();

@@ -10,20 +10,20 @@ import net.cubeworks.world.protocol.PlayReads;
  * the on-ground flag and a position or look that did not change (the client sends its position
  * now and then while standing still).
  */
-final class IdleKick {
+public final class IdleKick {
     static final String MESSAGE = "You have been idle for too long!";
 
     private IdleKick() {
     }
 
     /** Whether a packet of this id counts as doing something before it is looked at. */
-    static boolean alwaysActive(int id) {
+    public static boolean alwaysActive(int id) {
         return id != PlayReads.KEEP_ALIVE && id != PlayReads.PLAYER && id != PlayReads.PLAYER_POSITION
                 && id != PlayReads.PLAYER_LOOK && id != PlayReads.PLAYER_POSITION_AND_LOOK;
     }
 
     /** Whether a move packet's action counts: the player moved or looked elsewhere. */
-    static boolean isMove(int id) {
+    public static boolean isMove(int id) {
         return id == PlayReads.PLAYER_POSITION || id == PlayReads.PLAYER_LOOK || id == PlayReads.PLAYER_POSITION_AND_LOOK;
     }
 

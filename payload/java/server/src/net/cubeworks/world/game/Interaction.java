@@ -20,7 +20,7 @@ import net.cubeworks.world.protocol.PlayReads;
  * What players do to blocks: digging and breaking ({@link BlockBreaking}), placing, and the right
  * clicks a block takes; their hands ({@link Hands}) and windows ({@link Windows}).
  */
-final class Interaction {
+public final class Interaction {
     /** Digs and placements one player may make in one tick; more are refused. */
     static final int ACTIONS_PER_TICK = 8;
     /** How far from a block others see its break. */
@@ -49,12 +49,12 @@ final class Interaction {
     }
 
     /** What players do with their hands: the slot in hand, swings, clicks on others, creative slots. */
-    Hands hands() {
+    public Hands hands() {
         return hands;
     }
 
     /** Player Digging: see {@link BlockBreaking#dig}. */
-    void dig(OnlinePlayer p, PlayReads.BlockAction a) {
+    public void dig(OnlinePlayer p, PlayReads.BlockAction a) {
         breaking.dig(p, a);
     }
 
@@ -77,7 +77,7 @@ final class Interaction {
     }
 
     /** The players' windows: clicks, crafting tables, closing. */
-    Windows windows() {
+    public Windows windows() {
         return windows;
     }
 
@@ -131,7 +131,7 @@ final class Interaction {
     }
 
     /** Player Block Placement against the face of the clicked block. */
-    void place(OnlinePlayer p, PlayReads.BlockAction a) {
+    public void place(OnlinePlayer p, PlayReads.BlockAction a) {
         int face = a.kind;
         if (!world.blockEvents().rightClick(p, a.x, a.y, a.z, face)) {
             return; // denied by a plugin

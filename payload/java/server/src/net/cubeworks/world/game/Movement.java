@@ -11,7 +11,7 @@ import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayReads;
 
 /** The players' moves: accepted, or the player sent back where we have it. */
-final class Movement {
+public final class Movement {
     /** Moves in the air a player who may not fly makes before being kicked: 4 seconds, as the game allows. */
     static final int MAX_FLOATING_MOVES = 80;
     static final String FLYING_NOT_ENABLED = "Flying is not enabled on this server";
@@ -44,7 +44,7 @@ final class Movement {
      * A movement packet: the position with the feet y and the head y, and the look. Impossible
      * or too long moves send the player back where we have it.
      */
-    void move(OnlinePlayer p, PlayReads.Movement m) {
+    public void move(OnlinePlayer p, PlayReads.Movement m) {
         if (p.dead) {
             return;
         }
@@ -177,7 +177,7 @@ final class Movement {
     }
 
     /** Entity Action: crouching, standing up, starting and stopping to sprint, as the plugins allow. */
-    void stance(OnlinePlayer p, int action) {
+    public void stance(OnlinePlayer p, int action) {
         if (action == PlayReads.ACTION_CROUCH || action == PlayReads.ACTION_UNCROUCH) {
             boolean sneaking = action == PlayReads.ACTION_CROUCH;
             if (ActionEvents.sneak(world.game().host(), p, sneaking)) {
@@ -196,7 +196,7 @@ final class Movement {
      * not believed (the floating check judges him); one a plugin keeps on the ground, or in the
      * air, is told his abilities again.
      */
-    void abilities(OnlinePlayer p, int flags) {
+    public void abilities(OnlinePlayer p, int flags) {
         boolean flying = (flags & PlayReads.ABILITY_FLYING) != 0;
         boolean mayFly = p.getAllowFlight() || p.getGameMode() == org.bukkit.GameMode.CREATIVE;
         if (flying == p.isFlying() || (flying && !mayFly)) {

@@ -60,22 +60,22 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
      * while all are taken, so a client that sends faster than the game handles only slows
      * itself down.
      */
-    final java.util.concurrent.Semaphore unhandled = new java.util.concurrent.Semaphore(MAX_UNHANDLED);
+    public final java.util.concurrent.Semaphore unhandled = new java.util.concurrent.Semaphore(MAX_UNHANDLED);
     static final int MAX_UNHANDLED = 1024;
 
     // the player in the world, guarded by the world lock (see GameWorld)
     int food = 20;
     float saturation = 5f;
     /** Experience: the level, the progress to the next (0 to 1), the total points. */
-    int xpLevel;
-    float xpProgress;
-    int xpTotal;
+    public int xpLevel;
+    public float xpProgress;
+    public int xpTotal;
     /** When the player last did something (see IdleKick), in milliseconds. */
-    volatile long lastActive = System.currentTimeMillis();
+    public volatile long lastActive = System.currentTimeMillis();
     /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
     volatile int[] spawnPoint;
     /** The hot-bar slot in hand, 0 to 8. */
-    int heldSlot;
+    public int heldSlot;
     /** The columns this player's client has been sent. */
     final net.cubeworks.world.util.LongSet known = new net.cubeworks.world.util.LongSet(512);
     /** Set when a column in view could not be read and was not sent: it is asked for again now and then. */
@@ -99,7 +99,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     /** What the world tick has for this client, queued as one piece at the tick's end. */
     final java.io.ByteArrayOutputStream outbox = new java.io.ByteArrayOutputStream();
     /** The account's profile properties (name, value, signature), as Spawn Player carries them. */
-    List<String[]> properties = new ArrayList<String[]>();
+    public List<String[]> properties = new ArrayList<String[]>();
     /** What the store keeps of this player beyond what we use. */
     Object kept;
     // the spam counter: up by SPAM_PER_MESSAGE a message, down by one a tick (50 ms)
@@ -108,7 +108,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     private int spamCount;
     private long spamTick;
 
-    OnlinePlayer(Game game, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
+    public OnlinePlayer(Game game, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
         super(entityId, uuid, game.lock());
         this.game = game;
         this.connection = connection;
@@ -144,7 +144,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     }
 
     /** Window Items: the player's whole inventory again. */
-    void sendInventory() {
+    public void sendInventory() {
         int[] ids = new int[PlayerInventory.SLOTS];
         int[] counts = new int[PlayerInventory.SLOTS];
         int[] damages = new int[PlayerInventory.SLOTS];
@@ -208,7 +208,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         return (noticesGiven.getAndUpdate(given -> given | bit) & bit) == 0;
     }
 
-    void markLoggingIn(boolean value) {
+    public void markLoggingIn(boolean value) {
         loggingIn = value;
     }
 
@@ -222,7 +222,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     }
 
     /** The abilities packet for the current mode. */
-    void sendAbilities() {
+    public void sendAbilities() {
         int flags = 0;
         if (gameMode == GameMode.CREATIVE) {
             flags |= 0x01 | 0x08;
@@ -271,7 +271,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         }
     }
 
-    void setModeField(GameMode mode) {
+    public void setModeField(GameMode mode) {
         gameMode = mode;
         if (mode != GameMode.CREATIVE) {
             flying = false;
@@ -515,7 +515,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     // --- plugin channels ---
 
     /** The channels the client registered (REGISTER), or dropped again (UNREGISTER). */
-    void listenOn(Collection<String> channels, boolean listening) {
+    public void listenOn(Collection<String> channels, boolean listening) {
         synchronized (pluginChannels) {
             if (listening) {
                 for (String c : channels) {

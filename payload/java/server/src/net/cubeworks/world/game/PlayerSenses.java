@@ -213,7 +213,7 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
     // --- whom this player sees ---
 
     /** The players hidden from this one, by id; guarded by the world lock. */
-    final Set<UUID> hidden = new HashSet<UUID>();
+    public final Set<UUID> hidden = new HashSet<UUID>();
 
     /** His client destroys the other player and drops him from the tab list; he stays hidden until shown. */
     public void hidePlayer(final Player player) {

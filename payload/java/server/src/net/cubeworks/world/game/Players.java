@@ -41,7 +41,7 @@ public final class Players {
         return view.length;
     }
 
-    int nextEntityId() {
+    public int nextEntityId() {
         return entities.nextId();
     }
 
@@ -71,14 +71,14 @@ public final class Players {
     }
 
     /** The mode a returning player gets: the one they left in, else the default. */
-    GameMode modeFor(String name) {
+    public GameMode modeFor(String name) {
         synchronized (game.lock()) {
             GameMode mode = lastModes.get(name.toLowerCase());
             return mode == null ? defaultMode : mode;
         }
     }
 
-    void add(OnlinePlayer p) {
+    public void add(OnlinePlayer p) {
         synchronized (game.lock()) {
             online.add(p);
             entities.add(p);
@@ -107,7 +107,7 @@ public final class Players {
     }
 
     /** Takes the player out of the world: tab lists, the quit event and its message. */
-    void remove(OnlinePlayer p, String reason) {
+    public void remove(OnlinePlayer p, String reason) {
         synchronized (game.lock()) {
             if (!online.remove(p)) {
                 return;

@@ -9,7 +9,7 @@ import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */
-final class Survival {
+public final class Survival {
     static final double VOID_Y = -64;
     static final String HARDCORE_BAN_REASON = "Death in Hardcore";
     static final String HARDCORE_GAME_OVER = "You have died. Game over, man, it's game over!";
@@ -134,7 +134,7 @@ final class Survival {
     }
 
     /** Client Status "respawn": back at the spawn point with full health. */
-    void respawn(OnlinePlayer p) {
+    public void respawn(OnlinePlayer p) {
         if (!p.dead) {
             return;
         }

@@ -17,7 +17,7 @@ import net.cubeworks.world.game.entity.WorldEntity;
  * (its own spawn packets) and destroyed for those it leaves, and its viewers are told how it moves
  * and turns: relative moves while they fit, a whole position now and then and after a jump.
  */
-final class Visibility {
+public final class Visibility {
     static final int TELEPORT_INTERVAL_TICKS = 20 * GameWorld.TICKS_PER_SECOND;
     /** The most entities one Destroy Entities names (its count is a signed byte). */
     static final int MAX_DESTROYED = 127;
@@ -45,7 +45,7 @@ final class Visibility {
     }
 
     /** Spawns and destroys entities for every viewer as who sees what has changed. */
-    void update() {
+    public void update() {
         update(-1);
     }
 

@@ -20,7 +20,7 @@ import net.cubeworks.world.storage.ItemTagValues;
  * is refused: the client is sent the whole window again and every click of it is ignored
  * until it confirms the refusal, as the game does.
  */
-final class Windows {
+public final class Windows {
     /** A table is used from within 8 blocks of its centre. */
     private static final double REACH_SQUARED = 64;
 
@@ -37,7 +37,7 @@ final class Windows {
     }
 
     /** Click Window from the client. A click for a window that is no longer open is ignored. */
-    void click(OnlinePlayer p, PlayReads.Click c) {
+    public void click(OnlinePlayer p, PlayReads.Click c) {
         PlayerInventory inv = p.inventory();
         // walked away, died, or the table is gone: the table's window closes, the click may be for the own one
         checkOpen(p);
@@ -98,7 +98,7 @@ final class Windows {
     }
 
     /** Confirm Transaction from the client: after a refusal, its clicks count again once it names the refused one. */
-    void confirm(OnlinePlayer p, PlayReads.Confirm c) {
+    public void confirm(OnlinePlayer p, PlayReads.Confirm c) {
         PlayerInventory inv = p.inventory();
         if (inv.awaitingConfirm && c.window == inv.refusedWindow && c.action == inv.refusedAction
                 && c.window == inv.open.id) {
@@ -107,7 +107,7 @@ final class Windows {
     }
 
     /** Close Window from the client. */
-    void closedByClient(OnlinePlayer p, int window) {
+    public void closedByClient(OnlinePlayer p, int window) {
         if (window == p.inventory().open.id) {
             close(p, false);
         }

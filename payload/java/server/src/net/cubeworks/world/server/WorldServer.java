@@ -32,7 +32,7 @@ import net.cubeworks.world.console.LoggerOutputStream;
 import net.cubeworks.world.game.Game;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.OnlinePlayer;
-import net.cubeworks.world.game.PlayerConnections;
+import net.cubeworks.world.game.play.PlayerConnections;
 import net.cubeworks.world.game.Players;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.LoginSecurity;

@@ -46,6 +46,7 @@ import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.play.PluginChannels;
 
 /** What players do with themselves and to each other asks the plugins, and their answer decides. */
 @SuppressWarnings("deprecation")

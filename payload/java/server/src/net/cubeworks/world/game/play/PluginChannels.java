@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.play;
 
 import java.nio.charset.Charset;
 import java.util.ArrayList;
@@ -10,15 +10,17 @@ import org.bukkit.plugin.messaging.Messenger;
 
 import net.cubeworks.world.game.event.ChannelEvents;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.Game;
+import net.cubeworks.world.game.OnlinePlayer;
 
 /**
  * The plugin channels between a client and the plugins: REGISTER and UNREGISTER say which
  * channels the client listens on, any other channel's message goes to the plugins listening on
  * it. On the game thread.
  */
-final class PluginChannels {
-    static final String REGISTER = "REGISTER";
-    static final String UNREGISTER = "UNREGISTER";
+public final class PluginChannels {
+    public static final String REGISTER = "REGISTER";
+    public static final String UNREGISTER = "UNREGISTER";
     private static final Charset UTF8 = Charset.forName("UTF-8");
 
     private PluginChannels() {
@@ -35,7 +37,7 @@ final class PluginChannels {
         return out;
     }
 
-    static void received(Game game, OnlinePlayer player, String channel, byte[] data) {
+    public static void received(Game game, OnlinePlayer player, String channel, byte[] data) {
         if (REGISTER.equals(channel) || UNREGISTER.equals(channel)) {
             boolean listening = REGISTER.equals(channel);
             Set<String> before = player.getListeningPluginChannels();

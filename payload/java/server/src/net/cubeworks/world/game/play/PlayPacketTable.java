@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.play;
 
 import java.util.HashMap;
 import java.util.Map;
@@ -6,6 +6,8 @@ import java.util.Map;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PacketIn.ProtocolException;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.game.GameWorld;
+import net.cubeworks.world.game.OnlinePlayer;
 
 /**
  * Which play packet does what: each serverbound id the game handles, read on the

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.play;
 
 import java.net.InetAddress;
 import java.util.ArrayList;
@@ -26,6 +26,11 @@ import net.cubeworks.world.settings.PlayerNames;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.timing.LockClock;
+import net.cubeworks.world.game.Game;
+import net.cubeworks.world.game.GameWorld;
+import net.cubeworks.world.game.IdleKick;
+import net.cubeworks.world.game.OnlinePlayer;
+import net.cubeworks.world.game.Players;
 
 /**
  * The game's side of the network: status answers (from what any thread may read, so the
