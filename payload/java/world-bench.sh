@@ -34,6 +34,8 @@
 #     take on the wire at each zlib level and the time to compress them, and joins into the spawn
 #     area (-Xmx64M): the first, 5 s after "Done", of several new servers, later ones, and the bytes
 #     a join reads (its client reads every packet without inflating the columns);
+#   - furnaces: 100 furnaces smelting cobblestone on coal in held columns, one watched through its
+#     window (in the bench's JVM): the furnaces' own tick beside the whole tick (target: <= 1 ms);
 #   - items: the world tick with 2,000 items on the ground among 10 players (in the bench's JVM):
 #     median, 99th percentile and worst while they fall and settle, then lying still;
 #   - footprint: the new land's figures of memory and natural alone; footprint-PART one of them
@@ -50,11 +52,11 @@
 #     spawning fills the caps around them: the server's tick times and the count of entities by kind
 #     every 10 s.
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|mobs|items|footprint[-PART]]
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|furnaces|memory|natural|mobs|items|footprint[-PART]]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|mobs|items|footprint[-PART]]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|furnaces|memory|natural|mobs|items|footprint[-PART]]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -443,6 +443,16 @@ public final class GameWorld implements EntityWorld {
         items.dropItemNaturally(x, y, z, itemId, count, data, null);
     }
 
+    @Override
+    public void throwItem(double x, double y, double z, int itemId, int count, int data, Object tag, double[] motion) {
+        net.cubeworks.world.game.entity.ItemEntity i = items.dropItem(x, y, z, itemId, count, data, tag);
+        if (i != null) {
+            i.motionX = motion[0];
+            i.motionY = motion[1];
+            i.motionZ = motion[2];
+        }
+    }
+
     public net.cubeworks.world.game.entity.Entities entities() {
         return game.entities();
     }

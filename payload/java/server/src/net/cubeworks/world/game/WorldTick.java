@@ -82,6 +82,9 @@ final class WorldTick {
                 }
             }
             world.tickBlocks(all);
+            interaction.furnaces().tick(tick, all);
+            interaction.hoppers().tick(tick);
+            interaction.blockWindows().tick(all);
             world.weather().tick(level, random);
             world.mobs().tick(tick);
             tickEntities(all);

@@ -71,6 +71,9 @@ public final class WorldBench {
             NaturalBench.run(rounds, walkSeconds);
             FootprintBench.natural(rounds);
         }
+        if (only.isEmpty() || only.equals("furnaces")) {
+            net.cubeworks.world.game.FurnacesBench.run(100, 1200);
+        }
         if (only.isEmpty() || only.equals("items")) {
             net.cubeworks.world.game.ItemsBench.run(2000, 10, 1200);
             net.cubeworks.world.game.ItemsBench.run(2000, 1, 1200);

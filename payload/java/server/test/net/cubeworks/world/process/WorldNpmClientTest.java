@@ -59,17 +59,33 @@ public class WorldNpmClientTest {
         assertTrue(server.isAlive());
     }
 
+    /**
+     * One client crafts; another smelts two iron ores in a furnace, takes the first ingot, and
+     * finds the second (smelted while nobody watched) in the furnace after the server restarted.
+     */
     @Test
-    public void anNpmClientCraftsPlanksATableAndAPickaxe() throws Exception {
+    public void anNpmClientCraftsPlanksATableAndAPickaxeAnotherSmeltsIron() throws Exception {
         File modules = modulesOrSkip();
         server = ServerProcess.prepare("view-distance=3", "spawn-protection=0", "level-type=FLAT");
-        net.cubeworks.world.storage.Worlds.savePlayerWith(new File(server.dir, "world"), "NodeCrafter", 8.5, 8.5,
-                new int[] {0, 17, 3, 0});
+        File world = new File(server.dir, "world");
+        net.cubeworks.world.storage.Worlds.savePlayerWith(world, "NodeCrafter", 8.5, 8.5, new int[] {0, 17, 3, 0});
+        net.cubeworks.world.storage.Worlds.savePlayerWith(world, "NodeSmelter", 8.5, 12.5, new int[] {0, 61, 1, 0},
+                new int[] {1, 15, 2, 0}, new int[] {2, 263, 1, 0});
         server.start("-Xmx64M");
         server.waitReady();
         String text = runNode(modules, "craft-client.js");
         assertTrue(text, text.contains("OK {"));
         assertTrue(server.isAlive());
+
+        text = runNode(modules, "smelt-client.js", "smelt");
+        assertTrue(text, text.contains("OK {"));
+        Thread.sleep(11000); // the second ore smelts with nobody at the furnace
+        server.send("stop");
+        assertEquals(server.output(), 0, server.waitForExit(30000));
+        server.start("-Xmx64M");
+        server.waitReady();
+        text = runNode(modules, "smelt-client.js", "after");
+        assertTrue(text, text.contains("OK {"));
     }
 
     static File modulesOrSkip() {

@@ -17,6 +17,14 @@ public final class BlockBehaviours {
         register(BlockIds.CRAFTING_TABLE, new CraftingTable());
         register(BlockIds.CHEST, new Chest());
         register(BlockIds.TRAPPED_CHEST, new Chest());
+        register(BlockIds.FURNACE, new ContainerBlock());
+        register(BlockIds.LIT_FURNACE, new ContainerBlock());
+        register(BlockIds.BREWING_STAND, new ContainerBlock());
+        register(BlockIds.DISPENSER, new DispenserBlock(false));
+        register(BlockIds.DROPPER, new DispenserBlock(true));
+        register(BlockIds.HOPPER, new HopperBlock());
+        register(BlockIds.ENDER_CHEST, new Chest());
+        register(BlockIds.JUKEBOX, new JukeboxBlock());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
         register(BlockIds.WOODEN_DOOR, new Openings(true, true));

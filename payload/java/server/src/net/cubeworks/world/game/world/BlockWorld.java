@@ -83,6 +83,11 @@ public interface BlockWorld extends Terrain {
     /** Drops a stack of items at a place: the one way the world's own doings give items. */
     void dropItem(double x, double y, double z, int itemId, int count, int data);
 
+    /** Throws a stack (a dispenser's, its tags along) from the place, moving so. */
+    default void throwItem(double x, double y, double z, int itemId, int count, int data, Object tag, double[] motion) {
+        dropItem(x, y, z, itemId, count, data);
+    }
+
     /** The difficulty, 0 (peaceful) to 3 (hard). */
     int difficulty();
 

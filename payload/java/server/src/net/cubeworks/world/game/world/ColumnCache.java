@@ -136,6 +136,11 @@ public final class ColumnCache {
         return column(k) != null || checkedFlat.contains(k);
     }
 
+    /** The columns held in memory now (a new list), for rules that look through them all now and then. */
+    public List<Column> heldColumns() {
+        return columns.values();
+    }
+
     /** The column held in memory, or null (flat, or not asked for yet). */
     public Column held(long k) {
         return column(k);
