@@ -77,14 +77,14 @@ public class WorldNpmClientTest {
         assertTrue(text, text.contains("OK {"));
         assertTrue(server.isAlive());
 
-        text = runNode(modules, "smelt-client.js", "smelt");
+        text = runNode(server, modules, "smelt-client.js", "smelt");
         assertTrue(text, text.contains("OK {"));
         Thread.sleep(11000); // the second ore smelts with nobody at the furnace
         server.send("stop");
         assertEquals(server.output(), 0, server.waitForExit(30000));
         server.start("-Xmx64M");
         server.waitReady();
-        text = runNode(modules, "smelt-client.js", "after");
+        text = runNode(server, modules, "smelt-client.js", "after");
         assertTrue(text, text.contains("OK {"));
     }
 
