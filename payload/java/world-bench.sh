@@ -24,7 +24,9 @@
 #     and the tick's times meanwhile (target: 99th percentile within 10 ms); 1,000 wheat planted on
 #     wet farmland (crops): the tick's times while they grow by random ticks, and how many grew; a
 #     clock of 20 repeaters driving 50 pistons that go out and in together (pistons): the tick's times
-#     beside the same world without them (target: the machine's ticks within 2 ms), the moves seen;
+#     beside the same world without them (target: the machine's ticks within 2 ms), the moves seen,
+#     and before them the machine alone in-process (RedstoneBench: its work per tick, the blocks written
+#     and the neighbour updates per turn of the clock);
 #   - the natural world (natural): a new DEFAULT world from the JVM start to "Done" (-Xmx64M), Login Success
 #     to all 441 columns of its spawn area, a creative player flying into new land at 10 blocks/s for
 #     WALK_SECONDS (each new row of columns after entering a column, the heap after), 20 players at the
@@ -32,6 +34,8 @@
 #     take on the wire at each zlib level and the time to compress them, and joins into the spawn
 #     area (-Xmx64M): the first, 5 s after "Done", of several new servers, later ones, and the bytes
 #     a join reads (its client reads every packet without inflating the columns);
+#   - furnaces: 100 furnaces smelting cobblestone on coal in held columns, one watched through its
+#     window (in the bench's JVM): the furnaces' own tick beside the whole tick (target: <= 1 ms);
 #   - items: the world tick with 2,000 items on the ground among 10 players (in the bench's JVM):
 #     median, 99th percentile and worst while they fall and settle, then lying still;
 #   - footprint: the new land's figures of memory and natural alone; footprint-PART one of them
@@ -48,11 +52,11 @@
 #     spawning fills the caps around them: the server's tick times and the count of entities by kind
 #     every 10 s.
 #
-# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|mobs|items|footprint[-PART]]
+# usage: world-bench.sh OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|furnaces|memory|natural|mobs|items|footprint[-PART]]
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|memory|natural|mobs|items|footprint[-PART]]" >&2
+    echo "usage: $0 OUTDIR [ROUNDS] [WALK_SECONDS] [join|saved|walk|walk-listened|save|dig|click|lake|crops|pistons|furnaces|memory|natural|mobs|items|footprint[-PART]]" >&2
     exit 2
 fi
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -74,6 +78,10 @@ echo "java: $("$JAVA" -version 2>&1 | head -1); machine load: $(cut -d' ' -f1-3 
 if [ "${4:-}" = mobs ]; then
     # in-process over the server's classes as compiled (the jar's older members would clash in a Player proxy)
     nice "$JAVA" -Xmx128M -cp "$CLASSES:$OUT/java-build/server-classes:$CP" net.cubeworks.world.game.mob.MobTickBench 3000
+fi
+if [ "${4:-}" = pistons ]; then
+    # the machine alone in-process: its work per tick and the writes and neighbour updates behind it
+    nice "$JAVA" -Xmx128M -cp "$CLASSES:$OUT/java-build/server-classes:$CP" net.cubeworks.world.game.block.RedstoneBench 8400
 fi
 exec nice "$JAVA" -cp "$CLASSES:$CP" -Dcubeworks.server.jar="$SERVER_JAR" net.cubeworks.world.process.WorldBench "${2:-10}" \
     "${3:-30}" "${4:-}"

@@ -34,9 +34,19 @@ final class ApiContainerStates {
             return slots(InventoryType.CHEST, 27);
         }
 
-        /** A chest beside it is not joined to it here: its own 27 slots. */
+        /** With a chest of its kind beside it, both as one of 54 slots (the western or northern half first); else its own 27. */
         public Inventory getInventory() {
-            return getBlockInventory();
+            ApiWorld w = (ApiWorld) getWorld();
+            int[] o;
+            synchronized (w.lock()) {
+                o = net.cubeworks.world.game.block.Chest.otherHalf(w.world, getX(), getY(), getZ());
+            }
+            if (o == null) {
+                return getBlockInventory();
+            }
+            Inventory other = ((ChestState) w.getBlockAt(o[0], o[1], o[2]).getState()).getBlockInventory();
+            boolean otherFirst = o[0] < getX() || o[2] < getZ();
+            return otherFirst ? new ApiDoubleChest(other, getBlockInventory()) : new ApiDoubleChest(getBlockInventory(), other);
         }
     }
 

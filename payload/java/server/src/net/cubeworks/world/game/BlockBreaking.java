@@ -87,6 +87,9 @@ final class BlockBreaking {
             refuseDig(p, x, y, z);
             return;
         }
+        if (status == 0) { // a hit the block itself answers (a note block plays)
+            blocks.of(id).hit(p, world, x, y, z);
+        }
         // a hit on a block with fire on the face hit puts the fire out; a creative player breaks nothing else
         if (status == 0 && putOutFire(p, x, y, z, a.face) && creative) {
             return;

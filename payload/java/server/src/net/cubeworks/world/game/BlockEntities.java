@@ -56,6 +56,12 @@ final class BlockEntities {
     /** A copy of the stacks in the block's slots, to go to whoever breaks it; null when it has none. */
     static SlotRow contents(GameWorld world, int x, int y, int z) {
         BlockEntity e = at(world, x, y, z);
+        if (e instanceof BlockEntity.Jukebox && ((BlockEntity.Jukebox) e).recordId > 0) {
+            BlockEntity.Jukebox j = (BlockEntity.Jukebox) e;
+            SlotRow record = new SlotRow(1);
+            record.set(0, j.recordId, 1, j.recordData, j.recordTag);
+            return record;
+        }
         if (!(e instanceof BlockEntity.Container)) {
             return null;
         }
@@ -144,6 +150,7 @@ final class BlockEntities {
                 ((BlockEntity.Furnace) e).burnTime = ticks;
             }
             changed(world, x, z);
+            world.interaction().furnaces().wake((BlockEntity.Furnace) e);
         }
     }
 }

@@ -8,6 +8,7 @@ import org.bukkit.event.block.SignChangeEvent;
 import org.bukkit.event.player.PlayerInteractEvent;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
@@ -139,9 +140,9 @@ public final class BlockEvents {
     private static final int WALL_SIGN = 68;
 
     /**
-     * Update Sign: the text a player wrote on a sign within reach, after the sign event. The
-     * world keeps no block data beyond ids and metadata, so the text is not stored: the players
-     * who have the column now are shown it, and it is gone when the column is sent again.
+     * Update Sign: the text the player who placed the sign wrote on it, within reach, after the
+     * sign event; kept with the sign's column and shown to everybody who has it. A line the game
+     * would not let a client write (a colour code, a control character) is "!?", as in the game.
      */
     public void signText(OnlinePlayer p, PlayReads.SignText s) {
         if (p.dead || s.y < 0 || s.y > 255 || !p.known.contains(ColumnKey.of(s.x >> 4, s.z >> 4))) {
@@ -156,6 +157,9 @@ public final class BlockEvents {
             return;
         }
         String[] lines = s.lines.clone();
+        for (int i = 0; i < 4; i++) {
+            lines[i] = BlockEntity.Sign.writable(lines[i]) ? lines[i] : "!?";
+        }
         if (SignChangeEvent.getHandlerList().getRegisteredListeners().length > 0) {
             SignChangeEvent event = new SignChangeEvent(world.api().getBlockAt(s.x, s.y, s.z), p, lines);
             game.host().callEvent(event);

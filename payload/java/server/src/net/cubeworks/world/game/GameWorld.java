@@ -120,6 +120,7 @@ public final class GameWorld implements EntityWorld {
                 new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
         items.register(codecs);
+        net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, this);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
@@ -387,7 +388,26 @@ public final class GameWorld implements EntityWorld {
 
     public net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z) {
         Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
-        return c == null || y < 0 || y > 255 ? null : c.blockEntity(x & 15, y, z & 15);
+        if (c == null || y < 0 || y > 255) {
+            return null;
+        }
+        net.cubeworks.world.level.BlockEntity e = c.blockEntity(x & 15, y, z & 15);
+        if (e == null && (e = net.cubeworks.world.level.BlockEntity.forBlock(c.block(x & 15, y, z & 15), x, y, z)) != null) {
+            c.putBlockEntity(e); // a block kept without its entry (an older save's note block) gets an empty one
+        }
+        return e;
+    }
+
+    public long dayTime() {
+        return level.dayTime;
+    }
+
+    public boolean raining() {
+        return level.raining;
+    }
+
+    public void blockEntityChanged(int x, int y, int z) {
+        cache.changed(ColumnKey.of(x >> 4, z >> 4));
     }
 
     public void blockAction(int x, int y, int z, int blockId, int byte1, int byte2) {
@@ -421,6 +441,16 @@ public final class GameWorld implements EntityWorld {
     /** A stack the world's own doings drop (leaves' saplings, a washed-away torch): on the ground, spread as a block's drops. */
     public void dropItem(double x, double y, double z, int itemId, int count, int data) {
         items.dropItemNaturally(x, y, z, itemId, count, data, null);
+    }
+
+    @Override
+    public void throwItem(double x, double y, double z, int itemId, int count, int data, Object tag, double[] motion) {
+        net.cubeworks.world.game.entity.ItemEntity i = items.dropItem(x, y, z, itemId, count, data, tag);
+        if (i != null) {
+            i.motionX = motion[0];
+            i.motionY = motion[1];
+            i.motionZ = motion[2];
+        }
     }
 
     public net.cubeworks.world.game.entity.Entities entities() {

@@ -18,6 +18,12 @@ final class MobLink implements net.cubeworks.world.game.mob.MobWorld {
         this.w = w;
     }
 
+    public void landed(net.cubeworks.world.game.mob.Mob mob, float fell) {
+        if (fell > 0) {
+            net.cubeworks.world.game.block.Trampling.landed(w, mob, false, fell);
+        }
+    }
+
     public int blockAt(int x, int y, int z) {
         return w.blockAt(x, y, z);
     }

@@ -175,9 +175,9 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         game.world().interaction().windows().openTable(this, x, y, z);
     }
 
-    /** Opens the container's window at the block (a chest). */
+    /** Opens the window of the block with slots (a furnace, a chest, a hopper, ...). */
     public void openContainer(int x, int y, int z) {
-        game.world().interaction().windows().openChest(this, x, y, z);
+        game.world().interaction().blockWindows().open(this, x, y, z);
     }
 
     public void useBed(int x, int y, int z) {

@@ -302,9 +302,9 @@ abstract class PlayerEntity extends PlayerCondition {
         getInventory().setItemInHand(item);
     }
 
-    /** Ender chests are not modelled. */
+    /** The player's ender chest: his own 27 slots, kept in his file (EnderItems). */
     public Inventory getEnderChest() {
-        return null;
+        return game().world().interaction().blockWindows().enderInventory(self());
     }
 
     /** The window the player has open: a crafting table's, or his own inventory with its 2x2 grid. */

@@ -81,6 +81,11 @@ final class PlayerRecords {
                 s.inventory.add(item);
             }
         }
+        for (int i = 0; i < inv.ender.size(); i++) {
+            if (inv.ender.count(i) > 0) {
+                s.enderItems.add(stored(i, inv.ender.item(i), inv.ender.count(i), inv.ender.data(i), inv.ender.tag(i)));
+            }
+        }
         s.kept = p.kept;
         if (p.dead) {
             s.x = level.spawnX + 0.5;
@@ -122,7 +127,22 @@ final class PlayerRecords {
                 p.inventory().set(slot, item.id, Math.min(item.count, 127), item.damage, item.tag);
             }
         }
+        for (StoredItem item : s.enderItems) {
+            if (item.slot < p.inventory().ender.size() && item.id > 0 && item.id < 32768 && item.count > 0) {
+                p.inventory().ender.set(item.slot, item.id, Math.min(item.count, 127), item.damage, item.tag);
+            }
+        }
         p.kept = s.kept;
         return placed;
+    }
+
+    private static StoredItem stored(int slot, int id, int count, int damage, Object tag) {
+        StoredItem item = new StoredItem();
+        item.slot = slot;
+        item.id = id;
+        item.count = count;
+        item.damage = damage;
+        item.tag = tag;
+        return item;
     }
 }

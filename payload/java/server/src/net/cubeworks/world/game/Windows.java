@@ -50,14 +50,14 @@ public final class Windows {
         WindowClicks.Outcome o = clicked(p, w, c);
         boolean accepted = o.matches(c.item.id, c.item.count, c.item.damage);
         p.connection().send(PlayPackets.confirmTransaction(w.id, c.action, accepted));
+        // the server's click stands, refused or not: what it threw falls, a container is kept and shown
+        throwOut(p);
+        if (w.isContainer()) {
+            w.container.changedBy(p);
+        }
         if (accepted) {
             sendChanges(p, w, before);
-            throwOut(p);
-            if (w.isContainer()) {
-                w.container.changedBy(p);
-            }
         } else {
-            inv.thrown.clear(); // a refused click threw nothing
             inv.awaitingConfirm = true;
             inv.refusedWindow = w.id;
             inv.refusedAction = c.action;
@@ -68,7 +68,7 @@ public final class Windows {
         }
     }
 
-    /** What the click threw out of the window goes on the ground (or, refused, back to the player). */
+    /** What the click threw out of the window goes on the ground. */
     private void throwOut(OnlinePlayer p) {
         PlayerInventory inv = p.inventory();
         if (inv.thrown.isEmpty()) {
@@ -146,7 +146,9 @@ public final class Windows {
         inv.dragSlots.clear();
         if (w.isContainer()) {
             // the game's own names ("container.chest") the client translates; a given name it shows as it is
-            boolean given = !(w.container instanceof ChestSlots) || !w.title.startsWith("container.");
+            boolean given = !(w.container instanceof ChestSlots || w.container instanceof net.cubeworks.world.game.item.FurnaceSlots
+                    || w.container instanceof net.cubeworks.world.game.item.BlockSlots)
+                    || !w.title.startsWith("container.");
             p.connection().send(PlayPackets.openWindow(w.id, w.containerType, w.title, w.container.size(), given));
         } else {
             p.connection().send(PlayPackets.openWindow(w.id, Window.TYPE_CRAFTING, "Crafting", 9, true));

@@ -83,6 +83,9 @@ final class WorldTick {
             }
             Beds.tick(world, all);
             world.tickBlocks(all);
+            interaction.furnaces().tick(tick, all);
+            interaction.hoppers().tick(tick);
+            interaction.blockWindows().tick(all);
             world.weather().tick(level, random);
             world.mobs().tick(tick);
             tickEntities(all);

@@ -2,9 +2,10 @@ package net.cubeworks.world.level;
 
 /**
  * State a block owns beyond its id and metadata, as the game keeps it beside the column's blocks:
- * a sign's text, a container's slots. Each has its place in the world and the game's 1.7 name
- * for its kind ("Sign", "Chest", "Furnace", "Trap" for a dispenser, "Dropper", "Hopper",
- * "Cauldron" for a brewing stand, and others the world does not model, such as "MobSpawner").
+ * a sign's text, a container's slots, a jukebox's record. Each has its place in the world and the
+ * game's 1.7 name for its kind ("Sign", "Chest", "Furnace", "Trap" for a dispenser, "Dropper",
+ * "Hopper", "Cauldron" for a brewing stand, "RecordPlayer" for a jukebox, and others the world
+ * does not model, such as "MobSpawner").
  * What the world does not model of it is {@link #kept} as the store read it, and written back
  * unchanged; a kind the world does not model is nothing but that.
  */
@@ -16,6 +17,9 @@ public class BlockEntity {
     public static final String DROPPER = "Dropper";
     public static final String HOPPER = "Hopper";
     public static final String BREWING_STAND = "Cauldron";
+    public static final String NOTE_BLOCK = "Music";
+    public static final String DAYLIGHT_SENSOR = "DLDetector";
+    public static final String JUKEBOX = "RecordPlayer";
 
     /** Its block, in world coordinates. */
     public final int x;
@@ -38,7 +42,7 @@ public class BlockEntity {
 
     /**
      * The kind a new block of the id gets, by the game's name; null for blocks the world keeps no
-     * state of (other blocks the game gives an entity, a spawner or a note block, get none here).
+     * state of (other blocks the game gives an entity, a spawner or a head, get none here).
      */
     public static String kindOf(int blockId) {
         switch (blockId) {
@@ -59,6 +63,12 @@ public class BlockEntity {
                 return HOPPER;
             case 117:
                 return BREWING_STAND;
+            case 25:
+                return NOTE_BLOCK;
+            case 151:
+                return DAYLIGHT_SENSOR;
+            case 84:
+                return JUKEBOX;
             default:
                 return null;
         }
@@ -89,6 +99,15 @@ public class BlockEntity {
         if (FURNACE.equals(kind)) {
             return new Furnace(x, y, z);
         }
+        if (NOTE_BLOCK.equals(kind)) {
+            return new Music(x, y, z);
+        }
+        if (HOPPER.equals(kind)) {
+            return new Hopper(x, y, z);
+        }
+        if (JUKEBOX.equals(kind)) {
+            return new Jukebox(x, y, z);
+        }
         int slots = slotsOf(kind);
         return slots > 0 ? new Container(kind, x, y, z, slots) : new BlockEntity(kind, x, y, z);
     }
@@ -104,6 +123,26 @@ public class BlockEntity {
         BlockEntity e = new BlockEntity(id, x, y, z);
         e.kept = kept;
         return e;
+    }
+
+    /** A note block's pitch: 0 to 24, a semitone each, as the game counts it. */
+    public static final class Music extends BlockEntity {
+        public int note;
+        /** Whether the block was powered when last told of a change (its notes play on the rise). Not stored. */
+        public boolean powered;
+
+        public Music(int x, int y, int z) {
+            super(NOTE_BLOCK, x, y, z);
+        }
+
+        @Override
+        public Music copy() {
+            Music m = new Music(x, y, z);
+            m.note = note;
+            m.powered = powered;
+            m.kept = kept;
+            return m;
+        }
     }
 
     /** A sign's four lines of text. */
@@ -123,6 +162,23 @@ public class BlockEntity {
 
         public String line(int i) {
             return lines[i];
+        }
+
+        /**
+         * Whether a client may write the line: as the game allows, at most {@link #LINE}
+         * characters and none of the section sign (the colour codes) or control characters.
+         */
+        public static boolean writable(String line) {
+            if (line == null || line.length() > LINE) {
+                return false;
+            }
+            for (int i = 0; i < line.length(); i++) {
+                char c = line.charAt(i);
+                if (c < 32 || c == 127 || c == '\u00a7') {
+                    return false;
+                }
+            }
+            return true;
         }
 
         public String[] lines() {
@@ -178,6 +234,8 @@ public class BlockEntity {
     public static final class Furnace extends Container {
         public int burnTime;
         public int cookTime;
+        /** The ticks the fuel now burning lasts in all, for the flame the window shows; not stored (taken from the fuel slot). */
+        public int fuelTime;
 
         public Furnace(int x, int y, int z) {
             super(FURNACE, x, y, z, 3);
@@ -188,7 +246,45 @@ public class BlockEntity {
             Furnace f = copyOf(new Furnace(x, y, z));
             f.burnTime = burnTime;
             f.cookTime = cookTime;
+            f.fuelTime = fuelTime;
             return f;
+        }
+    }
+
+    /** A hopper: its five slots and the ticks until it moves an item again. */
+    public static final class Hopper extends Container {
+        public int cooldown;
+
+        public Hopper(int x, int y, int z) {
+            super(HOPPER, x, y, z, 5);
+        }
+
+        @Override
+        public Hopper copy() {
+            Hopper h = copyOf(new Hopper(x, y, z));
+            h.cooldown = cooldown;
+            return h;
+        }
+    }
+
+    /** A jukebox: the record in it (id 0: none), its damage and tags. */
+    public static final class Jukebox extends BlockEntity {
+        public int recordId;
+        public int recordData;
+        public Object recordTag;
+
+        public Jukebox(int x, int y, int z) {
+            super(JUKEBOX, x, y, z);
+        }
+
+        @Override
+        public Jukebox copy() {
+            Jukebox j = new Jukebox(x, y, z);
+            j.recordId = recordId;
+            j.recordData = recordData;
+            j.recordTag = recordTag;
+            j.kept = kept;
+            return j;
         }
     }
 }

@@ -40,6 +40,14 @@ public final class BlockIds {
     public static final int FIRE = 51;
     public static final int CRAFTING_TABLE = 58;
     public static final int CHEST = 54;
+    public static final int FURNACE = 61;
+    public static final int LIT_FURNACE = 62;
+    public static final int DISPENSER = 23;
+    public static final int DROPPER = 158;
+    public static final int HOPPER = 154;
+    public static final int BREWING_STAND = 117;
+    public static final int ENDER_CHEST = 130;
+    public static final int JUKEBOX = 84;
     public static final int TRAPPED_CHEST = 146;
     public static final int ICE = 79;
     public static final int PACKED_ICE = 174;
@@ -75,6 +83,13 @@ public final class BlockIds {
     public static final int COMPARATOR = 149;
     public static final int POWERED_COMPARATOR = 150;
     public static final int REDSTONE_BLOCK = 152;
+    public static final int TORCH = 50;
+    public static final int RAIL = 66;
+    public static final int GOLDEN_RAIL = 27;
+    public static final int DETECTOR_RAIL = 28;
+    public static final int ACTIVATOR_RAIL = 157;
+    public static final int NOTE_BLOCK = 25;
+    public static final int DAYLIGHT_SENSOR = 151;
 
     private BlockIds() {
     }

@@ -37,6 +37,7 @@ public final class PlayPackets {
     public static final int CLOSE_WINDOW = 0x2E;
     public static final int SET_SLOT = 0x2F;
     public static final int WINDOW_ITEMS = 0x30;
+    public static final int WINDOW_PROPERTY = 0x31;
     public static final int CONFIRM_TRANSACTION = 0x32;
     public static final int PLAYER_LIST_ITEM = 0x38;
     public static final int PLAYER_ABILITIES = 0x39;
@@ -233,6 +234,11 @@ public final class PlayPackets {
 
     public static PacketOut confirmTransaction(int window, int action, boolean accepted) {
         return new PacketOut(CONFIRM_TRANSACTION).writeByte(window).writeShort(action).writeBoolean(accepted);
+    }
+
+    /** Window Property: a bar of an open window (a furnace's smelting arrow and flame), as the window's kind reads it. */
+    public static PacketOut windowProperty(int window, int property, int value) {
+        return new PacketOut(WINDOW_PROPERTY).writeByte(window).writeShort(property).writeShort(value);
     }
 
     /** A player-list entry for the tab list. */

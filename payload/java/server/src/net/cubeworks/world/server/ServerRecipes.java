@@ -15,13 +15,14 @@ import org.bukkit.inventory.ShapedRecipe;
 import org.bukkit.inventory.ShapelessRecipe;
 
 import net.cubeworks.world.crafting.RecipeBook;
+import net.cubeworks.world.crafting.SmeltingBook;
 import net.cubeworks.world.storage.ItemTagValues;
 
 /**
  * The plugin API's recipes over the game's recipe book: a shaped or shapeless recipe a plugin
  * adds goes into the book the crafting grids match against, so it is really craftable; the
- * book's recipes come back as the API's. Furnace recipes are kept and listed, but this server
- * has no furnaces that smelt, so none is ever used.
+ * book's recipes come back as the API's. A furnace recipe goes into the smelting table after the
+ * game's own (its experience 0.1, as the game's server gives plugins' recipes).
  */
 final class ServerRecipes {
     private final RecipeBook book;
@@ -34,6 +35,7 @@ final class ServerRecipes {
     boolean add(Recipe recipe) {
         if (recipe instanceof FurnaceRecipe) {
             furnace.add((FurnaceRecipe) recipe);
+            smeltWith();
             return true;
         }
         net.cubeworks.world.crafting.Recipe r = toBook(recipe);
@@ -129,6 +131,7 @@ final class ServerRecipes {
                 }
                 if (last instanceof FurnaceRecipe) {
                     furnace.remove(last);
+                    smeltWith();
                 } else {
                     book.remove((net.cubeworks.world.crafting.Recipe) last);
                 }
@@ -140,10 +143,28 @@ final class ServerRecipes {
     void clear() {
         book.clear();
         furnace.clear();
+        smeltWith();
     }
 
     void reset() {
         book.reset();
         furnace.clear();
+        smeltWith();
+    }
+
+    /** The furnaces smelt by the plugins' furnace recipes as they are now. */
+    private void smeltWith() {
+        List<SmeltingBook.Smelt> out = new ArrayList<SmeltingBook.Smelt>();
+        for (FurnaceRecipe f : furnace) {
+            ItemStack in = f.getInput();
+            ItemStack made = f.getResult();
+            if (in == null || made == null || in.getTypeId() <= 0 || made.getTypeId() <= 0) {
+                continue;
+            }
+            int data = in.getDurability() == Short.MAX_VALUE || in.getDurability() < 0 ? -1 : in.getDurability();
+            out.add(new SmeltingBook.Smelt(in.getTypeId(), data, made.getTypeId(), made.getDurability(),
+                    Math.max(1, Math.min(64, made.getAmount())), 0.1f));
+        }
+        SmeltingBook.standard().setAdded(out);
     }
 }

@@ -11,7 +11,8 @@ import net.cubeworks.world.level.SlotRow;
  * layout: every entry has its kind as "id" and its block's place as the ints "x", "y", "z"; a
  * sign has the strings Text1 to Text4; a container has "Items", a list of compounds with Slot
  * (byte), id (short), Count (byte), Damage (short) and the item's "tag", and "CustomName" when it
- * was named; a furnace has the shorts BurnTime and CookTime. What the world does not model rides
+ * was named; a furnace has the shorts BurnTime and CookTime; a note block ("Music") its pitch
+ * as the byte "note". What the world does not model rides
  * along in {@link BlockEntity#kept}: the entry as read without the text and items (a kind the
  * world does not model, whole), and stacks the world cannot hold (an id that is not a number, a
  * slot the container does not have), which go back into the slots the world left free.
@@ -48,6 +49,13 @@ final class BlockEntityCodec {
                 ((BlockEntity.Sign) e).setLine(i, string(tag, "Text" + (i + 1)));
                 kept.remove("Text" + (i + 1));
             }
+        } else if (e instanceof BlockEntity.Music) {
+            ((BlockEntity.Music) e).note = (int) Math.max(0, Math.min(24, integer(tag, "note"))); // as the game reads it
+            kept.remove("note");
+        } else if (e instanceof BlockEntity.Jukebox) {
+            readRecord((BlockEntity.Jukebox) e, tag);
+            kept.remove("Record");
+            kept.remove("RecordItem");
         } else if (e instanceof BlockEntity.Container) {
             BlockEntity.Container c = (BlockEntity.Container) e;
             c.customName = string(tag, "CustomName");
@@ -55,6 +63,8 @@ final class BlockEntityCodec {
             if (c instanceof BlockEntity.Furnace) {
                 ((BlockEntity.Furnace) c).burnTime = (int) integer(tag, "BurnTime");
                 ((BlockEntity.Furnace) c).cookTime = (int) integer(tag, "CookTime");
+            } else if (c instanceof BlockEntity.Hopper) {
+                ((BlockEntity.Hopper) c).cooldown = (int) integer(tag, "TransferCooldown");
             }
             NbtList others = readItems(tag, c.slots);
             if (others.size() > 0) {
@@ -65,6 +75,25 @@ final class BlockEntityCodec {
         }
         e.kept = kept;
         return e;
+    }
+
+    /** A jukebox's record: the stack RecordItem, or from 1.7's older entries the id Record alone. */
+    private static void readRecord(BlockEntity.Jukebox j, NbtCompound tag) throws Broken {
+        Object item = tag.get("RecordItem");
+        if (item instanceof NbtCompound) {
+            NbtCompound s = (NbtCompound) item;
+            if (!number(s, "id") || !number(s, "Damage")) {
+                throw new Broken("its RecordItem is not an item");
+            }
+            j.recordId = (int) s.number("id", 0);
+            j.recordData = (int) s.number("Damage", 0);
+            j.recordTag = s.compound("tag");
+        } else {
+            j.recordId = (int) integer(tag, "Record");
+        }
+        if (j.recordId < 0 || j.recordId > 32767) {
+            throw new Broken("its record is no item");
+        }
     }
 
     private static int coordinate(NbtCompound tag, String name) throws Broken {
@@ -140,11 +169,28 @@ final class BlockEntityCodec {
             for (int i = 0; i < 4; i++) {
                 tag.put("Text" + (i + 1), ((BlockEntity.Sign) e).line(i));
             }
+        } else if (e instanceof BlockEntity.Music) {
+            tag.put("note", (byte) ((BlockEntity.Music) e).note);
+        } else if (e instanceof BlockEntity.Jukebox) {
+            BlockEntity.Jukebox j = (BlockEntity.Jukebox) e;
+            if (j.recordId > 0) {
+                NbtCompound s = new NbtCompound();
+                s.put("id", (short) j.recordId);
+                s.put("Count", (byte) 1);
+                s.put("Damage", (short) j.recordData);
+                if (j.recordTag instanceof NbtCompound) {
+                    s.put("tag", j.recordTag);
+                }
+                tag.put("Record", j.recordId);
+                tag.put("RecordItem", s);
+            }
         } else if (e instanceof BlockEntity.Container) {
             BlockEntity.Container c = (BlockEntity.Container) e;
             if (c instanceof BlockEntity.Furnace) {
                 tag.put("BurnTime", (short) ((BlockEntity.Furnace) c).burnTime);
                 tag.put("CookTime", (short) ((BlockEntity.Furnace) c).cookTime);
+            } else if (c instanceof BlockEntity.Hopper) {
+                tag.put("TransferCooldown", ((BlockEntity.Hopper) c).cooldown);
             }
             tag.put("Items", items(c.slots, kept != null ? kept.list("Items") : null));
             if (c.customName != null) {

@@ -10,6 +10,54 @@ import java.util.Map;
 public final class NbtCompound {
     final LinkedHashMap<String, Object> map = new LinkedHashMap<String, Object>();
 
+    /**
+     * Equal to a compound with the same names and equal values, in any order (as the game
+     * compares items' tags: two stacks with equal tags are one item, and stack and merge).
+     */
+    @Override
+    public boolean equals(Object o) {
+        if (o == this) {
+            return true;
+        }
+        if (!(o instanceof NbtCompound) || ((NbtCompound) o).map.size() != map.size()) {
+            return false;
+        }
+        for (Map.Entry<String, Object> e : map.entrySet()) {
+            Object other = ((NbtCompound) o).map.get(e.getKey());
+            if (other == null || !valuesEqual(e.getValue(), other)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    @Override
+    public int hashCode() {
+        int h = 0;
+        for (Map.Entry<String, Object> e : map.entrySet()) {
+            h += e.getKey().hashCode() ^ valueHash(e.getValue());
+        }
+        return h;
+    }
+
+    /** Two tag values equal by content (arrays by their elements). */
+    static boolean valuesEqual(Object a, Object b) {
+        if (a instanceof byte[] && b instanceof byte[]) {
+            return java.util.Arrays.equals((byte[]) a, (byte[]) b);
+        }
+        if (a instanceof int[] && b instanceof int[]) {
+            return java.util.Arrays.equals((int[]) a, (int[]) b);
+        }
+        return a.equals(b);
+    }
+
+    static int valueHash(Object v) {
+        if (v instanceof byte[]) {
+            return java.util.Arrays.hashCode((byte[]) v);
+        }
+        return v instanceof int[] ? java.util.Arrays.hashCode((int[]) v) : v.hashCode();
+    }
+
     /** A copy of the entries; nested values are shared, so neither copy may change them in place. */
     NbtCompound copy() {
         NbtCompound c = new NbtCompound();

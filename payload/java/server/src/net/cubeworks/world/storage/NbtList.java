@@ -25,6 +25,33 @@ public final class NbtList {
         return items.size();
     }
 
+    /** Equal to a list of the same type with equal values in the same order. */
+    @Override
+    public boolean equals(Object o) {
+        if (o == this) {
+            return true;
+        }
+        if (!(o instanceof NbtList) || ((NbtList) o).items.size() != items.size()
+                || ((NbtList) o).type != type && !items.isEmpty()) {
+            return false;
+        }
+        for (int i = 0; i < items.size(); i++) {
+            if (!NbtCompound.valuesEqual(items.get(i), ((NbtList) o).items.get(i))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    @Override
+    public int hashCode() {
+        int h = type;
+        for (Object v : items) {
+            h = h * 31 + NbtCompound.valueHash(v);
+        }
+        return h;
+    }
+
     Object get(int i) {
         return items.get(i);
     }

@@ -1,6 +1,7 @@
 package net.cubeworks.world.storage;
 
 import java.util.HashSet;
+import java.util.List;
 import java.util.Set;
 
 /** A player file (players/NAME.dat) in the layout the 1.7.2 server reads and writes. */
@@ -27,8 +28,8 @@ public final class PlayerCodec {
         root.putIfAbsent("HurtTime", (short) 0);
         root.putIfAbsent("DeathTime", (short) 0);
         root.putIfAbsent("AttackTime", (short) 0);
-        root.put("Inventory", inventory(p, root.list("Inventory")));
-        root.putIfAbsent("EnderItems", new NbtList(Nbt.END));
+        root.put("Inventory", inventory(p.inventory, root.list("Inventory")));
+        root.put("EnderItems", inventory(p.enderItems, root.list("EnderItems")));
         root.put("SelectedItemSlot", p.selectedSlot);
         root.putIfAbsent("Sleeping", (byte) 0);
         root.putIfAbsent("SleepTimer", (short) 0);
@@ -74,10 +75,10 @@ public final class PlayerCodec {
      * The world's stacks, then the stacks read from the file that the world could not model
      * (ids that are not numbers, from later versions) in slots the world left free.
      */
-    private static NbtList inventory(StoredPlayer p, NbtList kept) {
+    private static NbtList inventory(List<StoredItem> items, NbtList kept) {
         NbtList list = new NbtList(Nbt.COMPOUND);
         Set<Integer> taken = new HashSet<Integer>();
-        for (StoredItem item : p.inventory) {
+        for (StoredItem item : items) {
             if (item == null || item.id <= 0 || item.count <= 0) {
                 continue;
             }
@@ -140,7 +141,13 @@ public final class PlayerCodec {
                 (int) root.number("SpawnZ", 0)};
             p.spawnForced = root.number("SpawnForced", 0) != 0;
         }
-        NbtList inv = root.list("Inventory");
+        readItems(root.list("Inventory"), p.inventory);
+        readItems(root.list("EnderItems"), p.enderItems);
+        p.kept = root;
+        return p;
+    }
+
+    private static void readItems(NbtList inv, List<StoredItem> into) {
         if (inv != null && inv.type == Nbt.COMPOUND) {
             for (Object o : inv.items) {
                 NbtCompound s = (NbtCompound) o;
@@ -153,11 +160,9 @@ public final class PlayerCodec {
                 item.count = (int) s.number("Count", 1);
                 item.damage = (int) s.number("Damage", 0);
                 item.tag = s.compound("tag");
-                p.inventory.add(item);
+                into.add(item);
             }
         }
-        p.kept = root;
-        return p;
     }
 
     private static float finite(float f) {

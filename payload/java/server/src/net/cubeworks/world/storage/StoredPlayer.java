@@ -17,6 +17,8 @@ public final class StoredPlayer {
     /** 0..8 */
     public int selectedSlot;
     public final List<StoredItem> inventory = new ArrayList<StoredItem>();
+    /** The ender chest's 27 slots (Slot 0 to 26). */
+    public final List<StoredItem> enderItems = new ArrayList<StoredItem>();
     /** Experience: the level, the progress to the next (0 to 1) and the total points. */
     public int xpLevel;
     public float xpProgress;

@@ -73,7 +73,8 @@ public class SetBlockCommand extends GameCommand {
             {Material.IRON_DOOR, Material.IRON_DOOR_BLOCK}, {Material.SUGAR_CANE, Material.SUGAR_CANE_BLOCK},
             {Material.CAKE, Material.CAKE_BLOCK}, {Material.NETHER_STALK, Material.NETHER_WARTS},
             {Material.BREWING_STAND_ITEM, Material.BREWING_STAND}, {Material.CAULDRON_ITEM, Material.CAULDRON},
-            {Material.FLOWER_POT_ITEM, Material.FLOWER_POT}, {Material.SKULL_ITEM, Material.SKULL}};
+            {Material.FLOWER_POT_ITEM, Material.FLOWER_POT}, {Material.SKULL_ITEM, Material.SKULL},
+            {Material.WHEAT, Material.CROPS}};
         for (Material[] p : pairs) {
             BLOCK_OF_ITEM.put(p[0], p[1]);
         }

@@ -159,6 +159,27 @@ public class GroundItemsTest {
         assertFalse(thirty.isRemoved());
         assertEquals(70, onGround(STONE));
         assertEquals("nothing made or lost", 36, onGround(DIRT));
+
+        // named items merge only with items of an equal name: equal tags made apart are one item
+        ItemEntity named = drop(9.5, 4.125, 9.5, STONE, 3, 0);
+        ItemEntity alike = drop(9.6, 4.125, 9.5, STONE, 4, 0);
+        ItemEntity other = drop(9.7, 4.125, 9.5, STONE, 5, 0);
+        synchronized (game.lock()) {
+            named.setStack(STONE, 3, 0, name("Rock"));
+            alike.setStack(STONE, 4, 0, name("Rock"));
+            other.setStack(STONE, 5, 0, name("Pebble"));
+        }
+        tick(1);
+        assertTrue("the two named alike merged", named.isRemoved() != alike.isRemoved());
+        assertEquals(7, (named.isRemoved() ? alike : named).count());
+        assertFalse("another name stays apart", other.isRemoved());
+        assertEquals(5, other.count());
+    }
+
+    private static Object name(String name) {
+        Map<String, Object> display = new LinkedHashMap<String, Object>();
+        display.put("display", java.util.Collections.<String, Object>singletonMap("Name", name));
+        return ItemTagValues.fromValues(display);
     }
 
     @Test

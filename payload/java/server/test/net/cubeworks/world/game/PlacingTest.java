@@ -100,8 +100,9 @@ public class PlacingTest {
         o.writeShort(y);
         o.writeInt(z);
         for (String line : new String[] {first, "", "", ""}) {
-            o.writeByte(line.length());
-            o.write(line.getBytes("UTF-8"));
+            byte[] utf8 = line.getBytes("UTF-8");
+            o.writeByte(utf8.length);
+            o.write(utf8);
         }
         return PlayReads.updateSign(new PacketIn(b.toByteArray()));
     }
@@ -124,6 +125,12 @@ public class PlacingTest {
             world.blockEvents().signText(alex, text(2, 4, 2, "again"));
         }
         assertEquals("Alex's", BlockEntities.signLines(world, 2, 4, 2)[0]);
+        place(alex, click(2, 3, 3, 1, 16));
+        synchronized (game.lock()) {
+            world.blockEvents().signText(alex, text(2, 4, 3, "\u00a7cred"));
+        }
+        assertEquals("a colour code is refused as the game refuses it", "!?", BlockEntities.signLines(world, 2, 4, 3)[0]);
+        alex.inventory().set(HAND, 323, 1, 0, null);
 
         // on a wall: the sign faces out of the face clicked
         synchronized (game.lock()) {

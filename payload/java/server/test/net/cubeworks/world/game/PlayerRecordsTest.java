@@ -56,6 +56,7 @@ public class PlayerRecordsTest {
             p.inventory().set(it[0], it[1], it[2], it[3], null);
         }
         p.inventory().set(1, 5, 1, 0, null); // the crafting grid is not kept by the game
+        p.inventory().ender.set(26, 264, 5, 0, null); // the ender chest's (EnderItems)
         store.savePlayer("Alex", PlayerRecords.toStored(p, new LevelState()));
         assertNull(store.loadPlayer("Steve"));
 
@@ -74,6 +75,8 @@ public class PlayerRecordsTest {
             assertEquals(it[3], back.inventory().data(it[0]));
         }
         assertEquals(0, back.inventory().count(1));
+        assertEquals(264, back.inventory().ender.item(26));
+        assertEquals(5, back.inventory().ender.count(26));
     }
 
     @Test

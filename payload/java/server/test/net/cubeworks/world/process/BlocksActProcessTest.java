@@ -1,6 +1,7 @@
 package net.cubeworks.world.process;
 
 import static org.junit.Assert.assertEquals;
+import static org.junit.Assert.assertTrue;
 
 import java.util.ArrayList;
 import java.util.List;
@@ -13,7 +14,8 @@ import org.junit.Test;
  * The world's blocks acting by themselves, through one real server and outside clients: water
  * poured from a bucket flows for everybody and goes when it is taken back, lava and water meet,
  * wheat is planted on hoed ground and grown with bone meal, lit TNT explodes, a door opens by hand
- * and an iron door for a lever, a piston pushes a block for a lever.
+ * and an iron door for a lever, a piston pushes a block for a lever; a redstone clock an npm client
+ * builds keeps its pace after the server restarts (the one case that restarts the shared server).
  */
 public class BlocksActProcessTest {
     private static ServerProcess server;
@@ -180,5 +182,33 @@ public class BlocksActProcessTest {
 
     private static int lastDamage(PlayClient c) {
         return c.slotDamage[36];
+    }
+
+    /** The "key=N" number in the npm client's last line. */
+    private static int reported(String text, String key) {
+        java.util.regex.Matcher m = java.util.regex.Pattern.compile(key + "=(\\d+)").matcher(text);
+        assertTrue(text, m.find());
+        return Integer.parseInt(m.group(1));
+    }
+
+    @Test
+    public void aRedstoneClockAnOutsideClientBuildsKeepsItsPaceAcrossARestart() throws Exception {
+        java.io.File modules = WorldNpmClientTest.modulesOrSkip();
+        server.command("op NodeEngineer");
+        String built = WorldNpmClientTest.runNode(server, modules, "redstone-client.js", "build", "10");
+        java.util.regex.Matcher o = java.util.regex.Pattern.compile("ORIGIN (-?\\d+) (-?\\d+) (-?\\d+)").matcher(built);
+        assertTrue(built, o.find());
+        int before = reported(built, "toggles");
+        // the torch turns every 10 ticks: 20 times in 10 s at the game's pace, fewer on a busy machine
+        assertTrue("the clock runs: " + built, before >= 6 && before <= 24);
+        server.send("stop");
+        server.waitForExit(60000);
+        server.start("-Xmx64M");
+        server.waitReady();
+        String watched = WorldNpmClientTest.runNode(server, modules, "redstone-client.js", "watch", "10", o.group(1),
+                o.group(2), o.group(3));
+        int after = reported(watched, "toggles");
+        assertTrue("after the restart it keeps its pace: " + before + " then " + after + "\n" + watched,
+                after >= before / 2 && after <= 24);
     }
 }

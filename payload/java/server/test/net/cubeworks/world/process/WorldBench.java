@@ -71,6 +71,9 @@ public final class WorldBench {
             NaturalBench.run(rounds, walkSeconds);
             FootprintBench.natural(rounds);
         }
+        if (only.isEmpty() || only.equals("furnaces")) {
+            net.cubeworks.world.game.FurnacesBench.run(100, 1200);
+        }
         if (only.isEmpty() || only.equals("items")) {
             net.cubeworks.world.game.ItemsBench.run(2000, 10, 1200);
             net.cubeworks.world.game.ItemsBench.run(2000, 1, 1200);
@@ -94,11 +97,19 @@ public final class WorldBench {
      */
     static void lake(int side, int seconds) throws Exception {
         ServerProcess s = ServerProcess.prepare("level-type=FLAT", "view-distance=6", "gamemode=1", "spawn-protection=0");
-        s.start("-Xmx64M", "-Dcubeworks.tick-stats=true");
+        s.start(recorded(s, "-Xmx64M", "-Dcubeworks.tick-stats=true"));
         s.waitReady();
         try {
             PlayClient p = PlayClient.join(s.port, 5, "Watcher");
             p.drain(2000);
+            // the join's ticks go into a report of their own: the reports after it weigh the water alone
+            int joined = s.output().length();
+            long waitUntil = System.currentTimeMillis() + 12000;
+            while (System.currentTimeMillis() < waitUntil && s.output().indexOf("Tick times of the last", joined) < 0) {
+                p.drain(200);
+            }
+            String joinReport = s.output().substring(0, s.output().length());
+            System.out.println("  the join's report (start, join): " + cpuTimes(joinReport));
             int x0 = (int) Math.floor(p.x) + 4;
             int z0 = (int) Math.floor(p.z) - side / 2;
             int from = s.output().length();
@@ -137,10 +148,36 @@ public final class WorldBench {
                             + " worst 99th percentile %.2f ms (target 10 ms), longest %.2f ms",
                     side, side, side * side, (poured - start) / 1e9, (last - poured) / 1e9, seen, windows, worstP99,
                     longest));
+            System.out.println("  " + cpuTimes(out));
             p.close();
         } finally {
             s.destroy();
         }
+    }
+
+    /** The game thread's processor time in the tick-time reports of the output: "median / 99th percentile" of each, and the worst 99th percentile. */
+    static String cpuTimes(String out) {
+        Matcher m = Pattern.compile("CPU time: median ([0-9.]+) ms, 99th percentile ([0-9.]+) ms").matcher(out);
+        StringBuilder b = new StringBuilder();
+        double worst = 0;
+        while (m.find()) {
+            worst = Math.max(worst, Double.parseDouble(m.group(2)));
+            b.append(b.length() == 0 ? "" : "; ").append(m.group(1)).append(" / ").append(m.group(2));
+        }
+        return String.format(Locale.ROOT, "the game thread's processor time per tick, median / 99th percentile of each 10 s: %s;"
+                + " worst 99th percentile %.2f ms", b, worst);
+    }
+
+    /** The server's options, with a flight recording (processor samples) in CUBEWORKS_BENCH_JFR's folder when it is set. */
+    private static String[] recorded(ServerProcess s, String... options) {
+        String jfr = System.getenv("CUBEWORKS_BENCH_JFR");
+        if (jfr == null || jfr.isEmpty()) {
+            return options;
+        }
+        String[] out = java.util.Arrays.copyOf(options, options.length + 1);
+        out[options.length] = "-XX:StartFlightRecording=settings=profile,filename="
+                + new java.io.File(jfr, s.dir.getName() + ".jfr").getPath();
+        return out;
     }
 
     /**
@@ -201,7 +238,7 @@ public final class WorldBench {
      */
     static void pistons(boolean machine, int seconds) throws Exception {
         ServerProcess s = ServerProcess.prepare("level-type=FLAT", "view-distance=6", "gamemode=1", "spawn-protection=0");
-        s.start("-Xmx64M", "-Dcubeworks.tick-stats=true");
+        s.start(recorded(s, "-Xmx64M", "-Dcubeworks.tick-stats=true"));
         s.waitReady();
         try {
             PlayClient p = PlayClient.join(s.port, 5, "Engineer");
@@ -254,6 +291,7 @@ public final class WorldBench {
                             + " worst 99th percentile %.2f ms",
                     machine ? "20-repeater clock driving 50 pistons" : "the same world without the machine", seconds,
                     moves, windows, worstP99));
+            System.out.println("  " + cpuTimes(out));
             p.close();
         } finally {
             s.destroy();

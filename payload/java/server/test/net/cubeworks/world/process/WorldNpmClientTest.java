@@ -59,20 +59,36 @@ public class WorldNpmClientTest {
         assertTrue(server.isAlive());
     }
 
+    /**
+     * One client crafts; another smelts two iron ores in a furnace, takes the first ingot, and
+     * finds the second (smelted while nobody watched) in the furnace after the server restarted.
+     */
     @Test
-    public void anNpmClientCraftsPlanksATableAndAPickaxe() throws Exception {
+    public void anNpmClientCraftsPlanksATableAndAPickaxeAnotherSmeltsIron() throws Exception {
         File modules = modulesOrSkip();
         server = ServerProcess.prepare("view-distance=3", "spawn-protection=0", "level-type=FLAT");
-        net.cubeworks.world.storage.Worlds.savePlayerWith(new File(server.dir, "world"), "NodeCrafter", 8.5, 8.5,
-                new int[] {0, 17, 3, 0});
+        File world = new File(server.dir, "world");
+        net.cubeworks.world.storage.Worlds.savePlayerWith(world, "NodeCrafter", 8.5, 8.5, new int[] {0, 17, 3, 0});
+        net.cubeworks.world.storage.Worlds.savePlayerWith(world, "NodeSmelter", 8.5, 12.5, new int[] {0, 61, 1, 0},
+                new int[] {1, 15, 2, 0}, new int[] {2, 263, 1, 0});
         server.start("-Xmx64M");
         server.waitReady();
         String text = runNode(modules, "craft-client.js");
         assertTrue(text, text.contains("OK {"));
         assertTrue(server.isAlive());
+
+        text = runNode(server, modules, "smelt-client.js", "smelt");
+        assertTrue(text, text.contains("OK {"));
+        Thread.sleep(11000); // the second ore smelts with nobody at the furnace
+        server.send("stop");
+        assertEquals(server.output(), 0, server.waitForExit(30000));
+        server.start("-Xmx64M");
+        server.waitReady();
+        text = runNode(server, modules, "smelt-client.js", "after");
+        assertTrue(text, text.contains("OK {"));
     }
 
-    private static File modulesOrSkip() {
+    static File modulesOrSkip() {
         File modules = nodeModules();
         if (modules == null || !new File(modules, "minecraft-protocol").isDirectory()) {
             if ("true".equals(System.getenv("CI"))) {
@@ -83,16 +99,22 @@ public class WorldNpmClientTest {
         return modules;
     }
 
-    /** Runs one of the scripts beside this class against the server; its output, after checking it exited 0. */
     private String runNode(File modules, String name) throws Exception {
+        return runNode(server, modules, name);
+    }
+
+    /** Runs one of the scripts beside this class against the server, with its arguments after the port; its output, after checking it exited 0. */
+    static String runNode(ServerProcess server, File modules, String name, String... args) throws Exception {
         File script;
         try {
             script = new File(WorldNpmClientTest.class.getResource(name).toURI());
         } catch (URISyntaxException ex) {
             throw new IllegalStateException(ex);
         }
-        ProcessBuilder pb = new ProcessBuilder("node", script.getPath(), String.valueOf(server.port))
-                .redirectErrorStream(true);
+        java.util.List<String> cmd = new java.util.ArrayList<String>(java.util.Arrays.asList("node", script.getPath(),
+                String.valueOf(server.port)));
+        cmd.addAll(java.util.Arrays.asList(args));
+        ProcessBuilder pb = new ProcessBuilder(cmd).redirectErrorStream(true);
         pb.environment().put("NODE_PATH", modules.getPath());
         Process node = pb.start();
         final InputStream in = node.getInputStream();

@@ -62,6 +62,24 @@ public class ServerRecipesTest {
     }
 
     @Test
+    public void aPluginsFurnaceRecipeSmeltsAfterTheGamesOwnUntilItIsCleared() {
+        ServerRecipes recipes = new ServerRecipes(RecipeBook.parse(BOOK));
+        net.cubeworks.world.crafting.SmeltingBook smelting = net.cubeworks.world.crafting.SmeltingBook.standard();
+        recipes.add(new FurnaceRecipe(new ItemStack(Material.DIAMOND, 2), Material.DIRT));
+        recipes.add(new FurnaceRecipe(new ItemStack(Material.GOLD_INGOT), Material.IRON_ORE));
+        try {
+            assertEquals(264, smelting.smelting(3, 0).resultId);
+            assertEquals(2, smelting.smelting(3, 0).resultCount);
+            assertNull("another damage: the recipe's input is dirt of damage 0", smelting.smelting(3, 1));
+            assertEquals("the game's own comes first", 265, smelting.smelting(15, 0).resultId);
+            recipes.clear();
+            assertNull(smelting.smelting(3, 0));
+        } finally {
+            recipes.reset();
+        }
+    }
+
+    @Test
     public void shapelessAnyDamageAndTheBooksOwnRecipesListClearAndReset() {
         RecipeBook book = RecipeBook.parse(BOOK);
         ServerRecipes recipes = new ServerRecipes(book);

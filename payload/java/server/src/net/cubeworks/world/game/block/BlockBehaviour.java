@@ -28,6 +28,10 @@ public abstract class BlockBehaviour {
         return false;
     }
 
+    /** A player's hit on the block itself, at the start of a dig (a note block plays). */
+    public void hit(BlockUser user, BlockWorld world, int x, int y, int z) {
+    }
+
     /** The block left where this one was broken: air, or another (ice melts to water). */
     public int leftAfterBreak(Terrain terrain, int x, int y, int z) {
         return AIR;

@@ -17,6 +17,14 @@ public final class BlockBehaviours {
         register(BlockIds.CRAFTING_TABLE, new CraftingTable());
         register(BlockIds.CHEST, new Chest());
         register(BlockIds.TRAPPED_CHEST, new Chest());
+        register(BlockIds.FURNACE, new ContainerBlock());
+        register(BlockIds.LIT_FURNACE, new ContainerBlock());
+        register(BlockIds.BREWING_STAND, new ContainerBlock());
+        register(BlockIds.DISPENSER, new DispenserBlock(false));
+        register(BlockIds.DROPPER, new DispenserBlock(true));
+        register(BlockIds.HOPPER, new HopperBlock());
+        register(BlockIds.ENDER_CHEST, new Chest());
+        register(BlockIds.JUKEBOX, new JukeboxBlock());
         register(BlockIds.FIRE, new Fire());
         register(BlockIds.ICE, new Ice());
         register(BlockIds.WOODEN_DOOR, new Openings(true, true));
@@ -64,6 +72,11 @@ public final class BlockBehaviours {
         register(BlockIds.STILL_WATER, new Liquid.Still(Liquid.WATER));
         register(BlockIds.LAVA, new Liquid.Flowing(Liquid.LAVA));
         register(BlockIds.STILL_LAVA, new Liquid.Still(Liquid.LAVA));
+        for (int rail : new int[] {BlockIds.RAIL, BlockIds.GOLDEN_RAIL, BlockIds.DETECTOR_RAIL, BlockIds.ACTIVATOR_RAIL}) {
+            register(rail, new Rails());
+        }
+        register(BlockIds.NOTE_BLOCK, new NoteBlock());
+        Attached.wrap(byId);
     }
 
     private void register(int id, BlockBehaviour behaviour) {

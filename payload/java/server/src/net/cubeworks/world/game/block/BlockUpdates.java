@@ -120,12 +120,14 @@ public final class BlockUpdates {
     /**
      * Picks {@link #RANDOM_PER_SECTION} places in each non-empty section of each column, by the
      * game's sequence, and lets the blocks there that act at random act; before them, the water
-     * on top of one place a column may freeze ({@link Freezing}).
+     * on top of one place a column may freeze ({@link Freezing}), and every 20 ticks its daylight
+     * sensors look at the sky ({@link DaylightSensor}).
      */
     public void randomTicks(BlockWorld world, List<Column> columns, Random random) {
         for (Column c : columns) {
             lcg = lcg * 3 + 1013904223;
             Freezing.tick(world, c, lcg >> 2, random);
+            DaylightSensor.tick(world, c);
             for (int sy = 0; sy < 16; sy++) {
                 if (!c.hasSection(sy)) {
                     continue;

@@ -16,8 +16,8 @@ import net.cubeworks.world.level.BlockIds;
  * block beside it by the block's flammability (the game's chances: 1 in 300 sideways, 1 in 250
  * above and below; an old fire less often lights what it burns), and may light the air around
  * it, up to four blocks up, by how much its neighbours encourage fire. Without anything to burn it
- * goes out once older than 3, or at 15 one time in four; on netherrack it burns for ever. Burning
- * TNT is primed.
+ * goes out once older than 3, or at 15 one time in four; on netherrack it burns for ever. Rain
+ * falling on it or beside it puts it out ({@link Weathering}). Burning TNT is primed.
  */
 final class Fire extends BlockBehaviour {
     static final int TICK_RATE = 30;
@@ -94,7 +94,7 @@ final class Fire extends BlockBehaviour {
             return;
         }
         boolean forever = y > 0 && w.blockAt(x, y - 1, z) == NETHERRACK;
-        if (!mayBurn(w, x, y, z)) {
+        if (!mayBurn(w, x, y, z) || !forever && Weathering.putsOut(w, x, y, z)) {
             w.setBlock(x, y, z, AIR, 0);
             return;
         }

@@ -32,7 +32,10 @@ final class Freezing {
         return y > 64 ? t - (y - 64) * 0.05f / 30.0f : t;
     }
 
-    /** One column's chance to freeze the water on top of one of its block columns (r: the game's random place). */
+    /**
+     * One column's chance to freeze the water on top of one of its block columns (r: the game's
+     * random place), and while it rains to snow on it.
+     */
     static void tick(BlockWorld w, Column c, int r, Random random) {
         if (random.nextInt(16) != 0) {
             return;
@@ -42,6 +45,14 @@ final class Freezing {
         int y = c.height(bx, bz) - 1;
         int x = c.x << 4 | bx;
         int z = c.z << 4 | bz;
+        freeze(w, x, y, z);
+        if (w.raining()) {
+            Weathering.snow(w, x, y + 1, z);
+        }
+    }
+
+    /** Still water on top of the block column freezes where it is cold and dark enough and open beside. */
+    private static void freeze(BlockWorld w, int x, int y, int z) {
         if (y < 0 || y > 255 || temperature(w.biomeAt(x, z), y) > 0.15f || w.blockLightAt(x, y + 1, z) >= 10) {
             return;
         }

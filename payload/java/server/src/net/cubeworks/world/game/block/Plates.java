@@ -75,7 +75,7 @@ final class Plates extends BlockBehaviour {
 
     /** Something is at the plate's place: it may go down. */
     static void touched(EntityWorld w, BlockBehaviours behaviours, int x, int y, int z) {
-        BlockBehaviour b = behaviours.of(w.blockAt(x, y, z));
+        BlockBehaviour b = Attached.own(behaviours.of(w.blockAt(x, y, z)));
         if (b instanceof Plates && power(w.blockAt(x, y, z), w.metaAt(x, y, z)) == 0) {
             ((Plates) b).refresh(w, x, y, z);
         }

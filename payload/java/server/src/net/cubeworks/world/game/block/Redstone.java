@@ -28,7 +28,7 @@ final class Redstone {
         return id == BlockIds.REDSTONE_WIRE || id == BlockIds.LEVER || id == BlockIds.STONE_BUTTON
                 || id == BlockIds.WOODEN_BUTTON || id == BlockIds.REDSTONE_TORCH || id == BlockIds.UNLIT_REDSTONE_TORCH
                 || id == BlockIds.REPEATER || id == BlockIds.POWERED_REPEATER || Plates.isPlate(id)
-                || Comparator.isComparator(id) || id == BlockIds.REDSTONE_BLOCK;
+                || Comparator.isComparator(id) || id == BlockIds.REDSTONE_BLOCK || id == BlockIds.DAYLIGHT_SENSOR;
     }
 
     private static int at(BlockWorld w, int x, int y, int z) {
@@ -60,6 +60,8 @@ final class Redstone {
             }
             case BlockIds.REDSTONE_BLOCK:
                 return 15;
+            case BlockIds.DAYLIGHT_SENSOR:
+                return w.metaAt(x, y, z);
             case BlockIds.STONE_PLATE:
             case BlockIds.WOODEN_PLATE:
             case BlockIds.GOLD_PLATE:

@@ -1,10 +1,9 @@
 package net.cubeworks.world.game.block;
 
-import java.util.ArrayDeque;
-import java.util.ArrayList;
+import java.util.HashSet;
 import java.util.List;
+import java.util.Set;
 
-import net.cubeworks.world.game.event.RedstoneEvents;
 import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.level.BlockIds;
 
@@ -16,15 +15,13 @@ import net.cubeworks.world.level.BlockIds;
  * spreads along the wire at once, then what is around each changed piece is told.
  */
 final class Wire extends BlockBehaviour {
-    /** The most pieces one change may go over (a guard against a pathological net). */
-    static final int MAX_STEPS = 20000;
-    private static final int[][] SIDES = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    static final int[][] SIDES = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
 
-    private static boolean wireAt(BlockWorld w, int x, int y, int z) {
+    static boolean wireAt(BlockWorld w, int x, int y, int z) {
         return y >= 0 && y <= 255 && w.loaded(x, z) && w.blockAt(x, y, z) == BlockIds.REDSTONE_WIRE;
     }
 
-    private static int id(BlockWorld w, int x, int y, int z) {
+    static int id(BlockWorld w, int x, int y, int z) {
         return y < 0 || y > 255 || !w.loaded(x, z) ? BlockIds.AIR : w.blockAt(x, y, z);
     }
 
@@ -70,26 +67,6 @@ final class Wire extends BlockBehaviour {
         return 0;
     }
 
-    /** The power the wire at x, y, z should have now. */
-    static int wanted(BlockWorld w, int x, int y, int z) {
-        int power = Redstone.received(w, x, y, z, false);
-        boolean coveredAbove = Redstone.conductor(id(w, x, y + 1, z));
-        for (int[] s : SIDES) {
-            int nx = x + s[0];
-            int nz = z + s[1];
-            if (wireAt(w, nx, y, nz)) {
-                power = Math.max(power, w.metaAt(nx, y, nz) - 1);
-            } else if (Redstone.conductor(id(w, nx, y, nz))) {
-                if (!coveredAbove && wireAt(w, nx, y + 1, nz)) {
-                    power = Math.max(power, w.metaAt(nx, y + 1, nz) - 1);
-                }
-            } else if (wireAt(w, nx, y - 1, nz)) {
-                power = Math.max(power, w.metaAt(nx, y - 1, nz) - 1);
-            }
-        }
-        return Math.max(0, power);
-    }
-
     @Override
     public void added(BlockWorld w, int x, int y, int z) {
         update(w, x, y, z);
@@ -113,38 +90,42 @@ final class Wire extends BlockBehaviour {
         update(w, x, y, z);
     }
 
-    /** Brings the wire at x, y, z and the wire it reaches to the power they should have; what is around each changed piece is told. */
+    /**
+     * Brings the wire at x, y, z and the wire it reaches to the power they should have, each piece
+     * written once: a rise spreads from it; a fall first takes away the power of every piece that
+     * may have had it from there (down to the pieces holding as much of their own), then spreads
+     * what is left back in, strongest first. Then what is around the changed pieces is told, each
+     * place once.
+     */
     static void update(BlockWorld w, int x, int y, int z) {
-        ArrayDeque<int[]> queue = new ArrayDeque<int[]>();
-        List<int[]> changed = new ArrayList<int[]>();
-        queue.add(new int[] {x, y, z});
-        int steps = 0;
-        while (!queue.isEmpty() && steps++ < MAX_STEPS) {
-            int[] p = queue.poll();
-            if (!wireAt(w, p[0], p[1], p[2])) {
-                continue;
-            }
-            int old = w.metaAt(p[0], p[1], p[2]);
-            int now = wanted(w, p[0], p[1], p[2]);
-            if (now == old) {
-                continue;
-            }
-            now = Math.max(0, Math.min(15, RedstoneEvents.change(w.host(), w.api(), p[0], p[1], p[2], old, now)));
-            if (now == old) {
-                continue;
-            }
-            w.setBlockQuietly(p[0], p[1], p[2], BlockIds.REDSTONE_WIRE, now);
-            changed.add(p);
-            for (int[] s : SIDES) {
-                for (int dy = -1; dy <= 1; dy++) {
-                    if (wireAt(w, p[0] + s[0], p[1] + dy, p[2] + s[1])) {
-                        queue.add(new int[] {p[0] + s[0], p[1] + dy, p[2] + s[1]});
-                    }
-                }
+        WireNet net = new WireNet(w);
+        int old = w.metaAt(x, y, z);
+        int now = net.wanted(x, y, z);
+        if (now == old) {
+            return;
+        }
+        if (now > old) {
+            net.raise(x, y, z, now);
+        } else {
+            net.lower(x, y, z, old);
+        }
+        tellAroundAll(w, net.write());
+    }
+
+    /** Tells the blocks beside each changed piece and beside those, as {@link Redstone#tellAround} does, each place's neighbours once. */
+    private static void tellAroundAll(BlockWorld w, List<int[]> changed) {
+        Set<Long> told = new HashSet<Long>();
+        for (int[] p : changed) {
+            tellOnce(w, told, p[0], p[1], p[2]);
+            for (int[] d : Redstone.DIRS) {
+                tellOnce(w, told, p[0] + d[0], p[1] + d[1], p[2] + d[2]);
             }
         }
-        for (int[] p : changed) {
-            Redstone.tellAround(w, p[0], p[1], p[2]);
+    }
+
+    private static void tellOnce(BlockWorld w, Set<Long> told, int x, int y, int z) {
+        if (y >= 0 && y <= 255 && w.loaded(x, z) && told.add(WireNet.key(x, y, z))) {
+            w.tellNeighbours(x, y, z);
         }
     }
 }

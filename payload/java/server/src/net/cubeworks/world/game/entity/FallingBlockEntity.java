@@ -7,6 +7,7 @@ import org.bukkit.Material;
 import org.bukkit.entity.EntityType;
 import org.bukkit.entity.FallingBlock;
 
+import net.cubeworks.world.game.event.EntityBlockEvents;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
@@ -74,7 +75,9 @@ public final class FallingBlockEntity extends ObjectEntity implements FallingBlo
             motionY *= -0.5;
             markRemoved();
             if (replaceable(world.blockAt(bx, by, bz)) && !fallsThrough(world.blockAt(bx, by - 1, bz))) {
-                world.setBlock(bx, by, bz, blockId, data);
+                if (EntityBlockEvents.change(world.host(), world.api(), this, bx, by, bz, blockId, data)) {
+                    world.setBlock(bx, by, bz, blockId, data);
+                }
             } else if (dropItem) {
                 world.dropItem(x, y, z, blockId, 1, data);
             }

@@ -55,7 +55,7 @@ public final class GroundItems implements ItemDrops {
     final World world;
     final Random random = new Random();
     private final GameHost host;
-    private final Terrain terrain;
+    final Terrain terrain;
     private final Solid solid;
     private final Viewers viewers;
     private final Set<ItemEntity> live = new LinkedHashSet<ItemEntity>();

@@ -136,6 +136,7 @@ public final class ItemEntity extends GroundEntity implements Item {
         int bx = floor(x);
         int by = floor(y - HALF);
         int bz = floor(z);
+        WaterFlow.push(items.terrain, this, x - HALF, y - HALF, z - HALF, x + HALF, y + HALF, z + HALF);
         motionY -= GRAVITY;
         boolean stuck = pushOut();
         if (!stuck) {

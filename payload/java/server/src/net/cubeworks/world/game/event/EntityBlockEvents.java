@@ -3,26 +3,30 @@ package net.cubeworks.world.game.event;
 import org.bukkit.Location;
 import org.bukkit.Material;
 import org.bukkit.World;
-import org.bukkit.block.Block;
 import org.bukkit.entity.Entity;
 import org.bukkit.event.entity.EntityChangeBlockEvent;
 import org.bukkit.event.entity.EntityTeleportEvent;
 
 import net.cubeworks.world.game.thread.GameHost;
 
-/** A creature that changes a block (an enderman taking or putting one) or teleports itself. */
+/**
+ * The plugins' say when a thing in the world changes a block: a falling block landing, farmland
+ * trampled, an enderman taking or putting a block (EntityChangeBlockEvent); and when a creature
+ * teleports itself (EntityTeleportEvent).
+ */
 public final class EntityBlockEvents {
     private EntityBlockEvents() {
     }
 
-    /** True: the block becomes the id and data. */
+    /** True when the entity may change the block at the place to toId with toData; false when a plugin stopped it. */
     @SuppressWarnings("deprecation")
-    public static boolean changeBlock(GameHost host, Entity e, World world, int x, int y, int z, int to, int data) {
+    public static boolean change(GameHost host, World api, Entity who, int x, int y, int z, int toId, int toData) {
         if (EntityChangeBlockEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return true;
         }
-        Block block = world.getBlockAt(x, y, z);
-        EntityChangeBlockEvent event = new EntityChangeBlockEvent(e, block, Material.getMaterial(to), (byte) data);
+        Material to = Material.getMaterial(toId);
+        EntityChangeBlockEvent event = new EntityChangeBlockEvent(who, api.getBlockAt(x, y, z), to != null ? to : Material.AIR,
+                (byte) toData);
         host.callEvent(event);
         return !event.isCancelled();
     }

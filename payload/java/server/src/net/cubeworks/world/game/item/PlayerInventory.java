@@ -22,6 +22,8 @@ public final class PlayerInventory {
     public static final int CURSOR = SLOTS;
 
     private final SlotStore slots = new SlotStore(SLOTS + 1);
+    /** What the player keeps in ender chests: 27 slots, his own wherever he opens one. */
+    public final SlotStore ender = new SlotStore(27);
     /** The player's own window (id 0), always there, and the window open now (the own one when none other is). */
     public final Window own = Window.player(this);
     public Window open = own;

@@ -18,7 +18,9 @@ public final class Window {
     public static final int TYPE_CRAFTING = 1;
     /** The window types of Open Window for the containers a plugin may open: chest rows, dispenser, hopper, dropper. */
     public static final int TYPE_CHEST = 0;
+    public static final int TYPE_FURNACE = 2;
     public static final int TYPE_DISPENSER = 3;
+    public static final int TYPE_BREWING = 5;
     public static final int TYPE_HOPPER = 9;
     public static final int TYPE_DROPPER = 10;
 
@@ -189,6 +191,9 @@ public final class Window {
 
     /** The most one slot holds: one in an armour slot, else 64. */
     public int limit(int slot) {
+        if (container != null && slot >= 0 && slot < container.size()) {
+            return container.limit(slot);
+        }
         return isArmour(slot) ? 1 : PlayerInventory.STACK;
     }
 
@@ -204,7 +209,7 @@ public final class Window {
         if (isArmour(slot)) {
             return Items.fitsArmourSlot(itemId, slot - 5);
         }
-        return true;
+        return container == null || slot >= container.size() || container.accepts(slot, itemId);
     }
 
     /** The recipe the grid makes now, or null (always for a container's window). */

@@ -16,8 +16,6 @@ import net.cubeworks.world.level.Items;
  */
 public final class WindowClicks {
     static final int OUTSIDE = -999;
-    /** Shift-clicks repeat while the slot keeps the same item; a bound so a fault cannot loop for ever. */
-    private static final int MOST_REPEATS = 128;
 
     /** What one click came to. */
     public static final class Outcome {
@@ -53,11 +51,11 @@ public final class WindowClicks {
     private WindowClicks() {
     }
 
-    private static Outcome itemOf(int id, int count, int data) {
+    static Outcome itemOf(int id, int count, int data) {
         return id <= 0 || count <= 0 ? NOTHING : new Outcome(false, id, count, data);
     }
 
-    private static boolean same(Window w, int a, int b) {
+    static boolean same(Window w, int a, int b) {
         return w.item(a) == w.item(b) && w.data(a) == w.data(b) && tagsEqual(w.tag(a), w.tag(b));
     }
 
@@ -92,7 +90,7 @@ public final class WindowClicks {
             } else if (!w.valid(slot)) {
                 o = REFUSED;
             } else {
-                o = mode == 1 ? shiftClick(w, slot) : plainClick(w, slot, button);
+                o = mode == 1 ? ShiftClicks.shiftClick(w, slot) : plainClick(w, slot, button);
             }
         } else if (mode == 2 && button >= 0 && button < 9) {
             o = w.valid(slot) ? numberKey(w, slot, button) : REFUSED;
@@ -186,114 +184,6 @@ public final class WindowClicks {
         Object tag = w.tag(a);
         w.copy(b, a);
         w.set(b, id, count, data, tag);
-    }
-
-    /** Shift-click: moves the slot's items to the other part of the window, again while the slot keeps the same item. */
-    private static Outcome shiftClick(Window w, int slot) {
-        int id = w.item(slot);
-        int count = w.count(slot);
-        int data = w.data(slot);
-        if (!transfer(w, slot)) {
-            return NOTHING;
-        }
-        for (int i = 0; i < MOST_REPEATS && w.count(slot) > 0 && w.item(slot) == id; i++) {
-            if (!transfer(w, slot)) {
-                break;
-            }
-        }
-        return itemOf(id, count, data);
-    }
-
-    /** One move of a shift-click; false when nothing moved. */
-    private static boolean transfer(Window w, int slot) {
-        int count = w.count(slot);
-        if (count == 0) {
-            return false;
-        }
-        int id = w.item(slot);
-        int first;
-        int end;
-        boolean backwards = false;
-        int main = w.mainFirst();
-        int hotbar = w.hotbarFirst();
-        int piece = Items.armourPiece(id);
-        if (w.isContainer()) {
-            // out of the container into the player's slots, hot bar's end first; the player's into the container
-            boolean fromContainer = !w.inPlayerInventory(slot);
-            first = fromContainer ? main : 0;
-            end = fromContainer ? w.size() : main;
-            backwards = fromContainer;
-        } else if (w.isResult(slot)) {
-            first = main;
-            end = w.size();
-            backwards = true;
-        } else if (!w.inPlayerInventory(slot) || (!w.table && slot >= 5 && slot <= 8)) {
-            first = main;
-            end = w.size();
-        } else if (!w.table && piece != Items.NOT_ARMOUR && w.count(5 + piece) == 0) {
-            first = 5 + piece;
-            end = first + 1;
-        } else if (slot < hotbar) {
-            first = hotbar;
-            end = w.size();
-        } else {
-            first = main;
-            end = hotbar;
-        }
-        if (w.isResult(slot)) {
-            // crafts only when the whole result fits, so no result is made and lost
-            if (room(w, slot, first, end) < count) {
-                return false;
-            }
-            merge(w, slot, first, end, true);
-            w.useIngredients();
-            return true;
-        }
-        merge(w, slot, first, end, backwards);
-        if (w.isGrid(slot)) {
-            w.updateResult();
-        }
-        return w.count(slot) != count;
-    }
-
-    /** How many of the slot's item the slots first to end could take. */
-    private static int room(Window w, int from, int first, int end) {
-        int max = Items.maxStack(w.item(from));
-        int room = 0;
-        for (int s = first; s < end; s++) {
-            if (w.count(s) == 0) {
-                room += max;
-            } else if (max > 1 && same(w, s, from)) {
-                room += Math.max(0, max - w.count(s));
-            }
-        }
-        return room;
-    }
-
-    /** Moves the slot's items into the slots first to end: onto stacks of the same item, then into the first empty slot. */
-    private static void merge(Window w, int from, int first, int end, boolean backwards) {
-        int max = Items.maxStack(w.item(from));
-        int step = backwards ? -1 : 1;
-        int start = backwards ? end - 1 : first;
-        if (max > 1) {
-            for (int s = start; s >= first && s < end && w.count(from) > 0; s += step) {
-                if (s == from || w.count(s) == 0 || !same(w, s, from) || w.count(s) >= max) {
-                    continue;
-                }
-                int put = Math.min(max - w.count(s), w.count(from));
-                w.set(s, w.item(s), w.count(s) + put, w.data(s), w.tag(s));
-                w.set(from, w.item(from), w.count(from) - put, w.data(from), w.tag(from));
-            }
-        }
-        if (w.count(from) > 0) {
-            for (int s = start; s >= first && s < end; s += step) {
-                if (s != from && w.count(s) == 0) {
-                    w.copy(from, s);
-                    w.set(from, 0, 0, 0, null);
-                    break;
-                }
-            }
-        }
     }
 
     /** Number key: the slot and the hot-bar slot trade places. */

@@ -1,5 +1,6 @@
 package net.cubeworks.world.game.mob;
 
+import net.cubeworks.world.game.entity.WaterFlow;
 import net.cubeworks.world.game.world.Terrain;
 
 /**
@@ -39,6 +40,7 @@ public final class Body {
         double w = m.kind.width / 2;
         double h = m.kind.height;
         inWater = touches(t, m.x, m.y, m.z, w, h, true);
+        WaterFlow.pushBody(t, m, w, h); // the water's flow carries it
         inLava = touches(t, m.x, m.y, m.z, w, h, false);
         double dx = m.motionX;
         double dy = m.motionY;

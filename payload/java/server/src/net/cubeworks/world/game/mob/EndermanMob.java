@@ -155,8 +155,8 @@ public final class EndermanMob extends Monster implements Enderman {
             int by = floor(y + mobs.random.nextDouble() * 3);
             int bz = floor(z - 2 + mobs.random.nextDouble() * 4);
             int id = mobs.world.blockAt(bx, by, bz);
-            if (carriable(id) && mobs.world.loaded(bx, bz) && EntityBlockEvents.changeBlock(mobs.world.host(), this,
-                    mobs.world.api(), bx, by, bz, 0, 0)) {
+            if (carriable(id) && mobs.world.loaded(bx, bz) && EntityBlockEvents.change(mobs.world.host(),
+                    mobs.world.api(), this, bx, by, bz, 0, 0)) {
                 carried = id;
                 carriedData = mobs.world.metaAt(bx, by, bz);
                 mobs.world.setBlock(bx, by, bz, 0, 0);
@@ -169,7 +169,7 @@ public final class EndermanMob extends Monster implements Enderman {
             int below = mobs.world.blockAt(bx, by - 1, bz);
             if (by > 0 && by < 256 && mobs.world.loaded(bx, bz) && mobs.world.blockAt(bx, by, bz) == 0 && below != 0
                     && Shapes.cube(below, mobs.world.metaAt(bx, by - 1, bz))
-                    && EntityBlockEvents.changeBlock(mobs.world.host(), this, mobs.world.api(), bx, by, bz,
+                    && EntityBlockEvents.change(mobs.world.host(), mobs.world.api(), this, bx, by, bz,
                             carried, carriedData)) {
                 mobs.world.setBlock(bx, by, bz, carried, carriedData);
                 carried = 0;

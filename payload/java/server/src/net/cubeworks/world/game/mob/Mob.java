@@ -179,6 +179,7 @@ public abstract class Mob extends Living implements Creature {
             return;
         }
         float fell = body.move(this, mobs.world);
+        mobs.world.landed(this, fell); // farmland under it may be trampled
         if (body.inWater && fireTicks > 0) {
             fireTicks = 0;
         }

@@ -81,4 +81,8 @@ public interface MobWorld extends Terrain {
 
     /** Gives a player the item (an arrow picked up); false when it does not fit. */
     boolean give(Player p, int item, int count);
+
+    /** After each move: the mob landed after a fall of fell blocks (0: it did not fall). Farmland under it may be trampled. */
+    default void landed(Mob mob, float fell) {
+    }
 }

@@ -32,6 +32,20 @@ public interface BlockWorld extends Terrain {
     /** The world's age in ticks, which scheduled updates count in. */
     long worldTime();
 
+    /** The time of day (0 at sunrise, 6000 noon, 24000 a day), which the sun's height follows. */
+    default long dayTime() {
+        return worldTime();
+    }
+
+    /** True while it rains in the world (snows where the biome is cold). */
+    default boolean raining() {
+        return false;
+    }
+
+    /** After the state a block keeps (its block entity) changed: its column is written with the next save. */
+    default void blockEntityChanged(int x, int y, int z) {
+    }
+
     /** The biome id at a block column. */
     int biomeAt(int x, int z);
 
@@ -59,11 +73,20 @@ public interface BlockWorld extends Terrain {
      */
     void blockAction(int x, int y, int z, int blockId, int byte1, int byte2);
 
-    /** The state the block at the place keeps (a chest's slots, ...); null when it keeps none or its column is not held. */
+    /**
+     * The state the block at the place keeps (a chest's slots, a note block's pitch, ...), an empty
+     * one made for a block of such a kind that has none yet; null when it keeps none or its column
+     * is not held.
+     */
     net.cubeworks.world.level.BlockEntity blockEntityAt(int x, int y, int z);
 
     /** Drops a stack of items at a place: the one way the world's own doings give items. */
     void dropItem(double x, double y, double z, int itemId, int count, int data);
+
+    /** Throws a stack (a dispenser's, its tags along) from the place, moving so. */
+    default void throwItem(double x, double y, double z, int itemId, int count, int data, Object tag, double[] motion) {
+        dropItem(x, y, z, itemId, count, data);
+    }
 
     /** The difficulty, 0 (peaceful) to 3 (hard). */
     int difficulty();

@@ -5,6 +5,7 @@ import java.util.Collections;
 import java.util.List;
 
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.level.BlockLight;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.level.Relight;
@@ -135,6 +136,11 @@ public final class ColumnCache {
         return column(k) != null || checkedFlat.contains(k);
     }
 
+    /** The columns held in memory now (a new list), for rules that look through them all now and then. */
+    public List<Column> heldColumns() {
+        return columns.values();
+    }
+
     /** The column held in memory, or null (flat, or not asked for yet). */
     public Column held(long k) {
         return column(k);
@@ -205,10 +211,12 @@ public final class ColumnCache {
         int cz = z >> 4;
         long k = ColumnKey.of(cx, cz);
         Column c = hold(cx, cz);
+        int was = c.block(x & 15, y, z & 15);
         c.set(x & 15, y, z & 15, id, data);
         c.lastUpdate = time;
         dirty.add(k);
-        if (c.lit()) {
+        // light changes only with what the block lets through or gives off (not with a wire's power, a repeater's state)
+        if (c.lit() && (BlockLight.opacity(was) != BlockLight.opacity(id) || BlockLight.emitted(was) != BlockLight.emitted(id))) {
             Relight.around(lights, x, y, z);
         }
         return k;

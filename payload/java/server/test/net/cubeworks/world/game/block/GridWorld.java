@@ -74,11 +74,26 @@ class GridWorld implements EntityWorld {
         return x >= minX && x <= maxX && z >= minZ && z <= maxZ;
     }
 
+    /** How many blocks were changed quietly, and how many times a block's neighbours were told, since the counts were last cleared. */
+    int quietChanges;
+    int neighboursTold;
+    /** The quiet changes by place, as "x,y,z" to their count. */
+    final Map<String, Integer> quietByPlace = new HashMap<String, Integer>();
+
     public void setBlockQuietly(int x, int y, int z, int id, int data) {
         put(x, y, z, id, data);
+        quietChanges++;
+        quietByPlace.merge(x + "," + y + "," + z, 1, Integer::sum);
+    }
+
+    void clearCounts() {
+        quietChanges = 0;
+        neighboursTold = 0;
+        quietByPlace.clear();
     }
 
     public void tellNeighbours(int x, int y, int z) {
+        neighboursTold++;
         updates.tellNeighbours(this, x, y, z, blockAt(x, y, z));
     }
 
@@ -150,8 +165,16 @@ class GridWorld implements EntityWorld {
         return 2;
     }
 
+    /** The game rules turned off (every other one is on). */
+    final java.util.Set<String> rulesOff = new java.util.HashSet<String>();
+    boolean raining;
+
     public boolean gameRule(String name) {
-        return true;
+        return !rulesOff.contains(name);
+    }
+
+    public boolean raining() {
+        return raining;
     }
 
     public Entities entities() {

@@ -126,7 +126,8 @@ public class LiquidFlowTest {
     public void waterWashesTorchesAwayButNotSigns() {
         GridWorld w = new GridWorld(8);
         w.put(2, 1, 0, 50, 5); // a torch
-        w.put(0, 1, 2, BlockIds.WALL_SIGN, 2);
+        w.put(0, 1, 2, BlockIds.WALL_SIGN, 4); // on the stone east of it
+        w.put(1, 1, 2, BlockIds.STONE, 0);
         w.setBlock(0, 1, 0, BlockIds.WATER, 0);
         w.run(200);
         assertEquals(STILL, w.blockAt(2, 1, 0));

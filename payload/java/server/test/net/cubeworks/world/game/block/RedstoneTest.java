@@ -22,7 +22,7 @@ public class RedstoneTest {
         }
     };
 
-    private static void click(GridWorld w, int x, int y, int z) {
+    static void click(GridWorld w, int x, int y, int z) {
         assertTrue(w.updates.behaviours().of(w.blockAt(x, y, z)).rightClicked(HAND, w, x, y, z));
     }
 
@@ -114,7 +114,7 @@ public class RedstoneTest {
     }
 
     /** A thing that lies where it is put. */
-    private static final class Thing extends net.cubeworks.world.game.entity.ObjectEntity {
+    static final class Thing extends net.cubeworks.world.game.entity.ObjectEntity {
         Thing(GridWorld w, double x, double y, double z) {
             super(w, x, y, z);
         }
@@ -174,5 +174,36 @@ public class RedstoneTest {
         click(w, 5, 1, 2);
         assertEquals("powered TNT is lit", BlockIds.AIR, w.blockAt(4, 1, 2));
         assertEquals(1, w.entities.size());
+    }
+
+    @Test
+    public void aChangeWritesEachPieceOfWireOnceWithItsFinalPower() {
+        GridWorld w = new GridWorld(9);
+        w.setBlock(0, 1, 0, BlockIds.LEVER, 5);
+        w.setBlock(14, 1, 0, BlockIds.LEVER, 5);
+        for (int x = 1; x <= 13; x++) {
+            w.setBlock(x, 1, 0, BlockIds.REDSTONE_WIRE, 0);
+        }
+        w.put(5, 1, 1, BlockIds.REDSTONE_WIRE, 0); // a branch off the line, and a step up from it
+        w.put(5, 1, 2, BlockIds.REDSTONE_WIRE, 0);
+        w.put(5, 1, 3, BlockIds.STONE, 0);
+        w.put(5, 2, 3, BlockIds.REDSTONE_WIRE, 0);
+        w.clearCounts();
+        click(w, 0, 1, 0);
+        assertEquals("15 14 13 12 11 10 9 8 7 6 5 4 3", wires(w, 1, 13));
+        assertEquals("10 9 8", w.metaAt(5, 1, 1) + " " + w.metaAt(5, 1, 2) + " " + w.metaAt(5, 2, 3));
+        assertEquals("16 pieces rise, each written once", 16, w.quietChanges - 1);
+        click(w, 14, 1, 0);
+        assertEquals("from both ends", "15 14 13 12 11 10 9 10 11 12 13 14 15", wires(w, 1, 13));
+        w.clearCounts();
+        click(w, 0, 1, 0);
+        assertEquals("the other end's power is all that is left", "3 4 5 6 7 8 9 10 11 12 13 14 15", wires(w, 1, 13));
+        assertEquals("6 5 4", w.metaAt(5, 1, 1) + " " + w.metaAt(5, 1, 2) + " " + w.metaAt(5, 2, 3));
+        for (java.util.Map.Entry<String, Integer> e : w.quietByPlace.entrySet()) {
+            assertEquals("written once: " + e.getKey(), 1, (int) e.getValue());
+        }
+        click(w, 14, 1, 0);
+        assertEquals("0 0 0 0 0 0 0 0 0 0 0 0 0", wires(w, 1, 13));
+        assertEquals("0 0 0", w.metaAt(5, 1, 1) + " " + w.metaAt(5, 1, 2) + " " + w.metaAt(5, 2, 3));
     }
 }

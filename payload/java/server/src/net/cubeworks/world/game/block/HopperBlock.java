@@ -1,0 +1,33 @@
+package net.cubeworks.world.game.block;
+
+import net.cubeworks.world.game.world.BlockWorld;
+import net.cubeworks.world.game.world.Terrain;
+
+/**
+ * A hopper: a right click opens its window; redstone power turns it off (the 8 of its data, as
+ * the game keeps it) until the power goes.
+ */
+public final class HopperBlock extends BlockBehaviour {
+    @Override
+    public boolean rightClicked(BlockUser user, Terrain terrain, int x, int y, int z) {
+        if (user.isSneaking() && user.heldItem() != 0) {
+            return false;
+        }
+        user.openContainer(x, y, z);
+        return true;
+    }
+
+    @Override
+    public void added(BlockWorld w, int x, int y, int z) {
+        neighbourChanged(w, x, y, z, AIR);
+    }
+
+    @Override
+    public void neighbourChanged(BlockWorld w, int x, int y, int z, int changedId) {
+        int data = w.metaAt(x, y, z);
+        boolean powered = Redstone.powered(w, x, y, z);
+        if (powered != HopperMoves.off(data)) {
+            w.setBlockQuietly(x, y, z, w.blockAt(x, y, z), powered ? data | 8 : data & 7);
+        }
+    }
+}
