@@ -5,6 +5,7 @@ import java.util.Random;
 import net.cubeworks.world.game.entity.EntityWorld;
 import net.cubeworks.world.game.entity.Living;
 import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.event.EntityBlockEvents;
 import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.level.BlockIds;
 
@@ -40,8 +41,12 @@ final class Plates extends BlockBehaviour {
         return weighted(id) ? 10 : 20;
     }
 
-    /** How many things are on the plate, by its rule. */
+    /**
+     * How many things are on the plate, by its rule. While it is up, each thing's step asks the
+     * plugins (a refused one does not press it), as the game's Bukkit server asks them.
+     */
     private int count(EntityWorld w, int x, int y, int z) {
+        boolean up = power(id, w.metaAt(x, y, z)) == 0;
         int n = 0;
         for (WorldEntity e : w.entities().all()) {
             if (e.isRemoved() || id == BlockIds.STONE_PLATE && !(e instanceof Living)
@@ -51,7 +56,8 @@ final class Plates extends BlockBehaviour {
             double half = e instanceof Living ? 0.3 : 0.49;
             double height = e instanceof Living ? 1.8 : 0.98;
             if (e.x + half > x + 0.125 && e.x - half < x + 0.875 && e.z + half > z + 0.125 && e.z - half < z + 0.875
-                    && e.y < y + 0.25 && e.y + height > y) {
+                    && e.y < y + 0.25 && e.y + height > y
+                    && (!up || EntityBlockEvents.steppedOn(w.host(), w.api(), e, x, y, z))) {
                 n++;
             }
         }

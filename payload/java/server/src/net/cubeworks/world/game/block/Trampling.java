@@ -8,8 +8,8 @@ import net.cubeworks.world.level.BlockIds;
 /**
  * Farmland trampled: a player or mob landing on it after a fall of fall blocks turns it back to
  * dirt with the game's chance (fall less half a block: certain from a block and a half), a mob
- * only while the mobGriefing rule is on; items never do. The plugins' EntityChangeBlockEvent may
- * stop it. A crop on it then breaks off, as on any dirt.
+ * only while the mobGriefing rule is on; items never do. The plugins may stop it: the step
+ * (PlayerInteractEvent PHYSICAL, EntityInteractEvent), then the change (EntityChangeBlockEvent). A crop on it then breaks off, as on any dirt.
  */
 public final class Trampling {
     private Trampling() {
@@ -34,7 +34,8 @@ public final class Trampling {
         if (w.random().nextFloat() >= fall - 0.5f || !player && !w.gameRule("mobGriefing")) {
             return false;
         }
-        if (!EntityBlockEvents.change(w.host(), w.api(), who, x, y, z, BlockIds.DIRT, 0)) {
+        if (!EntityBlockEvents.steppedOn(w.host(), w.api(), who, x, y, z)
+                || !EntityBlockEvents.change(w.host(), w.api(), who, x, y, z, BlockIds.DIRT, 0)) {
             return false;
         }
         w.setBlock(x, y, z, BlockIds.DIRT, 0);

@@ -4,10 +4,21 @@ import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertFalse;
 import static org.junit.Assert.assertTrue;
 
+import org.bukkit.World;
+import org.bukkit.event.Event;
+import org.bukkit.event.EventPriority;
+import org.bukkit.event.HandlerList;
+import org.bukkit.event.Listener;
+import org.bukkit.event.entity.EntityInteractEvent;
+import org.bukkit.plugin.Plugin;
+import org.junit.After;
 import org.junit.Test;
 
+import net.cubeworks.world.game.TestGames;
 import net.cubeworks.world.game.entity.WaterFlow;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.BlockIds;
+import net.cubeworks.world.plugin.EventDispatch;
 
 /** Farmland trampled, water's flow pushing things, rain putting fire out and snow falling, on made-up grids. */
 public class WeatherAndWaterTest {
@@ -20,6 +31,52 @@ public class WeatherAndWaterTest {
 
     private static RedstoneTest.Thing landing(GridWorld w) {
         return new RedstoneTest.Thing(w, 0.5, 1.9375, 0.5); // feet on the farmland's top
+    }
+
+    /** A field whose plugins refuse a player's or a creature's step on a block, as land protection does. */
+    private static GridWorld guarded(long seed) {
+        final EventDispatch events = new EventDispatch(java.util.logging.Logger.getAnonymousLogger());
+        final World api = (World) java.lang.reflect.Proxy.newProxyInstance(World.class.getClassLoader(),
+                new Class<?>[] {World.class}, (proxy, m, args) -> null);
+        GridWorld w = new GridWorld(seed) {
+            @Override
+            public GameHost host() {
+                final GameHost plain = super.host();
+                return new GameHost() {
+                    public void callEvent(Event event) {
+                        events.callEvent(event);
+                    }
+
+                    public boolean dispatchCommand(org.bukkit.command.CommandSender sender, String line) {
+                        return plain.dispatchCommand(sender, line);
+                    }
+
+                    public java.util.List<String> tabCompleteCommand(org.bukkit.command.CommandSender sender,
+                            String line) {
+                        return plain.tabCompleteCommand(sender, line);
+                    }
+
+                    public org.bukkit.Server api() {
+                        return plain.api();
+                    }
+                };
+            }
+
+            @Override
+            public World api() {
+                return api;
+            }
+        };
+        w.put(0, 1, 0, BlockIds.FARMLAND, 7);
+        Plugin guard = TestGames.plugin("Guard");
+        events.registerEvent(EntityInteractEvent.class, new Listener() {
+        }, EventPriority.NORMAL, (l, e) -> ((EntityInteractEvent) e).setCancelled(true), guard, false);
+        return w;
+    }
+
+    @After
+    public void forgetListeners() {
+        HandlerList.unregisterAll();
     }
 
     @Test
@@ -46,6 +103,10 @@ public class WeatherAndWaterTest {
         assertTrue("a mob falling 0.75 tramples a quarter of the time: " + trampled, trampled > 180 && trampled < 320);
         GridWorld g = field(4);
         assertFalse("nothing when it lands beside", Trampling.landed(g, new RedstoneTest.Thing(g, 1.5, 1.9375, 0.5), true, 5f));
+
+        GridWorld p = guarded(5);
+        assertFalse("a step the plugins refuse tramples nothing", Trampling.landed(p, landing(p), false, 3f));
+        assertEquals(BlockIds.FARMLAND, p.blockAt(0, 1, 0));
     }
 
     @Test
