@@ -109,7 +109,8 @@ final class Eating {
         arrow.setCritical(force >= 1f);
         arrow.pickup = !creative;
         ItemStack bow = new ItemStack(BOW, 1, (short) p.inventory().data(slot));
-        if (!net.cubeworks.world.game.event.MobEvents.shootBow(game.host(), p, bow, arrow, force)) {
+        if (!net.cubeworks.world.game.event.MobEvents.shootBow(game.host(), p, bow, arrow, force)
+                || !net.cubeworks.world.game.event.ProjectileEvents.launch(game.host(), arrow)) {
             arrow.markRemoved();
             p.sendSlot(slot);
             return;

@@ -97,4 +97,35 @@ public class BowTest {
         assertFalse("and its arrow is not picked up", free.pickup);
         assertEquals(1, alex.inventory().data(alex.handSlot()));
     }
+
+    @Test
+    public void anArrowAPluginStopsAtItsLaunchNeitherFliesNorIsSpent() {
+        game.world().close();
+        net.cubeworks.world.plugin.EventDispatch events =
+                new net.cubeworks.world.plugin.EventDispatch(java.util.logging.Logger.getAnonymousLogger());
+        net.cubeworks.world.settings.AccessLists access =
+                new net.cubeworks.world.settings.AccessLists(folder.getRoot(), java.util.logging.Logger.getAnonymousLogger());
+        access.load(false);
+        game = new Game(java.util.logging.Logger.getAnonymousLogger(), net.cubeworks.world.settings.ServerProperties.defaults(),
+                access, TestGames.host(events), new net.cubeworks.world.storage.WorldStore.None());
+        alex = TestGames.join(game, "Alex", game.entities().nextId(), 0.5, 4, 0.5);
+        alex.inventory().set(alex.handSlot(), Eating.BOW, 1, 0, null);
+        alex.inventory().set(9, Eating.ARROW, 2, 0, null);
+        final int[] asked = {0};
+        events.registerEvent(org.bukkit.event.entity.ProjectileLaunchEvent.class, new org.bukkit.event.Listener() {
+        }, org.bukkit.event.EventPriority.NORMAL, (l, e) -> {
+            asked[0]++;
+            ((org.bukkit.event.entity.ProjectileLaunchEvent) e).setCancelled(true);
+        }, TestGames.plugin("Guard"), false);
+        try {
+            draw(25);
+            ticks(1);
+            assertEquals(1, asked[0]);
+            assertNull("no arrow flies", arrow());
+            assertEquals("the arrow stays in the inventory", 2, alex.inventory().count(9));
+            assertEquals("the bow is not worn", 0, alex.inventory().data(alex.handSlot()));
+        } finally {
+            org.bukkit.event.HandlerList.unregisterAll();
+        }
+    }
 }

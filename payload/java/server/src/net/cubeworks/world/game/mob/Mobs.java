@@ -271,7 +271,10 @@ public final class Mobs {
         return t;
     }
 
-    /** A projectile a plugin has a living entity launch: arrows, snowballs and eggs fly; other kinds are not made here (null). */
+    /**
+     * A projectile a plugin has a living entity launch: arrows, snowballs and eggs fly, unless a
+     * plugin stops it (ProjectileLaunchEvent); other kinds are not made here. Null when none flies.
+     */
     public <T extends Projectile> T launch(LivingEntity from, Class<? extends T> type, Vector velocity) {
         if (type.isAssignableFrom(SnowballEntity.class) && type != Projectile.class
                 || type.isAssignableFrom(EggEntity.class) && type != Projectile.class) {
@@ -290,6 +293,10 @@ public final class Mobs {
         }
         org.bukkit.Location l = from.getEyeLocation();
         ArrowEntity arrow = shootArrow(from, l.getX(), l.getY() - 0.1, l.getZ(), l.getYaw(), l.getPitch(), 1.6f, 1f);
+        if (!net.cubeworks.world.game.event.ProjectileEvents.launch(world.host(), arrow)) {
+            arrow.markRemoved();
+            return null;
+        }
         if (velocity != null) {
             arrow.motionX = velocity.getX();
             arrow.motionY = velocity.getY();

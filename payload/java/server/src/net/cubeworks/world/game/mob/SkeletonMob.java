@@ -62,7 +62,8 @@ public final class SkeletonMob extends Monster implements Skeleton {
         double horizontal = Math.sqrt(dx * dx + dz * dz);
         arrow.aim(dx, dy + horizontal * 0.2, dz, 1.6f, 14 - mobs.world.difficulty() * 4);
         arrow.damage = force * 2 + mobs.random.nextGaussian() * 0.25 + mobs.world.difficulty() * 0.11;
-        if (!MobEvents.shootBow(mobs.world.host(), this, new ItemStack(BOW, 1), arrow, force)) {
+        if (!MobEvents.shootBow(mobs.world.host(), this, new ItemStack(BOW, 1), arrow, force)
+                || !net.cubeworks.world.game.event.ProjectileEvents.launch(mobs.world.host(), arrow)) {
             return;
         }
         mobs.world.entities().add(arrow);
