@@ -1,11 +1,5 @@
 package net.cubeworks.world.crafting;
 
-import java.io.BufferedReader;
-import java.io.IOException;
-import java.io.InputStream;
-import java.io.InputStreamReader;
-import java.io.Reader;
-import java.io.StringReader;
 import java.util.ArrayList;
 import java.util.HashMap;
 import java.util.List;
@@ -42,49 +36,20 @@ public final class RecipeBook {
     public static RecipeBook standard() {
         RecipeBook b = standard;
         if (b == null) {
-            InputStream in = RecipeBook.class.getResourceAsStream(RESOURCE);
-            if (in == null) {
-                throw new IllegalStateException("the recipes (" + RESOURCE + ") are missing from the server's jar");
-            }
-            try {
-                try {
-                    b = read(new InputStreamReader(in, "UTF-8"));
-                } finally {
-                    in.close();
-                }
-            } catch (IOException ex) {
-                throw new IllegalStateException("the recipes could not be read: " + ex.getMessage(), ex);
-            }
+            b = parse(TableLines.fromJar(RESOURCE, "the recipes"));
             standard = b;
         }
         return b;
     }
 
     /** Reads recipes from text; a malformed line is an IllegalArgumentException naming its line. */
-    public static RecipeBook parse(String text) {
-        try {
-            return read(new StringReader(text));
-        } catch (IOException ex) {
-            throw new IllegalStateException(ex);
-        }
-    }
-
-    private static RecipeBook read(Reader reader) throws IOException {
-        BufferedReader r = new BufferedReader(reader);
+    public static RecipeBook parse(String table) {
         List<Recipe> list = new ArrayList<Recipe>();
-        String line;
-        int number = 0;
-        while ((line = r.readLine()) != null) {
-            number++;
-            int hash = line.indexOf('#');
-            String text = (hash >= 0 ? line.substring(0, hash) : line).trim();
-            if (text.length() == 0) {
-                continue;
-            }
+        for (TableLines.Line line : TableLines.of(table)) {
             try {
-                list.add(recipe(text.split("\\s+")));
+                list.add(recipe(line.words));
             } catch (IllegalArgumentException ex) {
-                throw new IllegalArgumentException("recipe line " + number + " (" + text + "): " + ex.getMessage());
+                throw new IllegalArgumentException("recipe line " + line.number + " (" + line.text + "): " + ex.getMessage());
             }
         }
         return new RecipeBook(list);

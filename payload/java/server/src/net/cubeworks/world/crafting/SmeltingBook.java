@@ -1,11 +1,5 @@
 package net.cubeworks.world.crafting;
 
-import java.io.BufferedReader;
-import java.io.IOException;
-import java.io.InputStream;
-import java.io.InputStreamReader;
-import java.io.Reader;
-import java.io.StringReader;
 import java.util.ArrayList;
 import java.util.HashMap;
 import java.util.List;
@@ -68,47 +62,18 @@ public final class SmeltingBook {
     public static SmeltingBook standard() {
         SmeltingBook b = standard;
         if (b == null) {
-            InputStream in = SmeltingBook.class.getResourceAsStream(RESOURCE);
-            if (in == null) {
-                throw new IllegalStateException("the smelting table (" + RESOURCE + ") is missing from the server's jar");
-            }
-            try {
-                try {
-                    b = read(new InputStreamReader(in, "UTF-8"));
-                } finally {
-                    in.close();
-                }
-            } catch (IOException ex) {
-                throw new IllegalStateException("the smelting table could not be read: " + ex.getMessage(), ex);
-            }
+            b = parse(TableLines.fromJar(RESOURCE, "the smelting table"));
             standard = b;
         }
         return b;
     }
 
     /** Reads a table from text; a malformed line is an IllegalArgumentException naming its line. */
-    public static SmeltingBook parse(String text) {
-        try {
-            return read(new StringReader(text));
-        } catch (IOException ex) {
-            throw new IllegalStateException(ex);
-        }
-    }
-
-    private static SmeltingBook read(Reader reader) throws IOException {
-        BufferedReader r = new BufferedReader(reader);
+    public static SmeltingBook parse(String table) {
         List<Smelt> smelts = new ArrayList<Smelt>();
         Map<Integer, Integer> fuel = new HashMap<Integer, Integer>();
-        String line;
-        int number = 0;
-        while ((line = r.readLine()) != null) {
-            number++;
-            int hash = line.indexOf('#');
-            String text = (hash >= 0 ? line.substring(0, hash) : line).trim();
-            if (text.isEmpty()) {
-                continue;
-            }
-            String[] w = text.split("\\s+");
+        for (TableLines.Line line : TableLines.of(table)) {
+            String[] w = line.words;
             try {
                 if (w[0].equals("smelt") && w.length == 5) {
                     int[] in = item(w[1], -1);
@@ -129,9 +94,9 @@ public final class SmeltingBook {
                     throw new IllegalArgumentException("neither smelt INPUT RESULT COUNT EXPERIENCE nor fuel ITEM TICKS");
                 }
             } catch (NumberFormatException ex) {
-                throw new IllegalArgumentException("smelting line " + number + " (" + text + "): not a number");
+                throw new IllegalArgumentException("smelting line " + line.number + " (" + line.text + "): not a number");
             } catch (IllegalArgumentException ex) {
-                throw new IllegalArgumentException("smelting line " + number + " (" + text + "): " + ex.getMessage());
+                throw new IllegalArgumentException("smelting line " + line.number + " (" + line.text + "): " + ex.getMessage());
             }
         }
         return new SmeltingBook(smelts, fuel);
