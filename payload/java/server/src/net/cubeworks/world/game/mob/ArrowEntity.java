@@ -23,12 +23,10 @@ import net.cubeworks.world.protocol.PacketOut;
  * or sticks where it meets a block; a player's stuck arrow is picked up by walking over it; any
  * stuck arrow is gone after a minute.
  */
-public final class ArrowEntity extends Thing implements Arrow {
+public final class ArrowEntity extends Shot implements Arrow {
     static final double GRAVITY = 0.05;
     static final int STUCK_TICKS = 1200;
 
-    /** Who shot it (a mob or a player), or null. */
-    ProjectileSource shooter;
     public double damage = 2;
     public boolean inGround;
     int stuckTicks;
@@ -36,11 +34,9 @@ public final class ArrowEntity extends Thing implements Arrow {
     public boolean pickup;
     boolean critical;
     int knockback;
-    boolean bounce;
 
     public ArrowEntity(Mobs mobs, ProjectileSource shooter, double x, double y, double z) {
-        super(mobs);
-        this.shooter = shooter;
+        super(mobs, shooter);
         this.x = x;
         this.y = y;
         this.z = z;
@@ -245,31 +241,5 @@ public final class ArrowEntity extends Thing implements Arrow {
 
     public void setCritical(boolean c) {
         critical = c;
-    }
-
-    public ProjectileSource getShooter() {
-        return shooter;
-    }
-
-    public void setShooter(ProjectileSource s) {
-        shooter = s;
-    }
-
-    @Deprecated
-    public LivingEntity _INVALID_getShooter() {
-        return shooter instanceof LivingEntity ? (LivingEntity) shooter : null;
-    }
-
-    @Deprecated
-    public void _INVALID_setShooter(LivingEntity s) {
-        shooter = s;
-    }
-
-    public boolean doesBounce() {
-        return bounce;
-    }
-
-    public void setBounce(boolean b) {
-        bounce = b;
     }
 }

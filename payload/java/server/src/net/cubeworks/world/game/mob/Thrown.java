@@ -4,7 +4,6 @@ import java.util.List;
 
 import org.bukkit.entity.LivingEntity;
 import org.bukkit.entity.Player;
-import org.bukkit.entity.Projectile;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.projectiles.ProjectileSource;
 
@@ -22,17 +21,13 @@ import net.cubeworks.world.protocol.PlayPackets;
  * the first living thing (not its thrower in its first 5 ticks) or block its line meets, doing
  * what its kind does there. Clients are shown it as a Spawn Object of its type and its motion.
  */
-public abstract class Thrown extends Thing implements Projectile {
+public abstract class Thrown extends Shot {
     static final double GRAVITY = 0.03;
     /** The speed of a throw, blocks a tick. */
     public static final float SPEED = 1.5f;
 
-    ProjectileSource shooter;
-    private boolean bounce;
-
     Thrown(Mobs mobs, ProjectileSource shooter, double x, double y, double z) {
-        super(mobs);
-        this.shooter = shooter;
+        super(mobs, shooter);
         this.x = x;
         this.y = y;
         this.z = z;
@@ -202,33 +197,5 @@ public abstract class Thrown extends Thing implements Projectile {
             }
         }
         return true;
-    }
-
-    // --- the plugin API's members ---
-
-    public ProjectileSource getShooter() {
-        return shooter;
-    }
-
-    public void setShooter(ProjectileSource s) {
-        shooter = s;
-    }
-
-    @Deprecated
-    public LivingEntity _INVALID_getShooter() {
-        return shooter instanceof LivingEntity ? (LivingEntity) shooter : null;
-    }
-
-    @Deprecated
-    public void _INVALID_setShooter(LivingEntity s) {
-        shooter = s;
-    }
-
-    public boolean doesBounce() {
-        return bounce;
-    }
-
-    public void setBounce(boolean b) {
-        bounce = b;
     }
 }
