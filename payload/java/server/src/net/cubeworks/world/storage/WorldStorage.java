@@ -98,6 +98,34 @@ public final class WorldStorage implements Closeable {
         }
     }
 
+    /** What a kept file's tags are read into; a FormatException where they are not laid out so. */
+    private interface Decoder<T> {
+        T decode(NbtCompound root) throws Nbt.FormatException;
+    }
+
+    /**
+     * A kept gzipped file read through the decoder, under the lock. Throws Unavailable when it cannot
+     * be read now, or is broken and cannot be set aside; a broken one is reported and set aside, and
+     * null is returned as for a file that is not there. kind names whose tags they should be.
+     */
+    private <T> T loadKept(File f, String kind, Decoder<T> decoder) throws Unavailable {
+        String broken;
+        try {
+            return decoder.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
+        } catch (Nbt.FormatException e) {
+            broken = e.getMessage();
+        } catch (RuntimeException e) {
+            broken = "its tags are not laid out as " + kind + " (" + e + ")";
+        } catch (IOException e) {
+            log.warn("Could not read " + f.getPath() + ": " + e);
+            throw new Unavailable(f.getPath() + " cannot be read: " + e, e);
+        }
+        if (!reportAndSetAside(f, broken)) {
+            throw new Unavailable(f.getPath() + " is broken and could not be set aside", null);
+        }
+        return null;
+    }
+
     // ---- data/scoreboard.dat -----------------------------------------------------------------
 
     /**
@@ -111,21 +139,7 @@ public final class WorldStorage implements Closeable {
             if (!f.exists()) {
                 return null;
             }
-            String broken;
-            try {
-                return ScoreboardCodec.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
-            } catch (Nbt.FormatException e) {
-                broken = e.getMessage();
-            } catch (RuntimeException e) {
-                broken = "its tags are not laid out as a scoreboard's (" + e + ")";
-            } catch (IOException e) {
-                log.warn("Could not read " + f.getPath() + ": " + e);
-                throw new Unavailable(f.getPath() + " cannot be read: " + e, e);
-            }
-            if (!reportAndSetAside(f, broken)) {
-                throw new Unavailable(f.getPath() + " is broken and could not be set aside", null);
-            }
-            return null;
+            return loadKept(f, "a scoreboard's", ScoreboardCodec::decode);
         }
     }
 
@@ -381,21 +395,7 @@ public final class WorldStorage implements Closeable {
             if (!f.exists()) {
                 return null;
             }
-            String broken;
-            try {
-                return PlayerCodec.decode(Nbt.read(Nbt.gunzip(SafeFiles.readSmall(f))));
-            } catch (Nbt.FormatException e) {
-                broken = e.getMessage();
-            } catch (RuntimeException e) {
-                broken = "its tags are not laid out as a player's (" + e + ")";
-            } catch (IOException e) {
-                log.warn("Could not read " + f.getPath() + ": " + e);
-                throw new Unavailable(f.getPath() + " cannot be read: " + e, e);
-            }
-            if (!reportAndSetAside(f, broken)) {
-                throw new Unavailable(f.getPath() + " is broken and could not be set aside", null);
-            }
-            return null;
+            return loadKept(f, "a player's", PlayerCodec::decode);
         }
     }
 
