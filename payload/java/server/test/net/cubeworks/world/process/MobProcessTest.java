@@ -76,7 +76,7 @@ public class MobProcessTest {
         int cow = Integer.parseInt(spawned[0]);
         int zombie = Integer.parseInt(spawned[1]);
         assertEquals("true COW 20.0 20.0", spawned[2] + " " + spawned[3] + " " + spawned[4] + " " + spawned[5]);
-        assertEquals("true true 3 1", value("near"));
+        assertEquals("true true 2 1", value("near"));
         assertEquals("COW", value("spawn event"));
 
         alex.until("the client is shown both", () -> alex.mobs.containsKey(cow) && alex.mobs.containsKey(zombie));
