@@ -79,6 +79,7 @@ public final class GameWorld implements EntityWorld {
     private final ExecutorService generators;
     private final TickStats stats = new TickStats();
     private final ApiWorld api;
+    private final Blasts blasts;
     private final BlockEvents blockEvents;
     private final GroundItems items;
     private final ColumnEntities columnEntities;
@@ -114,6 +115,7 @@ public final class GameWorld implements EntityWorld {
         this.survival = new Survival(game, this, delivery);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
+        this.blasts = new Blasts(this, api);
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, this, BlockRules::solid,
@@ -169,6 +171,11 @@ public final class GameWorld implements EntityWorld {
     public ColumnEntities columnEntities() {
         return columnEntities;
 
+    }
+
+    /** What explosions do to the world. */
+    Blasts blasts() {
+        return blasts;
     }
 
     public Game game() {
@@ -462,7 +469,7 @@ public final class GameWorld implements EntityWorld {
     }
 
     public void explode(WorldEntity source, double x, double y, double z, float power, boolean fire) {
-        api.explode(source, x, y, z, power, fire, true);
+        blasts.byThing(source, x, y, z, power, fire);
     }
 
     public GameHost host() {

@@ -154,7 +154,7 @@ final class MobLink implements net.cubeworks.world.game.mob.MobWorld {
     }
 
     public void explode(org.bukkit.entity.Entity source, double x, double y, double z, float power) {
-        w.api().explodeBy(source, x, y, z, power);
+        w.blasts().byMob(source, x, y, z, power);
     }
 
     public void drop(double x, double y, double z, int item, int count, int damage) {
