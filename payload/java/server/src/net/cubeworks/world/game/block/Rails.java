@@ -178,7 +178,7 @@ final class Rails extends BlockBehaviour {
     }
 
     private static boolean top(BlockWorld w, int x, int y, int z) {
-        return y >= 0 && y <= 255 && Placement.solidTop(w.blockAt(x, y, z), w.metaAt(x, y, z));
+        return y >= 0 && y <= 255 && Footing.solidTop(w.blockAt(x, y, z), w.metaAt(x, y, z));
     }
 
     @Override
