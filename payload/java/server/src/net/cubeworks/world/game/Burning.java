@@ -79,7 +79,7 @@ final class Burning {
                     continue;
                 }
                 for (int by = y0; by <= y1; by++) {
-                    int id = world.blockAt(bx, by, bz);
+                    int id = world.blocks().blockAt(bx, by, bz);
                     if (id == BlockIds.WATER || id == BlockIds.STILL_WATER) {
                         return BlockIds.WATER;
                     }

@@ -228,7 +228,7 @@ public final class Windows {
         if (!(a instanceof BlockEntity.Container) || ((BlockEntity.Container) a).slots.size() != 27) {
             return;
         }
-        int[] o = Chest.otherHalf(world, x, y, z);
+        int[] o = Chest.otherHalf(world.blocks(), x, y, z);
         BlockEntity b = o == null ? null : BlockEntities.at(world, o[0], o[1], o[2]);
         if (!(b instanceof BlockEntity.Container) || ((BlockEntity.Container) b).slots.size() != 27) {
             b = null;
@@ -284,7 +284,7 @@ public final class Windows {
             }
         }
         for (int[] at : chest.places) {
-            int id = world.blockAt(at[0], at[1], at[2]);
+            int id = world.blocks().blockAt(at[0], at[1], at[2]);
             if (id == BlockIds.CHEST || id == BlockIds.TRAPPED_CHEST) {
                 interaction.toOthersNear(null, at[0], at[1], at[2], Interaction.EFFECT_DISTANCE,
                         PlayPackets.blockAction(at[0], at[1], at[2], 1, Math.min(viewers, 255), id).frame());
@@ -350,7 +350,7 @@ public final class Windows {
         if (w.container instanceof ChestSlots) {
             // a chest stays open while it is there (both halves) and the player within 8 blocks
             for (int[] at : ((ChestSlots) w.container).places) {
-                int id = world.blockAt(at[0], at[1], at[2]);
+                int id = world.blocks().blockAt(at[0], at[1], at[2]);
                 if (id != BlockIds.CHEST && id != BlockIds.TRAPPED_CHEST) {
                     return false;
                 }
@@ -364,7 +364,7 @@ public final class Windows {
         if (!w.table || w.tableY == Window.ANYWHERE) {
             return true;
         }
-        if (w.tableY < 0 || w.tableY > 255 || world.blockAt(w.tableX, w.tableY, w.tableZ) != BlockIds.CRAFTING_TABLE) {
+        if (w.tableY < 0 || w.tableY > 255 || world.blocks().blockAt(w.tableX, w.tableY, w.tableZ) != BlockIds.CRAFTING_TABLE) {
             return false;
         }
         double dx = p.x - (w.tableX + 0.5);

@@ -179,7 +179,7 @@ final class WorldSaver {
             world.columnEntities().fill(copies);
         }
         if (game.world() != null) {
-            game.world().stampTicks(copies);
+            game.world().blocks().stampTicks(copies);
         }
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
         List<OnlinePlayer> online = game.players().inJoinOrder();
@@ -260,7 +260,7 @@ final class WorldSaver {
             return;
         }
         if (game.world() != null) {
-            game.world().stampTicks(columns);
+            game.world().blocks().stampTicks(columns);
         }
         saver.submit(new Runnable() {
             public void run() {

@@ -153,7 +153,7 @@ public class SaveFailureTest {
         store.players.put("Alex", PlayerRecords.toStored(player(1.5, 0), world.level()));
         store.full = true;
         synchronized (game.lock()) {
-            world.setBlock(3, 4, 3, 1, 0);
+            world.blocks().setBlock(3, 4, 3, 1, 0);
             world.leave(player(50.5, 20)); // Alex leaves with the 20 stones he gained
         }
         List<String> lines = saveAll();
@@ -181,8 +181,8 @@ public class SaveFailureTest {
     public void theAutosaveSaysWhatIsStillUnsaved() {
         store.full = true;
         synchronized (game.lock()) {
-            world.setBlock(3, 4, 3, 1, 0);
-            world.setBlock(40, 4, 3, 1, 0);
+            world.blocks().setBlock(3, 4, 3, 1, 0);
+            world.blocks().setBlock(40, 4, 3, 1, 0);
             world.leave(player(50.5, 20));
             for (int i = 0; i < GameWorld.SAVE_INTERVAL_TICKS; i++) {
                 world.tick();
