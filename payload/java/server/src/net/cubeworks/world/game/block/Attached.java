@@ -210,6 +210,11 @@ final class Attached extends BlockBehaviour {
     }
 
     @Override
+    int placedData(PlacedBlock b) {
+        return own.placedData(b);
+    }
+
+    @Override
     public int leftAfterBreak(Terrain terrain, int x, int y, int z) {
         return own.leftAfterBreak(terrain, x, y, z);
     }

@@ -6,8 +6,8 @@ import net.cubeworks.world.level.BlockTable;
 /**
  * What holds a block in its cell, as placing and the blocks hung on others read it: the shapes a
  * thing leans on (an opaque whole cube, one that gives no power, a whole top, a solid material),
- * and what each block standing on the one below needs there (a flower grass or dirt, sugar cane
- * water beside its ground, a cactus free sides, a plate a solid top or a fence).
+ * and what the blocks standing on the one below with no placing rule of their own need there (a
+ * flower grass or dirt, a mushroom mycelium or an opaque cube, snow a whole top).
  */
 final class Footing {
     /** Whole cubes that let light through: nothing is hung on their sides. */
@@ -63,41 +63,14 @@ final class Footing {
             case PlacingIds.BROWN_MUSHROOM:
             case PlacingIds.RED_MUSHROOM:
                 return below == PlacingIds.MYCELIUM || opaqueCube(below);
-            case BlockIds.CACTUS:
-                for (int f = 2; f < 6; f++) {
-                    if (solidMaterial(w.id(x + Placement.STEP[f][0], y, z + Placement.STEP[f][2]))) {
-                        return false;
-                    }
-                }
-                return below == BlockIds.CACTUS || below == BlockIds.SAND;
             case PlacingIds.LILY_PAD:
                 return below == BlockIds.STILL_WATER && w.meta(x, y - 1, z) == 0;
-            case BlockIds.STONE_PLATE:
-            case BlockIds.WOODEN_PLATE:
-            case BlockIds.GOLD_PLATE:
-            case BlockIds.IRON_PLATE:
-                return w.top(x, y - 1, z) || below == PlacingIds.FENCE || below == PlacingIds.NETHER_FENCE;
             case PlacingIds.CARPET:
                 return below != 0;
-            case BlockIds.REDSTONE_WIRE:
-                return w.top(x, y - 1, z) || below == PlacingIds.GLOWSTONE;
             case PlacingIds.FLOWER_POT:
                 return w.top(x, y - 1, z);
             case PlacingIds.CAKE:
                 return solidMaterial(below);
-            case BlockIds.SUGAR_CANE:
-                if (below == BlockIds.SUGAR_CANE) {
-                    return true;
-                }
-                if (below != BlockIds.GRASS && below != BlockIds.DIRT && below != BlockIds.SAND) {
-                    return false;
-                }
-                for (int f = 2; f < 6; f++) {
-                    if (BlockIds.isWater(w.id(x + Placement.STEP[f][0], y - 1, z + Placement.STEP[f][2]))) {
-                        return true; // sugar cane grows by water
-                    }
-                }
-                return false;
             case BlockIds.SNOW_LAYER:
                 return below != BlockIds.ICE && below != BlockIds.PACKED_ICE && (below == BlockIds.LEAVES
                         || below == BlockIds.LEAVES_2 || opaqueCube(below)

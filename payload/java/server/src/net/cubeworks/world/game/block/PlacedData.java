@@ -5,81 +5,64 @@ import net.cubeworks.world.level.BlockIds;
 /**
  * The data of a block of one piece placed by hand: which way it faces by the player's look (a
  * furnace toward him, stairs away, a piston up or down when he is close above or below it) or by
- * the face clicked (torches, levers, buttons, ladders, vines and trapdoors hang on the block
- * clicked, a log lies along it), its upper half by where on the face the cursor was (stairs,
+ * the face clicked (torches, ladders, vines and trapdoors hang on the block clicked, hay
+ * lies along it), its upper half by where on the face the cursor was (stairs,
  * slabs, trapdoors), the variant the item's damage gives, and -1 where nothing holds it. Signs
  * stand turned to the player in sixteenths or hang on the wall clicked.
  */
 final class PlacedData {
-    /** The face on the other side of each face. */
-    private static final int[] OPPOSITE = {1, 0, 3, 2, 5, 4};
     /** The data of a block on a wall facing out of the face clicked (torches, levers, buttons): east, west, south, north. */
-    private static final int[] WALL_FACING = {-1, -1, 4, 3, 2, 1};
-    private static final int[] RAILS = {BlockIds.GOLDEN_RAIL, BlockIds.DETECTOR_RAIL, BlockIds.RAIL,
-        BlockIds.ACTIVATOR_RAIL};
+    static final int[] WALL_FACING = {-1, -1, 4, 3, 2, 1};
+    /**
+     * The kinds with placing rules of their own (pistons, hoppers, levers, rails, ...). Their
+     * placing rules read only the block being placed, so this set answers as the world's own.
+     */
+    private static final BlockBehaviours KINDS = new BlockBehaviours();
 
     private PlacedData() {
     }
 
     /**
      * The data of a block of one piece at (x, y, z), placed against the face; -1 when nothing
-     * holds it there.
+     * holds it there. A kind with a rule of its own answers first (see
+     * {@link BlockBehaviour#placedData}); the others follow the common rules here.
      */
     static int of(PlacingView w, int block, int damage, int x, int y, int z, int face, float hy, Placement.Placer placer) {
+        int own = KINDS.of(block).placedData(new PlacedBlock(w, block, damage, x, y, z, face, hy, placer));
+        if (own != BlockBehaviour.COMMON_PLACING) {
+            return own;
+        }
         int q = placer.quarter();
         int base = BlockRules.keepsData(block) ? damage & 15 : 0;
         if (PlacingIds.in(PlacingIds.STAIRS, block)) {
             boolean upsideDown = face == 0 || face != 1 && hy > 0.5f;
             return new int[] {2, 1, 3, 0}[q] | (upsideDown ? 4 : 0);
         }
-        if (PlacingIds.in(RAILS, block)) {
-            return w.top(x, y - 1, z) ? 0 : -1;
-        }
         switch (block) {
             case BlockIds.FURNACE:
             case BlockIds.ENDER_CHEST:
                 return toward(q);
-            case BlockIds.DISPENSER:
-            case BlockIds.DROPPER:
-            case BlockIds.PISTON:
-            case BlockIds.STICKY_PISTON:
-                return pistonFacing(x, y, z, placer);
             case BlockIds.PUMPKIN:
             case PlacingIds.JACK_O_LANTERN:
                 return w.top(x, y - 1, z) ? (q + 2) & 3 : -1;
             case PlacingIds.END_PORTAL_FRAME:
                 return (q + 2) & 3;
-            case BlockIds.REPEATER:
-            case BlockIds.COMPARATOR:
-                return w.top(x, y - 1, z) ? (q + 2) & 3 : -1;
             case PlacingIds.ANVIL:
                 return (q + 3) & 3 | (damage & 3) << 2;
             case BlockIds.FENCE_GATE:
                 return Footing.solidMaterial(w.id(x, y - 1, z)) ? q : -1;
-            case BlockIds.HOPPER:
-                return face < 2 ? 0 : OPPOSITE[face]; // toward the block clicked, never up
-            case BlockIds.LOG:
-            case BlockIds.LOG_2:
             case PlacingIds.HAY:
-                return (block == PlacingIds.HAY ? 0 : damage & 3) | (face < 2 ? 0 : face < 4 ? 8 : 4);
+                return lying(0, face);
             case PlacingIds.QUARTZ_BLOCK:
                 return (damage & 7) == 2 ? new int[] {2, 2, 4, 4, 3, 3}[face] : damage & 7;
             case PlacingIds.STONE_SLAB:
             case PlacingIds.WOODEN_SLAB:
                 return damage & 7 | (face == 0 || face != 1 && hy > 0.5f ? 8 : 0);
-            case BlockIds.LEAVES:
-            case BlockIds.LEAVES_2:
-                return damage & 3 | 4; // a player's leaves never decay
             case BlockIds.TORCH:
             case BlockIds.REDSTONE_TORCH:
                 return torch(w, x, y, z, face);
             case BlockIds.LADDER:
                 return ladder(w, x, y, z, face);
-            case BlockIds.LEVER:
-                return lever(w, x, y, z, face, q);
-            case BlockIds.STONE_BUTTON:
-            case BlockIds.WOODEN_BUTTON:
-                return face >= 2 && onWall(w, x, y, z, face) ? WALL_FACING[face] : -1;
             case PlacingIds.TRIPWIRE_HOOK:
                 return face >= 2 && onWall(w, x, y, z, face) ? new int[] {-1, -1, 2, 0, 1, 3}[face] : -1;
             case BlockIds.TRAPDOOR:
@@ -102,11 +85,16 @@ final class PlacedData {
         return new int[] {2, 5, 3, 4}[quarter];
     }
 
+    /** A log or a bale of hay of the variant lies along the face clicked: upright on a top or a bottom. */
+    static int lying(int variant, int face) {
+        return variant | (face < 2 ? 0 : face < 4 ? 8 : 4);
+    }
+
     /**
      * A dispenser, dropper or piston faces the player: up or down when he is within two blocks
      * across and his eyes are more than two blocks above it, or below its bottom.
      */
-    private static int pistonFacing(int x, int y, int z, Placement.Placer p) {
+    static int facingPlayer(int x, int y, int z, Placement.Placer p) {
         if (Math.abs((float) p.x - x) < 2f && Math.abs((float) p.z - z) < 2f) {
             double eyes = p.y + 1.82;
             if (eyes - y > 2) {
@@ -153,18 +141,6 @@ final class PlacedData {
             }
         }
         return data == 0 ? -1 : data;
-    }
-
-    /** A lever on the face clicked; on the ground or the ceiling it points along the player's look. */
-    private static int lever(PlacingView w, int x, int y, int z, int face, int quarter) {
-        boolean northSouth = (quarter & 1) == 0;
-        if (face == 0) {
-            return w.normal(x, y + 1, z) ? (northSouth ? 7 : 0) : -1;
-        }
-        if (face == 1) {
-            return w.top(x, y - 1, z) ? (northSouth ? 5 : 6) : -1;
-        }
-        return onWall(w, x, y, z, face) ? WALL_FACING[face] : -1;
     }
 
     /** A trapdoor hangs on the side of a block, in the upper half of the cell when the cursor was in the upper half. */

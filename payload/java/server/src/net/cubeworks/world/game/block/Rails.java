@@ -181,6 +181,12 @@ final class Rails extends BlockBehaviour {
         return y >= 0 && y <= 255 && Footing.solidTop(w.blockAt(x, y, z), w.metaAt(x, y, z));
     }
 
+    /** Placed on a solid top, running north and south until its neighbours turn it. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return b.onSolidTop() ? 0 : -1;
+    }
+
     @Override
     public void added(BlockWorld w, int x, int y, int z) {
         reshape(w, x, y, z, shapeFor(w, x, y, z));
