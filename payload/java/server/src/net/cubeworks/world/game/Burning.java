@@ -38,7 +38,7 @@ final class Burning {
             return;
         }
         int touching = touching(p);
-        if (touching == BlockIds.WATER || p.fireTicks > 0 && world.rainsOn(p.x, p.y + 1.8, p.z)) {
+        if (touching == BlockIds.WATER || p.fireTicks > 0 && world.blocks().rainsOn(p.x, p.y + 1.8, p.z)) {
             p.fireTicks = 0; // water, or rain from the open sky, puts the fire out
             return;
         }

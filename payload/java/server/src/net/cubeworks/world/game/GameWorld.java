@@ -7,7 +7,6 @@ import java.util.concurrent.Executors;
 import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
-import java.util.function.Supplier;
 
 import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.block.BlockBehaviours;
@@ -22,14 +21,12 @@ import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.game.world.SpawnArea;
 import net.cubeworks.world.game.world.Streaming;
+import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.generation.WorldChoice;
-import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.StoredLevel;
-import net.cubeworks.world.storage.StoredPlayer;
-import net.cubeworks.world.storage.StoredScoreboard;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
@@ -69,6 +66,7 @@ public final class GameWorld {
     private final Eating eating;
     private final Survival survival;
     private final WorldSaver saver;
+    private final PlayerPlacement placement;
     private final ExecutorService compressor;
     /** Reads and makes columns off the game thread, one thread per core. */
     private final ExecutorService generators;
@@ -79,7 +77,7 @@ public final class GameWorld {
     private final GroundItems items;
     private final ColumnEntities columnEntities;
     private final net.cubeworks.world.game.mob.Mobs mobs;
-    private final net.cubeworks.world.game.world.Weather weather;
+    private final Weather weather;
     private ScheduledExecutorService reporter;
     private final Random random = new Random();
     /** The blocks as their rules see them: their changes, updates and own tick. */
@@ -122,37 +120,16 @@ public final class GameWorld {
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
         blocks.attach(items, blasts, api);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
+        this.placement = new PlayerPlacement(this, saver, cache);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         mobs.register(codecs);
-        this.weather = new net.cubeworks.world.game.world.Weather(game.host(), api,
-                new net.cubeworks.world.game.world.Weather.Broadcast() {
-                    public void toAll(PacketOut packet) {
-                        byte[] frame = packet.frame();
-                        for (OnlinePlayer p : game.players().inJoinOrder()) {
-                            if (p.getPlayerWeather() == null) { // a player with weather of his own keeps it
-                                delivery.out(p, frame);
-                            }
-                        }
-                    }
-                });
+        this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
     }
 
     /** Rain and thunder. */
-    public net.cubeworks.world.game.world.Weather weather() {
+    public Weather weather() {
         return weather;
-    }
-
-    /** Whether it rains on the place: it rains and nothing but the open sky is over it. */
-    boolean rainsOn(double x, double y, double z) {
-        if (!level.raining) {
-            return false;
-        }
-        int bx = (int) Math.floor(x);
-        int bz = (int) Math.floor(z);
-        net.cubeworks.world.level.Column c = cache.held(ColumnKey.of(bx >> 4, bz >> 4));
-        int top = c == null ? net.cubeworks.world.level.Column.FLAT_HEIGHT : c.height(bx & 15, bz & 15);
-        return y >= top;
     }
 
     /** The animals and monsters, and their natural spawning. */
@@ -254,15 +231,7 @@ public final class GameWorld {
 
     /** Where the world keeps its main scoreboard. */
     public BoardFile scoreboardFile() {
-        return new BoardFile() {
-            public StoredScoreboard load() throws Unavailable {
-                return store.loadScoreboard();
-            }
-
-            public void saveWith(Supplier<StoredScoreboard> snapshot) {
-                saver.scoreboard = snapshot;
-            }
-        };
+        return saver.scoreboardFile();
     }
 
     /** The world type the client is told in Join Game and Respawn. */
@@ -340,43 +309,9 @@ public final class GameWorld {
         }
     }
 
-    // --- players in the world ---
-
-    /**
-     * Puts a joining player in: from its kept record, or new at the spawn point. A player whose
-     * column cannot be read starts at the spawn. Throws Unavailable, changing nothing, when the
-     * player's kept record cannot be read: the player must not be played (and saved) as new.
-     */
-    public void place(OnlinePlayer p) throws Unavailable {
-        StoredPlayer s = saver.loadPlayer(p.getName());
-        p.hadRecord = s != null;
-        if (s == null || !PlayerRecords.apply(s, p)) {
-            toSpawn(p); // new, or at a position no client could stand at
-        }
-        try {
-            cache.resolve(ColumnKey.chunk(p.x), ColumnKey.chunk(p.z));
-        } catch (Unavailable e) {
-            toSpawn(p);
-        }
-        p.sent.reset(p, tick.current());
-    }
-
-    void toSpawn(OnlinePlayer p) {
-        p.x = level.spawnX + 0.5;
-        p.y = level.spawnY;
-        p.z = level.spawnZ + 0.5;
-        p.yaw = 0f;
-        p.pitch = 0f;
-    }
-
-    /** The player leaves: every client that shows it destroys it, and its record is saved. */
-    void leave(OnlinePlayer p) {
-        Beds.wake(this, p, true, false); // his bed is free again
-        interaction.windows().leave(p);
-        visibility.hide(p);
-        p.shown.clear();
-        saver.savePlayerLater(p, level);
-        cache.leftBehind(p.known); // let go at the next tick when nobody else sees them
+    /** Where joining players are put, and what a leaving one undoes. */
+    public PlayerPlacement placement() {
+        return placement;
     }
 
     /** Sends the player the columns it is missing; see {@link Streaming#stream}. */

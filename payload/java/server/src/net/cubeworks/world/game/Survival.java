@@ -154,7 +154,7 @@ public final class Survival {
             p.y = own[1];
             p.z = own[2];
         } else {
-            world.toSpawn(p);
+            world.placement().toSpawn(p);
         }
         org.bukkit.Location to = PlayerEvents.respawn(game.host(), p, own != null);
         if (to != null && Movement.validPosition(to.getX(), to.getY(), to.getZ())) {

@@ -139,6 +139,18 @@ final class WorldBlocks implements EntityWorld {
         return level().time;
     }
 
+    /** Whether it rains on the place: it rains and nothing but the open sky is over it. */
+    public boolean rainsOn(double x, double y, double z) {
+        if (!level().raining) {
+            return false;
+        }
+        int bx = (int) Math.floor(x);
+        int bz = (int) Math.floor(z);
+        Column c = cache.held(ColumnKey.of(bx >> 4, bz >> 4));
+        int top = c == null ? Column.FLAT_HEIGHT : c.height(bx & 15, bz & 15);
+        return y >= top;
+    }
+
     public int biomeAt(int x, int z) {
         Column c = cache.held(ColumnKey.of(x >> 4, z >> 4));
         return c == null ? Column.PLAINS : c.biomes()[(z & 15) << 4 | x & 15] & 0xFF;

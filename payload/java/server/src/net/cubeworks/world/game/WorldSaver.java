@@ -15,13 +15,15 @@ import java.util.concurrent.TimeUnit;
 import java.util.logging.Level;
 import java.util.logging.Logger;
 
-import net.cubeworks.world.game.world.ColumnCache;
+import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
 import net.cubeworks.world.storage.StoredScoreboard;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 
 /**
@@ -107,6 +109,19 @@ final class WorldSaver {
     private final ConcurrentMap<String, Unwritten> unwritten = new ConcurrentHashMap<String, Unwritten>();
     /** What each save writes of the main scoreboard (taken when the save starts); null: nothing. */
     volatile java.util.function.Supplier<StoredScoreboard> scoreboard;
+
+    /** Where the world keeps its main scoreboard. */
+    BoardFile scoreboardFile() {
+        return new BoardFile() {
+            public StoredScoreboard load() throws Unavailable {
+                return store.loadScoreboard();
+            }
+
+            public void saveWith(java.util.function.Supplier<StoredScoreboard> snapshot) {
+                scoreboard = snapshot;
+            }
+        };
+    }
 
     WorldSaver(Game game, ColumnCache cache, WorldStore store, ExecutorService saver) {
         this.game = game;

@@ -351,7 +351,7 @@ public class GroundItemsTest {
             assertTrue(world.interaction().windows().openTable(alex, 1, 4, 0));
             alex.inventory().open.set(5, 17, 2, 0, null); // logs in the table's grid
             alex.inventory().open.set(net.cubeworks.world.game.item.Window.CURSOR, 280, 3, 0, null); // sticks
-            world.leave(alex);
+            world.placement().leave(alex);
         }
         assertEquals(4, onGround(5));
         assertEquals(2, onGround(17));

@@ -125,7 +125,7 @@ public class SaveFailureTest {
     private OnlinePlayer rejoin() throws Exception {
         OnlinePlayer p = player(0, 0);
         synchronized (game.lock()) {
-            world.place(p);
+            world.placement().place(p);
         }
         return p;
     }
@@ -154,7 +154,7 @@ public class SaveFailureTest {
         store.full = true;
         synchronized (game.lock()) {
             world.blocks().setBlock(3, 4, 3, 1, 0);
-            world.leave(player(50.5, 20)); // Alex leaves with the 20 stones he gained
+            world.placement().leave(player(50.5, 20)); // Alex leaves with the 20 stones he gained
         }
         List<String> lines = saveAll();
         assertTrue(lines.contains("Saving..."));
@@ -183,7 +183,7 @@ public class SaveFailureTest {
         synchronized (game.lock()) {
             world.blocks().setBlock(3, 4, 3, 1, 0);
             world.blocks().setBlock(40, 4, 3, 1, 0);
-            world.leave(player(50.5, 20));
+            world.placement().leave(player(50.5, 20));
             for (int i = 0; i < GameWorld.SAVE_INTERVAL_TICKS; i++) {
                 world.tick();
             }
