@@ -20,12 +20,13 @@ import org.bukkit.plugin.messaging.StandardMessenger;
 import net.cubeworks.world.game.block.BlockUser;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.Digging;
+import net.cubeworks.world.game.player.Experience;
 import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.game.player.Digging;
 
 /** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
 public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewer {
@@ -67,9 +68,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     int food = 20;
     float saturation = 5f;
     /** Experience: the level, the progress to the next (0 to 1), the total points. */
-    public int xpLevel;
-    public float xpProgress;
-    public int xpTotal;
+    public final Experience xp = new Experience();
     /** When the player last did something (see IdleKick), in milliseconds. */
     public volatile long lastActive = System.currentTimeMillis();
     /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
@@ -307,24 +306,22 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         if (next.length() > 16) {
             throw new IllegalArgumentException("Player list names can only be a maximum of 16 characters long");
         }
-        ApiWorld.onGameThread(game, new java.util.concurrent.Callable<Void>() {
-            public Void call() {
-                List<OnlinePlayer> all = game.players().inJoinOrder();
-                for (OnlinePlayer other : all) {
-                    if (other != OnlinePlayer.this && other.getPlayerListName().equals(next)) {
-                        throw new IllegalArgumentException(next + " is already assigned as a player list name for someone");
-                    }
+        ApiWorld.onGameThread(game, () -> {
+            List<OnlinePlayer> all = game.players().inJoinOrder();
+            for (OnlinePlayer other : all) {
+                if (other != OnlinePlayer.this && other.getPlayerListName().equals(next)) {
+                    throw new IllegalArgumentException(next + " is already assigned as a player list name for someone");
                 }
-                String old = listName;
-                listName = next;
-                if (all.contains(OnlinePlayer.this) && !old.equals(next)) {
-                    for (OnlinePlayer other : all) {
-                        other.connection().send(PlayPackets.playerListItem(old, false, 0));
-                        other.connection().send(PlayPackets.playerListItem(next, true, 0));
-                    }
-                }
-                return null;
             }
+            String old = listName;
+            listName = next;
+            if (all.contains(OnlinePlayer.this) && !old.equals(next)) {
+                for (OnlinePlayer other : all) {
+                    other.connection().send(PlayPackets.playerListItem(old, false, 0));
+                    other.connection().send(PlayPackets.playerListItem(next, true, 0));
+                }
+            }
+            return null;
         });
     }
 
