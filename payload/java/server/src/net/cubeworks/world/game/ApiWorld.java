@@ -51,13 +51,13 @@ public final class ApiWorld extends ApiWorldEntities {
 
     int typeAt(int x, int y, int z) {
         synchronized (game.lock()) {
-            return world.blockAt(x, y, z);
+            return world.blocks().blockAt(x, y, z);
         }
     }
 
     int dataAt(int x, int y, int z) {
         synchronized (game.lock()) {
-            return world.metaAt(x, y, z);
+            return world.blocks().metaAt(x, y, z);
         }
     }
 
@@ -73,9 +73,9 @@ public final class ApiWorld extends ApiWorldEntities {
         change(new Callable<Void>() {
             public Void call() {
                 if (physics) {
-                    world.setBlock(x, y, z, id, data & 15);
+                    world.blocks().setBlock(x, y, z, id, data & 15);
                 } else {
-                    world.setBlockQuietly(x, y, z, id, data & 15);
+                    world.blocks().setBlockQuietly(x, y, z, id, data & 15);
                 }
                 return null;
             }
@@ -101,7 +101,7 @@ public final class ApiWorld extends ApiWorldEntities {
     public int getHighestBlockYAt(int x, int z) {
         synchronized (game.lock()) {
             for (int y = 255; y >= 0; y--) {
-                if (world.blockAt(x, y, z) != 0) {
+                if (world.blocks().blockAt(x, y, z) != 0) {
                     return y + 1;
                 }
             }
@@ -524,11 +524,11 @@ public final class ApiWorld extends ApiWorldEntities {
             public Boolean call() {
                 return ApiTrees.grow(new ApiTrees.Blocks() {
                     public int typeAt(int bx, int by, int bz) {
-                        return world.blockAt(bx, by, bz);
+                        return world.blocks().blockAt(bx, by, bz);
                     }
 
                     public void put(int bx, int by, int bz, int id, int data) {
-                        world.setBlock(bx, by, bz, id, data);
+                        world.blocks().setBlock(bx, by, bz, id, data);
                     }
                 }, x, y, z, type, new java.util.Random());
             }

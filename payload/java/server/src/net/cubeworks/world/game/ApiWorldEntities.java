@@ -2,9 +2,7 @@ package net.cubeworks.world.game;
 
 import java.util.ArrayList;
 import java.util.Collection;
-import java.util.Collections;
 import java.util.List;
-import java.util.Random;
 import java.util.concurrent.Callable;
 
 import org.bukkit.Effect;
@@ -20,18 +18,10 @@ import org.bukkit.entity.FallingBlock;
 import org.bukkit.entity.Item;
 import org.bukkit.entity.LightningStrike;
 import org.bukkit.entity.LivingEntity;
-import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
-import net.cubeworks.world.game.block.BlockRules;
-import net.cubeworks.world.game.block.Drops;
-import net.cubeworks.world.game.block.Tnt;
 import net.cubeworks.world.game.entity.EffectData;
-import net.cubeworks.world.game.entity.Sight;
-import net.cubeworks.world.game.entity.TrackedPosition;
-import net.cubeworks.world.game.event.ExplosionEvents;
-import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.game.player.SoundNames;
@@ -321,10 +311,10 @@ abstract class ApiWorldEntities implements World {
     }
 
     /**
-     * An explosion by the game's rules: the blocks its rays reach are destroyed (nothing drops, as
-     * the server has no dropped items), with fire lit on a third of the cleared places over solid
-     * ground when asked, and the players in reach take the game's blast damage. The players within
-     * 64 blocks see and hear the blast.
+     * An explosion by the game's rules (see Blasts): the blocks its rays reach are taken (none
+     * drop), with fire lit on a third of the cleared places over solid ground when asked, and the
+     * players, mobs and items in reach are hurt and pushed. The players within 64 blocks see and
+     * hear the blast.
      */
     public boolean createExplosion(final double x, final double y, final double z, final float power,
             final boolean setFire, final boolean breakBlocks) {
@@ -334,111 +324,10 @@ abstract class ApiWorldEntities implements World {
         }
         return change(new Callable<Boolean>() {
             public Boolean call() {
-                explode(x, y, z, power, setFire, breakBlocks);
+                world.blasts().byPlugin(x, y, z, power, setFire, breakBlocks);
                 return true;
             }
         });
-    }
-
-    private void explode(double x, double y, double z, float power, boolean setFire, boolean breakBlocks) {
-        explode(null, x, y, z, power, setFire, breakBlocks);
-    }
-
-    /**
-     * An explosion as above, set off by a thing in the world (primed TNT, source) or by a plugin
-     * (null). A thing's explosion asks the plugins (EntityExplodeEvent), gives the blocks' items by
-     * the event's yield, and primes the TNT it reaches instead of taking it.
-     */
-    void explode(net.cubeworks.world.game.entity.WorldEntity source, double x, double y, double z, float power,
-            boolean setFire, boolean breakBlocks) {
-        Random random = world.random();
-        Sight.Blocks blocks = new Sight.Blocks() {
-            public int idAt(int bx, int by, int bz) {
-                return world.blockAt(bx, by, bz);
-            }
-        };
-        List<int[]> destroyed = breakBlocks ? Explosions.affected(blocks, x, y, z, power, random)
-                : Collections.<int[]>emptyList();
-        float yield = 0;
-        if (source != null) {
-            ExplosionEvents.Blast blast = ExplosionEvents.byEntity(game.host(), this, source, x, y, z, destroyed,
-                    1.0f / power);
-            destroyed = blast == null ? Collections.<int[]>emptyList() : blast.blocks;
-            yield = blast == null ? 0 : blast.yield;
-        }
-        int ox = (int) Math.floor(x);
-        int oy = (int) Math.floor(y);
-        int oz = (int) Math.floor(z);
-        List<int[]> offsets = new ArrayList<int[]>();
-        for (int[] b : destroyed) {
-            int id = world.blockAt(b[0], b[1], b[2]);
-            if (source != null && id == BlockIds.TNT) {
-                Tnt.prime(world, b[0], b[1], b[2], Tnt.chainFuse(random));
-            } else {
-                if (id != 0 && random.nextFloat() < yield) {
-                    Drops.ofBlock(world, b[0], b[1], b[2], id, world.metaAt(b[0], b[1], b[2]));
-                }
-                world.setBlock(b[0], b[1], b[2], 0, 0);
-            }
-            int dx = b[0] - ox;
-            int dy = b[1] - oy;
-            int dz = b[2] - oz;
-            if (dx >= -128 && dx <= 127 && dy >= -128 && dy <= 127 && dz >= -128 && dz <= 127) {
-                offsets.add(new int[] {dx, dy, dz});
-            }
-        }
-        if (setFire) {
-            for (int[] b : destroyed) {
-                if (b[1] > 0 && world.blockAt(b[0], b[1], b[2]) == 0
-                        && BlockRules.solid(world.blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
-                    world.setBlock(b[0], b[1], b[2], BlockIds.FIRE, 0);
-                }
-            }
-        }
-        ExplosionHits.hit(world, source, x, y, z, power, blocks, offsets,
-                new ExplosionHits.Players(DamageCause.BLOCK_EXPLOSION, null, false));
-    }
-
-
-    /**
-     * The explosion of an entity (a creeper): the blocks its rays reach, as the explode event
-     * leaves them (none when the mobGriefing rule is off), and the players and mobs near hurt by
-     * distance and exposure, a mob's blast by the difficulty.
-     */
-    void explodeBy(Entity source, double x, double y, double z, float power) {
-        Random random = new Random();
-        Sight.Blocks blocks = new Sight.Blocks() {
-            public int idAt(int bx, int by, int bz) {
-                return world.blockAt(bx, by, bz);
-            }
-        };
-        List<int[]> affected = "false".equals(world.level().gameRules.get("mobGriefing"))
-                ? new ArrayList<int[]>() : Explosions.affected(blocks, x, y, z, power, random);
-        List<org.bukkit.block.Block> listed = new ArrayList<org.bukkit.block.Block>();
-        for (int[] b : affected) {
-            listed.add(getBlockAt(b[0], b[1], b[2]));
-        }
-        if (net.cubeworks.world.game.event.MobEvents.explode(game.host(), source, new Location(this, x, y, z), listed,
-                0.3f) < 0) {
-            return;
-        }
-        int ox = (int) Math.floor(x);
-        int oy = (int) Math.floor(y);
-        int oz = (int) Math.floor(z);
-        List<int[]> offsets = new ArrayList<int[]>();
-        for (org.bukkit.block.Block b : listed) {
-            world.setBlock(b.getX(), b.getY(), b.getZ(), 0, 0);
-            int dx = b.getX() - ox;
-            int dy = b.getY() - oy;
-            int dz = b.getZ() - oz;
-            if (dx >= -128 && dx <= 127 && dy >= -128 && dy <= 127 && dz >= -128 && dz <= 127) {
-                offsets.add(new int[] {dx, dy, dz});
-            }
-        }
-        String by = source instanceof net.cubeworks.world.game.mob.Mob
-                ? ((net.cubeworks.world.game.mob.Mob) source).kind.savedId : null;
-        ExplosionHits.hit(world, source, x, y, z, power, blocks, offsets,
-                new ExplosionHits.Players(DamageCause.ENTITY_EXPLOSION, by, true));
     }
 
     public boolean createExplosion(Location loc, float power, boolean setFire) {

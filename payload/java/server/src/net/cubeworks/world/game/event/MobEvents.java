@@ -2,8 +2,6 @@ package net.cubeworks.world.game.event;
 
 import java.util.List;
 
-import org.bukkit.Location;
-import org.bukkit.block.Block;
 import org.bukkit.entity.Entity;
 import org.bukkit.entity.LivingEntity;
 import org.bukkit.entity.Player;
@@ -16,7 +14,6 @@ import org.bukkit.event.entity.EntityDamageByEntityEvent;
 import org.bukkit.event.entity.EntityDamageEvent;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.event.entity.EntityDeathEvent;
-import org.bukkit.event.entity.EntityExplodeEvent;
 import org.bukkit.event.entity.EntityShootBowEvent;
 import org.bukkit.event.entity.EntityTargetEvent;
 import org.bukkit.event.entity.EntityTargetEvent.TargetReason;
@@ -94,16 +91,6 @@ public final class MobEvents {
         EntityDeathEvent event = new EntityDeathEvent(dead, drops, experience);
         host.callEvent(event);
         return event.getDroppedExp();
-    }
-
-    /** The blocks an entity's explosion takes (the list changed in place) and its yield; negative when cancelled. */
-    public static float explode(GameHost host, Entity source, Location at, List<Block> blocks, float yield) {
-        if (nobody(EntityExplodeEvent.getHandlerList())) {
-            return yield;
-        }
-        EntityExplodeEvent event = new EntityExplodeEvent(source, at, blocks, yield);
-        host.callEvent(event);
-        return event.isCancelled() ? -1f : event.getYield();
     }
 
     /** The power of an explosion about to go off (a creeper's), or negative when cancelled. */
