@@ -15,12 +15,14 @@ import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.messaging.StandardMessenger;
 
 import net.cubeworks.world.game.block.BlockUser;
+import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.ChatSpam;
 import net.cubeworks.world.game.player.ClientChannels;
 import net.cubeworks.world.game.player.Digging;
 import net.cubeworks.world.game.player.Experience;
+import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
@@ -386,6 +388,20 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
 
     public Server getServer() {
         return game.host().api();
+    }
+
+    protected Terrain terrain() {
+        return game.world().blocks();
+    }
+
+    protected Entities registry() {
+        return game.entities();
+    }
+
+    /** A dead player waiting to respawn is met by nobody. */
+    @Override
+    public boolean isPresent() {
+        return !isRemoved() && !dead;
     }
 
     public boolean isValid() {

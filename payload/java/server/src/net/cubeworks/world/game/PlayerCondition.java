@@ -1,14 +1,10 @@
 package net.cubeworks.world.game;
 
-import java.util.ArrayList;
 import java.util.Collection;
-import java.util.HashSet;
 import java.util.List;
 
 import org.bukkit.EntityEffect;
 import org.bukkit.Location;
-import org.bukkit.World;
-import org.bukkit.block.Block;
 import org.bukkit.entity.Arrow;
 import org.bukkit.entity.Egg;
 import org.bukkit.entity.Entity;
@@ -25,7 +21,6 @@ import org.bukkit.util.Vector;
 
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.entity.PlayerEffects;
-import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -118,57 +113,7 @@ abstract class PlayerCondition extends PlayerSenses {
         });
     }
 
-    /** The other entities in this world (players, mobs, arrows) within x, y and z of this one. */
-    public List<Entity> getNearbyEntities(double x, double y, double z) {
-        OnlinePlayer me = self();
-        List<Entity> out = new ArrayList<Entity>();
-        synchronized (game().lock()) {
-            for (net.cubeworks.world.game.entity.WorldEntity e : game().entities().all()) {
-                if (e != me && !e.isRemoved() && !(e instanceof OnlinePlayer && ((OnlinePlayer) e).dead)
-                        && Math.abs(e.x - me.x) <= x && Math.abs(e.y - me.y) <= y && Math.abs(e.z - me.z) <= z) {
-                    out.add(e);
-                }
-            }
-        }
-        return out;
-    }
-
     // --- what the player looks at ---
-
-    private List<Block> sight(HashSet<Byte> transparent, int maxDistance, int keep) {
-        OnlinePlayer p = self();
-        final GameWorld world = game().world();
-        List<int[]> cells;
-        synchronized (game().lock()) {
-            cells = Sight.trace(new Sight.Blocks() {
-                public int idAt(int x, int y, int z) {
-                    return world.blocks().blockAt(x, y, z);
-                }
-            }, p.x, p.y + GameWorld.EYE_HEIGHT, p.z, p.yaw, p.pitch, maxDistance, transparent, keep);
-        }
-        World w = getWorld();
-        List<Block> out = new ArrayList<Block>(cells.size());
-        for (int[] c : cells) {
-            out.add(w.getBlockAt(c[0], c[1], c[2]));
-        }
-        return out;
-    }
-
-    @Deprecated
-    public List<Block> getLineOfSight(HashSet<Byte> transparent, int maxDistance) {
-        return sight(transparent, maxDistance, 0);
-    }
-
-    @Deprecated
-    public Block getTargetBlock(HashSet<Byte> transparent, int maxDistance) {
-        List<Block> last = sight(transparent, maxDistance, 1);
-        return last.isEmpty() ? null : last.get(0);
-    }
-
-    @Deprecated
-    public List<Block> getLastTwoTargetBlocks(HashSet<Byte> transparent, int maxDistance) {
-        return sight(transparent, maxDistance, 2);
-    }
 
     /** Whether no solid block stands on the straight line between the two pairs of eyes. */
     public boolean hasLineOfSight(Entity other) {

@@ -34,28 +34,6 @@ abstract class PlayerEntity extends PlayerCondition {
 
     // --- where it is ---
 
-    public Location getLocation() {
-        OnlinePlayer p = self();
-        synchronized (game().lock()) {
-            return new Location(getWorld(), p.x, p.y, p.z, p.yaw, p.pitch);
-        }
-    }
-
-    public Location getLocation(Location loc) {
-        if (loc != null) {
-            OnlinePlayer p = self();
-            synchronized (game().lock()) {
-                loc.setWorld(getWorld());
-                loc.setX(p.x);
-                loc.setY(p.y);
-                loc.setZ(p.z);
-                loc.setYaw(p.yaw);
-                loc.setPitch(p.pitch);
-            }
-        }
-        return loc;
-    }
-
     public World getWorld() {
         return game().world().api();
     }
@@ -68,20 +46,12 @@ abstract class PlayerEntity extends PlayerCondition {
         return GameWorld.EYE_HEIGHT;
     }
 
-    public Location getEyeLocation() {
-        return getLocation().add(0, GameWorld.EYE_HEIGHT, 0);
-    }
-
     /** Velocity is not modelled: players move by what their clients send. */
     public Vector getVelocity() {
         return new Vector();
     }
 
     public void setVelocity(Vector velocity) {
-    }
-
-    public boolean teleport(Location location) {
-        return teleport(location, TeleportCause.PLUGIN);
     }
 
     /** Moves the player after the teleport event; false when it was cancelled or the player cannot be moved. */
@@ -92,14 +62,6 @@ abstract class PlayerEntity extends PlayerCondition {
         return onGameThread(() -> {
             return game().world().movement().teleport(self(), location, cause);
         });
-    }
-
-    public boolean teleport(Entity destination) {
-        return teleport(destination.getLocation());
-    }
-
-    public boolean teleport(Entity destination, TeleportCause cause) {
-        return teleport(destination.getLocation(), cause);
     }
 
     // --- health and food ---

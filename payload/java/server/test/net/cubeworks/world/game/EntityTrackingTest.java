@@ -33,9 +33,11 @@ public class EntityTrackingTest {
     /** A kind of entity of the test's own, shown by a packet that names its id. */
     private static final class Marker extends WorldEntity {
         private final int range;
+        private final Game game;
 
         Marker(Game game, int range, double x, double z) {
             super(game.entities().nextId(), UUID.randomUUID(), game.lock());
+            this.game = game;
             this.range = range;
             this.x = x;
             this.y = 4;
@@ -55,20 +57,16 @@ public class EntityTrackingTest {
             throw new UnsupportedOperationException();
         }
 
+        protected net.cubeworks.world.game.entity.Entities registry() {
+            return game.entities();
+        }
+
         // the API members a marker has no use for
         public org.bukkit.Location getLocation() {
             return new org.bukkit.Location(null, x, y, z);
         }
 
-        public org.bukkit.Location getLocation(org.bukkit.Location loc) {
-            return none();
-        }
-
         public org.bukkit.World getWorld() {
-            return none();
-        }
-
-        public boolean teleport(org.bukkit.Location location) {
             return none();
         }
 
@@ -77,54 +75,12 @@ public class EntityTrackingTest {
             return none();
         }
 
-        public boolean teleport(org.bukkit.entity.Entity destination) {
-            return none();
-        }
-
-        public boolean teleport(org.bukkit.entity.Entity destination,
-                org.bukkit.event.player.PlayerTeleportEvent.TeleportCause cause) {
-            return none();
-        }
-
-        public List<org.bukkit.entity.Entity> getNearbyEntities(double x, double y, double z) {
-            return none();
-        }
-
-        public void remove() {
-            markRemoved();
-        }
-
-        public boolean isDead() {
-            return isRemoved();
-        }
-
-        public boolean isValid() {
-            return !isRemoved();
-        }
-
         public org.bukkit.Server getServer() {
             return none();
         }
 
-        public void playEffect(org.bukkit.EntityEffect type) {
-        }
-
         public EntityType getType() {
             return EntityType.UNKNOWN;
-        }
-
-        public void setMetadata(String key, org.bukkit.metadata.MetadataValue value) {
-        }
-
-        public List<org.bukkit.metadata.MetadataValue> getMetadata(String key) {
-            return Collections.emptyList();
-        }
-
-        public boolean hasMetadata(String key) {
-            return false;
-        }
-
-        public void removeMetadata(String key, org.bukkit.plugin.Plugin owner) {
         }
     }
 

@@ -1,13 +1,10 @@
 package net.cubeworks.world.game.entity;
 
-import java.util.ArrayList;
-import java.util.List;
 import java.util.UUID;
 
 import org.bukkit.Location;
 import org.bukkit.Server;
 import org.bukkit.World;
-import org.bukkit.entity.Entity;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
 
 /**
@@ -26,33 +23,12 @@ abstract class GroundEntity extends WorldEntity {
     void moved() {
     }
 
-    public Location getLocation() {
-        synchronized (lock) {
-            return new Location(ground.world, x, y, z, yaw, pitch);
-        }
-    }
-
-    public Location getLocation(Location loc) {
-        if (loc == null) {
-            return null;
-        }
-        synchronized (lock) {
-            loc.setWorld(ground.world);
-            loc.setX(x);
-            loc.setY(y);
-            loc.setZ(z);
-            loc.setYaw(yaw);
-            loc.setPitch(pitch);
-        }
-        return loc;
+    protected Entities registry() {
+        return ground.entities;
     }
 
     public World getWorld() {
         return ground.world;
-    }
-
-    public boolean teleport(Location location) {
-        return teleport(location, TeleportCause.PLUGIN);
     }
 
     public boolean teleport(Location location, TeleportCause cause) {
@@ -68,41 +44,8 @@ abstract class GroundEntity extends WorldEntity {
         return true;
     }
 
-    public boolean teleport(Entity destination) {
-        return destination != null && teleport(destination.getLocation());
-    }
-
-    public boolean teleport(Entity destination, TeleportCause cause) {
-        return destination != null && teleport(destination.getLocation(), cause);
-    }
-
     public Server getServer() {
         return org.bukkit.Bukkit.getServer();
-    }
-
-    public boolean isDead() {
-        return isRemoved();
-    }
-
-    public boolean isValid() {
-        return !isRemoved();
-    }
-
-    public void remove() {
-        markRemoved();
-    }
-
-    public List<Entity> getNearbyEntities(double dx, double dy, double dz) {
-        List<Entity> out = new ArrayList<Entity>();
-        synchronized (lock) {
-            for (WorldEntity e : ground.entities.all()) {
-                if (e != this && !e.isRemoved() && Math.abs(e.x - x) <= dx && Math.abs(e.y - y) <= dy
-                        && Math.abs(e.z - z) <= dz) {
-                    out.add(e);
-                }
-            }
-        }
-        return out;
     }
 
 }

@@ -1,14 +1,10 @@
 package net.cubeworks.world.game.entity;
 
-import java.util.ArrayList;
-import java.util.List;
 import java.util.UUID;
 
-import org.bukkit.EntityEffect;
 import org.bukkit.Location;
 import org.bukkit.Server;
 import org.bukkit.World;
-import org.bukkit.entity.Entity;
 import org.bukkit.event.player.PlayerTeleportEvent;
 
 /**
@@ -28,31 +24,15 @@ public abstract class ObjectEntity extends WorldEntity {
         sent.reset(this, 0);
     }
 
-    public Location getLocation() {
-        synchronized (lock) {
-            return new Location(world.api(), x, y, z, yaw, pitch);
-        }
-    }
-
-    public Location getLocation(Location loc) {
-        if (loc != null) {
-            synchronized (lock) {
-                loc.setWorld(world.api());
-                loc.setX(x);
-                loc.setY(y);
-                loc.setZ(z);
-                loc.setYaw(yaw);
-                loc.setPitch(pitch);
-            }
-        }
-        return loc;
+    protected Entities registry() {
+        return world.entities();
     }
 
     public World getWorld() {
         return world.api();
     }
 
-    public boolean teleport(Location location) {
+    public boolean teleport(Location location, PlayerTeleportEvent.TeleportCause cause) {
         synchronized (lock) {
             if (isRemoved() || location == null) {
                 return false;
@@ -64,49 +44,8 @@ public abstract class ObjectEntity extends WorldEntity {
         }
     }
 
-    public boolean teleport(Location location, PlayerTeleportEvent.TeleportCause cause) {
-        return teleport(location);
-    }
-
-    public boolean teleport(Entity destination) {
-        return destination != null && teleport(destination.getLocation());
-    }
-
-    public boolean teleport(Entity destination, PlayerTeleportEvent.TeleportCause cause) {
-        return teleport(destination);
-    }
-
     public Server getServer() {
         return world.host().api();
-    }
-
-    public boolean isDead() {
-        return isRemoved();
-    }
-
-    public boolean isValid() {
-        return !isRemoved();
-    }
-
-    public void remove() {
-        markRemoved();
-    }
-
-    public void playEffect(EntityEffect type) {
-        // no effect of a living thing applies to a thing that is not alive
-    }
-
-    public List<Entity> getNearbyEntities(double dx, double dy, double dz) {
-        List<Entity> out = new ArrayList<Entity>();
-        synchronized (lock) {
-            for (WorldEntity e : world.entities().all()) {
-                if (e != this && !e.isRemoved() && Math.abs(e.x - x) <= dx && Math.abs(e.y - y) <= dy
-                        && Math.abs(e.z - z) <= dz) {
-                    out.add(e);
-                }
-            }
-        }
-        return out;
     }
 
     /**

@@ -1,10 +1,14 @@
 package net.cubeworks.world.game.entity;
 
+import java.util.ArrayList;
 import java.util.List;
 import java.util.UUID;
 
+import org.bukkit.EntityEffect;
+import org.bukkit.Location;
 import org.bukkit.entity.Entity;
 import org.bukkit.event.entity.EntityDamageEvent;
+import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
 import org.bukkit.util.Vector;
 
 import net.cubeworks.world.protocol.PacketOut;
@@ -82,7 +86,78 @@ public abstract class WorldEntity implements Entity {
         return removed;
     }
 
+    /** The world's entities this one is among: what is near it is looked for there. */
+    protected abstract Entities registry();
+
+    /** Whether the others meet it in the world: not once it is removed (a kind may say more). */
+    public boolean isPresent() {
+        return !isRemoved();
+    }
+
     // --- the plugin API's members on this state ---
+
+    public Location getLocation() {
+        synchronized (lock) {
+            return new Location(getWorld(), x, y, z, yaw, pitch);
+        }
+    }
+
+    public Location getLocation(Location loc) {
+        if (loc == null) {
+            return null;
+        }
+        synchronized (lock) {
+            loc.setWorld(getWorld());
+            loc.setX(x);
+            loc.setY(y);
+            loc.setZ(z);
+            loc.setYaw(yaw);
+            loc.setPitch(pitch);
+        }
+        return loc;
+    }
+
+    public boolean teleport(Location location) {
+        return teleport(location, TeleportCause.PLUGIN);
+    }
+
+    public boolean teleport(Entity destination) {
+        return destination != null && teleport(destination.getLocation());
+    }
+
+    public boolean teleport(Entity destination, TeleportCause cause) {
+        return destination != null && teleport(destination.getLocation(), cause);
+    }
+
+    /** The other entities in the world, present, within the distances of this one along each axis. */
+    public List<Entity> getNearbyEntities(double dx, double dy, double dz) {
+        List<Entity> out = new ArrayList<Entity>();
+        synchronized (lock) {
+            for (WorldEntity e : registry().all()) {
+                if (e != this && e.isPresent() && Math.abs(e.x - x) <= dx && Math.abs(e.y - y) <= dy
+                        && Math.abs(e.z - z) <= dz) {
+                    out.add(e);
+                }
+            }
+        }
+        return out;
+    }
+
+    public boolean isDead() {
+        return isRemoved();
+    }
+
+    public boolean isValid() {
+        return !isDead();
+    }
+
+    public void remove() {
+        markRemoved();
+    }
+
+    /** Plays the effect of a living thing; a kind that shows none leaves this as it is. */
+    public void playEffect(EntityEffect type) {
+    }
 
     public int getEntityId() {
         return entityId;

@@ -1,14 +1,12 @@
 package net.cubeworks.world.game.mob;
 
 import java.util.Collection;
-import java.util.HashSet;
 import java.util.List;
 
 import org.bukkit.EntityEffect;
 import org.bukkit.Location;
 import org.bukkit.Server;
 import org.bukkit.World;
-import org.bukkit.block.Block;
 import org.bukkit.entity.Creature;
 import org.bukkit.entity.Egg;
 import org.bukkit.entity.Entity;
@@ -25,7 +23,9 @@ import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.Living;
+import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.protocol.EntityMetadata;
 import net.cubeworks.world.protocol.PacketOut;
 
@@ -134,12 +134,12 @@ public abstract class Mob extends Living implements Creature {
         return kind.type;
     }
 
-    public Location getLocation() {
-        return Whereabouts.location(this);
+    protected Terrain terrain() {
+        return mobs.world;
     }
 
-    public Location getLocation(Location loc) {
-        return loc == null ? null : Whereabouts.location(this, loc);
+    protected Entities registry() {
+        return mobs.world.entities();
     }
 
     public World getWorld() {
@@ -150,36 +150,12 @@ public abstract class Mob extends Living implements Creature {
         return mobs.world.host().api();
     }
 
-    public boolean teleport(Location location) {
-        return teleport(location, TeleportCause.PLUGIN);
-    }
-
     public boolean teleport(Location location, TeleportCause cause) {
         return Whereabouts.teleport(this, location);
     }
 
-    public boolean teleport(Entity destination) {
-        return destination != null && teleport(destination.getLocation());
-    }
-
-    public boolean teleport(Entity destination, TeleportCause cause) {
-        return destination != null && teleport(destination.getLocation(), cause);
-    }
-
-    public boolean isValid() {
-        return !isDead();
-    }
-
-    public void remove() {
-        markRemoved();
-    }
-
     public void playEffect(EntityEffect type) {
         Appearance.playEffect(this, type);
-    }
-
-    public List<Entity> getNearbyEntities(double rx, double ry, double rz) {
-        return Whereabouts.nearby(this, lock, mobs.world, rx, ry, rz);
     }
 
     public double getEyeHeight() {
@@ -188,10 +164,6 @@ public abstract class Mob extends Living implements Creature {
 
     public double getEyeHeight(boolean ignoreSneaking) {
         return getEyeHeight();
-    }
-
-    public Location getEyeLocation() {
-        return Whereabouts.eyeLocation(this);
     }
 
     public int getRemainingAir() {
@@ -304,21 +276,6 @@ public abstract class Mob extends Living implements Creature {
 
     public Collection<PotionEffect> getActivePotionEffects() {
         return effects.active();
-    }
-
-    @Deprecated
-    public List<Block> getLineOfSight(HashSet<Byte> transparent, int maxDistance) {
-        return LineOfSight.blocks(this, transparent, maxDistance, 0);
-    }
-
-    @Deprecated
-    public Block getTargetBlock(HashSet<Byte> transparent, int maxDistance) {
-        return LineOfSight.targetBlock(this, transparent, maxDistance);
-    }
-
-    @Deprecated
-    public List<Block> getLastTwoTargetBlocks(HashSet<Byte> transparent, int maxDistance) {
-        return LineOfSight.blocks(this, transparent, maxDistance, 2);
     }
 
     public boolean hasLineOfSight(Entity other) {

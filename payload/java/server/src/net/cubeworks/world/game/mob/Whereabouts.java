@@ -1,12 +1,8 @@
 package net.cubeworks.world.game.mob;
 
-import java.util.ArrayList;
-import java.util.List;
 
 import org.bukkit.Location;
-import org.bukkit.entity.Entity;
 
-import net.cubeworks.world.game.entity.WorldEntity;
 
 /**
  * Where an entity of the mobs' world is, for the plugin API: its place and look as a location, a
@@ -15,33 +11,6 @@ import net.cubeworks.world.game.entity.WorldEntity;
  */
 final class Whereabouts {
     private Whereabouts() {
-    }
-
-    /** The mob's world, place and look. */
-    static Location location(Mob m) {
-        synchronized (m.lock()) {
-            return new Location(m.getWorld(), m.x, m.y, m.z, m.yaw, m.pitch);
-        }
-    }
-
-    /** Its location raised to its eyes. */
-    static Location eyeLocation(Mob m) {
-        Location l = m.getLocation();
-        l.setY(l.getY() + m.getEyeHeight());
-        return l;
-    }
-
-    /** The location given, set to the mob's world, place and look. */
-    static Location location(Mob m, Location loc) {
-        synchronized (m.lock()) {
-            loc.setWorld(m.getWorld());
-            loc.setX(m.x);
-            loc.setY(m.y);
-            loc.setZ(m.z);
-            loc.setYaw(m.yaw);
-            loc.setPitch(m.pitch);
-        }
-        return loc;
     }
 
     /** A plugin moves the mob: it lands there facing the location's way, its fall and its way forgotten. */
@@ -62,17 +31,4 @@ final class Whereabouts {
         return true;
     }
 
-    /** The other entities of the world within the distances of the entity along each axis, under its lock. */
-    static List<Entity> nearby(WorldEntity of, Object lock, MobWorld world, double rx, double ry, double rz) {
-        List<Entity> out = new ArrayList<Entity>();
-        synchronized (lock) {
-            for (WorldEntity e : world.entities().all()) {
-                if (e != of && !e.isRemoved() && Math.abs(e.x - of.x) <= rx && Math.abs(e.y - of.y) <= ry
-                        && Math.abs(e.z - of.z) <= rz) {
-                    out.add(e);
-                }
-            }
-        }
-        return out;
-    }
 }
