@@ -131,9 +131,9 @@ final class ApiBiomes {
             throw new IllegalArgumentException("Biome cannot be null");
         }
         // writing the bedrock back as it is makes a never-changed column real and marks it for saving
-        int bottom = world.blockAt(x, 0, z);
-        int bottomData = world.metaAt(x, 0, z);
-        if (world.setBlockUnseen(x, 0, z, bottom, bottomData) == GameWorld.NO_COLUMN) {
+        int bottom = world.blocks().blockAt(x, 0, z);
+        int bottomData = world.blocks().metaAt(x, 0, z);
+        if (world.blocks().setBlockUnseen(x, 0, z, bottom, bottomData) == WorldBlocks.NO_COLUMN) {
             return;
         }
         Column c;
@@ -147,7 +147,7 @@ final class ApiBiomes {
         }
         c.biomes()[(z & 15) << 4 | (x & 15)] = (byte) id(biome);
         // and once more after the change, so the column's send form is made anew
-        final long k = world.setBlockUnseen(x, 0, z, bottom, bottomData);
+        final long k = world.blocks().setBlockUnseen(x, 0, z, bottom, bottomData);
         if (RESEND.add(k)) {
             // a plugin changing a whole area sends each column once, after the work that changed it
             final GameWorld w = world;

@@ -39,7 +39,7 @@ final class ApiContainerStates {
             ApiWorld w = (ApiWorld) getWorld();
             int[] o;
             synchronized (w.lock()) {
-                o = net.cubeworks.world.game.block.Chest.otherHalf(w.world, getX(), getY(), getZ());
+                o = net.cubeworks.world.game.block.Chest.otherHalf(w.world.blocks(), getX(), getY(), getZ());
             }
             if (o == null) {
                 return getBlockInventory();

@@ -28,13 +28,13 @@ final class ApiWorldBlocks {
 
     int typeAt(int x, int y, int z) {
         synchronized (lock) {
-            return world.blockAt(x, y, z);
+            return world.blocks().blockAt(x, y, z);
         }
     }
 
     int dataAt(int x, int y, int z) {
         synchronized (lock) {
-            return world.metaAt(x, y, z);
+            return world.blocks().metaAt(x, y, z);
         }
     }
 
@@ -46,9 +46,9 @@ final class ApiWorldBlocks {
         changes.call(new Callable<Void>() {
             public Void call() {
                 if (physics) {
-                    world.setBlock(x, y, z, id, data & 15);
+                    world.blocks().setBlock(x, y, z, id, data & 15);
                 } else {
-                    world.setBlockQuietly(x, y, z, id, data & 15);
+                    world.blocks().setBlockQuietly(x, y, z, id, data & 15);
                 }
                 return null;
             }
@@ -59,7 +59,7 @@ final class ApiWorldBlocks {
     int highestY(int x, int z) {
         synchronized (lock) {
             for (int y = 255; y >= 0; y--) {
-                if (world.blockAt(x, y, z) != 0) {
+                if (world.blocks().blockAt(x, y, z) != 0) {
                     return y + 1;
                 }
             }
@@ -91,11 +91,11 @@ final class ApiWorldBlocks {
             public Boolean call() {
                 return ApiTrees.grow(new ApiTrees.Blocks() {
                     public int typeAt(int bx, int by, int bz) {
-                        return world.blockAt(bx, by, bz);
+                        return world.blocks().blockAt(bx, by, bz);
                     }
 
                     public void put(int bx, int by, int bz, int id, int data) {
-                        world.setBlock(bx, by, bz, id, data);
+                        world.blocks().setBlock(bx, by, bz, id, data);
                     }
                 }, x, y, z, type, new Random());
             }

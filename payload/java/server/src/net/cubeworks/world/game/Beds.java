@@ -44,13 +44,13 @@ public final class Beds {
         if (p.dead || p.sleep.sleeping) {
             return;
         }
-        int meta = w.metaAt(x, y, z);
+        int meta = w.blocks().metaAt(x, y, z);
         if ((meta & Bed.OCCUPIED) != 0) {
             if (sleeperIn(w, x, y, z) != null) {
                 p.sendMessage(OCCUPIED);
                 return;
             }
-            w.setBlock(x, y, z, BlockIds.BED, meta & ~Bed.OCCUPIED); // nobody there after all
+            w.blocks().setBlock(x, y, z, BlockIds.BED, meta & ~Bed.OCCUPIED); // nobody there after all
         }
         if (day(w.level())) {
             p.sendMessage(NOT_NOW);
@@ -76,7 +76,7 @@ public final class Beds {
         p.sleep.ticks = 0;
         p.sleep.bed = new int[] {x, y, z};
         p.sleep.health = p.health;
-        w.setBlock(x, y, z, BlockIds.BED, (meta & ~Bed.OCCUPIED) | Bed.OCCUPIED);
+        w.blocks().setBlock(x, y, z, BlockIds.BED, (meta & ~Bed.OCCUPIED) | Bed.OCCUPIED);
         net.cubeworks.world.protocol.PacketOut lie = net.cubeworks.world.protocol.MobPackets.useBed(p.getEntityId(), x, y, z);
         w.visibility().toViewers(p, lie);
         p.connection().send(lie);
@@ -137,12 +137,12 @@ public final class Beds {
         net.cubeworks.world.protocol.PacketOut up = PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_LEAVE_BED);
         w.visibility().toViewers(p, up);
         p.connection().send(up);
-        if (w.blockAt(b[0], b[1], b[2]) == BlockIds.BED) {
-            int meta = w.metaAt(b[0], b[1], b[2]);
+        if (w.blocks().blockAt(b[0], b[1], b[2]) == BlockIds.BED) {
+            int meta = w.blocks().metaAt(b[0], b[1], b[2]);
             if ((meta & Bed.OCCUPIED) != 0) {
-                w.setBlock(b[0], b[1], b[2], BlockIds.BED, meta & ~Bed.OCCUPIED);
+                w.blocks().setBlock(b[0], b[1], b[2], BlockIds.BED, meta & ~Bed.OCCUPIED);
             }
-            int[] out = Bed.exit(w, b[0], b[1], b[2]);
+            int[] out = Bed.exit(w.blocks(), b[0], b[1], b[2]);
             if (out == null) {
                 out = new int[] {b[0], b[1] + 1, b[2]};
             }
@@ -169,7 +169,7 @@ public final class Beds {
                     s.ticks++;
                 }
                 int[] b = s.bed;
-                if (p.dead || p.health < s.health || w.blockAt(b[0], b[1], b[2]) != BlockIds.BED) {
+                if (p.dead || p.health < s.health || w.blocks().blockAt(b[0], b[1], b[2]) != BlockIds.BED) {
                     wake(w, p, true, false);
                 } else if (day) {
                     wake(w, p, false, true);
@@ -211,10 +211,10 @@ public final class Beds {
         if (own == null || own[1] < 0 || own[1] > 255) {
             return null;
         }
-        if (w.blockAt(own[0], own[1], own[2]) == BlockIds.BED) {
-            return Bed.exit(w, own[0], own[1], own[2]);
+        if (w.blocks().blockAt(own[0], own[1], own[2]) == BlockIds.BED) {
+            return Bed.exit(w.blocks(), own[0], own[1], own[2]);
         }
-        return p.sleep.spawnForced && Bed.roomAt(w, own[0], own[1], own[2]) ? own.clone() : null;
+        return p.sleep.spawnForced && Bed.roomAt(w.blocks(), own[0], own[1], own[2]) ? own.clone() : null;
     }
 
     /**

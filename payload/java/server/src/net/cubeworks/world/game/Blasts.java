@@ -36,7 +36,7 @@ final class Blasts {
         this.api = api;
         this.blocks = new Sight.Blocks() {
             public int idAt(int bx, int by, int bz) {
-                return world.blockAt(bx, by, bz);
+                return world.blocks().blockAt(bx, by, bz);
             }
         };
     }
@@ -66,12 +66,12 @@ final class Blasts {
 
     private void blast(Entity source, double x, double y, double z, float power, boolean setFire,
             boolean breakBlocks, ExplosionHits.Players how) {
-        Random random = world.random();
+        Random random = world.blocks().random();
         List<int[]> taken = breakBlocks ? Explosions.affected(blocks, x, y, z, power, random)
                 : Collections.<int[]>emptyList();
         float yield = 0;
         if (source != null) {
-            ExplosionEvents.Blast asked = ExplosionEvents.byEntity(world.host(), api, source, x, y, z, taken,
+            ExplosionEvents.Blast asked = ExplosionEvents.byEntity(world.blocks().host(), api, source, x, y, z, taken,
                     1.0f / power);
             taken = asked == null ? Collections.<int[]>emptyList() : asked.blocks;
             yield = asked == null ? 0 : asked.yield;
@@ -95,14 +95,14 @@ final class Blasts {
         int oz = (int) Math.floor(z);
         List<int[]> offsets = new ArrayList<int[]>();
         for (int[] b : taken) {
-            int id = world.blockAt(b[0], b[1], b[2]);
+            int id = world.blocks().blockAt(b[0], b[1], b[2]);
             if (primeTnt && id == BlockIds.TNT) {
-                Tnt.prime(world, b[0], b[1], b[2], Tnt.chainFuse(random));
+                Tnt.prime(world.blocks(), b[0], b[1], b[2], Tnt.chainFuse(random));
             } else {
                 if (id != 0 && yield > 0 && random.nextFloat() < yield) {
-                    Drops.ofBlock(world, b[0], b[1], b[2], id, world.metaAt(b[0], b[1], b[2]));
+                    Drops.ofBlock(world.blocks(), b[0], b[1], b[2], id, world.blocks().metaAt(b[0], b[1], b[2]));
                 }
-                world.setBlock(b[0], b[1], b[2], 0, 0);
+                world.blocks().setBlock(b[0], b[1], b[2], 0, 0);
             }
             int dx = b[0] - ox;
             int dy = b[1] - oy;
@@ -117,9 +117,9 @@ final class Blasts {
     /** Fire on a third of the cleared places that stand over solid ground. */
     private void light(List<int[]> taken, Random random) {
         for (int[] b : taken) {
-            if (b[1] > 0 && world.blockAt(b[0], b[1], b[2]) == 0
-                    && BlockRules.solid(world.blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
-                world.setBlock(b[0], b[1], b[2], BlockIds.FIRE, 0);
+            if (b[1] > 0 && world.blocks().blockAt(b[0], b[1], b[2]) == 0
+                    && BlockRules.solid(world.blocks().blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
+                world.blocks().setBlock(b[0], b[1], b[2], BlockIds.FIRE, 0);
             }
         }
     }

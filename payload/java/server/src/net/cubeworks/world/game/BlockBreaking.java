@@ -81,14 +81,14 @@ final class BlockBreaking {
         double dx = p.x - (x + 0.5);
         double dy = p.y - (y + 0.5) + 1.5;
         double dz = p.z - (z + 0.5);
-        int id = world.blockAt(x, y, z);
+        int id = world.blocks().blockAt(x, y, z);
         BlockTable.Block block = BlockTable.of(id);
         if (dx * dx + dy * dy + dz * dz > 36 || interaction.protectedAt(p, x, z) || id == 0) {
             refuseDig(p, x, y, z);
             return;
         }
         if (status == 0) { // a hit the block itself answers (a note block plays)
-            blocks.of(id).hit(p, world, x, y, z);
+            blocks.of(id).hit(p, world.blocks(), x, y, z);
         }
         // a hit on a block with fire on the face hit puts the fire out; a creative player breaks nothing else
         if (status == 0 && putOutFire(p, x, y, z, a.face) && creative) {
@@ -102,7 +102,7 @@ final class BlockBreaking {
             if (!world.blockEvents().mayBreak(p, x, y, z)) {
                 return;
             }
-            int meta = world.metaAt(x, y, z);
+            int meta = world.blocks().metaAt(x, y, z);
             SlotRow contents = BlockEntities.contents(world, x, y, z);
             takeAway(p, x, y, z, id, meta, otherHalf(p, id, meta, x, y, z), 0);
             dropContents(contents, x, y, z); // a container's items fall even from a creative player's break
@@ -166,7 +166,7 @@ final class BlockBreaking {
         if (!Interaction.knows(p, bx, bz)) {
             return false;
         }
-        return "water".equals(BlockTable.of(world.blockAt(bx, ey, bz)).material);
+        return "water".equals(BlockTable.of(world.blocks().blockAt(bx, ey, bz)).material);
     }
 
     /** Ends the player's dig, if any, and takes its cracks away from the viewers. */
@@ -195,7 +195,7 @@ final class BlockBreaking {
         if (!d.active()) {
             return;
         }
-        int id = world.blockAt(d.x(), d.y(), d.z());
+        int id = world.blocks().blockAt(d.x(), d.y(), d.z());
         if (id == 0 || p.dead) {
             stopDigging(p);
             return;
@@ -249,10 +249,10 @@ final class BlockBreaking {
     private void breakBlock(OnlinePlayer p, int x, int y, int z, int id, BlockTable.Block block) {
         int slot = p.handSlot();
         int held = p.inventory().item(slot);
-        int meta = world.metaAt(x, y, z);
+        int meta = world.blocks().metaAt(x, y, z);
         // a door, bed or tall flower goes whole; its lower half (the foot) says what it gives
         int[] other = otherHalf(p, id, meta, x, y, z);
-        int dropMeta = other != null && !BlockTable.mainHalf(meta) ? world.metaAt(other[0], other[1], other[2]) : meta;
+        int dropMeta = other != null && !BlockTable.mainHalf(meta) ? world.blocks().metaAt(other[0], other[1], other[2]) : meta;
         List<BlockTable.Stack> drops = Tools.harvests(held, block)
                 ? block.roll(dropMeta, held == Tools.SHEARS_ITEM, random)
                 : java.util.Collections.<BlockTable.Stack>emptyList();
@@ -260,7 +260,7 @@ final class BlockBreaking {
         if (!world.blockEvents().mayBreak(p, x, y, z)) {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }
-        takeAway(p, x, y, z, id, meta, other, blocks.of(id).leftAfterBreak(world, x, y, z));
+        takeAway(p, x, y, z, id, meta, other, blocks.of(id).leftAfterBreak(world.blocks(), x, y, z));
         world.hunger().exhaust(p, Hunger.BREAK);
         if (tileDrops()) {
             for (BlockTable.Stack s : drops) {
@@ -298,9 +298,9 @@ final class BlockBreaking {
      * left (air, or water for ice); the others near see it break.
      */
     private void takeAway(OnlinePlayer p, int x, int y, int z, int id, int meta, int[] other, int left) {
-        world.setBlock(x, y, z, left, 0);
+        world.blocks().setBlock(x, y, z, left, 0);
         if (other != null) {
-            world.setBlock(other[0], other[1], other[2], 0, 0);
+            world.blocks().setBlock(other[0], other[1], other[2], 0, 0);
         }
         interaction.toOthersNear(p, x, y, z, Interaction.EFFECT_DISTANCE,
                 PlayPackets.effect(PlayPackets.EFFECT_BLOCK_BREAK, x, y, z, id | meta << 12, false).frame());
@@ -318,7 +318,7 @@ final class BlockBreaking {
         int fy = y + Interaction.FACE[face][1];
         int fz = z + Interaction.FACE[face][2];
         if (fy < 0 || fy > 255 || !Interaction.knows(p, fx, fz) || interaction.protectedAt(p, fx, fz)
-                || !blocks.of(world.blockAt(fx, fy, fz)).hitBeside(p, world, fx, fy, fz)) {
+                || !blocks.of(world.blocks().blockAt(fx, fy, fz)).hitBeside(p, world.blocks(), fx, fy, fz)) {
             return false;
         }
         interaction.toOthersNear(null, fx, fy, fz, Interaction.EFFECT_DISTANCE,
@@ -329,8 +329,8 @@ final class BlockBreaking {
     /** The other half of a two-piece block, where the player's client has it and it is there; else null. */
     private int[] otherHalf(OnlinePlayer p, int id, int meta, int x, int y, int z) {
         int[] o = BlockTable.otherHalf(id, meta, x, y, z);
-        if (o == null || o[1] < 0 || o[1] > 255 || !Interaction.knows(p, o[0], o[2]) || world.blockAt(o[0], o[1], o[2]) != id
-                || BlockTable.mainHalf(world.metaAt(o[0], o[1], o[2])) == BlockTable.mainHalf(meta)) {
+        if (o == null || o[1] < 0 || o[1] > 255 || !Interaction.knows(p, o[0], o[2]) || world.blocks().blockAt(o[0], o[1], o[2]) != id
+                || BlockTable.mainHalf(world.blocks().metaAt(o[0], o[1], o[2])) == BlockTable.mainHalf(meta)) {
             return null;
         }
         return o;

@@ -43,7 +43,7 @@ public final class BlockEvents {
 
     private void showReal(OnlinePlayer p, int x, int y, int z) {
         if (y >= 0 && y <= 255 && p.known.contains(ColumnKey.of(x >> 4, z >> 4))) {
-            p.connection().send(PlayPackets.blockChange(x, y, z, world.blockAt(x, y, z), world.metaAt(x, y, z)));
+            p.connection().send(PlayPackets.blockChange(x, y, z, world.blocks().blockAt(x, y, z), world.blocks().metaAt(x, y, z)));
         }
     }
 
@@ -110,10 +110,10 @@ public final class BlockEvents {
      */
     boolean place(OnlinePlayer p, int againstX, int againstY, int againstZ, int x, int y, int z, int id, int data) {
         // what the block takes the place of (air, water, grass, a slab made double) comes back when refused
-        int was = world.blockAt(x, y, z);
-        int wasData = world.metaAt(x, y, z);
-        long k = world.setBlockUnseen(x, y, z, id, data);
-        if (k == GameWorld.NO_COLUMN) {
+        int was = world.blocks().blockAt(x, y, z);
+        int wasData = world.blocks().metaAt(x, y, z);
+        long k = world.blocks().setBlockUnseen(x, y, z, id, data);
+        if (k == WorldBlocks.NO_COLUMN) {
             return false;
         }
         if (BlockPlaceEvent.getHandlerList().getRegisteredListeners().length > 0) {
@@ -123,15 +123,15 @@ public final class BlockEvents {
                     api.getBlockAt(againstX, againstY, againstZ), held(p), p, true);
             game.host().callEvent(event);
             if (event.isCancelled() || !event.canBuild()) {
-                world.setBlockUnseen(x, y, z, was, wasData);
+                world.blocks().setBlockUnseen(x, y, z, was, wasData);
                 showReal(p, againstX, againstY, againstZ);
                 showReal(p, x, y, z);
                 p.sendSlot(p.handSlot());
                 return false;
             }
         }
-        world.showBlock(x, y, z, k, null);
-        world.blockChanged(x, y, z, was);
+        world.blocks().showBlock(x, y, z, k, null);
+        world.blocks().blockChanged(x, y, z, was);
         return true;
     }
 
@@ -148,7 +148,7 @@ public final class BlockEvents {
         if (p.dead || s.y < 0 || s.y > 255 || !p.known.contains(ColumnKey.of(s.x >> 4, s.z >> 4))) {
             return;
         }
-        int id = world.blockAt(s.x, s.y, s.z);
+        int id = world.blocks().blockAt(s.x, s.y, s.z);
         double dx = p.x - (s.x + 0.5);
         double dy = p.y - (s.y + 0.5);
         double dz = p.z - (s.z + 0.5);

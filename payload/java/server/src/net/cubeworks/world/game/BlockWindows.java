@@ -46,11 +46,11 @@ final class BlockWindows {
 
     /** Opens the window of a dispenser, dropper, hopper or brewing stand: false when the block is none of them. */
     private boolean openSlots(OnlinePlayer p, final int x, int y, final int z) {
-        if (world.blockAt(x, y, z) == BlockIds.ENDER_CHEST) {
+        if (world.blocks().blockAt(x, y, z) == BlockIds.ENDER_CHEST) {
             openEnder(p, x, y, z);
             return true;
         }
-        String kind = BlockEntity.kindOf(world.blockAt(x, y, z));
+        String kind = BlockEntity.kindOf(world.blocks().blockAt(x, y, z));
         int type;
         InventoryType api;
         if (BlockEntity.DISPENSER.equals(kind)) {
@@ -104,7 +104,7 @@ final class BlockWindows {
 
     /** The player's ender chest slots as the plugin API's inventory (type ENDER_CHEST, held by him). */
     org.bukkit.inventory.Inventory enderInventory(OnlinePlayer p) {
-        synchronized (world.lock()) {
+        synchronized (world.blocks().lock()) {
             ApiContainer c = enderInventories.get(p);
             if (c == null) {
                 c = new ApiContainer(world.game(), p, InventoryType.ENDER_CHEST, p.inventory().ender,
@@ -155,8 +155,8 @@ final class BlockWindows {
                 int x = (int) (k >> 38);
                 int y = (int) (k << 52 >> 52);
                 int z = (int) (k << 26 >> 38);
-                if (world.blockAt(x, y, z) == BlockIds.ENDER_CHEST) {
-                    world.blockAction(x, y, z, BlockIds.ENDER_CHEST, 1, Math.min(255, now == null ? 0 : now));
+                if (world.blocks().blockAt(x, y, z) == BlockIds.ENDER_CHEST) {
+                    world.blocks().blockAction(x, y, z, BlockIds.ENDER_CHEST, 1, Math.min(255, now == null ? 0 : now));
                 }
             }
         }
@@ -174,7 +174,7 @@ final class BlockWindows {
             double dy = p.y - (s.at[1] + 0.5);
             double dz = p.z - (s.at[2] + 0.5);
             if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED
-                    || world.blockAt(s.at[0], s.at[1], s.at[2]) != BlockIds.ENDER_CHEST) {
+                    || world.blocks().blockAt(s.at[0], s.at[1], s.at[2]) != BlockIds.ENDER_CHEST) {
                 world.interaction().windows().close(p, true);
                 return;
             }
@@ -183,8 +183,8 @@ final class BlockWindows {
             double dx = p.x - (b.x + 0.5);
             double dy = p.y - (b.y + 0.5);
             double dz = p.z - (b.z + 0.5);
-            if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED || !world.loaded(b.x, b.z)
-                    || world.blockEntityAt(b.x, b.y, b.z) != b) {
+            if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED || !world.blocks().loaded(b.x, b.z)
+                    || world.blocks().blockEntityAt(b.x, b.y, b.z) != b) {
                 world.interaction().windows().close(p, true);
                 return;
             }

@@ -38,7 +38,7 @@ final class Burning {
             return;
         }
         int touching = touching(p);
-        if (touching == BlockIds.WATER || p.fireTicks > 0 && world.rainsOn(p.x, p.y + 1.8, p.z)) {
+        if (touching == BlockIds.WATER || p.fireTicks > 0 && world.blocks().rainsOn(p.x, p.y + 1.8, p.z)) {
             p.fireTicks = 0; // water, or rain from the open sky, puts the fire out
             return;
         }
@@ -79,7 +79,7 @@ final class Burning {
                     continue;
                 }
                 for (int by = y0; by <= y1; by++) {
-                    int id = world.blockAt(bx, by, bz);
+                    int id = world.blocks().blockAt(bx, by, bz);
                     if (id == BlockIds.WATER || id == BlockIds.STILL_WATER) {
                         return BlockIds.WATER;
                     }

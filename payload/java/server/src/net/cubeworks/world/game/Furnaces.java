@@ -58,7 +58,7 @@ final class Furnaces {
 
     /** A right click on the block: true when it is a furnace, whose window then opens for the player. */
     boolean open(OnlinePlayer p, int x, int y, int z) {
-        int id = world.blockAt(x, y, z);
+        int id = world.blocks().blockAt(x, y, z);
         if (id != BlockIds.FURNACE && id != BlockIds.LIT_FURNACE) {
             return false;
         }
@@ -92,7 +92,7 @@ final class Furnaces {
         int[] taken = s.takeTaken();
         if (taken != null && by instanceof OnlinePlayer) {
             OnlinePlayer p = (OnlinePlayer) by;
-            int points = Smelter.experience(taken[2], book.experience(taken[0], taken[1]), world.random());
+            int points = Smelter.experience(taken[2], book.experience(taken[0], taken[1]), world.blocks().random());
             points = FurnaceEvents.extract(game.host(), p, world.api().getBlockAt(f.x, f.y, f.z), taken[0], taken[2], points);
             if (points > 0) {
                 world.items().dropExperience(p.x, p.y + 0.5, p.z + 0.5, points);
@@ -117,7 +117,7 @@ final class Furnaces {
         List<BlockEntity.Furnace> relit = null;
         while (it.hasNext()) {
             BlockEntity.Furnace f = it.next();
-            if (!world.loaded(f.x, f.z) || world.blockEntityAt(f.x, f.y, f.z) != f) {
+            if (!world.blocks().loaded(f.x, f.z) || world.blocks().blockEntityAt(f.x, f.y, f.z) != f) {
                 it.remove(); // broken, or its column left memory: it is found again when it comes back
                 continue;
             }
@@ -163,21 +163,21 @@ final class Furnaces {
      * facing) and its block entity kept; everybody who has the column sees it, the light follows.
      */
     private void light(BlockEntity.Furnace f) {
-        int was = world.blockAt(f.x, f.y, f.z);
+        int was = world.blocks().blockAt(f.x, f.y, f.z);
         int want = f.burnTime > 0 ? BlockIds.LIT_FURNACE : BlockIds.FURNACE;
         if (was == want || was != BlockIds.FURNACE && was != BlockIds.LIT_FURNACE) {
             return;
         }
-        long k = world.setBlockUnseen(f.x, f.y, f.z, want, world.metaAt(f.x, f.y, f.z));
-        if (k == GameWorld.NO_COLUMN) {
+        long k = world.blocks().setBlockUnseen(f.x, f.y, f.z, want, world.blocks().metaAt(f.x, f.y, f.z));
+        if (k == WorldBlocks.NO_COLUMN) {
             return;
         }
         Column c = world.cache().held(k);
         if (c != null) {
             c.putBlockEntity(f); // the new block's empty entity gives way to the furnace's own
         }
-        world.showBlock(f.x, f.y, f.z, k, null);
-        world.blockChanged(f.x, f.y, f.z, was);
+        world.blocks().showBlock(f.x, f.y, f.z, k, null);
+        world.blocks().blockChanged(f.x, f.y, f.z, was);
     }
 
     /** Every second: furnaces of the held columns that have work and are not at it yet (read from disk, changed by a plugin). */
@@ -197,8 +197,8 @@ final class Furnaces {
         double dx = p.x - (f.x + 0.5);
         double dy = p.y - (f.y + 0.5);
         double dz = p.z - (f.z + 0.5);
-        if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED || !world.loaded(f.x, f.z)
-                || world.blockEntityAt(f.x, f.y, f.z) != f) {
+        if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED || !world.blocks().loaded(f.x, f.z)
+                || world.blocks().blockEntityAt(f.x, f.y, f.z) != f) {
             world.interaction().windows().close(p, true);
             return;
         }

@@ -69,14 +69,14 @@ final class Hoppers {
         Iterator<BlockEntity.Hopper> it = working.iterator();
         while (it.hasNext()) {
             BlockEntity.Hopper h = it.next();
-            if (!world.loaded(h.x, h.z) || world.blockEntityAt(h.x, h.y, h.z) != h) {
+            if (!world.blocks().loaded(h.x, h.z) || world.blocks().blockEntityAt(h.x, h.y, h.z) != h) {
                 it.remove();
                 continue;
             }
             if (h.cooldown > 0 && --h.cooldown > 0) {
                 continue;
             }
-            int data = world.metaAt(h.x, h.y, h.z);
+            int data = world.blocks().metaAt(h.x, h.y, h.z);
             if (HopperMoves.off(data)) {
                 continue;
             }
@@ -119,10 +119,10 @@ final class Hoppers {
     }
 
     private Target containerAt(int x, int y, int z) {
-        if (y < 0 || y > 255 || !world.loaded(x, z)) {
+        if (y < 0 || y > 255 || !world.blocks().loaded(x, z)) {
             return null;
         }
-        String kind = BlockEntity.kindOf(world.blockAt(x, y, z));
+        String kind = BlockEntity.kindOf(world.blocks().blockAt(x, y, z));
         BlockEntity e = kind == null || BlockEntity.SIGN.equals(kind) ? null : BlockEntities.at(world, x, y, z);
         if (!(e instanceof BlockEntity.Container)) {
             return null;
@@ -131,8 +131,8 @@ final class Hoppers {
         t.kind = kind;
         t.blocks = new BlockEntity.Container[] {(BlockEntity.Container) e};
         if (BlockEntity.CHEST.equals(kind)) {
-            int[] o = Chest.otherHalf(world, x, y, z);
-            BlockEntity other = o == null || !world.loaded(o[0], o[2]) ? null : BlockEntities.at(world, o[0], o[1], o[2]);
+            int[] o = Chest.otherHalf(world.blocks(), x, y, z);
+            BlockEntity other = o == null || !world.blocks().loaded(o[0], o[2]) ? null : BlockEntities.at(world, o[0], o[1], o[2]);
             if (other instanceof BlockEntity.Container) {
                 boolean otherFirst = o[0] < x || o[2] < z;
                 t.blocks = otherFirst ? new BlockEntity.Container[] {(BlockEntity.Container) other, t.blocks[0]}

@@ -111,7 +111,7 @@ public final class Interaction {
 
     void refuseBlock(OnlinePlayer p, int x, int y, int z) {
         if (y >= 0 && y <= 255 && knows(p, x, z)) {
-            p.connection().send(PlayPackets.blockChange(x, y, z, world.blockAt(x, y, z), world.metaAt(x, y, z)));
+            p.connection().send(PlayPackets.blockChange(x, y, z, world.blocks().blockAt(x, y, z), world.blocks().metaAt(x, y, z)));
         }
     }
 
@@ -157,7 +157,7 @@ public final class Interaction {
             double dx = p.x - (x + 0.5);
             double dy = p.y - (y + 0.5);
             double dz = p.z - (z + 0.5);
-            plan = dx * dx + dy * dy + dz * dz < 64 ? Placement.plan(world, item, p.inventory().data(slot), x, y, z, face,
+            plan = dx * dx + dy * dy + dz * dz < 64 ? Placement.plan(world.blocks(), item, p.inventory().data(slot), x, y, z, face,
                     a.cursorX, a.cursorY, a.cursorZ, new Placement.Placer(p.yaw, p.x, p.y, p.z)) : null;
         }
         // a block at or over the limit is refused with the game's words, wherever the player is
@@ -195,7 +195,7 @@ public final class Interaction {
         }
         for (Placement.Cell c : new Placement.Cell[] {plan.second, plan.turned}) {
             if (c != null) {
-                world.setBlock(c.x, c.y, c.z, c.id, c.data);
+                world.blocks().setBlock(c.x, c.y, c.z, c.id, c.data);
             }
         }
         if (plan.sign) {
@@ -238,7 +238,7 @@ public final class Interaction {
             p.sendSlot(slot);
             return true;
         }
-        Buckets.Use use = Buckets.use(world, p, p.x, p.y + GameWorld.EYE_HEIGHT, p.z, p.yaw, p.pitch, item,
+        Buckets.Use use = Buckets.use(world.blocks(), p, p.x, p.y + GameWorld.EYE_HEIGHT, p.z, p.yaw, p.pitch, item,
                 new Buckets.Edit() {
                     public boolean may(int x, int y, int z) {
                         return knows(p, x, z) && !protectedAt(p, x, z);
@@ -291,9 +291,9 @@ public final class Interaction {
             p.sendSlot(slot);
             return true;
         }
-        int r = Farming.use(world, blocks, p, item, data, x, y, z, face);
+        int r = Farming.use(world.blocks(), blocks, p, item, data, x, y, z, face);
         if (r == Farming.NOT_FARMING) {
-            r = Lighters.use(world, p, item, x, y, z, face);
+            r = Lighters.use(world.blocks(), p, item, x, y, z, face);
         }
         if (p.getGameMode() != GameMode.CREATIVE) {
             if (r == Farming.USED_UP) {
@@ -309,7 +309,7 @@ public final class Interaction {
 
     /** A right click the block itself takes (a crafting table opens), within reach of what the client has. */
     private boolean opensWindow(OnlinePlayer p, int x, int y, int z) {
-        return y >= 0 && y <= 255 && knows(p, x, z) && blocks.of(world.blockAt(x, y, z)).rightClicked(p, world, x, y, z);
+        return y >= 0 && y <= 255 && knows(p, x, z) && blocks.of(world.blocks().blockAt(x, y, z)).rightClicked(p, world.blocks(), x, y, z);
     }
 
     /** True when a living player's box (0.6 wide, 1.8 high) takes part of the cell. */

@@ -21,7 +21,7 @@ final class Jukeboxes {
 
     /** A right click on the block: false when it is no jukebox. */
     static boolean use(GameWorld world, OnlinePlayer p, int x, int y, int z) {
-        if (world.blockAt(x, y, z) != BlockIds.JUKEBOX) {
+        if (world.blocks().blockAt(x, y, z) != BlockIds.JUKEBOX) {
             return false;
         }
         BlockEntity e = BlockEntities.at(world, x, y, z);
@@ -30,11 +30,11 @@ final class Jukeboxes {
         }
         BlockEntity.Jukebox j = (BlockEntity.Jukebox) e;
         int slot = p.handSlot();
-        if (j.recordId > 0 || world.metaAt(x, y, z) != 0) {
+        if (j.recordId > 0 || world.blocks().metaAt(x, y, z) != 0) {
             int id = j.recordId;
             j.recordId = 0;
-            world.setBlock(x, y, z, BlockIds.JUKEBOX, 0);
-            world.playEffect(RECORD_EFFECT, x, y, z, 0);
+            world.blocks().setBlock(x, y, z, BlockIds.JUKEBOX, 0);
+            world.blocks().playEffect(RECORD_EFFECT, x, y, z, 0);
             if (id > 0) {
                 world.items().dropItemNaturally(x + 0.5, y + 1.0, z + 0.5, id, 1, j.recordData, j.recordTag);
             }
@@ -44,8 +44,8 @@ final class Jukeboxes {
             j.recordId = p.inventory().item(slot);
             j.recordData = p.inventory().data(slot);
             j.recordTag = p.inventory().tag(slot);
-            world.setBlock(x, y, z, BlockIds.JUKEBOX, 1);
-            world.playEffect(RECORD_EFFECT, x, y, z, j.recordId);
+            world.blocks().setBlock(x, y, z, BlockIds.JUKEBOX, 1);
+            world.blocks().playEffect(RECORD_EFFECT, x, y, z, j.recordId);
             if (p.getGameMode() != GameMode.CREATIVE) {
                 p.inventory().takeOne(slot);
                 p.sendSlot(slot);

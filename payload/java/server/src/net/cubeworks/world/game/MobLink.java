@@ -20,20 +20,20 @@ final class MobLink implements net.cubeworks.world.game.mob.MobWorld {
 
     public void landed(net.cubeworks.world.game.mob.Mob mob, float fell) {
         if (fell > 0) {
-            net.cubeworks.world.game.block.Trampling.landed(w, mob, false, fell);
+            net.cubeworks.world.game.block.Trampling.landed(w.blocks(), mob, false, fell);
         }
     }
 
     public int blockAt(int x, int y, int z) {
-        return w.blockAt(x, y, z);
+        return w.blocks().blockAt(x, y, z);
     }
 
     public int metaAt(int x, int y, int z) {
-        return w.metaAt(x, y, z);
+        return w.blocks().metaAt(x, y, z);
     }
 
     public void setBlock(int x, int y, int z, int id, int data) {
-        w.setBlock(x, y, z, id, data);
+        w.blocks().setBlock(x, y, z, id, data);
     }
 
     public int light(int x, int y, int z) {

@@ -136,7 +136,7 @@ public final class Movement {
                     continue;
                 }
                 for (int by = y0; by <= y1; by++) {
-                    if (BlockRules.solid(world.blockAt(bx, by, bz))) {
+                    if (BlockRules.solid(world.blocks().blockAt(bx, by, bz))) {
                         return true;
                     }
                 }
@@ -167,7 +167,7 @@ public final class Movement {
                     return false; // land the player cannot see yet: no verdict
                 }
                 for (int by = Math.max(0, y0); by <= Math.min(255, y1); by++) {
-                    if (world.blockAt(bx, by, bz) != 0) {
+                    if (world.blocks().blockAt(bx, by, bz) != 0) {
                         return false;
                     }
                 }
@@ -217,7 +217,7 @@ public final class Movement {
         if (by < 0 || by > 255 || !p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
             return false;
         }
-        int id = world.blockAt(bx, by, bz);
+        int id = world.blocks().blockAt(bx, by, bz);
         return id == BlockIds.LADDER || id == BlockIds.VINE;
     }
 
@@ -229,7 +229,7 @@ public final class Movement {
         if (by < 0 || by > 255 || !p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
             return false;
         }
-        int id = world.blockAt(bx, by, bz);
+        int id = world.blocks().blockAt(bx, by, bz);
         return id == 8 || id == 9;
     }
 

@@ -149,7 +149,7 @@ abstract class PlayerCondition extends PlayerSenses {
         synchronized (game().lock()) {
             cells = Sight.trace(new Sight.Blocks() {
                 public int idAt(int x, int y, int z) {
-                    return world.blockAt(x, y, z);
+                    return world.blocks().blockAt(x, y, z);
                 }
             }, p.x, p.y + GameWorld.EYE_HEIGHT, p.z, p.yaw, p.pitch, maxDistance, transparent, keep);
         }
@@ -196,7 +196,7 @@ abstract class PlayerCondition extends PlayerSenses {
                 int bx = (int) Math.floor(from.getX() + dx * f);
                 int by = (int) Math.floor(from.getY() + dy * f);
                 int bz = (int) Math.floor(from.getZ() + dz * f);
-                if (by >= 0 && by <= 255 && BlockRules.solid(world.blockAt(bx, by, bz))) {
+                if (by >= 0 && by <= 255 && BlockRules.solid(world.blocks().blockAt(bx, by, bz))) {
                     return false;
                 }
             }

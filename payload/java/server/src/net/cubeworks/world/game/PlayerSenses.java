@@ -504,7 +504,7 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
                 int y = location == null ? (int) Math.floor(p.y) : location.getBlockY();
                 int z = location == null ? (int) Math.floor(p.z) : location.getBlockZ();
                 Windows windows = game().world().interaction().windows();
-                boolean table = game().world().blockAt(x, y, z) == BlockIds.CRAFTING_TABLE;
+                boolean table = game().world().blocks().blockAt(x, y, z) == BlockIds.CRAFTING_TABLE;
                 if (!force && !table) {
                     return null;
                 }

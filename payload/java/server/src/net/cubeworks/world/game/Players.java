@@ -116,7 +116,7 @@ public final class Players {
             entities.remove(p);
             p.markOffline();
             p.conversations.abandonAll();
-            game.world().leave(p);
+            game.world().placement().leave(p);
             lastModes.put(p.getName().toLowerCase(), p.getGameMode());
             game.logger().info(p.getName() + " lost connection: " + reason);
             for (OnlinePlayer other : online) {

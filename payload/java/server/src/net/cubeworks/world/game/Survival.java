@@ -127,7 +127,7 @@ public final class Survival {
         }
         float fallen = p.fallDistance;
         p.fallDistance = 0f;
-        net.cubeworks.world.game.block.Trampling.landed(world, p, true, fallen);
+        net.cubeworks.world.game.block.Trampling.landed(world.blocks(), p, true, fallen);
         int hurt = (int) Math.ceil(fallen - SAFE_FALL);
         if (hurt > 0) {
             damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.FALL, hurt), p.getName() + " hit the ground too hard");
@@ -154,7 +154,7 @@ public final class Survival {
             p.y = own[1];
             p.z = own[2];
         } else {
-            world.toSpawn(p);
+            world.placement().toSpawn(p);
         }
         org.bukkit.Location to = PlayerEvents.respawn(game.host(), p, own != null);
         if (to != null && Movement.validPosition(to.getX(), to.getY(), to.getZ())) {

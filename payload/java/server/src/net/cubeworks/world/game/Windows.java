@@ -2,13 +2,11 @@ package net.cubeworks.world.game;
 
 import org.bukkit.GameMode;
 
-import net.cubeworks.world.game.block.Chest;
 import net.cubeworks.world.game.block.ChestSlots;
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.item.WindowClicks;
-import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
@@ -28,12 +26,19 @@ public final class Windows {
     private final GameWorld world;
     private final Interaction interaction;
     private final InventoryEvents events;
+    private final ChestWindows chests;
 
     Windows(Game game, GameWorld world, Interaction interaction) {
         this.game = game;
         this.world = world;
         this.interaction = interaction;
         this.events = new InventoryEvents(game);
+        this.chests = new ChestWindows(world, game.players(), this, interaction);
+    }
+
+    /** A right click on a chest: its window opens over one chest or both halves of a double one. */
+    void openChest(OnlinePlayer p, int x, int y, int z) {
+        chests.open(p, x, y, z);
     }
 
     /** Click Window from the client. A click for a window that is no longer open is ignored. */
@@ -170,7 +175,7 @@ public final class Windows {
         inv.open = inv.own;
         inv.awaitingConfirm = false;
         if (w.container instanceof ChestSlots) {
-            showLid((ChestSlots) w.container);
+            chests.showLid((ChestSlots) w.container);
         }
         p.sendInventory();
         p.connection().send(cursorPacket(inv));
@@ -218,80 +223,6 @@ public final class Windows {
         return true;
     }
 
-    /**
-     * A right click on a chest: its window opens ("container.chest", or "container.chestDouble"
-     * over both halves of a double chest, the western or northern first), and everybody near sees
-     * its lid lift. Its slots are the chests' own block entities, shared by all who have it open.
-     */
-    void openChest(OnlinePlayer p, int x, int y, int z) {
-        BlockEntity a = BlockEntities.at(world, x, y, z);
-        if (!(a instanceof BlockEntity.Container) || ((BlockEntity.Container) a).slots.size() != 27) {
-            return;
-        }
-        int[] o = Chest.otherHalf(world, x, y, z);
-        BlockEntity b = o == null ? null : BlockEntities.at(world, o[0], o[1], o[2]);
-        if (!(b instanceof BlockEntity.Container) || ((BlockEntity.Container) b).slots.size() != 27) {
-            b = null;
-            o = null;
-        }
-        BlockEntity.Container first = (BlockEntity.Container) a;
-        BlockEntity.Container second = (BlockEntity.Container) b;
-        int[][] places = o == null ? new int[][] {{x, y, z}} : new int[][] {{x, y, z}, o};
-        if (o != null && (o[0] < x || o[2] < z)) {
-            first = (BlockEntity.Container) b;
-            second = (BlockEntity.Container) a;
-            places = new int[][] {o, {x, y, z}};
-        }
-        ChestSlots slots = new ChestSlots(first.slots, second == null ? null : second.slots, places,
-                new ChestSlots.Changes() {
-                    public void changed(ChestSlots s, org.bukkit.entity.HumanEntity by) {
-                        for (int[] at : s.places) {
-                            BlockEntities.changed(world, at[0], at[2]);
-                        }
-                        for (OnlinePlayer q : game.players().inJoinOrder()) {
-                            if (q != by && q.inventory().open.container instanceof ChestSlots
-                                    && sameChest((ChestSlots) q.inventory().open.container, s)) {
-                                resend(q);
-                            }
-                        }
-                    }
-                });
-        String title = first.customName != null ? first.customName
-                : second != null ? "container.chestDouble" : "container.chest";
-        Object api = world.api().blockInventory(places[0][0], places[0][1], places[0][2],
-                org.bukkit.event.inventory.InventoryType.CHEST, 27, null);
-        if (openContainer(p, slots, Window.TYPE_CHEST, title, api)) {
-            showLid(slots);
-        }
-    }
-
-    private static boolean sameChest(ChestSlots a, ChestSlots b) {
-        for (int[] at : b.places) {
-            if (a.shows(at[0], at[1], at[2])) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    /** Block Action of the chest's lid to everybody near: open while anybody has it open. */
-    private void showLid(ChestSlots chest) {
-        int viewers = 0;
-        for (OnlinePlayer q : game.players().inJoinOrder()) {
-            if (q.isOnline() && q.inventory().open.container instanceof ChestSlots
-                    && sameChest((ChestSlots) q.inventory().open.container, chest)) {
-                viewers++;
-            }
-        }
-        for (int[] at : chest.places) {
-            int id = world.blockAt(at[0], at[1], at[2]);
-            if (id == BlockIds.CHEST || id == BlockIds.TRAPPED_CHEST) {
-                interaction.toOthersNear(null, at[0], at[1], at[2], Interaction.EFFECT_DISTANCE,
-                        PlayPackets.blockAction(at[0], at[1], at[2], 1, Math.min(viewers, 255), id).frame());
-            }
-        }
-    }
-
     /** Opens a crafting table's window at the place; anywhere: one that needs no table near. */
     boolean openWorkbench(OnlinePlayer p, int x, int y, int z, boolean anywhere) {
         if (!anywhere) {
@@ -334,7 +265,7 @@ public final class Windows {
         closing(p, was);
         inv.open = inv.own;
         if (was.container instanceof ChestSlots) {
-            showLid((ChestSlots) was.container);
+            chests.showLid((ChestSlots) was.container);
         }
         if (was != inv.own) {
             inv.handBack(inv.own);
@@ -350,7 +281,7 @@ public final class Windows {
         if (w.container instanceof ChestSlots) {
             // a chest stays open while it is there (both halves) and the player within 8 blocks
             for (int[] at : ((ChestSlots) w.container).places) {
-                int id = world.blockAt(at[0], at[1], at[2]);
+                int id = world.blocks().blockAt(at[0], at[1], at[2]);
                 if (id != BlockIds.CHEST && id != BlockIds.TRAPPED_CHEST) {
                     return false;
                 }
@@ -364,7 +295,7 @@ public final class Windows {
         if (!w.table || w.tableY == Window.ANYWHERE) {
             return true;
         }
-        if (w.tableY < 0 || w.tableY > 255 || world.blockAt(w.tableX, w.tableY, w.tableZ) != BlockIds.CRAFTING_TABLE) {
+        if (w.tableY < 0 || w.tableY > 255 || world.blocks().blockAt(w.tableX, w.tableY, w.tableZ) != BlockIds.CRAFTING_TABLE) {
             return false;
         }
         double dx = p.x - (w.tableX + 0.5);

@@ -15,13 +15,15 @@ import java.util.concurrent.TimeUnit;
 import java.util.logging.Level;
 import java.util.logging.Logger;
 
-import net.cubeworks.world.game.world.ColumnCache;
+import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
 import net.cubeworks.world.storage.StoredScoreboard;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 
 /**
@@ -108,6 +110,19 @@ final class WorldSaver {
     /** What each save writes of the main scoreboard (taken when the save starts); null: nothing. */
     volatile java.util.function.Supplier<StoredScoreboard> scoreboard;
 
+    /** Where the world keeps its main scoreboard. */
+    BoardFile scoreboardFile() {
+        return new BoardFile() {
+            public StoredScoreboard load() throws Unavailable {
+                return store.loadScoreboard();
+            }
+
+            public void saveWith(java.util.function.Supplier<StoredScoreboard> snapshot) {
+                scoreboard = snapshot;
+            }
+        };
+    }
+
     WorldSaver(Game game, ColumnCache cache, WorldStore store, ExecutorService saver) {
         this.game = game;
         this.cache = cache;
@@ -179,7 +194,7 @@ final class WorldSaver {
             world.columnEntities().fill(copies);
         }
         if (game.world() != null) {
-            game.world().stampTicks(copies);
+            game.world().blocks().stampTicks(copies);
         }
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
         List<OnlinePlayer> online = game.players().inJoinOrder();
@@ -260,7 +275,7 @@ final class WorldSaver {
             return;
         }
         if (game.world() != null) {
-            game.world().stampTicks(columns);
+            game.world().blocks().stampTicks(columns);
         }
         saver.submit(new Runnable() {
             public void run() {

@@ -82,7 +82,7 @@ final class WorldTick {
                 }
             }
             Beds.tick(world, all);
-            world.tickBlocks(all);
+            world.blocks().tickBlocks(all);
             interaction.furnaces().tick(tick, all);
             interaction.hoppers().tick(tick);
             interaction.blockWindows().tick(all);

@@ -144,22 +144,22 @@ public class ApiOverGameTest {
         assertEquals(4, w.getHighestBlockYAt(3, 3));
         Block b = w.getBlockAt(3, 4, 3);
         b.setType(Material.GOLD_BLOCK);
-        assertEquals(41, world.blockAt(3, 4, 3));
+        assertEquals(41, world.blocks().blockAt(3, 4, 3));
         assertEquals(5, w.getHighestBlockYAt(3, 3));
         assertEquals(Material.GOLD_BLOCK, w.getBlockAt(new Location(w, 3.7, 4.2, 3.1)).getType());
 
         BlockState kept = b.getState();
         b.setTypeIdAndData(35, (byte) 14, false);
-        assertEquals(14, world.metaAt(3, 4, 3));
+        assertEquals(14, world.blocks().metaAt(3, 4, 3));
         assertFalse("the block changed since: not written", kept.update());
-        assertEquals(35, world.blockAt(3, 4, 3));
+        assertEquals(35, world.blocks().blockAt(3, 4, 3));
         assertTrue(kept.update(true));
-        assertEquals(41, world.blockAt(3, 4, 3));
-        assertEquals(0, world.metaAt(3, 4, 3));
+        assertEquals(41, world.blocks().blockAt(3, 4, 3));
+        assertEquals(0, world.blocks().metaAt(3, 4, 3));
 
         assertFalse("above the world", w.getBlockAt(0, 300, 0).setTypeId(1));
         assertFalse("an item is no block", w.getBlockAt(0, 5, 0).setTypeId(280));
-        assertEquals(0, world.blockAt(0, 5, 0));
+        assertEquals(0, world.blocks().blockAt(0, 5, 0));
 
         w.setFullTime(30000);
         w.setTime(1000);

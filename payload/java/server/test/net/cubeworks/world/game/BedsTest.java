@@ -85,8 +85,8 @@ public class BedsTest {
 
     private void bed(int x, int y, int z, int facing) {
         int[] s = Bed.step(facing);
-        world.setBlock(x, y, z, BlockIds.BED, facing);
-        world.setBlock(x + s[0], y, z + s[1], BlockIds.BED, facing | Bed.HEAD);
+        world.blocks().setBlock(x, y, z, BlockIds.BED, facing);
+        world.blocks().setBlock(x + s[0], y, z + s[1], BlockIds.BED, facing | Bed.HEAD);
     }
 
     private void tick(int n) {
@@ -103,7 +103,7 @@ public class BedsTest {
     /** A right click on the block, as a client sends it. */
     private void click(OnlinePlayer p, int x, int y, int z) {
         synchronized (game.lock()) {
-            BEHAVIOURS.of(world.blockAt(x, y, z)).rightClicked(p, world, x, y, z);
+            BEHAVIOURS.of(world.blocks().blockAt(x, y, z)).rightClicked(p, world.blocks(), x, y, z);
         }
     }
 
@@ -187,7 +187,7 @@ public class BedsTest {
         click(alex, 0, 4, 0);
         assertTrue("a monster 6 blocks above and an animal beside do not matter", alex.isSleeping());
         assertEquals(0, alex.getSleepTicks());
-        assertEquals("the head's occupied bit", Bed.HEAD | Bed.OCCUPIED, world.metaAt(0, 4, 1));
+        assertEquals("the head's occupied bit", Bed.HEAD | Bed.OCCUPIED, world.blocks().metaAt(0, 4, 1));
         assertEquals("lies on the head, toward the foot", 0.5, alex.x, 1e-9);
         assertEquals(4.9375, alex.y, 1e-9);
         assertEquals(1.9, alex.z, 1e-9);
@@ -204,13 +204,13 @@ public class BedsTest {
             Beds.leave(world, alex); // the client's "leave bed"
         }
         assertFalse(alex.isSleeping());
-        assertEquals("the bed is free again", Bed.HEAD, world.metaAt(0, 4, 1));
+        assertEquals("the bed is free again", Bed.HEAD, world.blocks().metaAt(0, 4, 1));
         assertArrayEquals("and his spawn point", new int[] {0, 4, 1}, alex.spawnPoint);
         assertTrue(Math.abs(alex.x - 0.5) > 0.9 || Math.abs(alex.z - 1.5) > 0.9);
         assertTrue("out of bed beside it", sent(alex).contains("#11"));
         assertEquals(PlayerBedLeaveEvent.class, heard.get(heard.size() - 1).getClass());
 
-        world.setBlock(0, 4, 1, BlockIds.BED, Bed.HEAD | Bed.OCCUPIED); // left marked by a sleeper who went
+        world.blocks().setBlock(0, 4, 1, BlockIds.BED, Bed.HEAD | Bed.OCCUPIED); // left marked by a sleeper who went
         click(steve, 0, 4, 0);
         assertTrue("a mark with nobody in the bed does not keep others out", steve.isSleeping());
     }
@@ -247,8 +247,8 @@ public class BedsTest {
         world.level().dayTime = 18000;
         click(alex, 0, 4, 0);
         tick(10);
-        world.setBlock(0, 4, 0, 0, 0);
-        world.setBlock(0, 4, 1, 0, 0);
+        world.blocks().setBlock(0, 4, 0, 0, 0);
+        world.blocks().setBlock(0, 4, 1, 0, 0);
         alex.spawnPoint = null;
         tick(1);
         assertFalse("the bed broken under him wakes him", alex.isSleeping());
@@ -271,7 +271,7 @@ public class BedsTest {
         synchronized (game.lock()) {
             Beds.leave(world, alex);
         }
-        world.setBlock(3, 10, 3, BlockIds.STONE, 0); // somewhere else
+        world.blocks().setBlock(3, 10, 3, BlockIds.STONE, 0); // somewhere else
         alex.x = 20.5;
         alex.dead = true;
         synchronized (game.lock()) {
@@ -282,8 +282,8 @@ public class BedsTest {
         assertTrue(((PlayerRespawnEvent) heard.get(heard.size() - 1)).isBedSpawn());
         assertEquals(new Location(world.api(), -1, 4, 0), alex.getBedSpawnLocation());
 
-        world.setBlock(0, 4, 0, 0, 0);
-        world.setBlock(0, 4, 1, 0, 0);
+        world.blocks().setBlock(0, 4, 0, 0, 0);
+        world.blocks().setBlock(0, 4, 1, 0, 0);
         alex.dead = true;
         sent(alex);
         synchronized (game.lock()) {
@@ -308,7 +308,7 @@ public class BedsTest {
         for (int x = -1; x <= 1; x++) {
             for (int z = -1; z <= 2; z++) {
                 if (x != 0 || (z != 0 && z != 1)) {
-                    world.setBlock(x, 4, z, BlockIds.STONE, 0);
+                    world.blocks().setBlock(x, 4, z, BlockIds.STONE, 0);
                 }
             }
         }

@@ -114,15 +114,15 @@ public class BlockEventsTest {
         final PlayReads.BlockAction allowed = dig(0, 1, 4, 1);
         act(new Runnable() {
             public void run() {
-                world.setBlock(3, 4, 3, 37, 0);
-                world.setBlock(1, 4, 1, 37, 0);
+                world.blocks().setBlock(3, 4, 3, 37, 0);
+                world.blocks().setBlock(1, 4, 1, 37, 0);
                 world.interaction().dig(p, refused);
                 world.interaction().dig(p, allowed);
             }
         });
         assertEquals("[Alex YELLOW_FLOWER 3, Alex YELLOW_FLOWER 1]", seen.toString());
-        assertEquals(37, world.blockAt(3, 4, 3));
-        assertEquals(0, world.blockAt(1, 4, 1));
+        assertEquals(37, world.blocks().blockAt(3, 4, 3));
+        assertEquals(0, world.blocks().blockAt(1, 4, 1));
         assertEquals("one flower: from the allowed dig only", 1, world.items().size());
         net.cubeworks.world.game.entity.ItemEntity flower = world.items().all().get(0);
         assertEquals(37, flower.itemId());
@@ -158,8 +158,8 @@ public class BlockEventsTest {
         });
         assertEquals("[STONE over AIR on GRASS with STONE x3, monitor false, STONE over AIR on GRASS with STONE x3, "
                 + "monitor true]", seen.toString());
-        assertEquals(0, world.blockAt(2, 4, 4));
-        assertEquals(1, world.blockAt(2, 4, 1));
+        assertEquals(0, world.blocks().blockAt(2, 4, 4));
+        assertEquals(1, world.blocks().blockAt(2, 4, 1));
         assertEquals("only the allowed stone was used", 2, p.inventory().count(PlayerInventory.HOTBAR));
     }
 
@@ -187,8 +187,8 @@ public class BlockEventsTest {
         });
         assertEquals("[LEFT_CLICK_BLOCK GRASS@UP STONE, RIGHT_CLICK_BLOCK GRASS@UP STONE, RIGHT_CLICK_AIR - STONE]",
                 seen.toString());
-        assertEquals("a creative hit breaks at once, unless denied", 2, world.blockAt(3, 3, 3));
-        assertEquals(0, world.blockAt(2, 4, 1));
+        assertEquals("a creative hit breaks at once, unless denied", 2, world.blocks().blockAt(3, 3, 3));
+        assertEquals(0, world.blocks().blockAt(2, 4, 1));
         assertEquals(3, p.inventory().count(PlayerInventory.HOTBAR));
         assertNull(MoveEvents.before(p));
     }

@@ -80,8 +80,8 @@ public class BlockWindowsTest {
         OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
         OnlinePlayer bo = TestGames.join(game, "Bo", 2, 7.5, 4, 6.5);
         synchronized (game.lock()) {
-            world.setBlock(5, 4, 5, 23, 3);
-            world.setBlock(8, 4, 8, 130, 2);
+            world.blocks().setBlock(5, 4, 5, 23, 3);
+            world.blocks().setBlock(8, 4, 8, 130, 2);
         }
         Connections.takeSent(alex.connection());
         synchronized (game.lock()) {
@@ -143,14 +143,14 @@ public class BlockWindowsTest {
                 null, null, new net.cubeworks.world.storage.AnvilStore(worldFolder, java.util.logging.Logger.getAnonymousLogger()));
         OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
         synchronized (game.lock()) {
-            game.world().setBlock(5, 4, 5, 84, 0);
+            game.world().blocks().setBlock(5, 4, 5, 84, 0);
         }
         alex.inventory().set(PlayerInventory.HOTBAR, 2258, 1, 0, null); // "blocks"
         Connections.takeSent(alex.connection());
         synchronized (game.lock()) {
             alex.openContainer(5, 4, 5);
         }
-        assertEquals(1, game.world().metaAt(5, 4, 5));
+        assertEquals(1, game.world().blocks().metaAt(5, 4, 5));
         assertEquals("out of the hand", 0, alex.inventory().count(PlayerInventory.HOTBAR));
         List<int[]> effects = withId(Connections.takeSent(alex.connection()), 0x28);
         assertEquals("the record plays", 1, effects.size());
@@ -163,7 +163,7 @@ public class BlockWindowsTest {
             assertEquals("kept (RecordItem)", 2258, ((BlockEntity.Jukebox) BlockEntities.at(game.world(), 5, 4, 5)).recordId);
             alex.openContainer(5, 4, 5);
         }
-        assertEquals(0, game.world().metaAt(5, 4, 5));
+        assertEquals(0, game.world().blocks().metaAt(5, 4, 5));
         assertEquals("it falls out on top", 2258, game.world().items().all().get(0).itemId());
     }
 
@@ -172,9 +172,9 @@ public class BlockWindowsTest {
         game = TestGames.flat(folder.getRoot());
         GameWorld world = game.world();
         synchronized (game.lock()) {
-            world.setBlock(8, 4, 8, 54, 0);
-            world.setBlock(9, 4, 8, 54, 0);
-            world.setBlock(12, 4, 8, 54, 0);
+            world.blocks().setBlock(8, 4, 8, 54, 0);
+            world.blocks().setBlock(9, 4, 8, 54, 0);
+            world.blocks().setBlock(12, 4, 8, 54, 0);
             org.bukkit.block.Chest east = (org.bukkit.block.Chest) world.api().getBlockAt(9, 4, 8).getState();
             org.bukkit.inventory.Inventory both = east.getInventory();
             assertEquals(54, both.getSize());
@@ -197,7 +197,7 @@ public class BlockWindowsTest {
         OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
         OnlinePlayer bo = TestGames.join(game, "Bo", 2, 7.5, 4, 6.5);
         synchronized (game.lock()) {
-            world.setBlock(5, 4, 5, 54, 0);
+            world.blocks().setBlock(5, 4, 5, 54, 0);
             ((BlockEntity.Container) BlockEntities.at(world, 5, 4, 5)).slots.set(0, 3, 10, 0, null);
             alex.openContainer(5, 4, 5);
             bo.openContainer(5, 4, 5);

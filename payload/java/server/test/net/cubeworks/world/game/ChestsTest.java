@@ -95,9 +95,9 @@ public class ChestsTest {
         OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
         OnlinePlayer bo = TestGames.join(game, "Bo", 2, 7.5, 4, 6.5);
         synchronized (game.lock()) {
-            world.setBlock(5, 4, 5, 54, 0);
-            world.setBlock(8, 4, 8, 54, 0);
-            world.setBlock(9, 4, 8, 54, 0);
+            world.blocks().setBlock(5, 4, 5, 54, 0);
+            world.blocks().setBlock(8, 4, 8, 54, 0);
+            world.blocks().setBlock(9, 4, 8, 54, 0);
         }
         Connections.takeSent(alex.connection());
         Connections.takeSent(bo.connection());

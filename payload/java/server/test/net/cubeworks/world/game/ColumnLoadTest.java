@@ -162,13 +162,13 @@ public class ColumnLoadTest {
 
     private int block(int x, int y, int z) {
         synchronized (game.lock()) {
-            return world.blockAt(x, y, z);
+            return world.blocks().blockAt(x, y, z);
         }
     }
 
     private void setBlock(int x, int y, int z, int id) {
         synchronized (game.lock()) {
-            world.setBlock(x, y, z, id, 0);
+            world.blocks().setBlock(x, y, z, id, 0);
         }
     }
 

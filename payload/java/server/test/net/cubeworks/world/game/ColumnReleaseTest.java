@@ -171,7 +171,7 @@ public class ColumnReleaseTest {
         OnlinePlayer p = online("Alex", 10, 10);
         Column live;
         synchronized (game.lock()) {
-            world.setBlock(165, 4, 165, 1, 0);
+            world.blocks().setBlock(165, 4, 165, 1, 0);
             live = world.cache().held(ColumnKey.of(10, 10));
         }
         store.savesGo = new CountDownLatch(1);
@@ -182,7 +182,7 @@ public class ColumnReleaseTest {
         assertFalse("an unchanged column goes without a save", inMemory(9, 9));
         // on its way to the disk: read back from there, not from the store
         synchronized (game.lock()) {
-            assertEquals(1, world.blockAt(165, 4, 165));
+            assertEquals(1, world.blocks().blockAt(165, 4, 165));
         }
         store.savesGo.countDown();
         Column saved = store.awaitSaved(10, 10);
@@ -198,7 +198,7 @@ public class ColumnReleaseTest {
         OnlinePlayer alex = online("Alex", 10, 10);
         online("Bo", 12, 10);
         synchronized (game.lock()) {
-            world.setBlock(165, 4, 165, 1, 0);
+            world.blocks().setBlock(165, 4, 165, 1, 0);
         }
         moveTo(alex, 100, 100);
         tick();
@@ -211,7 +211,7 @@ public class ColumnReleaseTest {
         OnlinePlayer p = online("Alex", 10, 10);
         synchronized (game.lock()) {
             world.cache().keeping().keepAround(10, 10, 1);
-            world.setBlock(165, 4, 165, 1, 0);
+            world.blocks().setBlock(165, 4, 165, 1, 0);
         }
         moveTo(p, 100, 100);
         tick();
@@ -231,7 +231,7 @@ public class ColumnReleaseTest {
     public void aPlayerWhoLeavesTakesItsColumnsWithIt() throws Exception {
         OnlinePlayer p = online("Alex", 10, 10);
         synchronized (game.lock()) {
-            world.setBlock(165, 4, 165, 1, 0);
+            world.blocks().setBlock(165, 4, 165, 1, 0);
             game.players().remove(p, "left");
         }
         tick();

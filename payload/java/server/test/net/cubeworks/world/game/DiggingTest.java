@@ -137,14 +137,14 @@ public class DiggingTest {
         dig(0, x, y, z);
         tick(ticks);
         dig(2, x, y, z);
-        return world.blockAt(x, y, z) != alexBlockBefore;
+        return world.blocks().blockAt(x, y, z) != alexBlockBefore;
     }
 
     private int alexBlockBefore;
 
     private void set(int x, int y, int z, int id, int data) {
         synchronized (game.lock()) {
-            world.setBlock(x, y, z, id, data);
+            world.blocks().setBlock(x, y, z, id, data);
         }
         alexBlockBefore = id;
         take(alex);
@@ -211,17 +211,17 @@ public class DiggingTest {
         set(1, 3, 0, DIRT, 0);
         set(1, 3, 1, DIRT, 0);
         dig(2, 1, 3, 0);
-        assertEquals(DIRT, world.blockAt(1, 3, 0));
+        assertEquals(DIRT, world.blocks().blockAt(1, 3, 0));
         dig(0, 1, 3, 1);
         tick(20);
         dig(2, 1, 3, 0);
-        assertEquals(DIRT, world.blockAt(1, 3, 0));
+        assertEquals(DIRT, world.blocks().blockAt(1, 3, 0));
         // a cancel ends the dig
         dig(0, 1, 3, 0);
         tick(20);
         dig(1, 1, 3, 0);
         dig(2, 1, 3, 0);
-        assertEquals(DIRT, world.blockAt(1, 3, 0));
+        assertEquals(DIRT, world.blocks().blockAt(1, 3, 0));
     }
 
     @Test
@@ -260,7 +260,7 @@ public class DiggingTest {
         alex.inventory().set(HAND, 278, 1, 0, new Object());
         set(1, 3, 0, 87, 0);
         dig(0, 1, 3, 0);
-        assertEquals(0, world.blockAt(1, 3, 0));
+        assertEquals(0, world.blocks().blockAt(1, 3, 0));
         // the bonus is only for the blocks the tool suits
         alex.inventory().set(HAND, 257, 1, 0, new Object());
         set(1, 3, 0, DIRT, 0);
@@ -272,17 +272,17 @@ public class DiggingTest {
         hold(WOOD_PICKAXE, 1, 0);
         set(1, 4, 0, 38, 3);
         dig(0, 1, 4, 0);
-        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(0, world.blocks().blockAt(1, 4, 0));
         assertEquals(1, count(38));
         assertEquals(3, onGround(38).get(0).data()); // the flower keeps its kind
         set(1, 4, 0, 46, 0);
         dig(0, 1, 4, 0);
-        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(0, world.blocks().blockAt(1, 4, 0));
         assertEquals(1, count(46));
         assertEquals(0, alex.inventory().data(HAND));
         // unbreakable blocks are refused at the start
         dig(0, 0, 0, 0);
-        assertEquals(7, world.blockAt(0, 0, 0));
+        assertEquals(7, world.blocks().blockAt(0, 0, 0));
     }
 
     @Test
@@ -402,10 +402,10 @@ public class DiggingTest {
     public void iceOnTheGroundLeavesWaterIceInTheAirNothing() {
         set(1, 3, 0, 79, 0);
         assertTrue(digFor(1, 3, 0, 12));
-        assertEquals(8, world.blockAt(1, 3, 0));
+        assertEquals(8, world.blocks().blockAt(1, 3, 0));
         set(1, 5, 0, 79, 0);
         assertTrue(digFor(1, 5, 0, 12));
-        assertEquals(0, world.blockAt(1, 5, 0));
+        assertEquals(0, world.blocks().blockAt(1, 5, 0));
         assertEquals(0, count(79));
     }
 
@@ -414,20 +414,20 @@ public class DiggingTest {
         set(1, 4, 0, 64, 1);
         set(1, 5, 0, 64, 8);
         assertTrue("the top half of a door", digFor(1, 5, 0, 63));
-        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(0, world.blocks().blockAt(1, 4, 0));
         assertEquals(1, count(324));
         // a rose bush picked by its top: the bottom says which flower
         set(1, 4, 0, 175, 4);
         set(1, 5, 0, 175, 8);
         dig(0, 1, 5, 0);
-        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(0, world.blocks().blockAt(1, 4, 0));
         assertEquals(1, count(175));
         assertEquals(4, onGround(175).get(0).data());
         // a bed facing east broken at its head
         set(1, 4, 0, 26, 3);
         set(2, 4, 0, 26, 3 | 8);
         assertTrue(digFor(2, 4, 0, 4));
-        assertEquals(0, world.blockAt(1, 4, 0));
+        assertEquals(0, world.blocks().blockAt(1, 4, 0));
         assertEquals(1, count(355));
         // a lone upper half goes alone and gives nothing
         set(1, 5, 0, 64, 8);
@@ -439,8 +439,8 @@ public class DiggingTest {
     public void aHitPutsOutFireOnTheFaceHitAndCreativeBreaksShowToo() {
         set(1, 4, 0, 51, 0);
         dig(0, 1, 3, 0); // the top of the grass under the fire
-        assertEquals(0, world.blockAt(1, 4, 0));
-        assertEquals("the grass is being dug", 2, world.blockAt(1, 3, 0));
+        assertEquals(0, world.blocks().blockAt(1, 4, 0));
+        assertEquals("the grass is being dug", 2, world.blocks().blockAt(1, 3, 0));
         List<int[]> hiss = withId(take(bo), 0x28);
         assertEquals(1, hiss.size());
         assertEquals(1004, hiss.get(0)[3] << 8 | hiss.get(0)[4]);
@@ -450,13 +450,13 @@ public class DiggingTest {
         }
         set(1, 4, 0, 51, 0);
         dig(0, 1, 3, 0);
-        assertEquals(0, world.blockAt(1, 4, 0));
-        assertEquals("a creative hit on fire breaks nothing else", 2, world.blockAt(1, 3, 0));
+        assertEquals(0, world.blocks().blockAt(1, 4, 0));
+        assertEquals("a creative hit on fire breaks nothing else", 2, world.blocks().blockAt(1, 3, 0));
         take(bo);
         set(1, 4, 0, 64, 0);
         set(1, 5, 0, 64, 8);
         dig(0, 1, 4, 0);
-        assertEquals(0, world.blockAt(1, 5, 0));
+        assertEquals(0, world.blocks().blockAt(1, 5, 0));
         List<int[]> broken = withId(take(bo), 0x28);
         assertEquals(1, broken.size());
         assertEquals(2001, broken.get(0)[3] << 8 | broken.get(0)[4]);

@@ -65,7 +65,7 @@ public class ExplosionHitsTest {
         float health = cow.health;
         double edgeMotion = edge.motionZ; // a dropped item's own small random motion
         synchronized (game.lock()) {
-            world.explode(null, 0.5, 10, 0.5, 4f, false); // in the air: no block in the way
+            world.blocks().explode(null, 0.5, 10, 0.5, 4f, false); // in the air: no block in the way
         }
         float expected = ExplosionHits.damage(1 - 5 / 8.0, 4f);
         assertEquals("the game's damage for 5 blocks in the open", 9f, expected, 0);

@@ -28,7 +28,7 @@ public final class FurnacesBench {
             for (int i = 0; i < furnaces; i++) {
                 int x = -16 + (i % 10) * 4;
                 int z = -16 + (i / 10) * 4;
-                world.setBlock(x, 4, z, 61, 2);
+                world.blocks().setBlock(x, 4, z, 61, 2);
                 BlockEntity.Furnace f = (BlockEntity.Furnace) BlockEntities.at(world, x, 4, z);
                 f.slots.set(0, 4, 64, 0, null);
                 f.slots.set(1, 263, 64, 0, null);

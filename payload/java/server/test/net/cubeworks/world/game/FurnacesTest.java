@@ -97,14 +97,14 @@ public class FurnacesTest {
         GameWorld world = game.world();
         OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
         synchronized (game.lock()) {
-            world.setBlock(5, 4, 5, 61, 3);
+            world.blocks().setBlock(5, 4, 5, 61, 3);
         }
         BlockEntity.Furnace f = furnaceAt(5, 4, 5);
         f.slots.set(0, 15, 2, 0, null);
         f.slots.set(1, 263, 1, 0, null);
         ticks(21); // found within a second of being filled without a window
-        assertEquals("lit", 62, world.blockAt(5, 4, 5));
-        assertEquals("facing kept", 3, world.metaAt(5, 4, 5));
+        assertEquals("lit", 62, world.blocks().blockAt(5, 4, 5));
+        assertEquals("facing kept", 3, world.blocks().metaAt(5, 4, 5));
         assertSame("contents kept", f, furnaceAt(5, 4, 5));
         assertEquals(0, f.slots.count(1));
         ticks(400);
@@ -151,13 +151,13 @@ public class FurnacesTest {
         TestGames.join(game, "Bo", 2, 6.5, 4, 6.5);
         BlockEntity.Furnace back = furnaceAt(5, 4, 5);
         assertEquals("kept burning", burning, back.burnTime);
-        assertEquals(62, game.world().blockAt(5, 4, 5));
+        assertEquals(62, game.world().blocks().blockAt(5, 4, 5));
         ticks(40);
         assertTrue("burns on after the restart", back.burnTime < burning && back.burnTime > 0);
         back.burnTime = 1;
         ticks(30);
-        assertEquals("out: the unlit furnace, facing kept", 61, game.world().blockAt(5, 4, 5));
-        assertEquals(3, game.world().metaAt(5, 4, 5));
+        assertEquals("out: the unlit furnace, facing kept", 61, game.world().blocks().blockAt(5, 4, 5));
+        assertEquals(3, game.world().blocks().metaAt(5, 4, 5));
         assertSame(back, furnaceAt(5, 4, 5));
     }
 }

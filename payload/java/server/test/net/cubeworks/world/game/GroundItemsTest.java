@@ -105,9 +105,9 @@ public class GroundItemsTest {
 
         // the same push slides an item on ice about 30 times as far as on grass
         synchronized (game.lock()) {
-            world.setBlock(8, 3, 8, 79, 0);
-            world.setBlock(9, 3, 8, 79, 0);
-            world.setBlock(10, 3, 8, 79, 0);
+            world.blocks().setBlock(8, 3, 8, 79, 0);
+            world.blocks().setBlock(9, 3, 8, 79, 0);
+            world.blocks().setBlock(10, 3, 8, 79, 0);
         }
         ItemEntity onGrass = drop(0.5, 4.125, 8.5, STONE, 1, 0);
         ItemEntity onIce = drop(8.5, 4.125, 8.5, STONE, 1, 1);
@@ -124,13 +124,13 @@ public class GroundItemsTest {
 
         // a block set where an item lies: the item is pushed out to an open side
         synchronized (game.lock()) {
-            world.setBlock(0, 4, 0, STONE, 0);
+            world.blocks().setBlock(0, 4, 0, STONE, 0);
         }
         tick(20);
         int bx = (int) Math.floor(item.x);
         int by = (int) Math.floor(item.y);
         int bz = (int) Math.floor(item.z);
-        assertEquals("out of the stone", 0, world.blockAt(bx, by, bz));
+        assertEquals("out of the stone", 0, world.blocks().blockAt(bx, by, bz));
     }
 
     @Test
@@ -347,11 +347,11 @@ public class GroundItemsTest {
         }
         alex.inventory().set(1, 5, 4, 0, null); // planks in his own grid
         synchronized (game.lock()) {
-            world.setBlock(1, 4, 0, 58, 0);
+            world.blocks().setBlock(1, 4, 0, 58, 0);
             assertTrue(world.interaction().windows().openTable(alex, 1, 4, 0));
             alex.inventory().open.set(5, 17, 2, 0, null); // logs in the table's grid
             alex.inventory().open.set(net.cubeworks.world.game.item.Window.CURSOR, 280, 3, 0, null); // sticks
-            world.leave(alex);
+            world.placement().leave(alex);
         }
         assertEquals(4, onGround(5));
         assertEquals(2, onGround(17));

@@ -58,7 +58,7 @@ public class HoppersTest {
 
     private void set(int x, int y, int z, int id, int data) {
         synchronized (game.lock()) {
-            game.world().setBlock(x, y, z, id, data);
+            game.world().blocks().setBlock(x, y, z, id, data);
         }
     }
 
@@ -98,13 +98,13 @@ public class HoppersTest {
         set(5, 4, 5, 54, 0);
         set(5, 5, 5, 154, 0);
         set(6, 5, 5, 152, 0);
-        assertEquals("off", 8, game.world().metaAt(5, 5, 5) & 8);
+        assertEquals("off", 8, game.world().blocks().metaAt(5, 5, 5) & 8);
         BlockEntity.Container off = at(5, 5, 5);
         off.slots.set(0, 3, 5, 0, null);
         ticks(30);
         assertEquals(0, at(5, 4, 5).slots.count(0));
         set(6, 5, 5, 0, 0);
-        assertEquals("on", 0, game.world().metaAt(5, 5, 5));
+        assertEquals("on", 0, game.world().blocks().metaAt(5, 5, 5));
         assertEquals("the same hopper", off, at(5, 5, 5));
         ticks(30);
         assertTrue("one every 8 ticks", at(5, 4, 5).slots.count(0) >= 3 && at(5, 4, 5).slots.count(0) <= 4);

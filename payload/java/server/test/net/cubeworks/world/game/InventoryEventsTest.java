@@ -158,7 +158,7 @@ public class InventoryEventsTest {
         });
         act(new Runnable() {
             public void run() {
-                world.setBlock(3, 4, 3, TABLE, 0);
+                world.blocks().setBlock(3, 4, 3, TABLE, 0);
                 assertFalse(world.interaction().windows().openTable(p, 3, 4, 3));
                 assertSame("a cancelled open leaves the player's own window", p.inventory().own, p.inventory().open);
                 allow[0] = true;

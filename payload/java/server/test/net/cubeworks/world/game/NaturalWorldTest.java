@@ -80,9 +80,9 @@ public class NaturalWorldTest {
         assertEquals("cubes".hashCode(), l.seed);
         assertEquals("default", world.levelType());
         synchronized (world.game().lock()) {
-            int below = world.blockAt(l.spawnX, l.spawnY - 1, l.spawnZ);
+            int below = world.blocks().blockAt(l.spawnX, l.spawnY - 1, l.spawnZ);
             assertTrue("the spawn stands on grass or sand: " + below, below == 2 || below == 12);
-            assertEquals(0, world.blockAt(l.spawnX, l.spawnY, l.spawnZ));
+            assertEquals(0, world.blocks().blockAt(l.spawnX, l.spawnY, l.spawnZ));
         }
         assertEquals(null, world.saveAndWait());
         // the settings change to a flat world with another seed: the kept world stays as it is
@@ -98,10 +98,10 @@ public class NaturalWorldTest {
     public void aFlatWorldStaysFlatAndHonoursItsPreset() throws Exception {
         open("level-type=FLAT", "generator-settings=2;7,3x1,12;2;");
         synchronized (world.game().lock()) {
-            assertEquals(7, world.blockAt(100, 0, -40));
-            assertEquals(1, world.blockAt(100, 3, -40));
-            assertEquals(12, world.blockAt(100, 4, -40));
-            assertEquals(0, world.blockAt(100, 5, -40));
+            assertEquals(7, world.blocks().blockAt(100, 0, -40));
+            assertEquals(1, world.blocks().blockAt(100, 3, -40));
+            assertEquals(12, world.blocks().blockAt(100, 4, -40));
+            assertEquals(0, world.blocks().blockAt(100, 5, -40));
         }
         assertEquals("flat", world.levelType());
         assertEquals(5, world.level().spawnY);
@@ -109,7 +109,7 @@ public class NaturalWorldTest {
         reopen("level-type=DEFAULT");
         assertEquals("flat", world.levelType());
         synchronized (world.game().lock()) {
-            assertEquals(12, world.blockAt(500, 4, 500));
+            assertEquals(12, world.blocks().blockAt(500, 4, 500));
         }
         reopen();
         StoredLevel stored = new AnvilStore(dir, Logger.getAnonymousLogger()).loadLevel();
@@ -127,20 +127,20 @@ public class NaturalWorldTest {
         int z = l.spawnZ;
         int y = l.spawnY + 3;
         synchronized (world.game().lock()) {
-            world.setBlock(x, y, z, 89, 0); // glowstone in the air
+            world.blocks().setBlock(x, y, z, 89, 0); // glowstone in the air
         }
         ColumnCache cache = world.cache();
         Column c = cache.held(net.cubeworks.world.level.ColumnKey.of(x >> 4, z >> 4));
         assertNotNull(c);
         assertEquals(15, c.blockLight(x & 15, y, z & 15));
         synchronized (world.game().lock()) {
-            world.setBlock(x + 20, y, z, 1, 0); // and stone in the air of a neighbour column
+            world.blocks().setBlock(x + 20, y, z, 1, 0); // and stone in the air of a neighbour column
         }
         assertEquals(null, world.saveAndWait());
         reopen();
         synchronized (world.game().lock()) {
-            assertEquals(89, world.blockAt(x, y, z));
-            assertEquals(1, world.blockAt(x + 20, y, z));
+            assertEquals(89, world.blocks().blockAt(x, y, z));
+            assertEquals(1, world.blocks().blockAt(x + 20, y, z));
         }
         Column back = world.cache().held(net.cubeworks.world.level.ColumnKey.of(x >> 4, z >> 4));
         assertEquals("lit again when read back", 15, back.blockLight(x & 15, y, z & 15));

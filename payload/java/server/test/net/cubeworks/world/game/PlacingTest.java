@@ -81,7 +81,7 @@ public class PlacingTest {
 
     private String block(int x, int y, int z) {
         synchronized (game.lock()) {
-            return world.blockAt(x, y, z) + ":" + world.metaAt(x, y, z);
+            return world.blocks().blockAt(x, y, z) + ":" + world.blocks().metaAt(x, y, z);
         }
     }
 
@@ -134,7 +134,7 @@ public class PlacingTest {
 
         // on a wall: the sign faces out of the face clicked
         synchronized (game.lock()) {
-            world.setBlock(4, 4, 2, 4, 0);
+            world.blocks().setBlock(4, 4, 2, 4, 0);
         }
         place(alex, click(4, 4, 2, 4, 8));
         assertEquals("68:4", block(3, 4, 2));
@@ -149,7 +149,7 @@ public class PlacingTest {
         assertEquals("64:8", block(2, 5, 3));
         assertEquals(1, alex.inventory().count(HAND));
         synchronized (game.lock()) {
-            world.setBlock(0, 5, 3, 1, 0);
+            world.blocks().setBlock(0, 5, 3, 1, 0);
         }
         place(alex, click(0, 3, 3, 1, 16));
         assertEquals("no room for the upper half: nothing placed", "0:0", block(0, 4, 3));
@@ -203,8 +203,8 @@ public class PlacingTest {
             }
         }, TestGames.plugin("guard"), false);
         synchronized (game.lock()) {
-            world.setBlock(2, 4, 3, 9, 0);
-            world.setBlock(3, 4, 3, 31, 1);
+            world.blocks().setBlock(2, 4, 3, 9, 0);
+            world.blocks().setBlock(3, 4, 3, 31, 1);
         }
         alex.inventory().set(HAND, 4, 2, 0, null);
         place(alex, click(2, 3, 3, 1, 16));

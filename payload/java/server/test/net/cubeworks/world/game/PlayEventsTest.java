@@ -136,16 +136,16 @@ public class PlayEventsTest {
         final PlayReads.BlockAction atOnce = dig(0, 2, 3, 3);
         act(new Runnable() {
             public void run() {
-                world.setBlock(4, 3, 2, 1, 0);
-                world.setBlock(2, 3, 3, 1, 0);
+                world.blocks().setBlock(4, 3, 2, 1, 0);
+                world.blocks().setBlock(2, 3, 3, 1, 0);
                 world.interaction().dig(alex, refused);
                 assertFalse("a refused start digs nothing", alex.digging.active());
                 world.interaction().dig(alex, atOnce);
             }
         });
         assertEquals("[BlockDamageEvent, STONE insta false, BlockDamageEvent, STONE insta false]", seen.toString());
-        assertEquals(1, world.blockAt(4, 3, 2));
-        assertEquals("stone dug by hand, yet broken at the first hit", 0, world.blockAt(2, 3, 3));
+        assertEquals(1, world.blocks().blockAt(4, 3, 2));
+        assertEquals("stone dug by hand, yet broken at the first hit", 0, world.blocks().blockAt(2, 3, 3));
     }
 
     @Test
@@ -391,7 +391,7 @@ public class PlayEventsTest {
         sentIds(bo);
         act(new Runnable() {
             public void run() {
-                world.setBlock(2, 4, 3, 63, 0);
+                world.blocks().setBlock(2, 4, 3, 63, 0);
                 // placed by Alex: his client writes its text, once
                 ((net.cubeworks.world.level.BlockEntity.Sign) BlockEntities.at(world, 2, 4, 3)).editor = alex;
                 sentIdsQuietly(bo);
@@ -590,7 +590,7 @@ public class PlayEventsTest {
                 alex.setModeField(GameMode.SURVIVAL);
                 alex.inventory().set(PlayerInventory.HOTBAR + 2, 269, 1, 59, null); // a wooden shovel with one use left
                 alex.heldSlot = 2;
-                world.setBlock(2, 3, 3, 0, 0);
+                world.blocks().setBlock(2, 3, 3, 0, 0);
                 world.interaction().dig(alex, digDirt);
                 for (int i = 0; i < 20; i++) {
                     world.tick();
@@ -654,7 +654,7 @@ public class PlayEventsTest {
             }
         });
         assertEquals("[BlockCanBuildEvent, STONE false]", seen.toString());
-        assertEquals(1, world.blockAt(3, 4, 2));
+        assertEquals(1, world.blocks().blockAt(3, 4, 2));
     }
 
     @Test
@@ -673,15 +673,15 @@ public class PlayEventsTest {
         });
         act(new Runnable() {
             public void run() {
-                world.setBlock(2, 4, 2, 11, 0);
+                world.blocks().setBlock(2, 4, 2, 11, 0);
                 for (long tick = 1; tick <= 10; tick++) {
                     world.survival().tick(alex, tick);
                 }
-                world.setBlock(2, 4, 2, 0, 0);
+                world.blocks().setBlock(2, 4, 2, 0, 0);
                 for (long tick = 11; tick <= 30; tick++) {
                     world.survival().tick(alex, tick);
                 }
-                world.setBlock(2, 4, 2, 9, 0);
+                world.blocks().setBlock(2, 4, 2, 9, 0);
                 world.survival().tick(alex, 31);
             }
         });
@@ -692,11 +692,11 @@ public class PlayEventsTest {
         causes.clear();
         act(new Runnable() {
             public void run() {
-                world.setBlock(3, 4, 2, 11, 0);
+                world.blocks().setBlock(3, 4, 2, 11, 0);
                 for (long tick = 1; tick <= 10; tick++) {
                     world.survival().tick(bo, tick);
                 }
-                world.setBlock(3, 4, 2, 0, 0);
+                world.blocks().setBlock(3, 4, 2, 0, 0);
                 for (long tick = 11; tick <= 60; tick++) {
                     world.survival().tick(bo, tick);
                 }

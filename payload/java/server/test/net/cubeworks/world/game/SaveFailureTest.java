@@ -125,7 +125,7 @@ public class SaveFailureTest {
     private OnlinePlayer rejoin() throws Exception {
         OnlinePlayer p = player(0, 0);
         synchronized (game.lock()) {
-            world.place(p);
+            world.placement().place(p);
         }
         return p;
     }
@@ -153,8 +153,8 @@ public class SaveFailureTest {
         store.players.put("Alex", PlayerRecords.toStored(player(1.5, 0), world.level()));
         store.full = true;
         synchronized (game.lock()) {
-            world.setBlock(3, 4, 3, 1, 0);
-            world.leave(player(50.5, 20)); // Alex leaves with the 20 stones he gained
+            world.blocks().setBlock(3, 4, 3, 1, 0);
+            world.placement().leave(player(50.5, 20)); // Alex leaves with the 20 stones he gained
         }
         List<String> lines = saveAll();
         assertTrue(lines.contains("Saving..."));
@@ -181,9 +181,9 @@ public class SaveFailureTest {
     public void theAutosaveSaysWhatIsStillUnsaved() {
         store.full = true;
         synchronized (game.lock()) {
-            world.setBlock(3, 4, 3, 1, 0);
-            world.setBlock(40, 4, 3, 1, 0);
-            world.leave(player(50.5, 20));
+            world.blocks().setBlock(3, 4, 3, 1, 0);
+            world.blocks().setBlock(40, 4, 3, 1, 0);
+            world.placement().leave(player(50.5, 20));
             for (int i = 0; i < GameWorld.SAVE_INTERVAL_TICKS; i++) {
                 world.tick();
             }

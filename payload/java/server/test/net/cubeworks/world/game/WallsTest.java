@@ -48,7 +48,7 @@ public class WallsTest {
 
     private void set(int x, int y, int z, int id) {
         synchronized (game.lock()) {
-            world.setBlock(x, y, z, id, 0);
+            world.blocks().setBlock(x, y, z, id, 0);
         }
     }
 

@@ -168,7 +168,7 @@ public final class PlayerConnections implements ConnectionHandler {
         // the kept record first: a player whose record cannot be read is not let in, as it would
         // be played, and then saved, as a new player over the kept one
         try {
-            game.world().place(p);
+            game.world().placement().place(p);
         } catch (Unavailable ex) {
             refuseUnreadable(conn, name, ex.getMessage());
             return;
