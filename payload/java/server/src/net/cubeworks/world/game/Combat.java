@@ -134,7 +134,7 @@ final class Combat {
                 return false;
             }
         } else {
-            damage = net.cubeworks.world.game.mob.Mob.scaledForDifficulty(damage, game.difficulty());
+            damage = net.cubeworks.world.game.mob.MobKind.scaledForDifficulty(damage, game.difficulty());
         }
         if (damage < 0 || damage == 0 && !projectile) {
             return false; // a snowball's or egg's hit of nothing still pushes and flashes

@@ -10,6 +10,7 @@ import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.mob.Mob;
+import net.cubeworks.world.game.mob.MobKind;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -60,7 +61,7 @@ final class ExplosionHits {
             if (push != null && !(how.spareCreative && p.getGameMode() == org.bukkit.GameMode.CREATIVE)) {
                 float damage = damage(push[3], power);
                 if (how.by != null) {
-                    damage = Mob.scaledForDifficulty(damage, game.difficulty());
+                    damage = MobKind.scaledForDifficulty(damage, game.difficulty());
                 }
                 damage = PlayerEvents.worldDamage(game.host(), p, how.cause, damage);
                 world.survival().damage(p, damage, how.by != null ? p.getName() + " was blown up by " + how.by

@@ -11,21 +11,21 @@ import java.util.UUID;
 import org.bukkit.GameMode;
 import org.bukkit.Server;
 import org.bukkit.entity.Player;
-import org.bukkit.permissions.Permission;
-import org.bukkit.permissions.PermissionAttachment;
-import org.bukkit.permissions.PermissionAttachmentInfo;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.messaging.StandardMessenger;
 
 import net.cubeworks.world.game.block.BlockUser;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.ChatSpam;
+import net.cubeworks.world.game.player.ClientChannels;
+import net.cubeworks.world.game.player.Digging;
+import net.cubeworks.world.game.player.Experience;
 import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.game.player.Digging;
 
 /** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
 public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewer {
@@ -52,9 +52,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     long eatingSince;
 
     private final PlayerInventory inventory = new PlayerInventory();
-    /** A client registers at most this many plugin channels; more are ignored. */
-    static final int MAX_CLIENT_CHANNELS = 128;
-    private final Set<String> pluginChannels = new LinkedHashSet<String>();
+    /** The plugin channels his client listens on. */
+    private final ClientChannels channels = new ClientChannels();
     /**
      * Packets of this player read and not yet handled by the game thread; its reader waits
      * while all are taken, so a client that sends faster than the game handles only slows
@@ -67,9 +66,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     int food = 20;
     float saturation = 5f;
     /** Experience: the level, the progress to the next (0 to 1), the total points. */
-    public int xpLevel;
-    public float xpProgress;
-    public int xpTotal;
+    public final Experience xp = new Experience();
     /** When the player last did something (see IdleKick), in milliseconds. */
     public volatile long lastActive = System.currentTimeMillis();
     /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
@@ -103,11 +100,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     public List<String[]> properties = new ArrayList<String[]>();
     /** What the store keeps of this player beyond what we use. */
     Object kept;
-    // the spam counter: up by SPAM_PER_MESSAGE a message, down by one a tick (50 ms)
-    static final int SPAM_PER_MESSAGE = 20;
-    static final int SPAM_THRESHOLD = 200;
-    private int spamCount;
-    private long spamTick;
+    /** How fast he sends chat lines and commands. */
+    private final ChatSpam spam = new ChatSpam();
 
     public OnlinePlayer(Game game, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
         super(entityId, uuid, game.lock());
@@ -269,11 +263,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
      */
     boolean countMessage(long nowMillis) {
         synchronized (game.lock()) {
-            long tick = nowMillis / 50;
-            spamCount = (int) Math.max(0, spamCount - Math.max(0, tick - spamTick));
-            spamTick = tick;
-            spamCount += SPAM_PER_MESSAGE;
-            return spamCount > SPAM_THRESHOLD;
+            return spam.count(nowMillis);
         }
     }
 
@@ -307,24 +297,22 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         if (next.length() > 16) {
             throw new IllegalArgumentException("Player list names can only be a maximum of 16 characters long");
         }
-        ApiWorld.onGameThread(game, new java.util.concurrent.Callable<Void>() {
-            public Void call() {
-                List<OnlinePlayer> all = game.players().inJoinOrder();
-                for (OnlinePlayer other : all) {
-                    if (other != OnlinePlayer.this && other.getPlayerListName().equals(next)) {
-                        throw new IllegalArgumentException(next + " is already assigned as a player list name for someone");
-                    }
+        ApiWorld.onGameThread(game, () -> {
+            List<OnlinePlayer> all = game.players().inJoinOrder();
+            for (OnlinePlayer other : all) {
+                if (other != OnlinePlayer.this && other.getPlayerListName().equals(next)) {
+                    throw new IllegalArgumentException(next + " is already assigned as a player list name for someone");
                 }
-                String old = listName;
-                listName = next;
-                if (all.contains(OnlinePlayer.this) && !old.equals(next)) {
-                    for (OnlinePlayer other : all) {
-                        other.connection().send(PlayPackets.playerListItem(old, false, 0));
-                        other.connection().send(PlayPackets.playerListItem(next, true, 0));
-                    }
-                }
-                return null;
             }
+            String old = listName;
+            listName = next;
+            if (all.contains(OnlinePlayer.this) && !old.equals(next)) {
+                for (OnlinePlayer other : all) {
+                    other.connection().send(PlayPackets.playerListItem(old, false, 0));
+                    other.connection().send(PlayPackets.playerListItem(next, true, 0));
+                }
+            }
+            return null;
         });
     }
 
@@ -472,83 +460,21 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         perm.recalculatePermissions();
     }
 
-    // Registered permissions by their defaults, plugins' attachments, recalculated when the
-    // operator status changes.
-    public boolean isPermissionSet(String name) {
-        return perm.isPermissionSet(name);
-    }
-
-    public boolean isPermissionSet(Permission permission) {
-        return perm.isPermissionSet(permission);
-    }
-
-    public boolean hasPermission(String name) {
-        return perm.hasPermission(name);
-    }
-
-    public boolean hasPermission(Permission permission) {
-        return perm.hasPermission(permission);
-    }
-
-    public PermissionAttachment addAttachment(Plugin plugin, String name, boolean value) {
-        return perm.addAttachment(plugin, name, value);
-    }
-
-    public PermissionAttachment addAttachment(Plugin plugin) {
-        return perm.addAttachment(plugin);
-    }
-
-    public PermissionAttachment addAttachment(Plugin plugin, String name, boolean value, int ticks) {
-        return perm.addAttachment(plugin, name, value, ticks);
-    }
-
-    public PermissionAttachment addAttachment(Plugin plugin, int ticks) {
-        return perm.addAttachment(plugin, ticks);
-    }
-
-    public void removeAttachment(PermissionAttachment attachment) {
-        perm.removeAttachment(attachment);
-    }
-
-    public void recalculatePermissions() {
-        perm.recalculatePermissions();
-    }
-
-    public Set<PermissionAttachmentInfo> getEffectivePermissions() {
-        return perm.getEffectivePermissions();
-    }
-
     // --- plugin channels ---
 
     /** The channels the client registered (REGISTER), or dropped again (UNREGISTER). */
-    public void listenOn(Collection<String> channels, boolean listening) {
-        synchronized (pluginChannels) {
-            if (listening) {
-                for (String c : channels) {
-                    if (pluginChannels.size() < MAX_CLIENT_CHANNELS) {
-                        pluginChannels.add(c);
-                    }
-                }
-            } else {
-                pluginChannels.removeAll(channels);
-            }
-        }
+    public void listenOn(Collection<String> names, boolean listening) {
+        channels.listenOn(names, listening);
     }
 
     public Set<String> getListeningPluginChannels() {
-        synchronized (pluginChannels) {
-            return java.util.Collections.unmodifiableSet(new LinkedHashSet<String>(pluginChannels));
-        }
+        return channels.all();
     }
 
     /** Sends the message when the plugin registered the channel and the client listens on it. */
     public void sendPluginMessage(Plugin source, String channel, byte[] message) {
         StandardMessenger.validatePluginMessage(game.host().api().getMessenger(), source, channel, message);
-        boolean listening;
-        synchronized (pluginChannels) {
-            listening = pluginChannels.contains(channel);
-        }
-        if (listening && online) {
+        if (channels.listensOn(channel) && online) {
             connection.send(PlayPackets.pluginMessage(channel, message));
         }
     }

@@ -4,7 +4,6 @@ import java.util.ArrayList;
 import java.util.Collection;
 import java.util.HashSet;
 import java.util.List;
-import java.util.concurrent.Callable;
 
 import org.bukkit.EntityEffect;
 import org.bukkit.Location;
@@ -70,10 +69,8 @@ abstract class PlayerCondition extends PlayerSenses {
         if (effect == null) {
             throw new IllegalArgumentException("effect");
         }
-        return onGameThread(new Callable<Boolean>() {
-            public Boolean call() {
-                return StatusEffects.add(game(), self(), effect, force);
-            }
+        return onGameThread(() -> {
+            return StatusEffects.add(game(), self(), effect, force);
         });
     }
 
@@ -92,11 +89,9 @@ abstract class PlayerCondition extends PlayerSenses {
     }
 
     public void removePotionEffect(final PotionEffectType type) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                StatusEffects.remove(game(), self(), type);
-                return null;
-            }
+        onGameThread(() -> {
+            StatusEffects.remove(game(), self(), type);
+            return null;
         });
     }
 
@@ -114,14 +109,12 @@ abstract class PlayerCondition extends PlayerSenses {
 
     /** Shows the effect (hurt, death, ...) to this player's own client and to those that show him. */
     public void playEffect(final EntityEffect type) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                PacketOut status = PlayPackets.entityStatus(p.getEntityId(), type.getData());
-                p.connection().send(status);
-                game().world().visibility().toViewers(p, status);
-                return null;
-            }
+        onGameThread(() -> {
+            OnlinePlayer p = self();
+            PacketOut status = PlayPackets.entityStatus(p.getEntityId(), type.getData());
+            p.connection().send(status);
+            game().world().visibility().toViewers(p, status);
+            return null;
         });
     }
 

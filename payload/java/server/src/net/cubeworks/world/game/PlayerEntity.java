@@ -1,7 +1,5 @@
 package net.cubeworks.world.game;
 
-import java.util.concurrent.Callable;
-
 import org.bukkit.Location;
 import org.bukkit.Material;
 import org.bukkit.World;
@@ -15,6 +13,7 @@ import org.bukkit.util.Vector;
 
 import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.Experience;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -90,10 +89,8 @@ abstract class PlayerEntity extends PlayerCondition {
         if (location == null) {
             throw new IllegalArgumentException("location");
         }
-        return onGameThread(new Callable<Boolean>() {
-            public Boolean call() {
-                return game().world().movement().teleport(self(), location, cause);
-            }
+        return onGameThread(() -> {
+            return game().world().movement().teleport(self(), location, cause);
         });
     }
 
@@ -118,20 +115,18 @@ abstract class PlayerEntity extends PlayerCondition {
         if (health < 0 || health > getMaxHealth()) {
             throw new IllegalArgumentException("Health must be between 0 and " + getMaxHealth());
         }
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                if (p.dead) {
-                    return null;
-                }
-                if (health <= 0) {
-                    game().world().survival().damage(p, p.health, p.getName() + " died");
-                    return null;
-                }
-                p.health = (float) health;
-                p.connection().send(game().world().healthPacket(p));
+        onGameThread(() -> {
+            OnlinePlayer p = self();
+            if (p.dead) {
                 return null;
             }
+            if (health <= 0) {
+                game().world().survival().damage(p, p.health, p.getName() + " died");
+                return null;
+            }
+            p.health = (float) health;
+            p.connection().send(game().world().healthPacket(p));
+            return null;
         });
     }
 
@@ -151,17 +146,15 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public void damage(final double amount, Entity source) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                if (!p.dead && amount > 0) {
-                    game().world().survival().damage(p, (float) amount, p.getName() + " died");
-                    if (!p.dead) {
-                        p.connection().send(game().world().healthPacket(p));
-                    }
+        onGameThread(() -> {
+            OnlinePlayer p = self();
+            if (!p.dead && amount > 0) {
+                game().world().survival().damage(p, (float) amount, p.getName() + " died");
+                if (!p.dead) {
+                    p.connection().send(game().world().healthPacket(p));
                 }
-                return null;
             }
+            return null;
         });
     }
 
@@ -172,13 +165,11 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public void setFoodLevel(final int value) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                p.food = Math.max(0, Math.min(20, value));
-                p.connection().send(game().world().healthPacket(p));
-                return null;
-            }
+        onGameThread(() -> {
+            OnlinePlayer p = self();
+            p.food = Math.max(0, Math.min(20, value));
+            p.connection().send(game().world().healthPacket(p));
+            return null;
         });
     }
 
@@ -189,13 +180,11 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public void setSaturation(final float value) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                p.saturation = Math.max(0f, Math.min(p.food, value));
-                p.connection().send(game().world().healthPacket(p));
-                return null;
-            }
+        onGameThread(() -> {
+            OnlinePlayer p = self();
+            p.saturation = Math.max(0f, Math.min(p.food, value));
+            p.connection().send(game().world().healthPacket(p));
+            return null;
         });
     }
 
@@ -316,13 +305,11 @@ abstract class PlayerEntity extends PlayerCondition {
 
     /** Closes a table's window (what lies in its grid goes back to the inventory). */
     public void closeInventory() {
-        ApiWorld.onGameThread(game(), new java.util.concurrent.Callable<Void>() {
-            public Void call() {
-                if (self().isOnline() && self().inventory().open != self().inventory().own) {
-                    game().world().interaction().windows().close(self(), true);
-                }
-                return null;
+        ApiWorld.onGameThread(game(), () -> {
+            if (self().isOnline() && self().inventory().open != self().inventory().own) {
+                game().world().interaction().windows().close(self(), true);
             }
+            return null;
         });
     }
 
@@ -336,22 +323,20 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public void setItemOnCursor(final ItemStack item) {
-        ApiWorld.onGameThread(game(), new java.util.concurrent.Callable<Void>() {
-            public Void call() {
-                PlayerInventory inv = self().inventory();
-                int c = PlayerInventory.CURSOR;
-                if (item == null || item.getTypeId() <= 0 || item.getAmount() <= 0) {
-                    inv.set(c, 0, 0, 0, null);
-                } else {
-                    inv.set(c, item.getTypeId(), Math.min(127, item.getAmount()), item.getDurability(),
-                            ApiItems.tag(item)); // names, lore and enchantments go with it
-                }
-                if (self().isOnline()) {
-                    self().connection().send(net.cubeworks.world.protocol.PlayPackets.setSlot(-1, -1, inv.item(c),
-                            inv.count(c), inv.data(c), net.cubeworks.world.storage.ItemTagValues.gzipped(inv.tag(c))));
-                }
-                return null;
+        ApiWorld.onGameThread(game(), () -> {
+            PlayerInventory inv = self().inventory();
+            int c = PlayerInventory.CURSOR;
+            if (item == null || item.getTypeId() <= 0 || item.getAmount() <= 0) {
+                inv.set(c, 0, 0, 0, null);
+            } else {
+                inv.set(c, item.getTypeId(), Math.min(127, item.getAmount()), item.getDurability(),
+                        ApiItems.tag(item)); // names, lore and enchantments go with it
             }
+            if (self().isOnline()) {
+                self().connection().send(net.cubeworks.world.protocol.PlayPackets.setSlot(-1, -1, inv.item(c),
+                        inv.count(c), inv.data(c), net.cubeworks.world.storage.ItemTagValues.gzipped(inv.tag(c))));
+            }
+            return null;
         });
     }
 
@@ -367,17 +352,18 @@ abstract class PlayerEntity extends PlayerCondition {
         return false;
     }
 
+    /** The points that fill the bar at the player's level. */
     public int getExpToLevel() {
-        return 7;
+        synchronized (game().lock()) {
+            return Experience.barCap(self().xp.level);
+        }
     }
 
     /** Sends the client its whole inventory again. */
     public void updateInventory() {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                self().sendInventory();
-                return null;
-            }
+        onGameThread(() -> {
+            self().sendInventory();
+            return null;
         });
     }
 
@@ -436,101 +422,51 @@ abstract class PlayerEntity extends PlayerCondition {
         Beds.setSpawn(self(), location, false);
     }
 
-    /** The points from one level to the next, as the game of 1.7 counts them. */
-    static int xpBarCap(int level) {
-        return level >= 30 ? 62 + (level - 30) * 7 : level >= 15 ? 17 + (level - 15) * 3 : 17;
-    }
-
-    private void sendExperience(OnlinePlayer p) {
-        p.connection().send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
-    }
-
     public float getExp() {
         synchronized (game().lock()) {
-            return self().xpProgress;
+            return self().xp.progress;
         }
     }
 
     public void setExp(final float exp) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                p.xpProgress = Math.max(0f, Math.min(1f, exp));
-                sendExperience(p);
-                return null;
-            }
-        });
+        changeExperience(xp -> xp.setProgress(exp));
     }
 
     public int getLevel() {
         synchronized (game().lock()) {
-            return self().xpLevel;
+            return self().xp.level;
         }
     }
 
     public void setLevel(final int level) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                p.xpLevel = Math.max(0, level);
-                sendExperience(p);
-                return null;
-            }
-        });
+        changeExperience(xp -> xp.setLevel(level));
     }
 
     public int getTotalExperience() {
         synchronized (game().lock()) {
-            return self().xpTotal;
+            return self().xp.total;
         }
     }
 
     public void setTotalExperience(final int exp) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                p.xpTotal = Math.max(0, exp);
-                sendExperience(p);
-                return null;
-            }
-        });
+        changeExperience(xp -> xp.setTotal(exp));
     }
 
-    /** Adds points as the game does: the bar fills, and each full bar is a level. */
     public void giveExp(final int amount) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                int points = Math.max(0, Math.min(amount, Integer.MAX_VALUE - p.xpTotal));
-                p.xpProgress += (float) points / xpBarCap(p.xpLevel);
-                p.xpTotal += points;
-                while (p.xpProgress >= 1.0f) {
-                    p.xpProgress = (p.xpProgress - 1.0f) * xpBarCap(p.xpLevel);
-                    p.xpLevel++;
-                    p.xpProgress /= xpBarCap(p.xpLevel);
-                }
-                sendExperience(p);
-                return null;
-            }
-        });
+        changeExperience(xp -> xp.add(amount));
     }
 
-    /** Adds levels (fewer when negative, down to none: then the bar and the total are empty too). */
     public void giveExpLevels(final int amount) {
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer p = self();
-                long level = (long) p.xpLevel + amount;
-                if (level <= 0) {
-                    p.xpLevel = 0;
-                    p.xpProgress = 0f;
-                    p.xpTotal = 0;
-                } else {
-                    p.xpLevel = (int) Math.min(Integer.MAX_VALUE, level);
-                }
-                sendExperience(p);
-                return null;
-            }
+        changeExperience(xp -> xp.addLevels(amount));
+    }
+
+    /** Changes the experience on the game thread, and shows the client its bar as it then is. */
+    private void changeExperience(java.util.function.Consumer<Experience> change) {
+        onGameThread(() -> {
+            OnlinePlayer p = self();
+            change.accept(p.xp);
+            p.connection().send(p.xp.packet());
+            return null;
         });
     }
 

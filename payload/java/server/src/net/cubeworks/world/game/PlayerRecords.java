@@ -62,9 +62,9 @@ final class PlayerRecords {
         s.food = p.food;
         s.saturation = p.saturation;
         s.selectedSlot = p.heldSlot;
-        s.xpLevel = p.xpLevel;
-        s.xpProgress = p.xpProgress;
-        s.xpTotal = p.xpTotal;
+        s.xpLevel = p.xp.level;
+        s.xpProgress = p.xp.progress;
+        s.xpTotal = p.xp.total;
         int[] spawn = p.spawnPoint;
         s.spawn = spawn == null ? null : spawn.clone();
         s.spawnForced = spawn != null && p.sleep.spawnForced;
@@ -116,9 +116,9 @@ final class PlayerRecords {
         p.food = Math.max(0, Math.min(20, s.food));
         p.saturation = finiteOr(s.saturation, 5f);
         p.heldSlot = s.selectedSlot >= 0 && s.selectedSlot < 9 ? s.selectedSlot : 0;
-        p.xpLevel = s.xpLevel;
-        p.xpProgress = s.xpProgress;
-        p.xpTotal = s.xpTotal;
+        p.xp.level = s.xpLevel;
+        p.xp.progress = s.xpProgress;
+        p.xp.total = s.xpTotal;
         p.spawnPoint = s.spawn == null ? null : s.spawn.clone();
         p.sleep.spawnForced = s.spawnForced;
         for (StoredItem item : s.inventory) {

@@ -18,23 +18,24 @@ import org.bukkit.Statistic;
 import org.bukkit.WeatherType;
 import org.bukkit.conversations.Conversation;
 import org.bukkit.conversations.ConversationAbandonedEvent;
+import org.bukkit.craftbukkit.v1_7_R1.entity.CraftHumanEntity;
 import org.bukkit.entity.EntityType;
 import org.bukkit.entity.Player;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryView;
 import org.bukkit.map.MapView;
-import org.bukkit.craftbukkit.v1_7_R1.entity.CraftHumanEntity;
 import org.bukkit.scoreboard.Scoreboard;
 
+import net.cubeworks.world.game.api.ApiScoreboard;
 import net.cubeworks.world.game.entity.EffectData;
+import net.cubeworks.world.game.player.Conversations;
+import net.cubeworks.world.game.player.OwnSky;
+import net.cubeworks.world.game.player.PlayerStats;
+import net.cubeworks.world.game.player.SoundNames;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.game.player.PlayerStats;
-import net.cubeworks.world.game.player.Conversations;
-import net.cubeworks.world.game.player.SoundNames;
-import net.cubeworks.world.game.api.ApiScoreboard;
 
 /**
  * The plugin API's members of what a player perceives and what is recorded of him: sounds and
@@ -141,47 +142,35 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
 
     // --- this player's own clock and weather ---
 
-    private volatile long playerTime;
-    private volatile boolean playerTimeRelative = true;
-    private volatile WeatherType playerWeather;
+    final OwnSky sky = new OwnSky();
 
     /** The time packet this player's client is to get: his own time if he has one, else the world's. */
     PacketOut timePacket(LevelState level) {
-        if (playerTimeRelative) {
-            return PlayPackets.timeUpdate(level.time, level.dayTime + playerTime);
-        }
-        // a negative time of day stops the client's sun where it is
-        long fixed = playerTime % 24000;
-        return PlayPackets.timeUpdate(level.time, -(fixed == 0 ? 1 : fixed));
+        return sky.timePacket(level.time, level.dayTime);
     }
 
     /** Whether this player was given a time of his own. */
     boolean hasOwnTime() {
-        return playerTime != 0 || !playerTimeRelative;
+        return sky.hasOwnTime();
     }
 
     public void setPlayerTime(long time, boolean relative) {
-        playerTime = time;
-        playerTimeRelative = relative;
-        sendTime();
-    }
-
-    private void sendTime() {
+        sky.setTime(time, relative);
         synchronized (game().lock()) {
             self().connection().send(timePacket(game().world().level()));
         }
     }
 
     public long getPlayerTimeOffset() {
-        return playerTime;
+        return sky.offset();
     }
 
     public long getPlayerTime() {
-        return playerTimeRelative ? getWorld().getFullTime() + playerTime : playerTime;
+        return sky.timeFor(getWorld().getFullTime());
     }
 
     public boolean isPlayerTimeRelative() {
-        return playerTimeRelative;
+        return sky.isRelative();
     }
 
     public void resetPlayerTime() {
@@ -189,25 +178,17 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
     }
 
     public void setPlayerWeather(WeatherType type) {
-        playerWeather = type;
-        sendWeather(type == null ? worldWeather() : type);
+        sky.setWeather(type);
+        WeatherType shown = type != null ? type : getWorld().hasStorm() ? WeatherType.DOWNFALL : WeatherType.CLEAR;
+        self().connection().send(OwnSky.weatherPacket(shown));
     }
 
     public WeatherType getPlayerWeather() {
-        return playerWeather;
+        return sky.weather();
     }
 
     public void resetPlayerWeather() {
         setPlayerWeather(null);
-    }
-
-    private WeatherType worldWeather() {
-        return getWorld().hasStorm() ? WeatherType.DOWNFALL : WeatherType.CLEAR;
-    }
-
-    private void sendWeather(WeatherType type) {
-        self().connection().send(PlayPackets.changeGameState(
-                type == WeatherType.DOWNFALL ? PlayPackets.GAME_STATE_BEGIN_RAIN : PlayPackets.GAME_STATE_END_RAIN, 0));
     }
 
     // --- whom this player sees ---
@@ -220,19 +201,17 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         if (player == null || player == this) {
             return;
         }
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer me = self();
-                if (!me.hidden.add(player.getUniqueId())) {
-                    return null;
-                }
-                if (player instanceof OnlinePlayer && me.shown.remove(player)) {
-                    me.connection().send(PlayPackets.destroyEntities(
-                            java.util.Collections.singletonList(player.getEntityId())));
-                }
-                me.connection().send(PlayPackets.playerListItem(player.getPlayerListName(), false, 0));
+        onGameThread(() -> {
+            OnlinePlayer me = self();
+            if (!me.hidden.add(player.getUniqueId())) {
                 return null;
             }
+            if (player instanceof OnlinePlayer && me.shown.remove(player)) {
+                me.connection().send(PlayPackets.destroyEntities(
+                        java.util.Collections.singletonList(player.getEntityId())));
+            }
+            me.connection().send(PlayPackets.playerListItem(player.getPlayerListName(), false, 0));
+            return null;
         });
     }
 
@@ -241,14 +220,12 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         if (player == null || player == this) {
             return;
         }
-        onGameThread(new Callable<Void>() {
-            public Void call() {
-                OnlinePlayer me = self();
-                if (me.hidden.remove(player.getUniqueId()) && player.isOnline()) {
-                    me.connection().send(PlayPackets.playerListItem(player.getPlayerListName(), true, 0));
-                }
-                return null;
+        onGameThread(() -> {
+            OnlinePlayer me = self();
+            if (me.hidden.remove(player.getUniqueId()) && player.isOnline()) {
+                me.connection().send(PlayPackets.playerListItem(player.getPlayerListName(), true, 0));
             }
+            return null;
         });
     }
 
@@ -479,10 +456,8 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         if (inventory == null) {
             return null;
         }
-        return onGameThread(new Callable<org.bukkit.inventory.InventoryView>() {
-            public org.bukkit.inventory.InventoryView call() {
-                return self().isOnline() ? ApiInventories.open(self(), inventory) : null;
-            }
+        return onGameThread(() -> {
+            return self().isOnline() ? ApiInventories.open(self(), inventory) : null;
         });
     }
 
@@ -497,19 +472,17 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
      * where a table is and within reach; with force anywhere, and it stays open wherever he goes.
      */
     public org.bukkit.inventory.InventoryView openWorkbench(final org.bukkit.Location location, final boolean force) {
-        return onGameThread(new Callable<org.bukkit.inventory.InventoryView>() {
-            public org.bukkit.inventory.InventoryView call() {
-                OnlinePlayer p = self();
-                int x = location == null ? (int) Math.floor(p.x) : location.getBlockX();
-                int y = location == null ? (int) Math.floor(p.y) : location.getBlockY();
-                int z = location == null ? (int) Math.floor(p.z) : location.getBlockZ();
-                Windows windows = game().world().interaction().windows();
-                boolean table = game().world().blocks().blockAt(x, y, z) == BlockIds.CRAFTING_TABLE;
-                if (!force && !table) {
-                    return null;
-                }
-                return windows.openWorkbench(p, x, y, z, force && !table) ? windows.view(p) : null;
+        return onGameThread(() -> {
+            OnlinePlayer p = self();
+            int x = location == null ? (int) Math.floor(p.x) : location.getBlockX();
+            int y = location == null ? (int) Math.floor(p.y) : location.getBlockY();
+            int z = location == null ? (int) Math.floor(p.z) : location.getBlockZ();
+            Windows windows = game().world().interaction().windows();
+            boolean table = game().world().blocks().blockAt(x, y, z) == BlockIds.CRAFTING_TABLE;
+            if (!force && !table) {
+                return null;
             }
+            return windows.openWorkbench(p, x, y, z, force && !table) ? windows.view(p) : null;
         });
     }
 

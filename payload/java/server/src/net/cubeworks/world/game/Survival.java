@@ -88,14 +88,12 @@ public final class Survival {
             java.util.List<org.bukkit.inventory.ItemStack> drops = keep
                     ? new java.util.ArrayList<org.bukkit.inventory.ItemStack>() : GroundItems.takeAll(p.inventory());
             // the game lets 7 points a level fall, at most 100; the rest is lost with the death
-            int[] exp = {keep ? 0 : Math.min(100, p.xpLevel * 7)};
+            int[] exp = {keep ? 0 : p.xp.droppedOnDeath()};
             String said = PlayerEvents.death(game.host(), p, deathMessage, drops, exp);
             world.items().deathFall(p, p.getName(), drops);
             world.items().dropExperience(p.x, p.y + 0.5, p.z, exp[0]);
             if (!keep) {
-                p.xpLevel = 0;
-                p.xpProgress = 0f;
-                p.xpTotal = 0;
+                p.xp.clear();
             }
             p.sendInventory();
             if (said != null && said.length() > 0) {
@@ -172,7 +170,7 @@ public final class Survival {
         p.connection().send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         p.connection().send(world.healthPacket(p));
-        p.connection().send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
+        p.connection().send(p.xp.packet());
         p.sent.x = TrackedPosition.fixed(p.x);
         p.sent.y = TrackedPosition.fixed(p.y);
         p.sent.z = TrackedPosition.fixed(p.z);

@@ -301,10 +301,10 @@ public class GroundItemsTest {
         assertEquals(2, world.items().orbs().size());
         tick(100);
         assertEquals("both drifted to him and were taken", 0, world.items().orbs().size());
-        assertEquals(20, alex.xpTotal);
-        assertEquals("17 points a level below 16", 1, alex.xpLevel);
+        assertEquals(20, alex.xp.total);
+        assertEquals("17 points a level below 16", 1, alex.xp.level);
         // a death lets 7 points a level fall
-        alex.xpLevel = 20;
+        alex.xp.level = 20;
         synchronized (game.lock()) {
             world.survival().damage(alex, 100f, "Alex died");
         }
@@ -313,7 +313,7 @@ public class GroundItemsTest {
             fallen += orb.value();
         }
         assertEquals("at most 100", 100, fallen);
-        assertEquals(0, alex.xpLevel);
+        assertEquals(0, alex.xp.level);
     }
 
     @Test

@@ -25,8 +25,8 @@ final class Attached extends BlockBehaviour {
         BlockIds.COMPARATOR, BlockIds.POWERED_COMPARATOR, BlockIds.STONE_PLATE, BlockIds.WOODEN_PLATE,
         BlockIds.GOLD_PLATE, BlockIds.IRON_PLATE, BlockIds.RAIL, BlockIds.GOLDEN_RAIL, BlockIds.DETECTOR_RAIL,
         BlockIds.ACTIVATOR_RAIL, BlockIds.DANDELION, BlockIds.POPPY, BlockIds.TALL_GRASS, BlockIds.DEAD_BUSH,
-        Placement.BROWN_MUSHROOM, Placement.RED_MUSHROOM, Placement.CARPET, BlockIds.SNOW_LAYER, NETHER_WART,
-        Placement.DOUBLE_PLANT, BlockIds.TRAPDOOR, Placement.FLOWER_POT};
+        PlacingIds.BROWN_MUSHROOM, PlacingIds.RED_MUSHROOM, PlacingIds.CARPET, BlockIds.SNOW_LAYER, NETHER_WART,
+        PlacingIds.DOUBLE_PLANT, BlockIds.TRAPDOOR, PlacingIds.FLOWER_POT};
 
     private final BlockBehaviour own;
 
@@ -55,11 +55,11 @@ final class Attached extends BlockBehaviour {
     }
 
     private static boolean top(BlockWorld w, int x, int y, int z) {
-        return Placement.solidTop(id(w, x, y, z), meta(w, x, y, z));
+        return Footing.solidTop(id(w, x, y, z), meta(w, x, y, z));
     }
 
     private static boolean wall(BlockWorld w, int x, int y, int z, int[] d) {
-        return Placement.normalCube(id(w, x + d[0], y + d[1], z + d[2]));
+        return Footing.normalCube(id(w, x + d[0], y + d[1], z + d[2]));
     }
 
     /** The side a ladder or wall sign (2 to 5) or a trapdoor (0 to 3, as 2 to 5) hangs on. */
@@ -97,8 +97,8 @@ final class Attached extends BlockBehaviour {
             case BlockIds.UNLIT_REDSTONE_TORCH: {
                 int[] a = Switches.torchAttached(meta);
                 if (a[1] == -1) {
-                    return top(w, x, y - 1, z) || below == Placement.FENCE || below == Placement.NETHER_FENCE
-                            || below == Placement.GLASS || below == Placement.COBBLESTONE_WALL;
+                    return top(w, x, y - 1, z) || below == PlacingIds.FENCE || below == PlacingIds.NETHER_FENCE
+                            || below == PlacingIds.GLASS || below == PlacingIds.COBBLESTONE_WALL;
                 }
                 return wall(w, x, y, z, a);
             }
@@ -112,14 +112,14 @@ final class Attached extends BlockBehaviour {
                 return wall(w, x, y, z, hangs(meta));
             case BlockIds.WALL_SIGN: {
                 int[] a = hangs(meta);
-                return Placement.solidMaterial(id(w, x + a[0], y, z + a[2]));
+                return Footing.solidMaterial(id(w, x + a[0], y, z + a[2]));
             }
             case BlockIds.STANDING_SIGN:
-                return Placement.solidMaterial(below);
+                return Footing.solidMaterial(below);
             case BlockIds.TRAPDOOR: {
                 int[] a = hangs((meta & 3) + 2);
                 int on = id(w, x + a[0], y, z + a[2]);
-                return Placement.opaqueCube(on) || on == Placement.GLOWSTONE;
+                return Footing.opaqueCube(on) || on == PlacingIds.GLOWSTONE;
             }
             case BlockIds.WOODEN_DOOR:
             case BlockIds.IRON_DOOR:
@@ -127,24 +127,24 @@ final class Attached extends BlockBehaviour {
                     return below == id;
                 }
                 return id(w, x, y + 1, z) == id && top(w, x, y - 1, z);
-            case Placement.DOUBLE_PLANT:
+            case PlacingIds.DOUBLE_PLANT:
                 if ((meta & 8) != 0) {
                     return below == id;
                 }
                 return id(w, x, y + 1, z) == id && ground(below);
             case BlockIds.REDSTONE_WIRE:
-                return top(w, x, y - 1, z) || below == Placement.GLOWSTONE;
+                return top(w, x, y - 1, z) || below == PlacingIds.GLOWSTONE;
             case BlockIds.REPEATER:
             case BlockIds.POWERED_REPEATER:
             case BlockIds.COMPARATOR:
             case BlockIds.POWERED_COMPARATOR:
-            case Placement.FLOWER_POT:
+            case PlacingIds.FLOWER_POT:
                 return top(w, x, y - 1, z);
             case BlockIds.STONE_PLATE:
             case BlockIds.WOODEN_PLATE:
             case BlockIds.GOLD_PLATE:
             case BlockIds.IRON_PLATE:
-                return top(w, x, y - 1, z) || below == Placement.FENCE || below == Placement.NETHER_FENCE;
+                return top(w, x, y - 1, z) || below == PlacingIds.FENCE || below == PlacingIds.NETHER_FENCE;
             case BlockIds.RAIL:
             case BlockIds.GOLDEN_RAIL:
             case BlockIds.DETECTOR_RAIL:
@@ -155,16 +155,16 @@ final class Attached extends BlockBehaviour {
             case BlockIds.TALL_GRASS:
                 return ground(below);
             case BlockIds.DEAD_BUSH:
-                return below == BlockIds.SAND || below == Placement.HARDENED_CLAY || below == Placement.STAINED_CLAY
+                return below == BlockIds.SAND || below == PlacingIds.HARDENED_CLAY || below == PlacingIds.STAINED_CLAY
                         || below == BlockIds.DIRT;
-            case Placement.BROWN_MUSHROOM:
-            case Placement.RED_MUSHROOM:
-                return below == Placement.MYCELIUM || Placement.opaqueCube(below);
-            case Placement.CARPET:
+            case PlacingIds.BROWN_MUSHROOM:
+            case PlacingIds.RED_MUSHROOM:
+                return below == PlacingIds.MYCELIUM || Footing.opaqueCube(below);
+            case PlacingIds.CARPET:
                 return below != BlockIds.AIR;
             case BlockIds.SNOW_LAYER:
                 return below == BlockIds.LEAVES || below == BlockIds.LEAVES_2 || below != BlockIds.ICE
-                        && below != BlockIds.PACKED_ICE && Placement.opaqueCube(below)
+                        && below != BlockIds.PACKED_ICE && Footing.opaqueCube(below)
                         || below == BlockIds.SNOW_LAYER && (meta(w, x, y - 1, z) & 7) == 7;
             case NETHER_WART:
                 return below == SOUL_SAND;
@@ -178,7 +178,7 @@ final class Attached extends BlockBehaviour {
      * as the pair's one item went with whoever took the other half (a player's dig, a piston).
      */
     private static boolean halfLeftAlone(BlockWorld w, int id, int meta, int x, int y, int z) {
-        if (id != BlockIds.WOODEN_DOOR && id != BlockIds.IRON_DOOR && id != Placement.DOUBLE_PLANT) {
+        if (id != BlockIds.WOODEN_DOOR && id != BlockIds.IRON_DOOR && id != PlacingIds.DOUBLE_PLANT) {
             return false;
         }
         int other = (meta & 8) != 0 ? y - 1 : y + 1;
@@ -207,6 +207,11 @@ final class Attached extends BlockBehaviour {
     @Override
     public boolean hitBeside(BlockUser user, Terrain terrain, int x, int y, int z) {
         return own.hitBeside(user, terrain, x, y, z);
+    }
+
+    @Override
+    int placedData(PlacedBlock b) {
+        return own.placedData(b);
     }
 
     @Override

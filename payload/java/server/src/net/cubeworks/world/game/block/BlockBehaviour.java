@@ -14,6 +14,8 @@ import net.cubeworks.world.game.world.Terrain;
 public abstract class BlockBehaviour {
     /** Air is left where a block is broken, unless a kind says otherwise. */
     public static final int AIR = 0;
+    /** A kind's placing rule leaves the block's data to the common rules of placing. */
+    static final int COMMON_PLACING = Integer.MIN_VALUE;
 
     /** A player's right click on the block: true when the block took the click, so nothing is placed against it. */
     public boolean rightClicked(BlockUser user, Terrain terrain, int x, int y, int z) {
@@ -30,6 +32,15 @@ public abstract class BlockBehaviour {
 
     /** A player's hit on the block itself, at the start of a dig (a note block plays). */
     public void hit(BlockUser user, BlockWorld world, int x, int y, int z) {
+    }
+
+    /**
+     * The data of this block placed by hand into its cell (see {@link PlacedBlock}), -1 where
+     * nothing holds it there; {@link #COMMON_PLACING} leaves it to the common rules of placing
+     * ({@link PlacedData}).
+     */
+    int placedData(PlacedBlock b) {
+        return COMMON_PLACING;
     }
 
     /** The block left where this one was broken: air, or another (ice melts to water). */

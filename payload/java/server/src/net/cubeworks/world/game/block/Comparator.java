@@ -133,6 +133,12 @@ final class Comparator extends BlockBehaviour {
         return side > rear ? 0 : rear;
     }
 
+    /** Placed on a solid top, its back toward the player. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return b.onSolidTop() ? (b.quarter() + 2) & 3 : -1;
+    }
+
     @Override
     public boolean rightClicked(BlockUser user, Terrain terrain, int x, int y, int z) {
         int meta = terrain.metaAt(x, y, z) ^ SUBTRACT;

@@ -26,6 +26,12 @@ public final class DispenserBlock extends BlockBehaviour {
         this.dropper = dropper;
     }
 
+    /** Placed, it faces the player: see {@link PlacedData#facingPlayer}. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return PlacedData.facingPlayer(b.x, b.y, b.z, b.placer);
+    }
+
     @Override
     public boolean rightClicked(BlockUser user, Terrain terrain, int x, int y, int z) {
         if (user.isSneaking() && user.heldItem() != 0) {

@@ -8,6 +8,15 @@ import net.cubeworks.world.game.world.Terrain;
  * the game keeps it) until the power goes.
  */
 public final class HopperBlock extends BlockBehaviour {
+    /** The face on the other side of each face. */
+    private static final int[] OPPOSITE = {1, 0, 3, 2, 5, 4};
+
+    /** Placed, it points toward the block clicked, never up. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return b.face < 2 ? 0 : OPPOSITE[b.face];
+    }
+
     @Override
     public boolean rightClicked(BlockUser user, Terrain terrain, int x, int y, int z) {
         if (user.isSneaking() && user.heldItem() != 0) {

@@ -24,10 +24,22 @@ final class Leaves extends BlockBehaviour {
 
     /** A log: taken away, it marks the leaves within four blocks. */
     static final class Log extends BlockBehaviour {
+        /** Placed, it lies along the face clicked. */
+        @Override
+        int placedData(PlacedBlock b) {
+            return PlacedData.lying(b.damage & 3, b.face);
+        }
+
         @Override
         public void removed(BlockWorld w, int x, int y, int z, int oldMeta) {
             mark(w, x, y, z, REACH);
         }
+    }
+
+    /** A player's leaves never decay. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return b.damage & 3 | PLACED;
     }
 
     static boolean isLeaves(int id) {

@@ -135,6 +135,12 @@ final class Piston extends BlockBehaviour {
         return null;
     }
 
+    /** Placed, it faces the player: see {@link PlacedData#facingPlayer}. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return PlacedData.facingPlayer(b.x, b.y, b.z, b.placer);
+    }
+
     @Override
     public void added(BlockWorld w, int x, int y, int z) {
         neighbourChanged(w, x, y, z, BlockIds.AIR);

@@ -105,6 +105,13 @@ final class Plates extends BlockBehaviour {
         }
     }
 
+    /** Placed on a solid top or a fence. */
+    @Override
+    int placedData(PlacedBlock b) {
+        int below = b.below();
+        return b.onSolidTop() || below == PlacingIds.FENCE || below == PlacingIds.NETHER_FENCE ? b.variant() : -1;
+    }
+
     @Override
     public void scheduledTick(BlockWorld w, int x, int y, int z, Random random) {
         if (w instanceof EntityWorld && power(id, w.metaAt(x, y, z)) > 0) {

@@ -178,7 +178,13 @@ final class Rails extends BlockBehaviour {
     }
 
     private static boolean top(BlockWorld w, int x, int y, int z) {
-        return y >= 0 && y <= 255 && Placement.solidTop(w.blockAt(x, y, z), w.metaAt(x, y, z));
+        return y >= 0 && y <= 255 && Footing.solidTop(w.blockAt(x, y, z), w.metaAt(x, y, z));
+    }
+
+    /** Placed on a solid top, running north and south until its neighbours turn it. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return b.onSolidTop() ? 0 : -1;
     }
 
     @Override

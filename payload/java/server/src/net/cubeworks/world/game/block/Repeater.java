@@ -49,6 +49,12 @@ final class Repeater extends BlockBehaviour {
         return Redstone.from(w, x, y, z, new int[] {o[0], 0, o[1]}, true);
     }
 
+    /** Placed on a solid top, its back toward the player. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return b.onSolidTop() ? (b.quarter() + 2) & 3 : -1;
+    }
+
     @Override
     public boolean rightClicked(BlockUser user, Terrain terrain, int x, int y, int z) {
         int meta = terrain.metaAt(x, y, z);

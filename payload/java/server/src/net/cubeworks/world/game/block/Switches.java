@@ -55,6 +55,25 @@ final class Switches extends BlockBehaviour {
         }
     }
 
+    /**
+     * Placed, a button hangs on the side of the block clicked; a lever too, or stands on the
+     * ground or hangs from the ceiling pointing along the player's look.
+     */
+    @Override
+    int placedData(PlacedBlock b) {
+        if (pressed > 0) {
+            return b.onWall() ? PlacedData.WALL_FACING[b.face] : -1;
+        }
+        boolean northSouth = (b.quarter() & 1) == 0;
+        if (b.face == 0) {
+            return b.world.normal(b.x, b.y + 1, b.z) ? (northSouth ? 7 : 0) : -1;
+        }
+        if (b.face == 1) {
+            return b.onSolidTop() ? (northSouth ? 5 : 6) : -1;
+        }
+        return b.onWall() ? PlacedData.WALL_FACING[b.face] : -1;
+    }
+
     @Override
     public boolean rightClicked(BlockUser user, Terrain terrain, int x, int y, int z) {
         if (!(terrain instanceof BlockWorld)) {

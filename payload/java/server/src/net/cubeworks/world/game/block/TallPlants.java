@@ -20,6 +20,35 @@ final class TallPlants extends BlockBehaviour {
         this.id = id;
     }
 
+    /**
+     * Placed: sugar cane on cane, or on grass, dirt or sand with water beside that block; a cactus
+     * on cactus or sand, with nothing of solid material beside it.
+     */
+    @Override
+    int placedData(PlacedBlock b) {
+        int below = b.below();
+        if (id == BlockIds.CACTUS) {
+            for (int f = 2; f < 6; f++) {
+                if (Footing.solidMaterial(b.world.id(b.x + Placement.STEP[f][0], b.y, b.z + Placement.STEP[f][2]))) {
+                    return -1;
+                }
+            }
+            return below == BlockIds.CACTUS || below == BlockIds.SAND ? b.variant() : -1;
+        }
+        if (below == BlockIds.SUGAR_CANE) {
+            return b.variant();
+        }
+        if (below != BlockIds.GRASS && below != BlockIds.DIRT && below != BlockIds.SAND) {
+            return -1;
+        }
+        for (int f = 2; f < 6; f++) {
+            if (BlockIds.isWater(b.world.id(b.x + Placement.STEP[f][0], b.y - 1, b.z + Placement.STEP[f][2]))) {
+                return b.variant(); // sugar cane grows by water
+            }
+        }
+        return -1;
+    }
+
     @Override
     public boolean ticksRandomly() {
         return true;

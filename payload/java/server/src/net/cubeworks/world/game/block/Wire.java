@@ -67,6 +67,12 @@ final class Wire extends BlockBehaviour {
         return 0;
     }
 
+    /** Placed on a solid top or glowstone. */
+    @Override
+    int placedData(PlacedBlock b) {
+        return b.onSolidTop() || b.below() == PlacingIds.GLOWSTONE ? b.variant() : -1;
+    }
+
     @Override
     public void added(BlockWorld w, int x, int y, int z) {
         update(w, x, y, z);

@@ -13,7 +13,7 @@ import net.cubeworks.world.protocol.PlayPackets;
 /**
  * An orb of experience: it falls at 0.03 blocks a tick per tick, drifts toward the nearest
  * player within 8 blocks (the nearer, the faster), bounces on the ground, and is gone after five
- * minutes; a player it touches takes its points (one orb every 2 ticks). See {@link GroundItems}.
+ * minutes; a player it touches takes its points (one orb every 2 ticks). See {@link GroundOrbs}.
  */
 public final class ExperienceOrb extends GroundEntity implements org.bukkit.entity.ExperienceOrb {
     static final double GRAVITY = 0.03;

@@ -62,10 +62,10 @@ abstract class Animal extends Mob implements Animals {
         }
         if (panicTicks > 0) {
             panicTicks--;
-            if (path == null) {
+            if (!walking.hasWay()) {
                 int[] p = mobs.randomPlaceNear(this, 5, 4);
                 if (p != null) {
-                    walkTo(p[0], p[1], p[2], panicSpeed());
+                    walking.walkTo(p[0], p[1], p[2], panicSpeed());
                 }
             }
             return;
@@ -77,24 +77,24 @@ abstract class Animal extends Mob implements Animals {
             tempter = tempting();
         }
         if (tempter != null) {
-            if (distanceSquared(tempter) > 6.25) {
+            if (targets.distanceSquared(tempter) > 6.25) {
                 org.bukkit.Location l = tempter.getLocation();
-                walkTo(floor(l.getX()), floor(l.getY() + 0.01), floor(l.getZ()), 1.0);
+                walking.walkTo(floor(l.getX()), floor(l.getY() + 0.01), floor(l.getZ()), 1.0);
             } else {
-                stopWalking();
+                walking.stop();
             }
-            lookAt(tempter);
+            walking.lookAt(tempter);
             return;
         }
-        if (path == null && mobs.random.nextInt(120) == 0) {
+        if (!walking.hasWay() && mobs.random.nextInt(120) == 0) {
             int[] p = mobs.randomPlaceNear(this, 10, 7);
             if (p != null) {
-                walkTo(p[0], p[1], p[2], 1.0);
+                walking.walkTo(p[0], p[1], p[2], 1.0);
             }
-        } else if (path == null && mobs.random.nextInt(50) == 0) {
-            Player p = nearestPlayer(6, false);
+        } else if (!walking.hasWay() && mobs.random.nextInt(50) == 0) {
+            Player p = targets.nearestPlayer(6, false);
             if (p != null) {
-                lookAt(p);
+                walking.lookAt(p);
             } else {
                 headYaw = yaw = yaw + (mobs.random.nextFloat() - 0.5f) * 90f;
             }
@@ -104,7 +104,7 @@ abstract class Animal extends Mob implements Animals {
     /** The nearest player within 10 blocks holding its food. */
     private Player tempting() {
         for (Player p : mobs.players()) {
-            if (distanceSquared(p) < 100 && !p.isDead()) {
+            if (targets.distanceSquared(p) < 100 && !p.isDead()) {
                 ItemStack hand = p.getItemInHand();
                 if (hand != null && hand.getTypeId() == food()) {
                     return p;
@@ -129,13 +129,13 @@ abstract class Animal extends Mob implements Animals {
         if (partner == null) {
             return false;
         }
-        lookAt(partner);
-        if (distanceSquared(partner) > 4) {
-            walkTo(floor(partner.x), floor(partner.y + 0.01), floor(partner.z), 1.0);
+        walking.lookAt(partner);
+        if (targets.distanceSquared(partner) > 4) {
+            walking.walkTo(floor(partner.x), floor(partner.y + 0.01), floor(partner.z), 1.0);
         } else {
-            stopWalking();
+            walking.stop();
         }
-        if (++breedTicks >= 60 && distanceSquared(partner) < 9) {
+        if (++breedTicks >= 60 && targets.distanceSquared(partner) < 9) {
             Animal mate = partner;
             age = BREED_WAIT;
             mate.age = BREED_WAIT;
@@ -153,19 +153,19 @@ abstract class Animal extends Mob implements Animals {
 
     void hurtBy(LivingEntity attacker) {
         panicTicks = 60;
-        path = null;
+        walking.stop();
     }
 
-    public Use interact(Player p, int item, int damage) {
+    public ClickUse interact(Player p, int item, int damage) {
         if (item == food() && age == 0 && inLove == 0 && !dead) {
             inLove = LOVE_TICKS;
-            return Use.CONSUME_ONE;
+            return ClickUse.CONSUME_ONE;
         }
         if (item == food() && age < 0) {
             age = Math.min(0, age + (-age) / 10); // a baby fed grows a tenth of the way
-            return Use.CONSUME_ONE;
+            return ClickUse.CONSUME_ONE;
         }
-        return Use.NOTHING;
+        return ClickUse.NOTHING;
     }
 
     void kindMetadata(EntityMetadata m) {

@@ -6,7 +6,8 @@ import net.cubeworks.world.game.world.Terrain;
 /**
  * How a body moves through the terrain in one tick: its motion is taken along y, then x, then z,
  * each stopped by the boxes of the blocks in the way; gravity pulls it (less in water, which also
- * slows it), and the ground's friction slows it. Sizes and motion in blocks and blocks a tick.
+ * slows it), and the ground's friction slows it; a body at rest on solid ground is not moved.
+ * Sizes and motion in blocks and blocks a tick.
  */
 public final class Body {
     public static final double GRAVITY = 0.08;
@@ -83,6 +84,25 @@ public final class Body {
             m.motionY = (m.motionY - GRAVITY) * AIR_DRAG;
         }
         return fell;
+    }
+
+    /**
+     * Whether the mob stands still on solid ground with nothing moving it (no way to walk, not in
+     * water or lava, no motion but a little across): then its body is not moved this tick (most mobs
+     * most of the time), which spares the collision checks, and what little motion it had stops.
+     */
+    public boolean rests(Mob m, Terrain t, boolean walking) {
+        if (!m.onGround || walking || inWater || inLava || Math.abs(m.motionX) > 0.003
+                || Math.abs(m.motionZ) > 0.003 || m.motionY > 0) {
+            return false;
+        }
+        int below = t.blockAt(floor(m.x), floor(m.y - 0.01), floor(m.z));
+        if (!Shapes.stops(below, t.metaAt(floor(m.x), floor(m.y - 0.01), floor(m.z)))) {
+            return false; // the ground went: it falls
+        }
+        m.motionX = 0;
+        m.motionZ = 0;
+        return true;
     }
 
     /** How far of the wanted move along the axis (0 x, 1 y, 2 z) the box can go before a block stops it. */

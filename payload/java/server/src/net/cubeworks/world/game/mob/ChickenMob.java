@@ -6,7 +6,7 @@ import java.util.List;
 import org.bukkit.entity.Chicken;
 
 /** A chicken: it flutters down softly, lays an egg every five to ten minutes, follows seeds. */
-public final class ChickenMob extends Animal implements Chicken, Mob.Chickenlike {
+public final class ChickenMob extends Animal implements Chicken, Hazards.Chickenlike {
     int eggTicks;
 
     ChickenMob(Mobs mobs, double x, double y, double z) {

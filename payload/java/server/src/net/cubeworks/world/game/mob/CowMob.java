@@ -26,9 +26,9 @@ public final class CowMob extends Animal implements Cow {
         return new CowMob(mobs, bx, by, bz);
     }
 
-    public Use interact(Player p, int item, int damage) {
+    public ClickUse interact(Player p, int item, int damage) {
         if (item == BUCKET && age >= 0) {
-            return Use.MILK;
+            return ClickUse.MILK;
         }
         return super.interact(p, item, damage);
     }

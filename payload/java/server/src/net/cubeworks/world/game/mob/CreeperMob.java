@@ -27,19 +27,19 @@ public final class CreeperMob extends Monster implements Creeper {
     }
 
     void chase() {
-        double d = distanceSquared(target);
-        lookAt(target);
+        double d = targets.distanceSquared(target);
+        walking.lookAt(target);
         int was = state;
-        if (state < 0 && d < 9 && sees(target)) {
+        if (state < 0 && d < 9 && LineOfSight.sees(this, target)) {
             state = 1;
-        } else if (state > 0 && (d > 49 || !sees(target))) {
+        } else if (state > 0 && (d > 49 || !LineOfSight.sees(this, target))) {
             state = -1;
         }
         if (state > 0) {
-            stopWalking();
+            walking.stop();
         } else {
             org.bukkit.Location l = target.getLocation();
-            walkTo(floor(l.getX()), floor(l.getY() + 0.01), floor(l.getZ()), 1.0);
+            walking.walkTo(floor(l.getX()), floor(l.getY() + 0.01), floor(l.getZ()), 1.0);
         }
         if (state != was) {
             if (state > 0 && swell == 0) {

@@ -56,14 +56,14 @@ public final class EndermanMob extends Monster implements Enderman {
     }
 
     void think(long tick) {
-        boolean wet = body.inWater || mobs.world.raining() && skyAbove();
+        boolean wet = body.inWater || mobs.world.raining() && hazards.skyAbove();
         if (wet) {
             hurt(1, null, DamageCause.DROWNING);
         }
         if (dead) {
             return;
         }
-        if (wet || fireTicks > 0 || sunStruck()) {
+        if (wet || fireTicks > 0 || hazards.sunStruck()) {
             calm();
             teleportRandomly();
         }
@@ -74,22 +74,22 @@ public final class EndermanMob extends Monster implements Enderman {
             setScreaming(false);
         }
         if (target == null) {
-            Player p = nearestPlayer(64, false);
+            Player p = targets.nearestPlayer(64, false);
             if (p != null && staredAtBy(p)) {
                 if (stareTicks++ == 5) {
                     stareTicks = 0;
                     setScreaming(true);
-                    setTargetBy(p, TargetReason.CLOSEST_PLAYER);
+                    targets.set(p, TargetReason.CLOSEST_PLAYER);
                 }
             } else {
                 stareTicks = 0;
             }
         } else if (target instanceof Player && staredAtBy((Player) target)) {
-            if (distanceSquared(target) < 16) {
+            if (targets.distanceSquared(target) < 16) {
                 teleportRandomly();
             }
             stareTicks = 0;
-        } else if (distanceSquared(target) > 256 && stareTicks++ >= 30 && teleportToward(target)) {
+        } else if (targets.distanceSquared(target) > 256 && stareTicks++ >= 30 && teleportToward(target)) {
             stareTicks = 0;
         }
         super.think(tick);
@@ -100,23 +100,10 @@ public final class EndermanMob extends Monster implements Enderman {
 
     private void calm() {
         if (target != null) {
-            setTargetBy(null, TargetReason.FORGOT_TARGET);
+            targets.set(null, TargetReason.FORGOT_TARGET);
         }
         setScreaming(false);
         provoked = false;
-    }
-
-    /** In the bright day under the open sky, now and then, as the game lets the sun drive it off. */
-    private boolean sunStruck() {
-        if (!Daylight.isDay(mobs.world.dayTime(), mobs.world.raining(), mobs.world.thundering())) {
-            return false;
-        }
-        int light = mobs.world.light(floor(x), floor(y + kind.height * 0.85), floor(z));
-        if (light < 0 || (light >> 4) != 15) {
-            return false;
-        }
-        float b = Daylight.brightness(Math.max(light >> 4, light & 15));
-        return b > 0.5f && mobs.random.nextFloat() * 30f < (b - 0.4f) * 2f;
     }
 
     /** Whether the player looks at its head: his look within 0.025 / distance of the line to it, and he sees it. */
@@ -143,7 +130,7 @@ public final class EndermanMob extends Monster implements Enderman {
         double ly = -Math.sin(pitch);
         double lz = Math.cos(yaw) * Math.cos(pitch);
         double dot = (lx * dx + ly * dy + lz * dz) / len;
-        return dot > 1.0 - 0.025 / len && sees(p);
+        return dot > 1.0 - 0.025 / len && LineOfSight.sees(this, p);
     }
 
     private void carry() {
@@ -229,7 +216,7 @@ public final class EndermanMob extends Monster implements Enderman {
         motionY = 0;
         motionZ = 0;
         fallDistance = 0;
-        stopWalking();
+        walking.stop();
         mobs.world.toNear(x, y, z, 16, PlayPackets.namedSoundEffect("mob.endermen.portal", x, y, z, 1f, 1f));
         return true;
     }

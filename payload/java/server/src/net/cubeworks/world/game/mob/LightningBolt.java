@@ -69,7 +69,7 @@ public final class LightningBolt extends Thing implements LightningStrike {
                     ((CreeperMob) m).setPowered(true);
                 }
                 m.hurt(DAMAGE, null, DamageCause.LIGHTNING);
-                m.setOnFire(8);
+                m.hazards.setOnFire(8);
             } else if (e instanceof Player) {
                 Player p = (Player) e;
                 mobs.world.burnPlayer(p, DAMAGE, 8, p.getName() + " went up in flames");

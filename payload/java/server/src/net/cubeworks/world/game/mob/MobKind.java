@@ -5,8 +5,8 @@ import org.bukkit.entity.EntityType;
 /**
  * The kinds of mob with the game's numbers: the type id the client knows, the name kept in the
  * world's files and said in death messages, the size, the health, the walking speed (the game's
- * movement speed attribute), how far it looks for a target, the damage of its hit, and its family
- * for the caps of natural spawning.
+ * movement speed attribute), how far it looks for a target, the damage of its hit (and how the
+ * difficulty scales a mob's damage to a player), and its family for the caps of natural spawning.
  */
 public enum MobKind {
     CREEPER(50, EntityType.CREEPER, "Creeper", 0.6, 1.7, 20, 0.25, 16, 0, Family.MONSTER),
@@ -74,6 +74,19 @@ public enum MobKind {
             }
         }
         return null;
+    }
+
+    /**
+     * A mob's damage to a player as the difficulty makes it: none in peaceful, half and one more
+     * (at most the whole) in easy, the whole in normal, half as much again in hard.
+     */
+    public static float scaledForDifficulty(float damage, int difficulty) {
+        switch (difficulty) {
+            case 0: return 0f;
+            case 1: return Math.min(damage / 2f + 1f, damage);
+            case 3: return damage * 3f / 2f;
+            default: return damage;
+        }
     }
 
     /** The blocks of room the body needs standing. */

@@ -30,32 +30,15 @@ abstract class Monster extends Mob implements org.bukkit.entity.Monster {
             attackWait--;
         }
         if (undead()) {
-            burnInDaylight();
+            hazards.burnInDaylight();
         }
         if ((tick + getEntityId()) % 10 == 0) {
             chooseTarget();
         }
         if (target != null) {
             chase();
-        } else if (path == null && mobs.random.nextInt(120) == 0) {
+        } else if (!walking.hasWay() && mobs.random.nextInt(120) == 0) {
             wander(1.0);
-        }
-    }
-
-    /** In the sun, out of water and under the open sky: set alight for 8 seconds, now and then. */
-    void burnInDaylight() {
-        if (!Daylight.isDay(mobs.world.dayTime(), mobs.world.raining(), mobs.world.thundering()) || body.inWater
-                || mobs.world.raining() || armour[3] != null) {
-            return;
-        }
-        int light = mobs.world.light(floor(x), floor(y + kind.height * 0.85), floor(z));
-        if (light < 0) {
-            return;
-        }
-        int level = Math.max(light >> 4, light & 15);
-        float b = Daylight.brightness(level);
-        if (b > 0.5f && mobs.random.nextFloat() * 30f < (b - 0.4f) * 2f && (light >> 4) == 15) {
-            setOnFire(8);
         }
     }
 
@@ -64,19 +47,19 @@ abstract class Monster extends Mob implements org.bukkit.entity.Monster {
         if (target != null) {
             boolean lost = target.isDead() || (target instanceof Player && (!((Player) target).isOnline()
                     || ((Player) target).getGameMode() == org.bukkit.GameMode.CREATIVE))
-                    || distanceSquared(target) > kind.followRange * kind.followRange
+                    || targets.distanceSquared(target) > kind.followRange * kind.followRange
                     || target.getWorld() != getWorld();
             if (lost) {
-                setTargetBy(null, TargetReason.FORGOT_TARGET);
+                targets.set(null, TargetReason.FORGOT_TARGET);
             }
             return;
         }
         if (!mayTakeTarget()) {
             return;
         }
-        Player p = nearestPlayer(kind.followRange, true);
+        Player p = targets.nearestPlayer(kind.followRange, true);
         if (p != null) {
-            setTargetBy(p, TargetReason.CLOSEST_PLAYER);
+            targets.set(p, TargetReason.CLOSEST_PLAYER);
         }
     }
 
@@ -87,12 +70,12 @@ abstract class Monster extends Mob implements org.bukkit.entity.Monster {
 
     /** Walks at the target and hits it within reach. */
     void chase() {
-        double d = distanceSquared(target);
-        lookAt(target);
+        double d = targets.distanceSquared(target);
+        walking.lookAt(target);
         double reach = kind.width * 2;
         reach = reach * reach + 0.6;
         if (d <= reach) {
-            stopWalking();
+            walking.stop();
             if (attackWait == 0 && Math.abs(target.getLocation().getY() - y) < 2.5) {
                 attackWait = ATTACK_TICKS;
                 attack(target);
@@ -100,9 +83,9 @@ abstract class Monster extends Mob implements org.bukkit.entity.Monster {
             return;
         }
         org.bukkit.Location l = target.getLocation();
-        walkTo(floor(l.getX()), floor(l.getY() + 0.01), floor(l.getZ()), 1.0);
-        if (path == null && d < 16 && sees(target)) {
-            push(l.getX(), l.getZ(), 1.0); // near and in sight, with no way found: straight at it
+        walking.walkTo(floor(l.getX()), floor(l.getY() + 0.01), floor(l.getZ()), 1.0);
+        if (!walking.hasWay() && d < 16 && LineOfSight.sees(this, target)) {
+            walking.push(l.getX(), l.getZ(), 1.0); // near and in sight, with no way found: straight at it
         }
     }
 
@@ -121,7 +104,7 @@ abstract class Monster extends Mob implements org.bukkit.entity.Monster {
     void hurtBy(LivingEntity attacker) {
         if (attacker != target && !(attacker instanceof Player && ((Player) attacker).getGameMode()
                 == org.bukkit.GameMode.CREATIVE)) {
-            setTargetBy(attacker, TargetReason.TARGET_ATTACKED_ENTITY);
+            targets.set(attacker, TargetReason.TARGET_ATTACKED_ENTITY);
         }
     }
 
@@ -129,7 +112,7 @@ abstract class Monster extends Mob implements org.bukkit.entity.Monster {
     void wander(double speed) {
         int[] p = mobs.randomPlaceNear(this, 10, 7);
         if (p != null) {
-            walkTo(p[0], p[1], p[2], speed);
+            walking.walkTo(p[0], p[1], p[2], speed);
         }
     }
 }

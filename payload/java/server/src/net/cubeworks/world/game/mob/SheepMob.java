@@ -68,7 +68,7 @@ public final class SheepMob extends Animal implements Sheep {
             return;
         }
         super.think(tick);
-        if (path == null && panicTicks == 0 && mobs.random.nextInt(age < 0 ? 50 : 1000) == 0 && grassHere()) {
+        if (!walking.hasWay() && panicTicks == 0 && mobs.random.nextInt(age < 0 ? 50 : 1000) == 0 && grassHere()) {
             eating = EAT_TICKS;
             mobs.world.toViewers(this, PlayPackets.entityStatus(getEntityId(), MobPackets.STATUS_SHEEP_EATING));
         }
@@ -103,10 +103,10 @@ public final class SheepMob extends Animal implements Sheep {
         }
     }
 
-    public Use interact(Player p, int item, int damage) {
+    public ClickUse interact(Player p, int item, int damage) {
         if (item == SHEARS && !sheared && age >= 0) {
             if (!MobEvents.shear(mobs.world.host(), p, this)) {
-                return Use.NOTHING;
+                return ClickUse.NOTHING;
             }
             sheared = true;
             sendMetadata();
@@ -114,18 +114,18 @@ public final class SheepMob extends Animal implements Sheep {
             for (int i = 0; i < n; i++) {
                 mobs.world.drop(x, y + 1, z, WOOL, 1, color);
             }
-            return Use.WEAR_TOOL;
+            return ClickUse.WEAR_TOOL;
         }
         if (item == DYE && damage >= 0 && damage < 16 && 15 - damage != color) {
             org.bukkit.event.entity.SheepDyeWoolEvent event = new org.bukkit.event.entity.SheepDyeWoolEvent(this,
                     DyeColor.getByWoolData((byte) (15 - damage)));
             mobs.world.host().callEvent(event);
             if (event.isCancelled()) {
-                return Use.NOTHING;
+                return ClickUse.NOTHING;
             }
             color = event.getColor().getWoolData();
             sendMetadata();
-            return Use.CONSUME_ONE;
+            return ClickUse.CONSUME_ONE;
         }
         return super.interact(p, item, damage);
     }

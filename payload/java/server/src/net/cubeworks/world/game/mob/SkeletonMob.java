@@ -31,15 +31,15 @@ public final class SkeletonMob extends Monster implements Skeleton {
     }
 
     void chase() {
-        double d = distanceSquared(target);
-        boolean sees = sees(target);
+        double d = targets.distanceSquared(target);
+        boolean sees = LineOfSight.sees(this, target);
         seeTicks = sees ? seeTicks + 1 : 0;
-        lookAt(target);
+        walking.lookAt(target);
         if (d <= RANGE * RANGE && seeTicks >= 20) {
-            stopWalking();
+            walking.stop();
         } else {
             org.bukkit.Location l = target.getLocation();
-            walkTo(floor(l.getX()), floor(l.getY() + 0.01), floor(l.getZ()), 1.0);
+            walking.walkTo(floor(l.getX()), floor(l.getY() + 0.01), floor(l.getZ()), 1.0);
         }
         if (--shotWait <= 0) {
             if (d > RANGE * RANGE || !sees) {

@@ -35,11 +35,11 @@ public final class SpiderMob extends Monster implements Spider {
 
     void think(long tick) {
         if (target != null && mobs.random.nextInt(100) == 0 && inTheLight()) {
-            setTargetBy(null, TargetReason.FORGOT_TARGET);
+            targets.set(null, TargetReason.FORGOT_TARGET);
         }
         super.think(tick);
         if (target != null && onGround) {
-            double d = distanceSquared(target);
+            double d = targets.distanceSquared(target);
             if (d > 4 && d < 16 && mobs.random.nextInt(10) == 0) {
                 org.bukkit.Location l = target.getLocation();
                 double dx = l.getX() - x;

@@ -1,6 +1,5 @@
 package net.cubeworks.world.game.mob;
 
-import java.util.ArrayList;
 import java.util.List;
 import java.util.UUID;
 
@@ -89,15 +88,6 @@ abstract class Thing extends WorldEntity {
     }
 
     public List<Entity> getNearbyEntities(double rx, double ry, double rz) {
-        List<Entity> out = new ArrayList<Entity>();
-        synchronized (lock) {
-            for (WorldEntity e : mobs.world.entities().all()) {
-                if (e != this && !e.isRemoved() && Math.abs(e.x - x) <= rx && Math.abs(e.y - y) <= ry
-                        && Math.abs(e.z - z) <= rz) {
-                    out.add(e);
-                }
-            }
-        }
-        return out;
+        return Whereabouts.nearby(this, lock, mobs.world, rx, ry, rz);
     }
 }

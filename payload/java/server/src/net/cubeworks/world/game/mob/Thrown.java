@@ -160,42 +160,9 @@ public abstract class Thrown extends Shot {
         }
         if (hit instanceof Mob) {
             return damage > 0 || hit instanceof EndermanMob ? ((Mob) hit).hurt(damage, this, DamageCause.PROJECTILE)
-                    : glance((Mob) hit);
+                    : ((Mob) hit).harm.glance(this, shooter, x - motionX, z - motionZ);
         }
         ((LivingEntity) hit).damage(damage, this);
-        return true;
-    }
-
-    /**
-     * A hit of no damage on a mob: unless it is within its half second of resistance, the damage
-     * event (a plugin may give it damage), the flash, the push away, the thrower as its attacker.
-     */
-    private boolean glance(Mob m) {
-        long now = mobs.tick;
-        if (m.dead || m.isRemoved() || now - m.lastHurtTick < Mob.RESISTANT_TICKS) {
-            return false;
-        }
-        double dealt = MobEvents.damageByEntity(mobs.world.host(), this, m, DamageCause.PROJECTILE, 0);
-        if (dealt < 0) {
-            return false;
-        }
-        m.lastHurtTick = now;
-        m.lastHurtDamage = (float) dealt;
-        mobs.world.toViewers(m, PlayPackets.entityStatus(m.getEntityId(), PlayPackets.STATUS_HURT));
-        if (shooter instanceof Player) {
-            m.killer = (Player) shooter;
-            m.killerUntil = now + 100;
-        }
-        m.knockBack(x - motionX, z - motionZ);
-        if (shooter instanceof LivingEntity && shooter != m) {
-            m.hurtBy((LivingEntity) shooter);
-        }
-        if (dealt > 0) {
-            m.health -= (float) dealt;
-            if (m.health <= 0) {
-                m.die(DamageCause.PROJECTILE);
-            }
-        }
         return true;
     }
 }

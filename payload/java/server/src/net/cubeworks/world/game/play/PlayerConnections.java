@@ -206,7 +206,7 @@ public final class PlayerConnections implements ConnectionHandler {
         conn.send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
         conn.send(world.healthPacket(p));
-        conn.send(PlayPackets.setExperience(p.xpProgress, p.xpLevel, p.xpTotal));
+        conn.send(p.xp.packet());
         world.stream(p);
         conn.send(world.positionPacket(p));
         conn.send(world.timePacket());

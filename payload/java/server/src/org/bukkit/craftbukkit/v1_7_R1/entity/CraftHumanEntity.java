@@ -1,9 +1,14 @@
 package org.bukkit.craftbukkit.v1_7_R1.entity;
 
+import java.util.Set;
 import java.util.UUID;
 
 import org.bukkit.entity.HumanEntity;
+import org.bukkit.permissions.Permission;
 import org.bukkit.permissions.PermissibleBase;
+import org.bukkit.permissions.PermissionAttachment;
+import org.bukkit.permissions.PermissionAttachmentInfo;
+import org.bukkit.plugin.Plugin;
 
 import net.cubeworks.world.game.entity.Living;
 
@@ -22,5 +27,51 @@ public abstract class CraftHumanEntity extends Living implements HumanEntity {
 
     protected CraftHumanEntity(int entityId, UUID uniqueId, Object lock, float health) {
         super(entityId, uniqueId, lock, health);
+    }
+
+    // Registered permissions by their defaults and plugins' attachments, recalculated when the
+    // operator status changes.
+    public boolean isPermissionSet(String name) {
+        return perm.isPermissionSet(name);
+    }
+
+    public boolean isPermissionSet(Permission permission) {
+        return perm.isPermissionSet(permission);
+    }
+
+    public boolean hasPermission(String name) {
+        return perm.hasPermission(name);
+    }
+
+    public boolean hasPermission(Permission permission) {
+        return perm.hasPermission(permission);
+    }
+
+    public PermissionAttachment addAttachment(Plugin plugin, String name, boolean value) {
+        return perm.addAttachment(plugin, name, value);
+    }
+
+    public PermissionAttachment addAttachment(Plugin plugin) {
+        return perm.addAttachment(plugin);
+    }
+
+    public PermissionAttachment addAttachment(Plugin plugin, String name, boolean value, int ticks) {
+        return perm.addAttachment(plugin, name, value, ticks);
+    }
+
+    public PermissionAttachment addAttachment(Plugin plugin, int ticks) {
+        return perm.addAttachment(plugin, ticks);
+    }
+
+    public void removeAttachment(PermissionAttachment attachment) {
+        perm.removeAttachment(attachment);
+    }
+
+    public void recalculatePermissions() {
+        perm.recalculatePermissions();
+    }
+
+    public Set<PermissionAttachmentInfo> getEffectivePermissions() {
+        return perm.getEffectivePermissions();
     }
 }

@@ -270,4 +270,22 @@ public class PlacementTest {
         assertEquals("92:0@0,4,0", block(place(354, 0, 3, 0, UP, SOUTH)));
         assertEquals("snow on snow is a layer more", "78:3@0,4,3", block(place(78, 0, 4, 3, FACE_EAST, SOUTH)));
     }
+
+    @Test
+    public void pistonsPlatesCactusAndHayFollowTheirKindsRules() {
+        assertEquals("a piston faces the player like a dispenser", "33:2@0,4,0", block(place(33, 0, 3, 0, UP, SOUTH)));
+        Placement.Placer above = new Placement.Placer(SOUTH, 0.5, 5.5, 1.5);
+        assertEquals("29:1@0,4,0", block(Placement.plan(world, 29, 0, 0, 3, 0, UP, 0.5f, 1f, 0.5f, above)));
+        world.with(5, 3, 0, 20, 0).with(8, 3, 0, 85, 0);
+        assertEquals("a plate on a solid top", "70:0@0,4,0", block(place(70, 0, 3, 0, UP, SOUTH)));
+        assertEquals("on a fence", "148:0@8,4,0", block(place(148, 8, 3, 0, UP, SOUTH)));
+        assertEquals("not on glass", "refused", block(place(72, 5, 3, 0, UP, SOUTH)));
+        world.with(10, 3, 0, 12, 0).with(12, 3, 0, 12, 0).with(13, 4, 0, 1, 0);
+        assertEquals("a cactus on sand", "81:0@10,4,0", block(place(81, 10, 3, 0, UP, SOUTH)));
+        assertEquals("not beside a solid block", "refused", block(place(81, 12, 3, 0, UP, SOUTH)));
+        assertEquals("not on stone", "refused", block(place(81, 0, 3, 0, UP, SOUTH)));
+        world.with(0, 4, 0, 1, 0);
+        assertEquals("hay lies along the face clicked", "170:4@1,4,0", block(place(170, 0, 4, 0, FACE_EAST, SOUTH)));
+        assertEquals("upright on a top", "170:0@0,5,0", block(place(170, 0, 4, 0, UP, SOUTH)));
+    }
 }

@@ -58,7 +58,7 @@ public class MobExperienceTest {
         w.experience.clear();
         m.hurt(1000, alex, DamageCause.ENTITY_ATTACK);
         assertTrue(m.dead);
-        run(Mob.DEATH_TICKS);
+        run(HurtAndDeath.DEATH_TICKS);
         assertTrue(m.isRemoved());
         int sum = 0;
         for (int e : w.experience) {
@@ -107,7 +107,7 @@ public class MobExperienceTest {
         zombie.hurt(2, alex, DamageCause.ENTITY_ATTACK);
         run(90);
         zombie.hurt(100, null, DamageCause.FALL);
-        run(Mob.DEATH_TICKS - 1);
+        run(HurtAndDeath.DEATH_TICKS - 1);
         assertEquals("not before the body has fallen over", 0, w.experience.size());
         run(1);
         assertEquals(Collections.singletonList(5), w.experience);
@@ -117,12 +117,12 @@ public class MobExperienceTest {
         late.hurt(2, alex, DamageCause.ENTITY_ATTACK);
         run(101);
         late.hurt(100, null, DamageCause.FALL);
-        run(Mob.DEATH_TICKS);
+        run(HurtAndDeath.DEATH_TICKS);
         assertEquals("a hit more than 5 seconds ago", 0, w.experience.size());
 
         mobs.spawn(MobKind.ZOMBIE, 0.5, 4, 0.5, 0f, CreatureSpawnEvent.SpawnReason.CUSTOM)
                 .hurt(100, null, DamageCause.LAVA);
-        run(Mob.DEATH_TICKS);
+        run(HurtAndDeath.DEATH_TICKS);
         assertEquals("no player at all", 0, w.experience.size());
     }
 

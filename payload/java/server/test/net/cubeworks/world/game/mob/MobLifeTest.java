@@ -80,7 +80,7 @@ public class MobLifeTest {
         w.grid.fill(3, 4, -3, 3, 4, 3, 1); // a step of one across the way
         Mob zombie = spawn(MobKind.ZOMBIE, 0.5, 4, 0.5);
         w.dayTime = 18000;
-        assertTrue(zombie.walkTo(6, 4, 0, 1.0));
+        assertTrue(zombie.walking.walkTo(6, 4, 0, 1.0));
         run(200, nobody);
         assertEquals(6.5, zombie.x, 0.35);
         assertEquals(4.0, zombie.y, 1e-9);
@@ -163,11 +163,11 @@ public class MobLifeTest {
         }
         assertTrue(targeted);
 
-        assertEquals(0f, Mob.scaledForDifficulty(3, 0), 0);
-        assertEquals(2.5f, Mob.scaledForDifficulty(3, 1), 0);
-        assertEquals(3f, Mob.scaledForDifficulty(3, 2), 0);
-        assertEquals(4.5f, Mob.scaledForDifficulty(3, 3), 0);
-        assertEquals("easy never more than the whole", 1f, Mob.scaledForDifficulty(1, 1), 0);
+        assertEquals(0f, MobKind.scaledForDifficulty(3, 0), 0);
+        assertEquals(2.5f, MobKind.scaledForDifficulty(3, 1), 0);
+        assertEquals(3f, MobKind.scaledForDifficulty(3, 2), 0);
+        assertEquals(4.5f, MobKind.scaledForDifficulty(3, 3), 0);
+        assertEquals("easy never more than the whole", 1f, MobKind.scaledForDifficulty(1, 1), 0);
 
         w.difficulty = 0;
         run(1, players);
@@ -269,14 +269,14 @@ public class MobLifeTest {
         Player alex = GridWorld.player("Alex", 0.5, 4, 0.5);
         SheepMob sheep = (SheepMob) spawn(MobKind.SHEEP, 3.5, 4, 0.5);
         sheep.color = 15;
-        assertEquals(Mob.Use.WEAR_TOOL, sheep.interact(alex, 359, 0));
+        assertEquals(ClickUse.WEAR_TOOL, sheep.interact(alex, 359, 0));
         assertTrue(sheep.sheared);
         assertTrue(w.drops.size() >= 1 && w.drops.size() <= 3);
         for (int[] d : w.drops) {
             assertEquals(35, d[0]);
             assertEquals(15, d[2]);
         }
-        assertEquals("shorn once", Mob.Use.NOTHING, sheep.interact(alex, 359, 0));
+        assertEquals("shorn once", ClickUse.NOTHING, sheep.interact(alex, 359, 0));
         w.setBlock(3, 3, 0, 2, 0);
         sheep.eating = 5;
         run(1, nobody);
@@ -295,10 +295,10 @@ public class MobLifeTest {
 
         Animal a = (Animal) spawn(MobKind.COW, 10.5, 4, 10.5);
         Animal b = (Animal) spawn(MobKind.COW, 12.5, 4, 10.5);
-        assertEquals(Mob.Use.NOTHING, a.interact(alex, 295, 0));
-        assertEquals(Mob.Use.CONSUME_ONE, a.interact(alex, 296, 0));
-        assertEquals(Mob.Use.CONSUME_ONE, b.interact(alex, 296, 0));
-        assertEquals(Mob.Use.MILK, a.interact(alex, 325, 0));
+        assertEquals(ClickUse.NOTHING, a.interact(alex, 295, 0));
+        assertEquals(ClickUse.CONSUME_ONE, a.interact(alex, 296, 0));
+        assertEquals(ClickUse.CONSUME_ONE, b.interact(alex, 296, 0));
+        assertEquals(ClickUse.MILK, a.interact(alex, 325, 0));
         w.events.clear();
         run(200, nobody);
         Animal calf = null;
@@ -313,7 +313,7 @@ public class MobLifeTest {
         assertEquals("breeding lets one sum of experience fall", 1, w.experience.size());
         assertTrue(w.experience.get(0) >= 1 && w.experience.get(0) <= 7);
         assertEquals(Animal.BREED_WAIT, a.age, 200);
-        assertEquals("not again so soon", Mob.Use.NOTHING, a.interact(alex, 296, 0));
+        assertEquals("not again so soon", ClickUse.NOTHING, a.interact(alex, 296, 0));
     }
 
     @Test
