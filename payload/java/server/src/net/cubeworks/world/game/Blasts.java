@@ -17,6 +17,7 @@ import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.ExplosionEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.level.BlockIds;
+import net.cubeworks.world.game.block.Explosions;
 
 /**
  * What an explosion does to the world, whoever sets it off: the blocks its rays reach (see

@@ -7,14 +7,15 @@ import org.bukkit.GameMode;
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.Digging;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.level.Tools;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.game.player.Digging;
 
 /**
  * Players digging and breaking blocks: a creative player's break at the first hit, a survival
@@ -157,7 +158,7 @@ final class BlockBreaking {
 
     /** The player's eyes are in water: digging goes at a fifth of the speed. */
     private boolean inWater(OnlinePlayer p) {
-        int ey = (int) Math.floor(p.y + GameWorld.EYE_HEIGHT);
+        int ey = (int) Math.floor(p.y + PlayerBody.EYE_HEIGHT);
         if (ey < 0 || ey > 255) {
             return false;
         }

@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.level.BlockIds;
 
@@ -66,12 +67,12 @@ final class Burning {
 
     /** Water, lava or fire (the first of them found) in the cells the player's box takes; 0 for none. */
     private int touching(OnlinePlayer p) {
-        int x0 = (int) Math.floor(p.x - Movement.HALF_WIDTH + 0.001);
-        int x1 = (int) Math.floor(p.x + Movement.HALF_WIDTH - 0.001);
+        int x0 = (int) Math.floor(p.x - PlayerBody.HALF_WIDTH + 0.001);
+        int x1 = (int) Math.floor(p.x + PlayerBody.HALF_WIDTH - 0.001);
         int y0 = Math.max(0, (int) Math.floor(p.y + 0.001));
-        int y1 = Math.min(255, (int) Math.floor(p.y + Movement.HEIGHT - 0.001));
-        int z0 = (int) Math.floor(p.z - Movement.HALF_WIDTH + 0.001);
-        int z1 = (int) Math.floor(p.z + Movement.HALF_WIDTH - 0.001);
+        int y1 = Math.min(255, (int) Math.floor(p.y + PlayerBody.HEIGHT - 0.001));
+        int z0 = (int) Math.floor(p.z - PlayerBody.HALF_WIDTH + 0.001);
+        int z1 = (int) Math.floor(p.z + PlayerBody.HALF_WIDTH - 0.001);
         int found = 0;
         for (int bx = x0; bx <= x1; bx++) {
             for (int bz = z0; bz <= z1; bz++) {

@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -104,7 +105,7 @@ final class Eating {
         if (force < 0.1f || (!creative && arrows < 0)) {
             return;
         }
-        net.cubeworks.world.game.mob.ArrowEntity arrow = world.mobs().shootArrow(p, p.x, p.y + GameWorld.EYE_HEIGHT - 0.1,
+        net.cubeworks.world.game.mob.ArrowEntity arrow = world.mobs().shootArrow(p, p.x, p.y + PlayerBody.EYE_HEIGHT - 0.1,
                 p.z, p.yaw, p.pitch, force * 3f, 1f);
         arrow.setCritical(force >= 1f);
         arrow.pickup = !creative;

@@ -6,12 +6,14 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
 import net.cubeworks.world.game.entity.ExperienceOrb;
 import net.cubeworks.world.game.entity.ItemEntity;
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.block.Explosions;
 
 /**
  * What an explosion does to the things near it, as the game does: each within twice the power of
@@ -47,7 +49,7 @@ final class ExplosionHits {
         byte[] far = null;
         for (OnlinePlayer p : game.players().inJoinOrder()) {
             double distance = distance(p, x, y, z);
-            double[] push = !p.dead && distance <= reach ? push(p, GameWorld.EYE_HEIGHT, x, y, z, reach, blocks) : null;
+            double[] push = !p.dead && distance <= reach ? push(p, PlayerBody.EYE_HEIGHT, x, y, z, reach, blocks) : null;
             if (distance <= 64) {
                 if (push == null) {
                     far = far != null ? far
@@ -59,7 +61,7 @@ final class ExplosionHits {
                 }
             }
             if (push != null && !(how.spareCreative && p.getGameMode() == org.bukkit.GameMode.CREATIVE)) {
-                float damage = damage(push[3], power);
+                float damage = Explosions.damage(push[3], power);
                 if (how.by != null) {
                     damage = MobKind.scaledForDifficulty(damage, game.difficulty());
                 }
@@ -75,11 +77,11 @@ final class ExplosionHits {
             if (e instanceof Mob && !((Mob) e).dead) {
                 Mob m = (Mob) e;
                 double[] push = push(m, m.kind.height * 0.85, x, y, z, reach, blocks);
-                m.hurt(damage(push[3], power), source, how.cause);
+                m.hurt(Explosions.damage(push[3], power), source, how.cause);
                 shove(world, m, push);
             } else if (e instanceof ItemEntity || e instanceof ExperienceOrb) {
                 double[] push = push(e, 0, x, y, z, reach, blocks);
-                float damage = damage(push[3], power);
+                float damage = Explosions.damage(push[3], power);
                 if (e instanceof ItemEntity) {
                     ItemEntity item = (ItemEntity) e;
                     if (item.itemId() != NETHER_STAR && (item.health -= (short) damage) <= 0) {
@@ -113,11 +115,6 @@ final class ExplosionHits {
             return new double[] {0, 0, 0, impact};
         }
         return new double[] {dx / len * impact, dy / len * impact, dz / len * impact, impact};
-    }
-
-    /** The game's damage of an impact. */
-    static float damage(double impact, float power) {
-        return (float) (int) ((impact * impact + impact) / 2 * 8 * power + 1);
     }
 
     private static void shove(GameWorld world, WorldEntity e, double[] push) {

@@ -15,6 +15,7 @@ import net.cubeworks.world.game.block.BlockUpdates;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
@@ -42,7 +43,6 @@ import net.cubeworks.world.timing.TimeReport;
 public final class GameWorld {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
-    static final double EYE_HEIGHT = 1.62;
     /**
      * How often the columns nobody sees that the ticks kept (asked for by a plugin, or kept at the
      * spawn) are looked at again, and columns that could not be read asked for again.
@@ -320,7 +320,7 @@ public final class GameWorld {
     }
 
     public PacketOut positionPacket(OnlinePlayer p) {
-        return PlayPackets.positionAndLook(p.x, p.y + EYE_HEIGHT, p.z, p.yaw, p.pitch, false);
+        return PlayPackets.positionAndLook(p.x, p.y + PlayerBody.EYE_HEIGHT, p.z, p.yaw, p.pitch, false);
     }
 
     public PacketOut healthPacket(OnlinePlayer p) {

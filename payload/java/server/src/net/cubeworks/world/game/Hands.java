@@ -4,6 +4,7 @@ import org.bukkit.GameMode;
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
@@ -210,7 +211,7 @@ public final class Hands {
                 || !world.items().mayThrow(p.getName(), world.currentTick())) {
             return;
         }
-        net.cubeworks.world.game.entity.ItemEntity thrown = world.items().throwFrom(p, p.y + GameWorld.EYE_HEIGHT,
+        net.cubeworks.world.game.entity.ItemEntity thrown = world.items().throwFrom(p, p.y + PlayerBody.EYE_HEIGHT,
                 p.getName(), item, count, damage, null, false);
         if (thrown != null) {
             world.items().dropAllowed(p, thrown);

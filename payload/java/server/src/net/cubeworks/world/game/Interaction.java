@@ -9,6 +9,7 @@ import net.cubeworks.world.game.block.Buckets;
 import net.cubeworks.world.game.block.Farming;
 import net.cubeworks.world.game.block.Lighters;
 import net.cubeworks.world.game.block.Placement;
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockEntity;
@@ -238,7 +239,7 @@ public final class Interaction {
             p.sendSlot(slot);
             return true;
         }
-        Buckets.Use use = Buckets.use(world.blocks(), p, p.x, p.y + GameWorld.EYE_HEIGHT, p.z, p.yaw, p.pitch, item,
+        Buckets.Use use = Buckets.use(world.blocks(), p, p.x, p.y + PlayerBody.EYE_HEIGHT, p.z, p.yaw, p.pitch, item,
                 new Buckets.Edit() {
                     public boolean may(int x, int y, int z) {
                         return knows(p, x, z) && !protectedAt(p, x, z);

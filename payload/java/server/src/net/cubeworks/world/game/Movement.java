@@ -4,6 +4,7 @@ import org.bukkit.Location;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
 
 import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.event.MoveEvents;
 import net.cubeworks.world.level.BlockIds;
@@ -18,9 +19,6 @@ public final class Movement {
     /** How far around the box a block keeps a player from floating. */
     private static final double AIR_MARGIN = 0.0625;
     static final double MAX_MOVE_SQ = 100;
-    /** Half the width of a player's box. */
-    static final double HALF_WIDTH = 0.3;
-    static final double HEIGHT = 1.8;
     /**
      * How far the box is shrunk on each side before it is checked against blocks: a client
      * stands with its feet exactly on a block's top and its side against a wall, and its
@@ -124,12 +122,12 @@ public final class Movement {
      * takes part of a solid block. Columns the client was not sent count as empty.
      */
     boolean inSolid(OnlinePlayer p, double x, double y, double z) {
-        int x0 = (int) Math.floor(x - HALF_WIDTH + SLACK);
-        int x1 = (int) Math.floor(x + HALF_WIDTH - SLACK);
+        int x0 = (int) Math.floor(x - PlayerBody.HALF_WIDTH + SLACK);
+        int x1 = (int) Math.floor(x + PlayerBody.HALF_WIDTH - SLACK);
         int y0 = Math.max(0, (int) Math.floor(y + SLACK));
-        int y1 = Math.min(255, (int) Math.floor(y + HEIGHT - SLACK));
-        int z0 = (int) Math.floor(z - HALF_WIDTH + SLACK);
-        int z1 = (int) Math.floor(z + HALF_WIDTH - SLACK);
+        int y1 = Math.min(255, (int) Math.floor(y + PlayerBody.HEIGHT - SLACK));
+        int z0 = (int) Math.floor(z - PlayerBody.HALF_WIDTH + SLACK);
+        int z1 = (int) Math.floor(z + PlayerBody.HALF_WIDTH - SLACK);
         for (int bx = x0; bx <= x1; bx++) {
             for (int bz = z0; bz <= z1; bz++) {
                 if (!p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
@@ -155,12 +153,12 @@ public final class Movement {
                 || p.getGameMode() == org.bukkit.GameMode.CREATIVE || dy < -0.03125) {
             return false;
         }
-        int x0 = (int) Math.floor(p.x - HALF_WIDTH - AIR_MARGIN);
-        int x1 = (int) Math.floor(p.x + HALF_WIDTH + AIR_MARGIN);
+        int x0 = (int) Math.floor(p.x - PlayerBody.HALF_WIDTH - AIR_MARGIN);
+        int x1 = (int) Math.floor(p.x + PlayerBody.HALF_WIDTH + AIR_MARGIN);
         int y0 = (int) Math.floor(p.y - AIR_MARGIN - 0.55);
-        int y1 = (int) Math.floor(p.y + HEIGHT + AIR_MARGIN);
-        int z0 = (int) Math.floor(p.z - HALF_WIDTH - AIR_MARGIN);
-        int z1 = (int) Math.floor(p.z + HALF_WIDTH + AIR_MARGIN);
+        int y1 = (int) Math.floor(p.y + PlayerBody.HEIGHT + AIR_MARGIN);
+        int z0 = (int) Math.floor(p.z - PlayerBody.HALF_WIDTH - AIR_MARGIN);
+        int z1 = (int) Math.floor(p.z + PlayerBody.HALF_WIDTH + AIR_MARGIN);
         for (int bx = x0; bx <= x1; bx++) {
             for (int bz = z0; bz <= z1; bz++) {
                 if (!p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {

@@ -28,6 +28,7 @@ import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.player.Sleep;
 
 /** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
 public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewer {

@@ -11,6 +11,7 @@ import org.bukkit.inventory.InventoryView;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.Experience;
@@ -39,11 +40,11 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public double getEyeHeight() {
-        return GameWorld.EYE_HEIGHT;
+        return PlayerBody.EYE_HEIGHT;
     }
 
     public double getEyeHeight(boolean ignoreSneaking) {
-        return GameWorld.EYE_HEIGHT;
+        return PlayerBody.EYE_HEIGHT;
     }
 
     /** Velocity is not modelled: players move by what their clients send. */

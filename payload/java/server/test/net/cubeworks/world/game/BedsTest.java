@@ -37,6 +37,7 @@ import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.AnvilStore;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.storage.Worlds;
+import net.cubeworks.world.game.player.Sleep;
 
 /** Beds: when a player may lie down, the night all players sleep through, the bed as the spawn point. */
 public class BedsTest {

@@ -43,6 +43,7 @@ import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.game.player.PlayerStats;
 import net.cubeworks.world.game.player.Conversations;
 import net.cubeworks.world.game.api.ApiScoreboard;
+import net.cubeworks.world.game.block.Explosions;
 
 /** The per-player state behind the entity API: sight lines, effects, statistics, conversations, scoreboards. */
 public class EntityStateTest {

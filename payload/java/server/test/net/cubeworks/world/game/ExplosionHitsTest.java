@@ -11,6 +11,7 @@ import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.block.Explosions;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
@@ -67,7 +68,7 @@ public class ExplosionHitsTest {
         synchronized (game.lock()) {
             world.blocks().explode(null, 0.5, 10, 0.5, 4f, false); // in the air: no block in the way
         }
-        float expected = ExplosionHits.damage(1 - 5 / 8.0, 4f);
+        float expected = Explosions.damage(1 - 5 / 8.0, 4f);
         assertEquals("the game's damage for 5 blocks in the open", 9f, expected, 0);
         assertEquals(health - expected, cow.health, 1e-4);
         assertTrue("pushed away: " + cow.motionX, cow.motionX > 0.3);

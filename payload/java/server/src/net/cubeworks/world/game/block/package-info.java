@@ -4,7 +4,8 @@
  * in BlockBehaviours, and the rules placing and moving read of every id (BlockRules). How a held
  * item becomes a block is Placement's (the cell and the kind of plan), with PlacedData (one
  * block's data by the common rules), PairedPlans (doors, beds, tall flowers, chest pairs, double
- * slabs) and Footing (what holds a block, also read by Attached). A new kind of block with rules
+ * slabs) and Footing (what holds a block, also read by Attached). The rays of an explosion and
+ * each block's blast resistance are Explosions'. A new kind of block with rules
  * of its own is a BlockBehaviour here, registered by its id; a hook a kind needs that the game does not
  * call yet (a neighbour's change, random and scheduled ticks) is added to BlockBehaviour with the
  * caller that runs it. Uses the world's Terrain and the floors below.

@@ -64,7 +64,7 @@ public final class ExperienceOrb extends GroundEntity implements org.bukkit.enti
         WorldEntity t = target;
         if (t != null) {
             double dx = (t.x - x) / REACH;
-            double dy = (t.y + GroundItems.EYE_HEIGHT - y) / REACH;
+            double dy = (t.y + PlayerBody.EYE_HEIGHT - y) / REACH;
             double dz = (t.z - z) / REACH;
             double d = Math.sqrt(dx * dx + dy * dy + dz * dz);
             double pull = 1 - d;

@@ -45,7 +45,6 @@ public final class GroundItems implements ItemDrops {
     /** Items a player may throw in a second; more are refused and stay with him. */
     public static final int THROWS_PER_SECOND = 64;
     /** The height of a player's eyes above his feet. */
-    static final double EYE_HEIGHT = 1.62;
 
     final Object lock;
     final Entities entities;
@@ -219,7 +218,7 @@ public final class GroundItems implements ItemDrops {
         if (itemId <= 0 || count <= 0) {
             return null;
         }
-        ItemEntity item = make(body.x, body.y + EYE_HEIGHT - 0.3, body.z, itemId, count, data, tag);
+        ItemEntity item = make(body.x, body.y + PlayerBody.EYE_HEIGHT - 0.3, body.z, itemId, count, data, tag);
         item.pickupDelay = ItemEntity.THROWN_DELAY;
         item.thrower = name;
         revive(item);

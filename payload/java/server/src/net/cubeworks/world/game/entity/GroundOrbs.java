@@ -99,7 +99,7 @@ final class GroundOrbs {
                 }
                 WorldEntity b = c.body();
                 double dx = b.x - orb.x;
-                double dy = b.y + GroundItems.EYE_HEIGHT - orb.y;
+                double dy = b.y + PlayerBody.EYE_HEIGHT - orb.y;
                 double dz = b.z - orb.z;
                 double d = dx * dx + dy * dy + dz * dz;
                 if (d < best) {

@@ -47,7 +47,7 @@ final class PlayerThrows {
         WorldEntity body = c.body();
         String name = c.player().getName();
         if (mayThrow(name, tick)) {
-            ItemEntity item = ground.throwFrom(body, body.y + GroundItems.EYE_HEIGHT, name, itemId, count, data, tag,
+            ItemEntity item = ground.throwFrom(body, body.y + PlayerBody.EYE_HEIGHT, name, itemId, count, data, tag,
                     false);
             if (item != null && ground.dropAllowed(c.player(), item)) {
                 return true;
@@ -90,7 +90,7 @@ final class PlayerThrows {
     void deathFall(WorldEntity body, String name, List<org.bukkit.inventory.ItemStack> drops) {
         for (org.bukkit.inventory.ItemStack s : drops) {
             if (s != null && s.getTypeId() > 0 && s.getAmount() > 0) {
-                ground.throwFrom(body, body.y + GroundItems.EYE_HEIGHT, name, s.getTypeId(), s.getAmount(),
+                ground.throwFrom(body, body.y + PlayerBody.EYE_HEIGHT, name, s.getTypeId(), s.getAmount(),
                         s.getDurability(), ApiItems.tag(s), true);
             }
         }

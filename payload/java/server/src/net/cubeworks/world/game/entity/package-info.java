@@ -1,6 +1,8 @@
 /**
  * The things in the world that have an entity id, by kind: the base every kind shares (place,
- * look, motion, falling, burning, age, removal), the living kind on it (health and death), the one
+ * look, motion, falling, burning, age, removal, teleports and what is near it among the world's
+ * entities), the living kind on it (health and death, its eyes and the blocks along its look),
+ * a player's box (PlayerBody), the one
  * allocator of entity ids, and the rules living things share: status effects and their kinds
  * (PlayerEffects, PotionKinds, EffectData) and what an eye sees (Sight). The items and experience
  * orbs on the ground are GroundItems', which composes the merging of stacks (StackMerging),

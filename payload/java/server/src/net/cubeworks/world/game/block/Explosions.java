@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.block;
 
 import java.util.ArrayList;
 import java.util.LinkedHashSet;
@@ -7,6 +7,7 @@ import java.util.Random;
 import java.util.Set;
 
 import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.entity.Sight;
 
 /**
@@ -15,7 +16,7 @@ import net.cubeworks.world.game.entity.Sight;
  * blocks by the air (0.225 a step) and by each block it passes (its blast resistance / 5, plus
  * 0.3, times 0.3); a block is destroyed where a ray reaches it with strength left.
  */
-final class Explosions {
+public final class Explosions {
     /** Blast resistance of block ids 0 to 175, as the game gives them (bedrock, end portals and command blocks: unbreakable). */
     private static final float[] RESISTANCE = new float[256];
     private static final float UNBREAKABLE = 18000000f;
@@ -64,7 +65,7 @@ final class Explosions {
     }
 
     /** The blocks the explosion destroys, as {x, y, z}, each once; air and out-of-world places are left out. */
-    static List<int[]> affected(Sight.Blocks world, double cx, double cy, double cz, float power, Random random) {
+    public static List<int[]> affected(Sight.Blocks world, double cx, double cy, double cz, float power, Random random) {
         Set<Long> seen = new LinkedHashSet<Long>();
         List<int[]> out = new ArrayList<int[]>();
         for (int i = 0; i < 16; i++) {
@@ -117,15 +118,15 @@ final class Explosions {
      * How much of a player's box the centre sees: the share of points on a grid through the box
      * from which a line to the centre meets no solid block.
      */
-    static double exposure(Sight.Blocks world, double cx, double cy, double cz, double px, double py, double pz) {
+    public static double exposure(Sight.Blocks world, double cx, double cy, double cz, double px, double py, double pz) {
         int seen = 0;
         int total = 0;
         for (double fx = 0; fx <= 1; fx += 0.5) {
             for (double fy = 0; fy <= 1; fy += 0.5) {
                 for (double fz = 0; fz <= 1; fz += 0.5) {
-                    double sx = px - Movement.HALF_WIDTH + fx * 2 * Movement.HALF_WIDTH;
-                    double sy = py + fy * Movement.HEIGHT;
-                    double sz = pz - Movement.HALF_WIDTH + fz * 2 * Movement.HALF_WIDTH;
+                    double sx = px - PlayerBody.HALF_WIDTH + fx * 2 * PlayerBody.HALF_WIDTH;
+                    double sy = py + fy * PlayerBody.HEIGHT;
+                    double sz = pz - PlayerBody.HALF_WIDTH + fz * 2 * PlayerBody.HALF_WIDTH;
                     total++;
                     if (clear(world, sx, sy, sz, cx, cy, cz)) {
                         seen++;
@@ -154,12 +155,13 @@ final class Explosions {
     }
 
     /** The damage at a distance: the game's ((impact^2 + impact) / 2) * 8 * power + 1, impact fading to 0 at twice the power. */
-    static float damage(double distance, double exposure, float power) {
+    public static float damage(double distance, double exposure, float power) {
         double reach = power * 2.0;
-        if (distance > reach) {
-            return 0;
-        }
-        double impact = (1 - distance / reach) * exposure;
+        return distance > reach ? 0 : damage((1 - distance / reach) * exposure, power);
+    }
+
+    /** The game's damage of an impact (0 to 1: how near and how exposed). */
+    public static float damage(double impact, float power) {
         return (float) (int) ((impact * impact + impact) / 2 * 8 * power + 1);
     }
 }

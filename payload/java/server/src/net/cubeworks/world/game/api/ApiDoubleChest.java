@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.LinkedHashSet;
@@ -18,11 +18,11 @@ import net.cubeworks.world.game.item.ApiSlots;
  * slots, the western or northern half's 27 first (as the game's window shows them), each slot
  * read from and written to that half's own slots.
  */
-final class ApiDoubleChest extends ApiSlots implements org.bukkit.inventory.DoubleChestInventory {
+public final class ApiDoubleChest extends ApiSlots implements org.bukkit.inventory.DoubleChestInventory {
     private final Inventory left;
     private final Inventory right;
 
-    ApiDoubleChest(Inventory left, Inventory right) {
+    public ApiDoubleChest(Inventory left, Inventory right) {
         this.left = left;
         this.right = right;
     }
