@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.projectiles.BlockProjectileSource;
+
 import net.cubeworks.world.game.api.ApiDoubleChest;
 
 /**

@@ -10,10 +10,10 @@ import net.cubeworks.world.game.event.BedEvents;
 import net.cubeworks.world.game.mob.Daylight;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
+import net.cubeworks.world.game.player.Sleep;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.game.player.Sleep;
 
 /**
  * Sleeping, by the game's rules. A right click on a bed lies the player down when it is night

@@ -11,13 +11,13 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.Drops;
+import net.cubeworks.world.game.block.Explosions;
 import net.cubeworks.world.game.block.Tnt;
 import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.ExplosionEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.level.BlockIds;
-import net.cubeworks.world.game.block.Explosions;
 
 /**
  * What an explosion does to the world, whoever sets it off: the blocks its rays reach (see

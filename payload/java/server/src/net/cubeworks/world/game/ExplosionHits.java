@@ -4,6 +4,7 @@ import java.util.List;
 
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
+import net.cubeworks.world.game.block.Explosions;
 import net.cubeworks.world.game.entity.ExperienceOrb;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.entity.PlayerBody;
@@ -13,7 +14,6 @@ import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.game.block.Explosions;
 
 /**
  * What an explosion does to the things near it, as the game does: each within twice the power of

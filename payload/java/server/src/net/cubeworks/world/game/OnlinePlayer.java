@@ -22,15 +22,19 @@ import net.cubeworks.world.game.player.ChatSpam;
 import net.cubeworks.world.game.player.ClientChannels;
 import net.cubeworks.world.game.player.Digging;
 import net.cubeworks.world.game.player.Experience;
+import net.cubeworks.world.game.player.Sleep;
 import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.game.player.Sleep;
 
-/** A logged-in player. Its game state is changed on the game thread, or under the world lock. */
+/**
+ * A logged-in player. Its game state is changed on the game thread, or under the world lock. The
+ * plugin API's members that only hand a call on, here and in the classes it extends, are written
+ * on one line each.
+ */
 public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewer {
     private final Game game;
     private final Connection connection;
@@ -128,13 +132,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         return out;
     }
 
-    PlayerInventory inventory() {
-        return inventory;
-    }
-
-    Game game() {
-        return game;
-    }
+    PlayerInventory inventory() { return inventory; }
+    Game game() { return game; }
 
     /** Set Slot for one slot of the player's inventory window. */
     void sendSlot(int slot) {
@@ -158,71 +157,36 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     }
 
     /** The item in hand changed: its viewers are shown the newest in the next tick. */
-    void showHeldItem() {
-        heldItemChanged = true;
-    }
+    void showHeldItem() { heldItemChanged = true; }
 
     /** The item id in hand; 0 for none. */
-    public int heldItem() {
-        return inventory.item(handSlot());
-    }
+    public int heldItem() { return inventory.item(handSlot()); }
 
     /** Opens the crafting table's window at the block. */
-    public void openCraftingTable(int x, int y, int z) {
-        game.world().interaction().windows().openTable(this, x, y, z);
-    }
+    public void openCraftingTable(int x, int y, int z) { game.world().interaction().windows().openTable(this, x, y, z); }
 
     /** Opens the window of the block with slots (a furnace, a chest, a hopper, ...). */
-    public void openContainer(int x, int y, int z) {
-        game.world().interaction().blockWindows().open(this, x, y, z);
-    }
-
-    public void useBed(int x, int y, int z) {
-        Beds.use(game.world(), this, x, y, z);
-    }
+    public void openContainer(int x, int y, int z) { game.world().interaction().blockWindows().open(this, x, y, z); }
+    public void useBed(int x, int y, int z) { Beds.use(game.world(), this, x, y, z); }
 
     /** The item in hand (hot-bar slot heldSlot), as its window slot. */
-    int handSlot() {
-        return PlayerInventory.HOTBAR + heldSlot;
-    }
-
-    public Connection connection() {
-        return connection;
-    }
-
-    public net.cubeworks.world.util.LongSet known() {
-        return known;
-    }
-
-    public int columnX() {
-        return net.cubeworks.world.level.ColumnKey.chunk(x);
-    }
-
-    public int columnZ() {
-        return net.cubeworks.world.level.ColumnKey.chunk(z);
-    }
-
-    public void withhold() {
-        withheld = true;
-    }
+    int handSlot() { return PlayerInventory.HOTBAR + heldSlot; }
+    public Connection connection() { return connection; }
+    public net.cubeworks.world.util.LongSet known() { return known; }
+    public int columnX() { return net.cubeworks.world.level.ColumnKey.chunk(x); }
+    public int columnZ() { return net.cubeworks.world.level.ColumnKey.chunk(z); }
+    public void withhold() { withheld = true; }
 
     public boolean firstNotice(Viewer.Notice notice) {
         int bit = 1 << notice.ordinal();
         return (noticesGiven.getAndUpdate(given -> given | bit) & bit) == 0;
     }
 
-    public void markLoggingIn(boolean value) {
-        loggingIn = value;
-    }
-
-    void markOffline() {
-        online = false;
-    }
+    public void markLoggingIn(boolean value) { loggingIn = value; }
+    void markOffline() { online = false; }
 
     /** Sends one chat line as-is (the text may carry "§" codes). */
-    void sendChatLine(String text) {
-        connection.send(PlayPackets.chat(Json.chat(text)));
-    }
+    void sendChatLine(String text) { connection.send(PlayPackets.chat(Json.chat(text))); }
 
     /** The abilities packet for the current mode. */
     public void sendAbilities() {
@@ -279,17 +243,9 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
 
     // --- Player ---
 
-    public String getDisplayName() {
-        return displayName;
-    }
-
-    public void setDisplayName(String name) {
-        displayName = name == null ? this.name : name;
-    }
-
-    public String getPlayerListName() {
-        return listName;
-    }
+    public String getDisplayName() { return displayName; }
+    public void setDisplayName(String name) { displayName = name == null ? this.name : name; }
+    public String getPlayerListName() { return listName; }
 
     /**
      * The name in every client's tab list (16 characters at most, unique among the players): the
@@ -319,37 +275,14 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         });
     }
 
-    public InetSocketAddress getAddress() {
-        return connection.remoteAddress();
-    }
-
-    public void sendRawMessage(String message) {
-        sendChatLine(message);
-    }
-
-    public void kickPlayer(String message) {
-        game.players().kick(this, message == null ? "" : message);
-    }
-
-    public void chat(String msg) {
-        game.chat().chat(this, msg);
-    }
-
-    public boolean performCommand(String command) {
-        return game.host().dispatchCommand(this, command);
-    }
-
-    public boolean isSneaking() {
-        return sneaking;
-    }
-
-    public boolean isSprinting() {
-        return sprinting;
-    }
-
-    public boolean getAllowFlight() {
-        return allowFlight;
-    }
+    public InetSocketAddress getAddress() { return connection.remoteAddress(); }
+    public void sendRawMessage(String message) { sendChatLine(message); }
+    public void kickPlayer(String message) { game.players().kick(this, message == null ? "" : message); }
+    public void chat(String msg) { game.chat().chat(this, msg); }
+    public boolean performCommand(String command) { return game.host().dispatchCommand(this, command); }
+    public boolean isSneaking() { return sneaking; }
+    public boolean isSprinting() { return sprinting; }
+    public boolean getAllowFlight() { return allowFlight; }
 
     public void setAllowFlight(boolean flight) {
         allowFlight = flight;
@@ -359,9 +292,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         sendAbilities();
     }
 
-    public boolean isFlying() {
-        return flying;
-    }
+    public boolean isFlying() { return flying; }
 
     public void setFlying(boolean value) {
         if (value && !allowFlight && gameMode != GameMode.CREATIVE) {
@@ -373,13 +304,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
 
     // --- HumanEntity / Entity ---
 
-    public String getName() {
-        return name;
-    }
-
-    public GameMode getGameMode() {
-        return gameMode;
-    }
+    public String getName() { return name; }
+    public GameMode getGameMode() { return gameMode; }
 
     public void setGameMode(GameMode mode) {
         if (mode != null) {
@@ -387,31 +313,16 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         }
     }
 
-    public Server getServer() {
-        return game.host().api();
-    }
-
-    protected Terrain terrain() {
-        return game.world().blocks();
-    }
-
-    protected Entities registry() {
-        return game.entities();
-    }
+    public Server getServer() { return game.host().api(); }
+    protected Terrain terrain() { return game.world().blocks(); }
+    protected Entities registry() { return game.entities(); }
 
     /** A dead player waiting to respawn is met by nobody. */
     @Override
-    public boolean isPresent() {
-        return !isRemoved() && !dead;
-    }
+    public boolean isPresent() { return !isRemoved() && !dead; }
 
-    public boolean isValid() {
-        return online && !loggingIn;
-    }
-
-    public void remove() {
-        kickPlayer("");
-    }
+    public boolean isValid() { return online && !loggingIn; }
+    public void remove() { kickPlayer(""); }
 
     // --- CommandSender ---
 
@@ -432,45 +343,16 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
 
     // --- OfflinePlayer / permissions ---
 
-    public boolean isOnline() {
-        return online && !loggingIn;
-    }
-
-    public boolean isBanned() {
-        return game.access().isBanned(name);
-    }
-
-    public void setBanned(boolean banned) {
-        game.players().setBanned(name, banned, null, "Plugin");
-    }
-
-    public boolean isWhitelisted() {
-        return game.access().isWhitelisted(name);
-    }
-
-    public void setWhitelisted(boolean value) {
-        game.access().setWhitelisted(name, value);
-    }
-
-    public Player getPlayer() {
-        return online ? this : null;
-    }
-
-    public long getFirstPlayed() {
-        return 0;
-    }
-
-    public long getLastPlayed() {
-        return System.currentTimeMillis();
-    }
-
-    public boolean hasPlayedBefore() {
-        return hadRecord;
-    }
-
-    public boolean isOp() {
-        return game.access().isOp(name);
-    }
+    public boolean isOnline() { return online && !loggingIn; }
+    public boolean isBanned() { return game.access().isBanned(name); }
+    public void setBanned(boolean banned) { game.players().setBanned(name, banned, null, "Plugin"); }
+    public boolean isWhitelisted() { return game.access().isWhitelisted(name); }
+    public void setWhitelisted(boolean value) { game.access().setWhitelisted(name, value); }
+    public Player getPlayer() { return online ? this : null; }
+    public long getFirstPlayed() { return 0; }
+    public long getLastPlayed() { return System.currentTimeMillis(); }
+    public boolean hasPlayedBefore() { return hadRecord; }
+    public boolean isOp() { return game.access().isOp(name); }
 
     public void setOp(boolean value) {
         game.players().setOp(name, value);
@@ -480,13 +362,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     // --- plugin channels ---
 
     /** The channels the client registered (REGISTER), or dropped again (UNREGISTER). */
-    public void listenOn(Collection<String> names, boolean listening) {
-        channels.listenOn(names, listening);
-    }
-
-    public Set<String> getListeningPluginChannels() {
-        return channels.all();
-    }
+    public void listenOn(Collection<String> names, boolean listening) { channels.listenOn(names, listening); }
+    public Set<String> getListeningPluginChannels() { return channels.all(); }
 
     /** Sends the message when the plugin registered the channel and the client listens on it. */
     public void sendPluginMessage(Plugin source, String channel, byte[] message) {
@@ -497,7 +374,5 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     }
 
     @Override
-    public String toString() {
-        return "Player{name=" + name + "}";
-    }
+    public String toString() { return "Player{name=" + name + "}"; }
 }

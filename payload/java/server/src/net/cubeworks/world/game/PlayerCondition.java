@@ -44,9 +44,7 @@ abstract class PlayerCondition extends PlayerSenses {
         return game().metadata().players.getMetadata(self(), metadataKey);
     }
 
-    public boolean hasMetadata(String metadataKey) {
-        return game().metadata().players.hasMetadata(self(), metadataKey);
-    }
+    public boolean hasMetadata(String metadataKey) { return game().metadata().players.hasMetadata(self(), metadataKey); }
 
     public void removeMetadata(String metadataKey, Plugin owningPlugin) {
         game().metadata().players.removeMetadata(self(), metadataKey, owningPlugin);
@@ -56,9 +54,7 @@ abstract class PlayerCondition extends PlayerSenses {
 
     final PlayerEffects effects = new PlayerEffects();
 
-    public boolean addPotionEffect(PotionEffect effect) {
-        return addPotionEffect(effect, false);
-    }
+    public boolean addPotionEffect(PotionEffect effect) { return addPotionEffect(effect, false); }
 
     public boolean addPotionEffect(final PotionEffect effect, final boolean force) {
         if (effect == null) {
@@ -98,9 +94,7 @@ abstract class PlayerCondition extends PlayerSenses {
 
     // --- kind, effects on the entity, neighbours; players ride nothing ---
 
-    public EntityType getType() {
-        return EntityType.PLAYER;
-    }
+    public EntityType getType() { return EntityType.PLAYER; }
 
     /** Shows the effect (hurt, death, ...) to this player's own client and to those that show him. */
     public void playEffect(final EntityEffect type) {
@@ -155,19 +149,13 @@ abstract class PlayerCondition extends PlayerSenses {
     }
 
     @Deprecated
-    public Egg throwEgg() {
-        return launchProjectile(Egg.class);
-    }
+    public Egg throwEgg() { return launchProjectile(Egg.class); }
 
     @Deprecated
-    public Snowball throwSnowball() {
-        return launchProjectile(Snowball.class);
-    }
+    public Snowball throwSnowball() { return launchProjectile(Snowball.class); }
 
     @Deprecated
-    public Arrow shootArrow() {
-        return launchProjectile(Arrow.class);
-    }
+    public Arrow shootArrow() { return launchProjectile(Arrow.class); }
 
     public <T extends Projectile> T launchProjectile(Class<? extends T> projectile) {
         return launchProjectile(projectile, null);
@@ -182,17 +170,10 @@ abstract class PlayerCondition extends PlayerSenses {
         }
     }
 
-    public EntityEquipment getEquipment() {
-        return new ApiPlayerEquipment(self());
-    }
+    public EntityEquipment getEquipment() { return new ApiPlayerEquipment(self()); }
 
     /** A player is never leashed. */
-    public Entity getLeashHolder() throws IllegalStateException {
-        throw new IllegalStateException("Entity not leashed");
-    }
-
-    public boolean setLeashHolder(Entity holder) {
-        return false;
-    }
+    public Entity getLeashHolder() throws IllegalStateException { throw new IllegalStateException("Entity not leashed"); }
+    public boolean setLeashHolder(Entity holder) { return false; }
 
 }

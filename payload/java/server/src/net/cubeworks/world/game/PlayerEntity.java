@@ -35,22 +35,12 @@ abstract class PlayerEntity extends PlayerCondition {
 
     // --- where it is ---
 
-    public World getWorld() {
-        return game().world().api();
-    }
-
-    public double getEyeHeight() {
-        return PlayerBody.EYE_HEIGHT;
-    }
-
-    public double getEyeHeight(boolean ignoreSneaking) {
-        return PlayerBody.EYE_HEIGHT;
-    }
+    public World getWorld() { return game().world().api(); }
+    public double getEyeHeight() { return PlayerBody.EYE_HEIGHT; }
+    public double getEyeHeight(boolean ignoreSneaking) { return PlayerBody.EYE_HEIGHT; }
 
     /** Velocity is not modelled: players move by what their clients send. */
-    public Vector getVelocity() {
-        return new Vector();
-    }
+    public Vector getVelocity() { return new Vector(); }
 
     public void setVelocity(Vector velocity) {
     }
@@ -93,9 +83,7 @@ abstract class PlayerEntity extends PlayerCondition {
         });
     }
 
-    public double getMaxHealth() {
-        return MAX_HEALTH;
-    }
+    public double getMaxHealth() { return MAX_HEALTH; }
 
     /** The maximum health is the game's 20; it cannot be changed here. */
     public void setMaxHealth(double health) {
@@ -104,9 +92,7 @@ abstract class PlayerEntity extends PlayerCondition {
     public void resetMaxHealth() {
     }
 
-    public void damage(double amount) {
-        damage(amount, null);
-    }
+    public void damage(double amount) { damage(amount, null); }
 
     public void damage(final double amount, Entity source) {
         onGameThread(() -> {
@@ -163,55 +149,38 @@ abstract class PlayerEntity extends PlayerCondition {
         }
     }
 
-    public int getRemainingAir() {
-        return 300;
-    }
+    public int getRemainingAir() { return 300; }
 
     public void setRemainingAir(int ticks) {
     }
 
-    public int getMaximumAir() {
-        return 300;
-    }
+    public int getMaximumAir() { return 300; }
 
     public void setMaximumAir(int ticks) {
     }
 
-    public int getMaximumNoDamageTicks() {
-        return 20;
-    }
+    public int getMaximumNoDamageTicks() { return 20; }
 
     public void setMaximumNoDamageTicks(int ticks) {
     }
 
-    public double getLastDamage() {
-        return 0;
-    }
+    public double getLastDamage() { return 0; }
 
     public void setLastDamage(double damage) {
     }
 
-    public int getNoDamageTicks() {
-        return 0;
-    }
+    public int getNoDamageTicks() { return 0; }
 
     public void setNoDamageTicks(int ticks) {
     }
 
-    public Player getKiller() {
-        return null;
-    }
-
-    public boolean getRemoveWhenFarAway() {
-        return false;
-    }
+    public Player getKiller() { return null; }
+    public boolean getRemoveWhenFarAway() { return false; }
 
     public void setRemoveWhenFarAway(boolean remove) {
     }
 
-    public boolean getCanPickupItems() {
-        return true;
-    }
+    public boolean getCanPickupItems() { return true; }
 
     public void setCanPickupItems(boolean pickup) {
     }
@@ -219,20 +188,13 @@ abstract class PlayerEntity extends PlayerCondition {
     public void setCustomName(String name) {
     }
 
-    public String getCustomName() {
-        return null;
-    }
+    public String getCustomName() { return null; }
 
     public void setCustomNameVisible(boolean flag) {
     }
 
-    public boolean isCustomNameVisible() {
-        return false;
-    }
-
-    public boolean isLeashed() {
-        return false;
-    }
+    public boolean isCustomNameVisible() { return false; }
+    public boolean isLeashed() { return false; }
 
     // --- what it holds ---
 
@@ -250,14 +212,10 @@ abstract class PlayerEntity extends PlayerCondition {
         return s == null ? new ItemStack(Material.AIR, 0) : s;
     }
 
-    public void setItemInHand(ItemStack item) {
-        getInventory().setItemInHand(item);
-    }
+    public void setItemInHand(ItemStack item) { getInventory().setItemInHand(item); }
 
     /** The player's ender chest: his own 27 slots, kept in his file (EnderItems). */
-    public Inventory getEnderChest() {
-        return game().world().interaction().blockWindows().enderInventory(self());
-    }
+    public Inventory getEnderChest() { return game().world().interaction().blockWindows().enderInventory(self()); }
 
     /** The window the player has open: a crafting table's, or his own inventory with its 2x2 grid. */
     public InventoryView getOpenInventory() {
@@ -303,17 +261,9 @@ abstract class PlayerEntity extends PlayerCondition {
         });
     }
 
-    public boolean isSleeping() {
-        return self().sleep.sleeping;
-    }
-
-    public int getSleepTicks() {
-        return self().sleep.ticks;
-    }
-
-    public boolean isBlocking() {
-        return false;
-    }
+    public boolean isSleeping() { return self().sleep.sleeping; }
+    public int getSleepTicks() { return self().sleep.ticks; }
+    public boolean isBlocking() { return false; }
 
     /** The points that fill the bar at the player's level. */
     public int getExpToLevel() {
@@ -331,9 +281,7 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     /** Shows this client another block at the location, without changing the world. */
-    public void sendBlockChange(Location loc, Material material, byte data) {
-        sendBlockChange(loc, material.getId(), data);
-    }
+    public void sendBlockChange(Location loc, Material material, byte data) { sendBlockChange(loc, material.getId(), data); }
 
     public void sendBlockChange(Location loc, int material, byte data) {
         int y = loc.getBlockY();
@@ -357,17 +305,9 @@ abstract class PlayerEntity extends PlayerCondition {
     public void loadData() {
     }
 
-    public void setSleepingIgnored(boolean isSleeping) {
-        self().sleep.ignored = isSleeping;
-    }
-
-    public boolean isSleepingIgnored() {
-        return self().sleep.ignored;
-    }
-
-    public Location getCompassTarget() {
-        return getWorld().getSpawnLocation();
-    }
+    public void setSleepingIgnored(boolean isSleeping) { self().sleep.ignored = isSleeping; }
+    public boolean isSleepingIgnored() { return self().sleep.ignored; }
+    public Location getCompassTarget() { return getWorld().getSpawnLocation(); }
 
     public void setCompassTarget(Location loc) {
     }
@@ -381,9 +321,7 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     /** Where the player comes back after dying: a bed's place (nothing without a bed there); null: the world's spawn. */
-    public void setBedSpawnLocation(Location location) {
-        Beds.setSpawn(self(), location, false);
-    }
+    public void setBedSpawnLocation(Location location) { Beds.setSpawn(self(), location, false); }
 
     public float getExp() {
         synchronized (game().lock()) {
@@ -433,9 +371,7 @@ abstract class PlayerEntity extends PlayerCondition {
         });
     }
 
-    public boolean isHealthScaled() {
-        return false;
-    }
+    public boolean isHealthScaled() { return false; }
 
     public void setHealthScaled(boolean scale) {
     }
@@ -443,8 +379,6 @@ abstract class PlayerEntity extends PlayerCondition {
     public void setHealthScale(double scale) {
     }
 
-    public double getHealthScale() {
-        return MAX_HEALTH;
-    }
+    public double getHealthScale() { return MAX_HEALTH; }
 
 }

@@ -48,24 +48,18 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         super(entityId, uniqueId, lock, (float) PlayerEntity.MAX_HEALTH);
     }
 
-    OnlinePlayer self() {
-        return (OnlinePlayer) this;
-    }
+    OnlinePlayer self() { return (OnlinePlayer) this; }
 
     abstract Game game();
 
-    <T> T onGameThread(Callable<T> work) {
-        return ApiWorld.onGameThread(game(), work);
-    }
+    <T> T onGameThread(Callable<T> work) { return ApiWorld.onGameThread(game(), work); }
 
     // --- sounds, notes and effects for this player alone ---
 
     /** The game's note block sounds by instrument number. */
     private static final String[] NOTE_SOUNDS = {"note.harp", "note.bd", "note.snare", "note.hat", "note.bassattack"};
 
-    public void setBedSpawnLocation(Location location, boolean force) {
-        Beds.setSpawn(self(), location, force);
-    }
+    public void setBedSpawnLocation(Location location, boolean force) { Beds.setSpawn(self(), location, force); }
 
     /**
      * Plays the note block's sound at the place, its pitch two to the power of (note - 12) / 12 as
@@ -105,15 +99,11 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
                 data, false));
     }
 
-    public <T> void playEffect(Location loc, Effect effect, T data) {
-        playEffect(loc, effect, EffectData.of(effect, data));
-    }
+    public <T> void playEffect(Location loc, Effect effect, T data) { playEffect(loc, effect, EffectData.of(effect, data)); }
 
     /** Not sent: this server builds column data itself and takes none from plugins. */
     @Deprecated
-    public boolean sendChunkChange(Location loc, int sx, int sy, int sz, byte[] data) {
-        return false;
-    }
+    public boolean sendChunkChange(Location loc, int sx, int sy, int sz, byte[] data) { return false; }
 
     /** Shows this player other lines on the sign there; at most four lines of 15 characters. */
     public void sendSignChange(Location loc, String[] lines) throws IllegalArgumentException {
@@ -145,14 +135,10 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
     final OwnSky sky = new OwnSky();
 
     /** The time packet this player's client is to get: his own time if he has one, else the world's. */
-    PacketOut timePacket(LevelState level) {
-        return sky.timePacket(level.time, level.dayTime);
-    }
+    PacketOut timePacket(LevelState level) { return sky.timePacket(level.time, level.dayTime); }
 
     /** Whether this player was given a time of his own. */
-    boolean hasOwnTime() {
-        return sky.hasOwnTime();
-    }
+    boolean hasOwnTime() { return sky.hasOwnTime(); }
 
     public void setPlayerTime(long time, boolean relative) {
         sky.setTime(time, relative);
@@ -161,21 +147,10 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         }
     }
 
-    public long getPlayerTimeOffset() {
-        return sky.offset();
-    }
-
-    public long getPlayerTime() {
-        return sky.timeFor(getWorld().getFullTime());
-    }
-
-    public boolean isPlayerTimeRelative() {
-        return sky.isRelative();
-    }
-
-    public void resetPlayerTime() {
-        setPlayerTime(0, true);
-    }
+    public long getPlayerTimeOffset() { return sky.offset(); }
+    public long getPlayerTime() { return sky.timeFor(getWorld().getFullTime()); }
+    public boolean isPlayerTimeRelative() { return sky.isRelative(); }
+    public void resetPlayerTime() { setPlayerTime(0, true); }
 
     public void setPlayerWeather(WeatherType type) {
         sky.setWeather(type);
@@ -183,13 +158,8 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         self().connection().send(OwnSky.weatherPacket(shown));
     }
 
-    public WeatherType getPlayerWeather() {
-        return sky.weather();
-    }
-
-    public void resetPlayerWeather() {
-        setPlayerWeather(null);
-    }
+    public WeatherType getPlayerWeather() { return sky.weather(); }
+    public void resetPlayerWeather() { setPlayerWeather(null); }
 
     // --- whom this player sees ---
 
@@ -258,18 +228,11 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         self().sendAbilities();
     }
 
-    public float getFlySpeed() {
-        return flySpeed;
-    }
-
-    public float getWalkSpeed() {
-        return walkSpeed;
-    }
+    public float getFlySpeed() { return flySpeed; }
+    public float getWalkSpeed() { return walkSpeed; }
 
     @Deprecated
-    public void setTexturePack(String url) {
-        setResourcePack(url);
-    }
+    public void setTexturePack(String url) { setResourcePack(url); }
 
     /** Tells the client to download the resource pack from that address (a 1.7 client asks the player first). */
     public void setResourcePack(String url) {
@@ -300,13 +263,8 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         self().connection().send(PlayPackets.statistics(values));
     }
 
-    public void removeAchievement(Achievement achievement) {
-        stats.remove(achievement);
-    }
-
-    public boolean hasAchievement(Achievement achievement) {
-        return stats.has(achievement);
-    }
+    public void removeAchievement(Achievement achievement) { stats.remove(achievement); }
+    public boolean hasAchievement(Achievement achievement) { return stats.has(achievement); }
 
     private static int positive(int amount) {
         if (amount <= 0) {
@@ -315,77 +273,24 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         return amount;
     }
 
-    public void incrementStatistic(Statistic statistic) {
-        stats.add(statistic, 1);
-    }
-
-    public void decrementStatistic(Statistic statistic) {
-        stats.add(statistic, -1);
-    }
-
-    public void incrementStatistic(Statistic statistic, int amount) {
-        stats.add(statistic, positive(amount));
-    }
-
-    public void decrementStatistic(Statistic statistic, int amount) {
-        stats.add(statistic, -positive(amount));
-    }
-
-    public void setStatistic(Statistic statistic, int newValue) {
-        stats.set(statistic, newValue);
-    }
-
-    public int getStatistic(Statistic statistic) {
-        return stats.get(statistic);
-    }
-
-    public void incrementStatistic(Statistic statistic, Material material) {
-        stats.add(statistic, material, 1);
-    }
-
-    public void decrementStatistic(Statistic statistic, Material material) {
-        stats.add(statistic, material, -1);
-    }
-
-    public int getStatistic(Statistic statistic, Material material) {
-        return stats.get(statistic, material);
-    }
-
-    public void incrementStatistic(Statistic statistic, Material material, int amount) {
-        stats.add(statistic, material, positive(amount));
-    }
-
-    public void decrementStatistic(Statistic statistic, Material material, int amount) {
-        stats.add(statistic, material, -positive(amount));
-    }
-
-    public void setStatistic(Statistic statistic, Material material, int newValue) {
-        stats.set(statistic, material, newValue);
-    }
-
-    public void incrementStatistic(Statistic statistic, EntityType entityType) {
-        stats.add(statistic, entityType, 1);
-    }
-
-    public void decrementStatistic(Statistic statistic, EntityType entityType) {
-        stats.add(statistic, entityType, -1);
-    }
-
-    public int getStatistic(Statistic statistic, EntityType entityType) {
-        return stats.get(statistic, entityType);
-    }
-
-    public void incrementStatistic(Statistic statistic, EntityType entityType, int amount) {
-        stats.add(statistic, entityType, positive(amount));
-    }
-
-    public void decrementStatistic(Statistic statistic, EntityType entityType, int amount) {
-        stats.add(statistic, entityType, -positive(amount));
-    }
-
-    public void setStatistic(Statistic statistic, EntityType entityType, int newValue) {
-        stats.set(statistic, entityType, newValue);
-    }
+    public void incrementStatistic(Statistic s) { stats.add(s, 1); }
+    public void decrementStatistic(Statistic s) { stats.add(s, -1); }
+    public void incrementStatistic(Statistic s, int amount) { stats.add(s, positive(amount)); }
+    public void decrementStatistic(Statistic s, int amount) { stats.add(s, -positive(amount)); }
+    public void setStatistic(Statistic s, int value) { stats.set(s, value); }
+    public int getStatistic(Statistic s) { return stats.get(s); }
+    public void incrementStatistic(Statistic s, Material m) { stats.add(s, m, 1); }
+    public void decrementStatistic(Statistic s, Material m) { stats.add(s, m, -1); }
+    public int getStatistic(Statistic s, Material m) { return stats.get(s, m); }
+    public void incrementStatistic(Statistic s, Material m, int amount) { stats.add(s, m, positive(amount)); }
+    public void decrementStatistic(Statistic s, Material m, int amount) { stats.add(s, m, -positive(amount)); }
+    public void setStatistic(Statistic s, Material m, int value) { stats.set(s, m, value); }
+    public void incrementStatistic(Statistic s, EntityType e) { stats.add(s, e, 1); }
+    public void decrementStatistic(Statistic s, EntityType e) { stats.add(s, e, -1); }
+    public int getStatistic(Statistic s, EntityType e) { return stats.get(s, e); }
+    public void incrementStatistic(Statistic s, EntityType e, int amount) { stats.add(s, e, positive(amount)); }
+    public void decrementStatistic(Statistic s, EntityType e, int amount) { stats.add(s, e, -positive(amount)); }
+    public void setStatistic(Statistic s, EntityType e, int value) { stats.set(s, e, value); }
 
     // --- scoreboard: which board this player sees, drawn by his client ---
 
@@ -422,21 +327,10 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
 
     final Conversations conversations = new Conversations();
 
-    public boolean isConversing() {
-        return conversations.isConversing();
-    }
-
-    public void acceptConversationInput(String input) {
-        conversations.accept(input);
-    }
-
-    public boolean beginConversation(Conversation conversation) {
-        return conversations.begin(conversation);
-    }
-
-    public void abandonConversation(Conversation conversation) {
-        conversations.abandon(conversation);
-    }
+    public boolean isConversing() { return conversations.isConversing(); }
+    public void acceptConversationInput(String input) { conversations.accept(input); }
+    public boolean beginConversation(Conversation conversation) { return conversations.begin(conversation); }
+    public void abandonConversation(Conversation conversation) { conversations.abandon(conversation); }
 
     public void abandonConversation(Conversation conversation, ConversationAbandonedEvent details) {
         conversations.abandon(conversation, details);
@@ -487,15 +381,11 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
     }
 
     /** Enchanting tables are not modelled here: no window opens, null. */
-    public org.bukkit.inventory.InventoryView openEnchanting(org.bukkit.Location location, boolean force) {
-        return null;
-    }
+    public org.bukkit.inventory.InventoryView openEnchanting(org.bukkit.Location location, boolean force) { return null; }
 
     /**
      * Window properties are the progress bars of furnaces and brewing stands and an enchanting
      * table's buttons; the server shows none of those windows, so there is nothing to set: false.
      */
-    public boolean setWindowProperty(org.bukkit.inventory.InventoryView.Property prop, int value) {
-        return false;
-    }
+    public boolean setWindowProperty(org.bukkit.inventory.InventoryView.Property prop, int value) { return false; }
 }

@@ -18,10 +18,10 @@ import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.HandlerList;
 import org.bukkit.event.Listener;
+import org.bukkit.event.entity.CreatureSpawnEvent.SpawnReason;
 import org.bukkit.event.player.PlayerBedEnterEvent;
 import org.bukkit.event.player.PlayerBedLeaveEvent;
 import org.bukkit.event.player.PlayerRespawnEvent;
-import org.bukkit.event.entity.CreatureSpawnEvent.SpawnReason;
 import org.bukkit.plugin.EventExecutor;
 import org.junit.After;
 import org.junit.Before;
@@ -30,6 +30,7 @@ import org.junit.Test;
 import net.cubeworks.world.game.block.Bed;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
+import net.cubeworks.world.game.player.Sleep;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
@@ -37,7 +38,6 @@ import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.AnvilStore;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.storage.Worlds;
-import net.cubeworks.world.game.player.Sleep;
 
 /** Beds: when a player may lie down, the night all players sleep through, the bed as the spawn point. */
 public class BedsTest {

@@ -37,13 +37,13 @@ import org.bukkit.scoreboard.Team;
 import org.junit.Test;
 
 import net.cubeworks.world.fixture.ApiServer;
+import net.cubeworks.world.game.api.ApiScoreboard;
+import net.cubeworks.world.game.block.Explosions;
 import net.cubeworks.world.game.entity.PlayerEffects;
 import net.cubeworks.world.game.entity.PotionKinds;
 import net.cubeworks.world.game.entity.Sight;
-import net.cubeworks.world.game.player.PlayerStats;
 import net.cubeworks.world.game.player.Conversations;
-import net.cubeworks.world.game.api.ApiScoreboard;
-import net.cubeworks.world.game.block.Explosions;
+import net.cubeworks.world.game.player.PlayerStats;
 
 /** The per-player state behind the entity API: sight lines, effects, statistics, conversations, scoreboards. */
 public class EntityStateTest {

@@ -6,7 +6,6 @@ import java.util.List;
 import java.util.Random;
 import java.util.Set;
 
-import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.entity.Sight;
 
