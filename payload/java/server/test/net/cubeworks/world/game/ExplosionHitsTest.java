@@ -83,4 +83,37 @@ public class ExplosionHitsTest {
         assertTrue(near.health < 20f);
         assertEquals(20f, far.health, 0);
     }
+
+    private int blocksAround(int r) {
+        int n = 0;
+        for (int x = -r; x <= r; x++) {
+            for (int y = 0; y <= 4; y++) {
+                for (int z = -r; z <= r; z++) {
+                    n += world.blocks().blockAt(x, y, z) != 0 ? 1 : 0;
+                }
+            }
+        }
+        return n;
+    }
+
+    @Test
+    public void aCreepersBlastTakesBlocksOnlyWhileMobsMayGriefAndLetsSomeFallAsItems() throws Exception {
+        Mob creeper = world.mobs().spawn(MobKind.CREEPER, 0.5, 4, 0.5, 0f, SpawnReason.CUSTOM);
+        int before = blocksAround(6);
+        synchronized (game.lock()) {
+            world.level().gameRules.put("mobGriefing", "false");
+            world.blasts().byMob(creeper, 0.5, 4, 0.5, 3f);
+            assertEquals("no block taken without mobGriefing", before, blocksAround(6));
+            world.level().gameRules.put("mobGriefing", "true");
+            world.blasts().byMob(creeper, 0.5, 4, 0.5, 3f);
+        }
+        int taken = before - blocksAround(6);
+        int items = 0;
+        for (Object e : game.entities().all()) {
+            items += e instanceof ItemEntity ? 1 : 0;
+        }
+        assertTrue("a crater: " + taken, taken > 20);
+        // each taken block gives its item at the chance 1 / power, as the game's blasts do
+        assertTrue(items + " items of " + taken + " blocks", items > 0 && items < taken * 2 / 3);
+    }
 }
