@@ -1,8 +1,14 @@
 /**
- * The game and its one thread: the world and its tick, streaming columns, who sees whom, moves,
- * digging and placing, survival, saving, the players and their inventories, the block rules,
- * what players type, and the admission of players from the network. GameThread is the one place
- * that changes game state. What the game needs from above (plugin events, commands, the API's
- * server) goes through GameHost. Uses net, protocol, storage, settings and the floors below.
+ * The game's wiring and the rules that still reach for its hubs. Game makes the parts once (the
+ * world lock, the game thread, the entities, the players, the world) and GameWorld the world's
+ * (its blocks as their rules see them in WorldBlocks, streaming, who sees whom, saving, items,
+ * mobs, weather); WorldTick holds the order of one tick. Beside them, in one room until they stop
+ * needing Game, GameWorld or the player: the player and his plugin face (OnlinePlayer, on the
+ * chain PlayerSenses, PlayerCondition and PlayerEntity), his moves, digging and placing, survival,
+ * hunger, eating, burning, fights and effects, the windows and the blocks with windows (chests,
+ * furnaces, hoppers, jukeboxes, beds), what explosions do (Blasts), and the plugin API's faces of
+ * the world, its blocks and inventories (Api...). What the game needs from above goes through
+ * game.thread.GameHost. Uses every package of the game below it, net, protocol, storage, settings
+ * and the floors below.
  */
 package net.cubeworks.world.game;
