@@ -11,8 +11,9 @@ import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.PluginManager;
-import net.cubeworks.world.game.OnlinePlayer;
+
 import net.cubeworks.world.game.Game;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.plugin.ServerVersion;
 import net.cubeworks.world.util.CommandLine;
 

@@ -12,7 +12,7 @@ import org.bukkit.command.CommandSender;
 import org.bukkit.entity.Player;
 
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.OnlinePlayer;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * The game's player selectors in the arguments of the server's commands: {@code @p} the nearest

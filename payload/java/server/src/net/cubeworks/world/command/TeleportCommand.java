@@ -5,8 +5,8 @@ import java.util.Locale;
 import org.bukkit.command.CommandSender;
 
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.OnlinePlayer;
 import net.cubeworks.world.game.Teleport;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * "tp [player] &lt;target player&gt;" and "tp [player] &lt;x&gt; &lt;y&gt; &lt;z&gt;": moves a

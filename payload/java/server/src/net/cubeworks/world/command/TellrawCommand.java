@@ -11,7 +11,7 @@ import com.google.gson.JsonParseException;
 import com.google.gson.JsonParser;
 
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.OnlinePlayer;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**

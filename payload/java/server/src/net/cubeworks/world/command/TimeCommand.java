@@ -3,7 +3,7 @@ package net.cubeworks.world.command;
 import org.bukkit.command.CommandSender;
 
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.OnlinePlayer;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.protocol.PlayPackets;
 

@@ -5,6 +5,7 @@ import java.util.Map;
 
 import org.bukkit.block.Biome;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.ChunkPackets;

@@ -13,6 +13,7 @@ import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.ApiRecipes;
 import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**

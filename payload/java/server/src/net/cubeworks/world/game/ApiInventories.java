@@ -6,6 +6,7 @@ import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.InventoryView;
 
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /** Inventories plugins make, and opening inventories as windows for a player. */
 public final class ApiInventories {
@@ -35,14 +36,14 @@ public final class ApiInventories {
      * hopper), or another online player's inventory; null for anything else, or when a plugin kept
      * the window shut. The player's own inventory is already open: his view.
      */
-    static InventoryView open(OnlinePlayer p, Inventory inventory) {
-        Windows windows = p.game().world().interaction().windows();
+    static InventoryView open(Game game, OnlinePlayer p, Inventory inventory) {
+        Windows windows = game.world().interaction().windows();
         boolean opened;
         if (inventory instanceof ApiContainer) {
             ApiContainer c = (ApiContainer) inventory;
             int type = c.windowType();
             if (type < 0) {
-                p.game().logger().warning("A plugin opened a " + c.getType() + " inventory for " + p.getName()
+                game.logger().warning("A plugin opened a " + c.getType() + " inventory for " + p.getName()
                         + ", which this server shows no window of");
                 return null;
             }
@@ -58,7 +59,7 @@ public final class ApiInventories {
             if (!owner.isOnline()) {
                 return null;
             }
-            opened = windows.openContainer(p, new OtherPlayerSlots(owner), Window.TYPE_CHEST, owner.getName(), inventory);
+            opened = windows.openContainer(p, new OtherPlayerSlots(game, owner), Window.TYPE_CHEST, owner.getName(), inventory);
         } else {
             return null;
         }

@@ -11,6 +11,7 @@ import org.bukkit.inventory.ItemStack;
 import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * A player's inventory in the plugin API's numbering (0 to 8 the hot bar, 9 to 35 the rest, 36

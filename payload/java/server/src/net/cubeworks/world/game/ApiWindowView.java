@@ -6,6 +6,7 @@ import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryView;
 
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /** A player's window in the plugin API: its crafting part above the player's own inventory. */
 final class ApiWindowView extends InventoryView {

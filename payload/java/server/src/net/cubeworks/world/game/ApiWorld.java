@@ -45,6 +45,7 @@ import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.api.ApiClocks;
 import net.cubeworks.world.game.api.ApiGameRules;
 import net.cubeworks.world.game.api.ApiSpawnLimits;
+import net.cubeworks.world.game.api.MetadataStores;
 import net.cubeworks.world.game.entity.EffectData;
 import net.cubeworks.world.game.world.ColumnKeeping;
 import net.cubeworks.world.game.world.LevelState;

@@ -10,6 +10,7 @@ import net.cubeworks.world.game.event.BedEvents;
 import net.cubeworks.world.game.mob.Daylight;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Sleep;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockIds;

@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import java.util.List;
 
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;

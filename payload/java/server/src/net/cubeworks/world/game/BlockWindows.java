@@ -9,6 +9,7 @@ import org.bukkit.event.inventory.InventoryType;
 
 import net.cubeworks.world.game.item.BlockSlots;
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;

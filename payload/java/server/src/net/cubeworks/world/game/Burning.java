@@ -5,6 +5,7 @@ import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockIds;
 
 /**

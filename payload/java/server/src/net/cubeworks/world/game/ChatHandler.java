@@ -6,6 +6,7 @@ import org.bukkit.entity.Player;
 import org.bukkit.event.player.PlayerCommandPreprocessEvent;
 
 import net.cubeworks.world.game.event.ChatEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**

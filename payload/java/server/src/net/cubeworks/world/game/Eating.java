@@ -4,6 +4,8 @@ import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**

@@ -13,6 +13,7 @@ import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**

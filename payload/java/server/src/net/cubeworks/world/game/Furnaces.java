@@ -14,10 +14,10 @@ import net.cubeworks.world.game.block.Smelter;
 import net.cubeworks.world.game.event.FurnaceEvents;
 import net.cubeworks.world.game.item.FurnaceSlots;
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.Column;
-import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
 

@@ -6,8 +6,11 @@ import org.bukkit.scoreboard.Scoreboard;
 
 import net.cubeworks.world.game.api.ApiScoreboardManager;
 import net.cubeworks.world.game.api.BoardAudience;
+import net.cubeworks.world.game.api.MetadataStores;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.PotionKinds;
+import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerGame;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.settings.AccessLists;
@@ -29,6 +32,7 @@ public final class Game {
     private final GameHost host;
     private final GameThread thread;
     private final Entities entities = new Entities();
+    private final PlayerLink playerLink = new PlayerLink(this);
     private final Players players;
     private final GameWorld world;
     private final ChatHandler chat;
@@ -129,6 +133,11 @@ public final class Game {
     }
 
     /** The metadata plugins attach to players, worlds and blocks. */
+    /** The game as its players see it, for each player made. */
+    public PlayerGame playerGame() {
+        return playerLink;
+    }
+
     public MetadataStores metadata() {
         return metadata;
     }

@@ -17,6 +17,8 @@ import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;

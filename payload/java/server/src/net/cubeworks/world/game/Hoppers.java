@@ -17,6 +17,7 @@ import net.cubeworks.world.game.block.ChestSlots;
 import net.cubeworks.world.game.block.HopperMoves;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.event.HopperEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.SlotRow;

@@ -4,6 +4,8 @@ import org.bukkit.GameMode;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * The food bar, by the game's rules of 1.7: what a player does tires him (exhaustion), every 4

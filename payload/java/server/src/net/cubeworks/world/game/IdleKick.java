@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import java.util.List;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayReads;
 
 /**

@@ -11,6 +11,7 @@ import net.cubeworks.world.game.block.Lighters;
 import net.cubeworks.world.game.block.Placement;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;

@@ -12,6 +12,7 @@ import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * Asks the plugins about windows: a click before it is applied (cancelled, nothing moves and

@@ -4,6 +4,7 @@ import java.util.ArrayList;
 import java.util.List;
 
 import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;

@@ -5,6 +5,7 @@ import java.util.Set;
 
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * Another player's inventory shown as a window of four chest rows (the hot bar first, as the
@@ -12,9 +13,11 @@ import net.cubeworks.world.game.item.Window;
  * else looking are shown the change.
  */
 final class OtherPlayerSlots implements ContainerSlots {
+    private final Game game;
     final OnlinePlayer owner;
 
-    OtherPlayerSlots(OnlinePlayer owner) {
+    OtherPlayerSlots(Game game, OnlinePlayer owner) {
+        this.game = game;
         this.owner = owner;
     }
 
@@ -51,11 +54,11 @@ final class OtherPlayerSlots implements ContainerSlots {
             owner.sendInventory();
         }
         Set<OnlinePlayer> seen = new HashSet<OnlinePlayer>();
-        for (OnlinePlayer p : owner.game().players().inJoinOrder()) {
+        for (OnlinePlayer p : game.players().inJoinOrder()) {
             Window w = p.inventory().open;
             if (p != viewer && w.container instanceof OtherPlayerSlots && ((OtherPlayerSlots) w.container).owner == owner
                     && seen.add(p)) {
-                owner.game().world().interaction().windows().resend(p);
+                game.world().interaction().windows().resend(p);
             }
         }
     }

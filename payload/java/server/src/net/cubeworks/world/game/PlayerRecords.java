@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.storage.StoredItem;
 import net.cubeworks.world.storage.StoredPlayer;

@@ -12,6 +12,7 @@ import org.bukkit.event.player.PlayerQuitEvent;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PlayPackets;
 

@@ -8,6 +8,8 @@ import org.bukkit.potion.PotionEffectType;
 
 import net.cubeworks.world.game.entity.PlayerEffects;
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerEntity;
 
 /**
  * Status effects on players: put on and taken off on the game thread, each told to the
@@ -44,7 +46,7 @@ final class StatusEffects {
     }
 
     /** Takes off the effects that ran out by this tick, telling the client. Under the world lock. */
-    static void tick(OnlinePlayer p, long tick) {
+    static void tick(Game game, OnlinePlayer p, long tick) {
         if (p.effects.isEmpty()) {
             return;
         }
@@ -52,7 +54,7 @@ final class StatusEffects {
             p.effects.expire(Long.MAX_VALUE); // death takes every effect off; the respawned client starts clean
             return;
         }
-        act(p.game(), p, tick);
+        act(game, p, tick);
         if (p.dead) {
             return;
         }

@@ -3,9 +3,11 @@ package net.cubeworks.world.game;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 
-import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.entity.GroundItems;
+import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */

@@ -1,5 +1,7 @@
 package net.cubeworks.world.game;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
+
 /**
  * Moves a player at once to another place, as a command does: the client is told where it
  * is now and sent the land around it, its moves until it arrives are ignored, and the others

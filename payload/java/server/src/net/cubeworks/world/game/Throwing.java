@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.mob.Thrown;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**

@@ -3,9 +3,10 @@ package net.cubeworks.world.game;
 import java.util.Collections;
 import java.util.List;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
-import net.cubeworks.world.game.thread.GameThread;
 
 /**
  * The world's tick as the game thread runs it: under the world lock, with what it sends

@@ -5,12 +5,14 @@ import java.util.Collections;
 import java.util.Iterator;
 import java.util.List;
 
-import net.cubeworks.world.level.ColumnKey;
-import net.cubeworks.world.protocol.PacketOut;
-import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.protocol.PacketOut;
+import net.cubeworks.world.protocol.PlayPackets;
 
 /**
  * Who sees what: every entity, of every kind, is spawned for the players in whose range it comes

@@ -17,6 +17,7 @@ import java.util.logging.Logger;
 
 import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;

@@ -5,6 +5,9 @@ import java.util.List;
 
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
@@ -68,7 +71,7 @@ final class WorldTick {
                 try {
                     p.actionsThisTick = 0;
                     survival.tick(p, tick);
-                    StatusEffects.tick(p, tick);
+                    StatusEffects.tick(game, p, tick);
                     if (!p.dead) {
                         visibility.trackMovement(p, all, tick);
                     }

@@ -1,7 +1,6 @@
 package net.cubeworks.world.server;
 
 import java.util.ArrayList;
-import java.util.Collections;
 import java.util.LinkedHashSet;
 import java.util.List;
 import java.util.Set;
@@ -10,14 +9,14 @@ import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
 import org.bukkit.OfflinePlayer;
-import org.bukkit.World;
 import org.bukkit.Server;
+import org.bukkit.World;
 import org.bukkit.command.CommandException;
 import org.bukkit.command.CommandSender;
 import org.bukkit.command.ConsoleCommandSender;
 import org.bukkit.command.PluginCommand;
-import org.bukkit.entity.Player;
 import org.bukkit.command.SimpleCommandMap;
+import org.bukkit.entity.Player;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.PluginManager;
 import org.bukkit.plugin.ServicesManager;
@@ -25,8 +24,8 @@ import org.bukkit.plugin.messaging.Messenger;
 import org.bukkit.plugin.messaging.StandardMessenger;
 import org.bukkit.scheduler.BukkitScheduler;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.plugin.ServerVersion;
-import net.cubeworks.world.game.OnlinePlayer;
 
 /** The game server as plugins see it, through the plugin API's Server interface. */
 public class BukkitServer implements Server {

@@ -11,13 +11,12 @@ import java.util.logging.Level;
 import java.util.logging.Logger;
 
 import org.bukkit.Bukkit;
-import org.bukkit.event.server.ServerCommandEvent;
 import org.bukkit.GameMode;
 import org.bukkit.Server;
-import org.bukkit.command.Command;
 import org.bukkit.command.CommandSender;
-import org.bukkit.event.Event;
 import org.bukkit.command.SimpleCommandMap;
+import org.bukkit.event.Event;
+import org.bukkit.event.server.ServerCommandEvent;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.ServicesManager;
 import org.bukkit.plugin.SimplePluginManager;
@@ -30,10 +29,10 @@ import net.cubeworks.world.console.ConsoleHandler;
 import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.console.LoggerOutputStream;
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.thread.GameHost;
-import net.cubeworks.world.game.OnlinePlayer;
-import net.cubeworks.world.game.play.PlayerConnections;
 import net.cubeworks.world.game.Players;
+import net.cubeworks.world.game.play.PlayerConnections;
+import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.LoginSecurity;
 import net.cubeworks.world.net.NetworkListener;
@@ -177,7 +176,7 @@ public final class WorldServer implements GameHost {
         // the plugins' commands are registered in the command map as each plugin is enabled
         pluginManager = new SimplePluginManager(api, new SimpleCommandMap(api));
         pluginManager.registerInterface(JavaPluginLoader.class);
-        final net.cubeworks.world.game.MetadataStores metadata = game.metadata();
+        final net.cubeworks.world.game.api.MetadataStores metadata = game.metadata();
         pluginManager.addDisableHook(new SimplePluginManager.DisableHook() {
             public void disabled(Plugin plugin) {
                 metadata.removeAll(plugin); // a disabled plugin's metadata goes with it

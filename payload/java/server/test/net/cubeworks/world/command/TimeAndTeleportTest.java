@@ -17,9 +17,9 @@ import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.OnlinePlayer;
 import net.cubeworks.world.game.Teleport;
 import net.cubeworks.world.game.TestGames;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 
 /** time and tp from the console and from a player, with the game's answers. */

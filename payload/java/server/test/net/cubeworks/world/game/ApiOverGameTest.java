@@ -31,6 +31,7 @@ import org.junit.Before;
 import org.junit.Test;
 
 import net.cubeworks.world.game.event.MoveEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
@@ -56,7 +57,7 @@ public class ApiOverGameTest {
         GameHost host = TestGames.host(events);
         game = new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), null, host, new WorldStore.None());
         world = game.world();
-        p = new OnlinePlayer(game, Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
+        p = new OnlinePlayer(game.playerGame(), Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
         for (int cx = -1; cx <= 1; cx++) {
             for (int cz = -1; cz <= 1; cz++) {
                 p.known.add(ColumnKey.of(cx, cz));

@@ -26,6 +26,7 @@ import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;

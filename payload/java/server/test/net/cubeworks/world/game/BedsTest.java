@@ -30,6 +30,7 @@ import org.junit.Test;
 import net.cubeworks.world.game.block.Bed;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Sleep;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.net.Connections;
@@ -330,7 +331,7 @@ public class BedsTest {
         assertArrayEquals(new int[] {0, 4, 1}, a.spawn);
         assertFalse(a.spawnForced);
         assertTrue(s.spawnForced);
-        OnlinePlayer back = new OnlinePlayer(game, Connections.idle(), "Alex", java.util.UUID.randomUUID(), 99,
+        OnlinePlayer back = new OnlinePlayer(game.playerGame(), Connections.idle(), "Alex", java.util.UUID.randomUUID(), 99,
                 org.bukkit.GameMode.SURVIVAL);
         PlayerRecords.apply(a, back);
         assertArrayEquals(new int[] {0, 4, 1}, back.spawnPoint);

@@ -24,6 +24,7 @@ import org.bukkit.inventory.ItemStack;
 import org.junit.After;
 import org.junit.Test;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.protocol.PlayPackets;
@@ -116,7 +117,7 @@ public class BlockEntitiesTest {
         game = null;
 
         api = open();
-        OnlinePlayer p = new OnlinePlayer(game, Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.CREATIVE);
+        OnlinePlayer p = new OnlinePlayer(game.playerGame(), Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.CREATIVE);
         p.x = 8.5;
         p.y = 4;
         p.z = 8.5;

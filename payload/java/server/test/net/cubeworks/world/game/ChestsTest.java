@@ -16,6 +16,7 @@ import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;

@@ -4,7 +4,6 @@ import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertTrue;
 
 import java.io.ByteArrayInputStream;
-import java.io.ByteArrayOutputStream;
 import java.io.DataInputStream;
 import java.io.IOException;
 import java.nio.charset.Charset;
@@ -23,6 +22,7 @@ import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
@@ -143,7 +143,7 @@ public class ColumnLoadTest {
 
     /** A player (nobody the world counts as online, so saving lets go of every column) in the saved column. */
     private OnlinePlayer playerInSavedColumn(String name) {
-        OnlinePlayer p = new OnlinePlayer(game, Connections.idle(), name, UUID.randomUUID(), 1, GameMode.CREATIVE);
+        OnlinePlayer p = new OnlinePlayer(game.playerGame(), Connections.idle(), name, UUID.randomUUID(), 1, GameMode.CREATIVE);
         p.x = CX * 16 + 8.5;
         p.y = 4;
         p.z = CZ * 16 + 8.5;

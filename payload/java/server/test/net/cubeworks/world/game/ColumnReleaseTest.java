@@ -18,6 +18,7 @@ import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
@@ -134,7 +135,7 @@ public class ColumnReleaseTest {
     }
 
     private OnlinePlayer online(String name, int cx, int cz) throws Exception {
-        OnlinePlayer p = new OnlinePlayer(game, Connections.idle(), name, UUID.randomUUID(), 1, GameMode.CREATIVE);
+        OnlinePlayer p = new OnlinePlayer(game.playerGame(), Connections.idle(), name, UUID.randomUUID(), 1, GameMode.CREATIVE);
         game.players().add(p);
         moveTo(p, cx, cz);
         return p;

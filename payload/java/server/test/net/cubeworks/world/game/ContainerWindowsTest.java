@@ -3,7 +3,6 @@ package net.cubeworks.world.game;
 import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertNull;
 import static org.junit.Assert.assertSame;
-import static org.junit.Assert.assertTrue;
 import static org.junit.Assert.fail;
 
 import java.io.ByteArrayOutputStream;
@@ -33,6 +32,7 @@ import org.junit.Test;
 
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.protocol.PacketIn;
@@ -53,8 +53,8 @@ public class ContainerWindowsTest {
     public void setUp() {
         game = new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), null, TestGames.host(events),
                 new WorldStore.None());
-        alex = new OnlinePlayer(game, Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
-        bob = new OnlinePlayer(game, Connections.idle(), "Bob", UUID.randomUUID(), 2, GameMode.SURVIVAL);
+        alex = new OnlinePlayer(game.playerGame(), Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
+        bob = new OnlinePlayer(game.playerGame(), Connections.idle(), "Bob", UUID.randomUUID(), 2, GameMode.SURVIVAL);
         plugin = TestGames.plugin("menus");
     }
 

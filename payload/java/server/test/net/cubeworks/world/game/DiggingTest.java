@@ -17,11 +17,12 @@ import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.Digging;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.game.player.Digging;
 
 /**
  * Survival digging in the flat world (grass at y 3 over dirt): how long blocks take by hand and

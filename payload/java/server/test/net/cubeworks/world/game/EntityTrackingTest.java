@@ -19,6 +19,7 @@ import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 

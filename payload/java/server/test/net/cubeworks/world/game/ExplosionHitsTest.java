@@ -15,6 +15,7 @@ import net.cubeworks.world.game.block.Explosions;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;

@@ -18,6 +18,7 @@ import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.game.entity.ExperienceOrb;
 import net.cubeworks.world.game.entity.WorldEntity;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;

@@ -21,6 +21,7 @@ import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;

@@ -30,6 +30,7 @@ import org.junit.Before;
 import org.junit.Test;
 
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
@@ -55,7 +56,7 @@ public class InventoryEventsTest {
                 ServerProperties.parse("spawn-protection=0\n".getBytes(java.nio.charset.Charset.forName("UTF-8"))), null,
                 host, new WorldStore.None());
         world = game.world();
-        p = new OnlinePlayer(game, Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
+        p = new OnlinePlayer(game.playerGame(), Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
         p.known.add(ColumnKey.of(0, 0));
         p.x = 2.5;
         p.y = 4;

@@ -8,6 +8,7 @@ import java.util.Locale;
 import java.util.Random;
 
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * The world tick's work with items on the ground, in the bench's own JVM (no network: the

@@ -29,6 +29,7 @@ import org.junit.Test;
 
 import net.cubeworks.world.game.event.LoginEvents;
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.Connections;
@@ -84,7 +85,7 @@ public class LoginEventsTest {
     }
 
     private OnlinePlayer player(String name) {
-        return new OnlinePlayer(game, Connections.idle(), name, UUID.randomUUID(), 1, GameMode.SURVIVAL);
+        return new OnlinePlayer(game.playerGame(), Connections.idle(), name, UUID.randomUUID(), 1, GameMode.SURVIVAL);
     }
 
     private String login(String name, boolean replaces) {

@@ -22,6 +22,7 @@ import org.junit.Before;
 import org.junit.Test;
 
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.protocol.PacketIn;

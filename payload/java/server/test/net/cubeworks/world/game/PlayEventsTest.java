@@ -39,6 +39,8 @@ import org.junit.Before;
 import org.junit.Test;
 
 import net.cubeworks.world.game.item.PlayerInventory;
+import net.cubeworks.world.game.play.PluginChannels;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.protocol.PacketIn;
@@ -46,7 +48,6 @@ import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
-import net.cubeworks.world.game.play.PluginChannels;
 
 /** What players do with themselves and to each other asks the plugins, and their answer decides. */
 @SuppressWarnings("deprecation")

@@ -12,6 +12,7 @@ import org.bukkit.GameMode;
 import org.junit.After;
 import org.junit.Test;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.settings.ServerProperties;
@@ -31,7 +32,7 @@ public class PlayerRecordsTest {
     }
 
     private static OnlinePlayer player(Game game, String name) {
-        return new OnlinePlayer(game, Connections.idle(), name, UUID.randomUUID(), 1, GameMode.SURVIVAL);
+        return new OnlinePlayer(game.playerGame(), Connections.idle(), name, UUID.randomUUID(), 1, GameMode.SURVIVAL);
     }
 
     @Test

@@ -22,6 +22,7 @@ import org.junit.Test;
 
 import net.cubeworks.world.command.CommandRegistry;
 import net.cubeworks.world.command.ConsoleSender;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.settings.ServerProperties;
@@ -111,7 +112,7 @@ public class SaveFailureTest {
     }
 
     private OnlinePlayer player(double x, int stones) {
-        OnlinePlayer p = new OnlinePlayer(game, Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
+        OnlinePlayer p = new OnlinePlayer(game.playerGame(), Connections.idle(), "Alex", UUID.randomUUID(), 1, GameMode.SURVIVAL);
         p.x = x;
         p.y = 4;
         p.z = 0.5;

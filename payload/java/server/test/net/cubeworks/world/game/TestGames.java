@@ -14,13 +14,14 @@ import org.bukkit.event.Event;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.PluginDescriptionFile;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
-import net.cubeworks.world.game.thread.GameHost;
 
 /** Test fixtures: a flat game with no store and no network, and players standing in it. */
 public final class TestGames {
@@ -36,7 +37,7 @@ public final class TestGames {
 
     /** A survival player online at the feet position, whose client has the 3 by 3 columns around (0, 0). */
     public static OnlinePlayer join(Game game, String name, int entityId, double x, double y, double z) {
-        OnlinePlayer p = new OnlinePlayer(game, Connections.idle(), name, UUID.randomUUID(), entityId,
+        OnlinePlayer p = new OnlinePlayer(game.playerGame(), Connections.idle(), name, UUID.randomUUID(), entityId,
                 GameMode.SURVIVAL);
         for (int cx = -1; cx <= 1; cx++) {
             for (int cz = -1; cz <= 1; cz++) {

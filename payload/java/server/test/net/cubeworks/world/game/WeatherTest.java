@@ -16,13 +16,13 @@ import org.bukkit.event.Event;
 import org.bukkit.event.EventPriority;
 import org.bukkit.event.HandlerList;
 import org.bukkit.event.Listener;
-import org.bukkit.event.weather.ThunderChangeEvent;
 import org.bukkit.event.weather.WeatherChangeEvent;
 import org.bukkit.plugin.EventExecutor;
 import org.junit.After;
 import org.junit.Before;
 import org.junit.Test;
 
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.level.ColumnKey;
@@ -45,7 +45,7 @@ public class WeatherTest {
         game = new Game(Logger.getAnonymousLogger(), ServerProperties.parse("spawn-animals=false\n".getBytes()), null,
                 TestGames.host(events), new WorldStore.None());
         world = game.world();
-        alex = new OnlinePlayer(game, Connections.idle(), "Alex", UUID.randomUUID(), game.entities().nextId(),
+        alex = new OnlinePlayer(game.playerGame(), Connections.idle(), "Alex", UUID.randomUUID(), game.entities().nextId(),
                 GameMode.SURVIVAL);
         alex.known.add(ColumnKey.of(0, 0));
         alex.x = 0.5;

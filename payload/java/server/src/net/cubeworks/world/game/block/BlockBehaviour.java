@@ -2,6 +2,7 @@ package net.cubeworks.world.game.block;
 
 import java.util.Random;
 
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.game.world.Terrain;
 

@@ -5,6 +5,7 @@ import java.util.Map;
 import java.util.Random;
 import java.util.WeakHashMap;
 
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.level.BlockEntity;

@@ -1,5 +1,6 @@
 package net.cubeworks.world.game.block;
 
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.Terrain;
 
 /**

@@ -1,5 +1,6 @@
 package net.cubeworks.world.game.block;
 
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.Terrain;
 
 /** A right click opens the table's 3 by 3 grid, unless the player sneaks with something in hand (then he places it). */

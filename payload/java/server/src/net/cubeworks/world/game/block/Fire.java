@@ -5,6 +5,7 @@ import java.util.Random;
 import org.bukkit.event.block.BlockIgniteEvent;
 
 import net.cubeworks.world.game.event.FireEvents;
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.level.BlockIds;

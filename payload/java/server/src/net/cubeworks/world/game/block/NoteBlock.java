@@ -1,6 +1,7 @@
 package net.cubeworks.world.game.block;
 
 import net.cubeworks.world.game.event.NoteEvents;
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.level.BlockEntity;

@@ -1,8 +1,8 @@
 package net.cubeworks.world.game.block;
 
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.game.world.Terrain;
-import net.cubeworks.world.level.BlockIds;
 
 /**
  * Wooden doors, trapdoors and fence gates, opened and closed by a right click of anyone (unless he

@@ -3,6 +3,7 @@ package net.cubeworks.world.game.block;
 import java.util.Random;
 
 import net.cubeworks.world.game.event.RedstoneEvents;
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.BlockWorld;
 import net.cubeworks.world.game.world.Terrain;
 

@@ -3,12 +3,12 @@ package net.cubeworks.world.game.play;
 import java.util.HashMap;
 import java.util.Map;
 
+import net.cubeworks.world.game.Beds;
+import net.cubeworks.world.game.GameWorld;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PacketIn.ProtocolException;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.game.Beds;
-import net.cubeworks.world.game.GameWorld;
-import net.cubeworks.world.game.OnlinePlayer;
 
 /**
  * Which play packet does what: each serverbound id the game handles, read on the

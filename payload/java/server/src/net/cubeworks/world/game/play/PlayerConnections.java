@@ -11,7 +11,12 @@ import org.bukkit.event.player.PlayerJoinEvent;
 import org.bukkit.event.server.ServerListPingEvent;
 
 import net.cubeworks.world.console.ConsoleOutput;
+import net.cubeworks.world.game.Game;
+import net.cubeworks.world.game.GameWorld;
+import net.cubeworks.world.game.IdleKick;
+import net.cubeworks.world.game.Players;
 import net.cubeworks.world.game.event.LoginEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.net.Connection;
 import net.cubeworks.world.net.ConnectionHandler;
@@ -26,11 +31,6 @@ import net.cubeworks.world.settings.PlayerNames;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.timing.LockClock;
-import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.GameWorld;
-import net.cubeworks.world.game.IdleKick;
-import net.cubeworks.world.game.OnlinePlayer;
-import net.cubeworks.world.game.Players;
 
 /**
  * The game's side of the network: status answers (from what any thread may read, so the
@@ -152,7 +152,7 @@ public final class PlayerConnections implements ConnectionHandler {
         ServerProperties props = game.properties();
         OnlinePlayer existing = players.findExact(name);
         GameMode mode = players.modeFor(name);
-        OnlinePlayer p = new OnlinePlayer(game, conn, name, uuid, players.nextEntityId(), mode);
+        OnlinePlayer p = new OnlinePlayer(game.playerGame(), conn, name, uuid, players.nextEntityId(), mode);
         p.properties = properties;
         p.markLoggingIn(true);
         String refusal = LoginEvents.login(game.host(), game.access(), p, conn, players.count(), props.maxPlayers(),

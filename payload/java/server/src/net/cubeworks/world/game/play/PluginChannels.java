@@ -8,10 +8,10 @@ import java.util.logging.Level;
 
 import org.bukkit.plugin.messaging.Messenger;
 
-import net.cubeworks.world.game.event.ChannelEvents;
-import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.OnlinePlayer;
+import net.cubeworks.world.game.event.ChannelEvents;
+import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.protocol.PlayPackets;
 
 /**
  * The plugin channels between a client and the plugins: REGISTER and UNREGISTER say which

@@ -5,6 +5,7 @@ import static org.junit.Assert.assertTrue;
 
 import org.junit.Test;
 
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.level.BlockIds;
 
 /** Redstone on made-up grids: a wire line's power, torch inversion and burn-out, repeater delay, doors and lamps. */

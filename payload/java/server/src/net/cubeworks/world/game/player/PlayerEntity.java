@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import org.bukkit.Location;
 import org.bukkit.Material;
@@ -14,7 +14,6 @@ import org.bukkit.util.Vector;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.PlayerInventory;
-import net.cubeworks.world.game.player.Experience;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -22,20 +21,20 @@ import net.cubeworks.world.protocol.PlayPackets;
  * holds, and moving it. Reads take the world lock; changes run on the game thread and the
  * clients are told as when the game itself makes them.
  */
-abstract class PlayerEntity extends PlayerCondition {
-    static final double MAX_HEALTH = 20;
+public abstract class PlayerEntity extends PlayerCondition {
+    public static final double MAX_HEALTH = 20;
 
-    private ApiPlayerInventory apiInventory;
+    private org.bukkit.inventory.PlayerInventory apiInventory;
 
     PlayerEntity(int entityId, java.util.UUID uniqueId, Object lock) {
         super(entityId, uniqueId, lock);
     }
     /** Whether the store kept a record of this player when it joined. */
-    boolean hadRecord;
+    public boolean hadRecord;
 
     // --- where it is ---
 
-    public World getWorld() { return game().world().api(); }
+    public World getWorld() { return game().api(); }
     public double getEyeHeight() { return PlayerBody.EYE_HEIGHT; }
     public double getEyeHeight(boolean ignoreSneaking) { return PlayerBody.EYE_HEIGHT; }
 
@@ -51,7 +50,7 @@ abstract class PlayerEntity extends PlayerCondition {
             throw new IllegalArgumentException("location");
         }
         return onGameThread(() -> {
-            return game().world().movement().teleport(self(), location, cause);
+            return game().teleport(self(), location, cause);
         });
     }
 
@@ -74,11 +73,11 @@ abstract class PlayerEntity extends PlayerCondition {
                 return null;
             }
             if (health <= 0) {
-                game().world().survival().damage(p, p.health, p.getName() + " died");
+                game().damage(p, p.health, p.getName() + " died");
                 return null;
             }
             p.health = (float) health;
-            p.connection().send(game().world().healthPacket(p));
+            p.connection().send(PlayPackets.updateHealth(p.health, p.food, p.saturation));
             return null;
         });
     }
@@ -98,9 +97,9 @@ abstract class PlayerEntity extends PlayerCondition {
         onGameThread(() -> {
             OnlinePlayer p = self();
             if (!p.dead && amount > 0) {
-                game().world().survival().damage(p, (float) amount, p.getName() + " died");
+                game().damage(p, (float) amount, p.getName() + " died");
                 if (!p.dead) {
-                    p.connection().send(game().world().healthPacket(p));
+                    p.connection().send(PlayPackets.updateHealth(p.health, p.food, p.saturation));
                 }
             }
             return null;
@@ -117,7 +116,7 @@ abstract class PlayerEntity extends PlayerCondition {
         onGameThread(() -> {
             OnlinePlayer p = self();
             p.food = Math.max(0, Math.min(20, value));
-            p.connection().send(game().world().healthPacket(p));
+            p.connection().send(PlayPackets.updateHealth(p.health, p.food, p.saturation));
             return null;
         });
     }
@@ -132,7 +131,7 @@ abstract class PlayerEntity extends PlayerCondition {
         onGameThread(() -> {
             OnlinePlayer p = self();
             p.saturation = Math.max(0f, Math.min(p.food, value));
-            p.connection().send(game().world().healthPacket(p));
+            p.connection().send(PlayPackets.updateHealth(p.health, p.food, p.saturation));
             return null;
         });
     }
@@ -201,7 +200,7 @@ abstract class PlayerEntity extends PlayerCondition {
     public org.bukkit.inventory.PlayerInventory getInventory() {
         synchronized (this) {
             if (apiInventory == null) {
-                apiInventory = new ApiPlayerInventory(game(), self());
+                apiInventory = game().inventoryFace(self());
             }
             return apiInventory;
         }
@@ -215,20 +214,20 @@ abstract class PlayerEntity extends PlayerCondition {
     public void setItemInHand(ItemStack item) { getInventory().setItemInHand(item); }
 
     /** The player's ender chest: his own 27 slots, kept in his file (EnderItems). */
-    public Inventory getEnderChest() { return game().world().interaction().blockWindows().enderInventory(self()); }
+    public Inventory getEnderChest() { return game().enderChest(self()); }
 
     /** The window the player has open: a crafting table's, or his own inventory with its 2x2 grid. */
     public InventoryView getOpenInventory() {
         synchronized (game().lock()) {
-            return game().world().interaction().windows().view(self());
+            return game().view(self());
         }
     }
 
     /** Closes a table's window (what lies in its grid goes back to the inventory). */
     public void closeInventory() {
-        ApiWorld.onGameThread(game(), () -> {
+        onGameThread(() -> {
             if (self().isOnline() && self().inventory().open != self().inventory().own) {
-                game().world().interaction().windows().close(self(), true);
+                game().closeWindow(self());
             }
             return null;
         });
@@ -244,7 +243,7 @@ abstract class PlayerEntity extends PlayerCondition {
     }
 
     public void setItemOnCursor(final ItemStack item) {
-        ApiWorld.onGameThread(game(), () -> {
+        onGameThread(() -> {
             PlayerInventory inv = self().inventory();
             int c = PlayerInventory.CURSOR;
             if (item == null || item.getTypeId() <= 0 || item.getAmount() <= 0) {
@@ -315,13 +314,13 @@ abstract class PlayerEntity extends PlayerCondition {
     /** Where the player would come back now (beside his bed, or his forced spawn point), or null: the world's spawn. */
     public Location getBedSpawnLocation() {
         synchronized (game().lock()) {
-            int[] at = self().spawnPoint == null ? null : Beds.spawnPlace(game().world(), self());
-            return at == null ? null : new Location(game().world().api(), at[0], at[1], at[2]);
+            int[] at = self().spawnPoint == null ? null : game().bedSpawn(self());
+            return at == null ? null : new Location(game().api(), at[0], at[1], at[2]);
         }
     }
 
     /** Where the player comes back after dying: a bed's place (nothing without a bed there); null: the world's spawn. */
-    public void setBedSpawnLocation(Location location) { Beds.setSpawn(self(), location, false); }
+    public void setBedSpawnLocation(Location location) { game().setBedSpawn(self(), location, false); }
 
     public float getExp() {
         synchronized (game().lock()) {

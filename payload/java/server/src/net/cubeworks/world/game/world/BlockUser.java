@@ -1,4 +1,4 @@
-package net.cubeworks.world.game.block;
+package net.cubeworks.world.game.world;
 
 /** What a block's behaviour may ask of the player who acts on it. */
 public interface BlockUser {

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.ArrayList;
 import java.util.LinkedHashSet;
@@ -12,11 +12,11 @@ import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
 
 /** The players as the items on the ground see them: who may collect, into which inventory. */
-final class PlayerCollectors {
+public final class PlayerCollectors {
     private PlayerCollectors() {
     }
 
-    static List<Collector> of(List<OnlinePlayer> players) {
+    public static List<Collector> of(List<OnlinePlayer> players) {
         List<Collector> out = new ArrayList<Collector>(players.size());
         for (OnlinePlayer p : players) {
             out.add(of(p));
@@ -25,7 +25,7 @@ final class PlayerCollectors {
     }
 
     /** The player as the items on the ground see him. */
-    static Collector of(final OnlinePlayer p) {
+    public static Collector of(final OnlinePlayer p) {
         return new Collector() {
             public WorldEntity body() {
                 return p;

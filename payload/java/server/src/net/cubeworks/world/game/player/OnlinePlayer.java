@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.net.InetSocketAddress;
 import java.util.ArrayList;
@@ -14,15 +14,10 @@ import org.bukkit.entity.Player;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.plugin.messaging.StandardMessenger;
 
-import net.cubeworks.world.game.block.BlockUser;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.item.PlayerInventory;
-import net.cubeworks.world.game.player.ChatSpam;
-import net.cubeworks.world.game.player.ClientChannels;
-import net.cubeworks.world.game.player.Digging;
-import net.cubeworks.world.game.player.Experience;
-import net.cubeworks.world.game.player.Sleep;
+import net.cubeworks.world.game.world.BlockUser;
 import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.net.Connection;
@@ -36,7 +31,7 @@ import net.cubeworks.world.protocol.PlayPackets;
  * on one line each.
  */
 public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewer {
-    private final Game game;
+    private final PlayerGame game;
     private final Connection connection;
     private final String name;
     private volatile GameMode gameMode;
@@ -48,15 +43,15 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     private volatile boolean flying;
     private volatile boolean allowFlight;
     /** Set and cleared by the client's Entity Action (crouch, stand up). */
-    volatile boolean sneaking;
+    public volatile boolean sneaking;
     /** Set and cleared by the client's Entity Action (start and stop sprinting). */
-    volatile boolean sprinting;
+    public volatile boolean sprinting;
     /** How tired the player is, 0 to 40 (see Hunger); for this session only. */
-    float exhaustion;
+    public float exhaustion;
     /** The slot of the food being eaten (-1: none), the item, and the tick eating began. */
-    int eatingSlot = -1;
-    int eatingItem;
-    long eatingSince;
+    public int eatingSlot = -1;
+    public int eatingItem;
+    public long eatingSince;
 
     private final PlayerInventory inventory = new PlayerInventory();
     /** The plugin channels his client listens on. */
@@ -70,47 +65,47 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     static final int MAX_UNHANDLED = 1024;
 
     // the player in the world, guarded by the world lock (see GameWorld)
-    int food = 20;
-    float saturation = 5f;
+    public int food = 20;
+    public float saturation = 5f;
     /** Experience: the level, the progress to the next (0 to 1), the total points. */
     public final Experience xp = new Experience();
     /** When the player last did something (see IdleKick), in milliseconds. */
     public volatile long lastActive = System.currentTimeMillis();
     /** The spawn point set for this player (x, y, z of the block), or null for the world's. */
-    volatile int[] spawnPoint;
-    final Sleep sleep = new Sleep();
+    public volatile int[] spawnPoint;
+    public final Sleep sleep = new Sleep();
     /** The hot-bar slot in hand, 0 to 8. */
     public int heldSlot;
     /** The columns this player's client has been sent. */
-    final net.cubeworks.world.util.LongSet known = new net.cubeworks.world.util.LongSet(512);
+    public final net.cubeworks.world.util.LongSet known = new net.cubeworks.world.util.LongSet(512);
     /** Set when a column in view could not be read and was not sent: it is asked for again now and then. */
-    boolean withheld;
+    public boolean withheld;
     /** Moves in a row this player made up in the air without being allowed to fly. */
-    int floatingMoves;
+    public int floatingMoves;
     /** The notices of the land this player has been given, once a session each (see {@link Viewer.Notice}). */
     private final java.util.concurrent.atomic.AtomicInteger noticesGiven = new java.util.concurrent.atomic.AtomicInteger();
     /** The players this player's client shows. */
-    final Set<WorldEntity> shown = new LinkedHashSet<WorldEntity>();
+    public final Set<WorldEntity> shown = new LinkedHashSet<WorldEntity>();
     /** Set after sending the client back: its moves are ignored until it arrives. */
-    boolean teleportPending;
-    int actionsThisTick;
+    public boolean teleportPending;
+    public int actionsThisTick;
     /** The block this survival player is digging, since when. */
-    final Digging digging = new Digging();
+    public final Digging digging = new Digging();
     /** Arm swings and held item changes received this tick, against the flood bound. */
-    int relayedThisTick;
+    public int relayedThisTick;
     /** An arm swing, and a change of the item in hand, its viewers have not been shown yet. */
-    boolean swung;
-    boolean heldItemChanged;
+    public boolean swung;
+    public boolean heldItemChanged;
     /** What the world tick has for this client, queued as one piece at the tick's end. */
-    final java.io.ByteArrayOutputStream outbox = new java.io.ByteArrayOutputStream();
+    public final java.io.ByteArrayOutputStream outbox = new java.io.ByteArrayOutputStream();
     /** The account's profile properties (name, value, signature), as Spawn Player carries them. */
     public List<String[]> properties = new ArrayList<String[]>();
     /** What the store keeps of this player beyond what we use. */
-    Object kept;
+    public Object kept;
     /** How fast he sends chat lines and commands. */
     private final ChatSpam spam = new ChatSpam();
 
-    public OnlinePlayer(Game game, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
+    public OnlinePlayer(PlayerGame game, Connection connection, String name, UUID uuid, int entityId, GameMode mode) {
         super(entityId, uuid, game.lock());
         this.game = game;
         this.connection = connection;
@@ -128,15 +123,15 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         out.add(PlayPackets.spawnPlayer(viewerProtocol, getEntityId(), getUniqueId(), getName(), properties, sent.x,
                 sent.y, sent.z, sent.yaw, sent.pitch, held, health));
         out.add(PlayPackets.entityHeadLook(getEntityId(), sent.yaw));
-        Beds.showLying(this, out);
+        game.showLying(this, out);
         return out;
     }
 
-    PlayerInventory inventory() { return inventory; }
-    Game game() { return game; }
+    public PlayerInventory inventory() { return inventory; }
+    public PlayerGame game() { return game; }
 
     /** Set Slot for one slot of the player's inventory window. */
-    void sendSlot(int slot) {
+    public void sendSlot(int slot) {
         connection.send(PlayPackets.setSlot(0, slot, inventory.item(slot), inventory.count(slot), inventory.data(slot),
                 net.cubeworks.world.storage.ItemTagValues.gzipped(inventory.tag(slot))));
     }
@@ -157,20 +152,20 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     }
 
     /** The item in hand changed: its viewers are shown the newest in the next tick. */
-    void showHeldItem() { heldItemChanged = true; }
+    public void showHeldItem() { heldItemChanged = true; }
 
     /** The item id in hand; 0 for none. */
     public int heldItem() { return inventory.item(handSlot()); }
 
     /** Opens the crafting table's window at the block. */
-    public void openCraftingTable(int x, int y, int z) { game.world().interaction().windows().openTable(this, x, y, z); }
+    public void openCraftingTable(int x, int y, int z) { game.openCraftingTable(this, x, y, z); }
 
     /** Opens the window of the block with slots (a furnace, a chest, a hopper, ...). */
-    public void openContainer(int x, int y, int z) { game.world().interaction().blockWindows().open(this, x, y, z); }
-    public void useBed(int x, int y, int z) { Beds.use(game.world(), this, x, y, z); }
+    public void openContainer(int x, int y, int z) { game.openContainer(this, x, y, z); }
+    public void useBed(int x, int y, int z) { game.useBed(this, x, y, z); }
 
     /** The item in hand (hot-bar slot heldSlot), as its window slot. */
-    int handSlot() { return PlayerInventory.HOTBAR + heldSlot; }
+    public int handSlot() { return PlayerInventory.HOTBAR + heldSlot; }
     public Connection connection() { return connection; }
     public net.cubeworks.world.util.LongSet known() { return known; }
     public int columnX() { return net.cubeworks.world.level.ColumnKey.chunk(x); }
@@ -183,10 +178,10 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     }
 
     public void markLoggingIn(boolean value) { loggingIn = value; }
-    void markOffline() { online = false; }
+    public void markOffline() { online = false; }
 
     /** Sends one chat line as-is (the text may carry "§" codes). */
-    void sendChatLine(String text) { connection.send(PlayPackets.chat(Json.chat(text))); }
+    public void sendChatLine(String text) { connection.send(PlayPackets.chat(Json.chat(text))); }
 
     /** The abilities packet for the current mode. */
     public void sendAbilities() {
@@ -215,8 +210,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
                 sendSlot(slot);
             }
             if (left > 0) {
-                net.cubeworks.world.game.entity.ItemEntity rest = game.world().items().fallAtFeet(this, getName(), item,
-                        left, data, null);
+                net.cubeworks.world.game.entity.ItemEntity rest = game.fallAtFeet(this, item, left,
+                        data);
                 rest.pickupDelay = 0;
                 rest.owner = getName();
             }
@@ -228,7 +223,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
      * Counts one chat line or command at the given time (milliseconds); true when the
      * player has now sent more than the spam threshold allows.
      */
-    boolean countMessage(long nowMillis) {
+    public boolean countMessage(long nowMillis) {
         synchronized (game.lock()) {
             return spam.count(nowMillis);
         }
@@ -256,8 +251,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
         if (next.length() > 16) {
             throw new IllegalArgumentException("Player list names can only be a maximum of 16 characters long");
         }
-        ApiWorld.onGameThread(game, () -> {
-            List<OnlinePlayer> all = game.players().inJoinOrder();
+        game.change(() -> {
+            List<OnlinePlayer> all = game.players();
             for (OnlinePlayer other : all) {
                 if (other != OnlinePlayer.this && other.getPlayerListName().equals(next)) {
                     throw new IllegalArgumentException(next + " is already assigned as a player list name for someone");
@@ -277,8 +272,8 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
 
     public InetSocketAddress getAddress() { return connection.remoteAddress(); }
     public void sendRawMessage(String message) { sendChatLine(message); }
-    public void kickPlayer(String message) { game.players().kick(this, message == null ? "" : message); }
-    public void chat(String msg) { game.chat().chat(this, msg); }
+    public void kickPlayer(String message) { game.kick(this, message == null ? "" : message); }
+    public void chat(String msg) { game.chat(this, msg); }
     public boolean performCommand(String command) { return game.host().dispatchCommand(this, command); }
     public boolean isSneaking() { return sneaking; }
     public boolean isSprinting() { return sprinting; }
@@ -309,12 +304,12 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
 
     public void setGameMode(GameMode mode) {
         if (mode != null) {
-            game.players().setGameMode(this, mode);
+            game.setGameMode(this, mode);
         }
     }
 
     public Server getServer() { return game.host().api(); }
-    protected Terrain terrain() { return game.world().blocks(); }
+    protected Terrain terrain() { return game.blocks(); }
     protected Entities registry() { return game.entities(); }
 
     /** A dead player waiting to respawn is met by nobody. */
@@ -345,7 +340,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
 
     public boolean isOnline() { return online && !loggingIn; }
     public boolean isBanned() { return game.access().isBanned(name); }
-    public void setBanned(boolean banned) { game.players().setBanned(name, banned, null, "Plugin"); }
+    public void setBanned(boolean banned) { game.setBanned(name, banned); }
     public boolean isWhitelisted() { return game.access().isWhitelisted(name); }
     public void setWhitelisted(boolean value) { game.access().setWhitelisted(name, value); }
     public Player getPlayer() { return online ? this : null; }
@@ -355,7 +350,7 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     public boolean isOp() { return game.access().isOp(name); }
 
     public void setOp(boolean value) {
-        game.players().setOp(name, value);
+        game.setOp(name, value);
         perm.recalculatePermissions();
     }
 

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import org.bukkit.entity.Entity;
 import org.bukkit.inventory.EntityEquipment;
@@ -10,10 +10,10 @@ import org.bukkit.inventory.PlayerInventory;
  * inventory. A player drops everything he carries when he dies, so the drop chances are 1 and
  * cannot be changed (as for players on any server).
  */
-final class ApiPlayerEquipment implements EntityEquipment {
+public final class ApiPlayerEquipment implements EntityEquipment {
     private final PlayerEntity player;
 
-    ApiPlayerEquipment(PlayerEntity player) {
+    public ApiPlayerEquipment(PlayerEntity player) {
         this.player = player;
     }
 

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.Collection;
 import java.util.List;
@@ -19,7 +19,6 @@ import org.bukkit.potion.PotionEffect;
 import org.bukkit.potion.PotionEffectType;
 import org.bukkit.util.Vector;
 
-import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.entity.PlayerEffects;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
@@ -37,22 +36,22 @@ abstract class PlayerCondition extends PlayerSenses {
     // --- metadata: kept in the game's store for the session ---
 
     public void setMetadata(String metadataKey, MetadataValue newMetadataValue) {
-        game().metadata().players.setMetadata(self(), metadataKey, newMetadataValue);
+        game().metadata().setMetadata(self(), metadataKey, newMetadataValue);
     }
 
     public List<MetadataValue> getMetadata(String metadataKey) {
-        return game().metadata().players.getMetadata(self(), metadataKey);
+        return game().metadata().getMetadata(self(), metadataKey);
     }
 
-    public boolean hasMetadata(String metadataKey) { return game().metadata().players.hasMetadata(self(), metadataKey); }
+    public boolean hasMetadata(String metadataKey) { return game().metadata().hasMetadata(self(), metadataKey); }
 
     public void removeMetadata(String metadataKey, Plugin owningPlugin) {
-        game().metadata().players.removeMetadata(self(), metadataKey, owningPlugin);
+        game().metadata().removeMetadata(self(), metadataKey, owningPlugin);
     }
 
     // --- status effects: kept per player, counted in world ticks ---
 
-    final PlayerEffects effects = new PlayerEffects();
+    public final PlayerEffects effects = new PlayerEffects();
 
     public boolean addPotionEffect(PotionEffect effect) { return addPotionEffect(effect, false); }
 
@@ -61,7 +60,7 @@ abstract class PlayerCondition extends PlayerSenses {
             throw new IllegalArgumentException("effect");
         }
         return onGameThread(() -> {
-            return StatusEffects.add(game(), self(), effect, force);
+            return game().addEffect(self(), effect, force);
         });
     }
 
@@ -81,14 +80,14 @@ abstract class PlayerCondition extends PlayerSenses {
 
     public void removePotionEffect(final PotionEffectType type) {
         onGameThread(() -> {
-            StatusEffects.remove(game(), self(), type);
+            game().removeEffect(self(), type);
             return null;
         });
     }
 
     public Collection<PotionEffect> getActivePotionEffects() {
         synchronized (game().lock()) {
-            return effects.active(game().world().currentTick());
+            return effects.active(game().currentTick());
         }
     }
 
@@ -102,7 +101,7 @@ abstract class PlayerCondition extends PlayerSenses {
             OnlinePlayer p = self();
             PacketOut status = PlayPackets.entityStatus(p.getEntityId(), type.getData());
             p.connection().send(status);
-            game().world().visibility().toViewers(p, status);
+            game().toViewers(p, status);
             return null;
         });
     }
@@ -121,14 +120,14 @@ abstract class PlayerCondition extends PlayerSenses {
         double dz = to.getZ() - from.getZ();
         double length = Math.sqrt(dx * dx + dy * dy + dz * dz);
         int steps = (int) Math.ceil(length / 0.25);
-        GameWorld world = game().world();
+        PlayerGame game = game();
         synchronized (game().lock()) {
             for (int i = 1; i < steps; i++) {
                 double f = (double) i / steps;
                 int bx = (int) Math.floor(from.getX() + dx * f);
                 int by = (int) Math.floor(from.getY() + dy * f);
                 int bz = (int) Math.floor(from.getZ() + dz * f);
-                if (by >= 0 && by <= 255 && BlockRules.solid(world.blocks().blockAt(bx, by, bz))) {
+                if (by >= 0 && by <= 255 && game.solid(game.blocks().blockAt(bx, by, bz))) {
                     return false;
                 }
             }
@@ -164,7 +163,7 @@ abstract class PlayerCondition extends PlayerSenses {
     /** From the player's eyes along his look: an arrow, a snowball or an egg (null for other kinds, or when a plugin stopped it). */
     public <T extends Projectile> T launchProjectile(Class<? extends T> projectile, Vector velocity) {
         synchronized (game().lock()) {
-            T t = game().world().mobs().launch(self(), projectile, velocity);
+            T t = game().launch(self(), projectile, velocity);
             return t != null || Arrow.class.isAssignableFrom(projectile) || Snowball.class.isAssignableFrom(projectile)
                     || Egg.class.isAssignableFrom(projectile) ? t : this.<T>noProjectile(projectile.getSimpleName());
         }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.ArrayList;
 import java.util.List;
@@ -10,10 +10,10 @@ import net.cubeworks.world.protocol.PacketOut;
  * and handed to its writer as one piece at the tick's end, after the lock is let go: one
  * hand-over to each writer a tick instead of one a packet.
  */
-final class Delivery {
+public final class Delivery {
     private boolean inTick;
 
-    void out(OnlinePlayer to, byte[] frame) {
+    public void out(OnlinePlayer to, byte[] frame) {
         if (inTick) {
             to.outbox.write(frame, 0, frame.length);
         } else {
@@ -21,16 +21,16 @@ final class Delivery {
         }
     }
 
-    void out(OnlinePlayer to, PacketOut packet) {
+    public void out(OnlinePlayer to, PacketOut packet) {
         out(to, packet.frame());
     }
 
-    void beginTick() {
+    public void beginTick() {
         inTick = true;
     }
 
     /** Ends the gathering; returns {player, bytes} for each client that has something. */
-    List<Object[]> endTick(List<OnlinePlayer> players) {
+    public List<Object[]> endTick(List<OnlinePlayer> players) {
         inTick = false;
         List<Object[]> out = new ArrayList<Object[]>();
         for (OnlinePlayer p : players) {

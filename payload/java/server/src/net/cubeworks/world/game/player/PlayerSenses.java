@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.HashSet;
 import java.util.List;
@@ -26,12 +26,7 @@ import org.bukkit.inventory.InventoryView;
 import org.bukkit.map.MapView;
 import org.bukkit.scoreboard.Scoreboard;
 
-import net.cubeworks.world.game.api.ApiScoreboard;
 import net.cubeworks.world.game.entity.EffectData;
-import net.cubeworks.world.game.player.Conversations;
-import net.cubeworks.world.game.player.OwnSky;
-import net.cubeworks.world.game.player.PlayerStats;
-import net.cubeworks.world.game.player.SoundNames;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PacketOut;
@@ -50,16 +45,16 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
 
     OnlinePlayer self() { return (OnlinePlayer) this; }
 
-    abstract Game game();
+    public abstract PlayerGame game();
 
-    <T> T onGameThread(Callable<T> work) { return ApiWorld.onGameThread(game(), work); }
+    <T> T onGameThread(Callable<T> work) { return game().change(work); }
 
     // --- sounds, notes and effects for this player alone ---
 
     /** The game's note block sounds by instrument number. */
     private static final String[] NOTE_SOUNDS = {"note.harp", "note.bd", "note.snare", "note.hat", "note.bassattack"};
 
-    public void setBedSpawnLocation(Location location, boolean force) { Beds.setSpawn(self(), location, force); }
+    public void setBedSpawnLocation(Location location, boolean force) { game().setBedSpawn(self(), location, force); }
 
     /**
      * Plays the note block's sound at the place, its pitch two to the power of (note - 12) / 12 as
@@ -135,15 +130,15 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
     final OwnSky sky = new OwnSky();
 
     /** The time packet this player's client is to get: his own time if he has one, else the world's. */
-    PacketOut timePacket(LevelState level) { return sky.timePacket(level.time, level.dayTime); }
+    public PacketOut timePacket(LevelState level) { return sky.timePacket(level.time, level.dayTime); }
 
     /** Whether this player was given a time of his own. */
-    boolean hasOwnTime() { return sky.hasOwnTime(); }
+    public boolean hasOwnTime() { return sky.hasOwnTime(); }
 
     public void setPlayerTime(long time, boolean relative) {
         sky.setTime(time, relative);
         synchronized (game().lock()) {
-            self().connection().send(timePacket(game().world().level()));
+            self().connection().send(timePacket(game().level()));
         }
     }
 
@@ -298,14 +293,14 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
 
     public Scoreboard getScoreboard() {
         Scoreboard s = scoreboard;
-        return s == null ? game().scoreboards().getMainScoreboard() : s;
+        return s == null ? game().mainScoreboard() : s;
     }
 
     public void setScoreboard(Scoreboard board) throws IllegalArgumentException, IllegalStateException {
         if (board == null) {
             throw new IllegalArgumentException("Scoreboard cannot be null");
         }
-        if (!game().scoreboards().madeHere(board)) {
+        if (!game().madeHere(board)) {
             throw new IllegalArgumentException("Cannot set player scoreboard to an unregistered Scoreboard");
         }
         if (!isOnline()) {
@@ -314,18 +309,13 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
         Scoreboard old = getScoreboard();
         scoreboard = board;
         if (old != board) {
-            for (PacketOut p : ((ApiScoreboard) old).removal()) {
-                self().connection().send(p);
-            }
-            for (PacketOut p : ((ApiScoreboard) board).wholeBoard()) {
-                self().connection().send(p);
-            }
+            game().showScoreboard(self(), old, board);
         }
     }
 
     // --- conversations: while one runs, what the player types goes to it ---
 
-    final Conversations conversations = new Conversations();
+    public final Conversations conversations = new Conversations();
 
     public boolean isConversing() { return conversations.isConversing(); }
     public void acceptConversationInput(String input) { conversations.accept(input); }
@@ -351,7 +341,7 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
             return null;
         }
         return onGameThread(() -> {
-            return self().isOnline() ? ApiInventories.open(self(), inventory) : null;
+            return self().isOnline() ? game().openInventory(self(), inventory) : null;
         });
     }
 
@@ -371,12 +361,11 @@ abstract class PlayerSenses extends CraftHumanEntity implements Player {
             int x = location == null ? (int) Math.floor(p.x) : location.getBlockX();
             int y = location == null ? (int) Math.floor(p.y) : location.getBlockY();
             int z = location == null ? (int) Math.floor(p.z) : location.getBlockZ();
-            Windows windows = game().world().interaction().windows();
-            boolean table = game().world().blocks().blockAt(x, y, z) == BlockIds.CRAFTING_TABLE;
+            boolean table = game().blocks().blockAt(x, y, z) == BlockIds.CRAFTING_TABLE;
             if (!force && !table) {
                 return null;
             }
-            return windows.openWorkbench(p, x, y, z, force && !table) ? windows.view(p) : null;
+            return game().openWorkbench(p, x, y, z, force && !table);
         });
     }
 
