@@ -8,7 +8,6 @@ import java.io.DataOutputStream;
 import java.io.File;
 import java.util.ArrayList;
 import java.util.List;
-import java.util.logging.Logger;
 
 import org.junit.After;
 import org.junit.Rule;
@@ -21,9 +20,6 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.settings.AccessLists;
-import net.cubeworks.world.settings.ServerProperties;
-import net.cubeworks.world.storage.AnvilStore;
 
 /**
  * Chests: a right click opens one (27 slots) or both halves of a double chest (54), several
@@ -41,13 +37,6 @@ public class ChestsTest {
         if (game != null) {
             game.world().close();
         }
-    }
-
-    private Game anvilGame(File worldFolder) {
-        AccessLists access = new AccessLists(folder.getRoot(), Logger.getAnonymousLogger());
-        access.load(false);
-        return new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), access, null,
-                new AnvilStore(worldFolder, Logger.getAnonymousLogger()));
     }
 
     private static PlayReads.Click click(int window, int slot, int button, int mode, int action, int id, int count)
@@ -91,7 +80,7 @@ public class ChestsTest {
     @Test
     public void aDoubleChestIsSharedSeenToOpenAndKeptAcrossARestart() throws Exception {
         File worldFolder = folder.newFolder("world");
-        game = anvilGame(worldFolder);
+        game = TestGames.anvil(folder.getRoot(), worldFolder);
         GameWorld world = game.world();
         OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
         OnlinePlayer bo = TestGames.join(game, "Bo", 2, 7.5, 4, 6.5);
@@ -144,7 +133,7 @@ public class ChestsTest {
         world.close();
         game = null;
 
-        game = anvilGame(worldFolder);
+        game = TestGames.anvil(folder.getRoot(), worldFolder);
         world = game.world();
         synchronized (game.lock()) {
             BlockEntity east = BlockEntities.at(world, 9, 4, 8);

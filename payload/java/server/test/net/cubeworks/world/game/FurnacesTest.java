@@ -9,7 +9,6 @@ import java.io.DataOutputStream;
 import java.io.File;
 import java.util.ArrayList;
 import java.util.List;
-import java.util.logging.Logger;
 
 import org.junit.After;
 import org.junit.Rule;
@@ -23,9 +22,6 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.settings.AccessLists;
-import net.cubeworks.world.settings.ServerProperties;
-import net.cubeworks.world.storage.AnvilStore;
 
 /**
  * Furnaces in the world: one smelts with nobody watching, turns lit and back with its facing and
@@ -42,21 +38,6 @@ public class FurnacesTest {
     public void tearDown() {
         if (game != null) {
             game.world().close();
-        }
-    }
-
-    private Game anvilGame(File worldFolder) {
-        AccessLists access = new AccessLists(folder.getRoot(), Logger.getAnonymousLogger());
-        access.load(false);
-        return new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), access, null,
-                new AnvilStore(worldFolder, Logger.getAnonymousLogger()));
-    }
-
-    private void ticks(int n) {
-        for (int i = 0; i < n; i++) {
-            synchronized (game.lock()) {
-                game.world().tick();
-            }
         }
     }
 
@@ -94,7 +75,7 @@ public class FurnacesTest {
     @Test
     public void aFurnaceSmeltsUnwatchedShowsItsWindowGivesExperienceAndBurnsOnAfterARestart() throws Exception {
         File worldFolder = folder.newFolder("world");
-        game = anvilGame(worldFolder);
+        game = TestGames.anvil(folder.getRoot(), worldFolder);
         GameWorld world = game.world();
         OnlinePlayer alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
         synchronized (game.lock()) {
@@ -103,12 +84,12 @@ public class FurnacesTest {
         BlockEntity.Furnace f = furnaceAt(5, 4, 5);
         f.slots.set(0, 15, 2, 0, null);
         f.slots.set(1, 263, 1, 0, null);
-        ticks(21); // found within a second of being filled without a window
+        TestGames.ticks(game, 21); // found within a second of being filled without a window
         assertEquals("lit", 62, world.blocks().blockAt(5, 4, 5));
         assertEquals("facing kept", 3, world.blocks().metaAt(5, 4, 5));
         assertSame("contents kept", f, furnaceAt(5, 4, 5));
         assertEquals(0, f.slots.count(1));
-        ticks(400);
+        TestGames.ticks(game, 400);
         assertEquals(2, f.slots.count(2));
         assertEquals(0, f.slots.count(0));
 
@@ -122,7 +103,7 @@ public class FurnacesTest {
         assertEquals("39 slots: three and the player's", 3, open[3 + 17 + 1]);
         assertEquals("the game's title, translated by the client", 0, open[3 + 17 + 2]);
         assertEquals("the arrow, the flame and its height", 3, withId(sent, 0x31).size());
-        ticks(1);
+        TestGames.ticks(game, 1);
         List<int[]> bars = withId(Connections.takeSent(alex.connection()), 0x31);
         assertEquals("only the flame went down", 1, bars.size());
         assertEquals(1, bars.get(0)[3]);
@@ -143,20 +124,20 @@ public class FurnacesTest {
 
         // walking away closes the window
         alex.x = 20;
-        ticks(1);
+        TestGames.ticks(game, 1);
         assertTrue(alex.inventory().open == alex.inventory().own);
         int burning = f.burnTime;
         world.close();
 
-        game = anvilGame(worldFolder);
+        game = TestGames.anvil(folder.getRoot(), worldFolder);
         TestGames.join(game, "Bo", 2, 6.5, 4, 6.5);
         BlockEntity.Furnace back = furnaceAt(5, 4, 5);
         assertEquals("kept burning", burning, back.burnTime);
         assertEquals(62, game.world().blocks().blockAt(5, 4, 5));
-        ticks(40);
+        TestGames.ticks(game, 40);
         assertTrue("burns on after the restart", back.burnTime < burning && back.burnTime > 0);
         back.burnTime = 1;
-        ticks(30);
+        TestGames.ticks(game, 30);
         assertEquals("out: the unlit furnace, facing kept", 61, game.world().blocks().blockAt(5, 4, 5));
         assertEquals(3, game.world().blocks().metaAt(5, 4, 5));
         assertSame(back, furnaceAt(5, 4, 5));

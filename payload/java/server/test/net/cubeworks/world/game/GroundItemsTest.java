@@ -25,8 +25,6 @@ import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
-import net.cubeworks.world.settings.AccessLists;
-import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.AnvilStore;
 import net.cubeworks.world.storage.ItemTagValues;
 
@@ -374,7 +372,7 @@ public class GroundItemsTest {
     @Test
     public void itemsAreKeptWithTheirColumnAcrossARestartBesideEntitiesOfOtherKinds() throws Exception {
         File worldFolder = folder.newFolder("world");
-        game = anvilGame(worldFolder);
+        game = TestGames.anvil(folder.getRoot(), worldFolder);
         world = game.world();
         OnlinePlayer alex = TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
         Map<String, Object> display = new LinkedHashMap<String, Object>();
@@ -402,7 +400,7 @@ public class GroundItemsTest {
         world.close();
         game = null;
 
-        game = anvilGame(worldFolder);
+        game = TestGames.anvil(folder.getRoot(), worldFolder);
         world = game.world();
         assertEquals("nothing before somebody comes near", 0, world.items().size());
         alex = TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
@@ -453,10 +451,4 @@ public class GroundItemsTest {
         return ids.toString();
     }
 
-    private Game anvilGame(File worldFolder) {
-        AccessLists access = new AccessLists(folder.getRoot(), Logger.getAnonymousLogger());
-        access.load(false);
-        return new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), access, null,
-                new AnvilStore(worldFolder, Logger.getAnonymousLogger()));
-    }
 }

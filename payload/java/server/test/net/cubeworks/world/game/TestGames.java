@@ -21,6 +21,7 @@ import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.settings.ServerProperties;
+import net.cubeworks.world.storage.AnvilStore;
 import net.cubeworks.world.storage.WorldStore;
 
 /** Test fixtures: a flat game with no store and no network, and players standing in it. */
@@ -33,6 +34,23 @@ public final class TestGames {
         AccessLists access = new AccessLists(folder, Logger.getAnonymousLogger());
         access.load(false);
         return new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), access, null, new WorldStore.None());
+    }
+
+    /** A game of the default settings over an Anvil world in worldFolder, its lists kept in listsFolder. */
+    public static Game anvil(File listsFolder, File worldFolder) {
+        AccessLists access = new AccessLists(listsFolder, Logger.getAnonymousLogger());
+        access.load(false);
+        return new Game(Logger.getAnonymousLogger(), ServerProperties.defaults(), access, null,
+                new AnvilStore(worldFolder, Logger.getAnonymousLogger()));
+    }
+
+    /** Runs n of the world's ticks, each under the world lock as the game thread runs them. */
+    public static void ticks(Game game, int n) {
+        for (int i = 0; i < n; i++) {
+            synchronized (game.lock()) {
+                game.world().tick();
+            }
+        }
     }
 
     /** A survival player online at the feet position, whose client has the 3 by 3 columns around (0, 0). */
