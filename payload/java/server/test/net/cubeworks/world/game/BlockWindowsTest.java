@@ -6,7 +6,6 @@ import static org.junit.Assert.assertTrue;
 import java.io.ByteArrayOutputStream;
 import java.io.DataOutputStream;
 import java.io.File;
-import java.util.ArrayList;
 import java.util.List;
 
 import org.junit.After;
@@ -40,30 +39,7 @@ public class BlockWindowsTest {
     }
 
     private static PlayReads.Click click(int window, int slot, int action, int id, int count) throws Exception {
-        ByteArrayOutputStream b = new ByteArrayOutputStream();
-        DataOutputStream o = new DataOutputStream(b);
-        o.writeByte(window);
-        o.writeShort(slot);
-        o.writeByte(0);
-        o.writeShort(action);
-        o.writeByte(0);
-        o.writeShort(id <= 0 ? -1 : id);
-        if (id > 0) {
-            o.writeByte(count);
-            o.writeShort(0);
-            o.writeShort(-1);
-        }
-        return PlayReads.clickWindow(new PacketIn(b.toByteArray()));
-    }
-
-    private static List<int[]> withId(List<int[]> packets, int id) {
-        List<int[]> out = new ArrayList<int[]>();
-        for (int[] f : packets) {
-            if (f[0] == id) {
-                out.add(f);
-            }
-        }
-        return out;
+        return WindowClicksFromClient.click(window, slot, 0, 0, action, id, count);
     }
 
     private static String openWindow(int[] f) {
@@ -90,7 +66,7 @@ public class BlockWindowsTest {
             bo.openContainer(5, 4, 5);
         }
         assertEquals("type 3 container.dispenser slots 9 given 0",
-                openWindow(withId(Connections.takeSent(alex.connection()), 0x2D).get(0)));
+                openWindow(WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x2D).get(0)));
         Connections.takeSent(bo.connection());
         alex.inventory().set(PlayerInventory.HOTBAR, 3, 5, 0, null);
         int w = alex.inventory().open.id;
@@ -104,7 +80,7 @@ public class BlockWindowsTest {
             d = (BlockEntity.Container) BlockEntities.at(world, 5, 4, 5);
         }
         assertEquals(5, d.slots.count(4));
-        List<int[]> toBo = withId(Connections.takeSent(bo.connection()), 0x2F);
+        List<int[]> toBo = WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x2F);
         assertEquals("Bo is shown the slot Alex filled", 1, toBo.size());
         assertEquals(4, toBo.get(0)[3]);
 
@@ -113,8 +89,8 @@ public class BlockWindowsTest {
             world.tick();
         }
         List<int[]> sent = Connections.takeSent(alex.connection());
-        assertEquals("type 0 container.enderchest slots 27 given 0", openWindow(withId(sent, 0x2D).get(0)));
-        assertEquals("the lid lifts", 1, withId(sent, 0x24).size());
+        assertEquals("type 0 container.enderchest slots 27 given 0", openWindow(WindowClicksFromClient.withId(sent, 0x2D).get(0)));
+        assertEquals("the lid lifts", 1, WindowClicksFromClient.withId(sent, 0x24).size());
         alex.inventory().set(PlayerInventory.HOTBAR + 1, 264, 2, 0, null);
         w = alex.inventory().open.id;
         synchronized (game.lock()) {
@@ -132,7 +108,7 @@ public class BlockWindowsTest {
             world.interaction().windows().close(bo, true);
             world.tick();
         }
-        List<int[]> lid = withId(Connections.takeSent(alex.connection()), 0x24);
+        List<int[]> lid = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x24);
         assertTrue(lid.size() > 0);
         assertEquals("nobody: it falls", 0, lid.get(lid.size() - 1)[12]);
     }
@@ -153,7 +129,7 @@ public class BlockWindowsTest {
         }
         assertEquals(1, game.world().blocks().metaAt(5, 4, 5));
         assertEquals("out of the hand", 0, alex.inventory().count(PlayerInventory.HOTBAR));
-        List<int[]> effects = withId(Connections.takeSent(alex.connection()), 0x28);
+        List<int[]> effects = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x28);
         assertEquals("the record plays", 1, effects.size());
         game.world().close();
 
@@ -219,10 +195,10 @@ public class BlockWindowsTest {
         synchronized (game.lock()) {
             world.interaction().windows().click(alex, PlayReads.clickWindow(new PacketIn(b.toByteArray())));
         }
-        List<int[]> confirm = withId(Connections.takeSent(alex.connection()), 0x32);
+        List<int[]> confirm = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x32);
         assertEquals("refused", 0, confirm.get(0)[4]);
         assertEquals(0, ((BlockEntity.Container) BlockEntities.at(world, 5, 4, 5)).slots.count(0));
         assertEquals("the ten thrown are on the ground, not gone", 10, world.items().all().get(0).count());
-        assertEquals("Bo's window shows it", 1, withId(Connections.takeSent(bo.connection()), 0x30).size());
+        assertEquals("Bo's window shows it", 1, WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x30).size());
     }
 }

@@ -3,10 +3,7 @@ package net.cubeworks.world.game;
 import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertTrue;
 
-import java.io.ByteArrayOutputStream;
-import java.io.DataOutputStream;
 import java.io.File;
-import java.util.ArrayList;
 import java.util.List;
 
 import org.junit.After;
@@ -18,8 +15,6 @@ import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.net.Connections;
-import net.cubeworks.world.protocol.PacketIn;
-import net.cubeworks.world.protocol.PlayReads;
 
 /**
  * Chests: a right click opens one (27 slots) or both halves of a double chest (54), several
@@ -37,34 +32,6 @@ public class ChestsTest {
         if (game != null) {
             game.world().close();
         }
-    }
-
-    private static PlayReads.Click click(int window, int slot, int button, int mode, int action, int id, int count)
-            throws Exception {
-        ByteArrayOutputStream b = new ByteArrayOutputStream();
-        DataOutputStream o = new DataOutputStream(b);
-        o.writeByte(window);
-        o.writeShort(slot);
-        o.writeByte(button);
-        o.writeShort(action);
-        o.writeByte(mode);
-        o.writeShort(id <= 0 ? -1 : id);
-        if (id > 0) {
-            o.writeByte(count);
-            o.writeShort(0);
-            o.writeShort(-1);
-        }
-        return PlayReads.clickWindow(new PacketIn(b.toByteArray()));
-    }
-
-    private static List<int[]> withId(List<int[]> packets, int id) {
-        List<int[]> out = new ArrayList<int[]>();
-        for (int[] f : packets) {
-            if (f[0] == id) {
-                out.add(f);
-            }
-        }
-        return out;
     }
 
     /** The text of an Open Window: its title and the slot count after it. */
@@ -95,8 +62,8 @@ public class ChestsTest {
             world.interaction().windows().openChest(alex, 5, 4, 5);
         }
         List<int[]> sent = Connections.takeSent(alex.connection());
-        assertEquals("type 0 container.chest slots 27 given 0", openWindow(withId(sent, 0x2D).get(0)));
-        assertEquals("Bo sees the lid lift", 1, withId(Connections.takeSent(bo.connection()), 0x24).size());
+        assertEquals("type 0 container.chest slots 27 given 0", openWindow(WindowClicksFromClient.withId(sent, 0x2D).get(0)));
+        assertEquals("Bo sees the lid lift", 1, WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x24).size());
         synchronized (game.lock()) {
             world.interaction().windows().close(alex, true);
         }
@@ -106,28 +73,28 @@ public class ChestsTest {
             world.interaction().windows().openChest(alex, 9, 4, 8);
             world.interaction().windows().openChest(bo, 8, 4, 8);
         }
-        List<int[]> opened = withId(Connections.takeSent(alex.connection()), 0x2D);
+        List<int[]> opened = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x2D);
         assertEquals("type 0 container.chestDouble slots 54 given 0", openWindow(opened.get(opened.size() - 1)));
         int window = alex.inventory().open.id;
         Connections.takeSent(bo.connection());
         // Alex puts 5 dirt in the first slot of the eastern half (slot 27); Bo's window shows it
         alex.inventory().set(PlayerInventory.HOTBAR, 3, 5, 0, null);
         synchronized (game.lock()) {
-            world.interaction().windows().click(alex, click(window, 54 + 27, 0, 0, 1, 3, 5));
-            world.interaction().windows().click(alex, click(window, 27, 0, 0, 2, 0, 0));
+            world.interaction().windows().click(alex, WindowClicksFromClient.click(window, 54 + 27, 0, 0, 1, 3, 5));
+            world.interaction().windows().click(alex, WindowClicksFromClient.click(window, 27, 0, 0, 2, 0, 0));
         }
-        assertTrue("Bo is shown the change", withId(Connections.takeSent(bo.connection()), 0x30).size() > 0);
+        assertTrue("Bo is shown the change", WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x30).size() > 0);
         synchronized (game.lock()) {
             BlockEntity east = BlockEntities.at(world, 9, 4, 8);
             assertEquals(5, ((BlockEntity.Container) east).slots.count(0));
             world.interaction().windows().close(alex, true);
         }
-        List<int[]> lid = withId(Connections.takeSent(bo.connection()), 0x24);
+        List<int[]> lid = WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x24);
         assertEquals("one viewer left: the lid stays up", 1, lid.get(lid.size() - 1)[12]);
         synchronized (game.lock()) {
             world.interaction().windows().close(bo, true);
         }
-        lid = withId(Connections.takeSent(alex.connection()), 0x24);
+        lid = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x24);
         assertEquals("nobody: it falls", 0, lid.get(lid.size() - 1)[12]);
         assertEquals(0, alex.inventory().count(PlayerInventory.HOTBAR));
         world.close();

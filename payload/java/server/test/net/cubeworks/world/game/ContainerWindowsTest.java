@@ -5,8 +5,6 @@ import static org.junit.Assert.assertNull;
 import static org.junit.Assert.assertSame;
 import static org.junit.Assert.fail;
 
-import java.io.ByteArrayOutputStream;
-import java.io.DataOutputStream;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.UUID;
@@ -35,7 +33,6 @@ import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
-import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
@@ -62,24 +59,6 @@ public class ContainerWindowsTest {
     public void tearDown() {
         HandlerList.unregisterAll();
         game.world().close();
-    }
-
-    private static PlayReads.Click click(int window, int slot, int button, int mode, int action, int id, int count)
-            throws Exception {
-        ByteArrayOutputStream b = new ByteArrayOutputStream();
-        DataOutputStream o = new DataOutputStream(b);
-        o.writeByte(window);
-        o.writeShort(slot);
-        o.writeByte(button);
-        o.writeShort(action);
-        o.writeByte(mode);
-        o.writeShort(id <= 0 ? -1 : id);
-        if (id > 0) {
-            o.writeByte(count);
-            o.writeShort(0);
-            o.writeShort(-1);
-        }
-        return PlayReads.clickWindow(new PacketIn(b.toByteArray()));
     }
 
     private void clickAs(OnlinePlayer p, PlayReads.Click c) {
@@ -122,17 +101,17 @@ public class ContainerWindowsTest {
         assertEquals(18 + 36, view.countSlots());
         int id = alex.inventory().open.id;
 
-        clickAs(alex, click(id, 3, 0, 0, 1, Material.DIAMOND.getId(), 5));
+        clickAs(alex, WindowClicksFromClient.click(id, 3, 0, 0, 1, Material.DIAMOND.getId(), 5));
         assertNull(menu.getItem(3));
         // window slot 18 is the first of the player's main inventory (API index 9)
-        clickAs(alex, click(id, 18, 0, 0, 2, 0, 0));
+        clickAs(alex, WindowClicksFromClient.click(id, 18, 0, 0, 2, 0, 0));
         assertEquals(5, alex.getInventory().getItem(9).getAmount());
-        clickAs(alex, click(id, 12, 0, 0, 3, Material.EMERALD.getId(), 1));
+        clickAs(alex, WindowClicksFromClient.click(id, 12, 0, 0, 3, Material.EMERALD.getId(), 1));
         assertEquals(Material.EMERALD, menu.getItem(12).getType());
         alex.inventory().awaitingConfirm = false;
 
         // a shift-click from the player's slot puts the stack in the chest's first free slot
-        clickAs(alex, click(id, 18, 0, 1, 4, Material.DIAMOND.getId(), 5));
+        clickAs(alex, WindowClicksFromClient.click(id, 18, 0, 1, 4, Material.DIAMOND.getId(), 5));
         assertEquals(Material.DIAMOND, menu.getItem(0).getType());
         assertNull(alex.getInventory().getItem(9));
         assertEquals("[Shop raw 3 slot 3 top true, Shop raw 18 slot 9 top true, Shop raw 12 slot 12 top true, "
@@ -141,7 +120,7 @@ public class ContainerWindowsTest {
         // a chest's first slot is its own, not a crafting result
         seen.clear();
         alex.inventory().awaitingConfirm = false;
-        clickAs(alex, click(id, 0, 0, 0, 5, Material.DIAMOND.getId(), 5));
+        clickAs(alex, WindowClicksFromClient.click(id, 0, 0, 0, 5, Material.DIAMOND.getId(), 5));
         assertEquals("[Shop raw 0 slot 0 top true CONTAINER PICKUP_ALL]", seen.toString());
 
         seen.clear();
@@ -157,11 +136,11 @@ public class ContainerWindowsTest {
         assertSame(bob.getInventory().getClass(), view.getTopInventory().getClass());
         int id = alex.inventory().open.id;
         assertEquals(Window.TYPE_CHEST, alex.inventory().open.containerType);
-        clickAs(alex, click(id, 0, 0, 0, 1, Material.GOLD_INGOT.getId(), 7));
+        clickAs(alex, WindowClicksFromClient.click(id, 0, 0, 0, 1, Material.GOLD_INGOT.getId(), 7));
         assertNull(bob.getInventory().getItem(0));
         assertEquals(7, alex.inventory().count(PlayerInventory.CURSOR));
         // put into Bob's main inventory row (window slot 9 = Bob's API index 9)
-        clickAs(alex, click(id, 9, 1, 0, 2, 0, 0));
+        clickAs(alex, WindowClicksFromClient.click(id, 9, 1, 0, 2, 0, 0));
         assertEquals(1, bob.getInventory().getItem(9).getAmount());
         assertEquals(6, alex.inventory().count(PlayerInventory.CURSOR));
     }

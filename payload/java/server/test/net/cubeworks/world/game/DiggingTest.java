@@ -104,16 +104,6 @@ public class DiggingTest {
         }
     }
 
-    private static List<int[]> withId(List<int[]> packets, int id) {
-        List<int[]> out = new ArrayList<int[]>();
-        for (int[] f : packets) {
-            if (f[0] == id) {
-                out.add(f);
-            }
-        }
-        return out;
-    }
-
     private void dig(int status, int x, int y, int z) {
         try {
             ByteArrayOutputStream b = new ByteArrayOutputStream();
@@ -201,7 +191,7 @@ public class DiggingTest {
     public void aFinishNeedsSevenTenthsOfTheDigAndTooEarlyIsSentBack() {
         set(1, 3, 0, DIRT, 0);
         assertFalse("9 ticks of 15 are too few", digFor(1, 3, 0, 9));
-        List<int[]> back = withId(take(alex), 0x23);
+        List<int[]> back = WindowClicksFromClient.withId(take(alex), 0x23);
         assertEquals("the block is sent back", 1, back.size());
         assertEquals(DIRT, back.get(0)[10]);
         assertEquals(0, count(DIRT));
@@ -293,7 +283,7 @@ public class DiggingTest {
         assertTrue(digFor(1, 3, 0, 10));
         assertEquals("the pickaxe is gone", 0, alex.inventory().item(HAND));
         assertEquals(1, count(DIRT));
-        List<int[]> slots = withId(take(alex), 0x2F);
+        List<int[]> slots = WindowClicksFromClient.withId(take(alex), 0x2F);
         boolean emptied = false;
         for (int[] s : slots) {
             emptied |= s[2] == 0 && s[3] == HAND && s[4] == 0xFF && s[5] == 0xFF;
@@ -301,7 +291,7 @@ public class DiggingTest {
         assertTrue("Alex's client is told its hand is empty", emptied);
         boTicks.clear();
         tick(1);
-        List<int[]> equipment = withId(boTicks, 0x04);
+        List<int[]> equipment = WindowClicksFromClient.withId(boTicks, 0x04);
         assertEquals(1, equipment.size());
         assertEquals("Bo sees the empty hand", 0xFF, equipment.get(0)[7]);
 
@@ -366,7 +356,7 @@ public class DiggingTest {
         dig(0, 1, 3, 0);
         tick(6);
         dig(1, 1, 3, 0);
-        List<int[]> cracks = withId(take(bo), 0x25);
+        List<int[]> cracks = WindowClicksFromClient.withId(take(bo), 0x25);
         assertTrue("" + cracks.size(), cracks.size() >= 3);
         assertEquals("the digger's entity id", 1, cracks.get(0)[1]);
         assertEquals(0, cracks.get(0)[14]);
@@ -377,7 +367,7 @@ public class DiggingTest {
         }
         assertEquals("two tenths after 6 ticks", 2, last);
         assertEquals("cancel takes them away", 0xFF, cracks.get(cracks.size() - 1)[14]);
-        assertEquals("the digger draws its own", 0, withId(take(alex), 0x25).size());
+        assertEquals("the digger draws its own", 0, WindowClicksFromClient.withId(take(alex), 0x25).size());
 
         // a digger who leaves mid-dig leaves no cracks behind
         dig(0, 1, 3, 0);
@@ -385,13 +375,13 @@ public class DiggingTest {
         take(bo);
         alex.markOffline();
         tick(1);
-        cracks = withId(take(bo), 0x25);
+        cracks = WindowClicksFromClient.withId(take(bo), 0x25);
         assertEquals(1, cracks.size());
         assertEquals(0xFF, cracks.get(0)[14]);
         alex = TestGames.join(game, "Alex", 1, 0.5, 4, 0.5);
 
         assertTrue(digFor(1, 3, 0, 17));
-        List<int[]> effects = withId(take(bo), 0x28);
+        List<int[]> effects = WindowClicksFromClient.withId(take(bo), 0x28);
         assertEquals(1, effects.size());
         int[] e = effects.get(0);
         assertEquals(2001, e[3] << 8 | e[4]);
@@ -442,7 +432,7 @@ public class DiggingTest {
         dig(0, 1, 3, 0); // the top of the grass under the fire
         assertEquals(0, world.blocks().blockAt(1, 4, 0));
         assertEquals("the grass is being dug", 2, world.blocks().blockAt(1, 3, 0));
-        List<int[]> hiss = withId(take(bo), 0x28);
+        List<int[]> hiss = WindowClicksFromClient.withId(take(bo), 0x28);
         assertEquals(1, hiss.size());
         assertEquals(1004, hiss.get(0)[3] << 8 | hiss.get(0)[4]);
 
@@ -458,7 +448,7 @@ public class DiggingTest {
         set(1, 5, 0, 64, 8);
         dig(0, 1, 4, 0);
         assertEquals(0, world.blocks().blockAt(1, 5, 0));
-        List<int[]> broken = withId(take(bo), 0x28);
+        List<int[]> broken = WindowClicksFromClient.withId(take(bo), 0x28);
         assertEquals(1, broken.size());
         assertEquals(2001, broken.get(0)[3] << 8 | broken.get(0)[4]);
     }

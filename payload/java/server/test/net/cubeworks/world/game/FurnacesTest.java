@@ -4,10 +4,7 @@ import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertSame;
 import static org.junit.Assert.assertTrue;
 
-import java.io.ByteArrayOutputStream;
-import java.io.DataOutputStream;
 import java.io.File;
-import java.util.ArrayList;
 import java.util.List;
 
 import org.junit.After;
@@ -20,7 +17,6 @@ import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.net.Connections;
-import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
 
 /**
@@ -42,28 +38,7 @@ public class FurnacesTest {
     }
 
     private static PlayReads.Click shiftClick(int window, int slot, int action, int id, int count) throws Exception {
-        ByteArrayOutputStream b = new ByteArrayOutputStream();
-        DataOutputStream o = new DataOutputStream(b);
-        o.writeByte(window);
-        o.writeShort(slot);
-        o.writeByte(0);
-        o.writeShort(action);
-        o.writeByte(1);
-        o.writeShort(id);
-        o.writeByte(count);
-        o.writeShort(0);
-        o.writeShort(-1);
-        return PlayReads.clickWindow(new PacketIn(b.toByteArray()));
-    }
-
-    private static List<int[]> withId(List<int[]> packets, int id) {
-        List<int[]> out = new ArrayList<int[]>();
-        for (int[] f : packets) {
-            if (f[0] == id) {
-                out.add(f);
-            }
-        }
-        return out;
+        return WindowClicksFromClient.click(window, slot, 0, 1, action, id, count);
     }
 
     private BlockEntity.Furnace furnaceAt(int x, int y, int z) {
@@ -98,13 +73,13 @@ public class FurnacesTest {
             alex.openContainer(5, 4, 5);
         }
         List<int[]> sent = Connections.takeSent(alex.connection());
-        int[] open = withId(sent, 0x2D).get(0);
+        int[] open = WindowClicksFromClient.withId(sent, 0x2D).get(0);
         assertEquals("the furnace's type", 2, open[2]);
         assertEquals("39 slots: three and the player's", 3, open[3 + 17 + 1]);
         assertEquals("the game's title, translated by the client", 0, open[3 + 17 + 2]);
-        assertEquals("the arrow, the flame and its height", 3, withId(sent, 0x31).size());
+        assertEquals("the arrow, the flame and its height", 3, WindowClicksFromClient.withId(sent, 0x31).size());
         TestGames.ticks(game, 1);
-        List<int[]> bars = withId(Connections.takeSent(alex.connection()), 0x31);
+        List<int[]> bars = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x31);
         assertEquals("only the flame went down", 1, bars.size());
         assertEquals(1, bars.get(0)[3]);
 

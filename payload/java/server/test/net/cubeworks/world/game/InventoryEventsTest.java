@@ -5,8 +5,6 @@ import static org.junit.Assert.assertFalse;
 import static org.junit.Assert.assertSame;
 import static org.junit.Assert.assertTrue;
 
-import java.io.ByteArrayOutputStream;
-import java.io.DataOutputStream;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.UUID;
@@ -35,7 +33,6 @@ import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
-import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
@@ -80,24 +77,6 @@ public class InventoryEventsTest {
     private static final int TABLE = 58;
 
     /** Click Window as the client sends it, with the item it believes the slot holds. */
-    private static PlayReads.Click click(int window, int slot, int button, int mode, int action, int id, int count)
-            throws Exception {
-        ByteArrayOutputStream b = new ByteArrayOutputStream();
-        DataOutputStream o = new DataOutputStream(b);
-        o.writeByte(window);
-        o.writeShort(slot);
-        o.writeByte(button);
-        o.writeShort(action);
-        o.writeByte(mode);
-        o.writeShort(id <= 0 ? -1 : id);
-        if (id > 0) {
-            o.writeByte(count);
-            o.writeShort(0);
-            o.writeShort(-1);
-        }
-        return PlayReads.clickWindow(new PacketIn(b.toByteArray()));
-    }
-
     private void act(Runnable r) {
         synchronized (game.lock()) {
             r.run();
@@ -117,8 +96,8 @@ public class InventoryEventsTest {
                 e.setCancelled(e.getRawSlot() == PlayerInventory.HOTBAR);
             }
         });
-        final PlayReads.Click refused = click(0, PlayerInventory.HOTBAR, 0, 0, 1, LOG, 3);
-        final PlayReads.Click allowed = click(0, PlayerInventory.HOTBAR + 1, 1, 0, 2, LOG, 2);
+        final PlayReads.Click refused = WindowClicksFromClient.click(0, PlayerInventory.HOTBAR, 0, 0, 1, LOG, 3);
+        final PlayReads.Click allowed = WindowClicksFromClient.click(0, PlayerInventory.HOTBAR + 1, 1, 0, 2, LOG, 2);
         act(new Runnable() {
             public void run() {
                 world.interaction().windows().click(p, refused);
