@@ -35,9 +35,12 @@ public class FloorsTest {
             {"game.item"},
             {"game.world"},
             {"game.entity"},
-            {"game.player"},
-            {"game.mob"},
             {"game.block"},
+            {"game.mob"},
+            {"game.player"},
+            // what a player does with the world: the windows he opens, then his hands on blocks and things
+            {"game.window"},
+            {"game.interaction"},
             {"game.api"},
             {"game"},
             // the connection side: reads each player's packets into the game, and admits and lets go
