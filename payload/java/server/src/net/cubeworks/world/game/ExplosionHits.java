@@ -14,6 +14,7 @@ import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**

@@ -13,6 +13,7 @@ import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.world.BlockTicks;
 import net.cubeworks.world.game.world.ColumnCache;
