@@ -15,9 +15,10 @@ import net.cubeworks.world.game.block.BlockUpdates;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
-import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
@@ -107,7 +108,7 @@ public final class GameWorld {
         this.movement = new Movement(this);
         this.interaction = new Interaction(game, this);
         this.combat = new Combat(game, this);
-        this.hunger = new Hunger(game, this, delivery);
+        this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
@@ -322,11 +323,11 @@ public final class GameWorld {
     }
 
     public PacketOut positionPacket(OnlinePlayer p) {
-        return PlayPackets.positionAndLook(p.x, p.y + PlayerBody.EYE_HEIGHT, p.z, p.yaw, p.pitch, false);
+        return BodyPackets.position(p);
     }
 
     public PacketOut healthPacket(OnlinePlayer p) {
-        return PlayPackets.updateHealth(p.health, p.food, p.saturation);
+        return BodyPackets.health(p);
     }
 
     public PacketOut timePacket() {

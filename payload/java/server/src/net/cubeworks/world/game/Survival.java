@@ -7,6 +7,7 @@ import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
