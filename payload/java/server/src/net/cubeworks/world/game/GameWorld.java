@@ -20,6 +20,7 @@ import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.StatusEffects;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
@@ -68,6 +69,7 @@ public final class GameWorld {
     private final Hunger hunger;
     private final Eating eating;
     private final Survival survival;
+    private final StatusEffects effects;
     private final WorldSaver saver;
     private final PlayerPlacement placement;
     private final ExecutorService compressor;
@@ -111,6 +113,7 @@ public final class GameWorld {
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
+        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
         this.blasts = new Blasts(this, api);
@@ -219,6 +222,10 @@ public final class GameWorld {
 
     public Survival survival() {
         return survival;
+    }
+
+    StatusEffects effects() {
+        return effects;
     }
 
     /**
