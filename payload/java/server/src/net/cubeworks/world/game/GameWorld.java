@@ -35,6 +35,8 @@ import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
 import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.player.Blasts;
+import net.cubeworks.world.game.player.ExplosionHits;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the
@@ -113,7 +115,8 @@ public final class GameWorld {
         this.survival = new Survival(game, this, delivery);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
-        this.blasts = new Blasts(this, api);
+        this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
+                game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
