@@ -6,6 +6,7 @@ import org.bukkit.entity.HumanEntity;
 import org.bukkit.event.inventory.InventoryType;
 
 import net.cubeworks.world.game.block.Smelter;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.FurnaceEvents;
 import net.cubeworks.world.game.item.FurnaceSlots;

@@ -1,6 +1,7 @@
 package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.block.JukeboxBlock;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;

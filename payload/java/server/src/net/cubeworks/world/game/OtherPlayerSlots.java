@@ -7,6 +7,7 @@ import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 
 /**
  * Another player's inventory shown as a window of four chest rows (the hot bar first, as the

@@ -5,6 +5,7 @@ import java.util.function.LongSupplier;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.block.ChestSlots;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
@@ -12,6 +13,7 @@ import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.item.WindowClicks;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
