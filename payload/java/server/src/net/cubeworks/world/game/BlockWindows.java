@@ -17,6 +17,10 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.Hoppers;
+import net.cubeworks.world.game.block.Jukeboxes;
+import net.cubeworks.world.game.block.BlockInventories;
 
 /**
  * The windows of the blocks with slots besides chests and furnaces: dispensers and droppers (9

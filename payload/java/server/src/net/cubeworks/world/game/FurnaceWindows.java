@@ -17,6 +17,9 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.BlockInventories;
 
 /**
  * Furnaces' windows: opened by a right click over the furnace's own block entity, shown its slots

@@ -41,6 +41,11 @@ import net.cubeworks.world.timing.TimeReport;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.ExplosionHits;
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.Hoppers;
+import net.cubeworks.world.game.block.Jukeboxes;
+import net.cubeworks.world.game.block.BlockInventories;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the

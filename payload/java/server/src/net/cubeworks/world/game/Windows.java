@@ -18,6 +18,8 @@ import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.storage.ItemTagValues;
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.BlockInventories;
 
 /**
  * The players' windows on the game thread: clicks answered with Confirm Transaction,

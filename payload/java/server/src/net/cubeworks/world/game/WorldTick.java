@@ -11,6 +11,8 @@ import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.Hoppers;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.block;
 
 import net.cubeworks.world.game.block.JukeboxBlock;
 import net.cubeworks.world.game.block.WorldBlocks;
@@ -12,13 +12,13 @@ import net.cubeworks.world.level.BlockIds;
  * in it comes out, falling on top, and the music stops. The record is kept in its block entity
  * (the game's RecordItem) and falls out when the jukebox is broken.
  */
-final class Jukeboxes {
+public final class Jukeboxes {
     /** The block is no jukebox. */
-    static final int NOT_JUKEBOX = 0;
+    public static final int NOT_JUKEBOX = 0;
     /** The jukebox took the use: its record came out, or nothing happened. */
-    static final int USED = 1;
+    public static final int USED = 1;
     /** The record in the hand went in: one is taken from the hand, unless in creative. */
-    static final int RECORD_IN = 2;
+    public static final int RECORD_IN = 2;
     /** The world effect that starts a record (its id) or stops the music (0). */
     private static final int RECORD_EFFECT = 1005;
 
@@ -26,14 +26,14 @@ final class Jukeboxes {
     private final WorldBlocks blocks;
     private final GroundItems items;
 
-    Jukeboxes(BlockEntities entities, WorldBlocks blocks, GroundItems items) {
+    public Jukeboxes(BlockEntities entities, WorldBlocks blocks, GroundItems items) {
         this.entities = entities;
         this.blocks = blocks;
         this.items = items;
     }
 
     /** A right click on the block with the item in hand: {@link #NOT_JUKEBOX}, {@link #USED} or {@link #RECORD_IN}. */
-    int use(int x, int y, int z, int handItem, int handData, Object handTag) {
+    public int use(int x, int y, int z, int handItem, int handData, Object handTag) {
         if (blocks.blockAt(x, y, z) != BlockIds.JUKEBOX) {
             return NOT_JUKEBOX;
         }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.block;
 
 import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
@@ -7,6 +7,6 @@ import org.bukkit.inventory.Inventory;
  * The plugin API's inventory over the slots of the block at a place (of the type and size asked),
  * the one a window over the block or a plugin event names.
  */
-interface BlockInventories {
+public interface BlockInventories {
     Inventory at(int x, int y, int z, InventoryType type, int size);
 }

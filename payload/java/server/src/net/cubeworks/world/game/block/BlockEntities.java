@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.block;
 
 import java.util.List;
 import java.util.function.Supplier;
@@ -19,13 +19,13 @@ import net.cubeworks.world.storage.Unavailable;
  * a sign's text, a container's slots, a jukebox's record. Used under the world lock; what changes
  * them runs on the game thread and marks their column for saving.
  */
-final class BlockEntities {
+public final class BlockEntities {
     private final ColumnCache cache;
     private final Logger logger;
     /** Everybody online, to show a sign's new text to those who have its column. */
     private final Supplier<? extends List<? extends Viewer>> viewers;
 
-    BlockEntities(ColumnCache cache, Logger logger, Supplier<? extends List<? extends Viewer>> viewers) {
+    public BlockEntities(ColumnCache cache, Logger logger, Supplier<? extends List<? extends Viewer>> viewers) {
         this.cache = cache;
         this.logger = logger;
         this.viewers = viewers;
@@ -36,7 +36,7 @@ final class BlockEntities {
      * block of a world that kept none) a new empty one. Null when the block has no kind the world
      * keeps state of, or its column cannot be read now.
      */
-    BlockEntity at(int x, int y, int z) {
+    public BlockEntity at(int x, int y, int z) {
         if (y < 0 || y > 255) {
             return null;
         }
@@ -61,12 +61,12 @@ final class BlockEntities {
     }
 
     /** After a block entity in the column of (x, z) changed: the column is saved with the next save. */
-    void changed(int x, int z) {
+    public void changed(int x, int z) {
         cache.changed(ColumnKey.of(x >> 4, z >> 4));
     }
 
     /** A copy of the stacks in the block's slots, to go to whoever breaks it; null when it has none. */
-    SlotRow contents(int x, int y, int z) {
+    public SlotRow contents(int x, int y, int z) {
         BlockEntity e = at(x, y, z);
         if (e instanceof BlockEntity.Jukebox && ((BlockEntity.Jukebox) e).recordId > 0) {
             BlockEntity.Jukebox j = (BlockEntity.Jukebox) e;
@@ -99,7 +99,7 @@ final class BlockEntities {
     }
 
     /** The sign's four lines; empty ones where the block is no sign. */
-    String[] signLines(int x, int y, int z) {
+    public String[] signLines(int x, int y, int z) {
         BlockEntity e = at(x, y, z);
         return e instanceof BlockEntity.Sign ? ((BlockEntity.Sign) e).lines() : new String[] {"", "", "", ""};
     }
@@ -109,7 +109,7 @@ final class BlockEntities {
      * until he has, as in the game. A refusal is said on the console, and the player is sent the
      * sign's text again in place of what his client shows.
      */
-    boolean mayWrite(Viewer p, int x, int y, int z) {
+    public boolean mayWrite(Viewer p, int x, int y, int z) {
         BlockEntity e = at(x, y, z);
         if (e instanceof BlockEntity.Sign && ((BlockEntity.Sign) e).editor == p) {
             return true;
@@ -125,7 +125,7 @@ final class BlockEntities {
      * Keeps the lines as the sign's text and shows it to everybody who has its column; where the
      * block is no sign, nothing is kept or shown.
      */
-    void setSignText(int x, int y, int z, String[] lines) {
+    public void setSignText(int x, int y, int z, String[] lines) {
         BlockEntity e = at(x, y, z);
         if (!(e instanceof BlockEntity.Sign)) {
             return;

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.block;
 
 import java.util.ArrayList;
 import java.util.HashMap;
@@ -30,7 +30,7 @@ import net.cubeworks.world.level.SlotRow;
  * into itself from the container above it or, with none there, the items lying on it (as many as
  * fit). A double chest is one container to it. What moves is asked of the plugins.
  */
-final class Hoppers {
+public final class Hoppers {
     static final int MOVE_TICKS = 8;
     /** How often the held columns are looked through for hoppers (read from disk, placed). */
     private static final int LOOK_TICKS = 20;
@@ -49,7 +49,7 @@ final class Hoppers {
     /** The items lying in each block this tick, by place; made once a tick when a hopper looks. */
     private Map<Long, List<ItemEntity>> lying;
 
-    Hoppers(BlockEntities entities, WorldBlocks blocks, ColumnCache cache, GroundItems items, GameHost host,
+    public Hoppers(BlockEntities entities, WorldBlocks blocks, ColumnCache cache, GroundItems items, GameHost host,
             BlockInventories inventories, Furnaces furnaces, SlotViewers chestViewers) {
         this.entities = entities;
         this.blocks = blocks;
@@ -61,18 +61,18 @@ final class Hoppers {
         this.chestViewers = chestViewers;
     }
 
-    int working() {
+    public int working() {
         return working.size();
     }
 
     /** A container changed: when it is a hopper, it is at work from the next tick. */
-    void wake(BlockEntity.Container c) {
+    public void wake(BlockEntity.Container c) {
         if (c instanceof BlockEntity.Hopper) {
             working.add((BlockEntity.Hopper) c);
         }
     }
 
-    void tick(long tick) {
+    public void tick(long tick) {
         if (tick % LOOK_TICKS == 0) {
             for (Column c : cache.heldColumns()) {
                 for (BlockEntity e : c.blockEntities()) {

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.block;
 
 import java.util.ArrayList;
 import java.util.Iterator;
@@ -22,7 +22,7 @@ import net.cubeworks.world.level.Column;
  * while it burns and the unlit one after (its facing and contents kept). A furnace's times as
  * plugins read and set them.
  */
-final class Furnaces {
+public final class Furnaces {
     /** How often the held columns are looked through for furnaces that have work (read from disk, changed by a plugin). */
     private static final int LOOK_TICKS = 20;
 
@@ -36,7 +36,7 @@ final class Furnaces {
     /** The furnaces that have work, in the order they were found. */
     private final Set<BlockEntity.Furnace> working = new LinkedHashSet<BlockEntity.Furnace>();
 
-    Furnaces(BlockEntities entities, WorldBlocks blocks, ColumnCache cache, GameHost host, org.bukkit.World api) {
+    public Furnaces(BlockEntities entities, WorldBlocks blocks, ColumnCache cache, GameHost host, org.bukkit.World api) {
         this.entities = entities;
         this.blocks = blocks;
         this.cache = cache;
@@ -45,22 +45,22 @@ final class Furnaces {
     }
 
     /** The furnaces at work now (for the benchmark and tests). */
-    int working() {
+    public int working() {
         return working.size();
     }
 
     /** What smelts into what, what burns how long, and the experience of each result. */
-    SmeltingBook book() {
+    public SmeltingBook book() {
         return book;
     }
 
     /** The furnace may have work now (its slots or times changed): it is ticked from the next tick. */
-    void wake(BlockEntity.Furnace f) {
+    public void wake(BlockEntity.Furnace f) {
         working.add(f);
     }
 
     /** The flame's full height is the fuel's burn time; a furnace read from disk takes it from its fuel slot. */
-    void fuelTime(BlockEntity.Furnace f) {
+    public void fuelTime(BlockEntity.Furnace f) {
         if (f.fuelTime <= 0 && f.burnTime > 0) {
             int t = book.burnTicks(f.slots.item(Smelter.FUEL));
             f.fuelTime = t > 0 ? t : f.burnTime;
@@ -68,7 +68,7 @@ final class Furnaces {
     }
 
     /** One tick of every furnace with work. */
-    void tick(long tick) {
+    public void tick(long tick) {
         if (tick % LOOK_TICKS == 0) {
             lookForWork();
         }
@@ -146,7 +146,7 @@ final class Furnaces {
     }
 
     /** The furnace's burn time (cook false) or cook time (true) in ticks; 0 where the block is no furnace. */
-    short time(int x, int y, int z, boolean cook) {
+    public short time(int x, int y, int z, boolean cook) {
         BlockEntity e = entities.at(x, y, z);
         if (!(e instanceof BlockEntity.Furnace)) {
             return 0;
@@ -155,7 +155,7 @@ final class Furnaces {
     }
 
     /** Sets the furnace's burn time (cook false) or cook time (true); nothing where the block is no furnace. */
-    void setTime(int x, int y, int z, boolean cook, short ticks) {
+    public void setTime(int x, int y, int z, boolean cook, short ticks) {
         BlockEntity e = entities.at(x, y, z);
         if (e instanceof BlockEntity.Furnace) {
             if (cook) {
