@@ -46,6 +46,10 @@ import net.cubeworks.world.game.block.Furnaces;
 import net.cubeworks.world.game.block.Hoppers;
 import net.cubeworks.world.game.block.Jukeboxes;
 import net.cubeworks.world.game.block.BlockInventories;
+import net.cubeworks.world.game.window.Windows;
+import net.cubeworks.world.game.window.BlockWindows;
+import net.cubeworks.world.game.window.InventoryEvents;
+import net.cubeworks.world.game.window.FurnaceWindows;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the

@@ -17,6 +17,7 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.game.window.Windows;
 
 /**
  * What players do to blocks: digging and breaking ({@link BlockBreaking}), placing, and the right

@@ -13,6 +13,8 @@ import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.game.block.Furnaces;
 import net.cubeworks.world.game.block.Hoppers;
+import net.cubeworks.world.game.window.BlockWindows;
+import net.cubeworks.world.game.window.FurnaceWindows;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,

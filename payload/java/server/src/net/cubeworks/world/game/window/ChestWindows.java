@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.window;
 
 import net.cubeworks.world.game.block.Chest;
 import net.cubeworks.world.game.block.ChestSlots;
@@ -16,7 +16,7 @@ import net.cubeworks.world.game.block.BlockInventories;
  * block entities, shown anew to everybody else who has it open when one of them changes it, and
  * the lid up while anybody has it open.
  */
-final class ChestWindows {
+public final class ChestWindows {
     private final WorldBlocks blocks;
     private final BlockEntities entities;
     private final Players players;

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.window;
 
 import org.bukkit.event.inventory.ClickType;
 import org.bukkit.event.inventory.InventoryAction;
@@ -21,13 +21,13 @@ import net.cubeworks.world.game.thread.GameHost;
  * and tells them of a window closing; a creative player's own slots set. Each skips its event when
  * nobody listens.
  */
-final class InventoryEvents {
+public final class InventoryEvents {
     /** The slot number of a click outside the window. */
     static final int OUTSIDE = -999;
     private final GameHost host;
     private final WindowViews views;
 
-    InventoryEvents(GameHost host, WindowViews views) {
+    public InventoryEvents(GameHost host, WindowViews views) {
         this.host = host;
         this.views = views;
     }
@@ -67,7 +67,7 @@ final class InventoryEvents {
      * plugin cancelled it (then the slot stays as it was). A plugin may change the item put
      * there; it is given back through item.
      */
-    boolean mayCreativeSet(OnlinePlayer p, int slot, ItemStack[] item) {
+    public boolean mayCreativeSet(OnlinePlayer p, int slot, ItemStack[] item) {
         if (InventoryCreativeEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return true;
         }

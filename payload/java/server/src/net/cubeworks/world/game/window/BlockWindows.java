@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.window;
 
 import java.util.HashMap;
 import java.util.List;
@@ -30,7 +30,7 @@ import net.cubeworks.world.game.block.BlockInventories;
  * block goes. Also where a right click on a block with a window goes: a furnace, one of these, a
  * chest.
  */
-final class BlockWindows {
+public final class BlockWindows {
     /** A block's window stays open within 8 blocks of its centre. */
     private static final double REACH_SQUARED = 64;
 
@@ -47,7 +47,7 @@ final class BlockWindows {
     /** How many have each ender chest open, by place, as its lid was last shown. */
     private Map<Long, Integer> enderViewers = new HashMap<Long, Integer>();
 
-    BlockWindows(BlockEntities entities, WorldBlocks blocks, Windows windows, FurnaceWindows furnaces, Jukeboxes jukeboxes,
+    public BlockWindows(BlockEntities entities, WorldBlocks blocks, Windows windows, FurnaceWindows furnaces, Jukeboxes jukeboxes,
             Hoppers hoppers, BlockInventories inventories, EnderInventories enders) {
         this.entities = entities;
         this.blocks = blocks;
@@ -60,7 +60,7 @@ final class BlockWindows {
     }
 
     /** A right click on a block whose window opens (a furnace, a dispenser, a dropper, a hopper, a brewing stand, a chest), or a jukebox. */
-    void open(OnlinePlayer p, int x, int y, int z) {
+    public void open(OnlinePlayer p, int x, int y, int z) {
         if (!furnaces.open(p, x, y, z) && !openSlots(p, x, y, z) && !useJukebox(p, x, y, z)) {
             windows.openChest(p, x, y, z);
         }
@@ -137,7 +137,7 @@ final class BlockWindows {
     }
 
     /** The player's ender chest slots as the plugin API's inventory (type ENDER_CHEST, held by him). */
-    Inventory enderInventory(OnlinePlayer p) {
+    public Inventory enderInventory(OnlinePlayer p) {
         synchronized (blocks.lock()) {
             Inventory c = enderInventories.get(p);
             if (c == null) {
@@ -159,7 +159,7 @@ final class BlockWindows {
     }
 
     /** Each tick: every open block window shows what others changed in it, or closes when out of reach or gone. */
-    void tick(List<OnlinePlayer> all) {
+    public void tick(List<OnlinePlayer> all) {
         Map<Long, Integer> viewers = new HashMap<Long, Integer>();
         for (OnlinePlayer p : all) {
             if (p.inventory().open.container instanceof BlockSlots) {

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.window;
 
 import java.util.HashSet;
 import java.util.Set;
@@ -14,12 +14,12 @@ import net.cubeworks.world.game.player.Players;
  * plugin API numbers it): a click there moves the owner's items, and the owner and everybody
  * else looking are shown the change.
  */
-final class OtherPlayerSlots implements ContainerSlots {
+public final class OtherPlayerSlots implements ContainerSlots {
     private final Players players;
     private final Windows windows;
     final OnlinePlayer owner;
 
-    OtherPlayerSlots(Players players, Windows windows, OnlinePlayer owner) {
+    public OtherPlayerSlots(Players players, Windows windows, OnlinePlayer owner) {
         this.players = players;
         this.windows = windows;
         this.owner = owner;

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.window;
 
 import java.util.function.LongSupplier;
 
@@ -38,7 +38,7 @@ public final class Windows {
     private final InventoryEvents events;
     private final ChestWindows chests;
 
-    Windows(WorldBlocks blocks, GroundItems items, LongSupplier currentTick, InventoryEvents events, Players players,
+    public Windows(WorldBlocks blocks, GroundItems items, LongSupplier currentTick, InventoryEvents events, Players players,
             BlockEntities entities, BlockInventories inventories) {
         this.blocks = blocks;
         this.items = items;
@@ -48,12 +48,12 @@ public final class Windows {
     }
 
     /** A right click on a chest: its window opens over one chest or both halves of a double one. */
-    void openChest(OnlinePlayer p, int x, int y, int z) {
+    public void openChest(OnlinePlayer p, int x, int y, int z) {
         chests.open(p, x, y, z);
     }
 
     /** Something other than a click in a window (a hopper's move) changed the chest at the place: its viewers are shown it anew. */
-    void chestChangedAt(int x, int y, int z) {
+    public void chestChangedAt(int x, int y, int z) {
         chests.changedAt(x, y, z);
     }
 
@@ -103,7 +103,7 @@ public final class Windows {
     }
 
     /** Closes a table's window whose player died, walked out of reach, or whose table is gone; each tick and before a click. */
-    void checkOpen(OnlinePlayer p) {
+    public void checkOpen(OnlinePlayer p) {
         Window w = p.inventory().open;
         if ((w.table || w.isContainer()) && (p.dead || !inReach(p, w))) {
             close(p, true);
@@ -138,7 +138,7 @@ public final class Windows {
      * Right-click on a crafting table: its window opens (any other one closed first). False
      * when the player is out of reach or dead.
      */
-    boolean openTable(OnlinePlayer p, int x, int y, int z) {
+    public boolean openTable(OnlinePlayer p, int x, int y, int z) {
         PlayerInventory inv = p.inventory();
         if (p.dead || !p.isOnline()) {
             return false;
@@ -181,7 +181,7 @@ public final class Windows {
      * Closes the open window (the player's own grid and cursor count as one), handing what
      * lies in its grid and on the cursor back to the inventory; tellClient sends Close Window.
      */
-    void close(OnlinePlayer p, boolean tellClient) {
+    public void close(OnlinePlayer p, boolean tellClient) {
         PlayerInventory inv = p.inventory();
         Window w = inv.open;
         if (tellClient && (w.table || w.isContainer())) {
@@ -221,7 +221,7 @@ public final class Windows {
      * Opens a container's window for the player (the open one closed first), once the plugins
      * let it; false when the player cannot have one now or a plugin kept it shut.
      */
-    boolean openContainer(OnlinePlayer p, ContainerSlots slots, int type, String title, Object apiInventory) {
+    public boolean openContainer(OnlinePlayer p, ContainerSlots slots, int type, String title, Object apiInventory) {
         PlayerInventory inv = p.inventory();
         if (p.dead || !p.isOnline()) {
             return false;
@@ -240,7 +240,7 @@ public final class Windows {
     }
 
     /** Opens a crafting table's window at the place; anywhere: one that needs no table near. */
-    boolean openWorkbench(OnlinePlayer p, int x, int y, int z, boolean anywhere) {
+    public boolean openWorkbench(OnlinePlayer p, int x, int y, int z, boolean anywhere) {
         if (!anywhere) {
             return openTable(p, x, y, z);
         }
@@ -266,7 +266,7 @@ public final class Windows {
     }
 
     /** What the player has open, for the plugin API. */
-    org.bukkit.inventory.InventoryView view(OnlinePlayer p) {
+    public org.bukkit.inventory.InventoryView view(OnlinePlayer p) {
         return events.view(p, p.inventory().open);
     }
 
@@ -275,7 +275,7 @@ public final class Windows {
      * window was open; what lay in a grid or on the cursor goes back into the inventory, and what
      * does not fit falls at his feet.
      */
-    void leave(OnlinePlayer p) {
+    public void leave(OnlinePlayer p) {
         PlayerInventory inv = p.inventory();
         Window was = inv.open;
         closing(p, was);

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.window;
 
 import java.util.List;
 
@@ -26,7 +26,7 @@ import net.cubeworks.world.game.block.BlockInventories;
  * and bars as they change, closed when the player walks away or the furnace goes; what a player
  * takes from the result gives its experience as orbs at his feet.
  */
-final class FurnaceWindows {
+public final class FurnaceWindows {
     /** A furnace's window stays open within 8 blocks of its centre. */
     private static final double REACH_SQUARED = 64;
 
@@ -40,7 +40,7 @@ final class FurnaceWindows {
     private final BlockInventories inventories;
     private final Windows windows;
 
-    FurnaceWindows(Furnaces furnaces, BlockEntities entities, WorldBlocks blocks, GroundItems items, GameHost host,
+    public FurnaceWindows(Furnaces furnaces, BlockEntities entities, WorldBlocks blocks, GroundItems items, GameHost host,
             org.bukkit.World api, BlockInventories inventories, Windows windows) {
         this.furnaces = furnaces;
         this.entities = entities;
@@ -96,7 +96,7 @@ final class FurnaceWindows {
     }
 
     /** After the furnaces' tick: what each open furnace window shows. */
-    void tick(List<OnlinePlayer> all) {
+    public void tick(List<OnlinePlayer> all) {
         for (OnlinePlayer p : all) {
             if (p.inventory().open.container instanceof FurnaceSlots) {
                 watch(p, (FurnaceSlots) p.inventory().open.container);
