@@ -39,6 +39,10 @@ import net.cubeworks.world.timing.TimeReport;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.ExplosionHits;
+import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.player.ItemViewers;
+import net.cubeworks.world.game.player.WeatherBroadcast;
+import net.cubeworks.world.game.player.HeldColumns;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the

@@ -11,6 +11,7 @@ import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.game.player.Visibility;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,
