@@ -121,7 +121,8 @@ public final class GameWorld {
         this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
-        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
+        this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
+                Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
@@ -134,6 +135,7 @@ public final class GameWorld {
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
         blocks.attach(items, blasts::byThing, api);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
+        saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
