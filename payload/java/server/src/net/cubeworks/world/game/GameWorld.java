@@ -18,6 +18,7 @@ import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
@@ -111,7 +112,8 @@ public final class GameWorld {
         this.interaction = new Interaction(game, this);
         this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
-        this.eating = new Eating(game, this, delivery);
+        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
@@ -128,7 +130,6 @@ public final class GameWorld {
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         this.placement = new PlayerPlacement(this, saver, cache);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
-        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
     }
