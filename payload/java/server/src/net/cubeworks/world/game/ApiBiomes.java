@@ -10,6 +10,7 @@ import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.ChunkPackets;
 import net.cubeworks.world.storage.Unavailable;
+import net.cubeworks.world.game.block.WorldBlocks;
 
 /**
  * The plugin API's biomes over the biome arrays of the world's columns (one byte a place, z

@@ -37,6 +37,9 @@ import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.player.Blasts;
+import net.cubeworks.world.game.player.ExplosionHits;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the
@@ -106,7 +109,7 @@ public final class GameWorld {
         this.streaming = new Streaming(cache, store, compressor, generators, game.lock(), game.logger(),
                 this.viewDistance);
         this.blocks = new WorldBlocks(cache, () -> level, new BlockUpdates(new BlockBehaviours(), random.nextInt()),
-                random, game.players(), game.entities(), game.lock(), game.host(), game::difficulty,
+                random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
         this.interaction = new Interaction(game, this);
@@ -118,7 +121,8 @@ public final class GameWorld {
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
-        this.blasts = new Blasts(this, api);
+        this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
+                game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
@@ -126,7 +130,7 @@ public final class GameWorld {
         EntityCodecs codecs = new EntityCodecs();
         items.register(codecs);
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
-        blocks.attach(items, blasts, api);
+        blocks.attach(items, blasts::byThing, api);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         this.placement = new PlayerPlacement(this, saver, cache);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);

@@ -92,7 +92,7 @@ final class PlayerLink implements PlayerGame {
     public InventoryView view(OnlinePlayer p) { return world().interaction().windows().view(p); }
     public void closeWindow(OnlinePlayer p) { world().interaction().windows().close(p, true); }
     public Inventory enderChest(OnlinePlayer p) { return world().interaction().blockWindows().enderInventory(p); }
-    public org.bukkit.inventory.PlayerInventory inventoryFace(OnlinePlayer p) { return new ApiPlayerInventory(game, p); }
+    public org.bukkit.inventory.PlayerInventory inventoryFace(OnlinePlayer p) { return new ApiPlayerInventory(game.lock(), game.thread(), p); }
 
     public Scoreboard mainScoreboard() { return game.scoreboards().getMainScoreboard(); }
     public boolean madeHere(Scoreboard board) { return game.scoreboards().madeHere(board); }
