@@ -7,6 +7,7 @@ import org.bukkit.inventory.InventoryView;
 
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameThread;
 
 /** Inventories plugins make, and opening inventories as windows for a player. */
