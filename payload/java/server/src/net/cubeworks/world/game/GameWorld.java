@@ -18,6 +18,7 @@ import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
@@ -118,7 +119,8 @@ public final class GameWorld {
         this.interaction = new Interaction(game, this);
         this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
-        this.eating = new Eating(game, this, delivery);
+        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
@@ -138,7 +140,6 @@ public final class GameWorld {
         saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
-        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
     }

@@ -6,6 +6,7 @@ import java.util.List;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.game.world.ColumnCache;
@@ -118,7 +119,7 @@ final class WorldTick {
                 }
             }
             if (tick % GameWorld.TICKS_PER_SECOND == 0) {
-                IdleKick.check(game, all);
+                IdleKick.check(game.idleTimeout(), game.players(), all);
             }
             // what players walked away from goes now, written first when it changed; with saving
             // off (save-off) a changed column stays in memory instead, as nothing may be written
