@@ -29,11 +29,16 @@ final class WorldTick {
     private final Interaction interaction;
     private final WorldSaver saver;
     private final ApiWorld api;
+    private final Furnaces furnaces;
+    private final FurnaceWindows furnaceWindows;
+    private final Hoppers hoppers;
+    private final BlockWindows blockWindows;
     private long tick;
     private final java.util.Random random = new java.util.Random();
 
     WorldTick(Game game, GameWorld world, ColumnCache cache, Delivery delivery, Visibility visibility, Survival survival,
-            Interaction interaction, WorldSaver saver, ApiWorld api) {
+            Interaction interaction, WorldSaver saver, ApiWorld api, Furnaces furnaces, FurnaceWindows furnaceWindows,
+            Hoppers hoppers, BlockWindows blockWindows) {
         this.game = game;
         this.world = world;
         this.cache = cache;
@@ -43,6 +48,10 @@ final class WorldTick {
         this.interaction = interaction;
         this.saver = saver;
         this.api = api;
+        this.furnaces = furnaces;
+        this.furnaceWindows = furnaceWindows;
+        this.hoppers = hoppers;
+        this.blockWindows = blockWindows;
     }
 
     /** The ticks run so far. */
@@ -88,9 +97,10 @@ final class WorldTick {
             }
             Beds.tick(world, all);
             world.blocks().tickBlocks(all);
-            interaction.furnaces().tick(tick, all);
-            interaction.hoppers().tick(tick);
-            interaction.blockWindows().tick(all);
+            furnaces.tick(tick);
+            furnaceWindows.tick(all);
+            hoppers.tick(tick);
+            blockWindows.tick(all);
             world.weather().tick(level, random);
             world.mobs().tick(tick);
             tickEntities(all);
