@@ -12,18 +12,35 @@ import org.bukkit.event.inventory.InventoryType;
 
 import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.BlockInventories;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.BlockUpdates;
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.Hoppers;
+import net.cubeworks.world.game.block.Jukeboxes;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Eating;
+import net.cubeworks.world.game.player.ExplosionHits;
+import net.cubeworks.world.game.player.HeldColumns;
 import net.cubeworks.world.game.player.Hunger;
+import net.cubeworks.world.game.player.ItemViewers;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.player.WeatherBroadcast;
 import net.cubeworks.world.game.thread.Threads;
+import net.cubeworks.world.game.window.BlockWindows;
+import net.cubeworks.world.game.window.FurnaceWindows;
+import net.cubeworks.world.game.window.InventoryEvents;
+import net.cubeworks.world.game.window.Windows;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.game.world.SpawnArea;
@@ -38,18 +55,6 @@ import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
-import net.cubeworks.world.game.block.WorldBlocks;
-import net.cubeworks.world.game.player.Blasts;
-import net.cubeworks.world.game.player.ExplosionHits;
-import net.cubeworks.world.game.block.BlockEntities;
-import net.cubeworks.world.game.block.Furnaces;
-import net.cubeworks.world.game.block.Hoppers;
-import net.cubeworks.world.game.block.Jukeboxes;
-import net.cubeworks.world.game.block.BlockInventories;
-import net.cubeworks.world.game.window.Windows;
-import net.cubeworks.world.game.window.BlockWindows;
-import net.cubeworks.world.game.window.InventoryEvents;
-import net.cubeworks.world.game.window.FurnaceWindows;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the
@@ -130,10 +135,12 @@ public final class GameWorld {
         this.movement = new Movement(this);
         this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
-        this.eating = new Eating(game, this, delivery);
+        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
-        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
+        this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
+                Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
@@ -159,10 +166,10 @@ public final class GameWorld {
                         InventoryType.ENDER_CHEST.getDefaultTitle(), null));
         this.interaction = new Interaction(game, this, windows);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
+        saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api, furnaces,
                 furnaceWindows, hoppers, blockWindows);
-        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
     }

@@ -3,18 +3,20 @@ package net.cubeworks.world.game;
 import java.util.Collections;
 import java.util.List;
 
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.Hoppers;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
+import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.window.BlockWindows;
+import net.cubeworks.world.game.window.FurnaceWindows;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
-import net.cubeworks.world.game.block.Furnaces;
-import net.cubeworks.world.game.block.Hoppers;
-import net.cubeworks.world.game.window.BlockWindows;
-import net.cubeworks.world.game.window.FurnaceWindows;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,
@@ -131,7 +133,7 @@ final class WorldTick {
                 }
             }
             if (tick % GameWorld.TICKS_PER_SECOND == 0) {
-                IdleKick.check(game, all);
+                IdleKick.check(game.idleTimeout(), game.players(), all);
             }
             // what players walked away from goes now, written first when it changed; with saving
             // off (save-off) a changed column stays in memory instead, as nothing may be written

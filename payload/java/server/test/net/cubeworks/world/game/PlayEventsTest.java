@@ -40,6 +40,7 @@ import org.junit.Test;
 
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.play.PluginChannels;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
