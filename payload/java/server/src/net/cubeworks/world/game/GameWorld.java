@@ -12,16 +12,20 @@ import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.BlockUpdates;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Eating;
+import net.cubeworks.world.game.player.ExplosionHits;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
@@ -37,9 +41,6 @@ import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
-import net.cubeworks.world.game.block.WorldBlocks;
-import net.cubeworks.world.game.player.Blasts;
-import net.cubeworks.world.game.player.ExplosionHits;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the
@@ -69,6 +70,7 @@ public final class GameWorld {
     private final Streaming streaming;
     private final Movement movement;
     private final Interaction interaction;
+    private final Teleport teleport;
     private final Combat combat;
     private final Hunger hunger;
     private final Eating eating;
@@ -113,6 +115,7 @@ public final class GameWorld {
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
         this.interaction = new Interaction(game, this);
+        this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
         this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
@@ -211,6 +214,11 @@ public final class GameWorld {
 
     public Interaction interaction() {
         return interaction;
+    }
+
+    /** Moves players at once, as commands and beds do. */
+    public Teleport teleport() {
+        return teleport;
     }
 
     Combat combat() {

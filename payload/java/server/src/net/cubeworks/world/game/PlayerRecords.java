@@ -4,6 +4,7 @@ import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.storage.StoredItem;
 import net.cubeworks.world.storage.StoredPlayer;
@@ -101,7 +102,7 @@ final class PlayerRecords {
      * record had besides) when its position is one no client could stand at.
      */
     static boolean apply(StoredPlayer s, OnlinePlayer p) {
-        boolean placed = Movement.validPosition(s.x, s.y, s.z);
+        boolean placed = Teleport.validPosition(s.x, s.y, s.z);
         if (placed) {
             p.x = s.x;
             p.y = s.y;
