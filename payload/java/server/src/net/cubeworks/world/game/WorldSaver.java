@@ -18,6 +18,7 @@ import java.util.logging.Logger;
 import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
