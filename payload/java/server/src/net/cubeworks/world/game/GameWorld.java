@@ -8,6 +8,8 @@ import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
 
+import org.bukkit.event.inventory.InventoryType;
+
 import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockRules;
@@ -22,10 +24,14 @@ import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.ExplosionHits;
+import net.cubeworks.world.game.player.HeldColumns;
 import net.cubeworks.world.game.player.Hunger;
+import net.cubeworks.world.game.player.ItemViewers;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
 import net.cubeworks.world.game.player.Teleport;
+import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.player.WeatherBroadcast;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
@@ -97,6 +103,11 @@ public final class GameWorld {
     static final int ACTIVE_RADIUS = 7;
     /** The order of one tick, and the ticks counted. */
     private final WorldTick tick;
+    /** What blocks own (a sign's text, a container's slots), the furnaces at work, and the windows over them. */
+    private final BlockEntities blockEntities;
+    private final Furnaces furnaces;
+    private final BlockWindows blockWindows;
+    private final InventoryEvents inventoryEvents;
 
     GameWorld(Game game, WorldStore store, int viewDistance) {
         this.game = game;
@@ -104,6 +115,7 @@ public final class GameWorld {
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
         net.cubeworks.world.util.HeapWatch.install();
         this.cache = new ColumnCache(store);
+        this.blockEntities = new BlockEntities(cache, game.logger(), game.players()::inJoinOrder);
         this.compressor = Executors.newSingleThreadExecutor(Threads.daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
                 Threads.daemon("World generator"));
@@ -114,15 +126,14 @@ public final class GameWorld {
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
-        this.interaction = new Interaction(game, this);
-        this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
         this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
-        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
+        this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
+                Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
@@ -134,9 +145,25 @@ public final class GameWorld {
         items.register(codecs);
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
         blocks.attach(items, blasts::byThing, api);
+        BlockInventories inventories = (x, y, z, type, size) -> api.blockInventory(x, y, z, type, size, null);
+        this.furnaces = new Furnaces(blockEntities, blocks, cache, game.host(), api);
+        this.inventoryEvents = new InventoryEvents(game.host(), (p, w) -> new ApiWindowView(game.lock(), game.thread(), p, w));
+        Windows windows = new Windows(blocks, items, this::currentTick, inventoryEvents, game.players(), blockEntities,
+                inventories);
+        Hoppers hoppers = new Hoppers(blockEntities, blocks, cache, items, game.host(), inventories, furnaces,
+                windows::chestChangedAt);
+        FurnaceWindows furnaceWindows = new FurnaceWindows(furnaces, blockEntities, blocks, items, game.host(), api,
+                inventories, windows);
+        this.blockWindows = new BlockWindows(blockEntities, blocks, windows, furnaceWindows, new Jukeboxes(blockEntities, blocks,
+                items), hoppers, inventories, p -> new ApiContainer(game.lock(), game.thread(), game.players(), p, InventoryType.ENDER_CHEST, p.inventory().ender,
+                        InventoryType.ENDER_CHEST.getDefaultTitle(), null));
+        this.interaction = new Interaction(game, this, windows);
+        this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
+        saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
-        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
+        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api, furnaces,
+                furnaceWindows, hoppers, blockWindows);
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
     }
@@ -166,6 +193,11 @@ public final class GameWorld {
     public WorldBlocks blocks() {
         return blocks;
     }
+
+    BlockEntities blockEntities() { return blockEntities; }
+    Furnaces furnaces() { return furnaces; }
+    BlockWindows blockWindows() { return blockWindows; }
+    InventoryEvents inventoryEvents() { return inventoryEvents; }
 
     /** What explosions do to the world. */
     Blasts blasts() {
