@@ -21,6 +21,7 @@ import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
+import net.cubeworks.world.game.player.Combat;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.ExplosionHits;
@@ -126,12 +127,13 @@ public final class GameWorld {
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
-        this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
+        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
+                survival);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
