@@ -26,6 +26,7 @@ import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
+import net.cubeworks.world.game.player.Combat;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.ExplosionHits;
@@ -34,6 +35,7 @@ import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.ItemViewers;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.player.WeatherBroadcast;
 import net.cubeworks.world.game.thread.Threads;
@@ -84,6 +86,7 @@ public final class GameWorld {
     private final Streaming streaming;
     private final Movement movement;
     private final Interaction interaction;
+    private final Teleport teleport;
     private final Combat combat;
     private final Hunger hunger;
     private final Eating eating;
@@ -133,12 +136,13 @@ public final class GameWorld {
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
-        this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
+        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
+                survival);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
@@ -165,6 +169,7 @@ public final class GameWorld {
                 items), hoppers, inventories, p -> new ApiContainer(game.lock(), game.thread(), game.players(), p, InventoryType.ENDER_CHEST, p.inventory().ender,
                         InventoryType.ENDER_CHEST.getDefaultTitle(), null));
         this.interaction = new Interaction(game, this, windows);
+        this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
@@ -252,6 +257,11 @@ public final class GameWorld {
 
     public Interaction interaction() {
         return interaction;
+    }
+
+    /** Moves players at once, as commands and beds do. */
+    public Teleport teleport() {
+        return teleport;
     }
 
     Combat combat() {
