@@ -151,7 +151,7 @@ final class BlockEntities {
                 ((BlockEntity.Furnace) e).burnTime = ticks;
             }
             changed(world, x, z);
-            world.interaction().furnaces().wake((BlockEntity.Furnace) e);
+            world.furnaces().wake((BlockEntity.Furnace) e);
         }
     }
 }

@@ -39,9 +39,8 @@ final class BlockWindows {
 
     /** A right click on a block whose window opens (a furnace, a dispenser, a dropper, a hopper, a brewing stand, a chest), or a jukebox. */
     void open(OnlinePlayer p, int x, int y, int z) {
-        Interaction i = world.interaction();
-        if (!i.furnaces().open(p, x, y, z) && !openSlots(p, x, y, z) && !Jukeboxes.use(world, p, x, y, z)) {
-            i.windows().openChest(p, x, y, z);
+        if (!world.furnaces().open(p, x, y, z) && !openSlots(p, x, y, z) && !Jukeboxes.use(world, p, x, y, z)) {
+            world.windows().openChest(p, x, y, z);
         }
     }
 
@@ -78,12 +77,12 @@ final class BlockWindows {
             public void changed(BlockSlots s, HumanEntity by) {
                 BlockEntities.changed(world, x, z);
                 s.slotsToShow(); // the clicker's client shows them already
-                world.interaction().hoppers().wake(s.block);
+                world.hoppers().wake(s.block);
             }
         });
         String title = c.customName != null ? c.customName : "container." + titleOf(kind);
         Object inventory = world.api().blockInventory(x, y, z, api, c.slots.size(), null);
-        if (world.interaction().windows().openContainer(p, slots, type, title, inventory)) {
+        if (world.windows().openContainer(p, slots, type, title, inventory)) {
             slots.slotsToShow();
         }
         return true;
@@ -98,7 +97,7 @@ final class BlockWindows {
         });
         slots.at = new int[] {x, y, z};
         Object inventory = enderInventory(p);
-        if (world.interaction().windows().openContainer(p, slots, Window.TYPE_CHEST, "container.enderchest", inventory)) {
+        if (world.windows().openContainer(p, slots, Window.TYPE_CHEST, "container.enderchest", inventory)) {
             slots.slotsToShow();
         }
     }
@@ -176,7 +175,7 @@ final class BlockWindows {
             double dz = p.z - (s.at[2] + 0.5);
             if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED
                     || world.blocks().blockAt(s.at[0], s.at[1], s.at[2]) != BlockIds.ENDER_CHEST) {
-                world.interaction().windows().close(p, true);
+                world.windows().close(p, true);
                 return;
             }
         }
@@ -186,7 +185,7 @@ final class BlockWindows {
             double dz = p.z - (b.z + 0.5);
             if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED || !world.blocks().loaded(b.x, b.z)
                     || world.blocks().blockEntityAt(b.x, b.y, b.z) != b) {
-                world.interaction().windows().close(p, true);
+                world.windows().close(p, true);
                 return;
             }
         }

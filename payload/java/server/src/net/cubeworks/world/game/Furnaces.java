@@ -75,7 +75,7 @@ final class Furnaces {
         });
         Object api = world.api().blockInventory(x, y, z, InventoryType.FURNACE, 3, null);
         String title = f.customName != null ? f.customName : "container.furnace";
-        Windows windows = world.interaction().windows();
+        Windows windows = world.windows();
         if (windows.openContainer(p, slots, Window.TYPE_FURNACE, title, api)) {
             slots.slotsToShow(); // the window was just sent whole
             fuelTime(f);
@@ -200,7 +200,7 @@ final class Furnaces {
         double dz = p.z - (f.z + 0.5);
         if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED || !world.blocks().loaded(f.x, f.z)
                 || world.blocks().blockEntityAt(f.x, f.y, f.z) != f) {
-            world.interaction().windows().close(p, true);
+            world.windows().close(p, true);
             return;
         }
         int id = p.inventory().open.id;

@@ -66,6 +66,11 @@ public final class GameWorld {
     private final Streaming streaming;
     private final Movement movement;
     private final Interaction interaction;
+    private final Hands hands;
+    private final Windows windows;
+    private final Furnaces furnaces;
+    private final BlockWindows blockWindows;
+    private final Hoppers hoppers;
     private final Combat combat;
     private final Hunger hunger;
     private final Eating eating;
@@ -108,7 +113,6 @@ public final class GameWorld {
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
-        this.interaction = new Interaction(game, this);
         this.combat = new Combat(game, this);
         this.hunger = new Hunger(game, this, delivery);
         this.eating = new Eating(game, this, delivery);
@@ -127,8 +131,22 @@ public final class GameWorld {
         blocks.attach(items, blasts::byThing, api);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         this.placement = new PlayerPlacement(this, saver, cache);
-        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        HandsLink link = new HandsLink(this);
+        BlockBehaviours behaviours = new BlockBehaviours();
+        BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(),
+                game.players()::inJoinOrder);
+        BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, () -> level, this::currentTick,
+                game.host(), link, link, link, (x, y, z) -> BlockEntities.contents(this, x, y, z));
+        this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
+                link, new Throwing(mobs), (x, y, z) -> BlockEntities.at(this, x, y, z));
+        this.hands = new Hands(game.logger(), game.host(), game.players()::kick, items, this::currentTick, link, link,
+                (p, slot, item) -> InventoryEvents.mayCreativeSet(game, p, slot, item), visibility::toViewers);
+        this.windows = new Windows(game, this, interaction);
+        this.furnaces = new Furnaces(game, this);
+        this.blockWindows = new BlockWindows(this);
+        this.hoppers = new Hoppers(game, this);
+        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
     }
@@ -206,6 +224,31 @@ public final class GameWorld {
 
     public Interaction interaction() {
         return interaction;
+    }
+
+    /** What players do with their hands: the slot in hand, swings, clicks on others, creative slots. */
+    public Hands hands() {
+        return hands;
+    }
+
+    /** The players' windows: clicks, crafting tables, closing. */
+    public Windows windows() {
+        return windows;
+    }
+
+    /** The furnaces at work and their windows. */
+    Furnaces furnaces() {
+        return furnaces;
+    }
+
+    /** The windows of the other blocks with slots, and where a right click on any such block goes. */
+    BlockWindows blockWindows() {
+        return blockWindows;
+    }
+
+    /** The hoppers at work. */
+    Hoppers hoppers() {
+        return hoppers;
     }
 
     Combat combat() {

@@ -155,13 +155,13 @@ final class Hoppers {
                 for (OnlinePlayer p : game.players().inJoinOrder()) {
                     Object open = p.inventory().open.container;
                     if (open instanceof ChestSlots && ((ChestSlots) open).shows(c.x, c.y, c.z)) {
-                        world.interaction().windows().resend(p);
+                        world.windows().resend(p);
                     }
                 }
             }
             wake(c);
             if (c instanceof BlockEntity.Furnace) {
-                world.interaction().furnaces().wake((BlockEntity.Furnace) c);
+                world.furnaces().wake((BlockEntity.Furnace) c);
             }
         }
     }

@@ -58,7 +58,7 @@ final class OtherPlayerSlots implements ContainerSlots {
             Window w = p.inventory().open;
             if (p != viewer && w.container instanceof OtherPlayerSlots && ((OtherPlayerSlots) w.container).owner == owner
                     && seen.add(p)) {
-                game.world().interaction().windows().resend(p);
+                game.world().windows().resend(p);
             }
         }
     }

@@ -86,9 +86,9 @@ final class WorldTick {
             }
             Beds.tick(world, all);
             world.blocks().tickBlocks(all);
-            interaction.furnaces().tick(tick, all);
-            interaction.hoppers().tick(tick);
-            interaction.blockWindows().tick(all);
+            world.furnaces().tick(tick, all);
+            world.hoppers().tick(tick);
+            world.blockWindows().tick(all);
             world.weather().tick(level, random);
             world.mobs().tick(tick);
             tickEntities(all);
@@ -105,7 +105,14 @@ final class WorldTick {
             }
             WorldEvents.chunksLoaded(game.host(), api, loaded);
             visibility.update(tick);
-            interaction.relay(all);
+            // the cracks of each dig as far as it has gone, a table's window closed when its player
+            // is no longer at the table, and each player's swing and newest held item since the
+            // last tick, to the clients that show him
+            interaction.showDigs(all);
+            for (OnlinePlayer p : all) {
+                world.windows().checkOpen(p);
+                world.hands().relay(p);
+            }
             if (tick % GameWorld.TICKS_PER_SECOND == 0) {
                 byte[] time = world.timePacket().frame();
                 for (OnlinePlayer p : all) {

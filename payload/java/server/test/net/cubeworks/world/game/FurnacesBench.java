@@ -33,11 +33,11 @@ public final class FurnacesBench {
                 BlockEntity.Furnace f = (BlockEntity.Furnace) BlockEntities.at(world, x, 4, z);
                 f.slots.set(0, 4, 64, 0, null);
                 f.slots.set(1, 263, 64, 0, null);
-                world.interaction().furnaces().wake(f);
+                world.furnaces().wake(f);
             }
             watcher.openContainer(-16, 4, -16);
         }
-        Furnaces work = world.interaction().furnaces();
+        Furnaces work = world.furnaces();
         List<Long> own = new ArrayList<Long>();
         List<Long> whole = new ArrayList<Long>();
         long tick = 1;
