@@ -53,11 +53,11 @@ final class ApiBlockInventories {
                     }
                 };
                 if (type == InventoryType.FURNACE) {
-                    c = new ApiFurnaceSlots.Smelting(game, holder, row, title, changed);
+                    c = new ApiFurnaceSlots.Smelting(game.lock(), game.thread(), game.players(), holder, row, title, changed);
                 } else if (type == InventoryType.BREWING) {
-                    c = new ApiFurnaceSlots.Brewing(game, holder, row, title, changed);
+                    c = new ApiFurnaceSlots.Brewing(game.lock(), game.thread(), game.players(), holder, row, title, changed);
                 } else {
-                    c = new ApiContainer(game, holder, type, row, title, changed);
+                    c = new ApiContainer(game.lock(), game.thread(), game.players(), holder, type, row, title, changed);
                 }
                 if (block != null) {
                     keptInventories.put(block.slots, new WeakReference<ApiContainer>(c));

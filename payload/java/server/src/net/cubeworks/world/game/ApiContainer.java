@@ -9,11 +9,14 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
@@ -26,7 +29,9 @@ import net.cubeworks.world.storage.ItemTagValues;
  * plugin or a click changed them.
  */
 class ApiContainer extends ApiSlots {
-    private final Game game;
+    private final ApiChanges changes;
+    private final Object lock;
+    private final Players players;
     private final InventoryType type;
     private final String title;
     private final InventoryHolder holder;
@@ -70,13 +75,17 @@ class ApiContainer extends ApiSlots {
         }
     };
 
-    ApiContainer(Game game, InventoryHolder holder, InventoryType type, int size, String title) {
-        this(game, holder, type, new SlotRow(size), title, null);
+    ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type, int size,
+            String title) {
+        this(lock, thread, players, holder, type, new SlotRow(size), title, null);
     }
 
     /** Over a block's slots; changed is told after each change. */
-    ApiContainer(Game game, InventoryHolder holder, InventoryType type, SlotRow slots, String title, Runnable changed) {
-        this.game = game;
+    ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type,
+            SlotRow slots, String title, Runnable changed) {
+        this.changes = new ApiChanges(lock, thread);
+        this.lock = lock;
+        this.players = players;
         this.holder = holder;
         this.type = type;
         this.title = title;
@@ -97,14 +106,14 @@ class ApiContainer extends ApiSlots {
 
     protected ItemStack read(int index) {
         check(index);
-        synchronized (game.lock()) {
+        synchronized (lock) {
             return ApiItems.stack(store.item(index), store.count(index), store.data(index), store.tag(index));
         }
     }
 
     protected void write(final int index, final ItemStack stack) {
         check(index);
-        ApiWorld.onGameThread(game, new Callable<Void>() {
+        changes.call(new Callable<Void>() {
             public Void call() {
                 if (stack == null || stack.getTypeId() <= 0 || stack.getAmount() <= 0) {
                     store.set(index, 0, 0, 0, null);
@@ -135,7 +144,7 @@ class ApiContainer extends ApiSlots {
     /** Under the world lock: the online players who have this inventory open. */
     List<OnlinePlayer> viewers() {
         List<OnlinePlayer> out = new ArrayList<OnlinePlayer>();
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
+        for (OnlinePlayer p : players.inJoinOrder()) {
             if (p.isOnline() && p.inventory().open.apiInventory == this) {
                 out.add(p);
             }
@@ -160,7 +169,7 @@ class ApiContainer extends ApiSlots {
     }
 
     public List<HumanEntity> getViewers() {
-        synchronized (game.lock()) {
+        synchronized (lock) {
             return new ArrayList<HumanEntity>(viewers());
         }
     }

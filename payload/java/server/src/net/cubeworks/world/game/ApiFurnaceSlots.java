@@ -8,6 +8,8 @@ import org.bukkit.inventory.FurnaceInventory;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.SlotRow;
 
 /** The slots of a furnace (what smelts, fuel, result) and of a brewing stand (three bottles, ingredient). */
@@ -16,8 +18,9 @@ final class ApiFurnaceSlots {
     }
 
     static final class Smelting extends ApiContainer implements FurnaceInventory {
-        Smelting(Game game, InventoryHolder holder, SlotRow slots, String title, Runnable changed) {
-            super(game, holder, InventoryType.FURNACE, slots, title, changed);
+        Smelting(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots, String title,
+                Runnable changed) {
+            super(lock, thread, players, holder, InventoryType.FURNACE, slots, title, changed);
         }
 
         public ItemStack getResult() {
@@ -51,8 +54,9 @@ final class ApiFurnaceSlots {
     }
 
     static final class Brewing extends ApiContainer implements BrewerInventory {
-        Brewing(Game game, InventoryHolder holder, SlotRow slots, String title, Runnable changed) {
-            super(game, holder, InventoryType.BREWING, slots, title, changed);
+        Brewing(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots, String title,
+                Runnable changed) {
+            super(lock, thread, players, holder, InventoryType.BREWING, slots, title, changed);
         }
 
         public ItemStack getIngredient() {

@@ -15,6 +15,8 @@ import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.game.api.ApiChanges;
+import net.cubeworks.world.game.thread.GameThread;
 
 /**
  * The crafting part of a window in the plugin API's numbering: 0 the result, then the grid
@@ -22,12 +24,14 @@ import net.cubeworks.world.protocol.PlayPackets;
  * a change runs on the game thread, makes the result anew and is shown to the player.
  */
 final class ApiGridInventory extends ApiSlots implements org.bukkit.inventory.CraftingInventory {
-    private final Game game;
+    private final ApiChanges changes;
+    private final Object lock;
     private final OnlinePlayer player;
     private final Window window;
 
-    ApiGridInventory(Game game, OnlinePlayer player, Window window) {
-        this.game = game;
+    ApiGridInventory(Object lock, GameThread thread, OnlinePlayer player, Window window) {
+        this.changes = new ApiChanges(lock, thread);
+        this.lock = lock;
         this.player = player;
         this.window = window;
     }
@@ -38,14 +42,14 @@ final class ApiGridInventory extends ApiSlots implements org.bukkit.inventory.Cr
 
     protected ItemStack read(int index) {
         check(index);
-        synchronized (game.lock()) {
+        synchronized (lock) {
             return ApiItems.stack(window.item(index), window.count(index), window.data(index), window.tag(index));
         }
     }
 
     protected void write(final int index, final ItemStack stack) {
         check(index);
-        ApiWorld.onGameThread(game, new Callable<Void>() {
+        changes.call(new Callable<Void>() {
             public Void call() {
                 if (stack == null || stack.getTypeId() <= 0 || stack.getAmount() <= 0) {
                     window.set(index, 0, 0, 0, null);
@@ -90,7 +94,7 @@ final class ApiGridInventory extends ApiSlots implements org.bukkit.inventory.Cr
 
     public List<HumanEntity> getViewers() {
         List<HumanEntity> out = new ArrayList<HumanEntity>();
-        synchronized (game.lock()) {
+        synchronized (lock) {
             if (player.isOnline() && player.inventory().open == window) {
                 out.add(player);
             }
@@ -135,7 +139,7 @@ final class ApiGridInventory extends ApiSlots implements org.bukkit.inventory.Cr
 
     /** The recipe the grid makes now, or null. */
     public org.bukkit.inventory.Recipe getRecipe() {
-        synchronized (game.lock()) {
+        synchronized (lock) {
             net.cubeworks.world.crafting.Recipe r = window.recipe();
             return r == null ? null : ApiRecipes.fromBook(r);
         }

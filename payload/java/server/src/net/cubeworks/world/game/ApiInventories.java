@@ -7,6 +7,8 @@ import org.bukkit.inventory.InventoryView;
 
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.thread.GameThread;
 
 /** Inventories plugins make, and opening inventories as windows for a player. */
 public final class ApiInventories {
@@ -17,7 +19,8 @@ public final class ApiInventories {
      * A new inventory of the kind: a chest's may have any multiple of 9 slots up to 54; the
      * other kinds have their own size. The title is at most 32 characters, as a window's.
      */
-    public static Inventory create(Game game, InventoryHolder holder, InventoryType type, int size, String title) {
+    public static Inventory create(Object lock, GameThread thread, Players players, InventoryHolder holder,
+            InventoryType type, int size, String title) {
         if (type == null) {
             throw new IllegalArgumentException("the inventory type cannot be null");
         }
@@ -27,7 +30,7 @@ public final class ApiInventories {
         if (type == InventoryType.CHEST && (size % 9 != 0 || size < 9 || size > 54)) {
             throw new IllegalArgumentException("Chests must have a size that is a multiple of 9, from 9 to 54 (not " + size + ")");
         }
-        return new ApiContainer(game, holder, type, size, title == null ? type.getDefaultTitle() : title);
+        return new ApiContainer(lock, thread, players, holder, type, size, title == null ? type.getDefaultTitle() : title);
     }
 
     /**

@@ -12,6 +12,8 @@ import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.api.ApiChanges;
+import net.cubeworks.world.game.thread.GameThread;
 
 /**
  * A player's inventory in the plugin API's numbering (0 to 8 the hot bar, 9 to 35 the rest, 36
@@ -22,10 +24,12 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
     /** Slots the API counts in getSize and getContents: the armour is apart. */
     static final int SIZE = 36;
     private final OnlinePlayer player;
-    private final Game game;
+    private final ApiChanges changes;
+    private final Object lock;
 
-    ApiPlayerInventory(Game game, OnlinePlayer player) {
-        this.game = game;
+    ApiPlayerInventory(Object lock, GameThread thread, OnlinePlayer player) {
+        this.changes = new ApiChanges(lock, thread);
+        this.lock = lock;
         this.player = player;
     }
 
@@ -45,7 +49,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
 
     protected ItemStack read(int index) {
         int slot = windowSlot(index);
-        synchronized (game.lock()) {
+        synchronized (lock) {
             PlayerInventory inv = player.inventory();
             return ApiItems.stack(inv.item(slot), inv.count(slot), inv.data(slot), inv.tag(slot));
         }
@@ -53,7 +57,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
 
     protected void write(final int index, final ItemStack stack) {
         final int slot = windowSlot(index);
-        ApiWorld.onGameThread(game, new Callable<Void>() {
+        changes.call(new Callable<Void>() {
             public Void call() {
                 PlayerInventory inv = player.inventory();
                 int held = inv.item(player.handSlot());
@@ -161,7 +165,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
     }
 
     public int getHeldItemSlot() {
-        synchronized (game.lock()) {
+        synchronized (lock) {
             return player.heldSlot;
         }
     }
@@ -171,7 +175,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
         if (slot < 0 || slot > 8) {
             throw new IllegalArgumentException("Slot is not between 0 and 8 inclusive");
         }
-        ApiWorld.onGameThread(game, new Callable<Void>() {
+        changes.call(new Callable<Void>() {
             public Void call() {
                 player.heldSlot = slot;
                 player.heldItemChanged = true;

@@ -7,6 +7,7 @@ import org.bukkit.inventory.InventoryView;
 
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameThread;
 
 /** A player's window in the plugin API: its crafting part above the player's own inventory. */
 final class ApiWindowView extends InventoryView {
@@ -14,11 +15,11 @@ final class ApiWindowView extends InventoryView {
     private final Window window;
     private final Inventory top;
 
-    ApiWindowView(Game game, OnlinePlayer player, Window window) {
+    ApiWindowView(Object lock, GameThread thread, OnlinePlayer player, Window window) {
         this.player = player;
         this.window = window;
         this.top = window.apiInventory instanceof Inventory ? (Inventory) window.apiInventory
-                : new ApiGridInventory(game, player, window);
+                : new ApiGridInventory(lock, thread, player, window);
     }
 
     public Inventory getTopInventory() {

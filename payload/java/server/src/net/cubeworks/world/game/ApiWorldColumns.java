@@ -7,6 +7,7 @@ import org.bukkit.Chunk;
 import org.bukkit.ChunkSnapshot;
 
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.world.ColumnKeeping;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;

@@ -15,6 +15,8 @@ import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.Digging;
+import net.cubeworks.world.game.player.Hunger;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.game.thread.GameHost;
@@ -51,7 +53,7 @@ public final class BlockBreaking {
     private final GameHost host;
     private final BlockAsks asks;
     private final ItemUse eating;
-    private final Exertion hunger;
+    private final Hunger hunger;
     private final Contents contents;
     private final java.util.Random random = new java.util.Random();
     /** The players digging now, so the cracks of one who leaves mid-dig are taken away. */
@@ -59,7 +61,7 @@ public final class BlockBreaking {
 
     public BlockBreaking(WorldBlocks world, BlockBehaviours blocks, BlockReach reach, GroundItems items,
             Supplier<LevelState> levels, LongSupplier currentTick, GameHost host, BlockAsks asks, ItemUse eating,
-            Exertion hunger, Contents contents) {
+            Hunger hunger, Contents contents) {
         this.world = world;
         this.blocks = blocks;
         this.reach = reach;
@@ -292,7 +294,7 @@ public final class BlockBreaking {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }
         takeAway(p, x, y, z, id, meta, other, blocks.of(id).leftAfterBreak(world, x, y, z));
-        hunger.brokeBlock(p);
+        hunger.exhaust(p, Hunger.BREAK);
         if (tileDrops()) {
             for (BlockTable.Stack s : drops) {
                 items.dropItemNaturally(x + 0.5, y + 0.5, z + 0.5, s.item, s.count, s.data, null);

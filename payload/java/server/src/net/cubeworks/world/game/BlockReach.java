@@ -1,10 +1,10 @@
 package net.cubeworks.world.game;
 
-import java.util.List;
 import java.util.function.Supplier;
 
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
@@ -22,11 +22,10 @@ public final class BlockReach {
     private final Supplier<LevelState> levels;
     private final ServerProperties properties;
     private final AccessLists access;
-    /** Who is online now, in join order. */
-    private final Supplier<List<OnlinePlayer>> players;
+    private final Players players;
 
     public BlockReach(WorldBlocks blocks, Supplier<LevelState> levels, ServerProperties properties, AccessLists access,
-            Supplier<List<OnlinePlayer>> players) {
+            Players players) {
         this.blocks = blocks;
         this.levels = levels;
         this.properties = properties;
@@ -59,7 +58,7 @@ public final class BlockReach {
     /** Sends the frame to every player but p who holds the block's column and stands within the distance of it. */
     void toOthersNear(OnlinePlayer p, int x, int y, int z, double distance, byte[] frame) {
         long column = ColumnKey.of(x >> 4, z >> 4);
-        for (OnlinePlayer q : players.get()) {
+        for (OnlinePlayer q : players.inJoinOrder()) {
             if (q == p || !q.known.contains(column)) {
                 continue;
             }
@@ -74,7 +73,7 @@ public final class BlockReach {
 
     /** True when a living player's box (0.6 wide, 1.8 high) takes part of the cell. */
     boolean occupied(int x, int y, int z) {
-        for (OnlinePlayer q : players.get()) {
+        for (OnlinePlayer q : players.inJoinOrder()) {
             if (q.dead) {
                 continue;
             }

@@ -107,8 +107,8 @@ final class BlockWindows {
         synchronized (world.blocks().lock()) {
             ApiContainer c = enderInventories.get(p);
             if (c == null) {
-                c = new ApiContainer(world.game(), p, InventoryType.ENDER_CHEST, p.inventory().ender,
-                        InventoryType.ENDER_CHEST.getDefaultTitle(), null);
+                c = new ApiContainer(world.game().lock(), world.game().thread(), world.game().players(), p,
+                        InventoryType.ENDER_CHEST, p.inventory().ender, InventoryType.ENDER_CHEST.getDefaultTitle(), null);
                 enderInventories.put(p, c);
             }
             return c;

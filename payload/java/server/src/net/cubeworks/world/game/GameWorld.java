@@ -15,10 +15,12 @@ import net.cubeworks.world.game.block.BlockUpdates;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
-import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.StatusEffects;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
@@ -75,6 +77,7 @@ public final class GameWorld {
     private final Hunger hunger;
     private final Eating eating;
     private final Survival survival;
+    private final StatusEffects effects;
     private final WorldSaver saver;
     private final PlayerPlacement placement;
     private final ExecutorService compressor;
@@ -114,12 +117,13 @@ public final class GameWorld {
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
         this.combat = new Combat(game, this);
-        this.hunger = new Hunger(game, this, delivery);
+        this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
+        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
-        this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
+        this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
@@ -134,13 +138,12 @@ public final class GameWorld {
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         HandsLink link = new HandsLink(this);
         BlockBehaviours behaviours = new BlockBehaviours();
-        BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(),
-                game.players()::inJoinOrder);
+        BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(), game.players());
         BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, () -> level, this::currentTick,
-                game.host(), link, link, link, (x, y, z) -> BlockEntities.contents(this, x, y, z));
+                game.host(), link, link, hunger, (x, y, z) -> BlockEntities.contents(this, x, y, z));
         this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
                 link, new Throwing(mobs), (x, y, z) -> BlockEntities.at(this, x, y, z));
-        this.hands = new Hands(game.logger(), game.host(), game.players()::kick, items, this::currentTick, link, link,
+        this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
                 (p, slot, item) -> InventoryEvents.mayCreativeSet(game, p, slot, item), visibility::toViewers);
         this.windows = new Windows(game, this, interaction);
         this.furnaces = new Furnaces(game, this);
@@ -267,6 +270,10 @@ public final class GameWorld {
         return survival;
     }
 
+    StatusEffects effects() {
+        return effects;
+    }
+
     /**
      * Reads the level (spawn point, clocks, world type and seed) as the store keeps it. A new
      * world takes its type and seed from the settings (level-type, level-seed, generator-settings)
@@ -369,11 +376,11 @@ public final class GameWorld {
     }
 
     public PacketOut positionPacket(OnlinePlayer p) {
-        return PlayPackets.positionAndLook(p.x, p.y + PlayerBody.EYE_HEIGHT, p.z, p.yaw, p.pitch, false);
+        return BodyPackets.position(p);
     }
 
     public PacketOut healthPacket(OnlinePlayer p) {
-        return PlayPackets.updateHealth(p.health, p.food, p.saturation);
+        return BodyPackets.health(p);
     }
 
     public PacketOut timePacket() {

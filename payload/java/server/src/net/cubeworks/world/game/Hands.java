@@ -12,7 +12,10 @@ import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.Hunger;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
@@ -37,11 +40,6 @@ public final class Hands {
     public static final int RELAYED_PER_TICK = 2000;
     public static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
 
-    /** Sends a player off the server with the reason. */
-    public interface Kick {
-        void kick(OnlinePlayer p, String reason);
-    }
-
     /** What the plugins are asked of a creative player's setting of a slot: false when refused, else the item it gets in item[0]. */
     public interface CreativeAsk {
         boolean maySet(OnlinePlayer p, int slot, ItemStack[] item);
@@ -54,19 +52,19 @@ public final class Hands {
 
     private final Logger logger;
     private final GameHost host;
-    private final Kick kick;
+    private final Players players;
     private final GroundItems items;
     private final LongSupplier currentTick;
     private final Fights combat;
-    private final Exertion hunger;
+    private final Hunger hunger;
     private final CreativeAsk creative;
     private final Shown shown;
 
-    public Hands(Logger logger, GameHost host, Kick kick, GroundItems items, LongSupplier currentTick, Fights combat,
-            Exertion hunger, CreativeAsk creative, Shown shown) {
+    public Hands(Logger logger, GameHost host, Players players, GroundItems items, LongSupplier currentTick, Fights combat,
+            Hunger hunger, CreativeAsk creative, Shown shown) {
         this.logger = logger;
         this.host = host;
-        this.kick = kick;
+        this.players = players;
         this.items = items;
         this.currentTick = currentTick;
         this.combat = combat;
@@ -86,7 +84,7 @@ public final class Hands {
         if (++p.relayedThisTick > RELAYED_PER_TICK) {
             logger.info(p.getName() + " sent " + p.relayedThisTick
                     + " arm swings and held item changes in one tick: kicked");
-            kick.kick(p, FLOOD_REASON);
+            players.kick(p, FLOOD_REASON);
             return false;
         }
         return true;
@@ -164,7 +162,7 @@ public final class Hands {
         if (attack) {
             if (mob.hurt(combat.weaponDamage(p.inventory().item(slot)), p,
                     org.bukkit.event.entity.EntityDamageEvent.DamageCause.ENTITY_ATTACK)) {
-                hunger.hit(p);
+                hunger.exhaust(p, Hunger.HIT);
             }
             return;
         }

@@ -4,10 +4,10 @@ import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * Answers what a player's hands on the world ask of the rules above them: the plugins' say on his
- * clicks on blocks (BlockEvents), the item he holds in use (Eating), what his doings cost his food
- * bar (Hunger) and his hits on other players (Combat).
+ * clicks on blocks (BlockEvents), the item he holds in use (Eating) and his hits on other
+ * players (Combat).
  */
-final class HandsLink implements BlockAsks, ItemUse, Exertion, Fights {
+final class HandsLink implements BlockAsks, ItemUse, Fights {
     private final GameWorld world;
 
     HandsLink(GameWorld world) {
@@ -37,14 +37,6 @@ final class HandsLink implements BlockAsks, ItemUse, Exertion, Fights {
 
     public void release(OnlinePlayer p) {
         world.eating().release(p);
-    }
-
-    public void brokeBlock(OnlinePlayer p) {
-        world.hunger().exhaust(p, Hunger.BREAK);
-    }
-
-    public void hit(OnlinePlayer p) {
-        world.hunger().exhaust(p, Hunger.HIT);
     }
 
     public void hit(OnlinePlayer attacker, OnlinePlayer target) {

@@ -69,7 +69,7 @@ final class InventoryEvents {
             return true;
         }
         Window w = p.inventory().own;
-        InventoryCreativeEvent event = new InventoryCreativeEvent(new ApiWindowView(game, p, w), slotType(w, slot), slot,
+        InventoryCreativeEvent event = new InventoryCreativeEvent(new ApiWindowView(game.lock(), game.thread(), p, w), slotType(w, slot), slot,
                 item[0]);
         game.host().callEvent(event);
         item[0] = event.getCursor();
@@ -77,7 +77,7 @@ final class InventoryEvents {
     }
 
     InventoryView view(OnlinePlayer p, Window w) {
-        return new ApiWindowView(game, p, w);
+        return new ApiWindowView(game.lock(), game.thread(), p, w);
     }
 
     static ClickType clickType(int slot, int button, int mode) {

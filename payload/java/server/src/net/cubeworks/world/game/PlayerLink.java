@@ -72,8 +72,8 @@ final class PlayerLink implements PlayerGame {
         return world().mobs().launch(p, kind, velocity);
     }
 
-    public boolean addEffect(OnlinePlayer p, PotionEffect effect, boolean force) { return StatusEffects.add(game, p, effect, force); }
-    public void removeEffect(OnlinePlayer p, PotionEffectType type) { StatusEffects.remove(game, p, type); }
+    public boolean addEffect(OnlinePlayer p, PotionEffect effect, boolean force) { return world().effects().add(p, effect, force); }
+    public void removeEffect(OnlinePlayer p, PotionEffectType type) { world().effects().remove(p, type); }
 
     public void setBedSpawn(OnlinePlayer p, Location at, boolean force) { Beds.setSpawn(p, at, force); }
     public int[] bedSpawn(OnlinePlayer p) { return Beds.spawnPlace(world(), p); }
@@ -92,7 +92,7 @@ final class PlayerLink implements PlayerGame {
     public InventoryView view(OnlinePlayer p) { return world().windows().view(p); }
     public void closeWindow(OnlinePlayer p) { world().windows().close(p, true); }
     public Inventory enderChest(OnlinePlayer p) { return world().blockWindows().enderInventory(p); }
-    public org.bukkit.inventory.PlayerInventory inventoryFace(OnlinePlayer p) { return new ApiPlayerInventory(game, p); }
+    public org.bukkit.inventory.PlayerInventory inventoryFace(OnlinePlayer p) { return new ApiPlayerInventory(game.lock(), game.thread(), p); }
 
     public Scoreboard mainScoreboard() { return game.scoreboards().getMainScoreboard(); }
     public boolean madeHere(Scoreboard board) { return game.scoreboards().madeHere(board); }

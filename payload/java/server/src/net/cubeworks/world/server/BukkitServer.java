@@ -411,7 +411,8 @@ public class BukkitServer implements Server {
 
     public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner,
             org.bukkit.event.inventory.InventoryType type, String title) {
-        return net.cubeworks.world.game.ApiInventories.create(server.game(), owner, type, type.getDefaultSize(), title);
+        return net.cubeworks.world.game.ApiInventories.create(server.game().lock(), server.game().thread(),
+                server.game().players(), owner, type, type.getDefaultSize(), title);
     }
 
     public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size) {
@@ -420,7 +421,8 @@ public class BukkitServer implements Server {
 
     public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size,
             String title) {
-        return net.cubeworks.world.game.ApiInventories.create(server.game(), owner,
+        return net.cubeworks.world.game.ApiInventories.create(server.game().lock(), server.game().thread(),
+                server.game().players(), owner,
                 org.bukkit.event.inventory.InventoryType.CHEST, size, title);
     }
 

@@ -75,7 +75,7 @@ public class ContainerWindowsTest {
 
     @Test
     public void aPluginsChestOpensAndClicksMoveItsItemsWithTheEventsSeeingIt() throws Exception {
-        final Inventory menu = ApiInventories.create(game, null, InventoryType.CHEST, 18, "Shop");
+        final Inventory menu = ApiInventories.create(game.lock(), game.thread(), game.players(), null, InventoryType.CHEST, 18, "Shop");
         events.registerEvent(InventoryClickEvent.class, new Listener() {
         }, EventPriority.NORMAL, new EventExecutor() {
             public void execute(Listener l, Event event) {
@@ -148,19 +148,19 @@ public class ContainerWindowsTest {
     @Test
     public void inventoriesAreCheckedAsTheyAreMadeAndKindsWithoutAWindowDoNotOpen() {
         try {
-            ApiInventories.create(game, null, InventoryType.CHEST, 10, "x");
+            ApiInventories.create(game.lock(), game.thread(), game.players(), null, InventoryType.CHEST, 10, "x");
             fail("a chest of 10 slots");
         } catch (IllegalArgumentException expected) {
         }
         try {
-            ApiInventories.create(game, null, InventoryType.CHEST, 9, "a title of more than thirty-two letters");
+            ApiInventories.create(game.lock(), game.thread(), game.players(), null, InventoryType.CHEST, 9, "a title of more than thirty-two letters");
             fail("a long title");
         } catch (IllegalArgumentException expected) {
         }
-        Inventory furnace = ApiInventories.create(game, null, InventoryType.FURNACE, 3, null);
+        Inventory furnace = ApiInventories.create(game.lock(), game.thread(), game.players(), null, InventoryType.FURNACE, 3, null);
         assertEquals("Furnace", furnace.getTitle());
         assertNull(open(alex, furnace));
-        Inventory hopper = ApiInventories.create(game, null, InventoryType.HOPPER, 5, null);
+        Inventory hopper = ApiInventories.create(game.lock(), game.thread(), game.players(), null, InventoryType.HOPPER, 5, null);
         assertEquals(5, open(alex, hopper).getTopInventory().getSize());
         assertEquals(Window.TYPE_HOPPER, alex.inventory().open.containerType);
         hopper.clear();
