@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.block.Chest;
 import net.cubeworks.world.game.block.ChestSlots;
+import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Players;

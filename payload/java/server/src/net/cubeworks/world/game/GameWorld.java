@@ -12,12 +12,20 @@ import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.BlockUpdates;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.interaction.BlockBreaking;
+import net.cubeworks.world.game.interaction.BlockReach;
+import net.cubeworks.world.game.interaction.Hands;
+import net.cubeworks.world.game.interaction.Interaction;
+import net.cubeworks.world.game.interaction.Throwing;
+import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.ExplosionHits;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
@@ -36,9 +44,6 @@ import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
-import net.cubeworks.world.game.block.WorldBlocks;
-import net.cubeworks.world.game.player.Blasts;
-import net.cubeworks.world.game.player.ExplosionHits;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the

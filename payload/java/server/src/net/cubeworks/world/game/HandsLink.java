@@ -1,5 +1,8 @@
 package net.cubeworks.world.game;
 
+import net.cubeworks.world.game.interaction.BlockAsks;
+import net.cubeworks.world.game.interaction.Fights;
+import net.cubeworks.world.game.interaction.ItemUse;
 import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**

@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.block.ChestSlots;
+import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;

@@ -5,6 +5,7 @@ import java.util.List;
 
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;

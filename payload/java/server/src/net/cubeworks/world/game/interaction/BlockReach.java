@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.interaction;
 
 import java.util.function.Supplier;
 
