@@ -39,7 +39,7 @@ final class ApiBlockInventories {
     Inventory at(final int x, int y, final int z, InventoryType type, int size, InventoryHolder holder) {
         long k = ((long) x & 0x3FFFFFF) << 38 | ((long) z & 0x3FFFFFF) << 12 | (y & 0xFFF);
         synchronized (game.lock()) {
-            BlockEntity e = BlockEntities.at(world, x, y, z);
+            BlockEntity e = world.blockEntities().at(x, y, z);
             BlockEntity.Container block = e instanceof BlockEntity.Container
                     && ((BlockEntity.Container) e).slots.size() == size ? (BlockEntity.Container) e : null;
             WeakReference<ApiContainer> held = block == null ? null : keptInventories.get(block.slots);
@@ -49,7 +49,7 @@ final class ApiBlockInventories {
                 String title = block != null && block.customName != null ? block.customName : type.getDefaultTitle();
                 Runnable changed = block == null ? null : new Runnable() {
                     public void run() {
-                        BlockEntities.changed(world, x, z);
+                        world.blockEntities().changed(x, z);
                     }
                 };
                 if (type == InventoryType.FURNACE) {

@@ -61,7 +61,7 @@ final class ApiContainerStates {
         private short time(boolean cook) {
             ApiWorld w = (ApiWorld) getWorld();
             synchronized (w.lock()) {
-                return BlockEntities.furnaceTime(w.world, getX(), getY(), getZ(), cook);
+                return w.world.furnaces().time(getX(), getY(), getZ(), cook);
             }
         }
 
@@ -70,7 +70,7 @@ final class ApiContainerStates {
             final ApiWorld w = (ApiWorld) getWorld();
             ApiWorld.onGameThread(w.game, new java.util.concurrent.Callable<Void>() {
                 public Void call() {
-                    BlockEntities.setFurnaceTime(w.world, getX(), getY(), getZ(), cook, ticks);
+                    w.world.furnaces().setTime(getX(), getY(), getZ(), cook, ticks);
                     return null;
                 }
             });

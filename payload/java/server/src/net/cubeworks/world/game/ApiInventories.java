@@ -62,7 +62,7 @@ public final class ApiInventories {
             if (!owner.isOnline()) {
                 return null;
             }
-            opened = windows.openContainer(p, new OtherPlayerSlots(game, owner), Window.TYPE_CHEST, owner.getName(), inventory);
+            opened = windows.openContainer(p, new OtherPlayerSlots(game.players(), windows, owner), Window.TYPE_CHEST, owner.getName(), inventory);
         } else {
             return null;
         }

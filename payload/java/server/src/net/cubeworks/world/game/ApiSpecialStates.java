@@ -211,7 +211,7 @@ final class ApiSpecialStates {
             super(b);
             ApiWorld w = (ApiWorld) b.getWorld();
             synchronized (w.lock()) {
-                lines = BlockEntities.signLines(w.world, b.getX(), b.getY(), b.getZ());
+                lines = w.world.blockEntities().signLines(b.getX(), b.getY(), b.getZ());
             }
         }
 
@@ -224,7 +224,7 @@ final class ApiSpecialStates {
             final String[] text = lines.clone();
             ApiWorld.onGameThread(w.game, new java.util.concurrent.Callable<Void>() {
                 public Void call() {
-                    BlockEntities.setSignText(w.world, getX(), getY(), getZ(), text);
+                    w.world.blockEntities().setSignText(getX(), getY(), getZ(), text);
                     return null;
                 }
             });

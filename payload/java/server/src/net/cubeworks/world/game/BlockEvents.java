@@ -155,7 +155,7 @@ public final class BlockEvents {
         double dy = p.y - (s.y + 0.5);
         double dz = p.z - (s.z + 0.5);
         if (id != STANDING_SIGN && id != WALL_SIGN || dx * dx + dy * dy + dz * dz > 64
-                || !BlockEntities.mayWrite(world, p, s.x, s.y, s.z)) {
+                || !world.blockEntities().mayWrite(p, s.x, s.y, s.z)) {
             return;
         }
         String[] lines = s.lines.clone();
@@ -174,6 +174,6 @@ public final class BlockEvents {
                         ? line.substring(0, PlayReads.SIGN_LINE) : line;
             }
         }
-        BlockEntities.setSignText(world, s.x, s.y, s.z, lines);
+        world.blockEntities().setSignText(s.x, s.y, s.z, lines);
     }
 }

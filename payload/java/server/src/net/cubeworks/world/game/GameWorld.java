@@ -8,6 +8,8 @@ import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
 
+import org.bukkit.event.inventory.InventoryType;
+
 import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockRules;
@@ -25,10 +27,15 @@ import net.cubeworks.world.game.interaction.Throwing;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.ExplosionHits;
+import net.cubeworks.world.game.player.HeldColumns;
 import net.cubeworks.world.game.player.Hunger;
+import net.cubeworks.world.game.player.ItemViewers;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.player.WeatherBroadcast;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
@@ -75,9 +82,6 @@ public final class GameWorld {
     private final Interaction interaction;
     private final Hands hands;
     private final Windows windows;
-    private final Furnaces furnaces;
-    private final BlockWindows blockWindows;
-    private final Hoppers hoppers;
     private final Combat combat;
     private final Hunger hunger;
     private final Eating eating;
@@ -104,6 +108,11 @@ public final class GameWorld {
     static final int ACTIVE_RADIUS = 7;
     /** The order of one tick, and the ticks counted. */
     private final WorldTick tick;
+    /** What blocks own (a sign's text, a container's slots), the furnaces at work, and the windows over them. */
+    private final BlockEntities blockEntities;
+    private final Furnaces furnaces;
+    private final BlockWindows blockWindows;
+    private final InventoryEvents inventoryEvents;
 
     GameWorld(Game game, WorldStore store, int viewDistance) {
         this.game = game;
@@ -111,6 +120,7 @@ public final class GameWorld {
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
         net.cubeworks.world.util.HeapWatch.install();
         this.cache = new ColumnCache(store);
+        this.blockEntities = new BlockEntities(cache, game.logger(), game.players()::inJoinOrder);
         this.compressor = Executors.newSingleThreadExecutor(Threads.daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
                 Threads.daemon("World generator"));
@@ -123,10 +133,12 @@ public final class GameWorld {
         this.movement = new Movement(this);
         this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
-        this.eating = new Eating(game, this, delivery);
+        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
-        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
+        this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
+                Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
@@ -138,23 +150,32 @@ public final class GameWorld {
         items.register(codecs);
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
         blocks.attach(items, blasts::byThing, api);
-        this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
-        this.placement = new PlayerPlacement(this, saver, cache);
-        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        BlockInventories inventories = (x, y, z, type, size) -> api.blockInventory(x, y, z, type, size, null);
+        this.furnaces = new Furnaces(blockEntities, blocks, cache, game.host(), api);
+        this.inventoryEvents = new InventoryEvents(game.host(), (p, w) -> new ApiWindowView(game.lock(), game.thread(), p, w));
+        this.windows = new Windows(blocks, items, this::currentTick, inventoryEvents, game.players(), blockEntities,
+                inventories);
+        Hoppers hoppers = new Hoppers(blockEntities, blocks, cache, items, game.host(), inventories, furnaces,
+                windows::chestChangedAt);
+        FurnaceWindows furnaceWindows = new FurnaceWindows(furnaces, blockEntities, blocks, items, game.host(), api,
+                inventories, windows);
+        this.blockWindows = new BlockWindows(blockEntities, blocks, windows, furnaceWindows, new Jukeboxes(blockEntities, blocks,
+                items), hoppers, inventories, p -> new ApiContainer(game.lock(), game.thread(), game.players(), p, InventoryType.ENDER_CHEST, p.inventory().ender,
+                        InventoryType.ENDER_CHEST.getDefaultTitle(), null));
         HandsLink link = new HandsLink(this);
         BlockBehaviours behaviours = new BlockBehaviours();
         BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(), game.players());
         BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, () -> level, this::currentTick,
-                game.host(), link, link, hunger, (x, y, z) -> BlockEntities.contents(this, x, y, z));
+                game.host(), link, link, hunger, blockEntities::contents);
         this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
-                link, new Throwing(mobs), (x, y, z) -> BlockEntities.at(this, x, y, z));
+                link, new Throwing(mobs), blockEntities::at);
         this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
-                (p, slot, item) -> InventoryEvents.mayCreativeSet(game, p, slot, item), visibility::toViewers);
-        this.windows = new Windows(game, this, interaction);
-        this.furnaces = new Furnaces(game, this);
-        this.blockWindows = new BlockWindows(this);
-        this.hoppers = new Hoppers(game, this);
-        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
+                inventoryEvents::mayCreativeSet, visibility::toViewers);
+        this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
+        saver.attach(api, columnEntities);
+        this.placement = new PlayerPlacement(this, saver, cache);
+        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api, furnaces,
+                furnaceWindows, hoppers, blockWindows);
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
     }
@@ -184,6 +205,11 @@ public final class GameWorld {
     public WorldBlocks blocks() {
         return blocks;
     }
+
+    BlockEntities blockEntities() { return blockEntities; }
+    Furnaces furnaces() { return furnaces; }
+    BlockWindows blockWindows() { return blockWindows; }
+    InventoryEvents inventoryEvents() { return inventoryEvents; }
 
     /** What explosions do to the world. */
     Blasts blasts() {
@@ -242,21 +268,6 @@ public final class GameWorld {
     /** The players' windows: clicks, crafting tables, closing. */
     public Windows windows() {
         return windows;
-    }
-
-    /** The furnaces at work and their windows. */
-    Furnaces furnaces() {
-        return furnaces;
-    }
-
-    /** The windows of the other blocks with slots, and where a right click on any such block goes. */
-    BlockWindows blockWindows() {
-        return blockWindows;
-    }
-
-    /** The hoppers at work. */
-    Hoppers hoppers() {
-        return hoppers;
     }
 
     Combat combat() {
