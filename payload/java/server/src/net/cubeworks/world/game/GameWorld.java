@@ -166,9 +166,9 @@ public final class GameWorld {
         BlockBehaviours behaviours = new BlockBehaviours();
         BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(), game.players());
         BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, () -> level, this::currentTick,
-                game.host(), link, link, hunger, blockEntities::contents);
+                game.host(), link, eating, hunger, blockEntities::contents);
         this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
-                link, new Throwing(mobs), blockEntities::at);
+                eating, new Throwing(mobs), blockEntities::at);
         this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
                 inventoryEvents::mayCreativeSet, visibility::toViewers);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));

@@ -2,15 +2,13 @@ package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.interaction.BlockAsks;
 import net.cubeworks.world.game.interaction.Fights;
-import net.cubeworks.world.game.interaction.ItemUse;
 import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**
  * Answers what a player's hands on the world ask of the rules above them: the plugins' say on his
- * clicks on blocks (BlockEvents), the item he holds in use (Eating) and his hits on other
- * players (Combat).
+ * clicks on blocks (BlockEvents) and his hits on other players (Combat).
  */
-final class HandsLink implements BlockAsks, ItemUse, Fights {
+final class HandsLink implements BlockAsks, Fights {
     private final GameWorld world;
 
     HandsLink(GameWorld world) {
@@ -32,14 +30,6 @@ final class HandsLink implements BlockAsks, ItemUse, Fights {
     public boolean place(OnlinePlayer p, int againstX, int againstY, int againstZ, int x, int y, int z, int id,
             int data) {
         return world.blockEvents().place(p, againstX, againstY, againstZ, x, y, z, id, data);
-    }
-
-    public void use(OnlinePlayer p) {
-        world.eating().use(p);
-    }
-
-    public void release(OnlinePlayer p) {
-        world.eating().release(p);
     }
 
     public void hit(OnlinePlayer attacker, OnlinePlayer target) {

@@ -15,6 +15,7 @@ import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.Digging;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
@@ -51,7 +52,7 @@ public final class BlockBreaking {
     private final LongSupplier currentTick;
     private final GameHost host;
     private final BlockAsks asks;
-    private final ItemUse eating;
+    private final Eating eating;
     private final Hunger hunger;
     private final Contents contents;
     private final java.util.Random random = new java.util.Random();
@@ -59,7 +60,7 @@ public final class BlockBreaking {
     private final java.util.Set<OnlinePlayer> diggers = new java.util.LinkedHashSet<OnlinePlayer>();
 
     public BlockBreaking(WorldBlocks world, BlockBehaviours blocks, BlockReach reach, GroundItems items,
-            Supplier<LevelState> levels, LongSupplier currentTick, GameHost host, BlockAsks asks, ItemUse eating,
+            Supplier<LevelState> levels, LongSupplier currentTick, GameHost host, BlockAsks asks, Eating eating,
             Hunger hunger, Contents contents) {
         this.world = world;
         this.blocks = blocks;

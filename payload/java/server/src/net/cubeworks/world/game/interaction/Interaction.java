@@ -12,6 +12,7 @@ import net.cubeworks.world.game.block.Placement;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.BlockEntity;
@@ -44,12 +45,12 @@ public final class Interaction {
     private final GameHost host;
     private final org.bukkit.World api;
     private final BlockAsks asks;
-    private final ItemUse eating;
+    private final Eating eating;
     private final Throwing throwing;
     private final BlockEntityAt blockEntities;
 
     public Interaction(WorldBlocks world, BlockBehaviours blocks, BlockReach reach, BlockBreaking breaking,
-            ServerProperties properties, GameHost host, org.bukkit.World api, BlockAsks asks, ItemUse eating,
+            ServerProperties properties, GameHost host, org.bukkit.World api, BlockAsks asks, Eating eating,
             Throwing throwing, BlockEntityAt blockEntities) {
         this.world = world;
         this.blocks = blocks;

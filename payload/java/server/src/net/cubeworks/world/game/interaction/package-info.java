@@ -7,8 +7,8 @@
  * {@code BlockReach} says which blocks he may reach (his client holds the column, the spawn is not
  * protected from him) and shows the others near what he did. What these need of the rules above
  * them they ask through small interfaces the game answers: the plugins' say on clicks on blocks
- * ({@code BlockAsks}), the item held in use ({@code ItemUse}), his hits on other players
- * ({@code Fights}). Uses the block rules and the world's blocks, the ground items, the mobs, the
- * player with his hunger and the player list, the events and the floors below.
+ * ({@code BlockAsks}), his hits on other players ({@code Fights}), the block entities kept in
+ * the columns. Uses the block rules and the world's blocks, the ground items, the mobs, the player
+ * with his hunger, eating and the player list, the events and the floors below.
  */
 package net.cubeworks.world.game.interaction;
