@@ -141,7 +141,7 @@ public final class GameWorld {
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
-                game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
+                game.entities(), game.host(), game::difficulty, survival::damage, visibility));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
@@ -170,7 +170,7 @@ public final class GameWorld {
         this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
                 eating, new Throwing(mobs), blockEntities::at);
         this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
-                inventoryEvents::mayCreativeSet, visibility::toViewers);
+                inventoryEvents::mayCreativeSet, visibility);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);

@@ -15,8 +15,8 @@ import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.thread.GameHost;
-import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 
@@ -44,11 +44,6 @@ public final class Hands {
         boolean maySet(OnlinePlayer p, int slot, ItemStack[] item);
     }
 
-    /** Sends the packet to every client that shows the player. */
-    public interface Shown {
-        void toViewers(OnlinePlayer p, PacketOut packet);
-    }
-
     private final Logger logger;
     private final GameHost host;
     private final Players players;
@@ -57,10 +52,10 @@ public final class Hands {
     private final Fights combat;
     private final Hunger hunger;
     private final CreativeAsk creative;
-    private final Shown shown;
+    private final Visibility shown;
 
     public Hands(Logger logger, GameHost host, Players players, GroundItems items, LongSupplier currentTick, Fights combat,
-            Hunger hunger, CreativeAsk creative, Shown shown) {
+            Hunger hunger, CreativeAsk creative, Visibility shown) {
         this.logger = logger;
         this.host = host;
         this.players = players;

@@ -16,7 +16,6 @@ import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
 import net.cubeworks.world.game.thread.GameHost;
-import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -30,20 +29,15 @@ import net.cubeworks.world.protocol.PlayPackets;
 public final class ExplosionHits {
     private static final int NETHER_STAR = 399;
 
-    /** Sends the packet to every client that shows the thing. */
-    public interface Shown {
-        void toViewers(WorldEntity e, PacketOut packet);
-    }
-
     private final Players players;
     private final Entities entities;
     private final GameHost host;
     private final IntSupplier difficulty;
     private final Damage harm;
-    private final Shown shown;
+    private final Visibility shown;
 
     public ExplosionHits(Players players, Entities entities, GameHost host,
-            IntSupplier difficulty, Damage harm, Shown shown) {
+            IntSupplier difficulty, Damage harm, Visibility shown) {
         this.players = players;
         this.entities = entities;
         this.host = host;
