@@ -42,7 +42,7 @@ public final class ApiInventories {
      * the window shut. The player's own inventory is already open: his view.
      */
     static InventoryView open(Game game, OnlinePlayer p, Inventory inventory) {
-        Windows windows = game.world().interaction().windows();
+        Windows windows = game.world().windows();
         boolean opened;
         if (inventory instanceof ApiContainer) {
             ApiContainer c = (ApiContainer) inventory;

@@ -24,6 +24,11 @@ import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.interaction.BlockBreaking;
+import net.cubeworks.world.game.interaction.BlockReach;
+import net.cubeworks.world.game.interaction.Hands;
+import net.cubeworks.world.game.interaction.Interaction;
+import net.cubeworks.world.game.interaction.Throwing;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Combat;
@@ -87,6 +92,8 @@ public final class GameWorld {
     private final Movement movement;
     private final Interaction interaction;
     private final Teleport teleport;
+    private final Hands hands;
+    private final Windows windows;
     private final Combat combat;
     private final Hunger hunger;
     private final Eating eating;
@@ -146,8 +153,8 @@ public final class GameWorld {
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
-        this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
-                game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
+        this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
+                game.entities(), game.host(), game::difficulty, survival::damage, visibility));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
@@ -159,7 +166,7 @@ public final class GameWorld {
         BlockInventories inventories = (x, y, z, type, size) -> api.blockInventory(x, y, z, type, size, null);
         this.furnaces = new Furnaces(blockEntities, blocks, cache, game.host(), api);
         this.inventoryEvents = new InventoryEvents(game.host(), (p, w) -> new ApiWindowView(game.lock(), game.thread(), p, w));
-        Windows windows = new Windows(blocks, items, this::currentTick, inventoryEvents, game.players(), blockEntities,
+        this.windows = new Windows(blocks, items, this::currentTick, inventoryEvents, game.players(), blockEntities,
                 inventories);
         Hoppers hoppers = new Hoppers(blockEntities, blocks, cache, items, game.host(), inventories, furnaces,
                 windows::chestChangedAt);
@@ -168,7 +175,15 @@ public final class GameWorld {
         this.blockWindows = new BlockWindows(blockEntities, blocks, windows, furnaceWindows, new Jukeboxes(blockEntities, blocks,
                 items), hoppers, inventories, p -> new ApiContainer(game.lock(), game.thread(), game.players(), p, InventoryType.ENDER_CHEST, p.inventory().ender,
                         InventoryType.ENDER_CHEST.getDefaultTitle(), null));
-        this.interaction = new Interaction(game, this, windows);
+        HandsLink link = new HandsLink(this);
+        BlockBehaviours behaviours = new BlockBehaviours();
+        BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(), game.players());
+        BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, () -> level, this::currentTick,
+                game.host(), link, eating, hunger, blockEntities::contents);
+        this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
+                eating, new Throwing(mobs), blockEntities::at);
+        this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
+                inventoryEvents::mayCreativeSet, visibility);
         this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
@@ -262,6 +277,16 @@ public final class GameWorld {
     /** Moves players at once, as commands and beds do. */
     public Teleport teleport() {
         return teleport;
+    }
+
+    /** What players do with their hands: the slot in hand, swings, clicks on others, creative slots. */
+    public Hands hands() {
+        return hands;
+    }
+
+    /** The players' windows: clicks, crafting tables, closing. */
+    public Windows windows() {
+        return windows;
     }
 
     Combat combat() {

@@ -88,7 +88,7 @@ public final class Survival implements Damage {
             p.dead = true;
             world.visibility().hide(p);
             if (p.inventory().open != p.inventory().own) {
-                world.interaction().windows().close(p, true); // its grid and cursor back first
+                world.windows().close(p, true); // its grid and cursor back first
             }
             boolean keep = "true".equals(world.level().gameRules.get("keepInventory"));
             java.util.List<org.bukkit.inventory.ItemStack> drops = keep
