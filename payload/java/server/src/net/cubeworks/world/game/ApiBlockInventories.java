@@ -9,12 +9,15 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryHolder;
 
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.SlotRow;
 
 /** The inventories of the world's blocks as plugins see them, one face per block's slots. */
 final class ApiBlockInventories {
-    private final Game game;
+    private final Object lock;
+    private final GameThread thread;
+    private final Players players;
     private final GameWorld world;
 
     /**
@@ -27,8 +30,10 @@ final class ApiBlockInventories {
     /** The inventories of blocks with slots the world does not keep (a beacon's), by place, for the session. */
     private final Map<Long, ApiContainer> sessionInventories = new HashMap<Long, ApiContainer>();
 
-    ApiBlockInventories(Game game, GameWorld world) {
-        this.game = game;
+    ApiBlockInventories(Object lock, GameThread thread, Players players, GameWorld world) {
+        this.lock = lock;
+        this.thread = thread;
+        this.players = players;
         this.world = world;
     }
 
@@ -38,7 +43,7 @@ final class ApiBlockInventories {
      */
     Inventory at(final int x, int y, final int z, InventoryType type, int size, InventoryHolder holder) {
         long k = ((long) x & 0x3FFFFFF) << 38 | ((long) z & 0x3FFFFFF) << 12 | (y & 0xFFF);
-        synchronized (game.lock()) {
+        synchronized (lock) {
             BlockEntity e = BlockEntities.at(world, x, y, z);
             BlockEntity.Container block = e instanceof BlockEntity.Container
                     && ((BlockEntity.Container) e).slots.size() == size ? (BlockEntity.Container) e : null;
@@ -53,11 +58,11 @@ final class ApiBlockInventories {
                     }
                 };
                 if (type == InventoryType.FURNACE) {
-                    c = new ApiFurnaceSlots.Smelting(game.lock(), game.thread(), game.players(), holder, row, title, changed);
+                    c = new ApiFurnaceSlots.Smelting(lock, thread, players, holder, row, title, changed);
                 } else if (type == InventoryType.BREWING) {
-                    c = new ApiFurnaceSlots.Brewing(game.lock(), game.thread(), game.players(), holder, row, title, changed);
+                    c = new ApiFurnaceSlots.Brewing(lock, thread, players, holder, row, title, changed);
                 } else {
-                    c = new ApiContainer(game.lock(), game.thread(), game.players(), holder, type, row, title, changed);
+                    c = new ApiContainer(lock, thread, players, holder, type, row, title, changed);
                 }
                 if (block != null) {
                     keptInventories.put(block.slots, new WeakReference<ApiContainer>(c));

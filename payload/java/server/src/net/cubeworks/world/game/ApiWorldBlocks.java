@@ -18,23 +18,25 @@ import net.cubeworks.world.game.api.ApiTrees;
 final class ApiWorldBlocks {
     private final ApiChanges changes;
     private final Object lock;
-    private final GameWorld world;
+    private final WorldBlocks blocks;
+    private final ApiBiomes biomes;
 
-    ApiWorldBlocks(ApiChanges changes, Object lock, GameWorld world) {
+    ApiWorldBlocks(ApiChanges changes, Object lock, WorldBlocks blocks, ApiBiomes biomes) {
         this.changes = changes;
         this.lock = lock;
-        this.world = world;
+        this.blocks = blocks;
+        this.biomes = biomes;
     }
 
     int typeAt(int x, int y, int z) {
         synchronized (lock) {
-            return world.blocks().blockAt(x, y, z);
+            return blocks.blockAt(x, y, z);
         }
     }
 
     int dataAt(int x, int y, int z) {
         synchronized (lock) {
-            return world.blocks().metaAt(x, y, z);
+            return blocks.metaAt(x, y, z);
         }
     }
 
@@ -46,9 +48,9 @@ final class ApiWorldBlocks {
         changes.call(new Callable<Void>() {
             public Void call() {
                 if (physics) {
-                    world.blocks().setBlock(x, y, z, id, data & 15);
+                    blocks.setBlock(x, y, z, id, data & 15);
                 } else {
-                    world.blocks().setBlockQuietly(x, y, z, id, data & 15);
+                    blocks.setBlockQuietly(x, y, z, id, data & 15);
                 }
                 return null;
             }
@@ -59,7 +61,7 @@ final class ApiWorldBlocks {
     int highestY(int x, int z) {
         synchronized (lock) {
             for (int y = 255; y >= 0; y--) {
-                if (world.blocks().blockAt(x, y, z) != 0) {
+                if (blocks.blockAt(x, y, z) != 0) {
                     return y + 1;
                 }
             }
@@ -69,7 +71,7 @@ final class ApiWorldBlocks {
 
     Biome biome(int x, int z) {
         synchronized (lock) {
-            return ApiBiomes.at(world, x, z);
+            return biomes.at(x, z);
         }
     }
 
@@ -79,7 +81,7 @@ final class ApiWorldBlocks {
         }
         changes.call(new Callable<Void>() {
             public Void call() {
-                ApiBiomes.set(world, x, z, bio);
+                biomes.set(x, z, bio);
                 return null;
             }
         });
@@ -91,11 +93,11 @@ final class ApiWorldBlocks {
             public Boolean call() {
                 return ApiTrees.grow(new ApiTrees.Blocks() {
                     public int typeAt(int bx, int by, int bz) {
-                        return world.blocks().blockAt(bx, by, bz);
+                        return blocks.blockAt(bx, by, bz);
                     }
 
                     public void put(int bx, int by, int bz, int id, int data) {
-                        world.blocks().setBlock(bx, by, bz, id, data);
+                        blocks.setBlock(bx, by, bz, id, data);
                     }
                 }, x, y, z, type, new Random());
             }

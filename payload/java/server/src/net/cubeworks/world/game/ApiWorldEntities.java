@@ -4,6 +4,7 @@ import java.util.ArrayList;
 import java.util.Collection;
 import java.util.List;
 import java.util.concurrent.Callable;
+import java.util.function.Supplier;
 import java.util.logging.Logger;
 
 import org.bukkit.Location;
@@ -19,7 +20,10 @@ import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
 import net.cubeworks.world.game.api.ApiChanges;
+import net.cubeworks.world.game.api.PluginBlasts;
 import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.entity.ItemDrops;
+import net.cubeworks.world.game.mob.Mobs;
 import net.cubeworks.world.level.ColumnKey;
 
 /**
@@ -34,17 +38,22 @@ final class ApiWorldEntities {
     private final Object lock;
     private final Logger logger;
     private final Entities entities;
-    private final GameWorld world;
+    private final Supplier<Mobs> mobs;
+    private final Supplier<ItemDrops> items;
+    private final PluginBlasts blasts;
 
     private final java.util.Set<String> toldCannotSpawn = java.util.Collections.synchronizedSet(
             new java.util.HashSet<String>());
 
-    ApiWorldEntities(ApiChanges changes, Object lock, Logger logger, Entities entities, GameWorld world) {
+    ApiWorldEntities(ApiChanges changes, Object lock, Logger logger, Entities entities, Supplier<Mobs> mobs,
+            Supplier<ItemDrops> items, PluginBlasts blasts) {
         this.changes = changes;
         this.lock = lock;
         this.logger = logger;
         this.entities = entities;
-        this.world = world;
+        this.mobs = mobs;
+        this.items = items;
+        this.blasts = blasts;
     }
 
     private <T> T cannotSpawn(String what) {
@@ -115,10 +124,10 @@ final class ApiWorldEntities {
             public T call() {
                 Entity made;
                 if (kind != null) {
-                    made = world.mobs().spawn(kind, location.getX(), location.getY(), location.getZ(), location.getYaw(),
+                    made = mobs.get().spawn(kind, location.getX(), location.getY(), location.getZ(), location.getYaw(),
                             org.bukkit.event.entity.CreatureSpawnEvent.SpawnReason.CUSTOM);
                 } else {
-                    made = world.mobs().shootArrow(null, location.getX(), location.getY(), location.getZ(),
+                    made = mobs.get().shootArrow(null, location.getX(), location.getY(), location.getZ(),
                             location.getYaw(), location.getPitch(), 0.6f, 12f);
                 }
                 return clazz.isInstance(made) ? clazz.cast(made) : null;
@@ -165,7 +174,7 @@ final class ApiWorldEntities {
         final int count = Math.min(item.getAmount(), 127); // the most the game keeps in one item
         return changes.call(new Callable<Item>() {
             public Item call() {
-                net.cubeworks.world.game.entity.ItemDrops drops = world.items();
+                ItemDrops drops = items.get();
                 Object tag = net.cubeworks.world.game.item.ApiItems.tag(item);
                 return naturally
                         ? drops.dropItemNaturally(location.getX(), location.getY(), location.getZ(), item.getTypeId(),
@@ -182,7 +191,7 @@ final class ApiWorldEntities {
         }
         return changes.call(new Callable<Arrow>() {
             public Arrow call() {
-                net.cubeworks.world.game.mob.ArrowEntity a = world.mobs().shootArrow(null, location.getX(),
+                net.cubeworks.world.game.mob.ArrowEntity a = mobs.get().shootArrow(null, location.getX(),
                         location.getY(), location.getZ(), 0f, 0f, speed, spread);
                 a.aim(direction.getX(), direction.getY(), direction.getZ(), speed, spread);
                 return a;
@@ -209,7 +218,7 @@ final class ApiWorldEntities {
         }
         return changes.call(new Callable<LightningStrike>() {
             public LightningStrike call() {
-                return world.mobs().strike(loc.getX(), loc.getY(), loc.getZ(), effect);
+                return mobs.get().strike(loc.getX(), loc.getY(), loc.getZ(), effect);
             }
         });
     }
@@ -228,7 +237,7 @@ final class ApiWorldEntities {
         }
         return changes.call(new Callable<Boolean>() {
             public Boolean call() {
-                world.blasts().byPlugin(x, y, z, power, setFire, breakBlocks);
+                blasts.explode(x, y, z, power, setFire, breakBlocks);
                 return true;
             }
         });

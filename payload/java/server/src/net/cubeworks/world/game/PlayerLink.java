@@ -16,6 +16,7 @@ import org.bukkit.potion.PotionEffectType;
 import org.bukkit.scoreboard.Scoreboard;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.api.ApiScoreboard;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.entity.Entities;
@@ -43,7 +44,7 @@ final class PlayerLink implements PlayerGame {
     public Object lock() { return game.lock(); }
     public GameHost host() { return game.host(); }
     public Logger logger() { return game.logger(); }
-    public <T> T change(Callable<T> work) { return ApiWorld.onGameThread(game, work); }
+    public <T> T change(Callable<T> work) { return ApiChanges.call(game.lock(), game.thread(), work); }
 
     public Entities entities() { return game.entities(); }
     public EntityWorld blocks() { return world().blocks(); }
