@@ -12,6 +12,8 @@ import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.ChunkPackets;
 import net.cubeworks.world.storage.Unavailable;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.player.Players;
 
 /**
  * The plugin API's biomes over the biome arrays of the world's columns (one byte a place, z

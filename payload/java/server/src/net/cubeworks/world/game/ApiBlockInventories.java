@@ -12,6 +12,7 @@ import org.bukkit.inventory.InventoryHolder;
 import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.SlotRow;
+import net.cubeworks.world.game.player.Players;
 
 /** The inventories of the world's blocks as plugins see them, one face per block's slots. */
 final class ApiBlockInventories {

@@ -19,6 +19,7 @@ import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
 import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.player.Players;
 
 /**
  * An inventory a plugin made (Server.createInventory): slots the server keeps for as long as the

@@ -10,6 +10,7 @@ import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.player.Players;
 
 /** The slots of a furnace (what smelts, fuel, result) and of a brewing stand (three bottles, ingredient). */
 final class ApiFurnaceSlots {

@@ -8,6 +8,7 @@ import org.bukkit.inventory.InventoryView;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.player.Players;
 
 /** Inventories plugins make, and opening inventories as windows for a player. */
 public final class ApiInventories {

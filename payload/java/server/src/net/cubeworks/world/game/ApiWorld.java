@@ -66,6 +66,8 @@ import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.game.world.Terrain;
 import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.settings.ServerProperties;
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.block.WorldBlocks;
 
 /**
  * The game's one world as plugins see it. Each member hands its call to the part whose job it is:

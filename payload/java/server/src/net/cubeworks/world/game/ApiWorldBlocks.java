@@ -9,6 +9,7 @@ import org.bukkit.block.Biome;
 
 import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.api.ApiTrees;
+import net.cubeworks.world.game.block.WorldBlocks;
 
 /**
  * The world's blocks and biomes as plugins read and change them, and the trees they grow. Reads

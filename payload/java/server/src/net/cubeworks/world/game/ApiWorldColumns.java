@@ -9,6 +9,7 @@ import org.bukkit.ChunkSnapshot;
 
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.ColumnCache;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.world.ColumnKeeping;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;

@@ -5,6 +5,7 @@ import org.bukkit.Location;
 import org.bukkit.Sound;
 
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.player.SoundNames;
 import net.cubeworks.world.protocol.PlayPackets;
 

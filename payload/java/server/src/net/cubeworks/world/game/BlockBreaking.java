@@ -11,6 +11,7 @@ import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.Digging;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.level.BlockTable;

@@ -13,6 +13,7 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.game.block.WorldBlocks;
 
 /**
  * The plugins' say in what players do to blocks: clicks, breaking, placing. What a cancelled

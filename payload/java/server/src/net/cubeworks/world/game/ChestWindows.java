@@ -4,6 +4,7 @@ import net.cubeworks.world.game.block.Chest;
 import net.cubeworks.world.game.block.ChestSlots;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;

@@ -6,6 +6,7 @@ import java.util.WeakHashMap;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 

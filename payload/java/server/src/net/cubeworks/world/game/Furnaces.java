@@ -20,6 +20,7 @@ import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
+import net.cubeworks.world.game.block.WorldBlocks;
 
 /**
  * The world's furnaces at work: each one that burns or has fuel and something to smelt does its

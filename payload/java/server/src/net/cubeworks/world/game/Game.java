@@ -11,6 +11,7 @@ import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.PotionKinds;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerGame;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.settings.AccessLists;
@@ -52,7 +53,8 @@ public final class Game {
         this.access = access;
         this.host = host;
         this.thread = new GameThread(lock, logger);
-        this.players = new Players(this, entities);
+        this.players = new Players(lock, host, access, logger, properties.gamemode(), entities, this::isStopping,
+                p -> world().placement().leave(p));
         this.world = new GameWorld(this, store, properties.viewDistance());
         this.chat = new ChatHandler(this);
     }

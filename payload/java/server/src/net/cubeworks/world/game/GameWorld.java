@@ -16,10 +16,12 @@ import net.cubeworks.world.game.block.BlockUpdates;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
-import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.StatusEffects;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
@@ -33,6 +35,9 @@ import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.player.Blasts;
+import net.cubeworks.world.game.player.ExplosionHits;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the
@@ -66,6 +71,7 @@ public final class GameWorld implements WorldSaving {
     private final Hunger hunger;
     private final Eating eating;
     private final Survival survival;
+    private final StatusEffects effects;
     private final WorldSaver saver;
     private final PlayerPlacement placement;
     private final ExecutorService compressor;
@@ -101,20 +107,22 @@ public final class GameWorld implements WorldSaving {
         this.streaming = new Streaming(cache, store, compressor, generators, game.lock(), game.logger(),
                 this.viewDistance);
         this.blocks = new WorldBlocks(cache, () -> level, new BlockUpdates(new BlockBehaviours(), random.nextInt()),
-                random, game.players(), game.entities(), game.lock(), game.host(), game::difficulty,
+                random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
         this.interaction = new Interaction(game, this);
         this.combat = new Combat(game, this);
-        this.hunger = new Hunger(game, this, delivery);
+        this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.eating = new Eating(game, this, delivery);
         this.survival = new Survival(game, this, delivery);
+        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
         this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game.lock(), game.thread(), game.logger(), game.properties(), game.metadata(),
                 game.players(), game.entities(), cache, cache.keeping(), blocks, this::level, this::weather,
                 this::setDayTime, this::setSpawn, this, game::difficulty, game::setDifficulty, this::mobs, this::items,
                 (x, y, z, power, fire, breaks) -> blasts().byPlugin(x, y, z, power, fire, breaks), this);
-        this.blasts = new Blasts(this, api);
+        this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
+                game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
@@ -122,7 +130,7 @@ public final class GameWorld implements WorldSaving {
         EntityCodecs codecs = new EntityCodecs();
         items.register(codecs);
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
-        blocks.attach(items, blasts, api);
+        blocks.attach(items, blasts::byThing, api);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         this.placement = new PlayerPlacement(this, saver, cache);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
@@ -222,6 +230,10 @@ public final class GameWorld implements WorldSaving {
         return survival;
     }
 
+    StatusEffects effects() {
+        return effects;
+    }
+
     /**
      * Reads the level (spawn point, clocks, world type and seed) as the store keeps it. A new
      * world takes its type and seed from the settings (level-type, level-seed, generator-settings)
@@ -310,11 +322,11 @@ public final class GameWorld implements WorldSaving {
     }
 
     public PacketOut positionPacket(OnlinePlayer p) {
-        return PlayPackets.positionAndLook(p.x, p.y + PlayerBody.EYE_HEIGHT, p.z, p.yaw, p.pitch, false);
+        return BodyPackets.position(p);
     }
 
     public PacketOut healthPacket(OnlinePlayer p) {
-        return PlayPackets.updateHealth(p.health, p.food, p.saturation);
+        return BodyPackets.health(p);
     }
 
     public PacketOut timePacket() {

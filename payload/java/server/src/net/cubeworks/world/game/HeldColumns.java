@@ -1,6 +1,7 @@
 package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.entity.ColumnEntities;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.level.Column;

@@ -4,6 +4,7 @@ import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.protocol.PacketOut;
 
 /** Who is shown what the items on the ground do: their viewers, or every player near a place. */

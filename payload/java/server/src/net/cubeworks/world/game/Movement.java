@@ -8,6 +8,7 @@ import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.event.MoveEvents;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.StatusEffects;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayReads;

@@ -73,8 +73,8 @@ final class PlayerLink implements PlayerGame {
         return world().mobs().launch(p, kind, velocity);
     }
 
-    public boolean addEffect(OnlinePlayer p, PotionEffect effect, boolean force) { return StatusEffects.add(game, p, effect, force); }
-    public void removeEffect(OnlinePlayer p, PotionEffectType type) { StatusEffects.remove(game, p, type); }
+    public boolean addEffect(OnlinePlayer p, PotionEffect effect, boolean force) { return world().effects().add(p, effect, force); }
+    public void removeEffect(OnlinePlayer p, PotionEffectType type) { world().effects().remove(p, type); }
 
     public void setBedSpawn(OnlinePlayer p, Location at, boolean force) { Beds.setSpawn(p, at, force); }
     public int[] bedSpawn(OnlinePlayer p) { return Beds.spawnPlace(world(), p); }

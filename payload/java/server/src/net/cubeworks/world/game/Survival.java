@@ -6,12 +6,14 @@ import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.Damage;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */
-public final class Survival {
+public final class Survival implements Damage {
     static final double VOID_Y = -64;
     static final String HARDCORE_BAN_REASON = "Death in Hardcore";
     static final String HARDCORE_GAME_OVER = "You have died. Game over, man, it's game over!";
@@ -74,7 +76,7 @@ public final class Survival {
         }
     }
 
-    void damage(OnlinePlayer p, float amount, String deathMessage) {
+    public void damage(OnlinePlayer p, float amount, String deathMessage) {
         if (p.dead || amount <= 0) {
             return;
         }

@@ -10,6 +10,7 @@ import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;

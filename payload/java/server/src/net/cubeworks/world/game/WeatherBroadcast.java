@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.protocol.PacketOut;
 

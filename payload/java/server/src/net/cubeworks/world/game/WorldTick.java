@@ -71,7 +71,7 @@ final class WorldTick {
                 try {
                     p.actionsThisTick = 0;
                     survival.tick(p, tick);
-                    StatusEffects.tick(game, p, tick);
+                    world.effects().tick(p, tick);
                     if (!p.dead) {
                         visibility.trackMovement(p, all, tick);
                     }

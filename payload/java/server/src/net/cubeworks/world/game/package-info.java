@@ -6,7 +6,7 @@
  * tick. Beside them, in one room until they stop needing Game or GameWorld: the player's moves,
  * digging and placing, survival,
  * hunger, eating, burning, fights and effects, the windows and the blocks with windows (chests,
- * furnaces, hoppers, jukeboxes, beds), what explosions do (Blasts), and the plugin API's faces of
+ * furnaces, hoppers, jukeboxes, beds), and the plugin API's faces of
  * the world, its blocks and inventories (Api...). What the game needs from above goes through
  * game.thread.GameHost. Uses every package of the game below it, net, protocol, storage, settings
  * and the floors below.

@@ -5,9 +5,12 @@
  * item becomes a block is Placement's (the cell and the kind of plan), with PlacedData (one
  * block's data by the common rules), PairedPlans (doors, beds, tall flowers, chest pairs, double
  * slabs) and Footing (what holds a block, also read by Attached). The rays of an explosion and
- * each block's blast resistance are Explosions'. A new kind of block with rules
+ * each block's blast resistance are Explosions'. WorldBlocks is the world's blocks as the rules and
+ * moving things see them: what stands where and in what light, changes shown to the players who
+ * hold the column (the online Viewers, handed in as a supplier), block updates and the blocks' own
+ * tick, sounds and effects near, and an explosion set off through its Blast. A new kind of block with rules
  * of its own is a BlockBehaviour here, registered by its id; a hook a kind needs that the game does not
  * call yet (a neighbour's change, random and scheduled ticks) is added to BlockBehaviour with the
- * caller that runs it. Uses the world's Terrain and the floors below.
+ * caller that runs it. Uses the world's Terrain, its columns and level, the ground items and the floors below.
  */
 package net.cubeworks.world.game.block;

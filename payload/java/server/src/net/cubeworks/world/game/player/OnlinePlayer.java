@@ -172,6 +172,13 @@ public final class OnlinePlayer extends PlayerEntity implements BlockUser, Viewe
     public int columnZ() { return net.cubeworks.world.level.ColumnKey.chunk(z); }
     public void withhold() { withheld = true; }
 
+    public boolean within(double px, double py, double pz, double range) {
+        double dx = x - px;
+        double dy = y - py;
+        double dz = z - pz;
+        return dx * dx + dy * dy + dz * dz < range * range;
+    }
+
     public boolean firstNotice(Viewer.Notice notice) {
         int bit = 1 << notice.ordinal();
         return (noticesGiven.getAndUpdate(given -> given | bit) & bit) == 0;

@@ -30,6 +30,9 @@ public interface Viewer {
 
     int columnZ();
 
+    /** Whether he stands closer than range to the point: a sound or an effect there reaches him. */
+    boolean within(double x, double y, double z, double range);
+
     /** A column in view was not sent: the land in view is asked for again now and then. */
     void withhold();
 

@@ -1,9 +1,10 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.List;
 import java.util.Random;
+import java.util.function.Supplier;
 
 import org.bukkit.World;
 import org.bukkit.entity.Entity;
@@ -13,10 +14,13 @@ import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.Drops;
 import net.cubeworks.world.game.block.Explosions;
 import net.cubeworks.world.game.block.Tnt;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.Sight;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.ExplosionEvents;
 import net.cubeworks.world.game.mob.Mob;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockIds;
 
 /**
@@ -27,52 +31,55 @@ import net.cubeworks.world.level.BlockIds;
  * the blocks it takes give their items by the event's yield (1 / power, as the game's) and prime
  * the TNT they hit. A plugin's explosion asks nobody and gives no items. Runs on the game thread.
  */
-final class Blasts {
-    private final GameWorld world;
+public final class Blasts {
+    private final WorldBlocks world;
+    /** The level, read anew each time: loading the world replaces it. */
+    private final Supplier<LevelState> levels;
+    private final GameHost host;
     private final World api;
+    private final ExplosionHits hits;
     private final Sight.Blocks blocks;
 
-    Blasts(GameWorld world, World api) {
+    public Blasts(WorldBlocks world, Supplier<LevelState> levels, GameHost host, World api, ExplosionHits hits) {
         this.world = world;
+        this.levels = levels;
+        this.host = host;
         this.api = api;
-        this.blocks = new Sight.Blocks() {
-            public int idAt(int bx, int by, int bz) {
-                return world.blocks().blockAt(bx, by, bz);
-            }
-        };
+        this.hits = hits;
+        this.blocks = world::blockAt;
     }
 
     /** A plugin's explosion (World.createExplosion): players hurt as by a block. */
-    void byPlugin(double x, double y, double z, float power, boolean setFire, boolean breakBlocks) {
+    public void byPlugin(double x, double y, double z, float power, boolean setFire, boolean breakBlocks) {
         blast(null, x, y, z, power, setFire, breakBlocks,
-                new ExplosionHits.Players(DamageCause.BLOCK_EXPLOSION, null, false));
+                new ExplosionHits.Treatment(DamageCause.BLOCK_EXPLOSION, null, false));
     }
 
     /** Primed TNT's explosion, lighting fire when the TNT was a fire charge's. */
-    void byThing(WorldEntity source, double x, double y, double z, float power, boolean setFire) {
+    public void byThing(WorldEntity source, double x, double y, double z, float power, boolean setFire) {
         blast(source, x, y, z, power, setFire, true,
-                new ExplosionHits.Players(DamageCause.BLOCK_EXPLOSION, null, false));
+                new ExplosionHits.Treatment(DamageCause.BLOCK_EXPLOSION, null, false));
     }
 
     /**
      * A mob's explosion (a creeper's): it takes blocks only while the mobGriefing rule is on, and
      * hurts players by the difficulty, sparing those in creative.
      */
-    void byMob(Entity source, double x, double y, double z, float power) {
-        boolean griefing = !"false".equals(world.level().gameRules.get("mobGriefing"));
+    public void byMob(Entity source, double x, double y, double z, float power) {
+        boolean griefing = !"false".equals(levels.get().gameRules.get("mobGriefing"));
         String by = source instanceof Mob ? ((Mob) source).kind.savedId : null;
         blast(source, x, y, z, power, false, griefing,
-                new ExplosionHits.Players(DamageCause.ENTITY_EXPLOSION, by, true));
+                new ExplosionHits.Treatment(DamageCause.ENTITY_EXPLOSION, by, true));
     }
 
     private void blast(Entity source, double x, double y, double z, float power, boolean setFire,
-            boolean breakBlocks, ExplosionHits.Players how) {
-        Random random = world.blocks().random();
+            boolean breakBlocks, ExplosionHits.Treatment how) {
+        Random random = world.random();
         List<int[]> taken = breakBlocks ? Explosions.affected(blocks, x, y, z, power, random)
                 : Collections.<int[]>emptyList();
         float yield = 0;
         if (source != null) {
-            ExplosionEvents.Blast asked = ExplosionEvents.byEntity(world.blocks().host(), api, source, x, y, z, taken,
+            ExplosionEvents.Blast asked = ExplosionEvents.byEntity(host, api, source, x, y, z, taken,
                     1.0f / power);
             taken = asked == null ? Collections.<int[]>emptyList() : asked.blocks;
             yield = asked == null ? 0 : asked.yield;
@@ -81,7 +88,7 @@ final class Blasts {
         if (setFire) {
             light(taken, random);
         }
-        ExplosionHits.hit(world, source, x, y, z, power, blocks, offsets, how);
+        hits.hit(source, x, y, z, power, blocks, offsets, how);
     }
 
     /**
@@ -96,14 +103,14 @@ final class Blasts {
         int oz = (int) Math.floor(z);
         List<int[]> offsets = new ArrayList<int[]>();
         for (int[] b : taken) {
-            int id = world.blocks().blockAt(b[0], b[1], b[2]);
+            int id = world.blockAt(b[0], b[1], b[2]);
             if (primeTnt && id == BlockIds.TNT) {
-                Tnt.prime(world.blocks(), b[0], b[1], b[2], Tnt.chainFuse(random));
+                Tnt.prime(world, b[0], b[1], b[2], Tnt.chainFuse(random));
             } else {
                 if (id != 0 && yield > 0 && random.nextFloat() < yield) {
-                    Drops.ofBlock(world.blocks(), b[0], b[1], b[2], id, world.blocks().metaAt(b[0], b[1], b[2]));
+                    Drops.ofBlock(world, b[0], b[1], b[2], id, world.metaAt(b[0], b[1], b[2]));
                 }
-                world.blocks().setBlock(b[0], b[1], b[2], 0, 0);
+                world.setBlock(b[0], b[1], b[2], 0, 0);
             }
             int dx = b[0] - ox;
             int dy = b[1] - oy;
@@ -118,9 +125,9 @@ final class Blasts {
     /** Fire on a third of the cleared places that stand over solid ground. */
     private void light(List<int[]> taken, Random random) {
         for (int[] b : taken) {
-            if (b[1] > 0 && world.blocks().blockAt(b[0], b[1], b[2]) == 0
-                    && BlockRules.solid(world.blocks().blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
-                world.blocks().setBlock(b[0], b[1], b[2], BlockIds.FIRE, 0);
+            if (b[1] > 0 && world.blockAt(b[0], b[1], b[2]) == 0
+                    && BlockRules.solid(world.blockAt(b[0], b[1] - 1, b[2])) && random.nextInt(3) == 0) {
+                world.setBlock(b[0], b[1], b[2], BlockIds.FIRE, 0);
             }
         }
     }

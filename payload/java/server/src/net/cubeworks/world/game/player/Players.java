@@ -1,10 +1,12 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.HashMap;
 import java.util.List;
 import java.util.Map;
+import java.util.function.BooleanSupplier;
+import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
 import org.bukkit.event.player.PlayerQuitEvent;
@@ -12,9 +14,10 @@ import org.bukkit.event.player.PlayerQuitEvent;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.event.PlayerEvents;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.protocol.Json;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.settings.AccessLists;
 
 /**
  * The online players in join order, the game mode each name last played in, and what
@@ -22,17 +25,41 @@ import net.cubeworks.world.protocol.PlayPackets;
  * also kept as a snapshot that any thread reads without it (the status ping, the tick).
  */
 public final class Players {
-    private final Game game;
+    private final Object lock;
+    private final GameHost host;
+    private final AccessLists access;
+    private final Logger logger;
+    private final BooleanSupplier stopping;
+    private final Leaving leaving;
     private final List<OnlinePlayer> online = new ArrayList<OnlinePlayer>();
     private volatile OnlinePlayer[] view = new OnlinePlayer[0];
     private final Map<String, GameMode> lastModes = new HashMap<String, GameMode>();
     private volatile GameMode defaultMode = GameMode.SURVIVAL;
     private final Entities entities;
 
-    Players(Game game, Entities entities) {
-        this.game = game;
+    /**
+     * What a leaving player's going undoes in the world around him (his bed, his window, his
+     * figure in the others' clients, his record saved); the game answers it.
+     */
+    public interface Leaving {
+        void leave(OnlinePlayer p);
+    }
+
+    /**
+     * The list under the world lock, for the game's host: the names' access lists, the log, the
+     * game mode newcomers start in (gamemode= of server.properties, by its number), whether the
+     * server is stopping (leaving players then fire no events) and what a player's leaving undoes.
+     */
+    public Players(Object lock, GameHost host, AccessLists access, Logger logger, int gameMode, Entities entities,
+            BooleanSupplier stopping, Leaving leaving) {
+        this.lock = lock;
+        this.host = host;
+        this.access = access;
+        this.logger = logger;
         this.entities = entities;
-        GameMode mode = GameMode.getByValue(game.properties().gamemode());
+        this.stopping = stopping;
+        this.leaving = leaving;
+        GameMode mode = GameMode.getByValue(gameMode);
         if (mode != null) {
             defaultMode = mode;
         }
@@ -73,14 +100,14 @@ public final class Players {
 
     /** The mode a returning player gets: the one they left in, else the default. */
     public GameMode modeFor(String name) {
-        synchronized (game.lock()) {
+        synchronized (lock) {
             GameMode mode = lastModes.get(name.toLowerCase());
             return mode == null ? defaultMode : mode;
         }
     }
 
     public void add(OnlinePlayer p) {
-        synchronized (game.lock()) {
+        synchronized (lock) {
             online.add(p);
             entities.add(p);
             view = online.toArray(new OnlinePlayer[online.size()]);
@@ -89,8 +116,8 @@ public final class Players {
 
     /** Disconnects the player with the reason and removes them from the world. */
     public void kick(OnlinePlayer p, String reason) {
-        synchronized (game.lock()) {
-            reason = PlayerEvents.kick(game.host(), p, reason, game.isStopping());
+        synchronized (lock) {
+            reason = PlayerEvents.kick(host, p, reason, stopping.getAsBoolean());
             if (reason == null) {
                 return;
             }
@@ -100,8 +127,8 @@ public final class Players {
     }
 
     /** Disconnects the player with a reason the client translates, such as "disconnect.spam". */
-    void kickTranslated(OnlinePlayer p, String key) {
-        synchronized (game.lock()) {
+    public void kickTranslated(OnlinePlayer p, String key) {
+        synchronized (lock) {
             p.connection().disconnectWith(Json.translate(key));
             remove(p, key);
         }
@@ -109,7 +136,7 @@ public final class Players {
 
     /** Takes the player out of the world: tab lists, the quit event and its message. */
     public void remove(OnlinePlayer p, String reason) {
-        synchronized (game.lock()) {
+        synchronized (lock) {
             if (!online.remove(p)) {
                 return;
             }
@@ -117,17 +144,17 @@ public final class Players {
             entities.remove(p);
             p.markOffline();
             p.conversations.abandonAll();
-            game.world().placement().leave(p);
+            leaving.leave(p);
             lastModes.put(p.getName().toLowerCase(), p.getGameMode());
-            game.logger().info(p.getName() + " lost connection: " + reason);
+            logger.info(p.getName() + " lost connection: " + reason);
             for (OnlinePlayer other : online) {
                 other.connection().send(PlayPackets.playerListItem(p.getPlayerListName(), false, 0));
             }
-            if (game.isStopping()) {
+            if (stopping.getAsBoolean()) {
                 return;
             }
             PlayerQuitEvent event = new PlayerQuitEvent(p, "\u00a7e" + p.getName() + " left the game");
-            game.host().callEvent(event);
+            host.callEvent(event);
             if (event.getQuitMessage() != null && event.getQuitMessage().length() > 0) {
                 broadcast(event.getQuitMessage());
             }
@@ -136,7 +163,7 @@ public final class Players {
 
     /** Logs the message and sends it to every online player; returns how many got it. */
     public int broadcast(String message) {
-        game.logger().info(message);
+        logger.info(message);
         OnlinePlayer[] all = view;
         for (OnlinePlayer p : all) {
             p.sendMessage(message);
@@ -146,8 +173,8 @@ public final class Players {
 
     /** Sets the mode and tells the client (Change Game State, then its abilities). */
     public void setGameMode(OnlinePlayer p, GameMode mode) {
-        synchronized (game.lock()) {
-            if (!ActionEvents.gameMode(game.host(), p, mode)) {
+        synchronized (lock) {
+            if (!ActionEvents.gameMode(host, p, mode)) {
                 return; // a plugin keeps the mode he has
             }
             p.setModeField(mode);
@@ -158,7 +185,7 @@ public final class Players {
 
     /** Grants or revokes operator status, saves ops.txt and, when online, recalculates the player's permissions and tells him. */
     public boolean setOp(String name, boolean op) {
-        boolean changed = game.access().setOp(name, op);
+        boolean changed = access.setOp(name, op);
         OnlinePlayer p = findExact(name);
         if (p != null && changed) {
             p.recalculatePermissions();
@@ -170,10 +197,10 @@ public final class Players {
     /** Bans (kicking the player when online) or pardons a name, and saves the list. */
     public void setBanned(String name, boolean banned, String reason, String source) {
         if (!banned) {
-            game.access().removeBan(name);
+            access.removeBan(name);
             return;
         }
-        String r = game.access().addBan(name, reason, source);
+        String r = access.addBan(name, reason, source);
         OnlinePlayer p = findExact(name);
         if (p != null) {
             kick(p, r);

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.block;
 
 import java.util.ArrayList;
 import java.util.List;
@@ -11,13 +11,14 @@ import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.EntityWorld;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.ItemEntity;
+import net.cubeworks.world.game.entity.Living;
 import net.cubeworks.world.game.entity.WorldEntity;
-import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.world.BlockTicks;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.Daylight;
 import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
@@ -31,9 +32,9 @@ import net.cubeworks.world.storage.Unavailable;
  * the players near hear, and what a block's doings put on the ground or set off. Everything
  * here runs on the game thread or under the world lock.
  */
-final class WorldBlocks implements EntityWorld {
+public final class WorldBlocks implements EntityWorld {
     /** What setBlockUnseen answers when the block's column cannot be read. */
-    static final long NO_COLUMN = Long.MIN_VALUE;
+    public static final long NO_COLUMN = Long.MIN_VALUE;
 
     private final ColumnCache cache;
     /** The level, read anew each time: loading the world replaces it. */
@@ -41,7 +42,8 @@ final class WorldBlocks implements EntityWorld {
     private final BlockTicks blockTicks = new BlockTicks();
     private final BlockUpdates blockUpdates;
     private final Random random;
-    private final Players players;
+    /** Who is online now, in join order: the players a block's changes, sounds and effects reach. */
+    private final Supplier<? extends List<? extends Viewer>> players;
     private final Entities entities;
     private final Object lock;
     private final GameHost host;
@@ -49,11 +51,16 @@ final class WorldBlocks implements EntityWorld {
     /** How far from a player, in columns, blocks act by themselves (picked at random, updates adopted from disk). */
     private final int activeRadius;
     private GroundItems items;
-    private Blasts blasts;
+    private Blast blasts;
     private org.bukkit.World api;
 
-    WorldBlocks(ColumnCache cache, Supplier<LevelState> levels, BlockUpdates blockUpdates, Random random,
-            Players players, Entities entities, Object lock, GameHost host, IntSupplier difficulty,
+    /** Sets off an explosion a thing in the world caused (primed TNT): what it does is the player rules' to say. */
+    public interface Blast {
+        void explode(WorldEntity source, double x, double y, double z, float power, boolean fire);
+    }
+
+    public WorldBlocks(ColumnCache cache, Supplier<LevelState> levels, BlockUpdates blockUpdates, Random random,
+            Supplier<? extends List<? extends Viewer>> players, Entities entities, Object lock, GameHost host, IntSupplier difficulty,
             int activeRadius) {
         this.cache = cache;
         this.levels = levels;
@@ -68,7 +75,7 @@ final class WorldBlocks implements EntityWorld {
     }
 
     /** Where items go and what explodes, and the plugins' world, made after this and handed over once. */
-    void attach(GroundItems items, Blasts blasts, org.bukkit.World api) {
+    public void attach(GroundItems items, Blast blasts, org.bukkit.World api) {
         this.items = items;
         this.blasts = blasts;
         this.api = api;
@@ -107,7 +114,7 @@ final class WorldBlocks implements EntityWorld {
     }
 
     /** After a block was put in place by other means than setBlock (a player's placing): the block and its neighbours are told. */
-    void blockChanged(int x, int y, int z, int oldId) {
+    public void blockChanged(int x, int y, int z, int oldId) {
         blockUpdates.changed(this, x, y, z, oldId, blockAt(x, y, z));
     }
 
@@ -218,11 +225,8 @@ final class WorldBlocks implements EntityWorld {
 
     private void nearby(double x, double y, double z, double range, byte[] frame) {
         long k = ColumnKey.of((int) Math.floor(x) >> 4, (int) Math.floor(z) >> 4);
-        for (OnlinePlayer p : players.inJoinOrder()) {
-            double dx = p.x - x;
-            double dy = p.y - y;
-            double dz = p.z - z;
-            if (p.known.contains(k) && dx * dx + dy * dy + dz * dz < range * range) {
+        for (Viewer p : players.get()) {
+            if (p.known().contains(k) && p.within(x, y, z, range)) {
                 p.connection().sendFrame(frame);
             }
         }
@@ -264,7 +268,7 @@ final class WorldBlocks implements EntityWorld {
     }
 
     public void explode(WorldEntity source, double x, double y, double z, float power, boolean fire) {
-        blasts.byThing(source, x, y, z, power, fire);
+        blasts.explode(source, x, y, z, power, fire);
     }
 
     public GameHost host() {
@@ -276,12 +280,12 @@ final class WorldBlocks implements EntityWorld {
      * living player the updates it was written with are taken back and three blocks a section
      * act at random.
      */
-    void tickBlocks(List<OnlinePlayer> all) {
+    public void tickBlocks(List<? extends Living> all) {
         blockUpdates.runDue(this, blockTicks, random);
         java.util.Set<Long> seen = new java.util.HashSet<Long>();
         List<Column> active = new ArrayList<Column>();
         int r = activeRadius;
-        for (OnlinePlayer p : all) {
+        for (Living p : all) {
             if (p.dead) {
                 continue;
             }
@@ -307,7 +311,7 @@ final class WorldBlocks implements EntityWorld {
     }
 
     /** Puts into the copies about to be saved the block updates still due in each, counted from now. */
-    void stampTicks(List<Column> copies) {
+    public void stampTicks(List<Column> copies) {
         for (Column c : copies) {
             if (c.tileTicks == null) {
                 c.tileTicks = blockTicks.ofColumn(c.x, c.z, level().time);
@@ -316,7 +320,7 @@ final class WorldBlocks implements EntityWorld {
     }
 
     /** Changes a block and marks its column for saving, telling nobody; NO_COLUMN when its column cannot be read. */
-    long setBlockUnseen(int x, int y, int z, int id, int data) {
+    public long setBlockUnseen(int x, int y, int z, int id, int data) {
         try {
             return cache.set(x, y, z, id, data, level().time);
         } catch (Unavailable e) {
@@ -325,10 +329,10 @@ final class WorldBlocks implements EntityWorld {
     }
 
     /** Sends the block as it is now to everybody who knows its column, but the one left out. */
-    void showBlock(int x, int y, int z, long k, OnlinePlayer leftOut) {
+    public void showBlock(int x, int y, int z, long k, Viewer leftOut) {
         byte[] frame = PlayPackets.blockChange(x, y, z, blockAt(x, y, z), metaAt(x, y, z)).frame();
-        for (OnlinePlayer p : players.inJoinOrder()) {
-            if (p != leftOut && p.known.contains(k)) {
+        for (Viewer p : players.get()) {
+            if (p != leftOut && p.known().contains(k)) {
                 p.connection().sendFrame(frame);
             }
         }

@@ -1,10 +1,13 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.List;
+import java.util.function.IntSupplier;
+import java.util.function.Supplier;
 
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
 import net.cubeworks.world.game.block.Explosions;
+import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.ExperienceOrb;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.entity.PlayerBody;
@@ -13,7 +16,8 @@ import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -24,31 +28,54 @@ import net.cubeworks.world.protocol.PlayPackets;
  * sent (every player within 64 blocks sees the blast); a mob's and an item's are shown by their
  * velocity. Items and orbs have 5 health: a near blast destroys them (never a nether star).
  */
-final class ExplosionHits {
+public final class ExplosionHits {
     private static final int NETHER_STAR = 399;
 
-    private ExplosionHits() {
+    /** Hurts a player by the game's rules, dying with the message when it is his last. */
+    public interface Harm {
+        void damage(OnlinePlayer p, float amount, String deathMessage);
+    }
+
+    /** Sends the packet to every client that shows the thing. */
+    public interface Shown {
+        void toViewers(WorldEntity e, PacketOut packet);
+    }
+
+    private final Supplier<List<OnlinePlayer>> players;
+    private final Entities entities;
+    private final GameHost host;
+    private final IntSupplier difficulty;
+    private final Harm harm;
+    private final Shown shown;
+
+    public ExplosionHits(Supplier<List<OnlinePlayer>> players, Entities entities, GameHost host,
+            IntSupplier difficulty, Harm harm, Shown shown) {
+        this.players = players;
+        this.entities = entities;
+        this.host = host;
+        this.difficulty = difficulty;
+        this.harm = harm;
+        this.shown = shown;
     }
 
     /** How a blast treats players: the cause, whether a mob's blast is scaled by the difficulty, who set it off. */
-    static final class Players {
+    public static final class Treatment {
         final DamageCause cause;
         final String by;
         final boolean spareCreative;
 
-        Players(DamageCause cause, String by, boolean spareCreative) {
+        Treatment(DamageCause cause, String by, boolean spareCreative) {
             this.cause = cause;
             this.by = by;
             this.spareCreative = spareCreative;
         }
     }
 
-    static void hit(GameWorld world, org.bukkit.entity.Entity source, double x, double y, double z, float power,
-            Sight.Blocks blocks, List<int[]> offsets, Players how) {
-        Game game = world.game();
+    void hit(org.bukkit.entity.Entity source, double x, double y, double z, float power,
+            Sight.Blocks blocks, List<int[]> offsets, Treatment how) {
         double reach = power * 2.0;
         byte[] far = null;
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
+        for (OnlinePlayer p : players.get()) {
             double distance = distance(p, x, y, z);
             double[] push = !p.dead && distance <= reach ? push(p, PlayerBody.EYE_HEIGHT, x, y, z, reach, blocks) : null;
             if (distance <= 64) {
@@ -64,14 +91,14 @@ final class ExplosionHits {
             if (push != null && !(how.spareCreative && p.getGameMode() == org.bukkit.GameMode.CREATIVE)) {
                 float damage = Explosions.damage(push[3], power);
                 if (how.by != null) {
-                    damage = MobKind.scaledForDifficulty(damage, game.difficulty());
+                    damage = MobKind.scaledForDifficulty(damage, difficulty.getAsInt());
                 }
-                damage = PlayerEvents.worldDamage(game.host(), p, how.cause, damage);
-                world.survival().damage(p, damage, how.by != null ? p.getName() + " was blown up by " + how.by
+                damage = PlayerEvents.worldDamage(host, p, how.cause, damage);
+                harm.damage(p, damage, how.by != null ? p.getName() + " was blown up by " + how.by
                         : p.getName() + " blew up");
             }
         }
-        for (WorldEntity e : game.entities().all()) {
+        for (WorldEntity e : entities.all()) {
             if (e == source || e.isRemoved() || e instanceof OnlinePlayer || distance(e, x, y, z) > reach) {
                 continue;
             }
@@ -79,7 +106,7 @@ final class ExplosionHits {
                 Mob m = (Mob) e;
                 double[] push = push(m, m.kind.height * 0.85, x, y, z, reach, blocks);
                 m.hurt(Explosions.damage(push[3], power), source, how.cause);
-                shove(world, m, push);
+                shove(m, push);
             } else if (e instanceof ItemEntity || e instanceof ExperienceOrb) {
                 double[] push = push(e, 0, x, y, z, reach, blocks);
                 float damage = Explosions.damage(push[3], power);
@@ -93,7 +120,7 @@ final class ExplosionHits {
                     e.markRemoved();
                     continue;
                 }
-                shove(world, e, push);
+                shove(e, push);
             }
         }
     }
@@ -118,11 +145,11 @@ final class ExplosionHits {
         return new double[] {dx / len * impact, dy / len * impact, dz / len * impact, impact};
     }
 
-    private static void shove(GameWorld world, WorldEntity e, double[] push) {
+    private void shove(WorldEntity e, double[] push) {
         e.motionX += push[0];
         e.motionY += push[1];
         e.motionZ += push[2];
         e.onGround = false;
-        world.visibility().toViewers(e, PlayPackets.entityVelocity(e.getEntityId(), e.motionX, e.motionY, e.motionZ));
+        shown.toViewers(e, PlayPackets.entityVelocity(e.getEntityId(), e.motionX, e.motionY, e.motionZ));
     }
 }
