@@ -74,22 +74,19 @@ import net.cubeworks.world.game.block.WorldBlocks;
  * the blocks, biomes and trees (ApiWorldBlocks), the entities and what plugins spawn and drop
  * (ApiWorldEntities), effects and sounds for the players near (ApiWorldEffects), the columns
  * (ApiWorldColumns), the clock and the weather (ApiClocks), the spawn flags and limits
- * (ApiSpawnLimits), the game rules (ApiGameRules) and the blocks' inventories
- * (ApiBlockInventories); the world's name, spawn point and settings it answers itself. Reads take
- * the world lock for a moment; changes are carried out on the game thread (at once when the caller
- * is on it), so every client that knows the column is sent them as with any other change. A member
- * that only hands its call on, or answers at once, is written on one line where it fits.
+ * (ApiSpawnLimits), the game rules (ApiGameRules), the blocks' inventories (ApiBlockInventories)
+ * and the spawn point, seed and difficulty (ApiWorldSettings); the world's name and other settings
+ * it answers itself. Reads take the world lock for a moment; changes are carried out on the game
+ * thread (at once when the caller is on it), so every client that knows the column is sent them as
+ * with any other change. A member that only hands its call on, or answers at once, is written on
+ * one line where it fits.
  */
 public final class ApiWorld implements World {
     private final Object lock;
     private final ServerProperties properties;
     private final MetadataStores metadata;
     private final Players players;
-    private final Supplier<LevelState> level;
-    private final SpawnPoint spawn;
     private final WorldSaving saving;
-    private final IntSupplier difficulty;
-    private final IntConsumer setDifficulty;
     /** The blocks' own state (signs' text, furnaces' times), reached through the world for now. */
     private final GameWorld world;
     private final Terrain terrain;
@@ -102,6 +99,7 @@ public final class ApiWorld implements World {
     private final ApiClocks clocks;
     private final ApiSpawnLimits spawning = new ApiSpawnLimits();
     private final ApiGameRules rules;
+    private final ApiWorldSettings settings;
     private final ApiBlockInventories inventories;
     /**
      * The plugins' populators for the world. New land is made by the server's own generator off
@@ -124,11 +122,7 @@ public final class ApiWorld implements World {
         this.properties = properties;
         this.metadata = metadata;
         this.players = players;
-        this.level = level;
-        this.spawn = spawn;
         this.saving = saving;
-        this.difficulty = difficulty;
-        this.setDifficulty = setDifficulty;
         this.world = world;
         this.terrain = worldBlocks;
         this.uid = UUID.nameUUIDFromBytes(("world:" + properties.levelName()).getBytes(Charset.forName("UTF-8")));
@@ -139,6 +133,7 @@ public final class ApiWorld implements World {
         this.columns = new ApiWorldColumns(this, lock, players, cache, level, keeping);
         this.clocks = new ApiClocks(changes, lock, level, weather, setDayTime);
         this.rules = new ApiGameRules(lock, level);
+        this.settings = new ApiWorldSettings(changes, lock, level, spawn, difficulty, setDifficulty);
         this.inventories = new ApiBlockInventories(lock, thread, players, world);
     }
 
@@ -345,39 +340,12 @@ public final class ApiWorld implements World {
         return uid;
     }
 
-    public Location getSpawnLocation() {
-        synchronized (lock) {
-            LevelState l = level.get();
-            return new Location(this, l.spawnX, l.spawnY, l.spawnZ);
-        }
-    }
-
-    public boolean setSpawnLocation(final int x, final int y, final int z) {
-        return change(new Callable<Boolean>() {
-            public Boolean call() {
-                spawn.moveTo(x, y, z);
-                return true;
-            }
-        });
-    }
-
-    /** The world's seed, as level.dat keeps it (the level-seed setting made it when the world was new). */
-    public long getSeed() {
-        synchronized (lock) {
-            return level.get().seed;
-        }
-    }
-
-    public void setDifficulty(Difficulty difficulty) {
-        if (difficulty != null) {
-            setDifficulty.accept(difficulty.getValue());
-        }
-    }
-
-    public Difficulty getDifficulty() {
-        Difficulty d = Difficulty.getByValue(difficulty.getAsInt());
-        return d == null ? Difficulty.EASY : d;
-    }
+    public Location getSpawnLocation() { return settings.spawn(this); }
+    public boolean setSpawnLocation(int x, int y, int z) { return settings.setSpawn(x, y, z); }
+    /** The world's seed, as level.dat keeps it (see ApiWorldSettings). */
+    public long getSeed() { return settings.seed(); }
+    public void setDifficulty(Difficulty difficulty) { settings.setDifficulty(difficulty); }
+    public Difficulty getDifficulty() { return settings.difficulty(); }
 
     public Environment getEnvironment() { return Environment.NORMAL; }
     public boolean getPVP() { return properties.getBoolean("pvp", true); }

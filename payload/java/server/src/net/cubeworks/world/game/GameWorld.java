@@ -124,7 +124,7 @@ public final class GameWorld implements WorldSaving {
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
-        this.blockEvents = new BlockEvents(game, this);
+        this.blockEvents = new BlockEvents(game.host(), blocks, api, this);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
                 new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
