@@ -13,6 +13,8 @@ import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.api.ApiContainer;
+import net.cubeworks.world.game.api.ApiFurnaceSlots;
 
 /** The inventories of the world's blocks as plugins see them, one face per block's slots. */
 final class ApiBlockInventories {

@@ -9,6 +9,8 @@ import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.api.ApiContainer;
+import net.cubeworks.world.game.api.ApiPlayerInventory;
 
 /** Inventories plugins make, and opening inventories as windows for a player. */
 public final class ApiInventories {

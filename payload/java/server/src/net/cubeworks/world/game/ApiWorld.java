@@ -68,6 +68,11 @@ import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.api.ApiBiomes;
+import net.cubeworks.world.game.api.ApiWorldEffects;
+import net.cubeworks.world.game.api.ApiWorldBlocks;
+import net.cubeworks.world.game.api.ApiWorldEntities;
+import net.cubeworks.world.game.api.ApiWorldSettings;
 
 /**
  * The game's one world as plugins see it. Each member hands its call to the part whose job it is:
@@ -127,7 +132,8 @@ public final class ApiWorld implements World {
         this.terrain = worldBlocks;
         this.uid = UUID.nameUUIDFromBytes(("world:" + properties.levelName()).getBytes(Charset.forName("UTF-8")));
         this.changes = new ApiChanges(lock, thread);
-        this.blocks = new ApiWorldBlocks(changes, lock, worldBlocks, new ApiBiomes(cache, worldBlocks, thread, players));
+        this.blocks = new ApiWorldBlocks(changes, lock, worldBlocks,
+                new ApiBiomes(cache, worldBlocks, thread, players));
         this.entities = new ApiWorldEntities(changes, lock, logger, entities, mobs, items, blasts);
         this.effects = new ApiWorldEffects(lock, players);
         this.columns = new ApiWorldColumns(this, lock, players, cache, level, keeping);

@@ -15,6 +15,7 @@ import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.storage.Unavailable;
+import net.cubeworks.world.game.api.ApiChunkSnapshot;
 
 /**
  * The world's columns as plugins see them: which are in memory, which some player's client was

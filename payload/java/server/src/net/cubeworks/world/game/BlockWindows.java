@@ -14,6 +14,7 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
+import net.cubeworks.world.game.api.ApiContainer;
 
 /**
  * The windows of the blocks with slots besides chests and furnaces: dispensers and droppers (9

@@ -13,6 +13,7 @@ import org.bukkit.inventory.ItemStack;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.api.ApiWindowView;
 
 /**
  * Asks the plugins about windows: a click before it is applied (cancelled, nothing moves and

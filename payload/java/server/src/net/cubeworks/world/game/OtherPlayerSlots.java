@@ -6,6 +6,7 @@ import java.util.Set;
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.api.ApiPlayerInventory;
 
 /**
  * Another player's inventory shown as a window of four chest rows (the hot bar first, as the

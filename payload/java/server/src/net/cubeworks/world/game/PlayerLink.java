@@ -28,6 +28,7 @@ import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.settings.AccessLists;
+import net.cubeworks.world.game.api.ApiPlayerInventory;
 
 /** The game as its players see it: each member hands the player to the part of the game that acts. */
 final class PlayerLink implements PlayerGame {

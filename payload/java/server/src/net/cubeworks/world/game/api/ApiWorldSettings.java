@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.concurrent.Callable;
 import java.util.function.IntConsumer;
@@ -18,7 +18,7 @@ import net.cubeworks.world.game.world.LevelState;
  * world lock from the level, changed on the game thread through the game's own spawn and
  * difficulty.
  */
-final class ApiWorldSettings {
+public final class ApiWorldSettings {
     private final ApiChanges changes;
     private final Object lock;
     private final Supplier<LevelState> level;
@@ -26,7 +26,7 @@ final class ApiWorldSettings {
     private final IntSupplier difficulty;
     private final IntConsumer setDifficulty;
 
-    ApiWorldSettings(ApiChanges changes, Object lock, Supplier<LevelState> level, SpawnPoint spawn,
+    public ApiWorldSettings(ApiChanges changes, Object lock, Supplier<LevelState> level, SpawnPoint spawn,
             IntSupplier difficulty, IntConsumer setDifficulty) {
         this.changes = changes;
         this.lock = lock;
@@ -36,14 +36,14 @@ final class ApiWorldSettings {
         this.setDifficulty = setDifficulty;
     }
 
-    Location spawn(World face) {
+    public Location spawn(World face) {
         synchronized (lock) {
             LevelState l = level.get();
             return new Location(face, l.spawnX, l.spawnY, l.spawnZ);
         }
     }
 
-    boolean setSpawn(final int x, final int y, final int z) {
+    public boolean setSpawn(final int x, final int y, final int z) {
         return changes.call(new Callable<Boolean>() {
             public Boolean call() {
                 spawn.moveTo(x, y, z);
@@ -53,19 +53,19 @@ final class ApiWorldSettings {
     }
 
     /** The world's seed, as level.dat keeps it (the level-seed setting made it when the world was new). */
-    long seed() {
+    public long seed() {
         synchronized (lock) {
             return level.get().seed;
         }
     }
 
-    void setDifficulty(Difficulty d) {
+    public void setDifficulty(Difficulty d) {
         if (d != null) {
             setDifficulty.accept(d.getValue());
         }
     }
 
-    Difficulty difficulty() {
+    public Difficulty difficulty() {
         Difficulty d = Difficulty.getByValue(difficulty.getAsInt());
         return d == null ? Difficulty.EASY : d;
     }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.EnumMap;
 import java.util.Map;
@@ -21,7 +21,7 @@ import net.cubeworks.world.game.player.Players;
  * has them. A changed biome is saved with its column and the column sent again to everybody
  * who has it, since a client learns biomes only with a whole column.
  */
-final class ApiBiomes {
+public final class ApiBiomes {
     private final ColumnCache cache;
     private final WorldBlocks blocks;
     private final GameThread thread;
@@ -102,7 +102,7 @@ final class ApiBiomes {
         BY_ID[id] = b;
     }
 
-    ApiBiomes(ColumnCache cache, WorldBlocks blocks, GameThread thread, Players players) {
+    public ApiBiomes(ColumnCache cache, WorldBlocks blocks, GameThread thread, Players players) {
         this.cache = cache;
         this.blocks = blocks;
         this.thread = thread;
@@ -119,11 +119,11 @@ final class ApiBiomes {
         return b == null ? Biome.PLAINS : b;
     }
 
-    static double temperature(Biome b) {
+    public static double temperature(Biome b) {
         return INFO.get(b)[1];
     }
 
-    static double rainfall(Biome b) {
+    public static double rainfall(Biome b) {
         return INFO.get(b)[2];
     }
 

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.Collection;
@@ -33,7 +33,7 @@ import net.cubeworks.world.level.ColumnKey;
  * The world's mobs, items and blasts are looked up at each use (the world makes them after its
  * face).
  */
-final class ApiWorldEntities {
+public final class ApiWorldEntities {
     private final ApiChanges changes;
     private final Object lock;
     private final Logger logger;
@@ -45,7 +45,7 @@ final class ApiWorldEntities {
     private final java.util.Set<String> toldCannotSpawn = java.util.Collections.synchronizedSet(
             new java.util.HashSet<String>());
 
-    ApiWorldEntities(ApiChanges changes, Object lock, Logger logger, Entities entities, Supplier<Mobs> mobs,
+    public ApiWorldEntities(ApiChanges changes, Object lock, Logger logger, Entities entities, Supplier<Mobs> mobs,
             Supplier<ItemDrops> items, PluginBlasts blasts) {
         this.changes = changes;
         this.lock = lock;
@@ -64,13 +64,13 @@ final class ApiWorldEntities {
     }
 
     /** Every entity the world has, of every kind, in the order they came. */
-    List<Entity> all() {
+    public List<Entity> all() {
         synchronized (lock) {
             return new ArrayList<Entity>(entities.all());
         }
     }
 
-    List<LivingEntity> living() {
+    public List<LivingEntity> living() {
         List<LivingEntity> out = new ArrayList<LivingEntity>();
         for (Entity e : all()) {
             if (e instanceof LivingEntity) {
@@ -80,7 +80,7 @@ final class ApiWorldEntities {
         return out;
     }
 
-    <T extends Entity> Collection<T> ofClass(Class<T> cls) {
+    public <T extends Entity> Collection<T> ofClass(Class<T> cls) {
         List<T> out = new ArrayList<T>();
         for (Entity e : all()) {
             if (cls.isInstance(e)) {
@@ -91,7 +91,7 @@ final class ApiWorldEntities {
     }
 
     /** The entities that are of any of the classes. */
-    Collection<Entity> ofClasses(Class<?>... classes) {
+    public Collection<Entity> ofClasses(Class<?>... classes) {
         List<Entity> out = new ArrayList<Entity>();
         for (Entity e : all()) {
             for (Class<?> c : classes) {
@@ -108,7 +108,7 @@ final class ApiWorldEntities {
      * A mob of the class's kind (Zombie, Cow, ...) at the place, brought in with the spawn event
      * (reason CUSTOM; null when a plugin cancels it), or an arrow; other kinds are not simulated.
      */
-    <T extends Entity> T spawn(final Location location, final Class<T> clazz) {
+    public <T extends Entity> T spawn(final Location location, final Class<T> clazz) {
         if (location == null || clazz == null) {
             throw new IllegalArgumentException("Location or entity class cannot be null");
         }
@@ -145,7 +145,7 @@ final class ApiWorldEntities {
         return null;
     }
 
-    Entity spawn(Location loc, EntityType type) {
+    public Entity spawn(Location loc, EntityType type) {
         if (type == null || type.getEntityClass() == null) {
             throw new IllegalArgumentException("no entity of type " + type + " can be spawned");
         }
@@ -153,7 +153,7 @@ final class ApiWorldEntities {
     }
 
     /** A living kind's entity, as spawnEntity; null for a kind that does not live. */
-    LivingEntity spawnCreature(Location loc, EntityType type) {
+    public LivingEntity spawnCreature(Location loc, EntityType type) {
         if (type == null || !type.isAlive()) {
             return null;
         }
@@ -164,7 +164,7 @@ final class ApiWorldEntities {
      * Drops the stack at exactly the place, or within 0.35 blocks of it as a broken block's drops
      * fall; null when a plugin kept it out of the world.
      */
-    Item drop(final Location location, final ItemStack item, final boolean naturally) {
+    public Item drop(final Location location, final ItemStack item, final boolean naturally) {
         if (location == null || item == null) {
             throw new IllegalArgumentException("an item is dropped at a place");
         }
@@ -185,7 +185,7 @@ final class ApiWorldEntities {
         });
     }
 
-    Arrow spawnArrow(final Location location, final Vector direction, final float speed, final float spread) {
+    public Arrow spawnArrow(final Location location, final Vector direction, final float speed, final float spread) {
         if (location == null || direction == null) {
             throw new IllegalArgumentException("an arrow needs a place and a direction");
         }
@@ -200,7 +200,7 @@ final class ApiWorldEntities {
     }
 
     /** Falling blocks are not simulated: null, once the place and kind are checked. */
-    FallingBlock spawnFallingBlock(Location location, Material material) {
+    public FallingBlock spawnFallingBlock(Location location, Material material) {
         if (location == null || material == null || !material.isBlock()) {
             throw new IllegalArgumentException("a falling block needs a place and a block kind");
         }
@@ -212,7 +212,7 @@ final class ApiWorldEntities {
      * the thunder; unless it is only an effect, it sets the block alight (normal and hard) and
      * burns what lives within three blocks. Null when the lightning event was cancelled.
      */
-    LightningStrike strike(final Location loc, final boolean effect) {
+    public LightningStrike strike(final Location loc, final boolean effect) {
         if (loc == null) {
             throw new IllegalArgumentException("location");
         }
@@ -229,7 +229,7 @@ final class ApiWorldEntities {
      * players, mobs and items in reach are hurt and pushed. The players within 64 blocks see and
      * hear the blast. False, doing nothing, for no power or a place outside the world.
      */
-    boolean explode(final double x, final double y, final double z, final float power, final boolean setFire,
+    public boolean explode(final double x, final double y, final double z, final float power, final boolean setFire,
             final boolean breakBlocks) {
         if (power <= 0 || Double.isNaN(x + y + z) || Math.abs(x) >= ColumnKey.MAX_COORD
                 || Math.abs(z) >= ColumnKey.MAX_COORD) {

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.Random;
 import java.util.concurrent.Callable;
@@ -16,33 +16,33 @@ import net.cubeworks.world.game.block.WorldBlocks;
  * take the world lock for a moment; changes are carried out on the game thread, so every client
  * that knows the column is sent them as with any other change.
  */
-final class ApiWorldBlocks {
+public final class ApiWorldBlocks {
     private final ApiChanges changes;
     private final Object lock;
     private final WorldBlocks blocks;
     private final ApiBiomes biomes;
 
-    ApiWorldBlocks(ApiChanges changes, Object lock, WorldBlocks blocks, ApiBiomes biomes) {
+    public ApiWorldBlocks(ApiChanges changes, Object lock, WorldBlocks blocks, ApiBiomes biomes) {
         this.changes = changes;
         this.lock = lock;
         this.blocks = blocks;
         this.biomes = biomes;
     }
 
-    int typeAt(int x, int y, int z) {
+    public int typeAt(int x, int y, int z) {
         synchronized (lock) {
             return blocks.blockAt(x, y, z);
         }
     }
 
-    int dataAt(int x, int y, int z) {
+    public int dataAt(int x, int y, int z) {
         synchronized (lock) {
             return blocks.metaAt(x, y, z);
         }
     }
 
     /** Changes a block for a plugin; without physics the blocks around are not told (nothing flows or falls for it). */
-    void set(final int x, final int y, final int z, final int id, final int data, final boolean physics) {
+    public void set(final int x, final int y, final int z, final int id, final int data, final boolean physics) {
         if (y < 0 || y > 255) {
             return;
         }
@@ -59,7 +59,7 @@ final class ApiWorldBlocks {
     }
 
     /** The height above the highest block that is not air; 0 over a column of air. */
-    int highestY(int x, int z) {
+    public int highestY(int x, int z) {
         synchronized (lock) {
             for (int y = 255; y >= 0; y--) {
                 if (blocks.blockAt(x, y, z) != 0) {
@@ -70,13 +70,13 @@ final class ApiWorldBlocks {
         }
     }
 
-    Biome biome(int x, int z) {
+    public Biome biome(int x, int z) {
         synchronized (lock) {
             return biomes.at(x, z);
         }
     }
 
-    void setBiome(final int x, final int z, final Biome bio) {
+    public void setBiome(final int x, final int z, final Biome bio) {
         if (bio == null) {
             throw new IllegalArgumentException("Biome cannot be null");
         }
@@ -89,7 +89,7 @@ final class ApiWorldBlocks {
     }
 
     /** Grows a tree of the kind with its trunk at the place; false where it cannot grow (see ApiTrees). */
-    boolean growTree(final int x, final int y, final int z, final TreeType type) {
+    public boolean growTree(final int x, final int y, final int z, final TreeType type) {
         return changes.call(new Callable<Boolean>() {
             public Boolean call() {
                 return ApiTrees.grow(new ApiTrees.Blocks() {
@@ -106,7 +106,7 @@ final class ApiWorldBlocks {
     }
 
     /** As growTree, the blocks read and put through the plugin's delegate instead (on the caller's thread). */
-    static boolean growTree(int x, int y, int z, TreeType type, BlockChangeDelegate delegate) {
+    public static boolean growTree(int x, int y, int z, TreeType type, BlockChangeDelegate delegate) {
         return ApiTrees.grow(ApiTrees.of(delegate), x, y, z, type, new Random());
     }
 }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.List;
@@ -28,7 +28,7 @@ import net.cubeworks.world.game.player.Players;
  * changes run on the game thread, and everybody who has it open is sent them, whether a
  * plugin or a click changed them.
  */
-class ApiContainer extends ApiSlots {
+public class ApiContainer extends ApiSlots {
     private final ApiChanges changes;
     private final Object lock;
     private final Players players;
@@ -38,7 +38,7 @@ class ApiContainer extends ApiSlots {
     private final SlotRow store;
     /** Told after every change of a block's slots (null for a plugin's inventory): its column is to be saved. */
     private final Runnable changed;
-    final ContainerSlots slots = new ContainerSlots() {
+    public final ContainerSlots slots = new ContainerSlots() {
         public int size() {
             return store.size();
         }
@@ -75,13 +75,13 @@ class ApiContainer extends ApiSlots {
         }
     };
 
-    ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type, int size,
-            String title) {
+    public ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type,
+            int size, String title) {
         this(lock, thread, players, holder, type, new SlotRow(size), title, null);
     }
 
     /** Over a block's slots; changed is told after each change. */
-    ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type,
+    public ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type,
             SlotRow slots, String title, Runnable changed) {
         this.changes = new ApiChanges(lock, thread);
         this.lock = lock;
@@ -179,7 +179,7 @@ class ApiContainer extends ApiSlots {
     }
 
     /** The window type it opens as; -1 for a kind the server shows no window of. */
-    int windowType() {
+    public int windowType() {
         switch (type) {
             case CHEST:
             case ENDER_CHEST:
