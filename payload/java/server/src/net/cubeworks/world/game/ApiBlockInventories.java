@@ -21,7 +21,7 @@ final class ApiBlockInventories {
     private final Object lock;
     private final GameThread thread;
     private final Players players;
-    private final GameWorld world;
+    private final BlockEntities blockEntities;
 
     /**
      * The inventories of blocks whose slots their column keeps, by those slots: the same face while
@@ -33,11 +33,11 @@ final class ApiBlockInventories {
     /** The inventories of blocks with slots the world does not keep (a beacon's), by place, for the session. */
     private final Map<Long, ApiContainer> sessionInventories = new HashMap<Long, ApiContainer>();
 
-    ApiBlockInventories(Object lock, GameThread thread, Players players, GameWorld world) {
+    ApiBlockInventories(Object lock, GameThread thread, Players players, BlockEntities blockEntities) {
         this.lock = lock;
         this.thread = thread;
         this.players = players;
-        this.world = world;
+        this.blockEntities = blockEntities;
     }
 
     /**
@@ -47,7 +47,7 @@ final class ApiBlockInventories {
     Inventory at(final int x, int y, final int z, InventoryType type, int size, InventoryHolder holder) {
         long k = ((long) x & 0x3FFFFFF) << 38 | ((long) z & 0x3FFFFFF) << 12 | (y & 0xFFF);
         synchronized (lock) {
-            BlockEntity e = BlockEntities.at(world, x, y, z);
+            BlockEntity e = blockEntities.at(x, y, z);
             BlockEntity.Container block = e instanceof BlockEntity.Container
                     && ((BlockEntity.Container) e).slots.size() == size ? (BlockEntity.Container) e : null;
             WeakReference<ApiContainer> held = block == null ? null : keptInventories.get(block.slots);
@@ -57,7 +57,7 @@ final class ApiBlockInventories {
                 String title = block != null && block.customName != null ? block.customName : type.getDefaultTitle();
                 Runnable changed = block == null ? null : new Runnable() {
                     public void run() {
-                        BlockEntities.changed(world, x, z);
+                        blockEntities.changed(x, z);
                     }
                 };
                 if (type == InventoryType.FURNACE) {

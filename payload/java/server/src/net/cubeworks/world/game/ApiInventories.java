@@ -7,6 +7,7 @@ import org.bukkit.inventory.InventoryView;
 
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.api.ApiContainer;
@@ -64,7 +65,7 @@ public final class ApiInventories {
             if (!owner.isOnline()) {
                 return null;
             }
-            opened = windows.openContainer(p, new OtherPlayerSlots(game, owner), Window.TYPE_CHEST, owner.getName(), inventory);
+            opened = windows.openContainer(p, new OtherPlayerSlots(game.players(), windows, owner), Window.TYPE_CHEST, owner.getName(), inventory);
         } else {
             return null;
         }

@@ -92,8 +92,9 @@ public final class ApiWorld implements World {
     private final MetadataStores metadata;
     private final Players players;
     private final WorldSaving saving;
-    /** The blocks' own state (signs' text, furnaces' times), reached through the world for now. */
-    private final GameWorld world;
+    /** What blocks keep (signs' text), and the furnaces at work (made after the face). */
+    private final BlockEntities blockEntities;
+    private final Supplier<Furnaces> furnaces;
     private final Terrain terrain;
     private final UUID uid;
     private final ApiChanges changes;
@@ -122,13 +123,15 @@ public final class ApiWorld implements World {
             Players players, Entities entities, ColumnCache cache, ColumnKeeping keeping, WorldBlocks worldBlocks,
             Supplier<LevelState> level, Supplier<Weather> weather, LongConsumer setDayTime, SpawnPoint spawn,
             WorldSaving saving, IntSupplier difficulty, IntConsumer setDifficulty, Supplier<Mobs> mobs,
-            Supplier<ItemDrops> items, PluginBlasts blasts, GameWorld world) {
+            Supplier<ItemDrops> items, PluginBlasts blasts, BlockEntities blockEntities,
+            Supplier<Furnaces> furnaces) {
         this.lock = lock;
         this.properties = properties;
         this.metadata = metadata;
         this.players = players;
         this.saving = saving;
-        this.world = world;
+        this.blockEntities = blockEntities;
+        this.furnaces = furnaces;
         this.terrain = worldBlocks;
         this.uid = UUID.nameUUIDFromBytes(("world:" + properties.levelName()).getBytes(Charset.forName("UTF-8")));
         this.changes = new ApiChanges(lock, thread);
@@ -140,7 +143,7 @@ public final class ApiWorld implements World {
         this.clocks = new ApiClocks(changes, lock, level, weather, setDayTime);
         this.rules = new ApiGameRules(lock, level);
         this.settings = new ApiWorldSettings(changes, lock, level, spawn, difficulty, setDifficulty);
-        this.inventories = new ApiBlockInventories(lock, thread, players, world);
+        this.inventories = new ApiBlockInventories(lock, thread, players, blockEntities);
     }
 
     /** Runs the change on the game thread, waiting for it. */
@@ -380,14 +383,14 @@ public final class ApiWorld implements World {
     // --- the state blocks keep, for the block states ---
 
     /** Under the world lock: the sign's four lines; empty ones where the block is no sign. */
-    String[] signLines(int x, int y, int z) { return BlockEntities.signLines(world, x, y, z); }
+    String[] signLines(int x, int y, int z) { return blockEntities.signLines(x, y, z); }
     /** On the game thread: the sign's new text, shown to everybody who has its column. */
-    void setSignText(int x, int y, int z, String[] lines) { BlockEntities.setSignText(world, x, y, z, lines); }
+    void setSignText(int x, int y, int z, String[] lines) { blockEntities.setSignText(x, y, z, lines); }
     /** Under the world lock: the furnace's cook time (cook) or burn time in ticks; 0 where there is no furnace. */
-    short furnaceTime(int x, int y, int z, boolean cook) { return BlockEntities.furnaceTime(world, x, y, z, cook); }
+    short furnaceTime(int x, int y, int z, boolean cook) { return furnaces.get().time(x, y, z, cook); }
     /** On the game thread: sets the furnace's cook time (cook) or burn time, and wakes it. */
     void setFurnaceTime(int x, int y, int z, boolean cook, short ticks) {
-        BlockEntities.setFurnaceTime(world, x, y, z, cook, ticks);
+        furnaces.get().setTime(x, y, z, cook, ticks);
     }
     /** Under the world lock: the other half of a double chest at the place, or null for a single one. */
     int[] otherChestHalf(int x, int y, int z) { return Chest.otherHalf(terrain, x, y, z); }

@@ -107,7 +107,7 @@ final class BlockBreaking {
                 return;
             }
             int meta = world.blocks().metaAt(x, y, z);
-            SlotRow contents = BlockEntities.contents(world, x, y, z);
+            SlotRow contents = world.blockEntities().contents(x, y, z);
             takeAway(p, x, y, z, id, meta, otherHalf(p, id, meta, x, y, z), 0);
             dropContents(contents, x, y, z); // a container's items fall even from a creative player's break
             return;
@@ -260,7 +260,7 @@ final class BlockBreaking {
         List<BlockTable.Stack> drops = Tools.harvests(held, block)
                 ? block.roll(dropMeta, held == Tools.SHEARS_ITEM, random)
                 : java.util.Collections.<BlockTable.Stack>emptyList();
-        SlotRow contents = BlockEntities.contents(world, x, y, z); // a container's items fall too
+        SlotRow contents = world.blockEntities().contents(x, y, z); // a container's items fall too
         if (!world.blockEvents().mayBreak(p, x, y, z)) {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }

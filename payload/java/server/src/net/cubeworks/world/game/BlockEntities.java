@@ -1,9 +1,12 @@
 package net.cubeworks.world.game;
 
 import java.util.List;
+import java.util.function.Supplier;
+import java.util.logging.Logger;
 
 import net.cubeworks.world.game.item.PlayerInventory;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.world.ColumnCache;
+import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
@@ -13,11 +16,19 @@ import net.cubeworks.world.storage.Unavailable;
 
 /**
  * The block entities of the world's columns as the game and the plugin API reach them by place:
- * a sign's text, a container's slots, a furnace's times. Used under the world lock; what changes
+ * a sign's text, a container's slots, a jukebox's record. Used under the world lock; what changes
  * them runs on the game thread and marks their column for saving.
  */
 final class BlockEntities {
-    private BlockEntities() {
+    private final ColumnCache cache;
+    private final Logger logger;
+    /** Everybody online, to show a sign's new text to those who have its column. */
+    private final Supplier<? extends List<? extends Viewer>> viewers;
+
+    BlockEntities(ColumnCache cache, Logger logger, Supplier<? extends List<? extends Viewer>> viewers) {
+        this.cache = cache;
+        this.logger = logger;
+        this.viewers = viewers;
     }
 
     /**
@@ -25,13 +36,13 @@ final class BlockEntities {
      * block of a world that kept none) a new empty one. Null when the block has no kind the world
      * keeps state of, or its column cannot be read now.
      */
-    static BlockEntity at(GameWorld world, int x, int y, int z) {
+    BlockEntity at(int x, int y, int z) {
         if (y < 0 || y > 255) {
             return null;
         }
         Column c;
         try {
-            c = world.cache().resolve(x >> 4, z >> 4);
+            c = cache.resolve(x >> 4, z >> 4);
         } catch (Unavailable e) {
             return null;
         }
@@ -50,13 +61,13 @@ final class BlockEntities {
     }
 
     /** After a block entity in the column of (x, z) changed: the column is saved with the next save. */
-    static void changed(GameWorld world, int x, int z) {
-        world.cache().changed(ColumnKey.of(x >> 4, z >> 4));
+    void changed(int x, int z) {
+        cache.changed(ColumnKey.of(x >> 4, z >> 4));
     }
 
     /** A copy of the stacks in the block's slots, to go to whoever breaks it; null when it has none. */
-    static SlotRow contents(GameWorld world, int x, int y, int z) {
-        BlockEntity e = at(world, x, y, z);
+    SlotRow contents(int x, int y, int z) {
+        BlockEntity e = at(x, y, z);
         if (e instanceof BlockEntity.Jukebox && ((BlockEntity.Jukebox) e).recordId > 0) {
             BlockEntity.Jukebox j = (BlockEntity.Jukebox) e;
             SlotRow record = new SlotRow(1);
@@ -88,8 +99,8 @@ final class BlockEntities {
     }
 
     /** The sign's four lines; empty ones where the block is no sign. */
-    static String[] signLines(GameWorld world, int x, int y, int z) {
-        BlockEntity e = at(world, x, y, z);
+    String[] signLines(int x, int y, int z) {
+        BlockEntity e = at(x, y, z);
         return e instanceof BlockEntity.Sign ? ((BlockEntity.Sign) e).lines() : new String[] {"", "", "", ""};
     }
 
@@ -98,12 +109,12 @@ final class BlockEntities {
      * until he has, as in the game. A refusal is said on the console, and the player is sent the
      * sign's text again in place of what his client shows.
      */
-    static boolean mayWrite(GameWorld world, OnlinePlayer p, int x, int y, int z) {
-        BlockEntity e = at(world, x, y, z);
+    boolean mayWrite(Viewer p, int x, int y, int z) {
+        BlockEntity e = at(x, y, z);
         if (e instanceof BlockEntity.Sign && ((BlockEntity.Sign) e).editor == p) {
             return true;
         }
-        world.game().logger().warning("Player " + p.getName() + " just tried to change non-editable sign");
+        logger.warning("Player " + p.getName() + " just tried to change non-editable sign");
         if (e instanceof BlockEntity.Sign) {
             p.connection().send(PlayPackets.updateSign(x, y, z, ((BlockEntity.Sign) e).lines()));
         }
@@ -114,44 +125,21 @@ final class BlockEntities {
      * Keeps the lines as the sign's text and shows it to everybody who has its column; where the
      * block is no sign, nothing is kept or shown.
      */
-    static void setSignText(GameWorld world, int x, int y, int z, String[] lines) {
-        BlockEntity e = at(world, x, y, z);
+    void setSignText(int x, int y, int z, String[] lines) {
+        BlockEntity e = at(x, y, z);
         if (!(e instanceof BlockEntity.Sign)) {
             return;
         }
         BlockEntity.Sign sign = (BlockEntity.Sign) e;
         sign.setLines(lines);
         sign.editor = null;
-        changed(world, x, z);
+        changed(x, z);
         long column = ColumnKey.of(x >> 4, z >> 4);
         byte[] frame = PlayPackets.updateSign(x, y, z, sign.lines()).frame();
-        for (OnlinePlayer q : world.game().players().inJoinOrder()) {
-            if (q.known.contains(column)) {
+        for (Viewer q : viewers.get()) {
+            if (q.known().contains(column)) {
                 q.connection().sendFrame(frame);
             }
-        }
-    }
-
-    /** The furnace's burn time (cook false) or cook time (true) in ticks; 0 where the block is no furnace. */
-    static short furnaceTime(GameWorld world, int x, int y, int z, boolean cook) {
-        BlockEntity e = at(world, x, y, z);
-        if (!(e instanceof BlockEntity.Furnace)) {
-            return 0;
-        }
-        return (short) (cook ? ((BlockEntity.Furnace) e).cookTime : ((BlockEntity.Furnace) e).burnTime);
-    }
-
-    /** Sets the furnace's burn time (cook false) or cook time (true); nothing where the block is no furnace. */
-    static void setFurnaceTime(GameWorld world, int x, int y, int z, boolean cook, short ticks) {
-        BlockEntity e = at(world, x, y, z);
-        if (e instanceof BlockEntity.Furnace) {
-            if (cook) {
-                ((BlockEntity.Furnace) e).cookTime = ticks;
-            } else {
-                ((BlockEntity.Furnace) e).burnTime = ticks;
-            }
-            changed(world, x, z);
-            world.interaction().furnaces().wake((BlockEntity.Furnace) e);
         }
     }
 }

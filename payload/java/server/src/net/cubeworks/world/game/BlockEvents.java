@@ -30,13 +30,13 @@ public final class BlockEvents {
     private final WorldBlocks blocks;
     private final ApiWorld api;
     /** The signs' text, kept by the world's block entities. */
-    private final GameWorld world;
+    private final BlockEntities blockEntities;
 
-    BlockEvents(GameHost host, WorldBlocks blocks, ApiWorld api, GameWorld world) {
+    BlockEvents(GameHost host, WorldBlocks blocks, ApiWorld api, BlockEntities blockEntities) {
         this.host = host;
         this.blocks = blocks;
         this.api = api;
-        this.world = world;
+        this.blockEntities = blockEntities;
     }
 
     static BlockFace face(int face) {
@@ -160,7 +160,7 @@ public final class BlockEvents {
         double dy = p.y - (s.y + 0.5);
         double dz = p.z - (s.z + 0.5);
         if (id != STANDING_SIGN && id != WALL_SIGN || dx * dx + dy * dy + dz * dz > 64
-                || !BlockEntities.mayWrite(world, p, s.x, s.y, s.z)) {
+                || !blockEntities.mayWrite(p, s.x, s.y, s.z)) {
             return;
         }
         String[] lines = s.lines.clone();
@@ -179,6 +179,6 @@ public final class BlockEvents {
                         ? line.substring(0, PlayReads.SIGN_LINE) : line;
             }
         }
-        BlockEntities.setSignText(world, s.x, s.y, s.z, lines);
+        blockEntities.setSignText(s.x, s.y, s.z, lines);
     }
 }

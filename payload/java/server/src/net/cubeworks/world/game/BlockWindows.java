@@ -4,9 +4,12 @@ import java.util.HashMap;
 import java.util.List;
 import java.util.Map;
 
+import org.bukkit.GameMode;
 import org.bukkit.entity.HumanEntity;
 import org.bukkit.event.inventory.InventoryType;
+import org.bukkit.inventory.Inventory;
 
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.item.BlockSlots;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
@@ -28,31 +31,57 @@ final class BlockWindows {
     /** A block's window stays open within 8 blocks of its centre. */
     private static final double REACH_SQUARED = 64;
 
-    private final GameWorld world;
+    private final BlockEntities entities;
+    private final WorldBlocks blocks;
+    private final Windows windows;
+    private final FurnaceWindows furnaces;
+    private final Jukeboxes jukeboxes;
+    private final Hoppers hoppers;
+    private final BlockInventories inventories;
+    private final EnderInventories enders;
     /** Each player's ender chest as the plugin API sees it, made at the first ask. */
-    private final Map<OnlinePlayer, ApiContainer> enderInventories = new java.util.WeakHashMap<OnlinePlayer, ApiContainer>();
+    private final Map<OnlinePlayer, Inventory> enderInventories = new java.util.WeakHashMap<OnlinePlayer, Inventory>();
     /** How many have each ender chest open, by place, as its lid was last shown. */
     private Map<Long, Integer> enderViewers = new HashMap<Long, Integer>();
 
-    BlockWindows(GameWorld world) {
-        this.world = world;
+    BlockWindows(BlockEntities entities, WorldBlocks blocks, Windows windows, FurnaceWindows furnaces, Jukeboxes jukeboxes,
+            Hoppers hoppers, BlockInventories inventories, EnderInventories enders) {
+        this.entities = entities;
+        this.blocks = blocks;
+        this.windows = windows;
+        this.furnaces = furnaces;
+        this.jukeboxes = jukeboxes;
+        this.hoppers = hoppers;
+        this.inventories = inventories;
+        this.enders = enders;
     }
 
     /** A right click on a block whose window opens (a furnace, a dispenser, a dropper, a hopper, a brewing stand, a chest), or a jukebox. */
     void open(OnlinePlayer p, int x, int y, int z) {
-        Interaction i = world.interaction();
-        if (!i.furnaces().open(p, x, y, z) && !openSlots(p, x, y, z) && !Jukeboxes.use(world, p, x, y, z)) {
-            i.windows().openChest(p, x, y, z);
+        if (!furnaces.open(p, x, y, z) && !openSlots(p, x, y, z) && !useJukebox(p, x, y, z)) {
+            windows.openChest(p, x, y, z);
         }
+    }
+
+    /** A jukebox takes the record in the player's hand, or gives back its own; false when the block is no jukebox. */
+    private boolean useJukebox(OnlinePlayer p, int x, int y, int z) {
+        int slot = p.handSlot();
+        int r = jukeboxes.use(x, y, z, p.inventory().item(slot), p.inventory().data(slot), p.inventory().tag(slot));
+        if (r == Jukeboxes.RECORD_IN && p.getGameMode() != GameMode.CREATIVE) {
+            p.inventory().takeOne(slot);
+            p.sendSlot(slot);
+            p.showHeldItem();
+        }
+        return r != Jukeboxes.NOT_JUKEBOX;
     }
 
     /** Opens the window of a dispenser, dropper, hopper or brewing stand: false when the block is none of them. */
     private boolean openSlots(OnlinePlayer p, final int x, int y, final int z) {
-        if (world.blocks().blockAt(x, y, z) == BlockIds.ENDER_CHEST) {
+        if (blocks.blockAt(x, y, z) == BlockIds.ENDER_CHEST) {
             openEnder(p, x, y, z);
             return true;
         }
-        String kind = BlockEntity.kindOf(world.blocks().blockAt(x, y, z));
+        String kind = BlockEntity.kindOf(blocks.blockAt(x, y, z));
         int type;
         InventoryType api;
         if (BlockEntity.DISPENSER.equals(kind)) {
@@ -70,21 +99,21 @@ final class BlockWindows {
         } else {
             return false;
         }
-        BlockEntity e = BlockEntities.at(world, x, y, z);
+        BlockEntity e = entities.at(x, y, z);
         if (!(e instanceof BlockEntity.Container)) {
             return true;
         }
         BlockEntity.Container c = (BlockEntity.Container) e;
         BlockSlots slots = new BlockSlots(c, kind, c.slots, new BlockSlots.Changes() {
             public void changed(BlockSlots s, HumanEntity by) {
-                BlockEntities.changed(world, x, z);
+                entities.changed(x, z);
                 s.slotsToShow(); // the clicker's client shows them already
-                world.interaction().hoppers().wake(s.block);
+                hoppers.wake(s.block);
             }
         });
         String title = c.customName != null ? c.customName : "container." + titleOf(kind);
-        Object inventory = world.api().blockInventory(x, y, z, api, c.slots.size(), null);
-        if (world.interaction().windows().openContainer(p, slots, type, title, inventory)) {
+        Object inventory = inventories.at(x, y, z, api, c.slots.size());
+        if (windows.openContainer(p, slots, type, title, inventory)) {
             slots.slotsToShow();
         }
         return true;
@@ -99,18 +128,17 @@ final class BlockWindows {
         });
         slots.at = new int[] {x, y, z};
         Object inventory = enderInventory(p);
-        if (world.interaction().windows().openContainer(p, slots, Window.TYPE_CHEST, "container.enderchest", inventory)) {
+        if (windows.openContainer(p, slots, Window.TYPE_CHEST, "container.enderchest", inventory)) {
             slots.slotsToShow();
         }
     }
 
     /** The player's ender chest slots as the plugin API's inventory (type ENDER_CHEST, held by him). */
-    org.bukkit.inventory.Inventory enderInventory(OnlinePlayer p) {
-        synchronized (world.blocks().lock()) {
-            ApiContainer c = enderInventories.get(p);
+    Inventory enderInventory(OnlinePlayer p) {
+        synchronized (blocks.lock()) {
+            Inventory c = enderInventories.get(p);
             if (c == null) {
-                c = new ApiContainer(world.game().lock(), world.game().thread(), world.game().players(), p,
-                        InventoryType.ENDER_CHEST, p.inventory().ender, InventoryType.ENDER_CHEST.getDefaultTitle(), null);
+                c = enders.of(p);
                 enderInventories.put(p, c);
             }
             return c;
@@ -157,8 +185,8 @@ final class BlockWindows {
                 int x = (int) (k >> 38);
                 int y = (int) (k << 52 >> 52);
                 int z = (int) (k << 26 >> 38);
-                if (world.blocks().blockAt(x, y, z) == BlockIds.ENDER_CHEST) {
-                    world.blocks().blockAction(x, y, z, BlockIds.ENDER_CHEST, 1, Math.min(255, now == null ? 0 : now));
+                if (blocks.blockAt(x, y, z) == BlockIds.ENDER_CHEST) {
+                    blocks.blockAction(x, y, z, BlockIds.ENDER_CHEST, 1, Math.min(255, now == null ? 0 : now));
                 }
             }
         }
@@ -176,8 +204,8 @@ final class BlockWindows {
             double dy = p.y - (s.at[1] + 0.5);
             double dz = p.z - (s.at[2] + 0.5);
             if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED
-                    || world.blocks().blockAt(s.at[0], s.at[1], s.at[2]) != BlockIds.ENDER_CHEST) {
-                world.interaction().windows().close(p, true);
+                    || blocks.blockAt(s.at[0], s.at[1], s.at[2]) != BlockIds.ENDER_CHEST) {
+                windows.close(p, true);
                 return;
             }
         }
@@ -185,9 +213,9 @@ final class BlockWindows {
             double dx = p.x - (b.x + 0.5);
             double dy = p.y - (b.y + 0.5);
             double dz = p.z - (b.z + 0.5);
-            if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED || !world.blocks().loaded(b.x, b.z)
-                    || world.blocks().blockEntityAt(b.x, b.y, b.z) != b) {
-                world.interaction().windows().close(p, true);
+            if (p.dead || dx * dx + dy * dy + dz * dz > REACH_SQUARED || !blocks.loaded(b.x, b.z)
+                    || blocks.blockEntityAt(b.x, b.y, b.z) != b) {
+                windows.close(p, true);
                 return;
             }
         }

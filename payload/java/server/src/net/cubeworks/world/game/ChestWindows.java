@@ -2,12 +2,12 @@ package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.block.Chest;
 import net.cubeworks.world.game.block.ChestSlots;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
-import net.cubeworks.world.protocol.PlayPackets;
 
 /**
  * Chests' windows: one chest or both halves of a double one opened as one window over their own
@@ -15,16 +15,18 @@ import net.cubeworks.world.protocol.PlayPackets;
  * the lid up while anybody has it open.
  */
 final class ChestWindows {
-    private final GameWorld world;
+    private final WorldBlocks blocks;
+    private final BlockEntities entities;
     private final Players players;
     private final Windows windows;
-    private final Interaction interaction;
+    private final BlockInventories inventories;
 
-    ChestWindows(GameWorld world, Players players, Windows windows, Interaction interaction) {
-        this.world = world;
+    ChestWindows(WorldBlocks blocks, BlockEntities entities, Players players, Windows windows, BlockInventories inventories) {
+        this.blocks = blocks;
+        this.entities = entities;
         this.players = players;
         this.windows = windows;
-        this.interaction = interaction;
+        this.inventories = inventories;
     }
 
     /**
@@ -33,12 +35,12 @@ final class ChestWindows {
      * its lid lift. Its slots are the chests' own block entities, shared by all who have it open.
      */
     void open(OnlinePlayer p, int x, int y, int z) {
-        BlockEntity a = BlockEntities.at(world, x, y, z);
+        BlockEntity a = entities.at(x, y, z);
         if (!(a instanceof BlockEntity.Container) || ((BlockEntity.Container) a).slots.size() != 27) {
             return;
         }
-        int[] o = Chest.otherHalf(world.blocks(), x, y, z);
-        BlockEntity b = o == null ? null : BlockEntities.at(world, o[0], o[1], o[2]);
+        int[] o = Chest.otherHalf(blocks, x, y, z);
+        BlockEntity b = o == null ? null : entities.at(o[0], o[1], o[2]);
         if (!(b instanceof BlockEntity.Container) || ((BlockEntity.Container) b).slots.size() != 27) {
             b = null;
             o = null;
@@ -55,7 +57,7 @@ final class ChestWindows {
                 new ChestSlots.Changes() {
                     public void changed(ChestSlots s, org.bukkit.entity.HumanEntity by) {
                         for (int[] at : s.places) {
-                            BlockEntities.changed(world, at[0], at[2]);
+                            entities.changed(at[0], at[2]);
                         }
                         for (OnlinePlayer q : players.inJoinOrder()) {
                             if (q != by && q.inventory().open.container instanceof ChestSlots
@@ -67,10 +69,20 @@ final class ChestWindows {
                 });
         String title = first.customName != null ? first.customName
                 : second != null ? "container.chestDouble" : "container.chest";
-        Object api = world.api().blockInventory(places[0][0], places[0][1], places[0][2],
-                org.bukkit.event.inventory.InventoryType.CHEST, 27, null);
+        Object api = inventories.at(places[0][0], places[0][1], places[0][2],
+                org.bukkit.event.inventory.InventoryType.CHEST, 27);
         if (windows.openContainer(p, slots, Window.TYPE_CHEST, title, api)) {
             showLid(slots);
+        }
+    }
+
+    /** Something other than a click in a window (a hopper's move) changed the chest at the place: everybody who has it open is shown it anew. */
+    void changedAt(int x, int y, int z) {
+        for (OnlinePlayer p : players.inJoinOrder()) {
+            Object open = p.inventory().open.container;
+            if (open instanceof ChestSlots && ((ChestSlots) open).shows(x, y, z)) {
+                windows.resend(p);
+            }
         }
     }
 
@@ -93,10 +105,9 @@ final class ChestWindows {
             }
         }
         for (int[] at : chest.places) {
-            int id = world.blocks().blockAt(at[0], at[1], at[2]);
+            int id = blocks.blockAt(at[0], at[1], at[2]);
             if (id == BlockIds.CHEST || id == BlockIds.TRAPPED_CHEST) {
-                interaction.toOthersNear(null, at[0], at[1], at[2], Interaction.EFFECT_DISTANCE,
-                        PlayPackets.blockAction(at[0], at[1], at[2], 1, Math.min(viewers, 255), id).frame());
+                blocks.blockAction(at[0], at[1], at[2], id, 1, Math.min(viewers, 255));
             }
         }
     }

@@ -9,6 +9,7 @@ import net.cubeworks.world.game.api.BoardAudience;
 import net.cubeworks.world.game.api.MetadataStores;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.PotionKinds;
+import net.cubeworks.world.game.player.ChatHandler;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerGame;
 import net.cubeworks.world.game.player.Players;
@@ -56,7 +57,7 @@ public final class Game {
         this.players = new Players(lock, host, access, logger, properties.gamemode(), entities, this::isStopping,
                 p -> world().placement().leave(p));
         this.world = new GameWorld(this, store, properties.viewDistance());
-        this.chat = new ChatHandler(this);
+        this.chat = new ChatHandler(lock, players, host, logger);
     }
 
     /** The difficulty, 0 (peaceful) to 3 (hard). */

@@ -8,6 +8,10 @@ import java.util.concurrent.Future;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
 
+import org.bukkit.event.inventory.InventoryType;
+
+import net.cubeworks.world.game.api.ApiContainer;
+import net.cubeworks.world.game.api.ApiWindowView;
 import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.api.WorldSaving;
 import net.cubeworks.world.game.block.BlockBehaviours;
@@ -19,6 +23,7 @@ import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
@@ -38,6 +43,10 @@ import net.cubeworks.world.timing.TimeReport;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.ExplosionHits;
+import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.player.ItemViewers;
+import net.cubeworks.world.game.player.WeatherBroadcast;
+import net.cubeworks.world.game.player.HeldColumns;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the
@@ -93,6 +102,11 @@ public final class GameWorld implements WorldSaving {
     static final int ACTIVE_RADIUS = 7;
     /** The order of one tick, and the ticks counted. */
     private final WorldTick tick;
+    /** What blocks own (a sign's text, a container's slots), the furnaces at work, and the windows over them. */
+    private final BlockEntities blockEntities;
+    private final Furnaces furnaces;
+    private final BlockWindows blockWindows;
+    private final InventoryEvents inventoryEvents;
 
     GameWorld(Game game, WorldStore store, int viewDistance) {
         this.game = game;
@@ -100,6 +114,7 @@ public final class GameWorld implements WorldSaving {
         this.viewDistance = Math.max(3, Math.min(15, viewDistance));
         net.cubeworks.world.util.HeapWatch.install();
         this.cache = new ColumnCache(store);
+        this.blockEntities = new BlockEntities(cache, game.logger(), game.players()::inJoinOrder);
         this.compressor = Executors.newSingleThreadExecutor(Threads.daemon("Chunk compressor"));
         this.generators = Executors.newFixedThreadPool(Math.max(1, Runtime.getRuntime().availableProcessors()),
                 Threads.daemon("World generator"));
@@ -110,31 +125,48 @@ public final class GameWorld implements WorldSaving {
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
-        this.interaction = new Interaction(game, this);
         this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
-        this.eating = new Eating(game, this, delivery);
+        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
-        this.saver = new WorldSaver(game, cache, store, Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
+        this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
+                Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game.lock(), game.thread(), game.logger(), game.properties(), game.metadata(),
                 game.players(), game.entities(), cache, cache.keeping(), blocks, this::level, this::weather,
                 this::setDayTime, this::setSpawn, this, game::difficulty, game::setDifficulty, this::mobs, this::items,
-                (x, y, z, power, fire, breaks) -> blasts().byPlugin(x, y, z, power, fire, breaks), this);
+                (x, y, z, power, fire, breaks) -> blasts().byPlugin(x, y, z, power, fire, breaks), blockEntities,
+                this::furnaces);
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
-        this.blockEvents = new BlockEvents(game.host(), blocks, api, this);
+        this.blockEvents = new BlockEvents(game.host(), blocks, api, blockEntities);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
                 new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
         items.register(codecs);
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
         blocks.attach(items, blasts::byThing, api);
+        BlockInventories inventories = (x, y, z, type, size) -> api.blockInventory(x, y, z, type, size, null);
+        this.furnaces = new Furnaces(blockEntities, blocks, cache, game.host(), api);
+        this.inventoryEvents = new InventoryEvents(game.host(),
+                (p, w) -> new ApiWindowView(game.lock(), game.thread(), p, w));
+        Windows windows = new Windows(blocks, items, this::currentTick, inventoryEvents, game.players(), blockEntities,
+                inventories);
+        Hoppers hoppers = new Hoppers(blockEntities, blocks, cache, items, game.host(), inventories, furnaces,
+                windows::chestChangedAt);
+        FurnaceWindows furnaceWindows = new FurnaceWindows(furnaces, blockEntities, blocks, items, game.host(), api,
+                inventories, windows);
+        this.blockWindows = new BlockWindows(blockEntities, blocks, windows, furnaceWindows, new Jukeboxes(blockEntities, blocks,
+                items), hoppers, inventories, p -> new ApiContainer(game.lock(), game.thread(), game.players(), p,
+                        InventoryType.ENDER_CHEST, p.inventory().ender, InventoryType.ENDER_CHEST.getDefaultTitle(), null));
+        this.interaction = new Interaction(game, this, windows);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
+        saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
-        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api);
-        this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
+        this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api, furnaces,
+                furnaceWindows, hoppers, blockWindows);
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
     }
@@ -164,6 +196,11 @@ public final class GameWorld implements WorldSaving {
     public WorldBlocks blocks() {
         return blocks;
     }
+
+    BlockEntities blockEntities() { return blockEntities; }
+    Furnaces furnaces() { return furnaces; }
+    BlockWindows blockWindows() { return blockWindows; }
+    InventoryEvents inventoryEvents() { return inventoryEvents; }
 
     /** What explosions do to the world. */
     Blasts blasts() {

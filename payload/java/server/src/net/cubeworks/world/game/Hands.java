@@ -183,7 +183,7 @@ public final class Hands {
         int count = c.item.count;
         int damage = c.item.damage;
         ItemStack[] asked = {item <= 0 ? null : new ItemStack(item, count, (short) damage)};
-        if (!InventoryEvents.mayCreativeSet(game, p, slot, asked)) {
+        if (!world.inventoryEvents().mayCreativeSet(p, slot, asked)) {
             p.sendSlot(slot); // refused: the client is shown what the slot holds
             return;
         }

@@ -13,11 +13,13 @@ import org.bukkit.inventory.Inventory;
 
 import net.cubeworks.world.crafting.SmeltingBook;
 import net.cubeworks.world.game.block.Chest;
-import net.cubeworks.world.game.block.ChestSlots;
 import net.cubeworks.world.game.block.HopperMoves;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.event.HopperEvents;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.SlotRow;
@@ -33,16 +35,30 @@ final class Hoppers {
     /** How often the held columns are looked through for hoppers (read from disk, placed). */
     private static final int LOOK_TICKS = 20;
 
-    private final Game game;
-    private final GameWorld world;
+    private final BlockEntities entities;
+    private final WorldBlocks blocks;
+    private final ColumnCache cache;
+    private final GroundItems items;
+    private final GameHost host;
+    private final BlockInventories inventories;
+    private final Furnaces furnaces;
+    /** The windows open over a chest, shown its slots anew after a move. */
+    private final SlotViewers chestViewers;
     private final SmeltingBook book = SmeltingBook.standard();
     private final Set<BlockEntity.Hopper> working = new LinkedHashSet<BlockEntity.Hopper>();
     /** The items lying in each block this tick, by place; made once a tick when a hopper looks. */
     private Map<Long, List<ItemEntity>> lying;
 
-    Hoppers(Game game, GameWorld world) {
-        this.game = game;
-        this.world = world;
+    Hoppers(BlockEntities entities, WorldBlocks blocks, ColumnCache cache, GroundItems items, GameHost host,
+            BlockInventories inventories, Furnaces furnaces, SlotViewers chestViewers) {
+        this.entities = entities;
+        this.blocks = blocks;
+        this.cache = cache;
+        this.items = items;
+        this.host = host;
+        this.inventories = inventories;
+        this.furnaces = furnaces;
+        this.chestViewers = chestViewers;
     }
 
     int working() {
@@ -58,7 +74,7 @@ final class Hoppers {
 
     void tick(long tick) {
         if (tick % LOOK_TICKS == 0) {
-            for (Column c : world.cache().heldColumns()) {
+            for (Column c : cache.heldColumns()) {
                 for (BlockEntity e : c.blockEntities()) {
                     if (e instanceof BlockEntity.Hopper) {
                         working.add((BlockEntity.Hopper) e);
@@ -70,14 +86,14 @@ final class Hoppers {
         Iterator<BlockEntity.Hopper> it = working.iterator();
         while (it.hasNext()) {
             BlockEntity.Hopper h = it.next();
-            if (!world.blocks().loaded(h.x, h.z) || world.blocks().blockEntityAt(h.x, h.y, h.z) != h) {
+            if (!blocks.loaded(h.x, h.z) || blocks.blockEntityAt(h.x, h.y, h.z) != h) {
                 it.remove();
                 continue;
             }
             if (h.cooldown > 0 && --h.cooldown > 0) {
                 continue;
             }
-            int data = world.blocks().metaAt(h.x, h.y, h.z);
+            int data = blocks.metaAt(h.x, h.y, h.z);
             if (HopperMoves.off(data)) {
                 continue;
             }
@@ -85,7 +101,7 @@ final class Hoppers {
             moved = !full(h.slots) && pull(h) || moved;
             if (moved) {
                 h.cooldown = MOVE_TICKS;
-                BlockEntities.changed(world, h.x, h.z);
+                entities.changed(h.x, h.z);
             }
         }
     }
@@ -120,11 +136,11 @@ final class Hoppers {
     }
 
     private Target containerAt(int x, int y, int z) {
-        if (y < 0 || y > 255 || !world.blocks().loaded(x, z)) {
+        if (y < 0 || y > 255 || !blocks.loaded(x, z)) {
             return null;
         }
-        String kind = BlockEntity.kindOf(world.blocks().blockAt(x, y, z));
-        BlockEntity e = kind == null || BlockEntity.SIGN.equals(kind) ? null : BlockEntities.at(world, x, y, z);
+        String kind = BlockEntity.kindOf(blocks.blockAt(x, y, z));
+        BlockEntity e = kind == null || BlockEntity.SIGN.equals(kind) ? null : entities.at(x, y, z);
         if (!(e instanceof BlockEntity.Container)) {
             return null;
         }
@@ -132,8 +148,8 @@ final class Hoppers {
         t.kind = kind;
         t.blocks = new BlockEntity.Container[] {(BlockEntity.Container) e};
         if (BlockEntity.CHEST.equals(kind)) {
-            int[] o = Chest.otherHalf(world.blocks(), x, y, z);
-            BlockEntity other = o == null || !world.blocks().loaded(o[0], o[2]) ? null : BlockEntities.at(world, o[0], o[1], o[2]);
+            int[] o = Chest.otherHalf(blocks, x, y, z);
+            BlockEntity other = o == null || !blocks.loaded(o[0], o[2]) ? null : entities.at(o[0], o[1], o[2]);
             if (other instanceof BlockEntity.Container) {
                 boolean otherFirst = o[0] < x || o[2] < z;
                 t.blocks = otherFirst ? new BlockEntity.Container[] {(BlockEntity.Container) other, t.blocks[0]}
@@ -149,19 +165,13 @@ final class Hoppers {
 
     private void changed(Target t) {
         for (BlockEntity.Container c : t.blocks) {
-            BlockEntities.changed(world, c.x, c.z);
+            entities.changed(c.x, c.z);
             if (BlockEntity.CHEST.equals(c.id)) {
-                // a chest's viewers see the move (the other containers' windows look each tick)
-                for (OnlinePlayer p : game.players().inJoinOrder()) {
-                    Object open = p.inventory().open.container;
-                    if (open instanceof ChestSlots && ((ChestSlots) open).shows(c.x, c.y, c.z)) {
-                        world.interaction().windows().resend(p);
-                    }
-                }
+                chestViewers.changedAt(c.x, c.y, c.z); // the other containers' windows look each tick
             }
             wake(c);
             if (c instanceof BlockEntity.Furnace) {
-                world.interaction().furnaces().wake((BlockEntity.Furnace) c);
+                furnaces.wake((BlockEntity.Furnace) c);
             }
         }
     }
@@ -174,7 +184,7 @@ final class Hoppers {
                 type = i;
             }
         }
-        return world.api().blockInventory(c.x, c.y, c.z, type, c.slots.size(), null);
+        return inventories.at(c.x, c.y, c.z, type, c.slots.size());
     }
 
     private static String kindOfType(InventoryType t) {
@@ -206,7 +216,7 @@ final class Hoppers {
             }
             int[] item = {from.item(i), 1, from.data(i)};
             if (HopperEvents.movesWatched()) {
-                item = HopperEvents.move(game.host(), inventory(h), inventory(t.blocks[0]), true, item[0], 1, item[2]);
+                item = HopperEvents.move(host, inventory(h), inventory(t.blocks[0]), true, item[0], 1, item[2]);
                 if (item == null) {
                     h.cooldown = MOVE_TICKS; // refused: the hopper waits as after a move
                     return false;
@@ -236,7 +246,7 @@ final class Hoppers {
                     }
                     int[] item = {row.item(s), 1, row.data(s)};
                     if (HopperEvents.movesWatched()) {
-                        item = HopperEvents.move(game.host(), inventory(t.blocks[0]), inventory(h), false, item[0], 1, item[2]);
+                        item = HopperEvents.move(host, inventory(t.blocks[0]), inventory(h), false, item[0], 1, item[2]);
                         if (item == null) {
                             h.cooldown = MOVE_TICKS;
                             return false;
@@ -257,7 +267,7 @@ final class Hoppers {
         List<ItemEntity> on = new ArrayList<ItemEntity>(lyingAt(h.x, h.y + 1, h.z));
         on.addAll(lyingAt(h.x, h.y, h.z));
         for (ItemEntity item : on) {
-            if (item.isRemoved() || item.count() <= 0 || !HopperEvents.pickup(game.host(), inventory(h), item)) {
+            if (item.isRemoved() || item.count() <= 0 || !HopperEvents.pickup(host, inventory(h), item)) {
                 continue;
             }
             int in = HopperMoves.put(into, BlockEntity.HOPPER, all, item.itemId(), item.count(), item.data(), item.tag(), book);
@@ -276,7 +286,7 @@ final class Hoppers {
     private List<ItemEntity> lyingAt(int x, int y, int z) {
         if (lying == null) {
             lying = new HashMap<Long, List<ItemEntity>>();
-            for (ItemEntity i : world.items().all()) {
+            for (ItemEntity i : items.all()) {
                 long k = place((int) Math.floor(i.x), (int) Math.floor(i.y), (int) Math.floor(i.z));
                 List<ItemEntity> l = lying.get(k);
                 if (l == null) {

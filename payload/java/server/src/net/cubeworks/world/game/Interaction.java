@@ -32,20 +32,14 @@ public final class Interaction {
     private final Game game;
     private final GameWorld world;
     private final Windows windows;
-    private final Furnaces furnaces;
-    private final BlockWindows blockWindows;
-    private final Hoppers hoppers;
     private final BlockBehaviours blocks = new BlockBehaviours();
     private final BlockBreaking breaking;
     private final Hands hands;
 
-    Interaction(Game game, GameWorld world) {
+    Interaction(Game game, GameWorld world, Windows windows) {
         this.game = game;
         this.world = world;
-        this.windows = new Windows(game, world, this);
-        this.furnaces = new Furnaces(game, world);
-        this.blockWindows = new BlockWindows(world);
-        this.hoppers = new Hoppers(game, world);
+        this.windows = windows;
         this.breaking = new BlockBreaking(game, world, this, blocks);
         this.hands = new Hands(game, world);
     }
@@ -81,21 +75,6 @@ public final class Interaction {
     /** The players' windows: clicks, crafting tables, closing. */
     public Windows windows() {
         return windows;
-    }
-
-    /** The furnaces at work and their windows. */
-    Furnaces furnaces() {
-        return furnaces;
-    }
-
-    /** The windows of the other blocks with slots, and where a right click on any such block goes. */
-    BlockWindows blockWindows() {
-        return blockWindows;
-    }
-
-    /** The hoppers at work. */
-    Hoppers hoppers() {
-        return hoppers;
     }
 
     boolean protectedAt(OnlinePlayer p, int x, int z) {
@@ -201,7 +180,7 @@ public final class Interaction {
             }
         }
         if (plan.sign) {
-            BlockEntity e = BlockEntities.at(world, b.x, b.y, b.z);
+            BlockEntity e = world.blockEntities().at(b.x, b.y, b.z);
             if (e instanceof BlockEntity.Sign) {
                 ((BlockEntity.Sign) e).editor = p; // the placer may write its text, once
                 p.connection().send(PlayPackets.openSignEditor(b.x, b.y, b.z));

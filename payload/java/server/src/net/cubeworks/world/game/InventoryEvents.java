@@ -14,6 +14,7 @@ import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.api.ApiWindowView;
+import net.cubeworks.world.game.thread.GameHost;
 
 /**
  * Asks the plugins about windows: a click before it is applied (cancelled, nothing moves and
@@ -24,10 +25,12 @@ import net.cubeworks.world.game.api.ApiWindowView;
 final class InventoryEvents {
     /** The slot number of a click outside the window. */
     static final int OUTSIDE = -999;
-    private final Game game;
+    private final GameHost host;
+    private final WindowViews views;
 
-    InventoryEvents(Game game) {
-        this.game = game;
+    InventoryEvents(GameHost host, WindowViews views) {
+        this.host = host;
+        this.views = views;
     }
 
     /** False when a plugin cancelled the click (or denied its result). */
@@ -40,7 +43,7 @@ final class InventoryEvents {
         InventoryClickEvent event = mode == 2
                 ? new InventoryClickEvent(view(p, w), slotType(w, slot), slot, click, action, button)
                 : new InventoryClickEvent(view(p, w), slotType(w, slot), slot, click, action);
-        game.host().callEvent(event);
+        host.callEvent(event);
         return !event.isCancelled();
     }
 
@@ -50,13 +53,13 @@ final class InventoryEvents {
             return true;
         }
         InventoryOpenEvent event = new InventoryOpenEvent(view(p, w));
-        game.host().callEvent(event);
+        host.callEvent(event);
         return !event.isCancelled();
     }
 
     void closing(OnlinePlayer p, Window w) {
         if (InventoryCloseEvent.getHandlerList().getRegisteredListeners().length > 0) {
-            game.host().callEvent(new InventoryCloseEvent(view(p, w)));
+            host.callEvent(new InventoryCloseEvent(view(p, w)));
         }
     }
 
@@ -65,20 +68,20 @@ final class InventoryEvents {
      * plugin cancelled it (then the slot stays as it was). A plugin may change the item put
      * there; it is given back through item.
      */
-    static boolean mayCreativeSet(Game game, OnlinePlayer p, int slot, ItemStack[] item) {
+    boolean mayCreativeSet(OnlinePlayer p, int slot, ItemStack[] item) {
         if (InventoryCreativeEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return true;
         }
         Window w = p.inventory().own;
-        InventoryCreativeEvent event = new InventoryCreativeEvent(new ApiWindowView(game.lock(), game.thread(), p, w), slotType(w, slot), slot,
+        InventoryCreativeEvent event = new InventoryCreativeEvent(view(p, w), slotType(w, slot), slot,
                 item[0]);
-        game.host().callEvent(event);
+        host.callEvent(event);
         item[0] = event.getCursor();
         return !event.isCancelled();
     }
 
     InventoryView view(OnlinePlayer p, Window w) {
-        return new ApiWindowView(game.lock(), game.thread(), p, w);
+        return views.of(p, w);
     }
 
     static ClickType clickType(int slot, int button, int mode) {

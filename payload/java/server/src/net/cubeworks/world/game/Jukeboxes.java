@@ -1,9 +1,8 @@
 package net.cubeworks.world.game;
 
-import org.bukkit.GameMode;
-
 import net.cubeworks.world.game.block.JukeboxBlock;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 
@@ -14,46 +13,55 @@ import net.cubeworks.world.level.BlockIds;
  * (the game's RecordItem) and falls out when the jukebox is broken.
  */
 final class Jukeboxes {
+    /** The block is no jukebox. */
+    static final int NOT_JUKEBOX = 0;
+    /** The jukebox took the use: its record came out, or nothing happened. */
+    static final int USED = 1;
+    /** The record in the hand went in: one is taken from the hand, unless in creative. */
+    static final int RECORD_IN = 2;
     /** The world effect that starts a record (its id) or stops the music (0). */
     private static final int RECORD_EFFECT = 1005;
 
-    private Jukeboxes() {
+    private final BlockEntities entities;
+    private final WorldBlocks blocks;
+    private final GroundItems items;
+
+    Jukeboxes(BlockEntities entities, WorldBlocks blocks, GroundItems items) {
+        this.entities = entities;
+        this.blocks = blocks;
+        this.items = items;
     }
 
-    /** A right click on the block: false when it is no jukebox. */
-    static boolean use(GameWorld world, OnlinePlayer p, int x, int y, int z) {
-        if (world.blocks().blockAt(x, y, z) != BlockIds.JUKEBOX) {
-            return false;
+    /** A right click on the block with the item in hand: {@link #NOT_JUKEBOX}, {@link #USED} or {@link #RECORD_IN}. */
+    int use(int x, int y, int z, int handItem, int handData, Object handTag) {
+        if (blocks.blockAt(x, y, z) != BlockIds.JUKEBOX) {
+            return NOT_JUKEBOX;
         }
-        BlockEntity e = BlockEntities.at(world, x, y, z);
+        BlockEntity e = entities.at(x, y, z);
         if (!(e instanceof BlockEntity.Jukebox)) {
-            return true;
+            return USED;
         }
         BlockEntity.Jukebox j = (BlockEntity.Jukebox) e;
-        int slot = p.handSlot();
-        if (j.recordId > 0 || world.blocks().metaAt(x, y, z) != 0) {
+        int outcome = USED;
+        if (j.recordId > 0 || blocks.metaAt(x, y, z) != 0) {
             int id = j.recordId;
             j.recordId = 0;
-            world.blocks().setBlock(x, y, z, BlockIds.JUKEBOX, 0);
-            world.blocks().playEffect(RECORD_EFFECT, x, y, z, 0);
+            blocks.setBlock(x, y, z, BlockIds.JUKEBOX, 0);
+            blocks.playEffect(RECORD_EFFECT, x, y, z, 0);
             if (id > 0) {
-                world.items().dropItemNaturally(x + 0.5, y + 1.0, z + 0.5, id, 1, j.recordData, j.recordTag);
+                items.dropItemNaturally(x + 0.5, y + 1.0, z + 0.5, id, 1, j.recordData, j.recordTag);
             }
             j.recordData = 0;
             j.recordTag = null;
-        } else if (JukeboxBlock.isRecord(p.inventory().item(slot))) {
-            j.recordId = p.inventory().item(slot);
-            j.recordData = p.inventory().data(slot);
-            j.recordTag = p.inventory().tag(slot);
-            world.blocks().setBlock(x, y, z, BlockIds.JUKEBOX, 1);
-            world.blocks().playEffect(RECORD_EFFECT, x, y, z, j.recordId);
-            if (p.getGameMode() != GameMode.CREATIVE) {
-                p.inventory().takeOne(slot);
-                p.sendSlot(slot);
-                p.showHeldItem();
-            }
+        } else if (JukeboxBlock.isRecord(handItem)) {
+            j.recordId = handItem;
+            j.recordData = handData;
+            j.recordTag = handTag;
+            blocks.setBlock(x, y, z, BlockIds.JUKEBOX, 1);
+            blocks.playEffect(RECORD_EFFECT, x, y, z, j.recordId);
+            outcome = RECORD_IN;
         }
-        BlockEntities.changed(world, x, z);
-        return true;
+        entities.changed(x, z);
+        return outcome;
     }
 }

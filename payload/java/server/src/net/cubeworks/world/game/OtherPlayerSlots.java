@@ -4,9 +4,11 @@ import java.util.HashSet;
 import java.util.Set;
 
 import net.cubeworks.world.game.item.ContainerSlots;
+import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.api.ApiPlayerInventory;
+import net.cubeworks.world.game.player.Players;
 
 /**
  * Another player's inventory shown as a window of four chest rows (the hot bar first, as the
@@ -14,20 +16,22 @@ import net.cubeworks.world.game.api.ApiPlayerInventory;
  * else looking are shown the change.
  */
 final class OtherPlayerSlots implements ContainerSlots {
-    private final Game game;
+    private final Players players;
+    private final Windows windows;
     final OnlinePlayer owner;
 
-    OtherPlayerSlots(Game game, OnlinePlayer owner) {
-        this.game = game;
+    OtherPlayerSlots(Players players, Windows windows, OnlinePlayer owner) {
+        this.players = players;
+        this.windows = windows;
         this.owner = owner;
     }
 
     public int size() {
-        return ApiPlayerInventory.SIZE;
+        return PlayerInventory.API_SLOTS;
     }
 
     private int slot(int index) {
-        return ApiPlayerInventory.windowSlot(index);
+        return PlayerInventory.slotOfApiIndex(index);
     }
 
     public int item(int index) {
@@ -55,11 +59,11 @@ final class OtherPlayerSlots implements ContainerSlots {
             owner.sendInventory();
         }
         Set<OnlinePlayer> seen = new HashSet<OnlinePlayer>();
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
+        for (OnlinePlayer p : players.inJoinOrder()) {
             Window w = p.inventory().open;
             if (p != viewer && w.container instanceof OtherPlayerSlots && ((OtherPlayerSlots) w.container).owner == owner
                     && seen.add(p)) {
-                game.world().interaction().windows().resend(p);
+                windows.resend(p);
             }
         }
     }

@@ -83,7 +83,7 @@ final class PlayerLink implements PlayerGame {
     public void useBed(OnlinePlayer p, int x, int y, int z) { Beds.use(world(), p, x, y, z); }
 
     public void openCraftingTable(OnlinePlayer p, int x, int y, int z) { world().interaction().windows().openTable(p, x, y, z); }
-    public void openContainer(OnlinePlayer p, int x, int y, int z) { world().interaction().blockWindows().open(p, x, y, z); }
+    public void openContainer(OnlinePlayer p, int x, int y, int z) { world().blockWindows().open(p, x, y, z); }
 
     public InventoryView openWorkbench(OnlinePlayer p, int x, int y, int z, boolean anywhere) {
         Windows windows = world().interaction().windows();
@@ -93,7 +93,7 @@ final class PlayerLink implements PlayerGame {
     public InventoryView openInventory(OnlinePlayer p, Inventory inventory) { return ApiInventories.open(game, p, inventory); }
     public InventoryView view(OnlinePlayer p) { return world().interaction().windows().view(p); }
     public void closeWindow(OnlinePlayer p) { world().interaction().windows().close(p, true); }
-    public Inventory enderChest(OnlinePlayer p) { return world().interaction().blockWindows().enderInventory(p); }
+    public Inventory enderChest(OnlinePlayer p) { return world().blockWindows().enderInventory(p); }
     public org.bukkit.inventory.PlayerInventory inventoryFace(OnlinePlayer p) { return new ApiPlayerInventory(game.lock(), game.thread(), p); }
 
     public Scoreboard mainScoreboard() { return game.scoreboards().getMainScoreboard(); }

@@ -6,6 +6,7 @@ import org.bukkit.event.entity.EntityRegainHealthEvent.RegainReason;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.TrackedPosition;
 import net.cubeworks.world.game.event.PlayerEvents;
+import net.cubeworks.world.game.player.Burning;
 import net.cubeworks.world.game.player.Damage;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Hunger;
@@ -36,7 +37,7 @@ public final class Survival implements Damage {
         this.game = game;
         this.world = world;
         this.delivery = delivery;
-        this.burning = new Burning(game, world, this);
+        this.burning = new Burning(game.host(), world.blocks(), this);
     }
 
     /** In the tick: a living player below the world takes the void's damage, and a hurt one heals. */

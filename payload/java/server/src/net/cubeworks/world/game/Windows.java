@@ -1,14 +1,19 @@
 package net.cubeworks.world.game;
 
+import java.util.function.LongSupplier;
+
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.block.ChestSlots;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.item.WindowClicks;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
@@ -24,23 +29,30 @@ public final class Windows {
     /** A table is used from within 8 blocks of its centre. */
     private static final double REACH_SQUARED = 64;
 
-    private final Game game;
-    private final GameWorld world;
-    private final Interaction interaction;
+    private final WorldBlocks blocks;
+    private final GroundItems items;
+    /** The world's tick now: what a click throws out is thrown in it. */
+    private final LongSupplier currentTick;
     private final InventoryEvents events;
     private final ChestWindows chests;
 
-    Windows(Game game, GameWorld world, Interaction interaction) {
-        this.game = game;
-        this.world = world;
-        this.interaction = interaction;
-        this.events = new InventoryEvents(game);
-        this.chests = new ChestWindows(world, game.players(), this, interaction);
+    Windows(WorldBlocks blocks, GroundItems items, LongSupplier currentTick, InventoryEvents events, Players players,
+            BlockEntities entities, BlockInventories inventories) {
+        this.blocks = blocks;
+        this.items = items;
+        this.currentTick = currentTick;
+        this.events = events;
+        this.chests = new ChestWindows(blocks, entities, players, this, inventories);
     }
 
     /** A right click on a chest: its window opens over one chest or both halves of a double one. */
     void openChest(OnlinePlayer p, int x, int y, int z) {
         chests.open(p, x, y, z);
+    }
+
+    /** Something other than a click in a window (a hopper's move) changed the chest at the place: its viewers are shown it anew. */
+    void chestChangedAt(int x, int y, int z) {
+        chests.changedAt(x, y, z);
     }
 
     /** Click Window from the client. A click for a window that is no longer open is ignored. */
@@ -84,7 +96,7 @@ public final class Windows {
         java.util.List<PlayerInventory.Waiting> thrown = new java.util.ArrayList<PlayerInventory.Waiting>(inv.thrown);
         inv.thrown.clear();
         for (PlayerInventory.Waiting t : thrown) {
-            world.items().playerThrow(PlayerCollectors.of(p), t.id, t.count, t.data, t.tag, world.currentTick());
+            items.playerThrow(PlayerCollectors.of(p), t.id, t.count, t.data, t.tag, currentTick.getAsLong());
         }
     }
 
@@ -198,7 +210,7 @@ public final class Windows {
     private void fallAtFeet(OnlinePlayer p) {
         PlayerInventory inv = p.inventory();
         for (PlayerInventory.Waiting item : inv.waiting) {
-            world.items().fallAtFeet(p, p.getName(), item.id, item.count, item.data, item.tag);
+            items.fallAtFeet(p, p.getName(), item.id, item.count, item.data, item.tag);
         }
         inv.waiting.clear();
     }
@@ -283,7 +295,7 @@ public final class Windows {
         if (w.container instanceof ChestSlots) {
             // a chest stays open while it is there (both halves) and the player within 8 blocks
             for (int[] at : ((ChestSlots) w.container).places) {
-                int id = world.blocks().blockAt(at[0], at[1], at[2]);
+                int id = blocks.blockAt(at[0], at[1], at[2]);
                 if (id != BlockIds.CHEST && id != BlockIds.TRAPPED_CHEST) {
                     return false;
                 }
@@ -297,7 +309,7 @@ public final class Windows {
         if (!w.table || w.tableY == Window.ANYWHERE) {
             return true;
         }
-        if (w.tableY < 0 || w.tableY > 255 || world.blocks().blockAt(w.tableX, w.tableY, w.tableZ) != BlockIds.CRAFTING_TABLE) {
+        if (w.tableY < 0 || w.tableY > 255 || blocks.blockAt(w.tableX, w.tableY, w.tableZ) != BlockIds.CRAFTING_TABLE) {
             return false;
         }
         double dx = p.x - (w.tableX + 0.5);

@@ -16,11 +16,16 @@ import java.util.logging.Level;
 import java.util.logging.Logger;
 
 import net.cubeworks.world.game.api.BoardFile;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
+import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredPlayer;
 import net.cubeworks.world.storage.StoredScoreboard;
@@ -98,7 +103,10 @@ final class WorldSaver {
         }
     }
 
-    private final Game game;
+    private final GameHost host;
+    private final ServerProperties properties;
+    private final Players players;
+    private final WorldBlocks blocks;
     private final ColumnCache cache;
     private final WorldStore store;
     private final ExecutorService saver;
@@ -124,12 +132,25 @@ final class WorldSaver {
         };
     }
 
-    WorldSaver(Game game, ColumnCache cache, WorldStore store, ExecutorService saver) {
-        this.game = game;
+    /** The plugins' world, told of each save; and the entities kept with their columns. Made after this, handed over once. */
+    private org.bukkit.World api;
+    private ColumnEntities columnEntities;
+
+    WorldSaver(Logger logger, GameHost host, ServerProperties properties, Players players, WorldBlocks blocks,
+            ColumnCache cache, WorldStore store, ExecutorService saver) {
+        this.logger = logger;
+        this.host = host;
+        this.properties = properties;
+        this.players = players;
+        this.blocks = blocks;
         this.cache = cache;
         this.store = store;
         this.saver = saver;
-        this.logger = game.logger();
+    }
+
+    void attach(org.bukkit.World api, ColumnEntities columnEntities) {
+        this.api = api;
+        this.columnEntities = columnEntities;
     }
 
     private static String key(String name) {
@@ -185,20 +206,17 @@ final class WorldSaver {
      * the console.
      */
     Future<Report> saveLater(LevelState level, final boolean quiet) {
-        WorldEvents.saving(game.host(), game.world() == null ? null : game.world().api());
-        GameWorld world = game.world();
-        if (world != null) {
-            world.columnEntities().beforeSave(); // the columns with entities are saved with them
+        WorldEvents.saving(host, api);
+        if (columnEntities != null) {
+            columnEntities.beforeSave(); // the columns with entities are saved with them
         }
         final List<Column> copies = cache.takeChanges();
-        if (world != null) {
-            world.columnEntities().fill(copies);
+        if (columnEntities != null) {
+            columnEntities.fill(copies);
         }
-        if (game.world() != null) {
-            game.world().blocks().stampTicks(copies);
-        }
+        blocks.stampTicks(copies);
         final Map<String, Unwritten> records = new LinkedHashMap<String, Unwritten>();
-        List<OnlinePlayer> online = game.players().inJoinOrder();
+        List<OnlinePlayer> online = players.inJoinOrder();
         for (OnlinePlayer p : online) {
             records.put(key(p.getName()), keep(p.getName(), PlayerRecords.toStored(p, level)));
         }
@@ -207,8 +225,8 @@ final class WorldSaver {
                 records.put(e.getKey(), e.getValue());
             }
         }
-        final StoredLevel levelCopy = level.toStored(game.players().defaultGameMode().getValue(),
-                game.properties().hardcore(), game.properties().levelName());
+        final StoredLevel levelCopy = level.toStored(players.defaultGameMode().getValue(),
+                properties.hardcore(), properties.levelName());
         java.util.function.Supplier<StoredScoreboard> board = scoreboard;
         final StoredScoreboard boardCopy = board == null ? null : board.get();
         cache.forgetUnseenBy(online);
@@ -275,9 +293,7 @@ final class WorldSaver {
         if (columns.isEmpty()) {
             return;
         }
-        if (game.world() != null) {
-            game.world().blocks().stampTicks(columns);
-        }
+        blocks.stampTicks(columns);
         saver.submit(new Runnable() {
             public void run() {
                 boolean failed = true;

@@ -6,11 +6,13 @@ import java.util.List;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.Delivery;
+import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.game.player.Visibility;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,
@@ -27,11 +29,16 @@ final class WorldTick {
     private final Interaction interaction;
     private final WorldSaver saver;
     private final ApiWorld api;
+    private final Furnaces furnaces;
+    private final FurnaceWindows furnaceWindows;
+    private final Hoppers hoppers;
+    private final BlockWindows blockWindows;
     private long tick;
     private final java.util.Random random = new java.util.Random();
 
     WorldTick(Game game, GameWorld world, ColumnCache cache, Delivery delivery, Visibility visibility, Survival survival,
-            Interaction interaction, WorldSaver saver, ApiWorld api) {
+            Interaction interaction, WorldSaver saver, ApiWorld api, Furnaces furnaces, FurnaceWindows furnaceWindows,
+            Hoppers hoppers, BlockWindows blockWindows) {
         this.game = game;
         this.world = world;
         this.cache = cache;
@@ -41,6 +48,10 @@ final class WorldTick {
         this.interaction = interaction;
         this.saver = saver;
         this.api = api;
+        this.furnaces = furnaces;
+        this.furnaceWindows = furnaceWindows;
+        this.hoppers = hoppers;
+        this.blockWindows = blockWindows;
     }
 
     /** The ticks run so far. */
@@ -86,9 +97,10 @@ final class WorldTick {
             }
             Beds.tick(world, all);
             world.blocks().tickBlocks(all);
-            interaction.furnaces().tick(tick, all);
-            interaction.hoppers().tick(tick);
-            interaction.blockWindows().tick(all);
+            furnaces.tick(tick);
+            furnaceWindows.tick(all);
+            hoppers.tick(tick);
+            blockWindows.tick(all);
             world.weather().tick(level, random);
             world.mobs().tick(tick);
             tickEntities(all);
@@ -117,7 +129,7 @@ final class WorldTick {
                 }
             }
             if (tick % GameWorld.TICKS_PER_SECOND == 0) {
-                IdleKick.check(game, all);
+                IdleKick.check(game.idleTimeout(), game.players(), all);
             }
             // what players walked away from goes now, written first when it changed; with saving
             // off (save-off) a changed column stays in memory instead, as nothing may be written

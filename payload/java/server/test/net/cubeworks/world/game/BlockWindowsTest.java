@@ -77,7 +77,7 @@ public class BlockWindowsTest {
         }
         BlockEntity.Container d;
         synchronized (game.lock()) {
-            d = (BlockEntity.Container) BlockEntities.at(world, 5, 4, 5);
+            d = (BlockEntity.Container) world.blockEntities().at(5, 4, 5);
         }
         assertEquals(5, d.slots.count(4));
         List<int[]> toBo = WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x2F);
@@ -137,7 +137,7 @@ public class BlockWindowsTest {
                 null, null, new net.cubeworks.world.storage.AnvilStore(worldFolder, java.util.logging.Logger.getAnonymousLogger()));
         alex = TestGames.join(game, "Alex", 1, 6.5, 4, 6.5);
         synchronized (game.lock()) {
-            assertEquals("kept (RecordItem)", 2258, ((BlockEntity.Jukebox) BlockEntities.at(game.world(), 5, 4, 5)).recordId);
+            assertEquals("kept (RecordItem)", 2258, ((BlockEntity.Jukebox) game.world().blockEntities().at(5, 4, 5)).recordId);
             alex.openContainer(5, 4, 5);
         }
         assertEquals(0, game.world().blocks().metaAt(5, 4, 5));
@@ -157,7 +157,7 @@ public class BlockWindowsTest {
             assertEquals(54, both.getSize());
             assertEquals(27, east.getBlockInventory().getSize());
             both.setItem(30, new org.bukkit.inventory.ItemStack(3, 4));
-            assertEquals("the eastern half's fourth slot", 4, ((BlockEntity.Container) BlockEntities.at(world, 9, 4, 8)).slots.count(3));
+            assertEquals("the eastern half's fourth slot", 4, ((BlockEntity.Container) world.blockEntities().at(9, 4, 8)).slots.count(3));
             org.bukkit.block.Chest west = (org.bukkit.block.Chest) world.api().getBlockAt(8, 4, 8).getState();
             assertEquals(4, west.getInventory().getItem(30).getAmount());
             org.bukkit.inventory.DoubleChestInventory d = (org.bukkit.inventory.DoubleChestInventory) west.getInventory();
@@ -175,7 +175,7 @@ public class BlockWindowsTest {
         OnlinePlayer bo = TestGames.join(game, "Bo", 2, 7.5, 4, 6.5);
         synchronized (game.lock()) {
             world.blocks().setBlock(5, 4, 5, 54, 0);
-            ((BlockEntity.Container) BlockEntities.at(world, 5, 4, 5)).slots.set(0, 3, 10, 0, null);
+            ((BlockEntity.Container) world.blockEntities().at(5, 4, 5)).slots.set(0, 3, 10, 0, null);
             alex.openContainer(5, 4, 5);
             bo.openContainer(5, 4, 5);
         }
@@ -197,7 +197,7 @@ public class BlockWindowsTest {
         }
         List<int[]> confirm = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x32);
         assertEquals("refused", 0, confirm.get(0)[4]);
-        assertEquals(0, ((BlockEntity.Container) BlockEntities.at(world, 5, 4, 5)).slots.count(0));
+        assertEquals(0, ((BlockEntity.Container) world.blockEntities().at(5, 4, 5)).slots.count(0));
         assertEquals("the ten thrown are on the ground, not gone", 10, world.items().all().get(0).count());
         assertEquals("Bo's window shows it", 1, WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x30).size());
     }

@@ -15,6 +15,7 @@ import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.mob.ArrowEntity;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.OnlinePlayer;
 
 /** A player's bow: drawn while the use is held, loosed on letting go with the draw's force, arrows spent. */

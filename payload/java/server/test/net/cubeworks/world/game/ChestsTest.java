@@ -85,7 +85,7 @@ public class ChestsTest {
         }
         assertTrue("Bo is shown the change", WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x30).size() > 0);
         synchronized (game.lock()) {
-            BlockEntity east = BlockEntities.at(world, 9, 4, 8);
+            BlockEntity east = world.blockEntities().at(9, 4, 8);
             assertEquals(5, ((BlockEntity.Container) east).slots.count(0));
             world.interaction().windows().close(alex, true);
         }
@@ -103,7 +103,7 @@ public class ChestsTest {
         game = TestGames.anvil(folder.getRoot(), worldFolder);
         world = game.world();
         synchronized (game.lock()) {
-            BlockEntity east = BlockEntities.at(world, 9, 4, 8);
+            BlockEntity east = world.blockEntities().at(9, 4, 8);
             assertEquals("kept in the column's TileEntities", 5, ((BlockEntity.Container) east).slots.count(0));
             assertEquals(3, ((BlockEntity.Container) east).slots.item(0));
         }

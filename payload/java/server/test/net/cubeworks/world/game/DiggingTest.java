@@ -337,7 +337,7 @@ public class DiggingTest {
         Object named = net.cubeworks.world.storage.ItemTagValues.fromValues(display);
         synchronized (game.lock()) {
             net.cubeworks.world.level.SlotRow slots = ((net.cubeworks.world.level.BlockEntity.Container)
-                    BlockEntities.at(world, 1, 4, 0)).slots;
+                    world.blockEntities().at(1, 4, 0)).slots;
             slots.set(3, 260, 10, 0, null);
             slots.set(20, IRON_SWORD, 1, 7, named);
         }

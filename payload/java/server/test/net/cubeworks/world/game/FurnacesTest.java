@@ -43,7 +43,7 @@ public class FurnacesTest {
 
     private BlockEntity.Furnace furnaceAt(int x, int y, int z) {
         synchronized (game.lock()) {
-            return (BlockEntity.Furnace) BlockEntities.at(game.world(), x, y, z);
+            return (BlockEntity.Furnace) game.world().blockEntities().at(x, y, z);
         }
     }
 

@@ -33,7 +33,7 @@ public class HoppersTest {
 
     private BlockEntity.Container at(int x, int y, int z) {
         synchronized (game.lock()) {
-            return (BlockEntity.Container) BlockEntities.at(game.world(), x, y, z);
+            return (BlockEntity.Container) game.world().blockEntities().at(x, y, z);
         }
     }
 

@@ -9,6 +9,7 @@ import org.junit.Rule;
 import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
+import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayReads;
 
@@ -30,10 +31,10 @@ public class IdleKickTest {
             OnlinePlayer bo = TestGames.join(game, "Bo", 2, 3.5, 4, 3.5);
             alex.lastActive = System.currentTimeMillis() - 61000L;
             synchronized (game.lock()) {
-                IdleKick.check(game, game.players().inJoinOrder());
+                IdleKick.check(game.idleTimeout(), game.players(), game.players().inJoinOrder());
                 assertEquals("0: nobody is kicked", 2, game.players().count());
                 game.setIdleTimeout(1);
-                IdleKick.check(game, game.players().inJoinOrder());
+                IdleKick.check(game.idleTimeout(), game.players(), game.players().inJoinOrder());
             }
             assertNull(game.players().findExact("Alex"));
             assertNotNull("a minute has not passed for Bo", game.players().findExact("Bo"));

@@ -125,12 +125,12 @@ public class PlacingTest {
             world.blockEvents().signText(alex, text(2, 4, 2, "Alex's"));
             world.blockEvents().signText(alex, text(2, 4, 2, "again"));
         }
-        assertEquals("Alex's", BlockEntities.signLines(world, 2, 4, 2)[0]);
+        assertEquals("Alex's", world.blockEntities().signLines(2, 4, 2)[0]);
         place(alex, click(2, 3, 3, 1, 16));
         synchronized (game.lock()) {
             world.blockEvents().signText(alex, text(2, 4, 3, "\u00a7cred"));
         }
-        assertEquals("a colour code is refused as the game refuses it", "!?", BlockEntities.signLines(world, 2, 4, 3)[0]);
+        assertEquals("a colour code is refused as the game refuses it", "!?", world.blockEntities().signLines(2, 4, 3)[0]);
         alex.inventory().set(HAND, 323, 1, 0, null);
 
         // on a wall: the sign faces out of the face clicked

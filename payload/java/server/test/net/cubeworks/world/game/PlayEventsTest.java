@@ -40,6 +40,7 @@ import org.junit.Test;
 
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.play.PluginChannels;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.plugin.EventDispatch;
@@ -394,7 +395,7 @@ public class PlayEventsTest {
             public void run() {
                 world.blocks().setBlock(2, 4, 3, 63, 0);
                 // placed by Alex: his client writes its text, once
-                ((net.cubeworks.world.level.BlockEntity.Sign) BlockEntities.at(world, 2, 4, 3)).editor = alex;
+                ((net.cubeworks.world.level.BlockEntity.Sign) world.blockEntities().at(2, 4, 3)).editor = alex;
                 sentIdsQuietly(bo);
                 world.blockEvents().signText(alex, onGrass);
                 world.blockEvents().signText(bo, again); // not his sign: refused before any plugin hears of it
@@ -410,7 +411,7 @@ public class PlayEventsTest {
         assertEquals(PlayPackets.UPDATE_SIGN, sent.get(0)[0]);
         assertEquals(PlayPackets.UPDATE_SIGN, sent.get(1)[0]);
         assertTrue(new String(bytes(sent.get(1)), "UTF-8").contains("[Shop of Alex]"));
-        String[] kept = BlockEntities.signLines(world, 2, 4, 3);
+        String[] kept = world.blockEntities().signLines(2, 4, 3);
         assertEquals("[Shop of Alex]", kept[0]);
         assertEquals("", kept[1]);
     }

@@ -9,11 +9,14 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.ContainerSlots;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;

@@ -8,9 +8,10 @@ import org.bukkit.inventory.FurnaceInventory;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
-import net.cubeworks.world.level.SlotRow;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.level.SlotRow;
 
 /** The slots of a furnace (what smelts, fuel, result) and of a brewing stand (three bottles, ingredient). */
 public final class ApiFurnaceSlots {

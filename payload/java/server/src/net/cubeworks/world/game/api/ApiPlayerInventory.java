@@ -35,16 +35,7 @@ public final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inv
 
     /** The window slot of an API index: 0-8 are 36-44, 9-35 themselves, 36-39 are 8 down to 5. */
     public static int windowSlot(int index) {
-        if (index >= 0 && index < 9) {
-            return PlayerInventory.HOTBAR + index;
-        }
-        if (index >= 9 && index < 36) {
-            return index;
-        }
-        if (index >= 36 && index < 40) {
-            return 8 - (index - 36);
-        }
-        throw new ArrayIndexOutOfBoundsException(index);
+        return PlayerInventory.slotOfApiIndex(index);
     }
 
     protected ItemStack read(int index) {

@@ -18,6 +18,8 @@ public final class PlayerInventory {
     public static final int SLOTS = 45;
     static final int STACK = 64;
     public static final int HOTBAR = 36;
+    /** The slots as the plugin API numbers them, the hot bar first; the armour follows them. */
+    public static final int API_SLOTS = 36;
     /** The item the player holds on the cursor while a window is open, kept as slot 45. */
     public static final int CURSOR = SLOTS;
 
@@ -67,6 +69,20 @@ public final class PlayerInventory {
         for (int i = 0; i < 27; i++) {
             FILL_ORDER[9 + i] = 9 + i;
         }
+    }
+
+    /** The window slot of an API index: 0-8 are 36-44, 9-35 themselves, 36-39 (the armour) are 8 down to 5. */
+    public static int slotOfApiIndex(int index) {
+        if (index >= 0 && index < 9) {
+            return HOTBAR + index;
+        }
+        if (index >= 9 && index < API_SLOTS) {
+            return index;
+        }
+        if (index >= API_SLOTS && index < API_SLOTS + 4) {
+            return 8 - (index - API_SLOTS);
+        }
+        throw new ArrayIndexOutOfBoundsException(index);
     }
 
     public int item(int slot) {

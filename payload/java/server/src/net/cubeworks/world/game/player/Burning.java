@@ -1,11 +1,12 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import org.bukkit.GameMode;
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.PlayerEvents;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.BlockIds;
 
 /**
@@ -14,7 +15,7 @@ import net.cubeworks.world.level.BlockIds;
  * until it ends or water puts it out. Catching fire asks the plugins first. Creative players do
  * not burn. The flames are not shown on the player (no entity metadata is sent).
  */
-final class Burning {
+public final class Burning {
     /** How often contact with lava or fire hurts, in ticks (the game's resistance after a hurt). */
     static final long CONTACT_TICKS = 10;
     static final float LAVA_DAMAGE = 4f;
@@ -23,24 +24,25 @@ final class Burning {
     static final int LAVA_SECONDS = 15;
     static final int FIRE_SECONDS = 8;
 
-    private final Game game;
-    private final GameWorld world;
-    private final Survival survival;
+    private final GameHost host;
+    private final WorldBlocks blocks;
+    private final Damage damage;
 
-    Burning(Game game, GameWorld world, Survival survival) {
-        this.game = game;
-        this.world = world;
-        this.survival = survival;
+    /** Burning in the world's blocks; catching fire asks the plugins through the host; the burns do the damage. */
+    public Burning(GameHost host, WorldBlocks blocks, Damage damage) {
+        this.host = host;
+        this.blocks = blocks;
+        this.damage = damage;
     }
 
     /** In the tick: what the blocks the player's box is in do to him, and burning. */
-    void tick(OnlinePlayer p, long tick) {
+    public void tick(OnlinePlayer p, long tick) {
         if (p.dead || p.getGameMode() == GameMode.CREATIVE) {
             p.fireTicks = 0;
             return;
         }
         int touching = touching(p);
-        if (touching == BlockIds.WATER || p.fireTicks > 0 && world.blocks().rainsOn(p.x, p.y + 1.8, p.z)) {
+        if (touching == BlockIds.WATER || p.fireTicks > 0 && blocks.rainsOn(p.x, p.y + 1.8, p.z)) {
             p.fireTicks = 0; // water, or rain from the open sky, puts the fire out
             return;
         }
@@ -49,18 +51,18 @@ final class Burning {
             int x = (int) Math.floor(p.x);
             int y = (int) Math.floor(p.y);
             int z = (int) Math.floor(p.z);
-            int seconds = PlayerEvents.combust(game.host(), p, x, y, z, lava ? LAVA_SECONDS : FIRE_SECONDS);
+            int seconds = PlayerEvents.combust(host, p, x, y, z, lava ? LAVA_SECONDS : FIRE_SECONDS);
             p.fireTicks = Math.max(p.fireTicks, seconds * 20);
             if (tick % CONTACT_TICKS == 0) {
                 DamageCause cause = lava ? DamageCause.LAVA : DamageCause.FIRE;
-                survival.damage(p, PlayerEvents.worldDamage(game.host(), p, cause, lava ? LAVA_DAMAGE : FIRE_DAMAGE),
+                damage.damage(p, PlayerEvents.worldDamage(host, p, cause, lava ? LAVA_DAMAGE : FIRE_DAMAGE),
                         p.getName() + (lava ? " tried to swim in lava" : " went up in flames"));
             }
         }
         if (p.fireTicks > 0) {
             p.fireTicks--;
             if (p.fireTicks % 20 == 0 && !p.dead) {
-                survival.damage(p, PlayerEvents.worldDamage(game.host(), p, DamageCause.FIRE_TICK, 1f),
+                damage.damage(p, PlayerEvents.worldDamage(host, p, DamageCause.FIRE_TICK, 1f),
                         p.getName() + " burned to death");
             }
         }
@@ -81,7 +83,7 @@ final class Burning {
                     continue;
                 }
                 for (int by = y0; by <= y1; by++) {
-                    int id = world.blocks().blockAt(bx, by, bz);
+                    int id = blocks.blockAt(bx, by, bz);
                     if (id == BlockIds.WATER || id == BlockIds.STILL_WATER) {
                         return BlockIds.WATER;
                     }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.WorldEntity;
@@ -8,12 +8,12 @@ import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.protocol.PacketOut;
 
 /** Who is shown what the items on the ground do: their viewers, or every player near a place. */
-final class ItemViewers implements GroundItems.Viewers {
+public final class ItemViewers implements GroundItems.Viewers {
     private final Players players;
     private final Visibility visibility;
     private final Delivery delivery;
 
-    ItemViewers(Players players, Visibility visibility, Delivery delivery) {
+    public ItemViewers(Players players, Visibility visibility, Delivery delivery) {
         this.players = players;
         this.visibility = visibility;
         this.delivery = delivery;

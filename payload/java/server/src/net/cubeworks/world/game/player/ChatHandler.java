@@ -1,12 +1,13 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.logging.Level;
+import java.util.logging.Logger;
 
 import org.bukkit.entity.Player;
 import org.bukkit.event.player.PlayerCommandPreprocessEvent;
 
 import net.cubeworks.world.game.event.ChatEvents;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -16,15 +17,21 @@ import net.cubeworks.world.protocol.PlayPackets;
 public final class ChatHandler {
     static final String SPAM_REASON = "disconnect.spam";
 
-    private final Game game;
+    private final Object lock;
+    private final Players players;
+    private final GameHost host;
+    private final Logger logger;
 
-    ChatHandler(Game game) {
-        this.game = game;
+    public ChatHandler(Object lock, Players players, GameHost host, Logger logger) {
+        this.lock = lock;
+        this.players = players;
+        this.host = host;
+        this.logger = logger;
     }
 
     /** A player says something, or runs a command when the line starts with "/". */
     public void chat(OnlinePlayer p, String message) {
-        synchronized (game.lock()) {
+        synchronized (lock) {
             if (!p.isOnline()) {
                 return;
             }
@@ -32,7 +39,7 @@ public final class ChatHandler {
             for (int i = 0; i < message.length(); i++) {
                 char c = message.charAt(i);
                 if (c == '\u00a7' || c < ' ' || c == 0x7F) {
-                    game.players().kick(p, "Illegal characters in chat");
+                    players.kick(p, "Illegal characters in chat");
                     return;
                 }
             }
@@ -48,18 +55,18 @@ public final class ChatHandler {
             }
             // operators are trusted with bursts, as on the real server
             if (p.isOnline() && p.countMessage(System.currentTimeMillis()) && !p.isOp()) {
-                game.players().kickTranslated(p, SPAM_REASON);
+                players.kickTranslated(p, SPAM_REASON);
             }
         }
     }
 
     private void say(OnlinePlayer p, String message) {
-        ChatEvents.Line line = ChatEvents.chat(game.host(), p, message, game.players().inJoinOrder());
+        ChatEvents.Line line = ChatEvents.chat(host, p, message, players.inJoinOrder());
         if (line == null) {
             return;
         }
         String text = String.format(line.format, p.getDisplayName(), line.message);
-        game.logger().info(text);
+        logger.info(text);
         for (Player r : line.recipients) {
             if (r instanceof OnlinePlayer) {
                 if (!((OnlinePlayer) r).conversations.isModal()) {
@@ -72,16 +79,16 @@ public final class ChatHandler {
     }
 
     private void command(OnlinePlayer p, String message) {
-        game.logger().info(p.getName() + " issued server command: " + message);
+        logger.info(p.getName() + " issued server command: " + message);
         PlayerCommandPreprocessEvent pre = new PlayerCommandPreprocessEvent(p, message);
-        game.host().callEvent(pre);
+        host.callEvent(pre);
         if (pre.isCancelled()) {
             return;
         }
         try {
-            game.host().dispatchCommand(p, pre.getMessage());
+            host.dispatchCommand(p, pre.getMessage());
         } catch (RuntimeException ex) {
-            game.logger().log(Level.SEVERE, "Could not run command " + pre.getMessage(), ex);
+            logger.log(Level.SEVERE, "Could not run command " + pre.getMessage(), ex);
         }
     }
 
@@ -89,7 +96,7 @@ public final class ChatHandler {
     public void tabComplete(OnlinePlayer p, String text) {
         if (p.isOnline()) {
             p.connection().send(PlayPackets.tabComplete(
-                    ChatEvents.tabComplete(game.host(), game.logger(), p, text, game.players().inJoinOrder())));
+                    ChatEvents.tabComplete(host, logger, p, text, players.inJoinOrder())));
         }
     }
 }

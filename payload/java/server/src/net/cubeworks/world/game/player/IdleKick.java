@@ -1,8 +1,7 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.List;
 
-import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayReads;
 
 /**
@@ -12,7 +11,7 @@ import net.cubeworks.world.protocol.PlayReads;
  * now and then while standing still).
  */
 public final class IdleKick {
-    static final String MESSAGE = "You have been idle for too long!";
+    public static final String MESSAGE = "You have been idle for too long!";
 
     private IdleKick() {
     }
@@ -28,16 +27,15 @@ public final class IdleKick {
         return id == PlayReads.PLAYER_POSITION || id == PlayReads.PLAYER_LOOK || id == PlayReads.PLAYER_POSITION_AND_LOOK;
     }
 
-    /** On the game thread, about once a second: kicks the players idle longer than the timeout. */
-    static void check(Game game, List<OnlinePlayer> players) {
-        int minutes = game.idleTimeout();
+    /** On the game thread, about once a second: kicks the players idle longer than the timeout of so many minutes. */
+    public static void check(int minutes, Players list, List<OnlinePlayer> players) {
         if (minutes <= 0) {
             return;
         }
         long now = System.currentTimeMillis();
         for (OnlinePlayer p : players) {
             if (now - p.lastActive > minutes * 60000L) {
-                game.players().kick(p, MESSAGE);
+                list.kick(p, MESSAGE);
             }
         }
     }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.ArrayList;
 import java.util.Collections;
@@ -21,7 +21,7 @@ import net.cubeworks.world.protocol.PlayPackets;
  * and turns: relative moves while they fit, a whole position now and then and after a jump.
  */
 public final class Visibility {
-    static final int TELEPORT_INTERVAL_TICKS = 20 * GameWorld.TICKS_PER_SECOND;
+    static final int TELEPORT_INTERVAL_TICKS = 20 * 20; // every 20 seconds
     /** The most entities one Destroy Entities names (its count is a signed byte). */
     static final int MAX_DESTROYED = 127;
 
@@ -29,7 +29,7 @@ public final class Visibility {
     private final Entities entities;
     private final Delivery delivery;
 
-    Visibility(Players players, Entities entities, Delivery delivery) {
+    public Visibility(Players players, Entities entities, Delivery delivery) {
         this.players = players;
         this.entities = entities;
         this.delivery = delivery;
@@ -57,7 +57,7 @@ public final class Visibility {
      * ticks (an item) is looked at in the tick its moves are told, when new, and when gone; so
      * thousands of items lying still cost little.
      */
-    void update(long tick) {
+    public void update(long tick) {
         List<WorldEntity> all = entities.all();
         for (OnlinePlayer viewer : players.inJoinOrder()) {
             List<Integer> gone = null;
@@ -96,7 +96,7 @@ public final class Visibility {
     }
 
     /** The entity is gone from sight (left, died, removed): every client that shows it destroys it. */
-    void hide(WorldEntity e) {
+    public void hide(WorldEntity e) {
         for (OnlinePlayer viewer : players.inJoinOrder()) {
             if (viewer.shown.remove(e)) {
                 delivery.out(viewer, PlayPackets.destroyEntities(Collections.singletonList(e.getEntityId())));
@@ -105,7 +105,7 @@ public final class Visibility {
     }
 
     /** Tells the viewers of an entity how it moved and turned since the last tick. */
-    void trackMovement(WorldEntity e, List<OnlinePlayer> viewers, long tick) {
+    public void trackMovement(WorldEntity e, List<OnlinePlayer> viewers, long tick) {
         TrackedPosition sent = e.sent;
         int fx = TrackedPosition.fixed(e.x);
         int fy = TrackedPosition.fixed(e.y);
@@ -151,7 +151,7 @@ public final class Visibility {
     }
 
     /** Sends a packet to every client that shows the entity. */
-    void toViewers(WorldEntity e, PacketOut packet) {
+    public void toViewers(WorldEntity e, PacketOut packet) {
         byte[] frame = packet.frame();
         for (OnlinePlayer viewer : players.inJoinOrder()) {
             if (viewer.shown.contains(e)) {

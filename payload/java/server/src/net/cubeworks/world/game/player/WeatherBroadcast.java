@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.OnlinePlayer;
@@ -7,11 +7,11 @@ import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.protocol.PacketOut;
 
 /** Tells every player of the world's rain and thunder, but those a plugin gave weather of their own. */
-final class WeatherBroadcast implements Weather.Broadcast {
+public final class WeatherBroadcast implements Weather.Broadcast {
     private final Players players;
     private final Delivery delivery;
 
-    WeatherBroadcast(Players players, Delivery delivery) {
+    public WeatherBroadcast(Players players, Delivery delivery) {
         this.players = players;
         this.delivery = delivery;
     }

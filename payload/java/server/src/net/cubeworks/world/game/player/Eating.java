@@ -1,11 +1,13 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
+
+import java.util.function.LongSupplier;
 
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.PlayerEvents;
-import net.cubeworks.world.game.player.Delivery;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.mob.Mobs;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -15,9 +17,9 @@ import net.cubeworks.world.protocol.PlayPackets;
  * or change what is eaten. The effects some foods give (rotten flesh, spider eyes, golden apples)
  * are not applied.
  */
-final class Eating {
+public final class Eating {
     /** Ticks eating takes. */
-    static final int TICKS = 32;
+    public static final int TICKS = 32;
     /** Entity Status to the eater: the server took the eating. */
     static final int STATUS_EATEN = 9;
     private static final int GOLDEN_APPLE = 322;
@@ -30,14 +32,22 @@ final class Eating {
     private static final float[] MODIFIERS = {0.3f, 0.6f, 0.6f, 0.3f, 0.8f, 1.2f, 0.1f, 0.6f, 0.1f, 0.3f, 0.3f, 0.8f,
         0.3f, 0.6f, 0.1f, 0.8f, 0.6f, 0.3f, 0.6f, 0.3f, 1.2f, 0.3f};
 
-    private final Game game;
-    private final GameWorld world;
+    private final GameHost host;
+    private final LongSupplier clock;
     private final Delivery delivery;
+    private final Hunger hunger;
+    private final Mobs mobs;
 
-    Eating(Game game, GameWorld world, Delivery delivery) {
-        this.game = game;
-        this.world = world;
+    /**
+     * Eating and drawing bows, timed by the world's tick (the clock): what is eaten fills the food
+     * bar, an arrow shot is the mobs' to fly.
+     */
+    public Eating(GameHost host, LongSupplier clock, Delivery delivery, Hunger hunger, Mobs mobs) {
+        this.host = host;
+        this.clock = clock;
         this.delivery = delivery;
+        this.hunger = hunger;
+        this.mobs = mobs;
     }
 
     /** The index of the food in the table, or -1 for an item that is not food. */
@@ -51,21 +61,21 @@ final class Eating {
     }
 
     /** A bow, drawn while the use is held (the item in use is then the bow, not food). */
-    static final int BOW = 261;
-    static final int ARROW = 262;
+    public static final int BOW = 261;
+    public static final int ARROW = 262;
     private static final int BOW_MAX_DAMAGE = 384;
 
     /**
      * A use of the item in hand in the air: eating starts when it is food and the player may eat;
      * a bow is drawn when the player has an arrow (or is in creative).
      */
-    void use(OnlinePlayer p) {
+    public void use(OnlinePlayer p) {
         int slot = p.handSlot();
         int item = p.inventory().item(slot);
         if (item == BOW && !p.dead && (p.getGameMode() == org.bukkit.GameMode.CREATIVE || arrowSlot(p) >= 0)) {
             p.eatingSlot = slot;
             p.eatingItem = BOW;
-            p.eatingSince = world.currentTick();
+            p.eatingSince = clock.getAsLong();
             return;
         }
         if (p.dead || food(item) < 0 || (p.food >= 20 && item != GOLDEN_APPLE)) {
@@ -73,15 +83,15 @@ final class Eating {
         }
         p.eatingSlot = slot;
         p.eatingItem = item;
-        p.eatingSince = world.currentTick();
+        p.eatingSince = clock.getAsLong();
     }
 
     /** The client let go of the item: eating stops, a drawn bow shoots. */
-    void release(OnlinePlayer p) {
+    public void release(OnlinePlayer p) {
         int slot = p.eatingSlot;
         p.eatingSlot = -1;
         if (slot >= 0 && p.eatingItem == BOW && slot == p.handSlot() && p.inventory().item(slot) == BOW && !p.dead) {
-            shoot(p, slot, (int) (world.currentTick() - p.eatingSince));
+            shoot(p, slot, (int) (clock.getAsLong() - p.eatingSince));
         }
     }
 
@@ -107,18 +117,18 @@ final class Eating {
         if (force < 0.1f || (!creative && arrows < 0)) {
             return;
         }
-        net.cubeworks.world.game.mob.ArrowEntity arrow = world.mobs().shootArrow(p, p.x, p.y + PlayerBody.EYE_HEIGHT - 0.1,
+        net.cubeworks.world.game.mob.ArrowEntity arrow = mobs.shootArrow(p, p.x, p.y + PlayerBody.EYE_HEIGHT - 0.1,
                 p.z, p.yaw, p.pitch, force * 3f, 1f);
         arrow.setCritical(force >= 1f);
         arrow.pickup = !creative;
         ItemStack bow = new ItemStack(BOW, 1, (short) p.inventory().data(slot));
-        if (!net.cubeworks.world.game.event.MobEvents.shootBow(game.host(), p, bow, arrow, force)
-                || !net.cubeworks.world.game.event.ProjectileEvents.launch(game.host(), arrow)) {
+        if (!net.cubeworks.world.game.event.MobEvents.shootBow(host, p, bow, arrow, force)
+                || !net.cubeworks.world.game.event.ProjectileEvents.launch(host, arrow)) {
             arrow.markRemoved();
             p.sendSlot(slot);
             return;
         }
-        world.mobs().world.toNear(p.x, p.y, p.z, 16, PlayPackets.namedSoundEffect("random.bow", p.x, p.y, p.z, 1f,
+        mobs.world.toNear(p.x, p.y, p.z, 16, PlayPackets.namedSoundEffect("random.bow", p.x, p.y, p.z, 1f,
                 1f / (0.8f + (float) Math.random() * 0.4f) + force * 0.5f));
         if (!creative) {
             p.inventory().takeOne(arrows);
@@ -129,7 +139,7 @@ final class Eating {
     }
 
     /** In the tick: a player who has eaten long enough eats, if he still holds the food. */
-    void tick(OnlinePlayer p) {
+    public void tick(OnlinePlayer p) {
         if (p.eatingSlot < 0 || p.eatingItem == BOW) {
             return; // a bow is drawn until it is let go
         }
@@ -139,21 +149,21 @@ final class Eating {
             p.eatingSlot = -1;
             return;
         }
-        if (world.currentTick() - p.eatingSince < TICKS) {
+        if (clock.getAsLong() - p.eatingSince < TICKS) {
             return;
         }
         p.eatingSlot = -1;
         ItemStack held = new ItemStack(p.eatingItem, 1, (short) p.inventory().data(slot));
-        ItemStack eaten = PlayerEvents.consume(game.host(), p, held);
+        ItemStack eaten = PlayerEvents.consume(host, p, held);
         if (eaten == null) {
             p.sendSlot(slot); // refused: the client shows the food back in hand
-            delivery.out(p, world.healthPacket(p));
+            delivery.out(p, BodyPackets.health(p));
             return;
         }
         int i = food(eaten.getTypeId());
         if (i >= 0) {
             int points = POINTS[i];
-            world.hunger().setFood(p, Math.min(20, p.food + points));
+            hunger.setFood(p, Math.min(20, p.food + points));
             p.saturation = Math.min(p.food, p.saturation + points * MODIFIERS[i] * 2f);
         }
         if (p.getGameMode() != org.bukkit.GameMode.CREATIVE) {
@@ -165,7 +175,7 @@ final class Eating {
             p.sendSlot(slot);
             p.showHeldItem();
         }
-        delivery.out(p, world.healthPacket(p));
+        delivery.out(p, BodyPackets.health(p));
         delivery.out(p, PlayPackets.entityStatus(p.getEntityId(), STATUS_EATEN));
     }
 }

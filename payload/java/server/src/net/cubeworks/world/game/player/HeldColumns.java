@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.player.Players;
@@ -8,11 +8,11 @@ import net.cubeworks.world.level.Column;
 import net.cubeworks.world.storage.Unavailable;
 
 /** The world's columns as the entities kept with them need them. */
-final class HeldColumns implements ColumnEntities.Columns {
+public final class HeldColumns implements ColumnEntities.Columns {
     private final ColumnCache cache;
     private final Players players;
 
-    HeldColumns(ColumnCache cache, Players players) {
+    public HeldColumns(ColumnCache cache, Players players) {
         this.cache = cache;
         this.players = players;
     }
