@@ -1,5 +1,7 @@
 package net.cubeworks.world.game;
 
+import java.util.logging.Logger;
+
 import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryHolder;
@@ -42,14 +44,14 @@ public final class ApiInventories {
      * hopper), or another online player's inventory; null for anything else, or when a plugin kept
      * the window shut. The player's own inventory is already open: his view.
      */
-    static InventoryView open(Game game, OnlinePlayer p, Inventory inventory) {
-        Windows windows = game.world().interaction().windows();
+    public static InventoryView open(Windows windows, Players players, Logger logger, OnlinePlayer p,
+            Inventory inventory) {
         boolean opened;
         if (inventory instanceof ApiContainer) {
             ApiContainer c = (ApiContainer) inventory;
             int type = c.windowType();
             if (type < 0) {
-                game.logger().warning("A plugin opened a " + c.getType() + " inventory for " + p.getName()
+                logger.warning("A plugin opened a " + c.getType() + " inventory for " + p.getName()
                         + ", which this server shows no window of");
                 return null;
             }
@@ -65,7 +67,8 @@ public final class ApiInventories {
             if (!owner.isOnline()) {
                 return null;
             }
-            opened = windows.openContainer(p, new OtherPlayerSlots(game.players(), windows, owner), Window.TYPE_CHEST, owner.getName(), inventory);
+            opened = windows.openContainer(p, new OtherPlayerSlots(players, windows, owner), Window.TYPE_CHEST,
+                    owner.getName(), inventory);
         } else {
             return null;
         }

@@ -90,7 +90,9 @@ final class PlayerLink implements PlayerGame {
         return windows.openWorkbench(p, x, y, z, anywhere) ? windows.view(p) : null;
     }
 
-    public InventoryView openInventory(OnlinePlayer p, Inventory inventory) { return ApiInventories.open(game, p, inventory); }
+    public InventoryView openInventory(OnlinePlayer p, Inventory inventory) {
+        return ApiInventories.open(world().interaction().windows(), game.players(), game.logger(), p, inventory);
+    }
     public InventoryView view(OnlinePlayer p) { return world().interaction().windows().view(p); }
     public void closeWindow(OnlinePlayer p) { world().interaction().windows().close(p, true); }
     public Inventory enderChest(OnlinePlayer p) { return world().blockWindows().enderInventory(p); }
