@@ -10,7 +10,10 @@ import java.util.concurrent.TimeUnit;
 
 import org.bukkit.event.inventory.InventoryType;
 
+import net.cubeworks.world.game.api.ApiContainer;
+import net.cubeworks.world.game.api.ApiWindowView;
 import net.cubeworks.world.game.api.BoardFile;
+import net.cubeworks.world.game.api.WorldSaving;
 import net.cubeworks.world.game.block.BlockBehaviours;
 import net.cubeworks.world.game.block.BlockEntities;
 import net.cubeworks.world.game.block.BlockInventories;
@@ -54,11 +57,9 @@ import net.cubeworks.world.game.world.SpawnArea;
 import net.cubeworks.world.game.world.Streaming;
 import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.generation.WorldChoice;
-import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.StoredLevel;
-import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
@@ -70,7 +71,7 @@ import net.cubeworks.world.timing.TimeReport;
  * survival, saving); this holds them together. Everything here runs on the game thread
  * or under the world lock.
  */
-public final class GameWorld {
+public final class GameWorld implements WorldSaving {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
     /**
@@ -152,11 +153,15 @@ public final class GameWorld {
                 survival);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
-        this.api = new ApiWorld(game, this, cache.keeping());
+        this.api = new ApiWorld(game.lock(), game.thread(), game.logger(), game.properties(), game.metadata(),
+                game.players(), game.entities(), cache, cache.keeping(), blocks, this::level, this::weather,
+                this::setDayTime, this::setSpawn, this, game::difficulty, game::setDifficulty, this::mobs, this::items,
+                (x, y, z, power, fire, breaks) -> blasts().byPlugin(x, y, z, power, fire, breaks), blockEntities,
+                this::furnaces);
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
-        this.blockEvents = new BlockEvents(game, this);
+        this.blockEvents = new BlockEvents(game.host(), blocks, api, blockEntities);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
                 new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
@@ -367,20 +372,6 @@ public final class GameWorld {
         return blockEvents;
     }
 
-    boolean columnInMemory(int cx, int cz) {
-        return cache.inMemory(ColumnKey.of(cx, cz));
-    }
-
-    /** Reads or makes the column; false when the store cannot read it now. */
-    boolean loadColumn(int cx, int cz) {
-        try {
-            cache.resolve(cx, cz);
-            return true;
-        } catch (Unavailable e) {
-            return false;
-        }
-    }
-
     /** Moves the spawn point; the clients are told, and the level keeps it. */
     void setSpawn(int x, int y, int z) {
         level.spawnX = x;
@@ -443,6 +434,11 @@ public final class GameWorld {
      */
     public Future<WorldSaver.Report> saveLater() {
         return saver.saveLater(level, false);
+    }
+
+    /** A plugin's save: as {@link #saveLater}, not waited for. */
+    public void save() {
+        saveLater();
     }
 
     /** save-all: writes everything changed and waits for it; says what is still unsaved, or null when nothing is. */
