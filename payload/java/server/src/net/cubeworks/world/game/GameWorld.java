@@ -46,6 +46,7 @@ import net.cubeworks.world.game.player.StatusEffects;
 import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.player.WeatherBroadcast;
+import net.cubeworks.world.game.player.WorldSaver;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.window.BlockWindows;
 import net.cubeworks.world.game.window.FurnaceWindows;
@@ -60,6 +61,8 @@ import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.StoredLevel;
+import net.cubeworks.world.storage.StoredScoreboard;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
@@ -327,7 +330,15 @@ public final class GameWorld implements WorldSaving {
 
     /** Where the world keeps its main scoreboard. */
     public BoardFile scoreboardFile() {
-        return saver.scoreboardFile();
+        return new BoardFile() {
+            public StoredScoreboard load() throws Unavailable {
+                return store.loadScoreboard();
+            }
+
+            public void saveWith(java.util.function.Supplier<StoredScoreboard> snapshot) {
+                saver.saveScoreboardWith(snapshot);
+            }
+        };
     }
 
     /** The world type the client is told in Join Game and Respawn. */

@@ -6,6 +6,7 @@ import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.storage.StoredPlayer;
 import net.cubeworks.world.storage.Unavailable;
+import net.cubeworks.world.game.player.WorldSaver;
 
 /**
  * Where a joining player is put (where his kept record says, else at the spawn point) and what his
