@@ -363,7 +363,7 @@ public final class GameWorld implements WorldSaving {
 
     /** Hands the world's tick to the game thread, and starts the tick-time report when it is asked for. */
     void start() {
-        game.thread().setWorldTick(new TimedTick(game, stats, this));
+        game.thread().setWorldTick(new TimedTick(game.lock(), stats, this::tick));
         if (TimeReport.asked()) {
             reporter = Executors.newSingleThreadScheduledExecutor(Threads.daemon("Tick report"));
             reporter.scheduleAtFixedRate(new Runnable() {
