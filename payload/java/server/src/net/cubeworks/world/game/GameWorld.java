@@ -124,6 +124,8 @@ public final class GameWorld implements WorldSaving {
     static final int ACTIVE_RADIUS = 7;
     /** The order of one tick, and the ticks counted. */
     private final WorldTick tick;
+    /** What players' clients ask of the game. */
+    private final ClientActions clientActions;
     /** What blocks own (a sign's text, a container's slots), the furnaces at work, and the windows over them. */
     private final BlockEntities blockEntities;
     private final Furnaces furnaces;
@@ -193,6 +195,8 @@ public final class GameWorld implements WorldSaving {
         this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
                 inventoryEvents::mayCreativeSet, visibility);
         this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
+        this.clientActions = new ClientActions(movement, interaction, hands, windows, p -> Beds.leave(this, p),
+                game.chat(), blockEvents, survival);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
@@ -403,6 +407,11 @@ public final class GameWorld implements WorldSaving {
     }
 
     /** Where joining players are put, and what a leaving one undoes. */
+    /** What players' clients ask of the game, for the connection side. */
+    public ClientActions clientActions() {
+        return clientActions;
+    }
+
     public PlayerPlacement placement() {
         return placement;
     }
