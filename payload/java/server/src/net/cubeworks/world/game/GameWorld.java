@@ -29,7 +29,9 @@ import net.cubeworks.world.game.player.HeldColumns;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.ItemViewers;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Respawning;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Survival;
 import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.player.WeatherBroadcast;
@@ -82,6 +84,7 @@ public final class GameWorld {
     private final Hunger hunger;
     private final Eating eating;
     private final Survival survival;
+    private final Respawning respawning;
     private final StatusEffects effects;
     private final WorldSaver saver;
     private final PlayerPlacement placement;
@@ -130,19 +133,22 @@ public final class GameWorld {
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
-        this.survival = new Survival(game, this, delivery);
-        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
-        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
-                survival);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game, this, cache.keeping());
+        this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
+                new ItemViewers(game.players(), visibility, delivery));
+        this.survival = new Survival(game.host(), game::difficulty, game.properties(), game.access(), game.players(),
+                () -> level, delivery, hunger, eating, blocks, items, visibility, game.playerGame()::closeWindow);
+        this.respawning = new Respawning(game.host(), game::difficulty, () -> level, this::currentTick, streaming,
+                visibility, p -> Beds.respawnPlace(this, p), p -> placement().toSpawn(p));
+        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
+        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
+                survival);
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility::toViewers));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game, this);
-        this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
-                new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
         items.register(codecs);
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
@@ -269,6 +275,11 @@ public final class GameWorld {
 
     public Survival survival() {
         return survival;
+    }
+
+    /** A dead player's way back. */
+    public Respawning respawning() {
+        return respawning;
     }
 
     StatusEffects effects() {

@@ -9,10 +9,11 @@ import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
+import net.cubeworks.world.game.player.Survival;
+import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
-import net.cubeworks.world.game.player.Visibility;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,

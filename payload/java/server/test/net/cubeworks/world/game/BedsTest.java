@@ -278,7 +278,7 @@ public class BedsTest {
         alex.x = 20.5;
         alex.dead = true;
         synchronized (game.lock()) {
-            world.survival().respawn(alex);
+            world.respawning().respawn(alex);
         }
         assertTrue("beside the bed: " + alex.x + " " + alex.z,
                 Math.abs(alex.x - 0.5) <= 1.5 && alex.z > -1.5 && alex.z < 3 && Math.abs(alex.y - 4.1) < 1e-9);
@@ -290,7 +290,7 @@ public class BedsTest {
         alex.dead = true;
         sent(alex);
         synchronized (game.lock()) {
-            world.survival().respawn(alex);
+            world.respawning().respawn(alex);
         }
         assertTrue("the client says the bed was missing or obstructed", sent(alex).contains("#43:0"));
         assertEquals(world.level().spawnX + 0.5, alex.x, 1e-9);
@@ -302,7 +302,7 @@ public class BedsTest {
         alex.setBedSpawnLocation(new Location(world.api(), 30, 4, 30), true); // /spawnpoint's
         alex.dead = true;
         synchronized (game.lock()) {
-            world.survival().respawn(alex);
+            world.respawning().respawn(alex);
         }
         assertEquals(30.5, alex.x, 1e-9);
         assertEquals(30.5, alex.z, 1e-9);
@@ -358,7 +358,7 @@ public class BedsTest {
             p.dead = true;
             Connections.takeSent(p.connection());
             synchronized (other.lock()) {
-                other.world().survival().respawn(p);
+                other.world().respawning().respawn(p);
             }
             assertArrayEquals("kept for when the land can be read", new int[] {325, 4, 326}, p.spawnPoint);
             assertFalse(sent(p).contains("#43:0"));

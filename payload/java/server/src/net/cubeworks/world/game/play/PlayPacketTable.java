@@ -191,7 +191,7 @@ final class PlayPacketTable {
                 }
                 return new Runnable() {
                     public void run() {
-                        world.survival().respawn(p);
+                        world.respawning().respawn(p);
                     }
                 };
             }
