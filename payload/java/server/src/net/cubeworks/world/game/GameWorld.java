@@ -28,6 +28,7 @@ import net.cubeworks.world.game.player.ExplosionHits;
 import net.cubeworks.world.game.player.HeldColumns;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.ItemViewers;
+import net.cubeworks.world.game.player.Movement;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Respawning;
 import net.cubeworks.world.game.player.StatusEffects;
@@ -129,7 +130,6 @@ public final class GameWorld {
         this.blocks = new WorldBlocks(cache, () -> level, new BlockUpdates(new BlockBehaviours(), random.nextInt()),
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
-        this.movement = new Movement(this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
@@ -143,6 +143,8 @@ public final class GameWorld {
         this.respawning = new Respawning(game.host(), game::difficulty, () -> level, this::currentTick, streaming,
                 visibility, p -> Beds.respawnPlace(this, p), p -> placement().toSpawn(p));
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
+        this.movement = new Movement(game.host(), game.logger(), game.properties(), game.players(), blocks, streaming,
+                hunger, survival);
         this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
                 survival);
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players()::inJoinOrder,
