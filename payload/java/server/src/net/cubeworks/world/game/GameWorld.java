@@ -19,6 +19,7 @@ import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.player.Beds;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Combat;
@@ -86,6 +87,7 @@ public final class GameWorld {
     private final Eating eating;
     private final Survival survival;
     private final Respawning respawning;
+    private final Beds beds;
     private final StatusEffects effects;
     private final WorldSaver saver;
     private final PlayerPlacement placement;
@@ -141,7 +143,7 @@ public final class GameWorld {
         this.survival = new Survival(game.host(), game::difficulty, game.properties(), game.access(), game.players(),
                 () -> level, delivery, hunger, eating, blocks, items, visibility, game.playerGame()::closeWindow);
         this.respawning = new Respawning(game.host(), game::difficulty, () -> level, this::currentTick, streaming,
-                visibility, p -> Beds.respawnPlace(this, p), p -> placement().toSpawn(p));
+                visibility, p -> beds().respawnPlace(p), p -> placement().toSpawn(p));
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
         this.movement = new Movement(game.host(), game.logger(), game.properties(), game.players(), blocks, streaming,
                 hunger, survival);
@@ -176,6 +178,8 @@ public final class GameWorld {
                 furnaceWindows, hoppers, blockWindows);
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
+        this.beds = new Beds(blocks, () -> level, game.host(), api, teleport, visibility, game.players(), game.entities(),
+                weather, this::setDayTime, cache);
     }
 
     /** Rain and thunder. */
@@ -277,6 +281,11 @@ public final class GameWorld {
 
     public Survival survival() {
         return survival;
+    }
+
+    /** Sleeping, and the places players come back to. */
+    public Beds beds() {
+        return beds;
     }
 
     /** A dead player's way back. */

@@ -96,7 +96,7 @@ final class WorldTick {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
-            Beds.tick(world, all);
+            world.beds().tick(all);
             world.blocks().tickBlocks(all);
             furnaces.tick(tick);
             furnaceWindows.tick(all);

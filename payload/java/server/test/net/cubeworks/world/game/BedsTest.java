@@ -30,6 +30,7 @@ import org.junit.Test;
 import net.cubeworks.world.game.block.Bed;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
+import net.cubeworks.world.game.player.Beds;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.game.player.Sleep;
@@ -159,7 +160,7 @@ public class BedsTest {
         click(alex, 0, 4, 1);
         assertTrue("a thunderstorm darkens the day enough", alex.isSleeping());
         synchronized (game.lock()) {
-            Beds.wake(world, alex, true, false);
+            world.beds().wake(alex, true, false);
         }
         world.level().raining = false;
         world.level().thundering = false;
@@ -204,7 +205,7 @@ public class BedsTest {
         assertTrue(said(sent(steve), Beds.OCCUPIED));
 
         synchronized (game.lock()) {
-            Beds.leave(world, alex); // the client's "leave bed"
+            world.beds().leave(alex); // the client's "leave bed"
         }
         assertFalse(alex.isSleeping());
         assertEquals("the bed is free again", Bed.HEAD, world.blocks().metaAt(0, 4, 1));
@@ -272,7 +273,7 @@ public class BedsTest {
     public void aRespawnComesBackBesideTheBedOrSaysItIsMissing() throws Exception {
         click(alex, 0, 4, 0);
         synchronized (game.lock()) {
-            Beds.leave(world, alex);
+            world.beds().leave(alex);
         }
         world.blocks().setBlock(3, 10, 3, BlockIds.STONE, 0); // somewhere else
         alex.x = 20.5;

@@ -3,7 +3,6 @@ package net.cubeworks.world.game.play;
 import java.util.HashMap;
 import java.util.Map;
 
-import net.cubeworks.world.game.Beds;
 import net.cubeworks.world.game.GameWorld;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PacketIn;
@@ -108,7 +107,7 @@ final class PlayPacketTable {
                 if (action == PlayReads.ACTION_LEAVE_BED) {
                     return new Runnable() {
                         public void run() {
-                            Beds.leave(world, p);
+                            world.beds().leave(p);
                         }
                     };
                 }
