@@ -3,14 +3,19 @@ package net.cubeworks.world.game;
 import java.util.Collections;
 import java.util.List;
 
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.Hoppers;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.game.player.Survival;
 import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.window.BlockWindows;
+import net.cubeworks.world.game.window.FurnaceWindows;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
@@ -118,7 +123,14 @@ final class WorldTick {
             }
             WorldEvents.chunksLoaded(game.host(), api, loaded);
             visibility.update(tick);
-            interaction.relay(all);
+            // the cracks of each dig as far as it has gone, a table's window closed when its player
+            // is no longer at the table, and each player's swing and newest held item since the
+            // last tick, to the clients that show him
+            interaction.showDigs(all);
+            for (OnlinePlayer p : all) {
+                world.windows().checkOpen(p);
+                world.hands().relay(p);
+            }
             if (tick % GameWorld.TICKS_PER_SECOND == 0) {
                 byte[] time = world.timePacket().frame();
                 for (OnlinePlayer p : all) {

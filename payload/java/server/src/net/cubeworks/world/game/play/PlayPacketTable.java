@@ -53,7 +53,7 @@ final class PlayPacketTable {
                 final int slot = PlayReads.heldItemChange(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().hands().holdSlot(p, slot);
+                        world.hands().holdSlot(p, slot);
                     }
                 };
             }
@@ -66,7 +66,7 @@ final class PlayPacketTable {
                 }
                 return new Runnable() {
                     public void run() {
-                        world.interaction().hands().swing(p, animation);
+                        world.hands().swing(p, animation);
                     }
                 };
             }
@@ -76,7 +76,7 @@ final class PlayPacketTable {
                 final PlayReads.Click c = PlayReads.clickWindow(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().windows().click(p, c);
+                        world.windows().click(p, c);
                     }
                 };
             }
@@ -86,7 +86,7 @@ final class PlayPacketTable {
                 final PlayReads.Confirm c = PlayReads.confirmTransaction(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().windows().confirm(p, c);
+                        world.windows().confirm(p, c);
                     }
                 };
             }
@@ -96,7 +96,7 @@ final class PlayPacketTable {
                 final int window = PlayReads.closeWindow(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().windows().closedByClient(p, window);
+                        world.windows().closedByClient(p, window);
                     }
                 };
             }
@@ -128,7 +128,7 @@ final class PlayPacketTable {
                 final PlayReads.CreativeSlot c = PlayReads.creativeInventoryAction(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().hands().creativeSet(p, c);
+                        world.hands().creativeSet(p, c);
                     }
                 };
             }
@@ -158,7 +158,7 @@ final class PlayPacketTable {
                 final PlayReads.UseEntity u = PlayReads.useEntity(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().hands().useEntity(p, u);
+                        world.hands().useEntity(p, u);
                     }
                 };
             }
