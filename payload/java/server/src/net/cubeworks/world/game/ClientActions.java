@@ -5,7 +5,9 @@ import java.util.function.Consumer;
 import net.cubeworks.world.game.interaction.Hands;
 import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.player.ChatHandler;
+import net.cubeworks.world.game.player.Movement;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Respawning;
 import net.cubeworks.world.game.window.Windows;
 import net.cubeworks.world.protocol.PlayReads;
 
@@ -23,10 +25,10 @@ public final class ClientActions {
     private final Consumer<OnlinePlayer> leaveBed;
     private final ChatHandler chat;
     private final BlockEvents signs;
-    private final Survival survival;
+    private final Respawning respawning;
 
     ClientActions(Movement movement, Interaction interaction, Hands hands, Windows windows,
-            Consumer<OnlinePlayer> leaveBed, ChatHandler chat, BlockEvents signs, Survival survival) {
+            Consumer<OnlinePlayer> leaveBed, ChatHandler chat, BlockEvents signs, Respawning respawning) {
         this.movement = movement;
         this.interaction = interaction;
         this.hands = hands;
@@ -34,7 +36,7 @@ public final class ClientActions {
         this.leaveBed = leaveBed;
         this.chat = chat;
         this.signs = signs;
-        this.survival = survival;
+        this.respawning = respawning;
     }
 
     public void move(OnlinePlayer p, PlayReads.Movement m) { movement.move(p, m); }
@@ -52,5 +54,5 @@ public final class ClientActions {
     public void leaveBed(OnlinePlayer p) { leaveBed.accept(p); }
     public void tabComplete(OnlinePlayer p, String text) { chat.tabComplete(p, text); }
     public void signText(OnlinePlayer p, PlayReads.SignText s) { signs.signText(p, s); }
-    public void respawn(OnlinePlayer p) { survival.respawn(p); }
+    public void respawn(OnlinePlayer p) { respawning.respawn(p); }
 }

@@ -32,6 +32,7 @@ import net.cubeworks.world.game.interaction.BlockReach;
 import net.cubeworks.world.game.interaction.Hands;
 import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.interaction.Throwing;
+import net.cubeworks.world.game.player.Beds;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Combat;
@@ -41,8 +42,11 @@ import net.cubeworks.world.game.player.ExplosionHits;
 import net.cubeworks.world.game.player.HeldColumns;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.ItemViewers;
+import net.cubeworks.world.game.player.Movement;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Respawning;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Survival;
 import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.player.WeatherBroadcast;
@@ -102,6 +106,8 @@ public final class GameWorld implements WorldSaving {
     private final Hunger hunger;
     private final Eating eating;
     private final Survival survival;
+    private final Respawning respawning;
+    private final Beds beds;
     private final StatusEffects effects;
     private final WorldSaver saver;
     private final PlayerPlacement placement;
@@ -148,14 +154,9 @@ public final class GameWorld implements WorldSaving {
         this.blocks = new WorldBlocks(cache, () -> level, new BlockUpdates(new BlockBehaviours(), random.nextInt()),
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
-        this.movement = new Movement(this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
-        this.survival = new Survival(game, this, delivery);
-        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
-        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
-                survival);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game.lock(), game.thread(), game.logger(), game.properties(), game.metadata(),
@@ -163,12 +164,21 @@ public final class GameWorld implements WorldSaving {
                 this::setDayTime, this::setSpawn, this, game::difficulty, game::setDifficulty, this::mobs, this::items,
                 (x, y, z, power, fire, breaks) -> blasts().byPlugin(x, y, z, power, fire, breaks), blockEntities,
                 this::furnaces);
+        this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
+                new ItemViewers(game.players(), visibility, delivery));
+        this.survival = new Survival(game.host(), game::difficulty, game.properties(), game.access(), game.players(),
+                () -> level, delivery, hunger, eating, blocks, items, visibility, game.playerGame()::closeWindow);
+        this.respawning = new Respawning(game.host(), game::difficulty, () -> level, this::currentTick, streaming,
+                visibility, p -> beds().respawnPlace(p), p -> placement().toSpawn(p));
+        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
+        this.movement = new Movement(game.host(), game.logger(), game.properties(), game.players(), blocks, streaming,
+                hunger, survival);
+        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
+                survival);
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game.host(), blocks, api, blockEntities);
-        this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
-                new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
         items.register(codecs);
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
@@ -195,8 +205,8 @@ public final class GameWorld implements WorldSaving {
         this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
                 inventoryEvents::mayCreativeSet, visibility);
         this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
-        this.clientActions = new ClientActions(movement, interaction, hands, windows, p -> Beds.leave(this, p),
-                game.chat(), blockEvents, survival);
+        this.clientActions = new ClientActions(movement, interaction, hands, windows, p -> beds().leave(p),
+                game.chat(), blockEvents, respawning);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
@@ -204,6 +214,8 @@ public final class GameWorld implements WorldSaving {
                 furnaceWindows, hoppers, blockWindows);
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
+        this.beds = new Beds(blocks, () -> level, game.host(), api, teleport, visibility, game.players(), game.entities(),
+                weather, this::setDayTime, cache);
     }
 
     /** Rain and thunder. */
@@ -315,6 +327,16 @@ public final class GameWorld implements WorldSaving {
 
     public Survival survival() {
         return survival;
+    }
+
+    /** Sleeping, and the places players come back to. */
+    public Beds beds() {
+        return beds;
+    }
+
+    /** A dead player's way back. */
+    public Respawning respawning() {
+        return respawning;
     }
 
     StatusEffects effects() {

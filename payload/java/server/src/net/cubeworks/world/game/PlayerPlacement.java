@@ -54,7 +54,7 @@ public final class PlayerPlacement {
 
     /** The player leaves: every client that shows it destroys it, and its record is saved. */
     void leave(OnlinePlayer p) {
-        Beds.wake(world, p, true, false); // his bed is free again
+        world.beds().wake(p, true, false); // his bed is free again
         world.windows().leave(p);
         world.visibility().hide(p);
         p.shown.clear();
