@@ -1,6 +1,7 @@
 package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.storage.StoredPlayer;
@@ -53,7 +54,7 @@ public final class PlayerPlacement {
     /** The player leaves: every client that shows it destroys it, and its record is saved. */
     void leave(OnlinePlayer p) {
         Beds.wake(world, p, true, false); // his bed is free again
-        world.interaction().windows().leave(p);
+        world.windows().leave(p);
         world.visibility().hide(p);
         p.shown.clear();
         saver.savePlayerLater(p, world.level());

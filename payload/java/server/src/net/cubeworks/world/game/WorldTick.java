@@ -7,6 +7,7 @@ import net.cubeworks.world.game.block.Furnaces;
 import net.cubeworks.world.game.block.Hoppers;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
+import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
@@ -121,7 +122,14 @@ final class WorldTick {
             }
             WorldEvents.chunksLoaded(game.host(), api, loaded);
             visibility.update(tick);
-            interaction.relay(all);
+            // the cracks of each dig as far as it has gone, a table's window closed when its player
+            // is no longer at the table, and each player's swing and newest held item since the
+            // last tick, to the clients that show him
+            interaction.showDigs(all);
+            for (OnlinePlayer p : all) {
+                world.windows().checkOpen(p);
+                world.hands().relay(p);
+            }
             if (tick % GameWorld.TICKS_PER_SECOND == 0) {
                 byte[] time = world.timePacket().frame();
                 for (OnlinePlayer p : all) {

@@ -71,8 +71,8 @@ public class BlockWindowsTest {
         alex.inventory().set(PlayerInventory.HOTBAR, 3, 5, 0, null);
         int w = alex.inventory().open.id;
         synchronized (game.lock()) {
-            world.interaction().windows().click(alex, click(w, 9 + 27, 1, 3, 5));
-            world.interaction().windows().click(alex, click(w, 4, 2, 0, 0));
+            world.windows().click(alex, click(w, 9 + 27, 1, 3, 5));
+            world.windows().click(alex, click(w, 4, 2, 0, 0));
             world.tick();
         }
         BlockEntity.Container d;
@@ -94,8 +94,8 @@ public class BlockWindowsTest {
         alex.inventory().set(PlayerInventory.HOTBAR + 1, 264, 2, 0, null);
         w = alex.inventory().open.id;
         synchronized (game.lock()) {
-            world.interaction().windows().click(alex, click(w, 27 + 27 + 1, 3, 264, 2));
-            world.interaction().windows().click(alex, click(w, 0, 4, 0, 0));
+            world.windows().click(alex, click(w, 27 + 27 + 1, 3, 264, 2));
+            world.windows().click(alex, click(w, 0, 4, 0, 0));
         }
         assertEquals(264, alex.inventory().ender.item(0));
         synchronized (game.lock()) {
@@ -104,8 +104,8 @@ public class BlockWindowsTest {
         assertEquals("Bo's own ender chest is empty", 0, bo.inventory().open.count(0));
         assertEquals(264, alex.getEnderChest().getItem(0).getTypeId());
         synchronized (game.lock()) {
-            world.interaction().windows().close(alex, true);
-            world.interaction().windows().close(bo, true);
+            world.windows().close(alex, true);
+            world.windows().close(bo, true);
             world.tick();
         }
         List<int[]> lid = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x24);
@@ -193,7 +193,7 @@ public class BlockWindowsTest {
         o.writeShort(0);
         o.writeShort(-1);
         synchronized (game.lock()) {
-            world.interaction().windows().click(alex, PlayReads.clickWindow(new PacketIn(b.toByteArray())));
+            world.windows().click(alex, PlayReads.clickWindow(new PacketIn(b.toByteArray())));
         }
         List<int[]> confirm = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x32);
         assertEquals("refused", 0, confirm.get(0)[4]);

@@ -59,19 +59,19 @@ public class ChestsTest {
         Connections.takeSent(alex.connection());
         Connections.takeSent(bo.connection());
         synchronized (game.lock()) {
-            world.interaction().windows().openChest(alex, 5, 4, 5);
+            world.windows().openChest(alex, 5, 4, 5);
         }
         List<int[]> sent = Connections.takeSent(alex.connection());
         assertEquals("type 0 container.chest slots 27 given 0", openWindow(WindowClicksFromClient.withId(sent, 0x2D).get(0)));
         assertEquals("Bo sees the lid lift", 1, WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x24).size());
         synchronized (game.lock()) {
-            world.interaction().windows().close(alex, true);
+            world.windows().close(alex, true);
         }
 
         // the double chest, opened by its eastern half: the western half's slots come first
         synchronized (game.lock()) {
-            world.interaction().windows().openChest(alex, 9, 4, 8);
-            world.interaction().windows().openChest(bo, 8, 4, 8);
+            world.windows().openChest(alex, 9, 4, 8);
+            world.windows().openChest(bo, 8, 4, 8);
         }
         List<int[]> opened = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x2D);
         assertEquals("type 0 container.chestDouble slots 54 given 0", openWindow(opened.get(opened.size() - 1)));
@@ -80,19 +80,19 @@ public class ChestsTest {
         // Alex puts 5 dirt in the first slot of the eastern half (slot 27); Bo's window shows it
         alex.inventory().set(PlayerInventory.HOTBAR, 3, 5, 0, null);
         synchronized (game.lock()) {
-            world.interaction().windows().click(alex, WindowClicksFromClient.click(window, 54 + 27, 0, 0, 1, 3, 5));
-            world.interaction().windows().click(alex, WindowClicksFromClient.click(window, 27, 0, 0, 2, 0, 0));
+            world.windows().click(alex, WindowClicksFromClient.click(window, 54 + 27, 0, 0, 1, 3, 5));
+            world.windows().click(alex, WindowClicksFromClient.click(window, 27, 0, 0, 2, 0, 0));
         }
         assertTrue("Bo is shown the change", WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x30).size() > 0);
         synchronized (game.lock()) {
             BlockEntity east = world.blockEntities().at(9, 4, 8);
             assertEquals(5, ((BlockEntity.Container) east).slots.count(0));
-            world.interaction().windows().close(alex, true);
+            world.windows().close(alex, true);
         }
         List<int[]> lid = WindowClicksFromClient.withId(Connections.takeSent(bo.connection()), 0x24);
         assertEquals("one viewer left: the lid stays up", 1, lid.get(lid.size() - 1)[12]);
         synchronized (game.lock()) {
-            world.interaction().windows().close(bo, true);
+            world.windows().close(bo, true);
         }
         lid = WindowClicksFromClient.withId(Connections.takeSent(alex.connection()), 0x24);
         assertEquals("nobody: it falls", 0, lid.get(lid.size() - 1)[12]);

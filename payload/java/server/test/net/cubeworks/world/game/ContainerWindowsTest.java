@@ -63,7 +63,7 @@ public class ContainerWindowsTest {
 
     private void clickAs(OnlinePlayer p, PlayReads.Click c) {
         synchronized (game.lock()) {
-            game.world().interaction().windows().click(p, c);
+            game.world().windows().click(p, c);
         }
     }
 

@@ -85,7 +85,7 @@ public class FurnacesTest {
 
         int window = alex.inventory().open.id;
         synchronized (game.lock()) {
-            world.interaction().windows().click(alex, shiftClick(window, 2, 1, 265, 2));
+            world.windows().click(alex, shiftClick(window, 2, 1, 265, 2));
         }
         assertEquals(265, alex.inventory().item(44));
         assertEquals(2, alex.inventory().count(44));

@@ -250,7 +250,7 @@ public class GroundItemsTest {
         bo.inventory().set(1, 5, 3, 0, null);
         bo.inventory().set(PlayerInventory.CURSOR, 5, 2, 0, null);
         synchronized (game.lock()) {
-            world.interaction().windows().close(bo, false);
+            world.windows().close(bo, false);
         }
         assertEquals(0, bo.inventory().count(1));
         assertEquals(0, bo.inventory().count(PlayerInventory.CURSOR));
@@ -347,7 +347,7 @@ public class GroundItemsTest {
         alex.inventory().set(1, 5, 4, 0, null); // planks in his own grid
         synchronized (game.lock()) {
             world.blocks().setBlock(1, 4, 0, 58, 0);
-            assertTrue(world.interaction().windows().openTable(alex, 1, 4, 0));
+            assertTrue(world.windows().openTable(alex, 1, 4, 0));
             alex.inventory().open.set(5, 17, 2, 0, null); // logs in the table's grid
             alex.inventory().open.set(net.cubeworks.world.game.item.Window.CURSOR, 280, 3, 0, null); // sticks
             world.placement().leave(alex);

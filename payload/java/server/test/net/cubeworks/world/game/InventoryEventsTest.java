@@ -100,7 +100,7 @@ public class InventoryEventsTest {
         final PlayReads.Click allowed = WindowClicksFromClient.click(0, PlayerInventory.HOTBAR + 1, 1, 0, 2, LOG, 2);
         act(new Runnable() {
             public void run() {
-                world.interaction().windows().click(p, refused);
+                world.windows().click(p, refused);
             }
         });
         assertEquals(3, p.inventory().count(PlayerInventory.HOTBAR));
@@ -109,7 +109,7 @@ public class InventoryEventsTest {
         p.inventory().awaitingConfirm = false;
         act(new Runnable() {
             public void run() {
-                world.interaction().windows().click(p, allowed);
+                world.windows().click(p, allowed);
             }
         });
         assertEquals("[LEFT PICKUP_ALL QUICKBAR raw 36 slot 0 LOG x3, RIGHT PICKUP_HALF QUICKBAR raw 37 slot 1 LOG x2]",
@@ -139,10 +139,10 @@ public class InventoryEventsTest {
         act(new Runnable() {
             public void run() {
                 world.blocks().setBlock(3, 4, 3, TABLE, 0);
-                assertFalse(world.interaction().windows().openTable(p, 3, 4, 3));
+                assertFalse(world.windows().openTable(p, 3, 4, 3));
                 assertSame("a cancelled open leaves the player's own window", p.inventory().own, p.inventory().open);
                 allow[0] = true;
-                assertTrue(world.interaction().windows().openTable(p, 3, 4, 3));
+                assertTrue(world.windows().openTable(p, 3, 4, 3));
             }
         });
         // a plugin fills the table's grid through the view: the result follows at once
@@ -156,7 +156,7 @@ public class InventoryEventsTest {
         assertEquals(Material.WOOD, view.getTopInventory().getItem(0).getType());
         act(new Runnable() {
             public void run() {
-                world.interaction().windows().close(p, true);
+                world.windows().close(p, true);
             }
         });
         assertEquals("[open WORKBENCH 10, open WORKBENCH 10, close WORKBENCH grid LOG result WOOD x4]", seen.toString());

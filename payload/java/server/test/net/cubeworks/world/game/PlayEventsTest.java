@@ -161,7 +161,7 @@ public class PlayEventsTest {
         sentIds(alex);
         act(new Runnable() {
             public void run() {
-                world.interaction().hands().holdSlot(alex, 3);
+                world.hands().holdSlot(alex, 3);
                 world.movement().stance(alex, PlayReads.ACTION_CROUCH);
                 world.movement().stance(alex, PlayReads.ACTION_START_SPRINT);
                 world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
@@ -180,7 +180,7 @@ public class PlayEventsTest {
         HandlerList.unregisterAll();
         act(new Runnable() {
             public void run() {
-                world.interaction().hands().holdSlot(alex, 3);
+                world.hands().holdSlot(alex, 3);
                 world.movement().stance(alex, PlayReads.ACTION_CROUCH);
                 world.movement().stance(alex, PlayReads.ACTION_START_SPRINT);
                 world.movement().abilities(alex, PlayReads.ABILITY_FLYING);
@@ -587,8 +587,8 @@ public class PlayEventsTest {
         final PlayReads.UseEntity click = use(bo.getEntityId());
         act(new Runnable() {
             public void run() {
-                world.interaction().hands().creativeSet(alex, bedrock);
-                world.interaction().hands().creativeSet(alex, stone);
+                world.hands().creativeSet(alex, bedrock);
+                world.hands().creativeSet(alex, stone);
                 alex.setModeField(GameMode.SURVIVAL);
                 alex.inventory().set(PlayerInventory.HOTBAR + 2, 269, 1, 59, null); // a wooden shovel with one use left
                 alex.heldSlot = 2;
@@ -600,7 +600,7 @@ public class PlayEventsTest {
                 alex.actionsThisTick = 0;
                 world.interaction().dig(alex, dugDirt);
                 alex.shown.add(bo);
-                world.interaction().hands().useEntity(alex, click);
+                world.hands().useEntity(alex, click);
             }
         });
         assertEquals(0, alex.inventory().item(PlayerInventory.HOTBAR));

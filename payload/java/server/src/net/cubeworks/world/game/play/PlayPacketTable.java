@@ -54,7 +54,7 @@ final class PlayPacketTable {
                 final int slot = PlayReads.heldItemChange(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().hands().holdSlot(p, slot);
+                        world.hands().holdSlot(p, slot);
                     }
                 };
             }
@@ -67,7 +67,7 @@ final class PlayPacketTable {
                 }
                 return new Runnable() {
                     public void run() {
-                        world.interaction().hands().swing(p, animation);
+                        world.hands().swing(p, animation);
                     }
                 };
             }
@@ -77,7 +77,7 @@ final class PlayPacketTable {
                 final PlayReads.Click c = PlayReads.clickWindow(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().windows().click(p, c);
+                        world.windows().click(p, c);
                     }
                 };
             }
@@ -87,7 +87,7 @@ final class PlayPacketTable {
                 final PlayReads.Confirm c = PlayReads.confirmTransaction(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().windows().confirm(p, c);
+                        world.windows().confirm(p, c);
                     }
                 };
             }
@@ -97,7 +97,7 @@ final class PlayPacketTable {
                 final int window = PlayReads.closeWindow(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().windows().closedByClient(p, window);
+                        world.windows().closedByClient(p, window);
                     }
                 };
             }
@@ -129,7 +129,7 @@ final class PlayPacketTable {
                 final PlayReads.CreativeSlot c = PlayReads.creativeInventoryAction(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().hands().creativeSet(p, c);
+                        world.hands().creativeSet(p, c);
                     }
                 };
             }
@@ -159,7 +159,7 @@ final class PlayPacketTable {
                 final PlayReads.UseEntity u = PlayReads.useEntity(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().hands().useEntity(p, u);
+                        world.hands().useEntity(p, u);
                     }
                 };
             }

@@ -2,7 +2,6 @@ package net.cubeworks.world.game.player;
 
 import java.util.List;
 import java.util.function.IntSupplier;
-import java.util.function.Supplier;
 
 import org.bukkit.event.entity.EntityDamageEvent.DamageCause;
 
@@ -17,7 +16,6 @@ import net.cubeworks.world.game.event.PlayerEvents;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
 import net.cubeworks.world.game.thread.GameHost;
-import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /**
@@ -31,25 +29,15 @@ import net.cubeworks.world.protocol.PlayPackets;
 public final class ExplosionHits {
     private static final int NETHER_STAR = 399;
 
-    /** Hurts a player by the game's rules, dying with the message when it is his last. */
-    public interface Harm {
-        void damage(OnlinePlayer p, float amount, String deathMessage);
-    }
-
-    /** Sends the packet to every client that shows the thing. */
-    public interface Shown {
-        void toViewers(WorldEntity e, PacketOut packet);
-    }
-
-    private final Supplier<List<OnlinePlayer>> players;
+    private final Players players;
     private final Entities entities;
     private final GameHost host;
     private final IntSupplier difficulty;
-    private final Harm harm;
-    private final Shown shown;
+    private final Damage harm;
+    private final Visibility shown;
 
-    public ExplosionHits(Supplier<List<OnlinePlayer>> players, Entities entities, GameHost host,
-            IntSupplier difficulty, Harm harm, Shown shown) {
+    public ExplosionHits(Players players, Entities entities, GameHost host,
+            IntSupplier difficulty, Damage harm, Visibility shown) {
         this.players = players;
         this.entities = entities;
         this.host = host;
@@ -75,7 +63,7 @@ public final class ExplosionHits {
             Sight.Blocks blocks, List<int[]> offsets, Treatment how) {
         double reach = power * 2.0;
         byte[] far = null;
-        for (OnlinePlayer p : players.get()) {
+        for (OnlinePlayer p : players.inJoinOrder()) {
             double distance = distance(p, x, y, z);
             double[] push = !p.dead && distance <= reach ? push(p, PlayerBody.EYE_HEIGHT, x, y, z, reach, blocks) : null;
             if (distance <= 64) {

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.interaction;
 
 import java.util.List;
 
@@ -9,45 +9,60 @@ import net.cubeworks.world.game.block.Buckets;
 import net.cubeworks.world.game.block.Farming;
 import net.cubeworks.world.game.block.Lighters;
 import net.cubeworks.world.game.block.Placement;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.OnlinePlayer;
-import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.BlockEntity;
-import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.game.window.Windows;
+import net.cubeworks.world.settings.ServerProperties;
 
 /**
  * What players do to blocks: digging and breaking ({@link BlockBreaking}), placing, and the right
- * clicks a block takes; their hands ({@link Hands}) and windows ({@link Windows}).
+ * clicks a block or the item in hand takes (a bucket, a hoe, seeds, a lighter, a thrown snowball,
+ * food); which blocks he may reach is {@link BlockReach}'s.
  */
 public final class Interaction {
     /** Digs and placements one player may make in one tick; more are refused. */
-    static final int ACTIONS_PER_TICK = 8;
+    public static final int ACTIONS_PER_TICK = 8;
     /** How far from a block others see its break. */
-    static final double EFFECT_DISTANCE = 64;
-    static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
+    public static final double EFFECT_DISTANCE = 64;
+    public static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
 
-    private final Game game;
-    private final GameWorld world;
-    private final Windows windows;
-    private final BlockBehaviours blocks = new BlockBehaviours();
-    private final BlockBreaking breaking;
-    private final Hands hands;
-
-    Interaction(Game game, GameWorld world, Windows windows) {
-        this.game = game;
-        this.world = world;
-        this.windows = windows;
-        this.breaking = new BlockBreaking(game, world, this, blocks);
-        this.hands = new Hands(game, world);
+    /** The block entity at a place, read from its column (a sign just placed). */
+    public interface BlockEntityAt {
+        BlockEntity at(int x, int y, int z);
     }
 
-    /** What players do with their hands: the slot in hand, swings, clicks on others, creative slots. */
-    public Hands hands() {
-        return hands;
+    private final WorldBlocks world;
+    private final BlockBehaviours blocks;
+    private final BlockReach reach;
+    private final BlockBreaking breaking;
+    private final ServerProperties properties;
+    private final GameHost host;
+    private final org.bukkit.World api;
+    private final BlockAsks asks;
+    private final Eating eating;
+    private final Throwing throwing;
+    private final BlockEntityAt blockEntities;
+
+    public Interaction(WorldBlocks world, BlockBehaviours blocks, BlockReach reach, BlockBreaking breaking,
+            ServerProperties properties, GameHost host, org.bukkit.World api, BlockAsks asks, Eating eating,
+            Throwing throwing, BlockEntityAt blockEntities) {
+        this.world = world;
+        this.blocks = blocks;
+        this.reach = reach;
+        this.breaking = breaking;
+        this.properties = properties;
+        this.host = host;
+        this.api = api;
+        this.asks = asks;
+        this.eating = eating;
+        this.throwing = throwing;
+        this.blockEntities = blockEntities;
     }
 
     /** Player Digging: see {@link BlockBreaking#dig}. */
@@ -56,71 +71,41 @@ public final class Interaction {
     }
 
     /** Ends the player's dig, if any, and takes its cracks away from the viewers. */
-    void stopDigging(OnlinePlayer p) {
+    public void stopDigging(OnlinePlayer p) {
         breaking.stopDigging(p);
     }
 
-    /**
-     * In the tick, after who sees whom is settled: the cracks of each dig as far as it has gone,
-     * a table's window closed when its player is no longer at the table, and each player's swing
-     * and newest held item since the last tick, to the clients that show him.
-     */
-    void relay(List<OnlinePlayer> all) {
+    /** In the tick, after who sees whom is settled: the cracks of each dig as far as it has gone. */
+    public void showDigs(List<OnlinePlayer> all) {
         breaking.tick(all);
-        for (OnlinePlayer p : all) {
-            windows.checkOpen(p);
-            hands.relay(p);
-        }
     }
 
-    /** The players' windows: clicks, crafting tables, closing. */
-    public Windows windows() {
-        return windows;
+    /** Sends the frame to every player but p who holds the block's column and stands within the distance of it. */
+    public void toOthersNear(OnlinePlayer p, int x, int y, int z, double distance, byte[] frame) {
+        reach.toOthersNear(p, x, y, z, distance, frame);
     }
 
-    boolean protectedAt(OnlinePlayer p, int x, int z) {
-        int radius = game.properties().spawnProtection();
-        if (radius <= 0 || game.access().opNames().isEmpty() || p.isOp()) {
-            return false;
-        }
-        LevelState level = world.level();
-        return Math.max(Math.abs(x - level.spawnX), Math.abs(z - level.spawnZ)) <= radius;
+    private boolean protectedAt(OnlinePlayer p, int x, int z) {
+        return reach.protectedAt(p, x, z);
     }
 
-    static boolean knows(OnlinePlayer p, int x, int z) {
-        return p.known.contains(ColumnKey.of(x >> 4, z >> 4));
+    private static boolean knows(OnlinePlayer p, int x, int z) {
+        return BlockReach.knows(p, x, z);
     }
 
-    void refuseBlock(OnlinePlayer p, int x, int y, int z) {
-        if (y >= 0 && y <= 255 && knows(p, x, z)) {
-            p.connection().send(PlayPackets.blockChange(x, y, z, world.blocks().blockAt(x, y, z), world.blocks().metaAt(x, y, z)));
-        }
-    }
-
-    void toOthersNear(OnlinePlayer p, int x, int y, int z, double distance, byte[] frame) {
-        long column = ColumnKey.of(x >> 4, z >> 4);
-        for (OnlinePlayer q : game.players().inJoinOrder()) {
-            if (q == p || !q.known.contains(column)) {
-                continue;
-            }
-            double dx = q.x - (x + 0.5);
-            double dy = q.y - (y + 0.5);
-            double dz = q.z - (z + 0.5);
-            if (dx * dx + dy * dy + dz * dz < distance * distance) {
-                q.connection().sendFrame(frame);
-            }
-        }
+    private void refuseBlock(OnlinePlayer p, int x, int y, int z) {
+        reach.refuseBlock(p, x, y, z);
     }
 
     /** Player Block Placement against the face of the clicked block. */
     public void place(OnlinePlayer p, PlayReads.BlockAction a) {
         int face = a.kind;
-        if (!world.blockEvents().rightClick(p, a.x, a.y, a.z, face)) {
+        if (!asks.rightClick(p, a.x, a.y, a.z, face)) {
             return; // denied by a plugin
         }
         if (face < 0 || face > 5) {
-            if (!useBucket(p) && !Throwing.use(world, p)) {
-                world.eating().use(p); // "use item" in the air: food in hand is eaten
+            if (!useBucket(p) && !throwing.use(p)) {
+                eating.use(p); // "use item" in the air: food in hand is eaten
             }
             return;
         }
@@ -139,11 +124,11 @@ public final class Interaction {
             double dx = p.x - (x + 0.5);
             double dy = p.y - (y + 0.5);
             double dz = p.z - (z + 0.5);
-            plan = dx * dx + dy * dy + dz * dz < 64 ? Placement.plan(world.blocks(), item, p.inventory().data(slot), x, y, z, face,
+            plan = dx * dx + dy * dy + dz * dz < 64 ? Placement.plan(world, item, p.inventory().data(slot), x, y, z, face,
                     a.cursorX, a.cursorY, a.cursorZ, new Placement.Placer(p.yaw, p.x, p.y, p.z)) : null;
         }
         // a block at or over the limit is refused with the game's words, wherever the player is
-        int limit = game.properties().maxBuildHeight();
+        int limit = properties.maxBuildHeight();
         int ty = y + FACE[face][1];
         int top = plan == null ? -1 : plan.second != null ? Math.max(plan.block.y, plan.second.y) : plan.block.y;
         if (top >= limit || ty >= limit && ty <= 255 && Placement.blockOf(item) != 0) {
@@ -153,7 +138,7 @@ public final class Interaction {
         if (plan == null || !mayBuild(p, plan.block) || plan.second != null && !(mayBuild(p, plan.second)
                 && (!Placement.collides(plan.second.id) || !occupied(plan.second.x, plan.second.y, plan.second.z)))
                 || plan.turned != null && !knows(p, plan.turned.x, plan.turned.z)
-                || !ActionEvents.canBuild(game.host(), world.api(), plan.block.x, plan.block.y, plan.block.z,
+                || !ActionEvents.canBuild(host, api, plan.block.x, plan.block.y, plan.block.z,
                         plan.block.id, !Placement.collides(plan.block.id) || !occupied(plan.block.x, plan.block.y, plan.block.z))) {
             refuseBlock(p, x, y, z);
             if (face >= 0 && face <= 5) {
@@ -169,7 +154,7 @@ public final class Interaction {
             return;
         }
         Placement.Cell b = plan.block;
-        if (!world.blockEvents().place(p, x, y, z, b.x, b.y, b.z, b.id, b.data)) {
+        if (!asks.place(p, x, y, z, b.x, b.y, b.z, b.id, b.data)) {
             if (plan.second != null) {
                 refuseBlock(p, plan.second.x, plan.second.y, plan.second.z);
             }
@@ -177,11 +162,11 @@ public final class Interaction {
         }
         for (Placement.Cell c : new Placement.Cell[] {plan.second, plan.turned}) {
             if (c != null) {
-                world.blocks().setBlock(c.x, c.y, c.z, c.id, c.data);
+                world.setBlock(c.x, c.y, c.z, c.id, c.data);
             }
         }
         if (plan.sign) {
-            BlockEntity e = world.blockEntities().at(b.x, b.y, b.z);
+            BlockEntity e = blockEntities.at(b.x, b.y, b.z);
             if (e instanceof BlockEntity.Sign) {
                 ((BlockEntity.Sign) e).editor = p; // the placer may write its text, once
                 p.connection().send(PlayPackets.openSignEditor(b.x, b.y, b.z));
@@ -220,7 +205,7 @@ public final class Interaction {
             p.sendSlot(slot);
             return true;
         }
-        Buckets.Use use = Buckets.use(world.blocks(), p, p.x, p.y + PlayerBody.EYE_HEIGHT, p.z, p.yaw, p.pitch, item,
+        Buckets.Use use = Buckets.use(world, p, p.x, p.y + PlayerBody.EYE_HEIGHT, p.z, p.yaw, p.pitch, item,
                 new Buckets.Edit() {
                     public boolean may(int x, int y, int z) {
                         return knows(p, x, z) && !protectedAt(p, x, z);
@@ -273,9 +258,9 @@ public final class Interaction {
             p.sendSlot(slot);
             return true;
         }
-        int r = Farming.use(world.blocks(), blocks, p, item, data, x, y, z, face);
+        int r = Farming.use(world, blocks, p, item, data, x, y, z, face);
         if (r == Farming.NOT_FARMING) {
-            r = Lighters.use(world.blocks(), p, item, x, y, z, face);
+            r = Lighters.use(world, p, item, x, y, z, face);
         }
         if (p.getGameMode() != GameMode.CREATIVE) {
             if (r == Farming.USED_UP) {
@@ -291,21 +276,9 @@ public final class Interaction {
 
     /** A right click the block itself takes (a crafting table opens), within reach of what the client has. */
     private boolean opensWindow(OnlinePlayer p, int x, int y, int z) {
-        return y >= 0 && y <= 255 && knows(p, x, z) && blocks.of(world.blocks().blockAt(x, y, z)).rightClicked(p, world.blocks(), x, y, z);
+        return y >= 0 && y <= 255 && knows(p, x, z) && blocks.of(world.blockAt(x, y, z)).rightClicked(p, world, x, y, z);
     }
-
-    /** True when a living player's box (0.6 wide, 1.8 high) takes part of the cell. */
     private boolean occupied(int x, int y, int z) {
-        for (OnlinePlayer q : game.players().inJoinOrder()) {
-            if (q.dead) {
-                continue;
-            }
-            if (q.x + 0.3 > x && q.x - 0.3 < x + 1 && q.y + 1.8 > y && q.y < y + 1 && q.z + 0.3 > z
-                    && q.z - 0.3 < z + 1) {
-                return true;
-            }
-        }
-        return false;
+        return reach.occupied(x, y, z);
     }
-
 }

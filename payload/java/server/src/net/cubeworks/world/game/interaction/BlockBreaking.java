@@ -1,19 +1,26 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.interaction;
 
 import java.util.ArrayList;
 import java.util.List;
+import java.util.function.LongSupplier;
+import java.util.function.Supplier;
 
 import org.bukkit.GameMode;
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.Digging;
+import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.level.Tools;
@@ -25,25 +32,47 @@ import net.cubeworks.world.protocol.PlayReads;
  * player's dig timed by the game's rules with its cracks shown to the others, what the break
  * gives and wears, and what is left where the block was.
  */
-final class BlockBreaking {
+public final class BlockBreaking {
     /** How far from a block others see its cracks. */
     static final double CRACKS_DISTANCE = 32;
     /** The helmet's slot in the inventory window. */
     private static final int HELMET = 5;
 
-    private final Game game;
-    private final GameWorld world;
-    private final Interaction interaction;
+    /** What a block with slots holds, copied, for its items to fall when it breaks; null for any other block. */
+    public interface Contents {
+        SlotRow of(int x, int y, int z);
+    }
+
+    private final WorldBlocks world;
     private final BlockBehaviours blocks;
+    private final BlockReach reach;
+    private final GroundItems items;
+    /** The level, read anew each time: loading the world replaces it. */
+    private final Supplier<LevelState> levels;
+    private final LongSupplier currentTick;
+    private final GameHost host;
+    private final BlockAsks asks;
+    private final Eating eating;
+    private final Hunger hunger;
+    private final Contents contents;
     private final java.util.Random random = new java.util.Random();
     /** The players digging now, so the cracks of one who leaves mid-dig are taken away. */
     private final java.util.Set<OnlinePlayer> diggers = new java.util.LinkedHashSet<OnlinePlayer>();
 
-    BlockBreaking(Game game, GameWorld world, Interaction interaction, BlockBehaviours blocks) {
-        this.game = game;
+    public BlockBreaking(WorldBlocks world, BlockBehaviours blocks, BlockReach reach, GroundItems items,
+            Supplier<LevelState> levels, LongSupplier currentTick, GameHost host, BlockAsks asks, Eating eating,
+            Hunger hunger, Contents contents) {
         this.world = world;
-        this.interaction = interaction;
         this.blocks = blocks;
+        this.reach = reach;
+        this.items = items;
+        this.levels = levels;
+        this.currentTick = currentTick;
+        this.host = host;
+        this.asks = asks;
+        this.eating = eating;
+        this.hunger = hunger;
+        this.contents = contents;
     }
 
     /**
@@ -67,10 +96,10 @@ final class BlockBreaking {
             return;
         }
         if (status == 5) {
-            world.eating().release(p); // the client let go of the item it was using
+            eating.release(p); // the client let go of the item it was using
             return;
         }
-        if (status == 0 && !world.blockEvents().leftClick(p, x, y, z, a.face)) {
+        if (status == 0 && !asks.leftClick(p, x, y, z, a.face)) {
             stopDigging(p);
             return;
         }
@@ -78,21 +107,21 @@ final class BlockBreaking {
             return;
         }
         if (p.dead || p.getGameMode() == GameMode.ADVENTURE || ++p.actionsThisTick > Interaction.ACTIONS_PER_TICK
-                || y < 0 || y > 255 || !Interaction.knows(p, x, z)) {
+                || y < 0 || y > 255 || !BlockReach.knows(p, x, z)) {
             refuseDig(p, x, y, z);
             return;
         }
         double dx = p.x - (x + 0.5);
         double dy = p.y - (y + 0.5) + 1.5;
         double dz = p.z - (z + 0.5);
-        int id = world.blocks().blockAt(x, y, z);
+        int id = world.blockAt(x, y, z);
         BlockTable.Block block = BlockTable.of(id);
-        if (dx * dx + dy * dy + dz * dz > 36 || interaction.protectedAt(p, x, z) || id == 0) {
+        if (dx * dx + dy * dy + dz * dz > 36 || reach.protectedAt(p, x, z) || id == 0) {
             refuseDig(p, x, y, z);
             return;
         }
         if (status == 0) { // a hit the block itself answers (a note block plays)
-            blocks.of(id).hit(p, world.blocks(), x, y, z);
+            blocks.of(id).hit(p, world, x, y, z);
         }
         // a hit on a block with fire on the face hit puts the fire out; a creative player breaks nothing else
         if (status == 0 && putOutFire(p, x, y, z, a.face) && creative) {
@@ -103,22 +132,22 @@ final class BlockBreaking {
             return;
         }
         if (creative) {
-            if (!world.blockEvents().mayBreak(p, x, y, z)) {
+            if (!asks.mayBreak(p, x, y, z)) {
                 return;
             }
-            int meta = world.blocks().metaAt(x, y, z);
-            SlotRow contents = world.blockEntities().contents(x, y, z);
+            int meta = world.metaAt(x, y, z);
+            SlotRow contents = this.contents.of(x, y, z);
             takeAway(p, x, y, z, id, meta, otherHalf(p, id, meta, x, y, z), 0);
             dropContents(contents, x, y, z); // a container's items fall even from a creative player's break
             return;
         }
         float perTick = atBest(p, block);
-        long now = world.currentTick();
+        long now = currentTick.getAsLong();
         if (status == 0) {
             stopDigging(p);
-            int answer = ActionEvents.digStart(game.host(), p, x, y, z, perTick >= 1f);
+            int answer = ActionEvents.digStart(host, p, x, y, z, perTick >= 1f);
             if (answer == ActionEvents.DIG_REFUSED) {
-                interaction.refuseBlock(p, x, y, z);
+                reach.refuseBlock(p, x, y, z);
                 return;
             }
             if (perTick >= 1f || answer == ActionEvents.DIG_AT_ONCE) {
@@ -156,7 +185,7 @@ final class BlockBreaking {
     /** A start or finish that is not taken: the dig is over, the block goes back to the client. */
     private void refuseDig(OnlinePlayer p, int x, int y, int z) {
         stopDigging(p);
-        interaction.refuseBlock(p, x, y, z);
+        reach.refuseBlock(p, x, y, z);
     }
 
     /** The player's eyes are in water: digging goes at a fifth of the speed. */
@@ -167,10 +196,10 @@ final class BlockBreaking {
         }
         int bx = (int) Math.floor(p.x);
         int bz = (int) Math.floor(p.z);
-        if (!Interaction.knows(p, bx, bz)) {
+        if (!BlockReach.knows(p, bx, bz)) {
             return false;
         }
-        return "water".equals(BlockTable.of(world.blocks().blockAt(bx, ey, bz)).material);
+        return "water".equals(BlockTable.of(world.blockAt(bx, ey, bz)).material);
     }
 
     /** Ends the player's dig, if any, and takes its cracks away from the viewers. */
@@ -189,7 +218,7 @@ final class BlockBreaking {
             return;
         }
         d.shown(stage);
-        interaction.toOthersNear(p, d.x(), d.y(), d.z(), CRACKS_DISTANCE,
+        reach.toOthersNear(p, d.x(), d.y(), d.z(), CRACKS_DISTANCE,
                 PlayPackets.blockBreakAnimation(p.getEntityId(), d.x(), d.y(), d.z(), stage).frame());
     }
 
@@ -199,13 +228,13 @@ final class BlockBreaking {
         if (!d.active()) {
             return;
         }
-        int id = world.blocks().blockAt(d.x(), d.y(), d.z());
+        int id = world.blockAt(d.x(), d.y(), d.z());
         if (id == 0 || p.dead) {
             stopDigging(p);
             return;
         }
         float perTick = Digging.perTick(p.inventory().item(p.handSlot()), BlockTable.of(id), p.onGround, inWater(p));
-        showCracks(p, Digging.stage(Digging.dug(perTick, d.ticksSince(world.currentTick()))));
+        showCracks(p, Digging.stage(Digging.dug(perTick, d.ticksSince(currentTick.getAsLong()))));
     }
 
     /**
@@ -225,21 +254,21 @@ final class BlockBreaking {
         Object tag = inv.tag(slot);
         int take = wholeStack ? count : 1;
         inv.set(slot, id, count - take, data, tag);
-        world.items().playerThrow(PlayerCollectors.of(p), id, take, data, tag, world.currentTick());
+        items.playerThrow(PlayerCollectors.of(p), id, take, data, tag, currentTick.getAsLong());
         p.sendSlot(slot);
         p.showHeldItem();
     }
 
     /** Whether broken blocks leave their drops (the game rule doTileDrops). */
     private boolean tileDrops() {
-        return !"false".equals(world.level().gameRules.get("doTileDrops"));
+        return !"false".equals(levels.get().gameRules.get("doTileDrops"));
     }
 
     /** A broken container's items fall where it stood. */
     private void dropContents(SlotRow contents, int x, int y, int z) {
         for (int i = 0; contents != null && i < contents.size(); i++) {
             if (contents.count(i) > 0 && contents.item(i) > 0) {
-                world.items().dropItemNaturally(x + 0.5, y + 0.5, z + 0.5, contents.item(i), contents.count(i),
+                items.dropItemNaturally(x + 0.5, y + 0.5, z + 0.5, contents.item(i), contents.count(i),
                         contents.data(i), contents.tag(i));
             }
         }
@@ -253,28 +282,28 @@ final class BlockBreaking {
     private void breakBlock(OnlinePlayer p, int x, int y, int z, int id, BlockTable.Block block) {
         int slot = p.handSlot();
         int held = p.inventory().item(slot);
-        int meta = world.blocks().metaAt(x, y, z);
+        int meta = world.metaAt(x, y, z);
         // a door, bed or tall flower goes whole; its lower half (the foot) says what it gives
         int[] other = otherHalf(p, id, meta, x, y, z);
-        int dropMeta = other != null && !BlockTable.mainHalf(meta) ? world.blocks().metaAt(other[0], other[1], other[2]) : meta;
+        int dropMeta = other != null && !BlockTable.mainHalf(meta) ? world.metaAt(other[0], other[1], other[2]) : meta;
         List<BlockTable.Stack> drops = Tools.harvests(held, block)
                 ? block.roll(dropMeta, held == Tools.SHEARS_ITEM, random)
                 : java.util.Collections.<BlockTable.Stack>emptyList();
-        SlotRow contents = world.blockEntities().contents(x, y, z); // a container's items fall too
-        if (!world.blockEvents().mayBreak(p, x, y, z)) {
+        SlotRow contents = this.contents.of(x, y, z); // a container's items fall too
+        if (!asks.mayBreak(p, x, y, z)) {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }
-        takeAway(p, x, y, z, id, meta, other, blocks.of(id).leftAfterBreak(world.blocks(), x, y, z));
-        world.hunger().exhaust(p, Hunger.BREAK);
+        takeAway(p, x, y, z, id, meta, other, blocks.of(id).leftAfterBreak(world, x, y, z));
+        hunger.exhaust(p, Hunger.BREAK);
         if (tileDrops()) {
             for (BlockTable.Stack s : drops) {
-                world.items().dropItemNaturally(x + 0.5, y + 0.5, z + 0.5, s.item, s.count, s.data, null);
+                items.dropItemNaturally(x + 0.5, y + 0.5, z + 0.5, s.item, s.count, s.data, null);
             }
         }
         if (!drops.isEmpty() && drops.get(0).item != id) { // an ore mined for what it holds
             int xp = net.cubeworks.world.game.block.OreExperience.of(id, random);
             if (xp > 0) {
-                world.items().dropExperience(x + 0.5, y + 0.5, z + 0.5, xp);
+                items.dropExperience(x + 0.5, y + 0.5, z + 0.5, xp);
             }
         }
         dropContents(contents, x, y, z);
@@ -286,7 +315,7 @@ final class BlockBreaking {
             p.inventory().wear(slot, wear, tool.maxDamage); // a tool worn out is gone from the hand
             changed.add(slot);
             if (p.inventory().item(slot) != held) {
-                ActionEvents.itemBroke(game.host(), p, new ItemStack(held, 1, (short) heldData));
+                ActionEvents.itemBroke(host, p, new ItemStack(held, 1, (short) heldData));
             }
         }
         for (int s : new java.util.LinkedHashSet<Integer>(changed)) {
@@ -302,11 +331,11 @@ final class BlockBreaking {
      * left (air, or water for ice); the others near see it break.
      */
     private void takeAway(OnlinePlayer p, int x, int y, int z, int id, int meta, int[] other, int left) {
-        world.blocks().setBlock(x, y, z, left, 0);
+        world.setBlock(x, y, z, left, 0);
         if (other != null) {
-            world.blocks().setBlock(other[0], other[1], other[2], 0, 0);
+            world.setBlock(other[0], other[1], other[2], 0, 0);
         }
-        interaction.toOthersNear(p, x, y, z, Interaction.EFFECT_DISTANCE,
+        reach.toOthersNear(p, x, y, z, Interaction.EFFECT_DISTANCE,
                 PlayPackets.effect(PlayPackets.EFFECT_BLOCK_BREAK, x, y, z, id | meta << 12, false).frame());
     }
 
@@ -321,11 +350,11 @@ final class BlockBreaking {
         int fx = x + Interaction.FACE[face][0];
         int fy = y + Interaction.FACE[face][1];
         int fz = z + Interaction.FACE[face][2];
-        if (fy < 0 || fy > 255 || !Interaction.knows(p, fx, fz) || interaction.protectedAt(p, fx, fz)
-                || !blocks.of(world.blocks().blockAt(fx, fy, fz)).hitBeside(p, world.blocks(), fx, fy, fz)) {
+        if (fy < 0 || fy > 255 || !BlockReach.knows(p, fx, fz) || reach.protectedAt(p, fx, fz)
+                || !blocks.of(world.blockAt(fx, fy, fz)).hitBeside(p, world, fx, fy, fz)) {
             return false;
         }
-        interaction.toOthersNear(null, fx, fy, fz, Interaction.EFFECT_DISTANCE,
+        reach.toOthersNear(null, fx, fy, fz, Interaction.EFFECT_DISTANCE,
                 PlayPackets.effect(PlayPackets.EFFECT_FIRE_OUT, fx, fy, fz, 0, false).frame());
         return true;
     }
@@ -333,8 +362,8 @@ final class BlockBreaking {
     /** The other half of a two-piece block, where the player's client has it and it is there; else null. */
     private int[] otherHalf(OnlinePlayer p, int id, int meta, int x, int y, int z) {
         int[] o = BlockTable.otherHalf(id, meta, x, y, z);
-        if (o == null || o[1] < 0 || o[1] > 255 || !Interaction.knows(p, o[0], o[2]) || world.blocks().blockAt(o[0], o[1], o[2]) != id
-                || BlockTable.mainHalf(world.blocks().metaAt(o[0], o[1], o[2])) == BlockTable.mainHalf(meta)) {
+        if (o == null || o[1] < 0 || o[1] > 255 || !BlockReach.knows(p, o[0], o[2]) || world.blockAt(o[0], o[1], o[2]) != id
+                || BlockTable.mainHalf(world.metaAt(o[0], o[1], o[2])) == BlockTable.mainHalf(meta)) {
             return null;
         }
         return o;

@@ -1,7 +1,8 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.interaction;
 
 import org.bukkit.GameMode;
 
+import net.cubeworks.world.game.mob.Mobs;
 import net.cubeworks.world.game.mob.Thrown;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
@@ -11,27 +12,30 @@ import net.cubeworks.world.protocol.PlayPackets;
  * his look (see {@link Thrown}), the bow's sound plays, and one goes from the stack unless he is
  * in creative. When a plugin stops the throw the item stays in his hand.
  */
-final class Throwing {
+public final class Throwing {
     static final int SNOWBALL = 332;
     static final int EGG = 344;
 
-    private Throwing() {
+    private final Mobs mobs;
+
+    public Throwing(Mobs mobs) {
+        this.mobs = mobs;
     }
 
     /** True when the item in hand is one thrown (it was, or a plugin stopped it). */
-    static boolean use(GameWorld world, OnlinePlayer p) {
+    boolean use(OnlinePlayer p) {
         int slot = p.handSlot();
         int item = p.inventory().item(slot);
         if (item != SNOWBALL && item != EGG || p.dead) {
             return false;
         }
-        Thrown t = world.mobs().throwFrom(p, item == EGG);
+        Thrown t = mobs.throwFrom(p, item == EGG);
         if (t != null) {
             if (p.getGameMode() != GameMode.CREATIVE) {
                 p.inventory().takeOne(slot);
             }
-            world.mobs().world.toNear(p.x, p.y, p.z, 16, PlayPackets.namedSoundEffect("random.bow", p.x, p.y, p.z,
-                    0.5f, 0.4f / (world.mobs().random.nextFloat() * 0.4f + 0.8f)));
+            mobs.world.toNear(p.x, p.y, p.z, 16, PlayPackets.namedSoundEffect("random.bow", p.x, p.y, p.z,
+                    0.5f, 0.4f / (mobs.random.nextFloat() * 0.4f + 0.8f)));
         }
         p.sendSlot(slot);
         return true;

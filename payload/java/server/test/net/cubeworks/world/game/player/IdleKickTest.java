@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertNotNull;
@@ -9,8 +9,8 @@ import org.junit.Rule;
 import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
-import net.cubeworks.world.game.player.IdleKick;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.Game;
+import net.cubeworks.world.game.TestGames;
 import net.cubeworks.world.protocol.PlayReads;
 
 /** The idle timeout: who counts as idle, and who is kicked once the minutes have passed. */

@@ -1,14 +1,16 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.Map;
 import java.util.WeakHashMap;
+import java.util.function.IntSupplier;
+import java.util.function.LongSupplier;
 
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.event.PlayerEvents;
-import net.cubeworks.world.game.player.Hunger;
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.protocol.PlayPackets;
+import net.cubeworks.world.settings.ServerProperties;
 
 /**
  * Hits of one player on another: the damage of the item in hand less what the target's armour
@@ -16,7 +18,7 @@ import net.cubeworks.world.protocol.PlayPackets;
  * harder hit within them does only the difference). The plugins have their say through the
  * damage and velocity events. Critical hits, enchantments and armour wear are not modelled.
  */
-final class Combat {
+public final class Combat {
     /** Ticks after a hit in which a further hit only does what it does beyond the last. */
     static final int RESISTANT_TICKS = 10;
     /** Knock back of a hit, in blocks a tick, away from the attacker and up. */
@@ -30,17 +32,32 @@ final class Combat {
         float damage;
     }
 
-    private final Game game;
-    private final GameWorld world;
+    private final ServerProperties properties;
+    private final IntSupplier difficulty;
+    private final GameHost host;
+    private final LongSupplier clock;
+    private final Hunger hunger;
+    private final Visibility visibility;
+    private final Damage harm;
     private final Map<OnlinePlayer, Hurt> hurt = new WeakHashMap<OnlinePlayer, Hurt>();
 
-    Combat(Game game, GameWorld world) {
-        this.game = game;
-        this.world = world;
+    /**
+     * Fights by the server's settings (pvp=) and the difficulty, timed by the world's tick (the
+     * clock): a hit tires both, its flash goes to the target's viewers, and the damage does the rest.
+     */
+    public Combat(ServerProperties properties, IntSupplier difficulty, GameHost host, LongSupplier clock, Hunger hunger,
+            Visibility visibility, Damage harm) {
+        this.properties = properties;
+        this.difficulty = difficulty;
+        this.host = host;
+        this.clock = clock;
+        this.hunger = hunger;
+        this.visibility = visibility;
+        this.harm = harm;
     }
 
     /** The damage a hit with the item does, with the hand's one point: the game's weapon and tool values of 1.7. */
-    static float weaponDamage(int item) {
+    public static float weaponDamage(int item) {
         switch (item) {
             case 268: case 283: return 5f; // wooden and golden swords
             case 272: return 6f;
@@ -86,11 +103,11 @@ final class Combat {
     }
 
     /** A left click of the attacker on the target, both living and within reach. */
-    void hit(OnlinePlayer attacker, OnlinePlayer target) {
-        if (!game.properties().pvp() || target.getGameMode() == GameMode.CREATIVE || attacker == target) {
+    public void hit(OnlinePlayer attacker, OnlinePlayer target) {
+        if (!properties.pvp() || target.getGameMode() == GameMode.CREATIVE || attacker == target) {
             return; // no fights on this server, or a target that takes no damage
         }
-        long now = world.currentTick();
+        long now = clock.getAsLong();
         Hurt last = hurt.get(target);
         float damage = weaponDamage(attacker.inventory().item(attacker.handSlot()));
         float dealt = damage;
@@ -100,7 +117,7 @@ final class Combat {
             }
             dealt = damage - last.damage;
         }
-        float amount = PlayerEvents.hitDamage(game.host(), attacker, target, dealt);
+        float amount = PlayerEvents.hitDamage(host, attacker, target, dealt);
         if (amount <= 0) {
             return;
         }
@@ -110,12 +127,12 @@ final class Combat {
             hurt.put(target, last);
         }
         last.damage = damage;
-        world.hunger().exhaust(attacker, Hunger.HIT);
-        world.hunger().exhaust(target, Hunger.HIT);
-        world.visibility().toViewers(target, PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
+        hunger.exhaust(attacker, Hunger.HIT);
+        hunger.exhaust(target, Hunger.HIT);
+        visibility.toViewers(target, PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
         target.connection().send(PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
         knockBack(attacker, target);
-        world.survival().damage(target, afterArmour(amount, armourOf(target)),
+        harm.damage(target, afterArmour(amount, armourOf(target)),
                 target.getName() + " was slain by " + attacker.getName());
     }
 
@@ -124,7 +141,7 @@ final class Combat {
      * difficulty, the damage event has its say, the game's half second of resistance holds, and the
      * armour takes its share. False when it did nothing.
      */
-    boolean hitByEntity(OnlinePlayer target, org.bukkit.entity.Entity attacker, float damage, boolean projectile,
+    public boolean hitByEntity(OnlinePlayer target, org.bukkit.entity.Entity attacker, float damage, boolean projectile,
             String deathMessage) {
         if (target.dead || target.getGameMode() == GameMode.CREATIVE) {
             return false;
@@ -132,16 +149,16 @@ final class Combat {
         Object shooter = attacker instanceof org.bukkit.entity.Projectile
                 ? ((org.bukkit.entity.Projectile) attacker).getShooter() : attacker;
         if (shooter instanceof OnlinePlayer) {
-            if (!game.properties().pvp() || shooter == target) {
+            if (!properties.pvp() || shooter == target) {
                 return false;
             }
         } else {
-            damage = net.cubeworks.world.game.mob.MobKind.scaledForDifficulty(damage, game.difficulty());
+            damage = net.cubeworks.world.game.mob.MobKind.scaledForDifficulty(damage, difficulty.getAsInt());
         }
         if (damage < 0 || damage == 0 && !projectile) {
             return false; // a snowball's or egg's hit of nothing still pushes and flashes
         }
-        long now = world.currentTick();
+        long now = clock.getAsLong();
         Hurt last = hurt.get(target);
         float dealt = damage;
         if (last != null && now - last.tick < RESISTANT_TICKS) {
@@ -150,7 +167,7 @@ final class Combat {
             }
             dealt = damage - last.damage;
         }
-        double amount = net.cubeworks.world.game.event.MobEvents.damageByEntity(game.host(), attacker, target,
+        double amount = net.cubeworks.world.game.event.MobEvents.damageByEntity(host, attacker, target,
                 projectile ? org.bukkit.event.entity.EntityDamageEvent.DamageCause.PROJECTILE
                         : org.bukkit.event.entity.EntityDamageEvent.DamageCause.ENTITY_ATTACK, dealt);
         if (amount < 0) {
@@ -162,12 +179,12 @@ final class Combat {
             hurt.put(target, last);
         }
         last.damage = damage;
-        world.hunger().exhaust(target, Hunger.HIT);
-        world.visibility().toViewers(target, PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
+        hunger.exhaust(target, Hunger.HIT);
+        visibility.toViewers(target, PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
         target.connection().send(PlayPackets.entityStatus(target.getEntityId(), PlayPackets.STATUS_HURT));
         org.bukkit.Location from = attacker.getLocation();
         knockBack(from.getX(), from.getZ(), attacker.getLocation().getYaw(), target);
-        world.survival().damage(target, afterArmour((float) amount, armourOf(target)), deathMessage);
+        harm.damage(target, afterArmour((float) amount, armourOf(target)), deathMessage);
         return true;
     }
 
@@ -185,7 +202,7 @@ final class Combat {
             dz = Math.cos(Math.toRadians(fromYaw));
             len = 1;
         }
-        double[] v = PlayerEvents.velocity(game.host(), target, dx / len * KNOCK_BACK, KNOCK_BACK, dz / len * KNOCK_BACK);
+        double[] v = PlayerEvents.velocity(host, target, dx / len * KNOCK_BACK, KNOCK_BACK, dz / len * KNOCK_BACK);
         if (v != null) {
             target.connection().send(PlayPackets.entityVelocity(target.getEntityId(), v[0], v[1], v[2]));
         }

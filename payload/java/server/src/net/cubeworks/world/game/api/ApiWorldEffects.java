@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import org.bukkit.Effect;
 import org.bukkit.Location;
@@ -13,24 +13,24 @@ import net.cubeworks.world.protocol.PlayPackets;
  * The effects and sounds plugins play in the world: sent, as they are, to the players near the
  * place (under the world lock, so the players stand still while they are picked).
  */
-final class ApiWorldEffects {
+public final class ApiWorldEffects {
     private final Object lock;
     private final Players players;
 
-    ApiWorldEffects(Object lock, Players players) {
+    public ApiWorldEffects(Object lock, Players players) {
         this.lock = lock;
         this.players = players;
     }
 
     /** Plays the effect, with its data as the game's number, for the players within the radius (in blocks) of it. */
-    void effect(Location location, Effect effect, int data, int radius) {
+    public void effect(Location location, Effect effect, int data, int radius) {
         byte[] packet = PlayPackets.effect(effect.getId(), location.getBlockX(), location.getBlockY(),
                 location.getBlockZ(), data, false).frame();
         toPlayersNear(location, radius, packet);
     }
 
     /** Plays the sound for the players who hear it: within 16 blocks times the volume (at least 16). */
-    void sound(Location location, Sound sound, float volume, float pitch) {
+    public void sound(Location location, Sound sound, float volume, float pitch) {
         if (location == null || sound == null) {
             return;
         }

@@ -1,15 +1,23 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.interaction;
+
+import java.util.function.LongSupplier;
+import java.util.logging.Logger;
 
 import org.bukkit.GameMode;
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.item.Window;
+import net.cubeworks.world.game.player.Combat;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 
@@ -29,15 +37,35 @@ public final class Hands {
      * swing and one held item a tick whatever is sent, so this bound only spares the game
      * thread the flood.
      */
-    static final int RELAYED_PER_TICK = 2000;
-    static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
+    public static final int RELAYED_PER_TICK = 2000;
+    public static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
 
-    private final Game game;
-    private final GameWorld world;
+    /** What the plugins are asked of a creative player's setting of a slot: false when refused, else the item it gets in item[0]. */
+    public interface CreativeAsk {
+        boolean maySet(OnlinePlayer p, int slot, ItemStack[] item);
+    }
 
-    Hands(Game game, GameWorld world) {
-        this.game = game;
-        this.world = world;
+    private final Logger logger;
+    private final GameHost host;
+    private final Players players;
+    private final GroundItems items;
+    private final LongSupplier currentTick;
+    private final Fights combat;
+    private final Hunger hunger;
+    private final CreativeAsk creative;
+    private final Visibility shown;
+
+    public Hands(Logger logger, GameHost host, Players players, GroundItems items, LongSupplier currentTick, Fights combat,
+            Hunger hunger, CreativeAsk creative, Visibility shown) {
+        this.logger = logger;
+        this.host = host;
+        this.players = players;
+        this.items = items;
+        this.currentTick = currentTick;
+        this.combat = combat;
+        this.hunger = hunger;
+        this.creative = creative;
+        this.shown = shown;
     }
 
     /**
@@ -49,9 +77,9 @@ public final class Hands {
             return false;
         }
         if (++p.relayedThisTick > RELAYED_PER_TICK) {
-            game.logger().info(p.getName() + " sent " + p.relayedThisTick
+            logger.info(p.getName() + " sent " + p.relayedThisTick
                     + " arm swings and held item changes in one tick: kicked");
-            game.players().kick(p, FLOOD_REASON);
+            players.kick(p, FLOOD_REASON);
             return false;
         }
         return true;
@@ -60,7 +88,7 @@ public final class Hands {
     /** Held Item Change from the client: 0 to 8. */
     public void holdSlot(OnlinePlayer p, int slot) {
         if (countRelayed(p) && slot >= 0 && slot < 9 && slot != p.heldSlot) {
-            if (!ActionEvents.heldSlot(game.host(), p, p.heldSlot, slot)) {
+            if (!ActionEvents.heldSlot(host, p, p.heldSlot, slot)) {
                 p.connection().send(PlayPackets.heldItemChange(p.heldSlot)); // back to the slot he had
                 return;
             }
@@ -72,7 +100,7 @@ public final class Hands {
 
     /** An arm swing: its viewers are shown one in the next tick, however many came. */
     public void swing(OnlinePlayer p, int animation) {
-        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM && ActionEvents.swing(game.host(), p)) {
+        if (countRelayed(p) && animation == PlayReads.ANIMATION_SWING_ARM && ActionEvents.swing(host, p)) {
             p.swung = true;
         }
     }
@@ -107,9 +135,9 @@ public final class Hands {
             return;
         }
         if (u.attack) {
-            world.combat().hit(p, target);
+            combat.hit(p, target);
         } else {
-            ActionEvents.interactEntity(game.host(), p, target);
+            ActionEvents.interactEntity(host, p, target);
         }
     }
 
@@ -127,13 +155,13 @@ public final class Hands {
         }
         int slot = p.handSlot();
         if (attack) {
-            if (mob.hurt(Combat.weaponDamage(p.inventory().item(slot)), p,
+            if (mob.hurt(combat.weaponDamage(p.inventory().item(slot)), p,
                     org.bukkit.event.entity.EntityDamageEvent.DamageCause.ENTITY_ATTACK)) {
-                world.hunger().exhaust(p, Hunger.HIT);
+                hunger.exhaust(p, Hunger.HIT);
             }
             return;
         }
-        if (!ActionEvents.interactMob(game.host(), p, mob)) {
+        if (!ActionEvents.interactMob(host, p, mob)) {
             return;
         }
         switch (mob.interact(p, p.inventory().item(slot), p.inventory().data(slot))) {
@@ -183,7 +211,7 @@ public final class Hands {
         int count = c.item.count;
         int damage = c.item.damage;
         ItemStack[] asked = {item <= 0 ? null : new ItemStack(item, count, (short) damage)};
-        if (!world.inventoryEvents().mayCreativeSet(p, slot, asked)) {
+        if (!creative.maySet(p, slot, asked)) {
             p.sendSlot(slot); // refused: the client is shown what the slot holds
             return;
         }
@@ -210,29 +238,29 @@ public final class Hands {
     /** A creative player throws an item out of his inventory window: it is made for the throw. */
     private void creativeThrow(OnlinePlayer p, int item, int count, int damage) {
         if (item <= 0 || count < 1 || count > 64 || !BlockRules.known(item) || p.dead
-                || !world.items().mayThrow(p.getName(), world.currentTick())) {
+                || !items.mayThrow(p.getName(), currentTick.getAsLong())) {
             return;
         }
-        net.cubeworks.world.game.entity.ItemEntity thrown = world.items().throwFrom(p, p.y + PlayerBody.EYE_HEIGHT,
+        net.cubeworks.world.game.entity.ItemEntity thrown = items.throwFrom(p, p.y + PlayerBody.EYE_HEIGHT,
                 p.getName(), item, count, damage, null, false);
         if (thrown != null) {
-            world.items().dropAllowed(p, thrown);
+            items.dropAllowed(p, thrown);
         }
     }
 
     /** In the tick: the player's newest held item and one swing since the last tick, to the clients that show him. */
-    void relay(OnlinePlayer p) {
+    public void relay(OnlinePlayer p) {
         p.relayedThisTick = 0;
         if (p.heldItemChanged) {
             p.heldItemChanged = false;
             int slot = p.handSlot();
-            world.visibility().toViewers(p, PlayPackets.entityEquipment(p.getEntityId(), 0,
+            shown.toViewers(p, PlayPackets.entityEquipment(p.getEntityId(), 0,
                     p.inventory().item(slot), p.inventory().count(slot), p.inventory().data(slot)));
         }
         if (p.swung) {
             p.swung = false;
             if (!p.dead) {
-                world.visibility().toViewers(p, PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_SWING_ARM));
+                shown.toViewers(p, PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_SWING_ARM));
             }
         }
     }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.List;
@@ -20,21 +20,21 @@ import net.cubeworks.world.game.thread.GameThread;
  * to 39 the armour from the boots up) over the game's window slots. Reads take the world lock;
  * changes run on the game thread and the client is sent the slots that changed.
  */
-final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.PlayerInventory {
+public final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.PlayerInventory {
     /** Slots the API counts in getSize and getContents: the armour is apart. */
-    static final int SIZE = 36;
+    public static final int SIZE = 36;
     private final OnlinePlayer player;
     private final ApiChanges changes;
     private final Object lock;
 
-    ApiPlayerInventory(Object lock, GameThread thread, OnlinePlayer player) {
+    public ApiPlayerInventory(Object lock, GameThread thread, OnlinePlayer player) {
         this.changes = new ApiChanges(lock, thread);
         this.lock = lock;
         this.player = player;
     }
 
     /** The window slot of an API index: 0-8 are 36-44, 9-35 themselves, 36-39 are 8 down to 5. */
-    static int windowSlot(int index) {
+    public static int windowSlot(int index) {
         return PlayerInventory.slotOfApiIndex(index);
     }
 
@@ -79,7 +79,7 @@ final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.
     }
 
     /** The player whose inventory this is. */
-    OnlinePlayer owner() {
+    public OnlinePlayer owner() {
         return player;
     }
 

@@ -1,9 +1,8 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.item.PlayerInventory;
-import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.storage.StoredItem;
 import net.cubeworks.world.storage.StoredPlayer;
@@ -12,12 +11,12 @@ import net.cubeworks.world.storage.StoredPlayer;
  * A player as the game has it and as it is stored: the one conversion each way. The
  * inventory is in window slots here and in file slots in the store.
  */
-final class PlayerRecords {
+public final class PlayerRecords {
     private PlayerRecords() {
     }
 
     /** Player-file slot numbers to window 0: 0-8 hot bar (36-44), 9-35 main, 100-103 boots to helmet (8-5). */
-    static int windowSlot(int fileSlot) {
+    public static int windowSlot(int fileSlot) {
         if (fileSlot >= 0 && fileSlot < 9) {
             return PlayerInventory.HOTBAR + fileSlot;
         }
@@ -30,7 +29,7 @@ final class PlayerRecords {
         return -1;
     }
 
-    static int fileSlot(int windowSlot) {
+    public static int fileSlot(int windowSlot) {
         if (windowSlot >= PlayerInventory.HOTBAR && windowSlot < PlayerInventory.SLOTS) {
             return windowSlot - PlayerInventory.HOTBAR;
         }
@@ -51,7 +50,7 @@ final class PlayerRecords {
      * What the store keeps of the player now; a dead player is kept at the spawn with full
      * health, as it would respawn.
      */
-    static StoredPlayer toStored(OnlinePlayer p, LevelState level) {
+    public static StoredPlayer toStored(OnlinePlayer p, LevelState level) {
         StoredPlayer s = new StoredPlayer();
         s.x = p.x;
         s.y = p.y;
@@ -100,8 +99,8 @@ final class PlayerRecords {
      * Puts the stored record into the joining player; false (nothing set but what the
      * record had besides) when its position is one no client could stand at.
      */
-    static boolean apply(StoredPlayer s, OnlinePlayer p) {
-        boolean placed = Movement.validPosition(s.x, s.y, s.z);
+    public static boolean apply(StoredPlayer s, OnlinePlayer p) {
+        boolean placed = Teleport.validPosition(s.x, s.y, s.z);
         if (placed) {
             p.x = s.x;
             p.y = s.y;

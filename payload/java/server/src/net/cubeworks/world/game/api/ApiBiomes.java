@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.EnumMap;
 import java.util.Map;
@@ -6,11 +6,14 @@ import java.util.Map;
 import org.bukkit.block.Biome;
 
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.ChunkPackets;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.player.Players;
 
 /**
  * The plugin API's biomes over the biome arrays of the world's columns (one byte a place, z
@@ -18,7 +21,13 @@ import net.cubeworks.world.game.block.WorldBlocks;
  * has them. A changed biome is saved with its column and the column sent again to everybody
  * who has it, since a client learns biomes only with a whole column.
  */
-final class ApiBiomes {
+public final class ApiBiomes {
+    private final ColumnCache cache;
+    private final WorldBlocks blocks;
+    private final GameThread thread;
+    private final Players players;
+    /** Columns whose biomes changed and are yet to be sent again; used on the game thread only. */
+    private final java.util.Set<Long> resend = new java.util.HashSet<Long>();
     private static final Map<Biome, double[]> INFO = new EnumMap<Biome, double[]>(Biome.class);
     private static final Biome[] BY_ID = new Biome[256];
 
@@ -93,7 +102,11 @@ final class ApiBiomes {
         BY_ID[id] = b;
     }
 
-    private ApiBiomes() {
+    public ApiBiomes(ColumnCache cache, WorldBlocks blocks, GameThread thread, Players players) {
+        this.cache = cache;
+        this.blocks = blocks;
+        this.thread = thread;
+        this.players = players;
     }
 
     static int id(Biome b) {
@@ -106,18 +119,18 @@ final class ApiBiomes {
         return b == null ? Biome.PLAINS : b;
     }
 
-    static double temperature(Biome b) {
+    public static double temperature(Biome b) {
         return INFO.get(b)[1];
     }
 
-    static double rainfall(Biome b) {
+    public static double rainfall(Biome b) {
         return INFO.get(b)[2];
     }
 
     /** Under the world lock: the biome at the place; plains where the column cannot be read or was never made. */
-    static Biome at(GameWorld world, int x, int z) {
+    Biome at(int x, int z) {
         try {
-            Column c = world.cache().resolve(x >> 4, z >> 4);
+            Column c = cache.resolve(x >> 4, z >> 4);
             return c == null ? Biome.PLAINS : of(c.biomes()[(z & 15) << 4 | (x & 15)] & 0xff);
         } catch (Unavailable e) {
             return Biome.PLAINS;
@@ -128,19 +141,19 @@ final class ApiBiomes {
      * On the game thread: sets the biome at the place, marks the column for saving and sends it
      * again to everybody who knows it. Nothing changes where the column cannot be read.
      */
-    static void set(GameWorld world, int x, int z, Biome biome) {
+    void set(int x, int z, Biome biome) {
         if (biome == null) {
             throw new IllegalArgumentException("Biome cannot be null");
         }
         // writing the bedrock back as it is makes a never-changed column real and marks it for saving
-        int bottom = world.blocks().blockAt(x, 0, z);
-        int bottomData = world.blocks().metaAt(x, 0, z);
-        if (world.blocks().setBlockUnseen(x, 0, z, bottom, bottomData) == WorldBlocks.NO_COLUMN) {
+        int bottom = blocks.blockAt(x, 0, z);
+        int bottomData = blocks.metaAt(x, 0, z);
+        if (blocks.setBlockUnseen(x, 0, z, bottom, bottomData) == WorldBlocks.NO_COLUMN) {
             return;
         }
         Column c;
         try {
-            c = world.cache().resolve(x >> 4, z >> 4);
+            c = cache.resolve(x >> 4, z >> 4);
         } catch (Unavailable e) {
             return;
         }
@@ -149,26 +162,22 @@ final class ApiBiomes {
         }
         c.biomes()[(z & 15) << 4 | (x & 15)] = (byte) id(biome);
         // and once more after the change, so the column's send form is made anew
-        final long k = world.blocks().setBlockUnseen(x, 0, z, bottom, bottomData);
-        if (RESEND.add(k)) {
+        final long k = blocks.setBlockUnseen(x, 0, z, bottom, bottomData);
+        if (resend.add(k)) {
             // a plugin changing a whole area sends each column once, after the work that changed it
-            final GameWorld w = world;
-            world.game().thread().submit(new Runnable() {
+            thread.submit(new Runnable() {
                 public void run() {
-                    RESEND.remove(k);
-                    resend(w, k);
+                    resend.remove(k);
+                    resend(k);
                 }
             });
         }
     }
 
-    /** Columns whose biomes changed and are yet to be sent again; used on the game thread only. */
-    private static final java.util.Set<Long> RESEND = new java.util.HashSet<Long>();
-
-    private static void resend(GameWorld world, long k) {
+    private void resend(long k) {
         Column c;
         try {
-            c = world.cache().resolve(ColumnKey.x(k), ColumnKey.z(k));
+            c = cache.resolve(ColumnKey.x(k), ColumnKey.z(k));
         } catch (Unavailable e) {
             return;
         }
@@ -176,7 +185,7 @@ final class ApiBiomes {
             return;
         }
         java.util.List<byte[]> frames = null;
-        for (OnlinePlayer p : world.game().players().inJoinOrder()) {
+        for (OnlinePlayer p : players.inJoinOrder()) {
             if (p.known.contains(k)) {
                 if (frames == null) {
                     frames = ChunkPackets.bulkFrames(java.util.Collections.singletonList(ChunkPackets.Entry.of(c)));

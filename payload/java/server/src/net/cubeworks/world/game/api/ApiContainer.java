@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.List;
@@ -20,6 +20,9 @@ import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
+import net.cubeworks.world.game.api.ApiChanges;
+import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.player.Players;
 
 /**
  * An inventory a plugin made (Server.createInventory): slots the server keeps for as long as the
@@ -28,7 +31,7 @@ import net.cubeworks.world.storage.ItemTagValues;
  * changes run on the game thread, and everybody who has it open is sent them, whether a
  * plugin or a click changed them.
  */
-class ApiContainer extends ApiSlots {
+public class ApiContainer extends ApiSlots {
     private final ApiChanges changes;
     private final Object lock;
     private final Players players;
@@ -38,7 +41,7 @@ class ApiContainer extends ApiSlots {
     private final SlotRow store;
     /** Told after every change of a block's slots (null for a plugin's inventory): its column is to be saved. */
     private final Runnable changed;
-    final ContainerSlots slots = new ContainerSlots() {
+    public final ContainerSlots slots = new ContainerSlots() {
         public int size() {
             return store.size();
         }
@@ -75,13 +78,13 @@ class ApiContainer extends ApiSlots {
         }
     };
 
-    ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type, int size,
-            String title) {
+    public ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type,
+            int size, String title) {
         this(lock, thread, players, holder, type, new SlotRow(size), title, null);
     }
 
     /** Over a block's slots; changed is told after each change. */
-    ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type,
+    public ApiContainer(Object lock, GameThread thread, Players players, InventoryHolder holder, InventoryType type,
             SlotRow slots, String title, Runnable changed) {
         this.changes = new ApiChanges(lock, thread);
         this.lock = lock;
@@ -179,7 +182,7 @@ class ApiContainer extends ApiSlots {
     }
 
     /** The window type it opens as; -1 for a kind the server shows no window of. */
-    int windowType() {
+    public int windowType() {
         switch (type) {
             case CHEST:
             case ENDER_CHEST:

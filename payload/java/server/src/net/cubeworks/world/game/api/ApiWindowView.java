@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import org.bukkit.entity.HumanEntity;
 import org.bukkit.event.inventory.InventoryType;
@@ -10,12 +10,12 @@ import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameThread;
 
 /** A player's window in the plugin API: its crafting part above the player's own inventory. */
-final class ApiWindowView extends InventoryView {
+public final class ApiWindowView extends InventoryView {
     private final OnlinePlayer player;
     private final Window window;
     private final Inventory top;
 
-    ApiWindowView(Object lock, GameThread thread, OnlinePlayer player, Window window) {
+    public ApiWindowView(Object lock, GameThread thread, OnlinePlayer player, Window window) {
         this.player = player;
         this.window = window;
         this.top = window.apiInventory instanceof Inventory ? (Inventory) window.apiInventory

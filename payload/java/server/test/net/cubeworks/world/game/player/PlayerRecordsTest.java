@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import static org.junit.Assert.assertEquals;
 import static org.junit.Assert.assertNull;
@@ -12,7 +12,7 @@ import org.bukkit.GameMode;
 import org.junit.After;
 import org.junit.Test;
 
-import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.Game;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.settings.ServerProperties;

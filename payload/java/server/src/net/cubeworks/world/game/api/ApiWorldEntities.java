@@ -1,9 +1,10 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.Collection;
 import java.util.List;
 import java.util.concurrent.Callable;
+import java.util.function.Supplier;
 import java.util.logging.Logger;
 
 import org.bukkit.Location;
@@ -19,7 +20,10 @@ import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
 import net.cubeworks.world.game.api.ApiChanges;
+import net.cubeworks.world.game.api.PluginBlasts;
 import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.entity.ItemDrops;
+import net.cubeworks.world.game.mob.Mobs;
 import net.cubeworks.world.level.ColumnKey;
 
 /**
@@ -29,22 +33,27 @@ import net.cubeworks.world.level.ColumnKey;
  * The world's mobs, items and blasts are looked up at each use (the world makes them after its
  * face).
  */
-final class ApiWorldEntities {
+public final class ApiWorldEntities {
     private final ApiChanges changes;
     private final Object lock;
     private final Logger logger;
     private final Entities entities;
-    private final GameWorld world;
+    private final Supplier<Mobs> mobs;
+    private final Supplier<ItemDrops> items;
+    private final PluginBlasts blasts;
 
     private final java.util.Set<String> toldCannotSpawn = java.util.Collections.synchronizedSet(
             new java.util.HashSet<String>());
 
-    ApiWorldEntities(ApiChanges changes, Object lock, Logger logger, Entities entities, GameWorld world) {
+    public ApiWorldEntities(ApiChanges changes, Object lock, Logger logger, Entities entities, Supplier<Mobs> mobs,
+            Supplier<ItemDrops> items, PluginBlasts blasts) {
         this.changes = changes;
         this.lock = lock;
         this.logger = logger;
         this.entities = entities;
-        this.world = world;
+        this.mobs = mobs;
+        this.items = items;
+        this.blasts = blasts;
     }
 
     private <T> T cannotSpawn(String what) {
@@ -55,13 +64,13 @@ final class ApiWorldEntities {
     }
 
     /** Every entity the world has, of every kind, in the order they came. */
-    List<Entity> all() {
+    public List<Entity> all() {
         synchronized (lock) {
             return new ArrayList<Entity>(entities.all());
         }
     }
 
-    List<LivingEntity> living() {
+    public List<LivingEntity> living() {
         List<LivingEntity> out = new ArrayList<LivingEntity>();
         for (Entity e : all()) {
             if (e instanceof LivingEntity) {
@@ -71,7 +80,7 @@ final class ApiWorldEntities {
         return out;
     }
 
-    <T extends Entity> Collection<T> ofClass(Class<T> cls) {
+    public <T extends Entity> Collection<T> ofClass(Class<T> cls) {
         List<T> out = new ArrayList<T>();
         for (Entity e : all()) {
             if (cls.isInstance(e)) {
@@ -82,7 +91,7 @@ final class ApiWorldEntities {
     }
 
     /** The entities that are of any of the classes. */
-    Collection<Entity> ofClasses(Class<?>... classes) {
+    public Collection<Entity> ofClasses(Class<?>... classes) {
         List<Entity> out = new ArrayList<Entity>();
         for (Entity e : all()) {
             for (Class<?> c : classes) {
@@ -99,7 +108,7 @@ final class ApiWorldEntities {
      * A mob of the class's kind (Zombie, Cow, ...) at the place, brought in with the spawn event
      * (reason CUSTOM; null when a plugin cancels it), or an arrow; other kinds are not simulated.
      */
-    <T extends Entity> T spawn(final Location location, final Class<T> clazz) {
+    public <T extends Entity> T spawn(final Location location, final Class<T> clazz) {
         if (location == null || clazz == null) {
             throw new IllegalArgumentException("Location or entity class cannot be null");
         }
@@ -115,10 +124,10 @@ final class ApiWorldEntities {
             public T call() {
                 Entity made;
                 if (kind != null) {
-                    made = world.mobs().spawn(kind, location.getX(), location.getY(), location.getZ(), location.getYaw(),
+                    made = mobs.get().spawn(kind, location.getX(), location.getY(), location.getZ(), location.getYaw(),
                             org.bukkit.event.entity.CreatureSpawnEvent.SpawnReason.CUSTOM);
                 } else {
-                    made = world.mobs().shootArrow(null, location.getX(), location.getY(), location.getZ(),
+                    made = mobs.get().shootArrow(null, location.getX(), location.getY(), location.getZ(),
                             location.getYaw(), location.getPitch(), 0.6f, 12f);
                 }
                 return clazz.isInstance(made) ? clazz.cast(made) : null;
@@ -136,7 +145,7 @@ final class ApiWorldEntities {
         return null;
     }
 
-    Entity spawn(Location loc, EntityType type) {
+    public Entity spawn(Location loc, EntityType type) {
         if (type == null || type.getEntityClass() == null) {
             throw new IllegalArgumentException("no entity of type " + type + " can be spawned");
         }
@@ -144,7 +153,7 @@ final class ApiWorldEntities {
     }
 
     /** A living kind's entity, as spawnEntity; null for a kind that does not live. */
-    LivingEntity spawnCreature(Location loc, EntityType type) {
+    public LivingEntity spawnCreature(Location loc, EntityType type) {
         if (type == null || !type.isAlive()) {
             return null;
         }
@@ -155,7 +164,7 @@ final class ApiWorldEntities {
      * Drops the stack at exactly the place, or within 0.35 blocks of it as a broken block's drops
      * fall; null when a plugin kept it out of the world.
      */
-    Item drop(final Location location, final ItemStack item, final boolean naturally) {
+    public Item drop(final Location location, final ItemStack item, final boolean naturally) {
         if (location == null || item == null) {
             throw new IllegalArgumentException("an item is dropped at a place");
         }
@@ -165,7 +174,7 @@ final class ApiWorldEntities {
         final int count = Math.min(item.getAmount(), 127); // the most the game keeps in one item
         return changes.call(new Callable<Item>() {
             public Item call() {
-                net.cubeworks.world.game.entity.ItemDrops drops = world.items();
+                ItemDrops drops = items.get();
                 Object tag = net.cubeworks.world.game.item.ApiItems.tag(item);
                 return naturally
                         ? drops.dropItemNaturally(location.getX(), location.getY(), location.getZ(), item.getTypeId(),
@@ -176,13 +185,13 @@ final class ApiWorldEntities {
         });
     }
 
-    Arrow spawnArrow(final Location location, final Vector direction, final float speed, final float spread) {
+    public Arrow spawnArrow(final Location location, final Vector direction, final float speed, final float spread) {
         if (location == null || direction == null) {
             throw new IllegalArgumentException("an arrow needs a place and a direction");
         }
         return changes.call(new Callable<Arrow>() {
             public Arrow call() {
-                net.cubeworks.world.game.mob.ArrowEntity a = world.mobs().shootArrow(null, location.getX(),
+                net.cubeworks.world.game.mob.ArrowEntity a = mobs.get().shootArrow(null, location.getX(),
                         location.getY(), location.getZ(), 0f, 0f, speed, spread);
                 a.aim(direction.getX(), direction.getY(), direction.getZ(), speed, spread);
                 return a;
@@ -191,7 +200,7 @@ final class ApiWorldEntities {
     }
 
     /** Falling blocks are not simulated: null, once the place and kind are checked. */
-    FallingBlock spawnFallingBlock(Location location, Material material) {
+    public FallingBlock spawnFallingBlock(Location location, Material material) {
         if (location == null || material == null || !material.isBlock()) {
             throw new IllegalArgumentException("a falling block needs a place and a block kind");
         }
@@ -203,13 +212,13 @@ final class ApiWorldEntities {
      * the thunder; unless it is only an effect, it sets the block alight (normal and hard) and
      * burns what lives within three blocks. Null when the lightning event was cancelled.
      */
-    LightningStrike strike(final Location loc, final boolean effect) {
+    public LightningStrike strike(final Location loc, final boolean effect) {
         if (loc == null) {
             throw new IllegalArgumentException("location");
         }
         return changes.call(new Callable<LightningStrike>() {
             public LightningStrike call() {
-                return world.mobs().strike(loc.getX(), loc.getY(), loc.getZ(), effect);
+                return mobs.get().strike(loc.getX(), loc.getY(), loc.getZ(), effect);
             }
         });
     }
@@ -220,7 +229,7 @@ final class ApiWorldEntities {
      * players, mobs and items in reach are hurt and pushed. The players within 64 blocks see and
      * hear the blast. False, doing nothing, for no power or a place outside the world.
      */
-    boolean explode(final double x, final double y, final double z, final float power, final boolean setFire,
+    public boolean explode(final double x, final double y, final double z, final float power, final boolean setFire,
             final boolean breakBlocks) {
         if (power <= 0 || Double.isNaN(x + y + z) || Math.abs(x) >= ColumnKey.MAX_COORD
                 || Math.abs(z) >= ColumnKey.MAX_COORD) {
@@ -228,7 +237,7 @@ final class ApiWorldEntities {
         }
         return changes.call(new Callable<Boolean>() {
             public Boolean call() {
-                world.blasts().byPlugin(x, y, z, power, setFire, breakBlocks);
+                blasts.explode(x, y, z, power, setFire, breakBlocks);
                 return true;
             }
         });

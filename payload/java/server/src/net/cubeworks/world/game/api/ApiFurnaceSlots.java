@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import org.bukkit.block.BrewingStand;
 import org.bukkit.block.Furnace;
@@ -10,16 +10,17 @@ import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.level.SlotRow;
 
 /** The slots of a furnace (what smelts, fuel, result) and of a brewing stand (three bottles, ingredient). */
-final class ApiFurnaceSlots {
+public final class ApiFurnaceSlots {
     private ApiFurnaceSlots() {
     }
 
-    static final class Smelting extends ApiContainer implements FurnaceInventory {
-        Smelting(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots, String title,
-                Runnable changed) {
+    public static final class Smelting extends ApiContainer implements FurnaceInventory {
+        public Smelting(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots,
+                String title, Runnable changed) {
             super(lock, thread, players, holder, InventoryType.FURNACE, slots, title, changed);
         }
 
@@ -53,9 +54,9 @@ final class ApiFurnaceSlots {
         }
     }
 
-    static final class Brewing extends ApiContainer implements BrewerInventory {
-        Brewing(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots, String title,
-                Runnable changed) {
+    public static final class Brewing extends ApiContainer implements BrewerInventory {
+        public Brewing(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots,
+                String title, Runnable changed) {
             super(lock, thread, players, holder, InventoryType.BREWING, slots, title, changed);
         }
 

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.Random;
 import java.util.concurrent.Callable;
@@ -9,46 +9,49 @@ import org.bukkit.block.Biome;
 
 import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.api.ApiTrees;
+import net.cubeworks.world.game.block.WorldBlocks;
 
 /**
  * The world's blocks and biomes as plugins read and change them, and the trees they grow. Reads
  * take the world lock for a moment; changes are carried out on the game thread, so every client
  * that knows the column is sent them as with any other change.
  */
-final class ApiWorldBlocks {
+public final class ApiWorldBlocks {
     private final ApiChanges changes;
     private final Object lock;
-    private final GameWorld world;
+    private final WorldBlocks blocks;
+    private final ApiBiomes biomes;
 
-    ApiWorldBlocks(ApiChanges changes, Object lock, GameWorld world) {
+    public ApiWorldBlocks(ApiChanges changes, Object lock, WorldBlocks blocks, ApiBiomes biomes) {
         this.changes = changes;
         this.lock = lock;
-        this.world = world;
+        this.blocks = blocks;
+        this.biomes = biomes;
     }
 
-    int typeAt(int x, int y, int z) {
+    public int typeAt(int x, int y, int z) {
         synchronized (lock) {
-            return world.blocks().blockAt(x, y, z);
+            return blocks.blockAt(x, y, z);
         }
     }
 
-    int dataAt(int x, int y, int z) {
+    public int dataAt(int x, int y, int z) {
         synchronized (lock) {
-            return world.blocks().metaAt(x, y, z);
+            return blocks.metaAt(x, y, z);
         }
     }
 
     /** Changes a block for a plugin; without physics the blocks around are not told (nothing flows or falls for it). */
-    void set(final int x, final int y, final int z, final int id, final int data, final boolean physics) {
+    public void set(final int x, final int y, final int z, final int id, final int data, final boolean physics) {
         if (y < 0 || y > 255) {
             return;
         }
         changes.call(new Callable<Void>() {
             public Void call() {
                 if (physics) {
-                    world.blocks().setBlock(x, y, z, id, data & 15);
+                    blocks.setBlock(x, y, z, id, data & 15);
                 } else {
-                    world.blocks().setBlockQuietly(x, y, z, id, data & 15);
+                    blocks.setBlockQuietly(x, y, z, id, data & 15);
                 }
                 return null;
             }
@@ -56,10 +59,10 @@ final class ApiWorldBlocks {
     }
 
     /** The height above the highest block that is not air; 0 over a column of air. */
-    int highestY(int x, int z) {
+    public int highestY(int x, int z) {
         synchronized (lock) {
             for (int y = 255; y >= 0; y--) {
-                if (world.blocks().blockAt(x, y, z) != 0) {
+                if (blocks.blockAt(x, y, z) != 0) {
                     return y + 1;
                 }
             }
@@ -67,35 +70,35 @@ final class ApiWorldBlocks {
         }
     }
 
-    Biome biome(int x, int z) {
+    public Biome biome(int x, int z) {
         synchronized (lock) {
-            return ApiBiomes.at(world, x, z);
+            return biomes.at(x, z);
         }
     }
 
-    void setBiome(final int x, final int z, final Biome bio) {
+    public void setBiome(final int x, final int z, final Biome bio) {
         if (bio == null) {
             throw new IllegalArgumentException("Biome cannot be null");
         }
         changes.call(new Callable<Void>() {
             public Void call() {
-                ApiBiomes.set(world, x, z, bio);
+                biomes.set(x, z, bio);
                 return null;
             }
         });
     }
 
     /** Grows a tree of the kind with its trunk at the place; false where it cannot grow (see ApiTrees). */
-    boolean growTree(final int x, final int y, final int z, final TreeType type) {
+    public boolean growTree(final int x, final int y, final int z, final TreeType type) {
         return changes.call(new Callable<Boolean>() {
             public Boolean call() {
                 return ApiTrees.grow(new ApiTrees.Blocks() {
                     public int typeAt(int bx, int by, int bz) {
-                        return world.blocks().blockAt(bx, by, bz);
+                        return blocks.blockAt(bx, by, bz);
                     }
 
                     public void put(int bx, int by, int bz, int id, int data) {
-                        world.blocks().setBlock(bx, by, bz, id, data);
+                        blocks.setBlock(bx, by, bz, id, data);
                     }
                 }, x, y, z, type, new Random());
             }
@@ -103,7 +106,7 @@ final class ApiWorldBlocks {
     }
 
     /** As growTree, the blocks read and put through the plugin's delegate instead (on the caller's thread). */
-    static boolean growTree(int x, int y, int z, TreeType type, BlockChangeDelegate delegate) {
+    public static boolean growTree(int x, int y, int z, TreeType type, BlockChangeDelegate delegate) {
         return ApiTrees.grow(ApiTrees.of(delegate), x, y, z, type, new Random());
     }
 }

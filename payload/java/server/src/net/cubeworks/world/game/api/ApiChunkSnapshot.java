@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import org.bukkit.ChunkSnapshot;
 import org.bukkit.block.Biome;
@@ -10,14 +10,14 @@ import net.cubeworks.world.level.Column;
  * taking it costs little), read from any thread afterwards. A column never made (flat land the
  * world has not changed) is copied as the flat column it reads as.
  */
-final class ApiChunkSnapshot implements ChunkSnapshot {
+public final class ApiChunkSnapshot implements ChunkSnapshot {
     private final Column column;
     private final String worldName;
     private final long fullTime;
     private final boolean withBiomes;
     private final boolean withClimate;
 
-    ApiChunkSnapshot(Column column, String worldName, long fullTime, boolean withBiomes, boolean withClimate) {
+    public ApiChunkSnapshot(Column column, String worldName, long fullTime, boolean withBiomes, boolean withClimate) {
         this.column = column;
         this.worldName = worldName;
         this.fullTime = fullTime;
