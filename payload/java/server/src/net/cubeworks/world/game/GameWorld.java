@@ -136,7 +136,6 @@ public final class GameWorld implements WorldSaving {
     private final BlockEntities blockEntities;
     private final Furnaces furnaces;
     private final BlockWindows blockWindows;
-    private final InventoryEvents inventoryEvents;
 
     GameWorld(Game game, WorldStore store, int viewDistance) {
         this.game = game;
@@ -185,7 +184,7 @@ public final class GameWorld implements WorldSaving {
         blocks.attach(items, blasts::byThing, api);
         BlockInventories inventories = (x, y, z, type, size) -> api.blockInventory(x, y, z, type, size, null);
         this.furnaces = new Furnaces(blockEntities, blocks, cache, game.host(), api);
-        this.inventoryEvents = new InventoryEvents(game.host(), (p, w) -> new ApiWindowView(game.lock(), game.thread(), p, w));
+        InventoryEvents inventoryEvents = new InventoryEvents(game.host(), (p, w) -> new ApiWindowView(game.lock(), game.thread(), p, w));
         this.windows = new Windows(blocks, items, this::currentTick, inventoryEvents, game.players(), blockEntities,
                 inventories);
         Hoppers hoppers = new Hoppers(blockEntities, blocks, cache, items, game.host(), inventories, furnaces,
@@ -247,7 +246,6 @@ public final class GameWorld implements WorldSaving {
     BlockEntities blockEntities() { return blockEntities; }
     Furnaces furnaces() { return furnaces; }
     BlockWindows blockWindows() { return blockWindows; }
-    InventoryEvents inventoryEvents() { return inventoryEvents; }
 
     /** What explosions do to the world. */
     Blasts blasts() {
