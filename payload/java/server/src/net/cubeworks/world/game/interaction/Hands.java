@@ -36,8 +36,8 @@ public final class Hands {
      * swing and one held item a tick whatever is sent, so this bound only spares the game
      * thread the flood.
      */
-    public static final int RELAYED_PER_TICK = 2000;
-    public static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
+    static final int RELAYED_PER_TICK = 2000;
+    static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
 
     /** What the plugins are asked of a creative player's setting of a slot: false when refused, else the item it gets in item[0]. */
     public interface CreativeAsk {

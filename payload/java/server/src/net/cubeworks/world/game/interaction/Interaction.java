@@ -27,10 +27,10 @@ import net.cubeworks.world.settings.ServerProperties;
  */
 public final class Interaction {
     /** Digs and placements one player may make in one tick; more are refused. */
-    public static final int ACTIONS_PER_TICK = 8;
+    static final int ACTIONS_PER_TICK = 8;
     /** How far from a block others see its break. */
-    public static final double EFFECT_DISTANCE = 64;
-    public static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
+    static final double EFFECT_DISTANCE = 64;
+    static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
 
     /** The block entity at a place, read from its column (a sign just placed). */
     public interface BlockEntityAt {
@@ -78,11 +78,6 @@ public final class Interaction {
     /** In the tick, after who sees whom is settled: the cracks of each dig as far as it has gone. */
     public void showDigs(List<OnlinePlayer> all) {
         breaking.tick(all);
-    }
-
-    /** Sends the frame to every player but p who holds the block's column and stands within the distance of it. */
-    public void toOthersNear(OnlinePlayer p, int x, int y, int z, double distance, byte[] frame) {
-        reach.toOthersNear(p, x, y, z, distance, frame);
     }
 
     private boolean protectedAt(OnlinePlayer p, int x, int z) {
