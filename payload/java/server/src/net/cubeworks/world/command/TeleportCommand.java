@@ -5,8 +5,8 @@ import java.util.Locale;
 import org.bukkit.command.CommandSender;
 
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.Teleport;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Teleport;
 
 /**
  * "tp [player] &lt;target player&gt;" and "tp [player] &lt;x&gt; &lt;y&gt; &lt;z&gt;": moves a
@@ -44,15 +44,16 @@ final class TeleportCommand {
             sender.sendMessage(WHICH_PLAYER);
             return;
         }
-        double[] from = Teleport.where(game, target);
+        Teleport teleport = game.world().teleport();
+        double[] from = teleport.where(target);
         if (args.length <= 2) {
             OnlinePlayer destination = game.players().findExact(args[args.length - 1]);
             if (destination == null) {
                 sender.sendMessage(BuiltinCommands.PLAYER_NOT_FOUND);
                 return;
             }
-            double[] to = Teleport.where(game, destination);
-            if (Teleport.to(game, target, to[0], to[1], to[2], (float) to[3], (float) to[4])) {
+            double[] to = teleport.where(destination);
+            if (teleport.to(target, to[0], to[1], to[2], (float) to[3], (float) to[4])) {
                 sender.sendMessage("Teleported " + target.getName() + " to " + destination.getName());
             }
             return;
@@ -64,7 +65,7 @@ final class TeleportCommand {
         if (z == null) {
             return;
         }
-        if (Teleport.to(game, target, x, y, z, (float) from[3], (float) from[4])) {
+        if (teleport.to(target, x, y, z, (float) from[3], (float) from[4])) {
             sender.sendMessage(String.format(Locale.ROOT, "Teleported %s to %.2f, %.2f, %.2f", target.getName(), x, y, z));
         } else {
             sender.sendMessage("\u00a7cCannot teleport " + target.getName() + " there");

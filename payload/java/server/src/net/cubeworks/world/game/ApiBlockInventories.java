@@ -9,13 +9,20 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryHolder;
 
+import net.cubeworks.world.game.api.ApiContainer;
+import net.cubeworks.world.game.api.ApiFurnaceSlots;
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.SlotRow;
 
 /** The inventories of the world's blocks as plugins see them, one face per block's slots. */
 final class ApiBlockInventories {
-    private final Game game;
-    private final GameWorld world;
+    private final Object lock;
+    private final GameThread thread;
+    private final Players players;
+    private final BlockEntities blockEntities;
 
     /**
      * The inventories of blocks whose slots their column keeps, by those slots: the same face while
@@ -27,9 +34,11 @@ final class ApiBlockInventories {
     /** The inventories of blocks with slots the world does not keep (a beacon's), by place, for the session. */
     private final Map<Long, ApiContainer> sessionInventories = new HashMap<Long, ApiContainer>();
 
-    ApiBlockInventories(Game game, GameWorld world) {
-        this.game = game;
-        this.world = world;
+    ApiBlockInventories(Object lock, GameThread thread, Players players, BlockEntities blockEntities) {
+        this.lock = lock;
+        this.thread = thread;
+        this.players = players;
+        this.blockEntities = blockEntities;
     }
 
     /**
@@ -38,8 +47,8 @@ final class ApiBlockInventories {
      */
     Inventory at(final int x, int y, final int z, InventoryType type, int size, InventoryHolder holder) {
         long k = ((long) x & 0x3FFFFFF) << 38 | ((long) z & 0x3FFFFFF) << 12 | (y & 0xFFF);
-        synchronized (game.lock()) {
-            BlockEntity e = world.blockEntities().at(x, y, z);
+        synchronized (lock) {
+            BlockEntity e = blockEntities.at(x, y, z);
             BlockEntity.Container block = e instanceof BlockEntity.Container
                     && ((BlockEntity.Container) e).slots.size() == size ? (BlockEntity.Container) e : null;
             WeakReference<ApiContainer> held = block == null ? null : keptInventories.get(block.slots);
@@ -49,15 +58,15 @@ final class ApiBlockInventories {
                 String title = block != null && block.customName != null ? block.customName : type.getDefaultTitle();
                 Runnable changed = block == null ? null : new Runnable() {
                     public void run() {
-                        world.blockEntities().changed(x, z);
+                        blockEntities.changed(x, z);
                     }
                 };
                 if (type == InventoryType.FURNACE) {
-                    c = new ApiFurnaceSlots.Smelting(game.lock(), game.thread(), game.players(), holder, row, title, changed);
+                    c = new ApiFurnaceSlots.Smelting(lock, thread, players, holder, row, title, changed);
                 } else if (type == InventoryType.BREWING) {
-                    c = new ApiFurnaceSlots.Brewing(game.lock(), game.thread(), game.players(), holder, row, title, changed);
+                    c = new ApiFurnaceSlots.Brewing(lock, thread, players, holder, row, title, changed);
                 } else {
-                    c = new ApiContainer(game.lock(), game.thread(), game.players(), holder, type, row, title, changed);
+                    c = new ApiContainer(lock, thread, players, holder, type, row, title, changed);
                 }
                 if (block != null) {
                     keptInventories.put(block.slots, new WeakReference<ApiContainer>(c));

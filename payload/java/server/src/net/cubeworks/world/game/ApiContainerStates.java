@@ -41,7 +41,7 @@ final class ApiContainerStates {
             ApiWorld w = (ApiWorld) getWorld();
             int[] o;
             synchronized (w.lock()) {
-                o = net.cubeworks.world.game.block.Chest.otherHalf(w.world.blocks(), getX(), getY(), getZ());
+                o = w.otherChestHalf(getX(), getY(), getZ());
             }
             if (o == null) {
                 return getBlockInventory();
@@ -61,16 +61,16 @@ final class ApiContainerStates {
         private short time(boolean cook) {
             ApiWorld w = (ApiWorld) getWorld();
             synchronized (w.lock()) {
-                return w.world.furnaces().time(getX(), getY(), getZ(), cook);
+                return w.furnaceTime(getX(), getY(), getZ(), cook);
             }
         }
 
         /** Sets the furnace's time in its block entity at once, as the game's furnace state does. */
         private void setTime(final boolean cook, final short ticks) {
             final ApiWorld w = (ApiWorld) getWorld();
-            ApiWorld.onGameThread(w.game, new java.util.concurrent.Callable<Void>() {
+            w.change(new java.util.concurrent.Callable<Void>() {
                 public Void call() {
-                    w.world.furnaces().setTime(getX(), getY(), getZ(), cook, ticks);
+                    w.setFurnaceTime(getX(), getY(), getZ(), cook, ticks);
                     return null;
                 }
             });

@@ -1,14 +1,20 @@
 package net.cubeworks.world.game;
 
+import java.util.logging.Logger;
+
 import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.InventoryView;
 
+import net.cubeworks.world.game.api.ApiContainer;
+import net.cubeworks.world.game.api.ApiPlayerInventory;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.window.OtherPlayerSlots;
+import net.cubeworks.world.game.window.Windows;
 
 /** Inventories plugins make, and opening inventories as windows for a player. */
 public final class ApiInventories {
@@ -39,14 +45,14 @@ public final class ApiInventories {
      * hopper), or another online player's inventory; null for anything else, or when a plugin kept
      * the window shut. The player's own inventory is already open: his view.
      */
-    static InventoryView open(Game game, OnlinePlayer p, Inventory inventory) {
-        Windows windows = game.world().windows();
+    public static InventoryView open(Windows windows, Players players, Logger logger, OnlinePlayer p,
+            Inventory inventory) {
         boolean opened;
         if (inventory instanceof ApiContainer) {
             ApiContainer c = (ApiContainer) inventory;
             int type = c.windowType();
             if (type < 0) {
-                game.logger().warning("A plugin opened a " + c.getType() + " inventory for " + p.getName()
+                logger.warning("A plugin opened a " + c.getType() + " inventory for " + p.getName()
                         + ", which this server shows no window of");
                 return null;
             }
@@ -62,7 +68,8 @@ public final class ApiInventories {
             if (!owner.isOnline()) {
                 return null;
             }
-            opened = windows.openContainer(p, new OtherPlayerSlots(game.players(), windows, owner), Window.TYPE_CHEST, owner.getName(), inventory);
+            opened = windows.openContainer(p, new OtherPlayerSlots(players, windows, owner), Window.TYPE_CHEST,
+                    owner.getName(), inventory);
         } else {
             return null;
         }

@@ -211,7 +211,7 @@ final class ApiSpecialStates {
             super(b);
             ApiWorld w = (ApiWorld) b.getWorld();
             synchronized (w.lock()) {
-                lines = w.world.blockEntities().signLines(b.getX(), b.getY(), b.getZ());
+                lines = w.signLines(b.getX(), b.getY(), b.getZ());
             }
         }
 
@@ -222,9 +222,9 @@ final class ApiSpecialStates {
             }
             final ApiWorld w = (ApiWorld) getWorld();
             final String[] text = lines.clone();
-            ApiWorld.onGameThread(w.game, new java.util.concurrent.Callable<Void>() {
+            w.change(new java.util.concurrent.Callable<Void>() {
                 public Void call() {
-                    w.world.blockEntities().setSignText(getX(), getY(), getZ(), text);
+                    w.setSignText(getX(), getY(), getZ(), text);
                     return null;
                 }
             });

@@ -8,6 +8,11 @@ import java.util.List;
 import java.util.UUID;
 import java.util.concurrent.Callable;
 import java.util.concurrent.CopyOnWriteArrayList;
+import java.util.function.IntConsumer;
+import java.util.function.IntSupplier;
+import java.util.function.LongConsumer;
+import java.util.function.Supplier;
+import java.util.logging.Logger;
 
 import org.bukkit.BlockChangeDelegate;
 import org.bukkit.Chunk;
@@ -41,29 +46,58 @@ import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.api.ApiBiomes;
 import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.api.ApiClocks;
 import net.cubeworks.world.game.api.ApiGameRules;
 import net.cubeworks.world.game.api.ApiSpawnLimits;
+import net.cubeworks.world.game.api.ApiWorldBlocks;
+import net.cubeworks.world.game.api.ApiWorldEffects;
+import net.cubeworks.world.game.api.ApiWorldEntities;
+import net.cubeworks.world.game.api.ApiWorldSettings;
 import net.cubeworks.world.game.api.MetadataStores;
+import net.cubeworks.world.game.api.PluginBlasts;
+import net.cubeworks.world.game.api.SpawnPoint;
+import net.cubeworks.world.game.api.WorldSaving;
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.Chest;
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.EffectData;
+import net.cubeworks.world.game.entity.Entities;
+import net.cubeworks.world.game.entity.ItemDrops;
+import net.cubeworks.world.game.mob.Mobs;
+import net.cubeworks.world.game.player.Players;
+import net.cubeworks.world.game.thread.GameThread;
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.ColumnKeeping;
 import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.game.world.Terrain;
+import net.cubeworks.world.game.world.Weather;
+import net.cubeworks.world.settings.ServerProperties;
 
 /**
  * The game's one world as plugins see it. Each member hands its call to the part whose job it is:
  * the blocks, biomes and trees (ApiWorldBlocks), the entities and what plugins spawn and drop
  * (ApiWorldEntities), effects and sounds for the players near (ApiWorldEffects), the columns
  * (ApiWorldColumns), the clock and the weather (ApiClocks), the spawn flags and limits
- * (ApiSpawnLimits), the game rules (ApiGameRules) and the blocks' inventories
- * (ApiBlockInventories); the world's name, spawn point and settings it answers itself. Reads take
- * the world lock for a moment; changes are carried out on the game thread (at once when the caller
- * is on it), so every client that knows the column is sent them as with any other change. A member
- * that only hands its call on, or answers at once, is written on one line where it fits.
+ * (ApiSpawnLimits), the game rules (ApiGameRules), the blocks' inventories (ApiBlockInventories)
+ * and the spawn point, seed and difficulty (ApiWorldSettings); the world's name and other settings
+ * it answers itself. Reads take the world lock for a moment; changes are carried out on the game
+ * thread (at once when the caller is on it), so every client that knows the column is sent them as
+ * with any other change. A member that only hands its call on, or answers at once, is written on
+ * one line where it fits.
  */
 public final class ApiWorld implements World {
-    final Game game;
-    final GameWorld world;
+    private final Object lock;
+    private final ServerProperties properties;
+    private final MetadataStores metadata;
+    private final Players players;
+    private final WorldSaving saving;
+    /** What blocks keep (signs' text), and the furnaces at work (made after the face). */
+    private final BlockEntities blockEntities;
+    private final Supplier<Furnaces> furnaces;
+    private final Terrain terrain;
     private final UUID uid;
     private final ApiChanges changes;
     private final ApiWorldBlocks blocks;
@@ -73,6 +107,7 @@ public final class ApiWorld implements World {
     private final ApiClocks clocks;
     private final ApiSpawnLimits spawning = new ApiSpawnLimits();
     private final ApiGameRules rules;
+    private final ApiWorldSettings settings;
     private final ApiBlockInventories inventories;
     /**
      * The plugins' populators for the world. New land is made by the server's own generator off
@@ -80,28 +115,37 @@ public final class ApiWorld implements World {
      */
     private final List<BlockPopulator> populators = new CopyOnWriteArrayList<BlockPopulator>();
 
-    ApiWorld(Game game, GameWorld world, ColumnKeeping keeping) {
-        this.game = game;
-        this.world = world;
-        this.uid = UUID.nameUUIDFromBytes(("world:" + game.properties().levelName()).getBytes(Charset.forName("UTF-8")));
-        Object lock = game.lock();
-        this.changes = new ApiChanges(lock, game.thread());
-        this.blocks = new ApiWorldBlocks(changes, lock, world);
-        this.entities = new ApiWorldEntities(changes, lock, game.logger(), game.entities(), world);
-        this.effects = new ApiWorldEffects(lock, game.players());
-        this.columns = new ApiWorldColumns(this, lock, game.players(), world, keeping);
-        this.clocks = new ApiClocks(changes, lock, world::level, world::weather, world::setDayTime);
-        this.rules = new ApiGameRules(lock, world::level);
-        this.inventories = new ApiBlockInventories(game, world);
-    }
-
     /**
-     * Runs plugin work that changes game state on the game thread and waits for it; at once when
-     * the caller holds the world lock already (an event fired under it), which waiting for the
-     * game thread would deadlock.
+     * The world's face over its parts: the lock and the game thread its changes run on, the
+     * settings that name it, the players, entities, columns and blocks, the level, the clock's and
+     * the weather's keepers, and the mobs, items and blasts (made after the face, so asked for at
+     * each use); the spawn, saving and difficulty are changed through the game's own.
      */
-    static <T> T onGameThread(Game game, Callable<T> work) {
-        return ApiChanges.call(game.lock(), game.thread(), work);
+    ApiWorld(Object lock, GameThread thread, Logger logger, ServerProperties properties, MetadataStores metadata,
+            Players players, Entities entities, ColumnCache cache, ColumnKeeping keeping, WorldBlocks worldBlocks,
+            Supplier<LevelState> level, Supplier<Weather> weather, LongConsumer setDayTime, SpawnPoint spawn,
+            WorldSaving saving, IntSupplier difficulty, IntConsumer setDifficulty, Supplier<Mobs> mobs,
+            Supplier<ItemDrops> items, PluginBlasts blasts, BlockEntities blockEntities,
+            Supplier<Furnaces> furnaces) {
+        this.lock = lock;
+        this.properties = properties;
+        this.metadata = metadata;
+        this.players = players;
+        this.saving = saving;
+        this.blockEntities = blockEntities;
+        this.furnaces = furnaces;
+        this.terrain = worldBlocks;
+        this.uid = UUID.nameUUIDFromBytes(("world:" + properties.levelName()).getBytes(Charset.forName("UTF-8")));
+        this.changes = new ApiChanges(lock, thread);
+        this.blocks = new ApiWorldBlocks(changes, lock, worldBlocks,
+                new ApiBiomes(cache, worldBlocks, thread, players));
+        this.entities = new ApiWorldEntities(changes, lock, logger, entities, mobs, items, blasts);
+        this.effects = new ApiWorldEffects(lock, players);
+        this.columns = new ApiWorldColumns(this, lock, players, cache, level, keeping);
+        this.clocks = new ApiClocks(changes, lock, level, weather, setDayTime);
+        this.rules = new ApiGameRules(lock, level);
+        this.settings = new ApiWorldSettings(changes, lock, level, spawn, difficulty, setDifficulty);
+        this.inventories = new ApiBlockInventories(lock, thread, players, blockEntities);
     }
 
     /** Runs the change on the game thread, waiting for it. */
@@ -111,7 +155,7 @@ public final class ApiWorld implements World {
 
     /** The world lock, for reads of many blocks at once. */
     Object lock() {
-        return game.lock();
+        return lock;
     }
 
     // --- blocks (see ApiWorldBlocks) ---
@@ -190,7 +234,7 @@ public final class ApiWorld implements World {
 
     public List<Entity> getEntities() { return entities.all(); }
     public List<LivingEntity> getLivingEntities() { return entities.living(); }
-    public List<Player> getPlayers() { return new ArrayList<Player>(game.players().inJoinOrder()); }
+    public List<Player> getPlayers() { return new ArrayList<Player>(players.inJoinOrder()); }
     @Deprecated
     public <T extends Entity> Collection<T> getEntitiesByClass(Class<T>... classes) {
         @SuppressWarnings("unchecked")
@@ -300,59 +344,32 @@ public final class ApiWorld implements World {
     // --- the world's name, spawn and settings ---
 
     public String getName() {
-        return game.properties().levelName();
+        return properties.levelName();
     }
 
     public UUID getUID() {
         return uid;
     }
 
-    public Location getSpawnLocation() {
-        synchronized (game.lock()) {
-            LevelState l = world.level();
-            return new Location(this, l.spawnX, l.spawnY, l.spawnZ);
-        }
-    }
-
-    public boolean setSpawnLocation(final int x, final int y, final int z) {
-        return change(new Callable<Boolean>() {
-            public Boolean call() {
-                world.setSpawn(x, y, z);
-                return true;
-            }
-        });
-    }
-
-    /** The world's seed, as level.dat keeps it (the level-seed setting made it when the world was new). */
-    public long getSeed() {
-        synchronized (game.lock()) {
-            return world.level().seed;
-        }
-    }
-
-    public void setDifficulty(Difficulty difficulty) {
-        if (difficulty != null) {
-            game.setDifficulty(difficulty.getValue());
-        }
-    }
-
-    public Difficulty getDifficulty() {
-        Difficulty d = Difficulty.getByValue(game.difficulty());
-        return d == null ? Difficulty.EASY : d;
-    }
+    public Location getSpawnLocation() { return settings.spawn(this); }
+    public boolean setSpawnLocation(int x, int y, int z) { return settings.setSpawn(x, y, z); }
+    /** The world's seed, as level.dat keeps it (see ApiWorldSettings). */
+    public long getSeed() { return settings.seed(); }
+    public void setDifficulty(Difficulty difficulty) { settings.setDifficulty(difficulty); }
+    public Difficulty getDifficulty() { return settings.difficulty(); }
 
     public Environment getEnvironment() { return Environment.NORMAL; }
-    public boolean getPVP() { return game.properties().getBoolean("pvp", true); }
+    public boolean getPVP() { return properties.getBoolean("pvp", true); }
     public void setPVP(boolean pvp) { }
-    public void save() { world.saveLater(); }
-    public boolean isAutoSave() { return world.autoSave(); }
-    public void setAutoSave(boolean value) { world.setAutoSave(value); }
-    public boolean getAllowAnimals() { return game.properties().getBoolean("spawn-animals", true); }
-    public boolean getAllowMonsters() { return game.properties().getBoolean("spawn-monsters", true); }
-    public File getWorldFolder() { return new File(game.properties().levelName()); }
+    public void save() { saving.save(); }
+    public boolean isAutoSave() { return saving.autoSave(); }
+    public void setAutoSave(boolean value) { saving.setAutoSave(value); }
+    public boolean getAllowAnimals() { return properties.getBoolean("spawn-animals", true); }
+    public boolean getAllowMonsters() { return properties.getBoolean("spawn-monsters", true); }
+    public File getWorldFolder() { return new File(properties.levelName()); }
     /** The world the bundled server makes is flat. */
     public WorldType getWorldType() { return WorldType.FLAT; }
-    public boolean canGenerateStructures() { return game.properties().getBoolean("generate-structures", true); }
+    public boolean canGenerateStructures() { return properties.getBoolean("generate-structures", true); }
 
     @Override
     public String toString() {
@@ -361,10 +378,25 @@ public final class ApiWorld implements World {
 
     // --- metadata of the world and its blocks, kept for the session ---
 
-    public void setMetadata(String key, MetadataValue value) { game.metadata().worlds.setMetadata(this, key, value); }
-    public List<MetadataValue> getMetadata(String key) { return game.metadata().worlds.getMetadata(this, key); }
-    public boolean hasMetadata(String key) { return game.metadata().worlds.hasMetadata(this, key); }
-    public void removeMetadata(String key, Plugin owner) { game.metadata().worlds.removeMetadata(this, key, owner); }
+    public void setMetadata(String key, MetadataValue value) { metadata.worlds.setMetadata(this, key, value); }
+    public List<MetadataValue> getMetadata(String key) { return metadata.worlds.getMetadata(this, key); }
+    public boolean hasMetadata(String key) { return metadata.worlds.hasMetadata(this, key); }
+    public void removeMetadata(String key, Plugin owner) { metadata.worlds.removeMetadata(this, key, owner); }
+    // --- the state blocks keep, for the block states ---
+
+    /** Under the world lock: the sign's four lines; empty ones where the block is no sign. */
+    String[] signLines(int x, int y, int z) { return blockEntities.signLines(x, y, z); }
+    /** On the game thread: the sign's new text, shown to everybody who has its column. */
+    void setSignText(int x, int y, int z, String[] lines) { blockEntities.setSignText(x, y, z, lines); }
+    /** Under the world lock: the furnace's cook time (cook) or burn time in ticks; 0 where there is no furnace. */
+    short furnaceTime(int x, int y, int z, boolean cook) { return furnaces.get().time(x, y, z, cook); }
+    /** On the game thread: sets the furnace's cook time (cook) or burn time, and wakes it. */
+    void setFurnaceTime(int x, int y, int z, boolean cook, short ticks) {
+        furnaces.get().setTime(x, y, z, cook, ticks);
+    }
+    /** Under the world lock: the other half of a double chest at the place, or null for a single one. */
+    int[] otherChestHalf(int x, int y, int z) { return Chest.otherHalf(terrain, x, y, z); }
+
     /** The metadata plugins attach to this world's blocks. */
-    MetadataStores.BlockStore blockMetadata() { return game.metadata().blocks; }
+    MetadataStores.BlockStore blockMetadata() { return metadata.blocks; }
 }

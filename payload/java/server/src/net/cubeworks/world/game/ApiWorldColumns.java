@@ -2,15 +2,20 @@ package net.cubeworks.world.game;
 
 import java.util.ArrayList;
 import java.util.List;
+import java.util.function.Supplier;
 
 import org.bukkit.Chunk;
 import org.bukkit.ChunkSnapshot;
 
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.world.ColumnKeeping;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.storage.Unavailable;
+import net.cubeworks.world.game.api.ApiChunkSnapshot;
 
 /**
  * The world's columns as plugins see them: which are in memory, which some player's client was
@@ -23,15 +28,18 @@ final class ApiWorldColumns {
     private final ApiWorld face;
     private final Object lock;
     private final Players players;
-    private final GameWorld world;
+    private final ColumnCache cache;
+    private final Supplier<LevelState> level;
     /** What of the land stays in memory though nobody sees it. */
     private final ColumnKeeping keeping;
 
-    ApiWorldColumns(ApiWorld face, Object lock, Players players, GameWorld world, ColumnKeeping keeping) {
+    ApiWorldColumns(ApiWorld face, Object lock, Players players, ColumnCache cache, Supplier<LevelState> level,
+            ColumnKeeping keeping) {
         this.face = face;
         this.lock = lock;
         this.players = players;
-        this.world = world;
+        this.cache = cache;
+        this.level = level;
         this.keeping = keeping;
     }
 
@@ -54,7 +62,7 @@ final class ApiWorldColumns {
 
     boolean inMemory(int x, int z) {
         synchronized (lock) {
-            return world.columnInMemory(x, z);
+            return cache.inMemory(ColumnKey.of(x, z));
         }
     }
 
@@ -74,7 +82,12 @@ final class ApiWorldColumns {
     /** Reads (or makes) the column; false when the store cannot read it now. */
     boolean load(int x, int z) {
         synchronized (lock) {
-            return world.loadColumn(x, z);
+            try {
+                cache.resolve(x, z);
+                return true;
+            } catch (Unavailable e) {
+                return false;
+            }
         }
     }
 
@@ -97,12 +110,12 @@ final class ApiWorldColumns {
         synchronized (lock) {
             Column c;
             try {
-                c = world.cache().resolve(cx, cz);
-            } catch (net.cubeworks.world.storage.Unavailable e) {
+                c = cache.resolve(cx, cz);
+            } catch (Unavailable e) {
                 c = null;
             }
             Column copy = c == null ? Column.flat(cx, cz) : c.copy();
-            return new ApiChunkSnapshot(copy, face.getName(), world.level().time, biomes, climate);
+            return new ApiChunkSnapshot(copy, face.getName(), level.get().time, biomes, climate);
         }
     }
 

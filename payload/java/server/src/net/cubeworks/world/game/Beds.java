@@ -71,7 +71,7 @@ public final class Beds {
         int facing = meta & 3;
         double ox = facing == 1 ? 0.1 : facing == 3 ? 0.9 : 0.5;
         double oz = facing == 0 ? 0.9 : facing == 2 ? 0.1 : 0.5;
-        if (!Teleport.to(w.game(), p, x + ox, y + 0.9375, z + oz, p.yaw, p.pitch)) {
+        if (!w.teleport().to(p, x + ox, y + 0.9375, z + oz, p.yaw, p.pitch)) {
             return;
         }
         p.sleep.sleeping = true;
@@ -149,7 +149,7 @@ public final class Beds {
                 out = new int[] {b[0], b[1] + 1, b[2]};
             }
             if (!p.dead) {
-                Teleport.to(w.game(), p, out[0] + 0.5, out[1] + 0.1, out[2] + 0.5, p.yaw, p.pitch);
+                w.teleport().to(p, out[0] + 0.5, out[1] + 0.1, out[2] + 0.5, p.yaw, p.pitch);
             }
         }
         if (setSpawn) {

@@ -8,12 +8,14 @@ import org.bukkit.event.block.SignChangeEvent;
 import org.bukkit.event.player.PlayerInteractEvent;
 import org.bukkit.inventory.ItemStack;
 
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
-import net.cubeworks.world.game.block.WorldBlocks;
 
 /**
  * The plugins' say in what players do to blocks: clicks, breaking, placing. What a cancelled
@@ -25,12 +27,17 @@ public final class BlockEvents {
     private static final BlockFace[] FACES = {BlockFace.DOWN, BlockFace.UP, BlockFace.NORTH, BlockFace.SOUTH,
             BlockFace.WEST, BlockFace.EAST};
 
-    private final Game game;
-    private final GameWorld world;
+    private final GameHost host;
+    private final WorldBlocks blocks;
+    private final ApiWorld api;
+    /** The signs' text, kept by the world's block entities. */
+    private final BlockEntities blockEntities;
 
-    BlockEvents(Game game, GameWorld world) {
-        this.game = game;
-        this.world = world;
+    BlockEvents(GameHost host, WorldBlocks blocks, ApiWorld api, BlockEntities blockEntities) {
+        this.host = host;
+        this.blocks = blocks;
+        this.api = api;
+        this.blockEntities = blockEntities;
     }
 
     static BlockFace face(int face) {
@@ -45,7 +52,7 @@ public final class BlockEvents {
 
     private void showReal(OnlinePlayer p, int x, int y, int z) {
         if (y >= 0 && y <= 255 && p.known.contains(ColumnKey.of(x >> 4, z >> 4))) {
-            p.connection().send(PlayPackets.blockChange(x, y, z, world.blocks().blockAt(x, y, z), world.blocks().metaAt(x, y, z)));
+            p.connection().send(PlayPackets.blockChange(x, y, z, blocks.blockAt(x, y, z), blocks.metaAt(x, y, z)));
         }
     }
 
@@ -55,8 +62,8 @@ public final class BlockEvents {
             return true;
         }
         PlayerInteractEvent event = new PlayerInteractEvent(p, Action.LEFT_CLICK_BLOCK, held(p),
-                world.api().getBlockAt(x, y, z), face(face));
-        game.host().callEvent(event);
+                api.getBlockAt(x, y, z), face(face));
+        host.callEvent(event);
         if (event.useInteractedBlock() == PlayerInteractEvent.Result.DENY) {
             showReal(p, x, y, z);
             return false;
@@ -75,8 +82,8 @@ public final class BlockEvents {
         }
         boolean air = face < 0 || face > 5;
         PlayerInteractEvent event = new PlayerInteractEvent(p, air ? Action.RIGHT_CLICK_AIR : Action.RIGHT_CLICK_BLOCK,
-                held(p), air ? null : world.api().getBlockAt(x, y, z), air ? BlockFace.SELF : face(face));
-        game.host().callEvent(event);
+                held(p), air ? null : api.getBlockAt(x, y, z), air ? BlockFace.SELF : face(face));
+        host.callEvent(event);
         if (event.useItemInHand() != PlayerInteractEvent.Result.DENY) {
             return true;
         }
@@ -96,8 +103,8 @@ public final class BlockEvents {
         if (BlockBreakEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return true;
         }
-        BlockBreakEvent event = new BlockBreakEvent(world.api().getBlockAt(x, y, z), p);
-        game.host().callEvent(event);
+        BlockBreakEvent event = new BlockBreakEvent(api.getBlockAt(x, y, z), p);
+        host.callEvent(event);
         if (event.isCancelled()) {
             showReal(p, x, y, z);
             return false;
@@ -112,28 +119,27 @@ public final class BlockEvents {
      */
     boolean place(OnlinePlayer p, int againstX, int againstY, int againstZ, int x, int y, int z, int id, int data) {
         // what the block takes the place of (air, water, grass, a slab made double) comes back when refused
-        int was = world.blocks().blockAt(x, y, z);
-        int wasData = world.blocks().metaAt(x, y, z);
-        long k = world.blocks().setBlockUnseen(x, y, z, id, data);
+        int was = blocks.blockAt(x, y, z);
+        int wasData = blocks.metaAt(x, y, z);
+        long k = blocks.setBlockUnseen(x, y, z, id, data);
         if (k == WorldBlocks.NO_COLUMN) {
             return false;
         }
         if (BlockPlaceEvent.getHandlerList().getRegisteredListeners().length > 0) {
-            ApiWorld api = world.api();
             ApiBlock placed = (ApiBlock) api.getBlockAt(x, y, z);
             BlockPlaceEvent event = new BlockPlaceEvent(placed, new ApiBlockState(placed, was, wasData),
                     api.getBlockAt(againstX, againstY, againstZ), held(p), p, true);
-            game.host().callEvent(event);
+            host.callEvent(event);
             if (event.isCancelled() || !event.canBuild()) {
-                world.blocks().setBlockUnseen(x, y, z, was, wasData);
+                blocks.setBlockUnseen(x, y, z, was, wasData);
                 showReal(p, againstX, againstY, againstZ);
                 showReal(p, x, y, z);
                 p.sendSlot(p.handSlot());
                 return false;
             }
         }
-        world.blocks().showBlock(x, y, z, k, null);
-        world.blocks().blockChanged(x, y, z, was);
+        blocks.showBlock(x, y, z, k, null);
+        blocks.blockChanged(x, y, z, was);
         return true;
     }
 
@@ -150,12 +156,12 @@ public final class BlockEvents {
         if (p.dead || s.y < 0 || s.y > 255 || !p.known.contains(ColumnKey.of(s.x >> 4, s.z >> 4))) {
             return;
         }
-        int id = world.blocks().blockAt(s.x, s.y, s.z);
+        int id = blocks.blockAt(s.x, s.y, s.z);
         double dx = p.x - (s.x + 0.5);
         double dy = p.y - (s.y + 0.5);
         double dz = p.z - (s.z + 0.5);
         if (id != STANDING_SIGN && id != WALL_SIGN || dx * dx + dy * dy + dz * dz > 64
-                || !world.blockEntities().mayWrite(p, s.x, s.y, s.z)) {
+                || !blockEntities.mayWrite(p, s.x, s.y, s.z)) {
             return;
         }
         String[] lines = s.lines.clone();
@@ -163,8 +169,8 @@ public final class BlockEvents {
             lines[i] = BlockEntity.Sign.writable(lines[i]) ? lines[i] : "!?";
         }
         if (SignChangeEvent.getHandlerList().getRegisteredListeners().length > 0) {
-            SignChangeEvent event = new SignChangeEvent(world.api().getBlockAt(s.x, s.y, s.z), p, lines);
-            game.host().callEvent(event);
+            SignChangeEvent event = new SignChangeEvent(api.getBlockAt(s.x, s.y, s.z), p, lines);
+            host.callEvent(event);
             if (event.isCancelled()) {
                 return;
             }
@@ -174,6 +180,6 @@ public final class BlockEvents {
                         ? line.substring(0, PlayReads.SIGN_LINE) : line;
             }
         }
-        world.blockEntities().setSignText(s.x, s.y, s.z, lines);
+        blockEntities.setSignText(s.x, s.y, s.z, lines);
     }
 }

@@ -10,10 +10,18 @@ import java.util.concurrent.TimeUnit;
 
 import org.bukkit.event.inventory.InventoryType;
 
+import net.cubeworks.world.game.api.ApiContainer;
+import net.cubeworks.world.game.api.ApiWindowView;
 import net.cubeworks.world.game.api.BoardFile;
+import net.cubeworks.world.game.api.WorldSaving;
 import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.BlockInventories;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.block.BlockUpdates;
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.Hoppers;
+import net.cubeworks.world.game.block.Jukeboxes;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.entity.EntityCodecs;
@@ -26,6 +34,7 @@ import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.interaction.Throwing;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
+import net.cubeworks.world.game.player.Combat;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Eating;
 import net.cubeworks.world.game.player.ExplosionHits;
@@ -34,20 +43,23 @@ import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.ItemViewers;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.player.WeatherBroadcast;
 import net.cubeworks.world.game.thread.Threads;
+import net.cubeworks.world.game.window.BlockWindows;
+import net.cubeworks.world.game.window.FurnaceWindows;
+import net.cubeworks.world.game.window.InventoryEvents;
+import net.cubeworks.world.game.window.Windows;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.game.world.SpawnArea;
 import net.cubeworks.world.game.world.Streaming;
 import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.generation.WorldChoice;
-import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.StoredLevel;
-import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
@@ -59,7 +71,7 @@ import net.cubeworks.world.timing.TimeReport;
  * survival, saving); this holds them together. Everything here runs on the game thread
  * or under the world lock.
  */
-public final class GameWorld {
+public final class GameWorld implements WorldSaving {
     static final int TICKS_PER_SECOND = 20;
     static final int SAVE_INTERVAL_TICKS = 45 * TICKS_PER_SECOND;
     /**
@@ -80,6 +92,7 @@ public final class GameWorld {
     private final Streaming streaming;
     private final Movement movement;
     private final Interaction interaction;
+    private final Teleport teleport;
     private final Hands hands;
     private final Windows windows;
     private final Combat combat;
@@ -131,19 +144,24 @@ public final class GameWorld {
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.movement = new Movement(this);
-        this.combat = new Combat(game, this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.survival = new Survival(game, this, delivery);
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
+        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
+                survival);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
-        this.api = new ApiWorld(game, this, cache.keeping());
+        this.api = new ApiWorld(game.lock(), game.thread(), game.logger(), game.properties(), game.metadata(),
+                game.players(), game.entities(), cache, cache.keeping(), blocks, this::level, this::weather,
+                this::setDayTime, this::setSpawn, this, game::difficulty, game::setDifficulty, this::mobs, this::items,
+                (x, y, z, power, fire, breaks) -> blasts().byPlugin(x, y, z, power, fire, breaks), blockEntities,
+                this::furnaces);
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
-        this.blockEvents = new BlockEvents(game, this);
+        this.blockEvents = new BlockEvents(game.host(), blocks, api, blockEntities);
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
                 new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
@@ -171,6 +189,7 @@ public final class GameWorld {
                 eating, new Throwing(mobs), blockEntities::at);
         this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
                 inventoryEvents::mayCreativeSet, visibility);
+        this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
@@ -258,6 +277,11 @@ public final class GameWorld {
 
     public Interaction interaction() {
         return interaction;
+    }
+
+    /** Moves players at once, as commands and beds do. */
+    public Teleport teleport() {
+        return teleport;
     }
 
     /** What players do with their hands: the slot in hand, swings, clicks on others, creative slots. */
@@ -348,20 +372,6 @@ public final class GameWorld {
         return blockEvents;
     }
 
-    boolean columnInMemory(int cx, int cz) {
-        return cache.inMemory(ColumnKey.of(cx, cz));
-    }
-
-    /** Reads or makes the column; false when the store cannot read it now. */
-    boolean loadColumn(int cx, int cz) {
-        try {
-            cache.resolve(cx, cz);
-            return true;
-        } catch (Unavailable e) {
-            return false;
-        }
-    }
-
     /** Moves the spawn point; the clients are told, and the level keeps it. */
     void setSpawn(int x, int y, int z) {
         level.spawnX = x;
@@ -424,6 +434,11 @@ public final class GameWorld {
      */
     public Future<WorldSaver.Report> saveLater() {
         return saver.saveLater(level, false);
+    }
+
+    /** A plugin's save: as {@link #saveLater}, not waited for. */
+    public void save() {
+        saveLater();
     }
 
     /** save-all: writes everything changed and waits for it; says what is still unsaved, or null when nothing is. */

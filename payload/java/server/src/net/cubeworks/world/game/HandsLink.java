@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.interaction.BlockAsks;
 import net.cubeworks.world.game.interaction.Fights;
+import net.cubeworks.world.game.player.Combat;
 import net.cubeworks.world.game.player.OnlinePlayer;
 
 /**

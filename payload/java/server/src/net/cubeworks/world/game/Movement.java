@@ -9,6 +9,7 @@ import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.event.MoveEvents;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayReads;
@@ -32,12 +33,6 @@ public final class Movement {
 
     Movement(GameWorld world) {
         this.world = world;
-    }
-
-    static boolean validPosition(double x, double y, double z) {
-        return !Double.isNaN(x) && !Double.isNaN(y) && !Double.isNaN(z) && !Double.isInfinite(y)
-                && Math.abs(x) < ColumnKey.MAX_COORD && Math.abs(z) < ColumnKey.MAX_COORD
-                && Math.abs(y) < ColumnKey.MAX_COORD;
     }
 
     /**
@@ -64,7 +59,7 @@ public final class Movement {
                 p.teleportPending = false;
             }
             double stance = m.headY - m.feetY;
-            boolean bad = !validPosition(m.x, m.feetY, m.z) || Double.isNaN(m.headY) || Double.isInfinite(m.headY)
+            boolean bad = !Teleport.validPosition(m.x, m.feetY, m.z) || Double.isNaN(m.headY) || Double.isInfinite(m.headY)
                     || stance < 0.1 || stance > 1.65;
             if (!bad) {
                 double ddx = m.x - p.x;
@@ -249,7 +244,7 @@ public final class Movement {
 
     /** Sets the player's position and tells its client; the viewers follow in the next tick. */
     boolean put(OnlinePlayer p, Location to) {
-        if (!validPosition(to.getX(), to.getY(), to.getZ())) {
+        if (!Teleport.validPosition(to.getX(), to.getY(), to.getZ())) {
             return false;
         }
         int oldCx = ColumnKey.chunk(p.x);

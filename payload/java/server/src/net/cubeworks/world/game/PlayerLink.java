@@ -16,6 +16,7 @@ import org.bukkit.potion.PotionEffectType;
 import org.bukkit.scoreboard.Scoreboard;
 import org.bukkit.util.Vector;
 
+import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.api.ApiScoreboard;
 import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.entity.Entities;
@@ -27,6 +28,8 @@ import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.settings.AccessLists;
+import net.cubeworks.world.game.window.Windows;
+import net.cubeworks.world.game.api.ApiPlayerInventory;
 
 /** The game as its players see it: each member hands the player to the part of the game that acts. */
 final class PlayerLink implements PlayerGame {
@@ -43,7 +46,7 @@ final class PlayerLink implements PlayerGame {
     public Object lock() { return game.lock(); }
     public GameHost host() { return game.host(); }
     public Logger logger() { return game.logger(); }
-    public <T> T change(Callable<T> work) { return ApiWorld.onGameThread(game, work); }
+    public <T> T change(Callable<T> work) { return ApiChanges.call(game.lock(), game.thread(), work); }
 
     public Entities entities() { return game.entities(); }
     public EntityWorld blocks() { return world().blocks(); }
@@ -88,7 +91,9 @@ final class PlayerLink implements PlayerGame {
         return windows.openWorkbench(p, x, y, z, anywhere) ? windows.view(p) : null;
     }
 
-    public InventoryView openInventory(OnlinePlayer p, Inventory inventory) { return ApiInventories.open(game, p, inventory); }
+    public InventoryView openInventory(OnlinePlayer p, Inventory inventory) {
+        return ApiInventories.open(world().windows(), game.players(), game.logger(), p, inventory);
+    }
     public InventoryView view(OnlinePlayer p) { return world().windows().view(p); }
     public void closeWindow(OnlinePlayer p) { world().windows().close(p, true); }
     public Inventory enderChest(OnlinePlayer p) { return world().blockWindows().enderInventory(p); }

@@ -1,6 +1,7 @@
 package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.storage.StoredPlayer;

@@ -11,6 +11,7 @@ import net.cubeworks.world.game.player.Damage;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.protocol.PlayPackets;
 
 /** Health, the void below the world, falls, burning, regeneration, death and respawning at the spawn. */
@@ -152,7 +153,7 @@ public final class Survival implements Damage {
         p.eatingSlot = -1;
         p.teleportPending = false;
         double[] own = Beds.respawnPlace(world, p); // beside his bed, or his forced spawn point
-        if (own != null && Movement.validPosition(own[0], own[1], own[2])) {
+        if (own != null && Teleport.validPosition(own[0], own[1], own[2])) {
             p.x = own[0];
             p.y = own[1];
             p.z = own[2];
@@ -160,7 +161,7 @@ public final class Survival implements Damage {
             world.placement().toSpawn(p);
         }
         org.bukkit.Location to = PlayerEvents.respawn(game.host(), p, own != null);
-        if (to != null && Movement.validPosition(to.getX(), to.getY(), to.getZ())) {
+        if (to != null && Teleport.validPosition(to.getX(), to.getY(), to.getZ())) {
             p.x = to.getX();
             p.y = to.getY();
             p.z = to.getZ();

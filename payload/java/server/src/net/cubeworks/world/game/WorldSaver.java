@@ -20,6 +20,7 @@ import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.world.ColumnCache;

@@ -3,6 +3,8 @@ package net.cubeworks.world.game;
 import java.util.Collections;
 import java.util.List;
 
+import net.cubeworks.world.game.block.Furnaces;
+import net.cubeworks.world.game.block.Hoppers;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.WorldEvents;
 import net.cubeworks.world.game.interaction.Interaction;
@@ -10,10 +12,12 @@ import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
+import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.window.BlockWindows;
+import net.cubeworks.world.game.window.FurnaceWindows;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
-import net.cubeworks.world.game.player.Visibility;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,

@@ -17,7 +17,6 @@ import org.junit.Test;
 import org.junit.rules.TemporaryFolder;
 
 import net.cubeworks.world.game.Game;
-import net.cubeworks.world.game.Teleport;
 import net.cubeworks.world.game.TestGames;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.net.Connections;
@@ -76,7 +75,7 @@ public class TimeAndTeleportTest {
     }
 
     private double[] where(OnlinePlayer p) {
-        double[] w = Teleport.where(game, p);
+        double[] w = game.world().teleport().where(p);
         return new double[] {w[0], w[1], w[2]};
     }
 

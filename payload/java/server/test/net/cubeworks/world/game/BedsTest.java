@@ -31,6 +31,7 @@ import net.cubeworks.world.game.block.Bed;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.game.player.Sleep;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.net.Connections;

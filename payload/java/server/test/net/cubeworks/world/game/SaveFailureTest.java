@@ -23,6 +23,7 @@ import org.junit.Test;
 import net.cubeworks.world.command.CommandRegistry;
 import net.cubeworks.world.command.ConsoleSender;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.net.Connections;
 import net.cubeworks.world.settings.ServerProperties;

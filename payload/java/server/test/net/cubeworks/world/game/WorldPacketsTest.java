@@ -12,6 +12,7 @@ import java.util.UUID;
 import org.junit.Test;
 
 import net.cubeworks.world.game.entity.TrackedPosition;
+import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayPackets;
 

@@ -11,6 +11,11 @@
  * tick, sounds and effects near, and an explosion set off through its Blast. A new kind of block with rules
  * of its own is a BlockBehaviour here, registered by its id; a hook a kind needs that the game does not
  * call yet (a neighbour's change, random and scheduled ticks) is added to BlockBehaviour with the
- * caller that runs it. Uses the world's Terrain, its columns and level, the ground items and the floors below.
+ * caller that runs it. What blocks own is BlockEntities' (a sign's text, a container's slots, a
+ * jukebox's record, by place in the column cache), and their work in the tick: Furnaces smelting
+ * (and their times as plugins set them), Hoppers moving items (a chest's viewers told through
+ * SlotViewers), Jukeboxes taking and giving records; the plugin API's inventory of a block comes
+ * through BlockInventories, which the root answers. Uses the world's Terrain, its columns and
+ * level, the ground items and the floors below.
  */
 package net.cubeworks.world.game.block;
