@@ -5,6 +5,7 @@ import java.util.List;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.block.BlockEntities;
 import net.cubeworks.world.game.block.Buckets;
 import net.cubeworks.world.game.block.Farming;
 import net.cubeworks.world.game.block.Lighters;
@@ -32,11 +33,6 @@ public final class Interaction {
     static final double EFFECT_DISTANCE = 64;
     static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
 
-    /** The block entity at a place, read from its column (a sign just placed). */
-    public interface BlockEntityAt {
-        BlockEntity at(int x, int y, int z);
-    }
-
     private final WorldBlocks world;
     private final BlockBehaviours blocks;
     private final BlockReach reach;
@@ -47,11 +43,11 @@ public final class Interaction {
     private final BlockAsks asks;
     private final Eating eating;
     private final Throwing throwing;
-    private final BlockEntityAt blockEntities;
+    private final BlockEntities blockEntities;
 
     public Interaction(WorldBlocks world, BlockBehaviours blocks, BlockReach reach, BlockBreaking breaking,
             ServerProperties properties, GameHost host, org.bukkit.World api, BlockAsks asks, Eating eating,
-            Throwing throwing, BlockEntityAt blockEntities) {
+            Throwing throwing, BlockEntities blockEntities) {
         this.world = world;
         this.blocks = blocks;
         this.reach = reach;
