@@ -198,11 +198,11 @@ public final class GameWorld implements WorldSaving {
         BlockBehaviours behaviours = new BlockBehaviours();
         BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(), game.players());
         BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, () -> level, this::currentTick,
-                game.host(), link, eating, hunger, blockEntities::contents);
+                game.host(), link, eating, hunger, blockEntities);
         this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
-                eating, new Throwing(mobs), blockEntities::at);
-        this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
-                inventoryEvents::mayCreativeSet, visibility);
+                eating, new Throwing(mobs), blockEntities);
+        this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, combat, hunger,
+                inventoryEvents, visibility);
         this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
         this.clientActions = new ClientActions(movement, interaction, hands, windows, p -> beds().leave(p),
                 game.chat(), blockEvents, respawning);
