@@ -70,6 +70,7 @@ import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
+import net.cubeworks.world.game.player.PlayerPlacement;
 
 /**
  * The world players stand in: its columns (flat, generated on demand, or as kept by the
@@ -208,7 +209,8 @@ public final class GameWorld implements WorldSaving {
                 game.chat(), blockEvents, respawning);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
-        this.placement = new PlayerPlacement(this, saver, cache);
+        this.placement = new PlayerPlacement(saver, cache, () -> level, this::currentTick, visibility,
+                p -> beds().wake(p, true, false), windows::leave);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api, furnaces,
                 furnaceWindows, hoppers, blockWindows);
         mobs.register(codecs);

@@ -1,12 +1,14 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
-import net.cubeworks.world.game.player.OnlinePlayer;
-import net.cubeworks.world.game.player.PlayerRecords;
+import java.util.function.Consumer;
+import java.util.function.LongSupplier;
+import java.util.function.Supplier;
+
 import net.cubeworks.world.game.world.ColumnCache;
+import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.storage.StoredPlayer;
 import net.cubeworks.world.storage.Unavailable;
-import net.cubeworks.world.game.player.WorldSaver;
 
 /**
  * Where a joining player is put (where his kept record says, else at the spawn point) and what his
@@ -14,14 +16,25 @@ import net.cubeworks.world.game.player.WorldSaver;
  * saw; his record is saved as he goes.
  */
 public final class PlayerPlacement {
-    private final GameWorld world;
     private final WorldSaver saver;
     private final ColumnCache cache;
+    /** The level, read anew each time: loading the world replaces it. */
+    private final Supplier<LevelState> level;
+    private final LongSupplier currentTick;
+    private final Visibility visibility;
+    /** What a leaving player gives up above this floor: the bed he lies in, the window he has open. */
+    private final Consumer<OnlinePlayer> freeBed;
+    private final Consumer<OnlinePlayer> closeWindow;
 
-    PlayerPlacement(GameWorld world, WorldSaver saver, ColumnCache cache) {
-        this.world = world;
+    public PlayerPlacement(WorldSaver saver, ColumnCache cache, Supplier<LevelState> level, LongSupplier currentTick,
+            Visibility visibility, Consumer<OnlinePlayer> freeBed, Consumer<OnlinePlayer> closeWindow) {
         this.saver = saver;
         this.cache = cache;
+        this.level = level;
+        this.currentTick = currentTick;
+        this.visibility = visibility;
+        this.freeBed = freeBed;
+        this.closeWindow = closeWindow;
     }
 
     /**
@@ -40,25 +53,26 @@ public final class PlayerPlacement {
         } catch (Unavailable e) {
             toSpawn(p);
         }
-        p.sent.reset(p, world.currentTick());
+        p.sent.reset(p, currentTick.getAsLong());
     }
 
     /** Puts the player at the world's spawn point, looking south. */
-    void toSpawn(OnlinePlayer p) {
-        p.x = world.level().spawnX + 0.5;
-        p.y = world.level().spawnY;
-        p.z = world.level().spawnZ + 0.5;
+    public void toSpawn(OnlinePlayer p) {
+        LevelState l = level.get();
+        p.x = l.spawnX + 0.5;
+        p.y = l.spawnY;
+        p.z = l.spawnZ + 0.5;
         p.yaw = 0f;
         p.pitch = 0f;
     }
 
     /** The player leaves: every client that shows it destroys it, and its record is saved. */
-    void leave(OnlinePlayer p) {
-        world.beds().wake(p, true, false); // his bed is free again
-        world.windows().leave(p);
-        world.visibility().hide(p);
+    public void leave(OnlinePlayer p) {
+        freeBed.accept(p);
+        closeWindow.accept(p);
+        visibility.hide(p);
         p.shown.clear();
-        saver.savePlayerLater(p, world.level());
+        saver.savePlayerLater(p, level.get());
         cache.leftBehind(p.known); // let go at the next tick when nobody else sees them
     }
 }
