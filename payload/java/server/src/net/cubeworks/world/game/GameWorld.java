@@ -34,7 +34,6 @@ import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.interaction.Throwing;
 import net.cubeworks.world.game.player.Beds;
 import net.cubeworks.world.game.player.Blasts;
-import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Combat;
 import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.Eating;
@@ -42,8 +41,10 @@ import net.cubeworks.world.game.player.ExplosionHits;
 import net.cubeworks.world.game.player.HeldColumns;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.ItemViewers;
+import net.cubeworks.world.game.player.LevelKeeper;
 import net.cubeworks.world.game.player.Movement;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.PlayerPlacement;
 import net.cubeworks.world.game.player.Respawning;
 import net.cubeworks.world.game.player.StatusEffects;
 import net.cubeworks.world.game.player.Survival;
@@ -58,26 +59,22 @@ import net.cubeworks.world.game.window.InventoryEvents;
 import net.cubeworks.world.game.window.Windows;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
-import net.cubeworks.world.game.world.SpawnArea;
 import net.cubeworks.world.game.world.Streaming;
 import net.cubeworks.world.game.world.Weather;
-import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.protocol.PacketOut;
-import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.storage.StoredLevel;
 import net.cubeworks.world.storage.StoredScoreboard;
 import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
-import net.cubeworks.world.game.player.PlayerPlacement;
 
 /**
- * The world players stand in: its columns (flat, generated on demand, or as kept by the
- * store), the level, and the tick of 20 a second for movement, time and survival. Its
- * parts each do one job (streaming, who sees whom, moves, blocks and inventories,
- * survival, saving); this holds them together. Everything here runs on the game thread
- * or under the world lock.
+ * The world players stand in, wired: makes each part of it once, handing each what it names in
+ * its constructor (the columns, the level, the blocks, the entities, the players, the rules over
+ * them, the windows and hands, the plugins' world), and hands the floors above the few parts they
+ * drive (the connection side's actions, the placement of joining players, saving and the level).
+ * The tick's order is WorldTick's. Members that only hand a call on are written on one line each.
+ * Everything here runs on the game thread or under the world lock.
  */
 public final class GameWorld implements WorldSaving {
     static final int TICKS_PER_SECOND = 20;
@@ -91,7 +88,8 @@ public final class GameWorld implements WorldSaving {
     private final Game game;
     private final WorldStore store;
     private final int viewDistance;
-    private LevelState level = new LevelState();
+    /** The level and its keeping: reading, the spawn and clocks told, saving. */
+    private final LevelKeeper keeper;
     /** Whether the world is saved every while (save-off stops it; save-all and the stop still save). */
     private volatile boolean autoSave = true;
     private final ColumnCache cache;
@@ -151,7 +149,7 @@ public final class GameWorld implements WorldSaving {
         this.visibility = new Visibility(game.players(), game.entities(), delivery);
         this.streaming = new Streaming(cache, store, compressor, generators, game.lock(), game.logger(),
                 this.viewDistance);
-        this.blocks = new WorldBlocks(cache, () -> level, new BlockUpdates(new BlockBehaviours(), random.nextInt()),
+        this.blocks = new WorldBlocks(cache, this::level, new BlockUpdates(new BlockBehaviours(), random.nextInt()),
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
@@ -159,6 +157,7 @@ public final class GameWorld implements WorldSaving {
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
+        this.keeper = new LevelKeeper(store, cache, game.properties(), game.players(), game.lock(), game.logger(), saver);
         this.api = new ApiWorld(game.lock(), game.thread(), game.logger(), game.properties(), game.metadata(),
                 game.players(), game.entities(), cache, cache.keeping(), blocks, this::level, this::weather,
                 this::setDayTime, this::setSpawn, this, game::difficulty, game::setDifficulty, this::mobs, this::items,
@@ -167,15 +166,15 @@ public final class GameWorld implements WorldSaving {
         this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
                 new ItemViewers(game.players(), visibility, delivery));
         this.survival = new Survival(game.host(), game::difficulty, game.properties(), game.access(), game.players(),
-                () -> level, delivery, hunger, eating, blocks, items, visibility, game.playerGame()::closeWindow);
-        this.respawning = new Respawning(game.host(), game::difficulty, () -> level, this::currentTick, streaming,
+                this::level, delivery, hunger, eating, blocks, items, visibility, game.playerGame()::closeWindow);
+        this.respawning = new Respawning(game.host(), game::difficulty, this::level, this::currentTick, streaming,
                 visibility, p -> beds().respawnPlace(p), p -> placement().toSpawn(p));
         this.effects = new StatusEffects(game.host(), this::currentTick, survival);
         this.movement = new Movement(game.host(), game.logger(), game.properties(), game.players(), blocks, streaming,
                 hunger, survival);
         this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
                 survival);
-        this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
+        this.blasts = new Blasts(blocks, this::level, game.host(), api, new ExplosionHits(game.players(),
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game.host(), blocks, api, blockEntities);
@@ -197,8 +196,8 @@ public final class GameWorld implements WorldSaving {
                         InventoryType.ENDER_CHEST.getDefaultTitle(), null));
         HandsLink link = new HandsLink(this);
         BlockBehaviours behaviours = new BlockBehaviours();
-        BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(), game.players());
-        BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, () -> level, this::currentTick,
+        BlockReach reach = new BlockReach(blocks, this::level, game.properties(), game.access(), game.players());
+        BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, this::level, this::currentTick,
                 game.host(), link, eating, hunger, blockEntities);
         this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
                 eating, new Throwing(mobs), blockEntities);
@@ -209,30 +208,24 @@ public final class GameWorld implements WorldSaving {
                 game.chat(), blockEvents, respawning);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
-        this.placement = new PlayerPlacement(saver, cache, () -> level, this::currentTick, visibility,
+        this.placement = new PlayerPlacement(saver, cache, this::level, this::currentTick, visibility,
                 p -> beds().wake(p, true, false), windows::leave);
         this.tick = new WorldTick(game, this, cache, delivery, visibility, survival, interaction, saver, api, furnaces,
                 furnaceWindows, hoppers, blockWindows);
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
-        this.beds = new Beds(blocks, () -> level, game.host(), api, teleport, visibility, game.players(), game.entities(),
+        this.beds = new Beds(blocks, this::level, game.host(), api, teleport, visibility, game.players(), game.entities(),
                 weather, this::setDayTime, cache);
     }
 
     /** Rain and thunder. */
-    public Weather weather() {
-        return weather;
-    }
+    public Weather weather() { return weather; }
 
     /** The animals and monsters, and their natural spawning. */
-    public net.cubeworks.world.game.mob.Mobs mobs() {
-        return mobs;
-    }
+    public net.cubeworks.world.game.mob.Mobs mobs() { return mobs; }
 
     /** Where everything that puts an item on the ground puts it; the world's items. */
-    public GroundItems items() {
-        return items;
-    }
+    public GroundItems items() { return items; }
 
     /** The entities kept with their columns, and how each kind is read and written there. */
     public ColumnEntities columnEntities() {
@@ -241,118 +234,49 @@ public final class GameWorld implements WorldSaving {
     }
 
     /** The blocks as their rules and moving things see them. */
-    public WorldBlocks blocks() {
-        return blocks;
-    }
-
+    public WorldBlocks blocks() { return blocks; }
     BlockEntities blockEntities() { return blockEntities; }
     Furnaces furnaces() { return furnaces; }
     BlockWindows blockWindows() { return blockWindows; }
 
     /** What explosions do to the world. */
-    Blasts blasts() {
-        return blasts;
-    }
-
-    public Game game() {
-        return game;
-    }
-
-    public int viewDistance() {
-        return viewDistance;
-    }
-
-    public boolean autoSave() {
-        return autoSave;
-    }
-
-    public void setAutoSave(boolean on) {
-        autoSave = on;
-    }
-
-    public LevelState level() {
-        return level;
-    }
-
-    long currentTick() {
-        return tick.current();
-    }
-
-    ColumnCache cache() {
-        return cache;
-    }
-
-    Delivery delivery() {
-        return delivery;
-    }
-
-    public Visibility visibility() {
-        return visibility;
-    }
-
-    public Movement movement() {
-        return movement;
-    }
-
-    public Interaction interaction() {
-        return interaction;
-    }
+    Blasts blasts() { return blasts; }
+    public Game game() { return game; }
+    public boolean autoSave() { return autoSave; }
+    public void setAutoSave(boolean on) { autoSave = on; }
+    public LevelState level() { return keeper.level(); }
+    long currentTick() { return tick.current(); }
+    ColumnCache cache() { return cache; }
+    Delivery delivery() { return delivery; }
+    public Visibility visibility() { return visibility; }
+    public Movement movement() { return movement; }
+    public Interaction interaction() { return interaction; }
 
     /** Moves players at once, as commands and beds do. */
-    public Teleport teleport() {
-        return teleport;
-    }
+    public Teleport teleport() { return teleport; }
 
     /** What players do with their hands: the slot in hand, swings, clicks on others, creative slots. */
-    public Hands hands() {
-        return hands;
-    }
+    public Hands hands() { return hands; }
 
     /** The players' windows: clicks, crafting tables, closing. */
-    public Windows windows() {
-        return windows;
-    }
-
-    Combat combat() {
-        return combat;
-    }
-
-    Hunger hunger() {
-        return hunger;
-    }
-
-    Eating eating() {
-        return eating;
-    }
-
-    public Survival survival() {
-        return survival;
-    }
+    public Windows windows() { return windows; }
+    Combat combat() { return combat; }
+    Hunger hunger() { return hunger; }
+    Eating eating() { return eating; }
+    public Survival survival() { return survival; }
 
     /** Sleeping, and the places players come back to. */
-    public Beds beds() {
-        return beds;
-    }
+    public Beds beds() { return beds; }
 
     /** A dead player's way back. */
-    public Respawning respawning() {
-        return respawning;
-    }
+    public Respawning respawning() { return respawning; }
+    StatusEffects effects() { return effects; }
 
-    StatusEffects effects() {
-        return effects;
-    }
-
-    /**
-     * Reads the level (spawn point, clocks, world type and seed) as the store keeps it. A new
-     * world takes its type and seed from the settings (level-type, level-seed, generator-settings)
-     * and its spawn from the land; a kept world's level.dat decides, whatever the settings say.
-     */
-    public void loadLevel() {
-        StoredLevel stored = store.loadLevel();
-        level = stored != null ? LevelState.from(stored) : LevelState.fresh(game.properties(), new Random());
-        cache.maker().setGenerator(level.generator(stored == null));
-    }
+    /** Reads the level as the store keeps it (see {@link LevelKeeper#load}). */
+    public void loadLevel() { keeper.load(); }
+    public String levelType() { return keeper.levelType(); }
+    public void prepareSpawn() { keeper.prepareSpawn(generators, viewDistance); }
+    public String whyNotWritable() { return store.whyNotWritable(); }
 
     /** Where the world keeps its main scoreboard. */
     public BoardFile scoreboardFile() {
@@ -365,26 +289,6 @@ public final class GameWorld implements WorldSaving {
                 saver.saveScoreboardWith(snapshot);
             }
         };
-    }
-
-    /** The world type the client is told in Join Game and Respawn. */
-    public String levelType() {
-        return WorldChoice.clientLevelType(level.generatorName);
-    }
-
-    /**
-     * Makes the columns around the spawn ready and kept (see {@link SpawnArea}), and starts the
-     * first save when it made new land, so the first player to join waits for none of it.
-     */
-    public void prepareSpawn() {
-        if (SpawnArea.prepare(cache, generators, viewDistance, level.spawnX >> 4, level.spawnZ >> 4, game.logger())) {
-            saveLater(); // new land: written now, while nobody is here yet
-        }
-    }
-
-    /** Null when the world can be written now, else why not. */
-    public String whyNotWritable() {
-        return store.whyNotWritable();
     }
 
     /** Hands the world's tick to the game thread, and starts the tick-time report when it is asked for. */
@@ -401,66 +305,25 @@ public final class GameWorld implements WorldSaving {
     }
 
     /** The world as plugins see it. */
-    public ApiWorld api() {
-        return api;
-    }
+    public ApiWorld api() { return api; }
+    public BlockEvents blockEvents() { return blockEvents; }
+    void setSpawn(int x, int y, int z) { keeper.setSpawn(x, y, z); }
+    void setDayTime(long time) { keeper.setDayTime(time); }
 
-    public BlockEvents blockEvents() {
-        return blockEvents;
-    }
-
-    /** Moves the spawn point; the clients are told, and the level keeps it. */
-    void setSpawn(int x, int y, int z) {
-        level.spawnX = x;
-        level.spawnY = y;
-        level.spawnZ = z;
-        byte[] frame = PlayPackets.spawnPosition(x, y, z).frame();
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
-            p.connection().sendFrame(frame);
-        }
-    }
-
-    void setDayTime(long time) {
-        level.dayTime = time;
-        byte[] frame = timePacket().frame();
-        for (OnlinePlayer p : game.players().inJoinOrder()) {
-            p.connection().sendFrame(frame);
-        }
-    }
+    /** What players' clients ask of the game, for the connection side. */
+    public ClientActions clientActions() { return clientActions; }
 
     /** Where joining players are put, and what a leaving one undoes. */
-    /** What players' clients ask of the game, for the connection side. */
-    public ClientActions clientActions() {
-        return clientActions;
-    }
-
-    public PlayerPlacement placement() {
-        return placement;
-    }
+    public PlayerPlacement placement() { return placement; }
 
     /** Sends the player the columns it is missing; see {@link Streaming#stream}. */
-    public Future<List<byte[]>> stream(OnlinePlayer p) {
-        return streaming.stream(p);
-    }
-
-    public PacketOut positionPacket(OnlinePlayer p) {
-        return BodyPackets.position(p);
-    }
-
-    public PacketOut healthPacket(OnlinePlayer p) {
-        return BodyPackets.health(p);
-    }
-
-    public PacketOut timePacket() {
-        return PlayPackets.timeUpdate(level.time, level.dayTime);
-    }
+    public Future<List<byte[]>> stream(OnlinePlayer p) { return streaming.stream(p); }
+    public PacketOut timePacket() { return keeper.timePacket(); }
 
     // --- the tick ---
 
     /** One tick, under the lock (see {@link WorldTick#run}). */
-    List<Object[]> tick() {
-        return tick.run();
-    }
+    List<Object[]> tick() { return tick.run(); }
 
     // --- saving ---
 
@@ -470,53 +333,21 @@ public final class GameWorld implements WorldSaving {
         cache.forgetUnseenBy(game.players().inJoinOrder());
     }
 
-    /**
-     * Copies what changed (under the lock) and writes it on the saver thread; a save that
-     * leaves something unwritten says so on the console.
-     */
-    public Future<WorldSaver.Report> saveLater() {
-        return saver.saveLater(level, false);
-    }
-
+    public Future<WorldSaver.Report> saveLater() { return keeper.saveLater(); }
     /** A plugin's save: as {@link #saveLater}, not waited for. */
-    public void save() {
-        saveLater();
-    }
-
+    public void save() { keeper.saveLater(); }
     /** save-all: writes everything changed and waits for it; says what is still unsaved, or null when nothing is. */
-    public String saveAndWait() {
-        // what changed is copied under the world lock, as in the tick: a batch of new columns
-        // handed over meanwhile must not change the cache under the copying
-        Future<WorldSaver.Report> last;
-        synchronized (game.lock()) {
-            last = saver.saveLater(level, true);
-        }
-        WorldSaver.Report r = saver.await(last);
-        return r.complete() ? null : r.describe();
-    }
+    public String saveAndWait() { return keeper.saveAndWait(); }
 
     /** Saves everything and closes the store; the tick has stopped by then. */
     public void close() {
         if (reporter != null) {
             reporter.shutdownNow();
         }
-        // what changed is copied under the world lock, as in the tick: a batch of new columns
-        // handed over meanwhile must not change the cache under the copying
-        Future<WorldSaver.Report> last;
-        synchronized (game.lock()) {
-            last = saver.saveLater(level, true);
-        }
-        WorldSaver.Report r = saver.await(last);
-        if (!r.complete()) {
-            game.logger().warning("Saving failed while stopping: " + r.describe());
-        }
-        saver.close();
+        keeper.saveAndClose();
         // batches already asked for are still built, so the last packets to leaving players go out
         compressor.shutdown();
         generators.shutdown();
     }
 
-    TickStats stats() {
-        return stats;
-    }
 }

@@ -14,6 +14,7 @@ import net.cubeworks.world.console.ConsoleOutput;
 import net.cubeworks.world.game.Game;
 import net.cubeworks.world.game.GameWorld;
 import net.cubeworks.world.game.event.LoginEvents;
+import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Players;
@@ -205,10 +206,10 @@ public final class PlayerConnections implements ConnectionHandler {
         p.sendAbilities();
         conn.send(PlayPackets.heldItemChange(p.heldSlot));
         p.sendInventory();
-        conn.send(world.healthPacket(p));
+        conn.send(BodyPackets.health(p));
         conn.send(p.xp.packet());
         world.stream(p);
-        conn.send(world.positionPacket(p));
+        conn.send(BodyPackets.position(p));
         conn.send(world.timePacket());
         if (level.raining) {
             conn.send(net.cubeworks.world.game.world.Weather.packet(true));
