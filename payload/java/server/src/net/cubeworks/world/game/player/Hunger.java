@@ -31,8 +31,6 @@ public final class Hunger {
     /** Exhaustion is capped where the game caps it. */
     public static final float MOST = 40f;
     public static final long STARVE_TICKS = 80;
-    /** A move this long or longer (squared) tires nobody: movement refuses it as no step. */
-    private static final double LONGEST_STEP_SQ = 100;
 
     private final GameHost host;
     private final IntSupplier difficulty;
@@ -58,7 +56,7 @@ public final class Hunger {
     /** An accepted move: walking, sprinting or swimming tires by the distance, a jump by itself. */
     public void moved(OnlinePlayer p, double dx, double dy, double dz, boolean wasOnGround, boolean onGround, boolean inWater) {
         double flat = Math.sqrt(dx * dx + dz * dz);
-        if (flat > 0 && flat * flat < LONGEST_STEP_SQ && !p.isFlying()) {
+        if (flat > 0 && flat * flat < Movement.MAX_MOVE_SQ && !p.isFlying()) {
             if (inWater) {
                 exhaust(p, (float) (Math.sqrt(flat * flat + dy * dy) * SWIM));
             } else if (onGround) {

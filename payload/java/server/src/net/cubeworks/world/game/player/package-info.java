@@ -8,16 +8,15 @@
  * him (the world's lock and blocks, damage, teleports, windows, beds, the scoreboards) he asks
  * through PlayerGame, which the game answers; he never reaches for the game's parts.
  * <p>
- * The list of online players and what operators do to them (Players) and the stored record of a
- * player (PlayerRecords). The rules, each a part that names in its constructor what it uses:
+ * The list of online players and what operators do to them (Players), the stored record of a
+ * player (PlayerRecords) and the saving of the world beside the records (WorldSaver). The rules, each a part that names in its constructor what it uses:
  * moves (Movement), teleports (Teleport), survival (Survival: the void, falls, regeneration,
  * death), the respawn (Respawning), hunger, eating and drawing bows (Hunger, Eating), burning,
  * status effects, fights (Combat), beds and sleeping (Beds), the idle kick, explosions' hits on
  * players and things (Blasts, ExplosionHits), who sees what (Visibility), what players type
  * (ChatHandler), the columns players hold (HeldColumns), how the ground items and the weather reach
- * them (ItemViewers, WeatherBroadcast). How a player is hurt is
- * the narrow Damage, which Survival answers; what his client is told of his own body is built by
- * BodyPackets. What lives above them (his open window, a dig under way, the world's spawn and his
+ * them (ItemViewers, WeatherBroadcast). How a player is hurt is the narrow Damage, which Survival
+ * answers; what his client is told of his own body is built by BodyPackets. What lives above them (his open window, a dig under way, the world's spawn and his
  * placement) the root hands in as small callbacks.
  * <p>
  * Beside him, the parts he holds: how long digging takes and the crack stages others see,
