@@ -60,8 +60,8 @@ public final class WorldBlocks implements EntityWorld {
     }
 
     public WorldBlocks(ColumnCache cache, Supplier<LevelState> levels, BlockUpdates blockUpdates, Random random,
-            Supplier<? extends List<? extends Viewer>> players, Entities entities, Object lock, GameHost host, IntSupplier difficulty,
-            int activeRadius) {
+            Supplier<? extends List<? extends Viewer>> players, Entities entities, Object lock, GameHost host,
+            IntSupplier difficulty, int activeRadius) {
         this.cache = cache;
         this.levels = levels;
         this.blockUpdates = blockUpdates;
