@@ -18,6 +18,7 @@ import net.cubeworks.world.game.window.FurnaceWindows;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
+import net.cubeworks.world.game.api.ApiWorld;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,
