@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import java.util.function.Consumer;
 
+import net.cubeworks.world.game.api.BlockEvents;
 import net.cubeworks.world.game.interaction.Hands;
 import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.player.ChatHandler;

@@ -67,6 +67,8 @@ import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
+import net.cubeworks.world.game.api.ApiWorld;
+import net.cubeworks.world.game.api.BlockEvents;
 
 /**
  * The world players stand in, wired: makes each part of it once, handing each what it names in
@@ -192,8 +194,8 @@ public final class GameWorld implements WorldSaving {
         FurnaceWindows furnaceWindows = new FurnaceWindows(furnaces, blockEntities, blocks, items, game.host(), api,
                 inventories, windows);
         this.blockWindows = new BlockWindows(blockEntities, blocks, windows, furnaceWindows, new Jukeboxes(blockEntities, blocks,
-                items), hoppers, inventories, p -> new ApiContainer(game.lock(), game.thread(), game.players(), p, InventoryType.ENDER_CHEST, p.inventory().ender,
-                        InventoryType.ENDER_CHEST.getDefaultTitle(), null));
+                items), hoppers, inventories, p -> new ApiContainer(game.lock(), game.thread(), game.players(), p,
+                        InventoryType.ENDER_CHEST, p.inventory().ender, InventoryType.ENDER_CHEST.getDefaultTitle(), null));
         HandsLink link = new HandsLink(this);
         BlockBehaviours behaviours = new BlockBehaviours();
         BlockReach reach = new BlockReach(blocks, this::level, game.properties(), game.access(), game.players());

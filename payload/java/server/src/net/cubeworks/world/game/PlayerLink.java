@@ -31,6 +31,7 @@ import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.settings.AccessLists;
 import net.cubeworks.world.game.window.Windows;
 import net.cubeworks.world.game.api.ApiPlayerInventory;
+import net.cubeworks.world.game.api.ApiInventories;
 
 /** The game as its players see it: each member hands the player to the part of the game that acts. */
 final class PlayerLink implements PlayerGame {

@@ -3,6 +3,7 @@ package net.cubeworks.world.game;
 import java.util.Collections;
 import java.util.List;
 
+import net.cubeworks.world.game.api.ApiWorld;
 import net.cubeworks.world.game.block.Furnaces;
 import net.cubeworks.world.game.block.Hoppers;
 import net.cubeworks.world.game.entity.WorldEntity;
@@ -14,12 +15,12 @@ import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
 import net.cubeworks.world.game.player.Survival;
 import net.cubeworks.world.game.player.Visibility;
+import net.cubeworks.world.game.player.WorldSaver;
 import net.cubeworks.world.game.window.BlockWindows;
 import net.cubeworks.world.game.window.FurnaceWindows;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
-import net.cubeworks.world.game.player.WorldSaver;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,

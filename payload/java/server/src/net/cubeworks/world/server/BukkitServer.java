@@ -411,7 +411,7 @@ public class BukkitServer implements Server {
 
     public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner,
             org.bukkit.event.inventory.InventoryType type, String title) {
-        return net.cubeworks.world.game.ApiInventories.create(server.game().lock(), server.game().thread(),
+        return net.cubeworks.world.game.api.ApiInventories.create(server.game().lock(), server.game().thread(),
                 server.game().players(), owner, type, type.getDefaultSize(), title);
     }
 
@@ -421,7 +421,7 @@ public class BukkitServer implements Server {
 
     public org.bukkit.inventory.Inventory createInventory(org.bukkit.inventory.InventoryHolder owner, int size,
             String title) {
-        return net.cubeworks.world.game.ApiInventories.create(server.game().lock(), server.game().thread(),
+        return net.cubeworks.world.game.api.ApiInventories.create(server.game().lock(), server.game().thread(),
                 server.game().players(), owner,
                 org.bukkit.event.inventory.InventoryType.CHEST, size, title);
     }

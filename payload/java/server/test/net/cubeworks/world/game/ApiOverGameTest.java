@@ -40,6 +40,7 @@ import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.api.ApiWorld;
 
 /**
  * The API's world, blocks, inventory and moves over a game driven without a network: what the

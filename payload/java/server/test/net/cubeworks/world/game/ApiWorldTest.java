@@ -33,6 +33,7 @@ import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.api.ApiWorld;
 
 /**
  * The API's world over a game driven without a network: its columns as the players' clients have

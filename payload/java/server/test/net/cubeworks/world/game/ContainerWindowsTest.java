@@ -36,6 +36,7 @@ import net.cubeworks.world.plugin.EventDispatch;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.settings.ServerProperties;
 import net.cubeworks.world.storage.WorldStore;
+import net.cubeworks.world.game.api.ApiInventories;
 
 /** A plugin's inventory, or another player's, opened as a chest window whose clicks move its items. */
 public class ContainerWindowsTest {

@@ -102,7 +102,7 @@ public final class ApiBiomes {
         BY_ID[id] = b;
     }
 
-    public ApiBiomes(ColumnCache cache, WorldBlocks blocks, GameThread thread, Players players) {
+    ApiBiomes(ColumnCache cache, WorldBlocks blocks, GameThread thread, Players players) {
         this.cache = cache;
         this.blocks = blocks;
         this.thread = thread;
@@ -119,11 +119,11 @@ public final class ApiBiomes {
         return b == null ? Biome.PLAINS : b;
     }
 
-    public static double temperature(Biome b) {
+    static double temperature(Biome b) {
         return INFO.get(b)[1];
     }
 
-    public static double rainfall(Biome b) {
+    static double rainfall(Biome b) {
         return INFO.get(b)[2];
     }
 

@@ -17,7 +17,7 @@ public final class ApiChunkSnapshot implements ChunkSnapshot {
     private final boolean withBiomes;
     private final boolean withClimate;
 
-    public ApiChunkSnapshot(Column column, String worldName, long fullTime, boolean withBiomes, boolean withClimate) {
+    ApiChunkSnapshot(Column column, String worldName, long fullTime, boolean withBiomes, boolean withClimate) {
         this.column = column;
         this.worldName = worldName;
         this.fullTime = fullTime;

@@ -9,7 +9,6 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.InventoryHolder;
 import org.bukkit.inventory.ItemStack;
 
-import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.ContainerSlots;
@@ -20,7 +19,6 @@ import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.level.SlotRow;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
-import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.thread.GameThread;
 import net.cubeworks.world.game.player.Players;
 
@@ -41,7 +39,7 @@ public class ApiContainer extends ApiSlots {
     private final SlotRow store;
     /** Told after every change of a block's slots (null for a plugin's inventory): its column is to be saved. */
     private final Runnable changed;
-    public final ContainerSlots slots = new ContainerSlots() {
+    final ContainerSlots slots = new ContainerSlots() {
         public int size() {
             return store.size();
         }
@@ -182,7 +180,7 @@ public class ApiContainer extends ApiSlots {
     }
 
     /** The window type it opens as; -1 for a kind the server shows no window of. */
-    public int windowType() {
+    int windowType() {
         switch (type) {
             case CHEST:
             case ENDER_CHEST:

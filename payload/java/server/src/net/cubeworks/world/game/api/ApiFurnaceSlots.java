@@ -19,7 +19,7 @@ public final class ApiFurnaceSlots {
     }
 
     public static final class Smelting extends ApiContainer implements FurnaceInventory {
-        public Smelting(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots,
+        Smelting(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots,
                 String title, Runnable changed) {
             super(lock, thread, players, holder, InventoryType.FURNACE, slots, title, changed);
         }
@@ -55,7 +55,7 @@ public final class ApiFurnaceSlots {
     }
 
     public static final class Brewing extends ApiContainer implements BrewerInventory {
-        public Brewing(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots,
+        Brewing(Object lock, GameThread thread, Players players, InventoryHolder holder, SlotRow slots,
                 String title, Runnable changed) {
             super(lock, thread, players, holder, InventoryType.BREWING, slots, title, changed);
         }

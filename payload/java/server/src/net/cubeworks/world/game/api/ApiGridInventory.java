@@ -15,7 +15,6 @@ import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.Window;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PlayPackets;
-import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.thread.GameThread;
 
 /**

@@ -12,7 +12,6 @@ import net.cubeworks.world.game.item.ApiItems;
 import net.cubeworks.world.game.item.ApiSlots;
 import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.player.OnlinePlayer;
-import net.cubeworks.world.game.api.ApiChanges;
 import net.cubeworks.world.game.thread.GameThread;
 
 /**
@@ -22,7 +21,7 @@ import net.cubeworks.world.game.thread.GameThread;
  */
 public final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inventory.PlayerInventory {
     /** Slots the API counts in getSize and getContents: the armour is apart. */
-    public static final int SIZE = 36;
+    static final int SIZE = 36;
     private final OnlinePlayer player;
     private final ApiChanges changes;
     private final Object lock;
@@ -34,7 +33,7 @@ public final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inv
     }
 
     /** The window slot of an API index: 0-8 are 36-44, 9-35 themselves, 36-39 are 8 down to 5. */
-    public static int windowSlot(int index) {
+    static int windowSlot(int index) {
         return PlayerInventory.slotOfApiIndex(index);
     }
 
@@ -79,7 +78,7 @@ public final class ApiPlayerInventory extends ApiSlots implements org.bukkit.inv
     }
 
     /** The player whose inventory this is. */
-    public OnlinePlayer owner() {
+    OnlinePlayer owner() {
         return player;
     }
 

@@ -7,8 +7,6 @@ import org.bukkit.BlockChangeDelegate;
 import org.bukkit.TreeType;
 import org.bukkit.block.Biome;
 
-import net.cubeworks.world.game.api.ApiChanges;
-import net.cubeworks.world.game.api.ApiTrees;
 import net.cubeworks.world.game.block.WorldBlocks;
 
 /**
@@ -22,27 +20,27 @@ public final class ApiWorldBlocks {
     private final WorldBlocks blocks;
     private final ApiBiomes biomes;
 
-    public ApiWorldBlocks(ApiChanges changes, Object lock, WorldBlocks blocks, ApiBiomes biomes) {
+    ApiWorldBlocks(ApiChanges changes, Object lock, WorldBlocks blocks, ApiBiomes biomes) {
         this.changes = changes;
         this.lock = lock;
         this.blocks = blocks;
         this.biomes = biomes;
     }
 
-    public int typeAt(int x, int y, int z) {
+    int typeAt(int x, int y, int z) {
         synchronized (lock) {
             return blocks.blockAt(x, y, z);
         }
     }
 
-    public int dataAt(int x, int y, int z) {
+    int dataAt(int x, int y, int z) {
         synchronized (lock) {
             return blocks.metaAt(x, y, z);
         }
     }
 
     /** Changes a block for a plugin; without physics the blocks around are not told (nothing flows or falls for it). */
-    public void set(final int x, final int y, final int z, final int id, final int data, final boolean physics) {
+    void set(final int x, final int y, final int z, final int id, final int data, final boolean physics) {
         if (y < 0 || y > 255) {
             return;
         }
@@ -59,7 +57,7 @@ public final class ApiWorldBlocks {
     }
 
     /** The height above the highest block that is not air; 0 over a column of air. */
-    public int highestY(int x, int z) {
+    int highestY(int x, int z) {
         synchronized (lock) {
             for (int y = 255; y >= 0; y--) {
                 if (blocks.blockAt(x, y, z) != 0) {
@@ -70,13 +68,13 @@ public final class ApiWorldBlocks {
         }
     }
 
-    public Biome biome(int x, int z) {
+    Biome biome(int x, int z) {
         synchronized (lock) {
             return biomes.at(x, z);
         }
     }
 
-    public void setBiome(final int x, final int z, final Biome bio) {
+    void setBiome(final int x, final int z, final Biome bio) {
         if (bio == null) {
             throw new IllegalArgumentException("Biome cannot be null");
         }
@@ -89,7 +87,7 @@ public final class ApiWorldBlocks {
     }
 
     /** Grows a tree of the kind with its trunk at the place; false where it cannot grow (see ApiTrees). */
-    public boolean growTree(final int x, final int y, final int z, final TreeType type) {
+    boolean growTree(final int x, final int y, final int z, final TreeType type) {
         return changes.call(new Callable<Boolean>() {
             public Boolean call() {
                 return ApiTrees.grow(new ApiTrees.Blocks() {
@@ -106,7 +104,7 @@ public final class ApiWorldBlocks {
     }
 
     /** As growTree, the blocks read and put through the plugin's delegate instead (on the caller's thread). */
-    public static boolean growTree(int x, int y, int z, TreeType type, BlockChangeDelegate delegate) {
+    static boolean growTree(int x, int y, int z, TreeType type, BlockChangeDelegate delegate) {
         return ApiTrees.grow(ApiTrees.of(delegate), x, y, z, type, new Random());
     }
 }

@@ -17,20 +17,20 @@ public final class ApiWorldEffects {
     private final Object lock;
     private final Players players;
 
-    public ApiWorldEffects(Object lock, Players players) {
+    ApiWorldEffects(Object lock, Players players) {
         this.lock = lock;
         this.players = players;
     }
 
     /** Plays the effect, with its data as the game's number, for the players within the radius (in blocks) of it. */
-    public void effect(Location location, Effect effect, int data, int radius) {
+    void effect(Location location, Effect effect, int data, int radius) {
         byte[] packet = PlayPackets.effect(effect.getId(), location.getBlockX(), location.getBlockY(),
                 location.getBlockZ(), data, false).frame();
         toPlayersNear(location, radius, packet);
     }
 
     /** Plays the sound for the players who hear it: within 16 blocks times the volume (at least 16). */
-    public void sound(Location location, Sound sound, float volume, float pitch) {
+    void sound(Location location, Sound sound, float volume, float pitch) {
         if (location == null || sound == null) {
             return;
         }

@@ -19,8 +19,6 @@ import org.bukkit.entity.LivingEntity;
 import org.bukkit.inventory.ItemStack;
 import org.bukkit.util.Vector;
 
-import net.cubeworks.world.game.api.ApiChanges;
-import net.cubeworks.world.game.api.PluginBlasts;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.ItemDrops;
 import net.cubeworks.world.game.mob.Mobs;
@@ -45,7 +43,7 @@ public final class ApiWorldEntities {
     private final java.util.Set<String> toldCannotSpawn = java.util.Collections.synchronizedSet(
             new java.util.HashSet<String>());
 
-    public ApiWorldEntities(ApiChanges changes, Object lock, Logger logger, Entities entities, Supplier<Mobs> mobs,
+    ApiWorldEntities(ApiChanges changes, Object lock, Logger logger, Entities entities, Supplier<Mobs> mobs,
             Supplier<ItemDrops> items, PluginBlasts blasts) {
         this.changes = changes;
         this.lock = lock;
@@ -64,13 +62,13 @@ public final class ApiWorldEntities {
     }
 
     /** Every entity the world has, of every kind, in the order they came. */
-    public List<Entity> all() {
+    List<Entity> all() {
         synchronized (lock) {
             return new ArrayList<Entity>(entities.all());
         }
     }
 
-    public List<LivingEntity> living() {
+    List<LivingEntity> living() {
         List<LivingEntity> out = new ArrayList<LivingEntity>();
         for (Entity e : all()) {
             if (e instanceof LivingEntity) {
@@ -80,7 +78,7 @@ public final class ApiWorldEntities {
         return out;
     }
 
-    public <T extends Entity> Collection<T> ofClass(Class<T> cls) {
+    <T extends Entity> Collection<T> ofClass(Class<T> cls) {
         List<T> out = new ArrayList<T>();
         for (Entity e : all()) {
             if (cls.isInstance(e)) {
@@ -91,7 +89,7 @@ public final class ApiWorldEntities {
     }
 
     /** The entities that are of any of the classes. */
-    public Collection<Entity> ofClasses(Class<?>... classes) {
+    Collection<Entity> ofClasses(Class<?>... classes) {
         List<Entity> out = new ArrayList<Entity>();
         for (Entity e : all()) {
             for (Class<?> c : classes) {
@@ -108,7 +106,7 @@ public final class ApiWorldEntities {
      * A mob of the class's kind (Zombie, Cow, ...) at the place, brought in with the spawn event
      * (reason CUSTOM; null when a plugin cancels it), or an arrow; other kinds are not simulated.
      */
-    public <T extends Entity> T spawn(final Location location, final Class<T> clazz) {
+    <T extends Entity> T spawn(final Location location, final Class<T> clazz) {
         if (location == null || clazz == null) {
             throw new IllegalArgumentException("Location or entity class cannot be null");
         }
@@ -145,7 +143,7 @@ public final class ApiWorldEntities {
         return null;
     }
 
-    public Entity spawn(Location loc, EntityType type) {
+    Entity spawn(Location loc, EntityType type) {
         if (type == null || type.getEntityClass() == null) {
             throw new IllegalArgumentException("no entity of type " + type + " can be spawned");
         }
@@ -153,7 +151,7 @@ public final class ApiWorldEntities {
     }
 
     /** A living kind's entity, as spawnEntity; null for a kind that does not live. */
-    public LivingEntity spawnCreature(Location loc, EntityType type) {
+    LivingEntity spawnCreature(Location loc, EntityType type) {
         if (type == null || !type.isAlive()) {
             return null;
         }
@@ -164,7 +162,7 @@ public final class ApiWorldEntities {
      * Drops the stack at exactly the place, or within 0.35 blocks of it as a broken block's drops
      * fall; null when a plugin kept it out of the world.
      */
-    public Item drop(final Location location, final ItemStack item, final boolean naturally) {
+    Item drop(final Location location, final ItemStack item, final boolean naturally) {
         if (location == null || item == null) {
             throw new IllegalArgumentException("an item is dropped at a place");
         }
@@ -185,7 +183,7 @@ public final class ApiWorldEntities {
         });
     }
 
-    public Arrow spawnArrow(final Location location, final Vector direction, final float speed, final float spread) {
+    Arrow spawnArrow(final Location location, final Vector direction, final float speed, final float spread) {
         if (location == null || direction == null) {
             throw new IllegalArgumentException("an arrow needs a place and a direction");
         }
@@ -200,7 +198,7 @@ public final class ApiWorldEntities {
     }
 
     /** Falling blocks are not simulated: null, once the place and kind are checked. */
-    public FallingBlock spawnFallingBlock(Location location, Material material) {
+    FallingBlock spawnFallingBlock(Location location, Material material) {
         if (location == null || material == null || !material.isBlock()) {
             throw new IllegalArgumentException("a falling block needs a place and a block kind");
         }
@@ -212,7 +210,7 @@ public final class ApiWorldEntities {
      * the thunder; unless it is only an effect, it sets the block alight (normal and hard) and
      * burns what lives within three blocks. Null when the lightning event was cancelled.
      */
-    public LightningStrike strike(final Location loc, final boolean effect) {
+    LightningStrike strike(final Location loc, final boolean effect) {
         if (loc == null) {
             throw new IllegalArgumentException("location");
         }
@@ -229,7 +227,7 @@ public final class ApiWorldEntities {
      * players, mobs and items in reach are hurt and pushed. The players within 64 blocks see and
      * hear the blast. False, doing nothing, for no power or a place outside the world.
      */
-    public boolean explode(final double x, final double y, final double z, final float power, final boolean setFire,
+    boolean explode(final double x, final double y, final double z, final float power, final boolean setFire,
             final boolean breakBlocks) {
         if (power <= 0 || Double.isNaN(x + y + z) || Math.abs(x) >= ColumnKey.MAX_COORD
                 || Math.abs(z) >= ColumnKey.MAX_COORD) {

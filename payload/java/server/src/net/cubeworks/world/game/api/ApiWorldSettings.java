@@ -9,8 +9,6 @@ import org.bukkit.Difficulty;
 import org.bukkit.Location;
 import org.bukkit.World;
 
-import net.cubeworks.world.game.api.ApiChanges;
-import net.cubeworks.world.game.api.SpawnPoint;
 import net.cubeworks.world.game.world.LevelState;
 
 /**
@@ -26,7 +24,7 @@ public final class ApiWorldSettings {
     private final IntSupplier difficulty;
     private final IntConsumer setDifficulty;
 
-    public ApiWorldSettings(ApiChanges changes, Object lock, Supplier<LevelState> level, SpawnPoint spawn,
+    ApiWorldSettings(ApiChanges changes, Object lock, Supplier<LevelState> level, SpawnPoint spawn,
             IntSupplier difficulty, IntConsumer setDifficulty) {
         this.changes = changes;
         this.lock = lock;
@@ -36,14 +34,14 @@ public final class ApiWorldSettings {
         this.setDifficulty = setDifficulty;
     }
 
-    public Location spawn(World face) {
+    Location spawn(World face) {
         synchronized (lock) {
             LevelState l = level.get();
             return new Location(face, l.spawnX, l.spawnY, l.spawnZ);
         }
     }
 
-    public boolean setSpawn(final int x, final int y, final int z) {
+    boolean setSpawn(final int x, final int y, final int z) {
         return changes.call(new Callable<Boolean>() {
             public Boolean call() {
                 spawn.moveTo(x, y, z);
@@ -53,19 +51,19 @@ public final class ApiWorldSettings {
     }
 
     /** The world's seed, as level.dat keeps it (the level-seed setting made it when the world was new). */
-    public long seed() {
+    long seed() {
         synchronized (lock) {
             return level.get().seed;
         }
     }
 
-    public void setDifficulty(Difficulty d) {
+    void setDifficulty(Difficulty d) {
         if (d != null) {
             setDifficulty.accept(d.getValue());
         }
     }
 
-    public Difficulty difficulty() {
+    Difficulty difficulty() {
         Difficulty d = Difficulty.getByValue(difficulty.getAsInt());
         return d == null ? Difficulty.EASY : d;
     }

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import org.bukkit.Instrument;
 import org.bukkit.Material;

@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.io.File;
 import java.nio.charset.Charset;
@@ -46,19 +46,6 @@ import org.bukkit.metadata.MetadataValue;
 import org.bukkit.plugin.Plugin;
 import org.bukkit.util.Vector;
 
-import net.cubeworks.world.game.api.ApiBiomes;
-import net.cubeworks.world.game.api.ApiChanges;
-import net.cubeworks.world.game.api.ApiClocks;
-import net.cubeworks.world.game.api.ApiGameRules;
-import net.cubeworks.world.game.api.ApiSpawnLimits;
-import net.cubeworks.world.game.api.ApiWorldBlocks;
-import net.cubeworks.world.game.api.ApiWorldEffects;
-import net.cubeworks.world.game.api.ApiWorldEntities;
-import net.cubeworks.world.game.api.ApiWorldSettings;
-import net.cubeworks.world.game.api.MetadataStores;
-import net.cubeworks.world.game.api.PluginBlasts;
-import net.cubeworks.world.game.api.SpawnPoint;
-import net.cubeworks.world.game.api.WorldSaving;
 import net.cubeworks.world.game.block.BlockEntities;
 import net.cubeworks.world.game.block.Chest;
 import net.cubeworks.world.game.block.Furnaces;
@@ -121,7 +108,7 @@ public final class ApiWorld implements World {
      * the weather's keepers, and the mobs, items and blasts (made after the face, so asked for at
      * each use); the spawn, saving and difficulty are changed through the game's own.
      */
-    ApiWorld(Object lock, GameThread thread, Logger logger, ServerProperties properties, MetadataStores metadata,
+    public ApiWorld(Object lock, GameThread thread, Logger logger, ServerProperties properties, MetadataStores metadata,
             Players players, Entities entities, ColumnCache cache, ColumnKeeping keeping, WorldBlocks worldBlocks,
             Supplier<LevelState> level, Supplier<Weather> weather, LongConsumer setDayTime, SpawnPoint spawn,
             WorldSaving saving, IntSupplier difficulty, IntConsumer setDifficulty, Supplier<Mobs> mobs,
@@ -166,7 +153,7 @@ public final class ApiWorld implements World {
     /** Changes a block for a plugin; without physics the blocks around are not told (nothing flows or falls for it). */
     void set(int x, int y, int z, int id, int data, boolean physics) { blocks.set(x, y, z, id, data, physics); }
     /** The block's inventory: over the slots of its block entity when it has them (see ApiBlockInventories). */
-    Inventory blockInventory(int x, int y, int z, InventoryType type, int size, InventoryHolder holder) {
+    public Inventory blockInventory(int x, int y, int z, InventoryType type, int size, InventoryHolder holder) {
         return inventories.at(x, y, z, type, size, holder);
     }
     public Block getBlockAt(int x, int y, int z) { return new ApiBlock(this, x, y, z); }

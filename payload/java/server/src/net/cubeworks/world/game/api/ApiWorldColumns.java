@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.List;
@@ -15,7 +15,6 @@ import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.Column;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.storage.Unavailable;
-import net.cubeworks.world.game.api.ApiChunkSnapshot;
 
 /**
  * The world's columns as plugins see them: which are in memory, which some player's client was

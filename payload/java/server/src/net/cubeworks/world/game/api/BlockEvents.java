@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import org.bukkit.block.BlockFace;
 import org.bukkit.event.block.Action;
@@ -33,7 +33,7 @@ public final class BlockEvents {
     /** The signs' text, kept by the world's block entities. */
     private final BlockEntities blockEntities;
 
-    BlockEvents(GameHost host, WorldBlocks blocks, ApiWorld api, BlockEntities blockEntities) {
+    public BlockEvents(GameHost host, WorldBlocks blocks, ApiWorld api, BlockEntities blockEntities) {
         this.host = host;
         this.blocks = blocks;
         this.api = api;
@@ -57,7 +57,7 @@ public final class BlockEvents {
     }
 
     /** A left click on a block as digging starts; false (the block shown again) when a plugin cancelled it. */
-    boolean leftClick(OnlinePlayer p, int x, int y, int z, int face) {
+    public boolean leftClick(OnlinePlayer p, int x, int y, int z, int face) {
         if (PlayerInteractEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return true;
         }
@@ -76,7 +76,7 @@ public final class BlockEvents {
      * eating, is refused). False when a plugin denied the use: nothing is placed or eaten, and
      * the client is sent back the blocks and its slot.
      */
-    boolean rightClick(OnlinePlayer p, int x, int y, int z, int face) {
+    public boolean rightClick(OnlinePlayer p, int x, int y, int z, int face) {
         if (PlayerInteractEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return true;
         }
@@ -99,7 +99,7 @@ public final class BlockEvents {
     }
 
     /** Before a block is broken: false (the breaker shown the block again) when a plugin cancelled it. */
-    boolean mayBreak(OnlinePlayer p, int x, int y, int z) {
+    public boolean mayBreak(OnlinePlayer p, int x, int y, int z) {
         if (BlockBreakEvent.getHandlerList().getRegisteredListeners().length == 0) {
             return true;
         }
@@ -117,7 +117,7 @@ public final class BlockEvents {
      * cancelled it, and then the cell is as it was, the placer is sent both blocks and its slot,
      * and nobody else saw anything.
      */
-    boolean place(OnlinePlayer p, int againstX, int againstY, int againstZ, int x, int y, int z, int id, int data) {
+    public boolean place(OnlinePlayer p, int againstX, int againstY, int againstZ, int x, int y, int z, int id, int data) {
         // what the block takes the place of (air, water, grass, a slab made double) comes back when refused
         int was = blocks.blockAt(x, y, z);
         int wasData = blocks.metaAt(x, y, z);

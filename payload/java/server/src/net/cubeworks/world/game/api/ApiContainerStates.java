@@ -1,10 +1,9 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.projectiles.BlockProjectileSource;
 
-import net.cubeworks.world.game.api.ApiDoubleChest;
 
 /**
  * The block states of blocks with slots: chests, furnaces, dispensers, droppers, hoppers, brewing

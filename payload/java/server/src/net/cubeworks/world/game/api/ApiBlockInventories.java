@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.lang.ref.WeakReference;
 import java.util.HashMap;
@@ -9,8 +9,6 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 import org.bukkit.inventory.InventoryHolder;
 
-import net.cubeworks.world.game.api.ApiContainer;
-import net.cubeworks.world.game.api.ApiFurnaceSlots;
 import net.cubeworks.world.game.block.BlockEntities;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.thread.GameThread;

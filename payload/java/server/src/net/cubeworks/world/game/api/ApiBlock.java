@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.api;
 
 import java.util.ArrayList;
 import java.util.Collection;
@@ -14,7 +14,6 @@ import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.level.BlockTable;
 import net.cubeworks.world.level.Tools;
-import net.cubeworks.world.game.api.ApiPistons;
 
 /** A block of the world by its coordinates: reads what is there now, changes go through the game thread. */
 final class ApiBlock implements Block {
