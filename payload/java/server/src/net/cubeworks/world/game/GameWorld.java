@@ -196,12 +196,11 @@ public final class GameWorld implements WorldSaving {
         this.blockWindows = new BlockWindows(blockEntities, blocks, windows, furnaceWindows, new Jukeboxes(blockEntities, blocks,
                 items), hoppers, inventories, p -> new ApiContainer(game.lock(), game.thread(), game.players(), p,
                         InventoryType.ENDER_CHEST, p.inventory().ender, InventoryType.ENDER_CHEST.getDefaultTitle(), null));
-        HandsLink link = new HandsLink(this);
         BlockBehaviours behaviours = new BlockBehaviours();
         BlockReach reach = new BlockReach(blocks, this::level, game.properties(), game.access(), game.players());
         BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, this::level, this::currentTick,
-                game.host(), link, eating, hunger, blockEntities);
-        this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
+                game.host(), blockEvents, eating, hunger, blockEntities);
+        this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, blockEvents,
                 eating, new Throwing(mobs), blockEntities);
         this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, combat, hunger,
                 inventoryEvents, visibility);

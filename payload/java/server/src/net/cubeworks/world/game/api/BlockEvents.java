@@ -10,6 +10,7 @@ import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.block.BlockEntities;
 import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.interaction.BlockAsks;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.level.BlockEntity;
@@ -22,7 +23,7 @@ import net.cubeworks.world.protocol.PlayReads;
  * event refuses is undone for the one player whose client did it ahead of the server; the
  * others are never shown it.
  */
-public final class BlockEvents {
+public final class BlockEvents implements BlockAsks {
     /** The game's face numbers of Player Digging and Block Placement, 0 to 5. */
     private static final BlockFace[] FACES = {BlockFace.DOWN, BlockFace.UP, BlockFace.NORTH, BlockFace.SOUTH,
             BlockFace.WEST, BlockFace.EAST};
