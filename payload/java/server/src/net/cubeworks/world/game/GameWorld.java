@@ -220,29 +220,29 @@ public final class GameWorld implements WorldSaving {
     }
 
     /** Rain and thunder. */
-    public Weather weather() { return weather; }
+    Weather weather() { return weather; }
 
     /** The animals and monsters, and their natural spawning. */
-    public net.cubeworks.world.game.mob.Mobs mobs() { return mobs; }
+    net.cubeworks.world.game.mob.Mobs mobs() { return mobs; }
 
     /** Where everything that puts an item on the ground puts it; the world's items. */
-    public GroundItems items() { return items; }
+    GroundItems items() { return items; }
 
     /** The entities kept with their columns, and how each kind is read and written there. */
-    public ColumnEntities columnEntities() {
+    ColumnEntities columnEntities() {
         return columnEntities;
 
     }
 
     /** The blocks as their rules and moving things see them. */
-    public WorldBlocks blocks() { return blocks; }
+    WorldBlocks blocks() { return blocks; }
     BlockEntities blockEntities() { return blockEntities; }
     Furnaces furnaces() { return furnaces; }
     BlockWindows blockWindows() { return blockWindows; }
 
     /** What explosions do to the world. */
     Blasts blasts() { return blasts; }
-    public Game game() { return game; }
+    Game game() { return game; }
     public boolean autoSave() { return autoSave; }
     public void setAutoSave(boolean on) { autoSave = on; }
     public LevelState level() { return keeper.level(); }
@@ -250,27 +250,27 @@ public final class GameWorld implements WorldSaving {
     ColumnCache cache() { return cache; }
     Delivery delivery() { return delivery; }
     public Visibility visibility() { return visibility; }
-    public Movement movement() { return movement; }
-    public Interaction interaction() { return interaction; }
+    Movement movement() { return movement; }
+    Interaction interaction() { return interaction; }
 
     /** Moves players at once, as commands and beds do. */
     public Teleport teleport() { return teleport; }
 
     /** What players do with their hands: the slot in hand, swings, clicks on others, creative slots. */
-    public Hands hands() { return hands; }
+    Hands hands() { return hands; }
 
     /** The players' windows: clicks, crafting tables, closing. */
-    public Windows windows() { return windows; }
+    Windows windows() { return windows; }
     Combat combat() { return combat; }
     Hunger hunger() { return hunger; }
     Eating eating() { return eating; }
-    public Survival survival() { return survival; }
+    Survival survival() { return survival; }
 
     /** Sleeping, and the places players come back to. */
-    public Beds beds() { return beds; }
+    Beds beds() { return beds; }
 
     /** A dead player's way back. */
-    public Respawning respawning() { return respawning; }
+    Respawning respawning() { return respawning; }
     StatusEffects effects() { return effects; }
 
     /** Reads the level as the store keeps it (see {@link LevelKeeper#load}). */
@@ -280,7 +280,7 @@ public final class GameWorld implements WorldSaving {
     public String whyNotWritable() { return store.whyNotWritable(); }
 
     /** Where the world keeps its main scoreboard. */
-    public BoardFile scoreboardFile() {
+    BoardFile scoreboardFile() {
         return new BoardFile() {
             public StoredScoreboard load() throws Unavailable {
                 return store.loadScoreboard();
@@ -307,7 +307,7 @@ public final class GameWorld implements WorldSaving {
 
     /** The world as plugins see it. */
     public ApiWorld api() { return api; }
-    public BlockEvents blockEvents() { return blockEvents; }
+    BlockEvents blockEvents() { return blockEvents; }
     void setSpawn(int x, int y, int z) { keeper.setSpawn(x, y, z); }
     void setDayTime(long time) { keeper.setDayTime(time); }
 
@@ -334,7 +334,7 @@ public final class GameWorld implements WorldSaving {
         cache.forgetUnseenBy(game.players().inJoinOrder());
     }
 
-    public Future<WorldSaver.Report> saveLater() { return keeper.saveLater(); }
+    Future<WorldSaver.Report> saveLater() { return keeper.saveLater(); }
     /** A plugin's save: as {@link #saveLater}, not waited for. */
     public void save() { keeper.saveLater(); }
     /** save-all: writes everything changed and waits for it; says what is still unsaved, or null when nothing is. */
