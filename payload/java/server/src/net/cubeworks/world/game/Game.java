@@ -56,8 +56,8 @@ public final class Game {
         this.thread = new GameThread(lock, logger);
         this.players = new Players(lock, host, access, logger, properties.gamemode(), entities, this::isStopping,
                 p -> world().placement().leave(p));
-        this.world = new GameWorld(this, store, properties.viewDistance());
         this.chat = new ChatHandler(lock, players, host, logger);
+        this.world = new GameWorld(this, store, properties.viewDistance());
     }
 
     /** The difficulty, 0 (peaceful) to 3 (hard). */

@@ -32,6 +32,7 @@ import net.cubeworks.world.game.interaction.BlockReach;
 import net.cubeworks.world.game.interaction.Hands;
 import net.cubeworks.world.game.interaction.Interaction;
 import net.cubeworks.world.game.interaction.Throwing;
+import net.cubeworks.world.game.player.Beds;
 import net.cubeworks.world.game.player.Blasts;
 import net.cubeworks.world.game.player.BodyPackets;
 import net.cubeworks.world.game.player.Combat;
@@ -41,11 +42,15 @@ import net.cubeworks.world.game.player.ExplosionHits;
 import net.cubeworks.world.game.player.HeldColumns;
 import net.cubeworks.world.game.player.Hunger;
 import net.cubeworks.world.game.player.ItemViewers;
+import net.cubeworks.world.game.player.Movement;
 import net.cubeworks.world.game.player.OnlinePlayer;
+import net.cubeworks.world.game.player.Respawning;
 import net.cubeworks.world.game.player.StatusEffects;
+import net.cubeworks.world.game.player.Survival;
 import net.cubeworks.world.game.player.Teleport;
 import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.player.WeatherBroadcast;
+import net.cubeworks.world.game.player.WorldSaver;
 import net.cubeworks.world.game.thread.Threads;
 import net.cubeworks.world.game.window.BlockWindows;
 import net.cubeworks.world.game.window.FurnaceWindows;
@@ -60,6 +65,8 @@ import net.cubeworks.world.generation.WorldChoice;
 import net.cubeworks.world.protocol.PacketOut;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.StoredLevel;
+import net.cubeworks.world.storage.StoredScoreboard;
+import net.cubeworks.world.storage.Unavailable;
 import net.cubeworks.world.storage.WorldStore;
 import net.cubeworks.world.timing.TickStats;
 import net.cubeworks.world.timing.TimeReport;
@@ -101,6 +108,8 @@ public final class GameWorld implements WorldSaving {
     private final Hunger hunger;
     private final Eating eating;
     private final Survival survival;
+    private final Respawning respawning;
+    private final Beds beds;
     private final StatusEffects effects;
     private final WorldSaver saver;
     private final PlayerPlacement placement;
@@ -123,11 +132,12 @@ public final class GameWorld implements WorldSaving {
     static final int ACTIVE_RADIUS = 7;
     /** The order of one tick, and the ticks counted. */
     private final WorldTick tick;
+    /** What players' clients ask of the game. */
+    private final ClientActions clientActions;
     /** What blocks own (a sign's text, a container's slots), the furnaces at work, and the windows over them. */
     private final BlockEntities blockEntities;
     private final Furnaces furnaces;
     private final BlockWindows blockWindows;
-    private final InventoryEvents inventoryEvents;
 
     GameWorld(Game game, WorldStore store, int viewDistance) {
         this.game = game;
@@ -145,14 +155,9 @@ public final class GameWorld implements WorldSaving {
         this.blocks = new WorldBlocks(cache, () -> level, new BlockUpdates(new BlockBehaviours(), random.nextInt()),
                 random, game.players()::inJoinOrder, game.entities(), game.lock(), game.host(), game::difficulty,
                 Math.min(ACTIVE_RADIUS, this.viewDistance));
-        this.movement = new Movement(this);
         this.hunger = new Hunger(game.host(), game::difficulty, delivery, (p, amount, how) -> survival().damage(p, amount, how));
         this.mobs = new net.cubeworks.world.game.mob.Mobs(new MobLink(this), new Random());
         this.eating = new Eating(game.host(), this::currentTick, delivery, hunger, mobs);
-        this.survival = new Survival(game, this, delivery);
-        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
-        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
-                survival);
         this.saver = new WorldSaver(game.logger(), game.host(), game.properties(), game.players(), blocks, cache, store,
                 Executors.newSingleThreadExecutor(Threads.daemon("World saver")));
         this.api = new ApiWorld(game.lock(), game.thread(), game.logger(), game.properties(), game.metadata(),
@@ -160,19 +165,28 @@ public final class GameWorld implements WorldSaving {
                 this::setDayTime, this::setSpawn, this, game::difficulty, game::setDifficulty, this::mobs, this::items,
                 (x, y, z, power, fire, breaks) -> blasts().byPlugin(x, y, z, power, fire, breaks), blockEntities,
                 this::furnaces);
+        this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
+                new ItemViewers(game.players(), visibility, delivery));
+        this.survival = new Survival(game.host(), game::difficulty, game.properties(), game.access(), game.players(),
+                () -> level, delivery, hunger, eating, blocks, items, visibility, game.playerGame()::closeWindow);
+        this.respawning = new Respawning(game.host(), game::difficulty, () -> level, this::currentTick, streaming,
+                visibility, p -> beds().respawnPlace(p), p -> placement().toSpawn(p));
+        this.effects = new StatusEffects(game.host(), this::currentTick, survival);
+        this.movement = new Movement(game.host(), game.logger(), game.properties(), game.players(), blocks, streaming,
+                hunger, survival);
+        this.combat = new Combat(game.properties(), game::difficulty, game.host(), this::currentTick, hunger, visibility,
+                survival);
         this.blasts = new Blasts(blocks, () -> level, game.host(), api, new ExplosionHits(game.players(),
                 game.entities(), game.host(), game::difficulty, survival::damage, visibility));
         cache.keeping().setUnloadCheck(WorldEvents.unloads(game.host(), api));
         this.blockEvents = new BlockEvents(game.host(), blocks, api, blockEntities);
-        this.items = new GroundItems(game.lock(), game.entities(), game.host(), api, blocks, BlockRules::solid,
-                new ItemViewers(game.players(), visibility, delivery));
         EntityCodecs codecs = new EntityCodecs();
         items.register(codecs);
         net.cubeworks.world.game.entity.ObjectCodecs.register(codecs, blocks);
         blocks.attach(items, blasts::byThing, api);
         BlockInventories inventories = (x, y, z, type, size) -> api.blockInventory(x, y, z, type, size, null);
         this.furnaces = new Furnaces(blockEntities, blocks, cache, game.host(), api);
-        this.inventoryEvents = new InventoryEvents(game.host(), (p, w) -> new ApiWindowView(game.lock(), game.thread(), p, w));
+        InventoryEvents inventoryEvents = new InventoryEvents(game.host(), (p, w) -> new ApiWindowView(game.lock(), game.thread(), p, w));
         this.windows = new Windows(blocks, items, this::currentTick, inventoryEvents, game.players(), blockEntities,
                 inventories);
         Hoppers hoppers = new Hoppers(blockEntities, blocks, cache, items, game.host(), inventories, furnaces,
@@ -186,12 +200,14 @@ public final class GameWorld implements WorldSaving {
         BlockBehaviours behaviours = new BlockBehaviours();
         BlockReach reach = new BlockReach(blocks, () -> level, game.properties(), game.access(), game.players());
         BlockBreaking breaking = new BlockBreaking(blocks, behaviours, reach, items, () -> level, this::currentTick,
-                game.host(), link, eating, hunger, blockEntities::contents);
+                game.host(), link, eating, hunger, blockEntities);
         this.interaction = new Interaction(blocks, behaviours, reach, breaking, game.properties(), game.host(), api, link,
-                eating, new Throwing(mobs), blockEntities::at);
-        this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, link, hunger,
-                inventoryEvents::mayCreativeSet, visibility);
+                eating, new Throwing(mobs), blockEntities);
+        this.hands = new Hands(game.logger(), game.host(), game.players(), items, this::currentTick, combat, hunger,
+                inventoryEvents, visibility);
         this.teleport = new Teleport(game.lock(), streaming, p -> interaction.stopDigging(p));
+        this.clientActions = new ClientActions(movement, interaction, hands, windows, p -> beds().leave(p),
+                game.chat(), blockEvents, respawning);
         this.columnEntities = new ColumnEntities(game.entities(), codecs, new HeldColumns(cache, game.players()));
         saver.attach(api, columnEntities);
         this.placement = new PlayerPlacement(this, saver, cache);
@@ -199,6 +215,8 @@ public final class GameWorld implements WorldSaving {
                 furnaceWindows, hoppers, blockWindows);
         mobs.register(codecs);
         this.weather = new Weather(game.host(), api, new WeatherBroadcast(game.players(), delivery));
+        this.beds = new Beds(blocks, () -> level, game.host(), api, teleport, visibility, game.players(), game.entities(),
+                weather, this::setDayTime, cache);
     }
 
     /** Rain and thunder. */
@@ -230,7 +248,6 @@ public final class GameWorld implements WorldSaving {
     BlockEntities blockEntities() { return blockEntities; }
     Furnaces furnaces() { return furnaces; }
     BlockWindows blockWindows() { return blockWindows; }
-    InventoryEvents inventoryEvents() { return inventoryEvents; }
 
     /** What explosions do to the world. */
     Blasts blasts() {
@@ -312,6 +329,16 @@ public final class GameWorld implements WorldSaving {
         return survival;
     }
 
+    /** Sleeping, and the places players come back to. */
+    public Beds beds() {
+        return beds;
+    }
+
+    /** A dead player's way back. */
+    public Respawning respawning() {
+        return respawning;
+    }
+
     StatusEffects effects() {
         return effects;
     }
@@ -329,7 +356,15 @@ public final class GameWorld implements WorldSaving {
 
     /** Where the world keeps its main scoreboard. */
     public BoardFile scoreboardFile() {
-        return saver.scoreboardFile();
+        return new BoardFile() {
+            public StoredScoreboard load() throws Unavailable {
+                return store.loadScoreboard();
+            }
+
+            public void saveWith(java.util.function.Supplier<StoredScoreboard> snapshot) {
+                saver.saveScoreboardWith(snapshot);
+            }
+        };
     }
 
     /** The world type the client is told in Join Game and Respawn. */
@@ -354,7 +389,7 @@ public final class GameWorld implements WorldSaving {
 
     /** Hands the world's tick to the game thread, and starts the tick-time report when it is asked for. */
     void start() {
-        game.thread().setWorldTick(new TimedTick(game, stats, this));
+        game.thread().setWorldTick(new TimedTick(game.lock(), stats, this::tick));
         if (TimeReport.asked()) {
             reporter = Executors.newSingleThreadScheduledExecutor(Threads.daemon("Tick report"));
             reporter.scheduleAtFixedRate(new Runnable() {
@@ -394,6 +429,11 @@ public final class GameWorld implements WorldSaving {
     }
 
     /** Where joining players are put, and what a leaving one undoes. */
+    /** What players' clients ask of the game, for the connection side. */
+    public ClientActions clientActions() {
+        return clientActions;
+    }
+
     public PlayerPlacement placement() {
         return placement;
     }

@@ -1,15 +1,10 @@
 package net.cubeworks.world.game;
 
 import net.cubeworks.world.game.interaction.BlockAsks;
-import net.cubeworks.world.game.interaction.Fights;
-import net.cubeworks.world.game.player.Combat;
 import net.cubeworks.world.game.player.OnlinePlayer;
 
-/**
- * Answers what a player's hands on the world ask of the rules above them: the plugins' say on his
- * clicks on blocks (BlockEvents) and his hits on other players (Combat).
- */
-final class HandsLink implements BlockAsks, Fights {
+/** Answers the plugins' say on a player's clicks on blocks (BlockEvents) for his hands on the world. */
+final class HandsLink implements BlockAsks {
     private final GameWorld world;
 
     HandsLink(GameWorld world) {
@@ -31,13 +26,5 @@ final class HandsLink implements BlockAsks, Fights {
     public boolean place(OnlinePlayer p, int againstX, int againstY, int againstZ, int x, int y, int z, int id,
             int data) {
         return world.blockEvents().place(p, againstX, againstY, againstZ, x, y, z, id, data);
-    }
-
-    public void hit(OnlinePlayer attacker, OnlinePlayer target) {
-        world.combat().hit(attacker, target);
-    }
-
-    public float weaponDamage(int item) {
-        return Combat.weaponDamage(item);
     }
 }

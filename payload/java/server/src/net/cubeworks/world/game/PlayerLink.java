@@ -22,6 +22,7 @@ import net.cubeworks.world.game.block.BlockRules;
 import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.EntityWorld;
 import net.cubeworks.world.game.entity.ItemEntity;
+import net.cubeworks.world.game.player.Beds;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerGame;
 import net.cubeworks.world.game.thread.GameHost;
@@ -80,9 +81,9 @@ final class PlayerLink implements PlayerGame {
     public void removeEffect(OnlinePlayer p, PotionEffectType type) { world().effects().remove(p, type); }
 
     public void setBedSpawn(OnlinePlayer p, Location at, boolean force) { Beds.setSpawn(p, at, force); }
-    public int[] bedSpawn(OnlinePlayer p) { return Beds.spawnPlace(world(), p); }
+    public int[] bedSpawn(OnlinePlayer p) { return world().beds().spawnPlace(p); }
     public void showLying(OnlinePlayer p, List<PacketOut> out) { Beds.showLying(p, out); }
-    public void useBed(OnlinePlayer p, int x, int y, int z) { Beds.use(world(), p, x, y, z); }
+    public void useBed(OnlinePlayer p, int x, int y, int z) { world().beds().use(p, x, y, z); }
 
     public void openCraftingTable(OnlinePlayer p, int x, int y, int z) { world().windows().openTable(p, x, y, z); }
     public void openContainer(OnlinePlayer p, int x, int y, int z) { world().blockWindows().open(p, x, y, z); }

@@ -6,6 +6,7 @@ import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.storage.StoredPlayer;
 import net.cubeworks.world.storage.Unavailable;
+import net.cubeworks.world.game.player.WorldSaver;
 
 /**
  * Where a joining player is put (where his kept record says, else at the spawn point) and what his
@@ -53,7 +54,7 @@ public final class PlayerPlacement {
 
     /** The player leaves: every client that shows it destroys it, and its record is saved. */
     void leave(OnlinePlayer p) {
-        Beds.wake(world, p, true, false); // his bed is free again
+        world.beds().wake(p, true, false); // his bed is free again
         world.windows().leave(p);
         world.visibility().hide(p);
         p.shown.clear();

@@ -2,6 +2,7 @@ package net.cubeworks.world.game;
 
 import java.util.Collections;
 import java.util.List;
+import java.util.function.Supplier;
 
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.thread.GameThread;
@@ -14,12 +15,13 @@ import net.cubeworks.world.timing.TimeReport;
  * the tick itself on a small machine), and its times kept for the tick-time report.
  */
 final class TimedTick implements GameThread.TickPart {
-    private final Game game;
+    private final Object lock;
     private final TickStats stats;
-    private final GameWorld world;
+    /** One tick of the world: what it has for each client, {player, bytes}. */
+    private final Supplier<List<Object[]>> world;
 
-    TimedTick(Game game, TickStats stats, GameWorld world) {
-        this.game = game;
+    TimedTick(Object lock, TickStats stats, Supplier<List<Object[]>> world) {
+        this.lock = lock;
         this.stats = stats;
         this.world = world;
     }
@@ -31,11 +33,11 @@ final class TimedTick implements GameThread.TickPart {
         long cpu0;
         long cpu1;
         List<Object[]> out = Collections.emptyList();
-        synchronized (game.lock()) {
+        synchronized (lock) {
             t1 = System.nanoTime();
             cpu0 = TimeReport.threadCpu();
             try {
-                out = world.tick();
+                out = world.get();
             } finally {
                 cpu1 = TimeReport.threadCpu();
                 t2 = System.nanoTime();

@@ -12,6 +12,7 @@ import net.cubeworks.world.game.player.Delivery;
 import net.cubeworks.world.game.player.IdleKick;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerCollectors;
+import net.cubeworks.world.game.player.Survival;
 import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.window.BlockWindows;
 import net.cubeworks.world.game.window.FurnaceWindows;
@@ -19,6 +20,7 @@ import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.game.api.ApiWorld;
+import net.cubeworks.world.game.player.WorldSaver;
 
 /**
  * The order of one tick of the world: the clocks, each player's survival and effects and moves,
@@ -101,7 +103,7 @@ final class WorldTick {
                     game.logger().log(java.util.logging.Level.SEVERE, "Exception in the tick of " + p.getName(), ex);
                 }
             }
-            Beds.tick(world, all);
+            world.beds().tick(all);
             world.blocks().tickBlocks(all);
             furnaces.tick(tick);
             furnaceWindows.tick(all);

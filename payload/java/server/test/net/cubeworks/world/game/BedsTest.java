@@ -30,6 +30,7 @@ import org.junit.Test;
 import net.cubeworks.world.game.block.Bed;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
+import net.cubeworks.world.game.player.Beds;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.PlayerRecords;
 import net.cubeworks.world.game.player.Sleep;
@@ -159,7 +160,7 @@ public class BedsTest {
         click(alex, 0, 4, 1);
         assertTrue("a thunderstorm darkens the day enough", alex.isSleeping());
         synchronized (game.lock()) {
-            Beds.wake(world, alex, true, false);
+            world.beds().wake(alex, true, false);
         }
         world.level().raining = false;
         world.level().thundering = false;
@@ -204,7 +205,7 @@ public class BedsTest {
         assertTrue(said(sent(steve), Beds.OCCUPIED));
 
         synchronized (game.lock()) {
-            Beds.leave(world, alex); // the client's "leave bed"
+            world.beds().leave(alex); // the client's "leave bed"
         }
         assertFalse(alex.isSleeping());
         assertEquals("the bed is free again", Bed.HEAD, world.blocks().metaAt(0, 4, 1));
@@ -272,13 +273,13 @@ public class BedsTest {
     public void aRespawnComesBackBesideTheBedOrSaysItIsMissing() throws Exception {
         click(alex, 0, 4, 0);
         synchronized (game.lock()) {
-            Beds.leave(world, alex);
+            world.beds().leave(alex);
         }
         world.blocks().setBlock(3, 10, 3, BlockIds.STONE, 0); // somewhere else
         alex.x = 20.5;
         alex.dead = true;
         synchronized (game.lock()) {
-            world.survival().respawn(alex);
+            world.respawning().respawn(alex);
         }
         assertTrue("beside the bed: " + alex.x + " " + alex.z,
                 Math.abs(alex.x - 0.5) <= 1.5 && alex.z > -1.5 && alex.z < 3 && Math.abs(alex.y - 4.1) < 1e-9);
@@ -290,7 +291,7 @@ public class BedsTest {
         alex.dead = true;
         sent(alex);
         synchronized (game.lock()) {
-            world.survival().respawn(alex);
+            world.respawning().respawn(alex);
         }
         assertTrue("the client says the bed was missing or obstructed", sent(alex).contains("#43:0"));
         assertEquals(world.level().spawnX + 0.5, alex.x, 1e-9);
@@ -302,7 +303,7 @@ public class BedsTest {
         alex.setBedSpawnLocation(new Location(world.api(), 30, 4, 30), true); // /spawnpoint's
         alex.dead = true;
         synchronized (game.lock()) {
-            world.survival().respawn(alex);
+            world.respawning().respawn(alex);
         }
         assertEquals(30.5, alex.x, 1e-9);
         assertEquals(30.5, alex.z, 1e-9);
@@ -358,7 +359,7 @@ public class BedsTest {
             p.dead = true;
             Connections.takeSent(p.connection());
             synchronized (other.lock()) {
-                other.world().survival().respawn(p);
+                other.world().respawning().respawn(p);
             }
             assertArrayEquals("kept for when the land can be read", new int[] {325, 4, 326}, p.spawnPoint);
             assertFalse(sent(p).contains("#43:0"));

@@ -6,9 +6,9 @@ import java.util.Collections;
 import java.util.List;
 import java.util.Locale;
 
+import net.cubeworks.world.game.block.Furnaces;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.level.BlockEntity;
-import net.cubeworks.world.game.block.Furnaces;
 
 /**
  * The furnaces' share of the world tick, in the bench's own JVM: 100 furnaces spread over the

@@ -4,7 +4,6 @@ import java.util.List;
 import java.util.function.Supplier;
 import java.util.logging.Logger;
 
-import net.cubeworks.world.game.item.PlayerInventory;
 import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.Viewer;
 import net.cubeworks.world.level.BlockEntity;
@@ -81,21 +80,6 @@ public final class BlockEntities {
         SlotRow copy = new SlotRow(slots.size());
         slots.copyInto(copy);
         return copy;
-    }
-
-    /**
-     * Puts the stacks (their tags along) into the inventory, adding the slots that changed to
-     * changed; false when not all fitted (try it on a copy of the inventory first).
-     */
-    static boolean give(SlotRow contents, PlayerInventory inventory, List<Integer> changed) {
-        boolean all = true;
-        for (int i = 0; contents != null && i < contents.size(); i++) {
-            if (contents.item(i) > 0) {
-                int left = inventory.give(contents.item(i), contents.count(i), contents.data(i), contents.tag(i), changed);
-                all &= left == 0;
-            }
-        }
-        return all;
     }
 
     /** The sign's four lines; empty ones where the block is no sign. */

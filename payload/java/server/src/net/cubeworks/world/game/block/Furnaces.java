@@ -7,8 +7,6 @@ import java.util.List;
 import java.util.Set;
 
 import net.cubeworks.world.crafting.SmeltingBook;
-import net.cubeworks.world.game.block.Smelter;
-import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.event.FurnaceEvents;
 import net.cubeworks.world.game.thread.GameHost;
 import net.cubeworks.world.game.world.ColumnCache;

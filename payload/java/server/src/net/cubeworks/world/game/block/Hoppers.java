@@ -12,9 +12,6 @@ import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 
 import net.cubeworks.world.crafting.SmeltingBook;
-import net.cubeworks.world.game.block.Chest;
-import net.cubeworks.world.game.block.HopperMoves;
-import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.ItemEntity;
 import net.cubeworks.world.game.event.HopperEvents;

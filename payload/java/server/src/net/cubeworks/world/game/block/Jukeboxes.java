@@ -1,7 +1,5 @@
 package net.cubeworks.world.game.block;
 
-import net.cubeworks.world.game.block.JukeboxBlock;
-import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;

@@ -9,6 +9,7 @@ import org.bukkit.GameMode;
 import org.bukkit.inventory.ItemStack;
 
 import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.block.BlockEntities;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.GroundItems;
 import net.cubeworks.world.game.entity.PlayerBody;
@@ -38,11 +39,6 @@ public final class BlockBreaking {
     /** The helmet's slot in the inventory window. */
     private static final int HELMET = 5;
 
-    /** What a block with slots holds, copied, for its items to fall when it breaks; null for any other block. */
-    public interface Contents {
-        SlotRow of(int x, int y, int z);
-    }
-
     private final WorldBlocks world;
     private final BlockBehaviours blocks;
     private final BlockReach reach;
@@ -54,14 +50,14 @@ public final class BlockBreaking {
     private final BlockAsks asks;
     private final Eating eating;
     private final Hunger hunger;
-    private final Contents contents;
+    private final BlockEntities contents;
     private final java.util.Random random = new java.util.Random();
     /** The players digging now, so the cracks of one who leaves mid-dig are taken away. */
     private final java.util.Set<OnlinePlayer> diggers = new java.util.LinkedHashSet<OnlinePlayer>();
 
     public BlockBreaking(WorldBlocks world, BlockBehaviours blocks, BlockReach reach, GroundItems items,
             Supplier<LevelState> levels, LongSupplier currentTick, GameHost host, BlockAsks asks, Eating eating,
-            Hunger hunger, Contents contents) {
+            Hunger hunger, BlockEntities contents) {
         this.world = world;
         this.blocks = blocks;
         this.reach = reach;
@@ -136,7 +132,7 @@ public final class BlockBreaking {
                 return;
             }
             int meta = world.metaAt(x, y, z);
-            SlotRow contents = this.contents.of(x, y, z);
+            SlotRow contents = this.contents.contents(x, y, z);
             takeAway(p, x, y, z, id, meta, otherHalf(p, id, meta, x, y, z), 0);
             dropContents(contents, x, y, z); // a container's items fall even from a creative player's break
             return;
@@ -289,7 +285,7 @@ public final class BlockBreaking {
         List<BlockTable.Stack> drops = Tools.harvests(held, block)
                 ? block.roll(dropMeta, held == Tools.SHEARS_ITEM, random)
                 : java.util.Collections.<BlockTable.Stack>emptyList();
-        SlotRow contents = this.contents.of(x, y, z); // a container's items fall too
+        SlotRow contents = this.contents.contents(x, y, z); // a container's items fall too
         if (!asks.mayBreak(p, x, y, z)) {
             return; // a plugin kept the block: nothing taken, nothing dropped, nothing worn
         }

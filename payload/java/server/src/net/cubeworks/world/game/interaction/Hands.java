@@ -18,6 +18,7 @@ import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.game.player.Visibility;
 import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.window.InventoryEvents;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 
@@ -37,26 +38,21 @@ public final class Hands {
      * swing and one held item a tick whatever is sent, so this bound only spares the game
      * thread the flood.
      */
-    public static final int RELAYED_PER_TICK = 2000;
-    public static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
-
-    /** What the plugins are asked of a creative player's setting of a slot: false when refused, else the item it gets in item[0]. */
-    public interface CreativeAsk {
-        boolean maySet(OnlinePlayer p, int slot, ItemStack[] item);
-    }
+    static final int RELAYED_PER_TICK = 2000;
+    static final String FLOOD_REASON = "Kicked for flooding: too many arm swings or item changes";
 
     private final Logger logger;
     private final GameHost host;
     private final Players players;
     private final GroundItems items;
     private final LongSupplier currentTick;
-    private final Fights combat;
+    private final Combat combat;
     private final Hunger hunger;
-    private final CreativeAsk creative;
+    private final InventoryEvents creative;
     private final Visibility shown;
 
-    public Hands(Logger logger, GameHost host, Players players, GroundItems items, LongSupplier currentTick, Fights combat,
-            Hunger hunger, CreativeAsk creative, Visibility shown) {
+    public Hands(Logger logger, GameHost host, Players players, GroundItems items, LongSupplier currentTick, Combat combat,
+            Hunger hunger, InventoryEvents creative, Visibility shown) {
         this.logger = logger;
         this.host = host;
         this.players = players;
@@ -155,7 +151,7 @@ public final class Hands {
         }
         int slot = p.handSlot();
         if (attack) {
-            if (mob.hurt(combat.weaponDamage(p.inventory().item(slot)), p,
+            if (mob.hurt(Combat.weaponDamage(p.inventory().item(slot)), p,
                     org.bukkit.event.entity.EntityDamageEvent.DamageCause.ENTITY_ATTACK)) {
                 hunger.exhaust(p, Hunger.HIT);
             }
@@ -211,7 +207,7 @@ public final class Hands {
         int count = c.item.count;
         int damage = c.item.damage;
         ItemStack[] asked = {item <= 0 ? null : new ItemStack(item, count, (short) damage)};
-        if (!creative.maySet(p, slot, asked)) {
+        if (!creative.mayCreativeSet(p, slot, asked)) {
             p.sendSlot(slot); // refused: the client is shown what the slot holds
             return;
         }

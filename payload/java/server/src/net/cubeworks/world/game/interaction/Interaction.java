@@ -5,6 +5,7 @@ import java.util.List;
 import org.bukkit.GameMode;
 
 import net.cubeworks.world.game.block.BlockBehaviours;
+import net.cubeworks.world.game.block.BlockEntities;
 import net.cubeworks.world.game.block.Buckets;
 import net.cubeworks.world.game.block.Farming;
 import net.cubeworks.world.game.block.Lighters;
@@ -27,15 +28,10 @@ import net.cubeworks.world.settings.ServerProperties;
  */
 public final class Interaction {
     /** Digs and placements one player may make in one tick; more are refused. */
-    public static final int ACTIONS_PER_TICK = 8;
+    static final int ACTIONS_PER_TICK = 8;
     /** How far from a block others see its break. */
-    public static final double EFFECT_DISTANCE = 64;
-    public static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
-
-    /** The block entity at a place, read from its column (a sign just placed). */
-    public interface BlockEntityAt {
-        BlockEntity at(int x, int y, int z);
-    }
+    static final double EFFECT_DISTANCE = 64;
+    static final int[][] FACE = {{0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}, {-1, 0, 0}, {1, 0, 0}};
 
     private final WorldBlocks world;
     private final BlockBehaviours blocks;
@@ -47,11 +43,11 @@ public final class Interaction {
     private final BlockAsks asks;
     private final Eating eating;
     private final Throwing throwing;
-    private final BlockEntityAt blockEntities;
+    private final BlockEntities blockEntities;
 
     public Interaction(WorldBlocks world, BlockBehaviours blocks, BlockReach reach, BlockBreaking breaking,
             ServerProperties properties, GameHost host, org.bukkit.World api, BlockAsks asks, Eating eating,
-            Throwing throwing, BlockEntityAt blockEntities) {
+            Throwing throwing, BlockEntities blockEntities) {
         this.world = world;
         this.blocks = blocks;
         this.reach = reach;
@@ -78,11 +74,6 @@ public final class Interaction {
     /** In the tick, after who sees whom is settled: the cracks of each dig as far as it has gone. */
     public void showDigs(List<OnlinePlayer> all) {
         breaking.tick(all);
-    }
-
-    /** Sends the frame to every player but p who holds the block's column and stands within the distance of it. */
-    public void toOthersNear(OnlinePlayer p, int x, int y, int z, double distance, byte[] frame) {
-        reach.toOthersNear(p, x, y, z, distance, frame);
     }
 
     private boolean protectedAt(OnlinePlayer p, int x, int z) {

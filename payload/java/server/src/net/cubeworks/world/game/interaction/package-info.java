@@ -5,10 +5,10 @@
  * snowball or an egg ({@code Throwing}), and what else his hands do: the slot held, arm swings,
  * hits and clicks on players and mobs, a creative player's slots ({@code Hands}).
  * {@code BlockReach} says which blocks he may reach (his client holds the column, the spawn is not
- * protected from him) and shows the others near what he did. What these need of the rules above
- * them they ask through small interfaces the game answers: the plugins' say on clicks on blocks
- * ({@code BlockAsks}), his hits on other players ({@code Fights}), the block entities kept in
- * the columns. Uses the block rules and the world's blocks, the ground items, the mobs, the player
- * with his hunger, eating and the player list, the events and the floors below.
+ * protected from him) and shows the others near what he did. The plugins' say on his clicks on
+ * blocks, which the rules above ask, comes through {@code BlockAsks}, which the game answers. Uses the
+ * windows (the plugins' say on a creative slot), the player with his hunger, eating, fights and
+ * viewers and the player list, the mobs, the block rules, the world's blocks and block entities,
+ * the ground items, the events and the floors below.
  */
 package net.cubeworks.world.game.interaction;

@@ -3,8 +3,8 @@ package net.cubeworks.world.game.play;
 import java.util.HashMap;
 import java.util.Map;
 
-import net.cubeworks.world.game.Beds;
-import net.cubeworks.world.game.GameWorld;
+import net.cubeworks.world.game.ClientActions;
+import net.cubeworks.world.game.Game;
 import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.protocol.PacketIn;
 import net.cubeworks.world.protocol.PacketIn.ProtocolException;
@@ -24,17 +24,17 @@ final class PlayPacketTable {
 
     private final Map<Integer, Handler> handlers = new HashMap<Integer, Handler>();
 
-    PlayPacketTable(final GameWorld world) {
-        handlers.put(PlayReads.PLAYER, move(world, 0));
-        handlers.put(PlayReads.PLAYER_POSITION, move(world, 1));
-        handlers.put(PlayReads.PLAYER_LOOK, move(world, 2));
-        handlers.put(PlayReads.PLAYER_POSITION_AND_LOOK, move(world, 3));
+    PlayPacketTable(final ClientActions actions, final Game game) {
+        handlers.put(PlayReads.PLAYER, move(actions, 0));
+        handlers.put(PlayReads.PLAYER_POSITION, move(actions, 1));
+        handlers.put(PlayReads.PLAYER_LOOK, move(actions, 2));
+        handlers.put(PlayReads.PLAYER_POSITION_AND_LOOK, move(actions, 3));
         handlers.put(PlayReads.PLAYER_DIGGING, new Handler() {
             public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
                 final PlayReads.BlockAction a = PlayReads.playerDigging(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().dig(p, a);
+                        actions.dig(p, a);
                     }
                 };
             }
@@ -44,7 +44,7 @@ final class PlayPacketTable {
                 final PlayReads.BlockAction a = PlayReads.blockPlacement(in);
                 return new Runnable() {
                     public void run() {
-                        world.interaction().place(p, a);
+                        actions.place(p, a);
                     }
                 };
             }
@@ -54,7 +54,7 @@ final class PlayPacketTable {
                 final int slot = PlayReads.heldItemChange(in);
                 return new Runnable() {
                     public void run() {
-                        world.hands().holdSlot(p, slot);
+                        actions.holdSlot(p, slot);
                     }
                 };
             }
@@ -67,7 +67,7 @@ final class PlayPacketTable {
                 }
                 return new Runnable() {
                     public void run() {
-                        world.hands().swing(p, animation);
+                        actions.swing(p, animation);
                     }
                 };
             }
@@ -77,7 +77,7 @@ final class PlayPacketTable {
                 final PlayReads.Click c = PlayReads.clickWindow(in);
                 return new Runnable() {
                     public void run() {
-                        world.windows().click(p, c);
+                        actions.click(p, c);
                     }
                 };
             }
@@ -87,7 +87,7 @@ final class PlayPacketTable {
                 final PlayReads.Confirm c = PlayReads.confirmTransaction(in);
                 return new Runnable() {
                     public void run() {
-                        world.windows().confirm(p, c);
+                        actions.confirm(p, c);
                     }
                 };
             }
@@ -97,7 +97,7 @@ final class PlayPacketTable {
                 final int window = PlayReads.closeWindow(in);
                 return new Runnable() {
                     public void run() {
-                        world.windows().closedByClient(p, window);
+                        actions.closedByClient(p, window);
                     }
                 };
             }
@@ -108,7 +108,7 @@ final class PlayPacketTable {
                 if (action == PlayReads.ACTION_LEAVE_BED) {
                     return new Runnable() {
                         public void run() {
-                            Beds.leave(world, p);
+                            actions.leaveBed(p);
                         }
                     };
                 }
@@ -119,7 +119,7 @@ final class PlayPacketTable {
                 // on the game thread, in order with the placements around it
                 return new Runnable() {
                     public void run() {
-                        world.movement().stance(p, action);
+                        actions.stance(p, action);
                     }
                 };
             }
@@ -129,7 +129,7 @@ final class PlayPacketTable {
                 final PlayReads.CreativeSlot c = PlayReads.creativeInventoryAction(in);
                 return new Runnable() {
                     public void run() {
-                        world.hands().creativeSet(p, c);
+                        actions.creativeSet(p, c);
                     }
                 };
             }
@@ -139,7 +139,7 @@ final class PlayPacketTable {
                 final PlayReads.PluginMessage m = PlayReads.pluginMessage(in);
                 return new Runnable() {
                     public void run() {
-                        PluginChannels.received(world.game(), p, m.channel, m.data);
+                        PluginChannels.received(game, p, m.channel, m.data);
                     }
                 };
             }
@@ -149,7 +149,7 @@ final class PlayPacketTable {
                 final int flags = PlayReads.playerAbilities(in);
                 return new Runnable() {
                     public void run() {
-                        world.movement().abilities(p, flags);
+                        actions.abilities(p, flags);
                     }
                 };
             }
@@ -159,7 +159,7 @@ final class PlayPacketTable {
                 final PlayReads.UseEntity u = PlayReads.useEntity(in);
                 return new Runnable() {
                     public void run() {
-                        world.hands().useEntity(p, u);
+                        actions.useEntity(p, u);
                     }
                 };
             }
@@ -169,7 +169,7 @@ final class PlayPacketTable {
                 final String text = PlayReads.tabComplete(in);
                 return new Runnable() {
                     public void run() {
-                        world.game().chat().tabComplete(p, text);
+                        actions.tabComplete(p, text);
                     }
                 };
             }
@@ -179,7 +179,7 @@ final class PlayPacketTable {
                 final PlayReads.SignText s = PlayReads.updateSign(in);
                 return new Runnable() {
                     public void run() {
-                        world.blockEvents().signText(p, s);
+                        actions.signText(p, s);
                     }
                 };
             }
@@ -191,7 +191,7 @@ final class PlayPacketTable {
                 }
                 return new Runnable() {
                     public void run() {
-                        world.survival().respawn(p);
+                        actions.respawn(p);
                     }
                 };
             }
@@ -199,7 +199,7 @@ final class PlayPacketTable {
     }
 
     /** The four movement packets: 0 on-ground only, 1 position, 2 look, 3 both. */
-    private static Handler move(final GameWorld world, final int kind) {
+    private static Handler move(final ClientActions actions, final int kind) {
         return new Handler() {
             public Runnable read(final OnlinePlayer p, PacketIn in) throws ProtocolException {
                 final PlayReads.Movement m = kind == 0 ? PlayReads.player(in)
@@ -207,7 +207,7 @@ final class PlayPacketTable {
                         : kind == 2 ? PlayReads.playerLook(in) : PlayReads.playerPositionAndLook(in);
                 return new Runnable() {
                     public void run() {
-                        world.movement().move(p, m);
+                        actions.move(p, m);
                     }
                 };
             }

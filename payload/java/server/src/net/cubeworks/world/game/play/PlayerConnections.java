@@ -47,7 +47,7 @@ public final class PlayerConnections implements ConnectionHandler {
 
     public PlayerConnections(Game game) {
         this.game = game;
-        this.table = new PlayPacketTable(game.world());
+        this.table = new PlayPacketTable(game.world().clientActions(), game);
     }
 
     /** server-icon.png as a data URI for the status answer, or null. */

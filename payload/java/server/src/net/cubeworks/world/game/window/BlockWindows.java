@@ -9,6 +9,10 @@ import org.bukkit.entity.HumanEntity;
 import org.bukkit.event.inventory.InventoryType;
 import org.bukkit.inventory.Inventory;
 
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.BlockInventories;
+import net.cubeworks.world.game.block.Hoppers;
+import net.cubeworks.world.game.block.Jukeboxes;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.item.BlockSlots;
 import net.cubeworks.world.game.item.Window;
@@ -17,10 +21,6 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
-import net.cubeworks.world.game.block.BlockEntities;
-import net.cubeworks.world.game.block.Hoppers;
-import net.cubeworks.world.game.block.Jukeboxes;
-import net.cubeworks.world.game.block.BlockInventories;
 
 /**
  * The windows of the blocks with slots besides chests and furnaces: dispensers and droppers (9

@@ -1,5 +1,7 @@
 package net.cubeworks.world.game.window;
 
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.BlockInventories;
 import net.cubeworks.world.game.block.Chest;
 import net.cubeworks.world.game.block.ChestSlots;
 import net.cubeworks.world.game.block.WorldBlocks;
@@ -8,8 +10,6 @@ import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Players;
 import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
-import net.cubeworks.world.game.block.BlockEntities;
-import net.cubeworks.world.game.block.BlockInventories;
 
 /**
  * Chests' windows: one chest or both halves of a double one opened as one window over their own

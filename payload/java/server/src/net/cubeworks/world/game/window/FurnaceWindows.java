@@ -5,6 +5,9 @@ import java.util.List;
 import org.bukkit.entity.HumanEntity;
 import org.bukkit.event.inventory.InventoryType;
 
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.BlockInventories;
+import net.cubeworks.world.game.block.Furnaces;
 import net.cubeworks.world.game.block.Smelter;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.GroundItems;
@@ -17,9 +20,6 @@ import net.cubeworks.world.level.BlockEntity;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.storage.ItemTagValues;
-import net.cubeworks.world.game.block.BlockEntities;
-import net.cubeworks.world.game.block.Furnaces;
-import net.cubeworks.world.game.block.BlockInventories;
 
 /**
  * Furnaces' windows: opened by a right click over the furnace's own block entity, shown its slots

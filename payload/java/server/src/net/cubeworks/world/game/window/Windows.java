@@ -4,6 +4,8 @@ import java.util.function.LongSupplier;
 
 import org.bukkit.GameMode;
 
+import net.cubeworks.world.game.block.BlockEntities;
+import net.cubeworks.world.game.block.BlockInventories;
 import net.cubeworks.world.game.block.ChestSlots;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.GroundItems;
@@ -18,8 +20,6 @@ import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 import net.cubeworks.world.protocol.PlayReads;
 import net.cubeworks.world.storage.ItemTagValues;
-import net.cubeworks.world.game.block.BlockEntities;
-import net.cubeworks.world.game.block.BlockInventories;
 
 /**
  * The players' windows on the game thread: clicks answered with Confirm Transaction,

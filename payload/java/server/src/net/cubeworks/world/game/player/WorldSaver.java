@@ -1,4 +1,4 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.io.IOException;
 import java.util.ArrayList;
@@ -15,7 +15,6 @@ import java.util.concurrent.TimeUnit;
 import java.util.logging.Level;
 import java.util.logging.Logger;
 
-import net.cubeworks.world.game.api.BoardFile;
 import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.ColumnEntities;
 import net.cubeworks.world.game.event.WorldEvents;
@@ -39,9 +38,9 @@ import net.cubeworks.world.storage.WorldStore;
  * whose writing failed) are kept here, so that a rejoin reads them and not the older file,
  * and those that failed are written again with the next save.
  */
-final class WorldSaver {
+public final class WorldSaver {
     /** What one save left unwritten; empty when everything was written. */
-    static final class Report {
+    public static final class Report {
         boolean levelUnsaved;
         boolean scoreboardUnsaved;
         int columnsUnsaved;
@@ -49,7 +48,7 @@ final class WorldSaver {
         /** Why, as the first failure said; null when nothing failed. */
         String cause;
 
-        boolean complete() {
+        public boolean complete() {
             return cause == null;
         }
 
@@ -60,7 +59,7 @@ final class WorldSaver {
         }
 
         /** E.g. "3 columns, the level and the players Alex, Bo are still unsaved (java.io.IOException: ...)". */
-        String describe() {
+        public String describe() {
             List<String> parts = new ArrayList<String>();
             if (columnsUnsaved > 0) {
                 parts.add(columnsUnsaved + (columnsUnsaved == 1 ? " column" : " columns"));
@@ -118,26 +117,18 @@ final class WorldSaver {
      */
     private final ConcurrentMap<String, Unwritten> unwritten = new ConcurrentHashMap<String, Unwritten>();
     /** What each save writes of the main scoreboard (taken when the save starts); null: nothing. */
-    volatile java.util.function.Supplier<StoredScoreboard> scoreboard;
+    private volatile java.util.function.Supplier<StoredScoreboard> scoreboard;
 
-    /** Where the world keeps its main scoreboard. */
-    BoardFile scoreboardFile() {
-        return new BoardFile() {
-            public StoredScoreboard load() throws Unavailable {
-                return store.loadScoreboard();
-            }
-
-            public void saveWith(java.util.function.Supplier<StoredScoreboard> snapshot) {
-                scoreboard = snapshot;
-            }
-        };
+    /** From now on each save writes the main scoreboard as the snapshot then takes it. */
+    public void saveScoreboardWith(java.util.function.Supplier<StoredScoreboard> snapshot) {
+        scoreboard = snapshot;
     }
 
     /** The plugins' world, told of each save; and the entities kept with their columns. Made after this, handed over once. */
     private org.bukkit.World api;
     private ColumnEntities columnEntities;
 
-    WorldSaver(Logger logger, GameHost host, ServerProperties properties, Players players, WorldBlocks blocks,
+    public WorldSaver(Logger logger, GameHost host, ServerProperties properties, Players players, WorldBlocks blocks,
             ColumnCache cache, WorldStore store, ExecutorService saver) {
         this.logger = logger;
         this.host = host;
@@ -149,7 +140,7 @@ final class WorldSaver {
         this.saver = saver;
     }
 
-    void attach(org.bukkit.World api, ColumnEntities columnEntities) {
+    public void attach(org.bukkit.World api, ColumnEntities columnEntities) {
         this.api = api;
         this.columnEntities = columnEntities;
     }
@@ -159,7 +150,7 @@ final class WorldSaver {
     }
 
     /** The newest record of the player: one not yet written, else the stored one. */
-    StoredPlayer loadPlayer(String name) throws net.cubeworks.world.storage.Unavailable {
+    public StoredPlayer loadPlayer(String name) throws net.cubeworks.world.storage.Unavailable {
         Unwritten u = unwritten.get(key(name));
         return u != null ? u.record : store.loadPlayer(name);
     }
@@ -171,7 +162,7 @@ final class WorldSaver {
     }
 
     /** A leaving player's record, written on the saver thread; kept for the next save if that fails. */
-    void savePlayerLater(OnlinePlayer p, LevelState level) {
+    public void savePlayerLater(OnlinePlayer p, LevelState level) {
         final Unwritten u = keep(p.getName(), PlayerRecords.toStored(p, level));
         saver.submit(new Runnable() {
             public void run() {
@@ -206,7 +197,7 @@ final class WorldSaver {
      * not: nobody else tells its outcome), a save that leaves something unwritten says so on
      * the console.
      */
-    Future<Report> saveLater(LevelState level, final boolean quiet) {
+    public Future<Report> saveLater(LevelState level, final boolean quiet) {
         WorldEvents.saving(host, api);
         if (columnEntities != null) {
             columnEntities.beforeSave(); // the columns with entities are saved with them
@@ -290,7 +281,7 @@ final class WorldSaver {
      * Writes columns that left the world (see {@link ColumnCache#releaseLeftBehind}) on the saver
      * thread; those it cannot write are kept for the next save, and read back from there meanwhile.
      */
-    void saveColumnsLater(final List<Column> columns) {
+    public void saveColumnsLater(final List<Column> columns) {
         if (columns.isEmpty()) {
             return;
         }
@@ -314,7 +305,7 @@ final class WorldSaver {
     }
 
     /** Waits for a save handed to the saver; what it left unwritten. */
-    Report await(Future<Report> save) {
+    public Report await(Future<Report> save) {
         try {
             return save.get(60, TimeUnit.SECONDS);
         } catch (Exception ex) {
@@ -326,7 +317,7 @@ final class WorldSaver {
     }
 
     /** Lets the saver finish what it was handed, then closes the store. */
-    void close() {
+    public void close() {
         saver.shutdown();
         try {
             saver.awaitTermination(30, TimeUnit.SECONDS);

@@ -1,38 +1,61 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
+
+import java.util.logging.Logger;
 
 import org.bukkit.Location;
 import org.bukkit.event.player.PlayerTeleportEvent.TeleportCause;
 
 import net.cubeworks.world.game.block.BlockRules;
+import net.cubeworks.world.game.block.WorldBlocks;
 import net.cubeworks.world.game.entity.PlayerBody;
 import net.cubeworks.world.game.event.ActionEvents;
 import net.cubeworks.world.game.event.MoveEvents;
-import net.cubeworks.world.game.player.OnlinePlayer;
-import net.cubeworks.world.game.player.StatusEffects;
-import net.cubeworks.world.game.player.Teleport;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.world.Streaming;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.level.ColumnKey;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.settings.ServerProperties;
 
 /** The players' moves: accepted, or the player sent back where we have it. */
 public final class Movement {
     /** Moves in the air a player who may not fly makes before being kicked: 4 seconds, as the game allows. */
-    static final int MAX_FLOATING_MOVES = 80;
-    static final String FLYING_NOT_ENABLED = "Flying is not enabled on this server";
+    public static final int MAX_FLOATING_MOVES = 80;
+    public static final String FLYING_NOT_ENABLED = "Flying is not enabled on this server";
     /** How far around the box a block keeps a player from floating. */
     private static final double AIR_MARGIN = 0.0625;
-    static final double MAX_MOVE_SQ = 100;
+    public static final double MAX_MOVE_SQ = 100;
     /**
      * How far the box is shrunk on each side before it is checked against blocks: a client
      * stands with its feet exactly on a block's top and its side against a wall, and its
      * doubles round a little either way; a sixteenth of a block, as the game allows.
      */
-    static final double SLACK = 0.0625;
+    public static final double SLACK = 0.0625;
 
-    private final GameWorld world;
+    private final GameHost host;
+    private final Logger logger;
+    private final ServerProperties properties;
+    private final Players players;
+    private final WorldBlocks blocks;
+    private final Streaming streaming;
+    private final Hunger hunger;
+    private final Survival survival;
 
-    Movement(GameWorld world) {
-        this.world = world;
+    /**
+     * Moves judged against the world's blocks and the settings (allow-flight=), with the plugins'
+     * say through the host; a player who floats too long is logged and kicked from the list; a move
+     * into new columns streams them, and each accepted one tires (hunger) and counts for falls (survival).
+     */
+    public Movement(GameHost host, Logger logger, ServerProperties properties, Players players, WorldBlocks blocks,
+            Streaming streaming, Hunger hunger, Survival survival) {
+        this.host = host;
+        this.logger = logger;
+        this.properties = properties;
+        this.players = players;
+        this.blocks = blocks;
+        this.streaming = streaming;
+        this.hunger = hunger;
+        this.survival = survival;
     }
 
     /**
@@ -80,7 +103,7 @@ public final class Movement {
             p.y = m.feetY;
             p.z = m.z;
             if (ColumnKey.chunk(m.x) != oldCx || ColumnKey.chunk(m.z) != oldCz) {
-                world.stream(p);
+                streaming.stream(p);
             }
         }
         if (m.hasLook && !Float.isNaN(m.yaw) && !Float.isInfinite(m.yaw) && !Float.isNaN(m.pitch)
@@ -88,7 +111,7 @@ public final class Movement {
             p.yaw = m.yaw % 360f;
             p.pitch = Math.max(-90f, Math.min(90f, m.pitch));
         }
-        Location instead = MoveEvents.moved(world.game().host(), p, from);
+        Location instead = MoveEvents.moved(host, p, from);
         if (!p.isOnline()) {
             return; // a handler kicked the player
         }
@@ -99,15 +122,15 @@ public final class Movement {
         boolean wasOnGround = p.onGround;
         p.onGround = m.onGround;
         boolean inWater = inWater(p);
-        world.hunger().moved(p, p.x - oldX, p.y - oldY, p.z - oldZ, wasOnGround, m.onGround, inWater);
+        hunger.moved(p, p.x - oldX, p.y - oldY, p.z - oldZ, wasOnGround, m.onGround, inWater);
         if (arriving && !p.teleportPending) {
             p.fallDistance = 0f; // put somewhere else: what he fell before does not count
         }
-        world.survival().fell(p, p.y - oldY, m.onGround, inWater || climbing(p));
+        survival.fell(p, p.y - oldY, m.onGround, inWater || climbing(p));
         if (floating(p, p.y - oldY)) {
             if (++p.floatingMoves > MAX_FLOATING_MOVES + StatusEffects.extraAirMoves(p)) {
-                world.game().logger().warning(p.getName() + " was kicked for floating too long!");
-                world.game().players().kick(p, FLYING_NOT_ENABLED);
+                logger.warning(p.getName() + " was kicked for floating too long!");
+                players.kick(p, FLYING_NOT_ENABLED);
             }
         } else {
             p.floatingMoves = 0;
@@ -118,7 +141,7 @@ public final class Movement {
      * True when the player's box, with its feet at (x, y, z) and shrunk by {@link #SLACK},
      * takes part of a solid block. Columns the client was not sent count as empty.
      */
-    boolean inSolid(OnlinePlayer p, double x, double y, double z) {
+    public boolean inSolid(OnlinePlayer p, double x, double y, double z) {
         int x0 = (int) Math.floor(x - PlayerBody.HALF_WIDTH + SLACK);
         int x1 = (int) Math.floor(x + PlayerBody.HALF_WIDTH - SLACK);
         int y0 = Math.max(0, (int) Math.floor(y + SLACK));
@@ -131,7 +154,7 @@ public final class Movement {
                     continue;
                 }
                 for (int by = y0; by <= y1; by++) {
-                    if (BlockRules.solid(world.blocks().blockAt(bx, by, bz))) {
+                    if (BlockRules.solid(blocks.blockAt(bx, by, bz))) {
                         return true;
                     }
                 }
@@ -146,7 +169,7 @@ public final class Movement {
      * a flying survival player.
      */
     private boolean floating(OnlinePlayer p, double dy) {
-        if (world.game().properties().allowFlight() || p.getAllowFlight()
+        if (properties.allowFlight() || p.getAllowFlight()
                 || p.getGameMode() == org.bukkit.GameMode.CREATIVE || dy < -0.03125) {
             return false;
         }
@@ -162,7 +185,7 @@ public final class Movement {
                     return false; // land the player cannot see yet: no verdict
                 }
                 for (int by = Math.max(0, y0); by <= Math.min(255, y1); by++) {
-                    if (world.blocks().blockAt(bx, by, bz) != 0) {
+                    if (blocks.blockAt(bx, by, bz) != 0) {
                         return false;
                     }
                 }
@@ -175,12 +198,12 @@ public final class Movement {
     public void stance(OnlinePlayer p, int action) {
         if (action == PlayReads.ACTION_CROUCH || action == PlayReads.ACTION_UNCROUCH) {
             boolean sneaking = action == PlayReads.ACTION_CROUCH;
-            if (ActionEvents.sneak(world.game().host(), p, sneaking)) {
+            if (ActionEvents.sneak(host, p, sneaking)) {
                 p.sneaking = sneaking;
             }
         } else if (action == PlayReads.ACTION_START_SPRINT || action == PlayReads.ACTION_STOP_SPRINT) {
             boolean sprinting = action == PlayReads.ACTION_START_SPRINT;
-            if (ActionEvents.sprint(world.game().host(), p, sprinting)) {
+            if (ActionEvents.sprint(host, p, sprinting)) {
                 p.sprinting = sprinting;
             }
         }
@@ -197,7 +220,7 @@ public final class Movement {
         if (flying == p.isFlying() || (flying && !mayFly)) {
             return;
         }
-        if (ActionEvents.flight(world.game().host(), p, flying)) {
+        if (ActionEvents.flight(host, p, flying)) {
             p.setFlying(flying);
         } else {
             p.sendAbilities();
@@ -212,7 +235,7 @@ public final class Movement {
         if (by < 0 || by > 255 || !p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
             return false;
         }
-        int id = world.blocks().blockAt(bx, by, bz);
+        int id = blocks.blockAt(bx, by, bz);
         return id == BlockIds.LADDER || id == BlockIds.VINE;
     }
 
@@ -224,26 +247,26 @@ public final class Movement {
         if (by < 0 || by > 255 || !p.known.contains(ColumnKey.of(bx >> 4, bz >> 4))) {
             return false;
         }
-        int id = world.blocks().blockAt(bx, by, bz);
+        int id = blocks.blockAt(bx, by, bz);
         return id == 8 || id == 9;
     }
 
-    void teleportBack(OnlinePlayer p) {
+    public void teleportBack(OnlinePlayer p) {
         p.teleportPending = true;
-        p.connection().send(world.positionPacket(p));
+        p.connection().send(BodyPackets.position(p));
     }
 
     /** Teleports the player, on the game thread, unless the teleport event is cancelled. */
-    boolean teleport(OnlinePlayer p, Location to, TeleportCause cause) {
+    public boolean teleport(OnlinePlayer p, Location to, TeleportCause cause) {
         if (p.dead || !p.isOnline()) {
             return false;
         }
-        Location destination = MoveEvents.teleport(world.game().host(), p, to, cause);
+        Location destination = MoveEvents.teleport(host, p, to, cause);
         return destination != null && put(p, destination);
     }
 
     /** Sets the player's position and tells its client; the viewers follow in the next tick. */
-    boolean put(OnlinePlayer p, Location to) {
+    public boolean put(OnlinePlayer p, Location to) {
         if (!Teleport.validPosition(to.getX(), to.getY(), to.getZ())) {
             return false;
         }
@@ -256,7 +279,7 @@ public final class Movement {
         p.pitch = to.getPitch();
         p.floatingMoves = 0;
         if (ColumnKey.chunk(p.x) != oldCx || ColumnKey.chunk(p.z) != oldCz) {
-            world.stream(p);
+            streaming.stream(p);
         }
         teleportBack(p);
         return true;

@@ -1,18 +1,24 @@
-package net.cubeworks.world.game;
+package net.cubeworks.world.game.player;
 
 import java.util.List;
+import java.util.function.LongConsumer;
+import java.util.function.Supplier;
 
 import org.bukkit.Location;
+import org.bukkit.World;
 
 import net.cubeworks.world.game.block.Bed;
+import net.cubeworks.world.game.block.WorldBlocks;
+import net.cubeworks.world.game.entity.Entities;
 import net.cubeworks.world.game.entity.WorldEntity;
 import net.cubeworks.world.game.event.BedEvents;
 import net.cubeworks.world.game.mob.Daylight;
 import net.cubeworks.world.game.mob.Mob;
 import net.cubeworks.world.game.mob.MobKind;
-import net.cubeworks.world.game.player.OnlinePlayer;
-import net.cubeworks.world.game.player.Sleep;
+import net.cubeworks.world.game.thread.GameHost;
+import net.cubeworks.world.game.world.ColumnCache;
 import net.cubeworks.world.game.world.LevelState;
+import net.cubeworks.world.game.world.Weather;
 import net.cubeworks.world.level.BlockIds;
 import net.cubeworks.world.protocol.PlayPackets;
 
@@ -29,63 +35,95 @@ import net.cubeworks.world.protocol.PlayPackets;
  * spawn is used.
  */
 public final class Beds {
-    static final String NOT_NOW = "You can only sleep at night";
-    static final String NOT_SAFE = "You may not rest now, there are monsters nearby";
-    static final String OCCUPIED = "This bed is occupied";
+    public static final String NOT_NOW = "You can only sleep at night";
+    public static final String NOT_SAFE = "You may not rest now, there are monsters nearby";
+    public static final String OCCUPIED = "This bed is occupied";
 
-    private Beds() {
+    private final WorldBlocks blocks;
+    private final Supplier<LevelState> level;
+    private final GameHost host;
+    private final World api;
+    private final Teleport teleport;
+    private final Visibility visibility;
+    private final Players players;
+    private final Entities entities;
+    private final Weather weather;
+    private final LongConsumer setDayTime;
+    private final ColumnCache cache;
+
+    /**
+     * Beds in the world's blocks and columns (the cache, read for a bed at a respawn), by the
+     * level's clock and weather; the plugins' events through the host see beds as the plugins'
+     * world has them; sleepers lie down and get up by teleports, are shown by the visibility, and
+     * are counted over the player list; monsters near are found among the entities; a night slept
+     * through sets the day's time (setDayTime tells the clients).
+     */
+    public Beds(WorldBlocks blocks, Supplier<LevelState> level, GameHost host, World api, Teleport teleport,
+            Visibility visibility, Players players, Entities entities, Weather weather, LongConsumer setDayTime,
+            ColumnCache cache) {
+        this.blocks = blocks;
+        this.level = level;
+        this.host = host;
+        this.api = api;
+        this.teleport = teleport;
+        this.visibility = visibility;
+        this.players = players;
+        this.entities = entities;
+        this.weather = weather;
+        this.setDayTime = setDayTime;
+        this.cache = cache;
     }
 
     /** Whether it is day for a sleeper: the sky darkened less than 4 levels (rain alone does not, thunder does). */
-    static boolean day(LevelState l) {
+    public static boolean day(LevelState l) {
         return Daylight.isDay(l.dayTime, l.raining, l.raining && l.thundering);
     }
 
     /** The player's right click on the bed whose head is at the place. */
-    static void use(GameWorld w, OnlinePlayer p, int x, int y, int z) {
+    public void use(OnlinePlayer p, int x, int y, int z) {
         if (p.dead || p.sleep.sleeping) {
             return;
         }
-        int meta = w.blocks().metaAt(x, y, z);
+        int meta = blocks.metaAt(x, y, z);
         if ((meta & Bed.OCCUPIED) != 0) {
-            if (sleeperIn(w, x, y, z) != null) {
+            if (sleeperIn(x, y, z) != null) {
                 p.sendMessage(OCCUPIED);
                 return;
             }
-            w.blocks().setBlock(x, y, z, BlockIds.BED, meta & ~Bed.OCCUPIED); // nobody there after all
+            blocks.setBlock(x, y, z, BlockIds.BED, meta & ~Bed.OCCUPIED); // nobody there after all
         }
-        if (day(w.level())) {
+        if (day(level.get())) {
             p.sendMessage(NOT_NOW);
             return;
         }
         if (Math.abs(p.x - x) > 3 || Math.abs(p.y - y) > 2 || Math.abs(p.z - z) > 3) {
             return; // too far: nothing, as in the game
         }
-        if (monsterNear(w, x, y, z)) {
+        if (monsterNear(x, y, z)) {
             p.sendMessage(NOT_SAFE);
             return;
         }
-        if (!BedEvents.enter(w.game().host(), p, w.api().getBlockAt(x, y, z))) {
+        if (!BedEvents.enter(host, p, api.getBlockAt(x, y, z))) {
             return;
         }
         int facing = meta & 3;
         double ox = facing == 1 ? 0.1 : facing == 3 ? 0.9 : 0.5;
         double oz = facing == 0 ? 0.9 : facing == 2 ? 0.1 : 0.5;
-        if (!w.teleport().to(p, x + ox, y + 0.9375, z + oz, p.yaw, p.pitch)) {
+        if (!teleport.to(p, x + ox, y + 0.9375, z + oz, p.yaw, p.pitch)) {
             return;
         }
         p.sleep.sleeping = true;
         p.sleep.ticks = 0;
         p.sleep.bed = new int[] {x, y, z};
         p.sleep.health = p.health;
-        w.blocks().setBlock(x, y, z, BlockIds.BED, (meta & ~Bed.OCCUPIED) | Bed.OCCUPIED);
+        blocks.setBlock(x, y, z, BlockIds.BED, (meta & ~Bed.OCCUPIED) | Bed.OCCUPIED);
         net.cubeworks.world.protocol.PacketOut lie = net.cubeworks.world.protocol.MobPackets.useBed(p.getEntityId(), x, y, z);
-        w.visibility().toViewers(p, lie);
+        visibility.toViewers(p, lie);
         p.connection().send(lie);
     }
 
     /** A sleeper comes into a client's sight lying in his bed. */
-    static void showLying(OnlinePlayer p, List<net.cubeworks.world.protocol.PacketOut> spawn) {
+    public static void showLying(OnlinePlayer p, List<net.cubeworks.world.protocol.PacketOut> spawn) {
         int[] bed = p.sleep.sleeping ? p.sleep.bed : null;
         if (bed != null) {
             spawn.add(net.cubeworks.world.protocol.MobPackets.useBed(p.getEntityId(), bed[0], bed[1], bed[2]));
@@ -93,8 +131,8 @@ public final class Beds {
     }
 
     /** The player who sleeps in the bed whose head is at the place, or null. */
-    static OnlinePlayer sleeperIn(GameWorld w, int x, int y, int z) {
-        for (OnlinePlayer q : w.game().players().inJoinOrder()) {
+    OnlinePlayer sleeperIn(int x, int y, int z) {
+        for (OnlinePlayer q : players.inJoinOrder()) {
             int[] b = q.sleep.bed;
             if (q.sleep.sleeping && b != null && b[0] == x && b[1] == y && b[2] == z) {
                 return q;
@@ -104,8 +142,8 @@ public final class Beds {
     }
 
     /** A monster whose box reaches into 8 blocks of the bed's block across and 5 up or down. */
-    static boolean monsterNear(GameWorld w, int x, int y, int z) {
-        for (WorldEntity e : w.game().entities().all()) {
+    boolean monsterNear(int x, int y, int z) {
+        for (WorldEntity e : entities.all()) {
             if (e instanceof Mob && !e.isRemoved() && ((Mob) e).kind.family == MobKind.Family.MONSTER
                     && !((Mob) e).isDead()) {
                 Mob m = (Mob) e;
@@ -120,8 +158,8 @@ public final class Beds {
     }
 
     /** The client's "leave bed". */
-    public static void leave(GameWorld w, OnlinePlayer p) {
-        wake(w, p, false, true);
+    public void leave(OnlinePlayer p) {
+        wake(p, false, true);
     }
 
     /**
@@ -129,7 +167,7 @@ public final class Beds {
      * the bed is free again; forced (hurt, the bed gone) he starts his count again, else the bed
      * is his spawn point now.
      */
-    static void wake(GameWorld w, OnlinePlayer p, boolean forced, boolean setSpawn) {
+    public void wake(OnlinePlayer p, boolean forced, boolean setSpawn) {
         if (!p.sleep.sleeping) {
             return;
         }
@@ -137,31 +175,31 @@ public final class Beds {
         p.sleep.sleeping = false;
         p.sleep.ticks = forced ? 0 : Sleep.DEEP;
         net.cubeworks.world.protocol.PacketOut up = PlayPackets.animation(p.getEntityId(), PlayPackets.ANIMATION_LEAVE_BED);
-        w.visibility().toViewers(p, up);
+        visibility.toViewers(p, up);
         p.connection().send(up);
-        if (w.blocks().blockAt(b[0], b[1], b[2]) == BlockIds.BED) {
-            int meta = w.blocks().metaAt(b[0], b[1], b[2]);
+        if (blocks.blockAt(b[0], b[1], b[2]) == BlockIds.BED) {
+            int meta = blocks.metaAt(b[0], b[1], b[2]);
             if ((meta & Bed.OCCUPIED) != 0) {
-                w.blocks().setBlock(b[0], b[1], b[2], BlockIds.BED, meta & ~Bed.OCCUPIED);
+                blocks.setBlock(b[0], b[1], b[2], BlockIds.BED, meta & ~Bed.OCCUPIED);
             }
-            int[] out = Bed.exit(w.blocks(), b[0], b[1], b[2]);
+            int[] out = Bed.exit(blocks, b[0], b[1], b[2]);
             if (out == null) {
                 out = new int[] {b[0], b[1] + 1, b[2]};
             }
             if (!p.dead) {
-                w.teleport().to(p, out[0] + 0.5, out[1] + 0.1, out[2] + 0.5, p.yaw, p.pitch);
+                teleport.to(p, out[0] + 0.5, out[1] + 0.1, out[2] + 0.5, p.yaw, p.pitch);
             }
         }
         if (setSpawn) {
             p.spawnPoint = b.clone();
             p.sleep.spawnForced = false;
         }
-        BedEvents.leave(w.game().host(), p, w.api().getBlockAt(b[0], b[1], b[2]));
+        BedEvents.leave(host, p, api.getBlockAt(b[0], b[1], b[2]));
     }
 
     /** Each tick: sleepers count, wake when day comes, when hurt or when the bed goes; a night all slept through ends. */
-    static void tick(GameWorld w, List<OnlinePlayer> players) {
-        boolean day = day(w.level());
+    public void tick(List<OnlinePlayer> players) {
+        boolean day = day(level.get());
         boolean anyDeep = false;
         boolean allAsleep = !players.isEmpty();
         for (OnlinePlayer p : players) {
@@ -171,10 +209,10 @@ public final class Beds {
                     s.ticks++;
                 }
                 int[] b = s.bed;
-                if (p.dead || p.health < s.health || w.blocks().blockAt(b[0], b[1], b[2]) != BlockIds.BED) {
-                    wake(w, p, true, false);
+                if (p.dead || p.health < s.health || blocks.blockAt(b[0], b[1], b[2]) != BlockIds.BED) {
+                    wake(p, true, false);
                 } else if (day) {
-                    wake(w, p, false, true);
+                    wake(p, false, true);
                 }
             }
             if (s.sleeping && s.ticks >= Sleep.DEEP) {
@@ -184,22 +222,22 @@ public final class Beds {
             }
         }
         if (allAsleep && anyDeep) {
-            morning(w, players);
+            morning(players);
         }
     }
 
     /** The night all players slept through ends: the next morning, no rain or thunder, everyone up. */
-    static void morning(GameWorld w, List<OnlinePlayer> players) {
-        LevelState l = w.level();
+    void morning(List<OnlinePlayer> players) {
+        LevelState l = level.get();
         if ("true".equals(l.gameRules.get("doDaylightCycle"))) {
             long t = l.dayTime + 24000L;
-            w.setDayTime(t - t % 24000L);
+            setDayTime.accept(t - t % 24000L);
         }
         for (OnlinePlayer p : players) {
-            wake(w, p, false, true);
+            wake(p, false, true);
         }
-        w.weather().setRaining(l, false);
-        w.weather().setThundering(l, false);
+        weather.setRaining(l, false);
+        weather.setThundering(l, false);
         l.rainTime = 0; // new times come at the next tick
         l.thunderTime = 0;
     }
@@ -208,15 +246,15 @@ public final class Beds {
      * Where the player comes back at a respawn, {x, y, z} of the block, or null for the world's
      * spawn: beside his bed, or on his forced spawn point where a body fits.
      */
-    static int[] spawnPlace(GameWorld w, OnlinePlayer p) {
+    public int[] spawnPlace(OnlinePlayer p) {
         int[] own = p.spawnPoint;
         if (own == null || own[1] < 0 || own[1] > 255) {
             return null;
         }
-        if (w.blocks().blockAt(own[0], own[1], own[2]) == BlockIds.BED) {
-            return Bed.exit(w.blocks(), own[0], own[1], own[2]);
+        if (blocks.blockAt(own[0], own[1], own[2]) == BlockIds.BED) {
+            return Bed.exit(blocks, own[0], own[1], own[2]);
         }
-        return p.sleep.spawnForced && Bed.roomAt(w.blocks(), own[0], own[1], own[2]) ? own.clone() : null;
+        return p.sleep.spawnForced && Bed.roomAt(blocks, own[0], own[1], own[2]) ? own.clone() : null;
     }
 
     /**
@@ -224,17 +262,17 @@ public final class Beds {
      * missing or obstructed loses it and his client says so (not when the bed's column cannot be
      * read now: the bed may well be there).
      */
-    static double[] respawnPlace(GameWorld w, OnlinePlayer p) {
+    public double[] respawnPlace(OnlinePlayer p) {
         int[] own = p.spawnPoint;
         if (own == null) {
             return null;
         }
         try {
-            w.cache().resolve(own[0] >> 4, own[2] >> 4);
+            cache.resolve(own[0] >> 4, own[2] >> 4);
         } catch (net.cubeworks.world.storage.Unavailable e) {
             return null; // his bed's land cannot be read now: the world's spawn this time, the bed kept
         }
-        int[] at = spawnPlace(w, p);
+        int[] at = spawnPlace(p);
         if (at == null) {
             p.spawnPoint = null;
             p.sleep.spawnForced = false;
@@ -245,7 +283,7 @@ public final class Beds {
     }
 
     /** A plugin's setting of the spawn point; forced: it holds without a bed there. */
-    static void setSpawn(OnlinePlayer p, Location at, boolean forced) {
+    public static void setSpawn(OnlinePlayer p, Location at, boolean forced) {
         p.spawnPoint = at == null ? null : new int[] {at.getBlockX(), at.getBlockY(), at.getBlockZ()};
         p.sleep.spawnForced = at != null && forced;
     }
