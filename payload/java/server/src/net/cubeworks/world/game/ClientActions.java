@@ -11,6 +11,7 @@ import net.cubeworks.world.game.player.OnlinePlayer;
 import net.cubeworks.world.game.player.Respawning;
 import net.cubeworks.world.game.window.Windows;
 import net.cubeworks.world.protocol.PlayReads;
+import net.cubeworks.world.game.api.BlockEvents;
 
 /**
  * What a player's client may ask of the game, one member for each packet the game acts on, each
